@@ -1,0 +1,58 @@
+// The solvable spot: config, card context, tree, per-node records, node locks.
+#pragma once
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "core/action_plan.h"
+#include "core/card_context.h"
+
+namespace velmora {
+
+struct GameNode : PlanNode {
+  std::array<std::vector<float>, 2> values;
+  std::array<std::vector<std::int16_t>, 2> values16;
+  std::array<float, 2> scale{1.0f, 1.0f};
+  std::array<std::uint8_t, 2> has_values16{0, 0};
+};
+
+// Lock vector: A x H floats, action-major. A clear sign bit is a locked
+// probability; a set sign bit (the -1.0 filler) leaves the entry unlocked.
+using LockVector = std::vector<float>;
+
+class Game {
+ public:
+  Game(const TreeConfig& config, CardContext&& context);
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  const TreeConfig& config() const { return config_; }
+  const CardContext& card_context() const { return card_context_; }
+  const ActionPlan& plan() const { return plan_; }
+  const std::vector<GameNode>& nodes() const { return nodes_; }
+  bool compress() const { return compress_ != 0; }
+  void set_compress(bool on) { compress_ = on ? 1 : 0; }
+
+  void set_node_lock(std::uint64_t node, LockVector&& lock);
+  const LockVector* find_node_lock(std::uint64_t node) const;
+  const std::unordered_map<std::uint64_t, LockVector>& node_locks() const { return node_locks_; }
+  void store_node_values(std::uint64_t node, int seat, const std::vector<float>& values);
+
+  // Suit-isomorphism data of a chance node (empty when nothing is skipped).
+  const std::vector<std::uint32_t>& deal_twins(const PlanNode& node) const;
+  const SlotPairLists& deal_swap_pairs(const PlanNode& node, std::size_t k) const;
+
+ private:
+  TreeConfig config_;
+  CardContext card_context_;
+  ActionPlan plan_;
+  std::vector<GameNode> nodes_;
+  std::unordered_map<std::uint64_t, LockVector> node_locks_;
+  std::uint8_t compress_ = 0;
+};
+
+inline bool lock_entry_set(float v) { return !std::signbit(v); }
+
+}  // namespace velmora

@@ -1,0 +1,23 @@
+// Terminal payoffs: fold and showdown values linear in the number of hands.
+#pragma once
+#include <cstddef>
+#include <span>
+#include <vector>
+
+#include "core/action_plan.h"
+
+namespace velmora {
+
+class Game;
+
+void terminal_values(const Game& game, const PlanNode& node, int seat, std::span<const float> opp_reach,
+                     std::span<float> out);
+void fold_values(const Game& game, const PlanNode& node, int seat, double factor, std::span<const float> opp_reach,
+                 std::span<float> out);
+bool showdown_values(const Game& game, const PlanNode& node, int seat, std::span<const float> opp_reach,
+                     std::span<float> out);
+const std::vector<std::uint16_t>& runout_hands(const Game& game, const PlanNode& node, int seat);
+std::vector<Card> dealt_cards(const Game& game, const PlanNode& node);
+int chance_outcome_count(const PlanNode& node);
+
+}  // namespace velmora

@@ -1,0 +1,13 @@
+// Compact 16-bit form of a float matrix: value = q / 32767 * scale.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace velmora {
+
+void quantize16(const std::vector<float>& in, std::vector<std::int16_t>& out, float& scale);
+void dequantize16(std::vector<float>& out, const std::vector<std::int16_t>& in, float scale, std::size_t A,
+                  std::size_t H);
+
+}  // namespace velmora

@@ -1,0 +1,18 @@
+// Test entry point for back-end tests: a GUI application object (offscreen)
+// so controllers, settings and queued calls work as in the program.
+#include <QGuiApplication>
+#include <QStandardPaths>
+#include <clocale>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+  QStandardPaths::setTestModeEnabled(true);  // settings and caches go to a test location
+  QGuiApplication app(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  QGuiApplication::setOrganizationName("CaldiruneTests");
+  QGuiApplication::setApplicationName("CaldiruneTests");
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
