@@ -30,6 +30,10 @@ struct LiveSlots {
 class CardContext {
  public:
   struct CachedArtifacts {
+    // The inputs the record was built from: a lookup whose key matches but
+    // whose inputs differ (a hash collision) is treated as a miss.
+    Board board{};
+    std::array<Range, 2> ranges{};
     std::array<std::vector<Pocket>, 2> pockets;
     std::array<std::vector<float>, 2> weights;
     std::array<std::vector<float>, 2> initial_reach;
@@ -59,7 +63,7 @@ class CardContext {
   const RunoutShowdown& runout_showdown(Card turn, Card river) const;
   const std::vector<std::uint16_t>& opponent_slot(int seat) const { return opponent_slot_[seat]; }
   const std::vector<std::uint16_t>& all_slots(int seat) const { return all_slots_[seat]; }
-  const LiveSlots& live_after_card(Card c) const { return live_after_card_[c]; }
+  const LiveSlots& live_after_card(Card c) const;
   const LiveSlots& live_after_runout(Card turn, Card river) const;
   std::uint64_t cache_key() const { return cache_key_; }
   double pair_weight() const { return pair_weight_; }
@@ -69,7 +73,13 @@ class CardContext {
   static unsigned max_workers();
 
  private:
-  void rebuild_private();
+  void rebuild_private(unsigned workers);
+  void build_pair_weight();
+  void build_opponent_slots();
+  void build_runout_tables(unsigned workers);
+  void build_live_lists();
+  void build_initial_reach();
+  bool matches(const CachedArtifacts& a) const;
   void copy_from(const CachedArtifacts& a);
   std::shared_ptr<CachedArtifacts> make_artifacts() const;
 
@@ -91,7 +101,7 @@ class CardContext {
   std::uint64_t cache_key_ = 0;
   double pair_weight_ = 0.0;
   // Keeps the cached record alive for as long as this context lives, so a
-  // second solve of the same spot finds it.
+  // second build of the same spot (a solve after its memory estimate) finds it.
   std::shared_ptr<const CachedArtifacts> artifacts_;
 };
 
