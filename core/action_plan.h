@@ -3,7 +3,6 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
-#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -90,6 +89,9 @@ struct BuildContext {
   Card river = kNoCard;
 };
 
+// Node indices follow a depth-first pre-order (a node, then the whole
+// subtree of each child in action order), whatever the number of build
+// threads, so one spot always gives the same numbering.
 class ActionPlan {
  public:
   // `context` may be null: then no suit-isomorphic deals are skipped.
@@ -113,7 +115,6 @@ class ActionPlan {
   Board board_{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard};
   const CardContext* context_ = nullptr;
   std::vector<PlanNode> nodes_;
-  std::mutex mutex_;
   unsigned max_workers_ = 1;
   int max_parallel_depth_ = 2;
   std::atomic<unsigned> active_tasks_{1};

@@ -1,0 +1,272 @@
+#include "core/payoffs.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "core/game.h"
+
+namespace velmora {
+
+namespace {
+
+// Chip factors per unit of card-removed opponent reach.
+struct Factors {
+  double win = 0.0;
+  double lose = 0.0;
+  double tie = 0.0;
+};
+
+Factors payoff_factors(const Game& game, double pot) {
+  const TreeConfig& cfg = game.config();
+  const double rake = std::min(cfg.rake_cap, pot * cfg.rake_rate);
+  const double n = game.card_context().pair_weight();
+  Factors f;
+  if (n > 0.0) {
+    f.win = (pot / 2.0 - rake) / n;
+    f.lose = -(pot / 2.0) / n;
+    f.tie = -(rake / 2.0) / n;
+  }
+  return f;
+}
+
+double fold_pot(const Game& game, const PlanNode& node) {
+  return static_cast<double>(game.config().starting_pot) + 2.0 * static_cast<double>(node.invested);
+}
+
+bool sizes_match(const Game& game, int seat, std::span<const float> opp_reach, std::span<float> out) {
+  if (seat < 0 || seat > 1) return false;
+  const CardContext& ctx = game.card_context();
+  return opp_reach.size() == ctx.hand_count(1 - seat) && out.size() == ctx.hand_count(seat);
+}
+
+inline bool counts(float r) { return !(r == 0.0f); }  // NaN counts as non-zero
+
+// Adds one opponent hand's reach to a running total and its two card sums.
+inline void add_reach(double& sum, std::array<double, kNumCards>& cs, Pocket p, float r) {
+  if (!counts(r)) return;
+  sum += r;
+  cs[pocket_lo(p)] += r;
+  cs[pocket_hi(p)] += r;
+}
+
+// Adds the showdown values of seat s on the runout (turn, river) to `out`.
+// Returns false, touching nothing, when either seat has no live hand there.
+// Without rake only strictly weaker and strictly stronger hands pay; with
+// rake the split pots are collected too and pay the tie factor.
+bool accumulate_showdown(const Game& game, Card turn, Card river, double pot, int s,
+                         std::span<const float> reach, std::span<float> out) {
+  if (turn == kNoCard || river == kNoCard) return false;
+  const CardContext& ctx = game.card_context();
+  const int o = 1 - s;
+  const RunoutShowdown& sd = ctx.runout_showdown(turn, river);
+  const std::vector<ShowdownEntry>& a = sd.seat[s];
+  const std::vector<ShowdownEntry>& b = sd.seat[o];
+  if (a.size() < 3 || b.size() < 3) return false;
+
+  const std::vector<Pocket>& own = ctx.pockets(s);
+  const std::vector<Pocket>& opp = ctx.pockets(o);
+  const Factors f = payoff_factors(game, pot);
+  const double rake = std::min(game.config().rake_cap, pot * game.config().rake_rate);
+  const std::size_t last_a = a.size() - 1;  // index of the closing sentinel
+  const std::size_t last_b = b.size() - 1;
+
+  std::array<double, kNumCards> cs{};
+  double sum = 0.0;
+
+  if (!(std::fabs(rake) > 1e-9) || f.tie == 0.0) {
+    // Wins, ascending.
+    std::size_t j = 1;
+    for (std::size_t i = 1; i < last_a; ++i) {
+      const ShowdownEntry& e = a[i];
+      while (j < last_b && b[j].strength_plus_one < e.strength_plus_one) {
+        add_reach(sum, cs, opp[b[j].slot], reach[b[j].slot]);
+        ++j;
+      }
+      const Pocket p = own[e.slot];
+      out[e.slot] += static_cast<float>((sum - cs[pocket_lo(p)] - cs[pocket_hi(p)]) * f.win);
+    }
+    // Losses, descending.
+    cs.fill(0.0);
+    sum = 0.0;
+    std::size_t k = last_b - 1;
+    for (std::size_t i = last_a - 1; i >= 1; --i) {
+      const ShowdownEntry& e = a[i];
+      while (k >= 1 && b[k].strength_plus_one > e.strength_plus_one) {
+        add_reach(sum, cs, opp[b[k].slot], reach[b[k].slot]);
+        --k;
+      }
+      const Pocket p = own[e.slot];
+      out[e.slot] += static_cast<float>((sum - cs[pocket_lo(p)] - cs[pocket_hi(p)]) * f.lose);
+    }
+    return true;
+  }
+
+  // With rake: W and T in one ascending pass (prefix sums of the reach
+  // strictly below and up to the hand's strength), L in a descending pass.
+  const std::vector<std::uint16_t>& same_slot = ctx.opponent_slot(s);
+  std::array<double, kNumCards> cs_le{};
+  double sum_le = 0.0;
+  std::size_t j = 1;
+  std::size_t j_le = 1;
+  // First pass stores W * win + T * tie; the second adds L * lose.
+  for (std::size_t i = 1; i < last_a; ++i) {
+    const ShowdownEntry& e = a[i];
+    while (j < last_b && b[j].strength_plus_one < e.strength_plus_one) {
+      add_reach(sum, cs, opp[b[j].slot], reach[b[j].slot]);
+      ++j;
+    }
+    while (j_le < last_b && b[j_le].strength_plus_one <= e.strength_plus_one) {
+      add_reach(sum_le, cs_le, opp[b[j_le].slot], reach[b[j_le].slot]);
+      ++j_le;
+    }
+    const Pocket p = own[e.slot];
+    const Card c1 = pocket_lo(p);
+    const Card c2 = pocket_hi(p);
+    const double w = sum - cs[c1] - cs[c2];
+    // Ties: reach of equal strength, card-removed; the identical pocket is
+    // subtracted by both card sums and added back once.
+    double same = 0.0;
+    const std::uint16_t os = e.slot < same_slot.size() ? same_slot[e.slot] : kNoSlot;
+    if (os != kNoSlot && os < reach.size() && counts(reach[os])) same = reach[os];
+    const double t = (sum_le - sum) - ((cs_le[c1] - cs[c1]) + (cs_le[c2] - cs[c2])) + same;
+    out[e.slot] += static_cast<float>(w * f.win + t * f.tie);
+  }
+  cs.fill(0.0);
+  sum = 0.0;
+  std::size_t k = last_b - 1;
+  for (std::size_t i = last_a - 1; i >= 1; --i) {
+    const ShowdownEntry& e = a[i];
+    while (k >= 1 && b[k].strength_plus_one > e.strength_plus_one) {
+      add_reach(sum, cs, opp[b[k].slot], reach[b[k].slot]);
+      --k;
+    }
+    const Pocket p = own[e.slot];
+    out[e.slot] += static_cast<float>((sum - cs[pocket_lo(p)] - cs[pocket_hi(p)]) * f.lose);
+  }
+  return true;
+}
+
+// Fold payoff into a zeroed `out` whose sizes are already checked.
+void fold_into(const Game& game, const PlanNode& node, int seat, double factor, std::span<const float> opp_reach,
+               std::span<float> out) {
+  const CardContext& ctx = game.card_context();
+  const int s = seat;
+  const int o = 1 - s;
+  const std::vector<std::uint16_t>& own = runout_hands(game, node, s);
+  const std::vector<std::uint16_t>& opp = runout_hands(game, node, o);
+  const std::vector<Pocket>& own_pockets = ctx.pockets(s);
+  const std::vector<Pocket>& opp_pockets = ctx.pockets(o);
+
+  std::array<double, kNumCards> cs{};
+  double total = 0.0;
+  for (std::uint16_t k : opp) {
+    const float r = opp_reach[k];
+    if (!counts(r)) continue;
+    const Pocket p = opp_pockets[k];
+    total += r;
+    cs[pocket_lo(p)] += r;
+    cs[pocket_hi(p)] += r;
+  }
+  if (total == 0.0) return;
+
+  const std::vector<std::uint16_t>& same_slot = ctx.opponent_slot(s);
+  for (std::uint16_t i : own) {
+    const Pocket p = own_pockets[i];
+    const std::uint16_t os = i < same_slot.size() ? same_slot[i] : kNoSlot;
+    const double same = (os != kNoSlot && os < opp_reach.size()) ? static_cast<double>(opp_reach[os]) : 0.0;
+    out[i] = static_cast<float>((same + total - cs[pocket_lo(p)] - cs[pocket_hi(p)]) * factor);
+  }
+}
+
+}  // namespace
+
+const std::vector<std::uint16_t>& runout_hands(const Game& game, const PlanNode& node, int seat) {
+  const CardContext& ctx = game.card_context();
+  const int s = seat & 1;
+  if (node.turn == kNoCard || node.turn >= kNumCards) return ctx.all_slots(s);
+  if (node.river != kNoCard && node.river < kNumCards) return ctx.live_after_runout(node.turn, node.river).seat[s];
+  return ctx.live_after_card(node.turn).seat[s];
+}
+
+std::vector<Card> dealt_cards(const Game& game, const PlanNode& node) {
+  std::vector<Card> cards = game.card_context().board_cards();
+  for (Card c : {node.turn, node.river}) {
+    if (c != kNoCard && std::find(cards.begin(), cards.end(), c) == cards.end()) cards.push_back(c);
+  }
+  return cards;
+}
+
+int chance_outcome_count(const PlanNode& node) {
+  if (node.turn == kNoCard) return 45;
+  if (node.river == kNoCard) return 44;
+  return 0;
+}
+
+void fold_values(const Game& game, const PlanNode& node, int seat, double factor, std::span<const float> opp_reach,
+                 std::span<float> out) {
+  std::fill(out.begin(), out.end(), 0.0f);
+  if (sizes_match(game, seat, opp_reach, out)) fold_into(game, node, seat, factor, opp_reach, out);
+}
+
+bool showdown_values(const Game& game, const PlanNode& node, int seat, std::span<const float> opp_reach,
+                     std::span<float> out) {
+  if (node.turn == kNoCard || node.river == kNoCard) return false;
+  if (!sizes_match(game, seat, opp_reach, out)) return false;
+  const RunoutShowdown& sd = game.card_context().runout_showdown(node.turn, node.river);
+  if (sd.seat[0].size() < 3 || sd.seat[1].size() < 3) return false;
+  std::fill(out.begin(), out.end(), 0.0f);
+  return accumulate_showdown(game, node.turn, node.river, static_cast<double>(node.pot), seat, opp_reach, out);
+}
+
+void terminal_values(const Game& game, const PlanNode& node, int seat, std::span<const float> opp_reach,
+                     std::span<float> out) {
+  std::fill(out.begin(), out.end(), 0.0f);
+  if (!sizes_match(game, seat, opp_reach, out)) return;
+
+  if (node.last_action == kActFold) {
+    const Factors f = payoff_factors(game, fold_pot(game, node));
+    fold_into(game, node, seat, seat != node.last_actor ? f.win : f.lose, opp_reach, out);
+    return;
+  }
+
+  if (node.turn != kNoCard && node.river != kNoCard) {
+    // Full board: plain showdown. With no rake the pot of the fold rule and
+    // the node's pot agree at every showdown.
+    const double pot = fold_pot(game, node);
+    const TreeConfig& cfg = game.config();
+    const double rake = std::min(cfg.rake_cap, pot * cfg.rake_rate);
+    accumulate_showdown(game, node.turn, node.river, std::fabs(rake) > 1e-9 ? static_cast<double>(node.pot) : pot,
+                        seat, opp_reach, out);
+    return;
+  }
+
+  // All-in runout: the showdown averaged over every completion of the board.
+  const CardContext& ctx = game.card_context();
+  std::uint64_t dead = ctx.board_mask();
+  if (node.turn != kNoCard) dead |= card_bit(node.turn);
+  if (node.river != kNoCard) dead |= card_bit(node.river);
+  const double pot = static_cast<double>(node.pot);
+  int count = 0;
+  const Card known = node.turn != kNoCard ? node.turn : node.river;
+  for (int c1 = 0; c1 < kNumCards; ++c1) {
+    if (dead & card_bit(static_cast<Card>(c1))) continue;
+    if (known != kNoCard) {
+      if (accumulate_showdown(game, std::min<Card>(known, c1), std::max<Card>(known, c1), pot, seat, opp_reach, out))
+        ++count;
+      continue;
+    }
+    for (int c2 = c1 + 1; c2 < kNumCards; ++c2) {
+      if (dead & card_bit(static_cast<Card>(c2))) continue;
+      if (accumulate_showdown(game, static_cast<Card>(c1), static_cast<Card>(c2), pot, seat, opp_reach, out)) ++count;
+    }
+  }
+  if (count == 0) {
+    std::fill(out.begin(), out.end(), 0.0f);
+    return;
+  }
+  const float inv = 1.0f / static_cast<float>(count);
+  for (float& v : out) v *= inv;
+}
+
+}  // namespace velmora

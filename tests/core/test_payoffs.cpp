@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+#include "core/card_context.h"
+#include "core/evaluator.h"
+#include "core/game.h"
+#include "core/payoffs.h"
+
+using namespace velmora;
+
+namespace {
+
+struct Spot {
+  double rake_rate = 0.0;
+  double rake_cap = 0.0;
+  std::uint32_t pot = 100;
+};
+
+std::unique_ptr<Game> make_game(const Board& board, const std::array<Range, 2>& ranges, const Spot& spot) {
+  TreeConfig c;
+  c.start_street = board[4] != kNoCard ? 2 : board[3] != kNoCard ? 1 : 0;
+  c.starting_pot = spot.pot;
+  c.effective_stack = 100;
+  c.rake_rate = spot.rake_rate;
+  c.rake_cap = spot.rake_cap;
+  return std::make_unique<Game>(c, CardContext(board, ranges));
+}
+
+PlanNode terminal(const Game& g, Card turn, Card river, std::uint32_t invested, int folder = -1) {
+  PlanNode n;
+  n.type = kNodeTerminal;
+  n.invested = invested;
+  n.pot = g.config().starting_pot + 2 * invested;
+  n.seat_totals = {invested, invested};
+  n.turn = turn;
+  n.river = river;
+  n.last_action = folder >= 0 ? kActFold : kActCall;
+  n.last_actor = static_cast<std::uint8_t>(folder >= 0 ? folder : 0);
+  return n;
+}
+
+bool disjoint(Pocket a, Pocket b) { return (pocket_mask(a) & pocket_mask(b)) == 0; }
+
+// Pairwise reference: every own hand against every opponent hand that shares
+// no card with it or with the five board cards.
+std::vector<double> brute_showdown(const Game& g, const std::array<Card, 5>& board5, double pot, int s,
+                                   const std::vector<float>& reach) {
+  const CardContext& ctx = g.card_context();
+  std::uint64_t bmask = 0;
+  for (Card c : board5) bmask |= card_bit(c);
+  const double n = ctx.pair_weight();
+  const double rake = std::min(g.config().rake_cap, pot * g.config().rake_rate);
+  const double win = (pot / 2 - rake) / n, lose = -(pot / 2) / n, tie = -(rake / 2) / n;
+  std::vector<double> out(ctx.hand_count(s), 0.0);
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    const Pocket p = ctx.pockets(s)[i];
+    if (pocket_mask(p) & bmask) continue;
+    const HandStrength hs = evaluate_hand(p, board5);
+    for (std::size_t j = 0; j < reach.size(); ++j) {
+      const Pocket q = ctx.pockets(1 - s)[j];
+      if ((pocket_mask(q) & bmask) || !disjoint(p, q)) continue;
+      const HandStrength ho = evaluate_hand(q, board5);
+      out[i] += reach[j] * (hs > ho ? win : hs < ho ? lose : tie);
+    }
+  }
+  return out;
+}
+
+std::array<Range, 2> random_ranges(std::mt19937& rng, int combos) {
+  std::array<Range, 2> r{};
+  std::uniform_int_distribution<int> pick(0, kNumPockets - 1);
+  std::uniform_real_distribution<float> w(0.05f, 1.0f);
+  for (int k = 0; k < combos; ++k) {
+    const int idx = pick(rng);
+    r[0][idx] = w(rng);
+    r[1][pick(rng)] = w(rng);
+    if (k % 5 == 0) r[1][idx] = w(rng);  // shared pockets
+  }
+  return r;
+}
+
+std::vector<float> random_reach(std::mt19937& rng, std::size_t n) {
+  std::uniform_real_distribution<float> w(0.0f, 1.0f);
+  std::vector<float> r(n);
+  for (float& x : r) x = w(rng) < 0.2f ? 0.0f : w(rng);
+  return r;
+}
+
+Board random_board(std::mt19937& rng, int cards) {
+  std::vector<Card> deck(kNumCards);
+  for (int c = 0; c < kNumCards; ++c) deck[c] = static_cast<Card>(c);
+  std::shuffle(deck.begin(), deck.end(), rng);
+  Board b{deck[0], deck[1], deck[2], kNoCard, kNoCard};
+  std::sort(b.begin(), b.begin() + 3);
+  if (cards >= 4) b[3] = deck[3];
+  if (cards >= 5) b[4] = deck[4];
+  return b;
+}
+
+void expect_near(const std::vector<float>& got, const std::vector<double>& want, const char* what) {
+  ASSERT_EQ(got.size(), want.size());
+  double scale = 1e-9;
+  for (double w : want) scale = std::max(scale, std::fabs(w));
+  for (std::size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], want[i], 2e-5 * scale) << what << " hand " << i;
+}
+
+}  // namespace
+
+TEST(Payoffs, ShowdownMatchesPairwiseOnRandomRivers) {
+  std::mt19937 rng(1234);
+  for (int round = 0; round < 12; ++round) {
+    const Board b = random_board(rng, 5);
+    const auto ranges = random_ranges(rng, 140);
+    const Spot spot = round % 2 ? Spot{0.05, 3.0, 100} : Spot{};
+    const auto g = make_game(b, ranges, spot);
+    const std::array<Card, 5> board5{b[0], b[1], b[2], b[3], b[4]};
+    for (int s = 0; s < 2; ++s) {
+      const auto reach = random_reach(rng, g->card_context().hand_count(1 - s));
+      for (std::uint32_t invested : {0u, 35u, 100u}) {
+        const PlanNode n = terminal(*g, b[3], b[4], invested);
+        std::vector<float> out(g->card_context().hand_count(s), 7.0f);
+        terminal_values(*g, n, s, reach, out);
+        expect_near(out, brute_showdown(*g, board5, n.pot, s, reach), spot.rake_rate > 0 ? "rake" : "no rake");
+        std::vector<float> direct(out.size(), 7.0f);
+        ASSERT_TRUE(showdown_values(*g, n, s, reach, direct));
+        expect_near(direct, brute_showdown(*g, board5, n.pot, s, reach), "showdown_values");
+      }
+    }
+  }
+}
+
+TEST(Payoffs, FoldMatchesPairwiseWithIdenticalPockets) {
+  std::mt19937 rng(99);
+  for (int cards : {3, 4, 5}) {
+    const Board b = random_board(rng, cards);
+    const auto g = make_game(b, random_ranges(rng, 200), Spot{0.05, 3.0, 80});
+    const CardContext& ctx = g->card_context();
+    for (int s = 0; s < 2; ++s) {
+      const auto reach = random_reach(rng, ctx.hand_count(1 - s));
+      for (int folder = 0; folder < 2; ++folder) {
+        const PlanNode n = terminal(*g, b[3], b[4], 20, folder);
+        std::vector<float> out(ctx.hand_count(s));
+        terminal_values(*g, n, s, reach, out);
+        const double pot = 80 + 40, rake = std::min(3.0, pot * 0.05);
+        const double factor = (s == folder ? -pot / 2 : pot / 2 - rake) / ctx.pair_weight();
+        std::vector<double> want(out.size(), 0.0);
+        for (std::size_t i = 0; i < want.size(); ++i) {
+          for (std::size_t j = 0; j < reach.size(); ++j) {
+            if (disjoint(ctx.pockets(s)[i], ctx.pockets(1 - s)[j])) want[i] += reach[j] * factor;
+          }
+        }
+        expect_near(out, want, "fold");
+      }
+    }
+    // Opponent reach all zero: nothing to win or lose.
+    std::vector<float> zero(ctx.hand_count(1), 0.0f), out(ctx.hand_count(0), 3.0f);
+    terminal_values(*g, terminal(*g, b[3], b[4], 0, 1), 0, zero, out);
+    EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](float v) { return v == 0.0f; }));
+  }
+}
+
+TEST(Payoffs, RunoutAveragesShowdownsOverMissingCards) {
+  std::mt19937 rng(7);
+  for (int cards : {4, 3}) {
+    const Board b = random_board(rng, cards);
+    // Small ranges keep the flop's 1176 runouts cheap to check pairwise.
+    const auto g = make_game(b, random_ranges(rng, cards == 4 ? 120 : 14), Spot{0.05, 3.0, 60});
+    const CardContext& ctx = g->card_context();
+    const PlanNode n = terminal(*g, b[3], kNoCard, 50);
+    for (int s = 0; s < 2; ++s) {
+      const auto reach = random_reach(rng, ctx.hand_count(1 - s));
+      std::vector<float> out(ctx.hand_count(s));
+      terminal_values(*g, n, s, reach, out);
+      std::vector<double> want(out.size(), 0.0);
+      int count = 0;
+      auto add_runout = [&](Card t, Card r) {
+        const std::uint64_t cards2 = card_bit(t) | card_bit(r);
+        auto live = [&](int seat) {
+          return std::any_of(ctx.pockets(seat).begin(), ctx.pockets(seat).end(),
+                             [&](Pocket p) { return !(pocket_mask(p) & cards2); });
+        };
+        if (!live(0) || !live(1)) return;
+        ++count;
+        const auto v = brute_showdown(*g, {b[0], b[1], b[2], t, r}, n.pot, s, reach);
+        for (std::size_t i = 0; i < want.size(); ++i) want[i] += v[i];
+      };
+      const std::uint64_t dead = ctx.board_mask();
+      for (Card t = 0; t < kNumCards; ++t) {
+        if (dead & card_bit(t)) continue;
+        if (cards == 4) {
+          add_runout(b[3], t);
+          continue;
+        }
+        for (Card r = t + 1; r < kNumCards; ++r) {
+          if (!(dead & card_bit(r))) add_runout(t, r);
+        }
+      }
+      ASSERT_GT(count, 0);
+      for (double& w : want) w /= count;
+      expect_near(out, want, cards == 4 ? "turn runout" : "flop runout");
+    }
+  }
+}
+
+TEST(Payoffs, TiesWinsAndLossesOnFixedBoards) {
+  // Royal flush on board: every hand splits.
+  const Board royal{35, 39, 43, 47, 51};  // Ts Js Qs Ks As
+  std::array<Range, 2> ranges{};
+  for (int i = 0; i < 60; ++i) ranges[0][i * 19] = ranges[1][i * 21 + 5] = 1.0f;
+  for (const Spot spot : {Spot{}, Spot{0.05, 3.0, 100}}) {
+    const auto g = make_game(royal, ranges, spot);
+    const CardContext& ctx = g->card_context();
+    std::vector<float> reach(ctx.hand_count(1), 1.0f), out(ctx.hand_count(0));
+    terminal_values(*g, terminal(*g, royal[3], royal[4], 0), 0, reach, out);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+      double compatible = 0;
+      for (Pocket q : ctx.pockets(1)) compatible += disjoint(ctx.pockets(0)[i], q);
+      EXPECT_NEAR(out[i], -(spot.rake_rate > 0 ? 1.5 : 0.0) / ctx.pair_weight() * compatible, 1e-6);
+    }
+  }
+  // 2c 7d 9h Js 3c: AA beats every KK, QQ; several weak hands lose to all.
+  const Board dry{0, 4, 21, 30, 39};
+  std::array<Range, 2> r2{};
+  for (Card a = 48; a < 52; ++a)
+    for (Card b = a + 1; b < 52; ++b) r2[0][pocket_index(a, b)] = 1.0f;  // AA
+  r2[0][pocket_index(8, 13)] = r2[0][pocket_index(9, 12)] = r2[0][pocket_index(10, 15)] = 1.0f;  // 4-5 offsuit
+  for (Card a = 40; a < 48; ++a)
+    for (Card b = a + 1; b < 48; ++b)
+      if (card_rank(a) == card_rank(b)) r2[1][pocket_index(a, b)] = 1.0f;  // QQ, KK
+  const auto g = make_game(dry, r2, Spot{0.05, 3.0, 100});
+  const CardContext& ctx = g->card_context();
+  std::vector<float> reach(ctx.hand_count(1), 0.5f), out(ctx.hand_count(0));
+  terminal_values(*g, terminal(*g, dry[3], dry[4], 0), 0, reach, out);
+  const double total = 0.5 * ctx.hand_count(1);
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    const bool aces = card_rank(pocket_lo(ctx.pockets(0)[i])) == 12;
+    EXPECT_NEAR(out[i], (aces ? 47.0 : -50.0) * total / ctx.pair_weight(), 1e-5) << i;
+  }
+}
+
+TEST(Payoffs, BadInputsAndHelpers) {
+  std::mt19937 rng(5);
+  const Board b = random_board(rng, 4);
+  const auto g = make_game(b, random_ranges(rng, 60), Spot{});
+  const CardContext& ctx = g->card_context();
+  std::vector<float> short_reach(ctx.hand_count(1) - 1, 1.0f), out(ctx.hand_count(0), 9.0f);
+  terminal_values(*g, terminal(*g, b[3], kNoCard, 10, 1), 0, short_reach, out);
+  EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](float v) { return v == 0.0f; }));
+  std::vector<float> reach(ctx.hand_count(1), 1.0f);
+  EXPECT_FALSE(showdown_values(*g, terminal(*g, b[3], kNoCard, 0), 0, reach, out));
+
+  PlanNode n = terminal(*g, kNoCard, kNoCard, 0);
+  EXPECT_EQ(chance_outcome_count(n), 45);
+  EXPECT_EQ(runout_hands(*g, n, 1).size(), ctx.hand_count(1));
+  n.turn = b[3];
+  EXPECT_EQ(chance_outcome_count(n), 44);
+  EXPECT_EQ(&runout_hands(*g, n, 0), &ctx.live_after_card(b[3]).seat[0]);
+  n.river = 0;
+  while (ctx.board_mask() & card_bit(n.river)) ++n.river;
+  EXPECT_EQ(chance_outcome_count(n), 0);
+  EXPECT_EQ(&runout_hands(*g, n, 0), &ctx.live_after_runout(n.turn, n.river).seat[0]);
+  const std::vector<Card> dealt = dealt_cards(*g, n);
+  EXPECT_EQ(dealt, (std::vector<Card>{b[0], b[1], b[2], b[3], n.river}));
+}
