@@ -1,9 +1,16 @@
 // Discounted CFR with vector-form traversals over a built Game.
+//
+// Values are chips relative to an even split of the pot: a traversal carries
+// the opponent's range weights (times the strategy along the path) as reach,
+// and the per-hand values it returns, weighted by the traverser's own range
+// weights, sum to the traverser's expected winnings in chips.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "core/game.h"
@@ -24,6 +31,7 @@ struct SolverConfig {
 
 class DiscountedCfr {
  public:
+  // Reusable buffers of one recursion depth.
   struct Frame {
     std::vector<float> buf[12];
     std::size_t actions = 0;
@@ -31,6 +39,8 @@ class DiscountedCfr {
   };
   class ScratchStack {
    public:
+    // Depths 0..31 are held inline; deeper frames live in a queue that grows
+    // on demand (depth d is element d - 32).
     Frame& frame(std::size_t depth);
     std::size_t overflow_frames() const { return overflow_.size(); }
 
@@ -39,16 +49,17 @@ class DiscountedCfr {
     std::deque<Frame> overflow_;
   };
 
+  // Per-node solver state. The matrices of every node live in one arena
+  // owned by the solver, in node order: A*H regrets at `offset`, then A*H
+  // strategy sums, action-major; as floats, or with compression as 16-bit
+  // values (value = q / 32767 * scale) with one scale per matrix.
   struct NodeState {
     std::uint8_t seat = 0;
     bool initialised = false;
-    std::uint64_t actions = 0;
-    std::uint64_t hands = 0;
-    std::vector<float> regrets;
-    std::vector<float> strategy_sums;
-    std::vector<std::int16_t> regrets16;
+    std::uint32_t actions = 0;
+    std::uint32_t hands = 0;
+    std::uint64_t offset = 0;
     float regrets_scale = 1.0f;
-    std::vector<std::int16_t> strategy_sums16;
     float strategy_sums_scale = 1.0f;
   };
 
@@ -61,41 +72,75 @@ class DiscountedCfr {
   float last_exploitability() const { return last_exploitability_; }
   std::uint32_t iterations_done() const { return iteration_; }
   std::size_t thread_count() const { return threads_; }
+  const SolverConfig& config() const { return config_; }
 
   void prepare_states(Game& game);
   void run_iteration(Game& game, std::uint32_t t);
 
-  // Read side.
+  // Read side. The two root measures are in chips as a share of the pot:
+  // the seat's expected winnings plus half the starting pot (so without rake
+  // the two expected values sum to the pot).
   std::array<float, 2> expected_values(const Game& game);
   std::array<float, 2> best_response_values(const Game& game);
+  // Per-hand values (chips relative to an even split, scaled by the opponent
+  // reach mass): opponent reach = its range weights, or the given reach.
   std::vector<float> compute_node_cfvalues(const Game& game, std::uint64_t node, int seat);
   std::vector<float> compute_node_cfvalues_for_reach(const Game& game, std::uint64_t node, int seat,
                                                      const std::vector<float>& opp_reach);
-  std::vector<float> average_strategy(std::uint64_t node);
-  std::vector<float> average_hand_strategy(std::uint64_t node);
+  std::vector<float> average_strategy(std::uint64_t node) const;
+  std::vector<float> average_hand_strategy(std::uint64_t node) const;
 
-  // Current discounts (for tests).
+  // Exploitability in chips from the current average strategies.
+  float measure_exploitability(const Game& game);
+
+  // Current discounts.
   float alpha() const { return alpha_; }
   float beta() const { return beta_; }
   float gamma() const { return gamma_; }
   const std::vector<NodeState>& node_states() const { return states_; }
+  bool compressed() const { return compress_; }
+  // Decoded copies of a node's matrices (empty for a node without a state).
+  std::vector<float> node_regrets(std::uint64_t node) const;
+  std::vector<float> node_strategy_sums(std::uint64_t node) const;
+  // Bytes held by the regret and strategy-sum arena.
+  std::size_t matrix_bytes() const;
 
-  // Splits [0, count) over the pool; the caller runs the last chunk.
+  // Splits [0, count) over the pool; the caller runs the last chunk. Runs
+  // inline on a pool worker. An exception of a chunk reaches the caller once
+  // every chunk has finished.
   void parallel_for(std::size_t count, const std::function<void(std::size_t, std::size_t)>& body);
+
+  // Scratch stacks for parallel chunks: each chunk holds one of its own while
+  // it runs; returned stacks keep their grown buffers for later chunks.
+  std::unique_ptr<ScratchStack> acquire_scratch();
+  void release_scratch(std::unique_ptr<ScratchStack> stack);
 
  private:
   void solve_recursive(Game& game, std::uint64_t node, int seat, const float* opp_reach, float* values,
                        std::size_t depth, ScratchStack& scratch);
   void compute_cfvalue_recursive(const Game& game, std::uint64_t node, int seat, const float* opp_reach,
-                                 float* values, std::size_t depth, ScratchStack& scratch, bool best_response);
-  void chance_node(const Game& game, std::uint64_t node, int seat, const float* opp_reach, float* values,
-                   std::size_t depth, ScratchStack& scratch, int mode);
+                                 float* values, std::size_t depth, ScratchStack& scratch);
+  void compute_best_cfvalue_recursive(const Game& game, std::uint64_t node, int seat, const float* opp_reach,
+                                      float* values, std::size_t depth, ScratchStack& scratch);
+  void value_recursive(const Game& game, std::uint64_t node, int seat, const float* opp_reach, float* values,
+                       std::size_t depth, ScratchStack& scratch, bool best_response);
+  // Net root values (chips relative to an even split) of both seats.
   std::array<float, 2> root_values(const Game& game, bool best_response);
-  std::vector<float>& regrets_of(NodeState& st);
-  std::vector<float>& strategy_sums_of(NodeState& st);
-  void store_regrets(NodeState& st);
-  void store_strategy_sums(NodeState& st);
-  void average_into(NodeState& st, float* out);
+  bool chance_parallel_safe(std::uint64_t node) const;
+
+  // Float views of a node's matrices: the float storage itself, or the
+  // 16-bit storage decoded into `tmp` (A*H floats).
+  const float* regrets_view(const NodeState& st, std::vector<float>& tmp) const;
+  const float* strategy_sums_view(const NodeState& st, std::vector<float>& tmp) const;
+  float* regrets_of(const NodeState& st) const { return matrices_.get() + st.offset; }
+  float* strategy_sums_of(const NodeState& st) const {
+    return matrices_.get() + st.offset + std::size_t{st.actions} * st.hands;
+  }
+  std::int16_t* regrets16_of(const NodeState& st) const { return matrices16_.get() + st.offset; }
+  std::int16_t* strategy_sums16_of(const NodeState& st) const {
+    return matrices16_.get() + st.offset + std::size_t{st.actions} * st.hands;
+  }
+  void average_into(const NodeState& st, float* out, std::vector<float>& tmp, std::vector<float>& scratch) const;
 
   SolverConfig config_;
   float last_exploitability_ = 0.0f;
@@ -103,14 +148,21 @@ class DiscountedCfr {
   std::size_t threads_ = 1;
   std::unique_ptr<WorkerPool> pool_;
   std::array<std::vector<float>, 2> root_values_;
-  std::array<std::vector<float>, 2> value_buffers_;
   std::vector<NodeState> states_;
+  struct ArenaDeleter {
+    void operator()(void* p) const;
+  };
+  std::unique_ptr<float[], ArenaDeleter> matrices_;
+  std::unique_ptr<std::int16_t[], ArenaDeleter> matrices16_;
+  std::size_t arena_size_ = 0;
   std::vector<std::uint8_t> parallel_safe_;
   float alpha_ = 0.0f;
   float beta_ = 0.5f;
   float gamma_ = 0.0f;
   bool compress_ = false;
   std::array<ScratchStack, 2> scratch_;
+  std::mutex spare_mutex_;
+  std::vector<std::unique_ptr<ScratchStack>> spare_scratch_;
 };
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 // Long-lived worker threads of one solver.
 #pragma once
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -16,7 +17,21 @@ class WorkerPool {
   WorkerPool(const WorkerPool&) = delete;
   WorkerPool& operator=(const WorkerPool&) = delete;
 
+  // Tasks must not throw; parallel_for wraps its chunks accordingly.
   void submit(std::function<void()> task);
+  // Queues make(0) .. make(n-1) under one lock and wakes the workers.
+  template <class Make>
+  void submit_n(std::size_t n, Make&& make) {
+    if (n == 0) return;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      for (std::size_t i = 0; i < n; ++i) tasks_.emplace_back(make(i));
+    }
+    queued_.fetch_add(n, std::memory_order_release);
+    // One wake-up here; a woken worker that leaves tasks behind wakes the
+    // next one, so the submitting thread does not pay for every sleeper.
+    cv_.notify_one();
+  }
   std::size_t size() const { return threads_.size(); }
 
   // True on a pool worker while it runs a task.
@@ -31,6 +46,14 @@ class WorkerPool {
   std::condition_variable cv_;
   std::deque<std::function<void()>> tasks_;
   bool stop_ = false;
+  // Mirrors of the queue length and the stop flag that idle workers poll
+  // for a short while before they block: waking a blocked thread costs far
+  // more than the short chunks of a traversal.
+  // On a cache line of their own, so polling never slows the queue itself.
+  // `queued_` is a hint (raised after the push, lowered at the pop); the
+  // queue under the mutex is what counts.
+  alignas(64) std::atomic<std::size_t> queued_{0};
+  std::atomic<bool> stopping_{false};
 };
 
 }  // namespace velmora

@@ -1,0 +1,702 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>ActionBar</name>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 Kombos</translation>
+    </message>
+    <message>
+        <source>%1% equity</source>
+        <translation>%1 % Equity</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 EV</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Invalid/non-local file URL</source>
+        <translation>Ungültige oder nicht lokale Datei-URL</translation>
+    </message>
+    <message>
+        <source>Empty file path</source>
+        <translation>Leerer Dateipfad</translation>
+    </message>
+    <message>
+        <source>Failed to open file: %1</source>
+        <translation>Datei konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Failed to save file: %1</source>
+        <translation>Datei konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>No previous solve config (solve once first)</source>
+        <translation>Keine vorherige Solve-Konfiguration (zuerst einmal lösen)</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Invalid JSON</source>
+        <translation>Ungültiges JSON</translation>
+    </message>
+    <message>
+        <source>Unrecognized project format</source>
+        <translation>Unbekanntes Projektformat</translation>
+    </message>
+    <message>
+        <source>Unsupported project version</source>
+        <translation>Nicht unterstützte Projektversion</translation>
+    </message>
+    <message>
+        <source>Invalid project file: "%1" has the wrong type</source>
+        <translation>Ungültige Projektdatei: "%1" hat den falschen Typ</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
+        <translation>Projekt geladen (%1 Strategieknoten, %2 Kombo-Knoten)</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Wird gestartet...</translation>
+    </message>
+    <message>
+        <source>Not ready: enter a valid board first</source>
+        <translation>Nicht bereit: zuerst ein gültiges Board eingeben</translation>
+    </message>
+    <message>
+        <source>Not ready: select at least one hand in both ranges</source>
+        <translation>Nicht bereit: in beiden Ranges mindestens eine Hand wählen</translation>
+    </message>
+    <message>
+        <source>Not ready: fill out both OOP and IP sizing</source>
+        <translation>Nicht bereit: Einsatzgrößen für OOP und IP ausfüllen</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve (after clearing previous results)</source>
+        <translation>Nicht genug Arbeitsspeicher zum Lösen (auch nach dem Löschen früherer Ergebnisse)</translation>
+    </message>
+    <message>
+        <source>Already running</source>
+        <translation>Läuft bereits</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
+    </message>
+    <message>
+        <source>Solve failed: %1</source>
+        <translation>Lösen fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
+        <translation>Board %1 | Iter. %2 | Expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
+    </message>
+</context>
+<context>
+    <name>Chip</name>
+    <message>
+        <source>×</source>
+        <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>HomeHero</name>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+    <message>
+        <source>A modern, high-performance holdem solver</source>
+        <translation>Ein moderner, leistungsstarker Hold'em-Solver</translation>
+    </message>
+    <message>
+        <source>New Solve</source>
+        <translation>Neue Berechnung</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Could not save the project to %1</source>
+        <translation>Das Projekt konnte nicht unter %1 gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Could not open the project: %1</source>
+        <translation>Das Projekt konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 available</source>
+        <translation>%1 verfügbar</translation>
+    </message>
+    <message>
+        <source>%1 (%2 free)</source>
+        <translation>%1 (%2 frei)</translation>
+    </message>
+    <message>
+        <source>Velmora Project (*.velmoraproj)</source>
+        <translation>Velmora-Projekt (*.velmoraproj)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>Clear Play vs. Solution Stats</source>
+        <translation>Statistik „Spiel gegen Lösung“ löschen</translation>
+    </message>
+    <message>
+        <source>Clear all Play vs. Solution statistics (today + total)?</source>
+        <translation>Alle Statistiken „Spiel gegen Lösung“ löschen (heute + gesamt)?</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Spiel gegen Lösung</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Hands (Today / Total)</source>
+        <translation>Hände (heute / gesamt)</translation>
+    </message>
+    <message>
+        <source>Accuracy (Today / Total)</source>
+        <translation>Genauigkeit (heute / gesamt)</translation>
+    </message>
+    <message>
+        <source>Avg EV Loss (Today / Total)</source>
+        <translation>Ø EV-Verlust (heute / gesamt)</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>Caldirune Core</source>
+        <translation>Caldirune Core</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Threads</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Arbeitsspeicher</translation>
+    </message>
+</context>
+<context>
+    <name>HomeQuickActions</name>
+    <message>
+        <source>New Solve</source>
+        <translation>Neue Berechnung</translation>
+    </message>
+    <message>
+        <source>Configure board, ranges, tree</source>
+        <translation>Board, Ranges und Baum einrichten</translation>
+    </message>
+    <message>
+        <source>Quick Solve</source>
+        <translation>Schnell lösen</translation>
+    </message>
+    <message>
+        <source>Use default settings</source>
+        <translation>Standardeinstellungen verwenden</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Range importieren</translation>
+    </message>
+    <message>
+        <source>Load from file</source>
+        <translation>Aus Datei laden</translation>
+    </message>
+    <message>
+        <source>Quick Actions</source>
+        <translation>Schnellaktionen</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageComboBox</name>
+    <message>
+        <source>System default</source>
+        <translation>Systemstandard</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>PlayingCard</name>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressRing</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Setup</source>
+        <translation>Einrichtung</translation>
+    </message>
+</context>
+<context>
+    <name>RangeEditor</name>
+    <message>
+        <source>Range</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>z. B. AA, KK, AKs, QQ+ oder 50%</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 Hände</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPage</name>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLicensesCard</name>
+    <message>
+        <source>Licenses</source>
+        <translation>Lizenzen</translation>
+    </message>
+    <message>
+        <source>oneTBB</source>
+        <translation>oneTBB</translation>
+    </message>
+    <message>
+        <source>Threading</source>
+        <translation>Threading</translation>
+    </message>
+    <message>
+        <source>Apache 2.0</source>
+        <translation>Apache 2.0</translation>
+    </message>
+    <message>
+        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <translation>Hinweise und Lizenztexte von Drittanbietern liegen im Ordner „licenses“ neben der ausführbaren Datei.</translation>
+    </message>
+    <message>
+        <source>Open licenses folder</source>
+        <translation>Lizenzordner öffnen</translation>
+    </message>
+    <message>
+        <source>Open notices</source>
+        <translation>Hinweise öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Dark Mode</source>
+        <translation>Dunkelmodus</translation>
+    </message>
+    <message>
+        <source>Use dark color scheme throughout the interface</source>
+        <translation>Dunkles Farbschema in der gesamten Oberfläche verwenden</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Change the app language (takes effect immediately)</source>
+        <translation>Sprache der App ändern (wirkt sofort)</translation>
+    </message>
+    <message>
+        <source>Accent Color</source>
+        <translation>Akzentfarbe</translation>
+    </message>
+    <message>
+        <source>Customize the app highlight color (buttons, accents, clubs/check).</source>
+        <translation>Hervorhebungsfarbe der App anpassen (Schaltflächen, Akzente, Kreuz/Check).</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation>Auf Standard zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsUpdatesCard</name>
+    <message>
+        <source>Current version: %1</source>
+        <translation>Aktuelle Version: %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Updates</translation>
+    </message>
+    <message>
+        <source>Last checked: %1</source>
+        <translation>Zuletzt geprüft: %1</translation>
+    </message>
+    <message>
+        <source>Update available: %1</source>
+        <translation>Update verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Wird geprüft...</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Download update</source>
+        <translation>Update herunterladen</translation>
+    </message>
+</context>
+<context>
+    <name>Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Overview &amp; quick actions</source>
+        <translation>Übersicht &amp; Schnellaktionen</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einrichtung</translation>
+    </message>
+    <message>
+        <source>Board, ranges, tree</source>
+        <translation>Board, Ranges, Baum</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Lösen</translation>
+    </message>
+    <message>
+        <source>Run solver</source>
+        <translation>Solver starten</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Browse strategies</source>
+        <translation>Strategien ansehen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Präferenzen</translation>
+    </message>
+    <message>
+        <source>♠</source>
+        <translation>♠</translation>
+    </message>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+    <message>
+        <source>Poker Solver</source>
+        <translation>Poker-Solver</translation>
+    </message>
+    <message>
+        <source>v0.1.0 dev</source>
+        <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SolveActivityGrid</name>
+    <message>
+        <source>Solve Activity</source>
+        <translation>Berechnungsaktivität</translation>
+    </message>
+    <message>
+        <source>Last 52 weeks</source>
+        <translation>Letzte 52 Wochen</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mär</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Okt</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dez</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source> (future)</source>
+        <translation> (Zukunft)</translation>
+    </message>
+    <message>
+        <source>Solves: %1</source>
+        <translation>Berechnungen: %1</translation>
+    </message>
+    <message>
+        <source>Avg iters: %1</source>
+        <translation>Ø Iterationen: %1</translation>
+    </message>
+    <message>
+        <source>Avg expl: %1</source>
+        <translation>Ø Expl.: %1</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>So</translation>
+    </message>
+</context>
+<context>
+    <name>SolvePage</name>
+    <message>
+        <source>Solve</source>
+        <translation>Lösen</translation>
+    </message>
+</context>
+<context>
+    <name>TopBar</name>
+    <message>
+        <source>Finalizing</source>
+        <translation>Abschließen</translation>
+    </message>
+    <message>
+        <source>Solving</source>
+        <translation>Wird gelöst</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einrichtung</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Project</source>
+        <translation>Auf der Startseite ein neues Projekt beginnen (oder laden), um Projekt zu aktivieren</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Lösen</translation>
+    </message>
+    <message>
+        <source>Fill board, ranges, and sizings to enable Solve</source>
+        <translation>Board, Ranges und Einsatzgrößen ausfüllen, um Lösen zu aktivieren</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Run a solve to enable Results</source>
+        <translation>Zuerst lösen, um Ergebnisse zu aktivieren</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>TreeNode</name>
+    <message>
+        <source>Deal</source>
+        <translation>Austeilen</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Endknoten</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pot: %1</translation>
+    </message>
+    <message>
+        <source>Freq: %1%</source>
+        <translation>Häuf.: %1%</translation>
+    </message>
+    <message>
+        <source>EV: %1%2</source>
+        <translation>EV: %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateManager</name>
+    <message>
+        <source>Update URL is not configured.</source>
+        <translation>Keine Update-Adresse konfiguriert.</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>Update-Prüfung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Invalid update response (HTTP %1).</source>
+        <translation>Ungültige Update-Antwort (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>No download URL available.</source>
+        <translation>Keine Download-Adresse verfügbar.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,702 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>ActionBar</name>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 combos</translation>
+    </message>
+    <message>
+        <source>%1% equity</source>
+        <translation>%1% de equity</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 EV</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Invalid/non-local file URL</source>
+        <translation>URL de archivo no válida o no local</translation>
+    </message>
+    <message>
+        <source>Empty file path</source>
+        <translation>Ruta de archivo vacía</translation>
+    </message>
+    <message>
+        <source>Failed to open file: %1</source>
+        <translation>No se pudo abrir el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Failed to save file: %1</source>
+        <translation>No se pudo guardar el archivo: %1</translation>
+    </message>
+    <message>
+        <source>No previous solve config (solve once first)</source>
+        <translation>No hay configuración de resolución previa (resuelve una vez primero)</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>No se pudo abrir el archivo</translation>
+    </message>
+    <message>
+        <source>Invalid JSON</source>
+        <translation>JSON no válido</translation>
+    </message>
+    <message>
+        <source>Unrecognized project format</source>
+        <translation>Formato de proyecto no reconocido</translation>
+    </message>
+    <message>
+        <source>Unsupported project version</source>
+        <translation>Versión de proyecto no compatible</translation>
+    </message>
+    <message>
+        <source>Invalid project file: "%1" has the wrong type</source>
+        <translation>Archivo de proyecto no válido: "%1" tiene un tipo incorrecto</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
+        <translation>Proyecto cargado (%1 nodos de estrategia, %2 nodos de combos)</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Iniciando...</translation>
+    </message>
+    <message>
+        <source>Not ready: enter a valid board first</source>
+        <translation>No está listo: introduce primero un board válido</translation>
+    </message>
+    <message>
+        <source>Not ready: select at least one hand in both ranges</source>
+        <translation>No está listo: selecciona al menos una mano en ambos rangos</translation>
+    </message>
+    <message>
+        <source>Not ready: fill out both OOP and IP sizing</source>
+        <translation>No está listo: completa los tamaños de OOP e IP</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve (after clearing previous results)</source>
+        <translation>No hay suficiente RAM para resolver (tras borrar los resultados anteriores)</translation>
+    </message>
+    <message>
+        <source>Already running</source>
+        <translation>Ya está en ejecución</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>Solve failed: %1</source>
+        <translation>La resolución falló: %1</translation>
+    </message>
+    <message>
+        <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
+        <translation>Board %1 | iter. %2 | expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
+    </message>
+</context>
+<context>
+    <name>Chip</name>
+    <message>
+        <source>×</source>
+        <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>HomeHero</name>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+    <message>
+        <source>A modern, high-performance holdem solver</source>
+        <translation>Un solver de hold'em moderno y de alto rendimiento</translation>
+    </message>
+    <message>
+        <source>New Solve</source>
+        <translation>Nueva resolución</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Could not save the project to %1</source>
+        <translation>No se pudo guardar el proyecto en %1</translation>
+    </message>
+    <message>
+        <source>Could not open the project: %1</source>
+        <translation>No se pudo abrir el proyecto: %1</translation>
+    </message>
+    <message>
+        <source>%1 available</source>
+        <translation>%1 disponibles</translation>
+    </message>
+    <message>
+        <source>%1 (%2 free)</source>
+        <translation>%1 (%2 libres)</translation>
+    </message>
+    <message>
+        <source>Velmora Project (*.velmoraproj)</source>
+        <translation>Proyecto Velmora (*.velmoraproj)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Guardar proyecto</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Abrir proyecto</translation>
+    </message>
+    <message>
+        <source>Clear Play vs. Solution Stats</source>
+        <translation>Borrar estadísticas de Jugar contra la solución</translation>
+    </message>
+    <message>
+        <source>Clear all Play vs. Solution statistics (today + total)?</source>
+        <translation>¿Borrar todas las estadísticas de Jugar contra la solución (hoy + total)?</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Jugar contra la solución</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Hands (Today / Total)</source>
+        <translation>Manos (hoy / total)</translation>
+    </message>
+    <message>
+        <source>Accuracy (Today / Total)</source>
+        <translation>Precisión (hoy / total)</translation>
+    </message>
+    <message>
+        <source>Avg EV Loss (Today / Total)</source>
+        <translation>Pérdida media de EV (hoy / total)</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Caldirune Core</source>
+        <translation>Caldirune Core</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Hilos</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+</context>
+<context>
+    <name>HomeQuickActions</name>
+    <message>
+        <source>New Solve</source>
+        <translation>Nueva resolución</translation>
+    </message>
+    <message>
+        <source>Configure board, ranges, tree</source>
+        <translation>Configura board, rangos y árbol</translation>
+    </message>
+    <message>
+        <source>Quick Solve</source>
+        <translation>Resolución rápida</translation>
+    </message>
+    <message>
+        <source>Use default settings</source>
+        <translation>Usar la configuración predeterminada</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importar rango</translation>
+    </message>
+    <message>
+        <source>Load from file</source>
+        <translation>Cargar desde archivo</translation>
+    </message>
+    <message>
+        <source>Quick Actions</source>
+        <translation>Acciones rápidas</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageComboBox</name>
+    <message>
+        <source>System default</source>
+        <translation>Predeterminado del sistema</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>PlayingCard</name>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressRing</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Setup</source>
+        <translation>Configuración</translation>
+    </message>
+</context>
+<context>
+    <name>RangeEditor</name>
+    <message>
+        <source>Range</source>
+        <translation>Rango</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>p. ej., AA, KK, AKs, QQ+ o 50%</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 manos</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPage</name>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLicensesCard</name>
+    <message>
+        <source>Licenses</source>
+        <translation>Licencias</translation>
+    </message>
+    <message>
+        <source>oneTBB</source>
+        <translation>oneTBB</translation>
+    </message>
+    <message>
+        <source>Threading</source>
+        <translation>Multihilo</translation>
+    </message>
+    <message>
+        <source>Apache 2.0</source>
+        <translation>Apache 2.0</translation>
+    </message>
+    <message>
+        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <translation>Los avisos y textos de licencia de terceros se incluyen en la carpeta 'licenses' junto al ejecutable.</translation>
+    </message>
+    <message>
+        <source>Open licenses folder</source>
+        <translation>Abrir carpeta de licencias</translation>
+    </message>
+    <message>
+        <source>Open notices</source>
+        <translation>Abrir avisos</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Dark Mode</source>
+        <translation>Modo oscuro</translation>
+    </message>
+    <message>
+        <source>Use dark color scheme throughout the interface</source>
+        <translation>Usar el esquema de color oscuro en toda la interfaz</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Change the app language (takes effect immediately)</source>
+        <translation>Cambia el idioma de la aplicación (se aplica de inmediato)</translation>
+    </message>
+    <message>
+        <source>Accent Color</source>
+        <translation>Color de acento</translation>
+    </message>
+    <message>
+        <source>Customize the app highlight color (buttons, accents, clubs/check).</source>
+        <translation>Personaliza el color de resaltado (botones, acentos, tréboles/check).</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation>Restablecer valores predeterminados</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Guardar ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsUpdatesCard</name>
+    <message>
+        <source>Current version: %1</source>
+        <translation>Versión actual: %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Actualizaciones</translation>
+    </message>
+    <message>
+        <source>Last checked: %1</source>
+        <translation>Última comprobación: %1</translation>
+    </message>
+    <message>
+        <source>Update available: %1</source>
+        <translation>Actualización disponible: %1</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Comprobando...</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Download update</source>
+        <translation>Descargar actualización</translation>
+    </message>
+</context>
+<context>
+    <name>Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Overview &amp; quick actions</source>
+        <translation>Resumen y acciones rápidas</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Board, ranges, tree</source>
+        <translation>Board, rangos, árbol</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Run solver</source>
+        <translation>Ejecutar solver</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Browse strategies</source>
+        <translation>Explorar estrategias</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>♠</source>
+        <translation>♠</translation>
+    </message>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+    <message>
+        <source>Poker Solver</source>
+        <translation>Solver de póker</translation>
+    </message>
+    <message>
+        <source>v0.1.0 dev</source>
+        <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SolveActivityGrid</name>
+    <message>
+        <source>Solve Activity</source>
+        <translation>Actividad de resolución</translation>
+    </message>
+    <message>
+        <source>Last 52 weeks</source>
+        <translation>Últimas 52 semanas</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>ene</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>abr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>may</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>ago</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>sept</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>oct</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>dic</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source> (future)</source>
+        <translation> (futuro)</translation>
+    </message>
+    <message>
+        <source>Solves: %1</source>
+        <translation>Resoluciones: %1</translation>
+    </message>
+    <message>
+        <source>Avg iters: %1</source>
+        <translation>Iter. medias: %1</translation>
+    </message>
+    <message>
+        <source>Avg expl: %1</source>
+        <translation>Expl. media: %1</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>mié</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>jue</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>vie</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>sáb</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>dom</translation>
+    </message>
+</context>
+<context>
+    <name>SolvePage</name>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+</context>
+<context>
+    <name>TopBar</name>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizando</translation>
+    </message>
+    <message>
+        <source>Solving</source>
+        <translation>Resolviendo</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Project</source>
+        <translation>Inicia un proyecto nuevo (o carga uno) desde Inicio para activar Proyecto</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Fill board, ranges, and sizings to enable Solve</source>
+        <translation>Completa board, rangos y tamaños para activar Resolver</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Run a solve to enable Results</source>
+        <translation>Ejecuta una resolución para activar Resultados</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>TreeNode</name>
+    <message>
+        <source>Deal</source>
+        <translation>Reparto</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Bote: %1</translation>
+    </message>
+    <message>
+        <source>Freq: %1%</source>
+        <translation>Frec.: %1%</translation>
+    </message>
+    <message>
+        <source>EV: %1%2</source>
+        <translation>EV: %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateManager</name>
+    <message>
+        <source>Update URL is not configured.</source>
+        <translation>La URL de actualización no está configurada.</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>Error al buscar actualizaciones: %1</translation>
+    </message>
+    <message>
+        <source>Invalid update response (HTTP %1).</source>
+        <translation>Respuesta de actualización no válida (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>No download URL available.</source>
+        <translation>No hay URL de descarga disponible.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,702 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>ActionBar</name>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 combos</translation>
+    </message>
+    <message>
+        <source>%1% equity</source>
+        <translation>%1 % d'équité</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 EV</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Invalid/non-local file URL</source>
+        <translation>URL de fichier invalide ou non locale</translation>
+    </message>
+    <message>
+        <source>Empty file path</source>
+        <translation>Chemin de fichier vide</translation>
+    </message>
+    <message>
+        <source>Failed to open file: %1</source>
+        <translation>Impossible d'ouvrir le fichier : %1</translation>
+    </message>
+    <message>
+        <source>Failed to save file: %1</source>
+        <translation>Impossible d'enregistrer le fichier : %1</translation>
+    </message>
+    <message>
+        <source>No previous solve config (solve once first)</source>
+        <translation>Aucune configuration de résolution précédente (lancez d'abord une résolution)</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>Impossible d'ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>Invalid JSON</source>
+        <translation>JSON invalide</translation>
+    </message>
+    <message>
+        <source>Unrecognized project format</source>
+        <translation>Format de projet non reconnu</translation>
+    </message>
+    <message>
+        <source>Unsupported project version</source>
+        <translation>Version de projet non prise en charge</translation>
+    </message>
+    <message>
+        <source>Invalid project file: "%1" has the wrong type</source>
+        <translation>Fichier de projet invalide : « %1 » n'a pas le bon type</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
+        <translation>Projet chargé (%1 nœuds de stratégie, %2 nœuds de combos)</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Démarrage...</translation>
+    </message>
+    <message>
+        <source>Not ready: enter a valid board first</source>
+        <translation>Pas prêt : saisissez d'abord un board valide</translation>
+    </message>
+    <message>
+        <source>Not ready: select at least one hand in both ranges</source>
+        <translation>Pas prêt : sélectionnez au moins une main dans les deux ranges</translation>
+    </message>
+    <message>
+        <source>Not ready: fill out both OOP and IP sizing</source>
+        <translation>Pas prêt : renseignez les tailles de mise OOP et IP</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve (after clearing previous results)</source>
+        <translation>Pas assez de RAM pour résoudre (après effacement des résultats précédents)</translation>
+    </message>
+    <message>
+        <source>Already running</source>
+        <translation>Déjà en cours</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erreur : %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
+    </message>
+    <message>
+        <source>Solve failed: %1</source>
+        <translation>Échec de la résolution : %1</translation>
+    </message>
+    <message>
+        <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
+        <translation>Board %1 | itér. %2 | expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
+    </message>
+</context>
+<context>
+    <name>Chip</name>
+    <message>
+        <source>×</source>
+        <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>HomeHero</name>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+    <message>
+        <source>A modern, high-performance holdem solver</source>
+        <translation>Un solveur de hold'em moderne et performant</translation>
+    </message>
+    <message>
+        <source>New Solve</source>
+        <translation>Nouvelle résolution</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Could not save the project to %1</source>
+        <translation>Impossible d'enregistrer le projet dans %1</translation>
+    </message>
+    <message>
+        <source>Could not open the project: %1</source>
+        <translation>Impossible d'ouvrir le projet : %1</translation>
+    </message>
+    <message>
+        <source>%1 available</source>
+        <translation>%1 disponibles</translation>
+    </message>
+    <message>
+        <source>%1 (%2 free)</source>
+        <translation>%1 (%2 libres)</translation>
+    </message>
+    <message>
+        <source>Velmora Project (*.velmoraproj)</source>
+        <translation>Projet Velmora (*.velmoraproj)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Enregistrer le projet</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Ouvrir un projet</translation>
+    </message>
+    <message>
+        <source>Clear Play vs. Solution Stats</source>
+        <translation>Effacer les statistiques Jouer contre la solution</translation>
+    </message>
+    <message>
+        <source>Clear all Play vs. Solution statistics (today + total)?</source>
+        <translation>Effacer toutes les statistiques Jouer contre la solution (aujourd'hui + total) ?</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Jouer contre la solution</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Hands (Today / Total)</source>
+        <translation>Mains (aujourd'hui / total)</translation>
+    </message>
+    <message>
+        <source>Accuracy (Today / Total)</source>
+        <translation>Précision (aujourd'hui / total)</translation>
+    </message>
+    <message>
+        <source>Avg EV Loss (Today / Total)</source>
+        <translation>Perte d'EV moy. (aujourd'hui / total)</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Caldirune Core</source>
+        <translation>Caldirune Core</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Threads</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Mémoire</translation>
+    </message>
+</context>
+<context>
+    <name>HomeQuickActions</name>
+    <message>
+        <source>New Solve</source>
+        <translation>Nouvelle résolution</translation>
+    </message>
+    <message>
+        <source>Configure board, ranges, tree</source>
+        <translation>Configurer board, ranges et arbre</translation>
+    </message>
+    <message>
+        <source>Quick Solve</source>
+        <translation>Résolution rapide</translation>
+    </message>
+    <message>
+        <source>Use default settings</source>
+        <translation>Utiliser les réglages par défaut</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importer une range</translation>
+    </message>
+    <message>
+        <source>Load from file</source>
+        <translation>Charger depuis un fichier</translation>
+    </message>
+    <message>
+        <source>Quick Actions</source>
+        <translation>Actions rapides</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageComboBox</name>
+    <message>
+        <source>System default</source>
+        <translation>Langue du système</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>PlayingCard</name>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressRing</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Setup</source>
+        <translation>Configuration</translation>
+    </message>
+</context>
+<context>
+    <name>RangeEditor</name>
+    <message>
+        <source>Range</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>p. ex. AA, KK, AKs, QQ+ ou 50%</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mains</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPage</name>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLicensesCard</name>
+    <message>
+        <source>Licenses</source>
+        <translation>Licences</translation>
+    </message>
+    <message>
+        <source>oneTBB</source>
+        <translation>oneTBB</translation>
+    </message>
+    <message>
+        <source>Threading</source>
+        <translation>Multithreading</translation>
+    </message>
+    <message>
+        <source>Apache 2.0</source>
+        <translation>Apache 2.0</translation>
+    </message>
+    <message>
+        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <translation>Les mentions et textes de licence tiers se trouvent dans le dossier « licenses » à côté de l'exécutable.</translation>
+    </message>
+    <message>
+        <source>Open licenses folder</source>
+        <translation>Ouvrir le dossier des licences</translation>
+    </message>
+    <message>
+        <source>Open notices</source>
+        <translation>Ouvrir les mentions</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Dark Mode</source>
+        <translation>Mode sombre</translation>
+    </message>
+    <message>
+        <source>Use dark color scheme throughout the interface</source>
+        <translation>Utiliser le thème sombre dans toute l'interface</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Change the app language (takes effect immediately)</source>
+        <translation>Changer la langue de l'application (effet immédiat)</translation>
+    </message>
+    <message>
+        <source>Accent Color</source>
+        <translation>Couleur d'accent</translation>
+    </message>
+    <message>
+        <source>Customize the app highlight color (buttons, accents, clubs/check).</source>
+        <translation>Personnaliser la couleur de mise en avant (boutons, accents, trèfles/check).</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Enregistrer les paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsUpdatesCard</name>
+    <message>
+        <source>Current version: %1</source>
+        <translation>Version actuelle : %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Mises à jour</translation>
+    </message>
+    <message>
+        <source>Last checked: %1</source>
+        <translation>Dernière vérification : %1</translation>
+    </message>
+    <message>
+        <source>Update available: %1</source>
+        <translation>Mise à jour disponible : %1</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Vérification...</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Download update</source>
+        <translation>Télécharger la mise à jour</translation>
+    </message>
+</context>
+<context>
+    <name>Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Overview &amp; quick actions</source>
+        <translation>Aperçu et actions rapides</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Board, ranges, tree</source>
+        <translation>Board, ranges, arbre</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Résoudre</translation>
+    </message>
+    <message>
+        <source>Run solver</source>
+        <translation>Lancer le solveur</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Browse strategies</source>
+        <translation>Parcourir les stratégies</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>♠</source>
+        <translation>♠</translation>
+    </message>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+    <message>
+        <source>Poker Solver</source>
+        <translation>Solveur de poker</translation>
+    </message>
+    <message>
+        <source>v0.1.0 dev</source>
+        <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SolveActivityGrid</name>
+    <message>
+        <source>Solve Activity</source>
+        <translation>Activité de résolution</translation>
+    </message>
+    <message>
+        <source>Last 52 weeks</source>
+        <translation>52 dernières semaines</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>janv.</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>févr.</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>avr.</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>juil.</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>sept.</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>oct.</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov.</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>déc.</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source> (future)</source>
+        <translation> (futur)</translation>
+    </message>
+    <message>
+        <source>Solves: %1</source>
+        <translation>Résolutions : %1</translation>
+    </message>
+    <message>
+        <source>Avg iters: %1</source>
+        <translation>Itér. moy. : %1</translation>
+    </message>
+    <message>
+        <source>Avg expl: %1</source>
+        <translation>Expl. moy. : %1</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>mer</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>jeu</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>ven</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>sam</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>dim</translation>
+    </message>
+</context>
+<context>
+    <name>SolvePage</name>
+    <message>
+        <source>Solve</source>
+        <translation>Résoudre</translation>
+    </message>
+</context>
+<context>
+    <name>TopBar</name>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalisation</translation>
+    </message>
+    <message>
+        <source>Solving</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Project</source>
+        <translation>Démarrez un nouveau projet (ou chargez-en un) depuis l'accueil pour activer Projet</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Résoudre</translation>
+    </message>
+    <message>
+        <source>Fill board, ranges, and sizings to enable Solve</source>
+        <translation>Renseignez board, ranges et tailles de mise pour activer Résoudre</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Run a solve to enable Results</source>
+        <translation>Lancez une résolution pour activer Résultats</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>TreeNode</name>
+    <message>
+        <source>Deal</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pot : %1</translation>
+    </message>
+    <message>
+        <source>Freq: %1%</source>
+        <translation>Fréq. : %1%</translation>
+    </message>
+    <message>
+        <source>EV: %1%2</source>
+        <translation>EV : %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateManager</name>
+    <message>
+        <source>Update URL is not configured.</source>
+        <translation>L'adresse de mise à jour n'est pas configurée.</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>Échec de la recherche de mises à jour : %1</translation>
+    </message>
+    <message>
+        <source>Invalid update response (HTTP %1).</source>
+        <translation>Réponse de mise à jour invalide (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>No download URL available.</source>
+        <translation>Aucune adresse de téléchargement disponible.</translation>
+    </message>
+</context>
+</TS>

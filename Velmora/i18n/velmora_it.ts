@@ -1,0 +1,702 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>ActionBar</name>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 combo</translation>
+    </message>
+    <message>
+        <source>%1% equity</source>
+        <translation>%1% di equity</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 EV</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Invalid/non-local file URL</source>
+        <translation>URL del file non valido o non locale</translation>
+    </message>
+    <message>
+        <source>Empty file path</source>
+        <translation>Percorso del file vuoto</translation>
+    </message>
+    <message>
+        <source>Failed to open file: %1</source>
+        <translation>Impossibile aprire il file: %1</translation>
+    </message>
+    <message>
+        <source>Failed to save file: %1</source>
+        <translation>Impossibile salvare il file: %1</translation>
+    </message>
+    <message>
+        <source>No previous solve config (solve once first)</source>
+        <translation>Nessuna configurazione di risoluzione precedente (risolvi prima una volta)</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>Impossibile aprire il file</translation>
+    </message>
+    <message>
+        <source>Invalid JSON</source>
+        <translation>JSON non valido</translation>
+    </message>
+    <message>
+        <source>Unrecognized project format</source>
+        <translation>Formato di progetto non riconosciuto</translation>
+    </message>
+    <message>
+        <source>Unsupported project version</source>
+        <translation>Versione del progetto non supportata</translation>
+    </message>
+    <message>
+        <source>Invalid project file: "%1" has the wrong type</source>
+        <translation>File di progetto non valido: "%1" ha il tipo sbagliato</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
+        <translation>Progetto caricato (%1 nodi di strategia, %2 nodi di combo)</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Avvio...</translation>
+    </message>
+    <message>
+        <source>Not ready: enter a valid board first</source>
+        <translation>Non pronto: inserisci prima un board valido</translation>
+    </message>
+    <message>
+        <source>Not ready: select at least one hand in both ranges</source>
+        <translation>Non pronto: seleziona almeno una mano in entrambi i range</translation>
+    </message>
+    <message>
+        <source>Not ready: fill out both OOP and IP sizing</source>
+        <translation>Non pronto: compila le puntate di OOP e IP</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve (after clearing previous results)</source>
+        <translation>RAM insufficiente per risolvere (dopo aver cancellato i risultati precedenti)</translation>
+    </message>
+    <message>
+        <source>Already running</source>
+        <translation>Già in esecuzione</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Errore: %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annullamento...</translation>
+    </message>
+    <message>
+        <source>Solve failed: %1</source>
+        <translation>Risoluzione non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
+        <translation>Board %1 | iter. %2 | sfrutt.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
+    </message>
+</context>
+<context>
+    <name>Chip</name>
+    <message>
+        <source>×</source>
+        <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>HomeHero</name>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+    <message>
+        <source>A modern, high-performance holdem solver</source>
+        <translation>Un solver di hold'em moderno e ad alte prestazioni</translation>
+    </message>
+    <message>
+        <source>New Solve</source>
+        <translation>Nuova risoluzione</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Apri file</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Could not save the project to %1</source>
+        <translation>Impossibile salvare il progetto in %1</translation>
+    </message>
+    <message>
+        <source>Could not open the project: %1</source>
+        <translation>Impossibile aprire il progetto: %1</translation>
+    </message>
+    <message>
+        <source>%1 available</source>
+        <translation>%1 disponibili</translation>
+    </message>
+    <message>
+        <source>%1 (%2 free)</source>
+        <translation>%1 (%2 liberi)</translation>
+    </message>
+    <message>
+        <source>Velmora Project (*.velmoraproj)</source>
+        <translation>Progetto Velmora (*.velmoraproj)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Salva progetto</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Apri progetto</translation>
+    </message>
+    <message>
+        <source>Clear Play vs. Solution Stats</source>
+        <translation>Cancella statistiche Gioca contro la soluzione</translation>
+    </message>
+    <message>
+        <source>Clear all Play vs. Solution statistics (today + total)?</source>
+        <translation>Cancellare tutte le statistiche Gioca contro la soluzione (oggi + totale)?</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Gioca contro la soluzione</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Hands (Today / Total)</source>
+        <translation>Mani (oggi / totale)</translation>
+    </message>
+    <message>
+        <source>Accuracy (Today / Total)</source>
+        <translation>Precisione (oggi / totale)</translation>
+    </message>
+    <message>
+        <source>Avg EV Loss (Today / Total)</source>
+        <translation>Perdita EV media (oggi / totale)</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Motore</translation>
+    </message>
+    <message>
+        <source>Caldirune Core</source>
+        <translation>Caldirune Core</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Thread</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+</context>
+<context>
+    <name>HomeQuickActions</name>
+    <message>
+        <source>New Solve</source>
+        <translation>Nuova risoluzione</translation>
+    </message>
+    <message>
+        <source>Configure board, ranges, tree</source>
+        <translation>Configura board, range e albero</translation>
+    </message>
+    <message>
+        <source>Quick Solve</source>
+        <translation>Risoluzione rapida</translation>
+    </message>
+    <message>
+        <source>Use default settings</source>
+        <translation>Usa le impostazioni predefinite</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importa range</translation>
+    </message>
+    <message>
+        <source>Load from file</source>
+        <translation>Carica da file</translation>
+    </message>
+    <message>
+        <source>Quick Actions</source>
+        <translation>Azioni rapide</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageComboBox</name>
+    <message>
+        <source>System default</source>
+        <translation>Predefinita di sistema</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>PlayingCard</name>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressRing</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Setup</source>
+        <translation>Impostazione</translation>
+    </message>
+</context>
+<context>
+    <name>RangeEditor</name>
+    <message>
+        <source>Range</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>es. AA, KK, AKs, QQ+ o 50%</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mani</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPage</name>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLicensesCard</name>
+    <message>
+        <source>Licenses</source>
+        <translation>Licenze</translation>
+    </message>
+    <message>
+        <source>oneTBB</source>
+        <translation>oneTBB</translation>
+    </message>
+    <message>
+        <source>Threading</source>
+        <translation>Multithreading</translation>
+    </message>
+    <message>
+        <source>Apache 2.0</source>
+        <translation>Apache 2.0</translation>
+    </message>
+    <message>
+        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <translation>Le note e i testi di licenza di terze parti si trovano nella cartella 'licenses' accanto all'eseguibile.</translation>
+    </message>
+    <message>
+        <source>Open licenses folder</source>
+        <translation>Apri la cartella delle licenze</translation>
+    </message>
+    <message>
+        <source>Open notices</source>
+        <translation>Apri le note</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Aspetto</translation>
+    </message>
+    <message>
+        <source>Dark Mode</source>
+        <translation>Modalità scura</translation>
+    </message>
+    <message>
+        <source>Use dark color scheme throughout the interface</source>
+        <translation>Usa lo schema di colori scuro in tutta l'interfaccia</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Change the app language (takes effect immediately)</source>
+        <translation>Cambia la lingua dell'app (effetto immediato)</translation>
+    </message>
+    <message>
+        <source>Accent Color</source>
+        <translation>Colore di accento</translation>
+    </message>
+    <message>
+        <source>Customize the app highlight color (buttons, accents, clubs/check).</source>
+        <translation>Personalizza il colore di evidenziazione (pulsanti, accenti, fiori/check).</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation>Ripristina predefiniti</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Salva impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsUpdatesCard</name>
+    <message>
+        <source>Current version: %1</source>
+        <translation>Versione attuale: %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Last checked: %1</source>
+        <translation>Ultimo controllo: %1</translation>
+    </message>
+    <message>
+        <source>Update available: %1</source>
+        <translation>Aggiornamento disponibile: %1</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Controllo...</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Controlla aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Download update</source>
+        <translation>Scarica aggiornamento</translation>
+    </message>
+</context>
+<context>
+    <name>Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Overview &amp; quick actions</source>
+        <translation>Panoramica e azioni rapide</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Impostazione</translation>
+    </message>
+    <message>
+        <source>Board, ranges, tree</source>
+        <translation>Board, range, albero</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Risolvi</translation>
+    </message>
+    <message>
+        <source>Run solver</source>
+        <translation>Avvia il solver</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Browse strategies</source>
+        <translation>Sfoglia le strategie</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message>
+        <source>♠</source>
+        <translation>♠</translation>
+    </message>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+    <message>
+        <source>Poker Solver</source>
+        <translation>Solver di poker</translation>
+    </message>
+    <message>
+        <source>v0.1.0 dev</source>
+        <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SolveActivityGrid</name>
+    <message>
+        <source>Solve Activity</source>
+        <translation>Attività di risoluzione</translation>
+    </message>
+    <message>
+        <source>Last 52 weeks</source>
+        <translation>Ultime 52 settimane</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>gen</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mag</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>giu</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>lug</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>ago</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>ott</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>dic</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source> (future)</source>
+        <translation> (futuro)</translation>
+    </message>
+    <message>
+        <source>Solves: %1</source>
+        <translation>Risoluzioni: %1</translation>
+    </message>
+    <message>
+        <source>Avg iters: %1</source>
+        <translation>Iter. medie: %1</translation>
+    </message>
+    <message>
+        <source>Avg expl: %1</source>
+        <translation>Sfrutt. media: %1</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>mer</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>gio</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>ven</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>sab</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>dom</translation>
+    </message>
+</context>
+<context>
+    <name>SolvePage</name>
+    <message>
+        <source>Solve</source>
+        <translation>Risolvi</translation>
+    </message>
+</context>
+<context>
+    <name>TopBar</name>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizzazione</translation>
+    </message>
+    <message>
+        <source>Solving</source>
+        <translation>Risoluzione</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Impostazione</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Project</source>
+        <translation>Avvia un nuovo progetto (o caricane uno) dalla Home per abilitare Progetto</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Risolvi</translation>
+    </message>
+    <message>
+        <source>Fill board, ranges, and sizings to enable Solve</source>
+        <translation>Compila board, range e puntate per abilitare Risolvi</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Run a solve to enable Results</source>
+        <translation>Esegui una risoluzione per abilitare Risultati</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>TreeNode</name>
+    <message>
+        <source>Deal</source>
+        <translation>Distribuzione</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminale</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Piatto: %1</translation>
+    </message>
+    <message>
+        <source>Freq: %1%</source>
+        <translation>Freq.: %1%</translation>
+    </message>
+    <message>
+        <source>EV: %1%2</source>
+        <translation>EV: %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateManager</name>
+    <message>
+        <source>Update URL is not configured.</source>
+        <translation>L'URL di aggiornamento non è configurato.</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>Controllo aggiornamenti non riuscito: %1</translation>
+    </message>
+    <message>
+        <source>Invalid update response (HTTP %1).</source>
+        <translation>Risposta di aggiornamento non valida (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>No download URL available.</source>
+        <translation>Nessun URL di download disponibile.</translation>
+    </message>
+</context>
+</TS>

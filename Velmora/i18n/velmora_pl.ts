@@ -1,0 +1,702 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>ActionBar</name>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 kombinacji</translation>
+    </message>
+    <message>
+        <source>%1% equity</source>
+        <translation>%1% equity</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 EV</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>Ready</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Invalid/non-local file URL</source>
+        <translation>Nieprawidłowy lub nielokalny adres pliku</translation>
+    </message>
+    <message>
+        <source>Empty file path</source>
+        <translation>Pusta ścieżka pliku</translation>
+    </message>
+    <message>
+        <source>Failed to open file: %1</source>
+        <translation>Nie można otworzyć pliku: %1</translation>
+    </message>
+    <message>
+        <source>Failed to save file: %1</source>
+        <translation>Nie można zapisać pliku: %1</translation>
+    </message>
+    <message>
+        <source>No previous solve config (solve once first)</source>
+        <translation>Brak poprzedniej konfiguracji (najpierw uruchom rozwiązywanie)</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>Nie można otworzyć pliku</translation>
+    </message>
+    <message>
+        <source>Invalid JSON</source>
+        <translation>Nieprawidłowy JSON</translation>
+    </message>
+    <message>
+        <source>Unrecognized project format</source>
+        <translation>Nierozpoznany format projektu</translation>
+    </message>
+    <message>
+        <source>Unsupported project version</source>
+        <translation>Nieobsługiwana wersja projektu</translation>
+    </message>
+    <message>
+        <source>Invalid project file: "%1" has the wrong type</source>
+        <translation>Nieprawidłowy plik projektu: "%1" ma zły typ</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
+        <translation>Wczytano projekt (węzły strategii: %1, węzły kombinacji: %2)</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Uruchamianie...</translation>
+    </message>
+    <message>
+        <source>Not ready: enter a valid board first</source>
+        <translation>Nie gotowe: najpierw wprowadź poprawny board</translation>
+    </message>
+    <message>
+        <source>Not ready: select at least one hand in both ranges</source>
+        <translation>Nie gotowe: wybierz co najmniej jedną rękę w obu zakresach</translation>
+    </message>
+    <message>
+        <source>Not ready: fill out both OOP and IP sizing</source>
+        <translation>Nie gotowe: uzupełnij rozmiary zakładów OOP i IP</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve (after clearing previous results)</source>
+        <translation>Za mało pamięci RAM do rozwiązania (po usunięciu poprzednich wyników)</translation>
+    </message>
+    <message>
+        <source>Already running</source>
+        <translation>Już uruchomiono</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Błąd: %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Anulowanie...</translation>
+    </message>
+    <message>
+        <source>Solve failed: %1</source>
+        <translation>Rozwiązywanie nie powiodło się: %1</translation>
+    </message>
+    <message>
+        <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
+        <translation>Board %1 | iter. %2 | eksploat.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
+    </message>
+</context>
+<context>
+    <name>Chip</name>
+    <message>
+        <source>×</source>
+        <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>HomeHero</name>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+    <message>
+        <source>A modern, high-performance holdem solver</source>
+        <translation>Nowoczesny, wydajny solver hold'em</translation>
+    </message>
+    <message>
+        <source>New Solve</source>
+        <translation>Nowe rozwiązanie</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Otwórz plik</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Could not save the project to %1</source>
+        <translation>Nie można zapisać projektu w %1</translation>
+    </message>
+    <message>
+        <source>Could not open the project: %1</source>
+        <translation>Nie można otworzyć projektu: %1</translation>
+    </message>
+    <message>
+        <source>%1 available</source>
+        <translation>%1 dostępnych</translation>
+    </message>
+    <message>
+        <source>%1 (%2 free)</source>
+        <translation>%1 (%2 wolne)</translation>
+    </message>
+    <message>
+        <source>Velmora Project (*.velmoraproj)</source>
+        <translation>Projekt Velmora (*.velmoraproj)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Zapisz projekt</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Otwórz projekt</translation>
+    </message>
+    <message>
+        <source>Clear Play vs. Solution Stats</source>
+        <translation>Wyczyść statystyki Gra z rozwiązaniem</translation>
+    </message>
+    <message>
+        <source>Clear all Play vs. Solution statistics (today + total)?</source>
+        <translation>Wyczyścić wszystkie statystyki Gra z rozwiązaniem (dziś + łącznie)?</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Gra z rozwiązaniem</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Hands (Today / Total)</source>
+        <translation>Rozdania (dziś / łącznie)</translation>
+    </message>
+    <message>
+        <source>Accuracy (Today / Total)</source>
+        <translation>Trafność (dziś / łącznie)</translation>
+    </message>
+    <message>
+        <source>Avg EV Loss (Today / Total)</source>
+        <translation>Śr. strata EV (dziś / łącznie)</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Silnik</translation>
+    </message>
+    <message>
+        <source>Caldirune Core</source>
+        <translation>Caldirune Core</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Wątki</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Pamięć</translation>
+    </message>
+</context>
+<context>
+    <name>HomeQuickActions</name>
+    <message>
+        <source>New Solve</source>
+        <translation>Nowe rozwiązanie</translation>
+    </message>
+    <message>
+        <source>Configure board, ranges, tree</source>
+        <translation>Skonfiguruj board, zakresy i drzewo</translation>
+    </message>
+    <message>
+        <source>Quick Solve</source>
+        <translation>Szybkie rozwiązanie</translation>
+    </message>
+    <message>
+        <source>Use default settings</source>
+        <translation>Użyj ustawień domyślnych</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importuj zakres</translation>
+    </message>
+    <message>
+        <source>Load from file</source>
+        <translation>Wczytaj z pliku</translation>
+    </message>
+    <message>
+        <source>Quick Actions</source>
+        <translation>Szybkie akcje</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageComboBox</name>
+    <message>
+        <source>System default</source>
+        <translation>Domyślny systemowy</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>PlayingCard</name>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressRing</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Setup</source>
+        <translation>Konfiguracja</translation>
+    </message>
+</context>
+<context>
+    <name>RangeEditor</name>
+    <message>
+        <source>Range</source>
+        <translation>Zakres</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>np. AA, KK, AKs, QQ+ lub 50%</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 rąk</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPage</name>
+    <message>
+        <source>Results</source>
+        <translation>Wyniki</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLicensesCard</name>
+    <message>
+        <source>Licenses</source>
+        <translation>Licencje</translation>
+    </message>
+    <message>
+        <source>oneTBB</source>
+        <translation>oneTBB</translation>
+    </message>
+    <message>
+        <source>Threading</source>
+        <translation>Wielowątkowość</translation>
+    </message>
+    <message>
+        <source>Apache 2.0</source>
+        <translation>Apache 2.0</translation>
+    </message>
+    <message>
+        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <translation>Informacje i teksty licencji stron trzecich znajdują się w folderze „licenses” obok pliku wykonywalnego.</translation>
+    </message>
+    <message>
+        <source>Open licenses folder</source>
+        <translation>Otwórz folder licencji</translation>
+    </message>
+    <message>
+        <source>Open notices</source>
+        <translation>Otwórz informacje</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Wygląd</translation>
+    </message>
+    <message>
+        <source>Dark Mode</source>
+        <translation>Tryb ciemny</translation>
+    </message>
+    <message>
+        <source>Use dark color scheme throughout the interface</source>
+        <translation>Używaj ciemnego schematu kolorów w całym interfejsie</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>Change the app language (takes effect immediately)</source>
+        <translation>Zmień język aplikacji (działa natychmiast)</translation>
+    </message>
+    <message>
+        <source>Accent Color</source>
+        <translation>Kolor akcentu</translation>
+    </message>
+    <message>
+        <source>Customize the app highlight color (buttons, accents, clubs/check).</source>
+        <translation>Dostosuj kolor wyróżnienia (przyciski, akcenty, trefle/check).</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Resetuj</translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation>Przywróć domyślne</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Zapisz ustawienia</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsUpdatesCard</name>
+    <message>
+        <source>Current version: %1</source>
+        <translation>Bieżąca wersja: %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Nieznane</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Aktualizacje</translation>
+    </message>
+    <message>
+        <source>Last checked: %1</source>
+        <translation>Ostatnio sprawdzono: %1</translation>
+    </message>
+    <message>
+        <source>Update available: %1</source>
+        <translation>Dostępna aktualizacja: %1</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Sprawdzanie...</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Sprawdź aktualizacje</translation>
+    </message>
+    <message>
+        <source>Download update</source>
+        <translation>Pobierz aktualizację</translation>
+    </message>
+</context>
+<context>
+    <name>Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Overview &amp; quick actions</source>
+        <translation>Przegląd i szybkie akcje</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Board, ranges, tree</source>
+        <translation>Board, zakresy, drzewo</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Rozwiąż</translation>
+    </message>
+    <message>
+        <source>Run solver</source>
+        <translation>Uruchom solver</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>Browse strategies</source>
+        <translation>Przeglądaj strategie</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencje</translation>
+    </message>
+    <message>
+        <source>♠</source>
+        <translation>♠</translation>
+    </message>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+    <message>
+        <source>Poker Solver</source>
+        <translation>Solver pokerowy</translation>
+    </message>
+    <message>
+        <source>v0.1.0 dev</source>
+        <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SolveActivityGrid</name>
+    <message>
+        <source>Solve Activity</source>
+        <translation>Aktywność rozwiązywania</translation>
+    </message>
+    <message>
+        <source>Last 52 weeks</source>
+        <translation>Ostatnie 52 tygodnie</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>sty</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>lut</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>kwi</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>maj</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>cze</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>lip</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>sie</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>wrz</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>paź</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>lis</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>gru</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source> (future)</source>
+        <translation> (przyszłość)</translation>
+    </message>
+    <message>
+        <source>Solves: %1</source>
+        <translation>Rozwiązania: %1</translation>
+    </message>
+    <message>
+        <source>Avg iters: %1</source>
+        <translation>Śr. iteracji: %1</translation>
+    </message>
+    <message>
+        <source>Avg expl: %1</source>
+        <translation>Śr. eksploat.: %1</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>pon</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>wt</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>śr</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>czw</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>pt</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>sob</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>nd</translation>
+    </message>
+</context>
+<context>
+    <name>SolvePage</name>
+    <message>
+        <source>Solve</source>
+        <translation>Rozwiąż</translation>
+    </message>
+</context>
+<context>
+    <name>TopBar</name>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizowanie</translation>
+    </message>
+    <message>
+        <source>Solving</source>
+        <translation>Rozwiązywanie</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Project</source>
+        <translation>Rozpocznij nowy projekt (lub wczytaj) na stronie Start, aby włączyć Projekt</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Rozwiąż</translation>
+    </message>
+    <message>
+        <source>Fill board, ranges, and sizings to enable Solve</source>
+        <translation>Uzupełnij board, zakresy i rozmiary zakładów, aby włączyć Rozwiąż</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>Run a solve to enable Results</source>
+        <translation>Uruchom rozwiązywanie, aby włączyć Wyniki</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+</context>
+<context>
+    <name>TreeNode</name>
+    <message>
+        <source>Deal</source>
+        <translation>Rozdanie</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Końcowy</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pula: %1</translation>
+    </message>
+    <message>
+        <source>Freq: %1%</source>
+        <translation>Częst.: %1%</translation>
+    </message>
+    <message>
+        <source>EV: %1%2</source>
+        <translation>EV: %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateManager</name>
+    <message>
+        <source>Update URL is not configured.</source>
+        <translation>Adres aktualizacji nie jest skonfigurowany.</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>Sprawdzanie aktualizacji nie powiodło się: %1</translation>
+    </message>
+    <message>
+        <source>Invalid update response (HTTP %1).</source>
+        <translation>Nieprawidłowa odpowiedź aktualizacji (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>No download URL available.</source>
+        <translation>Brak adresu pobierania.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,702 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>ActionBar</name>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 комбо</translation>
+    </message>
+    <message>
+        <source>%1% equity</source>
+        <translation>%1% эквити</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 EV</translation>
+    </message>
+</context>
+<context>
+    <name>AppController</name>
+    <message>
+        <source>Ready</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Invalid/non-local file URL</source>
+        <translation>Недопустимый или нелокальный URL файла</translation>
+    </message>
+    <message>
+        <source>Empty file path</source>
+        <translation>Пустой путь к файлу</translation>
+    </message>
+    <message>
+        <source>Failed to open file: %1</source>
+        <translation>Не удалось открыть файл: %1</translation>
+    </message>
+    <message>
+        <source>Failed to save file: %1</source>
+        <translation>Не удалось сохранить файл: %1</translation>
+    </message>
+    <message>
+        <source>No previous solve config (solve once first)</source>
+        <translation>Нет предыдущей конфигурации расчёта (сначала выполните расчёт)</translation>
+    </message>
+    <message>
+        <source>Failed to open file</source>
+        <translation>Не удалось открыть файл</translation>
+    </message>
+    <message>
+        <source>Invalid JSON</source>
+        <translation>Недопустимый JSON</translation>
+    </message>
+    <message>
+        <source>Unrecognized project format</source>
+        <translation>Неизвестный формат проекта</translation>
+    </message>
+    <message>
+        <source>Unsupported project version</source>
+        <translation>Неподдерживаемая версия проекта</translation>
+    </message>
+    <message>
+        <source>Invalid project file: "%1" has the wrong type</source>
+        <translation>Недопустимый файл проекта: у «%1» неверный тип</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
+        <translation>Проект загружен (узлов стратегии: %1, узлов комбо: %2)</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Запуск...</translation>
+    </message>
+    <message>
+        <source>Not ready: enter a valid board first</source>
+        <translation>Не готово: сначала введите корректный борд</translation>
+    </message>
+    <message>
+        <source>Not ready: select at least one hand in both ranges</source>
+        <translation>Не готово: выберите хотя бы одну руку в обоих диапазонах</translation>
+    </message>
+    <message>
+        <source>Not ready: fill out both OOP and IP sizing</source>
+        <translation>Не готово: заполните размеры ставок OOP и IP</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve (after clearing previous results)</source>
+        <translation>Недостаточно ОЗУ для расчёта (после очистки предыдущих результатов)</translation>
+    </message>
+    <message>
+        <source>Already running</source>
+        <translation>Уже выполняется</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Ошибка: %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Отмена...</translation>
+    </message>
+    <message>
+        <source>Solve failed: %1</source>
+        <translation>Расчёт не выполнен: %1</translation>
+    </message>
+    <message>
+        <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
+        <translation>Борд %1 | итер. %2 | эксплуат.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
+    </message>
+</context>
+<context>
+    <name>Chip</name>
+    <message>
+        <source>×</source>
+        <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>HomeHero</name>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+    <message>
+        <source>A modern, high-performance holdem solver</source>
+        <translation>Современный высокопроизводительный солвер холдема</translation>
+    </message>
+    <message>
+        <source>New Solve</source>
+        <translation>Новый расчёт</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Открыть файл</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Could not save the project to %1</source>
+        <translation>Не удалось сохранить проект в %1</translation>
+    </message>
+    <message>
+        <source>Could not open the project: %1</source>
+        <translation>Не удалось открыть проект: %1</translation>
+    </message>
+    <message>
+        <source>%1 available</source>
+        <translation>%1 доступно</translation>
+    </message>
+    <message>
+        <source>%1 (%2 free)</source>
+        <translation>%1 (%2 свободно)</translation>
+    </message>
+    <message>
+        <source>Velmora Project (*.velmoraproj)</source>
+        <translation>Проект Velmora (*.velmoraproj)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Сохранить проект</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Открыть проект</translation>
+    </message>
+    <message>
+        <source>Clear Play vs. Solution Stats</source>
+        <translation>Очистить статистику «Игра против решения»</translation>
+    </message>
+    <message>
+        <source>Clear all Play vs. Solution statistics (today + total)?</source>
+        <translation>Очистить всю статистику «Игра против решения» (сегодня + всего)?</translation>
+    </message>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Игра против решения</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Hands (Today / Total)</source>
+        <translation>Раздачи (сегодня / всего)</translation>
+    </message>
+    <message>
+        <source>Accuracy (Today / Total)</source>
+        <translation>Точность (сегодня / всего)</translation>
+    </message>
+    <message>
+        <source>Avg EV Loss (Today / Total)</source>
+        <translation>Ср. потеря EV (сегодня / всего)</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Система</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Движок</translation>
+    </message>
+    <message>
+        <source>Caldirune Core</source>
+        <translation>Caldirune Core</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Потоки</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Память</translation>
+    </message>
+</context>
+<context>
+    <name>HomeQuickActions</name>
+    <message>
+        <source>New Solve</source>
+        <translation>Новый расчёт</translation>
+    </message>
+    <message>
+        <source>Configure board, ranges, tree</source>
+        <translation>Настроить борд, диапазоны и дерево</translation>
+    </message>
+    <message>
+        <source>Quick Solve</source>
+        <translation>Быстрый расчёт</translation>
+    </message>
+    <message>
+        <source>Use default settings</source>
+        <translation>Использовать настройки по умолчанию</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Импорт диапазона</translation>
+    </message>
+    <message>
+        <source>Load from file</source>
+        <translation>Загрузить из файла</translation>
+    </message>
+    <message>
+        <source>Quick Actions</source>
+        <translation>Быстрые действия</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageComboBox</name>
+    <message>
+        <source>System default</source>
+        <translation>Как в системе</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>PlayingCard</name>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressRing</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Setup</source>
+        <translation>Настройка</translation>
+    </message>
+</context>
+<context>
+    <name>RangeEditor</name>
+    <message>
+        <source>Range</source>
+        <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>напр. AA, KK, AKs, QQ+ или 50%</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 рук</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPage</name>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLicensesCard</name>
+    <message>
+        <source>Licenses</source>
+        <translation>Лицензии</translation>
+    </message>
+    <message>
+        <source>oneTBB</source>
+        <translation>oneTBB</translation>
+    </message>
+    <message>
+        <source>Threading</source>
+        <translation>Многопоточность</translation>
+    </message>
+    <message>
+        <source>Apache 2.0</source>
+        <translation>Apache 2.0</translation>
+    </message>
+    <message>
+        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <translation>Уведомления и тексты лицензий сторонних компонентов находятся в папке «licenses» рядом с исполняемым файлом.</translation>
+    </message>
+    <message>
+        <source>Open licenses folder</source>
+        <translation>Открыть папку лицензий</translation>
+    </message>
+    <message>
+        <source>Open notices</source>
+        <translation>Открыть уведомления</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Оформление</translation>
+    </message>
+    <message>
+        <source>Dark Mode</source>
+        <translation>Тёмная тема</translation>
+    </message>
+    <message>
+        <source>Use dark color scheme throughout the interface</source>
+        <translation>Использовать тёмную цветовую схему во всём интерфейсе</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Change the app language (takes effect immediately)</source>
+        <translation>Изменить язык приложения (применяется сразу)</translation>
+    </message>
+    <message>
+        <source>Accent Color</source>
+        <translation>Цвет акцента</translation>
+    </message>
+    <message>
+        <source>Customize the app highlight color (buttons, accents, clubs/check).</source>
+        <translation>Настроить цвет выделения (кнопки, акценты, трефы/чек).</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Reset to Defaults</source>
+        <translation>Сбросить по умолчанию</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Сохранить настройки</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsUpdatesCard</name>
+    <message>
+        <source>Current version: %1</source>
+        <translation>Текущая версия: %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Обновления</translation>
+    </message>
+    <message>
+        <source>Last checked: %1</source>
+        <translation>Последняя проверка: %1</translation>
+    </message>
+    <message>
+        <source>Update available: %1</source>
+        <translation>Доступно обновление: %1</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Проверка...</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <source>Download update</source>
+        <translation>Скачать обновление</translation>
+    </message>
+</context>
+<context>
+    <name>Sidebar</name>
+    <message>
+        <source>Home</source>
+        <translation>Главная</translation>
+    </message>
+    <message>
+        <source>Overview &amp; quick actions</source>
+        <translation>Обзор и быстрые действия</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>Board, ranges, tree</source>
+        <translation>Борд, диапазоны, дерево</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Расчёт</translation>
+    </message>
+    <message>
+        <source>Run solver</source>
+        <translation>Запустить солвер</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Browse strategies</source>
+        <translation>Просмотр стратегий</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Предпочтения</translation>
+    </message>
+    <message>
+        <source>♠</source>
+        <translation>♠</translation>
+    </message>
+    <message>
+        <source>Caldirune</source>
+        <translation>Caldirune</translation>
+    </message>
+    <message>
+        <source>Poker Solver</source>
+        <translation>Покерный солвер</translation>
+    </message>
+    <message>
+        <source>v0.1.0 dev</source>
+        <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SolveActivityGrid</name>
+    <message>
+        <source>Solve Activity</source>
+        <translation>Активность расчётов</translation>
+    </message>
+    <message>
+        <source>Last 52 weeks</source>
+        <translation>Последние 52 недели</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>янв</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>фев</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>мар</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>апр</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>май</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>июн</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>июл</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>авг</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>сен</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>окт</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>ноя</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>дек</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source> (future)</source>
+        <translation> (будущее)</translation>
+    </message>
+    <message>
+        <source>Solves: %1</source>
+        <translation>Расчётов: %1</translation>
+    </message>
+    <message>
+        <source>Avg iters: %1</source>
+        <translation>Ср. итераций: %1</translation>
+    </message>
+    <message>
+        <source>Avg expl: %1</source>
+        <translation>Ср. эксплуат.: %1</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>пн</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>вт</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>ср</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>чт</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>пт</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>сб</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>вс</translation>
+    </message>
+</context>
+<context>
+    <name>SolvePage</name>
+    <message>
+        <source>Solve</source>
+        <translation>Расчёт</translation>
+    </message>
+</context>
+<context>
+    <name>TopBar</name>
+    <message>
+        <source>Finalizing</source>
+        <translation>Завершение</translation>
+    </message>
+    <message>
+        <source>Solving</source>
+        <translation>Расчёт</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Главная</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>Start a new project (or load one) from Home to enable Project</source>
+        <translation>Создайте новый проект (или загрузите) на главной, чтобы включить проект</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Расчёт</translation>
+    </message>
+    <message>
+        <source>Fill board, ranges, and sizings to enable Solve</source>
+        <translation>Заполните борд, диапазоны и размеры ставок, чтобы включить расчёт</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Run a solve to enable Results</source>
+        <translation>Выполните расчёт, чтобы включить результаты</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+</context>
+<context>
+    <name>TreeNode</name>
+    <message>
+        <source>Deal</source>
+        <translation>Раздача</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Терминал</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Банк: %1</translation>
+    </message>
+    <message>
+        <source>Freq: %1%</source>
+        <translation>Част.: %1%</translation>
+    </message>
+    <message>
+        <source>EV: %1%2</source>
+        <translation>EV: %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateManager</name>
+    <message>
+        <source>Update URL is not configured.</source>
+        <translation>Адрес обновлений не настроен.</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>Не удалось проверить обновления: %1</translation>
+    </message>
+    <message>
+        <source>Invalid update response (HTTP %1).</source>
+        <translation>Недопустимый ответ сервера обновлений (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>No download URL available.</source>
+        <translation>Адрес загрузки недоступен.</translation>
+    </message>
+</context>
+</TS>

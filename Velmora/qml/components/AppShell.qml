@@ -1,0 +1,473 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Qt.labs.settings
+import "../theme" as ThemePack
+import "../pages" as Pages
+import "ProjectState.js" as ProjectState
+import "SolveGating.js" as Gating
+
+// The window body: owner of the project state, the theme and the typography;
+// hosts the top bar and the five pages, guards navigation between them, binds
+// the keyboard shortcuts and decides whether a solve may start.
+Item {
+    id: root
+
+    property var controller: null
+    property int navIndex: 0
+    property bool hasProject: false
+    property int projectRecommendedWidth: 1540
+
+    readonly property ThemePack.Theme theme: ThemePack.Theme {}
+    readonly property ThemePack.Typography type: ThemePack.Typography {}
+
+    readonly property bool developerMode: typeof appController !== "undefined" && appController !== null
+                                          && appController.developerMode === true
+
+    // ---- project state (keys and presets in ProjectState.js) ----
+    property string boardText: ""
+    property string oopRangeText: ""
+    property string ipRangeText: ""
+    property string betSizesText: ""
+    property int maxIterations: 0
+    property int startingPot: 0
+    property int effectiveStack: 0
+    property int threadCount: _startupThreadCount
+    property string startingStreet: "flop"
+    property real targetExploitability: 0.0
+    property real rakePercent: 0.0
+    property int rakeCap: 0
+    property string oopFlopBetSizesText: ""
+    property string oopTurnBetSizesText: ""
+    property string oopRiverBetSizesText: ""
+    property string oopFlopRaiseSizesText: ""
+    property string oopTurnRaiseSizesText: ""
+    property string oopRiverRaiseSizesText: ""
+    property bool oopFlopAddAllIn: false
+    property bool oopTurnAddAllIn: false
+    property bool oopRiverAddAllIn: false
+    property bool oopFlopDontDonk: false
+    property bool oopTurnDontDonk: false
+    property bool oopRiverDontDonk: false
+    property string ipFlopBetSizesText: ""
+    property string ipTurnBetSizesText: ""
+    property string ipRiverBetSizesText: ""
+    property string ipFlopRaiseSizesText: ""
+    property string ipTurnRaiseSizesText: ""
+    property string ipRiverRaiseSizesText: ""
+    property bool ipFlopAddAllIn: false
+    property bool ipTurnAddAllIn: false
+    property bool ipRiverAddAllIn: false
+    property bool oopAddAllInIfJamLtEnabled: false
+    property real oopAddAllInIfJamLtPct: 0.0
+    property bool ipAddAllInIfJamLtEnabled: false
+    property real ipAddAllInIfJamLtPct: 0.0
+
+    readonly property int _controllerThreads: (controller && Number(controller.systemThreadCount) > 0)
+                                              ? Number(controller.systemThreadCount) : 0
+    readonly property int _startupThreadCount: _controllerThreads > 0 ? _controllerThreads : 1
+    readonly property int _quickSolveThreadCount: _controllerThreads > 0 ? _controllerThreads : 12
+
+    readonly property var startupBlankPreset: ProjectState.startupBlankPreset(_startupThreadCount)
+    readonly property var newProjectPreset: ProjectState.newProjectPreset(_quickSolveThreadCount)
+    readonly property var defaultPreset: ProjectState.defaultPreset(_quickSolveThreadCount)
+    readonly property var customerQuickSolvePreset: ProjectState.customerQuickSolvePreset(_quickSolveThreadCount)
+
+    // ---- solve readiness ----
+    readonly property bool _canSolveBase: _isStrictBoardReady() && _hasSizingFilled()
+                                          && _hasAnyHand(oopRangeText) && _hasAnyHand(ipRangeText)
+    readonly property bool canSolve: _canSolveBase && _hasEnoughRamToSolve()
+
+    readonly property bool _solveRunning: !!controller && controller.running === true
+
+    // ---- project state functions ----
+    function exportProjectState() {
+        var keys = ProjectState.keyNames()
+        var out = {}
+        for (var i = 0; i < keys.length; ++i)
+            out[keys[i]] = root[keys[i]]
+        return out
+    }
+
+    // Copies every key of `p` that holds a usable value; a missing or
+    // mistyped entry leaves that property as it is, and the others still apply.
+    function applyProjectState(p) {
+        if (p === undefined || p === null || typeof p !== "object")
+            return
+        for (var i = 0; i < ProjectState.KEYS.length; ++i) {
+            var key = ProjectState.KEYS[i][0]
+            if (!(key in p) || p[key] === undefined)
+                continue
+            var v = ProjectState.convert(ProjectState.KEYS[i][1], p[key])
+            if (v === undefined) {
+                console.warn("Project state: ignoring invalid value for", key)
+                continue
+            }
+            try {
+                root[key] = v
+            } catch (e) {
+                console.warn("Project state: could not apply", key, e)
+            }
+        }
+    }
+
+    function quickSolvePreset() {
+        return developerMode ? defaultPreset : customerQuickSolvePreset
+    }
+
+    function _reset(preset, projectFlag) {
+        applyProjectState(preset)
+        hasProject = projectFlag
+        if (controller && typeof controller.clearResults === "function")
+            controller.clearResults()
+        syncPagesFromRoot()
+    }
+
+    function resetToStartupBlank() { _reset(startupBlankPreset, false) }
+    function resetToNewProject() { _reset(newProjectPreset, true) }
+    function resetToDefaults() { _reset(quickSolvePreset(), true) }
+
+    // A page that assigned one of its inputs lost the binding to the shell;
+    // bind the project and solve pages to the shell's state again.
+    function syncPagesFromRoot() {
+        var keys = ProjectState.pageKeyNames()
+        var pages = [projectPage, solvePage]
+        for (var p = 0; p < pages.length; ++p) {
+            var page = pages[p]
+            if (!page)
+                continue
+            for (var i = 0; i < keys.length; ++i) {
+                if (keys[i] in page)
+                    page[keys[i]] = _bindingTo(keys[i])
+            }
+        }
+    }
+
+    function _bindingTo(key) {
+        return Qt.binding(function() { return root[key] })
+    }
+
+    // ---- solve configuration and gating ----
+    function targetExploitabilityAmount() {
+        return Gating.targetAmount(startingPot, targetExploitability)
+    }
+    function _normalizeBoardText(s) { return Gating.normalizeBoardText(s) }
+    function _isStrictBoardReady() { return Gating.isStrictBoardReady(boardText) }
+    function _hasAnyHand(rangeText) { return Gating.hasAnyHand(rangeText) }
+    function _hasSizingFilled() {
+        return Gating.hasSizingFilled([
+            oopFlopBetSizesText, oopFlopRaiseSizesText, oopTurnBetSizesText, oopTurnRaiseSizesText,
+            oopRiverBetSizesText, oopRiverRaiseSizesText, ipFlopBetSizesText, ipFlopRaiseSizesText,
+            ipTurnBetSizesText, ipTurnRaiseSizesText, ipRiverBetSizesText, ipRiverRaiseSizesText])
+    }
+    function _hasEnoughRamToSolve() {
+        if (!controller)
+            return false
+        return Gating.hasEnoughRam(controller.solveRequiredMemoryBytes, controller.systemAvailableMemoryBytes,
+                                   controller.resultsReclaimableMemoryBytes)
+    }
+    function _solveMemCfg() { return Gating.solveConfigMap(root) }
+    function _scheduleSolveMemEstimate() {
+        if (solveMemEstimateTimer)
+            solveMemEstimateTimer.restart()
+    }
+
+    onBoardTextChanged: _scheduleSolveMemEstimate()
+    onOopRangeTextChanged: _scheduleSolveMemEstimate()
+    onIpRangeTextChanged: _scheduleSolveMemEstimate()
+    onStartingPotChanged: _scheduleSolveMemEstimate()
+    onEffectiveStackChanged: _scheduleSolveMemEstimate()
+    onThreadCountChanged: _scheduleSolveMemEstimate()
+    onStartingStreetChanged: _scheduleSolveMemEstimate()
+    onRakePercentChanged: _scheduleSolveMemEstimate()
+    onRakeCapChanged: _scheduleSolveMemEstimate()
+    onOopFlopBetSizesTextChanged: _scheduleSolveMemEstimate()
+    onOopTurnBetSizesTextChanged: _scheduleSolveMemEstimate()
+    onOopRiverBetSizesTextChanged: _scheduleSolveMemEstimate()
+    onOopFlopRaiseSizesTextChanged: _scheduleSolveMemEstimate()
+    onOopTurnRaiseSizesTextChanged: _scheduleSolveMemEstimate()
+    onOopRiverRaiseSizesTextChanged: _scheduleSolveMemEstimate()
+    onOopFlopAddAllInChanged: _scheduleSolveMemEstimate()
+    onOopTurnAddAllInChanged: _scheduleSolveMemEstimate()
+    onOopRiverAddAllInChanged: _scheduleSolveMemEstimate()
+    onOopFlopDontDonkChanged: _scheduleSolveMemEstimate()
+    onOopTurnDontDonkChanged: _scheduleSolveMemEstimate()
+    onOopRiverDontDonkChanged: _scheduleSolveMemEstimate()
+    onIpFlopBetSizesTextChanged: _scheduleSolveMemEstimate()
+    onIpTurnBetSizesTextChanged: _scheduleSolveMemEstimate()
+    onIpRiverBetSizesTextChanged: _scheduleSolveMemEstimate()
+    onIpFlopRaiseSizesTextChanged: _scheduleSolveMemEstimate()
+    onIpTurnRaiseSizesTextChanged: _scheduleSolveMemEstimate()
+    onIpRiverRaiseSizesTextChanged: _scheduleSolveMemEstimate()
+    onIpFlopAddAllInChanged: _scheduleSolveMemEstimate()
+    onIpTurnAddAllInChanged: _scheduleSolveMemEstimate()
+    onIpRiverAddAllInChanged: _scheduleSolveMemEstimate()
+    onOopAddAllInIfJamLtEnabledChanged: _scheduleSolveMemEstimate()
+    onOopAddAllInIfJamLtPctChanged: _scheduleSolveMemEstimate()
+    onIpAddAllInIfJamLtEnabledChanged: _scheduleSolveMemEstimate()
+    onIpAddAllInIfJamLtPctChanged: _scheduleSolveMemEstimate()
+
+    Timer {
+        id: solveMemEstimateTimer
+        objectName: "solveMemEstimateTimer"
+        interval: 450
+        repeat: false
+        onTriggered: {
+            if (!root._canSolveBase)
+                return
+            if (!root.controller || typeof root.controller.requestSolveMemoryEstimate !== "function")
+                return
+            root.controller.requestSolveMemoryEstimate(root._solveMemCfg())
+        }
+    }
+
+    // ---- navigation ----
+    function _pageLocked() {
+        return navIndex === 2 && _solveRunning
+    }
+
+    function _hasResults() {
+        return !!controller && Number(controller.resultIterations) > 0
+    }
+
+    // The guard shared by the top bar's tabs and the page shortcuts.
+    function requestNavigate(i) {
+        if (_pageLocked() && i !== 2)
+            return
+        if (i === 3 && !_hasResults())
+            return
+        if (i === 1 && !hasProject)
+            return
+        if (i === 2 && !canSolve)
+            return
+        navIndex = i
+    }
+
+    function _startSolveFromShortcut() {
+        if (!canSolve || !controller || _solveRunning)
+            return
+        navIndex = 2
+        if (typeof controller.startSolveWithConfig === "function")
+            controller.startSolveWithConfig(_solveMemCfg())
+        else if (typeof controller.startSolve === "function")
+            controller.startSolve()
+    }
+
+    function _cancelSolveFromShortcut() {
+        if (_solveRunning && typeof controller.cancelSolve === "function")
+            controller.cancelSolve()
+    }
+
+    Shortcut {
+        sequence: "Ctrl+1"
+        onActivated: if (!root._pageLocked()) root.navIndex = 0
+    }
+    Shortcut {
+        sequence: "Ctrl+2"
+        onActivated: if (!root._pageLocked() && root.hasProject) root.navIndex = 1
+    }
+    Shortcut {
+        sequence: "Ctrl+3"
+        onActivated: if (!root._pageLocked() && root.canSolve) root.navIndex = 2
+    }
+    Shortcut {
+        sequence: "Ctrl+4"
+        onActivated: if (!root._pageLocked() && root._hasResults()) root.navIndex = 3
+    }
+    Shortcut {
+        sequence: "Ctrl+,"
+        onActivated: if (!root._pageLocked()) root.navIndex = 4
+    }
+    Shortcut {
+        sequence: "F5"
+        onActivated: root._startSolveFromShortcut()
+    }
+    Shortcut {
+        sequence: "Escape"
+        onActivated: root._cancelSolveFromShortcut()
+    }
+
+    // ---- settings read at start (the settings page writes them) ----
+    Settings {
+        id: uiSettings
+        category: "ui"
+    }
+
+    function _settingBool(value, fallback) {
+        if (value === true || value === "true" || value === 1 || value === "1")
+            return true
+        if (value === false || value === "false" || value === 0 || value === "0")
+            return false
+        return fallback
+    }
+
+    // A stored accent is used only when it is a colour text ("#RRGGBB" or
+    // "#AARRGGBB"); anything else falls back to the theme's default accent.
+    function _applyStoredTheme() {
+        theme.dark = _settingBool(uiSettings.value("darkMode", true), true)
+        var raw = uiSettings.value("accentHex", "")
+        var hex = (raw === undefined || raw === null) ? "" : String(raw).trim()
+        if (hex.length > 0 && /^#([0-9a-fA-F]{6}|[0-9a-fA-F]{8})$/.test(hex)) {
+            theme.useAccentOverride = true
+            theme.accentOverride = hex
+        } else {
+            if (hex.length > 0)
+                console.warn("Ignoring stored accent colour that is not a colour:", hex)
+            theme.useAccentOverride = false
+        }
+    }
+
+    // ---- page wiring ----
+    function _writeBackFrom(page, key) {
+        return function() { root[key] = page[key] }
+    }
+
+    function _wireProjectPage() {
+        var keys = ProjectState.pageKeyNames()
+        for (var i = 0; i < keys.length; ++i) {
+            var sig = projectPage[keys[i] + "Changed"]
+            if (sig && typeof sig.connect === "function")
+                sig.connect(_writeBackFrom(projectPage, keys[i]))
+        }
+    }
+
+    // ---- visuals ----
+    Rectangle {
+        id: background
+        anchors.fill: parent
+        color: root.theme.bg0
+
+        Rectangle {
+            anchors.fill: parent
+            gradient: Gradient {
+                GradientStop { position: 0.0; color: root.theme.withOpacity(root.theme.accent, 0.02) }
+                GradientStop { position: 1.0; color: "transparent" }
+            }
+        }
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        TopBar {
+            id: topbar
+            objectName: "topbar"
+            Layout.fillWidth: true
+            theme: root.theme
+            controller: root.controller
+            canSolve: root.canSolve
+            projectEnabled: root.hasProject
+            currentPage: root.navIndex
+            maxIterations: root.maxIterations
+            targetExploitability: root.targetExploitability
+            onNavigate: function(index) { root.requestNavigate(index) }
+        }
+
+        StackLayout {
+            id: stack
+            objectName: "pageStack"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            currentIndex: root.navIndex
+
+            Pages.HomePage {
+                id: homePage
+                objectName: "homePage"
+                theme: root.theme
+                type: root.type
+                projectStateProvider: root.exportProjectState
+                onNewProject: {
+                    root.resetToNewProject()
+                    root.navIndex = 1
+                }
+                onQuickSolve: {
+                    root.resetToDefaults()
+                    root.hasProject = true
+                    root.navIndex = 1
+                }
+                onImportRange: {
+                    if (!root.hasProject)
+                        root.resetToNewProject()
+                    root.hasProject = true
+                    root.navIndex = 1
+                    if (typeof projectPage.openImportRangeDialog === "function")
+                        projectPage.openImportRangeDialog("oop")
+                }
+                onProjectLoaded: function(projectState, hasResults) {
+                    root.applyProjectState(projectState)
+                    root.hasProject = true
+                    root.syncPagesFromRoot()
+                    root.navIndex = hasResults ? 3 : 1
+                }
+            }
+
+            Pages.ProjectPage {
+                id: projectPage
+                objectName: "projectPage"
+                theme: root.theme
+                type: root.type
+                canSolve: root.canSolve
+                onGoToSolve: root.navIndex = 2
+            }
+
+            Pages.SolvePage {
+                id: solvePage
+                objectName: "solvePage"
+                theme: root.theme
+                type: root.type
+                controller: root.controller
+                canSolve: root.canSolve
+                threadCount: root.threadCount
+                onThreadCountChanged: root.threadCount = threadCount
+                onGoToResults: root.navIndex = 3
+            }
+
+            Pages.ResultsPage {
+                objectName: "resultsPage"
+                theme: root.theme
+                type: root.type
+                controller: root.controller
+                boardText: root.boardText
+                rakePercent: root.rakePercent
+                rakeCap: root.rakeCap
+            }
+
+            Pages.SettingsPage {
+                id: settingsPage
+                objectName: "settingsPage"
+                theme: root.theme
+                type: root.type
+                darkMode: root.theme.dark
+                onDarkModeChanged: root.theme.dark = darkMode
+            }
+
+            Component.onCompleted: {
+                root.projectRecommendedWidth = projectPage.recommendedWindowWidth
+            }
+        }
+    }
+
+    Connections {
+        target: projectPage
+        function onRecommendedWindowWidthChanged() {
+            root.projectRecommendedWidth = projectPage.recommendedWindowWidth
+        }
+    }
+
+    // The page's switch assigns its own `darkMode`, which ends the binding
+    // above; this keeps the switch following a palette change made elsewhere.
+    Connections {
+        target: root.theme
+        function onDarkChanged() {
+            if (settingsPage.darkMode !== root.theme.dark)
+                settingsPage.darkMode = root.theme.dark
+        }
+    }
+
+    Component.onCompleted: {
+        _wireProjectPage()
+        _applyStoredTheme()
+        resetToStartupBlank()
+    }
+}

@@ -1,0 +1,121 @@
+.pragma library
+
+// Readiness tests of a spot and the solve configuration map sent to the back
+// end. The back end repeats its own checks when a solve starts; these only
+// decide what the interface offers.
+
+var RANKS = "AKQJT98765432"
+var SUITS = "shdc"
+
+// The recognised cards of `s`, blanks removed, each as rank (upper case) and
+// suit (lower case); unrecognised pairs and a lone last character are dropped.
+function normalizeBoardText(s) {
+    var raw = (s === undefined || s === null) ? "" : String(s)
+    raw = raw.replace(/\s/g, "")
+    var out = ""
+    for (var i = 0; i + 1 < raw.length; i += 2) {
+        var r = raw.charAt(i).toUpperCase()
+        var u = raw.charAt(i + 1).toLowerCase()
+        if (RANKS.indexOf(r) >= 0 && SUITS.indexOf(u) >= 0)
+            out += r + u
+    }
+    return out
+}
+
+// A flop, turn or river of valid card pairs and nothing else.
+function isStrictBoardReady(boardText) {
+    var raw = ((boardText === undefined || boardText === null) ? "" : String(boardText)).replace(/\s/g, "")
+    var norm = normalizeBoardText(raw)
+    if (norm.length < raw.length)
+        return false
+    return norm.length === 6 || norm.length === 8 || norm.length === 10
+}
+
+// At least one hand: two rank letters in a row, any case ("AA", "ak", "98").
+function hasAnyHand(rangeText) {
+    var t = ((rangeText === undefined || rangeText === null) ? "" : String(rangeText)).trim()
+    if (t.length === 0)
+        return false
+    return /[AKQJT98765432][AKQJT98765432]/i.test(t)
+}
+
+function hasSizingFilled(texts) {
+    for (var i = 0; i < texts.length; ++i) {
+        var t = (texts[i] === undefined || texts[i] === null) ? "" : String(texts[i])
+        if (t.trim().length === 0)
+            return false
+    }
+    return true
+}
+
+function _num(v) {
+    if (v === undefined || v === null)
+        return 0
+    return Number(v)
+}
+
+// The estimate must be known and strictly below the free memory, counting
+// what clearing the current result gives back.
+function hasEnoughRam(required, available, reclaimable) {
+    var req = _num(required)
+    var avail = _num(available)
+    var reclaim = _num(reclaimable)
+    if (!isFinite(req) || !isFinite(avail))
+        return false
+    if (req <= 0 || avail <= 0)
+        return false
+    var effective = avail + ((isFinite(reclaim) && reclaim > 0) ? reclaim : 0)
+    return effective > req
+}
+
+// Target exploitability in chips from a percentage of the starting pot.
+function targetAmount(pot, pct) {
+    var p = Number(pot)
+    var t = Number(pct)
+    if (!isFinite(p) || !isFinite(t) || p <= 0)
+        return 0.0
+    return p * t / 100
+}
+
+// The 36-key solve configuration map of a project state (any object with the
+// project-state property names); values go as they stand, the target in chips.
+function solveConfigMap(s) {
+    return {
+        "board": s.boardText,
+        "oop_range": s.oopRangeText,
+        "ip_range": s.ipRangeText,
+        "max_iterations": s.maxIterations,
+        "target_exploitability": targetAmount(s.startingPot, s.targetExploitability),
+        "starting_pot": s.startingPot,
+        "effective_stack": s.effectiveStack,
+        "rake_percent": s.rakePercent,
+        "rake_cap": s.rakeCap,
+        "starting_street": s.startingStreet,
+        "thread_count": s.threadCount,
+        "oop_flop_bet_sizes": s.oopFlopBetSizesText,
+        "oop_turn_bet_sizes": s.oopTurnBetSizesText,
+        "oop_river_bet_sizes": s.oopRiverBetSizesText,
+        "oop_flop_raise_sizes": s.oopFlopRaiseSizesText,
+        "oop_turn_raise_sizes": s.oopTurnRaiseSizesText,
+        "oop_river_raise_sizes": s.oopRiverRaiseSizesText,
+        "oop_flop_add_all_in": s.oopFlopAddAllIn,
+        "oop_turn_add_all_in": s.oopTurnAddAllIn,
+        "oop_river_add_all_in": s.oopRiverAddAllIn,
+        "oop_flop_dont_donk": s.oopFlopDontDonk,
+        "oop_turn_dont_donk": s.oopTurnDontDonk,
+        "oop_river_dont_donk": s.oopRiverDontDonk,
+        "ip_flop_bet_sizes": s.ipFlopBetSizesText,
+        "ip_turn_bet_sizes": s.ipTurnBetSizesText,
+        "ip_river_bet_sizes": s.ipRiverBetSizesText,
+        "ip_flop_raise_sizes": s.ipFlopRaiseSizesText,
+        "ip_turn_raise_sizes": s.ipTurnRaiseSizesText,
+        "ip_river_raise_sizes": s.ipRiverRaiseSizesText,
+        "ip_flop_add_all_in": s.ipFlopAddAllIn,
+        "ip_turn_add_all_in": s.ipTurnAddAllIn,
+        "ip_river_add_all_in": s.ipRiverAddAllIn,
+        "oop_add_all_in_jam_threshold_enabled": s.oopAddAllInIfJamLtEnabled,
+        "oop_add_all_in_jam_threshold_pct": s.oopAddAllInIfJamLtPct,
+        "ip_add_all_in_jam_threshold_enabled": s.ipAddAllInIfJamLtEnabled,
+        "ip_add_all_in_jam_threshold_pct": s.ipAddAllInIfJamLtPct
+    }
+}

@@ -1,0 +1,327 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import QtQuick.Dialogs
+import "../components"
+
+// Dashboard the application opens on: project buttons, quick actions, the
+// play-against-the-solution statistics, system figures and solve activity.
+// New Solve, Quick Solve and Import Range are left to the shell.
+Item {
+    id: root
+
+    property var theme: null
+    property var type: null
+    property var projectStateProvider: null
+    property var solveActivityGrid: []
+    property var playVsSolutionStats: ({})
+
+    // Last project save or open failure, shown in the banner; "" when none.
+    property string projectError: ""
+
+    signal newProject()
+    signal quickSolve()
+    signal importRange()
+    signal projectLoaded(var projectState, bool hasResults)
+
+    readonly property bool _hasController: typeof appController !== "undefined" && appController !== null
+
+    function _controllerHas(name) {
+        return _hasController && typeof appController[name] === "function"
+    }
+
+    function reloadSolveActivity() {
+        solveActivityGrid = _controllerHas("solveActivityGridLastYear") ? appController.solveActivityGridLastYear() : []
+    }
+
+    function reloadPlayVsSolutionStats() {
+        playVsSolutionStats = _controllerHas("playVsSolutionStats") ? appController.playVsSolutionStats() : ({})
+    }
+
+    // Saves the current project to `fileUrl`; false (with the reason shown in
+    // the banner) when the file could not be written.
+    function _saveProjectTo(fileUrl) {
+        var state = (typeof projectStateProvider === "function") ? projectStateProvider() : ({})
+        var ok = false
+        if (_controllerHas("saveProject")) {
+            try {
+                ok = appController.saveProject(fileUrl, state) === true
+            } catch (e) {
+                ok = false
+            }
+        }
+        if (!ok) {
+            console.warn("Save failed:", fileUrl)
+            projectError = qsTr("Could not save the project to %1").arg(_displayPath(fileUrl))
+        } else {
+            projectError = ""
+        }
+        return ok
+    }
+
+    function _openProjectFrom(fileUrl) {
+        if (!_controllerHas("loadProject"))
+            return false
+        var res = appController.loadProject(fileUrl)
+        if (res && res.ok === true) {
+            projectError = ""
+            projectLoaded(res.project, res.hasResults === true)
+            return true
+        }
+        var reason = (res && res.error !== undefined) ? String(res.error) : "unknown"
+        console.warn("Load failed:", reason)
+        projectError = qsTr("Could not open the project: %1").arg(reason)
+        return false
+    }
+
+    function _displayPath(fileUrl) {
+        var s = String(fileUrl)
+        return s.indexOf("file://") === 0 ? decodeURIComponent(s.substring(7)) : s
+    }
+
+    function _count(v) {
+        var n = Number(v)
+        return (v === undefined || v === null || !isFinite(n)) ? 0 : n
+    }
+
+    function _handsText(stats) {
+        var s = stats || {}
+        return Math.round(_count(s.todayHands)) + " / " + Math.round(_count(s.totalHands))
+    }
+
+    function _accuracySide(hands, acc) {
+        var a = (acc === undefined || acc === null) ? 0 : Number(acc)
+        if (_count(hands) > 0 && isFinite(a))
+            return String(Math.floor(a + 0.5))
+        return "—"
+    }
+
+    function _evLossSide(hands, ev) {
+        var v = (ev === undefined || ev === null) ? NaN : Number(ev)
+        if (_count(hands) > 0 && isFinite(v))
+            return v.toFixed(3)
+        return "—"
+    }
+
+    function _accuracyText(stats) {
+        var s = stats || {}
+        return _accuracySide(s.todayHands, s.todayAccuracyPct) + " / " + _accuracySide(s.totalHands, s.totalAccuracyPct)
+    }
+
+    function _evLossText(stats) {
+        var s = stats || {}
+        return _evLossSide(s.todayHands, s.todayAvgEvLoss) + " / " + _evLossSide(s.totalHands, s.totalAvgEvLoss)
+    }
+
+    readonly property string threadsText: (_hasController && Number(appController.systemThreadCount) > 0)
+                                          ? qsTr("%1 available").arg(String(appController.systemThreadCount)) : "—"
+    readonly property string memoryText: {
+        var total = _hasController && appController.systemMemoryText ? String(appController.systemMemoryText) : ""
+        var free = _hasController && appController.systemAvailableMemoryText
+                   ? String(appController.systemAvailableMemoryText) : ""
+        return qsTr("%1 (%2 free)").arg(total.length > 0 ? total : "—").arg(free.length > 0 ? free : "—")
+    }
+
+    readonly property var _nameFilters: [qsTr("Velmora Project (*.velmoraproj)"), qsTr("JSON (*.json)"),
+                                         qsTr("All Files (*)")]
+
+    FileDialog {
+        id: saveProjectDialog
+        title: qsTr("Save Project")
+        fileMode: FileDialog.SaveFile
+        nameFilters: root._nameFilters
+        onAccepted: root._saveProjectTo(selectedFile)
+    }
+
+    FileDialog {
+        id: openProjectDialog
+        title: qsTr("Open Project")
+        fileMode: FileDialog.OpenFile
+        nameFilters: root._nameFilters
+        onAccepted: root._openProjectFrom(selectedFile)
+    }
+
+    MessageDialog {
+        id: clearPlayStatsDialog
+        objectName: "clearPlayStatsDialog"
+        title: qsTr("Clear Play vs. Solution Stats")
+        text: qsTr("Clear all Play vs. Solution statistics (today + total)?")
+        buttons: MessageDialog.Ok | MessageDialog.Cancel
+        onAccepted: {
+            if (root._controllerHas("clearPlayVsSolutionStats"))
+                appController.clearPlayVsSolutionStats()
+        }
+    }
+
+    Connections {
+        target: root._hasController ? appController : null
+        ignoreUnknownSignals: true
+        function onSolveStatsChanged() { root.reloadSolveActivity() }
+        function onPlayVsSolutionStatsChanged() { root.reloadPlayVsSolutionStats() }
+    }
+
+    Component.onCompleted: {
+        reloadSolveActivity()
+        reloadPlayVsSolutionStats()
+    }
+
+    ScrollView {
+        id: scroll
+        anchors.fill: parent
+        clip: true
+        contentWidth: availableWidth
+        ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+
+        ColumnLayout {
+            width: scroll.availableWidth
+            spacing: 24
+
+            Item { Layout.preferredHeight: 8 }
+
+            HomeHero {
+                Layout.fillWidth: true
+                Layout.leftMargin: 24
+                Layout.rightMargin: 24
+                theme: root.theme
+                errorText: root.projectError
+                onNewClicked: root.newProject()
+                onSaveClicked: saveProjectDialog.open()
+                onOpenClicked: openProjectDialog.open()
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.leftMargin: 24
+                Layout.rightMargin: 24
+                spacing: 20
+
+                HomeQuickActions {
+                    Layout.preferredWidth: 320
+                    Layout.alignment: Qt.AlignTop
+                    theme: root.theme
+                    onNewSolve: root.newProject()
+                    onQuickSolve: root.quickSolve()
+                    onImportRange: root.importRange()
+                }
+
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    Layout.alignment: Qt.AlignTop
+                    spacing: 20
+
+                    Card {
+                        id: statsCard
+                        objectName: "playStatsCard"
+                        Layout.fillWidth: true
+                        theme: root.theme
+
+                        ColumnLayout {
+                            width: parent.width
+                            spacing: 16
+
+                            RowLayout {
+                                Layout.fillWidth: true
+                                spacing: 8
+                                Icon { name: "gamepad"; size: 18; Layout.preferredWidth: 18; Layout.preferredHeight: 18; color: root.theme ? root.theme.accent : "#3FB950" }
+                                Text {
+                                    Layout.fillWidth: true
+                                    text: qsTr("Play vs. Solution")
+                                    font.pixelSize: 16
+                                    font.bold: true
+                                    color: root.theme ? root.theme.text : "#F0F6FC"
+                                }
+                                SecondaryButton {
+                                    objectName: "clearStatsButton"
+                                    Layout.preferredWidth: 80
+                                    Layout.preferredHeight: 28
+                                    theme: root.theme
+                                    danger: true
+                                    text: qsTr("Clear")
+                                    font.pixelSize: 11
+                                    onClicked: clearPlayStatsDialog.open()
+                                }
+                            }
+
+                            RowLayout {
+                                Layout.fillWidth: true
+                                spacing: 16
+                                StatCard {
+                                    objectName: "handsStat"
+                                    Layout.fillWidth: true
+                                    Layout.preferredWidth: 1
+                                    theme: root.theme
+                                    label: qsTr("Hands (Today / Total)")
+                                    value: root._handsText(root.playVsSolutionStats)
+                                }
+                                StatCard {
+                                    objectName: "accuracyStat"
+                                    Layout.fillWidth: true
+                                    Layout.preferredWidth: 1
+                                    theme: root.theme
+                                    label: qsTr("Accuracy (Today / Total)")
+                                    value: root._accuracyText(root.playVsSolutionStats)
+                                    unit: "%"
+                                }
+                                StatCard {
+                                    objectName: "evLossStat"
+                                    Layout.fillWidth: true
+                                    Layout.preferredWidth: 1
+                                    theme: root.theme
+                                    label: qsTr("Avg EV Loss (Today / Total)")
+                                    value: root._evLossText(root.playVsSolutionStats)
+                                    unit: "EV"
+                                }
+                            }
+                        }
+                    }
+
+                    Card {
+                        objectName: "systemCard"
+                        Layout.fillWidth: true
+                        theme: root.theme
+
+                        ColumnLayout {
+                            width: parent.width
+                            spacing: 12
+
+                            RowLayout {
+                                spacing: 8
+                                Icon { name: "monitor"; size: 18; Layout.preferredWidth: 18; Layout.preferredHeight: 18; color: root.theme ? root.theme.accent : "#3FB950" }
+                                Text {
+                                    text: qsTr("System")
+                                    font.pixelSize: 16
+                                    font.bold: true
+                                    color: root.theme ? root.theme.text : "#F0F6FC"
+                                }
+                            }
+
+                            GridLayout {
+                                columns: 2
+                                columnSpacing: 12
+                                rowSpacing: 8
+
+                                Text { text: qsTr("Engine"); font.pixelSize: 12; color: root.theme ? root.theme.textMuted : "#8B949E" }
+                                Text { text: qsTr("Caldirune Core"); font.pixelSize: 12; color: root.theme ? root.theme.text : "#F0F6FC" }
+                                Text { text: qsTr("Threads"); font.pixelSize: 12; color: root.theme ? root.theme.textMuted : "#8B949E" }
+                                Text { text: root.threadsText; font.pixelSize: 12; color: root.theme ? root.theme.text : "#F0F6FC" }
+                                Text { text: qsTr("Memory"); font.pixelSize: 12; color: root.theme ? root.theme.textMuted : "#8B949E" }
+                                Text { text: root.memoryText; font.pixelSize: 12; color: root.theme ? root.theme.text : "#F0F6FC" }
+                            }
+                        }
+                    }
+                }
+            }
+
+            SolveActivityGrid {
+                objectName: "solveActivityCard"
+                Layout.fillWidth: true
+                Layout.leftMargin: 24
+                Layout.rightMargin: 24
+                theme: root.theme
+                solveActivityGrid: root.solveActivityGrid
+            }
+
+            Item { Layout.preferredHeight: 24 }
+        }
+    }
+}

@@ -1,0 +1,260 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Qt.labs.settings
+import "../components"
+
+// Settings (index 4): palette, language and accent colour, the open-source
+// notices and the update check. Palette and accent apply at once and are
+// stored only by "Save Settings" or "Reset to Defaults"; the language
+// service stores a language choice itself.
+Item {
+    id: root
+
+    property var theme: null
+    property var type: null
+    property bool darkMode: false
+
+    readonly property var accentSwatches: [
+        { label: "Green", color: "#3FB950" },
+        { label: "Blue", color: "#58A6FF" },
+        { label: "Purple", color: "#A371F7" },
+        { label: "Gold", color: "#F0B429" },
+        { label: "Orange", color: "#F0883E" },
+        { label: "Red", color: "#F85149" }
+    ]
+
+    readonly property color currentAccent: theme ? (theme.useAccentOverride ? theme.accentOverride : theme.accent)
+                                                 : "#3FB950"
+
+    Settings {
+        id: uiSettings
+        category: "ui"
+    }
+
+    function _isValidHexColor(s) {
+        var t = (s === undefined || s === null) ? "" : String(s).trim()
+        return /^#([0-9a-fA-F]{6}|[0-9a-fA-F]{8})$/.test(t)
+    }
+
+    function applyAccentHex(s) {
+        if (!theme)
+            return
+        var t = (s === undefined || s === null) ? "" : String(s).trim()
+        if (t.length === 0) {
+            theme.useAccentOverride = false
+            return
+        }
+        if (!_isValidHexColor(t))
+            return
+        theme.useAccentOverride = true
+        theme.accentOverride = t
+    }
+
+    function _hex2(v) {
+        var n = Math.max(0, Math.min(255, Math.round(v * 255)))
+        return (n < 16 ? "0" : "") + n.toString(16)
+    }
+
+    // "#rrggbb" for an opaque colour, "#aarrggbb" otherwise.
+    function _colorText(c) {
+        var rgb = _hex2(c.r) + _hex2(c.g) + _hex2(c.b)
+        return c.a < 1.0 ? "#" + _hex2(c.a) + rgb : "#" + rgb
+    }
+
+    function saveSettings() {
+        uiSettings.setValue("darkMode", darkMode === true)
+        var hex = (theme && theme.useAccentOverride) ? _colorText(theme.accentOverride) : ""
+        uiSettings.setValue("accentHex", hex)
+        if (typeof uiSettings.sync === "function")
+            uiSettings.sync()
+    }
+
+    function resetToDefaults() {
+        darkMode = true
+        applyAccentHex("")
+        saveSettings()
+    }
+
+    ScrollView {
+        id: scroll
+        anchors.fill: parent
+        clip: true
+        contentWidth: availableWidth
+        ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+
+        ColumnLayout {
+            id: outer
+            width: scroll.availableWidth
+            spacing: 20
+
+            readonly property real contentWidth: Math.min(outer.width * 0.66, outer.width - 48)
+
+            Item { Layout.preferredHeight: 4 }
+
+            SectionHeader {
+                Layout.fillWidth: true
+                Layout.leftMargin: 24
+                Layout.rightMargin: 24
+                theme: root.theme
+                title: qsTr("Settings")
+            }
+
+            ColumnLayout {
+                Layout.fillWidth: false
+                Layout.preferredWidth: outer.contentWidth
+                Layout.alignment: Qt.AlignHCenter
+                spacing: 16
+
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    Layout.alignment: Qt.AlignTop
+                    spacing: 16
+
+                    Card {
+                        objectName: "appearanceCard"
+                        Layout.fillWidth: true
+                        theme: root.theme
+
+                        ColumnLayout {
+                            width: parent.width
+                            spacing: 16
+
+                            SettingsCardTitle { theme: root.theme; iconName: "palette"; title: qsTr("Appearance") }
+
+                            RowLayout {
+                                Layout.fillWidth: true
+                                spacing: 12
+                                SettingsRowText {
+                                    theme: root.theme
+                                    label: qsTr("Dark Mode")
+                                    description: qsTr("Use dark color scheme throughout the interface")
+                                    wrap: false
+                                }
+                                ToggleSwitch {
+                                    id: darkSwitch
+                                    objectName: "darkModeSwitch"
+                                    theme: root.theme
+                                    onToggled: root.darkMode = checked
+                                }
+                                // Keeps the switch on the page's value however it changes.
+                                Binding {
+                                    target: darkSwitch
+                                    property: "checked"
+                                    value: root.darkMode
+                                }
+                            }
+
+                            SettingsDivider { theme: root.theme }
+
+                            RowLayout {
+                                Layout.fillWidth: true
+                                spacing: 12
+                                SettingsRowText {
+                                    theme: root.theme
+                                    label: qsTr("Language")
+                                    description: qsTr("Change the app language (takes effect immediately)")
+                                }
+                                LanguageComboBox {
+                                    id: languageCombo
+                                    objectName: "languageCombo"
+                                    theme: root.theme
+                                }
+                            }
+
+                            SettingsDivider { theme: root.theme }
+
+                            ColumnLayout {
+                                Layout.fillWidth: true
+                                spacing: 10
+
+                                RowLayout {
+                                    Layout.fillWidth: true
+                                    spacing: 12
+                                    SettingsRowText {
+                                        theme: root.theme
+                                        label: qsTr("Accent Color")
+                                        description: qsTr("Customize the app highlight color (buttons, accents, clubs/check).")
+                                    }
+                                    SecondaryButton {
+                                        objectName: "accentResetButton"
+                                        Layout.preferredWidth: 90
+                                        Layout.preferredHeight: 32
+                                        theme: root.theme
+                                        text: qsTr("Reset")
+                                        enabled: !!root.theme && root.theme.useAccentOverride
+                                        onClicked: root.applyAccentHex("")
+                                    }
+                                }
+
+                                RowLayout {
+                                    Layout.fillWidth: true
+                                    spacing: 8
+                                    Repeater {
+                                        model: root.accentSwatches
+                                        Rectangle {
+                                            id: swatch
+                                            required property var modelData
+                                            readonly property bool highlighted: !!root.theme
+                                                && Qt.colorEqual(modelData.color, root.currentAccent)
+                                            objectName: "swatch" + modelData.label
+                                            Layout.preferredWidth: 28
+                                            Layout.preferredHeight: 28
+                                            radius: root.theme ? root.theme.radiusSm : 8
+                                            color: modelData.color
+                                            border.width: 2
+                                            border.color: !root.theme ? "#30363D"
+                                                          : highlighted ? root.theme.strokeFocus : root.theme.stroke
+                                            MouseArea {
+                                                id: swatchMouse
+                                                anchors.fill: parent
+                                                hoverEnabled: true
+                                                cursorShape: Qt.PointingHandCursor
+                                                onClicked: root.applyAccentHex(swatch.modelData.color)
+                                            }
+                                            ToolTip.visible: swatchMouse.containsMouse
+                                            ToolTip.text: swatch.modelData.label + " (" + swatch.modelData.color + ")"
+                                        }
+                                    }
+                                    Item { Layout.fillWidth: true }
+                                }
+                            }
+                        }
+                    }
+
+                    SettingsLicensesCard {
+                        Layout.fillWidth: true
+                        theme: root.theme
+                    }
+
+                    SettingsUpdatesCard {
+                        Layout.fillWidth: true
+                        theme: root.theme
+                    }
+                }
+            }
+
+            RowLayout {
+                Layout.fillWidth: false
+                Layout.preferredWidth: outer.contentWidth
+                Layout.alignment: Qt.AlignHCenter
+                spacing: 12
+                Item { Layout.fillWidth: true }
+                SecondaryButton {
+                    objectName: "resetDefaultsButton"
+                    theme: root.theme
+                    text: qsTr("Reset to Defaults")
+                    onClicked: root.resetToDefaults()
+                }
+                PrimaryButton {
+                    objectName: "saveSettingsButton"
+                    theme: root.theme
+                    text: qsTr("Save Settings")
+                    onClicked: root.saveSettings()
+                }
+            }
+
+            Item { Layout.preferredHeight: 24 }
+        }
+    }
+}

@@ -1,0 +1,237 @@
+// Controller core: construction and destruction, the system figures, the
+// status line, clearing the results and the showdown helper.
+#include "backend/app_controller.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QThread>
+
+#include <array>
+#include <chrono>
+#include <exception>
+#include <limits>
+#include <thread>
+
+#include "backend/app_controller_internal.h"
+#include "backend/platform/system_info.h"
+#include "core/cards.h"
+#include "core/evaluator.h"
+
+using app_controller_detail::emDash;
+
+namespace {
+
+int detectProcessorCount() {
+  const int active = velmora_platform::activeProcessorCount();
+  if (active > 0) return active;
+  int fallback = QThread::idealThreadCount();
+  if (fallback < 1) {
+    const unsigned hw = std::thread::hardware_concurrency();
+    fallback = hw > static_cast<unsigned>(std::numeric_limits<int>::max()) ? std::numeric_limits<int>::max()
+                                                                             : static_cast<int>(hw);
+  }
+  return fallback < 2 ? 1 : fallback;
+}
+
+}  // namespace
+
+AppController::AppController(QObject* parent)
+    : QObject(parent),
+      m_systemMemoryText(emDash()),
+      m_systemAvailableMemoryText(emDash()),
+      m_solveRequiredMemoryText(emDash()),
+      m_estimateGate(std::make_shared<EstimateGate>()) {
+  m_estimateGate->target = this;
+
+  // Developer mode: the first of the three variables that is set decides.
+  bool present = false;
+  bool dev = envFlag("VELMORA_DEV_MODE", present);
+  if (!present) dev = envFlag("CALDIRUNE_DEV_MODE", present);
+  if (!present) dev = envFlag("CPP_SOLVER_DEV_MODE", present);
+  m_developerMode = present && dev;
+  qInfo().noquote() << "[devtools] compiled_in=1"
+                    << "VELMORA_DEV_MODE=" << QString::fromLocal8Bit(qgetenv("VELMORA_DEV_MODE"))
+                    << "CALDIRUNE_DEV_MODE=" << QString::fromLocal8Bit(qgetenv("CALDIRUNE_DEV_MODE"))
+                    << "CPP_SOLVER_DEV_MODE=" << QString::fromLocal8Bit(qgetenv("CPP_SOLVER_DEV_MODE"))
+                    << "developerMode=" << (m_developerMode ? "true" : "false");
+
+  m_systemThreadCount = detectProcessorCount();
+
+  m_systemMemoryBytes = velmora_platform::totalPhysicalMemoryBytes();
+  m_systemMemoryText = formatMemoryBytes(m_systemMemoryBytes);
+  m_systemAvailableMemoryBytes = velmora_platform::availablePhysicalMemoryBytes();
+  m_systemAvailableMemoryText = formatMemoryBytes(m_systemAvailableMemoryBytes);
+  refreshAvailableMemory();
+
+  m_memoryRefreshTimer.setInterval(2000);
+  m_memoryRefreshTimer.setSingleShot(false);
+  connect(&m_memoryRefreshTimer, &QTimer::timeout, this, &AppController::refreshAvailableMemory);
+  m_memoryRefreshTimer.start();
+
+  setStatusText(tr("Ready"));
+}
+
+AppController::~AppController() {
+  m_memoryRefreshTimer.stop();
+
+  // A running solve is asked to stop and waited for: its progress callback
+  // posts to this object, so the worker must be gone before the object is.
+  m_session.cancel();
+  while (m_session.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+
+  // Estimate threads post to this object too; shut the gate and wait for them.
+  std::unique_lock<std::mutex> lock(m_estimateGate->mutex);
+  m_estimateGate->target = nullptr;
+  m_estimateGate->idle.wait(lock, [this] { return m_estimateGate->active == 0; });
+}
+
+QString AppController::appDir() const { return QCoreApplication::applicationDirPath(); }
+
+// ---------------------------------------------------------------------------
+// Memory figures
+
+QString AppController::formatMemoryBytes(quint64 bytes) {
+  if (bytes == 0) return emDash();
+  const double gib = static_cast<double>(bytes) / 1073741824.0;
+  const int decimals = gib < 10.0 ? 1 : 0;
+  return QStringLiteral("%1 GB").arg(QString::number(gib, 'f', decimals));
+}
+
+quint64 AppController::effectiveAvailableMemoryBytes() const {
+  const quint64 maxValue = std::numeric_limits<quint64>::max();
+  quint64 sum = m_systemAvailableMemoryBytes;
+  sum = (maxValue - sum < m_resultsReclaimableMemoryBytes) ? maxValue : sum + m_resultsReclaimableMemoryBytes;
+  if (m_systemMemoryBytes != 0 && sum > m_systemMemoryBytes) sum = m_systemMemoryBytes;
+  return sum;
+}
+
+QString AppController::effectiveAvailableMemoryText() const { return formatMemoryBytes(effectiveAvailableMemoryBytes()); }
+
+void AppController::refreshAvailableMemory() {
+  const quint64 bytes = velmora_platform::availablePhysicalMemoryBytes();
+  const QString text = formatMemoryBytes(bytes);
+  if (bytes == m_systemAvailableMemoryBytes && text == m_systemAvailableMemoryText) return;
+  m_systemAvailableMemoryBytes = bytes;
+  m_systemAvailableMemoryText = text;
+  emit systemMemoryChanged();
+}
+
+// ---------------------------------------------------------------------------
+// Environment
+
+bool AppController::envFlag(const char* name, bool& present) {
+  const QByteArray raw = qgetenv(name);
+  if (raw.isEmpty()) {
+    present = false;
+    return false;
+  }
+  present = true;
+  const QByteArray value = raw.trimmed().toLower();
+  return value == "1" || value == "true" || value == "yes" || value == "on";
+}
+
+// ---------------------------------------------------------------------------
+// Small state setters
+
+void AppController::setStatusText(const QString& text) {
+  if (text == m_statusText) return;
+  m_statusText = text;
+  emit statusTextChanged();
+}
+
+void AppController::setRunning(bool running) {
+  if (running == m_running) return;
+  m_running = running;
+  emit runningChanged();
+}
+
+void AppController::setProgress(double progress) {
+  if (progress == m_progress) return;
+  m_progress = progress;
+  emit progressChanged();
+}
+
+void AppController::resetResultFigures() {
+  m_rootActions.clear();
+  m_nodeMetaTable.clear();
+  m_nodeActionTable.clear();
+  m_resultsSummary.clear();
+  m_resultStartingPot = 0;
+  m_resultIterations = 0;
+  m_resultExploitability = 0.0;
+  m_resultEvOop = 0.0;
+  m_resultEvIp = 0.0;
+}
+
+// ---------------------------------------------------------------------------
+// Clearing
+
+void AppController::clearResults() {
+  try {
+    m_session.cancel();
+    m_session.clear_result();
+    // A report still on its way from the cancelled run must not bring the
+    // cleared result back.
+    ++m_currentRunId;
+
+    clearQueryCaches();
+    m_nodeLockTable.clear();
+    resetResultFigures();
+    m_lastUiCfg.clear();
+    m_resultsReclaimableMemoryBytes = 0;
+    m_pendingSolveMemoryBytes = 0;
+    setProgress(0.0);
+    setStatusText(tr("Ready"));
+    setRunning(false);
+    velmora_platform::releaseFreedMemory();
+    refreshAvailableMemory();
+    emit resultsChanged();
+    emit systemMemoryChanged();
+  } catch (const std::exception& e) {
+    qWarning() << "clearResults failed:" << e.what();
+  } catch (...) {
+    qWarning() << "clearResults failed";
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Showdown
+
+QVariantMap AppController::showdownWinner(const QString& boardText, const QString& oopText,
+                                          const QString& ipText) const {
+  QVariantMap result;
+  result.insert(QStringLiteral("winner"), QStringLiteral("UNKNOWN"));
+  result.insert(QStringLiteral("oopStrength"), qint64(0));
+  result.insert(QStringLiteral("ipStrength"), qint64(0));
+
+  const auto compact = [](const QString& text) {
+    std::string out;
+    for (const QChar ch : text) {
+      if (!ch.isSpace()) out.push_back(ch.toLatin1());
+    }
+    return out;
+  };
+  const std::string board = compact(boardText);
+  const std::string oop = compact(oopText);
+  const std::string ip = compact(ipText);
+  if (board.size() < 10 || oop.size() < 4 || ip.size() < 4) return result;
+
+  try {
+    std::array<velmora::Card, 5> cards{};
+    for (int i = 0; i < 5; ++i) cards[i] = velmora::parse_card(std::string_view(board).substr(2 * i, 2));
+    const velmora::Pocket oopPocket = velmora::make_pocket(velmora::parse_card(std::string_view(oop).substr(0, 2)),
+                                                           velmora::parse_card(std::string_view(oop).substr(2, 2)));
+    const velmora::Pocket ipPocket = velmora::make_pocket(velmora::parse_card(std::string_view(ip).substr(0, 2)),
+                                                          velmora::parse_card(std::string_view(ip).substr(2, 2)));
+    const velmora::HandStrength oopStrength = velmora::evaluate_hand(oopPocket, cards);
+    result.insert(QStringLiteral("oopStrength"), static_cast<qint64>(oopStrength));
+    const velmora::HandStrength ipStrength = velmora::evaluate_hand(ipPocket, cards);
+    result.insert(QStringLiteral("ipStrength"), static_cast<qint64>(ipStrength));
+    result.insert(QStringLiteral("winner"), oopStrength > ipStrength   ? QStringLiteral("OOP")
+                                            : oopStrength < ipStrength ? QStringLiteral("IP")
+                                                                       : QStringLiteral("TIE"));
+  } catch (...) {
+    // A text that is not a card leaves the answer as built so far.
+  }
+  return result;
+}

@@ -1,0 +1,261 @@
+// AppController: the back end's bridge to QML. It starts, watches and cancels
+// solves, publishes the system figures that gate a solve, answers the result
+// queries of the results page, reads and writes project files and text files,
+// and keeps the usage statistics in the per-user settings.
+//
+// Every invokable runs on the GUI thread and never lets an exception escape;
+// failures come back in the documented form (an "ok"/"error" map, a false
+// flag, an empty list or map, or the status text).
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <QUrl>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <utility>
+
+#include "session/solve_session.h"
+#include "session/solve_types.h"
+
+class AppController : public QObject {
+  Q_OBJECT
+
+  Q_PROPERTY(QString appDir READ appDir CONSTANT)
+  Q_PROPERTY(bool useTbb READ useTbb CONSTANT)
+  Q_PROPERTY(int systemThreadCount READ systemThreadCount CONSTANT)
+  Q_PROPERTY(QString systemMemoryText READ systemMemoryText CONSTANT)
+  Q_PROPERTY(QString systemAvailableMemoryText READ systemAvailableMemoryText NOTIFY systemMemoryChanged)
+  Q_PROPERTY(quint64 systemMemoryBytes READ systemMemoryBytes CONSTANT)
+  Q_PROPERTY(quint64 systemAvailableMemoryBytes READ systemAvailableMemoryBytes NOTIFY systemMemoryChanged)
+  Q_PROPERTY(QString effectiveAvailableMemoryText READ effectiveAvailableMemoryText NOTIFY systemMemoryChanged)
+  Q_PROPERTY(quint64 effectiveAvailableMemoryBytes READ effectiveAvailableMemoryBytes NOTIFY systemMemoryChanged)
+  Q_PROPERTY(QString solveRequiredMemoryText READ solveRequiredMemoryText NOTIFY solveRequiredMemoryChanged)
+  Q_PROPERTY(quint64 solveRequiredMemoryBytes READ solveRequiredMemoryBytes NOTIFY solveRequiredMemoryChanged)
+  Q_PROPERTY(bool running READ running NOTIFY runningChanged)
+  Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
+  Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged)
+  Q_PROPERTY(QString resultsSummary READ resultsSummary NOTIFY resultsChanged)
+  Q_PROPERTY(int resultStartingPot READ resultStartingPot NOTIFY resultsChanged)
+  Q_PROPERTY(int resultIterations READ resultIterations NOTIFY resultsChanged)
+  Q_PROPERTY(double resultExploitability READ resultExploitability NOTIFY resultsChanged)
+  Q_PROPERTY(double resultEvOop READ resultEvOop NOTIFY resultsChanged)
+  Q_PROPERTY(double resultEvIp READ resultEvIp NOTIFY resultsChanged)
+  Q_PROPERTY(QVariantList rootActions READ rootActions NOTIFY resultsChanged)
+  Q_PROPERTY(quint64 resultsReclaimableMemoryBytes READ resultsReclaimableMemoryBytes NOTIFY resultsChanged)
+  Q_PROPERTY(bool developerMode READ developerMode CONSTANT)
+
+ public:
+  explicit AppController(QObject* parent = nullptr);
+  ~AppController() override;
+
+  // --- property readers ---
+  QString appDir() const;
+  bool useTbb() const { return false; }
+  int systemThreadCount() const { return m_systemThreadCount; }
+  QString systemMemoryText() const { return m_systemMemoryText; }
+  QString systemAvailableMemoryText() const { return m_systemAvailableMemoryText; }
+  quint64 systemMemoryBytes() const { return m_systemMemoryBytes; }
+  quint64 systemAvailableMemoryBytes() const { return m_systemAvailableMemoryBytes; }
+  QString effectiveAvailableMemoryText() const;
+  quint64 effectiveAvailableMemoryBytes() const;
+  QString solveRequiredMemoryText() const { return m_solveRequiredMemoryText; }
+  quint64 solveRequiredMemoryBytes() const { return m_solveRequiredMemoryBytes; }
+  bool running() const { return m_running; }
+  double progress() const { return m_progress; }
+  QString statusText() const { return m_statusText; }
+  QString resultsSummary() const { return m_resultsSummary; }
+  int resultStartingPot() const { return m_resultStartingPot; }
+  int resultIterations() const { return m_resultIterations; }
+  double resultExploitability() const { return m_resultExploitability; }
+  double resultEvOop() const { return m_resultEvOop; }
+  double resultEvIp() const { return m_resultEvIp; }
+  QVariantList rootActions() const { return m_rootActions; }
+  quint64 resultsReclaimableMemoryBytes() const { return m_resultsReclaimableMemoryBytes; }
+  bool developerMode() const { return m_developerMode; }
+
+  // --- solve control ---
+  Q_INVOKABLE void startSolve();
+  Q_INVOKABLE void startSolveWithConfig(const QVariantMap& cfg);
+  Q_INVOKABLE void reSolveWithNodeLocks();
+  Q_INVOKABLE void cancelSolve();
+  Q_INVOKABLE void clearResults();
+  Q_INVOKABLE void requestSolveMemoryEstimate(const QVariantMap& cfg);
+
+  // --- statistics ---
+  Q_INVOKABLE QVariantList solveActivityGridLastYear() const;
+  Q_INVOKABLE int solvesToday() const;
+  Q_INVOKABLE void recordPlayVsSolutionHand(bool isMistake, double evLoss);
+  Q_INVOKABLE QVariantMap playVsSolutionStats() const;
+  Q_INVOKABLE void clearPlayVsSolutionStats();
+
+  // --- resources, notices, files ---
+  Q_INVOKABLE void openLicensesFolder() const;
+  Q_INVOKABLE void openThirdPartyNotices() const;
+  Q_INVOKABLE QString readTextResource(const QString& path) const;
+  Q_INVOKABLE bool saveProject(const QUrl& fileUrl, const QVariantMap& projectState) const;
+  Q_INVOKABLE QVariantMap loadProject(const QUrl& fileUrl);
+  Q_INVOKABLE QVariantMap saveTextFile(const QUrl& fileUrl, const QString& text) const;
+  Q_INVOKABLE QVariantMap readTextFile(const QUrl& fileUrl) const;
+
+  // --- node locks and result queries ---
+  Q_INVOKABLE void setNodeLock(int nodeIndex, const QString& handLabel169, int actionIndex, double actionProb);
+  Q_INVOKABLE void clearNodeLocks(int nodeIndex);
+  Q_INVOKABLE QVariantList nodeLocks(int nodeIndex) const;
+  Q_INVOKABLE int treeNodeCount() const;
+  Q_INVOKABLE QVariantMap nodeMeta(int nodeIndex) const;
+  Q_INVOKABLE QVariantList nodeActions(int nodeIndex) const;
+  Q_INVOKABLE QVariantList nodeActionStats(int nodeIndex) const;
+  Q_INVOKABLE QVariantList nodePocketActionEvs(int nodeIndex, const QString& player, const QString& c1,
+                                               const QString& c2) const;
+  Q_INVOKABLE QVariantMap showdownWinner(const QString& boardText, const QString& oopText,
+                                         const QString& ipText) const;
+  Q_INVOKABLE QVariantMap nodeHandStrategy(int nodeIndex) const;
+  Q_INVOKABLE QVariantMap nodeHandStrategyReach169(int nodeIndex, const QString& bucketName) const;
+  Q_INVOKABLE QVariantList nodeHandCombos(int nodeIndex) const;
+  Q_INVOKABLE QVariantList nodeSeatHandCombos(int nodeIndex, const QString& player) const;
+  Q_INVOKABLE QVariantList nodeHandBuckets(int nodeIndex) const;
+
+  // --- helpers shared with the tests ---
+  // "%1 GB" in units of 2^30 (one decimal below 10, none from 10), "—" for 0.
+  static QString formatMemoryBytes(quint64 bytes);
+  // Reads an environment flag; `present` tells whether the variable is set and non-empty.
+  static bool envFlag(const char* name, bool& present);
+  // Board text with blanks removed and invalid card pairs skipped ("ah ks qd" -> "AhKsQd").
+  static QString normalizeBoardText(const QString& text);
+  // True when the text holds two neighbouring rank letters ("AA", "k9s", "55%").
+  static bool rangeHasHand(const QString& text);
+  // "AKs", "T9o", "QQ" from two card texts; empty when either is not a card.
+  static QString handLabel169(const QString& c1, const QString& c2);
+
+ signals:
+  void runningChanged();
+  void progressChanged();
+  void statusTextChanged();
+  void resultsChanged();
+  void solveStatsChanged();
+  void playVsSolutionStatsChanged();
+  void systemMemoryChanged();
+  void solveRequiredMemoryChanged();
+
+ private slots:
+  void refreshAvailableMemory();
+  // Publishes an estimate unless a newer request was made since it was asked for.
+  void deliverMemoryEstimate(quint64 generation, quint64 bytes, const QString& text);
+
+ public:
+  // Lock entry of one hand class at one node.
+  struct LockEntry {
+    int actionIndex = -1;
+    double actionProb = 1.0;
+  };
+  using NodeLockTable = QHash<int, QHash<QByteArray, LockEntry>>;
+
+  // Builds the native request from a solve configuration map; locks come from
+  // `locks` when it is given. Touches no controller state, so it is safe on
+  // any thread.
+  static velmora_app::SolveConfig buildSolveConfigFrom(const QVariantMap& cfg, const NodeLockTable* locks);
+
+ private:
+  struct EstimateGate;  // shared with running estimate threads
+
+  void setStatusText(const QString& text);
+  void setRunning(bool running);
+  void setProgress(double progress);
+  velmora_app::SolveConfig buildSolveConfig(const QVariantMap& cfg, bool applyLocks) const;
+  void solveProgressCallback(std::uint64_t runId, const velmora_app::SolveProgress& progress);
+  void applySolveProgress(std::uint64_t runId, const velmora_app::SolveProgress& p);
+  static void runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, quint64 generation, QVariantMap cfg);
+
+  // Result state helpers.
+  void resetResultFigures();
+  void clearQueryCaches() const;
+  void fillResultTables(const velmora_app::SolveResult& result);
+
+  // Statistics helpers (the settings keys live in app_controller_stats.cpp).
+  void recordSolveActivity(int iterations, double exploitability);
+  static QVariantMap readPlayVsSolutionStats(const QString& prefix);
+  static void addPlayVsSolutionHand(const QString& prefix, bool isMistake, double evLoss);
+  static QString playVsSolutionDayPrefix(const QDate& date);
+  static QString solveActivityDayPrefix(const QDate& date);
+
+  // Project helpers.
+  bool hasResultsToSave() const;
+  QVariantMap resultsSnapshot() const;
+  QVariantList nodeLocksSnapshot() const;
+  static NodeLockTable parseNodeLocks(const QVariantList& list);
+
+  // Query helpers.
+  QVariantMap nodeHandStrategyImpl(int nodeIndex) const;
+  QVariantList nodeHandCombosImpl(int nodeIndex) const;
+
+  // --- members ---
+  bool m_running = false;
+  double m_progress = 0.0;
+  QString m_statusText;
+  QString m_resultsSummary;
+  int m_resultStartingPot = 0;
+  int m_resultIterations = 0;
+  double m_resultExploitability = 0.0;
+  double m_resultEvOop = 0.0;
+  double m_resultEvIp = 0.0;
+  QVariantList m_rootActions;
+  QList<QVariantMap> m_nodeMetaTable;
+  QList<QVariantList> m_nodeActionTable;
+  QVariantMap m_lastUiCfg;
+  NodeLockTable m_nodeLockTable;
+
+  // Query caches; written from const queries, emptied together by clearQueryCaches.
+  mutable QHash<int, QVariantMap> m_handStrategyCache;
+  mutable QHash<int, QVariantList> m_actionStatsCache;
+  mutable QHash<int, QVariantList> m_handCombosCache;
+  mutable QHash<int, QVariantList> m_handBucketsCache;
+  mutable QHash<int, QVariantList> m_seatHandCombosOopCache;
+  mutable QHash<int, QVariantList> m_seatHandCombosIpCache;
+  mutable QHash<QByteArray, QVariantMap> m_reach169Cache;
+
+  int m_systemThreadCount = 1;
+  QString m_systemMemoryText;
+  QString m_systemAvailableMemoryText;
+  quint64 m_systemMemoryBytes = 0;
+  quint64 m_systemAvailableMemoryBytes = 0;
+  QTimer m_memoryRefreshTimer;
+  QString m_solveRequiredMemoryText;
+  quint64 m_solveRequiredMemoryBytes = 0;
+  quint64 m_resultsReclaimableMemoryBytes = 0;
+  quint64 m_pendingSolveMemoryBytes = 0;
+  std::atomic<quint64> m_memoryEstimateGeneration{0};
+  bool m_developerMode = false;
+
+  // Every run gets a number; reports of any other run are stale and dropped,
+  // so a late report never overwrites a result loaded or cleared since.
+  std::uint64_t m_currentRunId = 0;
+  // The current run's final report was handled (or no run was started since
+  // the last one ended); false while a run is live or was abandoned.
+  bool m_lastRunReported = true;
+
+  // The newest intermediate report not yet applied on the GUI thread. A fast
+  // solve reports far more often than the GUI repaints, so intermediate
+  // reports are coalesced into this slot with at most one queued wake-up;
+  // final reports are always queued on their own.
+  struct PendingProgress {
+    std::mutex mutex;
+    std::optional<std::pair<std::uint64_t, velmora_app::SolveProgress>> latest;
+    bool posted = false;
+  };
+  PendingProgress m_pendingProgress;
+  void applyPendingProgress();
+
+  std::shared_ptr<EstimateGate> m_estimateGate;
+  velmora_app::SolveSession m_session;  // last member: its worker is gone before the rest goes
+};

@@ -1,0 +1,146 @@
+// Text files, program resources and the open-source notices.
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <exception>
+
+#include "backend/app_controller.h"
+
+namespace {
+
+// Largest text file read into memory.
+constexpr qint64 kMaxTextFileBytes = 2097152;
+
+QVariantMap readFailure(QVariantMap result, const QString& error) {
+  result.insert(QStringLiteral("error"), error);
+  return result;
+}
+
+}  // namespace
+
+QVariantMap AppController::readTextFile(const QUrl& fileUrl) const {
+  QVariantMap result;
+  result.insert(QStringLiteral("ok"), false);
+  result.insert(QStringLiteral("text"), QString());
+  result.insert(QStringLiteral("error"), QString());
+  try {
+    if (!fileUrl.isValid()) return readFailure(result, QStringLiteral("Invalid file URL."));
+    if (!fileUrl.isLocalFile()) return readFailure(result, QStringLiteral("Only local files are supported."));
+    const QString path = fileUrl.toLocalFile();
+    if (path.trimmed().isEmpty()) return readFailure(result, QStringLiteral("Empty file path."));
+    const QFileInfo info(path);
+    if (!info.exists()) return readFailure(result, QStringLiteral("File does not exist."));
+    // Devices, pipes and sockets have no meaningful size (/dev/zero never
+    // ends, a pipe blocks when opened): only regular files are read.
+    if (!info.isFile()) {
+      return readFailure(result, QStringLiteral("Failed to open file: %1").arg(QStringLiteral("Not a regular file")));
+    }
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+      return readFailure(result, QStringLiteral("Failed to open file: %1").arg(file.errorString()));
+    }
+    const qint64 size = file.size();
+    if (size > kMaxTextFileBytes) {
+      return readFailure(result, QStringLiteral("File is too large (%1 bytes).").arg(size));
+    }
+    // The file may have grown since its size was read: never take more than the limit.
+    const QByteArray data = file.read(kMaxTextFileBytes + 1);
+    if (data.size() > kMaxTextFileBytes) {
+      return readFailure(result,
+                         QStringLiteral("File is too large (%1 bytes).").arg(std::max<qint64>(file.size(), data.size())));
+    }
+    file.close();
+    result.insert(QStringLiteral("text"), QString::fromUtf8(data));
+    result.insert(QStringLiteral("ok"), true);
+    return result;
+  } catch (const std::exception& e) {
+    return readFailure(result, QString::fromUtf8(e.what()));
+  } catch (...) {
+    return readFailure(result, QStringLiteral("Unknown error"));
+  }
+}
+
+QVariantMap AppController::saveTextFile(const QUrl& fileUrl, const QString& text) const {
+  QVariantMap result;
+  result.insert(QStringLiteral("ok"), false);
+  result.insert(QStringLiteral("error"), QString());
+  try {
+    if (!fileUrl.isValid() || !fileUrl.isLocalFile()) {
+      result.insert(QStringLiteral("error"), tr("Invalid/non-local file URL"));
+      return result;
+    }
+    const QString path = fileUrl.toLocalFile();
+    if (path.isEmpty()) {
+      result.insert(QStringLiteral("error"), tr("Empty file path"));
+      return result;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+      result.insert(QStringLiteral("error"), tr("Failed to open file: %1").arg(file.errorString()));
+      return result;
+    }
+    file.write(text.toUtf8());
+    if (!file.commit()) {
+      result.insert(QStringLiteral("error"), tr("Failed to save file: %1").arg(file.errorString()));
+      return result;
+    }
+    result.insert(QStringLiteral("ok"), true);
+  } catch (const std::exception& e) {
+    result.insert(QStringLiteral("error"), tr("Failed to save file: %1").arg(QString::fromUtf8(e.what())));
+  } catch (...) {
+    result.insert(QStringLiteral("error"), tr("Failed to save file: %1").arg(QStringLiteral("Unknown error")));
+  }
+  return result;
+}
+
+QString AppController::readTextResource(const QString& path) const {
+  try {
+    QString resource = path.trimmed();
+    if (resource.startsWith(QStringLiteral("qrc:/"))) {
+      resource = QStringLiteral(":/") + resource.mid(5);
+    } else if (resource.startsWith(QLatin1Char('/'))) {
+      resource.prepend(QLatin1Char(':'));
+    }
+    if (!resource.startsWith(QStringLiteral(":/"))) {
+      qWarning() << "readTextResource: not a Qt resource path:" << path;
+      return QString();
+    }
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) {
+      qWarning() << "readTextResource: failed to open:" << resource;
+      return QString();
+    }
+    const QByteArray data = file.readAll();
+    file.close();
+    return QString::fromUtf8(data);
+  } catch (...) {
+    qWarning() << "readTextResource: failed to read:" << path;
+    return QString();
+  }
+}
+
+void AppController::openLicensesFolder() const {
+  try {
+    const QDir dir(QCoreApplication::applicationDirPath());
+    QDesktopServices::openUrl(QUrl::fromLocalFile(dir.filePath(QStringLiteral("licenses"))));
+  } catch (...) {
+    qWarning() << "openLicensesFolder failed";
+  }
+}
+
+void AppController::openThirdPartyNotices() const {
+  try {
+    const QDir dir(QCoreApplication::applicationDirPath());
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(dir.filePath(QStringLiteral("licenses/THIRD_PARTY_NOTICES.txt"))));
+  } catch (...) {
+    qWarning() << "openThirdPartyNotices failed";
+  }
+}

@@ -1,0 +1,97 @@
+// Node locks set on the results page and the re-solve that applies them.
+#include <QDebug>
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+#include "backend/app_controller.h"
+
+void AppController::setNodeLock(int nodeIndex, const QString& handLabel169, int actionIndex, double actionProb) {
+  try {
+    if (nodeIndex < 0) return;
+    const QByteArray label = handLabel169.toUtf8();
+    if (label.isEmpty()) return;
+    // NaN passes through a clamp unchanged and would reach the solver as a
+    // probability; such a lock is refused.
+    if (std::isnan(actionProb)) return;
+    LockEntry entry;
+    entry.actionIndex = actionIndex;
+    entry.actionProb = std::clamp(actionProb, 0.0, 1.0);
+    m_nodeLockTable[nodeIndex].insert(label, entry);
+  } catch (...) {
+    qWarning() << "setNodeLock failed";
+  }
+}
+
+void AppController::clearNodeLocks(int nodeIndex) {
+  if (nodeIndex < 0) return;
+  try {
+    m_nodeLockTable.remove(nodeIndex);
+  } catch (...) {
+    qWarning() << "clearNodeLocks failed";
+  }
+}
+
+QVariantList AppController::nodeLocks(int nodeIndex) const {
+  QVariantList out;
+  if (nodeIndex < 0) return out;
+  try {
+    const auto node = m_nodeLockTable.constFind(nodeIndex);
+    if (node == m_nodeLockTable.cend()) return out;
+    for (auto hand = node.value().cbegin(); hand != node.value().cend(); ++hand) {
+      QVariantMap lock;
+      lock.insert(QStringLiteral("hand"), QString::fromUtf8(hand.key()));
+      lock.insert(QStringLiteral("actionIndex"), hand.value().actionIndex);
+      lock.insert(QStringLiteral("actionProb"), hand.value().actionProb);
+      out.append(lock);
+    }
+  } catch (...) {
+    qWarning() << "nodeLocks failed";
+    out.clear();
+  }
+  return out;
+}
+
+void AppController::reSolveWithNodeLocks() {
+  if (m_running) return;
+  try {
+    if (m_lastUiCfg.isEmpty()) {
+      setStatusText(tr("No previous solve config (solve once first)"));
+      return;
+    }
+    QVariantMap cfg = m_lastUiCfg;
+    cfg.insert(QStringLiteral("apply_node_locks"), true);
+    startSolveWithConfig(cfg);
+  } catch (...) {
+    qWarning() << "reSolveWithNodeLocks failed";
+  }
+}
+
+QVariantList AppController::nodeLocksSnapshot() const {
+  QVariantList out;
+  const int count = treeNodeCount();
+  for (int node = 0; node < count; ++node) {
+    for (const QVariant& lock : nodeLocks(node)) {
+      QVariantMap entry = lock.toMap();
+      entry.insert(QStringLiteral("nodeIndex"), node);
+      out.append(entry);
+    }
+  }
+  return out;
+}
+
+AppController::NodeLockTable AppController::parseNodeLocks(const QVariantList& list) {
+  NodeLockTable table;
+  for (const QVariant& item : list) {
+    const QVariantMap entry = item.toMap();
+    const int nodeIndex = entry.value(QStringLiteral("nodeIndex"), -1).toInt();
+    const QByteArray hand = entry.value(QStringLiteral("hand")).toString().toUtf8();
+    const int actionIndex = entry.value(QStringLiteral("actionIndex"), -1).toInt();
+    double actionProb = entry.value(QStringLiteral("actionProb"), 1.0).toDouble();
+    if (nodeIndex < 0 || hand.isEmpty() || actionIndex < 0 || std::isnan(actionProb)) continue;
+    actionProb = std::clamp(actionProb, 0.0, 1.0);
+    table[nodeIndex].insert(hand, LockEntry{actionIndex, actionProb});
+  }
+  return table;
+}

@@ -1,0 +1,437 @@
+// Result queries of the results page: node tables from the last result,
+// native node queries of the session, and the per-node caches that let a
+// loaded project answer without a solved game.
+#include <QCoreApplication>
+#include <QDebug>
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <vector>
+
+#include "backend/app_controller.h"
+#include "backend/app_controller_internal.h"
+
+using app_controller_detail::fromStd;
+
+namespace {
+
+QVariantList floatList(const std::vector<float>& values) {
+  QVariantList out;
+  out.reserve(static_cast<qsizetype>(values.size()));
+  for (float v : values) out.append(QVariant::fromValue(v));
+  return out;
+}
+
+QVariantList doubleList(const std::vector<double>& values) {
+  QVariantList out;
+  out.reserve(static_cast<qsizetype>(values.size()));
+  for (double v : values) out.append(v);
+  return out;
+}
+
+QVariantList textList(const std::vector<std::string>& values) {
+  QVariantList out;
+  out.reserve(static_cast<qsizetype>(values.size()));
+  for (const std::string& v : values) out.append(fromStd(v));
+  return out;
+}
+
+bool isIpSeat(const QString& player) { return player.trimmed().toUpper() == QStringLiteral("IP"); }
+
+// One combo as the 169-class fold reads it, from a native row or a cached map.
+struct FoldCombo {
+  QString c1;
+  QString c2;
+  double weight = 0.0;
+  QStringList buckets;
+  std::vector<double> probs;
+};
+
+struct FoldAccumulator {
+  double weightSum = 0.0;
+  qint64 count = 0;
+  double reachSum = 0.0;
+  std::vector<double> actionSum;
+};
+
+}  // namespace
+
+void AppController::clearQueryCaches() const {
+  m_handStrategyCache.clear();
+  m_actionStatsCache.clear();
+  m_handCombosCache.clear();
+  m_handBucketsCache.clear();
+  m_seatHandCombosOopCache.clear();
+  m_seatHandCombosIpCache.clear();
+  m_reach169Cache.clear();
+}
+
+int AppController::treeNodeCount() const { return static_cast<int>(m_nodeActionTable.size()); }
+
+QVariantMap AppController::nodeMeta(int nodeIndex) const {
+  if (nodeIndex < 0 || nodeIndex >= m_nodeMetaTable.size()) return QVariantMap();
+  return m_nodeMetaTable.at(nodeIndex);
+}
+
+QVariantList AppController::nodeActions(int nodeIndex) const {
+  if (nodeIndex < 0 || nodeIndex >= m_nodeActionTable.size()) return QVariantList();
+  return m_nodeActionTable.at(nodeIndex);
+}
+
+QVariantList AppController::nodeActionStats(int nodeIndex) const {
+  if (nodeIndex < 0) return QVariantList();
+  try {
+    const auto cached = m_actionStatsCache.constFind(nodeIndex);
+    if (cached != m_actionStatsCache.cend()) return cached.value();
+
+    const velmora_app::NodeActionStats stats = m_session.node_action_stats(static_cast<std::uint64_t>(nodeIndex));
+    if (!stats.ok) return QVariantList();
+    const std::size_t n = std::min({stats.labels.size(), stats.keys.size(), stats.frequencies.size(),
+                                    stats.combos.size(), stats.equities.size(), stats.evs.size()});
+    QVariantList out;
+    for (std::size_t a = 0; a < n; ++a) {
+      QVariantMap entry;
+      entry.insert(QStringLiteral("name"), fromStd(stats.labels[a]));
+      entry.insert(QStringLiteral("actionType"), fromStd(stats.keys[a]));
+      entry.insert(QStringLiteral("frequency"), QVariant::fromValue(stats.frequencies[a]));
+      entry.insert(QStringLiteral("combos"), stats.combos[a]);
+      entry.insert(QStringLiteral("equity"), stats.equities[a]);
+      entry.insert(QStringLiteral("ev"), stats.evs[a]);
+      out.append(entry);
+    }
+    m_actionStatsCache.insert(nodeIndex, out);
+    return out;
+  } catch (const std::exception& e) {
+    qWarning() << "nodeActionStats failed:" << e.what();
+  } catch (...) {
+    qWarning() << "nodeActionStats failed";
+  }
+  return QVariantList();
+}
+
+QVariantList AppController::nodeHandBuckets(int nodeIndex) const {
+  if (nodeIndex < 0) return QVariantList();
+  try {
+    QVariantList rows;
+    const auto cached = m_handBucketsCache.constFind(nodeIndex);
+    if (cached != m_handBucketsCache.cend()) {
+      rows = cached.value();
+    } else {
+      const velmora_app::NodeHandBuckets buckets = m_session.node_hand_buckets(static_cast<std::uint64_t>(nodeIndex));
+      if (!buckets.ok) return QVariantList();
+      for (const velmora_app::HandBucketRow& row : buckets.rows) {
+        QVariantMap entry;
+        entry.insert(QStringLiteral("name"), fromStd(row.name));
+        entry.insert(QStringLiteral("combos"), row.combos);
+        entry.insert(QStringLiteral("actionProbs"), floatList(row.action_probabilities));
+        rows.append(entry);
+      }
+      m_handBucketsCache.insert(nodeIndex, rows);
+    }
+    // The display name follows the language in use, so it is never cached.
+    for (QVariant& row : rows) {
+      QVariantMap entry = row.toMap();
+      const QByteArray name = entry.value(QStringLiteral("name")).toString().toUtf8();
+      entry.insert(QStringLiteral("displayName"), QCoreApplication::translate("HandBuckets", name.constData()));
+      row = entry;
+    }
+    return rows;
+  } catch (const std::exception& e) {
+    qWarning() << "nodeHandBuckets failed:" << e.what();
+  } catch (...) {
+    qWarning() << "nodeHandBuckets failed";
+  }
+  return QVariantList();
+}
+
+QVariantList AppController::nodeHandCombosImpl(int nodeIndex) const {
+  const auto cached = m_handCombosCache.constFind(nodeIndex);
+  if (cached != m_handCombosCache.cend()) return cached.value();
+
+  const velmora_app::NodeHandCombos combos = m_session.node_hand_combos(static_cast<std::uint64_t>(nodeIndex));
+  if (!combos.ok) return QVariantList();
+  QVariantList out;
+  out.reserve(static_cast<qsizetype>(combos.rows.size()));
+  for (const velmora_app::HandComboRow& row : combos.rows) {
+    QVariantMap entry;
+    entry.insert(QStringLiteral("c1"), fromStd(row.card1));
+    entry.insert(QStringLiteral("c2"), fromStd(row.card2));
+    entry.insert(QStringLiteral("weight"), row.weight);
+    entry.insert(QStringLiteral("ev"), row.ev);
+    entry.insert(QStringLiteral("actionEvs"), doubleList(row.action_evs));
+    entry.insert(QStringLiteral("buckets"), textList(row.tags));
+    entry.insert(QStringLiteral("actionProbs"), floatList(row.action_probabilities));
+    out.append(entry);
+  }
+  m_handCombosCache.insert(nodeIndex, out);
+  return out;
+}
+
+QVariantList AppController::nodeHandCombos(int nodeIndex) const {
+  if (nodeIndex < 0) return QVariantList();
+  try {
+    return nodeHandCombosImpl(nodeIndex);
+  } catch (const std::exception& e) {
+    qWarning() << "nodeHandCombos failed:" << e.what();
+  } catch (...) {
+    qWarning() << "nodeHandCombos failed";
+  }
+  return QVariantList();
+}
+
+QVariantList AppController::nodeSeatHandCombos(int nodeIndex, const QString& player) const {
+  if (nodeIndex < 0) return QVariantList();
+  try {
+    const bool ip = isIpSeat(player);
+    QHash<int, QVariantList>& cache = ip ? m_seatHandCombosIpCache : m_seatHandCombosOopCache;
+    const velmora_app::NodeHandCombos combos =
+        m_session.node_seat_hand_combos(static_cast<std::uint64_t>(nodeIndex), ip);
+    if (combos.ok) {
+      QVariantList out;
+      out.reserve(static_cast<qsizetype>(combos.rows.size()));
+      for (const velmora_app::HandComboRow& row : combos.rows) {
+        QVariantMap entry;
+        entry.insert(QStringLiteral("c1"), fromStd(row.card1));
+        entry.insert(QStringLiteral("c2"), fromStd(row.card2));
+        entry.insert(QStringLiteral("weight"), row.weight);
+        out.append(entry);
+      }
+      cache.insert(nodeIndex, out);
+      return out;
+    }
+    return cache.value(nodeIndex);
+  } catch (const std::exception& e) {
+    qWarning() << "nodeSeatHandCombos failed:" << e.what();
+  } catch (...) {
+    qWarning() << "nodeSeatHandCombos failed";
+  }
+  return QVariantList();
+}
+
+QVariantMap AppController::nodeHandStrategyImpl(int nodeIndex) const {
+  const auto cached = m_handStrategyCache.constFind(nodeIndex);
+  if (cached != m_handStrategyCache.cend()) return cached.value();
+
+  const velmora_app::NodeHandStrategy strategy = m_session.node_hand_strategy(static_cast<std::uint64_t>(nodeIndex));
+  if (!strategy.ok) return QVariantMap();
+
+  QVariantMap weights;
+  QVariantMap dominant;
+  const std::size_t classes =
+      std::min({strategy.class_names.size(), strategy.class_weights.size(), strategy.dominant_keys.size()});
+  for (std::size_t i = 0; i < classes; ++i) {
+    const QString label = fromStd(strategy.class_names[i]);
+    weights.insert(label, QVariant::fromValue(strategy.class_weights[i]));
+    dominant.insert(label, fromStd(strategy.dominant_keys[i]));
+  }
+
+  const QVariantList names = textList(strategy.action_labels);
+  const qsizetype actionCount = names.size();
+  const QVariantList tableActions =
+      nodeIndex < m_nodeActionTable.size() ? m_nodeActionTable.at(nodeIndex) : QVariantList();
+  QVariantList types;
+  for (qsizetype a = 0; a < actionCount; ++a) {
+    types.append(tableActions.size() == actionCount ? tableActions.at(a).toMap().value(QStringLiteral("actionType"))
+                                                    : QVariant(QStringLiteral("none")));
+  }
+
+  QVariantMap probs;
+  const std::size_t hands = strategy.class_names.size();
+  const std::size_t actions = static_cast<std::size_t>(actionCount);
+  if (actions > 0 && hands > 0 && strategy.probabilities.size() == actions * hands) {
+    for (std::size_t h = 0; h < hands; ++h) {
+      QVariantList row;
+      for (std::size_t a = 0; a < actions; ++a) row.append(QVariant::fromValue(strategy.probabilities[h * actions + a]));
+      probs.insert(fromStd(strategy.class_names[h]), row);
+    }
+  }
+
+  QVariantMap out;
+  out.insert(QStringLiteral("weights"), weights);
+  out.insert(QStringLiteral("dominantActionTypes"), dominant);
+  out.insert(QStringLiteral("actionNames"), names);
+  out.insert(QStringLiteral("actionTypeList"), types);
+  out.insert(QStringLiteral("actionProbs"), probs);
+  m_handStrategyCache.insert(nodeIndex, out);
+  return out;
+}
+
+QVariantMap AppController::nodeHandStrategy(int nodeIndex) const {
+  if (nodeIndex < 0) return QVariantMap();
+  try {
+    return nodeHandStrategyImpl(nodeIndex);
+  } catch (const std::exception& e) {
+    qWarning() << "nodeHandStrategy failed:" << e.what();
+  } catch (...) {
+    qWarning() << "nodeHandStrategy failed";
+  }
+  return QVariantMap();
+}
+
+QVariantList AppController::nodePocketActionEvs(int nodeIndex, const QString& player, const QString& c1,
+                                                const QString& c2) const {
+  if (nodeIndex < 0) return QVariantList();
+  try {
+    const int seat = isIpSeat(player) ? 1 : 0;
+    const velmora_app::PocketActionEvs evs = m_session.node_pocket_action_evs(
+        static_cast<std::uint64_t>(nodeIndex), seat, c1.toUtf8().toStdString(), c2.toUtf8().toStdString());
+    if (evs.ok) return doubleList(evs.action_evs);
+
+    // No solved game (a loaded project): look the pocket up among the cached
+    // combos. Those belong to the seat acting at the node, so they answer for
+    // that seat only, never for its opponent.
+    const auto cached = m_handCombosCache.constFind(nodeIndex);
+    if (cached == m_handCombosCache.cend()) return QVariantList();
+    const QString actingSeat = nodeMeta(nodeIndex).value(QStringLiteral("player")).toString();
+    if (!actingSeat.isEmpty() && actingSeat != (seat == 1 ? QStringLiteral("IP") : QStringLiteral("OOP"))) {
+      return QVariantList();
+    }
+    const QString a = c1.trimmed().toLower();
+    const QString b = c2.trimmed().toLower();
+    for (const QVariant& item : cached.value()) {
+      const QVariantMap entry = item.toMap();
+      const QString e1 = entry.value(QStringLiteral("c1")).toString().trimmed().toLower();
+      const QString e2 = entry.value(QStringLiteral("c2")).toString().trimmed().toLower();
+      if ((e1 == a && e2 == b) || (e1 == b && e2 == a)) return entry.value(QStringLiteral("actionEvs")).toList();
+    }
+  } catch (const std::exception& e) {
+    // A card text the parser rejects: no pocket, no answer.
+    qWarning() << "nodePocketActionEvs failed:" << e.what();
+  } catch (...) {
+    qWarning() << "nodePocketActionEvs failed";
+  }
+  return QVariantList();
+}
+
+QString AppController::handLabel169(const QString& c1, const QString& c2) {
+  if (c1.size() < 2 || c2.size() < 2) return QString();
+  static const QString ranks = QStringLiteral("AKQJT98765432");
+  const QChar r1 = c1.at(0).toUpper();
+  const QChar r2 = c2.at(0).toUpper();
+  const QChar s1 = c1.at(1).toLower();
+  const QChar s2 = c2.at(1).toLower();
+  const qsizetype i1 = ranks.indexOf(r1);
+  const qsizetype i2 = ranks.indexOf(r2);
+  if (i1 < 0 || i2 < 0) return QString();
+  if (r1 == r2) return QString(r1) + r2;
+  const QChar high = i1 < i2 ? r1 : r2;
+  const QChar low = i1 < i2 ? r2 : r1;
+  return QString(high) + low + (s1 == s2 ? QLatin1Char('s') : QLatin1Char('o'));
+}
+
+QVariantMap AppController::nodeHandStrategyReach169(int nodeIndex, const QString& bucketName) const {
+  if (nodeIndex < 0) return QVariantMap();
+  try {
+    const QString filter = bucketName.trimmed().toLower();
+    const QByteArray key = QByteArray::number(nodeIndex) + '|' + filter.toUtf8();
+    const auto cached = m_reach169Cache.constFind(key);
+    if (cached != m_reach169Cache.cend()) return cached.value();
+
+    const QVariantMap base = nodeHandStrategyImpl(nodeIndex);
+    qsizetype actionCount = base.value(QStringLiteral("actionTypeList")).toList().size();
+
+    // Combo source: the solved game, else the cached combos of a loaded project.
+    std::vector<FoldCombo> combos;
+    const velmora_app::NodeHandCombos native = m_session.node_hand_combos(static_cast<std::uint64_t>(nodeIndex));
+    if (native.ok) {
+      for (const velmora_app::HandComboRow& row : native.rows) {
+        FoldCombo c;
+        c.c1 = fromStd(row.card1);
+        c.c2 = fromStd(row.card2);
+        c.weight = row.weight;
+        for (const std::string& tag : row.tags) c.buckets.append(fromStd(tag));
+        c.probs.assign(row.action_probabilities.begin(), row.action_probabilities.end());
+        combos.push_back(std::move(c));
+      }
+    } else {
+      const auto source = m_handCombosCache.constFind(nodeIndex);
+      if (source == m_handCombosCache.cend()) {
+        m_reach169Cache.insert(key, base);
+        return base;
+      }
+      for (const QVariant& item : source.value()) {
+        const QVariantMap entry = item.toMap();
+        FoldCombo c;
+        c.c1 = entry.value(QStringLiteral("c1")).toString();
+        c.c2 = entry.value(QStringLiteral("c2")).toString();
+        if (c.c1.size() < 2 || c.c2.size() < 2) continue;
+        c.weight = entry.value(QStringLiteral("weight")).toDouble();
+        for (const QVariant& b : entry.value(QStringLiteral("buckets")).toList()) c.buckets.append(b.toString());
+        for (const QVariant& p : entry.value(QStringLiteral("actionProbs")).toList()) c.probs.push_back(p.toDouble());
+        combos.push_back(std::move(c));
+      }
+    }
+
+    QHash<QString, FoldAccumulator> acc;
+    acc.reserve(256);
+    for (const FoldCombo& c : combos) {
+      if (!filter.isEmpty()) {
+        bool inBucket = false;
+        for (const QString& b : c.buckets) {
+          if (b.trimmed().toLower() == filter) {
+            inBucket = true;
+            break;
+          }
+        }
+        if (!inBucket) continue;
+      }
+      const QString label = handLabel169(c.c1, c.c2);
+      if (label.isEmpty()) continue;
+      if (!std::isfinite(c.weight) || c.weight <= 0.0) continue;
+      const double w = std::min(c.weight, 1.0);
+      if (actionCount < 1) {
+        actionCount = static_cast<qsizetype>(c.probs.size());
+        if (actionCount < 1) continue;
+      }
+      auto it = acc.find(label);
+      if (it == acc.end()) {
+        FoldAccumulator fresh;
+        fresh.actionSum.assign(static_cast<std::size_t>(actionCount), 0.0);
+        it = acc.insert(label, fresh);
+      }
+      FoldAccumulator& a = it.value();
+      a.weightSum += w;
+      a.count += 1;
+      a.reachSum += w;
+      const std::size_t limit = std::min({a.actionSum.size(), static_cast<std::size_t>(actionCount), c.probs.size()});
+      for (std::size_t i = 0; i < limit; ++i) {
+        const double p = c.probs[i];
+        if (std::isfinite(p) && p > 0.0) a.actionSum[i] += p * w;
+      }
+    }
+
+    QVariantMap weights;
+    QVariantMap probs;
+    for (auto it = acc.cbegin(); it != acc.cend(); ++it) {
+      const FoldAccumulator& a = it.value();
+      if (a.count >= 1) weights.insert(it.key(), a.weightSum / static_cast<double>(a.count));
+      if (a.reachSum > 0.0 && !a.actionSum.empty()) {
+        std::vector<double> v(a.actionSum.size());
+        double total = 0.0;
+        for (std::size_t i = 0; i < v.size(); ++i) {
+          v[i] = a.actionSum[i] / a.reachSum;
+          if (!std::isfinite(v[i]) || v[i] <= 0.0) v[i] = 0.0;
+          total += v[i];
+        }
+        if (total > 0.0) {
+          for (double& x : v) x /= total;
+        }
+        probs.insert(it.key(), doubleList(v));
+      }
+    }
+
+    QVariantMap out = base;
+    if (!filter.isEmpty() || !weights.isEmpty() || !probs.isEmpty()) {
+      out.insert(QStringLiteral("weights"), weights);
+      out.insert(QStringLiteral("actionProbs"), probs);
+    }
+    m_reach169Cache.insert(key, out);
+    return out;
+  } catch (const std::exception& e) {
+    qWarning() << "nodeHandStrategyReach169 failed:" << e.what();
+  } catch (...) {
+    qWarning() << "nodeHandStrategyReach169 failed";
+  }
+  return QVariantMap();
+}

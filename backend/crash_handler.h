@@ -1,0 +1,18 @@
+// Last-words handlers for a dying process: fatal signals, std::terminate and
+// a failed allocation each append one "FATAL: ..." line to both crash-log
+// paths (see log_handler.h) before the process ends.
+#pragma once
+
+namespace velmora_crash {
+
+// Installs, in this order: the terminate handler, the new handler, then the
+// signal handler for SIGABRT, SIGSEGV, SIGILL, SIGFPE and SIGBUS on an
+// alternate signal stack (so a stack overflow on the main thread is still
+// reported). Safe to call more than once.
+void installCrashHandlers();
+
+// The handlers themselves; none of them returns.
+[[noreturn]] void terminateHandler();
+[[noreturn]] void outOfMemoryHandler();
+
+}  // namespace velmora_crash

@@ -1,0 +1,107 @@
+#include "backend/language_manager.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QLocale>
+#include <QQmlEngine>
+#include <QSettings>
+#include <QTranslator>
+
+namespace {
+
+constexpr char kSettingsKey[] = "ui/language";
+constexpr char kTranslationDir[] = ":/Velmora/i18n";
+constexpr char kFilePrefix[] = "velmora_";
+
+// At most one translator exists and at most one is installed at a time.
+QTranslator* g_translator = nullptr;
+
+QString firstPart(const QString& localeName) {
+  const qsizetype cut = localeName.indexOf(QLatin1Char('_'));
+  return cut < 0 ? localeName : localeName.left(cut);
+}
+
+QLocale localeFor(const QString& code) {
+  return code == QLatin1String("system") ? QLocale::system() : QLocale(code);
+}
+
+}  // namespace
+
+LanguageManager::LanguageManager(QQmlEngine* engine, QObject* parent) : QObject(parent), engine_(engine) {
+  QSettings settings;
+  const QString stored = normalizeLanguageCode(settings.value(kSettingsKey, QStringLiteral("system")).toString());
+  applyLanguage(stored, /*save=*/false, /*force=*/true);
+}
+
+bool LanguageManager::translatorLoaded() {
+  return g_translator != nullptr && !g_translator->isEmpty();
+}
+
+QString LanguageManager::normalizeLanguageCode(const QString& code) {
+  const QString trimmed = code.trimmed();
+  if (trimmed.isEmpty() || trimmed.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0 ||
+      trimmed.compare(QLatin1String("system"), Qt::CaseInsensitive) == 0) {
+    return QStringLiteral("system");
+  }
+  return trimmed;
+}
+
+QStringList LanguageManager::translationCandidates(const QString& code) {
+  QStringList out;
+  if (code == QLatin1String("system")) {
+    const QString name = QLocale::system().name();
+    out << name;
+    const QString lang = firstPart(name);
+    if (lang != name) out << lang;
+    return out;
+  }
+  out << code;
+  const QString name = QLocale(code).name();
+  if (name != code) out << name;
+  const QString lang = firstPart(name);
+  if (lang != name) out << lang;
+  return out;
+}
+
+void LanguageManager::setLanguage(const QString& code) {
+  applyLanguage(normalizeLanguageCode(code), /*save=*/true);
+}
+
+void LanguageManager::applyLanguage(const QString& code, bool save, bool force) {
+  if (!force && code == currentLanguage_) return;
+
+  if (g_translator != nullptr) QCoreApplication::removeTranslator(g_translator);
+  QTranslator* previous = g_translator;
+  g_translator = new QTranslator();
+  delete previous;
+
+  bool loaded = false;
+  if (code != QLatin1String("en")) {
+    const QStringList candidates = translationCandidates(code);
+    for (const QString& candidate : candidates) {
+      if (g_translator->load(QLatin1String(kFilePrefix) + candidate, QLatin1String(kTranslationDir))) {
+        loaded = true;
+        break;
+      }
+    }
+  }
+  if (loaded) QCoreApplication::installTranslator(g_translator);
+
+  const QLocale locale = localeFor(code);
+  QLocale::setDefault(locale);
+  currentLanguage_ = code;
+
+  if (save) {
+    QSettings settings;
+    settings.setValue(kSettingsKey, code);
+    settings.sync();
+  }
+
+  qInfo().noquote() << "Language set to" << code << "(translator" << (loaded ? "loaded" : "not loaded") << ")";
+
+  if (engine_ != nullptr) {
+    engine_->setUiLanguage(locale.name().replace(QLatin1Char('_'), QLatin1Char('-')));
+    engine_->retranslate();
+  }
+  emit currentLanguageChanged();
+}

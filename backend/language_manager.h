@@ -1,0 +1,41 @@
+// Run-time switching of the user-interface language.
+//
+// One process-wide translator holds the catalogue of the chosen language,
+// loaded from ":/Velmora/i18n/velmora_<locale>.qm". The choice is kept in the
+// per-user setting "ui/language" ("system" follows the system locale).
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QQmlEngine;
+
+class LanguageManager : public QObject {
+  Q_OBJECT
+  Q_PROPERTY(QString currentLanguage READ currentLanguage NOTIFY currentLanguageChanged)
+
+ public:
+  // Applies the stored language at once (also when it is "system").
+  explicit LanguageManager(QQmlEngine* engine = nullptr, QObject* parent = nullptr);
+
+  QString currentLanguage() const { return currentLanguage_; }
+
+  // Normalises, applies and stores the language code.
+  Q_INVOKABLE void setLanguage(const QString& code);
+
+  // Whether the process-wide translator currently holds a catalogue.
+  static bool translatorLoaded();
+
+  static QString normalizeLanguageCode(const QString& code);
+  static QStringList translationCandidates(const QString& code);
+
+ signals:
+  void currentLanguageChanged();
+
+ private:
+  void applyLanguage(const QString& code, bool save, bool force = false);
+
+  QQmlEngine* engine_ = nullptr;
+  QString currentLanguage_ = QStringLiteral("system");
+};

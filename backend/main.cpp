@@ -1,0 +1,109 @@
+// Entry point: identity, logs and crash handlers, the three back-end objects
+// QML reaches by name, and the root window.
+#include "backend/app_controller.h"
+#include "backend/crash_handler.h"
+#include "backend/language_manager.h"
+#include "backend/log_handler.h"
+#include "backend/update_manager.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQmlExtensionPlugin>
+#include <QQuickStyle>
+#include <QUrl>
+
+#include <clocale>
+
+// The QML module Velmora is linked in as a static plugin.
+Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
+
+namespace {
+
+QString stampedLine(const char* text) {
+  return QDateTime::currentDateTime().toString(Qt::ISODateWithMs) + QLatin1String(text);
+}
+
+// Detaches the message handler from main's log files before they are closed;
+// declared after the files, so it goes first when main returns.
+struct LogFilesDetacher {
+  ~LogFilesDetacher() { velmora_log::detachLogFiles(); }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QQuickStyle::setStyle(QStringLiteral("Basic"));
+
+  QGuiApplication app(argc, argv);
+  // Numbers are read and written with a point whatever the user's locale:
+  // the application object has just applied the environment's locale.
+  std::setlocale(LC_NUMERIC, "C");
+
+  QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Velmora/qml/assets/Caldirune_logo.png")));
+  QCoreApplication::setOrganizationName(QStringLiteral("Caldirune"));
+  QCoreApplication::setApplicationName(QStringLiteral("Caldirune"));
+  QCoreApplication::setApplicationVersion(QStringLiteral("1.0.1"));
+
+  QFile appDirLog(QCoreApplication::applicationDirPath() + QDir::separator() + QStringLiteral("caldirune.log"));
+  const QString tempDir = velmora_log::perUserLogDirectory();
+  QFile tempDirLog(tempDir + QDir::separator() + QStringLiteral("caldirune.log"));
+
+  // The names are kept here: a file opened from a descriptor forgets its name.
+  const QString appDirLogPath = appDirLog.fileName();
+  const QString tempDirLogPath = tempDirLog.fileName();
+  velmora_log::setCrashLogPaths(appDirLogPath, tempDirLogPath);
+  velmora_crash::installCrashHandlers();
+
+  velmora_log::logToBothFiles(stampedLine(" [INFO] Crash handlers installed (v2)"));
+  velmora_log::logToBothFiles(stampedLine(" [INFO] --- Velmora Desktop starting (pre-QFile) ---"));
+
+  QList<QFile*> openFiles;
+  if (velmora_log::openLogFile(appDirLog)) openFiles.append(&appDirLog);
+  if (velmora_log::openLogFile(tempDirLog)) openFiles.append(&tempDirLog);
+  LogFilesDetacher detacher;
+  if (!openFiles.isEmpty()) {
+    velmora_log::setOpenLogFiles(openFiles);
+    qInstallMessageHandler(velmora_log::logMessageHandler);
+    qInfo() << "Starting Caldirune";
+    qInfo() << "appDir=" << QCoreApplication::applicationDirPath();
+    qInfo() << "cwd=" << QDir::currentPath();
+    qInfo() << "log_appDir=" << appDirLogPath;
+    qInfo() << "log_temp=" << tempDirLogPath;
+    qInfo() << "QuickControlsStyle=" << QQuickStyle::name();
+  }
+
+  QGuiApplication::setQuitOnLastWindowClosed(true);
+
+  QQmlApplicationEngine engine;
+  // QML warnings reach the log once, through forwardQmlWarnings below; the
+  // engine's own copy of each would double every line.
+  engine.setOutputWarningsToStandardError(false);
+
+  LanguageManager languageManager(&engine);
+  engine.rootContext()->setContextProperty(QStringLiteral("languageManager"), &languageManager);
+
+  AppController appController;
+  engine.rootContext()->setContextProperty(QStringLiteral("appController"), &appController);
+
+  UpdateManager updates;
+  engine.rootContext()->setContextProperty(QStringLiteral("updates"), &updates);
+
+  QObject::connect(&engine, &QQmlEngine::warnings, &app, &velmora_log::forwardQmlWarnings);
+  QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app,
+                   &velmora_log::onQmlObjectCreationFailed, Qt::QueuedConnection);
+
+  const QUrl url(QStringLiteral("qrc:/Velmora/Main.qml"));
+  engine.load(url);
+  if (engine.rootObjects().isEmpty()) {
+    qCritical() << "Failed to load QML:" << url;
+    return -1;
+  }
+  qInfo() << "QML loaded. rootObjects=" << engine.rootObjects().size();
+  return QGuiApplication::exec();
+}

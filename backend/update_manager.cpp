@@ -1,0 +1,213 @@
+#include "backend/update_manager.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSettings>
+#include <QTimer>
+
+namespace {
+
+constexpr char kManifestUrlKey[] = "updates/manifestUrl";
+constexpr char kCachedManifestKey[] = "updates/cachedManifestJson";
+constexpr char kCachedAtKey[] = "updates/cachedAt";
+
+// Fixed address of the update server's manifest, used when neither the
+// settings nor the environment name one.
+constexpr char kDefaultManifestUrl[] = "https://updates.caldirune.app/manifest.json";
+
+// Each build reads the download address meant for its own platform first.
+#if defined(Q_OS_WIN)
+constexpr char kPlatformUrlKey[] = "windows_url";
+#else
+constexpr char kPlatformUrlKey[] = "linux_url";
+#endif
+
+QString envText(const char* name) {
+  return QString::fromLocal8Bit(qgetenv(name));
+}
+
+}  // namespace
+
+UpdateManager::UpdateManager(QObject* parent)
+    : QObject(parent), currentVersion_(QCoreApplication::applicationVersion()) {
+  loadUpdateSettings();
+}
+
+QString UpdateManager::trimTrailingSlash(const QString& text) {
+  QString out = text.trimmed();
+  while (out.endsWith(QLatin1Char('/'))) out.chop(1);
+  return out;
+}
+
+QVersionNumber UpdateManager::normalizedVersion(const QString& text) {
+  QString v = text.trimmed();
+  if (v.startsWith(QLatin1Char('v')) || v.startsWith(QLatin1Char('V'))) v.remove(0, 1);
+  qsizetype cut = v.indexOf(QLatin1Char('+'));
+  if (cut >= 0) v.truncate(cut);
+  cut = v.indexOf(QLatin1Char('-'));
+  if (cut >= 0) v.truncate(cut);
+  v = v.trimmed();
+  if (v.isEmpty()) return {};
+  return QVersionNumber::fromString(v);
+}
+
+QUrl UpdateManager::manifestDownloadUrl(const QVariantMap& manifest) {
+  QString text = manifest.value(QLatin1String(kPlatformUrlKey)).toString().trimmed();
+  if (text.isEmpty()) text = manifest.value(QStringLiteral("url")).toString().trimmed();
+  if (text.isEmpty()) return {};
+  const QUrl url(text, QUrl::TolerantMode);
+  // The address is handed to the desktop's browser: only web addresses are
+  // accepted, never a local file, a script or another program's scheme.
+  const QString scheme = url.scheme().toLower();
+  if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+    return {};
+  }
+  return url;
+}
+
+void UpdateManager::loadUpdateSettings() {
+  QSettings settings;
+  manifestUrl_ = trimTrailingSlash(settings.value(kManifestUrlKey, QString()).toString());
+  if (manifestUrl_.isEmpty()) {
+    const QString a = trimTrailingSlash(envText("VELMORA_UPDATE_MANIFEST_URL"));
+    const QString b = trimTrailingSlash(envText("VELMORA_UPDATE_URL"));
+    manifestUrl_ = !a.isEmpty() ? a : b;
+  }
+  if (manifestUrl_.isEmpty()) manifestUrl_ = trimTrailingSlash(QLatin1String(kDefaultManifestUrl));
+
+  const QString cached = settings.value(kCachedManifestKey, QString()).toString();
+  const QDateTime cachedAt = settings.value(kCachedAtKey, QDateTime()).toDateTime();
+  if (cached.trimmed().isEmpty()) return;
+  QJsonParseError error{};
+  const QJsonDocument doc = QJsonDocument::fromJson(cached.toUtf8(), &error);
+  if (error.error != QJsonParseError::NoError || !doc.isObject()) return;
+  lastSuccessAt_ = cachedAt.isValid() ? cachedAt : QDateTime();
+  applyUpdateManifest(doc.object().toVariantMap());
+}
+
+void UpdateManager::setManifestUrl(const QString& url) {
+  const QString normalized = trimTrailingSlash(url);
+  if (normalized == manifestUrl_) return;
+  manifestUrl_ = normalized;
+  QSettings settings;
+  settings.setValue(kManifestUrlKey, manifestUrl_);
+  emit manifestUrlChanged();
+}
+
+void UpdateManager::setBusy(bool busy) {
+  if (busy_ == busy) return;
+  busy_ = busy;
+  emit busyChanged();
+}
+
+void UpdateManager::checkNow() {
+  lastCheckedAt_ = QDateTime::currentDateTimeUtc();
+  emit stateChanged();
+  if (busy_) return;
+
+  const QString url = trimTrailingSlash(manifestUrl_);
+  if (url.isEmpty()) {
+    lastError_ = tr("Update URL is not configured.");
+    emit stateChanged();
+    return;
+  }
+
+  if (reply_) {
+    QNetworkReply* stale = reply_;
+    reply_ = nullptr;
+    stale->disconnect(this);
+    stale->abort();
+    stale->deleteLater();
+  }
+
+  setBusy(true);
+  lastError_.clear();
+  emit stateChanged();
+
+  QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
+  request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
+  request.setRawHeader("Accept", "application/json");
+  QNetworkReply* reply = network_.get(request);
+  reply_ = reply;
+
+  auto* timer = new QTimer(reply);
+  timer->setSingleShot(true);
+  connect(timer, &QTimer::timeout, reply, [reply]() {
+    if (reply->isRunning()) reply->abort();
+  });
+  timer->start(timeoutMs_);
+
+  connect(reply, &QNetworkReply::finished, this, [this, reply]() { handleUpdateReply(reply); });
+}
+
+void UpdateManager::handleUpdateReply(QNetworkReply* reply) {
+  setBusy(false);
+  if (reply_ == reply) reply_ = nullptr;
+
+  const QVariant statusAttr = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+  const int status = statusAttr.isValid() ? statusAttr.toInt() : 0;
+  const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
+
+  if (reply->error() != QNetworkReply::NoError) {
+    lastError_ = tr("Update check failed: %1").arg(reply->errorString());
+    emit stateChanged();
+    reply->deleteLater();
+    return;
+  }
+
+  QJsonParseError error{};
+  const QJsonDocument doc = QJsonDocument::fromJson(body, &error);
+  if (error.error == QJsonParseError::NoError && doc.isObject()) {
+    lastSuccessAt_ = QDateTime::currentDateTimeUtc();
+    applyUpdateManifest(doc.object().toVariantMap());
+    QSettings settings;
+    settings.setValue(kCachedManifestKey, QString::fromUtf8(doc.toJson(QJsonDocument::Compact)));
+    settings.setValue(kCachedAtKey, lastSuccessAt_);
+    reply->deleteLater();
+    return;
+  }
+
+  lastError_ = tr("Invalid update response (HTTP %1).").arg(status);
+  emit stateChanged();
+  reply->deleteLater();
+}
+
+void UpdateManager::applyUpdateManifest(const QVariantMap& manifest) {
+  latestVersion_ = manifest.value(QStringLiteral("version")).toString().trimmed();
+  releaseNotes_ = manifest.value(QStringLiteral("notes")).toString();
+  downloadUrl_ = manifestDownloadUrl(manifest);
+
+  const QVersionNumber running = normalizedVersion(currentVersion_);
+  const QVersionNumber latest = normalizedVersion(latestVersion_);
+  updateAvailable_ = !running.isNull() && !latest.isNull() && QVersionNumber::compare(running, latest) < 0 &&
+                     downloadUrl_.isValid() && !downloadUrl_.isEmpty();
+  emit stateChanged();
+}
+
+void UpdateManager::openDownloadUrl() {
+  if (downloadUrl_.isValid() && !downloadUrl_.isEmpty()) {
+    QDesktopServices::openUrl(downloadUrl_);
+    return;
+  }
+  lastError_ = tr("No download URL available.");
+  emit stateChanged();
+}
+
+void UpdateManager::clearState() {
+  updateAvailable_ = false;
+  latestVersion_.clear();
+  downloadUrl_ = QUrl();
+  releaseNotes_.clear();
+  lastError_.clear();
+  lastCheckedAt_ = QDateTime();
+  lastSuccessAt_ = QDateTime();
+  QSettings settings;
+  settings.remove(kCachedManifestKey);
+  settings.remove(kCachedAtKey);
+  emit stateChanged();
+}

@@ -1,0 +1,276 @@
+// Developer tool: solves one spot with the solver core and reports
+// convergence, time, peak memory, tree size, EVs and the root strategy.
+//
+//   solve_bench SPOT.json [--threads N] [--iterations N] [--target CHIPS]
+//                         [--target-pct PCT] [--interval N] [--compress 0|1]
+//
+// The spot file holds the snake_case keys of the solve configuration map
+// ("board", "oop_range", "ip_range", "starting_pot", "effective_stack",
+// "rake_percent", "rake_cap", "starting_street", "max_iterations",
+// "target_exploitability" (chips), "thread_count", "oop_flop_bet_sizes",
+// "oop_flop_raise_sizes", "oop_flop_add_all_in", "oop_flop_dont_donk", ...
+// for turn, river and "ip_", and "compress"). Size texts use the core's
+// token grammar ("52%, 2.5x, a").
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+#include "core/bet_size.h"
+#include "core/card_context.h"
+#include "core/cards.h"
+#include "core/discounted_cfr.h"
+#include "core/game.h"
+#include "core/range.h"
+
+using namespace velmora;
+using json = nlohmann::json;
+
+namespace {
+
+struct Options {
+  std::string spot_path;
+  long threads = -1;
+  long iterations = -1;
+  double target_chips = -1.0;
+  double target_pct = -1.0;
+  long interval = 10;
+  int compress = -1;
+};
+
+[[noreturn]] void usage() {
+  std::fprintf(stderr,
+               "usage: solve_bench SPOT.json [--threads N] [--iterations N] [--target CHIPS] "
+               "[--target-pct PCT] [--interval N] [--compress 0|1]\n");
+  std::exit(2);
+}
+
+// Locale-independent number reading for the command line.
+double read_number(const char* text) {
+  std::istringstream in(text);
+  in.imbue(std::locale::classic());
+  double v = 0.0;
+  if (!(in >> v)) usage();
+  return v;
+}
+
+Options parse_args(int argc, char** argv) {
+  Options o;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    auto next = [&]() -> const char* {
+      if (i + 1 >= argc) usage();
+      return argv[++i];
+    };
+    if (a == "--threads") {
+      o.threads = static_cast<long>(read_number(next()));
+    } else if (a == "--iterations") {
+      o.iterations = static_cast<long>(read_number(next()));
+    } else if (a == "--target") {
+      o.target_chips = read_number(next());
+    } else if (a == "--target-pct") {
+      o.target_pct = read_number(next());
+    } else if (a == "--interval") {
+      o.interval = static_cast<long>(read_number(next()));
+    } else if (a == "--compress") {
+      o.compress = static_cast<int>(read_number(next()));
+    } else if (!a.empty() && a[0] == '-') {
+      usage();
+    } else {
+      o.spot_path = a;
+    }
+  }
+  if (o.spot_path.empty()) usage();
+  return o;
+}
+
+template <class T>
+T value_or(const json& j, const char* key, T fallback) {
+  const auto it = j.find(key);
+  if (it == j.end() || it->is_null()) return fallback;
+  return it->get<T>();
+}
+
+Board parse_board(const std::string& text) {
+  if (text.size() < 6) throw std::invalid_argument("Board must include at least a flop (6 chars, e.g. AhKsQd)");
+  Board board{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard};
+  const auto flop = parse_flop(text.substr(0, 6));
+  for (int i = 0; i < 3; ++i) board[i] = flop[i];
+  if (text.size() >= 8) board[3] = parse_card(text.substr(6, 2));
+  if (text.size() >= 10) board[4] = parse_card(text.substr(8, 2));
+  return board;
+}
+
+void fill_street(const json& spot, const std::string& street, StreetSizeLists& out) {
+  for (int seat = 0; seat < 2; ++seat) {
+    const std::string prefix = std::string(seat == 0 ? "oop_" : "ip_") + street + "_";
+    const std::string bet_text = value_or<std::string>(spot, (prefix + "bet_sizes").c_str(), "");
+    const std::string raise_text = value_or<std::string>(spot, (prefix + "raise_sizes").c_str(), "");
+    auto [bets, raises] = parse_bet_and_raise_sizes(bet_text, raise_text);
+    if (value_or<bool>(spot, (prefix + "add_all_in").c_str(), false)) {
+      SizeSpec all_in;
+      all_in.kind = kSizeAllIn;
+      auto add = [&](std::vector<SizeSpec>& list) {
+        for (const SizeSpec& s : list) {
+          if (s.kind == kSizeAllIn) return;
+        }
+        list.push_back(all_in);
+      };
+      add(bets);
+      add(raises);
+    }
+    out.bets[seat] = bets;
+    out.raises[seat] = raises;
+    if (seat == 0 && value_or<bool>(spot, (prefix + "dont_donk").c_str(), false)) {
+      out.leads = std::vector<SizeSpec>{};
+    }
+  }
+}
+
+long peak_rss_kib() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+  }
+  struct rusage usage {};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+std::string action_label(const Action& a, std::uint32_t pot) {
+  char buf[64];
+  switch (a.kind) {
+    case kActFold:
+      return "Fold";
+    case kActCheck:
+      return "Check";
+    case kActCall:
+      return "Call";
+    case kActAllIn:
+      std::snprintf(buf, sizeof buf, "All-In %u", a.amount);
+      return buf;
+    case kActBet:
+    case kActRaise:
+      std::snprintf(buf, sizeof buf, "%s %u (%.0f%%)", a.kind == kActBet ? "Bet" : "Raise", a.amount,
+                    pot > 0 ? 100.0 * a.amount / pot : 0.0);
+      return buf;
+    case kActDeal:
+      return card_to_string(a.amount);
+    default:
+      return "Action";
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const Options opt = parse_args(argc, argv);
+  std::ifstream file(opt.spot_path);
+  if (!file) {
+    std::fprintf(stderr, "cannot open %s\n", opt.spot_path.c_str());
+    return 1;
+  }
+  try {
+    const json spot = json::parse(file);
+    using Clock = std::chrono::steady_clock;
+    const auto t_setup = Clock::now();
+
+    const Board board = parse_board(spot.at("board").get<std::string>());
+    std::array<Range, 2> ranges{parse_range(spot.at("oop_range").get<std::string>()),
+                                parse_range(spot.at("ip_range").get<std::string>())};
+    TreeConfig tree;
+    const std::string street = value_or<std::string>(spot, "starting_street", "");
+    tree.start_street = street == "river" ? 2 : street == "turn" ? 1 : street == "flop" ? 0
+                        : board[4] != kNoCard                    ? 2
+                        : board[3] != kNoCard                    ? 1
+                                                                 : 0;
+    tree.starting_pot = value_or<std::uint32_t>(spot, "starting_pot", 100);
+    tree.effective_stack = value_or<std::uint32_t>(spot, "effective_stack", 100);
+    tree.rake_rate = value_or<double>(spot, "rake_percent", 0.0) / 100.0;
+    tree.rake_cap = value_or<double>(spot, "rake_cap", 0.0);
+    fill_street(spot, "flop", tree.flop);
+    fill_street(spot, "turn", tree.turn);
+    fill_street(spot, "river", tree.river);
+
+    CardContext context(board, ranges);
+    const std::size_t hands0 = context.hand_count(0);
+    const std::size_t hands1 = context.hand_count(1);
+    Game game(tree, std::move(context));
+    const double setup_s = std::chrono::duration<double>(Clock::now() - t_setup).count();
+
+    std::size_t decisions = 0;
+    std::size_t chances = 0;
+    for (const GameNode& n : game.nodes()) {
+      decisions += n.type == kNodeDecision;
+      chances += n.type == kNodeChance;
+    }
+
+    SolverConfig cfg;
+    cfg.max_iterations = opt.iterations >= 0 ? static_cast<std::uint32_t>(opt.iterations)
+                                             : value_or<std::uint32_t>(spot, "max_iterations", 2000);
+    cfg.thread_count = opt.threads > 0 ? static_cast<std::uint64_t>(opt.threads)
+                                       : value_or<std::uint64_t>(spot, "thread_count", 1);
+    double target = value_or<double>(spot, "target_exploitability", 0.1);
+    if (opt.target_chips >= 0.0) target = opt.target_chips;
+    if (opt.target_pct >= 0.0) target = tree.starting_pot * opt.target_pct / 100.0;
+    cfg.target_exploitability = static_cast<float>(target);
+    cfg.exploitability_interval = static_cast<std::uint32_t>(opt.interval < 0 ? 0 : opt.interval);
+    cfg.compress = opt.compress >= 0 ? opt.compress != 0 : value_or<bool>(spot, "compress", false);
+
+    std::printf("spot %s: board %s, hands %zu / %zu, nodes %zu (%zu decision, %zu chance), setup %.2f s\n",
+                opt.spot_path.c_str(), spot.at("board").get<std::string>().c_str(), hands0, hands1,
+                game.nodes().size(), decisions, chances, setup_s);
+    std::printf("memory after building the game %.1f MiB\n", peak_rss_kib() / 1024.0);
+    std::printf("threads %llu, budget %u, target %.4f chips, interval %u, compress %d\n",
+                static_cast<unsigned long long>(cfg.thread_count), cfg.max_iterations, cfg.target_exploitability,
+                cfg.exploitability_interval, cfg.compress ? 1 : 0);
+
+    const auto t_solve = Clock::now();
+    const double pot = tree.starting_pot;
+    const std::uint32_t interval = cfg.exploitability_interval;
+    const std::uint32_t budget = cfg.max_iterations;
+    cfg.on_progress = [&](std::uint32_t it, float expl, double) {
+      if ((interval != 0 && it % interval == 0) || it == budget) {
+        const double s = std::chrono::duration<double>(Clock::now() - t_solve).count();
+        std::printf("iter %5u  %8.2f s  exploitability %.4f chips  %.4f%% of pot\n", it, s, expl,
+                    pot > 0 ? 100.0 * expl / pot : 0.0);
+        std::fflush(stdout);
+      }
+    };
+
+    DiscountedCfr solver(cfg);
+    solver.solve(game);
+    const double solve_s = std::chrono::duration<double>(Clock::now() - t_solve).count();
+    const auto ev = solver.expected_values(game);
+
+    std::printf("--- summary\n");
+    std::printf("iterations      %u\n", solver.iterations_done());
+    std::printf("solve seconds   %.2f (%.1f ms per iteration incl. measurements)\n", solve_s,
+                solver.iterations_done() ? 1000.0 * solve_s / solver.iterations_done() : 0.0);
+    std::printf("exploitability  %.4f chips (%.4f%% of pot)\n", solver.last_exploitability(),
+                pot > 0 ? 100.0 * solver.last_exploitability() / pot : 0.0);
+    std::printf("peak memory     %.1f MiB\n", peak_rss_kib() / 1024.0);
+    std::printf("regret/strategy storage %.1f MiB\n", solver.matrix_bytes() / 1048576.0);
+    std::printf("tree nodes      %zu\n", game.nodes().size());
+    std::printf("EV OOP          %.3f\n", ev[0]);
+    std::printf("EV IP           %.3f\n", ev[1]);
+    const GameNode& root = game.nodes()[0];
+    const std::vector<float> freq = solver.average_strategy(0);
+    std::printf("root strategy (%s):\n", root.seat == 0 ? "OOP" : "IP");
+    for (std::size_t a = 0; a < root.actions.size(); ++a) {
+      std::printf("  %-22s %.4f\n", action_label(root.actions[a], root.pot).c_str(),
+                  a < freq.size() ? freq[a] : 0.0f);
+    }
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "error: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}

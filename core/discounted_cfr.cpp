@@ -1,0 +1,483 @@
+// Discounted CFR: the solve loop, the discount schedule, the training
+// traversal, parallel_for and the scratch stack.
+#include "core/discounted_cfr.h"
+
+#include <immintrin.h>
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
+#ifdef _WIN32
+#include <malloc.h>
+#endif
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cmath>
+#include <cstdlib>
+#include <new>
+#include <exception>
+#include <iostream>
+#include <mutex>
+
+#include "core/discounted_cfr_internal.h"
+#include "core/kernels.h"
+#include "core/payoffs.h"
+#include "core/quantize.h"
+
+namespace velmora {
+
+using namespace cfr_detail;
+
+namespace cfr_detail {
+
+void sum_rows_double(float* out, const float* rows, std::size_t R, std::size_t H) {
+  std::size_t h = 0;
+  for (; h + 4 <= H; h += 4) {
+    __m256d acc = _mm256_setzero_pd();
+    for (std::size_t r = 0; r < R; ++r) acc = _mm256_add_pd(acc, _mm256_cvtps_pd(_mm_loadu_ps(rows + r * H + h)));
+    _mm_storeu_ps(out + h, _mm256_cvtpd_ps(acc));
+  }
+  for (; h < H; ++h) {
+    double acc = 0.0;
+    for (std::size_t r = 0; r < R; ++r) acc += static_cast<double>(rows[r * H + h]);
+    out[h] = static_cast<float>(acc);
+  }
+}
+
+void help_until_done(Region& region, DiscountedCfr::ScratchStack& scratch) {
+  t_helping = true;
+  region.idle.fetch_add(1, std::memory_order_relaxed);
+  while (region.unfinished.load(std::memory_order_acquire) != 0 && !region.failed.load(std::memory_order_relaxed)) {
+    HelpTask* task = nullptr;
+    {
+      std::lock_guard<std::mutex> lock(region.mutex);
+      for (HelpTask* t : region.open) {
+        if (t->next.load(std::memory_order_relaxed) < t->count) {
+          task = t;
+          task->active.fetch_add(1, std::memory_order_relaxed);
+          break;
+        }
+      }
+    }
+    if (task == nullptr) {
+      for (int i = 0; i < 32; ++i) _mm_pause();
+      continue;
+    }
+    // Releases the task on every path; the release is the helper's last
+    // access to it.
+    struct Hold {
+      HelpTask* task;
+      ~Hold() { task->active.fetch_sub(1, std::memory_order_acq_rel); }
+    } hold{task};
+    for (std::size_t c = task->next.fetch_add(1); c < task->count; c = task->next.fetch_add(1)) (*task->run)(c, scratch);
+  }
+  region.idle.fetch_sub(1, std::memory_order_relaxed);
+  t_helping = false;
+}
+
+void run_with_helpers(Region& region, std::size_t count,
+                      const std::function<void(std::size_t, DiscountedCfr::ScratchStack&)>& run,
+                      DiscountedCfr::ScratchStack& scratch) {
+  HelpTask task;
+  task.count = count;
+  task.run = &run;
+  {
+    std::lock_guard<std::mutex> lock(region.mutex);
+    region.open.push_back(&task);
+  }
+  // Withdraws the task and waits for the helpers still on it, on every path:
+  // after that nobody refers to it or to the buffers its children write.
+  struct Withdraw {
+    Region& region;
+    HelpTask& task;
+    ~Withdraw() {
+      {
+        std::lock_guard<std::mutex> lock(region.mutex);
+        region.open.erase(std::find(region.open.begin(), region.open.end(), &task));
+      }
+      while (task.active.load(std::memory_order_acquire) != 0) _mm_pause();
+    }
+  } withdraw{region, task};
+  for (std::size_t c = task.next.fetch_add(1); c < count; c = task.next.fetch_add(1)) run(c, scratch);
+}
+
+}  // namespace cfr_detail
+
+namespace {
+
+// Set while the calling thread runs its own share of a parallel_for.
+thread_local bool t_in_parallel_for = false;
+
+// Large arenas are aligned to 2 MiB and, on Linux, offered transparent huge
+// pages: far fewer page faults when they are first zeroed and fewer TLB
+// misses in the traversals.
+void* allocate_arena(std::size_t bytes) {
+  constexpr std::size_t kHuge = std::size_t{2} << 20;
+  const std::size_t align = bytes >= kHuge ? kHuge : 64;
+  const std::size_t rounded = (std::max<std::size_t>(bytes, 1) + align - 1) / align * align;
+#ifdef _WIN32
+  void* p = _aligned_malloc(rounded, align);
+#else
+  void* p = std::aligned_alloc(align, rounded);
+#endif
+  if (!p) throw std::bad_alloc();
+#ifdef __linux__
+  if (align == kHuge) madvise(p, rounded, MADV_HUGEPAGE);
+#endif
+  return p;
+}
+
+// Overwrites the locked entries (clear sign bit) of a strategy.
+void apply_lock(float* strategy, std::size_t n, const LockVector& lock) {
+  const std::size_t m = std::min(n, lock.size());
+  for (std::size_t i = 0; i < m; ++i) {
+    if (lock_entry_set(lock[i])) strategy[i] = lock[i];
+  }
+}
+
+const LockVector* node_lock(const Game& game, std::uint64_t node) {
+  if (game.node_locks().empty()) return nullptr;
+  return game.find_node_lock(node);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Scratch stack and parallel_for
+
+void DiscountedCfr::ArenaDeleter::operator()(void* p) const {
+#ifdef _WIN32
+  _aligned_free(p);
+#else
+  std::free(p);
+#endif
+}
+
+DiscountedCfr::Frame& DiscountedCfr::ScratchStack::frame(std::size_t depth) {
+  if (depth < 32) return inline_[depth];
+  const std::size_t k = depth - 32;
+  while (overflow_.size() <= k) overflow_.emplace_back();
+  return overflow_[k];
+}
+
+void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std::size_t, std::size_t)>& body) {
+  // Nested calls run inline, on a pool worker and on a calling thread busy
+  // with its own share alike: the workers are occupied by the outer call, so
+  // queued inner chunks would only leave the caller waiting for them.
+  if (!pool_ || threads_ < 2 || count < 2 || WorkerPool::on_worker() || t_in_parallel_for) {
+    body(0, count);
+    return;
+  }
+  const std::size_t k = std::min(threads_, count);
+  const std::size_t chunk = std::max<std::size_t>(1, (count + k - 1) / k);
+  const std::size_t n = (count + chunk - 1) / chunk;
+
+  // Lives on this stack frame. Every chunk touches it only under its mutex
+  // when it finishes, and this thread takes that mutex once more before
+  // returning, so no chunk can still be using it afterwards.
+  struct Completion {
+    const std::function<void(std::size_t, std::size_t)>* body;
+    std::size_t chunk;
+    std::size_t count;
+    std::atomic<std::size_t> pending;
+    std::mutex mutex;
+    std::condition_variable cv;
+    std::exception_ptr error;
+    void run(std::size_t i) {
+      std::exception_ptr failure;
+      try {
+        (*body)(i * chunk, std::min((i + 1) * chunk, count));
+      } catch (...) {
+        failure = std::current_exception();
+      }
+      std::lock_guard<std::mutex> lock(mutex);
+      if (failure && !error) error = std::move(failure);
+      if (pending.fetch_sub(1, std::memory_order_acq_rel) == 1) cv.notify_all();
+    }
+  };
+  Completion done;
+  done.body = &body;
+  done.chunk = chunk;
+  done.count = count;
+  done.pending.store(n - 1, std::memory_order_relaxed);
+  Completion* state = &done;
+  pool_->submit_n(n - 1, [state](std::size_t i) { return std::function<void()>([state, i] { state->run(i); }); });
+
+  std::exception_ptr own_failure;
+  t_in_parallel_for = true;
+  try {
+    body((n - 1) * chunk, count);
+  } catch (...) {
+    own_failure = std::current_exception();
+  }
+  t_in_parallel_for = false;
+  // Chunks are short: poll briefly before blocking.
+  const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(200);
+  while (done.pending.load(std::memory_order_acquire) != 0 && std::chrono::steady_clock::now() < until) {
+    for (int i = 0; i < 32; ++i) _mm_pause();
+  }
+  {
+    std::unique_lock<std::mutex> lock(done.mutex);
+    done.cv.wait(lock, [&done] { return done.pending.load(std::memory_order_acquire) == 0; });
+  }
+  if (own_failure) std::rethrow_exception(own_failure);
+  if (done.error) std::rethrow_exception(done.error);
+}
+
+std::unique_ptr<DiscountedCfr::ScratchStack> DiscountedCfr::acquire_scratch() {
+  {
+    std::lock_guard<std::mutex> lock(spare_mutex_);
+    if (!spare_scratch_.empty()) {
+      std::unique_ptr<ScratchStack> s = std::move(spare_scratch_.back());
+      spare_scratch_.pop_back();
+      return s;
+    }
+  }
+  return std::make_unique<ScratchStack>();
+}
+
+void DiscountedCfr::release_scratch(std::unique_ptr<ScratchStack> stack) {
+  std::lock_guard<std::mutex> lock(spare_mutex_);
+  spare_scratch_.push_back(std::move(stack));
+}
+
+// ---------------------------------------------------------------------------
+// Construction and the solve loop
+
+DiscountedCfr::DiscountedCfr(SolverConfig config) : config_(std::move(config)) {
+  threads_ = config_.thread_count < 2 ? 1 : static_cast<std::size_t>(config_.thread_count);
+  compress_ = config_.compress;
+  alpha_ = 0.0f;
+  beta_ = 0.5f;
+  if (threads_ > 1) pool_ = std::make_unique<WorkerPool>(threads_ - 1);
+}
+
+DiscountedCfr::~DiscountedCfr() { pool_.reset(); }
+
+void DiscountedCfr::solve(Game& game) {
+  using Clock = std::chrono::steady_clock;
+  last_exploitability_ = 0.0f;
+  iteration_ = 0;
+  game.set_compress(compress_);
+  prepare_states(game);
+  const auto start = Clock::now();
+
+  const std::uint32_t budget = config_.max_iterations;
+  const std::uint32_t interval = config_.exploitability_interval;
+  for (std::uint32_t it = 1; it <= budget && it != 0; ++it) {
+    if (config_.should_cancel && config_.should_cancel()) break;
+    const auto t0 = Clock::now();
+    iteration_ = it;
+    run_iteration(game, it - 1);
+
+    const bool measure = it == budget || (interval != 0 && it % interval == 0);
+    if (measure) last_exploitability_ = measure_exploitability(game);
+
+    const auto us = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - t0).count();
+    const double ms = static_cast<double>(us) / 1000.0;
+    if (config_.on_progress) config_.on_progress(it, last_exploitability_, ms);
+    if (config_.verbose && (it % 50 == 0 || it == budget)) {
+      std::cout << "[CFR] iteration " << it << " / " << budget << "  exploitability\u2248" << last_exploitability_
+                << "  iter\u2248" << ms << "ms" << std::endl;
+    }
+    if (interval != 0 && measure && config_.target_exploitability >= last_exploitability_) break;
+    if (it == budget) break;  // keeps the counter from wrapping at the largest budget
+  }
+  if (config_.verbose) {
+    const auto total = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+    std::cout << "[CFR] completed " << iteration_ << " iterations in " << total << "ms"
+              << "  exploitability\u2248" << last_exploitability_ << std::endl;
+  }
+}
+
+float DiscountedCfr::measure_exploitability(const Game& game) {
+  const std::array<float, 2> br = root_values(game, true);
+  const TreeConfig& cfg = game.config();
+  if (cfg.rake_rate > 0.0 && cfg.rake_cap > 0.0) {
+    const std::array<float, 2> ev = root_values(game, false);
+    const float d1 = br[1] - ev[1];
+    const float d0 = br[0] - ev[0];
+    return static_cast<float>((static_cast<double>(d1) + static_cast<double>(d0)) / 2.0);
+  }
+  return static_cast<float>((static_cast<double>(br[1]) + static_cast<double>(br[0])) / 2.0);
+}
+
+void DiscountedCfr::prepare_states(Game& game) {
+  const std::vector<GameNode>& nodes = game.nodes();
+  const std::size_t count = nodes.size();
+
+  parallel_safe_.assign(count, 1);
+  for (std::size_t i = 0; i < count; ++i) {
+    const GameNode& n = nodes[i];
+    if (n.type != kNodeChance || n.children.size() < 2) continue;
+    std::vector<std::uint64_t> sorted(n.children);
+    std::sort(sorted.begin(), sorted.end());
+    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) parallel_safe_[i] = 0;
+  }
+
+  // Lay the matrices out in node order in one arena, then zero it in
+  // parallel (which also spreads the first touch of the pages).
+  states_.clear();
+  states_.resize(count);
+  matrices_.reset();
+  matrices16_.reset();
+  const CardContext& cc = game.card_context();
+  std::size_t offset = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    const GameNode& n = nodes[i];
+    if (n.type != kNodeDecision || n.actions.empty() || n.children.empty()) continue;
+    NodeState& st = states_[i];
+    st.seat = n.seat;
+    st.initialised = true;
+    st.actions = static_cast<std::uint32_t>(n.children.size());
+    st.hands = static_cast<std::uint32_t>(cc.hand_count(n.seat));
+    st.offset = offset;
+    offset += 2 * std::size_t{st.actions} * st.hands;
+  }
+  arena_size_ = offset;
+  if (compress_) {
+    matrices16_.reset(static_cast<std::int16_t*>(allocate_arena(offset * sizeof(std::int16_t))));
+  } else {
+    matrices_.reset(static_cast<float*>(allocate_arena(offset * sizeof(float))));
+  }
+  parallel_for(count, [&](std::size_t begin, std::size_t end) {
+    for (std::size_t i = begin; i < end; ++i) {
+      const NodeState& st = states_[i];
+      if (!st.initialised) continue;
+      const std::size_t size = 2 * std::size_t{st.actions} * st.hands;
+      if (compress_) {
+        std::fill(regrets16_of(st), regrets16_of(st) + size, std::int16_t{0});
+      } else {
+        std::fill(regrets_of(st), regrets_of(st) + size, 0.0f);
+      }
+    }
+  });
+}
+
+std::size_t DiscountedCfr::matrix_bytes() const {
+  return arena_size_ * (compress_ ? sizeof(std::int16_t) : sizeof(float));
+}
+
+void DiscountedCfr::run_iteration(Game& game, std::uint32_t t) {
+  const double x = t > 0 ? static_cast<double>(t) - 1.0 : 0.0;
+  const double p = x * std::sqrt(x);
+  alpha_ = p + 1.0 > 0.0 ? static_cast<float>(p / (p + 1.0)) : 0.0f;
+  beta_ = 0.5f;
+
+  std::uint32_t q = 0;
+  if (t > 0) {
+    q = 1;
+    for (;;) {
+      const std::uint32_t next = q * 4u;
+      if (next == 0 || next > t || next < q) break;
+      q = next;
+    }
+  }
+  const double d = static_cast<double>(t - q);
+  gamma_ = d + 1.0 > 0.0 ? static_cast<float>(std::pow(d / (d + 1.0), 3.0)) : 0.0f;
+
+  const CardContext& cc = game.card_context();
+  for (int seat = 0; seat < 2; ++seat) {
+    std::vector<float>& root = root_values_[seat];
+    root.assign(cc.hand_count(seat), 0.0f);
+    const std::vector<float>& reach = cc.weights(1 - seat);
+    if (game.nodes().empty()) continue;
+    solve_recursive(game, 0, seat, reach.data(), root.data(), 0, scratch_[seat]);
+  }
+}
+
+bool DiscountedCfr::chance_parallel_safe(std::uint64_t node) const {
+  return node < parallel_safe_.size() && parallel_safe_[node] != 0;
+}
+
+// ---------------------------------------------------------------------------
+// Training traversal
+
+void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, const float* opp_reach, float* values,
+                                    std::size_t depth, ScratchStack& scratch) {
+  const GameNode& n = game.nodes()[node];
+  const CardContext& cc = game.card_context();
+  const std::size_t H = cc.hand_count(seat);
+  const std::size_t H_opp = cc.hand_count(1 - seat);
+
+  if (n.type == kNodeTerminal) {
+    terminal_values(game, n, seat, std::span<const float>(opp_reach, H_opp), std::span<float>(values, H));
+    return;
+  }
+  const std::size_t A = n.children.size();
+  if (A == 0 || H == 0) {
+    std::fill(values, values + H, 0.0f);
+    return;
+  }
+
+  Frame& frame = scratch.frame(depth);
+  if (n.type == kNodeChance) {
+    const bool safe = chance_parallel_safe(node);
+    const bool parallel = A >= 12 && H >= 128 && depth <= 6 && safe;
+    expand_chance(*this, game, n, seat, opp_reach, values, H, H_opp, depth, frame, scratch, parallel, safe,
+                  [this, &game, seat](std::uint64_t child, const float* r, float* out, std::size_t d,
+                                      ScratchStack& s) { solve_recursive(game, child, seat, r, out, d, s); });
+    return;
+  }
+
+  NodeState& st = states_[node];
+  const LockVector* lock = node_lock(game, node);
+
+  if (st.seat != seat) {
+    // Opponent: split its reach by its current strategy; no update here.
+    if (A == 1) {
+      solve_recursive(game, n.children[0], seat, opp_reach, values, depth + 1, scratch);
+      return;
+    }
+    if (st.hands != H_opp) {
+      std::fill(values, values + H, 0.0f);
+      return;
+    }
+    const float* regrets = regrets_view(st, frame.buf[kRegrets]);
+    float* strategy = grow(frame.buf[kStrategy], A * H_opp);
+    regret_matching(strategy, grow(frame.buf[kRowScratch], H_opp), regrets, A, H_opp);
+    if (lock) apply_lock(strategy, A * H_opp, *lock);
+    float* child_values = grow(frame.buf[kChildValues], A * H);
+    float* reach = grow(frame.buf[kReach], H_opp);
+    for (std::size_t a = 0; a < A; ++a) {
+      multiply(reach, opp_reach, strategy + a * H_opp, H_opp);
+      solve_recursive(game, n.children[a], seat, reach, child_values + a * H, depth + 1, scratch);
+    }
+    sum_rows_double(values, child_values, A, H);
+    return;
+  }
+
+  // Traverser: value every action, then update regrets and strategy sums.
+  if (st.hands != H) {
+    std::fill(values, values + H, 0.0f);
+    return;
+  }
+  float* child_values = grow(frame.buf[kChildValues], A * H);
+  for (std::size_t a = 0; a < A; ++a) {
+    solve_recursive(game, n.children[a], seat, opp_reach, child_values + a * H, depth + 1, scratch);
+  }
+
+  const std::size_t size = A * H;
+  float* regrets = compress_ ? grow(frame.buf[kRegrets], size) : regrets_of(st);
+  if (compress_) dequantize16_into(regrets, regrets16_of(st), size, st.regrets_scale, A, H);
+
+  float* strategy = grow(frame.buf[kStrategy], size);
+  regret_matching(strategy, grow(frame.buf[kRowScratch], H), regrets, A, H);
+  const bool locked = lock != nullptr && !lock->empty();
+  if (locked) apply_lock(strategy, size, *lock);
+  weighted_action_sum(values, strategy, child_values, A, H);
+
+  float* sums = compress_ ? grow(frame.buf[kSums], size) : strategy_sums_of(st);
+  if (compress_) dequantize16_into(sums, strategy_sums16_of(st), size, st.strategy_sums_scale, A, H);
+  update_strategy_sum(sums, strategy, size, gamma_);
+  if (compress_) quantize16(sums, size, strategy_sums16_of(st), st.strategy_sums_scale);
+
+  if (!locked) {
+    update_regrets(regrets, child_values, values, A, H, alpha_, beta_);
+    if (compress_) quantize16(regrets, size, regrets16_of(st), st.regrets_scale);
+  }
+}
+
+}  // namespace velmora

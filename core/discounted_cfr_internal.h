@@ -1,0 +1,157 @@
+// Shared pieces of the training and value traversals: scratch buffer roles
+// and the expansion of a chance node.
+#pragma once
+#include <algorithm>
+#include <atomic>
+#include <cstddef>
+#include <functional>
+#include <mutex>
+#include <memory>
+#include <vector>
+
+#include "core/discounted_cfr.h"
+#include "core/kernels.h"
+
+namespace velmora::cfr_detail {
+
+// Roles of the buffers of one scratch frame.
+enum Buffer : int {
+  kChildValues = 0,  // A x H values of the children
+  kStrategy,         // A x H strategy of the acting seat
+  kRowScratch,       // H floats for regret matching
+  kReach,            // opponent reach handed to one child
+  kRegrets,          // decoded regrets (16-bit storage)
+  kSums,             // decoded strategy sums (16-bit storage)
+  kSwapped,          // one child row with suit-swapped hands
+};
+
+inline float* grow(std::vector<float>& buffer, std::size_t n) {
+  if (buffer.size() < n) buffer.resize(n);
+  return buffer.data();
+}
+
+// Opponent reach is scaled by 1/45 when the turn is dealt and 1/44 for the
+// river (the cards left once both players' hands are known).
+inline float chance_reach_scale(const PlanNode& node, std::size_t A) {
+  std::size_t n = 0;
+  if (node.turn == kNoCard) {
+    n = 45;
+  } else if (node.river == kNoCard) {
+    n = 44;
+  }
+  if (n == 0) n = A;
+  return n == 0 ? 1.0f : 1.0f / static_cast<float>(n);
+}
+
+// v[h] = sum over rows of rows[r*H+h], added in row order in double precision.
+void sum_rows_double(float* out, const float* rows, std::size_t R, std::size_t H);
+
+// Work sharing inside one parallel chance expansion (a region). Each thread
+// takes a share that claims the region's children one at a time; a share
+// left without children helps with the chance nodes that the busy shares
+// meet further down, so the region does not wait on its last few children.
+struct HelpTask {
+  std::atomic<std::size_t> next{0};
+  std::size_t count = 0;
+  std::atomic<int> active{0};  // helpers holding a pointer to this task
+  const std::function<void(std::size_t, DiscountedCfr::ScratchStack&)>* run = nullptr;
+};
+
+struct Region {
+  std::atomic<std::size_t> unfinished{0};
+  std::atomic<bool> failed{false};
+  std::atomic<int> idle{0};
+  std::mutex mutex;
+  std::vector<HelpTask*> open;
+};
+
+// The region the current thread works for, and whether it is helping.
+inline thread_local Region* t_region = nullptr;
+inline thread_local bool t_helping = false;
+
+// Runs a share's idle time: takes children of open tasks until every child
+// of the region is valued.
+void help_until_done(Region& region, DiscountedCfr::ScratchStack& scratch);
+
+// Values children 0..count-1 with `run`, letting idle helpers of the current
+// region take some of them.
+void run_with_helpers(Region& region, std::size_t count,
+                      const std::function<void(std::size_t, DiscountedCfr::ScratchStack&)>& run,
+                      DiscountedCfr::ScratchStack& scratch);
+
+// Values of a chance node: children valued against the scaled reach (in
+// parallel when asked), summed in child order, then the suit-isomorphic deals
+// added from their representative child with the traverser's hands swapped.
+// `recurse(child, reach, out, depth, scratch)` values one child. Every child
+// writes its own row, so the values never depend on which thread computed
+// them. `safe`: the children are distinct subtrees that may run at the same
+// time; `parallel`: this node opens a parallel region (implies `safe`).
+template <class Recurse>
+void expand_chance(DiscountedCfr& cfr, const Game& game, const PlanNode& node, int seat, const float* reach,
+                   float* values, std::size_t H, std::size_t H_opp, std::size_t depth, DiscountedCfr::Frame& frame,
+                   DiscountedCfr::ScratchStack& scratch, bool parallel, bool safe, Recurse&& recurse) {
+  const std::size_t A = node.children.size();
+  frame.actions = A;
+  frame.hands = H;
+  float* scaled = grow(frame.buf[kReach], H_opp);
+  scale_into(scaled, reach, chance_reach_scale(node, A), H_opp);
+  float* child_values = grow(frame.buf[kChildValues], A * H);
+  const std::uint64_t* children = node.children.data();
+  auto value_child = [&](std::size_t c, DiscountedCfr::ScratchStack& s) {
+    recurse(children[c], scaled, child_values + c * H, depth + 1, s);
+  };
+
+  if (safe && t_region != nullptr && !t_helping && t_region->idle.load(std::memory_order_relaxed) > 0) {
+    // Inside a region with idle threads: share this node's children.
+    const std::function<void(std::size_t, DiscountedCfr::ScratchStack&)> run = value_child;
+    run_with_helpers(*t_region, A, run, scratch);
+  } else if (parallel && safe && t_region == nullptr && !t_helping && cfr.thread_count() > 1) {
+    Region region;
+    region.unfinished.store(A, std::memory_order_relaxed);
+    std::atomic<std::size_t> next{0};
+    const std::size_t shares = std::min<std::size_t>(cfr.thread_count(), A);
+    cfr.parallel_for(shares, [&](std::size_t, std::size_t) {
+      std::unique_ptr<DiscountedCfr::ScratchStack> local = cfr.acquire_scratch();
+      t_region = &region;
+      try {
+        for (std::size_t c = next.fetch_add(1); c < A; c = next.fetch_add(1)) {
+          value_child(c, *local);
+          region.unfinished.fetch_sub(1, std::memory_order_acq_rel);
+        }
+        help_until_done(region, *local);
+      } catch (...) {
+        region.failed.store(true);
+        t_region = nullptr;
+        throw;
+      }
+      t_region = nullptr;
+      cfr.release_scratch(std::move(local));
+    });
+  } else {
+    for (std::size_t c = 0; c < A; ++c) value_child(c, scratch);
+  }
+
+  std::fill(values, values + H, 0.0f);
+  accumulate_rows(values, child_values, A, H);
+
+  const std::vector<std::uint32_t>& twins = game.deal_twins(node);
+  for (std::size_t k = 0; k < twins.size(); ++k) {
+    const std::size_t c = twins[k];
+    if (c >= A) continue;
+    const float* row = child_values + c * H;
+    const std::vector<SlotPair>& pairs = game.deal_swap_pairs(node, k)[seat];
+    if (pairs.empty()) {
+      axpy(values, row, H, 1.0f);
+      continue;
+    }
+    float* swapped = grow(frame.buf[kSwapped], H);
+    std::copy(row, row + H, swapped);
+    for (const SlotPair& p : pairs) {
+      if (p.a >= H || p.b >= H) continue;
+      std::swap(swapped[p.a], swapped[p.b]);
+    }
+    axpy(values, swapped, H, 1.0f);
+  }
+}
+
+}  // namespace velmora::cfr_detail

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Captures the application shell (Home, Settings, and the Solve page while
+# the Quick Solve spot is being solved) in the dark and the light palette
+# under a virtual X server, with ImageMagick's `import`.
+#
+#   scripts/shell-screenshots.sh [BUILD_DIR] [OUT_DIR]
+#
+# BUILD_DIR defaults to build, OUT_DIR to BUILD_DIR/shell-screenshots.
+# Needs xvfb-run and ImageMagick (apt-get install xvfb imagemagick).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+script=$(pwd)/scripts/$(basename "$0")
+
+build_dir=${1:-build}
+out_dir=${2:-$build_dir/shell-screenshots}
+host=$build_dir/tests/qml_shell/shell_screenshot_host
+
+for tool in xvfb-run import; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "missing $tool (apt-get install xvfb imagemagick)" >&2
+    exit 1
+  fi
+done
+if [ ! -x "$host" ]; then
+  cmake --build "$build_dir" --target shell_screenshot_host
+fi
+mkdir -p "$out_dir"
+out_dir=$(cd "$out_dir" && pwd)
+host=$(cd "$(dirname "$host")" && pwd)/$(basename "$host")
+
+# Runs inside the virtual display: one host per picture, captured once the
+# host reports that its page has settled.
+capture_all() {
+  local host=$1 out_dir=$2
+  for theme in dark light; do
+    for page in home settings solve; do
+      local log
+      log=$(mktemp)
+      "$host" --page "$page" --theme "$theme" >"$log" 2>&1 &
+      local pid=$!
+      local waited=0
+      until grep -q '^READY' "$log"; do
+        sleep 0.5
+        waited=$((waited + 1))
+        if [ $waited -gt 240 ] || ! kill -0 "$pid" 2>/dev/null; then
+          echo "host did not get ready for $page/$theme:" >&2
+          cat "$log" >&2
+          kill "$pid" 2>/dev/null || true
+          return 1
+        fi
+      done
+      import -window root "$out_dir/shell-$page-$theme.png"
+      echo "wrote $out_dir/shell-$page-$theme.png"
+      kill "$pid"
+      wait "$pid" 2>/dev/null || true
+      rm -f "$log"
+    done
+  done
+}
+
+if [ "${SHELL_SCREENSHOTS_INNER:-}" = 1 ]; then
+  capture_all "$host" "$out_dir"
+else
+  # Exported functions do not survive xvfb-run's own shell, so the script
+  # runs itself again inside the virtual display.
+  SHELL_SCREENSHOTS_INNER=1 xvfb-run -a -s "-screen 0 1540x1200x24" bash "$script" "$build_dir" "$out_dir"
+fi

@@ -1,0 +1,182 @@
+// Node queries on single combos: rows with path reach and chip EVs, the
+// action EVs of one pocket, and the combos a seat holds at a node.
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "core/cards.h"
+#include "session/hand_categories.h"
+#include "session/node_queries.h"
+#include "session/node_query_support.h"
+
+namespace velmora_app {
+
+using namespace query_detail;
+
+namespace {
+
+using Path = std::vector<std::pair<std::uint64_t, std::size_t>>;
+
+// Multiplies the reach of the seats listed in `seats` by the strategy each
+// took along the path; a path node whose strategy has the wrong size is
+// passed over.
+void apply_path(const velmora::Game& game, velmora::DiscountedCfr& solver, const Path& path,
+                std::array<std::vector<double>, 2>& reach, std::array<bool, 2> seats) {
+  const auto& nodes = game.plan().nodes();
+  const velmora::CardContext& ctx = game.card_context();
+  for (const auto& [index, k] : path) {
+    const velmora::PlanNode& pn = nodes[index];
+    if (pn.type != velmora::kNodeDecision || pn.seat > 1 || !seats[pn.seat]) continue;
+    const std::size_t H = ctx.hand_count(pn.seat);
+    const std::vector<float> strategy = solver.average_hand_strategy(index);
+    if (strategy.size() != pn.actions.size() * H || k >= pn.actions.size()) continue;
+    auto& r = reach[pn.seat];
+    for (std::size_t h = 0; h < H && h < r.size(); ++h) {
+      const double f = strategy[k * H + h];
+      r[h] *= positive_finite(f) ? f : 0.0;
+    }
+  }
+}
+
+void clear_blocked(std::vector<double>& reach, const std::vector<velmora::Pocket>& pockets, std::uint64_t dead) {
+  for (std::size_t i = 0; i < reach.size() && i < pockets.size(); ++i) {
+    if (velmora::pocket_mask(pockets[i]) & dead) reach[i] = 0.0;
+  }
+}
+
+std::vector<float> as_floats(const std::vector<double>& v) { return std::vector<float>(v.begin(), v.end()); }
+
+}  // namespace
+
+NodeHandCombos node_hand_combos(const velmora::Game& game, velmora::DiscountedCfr& solver, std::uint64_t index) {
+  const auto d = checked_decision_node(game, index, true);
+  if (!d) return {};
+  const velmora::CardContext& ctx = game.card_context();
+  const velmora::PlanNode& node = *d->node;
+  const int seat = d->seat;
+  const int opp = 1 - seat;
+  const std::size_t A = d->actions;
+  const std::size_t H = d->hands;
+  if (ctx.weights(seat).size() != H) return {};
+  std::vector<float> strategy = solver.average_hand_strategy(index);
+  if (strategy.size() != A * H) return {};
+  const auto path = path_from_root(game, index);
+  if (!path) return {};
+
+  const std::uint64_t dead = dead_cards(ctx, node);
+  std::array<std::vector<double>, 2> reach;
+  reach[seat].assign(H, 1.0);
+  reach[opp] = sanitized(ctx.weights(opp));
+  clear_blocked(reach[seat], ctx.pockets(seat), dead);
+  clear_blocked(reach[opp], ctx.pockets(opp), dead);
+  apply_path(game, solver, *path, reach, {true, true});
+
+  const std::vector<float> opp_reach = as_floats(reach[opp]);
+  const std::vector<float> node_values = solver.compute_node_cfvalues_for_reach(game, index, seat, opp_reach);
+  if (node_values.size() != H) return {};
+  std::vector<std::vector<float>> child_values(A);
+  for (std::size_t a = 0; a < A; ++a) {
+    child_values[a] = solver.compute_node_cfvalues_for_reach(game, node.children[a], seat, opp_reach);
+    if (child_values[a].size() != H) return {};
+  }
+
+  const std::vector<double> compat = opponent_compat(ctx, seat, reach[opp]);
+  const double pair_weight = ctx.pair_weight();
+  const double half = half_pot(game, node);
+  const std::vector<velmora::Card> board = board_at_node(ctx, node);
+  const auto& pockets = ctx.pockets(seat);
+  const auto& weights = ctx.weights(seat);
+
+  NodeHandCombos out;
+  for (std::size_t h = 0; h < H; ++h) {
+    const double w = weights[h];
+    if (!positive_finite(w)) continue;
+    HandComboRow row;
+    row.card1 = velmora::card_to_string(velmora::pocket_lo(pockets[h]));
+    row.card2 = velmora::card_to_string(velmora::pocket_hi(pockets[h]));
+    row.weight = positive_finite(reach[seat][h]) ? w * reach[seat][h] : 0.0;
+    row.tags = hand_category_tags_on_board(board, pockets[h]);
+    row.ev = to_chips(node_values[h], pair_weight, compat[h], half);
+    double sum = 0.0;
+    for (std::size_t a = 0; a < A; ++a) {
+      row.action_evs.push_back(to_chips(child_values[a][h], pair_weight, compat[h], half));
+      float p = strategy[a * H + h];
+      if (!(p >= 0.0f) || !std::isfinite(p)) p = 0.0f;
+      row.action_probabilities.push_back(p);
+      sum += p;
+    }
+    for (float& p : row.action_probabilities) {
+      p = sum > 0.0 ? static_cast<float>(p / sum) : static_cast<float>(1.0 / static_cast<double>(A));
+    }
+    out.rows.push_back(std::move(row));
+  }
+  std::stable_sort(out.rows.begin(), out.rows.end(),
+                   [](const HandComboRow& x, const HandComboRow& y) { return x.ev > y.ev; });
+  out.ok = true;
+  return out;
+}
+
+PocketActionEvs node_pocket_action_evs(const velmora::Game& game, velmora::DiscountedCfr& solver, std::uint64_t index,
+                                       int seat, const std::string& card1, const std::string& card2) {
+  const auto d = checked_decision_node(game, index, true);
+  if (!d || d->seat != seat) return {};
+  const velmora::CardContext& ctx = game.card_context();
+  const velmora::PlanNode& node = *d->node;
+  const std::size_t H = d->hands;
+  if (ctx.weights(seat).size() != H) return {};
+  if (card1.size() < 2 || card2.size() < 2) return {};
+  const velmora::Card c1 = velmora::parse_card(std::string_view(card1).substr(0, 2));
+  const velmora::Card c2 = velmora::parse_card(std::string_view(card2).substr(0, 2));
+  if (c1 == c2) return {};
+  const velmora::Pocket pocket = velmora::make_pocket(c1, c2);
+  const auto& pockets = ctx.pockets(seat);
+  const auto found = std::find(pockets.begin(), pockets.end(), pocket);
+  if (found == pockets.end()) return {};
+  const std::size_t slot = static_cast<std::size_t>(found - pockets.begin());
+  const auto path = path_from_root(game, index);
+  if (!path) return {};
+
+  const int opp = 1 - seat;
+  std::array<std::vector<double>, 2> reach;
+  reach[opp] = sanitized(ctx.weights(opp));
+  clear_blocked(reach[opp], ctx.pockets(opp), dead_cards(ctx, node) | velmora::pocket_mask(pocket));
+  std::array<bool, 2> seats{false, false};
+  seats[opp] = true;
+  apply_path(game, solver, *path, reach, seats);
+
+  const std::vector<float> opp_reach = as_floats(reach[opp]);
+  const std::vector<double> compat = opponent_compat(ctx, seat, reach[opp]);
+  const double half = half_pot(game, node);
+  PocketActionEvs out;
+  for (std::size_t a = 0; a < d->actions; ++a) {
+    const std::vector<float> values = solver.compute_node_cfvalues_for_reach(game, node.children[a], seat, opp_reach);
+    if (values.size() != H) return {};
+    out.action_evs.push_back(to_chips(values[slot], ctx.pair_weight(), compat[slot], half));
+  }
+  out.ok = true;
+  return out;
+}
+
+NodeHandCombos node_seat_hand_combos(const velmora::Game& game, std::uint64_t index, bool ip) {
+  const auto& nodes = game.plan().nodes();
+  if (index >= nodes.size()) return {};
+  const velmora::CardContext& ctx = game.card_context();
+  const int seat = ip ? 1 : 0;
+  const auto& pockets = ctx.pockets(seat);
+  const auto& weights = ctx.weights(seat);
+  if (pockets.empty() || weights.size() != pockets.size()) return {};
+  const std::uint64_t dead = dead_cards(ctx, nodes[index]);
+  NodeHandCombos out;
+  for (std::size_t i = 0; i < pockets.size(); ++i) {
+    if (!positive_finite(weights[i]) || (velmora::pocket_mask(pockets[i]) & dead) != 0) continue;
+    HandComboRow row;
+    row.card1 = velmora::card_to_string(velmora::pocket_lo(pockets[i]));
+    row.card2 = velmora::card_to_string(velmora::pocket_hi(pockets[i]));
+    row.weight = weights[i];
+    out.rows.push_back(std::move(row));
+  }
+  out.ok = true;
+  return out;
+}
+
+}  // namespace velmora_app

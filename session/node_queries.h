@@ -1,0 +1,45 @@
+// Read side of a finished solve: one node of the solved tree turned into
+// plain records. `SolveSession`'s query members call these on their copies
+// of the stored game and solver; a program holding its own solved pair (a
+// bench, a test) can call them directly.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "session/node_records.h"
+
+namespace velmora {
+class Game;
+class DiscountedCfr;
+}  // namespace velmora
+
+namespace velmora_app {
+
+// Labels, keys, frequencies, combos, equities and chip EVs per action.
+NodeActionStats node_action_stats(const velmora::Game& game, velmora::DiscountedCfr& solver, std::uint64_t node);
+
+// The acting seat's range weight per hand-category bucket, with the bucket's
+// action mix.
+NodeHandBuckets node_hand_buckets(const velmora::Game& game, velmora::DiscountedCfr& solver, std::uint64_t node);
+
+// Strategy folded onto the 169 hand classes, weighted by card-removal weight.
+NodeHandStrategy node_hand_strategy(const velmora::Game& game, velmora::DiscountedCfr& solver, std::uint64_t node);
+
+// One row per combo of the acting seat, with the reach along the path from
+// the root, chip EVs and category tags; highest EV first.
+NodeHandCombos node_hand_combos(const velmora::Game& game, velmora::DiscountedCfr& solver, std::uint64_t node);
+
+// Chip EV of each action for one pocket of the acting seat. Throws the card
+// parser's error for a card text it rejects.
+PocketActionEvs node_pocket_action_evs(const velmora::Game& game, velmora::DiscountedCfr& solver,
+                                       std::uint64_t node, int seat, const std::string& card1,
+                                       const std::string& card2);
+
+// The live combos one seat holds at a node, with their range weights.
+NodeHandCombos node_seat_hand_combos(const velmora::Game& game, std::uint64_t node, bool ip);
+
+// Human-readable summary of a node: each action's label, key and frequency,
+// then the non-empty hand-category buckets. Empty for a node without actions.
+std::string describe_node(const velmora::Game& game, velmora::DiscountedCfr& solver, std::uint64_t node);
+
+}  // namespace velmora_app

@@ -1,0 +1,53 @@
+// Helpers shared by the node result queries.
+#pragma once
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "core/card_context.h"
+#include "core/discounted_cfr.h"
+#include "core/game.h"
+
+namespace velmora_app::query_detail {
+
+inline bool positive_finite(double v) { return v > 0.0 && std::isfinite(v); }
+
+// A decision node that passed the checks every query makes.
+struct DecisionNode {
+  const velmora::PlanNode* node = nullptr;
+  int seat = 0;
+  std::size_t actions = 0;  // A
+  std::size_t hands = 0;    // H of the acting seat
+};
+
+// Node inside the tree, a decision node with at least one action (and as
+// many children when `needs_children`), an acting seat holding hands.
+std::optional<DecisionNode> checked_decision_node(const velmora::Game& game, std::uint64_t index, bool needs_children);
+
+// The node's pot for labels: its own pot, or the starting pot below 1.
+std::int32_t label_pot(const velmora::Game& game, const velmora::PlanNode& node);
+
+// (starting pot + 2 * invested) / 2, chips.
+double half_pot(const velmora::Game& game, const velmora::PlanNode& node);
+
+// Entries not above 0 or not finite become 0.
+std::vector<double> sanitized(const std::vector<float>& weights);
+
+// Per hand of `seat`: the opponent weight (from `opp`) compatible with it.
+std::vector<double> opponent_compat(const velmora::CardContext& context, int seat, const std::vector<double>& opp);
+
+// v * N / R when both are above 0, plus the half pot when it is usable;
+// non-finite results become 0.
+double to_chips(double value, double pair_weight, double compat, double half);
+
+// Board cards plus the node's dealt turn and river, as a card mask.
+std::uint64_t dead_cards(const velmora::CardContext& context, const velmora::PlanNode& node);
+
+// (node, action position) from the root down to `index`, empty for the root;
+// nullopt when `index` cannot be traced back to the root.
+std::optional<std::vector<std::pair<std::uint64_t, std::size_t>>> path_from_root(const velmora::Game& game,
+                                                                                 std::uint64_t index);
+
+}  // namespace velmora_app::query_detail

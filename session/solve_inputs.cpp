@@ -1,0 +1,58 @@
+#include "session/solve_inputs.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "session/action_labels.h"
+#include "session/normalizers.h"
+
+namespace velmora_app {
+
+velmora::Board parse_request_board(const std::string& board_text) {
+  if (board_text.size() < 6) {
+    throw std::invalid_argument("Board must include at least a flop (6 chars, e.g. AhKsQd)");
+  }
+  const std::string_view text(board_text);
+  const auto flop = velmora::parse_flop(text.substr(0, 6));
+  velmora::Board board{flop[0], flop[1], flop[2], velmora::kNoCard, velmora::kNoCard};
+  if (text.size() >= 8) board[3] = velmora::parse_card(text.substr(6, 2));
+  if (text.size() >= 10) board[4] = velmora::parse_card(text.substr(8, 2));
+  return board;
+}
+
+std::array<velmora::Range, 2> parse_request_ranges(const SolveConfig& config) {
+  std::array<velmora::Range, 2> ranges{};
+  ranges[0] = parse_range_or_percent(config.oop_range);
+  ranges[1] = parse_range_or_percent(config.ip_range);
+  return ranges;
+}
+
+velmora::TreeConfig build_tree_config(const SolveConfig& config, bool size_error_context) {
+  // A negative figure would wrap around to billions of chips in the tree's
+  // unsigned fields and make the tree explode.
+  if (config.starting_pot < 0 || config.effective_stack < 0) {
+    throw std::invalid_argument("Starting pot and effective stack must not be negative");
+  }
+  velmora::TreeConfig tree;
+  tree.start_street = static_cast<std::uint8_t>(street_from_name(config.starting_street));
+  tree.starting_pot = static_cast<std::uint32_t>(config.starting_pot);
+  tree.effective_stack = static_cast<std::uint32_t>(config.effective_stack);
+  tree.rake_rate = config.rake_percent / 100.0;
+  tree.rake_cap = config.rake_cap;
+  tree.all_in_threshold[0] = config.oop_jam_threshold_pct ? std::max(*config.oop_jam_threshold_pct / 100.0, 0.0) : 0.0;
+  tree.all_in_threshold[1] = config.ip_jam_threshold_pct ? std::max(*config.ip_jam_threshold_pct / 100.0, 0.0) : 0.0;
+  tree.all_in_merge_threshold = 0.0;
+  tree.size_dedupe_threshold = 0.0;
+  if (size_error_context) {
+    parse_street_sizing(tree.flop, config.oop_flop, config.ip_flop, "flop");
+    parse_street_sizing(tree.turn, config.oop_turn, config.ip_turn, "turn");
+    parse_street_sizing(tree.river, config.oop_river, config.ip_river, "river");
+  } else {
+    parse_street_sizing_plain(tree.flop, config.oop_flop, config.ip_flop);
+    parse_street_sizing_plain(tree.turn, config.oop_turn, config.ip_turn);
+    parse_street_sizing_plain(tree.river, config.oop_river, config.ip_river);
+  }
+  return tree;
+}
+
+}  // namespace velmora_app

@@ -1,0 +1,44 @@
+// Internals of the solve worker shared by the session and its tests.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "session/solve_session.h"
+#include "session/solve_types.h"
+
+namespace velmora {
+class Game;
+}
+
+namespace velmora_app {
+
+// What `SolveSession::start` hands to the worker thread; the worker frees it.
+struct SolveSession::WorkerTask {
+  SolveSession& session;
+  SolveConfig config;
+  ProgressCallback callback;
+};
+
+// "Iter 120 | exploitability≈0.0831", with a decimal point whatever the locale.
+std::string format_iteration_text(std::uint32_t iteration, float exploitability);
+
+// Sends the report of one finished iteration: fraction iteration / budget
+// (at most 0.999) and the "Iter" text. Does nothing without a callback.
+void format_iteration_progress(const ProgressCallback& callback, std::uint32_t max_iterations,
+                               std::uint32_t iteration, float exploitability, double iteration_ms);
+
+// Fraction of the finalizing reports: iterations done / budget, at most
+// 0.999, 0 for a budget of 0.
+double finalizing_fraction(std::uint32_t iterations_done, std::uint32_t max_iterations);
+
+// Each entry divided by the sum, or 1/n each when the sum is not above 0.
+void normalize_frequencies(std::vector<float>& freqs);
+
+// Stages the locks and writes one lock vector per node that any lock hits.
+void apply_node_locks(velmora::Game& game, const std::vector<NodeLock>& locks);
+
+// Sends the single final report of a request whose worker could not start.
+void report_start_failure(const SolveConfig& config, const ProgressCallback& callback, const std::string& message);
+
+}  // namespace velmora_app

@@ -1,0 +1,385 @@
+// Project files: a solved spot saved and opened in a fresh controller answers
+// the same queries without a solved game; damaged files are refused and
+// change nothing; failed saves report failure and keep the old file.
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "app_controller_test_support.h"
+
+using namespace app_controller_test;
+
+namespace {
+
+QByteArray canonical(const QVariant& v) {
+  return QJsonDocument::fromVariant(v).toJson(QJsonDocument::Compact);
+}
+
+QByteArray readAll(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return QByteArray();
+  return f.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& data) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(data);
+}
+
+QVariantMap projectState() {
+  QVariantMap p;
+  p.insert("boardText", "AhKsQd7c2h");
+  p.insert("startingPot", 100);
+  p.insert("oopRangeText", "AA, KK");
+  p.insert("rakePercent", 2.5);
+  return p;
+}
+
+class ProjectFileTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    clearSettings();
+    solved = std::make_unique<AppController>();
+    solved->startSolveWithConfig(riverSpot(40));
+    ASSERT_TRUE(waitFor([] { return solveFinished(*solved); }));
+    ASSERT_EQ(solved->statusText(), "Done");
+  }
+  static void TearDownTestSuite() { solved.reset(); }
+
+  void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+  QString path(const QString& name) const { return dir.filePath(name); }
+  static QUrl url(const QString& p) { return QUrl::fromLocalFile(p); }
+
+  // Saves the solved controller's project and returns the file's JSON object.
+  QJsonObject saveSolved(const QString& name) {
+    EXPECT_TRUE(solved->saveProject(url(path(name)), projectState()));
+    return QJsonDocument::fromJson(readAll(path(name))).object();
+  }
+
+  static std::unique_ptr<AppController> solved;
+  QTemporaryDir dir;
+};
+std::unique_ptr<AppController> ProjectFileTest::solved;
+
+TEST_F(ProjectFileTest, SaveBeforeAnySolveWritesNoResults) {
+  AppController c;
+  ASSERT_TRUE(c.saveProject(url(path("empty.velmoraproj")), projectState()));
+  const QJsonObject root = QJsonDocument::fromJson(readAll(path("empty.velmoraproj"))).object();
+  EXPECT_EQ(root.value("format").toString(), "velmora_project");
+  EXPECT_EQ(root.value("version").toInt(), 1);
+  EXPECT_FALSE(root.value("hasResults").toBool(true));
+  EXPECT_FALSE(root.contains("results"));
+  EXPECT_FALSE(root.contains("nodeCaches"));
+  EXPECT_TRUE(root.value("nodeLocks").isArray());
+  EXPECT_TRUE(root.value("nodeLocks").toArray().isEmpty());
+  EXPECT_TRUE(root.value("lastUiCfg").isObject());
+  EXPECT_EQ(root.value("project").toObject().toVariantMap(), projectState());
+}
+
+TEST_F(ProjectFileTest, SavedProjectAnswersTheSameQueriesWithoutASolvedGame) {
+  AppController& s = *solved;
+  s.setNodeLock(0, "AA", 1, 0.4);
+  s.setNodeLock(s.treeNodeCount() + 3, "KK", 0, 1.0);  // beyond the tree: not saved
+  s.nodeSeatHandCombos(0, "IP");
+  const QJsonObject root = saveSolved("solved.velmoraproj");
+  s.clearNodeLocks(0);
+  s.clearNodeLocks(s.treeNodeCount() + 3);
+
+  ASSERT_TRUE(root.value("hasResults").toBool());
+  const QJsonObject caches = root.value("nodeCaches").toObject();
+  for (const char* key : {"handStrategyByNode", "actionStatsByNode", "handCombosByNode", "handBucketsByNode",
+                          "seatHandCombosByNode"}) {
+    EXPECT_FALSE(caches.value(key).toArray().isEmpty()) << key;
+  }
+  for (const QJsonValue& entry : caches.value("handBucketsByNode").toArray()) {
+    for (const QJsonValue& bucket : entry.toObject().value("data").toArray()) {
+      EXPECT_FALSE(bucket.toObject().contains("displayName"));
+    }
+  }
+  const QJsonArray locks = root.value("nodeLocks").toArray();
+  ASSERT_EQ(locks.size(), 1);
+  EXPECT_EQ(locks[0].toObject().value("nodeIndex").toInt(), 0);
+  EXPECT_EQ(locks[0].toObject().value("hand").toString(), "AA");
+  EXPECT_EQ(root.value("results").toObject().value("treeNodeActions").toArray().size(), s.treeNodeCount());
+
+  AppController fresh;
+  QSignalSpy resultsSpy(&fresh, &AppController::resultsChanged);
+  const QVariantMap loaded = fresh.loadProject(url(path("solved.velmoraproj")));
+  ASSERT_TRUE(loaded.value("ok").toBool()) << loaded.value("error").toString().toStdString();
+  EXPECT_EQ(loaded.value("error").toString(), "");
+  EXPECT_TRUE(loaded.value("hasResults").toBool());
+  EXPECT_EQ(loaded.value("project").toMap(), projectState());
+  EXPECT_EQ(resultsSpy.count(), 1);
+  EXPECT_EQ(fresh.statusText(), "Loaded project (1 strategy nodes, 1 combo nodes)");
+  EXPECT_FALSE(fresh.running());
+
+  EXPECT_EQ(fresh.resultIterations(), s.resultIterations());
+  EXPECT_EQ(fresh.resultStartingPot(), s.resultStartingPot());
+  EXPECT_DOUBLE_EQ(fresh.resultEvOop(), s.resultEvOop());
+  EXPECT_EQ(fresh.resultsSummary(), s.resultsSummary());
+  EXPECT_EQ(canonical(fresh.rootActions()), canonical(s.rootActions()));
+  ASSERT_EQ(fresh.treeNodeCount(), s.treeNodeCount());
+  for (int i = 0; i < s.treeNodeCount(); ++i) {
+    EXPECT_EQ(canonical(fresh.nodeMeta(i)), canonical(s.nodeMeta(i))) << i;
+    EXPECT_EQ(canonical(fresh.nodeActions(i)), canonical(s.nodeActions(i))) << i;
+  }
+  EXPECT_EQ(canonical(fresh.nodeHandStrategy(0)), canonical(s.nodeHandStrategy(0)));
+  EXPECT_EQ(canonical(fresh.nodeActionStats(0)), canonical(s.nodeActionStats(0)));
+  EXPECT_EQ(canonical(fresh.nodeHandCombos(0)), canonical(s.nodeHandCombos(0)));
+  EXPECT_EQ(canonical(fresh.nodeHandBuckets(0)), canonical(s.nodeHandBuckets(0)));
+  EXPECT_EQ(canonical(fresh.nodeSeatHandCombos(0, "IP")), canonical(s.nodeSeatHandCombos(0, "IP")));
+  EXPECT_EQ(canonical(fresh.nodeHandStrategyReach169(0, "")), canonical(s.nodeHandStrategyReach169(0, "")));
+  // Nodes that were never looked at have nothing to answer with.
+  const int child = s.nodeActions(0)[0].toMap().value("childIndex").toInt();
+  EXPECT_TRUE(fresh.nodeHandCombos(child).isEmpty());
+
+  // The pocket fallback finds a cached combo in either order and any case.
+  const QVariantMap combo = s.nodeHandCombos(0)[0].toMap();
+  const QString c1 = combo.value("c1").toString();
+  const QString c2 = combo.value("c2").toString();
+  EXPECT_EQ(canonical(fresh.nodePocketActionEvs(0, "OOP", " " + c2.toLower(), c1.toUpper())),
+            canonical(combo.value("actionEvs")));
+  EXPECT_TRUE(fresh.nodePocketActionEvs(0, "IP", c1, c2).isEmpty());
+
+  const QVariantList freshLocks = fresh.nodeLocks(0);
+  ASSERT_EQ(freshLocks.size(), 1);
+  EXPECT_EQ(freshLocks[0].toMap().value("hand").toString(), "AA");
+  EXPECT_EQ(freshLocks[0].toMap().value("actionIndex").toInt(), 1);
+  EXPECT_DOUBLE_EQ(freshLocks[0].toMap().value("actionProb").toDouble(), 0.4);
+
+  // The loaded project re-solves with its configuration and lock.
+  fresh.reSolveWithNodeLocks();
+  ASSERT_TRUE(fresh.running());
+  ASSERT_TRUE(waitFor([&] { return solveFinished(fresh); }));
+  ASSERT_EQ(fresh.statusText(), "Done");
+  const QVariantList aa = fresh.nodeHandStrategy(0).value("actionProbs").toMap().value("AA").toList();
+  ASSERT_EQ(aa.size(), 2);
+  EXPECT_NEAR(aa[1].toDouble(), 0.4, 1e-3);
+}
+
+TEST_F(ProjectFileTest, FiguresWithoutValueSurviveSaveAndLoad) {
+  QJsonObject root = saveSolved("nan.velmoraproj");
+  QJsonObject results = root.value("results").toObject();
+  results.insert("resultEvOop", QJsonValue::Null);
+  root.insert("results", results);
+  QJsonObject caches = root.value("nodeCaches").toObject();
+  QJsonArray stats = caches.value("actionStatsByNode").toArray();
+  QJsonObject entry = stats[0].toObject();
+  QJsonArray data = entry.value("data").toArray();
+  QJsonObject first = data[0].toObject();
+  first.insert("equity", QJsonValue::Null);
+  data[0] = first;
+  entry.insert("data", data);
+  stats[0] = entry;
+  caches.insert("actionStatsByNode", stats);
+  root.insert("nodeCaches", caches);
+  writeFile(path("nan.velmoraproj"), QJsonDocument(root).toJson());
+
+  AppController c;
+  ASSERT_TRUE(c.loadProject(url(path("nan.velmoraproj"))).value("ok").toBool());
+  EXPECT_TRUE(std::isnan(c.resultEvOop()));
+  const int node = entry.value("nodeIndex").toInt();
+  EXPECT_TRUE(std::isnan(c.nodeActionStats(node)[0].toMap().value("equity").toDouble()));
+
+  // Saved again, the missing values stay missing (null), and the file loads.
+  QVariantMap state = projectState();
+  state.insert("rakePercent", std::nan(""));
+  ASSERT_TRUE(c.saveProject(url(path("nan2.velmoraproj")), state));
+  const QJsonObject again = QJsonDocument::fromJson(readAll(path("nan2.velmoraproj"))).object();
+  EXPECT_TRUE(again.value("results").toObject().value("resultEvOop").isNull());
+  AppController d;
+  ASSERT_TRUE(d.loadProject(url(path("nan2.velmoraproj"))).value("ok").toBool());
+  EXPECT_TRUE(std::isnan(d.resultEvOop()));
+  EXPECT_DOUBLE_EQ(d.resultEvIp(), solved->resultEvIp());
+}
+
+TEST_F(ProjectFileTest, DamagedFilesAreRefusedAndChangeNothing) {
+  solved->nodeSeatHandCombos(0, "IP");  // the variations below edit this cache
+  const QJsonObject good = saveSolved("good.velmoraproj");
+  const QByteArray goodText = readAll(path("good.velmoraproj"));
+
+  AppController c;
+  ASSERT_TRUE(c.loadProject(url(path("good.velmoraproj"))).value("ok").toBool());
+  c.setNodeLock(0, "KK", 0, 0.5);
+  const int nodes = c.treeNodeCount();
+  const QString status = c.statusText();
+  const QByteArray strategy = canonical(c.nodeHandStrategy(0));
+
+  const auto withRoot = [&](const std::function<void(QJsonObject&)>& edit) {
+    QJsonObject root = good;
+    edit(root);
+    return QJsonDocument(root).toJson();
+  };
+  const auto withResults = [&](const std::function<void(QJsonObject&)>& edit) {
+    return withRoot([&](QJsonObject& root) {
+      QJsonObject results = root.value("results").toObject();
+      edit(results);
+      root.insert("results", results);
+    });
+  };
+
+  struct Case {
+    const char* name;
+    QByteArray text;
+    QString error;
+  };
+  const QString typeError = "Invalid project file: \"%1\" has the wrong type";
+  const Case cases[] = {
+      {"truncated", goodText.left(goodText.size() / 2), "Invalid JSON"},
+      {"empty", QByteArray(), "Invalid JSON"},
+      {"not json", "hello, world", "Invalid JSON"},
+      {"nan literal", QByteArray(goodText).replace("\"resultEvIp\": ", "\"resultEvIp\": NaN, \"x\": "),
+       "Invalid JSON"},
+      {"array", "[1, 2, 3]", "Unrecognized project format"},
+      {"format in capitals", withRoot([](QJsonObject& r) { r.insert("format", "VELMORA_PROJECT"); }),
+       "Unrecognized project format"},
+      {"no format", withRoot([](QJsonObject& r) { r.remove("format"); }), "Unrecognized project format"},
+      {"version 2", withRoot([](QJsonObject& r) { r.insert("version", 2); }), "Unsupported project version"},
+      {"version 0.6", withRoot([](QJsonObject& r) { r.insert("version", 0.6); }), "Unsupported project version"},
+      {"results not an object", withRoot([](QJsonObject& r) { r.insert("results", QJsonArray{1, 2}); }),
+       typeError.arg("results")},
+      {"hasResults as text", withRoot([](QJsonObject& r) { r.insert("hasResults", "yes"); }),
+       typeError.arg("hasResults")},
+      {"iterations as text", withResults([](QJsonObject& r) { r.insert("resultIterations", "abc"); }),
+       typeError.arg("results.resultIterations")},
+      {"node actions not lists",
+       withResults([](QJsonObject& r) { r.insert("treeNodeActions", QJsonArray{1, 2}); }),
+       typeError.arg("results.treeNodeActions[0]")},
+      {"locks not a list", withRoot([](QJsonObject& r) { r.insert("nodeLocks", QJsonObject()); }),
+       typeError.arg("nodeLocks")},
+      {"lock probability as text",
+       withRoot([](QJsonObject& r) {
+         r.insert("nodeLocks", QJsonArray{QJsonObject{{"nodeIndex", 0}, {"hand", "AA"}, {"actionIndex", 0},
+                                                       {"actionProb", "nan"}}});
+       }),
+       typeError.arg("nodeLocks[0].actionProb")},
+      {"cache data of the wrong kind",
+       withRoot([](QJsonObject& r) {
+         QJsonObject caches = r.value("nodeCaches").toObject();
+         caches.insert("handCombosByNode", QJsonArray{QJsonObject{{"nodeIndex", 0}, {"data", "x"}}});
+         r.insert("nodeCaches", caches);
+       }),
+       typeError.arg("nodeCaches.handCombosByNode[0].data")},
+  };
+  for (const Case& bad : cases) {
+    writeFile(path("bad.velmoraproj"), bad.text);
+    const QVariantMap r = c.loadProject(url(path("bad.velmoraproj")));
+    EXPECT_FALSE(r.value("ok").toBool()) << bad.name;
+    EXPECT_EQ(r.value("error").toString(), bad.error) << bad.name;
+    EXPECT_TRUE(r.value("project").toMap().isEmpty()) << bad.name;
+    EXPECT_FALSE(r.value("hasResults").toBool()) << bad.name;
+    EXPECT_EQ(c.treeNodeCount(), nodes) << bad.name;
+    EXPECT_EQ(c.statusText(), status) << bad.name;
+    EXPECT_EQ(canonical(c.nodeHandStrategy(0)), strategy) << bad.name;
+    EXPECT_EQ(c.nodeLocks(0).size(), 1) << bad.name;
+  }
+
+  EXPECT_EQ(c.loadProject(QUrl("https://example.com/p.velmoraproj")).value("error").toString(),
+            "Invalid/non-local file URL");
+  EXPECT_EQ(c.loadProject(url(path("missing.velmoraproj"))).value("error").toString(), "Failed to open file");
+  EXPECT_EQ(c.loadProject(url(dir.path())).value("error").toString(), "Failed to open file");
+  EXPECT_EQ(c.loadProject(url("/dev/zero")).value("error").toString(), "Failed to open file");
+  EXPECT_EQ(c.treeNodeCount(), nodes);
+
+  // Accepted variations: version as text, hasResults true without results,
+  // caches without results, and lock entries that are dropped or clamped.
+  writeFile(path("v.velmoraproj"), withRoot([](QJsonObject& r) {
+              r.insert("version", "1");
+              r.remove("results");
+              r.insert("nodeLocks", QJsonArray{QJsonObject{{"nodeIndex", 2}, {"hand", "QQ"}, {"actionIndex", 1},
+                                                           {"actionProb", 1.7}},
+                                               QJsonObject{{"nodeIndex", 2}, {"hand", "JJ"}, {"actionIndex", -1}},
+                                               QJsonObject{{"nodeIndex", 2}, {"hand", ""}, {"actionIndex", 0}},
+                                               QJsonObject{{"nodeIndex", 2}, {"hand", "TT"}, {"actionIndex", 0}}});
+              QJsonObject caches = r.value("nodeCaches").toObject();
+              QJsonArray seats = caches.value("seatHandCombosByNode").toArray();
+              if (seats.isEmpty()) return;  // reported by the expectations below
+              QJsonObject lower = seats[0].toObject();
+              lower.insert("seat", " ip ");
+              lower.insert("nodeIndex", 5);
+              QJsonObject both = seats[0].toObject();
+              both.insert("seat", "BOTH");
+              both.insert("nodeIndex", 6);
+              seats.append(lower);
+              seats.append(both);
+              caches.insert("seatHandCombosByNode", seats);
+              r.insert("nodeCaches", caches);
+            }));
+  const QVariantMap r = c.loadProject(url(path("v.velmoraproj")));
+  ASSERT_TRUE(r.value("ok").toBool()) << r.value("error").toString().toStdString();
+  EXPECT_EQ(c.treeNodeCount(), 0);
+  EXPECT_EQ(c.resultIterations(), 0);
+  EXPECT_FALSE(c.nodeHandStrategy(0).isEmpty());  // restored from the caches
+  EXPECT_FALSE(c.nodeSeatHandCombos(5, "IP").isEmpty());
+  EXPECT_TRUE(c.nodeSeatHandCombos(6, "IP").isEmpty());
+  EXPECT_TRUE(c.nodeSeatHandCombos(6, "OOP").isEmpty());
+  EXPECT_TRUE(c.nodeLocks(0).isEmpty());  // the previous project's locks are gone
+  const QVariantList locks = c.nodeLocks(2);
+  ASSERT_EQ(locks.size(), 2);
+  for (const QVariant& lock : locks) {
+    const QVariantMap m = lock.toMap();
+    EXPECT_TRUE(m.value("hand").toString() == "QQ" || m.value("hand").toString() == "TT");
+    EXPECT_DOUBLE_EQ(m.value("actionProb").toDouble(), 1.0);  // 1.7 clamped; missing reads 1.0
+  }
+}
+
+TEST_F(ProjectFileTest, LoadingDuringASolveStopsItAndKeepsTheLoadedResult) {
+  saveSolved("during.velmoraproj");
+  AppController c;
+  c.startSolveWithConfig(riverSpot(100000000));
+  ASSERT_TRUE(waitFor([&] { return c.statusText().startsWith("Iter "); }));
+  QStringList statuses;
+  QObject::connect(&c, &AppController::statusTextChanged, [&] { statuses << c.statusText(); });
+
+  const QVariantMap r = c.loadProject(url(path("during.velmoraproj")));
+  ASSERT_TRUE(r.value("ok").toBool());
+  EXPECT_FALSE(c.running());
+  const QString loadedStatus = c.statusText();
+  EXPECT_TRUE(loadedStatus.startsWith("Loaded project ("));
+
+  // The stopped run's last reports must not replace what was loaded.
+  pumpEvents(300);
+  EXPECT_EQ(c.statusText(), loadedStatus);
+  EXPECT_FALSE(statuses.contains("Cancelled"));
+  EXPECT_EQ(c.treeNodeCount(), solved->treeNodeCount());
+  EXPECT_EQ(c.resultIterations(), solved->resultIterations());
+  EXPECT_FALSE(c.nodeHandStrategy(0).isEmpty());
+}
+
+TEST_F(ProjectFileTest, FailedSavesReportFailureAndKeepTheOldFile) {
+  AppController& s = *solved;
+  EXPECT_FALSE(s.saveProject(QUrl("https://example.com/x.velmoraproj"), projectState()));
+  EXPECT_FALSE(s.saveProject(QUrl(), projectState()));
+  EXPECT_FALSE(s.saveProject(url(path("no/such/dir/x.velmoraproj")), projectState()));
+
+  // The target's folder is a file: nothing can be written beside it.
+  writeFile(path("plain"), "x");
+  EXPECT_FALSE(s.saveProject(url(path("plain/x.velmoraproj")), projectState()));
+
+  // A directory in the way of the target is not replaced.
+  ASSERT_TRUE(QDir(dir.path()).mkdir("taken"));
+  EXPECT_FALSE(s.saveProject(url(path("taken")), projectState()));
+  EXPECT_TRUE(QFileInfo(path("taken")).isDir());
+
+  // Saving twice replaces the file whole.
+  ASSERT_TRUE(s.saveProject(url(path("twice.velmoraproj")), projectState()));
+  QVariantMap other = projectState();
+  other.insert("boardText", "2c3d4h");
+  ASSERT_TRUE(s.saveProject(url(path("twice.velmoraproj")), other));
+  const QJsonObject root = QJsonDocument::fromJson(readAll(path("twice.velmoraproj"))).object();
+  EXPECT_EQ(root.value("project").toObject().value("boardText").toString(), "2c3d4h");
+}
+
+}  // namespace

@@ -1,0 +1,263 @@
+// Result queries of AppController on a solved river spot: keys, values,
+// consistency between the queries, the caches and their emptying.
+#include <QJsonDocument>
+#include <QSet>
+
+#include <cmath>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "app_controller_test_support.h"
+
+using namespace app_controller_test;
+
+namespace {
+
+class ResultQueryTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    clearSettings();
+    controller = std::make_unique<AppController>();
+    controller->startSolveWithConfig(riverSpot(60));
+    ASSERT_TRUE(waitFor([] { return solveFinished(*controller); }));
+    ASSERT_EQ(controller->statusText(), "Done");
+  }
+  static void TearDownTestSuite() { controller.reset(); }
+
+  static std::unique_ptr<AppController> controller;
+};
+std::unique_ptr<AppController> ResultQueryTest::controller;
+
+double sumOf(const QVariantList& list) {
+  double s = 0.0;
+  for (const QVariant& v : list) s += v.toDouble();
+  return s;
+}
+
+TEST_F(ResultQueryTest, OutOfRangeNodesGiveEmptyAnswers) {
+  AppController& c = *controller;
+  const int n = c.treeNodeCount();
+  for (int bad : {-1, n, n + 100}) {
+    EXPECT_TRUE(c.nodeMeta(bad).isEmpty());
+    EXPECT_TRUE(c.nodeActions(bad).isEmpty());
+    EXPECT_TRUE(c.nodeActionStats(bad).isEmpty());
+    EXPECT_TRUE(c.nodeHandStrategy(bad).isEmpty());
+    EXPECT_TRUE(c.nodeHandCombos(bad).isEmpty());
+    EXPECT_TRUE(c.nodeHandBuckets(bad).isEmpty());
+    EXPECT_TRUE(c.nodeSeatHandCombos(bad, "OOP").isEmpty());
+    EXPECT_TRUE(c.nodePocketActionEvs(bad, "OOP", "Ac", "Ad").isEmpty());
+    EXPECT_TRUE(c.nodeLocks(bad).isEmpty());
+  }
+  // A terminal node has no strategy.
+  int terminal = -1;
+  for (int i = 0; i < n && terminal < 0; ++i) {
+    if (c.nodeMeta(i).value("nodeType").toString() == "terminal") terminal = i;
+  }
+  ASSERT_GE(terminal, 0);
+  EXPECT_FALSE(c.nodeMeta(terminal).value("hasChildren").toBool());
+  EXPECT_TRUE(c.nodeActionStats(terminal).isEmpty());
+  EXPECT_TRUE(c.nodeHandStrategy(terminal).isEmpty());
+}
+
+TEST_F(ResultQueryTest, ActionStatsMatchTheNodeAndTheRootEv) {
+  AppController& c = *controller;
+  const QVariantList stats = c.nodeActionStats(0);
+  const QVariantList actions = c.nodeActions(0);
+  ASSERT_EQ(stats.size(), actions.size());
+  double freq = 0.0;
+  double combos = 0.0;
+  double weightedEv = 0.0;
+  for (int a = 0; a < stats.size(); ++a) {
+    const QVariantMap s = stats[a].toMap();
+    for (const char* key : {"name", "actionType", "frequency", "combos", "equity", "ev"}) {
+      EXPECT_TRUE(s.contains(key)) << key;
+    }
+    EXPECT_EQ(s.value("name"), actions[a].toMap().value("name"));
+    EXPECT_EQ(s.value("actionType"), actions[a].toMap().value("actionType"));
+    freq += s.value("frequency").toDouble();
+    combos += s.value("combos").toDouble();
+    weightedEv += s.value("combos").toDouble() * s.value("ev").toDouble();
+    const double equity = s.value("equity").toDouble();
+    if (!std::isnan(equity)) {
+      EXPECT_GE(equity, 0.0);
+      EXPECT_LE(equity, 1.0);
+    }
+  }
+  EXPECT_NEAR(freq, 1.0, 1e-4);
+  ASSERT_GT(combos, 0.0);
+  // The range-weighted EV of the actions is OOP's EV of the whole spot.
+  EXPECT_NEAR(weightedEv / combos, c.resultEvOop(), 0.05 * std::abs(c.resultEvOop()) + 0.5);
+
+  // A second call is served from the cache: the same list.
+  EXPECT_EQ(c.nodeActionStats(0), stats);
+}
+
+TEST_F(ResultQueryTest, HandStrategyCoversTheGridWithNormalisedRows) {
+  AppController& c = *controller;
+  const QVariantMap strategy = c.nodeHandStrategy(0);
+  const QVariantMap weights = strategy.value("weights").toMap();
+  const QVariantMap dominant = strategy.value("dominantActionTypes").toMap();
+  const QVariantMap probs = strategy.value("actionProbs").toMap();
+  EXPECT_EQ(weights.size(), 169);
+  EXPECT_EQ(dominant.size(), 169);
+  EXPECT_EQ(probs.size(), 169);
+  const QVariantList actions = c.nodeActions(0);
+  const QVariantList names = strategy.value("actionNames").toList();
+  const QVariantList types = strategy.value("actionTypeList").toList();
+  ASSERT_EQ(names.size(), actions.size());
+  ASSERT_EQ(types.size(), actions.size());
+  for (int a = 0; a < actions.size(); ++a) {
+    EXPECT_EQ(names[a], actions[a].toMap().value("name"));
+    EXPECT_EQ(types[a], actions[a].toMap().value("actionType"));
+  }
+  // OOP holds AA (minus board blockers) but not T9o.
+  EXPECT_GT(weights.value("AA").toDouble(), 0.0);
+  EXPECT_EQ(weights.value("T9o").toDouble(), 0.0);
+  EXPECT_EQ(dominant.value("T9o").toString(), "");
+  for (const QString& held : {QStringLiteral("AA"), QStringLiteral("KK"), QStringLiteral("76s")}) {
+    const QVariantList row = probs.value(held).toList();
+    ASSERT_EQ(row.size(), actions.size()) << held.toStdString();
+    EXPECT_NEAR(sumOf(row), 1.0, 1e-4) << held.toStdString();
+    EXPECT_TRUE(types.contains(dominant.value(held)));
+  }
+}
+
+TEST_F(ResultQueryTest, CombosAreSortedAndTheirEvsAgree) {
+  AppController& c = *controller;
+  const QVariantList combos = c.nodeHandCombos(0);
+  const int actionCount = static_cast<int>(c.nodeActions(0).size());
+  ASSERT_FALSE(combos.isEmpty());
+  double previous = 1e300;
+  QSet<QString> seen;
+  for (const QVariant& item : combos) {
+    const QVariantMap combo = item.toMap();
+    const QString c1 = combo.value("c1").toString();
+    const QString c2 = combo.value("c2").toString();
+    EXPECT_FALSE(seen.contains(c1 + c2));
+    seen.insert(c1 + c2);
+    // No combo holds a board card.
+    for (const QString& card : {c1, c2}) {
+      EXPECT_FALSE(QStringList({"Ah", "Ks", "Qd", "7c", "2h"}).contains(card)) << card.toStdString();
+    }
+    const double ev = combo.value("ev").toDouble();
+    EXPECT_LE(ev, previous + 1e-9);
+    previous = ev;
+    const QVariantList probs = combo.value("actionProbs").toList();
+    const QVariantList evs = combo.value("actionEvs").toList();
+    ASSERT_EQ(probs.size(), actionCount);
+    ASSERT_EQ(evs.size(), actionCount);
+    EXPECT_NEAR(sumOf(probs), 1.0, 1e-4);
+    // A combo's value is its strategy's mix of its action values.
+    double mixed = 0.0;
+    for (int a = 0; a < actionCount; ++a) mixed += probs[a].toDouble() * evs[a].toDouble();
+    EXPECT_NEAR(mixed, ev, 0.02 * std::abs(ev) + 0.05) << (c1 + c2).toStdString();
+    EXPECT_FALSE(combo.value("buckets").toList().isEmpty());
+
+    // The pocket query gives the same action values, in either card order.
+    const QVariantList pocket = c.nodePocketActionEvs(0, "oop", c2, c1);
+    ASSERT_EQ(pocket.size(), actionCount);
+    for (int a = 0; a < actionCount; ++a) EXPECT_NEAR(pocket[a].toDouble(), evs[a].toDouble(), 1e-6);
+  }
+  // Bad cards and the wrong seat give empty answers, never an exception.
+  EXPECT_TRUE(c.nodePocketActionEvs(0, "OOP", "Zz", "Ad").isEmpty());
+  EXPECT_TRUE(c.nodePocketActionEvs(0, "OOP", "A", "").isEmpty());
+  const QVariantMap first = combos[0].toMap();
+  EXPECT_TRUE(
+      c.nodePocketActionEvs(0, "IP", first.value("c1").toString(), first.value("c2").toString()).isEmpty());
+}
+
+TEST_F(ResultQueryTest, BucketsFollowTheFixedOrderAndCarryADisplayName) {
+  AppController& c = *controller;
+  const QStringList order = {"straight flush", "quads", "full house", "flush", "straight", "set", "trips",
+                             "two pair", "top pair", "overpair", "middle pair", "bottom pair", "dry pair",
+                             "flush draw", "missed FD", "open ended straight draw", "missed OESD", "gutter",
+                             "missed gutter", "back door flush draw", "air"};
+  const QVariantList buckets = c.nodeHandBuckets(0);
+  ASSERT_FALSE(buckets.isEmpty());
+  int last = -1;
+  for (const QVariant& item : buckets) {
+    const QVariantMap b = item.toMap();
+    const int pos = static_cast<int>(order.indexOf(b.value("name").toString()));
+    ASSERT_GE(pos, 0) << b.value("name").toString().toStdString();
+    EXPECT_GT(pos, last);
+    last = pos;
+    EXPECT_EQ(b.value("displayName").toString(), b.value("name").toString());  // English
+    EXPECT_GT(b.value("combos").toDouble(), 0.0);
+    EXPECT_NEAR(sumOf(b.value("actionProbs").toList()), 1.0, 1e-4);
+  }
+  // OOP's AA on this board is a set.
+  QStringList names;
+  for (const QVariant& item : buckets) names << item.toMap().value("name").toString();
+  EXPECT_TRUE(names.contains("set"));
+}
+
+TEST_F(ResultQueryTest, SeatCombosReadTheChosenSeat) {
+  AppController& c = *controller;
+  const QVariantList ip = c.nodeSeatHandCombos(0, " ip ");
+  const QVariantList oop = c.nodeSeatHandCombos(0, "");
+  EXPECT_EQ(c.nodeSeatHandCombos(0, "IP"), ip);
+  EXPECT_EQ(c.nodeSeatHandCombos(0, "OOP"), oop);
+  ASSERT_FALSE(ip.isEmpty());
+  ASSERT_FALSE(oop.isEmpty());
+  // IP holds TT, OOP does not.
+  const auto holdsTens = [](const QVariantList& list) {
+    for (const QVariant& item : list) {
+      const QVariantMap m = item.toMap();
+      if (m.value("c1").toString().startsWith('T') && m.value("c2").toString().startsWith('T')) return true;
+    }
+    return false;
+  };
+  EXPECT_TRUE(holdsTens(ip));
+  EXPECT_FALSE(holdsTens(oop));
+  for (const QVariant& item : ip) EXPECT_GT(item.toMap().value("weight").toDouble(), 0.0);
+}
+
+TEST_F(ResultQueryTest, Reach169FoldsCombosIntoClasses) {
+  AppController& c = *controller;
+  const QVariantMap all = c.nodeHandStrategyReach169(0, "");
+  const QVariantMap weights = all.value("weights").toMap();
+  const QVariantMap probs = all.value("actionProbs").toMap();
+  ASSERT_FALSE(weights.isEmpty());
+  EXPECT_FALSE(weights.contains("T9o"));  // classes without combos are absent
+  for (auto it = weights.cbegin(); it != weights.cend(); ++it) {
+    EXPECT_GT(it.value().toDouble(), 0.0);
+    EXPECT_LE(it.value().toDouble(), 1.0);
+  }
+  for (auto it = probs.cbegin(); it != probs.cend(); ++it) {
+    EXPECT_NEAR(sumOf(it.value().toList()), 1.0, 1e-6) << it.key().toStdString();
+  }
+  // The other keys are those of the per-class strategy.
+  EXPECT_EQ(all.value("actionNames"), c.nodeHandStrategy(0).value("actionNames"));
+
+  const QVariantMap sets = c.nodeHandStrategyReach169(0, "  SET ");
+  EXPECT_EQ(c.nodeHandStrategyReach169(0, "set"), sets);
+  const QVariantMap setWeights = sets.value("weights").toMap();
+  EXPECT_TRUE(setWeights.contains("AA"));
+  EXPECT_FALSE(setWeights.contains("JJ"));
+
+  EXPECT_EQ(AppController::handLabel169("kd", "ah"), "AKo");
+  EXPECT_EQ(AppController::handLabel169("9c", "Tc"), "T9s");
+  EXPECT_EQ(AppController::handLabel169("1c", "Tc"), "");
+
+  const QVariantMap none = c.nodeHandStrategyReach169(0, "quads");
+  EXPECT_TRUE(none.value("weights").toMap().isEmpty());
+  EXPECT_TRUE(none.value("actionProbs").toMap().isEmpty());
+  EXPECT_FALSE(none.value("actionTypeList").toList().isEmpty());
+}
+
+TEST(UnsolvedQueryTest, EveryQueryIsEmptyBeforeAnySolve) {
+  AppController c;
+  EXPECT_EQ(c.treeNodeCount(), 0);
+  EXPECT_TRUE(c.nodeMeta(0).isEmpty());
+  EXPECT_TRUE(c.nodeActions(0).isEmpty());
+  EXPECT_TRUE(c.nodeActionStats(0).isEmpty());
+  EXPECT_TRUE(c.nodeHandStrategy(0).isEmpty());
+  EXPECT_TRUE(c.nodeHandCombos(0).isEmpty());
+  EXPECT_TRUE(c.nodeHandBuckets(0).isEmpty());
+  EXPECT_TRUE(c.nodeSeatHandCombos(0, "IP").isEmpty());
+  EXPECT_TRUE(c.nodePocketActionEvs(0, "OOP", "Ah", "Kh").isEmpty());
+  EXPECT_TRUE(c.nodeHandStrategyReach169(0, "").isEmpty());
+}
+
+}  // namespace

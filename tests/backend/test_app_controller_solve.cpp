@@ -1,0 +1,445 @@
+// Solve control of AppController: readiness checks, a real solve on a small
+// river spot, statistics, cancel, stale reports, re-solve with node locks,
+// memory gating and estimates, and destruction while workers run.
+#include <QDate>
+#include <QSignalSpy>
+
+#include <cmath>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "app_controller_test_support.h"
+#include "session/memory_estimate.h"
+
+using namespace app_controller_test;
+
+namespace {
+
+class SolveControlTest : public ::testing::Test {
+ protected:
+  void SetUp() override { clearSettings(); }
+
+  // Starts a solve and waits for its final report.
+  static void solve(AppController& c, const QVariantMap& cfg) {
+    c.startSolveWithConfig(cfg);
+    ASSERT_TRUE(c.running()) << c.statusText().toStdString();
+    ASSERT_TRUE(waitFor([&] { return solveFinished(c); })) << c.statusText().toStdString();
+    ASSERT_EQ(c.statusText(), "Done");
+  }
+
+  static int actionIndex(const AppController& c, int node, const QString& type) {
+    const QVariantList actions = c.nodeActions(node);
+    for (int i = 0; i < actions.size(); ++i) {
+      if (actions[i].toMap().value("actionType").toString() == type) return i;
+    }
+    return -1;
+  }
+};
+
+TEST_F(SolveControlTest, RefusedStartsNameTheFirstMissingPieceAndNeverRun) {
+  AppController c;
+  QSignalSpy runningSpy(&c, &AppController::runningChanged);
+
+  c.startSolve();
+  EXPECT_EQ(c.statusText(), "Not ready: enter a valid board first");
+  c.reSolveWithNodeLocks();  // the empty map became the last configuration
+  EXPECT_EQ(c.statusText(), "No previous solve config (solve once first)");
+
+  QVariantMap cfg = riverSpot();
+  cfg["board"] = "AhKs";
+  c.startSolveWithConfig(cfg);
+  EXPECT_EQ(c.statusText(), "Not ready: enter a valid board first");
+  cfg["board"] = "10hKsQd";  // pairs "10" and "hK" are not cards
+  c.startSolveWithConfig(cfg);
+  EXPECT_EQ(c.statusText(), "Not ready: enter a valid board first");
+
+  EXPECT_EQ(AppController::normalizeBoardText("AhXxKsQd"), "AhKsQd");  // bad pairs are skipped
+  // A board that normalises to a turn board passes; the range check is next.
+  cfg["board"] = "AhKsQdTc9";
+  cfg["oop_range"] = "50%";
+  c.startSolveWithConfig(cfg);
+  EXPECT_EQ(c.statusText(), "Not ready: select at least one hand in both ranges");
+  cfg["oop_range"] = "55%";
+  cfg["ip_range"] = "   ";
+  c.startSolveWithConfig(cfg);
+  EXPECT_EQ(c.statusText(), "Not ready: select at least one hand in both ranges");
+
+  cfg["ip_range"] = "k9s";
+  cfg["ip_river_raise_sizes"] = "   ";
+  c.startSolveWithConfig(cfg);
+  EXPECT_EQ(c.statusText(), "Not ready: fill out both OOP and IP sizing");
+  cfg.remove("ip_river_raise_sizes");
+  c.startSolveWithConfig(cfg);
+  EXPECT_EQ(c.statusText(), "Not ready: fill out both OOP and IP sizing");
+
+  EXPECT_FALSE(c.running());
+  EXPECT_EQ(runningSpy.count(), 0);
+}
+
+TEST_F(SolveControlTest, SolveFillsResultsTablesAndStatistics) {
+  AppController c;
+  QSignalSpy resultsSpy(&c, &AppController::resultsChanged);
+  QSignalSpy statsSpy(&c, &AppController::solveStatsChanged);
+  const QVariantMap cfg = riverSpot(30);
+  c.startSolveWithConfig(cfg);
+  EXPECT_TRUE(c.running());
+  EXPECT_EQ(c.statusText(), "Starting...");
+
+  // A second start while running changes nothing, not even the status.
+  QSignalSpy statusSpy(&c, &AppController::statusTextChanged);
+  c.startSolveWithConfig(riverSpot(5));
+  EXPECT_EQ(statusSpy.count(), 0);
+
+  ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+  ASSERT_EQ(c.statusText(), "Done");
+  EXPECT_DOUBLE_EQ(c.progress(), 1.0);
+  EXPECT_GE(resultsSpy.count(), 1);
+  EXPECT_EQ(statsSpy.count(), 1);
+
+  EXPECT_EQ(c.resultStartingPot(), 100);
+  EXPECT_GT(c.resultIterations(), 0);
+  EXPECT_LE(c.resultIterations(), 30);
+  EXPECT_TRUE(std::isfinite(c.resultExploitability()));
+  EXPECT_GE(c.resultExploitability(), 0.0);
+  // Zero-sum without rake: the two seats' values share the pot.
+  EXPECT_NEAR(c.resultEvOop() + c.resultEvIp(), 100.0, 0.5);
+  EXPECT_TRUE(c.resultsSummary().startsWith(
+      QStringLiteral("Board AhKsQd7c2h | iters %1 | expl≈").arg(c.resultIterations())));
+
+  const QVariantList root = c.rootActions();
+  ASSERT_EQ(root.size(), 2);
+  double sum = 0.0;
+  for (const QVariant& a : root) sum += a.toMap().value("frequency").toDouble();
+  EXPECT_NEAR(sum, 1.0, 1e-5);
+  EXPECT_EQ(root[0].toMap().value("actionType").toString(), "check");
+  EXPECT_EQ(root[1].toMap().value("name").toString(), "Bet 50%");
+
+  ASSERT_GT(c.treeNodeCount(), 2);
+  const QVariantMap meta = c.nodeMeta(0);
+  EXPECT_EQ(meta.value("nodeType").toString(), "decision");
+  EXPECT_EQ(meta.value("player").toString(), "OOP");
+  EXPECT_EQ(meta.value("pot").toInt(), 100);
+  EXPECT_EQ(meta.value("effectiveStack").toInt(), 100);
+  EXPECT_TRUE(meta.value("hasChildren").toBool());
+  // Every child index points inside the tree, and the root's actions mirror rootActions.
+  const QVariantList actions = c.nodeActions(0);
+  ASSERT_EQ(actions.size(), root.size());
+  for (int i = 0; i < c.treeNodeCount(); ++i) {
+    for (const QVariant& a : c.nodeActions(i)) {
+      const int child = a.toMap().value("childIndex").toInt();
+      EXPECT_GT(child, i);
+      EXPECT_LT(child, c.treeNodeCount());
+    }
+  }
+  const int betChild = actions[1].toMap().value("childIndex").toInt();
+  EXPECT_EQ(c.nodeMeta(betChild).value("player").toString(), "IP");
+  EXPECT_EQ(c.nodeMeta(betChild).value("investedOop").toInt(), 50);
+
+  EXPECT_EQ(c.solvesToday(), 1);
+  QSettings settings;
+  const QString prefix = "solveActivity/" + QDate::currentDate().toString(Qt::ISODate) + "/";
+  EXPECT_EQ(settings.value(prefix + "solves").toInt(), 1);
+  EXPECT_EQ(settings.value(prefix + "iterationsSum").toLongLong(), c.resultIterations());
+  EXPECT_NEAR(settings.value(prefix + "exploitabilitySum").toDouble(), c.resultExploitability(), 1e-6);
+
+  // A refused start after a result keeps that result.
+  QVariantMap bad = cfg;
+  bad["oop_range"] = "50%";
+  c.startSolveWithConfig(bad);
+  EXPECT_EQ(c.statusText(), "Not ready: select at least one hand in both ranges");
+  EXPECT_GT(c.resultIterations(), 0);
+  EXPECT_GT(c.treeNodeCount(), 0);
+
+  // A second solve right after the first is accepted and counted.
+  solve(c, cfg);
+  EXPECT_EQ(c.solvesToday(), 2);
+}
+
+TEST_F(SolveControlTest, WorkerErrorBecomesFailedSummaryAndIsNotCounted) {
+  AppController c;
+  QVariantMap cfg = riverSpot();
+  cfg["oop_river_raise_sizes"] = "1x";  // a relative raise must exceed 1x
+  c.startSolveWithConfig(cfg);
+  ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+  EXPECT_TRUE(c.statusText().startsWith("Error: OOP river sizing")) << c.statusText().toStdString();
+  EXPECT_TRUE(c.resultsSummary().startsWith("Solve failed: OOP river sizing"));
+  EXPECT_EQ(c.resultIterations(), 0);
+  EXPECT_EQ(c.treeNodeCount(), 0);
+  EXPECT_DOUBLE_EQ(c.progress(), 0.0);
+  EXPECT_EQ(c.solvesToday(), 0);
+}
+
+TEST_F(SolveControlTest, CancelEndsWithCancelledAndZeroFigures) {
+  AppController c;
+  c.cancelSolve();  // no solve: only the status and the session's flag
+  EXPECT_EQ(c.statusText(), "Cancelling...");
+  EXPECT_FALSE(c.running());
+
+  // The next start clears the old cancel: it runs to the end.
+  solve(c, riverSpot(10));
+  EXPECT_GT(c.resultIterations(), 0);
+
+  c.startSolveWithConfig(riverSpot(100000000));
+  ASSERT_TRUE(waitFor([&] { return c.statusText().startsWith("Iter "); }));
+  EXPECT_TRUE(c.running());
+  EXPECT_EQ(c.resultIterations(), 0);  // cleared when the start was accepted
+  c.cancelSolve();
+  ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+  EXPECT_EQ(c.statusText(), "Cancelled");
+  EXPECT_EQ(c.resultsSummary(), "Solve failed: Cancelled");
+  EXPECT_EQ(c.resultIterations(), 0);
+  EXPECT_EQ(c.resultStartingPot(), 0);
+  EXPECT_DOUBLE_EQ(c.resultEvOop(), 0.0);
+  EXPECT_EQ(c.treeNodeCount(), 0);
+  EXPECT_TRUE(c.rootActions().isEmpty());
+  EXPECT_DOUBLE_EQ(c.progress(), 0.0);
+  EXPECT_EQ(c.solvesToday(), 1);
+}
+
+TEST_F(SolveControlTest, ClearResultsDuringSolveDropsTheLateReportsOfThatRun) {
+  AppController c;
+  c.startSolveWithConfig(turnSpot());
+  ASSERT_TRUE(c.running());
+  c.clearResults();
+  EXPECT_FALSE(c.running());
+  EXPECT_EQ(c.statusText(), "Ready");
+
+  // The cancelled worker is still building its tree: the session refuses a
+  // new start, which must not leave `running` set.
+  c.startSolveWithConfig(riverSpot(10));
+  EXPECT_EQ(c.statusText(), "Already running");
+  EXPECT_FALSE(c.running());
+
+  // Whatever the old run still reports ("Init: ...", "Cancelled") is dropped,
+  // before and after the next run starts.
+  QStringList statuses;
+  QStringList summaries;
+  QObject::connect(&c, &AppController::statusTextChanged, [&] { statuses << c.statusText(); });
+  QObject::connect(&c, &AppController::resultsChanged, [&] { summaries << c.resultsSummary(); });
+  ASSERT_TRUE(waitFor([&] {
+    c.startSolveWithConfig(riverSpot(10));
+    return c.running();
+  }));
+  ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+  pumpEvents(50);
+  EXPECT_EQ(c.statusText(), "Done");
+  EXPECT_FALSE(statuses.contains("Cancelled"));
+  EXPECT_FALSE(summaries.contains("Solve failed: Cancelled"));
+  EXPECT_EQ(statuses.count("Init: building game object..."), 1);
+  EXPECT_EQ(c.resultStartingPot(), 100);
+  EXPECT_EQ(c.nodeMeta(0).value("pot").toInt(), 100);
+  EXPECT_TRUE(c.resultsSummary().startsWith("Board AhKsQd7c2h | iters"));
+}
+
+TEST_F(SolveControlTest, ReSolveAppliesNodeLocks) {
+  AppController c;
+  solve(c, riverSpot(30));
+  const int bet = actionIndex(c, 0, "bet 50%");
+  ASSERT_EQ(bet, 1);
+
+  // Lock AA at the root to bet 70 % (the other action gets the rest) and
+  // 76s to always check; a lock on a node beyond the tree is ignored.
+  c.setNodeLock(0, "AA", bet, 0.7);
+  c.setNodeLock(0, "76s", bet, -3.0);  // clamped to 0
+  c.setNodeLock(100000, "KK", 0, 1.0);
+  QSignalSpy runningSpy(&c, &AppController::runningChanged);
+  c.reSolveWithNodeLocks();
+  ASSERT_TRUE(c.running());
+  ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+  ASSERT_EQ(c.statusText(), "Done");
+  EXPECT_EQ(runningSpy.count(), 2);
+
+  const QVariantMap strategy = c.nodeHandStrategy(0);
+  const QVariantMap probs = strategy.value("actionProbs").toMap();
+  const QVariantList aa = probs.value("AA").toList();
+  const QVariantList s76 = probs.value("76s").toList();
+  ASSERT_EQ(aa.size(), 2);
+  ASSERT_EQ(s76.size(), 2);
+  EXPECT_NEAR(aa[bet].toDouble(), 0.7, 1e-3);
+  EXPECT_NEAR(aa[1 - bet].toDouble(), 0.3, 1e-3);
+  EXPECT_NEAR(s76[bet].toDouble(), 0.0, 1e-3);
+  EXPECT_NEAR(s76[1 - bet].toDouble(), 1.0, 1e-3);
+
+  // The locks stay after the re-solve; clearResults drops them and the last map.
+  EXPECT_EQ(c.nodeLocks(0).size(), 2);
+  c.clearResults();
+  EXPECT_TRUE(c.nodeLocks(0).isEmpty());
+  c.reSolveWithNodeLocks();
+  EXPECT_EQ(c.statusText(), "No previous solve config (solve once first)");
+}
+
+TEST_F(SolveControlTest, NodeLockTableRules) {
+  AppController c;
+  c.setNodeLock(3, "AKs", 1, 1.7);
+  c.setNodeLock(-1, "AKs", 1, 0.5);
+  c.setNodeLock(3, "", 1, 0.5);
+  c.setNodeLock(3, "QQ", 0, std::nan(""));
+  QVariantList locks = c.nodeLocks(3);
+  ASSERT_EQ(locks.size(), 1);
+  EXPECT_EQ(locks[0].toMap().value("hand").toString(), "AKs");
+  EXPECT_EQ(locks[0].toMap().value("actionIndex").toInt(), 1);
+  EXPECT_DOUBLE_EQ(locks[0].toMap().value("actionProb").toDouble(), 1.0);
+
+  c.setNodeLock(3, "AKs", 2, 0.25);  // replaces
+  locks = c.nodeLocks(3);
+  ASSERT_EQ(locks.size(), 1);
+  EXPECT_EQ(locks[0].toMap().value("actionIndex").toInt(), 2);
+  EXPECT_DOUBLE_EQ(locks[0].toMap().value("actionProb").toDouble(), 0.25);
+
+  c.clearNodeLocks(-1);
+  EXPECT_EQ(c.nodeLocks(3).size(), 1);
+  c.clearNodeLocks(3);
+  EXPECT_TRUE(c.nodeLocks(3).isEmpty());
+  EXPECT_TRUE(c.nodeLocks(-5).isEmpty());
+}
+
+TEST_F(SolveControlTest, BuildSolveConfigReadsKeysDefaultsAndLocks) {
+  QVariantMap cfg = riverSpot();
+  cfg["oop_add_all_in_jam_threshold_enabled"] = true;
+  cfg["oop_add_all_in_jam_threshold_pct"] = 30.5;
+  cfg["ip_add_all_in_jam_threshold_pct"] = 40.0;  // not enabled: not read
+  cfg["target_exploitability"] = 0.9;
+  velmora_app::SolveConfig config = AppController::buildSolveConfigFrom(cfg, nullptr);
+  EXPECT_EQ(config.board, "AhKsQd7c2h");
+  EXPECT_EQ(config.starting_street, "river");
+  EXPECT_EQ(config.thread_count, 2u);
+  EXPECT_FLOAT_EQ(config.target_exploitability, 0.9f);
+  EXPECT_EQ(config.oop_river.bet_sizes, "50");
+  EXPECT_EQ(config.ip_flop.raise_sizes, "2.5x");
+  ASSERT_TRUE(config.oop_jam_threshold_pct.has_value());
+  EXPECT_DOUBLE_EQ(*config.oop_jam_threshold_pct, 30.5);
+  EXPECT_FALSE(config.ip_jam_threshold_pct.has_value());
+  EXPECT_FALSE(config.compress);
+  EXPECT_TRUE(config.node_locks.empty());
+
+  const velmora_app::SolveConfig defaults = AppController::buildSolveConfigFrom(QVariantMap(), nullptr);
+  EXPECT_EQ(defaults.board, "");
+  EXPECT_EQ(defaults.starting_pot, 100);
+  EXPECT_EQ(defaults.effective_stack, 100);
+  EXPECT_EQ(defaults.starting_street, "flop");
+  EXPECT_EQ(defaults.max_iterations, 2000u);
+  EXPECT_FLOAT_EQ(defaults.target_exploitability, 0.1f);
+  EXPECT_EQ(defaults.thread_count, 1u);
+
+  AppController::NodeLockTable table;
+  table[4]["AKs"] = AppController::LockEntry{1, 1.5};
+  table[4]["QQ"] = AppController::LockEntry{-1, 0.5};  // no action: skipped
+  table[-2]["JJ"] = AppController::LockEntry{0, 0.5};  // no node: skipped
+  config = AppController::buildSolveConfigFrom(cfg, &table);
+  ASSERT_EQ(config.node_locks.size(), 1u);
+  EXPECT_EQ(config.node_locks[0].node, 4);
+  EXPECT_EQ(config.node_locks[0].hand, "AKs");
+  EXPECT_EQ(config.node_locks[0].action, 1);
+  EXPECT_FLOAT_EQ(config.node_locks[0].probability, 1.0f);
+}
+
+TEST_F(SolveControlTest, RamGateRefusesWhenTheEstimateDoesNotFit) {
+  AppController c;
+  solve(c, riverSpot(10));
+  ASSERT_GT(c.systemAvailableMemoryBytes(), 0u);
+
+  // Publish an estimate larger than any machine's free memory.
+  c.requestSolveMemoryEstimate(riverSpot());  // takes generation 1
+  ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() > 0; }));
+  const quint64 huge = quint64(1) << 62;
+  ASSERT_TRUE(QMetaObject::invokeMethod(&c, "deliverMemoryEstimate", Q_ARG(quint64, 1), Q_ARG(quint64, huge),
+                                        Q_ARG(QString, AppController::formatMemoryBytes(huge))));
+  ASSERT_EQ(c.solveRequiredMemoryBytes(), huge);
+  c.startSolveWithConfig(riverSpot(10));
+  EXPECT_EQ(c.statusText(), "Not enough RAM to solve (after clearing previous results)");
+  EXPECT_FALSE(c.running());
+  EXPECT_EQ(c.resultIterations(), 0);  // the previous result was cleared first
+  EXPECT_EQ(c.treeNodeCount(), 0);
+
+  // An estimate that fits lets the solve start; the estimate becomes the
+  // memory the stored result holds.
+  c.requestSolveMemoryEstimate(riverSpot());
+  ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() != huge; }));
+  const quint64 estimate = c.solveRequiredMemoryBytes();
+  ASSERT_GT(estimate, 0u);
+  solve(c, riverSpot(10));
+  EXPECT_EQ(c.resultsReclaimableMemoryBytes(), estimate);
+  EXPECT_GE(c.effectiveAvailableMemoryBytes(), c.systemAvailableMemoryBytes());
+  if (c.systemMemoryBytes() != 0) {
+    EXPECT_LE(c.effectiveAvailableMemoryBytes(), c.systemMemoryBytes());
+  }
+}
+
+TEST_F(SolveControlTest, OnlyTheNewestEstimateIsPublished) {
+  AppController c;
+  QVariantMap small = riverSpot();
+  QVariantMap larger = riverSpot();
+  larger["oop_range"] = "22+, A2s+, K9s+, ATo+";
+  larger["ip_river_bet_sizes"] = "33, 50, 75, 125";
+
+  std::string error;
+  const auto expected = velmora_app::estimate_solve_memory(AppController::buildSolveConfigFrom(larger, nullptr), &error);
+  ASSERT_TRUE(expected.has_value()) << error;
+  const auto smallEstimate =
+      velmora_app::estimate_solve_memory(AppController::buildSolveConfigFrom(small, nullptr), &error);
+  ASSERT_TRUE(smallEstimate.has_value());
+  ASSERT_NE(expected->total_bytes, smallEstimate->total_bytes);
+
+  QSignalSpy spy(&c, &AppController::solveRequiredMemoryChanged);
+  for (int i = 0; i < 5; ++i) c.requestSolveMemoryEstimate(small);
+  c.requestSolveMemoryEstimate(larger);  // generation 6
+  ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() != 0; }));
+  pumpEvents(300);  // let any older thread finish and be dropped
+  EXPECT_EQ(c.solveRequiredMemoryBytes(), expected->total_bytes);
+  EXPECT_EQ(c.solveRequiredMemoryText(), AppController::formatMemoryBytes(expected->total_bytes));
+  EXPECT_EQ(spy.count(), 1);
+
+  // A delivery carrying an older generation is dropped; the newest one lands.
+  QMetaObject::invokeMethod(&c, "deliverMemoryEstimate", Q_ARG(quint64, 5), Q_ARG(quint64, 42),
+                            Q_ARG(QString, "old"));
+  EXPECT_EQ(c.solveRequiredMemoryBytes(), expected->total_bytes);
+  QMetaObject::invokeMethod(&c, "deliverMemoryEstimate", Q_ARG(quint64, 6), Q_ARG(quint64, 42),
+                            Q_ARG(QString, "new"));
+  EXPECT_EQ(c.solveRequiredMemoryBytes(), 42u);
+  EXPECT_EQ(c.solveRequiredMemoryText(), "new");
+
+  // A request the estimate cannot read publishes its error text and no bytes.
+  QVariantMap bad = small;
+  bad["ip_flop_bet_sizes"] = "%";
+  c.requestSolveMemoryEstimate(bad);
+  ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() == 0; }));
+  EXPECT_TRUE(c.solveRequiredMemoryText().startsWith("Sizing: invalid token '%'"))
+      << c.solveRequiredMemoryText().toStdString();
+}
+
+TEST_F(SolveControlTest, DestroyingTheControllerWhileWorkersRunIsSafe) {
+  {
+    auto c = std::make_unique<AppController>();
+    c->startSolveWithConfig(riverSpot(100000000));
+    ASSERT_TRUE(waitFor([&] { return c->statusText().startsWith("Iter "); }));
+    c->requestSolveMemoryEstimate(turnSpot());
+    c.reset();  // cancels, waits for the solve and the estimate
+  }
+  {
+    auto c = std::make_unique<AppController>();
+    c->startSolveWithConfig(turnSpot());  // still building when destroyed
+    for (int i = 0; i < 4; ++i) c->requestSolveMemoryEstimate(turnSpot());
+    c.reset();
+  }
+  pumpEvents(100);  // reports posted before destruction must go nowhere
+  SUCCEED();
+}
+
+}  // namespace
+
+// A fast solve reports after every iteration; while the GUI thread is busy
+// those reports must not pile up in its event queue. They coalesce into the
+// newest one, and the final report still arrives, last.
+TEST_F(SolveControlTest, IntermediateReportsCoalesceWhileTheGuiIsBusy) {
+  AppController c;
+  QSignalSpy statusChanges(&c, &AppController::statusTextChanged);
+  c.startSolveWithConfig(riverSpot(3000));
+  ASSERT_TRUE(c.running());
+  const int before = statusChanges.count();
+  QThread::msleep(3000);  // the GUI thread is busy: nothing is applied meanwhile
+  ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+  EXPECT_EQ(c.statusText(), "Done");
+  EXPECT_EQ(c.resultIterations(), 3000);
+  EXPECT_LE(statusChanges.count() - before, 20);
+}

@@ -1,0 +1,185 @@
+// Crash handlers: a child process (this binary re-run with a mode in its
+// environment) crashes in a chosen way; the test checks the "FATAL:" lines
+// in both log files and that the child died of the right signal, in time.
+#include "backend/crash_handler.h"
+#include "backend/log_handler.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <new>
+#include <stdexcept>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr char kChildModeVar[] = "VELMORA_CRASH_TEST_CHILD";
+constexpr char kChildDirVar[] = "VELMORA_CRASH_TEST_DIR";
+
+void* volatile g_sink = nullptr;
+int* volatile g_nullTarget = nullptr;
+volatile int g_depthLimit = std::numeric_limits<int>::max();
+
+int recurseForever(int depth) {
+  volatile char frame[4096];
+  if (depth >= g_depthLimit) return depth;
+  frame[0] = static_cast<char>(depth);
+  frame[sizeof(frame) - 1] = frame[0];
+  return recurseForever(depth + 1) + frame[sizeof(frame) - 1];
+}
+
+void crashAs(const QByteArray& mode) {
+  if (mode == "segv") {
+    *g_nullTarget = 42;
+  } else if (mode == "abort") {
+    std::abort();
+  } else if (mode == "terminate") {
+    std::thread([] { throw std::runtime_error("escaped the thread"); }).join();
+  } else if (mode == "oom") {
+    g_sink = ::operator new(std::numeric_limits<std::size_t>::max() / 4);
+  } else if (mode == "overflow") {
+    g_sink = reinterpret_cast<void*>(static_cast<std::intptr_t>(recurseForever(0)));
+  }
+}
+
+// Child mode runs during static initialisation, before the test runner.
+int runChildIfRequested() {
+  const QByteArray mode = qgetenv(kChildModeVar);
+  if (mode.isEmpty()) return 0;
+  struct rlimit noCore {0, 0};
+  setrlimit(RLIMIT_CORE, &noCore);
+  const QString dir = QString::fromLocal8Bit(qgetenv(kChildDirVar));
+  velmora_log::setCrashLogPaths(dir + "/app.log", dir + "/temp.log");
+  velmora_crash::installCrashHandlers();
+  crashAs(mode);
+  std::_Exit(7);  // survived: the parent reports it
+}
+[[maybe_unused]] const int kChildRan = runChildIfRequested();
+
+struct ChildResult {
+  bool finished = false;
+  QProcess::ExitStatus status = QProcess::NormalExit;
+  int code = 0;
+};
+
+class CrashHandlerTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+
+  ChildResult runChild(const QString& mode) {
+    QProcess proc;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(kChildModeVar, mode);
+    env.insert(kChildDirVar, dir_.path());
+    proc.setProcessEnvironment(env);
+    proc.setProcessChannelMode(QProcess::ForwardedChannels);
+    proc.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=-*"});
+    ChildResult r;
+    if (!proc.waitForStarted(10000)) return r;
+    r.finished = proc.waitForFinished(20000);
+    if (!r.finished) {
+      proc.kill();
+      proc.waitForFinished(5000);
+      return r;
+    }
+    r.status = proc.exitStatus();
+    r.code = proc.exitCode();
+    return r;
+  }
+
+  QStringList lines(const QString& name) const {
+    QFile f(dir_.filePath(name));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QString text = QString::fromUtf8(f.readAll());
+    if (text.endsWith('\n')) text.chop(1);
+    return text.isEmpty() ? QStringList() : text.split('\n');
+  }
+
+  // Both log files hold exactly the expected crash lines.
+  void expectBothLogs(const QStringList& expected) {
+    for (const QString& name : {QStringLiteral("app.log"), QStringLiteral("temp.log")}) {
+      const QStringList got = lines(name);
+      ASSERT_EQ(got.size(), expected.size()) << name.toStdString() << ": " << got.join(" | ").toStdString();
+      for (int i = 0; i < expected.size(); ++i) {
+        const QRegularExpression re("^" + expected[i] + "$");
+        EXPECT_TRUE(re.match(got[i]).hasMatch()) << name.toStdString() << " line " << i << ": " << got[i].toStdString();
+      }
+    }
+  }
+
+  QTemporaryDir dir_;
+};
+
+TEST_F(CrashHandlerTest, SegmentationFaultIsLoggedWithAddressAndKillsWithSigsegv) {
+  const ChildResult r = runChild("segv");
+  ASSERT_TRUE(r.finished) << "child hung";
+  EXPECT_EQ(r.status, QProcess::CrashExit);
+  EXPECT_EQ(r.code, SIGSEGV);
+  expectBothLogs({QString("FATAL: C signal received sig=%1").arg(SIGSEGV),
+                  R"(FATAL: Fault signal code=0x[0-9a-f]+ addr=0)"});
+}
+
+TEST_F(CrashHandlerTest, StackOverflowIsStillReportedFromTheAlternateStack) {
+  const ChildResult r = runChild("overflow");
+  ASSERT_TRUE(r.finished) << "child hung";
+  EXPECT_EQ(r.status, QProcess::CrashExit);
+  EXPECT_EQ(r.code, SIGSEGV);
+  expectBothLogs({QString("FATAL: C signal received sig=%1").arg(SIGSEGV),
+                  R"(FATAL: Fault signal code=0x[0-9a-f]+ addr=[0-9a-f]+)"});
+}
+
+TEST_F(CrashHandlerTest, AbortIsLoggedOnceAndEndsWithSigabrt) {
+  const ChildResult r = runChild("abort");
+  ASSERT_TRUE(r.finished) << "child hung";
+  EXPECT_EQ(r.status, QProcess::CrashExit);
+  EXPECT_EQ(r.code, SIGABRT);
+  expectBothLogs({QString("FATAL: C signal received sig=%1").arg(SIGABRT)});
+}
+
+TEST_F(CrashHandlerTest, UncaughtExceptionGoesThroughTheTerminateHandler) {
+  const ChildResult r = runChild("terminate");
+  ASSERT_TRUE(r.finished) << "child hung";
+  EXPECT_EQ(r.status, QProcess::CrashExit);
+  EXPECT_EQ(r.code, SIGABRT);
+  expectBothLogs({R"(FATAL: std::terminate\(\) called)", QString("FATAL: C signal received sig=%1").arg(SIGABRT)});
+}
+
+TEST_F(CrashHandlerTest, FailedAllocationGoesThroughTheNewHandler) {
+  const ChildResult r = runChild("oom");
+  ASSERT_TRUE(r.finished) << "child hung";
+  EXPECT_EQ(r.status, QProcess::CrashExit);
+  EXPECT_EQ(r.code, SIGABRT);
+  expectBothLogs({R"(FATAL: std::new_handler invoked \(out of memory\))",
+                  QString("FATAL: C signal received sig=%1").arg(SIGABRT)});
+}
+
+TEST_F(CrashHandlerTest, CrashLinesDoNotFollowAPlantedLink) {
+  const QString victim = dir_.filePath("victim.txt");
+  {
+    QFile v(victim);
+    ASSERT_TRUE(v.open(QIODevice::WriteOnly));
+    v.write("keep");
+  }
+  ASSERT_TRUE(QFile::link(victim, dir_.filePath("temp.log")));
+  const ChildResult r = runChild("abort");
+  ASSERT_TRUE(r.finished) << "child hung";
+  EXPECT_EQ(r.code, SIGABRT);
+  QFile v(victim);
+  ASSERT_TRUE(v.open(QIODevice::ReadOnly));
+  EXPECT_EQ(v.readAll(), QByteArray("keep"));
+  EXPECT_EQ(lines("app.log"), QStringList{QString("FATAL: C signal received sig=%1").arg(SIGABRT)});
+}
+
+}  // namespace

@@ -1,0 +1,232 @@
+// Language switching: the shipped catalogues load from the resources and
+// translate the back end's texts; the choice is normalised, stored and
+// announced; QML bindings follow a switch.
+#include "backend/language_manager.h"
+#include "backend/update_manager.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QSet>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr char kChildVar[] = "VELMORA_LANGUAGE_TEST_CHILD";
+constexpr char kChildSettingsVar[] = "VELMORA_LANGUAGE_TEST_SETTINGS";
+
+const char* const kContext = "UpdateManager";
+const char* const kSource = "No download URL available.";
+
+QString translated() { return QCoreApplication::translate(kContext, kSource); }
+
+// Child mode (run with a Spanish system locale and no stored language):
+// exits 0 when the manager starts in the system language and translates.
+// It runs as a test environment, so the application object and the
+// resources are in place.
+class SystemLanguageChild : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(qgetenv(kChildSettingsVar)));
+    QSettings().remove("ui/language");
+    QTranslator reference;
+    if (!reference.load(":/Velmora/i18n/velmora_es.qm")) std::_Exit(2);
+    const QString expected = reference.translate(kContext, kSource);
+    LanguageManager manager;
+    int rc = 0;
+    if (manager.currentLanguage() != "system") rc = 3;
+    else if (!LanguageManager::translatorLoaded()) rc = 4;
+    else if (expected.isEmpty() || translated() != expected) rc = 5;
+    else if (QLocale().language() != QLocale::Spanish) rc = 6;
+    else if (QSettings().contains("ui/language")) rc = 7;  // applying at start does not store
+    std::fflush(nullptr);
+    std::_Exit(rc);
+  }
+};
+[[maybe_unused]] ::testing::Environment* const kChildEnv =
+    qgetenv(kChildVar).isEmpty() ? nullptr : ::testing::AddGlobalTestEnvironment(new SystemLanguageChild);
+
+const QStringList kShipped{"de", "es", "fr", "it", "pl", "pt_BR", "ru"};
+
+class LanguageManagerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(settingsDir_.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
+    QSettings().setValue("ui/language", "en");
+  }
+  void TearDown() override {
+    // leave the process in English for the next test
+    LanguageManager reset;
+    reset.setLanguage("en");
+  }
+  QString stored() const { return QSettings().value("ui/language").toString(); }
+
+  QTemporaryDir settingsDir_;
+};
+
+TEST(LanguageCodes, NormalisingMapsAutoAndBlanksToSystem) {
+  EXPECT_EQ(LanguageManager::normalizeLanguageCode(""), "system");
+  EXPECT_EQ(LanguageManager::normalizeLanguageCode("   "), "system");
+  EXPECT_EQ(LanguageManager::normalizeLanguageCode("  AuTo "), "system");
+  EXPECT_EQ(LanguageManager::normalizeLanguageCode("SYSTEM"), "system");
+  EXPECT_EQ(LanguageManager::normalizeLanguageCode(" pt_BR "), "pt_BR");
+  EXPECT_EQ(LanguageManager::normalizeLanguageCode("DE"), "DE");
+}
+
+TEST(LanguageCodes, CandidatesGoFromTheCodeToItsLocaleAndLanguage) {
+  EXPECT_EQ(LanguageManager::translationCandidates("pt_BR"), (QStringList{"pt_BR", "pt"}));
+  EXPECT_EQ(LanguageManager::translationCandidates("de"), (QStringList{"de", "de_DE", "de"}));
+  EXPECT_EQ(LanguageManager::translationCandidates("ru"), (QStringList{"ru", "ru_RU", "ru"}));
+  const QString sys = QLocale::system().name();
+  const QStringList s = LanguageManager::translationCandidates("system");
+  ASSERT_FALSE(s.isEmpty());
+  EXPECT_EQ(s.first(), sys);
+}
+
+TEST_F(LanguageManagerTest, EveryShippedCatalogueLoadsAndTranslatesTheBackEnd) {
+  LanguageManager manager;
+  ASSERT_EQ(manager.currentLanguage(), "en");
+  const QString english = translated();
+  ASSERT_EQ(english, kSource);
+  QSet<QString> seen;
+  for (const QString& code : kShipped) {
+    ASSERT_TRUE(QFile::exists(":/Velmora/i18n/velmora_" + code + ".qm")) << code.toStdString();
+    manager.setLanguage(code);
+    EXPECT_EQ(manager.currentLanguage(), code);
+    EXPECT_TRUE(LanguageManager::translatorLoaded()) << code.toStdString();
+    const QString text = translated();
+    EXPECT_FALSE(text.isEmpty());
+    EXPECT_NE(text, english) << code.toStdString();
+    seen.insert(text);
+    EXPECT_EQ(stored(), code);
+    EXPECT_EQ(QLocale().name(), QLocale(code).name());
+  }
+  EXPECT_EQ(seen.size(), kShipped.size()) << "each language has its own text";
+}
+
+TEST_F(LanguageManagerTest, ErrorsOfTheUpdateManagerFollowTheLanguage) {
+  LanguageManager manager;
+  UpdateManager updates;
+  updates.setManifestUrl("");
+  manager.setLanguage("de");
+  updates.checkNow();
+  const QString german = updates.lastError();
+  EXPECT_EQ(german, QCoreApplication::translate("UpdateManager", "Update URL is not configured."));
+  EXPECT_NE(german, "Update URL is not configured.");
+  manager.setLanguage("en");
+  updates.checkNow();
+  EXPECT_EQ(updates.lastError(), "Update URL is not configured.");
+}
+
+TEST_F(LanguageManagerTest, EnglishRemovesTheTranslator) {
+  LanguageManager manager;
+  manager.setLanguage("fr");
+  ASSERT_NE(translated(), kSource);
+  manager.setLanguage("en");
+  EXPECT_FALSE(LanguageManager::translatorLoaded());
+  EXPECT_EQ(translated(), kSource);
+  EXPECT_EQ(stored(), "en");
+}
+
+TEST_F(LanguageManagerTest, SameLanguageAgainChangesNothing) {
+  LanguageManager manager;
+  manager.setLanguage("it");
+  QSignalSpy spy(&manager, &LanguageManager::currentLanguageChanged);
+  QSettings().setValue("ui/language", "marker");
+  manager.setLanguage("it");
+  manager.setLanguage("  it ");
+  EXPECT_EQ(spy.count(), 0);
+  EXPECT_EQ(stored(), "marker");
+  manager.setLanguage("pl");
+  EXPECT_EQ(spy.count(), 1);
+  EXPECT_EQ(stored(), "pl");
+}
+
+TEST_F(LanguageManagerTest, AutoInAnyCaseIsStoredAsSystem) {
+  LanguageManager manager;
+  QSignalSpy spy(&manager, &LanguageManager::currentLanguageChanged);
+  manager.setLanguage("  aUTo  ");
+  EXPECT_EQ(manager.currentLanguage(), "system");
+  EXPECT_EQ(stored(), "system");
+  EXPECT_EQ(spy.count(), 1);
+}
+
+TEST_F(LanguageManagerTest, UnknownCodeIsAppliedAndStoredWithoutCatalogue) {
+  LanguageManager manager;
+  manager.setLanguage("fr");
+  manager.setLanguage("xx_YY");
+  EXPECT_EQ(manager.currentLanguage(), "xx_YY");
+  EXPECT_FALSE(LanguageManager::translatorLoaded());
+  EXPECT_EQ(translated(), kSource);
+  EXPECT_EQ(stored(), "xx_YY");
+}
+
+TEST_F(LanguageManagerTest, StoredLanguageIsAppliedAtConstruction) {
+  QSettings().setValue("ui/language", " ru ");
+  LanguageManager manager;
+  EXPECT_EQ(manager.currentLanguage(), "ru");
+  EXPECT_TRUE(LanguageManager::translatorLoaded());
+  EXPECT_NE(translated(), kSource);
+  // the stored text itself is left as it was
+  EXPECT_EQ(stored(), " ru ");
+}
+
+TEST_F(LanguageManagerTest, EngineGetsTheUiLanguageAndRetranslatesBindings) {
+  QQmlEngine engine;
+  LanguageManager manager(&engine);
+  QQmlComponent component(&engine);
+  component.setData("import QtQuick\nQtObject { property string line: qsTranslate(\"UpdateManager\", \"No download URL available.\") }",
+                    QUrl("file:///virtual/Probe.qml"));
+  std::unique_ptr<QObject> object(component.create());
+  ASSERT_TRUE(object) << component.errorString().toStdString();
+  const QString english = object->property("line").toString();
+  ASSERT_EQ(english, kSource);
+
+  manager.setLanguage("pt_BR");
+  EXPECT_EQ(engine.uiLanguage(), "pt-BR");
+  const QString portuguese = object->property("line").toString();
+  EXPECT_NE(portuguese, english);
+
+  manager.setLanguage("de");
+  EXPECT_EQ(engine.uiLanguage(), "de-DE");
+  const QString german = object->property("line").toString();
+  EXPECT_NE(german, english);
+  EXPECT_NE(german, portuguese);
+}
+
+TEST(LanguageManagerSystem, SpanishSystemStartsInSpanishUnderSystemDefault) {
+  QTemporaryDir settingsDir;
+  ASSERT_TRUE(settingsDir.isValid());
+  QProcess proc;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(kChildVar, "1");
+  env.insert(kChildSettingsVar, settingsDir.path());
+  env.insert("LC_ALL", "es_ES.UTF-8");
+  env.insert("LANG", "es_ES.UTF-8");
+  env.remove("LANGUAGE");
+  env.remove("LC_MESSAGES");
+  proc.setProcessEnvironment(env);
+  proc.setProcessChannelMode(QProcess::ForwardedChannels);
+  // one trivial test selected, so the environment (the child's work) runs
+  proc.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=LanguageCodes.NormalisingMapsAutoAndBlanksToSystem"});
+  ASSERT_TRUE(proc.waitForStarted(10000));
+  ASSERT_TRUE(proc.waitForFinished(20000)) << "child hung";
+  EXPECT_EQ(proc.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(proc.exitCode(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,395 @@
+// The update check against a manifest server on 127.0.0.1 run by the test:
+// version comparison, download addresses, errors, time-out, the settings
+// cache and the manifest address rules.
+#include "backend/update_manager.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkProxy>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <functional>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A tiny HTTP server on the loopback address. Each request gets the
+// configured status and body, or no answer at all when `silent` is set.
+class ManifestServer : public QObject {
+ public:
+  ManifestServer() {
+    listening_ = server_.listen(QHostAddress(QHostAddress::LocalHost), 0);
+    QObject::connect(&server_, &QTcpServer::newConnection, this, [this] { accept(); });
+  }
+
+  bool listening() const { return listening_; }
+  QString url(const QString& path = "/manifest.json") const {
+    return QString("http://127.0.0.1:%1%2").arg(server_.serverPort()).arg(path);
+  }
+
+  int status = 200;
+  QByteArray reason = "OK";
+  QByteArray contentType = "application/json";
+  QByteArray body;
+  bool silent = false;
+  int requests = 0;
+  QByteArray lastRequest;
+
+  void serveJson(const QJsonObject& obj) {
+    status = 200;
+    reason = "OK";
+    body = QJsonDocument(obj).toJson();
+  }
+
+ private:
+  void accept() {
+    while (QTcpSocket* socket = server_.nextPendingConnection()) {
+      auto buffer = std::make_shared<QByteArray>();
+      QObject::connect(socket, &QTcpSocket::readyRead, this, [this, socket, buffer] {
+        buffer->append(socket->readAll());
+        if (!buffer->contains("\r\n\r\n")) return;
+        ++requests;
+        lastRequest = *buffer;
+        buffer->clear();
+        if (silent) return;
+        QByteArray response = "HTTP/1.1 " + QByteArray::number(status) + " " + reason + "\r\n";
+        response += "Content-Type: " + contentType + "\r\n";
+        response += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
+        response += "Connection: close\r\n\r\n";
+        response += body;
+        socket->write(response);
+        socket->disconnectFromHost();
+      });
+      QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    }
+  }
+
+  QTcpServer server_;
+  bool listening_ = false;
+};
+
+bool waitFor(const std::function<bool()>& done, int ms = 5000) {
+  QDeadlineTimer deadline(ms);
+  while (!done()) {
+    if (deadline.hasExpired()) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  return true;
+}
+
+// Every test gets its own settings store, its own running version and no
+// proxy: all traffic stays on 127.0.0.1.
+class UpdateManagerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(settingsDir_.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    QCoreApplication::setApplicationVersion("1.0.1");
+    qunsetenv("VELMORA_UPDATE_MANIFEST_URL");
+    qunsetenv("VELMORA_UPDATE_URL");
+    ASSERT_TRUE(server_.listening());
+  }
+
+  // Runs one check against the server with the manifest given and waits
+  // until it is over.
+  void check(UpdateManager& um) {
+    um.setManifestUrl(server_.url());
+    um.checkNow();
+    ASSERT_TRUE(um.busy());
+    ASSERT_TRUE(waitFor([&] { return !um.busy(); })) << "check did not finish";
+  }
+
+  void checkManifest(UpdateManager& um, const QJsonObject& manifest) {
+    server_.serveJson(manifest);
+    check(um);
+  }
+
+  QTemporaryDir settingsDir_;
+  ManifestServer server_;
+};
+
+// --- version comparison -------------------------------------------------------
+
+struct VersionCase {
+  const char* version;
+  bool available;
+};
+
+TEST_F(UpdateManagerTest, VersionsAreComparedAfterNormalising) {
+  const VersionCase cases[] = {
+      {"v1.0.2", true},        {"V1.0.2", true},         {"1.0.1", false},     {" 1.0.1 ", false},
+      {"1.0.1-beta.2", false}, {"1.0.1+build.77", false}, {"1.0.1.1", true},    {"1.0.10", true},
+      {"1.0.0", false},        {"0.9.9", false},          {"2", true},          {"1.0.2-rc1+5", true},
+      {"", false},             {"latest", false},         {"x2.0", false},      {"vv2.0", false},
+  };
+  for (const VersionCase& c : cases) {
+    UpdateManager um;
+    checkManifest(um, {{"version", c.version}, {"linux_url", "https://example.org/caldirune.tar.gz"}});
+    EXPECT_EQ(um.updateAvailable(), c.available) << "manifest version '" << c.version << "'";
+    EXPECT_EQ(um.latestVersion(), QString(c.version).trimmed());
+    EXPECT_TRUE(um.lastError().isEmpty()) << um.lastError().toStdString();
+  }
+  // the running version is read the same way
+  QCoreApplication::setApplicationVersion("v1.0.1-dev+abc");
+  UpdateManager um;
+  checkManifest(um, {{"version", "1.0.1"}, {"linux_url", "https://example.org/a"}});
+  EXPECT_FALSE(um.updateAvailable());
+  checkManifest(um, {{"version", "1.0.2"}, {"linux_url", "https://example.org/a"}});
+  EXPECT_TRUE(um.updateAvailable());
+}
+
+TEST_F(UpdateManagerTest, SuccessfulCheckPublishesTheManifest) {
+  UpdateManager um;
+  QSignalSpy busySpy(&um, &UpdateManager::busyChanged);
+  const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-1);
+  checkManifest(um, {{"version", "1.2.0"}, {"notes", "  Faster solver.\nNew theme.  "},
+                     {"linux_url", "  https://example.org/dl/caldirune-1.2.0.tar.gz  "}, {"extra", 5}});
+  EXPECT_TRUE(um.updateAvailable());
+  EXPECT_EQ(um.releaseNotes(), "  Faster solver.\nNew theme.  ");
+  EXPECT_EQ(um.downloadUrl(), QUrl("https://example.org/dl/caldirune-1.2.0.tar.gz"));
+  EXPECT_TRUE(um.lastError().isEmpty());
+  EXPECT_EQ(busySpy.count(), 2);  // on and off
+  EXPECT_TRUE(um.lastSuccessAt().isValid());
+  EXPECT_GE(um.lastSuccessAt(), before);
+  EXPECT_EQ(um.lastSuccessAt().timeSpec(), Qt::UTC);
+
+  // the request was a GET asking for JSON
+  const QByteArray req = server_.lastRequest;
+  EXPECT_TRUE(req.startsWith("GET /manifest.json HTTP/1.1\r\n")) << req.constData();
+  EXPECT_TRUE(req.contains("\r\nAccept: application/json\r\n"));
+  EXPECT_TRUE(req.contains("\r\nContent-Type: application/json\r\n"));
+
+  QSettings settings;
+  const QString cached = settings.value("updates/cachedManifestJson").toString();
+  EXPECT_FALSE(cached.contains('\n')) << "cache is stored compact";
+  EXPECT_EQ(QJsonDocument::fromJson(cached.toUtf8()).object().value("version").toString(), "1.2.0");
+  EXPECT_EQ(settings.value("updates/cachedAt").toDateTime(), um.lastSuccessAt());
+}
+
+// --- download addresses ---------------------------------------------------------
+
+TEST_F(UpdateManagerTest, DownloadAddressComesFromThisPlatformsKeyThenUrl) {
+  UpdateManager um;
+  checkManifest(um, {{"version", "2.0"}, {"linux_url", "   "}, {"url", "https://example.org/generic"}});
+  EXPECT_EQ(um.downloadUrl(), QUrl("https://example.org/generic"));
+  EXPECT_TRUE(um.updateAvailable());
+
+  checkManifest(um, {{"version", "2.0"}, {"linux_url", "https://example.org/linux"}, {"url", "https://example.org/generic"}});
+  EXPECT_EQ(um.downloadUrl(), QUrl("https://example.org/linux"));
+
+  // the Windows build's address is not one this build can use
+  checkManifest(um, {{"version", "2.0"}, {"windows_url", "https://example.org/setup.exe"}});
+  EXPECT_TRUE(um.downloadUrl().isEmpty());
+  EXPECT_FALSE(um.updateAvailable());
+}
+
+TEST_F(UpdateManagerTest, NewerVersionWithoutDownloadAddressIsNoUpdate) {
+  UpdateManager um;
+  checkManifest(um, {{"version", "2.0"}, {"notes", "n"}});
+  EXPECT_FALSE(um.updateAvailable());
+  EXPECT_EQ(um.latestVersion(), "2.0");
+  um.openDownloadUrl();
+  EXPECT_EQ(um.lastError(), "No download URL available.");
+}
+
+TEST_F(UpdateManagerTest, OnlyWebAddressesAreAcceptedForDownload) {
+  const char* refused[] = {"file:///etc/passwd", "javascript:alert(1)", "/usr/bin/xterm", "https://"};
+  for (const char* address : refused) {
+    UpdateManager um;
+    checkManifest(um, {{"version", "9.0"}, {"linux_url", address}});
+    EXPECT_TRUE(um.downloadUrl().isEmpty()) << address;
+    EXPECT_FALSE(um.updateAvailable()) << address;
+    um.openDownloadUrl();
+    EXPECT_EQ(um.lastError(), "No download URL available.") << address;
+  }
+  UpdateManager um;
+  checkManifest(um, {{"version", "9.0"}, {"linux_url", "HTTP://example.org/x"}});
+  EXPECT_TRUE(um.updateAvailable());
+}
+
+// --- failures ---------------------------------------------------------------------
+
+TEST_F(UpdateManagerTest, HttpErrorKeepsThePreviousManifest) {
+  UpdateManager um;
+  checkManifest(um, {{"version", "1.5.0"}, {"linux_url", "https://example.org/x"}});
+  ASSERT_TRUE(um.updateAvailable());
+  server_.status = 404;
+  server_.reason = "Not Found";
+  server_.body = "{\"version\": \"9.9.9\"}";
+  check(um);
+  EXPECT_TRUE(um.lastError().startsWith("Update check failed: ")) << um.lastError().toStdString();
+  EXPECT_TRUE(um.lastError().contains("Not Found")) << um.lastError().toStdString();
+  EXPECT_EQ(um.latestVersion(), "1.5.0");
+  EXPECT_TRUE(um.updateAvailable());
+}
+
+TEST_F(UpdateManagerTest, AnswerThatIsNoJsonObjectIsAnInvalidResponse) {
+  const QByteArray bodies[] = {"<html><body>maintenance</body></html>", "{\"version\": \"2.0\",", "[1, 2, 3]", ""};
+  for (const QByteArray& body : bodies) {
+    UpdateManager um;
+    checkManifest(um, {{"version", "1.4"}, {"linux_url", "https://example.org/x"}});
+    server_.body = body;
+    server_.contentType = "text/html";
+    check(um);
+    EXPECT_EQ(um.lastError(), "Invalid update response (HTTP 200).") << body.constData();
+    EXPECT_EQ(um.latestVersion(), "1.4");
+    server_.contentType = "application/json";
+  }
+}
+
+TEST_F(UpdateManagerTest, SilentServerTimesOut) {
+  server_.silent = true;
+  UpdateManager um;
+  um.setRequestTimeoutMs(300);
+  QElapsedTimer clock;
+  clock.start();
+  um.setManifestUrl(server_.url());
+  um.checkNow();
+  ASSERT_TRUE(waitFor([&] { return !um.busy(); }, 5000)) << "time-out did not end the check";
+  EXPECT_GE(clock.elapsed(), 250);
+  EXPECT_TRUE(um.lastError().startsWith("Update check failed: ")) << um.lastError().toStdString();
+  EXPECT_TRUE(um.lastError().contains("cancel", Qt::CaseInsensitive)) << um.lastError().toStdString();
+  EXPECT_FALSE(um.updateAvailable());
+}
+
+TEST_F(UpdateManagerTest, CheckWithoutAddressSendsNothing) {
+  UpdateManager um;
+  QSignalSpy busySpy(&um, &UpdateManager::busyChanged);
+  um.setManifestUrl("  / ");
+  EXPECT_EQ(um.manifestUrl(), "");
+  um.checkNow();
+  EXPECT_FALSE(um.busy());
+  EXPECT_EQ(busySpy.count(), 0);
+  EXPECT_EQ(um.lastError(), "Update URL is not configured.");
+  EXPECT_TRUE(um.lastCheckedAt().isValid());
+}
+
+TEST_F(UpdateManagerTest, SecondCheckWhileBusySendsNoSecondRequest) {
+  server_.serveJson({{"version", "1.0.3"}, {"linux_url", "https://example.org/x"}});
+  UpdateManager um;
+  QSignalSpy stateSpy(&um, &UpdateManager::stateChanged);
+  um.setManifestUrl(server_.url());
+  um.checkNow();
+  const QDateTime first = um.lastCheckedAt();
+  QThread::msleep(5);
+  um.checkNow();
+  EXPECT_GT(um.lastCheckedAt(), first);
+  ASSERT_TRUE(waitFor([&] { return !um.busy(); }));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(server_.requests, 1);
+  EXPECT_TRUE(um.updateAvailable());
+  EXPECT_GE(stateSpy.count(), 3);
+}
+
+// --- settings -------------------------------------------------------------------
+
+TEST_F(UpdateManagerTest, ManifestAddressIsStoredTrimmedAndOnlyOnChange) {
+  UpdateManager um;
+  QSignalSpy spy(&um, &UpdateManager::manifestUrlChanged);
+  um.setManifestUrl("  https://updates.example.org/feed//  ");
+  EXPECT_EQ(um.manifestUrl(), "https://updates.example.org/feed");
+  EXPECT_EQ(spy.count(), 1);
+  EXPECT_EQ(QSettings().value("updates/manifestUrl").toString(), "https://updates.example.org/feed");
+
+  QSettings().setValue("updates/manifestUrl", "marker");
+  um.setManifestUrl("https://updates.example.org/feed/");
+  um.setManifestUrl("https://updates.example.org/feed");
+  EXPECT_EQ(spy.count(), 1);
+  EXPECT_EQ(QSettings().value("updates/manifestUrl").toString(), "marker");
+
+  UpdateManager reloaded;
+  EXPECT_EQ(reloaded.manifestUrl(), "marker");
+}
+
+TEST_F(UpdateManagerTest, AddressFallsBackToEnvironmentThenBuiltInDefault) {
+  {
+    UpdateManager um;
+    EXPECT_TRUE(um.manifestUrl().startsWith("https://")) << um.manifestUrl().toStdString();
+  }
+  qputenv("VELMORA_UPDATE_URL", " http://127.0.0.1:9/second/ ");
+  {
+    UpdateManager um;
+    EXPECT_EQ(um.manifestUrl(), "http://127.0.0.1:9/second");
+  }
+  qputenv("VELMORA_UPDATE_MANIFEST_URL", "http://127.0.0.1:9/first");
+  {
+    UpdateManager um;
+    EXPECT_EQ(um.manifestUrl(), "http://127.0.0.1:9/first");
+  }
+  QSettings().setValue("updates/manifestUrl", "http://127.0.0.1:9/from-settings/");
+  {
+    UpdateManager um;
+    EXPECT_EQ(um.manifestUrl(), "http://127.0.0.1:9/from-settings");
+  }
+  qunsetenv("VELMORA_UPDATE_MANIFEST_URL");
+  qunsetenv("VELMORA_UPDATE_URL");
+}
+
+TEST_F(UpdateManagerTest, LastGoodManifestIsRestoredAfterRestartUnlessBroken) {
+  QDateTime success;
+  {
+    UpdateManager um;
+    checkManifest(um, {{"version", "v1.1.0"}, {"notes", "notes"}, {"linux_url", "https://example.org/x"}});
+    ASSERT_TRUE(um.updateAvailable());
+    success = um.lastSuccessAt();
+  }
+  const int requestsBefore = server_.requests;
+  UpdateManager restarted;
+  EXPECT_TRUE(restarted.updateAvailable());
+  EXPECT_EQ(restarted.latestVersion(), "v1.1.0");
+  EXPECT_EQ(restarted.releaseNotes(), "notes");
+  EXPECT_EQ(restarted.downloadUrl(), QUrl("https://example.org/x"));
+  EXPECT_EQ(restarted.lastSuccessAt(), success);
+  EXPECT_FALSE(restarted.lastCheckedAt().isValid());
+  EXPECT_FALSE(restarted.busy());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(server_.requests, requestsBefore);
+
+  // a cache that does not parse is ignored silently
+  QSettings().setValue("updates/cachedManifestJson", "{\"version\": \"9.0\", ");
+  UpdateManager broken;
+  EXPECT_TRUE(broken.latestVersion().isEmpty());
+  EXPECT_FALSE(broken.lastSuccessAt().isValid());
+  EXPECT_TRUE(broken.lastError().isEmpty());
+}
+
+TEST_F(UpdateManagerTest, ClearStateForgetsTheManifestAndTheCache) {
+  UpdateManager um;
+  checkManifest(um, {{"version", "3.0"}, {"notes", "n"}, {"linux_url", "https://example.org/x"}});
+  ASSERT_TRUE(um.updateAvailable());
+  const QString address = um.manifestUrl();
+  um.clearState();
+  EXPECT_FALSE(um.updateAvailable());
+  EXPECT_TRUE(um.latestVersion().isEmpty());
+  EXPECT_TRUE(um.releaseNotes().isEmpty());
+  EXPECT_TRUE(um.downloadUrl().isEmpty());
+  EXPECT_FALSE(um.lastCheckedAt().isValid());
+  EXPECT_FALSE(um.lastSuccessAt().isValid());
+  EXPECT_EQ(um.manifestUrl(), address);
+  QSettings settings;
+  EXPECT_FALSE(settings.contains("updates/cachedManifestJson"));
+  EXPECT_FALSE(settings.contains("updates/cachedAt"));
+  UpdateManager restarted;
+  EXPECT_TRUE(restarted.latestVersion().isEmpty());
+}
+
+TEST(UpdateManagerText, TrailingSlashesAndBlanksAreTrimmed) {
+  EXPECT_EQ(UpdateManager::trimTrailingSlash("  https://a.example/x//  "), "https://a.example/x");
+  EXPECT_EQ(UpdateManager::trimTrailingSlash("///"), "");
+  EXPECT_EQ(UpdateManager::trimTrailingSlash("https://a.example/x/y"), "https://a.example/x/y");
+}
+
+}  // namespace

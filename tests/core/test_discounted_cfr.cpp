@@ -1,0 +1,366 @@
+// Discounted CFR solve loop: known equilibria, convergence, the discount
+// schedule, measurement points, cancel, node locks, 16-bit storage and
+// determinism across thread counts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "core/discounted_cfr.h"
+#include "solver_spots.h"
+
+namespace velmora {
+namespace {
+
+using testing::make_game;
+using testing::solver_config;
+using testing::Spot;
+
+// A polarised river: OOP holds the nuts (AA) or a bluff catcher that loses
+// to everything (QQ) against IP's KK; one all-in size for both.
+Spot toy_river() {
+  Spot s;
+  s.board = "2s2d2h3c3d";
+  s.oop_range = "AA,QQ";
+  s.ip_range = "KK";
+  s.pot = 100;
+  s.stack = 100;
+  return s;
+}
+
+Spot small_river() {
+  Spot s;
+  s.board = "Qs8s3dTh2c";
+  s.oop_range = "AA,KK,QQ,JJ,TT,99,88,AKs,AQs,AJs,KQs,QJs,JTs,T9s,98s,87s,76s,AKo,AQo";
+  s.ip_range = "QQ-22,AQs-ATs,KQs,KJs,QJs,JTs,T9s,98s,AQo,AJo,KQo";
+  s.bets = "50%";
+  s.raises = "a";
+  s.add_all_in = true;
+  s.pot = 100;
+  s.stack = 300;
+  return s;
+}
+
+// A turn spot without all-ins; both ranges hold well over 128 combos, so the
+// river deals of the training pass run in parallel.
+Spot small_turn() {
+  Spot s;
+  s.board = "Qs8s3dTh";
+  s.oop_range = "22+,ATs+,KTs+,QTs+,JTs,T9s,98s,87s,AJo+,KQo";
+  s.ip_range = "22+,A9s+,KTs+,QTs+,J9s+,T9s,98s,87s,76s,ATo+,KJo+,QJo";
+  s.bets = "50%";
+  s.raises = "";
+  s.pot = 100;
+  s.stack = 1000;
+  return s;
+}
+
+// A flop spot whose turn deals open parallel regions (OOP holds over 128
+// combos); each turn card leads to three river deals, which busy threads
+// share with threads that ran out of turn cards.
+Spot small_flop() {
+  Spot s = small_turn();
+  s.board = "Qs8s3d";
+  s.oop_range = "22+,ATs+,KTs+,QTs+,JTs,T9s,AJo+";
+  s.ip_range = "JJ-22,AQs,KQs,QJs,JTs";
+  return s;
+}
+
+std::uint32_t bits(float x) {
+  std::uint32_t b;
+  std::memcpy(&b, &x, sizeof b);
+  return b;
+}
+
+struct Trace {
+  std::vector<std::uint32_t> iterations;
+  std::vector<float> exploitability;
+};
+
+Trace solve_traced(Game& game, SolverConfig cfg, std::unique_ptr<DiscountedCfr>* out = nullptr) {
+  Trace t;
+  cfg.on_progress = [&t](std::uint32_t it, float e, double ms) {
+    EXPECT_GE(ms, 0.0);
+    t.iterations.push_back(it);
+    t.exploitability.push_back(e);
+  };
+  auto cfr = std::make_unique<DiscountedCfr>(cfg);
+  cfr->solve(game);
+  if (out) *out = std::move(cfr);
+  return t;
+}
+
+// ---------------------------------------------------------------------------
+
+TEST(DiscountedCfrTest, ToyRiverReachesKnownValues) {
+  // Pot-sized all-in: OOP bets AA always and QQ half the time, IP calls half
+  // the time; OOP wins 75 of the 100 chip pot on average.
+  auto game = make_game(toy_river());
+  DiscountedCfr cfr(solver_config(3000, 1, 100, 0.005f));
+  cfr.solve(*game);
+  const auto ev = cfr.expected_values(*game);
+  EXPECT_NEAR(ev[0], 75.0, 0.05);
+  EXPECT_NEAR(ev[1], 25.0, 0.05);
+  EXPECT_LE(cfr.last_exploitability(), 0.05f);
+
+  // 5% rake capped at 3 is paid at every terminal of this tree: the bluff
+  // and call frequencies shift and the two values sum to 97.
+  Spot raked = toy_river();
+  raked.rake_rate = 0.05;
+  raked.rake_cap = 3.0;
+  auto game2 = make_game(raked);
+  DiscountedCfr cfr2(solver_config(3000, 1, 100, 0.005f));
+  cfr2.solve(*game2);
+  const auto ev2 = cfr2.expected_values(*game2);
+  EXPECT_NEAR(ev2[0], 73.119, 0.05);
+  EXPECT_NEAR(ev2[1], 23.881, 0.05);
+
+  // Root strategy: QQ bluffs 100/197 of the time with rake, AA always bets.
+  const auto root = cfr2.average_hand_strategy(0);
+  const auto& pockets = game2->card_context().pockets(0);
+  ASSERT_EQ(root.size(), 2 * pockets.size());
+  const std::size_t H = pockets.size();
+  for (std::size_t h = 0; h < H; ++h) {
+    const bool aces = card_rank(pocket_lo(pockets[h])) == 12;
+    EXPECT_NEAR(root[H + h], aces ? 1.0 : 100.0 / 197.0, 0.02) << h;
+  }
+}
+
+TEST(DiscountedCfrTest, ExploitabilityFallsBelowTargetOnRiverAndTurn) {
+  for (const Spot& spot : {small_river(), small_turn()}) {
+    auto game = make_game(spot);
+    const float target = 0.001f * static_cast<float>(spot.pot);
+    const Trace t = solve_traced(*game, solver_config(3000, 4, 10, target));
+    ASSERT_FALSE(t.iterations.empty());
+    for (std::size_t i = 0; i < t.iterations.size(); ++i) {
+      EXPECT_EQ(t.iterations[i], i + 1);
+      EXPECT_GE(t.exploitability[i], -1e-4f) << spot.board << " iteration " << i + 1;
+    }
+    // Stopped at a measurement that met the target, before the budget.
+    EXPECT_LE(t.exploitability.back(), target) << spot.board;
+    EXPECT_EQ(t.iterations.back() % 10, 0u);
+    EXPECT_LT(t.iterations.back(), 3000u);
+    // Measurements improve overall: the first one is well above the last.
+    EXPECT_GT(t.exploitability[9], 4 * t.exploitability.back()) << spot.board;
+  }
+}
+
+TEST(DiscountedCfrTest, DiscountSchedule) {
+  auto game = make_game(toy_river());
+  SolverConfig cfg = solver_config(70, 1, 0);
+  std::vector<float> alpha, gamma;
+  DiscountedCfr* solver = nullptr;
+  cfg.on_progress = [&](std::uint32_t, float, double) {
+    alpha.push_back(solver->alpha());
+    gamma.push_back(solver->gamma());
+    EXPECT_EQ(solver->beta(), 0.5f);
+  };
+  DiscountedCfr cfr(cfg);
+  solver = &cfr;
+  EXPECT_EQ(cfr.alpha(), 0.0f);
+  EXPECT_EQ(cfr.beta(), 0.5f);
+  cfr.solve(*game);
+  ASSERT_EQ(alpha.size(), 70u);
+  // Iteration i is at index i - 1.
+  EXPECT_EQ(alpha[0], 0.0f);
+  EXPECT_EQ(alpha[1], 0.0f);
+  EXPECT_EQ(alpha[2], 0.5f);
+  for (std::size_t i = 3; i < alpha.size(); ++i) {
+    const double x = static_cast<double>(i) - 1.0;  // t - 1 with t = i
+    EXPECT_FLOAT_EQ(alpha[i], static_cast<float>(x * std::sqrt(x) / (x * std::sqrt(x) + 1.0)));
+    EXPECT_GT(alpha[i], alpha[i - 1]);
+  }
+  for (std::size_t iteration : {1u, 2u, 5u, 17u, 65u}) EXPECT_EQ(gamma[iteration - 1], 0.0f) << iteration;
+  EXPECT_EQ(gamma[2], 0.125f);
+  EXPECT_EQ(gamma[3], static_cast<float>(8.0 / 27.0));
+  // Between restarts gamma grows towards 1: t = 16 + d gives (d / (d + 1))^3.
+  for (std::size_t d = 1; d < 48; ++d) {
+    EXPECT_FLOAT_EQ(gamma[16 + d], static_cast<float>(std::pow(d / (d + 1.0), 3.0))) << d;
+  }
+}
+
+TEST(DiscountedCfrTest, MeasurementPointsAndBudgetEdges) {
+  auto game = make_game(small_river());
+  {
+    // Budget 0: nothing runs.
+    const Trace t = solve_traced(*game, solver_config(0, 1, 50, 1000.0f));
+    EXPECT_TRUE(t.iterations.empty());
+  }
+  {
+    // Interval 0 and a target every measurement meets: every iteration runs
+    // and the only measurement is after the last.
+    std::unique_ptr<DiscountedCfr> cfr;
+    const Trace t = solve_traced(*game, solver_config(30, 1, 0, 1000.0f), &cfr);
+    ASSERT_EQ(t.iterations.size(), 30u);
+    for (std::size_t i = 0; i + 1 < 30; ++i) EXPECT_EQ(t.exploitability[i], 0.0f);
+    EXPECT_GT(t.exploitability[29], 0.0f);
+    EXPECT_EQ(cfr->iterations_done(), 30u);
+    EXPECT_EQ(cfr->last_exploitability(), t.exploitability[29]);
+  }
+  {
+    // Interval 50, budget 120: measured at 50, 100 and 120; each value is
+    // repeated until the next measurement and equals that of a run ending
+    // at the same iteration.
+    const Trace t = solve_traced(*game, solver_config(120, 1, 50));
+    ASSERT_EQ(t.iterations.size(), 120u);
+    for (std::size_t i = 0; i < 49; ++i) EXPECT_EQ(t.exploitability[i], 0.0f);
+    for (std::size_t i = 50; i < 99; ++i) EXPECT_EQ(bits(t.exploitability[i]), bits(t.exploitability[49]));
+    for (std::size_t i = 100; i < 119; ++i) EXPECT_EQ(bits(t.exploitability[i]), bits(t.exploitability[99]));
+    for (std::uint32_t end : {50u, 100u, 120u}) {
+      std::unique_ptr<DiscountedCfr> cfr;
+      solve_traced(*game, solver_config(end, 1, 0), &cfr);
+      EXPECT_EQ(bits(cfr->last_exploitability()), bits(t.exploitability[end - 1])) << end;
+    }
+    EXPECT_NE(t.exploitability[49], t.exploitability[99]);
+  }
+}
+
+TEST(DiscountedCfrTest, CancelStopsBeforeTheNextIteration) {
+  auto game = make_game(small_turn());
+  SolverConfig cfg = solver_config(500, 4, 50);
+  std::vector<std::uint32_t> seen;
+  int asked = 0;
+  cfg.on_progress = [&](std::uint32_t it, float, double) { seen.push_back(it); };
+  cfg.should_cancel = [&] {
+    ++asked;
+    return seen.size() >= 6;
+  };
+  DiscountedCfr cfr(cfg);
+  cfr.solve(*game);
+  EXPECT_EQ(cfr.iterations_done(), 6u);
+  EXPECT_EQ(seen, (std::vector<std::uint32_t>{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(asked, 7);
+  EXPECT_EQ(cfr.last_exploitability(), 0.0f);
+
+  // Cancelled before the first iteration: nothing runs.
+  SolverConfig now = solver_config(10, 1, 1);
+  now.should_cancel = [] { return true; };
+  DiscountedCfr cancelled(now);
+  cancelled.solve(*game);
+  EXPECT_EQ(cancelled.iterations_done(), 0u);
+}
+
+TEST(DiscountedCfrTest, NodeLockIsRespectedAndFreezesRegrets) {
+  auto game = make_game(small_river());
+  const GameNode& root = game->nodes()[0];
+  ASSERT_EQ(root.type, kNodeDecision);
+  const std::size_t A = root.actions.size();
+  ASSERT_GE(A, 3u);
+  const auto& pockets = game->card_context().pockets(root.seat);
+  const std::size_t H = pockets.size();
+
+  // Lock the pocket jacks and the suited ace-kings: 0.7 on action 1, the
+  // rest shared equally; every other hand is left to the solver.
+  LockVector lock(A * H, -1.0f);
+  std::vector<bool> locked(H, false);
+  for (std::size_t h = 0; h < H; ++h) {
+    const Card lo = pocket_lo(pockets[h]);
+    const Card hi = pocket_hi(pockets[h]);
+    const bool jacks = card_rank(lo) == 9 && card_rank(hi) == 9;
+    const bool ak_suited = card_rank(lo) == 11 && card_rank(hi) == 12 && card_suit(lo) == card_suit(hi);
+    if (!jacks && !ak_suited) continue;
+    locked[h] = true;
+    for (std::size_t a = 0; a < A; ++a) lock[a * H + h] = a == 1 ? 0.7f : 0.3f / static_cast<float>(A - 1);
+  }
+  game->set_node_lock(0, std::move(lock));
+  const LockVector& stored = *game->find_node_lock(0);
+
+  DiscountedCfr cfr(solver_config(400, 1, 0));
+  cfr.solve(*game);
+  const auto strategy = cfr.average_hand_strategy(0);
+  ASSERT_EQ(strategy.size(), A * H);
+  bool free_hand_differs = false;
+  for (std::size_t h = 0; h < H; ++h) {
+    if (!locked[h]) {
+      free_hand_differs = free_hand_differs || std::fabs(strategy[H + h] - 0.7f) > 0.05f;
+      continue;
+    }
+    for (std::size_t a = 0; a < A; ++a) EXPECT_NEAR(strategy[a * H + h], stored[a * H + h], 1e-6) << h << " " << a;
+  }
+  EXPECT_TRUE(free_hand_differs);
+  // Regrets of a locked node are never updated, for locked and free hands.
+  for (float r : cfr.node_regrets(0)) EXPECT_EQ(r, 0.0f);
+  // A node below the root still learns.
+  bool learned = false;
+  for (std::size_t i = 1; i < game->nodes().size() && !learned; ++i) {
+    for (float r : cfr.node_regrets(i)) learned = learned || r != 0.0f;
+  }
+  EXPECT_TRUE(learned);
+}
+
+TEST(DiscountedCfrTest, CompressedStorageTracksFullPrecision) {
+  auto game = make_game(small_turn());
+  DiscountedCfr full(solver_config(200, 4, 0));
+  full.solve(*game);
+  const auto ev_full = full.expected_values(*game);
+
+  SolverConfig cfg = solver_config(200, 4, 0);
+  cfg.compress = true;
+  DiscountedCfr compressed(cfg);
+  compressed.solve(*game);
+  EXPECT_TRUE(game->compress());
+  EXPECT_TRUE(compressed.compressed());
+  EXPECT_EQ(2 * compressed.matrix_bytes(), full.matrix_bytes());
+  const auto ev_packed = compressed.expected_values(*game);
+
+  const double pot = 100.0;
+  EXPECT_NEAR(ev_packed[0], ev_full[0], 0.005 * pot);
+  EXPECT_NEAR(ev_packed[1], ev_full[1], 0.005 * pot);
+  EXPECT_LT(compressed.last_exploitability(), 0.005f * pot);
+  EXPECT_LT(full.last_exploitability(), 0.005f * pot);
+  // Root frequencies agree to within a few percent.
+  const auto f_full = full.average_strategy(0);
+  const auto f_packed = compressed.average_strategy(0);
+  ASSERT_EQ(f_full.size(), f_packed.size());
+  for (std::size_t a = 0; a < f_full.size(); ++a) EXPECT_NEAR(f_packed[a], f_full[a], 0.03);
+}
+
+TEST(DiscountedCfrTest, SameSpotGivesTheSameRunForAnyThreadCount) {
+  auto game = make_game(small_turn());
+  ASSERT_GE(game->card_context().hand_count(0), 128u);
+  ASSERT_GE(game->card_context().hand_count(1), 128u);
+  const Trace single = solve_traced(*game, solver_config(60, 1, 10));
+  std::unique_ptr<DiscountedCfr> a;
+  std::unique_ptr<DiscountedCfr> b;
+  const Trace four_a = solve_traced(*game, solver_config(60, 4, 10), &a);
+  const Trace four_b = solve_traced(*game, solver_config(60, 4, 10), &b);
+  ASSERT_EQ(single.exploitability.size(), 60u);
+  for (std::size_t i = 0; i < 60; ++i) {
+    EXPECT_EQ(bits(four_a.exploitability[i]), bits(four_b.exploitability[i])) << i;
+    EXPECT_EQ(bits(four_a.exploitability[i]), bits(single.exploitability[i])) << i;
+  }
+  EXPECT_GT(single.exploitability[59], 0.0f);
+  for (std::size_t node = 0; node < game->nodes().size(); ++node) {
+    const auto sa = a->node_strategy_sums(node);
+    const auto sb = b->node_strategy_sums(node);
+    ASSERT_EQ(sa.size(), sb.size());
+    if (sa.empty()) continue;
+    ASSERT_EQ(std::memcmp(sa.data(), sb.data(), sa.size() * sizeof(float)), 0) << node;
+  }
+
+  auto flop = make_game(small_flop());
+  ASSERT_GE(flop->card_context().hand_count(0), 128u);
+  const Trace flop_single = solve_traced(*flop, solver_config(10, 1, 5));
+  for (int run = 0; run < 2; ++run) {
+    const Trace flop_four = solve_traced(*flop, solver_config(10, 4, 5));
+    ASSERT_EQ(flop_four.exploitability.size(), 10u);
+    for (std::size_t i = 0; i < 10; ++i) {
+      EXPECT_EQ(bits(flop_four.exploitability[i]), bits(flop_single.exploitability[i])) << "flop " << i;
+    }
+  }
+  // A second solve on the same object starts again from zero regrets.
+  SolverConfig again = solver_config(60, 4, 10);
+  std::vector<float> second;
+  again.on_progress = [&](std::uint32_t, float e, double) { second.push_back(e); };
+  DiscountedCfr twice(again);
+  twice.solve(*game);
+  second.clear();
+  twice.solve(*game);
+  ASSERT_EQ(second.size(), 60u);
+  for (std::size_t i = 0; i < 60; ++i) EXPECT_EQ(bits(second[i]), bits(single.exploitability[i])) << i;
+}
+
+}  // namespace
+}  // namespace velmora

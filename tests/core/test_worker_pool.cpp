@@ -1,0 +1,202 @@
+// Worker pool, parallel_for chunking and the scratch stack.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <mutex>
+#include <stdexcept>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "core/discounted_cfr.h"
+#include "core/worker_pool.h"
+
+namespace velmora {
+namespace {
+
+using Range = std::pair<std::size_t, std::size_t>;
+
+struct Recorded {
+  std::vector<Range> ranges;
+  std::thread::id last_chunk_thread;
+};
+
+Recorded run_chunks(std::size_t threads, std::size_t count) {
+  SolverConfig cfg;
+  cfg.thread_count = threads;
+  DiscountedCfr cfr(cfg);
+  Recorded rec;
+  std::mutex m;
+  cfr.parallel_for(count, [&](std::size_t b, std::size_t e) {
+    std::lock_guard<std::mutex> lock(m);
+    rec.ranges.emplace_back(b, e);
+    if (e == count) rec.last_chunk_thread = std::this_thread::get_id();
+  });
+  std::sort(rec.ranges.begin(), rec.ranges.end());
+  return rec;
+}
+
+TEST(ParallelForTest, ChunkingExamples) {
+  {
+    const Recorded r = run_chunks(8, 1000);
+    ASSERT_EQ(r.ranges.size(), 8u);
+    for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(r.ranges[i], Range(i * 125, (i + 1) * 125));
+    EXPECT_EQ(r.last_chunk_thread, std::this_thread::get_id());
+  }
+  {
+    const Recorded r = run_chunks(4, 3);
+    EXPECT_EQ(r.ranges, (std::vector<Range>{{0, 1}, {1, 2}, {2, 3}}));
+    EXPECT_EQ(r.last_chunk_thread, std::this_thread::get_id());
+  }
+  {
+    const Recorded r = run_chunks(3, 10);
+    EXPECT_EQ(r.ranges, (std::vector<Range>{{0, 4}, {4, 8}, {8, 10}}));
+  }
+  {
+    // ceil(7 / 4) = 2 per chunk gives four chunks, the last one short.
+    const Recorded r = run_chunks(4, 7);
+    EXPECT_EQ(r.ranges, (std::vector<Range>{{0, 2}, {2, 4}, {4, 6}, {6, 7}}));
+  }
+}
+
+TEST(ParallelForTest, SmallCountsAndSingleThreadRunInlineOnce) {
+  for (std::size_t count : {0u, 1u}) {
+    const Recorded r = run_chunks(4, count);
+    EXPECT_EQ(r.ranges, (std::vector<Range>{{0, count}}));
+  }
+  SolverConfig cfg;
+  cfg.thread_count = 1;
+  DiscountedCfr single(cfg);
+  EXPECT_EQ(single.thread_count(), 1u);
+  std::vector<std::thread::id> ids;
+  single.parallel_for(100, [&](std::size_t b, std::size_t e) {
+    EXPECT_EQ(b, 0u);
+    EXPECT_EQ(e, 100u);
+    ids.push_back(std::this_thread::get_id());
+  });
+  EXPECT_EQ(ids, std::vector<std::thread::id>{std::this_thread::get_id()});
+
+  cfg.thread_count = 0;  // below 2 means one thread
+  EXPECT_EQ(DiscountedCfr(cfg).thread_count(), 1u);
+}
+
+TEST(ParallelForTest, CoversEveryIndexOnceUnderLoad) {
+  SolverConfig cfg;
+  cfg.thread_count = 6;
+  DiscountedCfr cfr(cfg);
+  for (int round = 0; round < 200; ++round) {
+    const std::size_t count = 1 + static_cast<std::size_t>(round * 7 % 97);
+    std::vector<std::atomic<int>> hits(count);
+    cfr.parallel_for(count, [&](std::size_t b, std::size_t e) {
+      for (std::size_t i = b; i < e; ++i) hits[i].fetch_add(1);
+    });
+    for (std::size_t i = 0; i < count; ++i) ASSERT_EQ(hits[i].load(), 1) << "round " << round << " index " << i;
+  }
+}
+
+// Inside a chunk (on a worker, or the caller's own share) a nested call runs
+// inline, so a busy pool never waits on work queued behind itself.
+TEST(ParallelForTest, NestedCallsRunInline) {
+  SolverConfig cfg;
+  cfg.thread_count = 3;
+  DiscountedCfr cfr(cfg);
+  std::mutex m;
+  std::vector<std::pair<std::thread::id, std::size_t>> inner_calls;  // thread, number of inner chunks
+  std::atomic<int> total{0};
+  cfr.parallel_for(3, [&](std::size_t b, std::size_t e) {
+    for (std::size_t i = b; i < e; ++i) {
+      std::atomic<std::size_t> chunks{0};
+      const auto outer_thread = std::this_thread::get_id();
+      std::atomic<bool> same_thread{true};
+      cfr.parallel_for(50, [&](std::size_t ib, std::size_t ie) {
+        chunks.fetch_add(1);
+        if (std::this_thread::get_id() != outer_thread) same_thread.store(false);
+        total.fetch_add(static_cast<int>(ie - ib));
+      });
+      std::lock_guard<std::mutex> lock(m);
+      inner_calls.emplace_back(outer_thread, same_thread.load() ? chunks.load() : 999);
+    }
+  });
+  EXPECT_EQ(total.load(), 150);
+  ASSERT_EQ(inner_calls.size(), 3u);
+  for (const auto& [thread, chunks] : inner_calls) EXPECT_EQ(chunks, 1u);
+  // After the outer call the caller splits work again.
+  std::atomic<int> pieces{0};
+  cfr.parallel_for(10, [&](std::size_t, std::size_t) { pieces.fetch_add(1); });
+  EXPECT_EQ(pieces.load(), 3);
+}
+
+TEST(ParallelForTest, ChunkExceptionReachesCallerAfterAllChunks) {
+  SolverConfig cfg;
+  cfg.thread_count = 4;
+  DiscountedCfr cfr(cfg);
+  std::atomic<int> finished{0};
+  EXPECT_THROW(cfr.parallel_for(4,
+                                [&](std::size_t b, std::size_t) {
+                                  if (b == 0) throw std::runtime_error("chunk failed");
+                                  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                                  finished.fetch_add(1);
+                                }),
+               std::runtime_error);
+  EXPECT_EQ(finished.load(), 3);
+  // The pool keeps working afterwards.
+  std::atomic<int> count{0};
+  cfr.parallel_for(8, [&](std::size_t b, std::size_t e) { count.fetch_add(static_cast<int>(e - b)); });
+  EXPECT_EQ(count.load(), 8);
+}
+
+TEST(WorkerPoolTest, DestructionRunsQueuedTasks) {
+  std::atomic<int> done{0};
+  std::promise<void> gate;
+  std::shared_future<void> open = gate.get_future().share();
+  std::thread releaser;
+  {
+    WorkerPool pool(1);
+    EXPECT_EQ(pool.size(), 1u);
+    pool.submit([open] { open.wait(); });
+    for (int i = 0; i < 10; ++i) pool.submit([&done] { done.fetch_add(1); });
+    releaser = std::thread([&gate] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(30));
+      gate.set_value();
+    });
+    // Leaving the scope stops the pool while ten tasks are still queued.
+  }
+  releaser.join();
+  EXPECT_EQ(done.load(), 10);
+}
+
+TEST(WorkerPoolTest, OnWorkerFlagIsSetOnlyInsideTasks) {
+  EXPECT_FALSE(WorkerPool::on_worker());
+  std::promise<bool> seen;
+  auto result = seen.get_future();
+  {
+    WorkerPool pool(2);
+    pool.submit([&seen] { seen.set_value(WorkerPool::on_worker()); });
+  }
+  EXPECT_TRUE(result.get());
+  EXPECT_FALSE(WorkerPool::on_worker());
+}
+
+TEST(ScratchStackTest, DeepFramesComeFromTheQueue) {
+  DiscountedCfr::ScratchStack stack;
+  DiscountedCfr::Frame& shallow = stack.frame(31);
+  EXPECT_EQ(stack.overflow_frames(), 0u);
+  DiscountedCfr::Frame& deep = stack.frame(40);
+  EXPECT_EQ(stack.overflow_frames(), 9u);
+  deep.buf[0].assign(5, 1.0f);
+  shallow.buf[0].assign(3, 2.0f);
+  // Growing further keeps earlier frames where they are.
+  DiscountedCfr::Frame& deeper = stack.frame(60);
+  EXPECT_EQ(stack.overflow_frames(), 29u);
+  EXPECT_EQ(&stack.frame(40), &deep);
+  EXPECT_EQ(deep.buf[0].size(), 5u);
+  EXPECT_NE(&deeper, &deep);
+  EXPECT_EQ(&stack.frame(31), &shallow);
+  EXPECT_EQ(stack.overflow_frames(), 29u);
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,49 @@
+// Entry point of the Qt Quick Test suite of the shell, home and settings:
+// every test file gets the real back-end objects in a test settings scope.
+#include "tests/qml_shell/shell_test_backend.h"
+
+#include <QLoggingCategory>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtQuickTest/quicktest.h>
+
+Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
+
+// A scratch directory for the files one test file writes, removed with its engine.
+class ScratchDir : public QObject {
+ public:
+  explicit ScratchDir(QObject* parent) : QObject(parent) {}
+  QString path() const { return dir_.path(); }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+class Setup : public QObject {
+  Q_OBJECT
+ public slots:
+  void applicationAvailable() {
+    shell_test::prepareApplication(QStringLiteral("CaldiruneShellTests"));
+    // The controller reports every solve iteration at info level; the
+    // tests' output keeps warnings and the QML console only.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.info=false"));
+    QSettings().clear();  // every run starts from empty per-user settings
+    // Test files are compiled before the engine reaches qmlEngineAvailable,
+    // so the module's import path must already be known from the environment.
+    qputenv("QML_IMPORT_PATH", shell_test::moduleImportPath().toLocal8Bit());
+  }
+  void qmlEngineAvailable(QQmlEngine* engine) {
+    shell_test::publishBackend(engine);
+    auto* scratch = new ScratchDir(engine);
+    engine->rootContext()->setContextProperty(QStringLiteral("scratchDirUrl"),
+                                              QUrl::fromLocalFile(scratch->path()).toString());
+  }
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(qml_shell, Setup)
+
+#include "main.moc"

@@ -1,0 +1,125 @@
+// Shows the application shell with the real back end on one page in one
+// palette, for scripts/shell-screenshots.sh ("solve": the Quick Solve spot
+// being solved, started as F5 starts it). Prints "READY" once the page is
+// up and has settled; the script then captures the screen and ends it.
+//
+//   shell_screenshot_host --page home|settings|solve --theme dark|light
+#include "tests/qml_shell/shell_test_backend.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QSettings>
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <cstdio>
+
+Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
+
+namespace {
+
+const char* kHostQml = R"QML(
+import QtQuick
+import QtQuick.Window
+import Velmora
+
+Window {
+    id: window
+    property string page: "home"
+    width: 1540
+    height: 1200
+    visible: true
+    color: "#080B12"
+    title: "Caldirune"
+
+    AppShell {
+        id: shell
+        anchors.fill: parent
+        controller: appController
+    }
+
+    function _show() {
+        if (page === "settings")
+            shell.requestNavigate(4)
+        else if (page === "solve")
+            shell.resetToDefaults()
+        if (page !== "solve")
+            settleTimer.start()
+    }
+
+    // The Solve page opens once the estimate for the spot has arrived; the
+    // picture shows the solve running there, as F5 starts it.
+    Connections {
+        target: shell
+        function onCanSolveChanged() {
+            if (window.page === "solve" && shell.canSolve && !appController.running)
+                shell._startSolveFromShortcut()
+        }
+    }
+    Connections {
+        target: appController
+        function onStatusTextChanged() {
+            var m = /^Iter (\d+)/.exec(appController.statusText)
+            if (window.page === "solve" && m && Number(m[1]) >= 5 && !settleTimer.running)
+                settleTimer.start()
+        }
+    }
+
+    Timer { id: settleTimer; interval: 1500; onTriggered: hostReport.ready() }
+    onClosing: if (appController.running) appController.cancelSolve()
+    Component.onCompleted: Qt.callLater(_show)
+}
+)QML";
+
+// Tells the capturing script that the page is on screen.
+class HostReport : public QObject {
+  Q_OBJECT
+ public:
+  Q_INVOKABLE void ready() {
+    std::printf("READY\n");
+    std::fflush(stdout);
+  }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QGuiApplication app(argc, argv);
+  shell_test::prepareApplication(QStringLiteral("CaldiruneShellShots"));
+
+  QCommandLineParser parser;
+  parser.addHelpOption();
+  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings or solve"), QStringLiteral("page"),
+                    QStringLiteral("home")});
+  parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
+                    QStringLiteral("dark")});
+  parser.process(app);
+
+  {
+    // The shell reads the palette from the settings when it starts.
+    QSettings settings;
+    settings.clear();
+    settings.setValue(QStringLiteral("ui/darkMode"), parser.value(QStringLiteral("theme")) != QLatin1String("light"));
+    settings.setValue(QStringLiteral("ui/accentHex"), QString());
+  }
+
+  QQmlEngine engine;
+  shell_test::publishBackend(&engine);
+  HostReport report;
+  engine.rootContext()->setContextProperty(QStringLiteral("hostReport"), &report);
+  QQmlComponent component(&engine);
+  component.setData(kHostQml, QUrl(QStringLiteral("qrc:/shell_screenshot_host.qml")));
+  QObject* window = component.createWithInitialProperties(
+      {{QStringLiteral("page"), parser.value(QStringLiteral("page"))}});
+  if (!window) {
+    std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
+    return 1;
+  }
+  const int rc = app.exec();
+  delete window;
+  return rc;
+}
+
+#include "screenshot_host.moc"

@@ -1,0 +1,44 @@
+#include "tests/qml_shell/shell_test_backend.h"
+
+#include "backend/app_controller.h"
+#include "backend/language_manager.h"
+#include "backend/update_manager.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickStyle>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <clocale>
+
+namespace shell_test {
+
+void prepareApplication(const QString& scopeName) {
+  QStandardPaths::setTestModeEnabled(true);
+  QCoreApplication::setOrganizationName(scopeName);
+  QCoreApplication::setApplicationName(scopeName);
+  QCoreApplication::setApplicationVersion(QStringLiteral("1.0.1"));
+  std::setlocale(LC_NUMERIC, "C");
+  QQuickStyle::setStyle(QStringLiteral("Basic"));
+}
+
+QString moduleImportPath() {
+  // The module directory is ".../Velmora"; imports resolve from its parent.
+  return QFileInfo(QStringLiteral(VELMORA_MODULE_DIR)).absolutePath();
+}
+
+void publishBackend(QQmlEngine* engine) {
+  engine->addImportPath(moduleImportPath());
+  auto* languageManager = new LanguageManager(engine, engine);
+  engine->rootContext()->setContextProperty(QStringLiteral("languageManager"), languageManager);
+  auto* appController = new AppController(engine);
+  engine->rootContext()->setContextProperty(QStringLiteral("appController"), appController);
+  auto* updates = new UpdateManager(engine);
+  engine->rootContext()->setContextProperty(QStringLiteral("updates"), updates);
+}
+
+}  // namespace shell_test

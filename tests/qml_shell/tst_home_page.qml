@@ -1,0 +1,219 @@
+import QtQuick
+import QtTest
+import Qt.labs.settings
+import Velmora
+import "spots.js" as Spots
+
+// Home page against the real controller: figures read from the per-user
+// statistics, the system card, the activity grid of recorded days, and
+// saving and opening project files (failures included).
+Item {
+    id: host
+    width: 1540
+    height: 1100
+
+    Component {
+        id: shellComp
+        AppShell { anchors.fill: parent; controller: appController }
+    }
+
+    // The statistics as the controller keeps them (no category: full keys).
+    Settings { id: stats }
+
+
+    TestCase {
+        name: "HomePage"
+        when: windowShown
+
+        property var shell: null
+        property var home: null
+        property int fileSerial: 0
+
+        SignalSpy { id: loadedSpy; signalName: "projectLoaded" }
+
+        function init() {
+            appController.clearPlayVsSolutionStats()
+            shell = createTemporaryObject(shellComp, host)
+            verify(shell)
+            home = findChild(shell, "homePage")
+            loadedSpy.target = home
+            loadedSpy.clear()
+        }
+
+        function cleanup() {
+            if (appController.running) {
+                appController.cancelSolve()
+                tryCompare(appController, "running", false, 20000)
+            }
+        }
+
+        function statValue(name) { return findChild(findChild(home, name), "statValue").text }
+
+        function fileUrl(suffix) {
+            fileSerial += 1
+            return scratchDirUrl + "/project-" + fileSerial + suffix
+        }
+
+        function test_statistics_from_settings() {
+            stats.setValue("playVsSolution/total/hands", 200)
+            stats.setValue("playVsSolution/total/mistakes", 1)
+            stats.setValue("playVsSolution/total/evLossSum", 20.0)
+            home.reloadPlayVsSolutionStats()
+            compare(statValue("handsStat"), "0 / 200")
+            compare(statValue("accuracyStat"), "— / 100", "99.5 % rounds up; no hands today")
+            compare(statValue("evLossStat"), "— / 0.100")
+            compare(findChild(findChild(home, "accuracyStat"), "statUnit").text, "%")
+            compare(findChild(findChild(home, "evLossStat"), "statUnit").text, "EV")
+        }
+
+        function test_recorded_hand_reloads_the_figures() {
+            appController.recordPlayVsSolutionHand(false, 0.25)
+            compare(statValue("handsStat"), "1 / 1")
+            compare(statValue("accuracyStat"), "0 / 0")
+            compare(statValue("evLossStat"), "0.250 / 0.250")
+            appController.recordPlayVsSolutionHand(false, 0)
+            compare(statValue("handsStat"), "2 / 2")
+            compare(statValue("accuracyStat"), "50 / 50")
+            compare(statValue("evLossStat"), "0.125 / 0.125")
+        }
+
+        function test_clear_asks_first() {
+            appController.recordPlayVsSolutionHand(true, 1.5)
+            var dialog = findChild(home, "clearPlayStatsDialog")
+            verify(dialog)
+            mouseClick(findChild(home, "clearStatsButton"))
+            tryCompare(dialog, "visible", true)
+            dialog.reject()
+            compare(statValue("handsStat"), "1 / 1", "cancel keeps the statistics")
+            dialog.open()
+            dialog.accept()
+            compare(statValue("handsStat"), "0 / 0")
+            compare(statValue("accuracyStat"), "— / —")
+            compare(statValue("evLossStat"), "— / —")
+        }
+
+        function test_system_card() {
+            compare(home.threadsText, appController.systemThreadCount + " available")
+            compare(home.memoryText,
+                    appController.systemMemoryText + " (" + appController.systemAvailableMemoryText + " free)")
+            verify(/GB/.test(home.memoryText))
+        }
+
+        function test_activity_of_recorded_days() {
+            var today = new Date()
+            var key = "solveActivity/" + Spots.isoDate(today) + "/"
+            stats.setValue(key + "solves", 3)
+            stats.setValue(key + "iterationsSum", 1238)
+            stats.setValue(key + "exploitabilitySum", 0.3)
+            var earlier = new Date(today.getFullYear(), today.getMonth(), today.getDate() - 10)
+            stats.setValue("solveActivity/" + Spots.isoDate(earlier) + "/solves", 1)
+            home.reloadSolveActivity()
+            compare(home.solveActivityGrid.length, 364)
+
+            var cell = findChild(home, "day-" + Spots.isoDate(today))
+            verify(cell, "today's cell")
+            compare(cell.solves, 3)
+            compare(cell.fillColor, shell.theme.accent)
+            compare(cell.tooltipText, Spots.isoDate(today) + "\nSolves: 3\nAvg iters: 413\nAvg expl: 0.1000")
+            var one = findChild(home, "day-" + Spots.isoDate(earlier))
+            compare(one.solves, 1)
+            verify(Qt.colorEqual(one.fillColor, shell.theme.withOpacity(shell.theme.accent, 0.55)))
+        }
+
+        function test_finished_solve_shows_up_in_the_grid() {
+            var today = Spots.isoDate(new Date())
+            var before = findChild(home, "day-" + today).solves
+            shell.resetToNewProject()
+            shell.applyProjectState(Spots.riverSpot(20))
+            tryCompare(shell, "canSolve", true, 15000)
+            appController.startSolveWithConfig(shell._solveMemCfg())
+            tryCompare(appController, "statusText", "Done", 30000)
+            tryCompare(findChild(home, "day-" + today), "solves", before + 1)
+        }
+
+        function test_save_and_open_round_trip() {
+            shell.resetToDefaults()
+            shell.boardText = "AsKsQs"
+            shell.rakePercent = 2.5
+            var url = fileUrl(".velmoraproj")
+            compare(home._saveProjectTo(url), true)
+            compare(findChild(home, "projectErrorText").visible, false)
+
+            shell.resetToNewProject()
+            shell.navIndex = 0
+            compare(home._openProjectFrom(url), true)
+            compare(loadedSpy.count, 1)
+            compare(loadedSpy.signalArguments[0][1], false)
+            compare(shell.boardText, "AsKsQs")
+            compare(shell.rakePercent, 2.5)
+            compare(findChild(shell, "projectPage").boardText, "AsKsQs")
+            compare(shell.navIndex, 1, "no results: Setup")
+        }
+
+        function test_file_name_without_extension_is_kept() {
+            shell.resetToDefaults()
+            var url = fileUrl("")
+            compare(home._saveProjectTo(url), true)
+            compare(appController.readTextFile(url).ok, true)
+        }
+
+        function test_project_with_results_opens_results() {
+            shell.resetToNewProject()
+            shell.applyProjectState(Spots.riverSpot(20))
+            tryCompare(shell, "canSolve", true, 15000)
+            appController.startSolveWithConfig(shell._solveMemCfg())
+            tryCompare(appController, "statusText", "Done", 30000)
+            var url = fileUrl(".velmoraproj")
+            compare(home._saveProjectTo(url), true)
+            appController.clearResults()
+            compare(appController.resultIterations, 0)
+            shell.navIndex = 0
+            compare(home._openProjectFrom(url), true)
+            compare(loadedSpy.signalArguments[0][1], true)
+            compare(shell.navIndex, 3)
+            verify(appController.resultIterations > 0)
+        }
+
+        function test_save_failure_is_shown() {
+            ignoreWarning(/saveProject/)
+            ignoreWarning(/Save failed:/)
+            compare(home._saveProjectTo("http://example.com/project.velmoraproj"), false)
+            var line = findChild(home, "projectErrorText")
+            compare(line.visible, true)
+            verify(line.text.indexOf("Could not save the project") === 0, line.text)
+        }
+
+        function test_open_failure_is_shown_and_changes_nothing() {
+            var url = fileUrl(".json")
+            compare(appController.saveTextFile(url, "{\"format\": \"something else\"}").ok, true)
+            shell.resetToDefaults()
+            shell.navIndex = 0
+            ignoreWarning(/Load failed: Unrecognized project format/)
+            compare(home._openProjectFrom(url), false)
+            compare(loadedSpy.count, 0)
+            compare(shell.boardText, "QsJh2h")
+            compare(shell.navIndex, 0)
+            var line = findChild(home, "projectErrorText")
+            compare(line.visible, true)
+            compare(line.text, "Could not open the project: Unrecognized project format")
+            // A later success clears the message.
+            var good = fileUrl(".velmoraproj")
+            home._saveProjectTo(good)
+            home._openProjectFrom(good)
+            compare(line.visible, false)
+        }
+
+        function test_loaded_project_with_a_mistyped_key_applies_the_rest() {
+            var url = fileUrl(".velmoraproj")
+            var doc = { format: "velmora_project", version: 1, hasResults: false,
+                        project: { boardText: "7h6h5h", startingPot: "lots", effectiveStack: 333 } }
+            compare(appController.saveTextFile(url, JSON.stringify(doc)).ok, true)
+            shell.resetToDefaults()
+            ignoreWarning(/invalid value for startingPot/)
+            compare(home._openProjectFrom(url), true)
+            compare(shell.boardText, "7h6h5h")
+            compare(shell.startingPot, 180)
+            compare(shell.effectiveStack, 333)
+        }
+    }
+}

@@ -1,0 +1,244 @@
+import QtQuick
+import QtTest
+import Qt.labs.settings
+import Velmora
+
+// Settings page inside the real shell: accent and palette switching, what
+// is stored and when, what the next start applies, the language list and
+// the update card.
+Item {
+    id: host
+    width: 1540
+    height: 1100
+
+    Component {
+        id: shellComp
+        AppShell { anchors.fill: parent; controller: appController }
+    }
+    Component {
+        id: lonePageComp
+        SettingsPage { anchors.fill: parent }
+    }
+
+    // Reads and seeds the stored "ui" keys the way another run would see them.
+    Settings {
+        id: stored
+        category: "ui"
+    }
+
+    TestCase {
+        name: "SettingsPage"
+        when: windowShown
+
+        property var shell: null
+        property var page: null
+
+        function seed(dark, accent) {
+            stored.setValue("darkMode", dark)
+            stored.setValue("accentHex", accent)
+            stored.sync()
+        }
+
+        function storedDark() { return String(stored.value("darkMode", "")) }
+        function storedAccent() { return String(stored.value("accentHex", "")) }
+
+        function init() {
+            seed(true, "")
+            shell = createTemporaryObject(shellComp, host)
+            verify(shell)
+            page = findChild(shell, "settingsPage")
+            shell.navIndex = 4
+            waitForRendering(page)
+        }
+
+        function cleanup() {
+            if (typeof languageManager !== "undefined" && languageManager.currentLanguage !== "system")
+                languageManager.setLanguage("system")
+        }
+
+        function test_accent_text_rules_data() {
+            return [
+                { tag: "swatch colour with blanks", text: "  #58a6ff ", override: true, accent: "#58a6ff" },
+                { tag: "with alpha", text: "#8058A6FF", override: true, accent: "#8058a6ff" },
+                { tag: "five digits", text: "#12345", override: false, accent: "#3fb950" },
+                { tag: "seven digits", text: "#1234567", override: false, accent: "#3fb950" },
+                { tag: "no hash", text: "58A6FF", override: false, accent: "#3fb950" },
+                { tag: "a name", text: "red", override: false, accent: "#3fb950" }
+            ]
+        }
+
+        function test_accent_text_rules(data) {
+            page.applyAccentHex(data.text)
+            compare(shell.theme.useAccentOverride, data.override)
+            verify(Qt.colorEqual(shell.theme.accent, data.accent), String(shell.theme.accent))
+        }
+
+        function test_empty_accent_text_switches_the_override_off() {
+            page.applyAccentHex("#F0B429")
+            compare(shell.theme.useAccentOverride, true)
+            page.applyAccentHex("   ")
+            compare(shell.theme.useAccentOverride, false)
+            page.applyAccentHex("#F0B429")
+            page.applyAccentHex("#xyz")
+            compare(shell.theme.useAccentOverride, true, "a bad text keeps the current accent")
+            verify(Qt.colorEqual(shell.theme.accent, "#F0B429"))
+        }
+
+        function test_swatch_click_recolours_and_moves_the_highlight() {
+            var green = findChild(page, "swatchGreen")
+            var blue = findChild(page, "swatchBlue")
+            var reset = findChild(page, "accentResetButton")
+            compare(green.highlighted, true, "the dark default accent is the green swatch")
+            compare(reset.enabled, false)
+            mouseClick(blue)
+            verify(Qt.colorEqual(shell.theme.accent, "#58A6FF"))
+            compare(blue.highlighted, true)
+            compare(green.highlighted, false)
+            compare(blue.border.color, shell.theme.strokeFocus)
+            compare(green.border.color, shell.theme.stroke)
+            compare(reset.enabled, true)
+            // Accent-coloured parts elsewhere follow at once.
+            var track = findChild(findChild(page, "darkModeSwitch"), "switchTrack")
+            tryCompare(track, "color", shell.theme.accent)
+            mouseClick(reset)
+            compare(shell.theme.useAccentOverride, false)
+            compare(reset.enabled, false)
+            compare(green.highlighted, true)
+            shell.theme.dark = false
+            compare(green.highlighted, false, "the light default accent matches no swatch")
+        }
+
+        function test_dark_mode_switch_and_theme_follow_each_other() {
+            var toggle = findChild(page, "darkModeSwitch")
+            compare(toggle.checked, true)
+            mouseClick(toggle)
+            compare(page.darkMode, false)
+            compare(shell.theme.dark, false)
+            shell.theme.dark = true
+            compare(page.darkMode, true, "a palette change elsewhere moves the switch")
+            compare(toggle.checked, true)
+            mouseClick(toggle)
+            compare(shell.theme.dark, false, "and the switch still drives the palette")
+        }
+
+        function test_theme_switch_repaints_the_window() {
+            var barBackground = findChild(shell, "topbar").background
+            var cardBase = findChild(findChild(page, "appearanceCard"), "cardBase")
+            compare(barBackground.color, "#0d1117")
+            compare(cardBase.color, "#1c2128")
+            mouseClick(findChild(page, "darkModeSwitch"))
+            compare(barBackground.color, "#ffffff")
+            compare(cardBase.color, "#ffffff")
+            var homeCard = findChild(findChild(shell, "homePage"), "systemCard")
+            compare(findChild(homeCard, "cardBase").color, "#ffffff")
+            compare(findChild(findChild(shell, "homePage"), "handsStat").color, "#ffffff")
+        }
+
+        function test_nothing_is_stored_without_saving() {
+            mouseClick(findChild(page, "darkModeSwitch"))
+            mouseClick(findChild(page, "swatchRed"))
+            compare(storedDark(), "true")
+            compare(storedAccent(), "")
+            var next = createTemporaryObject(shellComp, host)
+            compare(next.theme.dark, true, "a restart shows the palette last saved")
+            compare(next.theme.useAccentOverride, false)
+        }
+
+        function test_save_stores_and_the_next_start_applies() {
+            mouseClick(findChild(page, "swatchPurple"))
+            mouseClick(findChild(page, "darkModeSwitch"))
+            mouseClick(findChild(page, "saveSettingsButton"))
+            compare(storedAccent(), "#a371f7")
+            compare(storedDark(), "false")
+            var next = createTemporaryObject(shellComp, host)
+            compare(next.theme.dark, false)
+            compare(next.theme.useAccentOverride, true)
+            verify(Qt.colorEqual(next.theme.accent, "#A371F7"))
+            compare(findChild(next, "settingsPage").darkMode, false)
+        }
+
+        function test_save_keeps_alpha_in_the_colour_text() {
+            page.applyAccentHex("#8058A6FF")
+            page.saveSettings()
+            compare(storedAccent(), "#8058a6ff")
+        }
+
+        function test_reset_to_defaults_stores_at_once() {
+            mouseClick(findChild(page, "swatchGold"))
+            mouseClick(findChild(page, "darkModeSwitch"))
+            page.saveSettings()
+            mouseClick(findChild(page, "resetDefaultsButton"))
+            compare(page.darkMode, true)
+            compare(shell.theme.dark, true)
+            compare(shell.theme.useAccentOverride, false)
+            compare(storedDark(), "true")
+            compare(storedAccent(), "")
+        }
+
+        function test_stored_accent_at_start_data() {
+            return [
+                { tag: "colour", hex: " #F0883E ", override: true },
+                { tag: "blanks only", hex: "   ", override: false },
+                { tag: "not a colour", hex: "bogus", override: false, warns: true },
+                { tag: "five digits", hex: "#F0883", override: false, warns: true }
+            ]
+        }
+
+        function test_stored_accent_at_start(data) {
+            seed(true, data.hex)
+            if (data.warns)
+                ignoreWarning(/Ignoring stored accent colour/)
+            var next = createTemporaryObject(shellComp, host)
+            compare(next.theme.useAccentOverride, data.override)
+            if (data.override)
+                verify(Qt.colorEqual(next.theme.accent, "#F0883E"))
+            else
+                verify(Qt.colorEqual(next.theme.accent, "#3FB950"), "invalid text falls back to the default accent")
+        }
+
+        function test_stored_light_mode_at_start() {
+            seed(false, "")
+            var next = createTemporaryObject(shellComp, host)
+            compare(next.theme.dark, false)
+            compare(findChild(findChild(next, "settingsPage"), "darkModeSwitch").checked, false)
+        }
+
+        function test_page_without_theme_is_inert() {
+            var lone = createTemporaryObject(lonePageComp, host)
+            lone.applyAccentHex("#58A6FF")
+            compare(findChild(lone, "accentResetButton").enabled, false)
+            compare(findChild(lone, "swatchBlue").border.color, "#30363d")
+        }
+
+        function test_language_list_follows_the_service() {
+            var combo = findChild(page, "languageCombo")
+            compare(combo.currentIndex, 0)
+            compare(combo.currentText, "System default")
+            combo.activated(4)
+            compare(languageManager.currentLanguage, "de")
+            tryCompare(combo, "currentIndex", 4)
+            compare(String(stored.value("language", "")), "de", "stored without Save Settings")
+            languageManager.setLanguage("pt_BR")
+            tryCompare(combo, "currentIndex", 5)
+            combo.activated(0)
+            compare(languageManager.currentLanguage, "system")
+            tryCompare(combo, "currentIndex", 0)
+        }
+
+        function test_update_card() {
+            var check = findChild(page, "checkUpdatesButton")
+            compare(findChild(page, "versionLine").text, "Current version: " + updates.currentVersion)
+            compare(findChild(page, "lastCheckedLine").visible, false, "no check yet in this run")
+            compare(findChild(page, "downloadUpdateButton").enabled, updates.updateAvailable)
+            compare(check.text, "Check for updates")
+            compare(check.enabled, true)
+            updates.manifestUrl = ""
+            mouseClick(check)
+            tryCompare(findChild(page, "lastCheckedLine"), "visible", true)
+            var error = findChild(page, "errorLine")
+            compare(error.visible, true)
+            compare(error.text, "Update URL is not configured.")
+            compare(error.color, shell.theme.danger)
+        }
+    }
+}

@@ -1,0 +1,140 @@
+// The solve memory estimate: parts, growth with the tree, errors.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "session/memory_estimate.h"
+#include "session/solve_session.h"
+#include "session_test_support.h"
+
+namespace velmora_app {
+namespace {
+
+using testing::sizing;
+
+SolveConfig flop_config() {
+  SolveConfig c = testing::river_config();
+  c.board = "AhKsQd";
+  c.starting_street = "flop";
+  c.oop_range = "AA,KK,AK,JTs";
+  c.ip_range = "QQ,AQ,KQ,98s";
+  const StreetSizing s = sizing("50", "", false);
+  c.oop_flop = c.oop_turn = c.oop_river = s;
+  c.ip_flop = c.ip_turn = c.ip_river = s;
+  return c;
+}
+
+SolveMemoryEstimate estimate(const SolveConfig& c) {
+  std::string error;
+  const auto e = estimate_solve_memory(c, &error);
+  EXPECT_TRUE(e.has_value()) << error;
+  return e.value_or(SolveMemoryEstimate{});
+}
+
+TEST(MemoryEstimate, TotalIsTheSumOfItsPartsWithTenPercentMargin) {
+  const SolveMemoryEstimate e = estimate(flop_config());
+  EXPECT_GT(e.node_count, 0u);
+  EXPECT_GT(e.decision_node_count, 0u);
+  EXPECT_LT(e.decision_node_count, e.node_count);
+  EXPECT_GE(e.tree_bytes, e.node_count * 72);
+  EXPECT_GT(e.card_context_bytes, 0u);
+  EXPECT_GT(e.strategy_bytes, 0u);
+  const double sum = static_cast<double>(e.tree_bytes + e.card_context_bytes + e.strategy_bytes);
+  EXPECT_EQ(e.total_bytes, static_cast<std::uint64_t>(sum * 1.1));
+  // AA, KK and AK lose the combos holding the board's ace or king.
+  EXPECT_EQ(e.oop_hand_count, 3u + 3u + 9u + 4u);
+  EXPECT_EQ(e.ip_hand_count, 3u + 9u + 9u + 4u);
+}
+
+TEST(MemoryEstimate, MoreSizesMakeABiggerTreeAndCompressHalvesTheStrategy) {
+  SolveConfig small = flop_config();
+  SolveConfig big = flop_config();
+  big.oop_flop = big.ip_flop = sizing("33, 75", "2.5x", true);
+  big.oop_turn = big.ip_turn = sizing("50, 100", "", true);
+  const SolveMemoryEstimate a = estimate(small);
+  const SolveMemoryEstimate b = estimate(big);
+  EXPECT_GT(b.node_count, a.node_count);
+  EXPECT_GT(b.decision_node_count, a.decision_node_count);
+  EXPECT_GT(b.tree_bytes, a.tree_bytes);
+  EXPECT_GT(b.strategy_bytes, a.strategy_bytes);
+  EXPECT_GT(b.total_bytes, a.total_bytes);
+  EXPECT_EQ(b.card_context_bytes, a.card_context_bytes) << "the cards do not depend on the sizes";
+
+  big.compress = true;
+  const SolveMemoryEstimate c = estimate(big);
+  EXPECT_EQ(c.strategy_bytes * 2, b.strategy_bytes);
+  EXPECT_EQ(c.tree_bytes, b.tree_bytes);
+  EXPECT_EQ(c.card_context_bytes, b.card_context_bytes);
+  EXPECT_EQ(c.node_count, b.node_count);
+  EXPECT_EQ(c.decision_node_count, b.decision_node_count);
+  EXPECT_LT(c.total_bytes, b.total_bytes);
+}
+
+TEST(MemoryEstimate, WiderRangesGrowTheStrategyAndTheCardTables) {
+  SolveConfig narrow = flop_config();
+  SolveConfig wide = flop_config();
+  wide.oop_range = "AA,KK,QQ,JJ,TT,AK,AQ,AJ,KQ,JTs,T9s,98s";
+  const SolveMemoryEstimate a = estimate(narrow);
+  const SolveMemoryEstimate b = estimate(wide);
+  EXPECT_EQ(b.node_count, a.node_count);
+  EXPECT_GT(b.oop_hand_count, a.oop_hand_count);
+  EXPECT_GT(b.strategy_bytes, a.strategy_bytes);
+  EXPECT_GT(b.card_context_bytes, a.card_context_bytes);
+}
+
+TEST(MemoryEstimate, CountsMatchTheTreeThatASolveBuilds) {
+  SolveConfig c = testing::turn_config();
+  c.max_iterations = 1;
+  const SolveMemoryEstimate e = estimate(c);
+  SolveSession session;
+  const auto reports = testing::run_to_end(session, c);
+  ASSERT_FALSE(reports.empty());
+  ASSERT_TRUE(reports.back().result && reports.back().result->success);
+  const auto& nodes = reports.back().result->nodes;
+  EXPECT_EQ(e.node_count, nodes.size());
+  std::uint64_t decisions = 0;
+  for (const auto& n : nodes) decisions += (n.kind == "decision" && !n.children.empty()) ? 1 : 0;
+  EXPECT_EQ(e.decision_node_count, decisions);
+}
+
+TEST(MemoryEstimate, BoardTextBeyondTheFlopIsReadLikeTheSolveReadsIt) {
+  SolveConfig c = flop_config();
+  const SolveMemoryEstimate flop = estimate(c);
+  c.board = "AhKsQdT";  // a 7th character without its partner: flop only
+  const SolveMemoryEstimate seven = estimate(c);
+  EXPECT_EQ(seven.node_count, flop.node_count);
+  EXPECT_EQ(seven.total_bytes, flop.total_bytes);
+  c.board = "AhKsQdTc";
+  c.starting_street = "turn";
+  EXPECT_LT(estimate(c).node_count, flop.node_count);
+}
+
+TEST(MemoryEstimate, FailuresGiveNoRecordAndTheUnwrappedText) {
+  SolveConfig c = flop_config();
+  c.oop_flop = sizing("%", "");
+  std::string error;
+  EXPECT_FALSE(estimate_solve_memory(c, &error).has_value());
+  EXPECT_EQ(error, "Sizing: invalid token '%'. Use numbers like '33, 75' or '33%, 75%'");
+
+  c = flop_config();
+  c.ip_river = sizing("50", "1x");
+  EXPECT_FALSE(estimate_solve_memory(c, &error).has_value());
+  EXPECT_EQ(error, "Relative raise must exceed 1.0x") << "no seat or street context in the estimate";
+
+  c = flop_config();
+  c.board = "AhKs";
+  EXPECT_FALSE(estimate_solve_memory(c, &error).has_value());
+  EXPECT_EQ(error, "Board must include at least a flop (6 chars, e.g. AhKsQd)");
+
+  c = flop_config();
+  c.ip_range = "AhKs,AsAh";
+  EXPECT_FALSE(estimate_solve_memory(c, &error).has_value());
+  EXPECT_EQ(error, "Player range empty after filtering board cards");
+
+  c = flop_config();
+  c.starting_pot = -1;
+  EXPECT_FALSE(estimate_solve_memory(c).has_value()) << "no error text requested";
+}
+
+}  // namespace
+}  // namespace velmora_app

@@ -1,0 +1,114 @@
+// Size and range text normalisers.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include "core/range.h"
+#include "session/normalizers.h"
+
+namespace velmora_app {
+namespace {
+
+std::string error_of(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+  return "no error";
+}
+
+const char* const kPercentTokenError = "Sizing: invalid token '%'. Use numbers like '33, 75' or '33%, 75%'";
+
+TEST(NormalizeSizing, TokensAllInAndRefusedSymbols) {
+  EXPECT_EQ(normalize_sizing_text("33, 75", false), "33%,75%");
+  EXPECT_EQ(normalize_sizing_text("33%, 2.5x", false), "33%,2.5x");
+  EXPECT_EQ(normalize_sizing_text(" 50 ; 100 ", false), "50100%");
+  EXPECT_EQ(normalize_sizing_text("2e", false), "2e");
+  EXPECT_EQ(normalize_sizing_text("40c2r", false), "40c2r");
+  EXPECT_EQ(normalize_sizing_text("50.", false), "50.%");
+  EXPECT_EQ(normalize_sizing_text("33%,,\t75%, ", false), "33%,75%");
+  EXPECT_EQ(normalize_sizing_text("", false), "");
+  EXPECT_EQ(normalize_sizing_text("33%,75%", true), "33%,75%,a");
+  EXPECT_EQ(normalize_sizing_text("", true), "a");
+  EXPECT_EQ(normalize_sizing_text("50, a", true), "50%,a");
+  EXPECT_EQ(normalize_sizing_text("A, 50", true), "A,50%");
+  EXPECT_EQ(error_of([] { normalize_sizing_text("%", false); }), kPercentTokenError);
+  EXPECT_EQ(error_of([] { normalize_sizing_text("33, %", true); }), kPercentTokenError);
+  EXPECT_EQ(error_of([] { normalize_sizing_text("e", false); }), "Sizing: invalid token 'e'");
+  EXPECT_EQ(error_of([] { normalize_sizing_text("50,X", false); }), "Sizing: invalid token 'X'");
+}
+
+StreetSizing S(const char* bet, const char* raise, bool all_in = false, bool dont_donk = false) {
+  return StreetSizing{bet, raise, all_in, dont_donk};
+}
+
+TEST(ParseStreetSizing, FillsBothSeatsAndOopLeads) {
+  velmora::StreetSizeLists lists;
+  parse_street_sizing(lists, S("33, 75", "2.5x", true), S("50", "", false), "flop");
+  ASSERT_EQ(lists.bets[0].size(), 3u);
+  EXPECT_DOUBLE_EQ(lists.bets[0][1].value, 0.75);
+  EXPECT_EQ(lists.bets[0][2].kind, velmora::kSizeAllIn);
+  ASSERT_EQ(lists.raises[0].size(), 2u);
+  EXPECT_EQ(lists.raises[0][0].kind, velmora::kSizeRelative);
+  EXPECT_EQ(lists.bets[1].size(), 1u);
+  EXPECT_TRUE(lists.raises[1].empty());
+  ASSERT_TRUE(lists.leads.has_value());
+  EXPECT_EQ(lists.leads->size(), 3u) << "OOP leads with its bet sizes";
+  parse_street_sizing(lists, S("33", "", false, true), S("50", ""), "turn");
+  ASSERT_TRUE(lists.leads.has_value());
+  EXPECT_TRUE(lists.leads->empty()) << "no donk bets";
+}
+
+TEST(ParseStreetSizing, ErrorsNameSeatStreetAndBothTexts) {
+  velmora::StreetSizeLists lists;
+  EXPECT_EQ(error_of([&] { parse_street_sizing(lists, S("33", "2.5x, 1x"), S("50", ""), "flop"); }),
+            "OOP flop sizing (bet='33', raise='2.5x, 1x', bet_norm='33%', raise_norm='2.5x,1x'): "
+            "Relative raise must exceed 1.0x");
+  EXPECT_EQ(error_of([&] { parse_street_sizing(lists, S("33", ""), S("2.5x", "", true), "river"); }),
+            "IP river sizing (bet='2.5x', raise='', bet_norm='2.5x,a', raise_norm='a'): "
+            "Relative raise (x) is not allowed in this context");
+  EXPECT_EQ(error_of([&] { parse_street_sizing(lists, S("33", "e"), S("50", ""), "turn"); }),
+            "Sizing: invalid token 'e'") << "a normaliser error is not wrapped";
+  EXPECT_EQ(error_of([&] { parse_street_sizing_plain(lists, S("33", "1x"), S("50", "")); }),
+            "Relative raise must exceed 1.0x");
+}
+
+TEST(RangeOrPercent, UniformPercentForm) {
+  for (float w : parse_range_or_percent("50%")) ASSERT_EQ(w, 0.5f);
+  for (float w : parse_range_or_percent(" 100% ")) ASSERT_EQ(w, 1.0f);
+  EXPECT_FLOAT_EQ(parse_range_or_percent("5.5.5%")[0], 0.055f) << "the leading number is read";
+  EXPECT_EQ(error_of([] { parse_range_or_percent("150%"); }), "Weight must be within [0, 1]");
+  EXPECT_EQ(error_of([] { parse_range_or_percent(" ..% "); }), "Invalid percent range '..%' (expected like '50%')");
+}
+
+TEST(RangeOrPercent, OtherTextsGoToTheCoreParser) {
+  for (const char* text : {"50 %", "%", "5%0%", "AA, KK", "AA:0.5, 50%"}) {
+    std::string core_error;
+    velmora::Range expected{};
+    try {
+      expected = velmora::parse_range(text);
+    } catch (const std::exception& e) {
+      core_error = e.what();
+    }
+    if (core_error.empty()) {
+      EXPECT_EQ(parse_range_or_percent(text), expected) << text;
+    } else {
+      EXPECT_EQ(error_of([&] { parse_range_or_percent(text); }), core_error) << text;
+    }
+  }
+}
+
+TEST(RangeOrPercent, DecimalPointUnderACommaLocale) {
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "de_DE.UTF-8 not installed";
+  const std::string err = error_of([] { EXPECT_FLOAT_EQ(parse_range_or_percent("12.5%")[7], 0.125f); });
+  std::setlocale(LC_ALL, saved.c_str());
+  EXPECT_EQ(err, "no error");
+}
+
+}  // namespace
+}  // namespace velmora_app

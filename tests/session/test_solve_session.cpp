@@ -1,0 +1,402 @@
+// End-to-end runs of SolveSession on small river and turn spots.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <future>
+#include <cmath>
+#include <locale>
+#include <numeric>
+#include <regex>
+#include <stdexcept>
+#include <string>
+
+#include "core/range.h"
+#include "session/solve_session.h"
+#include "session/solve_worker.h"
+#include "session_test_support.h"
+
+namespace velmora_app {
+namespace {
+
+using testing::Recorder;
+using testing::river_config;
+using testing::run_to_end;
+using testing::turn_config;
+using testing::wait_idle;
+
+const std::regex kIterPattern(R"(^Iter (\d+) \| exploitability\xE2\x89\x88(-?\d+\.\d{4})$)");
+
+int count_text(const std::vector<SolveProgress>& reports, const std::string& prefix) {
+  int n = 0;
+  for (const auto& r : reports) n += r.text.rfind(prefix, 0) == 0 ? 1 : 0;
+  return n;
+}
+
+int count_results(const std::vector<SolveProgress>& reports) {
+  int n = 0;
+  for (const auto& r : reports) n += r.result.has_value() ? 1 : 0;
+  return n;
+}
+
+// Checks the whole report sequence of a run that ended with "Done".
+void expect_done_sequence(const std::vector<SolveProgress>& reports, std::uint32_t budget, std::uint32_t iterations) {
+  ASSERT_EQ(reports.size(), 3u + iterations + 3u);
+  EXPECT_EQ(reports[0].text, "Init: building game object...");
+  EXPECT_EQ(reports[1].text, "Init: building game tree structures...");
+  EXPECT_EQ(reports[2].text, "Init: starting solver...");
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(reports[i].fraction, 0.0);
+  for (std::uint32_t i = 1; i <= iterations; ++i) {
+    const SolveProgress& p = reports[2 + i];
+    std::smatch m;
+    ASSERT_TRUE(std::regex_match(p.text, m, kIterPattern)) << p.text;
+    EXPECT_EQ(std::stoul(m[1].str()), i);
+    const double expected = budget == 0 ? 0.0 : std::min(0.999, static_cast<double>(i) / budget);
+    EXPECT_DOUBLE_EQ(p.fraction, expected);
+    if (i < 50 && i != budget) {
+      EXPECT_EQ(m[2].str(), "0.0000") << "no measurement before iteration 50";
+    }
+    EXPECT_FALSE(p.result.has_value());
+  }
+  const double fin = budget == 0 ? 0.0 : std::min(0.999, static_cast<double>(iterations) / budget);
+  const auto n = reports.size();
+  EXPECT_EQ(reports[n - 3].text, "Finalizing: computing results...");
+  EXPECT_EQ(reports[n - 2].text, "Finalizing: building result snapshot...");
+  EXPECT_DOUBLE_EQ(reports[n - 3].fraction, fin);
+  EXPECT_DOUBLE_EQ(reports[n - 2].fraction, fin);
+  EXPECT_EQ(reports[n - 1].text, "Done");
+  EXPECT_EQ(reports[n - 1].fraction, 1.0);
+  EXPECT_EQ(count_results(reports), 1);
+  ASSERT_TRUE(reports.back().result.has_value());
+  EXPECT_TRUE(reports.back().result->success);
+}
+
+void expect_consistent_snapshot(const SolveResult& r) {
+  ASSERT_FALSE(r.nodes.empty());
+  EXPECT_EQ(r.nodes[0].kind, "decision");
+  EXPECT_EQ(r.nodes[0].seat, "OOP");
+  EXPECT_EQ(r.root_action_labels.size(), r.nodes[0].children.size());
+  EXPECT_EQ(r.root_action_keys.size(), r.nodes[0].children.size());
+  ASSERT_EQ(r.root_action_frequencies.size(), r.nodes[0].children.size());
+  EXPECT_NEAR(std::accumulate(r.root_action_frequencies.begin(), r.root_action_frequencies.end(), 0.0), 1.0, 1e-5);
+  for (std::size_t a = 0; a < r.nodes[0].children.size(); ++a) {
+    EXPECT_EQ(r.root_action_labels[a], r.nodes[0].children[a].label);
+    EXPECT_EQ(r.root_action_keys[a], r.nodes[0].children[a].key);
+    EXPECT_FLOAT_EQ(r.root_action_frequencies[a], r.nodes[0].children[a].frequency);
+  }
+  for (std::size_t i = 0; i < r.nodes.size(); ++i) {
+    const ResultNode& n = r.nodes[i];
+    ASSERT_TRUE(n.kind == "decision" || n.kind == "chance" || n.kind == "terminal") << n.kind;
+    EXPECT_EQ(n.seat.empty(), n.kind != "decision");
+    if (n.kind == "terminal") {
+      EXPECT_TRUE(n.children.empty());
+    }
+    EXPECT_EQ(n.pot, r.starting_pot + n.invested_oop + n.invested_ip) << "node " << i;
+    double sum = 0.0;
+    for (const auto& c : n.children) {
+      EXPECT_GT(c.child_index, 0);
+      EXPECT_LT(static_cast<std::size_t>(c.child_index), r.nodes.size());
+      sum += c.frequency;
+    }
+    if (!n.children.empty()) {
+      EXPECT_NEAR(sum, 1.0, 1e-5) << "node " << i;
+    }
+  }
+}
+
+TEST(SolveSessionRun, RiverSpotReportsEveryStageAndStoresTheResult) {
+  SolveSession session;
+  const SolveConfig config = river_config();
+  const auto reports = run_to_end(session, config);
+  expect_done_sequence(reports, config.max_iterations, config.max_iterations);
+
+  const SolveResult& r = *reports.back().result;
+  EXPECT_EQ(r.message, "");
+  EXPECT_EQ(r.board, config.board);
+  EXPECT_EQ(r.starting_pot, 100);
+  EXPECT_EQ(r.effective_stack, 200);
+  EXPECT_EQ(r.iterations, 60u);
+  EXPECT_TRUE(std::isfinite(r.exploitability));
+  // The last iteration report shows the final measurement.
+  std::smatch m;
+  const std::string& last_iter = reports[reports.size() - 4].text;
+  ASSERT_TRUE(std::regex_match(last_iter, m, kIterPattern));
+  EXPECT_NEAR(std::stod(m[2].str()), r.exploitability, 6e-5);
+  EXPECT_EQ(r.root_action_labels, (std::vector<std::string>{"Check", "Bet 50%", "All-In"}));
+  EXPECT_EQ(r.root_action_keys, (std::vector<std::string>{"check", "bet 50%", "allin"}));
+  expect_consistent_snapshot(r);
+  for (const auto& n : r.nodes) {
+    EXPECT_TRUE(n.chance_deal.empty()) << "a river spot deals nothing";
+  }
+
+  EXPECT_FALSE(session.is_running());
+  const auto [game, solver] = session.stored_result();
+  EXPECT_TRUE(game && solver);
+  EXPECT_TRUE(session.node_action_stats(0).ok);
+}
+
+TEST(SolveSessionRun, TurnSpotDealsRiversWithEqualChanceShares) {
+  SolveSession session;
+  const SolveConfig config = turn_config();
+  const auto reports = run_to_end(session, config);
+  expect_done_sequence(reports, config.max_iterations, config.max_iterations);
+  const SolveResult& r = *reports.back().result;
+  expect_consistent_snapshot(r);
+  int chance_nodes = 0;
+  for (const auto& n : r.nodes) {
+    if (n.kind != "chance") continue;
+    ++chance_nodes;
+    EXPECT_EQ(n.chance_deal, "river");
+    ASSERT_FALSE(n.children.empty());
+    for (const auto& c : n.children) {
+      EXPECT_EQ(c.key, "chance");
+      EXPECT_EQ(c.label.size(), 2u);
+      EXPECT_FLOAT_EQ(c.frequency, 1.0f / static_cast<float>(n.children.size()));
+      EXPECT_EQ(r.nodes[c.child_index].kind, "decision");
+    }
+  }
+  EXPECT_GT(chance_nodes, 0);
+}
+
+TEST(SolveSessionRun, ReachedTargetEndsEarlyAndBudgetZeroRunsNoIteration) {
+  SolveSession session;
+  SolveConfig config = river_config();
+  config.max_iterations = 200;
+  config.target_exploitability = 1e6f;
+  auto reports = run_to_end(session, config);
+  expect_done_sequence(reports, 200, 50);
+  EXPECT_EQ(reports.back().result->iterations, 50u);
+
+  config.max_iterations = 0;
+  reports = run_to_end(session, config);
+  expect_done_sequence(reports, 0, 0);
+  EXPECT_EQ(reports.back().result->iterations, 0u);
+}
+
+TEST(SolveSessionRun, NumbersInTextsIgnoreTheProcessLocale) {
+  const std::locale saved_global;
+  const std::string saved_c = std::setlocale(LC_ALL, nullptr);
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "de_DE.UTF-8 not installed";
+  std::locale::global(std::locale("de_DE.UTF-8"));
+
+  EXPECT_EQ(format_iteration_text(50, 0.12345f), "Iter 50 | exploitability\xE2\x89\x88" "0.1235");
+  EXPECT_EQ(format_iteration_text(123456, 2.5f), "Iter 123456 | exploitability\xE2\x89\x88" "2.5000");
+  SolveSession session;
+  SolveConfig config = river_config();
+  config.oop_range = "12.5%";
+  const auto reports = run_to_end(session, config);
+
+  std::locale::global(saved_global);
+  std::setlocale(LC_ALL, saved_c.c_str());
+
+  ASSERT_FALSE(reports.empty());
+  EXPECT_EQ(reports.back().text, "Done");
+  int iters = 0;
+  for (const auto& p : reports) {
+    if (p.text.rfind("Iter ", 0) != 0) continue;
+    ++iters;
+    EXPECT_TRUE(std::regex_match(p.text, kIterPattern)) << p.text;
+  }
+  EXPECT_EQ(iters, 60);
+}
+
+TEST(SolveSessionControl, CancelMidSolveEndsWithACancelledResultAndNoFinalizing) {
+  SolveSession session;
+  SolveConfig config = turn_config();
+  config.max_iterations = 1000000;
+  auto rec = std::make_shared<Recorder>();
+  ASSERT_TRUE(session.start(config, rec->callback(rec)));
+  ASSERT_TRUE(rec->wait_reports(6));  // three Init reports and three iterations
+  EXPECT_TRUE(session.is_running());
+  EXPECT_FALSE(session.node_action_stats(0).ok) << "no stored result while solving";
+  session.cancel();
+  ASSERT_TRUE(rec->wait_final());
+  ASSERT_TRUE(wait_idle(session));
+
+  const auto reports = rec->reports();
+  EXPECT_EQ(count_results(reports), 1);
+  EXPECT_EQ(count_text(reports, "Finalizing"), 0);
+  const SolveProgress& last = reports.back();
+  EXPECT_EQ(last.text, "Cancelled");
+  EXPECT_EQ(last.fraction, 0.0);
+  ASSERT_TRUE(last.result.has_value());
+  EXPECT_FALSE(last.result->success);
+  EXPECT_EQ(last.result->message, "Cancelled");
+  EXPECT_EQ(last.result->board, config.board);
+  EXPECT_EQ(last.result->starting_pot, config.starting_pot);
+  EXPECT_EQ(last.result->effective_stack, config.effective_stack);
+  EXPECT_EQ(last.result->iterations, 0u);
+  EXPECT_TRUE(last.result->nodes.empty());
+  EXPECT_TRUE(last.result->root_action_labels.empty());
+  EXPECT_FALSE(session.stored_result().first);
+  EXPECT_EQ(rec->reports_after_final(), 0);
+}
+
+TEST(SolveSessionControl, SecondStartIsRefusedAndLeavesTheFirstRunAlone) {
+  SolveSession session;
+  SolveConfig config = turn_config();
+  config.max_iterations = 1000000;
+  auto first = std::make_shared<Recorder>();
+  auto second = std::make_shared<Recorder>();
+  ASSERT_TRUE(session.start(config, first->callback(first)));
+  EXPECT_FALSE(session.start(river_config(), second->callback(second)));
+  ASSERT_TRUE(first->wait_reports(5));
+  EXPECT_TRUE(session.is_running());
+  session.cancel();
+  ASSERT_TRUE(first->wait_final());
+  ASSERT_TRUE(wait_idle(session));
+  EXPECT_EQ(first->reports().back().text, "Cancelled");
+  EXPECT_TRUE(second->reports().empty());
+}
+
+TEST(SolveSessionControl, CancelWhileIdleDoesNotStopTheNextSolve) {
+  SolveSession session;
+  session.cancel();
+  session.cancel();
+  const auto reports = run_to_end(session, river_config());
+  ASSERT_FALSE(reports.empty());
+  EXPECT_EQ(reports.back().text, "Done");
+}
+
+TEST(SolveSessionControl, ClearResultDuringASolveEmptiesTheStoreAndTheSolveStoresItsOwn) {
+  SolveSession session;
+  run_to_end(session, river_config());
+  ASSERT_TRUE(session.stored_result().first);
+
+  SolveConfig config = river_config();
+  config.max_iterations = 400;
+  auto rec = std::make_shared<Recorder>();
+  // The worker waits at its first iteration report until the store was cleared.
+  std::promise<void> reached, release;
+  std::shared_future<void> released = release.get_future().share();
+  ProgressCallback cb = [rec, &reached, released](const SolveProgress& p) {
+    (*rec)(p);
+    if (p.text.rfind("Iter 1 ", 0) == 0) {
+      reached.set_value();
+      released.wait();
+    }
+  };
+  ASSERT_TRUE(session.start(config, cb));
+  EXPECT_FALSE(session.stored_result().first) << "start drops the previous result";
+  reached.get_future().wait();
+  session.clear_result();
+  EXPECT_FALSE(session.stored_result().first);
+  EXPECT_FALSE(session.node_hand_strategy(0).ok);
+  release.set_value();
+  ASSERT_TRUE(rec->wait_final());
+  ASSERT_TRUE(wait_idle(session));
+  EXPECT_EQ(rec->reports().back().text, "Done");
+  EXPECT_TRUE(session.stored_result().first);
+  EXPECT_TRUE(session.node_hand_strategy(0).ok);
+
+  session.clear_result();
+  EXPECT_FALSE(session.stored_result().second);
+  EXPECT_FALSE(session.node_action_stats(0).ok);
+}
+
+TEST(SolveSessionControl, DestroyingTheSessionMidSolveCancelsAndWaitsForTheWorker) {
+  SolveConfig config = turn_config();
+  config.max_iterations = 1000000;
+  auto rec = std::make_shared<Recorder>();
+  auto session = std::make_unique<SolveSession>();
+  ASSERT_TRUE(session->start(config, rec->callback(rec)));
+  ASSERT_TRUE(rec->wait_reports(5));
+  session.reset();  // must not return before the worker let go of the session
+  const auto reports = rec->reports();
+  ASSERT_FALSE(reports.empty());
+  EXPECT_EQ(reports.back().text, "Cancelled");
+  EXPECT_EQ(count_results(reports), 1);
+  // The worker released its copy of the callback before finishing.
+  EXPECT_EQ(rec.use_count(), 1);
+}
+
+TEST(SolveSessionControl, ReceiverErrorEndsTheRunWithOneErrorReport) {
+  SolveSession session;
+  SolveConfig config = river_config();
+  auto rec = std::make_shared<Recorder>();
+  ProgressCallback cb = [rec](const SolveProgress& p) {
+    (*rec)(p);
+    if (p.text.rfind("Iter 2 ", 0) == 0) throw std::runtime_error("receiver failed");
+  };
+  ASSERT_TRUE(session.start(config, cb));
+  ASSERT_TRUE(rec->wait_final());
+  ASSERT_TRUE(wait_idle(session));
+  const auto reports = rec->reports();
+  EXPECT_EQ(count_results(reports), 1);
+  EXPECT_EQ(reports.back().text, "Error: receiver failed");
+  EXPECT_EQ(reports.back().result->message, "receiver failed");
+  EXPECT_FALSE(session.stored_result().first);
+}
+
+// Runs a request expected to fail before solving; returns its one report.
+SolveProgress failing_run(const SolveConfig& config) {
+  SolveSession session;
+  const auto reports = run_to_end(session, config);
+  EXPECT_EQ(count_results(reports), 1);
+  EXPECT_FALSE(session.is_running());
+  EXPECT_FALSE(session.stored_result().first);
+  return reports.empty() ? SolveProgress{} : reports.back();
+}
+
+std::string core_range_error(const char* text) {
+  try {
+    velmora::parse_range(text);
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+  return "";
+}
+
+TEST(SolveSessionErrors, BadBoardRangeAndSizeTextsReportTheExactMessage) {
+  SolveConfig c = river_config();
+  c.board = "AhKs";
+  SolveProgress p = failing_run(c);
+  EXPECT_EQ(p.text, "Error: Board must include at least a flop (6 chars, e.g. AhKsQd)");
+  EXPECT_EQ(p.fraction, 0.0);
+  ASSERT_TRUE(p.result);
+  EXPECT_FALSE(p.result->success);
+  EXPECT_EQ(p.result->message, "Board must include at least a flop (6 chars, e.g. AhKsQd)");
+  EXPECT_EQ(p.result->board, "AhKs");
+
+  c = river_config();
+  c.board = "AhAhKd7c2h";
+  EXPECT_EQ(failing_run(c).text, "Error: Flop cards must be unique");
+
+  c = river_config();
+  c.oop_range = "AA,ZZ";
+  const std::string range_error = core_range_error("AA,ZZ");
+  ASSERT_FALSE(range_error.empty());
+  EXPECT_EQ(failing_run(c).text, "Error: " + range_error);
+
+  c = river_config();
+  c.ip_range = "150%";
+  EXPECT_EQ(failing_run(c).text, "Error: Weight must be within [0, 1]");
+
+  c = river_config();
+  c.oop_range = "AhKs";  // every combo touches the board
+  EXPECT_EQ(failing_run(c).text, "Error: Player range empty after filtering board cards");
+
+  c = river_config();
+  c.oop_flop = testing::sizing("33", "2.5x, 1x");
+  p = failing_run(c);
+  EXPECT_EQ(p.text,
+            "Error: OOP flop sizing (bet='33', raise='2.5x, 1x', bet_norm='33%', raise_norm='2.5x,1x'): "
+            "Relative raise must exceed 1.0x");
+  EXPECT_EQ(p.result->starting_pot, 100) << "the result carries what was read before the error";
+
+  c = river_config();
+  c.ip_river = testing::sizing(" 50 ", "1x", true);
+  EXPECT_EQ(failing_run(c).text,
+            "Error: IP river sizing (bet=' 50 ', raise='1x', bet_norm='50%,a', raise_norm='1x,a'): "
+            "Relative raise must exceed 1.0x");
+
+  c = river_config();
+  c.oop_turn = testing::sizing("%", "");
+  EXPECT_EQ(failing_run(c).text, "Error: Sizing: invalid token '%'. Use numbers like '33, 75' or '33%, 75%'");
+
+  c = river_config();
+  c.effective_stack = -100;
+  EXPECT_EQ(failing_run(c).text, "Error: Starting pot and effective stack must not be negative");
+}
+
+}  // namespace
+}  // namespace velmora_app
