@@ -19,6 +19,8 @@
 #include <new>
 #include <exception>
 #include <iostream>
+#include <limits>
+#include <stdexcept>
 #include <mutex>
 
 #include "core/discounted_cfr_internal.h"
@@ -324,14 +326,19 @@ void DiscountedCfr::prepare_states(Game& game) {
   matrices_.reset();
   matrices16_.reset();
   const CardContext& cc = game.card_context();
+  if (count > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("Game tree too large");
+  child_table_.clear();
   std::size_t offset = 0;
   for (std::size_t i = 0; i < count; ++i) {
     const GameNode& n = nodes[i];
-    if (n.type != kNodeDecision || n.actions.empty() || n.children.empty()) continue;
     NodeState& st = states_[i];
+    st.type = n.type;
     st.seat = n.seat;
-    st.initialised = true;
     st.actions = static_cast<std::uint32_t>(n.children.size());
+    st.first_child = static_cast<std::uint32_t>(child_table_.size());
+    for (std::uint64_t c : n.children) child_table_.push_back(static_cast<std::uint32_t>(c));
+    if (n.type != kNodeDecision || n.actions.empty() || n.children.empty()) continue;
+    st.initialised = true;
     st.hands = static_cast<std::uint32_t>(cc.hand_count(n.seat));
     st.offset = offset;
     offset += 2 * std::size_t{st.actions} * st.hands;
@@ -397,38 +404,40 @@ bool DiscountedCfr::chance_parallel_safe(std::uint64_t node) const {
 
 void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, const float* opp_reach, float* values,
                                     std::size_t depth, ScratchStack& scratch) {
-  const GameNode& n = game.nodes()[node];
+  NodeState& st = states_[node];
   const CardContext& cc = game.card_context();
   const std::size_t H = cc.hand_count(seat);
   const std::size_t H_opp = cc.hand_count(1 - seat);
 
-  if (n.type == kNodeTerminal) {
-    terminal_values(game, n, seat, std::span<const float>(opp_reach, H_opp), std::span<float>(values, H));
+  if (st.type == kNodeTerminal) {
+    terminal_values(game, game.nodes()[node], seat, std::span<const float>(opp_reach, H_opp),
+                    std::span<float>(values, H));
     return;
   }
-  const std::size_t A = n.children.size();
+  const std::size_t A = st.actions;
   if (A == 0 || H == 0) {
     std::fill(values, values + H, 0.0f);
     return;
   }
 
   Frame& frame = scratch.frame(depth);
-  if (n.type == kNodeChance) {
+  if (st.type == kNodeChance) {
     const bool safe = chance_parallel_safe(node);
     const bool parallel = A >= 12 && H >= 128 && depth <= 6 && safe;
-    expand_chance(*this, game, n, seat, opp_reach, values, H, H_opp, depth, frame, scratch, parallel, safe,
+    expand_chance(*this, game, game.nodes()[node], seat, opp_reach, values, H, H_opp, depth, frame, scratch,
+                  parallel, safe,
                   [this, &game, seat](std::uint64_t child, const float* r, float* out, std::size_t d,
                                       ScratchStack& s) { solve_recursive(game, child, seat, r, out, d, s); });
     return;
   }
 
-  NodeState& st = states_[node];
+  const std::uint32_t* children = child_table_.data() + st.first_child;
   const LockVector* lock = node_lock(game, node);
 
   if (st.seat != seat) {
     // Opponent: split its reach by its current strategy; no update here.
     if (A == 1) {
-      solve_recursive(game, n.children[0], seat, opp_reach, values, depth + 1, scratch);
+      solve_recursive(game, children[0], seat, opp_reach, values, depth + 1, scratch);
       return;
     }
     if (st.hands != H_opp) {
@@ -443,7 +452,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
     float* reach = grow(frame.buf[kReach], H_opp);
     for (std::size_t a = 0; a < A; ++a) {
       multiply(reach, opp_reach, strategy + a * H_opp, H_opp);
-      solve_recursive(game, n.children[a], seat, reach, child_values + a * H, depth + 1, scratch);
+      solve_recursive(game, children[a], seat, reach, child_values + a * H, depth + 1, scratch);
     }
     sum_rows_double(values, child_values, A, H);
     return;
@@ -456,7 +465,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   }
   float* child_values = grow(frame.buf[kChildValues], A * H);
   for (std::size_t a = 0; a < A; ++a) {
-    solve_recursive(game, n.children[a], seat, opp_reach, child_values + a * H, depth + 1, scratch);
+    solve_recursive(game, children[a], seat, opp_reach, child_values + a * H, depth + 1, scratch);
   }
 
   const std::size_t size = A * H;

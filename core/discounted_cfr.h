@@ -52,12 +52,17 @@ class DiscountedCfr {
   // Per-node solver state. The matrices of every node live in one arena
   // owned by the solver, in node order: A*H regrets at `offset`, then A*H
   // strategy sums, action-major; as floats, or with compression as 16-bit
-  // values (value = q / 32767 * scale) with one scale per matrix.
+  // values (value = q / 32767 * scale) with one scale per matrix. Every node
+  // also keeps its type and its children (`actions` of them, listed from
+  // `first_child` in the solver's child table), so the training pass walks
+  // the tree without touching the game's larger node records.
   struct NodeState {
     std::uint8_t seat = 0;
-    bool initialised = false;
+    bool initialised = false;  // a decision node with at least one action
+    std::uint8_t type = 0;
     std::uint32_t actions = 0;
     std::uint32_t hands = 0;
+    std::uint32_t first_child = 0;
     std::uint64_t offset = 0;
     float regrets_scale = 1.0f;
     float strategy_sums_scale = 1.0f;
@@ -149,6 +154,7 @@ class DiscountedCfr {
   std::unique_ptr<WorkerPool> pool_;
   std::array<std::vector<float>, 2> root_values_;
   std::vector<NodeState> states_;
+  std::vector<std::uint32_t> child_table_;
   struct ArenaDeleter {
     void operator()(void* p) const;
   };

@@ -1,7 +1,9 @@
 // Test entry point for back-end tests: a GUI application object (offscreen)
 // so controllers, settings and queued calls work as in the program.
 #include <QGuiApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <clocale>
 
 #include <gtest/gtest.h>
@@ -13,6 +15,11 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
   QGuiApplication::setOrganizationName("CaldiruneTests");
   QGuiApplication::setApplicationName("CaldiruneTests");
+  // ctest runs many test processes at once: each gets settings of its own,
+  // so one test's statistics never leak into another's.
+  QTemporaryDir settingsDir;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
