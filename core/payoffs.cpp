@@ -1,6 +1,7 @@
 #include "core/payoffs.h"
 
 #include <algorithm>
+#include <bit>
 #include <array>
 #include <cmath>
 
@@ -265,7 +266,13 @@ void terminal_values(const Game& game, const PlanNode& node, int seat, std::span
     std::fill(out.begin(), out.end(), 0.0f);
     return;
   }
-  const float inv = 1.0f / static_cast<float>(count);
+  // Each matchup of two pockets sees only the completions that miss its four
+  // cards (990 from a flop, 44 from a turn), the same share a chance node
+  // deals it; dividing by every completion of the board would shrink all-in
+  // values by 990/1176 on the flop.
+  const int open_cards = kNumCards - std::popcount(dead) - 4;
+  const int matchup_runouts = known != kNoCard ? open_cards : open_cards * (open_cards - 1) / 2;
+  const float inv = 1.0f / static_cast<float>(matchup_runouts);
   for (float& v : out) v *= inv;
 }
 

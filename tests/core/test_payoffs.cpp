@@ -199,10 +199,42 @@ TEST(Payoffs, RunoutAveragesShowdownsOverMissingCards) {
         }
       }
       ASSERT_GT(count, 0);
-      for (double& w : want) w /= count;
+      // A matchup sees the completions that miss its own four cards.
+      for (double& w : want) w /= (cards == 4 ? 44.0 : 990.0);
       expect_near(out, want, cards == 4 ? "turn runout" : "flop runout");
     }
   }
+}
+
+// One combo against one combo all-in on the flop: the runout terminal pays
+// exactly the equity over every turn and river that misses both hands.
+TEST(Payoffs, FlopAllInPaysTheExactEquity) {
+  const Board b{parse_card("2c"), parse_card("7d"), parse_card("9h"), kNoCard, kNoCard};
+  std::array<Range, 2> r{};
+  set_range_weight(r[0], parse_card("Ah"), parse_card("Ad"), 1.0f);
+  set_range_weight(r[1], parse_card("Kh"), parse_card("Kd"), 1.0f);
+  const auto g = make_game(b, r, Spot{0.0, 0.0, 100});
+  const PlanNode n = terminal(*g, kNoCard, kNoCard, 100);  // pot 300
+  const std::uint64_t used = g->card_context().board_mask() | pocket_mask(make_pocket(parse_card("Ah"), parse_card("Ad"))) |
+                             pocket_mask(make_pocket(parse_card("Kh"), parse_card("Kd")));
+  int wins = 0, losses = 0, runouts = 0;
+  for (Card t = 0; t < kNumCards; ++t) {
+    for (Card rv = t + 1; rv < kNumCards; ++rv) {
+      if ((used & card_bit(t)) || (used & card_bit(rv))) continue;
+      const std::array<Card, 5> full{b[0], b[1], b[2], t, rv};
+      const HandStrength a = evaluate_hand(make_pocket(parse_card("Ah"), parse_card("Ad")), full);
+      const HandStrength k = evaluate_hand(make_pocket(parse_card("Kh"), parse_card("Kd")), full);
+      ++runouts;
+      wins += a > k;
+      losses += a < k;
+    }
+  }
+  ASSERT_EQ(runouts, 990);
+  std::vector<float> out(1);
+  terminal_values(*g, n, 0, std::vector<float>{1.0f}, out);
+  EXPECT_NEAR(out[0], 150.0 * (wins - losses) / 990.0, 1e-3);
+  terminal_values(*g, n, 1, std::vector<float>{1.0f}, out);
+  EXPECT_NEAR(out[0], 150.0 * (losses - wins) / 990.0, 1e-3);
 }
 
 TEST(Payoffs, TiesWinsAndLossesOnFixedBoards) {
