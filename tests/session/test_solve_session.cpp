@@ -134,6 +134,25 @@ TEST(SolveSessionRun, RiverSpotReportsEveryStageAndStoresTheResult) {
   EXPECT_TRUE(session.node_action_stats(0).ok);
 }
 
+// A starting street before the board's last card (a flop profile on a river
+// board) starts where the board is: the tree never waits for a dealt card.
+TEST(SolveSessionRun, StartBeforeTheBoardsStreetStartsOnTheBoardsStreet) {
+  SolveConfig early = river_config();
+  early.starting_street = "flop";
+  SolveSession a;
+  const auto got = run_to_end(a, early);
+  SolveSession b;
+  const auto want = run_to_end(b, river_config());
+  const SolveResult& r = *got.back().result;
+  const SolveResult& w = *want.back().result;
+  ASSERT_TRUE(r.success) << r.message;
+  EXPECT_EQ(r.nodes.size(), w.nodes.size());
+  EXPECT_EQ(r.root_action_labels, w.root_action_labels);
+  EXPECT_FLOAT_EQ(r.ev_oop, w.ev_oop);
+  EXPECT_FLOAT_EQ(r.ev_ip, w.ev_ip);
+  EXPECT_GT(r.ev_oop + r.ev_ip, 99.0f);  // the pot is played for, not lost to empty deals
+}
+
 TEST(SolveSessionRun, TurnSpotDealsRiversWithEqualChanceShares) {
   SolveSession session;
   const SolveConfig config = turn_config();
