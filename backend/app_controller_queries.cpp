@@ -37,6 +37,30 @@ QVariantList textList(const std::vector<std::string>& values) {
   return out;
 }
 
+// Runs one query of a node. A negative node index gives the empty result, and
+// so does any exception, which is logged under the query's name.
+template <typename Result, typename Query>
+Result guardedNodeQuery(const char* name, int nodeIndex, Query&& query) {
+  if (nodeIndex < 0) return Result();
+  try {
+    return query();
+  } catch (const std::exception& e) {
+    qWarning() << name << "failed:" << e.what();
+  } catch (...) {
+    qWarning() << name << "failed";
+  }
+  return Result();
+}
+
+// The cards and weight of one combo row.
+QVariantMap comboCards(const velmora_app::HandComboRow& row) {
+  QVariantMap entry;
+  entry.insert(QStringLiteral("c1"), fromStd(row.card1));
+  entry.insert(QStringLiteral("c2"), fromStd(row.card2));
+  entry.insert(QStringLiteral("weight"), row.weight);
+  return entry;
+}
+
 bool isIpSeat(const QString& player) { return player.trimmed().toUpper() == QStringLiteral("IP"); }
 
 // One combo as the 169-class fold reads it, from a native row or a cached map.
@@ -80,8 +104,7 @@ QVariantList AppController::nodeActions(int nodeIndex) const {
 }
 
 QVariantList AppController::nodeActionStats(int nodeIndex) const {
-  if (nodeIndex < 0) return QVariantList();
-  try {
+  return guardedNodeQuery<QVariantList>("nodeActionStats", nodeIndex, [&]() -> QVariantList {
     const auto cached = m_actionStatsCache.constFind(nodeIndex);
     if (cached != m_actionStatsCache.cend()) return cached.value();
 
@@ -102,17 +125,11 @@ QVariantList AppController::nodeActionStats(int nodeIndex) const {
     }
     m_actionStatsCache.insert(nodeIndex, out);
     return out;
-  } catch (const std::exception& e) {
-    qWarning() << "nodeActionStats failed:" << e.what();
-  } catch (...) {
-    qWarning() << "nodeActionStats failed";
-  }
-  return QVariantList();
+  });
 }
 
 QVariantList AppController::nodeHandBuckets(int nodeIndex) const {
-  if (nodeIndex < 0) return QVariantList();
-  try {
+  return guardedNodeQuery<QVariantList>("nodeHandBuckets", nodeIndex, [&]() -> QVariantList {
     QVariantList rows;
     const auto cached = m_handBucketsCache.constFind(nodeIndex);
     if (cached != m_handBucketsCache.cend()) {
@@ -137,12 +154,7 @@ QVariantList AppController::nodeHandBuckets(int nodeIndex) const {
       row = entry;
     }
     return rows;
-  } catch (const std::exception& e) {
-    qWarning() << "nodeHandBuckets failed:" << e.what();
-  } catch (...) {
-    qWarning() << "nodeHandBuckets failed";
-  }
-  return QVariantList();
+  });
 }
 
 QVariantList AppController::nodeHandCombosImpl(int nodeIndex) const {
@@ -154,10 +166,7 @@ QVariantList AppController::nodeHandCombosImpl(int nodeIndex) const {
   QVariantList out;
   out.reserve(static_cast<qsizetype>(combos.rows.size()));
   for (const velmora_app::HandComboRow& row : combos.rows) {
-    QVariantMap entry;
-    entry.insert(QStringLiteral("c1"), fromStd(row.card1));
-    entry.insert(QStringLiteral("c2"), fromStd(row.card2));
-    entry.insert(QStringLiteral("weight"), row.weight);
+    QVariantMap entry = comboCards(row);
     entry.insert(QStringLiteral("ev"), row.ev);
     entry.insert(QStringLiteral("actionEvs"), doubleList(row.action_evs));
     entry.insert(QStringLiteral("buckets"), textList(row.tags));
@@ -169,20 +178,11 @@ QVariantList AppController::nodeHandCombosImpl(int nodeIndex) const {
 }
 
 QVariantList AppController::nodeHandCombos(int nodeIndex) const {
-  if (nodeIndex < 0) return QVariantList();
-  try {
-    return nodeHandCombosImpl(nodeIndex);
-  } catch (const std::exception& e) {
-    qWarning() << "nodeHandCombos failed:" << e.what();
-  } catch (...) {
-    qWarning() << "nodeHandCombos failed";
-  }
-  return QVariantList();
+  return guardedNodeQuery<QVariantList>("nodeHandCombos", nodeIndex, [&] { return nodeHandCombosImpl(nodeIndex); });
 }
 
 QVariantList AppController::nodeSeatHandCombos(int nodeIndex, const QString& player) const {
-  if (nodeIndex < 0) return QVariantList();
-  try {
+  return guardedNodeQuery<QVariantList>("nodeSeatHandCombos", nodeIndex, [&]() -> QVariantList {
     const bool ip = isIpSeat(player);
     QHash<int, QVariantList>& cache = ip ? m_seatHandCombosIpCache : m_seatHandCombosOopCache;
     const velmora_app::NodeHandCombos combos =
@@ -190,23 +190,12 @@ QVariantList AppController::nodeSeatHandCombos(int nodeIndex, const QString& pla
     if (combos.ok) {
       QVariantList out;
       out.reserve(static_cast<qsizetype>(combos.rows.size()));
-      for (const velmora_app::HandComboRow& row : combos.rows) {
-        QVariantMap entry;
-        entry.insert(QStringLiteral("c1"), fromStd(row.card1));
-        entry.insert(QStringLiteral("c2"), fromStd(row.card2));
-        entry.insert(QStringLiteral("weight"), row.weight);
-        out.append(entry);
-      }
+      for (const velmora_app::HandComboRow& row : combos.rows) out.append(comboCards(row));
       cache.insert(nodeIndex, out);
       return out;
     }
     return cache.value(nodeIndex);
-  } catch (const std::exception& e) {
-    qWarning() << "nodeSeatHandCombos failed:" << e.what();
-  } catch (...) {
-    qWarning() << "nodeSeatHandCombos failed";
-  }
-  return QVariantList();
+  });
 }
 
 QVariantMap AppController::nodeHandStrategyImpl(int nodeIndex) const {
@@ -258,21 +247,13 @@ QVariantMap AppController::nodeHandStrategyImpl(int nodeIndex) const {
 }
 
 QVariantMap AppController::nodeHandStrategy(int nodeIndex) const {
-  if (nodeIndex < 0) return QVariantMap();
-  try {
-    return nodeHandStrategyImpl(nodeIndex);
-  } catch (const std::exception& e) {
-    qWarning() << "nodeHandStrategy failed:" << e.what();
-  } catch (...) {
-    qWarning() << "nodeHandStrategy failed";
-  }
-  return QVariantMap();
+  return guardedNodeQuery<QVariantMap>("nodeHandStrategy", nodeIndex, [&] { return nodeHandStrategyImpl(nodeIndex); });
 }
 
 QVariantList AppController::nodePocketActionEvs(int nodeIndex, const QString& player, const QString& c1,
                                                 const QString& c2) const {
-  if (nodeIndex < 0) return QVariantList();
-  try {
+  // A card text the parser rejects throws: no pocket, no answer.
+  return guardedNodeQuery<QVariantList>("nodePocketActionEvs", nodeIndex, [&]() -> QVariantList {
     const int seat = isIpSeat(player) ? 1 : 0;
     const velmora_app::PocketActionEvs evs = m_session.node_pocket_action_evs(
         static_cast<std::uint64_t>(nodeIndex), seat, c1.toUtf8().toStdString(), c2.toUtf8().toStdString());
@@ -295,13 +276,8 @@ QVariantList AppController::nodePocketActionEvs(int nodeIndex, const QString& pl
       const QString e2 = entry.value(QStringLiteral("c2")).toString().trimmed().toLower();
       if ((e1 == a && e2 == b) || (e1 == b && e2 == a)) return entry.value(QStringLiteral("actionEvs")).toList();
     }
-  } catch (const std::exception& e) {
-    // A card text the parser rejects: no pocket, no answer.
-    qWarning() << "nodePocketActionEvs failed:" << e.what();
-  } catch (...) {
-    qWarning() << "nodePocketActionEvs failed";
-  }
-  return QVariantList();
+    return QVariantList();
+  });
 }
 
 QString AppController::handLabel169(const QString& c1, const QString& c2) {
@@ -321,8 +297,7 @@ QString AppController::handLabel169(const QString& c1, const QString& c2) {
 }
 
 QVariantMap AppController::nodeHandStrategyReach169(int nodeIndex, const QString& bucketName) const {
-  if (nodeIndex < 0) return QVariantMap();
-  try {
+  return guardedNodeQuery<QVariantMap>("nodeHandStrategyReach169", nodeIndex, [&]() -> QVariantMap {
     const QString filter = bucketName.trimmed().toLower();
     const QByteArray key = QByteArray::number(nodeIndex) + '|' + filter.toUtf8();
     const auto cached = m_reach169Cache.constFind(key);
@@ -428,10 +403,5 @@ QVariantMap AppController::nodeHandStrategyReach169(int nodeIndex, const QString
     }
     m_reach169Cache.insert(key, out);
     return out;
-  } catch (const std::exception& e) {
-    qWarning() << "nodeHandStrategyReach169 failed:" << e.what();
-  } catch (...) {
-    qWarning() << "nodeHandStrategyReach169 failed";
-  }
-  return QVariantMap();
+  });
 }

@@ -28,6 +28,7 @@
 #include "core/discounted_cfr.h"
 #include "core/game.h"
 #include "core/range.h"
+#include "session/solve_inputs.h"
 
 using namespace velmora;
 using json = nlohmann::json;
@@ -95,16 +96,6 @@ T value_or(const json& j, const char* key, T fallback) {
   const auto it = j.find(key);
   if (it == j.end() || it->is_null()) return fallback;
   return it->get<T>();
-}
-
-Board parse_board(const std::string& text) {
-  if (text.size() < 6) throw std::invalid_argument("Board must include at least a flop (6 chars, e.g. AhKsQd)");
-  Board board{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard};
-  const auto flop = parse_flop(text.substr(0, 6));
-  for (int i = 0; i < 3; ++i) board[i] = flop[i];
-  if (text.size() >= 8) board[3] = parse_card(text.substr(6, 2));
-  if (text.size() >= 10) board[4] = parse_card(text.substr(8, 2));
-  return board;
 }
 
 void fill_street(const json& spot, const std::string& street, StreetSizeLists& out) {
@@ -182,7 +173,7 @@ int main(int argc, char** argv) {
     using Clock = std::chrono::steady_clock;
     const auto t_setup = Clock::now();
 
-    const Board board = parse_board(spot.at("board").get<std::string>());
+    const Board board = velmora_app::parse_request_board(spot.at("board").get<std::string>());
     std::array<Range, 2> ranges{parse_range(spot.at("oop_range").get<std::string>()),
                                 parse_range(spot.at("ip_range").get<std::string>())};
     TreeConfig tree;

@@ -10,8 +10,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-
 #include <csignal>
 #include <cstddef>
 #include <cstdint>
@@ -22,6 +20,8 @@
 #include <thread>
 
 #include <gtest/gtest.h>
+
+#include "child_process.h"
 
 namespace {
 
@@ -56,47 +56,22 @@ void crashAs(const QByteArray& mode) {
 
 // Child mode runs during static initialisation, before the test runner.
 int runChildIfRequested() {
-  const QByteArray mode = qgetenv(kChildModeVar);
+  const auto [mode, dir] = child_process::enterChildRun(kChildModeVar, kChildDirVar);
   if (mode.isEmpty()) return 0;
-  struct rlimit noCore {0, 0};
-  setrlimit(RLIMIT_CORE, &noCore);
-  const QString dir = QString::fromLocal8Bit(qgetenv(kChildDirVar));
-  velmora_log::setCrashLogPaths(dir + "/app.log", dir + "/temp.log");
   velmora_crash::installCrashHandlers();
   crashAs(mode);
   std::_Exit(7);  // survived: the parent reports it
 }
 [[maybe_unused]] const int kChildRan = runChildIfRequested();
 
-struct ChildResult {
-  bool finished = false;
-  QProcess::ExitStatus status = QProcess::NormalExit;
-  int code = 0;
-};
+using child_process::ChildResult;
 
 class CrashHandlerTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
 
   ChildResult runChild(const QString& mode) {
-    QProcess proc;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(kChildModeVar, mode);
-    env.insert(kChildDirVar, dir_.path());
-    proc.setProcessEnvironment(env);
-    proc.setProcessChannelMode(QProcess::ForwardedChannels);
-    proc.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=-*"});
-    ChildResult r;
-    if (!proc.waitForStarted(10000)) return r;
-    r.finished = proc.waitForFinished(20000);
-    if (!r.finished) {
-      proc.kill();
-      proc.waitForFinished(5000);
-      return r;
-    }
-    r.status = proc.exitStatus();
-    r.code = proc.exitCode();
-    return r;
+    return child_process::runSelf({{kChildModeVar, mode}, {kChildDirVar, dir_.path()}}, QProcess::ForwardedChannels);
   }
 
   QStringList lines(const QString& name) const {

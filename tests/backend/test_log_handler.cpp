@@ -16,7 +16,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,6 +26,8 @@
 
 #include <gtest/gtest.h>
 
+#include "child_process.h"
+
 namespace {
 
 constexpr char kChildModeVar[] = "VELMORA_LOG_TEST_CHILD";
@@ -35,12 +36,8 @@ constexpr char kChildDirVar[] = "VELMORA_LOG_TEST_DIR";
 // Child mode: re-run of this binary that writes a fatal message and dies.
 // Runs during static initialisation, before the test runner starts.
 int runChildIfRequested() {
-  const QByteArray mode = qgetenv(kChildModeVar);
+  const auto [mode, dir] = child_process::enterChildRun(kChildModeVar, kChildDirVar);
   if (mode.isEmpty()) return 0;
-  struct rlimit noCore {0, 0};
-  setrlimit(RLIMIT_CORE, &noCore);
-  const QString dir = QString::fromLocal8Bit(qgetenv(kChildDirVar));
-  velmora_log::setCrashLogPaths(dir + "/app.log", dir + "/temp.log");
   static QFile file(dir + "/app.log");
   if (mode == "fatal-open") {
     if (!velmora_log::openLogFile(file)) std::_Exit(3);
@@ -295,31 +292,10 @@ TEST_F(LogHandlerTest, ObjectCreationFailureLogsAndEndsTheEventLoopWithMinusOne)
 
 // --- fatal messages -----------------------------------------------------------------
 
-struct ChildResult {
-  bool finished = false;
-  QProcess::ExitStatus status = QProcess::NormalExit;
-  int code = 0;
-};
+using child_process::ChildResult;
 
 ChildResult runChild(const QString& mode, const QString& dir) {
-  QProcess proc;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(kChildModeVar, mode);
-  env.insert(kChildDirVar, dir);
-  proc.setProcessEnvironment(env);
-  proc.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  proc.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=-*"});
-  ChildResult r;
-  if (!proc.waitForStarted(10000)) return r;
-  r.finished = proc.waitForFinished(20000);
-  if (!r.finished) {
-    proc.kill();
-    proc.waitForFinished(5000);
-    return r;
-  }
-  r.status = proc.exitStatus();
-  r.code = proc.exitCode();
-  return r;
+  return child_process::runSelf({{kChildModeVar, mode}, {kChildDirVar, dir}}, QProcess::ForwardedErrorChannel);
 }
 
 TEST(LogHandlerFatal, FatalMessageIsWrittenThenTheProcessAborts) {

@@ -204,30 +204,30 @@ class BruteForce {
 };
 
 Spot river_spot() {
-  Spot s;
-  s.board = "Qs8s3dTh2c";
-  s.oop_range = "AA,QQ,TT,88,AKs,AQs,KQs,QJs,JTs,T9s,98s,76s,AQo";
-  s.ip_range = "KK,JJ,99,33,AQs,KJs,QTs,J9s,98s,87s,KQo";
-  s.bets = "50%";
-  s.raises = "a";
-  s.add_all_in = true;
-  s.pot = 100;
-  s.stack = 250;
-  return s;
+  return Spot{
+      .board = "Qs8s3dTh2c",
+      .oop_range = "AA,QQ,TT,88,AKs,AQs,KQs,QJs,JTs,T9s,98s,76s,AQo",
+      .ip_range = "KK,JJ,99,33,AQs,KJs,QTs,J9s,98s,87s,KQo",
+      .pot = 100,
+      .stack = 250,
+      .bets = "50%",
+      .raises = "a",
+      .add_all_in = true,
+  };
 }
 
 // Hearts and clubs are both absent from this board, so the tree deals one of
 // the two suits on the river and reuses its values for the other.
 Spot turn_spot() {
-  Spot s;
-  s.board = "Qs8s3dTd";
-  s.oop_range = "AA,QQ,TT,AKs,AQs,KQs,JTs,98s,AQo";
-  s.ip_range = "KK,JJ,88,AJs,KJs,QJs,T9s,KQo";
-  s.bets = "50%";
-  s.raises = "";
-  s.pot = 100;
-  s.stack = 1000;
-  return s;
+  return Spot{
+      .board = "Qs8s3dTd",
+      .oop_range = "AA,QQ,TT,AKs,AQs,KQs,JTs,98s,AQo",
+      .ip_range = "KK,JJ,88,AJs,KJs,QJs,T9s,KQo",
+      .pot = 100,
+      .stack = 1000,
+      .bets = "50%",
+      .raises = "",
+  };
 }
 
 void expect_matches_brute_force(Game& game, std::uint32_t iterations, std::uint64_t threads) {

@@ -7,22 +7,13 @@
 #include <string>
 
 #include "core/bet_size.h"
+#include "expect_throw.h"
 
 using namespace velmora;
 
 namespace {
 
-template <typename E, typename F>
-void expect_error(F&& fn, const std::string& message) {
-  try {
-    fn();
-    ADD_FAILURE() << "expected an exception with message: " << message;
-  } catch (const E& e) {
-    EXPECT_EQ(std::string(e.what()), message);
-  } catch (const std::exception& e) {
-    ADD_FAILURE() << "wrong exception type, message: " << e.what();
-  }
-}
+using velmora::testing::expect_error;
 
 SizeSpec raise_size(const std::string& token) { return parse_bet_size(token, true); }
 SizeSpec bet_size(const std::string& token) { return parse_bet_size(token, false); }

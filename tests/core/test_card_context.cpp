@@ -11,20 +11,15 @@
 #include <string>
 #include <thread>
 
+#include "board_inputs.h"
 #include "core/card_context.h"
 #include "core/evaluator.h"
 
 namespace velmora {
 namespace {
 
-Board make_board(const std::string& flop, const std::string& turn = "", const std::string& river = "") {
-  const auto f = parse_flop(flop);
-  return {f[0], f[1], f[2], turn.empty() ? kNoCard : parse_card(turn), river.empty() ? kNoCard : parse_card(river)};
-}
-
-std::array<Range, 2> make_ranges(const std::string& oop, const std::string& ip) {
-  return {parse_range(oop), parse_range(ip)};
-}
+using testing::make_board;
+using testing::make_ranges;
 
 template <typename Ex>
 void expect_error(const Board& board, const std::array<Range, 2>& ranges, const std::string& message) {

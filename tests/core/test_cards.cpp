@@ -5,24 +5,11 @@
 #include <string>
 
 #include "core/cards.h"
+#include "expect_throw.h"
 
 using namespace velmora;
 
-namespace {
-
-template <typename E, typename F>
-void expect_error(F&& fn, const std::string& message) {
-  try {
-    fn();
-    ADD_FAILURE() << "expected an exception with message: " << message;
-  } catch (const E& e) {
-    EXPECT_EQ(std::string(e.what()), message);
-  } catch (const std::exception& e) {
-    ADD_FAILURE() << "wrong exception type, message: " << e.what();
-  }
-}
-
-}  // namespace
+using velmora::testing::expect_error;
 
 TEST(Cards, ParsesRanksAndSuitsInEitherCase) {
   const std::string ranks = "23456789TJQKA";

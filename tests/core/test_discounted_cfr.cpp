@@ -21,40 +21,40 @@ using testing::Spot;
 // A polarised river: OOP holds the nuts (AA) or a bluff catcher that loses
 // to everything (QQ) against IP's KK; one all-in size for both.
 Spot toy_river() {
-  Spot s;
-  s.board = "2s2d2h3c3d";
-  s.oop_range = "AA,QQ";
-  s.ip_range = "KK";
-  s.pot = 100;
-  s.stack = 100;
-  return s;
+  return Spot{
+      .board = "2s2d2h3c3d",
+      .oop_range = "AA,QQ",
+      .ip_range = "KK",
+      .pot = 100,
+      .stack = 100,
+  };
 }
 
 Spot small_river() {
-  Spot s;
-  s.board = "Qs8s3dTh2c";
-  s.oop_range = "AA,KK,QQ,JJ,TT,99,88,AKs,AQs,AJs,KQs,QJs,JTs,T9s,98s,87s,76s,AKo,AQo";
-  s.ip_range = "QQ-22,AQs-ATs,KQs,KJs,QJs,JTs,T9s,98s,AQo,AJo,KQo";
-  s.bets = "50%";
-  s.raises = "a";
-  s.add_all_in = true;
-  s.pot = 100;
-  s.stack = 300;
-  return s;
+  return Spot{
+      .board = "Qs8s3dTh2c",
+      .oop_range = "AA,KK,QQ,JJ,TT,99,88,AKs,AQs,AJs,KQs,QJs,JTs,T9s,98s,87s,76s,AKo,AQo",
+      .ip_range = "QQ-22,AQs-ATs,KQs,KJs,QJs,JTs,T9s,98s,AQo,AJo,KQo",
+      .pot = 100,
+      .stack = 300,
+      .bets = "50%",
+      .raises = "a",
+      .add_all_in = true,
+  };
 }
 
 // A turn spot without all-ins; both ranges hold well over 128 combos, so the
 // river deals of the training pass run in parallel.
 Spot small_turn() {
-  Spot s;
-  s.board = "Qs8s3dTh";
-  s.oop_range = "22+,ATs+,KTs+,QTs+,JTs,T9s,98s,87s,AJo+,KQo";
-  s.ip_range = "22+,A9s+,KTs+,QTs+,J9s+,T9s,98s,87s,76s,ATo+,KJo+,QJo";
-  s.bets = "50%";
-  s.raises = "";
-  s.pot = 100;
-  s.stack = 1000;
-  return s;
+  return Spot{
+      .board = "Qs8s3dTh",
+      .oop_range = "22+,ATs+,KTs+,QTs+,JTs,T9s,98s,87s,AJo+,KQo",
+      .ip_range = "22+,A9s+,KTs+,QTs+,J9s+,T9s,98s,87s,76s,ATo+,KJo+,QJo",
+      .pot = 100,
+      .stack = 1000,
+      .bets = "50%",
+      .raises = "",
+  };
 }
 
 // A flop spot whose turn deals open parallel regions (OOP holds over 128

@@ -10,22 +10,13 @@
 
 #include "core/cards.h"
 #include "core/evaluator.h"
+#include "expect_throw.h"
 
 using namespace velmora;
 
 namespace {
 
-template <typename E, typename F>
-void expect_error(F&& fn, const std::string& message) {
-  try {
-    fn();
-    ADD_FAILURE() << "expected an exception with message: " << message;
-  } catch (const E& e) {
-    EXPECT_EQ(std::string(e.what()), message);
-  } catch (const std::exception& e) {
-    ADD_FAILURE() << "wrong exception type, message: " << e.what();
-  }
-}
+using velmora::testing::expect_error;
 
 std::array<Card, 7> hand(const std::string& text) {
   std::array<Card, 7> cards{};

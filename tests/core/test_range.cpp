@@ -9,22 +9,13 @@
 #include <string>
 
 #include "core/range.h"
+#include "expect_throw.h"
 
 using namespace velmora;
 
 namespace {
 
-template <typename E, typename F>
-void expect_error(F&& fn, const std::string& message) {
-  try {
-    fn();
-    ADD_FAILURE() << "expected an exception with message: " << message;
-  } catch (const E& e) {
-    EXPECT_EQ(std::string(e.what()), message);
-  } catch (const std::exception& e) {
-    ADD_FAILURE() << "wrong exception type, message: " << e.what();
-  }
-}
+using velmora::testing::expect_error;
 
 int count_nonzero(const Range& r) {
   return static_cast<int>(std::count_if(r.begin(), r.end(), [](float w) { return w != 0.0f; }));

@@ -7,19 +7,14 @@
 #include <stdexcept>
 #include <string>
 
+#include "board_inputs.h"
 #include "core/card_context.h"
 
 namespace velmora {
 namespace {
 
-Board make_board(const std::string& flop, const std::string& turn = "", const std::string& river = "") {
-  const auto f = parse_flop(flop);
-  return {f[0], f[1], f[2], turn.empty() ? kNoCard : parse_card(turn), river.empty() ? kNoCard : parse_card(river)};
-}
-
-std::array<Range, 2> make_ranges(const std::string& oop, const std::string& ip) {
-  return {parse_range(oop), parse_range(ip)};
-}
+using testing::make_board;
+using testing::make_ranges;
 
 Card swap_card(Card c, int s, int t) {
   const int suit = card_suit(c);

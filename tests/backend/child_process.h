@@ -1,0 +1,67 @@
+// Both sides of a test that re-runs its own binary as a child process: the
+// parent starts it with no test selected and a few variables in its
+// environment and learns how it ended; the child reads those variables
+// during static initialisation.
+#pragma once
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+
+#include <sys/resource.h>
+
+#include <initializer_list>
+#include <utility>
+
+#include "backend/log_handler.h"
+
+namespace child_process {
+
+struct ChildResult {
+  bool finished = false;
+  QProcess::ExitStatus status = QProcess::NormalExit;
+  int code = 0;
+};
+
+inline ChildResult runSelf(std::initializer_list<std::pair<QString, QString>> vars,
+                           QProcess::ProcessChannelMode channels) {
+  QProcess proc;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const auto& [name, value] : vars) env.insert(name, value);
+  proc.setProcessEnvironment(env);
+  proc.setProcessChannelMode(channels);
+  proc.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=-*"});
+  ChildResult r;
+  if (!proc.waitForStarted(10000)) return r;
+  r.finished = proc.waitForFinished(20000);
+  if (!r.finished) {
+    proc.kill();
+    proc.waitForFinished(5000);
+    return r;
+  }
+  r.status = proc.exitStatus();
+  r.code = proc.exitCode();
+  return r;
+}
+
+struct ChildRun {
+  QByteArray mode;  // empty in a normal run
+  QString dir;
+};
+
+// The child side: when `modeVar` is set, turns core dumps off and points the
+// crash log paths at app.log and temp.log in the directory `dirVar` names.
+inline ChildRun enterChildRun(const char* modeVar, const char* dirVar) {
+  ChildRun run;
+  run.mode = qgetenv(modeVar);
+  if (run.mode.isEmpty()) return run;
+  struct rlimit noCore {0, 0};
+  setrlimit(RLIMIT_CORE, &noCore);
+  run.dir = QString::fromLocal8Bit(qgetenv(dirVar));
+  velmora_log::setCrashLogPaths(run.dir + "/app.log", run.dir + "/temp.log");
+  return run;
+}
+
+}  // namespace child_process
