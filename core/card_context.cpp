@@ -236,11 +236,13 @@ void CardContext::build_runout_tables(unsigned workers) {
         std::sort(keys.begin(), keys.end());
         auto& list = runout_showdown_[record].seat[seat];
         list.reserve(keys.size() + 2);
-        list.push_back({kBottomStrength, kNoSlot});
+        list.push_back({kBottomStrength, kNoSlot, 0, 0});
         for (const std::uint64_t k : keys) {
-          list.push_back({static_cast<std::uint32_t>(k >> 16), static_cast<std::uint16_t>(k & 0xFFFF)});
+          const auto slot = static_cast<std::uint16_t>(k & 0xFFFF);
+          const Pocket p = pockets_[seat][slot];
+          list.push_back({static_cast<std::uint32_t>(k >> 16), slot, pocket_lo(p), pocket_hi(p)});
         }
-        list.push_back({kTopStrength, kNoSlot});
+        list.push_back({kTopStrength, kNoSlot, 0, 0});
       }
     }
   };

@@ -17,6 +17,9 @@ inline constexpr std::uint16_t kNoSlot = 0xFFFF;
 struct ShowdownEntry {
   std::uint32_t strength_plus_one;
   std::uint16_t slot;
+  // The pocket's two cards, so a scan needs no lookup by slot (0 on sentinels).
+  Card lo = 0;
+  Card hi = 0;
 };
 
 struct RunoutShowdown {

@@ -43,20 +43,23 @@ bool sizes_match(const Game& game, int seat, std::span<const float> opp_reach, s
 
 inline bool counts(float r) { return !(r == 0.0f); }  // NaN counts as non-zero
 
-// Adds one opponent hand's reach to a running total and its two card sums.
-inline void add_reach(double& sum, std::array<double, kNumCards>& cs, Pocket p, float r) {
-  if (!counts(r)) return;
+// Adds one opponent entry's reach to a running total and its two card sums.
+// Adding a zero reach leaves both unchanged, so no test for it is needed.
+inline void add_entry(double& sum, double* cs, const ShowdownEntry& x, const float* reach) {
+  const double r = reach[x.slot];
   sum += r;
-  cs[pocket_lo(p)] += r;
-  cs[pocket_hi(p)] += r;
+  cs[x.lo] += r;
+  cs[x.hi] += r;
 }
 
 // Adds the showdown values of seat s on the runout (turn, river) to `out`.
 // Returns false, touching nothing, when either seat has no live hand there.
 // Without rake only strictly weaker and strictly stronger hands pay; with
 // rake the split pots are collected too and pay the tie factor.
+// The lists are framed by a bottom sentinel (strength 0) and a top sentinel
+// (the largest strength), which end the merges without index checks.
 bool accumulate_showdown(const Game& game, Card turn, Card river, double pot, int s,
-                         std::span<const float> reach, std::span<float> out) {
+                         std::span<const float> reach_span, std::span<float> out_span) {
   if (turn == kNoCard || river == kNoCard) return false;
   const CardContext& ctx = game.card_context();
   const int o = 1 - s;
@@ -65,40 +68,39 @@ bool accumulate_showdown(const Game& game, Card turn, Card river, double pot, in
   const std::vector<ShowdownEntry>& b = sd.seat[o];
   if (a.size() < 3 || b.size() < 3) return false;
 
-  const std::vector<Pocket>& own = ctx.pockets(s);
-  const std::vector<Pocket>& opp = ctx.pockets(o);
   const Factors f = payoff_factors(game, pot);
   const double rake = std::min(game.config().rake_cap, pot * game.config().rake_rate);
   const std::size_t last_a = a.size() - 1;  // index of the closing sentinel
-  const std::size_t last_b = b.size() - 1;
+  const ShowdownEntry* ae = a.data();
+  const ShowdownEntry* be = b.data();
+  const float* reach = reach_span.data();
+  float* out = out_span.data();
 
-  std::array<double, kNumCards> cs{};
+  alignas(64) double cs[kNumCards] = {};
   double sum = 0.0;
 
   if (!(std::fabs(rake) > 1e-9) || f.tie == 0.0) {
-    // Wins, ascending.
-    std::size_t j = 1;
+    // Wins, ascending, kept by list position; the descending pass adds
+    // them to `out` before the losses, in the same order as two separate
+    // additions would.
+    alignas(64) float won[kNumPockets + 2];
+    const double win = f.win;
+    const ShowdownEntry* bj = be + 1;
     for (std::size_t i = 1; i < last_a; ++i) {
-      const ShowdownEntry& e = a[i];
-      while (j < last_b && b[j].strength_plus_one < e.strength_plus_one) {
-        add_reach(sum, cs, opp[b[j].slot], reach[b[j].slot]);
-        ++j;
-      }
-      const Pocket p = own[e.slot];
-      out[e.slot] += static_cast<float>((sum - cs[pocket_lo(p)] - cs[pocket_hi(p)]) * f.win);
+      const ShowdownEntry e = ae[i];
+      while (bj->strength_plus_one < e.strength_plus_one) add_entry(sum, cs, *bj++, reach);
+      won[i] = static_cast<float>((sum - cs[e.lo] - cs[e.hi]) * win);
     }
     // Losses, descending.
-    cs.fill(0.0);
+    std::fill(cs, cs + kNumCards, 0.0);
     sum = 0.0;
-    std::size_t k = last_b - 1;
+    const double lose = f.lose;
+    const ShowdownEntry* bk = be + (b.size() - 2);
     for (std::size_t i = last_a - 1; i >= 1; --i) {
-      const ShowdownEntry& e = a[i];
-      while (k >= 1 && b[k].strength_plus_one > e.strength_plus_one) {
-        add_reach(sum, cs, opp[b[k].slot], reach[b[k].slot]);
-        --k;
-      }
-      const Pocket p = own[e.slot];
-      out[e.slot] += static_cast<float>((sum - cs[pocket_lo(p)] - cs[pocket_hi(p)]) * f.lose);
+      const ShowdownEntry e = ae[i];
+      while (bk->strength_plus_one > e.strength_plus_one) add_entry(sum, cs, *bk--, reach);
+      const float lost = static_cast<float>((sum - cs[e.lo] - cs[e.hi]) * lose);
+      out[e.slot] = (out[e.slot] + won[i]) + lost;
     }
     return true;
   }
@@ -106,44 +108,33 @@ bool accumulate_showdown(const Game& game, Card turn, Card river, double pot, in
   // With rake: W and T in one ascending pass (prefix sums of the reach
   // strictly below and up to the hand's strength), L in a descending pass.
   const std::vector<std::uint16_t>& same_slot = ctx.opponent_slot(s);
-  std::array<double, kNumCards> cs_le{};
+  alignas(64) double cs_le[kNumCards] = {};
   double sum_le = 0.0;
-  std::size_t j = 1;
-  std::size_t j_le = 1;
+  const ShowdownEntry* bj = be + 1;
+  const ShowdownEntry* bj_le = be + 1;
   // First pass stores W * win + T * tie; the second adds L * lose.
   for (std::size_t i = 1; i < last_a; ++i) {
-    const ShowdownEntry& e = a[i];
-    while (j < last_b && b[j].strength_plus_one < e.strength_plus_one) {
-      add_reach(sum, cs, opp[b[j].slot], reach[b[j].slot]);
-      ++j;
-    }
-    while (j_le < last_b && b[j_le].strength_plus_one <= e.strength_plus_one) {
-      add_reach(sum_le, cs_le, opp[b[j_le].slot], reach[b[j_le].slot]);
-      ++j_le;
-    }
-    const Pocket p = own[e.slot];
-    const Card c1 = pocket_lo(p);
-    const Card c2 = pocket_hi(p);
+    const ShowdownEntry e = ae[i];
+    while (bj->strength_plus_one < e.strength_plus_one) add_entry(sum, cs, *bj++, reach);
+    while (bj_le->strength_plus_one <= e.strength_plus_one) add_entry(sum_le, cs_le, *bj_le++, reach);
+    const Card c1 = e.lo;
+    const Card c2 = e.hi;
     const double w = sum - cs[c1] - cs[c2];
     // Ties: reach of equal strength, card-removed; the identical pocket is
     // subtracted by both card sums and added back once.
     double same = 0.0;
     const std::uint16_t os = e.slot < same_slot.size() ? same_slot[e.slot] : kNoSlot;
-    if (os != kNoSlot && os < reach.size() && counts(reach[os])) same = reach[os];
+    if (os != kNoSlot && os < reach_span.size() && counts(reach[os])) same = reach[os];
     const double t = (sum_le - sum) - ((cs_le[c1] - cs[c1]) + (cs_le[c2] - cs[c2])) + same;
     out[e.slot] += static_cast<float>(w * f.win + t * f.tie);
   }
-  cs.fill(0.0);
+  std::fill(cs, cs + kNumCards, 0.0);
   sum = 0.0;
-  std::size_t k = last_b - 1;
+  const ShowdownEntry* bk = be + (b.size() - 2);
   for (std::size_t i = last_a - 1; i >= 1; --i) {
-    const ShowdownEntry& e = a[i];
-    while (k >= 1 && b[k].strength_plus_one > e.strength_plus_one) {
-      add_reach(sum, cs, opp[b[k].slot], reach[b[k].slot]);
-      --k;
-    }
-    const Pocket p = own[e.slot];
-    out[e.slot] += static_cast<float>((sum - cs[pocket_lo(p)] - cs[pocket_hi(p)]) * f.lose);
+    const ShowdownEntry e = ae[i];
+    while (bk->strength_plus_one > e.strength_plus_one) add_entry(sum, cs, *bk--, reach);
+    out[e.slot] += static_cast<float>((sum - cs[e.lo] - cs[e.hi]) * f.lose);
   }
   return true;
 }
@@ -159,25 +150,58 @@ void fold_into(const Game& game, const PlanNode& node, int seat, double factor, 
   const std::vector<Pocket>& own_pockets = ctx.pockets(s);
   const std::vector<Pocket>& opp_pockets = ctx.pockets(o);
 
-  std::array<double, kNumCards> cs{};
+  // One spare entry for the running card before the first hand.
+  alignas(64) double cs[kNumCards + 1] = {};
   double total = 0.0;
+  const float* reach = opp_reach.data();
+  const Pocket* opp_p = opp_pockets.data();
+  // A zero reach adds nothing, so every live hand is summed without a test.
+  // Slots come in runs sharing their low card: that card's sum is kept in
+  // a register for the run (same additions in the same order).
+  Card run_card = kNumCards;
+  double run = 0.0;
   for (std::uint16_t k : opp) {
-    const float r = opp_reach[k];
-    if (!counts(r)) continue;
-    const Pocket p = opp_pockets[k];
+    const double r = reach[k];
+    const Pocket p = opp_p[k];
+    const Card lo = pocket_lo(p);
+    if (lo != run_card) {
+      cs[run_card] = run;
+      run_card = lo;
+      run = cs[lo];
+    }
     total += r;
-    cs[pocket_lo(p)] += r;
+    run += r;
     cs[pocket_hi(p)] += r;
   }
+  cs[run_card] = run;
   if (total == 0.0) return;
 
   const std::vector<std::uint16_t>& same_slot = ctx.opponent_slot(s);
+  const std::size_t same_n = same_slot.size();
+  const std::size_t reach_n = opp_reach.size();
+  const Pocket* own_p = own_pockets.data();
+  float* o_out = out.data();
   for (std::uint16_t i : own) {
-    const Pocket p = own_pockets[i];
-    const std::uint16_t os = i < same_slot.size() ? same_slot[i] : kNoSlot;
-    const double same = (os != kNoSlot && os < opp_reach.size()) ? static_cast<double>(opp_reach[os]) : 0.0;
-    out[i] = static_cast<float>((same + total - cs[pocket_lo(p)] - cs[pocket_hi(p)]) * factor);
+    const Pocket p = own_p[i];
+    const std::uint16_t os = i < same_n ? same_slot[i] : kNoSlot;
+    const double same = (os != kNoSlot && os < reach_n) ? static_cast<double>(reach[os]) : 0.0;
+    o_out[i] = static_cast<float>((same + total - cs[pocket_lo(p)] - cs[pocket_hi(p)]) * factor);
   }
+}
+
+// True when some entry is not zero (NaN counts as non-zero).
+bool any_reach(std::span<const float> r) {
+  std::uint32_t acc = 0;
+  const std::size_t n = r.size();
+  const float* p = r.data();
+  std::size_t i = 0;
+  for (; i + 16 <= n; i += 16) {
+    std::uint32_t block = 0;
+    for (std::size_t k = 0; k < 16; ++k) block |= std::bit_cast<std::uint32_t>(p[i + k]) & 0x7FFFFFFFu;
+    if (block != 0) return true;
+  }
+  for (; i < n; ++i) acc |= std::bit_cast<std::uint32_t>(p[i]) & 0x7FFFFFFFu;
+  return acc != 0;
 }
 
 }  // namespace
@@ -224,6 +248,8 @@ void terminal_values(const Game& game, const PlanNode& node, int seat, std::span
                      std::span<float> out) {
   std::fill(out.begin(), out.end(), 0.0f);
   if (!sizes_match(game, seat, opp_reach, out)) return;
+  // No opponent reach: every fold, showdown and runout value is zero.
+  if (!any_reach(opp_reach)) return;
 
   if (node.last_action == kActFold) {
     const Factors f = payoff_factors(game, fold_pot(game, node));
