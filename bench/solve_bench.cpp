@@ -28,6 +28,7 @@
 #include "core/discounted_cfr.h"
 #include "core/game.h"
 #include "core/range.h"
+#include "session/node_queries.h"
 #include "session/solve_inputs.h"
 
 using namespace velmora;
@@ -259,6 +260,8 @@ int main(int argc, char** argv) {
       std::printf("  %-22s %.4f\n", action_label(root.actions[a], root.pot).c_str(),
                   a < freq.size() ? freq[a] : 0.0f);
     }
+    std::printf("root through the result queries (labels, keys, hand-category buckets):\n%s",
+                velmora_app::describe_node(game, solver, 0).c_str());
   } catch (const std::exception& e) {
     std::fprintf(stderr, "error: %s\n", e.what());
     return 1;
