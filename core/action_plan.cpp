@@ -89,6 +89,11 @@ ActionPlan::ActionPlan(const TreeConfig& config, const CardContext* context)
 
 ActionPlan::ActionPlan(const TreeConfig& config, const Board& board, const CardContext* context)
     : config_(config), board_(board), context_(context) {
+  // Betting cannot start before a street whose card is already on the board:
+  // the tree would wait to deal a card that is never dealt, and those lines
+  // would be worth nothing (a flop profile can meet a river board).
+  const std::uint8_t board_street = board_[4] < kNumCards ? 2 : board_[3] < kNumCards ? 1 : 0;
+  config_.start_street = std::max(config_.start_street, board_street);
   max_workers_ = max_workers_from_env();
   build();
 }

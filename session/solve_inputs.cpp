@@ -35,12 +35,6 @@ velmora::TreeConfig build_tree_config(const SolveConfig& config, bool size_error
   }
   velmora::TreeConfig tree;
   tree.start_street = static_cast<std::uint8_t>(street_from_name(config.starting_street));
-  // Betting cannot start before a street whose card is already on the board:
-  // the tree would wait to deal a card that is never dealt, and those lines
-  // would be worth nothing. (A profile saved for a flop spot can meet a
-  // board with a turn or river.)
-  const std::uint8_t board_street = config.board.size() >= 10 ? 2 : config.board.size() >= 8 ? 1 : 0;
-  tree.start_street = std::max(tree.start_street, board_street);
   tree.starting_pot = static_cast<std::uint32_t>(config.starting_pot);
   tree.effective_stack = static_cast<std::uint32_t>(config.effective_stack);
   tree.rake_rate = config.rake_percent / 100.0;

@@ -140,6 +140,14 @@ TEST(ActionPlan, CheckCheckRiverAndUnknownStreet) {
   EXPECT_EQ(p.node(2).turn, 47);
   EXPECT_EQ(p.node(2).river, 12);
 
+  // A flop start on a river board starts on the river: same tree, no deals.
+  TreeConfig early = river_config(100, 100);
+  early.start_street = 0;
+  ActionPlan e(early, kRiver, nullptr);
+  ASSERT_EQ(e.node_count(), 3u);
+  EXPECT_EQ(e.node(0).street, 2);
+  EXPECT_EQ(e.node(2).type, kNodeTerminal);
+
   TreeConfig bad = river_config(100, 100);
   bad.start_street = 3;
   EXPECT_THROW(ActionPlan(bad, kRiver, nullptr), std::logic_error);
