@@ -244,6 +244,7 @@ void CardContext::build_runout_tables(unsigned workers) {
         }
         list.push_back({kTopStrength, kNoSlot, 0, 0});
       }
+      build_showdown_scan(runout_showdown_[record].seat, pockets_, opponent_slot_, runout_showdown_[record].scan);
     }
   };
 
@@ -355,15 +356,13 @@ void CardContext::copy_from(const CachedArtifacts& a) {
   initial_reach_ = a.initial_reach;
   removal_weight_ = a.removal_weight;
   suit_isomorphism_ = a.suit_isomorphism;
-  runout_showdown_ = a.runout_showdown;
   opponent_slot_ = a.opponent_slot;
   all_slots_ = a.all_slots;
   live_after_card_ = a.live_after_card;
-  live_after_runout_ = a.live_after_runout;
   pair_weight_ = a.pair_weight;
 }
 
-std::shared_ptr<CardContext::CachedArtifacts> CardContext::make_artifacts() const {
+std::shared_ptr<CardContext::CachedArtifacts> CardContext::make_artifacts() {
   // Not make_shared: the cache's weak reference would keep the storage of an
   // expired record allocated.
   std::shared_ptr<CachedArtifacts> a(new CachedArtifacts());
@@ -374,19 +373,23 @@ std::shared_ptr<CardContext::CachedArtifacts> CardContext::make_artifacts() cons
   a->initial_reach = initial_reach_;
   a->removal_weight = removal_weight_;
   a->suit_isomorphism = suit_isomorphism_;
-  a->runout_showdown = runout_showdown_;
+  a->runout_showdown = std::move(runout_showdown_);
+  runout_showdown_.clear();
   a->opponent_slot = opponent_slot_;
   a->all_slots = all_slots_;
   a->live_after_card = live_after_card_;
-  a->live_after_runout = live_after_runout_;
+  a->live_after_runout = std::move(live_after_runout_);
+  live_after_runout_.clear();
   a->pair_weight = pair_weight_;
   return a;
 }
 
 const RunoutShowdown& CardContext::runout_showdown(Card turn, Card river) const {
   const int idx = runout_index(turn, river);
-  if (idx < 0 || static_cast<std::size_t>(idx) >= runout_showdown_.size()) return empty_showdown();
-  return runout_showdown_[idx];
+  if (!artifacts_) return empty_showdown();
+  const std::vector<RunoutShowdown>& table = artifacts_->runout_showdown;
+  if (idx < 0 || static_cast<std::size_t>(idx) >= table.size()) return empty_showdown();
+  return table[idx];
 }
 
 const LiveSlots& CardContext::live_after_card(Card c) const {
@@ -396,8 +399,10 @@ const LiveSlots& CardContext::live_after_card(Card c) const {
 
 const LiveSlots& CardContext::live_after_runout(Card turn, Card river) const {
   const int idx = runout_index(turn, river);
-  if (idx < 0 || static_cast<std::size_t>(idx) >= live_after_runout_.size()) return empty_live_slots();
-  return live_after_runout_[idx];
+  if (!artifacts_) return empty_live_slots();
+  const std::vector<LiveSlots>& table = artifacts_->live_after_runout;
+  if (idx < 0 || static_cast<std::size_t>(idx) >= table.size()) return empty_live_slots();
+  return table[idx];
 }
 
 std::size_t CardContext::memory_bytes() const {
@@ -407,11 +412,14 @@ std::size_t CardContext::memory_bytes() const {
     bytes += (weights_[seat].size() + initial_reach_[seat].size() + removal_weight_[seat].size()) * sizeof(float);
     bytes += (opponent_slot_[seat].size() + all_slots_[seat].size()) * sizeof(std::uint16_t);
   }
-  bytes += runout_showdown_.size() * sizeof(RunoutShowdown);
-  for (const auto& record : runout_showdown_) {
-    bytes += (record.seat[0].size() + record.seat[1].size()) * sizeof(ShowdownEntry);
+  static const CachedArtifacts kNothing;
+  const CachedArtifacts& shared = artifacts_ ? *artifacts_ : kNothing;
+  const std::vector<RunoutShowdown>& showdown = shared.runout_showdown;
+  bytes += showdown.size() * sizeof(RunoutShowdown);
+  for (const auto& record : showdown) {
+    bytes += (record.seat[0].size() + record.seat[1].size()) * sizeof(ShowdownEntry) + scan_bytes(record.scan);
   }
-  for (const auto* lists : {&live_after_card_, &live_after_runout_}) {
+  for (const auto* lists : {&live_after_card_, &shared.live_after_runout}) {
     bytes += lists->capacity() * sizeof(LiveSlots);
     for (const auto& record : *lists) {
       bytes += (record.seat[0].size() + record.seat[1].size()) * sizeof(std::uint16_t);

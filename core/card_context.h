@@ -8,22 +8,16 @@
 
 #include "core/cards.h"
 #include "core/range.h"
+#include "core/showdown_scan.h"
 #include "core/suit_isomorphism.h"
 
 namespace velmora {
 
 inline constexpr std::uint16_t kNoSlot = 0xFFFF;
 
-struct ShowdownEntry {
-  std::uint32_t strength_plus_one;
-  std::uint16_t slot;
-  // The pocket's two cards, so a scan needs no lookup by slot (0 on sentinels).
-  Card lo = 0;
-  Card hi = 0;
-};
-
 struct RunoutShowdown {
   std::array<std::vector<ShowdownEntry>, 2> seat;  // sentinel-framed, ascending
+  ShowdownScan scan;                               // the same lists, indexed for the payoff scan
 };
 
 struct LiveSlots {
@@ -84,7 +78,7 @@ class CardContext {
   void build_initial_reach();
   bool matches(const CachedArtifacts& a) const;
   void copy_from(const CachedArtifacts& a);
-  std::shared_ptr<CachedArtifacts> make_artifacts() const;
+  std::shared_ptr<CachedArtifacts> make_artifacts();
 
   Board board_{};
   std::array<Range, 2> ranges_{};
@@ -96,6 +90,8 @@ class CardContext {
   std::uint64_t board_mask_ = 0;
   std::vector<Card> board_cards_;
   SuitIsomorphism suit_isomorphism_;
+  // The two per-runout tables are filled while building, then moved into
+  // the shared record, which the accessors read (so they are held once).
   std::vector<RunoutShowdown> runout_showdown_;  // 1326, by pocket index of (turn, river)
   std::array<std::vector<std::uint16_t>, 2> opponent_slot_;
   std::array<std::vector<std::uint16_t>, 2> all_slots_;

@@ -29,6 +29,8 @@ Game::Game(const TreeConfig& config, CardContext&& context)
     static_cast<PlanNode&>(g) = p;
     nodes_.push_back(std::move(g));
   }
+  const bool with_rake = config_.rake_rate > 0.0 && config_.rake_cap > 0.0;
+  matchups_.build(card_context_, RunoutMatchups::needed_boards(plan_nodes), with_rake);
 }
 
 void Game::set_node_lock(std::uint64_t node, LockVector&& lock) { node_locks_[node] = std::move(lock); }

@@ -8,6 +8,7 @@
 
 #include "core/action_plan.h"
 #include "core/card_context.h"
+#include "core/runout_matchups.h"
 
 namespace velmora {
 
@@ -31,6 +32,8 @@ class Game {
   const TreeConfig& config() const { return config_; }
   const CardContext& card_context() const { return card_context_; }
   const ActionPlan& plan() const { return plan_; }
+  // Showdown shares for the all-in terminals before the river.
+  const RunoutMatchups& runout_matchups() const { return matchups_; }
   const std::vector<GameNode>& nodes() const { return nodes_; }
   bool compress() const { return compress_ != 0; }
   void set_compress(bool on) { compress_ = on ? 1 : 0; }
@@ -49,6 +52,7 @@ class Game {
   CardContext card_context_;
   ActionPlan plan_;
   std::vector<GameNode> nodes_;
+  RunoutMatchups matchups_;
   std::unordered_map<std::uint64_t, LockVector> node_locks_;
   std::uint8_t compress_ = 0;
 };

@@ -41,101 +41,20 @@ bool sizes_match(const Game& game, int seat, std::span<const float> opp_reach, s
   return opp_reach.size() == ctx.hand_count(1 - seat) && out.size() == ctx.hand_count(seat);
 }
 
-inline bool counts(float r) { return !(r == 0.0f); }  // NaN counts as non-zero
-
-// Adds one opponent entry's reach to a running total and its two card sums.
-// Adding a zero reach leaves both unchanged, so no test for it is needed.
-inline void add_entry(double& sum, double* cs, const ShowdownEntry& x, const float* reach) {
-  const double r = reach[x.slot];
-  sum += r;
-  cs[x.lo] += r;
-  cs[x.hi] += r;
-}
-
 // Adds the showdown values of seat s on the runout (turn, river) to `out`.
 // Returns false, touching nothing, when either seat has no live hand there.
 // Without rake only strictly weaker and strictly stronger hands pay; with
 // rake the split pots are collected too and pay the tie factor.
-// The lists are framed by a bottom sentinel (strength 0) and a top sentinel
-// (the largest strength), which end the merges without index checks.
 bool accumulate_showdown(const Game& game, Card turn, Card river, double pot, int s,
                          std::span<const float> reach_span, std::span<float> out_span) {
   if (turn == kNoCard || river == kNoCard) return false;
   const CardContext& ctx = game.card_context();
-  const int o = 1 - s;
   const RunoutShowdown& sd = ctx.runout_showdown(turn, river);
-  const std::vector<ShowdownEntry>& a = sd.seat[s];
-  const std::vector<ShowdownEntry>& b = sd.seat[o];
-  if (a.size() < 3 || b.size() < 3) return false;
-
+  if (sd.seat[0].size() < 3 || sd.seat[1].size() < 3) return false;
   const Factors f = payoff_factors(game, pot);
   const double rake = std::min(game.config().rake_cap, pot * game.config().rake_rate);
-  const std::size_t last_a = a.size() - 1;  // index of the closing sentinel
-  const ShowdownEntry* ae = a.data();
-  const ShowdownEntry* be = b.data();
-  const float* reach = reach_span.data();
-  float* out = out_span.data();
-
-  alignas(64) double cs[kNumCards] = {};
-  double sum = 0.0;
-
-  if (!(std::fabs(rake) > 1e-9) || f.tie == 0.0) {
-    // Wins, ascending, kept by list position; the descending pass adds
-    // them to `out` before the losses, in the same order as two separate
-    // additions would.
-    alignas(64) float won[kNumPockets + 2];
-    const double win = f.win;
-    const ShowdownEntry* bj = be + 1;
-    for (std::size_t i = 1; i < last_a; ++i) {
-      const ShowdownEntry e = ae[i];
-      while (bj->strength_plus_one < e.strength_plus_one) add_entry(sum, cs, *bj++, reach);
-      won[i] = static_cast<float>((sum - cs[e.lo] - cs[e.hi]) * win);
-    }
-    // Losses, descending.
-    std::fill(cs, cs + kNumCards, 0.0);
-    sum = 0.0;
-    const double lose = f.lose;
-    const ShowdownEntry* bk = be + (b.size() - 2);
-    for (std::size_t i = last_a - 1; i >= 1; --i) {
-      const ShowdownEntry e = ae[i];
-      while (bk->strength_plus_one > e.strength_plus_one) add_entry(sum, cs, *bk--, reach);
-      const float lost = static_cast<float>((sum - cs[e.lo] - cs[e.hi]) * lose);
-      out[e.slot] = (out[e.slot] + won[i]) + lost;
-    }
-    return true;
-  }
-
-  // With rake: W and T in one ascending pass (prefix sums of the reach
-  // strictly below and up to the hand's strength), L in a descending pass.
-  const std::vector<std::uint16_t>& same_slot = ctx.opponent_slot(s);
-  alignas(64) double cs_le[kNumCards] = {};
-  double sum_le = 0.0;
-  const ShowdownEntry* bj = be + 1;
-  const ShowdownEntry* bj_le = be + 1;
-  // First pass stores W * win + T * tie; the second adds L * lose.
-  for (std::size_t i = 1; i < last_a; ++i) {
-    const ShowdownEntry e = ae[i];
-    while (bj->strength_plus_one < e.strength_plus_one) add_entry(sum, cs, *bj++, reach);
-    while (bj_le->strength_plus_one <= e.strength_plus_one) add_entry(sum_le, cs_le, *bj_le++, reach);
-    const Card c1 = e.lo;
-    const Card c2 = e.hi;
-    const double w = sum - cs[c1] - cs[c2];
-    // Ties: reach of equal strength, card-removed; the identical pocket is
-    // subtracted by both card sums and added back once.
-    double same = 0.0;
-    const std::uint16_t os = e.slot < same_slot.size() ? same_slot[e.slot] : kNoSlot;
-    if (os != kNoSlot && os < reach_span.size() && counts(reach[os])) same = reach[os];
-    const double t = (sum_le - sum) - ((cs_le[c1] - cs[c1]) + (cs_le[c2] - cs[c2])) + same;
-    out[e.slot] += static_cast<float>(w * f.win + t * f.tie);
-  }
-  std::fill(cs, cs + kNumCards, 0.0);
-  sum = 0.0;
-  const ShowdownEntry* bk = be + (b.size() - 2);
-  for (std::size_t i = last_a - 1; i >= 1; --i) {
-    const ShowdownEntry e = ae[i];
-    while (bk->strength_plus_one > e.strength_plus_one) add_entry(sum, cs, *bk--, reach);
-    out[e.slot] += static_cast<float>((sum - cs[e.lo] - cs[e.hi]) * f.lose);
-  }
+  const bool with_tie = std::fabs(rake) > 1e-9 && f.tie != 0.0;
+  scan_showdown(sd.scan, s, reach_span.data(), out_span.data(), f.win, f.lose, f.tie, with_tie);
   return true;
 }
 
@@ -268,8 +187,20 @@ void terminal_values(const Game& game, const PlanNode& node, int seat, std::span
     return;
   }
 
-  // All-in runout: the showdown averaged over every completion of the board.
+  // All-in runout: the showdown averaged over every completion of the board,
+  // from the precomputed shares when the game has them.
   const CardContext& ctx = game.card_context();
+  if (node.river == kNoCard && game.runout_matchups().has(node.turn)) {
+    const double allin_pot = static_cast<double>(node.pot);
+    const Factors f = payoff_factors(game, allin_pot);
+    const double rake = std::min(game.config().rake_cap, allin_pot * game.config().rake_rate);
+    const bool with_tie = std::fabs(rake) > 1e-9 && f.tie != 0.0;
+    if (game.runout_matchups().values(ctx, node.turn, seat, opp_reach.data(), out.data(), f.win, f.lose, f.tie,
+                                      with_tie)) {
+      return;
+    }
+    std::fill(out.begin(), out.end(), 0.0f);
+  }
   std::uint64_t dead = ctx.board_mask();
   if (node.turn != kNoCard) dead |= card_bit(node.turn);
   if (node.river != kNoCard) dead |= card_bit(node.river);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <random>
 
+#include "core/bet_size.h"
 #include "core/card_context.h"
 #include "core/evaluator.h"
 #include "core/game.h"
@@ -162,6 +163,39 @@ TEST(Payoffs, FoldMatchesPairwiseWithIdenticalPockets) {
   }
 }
 
+// Pairwise runout average of an all-in terminal: every completion where both
+// seats keep a live hand, divided by the completions a matchup sees.
+std::vector<double> brute_runout(const Game& g, const PlanNode& n, int s, const std::vector<float>& reach) {
+  const CardContext& ctx = g.card_context();
+  const Board& b = ctx.board();
+  std::vector<double> want(ctx.hand_count(s), 0.0);
+  auto add_runout = [&](Card t, Card r) {
+    const std::uint64_t cards2 = card_bit(t) | card_bit(r);
+    auto live = [&](int seat) {
+      return std::any_of(ctx.pockets(seat).begin(), ctx.pockets(seat).end(),
+                         [&](Pocket p) { return !(pocket_mask(p) & cards2); });
+    };
+    if (!live(0) || !live(1)) return;
+    const auto v = brute_showdown(g, {b[0], b[1], b[2], t, r}, n.pot, s, reach);
+    for (std::size_t i = 0; i < want.size(); ++i) want[i] += v[i];
+  };
+  std::uint64_t dead = ctx.board_mask();
+  if (n.turn != kNoCard) dead |= card_bit(n.turn);
+  for (Card t = 0; t < kNumCards; ++t) {
+    if (dead & card_bit(t)) continue;
+    if (n.turn != kNoCard) {
+      add_runout(n.turn, t);
+      continue;
+    }
+    for (Card r = t + 1; r < kNumCards; ++r) {
+      if (!(dead & card_bit(r))) add_runout(t, r);
+    }
+  }
+  // A matchup sees the completions that miss its own four cards.
+  for (double& w : want) w /= (n.turn != kNoCard ? 44.0 : 990.0);
+  return want;
+}
+
 TEST(Payoffs, RunoutAveragesShowdownsOverMissingCards) {
   std::mt19937 rng(7);
   for (int cards : {4, 3}) {
@@ -174,35 +208,47 @@ TEST(Payoffs, RunoutAveragesShowdownsOverMissingCards) {
       const auto reach = random_reach(rng, ctx.hand_count(1 - s));
       std::vector<float> out(ctx.hand_count(s));
       terminal_values(*g, n, s, reach, out);
-      std::vector<double> want(out.size(), 0.0);
-      int count = 0;
-      auto add_runout = [&](Card t, Card r) {
-        const std::uint64_t cards2 = card_bit(t) | card_bit(r);
-        auto live = [&](int seat) {
-          return std::any_of(ctx.pockets(seat).begin(), ctx.pockets(seat).end(),
-                             [&](Pocket p) { return !(pocket_mask(p) & cards2); });
-        };
-        if (!live(0) || !live(1)) return;
-        ++count;
-        const auto v = brute_showdown(*g, {b[0], b[1], b[2], t, r}, n.pot, s, reach);
-        for (std::size_t i = 0; i < want.size(); ++i) want[i] += v[i];
-      };
-      const std::uint64_t dead = ctx.board_mask();
-      for (Card t = 0; t < kNumCards; ++t) {
-        if (dead & card_bit(t)) continue;
-        if (cards == 4) {
-          add_runout(b[3], t);
-          continue;
-        }
-        for (Card r = t + 1; r < kNumCards; ++r) {
-          if (!(dead & card_bit(r))) add_runout(t, r);
-        }
-      }
-      ASSERT_GT(count, 0);
-      // A matchup sees the completions that miss its own four cards.
-      for (double& w : want) w /= (cards == 4 ? 44.0 : 990.0);
-      expect_near(out, want, cards == 4 ? "turn runout" : "flop runout");
+      expect_near(out, brute_runout(*g, n, s, reach), cards == 4 ? "turn runout" : "flop runout");
     }
+  }
+}
+
+// A tree with all-in lines gets precomputed runout shares for its all-in
+// terminals; their values must equal the pairwise runout average, with and
+// without rake, for both seats, on the flop and on several turns.
+TEST(Payoffs, AllInTerminalsOfATreeMatchTheRunoutAverage) {
+  std::mt19937 rng(31);
+  for (const Spot spot : {Spot{}, Spot{0.05, 3.0, 60}}) {
+    const Board b = random_board(rng, 3);
+    TreeConfig c;
+    c.starting_pot = spot.pot;
+    c.effective_stack = 100;
+    c.rake_rate = spot.rake_rate;
+    c.rake_cap = spot.rake_cap;
+    SizeSpec all_in;
+    all_in.kind = kSizeAllIn;
+    for (StreetSizeLists* street : {&c.flop, &c.turn}) {
+      for (int seat = 0; seat < 2; ++seat) street->bets[seat] = {all_in};
+    }
+    const Game g(c, CardContext(b, random_ranges(rng, 14)));
+    const CardContext& ctx = g.card_context();
+    int flop_checked = 0, turn_checked = 0;
+    for (const GameNode& n : g.nodes()) {
+      if (n.type != kNodeTerminal || n.last_action == kActFold || n.river != kNoCard) continue;
+      const bool flop = n.turn == kNoCard;
+      if ((flop && flop_checked >= 1) || (!flop && turn_checked >= 3)) continue;
+      ASSERT_TRUE(g.runout_matchups().has(n.turn));
+      (flop ? flop_checked : turn_checked)++;
+      for (int s = 0; s < 2; ++s) {
+        const auto reach = random_reach(rng, ctx.hand_count(1 - s));
+        std::vector<float> out(ctx.hand_count(s), 5.0f);
+        terminal_values(g, n, s, reach, out);
+        expect_near(out, brute_runout(g, n, s, reach), flop ? "flop all-in" : "turn all-in");
+      }
+    }
+    EXPECT_EQ(flop_checked, 1);
+    EXPECT_EQ(turn_checked, 3);
+    EXPECT_GT(g.runout_matchups().memory_bytes(), 0u);
   }
 }
 

@@ -1,0 +1,129 @@
+// Time of one terminal payoff on a realistic flop spot, by kind of terminal:
+// river showdown, fold, turn all-in runout, flop all-in runout, each with and
+// without rake. The reach vectors are random with about a third zeros, like
+// the reach of a solve past its first iterations.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "core/bet_size.h"
+#include "core/card_context.h"
+#include "core/cards.h"
+#include "core/game.h"
+#include "core/payoffs.h"
+#include "core/range.h"
+
+namespace {
+
+using namespace velmora;
+
+constexpr const char* kOop =
+    "TT+, 99:0.5, 88:0.5, 77:0.5, 66:0.5, AJs+, ATs:0.5, A9s:0.5, A5s-A2s, KQs, KJs, KTs:0.5, K9s:0.5, QJs, "
+    "QTs:0.5, Q9s:0.5, JTs, J9s:0.5, T9s, T8s:0.5, 98s, 97s:0.5, 87s, 86s:0.5, 76s, 75s:0.5, 65s, 64s:0.5, 54s, "
+    "AKo, AQo, AJo:0.5, KQo:0.5";
+constexpr const char* kIp =
+    "QQ:0.3, JJ-22, AKs:0.3, AQs-A9s, A5s-A4s, KQs-K9s, QJs-Q9s, JTs-J9s, T9s-T8s, 98s, 87s, 76s, 65s, 54s, "
+    "AKo:0.3, AQo, AJo:0.5, KQo, KJo:0.5, QJo:0.5";
+
+std::unique_ptr<Game> make_flop_game(double rake_rate, double rake_cap) {
+  const auto flop = parse_flop("Qs8s3d");
+  Board board{flop[0], flop[1], flop[2], kNoCard, kNoCard};
+  std::array<Range, 2> ranges{parse_range(kOop), parse_range(kIp)};
+  CardContext context(board, ranges);
+  TreeConfig cfg;
+  cfg.starting_pot = 180;
+  cfg.effective_stack = 910;
+  cfg.rake_rate = rake_rate;
+  cfg.rake_cap = rake_cap;
+  auto [bets, raises] = parse_bet_and_raise_sizes("52%", "45%");
+  SizeSpec all_in;
+  all_in.kind = kSizeAllIn;
+  bets.push_back(all_in);
+  raises.push_back(all_in);
+  for (StreetSizeLists* s : {&cfg.flop, &cfg.turn, &cfg.river}) {
+    for (int seat = 0; seat < 2; ++seat) {
+      s->bets[seat] = bets;
+      s->raises[seat] = raises;
+    }
+  }
+  return std::make_unique<Game>(cfg, std::move(context));
+}
+
+enum Kind { kRiverShowdown, kFold, kTurnAllIn, kFlopAllIn };
+
+struct Fixture {
+  std::unique_ptr<Game> game;
+  std::array<std::vector<std::uint64_t>, 4> nodes;
+  std::array<std::vector<float>, 2> reach;
+};
+
+Fixture& fixture(bool rake) {
+  static std::array<std::unique_ptr<Fixture>, 2> cache;
+  std::unique_ptr<Fixture>& f = cache[rake ? 1 : 0];
+  if (f) return *f;
+  f = std::make_unique<Fixture>();
+  f->game = rake ? make_flop_game(0.05, 3.0) : make_flop_game(0.0, 0.0);
+  const std::vector<GameNode>& nodes = f->game->nodes();
+  for (std::uint64_t i = 0; i < nodes.size(); ++i) {
+    const GameNode& n = nodes[i];
+    if (n.type != kNodeTerminal) continue;
+    Kind k = kRiverShowdown;
+    if (n.last_action == kActFold) {
+      k = kFold;
+    } else if (n.turn != kNoCard && n.river != kNoCard) {
+      k = kRiverShowdown;
+    } else if (n.turn != kNoCard || n.river != kNoCard) {
+      k = kTurnAllIn;
+    } else {
+      k = kFlopAllIn;
+    }
+    if (f->nodes[k].size() < 4096) f->nodes[k].push_back(i);
+  }
+  std::mt19937 rng(7);
+  std::uniform_real_distribution<float> u(0.0f, 1.0f);
+  for (int s = 0; s < 2; ++s) {
+    const std::size_t n = f->game->card_context().hand_count(s);
+    f->reach[s].resize(n);
+    for (float& r : f->reach[s]) r = u(rng) < 0.33f ? 0.0f : u(rng);
+  }
+  return *f;
+}
+
+void BM_Terminal(benchmark::State& state) {
+  const Kind kind = static_cast<Kind>(state.range(0));
+  const bool rake = state.range(1) != 0;
+  Fixture& f = fixture(rake);
+  const std::vector<std::uint64_t>& list = f.nodes[kind];
+  if (list.empty()) {
+    state.SkipWithError("no terminal of this kind");
+    return;
+  }
+  const CardContext& cc = f.game->card_context();
+  std::array<std::vector<float>, 2> out{std::vector<float>(cc.hand_count(0)), std::vector<float>(cc.hand_count(1))};
+  std::size_t k = 0;
+  std::int64_t done = 0;
+  for (auto _ : state) {
+    const GameNode& node = f.game->nodes()[list[k]];
+    const int seat = static_cast<int>(k & 1);
+    terminal_values(*f.game, node, seat, f.reach[1 - seat], out[seat]);
+    benchmark::DoNotOptimize(out[seat].data());
+    k = (k + 1) % list.size();
+    ++done;
+  }
+  state.SetItemsProcessed(done);
+}
+BENCHMARK(BM_Terminal)
+    ->ArgNames({"kind", "rake"})
+    ->Args({kRiverShowdown, 0})
+    ->Args({kRiverShowdown, 1})
+    ->Args({kFold, 0})
+    ->Args({kTurnAllIn, 0})
+    ->Args({kTurnAllIn, 1})
+    ->Args({kFlopAllIn, 0});
+
+}  // namespace
+
+BENCHMARK_MAIN();

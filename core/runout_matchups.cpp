@@ -1,0 +1,275 @@
+#include "core/runout_matchups.h"
+
+#include <immintrin.h>
+
+#include <algorithm>
+#include <atomic>
+#include <bit>
+#include <cmath>
+#include <exception>
+#include <thread>
+
+namespace velmora {
+
+namespace {
+
+constexpr int kFlopTable = kNumCards;
+
+bool is_allin_runout(const PlanNode& n) {
+  return n.type == kNodeTerminal && n.last_action != kActFold && (n.turn == kNoCard || n.river == kNoCard);
+}
+
+// Sum of row[j] * r[j] over j < n, in double.
+double dot_row(const float* row, const double* r, std::size_t n) {
+  __m256d a0 = _mm256_setzero_pd();
+  __m256d a1 = _mm256_setzero_pd();
+  std::size_t j = 0;
+  for (; j + 8 <= n; j += 8) {
+    a0 = _mm256_add_pd(a0, _mm256_mul_pd(_mm256_cvtps_pd(_mm_loadu_ps(row + j)), _mm256_loadu_pd(r + j)));
+    a1 = _mm256_add_pd(a1, _mm256_mul_pd(_mm256_cvtps_pd(_mm_loadu_ps(row + j + 4)), _mm256_loadu_pd(r + j + 4)));
+  }
+  alignas(32) double lanes[4];
+  _mm256_store_pd(lanes, _mm256_add_pd(a0, a1));
+  double sum = (lanes[0] + lanes[1]) + (lanes[2] + lanes[3]);
+  for (; j < n; ++j) sum += static_cast<double>(row[j]) * r[j];
+  return sum;
+}
+
+// acc[j] += x * row[j] for j < n, in double.
+void add_row(double* acc, const float* row, double x, std::size_t n) {
+  const __m256d xv = _mm256_set1_pd(x);
+  std::size_t j = 0;
+  for (; j + 4 <= n; j += 4) {
+    const __m256d v = _mm256_mul_pd(_mm256_cvtps_pd(_mm_loadu_ps(row + j)), xv);
+    _mm256_storeu_pd(acc + j, _mm256_add_pd(_mm256_loadu_pd(acc + j), v));
+  }
+  for (; j < n; ++j) acc[j] += static_cast<double>(row[j]) * x;
+}
+
+// Runouts a matchup of two live, disjoint pockets sees from this board.
+int matchup_runouts(std::uint64_t dead, bool flop) {
+  const int open = kNumCards - std::popcount(dead) - 4;
+  return flop ? open * (open - 1) / 2 : open;
+}
+
+}  // namespace
+
+std::uint64_t RunoutMatchups::needed_boards(const std::vector<PlanNode>& nodes) {
+  std::uint64_t boards = 0;
+  for (const PlanNode& n : nodes) {
+    if (!is_allin_runout(n)) continue;
+    if (n.turn == kNoCard && n.river == kNoCard) {
+      boards |= std::uint64_t{1} << kFlopTable;
+    } else if (n.turn != kNoCard && n.turn < kNumCards) {
+      boards |= std::uint64_t{1} << n.turn;
+    }
+  }
+  return boards;
+}
+
+std::size_t RunoutMatchups::planned_bytes(const CardContext& context, std::uint64_t boards, bool with_rake) {
+  const std::size_t cells = context.hand_count(0) * context.hand_count(1);
+  return static_cast<std::size_t>(std::popcount(boards)) * cells * sizeof(float) * (with_rake ? 2 : 1);
+}
+
+void RunoutMatchups::build(const CardContext& context, std::uint64_t boards, bool with_rake) {
+  h0_ = context.hand_count(0);
+  h1_ = context.hand_count(1);
+  for (Table& t : tables_) t = Table{};
+  const std::vector<Pocket>& p0 = context.pockets(0);
+  const std::vector<Pocket>& p1 = context.pockets(1);
+  const std::size_t cells = h0_ * h1_;
+  if (cells == 0) return;
+
+  // 1 where the two pockets share no card.
+  std::vector<std::int16_t> disjoint(cells, 0);
+  for (std::size_t i = 0; i < h0_; ++i) {
+    for (std::size_t j = 0; j < h1_; ++j) disjoint[i * h1_ + j] = (pocket_mask(p0[i]) & pocket_mask(p1[j])) ? 0 : 1;
+  }
+
+  std::vector<int> jobs;
+  if (boards & (std::uint64_t{1} << kFlopTable)) jobs.push_back(kFlopTable);  // the longest job first
+  for (int c = 0; c < kNumCards; ++c) {
+    if ((boards >> c) & 1u) jobs.push_back(c);
+  }
+  if (jobs.empty()) return;
+
+  const auto build_table = [&](int which) {
+    std::uint64_t dead = context.board_mask();
+    const bool flop = which == kFlopTable;
+    if (!flop) {
+      if (dead & card_bit(static_cast<Card>(which))) return;  // a turn on the board is no turn
+      dead |= card_bit(static_cast<Card>(which));
+    }
+    const int runouts = matchup_runouts(dead, flop);
+    if (runouts <= 0) return;
+    std::vector<std::int16_t> diff(cells, 0);
+    std::vector<std::int16_t> decided(cells, 0);
+    std::vector<std::int32_t> s0(h0_);
+    std::vector<std::int32_t> s1(h1_);
+    const auto add_runout = [&](Card a, Card b) {
+      const RunoutShowdown& sd = context.runout_showdown(a, b);
+      std::fill(s0.begin(), s0.end(), 0);
+      std::fill(s1.begin(), s1.end(), 0);
+      for (const ShowdownEntry& e : sd.seat[0]) {
+        if (e.slot < h0_) s0[e.slot] = static_cast<std::int32_t>(e.strength_plus_one);
+      }
+      for (const ShowdownEntry& e : sd.seat[1]) {
+        if (e.slot < h1_) s1[e.slot] = static_cast<std::int32_t>(e.strength_plus_one);
+      }
+      for (std::size_t i = 0; i < h0_; ++i) {
+        const std::int32_t v = s0[i];
+        if (v == 0) continue;
+        std::int16_t* d = diff.data() + i * h1_;
+        std::int16_t* k = decided.data() + i * h1_;
+        const std::int16_t* ok = disjoint.data() + i * h1_;
+        for (std::size_t j = 0; j < h1_; ++j) {
+          const std::int32_t u = s1[j];
+          const std::int16_t live = static_cast<std::int16_t>(ok[j] & (u != 0));
+          d[j] = static_cast<std::int16_t>(d[j] + live * ((v > u) - (v < u)));
+          k[j] = static_cast<std::int16_t>(k[j] + live * (v != u));
+        }
+      }
+    };
+    for (Card a = 0; a < kNumCards; ++a) {
+      if (dead & card_bit(a)) continue;
+      if (!flop) {
+        add_runout(static_cast<Card>(which), a);
+        continue;
+      }
+      for (Card b = static_cast<Card>(a + 1); b < kNumCards; ++b) {
+        if (!(dead & card_bit(b))) add_runout(a, b);
+      }
+    }
+    Table& t = tables_[which];
+    const float inv = 1.0f / static_cast<float>(runouts);
+    t.diff.resize(cells);
+    for (std::size_t x = 0; x < cells; ++x) t.diff[x] = static_cast<float>(diff[x]) * inv;
+    if (with_rake) {
+      t.decided.resize(cells);
+      for (std::size_t x = 0; x < cells; ++x) t.decided[x] = static_cast<float>(decided[x]) * inv;
+    }
+  };
+
+  const unsigned workers =
+      static_cast<unsigned>(std::min<std::size_t>(jobs.size(), std::max(1u, CardContext::max_workers())));
+  std::atomic<std::size_t> next{0};
+  std::vector<std::exception_ptr> errors(workers);
+  const auto work = [&](unsigned w) {
+    try {
+      for (std::size_t k = next.fetch_add(1); k < jobs.size(); k = next.fetch_add(1)) build_table(jobs[k]);
+    } catch (...) {
+      errors[w] = std::current_exception();
+      next.store(jobs.size());
+    }
+  };
+  std::vector<std::thread> threads;
+  std::exception_ptr start_error;
+  for (unsigned w = 1; w < workers; ++w) {
+    try {
+      threads.emplace_back(work, w);
+    } catch (...) {
+      start_error = std::current_exception();
+      break;
+    }
+  }
+  work(0);
+  for (std::thread& t : threads) t.join();
+  if (start_error) std::rethrow_exception(start_error);
+  for (const std::exception_ptr& e : errors) {
+    if (e) std::rethrow_exception(e);
+  }
+}
+
+bool RunoutMatchups::has(Card turn) const {
+  const std::size_t which = turn == kNoCard ? kFlopTable : turn;
+  return which < tables_.size() && !tables_[which].diff.empty();
+}
+
+bool RunoutMatchups::values(const CardContext& context, Card turn, int seat, const float* reach, float* out,
+                            double win, double lose, double tie, bool with_tie) const {
+  const std::size_t which = turn == kNoCard ? kFlopTable : turn;
+  if (which >= tables_.size() || seat < 0 || seat > 1) return false;
+  const Table& t = tables_[which];
+  if (t.diff.empty() || h0_ != context.hand_count(0) || h1_ != context.hand_count(1)) return false;
+  const bool have_decided = !t.decided.empty();
+  // Without the decided shares, W and L are only known when they pay
+  // opposite amounts (no rake): win * W + lose * L = win * (W - L).
+  if (!have_decided && (with_tie || std::fabs(win + lose) > 1e-12 * std::fabs(win))) return false;
+
+  const std::size_t own_n = seat == 0 ? h0_ : h1_;
+  const std::size_t opp_n = seat == 0 ? h1_ : h0_;
+  // Fixed arrays: this runs at every visit of an all-in terminal.
+  alignas(64) double d[kNumPockets];
+  alignas(64) double k[kNumPockets];
+  alignas(64) double unblocked[kNumPockets];
+  std::fill(d, d + own_n, 0.0);
+  if (have_decided) std::fill(k, k + own_n, 0.0);
+  if (seat == 0) {
+    alignas(64) double r[kNumPockets];
+    for (std::size_t j = 0; j < opp_n; ++j) r[j] = static_cast<double>(reach[j]);
+    for (std::size_t i = 0; i < own_n; ++i) {
+      d[i] = dot_row(t.diff.data() + i * h1_, r, opp_n);
+      if (have_decided) k[i] = dot_row(t.decided.data() + i * h1_, r, opp_n);
+    }
+  } else {
+    // Seat 1's shares are seat 0's transposed, won and lost exchanged.
+    for (std::size_t i = 0; i < opp_n; ++i) {
+      const float x = reach[i];
+      if (x == 0.0f) continue;
+      add_row(d, t.diff.data() + i * h1_, -static_cast<double>(x), own_n);
+      if (have_decided) add_row(k, t.decided.data() + i * h1_, static_cast<double>(x), own_n);
+    }
+  }
+
+  if (with_tie) {
+    // Reach of the live, disjoint opponent hands: the split share is what
+    // remains of it once the decided share is taken.
+    const int o = 1 - seat;
+    const std::vector<std::uint16_t>& live =
+        turn == kNoCard ? context.all_slots(o) : context.live_after_card(turn).seat[o];
+    const std::vector<Pocket>& opp_p = context.pockets(o);
+    const std::vector<Pocket>& own_p = context.pockets(seat);
+    const std::vector<std::uint16_t>& same_slot = context.opponent_slot(seat);
+    std::array<double, kNumCards> cs{};
+    double total = 0.0;
+    for (std::uint16_t s : live) {
+      const double r = static_cast<double>(reach[s]);
+      total += r;
+      cs[pocket_lo(opp_p[s])] += r;
+      cs[pocket_hi(opp_p[s])] += r;
+    }
+    std::uint64_t dead = context.board_mask();
+    if (turn != kNoCard) dead |= card_bit(turn);
+    std::fill(unblocked, unblocked + own_n, 0.0);
+    for (std::size_t i = 0; i < own_n; ++i) {
+      const Pocket p = own_p[i];
+      if (pocket_mask(p) & dead) continue;
+      const std::uint16_t os = i < same_slot.size() ? same_slot[i] : 0xFFFF;
+      const double same = os < opp_n ? static_cast<double>(reach[os]) : 0.0;
+      unblocked[i] = total - cs[pocket_lo(p)] - cs[pocket_hi(p)] + same;
+    }
+  }
+
+  for (std::size_t i = 0; i < own_n; ++i) {
+    double v;
+    if (have_decided) {
+      const double w = 0.5 * (k[i] + d[i]);
+      const double l = 0.5 * (k[i] - d[i]);
+      v = w * win + l * lose;
+      if (with_tie) v += (unblocked[i] - k[i]) * tie;
+    } else {
+      v = d[i] * win;
+    }
+    out[i] = static_cast<float>(v);
+  }
+  return true;
+}
+
+std::size_t RunoutMatchups::memory_bytes() const {
+  std::size_t bytes = sizeof(*this);
+  for (const Table& t : tables_) bytes += (t.diff.capacity() + t.decided.capacity()) * sizeof(float);
+  return bytes;
+}
+
+}  // namespace velmora
