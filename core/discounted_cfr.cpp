@@ -417,7 +417,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   const std::size_t H_opp = cc.hand_count(1 - seat);
 
   if (st.type == kNodeTerminal) {
-    terminal_values(game, game.nodes()[node], seat, std::span<const float>(opp_reach, H_opp),
+    terminal_values(game, game.terminal_payoff(node), seat, std::span<const float>(opp_reach, H_opp),
                     std::span<float>(values, H));
     return;
   }

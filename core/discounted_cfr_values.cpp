@@ -121,7 +121,8 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
   const std::size_t H_opp = cc.hand_count(1 - seat);
 
   if (n.type == kNodeTerminal) {
-    terminal_values(game, n, seat, std::span<const float>(opp_reach, H_opp), std::span<float>(values, H));
+    terminal_values(game, game.terminal_payoff(node), seat, std::span<const float>(opp_reach, H_opp),
+                    std::span<float>(values, H));
     return;
   }
   const std::size_t A = n.children.size();

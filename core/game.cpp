@@ -29,6 +29,10 @@ Game::Game(const TreeConfig& config, CardContext&& context)
     static_cast<PlanNode&>(g) = p;
     nodes_.push_back(std::move(g));
   }
+  terminal_payoffs_.resize(nodes_.size());
+  for (std::size_t i = 0; i < nodes_.size(); ++i) {
+    if (nodes_[i].type == kNodeTerminal) terminal_payoffs_[i] = make_terminal_payoff(*this, nodes_[i]);
+  }
   const bool with_rake = config_.rake_rate > 0.0 && config_.rake_cap > 0.0;
   matchups_.build(card_context_, RunoutMatchups::needed_boards(plan_nodes), with_rake);
 }

@@ -8,6 +8,7 @@
 
 #include "core/action_plan.h"
 #include "core/card_context.h"
+#include "core/payoffs.h"
 #include "core/runout_matchups.h"
 
 namespace velmora {
@@ -34,6 +35,8 @@ class Game {
   const ActionPlan& plan() const { return plan_; }
   // Showdown shares for the all-in terminals before the river.
   const RunoutMatchups& runout_matchups() const { return matchups_; }
+  // Payoff fields of a terminal node (an empty record for other nodes).
+  const TerminalPayoff& terminal_payoff(std::uint64_t node) const { return terminal_payoffs_[node]; }
   const std::vector<GameNode>& nodes() const { return nodes_; }
   bool compress() const { return compress_ != 0; }
   void set_compress(bool on) { compress_ = on ? 1 : 0; }
@@ -53,6 +56,7 @@ class Game {
   ActionPlan plan_;
   std::vector<GameNode> nodes_;
   RunoutMatchups matchups_;
+  std::vector<TerminalPayoff> terminal_payoffs_;  // by node index
   std::unordered_map<std::uint64_t, LockVector> node_locks_;
   std::uint8_t compress_ = 0;
 };

@@ -59,13 +59,20 @@ bool accumulate_showdown(const Game& game, Card turn, Card river, double pot, in
 }
 
 // Fold payoff into a zeroed `out` whose sizes are already checked.
-void fold_into(const Game& game, const PlanNode& node, int seat, double factor, std::span<const float> opp_reach,
+const std::vector<std::uint16_t>& live_hands(const CardContext& ctx, Card turn, Card river, int seat) {
+  const int s = seat & 1;
+  if (turn == kNoCard || turn >= kNumCards) return ctx.all_slots(s);
+  if (river != kNoCard && river < kNumCards) return ctx.live_after_runout(turn, river).seat[s];
+  return ctx.live_after_card(turn).seat[s];
+}
+
+void fold_into(const Game& game, Card turn, Card river, int seat, double factor, std::span<const float> opp_reach,
                std::span<float> out) {
   const CardContext& ctx = game.card_context();
   const int s = seat;
   const int o = 1 - s;
-  const std::vector<std::uint16_t>& own = runout_hands(game, node, s);
-  const std::vector<std::uint16_t>& opp = runout_hands(game, node, o);
+  const std::vector<std::uint16_t>& own = live_hands(ctx, turn, river, s);
+  const std::vector<std::uint16_t>& opp = live_hands(ctx, turn, river, o);
   const std::vector<Pocket>& own_pockets = ctx.pockets(s);
   const std::vector<Pocket>& opp_pockets = ctx.pockets(o);
 
@@ -126,11 +133,7 @@ bool any_reach(std::span<const float> r) {
 }  // namespace
 
 const std::vector<std::uint16_t>& runout_hands(const Game& game, const PlanNode& node, int seat) {
-  const CardContext& ctx = game.card_context();
-  const int s = seat & 1;
-  if (node.turn == kNoCard || node.turn >= kNumCards) return ctx.all_slots(s);
-  if (node.river != kNoCard && node.river < kNumCards) return ctx.live_after_runout(node.turn, node.river).seat[s];
-  return ctx.live_after_card(node.turn).seat[s];
+  return live_hands(game.card_context(), node.turn, node.river, seat);
 }
 
 std::vector<Card> dealt_cards(const Game& game, const PlanNode& node) {
@@ -150,7 +153,7 @@ int chance_outcome_count(const PlanNode& node) {
 void fold_values(const Game& game, const PlanNode& node, int seat, double factor, std::span<const float> opp_reach,
                  std::span<float> out) {
   std::fill(out.begin(), out.end(), 0.0f);
-  if (sizes_match(game, seat, opp_reach, out)) fold_into(game, node, seat, factor, opp_reach, out);
+  if (sizes_match(game, seat, opp_reach, out)) fold_into(game, node.turn, node.river, seat, factor, opp_reach, out);
 }
 
 bool showdown_values(const Game& game, const PlanNode& node, int seat, std::span<const float> opp_reach,
@@ -163,7 +166,33 @@ bool showdown_values(const Game& game, const PlanNode& node, int seat, std::span
   return accumulate_showdown(game, node.turn, node.river, static_cast<double>(node.pot), seat, opp_reach, out);
 }
 
+TerminalPayoff make_terminal_payoff(const Game& game, const PlanNode& node) {
+  TerminalPayoff t;
+  t.last_action = node.last_action;
+  t.last_actor = node.last_actor;
+  t.turn = node.turn;
+  t.river = node.river;
+  const double fold = fold_pot(game, node);
+  if (node.last_action == kActFold) {
+    t.pot = fold;
+  } else if (node.turn != kNoCard && node.river != kNoCard) {
+    // Full board: with no rake the pot of the fold rule and the node's pot
+    // agree at every showdown.
+    const TreeConfig& cfg = game.config();
+    const double rake = std::min(cfg.rake_cap, fold * cfg.rake_rate);
+    t.pot = std::fabs(rake) > 1e-9 ? static_cast<double>(node.pot) : fold;
+  } else {
+    t.pot = static_cast<double>(node.pot);
+  }
+  return t;
+}
+
 void terminal_values(const Game& game, const PlanNode& node, int seat, std::span<const float> opp_reach,
+                     std::span<float> out) {
+  terminal_values(game, make_terminal_payoff(game, node), seat, opp_reach, out);
+}
+
+void terminal_values(const Game& game, const TerminalPayoff& node, int seat, std::span<const float> opp_reach,
                      std::span<float> out) {
   std::fill(out.begin(), out.end(), 0.0f);
   if (!sizes_match(game, seat, opp_reach, out)) return;
@@ -171,19 +200,13 @@ void terminal_values(const Game& game, const PlanNode& node, int seat, std::span
   if (!any_reach(opp_reach)) return;
 
   if (node.last_action == kActFold) {
-    const Factors f = payoff_factors(game, fold_pot(game, node));
-    fold_into(game, node, seat, seat != node.last_actor ? f.win : f.lose, opp_reach, out);
+    const Factors f = payoff_factors(game, node.pot);
+    fold_into(game, node.turn, node.river, seat, seat != node.last_actor ? f.win : f.lose, opp_reach, out);
     return;
   }
 
   if (node.turn != kNoCard && node.river != kNoCard) {
-    // Full board: plain showdown. With no rake the pot of the fold rule and
-    // the node's pot agree at every showdown.
-    const double pot = fold_pot(game, node);
-    const TreeConfig& cfg = game.config();
-    const double rake = std::min(cfg.rake_cap, pot * cfg.rake_rate);
-    accumulate_showdown(game, node.turn, node.river, std::fabs(rake) > 1e-9 ? static_cast<double>(node.pot) : pot,
-                        seat, opp_reach, out);
+    accumulate_showdown(game, node.turn, node.river, node.pot, seat, opp_reach, out);
     return;
   }
 
@@ -191,7 +214,7 @@ void terminal_values(const Game& game, const PlanNode& node, int seat, std::span
   // from the precomputed shares when the game has them.
   const CardContext& ctx = game.card_context();
   if (node.river == kNoCard && game.runout_matchups().has(node.turn)) {
-    const double allin_pot = static_cast<double>(node.pot);
+    const double allin_pot = node.pot;
     const Factors f = payoff_factors(game, allin_pot);
     const double rake = std::min(game.config().rake_cap, allin_pot * game.config().rake_rate);
     const bool with_tie = std::fabs(rake) > 1e-9 && f.tie != 0.0;
@@ -204,7 +227,7 @@ void terminal_values(const Game& game, const PlanNode& node, int seat, std::span
   std::uint64_t dead = ctx.board_mask();
   if (node.turn != kNoCard) dead |= card_bit(node.turn);
   if (node.river != kNoCard) dead |= card_bit(node.river);
-  const double pot = static_cast<double>(node.pot);
+  const double pot = node.pot;
   int count = 0;
   const Card known = node.turn != kNoCard ? node.turn : node.river;
   for (int c1 = 0; c1 < kNumCards; ++c1) {
