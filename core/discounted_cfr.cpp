@@ -146,6 +146,12 @@ inline void prefetch_lines(const void* p, std::size_t bytes) {
   for (std::size_t off = 0; off < bytes; off += 64) _mm_prefetch(c + off, _MM_HINT_T0);
 }
 
+// The same into the second-level cache, for data needed after a subtree.
+inline void prefetch_lines_later(const void* p, std::size_t bytes) {
+  const char* c = static_cast<const char*>(p);
+  for (std::size_t off = 0; off < bytes; off += 64) _mm_prefetch(c + off, _MM_HINT_T1);
+}
+
 const LockVector* node_lock(const Game& game, std::uint64_t node) {
   if (game.node_locks().empty()) return nullptr;
   return game.find_node_lock(node);
@@ -402,6 +408,13 @@ void DiscountedCfr::run_iteration(Game& game, std::uint32_t t) {
   }
 }
 
+void DiscountedCfr::prefetch_opponent_regrets(std::uint64_t node, int seat) const {
+  const NodeState& st = states_[node];
+  if (st.initialised && st.seat != seat && st.actions > 1) {
+    prefetch_lines_later(regrets_of(st), std::size_t{st.actions} * st.hands * sizeof(float));
+  }
+}
+
 bool DiscountedCfr::chance_parallel_safe(std::uint64_t node) const {
   return node < parallel_safe_.size() && parallel_safe_[node] != 0;
 }
@@ -471,12 +484,18 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
     std::fill(values, values + H, 0.0f);
     return;
   }
+  const std::size_t size = A * H;
+  // This node's matrices are read once its children are valued; ask for
+  // them now, and for the regrets an opponent child reads on entry before
+  // its turn comes.
+  if (!compress_) prefetch_lines_later(regrets_of(st), 2 * size * sizeof(float));
   float* child_values = grow(frame.buf[kChildValues], A * H);
+  if (!compress_) prefetch_opponent_regrets(children[0], seat);
   for (std::size_t a = 0; a < A; ++a) {
+    if (!compress_ && a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
     solve_recursive(game, children[a], seat, opp_reach, child_values + a * H, depth + 1, scratch);
   }
 
-  const std::size_t size = A * H;
   if (!compress_) prefetch_lines(regrets_of(st), 2 * size * sizeof(float));
   float* regrets = compress_ ? grow(frame.buf[kRegrets], size) : regrets_of(st);
   if (compress_) dequantize16_into(regrets, regrets16_of(st), size, st.regrets_scale, A, H);
