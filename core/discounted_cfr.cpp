@@ -488,9 +488,11 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   // This node's matrices are read once its children are valued; ask for
   // them now, and for the regrets an opponent child reads on entry before
   // its turn comes.
-  if (!compress_) prefetch_lines_later(regrets_of(st), 2 * size * sizeof(float));
+  if (!compress_) {
+    prefetch_opponent_regrets(children[0], seat);
+    prefetch_lines_later(regrets_of(st), 2 * size * sizeof(float));
+  }
   float* child_values = grow(frame.buf[kChildValues], A * H);
-  if (!compress_) prefetch_opponent_regrets(children[0], seat);
   for (std::size_t a = 0; a < A; ++a) {
     if (!compress_ && a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
     solve_recursive(game, children[a], seat, opp_reach, child_values + a * H, depth + 1, scratch);
