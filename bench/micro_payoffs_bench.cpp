@@ -124,6 +124,45 @@ BENCHMARK(BM_Terminal)
     ->Args({kTurnAllIn, 1})
     ->Args({kFlopAllIn, 0});
 
+// A call and a fold facing a river bet: valued apart, or in one scan.
+void BM_CallAndFold(benchmark::State& state) {
+  const bool together = state.range(0) != 0;
+  Fixture& f = fixture(false);
+  const Game& game = *f.game;
+  std::vector<std::pair<std::uint64_t, std::uint64_t>> pairs;
+  for (const GameNode& n : game.nodes()) {
+    if (n.type != kNodeDecision || n.river == kNoCard) continue;
+    std::uint64_t fold = 0, call = 0;
+    for (std::uint64_t c : n.children) {
+      const GameNode& k = game.nodes()[c];
+      if (k.type != kNodeTerminal) continue;
+      (k.last_action == kActFold ? fold : call) = c;
+    }
+    if (fold && call) pairs.emplace_back(call, fold);
+    if (pairs.size() >= 4096) break;
+  }
+  const CardContext& cc = game.card_context();
+  std::array<std::vector<float>, 2> a{std::vector<float>(cc.hand_count(0)), std::vector<float>(cc.hand_count(1))};
+  std::array<std::vector<float>, 2> b = a;
+  std::size_t k = 0;
+  for (auto _ : state) {
+    const auto [call, fold] = pairs[k];
+    const int seat = static_cast<int>(k & 1);
+    const TerminalPayoff& tc = game.terminal_payoff(call);
+    const TerminalPayoff& tf = game.terminal_payoff(fold);
+    if (together) {
+      showdown_and_fold_values(game, tc, tf, seat, f.reach[1 - seat], a[seat], b[seat]);
+    } else {
+      terminal_values(game, tc, seat, f.reach[1 - seat], a[seat]);
+      terminal_values(game, tf, seat, f.reach[1 - seat], b[seat]);
+    }
+    benchmark::DoNotOptimize(a[seat].data());
+    benchmark::DoNotOptimize(b[seat].data());
+    k = (k + 1) % pairs.size();
+  }
+}
+BENCHMARK(BM_CallAndFold)->ArgName("together")->Arg(0)->Arg(1);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -152,6 +152,23 @@ inline void prefetch_lines_later(const void* p, std::size_t bytes) {
   for (std::size_t off = 0; off < bytes; off += 64) _mm_prefetch(c + off, _MM_HINT_T1);
 }
 
+// The fold and showdown children of a river decision node (see NodeState).
+std::uint8_t fold_showdown_pair(const Game& game, const GameNode& n) {
+  std::size_t fold = 16;
+  std::size_t showdown = 16;
+  for (std::size_t a = 0; a < n.children.size() && a < 15; ++a) {
+    const GameNode& c = game.nodes()[n.children[a]];
+    if (c.type != kNodeTerminal || c.turn == kNoCard || c.river == kNoCard) continue;
+    if (c.last_action == kActFold) {
+      fold = a;
+    } else {
+      showdown = a;
+    }
+  }
+  if (fold >= 15 || showdown >= 15) return 0xFF;
+  return static_cast<std::uint8_t>(fold | (showdown << 4));
+}
+
 const LockVector* node_lock(const Game& game, std::uint64_t node) {
   if (game.node_locks().empty()) return nullptr;
   return game.find_node_lock(node);
@@ -352,6 +369,7 @@ void DiscountedCfr::prepare_states(Game& game) {
     for (std::uint64_t c : n.children) child_table_.push_back(static_cast<std::uint32_t>(c));
     if (n.type != kNodeDecision || n.actions.empty() || n.children.empty()) continue;
     st.initialised = true;
+    st.fold_pair = fold_showdown_pair(game, n);
     st.hands = static_cast<std::uint32_t>(cc.hand_count(n.seat));
     st.offset = offset;
     offset += 2 * std::size_t{st.actions} * st.hands;
@@ -493,8 +511,22 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
     prefetch_lines_later(regrets_of(st), 2 * size * sizeof(float));
   }
   float* child_values = grow(frame.buf[kChildValues], A * H);
+  std::size_t fold = A;
+  std::size_t showdown = A;
+  if (st.fold_pair != 0xFF) {
+    const std::size_t f = st.fold_pair & 15u;
+    const std::size_t c = st.fold_pair >> 4;
+    if (f < A && c < A &&
+        showdown_and_fold_values(game, game.terminal_payoff(children[c]), game.terminal_payoff(children[f]), seat,
+                                 std::span<const float>(opp_reach, H_opp), std::span<float>(child_values + c * H, H),
+                                 std::span<float>(child_values + f * H, H))) {
+      fold = f;
+      showdown = c;
+    }
+  }
   for (std::size_t a = 0; a < A; ++a) {
     if (!compress_ && a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
+    if (a == fold || a == showdown) continue;
     solve_recursive(game, children[a], seat, opp_reach, child_values + a * H, depth + 1, scratch);
   }
 

@@ -60,6 +60,10 @@ class DiscountedCfr {
     std::uint8_t seat = 0;
     bool initialised = false;  // a decision node with at least one action
     std::uint8_t type = 0;
+    // A fold and a showdown child on the river, valued together when this
+    // node's seat traverses: fold index in the low four bits, showdown index
+    // in the high four; 0xFF when there is no such pair.
+    std::uint8_t fold_pair = 0xFF;
     std::uint32_t actions = 0;
     std::uint32_t hands = 0;
     std::uint32_t first_child = 0;

@@ -26,6 +26,13 @@ void terminal_values(const Game& game, const TerminalPayoff& terminal, int seat,
 
 void terminal_values(const Game& game, const PlanNode& node, int seat, std::span<const float> opp_reach,
                      std::span<float> out);
+// A showdown and a fold terminal reached with the same opponent reach on the
+// same full board (calling or folding to a river bet) valued in one scan.
+// False, touching nothing, when the two do not make such a pair; the caller
+// then values them apart.
+bool showdown_and_fold_values(const Game& game, const TerminalPayoff& showdown, const TerminalPayoff& fold, int seat,
+                              std::span<const float> opp_reach, std::span<float> showdown_out,
+                              std::span<float> fold_out);
 void fold_values(const Game& game, const PlanNode& node, int seat, double factor, std::span<const float> opp_reach,
                  std::span<float> out);
 bool showdown_values(const Game& game, const PlanNode& node, int seat, std::span<const float> opp_reach,

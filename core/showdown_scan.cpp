@@ -116,39 +116,65 @@ double card_sums(const CardGroups& groups, const float* reach, double* cs) {
   return total;
 }
 
-void scan_showdown(const ShowdownScan& scan, int s, const float* reach, float* out, double win, double lose,
-                   double tie, bool with_tie) {
-  const int o = 1 - s;
-  const CardGroups& g = scan.groups[o];
-  const std::size_t m = g.slots.size();
-  const std::vector<ScanEntry>& own = scan.own[s];
-  if (m == 0 || own.empty()) return;
+namespace {
 
-  alignas(64) double prefix[kNumPockets + 1];
-  alignas(64) double card_prefix[2 * kNumPockets + kNumCards];
-  const double total = prefix_sums(g.slots.data(), m, reach, prefix);
+// Prefix sums of the opponent reach: over the strength order, and per card
+// group (group c from start[c] + c, behind a leading zero). Returns the total.
+double opponent_prefixes(const CardGroups& g, const float* reach, double* prefix, double* card_prefix) {
+  const double total = prefix_sums(g.slots.data(), g.slots.size(), reach, prefix);
   for (int c = 0; c < kNumCards; ++c) {
     const std::size_t begin = g.start[c];
     prefix_sums(g.by_card.data() + begin, g.start[c + 1] - begin, reach, card_prefix + begin + c);
   }
+  return total;
+}
 
-  if (!with_tie) {
-    for (const ScanEntry& e : own) {
-      const double w = prefix[e.lt] - card_prefix[e.lo_lt] - card_prefix[e.hi_lt];
-      const double le = prefix[e.le] - card_prefix[e.lo_le] - card_prefix[e.hi_le];
-      const double all = total - card_prefix[e.lo_all] - card_prefix[e.hi_all];
-      out[e.slot] += static_cast<float>(w * win + (all - le) * lose);
-    }
-    return;
-  }
+template <bool kWithTie, bool kWithFold>
+void scan_own(const std::vector<ScanEntry>& own, const double* prefix, const double* card_prefix, double total,
+              const float* reach, float* out, double win, double lose, double tie, float* fold_out,
+              double fold_factor) {
   for (const ScanEntry& e : own) {
     const double w = prefix[e.lt] - card_prefix[e.lo_lt] - card_prefix[e.hi_lt];
     const double le = prefix[e.le] - card_prefix[e.lo_le] - card_prefix[e.hi_le];
     const double all = total - card_prefix[e.lo_all] - card_prefix[e.hi_all];
-    // The identical pocket is removed by both card sums; it ties, so the
-    // equal-strength share adds it back once.
-    const double same = e.same != kNone ? static_cast<double>(reach[e.same]) : 0.0;
-    out[e.slot] += static_cast<float>(w * win + (all - le) * lose + (le - w + same) * tie);
+    double v = w * win + (all - le) * lose;
+    if constexpr (kWithTie || kWithFold) {
+      // The identical pocket is removed by both card sums; it ties, so the
+      // equal-strength share adds it back once, as does the fold's.
+      const double same = e.same != kNone ? static_cast<double>(reach[e.same]) : 0.0;
+      if constexpr (kWithTie) v += (le - w + same) * tie;
+      if constexpr (kWithFold) fold_out[e.slot] = static_cast<float>((same + all) * fold_factor);
+    }
+    out[e.slot] += static_cast<float>(v);
+  }
+}
+
+}  // namespace
+
+void scan_showdown(const ShowdownScan& scan, int s, const float* reach, float* out, double win, double lose,
+                   double tie, bool with_tie) {
+  scan_showdown_and_fold(scan, s, reach, out, win, lose, tie, with_tie, nullptr, 0.0);
+}
+
+void scan_showdown_and_fold(const ShowdownScan& scan, int s, const float* reach, float* out, double win,
+                            double lose, double tie, bool with_tie, float* fold_out, double fold_factor) {
+  const CardGroups& g = scan.groups[1 - s];
+  const std::vector<ScanEntry>& own = scan.own[s];
+  if (g.slots.empty() || own.empty()) return;
+  alignas(64) double prefix[kNumPockets + 1];
+  alignas(64) double card_prefix[2 * kNumPockets + kNumCards];
+  const double total = opponent_prefixes(g, reach, prefix, card_prefix);
+  const bool fold = fold_out != nullptr;
+  if (with_tie) {
+    if (fold) {
+      scan_own<true, true>(own, prefix, card_prefix, total, reach, out, win, lose, tie, fold_out, fold_factor);
+    } else {
+      scan_own<true, false>(own, prefix, card_prefix, total, reach, out, win, lose, tie, fold_out, fold_factor);
+    }
+  } else if (fold) {
+    scan_own<false, true>(own, prefix, card_prefix, total, reach, out, win, lose, tie, fold_out, fold_factor);
+  } else {
+    scan_own<false, false>(own, prefix, card_prefix, total, reach, out, win, lose, tie, fold_out, fold_factor);
   }
 }
 

@@ -66,6 +66,12 @@ void build_showdown_scan(const std::array<std::vector<ShowdownEntry>, 2>& lists,
 void scan_showdown(const ShowdownScan& scan, int s, const float* reach, float* out, double win, double lose,
                    double tie, bool with_tie);
 
+// The same, and in one go the values of folding to that reach:
+// fold_out[slot] = (card-removed opponent reach) * fold_factor, written for
+// every live hand of seat s (the others are left as they are).
+void scan_showdown_and_fold(const ShowdownScan& scan, int s, const float* reach, float* out, double win,
+                            double lose, double tie, bool with_tie, float* fold_out, double fold_factor);
+
 // Card-removal sums of `reach` over a seat's live hands: cs[c] = the reach of
 // the hands holding card c; returns the total.
 double card_sums(const CardGroups& groups, const float* reach, double* cs);
