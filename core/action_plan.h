@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/bet_size.h"
@@ -99,6 +100,9 @@ class ActionPlan {
   ActionPlan(const TreeConfig& config, const Board& board, const CardContext* context);
 
   const std::vector<PlanNode>& nodes() const { return nodes_; }
+  // Moves the nodes out (the game keeps them as its own node records);
+  // the plan is left without nodes.
+  std::vector<PlanNode> release_nodes() { return std::exchange(nodes_, {}); }
   const PlanNode& node(std::size_t i) const { return nodes_[i]; }
   std::size_t node_count() const { return nodes_.size(); }
   const Board& board() const { return board_; }

@@ -22,19 +22,23 @@ const SlotPairLists& empty_pairs() {
 
 Game::Game(const TreeConfig& config, CardContext&& context)
     : config_(config), card_context_(std::move(context)), plan_(TreeConfig(config_), &card_context_) {
-  const std::vector<PlanNode>& plan_nodes = plan_.nodes();
+  // The node records take over the plan's nodes rather than copying them:
+  // a flop tree's lists would otherwise be held twice.
+  const std::uint64_t allin_boards = RunoutMatchups::needed_boards(plan_.nodes());
+  std::vector<PlanNode> plan_nodes = plan_.release_nodes();
   nodes_.reserve(plan_nodes.size());
-  for (const PlanNode& p : plan_nodes) {
+  for (PlanNode& p : plan_nodes) {
     GameNode g;
-    static_cast<PlanNode&>(g) = p;
+    static_cast<PlanNode&>(g) = std::move(p);
     nodes_.push_back(std::move(g));
   }
+  plan_nodes = {};
   terminal_payoffs_.resize(nodes_.size());
   for (std::size_t i = 0; i < nodes_.size(); ++i) {
     if (nodes_[i].type == kNodeTerminal) terminal_payoffs_[i] = make_terminal_payoff(*this, nodes_[i]);
   }
   const bool with_rake = config_.rake_rate > 0.0 && config_.rake_cap > 0.0;
-  matchups_.build(card_context_, RunoutMatchups::needed_boards(plan_nodes), with_rake);
+  matchups_.build(card_context_, allin_boards, with_rake);
 }
 
 void Game::set_node_lock(std::uint64_t node, LockVector&& lock) { node_locks_[node] = std::move(lock); }

@@ -32,6 +32,8 @@ class Game {
 
   const TreeConfig& config() const { return config_; }
   const CardContext& card_context() const { return card_context_; }
+  // The plan the tree was built from: its board and configuration. Its
+  // nodes have moved into nodes().
   const ActionPlan& plan() const { return plan_; }
   // Showdown shares for the all-in terminals before the river.
   const RunoutMatchups& runout_matchups() const { return matchups_; }

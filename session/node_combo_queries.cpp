@@ -22,7 +22,7 @@ using Path = std::vector<std::pair<std::uint64_t, std::size_t>>;
 // passed over.
 void apply_path(const velmora::Game& game, velmora::DiscountedCfr& solver, const Path& path,
                 std::array<std::vector<double>, 2>& reach, std::array<bool, 2> seats) {
-  const auto& nodes = game.plan().nodes();
+  const auto& nodes = game.nodes();
   const velmora::CardContext& ctx = game.card_context();
   for (const auto& [index, k] : path) {
     const velmora::PlanNode& pn = nodes[index];
@@ -158,7 +158,7 @@ PocketActionEvs node_pocket_action_evs(const velmora::Game& game, velmora::Disco
 }
 
 NodeHandCombos node_seat_hand_combos(const velmora::Game& game, std::uint64_t index, bool ip) {
-  const auto& nodes = game.plan().nodes();
+  const auto& nodes = game.nodes();
   if (index >= nodes.size()) return {};
   const velmora::CardContext& ctx = game.card_context();
   const int seat = ip ? 1 : 0;

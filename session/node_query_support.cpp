@@ -7,7 +7,7 @@
 namespace velmora_app::query_detail {
 
 std::optional<DecisionNode> checked_decision_node(const velmora::Game& game, std::uint64_t index, bool needs_children) {
-  const auto& nodes = game.plan().nodes();
+  const auto& nodes = game.nodes();
   if (index >= nodes.size()) return std::nullopt;
   const velmora::PlanNode& n = nodes[index];
   if (n.type != velmora::kNodeDecision || n.actions.empty()) return std::nullopt;
@@ -76,7 +76,7 @@ std::uint64_t dead_cards(const velmora::CardContext& context, const velmora::Pla
 
 std::optional<std::vector<std::pair<std::uint64_t, std::size_t>>> path_from_root(const velmora::Game& game,
                                                                                  std::uint64_t index) {
-  const auto& nodes = game.plan().nodes();
+  const auto& nodes = game.nodes();
   if (index >= nodes.size()) return std::nullopt;
   constexpr std::uint64_t kNone = std::numeric_limits<std::uint64_t>::max();
   std::vector<std::pair<std::uint64_t, std::size_t>> parent(nodes.size(), {kNone, 0});

@@ -45,7 +45,7 @@ const char* node_kind(std::uint8_t type) {
 
 void fill_root_actions(SolveResult& result, const velmora::Game& game, velmora::DiscountedCfr& solver,
                        const SolveConfig& config) {
-  const velmora::PlanNode& root = game.plan().node(0);
+  const velmora::PlanNode& root = game.nodes()[0];
   const std::int32_t pot = config.starting_pot >= 1 ? config.starting_pot : static_cast<std::int32_t>(root.pot);
   const std::vector<float> avg = solver.average_strategy(0);
   for (std::size_t i = 0; i < root.actions.size(); ++i) {
@@ -58,7 +58,7 @@ void fill_root_actions(SolveResult& result, const velmora::Game& game, velmora::
 
 void fill_result_nodes(SolveResult& result, const velmora::Game& game, velmora::DiscountedCfr& solver,
                        const SolveConfig& config) {
-  const auto& nodes = game.plan().nodes();
+  const auto& nodes = game.nodes();
   result.nodes.reserve(nodes.size());
   for (std::size_t i = 0; i < nodes.size(); ++i) {
     const velmora::PlanNode& n = nodes[i];
@@ -139,7 +139,7 @@ void normalize_frequencies(std::vector<float>& freqs) {
 }
 
 void apply_node_locks(velmora::Game& game, const std::vector<NodeLock>& locks) {
-  const auto& nodes = game.plan().nodes();
+  const auto& nodes = game.nodes();
   std::map<std::uint64_t, std::map<std::string, std::pair<std::int64_t, float>>> staging;
   for (const NodeLock& lock : locks) {
     if (lock.hand.empty() || lock.node < 0 || static_cast<std::uint64_t>(lock.node) >= nodes.size()) continue;

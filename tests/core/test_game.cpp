@@ -37,12 +37,17 @@ Pocket swap_suits(Pocket p, int s, int t) {
 TEST(Game, MirrorsThePlanAndStoresLocks) {
   const Board river{0, 21, 38, 47, 12};
   Game g(config_for(2), CardContext(river, symmetric_ranges()));
-  ASSERT_EQ(g.nodes().size(), g.plan().node_count());
+  // The game takes over the plan's nodes; an independent plan of the same
+  // spot must match them node for node.
+  const CardContext ctx(river, symmetric_ranges());
+  const ActionPlan plan(config_for(2), &ctx);
+  ASSERT_EQ(g.nodes().size(), plan.node_count());
+  EXPECT_TRUE(g.plan().nodes().empty());
   for (std::size_t i = 0; i < g.nodes().size(); ++i) {
     const GameNode& n = g.nodes()[i];
-    EXPECT_EQ(n.actions, g.plan().node(i).actions);
-    EXPECT_EQ(n.children, g.plan().node(i).children);
-    EXPECT_EQ(n.pot, g.plan().node(i).pot);
+    EXPECT_EQ(n.actions, plan.node(i).actions);
+    EXPECT_EQ(n.children, plan.node(i).children);
+    EXPECT_EQ(n.pot, plan.node(i).pot);
     EXPECT_TRUE(n.values[0].empty() && n.values16[1].empty());
     EXPECT_EQ(n.scale[0], 1.0f);
     EXPECT_EQ(n.has_values16[1], 0);

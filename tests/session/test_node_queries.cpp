@@ -43,7 +43,7 @@ class SolvedRiver : public ::testing::Test {
     delete session_;
   }
 
-  static const velmora::PlanNode& node(std::uint64_t i) { return game_->plan().node(i); }
+  static const velmora::PlanNode& node(std::uint64_t i) { return game_->nodes()[i]; }
   static std::uint64_t child(std::uint64_t i, std::size_t a) { return node(i).children.at(a); }
   static const velmora::CardContext& ctx() { return game_->card_context(); }
 
@@ -85,7 +85,7 @@ TEST(NodeQueriesUnsolved, EveryQueryFailsBeforeAnySolve) {
 }
 
 TEST_F(SolvedRiver, BadIndicesAndNonDecisionNodesFail) {
-  const std::uint64_t count = game_->plan().node_count();
+  const std::uint64_t count = game_->nodes().size();
   expect_all_failed(*session_, count, true);
   expect_all_failed(*session_, ~std::uint64_t{0}, true);
   bool saw_terminal = false;
@@ -430,7 +430,7 @@ TEST(NodeQueriesTurn, ChanceNodesFailAndSampledEquitiesRepeat) {
   ASSERT_FALSE(reports.empty());
   ASSERT_EQ(reports.back().text, "Done");
   auto [g, solver] = s.stored_result();
-  const auto& nodes = g->plan().nodes();
+  const auto& nodes = g->nodes();
   std::uint64_t chance = 0;
   while (chance < nodes.size() && nodes[chance].type != velmora::kNodeChance) ++chance;
   ASSERT_LT(chance, nodes.size());
