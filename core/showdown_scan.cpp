@@ -8,15 +8,35 @@ namespace {
 
 constexpr std::uint16_t kNone = 0xFFFF;
 
-// Sums reach over slots[begin, end) into prefix[1 ..], prefix[0] = 0.
+// prefix[k] = the reach of slots[0 .. k), prefix[0] = 0. Short lists (a card
+// group) in one running sum; long ones (a seat's whole list) as two halves
+// summed side by side, the second then lifted by the first's total, which
+// halves the chain of dependent additions.
 inline double prefix_sums(const std::uint16_t* slots, std::size_t n, const float* reach, double* prefix) {
-  double acc = 0.0;
   prefix[0] = 0.0;
-  for (std::size_t k = 0; k < n; ++k) {
-    acc += static_cast<double>(reach[slots[k]]);
-    prefix[k + 1] = acc;
+  if (n < 32) {
+    double acc = 0.0;
+    for (std::size_t k = 0; k < n; ++k) {
+      acc += static_cast<double>(reach[slots[k]]);
+      prefix[k + 1] = acc;
+    }
+    return acc;
   }
-  return acc;
+  const std::size_t h = n / 2;
+  double a = 0.0;
+  double b = 0.0;
+  for (std::size_t k = 0; k < h; ++k) {
+    a += static_cast<double>(reach[slots[k]]);
+    prefix[k + 1] = a;
+    b += static_cast<double>(reach[slots[h + k]]);
+    prefix[h + k + 1] = b;
+  }
+  for (std::size_t k = 2 * h; k < n; ++k) {
+    b += static_cast<double>(reach[slots[k]]);
+    prefix[k + 1] = b;
+  }
+  for (std::size_t k = h + 1; k <= n; ++k) prefix[k] += a;
+  return prefix[n];
 }
 
 }  // namespace
