@@ -427,6 +427,7 @@ void DiscountedCfr::run_iteration(Game& game, std::uint32_t t) {
 }
 
 void DiscountedCfr::prefetch_opponent_regrets(std::uint64_t node, int seat) const {
+  if (compress_ || node >= states_.size()) return;
   const NodeState& st = states_[node];
   if (st.initialised && st.seat != seat && st.actions > 1) {
     prefetch_lines_later(regrets_of(st), std::size_t{st.actions} * st.hands * sizeof(float));

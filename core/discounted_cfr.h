@@ -102,6 +102,10 @@ class DiscountedCfr {
   // Exploitability in chips from the current average strategies.
   float measure_exploitability(const Game& game);
 
+  // Asks for the regrets of `node` when it is an opponent decision node of
+  // a traversal for `seat` (it reads them first thing).
+  void prefetch_opponent_regrets(std::uint64_t node, int seat) const;
+
   // Current discounts.
   float alpha() const { return alpha_; }
   float beta() const { return beta_; }
@@ -136,9 +140,6 @@ class DiscountedCfr {
   // Net root values (chips relative to an even split) of both seats.
   std::array<float, 2> root_values(const Game& game, bool best_response);
   bool chance_parallel_safe(std::uint64_t node) const;
-  // Asks for the regrets of `node` when it is an opponent decision node of
-  // a training traversal for `seat` (it reads them first thing).
-  void prefetch_opponent_regrets(std::uint64_t node, int seat) const;
 
   // Float views of a node's matrices: the float storage itself, or the
   // 16-bit storage decoded into `tmp` (A*H floats).

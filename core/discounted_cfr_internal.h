@@ -98,6 +98,8 @@ void expand_chance(DiscountedCfr& cfr, const Game& game, const PlanNode& node, i
   float* child_values = grow(frame.buf[kChildValues], A * H);
   const std::uint64_t* children = node.children.data();
   auto value_child = [&](std::size_t c, DiscountedCfr::ScratchStack& s) {
+    // The next child's first reads can be under way while this one runs.
+    if (c + 1 < A) cfr.prefetch_opponent_regrets(children[c + 1], seat);
     recurse(children[c], scaled, child_values + c * H, depth + 1, s);
   };
 
