@@ -119,20 +119,29 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
   const CardContext& cc = game.card_context();
   const std::size_t H = cc.hand_count(seat);
   const std::size_t H_opp = cc.hand_count(1 - seat);
+  // After a solve the node states carry type and children: the larger node
+  // record is then only read at chance nodes.
+  const bool solved = states_.size() == game.nodes().size();
+  const std::uint8_t type = solved ? states_[node].type : n.type;
 
-  if (n.type == kNodeTerminal) {
+  if (type == kNodeTerminal) {
     terminal_values(game, game.terminal_payoff(node), seat, std::span<const float>(opp_reach, H_opp),
                     std::span<float>(values, H));
     return;
   }
-  const std::size_t A = n.children.size();
+  const std::size_t A = solved ? states_[node].actions : n.children.size();
   if (A == 0 || H == 0) {
     std::fill(values, values + H, 0.0f);
     return;
   }
+  const std::uint64_t* node_children = solved ? nullptr : n.children.data();
+  const std::uint32_t* table_children = solved ? child_table_.data() + states_[node].first_child : nullptr;
+  const auto child = [&](std::size_t a) -> std::uint64_t {
+    return table_children != nullptr ? table_children[a] : node_children[a];
+  };
 
   Frame& frame = scratch.frame(depth);
-  if (n.type == kNodeChance) {
+  if (type == kNodeChance) {
     const bool safe = chance_parallel_safe(node);
     expand_chance(*this, game, n, seat, opp_reach, values, H, H_opp, depth, frame, scratch, safe, safe,
                   [this, &game, seat, best_response](std::uint64_t child, const float* r, float* out, std::size_t d,
@@ -147,7 +156,7 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
 
   if (actor != seat) {
     if (A == 1) {
-      value_recursive(game, n.children[0], seat, opp_reach, values, depth + 1, scratch, best_response);
+      value_recursive(game, child(0), seat, opp_reach, values, depth + 1, scratch, best_response);
       return;
     }
     if (!has_state || states_[node].hands != H_opp || states_[node].actions != A) {
@@ -160,7 +169,7 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
     float* reach = grow(frame.buf[kReach], H_opp);
     for (std::size_t a = 0; a < A; ++a) {
       multiply(reach, opp_reach, strategy + a * H_opp, H_opp);
-      value_recursive(game, n.children[a], seat, reach, child_values + a * H, depth + 1, scratch, best_response);
+      value_recursive(game, child(a), seat, reach, child_values + a * H, depth + 1, scratch, best_response);
     }
     sum_rows_double(values, child_values, A, H);
     return;
@@ -171,8 +180,23 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
     return;
   }
   float* child_values = grow(frame.buf[kChildValues], A * H);
+  std::size_t fold = A;
+  std::size_t showdown = A;
+  const std::uint8_t pair = states_[node].fold_pair;
+  if (pair != 0xFF) {
+    const std::size_t f = pair & 15u;
+    const std::size_t c = pair >> 4;
+    if (f < A && c < A &&
+        showdown_and_fold_values(game, game.terminal_payoff(child(c)), game.terminal_payoff(child(f)), seat,
+                                 std::span<const float>(opp_reach, H_opp), std::span<float>(child_values + c * H, H),
+                                 std::span<float>(child_values + f * H, H))) {
+      fold = f;
+      showdown = c;
+    }
+  }
   for (std::size_t a = 0; a < A; ++a) {
-    value_recursive(game, n.children[a], seat, opp_reach, child_values + a * H, depth + 1, scratch, best_response);
+    if (a == fold || a == showdown) continue;
+    value_recursive(game, child(a), seat, opp_reach, child_values + a * H, depth + 1, scratch, best_response);
   }
 
   if (!best_response) {
