@@ -427,10 +427,10 @@ void DiscountedCfr::run_iteration(Game& game, std::uint32_t t) {
 }
 
 void DiscountedCfr::prefetch_opponent_regrets(std::uint64_t node, int seat) const {
-  if (compress_ || node >= states_.size()) return;
+  if (node >= states_.size()) return;
   const NodeState& st = states_[node];
   if (st.initialised && st.seat != seat && st.actions > 1) {
-    prefetch_lines_later(regrets_of(st), std::size_t{st.actions} * st.hands * sizeof(float));
+    prefetch_lines_later(matrix_start(st), std::size_t{st.actions} * st.hands * entry_bytes());
   }
 }
 
@@ -483,7 +483,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
       std::fill(values, values + H, 0.0f);
       return;
     }
-    if (!compress_) prefetch_lines(regrets_of(st), A * H_opp * sizeof(float));
+    prefetch_lines(matrix_start(st), A * H_opp * entry_bytes());
     const float* regrets = regrets_view(st, frame.buf[kRegrets]);
     float* strategy = grow(frame.buf[kStrategy], A * H_opp);
     regret_matching(strategy, grow(frame.buf[kRowScratch], H_opp), regrets, A, H_opp);
@@ -507,10 +507,8 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   // This node's matrices are read once its children are valued; ask for
   // them now, and for the regrets an opponent child reads on entry before
   // its turn comes.
-  if (!compress_) {
-    prefetch_opponent_regrets(children[0], seat);
-    prefetch_lines_later(regrets_of(st), 2 * size * sizeof(float));
-  }
+  prefetch_opponent_regrets(children[0], seat);
+  prefetch_lines_later(matrix_start(st), 2 * size * entry_bytes());
   float* child_values = grow(frame.buf[kChildValues], A * H);
   std::size_t fold = A;
   std::size_t showdown = A;
@@ -526,12 +524,12 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
     }
   }
   for (std::size_t a = 0; a < A; ++a) {
-    if (!compress_ && a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
+    if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
     if (a == fold || a == showdown) continue;
     solve_recursive(game, children[a], seat, opp_reach, child_values + a * H, depth + 1, scratch);
   }
 
-  if (!compress_) prefetch_lines(regrets_of(st), 2 * size * sizeof(float));
+  prefetch_lines(matrix_start(st), 2 * size * entry_bytes());
   float* regrets = compress_ ? grow(frame.buf[kRegrets], size) : regrets_of(st);
   if (compress_) dequantize16_into(regrets, regrets16_of(st), size, st.regrets_scale, A, H);
 
@@ -541,10 +539,12 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   if (locked) apply_lock(strategy, size, *lock);
   weighted_action_sum(values, strategy, child_values, A, H);
 
-  float* sums = compress_ ? grow(frame.buf[kSums], size) : strategy_sums_of(st);
-  if (compress_) dequantize16_into(sums, strategy_sums16_of(st), size, st.strategy_sums_scale, A, H);
-  update_strategy_sum(sums, strategy, size, gamma_);
-  if (compress_) quantize16(sums, size, strategy_sums16_of(st), st.strategy_sums_scale);
+  if (compress_) {
+    update_strategy_sums16(strategy_sums16_of(st), st.strategy_sums_scale, strategy, size, gamma_,
+                           grow(frame.buf[kSums], size));
+  } else {
+    update_strategy_sum(strategy_sums_of(st), strategy, size, gamma_);
+  }
 
   if (!locked) {
     update_regrets(regrets, child_values, values, A, H, alpha_, beta_);

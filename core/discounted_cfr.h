@@ -153,6 +153,12 @@ class DiscountedCfr {
   std::int16_t* strategy_sums16_of(const NodeState& st) const {
     return matrices16_.get() + st.offset + std::size_t{st.actions} * st.hands;
   }
+  // Start of a node's matrices in whichever arena is in use, and the bytes
+  // of one entry there.
+  const void* matrix_start(const NodeState& st) const {
+    return compress_ ? static_cast<const void*>(regrets16_of(st)) : static_cast<const void*>(regrets_of(st));
+  }
+  std::size_t entry_bytes() const { return compress_ ? sizeof(std::int16_t) : sizeof(float); }
   void average_into(const NodeState& st, float* out, std::vector<float>& tmp, std::vector<float>& scratch) const;
 
   SolverConfig config_;

@@ -37,12 +37,10 @@ float max_abs(const float* in, std::size_t n) {
 
 }  // namespace
 
-void quantize16(const float* in, std::size_t n, std::int16_t* q, float& scale) {
-  if (n == 0) {
-    scale = 1.0f;
-    return;
-  }
-  const float m = max_abs(in, n);
+namespace {
+
+// The encoding of quantize16 for a matrix whose largest magnitude is known.
+void encode_with_max(const float* in, std::size_t n, std::int16_t* q, float& scale, float m) {
   if (static_cast<double>(m) <= 1e-9) {
     scale = 1.0f;
     std::fill(q, q + n, std::int16_t{0});
@@ -74,6 +72,56 @@ void quantize16(const float* in, std::size_t n, std::int16_t* q, float& scale) {
     const float c = clamp_unit(in[i] / scale);
     q[i] = static_cast<std::int16_t>(std::lroundf(32767.0f * c));
   }
+}
+
+}  // namespace
+
+void quantize16(const float* in, std::size_t n, std::int16_t* q, float& scale) {
+  if (n == 0) {
+    scale = 1.0f;
+    return;
+  }
+  encode_with_max(in, n, q, scale, max_abs(in, n));
+}
+
+void update_strategy_sums16(std::int16_t* q, float& scale, const float* strategy, std::size_t n, float gamma,
+                            float* work) {
+  if (n == 0) return;
+  // Decoded exactly as dequantize16_into would (all zeros for a scale that
+  // is not above 0), then the strategy-sum update, while tracking the
+  // largest magnitude for the encoding.
+  const bool valid = scale > 0.0f;
+  const __m256 vs = _mm256_set1_ps(scale);
+  const __m256 full = _mm256_set1_ps(32767.0f);
+  const __m256 vg = _mm256_set1_ps(gamma);
+  const __m256 mask = _mm256_castsi256_ps(_mm256_set1_epi32(0x7FFFFFFF));
+  __m256 vm = _mm256_setzero_ps();
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    __m256 f = _mm256_setzero_ps();
+    if (valid) {
+      const __m128i raw = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + i));
+      const __m128i lo = _mm_cvtepi16_epi32(raw);
+      const __m128i hi = _mm_cvtepi16_epi32(_mm_srli_si128(raw, 8));
+      f = _mm256_cvtepi32_ps(_mm256_insertf128_si256(_mm256_castsi128_si256(lo), hi, 1));
+      f = _mm256_mul_ps(_mm256_div_ps(f, full), vs);
+    }
+    const __m256 u = _mm256_add_ps(_mm256_mul_ps(vg, f), _mm256_loadu_ps(strategy + i));
+    _mm256_storeu_ps(work + i, u);
+    vm = _mm256_max_ps(vm, _mm256_and_ps(u, mask));
+  }
+  alignas(32) float lanes[8];
+  _mm256_store_ps(lanes, vm);
+  float m = 0.0f;
+  for (float v : lanes) m = v > m ? v : m;
+  for (; i < n; ++i) {
+    const float f = valid ? static_cast<float>(q[i]) / 32767.0f * scale : 0.0f;
+    const float u = gamma * f + strategy[i];
+    work[i] = u;
+    const float a = std::fabs(u);
+    m = a > m ? a : m;
+  }
+  encode_with_max(work, n, q, scale, m);
 }
 
 void quantize16(const std::vector<float>& in, std::vector<std::int16_t>& out, float& scale) {

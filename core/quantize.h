@@ -16,4 +16,10 @@ void quantize16(const float* in, std::size_t n, std::int16_t* out, float& scale)
 void dequantize16_into(float* out, const std::int16_t* in, std::size_t in_size, float scale, std::size_t A,
                        std::size_t H);
 
+// The strategy-sum update of a node kept in 16-bit form: decode, S = gamma*S
+// + strategy, encode; the same values as those three steps apart, in two
+// passes. `work` holds n floats and ends up with the updated sums.
+void update_strategy_sums16(std::int16_t* q, float& scale, const float* strategy, std::size_t n, float gamma,
+                            float* work);
+
 }  // namespace velmora

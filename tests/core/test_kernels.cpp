@@ -301,5 +301,50 @@ TEST(QuantizeTest, VectorAndScalarPathsEncodeAlike) {
   for (std::int16_t x : q) EXPECT_NE(x, -32768);
 }
 
+
+// The fused strategy-sum update of 16-bit storage gives exactly what decode,
+// update and encode give one after the other, in the vector part and the
+// tail, for a fresh (zero) matrix and a restart (gamma 0) too.
+TEST(QuantizeTest, FusedStrategySumUpdateEqualsTheThreeSteps) {
+  for (std::size_t n : {std::size_t{1}, std::size_t{13}, std::size_t{64}, std::size_t{203}}) {
+    for (float gamma : {0.0f, 0.125f, 0.93f}) {
+      std::vector<float> start = random_values(n, 11 + static_cast<unsigned>(n));
+      for (float& v : start) v = std::fabs(v) * 40.0f;
+      const std::vector<float> strategy = [&] {
+        std::vector<float> s = random_values(n, 5 + static_cast<unsigned>(n));
+        for (float& v : s) v = std::fabs(v);
+        return s;
+      }();
+      std::vector<std::int16_t> q;
+      float scale = 0.0f;
+      quantize16(start, q, scale);
+
+      // Three steps.
+      std::vector<float> decoded;
+      dequantize16(decoded, q, scale, 1, n);
+      update_strategy_sum(decoded.data(), strategy.data(), n, gamma);
+      std::vector<std::int16_t> want;
+      float want_scale = 0.0f;
+      quantize16(decoded, want, want_scale);
+
+      std::vector<std::int16_t> got = q;
+      float got_scale = scale;
+      std::vector<float> work(n, -1.0f);
+      update_strategy_sums16(got.data(), got_scale, strategy.data(), n, gamma, work.data());
+      EXPECT_EQ(got, want) << n << " " << gamma;
+      EXPECT_EQ(got_scale, want_scale);
+      EXPECT_EQ(work, decoded);
+    }
+  }
+  // From all zeros (a node that has never been visited).
+  std::vector<std::int16_t> zeros(9, 0);
+  float scale = 1.0f;
+  const std::vector<float> third(9, 1.0f / 3.0f);
+  std::vector<float> work(9);
+  update_strategy_sums16(zeros.data(), scale, third.data(), 9, 0.5f, work.data());
+  EXPECT_EQ(scale, 1.0f / 3.0f);
+  for (std::int16_t x : zeros) EXPECT_EQ(x, 32767);
+}
+
 }  // namespace
 }  // namespace velmora
