@@ -428,9 +428,15 @@ void DiscountedCfr::run_iteration(Game& game, std::uint32_t t) {
 
 void DiscountedCfr::prefetch_opponent_regrets(std::uint64_t node, int seat) const {
   if (node >= states_.size()) return;
-  const NodeState& st = states_[node];
-  if (st.initialised && st.seat != seat && st.actions > 1) {
-    prefetch_lines_later(matrix_start(st), std::size_t{st.actions} * st.hands * entry_bytes());
+  const NodeState* st = &states_[node];
+  // A traverser node is entered only to descend: what it reads first is its
+  // first child's.
+  if (st->initialised && st->seat == seat && st->actions > 0) {
+    const std::uint32_t first = child_table_[st->first_child];
+    st = &states_[first];
+  }
+  if (st->initialised && st->seat != seat && st->actions > 1) {
+    prefetch_lines_later(matrix_start(*st), std::size_t{st->actions} * st->hands * entry_bytes());
   }
 }
 
@@ -483,6 +489,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
       std::fill(values, values + H, 0.0f);
       return;
     }
+    prefetch_opponent_regrets(children[0], seat);
     prefetch_lines(matrix_start(st), A * H_opp * entry_bytes());
     const float* regrets = regrets_view(st, frame.buf[kRegrets]);
     float* strategy = grow(frame.buf[kStrategy], A * H_opp);
@@ -491,6 +498,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
     float* child_values = grow(frame.buf[kChildValues], A * H);
     float* reach = grow(frame.buf[kReach], H_opp);
     for (std::size_t a = 0; a < A; ++a) {
+      if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
       multiply(reach, opp_reach, strategy + a * H_opp, H_opp);
       solve_recursive(game, children[a], seat, reach, child_values + a * H, depth + 1, scratch);
     }
