@@ -45,8 +45,10 @@ bool sizes_match(const Game& game, int seat, std::span<const float> opp_reach, s
 // Returns false, touching nothing, when either seat has no live hand there.
 // Without rake only strictly weaker and strictly stronger hands pay; with
 // rake the split pots are collected too and pay the tie factor.
+// With `add` false the live hands' entries are written rather than added to
+// (the caller has zeroed `out`).
 bool accumulate_showdown(const Game& game, Card turn, Card river, double pot, int s,
-                         std::span<const float> reach_span, std::span<float> out_span) {
+                         std::span<const float> reach_span, std::span<float> out_span, bool add = true) {
   if (turn == kNoCard || river == kNoCard) return false;
   const CardContext& ctx = game.card_context();
   const RunoutShowdown& sd = ctx.runout_showdown(turn, river);
@@ -54,7 +56,7 @@ bool accumulate_showdown(const Game& game, Card turn, Card river, double pot, in
   const Factors f = payoff_factors(game, pot);
   const double rake = std::min(game.config().rake_cap, pot * game.config().rake_rate);
   const bool with_tie = std::fabs(rake) > 1e-9 && f.tie != 0.0;
-  scan_showdown(sd.scan, s, reach_span.data(), out_span.data(), f.win, f.lose, f.tie, with_tie);
+  scan_showdown(sd.scan, s, reach_span.data(), out_span.data(), f.win, f.lose, f.tie, with_tie, add);
   return true;
 }
 
@@ -228,7 +230,7 @@ void terminal_values(const Game& game, const TerminalPayoff& node, int seat, std
   }
 
   if (node.turn != kNoCard && node.river != kNoCard) {
-    accumulate_showdown(game, node.turn, node.river, node.pot, seat, opp_reach, out);
+    accumulate_showdown(game, node.turn, node.river, node.pot, seat, opp_reach, out, false);
     return;
   }
 

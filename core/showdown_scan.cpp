@@ -1,27 +1,82 @@
 #include "core/showdown_scan.h"
 
+#include <immintrin.h>
+
 #include <algorithm>
+#include <numeric>
+#include <stdexcept>
 
 namespace velmora {
 
 namespace {
 
 constexpr std::uint16_t kNone = 0xFFFF;
+// Greedy placement keeps every lane within one group of the mean, so the
+// steps never exceed this (the opponent has at most 2 * 1326 group entries).
+constexpr std::size_t kMaxSteps = (2 * kNumPockets) / kScanLanes + kNumCards + 1;
+constexpr std::size_t kMaxLaneCells = kMaxSteps * kScanLanes + 1;
 
-// prefix[k] = the reach of slots[0 .. k), prefix[0] = 0. Short lists (a card
-// group) in one running sum; long ones (a seat's whole list) as two halves
-// summed side by side, the second then lifted by the first's total, which
-// halves the chain of dependent additions.
-inline double prefix_sums(const std::uint16_t* slots, std::size_t n, const float* reach, double* prefix) {
-  prefix[0] = 0.0;
-  if (n < 32) {
-    double acc = 0.0;
-    for (std::size_t k = 0; k < n; ++k) {
-      acc += static_cast<double>(reach[slots[k]]);
-      prefix[k + 1] = acc;
+struct Placement {
+  std::uint16_t lane = 0;
+  std::uint16_t first_step = 0;
+  std::vector<std::uint32_t> strengths;  // the group's, ascending
+};
+
+// Lays out one seat's hands (real entries, ascending) as an opponent order;
+// `place` gets where each card's group went.
+void build_order(const std::vector<ShowdownEntry>& real, const std::vector<Pocket>& pockets, OpponentOrder& out,
+                 std::array<Placement, kNumCards>& place) {
+  out.slots.clear();
+  out.slots.reserve(real.size());
+  std::array<std::vector<std::uint16_t>, kNumCards> group_slots;
+  for (const ShowdownEntry& e : real) {
+    out.slots.push_back(e.slot);
+    const Pocket p = pockets[e.slot];
+    for (Card c : {pocket_lo(p), pocket_hi(p)}) {
+      group_slots[c].push_back(e.slot);
+      place[c].strengths.push_back(e.strength_plus_one);
     }
-    return acc;
   }
+  // Longest groups first, each into the least filled lane.
+  std::array<int, kNumCards> cards{};
+  std::iota(cards.begin(), cards.end(), 0);
+  std::stable_sort(cards.begin(), cards.end(),
+                   [&](int a, int b) { return group_slots[a].size() > group_slots[b].size(); });
+  std::array<std::size_t, kScanLanes> fill{};
+  for (int c : cards) {
+    const std::size_t lane = static_cast<std::size_t>(std::min_element(fill.begin(), fill.end()) - fill.begin());
+    place[c].lane = static_cast<std::uint16_t>(lane);
+    place[c].first_step = static_cast<std::uint16_t>(fill[lane]);
+    fill[lane] += group_slots[c].size();
+  }
+  const std::size_t steps = *std::max_element(fill.begin(), fill.end());
+  if (steps > kMaxSteps) throw std::logic_error("showdown scan: lane layout out of bounds");
+  out.steps = static_cast<std::uint16_t>(steps);
+  const std::uint16_t filler = out.slots.empty() ? 0 : out.slots.front();
+  out.lane_slots.assign(steps * kScanLanes, filler);
+  const auto zero = static_cast<std::uint16_t>(steps * kScanLanes);
+  for (int c = 0; c < kNumCards; ++c) {
+    const Placement& pl = place[c];
+    const std::size_t n = group_slots[c].size();
+    for (std::size_t k = 0; k < n; ++k) out.lane_slots[(pl.first_step + k) * kScanLanes + pl.lane] = group_slots[c][k];
+    out.before[c] = n == 0 || pl.first_step == 0
+                        ? zero
+                        : static_cast<std::uint16_t>((pl.first_step - 1) * kScanLanes + pl.lane);
+    out.last[c] = n == 0 ? zero : static_cast<std::uint16_t>((pl.first_step + n - 1) * kScanLanes + pl.lane);
+  }
+}
+
+// Running-sum index of the first `count` entries of card c's group.
+std::uint16_t group_index(const OpponentOrder& order, const Placement& pl, Card c, std::size_t count) {
+  if (count == 0) return order.before[c];
+  return static_cast<std::uint16_t>((pl.first_step + count - 1) * kScanLanes + pl.lane);
+}
+
+// prefix[k] = the reach of slots[0 .. k), prefix[0] = 0, as two halves summed
+// side by side (the second then lifted by the first's total), which halves
+// the chain of dependent additions. Returns the total.
+double prefix_sums(const std::uint16_t* slots, std::size_t n, const float* reach, double* prefix) {
+  prefix[0] = 0.0;
   const std::size_t h = n / 2;
   double a = 0.0;
   double b = 0.0;
@@ -39,72 +94,137 @@ inline double prefix_sums(const std::uint16_t* slots, std::size_t n, const float
   return prefix[n];
 }
 
-}  // namespace
-
-void build_card_groups(const std::vector<std::uint16_t>& slots, const std::vector<Pocket>& pockets, CardGroups& out) {
-  out.slots = slots;
-  std::array<std::uint16_t, kNumCards + 1> count{};
-  for (std::uint16_t slot : slots) {
-    const Pocket p = pockets[slot];
-    ++count[pocket_lo(p)];
-    ++count[pocket_hi(p)];
+// Running sums of the lanes, eight at a time; then per card the sum before
+// its group and the group's total.
+void lane_sums(const OpponentOrder& order, const float* reach, double* lanes, double* before, double* group_total) {
+  const std::size_t steps = order.steps;
+  const std::uint16_t* s = order.lane_slots.data();
+  __m256d a0 = _mm256_setzero_pd();
+  __m256d a1 = _mm256_setzero_pd();
+  for (std::size_t q = 0; q < steps; ++q, s += kScanLanes) {
+    const __m128 x0 = _mm_setr_ps(reach[s[0]], reach[s[1]], reach[s[2]], reach[s[3]]);
+    const __m128 x1 = _mm_setr_ps(reach[s[4]], reach[s[5]], reach[s[6]], reach[s[7]]);
+    a0 = _mm256_add_pd(a0, _mm256_cvtps_pd(x0));
+    a1 = _mm256_add_pd(a1, _mm256_cvtps_pd(x1));
+    _mm256_store_pd(lanes + q * kScanLanes, a0);
+    _mm256_store_pd(lanes + q * kScanLanes + 4, a1);
   }
-  out.start[0] = 0;
-  for (int c = 0; c < kNumCards; ++c) out.start[c + 1] = static_cast<std::uint16_t>(out.start[c] + count[c]);
-  out.by_card.assign(out.start[kNumCards], 0);
-  std::array<std::uint16_t, kNumCards> fill{};
-  for (int c = 0; c < kNumCards; ++c) fill[c] = out.start[c];
-  for (std::uint16_t slot : slots) {
-    const Pocket p = pockets[slot];
-    out.by_card[fill[pocket_lo(p)]++] = slot;
-    out.by_card[fill[pocket_hi(p)]++] = slot;
+  lanes[steps * kScanLanes] = 0.0;
+  for (int c = 0; c < kNumCards; ++c) {
+    const double b = lanes[order.before[c]];
+    before[c] = b;
+    group_total[c] = lanes[order.last[c]] - b;
   }
 }
+
+// Writes or adds one own hand's value.
+template <bool kAdd>
+inline void put(float* out, std::uint16_t slot, double v) {
+  if constexpr (kAdd) {
+    out[slot] += static_cast<float>(v);
+  } else {
+    out[slot] = static_cast<float>(v);
+  }
+}
+
+template <bool kAdd, bool kWithTie, bool kWithFold>
+void scan_own(const std::vector<ScanEntry>& own, const double* prefix, const double* lanes, const double* before,
+              const double* group_total, double total, const float* reach, float* out, double win, double lose,
+              double tie, float* fold_out, double fold_factor) {
+  for (const ScanEntry& e : own) {
+    const double bl = before[e.lo];
+    const double bh = before[e.hi];
+    const double w = prefix[e.lt] - (lanes[e.lo_lt] - bl) - (lanes[e.hi_lt] - bh);
+    const double le = prefix[e.le] - (lanes[e.lo_le] - bl) - (lanes[e.hi_le] - bh);
+    const double all = total - group_total[e.lo] - group_total[e.hi];
+    double v = w * win + (all - le) * lose;
+    if constexpr (kWithTie || kWithFold) {
+      // The identical pocket is removed by both card sums; it ties, so the
+      // equal-strength share adds it back once, as does the fold's.
+      const double same = e.same != kNone ? static_cast<double>(reach[e.same]) : 0.0;
+      if constexpr (kWithTie) v += (le - w + same) * tie;
+      if constexpr (kWithFold) fold_out[e.slot] = static_cast<float>((same + all) * fold_factor);
+    }
+    put<kAdd>(out, e.slot, v);
+  }
+}
+
+// Without rake a win and a loss pay opposite amounts, so the value is
+// win * (W - L), and W - L needs fewer reads: with E[c] the running sum at
+// the end of card c's group and K[c] = before[c] + E[c],
+// W - L = P[lt] + P[le] - total - (lanes at the four card thresholds) + K[lo] + K[hi].
+template <bool kAdd>
+void scan_own_even(const std::vector<ScanEntry>& own, const double* prefix, const double* lanes, const double* k,
+                   double total, float* out, double win) {
+  for (const ScanEntry& e : own) {
+    const double d = (prefix[e.lt] + prefix[e.le] - total) - (lanes[e.lo_lt] + lanes[e.lo_le]) -
+                     (lanes[e.hi_lt] + lanes[e.hi_le]) + (k[e.lo] + k[e.hi]);
+    put<kAdd>(out, e.slot, d * win);
+  }
+}
+
+template <bool kAdd>
+void scan_dispatch(const ShowdownScan& scan, int s, const float* reach, float* out, double win, double lose,
+                   double tie, bool with_tie, float* fold_out, double fold_factor) {
+  const OpponentOrder& order = scan.order[1 - s];
+  const std::vector<ScanEntry>& own = scan.own[s];
+  if (order.slots.empty() || own.empty()) return;
+  alignas(64) double prefix[kNumPockets + 1];
+  alignas(64) double lanes[kMaxLaneCells];
+  alignas(64) double before[kNumCards];
+  alignas(64) double group_total[kNumCards];
+  const double total = prefix_sums(order.slots.data(), order.slots.size(), reach, prefix);
+  lane_sums(order, reach, lanes, before, group_total);
+  const bool fold = fold_out != nullptr;
+  if (with_tie) {
+    if (fold) {
+      scan_own<kAdd, true, true>(own, prefix, lanes, before, group_total, total, reach, out, win, lose, tie,
+                                 fold_out, fold_factor);
+    } else {
+      scan_own<kAdd, true, false>(own, prefix, lanes, before, group_total, total, reach, out, win, lose, tie,
+                                  fold_out, fold_factor);
+    }
+  } else if (fold) {
+    scan_own<kAdd, false, true>(own, prefix, lanes, before, group_total, total, reach, out, win, lose, tie,
+                                fold_out, fold_factor);
+  } else if (lose == -win) {
+    alignas(64) double k[kNumCards];
+    for (int c = 0; c < kNumCards; ++c) k[c] = 2.0 * before[c] + group_total[c];
+    scan_own_even<kAdd>(own, prefix, lanes, k, total, out, win);
+  } else {
+    scan_own<kAdd, false, false>(own, prefix, lanes, before, group_total, total, reach, out, win, lose, tie,
+                                 fold_out, fold_factor);
+  }
+}
+
+}  // namespace
 
 void build_showdown_scan(const std::array<std::vector<ShowdownEntry>, 2>& lists,
                          const std::array<std::vector<Pocket>, 2>& pockets,
                          const std::array<std::vector<std::uint16_t>, 2>& opponent_slot, ShowdownScan& out) {
   // Real entries only (the lists are framed by two sentinels).
   std::array<std::vector<ShowdownEntry>, 2> real;
+  std::array<std::array<Placement, kNumCards>, 2> place;
   for (int x = 0; x < 2; ++x) {
     if (lists[x].size() >= 2) real[x].assign(lists[x].begin() + 1, lists[x].end() - 1);
-    std::vector<std::uint16_t> slots;
-    slots.reserve(real[x].size());
-    for (const ShowdownEntry& e : real[x]) slots.push_back(e.slot);
-    build_card_groups(slots, pockets[x], out.groups[x]);
-  }
-  // Strengths of each seat's card groups, in group order.
-  std::array<std::vector<std::uint32_t>, 2> group_strength;
-  for (int x = 0; x < 2; ++x) {
-    const CardGroups& g = out.groups[x];
-    std::vector<std::uint32_t> by_slot(pockets[x].size(), 0);
-    for (const ShowdownEntry& e : real[x]) by_slot[e.slot] = e.strength_plus_one;
-    group_strength[x].resize(g.by_card.size());
-    for (std::size_t k = 0; k < g.by_card.size(); ++k) group_strength[x][k] = by_slot[g.by_card[k]];
+    build_order(real[x], pockets[x], out.order[x], place[x]);
   }
 
   for (int s = 0; s < 2; ++s) {
     const int o = 1 - s;
     const std::vector<ShowdownEntry>& opp = real[o];
-    const CardGroups& g = out.groups[o];
-    const std::vector<std::uint32_t>& gs = group_strength[o];
+    const OpponentOrder& order = out.order[o];
     std::vector<ScanEntry>& own = out.own[s];
     own.clear();
     own.reserve(real[s].size());
     std::size_t lt = 0;
     std::size_t le = 0;
-    // Position of "strictly weaker" and "weaker or equal" within card c's group.
-    const auto card_positions = [&](Card c, std::uint32_t v, std::uint16_t& at_lt, std::uint16_t& at_le,
-                                    std::uint16_t& at_all) {
-      const std::size_t begin = g.start[c];
-      const std::size_t end = g.start[c + 1];
-      std::size_t a = begin;
-      while (a < end && gs[a] < v) ++a;
-      std::size_t b = a;
-      while (b < end && gs[b] <= v) ++b;
-      at_lt = static_cast<std::uint16_t>(a + c);
-      at_le = static_cast<std::uint16_t>(b + c);
-      at_all = static_cast<std::uint16_t>(end + c);
+    const auto group_counts = [&](Card c, std::uint32_t v, std::uint16_t& at_lt, std::uint16_t& at_le) {
+      const std::vector<std::uint32_t>& g = place[o][c].strengths;
+      const std::size_t below = static_cast<std::size_t>(std::lower_bound(g.begin(), g.end(), v) - g.begin());
+      const std::size_t upto = static_cast<std::size_t>(std::upper_bound(g.begin(), g.end(), v) - g.begin());
+      at_lt = group_index(order, place[o][c], c, below);
+      at_le = group_index(order, place[o][c], c, upto);
     };
     for (const ShowdownEntry& e : real[s]) {
       const std::uint32_t v = e.strength_plus_one;
@@ -117,92 +237,35 @@ void build_showdown_scan(const std::array<std::vector<ShowdownEntry>, 2>& lists,
       x.same = e.slot < same.size() && same[e.slot] < pockets[o].size() ? same[e.slot] : kNone;
       x.lt = static_cast<std::uint16_t>(lt);
       x.le = static_cast<std::uint16_t>(le);
-      card_positions(e.lo, v, x.lo_lt, x.lo_le, x.lo_all);
-      card_positions(e.hi, v, x.hi_lt, x.hi_le, x.hi_all);
+      const Pocket p = pockets[s][e.slot];
+      x.lo = pocket_lo(p);
+      x.hi = pocket_hi(p);
+      group_counts(x.lo, v, x.lo_lt, x.lo_le);
+      group_counts(x.hi, v, x.hi_lt, x.hi_le);
       own.push_back(x);
     }
   }
 }
 
-double card_sums(const CardGroups& groups, const float* reach, double* cs) {
-  double total = 0.0;
-  for (std::uint16_t slot : groups.slots) total += static_cast<double>(reach[slot]);
-  const std::uint16_t* by_card = groups.by_card.data();
-  for (int c = 0; c < kNumCards; ++c) {
-    double acc = 0.0;
-    for (std::size_t k = groups.start[c]; k < groups.start[c + 1]; ++k) acc += static_cast<double>(reach[by_card[k]]);
-    cs[c] = acc;
-  }
-  return total;
-}
-
-namespace {
-
-// Prefix sums of the opponent reach: over the strength order, and per card
-// group (group c from start[c] + c, behind a leading zero). Returns the total.
-double opponent_prefixes(const CardGroups& g, const float* reach, double* prefix, double* card_prefix) {
-  const double total = prefix_sums(g.slots.data(), g.slots.size(), reach, prefix);
-  for (int c = 0; c < kNumCards; ++c) {
-    const std::size_t begin = g.start[c];
-    prefix_sums(g.by_card.data() + begin, g.start[c + 1] - begin, reach, card_prefix + begin + c);
-  }
-  return total;
-}
-
-template <bool kWithTie, bool kWithFold>
-void scan_own(const std::vector<ScanEntry>& own, const double* prefix, const double* card_prefix, double total,
-              const float* reach, float* out, double win, double lose, double tie, float* fold_out,
-              double fold_factor) {
-  for (const ScanEntry& e : own) {
-    const double w = prefix[e.lt] - card_prefix[e.lo_lt] - card_prefix[e.hi_lt];
-    const double le = prefix[e.le] - card_prefix[e.lo_le] - card_prefix[e.hi_le];
-    const double all = total - card_prefix[e.lo_all] - card_prefix[e.hi_all];
-    double v = w * win + (all - le) * lose;
-    if constexpr (kWithTie || kWithFold) {
-      // The identical pocket is removed by both card sums; it ties, so the
-      // equal-strength share adds it back once, as does the fold's.
-      const double same = e.same != kNone ? static_cast<double>(reach[e.same]) : 0.0;
-      if constexpr (kWithTie) v += (le - w + same) * tie;
-      if constexpr (kWithFold) fold_out[e.slot] = static_cast<float>((same + all) * fold_factor);
-    }
-    out[e.slot] += static_cast<float>(v);
-  }
-}
-
-}  // namespace
-
 void scan_showdown(const ShowdownScan& scan, int s, const float* reach, float* out, double win, double lose,
-                   double tie, bool with_tie) {
-  scan_showdown_and_fold(scan, s, reach, out, win, lose, tie, with_tie, nullptr, 0.0);
+                   double tie, bool with_tie, bool add) {
+  if (add) {
+    scan_dispatch<true>(scan, s, reach, out, win, lose, tie, with_tie, nullptr, 0.0);
+  } else {
+    scan_dispatch<false>(scan, s, reach, out, win, lose, tie, with_tie, nullptr, 0.0);
+  }
 }
 
 void scan_showdown_and_fold(const ShowdownScan& scan, int s, const float* reach, float* out, double win,
                             double lose, double tie, bool with_tie, float* fold_out, double fold_factor) {
-  const CardGroups& g = scan.groups[1 - s];
-  const std::vector<ScanEntry>& own = scan.own[s];
-  if (g.slots.empty() || own.empty()) return;
-  alignas(64) double prefix[kNumPockets + 1];
-  alignas(64) double card_prefix[2 * kNumPockets + kNumCards];
-  const double total = opponent_prefixes(g, reach, prefix, card_prefix);
-  const bool fold = fold_out != nullptr;
-  if (with_tie) {
-    if (fold) {
-      scan_own<true, true>(own, prefix, card_prefix, total, reach, out, win, lose, tie, fold_out, fold_factor);
-    } else {
-      scan_own<true, false>(own, prefix, card_prefix, total, reach, out, win, lose, tie, fold_out, fold_factor);
-    }
-  } else if (fold) {
-    scan_own<false, true>(own, prefix, card_prefix, total, reach, out, win, lose, tie, fold_out, fold_factor);
-  } else {
-    scan_own<false, false>(own, prefix, card_prefix, total, reach, out, win, lose, tie, fold_out, fold_factor);
-  }
+  scan_dispatch<false>(scan, s, reach, out, win, lose, tie, with_tie, fold_out, fold_factor);
 }
 
 std::size_t scan_bytes(const ShowdownScan& scan) {
   std::size_t bytes = 0;
   for (int x = 0; x < 2; ++x) {
-    const CardGroups& g = scan.groups[x];
-    bytes += sizeof(CardGroups) + (g.slots.capacity() + g.by_card.capacity()) * sizeof(std::uint16_t);
+    const OpponentOrder& o = scan.order[x];
+    bytes += sizeof(OpponentOrder) + (o.slots.capacity() + o.lane_slots.capacity()) * sizeof(std::uint16_t);
     bytes += scan.own[x].capacity() * sizeof(ScanEntry);
   }
   return bytes;

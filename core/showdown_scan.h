@@ -1,10 +1,15 @@
-// Branch-free showdown values on one full board. For each seat the live
-// hands are kept in strength order and grouped by card; for each own hand the
-// positions of "strictly weaker", "weaker or equal" and "all" are stored as
-// indices into prefix sums of the opponent reach, so one pass over the
-// opponent builds the prefix sums and one pass over the own hands reads its
-// win, tie and loss reach with card removal, with no merge and no branch on
-// the data.
+// Branch-free showdown values on one full board. The opponent's reach is
+// turned into prefix sums twice: over its hands in strength order, and over
+// its hands grouped by card (a pocket under both of its cards). For each own
+// hand the positions of "strictly weaker" and "weaker or equal" in both are
+// stored, so a scan is one pass building the sums and one pass over the own
+// hands reading its win, tie and loss reach with card removal, with no merge
+// and no branch on the data.
+//
+// The 52 card groups are short; summed one after the other they would cost a
+// mispredicted loop exit each. They are spread over eight lanes instead, each
+// lane a run of whole groups, and the eight lanes are summed side by side,
+// one step of all lanes at a time.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -22,35 +27,41 @@ struct ShowdownEntry {
   Card hi = 0;
 };
 
-// A seat's live hands on one board: the slots in list order, and the same
-// slots grouped by card (a pocket appears under both of its cards), each
-// group keeping list order.
-struct CardGroups {
-  std::vector<std::uint16_t> slots;
-  std::vector<std::uint16_t> by_card;
-  std::array<std::uint16_t, kNumCards + 1> start{};
+inline constexpr std::size_t kScanLanes = 8;
+
+// One seat's live hands as the other seat's opponent.
+struct OpponentOrder {
+  std::vector<std::uint16_t> slots;  // strength ascending
+  // The card groups over the lanes: entry (step q, lane l) at q * 8 + l. A
+  // lane's tail after its last group repeats a real slot; nothing reads the
+  // sums there. Running sums run through whole lanes; index steps * 8 is a
+  // zero cell.
+  std::uint16_t steps = 0;
+  std::vector<std::uint16_t> lane_slots;
+  // Per card: the running-sum index just before its group (the zero cell
+  // when the group opens its lane) and of its last entry (the zero cell for
+  // an empty group). A group's own prefix is the difference to `before`.
+  std::array<std::uint16_t, kNumCards> before{};
+  std::array<std::uint16_t, kNumCards> last{};
 };
 
-// Prefix-sum positions of one own hand. `lt`, `le`: counts of opponent hands
-// strictly weaker / weaker or equal (indices into the prefix over `slots`).
-// The card fields index the per-card prefixes, laid out group after group
-// with one leading zero each (group c begins at start[c] + c).
+// One own hand. `lt`, `le`: counts of opponent hands strictly weaker / weaker
+// or equal (prefix indices over `slots`). The card fields are running-sum
+// indices into the lanes at the same two thresholds within the group of the
+// hand's low and high card.
 struct ScanEntry {
   std::uint16_t slot;
   std::uint16_t same;  // opponent slot of the identical pocket, or 0xFFFF
   std::uint16_t lt, le;
   std::uint16_t lo_lt, hi_lt;
   std::uint16_t lo_le, hi_le;
-  std::uint16_t lo_all, hi_all;
+  Card lo, hi;
 };
 
 struct ShowdownScan {
-  std::array<CardGroups, 2> groups;           // by seat, strength ascending
+  std::array<OpponentOrder, 2> order;         // by seat
   std::array<std::vector<ScanEntry>, 2> own;  // by own seat, strength ascending
 };
-
-// Groups of a list of slots (any order) with their pockets.
-void build_card_groups(const std::vector<std::uint16_t>& slots, const std::vector<Pocket>& pockets, CardGroups& out);
 
 // Builds the scan of one board from the two sentinel-framed, ascending
 // showdown lists. `opponent_slot[s][i]` is the other seat's slot of seat s's
@@ -59,22 +70,19 @@ void build_showdown_scan(const std::array<std::vector<ShowdownEntry>, 2>& lists,
                          const std::array<std::vector<Pocket>, 2>& pockets,
                          const std::array<std::vector<std::uint16_t>, 2>& opponent_slot, ShowdownScan& out);
 
-// out[slot] += W*win + L*lose (+ T*tie when `with_tie`) for every live hand
-// of seat s, where W, T and L are the card-removed opponent reach of strictly
-// weaker, equal and strictly stronger hands. `reach` has one entry per slot
-// of the other seat.
+// out[slot] = W*win + L*lose (+ T*tie when `with_tie`) for every live hand
+// of seat s (added to out[slot] when `add`), where W, T and L are the
+// card-removed opponent reach of strictly weaker, equal and strictly
+// stronger hands. `reach` has one entry per slot of the other seat; the
+// entries of hands not live on the board are left as they are.
 void scan_showdown(const ShowdownScan& scan, int s, const float* reach, float* out, double win, double lose,
-                   double tie, bool with_tie);
+                   double tie, bool with_tie, bool add);
 
-// The same, and in one go the values of folding to that reach:
-// fold_out[slot] = (card-removed opponent reach) * fold_factor, written for
-// every live hand of seat s (the others are left as they are).
+// The same (written, not added), and in one go the values of folding to that
+// reach: fold_out[slot] = (card-removed opponent reach) * fold_factor,
+// written for every live hand of seat s.
 void scan_showdown_and_fold(const ShowdownScan& scan, int s, const float* reach, float* out, double win,
                             double lose, double tie, bool with_tie, float* fold_out, double fold_factor);
-
-// Card-removal sums of `reach` over a seat's live hands: cs[c] = the reach of
-// the hands holding card c; returns the total.
-double card_sums(const CardGroups& groups, const float* reach, double* cs);
 
 std::size_t scan_bytes(const ShowdownScan& scan);
 
