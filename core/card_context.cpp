@@ -307,6 +307,19 @@ void CardContext::build_live_lists() {
     fill_card(board_[3]);
   }
   // live_after_runout is filled together with the showdown records.
+  fold_tables_.assign(kNumCards + 1, ShowdownScan{});
+  build_fold_table(all_slots_, pockets_, opponent_slot_, fold_tables_[kNumCards]);
+  for (Card c = 0; c < kNumCards; ++c) {
+    const LiveSlots& live = live_after_card_[c];
+    if (live.seat[0].empty() && live.seat[1].empty()) continue;
+    build_fold_table(live.seat, pockets_, opponent_slot_, fold_tables_[c]);
+  }
+}
+
+const ShowdownScan& CardContext::fold_table(Card c) const {
+  static const ShowdownScan empty;
+  const std::size_t i = c == kNoCard ? static_cast<std::size_t>(kNumCards) : c;
+  return i < fold_tables_.size() ? fold_tables_[i] : empty;
 }
 
 void CardContext::build_initial_reach() {
@@ -359,6 +372,7 @@ void CardContext::copy_from(const CachedArtifacts& a) {
   opponent_slot_ = a.opponent_slot;
   all_slots_ = a.all_slots;
   live_after_card_ = a.live_after_card;
+  fold_tables_ = a.fold_tables;
   pair_weight_ = a.pair_weight;
 }
 
@@ -378,6 +392,7 @@ std::shared_ptr<CardContext::CachedArtifacts> CardContext::make_artifacts() {
   a->opponent_slot = opponent_slot_;
   a->all_slots = all_slots_;
   a->live_after_card = live_after_card_;
+  a->fold_tables = fold_tables_;
   a->live_after_runout = std::move(live_after_runout_);
   live_after_runout_.clear();
   a->pair_weight = pair_weight_;
@@ -425,6 +440,7 @@ std::size_t CardContext::memory_bytes() const {
       bytes += (record.seat[0].size() + record.seat[1].size()) * sizeof(std::uint16_t);
     }
   }
+  for (const ShowdownScan& t : fold_tables_) bytes += scan_bytes(t);
   const auto level_bytes = [](const DealIsomorphism& level) {
     std::size_t b = level.skipped.size() * sizeof(Card) + level.twins.size() * sizeof(std::uint32_t);
     for (const auto& lists : level.swaps) b += (lists[0].size() + lists[1].size()) * sizeof(SlotPair);

@@ -40,6 +40,7 @@ class CardContext {
     std::array<std::vector<std::uint16_t>, 2> opponent_slot;
     std::array<std::vector<std::uint16_t>, 2> all_slots;
     std::vector<LiveSlots> live_after_card;
+    std::vector<ShowdownScan> fold_tables;
     std::vector<LiveSlots> live_after_runout;
     double pair_weight = 0.0;
   };
@@ -61,6 +62,9 @@ class CardContext {
   const std::vector<std::uint16_t>& opponent_slot(int seat) const { return opponent_slot_[seat]; }
   const std::vector<std::uint16_t>& all_slots(int seat) const { return all_slots_[seat]; }
   const LiveSlots& live_after_card(Card c) const;
+  // Fold tables of the live hands after card c is dealt (kNoCard: on the
+  // context's own board); empty tables for a card with no live list.
+  const ShowdownScan& fold_table(Card c) const;
   const LiveSlots& live_after_runout(Card turn, Card river) const;
   std::uint64_t cache_key() const { return cache_key_; }
   double pair_weight() const { return pair_weight_; }
@@ -96,6 +100,7 @@ class CardContext {
   std::array<std::vector<std::uint16_t>, 2> opponent_slot_;
   std::array<std::vector<std::uint16_t>, 2> all_slots_;
   std::vector<LiveSlots> live_after_card_;    // 52
+  std::vector<ShowdownScan> fold_tables_;     // 53: one per card, then the board itself
   std::vector<LiveSlots> live_after_runout_;  // 1326
   std::uint64_t cache_key_ = 0;
   double pair_weight_ = 0.0;

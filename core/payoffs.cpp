@@ -68,53 +68,16 @@ const std::vector<std::uint16_t>& live_hands(const CardContext& ctx, Card turn, 
   return ctx.live_after_card(turn).seat[s];
 }
 
+// Fold payoff into a zeroed `out` whose sizes are already checked, from the
+// fold table of the node's board (the runout's showdown scan on the river).
 void fold_into(const Game& game, Card turn, Card river, int seat, double factor, std::span<const float> opp_reach,
                std::span<float> out) {
   const CardContext& ctx = game.card_context();
-  const int s = seat;
-  const int o = 1 - s;
-  const std::vector<std::uint16_t>& own = live_hands(ctx, turn, river, s);
-  const std::vector<std::uint16_t>& opp = live_hands(ctx, turn, river, o);
-  const std::vector<Pocket>& own_pockets = ctx.pockets(s);
-  const std::vector<Pocket>& opp_pockets = ctx.pockets(o);
-
-  // One spare entry for the running card before the first hand.
-  alignas(64) double cs[kNumCards + 1] = {};
-  double total = 0.0;
-  const float* reach = opp_reach.data();
-  const Pocket* opp_p = opp_pockets.data();
-  // A zero reach adds nothing, so every live hand is summed without a test.
-  // Slots come in runs sharing their low card: that card's sum is kept in
-  // a register for the run (same additions in the same order).
-  Card run_card = kNumCards;
-  double run = 0.0;
-  for (std::uint16_t k : opp) {
-    const double r = reach[k];
-    const Pocket p = opp_p[k];
-    const Card lo = pocket_lo(p);
-    if (lo != run_card) {
-      cs[run_card] = run;
-      run_card = lo;
-      run = cs[lo];
-    }
-    total += r;
-    run += r;
-    cs[pocket_hi(p)] += r;
-  }
-  cs[run_card] = run;
-  if (total == 0.0) return;
-
-  const std::vector<std::uint16_t>& same_slot = ctx.opponent_slot(s);
-  const std::size_t same_n = same_slot.size();
-  const std::size_t reach_n = opp_reach.size();
-  const Pocket* own_p = own_pockets.data();
-  float* o_out = out.data();
-  for (std::uint16_t i : own) {
-    const Pocket p = own_p[i];
-    const std::uint16_t os = i < same_n ? same_slot[i] : kNoSlot;
-    const double same = (os != kNoSlot && os < reach_n) ? static_cast<double>(reach[os]) : 0.0;
-    o_out[i] = static_cast<float>((same + total - cs[pocket_lo(p)] - cs[pocket_hi(p)]) * factor);
-  }
+  const bool turn_dealt = turn != kNoCard && turn < kNumCards;
+  const ShowdownScan& table = !turn_dealt                                     ? ctx.fold_table(kNoCard)
+                              : (river != kNoCard && river < kNumCards) ? ctx.runout_showdown(turn, river).scan
+                                                                        : ctx.fold_table(turn);
+  scan_fold(table, seat, opp_reach.data(), out.data(), factor);
 }
 
 // True when some entry is not zero (NaN counts as non-zero).

@@ -261,6 +261,40 @@ void scan_showdown_and_fold(const ShowdownScan& scan, int s, const float* reach,
   scan_dispatch<false>(scan, s, reach, out, win, lose, tie, with_tie, fold_out, fold_factor);
 }
 
+void build_fold_table(const std::array<std::vector<std::uint16_t>, 2>& live,
+                      const std::array<std::vector<Pocket>, 2>& pockets,
+                      const std::array<std::vector<std::uint16_t>, 2>& opponent_slot, ShowdownScan& out) {
+  std::array<std::vector<ShowdownEntry>, 2> lists;
+  for (int x = 0; x < 2; ++x) {
+    lists[x].push_back({0, kNone, 0, 0});
+    for (std::uint16_t slot : live[x]) {
+      const Pocket p = pockets[x][slot];
+      lists[x].push_back({1, slot, pocket_lo(p), pocket_hi(p)});
+    }
+    lists[x].push_back({0xFFFFFFFFu, kNone, 0, 0});
+  }
+  build_showdown_scan(lists, pockets, opponent_slot, out);
+}
+
+void scan_fold(const ShowdownScan& scan, int s, const float* reach, float* out, double factor) {
+  const OpponentOrder& order = scan.order[1 - s];
+  const std::vector<ScanEntry>& own = scan.own[s];
+  if (order.slots.empty() || own.empty()) return;
+  alignas(64) double lanes[kMaxLaneCells];
+  alignas(64) double before[kNumCards];
+  alignas(64) double group_total[kNumCards];
+  lane_sums(order, reach, lanes, before, group_total);
+  // Every hand lies in two card groups.
+  double twice = 0.0;
+  for (int c = 0; c < kNumCards; ++c) twice += group_total[c];
+  const double total = twice / 2.0;
+  if (total == 0.0) return;
+  for (const ScanEntry& e : own) {
+    const double same = e.same != kNone ? static_cast<double>(reach[e.same]) : 0.0;
+    out[e.slot] = static_cast<float>((same + total - group_total[e.lo] - group_total[e.hi]) * factor);
+  }
+}
+
 std::size_t scan_bytes(const ShowdownScan& scan) {
   std::size_t bytes = 0;
   for (int x = 0; x < 2; ++x) {

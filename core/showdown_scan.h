@@ -84,6 +84,19 @@ void scan_showdown(const ShowdownScan& scan, int s, const float* reach, float* o
 void scan_showdown_and_fold(const ShowdownScan& scan, int s, const float* reach, float* out, double win,
                             double lose, double tie, bool with_tie, float* fold_out, double fold_factor);
 
+// The same tables for fold payoffs on a board still missing cards: built
+// from the two seats' live slot lists, order and strengths do not matter,
+// and only the slot, identical-pocket and card fields of the own entries are
+// filled.
+void build_fold_table(const std::array<std::vector<std::uint16_t>, 2>& live,
+                      const std::array<std::vector<Pocket>, 2>& pockets,
+                      const std::array<std::vector<std::uint16_t>, 2>& opponent_slot, ShowdownScan& out);
+
+// Fold payoff from a scan or a fold table: out[slot] = (card-removed
+// opponent reach) * factor for every live hand of seat s (the others are
+// left as they are).
+void scan_fold(const ShowdownScan& scan, int s, const float* reach, float* out, double factor);
+
 std::size_t scan_bytes(const ShowdownScan& scan);
 
 }  // namespace velmora
