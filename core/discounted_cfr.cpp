@@ -537,7 +537,6 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
     solve_recursive(game, children[a], seat, opp_reach, child_values + a * H, depth + 1, scratch);
   }
 
-  prefetch_lines(matrix_start(st), 2 * size * entry_bytes());
   float* regrets = compress_ ? grow(frame.buf[kRegrets], size) : regrets_of(st);
   if (compress_) dequantize16_into(regrets, regrets16_of(st), size, st.regrets_scale, A, H);
 

@@ -133,6 +133,48 @@ TEST(Payoffs, ShowdownMatchesPairwiseOnRandomRivers) {
   }
 }
 
+// Full ranges on both sides: the largest card groups and lane layouts the
+// scan tables meet. Showdowns with and without rake, folds on the river, and
+// the call/fold pair valued in one scan, all against the pairwise sums.
+TEST(Payoffs, FullRangesMatchPairwise) {
+  std::mt19937 rng(2024);
+  std::array<Range, 2> full{};
+  for (int i = 0; i < kNumPockets; ++i) full[0][i] = full[1][i] = 1.0f;
+  for (const Spot spot : {Spot{}, Spot{0.05, 3.0, 100}}) {
+    const Board b = random_board(rng, 5);
+    const auto g = make_game(b, full, spot);
+    const CardContext& ctx = g->card_context();
+    const std::array<Card, 5> board5{b[0], b[1], b[2], b[3], b[4]};
+    for (int s = 0; s < 2; ++s) {
+      const auto reach = random_reach(rng, ctx.hand_count(1 - s));
+      const PlanNode call = terminal(*g, b[3], b[4], 40);
+      const PlanNode fold = terminal(*g, b[3], b[4], 40, s);
+      std::vector<float> sd(ctx.hand_count(s)), fd(ctx.hand_count(s));
+      terminal_values(*g, call, s, reach, sd);
+      const auto want = brute_showdown(*g, board5, call.pot, s, reach);
+      expect_near(sd, want, "full-range showdown");
+      terminal_values(*g, fold, s, reach, fd);
+      std::vector<double> want_fold(fd.size(), 0.0);
+      const double pot = spot.pot + 80.0;
+      const double factor = -(pot / 2) / ctx.pair_weight();
+      for (std::size_t i = 0; i < want_fold.size(); ++i) {
+        const Pocket p = ctx.pockets(s)[i];
+        if (pocket_mask(p) & (card_bit(b[3]) | card_bit(b[4]))) continue;
+        for (std::size_t j = 0; j < reach.size(); ++j) {
+          const Pocket q = ctx.pockets(1 - s)[j];
+          if (!(pocket_mask(q) & (card_bit(b[3]) | card_bit(b[4]))) && disjoint(p, q)) want_fold[i] += reach[j] * factor;
+        }
+      }
+      expect_near(fd, want_fold, "full-range fold");
+      std::vector<float> sd2(sd.size(), 9.0f), fd2(fd.size(), 9.0f);
+      ASSERT_TRUE(showdown_and_fold_values(*g, make_terminal_payoff(*g, call), make_terminal_payoff(*g, fold), s,
+                                           reach, sd2, fd2));
+      expect_near(sd2, want, "pair showdown");
+      expect_near(fd2, want_fold, "pair fold");
+    }
+  }
+}
+
 TEST(Payoffs, FoldMatchesPairwiseWithIdenticalPockets) {
   std::mt19937 rng(99);
   for (int cards : {3, 4, 5}) {
