@@ -15,6 +15,7 @@
 #include "core/game.h"
 #include "core/payoffs.h"
 #include "core/range.h"
+#include "tests/core/solver_spots.h"
 
 namespace {
 
@@ -29,27 +30,18 @@ constexpr const char* kIp =
     "AKo:0.3, AQo, AJo:0.5, KQo, KJo:0.5, QJo:0.5";
 
 std::unique_ptr<Game> make_flop_game(double rake_rate, double rake_cap) {
-  const auto flop = parse_flop("Qs8s3d");
-  Board board{flop[0], flop[1], flop[2], kNoCard, kNoCard};
-  std::array<Range, 2> ranges{parse_range(kOop), parse_range(kIp)};
-  CardContext context(board, ranges);
-  TreeConfig cfg;
-  cfg.starting_pot = 180;
-  cfg.effective_stack = 910;
-  cfg.rake_rate = rake_rate;
-  cfg.rake_cap = rake_cap;
-  auto [bets, raises] = parse_bet_and_raise_sizes("52%", "45%");
-  SizeSpec all_in;
-  all_in.kind = kSizeAllIn;
-  bets.push_back(all_in);
-  raises.push_back(all_in);
-  for (StreetSizeLists* s : {&cfg.flop, &cfg.turn, &cfg.river}) {
-    for (int seat = 0; seat < 2; ++seat) {
-      s->bets[seat] = bets;
-      s->raises[seat] = raises;
-    }
-  }
-  return std::make_unique<Game>(cfg, std::move(context));
+  testing::Spot spot;
+  spot.board = "Qs8s3d";
+  spot.oop_range = kOop;
+  spot.ip_range = kIp;
+  spot.pot = 180;
+  spot.stack = 910;
+  spot.rake_rate = rake_rate;
+  spot.rake_cap = rake_cap;
+  spot.bets = "52%";
+  spot.raises = "45%";
+  spot.add_all_in = true;
+  return testing::make_game(spot);
 }
 
 enum Kind { kRiverShowdown, kFold, kTurnAllIn, kFlopAllIn };
