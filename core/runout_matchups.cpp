@@ -98,8 +98,12 @@ void RunoutMatchups::build(const CardContext& context, std::uint64_t boards, boo
     std::uint64_t dead = context.board_mask();
     const bool flop = which == kFlopTable;
     if (!flop) {
-      if (dead & card_bit(static_cast<Card>(which))) return;  // a turn on the board is no turn
-      dead |= card_bit(static_cast<Card>(which));
+      // The turn may be the board's own (a spot that starts on the turn);
+      // a flop card is never a turn.
+      const Board& board = context.board();
+      const Card turn = static_cast<Card>(which);
+      if (turn == board[0] || turn == board[1] || turn == board[2] || turn == board[4]) return;
+      dead |= card_bit(turn);
     }
     const int runouts = matchup_runouts(dead, flop);
     if (runouts <= 0) return;

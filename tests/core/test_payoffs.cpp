@@ -294,6 +294,40 @@ TEST(Payoffs, AllInTerminalsOfATreeMatchTheRunoutAverage) {
   }
 }
 
+// A spot that starts on the turn: its all-in terminals use the board's own
+// turn card and get their shares too.
+TEST(Payoffs, AllInTerminalsOfATurnSpotMatchTheRunoutAverage) {
+  std::mt19937 rng(77);
+  for (const Spot spot : {Spot{}, Spot{0.05, 3.0, 60}}) {
+    const Board b = random_board(rng, 4);
+    TreeConfig c;
+    c.start_street = 1;
+    c.starting_pot = spot.pot;
+    c.effective_stack = 100;
+    c.rake_rate = spot.rake_rate;
+    c.rake_cap = spot.rake_cap;
+    SizeSpec all_in;
+    all_in.kind = kSizeAllIn;
+    for (int seat = 0; seat < 2; ++seat) c.turn.bets[seat] = {all_in};
+    const Game g(c, CardContext(b, random_ranges(rng, 60)));
+    const CardContext& ctx = g.card_context();
+    int checked = 0;
+    for (const GameNode& n : g.nodes()) {
+      if (n.type != kNodeTerminal || n.last_action == kActFold || n.river != kNoCard) continue;
+      ASSERT_EQ(n.turn, b[3]);
+      ASSERT_TRUE(g.runout_matchups().has(n.turn));
+      ++checked;
+      for (int s = 0; s < 2; ++s) {
+        const auto reach = random_reach(rng, ctx.hand_count(1 - s));
+        std::vector<float> out(ctx.hand_count(s), 5.0f);
+        terminal_values(g, n, s, reach, out);
+        expect_near(out, brute_runout(g, n, s, reach), "turn-spot all-in");
+      }
+    }
+    EXPECT_GT(checked, 0);
+  }
+}
+
 // One combo against one combo all-in on the flop: the runout terminal pays
 // exactly the equity over every turn and river that misses both hands.
 TEST(Payoffs, FlopAllInPaysTheExactEquity) {
