@@ -426,7 +426,7 @@ void DiscountedCfr::run_iteration(Game& game, std::uint32_t t) {
   }
 }
 
-void DiscountedCfr::prefetch_opponent_regrets(std::uint64_t node, int seat) const {
+void DiscountedCfr::prefetch_opponent_regrets(std::uint64_t node, int seat, bool sums) const {
   if (node >= states_.size()) return;
   const NodeState* st = &states_[node];
   // A traverser node is entered only to descend: what it reads first is its
@@ -436,7 +436,8 @@ void DiscountedCfr::prefetch_opponent_regrets(std::uint64_t node, int seat) cons
     st = &states_[first];
   }
   if (st->initialised && st->seat != seat && st->actions > 1) {
-    prefetch_lines_later(matrix_start(*st), std::size_t{st->actions} * st->hands * entry_bytes());
+    const std::size_t bytes = std::size_t{st->actions} * st->hands * entry_bytes();
+    prefetch_lines_later(static_cast<const char*>(matrix_start(*st)) + (sums ? bytes : 0), bytes);
   }
 }
 

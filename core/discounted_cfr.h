@@ -103,8 +103,9 @@ class DiscountedCfr {
   float measure_exploitability(const Game& game);
 
   // Asks for the regrets of `node` when it is an opponent decision node of
-  // a traversal for `seat` (it reads them first thing).
-  void prefetch_opponent_regrets(std::uint64_t node, int seat) const;
+  // a traversal for `seat` (it reads them first thing); for its strategy
+  // sums instead when `sums` (what a value traversal reads there).
+  void prefetch_opponent_regrets(std::uint64_t node, int seat, bool sums = false) const;
 
   // Current discounts.
   float alpha() const { return alpha_; }

@@ -89,7 +89,8 @@ void run_with_helpers(Region& region, std::size_t count,
 template <class Recurse>
 void expand_chance(DiscountedCfr& cfr, const Game& game, const PlanNode& node, int seat, const float* reach,
                    float* values, std::size_t H, std::size_t H_opp, std::size_t depth, DiscountedCfr::Frame& frame,
-                   DiscountedCfr::ScratchStack& scratch, bool parallel, bool safe, Recurse&& recurse) {
+                   DiscountedCfr::ScratchStack& scratch, bool parallel, bool safe, Recurse&& recurse,
+                   bool value_traversal = false) {
   const std::size_t A = node.children.size();
   frame.actions = A;
   frame.hands = H;
@@ -99,7 +100,7 @@ void expand_chance(DiscountedCfr& cfr, const Game& game, const PlanNode& node, i
   const std::uint64_t* children = node.children.data();
   auto value_child = [&](std::size_t c, DiscountedCfr::ScratchStack& s) {
     // The next child's first reads can be under way while this one runs.
-    if (c + 1 < A) cfr.prefetch_opponent_regrets(children[c + 1], seat);
+    if (c + 1 < A) cfr.prefetch_opponent_regrets(children[c + 1], seat, value_traversal);
     recurse(children[c], scaled, child_values + c * H, depth + 1, s);
   };
 

@@ -147,7 +147,8 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
                   [this, &game, seat, best_response](std::uint64_t child, const float* r, float* out, std::size_t d,
                                                      ScratchStack& s) {
                     value_recursive(game, child, seat, r, out, d, s, best_response);
-                  });
+                  },
+                  true);
     return;
   }
 
@@ -193,6 +194,9 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
       fold = f;
       showdown = c;
     }
+  }
+  if (solved) {
+    for (std::size_t a = 0; a < A; ++a) prefetch_opponent_regrets(child(a), seat, true);
   }
   for (std::size_t a = 0; a < A; ++a) {
     if (a == fold || a == showdown) continue;
