@@ -60,7 +60,7 @@ bool accumulate_showdown(const Game& game, Card turn, Card river, double pot, in
   return true;
 }
 
-// Fold payoff into a zeroed `out` whose sizes are already checked.
+// A seat's live slots on the node's board.
 const std::vector<std::uint16_t>& live_hands(const CardContext& ctx, Card turn, Card river, int seat) {
   const int s = seat & 1;
   if (turn == kNoCard || turn >= kNumCards) return ctx.all_slots(s);

@@ -255,6 +255,22 @@ TEST(Payoffs, RunoutAveragesShowdownsOverMissingCards) {
   }
 }
 
+// A tree starting on `street` whose only bets before the river are all-ins.
+TreeConfig allin_config(const Spot& spot, std::uint8_t street) {
+  TreeConfig c;
+  c.start_street = street;
+  c.starting_pot = spot.pot;
+  c.effective_stack = 100;
+  c.rake_rate = spot.rake_rate;
+  c.rake_cap = spot.rake_cap;
+  SizeSpec all_in;
+  all_in.kind = kSizeAllIn;
+  for (StreetSizeLists* s : {&c.flop, &c.turn}) {
+    for (int seat = 0; seat < 2; ++seat) s->bets[seat] = {all_in};
+  }
+  return c;
+}
+
 // A tree with all-in lines gets precomputed runout shares for its all-in
 // terminals; their values must equal the pairwise runout average, with and
 // without rake, for both seats, on the flop and on several turns.
@@ -262,17 +278,7 @@ TEST(Payoffs, AllInTerminalsOfATreeMatchTheRunoutAverage) {
   std::mt19937 rng(31);
   for (const Spot spot : {Spot{}, Spot{0.05, 3.0, 60}}) {
     const Board b = random_board(rng, 3);
-    TreeConfig c;
-    c.starting_pot = spot.pot;
-    c.effective_stack = 100;
-    c.rake_rate = spot.rake_rate;
-    c.rake_cap = spot.rake_cap;
-    SizeSpec all_in;
-    all_in.kind = kSizeAllIn;
-    for (StreetSizeLists* street : {&c.flop, &c.turn}) {
-      for (int seat = 0; seat < 2; ++seat) street->bets[seat] = {all_in};
-    }
-    const Game g(c, CardContext(b, random_ranges(rng, 14)));
+    const Game g(allin_config(spot, 0), CardContext(b, random_ranges(rng, 14)));
     const CardContext& ctx = g.card_context();
     int flop_checked = 0, turn_checked = 0;
     for (const GameNode& n : g.nodes()) {
@@ -300,16 +306,7 @@ TEST(Payoffs, AllInTerminalsOfATurnSpotMatchTheRunoutAverage) {
   std::mt19937 rng(77);
   for (const Spot spot : {Spot{}, Spot{0.05, 3.0, 60}}) {
     const Board b = random_board(rng, 4);
-    TreeConfig c;
-    c.start_street = 1;
-    c.starting_pot = spot.pot;
-    c.effective_stack = 100;
-    c.rake_rate = spot.rake_rate;
-    c.rake_cap = spot.rake_cap;
-    SizeSpec all_in;
-    all_in.kind = kSizeAllIn;
-    for (int seat = 0; seat < 2; ++seat) c.turn.bets[seat] = {all_in};
-    const Game g(c, CardContext(b, random_ranges(rng, 60)));
+    const Game g(allin_config(spot, 1), CardContext(b, random_ranges(rng, 60)));
     const CardContext& ctx = g.card_context();
     int checked = 0;
     for (const GameNode& n : g.nodes()) {
