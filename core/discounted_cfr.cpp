@@ -521,17 +521,9 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   float* child_values = grow(frame.buf[kChildValues], A * H);
   std::size_t fold = A;
   std::size_t showdown = A;
-  if (st.fold_pair != 0xFF) {
-    const std::size_t f = st.fold_pair & 15u;
-    const std::size_t c = st.fold_pair >> 4;
-    if (f < A && c < A &&
-        showdown_and_fold_values(game, game.terminal_payoff(children[c]), game.terminal_payoff(children[f]), seat,
-                                 std::span<const float>(opp_reach, H_opp), std::span<float>(child_values + c * H, H),
-                                 std::span<float>(child_values + f * H, H))) {
-      fold = f;
-      showdown = c;
-    }
-  }
+  value_fold_pair(
+      game, st.fold_pair, A, [children](std::size_t a) { return std::uint64_t{children[a]}; }, seat, opp_reach, H_opp,
+      child_values, H, fold, showdown);
   for (std::size_t a = 0; a < A; ++a) {
     if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
     if (a == fold || a == showdown) continue;

@@ -183,18 +183,7 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
   float* child_values = grow(frame.buf[kChildValues], A * H);
   std::size_t fold = A;
   std::size_t showdown = A;
-  const std::uint8_t pair = states_[node].fold_pair;
-  if (pair != 0xFF) {
-    const std::size_t f = pair & 15u;
-    const std::size_t c = pair >> 4;
-    if (f < A && c < A &&
-        showdown_and_fold_values(game, game.terminal_payoff(child(c)), game.terminal_payoff(child(f)), seat,
-                                 std::span<const float>(opp_reach, H_opp), std::span<float>(child_values + c * H, H),
-                                 std::span<float>(child_values + f * H, H))) {
-      fold = f;
-      showdown = c;
-    }
-  }
+  value_fold_pair(game, states_[node].fold_pair, A, child, seat, opp_reach, H_opp, child_values, H, fold, showdown);
   if (solved) {
     for (std::size_t a = 0; a < A; ++a) prefetch_opponent_regrets(child(a), seat, true);
   }
