@@ -226,7 +226,10 @@ TEST_F(SolveControlTest, ClearResultsDuringSolveDropsTheLateReportsOfThatRun) {
   EXPECT_EQ(c.statusText(), "Done");
   EXPECT_FALSE(statuses.contains("Cancelled"));
   EXPECT_FALSE(summaries.contains("Solve failed: Cancelled"));
-  EXPECT_EQ(statuses.count("Init: building game object..."), 1);
+  // The new run's stage texts may be overtaken by its next report before
+  // the window applies them (intermediate reports are coalesced), but the
+  // old run's must never add a second one.
+  EXPECT_LE(statuses.count("Init: building game object..."), 1);
   EXPECT_EQ(c.resultStartingPot(), 100);
   EXPECT_EQ(c.nodeMeta(0).value("pot").toInt(), 100);
   EXPECT_TRUE(c.resultsSummary().startsWith("Board AhKsQd7c2h | iters"));
