@@ -229,12 +229,25 @@ Item {
             shell.applyProjectState(Spots.riverSpot(10))
             triggerSpy.clear()
             var pots = [101, 102, 103, 104, 105]
+            var widestGap = 0
+            var previous = Date.now()
             for (var i = 0; i < pots.length; ++i) {
                 shell.startingPot = pots[i]
+                var now = Date.now()
+                widestGap = Math.max(widestGap, now - previous)
+                previous = now
                 wait(100)
             }
-            var lastEdit = Date.now()
-            compare(triggerSpy.count, 0, "no request while edits keep coming")
+            // Timed from the last edit itself, not from the end of the
+            // wait after it.
+            var lastEdit = previous
+            widestGap = Math.max(widestGap, Date.now() - previous)
+            // Edits 100 ms apart never let the 450 ms debounce run out; on a
+            // machine so loaded that the event loop stalled longer than that
+            // between two edits, a request in between is correct.
+            if (widestGap < 400)
+                compare(triggerSpy.count, 0, "no request while edits keep coming")
+            triggerSpy.clear()
             triggerSpy.wait(2000)
             var delay = Date.now() - lastEdit
             verify(delay >= 400, "fired " + delay + " ms after the last edit")
