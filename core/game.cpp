@@ -32,7 +32,7 @@ Game::Game(const TreeConfig& config, CardContext&& context)
     static_cast<PlanNode&>(g) = std::move(p);
     nodes_.push_back(std::move(g));
   }
-  plan_nodes = {};
+  plan_nodes = {};  // the emptied shells go before the tables below are built
   terminal_payoffs_.resize(nodes_.size());
   for (std::size_t i = 0; i < nodes_.size(); ++i) {
     if (nodes_[i].type == kNodeTerminal) terminal_payoffs_[i] = make_terminal_payoff(*this, nodes_[i]);

@@ -227,32 +227,11 @@ bool RunoutMatchups::values(const CardContext& context, Card turn, int seat, con
   }
 
   if (with_tie) {
-    // Reach of the live, disjoint opponent hands: the split share is what
-    // remains of it once the decided share is taken.
-    const int o = 1 - seat;
-    const std::vector<std::uint16_t>& live =
-        turn == kNoCard ? context.all_slots(o) : context.live_after_card(turn).seat[o];
-    const std::vector<Pocket>& opp_p = context.pockets(o);
-    const std::vector<Pocket>& own_p = context.pockets(seat);
-    const std::vector<std::uint16_t>& same_slot = context.opponent_slot(seat);
-    std::array<double, kNumCards> cs{};
-    double total = 0.0;
-    for (std::uint16_t s : live) {
-      const double r = static_cast<double>(reach[s]);
-      total += r;
-      cs[pocket_lo(opp_p[s])] += r;
-      cs[pocket_hi(opp_p[s])] += r;
-    }
-    std::uint64_t dead = context.board_mask();
-    if (turn != kNoCard) dead |= card_bit(turn);
+    // Reach of the live, disjoint opponent hands (the fold table of the
+    // board): the split share is what remains of it once the decided share
+    // is taken.
     std::fill(unblocked, unblocked + own_n, 0.0);
-    for (std::size_t i = 0; i < own_n; ++i) {
-      const Pocket p = own_p[i];
-      if (pocket_mask(p) & dead) continue;
-      const std::uint16_t os = i < same_slot.size() ? same_slot[i] : 0xFFFF;
-      const double same = os < opp_n ? static_cast<double>(reach[os]) : 0.0;
-      unblocked[i] = total - cs[pocket_lo(p)] - cs[pocket_hi(p)] + same;
-    }
+    velmora::unblocked_reach(context.fold_table(turn), seat, reach, unblocked);
   }
 
   for (std::size_t i = 0; i < own_n; ++i) {

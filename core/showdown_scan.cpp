@@ -276,7 +276,12 @@ void build_fold_table(const std::array<std::vector<std::uint16_t>, 2>& live,
   build_showdown_scan(lists, pockets, opponent_slot, out);
 }
 
-void scan_fold(const ShowdownScan& scan, int s, const float* reach, float* out, double factor) {
+namespace {
+
+// put(slot, card-removed opponent reach) for every live hand of seat s; does
+// nothing when the opponent reach sums to zero.
+template <class Put>
+void for_unblocked_reach(const ShowdownScan& scan, int s, const float* reach, Put put) {
   const OpponentOrder& order = scan.order[1 - s];
   const std::vector<ScanEntry>& own = scan.own[s];
   if (order.slots.empty() || own.empty()) return;
@@ -291,8 +296,19 @@ void scan_fold(const ShowdownScan& scan, int s, const float* reach, float* out, 
   if (total == 0.0) return;
   for (const ScanEntry& e : own) {
     const double same = e.same != kNone ? static_cast<double>(reach[e.same]) : 0.0;
-    out[e.slot] = static_cast<float>((same + total - group_total[e.lo] - group_total[e.hi]) * factor);
+    put(e.slot, same + total - group_total[e.lo] - group_total[e.hi]);
   }
+}
+
+}  // namespace
+
+void scan_fold(const ShowdownScan& scan, int s, const float* reach, float* out, double factor) {
+  for_unblocked_reach(scan, s, reach,
+                      [&](std::uint16_t slot, double r) { out[slot] = static_cast<float>(r * factor); });
+}
+
+void unblocked_reach(const ShowdownScan& scan, int s, const float* reach, double* out) {
+  for_unblocked_reach(scan, s, reach, [&](std::uint16_t slot, double r) { out[slot] = r; });
 }
 
 std::size_t scan_bytes(const ShowdownScan& scan) {

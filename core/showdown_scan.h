@@ -97,6 +97,11 @@ void build_fold_table(const std::array<std::vector<std::uint16_t>, 2>& live,
 // left as they are).
 void scan_fold(const ShowdownScan& scan, int s, const float* reach, float* out, double factor);
 
+// The card-removed opponent reach itself, in double: out[slot] for every
+// live hand of seat s (the others are left as they are; all are left when
+// the reach sums to zero).
+void unblocked_reach(const ShowdownScan& scan, int s, const float* reach, double* out);
+
 std::size_t scan_bytes(const ShowdownScan& scan);
 
 }  // namespace velmora

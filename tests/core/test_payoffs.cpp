@@ -271,6 +271,18 @@ TreeConfig allin_config(const Spot& spot, std::uint8_t street) {
   return c;
 }
 
+// An all-in terminal's values for both seats against random reach equal
+// the pairwise runout average.
+void expect_allin_matches(const Game& g, const PlanNode& n, std::mt19937& rng, const char* what) {
+  const CardContext& ctx = g.card_context();
+  for (int s = 0; s < 2; ++s) {
+    const auto reach = random_reach(rng, ctx.hand_count(1 - s));
+    std::vector<float> out(ctx.hand_count(s), 5.0f);
+    terminal_values(g, n, s, reach, out);
+    expect_near(out, brute_runout(g, n, s, reach), what);
+  }
+}
+
 // A tree with all-in lines gets precomputed runout shares for its all-in
 // terminals; their values must equal the pairwise runout average, with and
 // without rake, for both seats, on the flop and on several turns.
@@ -279,7 +291,6 @@ TEST(Payoffs, AllInTerminalsOfATreeMatchTheRunoutAverage) {
   for (const Spot spot : {Spot{}, Spot{0.05, 3.0, 60}}) {
     const Board b = random_board(rng, 3);
     const Game g(allin_config(spot, 0), CardContext(b, random_ranges(rng, 14)));
-    const CardContext& ctx = g.card_context();
     int flop_checked = 0, turn_checked = 0;
     for (const GameNode& n : g.nodes()) {
       if (n.type != kNodeTerminal || n.last_action == kActFold || n.river != kNoCard) continue;
@@ -287,12 +298,7 @@ TEST(Payoffs, AllInTerminalsOfATreeMatchTheRunoutAverage) {
       if ((flop && flop_checked >= 1) || (!flop && turn_checked >= 3)) continue;
       ASSERT_TRUE(g.runout_matchups().has(n.turn));
       (flop ? flop_checked : turn_checked)++;
-      for (int s = 0; s < 2; ++s) {
-        const auto reach = random_reach(rng, ctx.hand_count(1 - s));
-        std::vector<float> out(ctx.hand_count(s), 5.0f);
-        terminal_values(g, n, s, reach, out);
-        expect_near(out, brute_runout(g, n, s, reach), flop ? "flop all-in" : "turn all-in");
-      }
+      expect_allin_matches(g, n, rng, flop ? "flop all-in" : "turn all-in");
     }
     EXPECT_EQ(flop_checked, 1);
     EXPECT_EQ(turn_checked, 3);
@@ -307,19 +313,13 @@ TEST(Payoffs, AllInTerminalsOfATurnSpotMatchTheRunoutAverage) {
   for (const Spot spot : {Spot{}, Spot{0.05, 3.0, 60}}) {
     const Board b = random_board(rng, 4);
     const Game g(allin_config(spot, 1), CardContext(b, random_ranges(rng, 60)));
-    const CardContext& ctx = g.card_context();
     int checked = 0;
     for (const GameNode& n : g.nodes()) {
       if (n.type != kNodeTerminal || n.last_action == kActFold || n.river != kNoCard) continue;
       ASSERT_EQ(n.turn, b[3]);
       ASSERT_TRUE(g.runout_matchups().has(n.turn));
       ++checked;
-      for (int s = 0; s < 2; ++s) {
-        const auto reach = random_reach(rng, ctx.hand_count(1 - s));
-        std::vector<float> out(ctx.hand_count(s), 5.0f);
-        terminal_values(g, n, s, reach, out);
-        expect_near(out, brute_runout(g, n, s, reach), "turn-spot all-in");
-      }
+      expect_allin_matches(g, n, rng, "turn-spot all-in");
     }
     EXPECT_GT(checked, 0);
   }
