@@ -25,8 +25,8 @@
 
 #include "core/discounted_cfr_internal.h"
 #include "core/kernels.h"
+#include "core/node_kernels.h"
 #include "core/payoffs.h"
-#include "core/quantize.h"
 
 namespace velmora {
 
@@ -492,16 +492,21 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
     }
     prefetch_opponent_regrets(children[0], seat);
     prefetch_lines(matrix_start(st), A * H_opp * entry_bytes());
-    const float* regrets = regrets_view(st, frame.buf[kRegrets]);
-    float* strategy = grow(frame.buf[kStrategy], A * H_opp);
-    regret_matching(strategy, grow(frame.buf[kRowScratch], H_opp), regrets, A, H_opp);
-    if (lock) apply_lock(strategy, A * H_opp, *lock);
+    // Row a: the reach child a is handed.
+    float* rows = grow(frame.buf[kStrategy], A * H_opp);
+    if (lock || A > kFusedMaxActions) {
+      current_strategy(rows, regrets_view(st, frame.buf[kRegrets]), A, H_opp);
+      if (lock) apply_lock(rows, A * H_opp, *lock);
+      for (std::size_t a = 0; a < A; ++a) multiply(rows + a * H_opp, opp_reach, rows + a * H_opp, H_opp);
+    } else if (compress_) {
+      opponent_reach_rows16(rows, regrets16_of(st), st.regrets_scale, opp_reach, A, H_opp);
+    } else {
+      opponent_reach_rows(rows, regrets_of(st), opp_reach, A, H_opp);
+    }
     float* child_values = grow(frame.buf[kChildValues], A * H);
-    float* reach = grow(frame.buf[kReach], H_opp);
     for (std::size_t a = 0; a < A; ++a) {
       if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
-      multiply(reach, opp_reach, strategy + a * H_opp, H_opp);
-      solve_recursive(game, children[a], seat, reach, child_values + a * H, depth + 1, scratch);
+      solve_recursive(game, children[a], seat, rows + a * H_opp, child_values + a * H, depth + 1, scratch);
     }
     sum_rows_double(values, child_values, A, H);
     return;
@@ -530,25 +535,37 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
     solve_recursive(game, children[a], seat, opp_reach, child_values + a * H, depth + 1, scratch);
   }
 
+  const bool locked = lock != nullptr && !lock->empty();
+  if (!locked && A <= kFusedMaxActions) {
+    if (compress_) {
+      update_traverser_node16(regrets16_of(st), st.regrets_scale, strategy_sums16_of(st), st.strategy_sums_scale,
+                              child_values, values, A, H, alpha_, beta_, gamma_, grow(frame.buf[kRegrets], 2 * size));
+    } else {
+      update_traverser_node(regrets_of(st), strategy_sums_of(st), child_values, values, A, H, alpha_, beta_, gamma_);
+    }
+    return;
+  }
+
   float* regrets = compress_ ? grow(frame.buf[kRegrets], size) : regrets_of(st);
-  if (compress_) dequantize16_into(regrets, regrets16_of(st), size, st.regrets_scale, A, H);
+  if (compress_) decode16(regrets, regrets16_of(st), size, st.regrets_scale);
 
   float* strategy = grow(frame.buf[kStrategy], size);
-  regret_matching(strategy, grow(frame.buf[kRowScratch], H), regrets, A, H);
-  const bool locked = lock != nullptr && !lock->empty();
+  current_strategy(strategy, regrets, A, H);
   if (locked) apply_lock(strategy, size, *lock);
   weighted_action_sum(values, strategy, child_values, A, H);
 
   if (compress_) {
-    update_strategy_sums16(strategy_sums16_of(st), st.strategy_sums_scale, strategy, size, gamma_,
-                           grow(frame.buf[kSums], size));
+    float* sums = grow(frame.buf[kSums], size);
+    decode16(sums, strategy_sums16_of(st), size, st.strategy_sums_scale);
+    update_strategy_sum(sums, strategy, size, gamma_);
+    encode16(strategy_sums16_of(st), st.strategy_sums_scale, sums, size);
   } else {
     update_strategy_sum(strategy_sums_of(st), strategy, size, gamma_);
   }
 
   if (!locked) {
     update_regrets(regrets, child_values, values, A, H, alpha_, beta_);
-    if (compress_) quantize16(regrets, size, regrets16_of(st), st.regrets_scale);
+    if (compress_) encode16(regrets16_of(st), st.regrets_scale, regrets, size);
   }
 }
 

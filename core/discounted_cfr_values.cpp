@@ -9,7 +9,7 @@
 #include "core/discounted_cfr_internal.h"
 #include "core/kernels.h"
 #include "core/payoffs.h"
-#include "core/quantize.h"
+#include "core/node_kernels.h"
 
 namespace velmora {
 
@@ -62,14 +62,14 @@ float weighted_total(const std::vector<float>& weights, const std::vector<float>
 const float* DiscountedCfr::regrets_view(const NodeState& st, std::vector<float>& tmp) const {
   if (!compress_) return regrets_of(st);
   const std::size_t n = std::size_t{st.actions} * st.hands;
-  dequantize16_into(grow(tmp, n), regrets16_of(st), n, st.regrets_scale, st.actions, st.hands);
+  decode16(grow(tmp, n), regrets16_of(st), n, st.regrets_scale);
   return tmp.data();
 }
 
 const float* DiscountedCfr::strategy_sums_view(const NodeState& st, std::vector<float>& tmp) const {
   if (!compress_) return strategy_sums_of(st);
   const std::size_t n = std::size_t{st.actions} * st.hands;
-  dequantize16_into(grow(tmp, n), strategy_sums16_of(st), n, st.strategy_sums_scale, st.actions, st.hands);
+  decode16(grow(tmp, n), strategy_sums16_of(st), n, st.strategy_sums_scale);
   return tmp.data();
 }
 
