@@ -344,7 +344,7 @@ void DiscountedCfr::prepare_states(Game& game) {
   for (std::size_t i = 0; i < count; ++i) {
     const GameNode& n = nodes[i];
     if (n.type != kNodeChance || n.children.size() < 2) continue;
-    std::vector<std::uint64_t> sorted(n.children);
+    std::vector<std::uint64_t> sorted(n.children.begin(), n.children.end());
     std::sort(sorted.begin(), sorted.end());
     if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) parallel_safe_[i] = 0;
   }
@@ -353,39 +353,55 @@ void DiscountedCfr::prepare_states(Game& game) {
   // parallel (which also spreads the first touch of the pages).
   states_.clear();
   states_.resize(count);
-  matrices_.reset();
-  matrices16_.reset();
+  arena_.reset();
+  payoffs_.clear();
   const CardContext& cc = game.card_context();
   if (count > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("Game tree too large");
+  std::size_t links = 0;
+  std::size_t terminals = 0;
+  for (const GameNode& n : nodes) {
+    links += n.children.size();
+    terminals += n.type == kNodeTerminal;
+  }
   child_table_.clear();
-  std::size_t offset = 0;
+  child_table_.reserve(links);
+  payoffs_.reserve(terminals);
+  std::size_t units = 0;  // 8-byte units of the arena
+  matrix_entries_ = 0;
   for (std::size_t i = 0; i < count; ++i) {
     const GameNode& n = nodes[i];
     NodeState& st = states_[i];
     st.type = n.type;
     st.seat = n.seat;
-    st.actions = static_cast<std::uint32_t>(n.children.size());
+    if (n.children.size() > std::numeric_limits<std::uint16_t>::max()) throw std::length_error("Game tree too large");
+    st.actions = static_cast<std::uint16_t>(n.children.size());
     st.first_child = static_cast<std::uint32_t>(child_table_.size());
     for (std::uint64_t c : n.children) child_table_.push_back(static_cast<std::uint32_t>(c));
+    if (n.type == kNodeTerminal) {
+      st.first_child = static_cast<std::uint32_t>(payoffs_.size());
+      payoffs_.push_back(make_terminal_payoff(game, n));
+      continue;
+    }
     if (n.type != kNodeDecision || n.actions.empty() || n.children.empty()) continue;
     st.initialised = true;
     st.fold_pair = fold_showdown_pair(game, n);
-    st.hands = static_cast<std::uint32_t>(cc.hand_count(n.seat));
-    st.offset = offset;
-    offset += 2 * std::size_t{st.actions} * st.hands;
+    st.hands = static_cast<std::uint16_t>(cc.hand_count(n.seat));
+    if (units > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("Game tree too large");
+    st.block = static_cast<std::uint32_t>(units);
+    const std::size_t entries = 2 * std::size_t{st.actions} * st.hands;
+    matrix_entries_ += entries;
+    const std::size_t bytes = compress_ ? 8 + entries * sizeof(std::int16_t) : entries * sizeof(float);
+    units += (bytes + 7) / 8;
   }
-  arena_size_ = offset;
-  if (compress_) {
-    matrices16_.reset(static_cast<std::int16_t*>(allocate_arena(offset * sizeof(std::int16_t))));
-  } else {
-    matrices_.reset(static_cast<float*>(allocate_arena(offset * sizeof(float))));
-  }
+  arena_.reset(static_cast<char*>(allocate_arena(units * 8)));
   parallel_for(count, [&](std::size_t begin, std::size_t end) {
     for (std::size_t i = begin; i < end; ++i) {
       const NodeState& st = states_[i];
       if (!st.initialised) continue;
       const std::size_t size = 2 * std::size_t{st.actions} * st.hands;
       if (compress_) {
+        regrets_scale(st) = 1.0f;
+        strategy_sums_scale(st) = 1.0f;
         std::fill(regrets16_of(st), regrets16_of(st) + size, std::int16_t{0});
       } else {
         std::fill(regrets_of(st), regrets_of(st) + size, 0.0f);
@@ -395,7 +411,7 @@ void DiscountedCfr::prepare_states(Game& game) {
 }
 
 std::size_t DiscountedCfr::matrix_bytes() const {
-  return arena_size_ * (compress_ ? sizeof(std::int16_t) : sizeof(float));
+  return matrix_entries_ * (compress_ ? sizeof(std::int16_t) : sizeof(float));
 }
 
 void DiscountedCfr::run_iteration(Game& game, std::uint32_t t) {
@@ -456,7 +472,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   const std::size_t H_opp = cc.hand_count(1 - seat);
 
   if (st.type == kNodeTerminal) {
-    terminal_values(game, game.terminal_payoff(node), seat, std::span<const float>(opp_reach, H_opp),
+    terminal_values(game, payoffs_[st.first_child], seat, std::span<const float>(opp_reach, H_opp),
                     std::span<float>(values, H));
     return;
   }
@@ -499,7 +515,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
       if (lock) apply_lock(rows, A * H_opp, *lock);
       for (std::size_t a = 0; a < A; ++a) multiply(rows + a * H_opp, opp_reach, rows + a * H_opp, H_opp);
     } else if (compress_) {
-      opponent_reach_rows16(rows, regrets16_of(st), st.regrets_scale, opp_reach, A, H_opp);
+      opponent_reach_rows16(rows, regrets16_of(st), regrets_scale(st), opp_reach, A, H_opp);
     } else {
       opponent_reach_rows(rows, regrets_of(st), opp_reach, A, H_opp);
     }
@@ -527,8 +543,8 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   std::size_t fold = A;
   std::size_t showdown = A;
   value_fold_pair(
-      game, st.fold_pair, A, [children](std::size_t a) { return std::uint64_t{children[a]}; }, seat, opp_reach, H_opp,
-      child_values, H, fold, showdown);
+      game, st.fold_pair, A, [this, children](std::size_t a) { return payoffs_[states_[children[a]].first_child]; },
+      seat, opp_reach, H_opp, child_values, H, fold, showdown);
   for (std::size_t a = 0; a < A; ++a) {
     if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
     if (a == fold || a == showdown) continue;
@@ -538,7 +554,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   const bool locked = lock != nullptr && !lock->empty();
   if (!locked && A <= kFusedMaxActions) {
     if (compress_) {
-      update_traverser_node16(regrets16_of(st), st.regrets_scale, strategy_sums16_of(st), st.strategy_sums_scale,
+      update_traverser_node16(regrets16_of(st), regrets_scale(st), strategy_sums16_of(st), strategy_sums_scale(st),
                               child_values, values, A, H, alpha_, beta_, gamma_, grow(frame.buf[kRegrets], 2 * size));
     } else {
       update_traverser_node(regrets_of(st), strategy_sums_of(st), child_values, values, A, H, alpha_, beta_, gamma_);
@@ -547,7 +563,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   }
 
   float* regrets = compress_ ? grow(frame.buf[kRegrets], size) : regrets_of(st);
-  if (compress_) decode16(regrets, regrets16_of(st), size, st.regrets_scale);
+  if (compress_) decode16(regrets, regrets16_of(st), size, regrets_scale(st));
 
   float* strategy = grow(frame.buf[kStrategy], size);
   current_strategy(strategy, regrets, A, H);
@@ -556,16 +572,16 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
 
   if (compress_) {
     float* sums = grow(frame.buf[kSums], size);
-    decode16(sums, strategy_sums16_of(st), size, st.strategy_sums_scale);
+    decode16(sums, strategy_sums16_of(st), size, strategy_sums_scale(st));
     update_strategy_sum(sums, strategy, size, gamma_);
-    encode16(strategy_sums16_of(st), st.strategy_sums_scale, sums, size);
+    encode16(strategy_sums16_of(st), strategy_sums_scale(st), sums, size);
   } else {
     update_strategy_sum(strategy_sums_of(st), strategy, size, gamma_);
   }
 
   if (!locked) {
     update_regrets(regrets, child_values, values, A, H, alpha_, beta_);
-    if (compress_) encode16(regrets16_of(st), st.regrets_scale, regrets, size);
+    if (compress_) encode16(regrets16_of(st), regrets_scale(st), regrets, size);
   }
 }
 

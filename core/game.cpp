@@ -4,6 +4,10 @@
 #include <cmath>
 #include <utility>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace velmora {
 
 namespace {
@@ -28,17 +32,35 @@ Game::Game(const TreeConfig& config, CardContext&& context)
   std::vector<PlanNode> plan_nodes = plan_.release_nodes();
   nodes_.reserve(plan_nodes.size());
   for (PlanNode& p : plan_nodes) {
-    GameNode g;
+    GameNode& g = nodes_.emplace_back();
     static_cast<PlanNode&>(g) = std::move(p);
-    nodes_.push_back(std::move(g));
   }
   plan_nodes = {};  // the emptied shells go before the tables below are built
-  terminal_payoffs_.resize(nodes_.size());
-  for (std::size_t i = 0; i < nodes_.size(); ++i) {
-    if (nodes_[i].type == kNodeTerminal) terminal_payoffs_[i] = make_terminal_payoff(*this, nodes_[i]);
+  // The lists were allocated node by node on the builder's threads; packed
+  // into one buffer they take less room and leave those threads' heaps
+  // empty, to be handed back below.
+  std::size_t words = 0;
+  for (const GameNode& g : nodes_) {
+    words += CompactList<Action>::block_words(g.actions.size());
+    words += CompactList<std::uint64_t>::block_words(g.children.size());
+  }
+  links_.resize(words);
+  std::uint64_t* at = links_.data();
+  for (GameNode& g : nodes_) {
+    const std::size_t a = CompactList<Action>::block_words(g.actions.size());
+    g.actions.move_to(at);
+    at += a;
+    const std::size_t c = CompactList<std::uint64_t>::block_words(g.children.size());
+    g.children.move_to(at);
+    at += c;
   }
   const bool with_rake = config_.rake_rate > 0.0 && config_.rake_cap > 0.0;
   matchups_.build(card_context_, allin_boards, with_rake);
+#if defined(__GLIBC__)
+  // Building the tree freed many small blocks; hand their pages back to the
+  // system before the solver allocates its matrices.
+  malloc_trim(0);
+#endif
 }
 
 void Game::set_node_lock(std::uint64_t node, LockVector&& lock) { node_locks_[node] = std::move(lock); }
@@ -48,9 +70,17 @@ const LockVector* Game::find_node_lock(std::uint64_t node) const {
   return it == node_locks_.end() ? nullptr : &it->second;
 }
 
+namespace node_values {
+const StoredNodeValues& none() {
+  static const StoredNodeValues empty;
+  return empty;
+}
+}  // namespace node_values
+
 void Game::store_node_values(std::uint64_t node, int seat, const std::vector<float>& values) {
   if (node >= nodes_.size() || seat < 0 || seat > 1) return;
-  GameNode& g = nodes_[node];
+  if (nodes_[node].values.record == nullptr) nodes_[node].values.record = &stored_values_.emplace_back();
+  StoredNodeValues& g = *const_cast<StoredNodeValues*>(nodes_[node].values.record);
   if (!compress_) {
     g.values[seat] = values;
     g.values16[seat].clear();
