@@ -1,9 +1,10 @@
 // Shows the application shell with the real back end on one page in one
 // palette, for scripts/shell-screenshots.sh ("solve": the Quick Solve spot
-// being solved, started as F5 starts it). Prints "READY" once the page is
-// up and has settled; the script then captures the screen and ends it.
+// being solved, started as F5 starts it; "setup": the Quick Solve spot on the
+// Setup page). Prints "READY" once the page is up and has settled; the
+// script then captures the screen and ends it.
 //
-//   shell_screenshot_host --page home|settings|solve --theme dark|light
+//   shell_screenshot_host --page home|settings|setup|solve --theme dark|light [--width N]
 #include "tests/qml_shell/shell_test_backend.h"
 
 #include <QCommandLineParser>
@@ -28,7 +29,8 @@ import Velmora
 Window {
     id: window
     property string page: "home"
-    width: 1540
+    property int windowWidth: 1540
+    width: windowWidth
     height: 1200
     visible: true
     color: "#080B12"
@@ -41,10 +43,14 @@ Window {
     }
 
     function _show() {
-        if (page === "settings")
+        if (page === "settings") {
             shell.requestNavigate(4)
-        else if (page === "solve")
+        } else if (page === "setup") {
             shell.resetToDefaults()
+            shell.requestNavigate(1)
+        } else if (page === "solve") {
+            shell.resetToDefaults()
+        }
         if (page !== "solve")
             settleTimer.start()
     }
@@ -91,11 +97,14 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings or solve"), QStringLiteral("page"),
-                    QStringLiteral("home")});
+  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup or solve"),
+                    QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});
+  parser.addOption({QStringLiteral("width"), QStringLiteral("window width"), QStringLiteral("pixels"),
+                    QStringLiteral("1540")});
   parser.process(app);
+  const int width = parser.value(QStringLiteral("width")).toInt();
 
   {
     // The shell reads the palette from the settings when it starts.
@@ -112,7 +121,8 @@ int main(int argc, char* argv[]) {
   QQmlComponent component(&engine);
   component.setData(kHostQml, QUrl(QStringLiteral("qrc:/shell_screenshot_host.qml")));
   QObject* window = component.createWithInitialProperties(
-      {{QStringLiteral("page"), parser.value(QStringLiteral("page"))}});
+      {{QStringLiteral("page"), parser.value(QStringLiteral("page"))},
+       {QStringLiteral("windowWidth"), width > 0 ? width : 1540}});
   if (!window) {
     std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
     return 1;
