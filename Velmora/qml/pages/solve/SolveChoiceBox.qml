@@ -11,7 +11,7 @@ ComboBox {
     property var labelFor: function(entry) { return String(entry) }
 
     implicitWidth: 140
-    displayText: currentIndex >= 0 && model && currentIndex < model.length ? labelFor(model[currentIndex]) : ""
+    displayText: currentIndex >= 0 ? labelFor(currentText) : ""
 
     contentItem: Text {
         leftPadding: 10

@@ -41,12 +41,13 @@ Card {
                 theme: root.theme
                 model: root.page ? root.page._threadChoiceModel : []
                 labelFor: function(entry) { return entry === "Max" ? qsTr("Max") : String(entry) }
-                currentIndex: root._selectedThreadIndex()
+                // Re-filling moves the box's index; set it again once that is done.
+                onModelChanged: Qt.callLater(root._syncThreadBox)
                 onActivated: function(index) {
                     if (root.page && index >= 0 && index < model.length)
                         root.page.threadCount = Fmt.threadCountForChoice(model[index], root.page.maxThreadCount)
-                    // The box set its own index; follow the page's count again.
-                    currentIndex = Qt.binding(root._selectedThreadIndex)
+                    // The box moved to the clicked entry; show what the count maps to.
+                    root._syncThreadBox()
                 }
             }
 
@@ -65,9 +66,20 @@ Card {
         }
     }
 
-    function _selectedThreadIndex() {
+    // The entry shown follows the page's count; it is set rather than bound,
+    // because the box moves its own index when it is clicked or re-filled.
+    Connections {
+        target: root.page
+        function onThreadCountChanged() { root._syncThreadBox() }
+        function onMaxThreadCountChanged() { root._syncThreadBox() }
+    }
+    Component.onCompleted: _syncThreadBox()
+
+    function _syncThreadBox() {
         if (!page)
-            return 0
-        return Fmt.threadChoiceIndex(page._threadChoiceModel, page.threadCount, page.maxThreadCount)
+            return
+        var index = Fmt.threadChoiceIndex(page._threadChoiceModel, page.threadCount, page.maxThreadCount)
+        if (threadBox.currentIndex !== index)
+            threadBox.currentIndex = index
     }
 }
