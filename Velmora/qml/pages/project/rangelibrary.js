@@ -1,7 +1,7 @@
 .pragma library
 
-.import "RangeText.js" as RangeText
-.import "PopulationTemplate.js" as PopulationTemplate
+.import "rangetext.js" as RangeText
+.import "populationtemplate.js" as PopulationTemplate
 
 // The range library's trees: one node model for the built-in Standard and
 // Population libraries and the user's Custom ranges. A folder is
