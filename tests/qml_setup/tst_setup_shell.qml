@@ -102,6 +102,23 @@ Item {
                 page.boardText = boards[i][0]
                 compare(header.badge, boards[i][1], boards[i][0])
             }
+            // Solve RAM turns red only when the estimate is strictly above the free memory.
+            compare(page._isSolveRamWarning(2048, 1024), true)
+            compare(page._isSolveRamWarning(1024, 1024), false)
+            compare(page._isSolveRamWarning(2048, 0), false)
+            compare(page._isSolveRamWarning(0, 1024), false)
+            compare(page._isSolveRamWarning(NaN, 1024), false)
+            compare(page._isSolveRamWarning(Infinity, 1024), false)
+            compare(page._isSolveRamWarning(undefined, undefined), false)
+            compare(findChild(page, "solveRamText").color, findChild(page, "availableRamText").color)
+
+            // Two language changes raise the revision by two.
+            var rev = page._i18nRev
+            languageManager.setLanguage("de")
+            languageManager.setLanguage("en")
+            compare(page._i18nRev, rev + 2)
+            languageManager.setLanguage("system")
+
             page.canSolve = false
             compare(findChild(page, "continueToSolveButton").enabled, false, "follows canSolve only")
             page.canSolve = true
