@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Captures the application shell (Home, Settings, and the Solve page while
-# the Quick Solve spot is being solved) in the dark and the light palette
-# under a virtual X server, with ImageMagick's `import`.
+# Captures the application shell (Home, Settings, and the Solve page before a
+# run, while the Quick Solve flop spot is being solved and after a short solve
+# of it) in the dark and the light palette under a virtual X server, with
+# ImageMagick's `import`.
 #
 #   scripts/shell-screenshots.sh [BUILD_DIR] [OUT_DIR]
 #
@@ -33,7 +34,7 @@ host=$(cd "$(dirname "$host")" && pwd)/$(basename "$host")
 capture_all() {
   local host=$1 out_dir=$2
   for theme in dark light; do
-    for page in home settings solve; do
+    for page in home settings solve-idle solve solve-done; do
       local log
       log=$(mktemp)
       "$host" --page "$page" --theme "$theme" >"$log" 2>&1 &

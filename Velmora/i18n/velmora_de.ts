@@ -604,10 +604,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Rechenleistung</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Threads</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Genauigkeit</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Pot / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Einsatzgrößen</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Aktive Optionen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Steuerung</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Wird gelöst...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Lösen starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Ergebnisse ansehen →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Lösen</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Bereit zum Lösen</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Wird abgeschlossen…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iteration %1 | Ausnutzbarkeit=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Abschluss</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: kein Donk am Flop</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: kein Donk am Turn</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: kein Donk am River</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: All-in am Flop</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: All-in am Turn</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: All-in am River</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: All-in am Flop</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: All-in am Turn</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: All-in am River</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: All-in, wenn Jam &lt; %1% Pot</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: All-in, wenn Jam &lt; %1% Pot</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1% (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (Cap %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iterationen %1 • Ziel %2% (≈ %3) • Threads %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>CFR-Solver starten und den Fortschritt live verfolgen.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>Solver konvergiert — Ergebnisse werden abgeschlossen…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Fenster %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iterationen: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Kennzahlen</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Verstrichen</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Verbleibend</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>It./s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Ausnutzbarkeit</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Wird gemessen...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Letzte Läufe</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Noch keine Läufe — mit „Lösen starten“ wird hier ein Lauf erfasst.</translation>
     </message>
 </context>
 <context>

@@ -604,10 +604,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Cómputo</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Hilos</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Máx</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precisión</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Calle</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Bote / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Tamaños de apuesta</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Opciones activas</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Resolviendo...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Iniciar cálculo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Ver resultados →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Listo para resolver</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Finalizando…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iteración %1 | explotabilidad=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizando</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En curso</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fallido</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: sin donk en el flop</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: sin donk en el turn</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: sin donk en el river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: añadir all-in en el flop</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: añadir all-in en el turn</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: añadir all-in en el river</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: añadir all-in en el flop</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: añadir all-in en el turn</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: añadir all-in en el river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: all-in si el jam &lt; %1% del bote</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: all-in si el jam &lt; %1% del bote</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1% (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (tope %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iteraciones %1 • Objetivo %2% (≈ %3) • Hilos %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Ejecuta el solver CFR y sigue el progreso en tiempo real.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>El solver convergió — finalizando resultados…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Ventana %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iteraciones: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Métricas</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Transcurrido</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restante</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Explotabilidad</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Midiendo...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Ejecuciones recientes</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Aún no hay ejecuciones — pulsa Iniciar cálculo para registrar una aquí.</translation>
     </message>
 </context>
 <context>

@@ -604,10 +604,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Obliczenia</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Wątki</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Maks</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precyzja</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Pula / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cel</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Wielkości zakładów</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Włączone opcje</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Sterowanie</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Rozwiązywanie...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Rozpocznij obliczenia</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Pokaż wyniki →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Rozwiąż</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Gotowe do obliczeń</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Finalizowanie…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iteracja %1 | eksploatowalność=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizacja</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Trwa</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Ukończono</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Anulowano</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: bez donka na flopie</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: bez donka na turnie</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: bez donka na riverze</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: dodaj all-in na flopie</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: dodaj all-in na turnie</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: dodaj all-in na riverze</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: dodaj all-in na flopie</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: dodaj all-in na turnie</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: dodaj all-in na riverze</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: all-in, gdy jam &lt; %1% puli</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: all-in, gdy jam &lt; %1% puli</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1% (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (limit %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iteracje %1 • Cel %2% (≈ %3) • Wątki %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Uruchom solver CFR i śledź postęp na bieżąco.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Postęp</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>Solver zbieżny — finalizowanie wyników…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Okno %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iteracje: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Metryki</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Upłynęło</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Pozostało</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Szybkość</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Eksploatowalność</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Pomiar...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Ostatnie obliczenia</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Brak obliczeń — kliknij Rozpocznij obliczenia, aby zapisać je tutaj.</translation>
     </message>
 </context>
 <context>

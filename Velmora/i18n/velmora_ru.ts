@@ -604,10 +604,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Вычисления</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Потоки</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Точность</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Конфигурация</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Улица</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Банк / Стек</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Цель</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Рейк</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Размеры ставок</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Включённые опции</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Управление</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Расчёт...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Начать расчёт</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Результаты →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Расчёт</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Готово к расчёту</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Завершение…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Итерация %1 | эксплуатируемость=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Завершение</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Идёт</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Завершён</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Отменён</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: без донка на флопе</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: без донка на тёрне</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: без донка на ривере</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: олл-ин на флопе</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: олл-ин на тёрне</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: олл-ин на ривере</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: олл-ин на флопе</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: олл-ин на тёрне</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: олл-ин на ривере</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: олл-ин, если джем &lt; %1% банка</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: олл-ин, если джем &lt; %1% банка</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1% (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (лимит %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>Ф %1/%2 • Т %3/%4 • Р %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Итерации %1 • Цель %2% (≈ %3) • Потоки %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Запустите CFR-солвер и следите за ходом расчёта в реальном времени.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Прогресс</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>Солвер сошёлся — подготовка результатов…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Окно %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Итерации: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Показатели</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Прошло</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Осталось</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>ит/с</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Эксплуатируемость</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Измерение...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Последние запуски</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Запусков пока нет — нажмите «Начать расчёт», чтобы добавить запуск.</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,8 @@
 // Shows the application shell with the real back end on one page in one
-// palette, for scripts/shell-screenshots.sh ("solve": the Quick Solve spot
-// being solved, started as F5 starts it). Prints "READY" once the page is
+// palette, for scripts/shell-screenshots.sh. Prints "READY" once the page is
 // up and has settled; the script then captures the screen and ends it.
 //
-//   shell_screenshot_host --page home|settings|solve --theme dark|light
+//   shell_screenshot_host --page home|settings|solve-idle|solve|solve-done --theme dark|light
 #include "tests/qml_shell/shell_test_backend.h"
 
 #include <QCommandLineParser>
@@ -40,22 +39,50 @@ Window {
         controller: appController
     }
 
+    // The Solve page views: "solve-idle" before a run, "solve" while the
+    // Quick Solve flop spot is being solved, "solve-done" after a short solve
+    // of it; the runs are started with the page's own Start button.
+    readonly property bool _solveView: page.indexOf("solve") === 0
+    property bool _started: false
+
+    function _find(item, name) {
+        if (!item)
+            return null
+        if (item.objectName === name)
+            return item
+        var kids = item.children || []
+        for (var i = 0; i < kids.length; ++i) {
+            var hit = _find(kids[i], name)
+            if (hit)
+                return hit
+        }
+        return null
+    }
+
     function _show() {
         if (page === "settings")
             shell.requestNavigate(4)
-        else if (page === "solve")
+        else if (_solveView)
             shell.resetToDefaults()
-        if (page !== "solve")
+        if (!_solveView)
             settleTimer.start()
     }
 
-    // The Solve page opens once the estimate for the spot has arrived; the
-    // picture shows the solve running there, as F5 starts it.
+    // The Solve page opens once the estimate for the spot has arrived.
     Connections {
         target: shell
         function onCanSolveChanged() {
-            if (window.page === "solve" && shell.canSolve && !appController.running)
-                shell._startSolveFromShortcut()
+            if (!window._solveView || !shell.canSolve || window._started)
+                return
+            window._started = true
+            shell.requestNavigate(2)
+            if (window.page === "solve-idle") {
+                settleTimer.start()
+                return
+            }
+            if (window.page === "solve-done")
+                shell.maxIterations = 12
+            window._find(shell, "solvePage").startSolve()
         }
     }
     Connections {
@@ -63,6 +90,10 @@ Window {
         function onStatusTextChanged() {
             var m = /^Iter (\d+)/.exec(appController.statusText)
             if (window.page === "solve" && m && Number(m[1]) >= 5 && !settleTimer.running)
+                settleTimer.start()
+        }
+        function onRunningChanged() {
+            if (window.page === "solve-done" && !appController.running && appController.resultIterations > 0)
                 settleTimer.start()
         }
     }
@@ -91,7 +122,7 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings or solve"), QStringLiteral("page"),
+  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, solve-idle, solve or solve-done"), QStringLiteral("page"),
                     QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});
