@@ -11,7 +11,6 @@ QtObject {
     property int systemThreadCount: 16
     property string refuseStarts: ""
     property var starts: []
-    property int plainStarts: 0
     property int cancels: 0
 
     signal resultsChanged()
