@@ -112,10 +112,95 @@
     </message>
 </context>
 <context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Einstellungen laden</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Karte wählen</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Flop-Karte</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Turn-Karte</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>River-Karte</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Karte leeren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Spieleinstellungen</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Startpot</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>z. B. 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Effektiver Stack</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>z. B. 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Rake-Limit</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>z. B. 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Ziel-Exploitability (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>z. B. 0.10</translation>
     </message>
 </context>
 <context>
@@ -292,10 +377,34 @@
     </message>
 </context>
 <context>
-    <name>ProjectPage</name>
+    <name>ProjectHeader</name>
     <message>
-        <source>Setup</source>
-        <translation>Einrichtung</translation>
+        <source>Project Setup</source>
+        <translation>Projekteinrichtung</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Einrichtung nötig</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM für Lösung: %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>Verfügbarer RAM: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Weiter zum Lösen →</translation>
     </message>
 </context>
 <context>
@@ -494,6 +603,65 @@
     <message>
         <source>v0.1.0 dev</source>
         <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>OOP-Größen</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>IP-Größen</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Bet-Größen (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Raise-Größen (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>All-In dazu</translation>
+    </message>
+    <message>
+        <source>Don't donk</source>
+        <translation>Kein Donk</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>All-in, wenn Jam unter</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>z. B. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% Pot</translation>
     </message>
 </context>
 <context>

@@ -112,10 +112,95 @@
     </message>
 </context>
 <context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Charger réglages</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Enregistrer réglages</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Choisir une carte</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Carte du flop</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carte du turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carte de la river</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Réglages de jeu</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Pot de départ</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>ex. : 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Tapis effectif</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>ex. : 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Plafond de rake</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>ex. : 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Exploitabilité cible (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>ex. : 0.10</translation>
     </message>
 </context>
 <context>
@@ -292,10 +377,34 @@
     </message>
 </context>
 <context>
-    <name>ProjectPage</name>
+    <name>ProjectHeader</name>
     <message>
-        <source>Setup</source>
-        <translation>Configuration</translation>
+        <source>Project Setup</source>
+        <translation>Configuration du projet</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Configuration requise</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM de résolution : %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>RAM disponible : %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Passer à la résolution →</translation>
     </message>
 </context>
 <context>
@@ -494,6 +603,65 @@
     <message>
         <source>v0.1.0 dev</source>
         <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Tailles OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Tailles IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Mises (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Relances (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Ajouter all-in</translation>
+    </message>
+    <message>
+        <source>Don't donk</source>
+        <translation>Pas de donk</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>All-in si le jam est sous</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>ex. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% pot</translation>
     </message>
 </context>
 <context>

@@ -112,10 +112,95 @@
     </message>
 </context>
 <context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Carica impostazioni</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Salva impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Scegli carta</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Carta del flop</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carta del turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carta del river</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Rimuovi carta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Impostazioni gioco</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Piatto iniziale</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>es. 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Stack effettivo</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>es. 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Tetto rake</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>es. 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Sfruttabilità obiettivo (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>es. 0.10</translation>
     </message>
 </context>
 <context>
@@ -292,10 +377,34 @@
     </message>
 </context>
 <context>
-    <name>ProjectPage</name>
+    <name>ProjectHeader</name>
     <message>
-        <source>Setup</source>
-        <translation>Impostazione</translation>
+        <source>Project Setup</source>
+        <translation>Configurazione progetto</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Configurazione richiesta</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM per la soluzione: %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>RAM disponibile: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Vai alla soluzione →</translation>
     </message>
 </context>
 <context>
@@ -494,6 +603,65 @@
     <message>
         <source>v0.1.0 dev</source>
         <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Size OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Size IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Puntate (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Rilanci (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Aggiungi all-in</translation>
+    </message>
+    <message>
+        <source>Don't donk</source>
+        <translation>Niente donk</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>All-in se il jam è sotto</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>es. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% piatto</translation>
     </message>
 </context>
 <context>

@@ -112,10 +112,95 @@
     </message>
 </context>
 <context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Wczytaj ustawienia</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Zapisz ustawienia</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Wybierz kartę</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Karta flopa</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Karta turna</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Karta rivera</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Usuń kartę</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Ustawienia gry</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Pula startowa</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>np. 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Efektywny stack</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>np. 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Limit rake</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>np. 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Docelowa eksploatowalność (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>np. 0.10</translation>
     </message>
 </context>
 <context>
@@ -292,10 +377,34 @@
     </message>
 </context>
 <context>
-    <name>ProjectPage</name>
+    <name>ProjectHeader</name>
     <message>
-        <source>Setup</source>
-        <translation>Konfiguracja</translation>
+        <source>Project Setup</source>
+        <translation>Konfiguracja projektu</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Wymaga konfiguracji</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM do rozwiązania: %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>Dostępna RAM: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Przejdź do rozwiązania →</translation>
     </message>
 </context>
 <context>
@@ -494,6 +603,65 @@
     <message>
         <source>v0.1.0 dev</source>
         <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Rozmiary OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Rozmiary IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Zakłady (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Podbicia (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Dodaj all-in</translation>
+    </message>
+    <message>
+        <source>Don't donk</source>
+        <translation>Bez donka</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>All-in, gdy jam poniżej</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>np. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% puli</translation>
     </message>
 </context>
 <context>

@@ -112,10 +112,95 @@
     </message>
 </context>
 <context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Борд</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Загрузить настройки</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Сохранить настройки</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Выбор карты</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Карта флопа</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Карта тёрна</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Карта ривера</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Убрать карту</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Параметры игры</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Начальный банк</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>напр. 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Эффективный стек</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Рейк (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>напр. 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Лимит рейка</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>напр. 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Целевая эксплуатируемость (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>напр. 0.10</translation>
     </message>
 </context>
 <context>
@@ -292,10 +377,34 @@
     </message>
 </context>
 <context>
-    <name>ProjectPage</name>
+    <name>ProjectHeader</name>
     <message>
-        <source>Setup</source>
-        <translation>Настройка</translation>
+        <source>Project Setup</source>
+        <translation>Настройка проекта</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Требуется настройка</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>ОЗУ для решения: %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>Доступно ОЗУ: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Перейти к решению →</translation>
     </message>
 </context>
 <context>
@@ -494,6 +603,65 @@
     <message>
         <source>v0.1.0 dev</source>
         <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Размеры OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Размеры IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Флоп</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Тёрн</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>Ривер</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Ставки (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Рейзы (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Добавить олл-ин</translation>
+    </message>
+    <message>
+        <source>Don't donk</source>
+        <translation>Без донка</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>Олл-ин, если пуш меньше</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>напр. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% банка</translation>
     </message>
 </context>
 <context>

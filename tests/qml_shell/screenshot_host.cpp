@@ -1,8 +1,10 @@
 // Shows the application shell with the real back end on one page in one
-// palette, for scripts/shell-screenshots.sh. Prints "READY" once the page is
-// up and has settled; the script then captures the screen and ends it.
+// palette, for scripts/shell-screenshots.sh ("setup": the Quick Solve spot
+// on the Setup page). Prints "READY" once the page is up and has settled;
+// the script then captures the screen and ends it.
 //
-//   shell_screenshot_host --page home|settings|solve-idle|solve|solve-done --theme dark|light
+//   shell_screenshot_host --page home|settings|setup|solve-idle|solve|solve-done --theme dark|light
+//                         [--width N]
 #include "tests/qml_shell/shell_test_backend.h"
 
 #include <QCommandLineParser>
@@ -27,7 +29,8 @@ import Velmora
 Window {
     id: window
     property string page: "home"
-    width: 1540
+    property int windowWidth: 1540
+    width: windowWidth
     height: 1200
     visible: true
     color: "#080B12"
@@ -60,10 +63,14 @@ Window {
     }
 
     function _show() {
-        if (page === "settings")
+        if (page === "settings") {
             shell.requestNavigate(4)
-        else if (_solveView)
+        } else if (page === "setup") {
             shell.resetToDefaults()
+            shell.requestNavigate(1)
+        } else if (_solveView) {
+            shell.resetToDefaults()
+        }
         if (!_solveView)
             settleTimer.start()
     }
@@ -122,11 +129,14 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, solve-idle, solve or solve-done"), QStringLiteral("page"),
-                    QStringLiteral("home")});
+  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, solve-idle, solve or solve-done"),
+                    QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});
+  parser.addOption({QStringLiteral("width"), QStringLiteral("window width"), QStringLiteral("pixels"),
+                    QStringLiteral("1540")});
   parser.process(app);
+  const int width = parser.value(QStringLiteral("width")).toInt();
 
   {
     // The shell reads the palette from the settings when it starts.
@@ -143,7 +153,8 @@ int main(int argc, char* argv[]) {
   QQmlComponent component(&engine);
   component.setData(kHostQml, QUrl(QStringLiteral("qrc:/shell_screenshot_host.qml")));
   QObject* window = component.createWithInitialProperties(
-      {{QStringLiteral("page"), parser.value(QStringLiteral("page"))}});
+      {{QStringLiteral("page"), parser.value(QStringLiteral("page"))},
+       {QStringLiteral("windowWidth"), width > 0 ? width : 1540}});
   if (!window) {
     std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
     return 1;
