@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Einstellungen laden</translation>
+        <translation>Profil laden</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Einstellungen speichern</translation>
+        <translation>Profil speichern</translation>
     </message>
 </context>
 <context>
@@ -360,6 +360,164 @@
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Spiel gegen Lösung</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Rolle: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Rolle wählen, um zu beginnen</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Falsch — beste: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Handdetails</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Hände</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Gewinner: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Gewonnen: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV verloren: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Falsch: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Richtig: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Handverlauf</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 Hände</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfekt</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Stack: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Pot: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pot: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Als OOP spielen</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Beide spielen</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Als IP spielen</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Nächste Hand</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Turn/River anklicken zum Ändern</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Drill beenden</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Spot drillen</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>OOP-Aktion: %1</translation>
     </message>
 </context>
 <context>

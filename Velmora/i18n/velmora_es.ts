@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Cargar ajustes</translation>
+        <translation>Cargar perfil</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Guardar ajustes</translation>
+        <translation>Guardar perfil</translation>
     </message>
 </context>
 <context>
@@ -360,6 +360,164 @@
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Jugar contra la solución</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Rol: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Elige un rol para empezar</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Incorrecto — mejor: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correcto</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Detalles de la mano</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Ganador: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Ganado: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perdido: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Incorrecta: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Correcta: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Registro de manos</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 manos</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfecto</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Stack: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Bote: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Bote: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Jugar como OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Jugar ambos</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Jugar como IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Otra mano</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Haz clic en turn/river para cambiar</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Parar práctica</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Practicar spot</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Acción de OOP: %1</translation>
     </message>
 </context>
 <context>

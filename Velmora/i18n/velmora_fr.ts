@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Charger réglages</translation>
+        <translation>Charger profil</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Enregistrer réglages</translation>
+        <translation>Enregistrer profil</translation>
     </message>
 </context>
 <context>
@@ -360,6 +360,164 @@
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Jouer contre la solution</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Rôle : %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Choisissez un rôle pour commencer</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Faux — meilleure : %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correct</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Détails de la main</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mains</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Gagnant : %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Gagné : %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake : %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perdue : %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Incorrecte : %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Correcte : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Historique des mains</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mains</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Parfait</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Tapis : —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Tapis : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Pot : —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pot : %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Jouer OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Jouer les deux</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Jouer IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Autre main</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Cliquez turn/river pour changer</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Arrêter l'exercice</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Exercer le spot</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Action OOP : %1</translation>
     </message>
 </context>
 <context>

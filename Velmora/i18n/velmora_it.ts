@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Carica impostazioni</translation>
+        <translation>Carica profilo</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Salva impostazioni</translation>
+        <translation>Salva profilo</translation>
     </message>
 </context>
 <context>
@@ -360,6 +360,164 @@
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Gioca contro la soluzione</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Ruolo: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Scegli un ruolo per iniziare</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Sbagliato — migliore: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Corretto</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Dettagli della mano</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mani</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Vincitore: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Vinto: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perso: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Errata: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Corretta: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Registro mani</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mani</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfetto</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Stack: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Piatto: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Piatto: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Gioca come OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Gioca entrambi</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Gioca come IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Altra mano</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Clicca turn/river per cambiare</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Ferma esercizio</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Esercita spot</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Azione OOP: %1</translation>
     </message>
 </context>
 <context>

@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Wczytaj ustawienia</translation>
+        <translation>Wczytaj profil</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Zapisz ustawienia</translation>
+        <translation>Zapisz profil</translation>
     </message>
 </context>
 <context>
@@ -360,6 +360,164 @@
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Gra przeciw rozwiązaniu</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Rola: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Wybierz rolę, aby zacząć</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Źle — najlepsza: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Dobrze</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Szczegóły rozdania</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Ręce</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Podsumowanie</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Zwycięzca: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Wygrana: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>Utracone EV: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Błędna: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Poprawna: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Historia rozdań</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>Rozdania: %1</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Idealnie</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Stack: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Pula: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pula: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Graj jako OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Graj oboma</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Graj jako IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Kolejne rozdanie</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Kliknij turn/river, by zmienić</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Zakończ trening</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Trenuj spot</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Akcja OOP: %1</translation>
     </message>
 </context>
 <context>

@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Carregar ajustes</translation>
+        <translation>Carregar perfil</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Salvar ajustes</translation>
+        <translation>Salvar perfil</translation>
     </message>
 </context>
 <context>
@@ -360,6 +360,164 @@
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Jogar contra a solução</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Papel: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Escolha um papel para começar</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Errado — melhor: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correto</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Detalhes da mão</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mãos</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumo</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Vencedor: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Ganho: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perdido: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Incorreta: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Correta: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Registro de mãos</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mãos</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfeito</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Stack: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Pote: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pote: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Jogar como OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Jogar ambos</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Jogar como IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Outra mão</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Clique no turn/river para mudar</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Parar treino</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Treinar spot</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Ação do OOP: %1</translation>
     </message>
 </context>
 <context>

@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Загрузить настройки</translation>
+        <translation>Загрузить профиль</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Сохранить настройки</translation>
+        <translation>Сохранить профиль</translation>
     </message>
 </context>
 <context>
@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>Target Exploitability (%)</source>
-        <translation>Целевая эксплуатируемость (%)</translation>
+        <translation>Цель эксплуатир. (%)</translation>
     </message>
     <message>
         <source>e.g., 0.10</source>
@@ -360,6 +360,164 @@
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Игра против решения</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Роль: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Выберите роль, чтобы начать</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Неверно — лучшее: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Верно</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Подробности раздачи</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Флоп</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Тёрн</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>Ривер</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Руки</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Итог</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Победитель: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Выигрыш: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Рейк: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>Потеря EV: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Ошибка: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Верно: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Журнал раздач</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>Раздач: %1</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Идеально</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Стек: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Стек: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Банк: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Банк: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Играть за OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Играть за обоих</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Играть за IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Ещё раздача</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Нажмите тёрн/ривер для замены</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Стоп тренировка</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Тренировать спот</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Действие OOP: %1</translation>
     </message>
 </context>
 <context>
@@ -917,7 +1075,7 @@
     </message>
     <message>
         <source>Add All-In</source>
-        <translation>Добавить олл-ин</translation>
+        <translation>Олл-ин</translation>
     </message>
     <message>
         <source>Don't donk</source>

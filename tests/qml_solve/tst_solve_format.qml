@@ -57,6 +57,10 @@ TestCase {
         compare(Fmt.formatClock(7), "00:07")
         compare(Fmt.formatClock(65), "01:05")
         compare(Fmt.formatClock(4500), "75:00")
+        compare(Fmt.formatSpeed(0.32), "0.32", "a slow solve is not shown as stalled")
+        compare(Fmt.formatSpeed(0.999), "1")
+        compare(Fmt.formatSpeed(2.4), "2")
+        compare(Fmt.formatSpeed(0), "—")
         compare(Fmt.timeStamp(new Date(2024, 0, 2, 9, 5, 3)), "09:05:03")
     }
 

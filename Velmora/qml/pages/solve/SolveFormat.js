@@ -157,6 +157,16 @@ function statusLine(s) {
     return { kind: "text", text: status }
 }
 
+// Iterations per second: a whole number, but two decimals below 1 (a large
+// flop takes seconds an iteration, and "0 it/s" would read as stalled);
+// "—" without a speed.
+function formatSpeed(perSecond) {
+    var v = Number(perSecond)
+    if (perSecond === null || perSecond === undefined || !isFinite(v) || v <= 0)
+        return "—"
+    return v >= 0.995 ? String(Math.round(v)) : v.toFixed(2)
+}
+
 // Shortest round-trip text of a number (0.5, 12.5, 1); "—" when not finite.
 function plainNumber(v) {
     var n = Number(v)

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Layouts
 import "../../components"
 import ".."
+import "SolveFormat.js" as Fmt
 
 // Progress card of the Solve page: the ring, the status line, the bar that
 // cycles with every iteration, and the four run figures.
@@ -148,7 +149,7 @@ Card {
                 theme: root.theme
                 compact: true
                 label: qsTr("Speed")
-                value: root.page && root.page.iterationsPerSec > 0 ? String(Math.round(root.page.iterationsPerSec)) : "—"
+                value: Fmt.formatSpeed(root.page ? root.page.iterationsPerSec : 0)
                 unit: qsTr("it/s")
             }
             StatCard {
