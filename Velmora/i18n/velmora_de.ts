@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Einstellungen laden</translation>
+        <translation>Profil laden</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Einstellungen speichern</translation>
+        <translation>Profil speichern</translation>
     </message>
 </context>
 <context>

@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Cargar ajustes</translation>
+        <translation>Cargar perfil</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Guardar ajustes</translation>
+        <translation>Guardar perfil</translation>
     </message>
 </context>
 <context>

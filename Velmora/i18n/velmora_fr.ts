@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Charger réglages</translation>
+        <translation>Charger profil</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Enregistrer réglages</translation>
+        <translation>Enregistrer profil</translation>
     </message>
 </context>
 <context>

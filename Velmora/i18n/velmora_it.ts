@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Carica impostazioni</translation>
+        <translation>Carica profilo</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Salva impostazioni</translation>
+        <translation>Salva profilo</translation>
     </message>
 </context>
 <context>

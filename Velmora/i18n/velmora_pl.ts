@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Wczytaj ustawienia</translation>
+        <translation>Wczytaj profil</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Zapisz ustawienia</translation>
+        <translation>Zapisz profil</translation>
     </message>
 </context>
 <context>

@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Carregar ajustes</translation>
+        <translation>Carregar perfil</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Salvar ajustes</translation>
+        <translation>Salvar perfil</translation>
     </message>
 </context>
 <context>

@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Загрузить настройки</translation>
+        <translation>Загрузить профиль</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Сохранить настройки</translation>
+        <translation>Сохранить профиль</translation>
     </message>
 </context>
 <context>
@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>Target Exploitability (%)</source>
-        <translation>Целевая эксплуатируемость (%)</translation>
+        <translation>Цель эксплуатир. (%)</translation>
     </message>
     <message>
         <source>e.g., 0.10</source>
@@ -803,7 +803,7 @@
     </message>
     <message>
         <source>Add All-In</source>
-        <translation>Добавить олл-ин</translation>
+        <translation>Олл-ин</translation>
     </message>
     <message>
         <source>Don't donk</source>

@@ -74,16 +74,20 @@ Item {
     property int editingCardIndex: -1
     readonly property var usedBoardCards: BoardText.usedCards(boardText)
 
-    readonly property bool _solveRamWarning: {
-        if (!_controller)
-            return false
-        var required = Number(_controller.solveRequiredMemoryBytes || 0)
-        var available = Number(_controller.effectiveAvailableMemoryBytes || 0)
+    readonly property bool _solveRamWarning: !!_controller
+        && _isSolveRamWarning(_controller.solveRequiredMemoryBytes, _controller.effectiveAvailableMemoryBytes)
+
+    signal goToSolve()
+
+    // The solve needs strictly more memory than is free; an unknown (0,
+    // missing or not finite) figure never warns. Only colours the text:
+    // whether a solve may start is the shell's `canSolve`.
+    function _isSolveRamWarning(requiredBytes, availableBytes) {
+        var required = Number(requiredBytes || 0)
+        var available = Number(availableBytes || 0)
         return isFinite(required) && isFinite(available) && required > 0 && available > 0
                && required > available
     }
-
-    signal goToSolve()
 
     // ---- board ----
     function inferStreetFromBoardText(s) { return BoardText.inferStreet(s) }
