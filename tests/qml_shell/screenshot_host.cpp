@@ -3,7 +3,8 @@
 // on the Setup page). Prints "READY" once the page is up and has settled;
 // the script then captures the screen and ends it.
 //
-//   shell_screenshot_host --page home|settings|setup|setup-ranges|solve-idle|solve|solve-done --theme dark|light
+//   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-save-range|setup-import|
+//                                setup-load-profile|solve-idle|solve|solve-done --theme dark|light
 //                         [--width N]
 #include "tests/qml_shell/shell_test_backend.h"
 
@@ -94,6 +95,29 @@ Window {
         flick.contentY = Math.max(0, flick.contentHeight - flick.height)
     }
 
+    // The range and profile dialogs over the Setup page: naming the OOP
+    // range, naming a range text file being imported, loading a profile.
+    function _showDialog() {
+        var setup = _find(shell, "projectPage")
+        setup.oopRangeText = "AA, KK, QQ, JJ, AKs, AQs:0.5"
+        if (page === "setup-save-range") {
+            setup.openSaveRangeDialog("oop")
+        } else if (page === "setup-import") {
+            // file:///tmp/... (moc reads two slashes in this text as a comment)
+            var url = ["file:", "", "", "tmp", "caldirune-shot%20btn%20open.TXT"].join("/")
+            appController.saveTextFile(url, "AA KK:0.5 QQ AKs, AQs")
+            setup._importFromUrl(url)
+        } else {
+            var names = ["100bb rake-free (fast)", "Deep 200bb", "Turn spots, 5% rake"]
+            var list = []
+            for (var i = 0; i < names.length; ++i)
+                list.push({ id: "shot" + i, name: names[i], createdAt: "", data: setup.currentSettingsSnapshot() })
+            setup.settingsProfiles = list
+            setup.openLoadSettingsDialog()
+            setup._loadProfileSelectedId = "shot1"
+        }
+    }
+
     function _show() {
         if (page === "settings") {
             shell.requestNavigate(4)
@@ -104,6 +128,10 @@ Window {
             shell.resetToDefaults()
             shell.requestNavigate(1)
             _showRanges()
+        } else if (page.indexOf("setup-") === 0) {
+            shell.resetToDefaults()
+            shell.requestNavigate(1)
+            _showDialog()
         } else if (_solveView) {
             shell.resetToDefaults()
         }
@@ -165,7 +193,8 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, solve-idle, solve or solve-done"),
+  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, setup-save-range, setup-import, "
+                                                          "setup-load-profile, solve-idle, solve or solve-done"),
                     QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});
