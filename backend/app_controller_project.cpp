@@ -251,9 +251,9 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
     const std::optional<QString> badKey = project_check::findTypeError(root);
     if (badKey) return fail(tr("Invalid project file: \"%1\" has the wrong type").arg(*badKey));
 
-    // A solve still running would later replace what is loaded here.
-    m_session.cancel();
-    ++m_currentRunId;
+    // A solve still running (or about to start) would later replace what is
+    // loaded here.
+    abandonCurrentRun();
     m_session.clear_result();
     resetResultFigures();
     m_resultsReclaimableMemoryBytes = 0;
