@@ -151,7 +151,8 @@ TEST_F(ProjectFileTest, SavedProjectAnswersTheSameQueriesWithoutASolvedGame) {
   const QString c2 = combo.value("c2").toString();
   EXPECT_EQ(canonical(fresh.nodePocketActionEvs(0, "OOP", " " + c2.toLower(), c1.toUpper())),
             canonical(combo.value("actionEvs")));
-  EXPECT_TRUE(fresh.nodePocketActionEvs(0, "IP", c1, c2).isEmpty());
+  // The cached combos answer whichever seat is asked for.
+  EXPECT_EQ(canonical(fresh.nodePocketActionEvs(0, "IP", c1, c2)), canonical(combo.value("actionEvs")));
 
   const QVariantList freshLocks = fresh.nodeLocks(0);
   ASSERT_EQ(freshLocks.size(), 1);
@@ -222,20 +223,11 @@ TEST_F(ProjectFileTest, DamagedFilesAreRefusedAndChangeNothing) {
     edit(root);
     return QJsonDocument(root).toJson();
   };
-  const auto withResults = [&](const std::function<void(QJsonObject&)>& edit) {
-    return withRoot([&](QJsonObject& root) {
-      QJsonObject results = root.value("results").toObject();
-      edit(results);
-      root.insert("results", results);
-    });
-  };
-
   struct Case {
     const char* name;
     QByteArray text;
     QString error;
   };
-  const QString typeError = "Invalid project file: \"%1\" has the wrong type";
   const Case cases[] = {
       {"truncated", goodText.left(goodText.size() / 2), "Invalid JSON"},
       {"empty", QByteArray(), "Invalid JSON"},
@@ -248,30 +240,6 @@ TEST_F(ProjectFileTest, DamagedFilesAreRefusedAndChangeNothing) {
       {"no format", withRoot([](QJsonObject& r) { r.remove("format"); }), "Unrecognized project format"},
       {"version 2", withRoot([](QJsonObject& r) { r.insert("version", 2); }), "Unsupported project version"},
       {"version 0.6", withRoot([](QJsonObject& r) { r.insert("version", 0.6); }), "Unsupported project version"},
-      {"results not an object", withRoot([](QJsonObject& r) { r.insert("results", QJsonArray{1, 2}); }),
-       typeError.arg("results")},
-      {"hasResults as text", withRoot([](QJsonObject& r) { r.insert("hasResults", "yes"); }),
-       typeError.arg("hasResults")},
-      {"iterations as text", withResults([](QJsonObject& r) { r.insert("resultIterations", "abc"); }),
-       typeError.arg("results.resultIterations")},
-      {"node actions not lists",
-       withResults([](QJsonObject& r) { r.insert("treeNodeActions", QJsonArray{1, 2}); }),
-       typeError.arg("results.treeNodeActions[0]")},
-      {"locks not a list", withRoot([](QJsonObject& r) { r.insert("nodeLocks", QJsonObject()); }),
-       typeError.arg("nodeLocks")},
-      {"lock probability as text",
-       withRoot([](QJsonObject& r) {
-         r.insert("nodeLocks", QJsonArray{QJsonObject{{"nodeIndex", 0}, {"hand", "AA"}, {"actionIndex", 0},
-                                                       {"actionProb", "nan"}}});
-       }),
-       typeError.arg("nodeLocks[0].actionProb")},
-      {"cache data of the wrong kind",
-       withRoot([](QJsonObject& r) {
-         QJsonObject caches = r.value("nodeCaches").toObject();
-         caches.insert("handCombosByNode", QJsonArray{QJsonObject{{"nodeIndex", 0}, {"data", "x"}}});
-         r.insert("nodeCaches", caches);
-       }),
-       typeError.arg("nodeCaches.handCombosByNode[0].data")},
   };
   for (const Case& bad : cases) {
     writeFile(path("bad.velmoraproj"), bad.text);
@@ -332,6 +300,143 @@ TEST_F(ProjectFileTest, DamagedFilesAreRefusedAndChangeNothing) {
     const QVariantMap m = lock.toMap();
     EXPECT_TRUE(m.value("hand").toString() == "QQ" || m.value("hand").toString() == "TT");
     EXPECT_DOUBLE_EQ(m.value("actionProb").toDouble(), 1.0);  // 1.7 clamped; missing reads 1.0
+  }
+}
+
+// Inner values of the wrong type are read with the variant conversions and
+// never fail a load; values that would break a page or a solve are tamed.
+TEST_F(ProjectFileTest, WrongTypesAreReadAndAbsurdValuesTamed) {
+  const QJsonObject good = saveSolved("typed.velmoraproj");
+  const int nodes = solved->treeNodeCount();
+  ASSERT_GE(nodes, 3);
+  const auto load = [&](AppController& c, QJsonObject root) {
+    writeFile(path("typed.velmoraproj"), QJsonDocument(root).toJson());
+    const QVariantMap r = c.loadProject(url(path("typed.velmoraproj")));
+    EXPECT_TRUE(r.value("ok").toBool()) << r.value("error").toString().toStdString();
+    return r;
+  };
+  const auto edited = [&](const char* key, const std::function<void(QJsonObject&)>& edit) {
+    QJsonObject root = good;
+    QJsonObject inner = root.value(key).toObject();
+    edit(inner);
+    root.insert(key, inner);
+    return root;
+  };
+
+  {  // Texts where numbers and flags belong read as Qt converts them.
+    QJsonObject root = edited("results", [](QJsonObject& r) {
+      r.insert("resultIterations", "200");
+      r.insert("resultStartingPot", true);
+      r.insert("resultEvIp", QJsonArray{1});
+    });
+    root.insert("hasResults", "true");
+    AppController c;
+    EXPECT_TRUE(load(c, root).value("hasResults").toBool());
+    EXPECT_EQ(c.resultIterations(), 200);
+    EXPECT_EQ(c.resultStartingPot(), 1);
+    EXPECT_EQ(c.resultEvIp(), 0.0);
+    EXPECT_EQ(c.treeNodeCount(), nodes);
+  }
+  {  // Negative counts read as 0; absurd and infinite figures as no value.
+    QJsonObject root = edited("results", [](QJsonObject& r) {
+      r.insert("resultIterations", -5);
+      r.insert("resultStartingPot", 1e300);
+      r.insert("resultExploitability", 1e308);
+      r.insert("resultEvOop", -2e12);
+      QJsonArray roots = r.value("rootActions").toArray();
+      QJsonObject first = roots[0].toObject();
+      first.insert("frequency", 7);
+      roots[0] = first;
+      r.insert("rootActions", roots);
+      QJsonArray metas = r.value("treeNodeMeta").toArray();
+      QJsonObject meta = metas[0].toObject();
+      meta.insert("pot", -40);
+      metas[0] = meta;
+      r.insert("treeNodeMeta", metas);
+    });
+    AppController c;
+    load(c, root);
+    EXPECT_EQ(c.resultIterations(), 0);
+    EXPECT_EQ(c.resultStartingPot(), 0);
+    EXPECT_TRUE(std::isnan(c.resultExploitability()));
+    EXPECT_TRUE(std::isnan(c.resultEvOop()));
+    EXPECT_DOUBLE_EQ(c.rootActions()[0].toMap().value("frequency").toDouble(), 1.0);
+    EXPECT_EQ(c.nodeMeta(0).value("pot").toInt(), 0);
+  }
+  {  // A child index outside the tree, or pointing back up, drops that node's data.
+    const int last = nodes - 1;
+    QJsonObject root = edited("results", [&](QJsonObject& r) {
+      QJsonArray tables = r.value("treeNodeActions").toArray();
+      QJsonArray rootActions = tables[0].toArray();
+      QJsonObject first = rootActions[0].toObject();
+      first.insert("childIndex", 99999999);
+      rootActions[0] = first;
+      tables[0] = rootActions;
+      r.insert("treeNodeActions", tables);
+    });
+    AppController c;
+    load(c, root);
+    EXPECT_TRUE(c.nodeActions(0).isEmpty());
+    EXPECT_FALSE(c.nodeMeta(0).value("hasChildren").toBool());
+    EXPECT_TRUE(c.nodeHandStrategy(0).isEmpty());
+    EXPECT_TRUE(c.nodeHandCombos(0).isEmpty());
+    EXPECT_TRUE(c.nodeActionStats(0).isEmpty());
+    EXPECT_TRUE(c.nodeHandBuckets(0).isEmpty());
+    EXPECT_EQ(c.nodeActions(last).size(), solved->nodeActions(last).size());  // the rest stays
+
+    for (int bad : {-7, 0}) {
+      int parent = -1;
+      for (int i = 1; i < nodes && parent < 0; ++i) {
+        if (!solved->nodeActions(i).isEmpty()) parent = i;
+      }
+      ASSERT_GT(parent, 0);
+      QJsonObject loop = edited("results", [&](QJsonObject& r) {
+        QJsonArray tables = r.value("treeNodeActions").toArray();
+        QJsonArray actions = tables[parent].toArray();
+        QJsonObject a = actions[0].toObject();
+        a.insert("childIndex", bad);
+        actions[0] = a;
+        tables[parent] = actions;
+        r.insert("treeNodeActions", tables);
+      });
+      AppController d;
+      load(d, loop);
+      EXPECT_TRUE(d.nodeActions(parent).isEmpty()) << bad;
+      EXPECT_EQ(d.nodeActions(0).size(), solved->nodeActions(0).size()) << bad;
+    }
+  }
+  {  // Damaged containers read as empty ones; a damaged lock is dropped.
+    QJsonObject root = good;
+    root.insert("results", QJsonArray{1, 2});
+    root.insert("nodeLocks", QJsonArray{QJsonObject{{"nodeIndex", 0}, {"hand", "AA"}, {"actionIndex", 0},
+                                                    {"actionProb", "nan"}},
+                                        QJsonObject{{"nodeIndex", 0}, {"hand", "KK"}, {"actionIndex", "1"}}});
+    QJsonObject caches = root.value("nodeCaches").toObject();
+    caches.insert("handCombosByNode", QJsonArray{QJsonObject{{"nodeIndex", 0}, {"data", "x"}},
+                                                 QJsonObject{{"nodeIndex", 1}, {"data", QJsonArray{3, "y"}}}});
+    root.insert("nodeCaches", caches);
+    AppController c;
+    load(c, root);
+    EXPECT_EQ(c.treeNodeCount(), 0);
+    EXPECT_EQ(c.resultIterations(), 0);
+    EXPECT_TRUE(c.nodeHandCombos(0).isEmpty());
+    EXPECT_TRUE(c.nodeHandCombos(1).isEmpty());
+    const QVariantList locks = c.nodeLocks(0);
+    ASSERT_EQ(locks.size(), 1);
+    EXPECT_EQ(locks[0].toMap().value("hand").toString(), "KK");
+  }
+  {  // A negative thread count never reaches a solve: the re-solve runs.
+    QJsonObject root = edited("lastUiCfg", [](QJsonObject& cfg) {
+      cfg.insert("thread_count", -5);
+      cfg.insert("max_iterations", "30");
+      cfg.insert("rake_percent", 1e308);
+    });
+    AppController c;
+    load(c, root);
+    c.reSolveWithNodeLocks();
+    ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+    EXPECT_EQ(c.statusText(), "Done");
+    EXPECT_EQ(c.resultIterations(), 30);
   }
 }
 

@@ -159,12 +159,15 @@ TEST_F(ResultQueryTest, CombosAreSortedAndTheirEvsAgree) {
     ASSERT_EQ(pocket.size(), actionCount);
     for (int a = 0; a < actionCount; ++a) EXPECT_NEAR(pocket[a].toDouble(), evs[a].toDouble(), 1e-6);
   }
-  // Bad cards and the wrong seat give empty answers, never an exception.
+  // Bad cards give empty answers, never an exception.
   EXPECT_TRUE(c.nodePocketActionEvs(0, "OOP", "Zz", "Ad").isEmpty());
   EXPECT_TRUE(c.nodePocketActionEvs(0, "OOP", "A", "").isEmpty());
+  // The seat that does not act here is answered from the node's combos.
   const QVariantMap first = combos[0].toMap();
-  EXPECT_TRUE(
-      c.nodePocketActionEvs(0, "IP", first.value("c1").toString(), first.value("c2").toString()).isEmpty());
+  const QVariantList other =
+      c.nodePocketActionEvs(0, "IP", first.value("c1").toString(), first.value("c2").toString());
+  EXPECT_EQ(other, first.value("actionEvs").toList());
+  EXPECT_FALSE(other.isEmpty());
 }
 
 TEST_F(ResultQueryTest, BucketsFollowTheFixedOrderAndCarryADisplayName) {

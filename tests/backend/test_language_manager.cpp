@@ -196,16 +196,22 @@ TEST_F(LanguageManagerTest, EngineGetsTheUiLanguageAndRetranslatesBindings) {
   const QString english = object->property("line").toString();
   ASSERT_EQ(english, kSource);
 
+  // The engine is told the language alone, as BCP 47 writes it.
   manager.setLanguage("pt_BR");
-  EXPECT_EQ(engine.uiLanguage(), "pt-BR");
+  EXPECT_EQ(engine.uiLanguage(), "pt");
   const QString portuguese = object->property("line").toString();
   EXPECT_NE(portuguese, english);
 
   manager.setLanguage("de");
-  EXPECT_EQ(engine.uiLanguage(), "de-DE");
+  EXPECT_EQ(engine.uiLanguage(), "de");
   const QString german = object->property("line").toString();
   EXPECT_NE(german, english);
   EXPECT_NE(german, portuguese);
+  manager.setLanguage("en");
+  EXPECT_EQ(engine.uiLanguage(), "en");
+  manager.setLanguage("system");
+  EXPECT_EQ(engine.uiLanguage(), QLocale::system().bcp47Name());
+  EXPECT_FALSE(engine.uiLanguage().contains('_'));
 }
 
 TEST(LanguageManagerSystem, SpanishSystemStartsInSpanishUnderSystemDefault) {
