@@ -2,6 +2,7 @@
 // consistency between the queries, the caches and their emptying.
 #include <QJsonDocument>
 #include <QSet>
+#include <QTranslator>
 
 #include <cmath>
 #include <memory>
@@ -193,6 +194,28 @@ TEST_F(ResultQueryTest, BucketsFollowTheFixedOrderAndCarryADisplayName) {
   QStringList names;
   for (const QVariant& item : buckets) names << item.toMap().value("name").toString();
   EXPECT_TRUE(names.contains("set"));
+
+  // In German the display names follow the catalogue; the names stay.
+  QTranslator german;
+  ASSERT_TRUE(german.load(":/Velmora/i18n/velmora_de.qm"));
+  QCoreApplication::installTranslator(&german);
+  const QVariantList translated = c.nodeHandBuckets(0);
+  QCoreApplication::removeTranslator(&german);
+  ASSERT_EQ(translated.size(), buckets.size());
+  for (const QVariant& item : translated) {
+    const QVariantMap b = item.toMap();
+    const QString name = b.value("name").toString();
+    EXPECT_TRUE(names.contains(name));
+    EXPECT_EQ(b.value("displayName").toString(), german.translate("HandBuckets", name.toUtf8().constData()));
+    if (name == "set") {
+      EXPECT_EQ(b.value("displayName").toString(), "Set");
+    }
+  }
+  int changed = 0;
+  for (int i = 0; i < translated.size(); ++i) {
+    if (translated[i].toMap().value("displayName") != buckets[i].toMap().value("displayName")) ++changed;
+  }
+  EXPECT_GT(changed, 0);
 }
 
 TEST_F(ResultQueryTest, SeatCombosReadTheChosenSeat) {

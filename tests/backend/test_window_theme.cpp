@@ -13,9 +13,14 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QWindow>
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -215,12 +220,8 @@ class MainWindowTest : public ::testing::Test {
   QObject* shell_ = nullptr;
 };
 
-TEST_F(MainWindowTest, StartsAtTheShellsInitialWidth) {
+TEST_F(MainWindowTest, TitleColourFlagsAndController) {
   EXPECT_EQ(shell_->property("projectRecommendedWidth").toInt(), 1540);
-  EXPECT_EQ(window_->width(), 1540);
-  EXPECT_EQ(window_->minimumWidth(), 1540);
-  EXPECT_EQ(window_->height(), 1200);
-  EXPECT_EQ(window_->minimumHeight(), 700);
   EXPECT_EQ(window_->title(), "Caldirune");
   EXPECT_EQ(root_->property("color").value<QColor>(), QColor("#080B12"));
   EXPECT_TRUE(window_->flags().testFlag(Qt::WindowCloseButtonHint));
@@ -228,15 +229,87 @@ TEST_F(MainWindowTest, StartsAtTheShellsInitialWidth) {
   EXPECT_EQ(shell_->property("controller").value<QObject*>(), &controllerStandIn_);
 }
 
-TEST_F(MainWindowTest, SizeFollowsTheRecommendedWidth) {
-  struct Case {
-    int recommended, width, minimumWidth;
-  };
-  for (const Case& c : {Case{1400, 1540, 1400}, Case{1800, 1800, 1800}, Case{900, 1540, 1100}}) {
+// The window's sizes on screens of several sizes: the test runs itself again
+// on an offscreen screen of each size (VELMORA_WINDOW_SCREEN names it).
+constexpr char kScreenVar[] = "VELMORA_WINDOW_SCREEN";
+
+struct SizeCase {
+  int recommended, width, minimumWidth;
+};
+
+TEST_F(MainWindowTest, SizesOnTheScreenGiven) {
+  const QByteArray screen = qgetenv(kScreenVar);
+  if (screen.isEmpty()) GTEST_SKIP() << "runs inside WindowFitsTheScreen";
+  std::vector<SizeCase> cases;
+  int height = 0;
+  int minimumHeight = 700;
+  if (screen == "2560x1600") {  // room for everything: the launch sizes
+    cases = {{1540, 1540, 1540}, {1400, 1540, 1400}, {1800, 1800, 1800}, {900, 1540, 1100}};
+    height = 1200;
+  } else if (screen == "1366x768") {
+    cases = {{1540, 1366, 1366}, {1400, 1366, 1366}, {1800, 1366, 1366}, {900, 1366, 1100}};
+    height = 768;
+  } else if (screen == "1280x800") {
+    cases = {{1540, 1280, 1280}, {900, 1280, 1100}};
+    height = 800;
+  } else if (screen == "1024x600") {
+    cases = {{1540, 1024, 1024}, {900, 1024, 1024}};
+    height = 600;
+    minimumHeight = 600;
+  }
+  ASSERT_FALSE(cases.empty()) << screen.constData();
+  for (const SizeCase& c : cases) {
     recommend(c.recommended);
     EXPECT_EQ(window_->width(), c.width) << c.recommended;
     EXPECT_EQ(window_->minimumWidth(), c.minimumWidth) << c.recommended;
-    EXPECT_EQ(window_->height(), 1200);
+    EXPECT_EQ(window_->height(), height);
+    EXPECT_EQ(window_->minimumHeight(), minimumHeight);
+  }
+
+  // What does not fit scrolls: the Setup page at its recommended width, and
+  // every page below the least size; Home fits wherever the least size does.
+  QObject* scroller = root_->findChild<QObject*>("windowScroller");
+  QObject* bar = root_->findChild<QObject*>("windowScrollBarH");
+  ASSERT_NE(scroller, nullptr);
+  ASSERT_NE(bar, nullptr);
+  const auto contentWidth = [&] { return scroller->property("contentWidth").toDouble(); };
+  const double viewWidth = scroller->property("width").toDouble();
+  recommend(1700);
+  shell_->setProperty("navIndex", 1);
+  EXPECT_EQ(contentWidth(), std::max(1700.0, viewWidth));
+  EXPECT_EQ(bar->property("visible").toBool(), viewWidth < 1700);
+  EXPECT_EQ(shell_->property("width").toDouble(), contentWidth());
+  shell_->setProperty("navIndex", 0);
+  EXPECT_EQ(contentWidth(), std::max(1100.0, viewWidth));
+  EXPECT_EQ(bar->property("visible").toBool(), viewWidth < 1100);
+  EXPECT_GE(scroller->property("contentHeight").toDouble(), 700.0);
+  EXPECT_EQ(shell_->property("height").toDouble(), scroller->property("contentHeight").toDouble());
+}
+
+TEST(MainWindowScreens, WindowFitsTheScreen) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  for (const char* screen : {"2560x1600", "1366x768", "1280x800", "1024x600"}) {
+    const QStringList size = QString::fromLatin1(screen).split('x');
+    const QString config = dir.filePath(QStringLiteral("screen-%1.json").arg(screen));
+    QFile file(config);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral(R"({"screens": [{"name": "S", "x": 0, "y": 0, "width": %1, "height": %2,)"
+                              R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                   .arg(size[0], size[1])
+                   .toUtf8());
+    file.close();
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
+    env.insert(kScreenVar, screen);
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=MainWindowTest.SizesOnTheScreenGiven"});
+    ASSERT_TRUE(child.waitForStarted(10000));
+    ASSERT_TRUE(child.waitForFinished(60000)) << screen;
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << screen;
+    EXPECT_EQ(child.exitCode(), 0) << screen;
   }
 }
 

@@ -128,7 +128,8 @@ Item {
             tryCompare(shell, "canSolve", true, 15000)
             appController.startSolveWithConfig(shell._solveMemCfg())
             tryCompare(appController, "statusText", "Done", 30000)
-            tryCompare(findChild(home, "day-" + today), "solves", before + 1)
+            // The grid rebuilds its cells when it reloads: look the cell up anew.
+            tryVerify(function() { return findChild(home, "day-" + today).solves === before + 1 }, 10000)
         }
 
         function test_save_and_open_round_trip() {
@@ -201,6 +202,131 @@ Item {
             home._saveProjectTo(good)
             home._openProjectFrom(good)
             compare(line.visible, false)
+        }
+
+        // ---- the save dialog, used as the user uses it ----
+
+        function scratchPath() { return decodeURIComponent(String(scratchDirUrl).substring(7)) }
+
+        function openSaveDialog() {
+            var dialog = findChild(home, "saveProjectDialog")
+            mouseClick(findChild(home, "heroSaveButton"))
+            tryCompare(dialog, "opened", true)
+            dialog.setFolderUrl(scratchDirUrl)
+            return dialog
+        }
+
+        function typeText(text) {
+            for (var i = 0; i < text.length; ++i)
+                keyClick(text.charAt(i))
+        }
+
+        function savedProject(name) {
+            var read = appController.readTextFile(scratchDirUrl + "/" + encodeURIComponent(name))
+            return read.ok ? JSON.parse(read.text) : null
+        }
+
+        function test_save_dialog_saves_a_typed_name_to_disk() {
+            shell.resetToDefaults()
+            shell.boardText = "AsKsQs"
+            var dialog = openSaveDialog()
+            var field = findChild(dialog.contentItem, "fileNameField")
+            var save = findChild(dialog.contentItem, "saveDialogSaveButton")
+            compare(save.text, "Save", "a save dialog, not an open dialog")
+            compare(save.enabled, false, "nothing to save without a name")
+            mouseClick(field)
+            typeText("typed project")
+            compare(save.enabled, true)
+            mouseClick(save)
+            tryCompare(dialog, "visible", false)
+            var doc = savedProject("typed project.velmoraproj")
+            verify(doc, "the project suffix is added to a name without one")
+            compare(doc.format, "velmora_project")
+            compare(doc.project.boardText, "AsKsQs")
+            compare(findChild(home, "projectErrorText").visible, false)
+
+            // The same name again: nothing is replaced before a second, explicit click.
+            shell.boardText = "2c3d4h"
+            dialog = openSaveDialog()
+            field.text = "typed project"
+            var warning = findChild(dialog.contentItem, "replaceWarning")
+            tryCompare(dialog, "targetExists", true)
+            mouseClick(save)
+            compare(warning.visible, true)
+            compare(save.text, "Replace")
+            compare(savedProject("typed project.velmoraproj").project.boardText, "AsKsQs")
+            mouseClick(save)
+            tryCompare(dialog, "visible", false)
+            compare(savedProject("typed project.velmoraproj").project.boardText, "2c3d4h")
+        }
+
+        function test_save_dialog_names_data() {
+            return [
+                { tag: "project type", typed: "alpha", filter: 0, file: "alpha.velmoraproj" },
+                { tag: "JSON type", typed: "beta", filter: 1, file: "beta.json" },
+                { tag: "all files", typed: "gamma", filter: 2, file: "gamma.velmoraproj" },
+                { tag: "own suffix kept", typed: "delta.proj", filter: 0, file: "delta.proj" },
+                { tag: "absolute path", typed: "ABS/epsilon", filter: 0, file: "epsilon.velmoraproj" }
+            ]
+        }
+
+        function test_save_dialog_names(data) {
+            shell.resetToDefaults()
+            var dialog = openSaveDialog()
+            dialog.setFolderUrl("file:///")
+            findChild(dialog.contentItem, "fileTypeBox").currentIndex = data.filter
+            var field = findChild(dialog.contentItem, "fileNameField")
+            field.text = data.typed.replace("ABS", scratchPath())
+            if (data.typed.indexOf("ABS") !== 0)
+                dialog.setFolderUrl(scratchDirUrl)
+            mouseClick(findChild(dialog.contentItem, "saveDialogSaveButton"))
+            tryCompare(dialog, "visible", false)
+            verify(savedProject(data.file), data.file)
+        }
+
+        function test_save_dialog_cancel_writes_nothing() {
+            var dialog = openSaveDialog()
+            findChild(dialog.contentItem, "fileNameField").text = "cancelled"
+            mouseClick(findChild(dialog.contentItem, "saveDialogCancelButton"))
+            tryCompare(dialog, "visible", false)
+            compare(savedProject("cancelled.velmoraproj"), null)
+        }
+
+        function test_failed_save_shows_the_path_as_plain_text() {
+            ignoreWarning(/saveProject/)
+            ignoreWarning(/Save failed:/)
+            var dialog = openSaveDialog()
+            dialog.folder = scratchPath() + "/no such folder"
+            findChild(dialog.contentItem, "fileNameField").text = "<b>x</b>"
+            mouseClick(findChild(dialog.contentItem, "saveDialogSaveButton"))
+            var line = findChild(home, "projectErrorText")
+            tryCompare(line, "visible", true)
+            compare(line.textFormat, Text.PlainText)
+            verify(line.text.indexOf("no such folder/<b>x</b>.velmoraproj") > 0, line.text)
+        }
+
+        // Every text of the home and settings pages and the top bar, the open
+        // save dialog's included, shows plain text.
+        function test_texts_are_plain() {
+            var dialog = openSaveDialog()
+            findChild(dialog.contentItem, "fileNameField").text = "<i>name</i>"
+            var roots = [home, findChild(shell, "settingsPage"), findChild(shell, "topbar"), dialog.contentItem]
+            var seen = 0
+            function walk(item) {
+                if (!item || item.placeholderText !== undefined)
+                    return
+                if (item.textFormat !== undefined && item.text !== undefined) {
+                    ++seen
+                    compare(item.textFormat, Text.PlainText, (item.objectName || "text") + " \"" + item.text + "\"")
+                }
+                var kids = item.children || []
+                for (var i = 0; i < kids.length; ++i)
+                    walk(kids[i])
+            }
+            for (var r = 0; r < roots.length; ++r)
+                walk(roots[r])
+            verify(seen > 50, "texts walked: " + seen)
+            dialog.close()
         }
 
         function test_loaded_project_with_a_mistyped_key_applies_the_rest() {
