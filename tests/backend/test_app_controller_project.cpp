@@ -13,6 +13,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -308,136 +309,74 @@ TEST_F(ProjectFileTest, DamagedFilesAreRefusedAndChangeNothing) {
 TEST_F(ProjectFileTest, WrongTypesAreReadAndAbsurdValuesTamed) {
   const QJsonObject good = saveSolved("typed.velmoraproj");
   const int nodes = solved->treeNodeCount();
-  ASSERT_GE(nodes, 3);
-  const auto load = [&](AppController& c, QJsonObject root) {
+  const auto load = [&](AppController& c, const QJsonObject& root) {
     writeFile(path("typed.velmoraproj"), QJsonDocument(root).toJson());
     const QVariantMap r = c.loadProject(url(path("typed.velmoraproj")));
     EXPECT_TRUE(r.value("ok").toBool()) << r.value("error").toString().toStdString();
     return r;
   };
-  const auto edited = [&](const char* key, const std::function<void(QJsonObject&)>& edit) {
+  // The saved file with one value of "results" (or of `section`) replaced.
+  const auto with = [&](const char* key, const QJsonValue& value, const char* section = "results") {
     QJsonObject root = good;
-    QJsonObject inner = root.value(key).toObject();
-    edit(inner);
-    root.insert(key, inner);
+    QJsonObject inner = root.value(section).toObject();
+    inner.insert(key, value);
+    root.insert(section, inner);
     return root;
   };
+  // The node action table with the first action of `node` leading to `child`.
+  const auto childAt = [&](int node, int child) {
+    QJsonArray tables = good.value("results").toObject().value("treeNodeActions").toArray();
+    QJsonArray actions = tables[node].toArray();
+    QJsonObject first = actions[0].toObject();
+    first.insert("childIndex", child);
+    actions[0] = first;
+    tables[node] = actions;
+    return with("treeNodeActions", tables);
+  };
 
-  {  // Texts where numbers and flags belong read as Qt converts them.
-    QJsonObject root = edited("results", [](QJsonObject& r) {
-      r.insert("resultIterations", "200");
-      r.insert("resultStartingPot", true);
-      r.insert("resultEvIp", QJsonArray{1});
-    });
-    root.insert("hasResults", "true");
-    AppController c;
-    EXPECT_TRUE(load(c, root).value("hasResults").toBool());
-    EXPECT_EQ(c.resultIterations(), 200);
-    EXPECT_EQ(c.resultStartingPot(), 1);
-    EXPECT_EQ(c.resultEvIp(), 0.0);
-    EXPECT_EQ(c.treeNodeCount(), nodes);
-  }
-  {  // Negative counts read as 0; absurd and infinite figures as no value.
-    QJsonObject root = edited("results", [](QJsonObject& r) {
-      r.insert("resultIterations", -5);
-      r.insert("resultStartingPot", 1e300);
-      r.insert("resultExploitability", 1e308);
-      r.insert("resultEvOop", -2e12);
-      QJsonArray roots = r.value("rootActions").toArray();
-      QJsonObject first = roots[0].toObject();
-      first.insert("frequency", 7);
-      roots[0] = first;
-      r.insert("rootActions", roots);
-      QJsonArray metas = r.value("treeNodeMeta").toArray();
-      QJsonObject meta = metas[0].toObject();
-      meta.insert("pot", -40);
-      metas[0] = meta;
-      r.insert("treeNodeMeta", metas);
-    });
-    AppController c;
-    load(c, root);
-    EXPECT_EQ(c.resultIterations(), 0);
-    EXPECT_EQ(c.resultStartingPot(), 0);
-    EXPECT_TRUE(std::isnan(c.resultExploitability()));
-    EXPECT_TRUE(std::isnan(c.resultEvOop()));
-    EXPECT_DOUBLE_EQ(c.rootActions()[0].toMap().value("frequency").toDouble(), 1.0);
-    EXPECT_EQ(c.nodeMeta(0).value("pot").toInt(), 0);
-  }
-  {  // A child index outside the tree, or pointing back up, drops that node's data.
-    const int last = nodes - 1;
-    QJsonObject root = edited("results", [&](QJsonObject& r) {
-      QJsonArray tables = r.value("treeNodeActions").toArray();
-      QJsonArray rootActions = tables[0].toArray();
-      QJsonObject first = rootActions[0].toObject();
-      first.insert("childIndex", 99999999);
-      rootActions[0] = first;
-      tables[0] = rootActions;
-      r.insert("treeNodeActions", tables);
-    });
-    AppController c;
-    load(c, root);
-    EXPECT_TRUE(c.nodeActions(0).isEmpty());
-    EXPECT_FALSE(c.nodeMeta(0).value("hasChildren").toBool());
-    EXPECT_TRUE(c.nodeHandStrategy(0).isEmpty());
-    EXPECT_TRUE(c.nodeHandCombos(0).isEmpty());
-    EXPECT_TRUE(c.nodeActionStats(0).isEmpty());
-    EXPECT_TRUE(c.nodeHandBuckets(0).isEmpty());
-    EXPECT_EQ(c.nodeActions(last).size(), solved->nodeActions(last).size());  // the rest stays
+  QJsonObject root = with("resultIterations", "200");
+  root.insert("hasResults", "true");
+  AppController text;
+  EXPECT_TRUE(load(text, root).value("hasResults").toBool());
+  EXPECT_EQ(text.resultIterations(), 200);
+  EXPECT_EQ(text.treeNodeCount(), nodes);
 
-    for (int bad : {-7, 0}) {
-      int parent = -1;
-      for (int i = 1; i < nodes && parent < 0; ++i) {
-        if (!solved->nodeActions(i).isEmpty()) parent = i;
-      }
-      ASSERT_GT(parent, 0);
-      QJsonObject loop = edited("results", [&](QJsonObject& r) {
-        QJsonArray tables = r.value("treeNodeActions").toArray();
-        QJsonArray actions = tables[parent].toArray();
-        QJsonObject a = actions[0].toObject();
-        a.insert("childIndex", bad);
-        actions[0] = a;
-        tables[parent] = actions;
-        r.insert("treeNodeActions", tables);
-      });
-      AppController d;
-      load(d, loop);
-      EXPECT_TRUE(d.nodeActions(parent).isEmpty()) << bad;
-      EXPECT_EQ(d.nodeActions(0).size(), solved->nodeActions(0).size()) << bad;
-    }
-  }
-  {  // Damaged containers read as empty ones; a damaged lock is dropped.
-    QJsonObject root = good;
-    root.insert("results", QJsonArray{1, 2});
-    root.insert("nodeLocks", QJsonArray{QJsonObject{{"nodeIndex", 0}, {"hand", "AA"}, {"actionIndex", 0},
-                                                    {"actionProb", "nan"}},
-                                        QJsonObject{{"nodeIndex", 0}, {"hand", "KK"}, {"actionIndex", "1"}}});
-    QJsonObject caches = root.value("nodeCaches").toObject();
-    caches.insert("handCombosByNode", QJsonArray{QJsonObject{{"nodeIndex", 0}, {"data", "x"}},
-                                                 QJsonObject{{"nodeIndex", 1}, {"data", QJsonArray{3, "y"}}}});
-    root.insert("nodeCaches", caches);
+  AppController tamed;
+  load(tamed, with("resultIterations", -5));
+  EXPECT_EQ(tamed.resultIterations(), 0);
+  load(tamed, with("resultExploitability", 1e308));
+  EXPECT_TRUE(std::isnan(tamed.resultExploitability()));
+  load(tamed, with("resultEvOop", QJsonArray{1}));
+  EXPECT_EQ(tamed.resultEvOop(), 0.0);
+  load(tamed, with("rootActions", QJsonArray{QJsonObject{{"name", "Check"}, {"frequency", 7}}}));
+  EXPECT_DOUBLE_EQ(tamed.rootActions()[0].toMap().value("frequency").toDouble(), 1.0);
+
+  // A child index outside the tree, or back up it, drops that node's data.
+  int inner = 1;
+  while (inner < nodes && solved->nodeActions(inner).isEmpty()) ++inner;
+  ASSERT_LT(inner, nodes);
+  for (const auto& [node, child] : {std::pair{0, 99999999}, std::pair{inner, -7}, std::pair{inner, 0}}) {
     AppController c;
-    load(c, root);
-    EXPECT_EQ(c.treeNodeCount(), 0);
-    EXPECT_EQ(c.resultIterations(), 0);
-    EXPECT_TRUE(c.nodeHandCombos(0).isEmpty());
-    EXPECT_TRUE(c.nodeHandCombos(1).isEmpty());
-    const QVariantList locks = c.nodeLocks(0);
-    ASSERT_EQ(locks.size(), 1);
-    EXPECT_EQ(locks[0].toMap().value("hand").toString(), "KK");
+    load(c, childAt(node, child));
+    EXPECT_TRUE(c.nodeActions(node).isEmpty()) << child;
+    EXPECT_FALSE(c.nodeMeta(node).value("hasChildren").toBool());
+    EXPECT_TRUE(c.nodeHandStrategy(node).isEmpty());
+    EXPECT_TRUE(c.nodeHandCombos(node).isEmpty());
+    EXPECT_EQ(c.nodeActions(node == 0 ? inner : 0).size(), solved->nodeActions(node == 0 ? inner : 0).size());
   }
-  {  // A negative thread count never reaches a solve: the re-solve runs.
-    QJsonObject root = edited("lastUiCfg", [](QJsonObject& cfg) {
-      cfg.insert("thread_count", -5);
-      cfg.insert("max_iterations", "30");
-      cfg.insert("rake_percent", 1e308);
-    });
-    AppController c;
-    load(c, root);
-    c.reSolveWithNodeLocks();
-    ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
-    EXPECT_EQ(c.statusText(), "Done");
-    EXPECT_EQ(c.resultIterations(), 30);
-  }
+
+  // Containers of the wrong kind read as empty; a thread count of -5 never
+  // reaches the solver, so the re-solve runs.
+  root = with("thread_count", -5, "lastUiCfg");
+  root.insert("results", QJsonArray{1, 2});
+  root.insert("nodeCaches", QJsonObject{{"handCombosByNode", QJsonArray{QJsonObject{{"nodeIndex", 0}, {"data", "x"}}}}});
+  AppController c;
+  load(c, root);
+  EXPECT_EQ(c.treeNodeCount(), 0);
+  EXPECT_TRUE(c.nodeHandCombos(0).isEmpty());
+  c.reSolveWithNodeLocks();
+  ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+  EXPECT_EQ(c.statusText(), "Done");
 }
 
 TEST_F(ProjectFileTest, LoadingDuringASolveStopsItAndKeepsTheLoadedResult) {

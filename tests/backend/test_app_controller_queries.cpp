@@ -202,20 +202,15 @@ TEST_F(ResultQueryTest, BucketsFollowTheFixedOrderAndCarryADisplayName) {
   const QVariantList translated = c.nodeHandBuckets(0);
   QCoreApplication::removeTranslator(&german);
   ASSERT_EQ(translated.size(), buckets.size());
-  for (const QVariant& item : translated) {
-    const QVariantMap b = item.toMap();
-    const QString name = b.value("name").toString();
-    EXPECT_TRUE(names.contains(name));
-    EXPECT_EQ(b.value("displayName").toString(), german.translate("HandBuckets", name.toUtf8().constData()));
-    if (name == "set") {
+  for (int i = 0; i < translated.size(); ++i) {
+    const QVariantMap b = translated[i].toMap();
+    EXPECT_EQ(b.value("name"), buckets[i].toMap().value("name"));
+    EXPECT_EQ(b.value("displayName").toString(),
+              german.translate("HandBuckets", b.value("name").toString().toUtf8().constData()));
+    if (b.value("name").toString() == "set") {
       EXPECT_EQ(b.value("displayName").toString(), "Set");
     }
   }
-  int changed = 0;
-  for (int i = 0; i < translated.size(); ++i) {
-    if (translated[i].toMap().value("displayName") != buckets[i].toMap().value("displayName")) ++changed;
-  }
-  EXPECT_GT(changed, 0);
 }
 
 TEST_F(ResultQueryTest, SeatCombosReadTheChosenSeat) {

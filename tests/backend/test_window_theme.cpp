@@ -19,7 +19,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -238,83 +240,63 @@ TEST_F(MainWindowTest, TitleColourFlagsAndController) {
 // on an offscreen screen of each size (VELMORA_WINDOW_SCREEN names it).
 constexpr char kScreenVar[] = "VELMORA_WINDOW_SCREEN";
 
-struct SizeCase {
-  int recommended, width, minimumWidth;
-};
-
 TEST_F(MainWindowTest, SizesOnTheScreenGiven) {
   const QByteArray screen = qgetenv(kScreenVar);
   if (screen.isEmpty()) GTEST_SKIP() << "runs inside WindowFitsTheScreen";
-  std::vector<SizeCase> cases;
-  int height = 0;
-  int minimumHeight = 700;
-  if (screen == "2560x1600") {  // room for everything: the launch sizes
-    cases = {{1540, 1540, 1540}, {1400, 1540, 1400}, {1800, 1800, 1800}, {900, 1540, 1100}};
-    height = 1200;
-  } else if (screen == "1366x768") {
-    cases = {{1540, 1366, 1366}, {1400, 1366, 1366}, {1800, 1366, 1366}, {900, 1366, 1100}};
-    height = 768;
-  } else if (screen == "1280x800") {
-    cases = {{1540, 1280, 1280}, {900, 1280, 1100}};
-    height = 800;
-  } else if (screen == "1024x600") {
-    cases = {{1540, 1024, 1024}, {900, 1024, 1024}};
-    height = 600;
-    minimumHeight = 600;
-  }
-  ASSERT_FALSE(cases.empty()) << screen.constData();
-  for (const SizeCase& c : cases) {
+  struct Case {
+    int recommended, width, minimumWidth, height, minimumHeight;
+  };
+  const std::map<QByteArray, std::vector<Case>> cases = {
+      {"2560x1600", {{1540, 1540, 1540, 1200, 700}, {1400, 1540, 1400, 1200, 700}, {1800, 1800, 1800, 1200, 700},
+                     {900, 1540, 1100, 1200, 700}}},
+      {"1366x768", {{1540, 1366, 1366, 768, 700}, {900, 1366, 1100, 768, 700}}},
+      {"1280x800", {{1540, 1280, 1280, 800, 700}, {900, 1280, 1100, 800, 700}}},
+      {"1024x600", {{900, 1024, 1024, 600, 600}}},
+  };
+  ASSERT_TRUE(cases.count(screen)) << screen.constData();
+  for (const Case& c : cases.at(screen)) {
     recommend(c.recommended);
     EXPECT_EQ(window_->width(), c.width) << c.recommended;
     EXPECT_EQ(window_->minimumWidth(), c.minimumWidth) << c.recommended;
-    EXPECT_EQ(window_->height(), height);
-    EXPECT_EQ(window_->minimumHeight(), minimumHeight);
+    EXPECT_EQ(window_->height(), c.height);
+    EXPECT_EQ(window_->minimumHeight(), c.minimumHeight);
   }
 
-  // What does not fit scrolls: the Setup page at its recommended width, and
-  // every page below the least size; Home fits wherever the least size does.
+  // The Setup page gets its recommended width, every other page the least
+  // width; whatever exceeds the window scrolls.
   QObject* scroller = root_->findChild<QObject*>("windowScroller");
   QObject* bar = root_->findChild<QObject*>("windowScrollBarH");
-  ASSERT_NE(scroller, nullptr);
-  ASSERT_NE(bar, nullptr);
-  const auto contentWidth = [&] { return scroller->property("contentWidth").toDouble(); };
-  const double viewWidth = scroller->property("width").toDouble();
+  ASSERT_TRUE(scroller && bar);
+  const double view = scroller->property("width").toDouble();
   recommend(1700);
-  shell_->setProperty("navIndex", 1);
-  EXPECT_EQ(contentWidth(), std::max(1700.0, viewWidth));
-  EXPECT_EQ(bar->property("visible").toBool(), viewWidth < 1700);
-  EXPECT_EQ(shell_->property("width").toDouble(), contentWidth());
-  shell_->setProperty("navIndex", 0);
-  EXPECT_EQ(contentWidth(), std::max(1100.0, viewWidth));
-  EXPECT_EQ(bar->property("visible").toBool(), viewWidth < 1100);
-  EXPECT_GE(scroller->property("contentHeight").toDouble(), 700.0);
-  EXPECT_EQ(shell_->property("height").toDouble(), scroller->property("contentHeight").toDouble());
+  for (const auto& [page, need] : {std::pair{1, 1700.0}, std::pair{0, 1100.0}}) {
+    shell_->setProperty("navIndex", page);
+    EXPECT_EQ(scroller->property("contentWidth").toDouble(), std::max(need, view)) << page;
+    EXPECT_EQ(shell_->property("width").toDouble(), std::max(need, view)) << page;
+    EXPECT_EQ(bar->property("visible").toBool(), view < need) << page;
+  }
 }
 
 TEST(MainWindowScreens, WindowFitsTheScreen) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  for (const char* screen : {"2560x1600", "1366x768", "1280x800", "1024x600"}) {
-    const QStringList size = QString::fromLatin1(screen).split('x');
-    const QString config = dir.filePath(QStringLiteral("screen-%1.json").arg(screen));
-    QFile file(config);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral(R"({"screens": [{"name": "S", "x": 0, "y": 0, "width": %1, "height": %2,)"
-                              R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                   .arg(size[0], size[1])
-                   .toUtf8());
-    file.close();
+  for (const QString screen : {"2560x1600", "1366x768", "1280x800", "1024x600"}) {
+    const QStringList size = screen.split('x');
+    QFile config(dir.filePath(screen + ".json"));
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write(QStringLiteral(R"({"screens": [{"name": "S", "x": 0, "y": 0, "width": %1, "height": %2}]})")
+                     .arg(size[0], size[1]).toUtf8());
+    config.close();
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
+    env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName());
     env.insert(kScreenVar, screen);
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::ForwardedChannels);
     child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=MainWindowTest.SizesOnTheScreenGiven"});
-    ASSERT_TRUE(child.waitForStarted(10000));
-    ASSERT_TRUE(child.waitForFinished(60000)) << screen;
-    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << screen;
-    EXPECT_EQ(child.exitCode(), 0) << screen;
+    ASSERT_TRUE(child.waitForFinished(60000)) << screen.toStdString();
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << screen.toStdString();
+    EXPECT_EQ(child.exitCode(), 0) << screen.toStdString();
   }
 }
 

@@ -206,8 +206,6 @@ Item {
 
         // ---- the save dialog, used as the user uses it ----
 
-        function scratchPath() { return decodeURIComponent(String(scratchDirUrl).substring(7)) }
-
         function openSaveDialog() {
             var dialog = findChild(home, "saveProjectDialog")
             mouseClick(findChild(home, "heroSaveButton"))
@@ -216,9 +214,14 @@ Item {
             return dialog
         }
 
-        function typeText(text) {
-            for (var i = 0; i < text.length; ++i)
-                keyClick(text.charAt(i))
+        function saveAs(name, filter, existing) {
+            var dialog = openSaveDialog()
+            findChild(dialog.contentItem, "fileTypeBox").currentIndex = filter || 0
+            findChild(dialog.contentItem, "fileNameField").text = name
+            if (existing)  // the listing the dialog looks into loads in the background
+                tryCompare(dialog, "targetExists", true)
+            mouseClick(findChild(dialog.contentItem, "saveDialogSaveButton"))
+            return dialog
         }
 
         function savedProject(name) {
@@ -230,73 +233,41 @@ Item {
             shell.resetToDefaults()
             shell.boardText = "AsKsQs"
             var dialog = openSaveDialog()
-            var field = findChild(dialog.contentItem, "fileNameField")
             var save = findChild(dialog.contentItem, "saveDialogSaveButton")
             compare(save.text, "Save", "a save dialog, not an open dialog")
             compare(save.enabled, false, "nothing to save without a name")
-            mouseClick(field)
-            typeText("typed project")
-            compare(save.enabled, true)
+            mouseClick(findChild(dialog.contentItem, "fileNameField"))
+            var typed = "typed project"
+            for (var i = 0; i < typed.length; ++i)
+                keyClick(typed.charAt(i))
             mouseClick(save)
             tryCompare(dialog, "visible", false)
-            var doc = savedProject("typed project.velmoraproj")
-            verify(doc, "the project suffix is added to a name without one")
-            compare(doc.format, "velmora_project")
-            compare(doc.project.boardText, "AsKsQs")
-            compare(findChild(home, "projectErrorText").visible, false)
+            compare(savedProject("typed project.velmoraproj").project.boardText, "AsKsQs")
 
             // The same name again: nothing is replaced before a second, explicit click.
             shell.boardText = "2c3d4h"
-            dialog = openSaveDialog()
-            field.text = "typed project"
-            var warning = findChild(dialog.contentItem, "replaceWarning")
-            tryCompare(dialog, "targetExists", true)
-            mouseClick(save)
-            compare(warning.visible, true)
+            saveAs("typed project", 0, true)
+            compare(findChild(dialog.contentItem, "replaceWarning").visible, true)
             compare(save.text, "Replace")
             compare(savedProject("typed project.velmoraproj").project.boardText, "AsKsQs")
             mouseClick(save)
             tryCompare(dialog, "visible", false)
             compare(savedProject("typed project.velmoraproj").project.boardText, "2c3d4h")
-        }
 
-        function test_save_dialog_names_data() {
-            return [
-                { tag: "project type", typed: "alpha", filter: 0, file: "alpha.velmoraproj" },
-                { tag: "JSON type", typed: "beta", filter: 1, file: "beta.json" },
-                { tag: "all files", typed: "gamma", filter: 2, file: "gamma.velmoraproj" },
-                { tag: "own suffix kept", typed: "delta.proj", filter: 0, file: "delta.proj" },
-                { tag: "absolute path", typed: "ABS/epsilon", filter: 0, file: "epsilon.velmoraproj" }
-            ]
-        }
-
-        function test_save_dialog_names(data) {
-            shell.resetToDefaults()
-            var dialog = openSaveDialog()
-            dialog.setFolderUrl("file:///")
-            findChild(dialog.contentItem, "fileTypeBox").currentIndex = data.filter
-            var field = findChild(dialog.contentItem, "fileNameField")
-            field.text = data.typed.replace("ABS", scratchPath())
-            if (data.typed.indexOf("ABS") !== 0)
-                dialog.setFolderUrl(scratchDirUrl)
-            mouseClick(findChild(dialog.contentItem, "saveDialogSaveButton"))
-            tryCompare(dialog, "visible", false)
-            verify(savedProject(data.file), data.file)
-        }
-
-        function test_save_dialog_cancel_writes_nothing() {
-            var dialog = openSaveDialog()
-            findChild(dialog.contentItem, "fileNameField").text = "cancelled"
-            mouseClick(findChild(dialog.contentItem, "saveDialogCancelButton"))
-            tryCompare(dialog, "visible", false)
-            compare(savedProject("cancelled.velmoraproj"), null)
+            // The chosen type's suffix, or the name's own, or a typed absolute path.
+            saveAs("beta", 1)
+            saveAs("gamma", 2)
+            saveAs("delta.proj")
+            saveAs(decodeURIComponent(String(scratchDirUrl).substring(7)) + "/epsilon")
+            for (var f of ["beta.json", "gamma.velmoraproj", "delta.proj", "epsilon.velmoraproj"])
+                verify(savedProject(f), f)
         }
 
         function test_failed_save_shows_the_path_as_plain_text() {
             ignoreWarning(/saveProject/)
             ignoreWarning(/Save failed:/)
             var dialog = openSaveDialog()
-            dialog.folder = scratchPath() + "/no such folder"
+            dialog.folder = dialog.folder + "/no such folder"
             findChild(dialog.contentItem, "fileNameField").text = "<b>x</b>"
             mouseClick(findChild(dialog.contentItem, "saveDialogSaveButton"))
             var line = findChild(home, "projectErrorText")
@@ -305,12 +276,10 @@ Item {
             verify(line.text.indexOf("no such folder/<b>x</b>.velmoraproj") > 0, line.text)
         }
 
-        // Every text of the home and settings pages and the top bar, the open
-        // save dialog's included, shows plain text.
+        // Every text of the home and settings pages, the top bar and the open
+        // save dialog shows plain text.
         function test_texts_are_plain() {
             var dialog = openSaveDialog()
-            findChild(dialog.contentItem, "fileNameField").text = "<i>name</i>"
-            var roots = [home, findChild(shell, "settingsPage"), findChild(shell, "topbar"), dialog.contentItem]
             var seen = 0
             function walk(item) {
                 if (!item || item.placeholderText !== undefined)
@@ -319,12 +288,10 @@ Item {
                     ++seen
                     compare(item.textFormat, Text.PlainText, (item.objectName || "text") + " \"" + item.text + "\"")
                 }
-                var kids = item.children || []
-                for (var i = 0; i < kids.length; ++i)
-                    walk(kids[i])
+                for (var i = 0; i < item.children.length; ++i)
+                    walk(item.children[i])
             }
-            for (var r = 0; r < roots.length; ++r)
-                walk(roots[r])
+            [home, findChild(shell, "settingsPage"), findChild(shell, "topbar"), dialog.contentItem].forEach(walk)
             verify(seen > 50, "texts walked: " + seen)
             dialog.close()
         }
