@@ -115,11 +115,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Einstellungen laden</translation>
+        <translation>Profil laden</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Einstellungen speichern</translation>
+        <translation>Profil speichern</translation>
     </message>
 </context>
 <context>
@@ -684,6 +684,25 @@
     </message>
 </context>
 <context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>OOP-Range</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>IP-Range</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>
@@ -700,6 +719,259 @@
     <message>
         <source>%1 hands</source>
         <translation>%1 Hände</translation>
+    </message>
+</context>
+<context>
+    <name>RangeLabels</name>
+    <message>
+        <source>No rake</source>
+        <translation>Kein Rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>50NL-Rake</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>100NL-Rake</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>200NL-Rake</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>500NL-Rake</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Fold</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>gegen RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>gegen 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>gegen 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-Call</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Raise callen</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Checken</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>3b callen</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>4b callen</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>3b Cold Call</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb Pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Schwächere Regs</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Tighter Reg</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Looser Reg</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Passiv</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Passiv tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Passiv neutral</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Passiv loose</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Extrem loose</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Loose-aggressiv</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>Standard-LAG</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maniac</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Standard-Ranges</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Populations-Ranges</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Eigene Ranges</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>gegen %1 RFI</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 gegen %2 3bet</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet gegen %2 4bet</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+</context>
+<context>
+    <name>RangeSidebar</name>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Standard-Ranges</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Populations-Ranges</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Eigene Ranges</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Noch keine Ranges.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Standard exportieren…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Population exportieren…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Überschreibungen löschen…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Aktuelle Range speichern…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Range importieren…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Ordner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Auswahl löschen…</translation>
+    </message>
+</context>
+<context>
+    <name>RangeTextField</name>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>z. B. AA, KK, AKs, QQ+ oder 50%</translation>
     </message>
 </context>
 <context>

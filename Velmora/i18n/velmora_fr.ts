@@ -115,11 +115,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Charger réglages</translation>
+        <translation>Charger profil</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Enregistrer réglages</translation>
+        <translation>Enregistrer profil</translation>
     </message>
 </context>
 <context>
@@ -684,6 +684,25 @@
     </message>
 </context>
 <context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>Range OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Range IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Poids</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>
@@ -700,6 +719,259 @@
     <message>
         <source>%1 hands</source>
         <translation>%1 mains</translation>
+    </message>
+</context>
+<context>
+    <name>RangeLabels</name>
+    <message>
+        <source>No rake</source>
+        <translation>Sans rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Suivre</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Coucher</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-suivre</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Suivre la relance</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Checker</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Suivre 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Suivre 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>Cold call de 3b</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Regs plus faibles</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Reg plus serré</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Reg plus large</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Passif</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Passif serré</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Passif neutre</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Passif large</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Très large</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Large agressif</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>LAG standard</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maniaque</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Ranges standard</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Ranges de population</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Ranges perso</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs RFI %1</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs 3bet %2</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs 4bet %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+</context>
+<context>
+    <name>RangeSidebar</name>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Ranges standard</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Ranges de population</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Ranges perso</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Aucune range.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Exporter standard…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Exporter population…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Effacer les remplacements…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Enregistrer la range…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importer une range…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Ajouter un dossier…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Supprimer la sélection…</translation>
+    </message>
+</context>
+<context>
+    <name>RangeTextField</name>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>ex. : AA, KK, AKs, QQ+ ou 50%</translation>
     </message>
 </context>
 <context>

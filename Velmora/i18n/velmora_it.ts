@@ -115,11 +115,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Carica impostazioni</translation>
+        <translation>Carica profilo</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Salva impostazioni</translation>
+        <translation>Salva profilo</translation>
     </message>
 </context>
 <context>
@@ -684,6 +684,25 @@
     </message>
 </context>
 <context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>Range OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Range IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>
@@ -700,6 +719,259 @@
     <message>
         <source>%1 hands</source>
         <translation>%1 mani</translation>
+    </message>
+</context>
+<context>
+    <name>RangeLabels</name>
+    <message>
+        <source>No rake</source>
+        <translation>Senza rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Chiama</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Passa</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-chiama</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Chiama il raise</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Chiama 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Chiama 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>Cold call del 3b</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Reg più deboli</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Reg più tight</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Reg più loose</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Passivo</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Passivo tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Passivo neutro</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Passivo loose</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Estremamente loose</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Loose aggressivo</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>LAG standard</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maniaco</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Range standard</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Range di popolazione</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Range personali</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs RFI di %1</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs 3bet di %2</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs 4bet di %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+</context>
+<context>
+    <name>RangeSidebar</name>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Range standard</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Range di popolazione</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Range personali</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Ancora nessun range.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Sovrascrivi</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Esporta standard…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Esporta popolazione…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Cancella modifiche…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Salva range attuale…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importa range…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Aggiungi cartella…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Elimina selezione…</translation>
+    </message>
+</context>
+<context>
+    <name>RangeTextField</name>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>es. AA, KK, AKs, QQ+ o 50%</translation>
     </message>
 </context>
 <context>

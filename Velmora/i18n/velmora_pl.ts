@@ -115,11 +115,11 @@
     </message>
     <message>
         <source>Load settings</source>
-        <translation>Wczytaj ustawienia</translation>
+        <translation>Wczytaj profil</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation>Zapisz ustawienia</translation>
+        <translation>Zapisz profil</translation>
     </message>
 </context>
 <context>
@@ -684,6 +684,25 @@
     </message>
 </context>
 <context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>Zakres OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Zakres IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Waga</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>
@@ -700,6 +719,259 @@
     <message>
         <source>%1 hands</source>
         <translation>%1 rąk</translation>
+    </message>
+</context>
+<context>
+    <name>RangeLabels</name>
+    <message>
+        <source>No rake</source>
+        <translation>Bez rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Sprawdź</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-sprawdź</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Sprawdź podbicie</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Czek</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Sprawdź 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Sprawdź 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>Cold call 3b</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Słabsi regularzy</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Ciaśniejszy regular</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Luźniejszy regular</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Inne</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Pasywny</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Pasywny tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Pasywny neutralny</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Pasywny luźny</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Skrajnie luźny</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Luźno-agresywny</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>Standardowy LAG</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maniak</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Zakresy standardowe</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Zakresy populacji</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Własne zakresy</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs RFI %1</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs 3bet %2</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs 4bet %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+</context>
+<context>
+    <name>RangeSidebar</name>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Zakresy standardowe</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Zakresy populacji</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Własne zakresy</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Brak zakresów.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Nadpisz</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Eksportuj standard…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Eksportuj populację…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Usuń nadpisania…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Zapisz bieżący zakres…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importuj zakres…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Dodaj folder…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Usuń zaznaczone…</translation>
+    </message>
+</context>
+<context>
+    <name>RangeTextField</name>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>np. AA, KK, AKs, QQ+ lub 50%</translation>
     </message>
 </context>
 <context>

@@ -71,10 +71,6 @@ Item {
             f.text = "1.000"
             keyClick(Qt.Key_Tab)
             compare(page.startingPot, 1000, "1.000 is not committed")
-            f.forceActiveFocus()
-            f.text = "2,000"
-            keyClick(Qt.Key_Tab)
-            compare(page.startingPot, 1000, "2,000 is not committed")
             compare(f.text, "1000")
 
             typeInto("effectiveStackField", "100001", Qt.Key_Tab)
@@ -93,8 +89,6 @@ Item {
             compare(f.text, "5.5")
             f = typeInto("rakePercentField", "5,5", Qt.Key_Tab)
             compare(page.rakePercent, 55, "a comma is never a decimal mark")
-            typeInto("rakePercentField", "2.5", Qt.Key_Return)
-            compare(page.rakePercent, 2.5)
             typeInto("rakePercentField", "1.2345", Qt.Key_Tab)
             compare(page.rakePercent, 1.234, "a fourth decimal is refused")
 
@@ -110,8 +104,6 @@ Item {
             compare(f.text, "0.5")
             page.startingPot = 180
             fuzzyCompare(page.targetExploitabilityAmount(), 0.9, 1e-12)
-            page.startingPot = 0
-            compare(page.targetExploitabilityAmount(), 0)
 
             // A value set elsewhere shows at once in a field without focus.
             page.rakePercent = 7.25
@@ -121,8 +113,6 @@ Item {
         function test_size_texts_are_kept_as_typed() {
             typeInto("oopFlopBetSizesField", "33, 75 ", Qt.Key_Tab)
             compare(page.oopFlopBetSizesText, "33, 75 ")
-            typeInto("ipRiverRaiseSizesField", "2.5x, a", Qt.Key_Return)
-            compare(page.ipRiverRaiseSizesText, "2.5x, a", "sizes are not checked here")
             typeInto("oopFlopBetSizesField", "", Qt.Key_Tab)
             compare(page.oopFlopBetSizesText, "")
             page.oopTurnRaiseSizesText = "60"
@@ -133,7 +123,6 @@ Item {
             compare(page.oopFlopDontDonk, false)
             mouseClick(field("ipFlopAddAllInSwitch"))
             compare(page.ipFlopAddAllIn, true)
-            compare(page.oopFlopAddAllIn, false)
             // The IP card has no "Don't donk" row.
             compare(findChild(findChild(page, "ipSizingCard"), "ipFlopDontDonkSwitch"), null)
             compare(findChild(findChild(page, "ipSizingCard"), "oopFlopDontDonkSwitch"), null)
@@ -145,7 +134,6 @@ Item {
             compare(oop.enabled, false, "disabled while its switch is off")
             compare(oop.text, "12.5")
             mouseClick(field("oopJamThresholdSwitch"))
-            compare(page.oopAddAllInIfJamLtEnabled, true)
             compare(oop.enabled, true)
             compare(page.oopAddAllInIfJamLtPct, 12.5, "switching on keeps the value")
 
@@ -160,9 +148,6 @@ Item {
             typeInto("ipJamThresholdField", "1001", Qt.Key_Tab)
             compare(page.ipAddAllInIfJamLtPct, 100, "1001 is refused; its last accepted prefix stays")
             compare(ip.text, "100")
-            mouseClick(field("ipJamThresholdSwitch"))
-            compare(ip.enabled, false)
-            compare(page.ipAddAllInIfJamLtPct, 100)
         }
     }
 }
