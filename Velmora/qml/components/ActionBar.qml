@@ -297,6 +297,7 @@ Item {
                         Text {
                             objectName: "name"
                             text: root._name(block.record)
+                            textFormat: Text.PlainText
                             font.pixelSize: 11
                             color: root.theme ? root.theme.textMuted : "#8B949E"
                         }

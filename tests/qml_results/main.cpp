@@ -1,0 +1,28 @@
+// Entry point of the Qt Quick Test suite of the results page: every test file
+// gets the real back-end objects (for the tests that solve) in a test
+// settings scope; the others drive the page with MockController.qml.
+#include "tests/qml_shell/shell_test_backend.h"
+
+#include <QLoggingCategory>
+#include <QQmlEngine>
+#include <QSettings>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtQuickTest/quicktest.h>
+
+Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
+
+class Setup : public QObject {
+  Q_OBJECT
+ public slots:
+  void applicationAvailable() {
+    shell_test::prepareApplication(QStringLiteral("CaldiruneResultsTests"));
+    QLoggingCategory::setFilterRules(QStringLiteral("default.info=false"));
+    QSettings().clear();
+    qputenv("QML_IMPORT_PATH", shell_test::moduleImportPath().toLocal8Bit());
+  }
+  void qmlEngineAvailable(QQmlEngine* engine) { shell_test::publishBackend(engine); }
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(qml_results, Setup)
+
+#include "main.moc"
