@@ -84,11 +84,13 @@ unsigned ActionPlan::max_workers_from_env() {
   return hw;
 }
 
-ActionPlan::ActionPlan(const TreeConfig& config, const CardContext* context)
-    : ActionPlan(config, context ? context->board() : Board{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard}, context) {}
+ActionPlan::ActionPlan(const TreeConfig& config, const CardContext* context, const CancelFlag* cancel)
+    : ActionPlan(config, context ? context->board() : Board{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard}, context,
+                 cancel) {}
 
-ActionPlan::ActionPlan(const TreeConfig& config, const Board& board, const CardContext* context)
-    : config_(config), board_(board), context_(context) {
+ActionPlan::ActionPlan(const TreeConfig& config, const Board& board, const CardContext* context,
+                       const CancelFlag* cancel)
+    : config_(config), board_(board), context_(context), cancel_(cancel) {
   // Betting cannot start before a street whose card is already on the board:
   // the tree would wait to deal a card that is never dealt, and those lines
   // would be worth nothing (a flop profile can meet a river board).
@@ -409,6 +411,7 @@ struct SubtreeBuilder {
   const TreeConfig& cfg;
   const Board& board;
   const CardContext* context;
+  const CancelFlag* cancel;
   std::atomic<unsigned>& active;
   unsigned max_workers;
   int max_parallel_depth;
@@ -429,6 +432,7 @@ struct SubtreeBuilder {
   }
 
   void expand(Subtree& sub, std::size_t i, const BuildContext& ctx, int depth) {
+    throw_if_cancelled(cancel);
     std::vector<ChildSpec> specs;
     {
       const PlanNode& node = sub.nodes[i];
@@ -485,14 +489,15 @@ struct SubtreeBuilder {
 // Moves node `local` of `sub` and everything below it to the end of `out`
 // in pre-order, rewriting child references to final indices. Returns the
 // node's final index.
-std::uint64_t emit(Subtree& sub, std::size_t local, std::vector<PlanNode>& out) {
+std::uint64_t emit(Subtree& sub, std::size_t local, std::vector<PlanNode>& out, const CancelFlag* cancel) {
   const std::uint64_t index = out.size();
+  if ((index & 0xFFFF) == 0) throw_if_cancelled(cancel);
   out.push_back(std::move(sub.nodes[local]));
   const std::size_t n = out[index].children.size();
   for (std::size_t k = 0; k < n; ++k) {
     const std::uint64_t ref = out[index].children[k];
-    const std::uint64_t child = (ref & kEmbedded) ? emit(*sub.embedded[ref & ~kEmbedded], 0, out)
-                                                  : emit(sub, static_cast<std::size_t>(ref), out);
+    const std::uint64_t child = (ref & kEmbedded) ? emit(*sub.embedded[ref & ~kEmbedded], 0, out, cancel)
+                                                  : emit(sub, static_cast<std::size_t>(ref), out, cancel);
     out[index].children[k] = child;
   }
   return index;
@@ -510,11 +515,11 @@ std::size_t subtree_size(const Subtree& sub) {
 // appends it in pre-order.
 void ActionPlan::build_recursive(std::uint64_t index, const BuildContext& ctx, int depth) {
   if (index + 1 != nodes_.size()) throw std::logic_error("Subtree root must be the last node");
-  SubtreeBuilder builder{config_, board_, context_, active_tasks_, max_workers_, max_parallel_depth_};
+  SubtreeBuilder builder{config_, board_, context_, cancel_, active_tasks_, max_workers_, max_parallel_depth_};
   std::unique_ptr<Subtree> sub = builder.build_subtree(std::move(nodes_.back()), ctx, depth);
   nodes_.pop_back();
   nodes_.reserve(nodes_.size() + subtree_size(*sub));
-  emit(*sub, 0, nodes_);
+  emit(*sub, 0, nodes_, cancel_);
 }
 
 }  // namespace velmora

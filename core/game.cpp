@@ -20,14 +20,15 @@ const SlotPairLists& empty_pairs() {
 
 }  // namespace
 
-Game::Game(const TreeConfig& config, CardContext&& context)
-    : config_(config), card_context_(std::move(context)), plan_(TreeConfig(config_), &card_context_) {
+Game::Game(const TreeConfig& config, CardContext&& context, const CancelFlag* cancel)
+    : config_(config), card_context_(std::move(context)), plan_(TreeConfig(config_), &card_context_, cancel) {
   // The node records take over the plan's nodes rather than copying them:
   // a flop tree's lists would otherwise be held twice.
   const std::uint64_t allin_boards = RunoutMatchups::needed_boards(plan_.nodes());
   std::vector<PlanNode> plan_nodes = plan_.release_nodes();
   nodes_.reserve(plan_nodes.size());
   for (PlanNode& p : plan_nodes) {
+    if ((nodes_.size() & 0xFFFF) == 0) throw_if_cancelled(cancel);
     GameNode g;
     static_cast<PlanNode&>(g) = std::move(p);
     nodes_.push_back(std::move(g));
@@ -35,10 +36,11 @@ Game::Game(const TreeConfig& config, CardContext&& context)
   plan_nodes = {};  // the emptied shells go before the tables below are built
   terminal_payoffs_.resize(nodes_.size());
   for (std::size_t i = 0; i < nodes_.size(); ++i) {
+    if ((i & 0xFFFF) == 0) throw_if_cancelled(cancel);
     if (nodes_[i].type == kNodeTerminal) terminal_payoffs_[i] = make_terminal_payoff(*this, nodes_[i]);
   }
   const bool with_rake = config_.rake_rate > 0.0 && config_.rake_cap > 0.0;
-  matchups_.build(card_context_, allin_boards, with_rake);
+  matchups_.build(card_context_, allin_boards, with_rake, cancel);
 }
 
 void Game::set_node_lock(std::uint64_t node, LockVector&& lock) { node_locks_[node] = std::move(lock); }

@@ -26,7 +26,9 @@ using LockVector = std::vector<float>;
 
 class Game {
  public:
-  Game(const TreeConfig& config, CardContext&& context);
+  // With `cancel`, building the tree and the all-in tables stops with
+  // SetupCancelled soon after the flag is set.
+  Game(const TreeConfig& config, CardContext&& context, const CancelFlag* cancel = nullptr);
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 

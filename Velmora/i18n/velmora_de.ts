@@ -112,10 +112,95 @@
     </message>
 </context>
 <context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Profil laden</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Profil speichern</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Karte wählen</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Flop-Karte</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Turn-Karte</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>River-Karte</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Karte leeren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Spieleinstellungen</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Startpot</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>z. B. 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Effektiver Stack</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>z. B. 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Rake-Limit</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>z. B. 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Ziel-Exploitability (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>z. B. 0.10</translation>
     </message>
 </context>
 <context>
@@ -278,6 +363,164 @@
     </message>
 </context>
 <context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Spiel gegen Lösung</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Rolle: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Rolle wählen, um zu beginnen</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Falsch — beste: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Handdetails</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Hände</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Gewinner: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Gewonnen: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV verloren: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Falsch: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Richtig: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Handverlauf</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 Hände</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfekt</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Stack: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Pot: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pot: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Als OOP spielen</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Beide spielen</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Als IP spielen</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Nächste Hand</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Turn/River anklicken zum Ändern</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Drill beenden</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Spot drillen</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>OOP-Aktion: %1</translation>
+    </message>
+</context>
+<context>
     <name>PlayingCard</name>
     <message>
         <source>?</source>
@@ -292,10 +535,34 @@
     </message>
 </context>
 <context>
-    <name>ProjectPage</name>
+    <name>ProjectHeader</name>
     <message>
-        <source>Setup</source>
-        <translation>Einrichtung</translation>
+        <source>Project Setup</source>
+        <translation>Projekteinrichtung</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Einrichtung nötig</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM für Lösung: %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>Verfügbarer RAM: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Weiter zum Lösen →</translation>
     </message>
 </context>
 <context>
@@ -497,6 +764,65 @@
     </message>
 </context>
 <context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>OOP-Größen</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>IP-Größen</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Bet-Größen (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Raise-Größen (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>All-In dazu</translation>
+    </message>
+    <message>
+        <source>Don't donk</source>
+        <translation>Kein Donk</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>All-in, wenn Jam unter</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>z. B. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% Pot</translation>
+    </message>
+</context>
+<context>
     <name>SolveActivityGrid</name>
     <message>
         <source>Solve Activity</source>
@@ -604,10 +930,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Rechenleistung</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Threads</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Genauigkeit</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Pot / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Einsatzgrößen</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Aktive Optionen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Steuerung</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Wird gelöst...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Lösen starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Ergebnisse ansehen →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Lösen</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Bereit zum Lösen</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Wird abgeschlossen…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iteration %1 | Ausnutzbarkeit=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Abschluss</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: kein Donk am Flop</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: kein Donk am Turn</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: kein Donk am River</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: All-in am Flop</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: All-in am Turn</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: All-in am River</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: All-in am Flop</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: All-in am Turn</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: All-in am River</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: All-in, wenn Jam &lt; %1% Pot</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: All-in, wenn Jam &lt; %1% Pot</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1% (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (Cap %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iterationen %1 • Ziel %2% (≈ %3) • Threads %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>CFR-Solver starten und den Fortschritt live verfolgen.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>Solver konvergiert — Ergebnisse werden abgeschlossen…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Fenster %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iterationen: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Kennzahlen</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Verstrichen</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Verbleibend</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>It./s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Ausnutzbarkeit</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Wird gemessen...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Letzte Läufe</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Noch keine Läufe — mit „Lösen starten“ wird hier ein Lauf erfasst.</translation>
     </message>
 </context>
 <context>

@@ -112,10 +112,95 @@
     </message>
 </context>
 <context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Cargar perfil</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Guardar perfil</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Elegir carta</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Carta del flop</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carta del turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carta del river</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Quitar carta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Ajustes de juego</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Bote inicial</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>p. ej., 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Stack efectivo</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>p. ej., 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Tope de rake</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>p. ej., 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Explotabilidad obj. (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>p. ej., 0.10</translation>
     </message>
 </context>
 <context>
@@ -278,6 +363,164 @@
     </message>
 </context>
 <context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Jugar contra la solución</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Rol: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Elige un rol para empezar</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Incorrecto — mejor: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correcto</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Detalles de la mano</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Ganador: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Ganado: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perdido: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Incorrecta: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Correcta: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Registro de manos</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 manos</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfecto</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Stack: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Bote: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Bote: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Jugar como OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Jugar ambos</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Jugar como IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Otra mano</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Haz clic en turn/river para cambiar</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Parar práctica</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Practicar spot</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Acción de OOP: %1</translation>
+    </message>
+</context>
+<context>
     <name>PlayingCard</name>
     <message>
         <source>?</source>
@@ -292,10 +535,34 @@
     </message>
 </context>
 <context>
-    <name>ProjectPage</name>
+    <name>ProjectHeader</name>
     <message>
-        <source>Setup</source>
-        <translation>Configuración</translation>
+        <source>Project Setup</source>
+        <translation>Configuración del proyecto</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Falta configurar</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM para resolver: %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>RAM disponible: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Continuar a resolver →</translation>
     </message>
 </context>
 <context>
@@ -497,6 +764,65 @@
     </message>
 </context>
 <context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Tamaños OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Tamaños IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Apuestas (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Subidas (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Añadir all-in</translation>
+    </message>
+    <message>
+        <source>Don't donk</source>
+        <translation>Sin donk</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>All-in si el jam es menor que</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>p. ej. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% bote</translation>
+    </message>
+</context>
+<context>
     <name>SolveActivityGrid</name>
     <message>
         <source>Solve Activity</source>
@@ -604,10 +930,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Cómputo</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Hilos</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Máx</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precisión</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Calle</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Bote / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Tamaños de apuesta</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Opciones activas</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Resolviendo...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Iniciar cálculo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Ver resultados →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Listo para resolver</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Finalizando…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iteración %1 | explotabilidad=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizando</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En curso</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fallido</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: sin donk en el flop</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: sin donk en el turn</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: sin donk en el river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: añadir all-in en el flop</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: añadir all-in en el turn</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: añadir all-in en el river</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: añadir all-in en el flop</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: añadir all-in en el turn</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: añadir all-in en el river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: all-in si el jam &lt; %1% del bote</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: all-in si el jam &lt; %1% del bote</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1% (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (tope %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iteraciones %1 • Objetivo %2% (≈ %3) • Hilos %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Ejecuta el solver CFR y sigue el progreso en tiempo real.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>El solver convergió — finalizando resultados…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Ventana %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iteraciones: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Métricas</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Transcurrido</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restante</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Explotabilidad</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Midiendo...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Ejecuciones recientes</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Aún no hay ejecuciones — pulsa Iniciar cálculo para registrar una aquí.</translation>
     </message>
 </context>
 <context>

@@ -112,10 +112,95 @@
     </message>
 </context>
 <context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Charger profil</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Enregistrer profil</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Choisir une carte</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Carte du flop</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carte du turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carte de la river</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Réglages de jeu</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Pot de départ</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>ex. : 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Tapis effectif</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>ex. : 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Plafond de rake</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>ex. : 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Exploitabilité cible (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>ex. : 0.10</translation>
     </message>
 </context>
 <context>
@@ -278,6 +363,164 @@
     </message>
 </context>
 <context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Jouer contre la solution</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Rôle : %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Choisissez un rôle pour commencer</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Faux — meilleure : %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correct</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Détails de la main</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mains</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Gagnant : %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Gagné : %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake : %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perdue : %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Incorrecte : %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Correcte : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Historique des mains</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mains</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Parfait</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Tapis : —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Tapis : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Pot : —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pot : %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Jouer OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Jouer les deux</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Jouer IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Autre main</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Cliquez turn/river pour changer</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Arrêter l'exercice</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Exercer le spot</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Action OOP : %1</translation>
+    </message>
+</context>
+<context>
     <name>PlayingCard</name>
     <message>
         <source>?</source>
@@ -292,10 +535,34 @@
     </message>
 </context>
 <context>
-    <name>ProjectPage</name>
+    <name>ProjectHeader</name>
     <message>
-        <source>Setup</source>
-        <translation>Configuration</translation>
+        <source>Project Setup</source>
+        <translation>Configuration du projet</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Configuration requise</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM de résolution : %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>RAM disponible : %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Passer à la résolution →</translation>
     </message>
 </context>
 <context>
@@ -497,6 +764,65 @@
     </message>
 </context>
 <context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Tailles OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Tailles IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Mises (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Relances (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Ajouter all-in</translation>
+    </message>
+    <message>
+        <source>Don't donk</source>
+        <translation>Pas de donk</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>All-in si le jam est sous</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>ex. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% pot</translation>
+    </message>
+</context>
+<context>
     <name>SolveActivityGrid</name>
     <message>
         <source>Solve Activity</source>
@@ -604,10 +930,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Calcul</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Threads</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Précision</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Pot / Tapis</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Tailles de mise</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Options activées</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Résolution...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Lancer la résolution</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Voir les résultats →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Résoudre</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Prêt à résoudre</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Finalisation…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Itération %1 | exploitabilité=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalisation</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échoué</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP : pas de donk au flop</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP : pas de donk au turn</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP : pas de donk à la river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP : ajouter tapis au flop</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP : ajouter tapis au turn</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP : ajouter tapis à la river</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP : ajouter tapis au flop</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP : ajouter tapis au turn</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP : ajouter tapis à la river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP : tapis si jam &lt; %1% du pot</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP : tapis si jam &lt; %1% du pot</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1 % (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1 % (plafond %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Itérations %1 • Cible %2 % (≈ %3) • Threads %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Lancez le solveur CFR et suivez la progression en temps réel.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>Solveur convergé — finalisation des résultats…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Fenêtre %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Itérations : %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Écoulé</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restant</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Exploitabilité</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Mesure...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Exécutions récentes</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Aucune exécution — cliquez sur Lancer la résolution pour en enregistrer une ici.</translation>
     </message>
 </context>
 <context>

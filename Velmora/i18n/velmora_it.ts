@@ -112,10 +112,95 @@
     </message>
 </context>
 <context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Carica profilo</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Salva profilo</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Scegli carta</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Carta del flop</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carta del turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carta del river</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Rimuovi carta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Impostazioni gioco</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Piatto iniziale</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>es. 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Stack effettivo</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>es. 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Tetto rake</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>es. 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Sfruttabilità obiettivo (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>es. 0.10</translation>
     </message>
 </context>
 <context>
@@ -278,6 +363,164 @@
     </message>
 </context>
 <context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Gioca contro la soluzione</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Ruolo: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Scegli un ruolo per iniziare</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Sbagliato — migliore: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Corretto</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Dettagli della mano</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mani</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Vincitore: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Vinto: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perso: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Errata: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Corretta: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Registro mani</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mani</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfetto</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Stack: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Piatto: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Piatto: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Gioca come OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Gioca entrambi</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Gioca come IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Altra mano</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Clicca turn/river per cambiare</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Ferma esercizio</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Esercita spot</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Azione OOP: %1</translation>
+    </message>
+</context>
+<context>
     <name>PlayingCard</name>
     <message>
         <source>?</source>
@@ -292,10 +535,34 @@
     </message>
 </context>
 <context>
-    <name>ProjectPage</name>
+    <name>ProjectHeader</name>
     <message>
-        <source>Setup</source>
-        <translation>Impostazione</translation>
+        <source>Project Setup</source>
+        <translation>Configurazione progetto</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Configurazione richiesta</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM per la soluzione: %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>RAM disponibile: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Vai alla soluzione →</translation>
     </message>
 </context>
 <context>
@@ -497,6 +764,65 @@
     </message>
 </context>
 <context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Size OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Size IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Puntate (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Rilanci (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Aggiungi all-in</translation>
+    </message>
+    <message>
+        <source>Don't donk</source>
+        <translation>Niente donk</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>All-in se il jam è sotto</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>es. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% piatto</translation>
+    </message>
+</context>
+<context>
     <name>SolveActivityGrid</name>
     <message>
         <source>Solve Activity</source>
@@ -604,10 +930,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Calcolo</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Thread</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precisione</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configurazione</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Piatto / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Obiettivo</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Dimensioni puntata</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Opzioni attive</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controlli</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Risoluzione...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Avvia risoluzione</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Vedi risultati →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Risolvi</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Pronto per risolvere</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Finalizzazione…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iterazione %1 | sfruttabilità=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizzazione</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>In corso</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: niente donk al flop</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: niente donk al turn</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: niente donk al river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: aggiungi all-in al flop</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: aggiungi all-in al turn</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: aggiungi all-in al river</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: aggiungi all-in al flop</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: aggiungi all-in al turn</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: aggiungi all-in al river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: all-in se jam &lt; %1% piatto</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: all-in se jam &lt; %1% piatto</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1% (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (tetto %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iterazioni %1 • Obiettivo %2% (≈ %3) • Thread %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Avvia il solver CFR e segui i progressi in tempo reale.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>Solver a convergenza — finalizzazione dei risultati…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Finestra %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iterazioni: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Metriche</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Trascorso</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Rimanente</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Sfruttabilità</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Misurazione...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Esecuzioni recenti</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Nessuna esecuzione — fai clic su Avvia risoluzione per registrarne una qui.</translation>
     </message>
 </context>
 <context>

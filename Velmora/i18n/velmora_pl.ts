@@ -112,10 +112,95 @@
     </message>
 </context>
 <context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Wczytaj profil</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Zapisz profil</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Wybierz kartę</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Karta flopa</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Karta turna</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Karta rivera</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Usuń kartę</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Ustawienia gry</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Pula startowa</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>np. 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Efektywny stack</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>np. 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Limit rake</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>np. 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Docelowa eksploatowalność (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>np. 0.10</translation>
     </message>
 </context>
 <context>
@@ -278,6 +363,164 @@
     </message>
 </context>
 <context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Gra przeciw rozwiązaniu</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Rola: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Wybierz rolę, aby zacząć</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Źle — najlepsza: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Dobrze</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Szczegóły rozdania</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Ręce</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Podsumowanie</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Zwycięzca: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Wygrana: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>Utracone EV: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Błędna: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Poprawna: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Historia rozdań</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>Rozdania: %1</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Idealnie</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Stack: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Pula: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pula: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Graj jako OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Graj oboma</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Graj jako IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Kolejne rozdanie</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Kliknij turn/river, by zmienić</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Zakończ trening</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Trenuj spot</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Akcja OOP: %1</translation>
+    </message>
+</context>
+<context>
     <name>PlayingCard</name>
     <message>
         <source>?</source>
@@ -292,10 +535,34 @@
     </message>
 </context>
 <context>
-    <name>ProjectPage</name>
+    <name>ProjectHeader</name>
     <message>
-        <source>Setup</source>
-        <translation>Konfiguracja</translation>
+        <source>Project Setup</source>
+        <translation>Konfiguracja projektu</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Wymaga konfiguracji</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM do rozwiązania: %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>Dostępna RAM: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Przejdź do rozwiązania →</translation>
     </message>
 </context>
 <context>
@@ -497,6 +764,65 @@
     </message>
 </context>
 <context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Rozmiary OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Rozmiary IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Zakłady (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Podbicia (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Dodaj all-in</translation>
+    </message>
+    <message>
+        <source>Don't donk</source>
+        <translation>Bez donka</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>All-in, gdy jam poniżej</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>np. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% puli</translation>
+    </message>
+</context>
+<context>
     <name>SolveActivityGrid</name>
     <message>
         <source>Solve Activity</source>
@@ -604,10 +930,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Obliczenia</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Wątki</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Maks</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precyzja</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Pula / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cel</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Wielkości zakładów</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Włączone opcje</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Sterowanie</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Rozwiązywanie...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Rozpocznij obliczenia</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Pokaż wyniki →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Rozwiąż</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Gotowe do obliczeń</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Finalizowanie…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iteracja %1 | eksploatowalność=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizacja</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Trwa</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Ukończono</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Anulowano</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: bez donka na flopie</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: bez donka na turnie</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: bez donka na riverze</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: dodaj all-in na flopie</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: dodaj all-in na turnie</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: dodaj all-in na riverze</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: dodaj all-in na flopie</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: dodaj all-in na turnie</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: dodaj all-in na riverze</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: all-in, gdy jam &lt; %1% puli</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: all-in, gdy jam &lt; %1% puli</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1% (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (limit %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iteracje %1 • Cel %2% (≈ %3) • Wątki %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Uruchom solver CFR i śledź postęp na bieżąco.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Postęp</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>Solver zbieżny — finalizowanie wyników…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Okno %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iteracje: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Metryki</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Upłynęło</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Pozostało</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Szybkość</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Eksploatowalność</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Pomiar...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Ostatnie obliczenia</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Brak obliczeń — kliknij Rozpocznij obliczenia, aby zapisać je tutaj.</translation>
     </message>
 </context>
 <context>

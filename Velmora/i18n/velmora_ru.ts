@@ -112,10 +112,95 @@
     </message>
 </context>
 <context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Борд</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Загрузить профиль</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Сохранить профиль</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Выбор карты</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Карта флопа</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Карта тёрна</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Карта ривера</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Убрать карту</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Параметры игры</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Начальный банк</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>напр. 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Эффективный стек</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Рейк (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>напр. 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Лимит рейка</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>напр. 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Цель эксплуатир. (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>напр. 0.10</translation>
     </message>
 </context>
 <context>
@@ -278,6 +363,164 @@
     </message>
 </context>
 <context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Игра против решения</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Роль: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Выберите роль, чтобы начать</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Неверно — лучшее: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Верно</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Подробности раздачи</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Флоп</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Тёрн</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>Ривер</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Руки</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Итог</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Победитель: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Выигрыш: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Рейк: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>Потеря EV: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Ошибка: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Верно: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Журнал раздач</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>Раздач: %1</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Идеально</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Стек: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Стек: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Банк: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Банк: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Играть за OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Играть за обоих</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Играть за IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Ещё раздача</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Нажмите тёрн/ривер для замены</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Стоп тренировка</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Тренировать спот</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Действие OOP: %1</translation>
+    </message>
+</context>
+<context>
     <name>PlayingCard</name>
     <message>
         <source>?</source>
@@ -292,10 +535,34 @@
     </message>
 </context>
 <context>
-    <name>ProjectPage</name>
+    <name>ProjectHeader</name>
     <message>
-        <source>Setup</source>
-        <translation>Настройка</translation>
+        <source>Project Setup</source>
+        <translation>Настройка проекта</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Требуется настройка</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>ОЗУ для решения: %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>Доступно ОЗУ: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Перейти к решению →</translation>
     </message>
 </context>
 <context>
@@ -497,6 +764,65 @@
     </message>
 </context>
 <context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Размеры OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Размеры IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Флоп</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Тёрн</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>Ривер</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Ставки (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Рейзы (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Олл-ин</translation>
+    </message>
+    <message>
+        <source>Don't donk</source>
+        <translation>Без донка</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>Олл-ин, если пуш меньше</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>напр. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% банка</translation>
+    </message>
+</context>
+<context>
     <name>SolveActivityGrid</name>
     <message>
         <source>Solve Activity</source>
@@ -604,10 +930,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Вычисления</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Потоки</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Точность</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Конфигурация</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Улица</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Банк / Стек</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Цель</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Рейк</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Размеры ставок</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Включённые опции</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Управление</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Расчёт...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Начать расчёт</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Результаты →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Расчёт</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Готово к расчёту</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Завершение…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Итерация %1 | эксплуатируемость=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Завершение</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Идёт</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Завершён</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Отменён</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: без донка на флопе</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: без донка на тёрне</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: без донка на ривере</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: олл-ин на флопе</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: олл-ин на тёрне</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: олл-ин на ривере</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: олл-ин на флопе</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: олл-ин на тёрне</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: олл-ин на ривере</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: олл-ин, если джем &lt; %1% банка</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: олл-ин, если джем &lt; %1% банка</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1% (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (лимит %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>Ф %1/%2 • Т %3/%4 • Р %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Итерации %1 • Цель %2% (≈ %3) • Потоки %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Запустите CFR-солвер и следите за ходом расчёта в реальном времени.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Прогресс</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>Солвер сошёлся — подготовка результатов…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Окно %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Итерации: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Показатели</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Прошло</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Осталось</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>ит/с</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Эксплуатируемость</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Измерение...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Последние запуски</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Запусков пока нет — нажмите «Начать расчёт», чтобы добавить запуск.</translation>
     </message>
 </context>
 <context>

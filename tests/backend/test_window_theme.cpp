@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -216,9 +217,14 @@ class MainWindowTest : public ::testing::Test {
 };
 
 TEST_F(MainWindowTest, StartsAtTheShellsInitialWidth) {
-  EXPECT_EQ(shell_->property("projectRecommendedWidth").toInt(), 1540);
-  EXPECT_EQ(window_->width(), 1540);
-  EXPECT_EQ(window_->minimumWidth(), 1540);
+  // The window is sized from the width the Setup page asks for.
+  QObject* page = shell_->findChild<QObject*>(QStringLiteral("projectPage"));
+  ASSERT_NE(page, nullptr);
+  const int recommended = page->property("recommendedWindowWidth").toInt();
+  EXPECT_GT(recommended, 1100);
+  EXPECT_EQ(shell_->property("projectRecommendedWidth").toInt(), recommended);
+  EXPECT_EQ(window_->width(), std::max(1540, recommended));
+  EXPECT_EQ(window_->minimumWidth(), recommended);
   EXPECT_EQ(window_->height(), 1200);
   EXPECT_EQ(window_->minimumHeight(), 700);
   EXPECT_EQ(window_->title(), "Caldirune");

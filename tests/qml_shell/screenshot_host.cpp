@@ -1,9 +1,10 @@
 // Shows the application shell with the real back end on one page in one
-// palette, for scripts/shell-screenshots.sh ("solve": the Quick Solve spot
-// being solved, started as F5 starts it). Prints "READY" once the page is
-// up and has settled; the script then captures the screen and ends it.
+// palette, for scripts/shell-screenshots.sh ("setup": the Quick Solve spot
+// on the Setup page). Prints "READY" once the page is up and has settled;
+// the script then captures the screen and ends it.
 //
-//   shell_screenshot_host --page home|settings|solve --theme dark|light
+//   shell_screenshot_host --page home|settings|setup|solve-idle|solve|solve-done --theme dark|light
+//                         [--width N]
 #include "tests/qml_shell/shell_test_backend.h"
 
 #include <QCommandLineParser>
@@ -28,7 +29,8 @@ import Velmora
 Window {
     id: window
     property string page: "home"
-    width: 1540
+    property int windowWidth: 1540
+    width: windowWidth
     height: 1200
     visible: true
     color: "#080B12"
@@ -40,22 +42,54 @@ Window {
         controller: appController
     }
 
+    // The Solve page views: "solve-idle" before a run, "solve" while the
+    // Quick Solve flop spot is being solved, "solve-done" after a short solve
+    // of it; the runs are started with the page's own Start button.
+    readonly property bool _solveView: page.indexOf("solve") === 0
+    property bool _started: false
+
+    function _find(item, name) {
+        if (!item)
+            return null
+        if (item.objectName === name)
+            return item
+        var kids = item.children || []
+        for (var i = 0; i < kids.length; ++i) {
+            var hit = _find(kids[i], name)
+            if (hit)
+                return hit
+        }
+        return null
+    }
+
     function _show() {
-        if (page === "settings")
+        if (page === "settings") {
             shell.requestNavigate(4)
-        else if (page === "solve")
+        } else if (page === "setup") {
             shell.resetToDefaults()
-        if (page !== "solve")
+            shell.requestNavigate(1)
+        } else if (_solveView) {
+            shell.resetToDefaults()
+        }
+        if (!_solveView)
             settleTimer.start()
     }
 
-    // The Solve page opens once the estimate for the spot has arrived; the
-    // picture shows the solve running there, as F5 starts it.
+    // The Solve page opens once the estimate for the spot has arrived.
     Connections {
         target: shell
         function onCanSolveChanged() {
-            if (window.page === "solve" && shell.canSolve && !appController.running)
-                shell._startSolveFromShortcut()
+            if (!window._solveView || !shell.canSolve || window._started)
+                return
+            window._started = true
+            shell.requestNavigate(2)
+            if (window.page === "solve-idle") {
+                settleTimer.start()
+                return
+            }
+            if (window.page === "solve-done")
+                shell.maxIterations = 12
+            window._find(shell, "solvePage").startSolve()
         }
     }
     Connections {
@@ -63,6 +97,10 @@ Window {
         function onStatusTextChanged() {
             var m = /^Iter (\d+)/.exec(appController.statusText)
             if (window.page === "solve" && m && Number(m[1]) >= 5 && !settleTimer.running)
+                settleTimer.start()
+        }
+        function onRunningChanged() {
+            if (window.page === "solve-done" && !appController.running && appController.resultIterations > 0)
                 settleTimer.start()
         }
     }
@@ -91,11 +129,14 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings or solve"), QStringLiteral("page"),
-                    QStringLiteral("home")});
+  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, solve-idle, solve or solve-done"),
+                    QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});
+  parser.addOption({QStringLiteral("width"), QStringLiteral("window width"), QStringLiteral("pixels"),
+                    QStringLiteral("1540")});
   parser.process(app);
+  const int width = parser.value(QStringLiteral("width")).toInt();
 
   {
     // The shell reads the palette from the settings when it starts.
@@ -112,7 +153,8 @@ int main(int argc, char* argv[]) {
   QQmlComponent component(&engine);
   component.setData(kHostQml, QUrl(QStringLiteral("qrc:/shell_screenshot_host.qml")));
   QObject* window = component.createWithInitialProperties(
-      {{QStringLiteral("page"), parser.value(QStringLiteral("page"))}});
+      {{QStringLiteral("page"), parser.value(QStringLiteral("page"))},
+       {QStringLiteral("windowWidth"), width > 0 ? width : 1540}});
   if (!window) {
     std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
     return 1;

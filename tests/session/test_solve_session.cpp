@@ -250,6 +250,31 @@ TEST(SolveSessionControl, CancelMidSolveEndsWithACancelledResultAndNoFinalizing)
   EXPECT_EQ(rec->reports_after_final(), 0);
 }
 
+// A cancel made while the card context and the tree are being built ends the
+// run there: no later set-up stage is reported and no solver is built.
+TEST(SolveSessionControl, CancelDuringSetUpStopsBeforeTheNextStage) {
+  SolveSession session;
+  const SolveConfig config = turn_config();
+  auto rec = std::make_shared<Recorder>();
+  ProgressCallback cb = [rec, &session](const SolveProgress& p) {
+    (*rec)(p);
+    if (p.text == "Init: building game object...") session.cancel();
+  };
+  ASSERT_TRUE(session.start(config, cb));
+  ASSERT_TRUE(rec->wait_final());
+  ASSERT_TRUE(wait_idle(session));
+  const auto reports = rec->reports();
+  ASSERT_EQ(reports.size(), 2u);
+  EXPECT_EQ(reports[0].text, "Init: building game object...");
+  EXPECT_EQ(reports[1].text, "Cancelled");
+  ASSERT_TRUE(reports[1].result.has_value());
+  EXPECT_EQ(reports[1].result->message, "Cancelled");
+  EXPECT_EQ(reports[1].result->starting_pot, config.starting_pot);
+  EXPECT_FALSE(session.stored_result().first);
+  // The next run is not affected by the cancel.
+  EXPECT_EQ(run_to_end(session, river_config()).back().text, "Done");
+}
+
 TEST(SolveSessionControl, SecondStartIsRefusedAndLeavesTheFirstRunAlone) {
   SolveSession session;
   SolveConfig config = turn_config();
