@@ -26,7 +26,7 @@ function _act(name, type, freq, child) {
 function defaultTree() {
     return [
         { meta: _meta("decision", "OOP", 100, 0, 0, "", true),
-          actions: [_act("Check", "check", 0.6, 1), _act("Bet 33%", "bet", 0.4, 2)] },
+          actions: [_act("Check", "check", 0.6, 1), _act("Bet 33%", "bet 33%", 0.4, 2)] },
         { meta: _meta("decision", "IP", 100, 0, 0, "", true),
           actions: [_act("Check", "check", 1.0, 3)] },
         { meta: _meta("decision", "IP", 133, 33, 0, "", true),
@@ -37,7 +37,7 @@ function defaultTree() {
         { meta: _meta("chance", "", 166, 33, 33, "turn", true),
           actions: [_act("7c", "chance", 1.0, 8)] },
         { meta: _meta("decision", "OOP", 100, 0, 0, "", true),
-          actions: [_act("Check", "check", 0.5, 9), _act("Bet 50%", "bet", 0.5, 9)] },
+          actions: [_act("Check", "check", 0.5, 9), _act("Bet 50%", "bet 50%", 0.5, 9)] },
         { meta: _meta("decision", "OOP", 100, 0, 0, "", true),
           actions: [_act("Check", "check", 1.0, 9)] },
         { meta: _meta("decision", "OOP", 166, 33, 33, "", true),

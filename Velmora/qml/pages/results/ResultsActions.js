@@ -26,6 +26,14 @@ function copyEntry(entry) {
     return out
 }
 
+// The kind of an action type: the back end keys sized bets and raises with
+// their size ("bet 33%"), so "bet" and "raise" are read as the first word.
+function actionKind(type) {
+    var t = _text(type).trim().toLowerCase()
+    var m = /^(bet|raise)(\s|$)/.exec(t)
+    return m ? m[1] : t
+}
+
 // Size in percent of the pot read from a label ("Bet 33%" -> 33), NaN without one.
 function parsePctFromActionName(name) {
     var m = /(\d+(?:\.\d+)?)\s*%/.exec(_text(name))
@@ -45,7 +53,7 @@ function colorizeBetRaiseActions(actions, dark) {
     for (var i = 0; i < n; ++i) {
         var e = copyEntry(actions[i])
         out.push(e)
-        var type = _text(e.actionType).toLowerCase()
+        var type = actionKind(e.actionType)
         if (type !== "bet" && type !== "raise")
             continue
         var pct = parsePctFromActionName(e.name)
@@ -119,9 +127,9 @@ function handActionsForProbs(displayActions, probs) {
 // its own shade), anything else by its type.
 function colorKey(entry) {
     var type = _text(entry.actionType)
-    var lower = type.toLowerCase()
+    var kind = actionKind(type)
     var name = _text(entry.name)
-    if ((lower === "bet" || lower === "raise") && name.indexOf("%") >= 0)
+    if ((kind === "bet" || kind === "raise") && name.indexOf("%") >= 0)
         return name
     return type !== "" ? type : name
 }
