@@ -63,8 +63,8 @@
         <translation>Nicht unterstützte Projektversion</translation>
     </message>
     <message>
-        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
-        <translation>Ungültige Projektdatei: &quot;%1&quot; hat den falschen Typ</translation>
+        <source>Invalid project file: "%1" has the wrong type</source>
+        <translation>Ungültige Projektdatei: "%1" hat den falschen Typ</translation>
     </message>
     <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Ein moderner, leistungsstarker Hold&apos;em-Solver</translation>
+        <translation>Ein moderner, leistungsstarker Hold'em-Solver</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -566,6 +566,25 @@
     </message>
 </context>
 <context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>OOP-Range</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>IP-Range</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>
@@ -585,119 +604,263 @@
     </message>
 </context>
 <context>
-    <name>ResultsChancePicker</name>
+    <name>RangeLabels</name>
     <message>
-        <source>Random</source>
-        <translation>Zufällig</translation>
+        <source>No rake</source>
+        <translation>Kein Rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>50NL-Rake</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>100NL-Rake</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>200NL-Rake</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>500NL-Rake</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Fold</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>gegen RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>gegen 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>gegen 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-Call</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Raise callen</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Checken</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>3b callen</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>4b callen</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>3b Cold Call</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb Pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Schwächere Regs</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Tighter Reg</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Looser Reg</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Passiv</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Passiv tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Passiv neutral</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Passiv loose</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Extrem loose</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Loose-aggressiv</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>Standard-LAG</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maniac</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Standard-Ranges</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Populations-Ranges</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Eigene Ranges</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>gegen %1 RFI</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 gegen %2 3bet</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet gegen %2 4bet</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
     </message>
 </context>
 <context>
-    <name>ResultsHandMatrixColumn</name>
+    <name>RangeSidebar</name>
     <message>
-        <source>Strategy by Hand</source>
-        <translation>Strategie nach Hand</translation>
+        <source>Standard Ranges</source>
+        <translation>Standard-Ranges</translation>
     </message>
     <message>
-        <source>Standard mode</source>
-        <translation>Standard</translation>
+        <source>Population Ranges</source>
+        <translation>Populations-Ranges</translation>
     </message>
     <message>
-        <source>Node-lock mode</source>
-        <translation>Node-Lock</translation>
+        <source>Custom Ranges</source>
+        <translation>Eigene Ranges</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Noch keine Ranges.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Standard exportieren…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Population exportieren…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Überschreibungen löschen…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Aktuelle Range speichern…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Range importieren…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Ordner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Auswahl löschen…</translation>
     </message>
 </context>
 <context>
-    <name>ResultsNodeFigures</name>
+    <name>RangeTextField</name>
     <message>
-        <source>Pot</source>
-        <translation>Pot</translation>
-    </message>
-    <message>
-        <source>Stack (%1)</source>
-        <translation>Stack (%1)</translation>
-    </message>
-    <message>
-        <source>To call</source>
-        <translation>Zu callen</translation>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>z. B. AA, KK, AKs, QQ+ oder 50%</translation>
     </message>
 </context>
 <context>
     <name>ResultsPage</name>
     <message>
-        <source>Random river card</source>
-        <translation>Zufällige River-Karte</translation>
-    </message>
-    <message>
-        <source>Random turn card</source>
-        <translation>Zufällige Turn-Karte</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyHeader</name>
-    <message>
-        <source>Strategy View</source>
-        <translation>Strategieansicht</translation>
-    </message>
-    <message>
-        <source>%1 to act</source>
-        <translation>%1 am Zug</translation>
-    </message>
-    <message>
-        <source>Range view</source>
-        <translation>Range-Ansicht</translation>
-    </message>
-    <message>
-        <source>Play vs solution</source>
-        <translation>Gegen Lösung</translation>
-    </message>
-    <message>
-        <source>EV (OOP)</source>
-        <translation>EV (OOP)</translation>
-    </message>
-    <message>
-        <source>EV (IP)</source>
-        <translation>EV (IP)</translation>
-    </message>
-    <message>
-        <source>Exploitability</source>
-        <translation>Ausnutzbarkeit</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyPanel</name>
-    <message>
-        <source>Action Frequencies</source>
-        <translation>Aktionshäufigkeiten</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreeLevel</name>
-    <message>
-        <source>Available actions</source>
-        <translation>Verfügbare Aktionen</translation>
-    </message>
-    <message>
-        <source>%1 options</source>
-        <translation>%1 Optionen</translation>
-    </message>
-    <message>
-        <source>Deal %1</source>
-        <translation>%1 geben</translation>
-    </message>
-    <message>
-        <source>River</source>
-        <translation>River</translation>
-    </message>
-    <message>
-        <source>Turn</source>
-        <translation>Turn</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreePanel</name>
-    <message>
-        <source>Game Tree</source>
-        <translation>Spielbaum</translation>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
     </message>
 </context>
 <context>
@@ -719,7 +882,7 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
         <translation>Hinweise und Lizenztexte von Drittanbietern liegen im Ordner „licenses“ neben der ausführbaren Datei.</translation>
     </message>
     <message>
@@ -915,7 +1078,7 @@
         <translation>All-In dazu</translation>
     </message>
     <message>
-        <source>Don&apos;t donk</source>
+        <source>Don't donk</source>
         <translation>Kein Donk</translation>
     </message>
     <message>

@@ -63,8 +63,8 @@
         <translation>Versión de proyecto no compatible</translation>
     </message>
     <message>
-        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
-        <translation>Archivo de proyecto no válido: &quot;%1&quot; tiene un tipo incorrecto</translation>
+        <source>Invalid project file: "%1" has the wrong type</source>
+        <translation>Archivo de proyecto no válido: "%1" tiene un tipo incorrecto</translation>
     </message>
     <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Un solver de hold&apos;em moderno y de alto rendimiento</translation>
+        <translation>Un solver de hold'em moderno y de alto rendimiento</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -566,6 +566,25 @@
     </message>
 </context>
 <context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>Rango OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Rango IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>
@@ -585,119 +604,263 @@
     </message>
 </context>
 <context>
-    <name>ResultsChancePicker</name>
+    <name>RangeLabels</name>
     <message>
-        <source>Random</source>
-        <translation>Aleatoria</translation>
+        <source>No rake</source>
+        <translation>Sin rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Pagar</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Retirarse</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-pagar</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Pagar subida</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Pasar</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Pagar 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Pagar 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>Cold call de 3b</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Regs débiles</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Reg más tight</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Reg más loose</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Pasivo</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Pasivo tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Pasivo neutral</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Pasivo loose</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Extremo loose</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Loose agresivo</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>LAG estándar</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maníaco</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Rangos estándar</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Rangos de población</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Rangos propios</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs RFI de %1</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs 3bet de %2</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs 4bet de %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
     </message>
 </context>
 <context>
-    <name>ResultsHandMatrixColumn</name>
+    <name>RangeSidebar</name>
     <message>
-        <source>Strategy by Hand</source>
-        <translation>Estrategia por mano</translation>
+        <source>Standard Ranges</source>
+        <translation>Rangos estándar</translation>
     </message>
     <message>
-        <source>Standard mode</source>
-        <translation>Estándar</translation>
+        <source>Population Ranges</source>
+        <translation>Rangos de población</translation>
     </message>
     <message>
-        <source>Node-lock mode</source>
-        <translation>Bloqueo de nodo</translation>
+        <source>Custom Ranges</source>
+        <translation>Rangos propios</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Aún no hay rangos.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Sobrescribir</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Exportar estándar…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Exportar población…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Borrar cambios…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Guardar rango actual…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importar rango…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Añadir carpeta…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Borrar selección…</translation>
     </message>
 </context>
 <context>
-    <name>ResultsNodeFigures</name>
+    <name>RangeTextField</name>
     <message>
-        <source>Pot</source>
-        <translation>Bote</translation>
-    </message>
-    <message>
-        <source>Stack (%1)</source>
-        <translation>Stack (%1)</translation>
-    </message>
-    <message>
-        <source>To call</source>
-        <translation>Para igualar</translation>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>p. ej., AA, KK, AKs, QQ+ o 50%</translation>
     </message>
 </context>
 <context>
     <name>ResultsPage</name>
     <message>
-        <source>Random river card</source>
-        <translation>River aleatorio</translation>
-    </message>
-    <message>
-        <source>Random turn card</source>
-        <translation>Turn aleatorio</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyHeader</name>
-    <message>
-        <source>Strategy View</source>
-        <translation>Vista de estrategia</translation>
-    </message>
-    <message>
-        <source>%1 to act</source>
-        <translation>Actúa %1</translation>
-    </message>
-    <message>
-        <source>Range view</source>
-        <translation>Ver rangos</translation>
-    </message>
-    <message>
-        <source>Play vs solution</source>
-        <translation>Contra solución</translation>
-    </message>
-    <message>
-        <source>EV (OOP)</source>
-        <translation>EV (OOP)</translation>
-    </message>
-    <message>
-        <source>EV (IP)</source>
-        <translation>EV (IP)</translation>
-    </message>
-    <message>
-        <source>Exploitability</source>
-        <translation>Explotabilidad</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyPanel</name>
-    <message>
-        <source>Action Frequencies</source>
-        <translation>Frecuencias de acción</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreeLevel</name>
-    <message>
-        <source>Available actions</source>
-        <translation>Acciones disponibles</translation>
-    </message>
-    <message>
-        <source>%1 options</source>
-        <translation>%1 opciones</translation>
-    </message>
-    <message>
-        <source>Deal %1</source>
-        <translation>Repartir %1</translation>
-    </message>
-    <message>
-        <source>River</source>
-        <translation>River</translation>
-    </message>
-    <message>
-        <source>Turn</source>
-        <translation>Turn</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreePanel</name>
-    <message>
-        <source>Game Tree</source>
-        <translation>Árbol de juego</translation>
+        <source>Results</source>
+        <translation>Resultados</translation>
     </message>
 </context>
 <context>
@@ -719,8 +882,8 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
-        <translation>Los avisos y textos de licencia de terceros se incluyen en la carpeta &apos;licenses&apos; junto al ejecutable.</translation>
+        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <translation>Los avisos y textos de licencia de terceros se incluyen en la carpeta 'licenses' junto al ejecutable.</translation>
     </message>
     <message>
         <source>Open licenses folder</source>
@@ -915,7 +1078,7 @@
         <translation>Añadir all-in</translation>
     </message>
     <message>
-        <source>Don&apos;t donk</source>
+        <source>Don't donk</source>
         <translation>Sin donk</translation>
     </message>
     <message>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>%1% equity</source>
-        <translation>%1 % d&apos;équité</translation>
+        <translation>%1 % d'équité</translation>
     </message>
     <message>
         <source>%1 EV</source>
@@ -36,19 +36,19 @@
     </message>
     <message>
         <source>Failed to open file: %1</source>
-        <translation>Impossible d&apos;ouvrir le fichier : %1</translation>
+        <translation>Impossible d'ouvrir le fichier : %1</translation>
     </message>
     <message>
         <source>Failed to save file: %1</source>
-        <translation>Impossible d&apos;enregistrer le fichier : %1</translation>
+        <translation>Impossible d'enregistrer le fichier : %1</translation>
     </message>
     <message>
         <source>No previous solve config (solve once first)</source>
-        <translation>Aucune configuration de résolution précédente (lancez d&apos;abord une résolution)</translation>
+        <translation>Aucune configuration de résolution précédente (lancez d'abord une résolution)</translation>
     </message>
     <message>
         <source>Failed to open file</source>
-        <translation>Impossible d&apos;ouvrir le fichier</translation>
+        <translation>Impossible d'ouvrir le fichier</translation>
     </message>
     <message>
         <source>Invalid JSON</source>
@@ -63,8 +63,8 @@
         <translation>Version de projet non prise en charge</translation>
     </message>
     <message>
-        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
-        <translation>Fichier de projet invalide : « %1 » n&apos;a pas le bon type</translation>
+        <source>Invalid project file: "%1" has the wrong type</source>
+        <translation>Fichier de projet invalide : « %1 » n'a pas le bon type</translation>
     </message>
     <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Not ready: enter a valid board first</source>
-        <translation>Pas prêt : saisissez d&apos;abord un board valide</translation>
+        <translation>Pas prêt : saisissez d'abord un board valide</translation>
     </message>
     <message>
         <source>Not ready: select at least one hand in both ranges</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Un solveur de hold&apos;em moderne et performant</translation>
+        <translation>Un solveur de hold'em moderne et performant</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -230,11 +230,11 @@
     <name>HomePage</name>
     <message>
         <source>Could not save the project to %1</source>
-        <translation>Impossible d&apos;enregistrer le projet dans %1</translation>
+        <translation>Impossible d'enregistrer le projet dans %1</translation>
     </message>
     <message>
         <source>Could not open the project: %1</source>
-        <translation>Impossible d&apos;ouvrir le projet : %1</translation>
+        <translation>Impossible d'ouvrir le projet : %1</translation>
     </message>
     <message>
         <source>%1 available</source>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>Clear all Play vs. Solution statistics (today + total)?</source>
-        <translation>Effacer toutes les statistiques Jouer contre la solution (aujourd&apos;hui + total) ?</translation>
+        <translation>Effacer toutes les statistiques Jouer contre la solution (aujourd'hui + total) ?</translation>
     </message>
     <message>
         <source>Play vs. Solution</source>
@@ -282,15 +282,15 @@
     </message>
     <message>
         <source>Hands (Today / Total)</source>
-        <translation>Mains (aujourd&apos;hui / total)</translation>
+        <translation>Mains (aujourd'hui / total)</translation>
     </message>
     <message>
         <source>Accuracy (Today / Total)</source>
-        <translation>Précision (aujourd&apos;hui / total)</translation>
+        <translation>Précision (aujourd'hui / total)</translation>
     </message>
     <message>
         <source>Avg EV Loss (Today / Total)</source>
-        <translation>Perte d&apos;EV moy. (aujourd&apos;hui / total)</translation>
+        <translation>Perte d'EV moy. (aujourd'hui / total)</translation>
     </message>
     <message>
         <source>System</source>
@@ -509,7 +509,7 @@
     </message>
     <message>
         <source>Stop drill</source>
-        <translation>Arrêter l&apos;exercice</translation>
+        <translation>Arrêter l'exercice</translation>
     </message>
     <message>
         <source>Drill spot</source>
@@ -566,6 +566,25 @@
     </message>
 </context>
 <context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>Range OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Range IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Poids</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>
@@ -585,119 +604,263 @@
     </message>
 </context>
 <context>
-    <name>ResultsChancePicker</name>
+    <name>RangeLabels</name>
     <message>
-        <source>Random</source>
-        <translation>Aléatoire</translation>
+        <source>No rake</source>
+        <translation>Sans rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Suivre</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Coucher</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-suivre</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Suivre la relance</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Checker</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Suivre 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Suivre 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>Cold call de 3b</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Regs plus faibles</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Reg plus serré</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Reg plus large</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Passif</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Passif serré</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Passif neutre</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Passif large</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Très large</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Large agressif</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>LAG standard</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maniaque</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Ranges standard</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Ranges de population</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Ranges perso</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs RFI %1</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs 3bet %2</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs 4bet %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
     </message>
 </context>
 <context>
-    <name>ResultsHandMatrixColumn</name>
+    <name>RangeSidebar</name>
     <message>
-        <source>Strategy by Hand</source>
-        <translation>Stratégie par main</translation>
+        <source>Standard Ranges</source>
+        <translation>Ranges standard</translation>
     </message>
     <message>
-        <source>Standard mode</source>
-        <translation>Standard</translation>
+        <source>Population Ranges</source>
+        <translation>Ranges de population</translation>
     </message>
     <message>
-        <source>Node-lock mode</source>
-        <translation>Verrouillage</translation>
+        <source>Custom Ranges</source>
+        <translation>Ranges perso</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Aucune range.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Exporter standard…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Exporter population…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Effacer les remplacements…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Enregistrer la range…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importer une range…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Ajouter un dossier…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Supprimer la sélection…</translation>
     </message>
 </context>
 <context>
-    <name>ResultsNodeFigures</name>
+    <name>RangeTextField</name>
     <message>
-        <source>Pot</source>
-        <translation>Pot</translation>
-    </message>
-    <message>
-        <source>Stack (%1)</source>
-        <translation>Tapis (%1)</translation>
-    </message>
-    <message>
-        <source>To call</source>
-        <translation>À suivre</translation>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>ex. : AA, KK, AKs, QQ+ ou 50%</translation>
     </message>
 </context>
 <context>
     <name>ResultsPage</name>
     <message>
-        <source>Random river card</source>
-        <translation>River aléatoire</translation>
-    </message>
-    <message>
-        <source>Random turn card</source>
-        <translation>Turn aléatoire</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyHeader</name>
-    <message>
-        <source>Strategy View</source>
-        <translation>Vue stratégie</translation>
-    </message>
-    <message>
-        <source>%1 to act</source>
-        <translation>%1 doit agir</translation>
-    </message>
-    <message>
-        <source>Range view</source>
-        <translation>Vue des ranges</translation>
-    </message>
-    <message>
-        <source>Play vs solution</source>
-        <translation>Contre solution</translation>
-    </message>
-    <message>
-        <source>EV (OOP)</source>
-        <translation>EV (OOP)</translation>
-    </message>
-    <message>
-        <source>EV (IP)</source>
-        <translation>EV (IP)</translation>
-    </message>
-    <message>
-        <source>Exploitability</source>
-        <translation>Exploitabilité</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyPanel</name>
-    <message>
-        <source>Action Frequencies</source>
-        <translation>Fréquences des actions</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreeLevel</name>
-    <message>
-        <source>Available actions</source>
-        <translation>Actions disponibles</translation>
-    </message>
-    <message>
-        <source>%1 options</source>
-        <translation>%1 options</translation>
-    </message>
-    <message>
-        <source>Deal %1</source>
-        <translation>Distribuer %1</translation>
-    </message>
-    <message>
-        <source>River</source>
-        <translation>River</translation>
-    </message>
-    <message>
-        <source>Turn</source>
-        <translation>Turn</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreePanel</name>
-    <message>
-        <source>Game Tree</source>
-        <translation>Arbre de jeu</translation>
+        <source>Results</source>
+        <translation>Résultats</translation>
     </message>
 </context>
 <context>
@@ -719,8 +882,8 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
-        <translation>Les mentions et textes de licence tiers se trouvent dans le dossier « licenses » à côté de l&apos;exécutable.</translation>
+        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <translation>Les mentions et textes de licence tiers se trouvent dans le dossier « licenses » à côté de l'exécutable.</translation>
     </message>
     <message>
         <source>Open licenses folder</source>
@@ -747,7 +910,7 @@
     </message>
     <message>
         <source>Use dark color scheme throughout the interface</source>
-        <translation>Utiliser le thème sombre dans toute l&apos;interface</translation>
+        <translation>Utiliser le thème sombre dans toute l'interface</translation>
     </message>
     <message>
         <source>Language</source>
@@ -755,11 +918,11 @@
     </message>
     <message>
         <source>Change the app language (takes effect immediately)</source>
-        <translation>Changer la langue de l&apos;application (effet immédiat)</translation>
+        <translation>Changer la langue de l'application (effet immédiat)</translation>
     </message>
     <message>
         <source>Accent Color</source>
-        <translation>Couleur d&apos;accent</translation>
+        <translation>Couleur d'accent</translation>
     </message>
     <message>
         <source>Customize the app highlight color (buttons, accents, clubs/check).</source>
@@ -915,7 +1078,7 @@
         <translation>Ajouter all-in</translation>
     </message>
     <message>
-        <source>Don&apos;t donk</source>
+        <source>Don't donk</source>
         <translation>Pas de donk</translation>
     </message>
     <message>
@@ -1305,7 +1468,7 @@
     </message>
     <message>
         <source>Start a new project (or load one) from Home to enable Project</source>
-        <translation>Démarrez un nouveau projet (ou chargez-en un) depuis l&apos;accueil pour activer Projet</translation>
+        <translation>Démarrez un nouveau projet (ou chargez-en un) depuis l'accueil pour activer Projet</translation>
     </message>
     <message>
         <source>Solve</source>
@@ -1355,7 +1518,7 @@
     <name>UpdateManager</name>
     <message>
         <source>Update URL is not configured.</source>
-        <translation>L&apos;adresse de mise à jour n&apos;est pas configurée.</translation>
+        <translation>L'adresse de mise à jour n'est pas configurée.</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>

@@ -63,8 +63,8 @@
         <translation>Versione del progetto non supportata</translation>
     </message>
     <message>
-        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
-        <translation>File di progetto non valido: &quot;%1&quot; ha il tipo sbagliato</translation>
+        <source>Invalid project file: "%1" has the wrong type</source>
+        <translation>File di progetto non valido: "%1" ha il tipo sbagliato</translation>
     </message>
     <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Un solver di hold&apos;em moderno e ad alte prestazioni</translation>
+        <translation>Un solver di hold'em moderno e ad alte prestazioni</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -566,6 +566,25 @@
     </message>
 </context>
 <context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>Range OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Range IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>
@@ -585,119 +604,263 @@
     </message>
 </context>
 <context>
-    <name>ResultsChancePicker</name>
+    <name>RangeLabels</name>
     <message>
-        <source>Random</source>
-        <translation>Casuale</translation>
+        <source>No rake</source>
+        <translation>Senza rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Chiama</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Passa</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-chiama</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Chiama il raise</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Chiama 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Chiama 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>Cold call del 3b</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Reg più deboli</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Reg più tight</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Reg più loose</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Passivo</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Passivo tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Passivo neutro</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Passivo loose</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Estremamente loose</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Loose aggressivo</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>LAG standard</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maniaco</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Range standard</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Range di popolazione</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Range personali</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs RFI di %1</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs 3bet di %2</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs 4bet di %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
     </message>
 </context>
 <context>
-    <name>ResultsHandMatrixColumn</name>
+    <name>RangeSidebar</name>
     <message>
-        <source>Strategy by Hand</source>
-        <translation>Strategia per mano</translation>
+        <source>Standard Ranges</source>
+        <translation>Range standard</translation>
     </message>
     <message>
-        <source>Standard mode</source>
-        <translation>Standard</translation>
+        <source>Population Ranges</source>
+        <translation>Range di popolazione</translation>
     </message>
     <message>
-        <source>Node-lock mode</source>
-        <translation>Blocco nodo</translation>
+        <source>Custom Ranges</source>
+        <translation>Range personali</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Ancora nessun range.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Sovrascrivi</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Esporta standard…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Esporta popolazione…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Cancella modifiche…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Salva range attuale…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importa range…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Aggiungi cartella…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Elimina selezione…</translation>
     </message>
 </context>
 <context>
-    <name>ResultsNodeFigures</name>
+    <name>RangeTextField</name>
     <message>
-        <source>Pot</source>
-        <translation>Piatto</translation>
-    </message>
-    <message>
-        <source>Stack (%1)</source>
-        <translation>Stack (%1)</translation>
-    </message>
-    <message>
-        <source>To call</source>
-        <translation>Da chiamare</translation>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>es. AA, KK, AKs, QQ+ o 50%</translation>
     </message>
 </context>
 <context>
     <name>ResultsPage</name>
     <message>
-        <source>Random river card</source>
-        <translation>River casuale</translation>
-    </message>
-    <message>
-        <source>Random turn card</source>
-        <translation>Turn casuale</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyHeader</name>
-    <message>
-        <source>Strategy View</source>
-        <translation>Vista strategia</translation>
-    </message>
-    <message>
-        <source>%1 to act</source>
-        <translation>Tocca a %1</translation>
-    </message>
-    <message>
-        <source>Range view</source>
-        <translation>Vista range</translation>
-    </message>
-    <message>
-        <source>Play vs solution</source>
-        <translation>Contro soluzione</translation>
-    </message>
-    <message>
-        <source>EV (OOP)</source>
-        <translation>EV (OOP)</translation>
-    </message>
-    <message>
-        <source>EV (IP)</source>
-        <translation>EV (IP)</translation>
-    </message>
-    <message>
-        <source>Exploitability</source>
-        <translation>Sfruttabilità</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyPanel</name>
-    <message>
-        <source>Action Frequencies</source>
-        <translation>Frequenze delle azioni</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreeLevel</name>
-    <message>
-        <source>Available actions</source>
-        <translation>Azioni disponibili</translation>
-    </message>
-    <message>
-        <source>%1 options</source>
-        <translation>%1 opzioni</translation>
-    </message>
-    <message>
-        <source>Deal %1</source>
-        <translation>Distribuisci %1</translation>
-    </message>
-    <message>
-        <source>River</source>
-        <translation>River</translation>
-    </message>
-    <message>
-        <source>Turn</source>
-        <translation>Turn</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreePanel</name>
-    <message>
-        <source>Game Tree</source>
-        <translation>Albero di gioco</translation>
+        <source>Results</source>
+        <translation>Risultati</translation>
     </message>
 </context>
 <context>
@@ -719,8 +882,8 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
-        <translation>Le note e i testi di licenza di terze parti si trovano nella cartella &apos;licenses&apos; accanto all&apos;eseguibile.</translation>
+        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <translation>Le note e i testi di licenza di terze parti si trovano nella cartella 'licenses' accanto all'eseguibile.</translation>
     </message>
     <message>
         <source>Open licenses folder</source>
@@ -747,7 +910,7 @@
     </message>
     <message>
         <source>Use dark color scheme throughout the interface</source>
-        <translation>Usa lo schema di colori scuro in tutta l&apos;interfaccia</translation>
+        <translation>Usa lo schema di colori scuro in tutta l'interfaccia</translation>
     </message>
     <message>
         <source>Language</source>
@@ -755,7 +918,7 @@
     </message>
     <message>
         <source>Change the app language (takes effect immediately)</source>
-        <translation>Cambia la lingua dell&apos;app (effetto immediato)</translation>
+        <translation>Cambia la lingua dell'app (effetto immediato)</translation>
     </message>
     <message>
         <source>Accent Color</source>
@@ -915,7 +1078,7 @@
         <translation>Aggiungi all-in</translation>
     </message>
     <message>
-        <source>Don&apos;t donk</source>
+        <source>Don't donk</source>
         <translation>Niente donk</translation>
     </message>
     <message>
@@ -1355,7 +1518,7 @@
     <name>UpdateManager</name>
     <message>
         <source>Update URL is not configured.</source>
-        <translation>L&apos;URL di aggiornamento non è configurato.</translation>
+        <translation>L'URL di aggiornamento non è configurato.</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>

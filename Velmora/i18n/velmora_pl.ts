@@ -63,8 +63,8 @@
         <translation>Nieobsługiwana wersja projektu</translation>
     </message>
     <message>
-        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
-        <translation>Nieprawidłowy plik projektu: &quot;%1&quot; ma zły typ</translation>
+        <source>Invalid project file: "%1" has the wrong type</source>
+        <translation>Nieprawidłowy plik projektu: "%1" ma zły typ</translation>
     </message>
     <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Nowoczesny, wydajny solver hold&apos;em</translation>
+        <translation>Nowoczesny, wydajny solver hold'em</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -566,6 +566,25 @@
     </message>
 </context>
 <context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>Zakres OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Zakres IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Waga</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>
@@ -585,119 +604,263 @@
     </message>
 </context>
 <context>
-    <name>ResultsChancePicker</name>
+    <name>RangeLabels</name>
     <message>
-        <source>Random</source>
-        <translation>Losowa</translation>
+        <source>No rake</source>
+        <translation>Bez rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Sprawdź</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-sprawdź</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Sprawdź podbicie</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Czek</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Sprawdź 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Sprawdź 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>Cold call 3b</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Słabsi regularzy</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Ciaśniejszy regular</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Luźniejszy regular</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Inne</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Pasywny</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Pasywny tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Pasywny neutralny</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Pasywny luźny</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Skrajnie luźny</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Luźno-agresywny</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>Standardowy LAG</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maniak</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Zakresy standardowe</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Zakresy populacji</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Własne zakresy</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs RFI %1</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs 3bet %2</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs 4bet %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
     </message>
 </context>
 <context>
-    <name>ResultsHandMatrixColumn</name>
+    <name>RangeSidebar</name>
     <message>
-        <source>Strategy by Hand</source>
-        <translation>Strategia według ręki</translation>
+        <source>Standard Ranges</source>
+        <translation>Zakresy standardowe</translation>
     </message>
     <message>
-        <source>Standard mode</source>
-        <translation>Standardowy</translation>
+        <source>Population Ranges</source>
+        <translation>Zakresy populacji</translation>
     </message>
     <message>
-        <source>Node-lock mode</source>
-        <translation>Blokada węzła</translation>
+        <source>Custom Ranges</source>
+        <translation>Własne zakresy</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Brak zakresów.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Nadpisz</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Eksportuj standard…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Eksportuj populację…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Usuń nadpisania…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Zapisz bieżący zakres…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importuj zakres…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Dodaj folder…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Usuń zaznaczone…</translation>
     </message>
 </context>
 <context>
-    <name>ResultsNodeFigures</name>
+    <name>RangeTextField</name>
     <message>
-        <source>Pot</source>
-        <translation>Pula</translation>
-    </message>
-    <message>
-        <source>Stack (%1)</source>
-        <translation>Stack (%1)</translation>
-    </message>
-    <message>
-        <source>To call</source>
-        <translation>Do sprawdzenia</translation>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>np. AA, KK, AKs, QQ+ lub 50%</translation>
     </message>
 </context>
 <context>
     <name>ResultsPage</name>
     <message>
-        <source>Random river card</source>
-        <translation>Losowy river</translation>
-    </message>
-    <message>
-        <source>Random turn card</source>
-        <translation>Losowy turn</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyHeader</name>
-    <message>
-        <source>Strategy View</source>
-        <translation>Widok strategii</translation>
-    </message>
-    <message>
-        <source>%1 to act</source>
-        <translation>Ruch: %1</translation>
-    </message>
-    <message>
-        <source>Range view</source>
-        <translation>Widok zakresu</translation>
-    </message>
-    <message>
-        <source>Play vs solution</source>
-        <translation>Gra z rozw.</translation>
-    </message>
-    <message>
-        <source>EV (OOP)</source>
-        <translation>EV (OOP)</translation>
-    </message>
-    <message>
-        <source>EV (IP)</source>
-        <translation>EV (IP)</translation>
-    </message>
-    <message>
-        <source>Exploitability</source>
-        <translation>Eksploatowalność</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyPanel</name>
-    <message>
-        <source>Action Frequencies</source>
-        <translation>Częstotliwości akcji</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreeLevel</name>
-    <message>
-        <source>Available actions</source>
-        <translation>Dostępne akcje</translation>
-    </message>
-    <message>
-        <source>%1 options</source>
-        <translation>Opcje: %1</translation>
-    </message>
-    <message>
-        <source>Deal %1</source>
-        <translation>Rozdaj %1</translation>
-    </message>
-    <message>
-        <source>River</source>
-        <translation>River</translation>
-    </message>
-    <message>
-        <source>Turn</source>
-        <translation>Turn</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreePanel</name>
-    <message>
-        <source>Game Tree</source>
-        <translation>Drzewo gry</translation>
+        <source>Results</source>
+        <translation>Wyniki</translation>
     </message>
 </context>
 <context>
@@ -719,7 +882,7 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
         <translation>Informacje i teksty licencji stron trzecich znajdują się w folderze „licenses” obok pliku wykonywalnego.</translation>
     </message>
     <message>
@@ -915,7 +1078,7 @@
         <translation>Dodaj all-in</translation>
     </message>
     <message>
-        <source>Don&apos;t donk</source>
+        <source>Don't donk</source>
         <translation>Bez donka</translation>
     </message>
     <message>

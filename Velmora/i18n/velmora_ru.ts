@@ -63,7 +63,7 @@
         <translation>Неподдерживаемая версия проекта</translation>
     </message>
     <message>
-        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
+        <source>Invalid project file: "%1" has the wrong type</source>
         <translation>Недопустимый файл проекта: у «%1» неверный тип</translation>
     </message>
     <message>
@@ -566,6 +566,25 @@
     </message>
 </context>
 <context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>Диапазон OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Диапазон IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Вес</translation>
+    </message>
+</context>
+<context>
     <name>RangeEditor</name>
     <message>
         <source>Range</source>
@@ -585,119 +604,263 @@
     </message>
 </context>
 <context>
-    <name>ResultsChancePicker</name>
+    <name>RangeLabels</name>
     <message>
-        <source>Random</source>
-        <translation>Случайная</translation>
+        <source>No rake</source>
+        <translation>Без рейка</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Рейк 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Рейк 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Рейк 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Рейк 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Колл</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Фолд</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Хедз-ап</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>против RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>против 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>против 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Лимп-колл</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Колл рейза</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Чек</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Колл 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Колл 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>Колд-колл 3b</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Бомб-пот</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Слабые регуляры</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Тайтовый регуляр</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Лузовый регуляр</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Прочее</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Пассивный</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Пассивный тайт</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Пассивный нейтральный</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Пассивный лузовый</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Крайне лузовый</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Лузово-агрессивный</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>Стандартный LAG</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Маньяк</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Оверфолдер</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Нит</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Стандартные диапазоны</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Диапазоны популяции</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Свои диапазоны</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>против RFI %1</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 против 3bet %2</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet против 4bet %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
     </message>
 </context>
 <context>
-    <name>ResultsHandMatrixColumn</name>
+    <name>RangeSidebar</name>
     <message>
-        <source>Strategy by Hand</source>
-        <translation>Стратегия по рукам</translation>
+        <source>Standard Ranges</source>
+        <translation>Стандартные диапазоны</translation>
     </message>
     <message>
-        <source>Standard mode</source>
-        <translation>Обычный</translation>
+        <source>Population Ranges</source>
+        <translation>Диапазоны популяции</translation>
     </message>
     <message>
-        <source>Node-lock mode</source>
-        <translation>Блокировка</translation>
+        <source>Custom Ranges</source>
+        <translation>Свои диапазоны</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Диапазонов пока нет.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Экспорт стандартных…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Экспорт популяции…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Сбросить замены…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Сохранить диапазон…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Импорт диапазона…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Добавить папку…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Удалить выбранное…</translation>
     </message>
 </context>
 <context>
-    <name>ResultsNodeFigures</name>
+    <name>RangeTextField</name>
     <message>
-        <source>Pot</source>
-        <translation>Банк</translation>
-    </message>
-    <message>
-        <source>Stack (%1)</source>
-        <translation>Стек (%1)</translation>
-    </message>
-    <message>
-        <source>To call</source>
-        <translation>К коллу</translation>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>напр. AA, KK, AKs, QQ+ или 50%</translation>
     </message>
 </context>
 <context>
     <name>ResultsPage</name>
     <message>
-        <source>Random river card</source>
-        <translation>Случайный ривер</translation>
-    </message>
-    <message>
-        <source>Random turn card</source>
-        <translation>Случайный тёрн</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyHeader</name>
-    <message>
-        <source>Strategy View</source>
-        <translation>Обзор стратегии</translation>
-    </message>
-    <message>
-        <source>%1 to act</source>
-        <translation>Ход: %1</translation>
-    </message>
-    <message>
-        <source>Range view</source>
-        <translation>Диапазоны</translation>
-    </message>
-    <message>
-        <source>Play vs solution</source>
-        <translation>Против решения</translation>
-    </message>
-    <message>
-        <source>EV (OOP)</source>
-        <translation>EV (OOP)</translation>
-    </message>
-    <message>
-        <source>EV (IP)</source>
-        <translation>EV (IP)</translation>
-    </message>
-    <message>
-        <source>Exploitability</source>
-        <translation>Эксплуатируемость</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyPanel</name>
-    <message>
-        <source>Action Frequencies</source>
-        <translation>Частоты действий</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreeLevel</name>
-    <message>
-        <source>Available actions</source>
-        <translation>Доступные действия</translation>
-    </message>
-    <message>
-        <source>%1 options</source>
-        <translation>Вариантов: %1</translation>
-    </message>
-    <message>
-        <source>Deal %1</source>
-        <translation>Раздача: %1</translation>
-    </message>
-    <message>
-        <source>River</source>
-        <translation>ривер</translation>
-    </message>
-    <message>
-        <source>Turn</source>
-        <translation>тёрн</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreePanel</name>
-    <message>
-        <source>Game Tree</source>
-        <translation>Дерево игры</translation>
+        <source>Results</source>
+        <translation>Результаты</translation>
     </message>
 </context>
 <context>
@@ -719,7 +882,7 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
         <translation>Уведомления и тексты лицензий сторонних компонентов находятся в папке «licenses» рядом с исполняемым файлом.</translation>
     </message>
     <message>
@@ -915,7 +1078,7 @@
         <translation>Олл-ин</translation>
     </message>
     <message>
-        <source>Don&apos;t donk</source>
+        <source>Don't donk</source>
         <translation>Без донка</translation>
     </message>
     <message>

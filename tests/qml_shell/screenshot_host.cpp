@@ -3,7 +3,7 @@
 // on the Setup page). Prints "READY" once the page is up and has settled;
 // the script then captures the screen and ends it.
 //
-//   shell_screenshot_host --page home|settings|setup|solve-idle|solve|solve-done --theme dark|light
+//   shell_screenshot_host --page home|settings|setup|setup-ranges|solve-idle|solve|solve-done --theme dark|light
 //                         [--width N]
 #include "tests/qml_shell/shell_test_backend.h"
 
@@ -62,12 +62,48 @@ Window {
         return null
     }
 
+    // The range cards: a Standard preset opened on OOP, a range painted
+    // with mixed weights on IP, scrolled into view.
+    function _showRanges() {
+        var setup = _find(shell, "projectPage")
+        setup.oopRangeCategory = 0
+        var rows = setup.listModelFor("oop")
+        var path = ["6-max", "No rake", "vs RFI", "vs UTG RFI", "Call BB"]
+        for (var p = 0; p < path.length; ++p) {
+            rows = setup.listModelFor("oop")
+            for (var r = 0; r < rows.length; ++r) {
+                if (rows[r].name !== path[p])
+                    continue
+                setup.oopSelectedId = rows[r].id
+                if (rows[r].kind === "folder")
+                    setup._toggleOpenFolder("oop", rows[r].id)
+                else
+                    setup.oopRangeText = rows[r].value
+                break
+            }
+        }
+        var painted = ["AA", "KK", "QQ", "AKs", "AQs", "KQs", "JJ", "TT", "AKo"]
+        setup.ipRangeText = ""
+        setup.ipClickWeightPct = 100
+        for (var i = 0; i < painted.length; ++i) {
+            if (i === 6)
+                setup.ipClickWeightPct = 50
+            setup.ipRangeText = setup.toggleHand(setup.ipRangeText, painted[i], 0, setup.ipClickWeightPct / 100)
+        }
+        var flick = _find(setup, "flickable")
+        flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+    }
+
     function _show() {
         if (page === "settings") {
             shell.requestNavigate(4)
         } else if (page === "setup") {
             shell.resetToDefaults()
             shell.requestNavigate(1)
+        } else if (page === "setup-ranges") {
+            shell.resetToDefaults()
+            shell.requestNavigate(1)
+            _showRanges()
         } else if (_solveView) {
             shell.resetToDefaults()
         }
@@ -129,7 +165,7 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, solve-idle, solve or solve-done"),
+  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, solve-idle, solve or solve-done"),
                     QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});

@@ -4,6 +4,8 @@ import QtQuick.Layouts
 import "../components"
 import "project"
 import "project/boardtext.js" as BoardText
+import "project/rangetext.js" as RangeText
+import "project/rangelibrary.js" as RangeLibrary
 import "../components/SolveGating.js" as Gating
 
 // Setup page (index 1): the whole spot a solve needs. The page mirrors 36 of
@@ -64,8 +66,8 @@ Item {
     property int _i18nRev: 0
 
     // The range cards' hand matrices, for the width the ranges row needs.
-    property Item _oopMatrix: null
-    property Item _ipMatrix: null
+    property Item _oopMatrix: oopRangeCard.matrix
+    property Item _ipMatrix: ipRangeCard.matrix
 
     readonly property real gameSettingsInputColumnWidth: 60
     readonly property real sizingStreetColumnWidth: 70
@@ -130,6 +132,108 @@ Item {
     }
 
     onBoardTextChanged: startingStreet = inferStreetFromBoardText(boardText)
+
+    // ---- ranges: per seat the shown library category (0 Standard,
+    // 1 Population, 2 Custom), the selected row, the open folders and the
+    // weight painted cells get; the library trees of both seats ----
+    property int oopRangeCategory: 2
+    property int ipRangeCategory: 2
+    property real oopClickWeightPct: 100.0
+    property real ipClickWeightPct: 100.0
+    property string oopSelectedId: ""
+    property string ipSelectedId: ""
+    property var oopOpenFolderIds: ({})
+    property var ipOpenFolderIds: ({})
+    property var oopStandardRanges: []
+    property var ipStandardRanges: []
+    property var oopExploitRanges: []
+    property var ipExploitRanges: []
+    property var oopCustomRanges: []
+    property var ipCustomRanges: []
+    // Replacements of built-in ranges by path key, applied whenever the
+    // built-in trees are built.
+    property var oopStandardOverrides: ({})
+    property var ipStandardOverrides: ({})
+    property var oopExploitOverrides: ({})
+    property var ipExploitOverrides: ({})
+    property string _presetLoadError: ""
+
+    onOopRangeCategoryChanged: { oopSelectedId = ""; oopOpenFolderIds = ({}) }
+    onIpRangeCategoryChanged: { ipSelectedId = ""; ipOpenFolderIds = ({}) }
+
+    function expandHand(hand) { return RangeText.expandHand(hand) }
+    function parseRangeWeights(text) { return RangeText.parseRangeWeights(text) }
+    function toggleHand(rangeText, hand, currentWeight, addWeight) {
+        return RangeText.toggleHand(rangeText, hand, currentWeight, addWeight)
+    }
+    function normalizeImportedRangeText(rawText) { return RangeText.normalizeImportedRangeText(rawText) }
+    function _stripWeightsText(text) { return RangeText.stripWeightsText(text) }
+
+    function _newNodeId() { return RangeLibrary.newNodeId() }
+    function _sanitizeCustomTree(nodes) { return RangeLibrary.sanitizeCustomTree(nodes) }
+    function _sanitizePresetList(list) { return RangeLibrary.sanitizePresetList(list) }
+    function _findNodeById(nodes, id) { return RangeLibrary.findNodeById(nodes, id) }
+    function _findParentFolderId(nodes, id, parentId) { return RangeLibrary.findParentFolderId(nodes, id, parentId) }
+    function _buildStandardTree(entries) { return RangeLibrary.buildStandardTree(entries) }
+    function _buildStandard6MaxTree(entries) { return RangeLibrary.buildStandard6MaxTree(entries) }
+    function _buildStandardHeadsUpTree(entries) { return RangeLibrary.buildStandardHeadsUpTree(entries) }
+    function _buildExploitTree(player, standardTree) { return RangeLibrary.buildExploitTree(player, standardTree) }
+    function _cloneTreeStripWeights(nodes) { return RangeLibrary.cloneTreeStripWeights(nodes) }
+    function _applyOverridesToTree(nodes, overrides, pathParts) {
+        return RangeLibrary.applyOverridesToTree(nodes, overrides, pathParts)
+    }
+
+    function categoryLabel(cat) { return rangeLabels.categoryLabel(cat) }
+    function rangeDisplayName(cat, name) { return rangeLabels.displayName(cat, name) }
+    function _trRakeFolderName(s) { return rangeLabels.trRakeFolderName(s) }
+    function _trStdToken(tok) { return rangeLabels.trStdToken(tok) }
+    function _trStandardLabel(s) { return rangeLabels.trStandardLabel(s) }
+    function _trPopulationLabel(s) { return rangeLabels.trPopulationLabel(s) }
+
+    // The stored tree itself, not a copy.
+    function rangesFor(player, category) {
+        var oop = player === "oop"
+        var c = Number(category)
+        if (c === 0)
+            return oop ? oopStandardRanges : ipStandardRanges
+        if (c === 1)
+            return oop ? oopExploitRanges : ipExploitRanges
+        return oop ? oopCustomRanges : ipCustomRanges
+    }
+
+    function _flattenTreeFor(player, cat) {
+        var open = player === "oop" ? oopOpenFolderIds : ipOpenFolderIds
+        return RangeLibrary.flattenTree(rangesFor(player, cat), open,
+                                        function(name) { return rangeDisplayName(cat, name) })
+    }
+
+    // Rows of the seat's shown category, built again on a language change.
+    function listModelFor(player) {
+        var rev = _i18nRev
+        return _flattenTreeFor(player, player === "oop" ? oopRangeCategory : ipRangeCategory)
+    }
+
+    function _toggleOpenFolder(player, folderId) {
+        if (folderId === undefined || folderId === null || String(folderId) === "")
+            return
+        var oop = player === "oop"
+        var tree = rangesFor(player, oop ? oopRangeCategory : ipRangeCategory)
+        var next = RangeLibrary.toggleOpenFolder(tree, oop ? oopOpenFolderIds : ipOpenFolderIds, folderId)
+        if (oop)
+            oopOpenFolderIds = next
+        else
+            ipOpenFolderIds = next
+    }
+
+    function _loadBundledPresetRanges() { presetLoader.load() }
+    function _buildPresetTrees() { _loadBundledPresetRanges() }
+
+    RangeLabels { id: rangeLabels }
+    RangePresetLoader {
+        id: presetLoader
+        page: root
+        controller: root._controller
+    }
 
     // ---- start-up ----
     // Work done once when the page is complete, in this order; each step is a
@@ -350,8 +454,14 @@ Item {
                         Layout.alignment: Qt.AlignTop
                         spacing: 12
 
-                        // The OOP range card takes this place.
-                        Item { objectName: "oopRangePlaceholder"; Layout.fillWidth: true }
+                        RangeCard {
+                            id: oopRangeCard
+                            objectName: "oopRangeCard"
+                            page: root
+                            seat: "oop"
+                            Layout.fillWidth: true
+                            Layout.minimumWidth: implicitWidth
+                        }
                     }
 
                     ColumnLayout {
@@ -362,8 +472,14 @@ Item {
                         Layout.alignment: Qt.AlignTop
                         spacing: 12
 
-                        // The IP range card takes this place.
-                        Item { objectName: "ipRangePlaceholder"; Layout.fillWidth: true }
+                        RangeCard {
+                            id: ipRangeCard
+                            objectName: "ipRangeCard"
+                            page: root
+                            seat: "ip"
+                            Layout.fillWidth: true
+                            Layout.minimumWidth: implicitWidth
+                        }
                     }
                 }
 
