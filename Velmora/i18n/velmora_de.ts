@@ -63,8 +63,8 @@
         <translation>Nicht unterstützte Projektversion</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Ungültige Projektdatei: "%1" hat den falschen Typ</translation>
+        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
+        <translation>Ungültige Projektdatei: &quot;%1&quot; hat den falschen Typ</translation>
     </message>
     <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Ein moderner, leistungsstarker Hold'em-Solver</translation>
+        <translation>Ein moderner, leistungsstarker Hold&apos;em-Solver</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -857,10 +857,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Strategie nach Hand</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Node-Lock</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Zu callen</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Ergebnisse</translation>
+        <source>Random river card</source>
+        <translation>Zufällige River-Karte</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Zufällige Turn-Karte</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Strategieansicht</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>%1 am Zug</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Range-Ansicht</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Gegen Lösung</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Ausnutzbarkeit</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Aktionshäufigkeiten</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Verfügbare Aktionen</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 Optionen</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>%1 geben</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Spielbaum</translation>
     </message>
 </context>
 <context>
@@ -882,7 +991,7 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
         <translation>Hinweise und Lizenztexte von Drittanbietern liegen im Ordner „licenses“ neben der ausführbaren Datei.</translation>
     </message>
     <message>
@@ -1078,7 +1187,7 @@
         <translation>All-In dazu</translation>
     </message>
     <message>
-        <source>Don't donk</source>
+        <source>Don&apos;t donk</source>
         <translation>Kein Donk</translation>
     </message>
     <message>

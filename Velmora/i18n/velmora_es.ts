@@ -63,8 +63,8 @@
         <translation>Versión de proyecto no compatible</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Archivo de proyecto no válido: "%1" tiene un tipo incorrecto</translation>
+        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
+        <translation>Archivo de proyecto no válido: &quot;%1&quot; tiene un tipo incorrecto</translation>
     </message>
     <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Un solver de hold'em moderno y de alto rendimiento</translation>
+        <translation>Un solver de hold&apos;em moderno y de alto rendimiento</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -857,10 +857,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Aleatoria</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Estrategia por mano</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Bloqueo de nodo</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Bote</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Para igualar</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Resultados</translation>
+        <source>Random river card</source>
+        <translation>River aleatorio</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Turn aleatorio</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Vista de estrategia</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Actúa %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Ver rangos</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Contra solución</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Explotabilidad</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Frecuencias de acción</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Acciones disponibles</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 opciones</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Repartir %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Árbol de juego</translation>
     </message>
 </context>
 <context>
@@ -882,8 +991,8 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
-        <translation>Los avisos y textos de licencia de terceros se incluyen en la carpeta 'licenses' junto al ejecutable.</translation>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Los avisos y textos de licencia de terceros se incluyen en la carpeta &apos;licenses&apos; junto al ejecutable.</translation>
     </message>
     <message>
         <source>Open licenses folder</source>
@@ -1078,7 +1187,7 @@
         <translation>Añadir all-in</translation>
     </message>
     <message>
-        <source>Don't donk</source>
+        <source>Don&apos;t donk</source>
         <translation>Sin donk</translation>
     </message>
     <message>

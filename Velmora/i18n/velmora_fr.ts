@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>%1% equity</source>
-        <translation>%1 % d'équité</translation>
+        <translation>%1 % d&apos;équité</translation>
     </message>
     <message>
         <source>%1 EV</source>
@@ -36,19 +36,19 @@
     </message>
     <message>
         <source>Failed to open file: %1</source>
-        <translation>Impossible d'ouvrir le fichier : %1</translation>
+        <translation>Impossible d&apos;ouvrir le fichier : %1</translation>
     </message>
     <message>
         <source>Failed to save file: %1</source>
-        <translation>Impossible d'enregistrer le fichier : %1</translation>
+        <translation>Impossible d&apos;enregistrer le fichier : %1</translation>
     </message>
     <message>
         <source>No previous solve config (solve once first)</source>
-        <translation>Aucune configuration de résolution précédente (lancez d'abord une résolution)</translation>
+        <translation>Aucune configuration de résolution précédente (lancez d&apos;abord une résolution)</translation>
     </message>
     <message>
         <source>Failed to open file</source>
-        <translation>Impossible d'ouvrir le fichier</translation>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
     </message>
     <message>
         <source>Invalid JSON</source>
@@ -63,8 +63,8 @@
         <translation>Version de projet non prise en charge</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Fichier de projet invalide : « %1 » n'a pas le bon type</translation>
+        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
+        <translation>Fichier de projet invalide : « %1 » n&apos;a pas le bon type</translation>
     </message>
     <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Not ready: enter a valid board first</source>
-        <translation>Pas prêt : saisissez d'abord un board valide</translation>
+        <translation>Pas prêt : saisissez d&apos;abord un board valide</translation>
     </message>
     <message>
         <source>Not ready: select at least one hand in both ranges</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Un solveur de hold'em moderne et performant</translation>
+        <translation>Un solveur de hold&apos;em moderne et performant</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -230,11 +230,11 @@
     <name>HomePage</name>
     <message>
         <source>Could not save the project to %1</source>
-        <translation>Impossible d'enregistrer le projet dans %1</translation>
+        <translation>Impossible d&apos;enregistrer le projet dans %1</translation>
     </message>
     <message>
         <source>Could not open the project: %1</source>
-        <translation>Impossible d'ouvrir le projet : %1</translation>
+        <translation>Impossible d&apos;ouvrir le projet : %1</translation>
     </message>
     <message>
         <source>%1 available</source>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>Clear all Play vs. Solution statistics (today + total)?</source>
-        <translation>Effacer toutes les statistiques Jouer contre la solution (aujourd'hui + total) ?</translation>
+        <translation>Effacer toutes les statistiques Jouer contre la solution (aujourd&apos;hui + total) ?</translation>
     </message>
     <message>
         <source>Play vs. Solution</source>
@@ -282,15 +282,15 @@
     </message>
     <message>
         <source>Hands (Today / Total)</source>
-        <translation>Mains (aujourd'hui / total)</translation>
+        <translation>Mains (aujourd&apos;hui / total)</translation>
     </message>
     <message>
         <source>Accuracy (Today / Total)</source>
-        <translation>Précision (aujourd'hui / total)</translation>
+        <translation>Précision (aujourd&apos;hui / total)</translation>
     </message>
     <message>
         <source>Avg EV Loss (Today / Total)</source>
-        <translation>Perte d'EV moy. (aujourd'hui / total)</translation>
+        <translation>Perte d&apos;EV moy. (aujourd&apos;hui / total)</translation>
     </message>
     <message>
         <source>System</source>
@@ -509,7 +509,7 @@
     </message>
     <message>
         <source>Stop drill</source>
-        <translation>Arrêter l'exercice</translation>
+        <translation>Arrêter l&apos;exercice</translation>
     </message>
     <message>
         <source>Drill spot</source>
@@ -857,10 +857,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Aléatoire</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Stratégie par main</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Verrouillage</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Tapis (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>À suivre</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Résultats</translation>
+        <source>Random river card</source>
+        <translation>River aléatoire</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Turn aléatoire</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Vue stratégie</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>%1 doit agir</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Vue des ranges</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Contre solution</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Exploitabilité</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Fréquences des actions</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Actions disponibles</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 options</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Distribuer %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Arbre de jeu</translation>
     </message>
 </context>
 <context>
@@ -882,8 +991,8 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
-        <translation>Les mentions et textes de licence tiers se trouvent dans le dossier « licenses » à côté de l'exécutable.</translation>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Les mentions et textes de licence tiers se trouvent dans le dossier « licenses » à côté de l&apos;exécutable.</translation>
     </message>
     <message>
         <source>Open licenses folder</source>
@@ -910,7 +1019,7 @@
     </message>
     <message>
         <source>Use dark color scheme throughout the interface</source>
-        <translation>Utiliser le thème sombre dans toute l'interface</translation>
+        <translation>Utiliser le thème sombre dans toute l&apos;interface</translation>
     </message>
     <message>
         <source>Language</source>
@@ -918,11 +1027,11 @@
     </message>
     <message>
         <source>Change the app language (takes effect immediately)</source>
-        <translation>Changer la langue de l'application (effet immédiat)</translation>
+        <translation>Changer la langue de l&apos;application (effet immédiat)</translation>
     </message>
     <message>
         <source>Accent Color</source>
-        <translation>Couleur d'accent</translation>
+        <translation>Couleur d&apos;accent</translation>
     </message>
     <message>
         <source>Customize the app highlight color (buttons, accents, clubs/check).</source>
@@ -1078,7 +1187,7 @@
         <translation>Ajouter all-in</translation>
     </message>
     <message>
-        <source>Don't donk</source>
+        <source>Don&apos;t donk</source>
         <translation>Pas de donk</translation>
     </message>
     <message>
@@ -1468,7 +1577,7 @@
     </message>
     <message>
         <source>Start a new project (or load one) from Home to enable Project</source>
-        <translation>Démarrez un nouveau projet (ou chargez-en un) depuis l'accueil pour activer Projet</translation>
+        <translation>Démarrez un nouveau projet (ou chargez-en un) depuis l&apos;accueil pour activer Projet</translation>
     </message>
     <message>
         <source>Solve</source>
@@ -1518,7 +1627,7 @@
     <name>UpdateManager</name>
     <message>
         <source>Update URL is not configured.</source>
-        <translation>L'adresse de mise à jour n'est pas configurée.</translation>
+        <translation>L&apos;adresse de mise à jour n&apos;est pas configurée.</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>

@@ -63,8 +63,8 @@
         <translation>Versione del progetto non supportata</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>File di progetto non valido: "%1" ha il tipo sbagliato</translation>
+        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
+        <translation>File di progetto non valido: &quot;%1&quot; ha il tipo sbagliato</translation>
     </message>
     <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Un solver di hold'em moderno e ad alte prestazioni</translation>
+        <translation>Un solver di hold&apos;em moderno e ad alte prestazioni</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -857,10 +857,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Casuale</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Strategia per mano</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Blocco nodo</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Piatto</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Da chiamare</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Risultati</translation>
+        <source>Random river card</source>
+        <translation>River casuale</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Turn casuale</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Vista strategia</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Tocca a %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Vista range</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Contro soluzione</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Sfruttabilità</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Frequenze delle azioni</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Azioni disponibili</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 opzioni</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Distribuisci %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Albero di gioco</translation>
     </message>
 </context>
 <context>
@@ -882,8 +991,8 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
-        <translation>Le note e i testi di licenza di terze parti si trovano nella cartella 'licenses' accanto all'eseguibile.</translation>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Le note e i testi di licenza di terze parti si trovano nella cartella &apos;licenses&apos; accanto all&apos;eseguibile.</translation>
     </message>
     <message>
         <source>Open licenses folder</source>
@@ -910,7 +1019,7 @@
     </message>
     <message>
         <source>Use dark color scheme throughout the interface</source>
-        <translation>Usa lo schema di colori scuro in tutta l'interfaccia</translation>
+        <translation>Usa lo schema di colori scuro in tutta l&apos;interfaccia</translation>
     </message>
     <message>
         <source>Language</source>
@@ -918,7 +1027,7 @@
     </message>
     <message>
         <source>Change the app language (takes effect immediately)</source>
-        <translation>Cambia la lingua dell'app (effetto immediato)</translation>
+        <translation>Cambia la lingua dell&apos;app (effetto immediato)</translation>
     </message>
     <message>
         <source>Accent Color</source>
@@ -1078,7 +1187,7 @@
         <translation>Aggiungi all-in</translation>
     </message>
     <message>
-        <source>Don't donk</source>
+        <source>Don&apos;t donk</source>
         <translation>Niente donk</translation>
     </message>
     <message>
@@ -1518,7 +1627,7 @@
     <name>UpdateManager</name>
     <message>
         <source>Update URL is not configured.</source>
-        <translation>L'URL di aggiornamento non è configurato.</translation>
+        <translation>L&apos;URL di aggiornamento non è configurato.</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>

@@ -63,8 +63,8 @@
         <translation>Nieobsługiwana wersja projektu</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Nieprawidłowy plik projektu: "%1" ma zły typ</translation>
+        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
+        <translation>Nieprawidłowy plik projektu: &quot;%1&quot; ma zły typ</translation>
     </message>
     <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Nowoczesny, wydajny solver hold'em</translation>
+        <translation>Nowoczesny, wydajny solver hold&apos;em</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -857,10 +857,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Losowa</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Strategia według ręki</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Standardowy</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Blokada węzła</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pula</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Do sprawdzenia</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Wyniki</translation>
+        <source>Random river card</source>
+        <translation>Losowy river</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Losowy turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Widok strategii</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Ruch: %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Widok zakresu</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Gra z rozw.</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Eksploatowalność</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Częstotliwości akcji</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Dostępne akcje</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>Opcje: %1</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Rozdaj %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Drzewo gry</translation>
     </message>
 </context>
 <context>
@@ -882,7 +991,7 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
         <translation>Informacje i teksty licencji stron trzecich znajdują się w folderze „licenses” obok pliku wykonywalnego.</translation>
     </message>
     <message>
@@ -1078,7 +1187,7 @@
         <translation>Dodaj all-in</translation>
     </message>
     <message>
-        <source>Don't donk</source>
+        <source>Don&apos;t donk</source>
         <translation>Bez donka</translation>
     </message>
     <message>

@@ -63,8 +63,8 @@
         <translation>Versão de projeto não suportada</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Arquivo de projeto inválido: "%1" tem o tipo errado</translation>
+        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
+        <translation>Arquivo de projeto inválido: &quot;%1&quot; tem o tipo errado</translation>
     </message>
     <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Um solver de hold'em moderno e de alto desempenho</translation>
+        <translation>Um solver de hold&apos;em moderno e de alto desempenho</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -857,10 +857,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Aleatória</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Estratégia por mão</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Travar nó</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pote</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Para pagar</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Resultados</translation>
+        <source>Random river card</source>
+        <translation>River aleatório</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Turn aleatório</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Visão da estratégia</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>%1 age</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Ver ranges</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Contra solução</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Explorabilidade</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Frequências das ações</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Ações disponíveis</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 opções</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Distribuir %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Árvore do jogo</translation>
     </message>
 </context>
 <context>
@@ -882,8 +991,8 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
-        <translation>Avisos e textos de licença de terceiros estão na pasta 'licenses' ao lado do executável.</translation>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Avisos e textos de licença de terceiros estão na pasta &apos;licenses&apos; ao lado do executável.</translation>
     </message>
     <message>
         <source>Open licenses folder</source>
@@ -1078,7 +1187,7 @@
         <translation>Adicionar all-in</translation>
     </message>
     <message>
-        <source>Don't donk</source>
+        <source>Don&apos;t donk</source>
         <translation>Sem donk</translation>
     </message>
     <message>
