@@ -63,10 +63,6 @@
         <translation>Nicht unterstützte Projektversion</translation>
     </message>
     <message>
-        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
-        <translation>Ungültige Projektdatei: &quot;%1&quot; hat den falschen Typ</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projekt geladen (%1 Strategieknoten, %2 Kombo-Knoten)</translation>
     </message>
@@ -201,6 +197,93 @@
     <message>
         <source>e.g., 0.10</source>
         <translation>z. B. 0.10</translation>
+    </message>
+</context>
+<context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>Straight Flush</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>Vierling</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>Drilling</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>Zwei Paare</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>Top Pair</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>Overpair</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>Mittleres Paar</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>Unteres Paar</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>Trockenes Paar</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>Flush-Draw</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>Verpasster FD</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>Beidseitiger Straßen-Draw</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>Verpasster OESD</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>Gutshot</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>Verpasster Gutshot</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>Backdoor-Flush-Draw</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>Luft</translation>
     </message>
 </context>
 <context>
@@ -566,6 +649,41 @@
     </message>
 </context>
 <context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Projektname</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Dateityp</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existiert bereits. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
     <name>RangeCard</name>
     <message>
         <source>OOP Range</source>
@@ -857,119 +975,10 @@
     </message>
 </context>
 <context>
-    <name>ResultsChancePicker</name>
-    <message>
-        <source>Random</source>
-        <translation>Zufällig</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsHandMatrixColumn</name>
-    <message>
-        <source>Strategy by Hand</source>
-        <translation>Strategie nach Hand</translation>
-    </message>
-    <message>
-        <source>Standard mode</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Node-lock mode</source>
-        <translation>Node-Lock</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsNodeFigures</name>
-    <message>
-        <source>Pot</source>
-        <translation>Pot</translation>
-    </message>
-    <message>
-        <source>Stack (%1)</source>
-        <translation>Stack (%1)</translation>
-    </message>
-    <message>
-        <source>To call</source>
-        <translation>Zu callen</translation>
-    </message>
-</context>
-<context>
     <name>ResultsPage</name>
     <message>
-        <source>Random river card</source>
-        <translation>Zufällige River-Karte</translation>
-    </message>
-    <message>
-        <source>Random turn card</source>
-        <translation>Zufällige Turn-Karte</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyHeader</name>
-    <message>
-        <source>Strategy View</source>
-        <translation>Strategieansicht</translation>
-    </message>
-    <message>
-        <source>%1 to act</source>
-        <translation>%1 am Zug</translation>
-    </message>
-    <message>
-        <source>Range view</source>
-        <translation>Range-Ansicht</translation>
-    </message>
-    <message>
-        <source>Play vs solution</source>
-        <translation>Gegen Lösung</translation>
-    </message>
-    <message>
-        <source>EV (OOP)</source>
-        <translation>EV (OOP)</translation>
-    </message>
-    <message>
-        <source>EV (IP)</source>
-        <translation>EV (IP)</translation>
-    </message>
-    <message>
-        <source>Exploitability</source>
-        <translation>Ausnutzbarkeit</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyPanel</name>
-    <message>
-        <source>Action Frequencies</source>
-        <translation>Aktionshäufigkeiten</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreeLevel</name>
-    <message>
-        <source>Available actions</source>
-        <translation>Verfügbare Aktionen</translation>
-    </message>
-    <message>
-        <source>%1 options</source>
-        <translation>%1 Optionen</translation>
-    </message>
-    <message>
-        <source>Deal %1</source>
-        <translation>%1 geben</translation>
-    </message>
-    <message>
-        <source>River</source>
-        <translation>River</translation>
-    </message>
-    <message>
-        <source>Turn</source>
-        <translation>Turn</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreePanel</name>
-    <message>
-        <source>Game Tree</source>
-        <translation>Spielbaum</translation>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
     </message>
 </context>
 <context>

@@ -63,10 +63,6 @@
         <translation>Version de projet non prise en charge</translation>
     </message>
     <message>
-        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
-        <translation>Fichier de projet invalide : « %1 » n&apos;a pas le bon type</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projet chargé (%1 nœuds de stratégie, %2 nœuds de combos)</translation>
     </message>
@@ -201,6 +197,93 @@
     <message>
         <source>e.g., 0.10</source>
         <translation>ex. : 0.10</translation>
+    </message>
+</context>
+<context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>quinte flush</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>carré</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>couleur</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>quinte</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>brelan</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>deux paires</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>top paire</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>overpaire</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>paire moyenne</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>petite paire</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>paire sèche</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>tirage couleur</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>couleur ratée</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>tirage quinte bilatéral</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>bilatéral raté</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>ventrale</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>ventrale ratée</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>couleur backdoor</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>rien</translation>
     </message>
 </context>
 <context>
@@ -566,6 +649,41 @@
     </message>
 </context>
 <context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Remonter</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nom du projet</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Type de fichier</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
     <name>RangeCard</name>
     <message>
         <source>OOP Range</source>
@@ -857,119 +975,10 @@
     </message>
 </context>
 <context>
-    <name>ResultsChancePicker</name>
-    <message>
-        <source>Random</source>
-        <translation>Aléatoire</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsHandMatrixColumn</name>
-    <message>
-        <source>Strategy by Hand</source>
-        <translation>Stratégie par main</translation>
-    </message>
-    <message>
-        <source>Standard mode</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Node-lock mode</source>
-        <translation>Verrouillage</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsNodeFigures</name>
-    <message>
-        <source>Pot</source>
-        <translation>Pot</translation>
-    </message>
-    <message>
-        <source>Stack (%1)</source>
-        <translation>Tapis (%1)</translation>
-    </message>
-    <message>
-        <source>To call</source>
-        <translation>À suivre</translation>
-    </message>
-</context>
-<context>
     <name>ResultsPage</name>
     <message>
-        <source>Random river card</source>
-        <translation>River aléatoire</translation>
-    </message>
-    <message>
-        <source>Random turn card</source>
-        <translation>Turn aléatoire</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyHeader</name>
-    <message>
-        <source>Strategy View</source>
-        <translation>Vue stratégie</translation>
-    </message>
-    <message>
-        <source>%1 to act</source>
-        <translation>%1 doit agir</translation>
-    </message>
-    <message>
-        <source>Range view</source>
-        <translation>Vue des ranges</translation>
-    </message>
-    <message>
-        <source>Play vs solution</source>
-        <translation>Contre solution</translation>
-    </message>
-    <message>
-        <source>EV (OOP)</source>
-        <translation>EV (OOP)</translation>
-    </message>
-    <message>
-        <source>EV (IP)</source>
-        <translation>EV (IP)</translation>
-    </message>
-    <message>
-        <source>Exploitability</source>
-        <translation>Exploitabilité</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyPanel</name>
-    <message>
-        <source>Action Frequencies</source>
-        <translation>Fréquences des actions</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreeLevel</name>
-    <message>
-        <source>Available actions</source>
-        <translation>Actions disponibles</translation>
-    </message>
-    <message>
-        <source>%1 options</source>
-        <translation>%1 options</translation>
-    </message>
-    <message>
-        <source>Deal %1</source>
-        <translation>Distribuer %1</translation>
-    </message>
-    <message>
-        <source>River</source>
-        <translation>River</translation>
-    </message>
-    <message>
-        <source>Turn</source>
-        <translation>Turn</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreePanel</name>
-    <message>
-        <source>Game Tree</source>
-        <translation>Arbre de jeu</translation>
+        <source>Results</source>
+        <translation>Résultats</translation>
     </message>
 </context>
 <context>

@@ -63,10 +63,6 @@
         <translation>Versione del progetto non supportata</translation>
     </message>
     <message>
-        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
-        <translation>File di progetto non valido: &quot;%1&quot; ha il tipo sbagliato</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Progetto caricato (%1 nodi di strategia, %2 nodi di combo)</translation>
     </message>
@@ -201,6 +197,93 @@
     <message>
         <source>e.g., 0.10</source>
         <translation>es. 0.10</translation>
+    </message>
+</context>
+<context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>scala colore</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>poker</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>colore</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>scala</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>tris</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>doppia coppia</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>coppia massima</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>overpair</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>coppia media</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>coppia bassa</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>coppia secca</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>progetto colore</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>colore mancato</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>scala bilaterale</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>bilaterale mancata</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>scala interna</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>interna mancata</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>colore backdoor</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>aria</translation>
     </message>
 </context>
 <context>
@@ -566,6 +649,41 @@
     </message>
 </context>
 <context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nome progetto</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Tipo di file</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 esiste già. Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
     <name>RangeCard</name>
     <message>
         <source>OOP Range</source>
@@ -857,119 +975,10 @@
     </message>
 </context>
 <context>
-    <name>ResultsChancePicker</name>
-    <message>
-        <source>Random</source>
-        <translation>Casuale</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsHandMatrixColumn</name>
-    <message>
-        <source>Strategy by Hand</source>
-        <translation>Strategia per mano</translation>
-    </message>
-    <message>
-        <source>Standard mode</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Node-lock mode</source>
-        <translation>Blocco nodo</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsNodeFigures</name>
-    <message>
-        <source>Pot</source>
-        <translation>Piatto</translation>
-    </message>
-    <message>
-        <source>Stack (%1)</source>
-        <translation>Stack (%1)</translation>
-    </message>
-    <message>
-        <source>To call</source>
-        <translation>Da chiamare</translation>
-    </message>
-</context>
-<context>
     <name>ResultsPage</name>
     <message>
-        <source>Random river card</source>
-        <translation>River casuale</translation>
-    </message>
-    <message>
-        <source>Random turn card</source>
-        <translation>Turn casuale</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyHeader</name>
-    <message>
-        <source>Strategy View</source>
-        <translation>Vista strategia</translation>
-    </message>
-    <message>
-        <source>%1 to act</source>
-        <translation>Tocca a %1</translation>
-    </message>
-    <message>
-        <source>Range view</source>
-        <translation>Vista range</translation>
-    </message>
-    <message>
-        <source>Play vs solution</source>
-        <translation>Contro soluzione</translation>
-    </message>
-    <message>
-        <source>EV (OOP)</source>
-        <translation>EV (OOP)</translation>
-    </message>
-    <message>
-        <source>EV (IP)</source>
-        <translation>EV (IP)</translation>
-    </message>
-    <message>
-        <source>Exploitability</source>
-        <translation>Sfruttabilità</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyPanel</name>
-    <message>
-        <source>Action Frequencies</source>
-        <translation>Frequenze delle azioni</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreeLevel</name>
-    <message>
-        <source>Available actions</source>
-        <translation>Azioni disponibili</translation>
-    </message>
-    <message>
-        <source>%1 options</source>
-        <translation>%1 opzioni</translation>
-    </message>
-    <message>
-        <source>Deal %1</source>
-        <translation>Distribuisci %1</translation>
-    </message>
-    <message>
-        <source>River</source>
-        <translation>River</translation>
-    </message>
-    <message>
-        <source>Turn</source>
-        <translation>Turn</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreePanel</name>
-    <message>
-        <source>Game Tree</source>
-        <translation>Albero di gioco</translation>
+        <source>Results</source>
+        <translation>Risultati</translation>
     </message>
 </context>
 <context>
@@ -1097,7 +1106,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Impostazione</translation>
+        <translation>Configurazione</translation>
     </message>
     <message>
         <source>Board, ranges, tree</source>
@@ -1573,7 +1582,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Impostazione</translation>
+        <translation>Configurazione</translation>
     </message>
     <message>
         <source>Start a new project (or load one) from Home to enable Project</source>

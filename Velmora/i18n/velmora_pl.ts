@@ -63,10 +63,6 @@
         <translation>Nieobsługiwana wersja projektu</translation>
     </message>
     <message>
-        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
-        <translation>Nieprawidłowy plik projektu: &quot;%1&quot; ma zły typ</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Wczytano projekt (węzły strategii: %1, węzły kombinacji: %2)</translation>
     </message>
@@ -201,6 +197,93 @@
     <message>
         <source>e.g., 0.10</source>
         <translation>np. 0.10</translation>
+    </message>
+</context>
+<context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>poker</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>kareta</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>kolor</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>strit</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>trójka</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>dwie pary</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>top para</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>overpara</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>średnia para</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>niska para</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>sucha para</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>draw do koloru</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>chybiony kolor</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>obustronny strit</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>chybiony OESD</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>gutshot</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>chybiony gutshot</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>backdoor do koloru</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>powietrze</translation>
     </message>
 </context>
 <context>
@@ -566,6 +649,41 @@
     </message>
 </context>
 <context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nazwa projektu</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Typ pliku</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 już istnieje. Zastąpić?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Zastąp</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+</context>
+<context>
     <name>RangeCard</name>
     <message>
         <source>OOP Range</source>
@@ -857,119 +975,10 @@
     </message>
 </context>
 <context>
-    <name>ResultsChancePicker</name>
-    <message>
-        <source>Random</source>
-        <translation>Losowa</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsHandMatrixColumn</name>
-    <message>
-        <source>Strategy by Hand</source>
-        <translation>Strategia według ręki</translation>
-    </message>
-    <message>
-        <source>Standard mode</source>
-        <translation>Standardowy</translation>
-    </message>
-    <message>
-        <source>Node-lock mode</source>
-        <translation>Blokada węzła</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsNodeFigures</name>
-    <message>
-        <source>Pot</source>
-        <translation>Pula</translation>
-    </message>
-    <message>
-        <source>Stack (%1)</source>
-        <translation>Stack (%1)</translation>
-    </message>
-    <message>
-        <source>To call</source>
-        <translation>Do sprawdzenia</translation>
-    </message>
-</context>
-<context>
     <name>ResultsPage</name>
     <message>
-        <source>Random river card</source>
-        <translation>Losowy river</translation>
-    </message>
-    <message>
-        <source>Random turn card</source>
-        <translation>Losowy turn</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyHeader</name>
-    <message>
-        <source>Strategy View</source>
-        <translation>Widok strategii</translation>
-    </message>
-    <message>
-        <source>%1 to act</source>
-        <translation>Ruch: %1</translation>
-    </message>
-    <message>
-        <source>Range view</source>
-        <translation>Widok zakresu</translation>
-    </message>
-    <message>
-        <source>Play vs solution</source>
-        <translation>Gra z rozw.</translation>
-    </message>
-    <message>
-        <source>EV (OOP)</source>
-        <translation>EV (OOP)</translation>
-    </message>
-    <message>
-        <source>EV (IP)</source>
-        <translation>EV (IP)</translation>
-    </message>
-    <message>
-        <source>Exploitability</source>
-        <translation>Eksploatowalność</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyPanel</name>
-    <message>
-        <source>Action Frequencies</source>
-        <translation>Częstotliwości akcji</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreeLevel</name>
-    <message>
-        <source>Available actions</source>
-        <translation>Dostępne akcje</translation>
-    </message>
-    <message>
-        <source>%1 options</source>
-        <translation>Opcje: %1</translation>
-    </message>
-    <message>
-        <source>Deal %1</source>
-        <translation>Rozdaj %1</translation>
-    </message>
-    <message>
-        <source>River</source>
-        <translation>River</translation>
-    </message>
-    <message>
-        <source>Turn</source>
-        <translation>Turn</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreePanel</name>
-    <message>
-        <source>Game Tree</source>
-        <translation>Drzewo gry</translation>
+        <source>Results</source>
+        <translation>Wyniki</translation>
     </message>
 </context>
 <context>

@@ -63,10 +63,6 @@
         <translation>Versão de projeto não suportada</translation>
     </message>
     <message>
-        <source>Invalid project file: &quot;%1&quot; has the wrong type</source>
-        <translation>Arquivo de projeto inválido: &quot;%1&quot; tem o tipo errado</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projeto carregado (%1 nós de estratégia, %2 nós de combos)</translation>
     </message>
@@ -201,6 +197,93 @@
     <message>
         <source>e.g., 0.10</source>
         <translation>ex.: 0.10</translation>
+    </message>
+</context>
+<context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>straight flush</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>quadra</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full house</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>flush</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>sequência</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>trinca</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>dois pares</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>par máximo</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>overpair</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>par do meio</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>par baixo</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>par seco</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>projeto de flush</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>flush perdido</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>sequência aberta</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>sequência aberta perdida</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>gutshot</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>gutshot perdido</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>flush backdoor</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>ar</translation>
     </message>
 </context>
 <context>
@@ -566,6 +649,41 @@
     </message>
 </context>
 <context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Acima</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nome do projeto</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Tipo de arquivo</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 já existe. Substituir?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+</context>
+<context>
     <name>RangeCard</name>
     <message>
         <source>OOP Range</source>
@@ -857,119 +975,10 @@
     </message>
 </context>
 <context>
-    <name>ResultsChancePicker</name>
-    <message>
-        <source>Random</source>
-        <translation>Aleatória</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsHandMatrixColumn</name>
-    <message>
-        <source>Strategy by Hand</source>
-        <translation>Estratégia por mão</translation>
-    </message>
-    <message>
-        <source>Standard mode</source>
-        <translation>Padrão</translation>
-    </message>
-    <message>
-        <source>Node-lock mode</source>
-        <translation>Travar nó</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsNodeFigures</name>
-    <message>
-        <source>Pot</source>
-        <translation>Pote</translation>
-    </message>
-    <message>
-        <source>Stack (%1)</source>
-        <translation>Stack (%1)</translation>
-    </message>
-    <message>
-        <source>To call</source>
-        <translation>Para pagar</translation>
-    </message>
-</context>
-<context>
     <name>ResultsPage</name>
     <message>
-        <source>Random river card</source>
-        <translation>River aleatório</translation>
-    </message>
-    <message>
-        <source>Random turn card</source>
-        <translation>Turn aleatório</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyHeader</name>
-    <message>
-        <source>Strategy View</source>
-        <translation>Visão da estratégia</translation>
-    </message>
-    <message>
-        <source>%1 to act</source>
-        <translation>%1 age</translation>
-    </message>
-    <message>
-        <source>Range view</source>
-        <translation>Ver ranges</translation>
-    </message>
-    <message>
-        <source>Play vs solution</source>
-        <translation>Contra solução</translation>
-    </message>
-    <message>
-        <source>EV (OOP)</source>
-        <translation>EV (OOP)</translation>
-    </message>
-    <message>
-        <source>EV (IP)</source>
-        <translation>EV (IP)</translation>
-    </message>
-    <message>
-        <source>Exploitability</source>
-        <translation>Explorabilidade</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsStrategyPanel</name>
-    <message>
-        <source>Action Frequencies</source>
-        <translation>Frequências das ações</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreeLevel</name>
-    <message>
-        <source>Available actions</source>
-        <translation>Ações disponíveis</translation>
-    </message>
-    <message>
-        <source>%1 options</source>
-        <translation>%1 opções</translation>
-    </message>
-    <message>
-        <source>Deal %1</source>
-        <translation>Distribuir %1</translation>
-    </message>
-    <message>
-        <source>River</source>
-        <translation>River</translation>
-    </message>
-    <message>
-        <source>Turn</source>
-        <translation>Turn</translation>
-    </message>
-</context>
-<context>
-    <name>ResultsTreePanel</name>
-    <message>
-        <source>Game Tree</source>
-        <translation>Árvore do jogo</translation>
+        <source>Results</source>
+        <translation>Resultados</translation>
     </message>
 </context>
 <context>
@@ -1097,7 +1106,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Configuração</translation>
+        <translation>Preparação</translation>
     </message>
     <message>
         <source>Board, ranges, tree</source>
@@ -1573,7 +1582,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Configuração</translation>
+        <translation>Preparação</translation>
     </message>
     <message>
         <source>Start a new project (or load one) from Home to enable Project</source>
