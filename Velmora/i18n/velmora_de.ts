@@ -63,10 +63,6 @@
         <translation>Nicht unterstützte Projektversion</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Ungültige Projektdatei: "%1" hat den falschen Typ</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projekt geladen (%1 Strategieknoten, %2 Kombo-Knoten)</translation>
     </message>
@@ -204,6 +200,93 @@
     </message>
 </context>
 <context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>Straight Flush</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>Vierling</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>Drilling</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>Zwei Paare</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>Top Pair</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>Overpair</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>Mittleres Paar</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>Unteres Paar</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>Trockenes Paar</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>Flush-Draw</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>Verpasster FD</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>Beidseitiger Straßen-Draw</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>Verpasster OESD</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>Gutshot</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>Verpasster Gutshot</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>Backdoor-Flush-Draw</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>Luft</translation>
+    </message>
+</context>
+<context>
     <name>HomeHero</name>
     <message>
         <source>Caldirune</source>
@@ -211,7 +294,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Ein moderner, leistungsstarker Hold'em-Solver</translation>
+        <translation>Ein moderner, leistungsstarker Hold&apos;em-Solver</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -566,6 +649,41 @@
     </message>
 </context>
 <context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Projektname</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Dateityp</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existiert bereits. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
     <name>RangeCard</name>
     <message>
         <source>OOP Range</source>
@@ -882,7 +1000,7 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
         <translation>Hinweise und Lizenztexte von Drittanbietern liegen im Ordner „licenses“ neben der ausführbaren Datei.</translation>
     </message>
     <message>
@@ -1078,7 +1196,7 @@
         <translation>All-In dazu</translation>
     </message>
     <message>
-        <source>Don't donk</source>
+        <source>Don&apos;t donk</source>
         <translation>Kein Donk</translation>
     </message>
     <message>

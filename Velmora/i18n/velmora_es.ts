@@ -63,10 +63,6 @@
         <translation>Versión de proyecto no compatible</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Archivo de proyecto no válido: "%1" tiene un tipo incorrecto</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Proyecto cargado (%1 nodos de estrategia, %2 nodos de combos)</translation>
     </message>
@@ -204,6 +200,93 @@
     </message>
 </context>
 <context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>escalera de color</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>póker</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>color</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>escalera</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>trío</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>doble pareja</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>pareja máxima</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>sobrepareja</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>pareja media</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>pareja baja</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>pareja seca</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>proyecto de color</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>color fallido</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>escalera abierta</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>escalera abierta fallida</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>escalera interna</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>interna fallida</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>color backdoor</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>aire</translation>
+    </message>
+</context>
+<context>
     <name>HomeHero</name>
     <message>
         <source>Caldirune</source>
@@ -211,7 +294,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Un solver de hold'em moderno y de alto rendimiento</translation>
+        <translation>Un solver de hold&apos;em moderno y de alto rendimiento</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -566,6 +649,41 @@
     </message>
 </context>
 <context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nombre del proyecto</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Tipo de archivo</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 ya existe. ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
     <name>RangeCard</name>
     <message>
         <source>OOP Range</source>
@@ -882,8 +1000,8 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
-        <translation>Los avisos y textos de licencia de terceros se incluyen en la carpeta 'licenses' junto al ejecutable.</translation>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Los avisos y textos de licencia de terceros se incluyen en la carpeta &apos;licenses&apos; junto al ejecutable.</translation>
     </message>
     <message>
         <source>Open licenses folder</source>
@@ -1078,7 +1196,7 @@
         <translation>Añadir all-in</translation>
     </message>
     <message>
-        <source>Don't donk</source>
+        <source>Don&apos;t donk</source>
         <translation>Sin donk</translation>
     </message>
     <message>

@@ -63,10 +63,6 @@
         <translation>Неподдерживаемая версия проекта</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Недопустимый файл проекта: у «%1» неверный тип</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Проект загружен (узлов стратегии: %1, узлов комбо: %2)</translation>
     </message>
@@ -201,6 +197,93 @@
     <message>
         <source>e.g., 0.10</source>
         <translation>напр. 0.10</translation>
+    </message>
+</context>
+<context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>стрит-флеш</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>каре</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>фулл-хаус</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>флеш</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>стрит</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>сет</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>трипс</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>две пары</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>топ-пара</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>оверпара</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>средняя пара</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>нижняя пара</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>сухая пара</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>флеш-дро</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>мимо флеша</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>двустороннее дро</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>мимо OESD</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>гатшот</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>мимо гатшота</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>бэкдор флеш-дро</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>воздух</translation>
     </message>
 </context>
 <context>
@@ -566,6 +649,41 @@
     </message>
 </context>
 <context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Имя проекта</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Тип файла</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 уже существует. Заменить?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
     <name>RangeCard</name>
     <message>
         <source>OOP Range</source>
@@ -882,7 +1000,7 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
         <translation>Уведомления и тексты лицензий сторонних компонентов находятся в папке «licenses» рядом с исполняемым файлом.</translation>
     </message>
     <message>
@@ -988,7 +1106,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Настройка</translation>
+        <translation>Подготовка</translation>
     </message>
     <message>
         <source>Board, ranges, tree</source>
@@ -1078,7 +1196,7 @@
         <translation>Олл-ин</translation>
     </message>
     <message>
-        <source>Don't donk</source>
+        <source>Don&apos;t donk</source>
         <translation>Без донка</translation>
     </message>
     <message>
@@ -1464,7 +1582,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Настройка</translation>
+        <translation>Подготовка</translation>
     </message>
     <message>
         <source>Start a new project (or load one) from Home to enable Project</source>

@@ -2,6 +2,7 @@
 // consistency between the queries, the caches and their emptying.
 #include <QJsonDocument>
 #include <QSet>
+#include <QTranslator>
 
 #include <cmath>
 #include <memory>
@@ -159,12 +160,15 @@ TEST_F(ResultQueryTest, CombosAreSortedAndTheirEvsAgree) {
     ASSERT_EQ(pocket.size(), actionCount);
     for (int a = 0; a < actionCount; ++a) EXPECT_NEAR(pocket[a].toDouble(), evs[a].toDouble(), 1e-6);
   }
-  // Bad cards and the wrong seat give empty answers, never an exception.
+  // Bad cards give empty answers, never an exception.
   EXPECT_TRUE(c.nodePocketActionEvs(0, "OOP", "Zz", "Ad").isEmpty());
   EXPECT_TRUE(c.nodePocketActionEvs(0, "OOP", "A", "").isEmpty());
+  // The seat that does not act here is answered from the node's combos.
   const QVariantMap first = combos[0].toMap();
-  EXPECT_TRUE(
-      c.nodePocketActionEvs(0, "IP", first.value("c1").toString(), first.value("c2").toString()).isEmpty());
+  const QVariantList other =
+      c.nodePocketActionEvs(0, "IP", first.value("c1").toString(), first.value("c2").toString());
+  EXPECT_EQ(other, first.value("actionEvs").toList());
+  EXPECT_FALSE(other.isEmpty());
 }
 
 TEST_F(ResultQueryTest, BucketsFollowTheFixedOrderAndCarryADisplayName) {
@@ -190,6 +194,23 @@ TEST_F(ResultQueryTest, BucketsFollowTheFixedOrderAndCarryADisplayName) {
   QStringList names;
   for (const QVariant& item : buckets) names << item.toMap().value("name").toString();
   EXPECT_TRUE(names.contains("set"));
+
+  // In German the display names follow the catalogue; the names stay.
+  QTranslator german;
+  ASSERT_TRUE(german.load(":/Velmora/i18n/velmora_de.qm"));
+  QCoreApplication::installTranslator(&german);
+  const QVariantList translated = c.nodeHandBuckets(0);
+  QCoreApplication::removeTranslator(&german);
+  ASSERT_EQ(translated.size(), buckets.size());
+  for (int i = 0; i < translated.size(); ++i) {
+    const QVariantMap b = translated[i].toMap();
+    EXPECT_EQ(b.value("name"), buckets[i].toMap().value("name"));
+    EXPECT_EQ(b.value("displayName").toString(),
+              german.translate("HandBuckets", b.value("name").toString().toUtf8().constData()));
+    if (b.value("name").toString() == "set") {
+      EXPECT_EQ(b.value("displayName").toString(), "Set");
+    }
+  }
 }
 
 TEST_F(ResultQueryTest, SeatCombosReadTheChosenSeat) {
