@@ -975,10 +975,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Strategie nach Hand</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Node-Lock</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Zu callen</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Ergebnisse</translation>
+        <source>Random river card</source>
+        <translation>Zufällige River-Karte</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Zufällige Turn-Karte</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Strategieansicht</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>%1 am Zug</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Range-Ansicht</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Gegen Lösung</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Ausnutzbarkeit</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Aktionshäufigkeiten</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Verfügbare Aktionen</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 Optionen</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>%1 geben</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Spielbaum</translation>
     </message>
 </context>
 <context>

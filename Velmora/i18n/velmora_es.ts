@@ -975,10 +975,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Aleatoria</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Estrategia por mano</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Bloqueo de nodo</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Bote</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Para igualar</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Resultados</translation>
+        <source>Random river card</source>
+        <translation>River aleatorio</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Turn aleatorio</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Vista de estrategia</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Actúa %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Ver rangos</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Contra solución</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Explotabilidad</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Frecuencias de acción</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Acciones disponibles</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 opciones</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Repartir %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Árbol de juego</translation>
     </message>
 </context>
 <context>

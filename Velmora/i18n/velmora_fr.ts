@@ -975,10 +975,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Aléatoire</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Stratégie par main</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Verrouillage</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Tapis (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>À suivre</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Résultats</translation>
+        <source>Random river card</source>
+        <translation>River aléatoire</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Turn aléatoire</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Vue stratégie</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>%1 doit agir</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Vue des ranges</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Contre solution</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Exploitabilité</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Fréquences des actions</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Actions disponibles</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 options</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Distribuer %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Arbre de jeu</translation>
     </message>
 </context>
 <context>

@@ -975,10 +975,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Losowa</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Strategia według ręki</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Standardowy</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Blokada węzła</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pula</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Do sprawdzenia</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Wyniki</translation>
+        <source>Random river card</source>
+        <translation>Losowy river</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Losowy turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Widok strategii</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Ruch: %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Widok zakresu</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Gra z rozw.</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Eksploatowalność</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Częstotliwości akcji</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Dostępne akcje</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>Opcje: %1</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Rozdaj %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Drzewo gry</translation>
     </message>
 </context>
 <context>

@@ -975,10 +975,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Aleatória</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Estratégia por mão</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Travar nó</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pote</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Para pagar</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Resultados</translation>
+        <source>Random river card</source>
+        <translation>River aleatório</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Turn aleatório</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Visão da estratégia</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>%1 age</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Ver ranges</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Contra solução</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Explorabilidade</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Frequências das ações</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Ações disponíveis</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 opções</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Distribuir %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Árvore do jogo</translation>
     </message>
 </context>
 <context>

@@ -975,10 +975,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Случайная</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Стратегия по рукам</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Обычный</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Блокировка</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Банк</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Стек (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>К коллу</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Результаты</translation>
+        <source>Random river card</source>
+        <translation>Случайный ривер</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Случайный тёрн</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Обзор стратегии</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Ход: %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Диапазоны</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Против решения</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Эксплуатируемость</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Частоты действий</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Доступные действия</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>Вариантов: %1</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Раздача: %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>ривер</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>тёрн</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Дерево игры</translation>
     </message>
 </context>
 <context>
