@@ -298,7 +298,6 @@ Item {
                             objectName: "name"
                             textFormat: Text.PlainText
                             text: root._name(block.record)
-                            textFormat: Text.PlainText
                             font.pixelSize: 11
                             color: root.theme ? root.theme.textMuted : "#8B949E"
                         }

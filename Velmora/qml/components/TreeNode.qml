@@ -169,7 +169,6 @@ Item {
                             textFormat: Text.PlainText
                             anchors.centerIn: parent
                             text: root.action
-                            textFormat: Text.PlainText
                             font.pixelSize: 10
                             font.weight: Font.DemiBold
                             color: root._fgOn(root._actionCol)
@@ -183,7 +182,6 @@ Item {
                         anchors.verticalCenter: parent.verticalCenter
                         width: Math.max(0, parent.width - (chip.visible ? chip.width + 6 : 0))
                         text: root._title
-                        textFormat: Text.PlainText
                         font.pixelSize: 12
                         font.weight: Font.DemiBold
                         color: root._fgOn(root._fill)
