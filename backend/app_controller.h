@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QHash>
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -211,6 +212,11 @@ class AppController : public QObject {
   QVariantMap resultsSnapshot() const;
   QVariantList nodeLocksSnapshot() const;
   static NodeLockTable parseNodeLocks(const QVariantList& list);
+  // Loading helpers: the result figures and node tables, the saved query
+  // caches, and the check that every child index points further down the tree.
+  void restoreResults(const QJsonObject& results);
+  void restoreQueryCaches(const QJsonObject& caches);
+  void dropNodesWithBadChildren();
 
   // Query helpers.
   QVariantMap nodeHandStrategyImpl(int nodeIndex) const;

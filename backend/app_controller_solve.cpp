@@ -448,8 +448,11 @@ void AppController::fillResultTables(const velmora_app::SolveResult& result) {
   m_resultStartingPot = result.starting_pot;
   m_resultIterations = static_cast<int>(std::min<std::uint32_t>(result.iterations, 0x7fffffffu));
   m_resultExploitability = static_cast<double>(result.exploitability);
-  m_resultEvOop = static_cast<double>(result.ev_oop);
-  m_resultEvIp = static_cast<double>(result.ev_ip);
+  // The result's values include each seat's half of the starting pot; the
+  // properties are the seats' net winnings.
+  const double halfPot = static_cast<double>(result.starting_pot) / 2.0;
+  m_resultEvOop = static_cast<double>(result.ev_oop) - halfPot;
+  m_resultEvIp = static_cast<double>(result.ev_ip) - halfPot;
 
   const std::size_t names = result.root_action_labels.size();
   const std::size_t types = result.root_action_keys.size();

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Captures the application shell (Home, Settings, and the Solve page while
-# the Quick Solve spot is being solved) in the dark and the light palette
-# under a virtual X server, with ImageMagick's `import`.
+# Captures the application shell (Home, Settings, the Setup page with the
+# Quick Solve spot and scrolled down to its range cards, and the Solve page before a run, while the Quick Solve flop
+# spot is being solved and after a short solve of it) in the dark and the
+# light palette under a virtual X server, with ImageMagick's `import`; and the
+# Setup page once more in a 1100 wide window.
 #
 #   scripts/shell-screenshots.sh [BUILD_DIR] [OUT_DIR]
 #
@@ -29,33 +31,41 @@ out_dir=$(cd "$out_dir" && pwd)
 host=$(cd "$(dirname "$host")" && pwd)/$(basename "$host")
 
 # Runs inside the virtual display: one host per picture, captured once the
-# host reports that its page has settled.
+# host reports that its page has settled. A window narrower than the screen
+# is cut out of it.
+capture_one() {
+  local host=$1 page=$2 theme=$3 width=$4 out=$5
+  local log
+  log=$(mktemp)
+  "$host" --page "$page" --theme "$theme" --width "$width" >"$log" 2>&1 &
+  local pid=$!
+  local waited=0
+  until grep -q '^READY' "$log"; do
+    sleep 0.5
+    waited=$((waited + 1))
+    if [ $waited -gt 240 ] || ! kill -0 "$pid" 2>/dev/null; then
+      echo "host did not get ready for $page/$theme:" >&2
+      cat "$log" >&2
+      kill "$pid" 2>/dev/null || true
+      return 1
+    fi
+  done
+  import -window root -crop "${width}x1200+0+0" +repage "$out"
+  echo "wrote $out"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  rm -f "$log"
+}
+
 capture_all() {
   local host=$1 out_dir=$2
   for theme in dark light; do
-    for page in home settings solve; do
-      local log
-      log=$(mktemp)
-      "$host" --page "$page" --theme "$theme" >"$log" 2>&1 &
-      local pid=$!
-      local waited=0
-      until grep -q '^READY' "$log"; do
-        sleep 0.5
-        waited=$((waited + 1))
-        if [ $waited -gt 240 ] || ! kill -0 "$pid" 2>/dev/null; then
-          echo "host did not get ready for $page/$theme:" >&2
-          cat "$log" >&2
-          kill "$pid" 2>/dev/null || true
-          return 1
-        fi
-      done
-      import -window root "$out_dir/shell-$page-$theme.png"
-      echo "wrote $out_dir/shell-$page-$theme.png"
-      kill "$pid"
-      wait "$pid" 2>/dev/null || true
-      rm -f "$log"
+    for page in home settings setup setup-ranges solve-idle solve solve-done; do
+      capture_one "$host" "$page" "$theme" 1540 "$out_dir/shell-$page-$theme.png" || return 1
     done
   done
+  # The Setup page in a window narrower than its first row: it scrolls sideways.
+  capture_one "$host" setup dark 1100 "$out_dir/shell-setup-dark-1100.png"
 }
 
 if [ "${SHELL_SCREENSHOTS_INNER:-}" = 1 ]; then

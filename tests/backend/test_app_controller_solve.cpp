@@ -110,8 +110,8 @@ TEST_F(SolveControlTest, SolveFillsResultsTablesAndStatistics) {
   EXPECT_LE(c.resultIterations(), 30);
   EXPECT_TRUE(std::isfinite(c.resultExploitability()));
   EXPECT_GE(c.resultExploitability(), 0.0);
-  // Zero-sum without rake: the two seats' values share the pot.
-  EXPECT_NEAR(c.resultEvOop() + c.resultEvIp(), 100.0, 0.5);
+  // Zero-sum without rake: the two seats' net values cancel out.
+  EXPECT_NEAR(c.resultEvOop() + c.resultEvIp(), 0.0, 0.5);
   EXPECT_TRUE(c.resultsSummary().startsWith(
       QStringLiteral("Board AhKsQd7c2h | iters %1 | expl≈").arg(c.resultIterations())));
 

@@ -142,6 +142,10 @@ Item {
                     page[keys[i]] = _bindingTo(keys[i])
             }
         }
+        // The Solve page's thread choice writes the count back here and so
+        // ends its binding; a new or opened project's count must reach it.
+        if (solvePage)
+            solvePage.threadCount = _bindingTo("threadCount")
     }
 
     function _bindingTo(key) {
