@@ -15,46 +15,19 @@ script=$(pwd)/scripts/$(basename "$0")
 build_dir=${1:-build}
 out_dir=${2:-$build_dir/window-screenshots}
 language=${3:-de}
-host=$build_dir/tests/qml_shell/shell_screenshot_host
 
-for tool in xvfb-run import; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "missing $tool (apt-get install xvfb imagemagick)" >&2
-    exit 1
-  fi
-done
-if [ ! -x "$host" ]; then
-  cmake --build "$build_dir" --target shell_screenshot_host
-fi
+source scripts/screenshot-host.sh
+require_screenshot_tools
+host=$(screenshot_host "$build_dir")
 mkdir -p "$out_dir"
 out_dir=$(cd "$out_dir" && pwd)
-host=$(cd "$(dirname "$host")" && pwd)/$(basename "$host")
 
-# Inside one virtual display: one window per picture, captured once the
-# host reports that its page has settled.
+# Inside one virtual display: one window per picture.
 capture_screen() {
-  local host=$1 out_dir=$2 language=$3 screen=$4
+  local host=$1 out_dir=$2 language=$3 screen=$4 page
   for page in home settings setup save-dialog; do
-    local log
-    log=$(mktemp)
-    "$host" --main --page "$page" --language "$language" >"$log" 2>&1 &
-    local pid=$!
-    local waited=0
-    until grep -q '^READY' "$log"; do
-      sleep 0.5
-      waited=$((waited + 1))
-      if [ $waited -gt 240 ] || ! kill -0 "$pid" 2>/dev/null; then
-        echo "host did not get ready for $page:" >&2
-        cat "$log" >&2
-        kill "$pid" 2>/dev/null || true
-        return 1
-      fi
-    done
-    import -window root "$out_dir/window-$page-$language-$screen.png"
-    echo "wrote $out_dir/window-$page-$language-$screen.png"
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
-    rm -f "$log"
+    capture_when_ready "$out_dir/window-$page-$language-$screen.png" "" \
+      "$host" --main --page "$page" --language "$language" || return 1
   done
 }
 
