@@ -16,46 +16,18 @@ script=$(pwd)/scripts/$(basename "$0")
 
 build_dir=${1:-build}
 out_dir=${2:-$build_dir/shell-screenshots}
-host=$build_dir/tests/qml_shell/shell_screenshot_host
 
-for tool in xvfb-run import; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "missing $tool (apt-get install xvfb imagemagick)" >&2
-    exit 1
-  fi
-done
-if [ ! -x "$host" ]; then
-  cmake --build "$build_dir" --target shell_screenshot_host
-fi
+source scripts/screenshot-host.sh
+require_screenshot_tools
+host=$(screenshot_host "$build_dir")
 mkdir -p "$out_dir"
 out_dir=$(cd "$out_dir" && pwd)
-host=$(cd "$(dirname "$host")" && pwd)/$(basename "$host")
 
-# Runs inside the virtual display: one host per picture, captured once the
-# host reports that its page has settled. A window narrower than the screen
-# is cut out of it.
+# Runs inside the virtual display: one host per picture. A window narrower
+# than the screen is cut out of it.
 capture_one() {
   local host=$1 page=$2 theme=$3 width=$4 out=$5
-  local log
-  log=$(mktemp)
-  "$host" --page "$page" --theme "$theme" --width "$width" >"$log" 2>&1 &
-  local pid=$!
-  local waited=0
-  until grep -q '^READY' "$log"; do
-    sleep 0.5
-    waited=$((waited + 1))
-    if [ $waited -gt 240 ] || ! kill -0 "$pid" 2>/dev/null; then
-      echo "host did not get ready for $page/$theme:" >&2
-      cat "$log" >&2
-      kill "$pid" 2>/dev/null || true
-      return 1
-    fi
-  done
-  import -window root -crop "${width}x1200+0+0" +repage "$out"
-  echo "wrote $out"
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-  rm -f "$log"
+  capture_when_ready "$out" "${width}x1200+0+0" "$host" --page "$page" --theme "$theme" --width "$width"
 }
 
 capture_all() {

@@ -158,7 +158,7 @@ Item {
             compare(page.playMode, true)
             compare(toggle.text, "Range view")
             verify(!findChild(page, "actionFrequenciesSection").visible)
-            page.playBoardText = "AhKhQh2c"
+            page.playEngine.playBoardText = "AhKhQh2c"
             compare(findChild(page, "strategyBoard").boardText, "AhKhQh2c")
             mouseClick(toggle)
             compare(page.playMode, false)

@@ -8,14 +8,18 @@
 //   shell_screenshot_host --page home|settings|setup|setup-ranges|solve-idle|solve|solve-done|results|results-turn
 //                         --theme dark|light
 //                         [--width N]
+//   shell_screenshot_host --main --page home|settings|setup|save-dialog [--language CODE] [--theme dark|light]
 #include "tests/qml_shell/shell_test_backend.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <cstdio>
@@ -190,6 +194,59 @@ Window {
 }
 )QML";
 
+// The program's own window (Main), sized by the screen it opens on, for
+// scripts/window-screenshots.sh: Home, Settings, Setup, or the save dialog opened
+// on a folder of sample files with a name typed.
+const char* kMainQml = R"QML(
+import QtQuick
+import QtQuick.Controls
+import Velmora
+
+Main {
+    id: main
+    property string page: "home"
+    property string sampleFolder: ""
+
+    function _find(item, name) {
+        if (!item)
+            return null
+        if (item.objectName === name)
+            return item
+        for (var i = 0; i < item.children.length; ++i) {
+            var hit = _find(item.children[i], name)
+            if (hit)
+                return hit
+        }
+        return null
+    }
+
+    function _show() {
+        var home = _find(contentItem, "homePage")
+        var shell = home
+        while (shell && typeof shell.requestNavigate !== "function")
+            shell = shell.parent
+        if (page === "settings")
+            shell.requestNavigate(4)
+        if (page === "setup") {
+            shell.resetToDefaults()
+            shell.requestNavigate(1)
+        }
+        if (page === "save-dialog") {
+            home.openSaveDialog()
+            for (var i = 0; i < home.data.length; ++i) {
+                if (home.data[i].objectName === "saveProjectDialog")
+                    home.data[i].setFolderUrl(sampleFolder)
+            }
+            _find(Overlay.overlay, "fileNameField").text = "River spot vs BB"
+        }
+        settleTimer.start()
+    }
+
+    Timer { id: settleTimer; interval: 1500; onTriggered: hostReport.ready() }
+    Component.onCompleted: Qt.callLater(_show)
+}
+)QML";
+
 // Tells the capturing script that the page is on screen.
 class HostReport : public QObject {
   Q_OBJECT
@@ -214,6 +271,9 @@ int main(int argc, char* argv[]) {
                     QStringLiteral("dark")});
   parser.addOption({QStringLiteral("width"), QStringLiteral("window width"), QStringLiteral("pixels"),
                     QStringLiteral("1540")});
+  parser.addOption({QStringLiteral("main"), QStringLiteral("show the program's own window (home, settings, save-dialog)")});
+  parser.addOption({QStringLiteral("language"), QStringLiteral("interface language code"), QStringLiteral("code"),
+                    QStringLiteral("en")});
   parser.process(app);
   const int width = parser.value(QStringLiteral("width")).toInt();
 
@@ -223,6 +283,15 @@ int main(int argc, char* argv[]) {
     settings.clear();
     settings.setValue(QStringLiteral("ui/darkMode"), parser.value(QStringLiteral("theme")) != QLatin1String("light"));
     settings.setValue(QStringLiteral("ui/accentHex"), QString());
+    settings.setValue(QStringLiteral("ui/language"), parser.value(QStringLiteral("language")));
+  }
+
+  // A folder of sample files for the save dialog to show.
+  QTemporaryDir samples;
+  QDir(samples.path()).mkdir(QStringLiteral("Turn spots"));
+  for (const char* name : {"BTN vs BB flop.velmoraproj", "Single raised pot.velmoraproj", "ranges.json"}) {
+    QFile file(QDir(samples.path()).filePath(QString::fromLatin1(name)));
+    if (file.open(QIODevice::WriteOnly)) file.write("{}");
   }
 
   QQmlEngine engine;
@@ -230,10 +299,18 @@ int main(int argc, char* argv[]) {
   HostReport report;
   engine.rootContext()->setContextProperty(QStringLiteral("hostReport"), &report);
   QQmlComponent component(&engine);
-  component.setData(kHostQml, QUrl(QStringLiteral("qrc:/shell_screenshot_host.qml")));
-  QObject* window = component.createWithInitialProperties(
-      {{QStringLiteral("page"), parser.value(QStringLiteral("page"))},
-       {QStringLiteral("windowWidth"), width > 0 ? width : 1540}});
+  QObject* window = nullptr;
+  if (parser.isSet(QStringLiteral("main"))) {
+    component.setData(kMainQml, QUrl(QStringLiteral("qrc:/shell_screenshot_main.qml")));
+    window = component.createWithInitialProperties(
+        {{QStringLiteral("page"), parser.value(QStringLiteral("page"))},
+         {QStringLiteral("sampleFolder"), QUrl::fromLocalFile(samples.path()).toString()}});
+  } else {
+    component.setData(kHostQml, QUrl(QStringLiteral("qrc:/shell_screenshot_host.qml")));
+    window = component.createWithInitialProperties(
+        {{QStringLiteral("page"), parser.value(QStringLiteral("page"))},
+         {QStringLiteral("windowWidth"), width > 0 ? width : 1540}});
+  }
   if (!window) {
     std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
     return 1;

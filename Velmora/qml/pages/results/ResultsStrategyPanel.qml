@@ -80,11 +80,13 @@ Card {
             }
 
             // The play view takes the place of the range view in play mode.
-            Item {
+            PlayArea {
                 objectName: "playArea"
                 visible: panel.playMode
                 Layout.fillWidth: true
-                Layout.preferredHeight: 520
+                Layout.preferredHeight: 780
+                theme: panel.theme
+                engine: panel.page ? panel.page.playEngine : null
             }
         }
     }
