@@ -1,9 +1,12 @@
 // Shows the application shell with the real back end on one page in one
 // palette, for scripts/shell-screenshots.sh ("setup": the Quick Solve spot
 // on the Setup page). Prints "READY" once the page is up and has settled;
-// the script then captures the screen and ends it.
+// the script then captures the screen and ends it. "results" shows the Results
+// page at the root of a small flop spot solved for it, "results-turn" the
+// same page after walking down to a turn card.
 //
-//   shell_screenshot_host --page home|settings|setup|setup-ranges|solve-idle|solve|solve-done --theme dark|light
+//   shell_screenshot_host --page home|settings|setup|setup-ranges|solve-idle|solve|solve-done|results|results-turn
+//                         --theme dark|light
 //                         [--width N]
 //   shell_screenshot_host --main --page home|settings|setup|save-dialog [--language CODE] [--theme dark|light]
 #include "tests/qml_shell/shell_test_backend.h"
@@ -50,7 +53,33 @@ Window {
     // Quick Solve flop spot is being solved, "solve-done" after a short solve
     // of it; the runs are started with the page's own Start button.
     readonly property bool _solveView: page.indexOf("solve") === 0
+    readonly property bool _resultsView: page.indexOf("results") === 0
     property bool _started: false
+
+    // A flop spot small enough to solve in a few seconds.
+    function _smallFlopSpot() {
+        var s = { boardText: "QsJh2h", startingStreet: "flop", startingPot: 100, effectiveStack: 200,
+                  oopRangeText: "AA,KK,QQ,JJ,TT,AKs,AQs,KQs,QJs,JTs,AKo",
+                  ipRangeText: "QQ,JJ,TT,99,AQs,KQs,QJs,JTs,T9s,AQo,KQo",
+                  maxIterations: 40, targetExploitability: 0.0, rakePercent: 0.0, rakeCap: 0 }
+        var streets = ["Flop", "Turn", "River"]
+        for (var i = 0; i < streets.length; ++i) {
+            s["oop" + streets[i] + "BetSizesText"] = "33,75"
+            s["ip" + streets[i] + "BetSizesText"] = "33,75"
+            s["oop" + streets[i] + "RaiseSizesText"] = "a"
+            s["ip" + streets[i] + "RaiseSizesText"] = "a"
+        }
+        return s
+    }
+
+    // Check, check, and the turn card 7d (the solver may list 7c for it).
+    function _walkToTurn() {
+        var page = _find(shell, "resultsPage")
+        page.selectActionAtLevel(0, 0)
+        page.selectActionAtLevel(1, 0)
+        page.openChancePicker(2, page.currentNodeIndex)
+        page.chooseChanceCard(page._chanceCardIndexForSelection("7d"), "7d")
+    }
 
     function _find(item, name) {
         if (!item)
@@ -110,8 +139,11 @@ Window {
             _showRanges()
         } else if (_solveView) {
             shell.resetToDefaults()
+        } else if (_resultsView) {
+            shell.resetToNewProject()
+            shell.applyProjectState(_smallFlopSpot())
         }
-        if (!_solveView)
+        if (!_solveView && !_resultsView)
             settleTimer.start()
     }
 
@@ -119,6 +151,11 @@ Window {
     Connections {
         target: shell
         function onCanSolveChanged() {
+            if (window._resultsView && shell.canSolve && !window._started) {
+                window._started = true
+                shell._startSolveFromShortcut()
+                return
+            }
             if (!window._solveView || !shell.canSolve || window._started)
                 return
             window._started = true
@@ -142,6 +179,12 @@ Window {
         function onRunningChanged() {
             if (window.page === "solve-done" && !appController.running && appController.resultIterations > 0)
                 settleTimer.start()
+            if (window._resultsView && !appController.running && appController.resultIterations > 0) {
+                shell.requestNavigate(3)
+                if (window.page === "results-turn")
+                    window._walkToTurn()
+                settleTimer.start()
+            }
         }
     }
 

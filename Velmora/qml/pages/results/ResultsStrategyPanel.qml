@@ -9,7 +9,7 @@ Card {
     id: panel
 
     property var page: null
-    readonly property var theme: page ? page.theme : null
+    theme: page ? page.theme : null
     readonly property bool playMode: page ? page.playMode : false
 
     Flickable {
@@ -73,6 +73,7 @@ Card {
 
                 ResultsHandMatrixColumn {
                     Layout.alignment: Qt.AlignTop
+                    Layout.fillWidth: false
                     page: panel.page
                 }
                 Item { Layout.fillWidth: true }
