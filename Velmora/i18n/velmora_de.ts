@@ -63,10 +63,6 @@
         <translation>Nicht unterstützte Projektversion</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Ungültige Projektdatei: "%1" hat den falschen Typ</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projekt geladen (%1 Strategieknoten, %2 Kombo-Knoten)</translation>
     </message>
@@ -109,6 +105,14 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | Iter. %2 | Expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
+    </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Mehr als %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>Nicht bereit: mindestens 1 Iteration angeben</translation>
     </message>
 </context>
 <context>
@@ -242,6 +246,93 @@
     </message>
 </context>
 <context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>Straight Flush</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>Vierling</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>Drilling</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>Zwei Paare</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>Top Pair</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>Overpair</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>Mittleres Paar</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>Unteres Paar</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>Trockenes Paar</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>Flush-Draw</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>Verpasster FD</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>Beidseitiger Straßen-Draw</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>Verpasster OESD</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>Gutshot</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>Verpasster Gutshot</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>Backdoor-Flush-Draw</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>Luft</translation>
+    </message>
+</context>
+<context>
     <name>HomeHero</name>
     <message>
         <source>Caldirune</source>
@@ -249,7 +340,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Ein moderner, leistungsstarker Hold'em-Solver</translation>
+        <translation>Ein moderner, leistungsstarker Hold&apos;em-Solver</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -695,6 +786,41 @@
     </message>
 </context>
 <context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Projektname</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Dateityp</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existiert bereits. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
     <name>RangeCard</name>
     <message>
         <source>OOP Range</source>
@@ -1097,10 +1223,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Strategie nach Hand</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Node-Lock</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Zu callen</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Ergebnisse</translation>
+        <source>Random river card</source>
+        <translation>Zufällige River-Karte</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Zufällige Turn-Karte</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Strategieansicht</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>%1 am Zug</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Range-Ansicht</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Gegen Lösung</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Ausnutzbarkeit</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Aktionshäufigkeiten</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Verfügbare Aktionen</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 Optionen</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>%1 geben</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Spielbaum</translation>
     </message>
 </context>
 <context>
@@ -1122,7 +1357,7 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
         <translation>Hinweise und Lizenztexte von Drittanbietern liegen im Ordner „licenses“ neben der ausführbaren Datei.</translation>
     </message>
     <message>
@@ -1318,7 +1553,7 @@
         <translation>All-In dazu</translation>
     </message>
     <message>
-        <source>Don't donk</source>
+        <source>Don&apos;t donk</source>
         <translation>Kein Donk</translation>
     </message>
     <message>

@@ -63,10 +63,6 @@
         <translation>Versión de proyecto no compatible</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Archivo de proyecto no válido: "%1" tiene un tipo incorrecto</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Proyecto cargado (%1 nodos de estrategia, %2 nodos de combos)</translation>
     </message>
@@ -109,6 +105,14 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | iter. %2 | expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
+    </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Más de %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>No listo: indica al menos 1 iteración</translation>
     </message>
 </context>
 <context>
@@ -242,6 +246,93 @@
     </message>
 </context>
 <context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>escalera de color</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>póker</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>color</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>escalera</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>trío</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>doble pareja</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>pareja máxima</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>sobrepareja</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>pareja media</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>pareja baja</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>pareja seca</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>proyecto de color</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>color fallido</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>escalera abierta</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>escalera abierta fallida</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>escalera interna</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>interna fallida</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>color backdoor</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>aire</translation>
+    </message>
+</context>
+<context>
     <name>HomeHero</name>
     <message>
         <source>Caldirune</source>
@@ -249,7 +340,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Un solver de hold'em moderno y de alto rendimiento</translation>
+        <translation>Un solver de hold&apos;em moderno y de alto rendimiento</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -695,6 +786,41 @@
     </message>
 </context>
 <context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nombre del proyecto</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Tipo de archivo</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 ya existe. ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
     <name>RangeCard</name>
     <message>
         <source>OOP Range</source>
@@ -1097,10 +1223,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Aleatoria</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Estrategia por mano</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Bloqueo de nodo</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Bote</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Para igualar</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Resultados</translation>
+        <source>Random river card</source>
+        <translation>River aleatorio</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Turn aleatorio</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Vista de estrategia</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Actúa %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Ver rangos</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Contra solución</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Explotabilidad</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Frecuencias de acción</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Acciones disponibles</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 opciones</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Repartir %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Árbol de juego</translation>
     </message>
 </context>
 <context>
@@ -1122,8 +1357,8 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
-        <translation>Los avisos y textos de licencia de terceros se incluyen en la carpeta 'licenses' junto al ejecutable.</translation>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Los avisos y textos de licencia de terceros se incluyen en la carpeta &apos;licenses&apos; junto al ejecutable.</translation>
     </message>
     <message>
         <source>Open licenses folder</source>
@@ -1318,7 +1553,7 @@
         <translation>Añadir all-in</translation>
     </message>
     <message>
-        <source>Don't donk</source>
+        <source>Don&apos;t donk</source>
         <translation>Sin donk</translation>
     </message>
     <message>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>%1% equity</source>
-        <translation>%1 % d'équité</translation>
+        <translation>%1 % d&apos;équité</translation>
     </message>
     <message>
         <source>%1 EV</source>
@@ -36,19 +36,19 @@
     </message>
     <message>
         <source>Failed to open file: %1</source>
-        <translation>Impossible d'ouvrir le fichier : %1</translation>
+        <translation>Impossible d&apos;ouvrir le fichier : %1</translation>
     </message>
     <message>
         <source>Failed to save file: %1</source>
-        <translation>Impossible d'enregistrer le fichier : %1</translation>
+        <translation>Impossible d&apos;enregistrer le fichier : %1</translation>
     </message>
     <message>
         <source>No previous solve config (solve once first)</source>
-        <translation>Aucune configuration de résolution précédente (lancez d'abord une résolution)</translation>
+        <translation>Aucune configuration de résolution précédente (lancez d&apos;abord une résolution)</translation>
     </message>
     <message>
         <source>Failed to open file</source>
-        <translation>Impossible d'ouvrir le fichier</translation>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
     </message>
     <message>
         <source>Invalid JSON</source>
@@ -63,10 +63,6 @@
         <translation>Version de projet non prise en charge</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Fichier de projet invalide : « %1 » n'a pas le bon type</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projet chargé (%1 nœuds de stratégie, %2 nœuds de combos)</translation>
     </message>
@@ -76,7 +72,7 @@
     </message>
     <message>
         <source>Not ready: enter a valid board first</source>
-        <translation>Pas prêt : saisissez d'abord un board valide</translation>
+        <translation>Pas prêt : saisissez d&apos;abord un board valide</translation>
     </message>
     <message>
         <source>Not ready: select at least one hand in both ranges</source>
@@ -109,6 +105,14 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | itér. %2 | expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
+    </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Plus de %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>Pas prêt : au moins 1 itération requise</translation>
     </message>
 </context>
 <context>
@@ -242,6 +246,93 @@
     </message>
 </context>
 <context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>quinte flush</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>carré</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>couleur</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>quinte</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>brelan</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>deux paires</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>top paire</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>overpaire</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>paire moyenne</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>petite paire</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>paire sèche</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>tirage couleur</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>couleur ratée</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>tirage quinte bilatéral</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>bilatéral raté</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>ventrale</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>ventrale ratée</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>couleur backdoor</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>rien</translation>
+    </message>
+</context>
+<context>
     <name>HomeHero</name>
     <message>
         <source>Caldirune</source>
@@ -249,7 +340,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Un solveur de hold'em moderne et performant</translation>
+        <translation>Un solveur de hold&apos;em moderne et performant</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -268,11 +359,11 @@
     <name>HomePage</name>
     <message>
         <source>Could not save the project to %1</source>
-        <translation>Impossible d'enregistrer le projet dans %1</translation>
+        <translation>Impossible d&apos;enregistrer le projet dans %1</translation>
     </message>
     <message>
         <source>Could not open the project: %1</source>
-        <translation>Impossible d'ouvrir le projet : %1</translation>
+        <translation>Impossible d&apos;ouvrir le projet : %1</translation>
     </message>
     <message>
         <source>%1 available</source>
@@ -308,7 +399,7 @@
     </message>
     <message>
         <source>Clear all Play vs. Solution statistics (today + total)?</source>
-        <translation>Effacer toutes les statistiques Jouer contre la solution (aujourd'hui + total) ?</translation>
+        <translation>Effacer toutes les statistiques Jouer contre la solution (aujourd&apos;hui + total) ?</translation>
     </message>
     <message>
         <source>Play vs. Solution</source>
@@ -320,15 +411,15 @@
     </message>
     <message>
         <source>Hands (Today / Total)</source>
-        <translation>Mains (aujourd'hui / total)</translation>
+        <translation>Mains (aujourd&apos;hui / total)</translation>
     </message>
     <message>
         <source>Accuracy (Today / Total)</source>
-        <translation>Précision (aujourd'hui / total)</translation>
+        <translation>Précision (aujourd&apos;hui / total)</translation>
     </message>
     <message>
         <source>Avg EV Loss (Today / Total)</source>
-        <translation>Perte d'EV moy. (aujourd'hui / total)</translation>
+        <translation>Perte d&apos;EV moy. (aujourd&apos;hui / total)</translation>
     </message>
     <message>
         <source>System</source>
@@ -581,7 +672,7 @@
     </message>
     <message>
         <source>Stop drill</source>
-        <translation>Arrêter l'exercice</translation>
+        <translation>Arrêter l&apos;exercice</translation>
     </message>
     <message>
         <source>Drill spot</source>
@@ -692,6 +783,41 @@
     <message>
         <source>Please select a profile.</source>
         <translation>Veuillez choisir un profil.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Remonter</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nom du projet</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Type de fichier</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>
@@ -1097,10 +1223,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Aléatoire</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Stratégie par main</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Verrouillage</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Tapis (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>À suivre</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Résultats</translation>
+        <source>Random river card</source>
+        <translation>River aléatoire</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Turn aléatoire</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Vue stratégie</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>%1 doit agir</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Vue des ranges</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Contre solution</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Exploitabilité</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Fréquences des actions</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Actions disponibles</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 options</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Distribuer %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Arbre de jeu</translation>
     </message>
 </context>
 <context>
@@ -1122,8 +1357,8 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
-        <translation>Les mentions et textes de licence tiers se trouvent dans le dossier « licenses » à côté de l'exécutable.</translation>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Les mentions et textes de licence tiers se trouvent dans le dossier « licenses » à côté de l&apos;exécutable.</translation>
     </message>
     <message>
         <source>Open licenses folder</source>
@@ -1150,7 +1385,7 @@
     </message>
     <message>
         <source>Use dark color scheme throughout the interface</source>
-        <translation>Utiliser le thème sombre dans toute l'interface</translation>
+        <translation>Utiliser le thème sombre dans toute l&apos;interface</translation>
     </message>
     <message>
         <source>Language</source>
@@ -1158,11 +1393,11 @@
     </message>
     <message>
         <source>Change the app language (takes effect immediately)</source>
-        <translation>Changer la langue de l'application (effet immédiat)</translation>
+        <translation>Changer la langue de l&apos;application (effet immédiat)</translation>
     </message>
     <message>
         <source>Accent Color</source>
-        <translation>Couleur d'accent</translation>
+        <translation>Couleur d&apos;accent</translation>
     </message>
     <message>
         <source>Customize the app highlight color (buttons, accents, clubs/check).</source>
@@ -1318,7 +1553,7 @@
         <translation>Ajouter all-in</translation>
     </message>
     <message>
-        <source>Don't donk</source>
+        <source>Don&apos;t donk</source>
         <translation>Pas de donk</translation>
     </message>
     <message>
@@ -1708,7 +1943,7 @@
     </message>
     <message>
         <source>Start a new project (or load one) from Home to enable Project</source>
-        <translation>Démarrez un nouveau projet (ou chargez-en un) depuis l'accueil pour activer Projet</translation>
+        <translation>Démarrez un nouveau projet (ou chargez-en un) depuis l&apos;accueil pour activer Projet</translation>
     </message>
     <message>
         <source>Solve</source>
@@ -1758,7 +1993,7 @@
     <name>UpdateManager</name>
     <message>
         <source>Update URL is not configured.</source>
-        <translation>L'adresse de mise à jour n'est pas configurée.</translation>
+        <translation>L&apos;adresse de mise à jour n&apos;est pas configurée.</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>

@@ -63,10 +63,6 @@
         <translation>Versione del progetto non supportata</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>File di progetto non valido: "%1" ha il tipo sbagliato</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Progetto caricato (%1 nodi di strategia, %2 nodi di combo)</translation>
     </message>
@@ -109,6 +105,14 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | iter. %2 | sfrutt.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
+    </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Più di %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>Non pronto: serve almeno 1 iterazione</translation>
     </message>
 </context>
 <context>
@@ -242,6 +246,93 @@
     </message>
 </context>
 <context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>scala colore</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>poker</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>colore</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>scala</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>tris</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>doppia coppia</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>coppia massima</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>overpair</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>coppia media</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>coppia bassa</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>coppia secca</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>progetto colore</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>colore mancato</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>scala bilaterale</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>bilaterale mancata</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>scala interna</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>interna mancata</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>colore backdoor</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>aria</translation>
+    </message>
+</context>
+<context>
     <name>HomeHero</name>
     <message>
         <source>Caldirune</source>
@@ -249,7 +340,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Un solver di hold'em moderno e ad alte prestazioni</translation>
+        <translation>Un solver di hold&apos;em moderno e ad alte prestazioni</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -695,6 +786,41 @@
     </message>
 </context>
 <context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nome progetto</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Tipo di file</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 esiste già. Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
     <name>RangeCard</name>
     <message>
         <source>OOP Range</source>
@@ -1097,10 +1223,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Casuale</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Strategia per mano</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Blocco nodo</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Piatto</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Da chiamare</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Risultati</translation>
+        <source>Random river card</source>
+        <translation>River casuale</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Turn casuale</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Vista strategia</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Tocca a %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Vista range</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Contro soluzione</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Sfruttabilità</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Frequenze delle azioni</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Azioni disponibili</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 opzioni</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Distribuisci %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Albero di gioco</translation>
     </message>
 </context>
 <context>
@@ -1122,8 +1357,8 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
-        <translation>Le note e i testi di licenza di terze parti si trovano nella cartella 'licenses' accanto all'eseguibile.</translation>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Le note e i testi di licenza di terze parti si trovano nella cartella &apos;licenses&apos; accanto all&apos;eseguibile.</translation>
     </message>
     <message>
         <source>Open licenses folder</source>
@@ -1150,7 +1385,7 @@
     </message>
     <message>
         <source>Use dark color scheme throughout the interface</source>
-        <translation>Usa lo schema di colori scuro in tutta l'interfaccia</translation>
+        <translation>Usa lo schema di colori scuro in tutta l&apos;interfaccia</translation>
     </message>
     <message>
         <source>Language</source>
@@ -1158,7 +1393,7 @@
     </message>
     <message>
         <source>Change the app language (takes effect immediately)</source>
-        <translation>Cambia la lingua dell'app (effetto immediato)</translation>
+        <translation>Cambia la lingua dell&apos;app (effetto immediato)</translation>
     </message>
     <message>
         <source>Accent Color</source>
@@ -1228,7 +1463,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Impostazione</translation>
+        <translation>Configurazione</translation>
     </message>
     <message>
         <source>Board, ranges, tree</source>
@@ -1318,7 +1553,7 @@
         <translation>Aggiungi all-in</translation>
     </message>
     <message>
-        <source>Don't donk</source>
+        <source>Don&apos;t donk</source>
         <translation>Niente donk</translation>
     </message>
     <message>
@@ -1704,7 +1939,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Impostazione</translation>
+        <translation>Configurazione</translation>
     </message>
     <message>
         <source>Start a new project (or load one) from Home to enable Project</source>
@@ -1758,7 +1993,7 @@
     <name>UpdateManager</name>
     <message>
         <source>Update URL is not configured.</source>
-        <translation>L'URL di aggiornamento non è configurato.</translation>
+        <translation>L&apos;URL di aggiornamento non è configurato.</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>

@@ -63,10 +63,6 @@
         <translation>Nieobsługiwana wersja projektu</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Nieprawidłowy plik projektu: "%1" ma zły typ</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Wczytano projekt (węzły strategii: %1, węzły kombinacji: %2)</translation>
     </message>
@@ -109,6 +105,14 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | iter. %2 | eksploat.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
+    </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Ponad %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>Niegotowe: podaj co najmniej 1 iterację</translation>
     </message>
 </context>
 <context>
@@ -242,6 +246,93 @@
     </message>
 </context>
 <context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>poker</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>kareta</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>kolor</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>strit</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>trójka</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>dwie pary</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>top para</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>overpara</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>średnia para</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>niska para</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>sucha para</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>draw do koloru</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>chybiony kolor</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>obustronny strit</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>chybiony OESD</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>gutshot</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>chybiony gutshot</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>backdoor do koloru</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>powietrze</translation>
+    </message>
+</context>
+<context>
     <name>HomeHero</name>
     <message>
         <source>Caldirune</source>
@@ -249,7 +340,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Nowoczesny, wydajny solver hold'em</translation>
+        <translation>Nowoczesny, wydajny solver hold&apos;em</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -695,6 +786,41 @@
     </message>
 </context>
 <context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nazwa projektu</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Typ pliku</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 już istnieje. Zastąpić?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Zastąp</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+</context>
+<context>
     <name>RangeCard</name>
     <message>
         <source>OOP Range</source>
@@ -1097,10 +1223,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Losowa</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Strategia według ręki</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Standardowy</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Blokada węzła</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pula</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Do sprawdzenia</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Wyniki</translation>
+        <source>Random river card</source>
+        <translation>Losowy river</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Losowy turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Widok strategii</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Ruch: %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Widok zakresu</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Gra z rozw.</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Eksploatowalność</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Częstotliwości akcji</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Dostępne akcje</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>Opcje: %1</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Rozdaj %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Drzewo gry</translation>
     </message>
 </context>
 <context>
@@ -1122,7 +1357,7 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
         <translation>Informacje i teksty licencji stron trzecich znajdują się w folderze „licenses” obok pliku wykonywalnego.</translation>
     </message>
     <message>
@@ -1318,7 +1553,7 @@
         <translation>Dodaj all-in</translation>
     </message>
     <message>
-        <source>Don't donk</source>
+        <source>Don&apos;t donk</source>
         <translation>Bez donka</translation>
     </message>
     <message>

@@ -63,10 +63,6 @@
         <translation>Versão de projeto não suportada</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Arquivo de projeto inválido: "%1" tem o tipo errado</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projeto carregado (%1 nós de estratégia, %2 nós de combos)</translation>
     </message>
@@ -109,6 +105,14 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | iter. %2 | expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
+    </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Mais de %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>Não está pronto: informe pelo menos 1 iteração</translation>
     </message>
 </context>
 <context>
@@ -242,6 +246,93 @@
     </message>
 </context>
 <context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>straight flush</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>quadra</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full house</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>flush</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>sequência</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>trinca</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>dois pares</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>par máximo</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>overpair</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>par do meio</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>par baixo</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>par seco</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>projeto de flush</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>flush perdido</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>sequência aberta</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>sequência aberta perdida</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>gutshot</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>gutshot perdido</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>flush backdoor</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>ar</translation>
+    </message>
+</context>
+<context>
     <name>HomeHero</name>
     <message>
         <source>Caldirune</source>
@@ -249,7 +340,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Um solver de hold'em moderno e de alto desempenho</translation>
+        <translation>Um solver de hold&apos;em moderno e de alto desempenho</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -695,6 +786,41 @@
     </message>
 </context>
 <context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Acima</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nome do projeto</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Tipo de arquivo</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 já existe. Substituir?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+</context>
+<context>
     <name>RangeCard</name>
     <message>
         <source>OOP Range</source>
@@ -1097,10 +1223,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Aleatória</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Estratégia por mão</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Travar nó</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pote</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Para pagar</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Resultados</translation>
+        <source>Random river card</source>
+        <translation>River aleatório</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Turn aleatório</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Visão da estratégia</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>%1 age</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Ver ranges</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Contra solução</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Explorabilidade</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Frequências das ações</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Ações disponíveis</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 opções</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Distribuir %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Árvore do jogo</translation>
     </message>
 </context>
 <context>
@@ -1122,8 +1357,8 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
-        <translation>Avisos e textos de licença de terceiros estão na pasta 'licenses' ao lado do executável.</translation>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Avisos e textos de licença de terceiros estão na pasta &apos;licenses&apos; ao lado do executável.</translation>
     </message>
     <message>
         <source>Open licenses folder</source>
@@ -1228,7 +1463,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Configuração</translation>
+        <translation>Preparação</translation>
     </message>
     <message>
         <source>Board, ranges, tree</source>
@@ -1318,7 +1553,7 @@
         <translation>Adicionar all-in</translation>
     </message>
     <message>
-        <source>Don't donk</source>
+        <source>Don&apos;t donk</source>
         <translation>Sem donk</translation>
     </message>
     <message>
@@ -1704,7 +1939,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Configuração</translation>
+        <translation>Preparação</translation>
     </message>
     <message>
         <source>Start a new project (or load one) from Home to enable Project</source>

@@ -63,10 +63,6 @@
         <translation>Неподдерживаемая версия проекта</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Недопустимый файл проекта: у «%1» неверный тип</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Проект загружен (узлов стратегии: %1, узлов комбо: %2)</translation>
     </message>
@@ -109,6 +105,14 @@
     <message>
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Борд %1 | итер. %2 | эксплуат.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
+    </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Более %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>Не готово: нужна хотя бы 1 итерация</translation>
     </message>
 </context>
 <context>
@@ -239,6 +243,93 @@
     <message>
         <source>e.g., 0.10</source>
         <translation>напр. 0.10</translation>
+    </message>
+</context>
+<context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>стрит-флеш</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>каре</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>фулл-хаус</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>флеш</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>стрит</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>сет</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>трипс</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>две пары</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>топ-пара</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>оверпара</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>средняя пара</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>нижняя пара</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>сухая пара</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>флеш-дро</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>мимо флеша</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>двустороннее дро</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>мимо OESD</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>гатшот</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>мимо гатшота</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>бэкдор флеш-дро</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>воздух</translation>
     </message>
 </context>
 <context>
@@ -695,6 +786,41 @@
     </message>
 </context>
 <context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Имя проекта</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Тип файла</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 уже существует. Заменить?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
     <name>RangeCard</name>
     <message>
         <source>OOP Range</source>
@@ -1097,10 +1223,119 @@
     </message>
 </context>
 <context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Случайная</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Стратегия по рукам</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Обычный</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Блокировка</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Банк</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Стек (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>К коллу</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Результаты</translation>
+        <source>Random river card</source>
+        <translation>Случайный ривер</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Случайный тёрн</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Обзор стратегии</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Ход: %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Диапазоны</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Против решения</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Эксплуатируемость</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Частоты действий</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Доступные действия</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>Вариантов: %1</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Раздача: %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>ривер</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>тёрн</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Дерево игры</translation>
     </message>
 </context>
 <context>
@@ -1122,7 +1357,7 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
         <translation>Уведомления и тексты лицензий сторонних компонентов находятся в папке «licenses» рядом с исполняемым файлом.</translation>
     </message>
     <message>
@@ -1228,7 +1463,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Настройка</translation>
+        <translation>Подготовка</translation>
     </message>
     <message>
         <source>Board, ranges, tree</source>
@@ -1318,7 +1553,7 @@
         <translation>Олл-ин</translation>
     </message>
     <message>
-        <source>Don't donk</source>
+        <source>Don&apos;t donk</source>
         <translation>Без донка</translation>
     </message>
     <message>
@@ -1704,7 +1939,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Настройка</translation>
+        <translation>Подготовка</translation>
     </message>
     <message>
         <source>Start a new project (or load one) from Home to enable Project</source>

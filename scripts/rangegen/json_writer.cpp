@@ -33,30 +33,31 @@ std::string quoted(const std::string& s) {
 
 std::string pad(int depth) { return std::string(static_cast<std::size_t>(depth) * 2, ' '); }
 
-void write_entries(std::string& out, const std::vector<Entry>& entries, int depth) {
-  if (entries.empty()) {
+// A JSON list of `items` at `depth`, each object's fields written by `fields`.
+template <typename T, typename Fields>
+void write_list(std::string& out, const std::vector<T>& items, int depth, Fields fields) {
+  if (items.empty()) {
     out += "[]";
     return;
   }
   out += "[\n";
-  for (std::size_t i = 0; i < entries.size(); ++i) {
+  for (std::size_t i = 0; i < items.size(); ++i) {
     out += pad(depth + 1) + "{\n";
-    out += pad(depth + 2) + "\"name\": " + quoted(entries[i].name) + ",\n";
-    out += pad(depth + 2) + "\"value\": " + quoted(entries[i].value) + "\n";
-    out += pad(depth + 1) + "}" + (i + 1 < entries.size() ? ",\n" : "\n");
+    fields(items[i]);
+    out += pad(depth + 1) + "}" + (i + 1 < items.size() ? ",\n" : "\n");
   }
   out += pad(depth) + "]";
 }
 
+void write_entries(std::string& out, const std::vector<Entry>& entries, int depth) {
+  write_list(out, entries, depth, [&](const Entry& e) {
+    out += pad(depth + 2) + "\"name\": " + quoted(e.name) + ",\n";
+    out += pad(depth + 2) + "\"value\": " + quoted(e.value) + "\n";
+  });
+}
+
 void write_nodes(std::string& out, const std::vector<Node>& nodes, int depth) {
-  if (nodes.empty()) {
-    out += "[]";
-    return;
-  }
-  out += "[\n";
-  for (std::size_t i = 0; i < nodes.size(); ++i) {
-    const Node& n = nodes[i];
-    out += pad(depth + 1) + "{\n";
+  write_list(out, nodes, depth, [&](const Node& n) {
     if (n.folder) {
       out += pad(depth + 2) + "\"type\": \"folder\",\n";
       out += pad(depth + 2) + "\"name\": " + quoted(n.name) + ",\n";
@@ -67,9 +68,7 @@ void write_nodes(std::string& out, const std::vector<Node>& nodes, int depth) {
       out += pad(depth + 2) + "\"name\": " + quoted(n.name) + ",\n";
       out += pad(depth + 2) + "\"value\": " + quoted(n.value) + "\n";
     }
-    out += pad(depth + 1) + "}" + (i + 1 < nodes.size() ? ",\n" : "\n");
-  }
-  out += pad(depth) + "]";
+  });
 }
 
 }  // namespace

@@ -220,6 +220,27 @@ Item {
                    && !findChild(page, "oopExportButton").visible, "no developer tools without developer mode")
         }
 
+        function test_custom_rows_and_category_buttons() {
+            page.ipCustomRanges = [{ id: "f", type: "folder", name: "<b>Mine</b>",
+                                     children: [{ id: "r", type: "range", name: "vs UTG RFI", value: "AA" }] }]
+            verify(!findChild(page, "ipEmptyNote").visible)
+            languageManager.setLanguage("de")
+            clickPath("ip", ["<b>Mine</b>", "vs UTG RFI"])
+            compare(page.ipRangeText, "AA")
+            compare(rowNamed("ip", "vs UTG RFI").displayName, "vs UTG RFI", "custom names are never translated")
+            compare(findChild(findChild(page, "ipRow_<b>Mine</b>"), "rowText").textFormat, Text.PlainText)
+            var open = page.ipOpenFolderIds
+            page._toggleOpenFolder("ip", "")
+            verify(page.ipOpenFolderIds === open, "an empty id changes nothing")
+
+            mouseClick(findChild(page, "ipCategoryButton1"))
+            compare(page.ipRangeCategory, 1)
+            compare(page.ipSelectedId, "")
+            compare(page.ipRangeText, "AA", "switching the category keeps the range")
+            verify(rowNamed("ip", "Other"))
+            compare(page.oopRangeCategory, 2, "the other seat keeps its category")
+        }
+
         function test_click_weight_field() {
             var field = findChild(page, "ipClickWeightField")
             field.forceActiveFocus()

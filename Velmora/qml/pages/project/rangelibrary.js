@@ -46,19 +46,26 @@ function isFolder(node) {
     return node !== null && node !== undefined && node.type === "folder"
 }
 
+// Calls fn(item, name) for each object of a list whose name is not blank,
+// with the name trimmed.
+function _eachNamed(list, fn) {
+    if (!isList(list))
+        return
+    for (var i = 0; i < list.length; ++i) {
+        var item = list[i]
+        if (!item || typeof item !== "object")
+            continue
+        var name = _text(item.name).trim()
+        if (name.length > 0)
+            fn(item, name)
+    }
+}
+
 // A clean deep copy of a tree: nameless items are dropped with everything
 // below them, blank ids are replaced, an item with a children list is a folder.
 function sanitizeCustomTree(nodes) {
     var out = []
-    if (!isList(nodes))
-        return out
-    for (var i = 0; i < nodes.length; ++i) {
-        var item = nodes[i]
-        if (item === null || item === undefined || typeof item !== "object")
-            continue
-        var name = _text(item.name).trim()
-        if (name.length === 0)
-            continue
+    _eachNamed(nodes, function(item, name) {
         var id = _text(item.id)
         if (id.trim().length === 0)
             id = newNodeId()
@@ -66,23 +73,14 @@ function sanitizeCustomTree(nodes) {
             out.push({ id: id, type: "folder", name: name, children: sanitizeCustomTree(item.children) })
         else
             out.push({ id: id, type: "range", name: name, value: _text(item.value) })
-    }
+    })
     return out
 }
 
 // A clean copy of a flat preset list: {name, value} with a non-empty name.
 function sanitizePresetList(list) {
     var out = []
-    if (!isList(list))
-        return out
-    for (var i = 0; i < list.length; ++i) {
-        var item = list[i]
-        if (item === null || item === undefined || typeof item !== "object")
-            continue
-        var name = _text(item.name).trim()
-        if (name.length > 0)
-            out.push({ name: name, value: _text(item.value) })
-    }
+    _eachNamed(list, function(item, name) { out.push({ name: name, value: _text(item.value) }) })
     return out
 }
 
