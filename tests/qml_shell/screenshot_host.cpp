@@ -3,7 +3,8 @@
 // on the Setup page). Prints "READY" once the page is up and has settled;
 // the script then captures the screen and ends it.
 //
-//   shell_screenshot_host --page home|settings|setup|setup-ranges|solve-idle|solve|solve-done --theme dark|light
+//   shell_screenshot_host --page home|settings|setup|setup-ranges|solve-idle|solve|solve-done
+//                                |results-lock|results-buckets|results-search --theme dark|light
 //                         [--width N]
 #include "tests/qml_shell/shell_test_backend.h"
 
@@ -94,6 +95,43 @@ Window {
         flick.contentY = Math.max(0, flick.contentHeight - flick.height)
     }
 
+    // The Results page after a short solve of a small turn spot: "results-lock"
+    // with AA and KK locked at the root in node-lock mode, "results-buckets"
+    // with the second bucket chosen, "results-search" with a hand search.
+    readonly property bool _resultsView: page.indexOf("results") === 0
+    function _resultsSpot() {
+        var s = { boardText: "QsJh2h7c", startingStreet: "turn", startingPot: 100, effectiveStack: 100,
+                  oopRangeText: "AA,KK,QQ,JJ,TT,99,AKs,AQs,AJs,KQs,QJs,JTs,T9s,98s,AKo,AQo",
+                  ipRangeText: "KK,JJ,TT,99,88,AQs,AJs,KJs,QJs,JTs,T9s,87s,AJo,KQo",
+                  maxIterations: 120, targetExploitability: 0.0, rakePercent: 0.0, rakeCap: 0, threadCount: 4 }
+        var seats = ["oop", "ip"], streets = ["Flop", "Turn", "River"]
+        for (var i = 0; i < 2; ++i) {
+            for (var k = 0; k < 3; ++k) {
+                s[seats[i] + streets[k] + "BetSizesText"] = "33,75"
+                s[seats[i] + streets[k] + "RaiseSizesText"] = "60"
+            }
+        }
+        return s
+    }
+    function _showResults() {
+        shell.requestNavigate(3)
+        var results = _find(shell, "resultsPage")
+        if (page === "results-lock") {
+            results._chooseNodeLockMode()
+            results.nodeLockSelectedActionIndex = 1
+            results.nodeLockWeightText = "0.7"
+            results.applyNodeLockToHand(0, "AA")
+            results.applyNodeLockToHand(0, "KK")
+        } else if (page === "results-buckets") {
+            var buckets = results.currentHandBuckets
+            if (buckets.length > 1)
+                results.toggleBucketFilter(buckets[1].name)
+        } else if (page === "results-search") {
+            results.handSearchText = "JJ, AKs"
+        }
+        settleTimer.start()
+    }
+
     function _show() {
         if (page === "settings") {
             shell.requestNavigate(4)
@@ -106,8 +144,11 @@ Window {
             _showRanges()
         } else if (_solveView) {
             shell.resetToDefaults()
+        } else if (_resultsView) {
+            shell.resetToDefaults()
+            shell.applyProjectState(_resultsSpot())
         }
-        if (!_solveView)
+        if (!_solveView && !_resultsView)
             settleTimer.start()
     }
 
@@ -115,6 +156,10 @@ Window {
     Connections {
         target: shell
         function onCanSolveChanged() {
+            if (window._resultsView && shell.canSolve && !window._started) {
+                window._started = true
+                shell._startSolveFromShortcut()
+            }
             if (!window._solveView || !shell.canSolve || window._started)
                 return
             window._started = true
@@ -134,6 +179,10 @@ Window {
             var m = /^Iter (\d+)/.exec(appController.statusText)
             if (window.page === "solve" && m && Number(m[1]) >= 5 && !settleTimer.running)
                 settleTimer.start()
+        }
+        function onResultsChanged() {
+            if (window._resultsView && appController.resultIterations > 0)
+                Qt.callLater(window._showResults)
         }
         function onRunningChanged() {
             if (window.page === "solve-done" && !appController.running && appController.resultIterations > 0)
@@ -165,7 +214,7 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, solve-idle, solve or solve-done"),
+  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, solve-idle, solve, solve-done, results-lock, results-buckets or results-search"),
                     QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});

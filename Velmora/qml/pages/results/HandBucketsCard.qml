@@ -80,6 +80,7 @@ Card {
                         }
                         Text {
                             objectName: "bucketCombos"
+                            textFormat: Text.PlainText
                             text: HandFilter.combosText(row.modelData ? row.modelData.combos : NaN)
                             font.pixelSize: 10
                             color: card.theme ? card.theme.textMuted : "#8B949E"
