@@ -101,42 +101,29 @@ QtObject {
         _record("nodeHandCombos", [i])
         return MockCombos.combosFor(_node(i))
     }
-
     function nodeHandBuckets(i) {
         _record("nodeHandBuckets", [i])
         return MockCombos.bucketsFor(_node(i))
     }
-
     function setNodeLock(node, hand, actionIndex, actionProb) {
         _record("setNodeLock", [node, hand, actionIndex, actionProb])
-        if (!locks[_key(node)])
-            locks[_key(node)] = {}
+        locks[_key(node)] = Object.assign({}, locks[_key(node)])
         locks[_key(node)][hand] = { actionIndex: actionIndex, actionProb: actionProb }
     }
-
     function clearNodeLocks(node) {
         _record("clearNodeLocks", [node])
         delete locks[_key(node)]
     }
-
     function nodeLocks(node) {
-        _record("nodeLocks", [node])
         var out = []
-        var held = locks[_key(node)] || {}
-        for (var hand in held)
-            out.push({ hand: hand, actionIndex: held[hand].actionIndex, actionProb: held[hand].actionProb })
+        for (var hand in locks[_key(node)])
+            out.push({ hand: hand })
         return out
     }
-
-    function reSolveWithNodeLocks() {
-        _record("reSolveWithNodeLocks", [])
-    }
-
+    function reSolveWithNodeLocks() { _record("reSolveWithNodeLocks", []) }
     // A new project: no results and no locks.
     function clearResults() {
         locks = {}
-        nodes = []
-        resultIterations = 0
-        resultsChanged()
+        finishSolve([])
     }
 }
