@@ -7,8 +7,7 @@ import "qml/components/WindowSize.js" as WindowSize
 
 // The program's only top-level window: geometry, title and background; the
 // shell inside does everything else. The window opens within the screen's
-// available area; where the page shown needs more room than that, the
-// content scrolls.
+// available area; below the least size the content scrolls.
 ApplicationWindow {
     id: window
 
@@ -32,7 +31,7 @@ ApplicationWindow {
         anchors.fill: parent
         interactive: false
         clip: true
-        contentWidth: WindowSize.contentWidth(width, appShell.projectRecommendedWidth, appShell.navIndex === 1)
+        contentWidth: WindowSize.contentWidth(width)
         // A horizontal bar takes its height from the content, so it covers nothing.
         contentHeight: WindowSize.contentHeight(height - (contentWidth > width ? barH.height : 0))
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Captures the application shell (Home, Settings, the Setup page with the
-# Quick Solve spot and scrolled down to its range cards, and the Solve page before a run, while the Quick Solve flop
-# spot is being solved and after a short solve of it) in the dark and the
+# Quick Solve spot and scrolled down to its range cards, the Solve page before a run, while the Quick Solve flop
+# spot is being solved and after a short solve of it, and the Results page of a
+# small flop solve at its root and walked down to a turn card) in the dark and the
 # light palette under a virtual X server, with ImageMagick's `import`; and the
 # Setup page once more in a 1100 wide window.
 #
@@ -15,46 +16,18 @@ script=$(pwd)/scripts/$(basename "$0")
 
 build_dir=${1:-build}
 out_dir=${2:-$build_dir/shell-screenshots}
-host=$build_dir/tests/qml_shell/shell_screenshot_host
 
-for tool in xvfb-run import; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "missing $tool (apt-get install xvfb imagemagick)" >&2
-    exit 1
-  fi
-done
-if [ ! -x "$host" ]; then
-  cmake --build "$build_dir" --target shell_screenshot_host
-fi
+source scripts/screenshot-host.sh
+require_screenshot_tools
+host=$(screenshot_host "$build_dir")
 mkdir -p "$out_dir"
 out_dir=$(cd "$out_dir" && pwd)
-host=$(cd "$(dirname "$host")" && pwd)/$(basename "$host")
 
-# Runs inside the virtual display: one host per picture, captured once the
-# host reports that its page has settled. A window narrower than the screen
-# is cut out of it.
+# Runs inside the virtual display: one host per picture. A window narrower
+# than the screen is cut out of it.
 capture_one() {
   local host=$1 page=$2 theme=$3 width=$4 out=$5
-  local log
-  log=$(mktemp)
-  "$host" --page "$page" --theme "$theme" --width "$width" >"$log" 2>&1 &
-  local pid=$!
-  local waited=0
-  until grep -q '^READY' "$log"; do
-    sleep 0.5
-    waited=$((waited + 1))
-    if [ $waited -gt 240 ] || ! kill -0 "$pid" 2>/dev/null; then
-      echo "host did not get ready for $page/$theme:" >&2
-      cat "$log" >&2
-      kill "$pid" 2>/dev/null || true
-      return 1
-    fi
-  done
-  import -window root -crop "${width}x1200+0+0" +repage "$out"
-  echo "wrote $out"
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-  rm -f "$log"
+  capture_when_ready "$out" "${width}x1200+0+0" "$host" --page "$page" --theme "$theme" --width "$width"
 }
 
 capture_all() {
@@ -68,7 +41,7 @@ capture_all() {
     return 0
   fi
   for theme in dark light; do
-    for page in home settings setup setup-ranges solve-idle solve solve-done; do
+    for page in home settings setup setup-ranges solve-idle solve solve-done results results-turn; do
       capture_one "$host" "$page" "$theme" 1540 "$out_dir/shell-$page-$theme.png" || return 1
     done
   done

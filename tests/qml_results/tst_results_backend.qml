@@ -111,6 +111,7 @@ Item {
             compare(findChild(actionNode(1, 0), "actionChipText").text, "Call")
 
             // New results put the page back at the root.
+            tryCompare(shell, "canSolve", true, 15000)
             shell._startSolveFromShortcut()
             tryCompare(appController, "running", true, 5000)
             tryCompare(appController, "running", false, 60000)

@@ -63,6 +63,10 @@ Item {
             compare(colorsByName(page.currentActions),
                     { "Check": "none", "Bet 150%": "#9333EA", "Bet 33%": "#4F46E5", "Bet 75%": "#7C3AED" },
                     "the light palette without a node change")
+            var panels = ["gameTreePanel", "strategyPanel"]
+            for (var i = 0; i < panels.length; ++i)
+                verify(Qt.colorEqual(findChild(findChild(page, panels[i]), "cardBase").color, appTheme.surface),
+                       panels[i] + " follows the palette")
             compare(page.handActionTypeList, ["check", "Bet 150%", "Bet 33%", "Bet 75%"],
                     "matrix bands are keyed by label")
             compare(bigBetKey, "Bet 150%")
@@ -154,7 +158,7 @@ Item {
             compare(page.playMode, true)
             compare(toggle.text, "Range view")
             verify(!findChild(page, "actionFrequenciesSection").visible)
-            page.playBoardText = "AhKhQh2c"
+            page.playEngine.playBoardText = "AhKhQh2c"
             compare(findChild(page, "strategyBoard").boardText, "AhKhQh2c")
             mouseClick(toggle)
             compare(page.playMode, false)

@@ -2,7 +2,7 @@
 
 // Geometry of the main window: its launch and least sizes, kept within the
 // screen's available area, and the size of its content, which scrolls when
-// the page shown needs more room than the window has.
+// the window is smaller than the least size.
 
 var LAUNCH_WIDTH = 1540
 var LAUNCH_HEIGHT = 1200
@@ -36,12 +36,11 @@ function minimumHeight(availableHeight) {
     return _fit(LEAST_HEIGHT, availableHeight)
 }
 
-// The content is as large as the window, and never smaller than the page
-// shown needs: the Setup page asks for its recommended width, every other
-// page for the least width.
-function contentWidth(windowWidth, recommended, setupShown) {
-    var need = setupShown ? Math.max(LEAST_WIDTH, _recommended(recommended)) : LEAST_WIDTH
-    return Math.max(windowWidth, need)
+// The content is as large as the window and never below the least size;
+// a page wider than that (Setup) scrolls sideways inside itself, so the top
+// bar stays in view.
+function contentWidth(windowWidth) {
+    return Math.max(windowWidth, LEAST_WIDTH)
 }
 
 function contentHeight(windowHeight) {

@@ -46,7 +46,18 @@ Item {
 
     // ---- views ----
     property bool playMode: false
-    property string playBoardText: ""
+    readonly property string playBoardText: playEngine.playBoardText
+
+    // Play against the solution: the session, the drill and the hand log.
+    readonly property Results.PlayEngine playEngine: Results.PlayEngine {
+        objectName: "playEngine"
+        viewer: root
+        controller: root.controller
+        boardText: root.boardText
+        rakePercent: root.rakePercent
+        rakeCap: root.rakeCap
+        playMode: root.playMode
+    }
 
     readonly property var currentActions: {
         _resultsRevision
@@ -307,17 +318,22 @@ Item {
     }
 
     function _chanceCardIndexForSelection(cardText) {
-        return Cards.chanceCardIndexForSelection(cardText, chancePickerIndexByCard, chancePickerBoardText)
+        return Cards.chanceCardIndexForSelection(cardText, chancePickerIndexByCard, chancePickerBoardText,
+                                                 playEngine.holeCardMap())
     }
 
     function chooseChanceCard(actionIndex, displayCardText) {
         if (chancePickerLevelIndex < 0)
             return
+        var listed = _safeActionAt(chancePickerActions, actionIndex)
+        var listedName = listed && listed.name !== undefined && listed.name !== null ? String(listed.name) : ""
         var display = (displayCardText !== undefined && displayCardText !== null) ? String(displayCardText) : ""
-        if (display.length !== 2) {
-            var listed = _safeActionAt(chancePickerActions, actionIndex)
-            display = listed && listed.name !== undefined && listed.name !== null ? String(listed.name) : ""
-        }
+        if (display.length !== 2)
+            display = listedName
+        // A card held in the hand being played never goes on the board.
+        var held = playEngine.holeCardMap()
+        if (held[Cards.normalizeCardText(display)] === true || held[Cards.normalizeCardText(listedName)] === true)
+            return
         if (display.length === 2) {
             var row = treeLevels.get(chancePickerLevelIndex)
             if (row) {
@@ -326,17 +342,26 @@ Item {
                 chanceCardDisplayOverrideByNode = overrides
             }
         }
+        var redeal = playEngine.beginChanceRedeal(chancePickerLevelIndex)
         selectActionAtLevel(chancePickerLevelIndex, actionIndex)
         chancePicker.close()
         chancePickerLevelIndex = -1
         chancePickerActions = []
+        if (redeal)
+            playEngine.finishChanceRedeal()
     }
 
     function chooseChanceCardRandom() {
-        var n = chancePickerAvailableCardIndices.length
-        if (!(n > 0))
+        var held = playEngine.holeCardMap()
+        var free = []
+        for (var i = 0; i < chancePickerAvailableCardIndices.length; ++i) {
+            var a = _safeActionAt(chancePickerActions, chancePickerAvailableCardIndices[i])
+            if (a && held[Cards.normalizeCardText(a.name)] !== true)
+                free.push(chancePickerAvailableCardIndices[i])
+        }
+        if (!(free.length > 0))
             return
-        chooseChanceCard(chancePickerAvailableCardIndices[Math.floor(Math.random() * n)])
+        chooseChanceCard(free[Math.floor(Math.random() * free.length)])
     }
 
     function _suitSymbol(suit) { return Cards.suitSymbol(suit) }
@@ -451,5 +476,7 @@ Item {
         id: chancePicker
         objectName: "chanceCardPopup"
         page: root
+        // Closed without a choice during a hand: the hand goes on.
+        onClosed: root.playEngine.chancePickerClosed()
     }
 }

@@ -1,5 +1,6 @@
 import QtQuick
 import "PlayMath.js" as PlayMath
+import "ResultsCards.js" as Cards
 
 // Play against the solution: deals both seats from the solved ranges at the
 // node, draws chance cards and the opponent's decisions by the solution's
@@ -141,7 +142,7 @@ QtObject {
         playLastActionText = text ? String(text) : ""
     }
     function _parseBoardCardsNormalized() {
-        return PlayMath.parseBoardCards(playBoardText !== "" ? playBoardText : boardText)
+        return Cards.parseBoardCardsNormalized(playBoardText !== "" ? playBoardText : boardText)
     }
     function _holeCards() {
         return [oopCard1, oopCard2, ipCard1, ipCard2]
@@ -191,7 +192,7 @@ QtObject {
         playRole = role === undefined || role === null ? "" : String(role)
         playSessionStarted = true
         playHandComplete = false
-        playBoardText = boardText.replace(/\s/g, "")
+        playBoardText = Cards.stripWhitespace(boardText)
         playAwaitingUserAction = false
         playNodeIndex = viewer ? viewer.currentNodeIndex : -1
         _clearHand()
@@ -223,7 +224,7 @@ QtObject {
             return
         playSessionStarted = true
         playHandComplete = false
-        playBoardText = boardText.replace(/\s/g, "")
+        playBoardText = Cards.stripWhitespace(boardText)
         playAwaitingUserAction = false
         playNodeIndex = viewer ? viewer.currentNodeIndex : -1
         _clearHand()
@@ -310,7 +311,7 @@ QtObject {
             return
         // The tree viewer shows this very card at the node, not a card the
         // user once clicked there.
-        var card = PlayMath.normalizeCardText(_actionName(actions, index))
+        var card = Cards.normalizeCardText(_actionName(actions, index))
         if (card !== "" && viewer.chanceCardDisplayOverrideByNode !== undefined) {
             var overrides = {}
             var old = viewer.chanceCardDisplayOverrideByNode || {}
@@ -346,7 +347,7 @@ QtObject {
             return
         var name = action.name !== undefined && action.name !== null ? String(action.name) : ""
         if (name.length === 2)
-            playBoardText = playBoardText + PlayMath.normalizeCardText(name)
+            playBoardText = playBoardText + Cards.normalizeCardText(name)
         var meta = _meta(node)
         var actor = meta.nodeType === "decision" ? (meta.player ? String(meta.player) : "")
                   : meta.nodeType === "chance" ? "Chance" : ""
@@ -421,7 +422,7 @@ QtObject {
         if (_playHandComboEvCache[key] === undefined)
             _playHandComboEvCache[key] = PlayMath.comboEvMap(controller.nodeHandCombos(nodeIndex))
         var byPocket = _playHandComboEvCache[key]
-        var pocket = PlayMath.normalizeCardText(c1) + PlayMath.normalizeCardText(c2)
+        var pocket = Cards.normalizeCardText(c1) + Cards.normalizeCardText(c2)
         var info = PlayMath.evInfoFromList(byPocket[pocket], actionIndex)
         if (info)
             return info
@@ -495,7 +496,7 @@ QtObject {
             return
         if (slotIndex !== 3 && slotIndex !== 4)
             return
-        if (slotIndex === 4 && playBoardText.replace(/\s/g, "").length < 8)
+        if (slotIndex === 4 && Cards.stripWhitespace(playBoardText).length < 8)
             return
         var level = viewer._findChanceLevel(slotIndex === 3 ? "turn" : "river")
         if (level < 0)

@@ -1,4 +1,5 @@
 .pragma library
+.import "ResultsCards.js" as Cards
 
 // Pure helpers of the play-against-the-solution mode: card texts, weighted
 // draws, EV pricing and the mistake tolerance, the action line of a hand and
@@ -22,29 +23,10 @@ function isFiniteNumber(v) {
     return typeof v === "number" && isFinite(v)
 }
 
-// Two-character card text, rank upper case and suit lower case; shorter
-// texts give "" and anything after the second character is dropped.
-function normalizeCardText(t) {
-    var s = (t === undefined || t === null) ? "" : String(t)
-    if (s.length < 2)
-        return ""
-    return s.charAt(0).toUpperCase() + s.charAt(1).toLowerCase()
-}
-
-// The cards of a board text (white space ignored, a trailing single
-// character dropped), each normalised.
-function parseBoardCards(text) {
-    var s = (text === undefined || text === null) ? "" : String(text).replace(/\s/g, "")
-    var out = []
-    for (var i = 0; i + 1 < s.length; i += 2)
-        out.push(normalizeCardText(s.substr(i, 2)))
-    return out
-}
-
 // Marks every card of the list in the used-card map (card text -> true).
 function markUsed(used, cards) {
     for (var i = 0; i < cards.length; ++i) {
-        var c = normalizeCardText(cards[i])
+        var c = Cards.normalizeCardText(cards[i])
         if (c !== "")
             used[c] = true
     }
@@ -80,8 +62,8 @@ function eligibleCombosForDeal(comboList, used) {
         var e = comboList[i]
         if (!e)
             continue
-        var c1 = normalizeCardText(e.c1)
-        var c2 = normalizeCardText(e.c2)
+        var c1 = Cards.normalizeCardText(e.c1)
+        var c2 = Cards.normalizeCardText(e.c2)
         if (c1 === "" || c2 === "" || c1 === c2 || u[c1] === true || u[c2] === true)
             continue
         var w = toNumber(e.weight)
@@ -119,7 +101,7 @@ function pickWeightedActionIndex(actions, usedCardMap, random) {
         if (!(isFinite(f) && f > 0))
             continue
         var name = a.name === undefined || a.name === null ? "" : String(a.name)
-        if (usedCardMap && name.length === 2 && usedCardMap[normalizeCardText(name)] === true)
+        if (usedCardMap && name.length === 2 && usedCardMap[Cards.normalizeCardText(name)] === true)
             continue
         indices.push(i)
         weights.push(f)
@@ -160,8 +142,8 @@ function comboEvMap(combos) {
         var e = combos[i]
         if (!e)
             continue
-        var c1 = normalizeCardText(e.c1)
-        var c2 = normalizeCardText(e.c2)
+        var c1 = Cards.normalizeCardText(e.c1)
+        var c2 = Cards.normalizeCardText(e.c2)
         if (c1 === "" || c2 === "")
             continue
         map[c1 + c2] = e.actionEvs
@@ -312,7 +294,7 @@ function entryIsMistake(entry) {
 // the winner (last fold, else the showdown on a river board), the amount won
 // and the rake. `showdown` is (board, oop, ip) -> winner text or "".
 function buildHandDetails(entry, showdown, rakePercent, rakeCap) {
-    var board = String(entry && entry.board ? entry.board : "").replace(/\s/g, "")
+    var board = Cards.stripWhitespace(entry && entry.board ? entry.board : "")
     var d = {}
     d.oopText = String(entry && entry.oop ? entry.oop : "")
     d.ipText = String(entry && entry.ip ? entry.ip : "")

@@ -73,9 +73,14 @@ function suitSymbol(suit) {
 // itself when listed, else a listed card of the same rank in another suit that
 // is, like the card's own suit, absent from `boardText` (the solver lists one
 // card for suits that are interchangeable on the board). -1 when none.
-function chanceCardIndexForSelection(cardText, indexByCard, boardText) {
+// Cards in `blocked` (card text -> true; the hole cards of a hand in play)
+// are neither available nor mapped to.
+function chanceCardIndexForSelection(cardText, indexByCard, boardText, blocked) {
     var map = indexByCard || {}
+    var taken = blocked || {}
     var text = _text(cardText)
+    if (taken[normalizeCardText(text)] === true)
+        return -1
     if (Object.prototype.hasOwnProperty.call(map, text))
         return map[text]
     if (text.length !== 2)
@@ -95,7 +100,7 @@ function chanceCardIndexForSelection(cardText, indexByCard, boardText) {
         return -1
     for (var j = 0; j < absent.length; ++j) {
         var other = rank + absent[j]
-        if (absent[j] !== suit && Object.prototype.hasOwnProperty.call(map, other))
+        if (absent[j] !== suit && Object.prototype.hasOwnProperty.call(map, other) && taken[other] !== true)
             return map[other]
     }
     return -1

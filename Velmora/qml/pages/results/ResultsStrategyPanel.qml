@@ -9,7 +9,7 @@ Card {
     id: panel
 
     property var page: null
-    readonly property var theme: page ? page.theme : null
+    theme: page ? page.theme : null
     readonly property bool playMode: page ? page.playMode : false
 
     Flickable {
@@ -74,6 +74,7 @@ Card {
                 ResultsHandMatrixColumn {
                     id: matrixColumn
                     Layout.alignment: Qt.AlignTop
+                    Layout.fillWidth: false
                     page: panel.page
                     nodeLockMode: panel.page ? panel.page.nodeLockMode : false
                     nodeLockAvailable: panel.page !== null
@@ -96,11 +97,13 @@ Card {
             }
 
             // The play view takes the place of the range view in play mode.
-            Item {
+            PlayArea {
                 objectName: "playArea"
                 visible: panel.playMode
                 Layout.fillWidth: true
-                Layout.preferredHeight: 520
+                Layout.preferredHeight: 780
+                theme: panel.theme
+                engine: panel.page ? panel.page.playEngine : null
             }
         }
     }

@@ -1,39 +1,38 @@
 import QtQuick
 import QtTest
-import "../../Velmora/qml/pages/results"
-import "../../Velmora/qml/theme"
-import "PlayTrees.js" as Trees
+import Velmora
+import "../../Velmora/qml/theme" as ThemePack
+import "play_tree.js" as Trees
 
-// The play engine on a mock tree with a stubbed random source and a 20 ms
-// step delay: turn order, pricing, logging, resets, re-deals and drills,
-// and what the play table shows of them.
+// Play mode on the results page over a mock tree, with a stubbed random
+// source and a 20 ms step delay: turn order, pricing, logging, resets,
+// re-deals and drills, and what the play table shows of them.
 Item {
     id: host
-    width: 1300
-    height: 900
+    width: 1400
+    height: 1100
 
-    Theme { id: appTheme }
+    ThemePack.Theme { id: appTheme; dark: true }
 
     Component {
         id: rigComp
         Item {
-            id: rig
             anchors.fill: parent
             property alias controller: ctrl
-            property alias viewer: view
-            property alias engine: eng
-            property alias area: playArea
-            MockPlayController { id: ctrl; nodes: Trees.flopTree() }
-            MockTreeViewer { id: view; controller: ctrl; boardText: "2c3d4h" }
-            PlayEngine {
-                id: eng
-                viewer: view
+            property alias page: resultsPage
+            readonly property var engine: resultsPage.playEngine
+            MockPlayController { id: ctrl }
+            ResultsPage {
+                id: resultsPage
+                anchors.fill: parent
+                theme: appTheme
                 controller: ctrl
                 boardText: "2c3d4h"
-                playStepDelayMs: 20
-                _random: function () { return 0 }
+                Component.onCompleted: {
+                    playEngine.playStepDelayMs = 20
+                    playEngine._random = function () { return 0 }
+                }
             }
-            PlayArea { id: playArea; anchors.fill: parent; theme: appTheme; engine: eng }
         }
     }
 
@@ -45,11 +44,12 @@ Item {
             var r = createTemporaryObject(rigComp, host)
             if (tree)
                 r.controller.nodes = tree
-            r.engine.playMode = true
+            r.page.playMode = true
+            waitForRendering(r.page)
             return r
         }
         function child(r, name) {
-            var c = findChild(r.area, name)
+            var c = findChild(r.page, name)
             verify(c !== null, name)
             return c
         }
@@ -68,13 +68,13 @@ Item {
             compare(e.playLastActionText, "Check")
             compare(child(r, "opponentBubble").visible, true)
             compare(e.playActionLine, "IP: Check")
-            compare(r.viewer.currentNodeIndex, 1)
-            compare(r.viewer.treeLevels.count, 2)
-            compare(r.viewer.treeLevels.get(0).selectedActionIndex, 0)
+            compare(r.page.currentNodeIndex, 1)
+            compare(r.page.treeLevels.count, 2)
+            compare(r.page.treeLevels.get(0).selectedActionIndex, 0)
             compare(e.playTickTimer.interval, 20)
             tryCompare(e, "playAwaitingUserAction", true, 1000)
             compare(child(r, "actionPrompt").visible, true)
-            verify(findChild(r.area, "actionButton1") !== null)
+            verify(findChild(r.page, "actionButton1") !== null)
             // Face up for the hero seat, face down for the other.
             compare(findChild(child(r, "oopSeat"), "pocketCard0").rank, "A")
             compare(findChild(child(r, "ipSeat"), "pocketCard0").faceDown, true)
@@ -83,7 +83,7 @@ Item {
             r.controller.nodes[1].combos = [Trees.pocket("As", "Ks", [10, 9.95])]
             e.chooseAction(1)
             compare(e.playHandComplete, false)
-            compare(r.viewer.currentNodeIndex, 4)
+            compare(r.page.currentNodeIndex, 4)
             compare(e.handLog.playHandLog.count, 0)
             compare(r.controller.recorded.length, 0)
         }
@@ -96,7 +96,7 @@ Item {
             e.chooseAction(1)  // Bet 50%: EV 9.5 against 10
             compare(e.playHandComplete, true)
             verify(!e.playTickTimer.running)
-            compare(r.viewer.currentNodeIndex, 1)  // the tree does not advance
+            compare(r.page.currentNodeIndex, 1)  // the tree does not advance
             compare(e.playActionLine, "IP: Check \u2192 OOP: Bet 50%")
             var log = e.handLog.playHandLog
             compare(log.count, 1)
@@ -128,23 +128,23 @@ Item {
             e._resetToRootAndRestartHand()
             compare(e.playHandComplete, false)
             compare(e.playActionLine, "")
-            compare(r.viewer.currentNodeIndex, 0)
+            compare(r.page.currentNodeIndex, 0)
             tryCompare(e, "playAwaitingUserAction", true, 1000)
         }
 
         function test_terminalLogsOnceAndChanceAvoidsHoleCards() {
             var r = rig()
             var e = r.engine
-            r.viewer.chanceCardDisplayOverrideByNode = { "3": "7d" }
+            r.page.chanceCardDisplayOverrideByNode = { "3": "7d" }
             e.startPlaySession("OOP")
             tryCompare(e, "playAwaitingUserAction", true, 1000)
             e.chooseAction(0)  // Check: no loss
             // The turn: As is OOP's hole card, so 7c is dealt, and the tree
             // viewer shows the card dealt rather than an older click.
-            tryCompare(r.viewer, "currentNodeIndex", 8, 1000)
+            tryCompare(r.page, "currentNodeIndex", 8, 1000)
             compare(e.playBoardText, "2c3d4h7c")
-            compare(r.viewer.chanceCardDisplayOverrideByNode["3"], "7c")
-            compare(r.viewer._boardFromTreeSelections(), "2c3d4h7c")
+            compare(r.page.chanceCardDisplayOverrideByNode["3"], "7c")
+            compare(r.page._boardFromTreeSelections(), "2c3d4h7c")
             tryCompare(e, "playAwaitingUserAction", true, 1000)
             e.chooseAction(0)
             tryCompare(e, "playHandComplete", true, 1000)
@@ -169,21 +169,24 @@ Item {
             e.chooseAction(0)   // IP checks
             e.startDrillSpot()  // a drill at OOP's decision
             verify(e.playDrillMode)
-            e.playMode = false
+            mouseClick(findChild(r.page, "playModeToggle"))
+            compare(r.page.playMode, false)
             compare(e.playDrillMode, false)
             verify(!e.drillNextTimer.running)
             compare(e.playSessionStarted, false)
-            compare(r.viewer.currentNodeIndex, 0)
+            compare(r.page.currentNodeIndex, 0)
             wait(60)
             compare(e.handLog.playHandLog.count, 0)
             compare(r.controller.recorded.length, 0)
 
             // New results mid-hand: the timer stops and the role chooser returns.
-            e.playMode = true
-            e.startPlaySession("OOP")
+            mouseClick(findChild(r.page, "playModeToggle"))
+            compare(child(r, "playAsBothButton").visible, true)
+            mouseClick(child(r, "playAsOopButton"))
+            compare(e.playRole, "OOP")
             wait(0)
             verify(e.playTickTimer.running)
-            r.controller.resultsChanged()
+            r.controller.finishSolve()
             verify(!e.playTickTimer.running)
             compare(e.playSessionStarted, false)
             compare(e.oopCard1, "")
@@ -192,27 +195,46 @@ Item {
             compare(e.handLog.playHandLog.count, 0)
         }
 
-        function test_redealPickerClosedWithoutChoiceResumes() {
+        function test_redealKeepsHoleCardsOffTheBoardAndResumesTheHand() {
             var r = rig()
             var e = r.engine
+            var page = r.page
+            var picker = findChild(page, "chanceCardPopup")
             e.playStepDelayMs = 300
             e.startPlaySession("IP")
             // IP checks, OOP checks (automatic), then the turn 7c is dealt.
             tryCompare(e, "playAwaitingUserAction", true, 1000)
             e.chooseAction(0)
-            tryCompare(r.viewer, "currentNodeIndex", 8, 1000)
+            tryCompare(page, "currentNodeIndex", 8, 1000)
             e.requestRedeal(4)  // no river yet: ignored
-            compare(r.viewer.openedPicker, null)
+            verify(!picker.opened)
             e.requestRedeal(3)
-            compare(r.viewer.openedPicker.level, 2)
+            verify(picker.opened)
+            compare(page.chancePickerLevelIndex, 2)
             verify(!e.playTickTimer.running)
-            e.chancePickerClosed()
+            // As is OOP's hole card: not offered, and a click on it does nothing.
+            compare(page._chanceCardIndexForSelection("As"), -1)
+            compare(page._chanceCardIndexForSelection("7c"), 1)
+            page.chooseChanceCard(0, "As")
+            verify(picker.opened)
+            compare(page.currentNodeIndex, 8)
+            page.chooseChanceCard(1, "7c")
+            compare(page.currentNodeIndex, 8)
+            compare(e.playNodeIndex, 8)
+            compare(e.playBoardText, "2c3d4h7c")
             verify(e.playTickTimer.running)
             compare(e.playTickTimer.interval, 0)
-            // OOP's check at the turn then reaches the terminal node.
-            tryCompare(e, "playHandComplete", true, 1000)
+            compare(e.playActionLine, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c")
+            // OOP checks to the terminal node; before it is logged the turn
+            // picker opens and closes without a choice: the hand goes on.
+            tryCompare(page, "currentNodeIndex", 9, 1000)
+            e.requestRedeal(3)
+            tryVerify(function () { return picker.opened })
+            verify(!e.playTickTimer.running)
+            picker.close()
+            tryVerify(function () { return e.playHandComplete }, 1000)
             compare(e.handLog.playHandLog.count, 1)
-            compare(e.holeCardMap()["Qh"], true)
+            compare(e.handLog.entryAt(0).line, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c \u2192 OOP: Check")
         }
 
         function test_drillVerdictTimingAndNoLogging() {
@@ -246,7 +268,7 @@ Item {
             tryCompare(e, "playDrillFeedbackText", "", 1000)
             var cleared = Date.now() - t0
             verify(cleared >= 650 && cleared < 950, "verdict cleared after " + cleared + " ms")
-            compare(r.viewer.currentNodeIndex, 2)
+            compare(r.page.currentNodeIndex, 2)
             compare(e.handLog.playHandLog.count, 0)
             compare(r.controller.recorded.length, 0)
 

@@ -1,6 +1,7 @@
 import QtQuick
 import QtTest
 import "../../Velmora/qml/pages/results/PlayMath.js" as PlayMath
+import "../../Velmora/qml/pages/results/ResultsCards.js" as Cards
 
 // The pure rules of play mode: weighted draws, dealing pools, pricing and
 // the mistake tolerance, action lines split into streets, winner, amount
@@ -40,7 +41,10 @@ TestCase {
         compare(pool[1].c1 + pool[1].c2, "8h8d")
         compare(PlayMath.pickWeightedCombo(pool, seq([0.3])).c1, "8h") // r = 0.75 > 0.5
         compare(PlayMath.pickWeightedCombo([], seq([0.3])), null)
-        compare(PlayMath.parseBoardCards(" ah Ks qD 7"), ["Ah", "Ks", "Qd"])
+        // Hole cards in play are neither offered nor stand-ins for a click.
+        compare(Cards.chanceCardIndexForSelection("7d", { "7c": 1 }, "AhKhQh", {}), 1)
+        compare(Cards.chanceCardIndexForSelection("7d", { "7c": 1 }, "AhKhQh", { "7c": true }), -1)
+        compare(Cards.chanceCardIndexForSelection("7c", { "7c": 1 }, "AhKhQh", { "7c": true }), -1)
     }
 
     function test_pricingAndTolerance() {

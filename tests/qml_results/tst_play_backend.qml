@@ -4,9 +4,9 @@ import Velmora
 import "../qml_shell/spots.js" as Spots
 import "../../Velmora/qml/pages/results/PlayMath.js" as PlayMath
 
-// Play against a real solve of a tiny river spot: a hand played by both
-// seats reaches a terminal node and is counted once on the home page; a
-// deliberate mistake counts as a mistake with its EV loss.
+// Play mode on the results page against a real solve of a tiny river spot:
+// a hand played by both seats reaches a terminal node and is counted once on
+// the home page; a deliberate mistake counts as a mistake with its EV loss.
 Item {
     id: host
     width: 1540
@@ -15,21 +15,6 @@ Item {
     Component {
         id: shellComp
         AppShell { anchors.fill: parent; controller: appController }
-    }
-    Component {
-        id: engineComp
-        Item {
-            property alias engine: eng
-            property alias viewer: view
-            MockTreeViewer { id: view; controller: appController; boardText: "QsJh2h7c3d" }
-            PlayEngine {
-                id: eng
-                viewer: view
-                controller: appController
-                boardText: "QsJh2h7c3d"
-                playStepDelayMs: 20
-            }
-        }
     }
 
     TestCase {
@@ -67,9 +52,14 @@ Item {
             var hands0 = handsTotal(home)
             var stats0 = appController.playVsSolutionStats()
 
-            var e = createTemporaryObject(engineComp, host).engine
-            e.playMode = true
-            e.startPlaySession("BOTH")
+            shell.navIndex = 3
+            var page = findChild(shell, "resultsPage")
+            var e = page.playEngine
+            e.playStepDelayMs = 20
+            page.playMode = true
+            waitForRendering(page)
+            mouseClick(findChild(page, "playAsBothButton"))
+            compare(e.playRole, "BOTH")
             verify(e.oopCard1 !== "" && e.ipCard1 !== "")
             for (var step = 0; step < 12 && !e.playHandComplete; ++step) {
                 settle(e)
@@ -108,6 +98,10 @@ Item {
                 settle(e)
             }
             verify(mistake, "a losing action was found")
+            // The table shows the verdict in the log and the details.
+            tryVerify(function () { return findChild(page, "handLogEntry0") !== null })
+            compare(findChild(page, "handLogEntry0").mistake, true)
+            compare(findChild(page, "evLostText").text, "EV lost: " + mistake.evLoss.toFixed(3))
             var entry = e.handLog.entryAt(0)
             compare(entry.endedReason, "suboptimal")
             verify(entry.evLoss > 0)
