@@ -2,11 +2,10 @@ import QtQuick
 import "mock_tree.js" as MockTree
 
 // A stand-in for the application controller over a small hand-made game tree
-// (mock_tree.js). Every query is recorded in `calls`; `statsOverride`,
-// `actionsOverride` and `strategyOverride` replace one node's answer.
+// (mock_tree.js). Every query is recorded in `calls`; the maps `statsOverride`,
+// `actionsOverride` and `strategyOverride` (node index as text -> answer)
+// replace one node's answer.
 QtObject {
-    id: mock
-
     property bool running: false
     property int resultIterations: 100
     property real resultExploitability: 0.1234
@@ -23,26 +22,19 @@ QtObject {
 
     // Appends in place: a notifying write would make every binding that
     // calls a query depend on its own call.
-    function _record(name, args) {
-        calls.push({ name: name, args: args })
+    function _record(name, args) { calls.push({ name: name, args: args }) }
+    function callsNamed(name) { return calls.filter(function(c) { return c.name === name }) }
+    function _node(i) { return (i >= 0 && i < nodes.length) ? nodes[i] : null }
+    function _answer(name, args, override, make, empty) {
+        _record(name, args)
+        var key = String(args[0])
+        if (override.hasOwnProperty(key))
+            return override[key]
+        var n = _node(args[0])
+        return n ? make(n) : empty
     }
 
-    function callsNamed(name) {
-        var out = []
-        for (var i = 0; i < calls.length; ++i) {
-            if (calls[i].name === name)
-                out.push(calls[i])
-        }
-        return out
-    }
-
-    function _node(i) {
-        return (i >= 0 && i < nodes.length) ? nodes[i] : null
-    }
-
-    function _key(i) { return String(i) }
-
-    // Replaces the tree (or keeps it) and reports new results, as a solve does.
+    // Reports new results, as a finished solve does (optionally on a new tree).
     function finishSolve(newNodes) {
         if (newNodes !== undefined)
             nodes = newNodes
@@ -53,44 +45,13 @@ QtObject {
         resultsChanged()
     }
 
-    function treeNodeCount() {
-        _record("treeNodeCount", [])
-        return nodes.length
-    }
-
-    function nodeMeta(i) {
-        _record("nodeMeta", [i])
-        var n = _node(i)
-        return n ? n.meta : {}
-    }
-
-    function nodeActions(i) {
-        _record("nodeActions", [i])
-        if (actionsOverride.hasOwnProperty(_key(i)))
-            return actionsOverride[_key(i)]
-        var n = _node(i)
-        return n ? n.actions : []
-    }
-
-    function nodeActionStats(i) {
-        _record("nodeActionStats", [i])
-        if (statsOverride.hasOwnProperty(_key(i)))
-            return statsOverride[_key(i)]
-        var n = _node(i)
-        return n ? MockTree.statsFor(n) : []
-    }
-
-    function nodeHandStrategy(i) {
-        _record("nodeHandStrategy", [i])
-        if (strategyOverride.hasOwnProperty(_key(i)))
-            return strategyOverride[_key(i)]
-        var n = _node(i)
-        return n ? MockTree.strategyFor(n) : {}
-    }
-
+    function treeNodeCount() { _record("treeNodeCount", []); return nodes.length }
+    function nodeMeta(i) { return _answer("nodeMeta", [i], {}, function(n) { return n.meta }, {}) }
+    function nodeActions(i) { return _answer("nodeActions", [i], actionsOverride, function(n) { return n.actions }, []) }
+    function nodeActionStats(i) { return _answer("nodeActionStats", [i], statsOverride, MockTree.statsFor, []) }
+    function nodeHandStrategy(i) { return _answer("nodeHandStrategy", [i], strategyOverride, MockTree.strategyFor, {}) }
     function nodeHandStrategyReach169(i, bucketName) {
-        _record("nodeHandStrategyReach169", [i, bucketName])
-        var n = _node(i)
-        return n ? MockTree.reachFor(n, bucketName) : {}
+        return _answer("nodeHandStrategyReach169", [i, bucketName], {},
+                       function(n) { return MockTree.reachFor(n, bucketName) }, {})
     }
 }
