@@ -106,6 +106,14 @@
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | itér. %2 | expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
     </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Plus de %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>Pas prêt : au moins 1 itération requise</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
