@@ -32,6 +32,14 @@ capture_one() {
 
 capture_all() {
   local host=$1 out_dir=$2
+  # SHELL_SCREENSHOT_PAGES picks pages ("results-lock results-buckets
+  # results-search" for the Results page), captured in the dark palette.
+  if [ -n "${SHELL_SCREENSHOT_PAGES:-}" ]; then
+    for page in $SHELL_SCREENSHOT_PAGES; do
+      capture_one "$host" "$page" dark 1540 "$out_dir/shell-$page-dark.png" || return 1
+    done
+    return 0
+  fi
   for theme in dark light; do
     for page in home settings setup setup-ranges solve-idle solve solve-done results results-turn; do
       capture_one "$host" "$page" "$theme" 1540 "$out_dir/shell-$page-$theme.png" || return 1

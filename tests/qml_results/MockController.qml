@@ -1,11 +1,13 @@
 import QtQuick
 import "mock_tree.js" as MockTree
+import "mock_combos.js" as MockCombos
 
 // A stand-in for the application controller over a small hand-made game tree
-// (mock_tree.js). Every query is recorded in `calls`; the maps `statsOverride`,
-// `actionsOverride` and `strategyOverride` (node index as text -> answer)
-// replace one node's answer.
+// (mock_tree.js). Every query is recorded in `calls`; `statsOverride`,
+// `actionsOverride` and `strategyOverride` replace one node's answer.
 QtObject {
+    id: mock
+
     property bool running: false
     property int resultIterations: 100
     property real resultExploitability: 0.1234
@@ -17,24 +19,33 @@ QtObject {
     property var actionsOverride: ({})
     property var strategyOverride: ({})
     property var calls: []
+    // Node locks as the back end holds them: node -> hand -> {actionIndex, actionProb}.
+    property var locks: ({})
 
     signal resultsChanged()
 
     // Appends in place: a notifying write would make every binding that
     // calls a query depend on its own call.
-    function _record(name, args) { calls.push({ name: name, args: args }) }
-    function callsNamed(name) { return calls.filter(function(c) { return c.name === name }) }
-    function _node(i) { return (i >= 0 && i < nodes.length) ? nodes[i] : null }
-    function _answer(name, args, override, make, empty) {
-        _record(name, args)
-        var key = String(args[0])
-        if (override.hasOwnProperty(key))
-            return override[key]
-        var n = _node(args[0])
-        return n ? make(n) : empty
+    function _record(name, args) {
+        calls.push({ name: name, args: args, at: Date.now() })
     }
 
-    // Reports new results, as a finished solve does (optionally on a new tree).
+    function callsNamed(name) {
+        var out = []
+        for (var i = 0; i < calls.length; ++i) {
+            if (calls[i].name === name)
+                out.push(calls[i])
+        }
+        return out
+    }
+
+    function _node(i) {
+        return (i >= 0 && i < nodes.length) ? nodes[i] : null
+    }
+
+    function _key(i) { return String(i) }
+
+    // Replaces the tree (or keeps it) and reports new results, as a solve does.
     function finishSolve(newNodes) {
         if (newNodes !== undefined)
             nodes = newNodes
@@ -45,13 +56,74 @@ QtObject {
         resultsChanged()
     }
 
-    function treeNodeCount() { _record("treeNodeCount", []); return nodes.length }
-    function nodeMeta(i) { return _answer("nodeMeta", [i], {}, function(n) { return n.meta }, {}) }
-    function nodeActions(i) { return _answer("nodeActions", [i], actionsOverride, function(n) { return n.actions }, []) }
-    function nodeActionStats(i) { return _answer("nodeActionStats", [i], statsOverride, MockTree.statsFor, []) }
-    function nodeHandStrategy(i) { return _answer("nodeHandStrategy", [i], strategyOverride, MockTree.strategyFor, {}) }
+    function treeNodeCount() {
+        _record("treeNodeCount", [])
+        return nodes.length
+    }
+
+    function nodeMeta(i) {
+        _record("nodeMeta", [i])
+        var n = _node(i)
+        return n ? n.meta : {}
+    }
+
+    function nodeActions(i) {
+        _record("nodeActions", [i])
+        if (actionsOverride.hasOwnProperty(_key(i)))
+            return actionsOverride[_key(i)]
+        var n = _node(i)
+        return n ? n.actions : []
+    }
+
+    function nodeActionStats(i) {
+        _record("nodeActionStats", [i])
+        if (statsOverride.hasOwnProperty(_key(i)))
+            return statsOverride[_key(i)]
+        var n = _node(i)
+        return n ? MockTree.statsFor(n) : []
+    }
+
+    function nodeHandStrategy(i) {
+        _record("nodeHandStrategy", [i])
+        if (strategyOverride.hasOwnProperty(_key(i)))
+            return strategyOverride[_key(i)]
+        var n = _node(i)
+        return n ? MockTree.strategyFor(n) : {}
+    }
+
     function nodeHandStrategyReach169(i, bucketName) {
-        return _answer("nodeHandStrategyReach169", [i, bucketName], {},
-                       function(n) { return MockTree.reachFor(n, bucketName) }, {})
+        _record("nodeHandStrategyReach169", [i, bucketName])
+        var n = _node(i)
+        return n ? MockTree.reachFor(n, bucketName) : {}
+    }
+
+    function nodeHandCombos(i) {
+        _record("nodeHandCombos", [i])
+        return MockCombos.combosFor(_node(i))
+    }
+    function nodeHandBuckets(i) {
+        _record("nodeHandBuckets", [i])
+        return MockCombos.bucketsFor(_node(i))
+    }
+    function setNodeLock(node, hand, actionIndex, actionProb) {
+        _record("setNodeLock", [node, hand, actionIndex, actionProb])
+        locks[_key(node)] = Object.assign({}, locks[_key(node)])
+        locks[_key(node)][hand] = { actionIndex: actionIndex, actionProb: actionProb }
+    }
+    function clearNodeLocks(node) {
+        _record("clearNodeLocks", [node])
+        delete locks[_key(node)]
+    }
+    function nodeLocks(node) {
+        var out = []
+        for (var hand in locks[_key(node)])
+            out.push({ hand: hand })
+        return out
+    }
+    function reSolveWithNodeLocks() { _record("reSolveWithNodeLocks", []) }
+    // A new project: no results and no locks.
+    function clearResults() {
+        locks = {}
+        finishSolve([])
     }
 }

@@ -114,5 +114,63 @@ Item {
             verify(Math.abs(ip - 25) <= 0.05, "EV (IP) " + ip)
             verify(Math.abs(appController.resultEvOop - 25) <= 0.05, "net EV of OOP " + appController.resultEvOop)
         }
+
+        // IP's per-class mixes at each child decision of the root.
+        function ipStrategies() {
+            var out = []
+            var actions = appController.nodeActions(0)
+            for (var i = 0; i < actions.length; ++i) {
+                var probs = appController.nodeHandStrategy(actions[i].childIndex).actionProbs
+                for (var cls in probs)
+                    out = out.concat(probs[cls])
+            }
+            return out
+        }
+
+        // A class locked at the root on the page is played as locked after
+        // the re-solve, IP answers it, and the page still previews the lock.
+        function test_node_lock_and_resolve() {
+            var spot = Spots.riverSpot(80)
+            spot.boardText = "QsJh2h7c"
+            spot.startingStreet = "turn"
+            spot.oopRangeText = "AA,KK,QQ,JJ,TT,AKs,AQs,KQs,T9s,98s"
+            spot.ipRangeText = "KK,JJ,TT,99,AQs,KJs,QJs,T9s"
+            solve(spot)
+            // The OOP class and action furthest from the solved choice.
+            var root = appController.nodeHandStrategy(0)
+            var cls = "", action = -1, gap = 0
+            for (var c in root.actionProbs) {
+                for (var a = 0; a < root.actionProbs[c].length; ++a) {
+                    if (root.weights[c] > 0 && 1 - root.actionProbs[c][a] > gap) {
+                        gap = 1 - root.actionProbs[c][a]
+                        cls = c
+                        action = a
+                    }
+                }
+            }
+            verify(gap > 0.5, "some class rarely takes some action")
+            var ipBefore = ipStrategies()
+            mouseClick(findChild(page, "nodeLockModeButton"))
+            waitForRendering(page)
+            mouseClick(findChild(page, "nodeLockAction" + action))
+            mouseClick(findChild(findChild(page, "strategyMatrix"), "cell_" + cls))
+            compare(appController.nodeLocks(0), [{ hand: cls, actionIndex: action, actionProb: 1 }])
+
+            mouseClick(findChild(page, "reSolveButton"))
+            tryCompare(appController, "running", true, 5000)
+            tryCompare(appController, "running", false, 60000)
+            tryCompare(appController, "statusText", "Done", 5000)
+            var locked = appController.nodeHandStrategyReach169(0, "").actionProbs[cls]
+            for (var k = 0; k < locked.length; ++k)
+                fuzzyCompare(locked[k], k === action ? 1 : 0, 1e-6)
+            var ipAfter = ipStrategies()
+            var moved = 0
+            for (k = 0; k < ipAfter.length; ++k)
+                moved = Math.max(moved, Math.abs(ipAfter[k] - ipBefore[k]))
+            verify(moved > 1e-3, "IP's strategy changes: " + moved)
+            page.selectActionAtLevel(0, 0)
+            page.navigateToBreadcrumb(0)
+            compare(page.handActionProbs[cls][action], 1)
+        }
     }
 }

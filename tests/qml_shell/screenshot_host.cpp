@@ -3,10 +3,12 @@
 // on the Setup page). Prints "READY" once the page is up and has settled;
 // the script then captures the screen and ends it. "results" shows the Results
 // page at the root of a small flop spot solved for it, "results-turn" the
-// same page after walking down to a turn card.
+// same page after walking down to a turn card; "results-lock" with AA and KK
+// locked at the root in node-lock mode, "results-buckets" with the second
+// bucket chosen, "results-search" with a hand search.
 //
 //   shell_screenshot_host --page home|settings|setup|setup-ranges|solve-idle|solve|solve-done|results|results-turn
-//                         --theme dark|light
+//                                |results-lock|results-buckets|results-search --theme dark|light
 //                         [--width N]
 //   shell_screenshot_host --main --page home|settings|setup|save-dialog [--language CODE] [--theme dark|light]
 #include "tests/qml_shell/shell_test_backend.h"
@@ -127,6 +129,36 @@ Window {
         flick.contentY = Math.max(0, flick.contentHeight - flick.height)
     }
 
+    // The Results page views of node locking, buckets and hand search.
+    function _prepareResults(results) {
+        if (page === "results-lock") {
+            results._chooseNodeLockMode()
+            results.nodeLockSelectedActionIndex = 1
+            results.nodeLockWeightText = "0.7"
+            results.applyNodeLockToHand(0, "AA")
+            results.applyNodeLockToHand(0, "KK")
+        } else if (page === "results-buckets") {
+            if (results.currentHandBuckets.length > 1)
+                results.toggleBucketFilter(results.currentHandBuckets[1].name)
+        } else if (page === "results-search") {
+            results.handSearchText = "JJ, AKs"
+        }
+    }
+
+    // The result arrives with its last report, which may come after the
+    // solve has stopped running: whichever comes last opens the page.
+    property bool _resultsShown: false
+    function _showResultsWhenDone() {
+        if (!_resultsView || _resultsShown || appController.running || appController.resultIterations <= 0)
+            return
+        _resultsShown = true
+        shell.requestNavigate(3)
+        if (page === "results-turn")
+            _walkToTurn()
+        _prepareResults(_find(shell, "resultsPage"))
+        settleTimer.start()
+    }
+
     function _show() {
         if (page === "settings") {
             shell.requestNavigate(4)
@@ -176,15 +208,11 @@ Window {
             if (window.page === "solve" && m && Number(m[1]) >= 5 && !settleTimer.running)
                 settleTimer.start()
         }
+        function onResultsChanged() { window._showResultsWhenDone() }
         function onRunningChanged() {
             if (window.page === "solve-done" && !appController.running && appController.resultIterations > 0)
                 settleTimer.start()
-            if (window._resultsView && !appController.running && appController.resultIterations > 0) {
-                shell.requestNavigate(3)
-                if (window.page === "results-turn")
-                    window._walkToTurn()
-                settleTimer.start()
-            }
+            window._showResultsWhenDone()
         }
     }
 
@@ -265,7 +293,7 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, solve-idle, solve or solve-done"),
+  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, solve-idle, solve, solve-done, results-lock, results-buckets or results-search"),
                     QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});
