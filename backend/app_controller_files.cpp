@@ -5,12 +5,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "backend/app_controller.h"
+#include "backend/local_files.h"
 
 namespace {
 
@@ -31,8 +32,9 @@ QVariantMap AppController::readTextFile(const QUrl& fileUrl) const {
   result.insert(QStringLiteral("error"), QString());
   try {
     if (!fileUrl.isValid()) return readFailure(result, QStringLiteral("Invalid file URL."));
-    if (!fileUrl.isLocalFile()) return readFailure(result, QStringLiteral("Only local files are supported."));
-    const QString path = fileUrl.toLocalFile();
+    const std::optional<QString> local = local_files::pathOf(fileUrl);
+    if (!local) return readFailure(result, QStringLiteral("Only local files are supported."));
+    const QString path = *local;
     if (path.trimmed().isEmpty()) return readFailure(result, QStringLiteral("Empty file path."));
     const QFileInfo info(path);
     if (!info.exists()) return readFailure(result, QStringLiteral("File does not exist."));
@@ -72,23 +74,23 @@ QVariantMap AppController::saveTextFile(const QUrl& fileUrl, const QString& text
   result.insert(QStringLiteral("ok"), false);
   result.insert(QStringLiteral("error"), QString());
   try {
-    if (!fileUrl.isValid() || !fileUrl.isLocalFile()) {
+    const std::optional<QString> local = local_files::pathOf(fileUrl);
+    if (!local) {
       result.insert(QStringLiteral("error"), tr("Invalid/non-local file URL"));
       return result;
     }
-    const QString path = fileUrl.toLocalFile();
+    const QString path = *local;
     if (path.isEmpty()) {
       result.insert(QStringLiteral("error"), tr("Empty file path"));
       return result;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-      result.insert(QStringLiteral("error"), tr("Failed to open file: %1").arg(file.errorString()));
+    const local_files::WriteOutcome written = local_files::writeAtomically(path, text.toUtf8());
+    if (written.stage == local_files::WriteOutcome::OpenFailed) {
+      result.insert(QStringLiteral("error"), tr("Failed to open file: %1").arg(written.error));
       return result;
     }
-    file.write(text.toUtf8());
-    if (!file.commit()) {
-      result.insert(QStringLiteral("error"), tr("Failed to save file: %1").arg(file.errorString()));
+    if (!written.ok()) {
+      result.insert(QStringLiteral("error"), tr("Failed to save file: %1").arg(written.error));
       return result;
     }
     result.insert(QStringLiteral("ok"), true);

@@ -8,7 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
-#include <QSaveFile>
 
 #include <cmath>
 #include <exception>
@@ -16,8 +15,9 @@
 #include <optional>
 
 #include "backend/app_controller.h"
+#include "backend/local_files.h"
 #include "backend/platform/system_info.h"
-#include "backend/app_controller_project_check.h"
+#include "backend/project_file_reader.h"
 
 namespace {
 
@@ -55,34 +55,6 @@ QJsonValue toJsonValue(const QVariant& v) {
     default:
       return QJsonValue::fromVariant(v);
   }
-}
-
-// The reverse of the above for result data: a JSON null is a figure without value.
-QVariant fromJsonResultValue(const QJsonValue& v) {
-  switch (v.type()) {
-    case QJsonValue::Null:
-      return std::numeric_limits<double>::quiet_NaN();
-    case QJsonValue::Object: {
-      QVariantMap map;
-      const QJsonObject obj = v.toObject();
-      for (auto it = obj.constBegin(); it != obj.constEnd(); ++it) map.insert(it.key(), fromJsonResultValue(it.value()));
-      return map;
-    }
-    case QJsonValue::Array: {
-      QVariantList list;
-      const QJsonArray arr = v.toArray();
-      list.reserve(arr.size());
-      for (const QJsonValue& item : arr) list.append(fromJsonResultValue(item));
-      return list;
-    }
-    default:
-      return v.toVariant();
-  }
-}
-
-double figureOrNoValue(const QJsonValue& v) {
-  if (v.isNull()) return std::numeric_limits<double>::quiet_NaN();
-  return v.toDouble(0.0);
 }
 
 QVariantList cacheArray(const QHash<int, QVariantList>& cache, const QString& seat = QString()) {
@@ -129,11 +101,12 @@ QVariantMap AppController::resultsSnapshot() const {
 
 bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectState) const {
   try {
-    if (!fileUrl.isValid() || !fileUrl.isLocalFile()) {
+    const std::optional<QString> local = local_files::pathOf(fileUrl);
+    if (!local) {
       qWarning() << "saveProject: invalid/non-local URL:" << fileUrl;
       return false;
     }
-    const QString path = fileUrl.toLocalFile();
+    const QString path = *local;
     if (path.isEmpty()) return false;
 
     QVariantMap root;
@@ -184,19 +157,13 @@ bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectS
     }
     const QByteArray text = doc.toJson(QJsonDocument::Indented);
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-      qWarning() << "saveProject: failed to open:" << path << file.errorString();
+    const local_files::WriteOutcome written = local_files::writeAtomically(path, text);
+    if (written.stage == local_files::WriteOutcome::OpenFailed) {
+      qWarning() << "saveProject: failed to open:" << path << written.error;
       return false;
     }
-    if (file.write(text) != text.size()) {
-      // Nothing reaches the target: the temporary file is dropped.
-      qWarning() << "saveProject: commit failed:" << path << file.errorString();
-      file.cancelWriting();
-      return false;
-    }
-    if (!file.commit()) {
-      qWarning() << "saveProject: commit failed:" << path << file.errorString();
+    if (!written.ok()) {
+      qWarning() << "saveProject: commit failed:" << path << written.error;
       return false;
     }
     qInfo() << "Saved project:" << path;
@@ -224,8 +191,9 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
   };
 
   try {
-    if (!fileUrl.isValid() || !fileUrl.isLocalFile()) return fail(tr("Invalid/non-local file URL"));
-    const QString path = fileUrl.toLocalFile();
+    const std::optional<QString> local = local_files::pathOf(fileUrl);
+    if (!local) return fail(tr("Invalid/non-local file URL"));
+    const QString path = *local;
     if (path.isEmpty()) return fail(tr("Empty file path"));
 
     // Only regular files: a device such as /dev/zero would be read forever.
@@ -246,14 +214,9 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
     const double version = root.value(QStringLiteral("version")).toVariant().toDouble(&versionOk);
     if (!versionOk || version != kProjectVersion) return fail(tr("Unsupported project version"));
 
-    // Every value is checked before anything is changed, so a damaged file
-    // leaves the current project as it was.
-    const std::optional<QString> badKey = project_check::findTypeError(root);
-    if (badKey) return fail(tr("Invalid project file: \"%1\" has the wrong type").arg(*badKey));
-
-    // A solve still running would later replace what is loaded here.
-    m_session.cancel();
-    ++m_currentRunId;
+    // A solve still running (or about to start) would later replace what is
+    // loaded here.
+    abandonCurrentRun();
     m_session.clear_result();
     resetResultFigures();
     m_resultsReclaimableMemoryBytes = 0;
@@ -262,60 +225,15 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
     clearQueryCaches();
 
     const QVariantMap project = root.value(QStringLiteral("project")).toObject().toVariantMap();
-    const bool hasResults = root.value(QStringLiteral("hasResults")).toBool(false);
+    const bool hasResults = project_file::flag(root.value(QStringLiteral("hasResults")));
     result.insert(QStringLiteral("project"), project);
     result.insert(QStringLiteral("hasResults"), hasResults);
-
-    if (hasResults) {
-      const QJsonObject results = root.value(QStringLiteral("results")).toObject();
-      m_resultsSummary = results.value(QStringLiteral("resultsSummary")).toString();
-      m_resultStartingPot = results.value(QStringLiteral("resultStartingPot")).toInt(0);
-      m_resultIterations = results.value(QStringLiteral("resultIterations")).toInt(0);
-      m_resultExploitability = figureOrNoValue(results.value(QStringLiteral("resultExploitability")));
-      m_resultEvOop = figureOrNoValue(results.value(QStringLiteral("resultEvOop")));
-      m_resultEvIp = figureOrNoValue(results.value(QStringLiteral("resultEvIp")));
-      m_rootActions = fromJsonResultValue(results.value(QStringLiteral("rootActions"))).toList();
-      for (const QJsonValue& meta : results.value(QStringLiteral("treeNodeMeta")).toArray()) {
-        m_nodeMetaTable.append(fromJsonResultValue(meta).toMap());
-      }
-      for (const QJsonValue& actions : results.value(QStringLiteral("treeNodeActions")).toArray()) {
-        m_nodeActionTable.append(fromJsonResultValue(actions).toList());
-      }
-    }
-
-    const QJsonObject caches = root.value(QStringLiteral("nodeCaches")).toObject();
-    if (!caches.isEmpty()) {
-      const auto restore = [&caches](const QString& key, auto&& store) {
-        for (const QJsonValue& item : caches.value(key).toArray()) {
-          const QJsonObject entry = item.toObject();
-          const int nodeIndex = entry.value(QStringLiteral("nodeIndex")).toInt(-1);
-          if (nodeIndex < 0) continue;
-          store(nodeIndex, entry);
-        }
-      };
-      restore(QStringLiteral("handStrategyByNode"), [this](int node, const QJsonObject& e) {
-        m_handStrategyCache.insert(node, fromJsonResultValue(e.value(QStringLiteral("data"))).toMap());
-      });
-      restore(QStringLiteral("actionStatsByNode"), [this](int node, const QJsonObject& e) {
-        m_actionStatsCache.insert(node, fromJsonResultValue(e.value(QStringLiteral("data"))).toList());
-      });
-      restore(QStringLiteral("handCombosByNode"), [this](int node, const QJsonObject& e) {
-        m_handCombosCache.insert(node, fromJsonResultValue(e.value(QStringLiteral("data"))).toList());
-      });
-      restore(QStringLiteral("handBucketsByNode"), [this](int node, const QJsonObject& e) {
-        m_handBucketsCache.insert(node, fromJsonResultValue(e.value(QStringLiteral("data"))).toList());
-      });
-      restore(QStringLiteral("seatHandCombosByNode"), [this](int node, const QJsonObject& e) {
-        const QString seat = e.value(QStringLiteral("seat")).toString().trimmed().toUpper();
-        QHash<int, QVariantList>* cache = seat == QStringLiteral("OOP")  ? &m_seatHandCombosOopCache
-                                          : seat == QStringLiteral("IP") ? &m_seatHandCombosIpCache
-                                                                         : nullptr;
-        if (cache) cache->insert(node, fromJsonResultValue(e.value(QStringLiteral("data"))).toList());
-      });
-    }
+    if (hasResults) restoreResults(root.value(QStringLiteral("results")).toObject());
+    restoreQueryCaches(root.value(QStringLiteral("nodeCaches")).toObject());
+    dropNodesWithBadChildren();
 
     m_nodeLockTable = parseNodeLocks(root.value(QStringLiteral("nodeLocks")).toArray().toVariantList());
-    m_lastUiCfg = root.value(QStringLiteral("lastUiCfg")).toObject().toVariantMap();
+    m_lastUiCfg = project_file::solveConfig(root.value(QStringLiteral("lastUiCfg")));
 
     setRunning(false);
     setProgress(0.0);
@@ -332,5 +250,78 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
   } catch (...) {
     qWarning() << "loadProject failed";
     return fail(tr("Failed to open file"));
+  }
+}
+
+void AppController::restoreResults(const QJsonObject& results) {
+  m_resultsSummary = project_file::text(results.value(QStringLiteral("resultsSummary")));
+  m_resultStartingPot = project_file::count(results.value(QStringLiteral("resultStartingPot")));
+  m_resultIterations = project_file::count(results.value(QStringLiteral("resultIterations")));
+  m_resultExploitability = project_file::figure(results.value(QStringLiteral("resultExploitability")));
+  m_resultEvOop = project_file::figure(results.value(QStringLiteral("resultEvOop")));
+  m_resultEvIp = project_file::figure(results.value(QStringLiteral("resultEvIp")));
+  for (const QJsonValue& action : results.value(QStringLiteral("rootActions")).toArray()) {
+    m_rootActions.append(project_file::rootAction(action));
+  }
+  for (const QJsonValue& meta : results.value(QStringLiteral("treeNodeMeta")).toArray()) {
+    m_nodeMetaTable.append(project_file::nodeMeta(meta));
+  }
+  for (const QJsonValue& actions : results.value(QStringLiteral("treeNodeActions")).toArray()) {
+    m_nodeActionTable.append(project_file::nodeActions(actions));
+  }
+}
+
+void AppController::restoreQueryCaches(const QJsonObject& caches) {
+  const auto restore = [&caches](const char* key, auto&& store) {
+    for (const QJsonValue& item : caches.value(QLatin1String(key)).toArray()) {
+      const QJsonObject entry = item.toObject();
+      const int nodeIndex = project_file::wholeNumber(entry.value(QStringLiteral("nodeIndex")), -1);
+      if (nodeIndex < 0) continue;
+      store(nodeIndex, entry, entry.value(QStringLiteral("data")));
+    }
+  };
+  restore("handStrategyByNode", [this](int node, const QJsonObject&, const QJsonValue& data) {
+    m_handStrategyCache.insert(node, project_file::handStrategy(data));
+  });
+  restore("actionStatsByNode", [this](int node, const QJsonObject&, const QJsonValue& data) {
+    m_actionStatsCache.insert(node, project_file::actionStats(data));
+  });
+  restore("handCombosByNode", [this](int node, const QJsonObject&, const QJsonValue& data) {
+    m_handCombosCache.insert(node, project_file::handCombos(data));
+  });
+  restore("handBucketsByNode", [this](int node, const QJsonObject&, const QJsonValue& data) {
+    m_handBucketsCache.insert(node, project_file::handBuckets(data));
+  });
+  restore("seatHandCombosByNode", [this](int node, const QJsonObject& e, const QJsonValue& data) {
+    const QString seat = project_file::text(e.value(QStringLiteral("seat"))).trimmed().toUpper();
+    QHash<int, QVariantList>* cache = seat == QStringLiteral("OOP")  ? &m_seatHandCombosOopCache
+                                      : seat == QStringLiteral("IP") ? &m_seatHandCombosIpCache
+                                                                     : nullptr;
+    if (cache) cache->insert(node, project_file::seatHandCombos(data));
+  });
+}
+
+// The tree is stored in pre-order, so every child comes after its parent and
+// inside the tree. A node whose actions point anywhere else (outside the tree,
+// or back up into a loop) keeps no actions and no cached answers: the pages
+// see a node without data instead of following a link to nowhere.
+void AppController::dropNodesWithBadChildren() {
+  const int count = treeNodeCount();
+  for (int node = 0; node < count; ++node) {
+    bool bad = false;
+    for (const QVariant& action : m_nodeActionTable.at(node)) {
+      const int child = action.toMap().value(QStringLiteral("childIndex")).toInt();
+      if (child <= node || child >= count) bad = true;
+    }
+    if (!bad) continue;
+    qWarning() << "loadProject: node" << node << "links outside the tree; its data is dropped";
+    m_nodeActionTable[node].clear();
+    if (node < m_nodeMetaTable.size()) m_nodeMetaTable[node].insert(QStringLiteral("hasChildren"), false);
+    m_handStrategyCache.remove(node);
+    m_actionStatsCache.remove(node);
+    m_handCombosCache.remove(node);
+    m_handBucketsCache.remove(node);
+    m_seatHandCombosOopCache.remove(node);
+    m_seatHandCombosIpCache.remove(node);
   }
 }

@@ -61,6 +61,33 @@ QVariantMap comboCards(const velmora_app::HandComboRow& row) {
   return entry;
 }
 
+// The hand-category bucket names as the session writes them, marked for
+// translation: the results page shows each bucket under its translation in
+// the "HandBuckets" context.
+[[maybe_unused]] constexpr const char* kBucketDisplayNames[] = {
+    QT_TRANSLATE_NOOP("HandBuckets", "straight flush"),
+    QT_TRANSLATE_NOOP("HandBuckets", "quads"),
+    QT_TRANSLATE_NOOP("HandBuckets", "full house"),
+    QT_TRANSLATE_NOOP("HandBuckets", "flush"),
+    QT_TRANSLATE_NOOP("HandBuckets", "straight"),
+    QT_TRANSLATE_NOOP("HandBuckets", "set"),
+    QT_TRANSLATE_NOOP("HandBuckets", "trips"),
+    QT_TRANSLATE_NOOP("HandBuckets", "two pair"),
+    QT_TRANSLATE_NOOP("HandBuckets", "top pair"),
+    QT_TRANSLATE_NOOP("HandBuckets", "overpair"),
+    QT_TRANSLATE_NOOP("HandBuckets", "middle pair"),
+    QT_TRANSLATE_NOOP("HandBuckets", "bottom pair"),
+    QT_TRANSLATE_NOOP("HandBuckets", "dry pair"),
+    QT_TRANSLATE_NOOP("HandBuckets", "flush draw"),
+    QT_TRANSLATE_NOOP("HandBuckets", "missed FD"),
+    QT_TRANSLATE_NOOP("HandBuckets", "open ended straight draw"),
+    QT_TRANSLATE_NOOP("HandBuckets", "missed OESD"),
+    QT_TRANSLATE_NOOP("HandBuckets", "gutter"),
+    QT_TRANSLATE_NOOP("HandBuckets", "missed gutter"),
+    QT_TRANSLATE_NOOP("HandBuckets", "back door flush draw"),
+    QT_TRANSLATE_NOOP("HandBuckets", "air"),
+};
+
 bool isIpSeat(const QString& player) { return player.trimmed().toUpper() == QStringLiteral("IP"); }
 
 // One combo as the 169-class fold reads it, from a native row or a cached map.
@@ -259,15 +286,11 @@ QVariantList AppController::nodePocketActionEvs(int nodeIndex, const QString& pl
         static_cast<std::uint64_t>(nodeIndex), seat, c1.toUtf8().toStdString(), c2.toUtf8().toStdString());
     if (evs.ok) return doubleList(evs.action_evs);
 
-    // No solved game (a loaded project): look the pocket up among the cached
-    // combos. Those belong to the seat acting at the node, so they answer for
-    // that seat only, never for its opponent.
+    // No answer from a solved game (a loaded project, or a seat the solver
+    // does not answer for at this node): look the pocket up among the node's
+    // cached combos, whichever seat was asked for.
     const auto cached = m_handCombosCache.constFind(nodeIndex);
     if (cached == m_handCombosCache.cend()) return QVariantList();
-    const QString actingSeat = nodeMeta(nodeIndex).value(QStringLiteral("player")).toString();
-    if (!actingSeat.isEmpty() && actingSeat != (seat == 1 ? QStringLiteral("IP") : QStringLiteral("OOP"))) {
-      return QVariantList();
-    }
     const QString a = c1.trimmed().toLower();
     const QString b = c2.trimmed().toLower();
     for (const QVariant& item : cached.value()) {

@@ -100,7 +100,7 @@ void LanguageManager::applyLanguage(const QString& code, bool save, bool force) 
   qInfo().noquote() << "Language set to" << code << "(translator" << (loaded ? "loaded" : "not loaded") << ")";
 
   if (engine_ != nullptr) {
-    engine_->setUiLanguage(locale.name().replace(QLatin1Char('_'), QLatin1Char('-')));
+    engine_->setUiLanguage(locale.bcp47Name());
     engine_->retranslate();
   }
   emit currentLanguageChanged();

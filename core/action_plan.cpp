@@ -11,6 +11,7 @@
 #include <thread>
 #include <utility>
 
+#include "core/action_plan_internal.h"
 #include "core/card_context.h"
 
 namespace velmora {
@@ -29,13 +30,6 @@ const StreetSizeLists& TreeConfig::street(int s) const {
 }
 
 namespace {
-
-// One child of a node before it is placed in the node vector.
-struct ChildSpec {
-  Action action;
-  PlanNode node;
-  BuildContext ctx;
-};
 
 // Rounds half away from zero, then clamps to [lo, hi]. Values that do not
 // fit a 64-bit integer and NaN are clamped without rounding so that no
@@ -84,48 +78,61 @@ unsigned ActionPlan::max_workers_from_env() {
   return hw;
 }
 
-ActionPlan::ActionPlan(const TreeConfig& config, const CardContext* context)
-    : ActionPlan(config, context ? context->board() : Board{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard}, context) {}
+ActionPlan::ActionPlan(const TreeConfig& config, const CardContext* context, const CancelFlag* cancel)
+    : ActionPlan(config, context ? context->board() : Board{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard}, context,
+                 cancel) {}
 
-ActionPlan::ActionPlan(const TreeConfig& config, const Board& board, const CardContext* context)
-    : config_(config), board_(board), context_(context) {
-  // Betting cannot start before a street whose card is already on the board:
-  // the tree would wait to deal a card that is never dealt, and those lines
-  // would be worth nothing (a flop profile can meet a river board).
-  const std::uint8_t board_street = board_[4] < kNumCards ? 2 : board_[3] < kNumCards ? 1 : 0;
-  config_.start_street = std::max(config_.start_street, board_street);
+ActionPlan::ActionPlan(const TreeConfig& config, const Board& board, const CardContext* context,
+                       const CancelFlag* cancel)
+    : config_(config), board_(board), context_(context), cancel_(cancel) {
+  config_.start_street = plan_detail::start_street(config_, board_);
   max_workers_ = max_workers_from_env();
   build();
 }
 
 void ActionPlan::build() {
   PlanNode root;
-  root.type = kNodeDecision;
-  root.seat = 0;
-  root.street = config_.start_street;
-  root.invested = 0;
-  root.pot = config_.starting_pot;
-  root.turn = board_[3];
-  root.river = board_[4];
-
   BuildContext ctx;
-  ctx.stack = {config_.effective_stack, config_.effective_stack};
-  ctx.pot = config_.starting_pot;
-  for (Card c : board_) {
-    if (c < kNumCards) ctx.dead |= card_bit(c);
-  }
-  ctx.turn = board_[3];
-  ctx.river = board_[4];
-
+  plan_detail::make_root(config_, board_, root, ctx);
   nodes_.clear();
   nodes_.push_back(std::move(root));
   build_recursive(0, ctx, 0);
 }
 
+namespace plan_detail {
+
+std::uint8_t start_street(const TreeConfig& config, const Board& board) {
+  // Betting cannot start before a street whose card is already on the board:
+  // the tree would wait to deal a card that is never dealt, and those lines
+  // would be worth nothing (a flop profile can meet a river board).
+  const std::uint8_t board_street = board[4] < kNumCards ? 2 : board[3] < kNumCards ? 1 : 0;
+  return std::max(config.start_street, board_street);
+}
+
+void make_root(const TreeConfig& config, const Board& board, PlanNode& root, BuildContext& ctx) {
+  root = PlanNode{};
+  root.type = kNodeDecision;
+  root.seat = 0;
+  root.street = config.start_street;
+  root.invested = 0;
+  root.pot = config.starting_pot;
+  root.turn = board[3];
+  root.river = board[4];
+
+  ctx = BuildContext{};
+  ctx.stack = {config.effective_stack, config.effective_stack};
+  ctx.pot = config.starting_pot;
+  for (Card c : board) {
+    if (c < kNumCards) ctx.dead |= card_bit(c);
+  }
+  ctx.turn = board[3];
+  ctx.river = board[4];
+}
+
 // Children of a decision node: sizes resolved against the pot and stacks,
 // all-in merging, ordering, de-duplication, then the child records.
-static void player_children(const TreeConfig& cfg, const PlanNode& node, const BuildContext& ctx,
-                            std::vector<ChildSpec>& out) {
+void player_children(const TreeConfig& cfg, const PlanNode& node, const BuildContext& ctx,
+                     std::vector<ChildSpec>& out) {
   if (node.street > 2) throw std::logic_error("Unknown street");
   const StreetSizeLists& lists = cfg.street(node.street);
   const int s = node.seat & 1;
@@ -324,14 +331,13 @@ static void player_children(const TreeConfig& cfg, const PlanNode& node, const B
   }
 }
 
-// Children of a chance node, or of an all-in runout terminal.
-static void deal_children(const Board& board, const CardContext* context, const PlanNode& node,
-                          const BuildContext& ctx, bool runout, std::vector<ChildSpec>& out) {
-  if (ctx.turn != kNoCard && ctx.river != kNoCard) return;
+// The cards a chance node (or an all-in runout) deals: the board's own card
+// when the board fixes it, else every live card but the suit-isomorphic twins.
+std::vector<Card> deal_cards(const Board& board, const CardContext* context, const BuildContext& ctx) {
+  std::vector<Card> cards;
+  if (ctx.turn != kNoCard && ctx.river != kNoCard) return cards;
   const bool dealing_turn = ctx.turn == kNoCard;
   const Card fixed = dealing_turn ? board[3] : board[4];
-
-  std::vector<Card> cards;
   if (fixed != kNoCard) {
     if (fixed < kNumCards && !(ctx.dead & card_bit(fixed))) cards.push_back(fixed);
   } else {
@@ -351,7 +357,15 @@ static void deal_children(const Board& board, const CardContext* context, const 
       cards.push_back(static_cast<Card>(c));
     }
   }
+  return cards;
+}
 
+// Children of a chance node, or of an all-in runout terminal.
+void deal_children(const Board& board, const CardContext* context, const PlanNode& node, const BuildContext& ctx,
+                   bool runout, std::vector<ChildSpec>& out) {
+  if (ctx.turn != kNoCard && ctx.river != kNoCard) return;
+  const bool dealing_turn = ctx.turn == kNoCard;
+  const std::vector<Card> cards = deal_cards(board, context, ctx);
   const std::uint8_t dealt_street = dealing_turn ? 1 : 2;
   out.reserve(cards.size());
   for (Card card : cards) {
@@ -385,7 +399,11 @@ static void deal_children(const Board& board, const CardContext* context, const 
   }
 }
 
+}  // namespace plan_detail
+
 namespace {
+
+using plan_detail::ChildSpec;
 
 // Child references inside a subtree: a local index, or (with the top bit
 // set) the number of a subtree built by another task.
@@ -409,6 +427,7 @@ struct SubtreeBuilder {
   const TreeConfig& cfg;
   const Board& board;
   const CardContext* context;
+  const CancelFlag* cancel;
   std::atomic<unsigned>& active;
   unsigned max_workers;
   int max_parallel_depth;
@@ -429,15 +448,16 @@ struct SubtreeBuilder {
   }
 
   void expand(Subtree& sub, std::size_t i, const BuildContext& ctx, int depth) {
+    throw_if_cancelled(cancel);
     std::vector<ChildSpec> specs;
     {
       const PlanNode& node = sub.nodes[i];
       if (node.type == kNodeDecision) {
-        player_children(cfg, node, ctx, specs);
+        plan_detail::player_children(cfg, node, ctx, specs);
       } else if (node.type == kNodeChance) {
-        deal_children(board, context, node, ctx, false, specs);
+        plan_detail::deal_children(board, context, node, ctx, false, specs);
       } else if (node.allin_runout) {
-        deal_children(board, context, node, ctx, true, specs);
+        plan_detail::deal_children(board, context, node, ctx, true, specs);
       }
     }
     if (specs.empty()) return;
@@ -487,14 +507,15 @@ struct SubtreeBuilder {
 // Moves node `local` of `sub` and everything below it to the end of `out`
 // in pre-order, rewriting child references to final indices. Returns the
 // node's final index.
-std::uint64_t emit(Subtree& sub, std::size_t local, std::vector<PlanNode>& out) {
+std::uint64_t emit(Subtree& sub, std::size_t local, std::vector<PlanNode>& out, const CancelFlag* cancel) {
   const std::uint64_t index = out.size();
+  if ((index & 0xFFFF) == 0) throw_if_cancelled(cancel);
   out.push_back(std::move(sub.nodes[local]));
   const std::size_t n = out[index].children.size();
   for (std::size_t k = 0; k < n; ++k) {
     const std::uint64_t ref = out[index].children[k];
-    const std::uint64_t child = (ref & kEmbedded) ? emit(*sub.embedded[ref & ~kEmbedded], 0, out)
-                                                  : emit(sub, static_cast<std::size_t>(ref), out);
+    const std::uint64_t child = (ref & kEmbedded) ? emit(*sub.embedded[ref & ~kEmbedded], 0, out, cancel)
+                                                  : emit(sub, static_cast<std::size_t>(ref), out, cancel);
     out[index].children[k] = child;
   }
   return index;
@@ -512,11 +533,11 @@ std::size_t subtree_size(const Subtree& sub) {
 // appends it in pre-order.
 void ActionPlan::build_recursive(std::uint64_t index, const BuildContext& ctx, int depth) {
   if (index + 1 != nodes_.size()) throw std::logic_error("Subtree root must be the last node");
-  SubtreeBuilder builder{config_, board_, context_, active_tasks_, max_workers_, max_parallel_depth_};
+  SubtreeBuilder builder{config_, board_, context_, cancel_, active_tasks_, max_workers_, max_parallel_depth_};
   std::unique_ptr<Subtree> sub = builder.build_subtree(std::move(nodes_.back()), ctx, depth);
   nodes_.pop_back();
   nodes_.reserve(nodes_.size() + subtree_size(*sub));
-  emit(*sub, 0, nodes_);
+  emit(*sub, 0, nodes_, cancel_);
 }
 
 }  // namespace velmora

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/bet_size.h"
+#include "core/cancel.h"
 #include "core/cards.h"
 #include "core/compact_list.h"
 
@@ -96,9 +97,11 @@ struct BuildContext {
 // threads, so one spot always gives the same numbering.
 class ActionPlan {
  public:
-  // `context` may be null: then no suit-isomorphic deals are skipped.
-  ActionPlan(const TreeConfig& config, const CardContext* context);
-  ActionPlan(const TreeConfig& config, const Board& board, const CardContext* context);
+  // `context` may be null: then no suit-isomorphic deals are skipped. With
+  // `cancel`, the build stops with SetupCancelled soon after the flag is set.
+  ActionPlan(const TreeConfig& config, const CardContext* context, const CancelFlag* cancel = nullptr);
+  ActionPlan(const TreeConfig& config, const Board& board, const CardContext* context,
+             const CancelFlag* cancel = nullptr);
 
   const std::vector<PlanNode>& nodes() const { return nodes_; }
   // Moves the nodes out (the game keeps them as its own node records);
@@ -119,6 +122,7 @@ class ActionPlan {
   TreeConfig config_;
   Board board_{kNoCard, kNoCard, kNoCard, kNoCard, kNoCard};
   const CardContext* context_ = nullptr;
+  const CancelFlag* cancel_ = nullptr;
   std::vector<PlanNode> nodes_;
   unsigned max_workers_ = 1;
   int max_parallel_depth_ = 2;

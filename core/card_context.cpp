@@ -86,7 +86,8 @@ bool same_bits(const Range& a, const Range& b) {
 
 }  // namespace
 
-CardContext::CardContext(const Board& board, const std::array<Range, 2>& ranges) : board_(board), ranges_(ranges) {
+CardContext::CardContext(const Board& board, const std::array<Range, 2>& ranges, const CancelFlag* cancel)
+    : board_(board), ranges_(ranges) {
   check_board(board_);
 
   for (int i = 0; i < 5; ++i) {
@@ -104,13 +105,16 @@ CardContext::CardContext(const Board& board, const std::array<Range, 2>& ranges)
   }
 
   const unsigned workers = max_workers();
+  throw_if_cancelled(cancel);
   rebuild_private(workers);
   build_pair_weight();
   build_opponent_slots();
-  build_runout_tables(workers);
-  build_live_lists();
+  throw_if_cancelled(cancel);
+  build_runout_tables(workers, cancel);
+  build_live_lists(cancel);
   build_initial_reach();
   suit_isomorphism_ = build_suit_isomorphism(ranges_, pockets_, board_);
+  throw_if_cancelled(cancel);
 
   auto record = make_artifacts();
   store_cached_artifacts(cache_key_, record);
@@ -181,7 +185,7 @@ void CardContext::build_opponent_slots() {
   }
 }
 
-void CardContext::build_runout_tables(unsigned workers) {
+void CardContext::build_runout_tables(unsigned workers, const CancelFlag* cancel) {
   const auto runouts = possible_runouts(board_, board_mask_);
   runout_showdown_.assign(kNumPockets, RunoutShowdown{});
   live_after_runout_.assign(kNumPockets, LiveSlots{});
@@ -211,6 +215,7 @@ void CardContext::build_runout_tables(unsigned workers) {
     keys.reserve(std::max(pockets_[0].size(), pockets_[1].size()));
     std::array<Card, 7> cards{0, 0, board_[0], board_[1], board_[2], 0, 0};
     for (std::size_t r = begin; r < end; ++r) {
+      throw_if_cancelled(cancel);
       const auto [a, b] = runouts[r];
       const std::uint64_t dead = board_mask_ | card_bit(a) | card_bit(b);
       cards[5] = a;
@@ -284,7 +289,7 @@ void CardContext::build_runout_tables(unsigned workers) {
   }
 }
 
-void CardContext::build_live_lists() {
+void CardContext::build_live_lists(const CancelFlag* cancel) {
   for (int seat = 0; seat < 2; ++seat) {
     auto& slots = all_slots_[seat];
     slots.resize(pockets_[seat].size());
@@ -310,6 +315,7 @@ void CardContext::build_live_lists() {
   fold_tables_.assign(kNumCards + 1, ShowdownScan{});
   build_fold_table(all_slots_, pockets_, opponent_slot_, fold_tables_[kNumCards]);
   for (Card c = 0; c < kNumCards; ++c) {
+    throw_if_cancelled(cancel);
     const LiveSlots& live = live_after_card_[c];
     if (live.seat[0].empty() && live.seat[1].empty()) continue;
     build_fold_table(live.seat, pockets_, opponent_slot_, fold_tables_[c]);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/cancel.h"
 #include "core/cards.h"
 #include "core/range.h"
 #include "core/showdown_scan.h"
@@ -45,7 +46,9 @@ class CardContext {
     double pair_weight = 0.0;
   };
 
-  CardContext(const Board& board, const std::array<Range, 2>& ranges);
+  // With `cancel`, a build stops with SetupCancelled soon after the flag is
+  // set; nothing is cached then.
+  CardContext(const Board& board, const std::array<Range, 2>& ranges, const CancelFlag* cancel = nullptr);
 
   const Board& board() const { return board_; }
   const std::array<Range, 2>& ranges() const { return ranges_; }
@@ -77,8 +80,8 @@ class CardContext {
   void rebuild_private(unsigned workers);
   void build_pair_weight();
   void build_opponent_slots();
-  void build_runout_tables(unsigned workers);
-  void build_live_lists();
+  void build_runout_tables(unsigned workers, const CancelFlag* cancel);
+  void build_live_lists(const CancelFlag* cancel);
   void build_initial_reach();
   bool matches(const CachedArtifacts& a) const;
   void copy_from(const CachedArtifacts& a);

@@ -139,6 +139,24 @@ void apply_lock(float* strategy, std::size_t n, const LockVector& lock) {
   }
 }
 
+// The regret update of a node with a lock vector: locked entries keep their
+// regrets (the lock supplies their probabilities), every other entry is
+// updated as at a free node, so the rest of the range adapts to the lock.
+void update_unlocked_regrets(float* regrets, const float* action_values, const float* node_values, std::size_t A,
+                             std::size_t H, float alpha, float beta, const LockVector& lock) {
+  const std::size_t locked_len = std::min(A * H, lock.size());
+  for (std::size_t a = 0; a < A; ++a) {
+    for (std::size_t h = 0; h < H; ++h) {
+      const std::size_t i = a * H + h;
+      if (i < locked_len && lock_entry_set(lock[i])) continue;
+      const float r = regrets[i];
+      const float d = r >= 0.0f ? alpha : beta;
+      const float x = r * d + action_values[i];
+      regrets[i] = x - node_values[h];
+    }
+  }
+}
+
 // Requests every cache line of [p, p + bytes) at once, so the rows of a
 // node's matrices arrive in parallel instead of one stream at a time.
 inline void prefetch_lines(const void* p, std::size_t bytes) {
@@ -277,6 +295,21 @@ void DiscountedCfr::release_scratch(std::unique_ptr<ScratchStack> stack) {
 
 // ---------------------------------------------------------------------------
 // Construction and the solve loop
+
+double DiscountedCfr::planned_node_bytes(double nodes, double edges, double decisions) {
+  // A state and a parallel-safe flag per node, a payoff record per terminal
+  // (every node that is not a decision node: the few chance nodes count
+  // too), the child table, and beside each decision node's matrices its
+  // 16-bit scales and the padding to 8 bytes (at most 15 bytes either way).
+  return nodes * static_cast<double>(sizeof(NodeState) + sizeof(std::uint8_t)) +
+         (nodes - decisions) * static_cast<double>(sizeof(TerminalPayoff)) +
+         edges * static_cast<double>(sizeof(std::uint32_t)) + decisions * 15.0;
+}
+
+double DiscountedCfr::planned_matrix_bytes(double cells, bool compress) {
+  // Regrets and strategy sums (what matrix_bytes reports).
+  return 2.0 * cells * static_cast<double>(compress ? sizeof(std::int16_t) : sizeof(float));
+}
 
 DiscountedCfr::DiscountedCfr(SolverConfig config) : config_(std::move(config)) {
   threads_ = config_.thread_count < 2 ? 1 : static_cast<std::size_t>(config_.thread_count);
@@ -579,10 +612,12 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
     update_strategy_sum(strategy_sums_of(st), strategy, size, gamma_);
   }
 
-  if (!locked) {
+  if (locked) {
+    update_unlocked_regrets(regrets, child_values, values, A, H, alpha_, beta_, *lock);
+  } else {
     update_regrets(regrets, child_values, values, A, H, alpha_, beta_);
-    if (compress_) encode16(regrets16_of(st), regrets_scale(st), regrets, size);
   }
+  if (compress_) encode16(regrets16_of(st), regrets_scale(st), regrets, size);
 }
 
 }  // namespace velmora

@@ -73,6 +73,13 @@ class DiscountedCfr {
     std::uint32_t block = 0;
   };
 
+  // What prepare_states allocates for a tree of `nodes` nodes, `decisions`
+  // of them decision nodes, with `edges` actions in all: the per-node records
+  // and child table, and the matrices of `cells` action-hand entries (the sum
+  // of A x H over decision nodes).
+  static double planned_node_bytes(double nodes, double edges, double decisions);
+  static double planned_matrix_bytes(double cells, bool compress);
+
   explicit DiscountedCfr(SolverConfig config);
   ~DiscountedCfr();
   DiscountedCfr(const DiscountedCfr&) = delete;

@@ -8,6 +8,8 @@
 #include <malloc.h>
 #endif
 
+#include "core/action_plan_internal.h"
+
 namespace velmora {
 
 namespace {
@@ -24,14 +26,24 @@ const SlotPairLists& empty_pairs() {
 
 }  // namespace
 
-Game::Game(const TreeConfig& config, CardContext&& context)
-    : config_(config), card_context_(std::move(context)), plan_(TreeConfig(config_), &card_context_) {
+// The configuration as solved: the start moved up to the board's street.
+static TreeConfig as_solved(const TreeConfig& config, const Board& board) {
+  TreeConfig solved = config;
+  solved.start_street = plan_detail::start_street(config, board);
+  return solved;
+}
+
+Game::Game(const TreeConfig& config, CardContext&& context, const CancelFlag* cancel)
+    : config_(as_solved(config, context.board())),
+      card_context_(std::move(context)),
+      plan_(TreeConfig(config_), &card_context_, cancel) {
   // The node records take over the plan's nodes rather than copying them:
   // a flop tree's lists would otherwise be held twice.
   const std::uint64_t allin_boards = RunoutMatchups::needed_boards(plan_.nodes());
   std::vector<PlanNode> plan_nodes = plan_.release_nodes();
   nodes_.reserve(plan_nodes.size());
   for (PlanNode& p : plan_nodes) {
+    if ((nodes_.size() & 0xFFFF) == 0) throw_if_cancelled(cancel);
     GameNode& g = nodes_.emplace_back();
     static_cast<PlanNode&>(g) = std::move(p);
   }
@@ -40,13 +52,12 @@ Game::Game(const TreeConfig& config, CardContext&& context)
   // into one buffer they take less room and leave those threads' heaps
   // empty, to be handed back below.
   std::size_t words = 0;
-  for (const GameNode& g : nodes_) {
-    words += CompactList<Action>::block_words(g.actions.size());
-    words += CompactList<std::uint64_t>::block_words(g.children.size());
-  }
+  for (const GameNode& g : nodes_) words += link_words(g.actions.size());
   links_.resize(words);
   std::uint64_t* at = links_.data();
-  for (GameNode& g : nodes_) {
+  for (std::size_t i = 0; i < nodes_.size(); ++i) {
+    if ((i & 0xFFFF) == 0) throw_if_cancelled(cancel);
+    GameNode& g = nodes_[i];
     const std::size_t a = CompactList<Action>::block_words(g.actions.size());
     g.actions.move_to(at);
     at += a;
@@ -55,12 +66,26 @@ Game::Game(const TreeConfig& config, CardContext&& context)
     at += c;
   }
   const bool with_rake = config_.rake_rate > 0.0 && config_.rake_cap > 0.0;
-  matchups_.build(card_context_, allin_boards, with_rake);
+  matchups_.build(card_context_, allin_boards, with_rake, cancel);
 #if defined(__GLIBC__)
   // Building the tree freed many small blocks; hand their pages back to the
   // system before the solver allocates its matrices.
   malloc_trim(0);
 #endif
+}
+
+std::size_t Game::link_words(std::size_t children) {
+  return CompactList<Action>::block_words(children) + CompactList<std::uint64_t>::block_words(children);
+}
+
+double Game::planned_bytes(double nodes, double edges, double decisions) {
+  // While the game takes the plan's nodes over, both node vectors are held at
+  // once; the solve's own tables come later and are larger, so the settled
+  // game is what counts: the node records and their packed lists, a count
+  // and the entries for each of the two lists of a node with children (the
+  // decision nodes and the few chance and runout nodes, ignored here).
+  return nodes * static_cast<double>(sizeof(GameNode)) + decisions * 2.0 * sizeof(std::uint64_t) +
+         edges * static_cast<double>(sizeof(Action) + sizeof(std::uint64_t));
 }
 
 void Game::set_node_lock(std::uint64_t node, LockVector&& lock) { node_locks_[node] = std::move(lock); }

@@ -64,7 +64,9 @@ using LockVector = std::vector<float>;
 
 class Game {
  public:
-  Game(const TreeConfig& config, CardContext&& context);
+  // With `cancel`, building the tree and the all-in tables stops with
+  // SetupCancelled soon after the flag is set.
+  Game(const TreeConfig& config, CardContext&& context, const CancelFlag* cancel = nullptr);
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
@@ -81,6 +83,12 @@ class Game {
   bool compress() const { return compress_ != 0; }
   void set_compress(bool on) { compress_ = on ? 1 : 0; }
 
+  // Bytes the node records, their action and child lists and the terminal
+  // payoffs of a tree with `nodes` nodes and `edges` actions in all take (the
+  // card context and the all-in tables are counted by their own classes).
+  // Counts are doubles: the memory estimate asks for trees of any size.
+  static double planned_bytes(double nodes, double edges, double decisions);
+
   void set_node_lock(std::uint64_t node, LockVector&& lock);
   const LockVector* find_node_lock(std::uint64_t node) const;
   const std::unordered_map<std::uint64_t, LockVector>& node_locks() const { return node_locks_; }
@@ -95,7 +103,9 @@ class Game {
   CardContext card_context_;
   ActionPlan plan_;
   std::vector<GameNode> nodes_;
-  std::vector<std::uint64_t> links_;  // every node's actions and children
+  // Every node's actions and children; words a node with `children` takes.
+  std::vector<std::uint64_t> links_;
+  static std::size_t link_words(std::size_t children);
   RunoutMatchups matchups_;
   std::unordered_map<std::uint64_t, LockVector> node_locks_;
   std::deque<StoredNodeValues> stored_values_;  // records of store_node_values

@@ -85,7 +85,8 @@ std::size_t RunoutMatchups::planned_bytes(const CardContext& context, std::uint6
   return static_cast<std::size_t>(std::popcount(boards)) * cells * sizeof(float) * (with_rake ? 2 : 1);
 }
 
-void RunoutMatchups::build(const CardContext& context, std::uint64_t boards, bool with_rake) {
+void RunoutMatchups::build(const CardContext& context, std::uint64_t boards, bool with_rake,
+                           const CancelFlag* cancel) {
   h0_ = context.hand_count(0);
   h1_ = context.hand_count(1);
   for (Table& t : tables_) t = Table{};
@@ -125,6 +126,7 @@ void RunoutMatchups::build(const CardContext& context, std::uint64_t boards, boo
     std::vector<std::int32_t> s0(h0_);
     std::vector<std::int32_t> s1(h1_);
     const auto add_runout = [&](Card a, Card b) {
+      throw_if_cancelled(cancel);
       const RunoutShowdown& sd = context.runout_showdown(a, b);
       std::fill(s0.begin(), s0.end(), 0);
       std::fill(s1.begin(), s1.end(), 0);

@@ -22,7 +22,8 @@ class RunoutMatchups {
 
   // Builds the tables of `boards`; `with_rake` also keeps the shares of
   // decided (not split) runouts, which the tie term needs.
-  void build(const CardContext& context, std::uint64_t boards, bool with_rake);
+  // With `cancel`, stops with SetupCancelled soon after the flag is set.
+  void build(const CardContext& context, std::uint64_t boards, bool with_rake, const CancelFlag* cancel = nullptr);
 
   bool has(Card turn) const;
 

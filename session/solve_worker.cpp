@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 
+#include "core/cancel.h"
 #include "core/card_context.h"
 #include "core/discounted_cfr.h"
 #include "core/game.h"
@@ -33,6 +34,13 @@ void send(const ProgressCallback& callback, double fraction, const char* text) {
   p.fraction = fraction;
   p.text = text;
   callback(p);
+}
+
+void set_cancelled(SolveResult& result, SolveProgress& report) {
+  result.success = false;
+  result.message = "Cancelled";
+  report.fraction = 0.0;
+  report.text = "Cancelled";
 }
 
 const char* node_kind(std::uint8_t type) {
@@ -213,14 +221,18 @@ void SolveSession::run_solve_thread(WorkerTask* raw_task) {
       const auto ranges = parse_request_ranges(config);
       result.starting_pot = config.starting_pot;
       result.effective_stack = config.effective_stack;
-      const velmora::TreeConfig tree = build_tree_config(config, true);
+      const velmora::TreeConfig tree = build_tree_config(config, board, true);
 
       send(callback, 0.0, "Init: building game object...");
+      // Every set-up stage watches the cancel flag, so a cancel or a shutdown
+      // takes effect within moments, not after the whole tree is built.
+      const velmora::CancelFlag* cancel = &session.cancel_requested;
       {
-        velmora::CardContext context(board, ranges);
-        game = std::make_shared<velmora::Game>(tree, std::move(context));
+        velmora::CardContext context(board, ranges, cancel);
+        game = std::make_shared<velmora::Game>(tree, std::move(context), cancel);
       }
       if (!config.node_locks.empty()) apply_node_locks(*game, config.node_locks);
+      velmora::throw_if_cancelled(cancel);
 
       velmora::SolverConfig solver_config;
       solver_config.max_iterations = config.max_iterations;
@@ -237,14 +249,12 @@ void SolveSession::run_solve_thread(WorkerTask* raw_task) {
 
       send(callback, 0.0, "Init: building game tree structures...");
       solver = std::make_shared<velmora::DiscountedCfr>(std::move(solver_config));
+      velmora::throw_if_cancelled(cancel);
       send(callback, 0.0, "Init: starting solver...");
       solver->solve(*game);
 
       if (session.cancel_requested.load()) {
-        result.success = false;
-        result.message = "Cancelled";
-        final_report.fraction = 0.0;
-        final_report.text = "Cancelled";
+        set_cancelled(result, final_report);
       } else {
         const double f = finalizing_fraction(solver->iterations_done(), budget);
         send(callback, f, "Finalizing: computing results...");
@@ -262,6 +272,8 @@ void SolveSession::run_solve_thread(WorkerTask* raw_task) {
         final_report.fraction = 1.0;
         final_report.text = "Done";
       }
+    } catch (const velmora::SetupCancelled&) {
+      set_cancelled(result, final_report);
     } catch (const std::exception& e) {
       result.success = false;
       result.message = e.what();

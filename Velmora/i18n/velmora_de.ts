@@ -63,10 +63,6 @@
         <translation>Nicht unterstützte Projektversion</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Ungültige Projektdatei: "%1" hat den falschen Typ</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projekt geladen (%1 Strategieknoten, %2 Kombo-Knoten)</translation>
     </message>
@@ -110,12 +106,279 @@
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | Iter. %2 | Expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
     </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Mehr als %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>Nicht bereit: mindestens 1 Iteration angeben</translation>
+    </message>
+</context>
+<context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Profil laden</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Profil speichern</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Karte wählen</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Flop-Karte</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Turn-Karte</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>River-Karte</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Karte leeren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDeleteDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>CustomRangeActions</name>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Import fehlgeschlagen: appController.readTextFile nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Import fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Import fehlgeschlagen: Die Datei enthält keine erkennbaren Hände.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Bitte einen Namen eingeben.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>Keine Range zum Importieren.</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Spieleinstellungen</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Startpot</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>z. B. 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Effektiver Stack</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>z. B. 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Rake-Limit</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>z. B. 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Ziel-Exploitability (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>z. B. 0.10</translation>
+    </message>
+</context>
+<context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>Straight Flush</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>Vierling</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>Drilling</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>Zwei Paare</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>Top Pair</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>Overpair</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>Mittleres Paar</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>Unteres Paar</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>Trockenes Paar</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>Flush-Draw</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>Verpasster FD</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>Beidseitiger Straßen-Draw</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>Verpasster OESD</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>Gutshot</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>Verpasster Gutshot</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>Backdoor-Flush-Draw</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>Luft</translation>
+    </message>
+</context>
+<context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 angezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Hand-Details</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Suche (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Kombos werden geladen…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Keine Kombos für diesen Knoten.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filter: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Keine Kombos passen zu den Filtern.</translation>
     </message>
 </context>
 <context>
@@ -126,7 +389,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Ein moderner, leistungsstarker Hold'em-Solver</translation>
+        <translation>Ein moderner, leistungsstarker Hold&apos;em-Solver</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -271,10 +534,229 @@
     </message>
 </context>
 <context>
+    <name>LoadProfileDialog</name>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Einstellungsprofil laden</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Gespeichertes Profil wählen:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Noch keine gespeicherten Profile.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Node-Locking</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Node-Locking gibt es nur an Entscheidungsknoten.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Neu lösen</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Tipp: Oben eine Aktion wählen, dann eine Hand in der Matrix anklicken, um sie zu sperren.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Spiel gegen Lösung</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Rolle: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Rolle wählen, um zu beginnen</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Falsch — beste: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Handdetails</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Hände</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Gewinner: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Gewonnen: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV verloren: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Falsch: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Richtig: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Handverlauf</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 Hände</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfekt</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Stack: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Pot: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pot: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Als OOP spielen</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Beide spielen</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Als IP spielen</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Nächste Hand</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Turn/River anklicken zum Ändern</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Drill beenden</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Spot drillen</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>OOP-Aktion: %1</translation>
     </message>
 </context>
 <context>
@@ -285,6 +767,52 @@
     </message>
 </context>
 <context>
+    <name>PresetOverrideActions</name>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Export fehlgeschlagen: appController.saveTextFile nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Export fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDialogs</name>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Einstellungsprofil speichern</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Profilname:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>z. B. 100bb ohne Rake (schnell)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Einstellungsprofil löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>Dieses gespeicherte Profil wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressRing</name>
     <message>
         <source>...</source>
@@ -292,10 +820,210 @@
     </message>
 </context>
 <context>
+    <name>ProjectHeader</name>
+    <message>
+        <source>Project Setup</source>
+        <translation>Projekteinrichtung</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Einrichtung nötig</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM für Lösung: %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>Verfügbarer RAM: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Weiter zum Lösen →</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPage</name>
     <message>
-        <source>Setup</source>
-        <translation>Einrichtung</translation>
+        <source>Please enter a name.</source>
+        <translation>Bitte einen Namen eingeben.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Bitte ein Profil auswählen.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Projektname</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Dateityp</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existiert bereits. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>OOP-Range</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>IP-Range</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+</context>
+<context>
+    <name>RangeDialogs</name>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>OOP-Range speichern</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>IP-Range speichern</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Name der Range:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>z. B. BTN vs BB (Standard)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Ordner hinzufügen (OOP)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Ordner hinzufügen (IP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Ordnername:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>z. B. BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Range importieren</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>z. B. BTN Open (eigene)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Range löschen</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>Dabei werden auch %1 Einträge gelöscht. Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Range-Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Standard-Ranges exportieren</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Populations-Ranges exportieren</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Standard-Überschreibungen löschen</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>Alle lokal überschriebenen Standard-Ranges für %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Populations-Überschreibungen löschen</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>Alle lokal überschriebenen Populations-Ranges für %1 löschen?</translation>
     </message>
 </context>
 <context>
@@ -318,10 +1046,372 @@
     </message>
 </context>
 <context>
+    <name>RangeLabels</name>
+    <message>
+        <source>No rake</source>
+        <translation>Kein Rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>50NL-Rake</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>100NL-Rake</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>200NL-Rake</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>500NL-Rake</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Fold</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>gegen RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>gegen 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>gegen 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-Call</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Raise callen</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Checken</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>3b callen</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>4b callen</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>3b Cold Call</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb Pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Schwächere Regs</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Tighter Reg</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Looser Reg</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Passiv</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Passiv tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Passiv neutral</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Passiv loose</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Extrem loose</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Loose-aggressiv</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>Standard-LAG</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maniac</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Standard-Ranges</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Populations-Ranges</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Eigene Ranges</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>gegen %1 RFI</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 gegen %2 3bet</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet gegen %2 4bet</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+</context>
+<context>
+    <name>RangeSidebar</name>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Standard-Ranges</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Populations-Ranges</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Eigene Ranges</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Noch keine Ranges.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Standard exportieren…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Population exportieren…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Überschreibungen löschen…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Aktuelle Range speichern…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Range importieren…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Ordner hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Auswahl löschen…</translation>
+    </message>
+</context>
+<context>
+    <name>RangeTextField</name>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>z. B. AA, KK, AKs, QQ+ oder 50%</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Strategie nach Hand</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Node-Lock</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Zu callen</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Ergebnisse</translation>
+        <source>Random river card</source>
+        <translation>Zufällige River-Karte</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Zufällige Turn-Karte</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Strategieansicht</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>%1 am Zug</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Range-Ansicht</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Gegen Lösung</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Ausnutzbarkeit</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Aktionshäufigkeiten</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Verfügbare Aktionen</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 Optionen</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>%1 geben</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Spielbaum</translation>
     </message>
 </context>
 <context>
@@ -343,7 +1433,7 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
         <translation>Hinweise und Lizenztexte von Drittanbietern liegen im Ordner „licenses“ neben der ausführbaren Datei.</translation>
     </message>
     <message>
@@ -497,6 +1587,65 @@
     </message>
 </context>
 <context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>OOP-Größen</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>IP-Größen</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Bet-Größen (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Raise-Größen (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>All-In dazu</translation>
+    </message>
+    <message>
+        <source>Don&apos;t donk</source>
+        <translation>Kein Donk</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>All-in, wenn Jam unter</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>z. B. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% Pot</translation>
+    </message>
+</context>
+<context>
     <name>SolveActivityGrid</name>
     <message>
         <source>Solve Activity</source>
@@ -604,10 +1753,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Rechenleistung</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Threads</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Genauigkeit</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Pot / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Einsatzgrößen</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Aktive Optionen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Steuerung</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Wird gelöst...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Lösen starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Ergebnisse ansehen →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Lösen</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Bereit zum Lösen</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Wird abgeschlossen…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iteration %1 | Ausnutzbarkeit=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Abschluss</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: kein Donk am Flop</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: kein Donk am Turn</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: kein Donk am River</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: All-in am Flop</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: All-in am Turn</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: All-in am River</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: All-in am Flop</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: All-in am Turn</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: All-in am River</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: All-in, wenn Jam &lt; %1% Pot</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: All-in, wenn Jam &lt; %1% Pot</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1% (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (Cap %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iterationen %1 • Ziel %2% (≈ %3) • Threads %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>CFR-Solver starten und den Fortschritt live verfolgen.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>Solver konvergiert — Ergebnisse werden abgeschlossen…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Fenster %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iterationen: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Kennzahlen</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Verstrichen</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Verbleibend</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>It./s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Ausnutzbarkeit</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Wird gemessen...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Letzte Läufe</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Noch keine Läufe — mit „Lösen starten“ wird hier ein Lauf erfasst.</translation>
     </message>
 </context>
 <context>

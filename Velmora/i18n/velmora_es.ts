@@ -63,10 +63,6 @@
         <translation>Versión de proyecto no compatible</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Archivo de proyecto no válido: "%1" tiene un tipo incorrecto</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Proyecto cargado (%1 nodos de estrategia, %2 nodos de combos)</translation>
     </message>
@@ -110,12 +106,279 @@
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | iter. %2 | expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
     </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Más de %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>No listo: indica al menos 1 iteración</translation>
+    </message>
+</context>
+<context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Cargar perfil</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Guardar perfil</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Elegir carta</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Carta del flop</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carta del turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carta del river</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Quitar carta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDeleteDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>CustomRangeActions</name>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Error al importar: appController.readTextFile no disponible.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Error al importar: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Error al importar: el archivo no contiene manos reconocibles.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Introduce un nombre.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>No hay rango que importar.</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Ajustes de juego</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Bote inicial</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>p. ej., 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Stack efectivo</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>p. ej., 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Tope de rake</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>p. ej., 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Explotabilidad obj. (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>p. ej., 0.10</translation>
+    </message>
+</context>
+<context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>escalera de color</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>póker</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>color</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>escalera</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>trío</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>doble pareja</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>pareja máxima</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>sobrepareja</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>pareja media</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>pareja baja</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>pareja seca</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>proyecto de color</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>color fallido</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>escalera abierta</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>escalera abierta fallida</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>escalera interna</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>interna fallida</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>color backdoor</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>aire</translation>
+    </message>
+</context>
+<context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 mostradas</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Detalle de manos</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Buscar (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Cargando combos…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>No hay combos para este nodo.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtro: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Ningún combo coincide con los filtros.</translation>
     </message>
 </context>
 <context>
@@ -126,7 +389,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Un solver de hold'em moderno y de alto rendimiento</translation>
+        <translation>Un solver de hold&apos;em moderno y de alto rendimiento</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -271,10 +534,229 @@
     </message>
 </context>
 <context>
+    <name>LoadProfileDialog</name>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Cargar perfil de ajustes</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Elige un perfil guardado:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Aún no hay perfiles guardados.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Bloqueo de nodos</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>El bloqueo solo es posible en nodos de decisión.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Consejo: elige una acción arriba y haz clic en una mano de la matriz para bloquearla.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Jugar contra la solución</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Rol: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Elige un rol para empezar</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Incorrecto — mejor: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correcto</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Detalles de la mano</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Ganador: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Ganado: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perdido: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Incorrecta: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Correcta: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Registro de manos</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 manos</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfecto</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Stack: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Bote: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Bote: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Jugar como OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Jugar ambos</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Jugar como IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Otra mano</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Haz clic en turn/river para cambiar</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Parar práctica</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Practicar spot</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Acción de OOP: %1</translation>
     </message>
 </context>
 <context>
@@ -285,6 +767,52 @@
     </message>
 </context>
 <context>
+    <name>PresetOverrideActions</name>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Error al exportar: appController.saveTextFile no disponible.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Error al exportar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDialogs</name>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Guardar perfil de ajustes</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Nombre del perfil:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>p. ej., 100bb sin rake (rápido)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Borrar perfil de ajustes</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>¿Seguro que quieres borrar este perfil guardado?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Esta acción no se puede deshacer.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressRing</name>
     <message>
         <source>...</source>
@@ -292,10 +820,210 @@
     </message>
 </context>
 <context>
+    <name>ProjectHeader</name>
+    <message>
+        <source>Project Setup</source>
+        <translation>Configuración del proyecto</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Falta configurar</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM para resolver: %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>RAM disponible: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Continuar a resolver →</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPage</name>
     <message>
-        <source>Setup</source>
-        <translation>Configuración</translation>
+        <source>Please enter a name.</source>
+        <translation>Introduce un nombre.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Selecciona un perfil.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nombre del proyecto</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Tipo de archivo</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 ya existe. ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>Rango OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Rango IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+</context>
+<context>
+    <name>RangeDialogs</name>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>Guardar rango OOP</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>Guardar rango IP</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Nombre del rango:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>p. ej., BTN vs BB (estándar)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Añadir carpeta (OOP)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Añadir carpeta (IP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Nombre de la carpeta:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>p. ej., BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importar rango</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>p. ej., BTN open (propio)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Borrar rango</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>También se borrarán %1 elementos. Esta acción no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Esta acción no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Texto de rango (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Exportar rangos estándar</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Exportar rangos de población</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Borrar cambios estándar</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>¿Borrar todos los rangos estándar cambiados localmente de %1?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Borrar cambios de población</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>¿Borrar todos los rangos de población cambiados localmente de %1?</translation>
     </message>
 </context>
 <context>
@@ -318,10 +1046,372 @@
     </message>
 </context>
 <context>
+    <name>RangeLabels</name>
+    <message>
+        <source>No rake</source>
+        <translation>Sin rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Pagar</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Retirarse</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-pagar</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Pagar subida</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Pasar</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Pagar 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Pagar 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>Cold call de 3b</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Regs débiles</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Reg más tight</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Reg más loose</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Pasivo</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Pasivo tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Pasivo neutral</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Pasivo loose</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Extremo loose</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Loose agresivo</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>LAG estándar</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maníaco</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Rangos estándar</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Rangos de población</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Rangos propios</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs RFI de %1</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs 3bet de %2</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs 4bet de %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+</context>
+<context>
+    <name>RangeSidebar</name>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Rangos estándar</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Rangos de población</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Rangos propios</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Aún no hay rangos.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Sobrescribir</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Exportar estándar…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Exportar población…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Borrar cambios…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Guardar rango actual…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importar rango…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Añadir carpeta…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Borrar selección…</translation>
+    </message>
+</context>
+<context>
+    <name>RangeTextField</name>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>p. ej., AA, KK, AKs, QQ+ o 50%</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Aleatoria</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Estrategia por mano</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Bloqueo de nodo</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Bote</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Para igualar</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Resultados</translation>
+        <source>Random river card</source>
+        <translation>River aleatorio</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Turn aleatorio</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Vista de estrategia</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Actúa %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Ver rangos</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Contra solución</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Explotabilidad</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Frecuencias de acción</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Acciones disponibles</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 opciones</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Repartir %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Árbol de juego</translation>
     </message>
 </context>
 <context>
@@ -343,8 +1433,8 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
-        <translation>Los avisos y textos de licencia de terceros se incluyen en la carpeta 'licenses' junto al ejecutable.</translation>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Los avisos y textos de licencia de terceros se incluyen en la carpeta &apos;licenses&apos; junto al ejecutable.</translation>
     </message>
     <message>
         <source>Open licenses folder</source>
@@ -497,6 +1587,65 @@
     </message>
 </context>
 <context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Tamaños OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Tamaños IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Apuestas (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Subidas (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Añadir all-in</translation>
+    </message>
+    <message>
+        <source>Don&apos;t donk</source>
+        <translation>Sin donk</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>All-in si el jam es menor que</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>p. ej. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% bote</translation>
+    </message>
+</context>
+<context>
     <name>SolveActivityGrid</name>
     <message>
         <source>Solve Activity</source>
@@ -604,10 +1753,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Cómputo</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Hilos</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Máx</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precisión</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Calle</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Bote / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Tamaños de apuesta</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Opciones activas</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Resolviendo...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Iniciar cálculo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Ver resultados →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Listo para resolver</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Finalizando…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iteración %1 | explotabilidad=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizando</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En curso</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fallido</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: sin donk en el flop</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: sin donk en el turn</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: sin donk en el river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: añadir all-in en el flop</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: añadir all-in en el turn</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: añadir all-in en el river</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: añadir all-in en el flop</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: añadir all-in en el turn</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: añadir all-in en el river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: all-in si el jam &lt; %1% del bote</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: all-in si el jam &lt; %1% del bote</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1% (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (tope %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iteraciones %1 • Objetivo %2% (≈ %3) • Hilos %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Ejecuta el solver CFR y sigue el progreso en tiempo real.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>El solver convergió — finalizando resultados…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Ventana %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iteraciones: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Métricas</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Transcurrido</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restante</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Explotabilidad</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Midiendo...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Ejecuciones recientes</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Aún no hay ejecuciones — pulsa Iniciar cálculo para registrar una aquí.</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>%1% equity</source>
-        <translation>%1 % d'équité</translation>
+        <translation>%1 % d&apos;équité</translation>
     </message>
     <message>
         <source>%1 EV</source>
@@ -36,19 +36,19 @@
     </message>
     <message>
         <source>Failed to open file: %1</source>
-        <translation>Impossible d'ouvrir le fichier : %1</translation>
+        <translation>Impossible d&apos;ouvrir le fichier : %1</translation>
     </message>
     <message>
         <source>Failed to save file: %1</source>
-        <translation>Impossible d'enregistrer le fichier : %1</translation>
+        <translation>Impossible d&apos;enregistrer le fichier : %1</translation>
     </message>
     <message>
         <source>No previous solve config (solve once first)</source>
-        <translation>Aucune configuration de résolution précédente (lancez d'abord une résolution)</translation>
+        <translation>Aucune configuration de résolution précédente (lancez d&apos;abord une résolution)</translation>
     </message>
     <message>
         <source>Failed to open file</source>
-        <translation>Impossible d'ouvrir le fichier</translation>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
     </message>
     <message>
         <source>Invalid JSON</source>
@@ -63,10 +63,6 @@
         <translation>Version de projet non prise en charge</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Fichier de projet invalide : « %1 » n'a pas le bon type</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projet chargé (%1 nœuds de stratégie, %2 nœuds de combos)</translation>
     </message>
@@ -76,7 +72,7 @@
     </message>
     <message>
         <source>Not ready: enter a valid board first</source>
-        <translation>Pas prêt : saisissez d'abord un board valide</translation>
+        <translation>Pas prêt : saisissez d&apos;abord un board valide</translation>
     </message>
     <message>
         <source>Not ready: select at least one hand in both ranges</source>
@@ -110,12 +106,279 @@
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | itér. %2 | expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
     </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Plus de %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>Pas prêt : au moins 1 itération requise</translation>
+    </message>
+</context>
+<context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Charger profil</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Enregistrer profil</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Choisir une carte</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Carte du flop</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carte du turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carte de la river</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDeleteDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>CustomRangeActions</name>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Échec de l&apos;import : appController.readTextFile indisponible.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Échec de l&apos;import : %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Échec de l&apos;import : le fichier ne contient aucune main reconnaissable.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Veuillez saisir un nom.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>Aucune range à importer.</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Réglages de jeu</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Pot de départ</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>ex. : 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Tapis effectif</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>ex. : 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Plafond de rake</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>ex. : 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Exploitabilité cible (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>ex. : 0.10</translation>
+    </message>
+</context>
+<context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>quinte flush</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>carré</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>couleur</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>quinte</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>brelan</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>deux paires</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>top paire</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>overpaire</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>paire moyenne</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>petite paire</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>paire sèche</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>tirage couleur</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>couleur ratée</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>tirage quinte bilatéral</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>bilatéral raté</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>ventrale</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>ventrale ratée</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>couleur backdoor</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>rien</translation>
+    </message>
+</context>
+<context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 affichées</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV :</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Détail des mains</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Rechercher (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Chargement des combos…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Aucun combo pour ce nœud.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtre : %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Aucun combo ne correspond aux filtres.</translation>
     </message>
 </context>
 <context>
@@ -126,7 +389,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Un solveur de hold'em moderne et performant</translation>
+        <translation>Un solveur de hold&apos;em moderne et performant</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -145,11 +408,11 @@
     <name>HomePage</name>
     <message>
         <source>Could not save the project to %1</source>
-        <translation>Impossible d'enregistrer le projet dans %1</translation>
+        <translation>Impossible d&apos;enregistrer le projet dans %1</translation>
     </message>
     <message>
         <source>Could not open the project: %1</source>
-        <translation>Impossible d'ouvrir le projet : %1</translation>
+        <translation>Impossible d&apos;ouvrir le projet : %1</translation>
     </message>
     <message>
         <source>%1 available</source>
@@ -185,7 +448,7 @@
     </message>
     <message>
         <source>Clear all Play vs. Solution statistics (today + total)?</source>
-        <translation>Effacer toutes les statistiques Jouer contre la solution (aujourd'hui + total) ?</translation>
+        <translation>Effacer toutes les statistiques Jouer contre la solution (aujourd&apos;hui + total) ?</translation>
     </message>
     <message>
         <source>Play vs. Solution</source>
@@ -197,15 +460,15 @@
     </message>
     <message>
         <source>Hands (Today / Total)</source>
-        <translation>Mains (aujourd'hui / total)</translation>
+        <translation>Mains (aujourd&apos;hui / total)</translation>
     </message>
     <message>
         <source>Accuracy (Today / Total)</source>
-        <translation>Précision (aujourd'hui / total)</translation>
+        <translation>Précision (aujourd&apos;hui / total)</translation>
     </message>
     <message>
         <source>Avg EV Loss (Today / Total)</source>
-        <translation>Perte d'EV moy. (aujourd'hui / total)</translation>
+        <translation>Perte d&apos;EV moy. (aujourd&apos;hui / total)</translation>
     </message>
     <message>
         <source>System</source>
@@ -271,10 +534,229 @@
     </message>
 </context>
 <context>
+    <name>LoadProfileDialog</name>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Charger un profil de réglages</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Choisissez un profil enregistré :</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Aucun profil enregistré.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Verrouillage de nœud</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Le verrouillage n’est possible qu’aux nœuds de décision.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Recalculer</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Astuce : choisissez une action ci-dessus, puis cliquez sur une main de la matrice pour la verrouiller.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Jouer contre la solution</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Rôle : %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Choisissez un rôle pour commencer</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Faux — meilleure : %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correct</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Détails de la main</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mains</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Gagnant : %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Gagné : %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake : %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perdue : %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Incorrecte : %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Correcte : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Historique des mains</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mains</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Parfait</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Tapis : —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Tapis : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Pot : —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pot : %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Jouer OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Jouer les deux</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Jouer IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Autre main</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Cliquez turn/river pour changer</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Arrêter l&apos;exercice</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Exercer le spot</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Action OOP : %1</translation>
     </message>
 </context>
 <context>
@@ -285,6 +767,52 @@
     </message>
 </context>
 <context>
+    <name>PresetOverrideActions</name>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Échec de l&apos;export : appController.saveTextFile indisponible.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Échec de l&apos;export : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDialogs</name>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Enregistrer un profil de réglages</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Nom du profil :</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>p. ex. 100bb sans rake (rapide)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Supprimer le profil de réglages</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>Voulez-vous vraiment supprimer ce profil enregistré ?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Cette action est irréversible.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressRing</name>
     <message>
         <source>...</source>
@@ -292,10 +820,210 @@
     </message>
 </context>
 <context>
+    <name>ProjectHeader</name>
+    <message>
+        <source>Project Setup</source>
+        <translation>Configuration du projet</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Configuration requise</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM de résolution : %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>RAM disponible : %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Passer à la résolution →</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPage</name>
     <message>
-        <source>Setup</source>
-        <translation>Configuration</translation>
+        <source>Please enter a name.</source>
+        <translation>Veuillez saisir un nom.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Veuillez choisir un profil.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Remonter</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nom du projet</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Type de fichier</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>Range OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Range IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Poids</translation>
+    </message>
+</context>
+<context>
+    <name>RangeDialogs</name>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>Enregistrer la range OOP</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>Enregistrer la range IP</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Nom de la range :</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>p. ex. BTN vs BB (défaut)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Ajouter un dossier (OOP)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Ajouter un dossier (IP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Nom du dossier :</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>p. ex. BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importer une range</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>p. ex. BTN open (perso)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Supprimer la range</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>Cela supprimera aussi %1 élément(s). Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Texte de range (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Exporter les ranges standard</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Exporter les ranges de population</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Effacer les remplacements standard</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>Effacer toutes les ranges standard remplacées localement pour %1 ?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Effacer les remplacements de population</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>Effacer toutes les ranges de population remplacées localement pour %1 ?</translation>
     </message>
 </context>
 <context>
@@ -318,10 +1046,372 @@
     </message>
 </context>
 <context>
+    <name>RangeLabels</name>
+    <message>
+        <source>No rake</source>
+        <translation>Sans rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Suivre</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Coucher</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-suivre</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Suivre la relance</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Checker</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Suivre 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Suivre 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>Cold call de 3b</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Regs plus faibles</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Reg plus serré</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Reg plus large</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Passif</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Passif serré</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Passif neutre</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Passif large</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Très large</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Large agressif</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>LAG standard</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maniaque</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Ranges standard</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Ranges de population</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Ranges perso</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs RFI %1</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs 3bet %2</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs 4bet %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+</context>
+<context>
+    <name>RangeSidebar</name>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Ranges standard</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Ranges de population</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Ranges perso</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Aucune range.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Exporter standard…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Exporter population…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Effacer les remplacements…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Enregistrer la range…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importer une range…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Ajouter un dossier…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Supprimer la sélection…</translation>
+    </message>
+</context>
+<context>
+    <name>RangeTextField</name>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>ex. : AA, KK, AKs, QQ+ ou 50%</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Aléatoire</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Stratégie par main</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Verrouillage</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Tapis (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>À suivre</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Résultats</translation>
+        <source>Random river card</source>
+        <translation>River aléatoire</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Turn aléatoire</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Vue stratégie</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>%1 doit agir</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Vue des ranges</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Contre solution</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Exploitabilité</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Fréquences des actions</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Actions disponibles</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 options</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Distribuer %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Arbre de jeu</translation>
     </message>
 </context>
 <context>
@@ -343,8 +1433,8 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
-        <translation>Les mentions et textes de licence tiers se trouvent dans le dossier « licenses » à côté de l'exécutable.</translation>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Les mentions et textes de licence tiers se trouvent dans le dossier « licenses » à côté de l&apos;exécutable.</translation>
     </message>
     <message>
         <source>Open licenses folder</source>
@@ -371,7 +1461,7 @@
     </message>
     <message>
         <source>Use dark color scheme throughout the interface</source>
-        <translation>Utiliser le thème sombre dans toute l'interface</translation>
+        <translation>Utiliser le thème sombre dans toute l&apos;interface</translation>
     </message>
     <message>
         <source>Language</source>
@@ -379,11 +1469,11 @@
     </message>
     <message>
         <source>Change the app language (takes effect immediately)</source>
-        <translation>Changer la langue de l'application (effet immédiat)</translation>
+        <translation>Changer la langue de l&apos;application (effet immédiat)</translation>
     </message>
     <message>
         <source>Accent Color</source>
-        <translation>Couleur d'accent</translation>
+        <translation>Couleur d&apos;accent</translation>
     </message>
     <message>
         <source>Customize the app highlight color (buttons, accents, clubs/check).</source>
@@ -497,6 +1587,65 @@
     </message>
 </context>
 <context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Tailles OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Tailles IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Mises (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Relances (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Ajouter all-in</translation>
+    </message>
+    <message>
+        <source>Don&apos;t donk</source>
+        <translation>Pas de donk</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>All-in si le jam est sous</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>ex. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% pot</translation>
+    </message>
+</context>
+<context>
     <name>SolveActivityGrid</name>
     <message>
         <source>Solve Activity</source>
@@ -604,10 +1753,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Calcul</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Threads</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Précision</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Pot / Tapis</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Tailles de mise</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Options activées</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Résolution...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Lancer la résolution</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Voir les résultats →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Résoudre</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Prêt à résoudre</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Finalisation…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Itération %1 | exploitabilité=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalisation</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échoué</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP : pas de donk au flop</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP : pas de donk au turn</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP : pas de donk à la river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP : ajouter tapis au flop</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP : ajouter tapis au turn</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP : ajouter tapis à la river</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP : ajouter tapis au flop</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP : ajouter tapis au turn</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP : ajouter tapis à la river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP : tapis si jam &lt; %1% du pot</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP : tapis si jam &lt; %1% du pot</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1 % (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1 % (plafond %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Itérations %1 • Cible %2 % (≈ %3) • Threads %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Lancez le solveur CFR et suivez la progression en temps réel.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>Solveur convergé — finalisation des résultats…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Fenêtre %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Itérations : %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Écoulé</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restant</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Exploitabilité</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Mesure...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Exécutions récentes</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Aucune exécution — cliquez sur Lancer la résolution pour en enregistrer une ici.</translation>
     </message>
 </context>
 <context>
@@ -634,7 +2019,7 @@
     </message>
     <message>
         <source>Start a new project (or load one) from Home to enable Project</source>
-        <translation>Démarrez un nouveau projet (ou chargez-en un) depuis l'accueil pour activer Projet</translation>
+        <translation>Démarrez un nouveau projet (ou chargez-en un) depuis l&apos;accueil pour activer Projet</translation>
     </message>
     <message>
         <source>Solve</source>
@@ -684,7 +2069,7 @@
     <name>UpdateManager</name>
     <message>
         <source>Update URL is not configured.</source>
-        <translation>L'adresse de mise à jour n'est pas configurée.</translation>
+        <translation>L&apos;adresse de mise à jour n&apos;est pas configurée.</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>

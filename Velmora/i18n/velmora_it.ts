@@ -63,10 +63,6 @@
         <translation>Versione del progetto non supportata</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>File di progetto non valido: "%1" ha il tipo sbagliato</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Progetto caricato (%1 nodi di strategia, %2 nodi di combo)</translation>
     </message>
@@ -110,12 +106,279 @@
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | iter. %2 | sfrutt.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
     </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Più di %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>Non pronto: serve almeno 1 iterazione</translation>
+    </message>
+</context>
+<context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Carica profilo</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Salva profilo</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Scegli carta</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Carta del flop</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carta del turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carta del river</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Rimuovi carta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
 </context>
 <context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDeleteDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+</context>
+<context>
+    <name>CustomRangeActions</name>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Importazione non riuscita: appController.readTextFile non disponibile.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Importazione non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Importazione non riuscita: il file non contiene mani riconoscibili.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Inserisci un nome.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>Nessun range da importare.</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Impostazioni gioco</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Piatto iniziale</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>es. 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Stack effettivo</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>es. 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Tetto rake</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>es. 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Sfruttabilità obiettivo (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>es. 0.10</translation>
+    </message>
+</context>
+<context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>scala colore</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>poker</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>colore</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>scala</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>tris</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>doppia coppia</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>coppia massima</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>overpair</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>coppia media</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>coppia bassa</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>coppia secca</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>progetto colore</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>colore mancato</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>scala bilaterale</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>bilaterale mancata</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>scala interna</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>interna mancata</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>colore backdoor</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>aria</translation>
+    </message>
+</context>
+<context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 mostrate</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Dettaglio mani</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Cerca (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Caricamento combo…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Nessuna combo per questo nodo.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtro: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Nessuna combo corrisponde ai filtri.</translation>
     </message>
 </context>
 <context>
@@ -126,7 +389,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Un solver di hold'em moderno e ad alte prestazioni</translation>
+        <translation>Un solver di hold&apos;em moderno e ad alte prestazioni</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -271,10 +534,229 @@
     </message>
 </context>
 <context>
+    <name>LoadProfileDialog</name>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Carica profilo impostazioni</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Scegli un profilo salvato:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Ancora nessun profilo salvato.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carica</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Blocco nodi</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Il blocco è possibile solo nei nodi decisionali.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Azzera pesi</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Risolvi</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Suggerimento: scegli un’azione sopra, poi clicca una mano nella matrice per bloccarla.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Gioca contro la soluzione</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Ruolo: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Scegli un ruolo per iniziare</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Sbagliato — migliore: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Corretto</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Dettagli della mano</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mani</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Vincitore: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Vinto: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perso: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Errata: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Corretta: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Registro mani</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mani</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfetto</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Stack: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Piatto: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Piatto: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Gioca come OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Gioca entrambi</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Gioca come IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Altra mano</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Clicca turn/river per cambiare</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Ferma esercizio</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Esercita spot</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Azione OOP: %1</translation>
     </message>
 </context>
 <context>
@@ -285,6 +767,52 @@
     </message>
 </context>
 <context>
+    <name>PresetOverrideActions</name>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Esportazione non riuscita: appController.saveTextFile non disponibile.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Esportazione non riuscita: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDialogs</name>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Salva profilo impostazioni</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Nome del profilo:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>es. 100bb senza rake (veloce)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Elimina profilo impostazioni</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>Eliminare davvero questo profilo salvato?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>L&apos;operazione non può essere annullata.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressRing</name>
     <message>
         <source>...</source>
@@ -292,10 +820,210 @@
     </message>
 </context>
 <context>
+    <name>ProjectHeader</name>
+    <message>
+        <source>Project Setup</source>
+        <translation>Configurazione progetto</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Configurazione richiesta</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM per la soluzione: %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>RAM disponibile: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Vai alla soluzione →</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPage</name>
     <message>
-        <source>Setup</source>
-        <translation>Impostazione</translation>
+        <source>Please enter a name.</source>
+        <translation>Inserisci un nome.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Seleziona un profilo.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nome progetto</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Tipo di file</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 esiste già. Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+</context>
+<context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>Range OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Range IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+</context>
+<context>
+    <name>RangeDialogs</name>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>Salva range OOP</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>Salva range IP</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Nome del range:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>es. BTN vs BB (predefinito)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Aggiungi cartella (OOP)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Aggiungi cartella (IP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Nome della cartella:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>es. BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importa range</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>es. BTN open (personale)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Elimina range</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>Verranno eliminati anche %1 elementi. L&apos;operazione non può essere annullata.</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>L&apos;operazione non può essere annullata.</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Testo del range (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Esporta range standard</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Esporta range di popolazione</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Cancella modifiche standard</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>Cancellare tutti i range standard modificati localmente per %1?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Cancella modifiche di popolazione</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>Cancellare tutti i range di popolazione modificati localmente per %1?</translation>
     </message>
 </context>
 <context>
@@ -318,10 +1046,372 @@
     </message>
 </context>
 <context>
+    <name>RangeLabels</name>
+    <message>
+        <source>No rake</source>
+        <translation>Senza rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Chiama</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Passa</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-chiama</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Chiama il raise</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Chiama 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Chiama 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>Cold call del 3b</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Reg più deboli</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Reg più tight</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Reg più loose</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Passivo</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Passivo tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Passivo neutro</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Passivo loose</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Estremamente loose</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Loose aggressivo</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>LAG standard</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maniaco</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Range standard</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Range di popolazione</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Range personali</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs RFI di %1</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs 3bet di %2</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs 4bet di %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+</context>
+<context>
+    <name>RangeSidebar</name>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Range standard</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Range di popolazione</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Range personali</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Ancora nessun range.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Sovrascrivi</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Esporta standard…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Esporta popolazione…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Cancella modifiche…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Salva range attuale…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importa range…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Aggiungi cartella…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Elimina selezione…</translation>
+    </message>
+</context>
+<context>
+    <name>RangeTextField</name>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>es. AA, KK, AKs, QQ+ o 50%</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Casuale</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Strategia per mano</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Blocco nodo</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Piatto</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Da chiamare</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Risultati</translation>
+        <source>Random river card</source>
+        <translation>River casuale</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Turn casuale</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Vista strategia</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Tocca a %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Vista range</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Contro soluzione</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Sfruttabilità</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Frequenze delle azioni</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Azioni disponibili</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 opzioni</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Distribuisci %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Albero di gioco</translation>
     </message>
 </context>
 <context>
@@ -343,8 +1433,8 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
-        <translation>Le note e i testi di licenza di terze parti si trovano nella cartella 'licenses' accanto all'eseguibile.</translation>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Le note e i testi di licenza di terze parti si trovano nella cartella &apos;licenses&apos; accanto all&apos;eseguibile.</translation>
     </message>
     <message>
         <source>Open licenses folder</source>
@@ -371,7 +1461,7 @@
     </message>
     <message>
         <source>Use dark color scheme throughout the interface</source>
-        <translation>Usa lo schema di colori scuro in tutta l'interfaccia</translation>
+        <translation>Usa lo schema di colori scuro in tutta l&apos;interfaccia</translation>
     </message>
     <message>
         <source>Language</source>
@@ -379,7 +1469,7 @@
     </message>
     <message>
         <source>Change the app language (takes effect immediately)</source>
-        <translation>Cambia la lingua dell'app (effetto immediato)</translation>
+        <translation>Cambia la lingua dell&apos;app (effetto immediato)</translation>
     </message>
     <message>
         <source>Accent Color</source>
@@ -449,7 +1539,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Impostazione</translation>
+        <translation>Configurazione</translation>
     </message>
     <message>
         <source>Board, ranges, tree</source>
@@ -494,6 +1584,65 @@
     <message>
         <source>v0.1.0 dev</source>
         <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Size OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Size IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Puntate (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Rilanci (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Aggiungi all-in</translation>
+    </message>
+    <message>
+        <source>Don&apos;t donk</source>
+        <translation>Niente donk</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>All-in se il jam è sotto</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>es. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% piatto</translation>
     </message>
 </context>
 <context>
@@ -604,10 +1753,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Calcolo</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Thread</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precisione</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configurazione</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Piatto / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Obiettivo</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Dimensioni puntata</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Opzioni attive</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controlli</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Risoluzione...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Avvia risoluzione</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Vedi risultati →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Risolvi</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Pronto per risolvere</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Finalizzazione…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iterazione %1 | sfruttabilità=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizzazione</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>In corso</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: niente donk al flop</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: niente donk al turn</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: niente donk al river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: aggiungi all-in al flop</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: aggiungi all-in al turn</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: aggiungi all-in al river</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: aggiungi all-in al flop</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: aggiungi all-in al turn</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: aggiungi all-in al river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: all-in se jam &lt; %1% piatto</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: all-in se jam &lt; %1% piatto</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1% (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (tetto %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iterazioni %1 • Obiettivo %2% (≈ %3) • Thread %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Avvia il solver CFR e segui i progressi in tempo reale.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>Solver a convergenza — finalizzazione dei risultati…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Finestra %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iterazioni: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Metriche</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Trascorso</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Rimanente</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Sfruttabilità</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Misurazione...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Esecuzioni recenti</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Nessuna esecuzione — fai clic su Avvia risoluzione per registrarne una qui.</translation>
     </message>
 </context>
 <context>
@@ -630,7 +2015,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Impostazione</translation>
+        <translation>Configurazione</translation>
     </message>
     <message>
         <source>Start a new project (or load one) from Home to enable Project</source>
@@ -684,7 +2069,7 @@
     <name>UpdateManager</name>
     <message>
         <source>Update URL is not configured.</source>
-        <translation>L'URL di aggiornamento non è configurato.</translation>
+        <translation>L&apos;URL di aggiornamento non è configurato.</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>

@@ -63,10 +63,6 @@
         <translation>Nieobsługiwana wersja projektu</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Nieprawidłowy plik projektu: "%1" ma zły typ</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Wczytano projekt (węzły strategii: %1, węzły kombinacji: %2)</translation>
     </message>
@@ -110,12 +106,279 @@
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | iter. %2 | eksploat.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
     </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Ponad %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>Niegotowe: podaj co najmniej 1 iterację</translation>
+    </message>
+</context>
+<context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Wczytaj profil</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Zapisz profil</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Wybierz kartę</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Karta flopa</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Karta turna</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Karta rivera</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Usuń kartę</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
 </context>
 <context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDeleteDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+</context>
+<context>
+    <name>CustomRangeActions</name>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Import nieudany: appController.readTextFile niedostępne.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Import nieudany: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Import nieudany: plik nie zawiera rozpoznawalnych rąk.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Wpisz nazwę.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>Brak zakresu do zaimportowania.</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Ustawienia gry</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Pula startowa</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>np. 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Efektywny stack</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>np. 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Limit rake</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>np. 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Docelowa eksploatowalność (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>np. 0.10</translation>
+    </message>
+</context>
+<context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>poker</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>kareta</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>kolor</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>strit</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>trójka</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>dwie pary</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>top para</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>overpara</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>średnia para</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>niska para</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>sucha para</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>draw do koloru</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>chybiony kolor</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>obustronny strit</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>chybiony OESD</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>gutshot</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>chybiony gutshot</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>backdoor do koloru</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>powietrze</translation>
+    </message>
+</context>
+<context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>Pokazano: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Szczegóły rąk</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Szukaj (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Wczytywanie kombinacji…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Brak kombinacji dla tego węzła.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtr: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Żadna kombinacja nie pasuje do filtrów.</translation>
     </message>
 </context>
 <context>
@@ -126,7 +389,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Nowoczesny, wydajny solver hold'em</translation>
+        <translation>Nowoczesny, wydajny solver hold&apos;em</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -271,10 +534,229 @@
     </message>
 </context>
 <context>
+    <name>LoadProfileDialog</name>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Wczytaj profil ustawień</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Wybierz zapisany profil:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Brak zapisanych profili.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Wczytaj</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Blokada węzłów</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Blokada jest możliwa tylko w węzłach decyzyjnych.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Waga</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Resetuj wagi</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Przelicz</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Wskazówka: wybierz akcję powyżej, potem kliknij rękę w macierzy, aby ją zablokować.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Gra przeciw rozwiązaniu</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Rola: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Wybierz rolę, aby zacząć</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Źle — najlepsza: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Dobrze</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Szczegóły rozdania</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Ręce</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Podsumowanie</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Zwycięzca: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Wygrana: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>Utracone EV: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Błędna: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Poprawna: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Historia rozdań</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>Rozdania: %1</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Idealnie</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Stack: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Pula: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pula: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Graj jako OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Graj oboma</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Graj jako IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Kolejne rozdanie</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Kliknij turn/river, by zmienić</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Zakończ trening</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Trenuj spot</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Akcja OOP: %1</translation>
     </message>
 </context>
 <context>
@@ -285,6 +767,52 @@
     </message>
 </context>
 <context>
+    <name>PresetOverrideActions</name>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Eksport nieudany: appController.saveTextFile niedostępne.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Eksport nieudany: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDialogs</name>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Zapisz profil ustawień</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Nazwa profilu:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>np. 100bb bez rake (szybki)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Usuń profil ustawień</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>Czy na pewno usunąć ten zapisany profil?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Tej operacji nie można cofnąć.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressRing</name>
     <message>
         <source>...</source>
@@ -292,10 +820,210 @@
     </message>
 </context>
 <context>
+    <name>ProjectHeader</name>
+    <message>
+        <source>Project Setup</source>
+        <translation>Konfiguracja projektu</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Wymaga konfiguracji</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM do rozwiązania: %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>Dostępna RAM: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Przejdź do rozwiązania →</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPage</name>
     <message>
-        <source>Setup</source>
-        <translation>Konfiguracja</translation>
+        <source>Please enter a name.</source>
+        <translation>Wpisz nazwę.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Wybierz profil.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nazwa projektu</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Typ pliku</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 już istnieje. Zastąpić?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Zastąp</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+</context>
+<context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>Zakres OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Zakres IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Waga</translation>
+    </message>
+</context>
+<context>
+    <name>RangeDialogs</name>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>Zapisz zakres OOP</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>Zapisz zakres IP</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Nazwa zakresu:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>np. BTN vs BB (domyślny)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Dodaj folder (OOP)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Dodaj folder (IP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Nazwa folderu:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>np. BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importuj zakres</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>np. BTN open (własny)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Usuń zakres</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>Zostanie też usuniętych elementów: %1. Tej operacji nie można cofnąć.</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Tej operacji nie można cofnąć.</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Tekst zakresu (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Eksportuj zakresy standardowe</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Eksportuj zakresy populacji</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Usuń nadpisania standardowe</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>Usunąć wszystkie lokalnie nadpisane zakresy standardowe dla %1?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Usuń nadpisania populacji</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>Usunąć wszystkie lokalnie nadpisane zakresy populacji dla %1?</translation>
     </message>
 </context>
 <context>
@@ -318,10 +1046,372 @@
     </message>
 </context>
 <context>
+    <name>RangeLabels</name>
+    <message>
+        <source>No rake</source>
+        <translation>Bez rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Sprawdź</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-sprawdź</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Sprawdź podbicie</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Czek</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Sprawdź 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Sprawdź 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>Cold call 3b</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Słabsi regularzy</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Ciaśniejszy regular</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Luźniejszy regular</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Inne</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Pasywny</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Pasywny tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Pasywny neutralny</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Pasywny luźny</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Skrajnie luźny</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Luźno-agresywny</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>Standardowy LAG</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maniak</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Zakresy standardowe</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Zakresy populacji</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Własne zakresy</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs RFI %1</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs 3bet %2</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs 4bet %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+</context>
+<context>
+    <name>RangeSidebar</name>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Zakresy standardowe</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Zakresy populacji</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Własne zakresy</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Brak zakresów.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Nadpisz</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Eksportuj standard…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Eksportuj populację…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Usuń nadpisania…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Zapisz bieżący zakres…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importuj zakres…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Dodaj folder…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Usuń zaznaczone…</translation>
+    </message>
+</context>
+<context>
+    <name>RangeTextField</name>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>np. AA, KK, AKs, QQ+ lub 50%</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Losowa</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Strategia według ręki</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Standardowy</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Blokada węzła</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pula</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Do sprawdzenia</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Wyniki</translation>
+        <source>Random river card</source>
+        <translation>Losowy river</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Losowy turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Widok strategii</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Ruch: %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Widok zakresu</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Gra z rozw.</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Eksploatowalność</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Częstotliwości akcji</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Dostępne akcje</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>Opcje: %1</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Rozdaj %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Drzewo gry</translation>
     </message>
 </context>
 <context>
@@ -343,7 +1433,7 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
         <translation>Informacje i teksty licencji stron trzecich znajdują się w folderze „licenses” obok pliku wykonywalnego.</translation>
     </message>
     <message>
@@ -497,6 +1587,65 @@
     </message>
 </context>
 <context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Rozmiary OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Rozmiary IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Zakłady (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Podbicia (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Dodaj all-in</translation>
+    </message>
+    <message>
+        <source>Don&apos;t donk</source>
+        <translation>Bez donka</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>All-in, gdy jam poniżej</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>np. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% puli</translation>
+    </message>
+</context>
+<context>
     <name>SolveActivityGrid</name>
     <message>
         <source>Solve Activity</source>
@@ -604,10 +1753,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Obliczenia</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Wątki</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Maks</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precyzja</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Pula / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cel</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Wielkości zakładów</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Włączone opcje</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Sterowanie</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Rozwiązywanie...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Rozpocznij obliczenia</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Pokaż wyniki →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Rozwiąż</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Gotowe do obliczeń</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Finalizowanie…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iteracja %1 | eksploatowalność=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizacja</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Trwa</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Ukończono</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Anulowano</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: bez donka na flopie</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: bez donka na turnie</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: bez donka na riverze</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: dodaj all-in na flopie</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: dodaj all-in na turnie</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: dodaj all-in na riverze</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: dodaj all-in na flopie</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: dodaj all-in na turnie</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: dodaj all-in na riverze</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: all-in, gdy jam &lt; %1% puli</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: all-in, gdy jam &lt; %1% puli</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1% (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (limit %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iteracje %1 • Cel %2% (≈ %3) • Wątki %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Uruchom solver CFR i śledź postęp na bieżąco.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Postęp</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>Solver zbieżny — finalizowanie wyników…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Okno %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iteracje: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Metryki</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Upłynęło</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Pozostało</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Szybkość</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Eksploatowalność</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Pomiar...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Ostatnie obliczenia</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Brak obliczeń — kliknij Rozpocznij obliczenia, aby zapisać je tutaj.</translation>
     </message>
 </context>
 <context>

@@ -63,10 +63,6 @@
         <translation>Versão de projeto não suportada</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Arquivo de projeto inválido: "%1" tem o tipo errado</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Projeto carregado (%1 nós de estratégia, %2 nós de combos)</translation>
     </message>
@@ -110,12 +106,279 @@
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | iter. %2 | expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
     </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Mais de %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>Não está pronto: informe pelo menos 1 iteração</translation>
+    </message>
+</context>
+<context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Carregar perfil</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Salvar perfil</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Escolher carta</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Carta do flop</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Carta do turn</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Carta do river</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Limpar carta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDeleteDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+</context>
+<context>
+    <name>CustomRangeActions</name>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Falha na importação: appController.readTextFile indisponível.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erro desconhecido</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Falha na importação: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Falha na importação: o arquivo não contém mãos reconhecíveis.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Digite um nome.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>Nenhum range para importar.</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Ajustes de jogo</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Pote inicial</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>ex.: 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Stack efetivo</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>ex.: 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Teto de rake</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>ex.: 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Explorabilidade alvo (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>ex.: 0.10</translation>
+    </message>
+</context>
+<context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>straight flush</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>quadra</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>full house</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>flush</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>sequência</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>trinca</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>dois pares</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>par máximo</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>overpair</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>par do meio</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>par baixo</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>par seco</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>projeto de flush</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>flush perdido</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>sequência aberta</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>sequência aberta perdida</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>gutshot</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>gutshot perdido</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>flush backdoor</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>ar</translation>
+    </message>
+</context>
+<context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Categorias</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 exibidas</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Detalhes das mãos</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Buscar (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Carregando combos…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Nenhum combo para este nó.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtro: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Nenhum combo corresponde aos filtros.</translation>
     </message>
 </context>
 <context>
@@ -126,7 +389,7 @@
     </message>
     <message>
         <source>A modern, high-performance holdem solver</source>
-        <translation>Um solver de hold'em moderno e de alto desempenho</translation>
+        <translation>Um solver de hold&apos;em moderno e de alto desempenho</translation>
     </message>
     <message>
         <source>New Solve</source>
@@ -271,10 +534,229 @@
     </message>
 </context>
 <context>
+    <name>LoadProfileDialog</name>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Carregar perfil de configurações</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Escolha um perfil salvo:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Nenhum perfil salvo ainda.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carregar</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Travamento de nós</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>O travamento só é possível em nós de decisão.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Redefinir</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Dica: escolha uma ação acima e clique em uma mão da matriz para travá-la.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Jogar contra a solução</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Papel: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Escolha um papel para começar</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Errado — melhor: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correto</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Detalhes da mão</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mãos</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumo</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Vencedor: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Ganho: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Rake: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>EV perdido: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Incorreta: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Correta: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Registro de mãos</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>%1 mãos</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfeito</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Stack: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Stack: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Pote: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pote: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Jogar como OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Jogar ambos</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Jogar como IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Outra mão</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Clique no turn/river para mudar</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Parar treino</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Treinar spot</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Ação do OOP: %1</translation>
     </message>
 </context>
 <context>
@@ -285,6 +767,52 @@
     </message>
 </context>
 <context>
+    <name>PresetOverrideActions</name>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Falha na exportação: appController.saveTextFile indisponível.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erro desconhecido</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Falha na exportação: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDialogs</name>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Salvar perfil de configurações</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Nome do perfil:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>ex.: 100bb sem rake (rápido)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Excluir perfil de configurações</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>Tem certeza de que deseja excluir este perfil salvo?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Esta ação não pode ser desfeita.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressRing</name>
     <message>
         <source>...</source>
@@ -292,10 +820,210 @@
     </message>
 </context>
 <context>
+    <name>ProjectHeader</name>
+    <message>
+        <source>Project Setup</source>
+        <translation>Configuração do projeto</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Configuração pendente</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>RAM para resolver: %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>RAM disponível: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Continuar para resolver →</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPage</name>
     <message>
-        <source>Setup</source>
-        <translation>Configuração</translation>
+        <source>Please enter a name.</source>
+        <translation>Digite um nome.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Selecione um perfil.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Acima</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nome do projeto</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Tipo de arquivo</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 já existe. Substituir?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+</context>
+<context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>Range OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Range IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+</context>
+<context>
+    <name>RangeDialogs</name>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>Salvar range OOP</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>Salvar range IP</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Nome do range:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>ex.: BTN vs BB (padrão)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Adicionar pasta (OOP)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Adicionar pasta (IP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Nome da pasta:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>ex.: BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importar range</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>ex.: BTN open (próprio)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Excluir range</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>Isto também excluirá %1 item(ns). Esta ação não pode ser desfeita.</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Esta ação não pode ser desfeita.</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Texto de range (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Exportar ranges padrão</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Exportar ranges de população</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Limpar substituições padrão</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>Limpar todos os ranges padrão substituídos localmente de %1?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Limpar substituições de população</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>Limpar todos os ranges de população substituídos localmente de %1?</translation>
     </message>
 </context>
 <context>
@@ -318,10 +1046,372 @@
     </message>
 </context>
 <context>
+    <name>RangeLabels</name>
+    <message>
+        <source>No rake</source>
+        <translation>Sem rake</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Rake 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Rake 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Rake 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Rake 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Pagar</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Fold</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Heads-up</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>vs RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>vs 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>vs 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Limp-call</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Pagar raise</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Dar check</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Pagar 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Pagar 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>Cold call de 3b</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Bomb pot</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Regs mais fracos</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Reg mais tight</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Reg mais loose</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Outros</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Passivo</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Passivo tight</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Passivo neutro</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Passivo loose</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Extremamente loose</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Loose agressivo</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>LAG padrão</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Maníaco</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Overfolder</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Nit</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Ranges padrão</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Ranges de população</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Ranges próprios</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>vs RFI de %1</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 vs 3bet de %2</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet vs 4bet de %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+</context>
+<context>
+    <name>RangeSidebar</name>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Ranges padrão</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Ranges de população</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Ranges próprios</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Nenhum range ainda.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Exportar padrão…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Exportar população…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Limpar substituições…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Salvar range atual…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Importar range…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Adicionar pasta…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Excluir seleção…</translation>
+    </message>
+</context>
+<context>
+    <name>RangeTextField</name>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>ex.: AA, KK, AKs, QQ+ ou 50%</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Aleatória</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Estratégia por mão</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Travar nó</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Pote</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>Para pagar</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Resultados</translation>
+        <source>Random river card</source>
+        <translation>River aleatório</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Turn aleatório</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Visão da estratégia</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>%1 age</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Ver ranges</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Contra solução</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Explorabilidade</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Frequências das ações</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Ações disponíveis</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>%1 opções</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Distribuir %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Árvore do jogo</translation>
     </message>
 </context>
 <context>
@@ -343,8 +1433,8 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
-        <translation>Avisos e textos de licença de terceiros estão na pasta 'licenses' ao lado do executável.</translation>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
+        <translation>Avisos e textos de licença de terceiros estão na pasta &apos;licenses&apos; ao lado do executável.</translation>
     </message>
     <message>
         <source>Open licenses folder</source>
@@ -449,7 +1539,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Configuração</translation>
+        <translation>Preparação</translation>
     </message>
     <message>
         <source>Board, ranges, tree</source>
@@ -494,6 +1584,65 @@
     <message>
         <source>v0.1.0 dev</source>
         <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Tamanhos OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Tamanhos IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Apostas (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Aumentos (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Adicionar all-in</translation>
+    </message>
+    <message>
+        <source>Don&apos;t donk</source>
+        <translation>Sem donk</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>All-in se o jam for menor que</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>ex. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% pote</translation>
     </message>
 </context>
 <context>
@@ -604,10 +1753,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Processamento</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Threads</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Máx</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precisão</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Pote / Stack</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Alvo</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Rake</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Tamanhos de aposta</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Opções ativas</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Resolvendo...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Iniciar cálculo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Ver resultados →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Pronto para resolver</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Finalizando…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Iteração %1 | explorabilidade=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Finalizando</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Em andamento</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: sem donk no flop</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: sem donk no turn</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: sem donk no river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: adicionar all-in no flop</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: adicionar all-in no turn</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: adicionar all-in no river</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: adicionar all-in no flop</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: adicionar all-in no turn</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: adicionar all-in no river</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: all-in se jam &lt; %1% do pote</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: all-in se jam &lt; %1% do pote</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1% (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (teto %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>F %1/%2 • T %3/%4 • R %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Iterações %1 • Alvo %2% (≈ %3) • Threads %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Execute o solver CFR e acompanhe o progresso em tempo real.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>Solver convergiu — finalizando resultados…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Janela %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Iterações: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Métricas</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Decorrido</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restante</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>it/s</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Explorabilidade</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Medindo...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Execuções recentes</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Nenhuma execução ainda — clique em Iniciar cálculo para registrar uma aqui.</translation>
     </message>
 </context>
 <context>
@@ -630,7 +2015,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Configuração</translation>
+        <translation>Preparação</translation>
     </message>
     <message>
         <source>Start a new project (or load one) from Home to enable Project</source>

@@ -63,10 +63,6 @@
         <translation>Неподдерживаемая версия проекта</translation>
     </message>
     <message>
-        <source>Invalid project file: "%1" has the wrong type</source>
-        <translation>Недопустимый файл проекта: у «%1» неверный тип</translation>
-    </message>
-    <message>
         <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
         <translation>Проект загружен (узлов стратегии: %1, узлов комбо: %2)</translation>
     </message>
@@ -110,12 +106,279 @@
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Борд %1 | итер. %2 | эксплуат.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
     </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Более %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>Не готово: нужна хотя бы 1 итерация</translation>
+    </message>
+</context>
+<context>
+    <name>BoardColumn</name>
+    <message>
+        <source>Board</source>
+        <translation>Борд</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Загрузить профиль</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Сохранить профиль</translation>
+    </message>
+</context>
+<context>
+    <name>CardPickerDialog</name>
+    <message>
+        <source>Select card</source>
+        <translation>Выбор карты</translation>
+    </message>
+    <message>
+        <source>Flop card</source>
+        <translation>Карта флопа</translation>
+    </message>
+    <message>
+        <source>Turn card</source>
+        <translation>Карта тёрна</translation>
+    </message>
+    <message>
+        <source>River card</source>
+        <translation>Карта ривера</translation>
+    </message>
+    <message>
+        <source>Clear card</source>
+        <translation>Убрать карту</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
 </context>
 <context>
     <name>Chip</name>
     <message>
         <source>×</source>
         <translation>×</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDeleteDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
+    <name>CustomRangeActions</name>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Ошибка импорта: appController.readTextFile недоступен.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Ошибка импорта: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Ошибка импорта: в файле нет распознаваемых рук.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Введите имя.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>Нет диапазона для импорта.</translation>
+    </message>
+</context>
+<context>
+    <name>GameSettingsCard</name>
+    <message>
+        <source>Game Settings</source>
+        <translation>Параметры игры</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Начальный банк</translation>
+    </message>
+    <message>
+        <source>e.g., 100</source>
+        <translation>напр. 100</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Эффективный стек</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Рейк (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 5.0</source>
+        <translation>напр. 5.0</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Лимит рейка</translation>
+    </message>
+    <message>
+        <source>e.g., 0</source>
+        <translation>напр. 0</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Цель эксплуатир. (%)</translation>
+    </message>
+    <message>
+        <source>e.g., 0.10</source>
+        <translation>напр. 0.10</translation>
+    </message>
+</context>
+<context>
+    <name>HandBuckets</name>
+    <message>
+        <source>straight flush</source>
+        <translation>стрит-флеш</translation>
+    </message>
+    <message>
+        <source>quads</source>
+        <translation>каре</translation>
+    </message>
+    <message>
+        <source>full house</source>
+        <translation>фулл-хаус</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>флеш</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>стрит</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>сет</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>трипс</translation>
+    </message>
+    <message>
+        <source>two pair</source>
+        <translation>две пары</translation>
+    </message>
+    <message>
+        <source>top pair</source>
+        <translation>топ-пара</translation>
+    </message>
+    <message>
+        <source>overpair</source>
+        <translation>оверпара</translation>
+    </message>
+    <message>
+        <source>middle pair</source>
+        <translation>средняя пара</translation>
+    </message>
+    <message>
+        <source>bottom pair</source>
+        <translation>нижняя пара</translation>
+    </message>
+    <message>
+        <source>dry pair</source>
+        <translation>сухая пара</translation>
+    </message>
+    <message>
+        <source>flush draw</source>
+        <translation>флеш-дро</translation>
+    </message>
+    <message>
+        <source>missed FD</source>
+        <translation>мимо флеша</translation>
+    </message>
+    <message>
+        <source>open ended straight draw</source>
+        <translation>двустороннее дро</translation>
+    </message>
+    <message>
+        <source>missed OESD</source>
+        <translation>мимо OESD</translation>
+    </message>
+    <message>
+        <source>gutter</source>
+        <translation>гатшот</translation>
+    </message>
+    <message>
+        <source>missed gutter</source>
+        <translation>мимо гатшота</translation>
+    </message>
+    <message>
+        <source>back door flush draw</source>
+        <translation>бэкдор флеш-дро</translation>
+    </message>
+    <message>
+        <source>air</source>
+        <translation>воздух</translation>
+    </message>
+</context>
+<context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Категории</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>Показано: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Комбинации</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Поиск (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Загрузка комбинаций…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Нет комбинаций для этого узла.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Фильтр: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Нет комбинаций под эти фильтры.</translation>
     </message>
 </context>
 <context>
@@ -271,10 +534,229 @@
     </message>
 </context>
 <context>
+    <name>LoadProfileDialog</name>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Загрузить профиль настроек</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Выберите сохранённый профиль:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Сохранённых профилей пока нет.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Загрузить</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Блокировка узла</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Блокировка возможна только в узлах решений.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Вес</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Пересчитать</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Совет: выберите действие выше, затем нажмите на руку в матрице, чтобы заблокировать её.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayArea</name>
+    <message>
+        <source>Play vs. Solution</source>
+        <translation>Игра против решения</translation>
+    </message>
+    <message>
+        <source>Role: %1</source>
+        <translation>Роль: %1</translation>
+    </message>
+    <message>
+        <source>Choose a role to start</source>
+        <translation>Выберите роль, чтобы начать</translation>
+    </message>
+</context>
+<context>
+    <name>PlayEngine</name>
+    <message>
+        <source>Wrong — best: %1 (EV -%2)</source>
+        <translation>Неверно — лучшее: %1 (EV -%2)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Верно</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandDetailsPanel</name>
+    <message>
+        <source>Hand details</source>
+        <translation>Подробности раздачи</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Флоп</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Тёрн</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>Ривер</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Руки</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Итог</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation>Победитель: %1</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Выигрыш: %1</translation>
+    </message>
+    <message>
+        <source>Rake: %1</source>
+        <translation>Рейк: %1</translation>
+    </message>
+    <message>
+        <source>EV lost: %1</source>
+        <translation>Потеря EV: %1</translation>
+    </message>
+    <message>
+        <source>Incorrect: %1</source>
+        <translation>Ошибка: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>Верно: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayHandLogPanel</name>
+    <message>
+        <source>Hand Log</source>
+        <translation>Журнал раздач</translation>
+    </message>
+    <message>
+        <source>%1 hands</source>
+        <translation>Раздач: %1</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Идеально</translation>
+    </message>
+    <message>
+        <source>EV -%1</source>
+        <translation>EV -%1</translation>
+    </message>
+    <message>
+        <source>EV —</source>
+        <translation>EV —</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySeat</name>
+    <message>
+        <source>Stack: —</source>
+        <translation>Стек: —</translation>
+    </message>
+    <message>
+        <source>Stack: %1</source>
+        <translation>Стек: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayTable</name>
+    <message>
+        <source>Pot: —</source>
+        <translation>Банк: —</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Банк: %1</translation>
+    </message>
+    <message>
+        <source>Play as OOP</source>
+        <translation>Играть за OOP</translation>
+    </message>
+    <message>
+        <source>Play as both</source>
+        <translation>Играть за обоих</translation>
+    </message>
+    <message>
+        <source>Play as IP</source>
+        <translation>Играть за IP</translation>
+    </message>
+    <message>
+        <source>Another hand</source>
+        <translation>Ещё раздача</translation>
+    </message>
+    <message>
+        <source>Click Turn/River to change</source>
+        <translation>Нажмите тёрн/ривер для замены</translation>
+    </message>
+    <message>
+        <source>Stop drill</source>
+        <translation>Стоп тренировка</translation>
+    </message>
+    <message>
+        <source>Drill spot</source>
+        <translation>Тренировать спот</translation>
+    </message>
+    <message>
+        <source>OOP action: %1</source>
+        <translation>Действие OOP: %1</translation>
     </message>
 </context>
 <context>
@@ -285,6 +767,52 @@
     </message>
 </context>
 <context>
+    <name>PresetOverrideActions</name>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Ошибка экспорта: appController.saveTextFile недоступен.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Ошибка экспорта: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDialogs</name>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Сохранить профиль настроек</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Имя профиля:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>напр., 100bb без рейка (быстро)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Удалить профиль настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>Удалить этот сохранённый профиль?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Это действие нельзя отменить.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressRing</name>
     <message>
         <source>...</source>
@@ -292,10 +820,210 @@
     </message>
 </context>
 <context>
+    <name>ProjectHeader</name>
+    <message>
+        <source>Project Setup</source>
+        <translation>Настройка проекта</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Setup Required</source>
+        <translation>Требуется настройка</translation>
+    </message>
+    <message>
+        <source>Solve RAM: %1</source>
+        <translation>ОЗУ для решения: %1</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Available RAM: %1</source>
+        <translation>Доступно ОЗУ: %1</translation>
+    </message>
+    <message>
+        <source>Continue to Solve →</source>
+        <translation>Перейти к решению →</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPage</name>
     <message>
-        <source>Setup</source>
-        <translation>Настройка</translation>
+        <source>Please enter a name.</source>
+        <translation>Введите имя.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Выберите профиль.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectSaveDialog</name>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Имя проекта</translation>
+    </message>
+    <message>
+        <source>File type</source>
+        <translation>Тип файла</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 уже существует. Заменить?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>RangeCard</name>
+    <message>
+        <source>OOP Range</source>
+        <translation>Диапазон OOP</translation>
+    </message>
+    <message>
+        <source>IP Range</source>
+        <translation>Диапазон IP</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Вес</translation>
+    </message>
+</context>
+<context>
+    <name>RangeDialogs</name>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>Сохранить диапазон OOP</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>Сохранить диапазон IP</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Имя диапазона:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>напр., BTN vs BB (базовый)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Добавить папку (OOP)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Добавить папку (IP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Имя папки:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>напр., BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Импорт диапазона</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>напр., BTN open (свой)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Удалить диапазон</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>Также будет удалено элементов: %1. Это действие нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Это действие нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Текст диапазона (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Экспорт стандартных диапазонов</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Экспорт диапазонов популяции</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Сбросить замены стандартных</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>Сбросить все локально заменённые стандартные диапазоны для %1?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Сбросить замены популяции</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>Сбросить все локально заменённые диапазоны популяции для %1?</translation>
     </message>
 </context>
 <context>
@@ -318,10 +1046,372 @@
     </message>
 </context>
 <context>
+    <name>RangeLabels</name>
+    <message>
+        <source>No rake</source>
+        <translation>Без рейка</translation>
+    </message>
+    <message>
+        <source>50nl rake</source>
+        <translation>Рейк 50nl</translation>
+    </message>
+    <message>
+        <source>100nl rake</source>
+        <translation>Рейк 100nl</translation>
+    </message>
+    <message>
+        <source>200nl rake</source>
+        <translation>Рейк 200nl</translation>
+    </message>
+    <message>
+        <source>500nl rake</source>
+        <translation>Рейк 500nl</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Колл</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Фолд</translation>
+    </message>
+    <message>
+        <source>RFI</source>
+        <translation>RFI</translation>
+    </message>
+    <message>
+        <source>3bet</source>
+        <translation>3bet</translation>
+    </message>
+    <message>
+        <source>4bet</source>
+        <translation>4bet</translation>
+    </message>
+    <message>
+        <source>6-max</source>
+        <translation>6-max</translation>
+    </message>
+    <message>
+        <source>Heads up</source>
+        <translation>Хедз-ап</translation>
+    </message>
+    <message>
+        <source>vs RFI</source>
+        <translation>против RFI</translation>
+    </message>
+    <message>
+        <source>vs 3bet</source>
+        <translation>против 3bet</translation>
+    </message>
+    <message>
+        <source>vs 4bet</source>
+        <translation>против 4bet</translation>
+    </message>
+    <message>
+        <source>Limp</source>
+        <translation>Limp</translation>
+    </message>
+    <message>
+        <source>Limp-call</source>
+        <translation>Лимп-колл</translation>
+    </message>
+    <message>
+        <source>Limp-3b</source>
+        <translation>Limp-3b</translation>
+    </message>
+    <message>
+        <source>Call raise</source>
+        <translation>Колл рейза</translation>
+    </message>
+    <message>
+        <source>Check back</source>
+        <translation>Чек</translation>
+    </message>
+    <message>
+        <source>3b</source>
+        <translation>3b</translation>
+    </message>
+    <message>
+        <source>4b</source>
+        <translation>4b</translation>
+    </message>
+    <message>
+        <source>Call 3b</source>
+        <translation>Колл 3b</translation>
+    </message>
+    <message>
+        <source>Call 4b</source>
+        <translation>Колл 4b</translation>
+    </message>
+    <message>
+        <source>3b cold call</source>
+        <translation>Колд-колл 3b</translation>
+    </message>
+    <message>
+        <source>Bomb pot</source>
+        <translation>Бомб-пот</translation>
+    </message>
+    <message>
+        <source>Weaker regs</source>
+        <translation>Слабые регуляры</translation>
+    </message>
+    <message>
+        <source>Tighter reg</source>
+        <translation>Тайтовый регуляр</translation>
+    </message>
+    <message>
+        <source>Looser reg</source>
+        <translation>Лузовый регуляр</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Прочее</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Пассивный</translation>
+    </message>
+    <message>
+        <source>Passive tight</source>
+        <translation>Пассивный тайт</translation>
+    </message>
+    <message>
+        <source>Passive neutral</source>
+        <translation>Пассивный нейтральный</translation>
+    </message>
+    <message>
+        <source>Passive loose</source>
+        <translation>Пассивный лузовый</translation>
+    </message>
+    <message>
+        <source>Extreme loose</source>
+        <translation>Крайне лузовый</translation>
+    </message>
+    <message>
+        <source>Loose aggressive</source>
+        <translation>Лузово-агрессивный</translation>
+    </message>
+    <message>
+        <source>Standard LAG</source>
+        <translation>Стандартный LAG</translation>
+    </message>
+    <message>
+        <source>Maniac</source>
+        <translation>Маньяк</translation>
+    </message>
+    <message>
+        <source>Overfolder</source>
+        <translation>Оверфолдер</translation>
+    </message>
+    <message>
+        <source>Nit</source>
+        <translation>Нит</translation>
+    </message>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Стандартные диапазоны</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Диапазоны популяции</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Свои диапазоны</translation>
+    </message>
+    <message>
+        <source>vs %1 RFI</source>
+        <translation>против RFI %1</translation>
+    </message>
+    <message>
+        <source>%1 vs %2 3bet</source>
+        <translation>%1 против 3bet %2</translation>
+    </message>
+    <message>
+        <source>%1 3bet vs %2 4bet</source>
+        <translation>%1 3bet против 4bet %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 (VPIP %2)</source>
+        <translation>%1 (VPIP %2)</translation>
+    </message>
+</context>
+<context>
+    <name>RangeSidebar</name>
+    <message>
+        <source>Standard Ranges</source>
+        <translation>Стандартные диапазоны</translation>
+    </message>
+    <message>
+        <source>Population Ranges</source>
+        <translation>Диапазоны популяции</translation>
+    </message>
+    <message>
+        <source>Custom Ranges</source>
+        <translation>Свои диапазоны</translation>
+    </message>
+    <message>
+        <source>No ranges yet.</source>
+        <translation>Диапазонов пока нет.</translation>
+    </message>
+    <message>
+        <source>Override</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>Export standard…</source>
+        <translation>Экспорт стандартных…</translation>
+    </message>
+    <message>
+        <source>Export population…</source>
+        <translation>Экспорт популяции…</translation>
+    </message>
+    <message>
+        <source>Clear overrides…</source>
+        <translation>Сбросить замены…</translation>
+    </message>
+    <message>
+        <source>Save current range…</source>
+        <translation>Сохранить диапазон…</translation>
+    </message>
+    <message>
+        <source>Import range…</source>
+        <translation>Импорт диапазона…</translation>
+    </message>
+    <message>
+        <source>Add folder…</source>
+        <translation>Добавить папку…</translation>
+    </message>
+    <message>
+        <source>Delete selected…</source>
+        <translation>Удалить выбранное…</translation>
+    </message>
+</context>
+<context>
+    <name>RangeTextField</name>
+    <message>
+        <source>e.g., AA, KK, AKs, QQ+ or 50%</source>
+        <translation>напр. AA, KK, AKs, QQ+ или 50%</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsChancePicker</name>
+    <message>
+        <source>Random</source>
+        <translation>Случайная</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHandMatrixColumn</name>
+    <message>
+        <source>Strategy by Hand</source>
+        <translation>Стратегия по рукам</translation>
+    </message>
+    <message>
+        <source>Standard mode</source>
+        <translation>Обычный</translation>
+    </message>
+    <message>
+        <source>Node-lock mode</source>
+        <translation>Блокировка</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsNodeFigures</name>
+    <message>
+        <source>Pot</source>
+        <translation>Банк</translation>
+    </message>
+    <message>
+        <source>Stack (%1)</source>
+        <translation>Стек (%1)</translation>
+    </message>
+    <message>
+        <source>To call</source>
+        <translation>К коллу</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPage</name>
     <message>
-        <source>Results</source>
-        <translation>Результаты</translation>
+        <source>Random river card</source>
+        <translation>Случайный ривер</translation>
+    </message>
+    <message>
+        <source>Random turn card</source>
+        <translation>Случайный тёрн</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyHeader</name>
+    <message>
+        <source>Strategy View</source>
+        <translation>Обзор стратегии</translation>
+    </message>
+    <message>
+        <source>%1 to act</source>
+        <translation>Ход: %1</translation>
+    </message>
+    <message>
+        <source>Range view</source>
+        <translation>Диапазоны</translation>
+    </message>
+    <message>
+        <source>Play vs solution</source>
+        <translation>Против решения</translation>
+    </message>
+    <message>
+        <source>EV (OOP)</source>
+        <translation>EV (OOP)</translation>
+    </message>
+    <message>
+        <source>EV (IP)</source>
+        <translation>EV (IP)</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Эксплуатируемость</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsStrategyPanel</name>
+    <message>
+        <source>Action Frequencies</source>
+        <translation>Частоты действий</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreeLevel</name>
+    <message>
+        <source>Available actions</source>
+        <translation>Доступные действия</translation>
+    </message>
+    <message>
+        <source>%1 options</source>
+        <translation>Вариантов: %1</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Раздача: %1</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>ривер</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>тёрн</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTreePanel</name>
+    <message>
+        <source>Game Tree</source>
+        <translation>Дерево игры</translation>
     </message>
 </context>
 <context>
@@ -343,7 +1433,7 @@
         <translation>Apache 2.0</translation>
     </message>
     <message>
-        <source>Third-party notices and license texts are included in the 'licenses' folder next to the executable.</source>
+        <source>Third-party notices and license texts are included in the &apos;licenses&apos; folder next to the executable.</source>
         <translation>Уведомления и тексты лицензий сторонних компонентов находятся в папке «licenses» рядом с исполняемым файлом.</translation>
     </message>
     <message>
@@ -449,7 +1539,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Настройка</translation>
+        <translation>Подготовка</translation>
     </message>
     <message>
         <source>Board, ranges, tree</source>
@@ -494,6 +1584,65 @@
     <message>
         <source>v0.1.0 dev</source>
         <translation>v0.1.0 dev</translation>
+    </message>
+</context>
+<context>
+    <name>SizingCard</name>
+    <message>
+        <source>OOP Sizing</source>
+        <translation>Размеры OOP</translation>
+    </message>
+    <message>
+        <source>IP Sizing</source>
+        <translation>Размеры IP</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Флоп</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Тёрн</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>Ривер</translation>
+    </message>
+    <message>
+        <source>Bet sizes (%)</source>
+        <translation>Ставки (%)</translation>
+    </message>
+    <message>
+        <source>33, 75, 125</source>
+        <translation>33, 75, 125</translation>
+    </message>
+    <message>
+        <source>Raise sizes (%)</source>
+        <translation>Рейзы (%)</translation>
+    </message>
+    <message>
+        <source>75, 125, 200</source>
+        <translation>75, 125, 200</translation>
+    </message>
+    <message>
+        <source>Add All-In</source>
+        <translation>Олл-ин</translation>
+    </message>
+    <message>
+        <source>Don&apos;t donk</source>
+        <translation>Без донка</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than</source>
+        <translation>Олл-ин, если пуш меньше</translation>
+    </message>
+    <message>
+        <source>e.g. 30</source>
+        <translation>напр. 30</translation>
+    </message>
+    <message>
+        <source>% pot</source>
+        <translation>% банка</translation>
     </message>
 </context>
 <context>
@@ -604,10 +1753,246 @@
     </message>
 </context>
 <context>
+    <name>SolveComputeCard</name>
+    <message>
+        <source>Compute</source>
+        <translation>Вычисления</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Потоки</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Точность</translation>
+    </message>
+</context>
+<context>
+    <name>SolveConfigCard</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Конфигурация</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Улица</translation>
+    </message>
+    <message>
+        <source>Pot / Stack</source>
+        <translation>Банк / Стек</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Цель</translation>
+    </message>
+    <message>
+        <source>Rake</source>
+        <translation>Рейк</translation>
+    </message>
+    <message>
+        <source>Bet sizes</source>
+        <translation>Размеры ставок</translation>
+    </message>
+    <message>
+        <source>Options enabled</source>
+        <translation>Включённые опции</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Управление</translation>
+    </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Расчёт...</translation>
+    </message>
+    <message>
+        <source>Start Solve</source>
+        <translation>Начать расчёт</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>View Results →</source>
+        <translation>Результаты →</translation>
+    </message>
+</context>
+<context>
     <name>SolvePage</name>
     <message>
         <source>Solve</source>
         <translation>Расчёт</translation>
+    </message>
+    <message>
+        <source>Ready to solve</source>
+        <translation>Готово к расчёту</translation>
+    </message>
+    <message>
+        <source>Finalizing…</source>
+        <translation>Завершение…</translation>
+    </message>
+    <message>
+        <source>Iteration %1 | exploitability=%2</source>
+        <translation>Итерация %1 | эксплуатируемость=%2</translation>
+    </message>
+    <message>
+        <source>Finalizing</source>
+        <translation>Завершение</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Идёт</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Завершён</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Отменён</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on flop</source>
+        <translation>OOP: без донка на флопе</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on turn</source>
+        <translation>OOP: без донка на тёрне</translation>
+    </message>
+    <message>
+        <source>OOP: don&apos;t donk on river</source>
+        <translation>OOP: без донка на ривере</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on flop</source>
+        <translation>OOP: олл-ин на флопе</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on turn</source>
+        <translation>OOP: олл-ин на тёрне</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in on river</source>
+        <translation>OOP: олл-ин на ривере</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on flop</source>
+        <translation>IP: олл-ин на флопе</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on turn</source>
+        <translation>IP: олл-ин на тёрне</translation>
+    </message>
+    <message>
+        <source>IP: add all-in on river</source>
+        <translation>IP: олл-ин на ривере</translation>
+    </message>
+    <message>
+        <source>OOP: add all-in if jam &lt; %1% pot</source>
+        <translation>OOP: олл-ин, если джем &lt; %1% банка</translation>
+    </message>
+    <message>
+        <source>IP: add all-in if jam &lt; %1% pot</source>
+        <translation>IP: олл-ин, если джем &lt; %1% банка</translation>
+    </message>
+    <message>
+        <source>%1% (= %2)</source>
+        <translation>%1% (= %2)</translation>
+    </message>
+    <message>
+        <source>%1% (cap %2)</source>
+        <translation>%1% (лимит %2)</translation>
+    </message>
+    <message>
+        <source>F %1/%2 • T %3/%4 • R %5/%6</source>
+        <translation>Ф %1/%2 • Т %3/%4 • Р %5/%6</translation>
+    </message>
+    <message>
+        <source>Iterations %1 • Target %2% (≈ %3) • Threads %4</source>
+        <translation>Итерации %1 • Цель %2% (≈ %3) • Потоки %4</translation>
+    </message>
+    <message>
+        <source>Run the CFR solver and monitor progress in real-time.</source>
+        <translation>Запустите CFR-солвер и следите за ходом расчёта в реальном времени.</translation>
+    </message>
+</context>
+<context>
+    <name>SolveProgressCard</name>
+    <message>
+        <source>Progress</source>
+        <translation>Прогресс</translation>
+    </message>
+    <message>
+        <source>Solver converged — finalizing results…</source>
+        <translation>Солвер сошёлся — подготовка результатов…</translation>
+    </message>
+    <message>
+        <source>Window %1/%2</source>
+        <translation>Окно %1/%2</translation>
+    </message>
+    <message>
+        <source>Iterations: %1</source>
+        <translation>Итерации: %1</translation>
+    </message>
+    <message>
+        <source>Metrics</source>
+        <translation>Показатели</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Прошло</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Осталось</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>it/s</source>
+        <translation>ит/с</translation>
+    </message>
+    <message>
+        <source>Exploitability</source>
+        <translation>Эксплуатируемость</translation>
+    </message>
+    <message>
+        <source>Measuring...</source>
+        <translation>Измерение...</translation>
+    </message>
+</context>
+<context>
+    <name>SolveRunsCard</name>
+    <message>
+        <source>Recent Runs</source>
+        <translation>Последние запуски</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>No runs yet — click Start Solve to record a run here.</source>
+        <translation>Запусков пока нет — нажмите «Начать расчёт», чтобы добавить запуск.</translation>
     </message>
 </context>
 <context>
@@ -630,7 +2015,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Настройка</translation>
+        <translation>Подготовка</translation>
     </message>
     <message>
         <source>Start a new project (or load one) from Home to enable Project</source>

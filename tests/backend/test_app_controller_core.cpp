@@ -8,7 +8,10 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <cmath>
 #include <limits>
@@ -301,6 +304,50 @@ TEST_F(TextFileTest, SaveRefusesBadTargets) {
   ASSERT_TRUE(QDir(dir.path()).mkdir("keep.txt.d"));
   EXPECT_FALSE(c.saveTextFile(url("keep.txt.d"), "new").value("ok").toBool());
   EXPECT_EQ(c.readTextFile(url("keep.txt")).value("text").toString(), "old");
+}
+
+// A full disk ends a write early without an error; a file size limit does
+// the same here. Neither save may report success or touch the old file.
+TEST_F(TextFileTest, ShortWritesFailAndKeepTheOldFile) {
+  const QString old(10668, QLatin1Char('o'));
+  ASSERT_TRUE(c.saveTextFile(url("full.txt"), old).value("ok").toBool());
+  ASSERT_TRUE(c.saveProject(url("full.velmoraproj"), {{"boardText", "AsKsQs"}}));
+  const QString oldProject = c.readTextFile(url("full.velmoraproj")).value("text").toString();
+
+  void (*previousHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit previous{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+  rlimit limited = previous;
+  limited.rlim_cur = 20480;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+  const QVariantMap text = c.saveTextFile(url("full.txt"), QString(200000, QLatin1Char('n')));
+  const bool project = c.saveProject(url("full.velmoraproj"), {{"oopRangeText", QString(200000, QLatin1Char('A'))}});
+  setrlimit(RLIMIT_FSIZE, &previous);
+  std::signal(SIGXFSZ, previousHandler);
+
+  EXPECT_FALSE(text.value("ok").toBool());
+  EXPECT_TRUE(text.value("error").toString().startsWith("Failed to save file: "));
+  EXPECT_EQ(c.readTextFile(url("full.txt")).value("text").toString(), old);
+  EXPECT_FALSE(project);
+  EXPECT_EQ(c.readTextFile(url("full.velmoraproj")).value("text").toString(), oldProject);
+}
+
+// A path typed into a file dialog comes back without a scheme: an absolute
+// one names a local file, a relative one names nothing.
+TEST_F(TextFileTest, AbsolutePathsWithoutSchemeAreLocalFiles) {
+  const QUrl plain(dir.filePath("plain name.txt"));
+  ASSERT_TRUE(c.saveTextFile(plain, "AA, KK").value("ok").toBool());
+  EXPECT_EQ(c.readTextFile(url("plain name.txt")).value("text").toString(), "AA, KK");
+  EXPECT_EQ(c.readTextFile(plain).value("text").toString(), "AA, KK");
+  const QUrl project(dir.filePath("typed.velmoraproj"));
+  ASSERT_TRUE(c.saveProject(project, {{"boardText", "2c3d4h"}}));
+  EXPECT_EQ(c.loadProject(project).value("project").toMap().value("boardText").toString(), "2c3d4h");
+
+  for (const QUrl& bad : {QUrl("relative.txt"), QUrl("//host/share/x.txt"), QUrl(dir.filePath("x.txt") + "?q=1")}) {
+    EXPECT_EQ(c.saveTextFile(bad, "x").value("error").toString(), "Invalid/non-local file URL");
+    EXPECT_EQ(c.readTextFile(bad).value("error").toString(), "Only local files are supported.");
+    EXPECT_FALSE(c.saveProject(bad, {}));
+  }
 }
 
 TEST_F(TextFileTest, ResourcesAreReadWithAnyOfTheirPathForms) {

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -151,7 +152,8 @@ TEST_F(ProjectFileTest, SavedProjectAnswersTheSameQueriesWithoutASolvedGame) {
   const QString c2 = combo.value("c2").toString();
   EXPECT_EQ(canonical(fresh.nodePocketActionEvs(0, "OOP", " " + c2.toLower(), c1.toUpper())),
             canonical(combo.value("actionEvs")));
-  EXPECT_TRUE(fresh.nodePocketActionEvs(0, "IP", c1, c2).isEmpty());
+  // The cached combos answer whichever seat is asked for.
+  EXPECT_EQ(canonical(fresh.nodePocketActionEvs(0, "IP", c1, c2)), canonical(combo.value("actionEvs")));
 
   const QVariantList freshLocks = fresh.nodeLocks(0);
   ASSERT_EQ(freshLocks.size(), 1);
@@ -222,20 +224,11 @@ TEST_F(ProjectFileTest, DamagedFilesAreRefusedAndChangeNothing) {
     edit(root);
     return QJsonDocument(root).toJson();
   };
-  const auto withResults = [&](const std::function<void(QJsonObject&)>& edit) {
-    return withRoot([&](QJsonObject& root) {
-      QJsonObject results = root.value("results").toObject();
-      edit(results);
-      root.insert("results", results);
-    });
-  };
-
   struct Case {
     const char* name;
     QByteArray text;
     QString error;
   };
-  const QString typeError = "Invalid project file: \"%1\" has the wrong type";
   const Case cases[] = {
       {"truncated", goodText.left(goodText.size() / 2), "Invalid JSON"},
       {"empty", QByteArray(), "Invalid JSON"},
@@ -248,30 +241,6 @@ TEST_F(ProjectFileTest, DamagedFilesAreRefusedAndChangeNothing) {
       {"no format", withRoot([](QJsonObject& r) { r.remove("format"); }), "Unrecognized project format"},
       {"version 2", withRoot([](QJsonObject& r) { r.insert("version", 2); }), "Unsupported project version"},
       {"version 0.6", withRoot([](QJsonObject& r) { r.insert("version", 0.6); }), "Unsupported project version"},
-      {"results not an object", withRoot([](QJsonObject& r) { r.insert("results", QJsonArray{1, 2}); }),
-       typeError.arg("results")},
-      {"hasResults as text", withRoot([](QJsonObject& r) { r.insert("hasResults", "yes"); }),
-       typeError.arg("hasResults")},
-      {"iterations as text", withResults([](QJsonObject& r) { r.insert("resultIterations", "abc"); }),
-       typeError.arg("results.resultIterations")},
-      {"node actions not lists",
-       withResults([](QJsonObject& r) { r.insert("treeNodeActions", QJsonArray{1, 2}); }),
-       typeError.arg("results.treeNodeActions[0]")},
-      {"locks not a list", withRoot([](QJsonObject& r) { r.insert("nodeLocks", QJsonObject()); }),
-       typeError.arg("nodeLocks")},
-      {"lock probability as text",
-       withRoot([](QJsonObject& r) {
-         r.insert("nodeLocks", QJsonArray{QJsonObject{{"nodeIndex", 0}, {"hand", "AA"}, {"actionIndex", 0},
-                                                       {"actionProb", "nan"}}});
-       }),
-       typeError.arg("nodeLocks[0].actionProb")},
-      {"cache data of the wrong kind",
-       withRoot([](QJsonObject& r) {
-         QJsonObject caches = r.value("nodeCaches").toObject();
-         caches.insert("handCombosByNode", QJsonArray{QJsonObject{{"nodeIndex", 0}, {"data", "x"}}});
-         r.insert("nodeCaches", caches);
-       }),
-       typeError.arg("nodeCaches.handCombosByNode[0].data")},
   };
   for (const Case& bad : cases) {
     writeFile(path("bad.velmoraproj"), bad.text);
@@ -333,6 +302,81 @@ TEST_F(ProjectFileTest, DamagedFilesAreRefusedAndChangeNothing) {
     EXPECT_TRUE(m.value("hand").toString() == "QQ" || m.value("hand").toString() == "TT");
     EXPECT_DOUBLE_EQ(m.value("actionProb").toDouble(), 1.0);  // 1.7 clamped; missing reads 1.0
   }
+}
+
+// Inner values of the wrong type are read with the variant conversions and
+// never fail a load; values that would break a page or a solve are tamed.
+TEST_F(ProjectFileTest, WrongTypesAreReadAndAbsurdValuesTamed) {
+  const QJsonObject good = saveSolved("typed.velmoraproj");
+  const int nodes = solved->treeNodeCount();
+  const auto load = [&](AppController& c, const QJsonObject& root) {
+    writeFile(path("typed.velmoraproj"), QJsonDocument(root).toJson());
+    const QVariantMap r = c.loadProject(url(path("typed.velmoraproj")));
+    EXPECT_TRUE(r.value("ok").toBool()) << r.value("error").toString().toStdString();
+    return r;
+  };
+  // The saved file with one value of "results" (or of `section`) replaced.
+  const auto with = [&](const char* key, const QJsonValue& value, const char* section = "results") {
+    QJsonObject root = good;
+    QJsonObject inner = root.value(section).toObject();
+    inner.insert(key, value);
+    root.insert(section, inner);
+    return root;
+  };
+  // The node action table with the first action of `node` leading to `child`.
+  const auto childAt = [&](int node, int child) {
+    QJsonArray tables = good.value("results").toObject().value("treeNodeActions").toArray();
+    QJsonArray actions = tables[node].toArray();
+    QJsonObject first = actions[0].toObject();
+    first.insert("childIndex", child);
+    actions[0] = first;
+    tables[node] = actions;
+    return with("treeNodeActions", tables);
+  };
+
+  QJsonObject root = with("resultIterations", "200");
+  root.insert("hasResults", "true");
+  AppController text;
+  EXPECT_TRUE(load(text, root).value("hasResults").toBool());
+  EXPECT_EQ(text.resultIterations(), 200);
+  EXPECT_EQ(text.treeNodeCount(), nodes);
+
+  AppController tamed;
+  load(tamed, with("resultIterations", -5));
+  EXPECT_EQ(tamed.resultIterations(), 0);
+  load(tamed, with("resultExploitability", 1e308));
+  EXPECT_TRUE(std::isnan(tamed.resultExploitability()));
+  load(tamed, with("resultEvOop", QJsonArray{1}));
+  EXPECT_EQ(tamed.resultEvOop(), 0.0);
+  load(tamed, with("rootActions", QJsonArray{QJsonObject{{"name", "Check"}, {"frequency", 7}}}));
+  EXPECT_DOUBLE_EQ(tamed.rootActions()[0].toMap().value("frequency").toDouble(), 1.0);
+
+  // A child index outside the tree, or back up it, drops that node's data.
+  int inner = 1;
+  while (inner < nodes && solved->nodeActions(inner).isEmpty()) ++inner;
+  ASSERT_LT(inner, nodes);
+  for (const auto& [node, child] : {std::pair{0, 99999999}, std::pair{inner, -7}, std::pair{inner, 0}}) {
+    AppController c;
+    load(c, childAt(node, child));
+    EXPECT_TRUE(c.nodeActions(node).isEmpty()) << child;
+    EXPECT_FALSE(c.nodeMeta(node).value("hasChildren").toBool());
+    EXPECT_TRUE(c.nodeHandStrategy(node).isEmpty());
+    EXPECT_TRUE(c.nodeHandCombos(node).isEmpty());
+    EXPECT_EQ(c.nodeActions(node == 0 ? inner : 0).size(), solved->nodeActions(node == 0 ? inner : 0).size());
+  }
+
+  // Containers of the wrong kind read as empty; a thread count of -5 never
+  // reaches the solver, so the re-solve runs.
+  root = with("thread_count", -5, "lastUiCfg");
+  root.insert("results", QJsonArray{1, 2});
+  root.insert("nodeCaches", QJsonObject{{"handCombosByNode", QJsonArray{QJsonObject{{"nodeIndex", 0}, {"data", "x"}}}}});
+  AppController c;
+  load(c, root);
+  EXPECT_EQ(c.treeNodeCount(), 0);
+  EXPECT_TRUE(c.nodeHandCombos(0).isEmpty());
+  c.reSolveWithNodeLocks();
+  ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+  EXPECT_EQ(c.statusText(), "Done");
 }
 
 TEST_F(ProjectFileTest, LoadingDuringASolveStopsItAndKeepsTheLoadedResult) {

@@ -2,6 +2,7 @@
 // consistency between the queries, the caches and their emptying.
 #include <QJsonDocument>
 #include <QSet>
+#include <QTranslator>
 
 #include <cmath>
 #include <memory>
@@ -86,8 +87,10 @@ TEST_F(ResultQueryTest, ActionStatsMatchTheNodeAndTheRootEv) {
   }
   EXPECT_NEAR(freq, 1.0, 1e-4);
   ASSERT_GT(combos, 0.0);
-  // The range-weighted EV of the actions is OOP's EV of the whole spot.
-  EXPECT_NEAR(weightedEv / combos, c.resultEvOop(), 0.05 * std::abs(c.resultEvOop()) + 0.5);
+  // The range-weighted EV of the actions (with OOP's half of the pot) is
+  // OOP's EV of the whole spot.
+  const double spotEv = c.resultEvOop() + c.resultStartingPot() / 2.0;
+  EXPECT_NEAR(weightedEv / combos, spotEv, 0.05 * std::abs(spotEv) + 0.5);
 
   // A second call is served from the cache: the same list.
   EXPECT_EQ(c.nodeActionStats(0), stats);
@@ -159,12 +162,15 @@ TEST_F(ResultQueryTest, CombosAreSortedAndTheirEvsAgree) {
     ASSERT_EQ(pocket.size(), actionCount);
     for (int a = 0; a < actionCount; ++a) EXPECT_NEAR(pocket[a].toDouble(), evs[a].toDouble(), 1e-6);
   }
-  // Bad cards and the wrong seat give empty answers, never an exception.
+  // Bad cards give empty answers, never an exception.
   EXPECT_TRUE(c.nodePocketActionEvs(0, "OOP", "Zz", "Ad").isEmpty());
   EXPECT_TRUE(c.nodePocketActionEvs(0, "OOP", "A", "").isEmpty());
+  // The seat that does not act here is answered from the node's combos.
   const QVariantMap first = combos[0].toMap();
-  EXPECT_TRUE(
-      c.nodePocketActionEvs(0, "IP", first.value("c1").toString(), first.value("c2").toString()).isEmpty());
+  const QVariantList other =
+      c.nodePocketActionEvs(0, "IP", first.value("c1").toString(), first.value("c2").toString());
+  EXPECT_EQ(other, first.value("actionEvs").toList());
+  EXPECT_FALSE(other.isEmpty());
 }
 
 TEST_F(ResultQueryTest, BucketsFollowTheFixedOrderAndCarryADisplayName) {
@@ -190,6 +196,23 @@ TEST_F(ResultQueryTest, BucketsFollowTheFixedOrderAndCarryADisplayName) {
   QStringList names;
   for (const QVariant& item : buckets) names << item.toMap().value("name").toString();
   EXPECT_TRUE(names.contains("set"));
+
+  // In German the display names follow the catalogue; the names stay.
+  QTranslator german;
+  ASSERT_TRUE(german.load(":/Velmora/i18n/velmora_de.qm"));
+  QCoreApplication::installTranslator(&german);
+  const QVariantList translated = c.nodeHandBuckets(0);
+  QCoreApplication::removeTranslator(&german);
+  ASSERT_EQ(translated.size(), buckets.size());
+  for (int i = 0; i < translated.size(); ++i) {
+    const QVariantMap b = translated[i].toMap();
+    EXPECT_EQ(b.value("name"), buckets[i].toMap().value("name"));
+    EXPECT_EQ(b.value("displayName").toString(),
+              german.translate("HandBuckets", b.value("name").toString().toUtf8().constData()));
+    if (b.value("name").toString() == "set") {
+      EXPECT_EQ(b.value("displayName").toString(), "Set");
+    }
+  }
 }
 
 TEST_F(ResultQueryTest, SeatCombosReadTheChosenSeat) {

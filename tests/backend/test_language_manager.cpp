@@ -1,6 +1,9 @@
 // Language switching: the shipped catalogues load from the resources and
 // translate the back end's texts; the choice is normalised, stored and
 // announced; QML bindings follow a switch.
+// The bucket names first: Qt's "slots" keyword would break the solver headers.
+#include "session/hand_categories.h"
+
 #include "backend/language_manager.h"
 #include "backend/update_manager.h"
 
@@ -17,9 +20,12 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -118,6 +124,31 @@ TEST_F(LanguageManagerTest, EveryShippedCatalogueLoadsAndTranslatesTheBackEnd) {
   EXPECT_EQ(seen.size(), kShipped.size()) << "each language has its own text";
 }
 
+// Every catalogue names the hand buckets and keeps the Setup and Settings
+// pages apart: two different words, not two forms of one word.
+TEST(Catalogues, BucketNamesAndPageNamesAreTranslated) {
+  for (const QString& code : kShipped) {
+    QTranslator catalogue;
+    ASSERT_TRUE(catalogue.load(":/Velmora/i18n/velmora_" + code + ".qm")) << code.toStdString();
+    int differing = 0;
+    for (const std::string_view name : velmora_app::kHandBuckets) {
+      const std::string source(name);
+      const QString text = catalogue.translate("HandBuckets", source.c_str());
+      EXPECT_FALSE(text.isEmpty()) << code.toStdString() << ": " << source;
+      if (text != QString::fromStdString(source)) ++differing;
+    }
+    EXPECT_GE(differing, 10) << code.toStdString();
+    for (const char* context : {"TopBar", "Sidebar"}) {
+      const QString setup = catalogue.translate(context, "Setup");
+      const QString settings = catalogue.translate(context, "Settings");
+      ASSERT_FALSE(setup.isEmpty() || settings.isEmpty()) << code.toStdString() << " " << context;
+      qsizetype common = 0;
+      while (common < std::min(setup.size(), settings.size()) && setup[common] == settings[common]) ++common;
+      EXPECT_LT(common, 5) << code.toStdString() << ": " << setup.toStdString() << " / " << settings.toStdString();
+    }
+  }
+}
+
 TEST_F(LanguageManagerTest, ErrorsOfTheUpdateManagerFollowTheLanguage) {
   LanguageManager manager;
   UpdateManager updates;
@@ -196,16 +227,22 @@ TEST_F(LanguageManagerTest, EngineGetsTheUiLanguageAndRetranslatesBindings) {
   const QString english = object->property("line").toString();
   ASSERT_EQ(english, kSource);
 
+  // The engine is told the language alone, as BCP 47 writes it.
   manager.setLanguage("pt_BR");
-  EXPECT_EQ(engine.uiLanguage(), "pt-BR");
+  EXPECT_EQ(engine.uiLanguage(), "pt");
   const QString portuguese = object->property("line").toString();
   EXPECT_NE(portuguese, english);
 
   manager.setLanguage("de");
-  EXPECT_EQ(engine.uiLanguage(), "de-DE");
+  EXPECT_EQ(engine.uiLanguage(), "de");
   const QString german = object->property("line").toString();
   EXPECT_NE(german, english);
   EXPECT_NE(german, portuguese);
+  manager.setLanguage("en");
+  EXPECT_EQ(engine.uiLanguage(), "en");
+  manager.setLanguage("system");
+  EXPECT_EQ(engine.uiLanguage(), QLocale::system().bcp47Name());
+  EXPECT_FALSE(engine.uiLanguage().contains('_'));
 }
 
 TEST(LanguageManagerSystem, SpanishSystemStartsInSpanishUnderSystemDefault) {

@@ -13,9 +13,15 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QWindow>
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -215,12 +221,13 @@ class MainWindowTest : public ::testing::Test {
   QObject* shell_ = nullptr;
 };
 
-TEST_F(MainWindowTest, StartsAtTheShellsInitialWidth) {
-  EXPECT_EQ(shell_->property("projectRecommendedWidth").toInt(), 1540);
-  EXPECT_EQ(window_->width(), 1540);
-  EXPECT_EQ(window_->minimumWidth(), 1540);
-  EXPECT_EQ(window_->height(), 1200);
-  EXPECT_EQ(window_->minimumHeight(), 700);
+TEST_F(MainWindowTest, TitleColourFlagsAndController) {
+  // The shell passes on the width the Setup page asks for.
+  QObject* page = shell_->findChild<QObject*>(QStringLiteral("projectPage"));
+  ASSERT_NE(page, nullptr);
+  const int recommended = page->property("recommendedWindowWidth").toInt();
+  EXPECT_GT(recommended, 1100);
+  EXPECT_EQ(shell_->property("projectRecommendedWidth").toInt(), recommended);
   EXPECT_EQ(window_->title(), "Caldirune");
   EXPECT_EQ(root_->property("color").value<QColor>(), QColor("#080B12"));
   EXPECT_TRUE(window_->flags().testFlag(Qt::WindowCloseButtonHint));
@@ -228,15 +235,67 @@ TEST_F(MainWindowTest, StartsAtTheShellsInitialWidth) {
   EXPECT_EQ(shell_->property("controller").value<QObject*>(), &controllerStandIn_);
 }
 
-TEST_F(MainWindowTest, SizeFollowsTheRecommendedWidth) {
+// The window's sizes on screens of several sizes: the test runs itself again
+// on an offscreen screen of each size (VELMORA_WINDOW_SCREEN names it).
+constexpr char kScreenVar[] = "VELMORA_WINDOW_SCREEN";
+
+TEST_F(MainWindowTest, SizesOnTheScreenGiven) {
+  const QByteArray screen = qgetenv(kScreenVar);
+  if (screen.isEmpty()) GTEST_SKIP() << "runs inside WindowFitsTheScreen";
   struct Case {
-    int recommended, width, minimumWidth;
+    int recommended, width, minimumWidth, height, minimumHeight;
   };
-  for (const Case& c : {Case{1400, 1540, 1400}, Case{1800, 1800, 1800}, Case{900, 1540, 1100}}) {
+  const std::map<QByteArray, std::vector<Case>> cases = {
+      {"2560x1600", {{1540, 1540, 1540, 1200, 700}, {1400, 1540, 1400, 1200, 700}, {1800, 1800, 1800, 1200, 700},
+                     {900, 1540, 1100, 1200, 700}}},
+      {"1366x768", {{1540, 1366, 1366, 768, 700}, {900, 1366, 1100, 768, 700}}},
+      {"1280x800", {{1540, 1280, 1280, 800, 700}, {900, 1280, 1100, 800, 700}}},
+      {"1024x600", {{900, 1024, 1024, 600, 600}}},
+  };
+  ASSERT_TRUE(cases.count(screen)) << screen.constData();
+  for (const Case& c : cases.at(screen)) {
     recommend(c.recommended);
     EXPECT_EQ(window_->width(), c.width) << c.recommended;
     EXPECT_EQ(window_->minimumWidth(), c.minimumWidth) << c.recommended;
-    EXPECT_EQ(window_->height(), 1200);
+    EXPECT_EQ(window_->height(), c.height);
+    EXPECT_EQ(window_->minimumHeight(), c.minimumHeight);
+  }
+
+  // Below the least size the content scrolls, on every page; a wider Setup
+  // page scrolls inside itself, so the top bar stays in view.
+  QObject* scroller = root_->findChild<QObject*>("windowScroller");
+  QObject* bar = root_->findChild<QObject*>("windowScrollBarH");
+  ASSERT_TRUE(scroller && bar);
+  const double view = scroller->property("width").toDouble();
+  recommend(1700);
+  for (int page : {0, 1}) {
+    shell_->setProperty("navIndex", page);
+    EXPECT_EQ(scroller->property("contentWidth").toDouble(), std::max(1100.0, view)) << page;
+    EXPECT_EQ(shell_->property("width").toDouble(), std::max(1100.0, view)) << page;
+    EXPECT_EQ(bar->property("visible").toBool(), view < 1100) << page;
+  }
+}
+
+TEST(MainWindowScreens, WindowFitsTheScreen) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  for (const QString screen : {"2560x1600", "1366x768", "1280x800", "1024x600"}) {
+    const QStringList size = screen.split('x');
+    QFile config(dir.filePath(screen + ".json"));
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write(QStringLiteral(R"({"screens": [{"name": "S", "x": 0, "y": 0, "width": %1, "height": %2}]})")
+                     .arg(size[0], size[1]).toUtf8());
+    config.close();
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName());
+    env.insert(kScreenVar, screen);
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=MainWindowTest.SizesOnTheScreenGiven"});
+    ASSERT_TRUE(child.waitForFinished(60000)) << screen.toStdString();
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << screen.toStdString();
+    EXPECT_EQ(child.exitCode(), 0) << screen.toStdString();
   }
 }
 

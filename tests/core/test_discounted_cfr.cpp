@@ -242,7 +242,7 @@ TEST(DiscountedCfrTest, CancelStopsBeforeTheNextIteration) {
   EXPECT_EQ(cancelled.iterations_done(), 0u);
 }
 
-TEST(DiscountedCfrTest, NodeLockIsRespectedAndFreezesRegrets) {
+TEST(DiscountedCfrTest, NodeLockIsRespectedAndKeepsLockedRegrets) {
   auto game = make_game(small_river());
   const GameNode& root = game->nodes()[0];
   ASSERT_EQ(root.type, kNodeDecision);
@@ -280,14 +280,91 @@ TEST(DiscountedCfrTest, NodeLockIsRespectedAndFreezesRegrets) {
     for (std::size_t a = 0; a < A; ++a) EXPECT_NEAR(strategy[a * H + h], stored[a * H + h], 1e-6) << h << " " << a;
   }
   EXPECT_TRUE(free_hand_differs);
-  // Regrets of a locked node are never updated, for locked and free hands.
-  for (float r : cfr.node_regrets(0)) EXPECT_EQ(r, 0.0f);
+  // Locked entries keep their regrets; the free hands of the same node learn.
+  const auto regrets = cfr.node_regrets(0);
+  ASSERT_EQ(regrets.size(), A * H);
+  bool free_learned = false;
+  for (std::size_t i = 0; i < A * H; ++i) {
+    if (locked[i % H]) {
+      EXPECT_EQ(regrets[i], 0.0f) << i;
+    } else {
+      free_learned = free_learned || regrets[i] != 0.0f;
+    }
+  }
+  EXPECT_TRUE(free_learned);
   // A node below the root still learns.
   bool learned = false;
   for (std::size_t i = 1; i < game->nodes().size() && !learned; ++i) {
     for (float r : cfr.node_regrets(i)) learned = learned || r != 0.0f;
   }
   EXPECT_TRUE(learned);
+}
+
+// Every combo of the hand class `ranks` (two rank indices, 12 is an ace) at
+// the root, locked to `rows(h)` and left free elsewhere.
+template <typename Rows>
+LockVector lock_class_at_root(const Game& game, int hi_rank, int lo_rank, Rows rows) {
+  const std::size_t A = game.nodes()[0].actions.size();
+  const auto& pockets = game.card_context().pockets(game.nodes()[0].seat);
+  const std::size_t H = pockets.size();
+  LockVector lock(A * H, -1.0f);
+  for (std::size_t h = 0; h < H; ++h) {
+    if (card_rank(pocket_hi(pockets[h])) != hi_rank || card_rank(pocket_lo(pockets[h])) != lo_rank) continue;
+    for (std::size_t a = 0; a < A; ++a) lock[a * H + h] = rows(a, h);
+  }
+  return lock;
+}
+
+TEST(DiscountedCfrTest, LockedNodeLetsTheRestOfTheRangeAdapt) {
+  {
+    // Locking the aces at the root to the strategy the free solve found
+    // changes nothing: the other hands of the node still reach it.
+    auto game = make_game(small_river());
+    DiscountedCfr free_cfr(solver_config(600, 2, 0));
+    free_cfr.solve(*game);
+    const auto free_ev = free_cfr.expected_values(*game);
+    const float free_expl = free_cfr.last_exploitability();
+    const auto found = free_cfr.average_hand_strategy(0);
+    const std::size_t H = game->card_context().hand_count(game->nodes()[0].seat);
+    game->set_node_lock(0, lock_class_at_root(*game, 12, 12, [&](std::size_t a, std::size_t h) {
+                          return found[a * H + h];
+                        }));
+    DiscountedCfr locked_cfr(solver_config(600, 2, 0));
+    locked_cfr.solve(*game);
+    const auto locked_ev = locked_cfr.expected_values(*game);
+    const float tolerance = 2.0f * free_expl + 0.05f;
+    EXPECT_LT(locked_cfr.last_exploitability(), 0.005f * 100.0f);
+    EXPECT_NEAR(locked_ev[0], free_ev[0], tolerance);
+    EXPECT_NEAR(locked_ev[1], free_ev[1], tolerance);
+  }
+  {
+    // The nuts locked to check: the bluff catcher stops betting (a bet is
+    // only ever called now), and IP wins what the lock gives away.
+    auto free_game = make_game(toy_river());
+    DiscountedCfr free_cfr(solver_config(2000, 1, 0));
+    free_cfr.solve(*free_game);
+    const auto free_ev = free_cfr.expected_values(*free_game);
+
+    auto game = make_game(toy_river());
+    ASSERT_EQ(game->nodes()[0].actions.size(), 2u);
+    ASSERT_EQ(game->nodes()[0].actions[0].kind, kActCheck);
+    game->set_node_lock(0, lock_class_at_root(*game, 12, 12, [](std::size_t a, std::size_t) {
+                          return a == 0 ? 1.0f : 0.0f;
+                        }));
+    DiscountedCfr cfr(solver_config(2000, 1, 0));
+    cfr.solve(*game);
+    const auto strategy = cfr.average_hand_strategy(0);
+    const auto& pockets = game->card_context().pockets(0);
+    const std::size_t H = pockets.size();
+    for (std::size_t h = 0; h < H; ++h) {
+      const bool aces = card_rank(pocket_lo(pockets[h])) == 12;
+      EXPECT_NEAR(strategy[h], 1.0f, aces ? 1e-6f : 0.02f) << h;
+    }
+    EXPECT_LT(cfr.last_exploitability(), 0.5f);
+    const auto ev = cfr.expected_values(*game);
+    EXPECT_GT(ev[1], free_ev[1] + 10.0f);
+    EXPECT_LT(ev[0], free_ev[0] - 10.0f);
+  }
 }
 
 TEST(DiscountedCfrTest, CompressedStorageTracksFullPrecision) {

@@ -1,5 +1,8 @@
-// Entry point of the Qt Quick Test suite of the shell, home and settings:
-// every test file gets the real back-end objects in a test settings scope.
+// Entry point of the Qt Quick Test suites of the shell and the pages: every
+// test file gets the real back-end objects in a test settings scope. A suite
+// names its scope with SHELL_TEST_SCOPE; the environment variable
+// VELMORA_TEST_SCOPE overrides it, so that two runs of one suite (such as a
+// second run under another locale) never share their settings file.
 #include "tests/qml_shell/shell_test_backend.h"
 
 #include <QLoggingCategory>
@@ -12,6 +15,10 @@
 #include <QtQuickTest/quicktest.h>
 
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
+
+#ifndef SHELL_TEST_SCOPE
+#define SHELL_TEST_SCOPE "CaldiruneShellTests"
+#endif
 
 // A scratch directory for the files one test file writes, removed with its engine.
 class ScratchDir : public QObject {
@@ -27,7 +34,8 @@ class Setup : public QObject {
   Q_OBJECT
  public slots:
   void applicationAvailable() {
-    shell_test::prepareApplication(QStringLiteral("CaldiruneShellTests"));
+    const QString scope = qEnvironmentVariable("VELMORA_TEST_SCOPE");
+    shell_test::prepareApplication(scope.isEmpty() ? QStringLiteral(SHELL_TEST_SCOPE) : scope);
     // The controller reports every solve iteration at info level; the
     // tests' output keeps warnings and the QML console only.
     QLoggingCategory::setFilterRules(QStringLiteral("default.info=false"));

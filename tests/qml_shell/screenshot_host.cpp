@@ -1,17 +1,28 @@
 // Shows the application shell with the real back end on one page in one
-// palette, for scripts/shell-screenshots.sh ("solve": the Quick Solve spot
-// being solved, started as F5 starts it). Prints "READY" once the page is
-// up and has settled; the script then captures the screen and ends it.
+// palette, for scripts/shell-screenshots.sh ("setup": the Quick Solve spot
+// on the Setup page). Prints "READY" once the page is up and has settled;
+// the script then captures the screen and ends it. "results" shows the Results
+// page at the root of a small flop spot solved for it, "results-turn" the
+// same page after walking down to a turn card; "results-lock" with AA and KK
+// locked at the root in node-lock mode, "results-buckets" with the second
+// bucket chosen, "results-search" with a hand search.
 //
-//   shell_screenshot_host --page home|settings|solve --theme dark|light
+//   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-save-range|setup-import|
+//                                setup-load-profile|solve-idle|solve|solve-done|results|results-turn
+//                                |results-lock|results-buckets|results-search --theme dark|light
+//                         [--width N]
+//   shell_screenshot_host --main --page home|settings|setup|save-dialog [--language CODE] [--theme dark|light]
 #include "tests/qml_shell/shell_test_backend.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <cstdio>
@@ -28,7 +39,8 @@ import Velmora
 Window {
     id: window
     property string page: "home"
-    width: 1540
+    property int windowWidth: 1540
+    width: windowWidth
     height: 1200
     visible: true
     color: "#080B12"
@@ -40,22 +52,181 @@ Window {
         controller: appController
     }
 
+    // The Solve page views: "solve-idle" before a run, "solve" while the
+    // Quick Solve flop spot is being solved, "solve-done" after a short solve
+    // of it; the runs are started with the page's own Start button.
+    readonly property bool _solveView: page.indexOf("solve") === 0
+    readonly property bool _resultsView: page.indexOf("results") === 0
+    property bool _started: false
+
+    // A flop spot small enough to solve in a few seconds.
+    function _smallFlopSpot() {
+        var s = { boardText: "QsJh2h", startingStreet: "flop", startingPot: 100, effectiveStack: 200,
+                  oopRangeText: "AA,KK,QQ,JJ,TT,AKs,AQs,KQs,QJs,JTs,AKo",
+                  ipRangeText: "QQ,JJ,TT,99,AQs,KQs,QJs,JTs,T9s,AQo,KQo",
+                  maxIterations: 40, targetExploitability: 0.0, rakePercent: 0.0, rakeCap: 0 }
+        var streets = ["Flop", "Turn", "River"]
+        for (var i = 0; i < streets.length; ++i) {
+            s["oop" + streets[i] + "BetSizesText"] = "33,75"
+            s["ip" + streets[i] + "BetSizesText"] = "33,75"
+            s["oop" + streets[i] + "RaiseSizesText"] = "a"
+            s["ip" + streets[i] + "RaiseSizesText"] = "a"
+        }
+        return s
+    }
+
+    // Check, check, and the turn card 7d (the solver may list 7c for it).
+    function _walkToTurn() {
+        var page = _find(shell, "resultsPage")
+        page.selectActionAtLevel(0, 0)
+        page.selectActionAtLevel(1, 0)
+        page.openChancePicker(2, page.currentNodeIndex)
+        page.chooseChanceCard(page._chanceCardIndexForSelection("7d"), "7d")
+    }
+
+    function _find(item, name) {
+        if (!item)
+            return null
+        if (item.objectName === name)
+            return item
+        var kids = item.children || []
+        for (var i = 0; i < kids.length; ++i) {
+            var hit = _find(kids[i], name)
+            if (hit)
+                return hit
+        }
+        return null
+    }
+
+    // The range cards: a Standard preset opened on OOP, a range painted
+    // with mixed weights on IP, scrolled into view.
+    function _showRanges() {
+        var setup = _find(shell, "projectPage")
+        setup.oopRangeCategory = 0
+        var rows = setup.listModelFor("oop")
+        var path = ["6-max", "No rake", "vs RFI", "vs UTG RFI", "Call BB"]
+        for (var p = 0; p < path.length; ++p) {
+            rows = setup.listModelFor("oop")
+            for (var r = 0; r < rows.length; ++r) {
+                if (rows[r].name !== path[p])
+                    continue
+                setup.oopSelectedId = rows[r].id
+                if (rows[r].kind === "folder")
+                    setup._toggleOpenFolder("oop", rows[r].id)
+                else
+                    setup.oopRangeText = rows[r].value
+                break
+            }
+        }
+        var painted = ["AA", "KK", "QQ", "AKs", "AQs", "KQs", "JJ", "TT", "AKo"]
+        setup.ipRangeText = ""
+        setup.ipClickWeightPct = 100
+        for (var i = 0; i < painted.length; ++i) {
+            if (i === 6)
+                setup.ipClickWeightPct = 50
+            setup.ipRangeText = setup.toggleHand(setup.ipRangeText, painted[i], 0, setup.ipClickWeightPct / 100)
+        }
+        var flick = _find(setup, "flickable")
+        flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+    }
+
+    // The range and profile dialogs over the Setup page: naming the OOP
+    // range, naming a range text file being imported, loading a profile.
+    function _showDialog() {
+        var setup = _find(shell, "projectPage")
+        setup.oopRangeText = "AA, KK, QQ, JJ, AKs, AQs:0.5"
+        if (page === "setup-save-range") {
+            setup.openSaveRangeDialog("oop")
+        } else if (page === "setup-import") {
+            // file:///tmp/... (moc reads two slashes in this text as a comment)
+            var url = ["file:", "", "", "tmp", "caldirune-shot%20btn%20open.TXT"].join("/")
+            appController.saveTextFile(url, "AA KK:0.5 QQ AKs, AQs")
+            setup._importFromUrl(url)
+        } else {
+            var names = ["100bb rake-free (fast)", "Deep 200bb", "Turn spots, 5% rake"]
+            var list = []
+            for (var i = 0; i < names.length; ++i)
+                list.push({ id: "shot" + i, name: names[i], createdAt: "", data: setup.currentSettingsSnapshot() })
+            setup.settingsProfiles = list
+            setup.openLoadSettingsDialog()
+            setup._loadProfileSelectedId = "shot1"
+        }
+    }
+
+    // The Results page views of node locking, buckets and hand search.
+    function _prepareResults(results) {
+        if (page === "results-lock") {
+            results._chooseNodeLockMode()
+            results.nodeLockSelectedActionIndex = 1
+            results.nodeLockWeightText = "0.7"
+            results.applyNodeLockToHand(0, "AA")
+            results.applyNodeLockToHand(0, "KK")
+        } else if (page === "results-buckets") {
+            if (results.currentHandBuckets.length > 1)
+                results.toggleBucketFilter(results.currentHandBuckets[1].name)
+        } else if (page === "results-search") {
+            results.handSearchText = "JJ, AKs"
+        }
+    }
+
+    // The result arrives with its last report, which may come after the
+    // solve has stopped running: whichever comes last opens the page.
+    property bool _resultsShown: false
+    function _showResultsWhenDone() {
+        if (!_resultsView || _resultsShown || appController.running || appController.resultIterations <= 0)
+            return
+        _resultsShown = true
+        shell.requestNavigate(3)
+        if (page === "results-turn")
+            _walkToTurn()
+        _prepareResults(_find(shell, "resultsPage"))
+        settleTimer.start()
+    }
+
     function _show() {
-        if (page === "settings")
+        if (page === "settings") {
             shell.requestNavigate(4)
-        else if (page === "solve")
+        } else if (page === "setup") {
             shell.resetToDefaults()
-        if (page !== "solve")
+            shell.requestNavigate(1)
+        } else if (page === "setup-ranges") {
+            shell.resetToDefaults()
+            shell.requestNavigate(1)
+            _showRanges()
+        } else if (page.indexOf("setup-") === 0) {
+            shell.resetToDefaults()
+            shell.requestNavigate(1)
+            _showDialog()
+        } else if (_solveView) {
+            shell.resetToDefaults()
+        } else if (_resultsView) {
+            shell.resetToNewProject()
+            shell.applyProjectState(_smallFlopSpot())
+        }
+        if (!_solveView && !_resultsView)
             settleTimer.start()
     }
 
-    // The Solve page opens once the estimate for the spot has arrived; the
-    // picture shows the solve running there, as F5 starts it.
+    // The Solve page opens once the estimate for the spot has arrived.
     Connections {
         target: shell
         function onCanSolveChanged() {
-            if (window.page === "solve" && shell.canSolve && !appController.running)
+            if (window._resultsView && shell.canSolve && !window._started) {
+                window._started = true
                 shell._startSolveFromShortcut()
+                return
+            }
+            if (!window._solveView || !shell.canSolve || window._started)
+                return
+            window._started = true
+            shell.requestNavigate(2)
+            if (window.page === "solve-idle") {
+                settleTimer.start()
+                return
+            }
+            if (window.page === "solve-done")
+                shell.maxIterations = 12
+            window._find(shell, "solvePage").startSolve()
         }
     }
     Connections {
@@ -65,10 +236,69 @@ Window {
             if (window.page === "solve" && m && Number(m[1]) >= 5 && !settleTimer.running)
                 settleTimer.start()
         }
+        function onResultsChanged() { window._showResultsWhenDone() }
+        function onRunningChanged() {
+            if (window.page === "solve-done" && !appController.running && appController.resultIterations > 0)
+                settleTimer.start()
+            window._showResultsWhenDone()
+        }
     }
 
     Timer { id: settleTimer; interval: 1500; onTriggered: hostReport.ready() }
     onClosing: if (appController.running) appController.cancelSolve()
+    Component.onCompleted: Qt.callLater(_show)
+}
+)QML";
+
+// The program's own window (Main), sized by the screen it opens on, for
+// scripts/window-screenshots.sh: Home, Settings, Setup, or the save dialog opened
+// on a folder of sample files with a name typed.
+const char* kMainQml = R"QML(
+import QtQuick
+import QtQuick.Controls
+import Velmora
+
+Main {
+    id: main
+    property string page: "home"
+    property string sampleFolder: ""
+
+    function _find(item, name) {
+        if (!item)
+            return null
+        if (item.objectName === name)
+            return item
+        for (var i = 0; i < item.children.length; ++i) {
+            var hit = _find(item.children[i], name)
+            if (hit)
+                return hit
+        }
+        return null
+    }
+
+    function _show() {
+        var home = _find(contentItem, "homePage")
+        var shell = home
+        while (shell && typeof shell.requestNavigate !== "function")
+            shell = shell.parent
+        if (page === "settings")
+            shell.requestNavigate(4)
+        if (page === "setup") {
+            shell.resetToDefaults()
+            shell.requestNavigate(1)
+        }
+        if (page === "save-dialog") {
+            home.openSaveDialog()
+            for (var i = 0; i < home.data.length; ++i) {
+                if (home.data[i].objectName === "saveProjectDialog")
+                    home.data[i].setFolderUrl(sampleFolder)
+            }
+            _find(Overlay.overlay, "fileNameField").text = "River spot vs BB"
+        }
+        settleTimer.start()
+    }
+
+    Timer { id: settleTimer; interval: 1500; onTriggered: hostReport.ready() }
     Component.onCompleted: Qt.callLater(_show)
 }
 )QML";
@@ -91,11 +321,19 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings or solve"), QStringLiteral("page"),
-                    QStringLiteral("home")});
+  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, setup-save-range, setup-import, "
+                                                          "setup-load-profile, solve-idle, solve, solve-done, results, "
+                                                          "results-turn, results-lock, results-buckets or results-search"),
+                    QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});
+  parser.addOption({QStringLiteral("width"), QStringLiteral("window width"), QStringLiteral("pixels"),
+                    QStringLiteral("1540")});
+  parser.addOption({QStringLiteral("main"), QStringLiteral("show the program's own window (home, settings, save-dialog)")});
+  parser.addOption({QStringLiteral("language"), QStringLiteral("interface language code"), QStringLiteral("code"),
+                    QStringLiteral("en")});
   parser.process(app);
+  const int width = parser.value(QStringLiteral("width")).toInt();
 
   {
     // The shell reads the palette from the settings when it starts.
@@ -103,6 +341,15 @@ int main(int argc, char* argv[]) {
     settings.clear();
     settings.setValue(QStringLiteral("ui/darkMode"), parser.value(QStringLiteral("theme")) != QLatin1String("light"));
     settings.setValue(QStringLiteral("ui/accentHex"), QString());
+    settings.setValue(QStringLiteral("ui/language"), parser.value(QStringLiteral("language")));
+  }
+
+  // A folder of sample files for the save dialog to show.
+  QTemporaryDir samples;
+  QDir(samples.path()).mkdir(QStringLiteral("Turn spots"));
+  for (const char* name : {"BTN vs BB flop.velmoraproj", "Single raised pot.velmoraproj", "ranges.json"}) {
+    QFile file(QDir(samples.path()).filePath(QString::fromLatin1(name)));
+    if (file.open(QIODevice::WriteOnly)) file.write("{}");
   }
 
   QQmlEngine engine;
@@ -110,9 +357,18 @@ int main(int argc, char* argv[]) {
   HostReport report;
   engine.rootContext()->setContextProperty(QStringLiteral("hostReport"), &report);
   QQmlComponent component(&engine);
-  component.setData(kHostQml, QUrl(QStringLiteral("qrc:/shell_screenshot_host.qml")));
-  QObject* window = component.createWithInitialProperties(
-      {{QStringLiteral("page"), parser.value(QStringLiteral("page"))}});
+  QObject* window = nullptr;
+  if (parser.isSet(QStringLiteral("main"))) {
+    component.setData(kMainQml, QUrl(QStringLiteral("qrc:/shell_screenshot_main.qml")));
+    window = component.createWithInitialProperties(
+        {{QStringLiteral("page"), parser.value(QStringLiteral("page"))},
+         {QStringLiteral("sampleFolder"), QUrl::fromLocalFile(samples.path()).toString()}});
+  } else {
+    component.setData(kHostQml, QUrl(QStringLiteral("qrc:/shell_screenshot_host.qml")));
+    window = component.createWithInitialProperties(
+        {{QStringLiteral("page"), parser.value(QStringLiteral("page"))},
+         {QStringLiteral("windowWidth"), width > 0 ? width : 1540}});
+  }
   if (!window) {
     std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
     return 1;

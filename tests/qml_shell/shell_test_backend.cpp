@@ -12,6 +12,7 @@
 #include <QQuickStyle>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <clocale>
 
@@ -19,6 +20,11 @@ namespace shell_test {
 
 void prepareApplication(const QString& scopeName) {
   QStandardPaths::setTestModeEnabled(true);
+  // Per-user settings in a folder of this process alone, removed when it
+  // exits: suites running side by side (or twice at once) never share state.
+  static QTemporaryDir settingsDir;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
   QCoreApplication::setOrganizationName(scopeName);
   QCoreApplication::setApplicationName(scopeName);
   QCoreApplication::setApplicationVersion(QStringLiteral("1.0.1"));

@@ -128,7 +128,8 @@ Item {
             tryCompare(shell, "canSolve", true, 15000)
             appController.startSolveWithConfig(shell._solveMemCfg())
             tryCompare(appController, "statusText", "Done", 30000)
-            tryCompare(findChild(home, "day-" + today), "solves", before + 1)
+            // The grid rebuilds its cells when it reloads: look the cell up anew.
+            tryVerify(function() { return findChild(home, "day-" + today).solves === before + 1 }, 10000)
         }
 
         function test_save_and_open_round_trip() {
@@ -201,6 +202,98 @@ Item {
             home._saveProjectTo(good)
             home._openProjectFrom(good)
             compare(line.visible, false)
+        }
+
+        // ---- the save dialog, used as the user uses it ----
+
+        function openSaveDialog() {
+            var dialog = findChild(home, "saveProjectDialog")
+            mouseClick(findChild(home, "heroSaveButton"))
+            tryCompare(dialog, "opened", true)
+            dialog.setFolderUrl(scratchDirUrl)
+            return dialog
+        }
+
+        function saveAs(name, filter, existing) {
+            var dialog = openSaveDialog()
+            findChild(dialog.contentItem, "fileTypeBox").currentIndex = filter || 0
+            findChild(dialog.contentItem, "fileNameField").text = name
+            if (existing)  // the listing the dialog looks into loads in the background
+                tryCompare(dialog, "targetExists", true)
+            mouseClick(findChild(dialog.contentItem, "saveDialogSaveButton"))
+            return dialog
+        }
+
+        function savedProject(name) {
+            var read = appController.readTextFile(scratchDirUrl + "/" + encodeURIComponent(name))
+            return read.ok ? JSON.parse(read.text) : null
+        }
+
+        function test_save_dialog_saves_a_typed_name_to_disk() {
+            shell.resetToDefaults()
+            shell.boardText = "AsKsQs"
+            var dialog = openSaveDialog()
+            var save = findChild(dialog.contentItem, "saveDialogSaveButton")
+            compare(save.text, "Save", "a save dialog, not an open dialog")
+            compare(save.enabled, false, "nothing to save without a name")
+            mouseClick(findChild(dialog.contentItem, "fileNameField"))
+            var typed = "typed project"
+            for (var i = 0; i < typed.length; ++i)
+                keyClick(typed.charAt(i))
+            mouseClick(save)
+            tryCompare(dialog, "visible", false)
+            compare(savedProject("typed project.velmoraproj").project.boardText, "AsKsQs")
+
+            // The same name again: nothing is replaced before a second, explicit click.
+            shell.boardText = "2c3d4h"
+            saveAs("typed project", 0, true)
+            compare(findChild(dialog.contentItem, "replaceWarning").visible, true)
+            compare(save.text, "Replace")
+            compare(savedProject("typed project.velmoraproj").project.boardText, "AsKsQs")
+            mouseClick(save)
+            tryCompare(dialog, "visible", false)
+            compare(savedProject("typed project.velmoraproj").project.boardText, "2c3d4h")
+
+            // The chosen type's suffix, or the name's own, or a typed absolute path.
+            saveAs("beta", 1)
+            saveAs("gamma", 2)
+            saveAs("delta.proj")
+            saveAs(decodeURIComponent(String(scratchDirUrl).substring(7)) + "/epsilon")
+            for (var f of ["beta.json", "gamma.velmoraproj", "delta.proj", "epsilon.velmoraproj"])
+                verify(savedProject(f), f)
+        }
+
+        function test_failed_save_shows_the_path_as_plain_text() {
+            ignoreWarning(/saveProject/)
+            ignoreWarning(/Save failed:/)
+            var dialog = openSaveDialog()
+            dialog.folder = dialog.folder + "/no such folder"
+            findChild(dialog.contentItem, "fileNameField").text = "<b>x</b>"
+            mouseClick(findChild(dialog.contentItem, "saveDialogSaveButton"))
+            var line = findChild(home, "projectErrorText")
+            tryCompare(line, "visible", true)
+            compare(line.textFormat, Text.PlainText)
+            verify(line.text.indexOf("no such folder/<b>x</b>.velmoraproj") > 0, line.text)
+        }
+
+        // Every text of the home and settings pages, the top bar and the open
+        // save dialog shows plain text.
+        function test_texts_are_plain() {
+            var dialog = openSaveDialog()
+            var seen = 0
+            function walk(item) {
+                if (!item || item.placeholderText !== undefined)
+                    return
+                if (item.textFormat !== undefined && item.text !== undefined) {
+                    ++seen
+                    compare(item.textFormat, Text.PlainText, (item.objectName || "text") + " \"" + item.text + "\"")
+                }
+                for (var i = 0; i < item.children.length; ++i)
+                    walk(item.children[i])
+            }
+            [home, findChild(shell, "settingsPage"), findChild(shell, "topbar"), dialog.contentItem].forEach(walk)
+            verify(seen > 50, "texts walked: " + seen)
+            dialog.close()
         }
 
         function test_loaded_project_with_a_mistyped_key_applies_the_rest() {

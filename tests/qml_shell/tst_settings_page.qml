@@ -94,7 +94,8 @@ Item {
             verify(Qt.colorEqual(shell.theme.accent, "#58A6FF"))
             compare(blue.highlighted, true)
             compare(green.highlighted, false)
-            compare(blue.border.color, shell.theme.strokeFocus)
+            compare(findChild(blue, "swatchRing").visible, true)
+            compare(findChild(green, "swatchRing").visible, false)
             compare(green.border.color, shell.theme.stroke)
             compare(reset.enabled, true)
             // Accent-coloured parts elsewhere follow at once.
@@ -105,7 +106,54 @@ Item {
             compare(reset.enabled, false)
             compare(green.highlighted, true)
             shell.theme.dark = false
-            compare(green.highlighted, false, "the light default accent matches no swatch")
+            compare(green.highlighted, true, "the light default accent is the green one too")
+        }
+
+        // WCAG contrast ratio of two colours.
+        function contrast(a, b) {
+            function lum(c) {
+                function lin(v) { return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4) }
+                return 0.2126 * lin(c.r) + 0.7152 * lin(c.g) + 0.0722 * lin(c.b)
+            }
+            var la = lum(Qt.color(a)), lb = lum(Qt.color(b))
+            return (Math.max(la, lb) + 0.05) / (Math.min(la, lb) + 0.05)
+        }
+
+        function test_chosen_swatch_stands_out_on_every_accent_in_both_palettes() {
+            var names = ["Green", "Blue", "Purple", "Gold", "Orange", "Red"]
+            var card = findChild(findChild(page, "appearanceCard"), "cardBase")
+            for (var dark = 0; dark < 2; ++dark) {
+                shell.theme.dark = dark === 1
+                for (var i = 0; i < names.length; ++i) {
+                    var swatch = findChild(page, "swatch" + names[i])
+                    mouseClick(swatch)
+                    var ring = findChild(swatch, "swatchRing")
+                    var check = findChild(swatch, "swatchCheck")
+                    var tag = names[i] + (dark ? " dark" : " light")
+                    compare(ring.visible, true, tag)
+                    compare(check.visible, true, tag)
+                    verify(contrast(ring.border.color, card.color) >= 4.5, tag + ": ring on the card")
+                    verify(contrast(ring.border.color, swatch.color) >= 1.5, tag + ": ring beside the swatch")
+                    verify(contrast(check.color, swatch.color) >= 3, tag + ": check mark on the swatch")
+                    for (var j = 0; j < names.length; ++j) {
+                        if (j !== i)
+                            compare(findChild(findChild(page, "swatch" + names[j]), "swatchRing").visible, false,
+                                    tag + " leaves " + names[j] + " unmarked")
+                    }
+                }
+            }
+        }
+
+        function test_accent_reset_label_fits_in_every_language() {
+            var reset = findChild(page, "accentResetButton")
+            var label = findChild(reset, "buttonLabel")
+            var codes = ["en", "de", "es", "fr", "it", "pl", "pt_BR", "ru"]
+            for (var i = 0; i < codes.length; ++i) {
+                languageManager.setLanguage(codes[i])
+                waitForRendering(reset)
+                compare(label.truncated, false, codes[i] + ": " + label.text)
+                verify(reset.width >= 90, codes[i])
+            }
         }
 
         function test_dark_mode_switch_and_theme_follow_each_other() {

@@ -168,6 +168,28 @@ Item {
             compare(shell.ipRangeText, "AA")
         }
 
+        // A loaded file may hold values no page could show or solve with:
+        // counts below 0 read as 0, percentages stay within 0 to 100.
+        function test_apply_tames_out_of_range_numbers() {
+            var shell = createShell()
+            shell.resetToDefaults()
+            shell.applyProjectState({
+                threadCount: -5, startingPot: -40, effectiveStack: "-1", maxIterations: -2, rakeCap: -3,
+                rakePercent: 1e308, targetExploitability: -0.5, oopAddAllInIfJamLtPct: -7,
+                ipAddAllInIfJamLtPct: 1e300
+            })
+            compare(shell.threadCount, 0)
+            compare(shell.startingPot, 0)
+            compare(shell.effectiveStack, 0)
+            compare(shell.maxIterations, 0)
+            compare(shell.rakeCap, 0)
+            compare(shell.rakePercent, 100)
+            compare(shell.targetExploitability, 0)
+            compare(shell.oopAddAllInIfJamLtPct, 0)
+            compare(shell.ipAddAllInIfJamLtPct, 1000000)
+            compare(shell._solveMemCfg().thread_count, 0)
+        }
+
         function test_export_apply_round_trip() {
             var a = createShell()
             a.resetToDefaults()

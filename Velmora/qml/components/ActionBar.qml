@@ -296,12 +296,14 @@ Item {
                         }
                         Text {
                             objectName: "name"
+                            textFormat: Text.PlainText
                             text: root._name(block.record)
                             font.pixelSize: 11
                             color: root.theme ? root.theme.textMuted : "#8B949E"
                         }
                         Text {
                             objectName: "share"
+                            textFormat: Text.PlainText
                             text: Math.round(block.share * 100) + "%"
                             font.pixelSize: 11
                             font.weight: Font.DemiBold
@@ -309,18 +311,21 @@ Item {
                         }
                         Text {
                             objectName: "combos"
+                            textFormat: Text.PlainText
                             text: root._combosText(block.record)
                             font.pixelSize: 11
                             color: root.theme ? root.theme.textMuted : "#8B949E"
                         }
                         Text {
                             objectName: "equity"
+                            textFormat: Text.PlainText
                             text: root._equityText(block.record)
                             font.pixelSize: 11
                             color: root.theme ? root.theme.textMuted : "#8B949E"
                         }
                         Text {
                             objectName: "ev"
+                            textFormat: Text.PlainText
                             text: root._evText(block.record)
                             font.pixelSize: 11
                             color: root.theme ? root.theme.textMuted : "#8B949E"

@@ -76,6 +76,7 @@ Item {
     // ---- solve readiness ----
     readonly property bool _canSolveBase: _isStrictBoardReady() && _hasSizingFilled()
                                           && _hasAnyHand(oopRangeText) && _hasAnyHand(ipRangeText)
+                                          && Gating.streetFitsBoard(boardText, startingStreet)
     readonly property bool canSolve: _canSolveBase && _hasEnoughRamToSolve()
 
     readonly property bool _solveRunning: !!controller && controller.running === true
@@ -141,6 +142,10 @@ Item {
                     page[keys[i]] = _bindingTo(keys[i])
             }
         }
+        // The Solve page's thread choice writes the count back here and so
+        // ends its binding; a new or opened project's count must reach it.
+        if (solvePage)
+            solvePage.threadCount = _bindingTo("threadCount")
     }
 
     function _bindingTo(key) {

@@ -79,6 +79,7 @@ Item {
         Text {
             id: caption
             objectName: "streetCaption"
+            textFormat: Text.PlainText
             Layout.alignment: Qt.AlignHCenter
             visible: !root.compact
             text: root.streetLabel

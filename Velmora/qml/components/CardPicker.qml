@@ -68,6 +68,7 @@ Item {
                     color: root.theme ? root.theme.surface2 : "#21262D"
 
                     Text {
+                        textFormat: Text.PlainText
                         anchors.centerIn: parent
                         text: root.suitSymbols[suitRow.suit]
                         font.pixelSize: 16
@@ -102,6 +103,7 @@ Item {
 
                         Text {
                             objectName: "rankLetter"
+                            textFormat: Text.PlainText
                             anchors.centerIn: parent
                             text: cell.modelData
                             font.pixelSize: 12

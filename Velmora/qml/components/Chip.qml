@@ -43,6 +43,7 @@ Rectangle {
         Text {
             id: glyph
             objectName: "chipGlyph"
+            textFormat: Text.PlainText
             Layout.alignment: Qt.AlignVCenter
             visible: root.iconText !== ""
             text: root.iconText
@@ -54,6 +55,7 @@ Rectangle {
         Text {
             id: label
             objectName: "chipLabel"
+            textFormat: Text.PlainText
             Layout.fillWidth: true
             Layout.alignment: Qt.AlignVCenter
             text: root.text
@@ -76,6 +78,7 @@ Rectangle {
             color: removeArea.containsMouse ? (root.theme ? root.theme.danger : "#F85149") : "transparent"
 
             Text {
+                textFormat: Text.PlainText
                 anchors.centerIn: parent
                 text: qsTr("×")
                 font.pixelSize: 12

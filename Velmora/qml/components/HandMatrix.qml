@@ -225,6 +225,7 @@ Item {
 
             Text {
                 objectName: "cellLabel"
+                textFormat: Text.PlainText
                 anchors.centerIn: parent
                 visible: root.showLabels || cell.lit
                 text: cell.hand

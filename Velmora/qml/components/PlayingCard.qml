@@ -86,6 +86,7 @@ Item {
 
         Text {
             objectName: "topRank"
+            textFormat: Text.PlainText
             anchors.left: parent.left
             anchors.top: parent.top
             anchors.leftMargin: (root.mini ? 3 : 5) * root._s
@@ -99,6 +100,7 @@ Item {
 
         Text {
             objectName: "topGlyph"
+            textFormat: Text.PlainText
             anchors.left: parent.left
             anchors.top: parent.top
             anchors.leftMargin: (root.mini ? 3 : 5) * root._s
@@ -110,6 +112,7 @@ Item {
 
         Text {
             objectName: "centreGlyph"
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             visible: !root.mini
             text: root.suitSymbol
@@ -119,6 +122,7 @@ Item {
 
         Text {
             objectName: "bottomRank"
+            textFormat: Text.PlainText
             anchors.right: parent.right
             anchors.bottom: parent.bottom
             anchors.rightMargin: 5 * root._s
@@ -134,6 +138,7 @@ Item {
 
         Text {
             objectName: "bottomGlyph"
+            textFormat: Text.PlainText
             anchors.right: parent.right
             anchors.bottom: parent.bottom
             anchors.rightMargin: 5 * root._s
@@ -201,6 +206,7 @@ Item {
 
         Text {
             objectName: "slotMark"
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             visible: !root.mini
             text: qsTr("?")

@@ -109,6 +109,7 @@ Button {
             Text {
                 id: glyph
                 objectName: "buttonGlyph"
+                textFormat: Text.PlainText
                 anchors.verticalCenter: parent.verticalCenter
                 text: root.iconText
                 font.pixelSize: 14
@@ -120,6 +121,7 @@ Button {
             Text {
                 id: label
                 objectName: "buttonLabel"
+                textFormat: Text.PlainText
                 anchors.verticalCenter: parent.verticalCenter
                 width: Math.max(0, Math.min(implicitWidth, content.width - content._leadWidth))
                 text: root.text

@@ -109,6 +109,7 @@ Item {
     Text {
         id: percentText
         objectName: "percentText"
+        textFormat: Text.PlainText
         anchors.centerIn: parent
         visible: root.showPercentage && !root.indeterminate
         text: Math.round(root.value * 100) + "%"
@@ -120,6 +121,7 @@ Item {
     Text {
         id: busyText
         objectName: "busyText"
+        textFormat: Text.PlainText
         anchors.centerIn: parent
         visible: root.indeterminate
         text: qsTr("...")

@@ -10,14 +10,14 @@ var KEYS = [
     ["oopRangeText", "string", true],
     ["ipRangeText", "string", true],
     ["betSizesText", "string", false],
-    ["maxIterations", "int", false],
-    ["startingPot", "int", true],
-    ["effectiveStack", "int", true],
-    ["threadCount", "int", true],
+    ["maxIterations", "count", false],
+    ["startingPot", "count", true],
+    ["effectiveStack", "count", true],
+    ["threadCount", "count", true],
     ["startingStreet", "street", true],
-    ["targetExploitability", "real", false],
-    ["rakePercent", "real", true],
-    ["rakeCap", "int", true],
+    ["targetExploitability", "percent", false],
+    ["rakePercent", "percent", true],
+    ["rakeCap", "count", true],
     ["oopFlopBetSizesText", "string", true],
     ["oopTurnBetSizesText", "string", true],
     ["oopRiverBetSizesText", "string", true],
@@ -40,9 +40,9 @@ var KEYS = [
     ["ipTurnAddAllIn", "bool", true],
     ["ipRiverAddAllIn", "bool", true],
     ["oopAddAllInIfJamLtEnabled", "bool", true],
-    ["oopAddAllInIfJamLtPct", "real", true],
+    ["oopAddAllInIfJamLtPct", "amount", true],
     ["ipAddAllInIfJamLtEnabled", "bool", true],
-    ["ipAddAllInIfJamLtPct", "real", true]
+    ["ipAddAllInIfJamLtPct", "amount", true]
 ]
 
 function keyNames() {
@@ -152,6 +152,9 @@ function customerQuickSolvePreset(threadCount) {
     return p
 }
 
+// Largest percentage of the pot a threshold may name.
+var AMOUNT_LIMIT = 1000000
+
 // Plain decimal notation with a point, whatever the language: "5,5" is not a
 // number here.
 var _NUMBER_TEXT = /^[+-]?(\d+(\.\d*)?|\.\d+)([eE][+-]?\d+)?$/
@@ -192,6 +195,19 @@ function convert(type, v) {
         if (n === undefined || Math.abs(n) > 2147483647)
             return undefined
         return Math.round(n)
+    }
+    case "count": {
+        // Chips, iterations and threads: a count below 0 reads as 0.
+        var c = convert("int", v)
+        return c === undefined ? undefined : Math.max(0, c)
+    }
+    case "percent": {
+        var p = _toNumber(v)
+        return p === undefined ? undefined : Math.min(100, Math.max(0, p))
+    }
+    case "amount": {
+        var a = _toNumber(v)
+        return a === undefined ? undefined : Math.min(AMOUNT_LIMIT, Math.max(0, a))
     }
     case "real":
         return _toNumber(v)

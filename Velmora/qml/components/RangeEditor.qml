@@ -158,6 +158,7 @@ Item {
 
             Text {
                 objectName: "rangeLabel"
+                textFormat: Text.PlainText
                 text: root.label
                 font.pixelSize: 14
                 font.bold: true
@@ -193,6 +194,7 @@ Item {
                         border.color: root.theme ? root.theme.stroke : "#30363D"
                     }
                     contentItem: Text {
+                        textFormat: Text.PlainText
                         text: presetButton.text
                         font: presetButton.font
                         color: root.theme ? root.theme.textMuted : "#8B949E"
@@ -264,6 +266,7 @@ Item {
 
                 Text {
                     objectName: "handCount"
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     text: qsTr("%1 hands").arg(root._handCount())
                     font.pixelSize: 11

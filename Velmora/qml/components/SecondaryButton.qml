@@ -49,6 +49,7 @@ Button {
             Text {
                 id: glyph
                 objectName: "buttonGlyph"
+                textFormat: Text.PlainText
                 anchors.verticalCenter: parent.verticalCenter
                 text: root.iconText
                 font.pixelSize: 14
@@ -60,6 +61,7 @@ Button {
             Text {
                 id: label
                 objectName: "buttonLabel"
+                textFormat: Text.PlainText
                 anchors.verticalCenter: parent.verticalCenter
                 width: Math.max(0, Math.min(implicitWidth, content.width - content._leadWidth))
                 text: root.text

@@ -26,6 +26,7 @@ Item {
             Text {
                 id: titleText
                 objectName: "sectionTitle"
+                textFormat: Text.PlainText
                 anchors.verticalCenter: parent.verticalCenter
                 text: root.title
                 font.pixelSize: 20
@@ -47,6 +48,7 @@ Item {
 
                 Text {
                     id: badgeText
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     text: root.badge
                     font.pixelSize: 11
@@ -59,6 +61,7 @@ Item {
         Text {
             id: subtitleText
             objectName: "sectionSubtitle"
+            textFormat: Text.PlainText
             width: column.width
             visible: root.subtitle !== ""
             text: root.subtitle

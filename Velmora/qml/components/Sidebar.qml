@@ -52,6 +52,7 @@ Item {
                     GradientStop { position: 1.0; color: root.theme ? root.theme.accentMuted : "#238636" }
                 }
                 Text {
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     text: qsTr("♠")
                     font.pixelSize: 22
@@ -63,6 +64,7 @@ Item {
                 Layout.fillWidth: true
                 spacing: 0
                 Text {
+                    textFormat: Text.PlainText
                     text: qsTr("Caldirune")
                     font.pixelSize: 18
                     font.bold: true
@@ -70,6 +72,7 @@ Item {
                     color: root.theme ? root.theme.text : "#F0F6FC"
                 }
                 Text {
+                    textFormat: Text.PlainText
                     text: qsTr("Poker Solver")
                     font.pixelSize: 11
                     font.weight: Font.Normal
@@ -149,6 +152,7 @@ Item {
                         Layout.fillWidth: true
                         spacing: 0
                         Text {
+                            textFormat: Text.PlainText
                             text: row.modelData.title
                             font.pixelSize: 14
                             font.weight: row.selected ? Font.DemiBold : Font.Normal
@@ -156,6 +160,7 @@ Item {
                         }
                         Text {
                             objectName: "rowDescription"
+                            textFormat: Text.PlainText
                             visible: row.selected
                             text: row.modelData.description
                             font.pixelSize: 11
@@ -191,6 +196,7 @@ Item {
                 color: root.theme ? root.theme.success : "#3FB950"
             }
             Text {
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: qsTr("v0.1.0 dev")
                 font.pixelSize: 11

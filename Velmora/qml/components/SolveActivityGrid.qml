@@ -28,6 +28,7 @@ Card {
                 color: root.theme ? root.theme.accent : "#3FB950"
             }
             Text {
+                textFormat: Text.PlainText
                 text: qsTr("Solve Activity")
                 font.pixelSize: 16
                 font.bold: true
@@ -35,6 +36,7 @@ Card {
             }
             Item { Layout.fillWidth: true }
             Text {
+                textFormat: Text.PlainText
                 text: qsTr("Last 52 weeks")
                 font.pixelSize: 11
                 color: root.theme ? root.theme.textMuted : "#8B949E"
@@ -156,6 +158,7 @@ Card {
                                 width: solveActivity.cellWidth
                                 height: solveActivity.cellHeight
                                 Text {
+                                    textFormat: Text.PlainText
                                     x: 2
                                     anchors.verticalCenter: parent.verticalCenter
                                     visible: parent.label.length > 0
@@ -181,6 +184,7 @@ Card {
                                     qsTr("Fri"), qsTr("Sat"), qsTr("Sun")]
                             Text {
                                 required property var modelData
+                                textFormat: Text.PlainText
                                 width: 34
                                 height: solveActivity.cellHeight
                                 verticalAlignment: Text.AlignVCenter

@@ -44,6 +44,7 @@ Rectangle {
             Text {
                 id: caption
                 objectName: "statCaption"
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: root.label
                 font.pixelSize: root.compact ? 10 : 11
@@ -57,6 +58,7 @@ Rectangle {
             Text {
                 id: trendArrow
                 objectName: "statTrend"
+                textFormat: Text.PlainText
                 visible: root.trend !== ""
                 text: root.trend === "up" ? "↑" : (root.trend === "down" ? "↓" : "")
                 font.pixelSize: 12
@@ -73,6 +75,7 @@ Rectangle {
             Text {
                 id: valueText
                 objectName: "statValue"
+                textFormat: Text.PlainText
                 text: root.value
                 font.pixelSize: root.compact ? 18 : 24
                 font.bold: true
@@ -84,6 +87,7 @@ Rectangle {
             Text {
                 id: unitText
                 objectName: "statUnit"
+                textFormat: Text.PlainText
                 visible: root.unit !== ""
                 Layout.alignment: Qt.AlignBottom
                 bottomPadding: root.compact ? 1 : 2

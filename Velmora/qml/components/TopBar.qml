@@ -204,6 +204,7 @@ ToolBar {
                                     iconOpacity: !tab.tabEnabled ? 0.35 : (tab.active ? 1.0 : 0.7)
                                 }
                                 Text {
+                                    textFormat: Text.PlainText
                                     anchors.verticalCenter: parent.verticalCenter
                                     text: tab.title
                                     font.pixelSize: 13
@@ -284,6 +285,7 @@ ToolBar {
                         }
                         Text {
                             objectName: "statusLabel"
+                            textFormat: Text.PlainText
                             anchors.verticalCenter: parent.verticalCenter
                             text: root.chipLabel
                             font.pixelSize: 12
@@ -293,6 +295,7 @@ ToolBar {
                         }
                         Text {
                             objectName: "statusPercent"
+                            textFormat: Text.PlainText
                             anchors.verticalCenter: parent.verticalCenter
                             visible: root._running
                             text: root.percentText

@@ -113,6 +113,7 @@ Item {
                 color: expandHover.hovered ? (root.theme ? root.theme.surface3 : "#2D333B") : "transparent"
 
                 Text {
+                    textFormat: Text.PlainText
                     anchors.centerIn: parent
                     text: root.expanded ? "−" : "+"
                     font.pixelSize: 14
@@ -165,6 +166,7 @@ Item {
                         Text {
                             id: chipText
                             objectName: "actionChipText"
+                            textFormat: Text.PlainText
                             anchors.centerIn: parent
                             text: root.action
                             font.pixelSize: 10
@@ -176,6 +178,7 @@ Item {
                     Text {
                         id: titleText
                         objectName: "nodeTitle"
+                        textFormat: Text.PlainText
                         anchors.verticalCenter: parent.verticalCenter
                         width: Math.max(0, parent.width - (chip.visible ? chip.width + 6 : 0))
                         text: root._title
@@ -194,6 +197,7 @@ Item {
 
                     Text {
                         objectName: "potText"
+                        textFormat: Text.PlainText
                         visible: root.pot > 0
                         text: qsTr("Pot: %1").arg(root.pot.toFixed(0))
                         font.pixelSize: 10
@@ -201,6 +205,7 @@ Item {
                     }
                     Text {
                         objectName: "freqText"
+                        textFormat: Text.PlainText
                         visible: root.frequency >= 0
                         text: qsTr("Freq: %1%").arg(Math.round(Math.max(0, Math.min(1, root.frequency)) * 100))
                         font.pixelSize: 10
@@ -209,6 +214,7 @@ Item {
                     }
                     Text {
                         objectName: "evText"
+                        textFormat: Text.PlainText
                         visible: root.ev !== 0
                         text: qsTr("EV: %1%2").arg(root.ev >= 0 ? "+" : "").arg(root.ev.toFixed(2))
                         font.pixelSize: 10

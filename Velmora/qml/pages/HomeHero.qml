@@ -37,12 +37,14 @@ RowLayout {
             spacing: 0
 
             Text {
+                textFormat: Text.PlainText
                 text: qsTr("Caldirune")
                 font.pixelSize: 28
                 font.bold: true
                 color: root.theme ? root.theme.text : "#F0F6FC"
             }
             Text {
+                textFormat: Text.PlainText
                 Layout.topMargin: 4
                 text: qsTr("A modern, high-performance holdem solver")
                 font.pixelSize: 14
@@ -75,6 +77,7 @@ RowLayout {
             }
             Text {
                 objectName: "projectErrorText"
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 Layout.topMargin: 8
                 visible: root.errorText.length > 0

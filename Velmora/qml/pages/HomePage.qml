@@ -3,6 +3,8 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import QtQuick.Dialogs
 import "../components"
+import "home"
+import "home/SavePath.js" as SavePath
 
 // Dashboard the application opens on: project buttons, quick actions, the
 // play-against-the-solution statistics, system figures and solve activity.
@@ -125,12 +127,24 @@ Item {
     readonly property var _nameFilters: [qsTr("Velmora Project (*.velmoraproj)"), qsTr("JSON (*.json)"),
                                          qsTr("All Files (*)")]
 
-    FileDialog {
+    // The save dialog is the program's own: it works in save mode on every
+    // platform and hands back a file URL with the project suffix added.
+    ProjectSaveDialog {
         id: saveProjectDialog
+        objectName: "saveProjectDialog"
+        theme: root.theme
         title: qsTr("Save Project")
-        fileMode: FileDialog.SaveFile
         nameFilters: root._nameFilters
-        onAccepted: root._saveProjectTo(selectedFile)
+        onAccepted: {
+            root._saveProjectTo(selectedFile)
+            openProjectDialog.currentFolder = SavePath.fileUrl(folder)
+        }
+    }
+
+    // Both dialogs start in the folder used last.
+    function openSaveDialog() {
+        saveProjectDialog.setFolderUrl(openProjectDialog.currentFolder)
+        saveProjectDialog.open()
     }
 
     FileDialog {
@@ -185,7 +199,7 @@ Item {
                 theme: root.theme
                 errorText: root.projectError
                 onNewClicked: root.newProject()
-                onSaveClicked: saveProjectDialog.open()
+                onSaveClicked: root.openSaveDialog()
                 onOpenClicked: openProjectDialog.open()
             }
 
@@ -224,6 +238,7 @@ Item {
                                 spacing: 8
                                 Icon { name: "gamepad"; size: 18; Layout.preferredWidth: 18; Layout.preferredHeight: 18; color: root.theme ? root.theme.accent : "#3FB950" }
                                 Text {
+                                    textFormat: Text.PlainText
                                     Layout.fillWidth: true
                                     text: qsTr("Play vs. Solution")
                                     font.pixelSize: 16
@@ -232,7 +247,7 @@ Item {
                                 }
                                 SecondaryButton {
                                     objectName: "clearStatsButton"
-                                    Layout.preferredWidth: 80
+                                    Layout.minimumWidth: 80
                                     Layout.preferredHeight: 28
                                     theme: root.theme
                                     danger: true
@@ -288,6 +303,7 @@ Item {
                                 spacing: 8
                                 Icon { name: "monitor"; size: 18; Layout.preferredWidth: 18; Layout.preferredHeight: 18; color: root.theme ? root.theme.accent : "#3FB950" }
                                 Text {
+                                    textFormat: Text.PlainText
                                     text: qsTr("System")
                                     font.pixelSize: 16
                                     font.bold: true
@@ -300,12 +316,12 @@ Item {
                                 columnSpacing: 12
                                 rowSpacing: 8
 
-                                Text { text: qsTr("Engine"); font.pixelSize: 12; color: root.theme ? root.theme.textMuted : "#8B949E" }
-                                Text { text: qsTr("Caldirune Core"); font.pixelSize: 12; color: root.theme ? root.theme.text : "#F0F6FC" }
-                                Text { text: qsTr("Threads"); font.pixelSize: 12; color: root.theme ? root.theme.textMuted : "#8B949E" }
-                                Text { text: root.threadsText; font.pixelSize: 12; color: root.theme ? root.theme.text : "#F0F6FC" }
-                                Text { text: qsTr("Memory"); font.pixelSize: 12; color: root.theme ? root.theme.textMuted : "#8B949E" }
-                                Text { text: root.memoryText; font.pixelSize: 12; color: root.theme ? root.theme.text : "#F0F6FC" }
+                                Text { textFormat: Text.PlainText; text: qsTr("Engine"); font.pixelSize: 12; color: root.theme ? root.theme.textMuted : "#8B949E" }
+                                Text { textFormat: Text.PlainText; text: qsTr("Caldirune Core"); font.pixelSize: 12; color: root.theme ? root.theme.text : "#F0F6FC" }
+                                Text { textFormat: Text.PlainText; text: qsTr("Threads"); font.pixelSize: 12; color: root.theme ? root.theme.textMuted : "#8B949E" }
+                                Text { textFormat: Text.PlainText; text: root.threadsText; font.pixelSize: 12; color: root.theme ? root.theme.text : "#F0F6FC" }
+                                Text { textFormat: Text.PlainText; text: qsTr("Memory"); font.pixelSize: 12; color: root.theme ? root.theme.textMuted : "#8B949E" }
+                                Text { textFormat: Text.PlainText; text: root.memoryText; font.pixelSize: 12; color: root.theme ? root.theme.text : "#F0F6FC" }
                             }
                         }
                     }

@@ -34,6 +34,7 @@ Card {
             spacing: 8
             Icon { name: "bolt"; size: 18; Layout.preferredWidth: 18; Layout.preferredHeight: 18; color: root.theme ? root.theme.accent : "#3FB950" }
             Text {
+                textFormat: Text.PlainText
                 text: qsTr("Quick Actions")
                 font.pixelSize: 16
                 font.bold: true
@@ -74,12 +75,14 @@ Card {
                         Layout.fillWidth: true
                         spacing: 2
                         Text {
+                            textFormat: Text.PlainText
                             text: row.modelData.title
                             font.pixelSize: 13
                             font.weight: Font.DemiBold
                             color: root.theme ? root.theme.text : "#F0F6FC"
                         }
                         Text {
+                            textFormat: Text.PlainText
                             Layout.fillWidth: true
                             text: row.modelData.description
                             font.pixelSize: 11
@@ -88,6 +91,7 @@ Card {
                         }
                     }
                     Text {
+                        textFormat: Text.PlainText
                         text: qsTr("→")
                         font.pixelSize: 16
                         color: root.theme ? root.theme.textFaint : "#6E7681"

@@ -27,12 +27,14 @@ Rectangle {
             Layout.fillWidth: true
             spacing: 2
             Text {
+                textFormat: Text.PlainText
                 text: root.name
                 font.pixelSize: 13
                 font.weight: Font.DemiBold
                 color: root.theme ? root.theme.text : "#F0F6FC"
             }
             Text {
+                textFormat: Text.PlainText
                 text: root.note
                 font.pixelSize: 11
                 color: root.theme ? root.theme.textFaint : "#6E7681"

@@ -1,7 +1,15 @@
 import QtQuick
+import QtQuick.Controls
+import "results" as Results
+import "results/ResultsCards.js" as Cards
+import "results/ResultsActions.js" as Actions
+import "results/ResultsMatrixData.js" as MatrixData
+import "results/ResultsTreePath.js" as TreePath
+import "results/HandFilter.js" as HandFilter
 
-// Results page (index 3): walks the solved tree. For now it only carries the
-// inputs the shell binds.
+// Results page (index 3): walks the solved game tree. The root holds the state
+// every panel reads (the path, the current node, the node's actions and the
+// matrix data) and the operations on it; the panels live under results/.
 Item {
     id: root
 
@@ -12,13 +20,463 @@ Item {
     property real rakePercent: 0.0
     property int rakeCap: 0
 
-    Text {
-        anchors.left: parent.left
-        anchors.top: parent.top
-        anchors.margins: 24
-        text: qsTr("Results")
-        font.pixelSize: 20
-        font.bold: true
-        color: root.theme ? root.theme.text : "#F0F6FC"
+    // ---- navigation ----
+    property ListModel treeLevels: ListModel {}
+    property int currentNodeIndex: 0
+    property string selectedPlayer: "OOP"
+    property string treeBoardText: ""
+    // Bumped first thing when the controller reports new results; every
+    // binding that calls a node query reads it so that it is evaluated again.
+    property int _resultsRevision: 0
+    readonly property var currentMeta: {
+        _resultsRevision
+        return _metaForNode(currentNodeIndex)
+    }
+
+    // ---- chance-card picker ----
+    property int chancePickerLevelIndex: -1
+    property string chancePickerTitle: ""
+    property var chancePickerActions: []
+    property var chancePickerIndexByCard: ({})
+    property var chancePickerAvailableCardIndices: []
+    property string chancePickerBoardText: ""
+    property var chanceCardDisplayOverrideByNode: ({})
+    readonly property var _rankOrder: ["A", "K", "Q", "J", "T", "9", "8", "7", "6", "5", "4", "3", "2"]
+    readonly property var _suitOrder: ["s", "h", "d", "c"]
+
+    // ---- views ----
+    property bool playMode: false
+    readonly property string playBoardText: playEngine.playBoardText
+
+    // Play against the solution: the session, the drill and the hand log.
+    readonly property Results.PlayEngine playEngine: Results.PlayEngine {
+        objectName: "playEngine"
+        viewer: root
+        controller: root.controller
+        boardText: root.boardText
+        rakePercent: root.rakePercent
+        rakeCap: root.rakeCap
+        playMode: root.playMode
+    }
+
+    readonly property var currentActions: {
+        _resultsRevision
+        var dark = theme ? theme.dark === true : false
+        if (!controller)
+            return []
+        var meta = _metaForNode(currentNodeIndex)
+        if (meta.nodeType === "chance")
+            return [{ name: meta.chanceDeal === "river" ? qsTr("Random river card") : qsTr("Random turn card"),
+                      actionType: "chance", frequency: 1.0, combos: NaN, equity: NaN, ev: NaN }]
+        return _actionDefinitionsForNode(currentNodeIndex, dark)
+    }
+    readonly property var actionFrequenciesActions: _normalizeActionEvsAroundFold(currentActions)
+
+    // ---- Strategy by Hand matrix (replaced as a whole by refreshHandMatrix) ----
+    property var handWeights: ({})
+    property var handColors: ({})
+    property var handActionTypeList: []
+    property var handActionProbs: ({})
+    // Bucket filter and node locks as the matrix reads them.
+    property string selectedBucket: ""
+    property alias nodeLocksByNode: nodeLocks.nodeLocksByNode
+
+    // ---- node locking (results/NodeLocks.qml) ----
+    property alias nodeLockMode: nodeLocks.nodeLockMode
+    property alias nodeLockSelectedActionIndex: nodeLocks.nodeLockSelectedActionIndex
+    property alias nodeLockWeightText: nodeLocks.nodeLockWeightText
+    readonly property alias nodeLockActionList: nodeLocks.nodeLockActionList
+
+    // ---- buckets and hand details (results/HandCombos.qml) ----
+    property alias selectedHandClass: handCombos.selectedHandClass
+    property alias handSearchText: handCombos.handSearchText
+    readonly property alias _loadedHandCombos: handCombos._loadedHandCombos
+    readonly property alias _handCombosLoading: handCombos._handCombosLoading
+    readonly property alias currentHandCombos: handCombos.currentHandCombos
+    readonly property alias currentHandBuckets: handCombos.currentHandBuckets
+    readonly property alias visibleHandCombos: handCombos.visibleHandCombos
+    readonly property alias _handDetailActions: handCombos.detailActions
+
+    // ---- reactions, each in its fixed order ----
+    function _reactToResults() {
+        ++_resultsRevision
+        // Cards clicked in the previous tree mean nothing in the new one.
+        chanceCardDisplayOverrideByNode = {}
+        if (chancePicker.opened)
+            chancePicker.close()
+        chancePickerLevelIndex = -1
+        chancePickerActions = []
+        nodeLocks.forgetLocksNoLongerHeld()
+        resetTreeToRoot()
+        refreshHandMatrix()
+        _scheduleHandCombosLoad()
+    }
+
+    function _reactToNodeChange() {
+        refreshHandMatrix()
+        _scheduleHandCombosLoad()
+        handCombos.clearFilters()
+    }
+
+    function _reactToPlayModeChange() {
+        resetTreeToRoot()
+    }
+
+    onCurrentNodeIndexChanged: _reactToNodeChange()
+    onPlayModeChanged: _reactToPlayModeChange()
+    onSelectedBucketChanged: refreshHandMatrix()
+    onBoardTextChanged: rebuildBreadcrumbs()
+    Component.onCompleted: {
+        resetTreeToRoot()
+        refreshHandMatrix()
+        _scheduleHandCombosLoad()
+    }
+
+    Connections {
+        target: root.controller
+        ignoreUnknownSignals: true
+        function onResultsChanged() { root._reactToResults() }
+        function onRunningChanged() {
+            if (root.controller.running)
+                root.playMode = false
+        }
+    }
+
+    // ---- node access ----
+    function _hasTree() {
+        if (!controller || typeof controller.treeNodeCount !== "function")
+            return false
+        return Number(controller.treeNodeCount()) > 0
+    }
+
+    function _actionsForNode(nodeIndex) {
+        return _hasTree() ? (controller.nodeActions(nodeIndex) || []) : []
+    }
+
+    function _metaForNode(nodeIndex) {
+        return _hasTree() ? (controller.nodeMeta(nodeIndex) || {}) : {}
+    }
+
+    function _safeActionAt(actions, idx) {
+        if (!actions || idx === undefined || idx === null || !(idx >= 0 && idx < actions.length))
+            return null
+        return actions[idx]
+    }
+
+    function _singleActionList(actions, idx) {
+        var a = _safeActionAt(actions, idx)
+        return a ? [a] : []
+    }
+
+    function _seatIndexFromPlayer(p) {
+        return p === "OOP" ? 0 : 1
+    }
+
+    // The node's action definitions: its statistics, else its plain actions,
+    // with sized bets and raises coloured.
+    function _actionDefinitionsForNode(nodeIndex, dark) {
+        if (!_hasTree())
+            return []
+        var list = typeof controller.nodeActionStats === "function" ? controller.nodeActionStats(nodeIndex) : []
+        if (!list || list.length === 0)
+            list = controller.nodeActions(nodeIndex)
+        return Actions.colorizeBetRaiseActions(list, dark === undefined ? (theme ? theme.dark === true : false) : dark)
+    }
+
+    // ---- figures of the current node ----
+    function _figure(v) {
+        var n = Number(v)
+        return (v === undefined || v === null || !isFinite(n)) ? 0 : n
+    }
+    function _potSize() { return _figure(currentMeta.pot) }
+    function _effectiveStack() { return _figure(currentMeta.effectiveStack) }
+    function _investedFor(seatIndex) {
+        return _figure(seatIndex === 0 ? currentMeta.investedOop : currentMeta.investedIp)
+    }
+    function _toCallAmount() {
+        var p = currentMeta.player
+        if (p !== "OOP" && p !== "IP")
+            return 0
+        return Math.max(0, Math.max(_investedFor(0), _investedFor(1)) - _investedFor(_seatIndexFromPlayer(p)))
+    }
+    function _stackRemaining() {
+        var p = currentMeta.player
+        if (p !== "OOP" && p !== "IP")
+            return 0
+        return Math.max(0, _effectiveStack() - _investedFor(_seatIndexFromPlayer(p)))
+    }
+
+    // ---- path and board ----
+    function _levelRows() {
+        var rows = []
+        for (var i = 0; i < treeLevels.count; ++i) {
+            var r = treeLevels.get(i)
+            rows.push({ nodeIndex: r.nodeIndex, selectedActionIndex: r.selectedActionIndex })
+        }
+        return rows
+    }
+
+    function rebuildBreadcrumbs() {
+        treeBoardText = _boardFromTreeSelections()
+    }
+
+    function _boardFromTreeSelections() {
+        return _boardFromTreeSelectionsUpTo(treeLevels.count)
+    }
+
+    function _boardFromTreeSelectionsUpTo(levelExclusive) {
+        return TreePath.boardFromSelections(boardText, _levelRows(), levelExclusive,
+                                            _actionsForNode, _metaForNode, chanceCardDisplayOverrideByNode)
+    }
+
+    function _lastSelectedActionNameForActor(actor) {
+        return TreePath.lastSelectedActionNameForActor(_levelRows(), actor, _actionsForNode, _metaForNode)
+    }
+
+    function _findChanceLevel(deal) {
+        return TreePath.findChanceLevel(_levelRows(), deal, _metaForNode)
+    }
+
+    // ---- navigation ----
+    function _takePlayerOf(nodeIndex) {
+        var p = _metaForNode(nodeIndex).player
+        if (p !== undefined && p !== null && String(p) !== "")
+            selectedPlayer = String(p)
+    }
+
+    function resetTreeToRoot() {
+        treeLevels.clear()
+        treeLevels.append({ nodeIndex: 0, selectedActionIndex: -1 })
+        currentNodeIndex = 0
+        _takePlayerOf(0)
+        rebuildBreadcrumbs()
+    }
+
+    function navigateToBreadcrumb(breadcrumbIndex) {
+        var keep = Math.max(1, Number(breadcrumbIndex) + 1)
+        if (!(keep >= 1))
+            keep = 1
+        while (treeLevels.count > keep)
+            treeLevels.remove(treeLevels.count - 1)
+        if (treeLevels.count === 0)
+            treeLevels.append({ nodeIndex: 0, selectedActionIndex: -1 })
+        var last = treeLevels.count - 1
+        treeLevels.setProperty(last, "selectedActionIndex", -1)
+        var node = treeLevels.get(last).nodeIndex
+        currentNodeIndex = node
+        _takePlayerOf(node)
+        rebuildBreadcrumbs()
+    }
+
+    function _jumpToLevelForReselect(levelIndex) {
+        if (!(levelIndex >= 0 && levelIndex < treeLevels.count))
+            return
+        navigateToBreadcrumb(levelIndex)
+    }
+
+    function selectActionAtLevel(levelIndex, actionIndex) {
+        if (levelIndex !== treeLevels.count - 1 || levelIndex < 0)
+            return
+        var row = treeLevels.get(levelIndex)
+        if (row.selectedActionIndex >= 0)
+            return
+        var action = _safeActionAt(_actionsForNode(row.nodeIndex), actionIndex)
+        if (!action)
+            return
+        treeLevels.setProperty(levelIndex, "selectedActionIndex", actionIndex)
+        rebuildBreadcrumbs()
+        var child = (action.childIndex === undefined || action.childIndex === null) ? -1 : Number(action.childIndex)
+        if (!isFinite(child) || !controller || child < 0 || child > Number(controller.treeNodeCount()) - 1)
+            return
+        if (_metaForNode(child).nodeType === "terminal")
+            return
+        treeLevels.append({ nodeIndex: child, selectedActionIndex: -1 })
+        currentNodeIndex = child
+        _takePlayerOf(child)
+    }
+
+    // ---- chance cards ----
+    function openChancePicker(levelIndex, nodeIndex) {
+        var meta = _metaForNode(nodeIndex)
+        chancePickerTitle = meta.chanceDeal === "river" ? "Choose River Card" : "Choose Turn Card"
+        var actions = _actionsForNode(nodeIndex)
+        chancePickerActions = actions
+        chancePickerBoardText = _boardFromTreeSelectionsUpTo(levelIndex)
+        var byCard = {}
+        var available = []
+        for (var i = 0; i < actions.length; ++i) {
+            var name = actions[i] && actions[i].name !== undefined && actions[i].name !== null ? String(actions[i].name) : ""
+            if (name.length === 2) {
+                byCard[name] = i
+                available.push(i)
+            }
+        }
+        chancePickerIndexByCard = byCard
+        chancePickerAvailableCardIndices = available
+        chancePickerLevelIndex = levelIndex
+        chancePicker.open()
+    }
+
+    function _chanceCardIndexForSelection(cardText) {
+        return Cards.chanceCardIndexForSelection(cardText, chancePickerIndexByCard, chancePickerBoardText,
+                                                 playEngine.holeCardMap())
+    }
+
+    function chooseChanceCard(actionIndex, displayCardText) {
+        if (chancePickerLevelIndex < 0)
+            return
+        var listed = _safeActionAt(chancePickerActions, actionIndex)
+        var listedName = listed && listed.name !== undefined && listed.name !== null ? String(listed.name) : ""
+        var display = (displayCardText !== undefined && displayCardText !== null) ? String(displayCardText) : ""
+        if (display.length !== 2)
+            display = listedName
+        // A card held in the hand being played never goes on the board.
+        var held = playEngine.holeCardMap()
+        if (held[Cards.normalizeCardText(display)] === true || held[Cards.normalizeCardText(listedName)] === true)
+            return
+        if (display.length === 2) {
+            var row = treeLevels.get(chancePickerLevelIndex)
+            if (row) {
+                var overrides = Object.assign({}, chanceCardDisplayOverrideByNode)
+                overrides[String(row.nodeIndex)] = display
+                chanceCardDisplayOverrideByNode = overrides
+            }
+        }
+        var redeal = playEngine.beginChanceRedeal(chancePickerLevelIndex)
+        selectActionAtLevel(chancePickerLevelIndex, actionIndex)
+        chancePicker.close()
+        chancePickerLevelIndex = -1
+        chancePickerActions = []
+        if (redeal)
+            playEngine.finishChanceRedeal()
+    }
+
+    function chooseChanceCardRandom() {
+        var held = playEngine.holeCardMap()
+        var free = []
+        for (var i = 0; i < chancePickerAvailableCardIndices.length; ++i) {
+            var a = _safeActionAt(chancePickerActions, chancePickerAvailableCardIndices[i])
+            if (a && held[Cards.normalizeCardText(a.name)] !== true)
+                free.push(chancePickerAvailableCardIndices[i])
+        }
+        if (!(free.length > 0))
+            return
+        chooseChanceCard(free[Math.floor(Math.random() * free.length)])
+    }
+
+    function _suitSymbol(suit) { return Cards.suitSymbol(suit) }
+
+    // ---- cards and actions ----
+    function _normalizeCardText(t) { return Cards.normalizeCardText(t) }
+    function _parseBoardCardsNormalized() {
+        return Cards.parseBoardCardsNormalized(playBoardText !== "" ? playBoardText : boardText)
+    }
+    function _handClassFromCards(c1, c2) { return Cards.handClassFromCards(c1, c2) }
+    function _cardRank(t) { return Cards.cardRank(t) }
+    function _cardSuit(t) { return Cards.cardSuit(t) }
+    function _parsePctFromActionName(name) { return Actions.parsePctFromActionName(name) }
+    function _colorizeBetRaiseActions(actions) {
+        return Actions.colorizeBetRaiseActions(actions, theme ? theme.dark === true : false)
+    }
+    function _normalizeActionEvsAroundFold(actions) { return Actions.normalizeActionEvsAroundFold(actions) }
+    function _handActionsForProbs(actionProbs) { return Actions.handActionsForProbs(currentActions, actionProbs) }
+
+    // ---- Strategy by Hand matrix ----
+    function refreshHandMatrix() {
+        if (!controller || typeof controller.nodeHandStrategy !== "function" || !_hasTree()) {
+            handWeights = {}
+            handColors = {}
+            handActionTypeList = []
+            handActionProbs = {}
+            return
+        }
+        var node = currentNodeIndex
+        var reach = typeof controller.nodeHandStrategyReach169 === "function"
+                ? controller.nodeHandStrategyReach169(node, selectedBucket) : {}
+        var locks = nodeLocksByNode ? nodeLocksByNode[String(node)] : null
+        var data = MatrixData.compute(controller.nodeHandStrategy(node), _actionDefinitionsForNode(node), reach, locks,
+                                      function(key) { return root.theme ? root.theme.actionColor(key) : "#888" },
+                                      theme ? theme.textMuted : "#888")
+        handWeights = data.weights
+        handColors = data.colors
+        handActionTypeList = data.actionTypeList
+        handActionProbs = data.actionProbs
+    }
+
+    // ---- node locking ----
+    function _nodeKey(nodeIndex) { return String(nodeIndex) }
+    function _currentNodeIsLockable() { return nodeLocks.currentNodeIsLockable }
+    function _parseLockWeight() { return nodeLocks.parseLockWeight() }
+    function applyNodeLockToHand(nodeIndex, hand) { nodeLocks.applyNodeLockToHand(nodeIndex, hand) }
+    function resetNodeLockEdits(nodeIndex) { nodeLocks.resetNodeLockEdits(nodeIndex) }
+    function _chooseStandardMode() { nodeLocks.chooseStandardMode() }
+    function _chooseNodeLockMode() { nodeLocks.chooseNodeLockMode() }
+    function _reSolveWithNodeLocks() { nodeLocks.reSolve() }
+
+    // A matrix click locks in node-lock mode and filters the hand details otherwise.
+    function _matrixHandClicked(hand) {
+        if (nodeLockMode)
+            applyNodeLockToHand(currentNodeIndex, hand)
+        else
+            toggleHandFilter(hand)
+    }
+
+    Results.NodeLocks {
+        id: nodeLocks
+        page: root
+    }
+
+    // ---- buckets and hand details ----
+    function _scheduleHandCombosLoad() { handCombos.scheduleLoad() }
+    function toggleHandFilter(handClass) { handCombos.toggleHandFilter(handClass) }
+    function toggleBucketFilter(bucketName) { handCombos.toggleBucketFilter(bucketName) }
+    function _parseHandSearchTokens() { return HandFilter.parseSearchTokens(handSearchText) }
+    function _matchSearchTokenToCombo(token, c1, c2) { return HandFilter.matchSearchToken(token, c1, c2) }
+
+    Results.HandCombos {
+        id: handCombos
+        page: root
+    }
+
+    // ---- layout ----
+    SplitView {
+        id: split
+        objectName: "resultsSplit"
+        anchors.fill: parent
+        anchors.margins: 16
+        orientation: Qt.Horizontal
+
+        handle: Item {
+            implicitWidth: 8
+            Rectangle {
+                anchors.centerIn: parent
+                width: 4
+                height: 40
+                radius: 2
+                color: root.theme ? root.theme.stroke : "#30363D"
+            }
+        }
+
+        Results.ResultsTreePanel {
+            objectName: "gameTreePanel"
+            SplitView.preferredWidth: 320
+            SplitView.minimumWidth: 280
+            page: root
+        }
+
+        Results.ResultsStrategyPanel {
+            objectName: "strategyPanel"
+            SplitView.fillWidth: true
+            SplitView.minimumWidth: 500
+            page: root
+        }
+    }
+
+    Results.ResultsChancePicker {
+        id: chancePicker
+        objectName: "chanceCardPopup"
+        page: root
+        // Closed without a choice during a hand: the hand goes on.
+        onClosed: root.playEngine.chancePickerClosed()
     }
 }

@@ -20,6 +20,7 @@ RowLayout {
         color: root.theme ? root.theme.accent : "#3FB950"
     }
     Text {
+        textFormat: Text.PlainText
         text: root.title
         font.pixelSize: 16
         font.bold: true

@@ -36,6 +36,7 @@ Card {
         }
 
         Text {
+            textFormat: Text.PlainText
             Layout.fillWidth: true
             text: qsTr("Third-party notices and license texts are included in the 'licenses' folder next to the executable.")
             font.pixelSize: 11

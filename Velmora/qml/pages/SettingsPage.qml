@@ -24,8 +24,17 @@ Item {
         { label: "Red", color: "#F85149" }
     ]
 
-    readonly property color currentAccent: theme ? (theme.useAccentOverride ? theme.accentOverride : theme.accent)
-                                                 : "#3FB950"
+    // The swatch shown as chosen: the override's colour, else Green, whose
+    // family the default accent is in both palettes.
+    readonly property color selectedSwatchColor: theme && theme.useAccentOverride ? theme.accentOverride : "#3FB950"
+
+    // Dark or white, whichever stands out more on `c` (relative luminance).
+    function checkColorOn(c) {
+        var col = Qt.color(c)
+        var lin = function(v) { return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4) }
+        var l = 0.2126 * lin(col.r) + 0.7152 * lin(col.g) + 0.0722 * lin(col.b)
+        return l > 0.179 ? "#0D1117" : "#FFFFFF"
+    }
 
     Settings {
         id: uiSettings
@@ -178,7 +187,8 @@ Item {
                                     }
                                     SecondaryButton {
                                         objectName: "accentResetButton"
-                                        Layout.preferredWidth: 90
+                                        // At least 90 wide, and as wide as its label in any language.
+                                        Layout.minimumWidth: 90
                                         Layout.preferredHeight: 32
                                         theme: root.theme
                                         text: qsTr("Reset")
@@ -196,7 +206,7 @@ Item {
                                             id: swatch
                                             required property var modelData
                                             readonly property bool highlighted: !!root.theme
-                                                && Qt.colorEqual(modelData.color, root.currentAccent)
+                                                && Qt.colorEqual(modelData.color, root.selectedSwatchColor)
                                             objectName: "swatch" + modelData.label
                                             Layout.preferredWidth: 28
                                             Layout.preferredHeight: 28
@@ -204,7 +214,31 @@ Item {
                                             color: modelData.color
                                             border.width: 2
                                             border.color: !root.theme ? "#30363D"
-                                                          : highlighted ? root.theme.strokeFocus : root.theme.stroke
+                                                          : highlighted ? root.theme.surface : root.theme.stroke
+                                            // The selection: a ring in the text colour around the
+                                            // swatch and a check mark in the colour that stands out
+                                            // on the swatch, so it shows on every accent in both
+                                            // palettes.
+                                            Rectangle {
+                                                objectName: "swatchRing"
+                                                anchors.fill: parent
+                                                anchors.margins: -3
+                                                radius: parent.radius + 3
+                                                color: "transparent"
+                                                border.width: 2
+                                                border.color: root.theme ? root.theme.text : "#F0F6FC"
+                                                visible: swatch.highlighted
+                                            }
+                                            Text {
+                                                objectName: "swatchCheck"
+                                                textFormat: Text.PlainText
+                                                anchors.centerIn: parent
+                                                text: "✓"
+                                                font.pixelSize: 16
+                                                font.bold: true
+                                                color: root.checkColorOn(swatch.modelData.color)
+                                                visible: swatch.highlighted
+                                            }
                                             MouseArea {
                                                 id: swatchMouse
                                                 anchors.fill: parent

@@ -14,12 +14,14 @@ ColumnLayout {
     spacing: 2
 
     Text {
+        textFormat: Text.PlainText
         Layout.fillWidth: true
         text: root.label
         font.pixelSize: 14
         color: root.theme ? root.theme.text : "#F0F6FC"
     }
     Text {
+        textFormat: Text.PlainText
         Layout.fillWidth: true
         text: root.description
         font.pixelSize: 12

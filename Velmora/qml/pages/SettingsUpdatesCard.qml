@@ -33,6 +33,7 @@ Card {
 
             Text {
                 objectName: "versionLine"
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: root.versionText
                 font.pixelSize: 12
@@ -41,6 +42,7 @@ Card {
             }
             Text {
                 objectName: "lastCheckedLine"
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 visible: root._hasLastChecked
                 text: root._hasLastChecked ? qsTr("Last checked: %1").arg(root._lastChecked.toLocaleString()) : ""
@@ -50,6 +52,7 @@ Card {
             }
             Text {
                 objectName: "errorLine"
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 visible: root._lastError.length > 0
                 text: root._lastError
@@ -59,6 +62,7 @@ Card {
             }
             Text {
                 objectName: "availabilityLine"
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 visible: root._updateAvailable
                 text: root._updateAvailable ? qsTr("Update available: %1").arg(updates.latestVersion) : ""
@@ -68,6 +72,7 @@ Card {
             }
             Text {
                 objectName: "notesLine"
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 visible: root._updateAvailable && root._notes.trim().length > 0
                 text: root._notes

@@ -1,7 +1,15 @@
 import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import "../components"
+import "../components/SolveGating.js" as Gating
+import "solve"
+import "solve/SolveFormat.js" as Fmt
 
-// Solve page (index 2): runs and follows a solve. For now it only carries the
-// inputs the shell binds and the signal it answers.
+// Solve page (index 2): what will be solved, the thread choice, the start and
+// cancel of a solve, its live progress and the runs started here. Every live
+// figure is derived from the controller; the page keeps only the last parsed
+// iteration, its one-second clock and the run history.
 Item {
     id: root
 
@@ -14,13 +22,12 @@ Item {
     property string oopRangeText: ""
     property string ipRangeText: ""
     property string betSizesText: ""
-    property int maxIterations: 0
-    property int startingPot: 0
-    property int effectiveStack: 0
-    property int threadCount: (controller && Number(controller.systemThreadCount) > 0)
-                              ? Number(controller.systemThreadCount) : 1
+    property int maxIterations: 2000
+    property int startingPot: 100
+    property int effectiveStack: 100
+    property int threadCount: Fmt.maxThreads(controller ? controller.systemThreadCount : 0)
     property string startingStreet: "flop"
-    property real targetExploitability: 0.0
+    property real targetExploitability: 0.10
     property real rakePercent: 0.0
     property int rakeCap: 0
     property string oopFlopBetSizesText: ""
@@ -51,13 +58,369 @@ Item {
 
     signal goToResults()
 
-    Text {
-        anchors.left: parent.left
-        anchors.top: parent.top
-        anchors.margins: 24
-        text: qsTr("Solve")
-        font.pixelSize: 20
-        font.bold: true
-        color: root.theme ? root.theme.text : "#F0F6FC"
+    // ---- live values, all from the controller ----
+    readonly property bool _hasController: controller !== null && controller !== undefined
+    readonly property bool _running: _hasController && controller.running === true
+    readonly property string _statusText: _hasController ? Fmt.asText(controller.statusText) : ""
+    readonly property int _resultIterations: _hasController ? Fmt.finiteOr(controller.resultIterations, 0) : 0
+
+    readonly property bool isFinalizing: _running && Fmt.isFinalizingText(_statusText)
+    property int _lastIterFromStatusText: 0
+    readonly property int currentIteration: Fmt.currentIteration({
+        hasController: _hasController, running: _running, finalizing: isFinalizing,
+        lastIteration: _lastIterFromStatusText, statusText: _statusText,
+        progress: _hasController ? controller.progress : 0, maxIterations: maxIterations,
+        resultIterations: _resultIterations })
+    readonly property int progressWheelTotalIterations: Fmt.progressWheelTotal(maxIterations, targetExploitability)
+    readonly property real progressWheelValue: !_hasController ? 0
+        : _running ? Fmt.progressWheelValue(currentIteration, progressWheelTotalIterations)
+        : (runComplete ? 1.0 : 0.0)
+    readonly property bool runComplete: _hasController && !_running && _resultIterations > 0
+    readonly property real currentExploitabilityValue: {
+        if (!_hasController)
+            return NaN
+        if (_running)
+            return Fmt.parseExploitability(_statusText)
+        var e = Fmt.finiteOr(controller.resultExploitability, 0)
+        return e > 0 ? e : NaN
+    }
+    readonly property int iterationWindowSize: 10
+    readonly property int iterationWindowValue: Fmt.windowValue(currentIteration, iterationWindowSize)
+
+    property string elapsedTime: "00:00"
+    property real iterationsPerSec: 0
+    property string estimatedRemaining: "--:--"
+
+    // Bumped after a language change, so texts built in functions follow it.
+    property int _i18nRev: 0
+
+    readonly property string statusLineText: {
+        _i18nRev
+        var line = Fmt.statusLine({ hasController: _hasController, running: _running, finalizing: isFinalizing,
+                                    statusText: _statusText, iteration: currentIteration,
+                                    exploitability: currentExploitabilityValue })
+        if (line.kind === "ready")
+            return qsTr("Ready to solve")
+        if (line.kind === "finalizing")
+            return qsTr("Finalizing…")
+        if (line.kind === "iteration")
+            return qsTr("Iteration %1 | exploitability=%2").arg(line.iteration).arg(line.exploitability)
+        return line.text
+    }
+
+    readonly property string badgeText: _running ? (isFinalizing ? qsTr("Finalizing") : qsTr("Running")) : qsTr("Ready")
+    readonly property color badgeColor: _running
+        ? (isFinalizing ? (theme ? theme.warn : "#F0883E") : (theme ? theme.success : "#3FB950"))
+        : (theme ? theme.textMuted : "#8B949E")
+
+    // ---- thread choice ----
+    readonly property int maxThreadCount: Fmt.maxThreads(_hasController ? controller.systemThreadCount : 0)
+    property var _threadChoiceModel: []
+
+    function _rebuildThreadChoiceModel() {
+        _threadChoiceModel = Fmt.threadChoices(maxThreadCount)
+        var clamped = Fmt.clampThreadCount(threadCount, maxThreadCount)
+        if (clamped !== threadCount)
+            threadCount = clamped
+    }
+    onMaxThreadCountChanged: _rebuildThreadChoiceModel()
+
+    // ---- run history ----
+    property int _nextRunId: 1
+    property int _activeRunId: -1
+    // A run whose end arrived without a result yet; settled once the result
+    // (or its absence) is known.
+    property int _endingRunId: -1
+    readonly property int _maxRuns: 10
+
+    property alias runHistoryModel: historyModel
+    ListModel {
+        id: historyModel
+        objectName: "runHistoryModel"
+    }
+
+    function _timeStamp() { return Fmt.timeStamp(new Date()) }
+
+    function _findRunIndexById(runId) {
+        for (var i = 0; i < historyModel.count; ++i) {
+            if (historyModel.get(i).runId === runId)
+                return i
+        }
+        return -1
+    }
+
+    function _setRunStatus(runId, status) {
+        var i = _findRunIndexById(runId)
+        if (i >= 0)
+            historyModel.setProperty(i, "status", status)
+    }
+
+    // Moves a run still marked "Running" to its final status; a status set
+    // earlier (a cancel from this page) stays.
+    function _finishRun(runId, status) {
+        var i = _findRunIndexById(runId)
+        if (i >= 0 && historyModel.get(i).status === "Running")
+            historyModel.setProperty(i, "status", status)
+    }
+
+    function _appendRun(summary) {
+        _settleEndingRun()
+        var id = _nextRunId
+        _nextRunId = id + 1
+        _activeRunId = id
+        historyModel.insert(0, { runId: id, startedAt: _timeStamp(), status: "Running", summary: String(summary) })
+        while (historyModel.count > _maxRuns)
+            historyModel.remove(historyModel.count - 1)
+        return id
+    }
+
+    function _clearRuns() {
+        historyModel.clear()
+    }
+
+    function _settleEndingRun() {
+        if (_endingRunId < 0)
+            return
+        var id = _endingRunId
+        _endingRunId = -1
+        _finishRun(id, _resultIterations > 0 ? "Completed" : "Failed")
+    }
+
+    function _onRunEnded() {
+        if (!_hasController || controller.running === true || _activeRunId < 0)
+            return
+        _endingRunId = _activeRunId
+        _activeRunId = -1
+        if (_resultIterations > 0)
+            _settleEndingRun()
+        else
+            Qt.callLater(_settleEndingRun)
+    }
+
+    function _statusWord(status) {
+        _i18nRev
+        if (status === "Running")
+            return qsTr("Running")
+        if (status === "Completed")
+            return qsTr("Completed")
+        if (status === "Cancelled")
+            return qsTr("Cancelled")
+        if (status === "Failed")
+            return qsTr("Failed")
+        return String(status)
+    }
+
+    // ---- configuration summary ----
+    function targetExploitabilityAmount() {
+        return Gating.targetAmount(startingPot, targetExploitability)
+    }
+
+    function _enabledOptionLines() {
+        _i18nRev
+        var out = []
+        if (oopFlopDontDonk) out.push(qsTr("OOP: don't donk on flop"))
+        if (oopTurnDontDonk) out.push(qsTr("OOP: don't donk on turn"))
+        if (oopRiverDontDonk) out.push(qsTr("OOP: don't donk on river"))
+        if (oopFlopAddAllIn) out.push(qsTr("OOP: add all-in on flop"))
+        if (oopTurnAddAllIn) out.push(qsTr("OOP: add all-in on turn"))
+        if (oopRiverAddAllIn) out.push(qsTr("OOP: add all-in on river"))
+        if (ipFlopAddAllIn) out.push(qsTr("IP: add all-in on flop"))
+        if (ipTurnAddAllIn) out.push(qsTr("IP: add all-in on turn"))
+        if (ipRiverAddAllIn) out.push(qsTr("IP: add all-in on river"))
+        if (oopAddAllInIfJamLtEnabled)
+            out.push(qsTr("OOP: add all-in if jam < %1% pot").arg(Fmt.plainNumber(oopAddAllInIfJamLtPct)))
+        if (ipAddAllInIfJamLtEnabled)
+            out.push(qsTr("IP: add all-in if jam < %1% pot").arg(Fmt.plainNumber(ipAddAllInIfJamLtPct)))
+        return out
+    }
+
+    readonly property string targetSummaryText: qsTr("%1% (= %2)").arg(Fmt.plainNumber(targetExploitability))
+                                                                  .arg(Fmt.fixed2(targetExploitabilityAmount()))
+    readonly property string rakeSummaryText: qsTr("%1% (cap %2)").arg(Fmt.plainNumber(rakePercent))
+                                                                  .arg(Fmt.plainNumber(rakeCap))
+    readonly property string betSizesSummaryText: qsTr("F %1/%2 • T %3/%4 • R %5/%6")
+        .arg(Fmt.sizeOrDash(oopFlopBetSizesText)).arg(Fmt.sizeOrDash(ipFlopBetSizesText))
+        .arg(Fmt.sizeOrDash(oopTurnBetSizesText)).arg(Fmt.sizeOrDash(ipTurnBetSizesText))
+        .arg(Fmt.sizeOrDash(oopRiverBetSizesText)).arg(Fmt.sizeOrDash(ipRiverBetSizesText))
+
+    function _runSummary() {
+        return qsTr("Iterations %1 • Target %2% (≈ %3) • Threads %4")
+            .arg(Number(maxIterations).toLocaleString(Qt.locale(), "f", 0))
+            .arg(Fmt.plainNumber(targetExploitability))
+            .arg(Fmt.plainNumber(targetExploitabilityAmount()))
+            .arg(String(threadCount))
+    }
+
+    // ---- run control ----
+    function solveConfigMap() {
+        return Gating.solveConfigMap(root)
+    }
+
+    function startSolve() {
+        if (!canSolve || !_hasController || _running)
+            return
+        var cfg = solveConfigMap()
+        var runId = _appendRun(_runSummary())
+        try {
+            if (typeof controller.startSolveWithConfig === "function")
+                controller.startSolveWithConfig(cfg)
+            else if (typeof controller.startSolve === "function")
+                controller.startSolve()
+        } catch (e) {
+            console.warn("Solve start failed:", e)
+        }
+        // The back end checks a start before it returns: a refused one never
+        // turns `running` on, and its run is over before it began.
+        if (_activeRunId === runId && !(_hasController && controller.running === true)) {
+            _activeRunId = -1
+            _finishRun(runId, "Failed")
+        }
+    }
+
+    function cancelSolve() {
+        if (_activeRunId >= 0)
+            _setRunStatus(_activeRunId, "Cancelled")
+        if (_hasController && typeof controller.cancelSolve === "function")
+            controller.cancelSolve()
+    }
+
+    function viewResults() {
+        if (runComplete)
+            goToResults()
+    }
+
+    // ---- clock ----
+    function _advanceClock() {
+        elapsedTimer.seconds += 1
+        var tick = Fmt.clockTick(elapsedTimer.seconds, currentIteration, maxIterations)
+        elapsedTime = tick.elapsed
+        if (tick.perSecond !== undefined) {
+            iterationsPerSec = tick.perSecond
+            estimatedRemaining = tick.remaining
+        }
+    }
+
+    Timer {
+        id: elapsedTimer
+        objectName: "elapsedTimer"
+        property int seconds: 0
+        interval: 1000
+        repeat: true
+        running: root._running
+        onTriggered: root._advanceClock()
+        onRunningChanged: {
+            if (!running) {
+                seconds = 0
+                root.estimatedRemaining = "00:00"
+            }
+        }
+    }
+
+    // ---- controller signals ----
+    Connections {
+        target: root.controller
+        ignoreUnknownSignals: true
+        function onStatusTextChanged() {
+            var it = Fmt.parseIteration(root._hasController ? root.controller.statusText : "")
+            if (isFinite(it) && it > 0)
+                root._lastIterFromStatusText = Math.floor(it)
+        }
+        function onRunningChanged() {
+            if (!root._hasController || root.controller.running !== true)
+                root._lastIterFromStatusText = 0
+        }
+    }
+
+    Connections {
+        target: root.controller
+        ignoreUnknownSignals: true
+        function onRunningChanged() { root._onRunEnded() }
+        function onResultsChanged() {
+            if (!root._running)
+                root._settleEndingRun()
+        }
+    }
+
+    Connections {
+        target: typeof languageManager !== "undefined" ? languageManager : null
+        ignoreUnknownSignals: true
+        function onCurrentLanguageChanged() { root._i18nRev += 1 }
+    }
+
+    Component.onCompleted: _rebuildThreadChoiceModel()
+
+    // ---- layout ----
+    ScrollView {
+        id: scroll
+        anchors.fill: parent
+        clip: true
+        contentWidth: availableWidth
+        ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+
+        ColumnLayout {
+            id: pageColumn
+            width: scroll.availableWidth
+            spacing: 20
+
+            readonly property int _gap: 20
+            readonly property int _leftWidth: Math.floor((width - 48 - _gap) * 0.4)
+
+            Item { Layout.preferredHeight: 4 }
+
+            SectionHeader {
+                objectName: "solveHeader"
+                Layout.fillWidth: true
+                Layout.leftMargin: 24
+                Layout.rightMargin: 24
+                theme: root.theme
+                title: qsTr("Solve")
+                subtitle: qsTr("Run the CFR solver and monitor progress in real-time.")
+                badge: root.badgeText
+                badgeColor: root.badgeColor
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.leftMargin: 24
+                Layout.rightMargin: 24
+                Layout.bottomMargin: 24
+                spacing: pageColumn._gap
+
+                ColumnLayout {
+                    Layout.preferredWidth: pageColumn._leftWidth
+                    Layout.maximumWidth: pageColumn._leftWidth
+                    Layout.alignment: Qt.AlignTop
+                    spacing: 20
+
+                    SolveConfigCard {
+                        Layout.fillWidth: true
+                        page: root
+                        theme: root.theme
+                    }
+                    SolveComputeCard {
+                        Layout.fillWidth: true
+                        page: root
+                        theme: root.theme
+                    }
+                }
+
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    Layout.alignment: Qt.AlignTop
+                    spacing: 20
+
+                    SolveProgressCard {
+                        Layout.fillWidth: true
+                        page: root
+                        theme: root.theme
+                    }
+                    SolveRunsCard {
+                        Layout.fillWidth: true
+                        page: root
+                        theme: root.theme
+                    }
+                }
+            }
+        }
     }
 }

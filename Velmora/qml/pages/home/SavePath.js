@@ -1,0 +1,104 @@
+.pragma library
+
+// Paths of the project save dialog: folders as local paths and file URLs,
+// the names the user types, and the suffix a name without one receives.
+
+var DEFAULT_SUFFIX = ".velmoraproj"
+
+// The local path of a file URL ("file:///C:/x" gives "C:/x"); any other text
+// is returned as it stands.
+function localPath(url) {
+    var s = String(url === undefined || url === null ? "" : url)
+    if (s.indexOf("file://") !== 0)
+        return s
+    var p = s.substring(7)
+    try {
+        p = decodeURIComponent(p)
+    } catch (e) {
+        // a stray "%" stays as it is
+    }
+    if (/^\/[A-Za-z]:/.test(p))
+        p = p.substring(1)
+    return p
+}
+
+// The file URL of a local path, each path segment percent-encoded.
+function fileUrl(path) {
+    var p = String(path).replace(/\\/g, "/")
+    var drive = /^[A-Za-z]:/.test(p)
+    var parts = p.split("/")
+    for (var i = 0; i < parts.length; ++i) {
+        if (!(drive && i === 0))
+            parts[i] = encodeURIComponent(parts[i])
+    }
+    return "file://" + (drive ? "/" : "") + parts.join("/")
+}
+
+function isAbsolute(path) {
+    return /^\//.test(path) || /^[A-Za-z]:[\\\/]/.test(path) || /^\\\\/.test(path)
+}
+
+function _trimSlashes(folder) {
+    var f = String(folder)
+    while (f.length > 1 && /[\\\/]$/.test(f) && !/^[A-Za-z]:[\\\/]$/.test(f))
+        f = f.substring(0, f.length - 1)
+    return f
+}
+
+function join(folder, name) {
+    var f = _trimSlashes(folder)
+    return (/[\\\/]$/.test(f) ? f : f + "/") + name
+}
+
+// The folder above `folder`, or `folder` itself at the top.
+function parentFolder(folder) {
+    var f = _trimSlashes(folder).replace(/\\/g, "/")
+    var cut = f.lastIndexOf("/")
+    if (cut < 0)
+        return f
+    if (cut === 0)
+        return "/"
+    var up = f.substring(0, cut)
+    return /^[A-Za-z]:$/.test(up) ? up + "/" : up
+}
+
+// The patterns of a name filter such as "JSON (*.json)"; ["*"] without any.
+function globsOf(filter) {
+    var m = /\(([^)]*)\)/.exec(String(filter))
+    var globs = m ? m[1].trim().split(/\s+/) : []
+    return globs.length > 0 && globs[0] !== "" ? globs : ["*"]
+}
+
+// The suffix a filter names (".json"), else `fallback`.
+function suffixFor(filter, fallback) {
+    var m = /^\*(\.[^*?\s]+)$/.exec(globsOf(filter)[0])
+    return m ? m[1] : fallback
+}
+
+// True when the last path segment has a suffix (a leading dot alone is none).
+function hasSuffix(path) {
+    var p = String(path).replace(/\\/g, "/")
+    var base = p.substring(p.lastIndexOf("/") + 1)
+    var dot = base.lastIndexOf(".")
+    return dot > 0 && dot < base.length - 1
+}
+
+// The path the dialog saves to: the typed name inside `folder`, or the typed
+// path itself when it is absolute; a name without suffix gets the selected
+// filter's one (".velmoraproj" for "All Files"). "" when nothing names a file.
+function targetPath(folder, typedName, filter) {
+    var name = String(typedName === undefined || typedName === null ? "" : typedName).trim()
+    if (name.indexOf("file://") === 0)
+        name = localPath(name)
+    if (name.length === 0 || /[\\\/]$/.test(name))
+        return ""
+    var path = isAbsolute(name) ? name : join(folder, name)
+    if (!hasSuffix(path))
+        path += suffixFor(filter, DEFAULT_SUFFIX)
+    return path
+}
+
+function fileName(path) {
+    var p = String(path).replace(/\\/g, "/")
+    return p.substring(p.lastIndexOf("/") + 1)
+}

@@ -1,0 +1,106 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import "../../components"
+
+// First column of the Setup page's first row: the board card, whose slots
+// open the card picker, and under it the card with the two buttons of the
+// settings profiles. Both cards share one width rule.
+ColumnLayout {
+    id: root
+
+    property var page: null
+    readonly property var theme: page ? page.theme : null
+    readonly property alias boardDisplay: display
+    readonly property real cardMinimumWidth: display.implicitWidth + 27
+    readonly property real cardMaximumWidth: Math.max(240, cardMinimumWidth)
+
+    signal slotClicked(int index)
+    signal loadSettingsClicked()
+    signal saveSettingsClicked()
+
+    spacing: 12
+
+    Card {
+        id: boardCard
+        objectName: "boardCard"
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+        Layout.minimumWidth: root.cardMinimumWidth
+        Layout.maximumWidth: root.cardMaximumWidth
+        Layout.alignment: Qt.AlignTop
+        theme: root.theme
+        padding: 12
+
+        ColumnLayout {
+            anchors.fill: parent
+            spacing: 8
+
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 8
+                Icon {
+                    name: "cards"
+                    size: 16
+                    Layout.preferredWidth: 16
+                    Layout.preferredHeight: 16
+                    color: root.theme ? root.theme.accent : "#3FB950"
+                }
+                Text {
+                    text: qsTr("Board")
+                    font.pixelSize: 15
+                    font.bold: true
+                    color: root.theme ? root.theme.text : "#F0F6FC"
+                }
+                Item { Layout.fillWidth: true }
+            }
+
+            BoardDisplay {
+                id: display
+                objectName: "boardDisplay"
+                Layout.alignment: Qt.AlignHCenter
+                theme: root.theme
+                boardText: root.page ? root.page.boardText : ""
+                editable: true
+                horizontalPadding: 0
+                cardScale: 1.25
+                onCardClicked: function(index) { root.slotClicked(index) }
+            }
+
+            // The board stays at the top when the card is stretched to the row.
+            Item { Layout.fillHeight: true }
+        }
+    }
+
+    Card {
+        objectName: "profileButtonsCard"
+        Layout.fillWidth: true
+        Layout.minimumWidth: root.cardMinimumWidth
+        Layout.maximumWidth: root.cardMaximumWidth
+        Layout.alignment: Qt.AlignTop
+        theme: root.theme
+        padding: 12
+
+        RowLayout {
+            anchors.fill: parent
+            spacing: 10
+
+            SecondaryButton {
+                objectName: "loadSettingsButton"
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                theme: root.theme
+                text: qsTr("Load settings")
+                onClicked: root.loadSettingsClicked()
+            }
+            PrimaryButton {
+                objectName: "saveSettingsButton"
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                theme: root.theme
+                text: qsTr("Save settings")
+                onClicked: root.saveSettingsClicked()
+            }
+        }
+    }
+}

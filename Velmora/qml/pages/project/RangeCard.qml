@@ -1,0 +1,170 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import "../../components"
+
+// "OOP Range" or "IP Range" (by `seat`, "oop" or "ip"): the seat's range text
+// painted on a hand matrix, picked from the range library in the sidebar or
+// typed. Every control reads and writes the page's properties of its seat.
+Card {
+    id: root
+
+    property var page: null
+    property string seat: "oop"
+
+    readonly property bool isOop: seat === "oop"
+    readonly property string _textKey: seat + "RangeText"
+    readonly property string rangeText: page ? page[_textKey] : ""
+    readonly property alias matrix: matrix
+
+    signal exportRequested(int category)
+    signal clearOverridesRequested(int category)
+
+    theme: page ? page.theme : null
+
+    function _setRangeText(text) {
+        if (page)
+            page[_textKey] = text
+    }
+
+    // A painted cell: add it with the click weight when it is unlit, remove
+    // every token covering it when it is lit.
+    function paint(hand, desiredOn, currentWeight) {
+        if (!page)
+            return
+        var add = Number(page[seat + "ClickWeightPct"]) / 100
+        var w = Number(currentWeight)
+        if (desiredOn && !(w > 0))
+            _setRangeText(page.toggleHand(rangeText, hand, 0, add))
+        else if (!desiredOn && w > 0)
+            _setRangeText(page.toggleHand(rangeText, hand, w, add))
+    }
+
+    ColumnLayout {
+        spacing: 12
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 8
+
+            Rectangle {
+                Layout.preferredWidth: 10
+                Layout.preferredHeight: 10
+                radius: 5
+                color: root.isOop ? (root.theme ? root.theme.actionBet : "#A371F7")
+                                  : (root.theme ? root.theme.info : "#58A6FF")
+            }
+            Text {
+                text: root.isOop ? qsTr("OOP Range") : qsTr("IP Range")
+                font.pixelSize: 15
+                font.bold: true
+                color: root.theme ? root.theme.text : "#F0F6FC"
+            }
+            Item { Layout.fillWidth: true }
+            Button {
+                id: clearButton
+                objectName: root.seat + "ClearRangeButton"
+                implicitWidth: 42
+                implicitHeight: 24
+                text: qsTr("Clear")
+                font.pixelSize: 10
+                onClicked: root._setRangeText("")
+                contentItem: Text {
+                    text: clearButton.text
+                    font: clearButton.font
+                    color: root.theme ? root.theme.textMuted : "#8B949E"
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                }
+                background: Rectangle {
+                    radius: 6
+                    color: clearButton.pressed ? (root.theme ? root.theme.surface3 : "#2D333B")
+                                               : (root.theme ? root.theme.surface2 : "#21262D")
+                    border.width: 1
+                    border.color: root.theme ? root.theme.stroke : "#30363D"
+                }
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 12
+
+            HandMatrix {
+                id: matrix
+                objectName: root.seat + "Matrix"
+                Layout.alignment: Qt.AlignTop
+                Layout.preferredWidth: implicitWidth
+                Layout.preferredHeight: implicitHeight
+                theme: root.theme
+                cellSize: 36
+                editable: true
+                weights: root.page ? root.page.parseRangeWeights(root.rangeText) : ({})
+                onHandPainted: function(hand, desiredOn, currentWeight) { root.paint(hand, desiredOn, currentWeight) }
+            }
+
+            RangeSidebar {
+                objectName: root.seat + "RangeSidebar"
+                Layout.alignment: Qt.AlignTop
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                Layout.minimumWidth: 180
+                Layout.minimumHeight: matrix.implicitHeight
+                page: root.page
+                seat: root.seat
+                theme: root.theme
+                onExportRequested: function(category) { root.exportRequested(category) }
+                onClearOverridesRequested: function(category) { root.clearOverridesRequested(category) }
+            }
+        }
+
+        RowLayout {
+            Layout.preferredWidth: matrix.implicitWidth
+            Layout.minimumWidth: matrix.implicitWidth
+            Layout.maximumWidth: matrix.implicitWidth
+            Layout.alignment: Qt.AlignLeft
+            spacing: 8
+
+            Text {
+                text: qsTr("Weight")
+                font.pixelSize: 12
+                color: root.theme ? root.theme.textMuted : "#8B949E"
+            }
+            ProjectTextField {
+                objectName: root.seat + "ClickWeightField"
+                Layout.preferredWidth: 70
+                Layout.maximumWidth: 70
+                theme: root.theme
+                kind: "real"
+                minimum: 0
+                maximum: 100
+                fallback: 100
+                live: true
+                placeholderText: "100"
+                inputMethodHints: Qt.ImhFormattedNumbersOnly
+                validator: DoubleValidator {
+                    bottom: 0.0
+                    top: 100.0
+                    decimals: 3
+                    locale: "C"
+                    notation: DoubleValidator.StandardNotation
+                }
+                value: root.page ? root.page[root.seat + "ClickWeightPct"] : 100
+                onEdited: function(v) { if (root.page) root.page[root.seat + "ClickWeightPct"] = v }
+                onCommitted: function(v) { if (root.page) root.page[root.seat + "ClickWeightPct"] = v }
+            }
+            Text {
+                text: "%"
+                font.pixelSize: 12
+                color: root.theme ? root.theme.textMuted : "#8B949E"
+            }
+            RangeTextField {
+                objectName: root.seat + "RangeInput"
+                Layout.fillWidth: true
+                theme: root.theme
+                rangeText: root.rangeText
+                onEdited: function(text) { root._setRangeText(text) }
+            }
+        }
+    }
+}

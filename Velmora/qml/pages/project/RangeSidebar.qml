@@ -1,0 +1,241 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import "../../components"
+
+// The preset sidebar of a range card: the three category buttons, the rows
+// of the seat's library in the shown category, and the category's actions.
+ColumnLayout {
+    id: root
+
+    property var page: null
+    property string seat: "oop"
+    property var theme: null
+
+    // Export and clear confirmations live with the page's dialogs.
+    signal exportRequested(int category)
+    signal clearOverridesRequested(int category)
+
+    readonly property int category: page ? page[seat + "RangeCategory"] : 2
+    readonly property string selectedId: page ? page[seat + "SelectedId"] : ""
+    readonly property var openFolders: page ? page[seat + "OpenFolderIds"] : ({})
+    readonly property string rangeText: page ? page[seat + "RangeText"] : ""
+    readonly property bool developerMode: page ? page.developerMode === true : false
+    readonly property var rows: page ? page.listModelFor(seat) : []
+    readonly property bool libraryEmpty: {
+        var tree = page ? page.rangesFor(seat, category) : []
+        return !tree || tree.length === 0
+    }
+
+    spacing: 8
+
+    function _has(name) {
+        return page && typeof page[name] === "function"
+    }
+    function _call(name) {
+        if (_has(name))
+            return page[name](seat)
+        return undefined
+    }
+
+    function clickRow(row) {
+        if (!page || !row)
+            return
+        page[seat + "SelectedId"] = row.id
+        if (row.kind === "folder")
+            page._toggleOpenFolder(seat, row.id)
+        else
+            page[seat + "RangeText"] = row.value === undefined || row.value === null ? "" : String(row.value)
+    }
+
+    component CategoryButton: RangeSideButton {
+        property int code: 0
+        objectName: root.seat + "CategoryButton" + code
+        Layout.fillWidth: true
+        theme: root.theme
+        look: "category"
+        shown: root.category === code
+        onClicked: if (root.page) root.page[root.seat + "RangeCategory"] = code
+    }
+
+    component ActionButton: RangeSideButton {
+        Layout.fillWidth: true
+        theme: root.theme
+    }
+
+    CategoryButton { code: 0; text: qsTr("Standard Ranges") }
+    CategoryButton { code: 1; text: qsTr("Population Ranges") }
+    CategoryButton { code: 2; text: qsTr("Custom Ranges") }
+
+    Rectangle {
+        Layout.fillWidth: true
+        Layout.preferredHeight: 1
+        color: root.theme ? root.theme.stroke : "#30363D"
+        opacity: 0.4
+    }
+
+    ColumnLayout {
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+        spacing: 6
+
+        Text {
+            Layout.fillWidth: true
+            text: root.page ? root.page.categoryLabel(root.category) : ""
+            font.pixelSize: 11
+            font.weight: Font.DemiBold
+            color: root.theme ? root.theme.textMuted : "#8B949E"
+            elide: Text.ElideRight
+        }
+
+        Repeater {
+            objectName: root.seat + "RangeRows"
+            model: root.rows
+
+            delegate: Rectangle {
+                id: row
+                required property var modelData
+                readonly property bool selected: modelData.id === root.selectedId
+                readonly property bool isFolder: modelData.kind === "folder"
+                readonly property bool open: isFolder && root.openFolders
+                                             && root.openFolders[modelData.id] === true
+                objectName: root.seat + "Row_" + modelData.name
+                Layout.fillWidth: true
+                Layout.preferredHeight: 26
+                radius: root.theme ? root.theme.radiusSm : 8
+                border.width: 1
+                border.color: selected ? (root.theme ? root.theme.strokeFocus : "#58A6FF")
+                                       : (root.theme ? root.theme.stroke : "#30363D")
+                color: selected ? (root.theme ? root.theme.surface3 : "#2D333B")
+                     : rowMouse.containsMouse ? (root.theme ? root.theme.surfaceHover : "#30363D")
+                     : (root.theme ? root.theme.surface2 : "#21262D")
+
+                RowLayout {
+                    anchors.fill: parent
+                    anchors.leftMargin: 10 + 14 * row.modelData.depth
+                    anchors.rightMargin: 10
+                    spacing: 6
+
+                    Icon {
+                        Layout.preferredWidth: 14
+                        Layout.preferredHeight: 14
+                        Layout.alignment: Qt.AlignVCenter
+                        name: row.isFolder ? "folder-open" : "file-text"
+                        size: 14
+                        color: root.theme ? root.theme.textMuted : "#8B949E"
+                        iconOpacity: row.open ? 1.0 : 0.75
+                    }
+                    Text {
+                        objectName: "rowText"
+                        Layout.fillWidth: true
+                        Layout.alignment: Qt.AlignVCenter
+                        text: row.modelData.displayName ? row.modelData.displayName : row.modelData.name
+                        textFormat: Text.PlainText
+                        font.pixelSize: 11
+                        color: root.theme ? root.theme.text : "#F0F6FC"
+                        elide: Text.ElideRight
+                    }
+                }
+
+                MouseArea {
+                    id: rowMouse
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: root.clickRow(row.modelData)
+                }
+            }
+        }
+
+        Text {
+            objectName: root.seat + "EmptyNote"
+            visible: root.libraryEmpty
+            text: qsTr("No ranges yet.")
+            font.pixelSize: 11
+            color: root.theme ? root.theme.textFaint : "#6E7681"
+        }
+
+        Text {
+            objectName: root.seat + "PresetLoadError"
+            Layout.fillWidth: true
+            visible: root.category === 0 && text.trim().length > 0
+            text: root.page ? root.page._presetLoadError : ""
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font.pixelSize: 10
+            color: root.theme ? root.theme.danger : "#F85149"
+        }
+
+        Item { Layout.fillHeight: true }
+
+        // Standard (0) and Population (1): the developer's tools.
+        ActionButton {
+            objectName: root.seat + "OverrideButton"
+            visible: root.developerMode && root.category !== 2
+            text: qsTr("Override")
+            dimmed: true
+            enabled: root.category === 0 ? root._call("canOverrideStandard") === true
+                                         : root._call("canOverrideExploit") === true
+            onClicked: root._call(root.category === 0 ? "overrideSelectedStandardRange" : "overrideSelectedExploitRange")
+        }
+        ActionButton {
+            objectName: root.seat + "ExportButton"
+            visible: root.developerMode && root.category !== 2
+            text: root.category === 0 ? qsTr("Export standard…") : qsTr("Export population…")
+            onClicked: root.exportRequested(root.category)
+        }
+        ActionButton {
+            objectName: root.seat + "ClearOverridesButton"
+            visible: root.developerMode && root.category !== 2
+            text: qsTr("Clear overrides…")
+            look: "danger"
+            onClicked: root.clearOverridesRequested(root.category)
+        }
+        Text {
+            objectName: root.seat + "ExportError"
+            readonly property string error: !root.page ? ""
+                                          : root.category === 0 ? root.page._exportStandardError
+                                          : root.page._exportExploitError
+            Layout.fillWidth: true
+            visible: root.developerMode && root.category !== 2 && error.trim().length > 0
+            text: error
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font.pixelSize: 10
+            color: root.theme ? root.theme.danger : "#F85149"
+        }
+
+        // Custom (2): the user's own library.
+        ActionButton {
+            objectName: root.seat + "SaveRangeButton"
+            visible: root.category === 2
+            text: qsTr("Save current range…")
+            dimmed: true
+            enabled: root.rangeText.trim().length > 0
+            onClicked: root._call("openSaveRangeDialog")
+        }
+        ActionButton {
+            objectName: root.seat + "ImportRangeButton"
+            visible: root.category === 2
+            text: qsTr("Import range…")
+            dimmed: true
+            onClicked: root._call("openImportRangeDialog")
+        }
+        ActionButton {
+            objectName: root.seat + "AddFolderButton"
+            visible: root.category === 2
+            text: qsTr("Add folder…")
+            dimmed: true
+            enabled: root.category === 2
+            onClicked: root._call("openAddFolderDialog")
+        }
+        ActionButton {
+            objectName: root.seat + "DeleteSelectedButton"
+            visible: root.category === 2
+            text: qsTr("Delete selected…")
+            look: "dangerOutline"
+            enabled: root.category === 2 && root.selectedId !== ""
+            onClicked: root._call("openDeleteSelectedDialog")
+        }
+    }
+}

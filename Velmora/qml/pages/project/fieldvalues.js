@@ -1,0 +1,43 @@
+.pragma library
+
+// Values of the Setup page's number fields: how a committed text becomes a
+// number and how a number is shown. The fields' validators use the C locale,
+// so the text reaching here is plain digits with at most one point.
+
+// The shortest decimal text that reads back as `v` ("5", "2.5", "0.1"),
+// never in exponent form; "" for a value that is not a finite number.
+function shortestText(v) {
+    var n = Number(v)
+    if (v === null || v === undefined || v === "" || !isFinite(n))
+        return ""
+    var s = String(n)
+    if (s.indexOf("e") < 0)
+        return s
+    if (Math.abs(n) >= 1e21)
+        return s
+    return n.toFixed(20).replace(/0+$/, "").replace(/\.$/, "")
+}
+
+// The integer shown for an int property; "" when it is not a number.
+function integerText(v) {
+    var n = Number(v)
+    return (v === null || v === undefined || !isFinite(n)) ? "" : String(Math.trunc(n))
+}
+
+// Digits with at most one decimal point and an optional sign: the only form
+// a number field commits. A C-locale validator also accepts group separators
+// ("1,000"), which would otherwise commit as 1.
+function isPlainNumber(text) {
+    var t = (text === undefined || text === null) ? "" : String(text).trim()
+    return /^[+-]?(\d+\.?\d*|\.\d+)$/.test(t)
+}
+
+// The value a field commits: the leading integer (or decimal number) of the
+// text clamped to [min, max], or `fallback` when the text holds no number.
+function committedValue(text, integer, min, max, fallback) {
+    var t = (text === undefined || text === null) ? "" : String(text).trim()
+    var n = integer ? parseInt(t, 10) : parseFloat(t)
+    if (!isFinite(n))
+        return fallback
+    return Math.min(max, Math.max(min, n))
+}

@@ -1,0 +1,268 @@
+.pragma library
+
+// The Setup page's reading and writing of range text: which matrix cells a
+// token covers, the weight map a text shows, the edit one painted cell makes,
+// and the clean-up of imported text. Every function is pure.
+
+var RANKS = ["A", "K", "Q", "J", "T", "9", "8", "7", "6", "5", "4", "3", "2"]
+var PERCENT_FORM = /^(\d+(?:\.\d+)?)\s*%$/
+var SEPARATORS = /[,\s]+/
+var RANK_PAIR = /[AKQJT98765432][AKQJT98765432]/i
+
+function _rankIndex(ch) {
+    return RANKS.indexOf(String(ch).toUpperCase())
+}
+
+function _isPair(text) {
+    return text.length === 2 && text[0].toUpperCase() === text[1].toUpperCase()
+}
+
+// The pieces of a text between runs of commas and white space.
+function tokens(text) {
+    var out = []
+    var parts = String(text).split(SEPARATORS)
+    for (var i = 0; i < parts.length; ++i) {
+        if (parts[i].length > 0)
+            out.push(parts[i])
+    }
+    return out
+}
+
+function _baseOf(token) {
+    var colon = token.indexOf(":")
+    return colon < 0 ? token : token.slice(0, colon)
+}
+
+// The label of matrix row i and column j (both in rank order).
+function labelAt(i, j) {
+    if (i === j)
+        return RANKS[i] + RANKS[j]
+    return i < j ? RANKS[i] + RANKS[j] + "s" : RANKS[j] + RANKS[i] + "o"
+}
+
+// A weight in [0, 1]; not a finite number counts as 1.
+function clampWeight(w) {
+    var n = Number(w)
+    if (!isFinite(n))
+        return 1.0
+    return Math.max(0, Math.min(1, n))
+}
+
+// ":" and the weight with three decimals, trailing zeros and point dropped;
+// nothing for a weight of 0.999 and more.
+function weightSuffix(w) {
+    var c = clampWeight(w)
+    if (c >= 0.999)
+        return ""
+    return ":" + c.toFixed(3).replace(/\.?0+$/, "")
+}
+
+function isPercentForm(text) {
+    return PERCENT_FORM.test(String(text))
+}
+
+function _pairSpan(a, b) {
+    var ia = _rankIndex(a[0])
+    var ib = _rankIndex(b[0])
+    if (ia < 0 || ib < 0)
+        return [a]
+    var out = []
+    var step = ib >= ia ? 1 : -1
+    for (var i = ia; ; i += step) {
+        out.push(RANKS[i] + RANKS[i])
+        if (i === ib)
+            break
+    }
+    return out
+}
+
+function _classSpan(a, b) {
+    if (a[0].toUpperCase() !== b[0].toUpperCase() || a[2].toLowerCase() !== b[2].toLowerCase())
+        return [a]
+    var ia = _rankIndex(a[1])
+    var ib = _rankIndex(b[1])
+    if (ia < 0 || ib < 0)
+        return [a]
+    var first = a[0].toUpperCase()
+    var suffix = a[2].toLowerCase()
+    var out = []
+    var step = ib >= ia ? 1 : -1
+    for (var i = ia; ; i += step) {
+        out.push(first + RANKS[i] + suffix)
+        if (i === ib)
+            break
+    }
+    return out
+}
+
+function _plusSpan(base) {
+    if (_isPair(base)) {
+        var r = _rankIndex(base[0])
+        if (r < 0)
+            return [base]
+        var pairs = []
+        for (var i = 0; i <= r; ++i)
+            pairs.push(RANKS[i] + RANKS[i])
+        return pairs
+    }
+    if (base.length === 3) {
+        var r1 = _rankIndex(base[0])
+        var r2 = _rankIndex(base[1])
+        if (r1 < 0 || r2 < 0)
+            return [base]
+        var suffix = base[2].toLowerCase()
+        var out = []
+        for (var k = r2; k > r1; --k)
+            out.push(RANKS[r1] + RANKS[k] + suffix)
+        return out
+    }
+    return [base]
+}
+
+// The hand class labels one token base covers.
+function expandHand(hand) {
+    var h = (hand === undefined || hand === null) ? "" : String(hand)
+    if (h.indexOf("-") >= 0) {
+        var parts = h.split("-")
+        if (parts.length === 2) {
+            var a = parts[0]
+            var b = parts[1]
+            if (a.length === 2 && b.length === 2 && _isPair(a) && _isPair(b))
+                return _pairSpan(a, b)
+            if (a.length === 3 && b.length === 3)
+                return _classSpan(a, b)
+        }
+    }
+    if (h.length > 0 && h[h.length - 1] === "+")
+        return _plusSpan(h.slice(0, -1))
+    if (h.length === 2) {
+        var hi = h[0].toUpperCase()
+        var lo = h[1].toUpperCase()
+        if (hi === lo)
+            return [hi + lo]
+        return [hi + lo + "s", hi + lo + "o"]
+    }
+    if (h.length === 3)
+        return [h.slice(0, 2).toUpperCase() + h[2].toLowerCase()]
+    return [h]
+}
+
+// Label -> weight of a range text, as the hand matrix shows it.
+function parseRangeWeights(text) {
+    var map = ({})
+    if (text === undefined || text === null)
+        return map
+    var s = String(text)
+    if (s.trim().length === 0)
+        return map
+    var percent = PERCENT_FORM.exec(s)
+    if (percent) {
+        var uniform = Number(percent[1]) / 100
+        for (var i = 0; i < 13; ++i) {
+            for (var j = 0; j < 13; ++j)
+                map[labelAt(i, j)] = uniform
+        }
+        return map
+    }
+    var toks = tokens(s)
+    for (var t = 0; t < toks.length; ++t) {
+        var token = toks[t].trim()
+        if (token.length < 2)
+            continue
+        var weight = 1.0
+        var parts = token.split(":")
+        if (parts.length >= 2) {
+            var n = parseFloat(parts[1])
+            if (isFinite(n))
+                weight = n
+        }
+        weight = Math.max(0, Math.min(1, weight))
+        var labels = expandHand(parts[0])
+        for (var k = 0; k < labels.length; ++k)
+            map[labels[k]] = weight
+    }
+    return map
+}
+
+function _shares(a, b) {
+    for (var i = 0; i < a.length; ++i) {
+        if (b.indexOf(a[i]) >= 0)
+            return true
+    }
+    return false
+}
+
+// The range text after one painted cell: a lit cell (currentWeight above 0)
+// loses every token that covers it, an unlit one is appended with addWeight.
+function toggleHand(rangeText, hand, currentWeight, addWeight) {
+    var text = (rangeText === undefined || rangeText === null) ? "" : String(rangeText)
+    var lit = Number(currentWeight) > 0
+    var added = String(hand) + weightSuffix(addWeight)
+    if (isPercentForm(text))
+        return lit ? "" : added
+    var toks = tokens(text)
+    if (lit) {
+        var target = expandHand(hand)
+        var kept = []
+        for (var i = 0; i < toks.length; ++i) {
+            if (!_shares(expandHand(_baseOf(toks[i])), target))
+                kept.push(toks[i])
+        }
+        toks = kept
+    } else {
+        toks.push(added)
+    }
+    return toks.join(", ")
+}
+
+// Range text from the text of an imported file: a weight token applies to
+// every hand written since the previous one; entries without two rank
+// characters in a row are dropped.
+function normalizeImportedRangeText(rawText) {
+    var s = (rawText === undefined || rawText === null) ? "" : String(rawText)
+    s = s.replace(/\r/g, "\n")
+    var toks = tokens(s)
+    var pending = []
+    var out = []
+    function flush(w) {
+        var weight = clampWeight(w)
+        for (var p = 0; p < pending.length; ++p) {
+            var entry = pending[p].trim()
+            if (entry.length === 0 || !RANK_PAIR.test(entry))
+                continue
+            out.push(entry + weightSuffix(weight))
+        }
+        pending = []
+    }
+    for (var i = 0; i < toks.length; ++i) {
+        var token = toks[i].trim()
+        if (token.length === 0)
+            continue
+        var colon = token.indexOf(":")
+        if (colon >= 0) {
+            var base = token.slice(0, colon).trim()
+            var n = parseFloat(token.slice(colon + 1).trim())
+            if (base.length > 0)
+                pending.push(base)
+            flush(isFinite(n) ? n : 1.0)
+        } else {
+            pending.push(token)
+        }
+    }
+    flush(1.0)
+    return out.join(", ")
+}
+
+// The tokens of a range text without their ":" weights.
+function stripWeightsText(text) {
+    if (text === undefined || text === null || String(text).trim().length === 0)
+        return ""
+    var toks = tokens(text)
+    var out = []
+    for (var i = 0; i < toks.length; ++i) {
+        var t = toks[i].trim().replace(/:[0-9]*\.?[0-9]+$/i, "")
+        if (t.length > 0)
+            out.push(t)
+    }
+    return out.join(", ")
+}

@@ -1,0 +1,633 @@
+import QtQuick
+import "PlayMath.js" as PlayMath
+import "ResultsCards.js" as Cards
+
+// Play against the solution: deals both seats from the solved ranges at the
+// node, draws chance cards and the opponent's decisions by the solution's
+// frequencies, prices every choice of the user and ends the hand on a
+// mistake, drills single decisions, and logs every finished hand. Each step
+// of a hand is also taken in the page's tree viewer (`viewer`: its
+// navigation state and functions), so the Game Tree shows the hand's line.
+// One single-shot timer drives the hand; every path stops or restarts it.
+QtObject {
+    id: engine
+
+    property var viewer: null
+    property var controller: null
+    property string boardText: ""
+    property real rakePercent: 0.0
+    property int rakeCap: 0
+    property bool playMode: false
+
+    property string playRole: ""
+    property bool playSessionStarted: false
+    property string playBoardText: ""
+    property bool playAwaitingUserAction: false
+    property int playNodeIndex: -1
+    property int playStepDelayMs: 1000
+    property string playActionLine: ""
+    property string playLastActionActor: ""
+    property string playLastActionText: ""
+    property string oopCard1: ""
+    property string oopCard2: ""
+    property string ipCard1: ""
+    property string ipCard2: ""
+    property bool playHandComplete: false
+    property bool _internalPlayReset: false
+    property bool playStopOnSuboptimalAction: true
+    property real playSuboptimalEpsilon: 1e-6
+    property real playSuboptimalRelativeTol: 0.01
+    property var _playHandComboEvCache: ({})
+
+    property bool playDrillMode: false
+    property int playDrillNodeIndex: -1
+    property string playDrillActor: ""
+    property string playDrillFeedbackText: ""
+    property bool playDrillFeedbackWrong: false
+
+    // Uniform random numbers in [0, 1); tests put a fixed sequence here.
+    property var _random: Math.random
+
+    readonly property PlayHandLog handLog: PlayHandLog {
+        controller: engine.controller
+        rakePercent: engine.rakePercent
+        rakeCap: engine.rakeCap
+    }
+
+    // The node of the hand: the play node, or the viewer's node before one.
+    readonly property int playNode: playNodeIndex >= 0 ? playNodeIndex : (viewer ? viewer.currentNodeIndex : -1)
+    readonly property var playNodeMeta: {
+        void (controller ? controller.resultIterations : 0)
+        return _meta(playNode)
+    }
+    readonly property var playNodeActions: {
+        void (controller ? controller.resultIterations : 0)
+        return _actions(playNode)
+    }
+    readonly property bool drillAvailable: playNodeMeta.nodeType === "decision"
+                                           && (playNodeMeta.player === "OOP" || playNodeMeta.player === "IP")
+
+    readonly property Timer playTickTimer: Timer {
+        objectName: "playTickTimer"
+        interval: 0
+        repeat: false
+        onTriggered: engine.playTick()
+    }
+    readonly property Timer drillFeedbackTimer: Timer {
+        objectName: "drillFeedbackTimer"
+        interval: 700
+        repeat: false
+        onTriggered: {
+            engine.playDrillFeedbackText = ""
+            engine.playDrillFeedbackWrong = false
+        }
+    }
+    readonly property Timer drillNextTimer: Timer {
+        objectName: "drillNextTimer"
+        interval: 450
+        repeat: false
+        onTriggered: {
+            if (!engine.playDrillMode)
+                return
+            engine._dealDrillHand()
+            engine.playAwaitingUserAction = true
+        }
+    }
+
+    readonly property Connections _viewerWatch: Connections {
+        target: engine.viewer
+        ignoreUnknownSignals: true
+        function onCurrentNodeIndexChanged() { engine._onViewerNodeChanged() }
+    }
+    readonly property Connections _resultsWatch: Connections {
+        target: engine.controller
+        ignoreUnknownSignals: true
+        function onResultsChanged() { engine._onNewResults() }
+    }
+
+    onPlayModeChanged: {
+        playTickTimer.stop()
+        _resetViewerToRoot()
+        resetPlaySession()
+    }
+
+    // ---- node access -------------------------------------------------------
+
+    function _hasTree() {
+        return !!controller && typeof controller.treeNodeCount === "function" && controller.treeNodeCount() > 0
+    }
+    function _meta(nodeIndex) {
+        var m = viewer && nodeIndex >= 0 ? viewer._metaForNode(nodeIndex) : null
+        return m ? m : {}
+    }
+    function _actions(nodeIndex) {
+        var a = viewer && nodeIndex >= 0 ? viewer._actionsForNode(nodeIndex) : null
+        return a ? a : []
+    }
+    function _actionListAtPlayNode() {
+        return _actions(playNode)
+    }
+    function _actionName(actions, index) {
+        var a = viewer ? viewer._safeActionAt(actions, index) : null
+        return a && a.name !== undefined && a.name !== null ? String(a.name) : ""
+    }
+
+    // ---- small helpers -----------------------------------------------------
+
+    function _isHeroSeat(seat) {
+        return playRole === "BOTH" || (seat !== "" && seat === playRole)
+    }
+    function _setLastAction(actor, text) {
+        playLastActionActor = actor ? String(actor) : ""
+        playLastActionText = text ? String(text) : ""
+    }
+    function _parseBoardCardsNormalized() {
+        return Cards.parseBoardCardsNormalized(playBoardText !== "" ? playBoardText : boardText)
+    }
+    function _holeCards() {
+        return [oopCard1, oopCard2, ipCard1, ipCard2]
+    }
+    // Cards that no re-dealt board card may take while the hand holds them.
+    function holeCardMap() {
+        if (!playSessionStarted)
+            return {}
+        return PlayMath.markUsed({}, _holeCards())
+    }
+    function _clearHand() {
+        playActionLine = ""
+        _setLastAction("", "")
+        oopCard1 = ""
+        oopCard2 = ""
+        ipCard1 = ""
+        ipCard2 = ""
+    }
+    function _resetViewerToRoot() {
+        if (!viewer)
+            return
+        _internalPlayReset = true
+        viewer.resetTreeToRoot()
+        _internalPlayReset = false
+    }
+    function _isMistake(info) {
+        return PlayMath.isMistake(info, playSuboptimalEpsilon, playSuboptimalRelativeTol)
+    }
+
+    // ---- session -----------------------------------------------------------
+
+    function resetPlaySession() {
+        playTickTimer.stop()
+        _clearDrill()
+        handLog.playFollowLatestHandDetails = true
+        playRole = ""
+        playSessionStarted = false
+        playBoardText = ""
+        playAwaitingUserAction = false
+        playNodeIndex = -1
+        _clearHand()
+        playHandComplete = false
+    }
+
+    function startPlaySession(role) {
+        _clearDrill()
+        playRole = role === undefined || role === null ? "" : String(role)
+        playSessionStarted = true
+        playHandComplete = false
+        playBoardText = Cards.stripWhitespace(boardText)
+        playAwaitingUserAction = false
+        playNodeIndex = viewer ? viewer.currentNodeIndex : -1
+        _clearHand()
+        _startPlaySessionImpl()
+    }
+
+    function _startPlaySessionImpl() {
+        var used = PlayMath.markUsed({}, _parseBoardCardsNormalized())
+        if (playRole === "OOP" || playRole === "IP" || playRole === "BOTH") {
+            _dealToSeat("OOP", used)
+            _dealToSeat("IP", used)
+        }
+        _schedulePlayTick(0)
+    }
+
+    // "Another hand": a new deal at the root with the same role.
+    function _resetToRootAndRestartHand() {
+        if (!playMode || !playSessionStarted || playRole === "")
+            return
+        playTickTimer.stop()
+        playHandComplete = false
+        _resetViewerToRoot()
+        playNodeIndex = viewer ? viewer.currentNodeIndex : -1
+        _restartHandAtRoot()
+    }
+
+    function _restartHandAtRoot() {
+        if (!playMode || playRole === "")
+            return
+        playSessionStarted = true
+        playHandComplete = false
+        playBoardText = Cards.stripWhitespace(boardText)
+        playAwaitingUserAction = false
+        playNodeIndex = viewer ? viewer.currentNodeIndex : -1
+        _clearHand()
+        _startPlaySessionImpl()
+    }
+
+    // ---- dealing -----------------------------------------------------------
+
+    function _dealToSeat(seat, used) {
+        return _dealToSeatAtNode(viewer ? viewer.currentNodeIndex : -1, seat, used)
+    }
+
+    function _dealToSeatAtNode(nodeIndex, seat, used) {
+        var list = _hasTree() && nodeIndex >= 0 ? controller.nodeSeatHandCombos(nodeIndex, seat) : []
+        var pick = PlayMath.pickWeightedCombo(PlayMath.eligibleCombosForDeal(list, used), _random)
+        if (!pick)
+            return false
+        used[pick.c1] = true
+        used[pick.c2] = true
+        if (seat === "OOP") {
+            oopCard1 = pick.c1
+            oopCard2 = pick.c2
+        } else {
+            ipCard1 = pick.c1
+            ipCard2 = pick.c2
+        }
+        return true
+    }
+
+    // ---- steps -------------------------------------------------------------
+
+    function _schedulePlayTick(ms) {
+        if (!playMode || !playSessionStarted)
+            return
+        var d = PlayMath.toNumber(ms)
+        d = isFinite(d) ? Math.max(0, Math.round(d)) : 0
+        playTickTimer.stop()
+        playTickTimer.interval = d
+        playTickTimer.start()
+    }
+
+    function playTick() {
+        if (!playMode || !playSessionStarted || playHandComplete || playDrillMode || !viewer)
+            return
+        if (!_hasTree())
+            return
+        if (playNodeIndex < 0)
+            playNodeIndex = viewer.currentNodeIndex
+        var meta = _meta(playNodeIndex)
+        var type = meta.nodeType
+        if (type === "terminal") {
+            playAwaitingUserAction = false
+            playHandComplete = true
+            _logPlayHand({ endedReason: "terminal" })
+            return
+        }
+        if (type === "chance") {
+            playAwaitingUserAction = false
+            _autoHandleChanceNode()
+            return
+        }
+        if (type !== "decision") {
+            playAwaitingUserAction = false
+            return
+        }
+        var actor = meta.player ? String(meta.player) : ""
+        if (playRole === "BOTH" || playRole === actor) {
+            playAwaitingUserAction = true
+            return
+        }
+        playAwaitingUserAction = false
+        _autoHandleOpponentDecision(actor)
+    }
+
+    function _pickWeightedActionIndex(actions, usedCardMap) {
+        return PlayMath.pickWeightedActionIndex(actions, usedCardMap, _random)
+    }
+
+    function _autoHandleChanceNode() {
+        var used = PlayMath.markUsed(PlayMath.markUsed({}, _parseBoardCardsNormalized()), _holeCards())
+        var actions = _actionListAtPlayNode()
+        var index = _pickWeightedActionIndex(actions, used)
+        if (index < 0)
+            return
+        // The tree viewer shows this very card at the node, not a card the
+        // user once clicked there.
+        var card = Cards.normalizeCardText(_actionName(actions, index))
+        if (card !== "" && viewer.chanceCardDisplayOverrideByNode !== undefined) {
+            var overrides = {}
+            var old = viewer.chanceCardDisplayOverrideByNode || {}
+            for (var k in old)
+                overrides[k] = old[k]
+            overrides[String(playNode)] = card
+            viewer.chanceCardDisplayOverrideByNode = overrides
+        }
+        _advancePlayByActionIndex(index)
+    }
+
+    function _autoHandleOpponentDecision(actor) {
+        var actions = _actionListAtPlayNode()
+        var index = _pickWeightedActionIndex(actions, null)
+        if (index < 0)
+            return
+        if (!_isHeroSeat(actor))
+            _setLastAction(actor, _actionName(actions, index))
+        _advancePlayByActionIndex(index)
+    }
+
+    // One step of the hand along action `actionIndex` of the play node, taken
+    // in the tree viewer too (terminal children included).
+    function _advancePlayByActionIndex(actionIndex) {
+        if (!viewer || !controller)
+            return
+        var node = playNode
+        var action = viewer._safeActionAt(_actions(node), actionIndex)
+        if (!action)
+            return
+        var child = PlayMath.toNumber(action.childIndex)
+        if (!isFinite(child) || child < 0 || child >= controller.treeNodeCount())
+            return
+        var name = action.name !== undefined && action.name !== null ? String(action.name) : ""
+        if (name.length === 2)
+            playBoardText = playBoardText + Cards.normalizeCardText(name)
+        var meta = _meta(node)
+        var actor = meta.nodeType === "decision" ? (meta.player ? String(meta.player) : "")
+                  : meta.nodeType === "chance" ? "Chance" : ""
+        playActionLine = PlayMath.appendStep(playActionLine, actor, name)
+
+        var levels = viewer.treeLevels
+        if (levels.count === 0)
+            viewer.resetTreeToRoot()
+        levels.setProperty(levels.count - 1, "selectedActionIndex", actionIndex)
+        viewer.rebuildBreadcrumbs()
+        levels.append({ nodeIndex: child, selectedActionIndex: -1 })
+        viewer.currentNodeIndex = child
+        var childMeta = _meta(child)
+        if (childMeta.player)
+            viewer.selectedPlayer = String(childMeta.player)
+        playNodeIndex = child
+        _schedulePlayTick(playStepDelayMs)
+    }
+
+    function _appendActionToPlayLine(actor, actionName) {
+        playActionLine = PlayMath.appendStep(playActionLine, actor, actionName)
+    }
+
+    // ---- the user's choice -------------------------------------------------
+
+    // An action button of the play table: in a drill the drill judges it;
+    // otherwise the choice is priced, and a mistake ends and logs the hand.
+    function chooseAction(actionIndex) {
+        if (playDrillMode) {
+            _handleDrillChoice(actionIndex)
+            return
+        }
+        if (!playSessionStarted || playHandComplete)
+            return
+        var node = playNode
+        var actions = _actions(node)
+        var meta = _meta(node)
+        var actor = meta.player ? String(meta.player) : ""
+        var name = _actionName(actions, actionIndex)
+        playAwaitingUserAction = false
+        if (playStopOnSuboptimalAction) {
+            var info = _suboptimalEvInfoAtNode(node, actor, actionIndex)
+            if (_isMistake(info)) {
+                playTickTimer.stop()
+                _appendActionToPlayLine(actor, name)
+                playHandComplete = true
+                _logPlayHand({
+                    endedReason: "suboptimal",
+                    mistakeActor: actor,
+                    mistakeAction: name,
+                    chosenActionIndex: actionIndex,
+                    correctActionIndex: info.bestIndex,
+                    correctAction: _actionName(actions, info.bestIndex),
+                    evLoss: info.evLoss,
+                    chosenEv: info.chosenEv,
+                    bestEv: info.bestEv
+                })
+                return
+            }
+        }
+        _advancePlayByActionIndex(actionIndex)
+    }
+
+    // EVs of the actor's hand at a node: the node's per-combo EVs, then the
+    // pocket's EVs from the back end, then the range-averaged action EVs.
+    function _suboptimalEvInfoAtNode(nodeIndex, actor, actionIndex) {
+        if ((actor !== "OOP" && actor !== "IP") || !_hasTree() || !(nodeIndex >= 0))
+            return { ok: false }
+        var c1 = actor === "OOP" ? oopCard1 : ipCard1
+        var c2 = actor === "OOP" ? oopCard2 : ipCard2
+        var key = String(nodeIndex)
+        if (_playHandComboEvCache[key] === undefined)
+            _playHandComboEvCache[key] = PlayMath.comboEvMap(controller.nodeHandCombos(nodeIndex))
+        var byPocket = _playHandComboEvCache[key]
+        var pocket = Cards.normalizeCardText(c1) + Cards.normalizeCardText(c2)
+        var info = PlayMath.evInfoFromList(byPocket[pocket], actionIndex)
+        if (info)
+            return info
+        // The back end only takes real card texts; a seat without cards has
+        // no pocket to ask for.
+        if (c1 !== "" && c2 !== "" && typeof controller.nodePocketActionEvs === "function") {
+            info = PlayMath.evInfoFromList(controller.nodePocketActionEvs(nodeIndex, actor, c1, c2), actionIndex)
+            if (info)
+                return info
+        }
+        var stats = typeof controller.nodeActionStats === "function" ? controller.nodeActionStats(nodeIndex) : []
+        var evs = []
+        for (var i = 0; stats && i < stats.length; ++i)
+            evs.push(stats[i] ? stats[i].ev : NaN)
+        info = PlayMath.evInfoFromList(evs, actionIndex)
+        return info ? info : { ok: false }
+    }
+
+    // ---- logging -----------------------------------------------------------
+
+    function _logPlayHand(extra) {
+        var meta = _meta(playNode)
+        function figure(v) {
+            var n = PlayMath.toNumber(v)
+            return isFinite(n) ? n : 0
+        }
+        var entry = PlayMath.makeLogEntry({
+            time: new Date().toLocaleTimeString(Qt.locale(), Locale.ShortFormat),
+            board: playBoardText,
+            role: playRole,
+            oop: oopCard1 + oopCard2,
+            ip: ipCard1 + ipCard2,
+            line: playActionLine,
+            pot: figure(meta.pot),
+            investedOop: figure(meta.investedOop),
+            investedIp: figure(meta.investedIp)
+        }, extra)
+        handLog.addEntry(entry)
+        if (controller && typeof controller.recordPlayVsSolutionHand === "function")
+            controller.recordPlayVsSolutionHand(entry.isMistake === true, isFinite(entry.evLoss) ? entry.evLoss : 0)
+    }
+
+    // ---- viewer and back-end events ------------------------------------------
+
+    function _onViewerNodeChanged() {
+        _playHandComboEvCache = {}
+        if (!playMode)
+            return
+        if (!playSessionStarted) {
+            resetPlaySession()
+            return
+        }
+        if (!playHandComplete && !_internalPlayReset) {
+            playNodeIndex = viewer.currentNodeIndex
+            _schedulePlayTick(0)
+        }
+    }
+
+    // New results replace the tree the hand was played on: the hand is
+    // dropped unlogged and the role chooser returns.
+    function _onNewResults() {
+        _playHandComboEvCache = {}
+        if (playMode)
+            resetPlaySession()
+    }
+
+    // A click on the turn (slot 3) or river (slot 4) of the play board opens
+    // the chance picker on that street's level of the tree path.
+    function requestRedeal(slotIndex) {
+        if (!playMode || !playSessionStarted || playHandComplete || playDrillMode || !viewer)
+            return
+        if (slotIndex !== 3 && slotIndex !== 4)
+            return
+        if (slotIndex === 4 && Cards.stripWhitespace(playBoardText).length < 8)
+            return
+        var level = viewer._findChanceLevel(slotIndex === 3 ? "turn" : "river")
+        if (level < 0)
+            return
+        playTickTimer.stop()
+        viewer.openChancePicker(level, viewer.treeLevels.get(level).nodeIndex)
+    }
+
+    // The picker chooses a card during a hand: the tree path is cut back to
+    // the chance level before the card is selected there.
+    function beginChanceRedeal(levelIndex) {
+        if (!playMode || !playSessionStarted)
+            return false
+        playTickTimer.stop()
+        playAwaitingUserAction = false
+        viewer._jumpToLevelForReselect(levelIndex)
+        _rebuildPlayBoardFromTree()
+        return true
+    }
+
+    // After the card was selected: the hand goes on from the new node at once.
+    function finishChanceRedeal() {
+        if (!playMode || !playSessionStarted)
+            return
+        _rebuildPlayBoardFromTree()
+        playNodeIndex = viewer.currentNodeIndex
+        _schedulePlayTick(0)
+    }
+
+    // The picker closed without a choice: the hand's steps go on.
+    function chancePickerClosed() {
+        if (playMode && playSessionStarted && !playHandComplete && !playDrillMode && !playTickTimer.running)
+            _schedulePlayTick(0)
+    }
+
+    function _rebuildPlayBoardFromTree() {
+        playBoardText = viewer._boardFromTreeSelections()
+    }
+
+    // ---- drill -------------------------------------------------------------
+
+    function startDrillSpot() {
+        if (!playMode || !playSessionStarted || !viewer)
+            return
+        var node = playNode
+        var meta = _meta(node)
+        if (meta.nodeType !== "decision" || (meta.player !== "OOP" && meta.player !== "IP"))
+            return
+        playTickTimer.stop()
+        drillNextTimer.stop()
+        drillFeedbackTimer.stop()
+        playHandComplete = false
+        playAwaitingUserAction = false
+        playDrillMode = true
+        playDrillNodeIndex = node
+        playDrillActor = String(meta.player)
+        playDrillFeedbackText = ""
+        playDrillFeedbackWrong = false
+        _dealDrillHand()
+        playAwaitingUserAction = true
+    }
+
+    function stopDrillSpot() {
+        _clearDrill()
+        playAwaitingUserAction = false
+        _schedulePlayTick(0)
+    }
+
+    function _clearDrill() {
+        drillNextTimer.stop()
+        drillFeedbackTimer.stop()
+        playDrillMode = false
+        playDrillNodeIndex = -1
+        playDrillActor = ""
+        playDrillFeedbackText = ""
+        playDrillFeedbackWrong = false
+    }
+
+    // A fresh pair of hands at the drilled node. A seat without an eligible
+    // combo keeps its cards, which then block the other seat's deal; kept
+    // cards that collide with what was dealt are dropped.
+    function _dealDrillHand() {
+        if (!(playDrillNodeIndex >= 0))
+            return
+        var used = PlayMath.markUsed({}, _parseBoardCardsNormalized())
+        _dealDrillSeat("OOP", used)
+        _dealDrillSeat("IP", used)
+        playActionLine = ""
+        _setLastAction("", "")
+    }
+
+    function _dealDrillSeat(seat, used) {
+        if (_dealToSeatAtNode(playDrillNodeIndex, seat, used))
+            return
+        var c1 = seat === "OOP" ? oopCard1 : ipCard1
+        var c2 = seat === "OOP" ? oopCard2 : ipCard2
+        if (c1 === "" && c2 === "")
+            return
+        if (used[c1] === true || used[c2] === true) {
+            if (seat === "OOP") {
+                oopCard1 = ""
+                oopCard2 = ""
+            } else {
+                ipCard1 = ""
+                ipCard2 = ""
+            }
+            return
+        }
+        PlayMath.markUsed(used, [c1, c2])
+    }
+
+    function _handleDrillChoice(actionIndex) {
+        if (!(playDrillNodeIndex >= 0) || (playDrillActor !== "OOP" && playDrillActor !== "IP"))
+            return
+        playAwaitingUserAction = false
+        var info = _suboptimalEvInfoAtNode(playDrillNodeIndex, playDrillActor, actionIndex)
+        var wrong = _isMistake(info)
+        playDrillFeedbackWrong = wrong
+        if (wrong) {
+            var best = _actionName(_actions(playDrillNodeIndex), info.bestIndex)
+            playDrillFeedbackText = qsTr("Wrong — best: %1 (EV -%2)")
+                .arg(best !== "" ? best : "—").arg(info.evLoss.toFixed(3))
+        } else {
+            playDrillFeedbackText = qsTr("Correct")
+        }
+        drillFeedbackTimer.restart()
+        drillNextTimer.restart()
+    }
+
+    // The name of the last action `actor` took on the tree path, or "".
+    function lastActionOf(actor) {
+        return viewer ? viewer._lastSelectedActionNameForActor(actor) : ""
+    }
+}

@@ -1,0 +1,107 @@
+.pragma library
+
+// Card text helpers of the results page: card and board texts, hand classes,
+// and which listed chance card stands for a clicked card.
+
+var RANK_ORDER = "AKQJT98765432"
+var SUIT_SEARCH_ORDER = ["s", "h", "d", "c"]
+
+function _text(t) {
+    return (t === undefined || t === null) ? "" : String(t)
+}
+
+// "ah" -> "Ah"; fewer than two characters give ""; anything after the second
+// character is dropped.
+function normalizeCardText(t) {
+    var s = _text(t)
+    if (s.length < 2)
+        return ""
+    return s.charAt(0).toUpperCase() + s.charAt(1).toLowerCase()
+}
+
+function stripWhitespace(t) {
+    return _text(t).replace(/\s/g, "")
+}
+
+// The cards of a board text, normalised; a trailing single character is ignored.
+function parseBoardCardsNormalized(boardText) {
+    var s = stripWhitespace(boardText)
+    var out = []
+    for (var i = 0; i + 1 < s.length; i += 2)
+        out.push(normalizeCardText(s.substr(i, 2)))
+    return out
+}
+
+function cardRank(t) {
+    var s = _text(t)
+    return s.length > 0 ? s.charAt(0) : ""
+}
+
+function cardSuit(t) {
+    var s = _text(t)
+    return s.length >= 2 ? s.charAt(1) : ""
+}
+
+// Hand class label of two cards ("AKs", "JJ", "T9o"); "" when a rank is
+// missing. A rank outside the rank order makes the second card the higher.
+function handClassFromCards(c1, c2) {
+    var r1 = cardRank(c1)
+    var r2 = cardRank(c2)
+    if (r1 === "" || r2 === "")
+        return ""
+    if (r1 === r2)
+        return r1 + r2
+    var i1 = RANK_ORDER.indexOf(r1)
+    var i2 = RANK_ORDER.indexOf(r2)
+    var firstHigher = i1 >= 0 && i2 >= 0 && i1 < i2
+    var hi = firstHigher ? r1 : r2
+    var lo = firstHigher ? r2 : r1
+    return hi + lo + (cardSuit(c1) === cardSuit(c2) ? "s" : "o")
+}
+
+function suitSymbol(suit) {
+    switch (_text(suit).toLowerCase()) {
+    case "s": return "♠"
+    case "h": return "♥"
+    case "d": return "♦"
+    case "c": return "♣"
+    }
+    return ""
+}
+
+// Action index of the listed chance card that `cardText` stands for: the card
+// itself when listed, else a listed card of the same rank in another suit that
+// is, like the card's own suit, absent from `boardText` (the solver lists one
+// card for suits that are interchangeable on the board). -1 when none.
+// Cards in `blocked` (card text -> true; the hole cards of a hand in play)
+// are neither available nor mapped to.
+function chanceCardIndexForSelection(cardText, indexByCard, boardText, blocked) {
+    var map = indexByCard || {}
+    var taken = blocked || {}
+    var text = _text(cardText)
+    if (taken[normalizeCardText(text)] === true)
+        return -1
+    if (Object.prototype.hasOwnProperty.call(map, text))
+        return map[text]
+    if (text.length !== 2)
+        return -1
+    var rank = text.charAt(0).toUpperCase()
+    var suit = text.charAt(1).toLowerCase()
+    var board = stripWhitespace(boardText)
+    var present = {}
+    for (var i = 1; i < board.length; i += 2)
+        present[board.charAt(i).toLowerCase()] = true
+    var absent = []
+    for (var k = 0; k < SUIT_SEARCH_ORDER.length; ++k) {
+        if (!present[SUIT_SEARCH_ORDER[k]])
+            absent.push(SUIT_SEARCH_ORDER[k])
+    }
+    if (absent.length < 2 || present[suit])
+        return -1
+    for (var j = 0; j < absent.length; ++j) {
+        var other = rank + absent[j]
+        if (absent[j] !== suit && Object.prototype.hasOwnProperty.call(map, other) && taken[other] !== true)
+            return map[other]
+    }
+    return -1
+}

@@ -1,0 +1,123 @@
+import QtQuick
+import QtQuick.Layouts
+import "../../components"
+
+// Head of the strategy view: title, the node's board and the seat to act,
+// the range/play toggle and the solved spot's EVs and exploitability.
+RowLayout {
+    id: header
+
+    property var page: null
+    readonly property var theme: page ? page.theme : null
+    readonly property var controller: page ? page.controller : null
+    readonly property bool _oop: page ? page.selectedPlayer === "OOP" : true
+    readonly property color _pillColor: _oop ? (theme ? theme.actionBet : "#A371F7") : (theme ? theme.info : "#58A6FF")
+
+    spacing: 12
+
+    // A seat's EV with its half of the starting pot, 3 decimals; "—" without
+    // a controller or a finite value.
+    function _evText(ev) {
+        if (!controller)
+            return "—"
+        var v = Number(ev) + Number(controller.resultStartingPot) / 2
+        return isFinite(v) ? v.toFixed(3) : "—"
+    }
+
+    function _exploitabilityText() {
+        if (!controller)
+            return "—"
+        var v = Number(controller.resultExploitability)
+        return isFinite(v) ? v.toFixed(4) : "—"
+    }
+
+    ColumnLayout {
+        spacing: 8
+
+        Text {
+            text: qsTr("Strategy View")
+            font.pixelSize: 18
+            font.bold: true
+            color: header.theme ? header.theme.text : "#F0F6FC"
+        }
+
+        RowLayout {
+            spacing: 12
+
+            BoardDisplay {
+                objectName: "strategyBoard"
+                theme: header.theme
+                compact: true
+                boardText: header.page ? (header.page.playMode ? header.page.playBoardText : header.page.treeBoardText) : ""
+            }
+            Rectangle {
+                Layout.preferredWidth: 1
+                Layout.preferredHeight: 30
+                color: header.theme ? header.theme.stroke : "#30363D"
+            }
+            Rectangle {
+                objectName: "playerPill"
+                Layout.preferredHeight: 26
+                Layout.preferredWidth: pillText.implicitWidth + 20
+                radius: height / 2
+                color: header.theme ? header.theme.withOpacity(header._pillColor, 0.15)
+                                    : Qt.rgba(header._pillColor.r, header._pillColor.g, header._pillColor.b, 0.15)
+                border.width: 1
+                border.color: header._pillColor
+
+                Text {
+                    id: pillText
+                    objectName: "playerPillText"
+                    anchors.centerIn: parent
+                    text: qsTr("%1 to act").arg(header.page ? header.page.selectedPlayer : "")
+                    textFormat: Text.PlainText
+                    font.pixelSize: 12
+                    font.weight: Font.DemiBold
+                    color: header._pillColor
+                }
+            }
+        }
+    }
+
+    Item { Layout.fillWidth: true }
+
+    RowLayout {
+        spacing: 10
+
+        SecondaryButton {
+            objectName: "playModeToggle"
+            Layout.preferredWidth: 140
+            theme: header.theme
+            font.pixelSize: 12
+            text: header.page && header.page.playMode ? qsTr("Range view") : qsTr("Play vs solution")
+            onClicked: header.page.playMode = !header.page.playMode
+        }
+        StatCard {
+            objectName: "evOopCard"
+            theme: header.theme
+            compact: true
+            label: qsTr("EV (OOP)")
+            unit: ""
+            accentColor: header.theme ? header.theme.success : "#3FB950"
+            value: header._evText(header.controller ? header.controller.resultEvOop : NaN)
+        }
+        StatCard {
+            objectName: "evIpCard"
+            theme: header.theme
+            compact: true
+            label: qsTr("EV (IP)")
+            unit: ""
+            accentColor: header.theme ? header.theme.info : "#58A6FF"
+            value: header._evText(header.controller ? header.controller.resultEvIp : NaN)
+        }
+        StatCard {
+            objectName: "exploitabilityCard"
+            theme: header.theme
+            compact: true
+            label: qsTr("Exploitability")
+            unit: ""
+            accentColor: header.theme ? header.theme.gold : "#F0B429"
+            value: header._exploitabilityText()
+        }
+    }
+}

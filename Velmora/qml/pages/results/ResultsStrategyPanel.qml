@@ -1,0 +1,110 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import "../../components"
+
+// The right-hand panel: the strategy header, then either the range view
+// (action frequencies and the Strategy by Hand row) or the play view.
+Card {
+    id: panel
+
+    property var page: null
+    theme: page ? page.theme : null
+    readonly property bool playMode: page ? page.playMode : false
+
+    Flickable {
+        id: flick
+        objectName: "strategyFlickable"
+        anchors.fill: parent
+        clip: true
+        contentWidth: Math.max(width, content.implicitWidth)
+        contentHeight: content.implicitHeight
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+        ScrollBar.horizontal: ScrollBar { policy: ScrollBar.AsNeeded }
+
+        ColumnLayout {
+            id: content
+            width: flick.contentWidth
+            spacing: 16
+
+            ResultsStrategyHeader {
+                Layout.fillWidth: true
+                page: panel.page
+            }
+
+            Rectangle {
+                Layout.fillWidth: true
+                Layout.preferredHeight: 1
+                color: panel.theme ? panel.theme.stroke : "#30363D"
+                opacity: 0.5
+            }
+
+            ColumnLayout {
+                objectName: "actionFrequenciesSection"
+                visible: !panel.playMode
+                Layout.fillWidth: true
+                spacing: 8
+
+                Text {
+                    text: qsTr("Action Frequencies")
+                    font.pixelSize: 14
+                    font.bold: true
+                    color: panel.theme ? panel.theme.text : "#F0F6FC"
+                }
+                ActionBar {
+                    objectName: "actionFrequenciesBar"
+                    Layout.fillWidth: true
+                    Layout.preferredHeight: Math.max(60, implicitHeight)
+                    theme: panel.theme
+                    actions: panel.page ? panel.page.actionFrequenciesActions : []
+                    showLabels: true
+                    interactive: false
+                }
+            }
+
+            // The Strategy by Hand row; the Buckets and Hand Details cards
+            // stand to the right of the matrix column.
+            RowLayout {
+                objectName: "handRow"
+                visible: !panel.playMode
+                Layout.fillWidth: true
+                spacing: 20
+
+                ResultsHandMatrixColumn {
+                    id: matrixColumn
+                    Layout.alignment: Qt.AlignTop
+                    Layout.fillWidth: false
+                    page: panel.page
+                    nodeLockMode: panel.page ? panel.page.nodeLockMode : false
+                    nodeLockAvailable: panel.page !== null
+                    onHandClicked: function(hand) { panel.page._matrixHandClicked(hand) }
+                    onStandardModeRequested: panel.page._chooseStandardMode()
+                    onNodeLockModeRequested: panel.page._chooseNodeLockMode()
+                }
+                HandBucketsCard {
+                    Layout.preferredWidth: 300
+                    Layout.minimumWidth: 260
+                    Layout.fillHeight: true
+                    page: panel.page
+                }
+                HandDetailsCard {
+                    Layout.fillWidth: true
+                    Layout.minimumWidth: 250
+                    Layout.fillHeight: true
+                    page: panel.page
+                }
+            }
+
+            // The play view takes the place of the range view in play mode.
+            PlayArea {
+                objectName: "playArea"
+                visible: panel.playMode
+                Layout.fillWidth: true
+                Layout.preferredHeight: 780
+                theme: panel.theme
+                engine: panel.page ? panel.page.playEngine : null
+            }
+        }
+    }
+}

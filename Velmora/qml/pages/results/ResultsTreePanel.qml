@@ -1,0 +1,64 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import "../../components"
+
+// The "Game Tree" panel: one block per level of the page's path.
+Card {
+    id: panel
+
+    property var page: null
+    theme: page ? page.theme : null
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 12
+
+        RowLayout {
+            spacing: 8
+            Icon {
+                name: "tree"
+                size: 18
+                color: panel.theme ? panel.theme.accent : "#3FB950"
+            }
+            Text {
+                text: qsTr("Game Tree")
+                font.pixelSize: 16
+                font.bold: true
+                color: panel.theme ? panel.theme.text : "#F0F6FC"
+            }
+        }
+
+        Flickable {
+            id: flick
+            objectName: "treeFlickable"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            contentWidth: width
+            contentHeight: levels.implicitHeight
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+
+            Column {
+                id: levels
+                width: flick.width
+                spacing: 12
+
+                Repeater {
+                    model: panel.page ? panel.page.treeLevels : null
+                    delegate: ResultsTreeLevel {
+                        required property int index
+                        required property int nodeIndex
+                        required property int selectedActionIndex
+                        width: levels.width
+                        page: panel.page
+                        levelIndex: index
+                        levelNodeIndex: nodeIndex
+                        selection: selectedActionIndex
+                    }
+                }
+            }
+        }
+    }
+}

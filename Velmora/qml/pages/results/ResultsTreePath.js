@@ -1,0 +1,67 @@
+.pragma library
+
+.import "ResultsCards.js" as Cards
+
+// The path through the game tree as rows {nodeIndex, selectedActionIndex}:
+// the board it deals and what it says about each seat. `actionsOf(node)` and
+// `metaOf(node)` are the page's node queries.
+
+function _chosenAction(row, actionsOf) {
+    if (!row || !(row.selectedActionIndex >= 0))
+        return null
+    var actions = actionsOf(row.nodeIndex)
+    var i = row.selectedActionIndex
+    if (!actions || i >= actions.length)
+        return null
+    return actions[i] || null
+}
+
+// `baseBoard` without whitespace plus the card chosen at every chance level of
+// the first `limit` rows; a clicked card shown in place of the listed one
+// (`overrides`: node index as text -> card text) is taken for chance nodes.
+function boardFromSelections(baseBoard, rows, limit, actionsOf, metaOf, overrides) {
+    var board = Cards.stripWhitespace(baseBoard)
+    var n = Math.max(0, Math.min(limit, rows.length))
+    for (var i = 0; i < n; ++i) {
+        var action = _chosenAction(rows[i], actionsOf)
+        if (!action)
+            continue
+        var name = action.name === undefined || action.name === null ? "" : String(action.name)
+        if (name.length !== 2)
+            continue
+        var card = name
+        var key = String(rows[i].nodeIndex)
+        if (overrides && Object.prototype.hasOwnProperty.call(overrides, key)
+                && String(overrides[key]).length === 2 && metaOf(rows[i].nodeIndex).nodeType === "chance")
+            card = String(overrides[key])
+        board += Cards.normalizeCardText(card)
+    }
+    return board
+}
+
+// The last non-empty action name chosen by `actor` at a decision node of the path.
+function lastSelectedActionNameForActor(rows, actor, actionsOf, metaOf) {
+    var last = ""
+    for (var i = 0; i < rows.length; ++i) {
+        var action = _chosenAction(rows[i], actionsOf)
+        if (!action)
+            continue
+        var meta = metaOf(rows[i].nodeIndex)
+        if (meta.nodeType !== "decision" || meta.player !== actor)
+            continue
+        var name = action.name === undefined || action.name === null ? "" : String(action.name)
+        if (name !== "")
+            last = name
+    }
+    return last
+}
+
+// Index of the first row at a chance node dealing `deal` ("turn" or "river"), or -1.
+function findChanceLevel(rows, deal, metaOf) {
+    for (var i = 0; i < rows.length; ++i) {
+        var meta = metaOf(rows[i].nodeIndex)
+        if (meta.nodeType === "chance" && meta.chanceDeal === deal)
+            return i
+    }
+    return -1
+}

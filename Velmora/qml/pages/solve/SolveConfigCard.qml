@@ -1,0 +1,188 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import "../../components"
+import ".."
+
+// Configuration card of the Solve page: the spot about to be solved (board,
+// street, pot and stack, target, rake, bet sizes, enabled options), then the
+// run controls.
+Card {
+    id: root
+
+    property var page: null
+
+    readonly property color _muted: theme ? theme.textMuted : "#8B949E"
+    readonly property color _text: theme ? theme.text : "#F0F6FC"
+    readonly property var _optionLines: page ? page._enabledOptionLines() : []
+
+    objectName: "configurationCard"
+
+    component SummaryLabel: Text {
+        Layout.alignment: Qt.AlignVCenter
+        font.pixelSize: 12
+        color: root._muted
+    }
+    component SummaryValue: Text {
+        Layout.fillWidth: true
+        Layout.alignment: Qt.AlignVCenter
+        textFormat: Text.PlainText
+        font.pixelSize: 13
+        font.weight: Font.DemiBold
+        color: root._text
+        elide: Text.ElideRight
+    }
+
+    ColumnLayout {
+        width: parent.width
+        spacing: 14
+
+        SolveCardTitle {
+            Layout.fillWidth: true
+            theme: root.theme
+            title: qsTr("Configuration")
+        }
+
+        BoardDisplay {
+            objectName: "summaryBoard"
+            Layout.alignment: Qt.AlignHCenter
+            theme: root.theme
+            boardText: root.page ? root.page.boardText : ""
+            compact: true
+            cardScale: 1.35
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 16
+
+            GridLayout {
+                Layout.fillWidth: true
+                Layout.alignment: Qt.AlignTop
+                columns: 2
+                columnSpacing: 12
+                rowSpacing: 8
+
+                SummaryLabel { text: qsTr("Street") }
+                SummaryValue {
+                    objectName: "summaryStreet"
+                    text: root.page ? String(root.page.startingStreet).toUpperCase() : ""
+                }
+                SummaryLabel { text: qsTr("Pot / Stack") }
+                SummaryValue {
+                    objectName: "summaryPotStack"
+                    text: root.page ? root.page.startingPot + " / " + root.page.effectiveStack : ""
+                }
+                SummaryLabel { text: qsTr("Target") }
+                SummaryValue {
+                    objectName: "summaryTarget"
+                    text: root.page ? root.page.targetSummaryText : ""
+                }
+                SummaryLabel { text: qsTr("Rake") }
+                SummaryValue {
+                    objectName: "summaryRake"
+                    text: root.page ? root.page.rakeSummaryText : ""
+                }
+                SummaryLabel { text: qsTr("Bet sizes") }
+                SummaryValue {
+                    objectName: "summaryBetSizes"
+                    text: root.page ? root.page.betSizesSummaryText : ""
+                }
+            }
+
+            Rectangle {
+                objectName: "optionsPanel"
+                Layout.preferredWidth: 200
+                Layout.minimumWidth: 180
+                Layout.alignment: Qt.AlignTop
+                implicitHeight: optionsColumn.implicitHeight + 20
+                radius: root.theme ? root.theme.radiusSm : 8
+                color: root.theme ? root.theme.surface2 : "#21262D"
+                border.width: 1
+                border.color: root.theme ? root.theme.stroke : "#30363D"
+
+                Column {
+                    id: optionsColumn
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                    anchors.top: parent.top
+                    anchors.margins: 10
+                    spacing: 4
+
+                    Text {
+                        text: qsTr("Options enabled")
+                        font.pixelSize: 12
+                        font.weight: Font.DemiBold
+                        color: root._muted
+                    }
+                    Repeater {
+                        model: root._optionLines
+                        delegate: Text {
+                            required property var modelData
+                            width: optionsColumn.width
+                            text: "• " + modelData
+                            textFormat: Text.PlainText
+                            wrapMode: Text.Wrap
+                            font.pixelSize: 12
+                            color: root._text
+                        }
+                    }
+                    Text {
+                        objectName: "noOptionsText"
+                        visible: root._optionLines.length === 0
+                        text: qsTr("None")
+                        font.pixelSize: 12
+                        color: root.theme ? root.theme.textFaint : "#6E7681"
+                    }
+                }
+            }
+        }
+
+        SettingsDivider {
+            theme: root.theme
+        }
+
+        Text {
+            text: qsTr("Controls")
+            font.pixelSize: 14
+            font.bold: true
+            color: root._text
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 10
+
+            PrimaryButton {
+                objectName: "startSolveButton"
+                Layout.fillWidth: true
+                theme: root.theme
+                text: root.page && root.page._running ? qsTr("Solving...") : qsTr("Start Solve")
+                iconText: root.page && root.page._running ? "" : "▶"
+                loading: !!root.page && root.page._running
+                enabled: !!root.page && root.page._hasController && !root.page._running && root.page.canSolve
+                onClicked: root.page.startSolve()
+            }
+            SecondaryButton {
+                objectName: "cancelSolveButton"
+                Layout.preferredWidth: 100
+                theme: root.theme
+                text: qsTr("Cancel")
+                iconName: "stop"
+                enabled: !!root.page && root.page._running
+                danger: enabled
+                onClicked: root.page.cancelSolve()
+            }
+        }
+
+        PrimaryButton {
+            objectName: "viewResultsButton"
+            Layout.fillWidth: true
+            theme: root.theme
+            text: qsTr("View Results →")
+            iconName: "trend-up"
+            enabled: !!root.page && root.page.runComplete
+            onClicked: root.page.viewResults()
+        }
+    }
+}

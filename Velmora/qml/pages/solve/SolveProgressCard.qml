@@ -1,0 +1,172 @@
+import QtQuick
+import QtQuick.Layouts
+import "../../components"
+import ".."
+import "SolveFormat.js" as Fmt
+
+// Progress card of the Solve page: the ring, the status line, the bar that
+// cycles with every iteration, and the four run figures.
+Card {
+    id: root
+
+    property var page: null
+
+    readonly property bool _running: !!page && page._running
+    readonly property color _muted: theme ? theme.textMuted : "#8B949E"
+
+    objectName: "progressCard"
+
+    ColumnLayout {
+        width: parent.width
+        spacing: 14
+
+        SolveCardTitle {
+            Layout.fillWidth: true
+            theme: root.theme
+            title: qsTr("Progress")
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 20
+
+            ProgressRing {
+                objectName: "progressRing"
+                Layout.preferredWidth: 140
+                Layout.preferredHeight: 140
+                theme: root.theme
+                strokeWidth: 10
+                value: root.page ? root.page.progressWheelValue : 0
+                indeterminate: root._running && root.page.currentIteration <= 0
+            }
+
+            ColumnLayout {
+                Layout.fillWidth: true
+                Layout.alignment: Qt.AlignVCenter
+                spacing: 8
+
+                Text {
+                    objectName: "statusLine"
+                    Layout.fillWidth: true
+                    text: root.page ? root.page.statusLineText : ""
+                    textFormat: Text.PlainText
+                    font.pixelSize: 18
+                    font.bold: true
+                    color: root.theme ? root.theme.text : "#F0F6FC"
+                    wrapMode: Text.Wrap
+                    maximumLineCount: 3
+                    elide: Text.ElideRight
+                }
+                Text {
+                    objectName: "finalizingNote"
+                    Layout.fillWidth: true
+                    visible: !!root.page && root.page.isFinalizing
+                    text: qsTr("Solver converged — finalizing results…")
+                    font.pixelSize: 12
+                    color: root._muted
+                    wrapMode: Text.Wrap
+                }
+
+                Rectangle {
+                    id: track
+                    objectName: "windowBar"
+                    Layout.fillWidth: true
+                    Layout.topMargin: 6
+                    implicitHeight: 8
+                    radius: 4
+                    color: root.theme ? root.theme.surface3 : "#2D333B"
+
+                    readonly property real value: root._running ? root.page.iterationWindowValue : 0
+                    readonly property real to: root.page ? root.page.iterationWindowSize : 10
+
+                    Rectangle {
+                        height: parent.height
+                        radius: parent.radius
+                        width: parent.width * Math.max(0, Math.min(1, track.value / Math.max(1, track.to)))
+                        gradient: Gradient {
+                            orientation: Gradient.Horizontal
+                            GradientStop { position: 0.0; color: root.theme ? root.theme.accent : "#3FB950" }
+                            GradientStop { position: 1.0; color: root.theme ? root.theme.accentMuted : "#238636" }
+                        }
+                        Behavior on width {
+                            NumberAnimation { duration: 200 }
+                        }
+                    }
+                }
+                Text {
+                    objectName: "windowText"
+                    text: {
+                        if (!root.page || !root.page._hasController)
+                            return "—"
+                        if (root._running)
+                            return qsTr("Window %1/%2").arg(root.page.iterationWindowValue).arg(root.page.iterationWindowSize)
+                        return qsTr("Iterations: %1").arg(Number(root.page._resultIterations).toLocaleString(Qt.locale(), "f", 0))
+                    }
+                    font.pixelSize: 12
+                    color: root._muted
+                }
+            }
+        }
+
+        SettingsDivider {
+            theme: root.theme
+        }
+
+        Text {
+            text: qsTr("Metrics")
+            font.pixelSize: 14
+            font.bold: true
+            color: root.theme ? root.theme.text : "#F0F6FC"
+        }
+
+        GridLayout {
+            Layout.fillWidth: true
+            columns: 4
+            columnSpacing: 10
+
+            StatCard {
+                objectName: "elapsedCard"
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                theme: root.theme
+                compact: true
+                label: qsTr("Elapsed")
+                value: root.page ? root.page.elapsedTime : ""
+            }
+            StatCard {
+                objectName: "remainingCard"
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                theme: root.theme
+                compact: true
+                label: qsTr("Remaining")
+                value: root.page ? root.page.estimatedRemaining : ""
+            }
+            StatCard {
+                objectName: "speedCard"
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                theme: root.theme
+                compact: true
+                label: qsTr("Speed")
+                value: Fmt.formatSpeed(root.page ? root.page.iterationsPerSec : 0)
+                unit: qsTr("it/s")
+            }
+            StatCard {
+                objectName: "exploitabilityCard"
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                theme: root.theme
+                compact: true
+                label: qsTr("Exploitability")
+                accentColor: root.theme ? root.theme.gold : "#F0B429"
+                value: {
+                    var e = root.page ? root.page.currentExploitabilityValue : NaN
+                    if (isFinite(e))
+                        return e.toFixed(4)
+                    return root._running ? qsTr("Measuring...") : "—"
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,55 @@
+# Shared by the screenshot scripts (sourced, not run): checks the tools,
+# builds the screenshot host when it is missing, and captures one picture
+# once the host reports that its page has settled.
+
+# require_screenshot_tools: xvfb-run and ImageMagick's `import`.
+require_screenshot_tools() {
+  local tool
+  for tool in xvfb-run import; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+      echo "missing $tool (apt-get install xvfb imagemagick)" >&2
+      exit 1
+    fi
+  done
+}
+
+# screenshot_host BUILD_DIR: the host's absolute path, built when missing.
+screenshot_host() {
+  local host=$1/tests/qml_shell/shell_screenshot_host
+  if [ ! -x "$host" ]; then
+    cmake --build "$1" --target shell_screenshot_host >&2
+  fi
+  echo "$(cd "$(dirname "$host")" && pwd)/$(basename "$host")"
+}
+
+# capture_when_ready OUT CROP HOST ARGS...: starts the host with ARGS, waits
+# for its "READY", captures the screen (cut to CROP, a geometry, unless it is
+# empty) into OUT and ends the host.
+capture_when_ready() {
+  local out=$1 crop=$2 host=$3
+  shift 3
+  local log
+  log=$(mktemp)
+  "$host" "$@" >"$log" 2>&1 &
+  local pid=$!
+  local waited=0
+  until grep -q '^READY' "$log"; do
+    sleep 0.5
+    waited=$((waited + 1))
+    if [ $waited -gt 240 ] || ! kill -0 "$pid" 2>/dev/null; then
+      echo "host did not get ready for $*:" >&2
+      cat "$log" >&2
+      kill "$pid" 2>/dev/null || true
+      return 1
+    fi
+  done
+  if [ -n "$crop" ]; then
+    import -window root -crop "$crop" +repage "$out"
+  else
+    import -window root "$out"
+  fi
+  echo "wrote $out"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  rm -f "$log"
+}

@@ -1,0 +1,346 @@
+import QtQuick
+import QtTest
+import Velmora
+import "../../Velmora/qml/theme" as ThemePack
+import "play_tree.js" as Trees
+
+// Play mode on the results page over a mock tree, with a stubbed random
+// source and a 20 ms step delay: turn order, pricing, logging, resets,
+// re-deals and drills, and what the play table shows of them.
+Item {
+    id: host
+    width: 1400
+    height: 1100
+
+    ThemePack.Theme { id: appTheme; dark: true }
+
+    Component {
+        id: rigComp
+        Item {
+            anchors.fill: parent
+            property alias controller: ctrl
+            property alias page: resultsPage
+            readonly property var engine: resultsPage.playEngine
+            MockPlayController { id: ctrl }
+            ResultsPage {
+                id: resultsPage
+                anchors.fill: parent
+                theme: appTheme
+                controller: ctrl
+                boardText: "2c3d4h"
+                Component.onCompleted: {
+                    playEngine.playStepDelayMs = 20
+                    playEngine._random = function () { return 0 }
+                }
+            }
+        }
+    }
+
+    TestCase {
+        name: "PlayEngine"
+        when: windowShown
+
+        function rig(tree) {
+            var r = createTemporaryObject(rigComp, host)
+            if (tree)
+                r.controller.nodes = tree
+            r.page.playMode = true
+            waitForRendering(r.page)
+            return r
+        }
+        function child(r, name) {
+            var c = findChild(r.page, name)
+            verify(c !== null, name)
+            return c
+        }
+
+        function test_opponentActsFirstThenTheHeroPricedChoices() {
+            var r = rig()
+            var e = r.engine
+            r.engine.startPlaySession("OOP")
+            compare(e.oopCard1 + e.oopCard2, "AsKs")
+            compare(e.ipCard1 + e.ipCard2, "QhQd")
+            verify(e.playTickTimer.running)
+            compare(e.playTickTimer.interval, 0)
+            wait(0)
+            // IP's decision is drawn on the first tick and shown in the bubble.
+            compare(e.playLastActionActor, "IP")
+            compare(e.playLastActionText, "Check")
+            compare(child(r, "opponentBubble").visible, true)
+            compare(e.playActionLine, "IP: Check")
+            compare(r.page.currentNodeIndex, 1)
+            compare(r.page.treeLevels.count, 2)
+            compare(r.page.treeLevels.get(0).selectedActionIndex, 0)
+            compare(e.playTickTimer.interval, 20)
+            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            compare(child(r, "actionPrompt").visible, true)
+            verify(findChild(r.page, "actionButton1") !== null)
+            // Face up for the hero seat, face down for the other.
+            compare(findChild(child(r, "oopSeat"), "pocketCard0").rank, "A")
+            compare(findChild(child(r, "ipSeat"), "pocketCard0").faceDown, true)
+
+            // Best 10, chosen 9.95: within 1 % of the scale, the hand goes on.
+            r.controller.nodes[1].combos = [Trees.pocket("As", "Ks", [10, 9.95])]
+            e.chooseAction(1)
+            compare(e.playHandComplete, false)
+            compare(r.page.currentNodeIndex, 4)
+            compare(e.handLog.playHandLog.count, 0)
+            compare(r.controller.recorded.length, 0)
+        }
+
+        function test_mistakeEndsTheHandAndIsCountedOnce() {
+            var r = rig()
+            var e = r.engine
+            e.startPlaySession("OOP")
+            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            e.chooseAction(1)  // Bet 50%: EV 9.5 against 10
+            compare(e.playHandComplete, true)
+            verify(!e.playTickTimer.running)
+            compare(r.page.currentNodeIndex, 1)  // the tree does not advance
+            compare(e.playActionLine, "IP: Check \u2192 OOP: Bet 50%")
+            var log = e.handLog.playHandLog
+            compare(log.count, 1)
+            var entry = e.handLog.entryAt(0)
+            compare(entry.endedReason, "suboptimal")
+            compare(entry.mistakeActor, "OOP")
+            compare(entry.mistakeAction, "Bet 50%")
+            compare(entry.correctAction, "Check")
+            compare(entry.chosenActionIndex, 1)
+            compare(entry.correctActionIndex, 0)
+            fuzzyCompare(entry.evLoss, 0.5, 1e-12)
+            compare(entry.pot, 100)
+            compare(entry.board, "2c3d4h")
+            compare(entry.oop, "AsKs")
+            compare(r.controller.recorded.length, 1)
+            compare(r.controller.recorded[0].isMistake, true)
+            fuzzyCompare(r.controller.recorded[0].evLoss, 0.5, 1e-12)
+            wait(60)
+            compare(log.count, 1)
+            // The table offers only "Another hand" now.
+            compare(child(r, "anotherHandButton").visible, true)
+            compare(child(r, "actionPrompt").visible, false)
+            compare(child(r, "drillButton").visible, false)
+            // The details follow the new hand: the summary shows the loss.
+            compare(e.handLog.playSelectedLogIndex, 0)
+            compare(child(r, "evLostText").text, "EV lost: 0.500")
+            compare(child(r, "correctText").text, "Correct: Check")
+
+            e._resetToRootAndRestartHand()
+            compare(e.playHandComplete, false)
+            compare(e.playActionLine, "")
+            compare(r.page.currentNodeIndex, 0)
+            tryCompare(e, "playAwaitingUserAction", true, 1000)
+        }
+
+        function test_terminalLogsOnceAndChanceAvoidsHoleCards() {
+            var r = rig()
+            var e = r.engine
+            r.page.chanceCardDisplayOverrideByNode = { "3": "7d" }
+            e.startPlaySession("OOP")
+            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            e.chooseAction(0)  // Check: no loss
+            // The turn: As is OOP's hole card, so 7c is dealt, and the tree
+            // viewer shows the card dealt rather than an older click.
+            tryCompare(r.page, "currentNodeIndex", 8, 1000)
+            compare(e.playBoardText, "2c3d4h7c")
+            compare(r.page.chanceCardDisplayOverrideByNode["3"], "7c")
+            compare(r.page._boardFromTreeSelections(), "2c3d4h7c")
+            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            e.chooseAction(0)
+            tryCompare(e, "playHandComplete", true, 1000)
+            wait(60)
+            compare(e.handLog.playHandLog.count, 1)
+            var entry = e.handLog.entryAt(0)
+            compare(entry.endedReason, "terminal")
+            compare(entry.line, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c \u2192 OOP: Check")
+            verify(!entry.isMistake)
+            compare(r.controller.recorded.length, 1)
+            compare(r.controller.recorded[0].isMistake, false)
+            compare(r.controller.recorded[0].evLoss, 0)
+            compare(e.handLog.playSelectedDetails.turnActions, ["OOP: Check"])
+        }
+
+        function test_leavingPlayModeOrNewResultsDropTheHand() {
+            var r = rig()
+            var e = r.engine
+            e.startPlaySession("BOTH")
+            wait(0)
+            verify(e.playAwaitingUserAction)
+            e.chooseAction(0)   // IP checks
+            e.startDrillSpot()  // a drill at OOP's decision
+            verify(e.playDrillMode)
+            mouseClick(findChild(r.page, "playModeToggle"))
+            compare(r.page.playMode, false)
+            compare(e.playDrillMode, false)
+            verify(!e.drillNextTimer.running)
+            compare(e.playSessionStarted, false)
+            compare(r.page.currentNodeIndex, 0)
+            wait(60)
+            compare(e.handLog.playHandLog.count, 0)
+            compare(r.controller.recorded.length, 0)
+
+            // New results mid-hand: the timer stops and the role chooser returns.
+            mouseClick(findChild(r.page, "playModeToggle"))
+            compare(child(r, "playAsBothButton").visible, true)
+            mouseClick(child(r, "playAsOopButton"))
+            compare(e.playRole, "OOP")
+            wait(0)
+            verify(e.playTickTimer.running)
+            r.controller.finishSolve()
+            verify(!e.playTickTimer.running)
+            compare(e.playSessionStarted, false)
+            compare(e.oopCard1, "")
+            compare(child(r, "playAsBothButton").visible, true)
+            wait(60)
+            compare(e.handLog.playHandLog.count, 0)
+        }
+
+        function test_redealKeepsHoleCardsOffTheBoardAndResumesTheHand() {
+            var r = rig()
+            var e = r.engine
+            var page = r.page
+            var picker = findChild(page, "chanceCardPopup")
+            e.playStepDelayMs = 300
+            e.startPlaySession("IP")
+            // IP checks, OOP checks (automatic), then the turn 7c is dealt.
+            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            e.chooseAction(0)
+            tryCompare(page, "currentNodeIndex", 8, 1000)
+            e.requestRedeal(4)  // no river yet: ignored
+            verify(!picker.opened)
+            e.requestRedeal(3)
+            verify(picker.opened)
+            compare(page.chancePickerLevelIndex, 2)
+            verify(!e.playTickTimer.running)
+            // As is OOP's hole card: not offered, and a click on it does nothing.
+            compare(page._chanceCardIndexForSelection("As"), -1)
+            compare(page._chanceCardIndexForSelection("7c"), 1)
+            page.chooseChanceCard(0, "As")
+            verify(picker.opened)
+            compare(page.currentNodeIndex, 8)
+            page.chooseChanceCard(1, "7c")
+            compare(page.currentNodeIndex, 8)
+            compare(e.playNodeIndex, 8)
+            compare(e.playBoardText, "2c3d4h7c")
+            verify(e.playTickTimer.running)
+            compare(e.playTickTimer.interval, 0)
+            compare(e.playActionLine, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c")
+            // OOP checks to the terminal node; before it is logged the turn
+            // picker opens and closes without a choice: the hand goes on.
+            tryCompare(page, "currentNodeIndex", 9, 1000)
+            e.requestRedeal(3)
+            tryVerify(function () { return picker.opened })
+            verify(!e.playTickTimer.running)
+            picker.close()
+            tryVerify(function () { return e.playHandComplete }, 1000)
+            compare(e.handLog.playHandLog.count, 1)
+            compare(e.handLog.entryAt(0).line, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c \u2192 OOP: Check")
+        }
+
+        function test_drillVerdictTimingAndNoLogging() {
+            var r = rig()
+            var e = r.engine
+            e.startPlaySession("OOP")
+            e.playTickTimer.stop()
+            e._advancePlayByActionIndex(1)  // IP bets: OOP faces Fold 4.2 / Call 3.9
+            e.playTickTimer.stop()
+            compare(e.playNode, 2)
+            e.startDrillSpot()
+            verify(e.playDrillMode)
+            compare(e.playDrillActor, "OOP")
+            verify(e.playAwaitingUserAction)
+            compare(child(r, "drillButton").text, "Stop drill")
+            compare(child(r, "playBoard").editable, false)
+            e.chooseAction(0)
+            compare(e.playDrillFeedbackText, "Correct")
+            verify(Qt.colorEqual(child(r, "drillFeedback").textColor, appTheme.success))
+            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            e.chooseAction(1)
+            var t0 = Date.now()
+            compare(e.playDrillFeedbackText, "Wrong \u2014 best: Fold (EV -0.300)")
+            verify(e.playDrillFeedbackWrong)
+            verify(Qt.colorEqual(child(r, "drillFeedback").textColor, appTheme.danger))
+            verify(!e.playAwaitingUserAction)
+            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            var dealt = Date.now() - t0
+            verify(dealt >= 400 && dealt < 650, "next deal after " + dealt + " ms")
+            compare(e.playDrillFeedbackText.length > 0, true)
+            tryCompare(e, "playDrillFeedbackText", "", 1000)
+            var cleared = Date.now() - t0
+            verify(cleared >= 650 && cleared < 950, "verdict cleared after " + cleared + " ms")
+            compare(r.page.currentNodeIndex, 2)
+            compare(e.handLog.playHandLog.count, 0)
+            compare(r.controller.recorded.length, 0)
+
+            e.stopDrillSpot()
+            compare(e.playDrillMode, false)
+            compare(e.playTickTimer.interval, 0)
+            verify(e.playTickTimer.running)
+        }
+
+        function test_drillKeptSeatBlocksAndCollidingSeatIsCleared() {
+            var r = rig()
+            var e = r.engine
+            var tree = r.controller.nodes
+            // IP has nothing to deal at the root: it keeps its cards, which
+            // block OOP's only combo on the next deal... and collide with it.
+            tree[0].seats = { OOP: [{ c1: "Qh", c2: "Kd", weight: 1 }], IP: [] }
+            r.controller.nodes = tree
+            e.startPlaySession("IP")
+            e.playTickTimer.stop()
+            e.ipCard1 = "Qh"
+            e.ipCard2 = "Jd"
+            e.oopCard1 = ""
+            e.oopCard2 = ""
+            e.startDrillSpot()
+            compare(e.oopCard1 + e.oopCard2, "QhKd")
+            compare(e.ipCard1 + e.ipCard2, "", "kept cards that collide are dropped")
+            e.ipCard1 = "Jc"
+            e.ipCard2 = "Jd"
+            e._dealDrillHand()
+            compare(e.ipCard1 + e.ipCard2, "JcJd")
+            tree[0].seats = { OOP: [], IP: [{ c1: "Qh", c2: "Kd", weight: 1 }, { c1: "Ac", c2: "Ad", weight: 1 }] }
+            r.controller.nodes = tree
+            e._random = function () { return 0 }
+            e._dealDrillHand()
+            // OOP keeps QhKd, so IP's first combo is blocked.
+            compare(e.oopCard1 + e.oopCard2, "QhKd")
+            compare(e.ipCard1 + e.ipCard2, "AcAd")
+        }
+
+        function test_logFollowsPinsAndCloses() {
+            var r = rig()
+            var e = r.engine
+            var log = e.handLog
+            function finishHand() {
+                if (e.playSessionStarted)
+                    e._resetToRootAndRestartHand()
+                else
+                    e.startPlaySession("OOP")
+                tryCompare(e, "playAwaitingUserAction", true, 1000)
+                e.chooseAction(1)
+            }
+            finishHand()
+            finishHand()
+            compare(log.playHandLog.count, 2)
+            compare(log.playSelectedLogIndex, 0)
+            compare(child(r, "handCountText").text, "2 hands")
+            mouseClick(child(r, "handLogEntry1"))
+            compare(log.playSelectedLogIndex, 1)
+            compare(log.playFollowLatestHandDetails, false)
+            finishHand()  // another hand keeps the pin
+            compare(log.playSelectedLogIndex, 2)
+            compare(log.playFollowLatestHandDetails, false)
+            log.userSelectPlayLog(0)
+            verify(log.playFollowLatestHandDetails)
+            mouseClick(child(r, "closeDetailsButton"))
+            compare(log.playSelectedLogIndex, -1)
+            compare(child(r, "playHandDetails").visible, false)
+            finishHand()
+            compare(log.playSelectedLogIndex, -1)
+            log.selectPlayLog(7)
+            compare(log.playSelectedLogIndex, -1)
+            compare(log.playSelectedDetails, {})
+        }
+    }
+}

@@ -1,0 +1,123 @@
+import QtQuick
+import QtTest
+import Velmora
+import "../../Velmora/qml/theme" as ThemePack
+import "../../Velmora/qml/pages/results/ResultsActions.js" as Actions
+
+// Strategy header, statistics and action colours of the results page.
+Item {
+    id: host
+    width: 1400
+    height: 1000
+
+    ThemePack.Theme { id: appTheme; dark: true }
+    Component { id: mockComp; MockController {} }
+    Component {
+        id: pageComp
+        ResultsPage { anchors.fill: parent; theme: appTheme; boardText: "AhKhQh" }
+    }
+
+    TestCase {
+        name: "ResultsHeader"
+        when: windowShown
+
+        property var mock: null
+        property var page: null
+
+        function init() {
+            appTheme.dark = true
+            mock = createTemporaryObject(mockComp, host)
+            page = createTemporaryObject(pageComp, host, { controller: mock })
+        }
+
+        function stat(name) { return findChild(findChild(page, name), "statValue").text }
+        function barText(index, key) {
+            return findChild(findChild(findChild(page, "actionFrequenciesBar"), "actionLabel" + index), key).text
+        }
+        function colors(list) {
+            return list.map(function(a) { return a.color === undefined ? "none" : String(a.color) })
+        }
+        function stats(node, list) {
+            var o = {}
+            o[node] = list.map(function(a) {
+                return { name: a[0], actionType: a[1], frequency: a[2], combos: 10, equity: 0.5, ev: a[3] }
+            })
+            mock.statsOverride = o
+            page.resetTreeToRoot()
+            page.refreshHandMatrix()
+        }
+
+        function test_bet_sizes_coloured_by_rank() {
+            stats("0", [["Check", "check", 0.4, 1], ["Bet 150%", "bet 150%", 0.1, 1],
+                        ["Bet 33%", "bet", 0.3, 1], ["Bet 75%", "bet 75%", 0.2, 1]])
+            compare(colors(page.currentActions), ["none", "#C084FC", "#818CF8", "#A78BFA"])
+            appTheme.dark = false
+            compare(colors(page.currentActions), ["none", "#9333EA", "#4F46E5", "#7C3AED"],
+                    "the light palette without a node change")
+            compare(page.handActionTypeList, ["check", "Bet 150%", "Bet 33%", "Bet 75%"], "bands keyed by label")
+            var panels = ["gameTreePanel", "strategyPanel"]
+            for (var i = 0; i < panels.length; ++i)
+                verify(Qt.colorEqual(findChild(findChild(page, panels[i]), "cardBase").color, appTheme.surface),
+                       panels[i] + " follows the palette")
+
+            var six = []
+            for (var k = 6; k >= 1; --k)
+                six.push({ name: "Bet " + (10 * k) + "%", actionType: "bet" })
+            six.push({ name: "Raise 300%", actionType: "raise 300%" }, { name: "All-In", actionType: "allin" },
+                     { name: "Bet", actionType: "bet" })
+            compare(colors(Actions.colorizeBetRaiseActions(six, true)),
+                    ["#818CF8", "#F0ABFC", "#E879F9", "#C084FC", "#A78BFA", "#818CF8", "#FDBA74", "none", "none"],
+                    "a sixth size starts again; raises rank on their own")
+            compare(six[0].color, undefined, "the input is not changed")
+        }
+
+        function test_evs_relative_to_fold() {
+            stats("0", [["Fold", "fold", 0.2, 1.5], ["Call", "call", 0.5, 2.0], ["Raise 50%", "raise 50%", 0.3, -0.5]])
+            compare(page.currentActions.map(function(a) { return a.ev }), [1.5, 2.0, -0.5], "raw EVs are kept")
+            compare(page.actionFrequenciesActions.map(function(a) { return a.ev }), [0, 0.5, -2.0])
+            compare([barText(0, "ev"), barText(1, "ev"), barText(2, "ev")], ["0.00 EV", "0.50 EV", "-2.00 EV"])
+            var names = [findChild(findChild(findChild(page, "actionFrequenciesBar"), "actionLabel0"), "name"),
+                         findChild(findChild(page, "treeLevel0"), "actionChipText"), findChild(page, "legendName")]
+            for (var i = 0; i < names.length; ++i)
+                compare(names[i].textFormat, Text.PlainText, "action names from the back end are plain text")
+            var noRef = Actions.normalizeActionEvsAroundFold([{ name: "Fold", actionType: "fold", ev: NaN },
+                                                              { name: "Call", ev: 3 }, { name: "fold again", ev: 1 }])
+            compare(noRef[1].ev, 3, "a first fold without a finite EV is no reference")
+        }
+
+        function test_statistics_and_pill() {
+            compare([stat("evOopCard"), stat("evIpCard"), stat("exploitabilityCard")], ["37.750", "62.250", "0.1234"])
+            var pill = findChild(page, "playerPillText")
+            compare(pill.text, "OOP to act")
+            verify(Qt.colorEqual(pill.color, appTheme.actionBet))
+            page.selectActionAtLevel(0, 1)
+            compare(pill.text, "IP to act")
+            verify(Qt.colorEqual(pill.color, appTheme.info))
+            mock.resultEvOop = NaN
+            compare(stat("evOopCard"), "—")
+            page.controller = null
+            compare([stat("evIpCard"), stat("exploitabilityCard")], ["—", "—"])
+            compare(page.currentActions, [])
+        }
+
+        function test_chance_node_and_toggle() {
+            page.selectActionAtLevel(0, 0)
+            page.selectActionAtLevel(1, 0)
+            compare(page.currentActions.length, 1)
+            compare([page.currentActions[0].name, page.currentActions[0].frequency], ["Random turn card", 1.0])
+            compare(barText(0, "share"), "100%")
+
+            var toggle = findChild(page, "playModeToggle")
+            waitForRendering(page)
+            compare(toggle.text, "Play vs solution")
+            mouseClick(toggle)
+            compare([page.playMode, toggle.text], [true, "Range view"])
+            verify(!findChild(page, "actionFrequenciesSection").visible)
+            compare(page.treeLevels.count, 1, "play mode starts at the root")
+            page.playEngine.playBoardText = "AhKhQh2c"
+            compare(findChild(page, "strategyBoard").boardText, "AhKhQh2c", "the play board in play mode")
+            mouseClick(toggle)
+            verify(findChild(page, "actionFrequenciesSection").visible)
+        }
+    }
+}

@@ -1,0 +1,153 @@
+import QtQuick
+import QtTest
+import Velmora
+
+// The Setup page's number and size fields: commits on Return or focus loss,
+// refused texts, display forms, the target buttons, size texts kept as typed
+// and the jam thresholds. The suite runs this file a second time under a
+// German locale: the fields read standard notation with a point there too.
+Item {
+    id: host
+    width: 1540
+    height: 700
+
+    Component {
+        id: pageComp
+        ProjectPage { anchors.fill: parent }
+    }
+
+    TestCase {
+        name: "SetupFields"
+        when: windowShown
+
+        property var page: null
+
+        function init() {
+            page = createTemporaryObject(pageComp, host)
+            verify(page)
+        }
+
+        function field(name) {
+            var f = findChild(page, name)
+            verify(f, name)
+            return f
+        }
+
+        // Focuses the field, replaces its text by typing, and leaves it with
+        // `finish` (a key such as Tab or Return), if given.
+        function typeInto(name, text, finish) {
+            var f = field(name)
+            f.forceActiveFocus()
+            f.selectAll()
+            keyClick(Qt.Key_Backspace)
+            for (var i = 0; i < text.length; ++i)
+                keyClick(text.charAt(i))
+            if (finish !== undefined)
+                keyClick(finish)
+            return f
+        }
+
+        function test_run_locale() {
+            if (Qt.application.name === "CaldiruneSetupTestsDe")
+                compare(Qt.locale().decimalPoint, ",", "this run must use a German locale")
+            else
+                compare(Qt.application.name, "CaldiruneSetupTests")
+        }
+
+        function test_pot_commits_and_refusals() {
+            var f = typeInto("startingPotField", "0", Qt.Key_Tab)
+            compare(page.startingPot, 100, "0 is below the minimum")
+            compare(f.text, "100", "the pot is shown again")
+
+            f = typeInto("startingPotField", "250", Qt.Key_Return)
+            compare(page.startingPot, 250)
+            verify(f.activeFocus)
+            compare(f.text, "250")
+
+            // Neither a group separator nor a point reads as a thousands mark.
+            f = typeInto("startingPotField", "1,000", Qt.Key_Tab)
+            compare(page.startingPot, 1000, "the comma is refused while typing")
+            f.forceActiveFocus()
+            f.text = "1.000"
+            keyClick(Qt.Key_Tab)
+            compare(page.startingPot, 1000, "1.000 is not committed")
+            compare(f.text, "1000")
+
+            typeInto("effectiveStackField", "100001", Qt.Key_Tab)
+            compare(page.effectiveStack, 100, "above the maximum")
+            typeInto("rakeCapField", "30", Qt.Key_Tab)
+            compare(page.rakeCap, 30)
+            f = typeInto("rakeCapField", "", Qt.Key_Return)
+            compare(page.rakeCap, 30, "an empty field commits nothing")
+            keyClick(Qt.Key_Tab)
+            compare(f.text, "30")
+        }
+
+        function test_decimal_fields() {
+            var f = typeInto("rakePercentField", "5.50", Qt.Key_Tab)
+            compare(page.rakePercent, 5.5)
+            compare(f.text, "5.5")
+            f = typeInto("rakePercentField", "5,5", Qt.Key_Tab)
+            compare(page.rakePercent, 55, "a comma is never a decimal mark")
+            typeInto("rakePercentField", "1.2345", Qt.Key_Tab)
+            compare(page.rakePercent, 1.234, "a fourth decimal is refused")
+
+            f = typeInto("targetExploitabilityField", "150", Qt.Key_Tab)
+            compare(page.targetExploitability, 0.1, "150 is refused")
+            compare(f.text, "0.1")
+            f = typeInto("targetExploitabilityField", "0.000001", Qt.Key_Tab)
+            compare(page.targetExploitability, 0.000001)
+            compare(f.text, "0.000001")
+
+            mouseClick(field("target05Button"))
+            compare(page.targetExploitability, 0.5)
+            compare(f.text, "0.5")
+            page.startingPot = 180
+            fuzzyCompare(page.targetExploitabilityAmount(), 0.9, 1e-12)
+
+            // A value set elsewhere shows at once in a field without focus.
+            page.rakePercent = 7.25
+            compare(field("rakePercentField").text, "7.25")
+        }
+
+        function test_size_texts_are_kept_as_typed() {
+            typeInto("oopFlopBetSizesField", "33, 75 ", Qt.Key_Tab)
+            compare(page.oopFlopBetSizesText, "33, 75 ")
+            typeInto("oopFlopBetSizesField", "", Qt.Key_Tab)
+            compare(page.oopFlopBetSizesText, "")
+            page.oopTurnRaiseSizesText = "60"
+            compare(field("oopTurnRaiseSizesField").text, "60")
+
+            mouseClick(field("oopTurnDontDonkSwitch"))
+            compare(page.oopTurnDontDonk, true)
+            compare(page.oopFlopDontDonk, false)
+            mouseClick(field("ipFlopAddAllInSwitch"))
+            compare(page.ipFlopAddAllIn, true)
+            // The IP card has no "Don't donk" row.
+            compare(findChild(findChild(page, "ipSizingCard"), "ipFlopDontDonkSwitch"), null)
+            compare(findChild(findChild(page, "ipSizingCard"), "oopFlopDontDonkSwitch"), null)
+        }
+
+        function test_jam_thresholds() {
+            page.oopAddAllInIfJamLtPct = 12.5
+            var oop = field("oopJamThresholdField")
+            compare(oop.enabled, false, "disabled while its switch is off")
+            compare(oop.text, "12.5")
+            mouseClick(field("oopJamThresholdSwitch"))
+            compare(oop.enabled, true)
+            compare(page.oopAddAllInIfJamLtPct, 12.5, "switching on keeps the value")
+
+            mouseClick(field("ipJamThresholdSwitch"))
+            var ip = typeInto("ipJamThresholdField", "45")
+            verify(ip.activeFocus)
+            compare(page.ipAddAllInIfJamLtPct, 45, "written while typing")
+            compare(page.oopAddAllInIfJamLtPct, 12.5)
+            keyClick(Qt.Key_Tab)
+            compare(ip.text, "45")
+
+            typeInto("ipJamThresholdField", "1001", Qt.Key_Tab)
+            compare(page.ipAddAllInIfJamLtPct, 100, "1001 is refused; its last accepted prefix stays")
+            compare(ip.text, "100")
+        }
+    }
+}

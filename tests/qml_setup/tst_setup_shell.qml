@@ -1,0 +1,159 @@
+import QtQuick
+import QtTest
+import Velmora
+
+// The Setup page inside the real shell and window: a spot entered on the page
+// reaches the solve configuration, the memory estimate and a solve started
+// with F5; the header; the page's widths, scroll bars and wheel.
+Item {
+    id: host
+    width: 1540
+    height: 900
+
+    Component {
+        id: shellComp
+        AppShell { anchors.fill: parent; controller: appController }
+    }
+    Component {
+        id: pageComp
+        ProjectPage {}
+    }
+
+    TestCase {
+        name: "SetupShell"
+        when: windowShown
+
+        function cleanup() {
+            if (appController.running) {
+                appController.cancelSolve()
+                tryCompare(appController, "running", false, 10000)
+            }
+            appController.clearResults()
+        }
+
+        function typeInto(page, name, text) {
+            var f = findChild(page, name)
+            verify(f, name)
+            f.forceActiveFocus()
+            f.selectAll()
+            keyClick(Qt.Key_Backspace)
+            for (var i = 0; i < text.length; ++i)
+                keyClick(text.charAt(i))
+            keyClick(Qt.Key_Tab)
+        }
+
+        function test_spot_entered_on_the_page_is_solved() {
+            var shell = createTemporaryObject(shellComp, host)
+            shell.resetToNewProject()
+            shell.navIndex = 1
+            var page = findChild(shell, "projectPage")
+            var dialog = findChild(page, "cardPickerDialog")
+            compare(findChild(page, "continueToSolveButton").enabled, false)
+
+            var board = ["Qs", "Jh", "2h", "7c", "3d"]
+            for (var i = 0; i < board.length; ++i) {
+                page._openCardPicker(i)
+                mouseClick(findChild(dialog.picker, "cell_" + board[i]))
+                tryCompare(dialog, "visible", false)
+            }
+            var seats = ["oop", "ip"], streets = ["Flop", "Turn", "River"]
+            for (var s = 0; s < 2; ++s) {
+                for (var t = 0; t < 3; ++t) {
+                    typeInto(page, seats[s] + streets[t] + "BetSizesField", "50")
+                    typeInto(page, seats[s] + streets[t] + "RaiseSizesField", "60 ")
+                }
+            }
+            typeInto(page, "startingPotField", "120")
+            typeInto(page, "effectiveStackField", "200")
+            mouseClick(findChild(page, "target1Button"))
+            // The range cards write these properties; they are not part of this check.
+            page.oopRangeText = "AA,KK,QQ,AKs"
+            page.ipRangeText = "JJ,TT,99,AQs"
+
+            var cfg = shell._solveMemCfg()
+            compare([cfg.board, cfg.starting_street, cfg.starting_pot, cfg.effective_stack],
+                    ["QsJh2h7c3d", "river", 120, 200])
+            fuzzyCompare(cfg.target_exploitability, 1.2, 1e-9)
+            compare(cfg.oop_flop_bet_sizes, "50")
+            compare(cfg.ip_river_raise_sizes, "60 ")
+
+            tryVerify(function() { return appController.solveRequiredMemoryBytes > 0 }, 10000)
+            tryCompare(shell, "canSolve", true, 5000)
+            compare(findChild(page, "continueToSolveButton").enabled, true)
+            compare(findChild(page, "solveRamText").text, "Solve RAM: " + appController.solveRequiredMemoryText)
+
+            keyClick(Qt.Key_F5)
+            compare(shell.navIndex, 2)
+            tryVerify(function() { return appController.resultIterations > 0 }, 30000)
+            tryCompare(appController, "running", false, 10000)
+        }
+
+        function test_header() {
+            var page = createTemporaryObject(pageComp, host, { width: 1540, height: 900 })
+            // Solve RAM turns red only when the estimate is strictly above the free memory.
+            var cases = [[2048, 1024, true], [1024, 1024, false], [2048, 0, false], [0, 1024, false],
+                         [NaN, 1024, false], [Infinity, 1024, false], [undefined, undefined, false]]
+            for (var i = 0; i < cases.length; ++i)
+                compare(page._isSolveRamWarning(cases[i][0], cases[i][1]), cases[i][2], String(cases[i]))
+
+            var rev = page._i18nRev
+            languageManager.setLanguage("de")
+            languageManager.setLanguage("en")
+            compare(page._i18nRev, rev + 2)
+            languageManager.setLanguage("system")
+
+            var clicked = 0
+            page.goToSolve.connect(function() { ++clicked })
+            mouseClick(findChild(page, "continueToSolveButton"))
+            compare(clicked, 1)
+        }
+
+        function test_widths_scroll_bars_and_wheel() {
+            var page = createTemporaryObject(pageComp, host, { width: 1540, height: 900 })
+            var flick = findChild(page, "flickable")
+            var hbar = findChild(page, "horizontalScrollBar")
+            verify(page.recommendedWindowWidth <= 1540, "row 1 fits the default window")
+            compare(page.recommendedWindowWidth, Math.ceil(flick._row1RequiredWidth))
+            compare(hbar.visible, false)
+
+            // The four columns of row 1 end on one line.
+            var cols = ["boardColumn", "gameSettingsCard", "oopSizingCard", "ipSizingCard"]
+            var bottom = findChild(page, cols[0]).mapToItem(page, 0, findChild(page, cols[0]).height).y
+            for (var i = 1; i < cols.length; ++i) {
+                var c = findChild(page, cols[i])
+                fuzzyCompare(c.mapToItem(page, 0, c.height).y, bottom, 0.5)
+            }
+
+            // Wider hand matrices set the width; a narrower window scrolls sideways.
+            page._oopMatrix = matrixComp.createObject(page, { implicitWidth: 900 })
+            page._ipMatrix = matrixComp.createObject(page, { implicitWidth: 900 })
+            compare(page.recommendedWindowWidth, 48 + 900 + 16 + 900)
+            page.width = 1100
+            page.height = 300
+            compare(findChild(page, "contentRoot").width, 1864)
+            compare(hbar.visible, true)
+
+            var maxX = flick.contentWidth - flick.width
+            mouseWheel(flick, 300, 200, 0, -240, Qt.NoButton, Qt.ShiftModifier)
+            compare(flick.contentX, 120)
+            mouseWheel(flick, 300, 200, 0, -2400, Qt.NoButton, Qt.ShiftModifier)
+            compare(flick.contentX, maxX, "stops at the right end")
+            mouseWheel(flick, 300, 200, 0, 4800, Qt.NoButton, Qt.ShiftModifier)
+            compare(flick.contentX, 0, "stops at the left end")
+            mouseWheel(flick, 300, 200, 0, -240)
+            wait(400)
+            compare(flick.contentY, 120, "half the delta, once")
+            mouseWheel(flick, 300, 200, 100, 0)
+            wait(400)
+            compare(flick.contentY, 70, "a horizontal delta alone scrolls by half of it")
+            compare(flick.contentX, 0)
+            mouseWheel(flick, 300, 200, 0, 2000)
+            compare(flick.contentY, 0)
+        }
+
+        Component {
+            id: matrixComp
+            Item {}
+        }
+    }
+}

@@ -1,0 +1,260 @@
+import QtQuick
+import QtTest
+import Velmora
+
+// The Solve page against a scripted controller: the live figures derived
+// from its status, the start request, the clock, the run history and the
+// thread choice.
+Item {
+    id: host
+    width: 1400
+    height: 1000
+
+    Component {
+        id: mockComp
+        MockController {}
+    }
+    Component {
+        id: pageComp
+        SolvePage { anchors.fill: parent }
+    }
+
+    TestCase {
+        name: "SolvePage"
+        when: windowShown
+
+        property var ctl: null
+        property var page: null
+
+        function init() {
+            ctl = createTemporaryObject(mockComp, host)
+            page = createTemporaryObject(pageComp, host, { controller: ctl })
+            verify(page)
+        }
+
+        function item(name) {
+            var it = findChild(page, name)
+            verify(it, name)
+            return it
+        }
+        function runStatuses() {
+            var out = []
+            for (var i = 0; i < page.runHistoryModel.count; ++i)
+                out.push(page.runHistoryModel.get(i).status)
+            return out
+        }
+        function startRunning() {
+            page.startSolve()
+            verify(ctl.running)
+        }
+
+        function test_status_while_iterating() {
+            page.maxIterations = 400
+            page.targetExploitability = 0.5
+            startRunning()
+            verify(item("progressRing").indeterminate, "no iteration yet")
+            ctl.report("Iter 37 | exploitability≈1.2345", 37 / 400)
+            compare(page.statusLineText, "Iteration 37 | exploitability=∞")
+            compare(item("exploitabilityCard").value, "1.2345")
+            compare(item("windowText").text, "Window 7/10")
+            verify(!item("progressRing").indeterminate)
+            ctl.report("Iter 51 | exploitability≈0.5000", 51 / 400)
+            compare(page.statusLineText, "Iteration 51 | exploitability=0.50")
+            ctl.report("Iter 100 | exploitability≈0.4", 0.25)
+            compare(page.progressWheelValue, 0.5, "the ring's scale is 200 iterations")
+            compare(page.badgeText, "Running")
+        }
+
+        function test_finalizing_holds_the_iteration() {
+            startRunning()
+            ctl.report("Iter 212 | exploitability≈0.0123", 0.1)
+            ctl.report("Finalizing: building result snapshot...", 0.1)
+            verify(page.isFinalizing)
+            compare(page.currentIteration, 212)
+            compare(page.statusLineText, "Finalizing: building result snapshot...")
+            verify(item("finalizingNote").visible)
+            compare(page.badgeText, "Finalizing")
+            verify(Qt.colorEqual(page.badgeColor, "#F0883E"))
+            compare(item("exploitabilityCard").value, "Measuring...")
+            ctl.finish("Done", 212, 0.0123)
+            compare(page._lastIterFromStatusText, 0, "the held iteration ends with the run")
+            compare(page.currentIteration, 212)
+            compare(page.progressWheelValue, 1.0)
+            compare(item("windowText").text, "Iterations: 212")
+            compare(item("exploitabilityCard").value, "0.0123")
+            verify(item("viewResultsButton").enabled)
+        }
+
+        function test_cancelling_reads_the_iteration_from_progress() {
+            page.maxIterations = 400
+            startRunning()
+            ctl.report("Cancelling...", 0.3)
+            compare(page.currentIteration, 120)
+            compare(page.statusLineText, "Iteration 120 | exploitability=—")
+            compare(item("exploitabilityCard").value, "Measuring...")
+            ctl.report("Cancelling...", 0.1)
+            compare(page.statusLineText, "Iteration 40 | exploitability=∞")
+        }
+
+        function test_clock() {
+            page.maxIterations = 400
+            startRunning()
+            var timer = item("elapsedTimer")
+            verify(timer.running)
+            page._advanceClock()
+            compare(page.elapsedTime, "00:01")
+            compare(page.estimatedRemaining, "--:--", "no iteration known yet")
+            ctl.report("Iter 130 | exploitability≈2.0", 130 / 400)
+            timer.seconds = 64
+            page._advanceClock()
+            compare(page.elapsedTime, "01:05")
+            compare(item("speedCard").value, "2")
+            compare(page.estimatedRemaining, "02:15")
+            ctl.report("Iter 500 | exploitability≈2.0", 1)
+            page._advanceClock()
+            compare(page.estimatedRemaining, "00:00", "never negative")
+            ctl.finish("Done", 500, 0.5)
+            verify(!timer.running)
+            compare(timer.seconds, 0)
+            compare(page.estimatedRemaining, "00:00")
+            compare(page.elapsedTime, "01:06", "kept until the next run's first tick")
+        }
+
+        function test_start_sends_the_configuration() {
+            page.boardText = "QsJh2h"
+            page.startingPot = 180
+            page.targetExploitability = 0.5
+            page.maxIterations = 400
+            page.threadCount = 16
+            page.betSizesText = "legacy"
+            page.oopRiverDontDonk = true
+            compare(item("summaryTarget").text, "0.5% (= 0.90)")
+            mouseClick(item("startSolveButton"))
+            compare(ctl.starts.length, 1)
+            var cfg = ctl.starts[0]
+            compare(Object.keys(cfg).length, 36)
+            fuzzyCompare(cfg.target_exploitability, 0.9, 1e-12)
+            compare(cfg.thread_count, 16)
+            compare(cfg.board, "QsJh2h")
+            compare(cfg.oop_river_dont_donk, true)
+            for (var k in cfg)
+                verify(!/^ip_.*dont_donk$/.test(k) && cfg[k] !== "legacy", k)
+            compare(page.runHistoryModel.get(0).summary, "Iterations 400 • Target 0.5% (≈ 0.9) • Threads 16")
+            verify(!item("startSolveButton").enabled, "disabled while running")
+            page.startSolve()
+            compare(ctl.starts.length, 1, "no second start while one runs")
+            ctl.finish("Done", 10, 1)
+            page.startingPot = 0
+            page.startSolve()
+            compare(ctl.starts[1].target_exploitability, 0)
+            ctl.finish("Done", 10, 1)
+            page.canSolve = false
+            page.startSolve()
+            compare(page.runHistoryModel.count, 2, "not ready: nothing is sent or recorded")
+        }
+
+        function test_history_keeps_ten_runs() {
+            for (var i = 0; i < 11; ++i) {
+                page.startSolve()
+                ctl.finish("Done", 5, 1)
+            }
+            compare(page.runHistoryModel.count, 10)
+            compare(page.runHistoryModel.get(0).runId, 11)
+            compare(page.runHistoryModel.get(9).runId, 2)
+            compare(page._findRunIndexById(1), -1)
+            mouseClick(item("clearRunsButton"))
+            compare(page.runHistoryModel.count, 0)
+            verify(item("noRunsText").visible)
+            page.startSolve()
+            compare(page.runHistoryModel.get(0).runId, 12, "ids are never reused")
+        }
+
+        function test_run_end_states() {
+            page.startSolve()
+            ctl.finish("Done", 40, 0.2)
+            page.startSolve()
+            ctl.finish("Error: bad sizes", 0, 0)
+            page.startSolve()
+            mouseClick(item("cancelSolveButton"))
+            compare(ctl.cancels, 1)
+            compare(page.runHistoryModel.get(0).status, "Cancelled", "marked before the back end stops")
+            ctl.finish("Cancelled", 0, 0)
+            tryCompare(page, "_endingRunId", -1)
+            compare(runStatuses(), ["Cancelled", "Failed", "Completed"])
+
+            // The result may land only after `running` went off.
+            page.startSolve()
+            ctl.running = false
+            compare(runStatuses()[0], "Running")
+            ctl.resultIterations = 30
+            ctl.resultsChanged()
+            compare(runStatuses()[0], "Completed")
+        }
+
+        function test_refused_start_fails_and_stays_failed() {
+            ctl.refuseStarts = "Not ready: enter a valid board first"
+            page.startSolve()
+            compare(ctl.starts.length, 1)
+            compare(runStatuses(), ["Failed"])
+            compare(page._activeRunId, -1)
+            compare(page.statusLineText, "Not ready: enter a valid board first")
+            // A run started elsewhere (F5) ends: the refused entry stays as it is.
+            ctl.refuseStarts = ""
+            ctl.startSolveWithConfig({})
+            ctl.finish("Done", 12, 0.4)
+            wait(0)
+            compare(runStatuses(), ["Failed"])
+            compare(page._statusWord("Failed"), qsTr("Failed"))
+        }
+
+        function test_thread_choice() {
+            ctl.systemThreadCount = 12
+            compare(page._threadChoiceModel, ["Max", "1", "2", "4", "8", "12"])
+            var box = item("threadComboBox")
+            page.threadCount = 3
+            compare(box.currentIndex, 0, "a count outside the list shows Max")
+            page.startSolve()
+            compare(ctl.starts[0].thread_count, 3)
+            compare(page.runHistoryModel.get(0).summary.slice(-9), "Threads 3")
+            ctl.finish("Done", 5, 1)
+            box.activated(3)
+            compare(page.threadCount, 4)
+            compare(box.currentIndex, 3)
+            box.activated(5)
+            compare(page.threadCount, 12)
+            compare(box.currentIndex, 0, "the maximum shows as Max")
+            box.activated(0)
+            compare(page.threadCount, 12)
+            box.activated(3)
+            ctl.systemThreadCount = 2
+            compare(page.threadCount, 2, "clamped when the list is rebuilt")
+            tryCompare(box, "currentIndex", 0)
+            compare(box.displayText, "Max")
+            page.controller = null
+            compare(page._threadChoiceModel, ["Max", "1"])
+            compare(page.threadCount, 1)
+            compare(page.statusLineText, "Ready to solve")
+            verify(!item("startSolveButton").enabled)
+            verify(!item("cancelSolveButton").enabled)
+        }
+
+        function test_summary_texts() {
+            page.ipFlopAddAllIn = true
+            page.oopAddAllInIfJamLtEnabled = true
+            page.oopAddAllInIfJamLtPct = 12.5
+            compare(page._enabledOptionLines(), ["IP: add all-in on flop", "OOP: add all-in if jam < 12.5% pot"])
+            verify(!item("noOptionsText").visible)
+            page.ipFlopAddAllIn = false
+            page.oopAddAllInIfJamLtEnabled = false
+            verify(item("noOptionsText").visible)
+            compare(page.betSizesSummaryText, "F —/— • T —/— • R —/—")
+            page.oopFlopBetSizesText = "33"
+            page.ipFlopBetSizesText = "50"
+            page.oopTurnBetSizesText = "75"
+            page.ipTurnBetSizesText = "  "
+            page.oopRiverBetSizesText = "100"
+            page.ipRiverBetSizesText = "100"
+            compare(item("summaryBetSizes").text, "F 33/50 • T 75/— • R 100/100")
+        }
+    }
+}
