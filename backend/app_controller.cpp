@@ -68,20 +68,28 @@ AppController::AppController(QObject* parent)
   connect(&m_memoryRefreshTimer, &QTimer::timeout, this, &AppController::refreshAvailableMemory);
   m_memoryRefreshTimer.start();
 
+  m_pendingStartTimer.setInterval(5);
+  m_pendingStartTimer.setSingleShot(true);
+  connect(&m_pendingStartTimer, &QTimer::timeout, this, &AppController::continuePendingStart);
+
   setStatusText(tr("Ready"));
 }
 
 AppController::~AppController() {
   m_memoryRefreshTimer.stop();
+  m_pendingStartTimer.stop();
 
   // A running solve is asked to stop and waited for: its progress callback
   // posts to this object, so the worker must be gone before the object is.
   m_session.cancel();
   while (m_session.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(2));
 
-  // Estimate threads post to this object too; shut the gate and wait for them.
+  // Estimate threads post to this object too: shut the gate, stop the newest
+  // estimate (older ones were stopped when it was requested) and wait the
+  // moment they take to notice.
   std::unique_lock<std::mutex> lock(m_estimateGate->mutex);
   m_estimateGate->target = nullptr;
+  if (m_estimateGate->newest) m_estimateGate->newest->cancel.store(true);
   m_estimateGate->idle.wait(lock, [this] { return m_estimateGate->active == 0; });
 }
 
@@ -168,11 +176,10 @@ void AppController::resetResultFigures() {
 
 void AppController::clearResults() {
   try {
-    m_session.cancel();
-    m_session.clear_result();
     // A report still on its way from the cancelled run must not bring the
     // cleared result back.
-    ++m_currentRunId;
+    abandonCurrentRun();
+    m_session.clear_result();
 
     clearQueryCaches();
     m_nodeLockTable.clear();

@@ -20,6 +20,7 @@
 #include <QVariantMap>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -163,12 +164,17 @@ class AppController : public QObject {
   using NodeLockTable = QHash<int, QHash<QByteArray, LockEntry>>;
 
   // Builds the native request from a solve configuration map; locks come from
-  // `locks` when it is given. Touches no controller state, so it is safe on
-  // any thread.
-  static velmora_app::SolveConfig buildSolveConfigFrom(const QVariantMap& cfg, const NodeLockTable* locks);
+  // `locks` when it is given. The thread count is kept within 1 and
+  // `maxThreads` (no upper bound when it is 0); an iteration budget that is
+  // not a number of at least 1 becomes 0, and a pot or stack that is not a
+  // whole number a 32-bit integer holds becomes -1, which the session
+  // refuses. Touches no controller state, so it is safe on any thread.
+  static velmora_app::SolveConfig buildSolveConfigFrom(const QVariantMap& cfg, const NodeLockTable* locks,
+                                                       int maxThreads = 0);
 
  private:
   struct EstimateGate;  // shared with running estimate threads
+  struct EstimateRequest;  // what one estimate thread works on
 
   void setStatusText(const QString& text);
   void setRunning(bool running);
@@ -176,7 +182,18 @@ class AppController : public QObject {
   velmora_app::SolveConfig buildSolveConfig(const QVariantMap& cfg, bool applyLocks) const;
   void solveProgressCallback(std::uint64_t runId, const velmora_app::SolveProgress& progress);
   void applySolveProgress(std::uint64_t runId, const velmora_app::SolveProgress& p);
-  static void runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, quint64 generation, QVariantMap cfg);
+  static void runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, std::shared_ptr<EstimateRequest> request);
+  quint64 requestEstimate(const QVariantMap& cfg);
+
+  // Starting: a start waits (without blocking the GUI thread) for the
+  // estimate of the spot it starts and for the previous worker to let go.
+  bool estimatePublishedFor(const velmora_app::SolveConfig& config) const;
+  void continuePendingStart();
+  void launchSolve(const velmora_app::SolveConfig& config);
+  bool memoryFits();
+  // Leaves the current run and any pending start behind: their reports and
+  // their start no longer reach the controller.
+  void abandonCurrentRun();
 
   // Result state helpers.
   void resetResultFigures();
@@ -246,9 +263,25 @@ class AppController : public QObject {
   // Every run gets a number; reports of any other run are stale and dropped,
   // so a late report never overwrites a result loaded or cleared since.
   std::uint64_t m_currentRunId = 0;
-  // The current run's final report was handled (or no run was started since
-  // the last one ended); false while a run is live or was abandoned.
-  bool m_lastRunReported = true;
+  // The current run was asked to stop: a new start may replace it at once.
+  bool m_cancelRequested = false;
+
+  // A start accepted before it could run: it waits for the estimate of its
+  // own spot (generation `estimateGeneration`, 0 once that is published and
+  // fits) and then for the previous worker to leave the session.
+  struct PendingStart {
+    velmora_app::SolveConfig config;
+    quint64 estimateGeneration = 0;
+    bool memoryChecked = false;
+    std::chrono::steady_clock::time_point since;
+  };
+  std::optional<PendingStart> m_pendingStart;
+  QTimer m_pendingStartTimer;
+
+  // The inputs of the newest estimate request, and the generation whose
+  // answer is published (the figures above are for that request).
+  velmora_app::SolveConfig m_estimateInputs;
+  quint64 m_publishedEstimateGeneration = 0;
 
   // The newest intermediate report not yet applied on the GUI thread. A fast
   // solve reports far more often than the GUI repaints, so intermediate

@@ -1,8 +1,10 @@
-// Memory estimate: each request runs on a thread of its own; only the newest
-// request may publish its answer.
+// Memory estimate: each request runs on a thread of its own; a newer request
+// cancels the older one, and only the newest request may publish its answer.
+#include <QCoreApplication>
 #include <QDebug>
 
 #include <exception>
+#include <limits>
 #include <string>
 #include <thread>
 
@@ -13,25 +15,17 @@
 using app_controller_detail::emDash;
 using app_controller_detail::fromStd;
 
+namespace {
+
+// Counting stops past the machine's whole memory (or a terabyte when that is
+// unknown): such a spot can never be solved here.
+constexpr quint64 kUnknownMemoryLimit = quint64(1) << 40;
+
+}  // namespace
+
 void AppController::requestSolveMemoryEstimate(const QVariantMap& cfg) {
   try {
-    const quint64 generation = ++m_memoryEstimateGeneration;
-    std::shared_ptr<EstimateGate> gate = m_estimateGate;
-    {
-      std::lock_guard<std::mutex> lock(gate->mutex);
-      ++gate->active;
-    }
-    try {
-      std::thread(&AppController::runSolveMemoryEstimate, gate, generation, cfg).detach();
-    } catch (const std::exception& e) {
-      // The request is lost; the last published estimate stays.
-      {
-        std::lock_guard<std::mutex> lock(gate->mutex);
-        --gate->active;
-      }
-      gate->idle.notify_all();
-      qWarning() << "requestSolveMemoryEstimate: could not start the estimate thread:" << e.what();
-    }
+    requestEstimate(cfg);
   } catch (const std::exception& e) {
     qWarning() << "requestSolveMemoryEstimate failed:" << e.what();
   } catch (...) {
@@ -39,17 +33,53 @@ void AppController::requestSolveMemoryEstimate(const QVariantMap& cfg) {
   }
 }
 
-void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, quint64 generation, QVariantMap cfg) {
+quint64 AppController::requestEstimate(const QVariantMap& cfg) {
+  const quint64 generation = ++m_memoryEstimateGeneration;
+  m_estimateInputs = buildSolveConfigFrom(cfg, nullptr, m_systemThreadCount);
+
+  auto request = std::make_shared<EstimateRequest>();
+  request->generation = generation;
+  request->cfg = cfg;
+  request->limitBytes = m_systemMemoryBytes != 0 ? m_systemMemoryBytes : kUnknownMemoryLimit;
+
+  std::shared_ptr<EstimateGate> gate = m_estimateGate;
+  {
+    std::lock_guard<std::mutex> lock(gate->mutex);
+    if (gate->newest) gate->newest->cancel.store(true);
+    gate->newest = request;
+    ++gate->active;
+  }
+  try {
+    std::thread(&AppController::runSolveMemoryEstimate, gate, request).detach();
+  } catch (const std::exception& e) {
+    {
+      std::lock_guard<std::mutex> lock(gate->mutex);
+      --gate->active;
+    }
+    gate->idle.notify_all();
+    qWarning() << "requestSolveMemoryEstimate: could not start the estimate thread:" << e.what();
+    // No figure will come: publish "unknown", so a start waiting for it goes on.
+    deliverMemoryEstimate(generation, 0, emDash());
+  }
+  return generation;
+}
+
+void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, std::shared_ptr<EstimateRequest> request) {
   quint64 bytes = 0;
   QString text = emDash();
   try {
     // No locks: the lock table belongs to the GUI thread.
-    const velmora_app::SolveConfig config = buildSolveConfigFrom(cfg, nullptr);
+    const velmora_app::SolveConfig config = buildSolveConfigFrom(request->cfg, nullptr);
+    velmora_app::EstimateOptions options;
+    options.cancel = &request->cancel;
+    options.limit_bytes = request->limitBytes;
     std::string error;
-    const std::optional<velmora_app::SolveMemoryEstimate> estimate = velmora_app::estimate_solve_memory(config, &error);
+    const std::optional<velmora_app::SolveMemoryEstimate> estimate =
+        velmora_app::estimate_solve_memory(config, &error, options);
     if (estimate && estimate->total_bytes != 0) {
       bytes = estimate->total_bytes;
       text = formatMemoryBytes(bytes);
+      if (estimate->exceeds_limit) text = QCoreApplication::translate("AppController", "More than %1").arg(text);
     } else if (!error.empty()) {
       text = fromStd(error);
     }
@@ -59,19 +89,25 @@ void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, q
   }
 
   std::lock_guard<std::mutex> lock(gate->mutex);
-  if (AppController* target = gate->target) {
+  // A superseded request has nothing to publish.
+  if (AppController* target = gate->target; target != nullptr && !request->cancel.load()) {
+    const quint64 generation = request->generation;
     QMetaObject::invokeMethod(
         target, [target, generation, bytes, text]() { target->deliverMemoryEstimate(generation, bytes, text); },
         Qt::QueuedConnection);
   }
+  if (gate->newest == request) gate->newest.reset();
   --gate->active;
   gate->idle.notify_all();
 }
 
 void AppController::deliverMemoryEstimate(quint64 generation, quint64 bytes, const QString& text) {
   if (generation != m_memoryEstimateGeneration.load()) return;
-  if (bytes == m_solveRequiredMemoryBytes && text == m_solveRequiredMemoryText) return;
-  m_solveRequiredMemoryBytes = bytes;
-  m_solveRequiredMemoryText = text;
-  emit solveRequiredMemoryChanged();
+  m_publishedEstimateGeneration = generation;
+  if (bytes != m_solveRequiredMemoryBytes || text != m_solveRequiredMemoryText) {
+    m_solveRequiredMemoryBytes = bytes;
+    m_solveRequiredMemoryText = text;
+    emit solveRequiredMemoryChanged();
+  }
+  if (m_pendingStart && m_pendingStart->estimateGeneration == generation) continuePendingStart();
 }

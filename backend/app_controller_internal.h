@@ -5,10 +5,20 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <memory>
 #include <mutex>
 #include <string>
 
 #include "backend/app_controller.h"
+#include "core/cancel.h"
+
+// What one estimate thread works on; it holds its own copy.
+struct AppController::EstimateRequest {
+  quint64 generation = 0;
+  QVariantMap cfg;
+  quint64 limitBytes = 0;  // counting stops above this: more than the machine holds
+  velmora::CancelFlag cancel{false};
+};
 
 // Lets estimate threads reach the controller only while it exists, and lets
 // the controller's destructor wait until the last of them has finished.
@@ -17,6 +27,9 @@ struct AppController::EstimateGate {
   std::condition_variable idle;
   AppController* target = nullptr;  // cleared by the destructor
   std::size_t active = 0;           // estimate threads still running
+  // The newest request: a newer request or the destructor sets its cancel
+  // flag, and the superseded estimate stops within moments.
+  std::shared_ptr<EstimateRequest> newest;
 };
 
 namespace app_controller_detail {

@@ -214,9 +214,9 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
     const double version = root.value(QStringLiteral("version")).toVariant().toDouble(&versionOk);
     if (!versionOk || version != kProjectVersion) return fail(tr("Unsupported project version"));
 
-    // A solve still running would later replace what is loaded here.
-    m_session.cancel();
-    ++m_currentRunId;
+    // A solve still running (or about to start) would later replace what is
+    // loaded here.
+    abandonCurrentRun();
     m_session.clear_result();
     resetResultFigures();
     m_resultsReclaimableMemoryBytes = 0;

@@ -5,16 +5,19 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <exception>
+#include <limits>
 #include <optional>
-#include <thread>
 
 #include "backend/app_controller.h"
 #include "backend/app_controller_internal.h"
 #include "backend/platform/system_info.h"
+#include "session/memory_estimate.h"
 
 using app_controller_detail::fromStd;
 using app_controller_detail::toStd;
+using velmora_app::same_memory_inputs;
 
 namespace {
 
@@ -39,6 +42,40 @@ void readStreetSizing(const QVariantMap& cfg, velmora_app::StreetSizing& sizing,
   sizing.raise_sizes = toStd(cfg.value(prefix + QStringLiteral("_raise_sizes")).toString());
   sizing.add_all_in = cfg.value(prefix + QStringLiteral("_add_all_in"), false).toBool();
   sizing.dont_donk = cfg.value(prefix + QStringLiteral("_dont_donk"), false).toBool();
+}
+
+// How long a start waits for the previous worker to leave the session.
+constexpr std::chrono::seconds kWorkerWait{10};
+
+// Pot and stack in chips. A figure beyond what an int holds keeps its sign
+// at the int's limit instead of wrapping, so the session refuses it.
+int readChips(const QVariantMap& cfg, const QString& key) {
+  const QVariant v = cfg.value(key, 100);
+  bool ok = false;
+  const double d = v.toDouble(&ok);
+  if (ok && std::isnan(d)) return -1;
+  if (ok && d >= static_cast<double>(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
+  if (ok && d <= static_cast<double>(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
+  return v.toInt();
+}
+
+// The iteration budget; 0 (refused) for anything that is not a number of at
+// least 1. A budget beyond the largest one is the largest one.
+std::uint32_t readIterations(const QVariantMap& cfg) {
+  bool ok = false;
+  const double d = cfg.value(QStringLiteral("max_iterations"), 2000).toDouble(&ok);
+  if (!ok || !(d >= 1.0)) return 0;
+  if (d >= 4294967295.0) return std::numeric_limits<std::uint32_t>::max();
+  return static_cast<std::uint32_t>(d);
+}
+
+// The thread count within 1 and `maxThreads` (no upper bound when 0).
+std::uint64_t readThreads(const QVariantMap& cfg, int maxThreads) {
+  bool ok = false;
+  const double d = cfg.value(QStringLiteral("thread_count"), 1).toDouble(&ok);
+  const double upper = maxThreads > 0 ? static_cast<double>(maxThreads) : 4096.0;
+  if (!ok || !(d >= 1.0)) return 1;
+  return static_cast<std::uint64_t>(std::min(std::floor(d), upper));
 }
 
 std::optional<double> readJamThreshold(const QVariantMap& cfg, const QString& seat) {
@@ -76,17 +113,18 @@ bool AppController::rangeHasHand(const QString& text) {
   return false;
 }
 
-velmora_app::SolveConfig AppController::buildSolveConfigFrom(const QVariantMap& cfg, const NodeLockTable* locks) {
+velmora_app::SolveConfig AppController::buildSolveConfigFrom(const QVariantMap& cfg, const NodeLockTable* locks,
+                                                          int maxThreads) {
   velmora_app::SolveConfig config;
   config.board = toStd(normalizeBoardText(cfg.value(QStringLiteral("board")).toString()));
-  config.starting_pot = cfg.value(QStringLiteral("starting_pot"), 100).toInt();
-  config.effective_stack = cfg.value(QStringLiteral("effective_stack"), 100).toInt();
+  config.starting_pot = readChips(cfg, QStringLiteral("starting_pot"));
+  config.effective_stack = readChips(cfg, QStringLiteral("effective_stack"));
   config.rake_percent = cfg.value(QStringLiteral("rake_percent"), 0.0).toDouble();
   config.rake_cap = cfg.value(QStringLiteral("rake_cap"), 0.0).toDouble();
   config.starting_street = toStd(cfg.value(QStringLiteral("starting_street"), QStringLiteral("flop")).toString());
-  config.max_iterations = cfg.value(QStringLiteral("max_iterations"), 2000u).toUInt();
+  config.max_iterations = readIterations(cfg);
   config.target_exploitability = static_cast<float>(cfg.value(QStringLiteral("target_exploitability"), 0.1).toDouble());
-  config.thread_count = cfg.value(QStringLiteral("thread_count"), 1u).toUInt();
+  config.thread_count = readThreads(cfg, maxThreads);
   config.compress = false;
   config.oop_range = toStd(cfg.value(QStringLiteral("oop_range")).toString());
   config.ip_range = toStd(cfg.value(QStringLiteral("ip_range")).toString());
@@ -117,7 +155,7 @@ velmora_app::SolveConfig AppController::buildSolveConfigFrom(const QVariantMap& 
 }
 
 velmora_app::SolveConfig AppController::buildSolveConfig(const QVariantMap& cfg, bool applyLocks) const {
-  return buildSolveConfigFrom(cfg, applyLocks ? &m_nodeLockTable : nullptr);
+  return buildSolveConfigFrom(cfg, applyLocks ? &m_nodeLockTable : nullptr, m_systemThreadCount);
 }
 
 // ---------------------------------------------------------------------------
@@ -126,8 +164,13 @@ velmora_app::SolveConfig AppController::buildSolveConfig(const QVariantMap& cfg,
 void AppController::startSolve() { startSolveWithConfig(QVariantMap()); }
 
 void AppController::startSolveWithConfig(const QVariantMap& cfg) {
-  if (m_running) return;
+  // A live run refuses; one that was asked to stop gives way to the new start.
+  if (m_running && !m_cancelRequested) return;
   try {
+    if (m_running) {
+      abandonCurrentRun();
+      setRunning(false);
+    }
     setStatusText(tr("Starting..."));
 
     const bool oopJam = cfg.value(QStringLiteral("oop_add_all_in_jam_threshold_enabled"), false).toBool();
@@ -157,8 +200,12 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     const bool applyLocks = cfg.value(QStringLiteral("apply_node_locks"), false).toBool();
     const velmora_app::SolveConfig config = buildSolveConfig(cfg, applyLocks);
 
+    // Every character of the board must be part of a card: "AhKsQd7" is no
+    // flop with a stray digit but a mistyped board.
     const std::size_t boardLength = config.board.size();
-    if (boardLength != 6 && boardLength != 8 && boardLength != 10) {
+    const QString typedBoard = cfg.value(QStringLiteral("board")).toString().simplified().remove(QLatin1Char(' '));
+    if ((boardLength != 6 && boardLength != 8 && boardLength != 10) ||
+        static_cast<std::size_t>(typedBoard.size()) != boardLength) {
       setStatusText(tr("Not ready: enter a valid board first"));
       return;
     }
@@ -172,6 +219,10 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
         return;
       }
     }
+    if (config.max_iterations == 0) {
+      setStatusText(tr("Not ready: the iteration count must be at least 1"));
+      return;
+    }
 
     // Drop the previous result, hand its memory back to the system and only
     // then compare the estimate with what is free.
@@ -184,47 +235,123 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     velmora_platform::releaseFreedMemory();
     refreshAvailableMemory();
 
-    m_pendingSolveMemoryBytes = m_solveRequiredMemoryBytes;
-    if (m_solveRequiredMemoryBytes != 0 && m_systemAvailableMemoryBytes != 0 &&
-        m_systemAvailableMemoryBytes <= m_solveRequiredMemoryBytes) {
-      setStatusText(tr("Not enough RAM to solve (after clearing previous results)"));
-      return;
+    // The start is checked against the estimate of this very spot: an older
+    // figure still on show may belong to a smaller one.
+    PendingStart pending;
+    pending.config = config;
+    pending.since = std::chrono::steady_clock::now();
+    if (!estimatePublishedFor(config)) {
+      const bool inFlight = same_memory_inputs(config, m_estimateInputs) &&
+                            m_memoryEstimateGeneration.load() != m_publishedEstimateGeneration &&
+                            m_memoryEstimateGeneration.load() != 0;
+      pending.estimateGeneration = inFlight ? m_memoryEstimateGeneration.load() : requestEstimate(cfg);
     }
-
-    // The last run's final report has been handled, but its worker clears the
-    // session's running flag only after that report returned: wait for that
-    // moment rather than refuse. (A run abandoned by clearResults or a project
-    // load may still be stopping; the session then refuses below.)
-    if (m_lastRunReported) {
-      const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-      while (m_session.is_running() && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-      }
-    }
-
-    const std::uint64_t runId = ++m_currentRunId;
-    m_lastRunReported = false;
+    m_pendingStart = std::move(pending);
+    m_cancelRequested = false;
     setRunning(true);
-    const bool started = m_session.start(config, [this, runId](const velmora_app::SolveProgress& p) {
-      solveProgressCallback(runId, p);
-    });
-    if (!started) {
-      // Another worker still holds the session; this run never began.
-      setRunning(false);
-      setStatusText(tr("Already running"));
-    }
+    continuePendingStart();
   } catch (const std::exception& e) {
+    m_pendingStart.reset();
     setRunning(false);
     setStatusText(tr("Error: %1").arg(QString::fromUtf8(e.what())));
   } catch (...) {
+    m_pendingStart.reset();
     setRunning(false);
     setStatusText(tr("Error: %1").arg(QStringLiteral("Unknown error")));
   }
 }
 
+bool AppController::estimatePublishedFor(const velmora_app::SolveConfig& config) const {
+  const quint64 newest = m_memoryEstimateGeneration.load();
+  return newest != 0 && m_publishedEstimateGeneration == newest && same_memory_inputs(config, m_estimateInputs);
+}
+
+bool AppController::memoryFits() {
+  m_pendingSolveMemoryBytes = m_solveRequiredMemoryBytes;
+  refreshAvailableMemory();
+  return m_solveRequiredMemoryBytes == 0 || m_systemAvailableMemoryBytes == 0 ||
+         m_systemAvailableMemoryBytes > m_solveRequiredMemoryBytes;
+}
+
+void AppController::continuePendingStart() {
+  if (!m_pendingStart) return;
+  try {
+    PendingStart& pending = *m_pendingStart;
+    if (pending.estimateGeneration != 0) {
+      if (m_publishedEstimateGeneration != pending.estimateGeneration) return;  // deliverMemoryEstimate calls again
+      pending.estimateGeneration = 0;
+    }
+    if (!pending.memoryChecked) {
+      pending.memoryChecked = true;
+      if (!memoryFits()) {
+        m_pendingStart.reset();
+        setRunning(false);
+        setStatusText(tr("Not enough RAM to solve (after clearing previous results)"));
+        return;
+      }
+    }
+    // The previous worker is letting go of the session (it stops within
+    // moments of its cancel): try again shortly rather than wait here.
+    if (m_session.is_running()) {
+      if (std::chrono::steady_clock::now() - pending.since > kWorkerWait) {
+        m_pendingStart.reset();
+        setRunning(false);
+        setStatusText(tr("Already running"));
+        return;
+      }
+      m_pendingStartTimer.start();
+      return;
+    }
+    const velmora_app::SolveConfig config = std::move(pending.config);
+    m_pendingStart.reset();
+    launchSolve(config);
+  } catch (const std::exception& e) {
+    m_pendingStart.reset();
+    setRunning(false);
+    setStatusText(tr("Error: %1").arg(QString::fromUtf8(e.what())));
+  } catch (...) {
+    m_pendingStart.reset();
+    setRunning(false);
+    setStatusText(tr("Error: %1").arg(QStringLiteral("Unknown error")));
+  }
+}
+
+void AppController::launchSolve(const velmora_app::SolveConfig& config) {
+  const std::uint64_t runId = ++m_currentRunId;
+  m_cancelRequested = false;
+  setRunning(true);
+  const bool started = m_session.start(config, [this, runId](const velmora_app::SolveProgress& p) {
+    solveProgressCallback(runId, p);
+  });
+  if (!started) {
+    // Another worker still holds the session; this run never began.
+    setRunning(false);
+    setStatusText(tr("Already running"));
+  }
+}
+
+void AppController::abandonCurrentRun() {
+  m_session.cancel();
+  // A report still on its way from the abandoned run must not reach the
+  // controller, and a start that had not begun never does.
+  ++m_currentRunId;
+  m_pendingStart.reset();
+  m_pendingStartTimer.stop();
+  m_cancelRequested = false;
+}
+
 void AppController::cancelSolve() {
   m_session.cancel();
   try {
+    if (m_pendingStart) {
+      // Nothing was started yet: the start is simply dropped.
+      m_pendingStart.reset();
+      m_pendingStartTimer.stop();
+      setRunning(false);
+      setStatusText(QStringLiteral("Cancelled"));
+      return;
+    }
+    if (m_running) m_cancelRequested = true;
     setStatusText(tr("Cancelling..."));
   } catch (...) {
     qWarning() << "cancelSolve: status update failed";
@@ -279,7 +406,6 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
       return;
     }
 
-    m_lastRunReported = true;
     const velmora_app::SolveResult& result = *p.result;
     QString summary;
     clearQueryCaches();

@@ -1,32 +1,50 @@
-// Developer tool: compares the solve memory estimate with the growth of the
-// process's resident memory while the same spot is built and solved for a
-// few iterations.
+// Developer tool: compares the solve memory estimate with the peak resident
+// memory of building and solving the same spot for a few iterations, and
+// measures how soon a cancel takes effect in each set-up stage.
 //
-//   memory_estimate_bench [SPOT.json ...] [--iterations N] [--threads N]
+//   memory_estimate_bench [SPOT.json ...] [--iterations N] [--threads N] [--no-latency]
 //
 // Spot files hold the snake_case keys of the solve configuration map (see
-// bench/spots). Without a spot argument bench/spots/flop.json is read from
-// the current directory. A spot whose estimate exceeds 80 % of the available
-// memory is estimated but not solved.
+// bench/spots). Without a spot argument every bench/spots/*.json under the
+// current directory is read. A spot whose estimate exceeds 80 % of the
+// available memory is estimated but not solved. Each spot runs in a process
+// of its own, so memory freed by one spot cannot hide the growth of the
+// next; its peak is the growth of the high-water mark over the resident
+// memory before the solve's set-up.
+#include <malloc.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <iostream>
+#include <functional>
+#include <future>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "bench_json.h"
+#include "core/cancel.h"
 #include "core/card_context.h"
 #include "core/discounted_cfr.h"
 #include "core/game.h"
+#include "core/runout_matchups.h"
 #include "session/memory_estimate.h"
 #include "session/solve_inputs.h"
+#include "session/solve_session.h"
 #include "session/solve_types.h"
 
 using json = nlohmann::json;
 using velmora_app::SolveConfig;
+using Clock = std::chrono::steady_clock;
 
 namespace {
 
@@ -43,67 +61,91 @@ unsigned long long proc_field_bytes(const char* file, const char* key) {
   return 0;
 }
 
-unsigned long long rss() { return proc_field_bytes("/proc/self/status", "VmRSS"); }
+long long rss() { return static_cast<long long>(proc_field_bytes("/proc/self/status", "VmRSS")); }
+long long high_water() { return static_cast<long long>(proc_field_bytes("/proc/self/status", "VmHWM")); }
+
+// Resets the high-water mark to the current resident size.
+bool reset_high_water() {
+  std::ofstream out("/proc/self/clear_refs");
+  out << "5";
+  return static_cast<bool>(out.flush());
+}
 
 double mib(long long bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
+double ms_since(Clock::time_point t0) { return std::chrono::duration<double, std::milli>(Clock::now() - t0).count(); }
 
 velmora_app::StreetSizing read_sizing(const json& j, const std::string& prefix) {
   velmora_app::StreetSizing s;
-  s.bet_sizes = j.value(prefix + "_bet_sizes", std::string());
-  s.raise_sizes = j.value(prefix + "_raise_sizes", std::string());
-  s.add_all_in = j.value(prefix + "_add_all_in", false);
-  s.dont_donk = j.value(prefix + "_dont_donk", false);
+  s.bet_sizes = bench_json::value_or<std::string>(j, prefix + "_bet_sizes", "");
+  s.raise_sizes = bench_json::value_or<std::string>(j, prefix + "_raise_sizes", "");
+  s.add_all_in = bench_json::value_or<bool>(j, prefix + "_add_all_in", false);
+  s.dont_donk = bench_json::value_or<bool>(j, prefix + "_dont_donk", false);
   return s;
 }
 
 SolveConfig read_spot(const std::string& path) {
+  using bench_json::value_or;
   std::ifstream in(path);
   if (!in) throw std::runtime_error("cannot open " + path);
   const json j = json::parse(in);
   SolveConfig c;
-  c.board = j.value("board", std::string());
-  c.starting_pot = j.value("starting_pot", 100);
-  c.effective_stack = j.value("effective_stack", 100);
-  c.rake_percent = j.value("rake_percent", 0.0);
-  c.rake_cap = j.value("rake_cap", 0.0);
-  c.starting_street = j.value("starting_street", std::string("flop"));
-  c.max_iterations = j.value("max_iterations", 2000u);
-  c.target_exploitability = j.value("target_exploitability", 0.1f);
-  c.thread_count = j.value("thread_count", 1u);
-  c.compress = j.value("compress", false);
-  c.oop_range = j.value("oop_range", std::string());
-  c.ip_range = j.value("ip_range", std::string());
+  c.board = value_or<std::string>(j, "board", "");
+  c.starting_pot = value_or<std::int32_t>(j, "starting_pot", 100);
+  c.effective_stack = value_or<std::int32_t>(j, "effective_stack", 100);
+  c.rake_percent = value_or<double>(j, "rake_percent", 0.0);
+  c.rake_cap = value_or<double>(j, "rake_cap", 0.0);
+  c.starting_street = value_or<std::string>(j, "starting_street", "flop");
+  c.max_iterations = value_or<std::uint32_t>(j, "max_iterations", 2000u);
+  c.target_exploitability = value_or<float>(j, "target_exploitability", 0.1f);
+  c.thread_count = value_or<std::uint32_t>(j, "thread_count", 1u);
+  c.compress = value_or<bool>(j, "compress", false);
+  c.oop_range = value_or<std::string>(j, "oop_range", "");
+  c.ip_range = value_or<std::string>(j, "ip_range", "");
   c.oop_flop = read_sizing(j, "oop_flop");
   c.oop_turn = read_sizing(j, "oop_turn");
   c.oop_river = read_sizing(j, "oop_river");
   c.ip_flop = read_sizing(j, "ip_flop");
   c.ip_turn = read_sizing(j, "ip_turn");
   c.ip_river = read_sizing(j, "ip_river");
-  if (j.value("oop_add_all_in_jam_threshold_enabled", false)) {
-    c.oop_jam_threshold_pct = j.value("oop_add_all_in_jam_threshold_pct", 0.0);
+  if (value_or<bool>(j, "oop_add_all_in_jam_threshold_enabled", false)) {
+    c.oop_jam_threshold_pct = value_or<double>(j, "oop_add_all_in_jam_threshold_pct", 0.0);
   }
-  if (j.value("ip_add_all_in_jam_threshold_enabled", false)) {
-    c.ip_jam_threshold_pct = j.value("ip_add_all_in_jam_threshold_pct", 0.0);
+  if (value_or<bool>(j, "ip_add_all_in_jam_threshold_enabled", false)) {
+    c.ip_jam_threshold_pct = value_or<double>(j, "ip_add_all_in_jam_threshold_pct", 0.0);
   }
   return c;
 }
 
-void run_spot(const std::string& path, std::uint32_t iterations, long threads) {
+// ---------------------------------------------------------------------------
+// Estimate against the measured peak
+
+struct Outcome {
+  std::string name;
+  double estimate_mib = 0.0;
+  double peak_mib = 0.0;
+  bool solved = false;
+};
+
+Outcome run_spot(const std::string& path, std::uint32_t iterations, long threads) {
   SolveConfig config = read_spot(path);
   if (threads > 0) config.thread_count = static_cast<std::uint64_t>(threads);
+  Outcome out;
+  out.name = std::filesystem::path(path).filename().string();
   std::printf("== %s (board %s, %u thread(s))\n", path.c_str(), config.board.c_str(),
               static_cast<unsigned>(config.thread_count));
 
-  const auto t0 = std::chrono::steady_clock::now();
+  const auto t0 = Clock::now();
   std::string error;
   const auto est = velmora_app::estimate_solve_memory(config, &error);
-  const double est_ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+  const double est_ms = ms_since(t0);
   if (!est) {
     std::printf("   estimate failed: %s\n", error.c_str());
-    return;
+    return out;
   }
-  std::printf("   estimate (%.0f ms): total %.1f MiB = (tree %.1f + cards %.1f + strategy %.1f) x 1.1\n", est_ms,
-              mib(est->total_bytes), mib(est->tree_bytes), mib(est->card_context_bytes), mib(est->strategy_bytes));
+  out.estimate_mib = mib(static_cast<long long>(est->total_bytes));
+  std::printf("   estimate in %.1f ms: %.2f MiB = (tree %.2f + cards %.2f + strategy %.2f + all-in tables %.2f) x 1.1\n",
+              est_ms, mib(est->total_bytes), mib(est->tree_bytes), mib(est->card_context_bytes),
+              mib(est->strategy_bytes), mib(est->runout_table_bytes));
   std::printf("   nodes %llu, decision nodes %llu, hands %llu / %llu\n",
               static_cast<unsigned long long>(est->node_count),
               static_cast<unsigned long long>(est->decision_node_count),
@@ -112,43 +154,204 @@ void run_spot(const std::string& path, std::uint32_t iterations, long threads) {
   const unsigned long long available = proc_field_bytes("/proc/meminfo", "MemAvailable");
   if (available != 0 && est->total_bytes > available / 10 * 8) {
     std::printf("   not solved: the estimate exceeds 80%% of the %.1f MiB available\n", mib(available));
-    return;
+    return out;
   }
 
-  const long long before = static_cast<long long>(rss());
+  // The estimate's freed memory goes back to the system first, so the solve
+  // cannot reuse it unseen.
+  malloc_trim(0);
+  if (!reset_high_water()) std::printf("   (the high-water mark could not be reset)\n");
+  const long long before = rss();
+  {
+    const velmora::Board board = velmora_app::parse_request_board(config.board);
+    const auto ranges = velmora_app::parse_request_ranges(config);
+    const velmora::TreeConfig tree = velmora_app::build_tree_config(config, board, true);
+    const auto t1 = Clock::now();
+    velmora::Game game(tree, velmora::CardContext(board, ranges));
+    const double build_ms = ms_since(t1);
+    const long long built_peak = high_water();
+
+    velmora::SolverConfig sc;
+    sc.max_iterations = iterations;
+    sc.target_exploitability = 0.0f;
+    sc.exploitability_interval = 0;  // one measurement, after the last iteration
+    sc.compress = config.compress;
+    sc.thread_count = config.thread_count;
+    const auto t2 = Clock::now();
+    velmora::DiscountedCfr solver(sc);
+    solver.solve(game);
+    const double solve_ms = ms_since(t2);
+    const long long peak = high_water();
+    std::printf("   measured: set-up %.0f ms (peak +%.2f MiB), %u iteration(s) in %.0f ms, peak +%.2f MiB\n",
+                build_ms, mib(built_peak - before), solver.iterations_done(), solve_ms, mib(peak - before));
+    std::printf("   held: cards %.1f MiB, all-in tables %.1f MiB, matrices %.1f MiB\n",
+                mib(static_cast<long long>(game.card_context().memory_bytes())),
+                mib(static_cast<long long>(game.runout_matchups().memory_bytes())),
+                mib(static_cast<long long>(solver.matrix_bytes())));
+    out.peak_mib = mib(peak - before);
+    out.solved = true;
+  }
+  const double ratio = out.peak_mib > 0 ? out.estimate_mib / out.peak_mib : 0.0;
+  std::printf("   estimate %.1f MiB / peak %.1f MiB = %.3f (%s)\n", out.estimate_mib, out.peak_mib, ratio,
+              ratio >= 0.9 && ratio <= 1.1 ? "within 10%" : "OUTSIDE 10%");
+  return out;
+}
+
+// ---------------------------------------------------------------------------
+// Cancel latency per set-up stage
+
+// Runs `work` on a thread, sets the flag `delay_ms` after the start and
+// returns the milliseconds from the flag to the end of the work (negative
+// when the work ended before the flag was set).
+double cancel_latency(double delay_ms, const std::function<void(const velmora::CancelFlag*)>& work) {
+  velmora::CancelFlag flag{false};
+  std::atomic<bool> finished{false};
+  auto done = std::async(std::launch::async, [&] {
+    try {
+      work(&flag);
+    } catch (const velmora::SetupCancelled&) {
+    }
+    finished.store(true);
+  });
+  std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(delay_ms));
+  if (finished.load()) {
+    done.get();
+    return -1.0;
+  }
+  const auto t = Clock::now();
+  flag.store(true);
+  done.get();
+  return ms_since(t);
+}
+
+double timed_ms(const std::function<void()>& work) {
+  const auto t = Clock::now();
+  work();
+  return ms_since(t);
+}
+
+void print_latency(const char* stage, double full_ms, double latency_ms) {
+  if (latency_ms < 0.0) {
+    std::printf("   %-34s %9.0f ms uncancelled, finished before the cancel\n", stage, full_ms);
+  } else {
+    std::printf("   %-34s %9.0f ms uncancelled, stopped %7.1f ms after the cancel\n", stage, full_ms, latency_ms);
+  }
+}
+
+void run_latency(const std::string& path) {
+  SolveConfig config = read_spot(path);
+  std::printf("== cancel latency per set-up stage: %s (cancel half-way through each stage)\n", path.c_str());
   const velmora::Board board = velmora_app::parse_request_board(config.board);
   const auto ranges = velmora_app::parse_request_ranges(config);
-  const velmora::TreeConfig tree = velmora_app::build_tree_config(config, true);
-  velmora::Game game(tree, velmora::CardContext(board, ranges));
-  const long long built = static_cast<long long>(rss());
+  const velmora::TreeConfig tree = velmora_app::build_tree_config(config, board, true);
 
-  velmora::SolverConfig sc;
-  sc.max_iterations = iterations;
-  sc.target_exploitability = 0.0f;
-  sc.exploitability_interval = 0;  // one measurement, after the last iteration
-  sc.compress = config.compress;
-  sc.thread_count = config.thread_count;
-  const auto t1 = std::chrono::steady_clock::now();
-  velmora::DiscountedCfr solver(sc);
-  solver.solve(game);
-  const double solve_ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t1).count();
-  const long long solved = static_cast<long long>(rss());
+  // The card context is cached while one for the same inputs lives: each
+  // timed build below starts with none alive.
+  const double context_ms = timed_ms([&] { velmora::CardContext c(board, ranges); });
+  print_latency("card context", context_ms,
+                cancel_latency(context_ms / 2, [&](const velmora::CancelFlag* f) { velmora::CardContext c(board, ranges, f); }));
 
-  const double est_build = mib(est->tree_bytes + est->card_context_bytes);
-  std::printf("   measured: build +%.1f MiB (estimate %.1f), solve +%.1f MiB (estimate %.1f), %u iteration(s) in %.0f ms\n",
-              mib(built - before), est_build, mib(solved - built), mib(est->strategy_bytes),
-              solver.iterations_done(), solve_ms);
-  const double growth = mib(solved - before);
-  std::printf("   total growth %.1f MiB vs estimate %.1f MiB: estimate / measured = %.2f\n", growth,
-              mib(est->total_bytes), growth > 0 ? mib(est->total_bytes) / growth : 0.0);
+  const velmora::CardContext context(board, ranges);
+  const double plan_ms = timed_ms([&] { velmora::ActionPlan p(tree, &context); });
+  print_latency("betting tree", plan_ms,
+                cancel_latency(plan_ms / 2, [&](const velmora::CancelFlag* f) { velmora::ActionPlan p(tree, &context, f); }));
+
+  const std::uint64_t boards = velmora::RunoutMatchups::needed_boards(velmora::ActionPlan(tree, &context).nodes());
+  const double game_ms = timed_ms([&] { velmora::Game g(tree, velmora::CardContext(context)); });
+  print_latency("game records and all-in tables", game_ms - plan_ms,
+                cancel_latency(plan_ms + (game_ms - plan_ms) / 2, [&](const velmora::CancelFlag* f) {
+                  velmora::Game g(tree, velmora::CardContext(context), f);
+                }));
+
+  const bool with_rake = tree.rake_rate > 0.0 && tree.rake_cap > 0.0;
+  const double tables_ms = timed_ms([&] { velmora::RunoutMatchups m; m.build(context, boards, with_rake); });
+  print_latency("all-in tables alone", tables_ms, cancel_latency(tables_ms / 2, [&](const velmora::CancelFlag* f) {
+                  velmora::RunoutMatchups m;
+                  m.build(context, boards, with_rake, f);
+                }));
+
+  {
+    // The solver's tables are laid out and zeroed before the first
+    // iteration, which is where the solver looks at the cancel flag.
+    velmora::Game game(tree, velmora::CardContext(context));
+    velmora::SolverConfig sc;
+    sc.max_iterations = 1;
+    sc.thread_count = config.thread_count;
+    const double prepare_ms = timed_ms([&] { velmora::DiscountedCfr(sc).prepare_states(game); });
+    print_latency("solver tables", prepare_ms, cancel_latency(prepare_ms / 2, [&](const velmora::CancelFlag* f) {
+                    velmora::SolverConfig cancelled = sc;
+                    cancelled.should_cancel = [f] { return velmora::cancel_requested(f); };
+                    velmora::DiscountedCfr(cancelled).solve(game);
+                  }));
+  }
+
+  const double estimate_ms = timed_ms([&] { velmora_app::estimate_solve_memory(config); });
+  print_latency("memory estimate", estimate_ms, cancel_latency(estimate_ms / 2, [&](const velmora::CancelFlag* f) {
+                  velmora_app::EstimateOptions o;
+                  o.cancel = f;
+                  velmora_app::estimate_solve_memory(config, nullptr, o);
+                }));
+
+  // Closing mid set-up: the session's destructor cancels and waits for the
+  // worker, as the controller's does when the window closes.
+  config.max_iterations = 1000000;
+  for (const double at : {context_ms / 2, context_ms + plan_ms / 2, context_ms + plan_ms + (game_ms - plan_ms) / 2}) {
+    auto session = std::make_unique<velmora_app::SolveSession>();
+    session->start(config, [](const velmora_app::SolveProgress&) {});
+    std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(at));
+    const double close_ms = timed_ms([&] { session.reset(); });
+    std::printf("   close %7.0f ms into the set-up        destructor returned after %7.1f ms\n", at, close_ms);
+  }
 }
 
 }  // namespace
+
+// run_spot in a child process; its figures come back through a pipe.
+Outcome run_spot_isolated(const std::string& path, std::uint32_t iterations, long threads) {
+  std::fflush(stdout);
+  int fds[2];
+  if (pipe(fds) != 0) return run_spot(path, iterations, threads);
+  const pid_t pid = fork();
+  if (pid < 0) {
+    close(fds[0]);
+    close(fds[1]);
+    return run_spot(path, iterations, threads);
+  }
+  if (pid == 0) {
+    close(fds[0]);
+    double figures[3] = {0.0, 0.0, 0.0};
+    try {
+      const Outcome o = run_spot(path, iterations, threads);
+      figures[0] = o.estimate_mib;
+      figures[1] = o.peak_mib;
+      figures[2] = o.solved ? 1.0 : 0.0;
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "%s: %s\n", path.c_str(), e.what());
+    }
+    std::fflush(stdout);
+    const ssize_t written = write(fds[1], figures, sizeof figures);
+    _exit(written == static_cast<ssize_t>(sizeof figures) ? 0 : 1);
+  }
+  close(fds[1]);
+  double figures[3] = {0.0, 0.0, 0.0};
+  const ssize_t got = read(fds[0], figures, sizeof figures);
+  close(fds[0]);
+  int wstatus = 0;
+  waitpid(pid, &wstatus, 0);
+  if (got != static_cast<ssize_t>(sizeof figures)) throw std::runtime_error("the spot's process gave no figures");
+  Outcome out;
+  out.name = std::filesystem::path(path).filename().string();
+  out.estimate_mib = figures[0];
+  out.peak_mib = figures[1];
+  out.solved = figures[2] != 0.0;
+  return out;
+}
 
 int main(int argc, char** argv) {
   std::vector<std::string> spots;
   std::uint32_t iterations = 3;
   long threads = -1;
+  bool latency = true;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if ((arg == "--iterations" || arg == "--threads") && i + 1 < argc) {
@@ -162,20 +365,56 @@ int main(int argc, char** argv) {
       } else {
         threads = v;
       }
+    } else if (arg == "--no-latency") {
+      latency = false;
     } else if (!arg.empty() && arg[0] == '-') {
-      std::fprintf(stderr, "usage: memory_estimate_bench [SPOT.json ...] [--iterations N] [--threads N]\n");
+      std::fprintf(stderr,
+                   "usage: memory_estimate_bench [SPOT.json ...] [--iterations N] [--threads N] [--no-latency]\n");
       return 2;
     } else {
       spots.push_back(arg);
     }
   }
-  if (spots.empty()) spots.push_back("bench/spots/flop.json");
+  if (spots.empty()) {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator("bench/spots", ec)) {
+      if (entry.path().extension() == ".json") spots.push_back(entry.path().string());
+    }
+    std::sort(spots.begin(), spots.end());
+  }
+  if (spots.empty()) {
+    std::fprintf(stderr, "no spot given and no bench/spots/*.json under the current directory\n");
+    return 2;
+  }
   int status = 0;
+  std::vector<Outcome> outcomes;
+  std::string largest;
+  unsigned long long largest_bytes = 0;
   for (const auto& spot : spots) {
     try {
-      run_spot(spot, iterations, threads);
+      outcomes.push_back(run_spot_isolated(spot, iterations, threads));
+      const auto bytes = static_cast<unsigned long long>(outcomes.back().estimate_mib * 1048576.0);
+      if (outcomes.back().solved && bytes > largest_bytes) {
+        largest_bytes = bytes;
+        largest = spot;
+      }
     } catch (const std::exception& e) {
       std::fprintf(stderr, "%s: %s\n", spot.c_str(), e.what());
+      status = 1;
+    }
+  }
+  std::printf("\n%-24s %12s %12s %8s\n", "spot", "estimate MiB", "peak MiB", "ratio");
+  for (const Outcome& o : outcomes) {
+    if (!o.solved) continue;
+    std::printf("%-24s %12.1f %12.1f %8.3f\n", o.name.c_str(), o.estimate_mib, o.peak_mib,
+                o.peak_mib > 0 ? o.estimate_mib / o.peak_mib : 0.0);
+  }
+  if (latency && !largest.empty()) {
+    std::printf("\n");
+    try {
+      run_latency(largest);
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "latency: %s\n", e.what());
       status = 1;
     }
   }

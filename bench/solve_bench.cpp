@@ -22,6 +22,7 @@
 #include <sstream>
 #include <string>
 
+#include "bench_json.h"
 #include "core/bet_size.h"
 #include "core/card_context.h"
 #include "core/cards.h"
@@ -94,9 +95,7 @@ Options parse_args(int argc, char** argv) {
 
 template <class T>
 T value_or(const json& j, const char* key, T fallback) {
-  const auto it = j.find(key);
-  if (it == j.end() || it->is_null()) return fallback;
-  return it->get<T>();
+  return bench_json::value_or<T>(j, key, fallback);
 }
 
 void fill_street(const json& spot, const std::string& street, StreetSizeLists& out) {
@@ -174,9 +173,9 @@ int main(int argc, char** argv) {
     using Clock = std::chrono::steady_clock;
     const auto t_setup = Clock::now();
 
-    const Board board = velmora_app::parse_request_board(spot.at("board").get<std::string>());
-    std::array<Range, 2> ranges{parse_range(spot.at("oop_range").get<std::string>()),
-                                parse_range(spot.at("ip_range").get<std::string>())};
+    const Board board = velmora_app::parse_request_board(value_or<std::string>(spot, "board", ""));
+    std::array<Range, 2> ranges{parse_range(value_or<std::string>(spot, "oop_range", "")),
+                                parse_range(value_or<std::string>(spot, "ip_range", ""))};
     TreeConfig tree;
     const std::string street = value_or<std::string>(spot, "starting_street", "");
     tree.start_street = street == "river" ? 2 : street == "turn" ? 1 : street == "flop" ? 0
@@ -217,7 +216,7 @@ int main(int argc, char** argv) {
     cfg.compress = opt.compress >= 0 ? opt.compress != 0 : value_or<bool>(spot, "compress", false);
 
     std::printf("spot %s: board %s, hands %zu / %zu, nodes %zu (%zu decision, %zu chance), setup %.2f s\n",
-                opt.spot_path.c_str(), spot.at("board").get<std::string>().c_str(), hands0, hands1,
+                opt.spot_path.c_str(), value_or<std::string>(spot, "board", "").c_str(), hands0, hands1,
                 game.nodes().size(), decisions, chances, setup_s);
     std::printf("memory after building the game %.1f MiB\n", peak_rss_kib() / 1024.0);
     std::printf("threads %llu, budget %u, target %.4f chips, interval %u, compress %d\n",

@@ -11,6 +11,7 @@
 #include <thread>
 #include <utility>
 
+#include "core/action_plan_internal.h"
 #include "core/card_context.h"
 
 namespace velmora {
@@ -29,13 +30,6 @@ const StreetSizeLists& TreeConfig::street(int s) const {
 }
 
 namespace {
-
-// One child of a node before it is placed in the node vector.
-struct ChildSpec {
-  Action action;
-  PlanNode node;
-  BuildContext ctx;
-};
 
 // Rounds half away from zero, then clamps to [lo, hi]. Values that do not
 // fit a 64-bit integer and NaN are clamped without rounding so that no
@@ -91,43 +85,54 @@ ActionPlan::ActionPlan(const TreeConfig& config, const CardContext* context, con
 ActionPlan::ActionPlan(const TreeConfig& config, const Board& board, const CardContext* context,
                        const CancelFlag* cancel)
     : config_(config), board_(board), context_(context), cancel_(cancel) {
-  // Betting cannot start before a street whose card is already on the board:
-  // the tree would wait to deal a card that is never dealt, and those lines
-  // would be worth nothing (a flop profile can meet a river board).
-  const std::uint8_t board_street = board_[4] < kNumCards ? 2 : board_[3] < kNumCards ? 1 : 0;
-  config_.start_street = std::max(config_.start_street, board_street);
+  config_.start_street = plan_detail::start_street(config_, board_);
   max_workers_ = max_workers_from_env();
   build();
 }
 
 void ActionPlan::build() {
   PlanNode root;
-  root.type = kNodeDecision;
-  root.seat = 0;
-  root.street = config_.start_street;
-  root.invested = 0;
-  root.pot = config_.starting_pot;
-  root.turn = board_[3];
-  root.river = board_[4];
-
   BuildContext ctx;
-  ctx.stack = {config_.effective_stack, config_.effective_stack};
-  ctx.pot = config_.starting_pot;
-  for (Card c : board_) {
-    if (c < kNumCards) ctx.dead |= card_bit(c);
-  }
-  ctx.turn = board_[3];
-  ctx.river = board_[4];
-
+  plan_detail::make_root(config_, board_, root, ctx);
   nodes_.clear();
   nodes_.push_back(std::move(root));
   build_recursive(0, ctx, 0);
 }
 
+namespace plan_detail {
+
+std::uint8_t start_street(const TreeConfig& config, const Board& board) {
+  // Betting cannot start before a street whose card is already on the board:
+  // the tree would wait to deal a card that is never dealt, and those lines
+  // would be worth nothing (a flop profile can meet a river board).
+  const std::uint8_t board_street = board[4] < kNumCards ? 2 : board[3] < kNumCards ? 1 : 0;
+  return std::max(config.start_street, board_street);
+}
+
+void make_root(const TreeConfig& config, const Board& board, PlanNode& root, BuildContext& ctx) {
+  root = PlanNode{};
+  root.type = kNodeDecision;
+  root.seat = 0;
+  root.street = config.start_street;
+  root.invested = 0;
+  root.pot = config.starting_pot;
+  root.turn = board[3];
+  root.river = board[4];
+
+  ctx = BuildContext{};
+  ctx.stack = {config.effective_stack, config.effective_stack};
+  ctx.pot = config.starting_pot;
+  for (Card c : board) {
+    if (c < kNumCards) ctx.dead |= card_bit(c);
+  }
+  ctx.turn = board[3];
+  ctx.river = board[4];
+}
+
 // Children of a decision node: sizes resolved against the pot and stacks,
 // all-in merging, ordering, de-duplication, then the child records.
-static void player_children(const TreeConfig& cfg, const PlanNode& node, const BuildContext& ctx,
-                            std::vector<ChildSpec>& out) {
+void player_children(const TreeConfig& cfg, const PlanNode& node, const BuildContext& ctx,
+                     std::vector<ChildSpec>& out) {
   if (node.street > 2) throw std::logic_error("Unknown street");
   const StreetSizeLists& lists = cfg.street(node.street);
   const int s = node.seat & 1;
@@ -326,14 +331,13 @@ static void player_children(const TreeConfig& cfg, const PlanNode& node, const B
   }
 }
 
-// Children of a chance node, or of an all-in runout terminal.
-static void deal_children(const Board& board, const CardContext* context, const PlanNode& node,
-                          const BuildContext& ctx, bool runout, std::vector<ChildSpec>& out) {
-  if (ctx.turn != kNoCard && ctx.river != kNoCard) return;
+// The cards a chance node (or an all-in runout) deals: the board's own card
+// when the board fixes it, else every live card but the suit-isomorphic twins.
+std::vector<Card> deal_cards(const Board& board, const CardContext* context, const BuildContext& ctx) {
+  std::vector<Card> cards;
+  if (ctx.turn != kNoCard && ctx.river != kNoCard) return cards;
   const bool dealing_turn = ctx.turn == kNoCard;
   const Card fixed = dealing_turn ? board[3] : board[4];
-
-  std::vector<Card> cards;
   if (fixed != kNoCard) {
     if (fixed < kNumCards && !(ctx.dead & card_bit(fixed))) cards.push_back(fixed);
   } else {
@@ -353,7 +357,15 @@ static void deal_children(const Board& board, const CardContext* context, const 
       cards.push_back(static_cast<Card>(c));
     }
   }
+  return cards;
+}
 
+// Children of a chance node, or of an all-in runout terminal.
+void deal_children(const Board& board, const CardContext* context, const PlanNode& node, const BuildContext& ctx,
+                   bool runout, std::vector<ChildSpec>& out) {
+  if (ctx.turn != kNoCard && ctx.river != kNoCard) return;
+  const bool dealing_turn = ctx.turn == kNoCard;
+  const std::vector<Card> cards = deal_cards(board, context, ctx);
   const std::uint8_t dealt_street = dealing_turn ? 1 : 2;
   out.reserve(cards.size());
   for (Card card : cards) {
@@ -387,7 +399,11 @@ static void deal_children(const Board& board, const CardContext* context, const 
   }
 }
 
+}  // namespace plan_detail
+
 namespace {
+
+using plan_detail::ChildSpec;
 
 // Child references inside a subtree: a local index, or (with the top bit
 // set) the number of a subtree built by another task.
@@ -437,11 +453,11 @@ struct SubtreeBuilder {
     {
       const PlanNode& node = sub.nodes[i];
       if (node.type == kNodeDecision) {
-        player_children(cfg, node, ctx, specs);
+        plan_detail::player_children(cfg, node, ctx, specs);
       } else if (node.type == kNodeChance) {
-        deal_children(board, context, node, ctx, false, specs);
+        plan_detail::deal_children(board, context, node, ctx, false, specs);
       } else if (node.allin_runout) {
-        deal_children(board, context, node, ctx, true, specs);
+        plan_detail::deal_children(board, context, node, ctx, true, specs);
       }
     }
     if (specs.empty()) return;

@@ -296,6 +296,19 @@ void DiscountedCfr::release_scratch(std::unique_ptr<ScratchStack> stack) {
 // ---------------------------------------------------------------------------
 // Construction and the solve loop
 
+double DiscountedCfr::planned_node_bytes(double nodes, double edges) {
+  // The child table grows by doubling while it is filled.
+  double table = 1.0;
+  while (table < edges) table *= 2.0;
+  return nodes * static_cast<double>(sizeof(NodeState) + sizeof(std::uint8_t)) +
+         (edges > 0.0 ? table : 0.0) * static_cast<double>(sizeof(std::uint32_t));
+}
+
+double DiscountedCfr::planned_matrix_bytes(double cells, bool compress) {
+  // Regrets and strategy sums.
+  return 2.0 * cells * static_cast<double>(compress ? sizeof(std::int16_t) : sizeof(float));
+}
+
 DiscountedCfr::DiscountedCfr(SolverConfig config) : config_(std::move(config)) {
   threads_ = config_.thread_count < 2 ? 1 : static_cast<std::size_t>(config_.thread_count);
   compress_ = config_.compress;

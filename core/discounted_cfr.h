@@ -72,6 +72,12 @@ class DiscountedCfr {
     float strategy_sums_scale = 1.0f;
   };
 
+  // What prepare_states allocates for a tree of `nodes` nodes with `edges`
+  // actions in all: the per-node records and child table, and the matrices
+  // of `cells` action-hand entries (the sum of A x H over decision nodes).
+  static double planned_node_bytes(double nodes, double edges);
+  static double planned_matrix_bytes(double cells, bool compress);
+
   explicit DiscountedCfr(SolverConfig config);
   ~DiscountedCfr();
   DiscountedCfr(const DiscountedCfr&) = delete;

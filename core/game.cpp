@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "core/action_plan_internal.h"
+
 namespace velmora {
 
 namespace {
@@ -20,8 +22,17 @@ const SlotPairLists& empty_pairs() {
 
 }  // namespace
 
+// The configuration as solved: the start moved up to the board's street.
+static TreeConfig as_solved(const TreeConfig& config, const Board& board) {
+  TreeConfig solved = config;
+  solved.start_street = plan_detail::start_street(config, board);
+  return solved;
+}
+
 Game::Game(const TreeConfig& config, CardContext&& context, const CancelFlag* cancel)
-    : config_(config), card_context_(std::move(context)), plan_(TreeConfig(config_), &card_context_, cancel) {
+    : config_(as_solved(config, context.board())),
+      card_context_(std::move(context)),
+      plan_(TreeConfig(config_), &card_context_, cancel) {
   // The node records take over the plan's nodes rather than copying them:
   // a flop tree's lists would otherwise be held twice.
   const std::uint64_t allin_boards = RunoutMatchups::needed_boards(plan_.nodes());
@@ -41,6 +52,14 @@ Game::Game(const TreeConfig& config, CardContext&& context, const CancelFlag* ca
   }
   const bool with_rake = config_.rake_rate > 0.0 && config_.rake_cap > 0.0;
   matchups_.build(card_context_, allin_boards, with_rake, cancel);
+}
+
+double Game::planned_bytes(double nodes, double edges) {
+  // While the game takes the plan's nodes over, both node vectors are held at
+  // once; the solve's own tables come later and are larger, so the settled
+  // game is what counts.
+  return nodes * static_cast<double>(sizeof(GameNode) + sizeof(TerminalPayoff)) +
+         edges * static_cast<double>(sizeof(Action) + sizeof(std::uint64_t));
 }
 
 void Game::set_node_lock(std::uint64_t node, LockVector&& lock) { node_locks_[node] = std::move(lock); }

@@ -45,6 +45,12 @@ class Game {
   bool compress() const { return compress_ != 0; }
   void set_compress(bool on) { compress_ = on ? 1 : 0; }
 
+  // Bytes the node records, their action and child lists and the terminal
+  // payoffs of a tree with `nodes` nodes and `edges` actions in all take (the
+  // card context and the all-in tables are counted by their own classes).
+  // Counts are doubles: the memory estimate asks for trees of any size.
+  static double planned_bytes(double nodes, double edges);
+
   void set_node_lock(std::uint64_t node, LockVector&& lock);
   const LockVector* find_node_lock(std::uint64_t node) const;
   const std::unordered_map<std::uint64_t, LockVector>& node_locks() const { return node_locks_; }

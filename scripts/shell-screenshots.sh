@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Captures the application shell (Home, Settings, the Setup page with the
-# Quick Solve spot and scrolled down to its range cards, and the Solve page before a run, while the Quick Solve flop
-# spot is being solved and after a short solve of it) in the dark and the
+# Quick Solve spot and scrolled down to its range cards, the Solve page before a run, while the Quick Solve flop
+# spot is being solved and after a short solve of it, and the Results page of a
+# small flop solve at its root and walked down to a turn card) in the dark and the
 # light palette under a virtual X server, with ImageMagick's `import`; and the
 # Setup page once more in a 1100 wide window.
 #
@@ -31,8 +32,16 @@ capture_one() {
 
 capture_all() {
   local host=$1 out_dir=$2
+  # SHELL_SCREENSHOT_PAGES picks pages ("results-lock results-buckets
+  # results-search" for the Results page), captured in the dark palette.
+  if [ -n "${SHELL_SCREENSHOT_PAGES:-}" ]; then
+    for page in $SHELL_SCREENSHOT_PAGES; do
+      capture_one "$host" "$page" dark 1540 "$out_dir/shell-$page-dark.png" || return 1
+    done
+    return 0
+  fi
   for theme in dark light; do
-    for page in home settings setup setup-ranges solve-idle solve solve-done; do
+    for page in home settings setup setup-ranges solve-idle solve solve-done results results-turn; do
       capture_one "$host" "$page" "$theme" 1540 "$out_dir/shell-$page-$theme.png" || return 1
     done
   done

@@ -12,6 +12,9 @@ velmora::Board parse_request_board(const std::string& board_text) {
   if (board_text.size() < 6) {
     throw std::invalid_argument("Board must include at least a flop (6 chars, e.g. AhKsQd)");
   }
+  if (board_text.size() != 8 && board_text.size() != 10 && board_text.size() != 6) {
+    throw std::invalid_argument("Board must be a flop, turn or river (6, 8 or 10 chars, e.g. AhKsQd)");
+  }
   const std::string_view text(board_text);
   const auto flop = velmora::parse_flop(text.substr(0, 6));
   velmora::Board board{flop[0], flop[1], flop[2], velmora::kNoCard, velmora::kNoCard};
@@ -27,14 +30,26 @@ std::array<velmora::Range, 2> parse_request_ranges(const SolveConfig& config) {
   return ranges;
 }
 
-velmora::TreeConfig build_tree_config(const SolveConfig& config, bool size_error_context) {
+velmora::TreeConfig build_tree_config(const SolveConfig& config, const velmora::Board& board,
+                                      bool size_error_context) {
   // A negative figure would wrap around to billions of chips in the tree's
-  // unsigned fields and make the tree explode.
+  // unsigned fields and make the tree explode; a huge one would overflow the
+  // pots of the tree and of the results.
   if (config.starting_pot < 0 || config.effective_stack < 0) {
     throw std::invalid_argument("Starting pot and effective stack must not be negative");
   }
+  if (config.starting_pot > kMaxChips || config.effective_stack > kMaxChips) {
+    throw std::invalid_argument("Starting pot and effective stack must not exceed 1000000 chips");
+  }
   velmora::TreeConfig tree;
   tree.start_street = static_cast<std::uint8_t>(street_from_name(config.starting_street));
+  // Betting on a street whose card is not on the board would be played for
+  // nothing: no card is ever dealt there.
+  const int board_street = board[4] != velmora::kNoCard ? 2 : board[3] != velmora::kNoCard ? 1 : 0;
+  if (tree.start_street > board_street) {
+    throw std::invalid_argument(tree.start_street == 2 ? "A river start needs a board of 5 cards (e.g. AhKsQd7c2h)"
+                                                       : "A turn start needs a board of 4 cards (e.g. AhKsQd7c)");
+  }
   tree.starting_pot = static_cast<std::uint32_t>(config.starting_pot);
   tree.effective_stack = static_cast<std::uint32_t>(config.effective_stack);
   tree.rake_rate = config.rake_percent / 100.0;

@@ -3,6 +3,7 @@
 // memory estimate, so both read a request the same way.
 #pragma once
 #include <array>
+#include <cstdint>
 
 #include "core/action_plan.h"
 #include "core/cards.h"
@@ -11,8 +12,12 @@
 
 namespace velmora_app {
 
-// Flop from the first 6 characters, turn and river from characters 7-8 and
-// 9-10 when present (255 otherwise); anything further is ignored.
+// Largest starting pot and effective stack: the biggest pot a tree can
+// reach (pot plus both stacks) stays exact in every field that holds it.
+inline constexpr std::int32_t kMaxChips = 1000000;
+
+// A flop, turn or river: 6, 8 or 10 characters, every one of them part of a
+// card (a 7th character is a typing error, not a flop).
 velmora::Board parse_request_board(const std::string& board_text);
 
 // OOP's range, then IP's.
@@ -20,6 +25,9 @@ std::array<velmora::Range, 2> parse_request_ranges(const SolveConfig& config);
 
 // Street, pot, stack, rake, all-in thresholds and the three streets' sizes.
 // With `size_error_context` a size error names seat, street and texts.
-velmora::TreeConfig build_tree_config(const SolveConfig& config, bool size_error_context);
+// Refuses a starting street whose card `board` does not hold, and a pot or
+// stack outside 0..kMaxChips.
+velmora::TreeConfig build_tree_config(const SolveConfig& config, const velmora::Board& board,
+                                      bool size_error_context);
 
 }  // namespace velmora_app

@@ -221,7 +221,7 @@ void SolveSession::run_solve_thread(WorkerTask* raw_task) {
       const auto ranges = parse_request_ranges(config);
       result.starting_pot = config.starting_pot;
       result.effective_stack = config.effective_stack;
-      const velmora::TreeConfig tree = build_tree_config(config, true);
+      const velmora::TreeConfig tree = build_tree_config(config, board, true);
 
       send(callback, 0.0, "Init: building game object...");
       // Every set-up stage watches the cancel flag, so a cancel or a shutdown

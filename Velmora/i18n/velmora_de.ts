@@ -106,6 +106,14 @@
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | Iter. %2 | Expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
     </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Mehr als %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>Nicht bereit: mindestens 1 Iteration angeben</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -287,6 +295,55 @@
     </message>
 </context>
 <context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 angezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Hand-Details</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Suche (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Kombos werden geladen…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Keine Kombos für diesen Knoten.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filter: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Keine Kombos passen zu den Filtern.</translation>
+    </message>
+</context>
+<context>
     <name>HomeHero</name>
     <message>
         <source>Caldirune</source>
@@ -443,6 +500,33 @@
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Node-Locking</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Node-Locking gibt es nur an Entscheidungsknoten.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Neu lösen</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Tipp: Oben eine Aktion wählen, dann eine Hand in der Matrix anklicken, um sie zu sperren.</translation>
     </message>
 </context>
 <context>

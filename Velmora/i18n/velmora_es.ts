@@ -106,6 +106,14 @@
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | iter. %2 | expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
     </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Más de %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>No listo: indica al menos 1 iteración</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -287,6 +295,55 @@
     </message>
 </context>
 <context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 mostradas</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Detalle de manos</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Buscar (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Cargando combos…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>No hay combos para este nodo.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtro: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Ningún combo coincide con los filtros.</translation>
+    </message>
+</context>
+<context>
     <name>HomeHero</name>
     <message>
         <source>Caldirune</source>
@@ -443,6 +500,33 @@
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Bloqueo de nodos</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>El bloqueo solo es posible en nodos de decisión.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Consejo: elige una acción arriba y haz clic en una mano de la matriz para bloquearla.</translation>
     </message>
 </context>
 <context>

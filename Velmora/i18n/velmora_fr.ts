@@ -106,6 +106,14 @@
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | itér. %2 | expl.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
     </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Plus de %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>Pas prêt : au moins 1 itération requise</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -287,6 +295,55 @@
     </message>
 </context>
 <context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 affichées</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV :</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Détail des mains</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Rechercher (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Chargement des combos…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Aucun combo pour ce nœud.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtre : %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Aucun combo ne correspond aux filtres.</translation>
+    </message>
+</context>
+<context>
     <name>HomeHero</name>
     <message>
         <source>Caldirune</source>
@@ -443,6 +500,33 @@
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Verrouillage de nœud</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Le verrouillage n’est possible qu’aux nœuds de décision.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Recalculer</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Astuce : choisissez une action ci-dessus, puis cliquez sur une main de la matrice pour la verrouiller.</translation>
     </message>
 </context>
 <context>

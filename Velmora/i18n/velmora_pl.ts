@@ -106,6 +106,14 @@
         <source>Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5</source>
         <translation>Board %1 | iter. %2 | eksploat.≈%3 | EV(OOP)=%4 EV(IP)=%5</translation>
     </message>
+    <message>
+        <source>More than %1</source>
+        <translation>Ponad %1</translation>
+    </message>
+    <message>
+        <source>Not ready: the iteration count must be at least 1</source>
+        <translation>Niegotowe: podaj co najmniej 1 iterację</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -287,6 +295,55 @@
     </message>
 </context>
 <context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>Pokazano: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Szczegóły rąk</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Szukaj (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Wczytywanie kombinacji…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Brak kombinacji dla tego węzła.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtr: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Żadna kombinacja nie pasuje do filtrów.</translation>
+    </message>
+</context>
+<context>
     <name>HomeHero</name>
     <message>
         <source>Caldirune</source>
@@ -443,6 +500,33 @@
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Blokada węzłów</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Blokada jest możliwa tylko w węzłach decyzyjnych.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Waga</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Resetuj wagi</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Przelicz</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Wskazówka: wybierz akcję powyżej, potem kliknij rękę w macierzy, aby ją zablokować.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -55,8 +56,15 @@ TEST_F(SolveControlTest, RefusedStartsNameTheFirstMissingPieceAndNeverRun) {
   EXPECT_EQ(c.statusText(), "Not ready: enter a valid board first");
 
   EXPECT_EQ(AppController::normalizeBoardText("AhXxKsQd"), "AhKsQd");  // bad pairs are skipped
-  // A board that normalises to a turn board passes; the range check is next.
-  cfg["board"] = "AhKsQdTc9";
+  // ... but a board with anything besides its cards is refused: a stray
+  // character, a sixth card, an unreadable pair.
+  for (const char* board : {"AhKsQd7", "Qs8s3dTh2c Jc", "AhXxKsQd", "AhKsQdTc9"}) {
+    cfg["board"] = board;
+    c.startSolveWithConfig(cfg);
+    EXPECT_EQ(c.statusText(), "Not ready: enter a valid board first") << board;
+  }
+  // A turn board passes; the range check is next.
+  cfg["board"] = "ah ks qd tc";
   cfg["oop_range"] = "50%";
   c.startSolveWithConfig(cfg);
   EXPECT_EQ(c.statusText(), "Not ready: select at least one hand in both ranges");
@@ -205,23 +213,18 @@ TEST_F(SolveControlTest, ClearResultsDuringSolveDropsTheLateReportsOfThatRun) {
   EXPECT_FALSE(c.running());
   EXPECT_EQ(c.statusText(), "Ready");
 
-  // The cancelled worker is still building its tree: the session refuses a
-  // new start, which must not leave `running` set.
-  c.startSolveWithConfig(riverSpot(10));
-  EXPECT_EQ(c.statusText(), "Already running");
-  EXPECT_FALSE(c.running());
-
-  // Whatever the old run still reports ("Init: ...", "Cancelled") is dropped,
-  // before and after the next run starts.
+  // The cancelled worker may still be letting go of the session: a new
+  // start is accepted at once and begins as soon as it can. Whatever the old
+  // run still reports ("Init: ...", "Cancelled") is dropped, before and after
+  // the next run starts.
   QStringList statuses;
   QStringList summaries;
   QObject::connect(&c, &AppController::statusTextChanged, [&] { statuses << c.statusText(); });
   QObject::connect(&c, &AppController::resultsChanged, [&] { summaries << c.resultsSummary(); });
-  ASSERT_TRUE(waitFor([&] {
-    c.startSolveWithConfig(riverSpot(10));
-    return c.running();
-  }));
+  c.startSolveWithConfig(riverSpot(10));
+  EXPECT_TRUE(c.running());
   ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+  EXPECT_FALSE(statuses.contains("Already running"));
   pumpEvents(50);
   EXPECT_EQ(c.statusText(), "Done");
   EXPECT_FALSE(statuses.contains("Cancelled"));
@@ -342,11 +345,12 @@ TEST_F(SolveControlTest, RamGateRefusesWhenTheEstimateDoesNotFit) {
   solve(c, riverSpot(10));
   ASSERT_GT(c.systemAvailableMemoryBytes(), 0u);
 
-  // Publish an estimate larger than any machine's free memory.
-  c.requestSolveMemoryEstimate(riverSpot());  // takes generation 1
+  // Publish an estimate larger than any machine's free memory (the solve
+  // above asked for its own estimate: generation 1).
+  c.requestSolveMemoryEstimate(riverSpot());  // takes generation 2
   ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() > 0; }));
   const quint64 huge = quint64(1) << 62;
-  ASSERT_TRUE(QMetaObject::invokeMethod(&c, "deliverMemoryEstimate", Q_ARG(quint64, 1), Q_ARG(quint64, huge),
+  ASSERT_TRUE(QMetaObject::invokeMethod(&c, "deliverMemoryEstimate", Q_ARG(quint64, 2), Q_ARG(quint64, huge),
                                         Q_ARG(QString, AppController::formatMemoryBytes(huge))));
   ASSERT_EQ(c.solveRequiredMemoryBytes(), huge);
   c.startSolveWithConfig(riverSpot(10));
@@ -411,6 +415,136 @@ TEST_F(SolveControlTest, OnlyTheNewestEstimateIsPublished) {
       << c.solveRequiredMemoryText().toStdString();
 }
 
+// A flop spot far larger than any machine: pot 10, stacks 1000, two sizes and
+// all-ins on every street.
+QVariantMap hugeFlopSpot() {
+  QVariantMap m = riverSpot(100);
+  m.insert("board", "Ah Ks 7d");
+  m.insert("starting_street", "flop");
+  m.insert("starting_pot", 10);
+  m.insert("effective_stack", 1000);
+  for (const char* seat : {"oop", "ip"}) {
+    for (const char* street : {"flop", "turn", "river"}) {
+      const QString prefix = QStringLiteral("%1_%2").arg(seat, street);
+      m.insert(prefix + "_bet_sizes", "33, 75");
+      m.insert(prefix + "_raise_sizes", "33, 75");
+      m.insert(prefix + "_add_all_in", true);
+    }
+  }
+  return m;
+}
+
+TEST_F(SolveControlTest, StartIsCheckedAgainstTheEstimateOfItsOwnSpot) {
+  AppController c;
+  QStringList statuses;
+  QObject::connect(&c, &AppController::statusTextChanged, [&] { statuses << c.statusText(); });
+  // A small spot's figure is on show when the huge spot is asked for and
+  // started at once: the start waits for the huge spot's own figure.
+  c.requestSolveMemoryEstimate(riverSpot());
+  ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() > 0; }));
+  const quint64 small = c.solveRequiredMemoryBytes();
+  c.requestSolveMemoryEstimate(hugeFlopSpot());
+  c.startSolveWithConfig(hugeFlopSpot());
+  ASSERT_TRUE(waitFor([&] { return !c.running(); }));
+  EXPECT_EQ(c.statusText(), "Not enough RAM to solve (after clearing previous results)");
+  EXPECT_FALSE(statuses.contains("Init: building game object..."));
+  // The count stopped at the machine's memory: "more than" that.
+  EXPECT_GT(c.solveRequiredMemoryBytes(), small);
+  if (c.systemMemoryBytes() != 0) {
+    EXPECT_EQ(c.solveRequiredMemoryBytes(), c.systemMemoryBytes());
+    EXPECT_EQ(c.solveRequiredMemoryText(), "More than " + AppController::formatMemoryBytes(c.systemMemoryBytes()));
+  }
+
+  // Started with no estimate asked for at all: the start asks for it.
+  AppController d;
+  d.startSolveWithConfig(hugeFlopSpot());
+  EXPECT_TRUE(d.running());
+  ASSERT_TRUE(waitFor([&] { return !d.running(); }));
+  EXPECT_EQ(d.statusText(), "Not enough RAM to solve (after clearing previous results)");
+}
+
+TEST_F(SolveControlTest, StartRightAfterACancelBeginsOnceThePreviousWorkerLetsGo) {
+  AppController c;
+  QStringList statuses;
+  QObject::connect(&c, &AppController::statusTextChanged, [&] { statuses << c.statusText(); });
+  c.startSolveWithConfig(riverSpot(100000000));
+  ASSERT_TRUE(waitFor([&] { return c.statusText().startsWith("Iter "); }));
+  c.cancelSolve();
+  c.startSolveWithConfig(riverSpot(10));
+  EXPECT_TRUE(c.running());
+  ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+  EXPECT_EQ(c.statusText(), "Done");
+  EXPECT_EQ(c.resultIterations(), 10);
+  EXPECT_FALSE(statuses.contains("Already running"));
+
+  // A start that waits (here for its estimate) is dropped by a cancel.
+  c.startSolveWithConfig(turnSpot());
+  ASSERT_TRUE(c.running());
+  c.cancelSolve();
+  EXPECT_FALSE(c.running());
+  EXPECT_EQ(c.statusText(), "Cancelled");
+  pumpEvents(300);
+  EXPECT_FALSE(c.running());
+  EXPECT_EQ(c.statusText(), "Cancelled");
+}
+
+TEST_F(SolveControlTest, OutOfRangeNumbersAreClampedOrRefused) {
+  QVariantMap cfg = riverSpot(10);
+  const auto threads = [&](const QVariant& v, int maxThreads) {
+    cfg["thread_count"] = v;
+    return AppController::buildSolveConfigFrom(cfg, nullptr, maxThreads).thread_count;
+  };
+  EXPECT_EQ(threads(-5, 8), 1u);
+  EXPECT_EQ(threads(0, 8), 1u);
+  EXPECT_EQ(threads("many", 8), 1u);
+  EXPECT_EQ(threads(3000, 8), 8u);
+  EXPECT_EQ(threads(6, 8), 6u);
+  cfg["thread_count"] = 2;
+
+  const auto chips = [&](const QVariant& v) {
+    cfg["starting_pot"] = v;
+    return AppController::buildSolveConfigFrom(cfg, nullptr).starting_pot;
+  };
+  EXPECT_EQ(chips(2e9), 2000000000);
+  EXPECT_EQ(chips(5e9), std::numeric_limits<int>::max()) << "no wrap to a negative pot";
+  EXPECT_EQ(chips(-5e9), std::numeric_limits<int>::min());
+  cfg["starting_pot"] = 100;
+  cfg["max_iterations"] = 1e12;
+  EXPECT_EQ(AppController::buildSolveConfigFrom(cfg, nullptr).max_iterations, 4294967295u);
+
+  AppController c;
+  for (const QVariant& budget : {QVariant(-1), QVariant(0), QVariant("none")}) {
+    cfg["max_iterations"] = budget;
+    c.startSolveWithConfig(cfg);
+    EXPECT_EQ(c.statusText(), "Not ready: the iteration count must be at least 1") << budget.toString().toStdString();
+    EXPECT_FALSE(c.running());
+  }
+  cfg["max_iterations"] = 10;
+
+  // Pot and stack beyond what the tree holds: the session's refusal.
+  cfg["starting_pot"] = 2e9;
+  cfg["effective_stack"] = 2e9;
+  c.startSolveWithConfig(cfg);
+  ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+  EXPECT_EQ(c.statusText(), "Error: Starting pot and effective stack must not exceed 1000000 chips");
+
+  // A project's thread count of -5 or 3000 solves with what the machine has.
+  cfg["starting_pot"] = 100;
+  cfg["effective_stack"] = 100;
+  for (const int count : {-5, 3000}) {
+    cfg["thread_count"] = count;
+    solve(c, cfg);
+    EXPECT_EQ(c.resultIterations(), 10) << count;
+  }
+
+  // A street whose card is not on the board is refused by the session.
+  cfg["board"] = "AhKs7d";
+  cfg["starting_street"] = "river";
+  c.startSolveWithConfig(cfg);
+  ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+  EXPECT_EQ(c.statusText(), "Error: A river start needs a board of 5 cards (e.g. AhKsQd7c2h)");
+}
+
 TEST_F(SolveControlTest, DestroyingTheControllerWhileWorkersRunIsSafe) {
   {
     auto c = std::make_unique<AppController>();
@@ -436,6 +570,10 @@ TEST_F(SolveControlTest, DestroyingTheControllerWhileWorkersRunIsSafe) {
 // newest one, and the final report still arrives, last.
 TEST_F(SolveControlTest, IntermediateReportsCoalesceWhileTheGuiIsBusy) {
   AppController c;
+  // The shell asks for the spot's estimate while it is edited; the start
+  // then begins at once.
+  c.requestSolveMemoryEstimate(riverSpot(3000));
+  ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() > 0; }));
   QSignalSpy statusChanges(&c, &AppController::statusTextChanged);
   c.startSolveWithConfig(riverSpot(3000));
   ASSERT_TRUE(c.running());

@@ -54,6 +54,11 @@ TEST(Game, MirrorsThePlanAndStoresLocks) {
     EXPECT_TRUE(g.deal_twins(n).empty());  // river start: nothing is dealt
   }
   EXPECT_EQ(g.card_context().board(), river);
+  EXPECT_EQ(g.config().start_street, 2);
+  // A flop profile on this board is solved from the river, and says so.
+  const Game from_flop(config_for(0), CardContext(river, symmetric_ranges()));
+  EXPECT_EQ(from_flop.config().start_street, 2);
+  EXPECT_EQ(from_flop.nodes().size(), g.nodes().size());
 
   EXPECT_EQ(g.find_node_lock(0), nullptr);
   g.set_node_lock(0, {0.25f, 0.75f});

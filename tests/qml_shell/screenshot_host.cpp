@@ -1,9 +1,14 @@
 // Shows the application shell with the real back end on one page in one
 // palette, for scripts/shell-screenshots.sh ("setup": the Quick Solve spot
 // on the Setup page). Prints "READY" once the page is up and has settled;
-// the script then captures the screen and ends it.
+// the script then captures the screen and ends it. "results" shows the Results
+// page at the root of a small flop spot solved for it, "results-turn" the
+// same page after walking down to a turn card; "results-lock" with AA and KK
+// locked at the root in node-lock mode, "results-buckets" with the second
+// bucket chosen, "results-search" with a hand search.
 //
-//   shell_screenshot_host --page home|settings|setup|setup-ranges|solve-idle|solve|solve-done --theme dark|light
+//   shell_screenshot_host --page home|settings|setup|setup-ranges|solve-idle|solve|solve-done|results|results-turn
+//                                |results-lock|results-buckets|results-search --theme dark|light
 //                         [--width N]
 //   shell_screenshot_host --main --page home|settings|setup|save-dialog [--language CODE] [--theme dark|light]
 #include "tests/qml_shell/shell_test_backend.h"
@@ -50,7 +55,33 @@ Window {
     // Quick Solve flop spot is being solved, "solve-done" after a short solve
     // of it; the runs are started with the page's own Start button.
     readonly property bool _solveView: page.indexOf("solve") === 0
+    readonly property bool _resultsView: page.indexOf("results") === 0
     property bool _started: false
+
+    // A flop spot small enough to solve in a few seconds.
+    function _smallFlopSpot() {
+        var s = { boardText: "QsJh2h", startingStreet: "flop", startingPot: 100, effectiveStack: 200,
+                  oopRangeText: "AA,KK,QQ,JJ,TT,AKs,AQs,KQs,QJs,JTs,AKo",
+                  ipRangeText: "QQ,JJ,TT,99,AQs,KQs,QJs,JTs,T9s,AQo,KQo",
+                  maxIterations: 40, targetExploitability: 0.0, rakePercent: 0.0, rakeCap: 0 }
+        var streets = ["Flop", "Turn", "River"]
+        for (var i = 0; i < streets.length; ++i) {
+            s["oop" + streets[i] + "BetSizesText"] = "33,75"
+            s["ip" + streets[i] + "BetSizesText"] = "33,75"
+            s["oop" + streets[i] + "RaiseSizesText"] = "a"
+            s["ip" + streets[i] + "RaiseSizesText"] = "a"
+        }
+        return s
+    }
+
+    // Check, check, and the turn card 7d (the solver may list 7c for it).
+    function _walkToTurn() {
+        var page = _find(shell, "resultsPage")
+        page.selectActionAtLevel(0, 0)
+        page.selectActionAtLevel(1, 0)
+        page.openChancePicker(2, page.currentNodeIndex)
+        page.chooseChanceCard(page._chanceCardIndexForSelection("7d"), "7d")
+    }
 
     function _find(item, name) {
         if (!item)
@@ -98,6 +129,36 @@ Window {
         flick.contentY = Math.max(0, flick.contentHeight - flick.height)
     }
 
+    // The Results page views of node locking, buckets and hand search.
+    function _prepareResults(results) {
+        if (page === "results-lock") {
+            results._chooseNodeLockMode()
+            results.nodeLockSelectedActionIndex = 1
+            results.nodeLockWeightText = "0.7"
+            results.applyNodeLockToHand(0, "AA")
+            results.applyNodeLockToHand(0, "KK")
+        } else if (page === "results-buckets") {
+            if (results.currentHandBuckets.length > 1)
+                results.toggleBucketFilter(results.currentHandBuckets[1].name)
+        } else if (page === "results-search") {
+            results.handSearchText = "JJ, AKs"
+        }
+    }
+
+    // The result arrives with its last report, which may come after the
+    // solve has stopped running: whichever comes last opens the page.
+    property bool _resultsShown: false
+    function _showResultsWhenDone() {
+        if (!_resultsView || _resultsShown || appController.running || appController.resultIterations <= 0)
+            return
+        _resultsShown = true
+        shell.requestNavigate(3)
+        if (page === "results-turn")
+            _walkToTurn()
+        _prepareResults(_find(shell, "resultsPage"))
+        settleTimer.start()
+    }
+
     function _show() {
         if (page === "settings") {
             shell.requestNavigate(4)
@@ -110,8 +171,11 @@ Window {
             _showRanges()
         } else if (_solveView) {
             shell.resetToDefaults()
+        } else if (_resultsView) {
+            shell.resetToNewProject()
+            shell.applyProjectState(_smallFlopSpot())
         }
-        if (!_solveView)
+        if (!_solveView && !_resultsView)
             settleTimer.start()
     }
 
@@ -119,6 +183,11 @@ Window {
     Connections {
         target: shell
         function onCanSolveChanged() {
+            if (window._resultsView && shell.canSolve && !window._started) {
+                window._started = true
+                shell._startSolveFromShortcut()
+                return
+            }
             if (!window._solveView || !shell.canSolve || window._started)
                 return
             window._started = true
@@ -139,9 +208,11 @@ Window {
             if (window.page === "solve" && m && Number(m[1]) >= 5 && !settleTimer.running)
                 settleTimer.start()
         }
+        function onResultsChanged() { window._showResultsWhenDone() }
         function onRunningChanged() {
             if (window.page === "solve-done" && !appController.running && appController.resultIterations > 0)
                 settleTimer.start()
+            window._showResultsWhenDone()
         }
     }
 
@@ -222,7 +293,7 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, solve-idle, solve or solve-done"),
+  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, solve-idle, solve, solve-done, results-lock, results-buckets or results-search"),
                     QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});

@@ -74,6 +74,25 @@ Item {
             compare(shell._normalizeBoardText(undefined), "")
         }
 
+        function test_starting_street_needs_its_card_on_the_board_data() {
+            return [
+                { tag: "flop start on a flop", board: "AhKs7d", street: "flop", ready: true },
+                { tag: "river start on a flop", board: "AhKs7d", street: "river", ready: false },
+                { tag: "turn start on a flop", board: "AhKs7d", street: "turn", ready: false },
+                { tag: "river start on a turn", board: "AhKs7dTc", street: "river", ready: false },
+                { tag: "turn start on a turn", board: "AhKs7dTc", street: "turn", ready: true },
+                { tag: "flop start on a river", board: "AhKs7dTc2c", street: "flop", ready: true },
+                { tag: "river start on a river", board: "AhKs7dTc2c", street: "river", ready: true }
+            ]
+        }
+
+        function test_starting_street_needs_its_card_on_the_board(data) {
+            shell.applyProjectState(Spots.riverSpot(10))
+            shell.boardText = data.board
+            shell.startingStreet = data.street
+            compare(shell._canSolveBase, data.ready)
+        }
+
         function test_range_readiness_data() {
             return [
                 { tag: "pair", range: "22", ready: true },

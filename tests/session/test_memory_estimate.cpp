@@ -3,7 +3,11 @@
 
 #include <string>
 
+#include "core/card_context.h"
+#include "core/discounted_cfr.h"
+#include "core/game.h"
 #include "session/memory_estimate.h"
+#include "session/solve_inputs.h"
 #include "session/solve_session.h"
 #include "session_test_support.h"
 
@@ -39,7 +43,8 @@ TEST(MemoryEstimate, TotalIsTheSumOfItsPartsWithTenPercentMargin) {
   EXPECT_GE(e.tree_bytes, e.node_count * 72);
   EXPECT_GT(e.card_context_bytes, 0u);
   EXPECT_GT(e.strategy_bytes, 0u);
-  const double sum = static_cast<double>(e.tree_bytes + e.card_context_bytes + e.strategy_bytes);
+  const double sum =
+      static_cast<double>(e.tree_bytes + e.card_context_bytes + e.strategy_bytes + e.runout_table_bytes);
   EXPECT_EQ(e.total_bytes, static_cast<std::uint64_t>(sum * 1.1));
   // AA, KK and AK lose the combos holding the board's ace or king.
   EXPECT_EQ(e.oop_hand_count, 3u + 3u + 9u + 4u);
@@ -97,16 +102,100 @@ TEST(MemoryEstimate, CountsMatchTheTreeThatASolveBuilds) {
   EXPECT_EQ(e.decision_node_count, decisions);
 }
 
-TEST(MemoryEstimate, BoardTextBeyondTheFlopIsReadLikeTheSolveReadsIt) {
+TEST(MemoryEstimate, BoardTextIsReadLikeTheSolveReadsIt) {
   SolveConfig c = flop_config();
   const SolveMemoryEstimate flop = estimate(c);
-  c.board = "AhKsQdT";  // a 7th character without its partner: flop only
-  const SolveMemoryEstimate seven = estimate(c);
-  EXPECT_EQ(seven.node_count, flop.node_count);
-  EXPECT_EQ(seven.total_bytes, flop.total_bytes);
+  std::string error;
+  for (const char* board : {"AhKsQdT", "AhKsQdTc2", "AhKsQdTc2cJc"}) {
+    c.board = board;  // a stray character or a sixth card: no flop, turn or river
+    EXPECT_FALSE(estimate_solve_memory(c, &error).has_value()) << board;
+    EXPECT_EQ(error, "Board must be a flop, turn or river (6, 8 or 10 chars, e.g. AhKsQd)");
+  }
   c.board = "AhKsQdTc";
   c.starting_street = "turn";
   EXPECT_LT(estimate(c).node_count, flop.node_count);
+}
+
+// Each part is what the solve allocates: the card context, the all-in tables
+// (the tie shares as well with rake) and the solver's matrices.
+TEST(MemoryEstimate, PartsAreWhatTheSolveAllocatesAllInTablesIncluded) {
+  std::uint64_t without_rake = 0;
+  for (const bool rake : {false, true}) {
+    SolveConfig c = flop_config();
+    const StreetSizing s = sizing("50", "", true);
+    c.oop_flop = c.oop_turn = c.oop_river = s;
+    c.ip_flop = c.ip_turn = c.ip_river = s;
+    c.rake_percent = rake ? 5.0 : 0.0;
+    c.rake_cap = rake ? 3.0 : 0.0;
+    const SolveMemoryEstimate e = estimate(c);
+
+    const velmora::Board board = parse_request_board(c.board);
+    velmora::Game game(build_tree_config(c, board, false), velmora::CardContext(board, parse_request_ranges(c)));
+    velmora::DiscountedCfr solver(velmora::SolverConfig{});
+    solver.prepare_states(game);
+    EXPECT_EQ(e.node_count, game.nodes().size());
+    EXPECT_EQ(e.card_context_bytes, game.card_context().memory_bytes());
+    EXPECT_EQ(e.strategy_bytes, solver.matrix_bytes());
+    EXPECT_GT(e.runout_table_bytes, 0u);
+    EXPECT_EQ(e.runout_table_bytes + sizeof(velmora::RunoutMatchups), game.runout_matchups().memory_bytes());
+    const double sum = static_cast<double>(e.tree_bytes + e.card_context_bytes + e.strategy_bytes +
+                                           e.runout_table_bytes);
+    EXPECT_EQ(e.total_bytes, static_cast<std::uint64_t>(sum * 1.1));
+    if (rake) {
+      EXPECT_EQ(e.runout_table_bytes, 2 * without_rake);
+    } else {
+      without_rake = e.runout_table_bytes;
+    }
+  }
+}
+
+TEST(MemoryEstimate, HugeSpotsAreCountedNotBuiltAndStopAtTheLimit) {
+  // Pot 10 behind stacks of 1000, two sizes and all-ins on every street:
+  // hundreds of millions of nodes, far more than any machine holds.
+  SolveConfig c = flop_config();
+  c.starting_pot = 10;
+  c.effective_stack = 1000;
+  const StreetSizing s = sizing("33, 75", "33, 75", true);
+  c.oop_flop = c.oop_turn = c.oop_river = s;
+  c.ip_flop = c.ip_turn = c.ip_river = s;
+  const SolveMemoryEstimate e = estimate(c);
+  EXPECT_FALSE(e.exceeds_limit);
+  EXPECT_GT(e.node_count, 500000000u);
+  EXPECT_GT(e.total_bytes, std::uint64_t{100} << 30);
+
+  EstimateOptions limited;
+  limited.limit_bytes = std::uint64_t{1} << 30;
+  const SolveMemoryEstimate over = estimate_solve_memory(c, nullptr, limited).value_or(SolveMemoryEstimate{});
+  EXPECT_TRUE(over.exceeds_limit);
+  EXPECT_EQ(over.total_bytes, limited.limit_bytes);
+  EXPECT_EQ(over.oop_hand_count, e.oop_hand_count);
+
+  // A superseded request stops: no record, the cancel as its text.
+  velmora::CancelFlag set{true};
+  EstimateOptions cancelled;
+  cancelled.cancel = &set;
+  std::string error;
+  EXPECT_FALSE(estimate_solve_memory(c, &error, cancelled).has_value());
+  EXPECT_EQ(error, "Cancelled");
+}
+
+TEST(MemoryEstimate, SameInputsIgnoreWhatDoesNotChangeTheMemory) {
+  const SolveConfig a = flop_config();
+  SolveConfig b = a;
+  b.max_iterations = 7;
+  b.target_exploitability = 3.0f;
+  b.thread_count = 12;
+  b.node_locks.push_back(NodeLock{0, "AA", 1, 1.0f});
+  EXPECT_TRUE(same_memory_inputs(a, b));
+  for (int field = 0; field < 5; ++field) {
+    SolveConfig d = a;
+    if (field == 0) d.board = "AhKsQdTc";
+    if (field == 1) d.effective_stack += 1;
+    if (field == 2) d.ip_turn.add_all_in = !d.ip_turn.add_all_in;
+    if (field == 3) d.oop_jam_threshold_pct = 150.0;
+    if (field == 4) d.rake_cap = 3.0;
+    EXPECT_FALSE(same_memory_inputs(a, d)) << field;
+  }
 }
 
 TEST(MemoryEstimate, FailuresGiveNoRecordAndTheUnwrappedText) {

@@ -442,5 +442,46 @@ TEST(SolveSessionErrors, BadBoardRangeAndSizeTextsReportTheExactMessage) {
   EXPECT_EQ(failing_run(c).text, "Error: Starting pot and effective stack must not be negative");
 }
 
+// Requests that used to be solved into meaningless results: a start street
+// whose card is not on the board, a board with trailing text, chips beyond
+// what the tree's pots hold.
+TEST(SolveSessionErrors, RequestsThatCannotBeSolvedAsTypedAreRefused) {
+  SolveConfig c = river_config();
+  c.board = "AhKs7d";
+  EXPECT_EQ(failing_run(c).text, "Error: A river start needs a board of 5 cards (e.g. AhKsQd7c2h)");
+  c.starting_street = "turn";
+  EXPECT_EQ(failing_run(c).text, "Error: A turn start needs a board of 4 cards (e.g. AhKsQd7c)");
+  c.board = "AhKs7dTc";
+  c.starting_street = "river";
+  EXPECT_EQ(failing_run(c).text, "Error: A river start needs a board of 5 cards (e.g. AhKsQd7c2h)");
+
+  for (const char* board : {"AhKsQd7", "Qs8s3dTh2cJc", "AhKsQd7c2"}) {
+    c = river_config();
+    c.board = board;
+    EXPECT_EQ(failing_run(c).text, "Error: Board must be a flop, turn or river (6, 8 or 10 chars, e.g. AhKsQd)")
+        << board;
+  }
+
+  c = river_config();
+  c.starting_pot = 2000000000;
+  c.effective_stack = 2000000000;
+  EXPECT_EQ(failing_run(c).text, "Error: Starting pot and effective stack must not exceed 1000000 chips");
+  c.starting_pot = 100;
+  c.effective_stack = 1000001;
+  EXPECT_EQ(failing_run(c).text, "Error: Starting pot and effective stack must not exceed 1000000 chips");
+
+  // The largest pot and stack are solved, and every pot in the result is exact.
+  c.starting_pot = 1000000;
+  c.effective_stack = 1000000;
+  c.max_iterations = 5;
+  SolveSession session;
+  const auto reports = run_to_end(session, c);
+  ASSERT_TRUE(reports.back().result && reports.back().result->success) << reports.back().text;
+  for (const ResultNode& n : reports.back().result->nodes) {
+    EXPECT_GE(n.pot, 1000000);
+    EXPECT_LE(n.pot, 3000000);
+  }
+}
+
 }  // namespace
 }  // namespace velmora_app

@@ -76,6 +76,7 @@ Item {
     // ---- solve readiness ----
     readonly property bool _canSolveBase: _isStrictBoardReady() && _hasSizingFilled()
                                           && _hasAnyHand(oopRangeText) && _hasAnyHand(ipRangeText)
+                                          && Gating.streetFitsBoard(boardText, startingStreet)
     readonly property bool canSolve: _canSolveBase && _hasEnoughRamToSolve()
 
     readonly property bool _solveRunning: !!controller && controller.running === true

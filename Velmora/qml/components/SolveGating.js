@@ -31,6 +31,17 @@ function isStrictBoardReady(boardText) {
     return norm.length === 6 || norm.length === 8 || norm.length === 10
 }
 
+// The starting street's card is on the board: a turn start needs a turn, a
+// river start a river (an earlier street than the board's is moved up).
+function streetFitsBoard(boardText, street) {
+    var cards = normalizeBoardText(boardText).length / 2
+    if (street === "river")
+        return cards >= 5
+    if (street === "turn")
+        return cards >= 4
+    return true
+}
+
 // At least one hand: two rank letters in a row, any case ("AA", "ak", "98").
 function hasAnyHand(rangeText) {
     var t = ((rangeText === undefined || rangeText === null) ? "" : String(rangeText)).trim()

@@ -90,6 +90,8 @@ ColumnLayout {
 
         ColumnLayout {
             Layout.preferredWidth: 150
+            Layout.maximumWidth: 150
+            Layout.fillWidth: false
             Layout.alignment: Qt.AlignTop
             spacing: 8
 
@@ -97,6 +99,7 @@ ColumnLayout {
                 objectName: "standardModeButton"
                 Layout.fillWidth: true
                 theme: column.theme
+                font.pixelSize: 12
                 text: qsTr("Standard mode")
                 iconText: column.nodeLockMode ? "" : "✓"
                 enabled: column.nodeLockAvailable
@@ -106,11 +109,19 @@ ColumnLayout {
                 objectName: "nodeLockModeButton"
                 Layout.fillWidth: true
                 theme: column.theme
+                font.pixelSize: 12
                 text: qsTr("Node-lock mode")
                 iconText: column.nodeLockMode ? "✓" : ""
                 enabled: column.nodeLockAvailable
                 onClicked: column.nodeLockModeRequested()
             }
         }
+    }
+
+    NodeLockPanel {
+        visible: column.nodeLockMode
+        Layout.fillWidth: true
+        Layout.maximumWidth: 13 * 30
+        page: column.page
     }
 }

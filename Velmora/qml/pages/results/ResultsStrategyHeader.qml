@@ -88,6 +88,7 @@ RowLayout {
             objectName: "playModeToggle"
             Layout.preferredWidth: 140
             theme: header.theme
+            font.pixelSize: 12
             text: header.page && header.page.playMode ? qsTr("Range view") : qsTr("Play vs solution")
             onClicked: header.page.playMode = !header.page.playMode
         }

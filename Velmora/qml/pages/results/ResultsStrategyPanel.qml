@@ -9,7 +9,7 @@ Card {
     id: panel
 
     property var page: null
-    readonly property var theme: page ? page.theme : null
+    theme: page ? page.theme : null
     readonly property bool playMode: page ? page.playMode : false
 
     Flickable {
@@ -72,10 +72,28 @@ Card {
                 spacing: 20
 
                 ResultsHandMatrixColumn {
+                    id: matrixColumn
                     Layout.alignment: Qt.AlignTop
+                    Layout.fillWidth: false
+                    page: panel.page
+                    nodeLockMode: panel.page ? panel.page.nodeLockMode : false
+                    nodeLockAvailable: panel.page !== null
+                    onHandClicked: function(hand) { panel.page._matrixHandClicked(hand) }
+                    onStandardModeRequested: panel.page._chooseStandardMode()
+                    onNodeLockModeRequested: panel.page._chooseNodeLockMode()
+                }
+                HandBucketsCard {
+                    Layout.preferredWidth: 300
+                    Layout.minimumWidth: 260
+                    Layout.fillHeight: true
                     page: panel.page
                 }
-                Item { Layout.fillWidth: true }
+                HandDetailsCard {
+                    Layout.fillWidth: true
+                    Layout.minimumWidth: 250
+                    Layout.fillHeight: true
+                    page: panel.page
+                }
             }
 
             // The play view takes the place of the range view in play mode.

@@ -8,7 +8,7 @@ Card {
     id: panel
 
     property var page: null
-    readonly property var theme: page ? page.theme : null
+    theme: page ? page.theme : null
 
     ColumnLayout {
         anchors.fill: parent
