@@ -15,11 +15,7 @@ out_dir=${2:-$build_dir/play-screenshots}
 
 source scripts/screenshot-host.sh
 require_screenshot_tools
-host=$build_dir/tests/qml_results/play_screenshot_host
-if [ ! -x "$host" ]; then
-  cmake --build "$build_dir" --target play_screenshot_host >&2
-fi
-host=$(cd "$(dirname "$host")" && pwd)/$(basename "$host")
+host=$(screenshot_host "$build_dir" play_screenshot_host qml_results)
 mkdir -p "$out_dir"
 out_dir=$(cd "$out_dir" && pwd)
 

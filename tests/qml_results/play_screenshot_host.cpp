@@ -8,28 +8,12 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QQmlComponent>
-#include <QQmlContext>
 #include <QQmlEngine>
 #include <QSettings>
 #include <QUrl>
 #include <QtQml/qqmlextensionplugin.h>
 
-#include <cstdio>
-
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
-
-namespace {
-
-class HostReport : public QObject {
-  Q_OBJECT
- public:
-  Q_INVOKABLE void ready() {
-    std::printf("READY\n");
-    std::fflush(stdout);
-  }
-};
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
   QGuiApplication app(argc, argv);
@@ -43,18 +27,10 @@ int main(int argc, char* argv[]) {
 
   QQmlEngine engine;
   shell_test::publishBackend(&engine);
-  HostReport report;
-  engine.rootContext()->setContextProperty(QStringLiteral("hostReport"), &report);
+  shell_test::publishHostReport(&engine);
   QQmlComponent component(&engine, QUrl::fromLocalFile(QStringLiteral(PLAY_SHOTS_QML)));
   QObject* window = component.createWithInitialProperties(
       {{QStringLiteral("shot"), parser.value(QStringLiteral("shot"))}});
-  if (!window) {
-    std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
-    return 1;
-  }
-  const int rc = app.exec();
-  delete window;
-  return rc;
+  return shell_test::execWindow(window, component);
 }
 
-#include "play_screenshot_host.moc"
