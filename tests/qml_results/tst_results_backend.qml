@@ -39,29 +39,31 @@ Item {
             appController.clearResults()
         }
 
-        function solve(spot) {
-            shell.resetToNewProject()
-            shell.applyProjectState(spot)
+        function start() {
             tryCompare(shell, "canSolve", true, 15000)
-            var before = appController.resultIterations
             shell._startSolveFromShortcut()
             tryCompare(appController, "running", true, 5000)
             tryCompare(appController, "running", false, 60000)
             compare(appController.statusText, "Done")
-            verify(appController.treeNodeCount() > 0)
+        }
+
+        function solve(spot) {
+            shell.resetToNewProject()
+            shell.applyProjectState(spot)
+            start()
             shell.navIndex = 3
             waitForRendering(page)
         }
 
-        function actionNode(level, position) {
-            wait(1)
-            return findChild(findChild(page, "treeLevel" + level), "actionNode" + position)
+        function clickAction(level, position) {
+            wait(1)   // lets replaced delegates go
+            mouseClick(findChild(findChild(page, "treeLevel" + level), "actionNode" + position))
         }
 
-        // The first action whose key starts with `type` ("bet" finds "bet 50%").
-        function indexOfType(actions, type) {
+        // The first action whose key starts with `kind` ("bet" finds "bet 50%").
+        function indexOfKind(actions, kind) {
             for (var i = 0; i < actions.length; ++i) {
-                if (String(actions[i].actionType).split(" ")[0] === type)
+                if (String(actions[i].actionType).split(" ")[0] === kind)
                     return i
             }
             return -1
@@ -69,56 +71,29 @@ Item {
 
         function test_walk_a_solved_river_spot() {
             solve(Spots.riverSpot(40))
-            compare(page.treeLevels.count, 1)
-            compare(page.currentNodeIndex, 0)
-            compare(page.treeBoardText, "QsJh2h7c3d")
-
-            // The root shows the back end's statistics as they are.
+            compare([page.treeLevels.count, page.currentNodeIndex, page.treeBoardText], [1, 0, "QsJh2h7c3d"])
             var stats = appController.nodeActionStats(0)
             verify(stats.length >= 2)
-            compare(page.currentActions.length, stats.length)
-            for (var i = 0; i < stats.length; ++i) {
-                compare(page.currentActions[i].name, stats[i].name)
-                compare(page.currentActions[i].frequency, stats[i].frequency)
-                compare(findChild(actionNode(0, i), "freqText").text,
-                        "Freq: " + Math.round(stats[i].frequency * 100) + "%")
-            }
+            compare(page.currentActions.map(function(a) { return [a.name, a.frequency] }),
+                    stats.map(function(a) { return [a.name, a.frequency] }), "the root shows the back end's figures")
             compare(Object.keys(page.handWeights).sort(), ["AA", "AKs", "KK", "QQ"], "OOP's range reaches the root")
-
-            // Root -> bet: IP to act, facing the bet.
-            var bet = indexOfType(page.currentActions, "bet")
-            verify(bet >= 0)
+            var bet = indexOfKind(page.currentActions, "bet")
             verify(page.currentActions[bet].color !== undefined, "the sized bet has its palette colour")
-            mouseClick(actionNode(0, bet))
-            compare(page.treeLevels.count, 2)
-            compare(page.selectedPlayer, "IP")
-            verify(page._toCallAmount() > 0)
+
+            clickAction(0, bet)
+            compare([page.treeLevels.count, page.selectedPlayer], [2, "IP"])
             var facing = appController.nodeActions(page.currentNodeIndex)
-
-            // Fold and call end the hand on the river: the choice stays, no level is added.
-            var fold = indexOfType(facing, "fold")
-            mouseClick(actionNode(1, fold))
+            clickAction(1, indexOfKind(facing, "fold"))   // the hand ends: the choice stays, no level
+            compare([page.treeLevels.count, page.treeLevels.get(1).selectedActionIndex], [2, indexOfKind(facing, "fold")])
+            clickAction(0, 0)                             // the root again
+            clickAction(0, bet)
+            clickAction(1, indexOfKind(facing, "call"))
             compare(page.treeLevels.count, 2)
-            compare(page.treeLevels.get(1).selectedActionIndex, fold)
-            mouseClick(actionNode(1, 0))   // the shown fold again: nothing
-            compare(page.treeLevels.get(1).selectedActionIndex, fold)
-            mouseClick(actionNode(0, 0))   // the root's chosen bet: the root again
-            compare(page.treeLevels.count, 1)
-            mouseClick(actionNode(0, bet))
-            var call = indexOfType(facing, "call")
-            mouseClick(actionNode(1, call))
-            compare(page.treeLevels.count, 2)
-            compare(findChild(actionNode(1, 0), "actionChipText").text, "Call")
+            compare(findChild(findChild(page, "treeLevel1"), "actionChipText").text, "Call")
 
-            // New results put the page back at the root.
-            tryCompare(shell, "canSolve", true, 15000)
-            shell._startSolveFromShortcut()
-            tryCompare(appController, "running", true, 5000)
-            tryCompare(appController, "running", false, 60000)
-            compare(page.treeLevels.count, 1)
-            compare(page.currentNodeIndex, 0)
-            compare(page.treeLevels.get(0).selectedActionIndex, -1)
-            compare(page.selectedPlayer, "OOP")
+            start()
+            compare([page.treeLevels.count, page.currentNodeIndex, page.treeLevels.get(0).selectedActionIndex],
+                    [1, 0, -1], "new results put the page back at the root")
         }
 
         // OOP's aces beat the kings and its queens lose to them on a board
@@ -128,13 +103,9 @@ Item {
             spot.boardText = "2s2d2h3c3d"
             spot.oopRangeText = "AA,QQ"
             spot.ipRangeText = "KK"
-            var keys = ["BetSizesText", "RaiseSizesText"]
-            var streets = ["Flop", "Turn", "River"]
-            for (var k = 0; k < keys.length; ++k) {
-                for (var s = 0; s < streets.length; ++s) {
-                    spot["oop" + streets[s] + keys[k]] = "a"
-                    spot["ip" + streets[s] + keys[k]] = "a"
-                }
+            for (var key in spot) {
+                if (/SizesText$/.test(key))
+                    spot[key] = "a"
             }
             solve(spot)
             var oop = Number(findChild(findChild(page, "evOopCard"), "statValue").text)
