@@ -76,6 +76,10 @@ Item {
             compare(page.currentActions.map(function(a) { return a.ev }), [1.5, 2.0, -0.5], "raw EVs are kept")
             compare(page.actionFrequenciesActions.map(function(a) { return a.ev }), [0, 0.5, -2.0])
             compare([barText(0, "ev"), barText(1, "ev"), barText(2, "ev")], ["0.00 EV", "0.50 EV", "-2.00 EV"])
+            var names = [findChild(findChild(findChild(page, "actionFrequenciesBar"), "actionLabel0"), "name"),
+                         findChild(findChild(page, "treeLevel0"), "actionChipText"), findChild(page, "legendName")]
+            for (var i = 0; i < names.length; ++i)
+                compare(names[i].textFormat, Text.PlainText, "action names from the back end are plain text")
             var noRef = Actions.normalizeActionEvsAroundFold([{ name: "Fold", actionType: "fold", ev: NaN },
                                                               { name: "Call", ev: 3 }, { name: "fold again", ev: 1 }])
             compare(noRef[1].ev, 3, "a first fold without a finite EV is no reference")
