@@ -7,7 +7,8 @@
 // locked at the root in node-lock mode, "results-buckets" with the second
 // bucket chosen, "results-search" with a hand search.
 //
-//   shell_screenshot_host --page home|settings|setup|setup-ranges|solve-idle|solve|solve-done|results|results-turn
+//   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-save-range|setup-import|
+//                                setup-load-profile|solve-idle|solve|solve-done|results|results-turn
 //                                |results-lock|results-buckets|results-search --theme dark|light
 //                         [--width N]
 //   shell_screenshot_host --main --page home|settings|setup|save-dialog [--language CODE] [--theme dark|light]
@@ -129,6 +130,29 @@ Window {
         flick.contentY = Math.max(0, flick.contentHeight - flick.height)
     }
 
+    // The range and profile dialogs over the Setup page: naming the OOP
+    // range, naming a range text file being imported, loading a profile.
+    function _showDialog() {
+        var setup = _find(shell, "projectPage")
+        setup.oopRangeText = "AA, KK, QQ, JJ, AKs, AQs:0.5"
+        if (page === "setup-save-range") {
+            setup.openSaveRangeDialog("oop")
+        } else if (page === "setup-import") {
+            // file:///tmp/... (moc reads two slashes in this text as a comment)
+            var url = ["file:", "", "", "tmp", "caldirune-shot%20btn%20open.TXT"].join("/")
+            appController.saveTextFile(url, "AA KK:0.5 QQ AKs, AQs")
+            setup._importFromUrl(url)
+        } else {
+            var names = ["100bb rake-free (fast)", "Deep 200bb", "Turn spots, 5% rake"]
+            var list = []
+            for (var i = 0; i < names.length; ++i)
+                list.push({ id: "shot" + i, name: names[i], createdAt: "", data: setup.currentSettingsSnapshot() })
+            setup.settingsProfiles = list
+            setup.openLoadSettingsDialog()
+            setup._loadProfileSelectedId = "shot1"
+        }
+    }
+
     // The Results page views of node locking, buckets and hand search.
     function _prepareResults(results) {
         if (page === "results-lock") {
@@ -169,6 +193,10 @@ Window {
             shell.resetToDefaults()
             shell.requestNavigate(1)
             _showRanges()
+        } else if (page.indexOf("setup-") === 0) {
+            shell.resetToDefaults()
+            shell.requestNavigate(1)
+            _showDialog()
         } else if (_solveView) {
             shell.resetToDefaults()
         } else if (_resultsView) {
@@ -293,7 +321,9 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, solve-idle, solve, solve-done, results-lock, results-buckets or results-search"),
+  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, setup-save-range, setup-import, "
+                                                          "setup-load-profile, solve-idle, solve, solve-done, results, "
+                                                          "results-turn, results-lock, results-buckets or results-search"),
                     QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});
