@@ -457,7 +457,18 @@ std::size_t DiscountedCfr::matrix_bytes() const {
   return matrix_entries_ * (compress_ ? sizeof(std::int16_t) : sizeof(float));
 }
 
+std::uint32_t DiscountedCfr::rounding_seed(const NodeState& st) const {
+  // splitmix64 of the node's block and the iteration: a stream of its own
+  // for every node in every iteration, whichever thread updates it.
+  std::uint64_t x = (std::uint64_t{st.block} << 32 | round_) + 0x9E3779B97F4A7C15ull;
+  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+  x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+  x ^= x >> 31;
+  return static_cast<std::uint32_t>(x) | 1u;
+}
+
 void DiscountedCfr::run_iteration(Game& game, std::uint32_t t) {
+  round_ = t;
   const double x = t > 0 ? static_cast<double>(t) - 1.0 : 0.0;
   const double p = x * std::sqrt(x);
   alpha_ = p + 1.0 > 0.0 ? static_cast<float>(p / (p + 1.0)) : 0.0f;
@@ -602,7 +613,8 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   if (!locked && A <= kFusedMaxActions) {
     if (compress_) {
       update_traverser_node16(regrets16_of(st), regrets_scale(st), strategy_sums16_of(st), strategy_sums_scale(st),
-                              child_values, values, A, H, alpha_, beta_, gamma_, grow(frame.buf[kRegrets], 2 * size));
+                              child_values, values, A, H, alpha_, beta_, gamma_, grow(frame.buf[kRegrets], 2 * size),
+                              rounding_seed(st));
     } else {
       update_traverser_node(regrets_of(st), strategy_sums_of(st), child_values, values, A, H, alpha_, beta_, gamma_);
     }
@@ -621,7 +633,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
     float* sums = grow(frame.buf[kSums], size);
     decode16(sums, strategy_sums16_of(st), size, strategy_sums_scale(st));
     update_strategy_sum(sums, strategy, size, gamma_);
-    encode16(strategy_sums16_of(st), strategy_sums_scale(st), sums, size);
+    encode16(strategy_sums16_of(st), strategy_sums_scale(st), sums, size, sums_seed(rounding_seed(st)));
   } else {
     update_strategy_sum(strategy_sums_of(st), strategy, size, gamma_);
   }
@@ -631,7 +643,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   } else {
     update_regrets(regrets, child_values, values, A, H, alpha_, beta_);
   }
-  if (compress_) encode16(regrets16_of(st), regrets_scale(st), regrets, size);
+  if (compress_) encode16(regrets16_of(st), regrets_scale(st), regrets, size, rounding_seed(st));
 }
 
 }  // namespace velmora

@@ -170,6 +170,8 @@ class DiscountedCfr {
   const void* matrix_start(const NodeState& st) const {
     return compress_ ? static_cast<const void*>(regrets16_of(st)) : static_cast<const void*>(regrets_of(st));
   }
+  // The rounding stream of a node's 16-bit regrets in this iteration.
+  std::uint32_t rounding_seed(const NodeState& st) const;
   std::size_t entry_bytes() const { return compress_ ? sizeof(std::int16_t) : sizeof(float); }
   void average_into(const NodeState& st, float* out, std::vector<float>& tmp, std::vector<float>& scratch) const;
 
@@ -190,6 +192,7 @@ class DiscountedCfr {
   std::vector<std::uint8_t> parallel_safe_;
   float alpha_ = 0.0f;
   float beta_ = 0.5f;
+  std::uint32_t round_ = 0;  // zero-based index of the iteration under way
   float gamma_ = 0.0f;
   bool compress_ = false;
   std::array<ScratchStack, 2> scratch_;

@@ -69,8 +69,41 @@ float reduce_max(__m256 m) {
   return r;
 }
 
-// Encodes n floats whose largest magnitude is m.
-void encode_with_max(std::int16_t* q, float& scale, const float* in, std::size_t n, float m) {
+// Uniform floats in [0, 1) for entries i .. i+3 of the stream `seed`: a
+// counter-based hash of seed + entry * golden ratio, the same on both paths.
+constexpr std::uint32_t kGolden = 0x9E3779B9u;
+
+inline std::uint32_t mix32(std::uint32_t x) {
+  x ^= x >> 16;
+  x *= 0x7feb352du;
+  x ^= x >> 15;
+  x *= 0x846ca68bu;
+  x ^= x >> 16;
+  return x;
+}
+
+inline float uniform1(std::uint32_t seed, std::size_t i) {
+  const std::uint32_t h = mix32(seed + static_cast<std::uint32_t>(i) * kGolden);
+  return static_cast<float>(h >> 8) * (1.0f / 16777216.0f);
+}
+
+inline __m128 uniform4(std::uint32_t seed, std::size_t i) {
+  const __m128i steps = _mm_setr_epi32(0, static_cast<int>(kGolden), static_cast<int>(2 * kGolden),
+                                       static_cast<int>(3 * kGolden));
+  __m128i x = _mm_add_epi32(_mm_set1_epi32(static_cast<int>(seed + static_cast<std::uint32_t>(i) * kGolden)), steps);
+  x = _mm_xor_si128(x, _mm_srli_epi32(x, 16));
+  x = _mm_mullo_epi32(x, _mm_set1_epi32(0x7feb352d));
+  x = _mm_xor_si128(x, _mm_srli_epi32(x, 15));
+  x = _mm_mullo_epi32(x, _mm_set1_epi32(static_cast<int>(0x846ca68bu)));
+  x = _mm_xor_si128(x, _mm_srli_epi32(x, 16));
+  return _mm_mul_ps(_mm_cvtepi32_ps(_mm_srli_epi32(x, 8)), _mm_set1_ps(1.0f / 16777216.0f));
+}
+
+// Encodes n floats whose largest magnitude is m. Seed 0 rounds to nearest;
+// any other seed rounds down or up at random in proportion to the distance
+// (q = floor(y + u), u uniform in [0, 1)), so the stored value is right on
+// average: a regret update smaller than half a step is not lost every time.
+void encode_with_max(std::int16_t* q, float& scale, const float* in, std::size_t n, float m, std::uint32_t seed) {
   if (!(static_cast<double>(m) > 1e-9)) {
     scale = 1.0f;
     std::fill(q, q + n, std::int16_t{0});
@@ -85,6 +118,10 @@ void encode_with_max(std::int16_t* q, float& scale, const float* in, std::size_t
   for (; i + 8 <= n; i += 8) {
     __m256 y = _mm256_mul_ps(_mm256_loadu_ps(in + i), vk);
     y = _mm256_max_ps(_mm256_min_ps(y, hi), lo);
+    if (seed != 0) {
+      const __m256 u = _mm256_insertf128_ps(_mm256_castps128_ps256(uniform4(seed, i)), uniform4(seed, i + 4), 1);
+      y = _mm256_min_ps(_mm256_floor_ps(_mm256_add_ps(y, u)), hi);
+    }
     const __m256i r = _mm256_cvtps_epi32(y);
     const __m128i packed = _mm_packs_epi32(_mm256_castsi256_si128(r), _mm256_extractf128_si256(r, 1));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(q + i), packed);
@@ -93,6 +130,10 @@ void encode_with_max(std::int16_t* q, float& scale, const float* in, std::size_t
     float y = in[i] * k;
     y = y < 32767.0f ? y : 32767.0f;
     y = y > -32767.0f ? y : -32767.0f;
+    if (seed != 0) {
+      y = std::floor(y + uniform1(seed, i));
+      y = y < 32767.0f ? y : 32767.0f;
+    }
     q[i] = static_cast<std::int16_t>(std::lrintf(y));
   }
 }
@@ -107,7 +148,7 @@ void decode16(float* out, const std::int16_t* q, std::size_t n, float scale) {
   for (; i < n; ++i) out[i] = static_cast<float>(q[i]) * k;
 }
 
-void encode16(std::int16_t* q, float& scale, const float* in, std::size_t n) {
+void encode16(std::int16_t* q, float& scale, const float* in, std::size_t n, std::uint32_t seed) {
   if (n == 0) {
     scale = 1.0f;
     return;
@@ -117,7 +158,7 @@ void encode16(std::int16_t* q, float& scale, const float* in, std::size_t n) {
   for (; i + 8 <= n; i += 8) vm = max_abs_step(vm, _mm256_loadu_ps(in + i));
   float m = reduce_max(vm);
   for (; i < n; ++i) m = max_abs_scalar(m, in[i]);
-  encode_with_max(q, scale, in, n, m);
+  encode_with_max(q, scale, in, n, m, seed);
 }
 
 void current_strategy(float* strategy, const float* regrets, std::size_t A, std::size_t H) {
@@ -290,7 +331,7 @@ void update_traverser_node(float* regrets, float* sums, const float* child_value
 
 void update_traverser_node16(std::int16_t* regrets, float& regrets_scale, std::int16_t* sums, float& sums_scale,
                              const float* child_values, float* values, std::size_t A, std::size_t H, float alpha,
-                             float beta, float gamma, float* work) {
+                             float beta, float gamma, float* work, std::uint32_t seed) {
   if (A == 0 || H == 0 || A > kFusedMaxActions) return;
   const std::size_t n = A * H;
   const float kr = decode_factor(regrets_scale);
@@ -323,8 +364,8 @@ void update_traverser_node16(std::int16_t* regrets, float& regrets_scale, std::i
       });
   const float max_r = std::max(reduce_max(mr), mr1);
   const float max_s = std::max(reduce_max(ms), ms1);
-  encode_with_max(regrets, regrets_scale, new_r, n, max_r);
-  encode_with_max(sums, sums_scale, new_s, n, max_s);
+  encode_with_max(regrets, regrets_scale, new_r, n, max_r, seed);
+  encode_with_max(sums, sums_scale, new_s, n, max_s, sums_seed(seed));
 }
 
 }  // namespace velmora

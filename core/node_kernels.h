@@ -39,14 +39,17 @@ void opponent_reach_rows16(float* rows, const std::int16_t* regrets, float scale
 void update_traverser_node(float* regrets, float* sums, const float* child_values, float* values, std::size_t A,
                            std::size_t H, float alpha, float beta, float gamma);
 
-// The same on 16-bit storage; both matrices are re-encoded. `work` holds
-// 2 * A * H floats.
+// The same on 16-bit storage; both matrices are re-encoded, the regrets with
+// `seed` and the sums with sums_seed(seed). `work` holds 2 * A * H floats.
 void update_traverser_node16(std::int16_t* regrets, float& regrets_scale, std::int16_t* sums, float& sums_scale,
                              const float* child_values, float* values, std::size_t A, std::size_t H, float alpha,
-                             float beta, float gamma, float* work);
+                             float beta, float gamma, float* work, std::uint32_t seed = 0);
 
 // Decoding and encoding of one matrix in the form above.
 void decode16(float* out, const std::int16_t* q, std::size_t n, float scale);
-void encode16(std::int16_t* q, float& scale, const float* in, std::size_t n);
+void encode16(std::int16_t* q, float& scale, const float* in, std::size_t n, std::uint32_t seed = 0);
+
+// The stream of a node's strategy sums beside that of its regrets (0 stays 0).
+inline std::uint32_t sums_seed(std::uint32_t seed) { return seed == 0 ? 0 : (seed ^ 0x5bd1e995u) | 1u; }
 
 }  // namespace velmora

@@ -166,5 +166,36 @@ TEST(NodeKernelsTest, Encoding16) {
   for (std::size_t i = 0; i < q.size(); ++i) EXPECT_EQ(out[i], 0.0f);
 }
 
+TEST(NodeKernelsTest, UnbiasedEncodingIsRightOnAverageAndRepeatable) {
+  // 3.0 fixes the scale; the other entries fall between steps of 3/32767.
+  std::vector<float> in(37);
+  for (std::size_t i = 0; i < in.size(); ++i) in[i] = (i == 0 ? 3.0f : 3.0f * (0.123f + 0.0171f * i)) * (i % 3 ? 1 : -1);
+  in[5] = 3.0f / 32767.0f * 0.25f;  // a quarter step: lost every time by rounding to nearest
+  std::vector<double> mean(in.size(), 0.0);
+  const int seeds = 4000;
+  for (int k = 1; k <= seeds; ++k) {
+    const std::uint32_t seed = 0x1234567u * static_cast<std::uint32_t>(k) | 1u;
+    std::vector<std::int16_t> q(in.size()), again(in.size());
+    float scale = 0.0f, scale2 = 0.0f;
+    encode16(q.data(), scale, in.data(), in.size(), seed);
+    encode16(again.data(), scale2, in.data(), in.size(), seed);
+    ASSERT_EQ(q, again);  // the same seed, the same result
+    ASSERT_EQ(scale, 3.0f);
+    std::vector<float> out(in.size());
+    decode16(out.data(), q.data(), q.size(), scale);
+    for (std::size_t i = 0; i < in.size(); ++i) {
+      // Always one of the two neighbouring steps.
+      ASSERT_LE(std::fabs(out[i] - in[i]), scale / 32767.0f * 1.0001f) << i;
+      mean[i] += out[i] / seeds;
+    }
+  }
+  for (std::size_t i = 0; i < in.size(); ++i) EXPECT_NEAR(mean[i], in[i], 3.0 / 32767.0 * 0.05) << i;
+  // Seed 0 rounds to nearest: the quarter step is lost.
+  std::vector<std::int16_t> q(in.size());
+  float scale = 0.0f;
+  encode16(q.data(), scale, in.data(), in.size(), 0);
+  EXPECT_EQ(q[5], 0);
+}
+
 }  // namespace
 }  // namespace velmora
