@@ -46,6 +46,23 @@ void add_row(double* acc, const float* row, double x, std::size_t n) {
   for (; j < n; ++j) acc[j] += static_cast<double>(row[j]) * x;
 }
 
+// Adds one runout to one row of the counts: for every opponent hand j live
+// on the runout and disjoint from the own hand (strength v), the sign of the
+// showdown to d[j] and whether it was decided to k[j]. Cloned for AVX2
+// where the target allows it.
+#if defined(__GNUC__) && defined(__linux__) && defined(__x86_64__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void count_row(std::int16_t* d, std::int16_t* k, const std::int16_t* ok, const std::int32_t* s1, std::int32_t v,
+               std::size_t n) {
+  for (std::size_t j = 0; j < n; ++j) {
+    const std::int32_t u = s1[j];
+    const std::int16_t live = static_cast<std::int16_t>(ok[j] & (u != 0));
+    d[j] = static_cast<std::int16_t>(d[j] + live * ((v > u) - (v < u)));
+    k[j] = static_cast<std::int16_t>(k[j] + live * (v != u));
+  }
+}
+
 // Runouts a matchup of two live, disjoint pockets sees from this board.
 int matchup_runouts(std::uint64_t dead, bool flop) {
   const int open = kNumCards - std::popcount(dead) - 4;
@@ -101,31 +118,62 @@ void RunoutMatchups::build(const CardContext& context, std::uint64_t boards, boo
     for (std::size_t j = 0; j < h1_; ++j) disjoint[i * h1_ + j] = (pocket_mask(p0[i]) & pocket_mask(p1[j])) ? 0 : 1;
   }
 
-  std::vector<int> jobs;
-  if (boards & (std::uint64_t{1} << kFlopTable)) jobs.push_back(kFlopTable);  // the longest job first
-  for (int c = 0; c < kNumCards; ++c) {
-    if ((boards >> c) & 1u) jobs.push_back(c);
-  }
-  if (jobs.empty()) return;
-
-  const auto build_table = [&](int which) {
+  // The runouts of each table; the flop table's thousand runouts are split
+  // into parts that run side by side, each counting into its own arrays
+  // (integer counts: the sum does not depend on the split).
+  struct Part {
+    int which = 0;
+    std::vector<std::pair<Card, Card>> runouts;
+    std::vector<std::int16_t> diff;
+    std::vector<std::int16_t> decided;
+  };
+  std::vector<Part> parts;
+  std::array<int, kNumCards + 1> table_runouts{};
+  std::array<std::atomic<int>, kNumCards + 1> parts_left{};
+  const Board& board = context.board();
+  for (int which = kFlopTable; which >= 0; --which) {
+    if (!((boards >> which) & 1u)) continue;
     std::uint64_t dead = context.board_mask();
     const bool flop = which == kFlopTable;
     if (!flop) {
       // The turn may be the board's own (a spot that starts on the turn);
       // a flop card is never a turn.
-      const Board& board = context.board();
       const Card turn = static_cast<Card>(which);
-      if (turn == board[0] || turn == board[1] || turn == board[2] || turn == board[4]) return;
+      if (turn == board[0] || turn == board[1] || turn == board[2] || turn == board[4]) continue;
       dead |= card_bit(turn);
     }
     const int runouts = matchup_runouts(dead, flop);
-    if (runouts <= 0) return;
-    std::vector<std::int16_t> diff(cells, 0);
-    std::vector<std::int16_t> decided(cells, 0);
+    if (runouts <= 0) continue;
+    std::vector<std::pair<Card, Card>> list;
+    for (Card a = 0; a < kNumCards; ++a) {
+      if (dead & card_bit(a)) continue;
+      if (!flop) {
+        list.emplace_back(static_cast<Card>(which), a);
+        continue;
+      }
+      for (Card b = static_cast<Card>(a + 1); b < kNumCards; ++b) {
+        if (!(dead & card_bit(b))) list.emplace_back(a, b);
+      }
+    }
+    const std::size_t pieces = flop ? std::max<std::size_t>(1, std::min<std::size_t>(16, list.size() / 64)) : 1;
+    table_runouts[which] = runouts;
+    parts_left[which].store(static_cast<int>(pieces));
+    for (std::size_t k = 0; k < pieces; ++k) {
+      Part part;
+      part.which = which;
+      part.runouts.assign(list.begin() + static_cast<std::ptrdiff_t>(list.size() * k / pieces),
+                          list.begin() + static_cast<std::ptrdiff_t>(list.size() * (k + 1) / pieces));
+      parts.push_back(std::move(part));
+    }
+  }
+  if (parts.empty()) return;
+
+  const auto count_part = [&](Part& part) {
+    part.diff.assign(cells, 0);
+    part.decided.assign(cells, 0);
     std::vector<std::int32_t> s0(h0_);
     std::vector<std::int32_t> s1(h1_);
-    const auto add_runout = [&](Card a, Card b) {
+    for (const auto& [a, b] : part.runouts) {
       throw_if_cancelled(cancel);
       const RunoutShowdown& sd = context.runout_showdown(a, b);
       std::fill(s0.begin(), s0.end(), 0);
@@ -137,31 +185,28 @@ void RunoutMatchups::build(const CardContext& context, std::uint64_t boards, boo
         if (e.slot < h1_) s1[e.slot] = static_cast<std::int32_t>(e.strength_plus_one);
       }
       for (std::size_t i = 0; i < h0_; ++i) {
-        const std::int32_t v = s0[i];
-        if (v == 0) continue;
-        std::int16_t* d = diff.data() + i * h1_;
-        std::int16_t* k = decided.data() + i * h1_;
-        const std::int16_t* ok = disjoint.data() + i * h1_;
-        for (std::size_t j = 0; j < h1_; ++j) {
-          const std::int32_t u = s1[j];
-          const std::int16_t live = static_cast<std::int16_t>(ok[j] & (u != 0));
-          d[j] = static_cast<std::int16_t>(d[j] + live * ((v > u) - (v < u)));
-          k[j] = static_cast<std::int16_t>(k[j] + live * (v != u));
-        }
-      }
-    };
-    for (Card a = 0; a < kNumCards; ++a) {
-      if (dead & card_bit(a)) continue;
-      if (!flop) {
-        add_runout(static_cast<Card>(which), a);
-        continue;
-      }
-      for (Card b = static_cast<Card>(a + 1); b < kNumCards; ++b) {
-        if (!(dead & card_bit(b))) add_runout(a, b);
+        if (s0[i] == 0) continue;
+        count_row(part.diff.data() + i * h1_, part.decided.data() + i * h1_, disjoint.data() + i * h1_, s1.data(),
+                  s0[i], h1_);
       }
     }
+  };
+  // The last part of a table to finish adds the parts up (in order) and
+  // turns the counts into shares.
+  const auto finish_table = [&](int which) {
+    std::vector<std::int16_t> diff(cells, 0);
+    std::vector<std::int16_t> decided(cells, 0);
+    for (Part& part : parts) {
+      if (part.which != which) continue;
+      for (std::size_t x = 0; x < cells; ++x) {
+        diff[x] = static_cast<std::int16_t>(diff[x] + part.diff[x]);
+        decided[x] = static_cast<std::int16_t>(decided[x] + part.decided[x]);
+      }
+      part.diff = {};
+      part.decided = {};
+    }
     Table& t = tables_[which];
-    const float inv = 1.0f / static_cast<float>(runouts);
+    const float inv = 1.0f / static_cast<float>(table_runouts[which]);
     t.diff.resize(cells);
     for (std::size_t x = 0; x < cells; ++x) t.diff[x] = static_cast<float>(diff[x]) * inv;
     if (with_rake) {
@@ -171,15 +216,18 @@ void RunoutMatchups::build(const CardContext& context, std::uint64_t boards, boo
   };
 
   const unsigned workers =
-      static_cast<unsigned>(std::min<std::size_t>(jobs.size(), std::max(1u, CardContext::max_workers())));
+      static_cast<unsigned>(std::min<std::size_t>(parts.size(), std::max(1u, CardContext::max_workers())));
   std::atomic<std::size_t> next{0};
   std::vector<std::exception_ptr> errors(workers);
   const auto work = [&](unsigned w) {
     try {
-      for (std::size_t k = next.fetch_add(1); k < jobs.size(); k = next.fetch_add(1)) build_table(jobs[k]);
+      for (std::size_t k = next.fetch_add(1); k < parts.size(); k = next.fetch_add(1)) {
+        count_part(parts[k]);
+        if (parts_left[parts[k].which].fetch_sub(1, std::memory_order_acq_rel) == 1) finish_table(parts[k].which);
+      }
     } catch (...) {
       errors[w] = std::current_exception();
-      next.store(jobs.size());
+      next.store(parts.size());
     }
   };
   std::vector<std::thread> threads;
