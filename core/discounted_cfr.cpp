@@ -51,10 +51,7 @@ void sum_rows_double(float* out, const float* rows, std::size_t R, std::size_t H
 void help_until_done(Region& region, DiscountedCfr::ScratchStack& scratch) {
   t_helping = true;
   region.idle.fetch_add(1, std::memory_order_relaxed);
-  for (;;) {
-    // Read before looking, so a task opened after the look wakes us.
-    const std::uint32_t seen = region.signal.load(std::memory_order_acquire);
-    if (region.unfinished.load(std::memory_order_acquire) == 0 || region.failed.load(std::memory_order_relaxed)) break;
+  while (region.unfinished.load(std::memory_order_acquire) != 0 && !region.failed.load(std::memory_order_relaxed)) {
     HelpTask* task = nullptr;
     {
       std::lock_guard<std::mutex> lock(region.mutex);
@@ -67,20 +64,15 @@ void help_until_done(Region& region, DiscountedCfr::ScratchStack& scratch) {
       }
     }
     if (task == nullptr) {
-      wait_change(region.signal, seen);
+      for (int i = 0; i < 32; ++i) _mm_pause();
       continue;
     }
     // Releases the task on every path; the release is the helper's last
-    // access to it (its owner may end it right after), and then wakes the
-    // region's sleepers, the owner among them.
+    // access to it.
     struct Hold {
-      Region& region;
       HelpTask* task;
-      ~Hold() {
-        task->active.fetch_sub(1, std::memory_order_acq_rel);
-        region.wake();
-      }
-    } hold{region, task};
+      ~Hold() { task->active.fetch_sub(1, std::memory_order_acq_rel); }
+    } hold{task};
     for (std::size_t c = task->next.fetch_add(1); c < task->count; c = task->next.fetch_add(1)) (*task->run)(c, scratch);
   }
   region.idle.fetch_sub(1, std::memory_order_relaxed);
@@ -97,7 +89,6 @@ void run_with_helpers(Region& region, std::size_t count,
     std::lock_guard<std::mutex> lock(region.mutex);
     region.open.push_back(&task);
   }
-  region.wake();
   // Withdraws the task and waits for the helpers still on it, on every path:
   // after that nobody refers to it or to the buffers its children write.
   struct Withdraw {
@@ -108,11 +99,7 @@ void run_with_helpers(Region& region, std::size_t count,
         std::lock_guard<std::mutex> lock(region.mutex);
         region.open.erase(std::find(region.open.begin(), region.open.end(), &task));
       }
-      for (;;) {
-        const std::uint32_t seen = region.signal.load(std::memory_order_acquire);
-        if (task.active.load(std::memory_order_acquire) == 0) break;
-        wait_change(region.signal, seen);
-      }
+      while (task.active.load(std::memory_order_acquire) != 0) _mm_pause();
     }
   } withdraw{region, task};
   for (std::size_t c = task.next.fetch_add(1); c < count; c = task.next.fetch_add(1)) run(c, scratch);
@@ -277,7 +264,10 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
   }
   t_in_parallel_for = false;
   // Chunks are short: poll briefly before blocking.
-  for (int i = 0; i < 256 && done.pending.load(std::memory_order_acquire) != 0; ++i) _mm_pause();
+  const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(200);
+  while (done.pending.load(std::memory_order_acquire) != 0 && std::chrono::steady_clock::now() < until) {
+    for (int i = 0; i < 32; ++i) _mm_pause();
+  }
   {
     std::unique_lock<std::mutex> lock(done.mutex);
     done.cv.wait(lock, [&done] { return done.pending.load(std::memory_order_acquire) == 0; });
@@ -538,8 +528,10 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
 
   Frame& frame = scratch.frame(depth);
   if (st.type == kNodeChance) {
+    const bool safe = chance_parallel_safe(node);
+    const bool parallel = A >= 12 && H >= 128 && depth <= 6 && safe;
     expand_chance(*this, game, game.nodes()[node], seat, opp_reach, values, H, H_opp, depth, frame, scratch,
-                  chance_parallel_safe(node),
+                  parallel, safe,
                   [this, &game, seat](std::uint64_t child, const float* r, float* out, std::size_t d,
                                       ScratchStack& s) { solve_recursive(game, child, seat, r, out, d, s); });
     return;
@@ -560,25 +552,27 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
     }
     prefetch_opponent_regrets(children[0], seat);
     prefetch_lines(matrix_start(st), A * H_opp * entry_bytes());
-    // Row a: the reach child a is handed.
-    float* rows = grow(frame.buf[kStrategy], A * H_opp);
-    if (lock || A > kFusedMaxActions) {
-      current_strategy(rows, regrets_view(st, frame.buf[kRegrets]), A, H_opp);
-      if (lock) apply_lock(rows, A * H_opp, *lock);
-      for (std::size_t a = 0; a < A; ++a) multiply(rows + a * H_opp, opp_reach, rows + a * H_opp, H_opp);
-    } else if (compress_) {
-      opponent_reach_rows16(rows, regrets16_of(st), regrets_scale(st), opp_reach, A, H_opp);
-    } else {
-      opponent_reach_rows(rows, regrets_of(st), opp_reach, A, H_opp);
-    }
     float* child_values = grow(frame.buf[kChildValues], A * H);
-    value_children(
-        *this, A, depth == 0, depth <= kShareDepth,
-        [&](std::size_t a, ScratchStack& s) {
-          if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
-          solve_recursive(game, children[a], seat, rows + a * H_opp, child_values + a * H, depth + 1, s);
-        },
-        scratch);
+    if (compress_ && !lock && A <= kFusedMaxActions) {
+      // 16-bit: decoded inside the pass that writes every child's reach.
+      float* rows = grow(frame.buf[kStrategy], A * H_opp);
+      opponent_reach_rows16(rows, regrets16_of(st), regrets_scale(st), opp_reach, A, H_opp);
+      for (std::size_t a = 0; a < A; ++a) {
+        if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
+        solve_recursive(game, children[a], seat, rows + a * H_opp, child_values + a * H, depth + 1, scratch);
+      }
+    } else {
+      const float* regrets = regrets_view(st, frame.buf[kRegrets]);
+      float* strategy = grow(frame.buf[kStrategy], A * H_opp);
+      regret_matching(strategy, grow(frame.buf[kRowScratch], H_opp), regrets, A, H_opp);
+      if (lock) apply_lock(strategy, A * H_opp, *lock);
+      float* reach = grow(frame.buf[kReach], H_opp);
+      for (std::size_t a = 0; a < A; ++a) {
+        if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
+        multiply(reach, opp_reach, strategy + a * H_opp, H_opp);
+        solve_recursive(game, children[a], seat, reach, child_values + a * H, depth + 1, scratch);
+      }
+    }
     sum_rows_double(values, child_values, A, H);
     return;
   }
@@ -600,24 +594,18 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   value_fold_pair(
       game, st.fold_pair, A, [this, children](std::size_t a) { return payoffs_[states_[children[a]].first_child]; },
       seat, opp_reach, H_opp, child_values, H, fold, showdown);
-  value_children(
-      *this, A, depth == 0, depth <= kShareDepth,
-      [&](std::size_t a, ScratchStack& s) {
-        if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
-        if (a == fold || a == showdown) return;
-        solve_recursive(game, children[a], seat, opp_reach, child_values + a * H, depth + 1, s);
-      },
-      scratch);
+  for (std::size_t a = 0; a < A; ++a) {
+    if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
+    if (a == fold || a == showdown) continue;
+    solve_recursive(game, children[a], seat, opp_reach, child_values + a * H, depth + 1, scratch);
+  }
 
   const bool locked = lock != nullptr && !lock->empty();
-  if (!locked && A <= kFusedMaxActions) {
-    if (compress_) {
-      update_traverser_node16(regrets16_of(st), regrets_scale(st), strategy_sums16_of(st), strategy_sums_scale(st),
-                              child_values, values, A, H, alpha_, beta_, gamma_, grow(frame.buf[kRegrets], 2 * size),
-                              rounding_seed(st));
-    } else {
-      update_traverser_node(regrets_of(st), strategy_sums_of(st), child_values, values, A, H, alpha_, beta_, gamma_);
-    }
+  if (compress_ && !locked && A <= kFusedMaxActions) {
+    // 16-bit: decoded, updated and encoded in one pass.
+    update_traverser_node16(regrets16_of(st), regrets_scale(st), strategy_sums16_of(st), strategy_sums_scale(st),
+                            child_values, values, A, H, alpha_, beta_, gamma_, grow(frame.buf[kRegrets], 2 * size),
+                            rounding_seed(st));
     return;
   }
 
@@ -625,7 +613,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   if (compress_) decode16(regrets, regrets16_of(st), size, regrets_scale(st));
 
   float* strategy = grow(frame.buf[kStrategy], size);
-  current_strategy(strategy, regrets, A, H);
+  regret_matching(strategy, grow(frame.buf[kRowScratch], H), regrets, A, H);
   if (locked) apply_lock(strategy, size, *lock);
   weighted_action_sum(values, strategy, child_values, A, H);
 

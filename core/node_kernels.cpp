@@ -69,42 +69,35 @@ float reduce_max(__m256 m) {
   return r;
 }
 
-// Uniform floats in [0, 1) for entries i .. i+3 of the stream `seed`: a
-// counter-based hash of seed + entry * golden ratio, the same on both paths.
+// Floats in [0, 1) for entries i .. i+3 of the stream `seed`: the top bits
+// of seed + entry * golden ratio (mod 2^32). The seed is a hash of the node
+// and the iteration, so each entry's draw is uniform from one iteration to
+// the next; within a matrix the draws are evenly spread.
 constexpr std::uint32_t kGolden = 0x9E3779B9u;
 
-inline std::uint32_t mix32(std::uint32_t x) {
-  x ^= x >> 16;
-  x *= 0x7feb352du;
-  x ^= x >> 15;
-  x *= 0x846ca68bu;
-  x ^= x >> 16;
-  return x;
-}
-
 inline float uniform1(std::uint32_t seed, std::size_t i) {
-  const std::uint32_t h = mix32(seed + static_cast<std::uint32_t>(i) * kGolden);
-  return static_cast<float>(h >> 8) * (1.0f / 16777216.0f);
+  const std::uint32_t x = seed + static_cast<std::uint32_t>(i) * kGolden;
+  return static_cast<float>(x >> 8) * (1.0f / 16777216.0f);
 }
 
 inline __m128 uniform4(std::uint32_t seed, std::size_t i) {
   const __m128i steps = _mm_setr_epi32(0, static_cast<int>(kGolden), static_cast<int>(2 * kGolden),
                                        static_cast<int>(3 * kGolden));
-  __m128i x = _mm_add_epi32(_mm_set1_epi32(static_cast<int>(seed + static_cast<std::uint32_t>(i) * kGolden)), steps);
-  x = _mm_xor_si128(x, _mm_srli_epi32(x, 16));
-  x = _mm_mullo_epi32(x, _mm_set1_epi32(0x7feb352d));
-  x = _mm_xor_si128(x, _mm_srli_epi32(x, 15));
-  x = _mm_mullo_epi32(x, _mm_set1_epi32(static_cast<int>(0x846ca68bu)));
-  x = _mm_xor_si128(x, _mm_srli_epi32(x, 16));
+  const __m128i x = _mm_add_epi32(_mm_set1_epi32(static_cast<int>(seed + static_cast<std::uint32_t>(i) * kGolden)), steps);
   return _mm_mul_ps(_mm_cvtepi32_ps(_mm_srli_epi32(x, 8)), _mm_set1_ps(1.0f / 16777216.0f));
 }
 
-// Encodes n floats whose largest magnitude is m. Seed 0 rounds to nearest;
-// any other seed rounds down or up at random in proportion to the distance
-// (q = floor(y + u), u uniform in [0, 1)), so the stored value is right on
-// average: a regret update smaller than half a step is not lost every time.
+// Encodes n floats whose largest magnitude is m. Seed 0 rounds to nearest
+// and stores a matrix whose largest magnitude is at most 1e-9 as zeros. Any
+// other seed stores the solver's matrices: it rounds down or up at random
+// in proportion to the distance (q = floor(y + u), u uniform in [0, 1)), so
+// the stored value is right on average; a positive value never becomes 0
+// (q is at least 1): regret matching plays a hand's only positive action
+// purely, and that hand would otherwise play uniformly; and only a matrix
+// of zeros (below 1e-30, where the factor would overflow) is stored as one.
 void encode_with_max(std::int16_t* q, float& scale, const float* in, std::size_t n, float m, std::uint32_t seed) {
-  if (!(static_cast<double>(m) > 1e-9)) {
+  const double zero_below = seed == 0 ? 1e-9 : 1e-30;
+  if (!(static_cast<double>(m) > zero_below)) {
     scale = 1.0f;
     std::fill(q, q + n, std::int16_t{0});
     return;
@@ -120,7 +113,14 @@ void encode_with_max(std::int16_t* q, float& scale, const float* in, std::size_t
     y = _mm256_max_ps(_mm256_min_ps(y, hi), lo);
     if (seed != 0) {
       const __m256 u = _mm256_insertf128_ps(_mm256_castps128_ps256(uniform4(seed, i)), uniform4(seed, i + 4), 1);
-      y = _mm256_min_ps(_mm256_floor_ps(_mm256_add_ps(y, u)), hi);
+      const __m256 positive = _mm256_cmp_ps(y, _mm256_setzero_ps(), _CMP_GT_OQ);
+      const __m256 r = _mm256_max_ps(_mm256_min_ps(_mm256_floor_ps(_mm256_add_ps(y, u)), hi), lo);
+      y = select(positive, _mm256_max_ps(r, _mm256_set1_ps(1.0f)), r);
+      // The largest magnitude stays exactly +-32767, whatever the draw.
+      const __m256 x = _mm256_loadu_ps(in + i);
+      const __m256 sign = _mm256_and_ps(x, _mm256_set1_ps(-0.0f));
+      const __m256 largest = _mm256_cmp_ps(_mm256_andnot_ps(_mm256_set1_ps(-0.0f), x), _mm256_set1_ps(m), _CMP_EQ_OQ);
+      y = select(largest, _mm256_or_ps(hi, sign), y);
     }
     const __m256i r = _mm256_cvtps_epi32(y);
     const __m128i packed = _mm_packs_epi32(_mm256_castsi256_si128(r), _mm256_extractf128_si256(r, 1));
@@ -131,8 +131,12 @@ void encode_with_max(std::int16_t* q, float& scale, const float* in, std::size_t
     y = y < 32767.0f ? y : 32767.0f;
     y = y > -32767.0f ? y : -32767.0f;
     if (seed != 0) {
+      const bool positive = y > 0.0f;
       y = std::floor(y + uniform1(seed, i));
       y = y < 32767.0f ? y : 32767.0f;
+      y = y > -32767.0f ? y : -32767.0f;
+      if (positive) y = y > 1.0f ? y : 1.0f;
+      if (std::fabs(in[i]) == m) y = std::copysign(32767.0f, in[i]);
     }
     q[i] = static_cast<std::int16_t>(std::lrintf(y));
   }

@@ -52,4 +52,5 @@ void encode16(std::int16_t* q, float& scale, const float* in, std::size_t n, std
 // The stream of a node's strategy sums beside that of its regrets (0 stays 0).
 inline std::uint32_t sums_seed(std::uint32_t seed) { return seed == 0 ? 0 : (seed ^ 0x5bd1e995u) | 1u; }
 
+
 }  // namespace velmora

@@ -166,11 +166,13 @@ TEST(NodeKernelsTest, Encoding16) {
   for (std::size_t i = 0; i < q.size(); ++i) EXPECT_EQ(out[i], 0.0f);
 }
 
-TEST(NodeKernelsTest, UnbiasedEncodingIsRightOnAverageAndRepeatable) {
+TEST(NodeKernelsTest, SeededEncodingIsUnbiasedKeepsSignsAndRepeats) {
   // 3.0 fixes the scale; the other entries fall between steps of 3/32767.
   std::vector<float> in(37);
   for (std::size_t i = 0; i < in.size(); ++i) in[i] = (i == 0 ? 3.0f : 3.0f * (0.123f + 0.0171f * i)) * (i % 3 ? 1 : -1);
-  in[5] = 3.0f / 32767.0f * 0.25f;  // a quarter step: lost every time by rounding to nearest
+  const float step = 3.0f / 32767.0f;
+  in[5] = -0.25f * step;  // lost every time by rounding to nearest
+  in[34] = 0.25f * step;  // positive: stored as at least one step
   std::vector<double> mean(in.size(), 0.0);
   const int seeds = 4000;
   for (int k = 1; k <= seeds; ++k) {
@@ -181,20 +183,36 @@ TEST(NodeKernelsTest, UnbiasedEncodingIsRightOnAverageAndRepeatable) {
     encode16(again.data(), scale2, in.data(), in.size(), seed);
     ASSERT_EQ(q, again);  // the same seed, the same result
     ASSERT_EQ(scale, 3.0f);
+    ASSERT_EQ(q[34], 1);
+    ASSERT_EQ(q[0], -32767);  // the largest magnitude (-3.0), exactly
     std::vector<float> out(in.size());
     decode16(out.data(), q.data(), q.size(), scale);
     for (std::size_t i = 0; i < in.size(); ++i) {
-      // Always one of the two neighbouring steps.
-      ASSERT_LE(std::fabs(out[i] - in[i]), scale / 32767.0f * 1.0001f) << i;
+      ASSERT_LE(std::fabs(out[i] - in[i]), step * 1.0001f) << i;  // one of the two neighbouring steps
       mean[i] += out[i] / seeds;
     }
   }
-  for (std::size_t i = 0; i < in.size(); ++i) EXPECT_NEAR(mean[i], in[i], 3.0 / 32767.0 * 0.05) << i;
-  // Seed 0 rounds to nearest: the quarter step is lost.
+  for (std::size_t i = 0; i < in.size(); ++i) {
+    if (i != 34) {
+      EXPECT_NEAR(mean[i], in[i], step * 0.05) << i;
+    }
+  }
+  // Seed 0 rounds to nearest: the quarter steps are lost.
   std::vector<std::int16_t> q(in.size());
   float scale = 0.0f;
   encode16(q.data(), scale, in.data(), in.size(), 0);
   EXPECT_EQ(q[5], 0);
+  EXPECT_EQ(q[34], 0);
+  // A matrix of tiny values: zeros in the plain form, kept by the solver's.
+  const std::vector<float> tiny = {9e-10f, -3e-10f, 0.0f, 4.5e-10f};
+  encode16(q.data(), scale, tiny.data(), tiny.size(), 0);
+  EXPECT_EQ(scale, 1.0f);
+  EXPECT_EQ(q[0], 0);
+  encode16(q.data(), scale, tiny.data(), tiny.size(), 99);
+  EXPECT_EQ(scale, 9e-10f);
+  EXPECT_EQ(q[0], 32767);
+  EXPECT_GE(q[3], 16383);
+  EXPECT_LE(q[1], -10922);
 }
 
 }  // namespace
