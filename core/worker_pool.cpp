@@ -12,11 +12,12 @@ namespace {
 
 thread_local bool t_on_worker = false;
 
-// An idle worker polls for new tasks a little before it blocks: the two
-// traversals of an iteration follow each other closely, but a pool with no
-// work must not keep a core busy (the window, a memory estimate or another
-// process need it). Counted in pause instructions: tens of microseconds.
-constexpr int kPollRounds = 1024;
+// An idle worker polls for new tasks a little before it blocks: the
+// parallel regions of a traversal follow each other within a fraction of a
+// millisecond, and waking a blocked thread costs tens of microseconds per
+// region; but a pool with no work must not keep a core busy (the window, a
+// memory estimate or another process need it), so it blocks soon after.
+constexpr auto kPoll = std::chrono::microseconds(500);
 
 }  // namespace
 
@@ -64,7 +65,8 @@ void WorkerPool::worker_loop() {
     bool have = false;
     // Poll phase: try_lock only, so a submitting thread never finds a worker
     // asleep on the queue mutex and never pays for waking one.
-    for (int round = 0; round < kPollRounds; ++round) {
+    const auto start = std::chrono::steady_clock::now();
+    for (int round = 0;; ++round) {
       if (queued_.load(std::memory_order_acquire) != 0 || stopping_.load(std::memory_order_relaxed)) {
         std::unique_lock<std::mutex> lock(mutex_, std::try_to_lock);
         if (lock.owns_lock()) {
@@ -79,6 +81,7 @@ void WorkerPool::worker_loop() {
         }
       }
       _mm_pause();
+      if ((round & 63) == 63 && std::chrono::steady_clock::now() - start > kPoll) break;
     }
     if (!have) {
       bool more = false;
