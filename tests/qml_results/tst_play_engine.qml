@@ -3,6 +3,7 @@ import QtTest
 import Velmora
 import "../../Velmora/qml/theme" as ThemePack
 import "play_tree.js" as Trees
+import "../../Velmora/qml/pages/results" as Results
 
 // Play mode on the results page over a mock tree, with a stubbed random
 // source and a 20 ms step delay: turn order, pricing, logging, resets,
@@ -36,6 +37,11 @@ Item {
         }
     }
 
+    Component {
+        id: tableComp
+        Results.PlayTable { theme: appTheme }
+    }
+
     TestCase {
         name: "PlayEngine"
         when: windowShown
@@ -47,6 +53,15 @@ Item {
             r.page.playMode = true
             waitForRendering(r.page)
             return r
+        }
+        // The play tree with one more decision after the turn: OOP checks,
+        // then IP checks to the end.
+        function turnTree() {
+            var tree = Trees.flopTree()
+            tree[8].actions = [Trees.act("Check", "check", 1, 10)]
+            tree.push(Trees.decision("IP", 100, 50, 50, [Trees.act("Check", "check", 1, 9)],
+                                     { seats: tree[8].seats, combos: [Trees.pocket("Qh", "Qd", [2])] }))
+            return tree
         }
         function child(r, name) {
             var c = findChild(r.page, name)
@@ -341,6 +356,77 @@ Item {
             log.selectPlayLog(7)
             compare(log.playSelectedLogIndex, -1)
             compare(log.playSelectedDetails, {})
+        }
+    
+        // Seats, board, pot, dealer button, bubble, prompt and "Another hand"
+        // never cover one another nor leave the table, wide or narrow.
+        function test_tableKeepsItsPartsApart() {
+            var r = rig(turnTree())
+            var e = r.engine
+            var names = ["oopSeat", "ipSeat", "playBoard", "potText", "dealerButton", "opponentBubble",
+                         "actionPrompt", "anotherHandButton", "drillOopContext"]
+            function check(table, what) {
+                waitForRendering(table)
+                var rects = []
+                for (var i = 0; i < names.length; ++i) {
+                    var it = findChild(table, names[i])
+                    if (!it || !it.visible)
+                        continue
+                    var p = it.mapToItem(table, 0, 0)
+                    var w = names[i] === "actionPrompt" ? it.childrenRect.width : it.width
+                    var h = names[i] === "actionPrompt" ? it.childrenRect.height : it.height
+                    verify(p.x >= -0.5 && p.x + w <= table.width + 0.5 && p.y >= -0.5 && p.y + h <= table.height + 0.5,
+                           what + ": " + names[i] + " inside the table")
+                    rects.push({ n: names[i], x: p.x, y: p.y, w: w, h: h })
+                }
+                for (var a = 0; a < rects.length; ++a) {
+                    for (var b = a + 1; b < rects.length; ++b) {
+                        var A = rects[a], B = rects[b]
+                        var apart = A.x + A.w <= B.x + 0.5 || B.x + B.w <= A.x + 0.5
+                                 || A.y + A.h <= B.y + 0.5 || B.y + B.h <= A.y + 0.5
+                        verify(apart, what + ": " + A.n + " and " + B.n + " apart")
+                    }
+                }
+            }
+            function start(role) {
+                r.page.playMode = false
+                r.page.playMode = true
+                e.startPlaySession(role)
+            }
+            var sizes = [[760, 600], [520, 440]]
+            for (var k = 0; k < sizes.length; ++k) {
+                var table = createTemporaryObject(tableComp, host, { engine: e, width: sizes[k][0], height: sizes[k][1] })
+                var what = sizes[k][0] + "x" + sizes[k][1]
+                // IP to act after OOP's automatic check, a long action beside OOP.
+                start("IP")
+                tryCompare(e, "playAwaitingUserAction", true, 1000)
+                e.chooseAction(0)
+                tryCompare(r.page, "currentNodeIndex", 10, 2000)
+                tryCompare(e, "playAwaitingUserAction", true, 1000)
+                e._setLastAction("OOP", "Raise 150%")
+                check(table, what + " IP to act")
+                // OOP to act, IP's long action beside the dealer button.
+                start("OOP")
+                tryCompare(e, "playAwaitingUserAction", true, 1000)
+                e._setLastAction("IP", "Raise 150%")
+                check(table, what + " OOP to act")
+                // An IP drill shows OOP's action and IP's cards.
+                e.playTickTimer.stop()
+                e._advancePlayByActionIndex(1)
+                e.playTickTimer.stop()
+                compare(e.playNodeMeta.player, "IP")
+                e.startDrillSpot()
+                compare(findChild(findChild(table, "ipSeat"), "pocketCard0").faceDown, false)
+                check(table, what + " IP drill")
+                e.stopDrillSpot()
+                compare(findChild(findChild(table, "ipSeat"), "pocketCard0").faceDown, true)
+                // A finished hand.
+                start("OOP")
+                tryCompare(e, "playAwaitingUserAction", true, 1000)
+                e.chooseAction(1)
+                verify(e.playHandComplete)
+                check(table, what + " hand complete")
+            }
         }
     }
 }

@@ -137,6 +137,11 @@ QtObject {
     function _isHeroSeat(seat) {
         return playRole === "BOTH" || (seat !== "" && seat === playRole)
     }
+    // The table shows a seat's cards to the user when it is a hero seat, and
+    // the drilled seat's while it is drilled, whoever plays it in the hand.
+    function seatFaceUp(seat) {
+        return _isHeroSeat(seat) || (playDrillMode && seat !== "" && seat === playDrillActor)
+    }
     function _setLastAction(actor, text) {
         playLastActionActor = actor ? String(actor) : ""
         playLastActionText = text ? String(text) : ""

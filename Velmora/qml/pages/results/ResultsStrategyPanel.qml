@@ -101,7 +101,9 @@ Card {
                 objectName: "playArea"
                 visible: panel.playMode
                 Layout.fillWidth: true
-                Layout.preferredHeight: 860
+                // As tall as the panel shows (860 at most), so that the table
+                // is seen whole in a small window.
+                Layout.preferredHeight: Math.min(860, Math.max(implicitHeight, flick.height - y))
                 theme: panel.theme
                 engine: panel.page ? panel.page.playEngine : null
             }
