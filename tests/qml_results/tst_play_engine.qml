@@ -358,6 +358,34 @@ Item {
             compare(log.playSelectedDetails, {})
         }
     
+        function test_redealReplacesTheStepsAfterTheReplacedCard() {
+            var r = rig(turnTree())
+            var e = r.engine
+            var page = r.page
+            e.startPlaySession("IP")
+            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            e.chooseAction(0)
+            // OOP checks, the turn 7c comes, OOP checks again: IP to act.
+            tryCompare(page, "currentNodeIndex", 10, 2000)
+            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            compare(e.playActionLine, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c \u2192 OOP: Check")
+            e.requestRedeal(3)
+            page.chooseChanceCard(1, "7c")
+            // The line is the new path's: OOP's turn check is undone.
+            compare(page.currentNodeIndex, 8)
+            compare(e.playActionLine, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c")
+            compare(e.playLastActionActor, "OOP")
+            compare(e.playLastActionText, "Check")
+            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            e.chooseAction(0)
+            tryCompare(e, "playHandComplete", true, 1000)
+            var entry = e.handLog.entryAt(0)
+            compare(entry.line, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c \u2192 OOP: Check \u2192 IP: Check")
+            compare(e.handLog.playSelectedDetails.turnActions, ["OOP: Check", "IP: Check"])
+            compare(e.handLog.playSelectedDetails.riverActions, [])
+            compare(r.controller.recorded.length, 1)
+        }
+
         // Seats, board, pot, dealer button, bubble, prompt and "Another hand"
         // never cover one another nor leave the table, wide or narrow.
         function test_tableKeepsItsPartsApart() {
