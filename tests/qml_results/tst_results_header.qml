@@ -55,7 +55,7 @@ Item {
             compare(colors(page.currentActions), ["none", "#9333EA", "#4F46E5", "#7C3AED"],
                     "the light palette without a node change")
             compare(page.handActionTypeList, ["check", "Bet 150%", "Bet 33%", "Bet 75%"], "bands keyed by label")
-            var panels = ["gameTreePanel", "strategyPanel"]
+            var panels = ["gameTreePanel", "strategyPanel", "bucketsCard", "handDetailsCard"]
             for (var i = 0; i < panels.length; ++i)
                 verify(Qt.colorEqual(findChild(findChild(page, panels[i]), "cardBase").color, appTheme.surface),
                        panels[i] + " follows the palette")

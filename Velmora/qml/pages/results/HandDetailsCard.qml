@@ -9,7 +9,7 @@ Card {
     id: card
 
     property var page: null
-    readonly property var theme: page ? page.theme : null
+    theme: page ? page.theme : null
     readonly property int _sourceCount: page && page.currentHandCombos ? page.currentHandCombos.length : 0
     readonly property int _visibleCount: page && page.visibleHandCombos ? page.visibleHandCombos.length : 0
     readonly property color _muted: theme ? theme.textMuted : "#8B949E"
