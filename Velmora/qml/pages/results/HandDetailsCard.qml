@@ -25,6 +25,7 @@ Card {
             Layout.fillWidth: true
             spacing: 8
             Text {
+                Layout.minimumWidth: implicitWidth
                 text: qsTr("Hand Details")
                 font.pixelSize: 14
                 font.bold: true
@@ -34,6 +35,8 @@ Card {
             ResultsTextField {
                 objectName: "handSearchField"
                 Layout.preferredWidth: 260
+                // A narrow card shortens the field rather than hiding the title.
+                Layout.minimumWidth: 120
                 theme: card.theme
                 placeholderText: qsTr("Search (JJ, 56s, JcJd, ...)")
                 text: card.page ? card.page.handSearchText : ""
