@@ -48,10 +48,10 @@ inline float chance_reach_scale(const PlanNode& node, std::size_t A) {
 // At a traverser node with a river fold and showdown child (the node
 // state's `fold_pair`), values both in one scan into their rows of
 // `child_values` and returns their indices in `fold` and `showdown`; both
-// stay A when there is no such pair. `child(a)` gives the node index of
+// stay A when there is no such pair. `payoff(a)` gives the payoff record of
 // child a.
-template <class ChildId>
-void value_fold_pair(const Game& game, std::uint8_t pair, std::size_t A, ChildId child, int seat,
+template <class ChildPayoff>
+void value_fold_pair(const Game& game, std::uint8_t pair, std::size_t A, ChildPayoff payoff, int seat,
                      const float* opp_reach, std::size_t H_opp, float* child_values, std::size_t H, std::size_t& fold,
                      std::size_t& showdown) {
   fold = A;
@@ -60,7 +60,7 @@ void value_fold_pair(const Game& game, std::uint8_t pair, std::size_t A, ChildId
   const std::size_t f = pair & 15u;
   const std::size_t c = pair >> 4;
   if (f >= A || c >= A) return;
-  if (showdown_and_fold_values(game, game.terminal_payoff(child(c)), game.terminal_payoff(child(f)), seat,
+  if (showdown_and_fold_values(game, payoff(c), payoff(f), seat,
                                std::span<const float>(opp_reach, H_opp), std::span<float>(child_values + c * H, H),
                                std::span<float>(child_values + f * H, H))) {
     fold = f;

@@ -9,7 +9,7 @@
 #include "core/discounted_cfr_internal.h"
 #include "core/kernels.h"
 #include "core/payoffs.h"
-#include "core/quantize.h"
+#include "core/node_kernels.h"
 
 namespace velmora {
 
@@ -62,14 +62,14 @@ float weighted_total(const std::vector<float>& weights, const std::vector<float>
 const float* DiscountedCfr::regrets_view(const NodeState& st, std::vector<float>& tmp) const {
   if (!compress_) return regrets_of(st);
   const std::size_t n = std::size_t{st.actions} * st.hands;
-  dequantize16_into(grow(tmp, n), regrets16_of(st), n, st.regrets_scale, st.actions, st.hands);
+  decode16(grow(tmp, n), regrets16_of(st), n, regrets_scale(st));
   return tmp.data();
 }
 
 const float* DiscountedCfr::strategy_sums_view(const NodeState& st, std::vector<float>& tmp) const {
   if (!compress_) return strategy_sums_of(st);
   const std::size_t n = std::size_t{st.actions} * st.hands;
-  dequantize16_into(grow(tmp, n), strategy_sums16_of(st), n, st.strategy_sums_scale, st.actions, st.hands);
+  decode16(grow(tmp, n), strategy_sums16_of(st), n, strategy_sums_scale(st));
   return tmp.data();
 }
 
@@ -125,7 +125,8 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
   const std::uint8_t type = solved ? states_[node].type : n.type;
 
   if (type == kNodeTerminal) {
-    terminal_values(game, game.terminal_payoff(node), seat, std::span<const float>(opp_reach, H_opp),
+    terminal_values(game, solved ? payoffs_[states_[node].first_child] : game.terminal_payoff(node), seat,
+                    std::span<const float>(opp_reach, H_opp),
                     std::span<float>(values, H));
     return;
   }
@@ -183,7 +184,10 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
   float* child_values = grow(frame.buf[kChildValues], A * H);
   std::size_t fold = A;
   std::size_t showdown = A;
-  value_fold_pair(game, states_[node].fold_pair, A, child, seat, opp_reach, H_opp, child_values, H, fold, showdown);
+  value_fold_pair(
+      game, states_[node].fold_pair, A,
+      [&](std::size_t a) { return solved ? payoffs_[states_[child(a)].first_child] : game.terminal_payoff(child(a)); },
+      seat, opp_reach, H_opp, child_values, H, fold, showdown);
   if (solved) {
     for (std::size_t a = 0; a < A; ++a) prefetch_opponent_regrets(child(a), seat, true);
   }

@@ -3,7 +3,8 @@
 # Quick Solve spot and scrolled down to its range cards, the Solve page before a run, while the Quick Solve flop
 # spot is being solved and after a short solve of it, and the Results page of a
 # small flop solve at its root and walked down to a turn card) in the dark and the
-# light palette under a virtual X server, with ImageMagick's `import`; and the
+# light palette under a virtual X server, with ImageMagick's `import`; the
+# save-range, import and load-profile dialogs over the Setup page; and the
 # Setup page once more in a 1100 wide window.
 #
 #   scripts/shell-screenshots.sh [BUILD_DIR] [OUT_DIR]
@@ -32,10 +33,21 @@ capture_one() {
 
 capture_all() {
   local host=$1 out_dir=$2
+  # SHELL_SCREENSHOT_PAGES picks pages ("results-lock results-buckets
+  # results-search" for the Results page), captured in the dark palette.
+  if [ -n "${SHELL_SCREENSHOT_PAGES:-}" ]; then
+    for page in $SHELL_SCREENSHOT_PAGES; do
+      capture_one "$host" "$page" dark 1540 "$out_dir/shell-$page-dark.png" || return 1
+    done
+    return 0
+  fi
   for theme in dark light; do
     for page in home settings setup setup-ranges solve-idle solve solve-done results results-turn; do
       capture_one "$host" "$page" "$theme" 1540 "$out_dir/shell-$page-$theme.png" || return 1
     done
+  done
+  for page in setup-save-range setup-import setup-load-profile; do
+    capture_one "$host" "$page" dark 1540 "$out_dir/shell-$page-dark.png" || return 1
   done
   # The Setup page in a window narrower than its first row: it scrolls sideways.
   capture_one "$host" setup dark 1100 "$out_dir/shell-setup-dark-1100.png"

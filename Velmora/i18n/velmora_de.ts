@@ -165,6 +165,44 @@
     </message>
 </context>
 <context>
+    <name>ConfirmDeleteDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>CustomRangeActions</name>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Import fehlgeschlagen: appController.readTextFile nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Import fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Import fehlgeschlagen: Die Datei enthält keine erkennbaren Hände.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Bitte einen Namen eingeben.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>Keine Range zum Importieren.</translation>
+    </message>
+</context>
+<context>
     <name>GameSettingsCard</name>
     <message>
         <source>Game Settings</source>
@@ -292,6 +330,55 @@
     <message>
         <source>air</source>
         <translation>Luft</translation>
+    </message>
+</context>
+<context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 angezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Hand-Details</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Suche (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Kombos werden geladen…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Keine Kombos für diesen Knoten.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filter: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Keine Kombos passen zu den Filtern.</translation>
     </message>
 </context>
 <context>
@@ -447,10 +534,71 @@
     </message>
 </context>
 <context>
+    <name>LoadProfileDialog</name>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Einstellungsprofil laden</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Gespeichertes Profil wählen:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Noch keine gespeicherten Profile.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Node-Locking</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Node-Locking gibt es nur an Entscheidungsknoten.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Neu lösen</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Tipp: Oben eine Aktion wählen, dann eine Hand in der Matrix anklicken, um sie zu sperren.</translation>
     </message>
 </context>
 <context>
@@ -619,6 +767,52 @@
     </message>
 </context>
 <context>
+    <name>PresetOverrideActions</name>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Export fehlgeschlagen: appController.saveTextFile nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Export fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDialogs</name>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Einstellungsprofil speichern</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Profilname:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>z. B. 100bb ohne Rake (schnell)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Einstellungsprofil löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>Dieses gespeicherte Profil wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressRing</name>
     <message>
         <source>...</source>
@@ -654,6 +848,17 @@
     <message>
         <source>Continue to Solve →</source>
         <translation>Weiter zum Lösen →</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Bitte einen Namen eingeben.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Bitte ein Profil auswählen.</translation>
     </message>
 </context>
 <context>
@@ -708,6 +913,117 @@
     <message>
         <source>Weight</source>
         <translation>Gewicht</translation>
+    </message>
+</context>
+<context>
+    <name>RangeDialogs</name>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>OOP-Range speichern</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>IP-Range speichern</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Name der Range:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>z. B. BTN vs BB (Standard)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Ordner hinzufügen (OOP)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Ordner hinzufügen (IP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Ordnername:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>z. B. BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Range importieren</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>z. B. BTN Open (eigene)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Range löschen</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>Dabei werden auch %1 Einträge gelöscht. Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Range-Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Standard-Ranges exportieren</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Populations-Ranges exportieren</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Standard-Überschreibungen löschen</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>Alle lokal überschriebenen Standard-Ranges für %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Populations-Überschreibungen löschen</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>Alle lokal überschriebenen Populations-Ranges für %1 löschen?</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,44 @@
     </message>
 </context>
 <context>
+    <name>ConfirmDeleteDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>CustomRangeActions</name>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Error al importar: appController.readTextFile no disponible.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Error al importar: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Error al importar: el archivo no contiene manos reconocibles.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Introduce un nombre.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>No hay rango que importar.</translation>
+    </message>
+</context>
+<context>
     <name>GameSettingsCard</name>
     <message>
         <source>Game Settings</source>
@@ -292,6 +330,55 @@
     <message>
         <source>air</source>
         <translation>aire</translation>
+    </message>
+</context>
+<context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 mostradas</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Detalle de manos</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Buscar (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Cargando combos…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>No hay combos para este nodo.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtro: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Ningún combo coincide con los filtros.</translation>
     </message>
 </context>
 <context>
@@ -447,10 +534,71 @@
     </message>
 </context>
 <context>
+    <name>LoadProfileDialog</name>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Cargar perfil de ajustes</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Elige un perfil guardado:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Aún no hay perfiles guardados.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Bloqueo de nodos</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>El bloqueo solo es posible en nodos de decisión.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Consejo: elige una acción arriba y haz clic en una mano de la matriz para bloquearla.</translation>
     </message>
 </context>
 <context>
@@ -619,6 +767,52 @@
     </message>
 </context>
 <context>
+    <name>PresetOverrideActions</name>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Error al exportar: appController.saveTextFile no disponible.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Error al exportar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDialogs</name>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Guardar perfil de ajustes</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Nombre del perfil:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>p. ej., 100bb sin rake (rápido)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Borrar perfil de ajustes</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>¿Seguro que quieres borrar este perfil guardado?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Esta acción no se puede deshacer.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressRing</name>
     <message>
         <source>...</source>
@@ -654,6 +848,17 @@
     <message>
         <source>Continue to Solve →</source>
         <translation>Continuar a resolver →</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Introduce un nombre.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Selecciona un perfil.</translation>
     </message>
 </context>
 <context>
@@ -708,6 +913,117 @@
     <message>
         <source>Weight</source>
         <translation>Peso</translation>
+    </message>
+</context>
+<context>
+    <name>RangeDialogs</name>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>Guardar rango OOP</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>Guardar rango IP</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Nombre del rango:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>p. ej., BTN vs BB (estándar)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Añadir carpeta (OOP)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Añadir carpeta (IP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Nombre de la carpeta:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>p. ej., BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importar rango</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>p. ej., BTN open (propio)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Borrar rango</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>También se borrarán %1 elementos. Esta acción no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Esta acción no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Texto de rango (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Exportar rangos estándar</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Exportar rangos de población</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Borrar cambios estándar</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>¿Borrar todos los rangos estándar cambiados localmente de %1?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Borrar cambios de población</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>¿Borrar todos los rangos de población cambiados localmente de %1?</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,44 @@
     </message>
 </context>
 <context>
+    <name>ConfirmDeleteDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>CustomRangeActions</name>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Échec de l&apos;import : appController.readTextFile indisponible.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Échec de l&apos;import : %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Échec de l&apos;import : le fichier ne contient aucune main reconnaissable.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Veuillez saisir un nom.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>Aucune range à importer.</translation>
+    </message>
+</context>
+<context>
     <name>GameSettingsCard</name>
     <message>
         <source>Game Settings</source>
@@ -292,6 +330,55 @@
     <message>
         <source>air</source>
         <translation>rien</translation>
+    </message>
+</context>
+<context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 affichées</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV :</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Détail des mains</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Rechercher (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Chargement des combos…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Aucun combo pour ce nœud.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtre : %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Aucun combo ne correspond aux filtres.</translation>
     </message>
 </context>
 <context>
@@ -447,10 +534,71 @@
     </message>
 </context>
 <context>
+    <name>LoadProfileDialog</name>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Charger un profil de réglages</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Choisissez un profil enregistré :</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Aucun profil enregistré.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Verrouillage de nœud</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Le verrouillage n’est possible qu’aux nœuds de décision.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Recalculer</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Astuce : choisissez une action ci-dessus, puis cliquez sur une main de la matrice pour la verrouiller.</translation>
     </message>
 </context>
 <context>
@@ -619,6 +767,52 @@
     </message>
 </context>
 <context>
+    <name>PresetOverrideActions</name>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Échec de l&apos;export : appController.saveTextFile indisponible.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Échec de l&apos;export : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDialogs</name>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Enregistrer un profil de réglages</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Nom du profil :</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>p. ex. 100bb sans rake (rapide)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Supprimer le profil de réglages</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>Voulez-vous vraiment supprimer ce profil enregistré ?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Cette action est irréversible.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressRing</name>
     <message>
         <source>...</source>
@@ -654,6 +848,17 @@
     <message>
         <source>Continue to Solve →</source>
         <translation>Passer à la résolution →</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Veuillez saisir un nom.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Veuillez choisir un profil.</translation>
     </message>
 </context>
 <context>
@@ -708,6 +913,117 @@
     <message>
         <source>Weight</source>
         <translation>Poids</translation>
+    </message>
+</context>
+<context>
+    <name>RangeDialogs</name>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>Enregistrer la range OOP</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>Enregistrer la range IP</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Nom de la range :</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>p. ex. BTN vs BB (défaut)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Ajouter un dossier (OOP)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Ajouter un dossier (IP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Nom du dossier :</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>p. ex. BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importer une range</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>p. ex. BTN open (perso)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Supprimer la range</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>Cela supprimera aussi %1 élément(s). Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Texte de range (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Exporter les ranges standard</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Exporter les ranges de population</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Effacer les remplacements standard</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>Effacer toutes les ranges standard remplacées localement pour %1 ?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Effacer les remplacements de population</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>Effacer toutes les ranges de population remplacées localement pour %1 ?</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,44 @@
     </message>
 </context>
 <context>
+    <name>ConfirmDeleteDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+</context>
+<context>
+    <name>CustomRangeActions</name>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Importazione non riuscita: appController.readTextFile non disponibile.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Importazione non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Importazione non riuscita: il file non contiene mani riconoscibili.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Inserisci un nome.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>Nessun range da importare.</translation>
+    </message>
+</context>
+<context>
     <name>GameSettingsCard</name>
     <message>
         <source>Game Settings</source>
@@ -292,6 +330,55 @@
     <message>
         <source>air</source>
         <translation>aria</translation>
+    </message>
+</context>
+<context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>%1 mostrate</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Dettaglio mani</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Cerca (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Caricamento combo…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Nessuna combo per questo nodo.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtro: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Nessuna combo corrisponde ai filtri.</translation>
     </message>
 </context>
 <context>
@@ -447,10 +534,71 @@
     </message>
 </context>
 <context>
+    <name>LoadProfileDialog</name>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Carica profilo impostazioni</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Scegli un profilo salvato:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Ancora nessun profilo salvato.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carica</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Blocco nodi</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Il blocco è possibile solo nei nodi decisionali.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Azzera pesi</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Risolvi</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Suggerimento: scegli un’azione sopra, poi clicca una mano nella matrice per bloccarla.</translation>
     </message>
 </context>
 <context>
@@ -619,6 +767,52 @@
     </message>
 </context>
 <context>
+    <name>PresetOverrideActions</name>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Esportazione non riuscita: appController.saveTextFile non disponibile.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Esportazione non riuscita: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDialogs</name>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Salva profilo impostazioni</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Nome del profilo:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>es. 100bb senza rake (veloce)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Elimina profilo impostazioni</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>Eliminare davvero questo profilo salvato?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>L&apos;operazione non può essere annullata.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressRing</name>
     <message>
         <source>...</source>
@@ -654,6 +848,17 @@
     <message>
         <source>Continue to Solve →</source>
         <translation>Vai alla soluzione →</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Inserisci un nome.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Seleziona un profilo.</translation>
     </message>
 </context>
 <context>
@@ -708,6 +913,117 @@
     <message>
         <source>Weight</source>
         <translation>Peso</translation>
+    </message>
+</context>
+<context>
+    <name>RangeDialogs</name>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>Salva range OOP</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>Salva range IP</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Nome del range:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>es. BTN vs BB (predefinito)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Aggiungi cartella (OOP)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Aggiungi cartella (IP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Nome della cartella:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>es. BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importa range</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>es. BTN open (personale)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Elimina range</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>Verranno eliminati anche %1 elementi. L&apos;operazione non può essere annullata.</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>L&apos;operazione non può essere annullata.</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Testo del range (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Esporta range standard</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Esporta range di popolazione</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Cancella modifiche standard</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>Cancellare tutti i range standard modificati localmente per %1?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Cancella modifiche di popolazione</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>Cancellare tutti i range di popolazione modificati localmente per %1?</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,44 @@
     </message>
 </context>
 <context>
+    <name>ConfirmDeleteDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+</context>
+<context>
+    <name>CustomRangeActions</name>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Import nieudany: appController.readTextFile niedostępne.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Import nieudany: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Import nieudany: plik nie zawiera rozpoznawalnych rąk.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Wpisz nazwę.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>Brak zakresu do zaimportowania.</translation>
+    </message>
+</context>
+<context>
     <name>GameSettingsCard</name>
     <message>
         <source>Game Settings</source>
@@ -292,6 +330,55 @@
     <message>
         <source>air</source>
         <translation>powietrze</translation>
+    </message>
+</context>
+<context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>Pokazano: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Szczegóły rąk</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Szukaj (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Wczytywanie kombinacji…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Brak kombinacji dla tego węzła.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Filtr: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Żadna kombinacja nie pasuje do filtrów.</translation>
     </message>
 </context>
 <context>
@@ -447,10 +534,71 @@
     </message>
 </context>
 <context>
+    <name>LoadProfileDialog</name>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Wczytaj profil ustawień</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Wybierz zapisany profil:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Brak zapisanych profili.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Wczytaj</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Blokada węzłów</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Blokada jest możliwa tylko w węzłach decyzyjnych.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Waga</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Resetuj wagi</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Przelicz</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Wskazówka: wybierz akcję powyżej, potem kliknij rękę w macierzy, aby ją zablokować.</translation>
     </message>
 </context>
 <context>
@@ -619,6 +767,52 @@
     </message>
 </context>
 <context>
+    <name>PresetOverrideActions</name>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Eksport nieudany: appController.saveTextFile niedostępne.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Eksport nieudany: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDialogs</name>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Zapisz profil ustawień</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Nazwa profilu:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>np. 100bb bez rake (szybki)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Usuń profil ustawień</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>Czy na pewno usunąć ten zapisany profil?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Tej operacji nie można cofnąć.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressRing</name>
     <message>
         <source>...</source>
@@ -654,6 +848,17 @@
     <message>
         <source>Continue to Solve →</source>
         <translation>Przejdź do rozwiązania →</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Wpisz nazwę.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Wybierz profil.</translation>
     </message>
 </context>
 <context>
@@ -708,6 +913,117 @@
     <message>
         <source>Weight</source>
         <translation>Waga</translation>
+    </message>
+</context>
+<context>
+    <name>RangeDialogs</name>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>Zapisz zakres OOP</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>Zapisz zakres IP</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Nazwa zakresu:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>np. BTN vs BB (domyślny)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Dodaj folder (OOP)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Dodaj folder (IP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Nazwa folderu:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>np. BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Importuj zakres</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>np. BTN open (własny)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Usuń zakres</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>Zostanie też usuniętych elementów: %1. Tej operacji nie można cofnąć.</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Tej operacji nie można cofnąć.</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Tekst zakresu (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Eksportuj zakresy standardowe</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Eksportuj zakresy populacji</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Usuń nadpisania standardowe</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>Usunąć wszystkie lokalnie nadpisane zakresy standardowe dla %1?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Usuń nadpisania populacji</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>Usunąć wszystkie lokalnie nadpisane zakresy populacji dla %1?</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,44 @@
     </message>
 </context>
 <context>
+    <name>ConfirmDeleteDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
+    <name>CustomRangeActions</name>
+    <message>
+        <source>Import failed: appController.readTextFile unavailable.</source>
+        <translation>Ошибка импорта: appController.readTextFile недоступен.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Import failed: %1</source>
+        <translation>Ошибка импорта: %1</translation>
+    </message>
+    <message>
+        <source>Import failed: file contained no recognizable hands.</source>
+        <translation>Ошибка импорта: в файле нет распознаваемых рук.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Введите имя.</translation>
+    </message>
+    <message>
+        <source>No range content to import.</source>
+        <translation>Нет диапазона для импорта.</translation>
+    </message>
+</context>
+<context>
     <name>GameSettingsCard</name>
     <message>
         <source>Game Settings</source>
@@ -292,6 +330,55 @@
     <message>
         <source>air</source>
         <translation>воздух</translation>
+    </message>
+</context>
+<context>
+    <name>HandBucketsCard</name>
+    <message>
+        <source>Buckets</source>
+        <translation>Категории</translation>
+    </message>
+    <message>
+        <source>%1 shown</source>
+        <translation>Показано: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HandComboRow</name>
+    <message>
+        <source>EV:</source>
+        <translation>EV:</translation>
+    </message>
+</context>
+<context>
+    <name>HandDetailsCard</name>
+    <message>
+        <source>Hand Details</source>
+        <translation>Комбинации</translation>
+    </message>
+    <message>
+        <source>Search (JJ, 56s, JcJd, ...)</source>
+        <translation>Поиск (JJ, 56s, JcJd, ...)</translation>
+    </message>
+    <message>
+        <source>Loading hand combos…</source>
+        <translation>Загрузка комбинаций…</translation>
+    </message>
+    <message>
+        <source>No hand combos to display for this node.</source>
+        <translation>Нет комбинаций для этого узла.</translation>
+    </message>
+    <message>
+        <source>Filter: %1</source>
+        <translation>Фильтр: %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>No combos match the current filters.</source>
+        <translation>Нет комбинаций под эти фильтры.</translation>
     </message>
 </context>
 <context>
@@ -447,10 +534,71 @@
     </message>
 </context>
 <context>
+    <name>LoadProfileDialog</name>
+    <message>
+        <source>Load Settings Profile</source>
+        <translation>Загрузить профиль настроек</translation>
+    </message>
+    <message>
+        <source>Choose a saved profile:</source>
+        <translation>Выберите сохранённый профиль:</translation>
+    </message>
+    <message>
+        <source>No saved profiles yet.</source>
+        <translation>Сохранённых профилей пока нет.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Загрузить</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Caldirune</source>
         <translation>Caldirune</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>NodeLockPanel</name>
+    <message>
+        <source>Node-Locking</source>
+        <translation>Блокировка узла</translation>
+    </message>
+    <message>
+        <source>Node-locking is only available on decision nodes.</source>
+        <translation>Блокировка возможна только в узлах решений.</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Вес</translation>
+    </message>
+    <message>
+        <source>Reset weights</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Re-solve</source>
+        <translation>Пересчитать</translation>
+    </message>
+    <message>
+        <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
+        <translation>Совет: выберите действие выше, затем нажмите на руку в матрице, чтобы заблокировать её.</translation>
     </message>
 </context>
 <context>
@@ -619,6 +767,52 @@
     </message>
 </context>
 <context>
+    <name>PresetOverrideActions</name>
+    <message>
+        <source>Export failed: appController.saveTextFile unavailable.</source>
+        <translation>Ошибка экспорта: appController.saveTextFile недоступен.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Ошибка экспорта: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDialogs</name>
+    <message>
+        <source>Save Settings Profile</source>
+        <translation>Сохранить профиль настроек</translation>
+    </message>
+    <message>
+        <source>Profile name:</source>
+        <translation>Имя профиля:</translation>
+    </message>
+    <message>
+        <source>e.g., 100bb rake-free (fast)</source>
+        <translation>напр., 100bb без рейка (быстро)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Delete settings profile</source>
+        <translation>Удалить профиль настроек</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this saved profile?</source>
+        <translation>Удалить этот сохранённый профиль?</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Это действие нельзя отменить.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressRing</name>
     <message>
         <source>...</source>
@@ -654,6 +848,17 @@
     <message>
         <source>Continue to Solve →</source>
         <translation>Перейти к решению →</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPage</name>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Введите имя.</translation>
+    </message>
+    <message>
+        <source>Please select a profile.</source>
+        <translation>Выберите профиль.</translation>
     </message>
 </context>
 <context>
@@ -708,6 +913,117 @@
     <message>
         <source>Weight</source>
         <translation>Вес</translation>
+    </message>
+</context>
+<context>
+    <name>RangeDialogs</name>
+    <message>
+        <source>OOP</source>
+        <translation>OOP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Save OOP range</source>
+        <translation>Сохранить диапазон OOP</translation>
+    </message>
+    <message>
+        <source>Save IP range</source>
+        <translation>Сохранить диапазон IP</translation>
+    </message>
+    <message>
+        <source>Name this range:</source>
+        <translation>Имя диапазона:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB (default)</source>
+        <translation>напр., BTN vs BB (базовый)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Add folder (OOP)</source>
+        <translation>Добавить папку (OOP)</translation>
+    </message>
+    <message>
+        <source>Add folder (IP)</source>
+        <translation>Добавить папку (IP)</translation>
+    </message>
+    <message>
+        <source>Folder name:</source>
+        <translation>Имя папки:</translation>
+    </message>
+    <message>
+        <source>e.g., BTN vs BB</source>
+        <translation>напр., BTN vs BB</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Import Range</source>
+        <translation>Импорт диапазона</translation>
+    </message>
+    <message>
+        <source>e.g., BTN open (custom)</source>
+        <translation>напр., BTN open (свой)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Delete range</source>
+        <translation>Удалить диапазон</translation>
+    </message>
+    <message>
+        <source>This will also delete %1 range(s). This cannot be undone.</source>
+        <translation>Также будет удалено элементов: %1. Это действие нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Это действие нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>Range text (*.txt)</source>
+        <translation>Текст диапазона (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Export Standard Ranges</source>
+        <translation>Экспорт стандартных диапазонов</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export Population Ranges</source>
+        <translation>Экспорт диапазонов популяции</translation>
+    </message>
+    <message>
+        <source>Clear standard overrides</source>
+        <translation>Сбросить замены стандартных</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden standard ranges for %1?</source>
+        <translation>Сбросить все локально заменённые стандартные диапазоны для %1?</translation>
+    </message>
+    <message>
+        <source>Clear population overrides</source>
+        <translation>Сбросить замены популяции</translation>
+    </message>
+    <message>
+        <source>Clear all locally overridden population ranges for %1?</source>
+        <translation>Сбросить все локально заменённые диапазоны популяции для %1?</translation>
     </message>
 </context>
 <context>

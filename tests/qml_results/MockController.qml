@@ -1,5 +1,6 @@
 import QtQuick
 import "mock_tree.js" as MockTree
+import "mock_combos.js" as MockCombos
 
 // A stand-in for the application controller over a small hand-made game tree
 // (mock_tree.js). Every query is recorded in `calls`; `statsOverride`,
@@ -18,13 +19,15 @@ QtObject {
     property var actionsOverride: ({})
     property var strategyOverride: ({})
     property var calls: []
+    // Node locks as the back end holds them: node -> hand -> {actionIndex, actionProb}.
+    property var locks: ({})
 
     signal resultsChanged()
 
     // Appends in place: a notifying write would make every binding that
     // calls a query depend on its own call.
     function _record(name, args) {
-        calls.push({ name: name, args: args })
+        calls.push({ name: name, args: args, at: Date.now() })
     }
 
     function callsNamed(name) {
@@ -92,5 +95,35 @@ QtObject {
         _record("nodeHandStrategyReach169", [i, bucketName])
         var n = _node(i)
         return n ? MockTree.reachFor(n, bucketName) : {}
+    }
+
+    function nodeHandCombos(i) {
+        _record("nodeHandCombos", [i])
+        return MockCombos.combosFor(_node(i))
+    }
+    function nodeHandBuckets(i) {
+        _record("nodeHandBuckets", [i])
+        return MockCombos.bucketsFor(_node(i))
+    }
+    function setNodeLock(node, hand, actionIndex, actionProb) {
+        _record("setNodeLock", [node, hand, actionIndex, actionProb])
+        locks[_key(node)] = Object.assign({}, locks[_key(node)])
+        locks[_key(node)][hand] = { actionIndex: actionIndex, actionProb: actionProb }
+    }
+    function clearNodeLocks(node) {
+        _record("clearNodeLocks", [node])
+        delete locks[_key(node)]
+    }
+    function nodeLocks(node) {
+        var out = []
+        for (var hand in locks[_key(node)])
+            out.push({ hand: hand })
+        return out
+    }
+    function reSolveWithNodeLocks() { _record("reSolveWithNodeLocks", []) }
+    // A new project: no results and no locks.
+    function clearResults() {
+        locks = {}
+        finishSolve([])
     }
 }

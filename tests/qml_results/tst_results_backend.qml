@@ -39,29 +39,31 @@ Item {
             appController.clearResults()
         }
 
-        function solve(spot) {
-            shell.resetToNewProject()
-            shell.applyProjectState(spot)
+        function start() {
             tryCompare(shell, "canSolve", true, 15000)
-            var before = appController.resultIterations
             shell._startSolveFromShortcut()
             tryCompare(appController, "running", true, 5000)
             tryCompare(appController, "running", false, 60000)
             compare(appController.statusText, "Done")
-            verify(appController.treeNodeCount() > 0)
+        }
+
+        function solve(spot) {
+            shell.resetToNewProject()
+            shell.applyProjectState(spot)
+            start()
             shell.navIndex = 3
             waitForRendering(page)
         }
 
-        function actionNode(level, position) {
-            wait(1)
-            return findChild(findChild(page, "treeLevel" + level), "actionNode" + position)
+        function clickAction(level, position) {
+            wait(1)   // lets replaced delegates go
+            mouseClick(findChild(findChild(page, "treeLevel" + level), "actionNode" + position))
         }
 
-        // The first action whose key starts with `type` ("bet" finds "bet 50%").
-        function indexOfType(actions, type) {
+        // The first action whose key starts with `kind` ("bet" finds "bet 50%").
+        function indexOfKind(actions, kind) {
             for (var i = 0; i < actions.length; ++i) {
-                if (String(actions[i].actionType).split(" ")[0] === type)
+                if (String(actions[i].actionType).split(" ")[0] === kind)
                     return i
             }
             return -1
@@ -69,56 +71,29 @@ Item {
 
         function test_walk_a_solved_river_spot() {
             solve(Spots.riverSpot(40))
-            compare(page.treeLevels.count, 1)
-            compare(page.currentNodeIndex, 0)
-            compare(page.treeBoardText, "QsJh2h7c3d")
-
-            // The root shows the back end's statistics as they are.
+            compare([page.treeLevels.count, page.currentNodeIndex, page.treeBoardText], [1, 0, "QsJh2h7c3d"])
             var stats = appController.nodeActionStats(0)
             verify(stats.length >= 2)
-            compare(page.currentActions.length, stats.length)
-            for (var i = 0; i < stats.length; ++i) {
-                compare(page.currentActions[i].name, stats[i].name)
-                compare(page.currentActions[i].frequency, stats[i].frequency)
-                compare(findChild(actionNode(0, i), "freqText").text,
-                        "Freq: " + Math.round(stats[i].frequency * 100) + "%")
-            }
+            compare(page.currentActions.map(function(a) { return [a.name, a.frequency] }),
+                    stats.map(function(a) { return [a.name, a.frequency] }), "the root shows the back end's figures")
             compare(Object.keys(page.handWeights).sort(), ["AA", "AKs", "KK", "QQ"], "OOP's range reaches the root")
-
-            // Root -> bet: IP to act, facing the bet.
-            var bet = indexOfType(page.currentActions, "bet")
-            verify(bet >= 0)
+            var bet = indexOfKind(page.currentActions, "bet")
             verify(page.currentActions[bet].color !== undefined, "the sized bet has its palette colour")
-            mouseClick(actionNode(0, bet))
-            compare(page.treeLevels.count, 2)
-            compare(page.selectedPlayer, "IP")
-            verify(page._toCallAmount() > 0)
+
+            clickAction(0, bet)
+            compare([page.treeLevels.count, page.selectedPlayer], [2, "IP"])
             var facing = appController.nodeActions(page.currentNodeIndex)
-
-            // Fold and call end the hand on the river: the choice stays, no level is added.
-            var fold = indexOfType(facing, "fold")
-            mouseClick(actionNode(1, fold))
+            clickAction(1, indexOfKind(facing, "fold"))   // the hand ends: the choice stays, no level
+            compare([page.treeLevels.count, page.treeLevels.get(1).selectedActionIndex], [2, indexOfKind(facing, "fold")])
+            clickAction(0, 0)                             // the root again
+            clickAction(0, bet)
+            clickAction(1, indexOfKind(facing, "call"))
             compare(page.treeLevels.count, 2)
-            compare(page.treeLevels.get(1).selectedActionIndex, fold)
-            mouseClick(actionNode(1, 0))   // the shown fold again: nothing
-            compare(page.treeLevels.get(1).selectedActionIndex, fold)
-            mouseClick(actionNode(0, 0))   // the root's chosen bet: the root again
-            compare(page.treeLevels.count, 1)
-            mouseClick(actionNode(0, bet))
-            var call = indexOfType(facing, "call")
-            mouseClick(actionNode(1, call))
-            compare(page.treeLevels.count, 2)
-            compare(findChild(actionNode(1, 0), "actionChipText").text, "Call")
+            compare(findChild(findChild(page, "treeLevel1"), "actionChipText").text, "Call")
 
-            // New results put the page back at the root.
-            tryCompare(shell, "canSolve", true, 15000)
-            shell._startSolveFromShortcut()
-            tryCompare(appController, "running", true, 5000)
-            tryCompare(appController, "running", false, 60000)
-            compare(page.treeLevels.count, 1)
-            compare(page.currentNodeIndex, 0)
-            compare(page.treeLevels.get(0).selectedActionIndex, -1)
-            compare(page.selectedPlayer, "OOP")
+            start()
+            compare([page.treeLevels.count, page.currentNodeIndex, page.treeLevels.get(0).selectedActionIndex],
+                    [1, 0, -1], "new results put the page back at the root")
         }
 
         // OOP's aces beat the kings and its queens lose to them on a board
@@ -128,13 +103,9 @@ Item {
             spot.boardText = "2s2d2h3c3d"
             spot.oopRangeText = "AA,QQ"
             spot.ipRangeText = "KK"
-            var keys = ["BetSizesText", "RaiseSizesText"]
-            var streets = ["Flop", "Turn", "River"]
-            for (var k = 0; k < keys.length; ++k) {
-                for (var s = 0; s < streets.length; ++s) {
-                    spot["oop" + streets[s] + keys[k]] = "a"
-                    spot["ip" + streets[s] + keys[k]] = "a"
-                }
+            for (var key in spot) {
+                if (/SizesText$/.test(key))
+                    spot[key] = "a"
             }
             solve(spot)
             var oop = Number(findChild(findChild(page, "evOopCard"), "statValue").text)
@@ -142,6 +113,64 @@ Item {
             verify(Math.abs(oop - 75) <= 0.05, "EV (OOP) " + oop)
             verify(Math.abs(ip - 25) <= 0.05, "EV (IP) " + ip)
             verify(Math.abs(appController.resultEvOop - 25) <= 0.05, "net EV of OOP " + appController.resultEvOop)
+        }
+
+        // IP's per-class mixes at each child decision of the root.
+        function ipStrategies() {
+            var out = []
+            var actions = appController.nodeActions(0)
+            for (var i = 0; i < actions.length; ++i) {
+                var probs = appController.nodeHandStrategy(actions[i].childIndex).actionProbs
+                for (var cls in probs)
+                    out = out.concat(probs[cls])
+            }
+            return out
+        }
+
+        // A class locked at the root on the page is played as locked after
+        // the re-solve, IP answers it, and the page still previews the lock.
+        function test_node_lock_and_resolve() {
+            var spot = Spots.riverSpot(80)
+            spot.boardText = "QsJh2h7c"
+            spot.startingStreet = "turn"
+            spot.oopRangeText = "AA,KK,QQ,JJ,TT,AKs,AQs,KQs,T9s,98s"
+            spot.ipRangeText = "KK,JJ,TT,99,AQs,KJs,QJs,T9s"
+            solve(spot)
+            // The OOP class and action furthest from the solved choice.
+            var root = appController.nodeHandStrategy(0)
+            var cls = "", action = -1, gap = 0
+            for (var c in root.actionProbs) {
+                for (var a = 0; a < root.actionProbs[c].length; ++a) {
+                    if (root.weights[c] > 0 && 1 - root.actionProbs[c][a] > gap) {
+                        gap = 1 - root.actionProbs[c][a]
+                        cls = c
+                        action = a
+                    }
+                }
+            }
+            verify(gap > 0.5, "some class rarely takes some action")
+            var ipBefore = ipStrategies()
+            mouseClick(findChild(page, "nodeLockModeButton"))
+            waitForRendering(page)
+            mouseClick(findChild(page, "nodeLockAction" + action))
+            mouseClick(findChild(findChild(page, "strategyMatrix"), "cell_" + cls))
+            compare(appController.nodeLocks(0), [{ hand: cls, actionIndex: action, actionProb: 1 }])
+
+            mouseClick(findChild(page, "reSolveButton"))
+            tryCompare(appController, "running", true, 5000)
+            tryCompare(appController, "running", false, 60000)
+            tryCompare(appController, "statusText", "Done", 5000)
+            var locked = appController.nodeHandStrategyReach169(0, "").actionProbs[cls]
+            for (var k = 0; k < locked.length; ++k)
+                fuzzyCompare(locked[k], k === action ? 1 : 0, 1e-6)
+            var ipAfter = ipStrategies()
+            var moved = 0
+            for (k = 0; k < ipAfter.length; ++k)
+                moved = Math.max(moved, Math.abs(ipAfter[k] - ipBefore[k]))
+            verify(moved > 1e-3, "IP's strategy changes: " + moved)
+            page.selectActionAtLevel(0, 0)
+            page.navigateToBreadcrumb(0)
+            compare(page.handActionProbs[cls][action], 1)
         }
     }
 }

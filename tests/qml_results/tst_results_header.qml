@@ -11,18 +11,13 @@ Item {
     height: 1000
 
     ThemePack.Theme { id: appTheme; dark: true }
-
-    Component {
-        id: mockComp
-        MockController {}
-    }
+    Component { id: mockComp; MockController {} }
     Component {
         id: pageComp
         ResultsPage { anchors.fill: parent; theme: appTheme; boardText: "AhKhQh" }
     }
 
     TestCase {
-        id: tc
         name: "ResultsHeader"
         when: windowShown
 
@@ -33,135 +28,95 @@ Item {
             appTheme.dark = true
             mock = createTemporaryObject(mockComp, host)
             page = createTemporaryObject(pageComp, host, { controller: mock })
-            verify(page)
         }
 
         function stat(name) { return findChild(findChild(page, name), "statValue").text }
-
-        function colorsByName(list) {
-            var out = {}
-            for (var i = 0; i < list.length; ++i)
-                out[list[i].name] = list[i].color === undefined ? "none" : String(list[i].color).toUpperCase()
-            return out
+        function barText(index, key) {
+            return findChild(findChild(findChild(page, "actionFrequenciesBar"), "actionLabel" + index), key).text
         }
-
-        function act(name, type, freq, ev) {
-            return { name: name, actionType: type, frequency: freq, combos: 10, equity: 0.5, ev: ev }
+        function colors(list) {
+            return list.map(function(a) { return a.color === undefined ? "none" : String(a.color) })
+        }
+        function stats(node, list) {
+            var o = {}
+            o[node] = list.map(function(a) {
+                return { name: a[0], actionType: a[1], frequency: a[2], combos: 10, equity: 0.5, ev: a[3] }
+            })
+            mock.statsOverride = o
+            page.resetTreeToRoot()
+            page.refreshHandMatrix()
         }
 
         function test_bet_sizes_coloured_by_rank() {
-            mock.statsOverride = { "0": [act("Check", "check", 0.4, 1), act("Bet 150%", "bet", 0.1, 1),
-                                         act("Bet 33%", "bet", 0.3, 1), act("Bet 75%", "bet", 0.2, 1)] }
-            page.resetTreeToRoot()
-            page.refreshHandMatrix()
-            compare(page.currentActions.length, 4)
-            compare(colorsByName(page.currentActions),
-                    { "Check": "none", "Bet 150%": "#C084FC", "Bet 33%": "#818CF8", "Bet 75%": "#A78BFA" })
-            compare(page.currentActions[1].name, "Bet 150%", "input order is kept")
-            var bigBetKey = page.handActionTypeList[1]
+            stats("0", [["Check", "check", 0.4, 1], ["Bet 150%", "bet 150%", 0.1, 1],
+                        ["Bet 33%", "bet", 0.3, 1], ["Bet 75%", "bet 75%", 0.2, 1]])
+            compare(colors(page.currentActions), ["none", "#C084FC", "#818CF8", "#A78BFA"])
             appTheme.dark = false
-            compare(colorsByName(page.currentActions),
-                    { "Check": "none", "Bet 150%": "#9333EA", "Bet 33%": "#4F46E5", "Bet 75%": "#7C3AED" },
+            compare(colors(page.currentActions), ["none", "#9333EA", "#4F46E5", "#7C3AED"],
                     "the light palette without a node change")
+            compare(page.handActionTypeList, ["check", "Bet 150%", "Bet 33%", "Bet 75%"], "bands keyed by label")
             var panels = ["gameTreePanel", "strategyPanel"]
             for (var i = 0; i < panels.length; ++i)
                 verify(Qt.colorEqual(findChild(findChild(page, panels[i]), "cardBase").color, appTheme.surface),
                        panels[i] + " follows the palette")
-            compare(page.handActionTypeList, ["check", "Bet 150%", "Bet 33%", "Bet 75%"],
-                    "matrix bands are keyed by label")
-            compare(bigBetKey, "Bet 150%")
-        }
 
-        function test_palette_rules() {
             var six = []
-            for (var i = 0; i < 6; ++i)
-                six.push({ name: "Bet " + (10 * (6 - i)) + "%", actionType: "bet" })
-            six.push({ name: "Raise 300%", actionType: "raise 300%" })
-            six.push({ name: "All-In", actionType: "allin" })
-            six.push({ name: "Bet", actionType: "bet" })
-            var out = Actions.colorizeBetRaiseActions(six, true)
-            compare(out[0].color, "#818CF8", "the sixth size starts again at the first colour")
-            compare(out[5].color, "#818CF8", "the smallest bet")
-            compare(out[4].color, "#A78BFA")
-            compare(out[6].color, "#FDBA74", "raises rank on their own, also keyed with their size")
-            compare(out[7].color, undefined)
-            compare(out[8].color, undefined, "a bet without a size")
+            for (var k = 6; k >= 1; --k)
+                six.push({ name: "Bet " + (10 * k) + "%", actionType: "bet" })
+            six.push({ name: "Raise 300%", actionType: "raise 300%" }, { name: "All-In", actionType: "allin" },
+                     { name: "Bet", actionType: "bet" })
+            compare(colors(Actions.colorizeBetRaiseActions(six, true)),
+                    ["#818CF8", "#F0ABFC", "#E879F9", "#C084FC", "#A78BFA", "#818CF8", "#FDBA74", "none", "none"],
+                    "a sixth size starts again; raises rank on their own")
             compare(six[0].color, undefined, "the input is not changed")
-            compare(Actions.parsePctFromActionName("Bet 33%"), 33)
-            compare(Actions.parsePctFromActionName("Raise 112.5 %"), 112.5)
-            verify(isNaN(Actions.parsePctFromActionName("All-In")))
-            verify(isNaN(Actions.parsePctFromActionName(undefined)))
-            compare(Actions.colorizeBetRaiseActions(null, true), [])
         }
 
         function test_evs_relative_to_fold() {
-            mock.statsOverride = { "0": [act("Fold", "fold", 0.2, 1.5), act("Call", "call", 0.5, 2.0),
-                                         act("Raise 50%", "raise", 0.3, -0.5)] }
-            page.resetTreeToRoot()
-            var raw = []
-            var bar = []
-            for (var i = 0; i < 3; ++i) {
-                raw.push(page.currentActions[i].ev)
-                bar.push(page.actionFrequenciesActions[i].ev)
-            }
-            compare(raw, [1.5, 2.0, -0.5], "currentActions keeps the raw EVs")
-            compare(bar, [0, 0.5, -2.0])
-            var bar0 = findChild(page, "actionFrequenciesBar")
-            compare(findChild(findChild(bar0, "actionLabel1"), "ev").text, "0.50 EV")
-            compare(findChild(findChild(bar0, "actionLabel2"), "ev").text, "-2.00 EV")
-
-            // A first fold without a finite EV is no reference, even with a later fold.
-            var list = [{ name: "Fold", actionType: "fold", ev: NaN }, { name: "Call", ev: 3 },
-                        { name: "fold again", ev: 1 }]
-            compare(Actions.normalizeActionEvsAroundFold(list)[1].ev, 3)
-            compare(Actions.normalizeActionEvsAroundFold([{ name: "Check", ev: 2 }])[0].ev, 2)
+            stats("0", [["Fold", "fold", 0.2, 1.5], ["Call", "call", 0.5, 2.0], ["Raise 50%", "raise 50%", 0.3, -0.5]])
+            compare(page.currentActions.map(function(a) { return a.ev }), [1.5, 2.0, -0.5], "raw EVs are kept")
+            compare(page.actionFrequenciesActions.map(function(a) { return a.ev }), [0, 0.5, -2.0])
+            compare([barText(0, "ev"), barText(1, "ev"), barText(2, "ev")], ["0.00 EV", "0.50 EV", "-2.00 EV"])
+            var names = [findChild(findChild(findChild(page, "actionFrequenciesBar"), "actionLabel0"), "name"),
+                         findChild(findChild(page, "treeLevel0"), "actionChipText"), findChild(page, "legendName")]
+            for (var i = 0; i < names.length; ++i)
+                compare(names[i].textFormat, Text.PlainText, "action names from the back end are plain text")
+            var noRef = Actions.normalizeActionEvsAroundFold([{ name: "Fold", actionType: "fold", ev: NaN },
+                                                              { name: "Call", ev: 3 }, { name: "fold again", ev: 1 }])
+            compare(noRef[1].ev, 3, "a first fold without a finite EV is no reference")
         }
 
-        function test_statistics() {
-            compare(stat("evOopCard"), "37.750")
-            compare(stat("evIpCard"), "62.250")
-            compare(stat("exploitabilityCard"), "0.1234")
-            mock.resultEvOop = NaN
-            compare(stat("evOopCard"), "—")
-            page.controller = null
-            compare(stat("evIpCard"), "—")
-            compare(stat("exploitabilityCard"), "—")
-            compare(page.currentActions, [])
-        }
-
-        function test_chance_node_and_player_pill() {
+        function test_statistics_and_pill() {
+            compare([stat("evOopCard"), stat("evIpCard"), stat("exploitabilityCard")], ["37.750", "62.250", "0.1234"])
             var pill = findChild(page, "playerPillText")
             compare(pill.text, "OOP to act")
             verify(Qt.colorEqual(pill.color, appTheme.actionBet))
             page.selectActionAtLevel(0, 1)
             compare(pill.text, "IP to act")
             verify(Qt.colorEqual(pill.color, appTheme.info))
-            page.navigateToBreadcrumb(0)
-            page.selectActionAtLevel(0, 0)
-            page.selectActionAtLevel(1, 0)
-            compare(page.currentNodeIndex, 3)
-            compare(page.currentActions.length, 1)
-            compare(page.currentActions[0].name, "Random turn card")
-            compare(page.currentActions[0].frequency, 1.0)
-            compare(page.currentActions[0].color, undefined)
-            var bar = findChild(page, "actionFrequenciesBar")
-            compare(findChild(findChild(bar, "actionLabel0"), "share").text, "100%")
-            compare(pill.text, "IP to act", "a chance node keeps the seat of the last decision")
-            compare(findChild(page, "strategyBoard").boardText, "AhKhQh")
+            mock.resultEvOop = NaN
+            compare(stat("evOopCard"), "—")
+            page.controller = null
+            compare([stat("evIpCard"), stat("exploitabilityCard")], ["—", "—"])
+            compare(page.currentActions, [])
         }
 
-        function test_toggle_switches_views() {
+        function test_chance_node_and_toggle() {
+            page.selectActionAtLevel(0, 0)
+            page.selectActionAtLevel(1, 0)
+            compare(page.currentActions.length, 1)
+            compare([page.currentActions[0].name, page.currentActions[0].frequency], ["Random turn card", 1.0])
+            compare(barText(0, "share"), "100%")
+
             var toggle = findChild(page, "playModeToggle")
             waitForRendering(page)
             compare(toggle.text, "Play vs solution")
             mouseClick(toggle)
-            compare(page.playMode, true)
-            compare(toggle.text, "Range view")
+            compare([page.playMode, toggle.text], [true, "Range view"])
             verify(!findChild(page, "actionFrequenciesSection").visible)
+            compare(page.treeLevels.count, 1, "play mode starts at the root")
             page.playEngine.playBoardText = "AhKhQh2c"
-            compare(findChild(page, "strategyBoard").boardText, "AhKhQh2c")
+            compare(findChild(page, "strategyBoard").boardText, "AhKhQh2c", "the play board in play mode")
             mouseClick(toggle)
-            compare(page.playMode, false)
             verify(findChild(page, "actionFrequenciesSection").visible)
         }
     }

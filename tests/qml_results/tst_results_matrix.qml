@@ -11,18 +11,13 @@ Item {
     height: 1000
 
     ThemePack.Theme { id: appTheme; dark: true }
-
-    Component {
-        id: mockComp
-        MockController {}
-    }
+    Component { id: mockComp; MockController {} }
     Component {
         id: pageComp
         ResultsPage { anchors.fill: parent; theme: appTheme; boardText: "AhKhQh" }
     }
 
     TestCase {
-        id: tc
         name: "ResultsMatrix"
         when: windowShown
 
@@ -32,71 +27,51 @@ Item {
         function init() {
             mock = createTemporaryObject(mockComp, host)
             page = createTemporaryObject(pageComp, host, { controller: mock })
-            verify(page)
         }
 
-        function cell(hand) { return findChild(findChild(page, "strategyMatrix"), "cell_" + hand) }
+        function fill(hand) {
+            return findChild(findChild(findChild(page, "strategyMatrix"), "cell_" + hand), "mixedFill")
+        }
+        function figures() {
+            var box = findChild(page, "nodeFigures")
+            return ["pot", "stack", "toCall"].map(function(k) { return findChild(box, "figure_" + k).text })
+        }
+        function colorOf(hand, key) { return Qt.colorEqual(page.handColors[hand], appTheme.actionColor(key)) }
 
-        function figure(key) { return findChild(findChild(page, "nodeFigures"), "figure_" + key).text }
-
-        function sameColor(a, b) { return Qt.colorEqual(a, b) }
-
-        function test_matrix_data_at_root() {
+        function test_matrix_at_root_and_after_a_node_change() {
             compare(page.handActionTypeList, ["check", "Bet 33%"])
-            compare(page.handWeights["AA"], 0.9, "the reach fold replaces the strategy's weights")
-            compare(page.handWeights["KK"], 0.5)
+            compare([page.handWeights["AA"], page.handWeights["KK"]], [0.9, 0.5], "weights of the reach fold")
             compare(page.handActionProbs["QJo"], [0.2, 0.8])
-            verify(sameColor(page.handColors["KK"], appTheme.actionColor("Check")), "a tie goes to the first action")
-            verify(sameColor(page.handColors["AKs"], "#818CF8"), "a sized bet takes its palette colour")
-            verify(sameColor(page.handColors["QJo"], "#818CF8"))
-            compare(page.handWeights["72o"], undefined)
+            verify(colorOf("KK", "Check"), "a tie goes to the first action")
+            verify(Qt.colorEqual(page.handColors["AKs"], "#818CF8"), "a sized bet takes its palette colour")
+            compare([fill("KK").height, fill("AA").height], [0.5 * 28, 0.9 * 28], "fill by weight from the bottom")
+            compare(findChild(fill("KK"), "segment0").width, 14)
+            verify(Qt.colorEqual(findChild(fill("KK"), "segment1").color, appTheme.actionColor("Bet 33%")))
+            verify(!fill("72o").visible, "an empty class shows its label only")
+            compare(figures(), ["100", "100", "0"])
 
-            // Vertical fill by weight, one band per action keyed by label.
-            var kk = cell("KK")
-            var fill = findChild(kk, "mixedFill")
-            verify(fill.visible)
-            compare(fill.height, 0.5 * 28)
-            compare(fill.width, 28)
-            compare(findChild(fill, "segment0").width, 14)
-            verify(sameColor(findChild(fill, "segment1").color, appTheme.actionColor("Bet 33%")))
-            compare(findChild(cell("AA"), "mixedFill").height, 0.9 * 28)
-            verify(!findChild(cell("72o"), "mixedFill").visible, "an empty class shows its label only")
-        }
-
-        function test_refresh_reads_the_new_node() {
-            page.selectActionAtLevel(0, 1)   // IP facing a bet: Fold, Call
+            page.selectActionAtLevel(0, 1)   // IP facing a bet: the node's own actions at once
             compare(page.handActionTypeList, ["fold", "call"])
-            verify(sameColor(page.handColors["AA"], appTheme.actionColor("Fold")))
-            compare(figure("pot"), "133")
-            compare(figure("stack"), "100")
-            compare(figure("toCall"), "33")
-            page.navigateToBreadcrumb(0)
-            page.selectActionAtLevel(0, 0)
-            page.selectActionAtLevel(1, 0)   // the turn deal: no strategy
+            verify(colorOf("AA", "Fold"))
+            compare(figures(), ["133", "100", "33"])
+            page.selectActionAtLevel(1, 1)   // a deal: no strategy, no seat to act
             compare(page.handWeights, {})
-            compare(page.handActionTypeList, ["chance", "chance"], "keys from the plain actions")
-            compare(figure("toCall"), "0")
-            compare(figure("stack"), "0")
+            compare(figures(), ["166", "0", "0"])
 
-            // New results refresh the matrix even when the node stays 0.
             page.resetTreeToRoot()
-            mock.strategyOverride = { "0": { weights: { "AA": 1 }, actionTypeList: ["check", "bet"] } }
             var before = mock.callsNamed("nodeHandStrategy").length
             mock.resultsChanged()
-            compare(mock.callsNamed("nodeHandStrategy").length, before + 1)
+            compare(mock.callsNamed("nodeHandStrategy").length, before + 1, "new results refresh at node 0 too")
         }
 
-        function test_bucket_filter() {
+        function test_bucket_filter_and_legend() {
             page.selectedBucket = "top pair"
             var calls = mock.callsNamed("nodeHandStrategyReach169")
             compare(calls[calls.length - 1].args, [0, "top pair"])
             compare(Object.keys(page.handWeights), ["KK"])
-            verify(!findChild(cell("AA"), "mixedFill").visible)
             page.selectedBucket = ""
             compare(page.handWeights["AA"], 0.9)
-        }
 
-        function test_legend_threshold() {
             mock.statsOverride = { "0": [{ name: "Check", actionType: "check", frequency: 0.899 },
                                          { name: "Bet 33%", actionType: "bet", frequency: 0.051 },
                                          { name: "Bet 75%", actionType: "bet", frequency: 0.05 }] }
@@ -117,25 +92,22 @@ Item {
             page.refreshHandMatrix()
             compare(page.handActionProbs["AKs"], [0.6, 0.4])
             compare(page.handActionProbs["AA"], [1, 0], "a lock outside the actions is skipped")
-            verify(sameColor(page.handColors["AKs"], appTheme.actionColor("Check")), "coloured by the locked action")
+            verify(colorOf("AKs", "Check"), "coloured by the locked action")
 
-            var threeWay = MatrixData.compute({ weights: { "AKs": 1 }, actionProbs: { "AKs": [1, 0, 0] } },
-                                              [{ name: "Fold", actionType: "fold" }, { name: "Call", actionType: "call" },
-                                               { name: "Raise 50%", actionType: "raise", color: "#FDBA74" }],
-                                              {}, { "AKs": { actionIndex: 1, actionProb: 0.6 } },
-                                              function(k) { return "key:" + k }, "muted")
-            compare(threeWay.actionProbs["AKs"].map(function(v) { return Math.round(v * 1000) / 1000 }), [0.2, 0.6, 0.2])
-            compare(threeWay.colors["AKs"], "key:Call")
-            compare(threeWay.actionTypeList, ["fold", "call", "Raise 50%"])
-            var single = MatrixData.compute({ weights: { "AA": 1 } }, [{ name: "Check", actionType: "check" }], {},
-                                            { "AA": { actionIndex: 0, actionProb: 0.2 } },
-                                            function(k) { return k }, "muted")
-            compare(single.actionProbs["AA"], [1.0])
+            var key = function(k) { return "key:" + k }
+            var three = MatrixData.compute({ weights: { "AKs": 1 } },
+                                           [{ name: "Fold", actionType: "fold" }, { name: "Call", actionType: "call" },
+                                            { name: "Raise 50%", actionType: "raise" }],
+                                           {}, { "AKs": { actionIndex: 1, actionProb: 0.6 } }, key, "muted")
+            compare(three.actionProbs["AKs"].map(function(v) { return Math.round(v * 1000) / 1000 }), [0.2, 0.6, 0.2])
+            compare(three.colors["AKs"], "key:Call")
+            var one = MatrixData.compute({ weights: { "AA": 1 } }, [{ name: "Check", actionType: "check" }], {},
+                                         { "AA": { actionIndex: 0, actionProb: 0.2 } }, key, "muted")
+            compare(one.actionProbs["AA"], [1.0])
             var bare = MatrixData.compute({ weights: { "AA": 1 }, dominantActionTypes: { "AA": "call" },
-                                            actionTypeList: ["call", "fold"] }, [], null, null,
-                                          function(k) { return "key:" + k }, "muted")
-            compare(bare.colors["AA"], "key:call", "without definitions the dominant type colours")
-            compare(bare.actionTypeList, ["call", "fold"])
+                                            actionTypeList: ["call", "fold"] }, [], null, null, key, "muted")
+            compare([bare.colors["AA"], bare.actionTypeList], ["key:call", ["call", "fold"]],
+                    "without definitions: the dominant type and the strategy's keys")
         }
     }
 }

@@ -3,10 +3,13 @@
 // on the Setup page). Prints "READY" once the page is up and has settled;
 // the script then captures the screen and ends it. "results" shows the Results
 // page at the root of a small flop spot solved for it, "results-turn" the
-// same page after walking down to a turn card.
+// same page after walking down to a turn card; "results-lock" with AA and KK
+// locked at the root in node-lock mode, "results-buckets" with the second
+// bucket chosen, "results-search" with a hand search.
 //
-//   shell_screenshot_host --page home|settings|setup|setup-ranges|solve-idle|solve|solve-done|results|results-turn
-//                         --theme dark|light
+//   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-save-range|setup-import|
+//                                setup-load-profile|solve-idle|solve|solve-done|results|results-turn
+//                                |results-lock|results-buckets|results-search --theme dark|light
 //                         [--width N]
 //   shell_screenshot_host --main --page home|settings|setup|save-dialog [--language CODE] [--theme dark|light]
 #include "tests/qml_shell/shell_test_backend.h"
@@ -16,13 +19,10 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QQmlComponent>
-#include <QQmlContext>
 #include <QQmlEngine>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtQml/qqmlextensionplugin.h>
-
-#include <cstdio>
 
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
 
@@ -127,6 +127,59 @@ Window {
         flick.contentY = Math.max(0, flick.contentHeight - flick.height)
     }
 
+    // The range and profile dialogs over the Setup page: naming the OOP
+    // range, naming a range text file being imported, loading a profile.
+    function _showDialog() {
+        var setup = _find(shell, "projectPage")
+        setup.oopRangeText = "AA, KK, QQ, JJ, AKs, AQs:0.5"
+        if (page === "setup-save-range") {
+            setup.openSaveRangeDialog("oop")
+        } else if (page === "setup-import") {
+            // file:///tmp/... (moc reads two slashes in this text as a comment)
+            var url = ["file:", "", "", "tmp", "caldirune-shot%20btn%20open.TXT"].join("/")
+            appController.saveTextFile(url, "AA KK:0.5 QQ AKs, AQs")
+            setup._importFromUrl(url)
+        } else {
+            var names = ["100bb rake-free (fast)", "Deep 200bb", "Turn spots, 5% rake"]
+            var list = []
+            for (var i = 0; i < names.length; ++i)
+                list.push({ id: "shot" + i, name: names[i], createdAt: "", data: setup.currentSettingsSnapshot() })
+            setup.settingsProfiles = list
+            setup.openLoadSettingsDialog()
+            setup._loadProfileSelectedId = "shot1"
+        }
+    }
+
+    // The Results page views of node locking, buckets and hand search.
+    function _prepareResults(results) {
+        if (page === "results-lock") {
+            results._chooseNodeLockMode()
+            results.nodeLockSelectedActionIndex = 1
+            results.nodeLockWeightText = "0.7"
+            results.applyNodeLockToHand(0, "AA")
+            results.applyNodeLockToHand(0, "KK")
+        } else if (page === "results-buckets") {
+            if (results.currentHandBuckets.length > 1)
+                results.toggleBucketFilter(results.currentHandBuckets[1].name)
+        } else if (page === "results-search") {
+            results.handSearchText = "JJ, AKs"
+        }
+    }
+
+    // The result arrives with its last report, which may come after the
+    // solve has stopped running: whichever comes last opens the page.
+    property bool _resultsShown: false
+    function _showResultsWhenDone() {
+        if (!_resultsView || _resultsShown || appController.running || appController.resultIterations <= 0)
+            return
+        _resultsShown = true
+        shell.requestNavigate(3)
+        if (page === "results-turn")
+            _walkToTurn()
+        _prepareResults(_find(shell, "resultsPage"))
+        settleTimer.start()
+    }
+
     function _show() {
         if (page === "settings") {
             shell.requestNavigate(4)
@@ -137,6 +190,10 @@ Window {
             shell.resetToDefaults()
             shell.requestNavigate(1)
             _showRanges()
+        } else if (page.indexOf("setup-") === 0) {
+            shell.resetToDefaults()
+            shell.requestNavigate(1)
+            _showDialog()
         } else if (_solveView) {
             shell.resetToDefaults()
         } else if (_resultsView) {
@@ -176,15 +233,11 @@ Window {
             if (window.page === "solve" && m && Number(m[1]) >= 5 && !settleTimer.running)
                 settleTimer.start()
         }
+        function onResultsChanged() { window._showResultsWhenDone() }
         function onRunningChanged() {
             if (window.page === "solve-done" && !appController.running && appController.resultIterations > 0)
                 settleTimer.start()
-            if (window._resultsView && !appController.running && appController.resultIterations > 0) {
-                shell.requestNavigate(3)
-                if (window.page === "results-turn")
-                    window._walkToTurn()
-                settleTimer.start()
-            }
+            window._showResultsWhenDone()
         }
     }
 
@@ -247,16 +300,6 @@ Main {
 }
 )QML";
 
-// Tells the capturing script that the page is on screen.
-class HostReport : public QObject {
-  Q_OBJECT
- public:
-  Q_INVOKABLE void ready() {
-    std::printf("READY\n");
-    std::fflush(stdout);
-  }
-};
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -265,7 +308,9 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, solve-idle, solve or solve-done"),
+  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, setup-save-range, setup-import, "
+                                                          "setup-load-profile, solve-idle, solve, solve-done, results, "
+                                                          "results-turn, results-lock, results-buckets or results-search"),
                     QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});
@@ -296,8 +341,7 @@ int main(int argc, char* argv[]) {
 
   QQmlEngine engine;
   shell_test::publishBackend(&engine);
-  HostReport report;
-  engine.rootContext()->setContextProperty(QStringLiteral("hostReport"), &report);
+  shell_test::publishHostReport(&engine);
   QQmlComponent component(&engine);
   QObject* window = nullptr;
   if (parser.isSet(QStringLiteral("main"))) {
@@ -311,13 +355,5 @@ int main(int argc, char* argv[]) {
         {{QStringLiteral("page"), parser.value(QStringLiteral("page"))},
          {QStringLiteral("windowWidth"), width > 0 ? width : 1540}});
   }
-  if (!window) {
-    std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
-    return 1;
-  }
-  const int rc = app.exec();
-  delete window;
-  return rc;
+  return shell_test::execWindow(window, component);
 }
-
-#include "screenshot_host.moc"

@@ -1,11 +1,16 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Qt.labs.settings
 import "../components"
 import "project"
 import "project/boardtext.js" as BoardText
 import "project/rangetext.js" as RangeText
 import "project/rangelibrary.js" as RangeLibrary
+import "project/profiles.js" as Profiles
+import "project/names.js" as Names
+import "project/customlibrary.js" as CustomLibrary
+import "project/overrides.js" as Overrides
 import "../components/SolveGating.js" as Gating
 
 // Setup page (index 1): the whole spot a solve needs. The page mirrors 36 of
@@ -235,6 +240,206 @@ Item {
         controller: root._controller
     }
 
+    // ---- the Custom library, import, developer overrides and exports: the
+    // state the range dialogs show; the work is done by customActions and
+    // overrideActions ----
+    property string _saveRangePlayer: ""
+    property string _saveRangeValue: ""
+    property string _saveRangeError: ""
+    property string _addFolderPlayer: ""
+    property string _addFolderError: ""
+    property string _deleteRangePlayer: ""
+    property string _deleteRangeName: ""
+    property string _deleteRangeKind: ""
+    property int _deleteFolderChildCount: 0
+    property string _importRangeFocusPlayer: "oop"
+    property string _importRangeError: ""
+    property string _importRangeNormalizedText: ""
+    property string _clearStandardPlayer: ""
+    property string _clearExploitPlayer: ""
+    property string _exportStandardError: ""
+    property string _exportExploitError: ""
+
+    onOopCustomRangesChanged: if (_storesOpen) persistCustomRanges("oop")
+    onIpCustomRangesChanged: if (_storesOpen) persistCustomRanges("ip")
+
+    function openSaveRangeDialog(player) { customActions.openSave(player) }
+    function commitSaveRange() { return customActions.commitSave() }
+    function openAddFolderDialog(player) { customActions.openAddFolder(player) }
+    function commitAddFolder() { return customActions.commitAddFolder() }
+    function openImportRangeDialog(focusPlayer) { customActions.openImport(focusPlayer) }
+    function _importFromUrl(fileUrl) { customActions.importFrom(fileUrl) }
+    function commitImportRange() { return customActions.commitImport() }
+    function openDeleteSelectedDialog(player) { customActions.openDelete(player) }
+    function deleteSelectedItem(player) { customActions.deleteSelected(player) }
+    function persistCustomRanges(player) { customActions.persist(player) }
+    function _loadPersistedCustomRanges(player) { return customActions.loadStored(player) }
+    function _loadStoredCustomTrees() { customActions.restore() }
+    function _normalizeName(text) { return Names.trimmed(text) }
+    function _uniqueRangeName(nodes, desiredName) { return Names.uniqueName(Names.namesOf(nodes), desiredName) }
+    function _countDescendants(node) { return CustomLibrary.countDescendants(node) }
+
+    function canOverrideStandard(player) { return overrideActions.canOverride(player, "standard") }
+    function canOverrideExploit(player) { return overrideActions.canOverride(player, "exploit") }
+    function overrideSelectedStandardRange(player) { return overrideActions.overrideSelected(player, "standard") }
+    function overrideSelectedExploitRange(player) { return overrideActions.overrideSelected(player, "exploit") }
+    function clearStandardOverrides(player) { return overrideActions.clear(player, "standard") }
+    function clearExploitOverrides(player) { return overrideActions.clear(player, "exploit") }
+    function persistStandardOverrides(player) { overrideActions.persist(player, "standard") }
+    function persistExploitOverrides(player) { overrideActions.persist(player, "exploit") }
+    function _loadPersistedStandardOverrides(player) { return overrideActions.loadStored(player, "standard") }
+    function _loadPersistedExploitOverrides(player) { return overrideActions.loadStored(player, "exploit") }
+    function _loadStoredStandardOverrides() {
+        oopStandardOverrides = _loadPersistedStandardOverrides("oop")
+        ipStandardOverrides = _loadPersistedStandardOverrides("ip")
+    }
+    function _loadStoredPopulationOverrides() {
+        oopExploitOverrides = _loadPersistedExploitOverrides("oop")
+        ipExploitOverrides = _loadPersistedExploitOverrides("ip")
+    }
+    function _sanitizeOverrideMap(obj) { return Overrides.sanitizeMap(obj) }
+    function _findPathKeyById(nodes, id, pathParts) { return RangeLibrary.findPathKeyById(nodes, id, pathParts) }
+    function _updateRangeValueById(nodes, id, value) { return Overrides.updateRangeValueById(nodes, id, value) }
+    function _stripIdsForExport(nodes) { return Overrides.stripIds(nodes) }
+    function _flattenStandardForExport(nodes) { return Overrides.flattenStandard(nodes) }
+    function _exportStandardTo(fileUrl) { return overrideActions.exportTo("standard", fileUrl) }
+    function _exportExploitTo(fileUrl) { return overrideActions.exportTo("exploit", fileUrl) }
+
+    function _openExportDialog(category) {
+        (category === 0 ? rangeDialogs.exportStandard : rangeDialogs.exportExploit).open()
+    }
+    function _openClearOverridesDialog(player, category) {
+        if (category === 0) {
+            _clearStandardPlayer = player
+            rangeDialogs.clearStandard.open()
+        } else {
+            _clearExploitPlayer = player
+            rangeDialogs.clearExploit.open()
+        }
+    }
+
+    // Custom trees and overrides, read and written through value() and
+    // setValue() only (see profileSettings).
+    Settings {
+        id: rangeSettings
+        objectName: "rangeSettings"
+        category: "ranges"
+    }
+    CustomRangeActions {
+        id: customActions
+        page: root
+        dialogs: rangeDialogs
+        settings: rangeSettings
+    }
+    PresetOverrideActions {
+        id: overrideActions
+        page: root
+        settings: rangeSettings
+    }
+
+    // ---- settings profiles: named copies of the game settings and sizings,
+    // kept in the per-user settings, oldest first ----
+    property var settingsProfiles: []
+    property string _saveProfileError: ""
+    property string _loadProfileSelectedId: ""
+    property string _loadProfileError: ""
+    property string _deleteProfileId: ""
+    property string _deleteProfileName: ""
+
+    // Read and written through value() and setValue() only: a declared
+    // property would be written back later by the settings object's own
+    // timer, after the store may have changed.
+    Settings {
+        id: profileSettings
+        objectName: "profileSettings"
+        category: "settings_profiles"
+    }
+
+    onSettingsProfilesChanged: if (_storesOpen) persistSettingsProfiles()
+
+    function currentSettingsSnapshot() { return Profiles.snapshot(root) }
+
+    // Writes a stored snapshot into the page; numbers that are not finite
+    // are skipped. Board, ranges and thread count are never touched.
+    function applySettingsSnapshot(data) {
+        var list = Profiles.assignments(data, startingPot)
+        for (var i = 0; i < list.length; ++i)
+            root[list[i][0]] = list[i][1]
+    }
+
+    function _uniqueProfileName(existingProfiles, desiredName) {
+        return Names.uniqueName(Names.namesOf(existingProfiles), desiredName)
+    }
+    function _sanitizeSettingsProfiles(arr) { return Profiles.sanitize(arr, _newNodeId) }
+    function _readStoredProfiles() { return Profiles.parseStore(profileSettings.value("profilesJson", ""), _newNodeId) }
+    function _loadPersistedSettingsProfiles() { return _readStoredProfiles().list }
+
+    function persistSettingsProfiles() {
+        var text = JSON.stringify(_sanitizeSettingsProfiles(settingsProfiles))
+        profileSettings.setValue("profilesJson", text)
+        profileSettings.sync()
+    }
+
+    // A stored list that cannot be read is left as it is (taking it as empty
+    // would overwrite every profile); the next save or delete replaces it.
+    function _loadStoredSettingsProfiles() {
+        var stored = _readStoredProfiles()
+        if (!stored.readable) {
+            console.warn("Settings profiles: the stored list is not a JSON list; it is kept until the next save or delete")
+            return
+        }
+        settingsProfiles = stored.list
+    }
+
+    function deleteSettingsProfileById(id) {
+        settingsProfiles = Profiles.withoutId(settingsProfiles, id)
+        if (_loadProfileSelectedId === Names.text(id))
+            _loadProfileSelectedId = ""
+    }
+
+    function openSaveSettingsDialog() {
+        _saveProfileError = ""
+        profileDialogs.saveDialog.field.text = ""
+        profileDialogs.saveDialog.open()
+    }
+
+    function _commitSaveProfile() {
+        var name = Names.trimmed(profileDialogs.saveDialog.field.text)
+        if (name.length === 0) {
+            _saveProfileError = qsTr("Please enter a name.")
+            return false
+        }
+        settingsProfiles = Profiles.withNewProfile(settingsProfiles, name, currentSettingsSnapshot(), _newNodeId)
+        profileDialogs.saveDialog.close()
+        return true
+    }
+
+    function openLoadSettingsDialog() {
+        _loadProfileError = ""
+        _loadProfileSelectedId = ""
+        profileDialogs.loadDialog.open()
+    }
+
+    function _loadSelectedProfile() {
+        var profile = Profiles.findById(settingsProfiles, _loadProfileSelectedId)
+        if (!profile) {
+            _loadProfileError = qsTr("Please select a profile.")
+            return false
+        }
+        applySettingsSnapshot(profile.data)
+        profileDialogs.loadDialog.close()
+        return true
+    }
+
+    function _askDeleteSelectedProfile() {
+        var profile = Profiles.findById(settingsProfiles, _loadProfileSelectedId)
+        if (!profile)
+            return
+        _deleteProfileId = Names.text(profile.id)
+        _deleteProfileName = Names.text(profile.name)
+        profileDialogs.confirmDeleteDialog.open()
+    }
+
     // ---- start-up ----
     // Work done once when the page is complete, in this order; each step is a
     // root function of the part of the page that owns the stored data, and a
@@ -247,7 +452,13 @@ Item {
         "_loadStoredCustomTrees"            // OOP, then IP
     ]
 
+    // The stored lists are written on every change once start-up has begun;
+    // the first values that creation assigns would otherwise overwrite them
+    // before they are read.
+    property bool _storesOpen: false
+
     function _runStartup() {
+        _storesOpen = true
         for (var i = 0; i < _startupSteps.length; ++i) {
             var step = root[_startupSteps[i]]
             if (typeof step !== "function")
@@ -461,6 +672,10 @@ Item {
                             seat: "oop"
                             Layout.fillWidth: true
                             Layout.minimumWidth: implicitWidth
+                            onExportRequested: function(category) { root._openExportDialog(category) }
+                            onClearOverridesRequested: function(category) {
+                                root._openClearOverridesDialog("oop", category)
+                            }
                         }
                     }
 
@@ -479,6 +694,10 @@ Item {
                             seat: "ip"
                             Layout.fillWidth: true
                             Layout.minimumWidth: implicitWidth
+                            onExportRequested: function(category) { root._openExportDialog(category) }
+                            onClearOverridesRequested: function(category) {
+                                root._openClearOverridesDialog("ip", category)
+                            }
                         }
                     }
                 }
@@ -502,5 +721,17 @@ Item {
             root.clearBoardFrom(root.editingCardIndex)
             close()
         }
+    }
+
+    ProfileDialogs {
+        id: profileDialogs
+        anchors.fill: parent
+        page: root
+    }
+
+    RangeDialogs {
+        id: rangeDialogs
+        anchors.fill: parent
+        page: root
     }
 }

@@ -5,6 +5,7 @@ import "results/ResultsCards.js" as Cards
 import "results/ResultsActions.js" as Actions
 import "results/ResultsMatrixData.js" as MatrixData
 import "results/ResultsTreePath.js" as TreePath
+import "results/HandFilter.js" as HandFilter
 
 // Results page (index 3): walks the solved game tree. The root holds the state
 // every panel reads (the path, the current node, the node's actions and the
@@ -78,7 +79,23 @@ Item {
     property var handActionProbs: ({})
     // Bucket filter and node locks as the matrix reads them.
     property string selectedBucket: ""
-    property var nodeLocksByNode: ({})
+    property alias nodeLocksByNode: nodeLocks.nodeLocksByNode
+
+    // ---- node locking (results/NodeLocks.qml) ----
+    property alias nodeLockMode: nodeLocks.nodeLockMode
+    property alias nodeLockSelectedActionIndex: nodeLocks.nodeLockSelectedActionIndex
+    property alias nodeLockWeightText: nodeLocks.nodeLockWeightText
+    readonly property alias nodeLockActionList: nodeLocks.nodeLockActionList
+
+    // ---- buckets and hand details (results/HandCombos.qml) ----
+    property alias selectedHandClass: handCombos.selectedHandClass
+    property alias handSearchText: handCombos.handSearchText
+    readonly property alias _loadedHandCombos: handCombos._loadedHandCombos
+    readonly property alias _handCombosLoading: handCombos._handCombosLoading
+    readonly property alias currentHandCombos: handCombos.currentHandCombos
+    readonly property alias currentHandBuckets: handCombos.currentHandBuckets
+    readonly property alias visibleHandCombos: handCombos.visibleHandCombos
+    readonly property alias _handDetailActions: handCombos.detailActions
 
     // ---- reactions, each in its fixed order ----
     function _reactToResults() {
@@ -89,12 +106,16 @@ Item {
             chancePicker.close()
         chancePickerLevelIndex = -1
         chancePickerActions = []
+        nodeLocks.forgetLocksNoLongerHeld()
         resetTreeToRoot()
         refreshHandMatrix()
+        _scheduleHandCombosLoad()
     }
 
     function _reactToNodeChange() {
         refreshHandMatrix()
+        _scheduleHandCombosLoad()
+        handCombos.clearFilters()
     }
 
     function _reactToPlayModeChange() {
@@ -108,6 +129,7 @@ Item {
     Component.onCompleted: {
         resetTreeToRoot()
         refreshHandMatrix()
+        _scheduleHandCombosLoad()
     }
 
     Connections {
@@ -379,6 +401,41 @@ Item {
         handColors = data.colors
         handActionTypeList = data.actionTypeList
         handActionProbs = data.actionProbs
+    }
+
+    // ---- node locking ----
+    function _nodeKey(nodeIndex) { return String(nodeIndex) }
+    function _currentNodeIsLockable() { return nodeLocks.currentNodeIsLockable }
+    function _parseLockWeight() { return nodeLocks.parseLockWeight() }
+    function applyNodeLockToHand(nodeIndex, hand) { nodeLocks.applyNodeLockToHand(nodeIndex, hand) }
+    function resetNodeLockEdits(nodeIndex) { nodeLocks.resetNodeLockEdits(nodeIndex) }
+    function _chooseStandardMode() { nodeLocks.chooseStandardMode() }
+    function _chooseNodeLockMode() { nodeLocks.chooseNodeLockMode() }
+    function _reSolveWithNodeLocks() { nodeLocks.reSolve() }
+
+    // A matrix click locks in node-lock mode and filters the hand details otherwise.
+    function _matrixHandClicked(hand) {
+        if (nodeLockMode)
+            applyNodeLockToHand(currentNodeIndex, hand)
+        else
+            toggleHandFilter(hand)
+    }
+
+    Results.NodeLocks {
+        id: nodeLocks
+        page: root
+    }
+
+    // ---- buckets and hand details ----
+    function _scheduleHandCombosLoad() { handCombos.scheduleLoad() }
+    function toggleHandFilter(handClass) { handCombos.toggleHandFilter(handClass) }
+    function toggleBucketFilter(bucketName) { handCombos.toggleBucketFilter(bucketName) }
+    function _parseHandSearchTokens() { return HandFilter.parseSearchTokens(handSearchText) }
+    function _matchSearchTokenToCombo(token, c1, c2) { return HandFilter.matchSearchToken(token, c1, c2) }
+
+    Results.HandCombos {
+        id: handCombos
+        page: root
     }
 
     // ---- layout ----

@@ -8,10 +8,9 @@ import "fieldvalues.js" as Fields
 // loss) an acceptable text is reported through `committed`, numbers parsed
 // and clamped to [minimum, maximum] (`fallback` for a text that holds no
 // number), texts exactly as typed; the field then shows the value again.
-TextField {
+PageTextField {
     id: root
 
-    property var theme: null
     property var value
     property string kind: "text"
     property real minimum: 0
@@ -22,8 +21,6 @@ TextField {
 
     signal committed(var value)
     signal edited(real value)
-
-    readonly property color _accent: theme ? theme.accent : "#2F81F7"
 
     function displayText() {
         if (kind === "int")
@@ -68,24 +65,4 @@ TextField {
             event.accepted = true
     }
     Component.onCompleted: showValue()
-
-    font.pixelSize: 12
-    color: enabled ? (theme ? theme.text : "#F0F6FC") : (theme ? theme.textFaint : "#6E7681")
-    placeholderTextColor: theme ? theme.textFaint : "#6E7681"
-    selectionColor: Qt.rgba(_accent.r, _accent.g, _accent.b, 0.35)
-    selectedTextColor: theme ? theme.text : "#F0F6FC"
-    leftPadding: 8
-    rightPadding: 8
-
-    background: Rectangle {
-        implicitHeight: 32
-        radius: root.theme ? root.theme.radiusSm : 8
-        opacity: root.enabled ? 1.0 : 0.75
-        color: root.enabled ? (root.theme ? root.theme.surface2 : "#21262D")
-                            : (root.theme ? root.theme.surface3 : "#2D333B")
-        border.width: root.enabled && root.activeFocus ? 2 : 1
-        border.color: !root.enabled ? (root.theme ? root.theme.strokeLight : "#21262D")
-                    : root.activeFocus ? (root.theme ? root.theme.strokeFocus : "#58A6FF")
-                    : (root.theme ? root.theme.stroke : "#30363D")
-    }
 }

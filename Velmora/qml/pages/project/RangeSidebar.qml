@@ -191,6 +191,19 @@ ColumnLayout {
             look: "danger"
             onClicked: root.clearOverridesRequested(root.category)
         }
+        Text {
+            objectName: root.seat + "ExportError"
+            readonly property string error: !root.page ? ""
+                                          : root.category === 0 ? root.page._exportStandardError
+                                          : root.page._exportExploitError
+            Layout.fillWidth: true
+            visible: root.developerMode && root.category !== 2 && error.trim().length > 0
+            text: error
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font.pixelSize: 10
+            color: root.theme ? root.theme.danger : "#F85149"
+        }
 
         // Custom (2): the user's own library.
         ActionButton {

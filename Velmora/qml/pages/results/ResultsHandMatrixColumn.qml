@@ -117,4 +117,11 @@ ColumnLayout {
             }
         }
     }
+
+    NodeLockPanel {
+        visible: column.nodeLockMode
+        Layout.fillWidth: true
+        Layout.maximumWidth: 13 * 30
+        page: column.page
+    }
 }

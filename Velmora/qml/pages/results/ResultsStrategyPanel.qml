@@ -72,11 +72,28 @@ Card {
                 spacing: 20
 
                 ResultsHandMatrixColumn {
+                    id: matrixColumn
                     Layout.alignment: Qt.AlignTop
                     Layout.fillWidth: false
                     page: panel.page
+                    nodeLockMode: panel.page ? panel.page.nodeLockMode : false
+                    nodeLockAvailable: panel.page !== null
+                    onHandClicked: function(hand) { panel.page._matrixHandClicked(hand) }
+                    onStandardModeRequested: panel.page._chooseStandardMode()
+                    onNodeLockModeRequested: panel.page._chooseNodeLockMode()
                 }
-                Item { Layout.fillWidth: true }
+                HandBucketsCard {
+                    Layout.preferredWidth: 300
+                    Layout.minimumWidth: 260
+                    Layout.fillHeight: true
+                    page: panel.page
+                }
+                HandDetailsCard {
+                    Layout.fillWidth: true
+                    Layout.minimumWidth: 250
+                    Layout.fillHeight: true
+                    page: panel.page
+                }
             }
 
             // The play view takes the place of the range view in play mode.
@@ -84,7 +101,7 @@ Card {
                 objectName: "playArea"
                 visible: panel.playMode
                 Layout.fillWidth: true
-                Layout.preferredHeight: 780
+                Layout.preferredHeight: 860
                 theme: panel.theme
                 engine: panel.page ? panel.page.playEngine : null
             }

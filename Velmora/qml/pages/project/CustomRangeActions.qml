@@ -1,0 +1,214 @@
+import QtQml
+import "rangelibrary.js" as Library
+import "customlibrary.js" as Custom
+import "names.js" as Names
+
+// The user's Custom range library on `page`: saving the current range,
+// adding folders, importing a range text file into both seats, deleting,
+// and keeping both trees in the per-user settings. The dialogs are those of
+// `dialogs` (RangeDialogs); the state they show lives on the page.
+QtObject {
+    id: actions
+
+    property var page: null
+    property var dialogs: null
+    property var settings: null
+
+    function _seat(player) { return player === "oop" ? "oop" : "ip" }
+    function _other(seat) { return seat === "oop" ? "ip" : "oop" }
+    function _tree(seat) { return Library.sanitizeCustomTree(page[seat + "CustomRanges"]) }
+    function _inCustom(seat) { return Number(page[seat + "RangeCategory"]) === 2 }
+
+    // The seat shows Custom with the changed tree; a new item is selected,
+    // its folder opened. Switching the category first clears the seat's old
+    // selection and open folders.
+    function _show(seat, tree, openFolderId, selectId) {
+        page[seat + "RangeCategory"] = 2
+        if (Names.text(openFolderId).length > 0)
+            page[seat + "OpenFolderIds"] = Custom.withOpen(page[seat + "OpenFolderIds"], openFolderId)
+        page[seat + "CustomRanges"] = tree
+        if (selectId !== undefined)
+            page[seat + "SelectedId"] = selectId
+    }
+
+    // ---- save the current range ----
+    function openSave(player) {
+        page._saveRangePlayer = Names.text(player)
+        page._saveRangeError = ""
+        page._saveRangeValue = player === "oop" ? page.oopRangeText : page.ipRangeText
+        dialogs.saveRange.field.text = ""
+        dialogs.saveRange.open()
+    }
+
+    function commitSave() {
+        var name = Names.trimmed(dialogs.saveRange.field.text)
+        var value = Names.trimmed(page._saveRangeValue)
+        var seat = page._saveRangePlayer
+        if (name.length === 0) {
+            page._saveRangeError = "Please enter a name."
+            return false
+        }
+        if (value.length === 0) {
+            page._saveRangeError = "Current range is empty."
+            return false
+        }
+        if (seat !== "oop" && seat !== "ip") {
+            page._saveRangeError = "Unknown player."
+            return false
+        }
+        var tree = _tree(seat)
+        var folder = _inCustom(seat) ? Custom.targetFolderId(tree, page[seat + "SelectedId"]) : ""
+        var node = Custom.append(tree, folder, "range", name, value)
+        _show(seat, tree, folder, node.id)
+        return true
+    }
+
+    // ---- add a folder ----
+    function openAddFolder(player) {
+        page._addFolderPlayer = Names.text(player)
+        page._addFolderError = ""
+        dialogs.addFolder.field.text = ""
+        dialogs.addFolder.open()
+    }
+
+    function commitAddFolder() {
+        var name = Names.trimmed(dialogs.addFolder.field.text)
+        if (name.length === 0) {
+            page._addFolderError = "Please enter a folder name."
+            return false
+        }
+        var seat = _seat(page._addFolderPlayer)
+        var tree = _tree(seat)
+        var node = Custom.append(tree, Custom.targetFolderId(tree, page[seat + "SelectedId"]), "folder", name)
+        _show(seat, tree, node.id, node.id)
+        return true
+    }
+
+    // ---- import a range text file ----
+    function openImport(focusPlayer) {
+        page._importRangeFocusPlayer = focusPlayer === "ip" ? "ip" : "oop"
+        page._importRangeError = ""
+        page._importRangeNormalizedText = ""
+        dialogs.importName.field.text = ""
+        dialogs.importFile.open()
+    }
+
+    // The chosen file read and cleaned; the name dialog then opens, with an
+    // error line when the file gave nothing to import.
+    function importFrom(fileUrl) {
+        page._importRangeError = ""
+        page._importRangeNormalizedText = ""
+        var controller = page._controller
+        if (!controller || typeof controller.readTextFile !== "function") {
+            page._importRangeError = qsTr("Import failed: appController.readTextFile unavailable.")
+        } else {
+            var result = controller.readTextFile(fileUrl)
+            if (!result || !result.ok) {
+                var reason = result && result.error ? String(result.error) : qsTr("unknown error")
+                page._importRangeError = qsTr("Import failed: %1").arg(reason)
+            } else {
+                page._importRangeNormalizedText = page.normalizeImportedRangeText(Names.text(result.text))
+                if (page._importRangeNormalizedText.trim().length === 0)
+                    page._importRangeError = qsTr("Import failed: file contained no recognizable hands.")
+                dialogs.importName.field.text = Custom.suggestedName(fileUrl)
+            }
+        }
+        dialogs.importName.open()
+    }
+
+    // One new range in each seat: for the seat that started the import in
+    // its target folder (while it shows Custom) and selected, for the other
+    // at the end of its top level.
+    function commitImport() {
+        var name = Names.trimmed(dialogs.importName.field.text)
+        var value = Names.trimmed(page._importRangeNormalizedText)
+        if (name.length === 0) {
+            page._importRangeError = qsTr("Please enter a name.")
+            return false
+        }
+        if (value.length === 0) {
+            page._importRangeError = qsTr("No range content to import.")
+            return false
+        }
+        var focus = page._importRangeFocusPlayer === "ip" ? "ip" : "oop"
+        var tree = _tree(focus)
+        var folder = _inCustom(focus) ? Custom.targetFolderId(tree, page[focus + "SelectedId"]) : ""
+        var node = Custom.append(tree, folder, "range", name, value)
+        _show(focus, tree, folder, node.id)
+
+        var other = _other(focus)
+        var otherTree = _tree(other)
+        Custom.append(otherTree, "", "range", name, value)
+        _show(other, otherTree, "", undefined)
+        page._importRangeError = ""
+        return true
+    }
+
+    // ---- delete the selected item ----
+    function openDelete(player) {
+        if ((player !== "oop" && player !== "ip") || !_inCustom(player))
+            return
+        var node = Library.findNodeById(_tree(player), page[player + "SelectedId"])
+        if (!node)
+            return
+        var folder = Library.isFolder(node)
+        page._deleteRangePlayer = player
+        page._deleteRangeKind = folder ? "folder" : "range"
+        page._deleteRangeName = Names.text(node.name)
+        page._deleteFolderChildCount = folder ? Custom.countDescendants(node) : 0
+        dialogs.confirmDelete.open()
+    }
+
+    // The row that moves into the deleted row's place (or the new last row)
+    // is selected, and a range row's text loaded.
+    function deleteSelected(player) {
+        var seat = _seat(player)
+        var id = Names.text(page[seat + "SelectedId"])
+        if (!_inCustom(seat) || id.length === 0)
+            return
+        var before = page.listModelFor(seat)
+        var position = -1
+        for (var i = 0; i < before.length && position < 0; ++i) {
+            if (before[i].id === id)
+                position = i
+        }
+        var tree = _tree(seat)
+        Custom.remove(tree, id)
+        page[seat + "OpenFolderIds"] = Custom.keepExisting(page[seat + "OpenFolderIds"], tree)
+        page[seat + "CustomRanges"] = tree
+        var rows = page.listModelFor(seat)
+        if (rows.length === 0) {
+            page[seat + "SelectedId"] = ""
+            page[seat + "RangeText"] = ""
+            return
+        }
+        var row = rows[Math.min(Math.max(position, 0), rows.length - 1)]
+        page[seat + "SelectedId"] = row.id
+        if (row.kind === "range")
+            page[seat + "RangeText"] = Names.text(row.value)
+    }
+
+    // ---- storage ----
+    function persist(player) {
+        if (player !== "oop" && player !== "ip")
+            return
+        var text = JSON.stringify(_tree(player))
+        settings.setValue(player + "CustomRangesJson", text)
+        settings.sync()
+    }
+
+    function loadStored(player) {
+        return Custom.parseStore(settings.value(_seat(player) + "CustomRangesJson", ""))
+    }
+
+    // At start: a stored tree that is there and not empty becomes the seat's
+    // tree and is written back at once in clean form.
+    function restore() {
+        var seats = ["oop", "ip"]
+        for (var i = 0; i < seats.length; ++i) {
+            var tree = loadStored(seats[i])
+            if (tree)
+                page[seats[i] + "CustomRanges"] = tree
+        }
+    }
+}

@@ -1,0 +1,106 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// "Load Settings Profile": one row per profile in stored order, without a
+// scroll area; a click selects a row, a double click selects it and loads.
+// The page owns the selection and does the loading and deleting.
+PageDialog {
+    id: root
+
+    property var profiles: []
+    property string selectedId: ""
+
+    signal rowSelected(string id)
+    signal loadRequested()
+    signal deleteRequested()
+
+    title: qsTr("Load Settings Profile")
+    width: 420
+    prompt: qsTr("Choose a saved profile:")
+
+    ColumnLayout {
+        Layout.fillWidth: true
+        spacing: 6
+        visible: root.profiles.length > 0
+
+        Repeater {
+            objectName: "profileRows"
+            model: root.profiles
+
+            delegate: Rectangle {
+                id: row
+                required property var modelData
+                required property int index
+                readonly property bool selected: String(modelData.id) === root.selectedId
+                objectName: "profileRow_" + index
+                Layout.fillWidth: true
+                Layout.preferredHeight: 30
+                radius: root.theme ? root.theme.radiusSm : 8
+                color: selected ? (root.theme ? root.theme.surface3 : "#2D333B")
+                     : rowMouse.containsMouse ? (root.theme ? root.theme.surfaceHover : "#30363D")
+                     : (root.theme ? root.theme.surface2 : "#21262D")
+                border.width: 1
+                border.color: selected ? (root.theme ? root.theme.strokeFocus : "#58A6FF")
+                                       : (root.theme ? root.theme.stroke : "#30363D")
+
+                Text {
+                    x: 10
+                    width: row.width - 20
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: row.modelData.name
+                    textFormat: Text.PlainText
+                    font.pixelSize: 12
+                    elide: Text.ElideRight
+                    color: root.theme ? root.theme.text : "#F0F6FC"
+                }
+
+                MouseArea {
+                    id: rowMouse
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: root.rowSelected(String(row.modelData.id))
+                    onDoubleClicked: {
+                        root.rowSelected(String(row.modelData.id))
+                        root.loadRequested()
+                    }
+                }
+            }
+        }
+    }
+
+    Text {
+        objectName: "noProfilesNote"
+        visible: root.profiles.length === 0
+        text: qsTr("No saved profiles yet.")
+        font.pixelSize: 11
+        color: root.theme ? root.theme.textFaint : "#6E7681"
+    }
+
+    footerItems: [
+        Item { Layout.fillWidth: true },
+        DialogButton {
+            objectName: "cancelLoadProfileButton"
+            theme: root.theme
+            text: qsTr("Cancel")
+            onClicked: root.close()
+        },
+        DialogButton {
+            objectName: "deleteProfileButton"
+            theme: root.theme
+            look: "dangerOutline"
+            text: qsTr("Delete")
+            enabled: root.selectedId.length > 0
+            onClicked: root.deleteRequested()
+        },
+        DialogButton {
+            objectName: "loadProfileButton"
+            theme: root.theme
+            look: "primary"
+            text: qsTr("Load")
+            enabled: root.selectedId.length > 0
+            onClicked: root.loadRequested()
+        }
+    ]
+}

@@ -1,0 +1,70 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// A Setup page dialog that asks for a name: the prompt, one name field and
+// the error line; "Cancel" and a confirm button. The confirm button is
+// enabled while the trimmed name is not empty and `ready` holds; it (or
+// Return in the field while it is enabled, or always with
+// `returnAlwaysCommits`) emits `commitRequested`. The owner decides whether
+// the dialog closes. With `cancelFirst` "Cancel" sits at the left.
+PageDialog {
+    id: root
+
+    property alias field: nameField
+    property alias placeholderText: nameField.placeholderText
+    property string confirmText: ""
+    property string confirmLook: "primary"
+    property int confirmWidth: 90
+    property bool ready: true
+    property bool returnAlwaysCommits: false
+    property bool cancelFirst: false
+    // Focus the field when the dialog has opened.
+    property bool focusOnOpen: true
+    property string namePrefix: ""
+
+    readonly property bool canCommit: nameField.text.trim().length > 0 && ready
+
+    signal commitRequested()
+
+    onOpened: if (focusOnOpen) nameField.forceActiveFocus()
+
+    PageTextField {
+        id: nameField
+        objectName: root.namePrefix + "NameField"
+        Layout.fillWidth: true
+        theme: root.theme
+        Keys.onReturnPressed: function(event) {
+            event.accepted = true
+            if (root.canCommit || root.returnAlwaysCommits)
+                root.commitRequested()
+        }
+    }
+
+    footerItems: [
+        DialogButton {
+            objectName: root.namePrefix + "CancelButton"
+            visible: root.cancelFirst
+            theme: root.theme
+            text: qsTr("Cancel")
+            onClicked: root.close()
+        },
+        Item { Layout.fillWidth: true },
+        DialogButton {
+            objectName: root.namePrefix + "CancelButtonRight"
+            visible: !root.cancelFirst
+            theme: root.theme
+            text: qsTr("Cancel")
+            onClicked: root.close()
+        },
+        DialogButton {
+            objectName: root.namePrefix + "ConfirmButton"
+            implicitWidth: root.confirmWidth
+            theme: root.theme
+            look: root.confirmLook
+            text: root.confirmText
+            enabled: root.canCommit
+            onClicked: root.commitRequested()
+        }
+    ]
+}

@@ -1,0 +1,102 @@
+import QtQml
+import "rangelibrary.js" as Library
+import "overrides.js" as Overrides
+import "names.js" as Names
+
+// The developer's tools for the built-in libraries on `page`: a built-in
+// range overridden by the seat's current text and kept per user by its
+// path key, clearing a seat's overrides, and exporting both seats' trees
+// in the formats of the shipped tables. `kind` is "standard" or "exploit"
+// (the Population library). Stored overrides apply in every mode.
+QtObject {
+    id: actions
+
+    property var page: null
+    property var settings: null
+
+    function _suffix(kind) { return kind === "standard" ? "Standard" : "Exploit" }
+    function _mapProp(seat, kind) { return seat + _suffix(kind) + "Overrides" }
+    function _treeProp(seat, kind) { return seat + _suffix(kind) + "Ranges" }
+    function _key(seat, kind) { return seat + _suffix(kind) + "OverridesJson" }
+    function _seat(player) { return player === "oop" ? "oop" : "ip" }
+
+    function loadStored(player, kind) {
+        return Overrides.parseStore(settings.value(_key(_seat(player), kind), ""))
+    }
+
+    function persist(player, kind) {
+        var seat = _seat(player)
+        settings.setValue(_key(seat, kind), JSON.stringify(Overrides.sanitizeMap(page[_mapProp(seat, kind)])))
+        settings.sync()
+    }
+
+    function _selectedLeafId(player, kind) {
+        if (page.developerMode !== true || (player !== "oop" && player !== "ip"))
+            return ""
+        if (Number(page[player + "RangeCategory"]) !== (kind === "standard" ? 0 : 1))
+            return ""
+        var id = Names.text(page[player + "SelectedId"])
+        var node = Library.findNodeById(Library.sanitizeCustomTree(page[_treeProp(player, kind)]), id)
+        if (!node || Library.isFolder(node) || Names.trimmed(page[player + "RangeText"]).length === 0)
+            return ""
+        return id
+    }
+
+    function canOverride(player, kind) {
+        return _selectedLeafId(player, kind).length > 0
+    }
+
+    // The selected built-in range takes the seat's current text, now and
+    // whenever the library is built again.
+    function overrideSelected(player, kind) {
+        var id = _selectedLeafId(player, kind)
+        if (id.length === 0)
+            return false
+        var tree = Library.sanitizeCustomTree(page[_treeProp(player, kind)])
+        var key = Library.findPathKeyById(tree, id, [])
+        var value = Names.trimmed(page[player + "RangeText"])
+        if (key.length === 0 || value.length === 0)
+            return false
+        page[_mapProp(player, kind)] = Overrides.withEntry(page[_mapProp(player, kind)], key, value)
+        persist(player, kind)
+        page[_treeProp(player, kind)] = Overrides.updateRangeValueById(tree, id, value)
+        return true
+    }
+
+    // Drops the seat's overrides of one library, empties its selection and
+    // range, and builds all built-in trees again from the shipped tables.
+    function clear(player, kind) {
+        if (player !== "oop" && player !== "ip")
+            return false
+        page[_mapProp(player, kind)] = ({})
+        settings.setValue(_key(player, kind), "")
+        page[player + "SelectedId"] = ""
+        page[player + "OpenFolderIds"] = ({})
+        page[player + "RangeText"] = ""
+        settings.sync()
+        page._loadBundledPresetRanges()
+        return true
+    }
+
+    // Writes the export of both seats to the file; the page shows the
+    // failure under the category's developer buttons until the next success.
+    function exportTo(kind, fileUrl) {
+        var errorProp = kind === "standard" ? "_exportStandardError" : "_exportExploitError"
+        var controller = page._controller
+        if (!controller || typeof controller.saveTextFile !== "function") {
+            page[errorProp] = qsTr("Export failed: appController.saveTextFile unavailable.")
+            return false
+        }
+        var text = kind === "standard"
+                ? Overrides.standardExportText(page.oopStandardRanges, page.ipStandardRanges)
+                : Overrides.populationExportText(page.oopExploitRanges, page.ipExploitRanges)
+        var result = controller.saveTextFile(fileUrl, text)
+        if (!result || !result.ok) {
+            var reason = result && result.error ? String(result.error) : qsTr("unknown error")
+            page[errorProp] = qsTr("Export failed: %1").arg(reason)
+            return false
+        }
+        page[errorProp] = ""
+        return true
+    }
+}

@@ -1,0 +1,122 @@
+.pragma library
+
+.import "rangelibrary.js" as Library
+.import "names.js" as Names
+
+// Edits of a seat's Custom ranges tree. Every function works on a tree the
+// caller has already copied with Library.sanitizeCustomTree and may change.
+
+// Where a new item goes: the selected folder itself; for a selected range
+// (or an id not in the tree) the folder holding it; "" for the top level.
+function targetFolderId(tree, selectedId) {
+    var id = Names.text(selectedId)
+    if (id.length === 0)
+        return ""
+    var node = Library.findNodeById(tree, id)
+    if (Library.isFolder(node))
+        return Names.text(node.id)
+    return Library.findParentFolderId(tree, id, "")
+}
+
+// Appends a new node to the end of the folder (or of the top level for "")
+// under a name unique among its new siblings; returns the node.
+function append(tree, folderId, type, name, value) {
+    var folder = Names.text(folderId).length > 0 ? Library.findNodeById(tree, folderId) : null
+    var siblings = Library.isFolder(folder) ? folder.children : tree
+    var node = { id: Library.newNodeId(), type: type, name: Names.uniqueName(Names.namesOf(siblings), name) }
+    if (type === "folder")
+        node.children = []
+    else
+        node.value = Names.text(value)
+    siblings.push(node)
+    return node
+}
+
+// Removes the first node with that id (depth first) with all below it;
+// true when one was removed.
+function remove(nodes, id) {
+    var wanted = Names.text(id)
+    if (wanted.length === 0 || !Library.isList(nodes))
+        return false
+    for (var i = 0; i < nodes.length; ++i) {
+        if (Names.text(nodes[i].id) === wanted) {
+            nodes.splice(i, 1)
+            return true
+        }
+        if (Library.isFolder(nodes[i]) && remove(nodes[i].children, wanted))
+            return true
+    }
+    return false
+}
+
+function _collectIds(nodes, into) {
+    for (var i = 0; i < nodes.length; ++i) {
+        into[Names.text(nodes[i].id)] = true
+        if (Library.isFolder(nodes[i]))
+            _collectIds(nodes[i].children, into)
+    }
+    return into
+}
+
+// The open-folder map without the ids that are no longer in the tree.
+function keepExisting(openFolders, tree) {
+    var ids = _collectIds(tree, ({}))
+    var out = ({})
+    for (var k in openFolders) {
+        if (openFolders[k] === true && ids[k] === true)
+            out[k] = true
+    }
+    return out
+}
+
+// A copy of the open-folder map with one more folder open.
+function withOpen(openFolders, folderId) {
+    var out = ({})
+    for (var k in openFolders) {
+        if (openFolders[k] === true)
+            out[k] = true
+    }
+    if (Names.text(folderId).length > 0)
+        out[folderId] = true
+    return out
+}
+
+// Every node below a folder, sub-folders included; 0 for a range.
+function countDescendants(node) {
+    if (!Library.isFolder(node) || !Library.isList(node.children))
+        return 0
+    var n = node.children.length
+    for (var i = 0; i < node.children.length; ++i)
+        n += countDescendants(node.children[i])
+    return n
+}
+
+// The name an imported file suggests: its base name, URL-decoded, without
+// a final ".txt" in any letter case.
+function suggestedName(fileUrl) {
+    var s = Names.text(fileUrl)
+    s = s.slice(s.lastIndexOf("/") + 1)
+    try {
+        s = decodeURIComponent(s)
+    } catch (e) {
+        // A stray "%" is kept as it is.
+    }
+    s = s.slice(s.lastIndexOf("\\") + 1)
+    if (/\.txt$/i.test(s))
+        s = s.slice(0, s.length - 4)
+    return s
+}
+
+// The stored text of a Custom tree read back: the sanitised tree, or null
+// for a blank text, text that is not JSON, or a tree that sanitises empty.
+function parseStore(text) {
+    var t = Names.text(text)
+    if (t.trim().length === 0)
+        return null
+    try {
+        var tree = Library.sanitizeCustomTree(JSON.parse(t))
+        return tree.length > 0 ? tree : null
+    } catch (e) {
+        return null
+    }
+}

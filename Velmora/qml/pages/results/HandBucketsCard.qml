@@ -1,0 +1,106 @@
+import QtQuick
+import QtQuick.Layouts
+import "../../components"
+import "HandFilter.js" as HandFilter
+
+// "Buckets": the acting player's hands by category, each with its weighted
+// combo count and action mix; a click filters the hand details and the
+// matrix by the bucket, a second click clears the filter.
+Card {
+    id: card
+
+    property var page: null
+    readonly property var theme: page ? page.theme : null
+    readonly property var buckets: page ? page.currentHandBuckets : []
+
+    objectName: "bucketsCard"
+    padding: 12
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 8
+
+        RowLayout {
+            Layout.fillWidth: true
+            Text {
+                text: qsTr("Buckets")
+                font.pixelSize: 14
+                font.bold: true
+                color: card.theme ? card.theme.text : "#F0F6FC"
+            }
+            Item { Layout.fillWidth: true }
+            Text {
+                objectName: "bucketsShown"
+                text: qsTr("%1 shown").arg(card.buckets ? card.buckets.length : 0)
+                font.pixelSize: 11
+                color: card.theme ? card.theme.textMuted : "#8B949E"
+            }
+        }
+
+        ListView {
+            objectName: "bucketList"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            spacing: 4
+            model: card.buckets
+            boundsBehavior: Flickable.StopAtBounds
+
+            delegate: Rectangle {
+                id: row
+                required property var modelData
+                required property int index
+                readonly property string name: modelData && modelData.name !== undefined ? String(modelData.name) : ""
+                readonly property bool selected: card.page !== null && card.page.selectedBucket === name
+
+                objectName: "bucketRow" + index
+                width: ListView.view.width
+                height: 42
+                radius: card.theme ? card.theme.radiusSm : 8
+                color: selected ? (card.theme ? card.theme.surface3 : "#2D333B")
+                                : (card.theme ? card.theme.surface2 : "#21262D")
+
+                RowLayout {
+                    anchors.fill: parent
+                    anchors.leftMargin: 8
+                    anchors.rightMargin: 8
+                    spacing: 8
+
+                    Column {
+                        Layout.preferredWidth: 150
+                        Layout.maximumWidth: 150
+                        Text {
+                            objectName: "bucketName"
+                            width: 150
+                            elide: Text.ElideRight
+                            textFormat: Text.PlainText
+                            text: row.modelData && row.modelData.displayName ? String(row.modelData.displayName) : row.name
+                            font.pixelSize: 12
+                            color: card.theme ? card.theme.text : "#F0F6FC"
+                        }
+                        Text {
+                            objectName: "bucketCombos"
+                            textFormat: Text.PlainText
+                            text: HandFilter.combosText(row.modelData ? row.modelData.combos : NaN)
+                            font.pixelSize: 10
+                            color: card.theme ? card.theme.textMuted : "#8B949E"
+                        }
+                    }
+                    ActionBar {
+                        Layout.fillWidth: true
+                        Layout.preferredHeight: 16
+                        theme: card.theme
+                        showLabels: false
+                        actions: card.page && row.modelData ? card.page._handActionsForProbs(row.modelData.actionProbs) : []
+                    }
+                }
+
+                MouseArea {
+                    anchors.fill: parent
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: card.page.toggleBucketFilter(row.name)
+                }
+            }
+        }
+    }
+}

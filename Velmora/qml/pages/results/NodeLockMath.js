@@ -1,0 +1,71 @@
+.pragma library
+
+// Node locks as the results page keeps them for its preview: an outer map
+// from node index (as text) to an inner map from hand class to
+// {actionIndex, actionProb}. Every function returns new maps, so bindings
+// on the page's table see each change.
+
+function nodeKey(nodeIndex) {
+    return String(nodeIndex)
+}
+
+// The weight field's text as a probability: the script engine's number
+// conversion (blank is 0, surrounding blanks ignored, a decimal comma is not
+// a number), anything not finite counting as 1, clamped to [0, 1].
+function parseLockWeight(text) {
+    var v = Number(text)
+    if (!isFinite(v))
+        return 1.0
+    return Math.min(1, Math.max(0, v))
+}
+
+function _copy(map) {
+    var out = {}
+    if (map && typeof map === "object") {
+        for (var k in map)
+            out[k] = map[k]
+    }
+    return out
+}
+
+// The table with one hand of one node locked (replacing an earlier lock of
+// that hand at that node).
+function withLock(table, nodeIndex, hand, actionIndex, actionProb) {
+    var outer = _copy(table)
+    var key = nodeKey(nodeIndex)
+    var inner = _copy(outer[key])
+    inner[hand] = { actionIndex: actionIndex, actionProb: actionProb }
+    outer[key] = inner
+    return outer
+}
+
+// The table with every lock of one node dropped.
+function withoutNode(table, nodeIndex) {
+    var outer = _copy(table)
+    outer[nodeKey(nodeIndex)] = {}
+    return outer
+}
+
+// The table without the locks the back end no longer holds (after a new
+// project, say); `heldLocks(nodeIndex)` gives the back end's list of
+// {hand, ...} of a node.
+function keepHeld(table, heldLocks) {
+    var out = {}
+    if (!table || typeof table !== "object")
+        return out
+    for (var key in table) {
+        var held = {}
+        var list = heldLocks(Number(key)) || []
+        for (var i = 0; i < list.length; ++i) {
+            if (list[i])
+                held[String(list[i].hand)] = true
+        }
+        var inner = {}
+        for (var hand in table[key]) {
+            if (held[hand] === true)
+                inner[hand] = table[key][hand]
+        }
+        out[key] = inner
+    }
+    return out
+}

@@ -1,0 +1,208 @@
+import QtQuick
+import QtTest
+import Velmora
+import "../../Velmora/qml/theme" as ThemePack
+import "../../Velmora/qml/pages/results/HandFilter.js" as HandFilter
+import "mock_combos.js" as MockCombos
+
+// Node locking, buckets and hand details over the mock tree whose node 2
+// (IP facing the bet) has Fold, Call and Raise 50%.
+Item {
+    id: host
+    width: 1500
+    height: 1100
+
+    ThemePack.Theme { id: appTheme; dark: true }
+    Component { id: mockComp; MockController { nodes: MockCombos.threeActionTree() } }
+    Component { id: pageComp; ResultsPage { anchors.fill: parent; theme: appTheme; boardText: "AhKhQh" } }
+
+    TestCase {
+        name: "ResultsLocks"
+        when: windowShown
+
+        property var mock: null
+        property var page: null
+
+        function init() {
+            mock = createTemporaryObject(mockComp, host)
+            page = createTemporaryObject(pageComp, host, { controller: mock })
+            tryCompare(page, "_handCombosLoading", false, 1000)
+        }
+        function click(name) {
+            waitForRendering(page)   // a panel just shown is laid out
+            verify(findChild(page, name).visible, name)
+            mouseClick(findChild(page, name))
+        }
+        function clickCell(hand) {
+            wait(1)
+            mouseClick(findChild(findChild(page, "strategyMatrix"), "cell_" + hand))
+        }
+        function probs(hand) {
+            var p = page.handActionProbs[hand]
+            return p ? p.map(function(v) { return Math.round(v * 1e6) / 1e6 }) : p
+        }
+        function lockWith(weight, hand) {
+            page.nodeLockWeightText = weight
+            clickCell(hand)
+            return probs(hand)
+        }
+        function search(text) {
+            page.handSearchText = text
+            return page.visibleHandCombos.map(function(c) { return c.c1 + c.c2 })
+        }
+
+        function test_lock_preview_weights_and_modes() {
+            compare([page.nodeLockMode, page.nodeLockSelectedActionIndex, page.nodeLockWeightText], [false, -1, "1.0"])
+            page.selectActionAtLevel(0, 1)   // node 2
+            clickCell("AKo")
+            compare(page.selectedHandClass, "AKo", "standard mode filters")
+            click("nodeLockModeButton")
+            clickCell("KK")
+            compare(mock.callsNamed("setNodeLock").length, 0, "no action chosen")
+            compare(page.selectedHandClass, "AKo", "lock mode never filters")
+
+            click("nodeLockAction0")
+            mouseClick(findChild(page, "nodeLockWeightField"))
+            findChild(page, "nodeLockWeightField").selectAll()
+            keyClick(Qt.Key_0); keyClick(Qt.Key_Period); keyClick(Qt.Key_7)
+            clickCell("AKo")
+            compare(mock.callsNamed("setNodeLock")[0].args, [2, "AKo", 0, 0.7])
+            compare(probs("AKo"), [0.7, 0.15, 0.15])
+            var weights = [["abc", 1], ["", 0], ["1.5", 1], [" 0.25 ", 0.25], ["0,5", 1], ["-0.3", 0]]
+            for (var i = 0; i < weights.length; ++i)
+                compare(lockWith(weights[i][0], "KK")[0], weights[i][1], "weight " + weights[i][0])
+            compare(probs("KK"), [0, 0.5, 0.5])
+            compare(findChild(page, "nodeLockWeightField").text, "-0.3", "the field is never corrected")
+            click("nodeLockAction2")
+            compare(lockWith("0.6", "AKo"), [0.2, 0.2, 0.6], "a second lock of a hand replaces the first")
+
+            page.navigateToBreadcrumb(0)
+            page.selectActionAtLevel(0, 0)   // node 1: one action; the choice is kept
+            click("nodeLockAction0")
+            compare(lockWith("0.3", "AA"), [1])
+            page.navigateToBreadcrumb(0)
+            page.selectActionAtLevel(0, 1)
+            compare(probs("AKo"), [0.2, 0.2, 0.6])
+            for (var twice = 0; twice < 2; ++twice) {
+                click("standardModeButton")
+                compare(mock.callsNamed("clearNodeLocks").pop().args, [2])
+            }
+            compare([page.nodeLockMode, page.nodeLockSelectedActionIndex, page.nodeLockWeightText], [false, -1, "1.0"])
+            compare(probs("QJo"), [0.2, 0.8, 0], "the solved mix is back")
+            compare(page.nodeLocksByNode["1"]["AA"].actionIndex, 0, "other nodes keep their locks")
+        }
+
+        function test_reset_resolve_and_cleared_results() {
+            page.selectActionAtLevel(0, 1)
+            click("nodeLockModeButton")
+            click("nodeLockAction1")
+            clickCell("AA")
+            page.nodeLockWeightText = "0.4"
+            click("resetWeightsButton")
+            compare([page.nodeLockSelectedActionIndex, page.nodeLockWeightText], [-1, "1.0"])
+            compare([page.nodeLocksByNode["2"], mock.locks["2"], probs("AA")], [{}, undefined, [1, 0, 0]])
+
+            click("nodeLockAction1")
+            clickCell("AA")
+            click("reSolveButton")
+            compare(mock.callsNamed("reSolveWithNodeLocks").length, 1)
+            mock.finishSolve()
+            compare([page.currentNodeIndex, page.nodeLockMode, page.nodeLockSelectedActionIndex], [0, true, 1])
+            page.selectActionAtLevel(0, 1)
+            compare(probs("AA"), [0, 1, 0], "the preview outlives a re-solve")
+
+            page.navigateToBreadcrumb(0)
+            page.selectActionAtLevel(0, 0)
+            page.selectActionAtLevel(1, 0)   // the turn deal
+            verify(findChild(page, "nodeLockUnavailable").visible)
+            verify(!findChild(page, "nodeLockActions").visible && !findChild(page, "reSolveButton").visible)
+            page.applyNodeLockToHand(page.currentNodeIndex, "AA")
+            compare(mock.callsNamed("setNodeLock").length, 2, "chance nodes are not locked")
+
+            // A new project drops the back end's locks, and so the preview.
+            mock.clearResults()
+            mock.finishSolve(MockCombos.threeActionTree())
+            page.selectActionAtLevel(0, 1)
+            compare(probs("AA"), [1, 0, 0])
+        }
+
+        function test_debounced_load_and_filters() {
+            var rootList = page.currentHandCombos
+            var before = mock.callsNamed("nodeHandCombos").length
+            for (var i = 0; i < 5; ++i)
+                i % 2 ? page.navigateToBreadcrumb(0) : page.selectActionAtLevel(0, 1)
+            var last = Date.now()
+            verify(findChild(page, "handCombosLoading").visible)
+            compare(page.currentHandCombos, rootList, "the previous list stays while loading")
+            wait(30)
+            compare(mock.callsNamed("nodeHandCombos").length, before)
+            tryCompare(page, "_handCombosLoading", false, 1000)
+            var calls = mock.callsNamed("nodeHandCombos")
+            compare([calls.length, calls[calls.length - 1].args[0]], [before + 1, 2])
+            verify(calls[calls.length - 1].at - last >= 55, "about 60 ms after the last change")
+
+            compare(search("JJ, AKs"), ["AsKs", "AdKd", "AcKc", "JcJd", "JcJh", "JdJs", "JsJh"])
+            compare(search("jj ,AKs"), search("JJ AKs"))
+            compare(search("KA"), search("AK"))
+            compare(search("AKo"), ["AsKd", "AcKs"])
+            compare([search("56s"), search("65s")], [["6s5s", "6h5h"], ["6s5s", "6h5h"]])
+            compare(search("jdjc"), ["JcJd"])
+            var nothing = ["JJs", "AKx", "A", "AhKhQ"]
+            for (i = 0; i < nothing.length; ++i) {
+                compare(search(nothing[i]), [], nothing[i])
+                verify(findChild(page, "noCombosMatch").visible)
+            }
+            page.handSearchText = ""
+            mouseClick(findChild(page, "handSearchField"))
+            keyClick(Qt.Key_6); keyClick(Qt.Key_5); keyClick(Qt.Key_O)
+            compare(search(page.handSearchText), ["6d5c"])
+
+            page.handSearchText = ""
+            page.toggleHandFilter("JJ")
+            compare(findChild(page, "handFilterText").text, "Filter: JJ")
+            waitForRendering(page)
+            mouseClick(findChild(page, "bucketRow2"))   // flush draw
+            compare(search(""), ["JcJh", "JsJh"])
+            compare(mock.callsNamed("nodeHandStrategyReach169").pop().args, [2, "flush draw"])
+            mouseClick(findChild(page, "bucketRow2"))
+            compare(page.selectedBucket, "")
+            page.toggleBucketFilter("air")
+            page.handSearchText = "JJ"
+            page.navigateToBreadcrumb(0)
+            compare([page.selectedHandClass, page.selectedBucket, page.handSearchText], ["", "", ""])
+            var air = findChild(page, "bucketRow3")
+            compare([findChild(air, "bucketName").text, findChild(air, "bucketCombos").text], ["air", ""])
+            compare(findChild(findChild(page, "bucketRow0"), "bucketName").textFormat, Text.PlainText)
+        }
+
+        function test_noise_cutoff_and_ev_lines() {
+            compare(search("").length, 15, "a flop spot hides nothing")
+            page.boardText = "AhKhQh7c"
+            var turn = search("")
+            compare([turn.length, turn[12]], [13, "7c2d"], "2e-6 is shown; 1e-6 (the cutoff) and 1e-9 are not")
+            var many = []
+            for (var i = 0; i < 100; ++i)
+                many.push({ weight: i === 96 ? 1000 : 0.5 })
+            compare(HandFilter.noiseCutoff(many, 5), 0.5e-6, "only the first 96 are sampled")
+
+            page.selectActionAtLevel(0, 1)   // Fold, Call, Raise 50%: relative to folding
+            tryCompare(page, "_handCombosLoading", false, 1000)
+            var lines = HandFilter.evLines(page.currentHandCombos[0], page._handDetailActions)
+            compare(lines.map(function(l) { return l.text + " " + l.colorKey }), ["0.00 fold", "3.00 call", "4.00 Raise 50%"])
+            compare(findChild(findChild(page, "handComboList"), "evLine").textFormat, Text.PlainText)
+            var root = HandFilter.evLines({ ev: 9, actionEvs: [7, 10] }, [{ name: "Check", actionType: "check" },
+                                                                         { name: "Bet 33%", actionType: "bet 33%" }])
+            compare(root.map(function(l) { return l.text + " " + l.colorKey }), ["7.00 check", "10.00 Bet 33%"])
+            var noFoldEv = HandFilter.evLines({ actionEvs: [NaN, 2] }, [{ actionType: "fold" }, { actionType: "call" }])
+            compare(noFoldEv.map(function(l) { return l.text }), ["—", "2.00"])
+            compare(HandFilter.evLines({ ev: 1.234 }, [])[0].text, "1.23")
+        }
+
+        function test_without_controller() {
+            page.controller = null
+            page._scheduleHandCombosLoad()
+            verify(findChild(page, "noHandCombos").visible)
+            compare([page.currentHandCombos, findChild(page, "bucketsShown").text], [[], "0 shown"])
+        }
+    }
+}
