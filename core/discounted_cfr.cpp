@@ -51,7 +51,10 @@ void sum_rows_double(float* out, const float* rows, std::size_t R, std::size_t H
 void help_until_done(Region& region, DiscountedCfr::ScratchStack& scratch) {
   t_helping = true;
   region.idle.fetch_add(1, std::memory_order_relaxed);
-  while (region.unfinished.load(std::memory_order_acquire) != 0 && !region.failed.load(std::memory_order_relaxed)) {
+  for (;;) {
+    // Read before looking, so a task opened after the look wakes us.
+    const std::uint32_t seen = region.signal.load(std::memory_order_acquire);
+    if (region.unfinished.load(std::memory_order_acquire) == 0 || region.failed.load(std::memory_order_relaxed)) break;
     HelpTask* task = nullptr;
     {
       std::lock_guard<std::mutex> lock(region.mutex);
@@ -64,15 +67,20 @@ void help_until_done(Region& region, DiscountedCfr::ScratchStack& scratch) {
       }
     }
     if (task == nullptr) {
-      for (int i = 0; i < 32; ++i) _mm_pause();
+      wait_change(region.signal, seen);
       continue;
     }
     // Releases the task on every path; the release is the helper's last
-    // access to it.
+    // access to it (its owner may end it right after), and then wakes the
+    // region's sleepers, the owner among them.
     struct Hold {
+      Region& region;
       HelpTask* task;
-      ~Hold() { task->active.fetch_sub(1, std::memory_order_acq_rel); }
-    } hold{task};
+      ~Hold() {
+        task->active.fetch_sub(1, std::memory_order_acq_rel);
+        region.wake();
+      }
+    } hold{region, task};
     for (std::size_t c = task->next.fetch_add(1); c < task->count; c = task->next.fetch_add(1)) (*task->run)(c, scratch);
   }
   region.idle.fetch_sub(1, std::memory_order_relaxed);
@@ -89,6 +97,7 @@ void run_with_helpers(Region& region, std::size_t count,
     std::lock_guard<std::mutex> lock(region.mutex);
     region.open.push_back(&task);
   }
+  region.wake();
   // Withdraws the task and waits for the helpers still on it, on every path:
   // after that nobody refers to it or to the buffers its children write.
   struct Withdraw {
@@ -99,7 +108,11 @@ void run_with_helpers(Region& region, std::size_t count,
         std::lock_guard<std::mutex> lock(region.mutex);
         region.open.erase(std::find(region.open.begin(), region.open.end(), &task));
       }
-      while (task.active.load(std::memory_order_acquire) != 0) _mm_pause();
+      for (;;) {
+        const std::uint32_t seen = region.signal.load(std::memory_order_acquire);
+        if (task.active.load(std::memory_order_acquire) == 0) break;
+        wait_change(region.signal, seen);
+      }
     }
   } withdraw{region, task};
   for (std::size_t c = task.next.fetch_add(1); c < count; c = task.next.fetch_add(1)) run(c, scratch);
@@ -264,10 +277,7 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
   }
   t_in_parallel_for = false;
   // Chunks are short: poll briefly before blocking.
-  const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(200);
-  while (done.pending.load(std::memory_order_acquire) != 0 && std::chrono::steady_clock::now() < until) {
-    for (int i = 0; i < 32; ++i) _mm_pause();
-  }
+  for (int i = 0; i < 256 && done.pending.load(std::memory_order_acquire) != 0; ++i) _mm_pause();
   {
     std::unique_lock<std::mutex> lock(done.mutex);
     done.cv.wait(lock, [&done] { return done.pending.load(std::memory_order_acquire) == 0; });
@@ -517,10 +527,8 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
 
   Frame& frame = scratch.frame(depth);
   if (st.type == kNodeChance) {
-    const bool safe = chance_parallel_safe(node);
-    const bool parallel = A >= 12 && H >= 128 && depth <= 6 && safe;
     expand_chance(*this, game, game.nodes()[node], seat, opp_reach, values, H, H_opp, depth, frame, scratch,
-                  parallel, safe,
+                  chance_parallel_safe(node),
                   [this, &game, seat](std::uint64_t child, const float* r, float* out, std::size_t d,
                                       ScratchStack& s) { solve_recursive(game, child, seat, r, out, d, s); });
     return;
@@ -553,10 +561,13 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
       opponent_reach_rows(rows, regrets_of(st), opp_reach, A, H_opp);
     }
     float* child_values = grow(frame.buf[kChildValues], A * H);
-    for (std::size_t a = 0; a < A; ++a) {
-      if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
-      solve_recursive(game, children[a], seat, rows + a * H_opp, child_values + a * H, depth + 1, scratch);
-    }
+    value_children(
+        *this, A, depth == 0, depth <= kShareDepth,
+        [&](std::size_t a, ScratchStack& s) {
+          if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
+          solve_recursive(game, children[a], seat, rows + a * H_opp, child_values + a * H, depth + 1, s);
+        },
+        scratch);
     sum_rows_double(values, child_values, A, H);
     return;
   }
@@ -578,11 +589,14 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   value_fold_pair(
       game, st.fold_pair, A, [this, children](std::size_t a) { return payoffs_[states_[children[a]].first_child]; },
       seat, opp_reach, H_opp, child_values, H, fold, showdown);
-  for (std::size_t a = 0; a < A; ++a) {
-    if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
-    if (a == fold || a == showdown) continue;
-    solve_recursive(game, children[a], seat, opp_reach, child_values + a * H, depth + 1, scratch);
-  }
+  value_children(
+      *this, A, depth == 0, depth <= kShareDepth,
+      [&](std::size_t a, ScratchStack& s) {
+        if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
+        if (a == fold || a == showdown) return;
+        solve_recursive(game, children[a], seat, opp_reach, child_values + a * H, depth + 1, s);
+      },
+      scratch);
 
   const bool locked = lock != nullptr && !lock->empty();
   if (!locked && A <= kFusedMaxActions) {

@@ -144,7 +144,7 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
   Frame& frame = scratch.frame(depth);
   if (type == kNodeChance) {
     const bool safe = chance_parallel_safe(node);
-    expand_chance(*this, game, n, seat, opp_reach, values, H, H_opp, depth, frame, scratch, safe, safe,
+    expand_chance(*this, game, n, seat, opp_reach, values, H, H_opp, depth, frame, scratch, safe,
                   [this, &game, seat, best_response](std::uint64_t child, const float* r, float* out, std::size_t d,
                                                      ScratchStack& s) {
                     value_recursive(game, child, seat, r, out, d, s, best_response);
@@ -168,11 +168,15 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
     float* strategy = grow(frame.buf[kStrategy], A * H_opp);
     average_into(states_[node], strategy, frame.buf[kSums], frame.buf[kRowScratch]);
     float* child_values = grow(frame.buf[kChildValues], A * H);
-    float* reach = grow(frame.buf[kReach], H_opp);
-    for (std::size_t a = 0; a < A; ++a) {
-      multiply(reach, opp_reach, strategy + a * H_opp, H_opp);
-      value_recursive(game, child(a), seat, reach, child_values + a * H, depth + 1, scratch, best_response);
-    }
+    // Row a: the reach child a is handed.
+    float* rows = grow(frame.buf[kReach], A * H_opp);
+    for (std::size_t a = 0; a < A; ++a) multiply(rows + a * H_opp, opp_reach, strategy + a * H_opp, H_opp);
+    value_children(
+        *this, A, depth == 0, depth <= kShareDepth,
+        [&](std::size_t a, ScratchStack& s) {
+          value_recursive(game, child(a), seat, rows + a * H_opp, child_values + a * H, depth + 1, s, best_response);
+        },
+        scratch);
     sum_rows_double(values, child_values, A, H);
     return;
   }
@@ -191,10 +195,13 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
   if (solved) {
     for (std::size_t a = 0; a < A; ++a) prefetch_opponent_regrets(child(a), seat, true);
   }
-  for (std::size_t a = 0; a < A; ++a) {
-    if (a == fold || a == showdown) continue;
-    value_recursive(game, child(a), seat, opp_reach, child_values + a * H, depth + 1, scratch, best_response);
-  }
+  value_children(
+      *this, A, depth == 0, depth <= kShareDepth,
+      [&](std::size_t a, ScratchStack& s) {
+        if (a == fold || a == showdown) return;
+        value_recursive(game, child(a), seat, opp_reach, child_values + a * H, depth + 1, s, best_response);
+      },
+      scratch);
 
   if (!best_response) {
     float* strategy = grow(frame.buf[kStrategy], A * H);
