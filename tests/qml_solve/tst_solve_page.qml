@@ -53,6 +53,8 @@ Item {
             page.targetExploitability = 0.5
             startRunning()
             verify(item("progressRing").indeterminate, "no iteration yet")
+            ctl.report("Iter 6 | exploitability≈0.0000", 6 / 400)
+            compare(item("exploitabilityCard").value, "Measuring...", "0 until the solver has measured it")
             ctl.report("Iter 37 | exploitability≈1.2345", 37 / 400)
             compare(page.statusLineText, "Iteration 37 | exploitability=∞")
             compare(item("exploitabilityCard").value, "1.2345")
@@ -181,6 +183,13 @@ Item {
             ctl.finish("Cancelled", 0, 0)
             tryCompare(page, "_endingRunId", -1)
             compare(runStatuses(), ["Cancelled", "Failed", "Completed"])
+
+            // Cancelled from outside the page (the shell's Escape key).
+            page.startSolve()
+            ctl.cancelSolve()
+            ctl.finish("Cancelled", 0, 0)
+            tryCompare(page, "_endingRunId", -1)
+            compare(runStatuses()[0], "Cancelled")
 
             // The result may land only after `running` went off.
             page.startSolve()
