@@ -115,7 +115,12 @@ class Counter {
     if (deals) {
       if (!specs.empty()) {
         // The turn subtrees differ only in how many rivers follow each turn.
-        const Linear one = turn(specs[0].node, specs[0].ctx);
+        Linear one = turn(specs[0].node, specs[0].ctx);
+        if (node.type == kNodeTerminal) {
+          // The deals below a runout terminal are never valued: they need
+          // no tables of their own.
+          one.a.turn_runout = one.b.turn_runout = false;
+        }
         sum.add(one.a, turn_copies_);
         sum.add(one.b, river_copies_);
       }

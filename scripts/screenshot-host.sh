@@ -13,11 +13,13 @@ require_screenshot_tools() {
   done
 }
 
-# screenshot_host BUILD_DIR: the host's absolute path, built when missing.
+# screenshot_host BUILD_DIR [TARGET [TEST_DIR]]: the absolute path of a host
+# (the shell's by default), built when missing.
 screenshot_host() {
-  local host=$1/tests/qml_shell/shell_screenshot_host
+  local target=${2:-shell_screenshot_host}
+  local host=$1/tests/${3:-qml_shell}/$target
   if [ ! -x "$host" ]; then
-    cmake --build "$1" --target shell_screenshot_host >&2
+    cmake --build "$1" --target "$target" >&2
   fi
   echo "$(cd "$(dirname "$host")" && pwd)/$(basename "$host")"
 }

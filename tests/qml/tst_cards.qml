@@ -157,6 +157,9 @@ Item {
             board.editable = false
             board.boardText = "1hKs"
             verify(!findChild(board, "flopGroup").visible, "plate hidden while slot 0 is empty")
+            board.boardText = "7c"
+            verify(slot(board, 0).visible && !slot(board, 1).visible && !slot(board, 2).visible,
+                   "a single compact card shows one card")
         }
 
         function test_boardClicks() {

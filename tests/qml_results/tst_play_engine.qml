@@ -218,7 +218,7 @@ Item {
             page.chooseChanceCard(0, "As")
             verify(picker.opened)
             compare(page.currentNodeIndex, 8)
-            page.chooseChanceCard(1, "7c")
+            page.chooseChanceCardRandom()  // the only card left is 7c
             compare(page.currentNodeIndex, 8)
             compare(e.playNodeIndex, 8)
             compare(e.playBoardText, "2c3d4h7c")
@@ -263,11 +263,11 @@ Item {
             verify(!e.playAwaitingUserAction)
             tryCompare(e, "playAwaitingUserAction", true, 1000)
             var dealt = Date.now() - t0
-            verify(dealt >= 400 && dealt < 650, "next deal after " + dealt + " ms")
+            verify(dealt >= 400 && dealt < 700, "next deal after " + dealt + " ms")
             compare(e.playDrillFeedbackText.length > 0, true)
             tryCompare(e, "playDrillFeedbackText", "", 1000)
             var cleared = Date.now() - t0
-            verify(cleared >= 650 && cleared < 950, "verdict cleared after " + cleared + " ms")
+            verify(cleared >= 650 && cleared < 1100, "verdict cleared after " + cleared + " ms")
             compare(r.page.currentNodeIndex, 2)
             compare(e.handLog.playHandLog.count, 0)
             compare(r.controller.recorded.length, 0)

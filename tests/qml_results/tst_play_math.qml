@@ -89,6 +89,7 @@ TestCase {
         compare(streets.turn, ["OOP: Check"])
         compare(streets.river, ["odd"])
         compare(PlayMath.splitStreets("").flop, [])
+        compare(PlayMath.splitStreets("OOP: Check \u2192 Chance: 2d \u2192 IP: Check", 1).river, ["IP: Check"])
 
         compare(PlayMath.foldWinner("OOP: Check \u2192 IP: Bet 50% \u2192 OOP: Fold"), "IP")
         compare(PlayMath.foldWinner("OOP: Bet 50% \u2192 IP: Fold"), "OOP")
@@ -133,6 +134,13 @@ TestCase {
         compare(PlayMath.rakeFor(1000, 5, 0), 0)  // the solved game took no rake
         compare(PlayMath.rakeFor(0, 5, 30), 0)
         compare(PlayMath.rakeFor(1000, 0, 30), 0)
+
+        // A spot solved from the turn lists its first decisions on the turn.
+        entry.line = "OOP: Bet 50% \u2192 IP: Call \u2192 Chance: 8s \u2192 OOP: Check"
+        d = PlayMath.buildHandDetails(entry, null, 0, 0)
+        compare(d.flopActions, [])
+        compare(d.turnActions, ["OOP: Bet 50%", "IP: Call"])
+        compare(d.riverActions, ["OOP: Check"])
 
         var mistake = PlayMath.makeLogEntry({}, { evLoss: 0.5, endedReason: "suboptimal" })
         verify(mistake.isMistake)

@@ -19,13 +19,10 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QQmlComponent>
-#include <QQmlContext>
 #include <QQmlEngine>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtQml/qqmlextensionplugin.h>
-
-#include <cstdio>
 
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
 
@@ -365,21 +362,6 @@ Main {
 }
 )QML";
 
-// Tells the capturing script that the page is on screen.
-class HostReport : public QObject {
-  Q_OBJECT
- public:
-  Q_INVOKABLE void ready() {
-    std::printf("READY\n");
-    std::fflush(stdout);
-  }
-  // One step of a journey is on screen ("STEP name").
-  Q_INVOKABLE void step(const QString& name) {
-    std::printf("STEP %s\n", qPrintable(name));
-    std::fflush(stdout);
-  }
-};
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -421,8 +403,7 @@ int main(int argc, char* argv[]) {
 
   QQmlEngine engine;
   shell_test::publishBackend(&engine);
-  HostReport report;
-  engine.rootContext()->setContextProperty(QStringLiteral("hostReport"), &report);
+  shell_test::publishHostReport(&engine);
   QQmlComponent component(&engine);
   QObject* window = nullptr;
   if (parser.isSet(QStringLiteral("main"))) {
@@ -436,13 +417,5 @@ int main(int argc, char* argv[]) {
         {{QStringLiteral("page"), parser.value(QStringLiteral("page"))},
          {QStringLiteral("windowWidth"), width > 0 ? width : 1540}});
   }
-  if (!window) {
-    std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
-    return 1;
-  }
-  const int rc = app.exec();
-  delete window;
-  return rc;
+  return shell_test::execWindow(window, component);
 }
-
-#include "screenshot_host.moc"

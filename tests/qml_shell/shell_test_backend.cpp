@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickStyle>
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 
 #include <clocale>
+#include <cstdio>
 
 namespace shell_test {
 
@@ -45,6 +47,30 @@ void publishBackend(QQmlEngine* engine) {
   engine->rootContext()->setContextProperty(QStringLiteral("appController"), appController);
   auto* updates = new UpdateManager(engine);
   engine->rootContext()->setContextProperty(QStringLiteral("updates"), updates);
+}
+
+void HostReport::ready() {
+  std::printf("READY\n");
+  std::fflush(stdout);
+}
+
+void HostReport::step(const QString& name) {
+  std::printf("STEP %s\n", qPrintable(name));
+  std::fflush(stdout);
+}
+
+void publishHostReport(QQmlEngine* engine) {
+  engine->rootContext()->setContextProperty(QStringLiteral("hostReport"), new HostReport(engine));
+}
+
+int execWindow(QObject* window, const QQmlComponent& component) {
+  if (!window) {
+    std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
+    return 1;
+  }
+  const int rc = QCoreApplication::exec();
+  delete window;
+  return rc;
 }
 
 }  // namespace shell_test

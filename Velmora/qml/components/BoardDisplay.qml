@@ -124,6 +124,8 @@ Item {
                         delegate: PlayingCard {
                             required property int index
                             objectName: "slot" + index
+                            // A compact board shows only the cards dealt.
+                            visible: !(root.compact && !root.editable && root._slotEmpty(index))
                             theme: root.theme
                             rank: root.cards[index].rank
                             suit: root.cards[index].suit

@@ -89,7 +89,13 @@ Card {
             opacity: 0.5
         }
 
+        // Keeps the header at the top while there is no list.
+        Item {
+            visible: !comboList.visible
+            Layout.fillHeight: true
+        }
         ListView {
+            id: comboList
             objectName: "handComboList"
             visible: card._sourceCount > 0
             Layout.fillWidth: true

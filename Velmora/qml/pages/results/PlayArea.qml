@@ -53,7 +53,7 @@ Rectangle {
                     objectName: "playTable"
                     Layout.fillWidth: true
                     Layout.fillHeight: true
-                    Layout.minimumHeight: 320
+                    Layout.minimumHeight: 440
                     theme: area.theme
                     engine: area.engine
                 }

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import QtQuick.Layouts
 import "../../components"
 import "PlayMath.js" as PlayMath
@@ -18,7 +19,7 @@ Rectangle {
         var loss = PlayMath.toNumber(entry.evLoss)
         return isFinite(loss) && loss > 0
     }
-    readonly property real columnWidth: Math.max(170, Math.floor((width - 4) / 5))
+    readonly property real columnWidth: Math.max(170, Math.floor((width - 24) / 5))
     readonly property color _text: theme ? theme.text : "#F0F6FC"
     readonly property color _danger: theme ? theme.danger : "#F85149"
     readonly property color _success: theme ? theme.success : "#3FB950"
@@ -59,132 +60,144 @@ Rectangle {
             }
         }
 
-        Row {
+        // Five columns of at least 170 px; a narrow panel scrolls them sideways.
+        Flickable {
+            id: columns
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true
+            contentWidth: columnRow.width
+            contentHeight: height
+            flickableDirection: Flickable.HorizontalFlick
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.horizontal: ScrollBar { policy: ScrollBar.AsNeeded }
 
-            PlayStreetColumn {
-                width: panel.columnWidth - 12
-                height: parent.height
-                theme: panel.theme
-                title: qsTr("Flop")
-                boardText: panel.details.flopBoard || ""
-                steps: panel.details.flopActions || []
-            }
-            Rectangle { width: 1; height: parent.height; color: panel.theme ? panel.theme.stroke : "#30363D" }
-            Item { width: 11; height: 1 }
-            PlayStreetColumn {
-                width: panel.columnWidth - 12
-                height: parent.height
-                theme: panel.theme
-                title: qsTr("Turn")
-                boardText: panel.details.turnCard || ""
-                steps: panel.details.turnActions || []
-            }
-            Rectangle { width: 1; height: parent.height; color: panel.theme ? panel.theme.stroke : "#30363D" }
-            Item { width: 11; height: 1 }
-            PlayStreetColumn {
-                width: panel.columnWidth - 12
-                height: parent.height
-                theme: panel.theme
-                title: qsTr("River")
-                boardText: panel.details.riverCard || ""
-                steps: panel.details.riverActions || []
-            }
-            Rectangle { width: 1; height: parent.height; color: panel.theme ? panel.theme.stroke : "#30363D" }
-            Item { width: 11; height: 1 }
+            Row {
+                id: columnRow
+                height: columns.height
 
-            Column {
-                width: panel.columnWidth - 12
-                spacing: 8
-                Text {
-                    text: qsTr("Hands")
-                    font.pixelSize: 13
-                    font.bold: true
-                    color: panel._text
+                PlayStreetColumn {
+                    width: panel.columnWidth - 12
+                    height: parent.height
+                    theme: panel.theme
+                    title: qsTr("Flop")
+                    boardText: panel.details.flopBoard || ""
+                    steps: panel.details.flopActions || []
                 }
-                Repeater {
-                    model: [{ seat: "IP", key: "ipText" }, { seat: "OOP", key: "oopText" }]
-                    delegate: Row {
-                        required property var modelData
-                        spacing: 8
-                        Text {
-                            width: 32
-                            anchors.verticalCenter: parent.verticalCenter
-                            text: modelData.seat
-                            font.pixelSize: 12
-                            font.weight: Font.DemiBold
-                            color: panel.theme ? panel.theme.textMuted : "#8B949E"
-                        }
-                        PlayPocket {
-                            theme: panel.theme
-                            mini: true
-                            cards: panel.details[modelData.key] || ""
+                Rectangle { width: 1; height: parent.height; color: panel.theme ? panel.theme.stroke : "#30363D" }
+                Item { width: 11; height: 1 }
+                PlayStreetColumn {
+                    width: panel.columnWidth - 12
+                    height: parent.height
+                    theme: panel.theme
+                    title: qsTr("Turn")
+                    boardText: panel.details.turnCard || ""
+                    steps: panel.details.turnActions || []
+                }
+                Rectangle { width: 1; height: parent.height; color: panel.theme ? panel.theme.stroke : "#30363D" }
+                Item { width: 11; height: 1 }
+                PlayStreetColumn {
+                    width: panel.columnWidth - 12
+                    height: parent.height
+                    theme: panel.theme
+                    title: qsTr("River")
+                    boardText: panel.details.riverCard || ""
+                    steps: panel.details.riverActions || []
+                }
+                Rectangle { width: 1; height: parent.height; color: panel.theme ? panel.theme.stroke : "#30363D" }
+                Item { width: 11; height: 1 }
+
+                Column {
+                    width: panel.columnWidth - 12
+                    spacing: 8
+                    Text {
+                        text: qsTr("Hands")
+                        font.pixelSize: 13
+                        font.bold: true
+                        color: panel._text
+                    }
+                    Repeater {
+                        model: [{ seat: "IP", key: "ipText" }, { seat: "OOP", key: "oopText" }]
+                        delegate: Row {
+                            required property var modelData
+                            spacing: 8
+                            Text {
+                                width: 32
+                                anchors.verticalCenter: parent.verticalCenter
+                                text: modelData.seat
+                                font.pixelSize: 12
+                                font.weight: Font.DemiBold
+                                color: panel.theme ? panel.theme.textMuted : "#8B949E"
+                            }
+                            PlayPocket {
+                                theme: panel.theme
+                                mini: true
+                                cards: panel.details[modelData.key] || ""
+                            }
                         }
                     }
                 }
-            }
-            Rectangle { width: 1; height: parent.height; color: panel.theme ? panel.theme.stroke : "#30363D" }
-            Item { width: 11; height: 1 }
+                Rectangle { width: 1; height: parent.height; color: panel.theme ? panel.theme.stroke : "#30363D" }
+                Item { width: 11; height: 1 }
 
-            Column {
-                objectName: "summaryColumn"
-                width: panel.columnWidth - 12
-                spacing: 6
-                Text {
-                    text: qsTr("Summary")
-                    font.pixelSize: 13
-                    font.bold: true
-                    color: panel._text
-                }
-                Text {
-                    objectName: "winnerText"
-                    textFormat: Text.PlainText
-                    text: qsTr("Winner: %1").arg(panel.details.winner || "—")
-                    font.pixelSize: 12
-                    color: panel._text
-                }
-                Text {
-                    objectName: "wonText"
-                    textFormat: Text.PlainText
-                    text: qsTr("Won: %1").arg(panel._figure(panel.details.wonAmount))
-                    font.pixelSize: 12
-                    color: panel._text
-                }
-                Text {
-                    objectName: "rakeText"
-                    textFormat: Text.PlainText
-                    text: qsTr("Rake: %1").arg(panel._figure(panel.details.rakeTaken))
-                    font.pixelSize: 12
-                    color: panel._text
-                }
-                Text {
-                    objectName: "evLostText"
-                    visible: panel.mistakeEntry
-                    text: qsTr("EV lost: %1").arg(PlayMath.toNumber(panel.entry.evLoss).toFixed(3))
-                    font.pixelSize: 12
-                    color: panel._danger
-                }
-                Text {
-                    objectName: "incorrectText"
-                    visible: panel.mistakeEntry
-                    width: parent.width
-                    wrapMode: Text.Wrap
-                    text: qsTr("Incorrect: %1").arg(panel.entry.mistakeAction ? panel.entry.mistakeAction : "—")
-                    textFormat: Text.PlainText
-                    font.pixelSize: 12
-                    color: panel._danger
-                }
-                Text {
-                    objectName: "correctText"
-                    visible: panel.mistakeEntry && !!panel.entry.correctAction
-                    width: parent.width
-                    wrapMode: Text.Wrap
-                    text: qsTr("Correct: %1").arg(panel.entry.correctAction ? panel.entry.correctAction : "")
-                    textFormat: Text.PlainText
-                    font.pixelSize: 12
-                    color: panel._success
+                Column {
+                    objectName: "summaryColumn"
+                    width: panel.columnWidth - 12
+                    spacing: 6
+                    Text {
+                        text: qsTr("Summary")
+                        font.pixelSize: 13
+                        font.bold: true
+                        color: panel._text
+                    }
+                    Text {
+                        objectName: "winnerText"
+                        textFormat: Text.PlainText
+                        text: qsTr("Winner: %1").arg(panel.details.winner || "—")
+                        font.pixelSize: 12
+                        color: panel._text
+                    }
+                    Text {
+                        objectName: "wonText"
+                        textFormat: Text.PlainText
+                        text: qsTr("Won: %1").arg(panel._figure(panel.details.wonAmount))
+                        font.pixelSize: 12
+                        color: panel._text
+                    }
+                    Text {
+                        objectName: "rakeText"
+                        textFormat: Text.PlainText
+                        text: qsTr("Rake: %1").arg(panel._figure(panel.details.rakeTaken))
+                        font.pixelSize: 12
+                        color: panel._text
+                    }
+                    Text {
+                        objectName: "evLostText"
+                        visible: panel.mistakeEntry
+                        text: qsTr("EV lost: %1").arg(PlayMath.toNumber(panel.entry.evLoss).toFixed(3))
+                        font.pixelSize: 12
+                        color: panel._danger
+                    }
+                    Text {
+                        objectName: "incorrectText"
+                        visible: panel.mistakeEntry
+                        width: parent.width
+                        wrapMode: Text.Wrap
+                        text: qsTr("Incorrect: %1").arg(panel.entry.mistakeAction ? panel.entry.mistakeAction : "—")
+                        textFormat: Text.PlainText
+                        font.pixelSize: 12
+                        color: panel._danger
+                    }
+                    Text {
+                        objectName: "correctText"
+                        visible: panel.mistakeEntry && !!panel.entry.correctAction
+                        width: parent.width
+                        wrapMode: Text.Wrap
+                        text: qsTr("Correct: %1").arg(panel.entry.correctAction ? panel.entry.correctAction : "")
+                        textFormat: Text.PlainText
+                        font.pixelSize: 12
+                        color: panel._success
+                    }
                 }
             }
         }

@@ -201,11 +201,12 @@ function _stepActor(step) {
     return colon < 0 ? "" : step.substring(0, colon).trim()
 }
 
-// The decisions of an action line by street: every "Chance" step moves the
-// street on (flop, turn, river) and is not listed itself.
-function splitStreets(line) {
+// The decisions of an action line by street: the line starts on
+// `firstStreet` (0 flop, 1 turn, 2 river; flop when missing) and every
+// "Chance" step moves the street on and is not listed itself.
+function splitStreets(line, firstStreet) {
     var streets = [[], [], []]
-    var street = 0
+    var street = isFiniteNumber(firstStreet) ? Math.max(0, Math.min(2, Math.floor(firstStreet))) : 0
     var steps = splitSteps(line)
     for (var i = 0; i < steps.length; ++i) {
         var step = steps[i]
@@ -304,7 +305,15 @@ function buildHandDetails(entry, showdown, rakePercent, rakeCap) {
     d.turnCard = board.length >= 8 ? board.substr(6, 2) : ""
     d.riverCard = board.length >= 10 ? board.substr(8, 2) : ""
     var line = entry && entry.line ? entry.line : ""
-    var streets = splitStreets(line)
+    // A spot solved from the turn or the river starts its line there: the
+    // board held that many cards before the hand's own chance cards.
+    var steps = splitSteps(line)
+    var dealt = 0
+    for (var i = 0; i < steps.length; ++i) {
+        if (_stepActor(steps[i]) === "Chance")
+            ++dealt
+    }
+    var streets = splitStreets(line, Math.floor(board.length / 2) - 3 - dealt)
     d.flopActions = streets.flop
     d.turnActions = streets.turn
     d.riverActions = streets.river

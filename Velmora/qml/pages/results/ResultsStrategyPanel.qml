@@ -101,7 +101,7 @@ Card {
                 objectName: "playArea"
                 visible: panel.playMode
                 Layout.fillWidth: true
-                Layout.preferredHeight: 780
+                Layout.preferredHeight: 860
                 theme: panel.theme
                 engine: panel.page ? panel.page.playEngine : null
             }
