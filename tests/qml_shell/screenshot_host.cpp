@@ -7,8 +7,8 @@
 // locked at the root in node-lock mode, "results-buckets" with the second
 // bucket chosen, "results-search" with a hand search.
 //
-//   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-save-range|setup-import|
-//                                setup-load-profile|solve-idle|solve|solve-done|results|results-turn
+//   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-population|setup-card-picker|
+//                                setup-save-range|setup-import|setup-load-profile|solve-idle|solve|solve-done|results|results-turn
 //                                |results-lock|results-buckets|results-search --theme dark|light
 //                         [--width N]
 //   shell_screenshot_host --main --page home|settings|setup|save-dialog [--language CODE] [--theme dark|light]
@@ -95,26 +95,38 @@ Window {
         return null
     }
 
-    // The range cards: a Standard preset opened on OOP, a range painted
-    // with mixed weights on IP, scrolled into view.
-    function _showRanges() {
-        var setup = _find(shell, "projectPage")
-        setup.oopRangeCategory = 0
-        var rows = setup.listModelFor("oop")
-        var path = ["6-max", "No rake", "vs RFI", "vs UTG RFI", "Call BB"]
+    // Clicks the rows of `path` in a seat's list of `category`, as a user
+    // opening folders down to a range would.
+    function _openPath(setup, seat, category, path) {
+        setup[seat + "RangeCategory"] = category
         for (var p = 0; p < path.length; ++p) {
-            rows = setup.listModelFor("oop")
+            var rows = setup.listModelFor(seat)
             for (var r = 0; r < rows.length; ++r) {
                 if (rows[r].name !== path[p])
                     continue
-                setup.oopSelectedId = rows[r].id
+                setup[seat + "SelectedId"] = rows[r].id
                 if (rows[r].kind === "folder")
-                    setup._toggleOpenFolder("oop", rows[r].id)
+                    setup._toggleOpenFolder(seat, rows[r].id)
                 else
-                    setup.oopRangeText = rows[r].value
+                    setup[seat + "RangeText"] = rows[r].value
                 break
             }
         }
+    }
+
+    // The range cards: a Standard preset opened on OOP, a range painted
+    // with mixed weights on IP, scrolled into view. "setup-population":
+    // Population presets opened on both seats instead.
+    function _showRanges() {
+        var setup = _find(shell, "projectPage")
+        var flick = _find(setup, "flickable")
+        if (page === "setup-population") {
+            _openPath(setup, "oop", 1, ["Passive (VPIP 18\u201365)", "Passive tight (VPIP 18\u201325)", "SB", "Limp"])
+            _openPath(setup, "ip", 1, ["Overfolder (10-22 VPIP)", "Nit", "BU", "RFI"])
+            flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+            return
+        }
+        _openPath(setup, "oop", 0, ["6-max", "No rake", "vs RFI", "vs UTG RFI", "Call BB"])
         var painted = ["AA", "KK", "QQ", "AKs", "AQs", "KQs", "JJ", "TT", "AKo"]
         setup.ipRangeText = ""
         setup.ipClickWeightPct = 100
@@ -123,7 +135,6 @@ Window {
                 setup.ipClickWeightPct = 50
             setup.ipRangeText = setup.toggleHand(setup.ipRangeText, painted[i], 0, setup.ipClickWeightPct / 100)
         }
-        var flick = _find(setup, "flickable")
         flick.contentY = Math.max(0, flick.contentHeight - flick.height)
     }
 
@@ -134,6 +145,8 @@ Window {
         setup.oopRangeText = "AA, KK, QQ, JJ, AKs, AQs:0.5"
         if (page === "setup-save-range") {
             setup.openSaveRangeDialog("oop")
+        } else if (page === "setup-card-picker") {
+            setup._openCardPicker(3)
         } else if (page === "setup-import") {
             // file:///tmp/... (moc reads two slashes in this text as a comment)
             var url = ["file:", "", "", "tmp", "caldirune-shot%20btn%20open.TXT"].join("/")
@@ -186,14 +199,12 @@ Window {
         } else if (page === "setup") {
             shell.resetToDefaults()
             shell.requestNavigate(1)
-        } else if (page === "setup-ranges") {
-            shell.resetToDefaults()
-            shell.requestNavigate(1)
-            _showRanges()
         } else if (page.indexOf("setup-") === 0) {
             shell.resetToDefaults()
             shell.requestNavigate(1)
-            _showDialog()
+            // Rows and dialogs are opened as a user would, once the page is laid out.
+            setupTimer.start()
+            return
         } else if (_solveView) {
             shell.resetToDefaults()
         } else if (_resultsView) {
@@ -242,6 +253,17 @@ Window {
     }
 
     Timer { id: settleTimer; interval: 1500; onTriggered: hostReport.ready() }
+    Timer {
+        id: setupTimer
+        interval: 200
+        onTriggered: {
+            if (window.page === "setup-ranges" || window.page === "setup-population")
+                window._showRanges()
+            else
+                window._showDialog()
+            settleTimer.start()
+        }
+    }
     onClosing: if (appController.running) appController.cancelSolve()
     Component.onCompleted: Qt.callLater(_show)
 }
@@ -370,7 +392,8 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, setup-save-range, setup-import, "
+  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, setup-population, setup-card-picker, "
+                                                          "setup-save-range, setup-import, "
                                                           "setup-load-profile, solve-idle, solve, solve-done, results, "
                                                           "results-turn, results-lock, results-buckets or results-search"),
                     QStringLiteral("page"), QStringLiteral("home")});
