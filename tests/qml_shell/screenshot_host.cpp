@@ -318,7 +318,69 @@ Main {
     }
 
     Timer { id: settleTimer; interval: 1500; onTriggered: hostReport.ready() }
-    Component.onCompleted: Qt.callLater(_show)
+    Component.onCompleted: Qt.callLater(page === "journey" ? _journeyStart : _show)
+
+    // "journey": the road of a first solve as a user takes it, one reported
+    // step at a time: Quick Solve on Home, Setup, "Continue to Solve →",
+    // Start, Cancel, Start again on a shorter budget, done, "View Results →".
+    property var _shell: null
+    property string _step: ""
+    function _journeyStart() {
+        _find(contentItem, "homePage").quickSolve()
+        var home = _find(contentItem, "homePage")
+        _shell = home
+        while (_shell && typeof _shell.requestNavigate !== "function")
+            _shell = _shell.parent
+        _step = "setup"
+        _journeyCheck()
+    }
+    function _click(name) { _find(contentItem, name).clicked() }
+    property string _shot: ""
+    function _journeyShot(name, next) {
+        _shot = name
+        _step = next
+        shotDelay.start()
+    }
+    // Moves on when the state the current step waits for has come.
+    function _journeyCheck() {
+        if (!_shell || shotDelay.running || journeyPause.running)
+            return
+        var status = String(appController.statusText)
+        var iter = /^Iter (\d+)/.exec(status)
+        if (_step === "setup" && _shell.canSolve) {
+            _journeyShot("setup", "solve-idle")
+        } else if (_step === "solve-idle") {
+            _click("continueToSolveButton")
+            _journeyShot("solve-idle", "start")
+        } else if (_step === "start") {
+            _click("startSolveButton")
+            _step = "solve-running"
+        } else if (_step === "solve-running" && iter && Number(iter[1]) >= 3) {
+            _journeyShot("solve-running", "cancel")
+        } else if (_step === "cancel") {
+            _click("cancelSolveButton")
+            _journeyShot("solve-cancelling", "solve-cancelled")
+        } else if (_step === "solve-cancelled" && !appController.running) {
+            _journeyShot("solve-cancelled", "restart")
+        } else if (_step === "restart") {
+            _shell.maxIterations = 8
+            _click("startSolveButton")
+            _step = "solve-again"
+        } else if (_step === "solve-again" && iter && Number(iter[1]) >= 2) {
+            _journeyShot("solve-again", "solve-done")
+        } else if (_step === "solve-done" && !appController.running && appController.resultIterations > 0) {
+            _journeyShot("solve-done", "results")
+        } else if (_step === "results") {
+            _click("viewResultsButton")
+            _journeyShot("results", "end")
+        } else if (_step === "end") {
+            hostReport.step("end")
+        }
+    }
+    // A step is reported once it has been drawn, and held while it is captured.
+    Timer { id: shotDelay; interval: 700; onTriggered: { hostReport.step(main._shot); journeyPause.start() } }
+    Timer { id: journeyPause; interval: 2500; onTriggered: main._journeyCheck() }
+    Timer { interval: 250; repeat: true; running: main.page === "journey"; onTriggered: main._journeyCheck() }
 }
 )QML";
 
