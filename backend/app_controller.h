@@ -193,7 +193,9 @@ class AppController : public QObject {
   bool estimatePublishedFor(const velmora_app::SolveConfig& config) const;
   void continuePendingStart();
   void launchSolve(const velmora_app::SolveConfig& config);
-  bool memoryFits();
+  // Gives a start that has not begun up, with the status saying why.
+  void dropPendingStart(const QString& status);
+  bool memoryFits(quint64 requiredBytes);
   // Leaves the current run and any pending start behind: their reports and
   // their start no longer reach the controller.
   void abandonCurrentRun();
@@ -271,11 +273,12 @@ class AppController : public QObject {
   bool m_cancelRequested = false;
 
   // A start accepted before it could run: it waits for the estimate of its
-  // own spot (generation `estimateGeneration`, 0 once that is published and
-  // fits) and then for the previous worker to leave the session.
+  // own spot (generation `estimateGeneration`; 0 once `requiredBytes` holds
+  // it) and then for the previous worker to leave the session.
   struct PendingStart {
     velmora_app::SolveConfig config;
     quint64 estimateGeneration = 0;
+    quint64 requiredBytes = 0;
     bool memoryChecked = false;
     std::chrono::steady_clock::time_point since;
   };
