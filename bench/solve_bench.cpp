@@ -12,6 +12,7 @@
 // for turn, river and "ip_", and "compress"). Size texts use the core's
 // token grammar ("52%, 2.5x, a").
 #include <sys/resource.h>
+#include <time.h>
 
 #include <chrono>
 #include <cstdio>
@@ -21,6 +22,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "bench_json.h"
 #include "core/bet_size.h"
@@ -124,15 +126,29 @@ void fill_street(const json& spot, const std::string& street, StreetSizeLists& o
   }
 }
 
-long peak_rss_kib() {
+long rss_kib(const char* key) {
   std::ifstream status("/proc/self/status");
   std::string line;
+  const std::size_t n = std::strlen(key);
   while (std::getline(status, line)) {
-    if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+    if (line.rfind(key, 0) == 0) return std::strtol(line.c_str() + n, nullptr, 10);
   }
+  return -1;
+}
+
+long peak_rss_kib() {
+  const long kib = rss_kib("VmHWM:");
+  if (kib >= 0) return kib;
   struct rusage usage {};
   getrusage(RUSAGE_SELF, &usage);
   return usage.ru_maxrss;
+}
+
+// CPU time of the whole process (every thread), in seconds.
+double process_cpu_s() {
+  timespec ts{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
 }
 
 std::string action_label(const Action& a, std::uint32_t pot) {
@@ -191,6 +207,7 @@ int main(int argc, char** argv) {
     fill_street(spot, "river", tree.river);
 
     CardContext context(board, ranges);
+    const double context_s = std::chrono::duration<double>(Clock::now() - t_setup).count();
     const std::size_t hands0 = context.hand_count(0);
     const std::size_t hands1 = context.hand_count(1);
     Game game(tree, std::move(context));
@@ -215,10 +232,12 @@ int main(int argc, char** argv) {
     cfg.exploitability_interval = static_cast<std::uint32_t>(opt.interval < 0 ? 0 : opt.interval);
     cfg.compress = opt.compress >= 0 ? opt.compress != 0 : value_or<bool>(spot, "compress", false);
 
-    std::printf("spot %s: board %s, hands %zu / %zu, nodes %zu (%zu decision, %zu chance), setup %.2f s\n",
-                opt.spot_path.c_str(), value_or<std::string>(spot, "board", "").c_str(), hands0, hands1,
-                game.nodes().size(), decisions, chances, setup_s);
-    std::printf("memory after building the game %.1f MiB\n", peak_rss_kib() / 1024.0);
+    std::printf("spot %s: board %s, hands %zu / %zu, nodes %zu (%zu decision, %zu chance)\n", opt.spot_path.c_str(),
+                value_or<std::string>(spot, "board", "").c_str(), hands0, hands1, game.nodes().size(), decisions, chances);
+    std::printf("setup %.2f s (card context %.2f s, tree and tables %.2f s)\n", setup_s, context_s,
+                setup_s - context_s);
+    std::printf("memory after building the game %.1f MiB (peak %.1f MiB)\n", rss_kib("VmRSS:") / 1024.0,
+                peak_rss_kib() / 1024.0);
     std::printf("threads %llu, budget %u, target %.4f chips, interval %u, compress %d\n",
                 static_cast<unsigned long long>(cfg.thread_count), cfg.max_iterations, cfg.target_exploitability,
                 cfg.exploitability_interval, cfg.compress ? 1 : 0);
@@ -233,13 +252,16 @@ int main(int argc, char** argv) {
     game.set_compress(cfg.compress);
     solver.prepare_states(game);
     double train_s = 0.0;
+    double train_cpu_s = 0.0;
     double check_s = 0.0;
     float exploitability = 0.0f;
     std::uint32_t done = 0;
     std::printf("iter      train s     wall s  exploitability\n");
     for (std::uint32_t it = 1; it <= budget; ++it) {
       const auto t0 = Clock::now();
+      const double cpu0 = process_cpu_s();
       solver.run_iteration(game, it - 1);
+      train_cpu_s += process_cpu_s() - cpu0;
       const auto t1 = Clock::now();
       train_s += std::chrono::duration<double>(t1 - t0).count();
       done = it;
@@ -258,11 +280,19 @@ int main(int argc, char** argv) {
     std::printf("--- summary\n");
     std::printf("iterations      %u\n", done);
     std::printf("train seconds   %.2f (%.1f ms per iteration)\n", train_s, done ? 1000.0 * train_s / done : 0.0);
+    std::printf("train cpu       %.2f s (%.1f ms per iteration, all threads)\n", train_cpu_s,
+                done ? 1000.0 * train_cpu_s / done : 0.0);
     std::printf("check seconds   %.2f (exploitability checks)\n", check_s);
     std::printf("solve seconds   %.2f (both)\n", solve_s);
     std::printf("exploitability  %.4f chips (%.4f%% of pot)\n", exploitability,
                 pot > 0 ? 100.0 * exploitability / pot : 0.0);
     std::printf("peak memory     %.1f MiB\n", peak_rss_kib() / 1024.0);
+    {
+      // What the solver's threads cost while it waits between requests.
+      const double idle0 = process_cpu_s();
+      std::this_thread::sleep_for(std::chrono::seconds(1));
+      std::printf("idle cpu        %.1f ms over 1 s after the last request\n", 1000.0 * (process_cpu_s() - idle0));
+    }
     std::printf("regret/strategy storage %.1f MiB\n", solver.matrix_bytes() / 1048576.0);
     std::printf("tree nodes      %zu\n", game.nodes().size());
     std::printf("EV OOP          %.3f\n", ev[0]);

@@ -484,21 +484,23 @@ struct SubtreeBuilder {
       }
     }
 
-    PlanNode& node = sub.nodes[i];  // deque references survive push_back
-    node.actions.reserve(specs.size());
-    node.children.reserve(specs.size());
+    std::vector<Action> actions;
+    actions.reserve(specs.size());
+    for (const ChildSpec& spec : specs) actions.push_back(spec.action);
+    sub.nodes[i].actions.assign(actions.begin(), actions.end());  // deque references survive push_back
+    std::vector<std::uint64_t> children(specs.size());
     for (std::size_t k = 0; k < specs.size(); ++k) {
-      node.actions.push_back(specs[k].action);
       if (k < tasks.size() && tasks[k].valid()) {
-        node.children.push_back(kEmbedded | sub.embedded.size());
+        children[k] = kEmbedded | sub.embedded.size();
         sub.embedded.push_back(tasks[k].get());
       } else {
         const std::size_t idx = sub.nodes.size();
-        node.children.push_back(idx);
+        children[k] = idx;
         sub.nodes.push_back(std::move(specs[k].node));
         expand(sub, idx, specs[k].ctx, depth + 1);
       }
     }
+    sub.nodes[i].children.assign(children.begin(), children.end());
   }
 };
 

@@ -10,6 +10,7 @@
 #include "core/bet_size.h"
 #include "core/cancel.h"
 #include "core/cards.h"
+#include "core/compact_list.h"
 
 namespace velmora {
 
@@ -65,8 +66,8 @@ struct PlanNode {
   std::uint8_t street = 0;
   std::uint8_t allin_runout = 0;
   std::uint32_t invested = 0;
-  std::vector<Action> actions;
-  std::vector<std::uint64_t> children;
+  CompactList<Action> actions;
+  CompactList<std::uint64_t> children;
   std::uint32_t pot = 0;
   std::array<std::uint32_t, 2> seat_totals{0, 0};
   std::uint8_t last_action = 0;

@@ -25,8 +25,8 @@
 
 #include "core/discounted_cfr_internal.h"
 #include "core/kernels.h"
+#include "core/node_kernels.h"
 #include "core/payoffs.h"
-#include "core/quantize.h"
 
 namespace velmora {
 
@@ -51,7 +51,10 @@ void sum_rows_double(float* out, const float* rows, std::size_t R, std::size_t H
 void help_until_done(Region& region, DiscountedCfr::ScratchStack& scratch) {
   t_helping = true;
   region.idle.fetch_add(1, std::memory_order_relaxed);
-  while (region.unfinished.load(std::memory_order_acquire) != 0 && !region.failed.load(std::memory_order_relaxed)) {
+  for (;;) {
+    // Read before looking, so a task opened after the look wakes us.
+    const std::uint32_t seen = region.signal.load(std::memory_order_acquire);
+    if (region.unfinished.load(std::memory_order_acquire) == 0 || region.failed.load(std::memory_order_relaxed)) break;
     HelpTask* task = nullptr;
     {
       std::lock_guard<std::mutex> lock(region.mutex);
@@ -64,15 +67,20 @@ void help_until_done(Region& region, DiscountedCfr::ScratchStack& scratch) {
       }
     }
     if (task == nullptr) {
-      for (int i = 0; i < 32; ++i) _mm_pause();
+      wait_change(region.signal, seen);
       continue;
     }
     // Releases the task on every path; the release is the helper's last
-    // access to it.
+    // access to it (its owner may end it right after), and then wakes the
+    // region's sleepers, the owner among them.
     struct Hold {
+      Region& region;
       HelpTask* task;
-      ~Hold() { task->active.fetch_sub(1, std::memory_order_acq_rel); }
-    } hold{task};
+      ~Hold() {
+        task->active.fetch_sub(1, std::memory_order_acq_rel);
+        region.wake();
+      }
+    } hold{region, task};
     for (std::size_t c = task->next.fetch_add(1); c < task->count; c = task->next.fetch_add(1)) (*task->run)(c, scratch);
   }
   region.idle.fetch_sub(1, std::memory_order_relaxed);
@@ -89,6 +97,7 @@ void run_with_helpers(Region& region, std::size_t count,
     std::lock_guard<std::mutex> lock(region.mutex);
     region.open.push_back(&task);
   }
+  region.wake();
   // Withdraws the task and waits for the helpers still on it, on every path:
   // after that nobody refers to it or to the buffers its children write.
   struct Withdraw {
@@ -99,7 +108,11 @@ void run_with_helpers(Region& region, std::size_t count,
         std::lock_guard<std::mutex> lock(region.mutex);
         region.open.erase(std::find(region.open.begin(), region.open.end(), &task));
       }
-      while (task.active.load(std::memory_order_acquire) != 0) _mm_pause();
+      for (;;) {
+        const std::uint32_t seen = region.signal.load(std::memory_order_acquire);
+        if (task.active.load(std::memory_order_acquire) == 0) break;
+        wait_change(region.signal, seen);
+      }
     }
   } withdraw{region, task};
   for (std::size_t c = task.next.fetch_add(1); c < count; c = task.next.fetch_add(1)) run(c, scratch);
@@ -264,10 +277,7 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
   }
   t_in_parallel_for = false;
   // Chunks are short: poll briefly before blocking.
-  const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(200);
-  while (done.pending.load(std::memory_order_acquire) != 0 && std::chrono::steady_clock::now() < until) {
-    for (int i = 0; i < 32; ++i) _mm_pause();
-  }
+  for (int i = 0; i < 256 && done.pending.load(std::memory_order_acquire) != 0; ++i) _mm_pause();
   {
     std::unique_lock<std::mutex> lock(done.mutex);
     done.cv.wait(lock, [&done] { return done.pending.load(std::memory_order_acquire) == 0; });
@@ -296,16 +306,18 @@ void DiscountedCfr::release_scratch(std::unique_ptr<ScratchStack> stack) {
 // ---------------------------------------------------------------------------
 // Construction and the solve loop
 
-double DiscountedCfr::planned_node_bytes(double nodes, double edges) {
-  // The child table grows by doubling while it is filled.
-  double table = 1.0;
-  while (table < edges) table *= 2.0;
+double DiscountedCfr::planned_node_bytes(double nodes, double edges, double decisions) {
+  // A state and a parallel-safe flag per node, a payoff record per terminal
+  // (every node that is not a decision node: the few chance nodes count
+  // too), the child table, and beside each decision node's matrices its
+  // 16-bit scales and the padding to 8 bytes (at most 15 bytes either way).
   return nodes * static_cast<double>(sizeof(NodeState) + sizeof(std::uint8_t)) +
-         (edges > 0.0 ? table : 0.0) * static_cast<double>(sizeof(std::uint32_t));
+         (nodes - decisions) * static_cast<double>(sizeof(TerminalPayoff)) +
+         edges * static_cast<double>(sizeof(std::uint32_t)) + decisions * 15.0;
 }
 
 double DiscountedCfr::planned_matrix_bytes(double cells, bool compress) {
-  // Regrets and strategy sums.
+  // Regrets and strategy sums (what matrix_bytes reports).
   return 2.0 * cells * static_cast<double>(compress ? sizeof(std::int16_t) : sizeof(float));
 }
 
@@ -375,7 +387,7 @@ void DiscountedCfr::prepare_states(Game& game) {
   for (std::size_t i = 0; i < count; ++i) {
     const GameNode& n = nodes[i];
     if (n.type != kNodeChance || n.children.size() < 2) continue;
-    std::vector<std::uint64_t> sorted(n.children);
+    std::vector<std::uint64_t> sorted(n.children.begin(), n.children.end());
     std::sort(sorted.begin(), sorted.end());
     if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) parallel_safe_[i] = 0;
   }
@@ -384,49 +396,70 @@ void DiscountedCfr::prepare_states(Game& game) {
   // parallel (which also spreads the first touch of the pages).
   states_.clear();
   states_.resize(count);
-  matrices_.reset();
-  matrices16_.reset();
+  arena_.reset();
+  payoffs_.clear();
   const CardContext& cc = game.card_context();
   if (count > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("Game tree too large");
+  std::size_t links = 0;
+  std::size_t terminals = 0;
+  for (const GameNode& n : nodes) {
+    links += n.children.size();
+    terminals += n.type == kNodeTerminal;
+  }
   child_table_.clear();
-  std::size_t offset = 0;
+  child_table_.reserve(links);
+  payoffs_.reserve(terminals);
+  std::size_t units = 0;  // 8-byte units of the arena
+  matrix_entries_ = 0;
+  const CancelFlag* cancel = config_.setup_cancel;
   for (std::size_t i = 0; i < count; ++i) {
+    if ((i & 0xFFFF) == 0) throw_if_cancelled(cancel);
     const GameNode& n = nodes[i];
     NodeState& st = states_[i];
     st.type = n.type;
     st.seat = n.seat;
-    st.actions = static_cast<std::uint32_t>(n.children.size());
+    if (n.children.size() > std::numeric_limits<std::uint16_t>::max()) throw std::length_error("Game tree too large");
+    st.actions = static_cast<std::uint16_t>(n.children.size());
     st.first_child = static_cast<std::uint32_t>(child_table_.size());
     for (std::uint64_t c : n.children) child_table_.push_back(static_cast<std::uint32_t>(c));
+    if (n.type == kNodeTerminal) {
+      st.first_child = static_cast<std::uint32_t>(payoffs_.size());
+      payoffs_.push_back(make_terminal_payoff(game, n));
+      continue;
+    }
     if (n.type != kNodeDecision || n.actions.empty() || n.children.empty()) continue;
     st.initialised = true;
     st.fold_pair = fold_showdown_pair(game, n);
-    st.hands = static_cast<std::uint32_t>(cc.hand_count(n.seat));
-    st.offset = offset;
-    offset += 2 * std::size_t{st.actions} * st.hands;
+    st.hands = static_cast<std::uint16_t>(cc.hand_count(n.seat));
+    if (units > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("Game tree too large");
+    st.block = static_cast<std::uint32_t>(units);
+    const std::size_t entries = 2 * std::size_t{st.actions} * st.hands;
+    matrix_entries_ += entries;
+    const std::size_t bytes = compress_ ? 8 + entries * sizeof(std::int16_t) : entries * sizeof(float);
+    units += (bytes + 7) / 8;
   }
-  arena_size_ = offset;
-  if (compress_) {
-    matrices16_.reset(static_cast<std::int16_t*>(allocate_arena(offset * sizeof(std::int16_t))));
-  } else {
-    matrices_.reset(static_cast<float*>(allocate_arena(offset * sizeof(float))));
-  }
+  arena_.reset(static_cast<char*>(allocate_arena(units * 8)));
   parallel_for(count, [&](std::size_t begin, std::size_t end) {
     for (std::size_t i = begin; i < end; ++i) {
+      if ((i & 0xFF) == 0 && cancel_requested(cancel)) return;
       const NodeState& st = states_[i];
       if (!st.initialised) continue;
       const std::size_t size = 2 * std::size_t{st.actions} * st.hands;
       if (compress_) {
+        regrets_scale(st) = 1.0f;
+        strategy_sums_scale(st) = 1.0f;
         std::fill(regrets16_of(st), regrets16_of(st) + size, std::int16_t{0});
       } else {
         std::fill(regrets_of(st), regrets_of(st) + size, 0.0f);
       }
     }
   });
+  // Zeroing stopped part-way: these tables are never used.
+  throw_if_cancelled(cancel);
 }
 
 std::size_t DiscountedCfr::matrix_bytes() const {
-  return arena_size_ * (compress_ ? sizeof(std::int16_t) : sizeof(float));
+  return matrix_entries_ * (compress_ ? sizeof(std::int16_t) : sizeof(float));
 }
 
 void DiscountedCfr::run_iteration(Game& game, std::uint32_t t) {
@@ -487,7 +520,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   const std::size_t H_opp = cc.hand_count(1 - seat);
 
   if (st.type == kNodeTerminal) {
-    terminal_values(game, game.terminal_payoff(node), seat, std::span<const float>(opp_reach, H_opp),
+    terminal_values(game, payoffs_[st.first_child], seat, std::span<const float>(opp_reach, H_opp),
                     std::span<float>(values, H));
     return;
   }
@@ -499,10 +532,8 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
 
   Frame& frame = scratch.frame(depth);
   if (st.type == kNodeChance) {
-    const bool safe = chance_parallel_safe(node);
-    const bool parallel = A >= 12 && H >= 128 && depth <= 6 && safe;
     expand_chance(*this, game, game.nodes()[node], seat, opp_reach, values, H, H_opp, depth, frame, scratch,
-                  parallel, safe,
+                  chance_parallel_safe(node),
                   [this, &game, seat](std::uint64_t child, const float* r, float* out, std::size_t d,
                                       ScratchStack& s) { solve_recursive(game, child, seat, r, out, d, s); });
     return;
@@ -523,17 +554,25 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
     }
     prefetch_opponent_regrets(children[0], seat);
     prefetch_lines(matrix_start(st), A * H_opp * entry_bytes());
-    const float* regrets = regrets_view(st, frame.buf[kRegrets]);
-    float* strategy = grow(frame.buf[kStrategy], A * H_opp);
-    regret_matching(strategy, grow(frame.buf[kRowScratch], H_opp), regrets, A, H_opp);
-    if (lock) apply_lock(strategy, A * H_opp, *lock);
-    float* child_values = grow(frame.buf[kChildValues], A * H);
-    float* reach = grow(frame.buf[kReach], H_opp);
-    for (std::size_t a = 0; a < A; ++a) {
-      if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
-      multiply(reach, opp_reach, strategy + a * H_opp, H_opp);
-      solve_recursive(game, children[a], seat, reach, child_values + a * H, depth + 1, scratch);
+    // Row a: the reach child a is handed.
+    float* rows = grow(frame.buf[kStrategy], A * H_opp);
+    if (lock || A > kFusedMaxActions) {
+      current_strategy(rows, regrets_view(st, frame.buf[kRegrets]), A, H_opp);
+      if (lock) apply_lock(rows, A * H_opp, *lock);
+      for (std::size_t a = 0; a < A; ++a) multiply(rows + a * H_opp, opp_reach, rows + a * H_opp, H_opp);
+    } else if (compress_) {
+      opponent_reach_rows16(rows, regrets16_of(st), regrets_scale(st), opp_reach, A, H_opp);
+    } else {
+      opponent_reach_rows(rows, regrets_of(st), opp_reach, A, H_opp);
     }
+    float* child_values = grow(frame.buf[kChildValues], A * H);
+    value_children(
+        *this, A, depth == 0, depth <= kShareDepth,
+        [&](std::size_t a, ScratchStack& s) {
+          if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
+          solve_recursive(game, children[a], seat, rows + a * H_opp, child_values + a * H, depth + 1, s);
+        },
+        scratch);
     sum_rows_double(values, child_values, A, H);
     return;
   }
@@ -553,26 +592,41 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   std::size_t fold = A;
   std::size_t showdown = A;
   value_fold_pair(
-      game, st.fold_pair, A, [children](std::size_t a) { return std::uint64_t{children[a]}; }, seat, opp_reach, H_opp,
-      child_values, H, fold, showdown);
-  for (std::size_t a = 0; a < A; ++a) {
-    if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
-    if (a == fold || a == showdown) continue;
-    solve_recursive(game, children[a], seat, opp_reach, child_values + a * H, depth + 1, scratch);
+      game, st.fold_pair, A, [this, children](std::size_t a) { return payoffs_[states_[children[a]].first_child]; },
+      seat, opp_reach, H_opp, child_values, H, fold, showdown);
+  value_children(
+      *this, A, depth == 0, depth <= kShareDepth,
+      [&](std::size_t a, ScratchStack& s) {
+        if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
+        if (a == fold || a == showdown) return;
+        solve_recursive(game, children[a], seat, opp_reach, child_values + a * H, depth + 1, s);
+      },
+      scratch);
+
+  const bool locked = lock != nullptr && !lock->empty();
+  if (!locked && A <= kFusedMaxActions) {
+    if (compress_) {
+      update_traverser_node16(regrets16_of(st), regrets_scale(st), strategy_sums16_of(st), strategy_sums_scale(st),
+                              child_values, values, A, H, alpha_, beta_, gamma_, grow(frame.buf[kRegrets], 2 * size));
+    } else {
+      update_traverser_node(regrets_of(st), strategy_sums_of(st), child_values, values, A, H, alpha_, beta_, gamma_);
+    }
+    return;
   }
 
   float* regrets = compress_ ? grow(frame.buf[kRegrets], size) : regrets_of(st);
-  if (compress_) dequantize16_into(regrets, regrets16_of(st), size, st.regrets_scale, A, H);
+  if (compress_) decode16(regrets, regrets16_of(st), size, regrets_scale(st));
 
   float* strategy = grow(frame.buf[kStrategy], size);
-  regret_matching(strategy, grow(frame.buf[kRowScratch], H), regrets, A, H);
-  const bool locked = lock != nullptr && !lock->empty();
+  current_strategy(strategy, regrets, A, H);
   if (locked) apply_lock(strategy, size, *lock);
   weighted_action_sum(values, strategy, child_values, A, H);
 
   if (compress_) {
-    update_strategy_sums16(strategy_sums16_of(st), st.strategy_sums_scale, strategy, size, gamma_,
-                           grow(frame.buf[kSums], size));
+    float* sums = grow(frame.buf[kSums], size);
+    decode16(sums, strategy_sums16_of(st), size, strategy_sums_scale(st));
+    update_strategy_sum(sums, strategy, size, gamma_);
+    encode16(strategy_sums16_of(st), strategy_sums_scale(st), sums, size);
   } else {
     update_strategy_sum(strategy_sums_of(st), strategy, size, gamma_);
   }
@@ -582,7 +636,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   } else {
     update_regrets(regrets, child_values, values, A, H, alpha_, beta_);
   }
-  if (compress_) quantize16(regrets, size, regrets16_of(st), st.regrets_scale);
+  if (compress_) encode16(regrets16_of(st), regrets_scale(st), regrets, size);
 }
 
 }  // namespace velmora

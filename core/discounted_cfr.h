@@ -13,6 +13,7 @@
 #include <mutex>
 #include <vector>
 
+#include "core/cancel.h"
 #include "core/game.h"
 #include "core/worker_pool.h"
 
@@ -27,6 +28,10 @@ struct SolverConfig {
   std::uint64_t thread_count = 1;
   std::function<void(std::uint32_t iteration, float exploitability, double iteration_ms)> on_progress;
   std::function<bool()> should_cancel;
+  // Stops the preparation of the solver's tables (SetupCancelled) soon after
+  // it is set; a large tree takes seconds to lay out before the first
+  // iteration asks should_cancel.
+  const CancelFlag* setup_cancel = nullptr;
 };
 
 class DiscountedCfr {
@@ -49,13 +54,16 @@ class DiscountedCfr {
     std::deque<Frame> overflow_;
   };
 
-  // Per-node solver state. The matrices of every node live in one arena
-  // owned by the solver, in node order: A*H regrets at `offset`, then A*H
-  // strategy sums, action-major; as floats, or with compression as 16-bit
-  // values (value = q / 32767 * scale) with one scale per matrix. Every node
-  // also keeps its type and its children (`actions` of them, listed from
-  // `first_child` in the solver's child table), so the training pass walks
-  // the tree without touching the game's larger node records.
+  // Per-node solver state, 16 bytes. The matrices of every decision node
+  // live in one arena owned by the solver, in node order, each node's block
+  // starting on an 8-byte boundary (`block`, in 8-byte units): A*H regrets,
+  // then A*H strategy sums, action-major; as floats, or with compression the
+  // two scales (float) followed by the two matrices as 16-bit values (value =
+  // q * scale / 32767). Every node also keeps its type and its children
+  // (`actions` of them, listed from `first_child` in the solver's child
+  // table), so the training pass walks the tree without touching the game's
+  // node records; a terminal's `first_child` is the index of its payoff
+  // record instead.
   struct NodeState {
     std::uint8_t seat = 0;
     bool initialised = false;  // a decision node with at least one action
@@ -64,18 +72,17 @@ class DiscountedCfr {
     // node's seat traverses: fold index in the low four bits, showdown index
     // in the high four; 0xFF when there is no such pair.
     std::uint8_t fold_pair = 0xFF;
-    std::uint32_t actions = 0;
-    std::uint32_t hands = 0;
+    std::uint16_t actions = 0;
+    std::uint16_t hands = 0;
     std::uint32_t first_child = 0;
-    std::uint64_t offset = 0;
-    float regrets_scale = 1.0f;
-    float strategy_sums_scale = 1.0f;
+    std::uint32_t block = 0;
   };
 
-  // What prepare_states allocates for a tree of `nodes` nodes with `edges`
-  // actions in all: the per-node records and child table, and the matrices
-  // of `cells` action-hand entries (the sum of A x H over decision nodes).
-  static double planned_node_bytes(double nodes, double edges);
+  // What prepare_states allocates for a tree of `nodes` nodes, `decisions`
+  // of them decision nodes, with `edges` actions in all: the per-node records
+  // and child table, and the matrices of `cells` action-hand entries (the sum
+  // of A x H over decision nodes).
+  static double planned_node_bytes(double nodes, double edges, double decisions);
   static double planned_matrix_bytes(double cells, bool compress);
 
   explicit DiscountedCfr(SolverConfig config);
@@ -152,15 +159,18 @@ class DiscountedCfr {
   // 16-bit storage decoded into `tmp` (A*H floats).
   const float* regrets_view(const NodeState& st, std::vector<float>& tmp) const;
   const float* strategy_sums_view(const NodeState& st, std::vector<float>& tmp) const;
-  float* regrets_of(const NodeState& st) const { return matrices_.get() + st.offset; }
+  char* block_of(const NodeState& st) const { return arena_.get() + std::size_t{st.block} * 8; }
+  float* regrets_of(const NodeState& st) const { return reinterpret_cast<float*>(block_of(st)); }
   float* strategy_sums_of(const NodeState& st) const {
-    return matrices_.get() + st.offset + std::size_t{st.actions} * st.hands;
+    return regrets_of(st) + std::size_t{st.actions} * st.hands;
   }
-  std::int16_t* regrets16_of(const NodeState& st) const { return matrices16_.get() + st.offset; }
+  float& regrets_scale(const NodeState& st) const { return reinterpret_cast<float*>(block_of(st))[0]; }
+  float& strategy_sums_scale(const NodeState& st) const { return reinterpret_cast<float*>(block_of(st))[1]; }
+  std::int16_t* regrets16_of(const NodeState& st) const { return reinterpret_cast<std::int16_t*>(block_of(st) + 8); }
   std::int16_t* strategy_sums16_of(const NodeState& st) const {
-    return matrices16_.get() + st.offset + std::size_t{st.actions} * st.hands;
+    return regrets16_of(st) + std::size_t{st.actions} * st.hands;
   }
-  // Start of a node's matrices in whichever arena is in use, and the bytes
+  // Start of a node's matrices in whichever form is in use, and the bytes
   // of one entry there.
   const void* matrix_start(const NodeState& st) const {
     return compress_ ? static_cast<const void*>(regrets16_of(st)) : static_cast<const void*>(regrets_of(st));
@@ -176,12 +186,12 @@ class DiscountedCfr {
   std::array<std::vector<float>, 2> root_values_;
   std::vector<NodeState> states_;
   std::vector<std::uint32_t> child_table_;
+  std::vector<TerminalPayoff> payoffs_;  // of the terminal nodes
   struct ArenaDeleter {
     void operator()(void* p) const;
   };
-  std::unique_ptr<float[], ArenaDeleter> matrices_;
-  std::unique_ptr<std::int16_t[], ArenaDeleter> matrices16_;
-  std::size_t arena_size_ = 0;
+  std::unique_ptr<char[], ArenaDeleter> arena_;
+  std::size_t matrix_entries_ = 0;
   std::vector<std::uint8_t> parallel_safe_;
   float alpha_ = 0.0f;
   float beta_ = 0.5f;

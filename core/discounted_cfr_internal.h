@@ -1,6 +1,8 @@
 // Shared pieces of the training and value traversals: scratch buffer roles
 // and the expansion of a chance node.
 #pragma once
+#include <immintrin.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cstddef>
@@ -48,10 +50,10 @@ inline float chance_reach_scale(const PlanNode& node, std::size_t A) {
 // At a traverser node with a river fold and showdown child (the node
 // state's `fold_pair`), values both in one scan into their rows of
 // `child_values` and returns their indices in `fold` and `showdown`; both
-// stay A when there is no such pair. `child(a)` gives the node index of
+// stay A when there is no such pair. `payoff(a)` gives the payoff record of
 // child a.
-template <class ChildId>
-void value_fold_pair(const Game& game, std::uint8_t pair, std::size_t A, ChildId child, int seat,
+template <class ChildPayoff>
+void value_fold_pair(const Game& game, std::uint8_t pair, std::size_t A, ChildPayoff payoff, int seat,
                      const float* opp_reach, std::size_t H_opp, float* child_values, std::size_t H, std::size_t& fold,
                      std::size_t& showdown) {
   fold = A;
@@ -60,7 +62,7 @@ void value_fold_pair(const Game& game, std::uint8_t pair, std::size_t A, ChildId
   const std::size_t f = pair & 15u;
   const std::size_t c = pair >> 4;
   if (f >= A || c >= A) return;
-  if (showdown_and_fold_values(game, game.terminal_payoff(child(c)), game.terminal_payoff(child(f)), seat,
+  if (showdown_and_fold_values(game, payoff(c), payoff(f), seat,
                                std::span<const float>(opp_reach, H_opp), std::span<float>(child_values + c * H, H),
                                std::span<float>(child_values + f * H, H))) {
     fold = f;
@@ -86,9 +88,26 @@ struct Region {
   std::atomic<std::size_t> unfinished{0};
   std::atomic<bool> failed{false};
   std::atomic<int> idle{0};
+  // Raised (and waiters woken) whenever a task opens and when the region
+  // ends, so idle helpers can sleep instead of polling.
+  std::atomic<std::uint32_t> signal{0};
   std::mutex mutex;
   std::vector<HelpTask*> open;
+  void wake() {
+    signal.fetch_add(1, std::memory_order_release);
+    signal.notify_all();
+  }
 };
+
+// Waits until `flag` no longer holds `seen`: a short spin, then asleep.
+template <class T>
+void wait_change(const std::atomic<T>& flag, T seen) {
+  for (int i = 0; i < 256; ++i) {
+    if (flag.load(std::memory_order_acquire) != seen) return;
+    _mm_pause();
+  }
+  flag.wait(seen, std::memory_order_acquire);
+}
 
 // The region the current thread works for, and whether it is helping.
 inline thread_local Region* t_region = nullptr;
@@ -104,51 +123,39 @@ void run_with_helpers(Region& region, std::size_t count,
                       const std::function<void(std::size_t, DiscountedCfr::ScratchStack&)>& run,
                       DiscountedCfr::ScratchStack& scratch);
 
-// Values of a chance node: children valued against the scaled reach (in
-// parallel when asked), summed in child order, then the suit-isomorphic deals
-// added from their representative child with the traverser's hands swapped.
-// `recurse(child, reach, out, depth, scratch)` values one child. Every child
-// writes its own row, so the values never depend on which thread computed
-// them. `safe`: the children are distinct subtrees that may run at the same
-// time; `parallel`: this node opens a parallel region (implies `safe`).
-template <class Recurse>
-void expand_chance(DiscountedCfr& cfr, const Game& game, const PlanNode& node, int seat, const float* reach,
-                   float* values, std::size_t H, std::size_t H_opp, std::size_t depth, DiscountedCfr::Frame& frame,
-                   DiscountedCfr::ScratchStack& scratch, bool parallel, bool safe, Recurse&& recurse,
-                   bool value_traversal = false) {
-  const std::size_t A = node.children.size();
-  frame.actions = A;
-  frame.hands = H;
-  float* scaled = grow(frame.buf[kReach], H_opp);
-  scale_into(scaled, reach, chance_reach_scale(node, A), H_opp);
-  float* child_values = grow(frame.buf[kChildValues], A * H);
-  const std::uint64_t* children = node.children.data();
-  auto value_child = [&](std::size_t c, DiscountedCfr::ScratchStack& s) {
-    // The next child's first reads can be under way while this one runs.
-    if (c + 1 < A) cfr.prefetch_opponent_regrets(children[c + 1], seat, value_traversal);
-    recurse(children[c], scaled, child_values + c * H, depth + 1, s);
-  };
+// Decision nodes down to this depth share their children with idle
+// threads; their subtrees are large enough to be worth a hand-over.
+inline constexpr std::size_t kShareDepth = 6;
 
-  if (safe && t_region != nullptr && !t_helping && t_region->idle.load(std::memory_order_relaxed) > 0) {
-    // Inside a region with idle threads: share this node's children.
-    const std::function<void(std::size_t, DiscountedCfr::ScratchStack&)> run = value_child;
-    run_with_helpers(*t_region, A, run, scratch);
-  } else if (parallel && safe && t_region == nullptr && !t_helping && cfr.thread_count() > 1) {
+// Values children 0..count-1 with `run(c, scratch)`. `open`: the node at
+// the top of a traversal on several threads opens a region, whose threads
+// take the children one at a time and then help with the nodes the busy
+// ones meet further down. `share`: inside a region with idle threads this
+// node's children are shared with them (the children must be distinct
+// subtrees). Otherwise they run one after another. Every child writes only
+// its own outputs, so the values never depend on which thread made them.
+template <class Run>
+void value_children(DiscountedCfr& cfr, std::size_t count, bool open, bool share, Run&& run,
+                    DiscountedCfr::ScratchStack& scratch) {
+  if (share && t_region != nullptr && !t_helping && t_region->idle.load(std::memory_order_relaxed) > 0) {
+    const std::function<void(std::size_t, DiscountedCfr::ScratchStack&)> f = run;
+    run_with_helpers(*t_region, count, f, scratch);
+  } else if (open && share && t_region == nullptr && !t_helping && cfr.thread_count() > 1 && count > 0) {
     Region region;
-    region.unfinished.store(A, std::memory_order_relaxed);
+    region.unfinished.store(count, std::memory_order_relaxed);
     std::atomic<std::size_t> next{0};
-    const std::size_t shares = std::min<std::size_t>(cfr.thread_count(), A);
-    cfr.parallel_for(shares, [&](std::size_t, std::size_t) {
+    cfr.parallel_for(cfr.thread_count(), [&](std::size_t, std::size_t) {
       std::unique_ptr<DiscountedCfr::ScratchStack> local = cfr.acquire_scratch();
       t_region = &region;
       try {
-        for (std::size_t c = next.fetch_add(1); c < A; c = next.fetch_add(1)) {
-          value_child(c, *local);
-          region.unfinished.fetch_sub(1, std::memory_order_acq_rel);
+        for (std::size_t c = next.fetch_add(1); c < count; c = next.fetch_add(1)) {
+          run(c, *local);
+          if (region.unfinished.fetch_sub(1, std::memory_order_acq_rel) == 1) region.wake();
         }
         help_until_done(region, *local);
       } catch (...) {
         region.failed.store(true);
+        region.wake();
         t_region = nullptr;
         throw;
       }
@@ -156,8 +163,34 @@ void expand_chance(DiscountedCfr& cfr, const Game& game, const PlanNode& node, i
       cfr.release_scratch(std::move(local));
     });
   } else {
-    for (std::size_t c = 0; c < A; ++c) value_child(c, scratch);
+    for (std::size_t c = 0; c < count; ++c) run(c, scratch);
   }
+}
+
+// Values of a chance node: children valued against the scaled reach (shared
+// as value_children says), summed in child order, then the suit-isomorphic
+// deals added from their representative child with the traverser's hands
+// swapped. `recurse(child, reach, out, depth, scratch)` values one child.
+// `safe`: the children are distinct subtrees that may run at the same time.
+template <class Recurse>
+void expand_chance(DiscountedCfr& cfr, const Game& game, const PlanNode& node, int seat, const float* reach,
+                   float* values, std::size_t H, std::size_t H_opp, std::size_t depth, DiscountedCfr::Frame& frame,
+                   DiscountedCfr::ScratchStack& scratch, bool safe, Recurse&& recurse, bool value_traversal = false) {
+  const std::size_t A = node.children.size();
+  frame.actions = A;
+  frame.hands = H;
+  float* scaled = grow(frame.buf[kReach], H_opp);
+  scale_into(scaled, reach, chance_reach_scale(node, A), H_opp);
+  float* child_values = grow(frame.buf[kChildValues], A * H);
+  const std::uint64_t* children = node.children.data();
+  value_children(
+      cfr, A, depth == 0, safe,
+      [&](std::size_t c, DiscountedCfr::ScratchStack& s) {
+        // The next child's first reads can be under way while this one runs.
+        if (c + 1 < A) cfr.prefetch_opponent_regrets(children[c + 1], seat, value_traversal);
+        recurse(children[c], scaled, child_values + c * H, depth + 1, s);
+      },
+      scratch);
 
   std::fill(values, values + H, 0.0f);
   accumulate_rows(values, child_values, A, H);

@@ -9,7 +9,7 @@
 #include "core/discounted_cfr_internal.h"
 #include "core/kernels.h"
 #include "core/payoffs.h"
-#include "core/quantize.h"
+#include "core/node_kernels.h"
 
 namespace velmora {
 
@@ -62,14 +62,14 @@ float weighted_total(const std::vector<float>& weights, const std::vector<float>
 const float* DiscountedCfr::regrets_view(const NodeState& st, std::vector<float>& tmp) const {
   if (!compress_) return regrets_of(st);
   const std::size_t n = std::size_t{st.actions} * st.hands;
-  dequantize16_into(grow(tmp, n), regrets16_of(st), n, st.regrets_scale, st.actions, st.hands);
+  decode16(grow(tmp, n), regrets16_of(st), n, regrets_scale(st));
   return tmp.data();
 }
 
 const float* DiscountedCfr::strategy_sums_view(const NodeState& st, std::vector<float>& tmp) const {
   if (!compress_) return strategy_sums_of(st);
   const std::size_t n = std::size_t{st.actions} * st.hands;
-  dequantize16_into(grow(tmp, n), strategy_sums16_of(st), n, st.strategy_sums_scale, st.actions, st.hands);
+  decode16(grow(tmp, n), strategy_sums16_of(st), n, strategy_sums_scale(st));
   return tmp.data();
 }
 
@@ -125,7 +125,8 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
   const std::uint8_t type = solved ? states_[node].type : n.type;
 
   if (type == kNodeTerminal) {
-    terminal_values(game, game.terminal_payoff(node), seat, std::span<const float>(opp_reach, H_opp),
+    terminal_values(game, solved ? payoffs_[states_[node].first_child] : game.terminal_payoff(node), seat,
+                    std::span<const float>(opp_reach, H_opp),
                     std::span<float>(values, H));
     return;
   }
@@ -143,7 +144,7 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
   Frame& frame = scratch.frame(depth);
   if (type == kNodeChance) {
     const bool safe = chance_parallel_safe(node);
-    expand_chance(*this, game, n, seat, opp_reach, values, H, H_opp, depth, frame, scratch, safe, safe,
+    expand_chance(*this, game, n, seat, opp_reach, values, H, H_opp, depth, frame, scratch, safe,
                   [this, &game, seat, best_response](std::uint64_t child, const float* r, float* out, std::size_t d,
                                                      ScratchStack& s) {
                     value_recursive(game, child, seat, r, out, d, s, best_response);
@@ -167,11 +168,15 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
     float* strategy = grow(frame.buf[kStrategy], A * H_opp);
     average_into(states_[node], strategy, frame.buf[kSums], frame.buf[kRowScratch]);
     float* child_values = grow(frame.buf[kChildValues], A * H);
-    float* reach = grow(frame.buf[kReach], H_opp);
-    for (std::size_t a = 0; a < A; ++a) {
-      multiply(reach, opp_reach, strategy + a * H_opp, H_opp);
-      value_recursive(game, child(a), seat, reach, child_values + a * H, depth + 1, scratch, best_response);
-    }
+    // Row a: the reach child a is handed.
+    float* rows = grow(frame.buf[kReach], A * H_opp);
+    for (std::size_t a = 0; a < A; ++a) multiply(rows + a * H_opp, opp_reach, strategy + a * H_opp, H_opp);
+    value_children(
+        *this, A, depth == 0, depth <= kShareDepth,
+        [&](std::size_t a, ScratchStack& s) {
+          value_recursive(game, child(a), seat, rows + a * H_opp, child_values + a * H, depth + 1, s, best_response);
+        },
+        scratch);
     sum_rows_double(values, child_values, A, H);
     return;
   }
@@ -183,14 +188,20 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
   float* child_values = grow(frame.buf[kChildValues], A * H);
   std::size_t fold = A;
   std::size_t showdown = A;
-  value_fold_pair(game, states_[node].fold_pair, A, child, seat, opp_reach, H_opp, child_values, H, fold, showdown);
+  value_fold_pair(
+      game, states_[node].fold_pair, A,
+      [&](std::size_t a) { return solved ? payoffs_[states_[child(a)].first_child] : game.terminal_payoff(child(a)); },
+      seat, opp_reach, H_opp, child_values, H, fold, showdown);
   if (solved) {
     for (std::size_t a = 0; a < A; ++a) prefetch_opponent_regrets(child(a), seat, true);
   }
-  for (std::size_t a = 0; a < A; ++a) {
-    if (a == fold || a == showdown) continue;
-    value_recursive(game, child(a), seat, opp_reach, child_values + a * H, depth + 1, scratch, best_response);
-  }
+  value_children(
+      *this, A, depth == 0, depth <= kShareDepth,
+      [&](std::size_t a, ScratchStack& s) {
+        if (a == fold || a == showdown) return;
+        value_recursive(game, child(a), seat, opp_reach, child_values + a * H, depth + 1, s, best_response);
+      },
+      scratch);
 
   if (!best_response) {
     float* strategy = grow(frame.buf[kStrategy], A * H);

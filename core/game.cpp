@@ -4,6 +4,10 @@
 #include <cmath>
 #include <utility>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "core/action_plan_internal.h"
 
 namespace velmora {
@@ -40,25 +44,47 @@ Game::Game(const TreeConfig& config, CardContext&& context, const CancelFlag* ca
   nodes_.reserve(plan_nodes.size());
   for (PlanNode& p : plan_nodes) {
     if ((nodes_.size() & 0xFFFF) == 0) throw_if_cancelled(cancel);
-    GameNode g;
+    GameNode& g = nodes_.emplace_back();
     static_cast<PlanNode&>(g) = std::move(p);
-    nodes_.push_back(std::move(g));
   }
   plan_nodes = {};  // the emptied shells go before the tables below are built
-  terminal_payoffs_.resize(nodes_.size());
+  // The lists were allocated node by node on the builder's threads; packed
+  // into one buffer they take less room and leave those threads' heaps
+  // empty, to be handed back below.
+  std::size_t words = 0;
+  for (const GameNode& g : nodes_) words += link_words(g.actions.size());
+  links_.resize(words);
+  std::uint64_t* at = links_.data();
   for (std::size_t i = 0; i < nodes_.size(); ++i) {
     if ((i & 0xFFFF) == 0) throw_if_cancelled(cancel);
-    if (nodes_[i].type == kNodeTerminal) terminal_payoffs_[i] = make_terminal_payoff(*this, nodes_[i]);
+    GameNode& g = nodes_[i];
+    const std::size_t a = CompactList<Action>::block_words(g.actions.size());
+    g.actions.move_to(at);
+    at += a;
+    const std::size_t c = CompactList<std::uint64_t>::block_words(g.children.size());
+    g.children.move_to(at);
+    at += c;
   }
   const bool with_rake = config_.rake_rate > 0.0 && config_.rake_cap > 0.0;
   matchups_.build(card_context_, allin_boards, with_rake, cancel);
+#if defined(__GLIBC__)
+  // Building the tree freed many small blocks; hand their pages back to the
+  // system before the solver allocates its matrices.
+  malloc_trim(0);
+#endif
 }
 
-double Game::planned_bytes(double nodes, double edges) {
+std::size_t Game::link_words(std::size_t children) {
+  return CompactList<Action>::block_words(children) + CompactList<std::uint64_t>::block_words(children);
+}
+
+double Game::planned_bytes(double nodes, double edges, double decisions) {
   // While the game takes the plan's nodes over, both node vectors are held at
   // once; the solve's own tables come later and are larger, so the settled
-  // game is what counts.
-  return nodes * static_cast<double>(sizeof(GameNode) + sizeof(TerminalPayoff)) +
+  // game is what counts: the node records and their packed lists, a count
+  // and the entries for each of the two lists of a node with children (the
+  // decision nodes and the few chance and runout nodes, ignored here).
+  return nodes * static_cast<double>(sizeof(GameNode)) + decisions * 2.0 * sizeof(std::uint64_t) +
          edges * static_cast<double>(sizeof(Action) + sizeof(std::uint64_t));
 }
 
@@ -69,9 +95,17 @@ const LockVector* Game::find_node_lock(std::uint64_t node) const {
   return it == node_locks_.end() ? nullptr : &it->second;
 }
 
+namespace node_values {
+const StoredNodeValues& none() {
+  static const StoredNodeValues empty;
+  return empty;
+}
+}  // namespace node_values
+
 void Game::store_node_values(std::uint64_t node, int seat, const std::vector<float>& values) {
   if (node >= nodes_.size() || seat < 0 || seat > 1) return;
-  GameNode& g = nodes_[node];
+  if (nodes_[node].values.record == nullptr) nodes_[node].values.record = &stored_values_.emplace_back();
+  StoredNodeValues& g = *const_cast<StoredNodeValues*>(nodes_[node].values.record);
   if (!compress_) {
     g.values[seat] = values;
     g.values16[seat].clear();

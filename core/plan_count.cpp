@@ -102,11 +102,9 @@ class Counter {
   // Below a flop node: exact, since every flop chance node deals the same cards.
   Tally flop(const PlanNode& node, const BuildContext& ctx) {
     const bool memo = node.type == kNodeDecision;
-    if (memo) {
-      if (const auto it = flop_memo_.find(key_of(node, ctx)); it != flop_memo_.end()) {
-        charge(it->second, 1.0);
-        return it->second;
-      }
+    if (const Tally* hit = memo ? recall(flop_memo_, node, ctx) : nullptr) {
+      charge(*hit, 1.0);
+      return *hit;
     }
     std::vector<ChildSpec> specs;
     const bool deals = expand(node, ctx, specs);
@@ -115,7 +113,12 @@ class Counter {
     if (deals) {
       if (!specs.empty()) {
         // The turn subtrees differ only in how many rivers follow each turn.
-        const Linear one = turn(specs[0].node, specs[0].ctx);
+        Linear one = turn(specs[0].node, specs[0].ctx);
+        if (node.type == kNodeTerminal) {
+          // The deals below a runout terminal are never valued: they need
+          // no tables of their own.
+          one.a.turn_runout = one.b.turn_runout = false;
+        }
         sum.add(one.a, turn_copies_);
         sum.add(one.b, river_copies_);
       }
@@ -129,12 +132,10 @@ class Counter {
   // Below a node whose turn is dealt and river not.
   Linear turn(const PlanNode& node, const BuildContext& ctx) {
     const bool memo = node.type == kNodeDecision;
-    if (memo) {
-      if (const auto it = turn_memo_.find(key_of(node, ctx)); it != turn_memo_.end()) {
-        charge(it->second.a, turn_copies_);
-        charge(it->second.b, river_copies_);
-        return it->second;
-      }
+    if (const Linear* hit = memo ? recall(turn_memo_, node, ctx) : nullptr) {
+      charge(hit->a, turn_copies_);
+      charge(hit->b, river_copies_);
+      return *hit;
     }
     std::vector<ChildSpec> specs;
     const bool deals = expand(node, ctx, specs);
@@ -161,11 +162,9 @@ class Counter {
   // Below a node with a full board.
   Tally river(const PlanNode& node, const BuildContext& ctx) {
     const bool memo = node.type == kNodeDecision;
-    if (memo) {
-      if (const auto it = river_memo_.find(key_of(node, ctx)); it != river_memo_.end()) {
-        charge(it->second, river_copies_);
-        return it->second;
-      }
+    if (const Tally* hit = memo ? recall(river_memo_, node, ctx) : nullptr) {
+      charge(*hit, river_copies_);
+      return *hit;
     }
     std::vector<ChildSpec> specs;
     expand(node, ctx, specs);
@@ -198,6 +197,13 @@ class Counter {
                ctx.level,
                keep_raise_count_ ? ctx.raise_count : 0u,
                keep_pot_ ? ctx.pot : 0u};
+  }
+
+  // The remembered count of a decision node's subtree, or null.
+  template <typename Map>
+  const typename Map::mapped_type* recall(const Map& map, const PlanNode& node, const BuildContext& ctx) const {
+    const auto it = map.find(key_of(node, ctx));
+    return it == map.end() ? nullptr : &it->second;
   }
 
   template <typename Map, typename Value>

@@ -55,14 +55,27 @@ int matchup_runouts(std::uint64_t dead, bool flop) {
 }  // namespace
 
 std::uint64_t RunoutMatchups::needed_boards(const std::vector<PlanNode>& nodes) {
+  // The traversals stop at a terminal: the deals below an all-in runout
+  // terminal are in the tree but never valued, so only the runout terminals
+  // reached without passing another terminal count.
   std::uint64_t boards = 0;
-  for (const PlanNode& n : nodes) {
-    if (!is_allin_runout(n)) continue;
-    if (n.turn == kNoCard && n.river == kNoCard) {
-      boards |= std::uint64_t{1} << kFlopTable;
-    } else if (n.turn != kNoCard && n.turn < kNumCards) {
-      boards |= std::uint64_t{1} << n.turn;
+  if (nodes.empty()) return boards;
+  std::vector<std::uint64_t> stack{0};
+  while (!stack.empty()) {
+    const std::uint64_t i = stack.back();
+    stack.pop_back();
+    if (i >= nodes.size()) continue;
+    const PlanNode& n = nodes[i];
+    if (n.type == kNodeTerminal) {
+      if (!is_allin_runout(n)) continue;
+      if (n.turn == kNoCard && n.river == kNoCard) {
+        boards |= std::uint64_t{1} << kFlopTable;
+      } else if (n.turn != kNoCard && n.turn < kNumCards) {
+        boards |= std::uint64_t{1} << n.turn;
+      }
+      continue;
     }
+    for (const std::uint64_t c : n.children) stack.push_back(c);
   }
   return boards;
 }

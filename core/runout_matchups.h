@@ -14,8 +14,8 @@ namespace velmora {
 
 class RunoutMatchups {
  public:
-  // Which boards the plan's all-in terminals need: bit c for a turn card c,
-  // bit 52 for the flop itself.
+  // Which boards the all-in terminals the traversals reach need: bit c for
+  // a turn card c, bit 52 for the flop itself.
   static std::uint64_t needed_boards(const std::vector<PlanNode>& nodes);
   // Bytes the tables for `boards` take.
   static std::size_t planned_bytes(const CardContext& context, std::uint64_t boards, bool with_rake);

@@ -12,10 +12,11 @@ namespace {
 
 thread_local bool t_on_worker = false;
 
-// An idle worker polls for new tasks for a while before it blocks: the
-// parallel sections of a traversal come in quick succession, and waking a
-// blocked thread costs tens of microseconds.
-constexpr auto kPoll = std::chrono::microseconds(1000);
+// An idle worker polls for new tasks a little before it blocks: the two
+// traversals of an iteration follow each other closely, but a pool with no
+// work must not keep a core busy (the window, a memory estimate or another
+// process need it). Counted in pause instructions: tens of microseconds.
+constexpr int kPollRounds = 1024;
 
 }  // namespace
 
@@ -63,8 +64,7 @@ void WorkerPool::worker_loop() {
     bool have = false;
     // Poll phase: try_lock only, so a submitting thread never finds a worker
     // asleep on the queue mutex and never pays for waking one.
-    const auto start = std::chrono::steady_clock::now();
-    for (;;) {
+    for (int round = 0; round < kPollRounds; ++round) {
       if (queued_.load(std::memory_order_acquire) != 0 || stopping_.load(std::memory_order_relaxed)) {
         std::unique_lock<std::mutex> lock(mutex_, std::try_to_lock);
         if (lock.owns_lock()) {
@@ -78,9 +78,7 @@ void WorkerPool::worker_loop() {
           if (stop_) return;
         }
       }
-      for (int i = 0; i < 64 && queued_.load(std::memory_order_relaxed) == 0; ++i) {
-      }
-      if (std::chrono::steady_clock::now() - start > kPoll) break;
+      _mm_pause();
     }
     if (!have) {
       bool more = false;

@@ -28,9 +28,13 @@ class WorkerPool {
       for (std::size_t i = 0; i < n; ++i) tasks_.emplace_back(make(i));
     }
     queued_.fetch_add(n, std::memory_order_release);
-    // One wake-up here; a woken worker that leaves tasks behind wakes the
-    // next one, so the submitting thread does not pay for every sleeper.
-    cv_.notify_one();
+    // Sleeping workers are woken all at once rather than one by the other:
+    // a chain of wake-ups would delay the last chunk by all of them.
+    if (n > 1) {
+      cv_.notify_all();
+    } else {
+      cv_.notify_one();
+    }
   }
   std::size_t size() const { return threads_.size(); }
 

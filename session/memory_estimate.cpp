@@ -41,8 +41,8 @@ SolveMemoryEstimate measure(const SolveConfig& config, const EstimateOptions& op
 
   // Each part is counted by the class that allocates it.
   const auto tree_bytes = [](const velmora::PlanCount& c) {
-    return velmora::Game::planned_bytes(c.nodes, c.edges) +
-           velmora::DiscountedCfr::planned_node_bytes(c.nodes, c.edges);
+    return velmora::Game::planned_bytes(c.nodes, c.edges, c.decision_nodes) +
+           velmora::DiscountedCfr::planned_node_bytes(c.nodes, c.edges, c.decision_nodes);
   };
   const auto strategy_bytes = [&](const velmora::PlanCount& c) {
     const double cells = c.decision_actions[0] * hands[0] + c.decision_actions[1] * hands[1];

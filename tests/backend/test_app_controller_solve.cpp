@@ -455,12 +455,16 @@ TEST_F(SolveControlTest, StartIsCheckedAgainstTheEstimateOfItsOwnSpot) {
     EXPECT_EQ(c.solveRequiredMemoryText(), "More than " + AppController::formatMemoryBytes(c.systemMemoryBytes()));
   }
 
-  // Started with no estimate asked for at all: the start asks for it.
+  // Started with no estimate asked for at all: the start asks for it. An
+  // edit made while it waits asks for another spot's figure; the start still
+  // gets its own, and the edited spot's figure is the one on show.
   AppController d;
   d.startSolveWithConfig(hugeFlopSpot());
   EXPECT_TRUE(d.running());
+  d.requestSolveMemoryEstimate(riverSpot());
   ASSERT_TRUE(waitFor([&] { return !d.running(); }));
   EXPECT_EQ(d.statusText(), "Not enough RAM to solve (after clearing previous results)");
+  ASSERT_TRUE(waitFor([&] { return d.solveRequiredMemoryBytes() == small; }));
 }
 
 TEST_F(SolveControlTest, StartRightAfterACancelBeginsOnceThePreviousWorkerLetsGo) {

@@ -7,6 +7,7 @@
 
 #include "core/action_plan.h"
 #include "core/card_context.h"
+#include "core/game.h"
 #include "core/plan_count.h"
 #include "core/range.h"
 #include "core/runout_matchups.h"
@@ -97,6 +98,18 @@ TEST(PlanCount, EqualsTheBuiltTreeOnEveryKindOfSpot) {
   }
   cfg.all_in_threshold = {1.5, 2.0};
   expect_count_matches_build(cfg, context, "caps, thresholds and leads");
+
+  // All-ins only on the flop: the deals below a flop all-in are terminals
+  // the traversals never value, so the flop table is the only one needed
+  // (and the only one the game builds).
+  TreeConfig flop_only = tree_for({"Qs8s3d", "", "", 100, 300, "a", ""});
+  for (StreetSizeLists* s : {&flop_only.turn, &flop_only.river}) s->bets = {};
+  const CardContext flop_context(parse_board_text("Qs8s3d"), {parse_range("AA,KK,QQ,AK"), parse_range("JJ,TT,AQ")});
+  expect_count_matches_build(flop_only, flop_context, "flop all-ins only");
+  EXPECT_EQ(RunoutMatchups::needed_boards(ActionPlan(flop_only, &flop_context).nodes()), std::uint64_t{1} << kNumCards);
+  const Game game(flop_only, CardContext(flop_context));
+  EXPECT_TRUE(game.runout_matchups().has(kNoCard));
+  for (Card c = 0; c < kNumCards; ++c) EXPECT_FALSE(game.runout_matchups().has(c)) << int{c};
 }
 
 TEST(PlanCount, HugeTreesAreCountedOrStoppedAtTheLimit) {

@@ -9,6 +9,7 @@
 
 #include "core/cancel.h"
 #include "core/card_context.h"
+#include "core/discounted_cfr.h"
 #include "core/game.h"
 #include "core/runout_matchups.h"
 #include "solver_spots.h"
@@ -47,6 +48,17 @@ TEST(SetupCancel, EveryStageStopsOnASetFlag) {
   EXPECT_THROW(Game(cfg, CardContext(context), &set), SetupCancelled);
   RunoutMatchups matchups;
   EXPECT_THROW(matchups.build(context, std::uint64_t{1} << kNumCards, false, &set), SetupCancelled);
+  // The solver's tables: no iteration runs and no progress is reported.
+  Game game(cfg, CardContext(parse_board_text("Qs8s3dTh2c"), {parse_range("AA,KK,QQ"), parse_range("JJ,TT")}));
+  SolverConfig sc;
+  sc.max_iterations = 5;
+  sc.setup_cancel = &set;
+  int reports = 0;
+  sc.on_progress = [&reports](std::uint32_t, float, double) { ++reports; };
+  DiscountedCfr cancelled(sc);
+  EXPECT_THROW(cancelled.solve(game), SetupCancelled);
+  EXPECT_EQ(cancelled.iterations_done(), 0u);
+  EXPECT_EQ(reports, 0);
 
   // An unset flag changes nothing: the tree is the one built without a flag.
   CancelFlag clear{false};
@@ -56,6 +68,11 @@ TEST(SetupCancel, EveryStageStopsOnASetFlag) {
   RunoutMatchups built;
   built.build(context, std::uint64_t{1} << kNumCards, false, &clear);
   EXPECT_TRUE(built.has(kNoCard));
+  sc.setup_cancel = &clear;
+  DiscountedCfr solved(sc);
+  solved.solve(game);
+  EXPECT_EQ(solved.iterations_done(), 5u);
+  EXPECT_EQ(reports, 5);
 }
 
 TEST(SetupCancel, FlagSetFromAnotherThreadStopsABuildUnderWay) {

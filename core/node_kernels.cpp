@@ -1,0 +1,330 @@
+// Fused node passes: AVX steps of eight hands with the node's strategy in
+// registers, then a scalar tail with the same operations in the same order.
+#include "core/node_kernels.h"
+
+#include <immintrin.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora {
+
+namespace {
+
+// One block of eight hands (or one hand in the scalar tail) of regret
+// matching: the strategy of every action.
+// mask ? a : b, with a mask from a comparison (bitwise: GCC turns the blend
+// instruction into a branch per lane here).
+inline __m256 select(__m256 mask, __m256 a, __m256 b) {
+  return _mm256_or_ps(_mm256_and_ps(mask, a), _mm256_andnot_ps(mask, b));
+}
+
+inline void strategy_block(__m256* s, const __m256* r, std::size_t A, __m256 uniform) {
+  const __m256 zero = _mm256_setzero_ps();
+  __m256 sum = zero;
+  for (std::size_t a = 0; a < A; ++a) {
+    s[a] = _mm256_max_ps(r[a], zero);
+    sum = _mm256_add_ps(sum, s[a]);
+  }
+  const __m256 pos = _mm256_cmp_ps(sum, zero, _CMP_GT_OQ);
+  for (std::size_t a = 0; a < A; ++a) s[a] = select(pos, _mm256_div_ps(s[a], sum), uniform);
+}
+
+inline void strategy_scalar(float* s, const float* r, std::size_t A, float uniform) {
+  float sum = 0.0f;
+  for (std::size_t a = 0; a < A; ++a) {
+    s[a] = r[a] > 0.0f ? r[a] : 0.0f;
+    sum += s[a];
+  }
+  for (std::size_t a = 0; a < A; ++a) s[a] = sum > 0.0f ? s[a] / sum : uniform;
+}
+
+inline __m256 load16(const std::int16_t* q) {
+  const __m128i raw = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+  const __m128i lo = _mm_cvtepi16_epi32(raw);
+  const __m128i hi = _mm_cvtepi16_epi32(_mm_srli_si128(raw, 8));
+  return _mm256_cvtepi32_ps(_mm256_insertf128_si256(_mm256_castsi128_si256(lo), hi, 1));
+}
+
+// Decoding factor of a scale; 0 for a scale that is not above 0, which
+// decodes every entry to 0.
+inline float decode_factor(float scale) { return scale > 0.0f ? scale / 32767.0f : 0.0f; }
+
+// max(m, |x|) with a NaN entry ignored, the same on both paths.
+inline __m256 max_abs_step(__m256 m, __m256 x) {
+  const __m256 abs = _mm256_and_ps(x, _mm256_castsi256_ps(_mm256_set1_epi32(0x7FFFFFFF)));
+  return _mm256_max_ps(abs, m);
+}
+
+inline float max_abs_scalar(float m, float x) {
+  const float a = std::fabs(x);
+  return a > m ? a : m;
+}
+
+float reduce_max(__m256 m) {
+  alignas(32) float lanes[8];
+  _mm256_store_ps(lanes, m);
+  float r = lanes[0];
+  for (int i = 1; i < 8; ++i) r = lanes[i] > r ? lanes[i] : r;
+  return r;
+}
+
+// Encodes n floats whose largest magnitude is m.
+void encode_with_max(std::int16_t* q, float& scale, const float* in, std::size_t n, float m) {
+  if (!(static_cast<double>(m) > 1e-9)) {
+    scale = 1.0f;
+    std::fill(q, q + n, std::int16_t{0});
+    return;
+  }
+  scale = m;
+  const float k = 32767.0f / m;
+  const __m256 vk = _mm256_set1_ps(k);
+  const __m256 hi = _mm256_set1_ps(32767.0f);
+  const __m256 lo = _mm256_set1_ps(-32767.0f);
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    __m256 y = _mm256_mul_ps(_mm256_loadu_ps(in + i), vk);
+    y = _mm256_max_ps(_mm256_min_ps(y, hi), lo);
+    const __m256i r = _mm256_cvtps_epi32(y);
+    const __m128i packed = _mm_packs_epi32(_mm256_castsi256_si128(r), _mm256_extractf128_si256(r, 1));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(q + i), packed);
+  }
+  for (; i < n; ++i) {
+    float y = in[i] * k;
+    y = y < 32767.0f ? y : 32767.0f;
+    y = y > -32767.0f ? y : -32767.0f;
+    q[i] = static_cast<std::int16_t>(std::lrintf(y));
+  }
+}
+
+}  // namespace
+
+void decode16(float* out, const std::int16_t* q, std::size_t n, float scale) {
+  const float k = decode_factor(scale);
+  const __m256 vk = _mm256_set1_ps(k);
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) _mm256_storeu_ps(out + i, _mm256_mul_ps(load16(q + i), vk));
+  for (; i < n; ++i) out[i] = static_cast<float>(q[i]) * k;
+}
+
+void encode16(std::int16_t* q, float& scale, const float* in, std::size_t n) {
+  if (n == 0) {
+    scale = 1.0f;
+    return;
+  }
+  __m256 vm = _mm256_setzero_ps();
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) vm = max_abs_step(vm, _mm256_loadu_ps(in + i));
+  float m = reduce_max(vm);
+  for (; i < n; ++i) m = max_abs_scalar(m, in[i]);
+  encode_with_max(q, scale, in, n, m);
+}
+
+void current_strategy(float* strategy, const float* regrets, std::size_t A, std::size_t H) {
+  if (A == 0 || H == 0) return;
+  if (A > kFusedMaxActions) {
+    for (std::size_t h = 0; h < H; ++h) {
+      float sum = 0.0f;
+      for (std::size_t a = 0; a < A; ++a) {
+        const float r = regrets[a * H + h];
+        strategy[a * H + h] = r > 0.0f ? r : 0.0f;
+        sum += strategy[a * H + h];
+      }
+      const float uniform = 1.0f / static_cast<float>(A);
+      for (std::size_t a = 0; a < A; ++a) {
+        float& s = strategy[a * H + h];
+        s = sum > 0.0f ? s / sum : uniform;
+      }
+    }
+    return;
+  }
+  const float uniform = 1.0f / static_cast<float>(A);
+  const __m256 vu = _mm256_set1_ps(uniform);
+  __m256 r[kFusedMaxActions];
+  __m256 s[kFusedMaxActions];
+  std::size_t h = 0;
+  for (; h + 8 <= H; h += 8) {
+    for (std::size_t a = 0; a < A; ++a) r[a] = _mm256_loadu_ps(regrets + a * H + h);
+    strategy_block(s, r, A, vu);
+    for (std::size_t a = 0; a < A; ++a) _mm256_storeu_ps(strategy + a * H + h, s[a]);
+  }
+  float rs[kFusedMaxActions];
+  float ss[kFusedMaxActions];
+  for (; h < H; ++h) {
+    for (std::size_t a = 0; a < A; ++a) rs[a] = regrets[a * H + h];
+    strategy_scalar(ss, rs, A, uniform);
+    for (std::size_t a = 0; a < A; ++a) strategy[a * H + h] = ss[a];
+  }
+}
+
+namespace {
+
+// Shared body of the two opponent kernels; `load(a, h)` gives eight decoded
+// regrets, `get(a, h)` one.
+template <class Load, class Get>
+void reach_rows(float* rows, const float* reach, std::size_t A, std::size_t H, Load load, Get get) {
+  const float uniform = 1.0f / static_cast<float>(A);
+  const __m256 vu = _mm256_set1_ps(uniform);
+  __m256 r[kFusedMaxActions];
+  __m256 s[kFusedMaxActions];
+  std::size_t h = 0;
+  for (; h + 8 <= H; h += 8) {
+    for (std::size_t a = 0; a < A; ++a) r[a] = load(a, h);
+    strategy_block(s, r, A, vu);
+    const __m256 x = _mm256_loadu_ps(reach + h);
+    for (std::size_t a = 0; a < A; ++a) _mm256_storeu_ps(rows + a * H + h, _mm256_mul_ps(x, s[a]));
+  }
+  float rs[kFusedMaxActions];
+  float ss[kFusedMaxActions];
+  for (; h < H; ++h) {
+    for (std::size_t a = 0; a < A; ++a) rs[a] = get(a, h);
+    strategy_scalar(ss, rs, A, uniform);
+    for (std::size_t a = 0; a < A; ++a) rows[a * H + h] = reach[h] * ss[a];
+  }
+}
+
+}  // namespace
+
+void opponent_reach_rows(float* rows, const float* regrets, const float* reach, std::size_t A, std::size_t H) {
+  if (A == 0 || H == 0) return;
+  if (A > kFusedMaxActions) {
+    current_strategy(rows, regrets, A, H);
+    for (std::size_t a = 0; a < A; ++a) {
+      for (std::size_t h = 0; h < H; ++h) rows[a * H + h] = reach[h] * rows[a * H + h];
+    }
+    return;
+  }
+  reach_rows(
+      rows, reach, A, H, [regrets, H](std::size_t a, std::size_t h) { return _mm256_loadu_ps(regrets + a * H + h); },
+      [regrets, H](std::size_t a, std::size_t h) { return regrets[a * H + h]; });
+}
+
+void opponent_reach_rows16(float* rows, const std::int16_t* regrets, float scale, const float* reach, std::size_t A,
+                           std::size_t H) {
+  if (A == 0 || H == 0) return;
+  const float k = decode_factor(scale);
+  if (A > kFusedMaxActions) {
+    decode16(rows, regrets, A * H, scale);
+    current_strategy(rows, rows, A, H);
+    for (std::size_t a = 0; a < A; ++a) {
+      for (std::size_t h = 0; h < H; ++h) rows[a * H + h] = reach[h] * rows[a * H + h];
+    }
+    return;
+  }
+  const __m256 vk = _mm256_set1_ps(k);
+  reach_rows(
+      rows, reach, A, H,
+      [regrets, H, vk](std::size_t a, std::size_t h) { return _mm256_mul_ps(load16(regrets + a * H + h), vk); },
+      [regrets, H, k](std::size_t a, std::size_t h) { return static_cast<float>(regrets[a * H + h]) * k; });
+}
+
+namespace {
+
+// The traverser's update; `load_r(a, h)` / `load_s(a, h)` give eight decoded
+// regrets / sums, `put(a, h, r, s)` takes the new ones, and the scalar
+// versions do the same for one hand.
+template <class LoadR, class LoadS, class Put, class GetR, class GetS, class PutOne>
+void traverser_pass(const float* child, float* values, std::size_t A, std::size_t H, float alpha, float beta,
+                    float gamma, LoadR load_r, LoadS load_s, Put put, GetR get_r, GetS get_s, PutOne put_one) {
+  const float uniform = 1.0f / static_cast<float>(A);
+  const __m256 vu = _mm256_set1_ps(uniform);
+  const __m256 va = _mm256_set1_ps(alpha);
+  const __m256 vb = _mm256_set1_ps(beta);
+  const __m256 vg = _mm256_set1_ps(gamma);
+  const __m256 zero = _mm256_setzero_ps();
+  __m256 r[kFusedMaxActions];
+  __m256 s[kFusedMaxActions];
+  std::size_t h = 0;
+  for (; h + 8 <= H; h += 8) {
+    for (std::size_t a = 0; a < A; ++a) r[a] = load_r(a, h);
+    strategy_block(s, r, A, vu);
+    __m256 v = _mm256_mul_ps(s[0], _mm256_loadu_ps(child + h));
+    for (std::size_t a = 1; a < A; ++a) v = _mm256_add_ps(v, _mm256_mul_ps(s[a], _mm256_loadu_ps(child + a * H + h)));
+    _mm256_storeu_ps(values + h, v);
+    for (std::size_t a = 0; a < A; ++a) {
+      const __m256 sum = _mm256_add_ps(_mm256_mul_ps(vg, load_s(a, h)), s[a]);
+      const __m256 d = select(_mm256_cmp_ps(r[a], zero, _CMP_GE_OQ), va, vb);
+      __m256 x = _mm256_add_ps(_mm256_mul_ps(r[a], d), _mm256_loadu_ps(child + a * H + h));
+      x = _mm256_sub_ps(x, v);
+      put(a, h, x, sum);
+    }
+  }
+  float rs[kFusedMaxActions];
+  float ss[kFusedMaxActions];
+  for (; h < H; ++h) {
+    for (std::size_t a = 0; a < A; ++a) rs[a] = get_r(a, h);
+    strategy_scalar(ss, rs, A, uniform);
+    float v = ss[0] * child[h];
+    for (std::size_t a = 1; a < A; ++a) v += ss[a] * child[a * H + h];
+    values[h] = v;
+    for (std::size_t a = 0; a < A; ++a) {
+      const float sum = gamma * get_s(a, h) + ss[a];
+      const float d = rs[a] >= 0.0f ? alpha : beta;
+      float x = rs[a] * d + child[a * H + h];
+      x = x - v;
+      put_one(a, h, x, sum);
+    }
+  }
+}
+
+}  // namespace
+
+void update_traverser_node(float* regrets, float* sums, const float* child_values, float* values, std::size_t A,
+                           std::size_t H, float alpha, float beta, float gamma) {
+  if (A == 0 || H == 0 || A > kFusedMaxActions) return;
+  traverser_pass(
+      child_values, values, A, H, alpha, beta, gamma,
+      [regrets, H](std::size_t a, std::size_t h) { return _mm256_loadu_ps(regrets + a * H + h); },
+      [sums, H](std::size_t a, std::size_t h) { return _mm256_loadu_ps(sums + a * H + h); },
+      [regrets, sums, H](std::size_t a, std::size_t h, __m256 r, __m256 s) {
+        _mm256_storeu_ps(regrets + a * H + h, r);
+        _mm256_storeu_ps(sums + a * H + h, s);
+      },
+      [regrets, H](std::size_t a, std::size_t h) { return regrets[a * H + h]; },
+      [sums, H](std::size_t a, std::size_t h) { return sums[a * H + h]; },
+      [regrets, sums, H](std::size_t a, std::size_t h, float r, float s) {
+        regrets[a * H + h] = r;
+        sums[a * H + h] = s;
+      });
+}
+
+void update_traverser_node16(std::int16_t* regrets, float& regrets_scale, std::int16_t* sums, float& sums_scale,
+                             const float* child_values, float* values, std::size_t A, std::size_t H, float alpha,
+                             float beta, float gamma, float* work) {
+  if (A == 0 || H == 0 || A > kFusedMaxActions) return;
+  const std::size_t n = A * H;
+  const float kr = decode_factor(regrets_scale);
+  const float ks = decode_factor(sums_scale);
+  const __m256 vkr = _mm256_set1_ps(kr);
+  const __m256 vks = _mm256_set1_ps(ks);
+  float* new_r = work;
+  float* new_s = work + n;
+  __m256 mr = _mm256_setzero_ps();
+  __m256 ms = _mm256_setzero_ps();
+  float mr1 = 0.0f;
+  float ms1 = 0.0f;
+  traverser_pass(
+      child_values, values, A, H, alpha, beta, gamma,
+      [regrets, H, vkr](std::size_t a, std::size_t h) { return _mm256_mul_ps(load16(regrets + a * H + h), vkr); },
+      [sums, H, vks](std::size_t a, std::size_t h) { return _mm256_mul_ps(load16(sums + a * H + h), vks); },
+      [&](std::size_t a, std::size_t h, __m256 r, __m256 s) {
+        _mm256_storeu_ps(new_r + a * H + h, r);
+        _mm256_storeu_ps(new_s + a * H + h, s);
+        mr = max_abs_step(mr, r);
+        ms = max_abs_step(ms, s);
+      },
+      [regrets, H, kr](std::size_t a, std::size_t h) { return static_cast<float>(regrets[a * H + h]) * kr; },
+      [sums, H, ks](std::size_t a, std::size_t h) { return static_cast<float>(sums[a * H + h]) * ks; },
+      [&](std::size_t a, std::size_t h, float r, float s) {
+        new_r[a * H + h] = r;
+        new_s[a * H + h] = s;
+        mr1 = max_abs_scalar(mr1, r);
+        ms1 = max_abs_scalar(ms1, s);
+      });
+  const float max_r = std::max(reduce_max(mr), mr1);
+  const float max_s = std::max(reduce_max(ms), ms1);
+  encode_with_max(regrets, regrets_scale, new_r, n, max_r);
+  encode_with_max(sums, sums_scale, new_s, n, max_s);
+}
+
+}  // namespace velmora
