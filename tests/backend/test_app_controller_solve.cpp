@@ -423,13 +423,9 @@ QVariantMap hugeFlopSpot() {
   m.insert("starting_street", "flop");
   m.insert("starting_pot", 10);
   m.insert("effective_stack", 1000);
-  for (const char* seat : {"oop", "ip"}) {
-    for (const char* street : {"flop", "turn", "river"}) {
-      const QString prefix = QStringLiteral("%1_%2").arg(seat, street);
-      m.insert(prefix + "_bet_sizes", "33, 75");
-      m.insert(prefix + "_raise_sizes", "33, 75");
-      m.insert(prefix + "_add_all_in", true);
-    }
+  for (auto it = m.begin(); it != m.end(); ++it) {
+    if (it.key().endsWith("_sizes")) it.value() = "33, 75";
+    if (it.key().endsWith("_add_all_in")) it.value() = true;
   }
   return m;
 }
