@@ -49,6 +49,8 @@ class AppController : public QObject {
   Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged)
   Q_PROPERTY(QString resultsSummary READ resultsSummary NOTIFY resultsChanged)
   Q_PROPERTY(int resultStartingPot READ resultStartingPot NOTIFY resultsChanged)
+  // The board the stored result was solved on ("QsJh2h7c"), "" without one.
+  Q_PROPERTY(QString resultBoardText READ resultBoardText NOTIFY resultsChanged)
   Q_PROPERTY(int resultIterations READ resultIterations NOTIFY resultsChanged)
   Q_PROPERTY(double resultExploitability READ resultExploitability NOTIFY resultsChanged)
   Q_PROPERTY(double resultEvOop READ resultEvOop NOTIFY resultsChanged)
@@ -78,6 +80,7 @@ class AppController : public QObject {
   QString statusText() const { return m_statusText; }
   QString resultsSummary() const { return m_resultsSummary; }
   int resultStartingPot() const { return m_resultStartingPot; }
+  QString resultBoardText() const { return m_resultBoardText; }
   int resultIterations() const { return m_resultIterations; }
   double resultExploitability() const { return m_resultExploitability; }
   double resultEvOop() const { return m_resultEvOop; }
@@ -230,6 +233,7 @@ class AppController : public QObject {
   QString m_statusText;
   QString m_resultsSummary;
   int m_resultStartingPot = 0;
+  QString m_resultBoardText;
   int m_resultIterations = 0;
   double m_resultExploitability = 0.0;
   double m_resultEvOop = 0.0;

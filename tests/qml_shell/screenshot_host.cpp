@@ -10,7 +10,7 @@
 //   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-population|setup-card-picker|
 //                                setup-save-range|setup-import|setup-load-profile|solve-idle|solve|solve-done|results|results-turn
 //                                |results-lock|results-buckets|results-search --theme dark|light
-//                         [--width N]
+//                         [--width N] [--height N] [--language CODE]
 //   shell_screenshot_host --main --page home|settings|setup|save-dialog [--language CODE] [--theme dark|light]
 #include "tests/qml_shell/shell_test_backend.h"
 
@@ -37,8 +37,9 @@ Window {
     id: window
     property string page: "home"
     property int windowWidth: 1540
+    property int windowHeight: 1200
     width: windowWidth
-    height: 1200
+    height: windowHeight
     visible: true
     color: "#080B12"
     title: "Caldirune"
@@ -401,11 +402,14 @@ int main(int argc, char* argv[]) {
                     QStringLiteral("dark")});
   parser.addOption({QStringLiteral("width"), QStringLiteral("window width"), QStringLiteral("pixels"),
                     QStringLiteral("1540")});
+  parser.addOption({QStringLiteral("height"), QStringLiteral("window height"), QStringLiteral("pixels"),
+                    QStringLiteral("1200")});
   parser.addOption({QStringLiteral("main"), QStringLiteral("show the program's own window (home, settings, save-dialog)")});
   parser.addOption({QStringLiteral("language"), QStringLiteral("interface language code"), QStringLiteral("code"),
                     QStringLiteral("en")});
   parser.process(app);
   const int width = parser.value(QStringLiteral("width")).toInt();
+  const int height = parser.value(QStringLiteral("height")).toInt();
 
   {
     // The shell reads the palette from the settings when it starts.
@@ -438,7 +442,8 @@ int main(int argc, char* argv[]) {
     component.setData(kHostQml, QUrl(QStringLiteral("qrc:/shell_screenshot_host.qml")));
     window = component.createWithInitialProperties(
         {{QStringLiteral("page"), parser.value(QStringLiteral("page"))},
-         {QStringLiteral("windowWidth"), width > 0 ? width : 1540}});
+         {QStringLiteral("windowWidth"), width > 0 ? width : 1540},
+         {QStringLiteral("windowHeight"), height > 0 ? height : 1200}});
   }
   return shell_test::execWindow(window, component);
 }
