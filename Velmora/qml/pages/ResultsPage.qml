@@ -108,6 +108,8 @@ Item {
         chancePickerActions = []
         nodeLocks.forgetLocksNoLongerHeld()
         resetTreeToRoot()
+        // Filters of the previous result, also when the root was shown.
+        handCombos.clearFilters()
         refreshHandMatrix()
         _scheduleHandCombosLoad()
     }
