@@ -3,13 +3,15 @@
 // on the Setup page). Prints "READY" once the page is up and has settled;
 // the script then captures the screen and ends it. "results" shows the Results
 // page at the root of a small flop spot solved for it, "results-turn" the
-// same page after walking down to a turn card; "results-lock" with AA and KK
+// same page after walking down to a turn card ("results-river" on to a river
+// card, "results-picker" with the river card picker open); "results-lock" with AA and KK
 // locked at the root in node-lock mode, "results-buckets" with the second
 // bucket chosen, "results-search" with a hand search.
 //
 //   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-population|setup-card-picker|
 //                                setup-save-range|setup-import|setup-load-profile|solve-idle|solve|solve-done|results|results-turn
-//                                |results-lock|results-buckets|results-search --theme dark|light
+//                                |results-river|results-picker|results-lock|results-buckets|results-search
+//                                --theme dark|light
 //                         [--width N] [--height N] [--language CODE]
 //   shell_screenshot_host --main --page home|settings|setup|save-dialog [--language CODE] [--theme dark|light]
 #include "tests/qml_shell/shell_test_backend.h"
@@ -80,6 +82,19 @@ Window {
         page.selectActionAtLevel(1, 0)
         page.openChancePicker(2, page.currentNodeIndex)
         page.chooseChanceCard(page._chanceCardIndexForSelection("7d"), "7d")
+    }
+
+    // Further on to the river: check, check, and the river card As;
+    // "results-picker" leaves the river card picker open instead.
+    function _walkToRiver(openPickerOnly) {
+        var page = _find(shell, "resultsPage")
+        _walkToTurn()
+        var level = page.treeLevels.count - 1
+        page.selectActionAtLevel(level, 0)
+        page.selectActionAtLevel(level + 1, 0)
+        page.openChancePicker(level + 2, page.currentNodeIndex)
+        if (!openPickerOnly)
+            page.chooseChanceCard(page._chanceCardIndexForSelection("As"), "As")
     }
 
     function _find(item, name) {
@@ -190,6 +205,8 @@ Window {
         shell.requestNavigate(3)
         if (page === "results-turn")
             _walkToTurn()
+        else if (page === "results-river" || page === "results-picker")
+            _walkToRiver(page === "results-picker")
         _prepareResults(_find(shell, "resultsPage"))
         settleTimer.start()
     }
@@ -396,7 +413,7 @@ int main(int argc, char* argv[]) {
   parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, setup-population, setup-card-picker, "
                                                           "setup-save-range, setup-import, "
                                                           "setup-load-profile, solve-idle, solve, solve-done, results, "
-                                                          "results-turn, results-lock, results-buckets or results-search"),
+                                                          "results-turn, results-river, results-picker, results-lock, results-buckets or results-search"),
                     QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});
