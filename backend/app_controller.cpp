@@ -164,6 +164,7 @@ void AppController::resetResultFigures() {
   m_nodeMetaTable.clear();
   m_nodeActionTable.clear();
   m_resultsSummary.clear();
+  m_resultBoardText.clear();
   m_resultStartingPot = 0;
   m_resultIterations = 0;
   m_resultExploitability = 0.0;

@@ -49,6 +49,8 @@ class AppController : public QObject {
   Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged)
   Q_PROPERTY(QString resultsSummary READ resultsSummary NOTIFY resultsChanged)
   Q_PROPERTY(int resultStartingPot READ resultStartingPot NOTIFY resultsChanged)
+  // The board the stored result was solved on ("QsJh2h7c"), "" without one.
+  Q_PROPERTY(QString resultBoardText READ resultBoardText NOTIFY resultsChanged)
   Q_PROPERTY(int resultIterations READ resultIterations NOTIFY resultsChanged)
   Q_PROPERTY(double resultExploitability READ resultExploitability NOTIFY resultsChanged)
   Q_PROPERTY(double resultEvOop READ resultEvOop NOTIFY resultsChanged)
@@ -78,6 +80,7 @@ class AppController : public QObject {
   QString statusText() const { return m_statusText; }
   QString resultsSummary() const { return m_resultsSummary; }
   int resultStartingPot() const { return m_resultStartingPot; }
+  QString resultBoardText() const { return m_resultBoardText; }
   int resultIterations() const { return m_resultIterations; }
   double resultExploitability() const { return m_resultExploitability; }
   double resultEvOop() const { return m_resultEvOop; }
@@ -190,7 +193,9 @@ class AppController : public QObject {
   bool estimatePublishedFor(const velmora_app::SolveConfig& config) const;
   void continuePendingStart();
   void launchSolve(const velmora_app::SolveConfig& config);
-  bool memoryFits();
+  // Gives a start that has not begun up, with the status saying why.
+  void dropPendingStart(const QString& status);
+  bool memoryFits(quint64 requiredBytes);
   // Leaves the current run and any pending start behind: their reports and
   // their start no longer reach the controller.
   void abandonCurrentRun();
@@ -228,6 +233,7 @@ class AppController : public QObject {
   QString m_statusText;
   QString m_resultsSummary;
   int m_resultStartingPot = 0;
+  QString m_resultBoardText;
   int m_resultIterations = 0;
   double m_resultExploitability = 0.0;
   double m_resultEvOop = 0.0;
@@ -267,11 +273,12 @@ class AppController : public QObject {
   bool m_cancelRequested = false;
 
   // A start accepted before it could run: it waits for the estimate of its
-  // own spot (generation `estimateGeneration`, 0 once that is published and
-  // fits) and then for the previous worker to leave the session.
+  // own spot (generation `estimateGeneration`; 0 once `requiredBytes` holds
+  // it) and then for the previous worker to leave the session.
   struct PendingStart {
     velmora_app::SolveConfig config;
     quint64 estimateGeneration = 0;
+    quint64 requiredBytes = 0;
     bool memoryChecked = false;
     std::chrono::steady_clock::time_point since;
   };

@@ -45,7 +45,9 @@ quint64 AppController::requestEstimate(const QVariantMap& cfg) {
   std::shared_ptr<EstimateGate> gate = m_estimateGate;
   {
     std::lock_guard<std::mutex> lock(gate->mutex);
-    if (gate->newest) gate->newest->cancel.store(true);
+    // A superseded request stops, unless a start waits for its figure.
+    const quint64 awaited = m_pendingStart ? m_pendingStart->estimateGeneration : 0;
+    if (gate->newest && gate->newest->generation != awaited) gate->newest->cancel.store(true);
     gate->newest = request;
     ++gate->active;
   }
@@ -89,7 +91,7 @@ void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, s
   }
 
   std::lock_guard<std::mutex> lock(gate->mutex);
-  // A superseded request has nothing to publish.
+  // A cancelled request has nothing to tell.
   if (AppController* target = gate->target; target != nullptr && !request->cancel.load()) {
     const quint64 generation = request->generation;
     QMetaObject::invokeMethod(
@@ -102,12 +104,20 @@ void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, s
 }
 
 void AppController::deliverMemoryEstimate(quint64 generation, quint64 bytes, const QString& text) {
-  if (generation != m_memoryEstimateGeneration.load()) return;
-  m_publishedEstimateGeneration = generation;
-  if (bytes != m_solveRequiredMemoryBytes || text != m_solveRequiredMemoryText) {
-    m_solveRequiredMemoryBytes = bytes;
-    m_solveRequiredMemoryText = text;
-    emit solveRequiredMemoryChanged();
+  // A start waiting for this figure takes it even when a newer request
+  // (an edit made meanwhile) keeps it from being published.
+  const bool awaited = m_pendingStart && m_pendingStart->estimateGeneration == generation;
+  if (awaited) {
+    m_pendingStart->requiredBytes = bytes;
+    m_pendingStart->estimateGeneration = 0;
   }
-  if (m_pendingStart && m_pendingStart->estimateGeneration == generation) continuePendingStart();
+  if (generation == m_memoryEstimateGeneration.load()) {
+    m_publishedEstimateGeneration = generation;
+    if (bytes != m_solveRequiredMemoryBytes || text != m_solveRequiredMemoryText) {
+      m_solveRequiredMemoryBytes = bytes;
+      m_solveRequiredMemoryText = text;
+      emit solveRequiredMemoryChanged();
+    }
+  }
+  if (awaited) continuePendingStart();
 }

@@ -81,6 +81,7 @@ bool AppController::hasResultsToSave() const {
 QVariantMap AppController::resultsSnapshot() const {
   QVariantMap results;
   results.insert(QStringLiteral("resultsSummary"), m_resultsSummary);
+  results.insert(QStringLiteral("resultBoard"), m_resultBoardText);
   results.insert(QStringLiteral("resultStartingPot"), m_resultStartingPot);
   results.insert(QStringLiteral("resultIterations"), m_resultIterations);
   results.insert(QStringLiteral("resultExploitability"), m_resultExploitability);
@@ -234,6 +235,11 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
 
     m_nodeLockTable = parseNodeLocks(root.value(QStringLiteral("nodeLocks")).toArray().toVariantList());
     m_lastUiCfg = project_file::solveConfig(root.value(QStringLiteral("lastUiCfg")));
+    // Files written before the result kept its own board have it only as the
+    // board of the last start.
+    if (hasResults && m_resultBoardText.isEmpty()) {
+      m_resultBoardText = normalizeBoardText(m_lastUiCfg.value(QStringLiteral("board")).toString());
+    }
 
     setRunning(false);
     setProgress(0.0);
@@ -255,6 +261,7 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
 
 void AppController::restoreResults(const QJsonObject& results) {
   m_resultsSummary = project_file::text(results.value(QStringLiteral("resultsSummary")));
+  m_resultBoardText = normalizeBoardText(project_file::text(results.value(QStringLiteral("resultBoard"))));
   m_resultStartingPot = project_file::count(results.value(QStringLiteral("resultStartingPot")));
   m_resultIterations = project_file::count(results.value(QStringLiteral("resultIterations")));
   m_resultExploitability = project_file::figure(results.value(QStringLiteral("resultExploitability")));

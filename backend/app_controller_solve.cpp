@@ -240,24 +240,28 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     PendingStart pending;
     pending.config = config;
     pending.since = std::chrono::steady_clock::now();
-    if (!estimatePublishedFor(config)) {
-      const bool inFlight = same_memory_inputs(config, m_estimateInputs) &&
-                            m_memoryEstimateGeneration.load() != m_publishedEstimateGeneration &&
-                            m_memoryEstimateGeneration.load() != 0;
-      pending.estimateGeneration = inFlight ? m_memoryEstimateGeneration.load() : requestEstimate(cfg);
+    if (estimatePublishedFor(config)) {
+      pending.requiredBytes = m_solveRequiredMemoryBytes;
+    } else {
+      const quint64 newest = m_memoryEstimateGeneration.load();
+      const bool inFlight = newest != 0 && newest != m_publishedEstimateGeneration &&
+                            same_memory_inputs(config, m_estimateInputs);
+      pending.estimateGeneration = inFlight ? newest : 0;
     }
     m_pendingStart = std::move(pending);
+    if (m_pendingStart->estimateGeneration == 0 && !estimatePublishedFor(config)) {
+      // Set first: an estimate that cannot even be started answers at once.
+      m_pendingStart->estimateGeneration = m_memoryEstimateGeneration.load() + 1;
+      requestEstimate(cfg);
+      if (!m_pendingStart) return;
+    }
     m_cancelRequested = false;
     setRunning(true);
     continuePendingStart();
   } catch (const std::exception& e) {
-    m_pendingStart.reset();
-    setRunning(false);
-    setStatusText(tr("Error: %1").arg(QString::fromUtf8(e.what())));
+    dropPendingStart(tr("Error: %1").arg(QString::fromUtf8(e.what())));
   } catch (...) {
-    m_pendingStart.reset();
-    setRunning(false);
-    setStatusText(tr("Error: %1").arg(QStringLiteral("Unknown error")));
+    dropPendingStart(tr("Error: %1").arg(QStringLiteral("Unknown error")));
   }
 }
 
@@ -266,27 +270,21 @@ bool AppController::estimatePublishedFor(const velmora_app::SolveConfig& config)
   return newest != 0 && m_publishedEstimateGeneration == newest && same_memory_inputs(config, m_estimateInputs);
 }
 
-bool AppController::memoryFits() {
-  m_pendingSolveMemoryBytes = m_solveRequiredMemoryBytes;
+bool AppController::memoryFits(quint64 requiredBytes) {
+  m_pendingSolveMemoryBytes = requiredBytes;
   refreshAvailableMemory();
-  return m_solveRequiredMemoryBytes == 0 || m_systemAvailableMemoryBytes == 0 ||
-         m_systemAvailableMemoryBytes > m_solveRequiredMemoryBytes;
+  return requiredBytes == 0 || m_systemAvailableMemoryBytes == 0 || m_systemAvailableMemoryBytes > requiredBytes;
 }
 
 void AppController::continuePendingStart() {
   if (!m_pendingStart) return;
   try {
     PendingStart& pending = *m_pendingStart;
-    if (pending.estimateGeneration != 0) {
-      if (m_publishedEstimateGeneration != pending.estimateGeneration) return;  // deliverMemoryEstimate calls again
-      pending.estimateGeneration = 0;
-    }
+    if (pending.estimateGeneration != 0) return;  // deliverMemoryEstimate calls again
     if (!pending.memoryChecked) {
       pending.memoryChecked = true;
-      if (!memoryFits()) {
-        m_pendingStart.reset();
-        setRunning(false);
-        setStatusText(tr("Not enough RAM to solve (after clearing previous results)"));
+      if (!memoryFits(pending.requiredBytes)) {
+        dropPendingStart(tr("Not enough RAM to solve (after clearing previous results)"));
         return;
       }
     }
@@ -294,9 +292,7 @@ void AppController::continuePendingStart() {
     // moments of its cancel): try again shortly rather than wait here.
     if (m_session.is_running()) {
       if (std::chrono::steady_clock::now() - pending.since > kWorkerWait) {
-        m_pendingStart.reset();
-        setRunning(false);
-        setStatusText(tr("Already running"));
+        dropPendingStart(tr("Already running"));
         return;
       }
       m_pendingStartTimer.start();
@@ -306,14 +302,17 @@ void AppController::continuePendingStart() {
     m_pendingStart.reset();
     launchSolve(config);
   } catch (const std::exception& e) {
-    m_pendingStart.reset();
-    setRunning(false);
-    setStatusText(tr("Error: %1").arg(QString::fromUtf8(e.what())));
+    dropPendingStart(tr("Error: %1").arg(QString::fromUtf8(e.what())));
   } catch (...) {
-    m_pendingStart.reset();
-    setRunning(false);
-    setStatusText(tr("Error: %1").arg(QStringLiteral("Unknown error")));
+    dropPendingStart(tr("Error: %1").arg(QStringLiteral("Unknown error")));
   }
+}
+
+void AppController::dropPendingStart(const QString& status) {
+  m_pendingStart.reset();
+  m_pendingStartTimer.stop();
+  setRunning(false);
+  setStatusText(status);
 }
 
 void AppController::launchSolve(const velmora_app::SolveConfig& config) {
@@ -345,10 +344,7 @@ void AppController::cancelSolve() {
   try {
     if (m_pendingStart) {
       // Nothing was started yet: the start is simply dropped.
-      m_pendingStart.reset();
-      m_pendingStartTimer.stop();
-      setRunning(false);
-      setStatusText(QStringLiteral("Cancelled"));
+      dropPendingStart(QStringLiteral("Cancelled"));
       return;
     }
     if (m_running) m_cancelRequested = true;
@@ -445,6 +441,7 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
 }
 
 void AppController::fillResultTables(const velmora_app::SolveResult& result) {
+  m_resultBoardText = fromStd(result.board);
   m_resultStartingPot = result.starting_pot;
   m_resultIterations = static_cast<int>(std::min<std::uint32_t>(result.iterations, 0x7fffffffu));
   m_resultExploitability = static_cast<double>(result.exploitability);

@@ -246,7 +246,13 @@ void run_latency(const std::string& path) {
   const velmora::TreeConfig tree = velmora_app::build_tree_config(config, board, true);
 
   // The card context is cached while one for the same inputs lives: each
-  // timed build below starts with none alive.
+  // timed build below (the estimate's too) starts with none alive.
+  const double estimate_ms = timed_ms([&] { velmora_app::estimate_solve_memory(config); });
+  print_latency("memory estimate", estimate_ms, cancel_latency(estimate_ms / 2, [&](const velmora::CancelFlag* f) {
+                  velmora_app::EstimateOptions o;
+                  o.cancel = f;
+                  velmora_app::estimate_solve_memory(config, nullptr, o);
+                }));
   const double context_ms = timed_ms([&] { velmora::CardContext c(board, ranges); });
   print_latency("card context", context_ms,
                 cancel_latency(context_ms / 2, [&](const velmora::CancelFlag* f) { velmora::CardContext c(board, ranges, f); }));
@@ -275,22 +281,17 @@ void run_latency(const std::string& path) {
     // iteration, which is where the solver looks at the cancel flag.
     velmora::Game game(tree, velmora::CardContext(context));
     velmora::SolverConfig sc;
-    sc.max_iterations = 1;
+    sc.max_iterations = 0;  // the tables only
     sc.thread_count = config.thread_count;
     const double prepare_ms = timed_ms([&] { velmora::DiscountedCfr(sc).prepare_states(game); });
     print_latency("solver tables", prepare_ms, cancel_latency(prepare_ms / 2, [&](const velmora::CancelFlag* f) {
                     velmora::SolverConfig cancelled = sc;
                     cancelled.should_cancel = [f] { return velmora::cancel_requested(f); };
+                    cancelled.setup_cancel = f;
                     velmora::DiscountedCfr(cancelled).solve(game);
                   }));
   }
 
-  const double estimate_ms = timed_ms([&] { velmora_app::estimate_solve_memory(config); });
-  print_latency("memory estimate", estimate_ms, cancel_latency(estimate_ms / 2, [&](const velmora::CancelFlag* f) {
-                  velmora_app::EstimateOptions o;
-                  o.cancel = f;
-                  velmora_app::estimate_solve_memory(config, nullptr, o);
-                }));
 
   // Closing mid set-up: the session's destructor cancels and waits for the
   // worker, as the controller's does when the window closes.

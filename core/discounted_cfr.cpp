@@ -401,7 +401,9 @@ void DiscountedCfr::prepare_states(Game& game) {
   payoffs_.reserve(terminals);
   std::size_t units = 0;  // 8-byte units of the arena
   matrix_entries_ = 0;
+  const CancelFlag* cancel = config_.setup_cancel;
   for (std::size_t i = 0; i < count; ++i) {
+    if ((i & 0xFFFF) == 0) throw_if_cancelled(cancel);
     const GameNode& n = nodes[i];
     NodeState& st = states_[i];
     st.type = n.type;
@@ -429,6 +431,7 @@ void DiscountedCfr::prepare_states(Game& game) {
   arena_.reset(static_cast<char*>(allocate_arena(units * 8)));
   parallel_for(count, [&](std::size_t begin, std::size_t end) {
     for (std::size_t i = begin; i < end; ++i) {
+      if ((i & 0xFF) == 0 && cancel_requested(cancel)) return;
       const NodeState& st = states_[i];
       if (!st.initialised) continue;
       const std::size_t size = 2 * std::size_t{st.actions} * st.hands;
@@ -441,6 +444,8 @@ void DiscountedCfr::prepare_states(Game& game) {
       }
     }
   });
+  // Zeroing stopped part-way: these tables are never used.
+  throw_if_cancelled(cancel);
 }
 
 std::size_t DiscountedCfr::matrix_bytes() const {

@@ -13,6 +13,7 @@
 #include <mutex>
 #include <vector>
 
+#include "core/cancel.h"
 #include "core/game.h"
 #include "core/worker_pool.h"
 
@@ -27,6 +28,10 @@ struct SolverConfig {
   std::uint64_t thread_count = 1;
   std::function<void(std::uint32_t iteration, float exploitability, double iteration_ms)> on_progress;
   std::function<bool()> should_cancel;
+  // Stops the preparation of the solver's tables (SetupCancelled) soon after
+  // it is set; a large tree takes seconds to lay out before the first
+  // iteration asks should_cancel.
+  const CancelFlag* setup_cancel = nullptr;
 };
 
 class DiscountedCfr {

@@ -102,11 +102,9 @@ class Counter {
   // Below a flop node: exact, since every flop chance node deals the same cards.
   Tally flop(const PlanNode& node, const BuildContext& ctx) {
     const bool memo = node.type == kNodeDecision;
-    if (memo) {
-      if (const auto it = flop_memo_.find(key_of(node, ctx)); it != flop_memo_.end()) {
-        charge(it->second, 1.0);
-        return it->second;
-      }
+    if (const Tally* hit = memo ? recall(flop_memo_, node, ctx) : nullptr) {
+      charge(*hit, 1.0);
+      return *hit;
     }
     std::vector<ChildSpec> specs;
     const bool deals = expand(node, ctx, specs);
@@ -134,12 +132,10 @@ class Counter {
   // Below a node whose turn is dealt and river not.
   Linear turn(const PlanNode& node, const BuildContext& ctx) {
     const bool memo = node.type == kNodeDecision;
-    if (memo) {
-      if (const auto it = turn_memo_.find(key_of(node, ctx)); it != turn_memo_.end()) {
-        charge(it->second.a, turn_copies_);
-        charge(it->second.b, river_copies_);
-        return it->second;
-      }
+    if (const Linear* hit = memo ? recall(turn_memo_, node, ctx) : nullptr) {
+      charge(hit->a, turn_copies_);
+      charge(hit->b, river_copies_);
+      return *hit;
     }
     std::vector<ChildSpec> specs;
     const bool deals = expand(node, ctx, specs);
@@ -166,11 +162,9 @@ class Counter {
   // Below a node with a full board.
   Tally river(const PlanNode& node, const BuildContext& ctx) {
     const bool memo = node.type == kNodeDecision;
-    if (memo) {
-      if (const auto it = river_memo_.find(key_of(node, ctx)); it != river_memo_.end()) {
-        charge(it->second, river_copies_);
-        return it->second;
-      }
+    if (const Tally* hit = memo ? recall(river_memo_, node, ctx) : nullptr) {
+      charge(*hit, river_copies_);
+      return *hit;
     }
     std::vector<ChildSpec> specs;
     expand(node, ctx, specs);
@@ -203,6 +197,13 @@ class Counter {
                ctx.level,
                keep_raise_count_ ? ctx.raise_count : 0u,
                keep_pot_ ? ctx.pot : 0u};
+  }
+
+  // The remembered count of a decision node's subtree, or null.
+  template <typename Map>
+  const typename Map::mapped_type* recall(const Map& map, const PlanNode& node, const BuildContext& ctx) const {
+    const auto it = map.find(key_of(node, ctx));
+    return it == map.end() ? nullptr : &it->second;
   }
 
   template <typename Map, typename Value>

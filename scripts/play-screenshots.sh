@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Captures play mode on the results page with the real back end: a hand in
-# progress as OOP, a drill verdict, and the hand log with a hand's details,
-# under a virtual X server with ImageMagick's `import`.
+# Captures play mode on the results page with the real back end under a
+# virtual X server with ImageMagick's `import`: hands in progress as OOP, IP
+# and both, a showdown, a fold, a mistake, a drill verdict, a re-dealt turn,
+# the hand log with a hand's details and the home page's figures after the
+# hands, in the dark palette at 1540 wide; a selection of them also in the
+# light palette, in German, and in a 1280x800 window.
 #
 #   scripts/play-screenshots.sh [BUILD_DIR] [OUT_DIR]
 #
@@ -19,10 +22,27 @@ host=$(screenshot_host "$build_dir" play_screenshot_host qml_results)
 mkdir -p "$out_dir"
 out_dir=$(cd "$out_dir" && pwd)
 
+# shot NAME SHOT ROLE THEME LANGUAGE WIDTH HEIGHT
+shot() {
+  capture_when_ready "$out_dir/play-$1.png" "${6}x${7}+0+0" "$host" --shot "$2" --role "$3" --theme "$4" \
+    --language "$5" --width "$6" --height "$7"
+}
+
 if [ "${PLAY_SCREENSHOTS_INNER:-}" = 1 ]; then
-  for shot in play drill log; do
-    capture_when_ready "$out_dir/play-$shot.png" "" "$host" --shot "$shot"
+  for role in OOP IP BOTH; do
+    shot "play-$role" play "$role" dark en 1540 1200
   done
+  for s in showdown fold mistake drill redeal redeal-done log home; do
+    shot "$s" "$s" OOP dark en 1540 1200
+  done
+  shot drill-IP drill IP dark en 1540 1200
+  shot log-light log IP light en 1540 1200
+  shot play-BOTH-light play BOTH light en 1540 1200
+  shot mistake-de mistake OOP dark de 1540 1200
+  shot drill-de drill OOP light de 1540 1200
+  shot play-IP-1280 play IP dark en 1280 800
+  shot log-1280 log OOP dark en 1280 800
+  shot drill-de-1280 drill IP light de 1280 800
 else
   # Exported functions do not survive xvfb-run's own shell, so the script
   # runs itself again inside the virtual display.

@@ -4,6 +4,7 @@
 # spot is being solved and after a short solve of it, and the Results page of a
 # small flop solve at its root and walked down to a turn card) in the dark and the
 # light palette under a virtual X server, with ImageMagick's `import`; the
+# Population presets opened on both range cards, the card picker and the
 # save-range, import and load-profile dialogs over the Setup page; and the
 # Setup page once more in a 1100 wide window.
 #
@@ -46,7 +47,7 @@ capture_all() {
       capture_one "$host" "$page" "$theme" 1540 "$out_dir/shell-$page-$theme.png" || return 1
     done
   done
-  for page in setup-save-range setup-import setup-load-profile; do
+  for page in setup-population setup-card-picker setup-save-range setup-import setup-load-profile; do
     capture_one "$host" "$page" dark 1540 "$out_dir/shell-$page-dark.png" || return 1
   done
   # The Setup page in a window narrower than its first row: it scrolls sideways.

@@ -1977,7 +1977,7 @@
     </message>
     <message>
         <source>Measuring...</source>
-        <translation>Wird gemessen...</translation>
+        <translation>Messung...</translation>
     </message>
 </context>
 <context>

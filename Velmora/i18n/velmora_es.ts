@@ -1795,7 +1795,7 @@
     </message>
     <message>
         <source>Bet sizes</source>
-        <translation>Tamaños de apuesta</translation>
+        <translation>Apuestas</translation>
     </message>
     <message>
         <source>Options enabled</source>

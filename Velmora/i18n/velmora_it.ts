@@ -1795,7 +1795,7 @@
     </message>
     <message>
         <source>Bet sizes</source>
-        <translation>Dimensioni puntata</translation>
+        <translation>Puntate</translation>
     </message>
     <message>
         <source>Options enabled</source>

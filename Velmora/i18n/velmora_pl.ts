@@ -1795,7 +1795,7 @@
     </message>
     <message>
         <source>Bet sizes</source>
-        <translation>Wielkości zakładów</translation>
+        <translation>Zakłady</translation>
     </message>
     <message>
         <source>Options enabled</source>

@@ -1795,7 +1795,7 @@
     </message>
     <message>
         <source>Bet sizes</source>
-        <translation>Tamanhos de aposta</translation>
+        <translation>Apostas</translation>
     </message>
     <message>
         <source>Options enabled</source>

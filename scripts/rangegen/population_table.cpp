@@ -32,15 +32,16 @@ struct Profile {
   double jam;              // 5-bet jam combos against a 4-bet
   double cold_call;        // cold calls of a 3-bet, share of all combos
   bool aggressive;         // raises with the playable ranking rather than strength
+  bool positional;         // widens by seat as a regular does, not as a passive player
 };
 
-const Profile kPassiveTight{0.21, 0.50, 0.20, 0.030, 1.0, 0.20, 0.08, 0.60, 10, 0, 0.80, 6, 0.022, false};
-const Profile kPassiveNeutral{0.30, 0.40, 0.25, 0.035, 1.0, 0.28, 0.07, 0.62, 12, 0, 0.80, 6, 0.028, false};
-const Profile kPassiveLoose{0.40, 0.30, 0.30, 0.040, 1.0, 0.36, 0.06, 0.65, 14, 0, 0.80, 6, 0.035, false};
-const Profile kExtremeLoose{0.55, 0.20, 0.35, 0.045, 1.0, 0.48, 0.03, 0.70, 16, 0, 0.85, 6, 0.045, false};
-const Profile kStandardLag{0.34, 0.80, 0.0, 0.090, 0.55, 0.26, 0.10, 0.50, 28, 16, 0.50, 16, 0.030, true};
-const Profile kManiac{0.57, 0.85, 0.0, 0.150, 0.50, 0.36, 0.14, 0.55, 48, 36, 0.55, 20, 0.040, true};
-const Profile kNit{0.14, 0.85, 0.0, 0.025, 1.0, 0.13, 0.06, 0.45, 12, 0, 0.50, 12, 0.015, false};
+const Profile kPassiveTight{0.21, 0.50, 0.20, 0.030, 1.0, 0.20, 0.08, 0.60, 10, 0, 0.80, 6, 0.022, false, false};
+const Profile kPassiveNeutral{0.30, 0.40, 0.25, 0.035, 1.0, 0.28, 0.07, 0.62, 12, 0, 0.80, 6, 0.028, false, false};
+const Profile kPassiveLoose{0.40, 0.30, 0.30, 0.040, 1.0, 0.36, 0.06, 0.65, 14, 0, 0.80, 6, 0.035, false, false};
+const Profile kExtremeLoose{0.55, 0.20, 0.35, 0.045, 1.0, 0.48, 0.03, 0.70, 16, 0, 0.85, 6, 0.045, false, false};
+const Profile kStandardLag{0.34, 0.80, 0.0, 0.090, 0.55, 0.34, 0.10, 0.50, 28, 16, 0.50, 16, 0.030, true, true};
+const Profile kManiac{0.57, 0.85, 0.0, 0.150, 0.50, 0.42, 0.14, 0.55, 48, 36, 0.55, 20, 0.040, true, true};
+const Profile kNit{0.14, 0.85, 0.0, 0.025, 1.0, 0.13, 0.06, 0.45, 12, 0, 0.50, 12, 0.015, false, true};
 
 enum class Seat { Early, Button, SmallBlind, BigBlind };
 
@@ -52,12 +53,14 @@ Seat seat_of(const std::string& folder) {
   throw std::invalid_argument("Unknown seat folder " + folder);
 }
 
-// Played hands widen from early seats to the button.
-double seat_factor(Seat s) {
+// Played hands widen from early seats to the button: a little for passive
+// players, as much as a regular's for the aggressive ones and the nit (a
+// loose-aggressive player opens more than a regular on the button).
+double seat_factor(Seat s, bool positional) {
   switch (s) {
     case Seat::Early: return 0.8;
-    case Seat::Button: return 1.15;
-    case Seat::SmallBlind: return 0.9;
+    case Seat::Button: return positional ? 1.7 : 1.15;
+    case Seat::SmallBlind: return positional ? 1.6 : 0.9;
     case Seat::BigBlind: break;
   }
   return 1.0;
@@ -95,7 +98,7 @@ class ProfileRanges {
   }
 
   Weights limp() const {
-    const double width = p_.vpip * seat_factor(seat_);
+    const double width = p_.vpip * seat_factor(seat_, p_.positional);
     return minus_clamped(share_top(ranking_for_width(r_, width), width), rfi());
   }
 
@@ -107,7 +110,7 @@ class ProfileRanges {
   }
 
   Weights rfi() const {
-    const double width = p_.vpip * seat_factor(seat_) * p_.raise_share;
+    const double width = p_.vpip * seat_factor(seat_, p_.positional) * p_.raise_share;
     Weights w = share_top(p_.aggressive ? ranking_for_width(r_, width) : r_.strength, width);
     for (const char* premium : kPremiums) w[class_index(premium)] *= 1 - p_.trap;
     return w;

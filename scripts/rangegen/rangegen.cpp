@@ -37,7 +37,8 @@
 // 3. Six-max model (100bb, 2.5bb opens), widths as shares of all combos:
 //    - first raises: UTG 17%, HJ 21%, CO 27.5%, BTN 44%, SB 40%;
 //    - against a raise, 3-bet and flat-call widths per pair of seats (BB
-//      against BTN 11% and 33%, SB against UTG 5% and 2%, ...); the 3-bet is
+//      against BTN 11% and 42%, SB against UTG 5% and 2%, ...; the big blind
+//      defends 30% against UTG up to 58% against the SB); the 3-bet is
 //      value (70% of it against UTG down to 55% against BTN and SB) plus
 //      bluffs; flat calls are the continuing range minus the 3-bets;
 //    - against a 3-bet the opener goes on with 44-56% of its range; 4-bets
@@ -53,14 +54,18 @@
 // 4. Rake: the highest rake (50nl) cuts first raises to 92%, flat calls to
 //    76%, 3-bets to 96%, continuing against 3-bets to 93% and bluffs to 90%;
 //    100nl, 200nl and 500nl rake lie in between and no rake leaves all as is.
-// 5. Heads-up: the SB opens 80%; the BB 3-bets 16% and calls 46%; the SB goes
+// 5. Heads-up: the SB opens 80%; the BB 3-bets 16% and calls 52%; the SB goes
 //    on with half of its opens against a 3-bet.
 // 6. Population types: passive players play 21% to 55% of hands from early
 //    seats (more from the button, 90% of it from the SB), raise 20% to 50% of
 //    them with the strongest hands and limp the rest, limping a share of QQ+
 //    and AK to re-raise; they 3-bet for value only and call 3-bets and 4-bets
-//    often. Loose aggressive players raise most hands they play, 3-bet 9% and
-//    15% with bluffs and 4-bet with many bluffs. The nit plays 14% of hands.
+//    often. Loose aggressive players raise most hands they play (from early
+//    seats 22% and 39%, from the button 46% and 82%, wider than a regular),
+//    3-bet 9% and 15% with bluffs, 4-bet with many bluffs and defend their big
+//    blind 43% and 57%. The nit plays 11% of hands from early seats and 24%
+//    from the button; like the aggressive players it widens by seat as a
+//    regular does (0.8x early, 1.7x on the button, 1.6x in the SB).
 //    The weaker regulars play the six-max spots without rake with narrower
 //    (0.85x opens, 0.8x calls) or wider (1.15x opens, 1.2x calls) widths.
 //    "Bomb pot" is "100%".

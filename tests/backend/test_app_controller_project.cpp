@@ -171,6 +171,29 @@ TEST_F(ProjectFileTest, SavedProjectAnswersTheSameQueriesWithoutASolvedGame) {
   EXPECT_NEAR(aa[1].toDouble(), 0.4, 1e-3);
 }
 
+// The result keeps the board it was solved on, whatever board the project
+// state holds by then; a file without it falls back to the last start's board.
+TEST_F(ProjectFileTest, TheResultKeepsItsSolvedBoard) {
+  EXPECT_EQ(solved->resultBoardText(), "AhKsQd7c2h");
+  QVariantMap state = projectState();
+  state.insert("boardText", "2c3c4c");
+  ASSERT_TRUE(solved->saveProject(url(path("board.velmoraproj")), state));
+  AppController fresh;
+  ASSERT_TRUE(fresh.loadProject(url(path("board.velmoraproj"))).value("ok").toBool());
+  EXPECT_EQ(fresh.resultBoardText(), "AhKsQd7c2h");
+
+  QJsonObject root = QJsonDocument::fromJson(readAll(path("board.velmoraproj"))).object();
+  QJsonObject results = root.value("results").toObject();
+  results.remove("resultBoard");
+  root.insert("results", results);
+  writeFile(path("older.velmoraproj"), QJsonDocument(root).toJson());
+  AppController older;
+  ASSERT_TRUE(older.loadProject(url(path("older.velmoraproj"))).value("ok").toBool());
+  EXPECT_EQ(older.resultBoardText(), "AhKsQd7c2h");
+  older.clearResults();
+  EXPECT_EQ(older.resultBoardText(), "");
+}
+
 TEST_F(ProjectFileTest, FiguresWithoutValueSurviveSaveAndLoad) {
   QJsonObject root = saveSolved("nan.velmoraproj");
   QJsonObject results = root.value("results").toObject();

@@ -132,6 +132,9 @@ TEST_F(CrashHandlerTest, UncaughtExceptionGoesThroughTheTerminateHandler) {
 }
 
 TEST_F(CrashHandlerTest, FailedAllocationGoesThroughTheNewHandler) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "the sanitizer's allocator reports an impossible allocation itself, before any new handler";
+#endif
   const ChildResult r = runChild("oom");
   ASSERT_TRUE(r.finished) << "child hung";
   EXPECT_EQ(r.status, QProcess::CrashExit);

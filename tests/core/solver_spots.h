@@ -35,13 +35,10 @@ inline Board parse_board_text(const std::string& text) {
   return board;
 }
 
-inline std::unique_ptr<Game> make_game(const Spot& spot) {
-  const Board board = parse_board_text(spot.board);
-  std::array<Range, 2> ranges{parse_range(spot.oop_range), parse_range(spot.ip_range)};
-  CardContext context(board, ranges);
-
+// The spot's tree: the same sizes for both seats on every street.
+inline TreeConfig tree_config(const Spot& spot, std::uint8_t start_street) {
   TreeConfig cfg;
-  cfg.start_street = static_cast<std::uint8_t>(board[4] != kNoCard ? 2 : (board[3] != kNoCard ? 1 : 0));
+  cfg.start_street = start_street;
   cfg.starting_pot = spot.pot;
   cfg.effective_stack = spot.stack;
   cfg.rake_rate = spot.rake_rate;
@@ -59,7 +56,17 @@ inline std::unique_ptr<Game> make_game(const Spot& spot) {
       s->raises[seat] = raises;
     }
   }
-  return std::make_unique<Game>(cfg, std::move(context));
+  return cfg;
+}
+
+inline CardContext make_context(const Spot& spot) {
+  return CardContext(parse_board_text(spot.board), {parse_range(spot.oop_range), parse_range(spot.ip_range)});
+}
+
+inline std::unique_ptr<Game> make_game(const Spot& spot) {
+  const Board board = parse_board_text(spot.board);
+  const auto street = static_cast<std::uint8_t>(board[4] != kNoCard ? 2 : (board[3] != kNoCard ? 1 : 0));
+  return std::make_unique<Game>(tree_config(spot, street), make_context(spot));
 }
 
 inline SolverConfig solver_config(std::uint32_t iterations, std::uint64_t threads = 1, std::uint32_t interval = 0,

@@ -2,8 +2,8 @@
 // tree on every kind of spot, stops at a weight limit and on cancel.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
+#include <utility>
 
 #include "core/action_plan.h"
 #include "core/card_context.h"
@@ -16,35 +16,9 @@
 namespace velmora {
 namespace {
 
-using testing::parse_board_text;
+using testing::Spot;
 
 SizeSpec chips(int amount, int cap) { return SizeSpec{kSizeChips, 0.0, 0.0, amount, cap, 0}; }
-
-struct CountCase {
-  std::string board;
-  std::string oop;
-  std::string ip;
-  std::uint32_t pot;
-  std::uint32_t stack;
-  std::string bets;
-  std::string raises;
-  std::uint8_t start_street = 0;
-};
-
-TreeConfig tree_for(const CountCase& c) {
-  TreeConfig cfg;
-  cfg.start_street = c.start_street;
-  cfg.starting_pot = c.pot;
-  cfg.effective_stack = c.stack;
-  auto [bets, raises] = parse_bet_and_raise_sizes(c.bets, c.raises);
-  for (StreetSizeLists* s : {&cfg.flop, &cfg.turn, &cfg.river}) {
-    for (int seat = 0; seat < 2; ++seat) {
-      s->bets[seat] = bets;
-      s->raises[seat] = raises;
-    }
-  }
-  return cfg;
-}
 
 void expect_count_matches_build(const TreeConfig& cfg, const CardContext& context, const std::string& label) {
   const PlanCount count = count_plan(cfg, context);
@@ -69,55 +43,43 @@ void expect_count_matches_build(const TreeConfig& cfg, const CardContext& contex
 }
 
 TEST(PlanCount, EqualsTheBuiltTreeOnEveryKindOfSpot) {
-  const std::vector<CountCase> cases = {
+  const std::vector<std::pair<Spot, std::uint8_t>> cases = {
       // Flop with all-ins on every street: flop and turn all-in tables.
-      {"Qs8s3d", "22+,A2+,K9+", "22+,A2+,KT+", 100, 150, "33%,75%,a", "60%,a"},
+      {{"Qs8s3d", "22+,A2+,K9+", "22+,A2+,KT+", 100, 150, 0, 0, "33%,75%", "60%", true}, 0},
       // Monotone flop, symmetric ranges: skipped turn and river deals.
-      {"QsJs3s", "AA,KK,QQ,AKs,JTs", "AA,KK,AQs", 100, 300, "50%,a", "2.5x,a"},
+      {{"QsJs3s", "AA,KK,QQ,AKs,JTs", "AA,KK,AQs", 100, 300, 0, 0, "50%", "2.5x", true}, 0},
       // Turn and river boards; a flop profile on a turn board starts there.
-      {"Qs8s3dTh", "AA,KK,QQ", "AK,AQ", 100, 1000, "50%", "a", 1},
-      {"Qs8s3dTh", "AA,KK,QQ", "AK,AQ", 100, 1000, "50%", "a", 0},
-      {"Qs8s3dTh2c", "22+,A2+", "22+,K2+", 50, 400, "33%,75%", "2.5x", 2},
-      // Paired board, relative raises, no chips behind after one raise war.
-      {"5s5d5h", "AA,KK,QQ,JJ", "AA,TT", 100, 200, "e,a", "3x"},
-      {"AhKs7d", "AA,KK", "QQ", 100, 0, "50%", "a"},
+      {{"Qs8s3dTh", "AA,KK,QQ", "AK,AQ", 100, 1000, 0, 0, "50%", "a"}, 1},
+      {{"Qs8s3dTh", "AA,KK,QQ", "AK,AQ", 100, 1000, 0, 0, "50%", "a"}, 0},
+      {{"Qs8s3dTh2c", "22+,A2+", "22+,K2+", 50, 400, 0, 0, "33%,75%", "2.5x"}, 2},
+      // Paired board, relative raises; no chips behind.
+      {{"5s5d5h", "AA,KK,QQ,JJ", "AA,TT", 100, 200, 0, 0, "e,a", "3x"}, 0},
+      {{"AhKs7d", "AA,KK", "QQ", 100, 0, 0, 0, "50%", "a"}, 0},
   };
-  for (const CountCase& c : cases) {
-    const CardContext context(parse_board_text(c.board), {parse_range(c.oop), parse_range(c.ip)});
-    expect_count_matches_build(tree_for(c), context, c.board + " " + c.bets + " / " + c.raises);
+  for (const auto& [spot, street] : cases) {
+    expect_count_matches_build(testing::tree_config(spot, street), testing::make_context(spot),
+                               spot.board + " " + spot.bets + " / " + spot.raises);
   }
 
   // Capped chip raises, all-in thresholds and OOP leads keep the raise count
   // and the lead rule in play.
-  const CardContext context(parse_board_text("AhKs7d"), {parse_range("AA,KK,QQ,JJ"), parse_range("AA,TT,99")});
-  TreeConfig cfg = tree_for({"AhKs7d", "", "", 100, 300, "50%", "3x"});
+  const Spot spot{"AhKs7d", "AA,KK,QQ,JJ", "AA,TT,99", 100, 300, 0, 0, "50%", "3x"};
+  TreeConfig cfg = testing::tree_config(spot, 0);
   for (StreetSizeLists* s : {&cfg.flop, &cfg.turn, &cfg.river}) {
     s->raises[0].push_back(chips(20, 2));
     s->raises[1].push_back(chips(40, 1));
     s->leads = std::vector<SizeSpec>{SizeSpec{kSizePotFraction, 0.25, 0.0, 0, 0, 0}};
   }
   cfg.all_in_threshold = {1.5, 2.0};
-  expect_count_matches_build(cfg, context, "caps, thresholds and leads");
-
-  // All-ins only on the flop: the deals below a flop all-in are terminals
-  // the traversals never value, so the flop table is the only one needed
-  // (and the only one the game builds).
-  TreeConfig flop_only = tree_for({"Qs8s3d", "", "", 100, 300, "a", ""});
-  for (StreetSizeLists* s : {&flop_only.turn, &flop_only.river}) s->bets = {};
-  const CardContext flop_context(parse_board_text("Qs8s3d"), {parse_range("AA,KK,QQ,AK"), parse_range("JJ,TT,AQ")});
-  expect_count_matches_build(flop_only, flop_context, "flop all-ins only");
-  EXPECT_EQ(RunoutMatchups::needed_boards(ActionPlan(flop_only, &flop_context).nodes()), std::uint64_t{1} << kNumCards);
-  const Game game(flop_only, CardContext(flop_context));
-  EXPECT_TRUE(game.runout_matchups().has(kNoCard));
-  for (Card c = 0; c < kNumCards; ++c) EXPECT_FALSE(game.runout_matchups().has(c)) << int{c};
+  expect_count_matches_build(cfg, testing::make_context(spot), "caps, thresholds and leads");
 }
 
 TEST(PlanCount, HugeTreesAreCountedOrStoppedAtTheLimit) {
-  const std::string full = "22+,A2+,K2+,Q2+,J2+,T2+,92+,82+,72+,62+,52+,42+,32";
-  const CardContext context(parse_board_text("AhKs7d"), {parse_range(full), parse_range(full)});
   // Pot 10 behind stacks of 1000 with two sizes and all-ins: close to a
   // billion nodes, counted without building one.
-  const TreeConfig deep = tree_for({"AhKs7d", "", "", 10, 1000, "33%,75%,a", "33%,75%,a"});
+  const Spot deep_spot{"AhKs7d", "AA,KK,AK", "QQ,JJ", 10, 1000, 0, 0, "33%,75%", "33%,75%", true};
+  const CardContext context = testing::make_context(deep_spot);
+  const TreeConfig deep = testing::tree_config(deep_spot, 0);
   const PlanCount count = count_plan(deep, context);
   EXPECT_GT(count.nodes, 5e8);
   EXPECT_EQ(count.edges, count.nodes - 1.0);
@@ -126,15 +88,14 @@ TEST(PlanCount, HugeTreesAreCountedOrStoppedAtTheLimit) {
   // With a weight, counting stops once the part counted passes the limit.
   const auto nodes_weigh = [](const PlanCount& c) { return c.nodes; };
   EXPECT_THROW(count_plan(deep, context, nullptr, nodes_weigh, 1e6), PlanTooLarge);
-  const PlanCount within = count_plan(deep, context, nullptr, nodes_weigh, count.nodes + 1.0);
-  EXPECT_EQ(within.nodes, count.nodes);
+  EXPECT_EQ(count_plan(deep, context, nullptr, nodes_weigh, count.nodes + 1.0).nodes, count.nodes);
 
   // Absurd stacks on a river with many sizes: a raise war of thousands of
   // lines per street, stopped at the limit.
-  const CardContext river(parse_board_text("AhKs7dTc2c"), {parse_range("AA"), parse_range("KK")});
-  TreeConfig absurd = tree_for({"AhKs7dTc2c", "", "", 1, 2000000000, "10%,20%,33%,50%,75%,100%,150%,a",
-                                "1.5x,2x,2.5x,3x,4x,a", 2});
-  EXPECT_THROW(count_plan(absurd, river, nullptr, nodes_weigh, 1e7), PlanTooLarge);
+  const Spot absurd{"AhKs7dTc2c", "AA", "KK", 1, 2000000000, 0, 0, "10%,20%,33%,50%,75%,100%,150%",
+                    "1.5x,2x,2.5x,3x,4x", true};
+  EXPECT_THROW(count_plan(testing::tree_config(absurd, 2), testing::make_context(absurd), nullptr, nodes_weigh, 1e7),
+               PlanTooLarge);
 
   CancelFlag set{true};
   EXPECT_THROW(count_plan(deep, context, &set), SetupCancelled);

@@ -1,68 +1,64 @@
-// Cancelling the set-up stages: card context, betting tree, game and all-in
-// tables stop with SetupCancelled once the flag is set, also from another
-// thread in the middle of a multi-threaded build, and cache nothing.
+// Cancelling the set-up stages: card context, betting tree, game, all-in
+// tables and the solver's tables stop with SetupCancelled once the flag is
+// set, also from another thread in the middle of a multi-threaded build.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <thread>
 
 #include "core/cancel.h"
-#include "core/card_context.h"
-#include "core/game.h"
+#include "core/discounted_cfr.h"
 #include "core/runout_matchups.h"
 #include "solver_spots.h"
 
 namespace velmora {
 namespace {
 
-using testing::parse_board_text;
+using testing::Spot;
 
 // A wide flop with two bet sizes, a raise and all-ins.
-TreeConfig wide_tree(std::uint32_t pot, std::uint32_t stack) {
-  TreeConfig cfg;
-  cfg.starting_pot = pot;
-  cfg.effective_stack = stack;
-  auto [bets, raises] = parse_bet_and_raise_sizes("33%,75%,a", "60%,a");
-  for (StreetSizeLists* s : {&cfg.flop, &cfg.turn, &cfg.river}) {
-    for (int seat = 0; seat < 2; ++seat) {
-      s->bets[seat] = bets;
-      s->raises[seat] = raises;
-    }
-  }
-  return cfg;
+Spot wide_flop(std::uint32_t stack) {
+  return Spot{.board = "Qs8s3d", .oop_range = "22+,A2+,K2+,Q2+,J2+,T2+", .ip_range = "22+,A2+,K2+,Q5+",
+              .stack = stack, .bets = "33%,75%", .raises = "60%", .add_all_in = true};
 }
-
-std::array<Range, 2> wide_ranges() { return {parse_range("22+,A2+,K2+,Q2+,J2+,T2+"), parse_range("22+,A2+,K2+,Q5+")}; }
 
 TEST(SetupCancel, EveryStageStopsOnASetFlag) {
   CancelFlag set{true};
-  const Board flop = parse_board_text("Qs8s3d");
-  EXPECT_THROW(CardContext(flop, wide_ranges(), &set), SetupCancelled);
-  const CardContext context(flop, wide_ranges());
-  EXPECT_GT(context.hand_count(0), 0u);
-
-  const TreeConfig cfg = wide_tree(100, 100);
+  const Spot spot = wide_flop(100);
+  // Before any context of these inputs is alive to be copied from the cache.
+  const std::array<Range, 2> ranges{parse_range(spot.oop_range), parse_range(spot.ip_range)};
+  EXPECT_THROW(CardContext(testing::parse_board_text(spot.board), ranges, &set), SetupCancelled);
+  const CardContext context = testing::make_context(spot);
+  const TreeConfig cfg = testing::tree_config(spot, 0);
   EXPECT_THROW(ActionPlan(cfg, &context, &set), SetupCancelled);
   EXPECT_THROW(Game(cfg, CardContext(context), &set), SetupCancelled);
   RunoutMatchups matchups;
   EXPECT_THROW(matchups.build(context, std::uint64_t{1} << kNumCards, false, &set), SetupCancelled);
 
-  // An unset flag changes nothing: the tree is the one built without a flag.
+  // The solver's tables: no iteration runs and no progress is reported; an
+  // unset flag changes nothing.
+  auto game = testing::make_game(Spot{.board = "Qs8s3dTh2c", .oop_range = "AA,KK,QQ", .ip_range = "JJ,TT"});
+  SolverConfig sc = testing::solver_config(5);
+  int reports = 0;
+  sc.on_progress = [&reports](std::uint32_t, float, double) { ++reports; };
+  sc.setup_cancel = &set;
+  DiscountedCfr cancelled(sc);
+  EXPECT_THROW(cancelled.solve(*game), SetupCancelled);
+  EXPECT_EQ(cancelled.iterations_done(), 0u);
+  EXPECT_EQ(reports, 0);
   CancelFlag clear{false};
-  const ActionPlan with_flag(cfg, &context, &clear);
-  const ActionPlan without(cfg, &context);
-  EXPECT_EQ(with_flag.node_count(), without.node_count());
-  RunoutMatchups built;
-  built.build(context, std::uint64_t{1} << kNumCards, false, &clear);
-  EXPECT_TRUE(built.has(kNoCard));
+  sc.setup_cancel = &clear;
+  DiscountedCfr solved(sc);
+  solved.solve(*game);
+  EXPECT_EQ(solved.iterations_done(), 5u);
+  EXPECT_EQ(reports, 5);
 }
 
 TEST(SetupCancel, FlagSetFromAnotherThreadStopsABuildUnderWay) {
-  const Board flop = parse_board_text("Qs8s3d");
-  const CardContext context(flop, wide_ranges());
   // About 2.4 million nodes: far more than the moment before the flag is set.
-  const TreeConfig cfg = wide_tree(100, 500);
+  const Spot spot = wide_flop(500);
+  const CardContext context = testing::make_context(spot);
+  const TreeConfig cfg = testing::tree_config(spot, 0);
   for (int stage = 0; stage < 2; ++stage) {
     CancelFlag flag{false};
     std::thread canceller([&flag] {

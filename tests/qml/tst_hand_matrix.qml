@@ -172,6 +172,37 @@ Item {
             compare(hoverSpy.signalArguments[1][1], -0.2)
         }
 
+        // Labels keep the theme's text colour unless the fill behind them
+        // makes it hard to read; then they take the inverse colour.
+        function test_labelsReadableOnAnyFill() {
+            function label(m, hand) { return findChild(cellOf(m, hand), "cellLabel").color }
+            theme.dark = false
+            var m = make({
+                theme: theme, weightDisplayMode: "verticalFill", cellSize: 28,
+                weights: { "AA": 1, "KK": 1, "QQ": 0.1, "AKs": 1, "AKo": 0.85 },
+                colors: { "AKs": "#4F46E5" },
+                actionTypes: ["check", "Bet 75%"],
+                actionProbs: { "AA": [0, 1], "KK": [1, 0], "QQ": [0, 1], "AKo": [0.1, 0.9] }
+            })
+            verify(Qt.colorEqual(label(m, "AA"), theme.textInverse), "a purple band in the light palette")
+            verify(Qt.colorEqual(label(m, "AKo"), theme.textInverse), "a fill reaching over the label")
+            verify(Qt.colorEqual(label(m, "AKs"), theme.textInverse), "a dark single colour")
+            verify(Qt.colorEqual(label(m, "KK"), theme.text), "dark text reads on the green band")
+            verify(Qt.colorEqual(label(m, "QQ"), theme.text), "a low fill stays below the label")
+            verify(Qt.colorEqual(label(m, "JJ"), theme.text), "no fill")
+
+            theme.dark = true
+            verify(Qt.colorEqual(label(m, "KK"), theme.textInverse), "a bright green band in the dark palette")
+            verify(Qt.colorEqual(label(m, "AA"), theme.text), "light text still reads on the purple band")
+
+            // Sideways fills cover the label from the left.
+            theme.dark = false
+            m.weightDisplayMode = "horizontalSpan"
+            verify(Qt.colorEqual(label(m, "AA"), theme.textInverse))
+            m.weights = { "AA": 0.2 }
+            verify(Qt.colorEqual(label(m, "AA"), theme.text))
+        }
+
         function test_hitTestingGaps() {
             var m = make({ theme: theme })
             compare(m.indexAt(32, 10), 0, "the cell's own edge still belongs to it")

@@ -125,6 +125,11 @@ Item {
                 verify(Qt.colorEqual(findChild(n, "nodeTitle").color, "#0B0F14"), "light fill " + i)
                 verify(Qt.colorEqual(findChild(n, "potText").color, "#2D333B"))
             }
+            // A purple chip keeps light text in the light palette too.
+            n.nodeType = "decision"
+            n.action = "Bet 75%"
+            n.actionType = "bet"
+            verify(Qt.colorEqual(findChild(n, "actionChipText").color, theme.textInverse))
         }
 
         function test_expandButtonAndDot() {

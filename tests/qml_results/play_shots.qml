@@ -2,14 +2,20 @@ import QtQuick
 import QtQuick.Window
 import Velmora
 import "../../Velmora/qml/pages/results/PlayMath.js" as PlayMath
+import "../../Velmora/qml/pages/results/ResultsCards.js" as Cards
 
-// Drives play mode on a solved turn spot for scripts/play-screenshots.sh:
-// "play" stops when OOP faces IP's bet (cards, bubble, action prompt),
-// "drill" when a drilled choice was judged wrong, "log" after a few hands
-// with the details of a mistaken one open. Prints READY through hostReport.
+// Drives play mode on a solved turn spot for scripts/play-screenshots.sh, as
+// `role`: "play" stops when the hero is to act after the other seat acted
+// (cards, bubble, action prompt), "showdown" and "fold" when a hand played
+// by the solution ended that way, "mistake" when a hand ended on a mistake,
+// "drill" when a drilled choice was judged wrong, "redeal" with the turn
+// picker open on the river, "redeal-done" after a new turn was chosen there,
+// "log" after a few hands with the details of a mistaken one open, "home" on
+// the home page after those hands. Prints READY through hostReport.
 Window {
     id: window
     property string shot: "play"
+    property string role: "OOP"
     width: 1540
     height: 1200
     visible: true
@@ -22,10 +28,12 @@ Window {
         controller: appController
     }
 
+    // The re-deal pictures need a turn dealt in the hand: a flop spot.
+    readonly property bool fromFlop: shot === "redeal" || shot === "redeal-done"
     readonly property var spot: ({
-        boardText: "QsJh2h7c", startingStreet: "turn",
+        boardText: fromFlop ? "QsJh2h" : "QsJh2h7c", startingStreet: fromFlop ? "flop" : "turn",
         oopRangeText: "AA,KK,QQ,AKs,KQs,T9s", ipRangeText: "JJ,TT,99,AQs,KJs,98s",
-        startingPot: 100, effectiveStack: 100, maxIterations: 60, targetExploitability: 0.0,
+        startingPot: 100, effectiveStack: 100, maxIterations: fromFlop ? 20 : 60, targetExploitability: 0.0,
         rakePercent: 5, rakeCap: 3, threadCount: 2,
         oopFlopBetSizesText: "50", oopTurnBetSizesText: "50", oopRiverBetSizesText: "50",
         oopFlopRaiseSizesText: "50", oopTurnRaiseSizesText: "50", oopRiverRaiseSizesText: "50",
@@ -80,11 +88,55 @@ Window {
         settle.start()
     }
 
+    // Whether the hand just ended is the one the picture wants.
+    function _wanted(entry) {
+        if (shot === "showdown")
+            return entry.endedReason === "terminal" && entry.board.length >= 10 && entry.line.indexOf("Fold") < 0
+        if (shot === "fold")
+            return entry.endedReason === "terminal" && PlayMath.foldWinner(entry.line) !== ""
+        if (shot === "mistake")
+            return entry.isMistake
+        if (shot === "log" || shot === "home")
+            return hands >= 5 && entry.isMistake
+        return false
+    }
+
+    property bool redealt: false
+    function _redeal() {
+        var e = engine
+        if (page.chancePickerLevelIndex < 0) {
+            e.requestRedeal(3)
+            if (shot === "redeal")
+                _done()
+            return
+        }
+        var turn = e.playBoardText.substr(6, 2)
+        var list = page.chancePickerAvailableCardIndices
+        for (var i = 0; i < list.length; ++i) {
+            var name = String(page.chancePickerActions[list[i]].name)
+            if (name !== turn && page._chanceCardIndexForSelection(name) >= 0) {
+                redealt = true
+                page.chooseChanceCard(list[i], name)
+                return
+            }
+        }
+    }
+
     function _step() {
         var e = engine
         if (e.playHandComplete) {
             ++hands
-            if (shot === "log" && hands >= 5 && e.handLog.entryAt(0).isMistake) {
+            if (_wanted(e.handLog.entryAt(0)) || (shot === "redeal-done" && redealt)) {
+                if (shot === "home") {
+                    // Every logged hand is counted once, none twice.
+                    var counted = appController.playVsSolutionStats().totalHands
+                    if (counted !== e.handLog.playHandLog.count) {
+                        console.error("home counts", counted, "hands, the log holds", e.handLog.playHandLog.count)
+                        Qt.exit(1)
+                        return
+                    }
+                    shell.navIndex = 0
+                }
                 _done()
                 return
             }
@@ -94,10 +146,11 @@ Window {
         if (!e.playAwaitingUserAction)
             return
         if (shot === "play") {
-            if (e.playLastActionActor === "IP" && e.playLastActionText.indexOf("Bet") === 0)
+            var acted = e.playActionLine !== "" && (role === "BOTH" || e.playLastActionText !== "")
+            if (acted && (role !== "OOP" || e.playLastActionText.indexOf("Bet") === 0))
                 _done()
             else if (e.playActionLine === "")
-                e.chooseAction(_indexOf("Check"))
+                e.chooseAction(role === "OOP" ? _indexOf("Check") : _bestIndex())
             else
                 e._resetToRootAndRestartHand()
         } else if (shot === "drill") {
@@ -115,8 +168,17 @@ Window {
             e.drillFeedbackTimer.stop()
             e.drillNextTimer.stop()
             _done()
+        } else if ((shot === "redeal" || shot === "redeal-done") && !redealt
+                   && Cards.stripWhitespace(e.playBoardText).length >= 10) {
+            _redeal()
+        } else if (shot === "redeal-done" && redealt) {
+            _done()
+        } else if (fromFlop) {
+            // Passive play reaches the river most often.
+            var passive = _indexOf("Check")
+            e.chooseAction(e.playNodeActions[passive].name === "Check" ? passive : _indexOf("Call"))
         } else {
-            var k = hands >= 4 ? _mistakeIndex() : -1
+            var k = shot === "mistake" || ((shot === "log" || shot === "home") && hands >= 4) ? _mistakeIndex() : -1
             e.chooseAction(k >= 0 ? k : _bestIndex())
         }
     }
@@ -147,7 +209,7 @@ Window {
         engine = page.playEngine
         engine.playStepDelayMs = 150
         page.playMode = true
-        engine.startPlaySession("OOP")
+        engine.startPlaySession(role)
         poll.start()
     }
     // After the shell has finished its own start-up.

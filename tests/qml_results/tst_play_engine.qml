@@ -3,6 +3,7 @@ import QtTest
 import Velmora
 import "../../Velmora/qml/theme" as ThemePack
 import "play_tree.js" as Trees
+import "../../Velmora/qml/pages/results" as Results
 
 // Play mode on the results page over a mock tree, with a stubbed random
 // source and a 20 ms step delay: turn order, pricing, logging, resets,
@@ -36,6 +37,11 @@ Item {
         }
     }
 
+    Component {
+        id: tableComp
+        Results.PlayTable { theme: appTheme }
+    }
+
     TestCase {
         name: "PlayEngine"
         when: windowShown
@@ -47,6 +53,15 @@ Item {
             r.page.playMode = true
             waitForRendering(r.page)
             return r
+        }
+        // The play tree with one more decision after the turn: OOP checks,
+        // then IP checks to the end.
+        function turnTree() {
+            var tree = Trees.flopTree()
+            tree[8].actions = [Trees.act("Check", "check", 1, 10)]
+            tree.push(Trees.decision("IP", 100, 50, 50, [Trees.act("Check", "check", 1, 9)],
+                                     { seats: tree[8].seats, combos: [Trees.pocket("Qh", "Qd", [2])] }))
+            return tree
         }
         function child(r, name) {
             var c = findChild(r.page, name)
@@ -341,6 +356,94 @@ Item {
             log.selectPlayLog(7)
             compare(log.playSelectedLogIndex, -1)
             compare(log.playSelectedDetails, {})
+        }
+    
+        function test_redealReplacesTheStepsAfterTheReplacedCard() {
+            var r = rig(turnTree())
+            var e = r.engine
+            var page = r.page
+            e.startPlaySession("IP")
+            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            e.chooseAction(0)
+            // OOP checks, the turn 7c comes, OOP checks again: IP to act.
+            tryCompare(page, "currentNodeIndex", 10, 2000)
+            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            compare(e.playActionLine, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c \u2192 OOP: Check")
+            e.requestRedeal(3)
+            page.chooseChanceCard(1, "7c")
+            // The line is the new path's: OOP's turn check is undone.
+            compare(page.currentNodeIndex, 8)
+            compare(e.playActionLine, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c")
+            compare(e.playLastActionActor, "OOP")
+            compare(e.playLastActionText, "Check")
+            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            e.chooseAction(0)
+            tryCompare(e, "playHandComplete", true, 1000)
+            var entry = e.handLog.entryAt(0)
+            compare(entry.line, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c \u2192 OOP: Check \u2192 IP: Check")
+            compare(e.handLog.playSelectedDetails.turnActions, ["OOP: Check", "IP: Check"])
+            compare(e.handLog.playSelectedDetails.riverActions, [])
+            compare(r.controller.recorded.length, 1)
+        }
+
+        // Seats, board, pot, dealer button, bubbles, prompt and "Another hand"
+        // never cover one another nor leave the table, wide or narrow.
+        function test_tableKeepsItsPartsApart() {
+            var r = rig()
+            var e = r.engine
+            var names = ["oopSeat", "ipSeat", "playBoard", "potText", "dealerButton", "opponentBubble",
+                         "actionPrompt", "anotherHandButton", "drillOopContext"]
+            function check(table, what) {
+                waitForRendering(table)
+                var rects = []
+                for (var i = 0; i < names.length; ++i) {
+                    var it = findChild(table, names[i])
+                    if (!it || !it.visible)
+                        continue
+                    var p = it.mapToItem(table, 0, 0)
+                    var flow = names[i] === "actionPrompt"
+                    var q = { n: names[i], x: p.x, y: p.y, w: flow ? it.childrenRect.width : it.width,
+                              h: flow ? it.childrenRect.height : it.height }
+                    verify(q.x >= -0.5 && q.x + q.w <= table.width + 0.5 && q.y >= -0.5
+                           && q.y + q.h <= table.height + 0.5, what + ": " + q.n + " inside the table")
+                    for (var k = 0; k < rects.length; ++k) {
+                        var o = rects[k]
+                        verify(q.x + q.w <= o.x + 0.5 || o.x + o.w <= q.x + 0.5 || q.y + q.h <= o.y + 0.5
+                               || o.y + o.h <= q.y + 0.5, what + ": " + q.n + " and " + o.n + " apart")
+                    }
+                    rects.push(q)
+                }
+            }
+            function start(role) {
+                r.page.playMode = false
+                r.page.playMode = true
+                e.startPlaySession(role)
+                tryCompare(e, "playAwaitingUserAction", true, 1000)
+            }
+            var sizes = [[760, 600], [520, 440]]
+            for (var k = 0; k < sizes.length; ++k) {
+                var table = createTemporaryObject(tableComp, host, { engine: e, width: sizes[k][0], height: sizes[k][1] })
+                var what = sizes[k][0] + "x" + sizes[k][1]
+                var ipCard = findChild(findChild(table, "ipSeat"), "pocketCard0")
+                start("IP")  // IP's buttons beside the dealer button, a long action beside OOP
+                e._setLastAction("OOP", "Raise 150%")
+                check(table, what + " IP to act")
+                start("OOP")  // IP checked: OOP to act, a long action beside the dealer button
+                e._setLastAction("IP", "Raise 150%")
+                check(table, what + " OOP to act")
+                e.playTickTimer.stop()
+                e._advancePlayByActionIndex(1)  // OOP bets: an IP drill shows IP's cards
+                e.playTickTimer.stop()
+                e.startDrillSpot()
+                compare(ipCard.faceDown, false)
+                check(table, what + " IP drill")
+                e.stopDrillSpot()
+                compare(ipCard.faceDown, true)
+                start("OOP")
+                e.chooseAction(1)  // a mistake ends the hand
+                verify(e.playHandComplete)
+                check(table, what + " hand complete")
+            }
         }
     }
 }

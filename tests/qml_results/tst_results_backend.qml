@@ -72,6 +72,8 @@ Item {
         function test_walk_a_solved_river_spot() {
             solve(Spots.riverSpot(40))
             compare([page.treeLevels.count, page.currentNodeIndex, page.treeBoardText], [1, 0, "QsJh2h7c3d"])
+            shell.boardText = "AhKd2c"   // an edit on the Setup page after the solve
+            compare([page.boardText, page.treeBoardText], ["QsJh2h7c3d", "QsJh2h7c3d"], "the solved board stays")
             var stats = appController.nodeActionStats(0)
             verify(stats.length >= 2)
             compare(page.currentActions.map(function(a) { return [a.name, a.frequency] }),

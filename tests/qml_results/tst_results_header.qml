@@ -26,6 +26,7 @@ Item {
 
         function init() {
             appTheme.dark = true
+            host.width = 1400
             mock = createTemporaryObject(mockComp, host)
             page = createTemporaryObject(pageComp, host, { controller: mock })
         }
@@ -55,7 +56,7 @@ Item {
             compare(colors(page.currentActions), ["none", "#9333EA", "#4F46E5", "#7C3AED"],
                     "the light palette without a node change")
             compare(page.handActionTypeList, ["check", "Bet 150%", "Bet 33%", "Bet 75%"], "bands keyed by label")
-            var panels = ["gameTreePanel", "strategyPanel"]
+            var panels = ["gameTreePanel", "strategyPanel", "bucketsCard", "handDetailsCard"]
             for (var i = 0; i < panels.length; ++i)
                 verify(Qt.colorEqual(findChild(findChild(page, panels[i]), "cardBase").color, appTheme.surface),
                        panels[i] + " follows the palette")
@@ -118,6 +119,30 @@ Item {
             compare(findChild(page, "strategyBoard").boardText, "AhKhQh2c", "the play board in play mode")
             mouseClick(toggle)
             verify(findChild(page, "actionFrequenciesSection").visible)
+        }
+
+        // A 1280 wide window: the header stays whole and in view, the hand
+        // row's cards keep their least widths and the row scrolls sideways.
+        function test_narrow_panel_keeps_header_and_cards() {
+            host.width = 1248
+            waitForRendering(page)
+            var panel = findChild(page, "strategyPanel")
+            var flick = findChild(page, "strategyFlickable")
+            var cards = ["playModeToggle", "evOopCard", "evIpCard", "exploitabilityCard"]
+            for (var i = 0; i < cards.length; ++i) {
+                var item = findChild(page, cards[i])
+                verify(item.mapToItem(panel, item.width, 0).x <= panel.width, cards[i] + " within the panel")
+            }
+            flick.contentX = flick.contentWidth - flick.width
+            var stats = findChild(page, "exploitabilityCard")
+            verify(stats.mapToItem(panel, stats.width, 0).x <= panel.width, "the header does not scroll away")
+            var matrix = findChild(page, "strategyMatrix")
+            compare(matrix.width, matrix.implicitWidth)
+            verify(findChild(page, "bucketsCard").width >= 260)
+            verify(findChild(page, "handDetailsCard").width >= 250)
+            verify(flick.contentWidth > flick.width, "the row scrolls sideways")
+            var row = findChild(page, "handRow")
+            compare(row.width, flick.contentWidth)
         }
     }
 }

@@ -170,6 +170,16 @@ Item {
             page.handSearchText = "JJ"
             page.navigateToBreadcrumb(0)
             compare([page.selectedHandClass, page.selectedBucket, page.handSearchText], ["", "", ""])
+            // New results at the node already shown clear the filters too: a
+            // bucket the new result lacks would leave the matrix empty with
+            // no row to click it off.
+            page.toggleBucketFilter("no such bucket")
+            page.toggleHandFilter("AA")
+            page.handSearchText = "JJ"
+            mock.finishSolve()
+            compare([page.selectedHandClass, page.selectedBucket, page.handSearchText], ["", "", ""])
+            compare(mock.callsNamed("nodeHandStrategyReach169").pop().args, [0, ""])
+            verify(Object.keys(page.handWeights).length > 0)
             var air = findChild(page, "bucketRow3")
             compare([findChild(air, "bucketName").text, findChild(air, "bucketCombos").text], ["air", ""])
             compare(findChild(findChild(page, "bucketRow0"), "bucketName").textFormat, Text.PlainText)

@@ -109,6 +109,27 @@ Item {
             compare(chip(findChild(level(2), "chanceNode")), "7c", "the tree shows the listed card")
             compare(page.chancePickerLevelIndex, -1)
 
+            // The solver dealt 7c, so it may list 7d on the river: the board
+            // already shows 7d, so that card is never dealt again.
+            var nodes = mock.nodes.slice()
+            nodes.push({ meta: { nodeType: "chance", chanceDeal: "river", player: "", pot: 100, effectiveStack: 100,
+                                 investedOop: 0, investedIp: 0, hasChildren: true },
+                         actions: [{ name: "7d", actionType: "chance", frequency: 0.5, childIndex: 9 },
+                                   { name: "2d", actionType: "chance", frequency: 0.5, childIndex: 9 }] })
+            mock.nodes = nodes
+            mock.actionsOverride = { "6": [{ name: "Check", actionType: "check", frequency: 1, childIndex: 10 }] }
+            page.selectActionAtLevel(3, 0)
+            page.openChancePicker(4, 10)
+            tryCompare(popup, "opened", true)
+            compare(enabledCards(popup).indexOf("7d"), -1, "the card the board shows")
+            verify(enabledCards(popup).indexOf("2d") >= 0)
+            page.chooseChanceCard(0, "7d")
+            compare(page.treeLevels.count, 5, "refused")
+            page.chooseChanceCardRandom()
+            compare(page.treeBoardText, "AhKhQh7d2d", "Random deals only a card the board lacks")
+            mock.actionsOverride = {}
+            page.navigateToBreadcrumb(2)
+
             // The clicked card stays with the node; new results clear it.
             page.navigateToBreadcrumb(2)
             page.selectActionAtLevel(2, 0)

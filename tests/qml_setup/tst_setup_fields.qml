@@ -88,7 +88,9 @@ Item {
             compare(page.rakePercent, 5.5)
             compare(f.text, "5.5")
             f = typeInto("rakePercentField", "5,5", Qt.Key_Tab)
-            compare(page.rakePercent, 55, "a comma is never a decimal mark")
+            compare(page.rakePercent, 5.5, "a comma typed in a decimal field is its point")
+            f = typeInto("rakePercentField", "5,5,", Qt.Key_Tab)
+            compare(f.text, "5.5", "a second point is refused")
             typeInto("rakePercentField", "1.2345", Qt.Key_Tab)
             compare(page.rakePercent, 1.234, "a fourth decimal is refused")
 

@@ -135,6 +135,30 @@ Item {
             dialog.close()
         }
 
+        // Many profiles: the rows scroll and the buttons stay in the window.
+        function test_many_profiles_keep_the_buttons_in_view() {
+            var list = []
+            for (var i = 0; i < 60; ++i)
+                list.push({ id: "p" + i, name: "Profile " + i, data: { starting_pot: 100 + i } })
+            storeText(JSON.stringify(list))
+            page = createTemporaryObject(pageComp, host)
+            tryCompare(page.settingsProfiles, "length", 60)
+            page.openLoadSettingsDialog()
+            var dialog = findChild(page, "loadSettingsDialog")
+            tryCompare(dialog, "opened", true)
+            var load = findChild(page, "loadProfileButton")
+            var view = findChild(dialog.contentItem, "profileRowsView")
+            tryVerify(function() { return view.height > 0 && view.contentHeight > view.height })
+            var bottom = load.mapToItem(host, 0, load.height).y
+            verify(bottom <= host.height, "Load button bottom " + bottom + " inside " + host.height)
+            view.contentY = view.contentHeight - view.height
+            var last = row(dialog, 59)
+            mouseClick(last)
+            mouseClick(load)
+            tryCompare(dialog, "visible", false)
+            compare(page.startingPot, 159)
+        }
+
         function test_older_and_damaged_profiles() {
             page.applySettingsSnapshot({ rake_percent: 3, oop_add_all_in_jam_threshold_pct: 7, ip_add_all_in_jam_threshold_pct: 8,
                                          ip_river_raise_sizes: "50", oop_add_all_in_jam_threshold_enabled: true })

@@ -286,6 +286,26 @@ Item {
             verify(german !== english, german)
             verify(german.indexOf("UTG") >= 0, german)
             compare(rowNamed("oop", "vs UTG RFI").name, "vs UTG RFI", "raw names stay")
+            languageManager.setLanguage("ru")
+            var clear = findChild(page, "oopClearRangeButton")
+            tryVerify(function() { return clear.text !== "Clear" })
+            verify(clear.width >= clear.contentItem.implicitWidth, "a longer label stays inside its button")
+        }
+
+        // Wider than their content, the cards give the room to the sidebar:
+        // it and "Clear" end at the card's right padding.
+        function test_cards_use_their_width() {
+            var seats = ["oop", "ip"]
+            for (var i = 0; i < seats.length; ++i) {
+                var card = findChild(page, seats[i] + "RangeCard")
+                tryVerify(function() { return card.width > card.implicitWidth + 20 }, 5000, "the page leaves room")
+                var right = card.width - card.rightPadding
+                var sidebar = findChild(page, seats[i] + "RangeSidebar")
+                var clear = findChild(page, seats[i] + "ClearRangeButton")
+                fuzzyCompare(sidebar.mapToItem(card, sidebar.width, 0).x, right, 1, seats[i])
+                fuzzyCompare(clear.mapToItem(card, clear.width, 0).x, right, 1, seats[i])
+                verify(sidebar.width > 180, seats[i])
+            }
         }
 
         function test_loader_failures() {

@@ -3,14 +3,16 @@
 // on the Setup page). Prints "READY" once the page is up and has settled;
 // the script then captures the screen and ends it. "results" shows the Results
 // page at the root of a small flop spot solved for it, "results-turn" the
-// same page after walking down to a turn card; "results-lock" with AA and KK
+// same page after walking down to a turn card ("results-river" on to a river
+// card, "results-picker" with the river card picker open); "results-lock" with AA and KK
 // locked at the root in node-lock mode, "results-buckets" with the second
 // bucket chosen, "results-search" with a hand search.
 //
-//   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-save-range|setup-import|
-//                                setup-load-profile|solve-idle|solve|solve-done|results|results-turn
-//                                |results-lock|results-buckets|results-search --theme dark|light
-//                         [--width N]
+//   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-population|setup-card-picker|
+//                                setup-save-range|setup-import|setup-load-profile|solve-idle|solve|solve-done|results|results-turn
+//                                |results-river|results-picker|results-lock|results-buckets|results-search
+//                                --theme dark|light
+//                         [--width N] [--height N] [--language CODE]
 //   shell_screenshot_host --main --page home|settings|setup|save-dialog [--language CODE] [--theme dark|light]
 #include "tests/qml_shell/shell_test_backend.h"
 
@@ -37,8 +39,9 @@ Window {
     id: window
     property string page: "home"
     property int windowWidth: 1540
+    property int windowHeight: 1200
     width: windowWidth
-    height: 1200
+    height: windowHeight
     visible: true
     color: "#080B12"
     title: "Caldirune"
@@ -81,6 +84,19 @@ Window {
         page.chooseChanceCard(page._chanceCardIndexForSelection("7d"), "7d")
     }
 
+    // Further on to the river: check, check, and the river card As;
+    // "results-picker" leaves the river card picker open instead.
+    function _walkToRiver(openPickerOnly) {
+        var page = _find(shell, "resultsPage")
+        _walkToTurn()
+        var level = page.treeLevels.count - 1
+        page.selectActionAtLevel(level, 0)
+        page.selectActionAtLevel(level + 1, 0)
+        page.openChancePicker(level + 2, page.currentNodeIndex)
+        if (!openPickerOnly)
+            page.chooseChanceCard(page._chanceCardIndexForSelection("As"), "As")
+    }
+
     function _find(item, name) {
         if (!item)
             return null
@@ -95,26 +111,38 @@ Window {
         return null
     }
 
-    // The range cards: a Standard preset opened on OOP, a range painted
-    // with mixed weights on IP, scrolled into view.
-    function _showRanges() {
-        var setup = _find(shell, "projectPage")
-        setup.oopRangeCategory = 0
-        var rows = setup.listModelFor("oop")
-        var path = ["6-max", "No rake", "vs RFI", "vs UTG RFI", "Call BB"]
+    // Clicks the rows of `path` in a seat's list of `category`, as a user
+    // opening folders down to a range would.
+    function _openPath(setup, seat, category, path) {
+        setup[seat + "RangeCategory"] = category
         for (var p = 0; p < path.length; ++p) {
-            rows = setup.listModelFor("oop")
+            var rows = setup.listModelFor(seat)
             for (var r = 0; r < rows.length; ++r) {
                 if (rows[r].name !== path[p])
                     continue
-                setup.oopSelectedId = rows[r].id
+                setup[seat + "SelectedId"] = rows[r].id
                 if (rows[r].kind === "folder")
-                    setup._toggleOpenFolder("oop", rows[r].id)
+                    setup._toggleOpenFolder(seat, rows[r].id)
                 else
-                    setup.oopRangeText = rows[r].value
+                    setup[seat + "RangeText"] = rows[r].value
                 break
             }
         }
+    }
+
+    // The range cards: a Standard preset opened on OOP, a range painted
+    // with mixed weights on IP, scrolled into view. "setup-population":
+    // Population presets opened on both seats instead.
+    function _showRanges() {
+        var setup = _find(shell, "projectPage")
+        var flick = _find(setup, "flickable")
+        if (page === "setup-population") {
+            _openPath(setup, "oop", 1, ["Passive (VPIP 18\u201365)", "Passive tight (VPIP 18\u201325)", "SB", "Limp"])
+            _openPath(setup, "ip", 1, ["Overfolder (10-22 VPIP)", "Nit", "BU", "RFI"])
+            flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+            return
+        }
+        _openPath(setup, "oop", 0, ["6-max", "No rake", "vs RFI", "vs UTG RFI", "Call BB"])
         var painted = ["AA", "KK", "QQ", "AKs", "AQs", "KQs", "JJ", "TT", "AKo"]
         setup.ipRangeText = ""
         setup.ipClickWeightPct = 100
@@ -123,7 +151,6 @@ Window {
                 setup.ipClickWeightPct = 50
             setup.ipRangeText = setup.toggleHand(setup.ipRangeText, painted[i], 0, setup.ipClickWeightPct / 100)
         }
-        var flick = _find(setup, "flickable")
         flick.contentY = Math.max(0, flick.contentHeight - flick.height)
     }
 
@@ -134,6 +161,8 @@ Window {
         setup.oopRangeText = "AA, KK, QQ, JJ, AKs, AQs:0.5"
         if (page === "setup-save-range") {
             setup.openSaveRangeDialog("oop")
+        } else if (page === "setup-card-picker") {
+            setup._openCardPicker(3)
         } else if (page === "setup-import") {
             // file:///tmp/... (moc reads two slashes in this text as a comment)
             var url = ["file:", "", "", "tmp", "caldirune-shot%20btn%20open.TXT"].join("/")
@@ -176,6 +205,8 @@ Window {
         shell.requestNavigate(3)
         if (page === "results-turn")
             _walkToTurn()
+        else if (page === "results-river" || page === "results-picker")
+            _walkToRiver(page === "results-picker")
         _prepareResults(_find(shell, "resultsPage"))
         settleTimer.start()
     }
@@ -186,14 +217,12 @@ Window {
         } else if (page === "setup") {
             shell.resetToDefaults()
             shell.requestNavigate(1)
-        } else if (page === "setup-ranges") {
-            shell.resetToDefaults()
-            shell.requestNavigate(1)
-            _showRanges()
         } else if (page.indexOf("setup-") === 0) {
             shell.resetToDefaults()
             shell.requestNavigate(1)
-            _showDialog()
+            // Rows and dialogs are opened as a user would, once the page is laid out.
+            setupTimer.start()
+            return
         } else if (_solveView) {
             shell.resetToDefaults()
         } else if (_resultsView) {
@@ -242,6 +271,17 @@ Window {
     }
 
     Timer { id: settleTimer; interval: 1500; onTriggered: hostReport.ready() }
+    Timer {
+        id: setupTimer
+        interval: 200
+        onTriggered: {
+            if (window.page === "setup-ranges" || window.page === "setup-population")
+                window._showRanges()
+            else
+                window._showDialog()
+            settleTimer.start()
+        }
+    }
     onClosing: if (appController.running) appController.cancelSolve()
     Component.onCompleted: Qt.callLater(_show)
 }
@@ -296,7 +336,69 @@ Main {
     }
 
     Timer { id: settleTimer; interval: 1500; onTriggered: hostReport.ready() }
-    Component.onCompleted: Qt.callLater(_show)
+    Component.onCompleted: Qt.callLater(page === "journey" ? _journeyStart : _show)
+
+    // "journey": the road of a first solve as a user takes it, one reported
+    // step at a time: Quick Solve on Home, Setup, "Continue to Solve →",
+    // Start, Cancel, Start again on a shorter budget, done, "View Results →".
+    property var _shell: null
+    property string _step: ""
+    function _journeyStart() {
+        _find(contentItem, "homePage").quickSolve()
+        var home = _find(contentItem, "homePage")
+        _shell = home
+        while (_shell && typeof _shell.requestNavigate !== "function")
+            _shell = _shell.parent
+        _step = "setup"
+        _journeyCheck()
+    }
+    function _click(name) { _find(contentItem, name).clicked() }
+    property string _shot: ""
+    function _journeyShot(name, next) {
+        _shot = name
+        _step = next
+        shotDelay.start()
+    }
+    // Moves on when the state the current step waits for has come.
+    function _journeyCheck() {
+        if (!_shell || shotDelay.running || journeyPause.running)
+            return
+        var status = String(appController.statusText)
+        var iter = /^Iter (\d+)/.exec(status)
+        if (_step === "setup" && _shell.canSolve) {
+            _journeyShot("setup", "solve-idle")
+        } else if (_step === "solve-idle") {
+            _click("continueToSolveButton")
+            _journeyShot("solve-idle", "start")
+        } else if (_step === "start") {
+            _click("startSolveButton")
+            _step = "solve-running"
+        } else if (_step === "solve-running" && iter && Number(iter[1]) >= 3) {
+            _journeyShot("solve-running", "cancel")
+        } else if (_step === "cancel") {
+            _click("cancelSolveButton")
+            _journeyShot("solve-cancelling", "solve-cancelled")
+        } else if (_step === "solve-cancelled" && !appController.running) {
+            _journeyShot("solve-cancelled", "restart")
+        } else if (_step === "restart") {
+            _shell.maxIterations = 8
+            _click("startSolveButton")
+            _step = "solve-again"
+        } else if (_step === "solve-again" && iter && Number(iter[1]) >= 2) {
+            _journeyShot("solve-again", "solve-done")
+        } else if (_step === "solve-done" && !appController.running && appController.resultIterations > 0) {
+            _journeyShot("solve-done", "results")
+        } else if (_step === "results") {
+            _click("viewResultsButton")
+            _journeyShot("results", "end")
+        } else if (_step === "end") {
+            hostReport.step("end")
+        }
+    }
+    // A step is reported once it has been drawn, and held while it is captured.
+    Timer { id: shotDelay; interval: 700; onTriggered: { hostReport.step(main._shot); journeyPause.start() } }
+    Timer { id: journeyPause; interval: 2500; onTriggered: main._journeyCheck() }
+    Timer { interval: 250; repeat: true; running: main.page === "journey"; onTriggered: main._journeyCheck() }
 }
 )QML";
 
@@ -308,19 +410,23 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, setup-save-range, setup-import, "
+  parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, setup-population, setup-card-picker, "
+                                                          "setup-save-range, setup-import, "
                                                           "setup-load-profile, solve-idle, solve, solve-done, results, "
-                                                          "results-turn, results-lock, results-buckets or results-search"),
+                                                          "results-turn, results-river, results-picker, results-lock, results-buckets or results-search"),
                     QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});
   parser.addOption({QStringLiteral("width"), QStringLiteral("window width"), QStringLiteral("pixels"),
                     QStringLiteral("1540")});
+  parser.addOption({QStringLiteral("height"), QStringLiteral("window height"), QStringLiteral("pixels"),
+                    QStringLiteral("1200")});
   parser.addOption({QStringLiteral("main"), QStringLiteral("show the program's own window (home, settings, save-dialog)")});
   parser.addOption({QStringLiteral("language"), QStringLiteral("interface language code"), QStringLiteral("code"),
                     QStringLiteral("en")});
   parser.process(app);
   const int width = parser.value(QStringLiteral("width")).toInt();
+  const int height = parser.value(QStringLiteral("height")).toInt();
 
   {
     // The shell reads the palette from the settings when it starts.
@@ -353,7 +459,8 @@ int main(int argc, char* argv[]) {
     component.setData(kHostQml, QUrl(QStringLiteral("qrc:/shell_screenshot_host.qml")));
     window = component.createWithInitialProperties(
         {{QStringLiteral("page"), parser.value(QStringLiteral("page"))},
-         {QStringLiteral("windowWidth"), width > 0 ? width : 1540}});
+         {QStringLiteral("windowWidth"), width > 0 ? width : 1540},
+         {QStringLiteral("windowHeight"), height > 0 ? height : 1200}});
   }
   return shell_test::execWindow(window, component);
 }

@@ -54,6 +54,11 @@ void HostReport::ready() {
   std::fflush(stdout);
 }
 
+void HostReport::step(const QString& name) {
+  std::printf("STEP %s\n", qPrintable(name));
+  std::fflush(stdout);
+}
+
 void publishHostReport(QQmlEngine* engine) {
   engine->rootContext()->setContextProperty(QStringLiteral("hostReport"), new HostReport(engine));
 }

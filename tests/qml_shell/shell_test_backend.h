@@ -22,12 +22,14 @@ QString moduleImportPath();
 void publishBackend(QQmlEngine* engine);
 
 // Tells a screenshot script that the host's page is on screen: ready()
-// prints "READY" on its own line.
+// prints "READY" on its own line, step() "STEP " and the name of one step of
+// a journey through several pages.
 class HostReport : public QObject {
   Q_OBJECT
  public:
   using QObject::QObject;
   Q_INVOKABLE void ready();
+  Q_INVOKABLE void step(const QString& name);
 };
 
 // Publishes a HostReport owned by `engine` as the context property "hostReport".

@@ -53,6 +53,8 @@ Item {
             page.targetExploitability = 0.5
             startRunning()
             verify(item("progressRing").indeterminate, "no iteration yet")
+            ctl.report("Iter 6 | exploitability≈0.0000", 6 / 400)
+            compare(item("exploitabilityCard").value, "Measuring...", "0 until the solver has measured it")
             ctl.report("Iter 37 | exploitability≈1.2345", 37 / 400)
             compare(page.statusLineText, "Iteration 37 | exploitability=∞")
             compare(item("exploitabilityCard").value, "1.2345")
@@ -182,6 +184,13 @@ Item {
             tryCompare(page, "_endingRunId", -1)
             compare(runStatuses(), ["Cancelled", "Failed", "Completed"])
 
+            // Cancelled from outside the page (the shell's Escape key).
+            page.startSolve()
+            ctl.cancelSolve()
+            ctl.finish("Cancelled", 0, 0)
+            tryCompare(page, "_endingRunId", -1)
+            compare(runStatuses()[0], "Cancelled")
+
             // The result may land only after `running` went off.
             page.startSolve()
             ctl.running = false
@@ -236,6 +245,38 @@ Item {
             compare(page.statusLineText, "Ready to solve")
             verify(!item("startSolveButton").enabled)
             verify(!item("cancelSolveButton").enabled)
+        }
+
+        // In a 1280 wide window every language's words fit: the Cancel
+        // label, the status pills, "Measuring..." and a short bet-size line.
+        function test_texts_fit_in_every_language() {
+            page.width = 1280
+            page.oopFlopBetSizesText = page.ipFlopBetSizesText = "52"
+            page.oopTurnBetSizesText = page.ipTurnBetSizesText = "55"
+            page.oopRiverBetSizesText = page.ipRiverBetSizesText = "70"
+            var statuses = ["Running", "Completed", "Cancelled", "Failed"]
+            for (var s = 0; s < statuses.length; ++s)
+                page.runHistoryModel.append({ runId: s, startedAt: "", status: statuses[s], summary: "" })
+            startRunning()
+            var languages = ["de", "es", "fr", "it", "pl", "pt_BR", "ru"]
+            try {
+                for (var i = 0; i < languages.length; ++i) {
+                    languageManager.setLanguage(languages[i])
+                    wait(0)
+                    var lang = languages[i] + ": "
+                    verify(!findChild(item("cancelSolveButton"), "buttonLabel").truncated, lang + "Cancel")
+                    verify(!item("summaryBetSizes").truncated, lang + item("summaryBetSizes").text)
+                    var card = item("exploitabilityCard")
+                    verify(findChild(card, "statValue").implicitWidth <= card.width - 20, lang + card.value)
+                    for (var r = 0; r < statuses.length; ++r) {
+                        var word = page._statusWord(statuses[r])
+                        var pill = findChild(item("runList").itemAtIndex(r + 1), "statusPill")
+                        verify(pill.children[0].implicitWidth + 8 <= pill.width, lang + word)
+                    }
+                }
+            } finally {
+                languageManager.setLanguage("en")
+            }
         }
 
         function test_summary_texts() {

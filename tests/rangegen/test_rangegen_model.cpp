@@ -3,6 +3,8 @@
 // properties hold at any sample size large enough to rank the classes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "scripts/rangegen/population_table.h"
 #include "scripts/rangegen/preflop_model.h"
 #include "scripts/rangegen/shapes.h"
@@ -18,6 +20,28 @@ const Rankings& rankings() {
 }
 
 double at(const Weights& w, const char* label) { return w[class_index(label)]; }
+
+double share(const Weights& w) { return combo_count(w) / 1326.0; }
+
+// Share of all combos of the population range found by name prefixes from
+// the top of the tree; its text is "AA, AKs:0.5, ..." as the tables write it.
+double population_share(const std::vector<Node>& nodes, std::vector<std::string> path) {
+  for (const Node& n : nodes) {
+    if (n.name.rfind(path.front(), 0) != 0) continue;
+    if (path.size() > 1) return population_share(n.children, {path.begin() + 1, path.end()});
+    double combos = 0;
+    for (std::size_t at = 0; at < n.value.size();) {
+      const std::size_t end = std::min(n.value.find(", ", at), n.value.size());
+      const std::string token = n.value.substr(at, end - at);
+      const std::size_t colon = token.find(':');
+      combos += (colon == std::string::npos ? 1.0 : std::stod(token.substr(colon + 1))) *
+                hand_classes()[class_index(token.substr(0, colon))].combos;
+      at = end + 2;
+    }
+    return combos / 1326.0;
+  }
+  return 0;
+}
 
 }  // namespace
 
@@ -95,4 +119,27 @@ TEST(RangegenTables, ShapesAndSpotNamesOfBothTables) {
   EXPECT_EQ(count_folders(p.oop), 81);
   EXPECT_EQ(count_ranges(p.ip), 202);
   EXPECT_EQ(p.oop.back().children.front().value, "100%");
+}
+
+// The big blind has the best price and defends widest; a loose-aggressive
+// player opens wider than the regular on the button, the nit much narrower.
+TEST(RangegenModel, BlindDefenceAndPopulationWidthsAreThoseOfTheirPlayers) {
+  const Style none = rake_levels()[0].style;
+  const PreflopModel six(rankings(), false);
+  const auto defended = [&](const PreflopModel& m, Pos opener) {
+    const Defence d = m.defend(opener, Pos::BB, none);
+    return share(d.call) + share(d.three_bet);
+  };
+  EXPECT_GT(defended(six, Pos::UTG), 0.27);
+  EXPECT_GT(defended(six, Pos::BTN), std::max(0.5, defended(six, Pos::CO)));
+  EXPECT_GT(defended(PreflopModel(rankings(), true), Pos::SB), 0.65);
+
+  const PopulationTable p = build_population_table(rankings());
+  const double regular = share(six.open(Pos::BTN, none));
+  EXPECT_GT(population_share(p.ip, {"Loose aggressive", "Standard LAG", "BU", "RFI"}), regular);
+  EXPECT_GT(population_share(p.ip, {"Loose aggressive", "Maniac", "BU", "RFI"}), 0.7);
+  EXPECT_GT(population_share(p.oop, {"Loose aggressive", "Standard LAG", "SB", "RFI"}), share(six.open(Pos::SB, none)));
+  const double nit = population_share(p.ip, {"Overfolder", "Nit", "BU", "RFI"});
+  EXPECT_GT(nit, 0.15);
+  EXPECT_LT(nit, 0.5 * regular);
 }

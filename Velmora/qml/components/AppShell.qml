@@ -433,7 +433,10 @@ Item {
                 theme: root.theme
                 type: root.type
                 controller: root.controller
-                boardText: root.boardText
+                // The board the results were solved on: the project's board
+                // may have been edited since.
+                boardText: root.controller && root.controller.resultBoardText
+                           ? root.controller.resultBoardText : root.boardText
                 rakePercent: root.rakePercent
                 rakeCap: root.rakeCap
             }

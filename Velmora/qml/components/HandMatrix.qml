@@ -1,4 +1,5 @@
 import QtQuick
+import "LabelContrast.js" as LabelContrast
 
 // The 13 by 13 grid of the 169 hand classes: pairs on the diagonal, suited
 // hands above it, offsuit below. Shows a weight per hand, optionally split into
@@ -101,6 +102,36 @@ Item {
             sum += Math.max(0, n)
         }
         return sum
+    }
+
+    // A QML colour of any colour value (a name, "#RRGGBB" or a colour).
+    function _rgba(c) {
+        return Qt.lighter(c, 1.0)
+    }
+
+    // The theme's text colour, or its inverse where the cell's fill behind
+    // the label is too close to it (dark text on a dark purple band).
+    function labelColorFor(cell, labelWidth, labelHeight) {
+        var text = theme ? theme.text : "#F0F6FC"
+        var inverse = theme ? theme.textInverse : "#0D1117"
+        if (!(cell.w01 > 0))
+            return text
+        var bands = []
+        if (cell.mixed) {
+            var n = actionTypes.length
+            for (var i = 0; i < n; ++i) {
+                var from = cell.fillW * cumProb(cell.probs, i)
+                var to = i === n - 1 ? cell.fillW : from + cell.fillW * clamp01(cell.probs[i])
+                bands.push({ from: from, to: to, alpha: 0.85,
+                             color: _rgba(theme ? theme.actionColor(actionTypes[i]) : "#888") })
+            }
+        } else {
+            bands.push({ from: 0, to: cell.fillW, alpha: 1, color: _rgba(colorFor(cell.hand, 1.0)) })
+        }
+        var lifted = cell.vertical ? LabelContrast.coverage(cell.fillH, cell.height, labelHeight) : 1
+        var left = (cell.width - labelWidth) / 2
+        var lum = LabelContrast.backgroundLuminance(bands, left, left + labelWidth, lifted, _rgba(cell.color))
+        return LabelContrast.pick(lum, _rgba(text), _rgba(inverse))
     }
 
     function indexAt(x, y) {
@@ -234,7 +265,7 @@ Item {
                 font.pointSize: root.cellSize > 28 ? 9 * 1.25 : 8 * 1.25
                 renderType: Text.NativeRendering
                 style: Text.Normal
-                color: root.theme ? root.theme.text : "#F0F6FC"
+                color: root.labelColorFor(cell, contentWidth, contentHeight)
                 opacity: cell.lit ? 1.0 : 0.6
             }
         }

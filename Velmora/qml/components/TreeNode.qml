@@ -67,8 +67,12 @@ Item {
         return _mix(theme.surface2, _actionColor(), 0.28)
     }
 
+    // Dark text on a bright colour, light text on a dark one (the light
+    // palette's own text colour is dark).
     function _fgOn(bg) {
-        return _luma(bg) >= 0.62 ? "#0B0F14" : (theme ? theme.text : "#F0F6FC")
+        if (_luma(bg) >= 0.62)
+            return "#0B0F14"
+        return theme ? (theme.dark ? theme.text : theme.textInverse) : "#F0F6FC"
     }
 
     function _mutedOn(bg) {

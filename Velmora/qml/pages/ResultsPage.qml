@@ -108,6 +108,8 @@ Item {
         chancePickerActions = []
         nodeLocks.forgetLocksNoLongerHeld()
         resetTreeToRoot()
+        // Filters of the previous result, also when the root was shown.
+        handCombos.clearFilters()
         refreshHandMatrix()
         _scheduleHandCombosLoad()
     }
@@ -330,9 +332,10 @@ Item {
         var display = (displayCardText !== undefined && displayCardText !== null) ? String(displayCardText) : ""
         if (display.length !== 2)
             display = listedName
-        // A card held in the hand being played never goes on the board.
-        var held = playEngine.holeCardMap()
-        if (held[Cards.normalizeCardText(display)] === true || held[Cards.normalizeCardText(listedName)] === true)
+        // A card held in the hand being played, or one the board already
+        // shows, never goes on the board.
+        var taken = _chanceCardsTaken()
+        if (taken[Cards.normalizeCardText(display)] === true || taken[Cards.normalizeCardText(listedName)] === true)
             return
         if (display.length === 2) {
             var row = treeLevels.get(chancePickerLevelIndex)
@@ -351,12 +354,18 @@ Item {
             playEngine.finishChanceRedeal()
     }
 
+    // Cards the picker may not put on the board: the hole cards of the hand
+    // being played and the cards the board shows before the picker's card.
+    function _chanceCardsTaken() {
+        return Object.assign(Cards.boardCardSet(chancePickerBoardText), playEngine.holeCardMap())
+    }
+
     function chooseChanceCardRandom() {
-        var held = playEngine.holeCardMap()
+        var taken = _chanceCardsTaken()
         var free = []
         for (var i = 0; i < chancePickerAvailableCardIndices.length; ++i) {
             var a = _safeActionAt(chancePickerActions, chancePickerAvailableCardIndices[i])
-            if (a && held[Cards.normalizeCardText(a.name)] !== true)
+            if (a && taken[Cards.normalizeCardText(a.name)] !== true)
                 free.push(chancePickerAvailableCardIndices[i])
         }
         if (!(free.length > 0))

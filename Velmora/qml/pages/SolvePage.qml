@@ -79,9 +79,8 @@ Item {
     readonly property real currentExploitabilityValue: {
         if (!_hasController)
             return NaN
-        if (_running)
-            return Fmt.parseExploitability(_statusText)
-        var e = Fmt.finiteOr(controller.resultExploitability, 0)
+        // The solver reports 0 until it has first measured the figure.
+        var e = _running ? Fmt.parseExploitability(_statusText) : Fmt.finiteOr(controller.resultExploitability, 0)
         return e > 0 ? e : NaN
     }
     readonly property int iterationWindowSize: 10
@@ -178,12 +177,14 @@ Item {
         historyModel.clear()
     }
 
+    // A run without a result failed, unless it was cancelled from outside
+    // this page (the shell's Escape): the solver's own last word says so.
     function _settleEndingRun() {
         if (_endingRunId < 0)
             return
         var id = _endingRunId
         _endingRunId = -1
-        _finishRun(id, _resultIterations > 0 ? "Completed" : "Failed")
+        _finishRun(id, _resultIterations > 0 ? "Completed" : (_statusText === "Cancelled" ? "Cancelled" : "Failed"))
     }
 
     function _onRunEnded() {

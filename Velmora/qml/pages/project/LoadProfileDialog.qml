@@ -2,9 +2,10 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 
-// "Load Settings Profile": one row per profile in stored order, without a
-// scroll area; a click selects a row, a double click selects it and loads.
-// The page owns the selection and does the loading and deleting.
+// "Load Settings Profile": one row per profile in stored order; a click
+// selects a row, a double click selects it and loads. The rows scroll once
+// they would push the dialog's buttons out of the window. The page owns the
+// selection and does the loading and deleting.
 PageDialog {
     id: root
 
@@ -19,51 +20,69 @@ PageDialog {
     width: 420
     prompt: qsTr("Choose a saved profile:")
 
-    ColumnLayout {
+    // Room the title, prompt, footer and margins leave for the rows.
+    readonly property real _rowsRoom: Math.max(120, (parent ? parent.height : 600) - 200)
+
+    Flickable {
+        id: rowsView
+        objectName: "profileRowsView"
         Layout.fillWidth: true
-        spacing: 6
+        Layout.preferredHeight: Math.min(rowsColumn.implicitHeight, root._rowsRoom)
         visible: root.profiles.length > 0
+        contentHeight: rowsColumn.implicitHeight
+        contentWidth: width
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar {
+            policy: rowsView.contentHeight > rowsView.height + 1 ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+        }
 
-        Repeater {
-            objectName: "profileRows"
-            model: root.profiles
+        ColumnLayout {
+            id: rowsColumn
+            width: rowsView.width - (rowsView.contentHeight > rowsView.height + 1 ? 10 : 0)
+            spacing: 6
 
-            delegate: Rectangle {
-                id: row
-                required property var modelData
-                required property int index
-                readonly property bool selected: String(modelData.id) === root.selectedId
-                objectName: "profileRow_" + index
-                Layout.fillWidth: true
-                Layout.preferredHeight: 30
-                radius: root.theme ? root.theme.radiusSm : 8
-                color: selected ? (root.theme ? root.theme.surface3 : "#2D333B")
-                     : rowMouse.containsMouse ? (root.theme ? root.theme.surfaceHover : "#30363D")
-                     : (root.theme ? root.theme.surface2 : "#21262D")
-                border.width: 1
-                border.color: selected ? (root.theme ? root.theme.strokeFocus : "#58A6FF")
-                                       : (root.theme ? root.theme.stroke : "#30363D")
+            Repeater {
+                objectName: "profileRows"
+                model: root.profiles
 
-                Text {
-                    x: 10
-                    width: row.width - 20
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: row.modelData.name
-                    textFormat: Text.PlainText
-                    font.pixelSize: 12
-                    elide: Text.ElideRight
-                    color: root.theme ? root.theme.text : "#F0F6FC"
-                }
+                delegate: Rectangle {
+                    id: row
+                    required property var modelData
+                    required property int index
+                    readonly property bool selected: String(modelData.id) === root.selectedId
+                    objectName: "profileRow_" + index
+                    Layout.fillWidth: true
+                    Layout.preferredHeight: 30
+                    radius: root.theme ? root.theme.radiusSm : 8
+                    color: selected ? (root.theme ? root.theme.surface3 : "#2D333B")
+                         : rowMouse.containsMouse ? (root.theme ? root.theme.surfaceHover : "#30363D")
+                         : (root.theme ? root.theme.surface2 : "#21262D")
+                    border.width: 1
+                    border.color: selected ? (root.theme ? root.theme.strokeFocus : "#58A6FF")
+                                           : (root.theme ? root.theme.stroke : "#30363D")
 
-                MouseArea {
-                    id: rowMouse
-                    anchors.fill: parent
-                    hoverEnabled: true
-                    cursorShape: Qt.PointingHandCursor
-                    onClicked: root.rowSelected(String(row.modelData.id))
-                    onDoubleClicked: {
-                        root.rowSelected(String(row.modelData.id))
-                        root.loadRequested()
+                    Text {
+                        x: 10
+                        width: row.width - 20
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: row.modelData.name
+                        textFormat: Text.PlainText
+                        font.pixelSize: 12
+                        elide: Text.ElideRight
+                        color: root.theme ? root.theme.text : "#F0F6FC"
+                    }
+
+                    MouseArea {
+                        id: rowMouse
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        cursorShape: Qt.PointingHandCursor
+                        onClicked: root.rowSelected(String(row.modelData.id))
+                        onDoubleClicked: {
+                            root.rowSelected(String(row.modelData.id))
+                            root.loadRequested()
+                        }
                     }
                 }
             }

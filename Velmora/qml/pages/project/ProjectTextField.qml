@@ -59,10 +59,18 @@ PageTextField {
             edited(n)
     }
     // A number field takes no group separator: under a locale with a decimal
-    // comma it would read as a thousands separator.
+    // comma it would read as a thousands separator. In a decimal field the
+    // comma that such a keyboard types for its decimal mark is the point, so
+    // that "5,5" is 5.5 and never 55.
     Keys.onPressed: function(event) {
-        if (kind !== "text" && event.text === ",")
-            event.accepted = true
+        if (kind === "text" || event.text !== ",")
+            return
+        event.accepted = true
+        if (kind !== "real")
+            return
+        if (selectedText.length > 0)
+            remove(selectionStart, selectionEnd)
+        insert(cursorPosition, ".")
     }
     Component.onCompleted: showValue()
 }

@@ -40,7 +40,10 @@ Card {
             _setRangeText(page.toggleHand(rangeText, hand, w, add))
     }
 
+    // The content takes the card's whole width, so that the sidebar grows
+    // with the card and "Clear" sits at its right edge.
     ColumnLayout {
+        width: parent.width
         spacing: 12
 
         RowLayout {
@@ -64,8 +67,10 @@ Card {
             Button {
                 id: clearButton
                 objectName: root.seat + "ClearRangeButton"
-                implicitWidth: 42
+                // 42 wide, wider where a translation needs it.
+                implicitWidth: Math.max(42, contentItem.implicitWidth + 10)
                 implicitHeight: 24
+                padding: 0
                 text: qsTr("Clear")
                 font.pixelSize: 10
                 onClicked: root._setRangeText("")

@@ -10,7 +10,7 @@ Card {
     id: card
 
     property var page: null
-    readonly property var theme: page ? page.theme : null
+    theme: page ? page.theme : null
     readonly property var buckets: page ? page.currentHandBuckets : []
 
     objectName: "bucketsCard"

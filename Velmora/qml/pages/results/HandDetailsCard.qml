@@ -9,7 +9,7 @@ Card {
     id: card
 
     property var page: null
-    readonly property var theme: page ? page.theme : null
+    theme: page ? page.theme : null
     readonly property int _sourceCount: page && page.currentHandCombos ? page.currentHandCombos.length : 0
     readonly property int _visibleCount: page && page.visibleHandCombos ? page.visibleHandCombos.length : 0
     readonly property color _muted: theme ? theme.textMuted : "#8B949E"
@@ -25,6 +25,7 @@ Card {
             Layout.fillWidth: true
             spacing: 8
             Text {
+                Layout.minimumWidth: implicitWidth
                 text: qsTr("Hand Details")
                 font.pixelSize: 14
                 font.bold: true
@@ -34,6 +35,8 @@ Card {
             ResultsTextField {
                 objectName: "handSearchField"
                 Layout.preferredWidth: 260
+                // A narrow card shortens the field rather than hiding the title.
+                Layout.minimumWidth: 120
                 theme: card.theme
                 placeholderText: qsTr("Search (JJ, 56s, JcJd, ...)")
                 text: card.page ? card.page.handSearchText : ""

@@ -9,12 +9,17 @@ Rectangle {
     property var theme: null
     property var engine: null
 
+    // The least height that shows the whole table and, when open, the
+    // details under it.
+    implicitHeight: column.implicitHeight + 2 * 14
+
     radius: theme ? theme.radiusMd : 12
     color: theme ? theme.bg0 : "#080B12"
     border.width: 1
     border.color: theme ? theme.stroke : "#30363D"
 
     ColumnLayout {
+        id: column
         anchors.fill: parent
         anchors.margins: 14
         spacing: 12

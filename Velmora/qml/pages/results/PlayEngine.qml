@@ -137,6 +137,11 @@ QtObject {
     function _isHeroSeat(seat) {
         return playRole === "BOTH" || (seat !== "" && seat === playRole)
     }
+    // The table shows a seat's cards to the user when it is a hero seat, and
+    // the drilled seat's while it is drilled, whoever plays it in the hand.
+    function seatFaceUp(seat) {
+        return _isHeroSeat(seat) || (playDrillMode && seat !== "" && seat === playDrillActor)
+    }
     function _setLastAction(actor, text) {
         playLastActionActor = actor ? String(actor) : ""
         playLastActionText = text ? String(text) : ""
@@ -518,10 +523,16 @@ QtObject {
     }
 
     // After the card was selected: the hand goes on from the new node at once.
+    // Its line and the opponent's last action are those of the new path, so
+    // that steps taken after the replaced card are not logged as played.
     function finishChanceRedeal() {
         if (!playMode || !playSessionStarted)
             return
         _rebuildPlayBoardFromTree()
+        playActionLine = PlayMath.lineFromPath(viewer._levelRows(), viewer._actionsForNode, viewer._metaForNode,
+                                               viewer.chanceCardDisplayOverrideByNode)
+        var opponent = playRole === "OOP" ? "IP" : playRole === "IP" ? "OOP" : ""
+        _setLastAction(opponent, opponent !== "" ? lastActionOf(opponent) : "")
         playNodeIndex = viewer.currentNodeIndex
         _schedulePlayTick(0)
     }

@@ -19,7 +19,9 @@ Rectangle {
         var loss = PlayMath.toNumber(entry.evLoss)
         return isFinite(loss) && loss > 0
     }
-    readonly property real columnWidth: Math.max(170, Math.floor((width - 24) / 5))
+    // Five equal columns; 140 px at least, so that the summary still shows
+    // beside the table of a window 1540 px wide.
+    readonly property real columnWidth: Math.max(140, Math.floor((width - 24) / 5))
     readonly property color _text: theme ? theme.text : "#F0F6FC"
     readonly property color _danger: theme ? theme.danger : "#F85149"
     readonly property color _success: theme ? theme.success : "#3FB950"
@@ -55,12 +57,13 @@ Rectangle {
                 objectName: "closeDetailsButton"
                 theme: panel.theme
                 text: qsTr("Close")
-                Layout.preferredWidth: 90
+                Layout.preferredWidth: Math.max(90, implicitWidth)
                 onClicked: panel.log.userSelectPlayLog(-1)
             }
         }
 
-        // Five columns of at least 170 px; a narrow panel scrolls them sideways.
+        // A narrow panel scrolls the columns sideways, with its scroll bar
+        // always shown then.
         Flickable {
             id: columns
             Layout.fillWidth: true
@@ -70,7 +73,9 @@ Rectangle {
             contentHeight: height
             flickableDirection: Flickable.HorizontalFlick
             boundsBehavior: Flickable.StopAtBounds
-            ScrollBar.horizontal: ScrollBar { policy: ScrollBar.AsNeeded }
+            ScrollBar.horizontal: ScrollBar {
+                policy: columns.contentWidth > columns.width + 1 ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            }
 
             Row {
                 id: columnRow

@@ -181,6 +181,37 @@ function appendStep(line, actor, actionName) {
     return (line === undefined || line === null || line === "") ? step : line + STEP_SEPARATOR + step
 }
 
+// The action line of a tree path (rows {nodeIndex, selectedActionIndex}):
+// the action chosen at each level by its deciding seat, or "Chance" with the
+// card shown for that chance node (`overrides`: node index as text -> card).
+function lineFromPath(rows, actionsOf, metaOf, overrides) {
+    var line = ""
+    for (var i = 0; rows && i < rows.length; ++i) {
+        var row = rows[i]
+        if (!row || !(row.selectedActionIndex >= 0))
+            continue
+        var actions = actionsOf(row.nodeIndex) || []
+        var action = actions[row.selectedActionIndex]
+        if (!action)
+            continue
+        var name = action.name === undefined || action.name === null ? "" : String(action.name)
+        var meta = metaOf(row.nodeIndex) || {}
+        var actor = ""
+        if (meta.nodeType === "decision") {
+            actor = meta.player ? String(meta.player) : ""
+        } else if (meta.nodeType === "chance") {
+            actor = "Chance"
+            var shown = overrides ? overrides[String(row.nodeIndex)] : undefined
+            if (shown !== undefined && shown !== null && String(shown).length === 2)
+                name = String(shown)
+            if (name.length === 2)
+                name = Cards.normalizeCardText(name)
+        }
+        line = appendStep(line, actor, name)
+    }
+    return line
+}
+
 // The steps of an action line, trimmed, empty ones dropped.
 function splitSteps(line) {
     var out = []

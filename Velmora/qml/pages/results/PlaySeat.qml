@@ -1,7 +1,8 @@
 import QtQuick
 
-// One seat of the play table: its two hole cards (face up for a hero seat,
-// else face down and blank) over a pill with the chips it has left.
+// One seat of the play table: its two hole cards (face up for a hero seat and
+// for the drilled seat, else face down and blank) over a pill with the chips
+// it has left.
 Column {
     id: seatGroup
 
@@ -9,7 +10,7 @@ Column {
     property var engine: null
     property string seat: "OOP"
 
-    readonly property bool hero: !!engine && engine._isHeroSeat(seat)
+    readonly property bool faceUp: !!engine && engine.seatFaceUp(seat)
     readonly property var _meta: engine ? engine.playNodeMeta : ({})
 
     function _stackText() {
@@ -27,7 +28,7 @@ Column {
         anchors.horizontalCenter: parent.horizontalCenter
         theme: seatGroup.theme
         cardScale: 0.95
-        faceDown: !seatGroup.hero
+        faceDown: !seatGroup.faceUp
         cards: !seatGroup.engine ? ""
              : seatGroup.seat === "OOP" ? seatGroup.engine.oopCard1 + seatGroup.engine.oopCard2
              : seatGroup.engine.ipCard1 + seatGroup.engine.ipCard2

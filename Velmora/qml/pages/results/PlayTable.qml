@@ -22,11 +22,16 @@ Item {
     readonly property real paintedY: (height - picture.paintedHeight) / 2
     readonly property real paintedWidth: picture.paintedWidth
     readonly property real paintedHeight: picture.paintedHeight
-    readonly property point oopAnchor: Qt.point(width / 2, height / 2 - 0.26 * height)
-    readonly property point ipAnchor: Qt.point(width / 2, height / 2 + 0.26 * height)
+    // The seats sit 26 % of the table's height above and below its centre:
+    // of the painted picture, so that a tall area keeps them at the rail
+    // (the whole area until the picture is loaded).
+    readonly property real _seatSpread: 0.26 * (paintedHeight > 0 ? paintedHeight : height)
+    readonly property point oopAnchor: Qt.point(width / 2, height / 2 - _seatSpread)
+    readonly property point ipAnchor: Qt.point(width / 2, height / 2 + _seatSpread)
 
-    readonly property color _text: theme ? theme.text : "#F0F6FC"
-    readonly property color _muted: theme ? theme.textMuted : "#8B949E"
+    // Texts on the felt: the picture is the same in both palettes.
+    readonly property color _feltText: "#F0F6FC"
+    readonly property color _feltMuted: "#A8B3BD"
 
     function _isHero(seat) {
         return !!engine && engine._isHeroSeat(seat)
@@ -101,14 +106,17 @@ Item {
             onCardClicked: function (index) { table.engine.requestRedeal(index) }
         }
 
+        // Left of the board; where the table is too narrow for that, under
+        // the board in the place of the hint, which a finished hand hides.
         SecondaryButton {
+            id: anotherHand
             objectName: "anotherHandButton"
+            readonly property bool besideBoard: board.x - 12 - width >= 0
             visible: table._complete
             theme: table.theme
             text: qsTr("Another hand")
-            anchors.right: board.left
-            anchors.rightMargin: 12
-            anchors.verticalCenter: board.verticalCenter
+            x: besideBoard ? board.x - 12 - width : board.x + (board.width - width) / 2
+            y: besideBoard ? board.y + (board.height - height) / 2 : board.y + board.height + 6
             onClicked: table.engine._resetToRootAndRestartHand()
         }
 
@@ -121,18 +129,19 @@ Item {
             anchors.horizontalCenter: board.horizontalCenter
             text: qsTr("Click Turn/River to change")
             font.pixelSize: 11
-            color: table._muted
+            color: table._feltMuted
         }
 
         Text {
+            id: pot
             objectName: "potText"
-            anchors.top: hint.bottom
+            anchors.top: anotherHand.visible && !anotherHand.besideBoard ? anotherHand.bottom : hint.bottom
             anchors.topMargin: 4
             anchors.horizontalCenter: board.horizontalCenter
             text: table._potText()
             font.pixelSize: 14
             font.weight: Font.DemiBold
-            color: table._text
+            color: table._feltText
         }
 
         PlaySeat {
@@ -142,7 +151,8 @@ Item {
             engine: table.engine
             seat: "OOP"
             x: table.oopAnchor.x - width / 2
-            y: table.oopAnchor.y - height / 2
+            // Centred on the anchor, but never over the board.
+            y: Math.max(0, Math.min(table.oopAnchor.y - height / 2, board.y - 4 - height))
         }
 
         PlaySeat {
@@ -152,16 +162,18 @@ Item {
             engine: table.engine
             seat: "IP"
             x: table.ipAnchor.x - width / 2
-            y: table.ipAnchor.y - height / 2
+            // Centred on the anchor, but never over the board or the pot.
+            y: Math.min(table.height - height, Math.max(table.ipAnchor.y - height / 2, pot.y + pot.height + 4))
         }
 
         Rectangle {
+            id: dealer
             objectName: "dealerButton"
             width: 26
             height: 26
             radius: 13
             x: table.ipAnchor.x + 86 - width / 2
-            y: table.ipAnchor.y - height / 2
+            y: ipSeat.y + ipSeat.height / 2 - height / 2
             color: "#F5F5F0"
             border.width: 1
             border.color: "#9CA3AF"
@@ -174,26 +186,31 @@ Item {
             }
         }
 
+        // 140 px right of the seat's anchor, clear of the seat's cards and
+        // of the dealer button beside IP.
         PlayBubble {
             objectName: "opponentBubble"
-            readonly property point anchorPoint: table.engine && table.engine.playLastActionActor === "OOP"
-                                                 ? table.oopAnchor : table.ipAnchor
+            readonly property bool atOop: !!table.engine && table.engine.playLastActionActor === "OOP"
+            readonly property Item seatItem: atOop ? oopSeat : ipSeat
+            readonly property real clearX: atOop ? oopSeat.x + oopSeat.width : dealer.x + dealer.width
             theme: table.theme
             visible: !!table.engine && table.engine.playLastActionText !== ""
                      && !table._isHero(table.engine.playLastActionActor)
             text: table.engine ? table.engine.playLastActionText : ""
-            x: anchorPoint.x + 140 - width / 2
-            y: anchorPoint.y - height / 2
+            x: Math.max((atOop ? table.oopAnchor.x : table.ipAnchor.x) + 140 - width / 2, clearX + 8)
+            y: seatItem.y + (seatItem.height - height) / 2
         }
 
+        // Right of the acting seat (past the dealer button at IP's), its
+        // buttons flowing into further rows rather than off the table.
         Flow {
             id: prompt
             objectName: "actionPrompt"
             readonly property Item seatItem: table._actor === "OOP" ? oopSeat : ipSeat
             visible: !!table.engine && table.engine.playAwaitingUserAction && !table._complete
-            width: Math.min(380, 0.45 * table.width)
-            x: seatItem ? seatItem.x + seatItem.width + 14 : 0
+            x: (table._actor === "OOP" ? oopSeat.x + oopSeat.width : dealer.x + dealer.width) + 14
             y: seatItem ? seatItem.y + (seatItem.height - height) / 2 : 0
+            width: Math.max(0, Math.min(380, 0.45 * table.width, table.width - x))
             spacing: 6
 
             Repeater {

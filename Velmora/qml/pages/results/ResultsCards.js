@@ -69,17 +69,28 @@ function suitSymbol(suit) {
     return ""
 }
 
+// The cards of a board text as a set: normalised card text -> true.
+function boardCardSet(boardText) {
+    var cards = parseBoardCardsNormalized(boardText)
+    var out = {}
+    for (var i = 0; i < cards.length; ++i)
+        out[cards[i]] = true
+    return out
+}
+
 // Action index of the listed chance card that `cardText` stands for: the card
 // itself when listed, else a listed card of the same rank in another suit that
 // is, like the card's own suit, absent from `boardText` (the solver lists one
 // card for suits that are interchangeable on the board). -1 when none.
+// A card shown on `boardText` is never available: after a clicked card was
+// shown in place of a listed one, the solver may list the shown card again.
 // Cards in `blocked` (card text -> true; the hole cards of a hand in play)
 // are neither available nor mapped to.
 function chanceCardIndexForSelection(cardText, indexByCard, boardText, blocked) {
     var map = indexByCard || {}
     var taken = blocked || {}
     var text = _text(cardText)
-    if (taken[normalizeCardText(text)] === true)
+    if (taken[normalizeCardText(text)] === true || boardCardSet(boardText)[normalizeCardText(text)] === true)
         return -1
     if (Object.prototype.hasOwnProperty.call(map, text))
         return map[text]

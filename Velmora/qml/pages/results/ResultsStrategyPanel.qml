@@ -12,98 +12,119 @@ Card {
     theme: page ? page.theme : null
     readonly property bool playMode: page ? page.playMode : false
 
-    Flickable {
-        id: flick
-        objectName: "strategyFlickable"
+    // The header stays in view; what follows scrolls, sideways too when the
+    // panel is narrower than the hand row's cards at their smallest.
+    ColumnLayout {
         anchors.fill: parent
-        clip: true
-        contentWidth: Math.max(width, content.implicitWidth)
-        contentHeight: content.implicitHeight
-        boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
-        ScrollBar.horizontal: ScrollBar { policy: ScrollBar.AsNeeded }
+        spacing: 16
 
-        ColumnLayout {
-            id: content
-            width: flick.contentWidth
-            spacing: 16
+        ResultsStrategyHeader {
+            Layout.fillWidth: true
+            page: panel.page
+        }
 
-            ResultsStrategyHeader {
-                Layout.fillWidth: true
-                page: panel.page
-            }
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.preferredHeight: 1
+            color: panel.theme ? panel.theme.stroke : "#30363D"
+            opacity: 0.5
+        }
 
-            Rectangle {
-                Layout.fillWidth: true
-                Layout.preferredHeight: 1
-                color: panel.theme ? panel.theme.stroke : "#30363D"
-                opacity: 0.5
-            }
+        Flickable {
+            id: flick
+            objectName: "strategyFlickable"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            contentWidth: Math.max(width, handRow.visible ? handRow.smallestWidth : content.implicitWidth)
+            contentHeight: content.implicitHeight
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+            ScrollBar.horizontal: ScrollBar { policy: ScrollBar.AsNeeded }
 
             ColumnLayout {
-                objectName: "actionFrequenciesSection"
-                visible: !panel.playMode
-                Layout.fillWidth: true
-                spacing: 8
+                id: content
+                width: flick.contentWidth
+                spacing: 16
 
-                Text {
-                    text: qsTr("Action Frequencies")
-                    font.pixelSize: 14
-                    font.bold: true
-                    color: panel.theme ? panel.theme.text : "#F0F6FC"
-                }
-                ActionBar {
-                    objectName: "actionFrequenciesBar"
+                ColumnLayout {
+                    objectName: "actionFrequenciesSection"
+                    visible: !panel.playMode
                     Layout.fillWidth: true
-                    Layout.preferredHeight: Math.max(60, implicitHeight)
+                    Layout.maximumWidth: flick.width
+                    spacing: 8
+
+                    Text {
+                        text: qsTr("Action Frequencies")
+                        font.pixelSize: 14
+                        font.bold: true
+                        color: panel.theme ? panel.theme.text : "#F0F6FC"
+                    }
+                    ActionBar {
+                        objectName: "actionFrequenciesBar"
+                        Layout.fillWidth: true
+                        Layout.preferredHeight: Math.max(60, implicitHeight)
+                        theme: panel.theme
+                        actions: panel.page ? panel.page.actionFrequenciesActions : []
+                        showLabels: true
+                        interactive: false
+                    }
+                }
+
+                // The Strategy by Hand row; the Buckets and Hand Details cards
+                // stand to the right of the matrix column.
+                RowLayout {
+                    id: handRow
+                    objectName: "handRow"
+                    // The matrix column at its size, both cards at their least.
+                    readonly property real smallestWidth: matrixColumn.implicitWidth + bucketsCard.Layout.minimumWidth
+                                                          + detailsCard.Layout.minimumWidth + 2 * spacing
+                    visible: !panel.playMode
+                    Layout.fillWidth: true
+                    spacing: 20
+
+                    ResultsHandMatrixColumn {
+                        id: matrixColumn
+                        Layout.alignment: Qt.AlignTop
+                        Layout.fillWidth: false
+                        Layout.minimumWidth: implicitWidth
+                        page: panel.page
+                        nodeLockMode: panel.page ? panel.page.nodeLockMode : false
+                        nodeLockAvailable: panel.page !== null
+                        onHandClicked: function(hand) { panel.page._matrixHandClicked(hand) }
+                        onStandardModeRequested: panel.page._chooseStandardMode()
+                        onNodeLockModeRequested: panel.page._chooseNodeLockMode()
+                    }
+                    HandBucketsCard {
+                        id: bucketsCard
+                        // 300 wide, down to 260 when the row is short of room.
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 300
+                        Layout.maximumWidth: 300
+                        Layout.minimumWidth: 260
+                        Layout.fillHeight: true
+                        page: panel.page
+                    }
+                    HandDetailsCard {
+                        id: detailsCard
+                        Layout.fillWidth: true
+                        Layout.minimumWidth: 250
+                        Layout.fillHeight: true
+                        page: panel.page
+                    }
+                }
+
+                // The play view takes the place of the range view in play mode.
+                PlayArea {
+                    objectName: "playArea"
+                    visible: panel.playMode
+                    Layout.fillWidth: true
+                    // As tall as the panel shows (860 at most), so that the
+                    // table is seen whole in a small window.
+                    Layout.preferredHeight: Math.min(860, Math.max(implicitHeight, flick.height - y))
                     theme: panel.theme
-                    actions: panel.page ? panel.page.actionFrequenciesActions : []
-                    showLabels: true
-                    interactive: false
+                    engine: panel.page ? panel.page.playEngine : null
                 }
-            }
-
-            // The Strategy by Hand row; the Buckets and Hand Details cards
-            // stand to the right of the matrix column.
-            RowLayout {
-                objectName: "handRow"
-                visible: !panel.playMode
-                Layout.fillWidth: true
-                spacing: 20
-
-                ResultsHandMatrixColumn {
-                    id: matrixColumn
-                    Layout.alignment: Qt.AlignTop
-                    Layout.fillWidth: false
-                    page: panel.page
-                    nodeLockMode: panel.page ? panel.page.nodeLockMode : false
-                    nodeLockAvailable: panel.page !== null
-                    onHandClicked: function(hand) { panel.page._matrixHandClicked(hand) }
-                    onStandardModeRequested: panel.page._chooseStandardMode()
-                    onNodeLockModeRequested: panel.page._chooseNodeLockMode()
-                }
-                HandBucketsCard {
-                    Layout.preferredWidth: 300
-                    Layout.minimumWidth: 260
-                    Layout.fillHeight: true
-                    page: panel.page
-                }
-                HandDetailsCard {
-                    Layout.fillWidth: true
-                    Layout.minimumWidth: 250
-                    Layout.fillHeight: true
-                    page: panel.page
-                }
-            }
-
-            // The play view takes the place of the range view in play mode.
-            PlayArea {
-                objectName: "playArea"
-                visible: panel.playMode
-                Layout.fillWidth: true
-                Layout.preferredHeight: 860
-                theme: panel.theme
-                engine: panel.page ? panel.page.playEngine : null
             }
         }
     }

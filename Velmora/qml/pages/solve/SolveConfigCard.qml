@@ -23,6 +23,8 @@ Card {
         font.pixelSize: 12
         color: root._muted
     }
+    // A long value (the bet sizes of a narrow window) takes a second line
+    // before it is cut off.
     component SummaryValue: Text {
         Layout.fillWidth: true
         Layout.alignment: Qt.AlignVCenter
@@ -30,6 +32,8 @@ Card {
         font.pixelSize: 13
         font.weight: Font.DemiBold
         color: root._text
+        wrapMode: Text.Wrap
+        maximumLineCount: 2
         elide: Text.ElideRight
     }
 
@@ -165,7 +169,8 @@ Card {
             }
             SecondaryButton {
                 objectName: "cancelSolveButton"
-                Layout.preferredWidth: 100
+                // Wider only for a label that would not fit.
+                Layout.preferredWidth: Math.max(100, implicitWidth)
                 theme: root.theme
                 text: qsTr("Cancel")
                 iconName: "stop"

@@ -22,6 +22,22 @@ Card {
         return theme ? theme.danger : "#F85149"
     }
 
+    // Every pill is as wide as the widest status word needs, at least 90.
+    FontMetrics {
+        id: pillMetrics
+        font.pixelSize: 11
+        font.weight: Font.DemiBold
+    }
+    readonly property real _pillWidth: {
+        if (!page)
+            return 90
+        var widest = 0
+        var words = ["Running", "Completed", "Cancelled", "Failed"]
+        for (var i = 0; i < words.length; ++i)
+            widest = Math.max(widest, pillMetrics.advanceWidth(page._statusWord(words[i])))
+        return Math.max(90, Math.ceil(widest) + 12)
+    }
+
     function _pillFill(status) {
         if (theme)
             return theme.withOpacity(_pillColor(status), 0.18)
@@ -101,7 +117,7 @@ Card {
 
                         Rectangle {
                             objectName: "statusPill"
-                            Layout.preferredWidth: 90
+                            Layout.preferredWidth: root._pillWidth
                             Layout.preferredHeight: 18
                             radius: 9
                             color: root._pillFill(row.status)
@@ -110,13 +126,9 @@ Card {
 
                             Text {
                                 anchors.centerIn: parent
-                                width: parent.width - 8
-                                horizontalAlignment: Text.AlignHCenter
                                 text: root.page ? root.page._statusWord(row.status) : row.status
-                                font.pixelSize: 11
-                                font.weight: Font.DemiBold
+                                font: pillMetrics.font
                                 color: root._pillColor(row.status)
-                                elide: Text.ElideRight
                             }
                         }
                         Text {
