@@ -165,6 +165,8 @@ void AppController::resetResultFigures() {
   m_nodeActionTable.clear();
   m_resultsSummary.clear();
   m_resultBoardText.clear();
+  m_resultRakePercent = 0.0;
+  m_resultRakeCap = 0.0;
   m_resultStartingPot = 0;
   m_resultIterations = 0;
   m_resultExploitability = 0.0;

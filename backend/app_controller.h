@@ -51,6 +51,8 @@ class AppController : public QObject {
   Q_PROPERTY(int resultStartingPot READ resultStartingPot NOTIFY resultsChanged)
   // The board the stored result was solved on ("QsJh2h7c"), "" without one.
   Q_PROPERTY(QString resultBoardText READ resultBoardText NOTIFY resultsChanged)
+  Q_PROPERTY(double resultRakePercent READ resultRakePercent NOTIFY resultsChanged)
+  Q_PROPERTY(double resultRakeCap READ resultRakeCap NOTIFY resultsChanged)
   Q_PROPERTY(int resultIterations READ resultIterations NOTIFY resultsChanged)
   Q_PROPERTY(double resultExploitability READ resultExploitability NOTIFY resultsChanged)
   Q_PROPERTY(double resultEvOop READ resultEvOop NOTIFY resultsChanged)
@@ -81,6 +83,8 @@ class AppController : public QObject {
   QString resultsSummary() const { return m_resultsSummary; }
   int resultStartingPot() const { return m_resultStartingPot; }
   QString resultBoardText() const { return m_resultBoardText; }
+  double resultRakePercent() const { return m_resultRakePercent; }
+  double resultRakeCap() const { return m_resultRakeCap; }
   int resultIterations() const { return m_resultIterations; }
   double resultExploitability() const { return m_resultExploitability; }
   double resultEvOop() const { return m_resultEvOop; }
@@ -236,6 +240,8 @@ class AppController : public QObject {
   QString m_resultsSummary;
   int m_resultStartingPot = 0;
   QString m_resultBoardText;
+  double m_resultRakePercent = 0.0;
+  double m_resultRakeCap = 0.0;
   int m_resultIterations = 0;
   double m_resultExploitability = 0.0;
   double m_resultEvOop = 0.0;

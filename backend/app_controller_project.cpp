@@ -69,6 +69,10 @@ QVariantList cacheArray(const QHash<int, QVariantList>& cache, const QString& se
   return out;
 }
 
+// A stored rake figure: anything that is not a finite, non-negative number
+// reads as no rake.
+double rakeFigure(double v) { return std::isfinite(v) && v > 0.0 ? v : 0.0; }
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -82,6 +86,8 @@ QVariantMap AppController::resultsSnapshot() const {
   QVariantMap results;
   results.insert(QStringLiteral("resultsSummary"), m_resultsSummary);
   results.insert(QStringLiteral("resultBoard"), m_resultBoardText);
+  results.insert(QStringLiteral("resultRakePercent"), m_resultRakePercent);
+  results.insert(QStringLiteral("resultRakeCap"), m_resultRakeCap);
   results.insert(QStringLiteral("resultStartingPot"), m_resultStartingPot);
   results.insert(QStringLiteral("resultIterations"), m_resultIterations);
   results.insert(QStringLiteral("resultExploitability"), m_resultExploitability);
@@ -235,10 +241,15 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
 
     m_nodeLockTable = parseNodeLocks(root.value(QStringLiteral("nodeLocks")).toArray().toVariantList());
     m_lastUiCfg = project_file::solveConfig(root.value(QStringLiteral("lastUiCfg")));
-    // Files written before the result kept its own board have it only as the
-    // board of the last start.
+    // Files written before the result kept its own board and rake have them
+    // only as those of the last start.
     if (hasResults && m_resultBoardText.isEmpty()) {
       m_resultBoardText = normalizeBoardText(m_lastUiCfg.value(QStringLiteral("board")).toString());
+    }
+    const QJsonObject savedResults = root.value(QStringLiteral("results")).toObject();
+    if (hasResults && !savedResults.contains(QStringLiteral("resultRakePercent"))) {
+      m_resultRakePercent = rakeFigure(m_lastUiCfg.value(QStringLiteral("rake_percent")).toDouble());
+      m_resultRakeCap = rakeFigure(m_lastUiCfg.value(QStringLiteral("rake_cap")).toDouble());
     }
 
     setRunning(false);
@@ -262,6 +273,8 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
 void AppController::restoreResults(const QJsonObject& results) {
   m_resultsSummary = project_file::text(results.value(QStringLiteral("resultsSummary")));
   m_resultBoardText = normalizeBoardText(project_file::text(results.value(QStringLiteral("resultBoard"))));
+  m_resultRakePercent = rakeFigure(project_file::figure(results.value(QStringLiteral("resultRakePercent"))));
+  m_resultRakeCap = rakeFigure(project_file::figure(results.value(QStringLiteral("resultRakeCap"))));
   m_resultStartingPot = project_file::count(results.value(QStringLiteral("resultStartingPot")));
   m_resultIterations = project_file::count(results.value(QStringLiteral("resultIterations")));
   m_resultExploitability = project_file::figure(results.value(QStringLiteral("resultExploitability")));

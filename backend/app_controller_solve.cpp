@@ -455,6 +455,8 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
 
 void AppController::fillResultTables(const velmora_app::SolveResult& result) {
   m_resultBoardText = fromStd(result.board);
+  m_resultRakePercent = result.rake_percent;
+  m_resultRakeCap = result.rake_cap;
   m_resultStartingPot = result.starting_pot;
   m_resultIterations = static_cast<int>(std::min<std::uint32_t>(result.iterations, 0x7fffffffu));
   m_resultExploitability = static_cast<double>(result.exploitability);

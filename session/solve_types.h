@@ -70,6 +70,8 @@ struct SolveResult {
   std::string board;
   std::int32_t starting_pot = 0;
   std::int32_t effective_stack = 0;
+  double rake_percent = 0.0;  // the rake the run was solved with
+  double rake_cap = 0.0;
   std::uint32_t iterations = 0;
   float exploitability = 0.0f;
   float ev_oop = 0.0f;

@@ -220,6 +220,8 @@ void SolveSession::run_solve_thread(WorkerTask* raw_task) {
       const velmora::Board board = parse_request_board(config.board);
       const auto ranges = parse_request_ranges(config);
       result.starting_pot = config.starting_pot;
+      result.rake_percent = config.rake_percent;
+      result.rake_cap = config.rake_cap;
       result.effective_stack = config.effective_stack;
       const velmora::TreeConfig tree = build_tree_config(config, board, true);
 

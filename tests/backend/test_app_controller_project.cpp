@@ -171,27 +171,49 @@ TEST_F(ProjectFileTest, SavedProjectAnswersTheSameQueriesWithoutASolvedGame) {
   EXPECT_NEAR(aa[1].toDouble(), 0.4, 1e-3);
 }
 
-// The result keeps the board it was solved on, whatever board the project
-// state holds by then; a file without it falls back to the last start's board.
-TEST_F(ProjectFileTest, TheResultKeepsItsSolvedBoard) {
+// The result keeps the board and rake it was solved with, whatever the
+// project state holds by then; a file without them falls back to the last
+// start's; stored rake figures that are not usable read as no rake.
+TEST_F(ProjectFileTest, TheResultKeepsItsSolvedBoardAndRake) {
   EXPECT_EQ(solved->resultBoardText(), "AhKsQd7c2h");
+  EXPECT_EQ(solved->resultRakePercent(), 0.0);
   QVariantMap state = projectState();
-  state.insert("boardText", "2c3c4c");
+  state.insert("boardText", "2c3c4c");  // its rake (2.5 %) is not the solved one either
   ASSERT_TRUE(solved->saveProject(url(path("board.velmoraproj")), state));
   AppController fresh;
   ASSERT_TRUE(fresh.loadProject(url(path("board.velmoraproj"))).value("ok").toBool());
   EXPECT_EQ(fresh.resultBoardText(), "AhKsQd7c2h");
+  EXPECT_EQ(fresh.resultRakePercent(), 0.0);
+  EXPECT_EQ(fresh.resultRakeCap(), 0.0);
 
   QJsonObject root = QJsonDocument::fromJson(readAll(path("board.velmoraproj"))).object();
   QJsonObject results = root.value("results").toObject();
-  results.remove("resultBoard");
+  results.insert("resultRakePercent", 5);
+  results.insert("resultRakeCap", "oops");
   root.insert("results", results);
+  writeFile(path("rake.velmoraproj"), QJsonDocument(root).toJson());
+  AppController raked;
+  ASSERT_TRUE(raked.loadProject(url(path("rake.velmoraproj"))).value("ok").toBool());
+  EXPECT_EQ(raked.resultRakePercent(), 5.0);
+  EXPECT_EQ(raked.resultRakeCap(), 0.0);
+
+  results.remove("resultBoard");
+  results.remove("resultRakePercent");
+  results.remove("resultRakeCap");
+  root.insert("results", results);
+  QJsonObject last = root.value("lastUiCfg").toObject();
+  last.insert("rake_percent", 4.5);
+  last.insert("rake_cap", 3);
+  root.insert("lastUiCfg", last);
   writeFile(path("older.velmoraproj"), QJsonDocument(root).toJson());
   AppController older;
   ASSERT_TRUE(older.loadProject(url(path("older.velmoraproj"))).value("ok").toBool());
   EXPECT_EQ(older.resultBoardText(), "AhKsQd7c2h");
+  EXPECT_EQ(older.resultRakePercent(), 4.5);
+  EXPECT_EQ(older.resultRakeCap(), 3.0);
   older.clearResults();
   EXPECT_EQ(older.resultBoardText(), "");
+  EXPECT_EQ(older.resultRakePercent(), 0.0);
 }
 
 TEST_F(ProjectFileTest, FiguresWithoutValueSurviveSaveAndLoad) {

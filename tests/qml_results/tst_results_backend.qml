@@ -72,8 +72,12 @@ Item {
         function test_walk_a_solved_river_spot() {
             solve(Spots.riverSpot(40))
             compare([page.treeLevels.count, page.currentNodeIndex, page.treeBoardText], [1, 0, "QsJh2h7c3d"])
-            shell.boardText = "AhKd2c"   // an edit on the Setup page after the solve
+            var solvedRake = [page.rakePercent, page.rakeCap]
+            shell.boardText = "AhKd2c"   // edits on the Setup page after the solve
+            shell.rakePercent = solvedRake[0] + 3
+            shell.rakeCap = solvedRake[1] + 7
             compare([page.boardText, page.treeBoardText], ["QsJh2h7c3d", "QsJh2h7c3d"], "the solved board stays")
+            compare([page.rakePercent, page.rakeCap], solvedRake, "the solved rake stays")
             var stats = appController.nodeActionStats(0)
             verify(stats.length >= 2)
             compare(page.currentActions.map(function(a) { return [a.name, a.frequency] }),

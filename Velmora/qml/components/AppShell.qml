@@ -433,12 +433,12 @@ Item {
                 theme: root.theme
                 type: root.type
                 controller: root.controller
-                // The board the results were solved on: the project's board
-                // may have been edited since.
-                boardText: root.controller && root.controller.resultBoardText
-                           ? root.controller.resultBoardText : root.boardText
-                rakePercent: root.rakePercent
-                rakeCap: root.rakeCap
+                // The board and rake the results were solved with: the
+                // project's may have been edited since.
+                readonly property bool solvedSpotKnown: !!(root.controller && root.controller.resultBoardText)
+                boardText: solvedSpotKnown ? root.controller.resultBoardText : root.boardText
+                rakePercent: solvedSpotKnown ? root.controller.resultRakePercent : root.rakePercent
+                rakeCap: solvedSpotKnown ? Math.round(root.controller.resultRakeCap) : root.rakeCap
             }
 
             Pages.SettingsPage {
