@@ -207,8 +207,14 @@ TEST_F(SolveControlTest, CancelEndsWithCancelledAndZeroFigures) {
 
 TEST_F(SolveControlTest, ClearResultsDuringSolveDropsTheLateReportsOfThatRun) {
   AppController c;
+  // With the spot's estimate on show the start begins at once: a worker is
+  // building the turn tree when the results are cleared.
+  c.requestSolveMemoryEstimate(turnSpot());
+  ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() > 0; }));
   c.startSolveWithConfig(turnSpot());
   ASSERT_TRUE(c.running());
+  ASSERT_TRUE(waitFor([&] { return c.statusText().startsWith("Init: ") || c.statusText().startsWith("Iter "); }))
+      << c.statusText().toStdString();
   c.clearResults();
   EXPECT_FALSE(c.running());
   EXPECT_EQ(c.statusText(), "Ready");
