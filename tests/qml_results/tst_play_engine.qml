@@ -87,7 +87,7 @@ Item {
             compare(r.page.treeLevels.count, 2)
             compare(r.page.treeLevels.get(0).selectedActionIndex, 0)
             compare(e.playTickTimer.interval, 20)
-            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            tryCompare(e, "playAwaitingUserAction", true, 5000)
             compare(child(r, "actionPrompt").visible, true)
             verify(findChild(r.page, "actionButton1") !== null)
             // Face up for the hero seat, face down for the other.
@@ -107,7 +107,7 @@ Item {
             var r = rig()
             var e = r.engine
             e.startPlaySession("OOP")
-            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            tryCompare(e, "playAwaitingUserAction", true, 5000)
             e.chooseAction(1)  // Bet 50%: EV 9.5 against 10
             compare(e.playHandComplete, true)
             verify(!e.playTickTimer.running)
@@ -144,7 +144,7 @@ Item {
             compare(e.playHandComplete, false)
             compare(e.playActionLine, "")
             compare(r.page.currentNodeIndex, 0)
-            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            tryCompare(e, "playAwaitingUserAction", true, 5000)
         }
 
         function test_terminalLogsOnceAndChanceAvoidsHoleCards() {
@@ -152,17 +152,17 @@ Item {
             var e = r.engine
             r.page.chanceCardDisplayOverrideByNode = { "3": "7d" }
             e.startPlaySession("OOP")
-            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            tryCompare(e, "playAwaitingUserAction", true, 5000)
             e.chooseAction(0)  // Check: no loss
             // The turn: As is OOP's hole card, so 7c is dealt, and the tree
             // viewer shows the card dealt rather than an older click.
-            tryCompare(r.page, "currentNodeIndex", 8, 1000)
+            tryCompare(r.page, "currentNodeIndex", 8, 5000)
             compare(e.playBoardText, "2c3d4h7c")
             compare(r.page.chanceCardDisplayOverrideByNode["3"], "7c")
             compare(r.page._boardFromTreeSelections(), "2c3d4h7c")
-            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            tryCompare(e, "playAwaitingUserAction", true, 5000)
             e.chooseAction(0)
-            tryCompare(e, "playHandComplete", true, 1000)
+            tryCompare(e, "playHandComplete", true, 5000)
             wait(60)
             compare(e.handLog.playHandLog.count, 1)
             var entry = e.handLog.entryAt(0)
@@ -218,9 +218,9 @@ Item {
             e.playStepDelayMs = 300
             e.startPlaySession("IP")
             // IP checks, OOP checks (automatic), then the turn 7c is dealt.
-            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            tryCompare(e, "playAwaitingUserAction", true, 5000)
             e.chooseAction(0)
-            tryCompare(page, "currentNodeIndex", 8, 1000)
+            tryCompare(page, "currentNodeIndex", 8, 5000)
             e.requestRedeal(4)  // no river yet: ignored
             verify(!picker.opened)
             e.requestRedeal(3)
@@ -242,12 +242,12 @@ Item {
             compare(e.playActionLine, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c")
             // OOP checks to the terminal node; before it is logged the turn
             // picker opens and closes without a choice: the hand goes on.
-            tryCompare(page, "currentNodeIndex", 9, 1000)
+            tryCompare(page, "currentNodeIndex", 9, 5000)
             e.requestRedeal(3)
             tryVerify(function () { return picker.opened })
             verify(!e.playTickTimer.running)
             picker.close()
-            tryVerify(function () { return e.playHandComplete }, 1000)
+            tryVerify(function () { return e.playHandComplete }, 5000)
             compare(e.handLog.playHandLog.count, 1)
             compare(e.handLog.entryAt(0).line, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c \u2192 OOP: Check")
         }
@@ -269,20 +269,33 @@ Item {
             e.chooseAction(0)
             compare(e.playDrillFeedbackText, "Correct")
             verify(Qt.colorEqual(child(r, "drillFeedback").textColor, appTheme.success))
-            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            tryCompare(e, "playAwaitingUserAction", true, 5000)
             e.chooseAction(1)
             var t0 = Date.now()
             compare(e.playDrillFeedbackText, "Wrong \u2014 best: Fold (EV -0.300)")
             verify(e.playDrillFeedbackWrong)
             verify(Qt.colorEqual(child(r, "drillFeedback").textColor, appTheme.danger))
             verify(!e.playAwaitingUserAction)
-            tryCompare(e, "playAwaitingUserAction", true, 1000)
-            var dealt = Date.now() - t0
-            verify(dealt >= 400 && dealt < 700, "next deal after " + dealt + " ms")
-            compare(e.playDrillFeedbackText.length > 0, true)
-            tryCompare(e, "playDrillFeedbackText", "", 1000)
+            // Both delays run from the choice: the next deal after 450 ms, the
+            // verdict's end after 700 ms. A loaded machine runs timers late, so
+            // measured times bound them from below only, and the verdict must
+            // still show at the deal unless the deal came past 650 ms.
+            compare([e.drillNextTimer.running, e.drillNextTimer.interval], [true, 450])
+            compare([e.drillFeedbackTimer.running, e.drillFeedbackTimer.interval], [true, 700])
+            var deal = null
+            var onDeal = function() {
+                if (e.playAwaitingUserAction && deal === null)
+                    deal = { at: Date.now() - t0, verdict: e.playDrillFeedbackText }
+            }
+            e.playAwaitingUserActionChanged.connect(onDeal)
+            tryCompare(e, "playAwaitingUserAction", true, 5000)
+            e.playAwaitingUserActionChanged.disconnect(onDeal)
+            verify(deal.at >= 400, "next deal after " + deal.at + " ms")
+            if (deal.at < 650)
+                compare(deal.verdict, "Wrong \u2014 best: Fold (EV -0.300)")
+            tryCompare(e, "playDrillFeedbackText", "", 5000)
             var cleared = Date.now() - t0
-            verify(cleared >= 650 && cleared < 1100, "verdict cleared after " + cleared + " ms")
+            verify(cleared >= 650, "verdict cleared after " + cleared + " ms")
             compare(r.page.currentNodeIndex, 2)
             compare(e.handLog.playHandLog.count, 0)
             compare(r.controller.recorded.length, 0)
@@ -332,7 +345,7 @@ Item {
                     e._resetToRootAndRestartHand()
                 else
                     e.startPlaySession("OOP")
-                tryCompare(e, "playAwaitingUserAction", true, 1000)
+                tryCompare(e, "playAwaitingUserAction", true, 5000)
                 e.chooseAction(1)
             }
             finishHand()
@@ -363,11 +376,11 @@ Item {
             var e = r.engine
             var page = r.page
             e.startPlaySession("IP")
-            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            tryCompare(e, "playAwaitingUserAction", true, 5000)
             e.chooseAction(0)
             // OOP checks, the turn 7c comes, OOP checks again: IP to act.
             tryCompare(page, "currentNodeIndex", 10, 2000)
-            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            tryCompare(e, "playAwaitingUserAction", true, 5000)
             compare(e.playActionLine, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c \u2192 OOP: Check")
             e.requestRedeal(3)
             page.chooseChanceCard(1, "7c")
@@ -376,9 +389,9 @@ Item {
             compare(e.playActionLine, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c")
             compare(e.playLastActionActor, "OOP")
             compare(e.playLastActionText, "Check")
-            tryCompare(e, "playAwaitingUserAction", true, 1000)
+            tryCompare(e, "playAwaitingUserAction", true, 5000)
             e.chooseAction(0)
-            tryCompare(e, "playHandComplete", true, 1000)
+            tryCompare(e, "playHandComplete", true, 5000)
             var entry = e.handLog.entryAt(0)
             compare(entry.line, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c \u2192 OOP: Check \u2192 IP: Check")
             compare(e.handLog.playSelectedDetails.turnActions, ["OOP: Check", "IP: Check"])
@@ -418,7 +431,7 @@ Item {
                 r.page.playMode = false
                 r.page.playMode = true
                 e.startPlaySession(role)
-                tryCompare(e, "playAwaitingUserAction", true, 1000)
+                tryCompare(e, "playAwaitingUserAction", true, 5000)
             }
             var sizes = [[760, 600], [520, 440]]
             for (var k = 0; k < sizes.length; ++k) {

@@ -26,7 +26,7 @@ Item {
         function init() {
             mock = createTemporaryObject(mockComp, host)
             page = createTemporaryObject(pageComp, host, { controller: mock })
-            tryCompare(page, "_handCombosLoading", false, 1000)
+            tryCompare(page, "_handCombosLoading", false, 5000)
         }
         function click(name) {
             waitForRendering(page)   // a panel just shown is laid out
@@ -135,8 +135,11 @@ Item {
             verify(findChild(page, "handCombosLoading").visible)
             compare(page.currentHandCombos, rootList, "the previous list stays while loading")
             wait(30)
-            compare(mock.callsNamed("nodeHandCombos").length, before)
-            tryCompare(page, "_handCombosLoading", false, 1000)
+            // Still within the 60 ms debounce, unless the machine stalled past
+            // it (the single call timed below shows the debounce either way).
+            if (Date.now() - last < 50)
+                compare(mock.callsNamed("nodeHandCombos").length, before)
+            tryCompare(page, "_handCombosLoading", false, 5000)
             var calls = mock.callsNamed("nodeHandCombos")
             compare([calls.length, calls[calls.length - 1].args[0]], [before + 1, 2])
             verify(calls[calls.length - 1].at - last >= 55, "about 60 ms after the last change")
@@ -196,7 +199,7 @@ Item {
             compare(HandFilter.noiseCutoff(many, 5), 0.5e-6, "only the first 96 are sampled")
 
             page.selectActionAtLevel(0, 1)   // Fold, Call, Raise 50%: relative to folding
-            tryCompare(page, "_handCombosLoading", false, 1000)
+            tryCompare(page, "_handCombosLoading", false, 5000)
             var lines = HandFilter.evLines(page.currentHandCombos[0], page._handDetailActions)
             compare(lines.map(function(l) { return l.text + " " + l.colorKey }), ["0.00 fold", "3.00 call", "4.00 Raise 50%"])
             compare(findChild(findChild(page, "handComboList"), "evLine").textFormat, Text.PlainText)
