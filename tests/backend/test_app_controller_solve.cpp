@@ -29,6 +29,18 @@ class SolveControlTest : public ::testing::Test {
     ASSERT_EQ(c.statusText(), "Done");
   }
 
+  // Keeps the GUI thread busy, applying nothing, until the session holds the
+  // run's result (its final report follows at once).
+  static bool blockUntilResultStored(const AppController& c) {
+    QElapsedTimer timer;
+    timer.start();
+    while (c.nodeActionStats(0).isEmpty()) {
+      if (timer.elapsed() > 60000) return false;
+      QThread::msleep(1);
+    }
+    return true;
+  }
+
   static int actionIndex(const AppController& c, int node, const QString& type) {
     const QVariantList actions = c.nodeActions(node);
     for (int i = 0; i < actions.size(); ++i) {
@@ -257,12 +269,8 @@ TEST_F(SolveControlTest, RunningTurnsFalseOnlyWithTheFinalReport) {
   });
   c.startSolveWithConfig(riverSpot(10));
   ASSERT_TRUE(c.running());
-  // No events meanwhile: the session holds the result just before its final
-  // report, and clears its running flag moments after that.
-  QElapsedTimer stored;
-  stored.start();
-  while (c.nodeActionStats(0).isEmpty() && stored.elapsed() < 60000) QThread::msleep(1);
-  ASSERT_FALSE(c.nodeActionStats(0).isEmpty());
+  // The session clears its running flag moments after it stored the result.
+  ASSERT_TRUE(blockUntilResultStored(c));
   QThread::msleep(300);
   ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
   EXPECT_EQ(endings.join(" / ").toStdString(), "Done | 10");
@@ -596,7 +604,7 @@ TEST_F(SolveControlTest, IntermediateReportsCoalesceWhileTheGuiIsBusy) {
   c.startSolveWithConfig(riverSpot(3000));
   ASSERT_TRUE(c.running());
   const int before = statusChanges.count();
-  QThread::msleep(3000);  // the GUI thread is busy: nothing is applied meanwhile
+  ASSERT_TRUE(blockUntilResultStored(c));  // however long the solve takes
   ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
   EXPECT_EQ(c.statusText(), "Done");
   EXPECT_EQ(c.resultIterations(), 3000);
