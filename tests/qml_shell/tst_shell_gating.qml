@@ -246,7 +246,9 @@ Item {
 
         function test_burst_of_edits_requests_once() {
             shell.applyProjectState(Spots.riverSpot(10))
-            triggerSpy.clear()
+            var fires = []
+            var record = function() { fires.push(Date.now()) }
+            timer.triggered.connect(record)
             var pots = [101, 102, 103, 104, 105]
             var widestGap = 0
             var previous = Date.now()
@@ -263,16 +265,18 @@ Item {
             widestGap = Math.max(widestGap, Date.now() - previous)
             // Edits 100 ms apart never let the 450 ms debounce run out; on a
             // machine so loaded that the event loop stalled longer than that
-            // between two edits, a request in between is correct.
+            // between two edits (or after the last one), a request in between
+            // is correct.
             if (widestGap < 400)
-                compare(triggerSpy.count, 0, "no request while edits keep coming")
-            triggerSpy.clear()
-            triggerSpy.wait(2000)
-            var delay = Date.now() - lastEdit
+                compare(fires.length, 0, "no request while edits keep coming")
+            // The last edit restarted the debounce: every later request is its.
+            var afterLast = function() { return fires.filter(function(t) { return t >= lastEdit }) }
+            tryVerify(function() { return afterLast().length > 0 }, 5000)
+            var delay = afterLast()[0] - lastEdit
             verify(delay >= 400, "fired " + delay + " ms after the last edit")
-            compare(triggerSpy.count, 1)
             wait(600)
-            compare(triggerSpy.count, 1)
+            compare(afterLast().length, 1)
+            timer.triggered.disconnect(record)
         }
 
         function test_only_solve_inputs_schedule_an_estimate() {
