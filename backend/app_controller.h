@@ -189,6 +189,8 @@ class AppController : public QObject {
   velmora_app::SolveConfig buildSolveConfig(const QVariantMap& cfg, bool applyLocks) const;
   void solveProgressCallback(std::uint64_t runId, const velmora_app::SolveProgress& progress);
   void applySolveProgress(std::uint64_t runId, const velmora_app::SolveProgress& p);
+  // Ends a run whose final report was lost on its way (as a failed run).
+  void applyLostFinalReport(std::uint64_t runId);
   static void runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, std::shared_ptr<EstimateRequest> request);
   quint64 requestEstimate(const QVariantMap& cfg);
 

@@ -361,8 +361,13 @@ void AppController::solveProgressCallback(std::uint64_t runId, const velmora_app
   // Solve worker thread: copy the report and post it; never wait here.
   if (progress.result) {
     // Queued after any pending wake-up, so the final report is applied last.
-    QMetaObject::invokeMethod(
-        this, [this, runId, copy = progress]() { applySolveProgress(runId, copy); }, Qt::QueuedConnection);
+    try {
+      QMetaObject::invokeMethod(
+          this, [this, runId, copy = progress]() { applySolveProgress(runId, copy); }, Qt::QueuedConnection);
+    } catch (...) {
+      // The report could not be copied: the run still has to end, as failed.
+      QMetaObject::invokeMethod(this, [this, runId]() { applyLostFinalReport(runId); }, Qt::QueuedConnection);
+    }
     return;
   }
   bool post = false;
@@ -373,6 +378,14 @@ void AppController::solveProgressCallback(std::uint64_t runId, const velmora_app
     m_pendingProgress.posted = true;
   }
   if (post) QMetaObject::invokeMethod(this, [this]() { applyPendingProgress(); }, Qt::QueuedConnection);
+}
+
+void AppController::applyLostFinalReport(std::uint64_t runId) {
+  velmora_app::SolveProgress p;
+  p.text = "Error: the result could not be handed over";
+  p.result.emplace();
+  p.result->message = "the result could not be handed over";
+  applySolveProgress(runId, p);
 }
 
 void AppController::applyPendingProgress() {
@@ -397,10 +410,10 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
     setProgress(p.fraction);
     setStatusText(fromStd(p.text));
 
-    if (!p.result) {
-      if (!m_session.is_running()) setRunning(false);
-      return;
-    }
+    // An intermediate report never ends the run, even one applied after the
+    // worker has already left the session: the run ends with its final
+    // report, which is queued behind it and brings the results.
+    if (!p.result) return;
 
     const velmora_app::SolveResult& result = *p.result;
     QString summary;

@@ -238,6 +238,30 @@ TEST_F(SolveControlTest, ClearResultsDuringSolveDropsTheLateReportsOfThatRun) {
   EXPECT_TRUE(c.resultsSummary().startsWith("Board AhKsQd7c2h | iters"));
 }
 
+// The worker's last intermediate report ("Finalizing: ...") waits in the
+// queue ahead of its final report; the worker has left the session by the
+// time the window applies them. The run still ends only with its results.
+TEST_F(SolveControlTest, RunningTurnsFalseOnlyWithTheFinalReport) {
+  AppController c;
+  c.requestSolveMemoryEstimate(riverSpot(10));
+  ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() > 0; }));
+  QStringList endings;
+  QObject::connect(&c, &AppController::runningChanged, [&] {
+    if (!c.running()) endings << QStringLiteral("%1 | %2").arg(c.statusText()).arg(c.resultIterations());
+  });
+  c.startSolveWithConfig(riverSpot(10));
+  ASSERT_TRUE(c.running());
+  // No events meanwhile: the session holds the result just before its final
+  // report, and clears its running flag moments after that.
+  QElapsedTimer stored;
+  stored.start();
+  while (c.nodeActionStats(0).isEmpty() && stored.elapsed() < 60000) QThread::msleep(1);
+  ASSERT_FALSE(c.nodeActionStats(0).isEmpty());
+  QThread::msleep(300);
+  ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+  EXPECT_EQ(endings.join(" / ").toStdString(), "Done | 10");
+}
+
 TEST_F(SolveControlTest, ReSolveAppliesNodeLocks) {
   AppController c;
   solve(c, riverSpot(30));

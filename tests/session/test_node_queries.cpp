@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <condition_variable>
 #include <map>
+#include <mutex>
 #include <numeric>
 #include <set>
 #include <stdexcept>
@@ -321,15 +323,23 @@ TEST_F(SolvedRiver, QueriesOnHeldCopiesSurviveANewSolveAndConcurrentReplacement)
 
   // A reader on another thread keeps asking while the owner solves twice;
   // each answer is either empty or a whole record.
-  std::atomic<bool> stop{false};
-  std::atomic<int> whole{0};
+  std::mutex mutex;
+  std::condition_variable answered;
+  bool stop = false;
+  int whole = 0;
   std::thread reader([&] {
-    while (!stop.load()) {
+    for (;;) {
+      {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (stop) return;
+      }
       const NodeHandStrategy hs = other.node_hand_strategy(0);
       if (hs.ok) {
         EXPECT_EQ(hs.class_names.size(), 169u);
         EXPECT_EQ(hs.probabilities.size(), 169u * hs.action_labels.size());
-        whole.fetch_add(1);
+        std::lock_guard<std::mutex> lock(mutex);
+        ++whole;
+        answered.notify_all();
       } else {
         EXPECT_TRUE(hs.class_names.empty());
       }
@@ -339,13 +349,20 @@ TEST_F(SolvedRiver, QueriesOnHeldCopiesSurviveANewSolveAndConcurrentReplacement)
     SolveConfig c = testing::river_config();
     c.max_iterations = 120;
     const auto reports = testing::run_to_end(other, c);
-    ASSERT_FALSE(reports.empty());
+    EXPECT_FALSE(reports.empty());
+    if (reports.empty()) break;  // the reader still has to be stopped
     EXPECT_EQ(reports.back().text, "Done");
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    // The second whole answer from now was asked for after the run ended:
+    // the reader has read this run's result (however late it is scheduled).
+    std::unique_lock<std::mutex> lock(mutex);
+    const int seen = whole;
+    EXPECT_TRUE(answered.wait_for(lock, std::chrono::seconds(60), [&] { return whole >= seen + 2; }));
   }
-  stop.store(true);
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    stop = true;
+  }
   reader.join();
-  EXPECT_GT(whole.load(), 0);
 
   other.clear_result();
   // The old pair outlived the session's own references.
