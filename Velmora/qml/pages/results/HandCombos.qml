@@ -79,7 +79,8 @@ QtObject {
             _clear()
             return
         }
-        _loadedHandCombos = page._hasTree() ? (controller.nodeHandCombos(node) || []) : []
+        _loadedHandCombos = HandFilter.inShownSuits(page._hasTree() ? (controller.nodeHandCombos(node) || []) : [],
+                                                    page.solverToShownSuits)
         _handCombosLoading = false
     }
 
