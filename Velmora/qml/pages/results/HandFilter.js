@@ -93,24 +93,6 @@ function _listHas(list, text) {
     return false
 }
 
-// The combos with their cards in the suits the board shows (`suits`: the
-// solver's suit -> the shown one); the list itself when no suit moves.
-function inShownSuits(combos, suits) {
-    var moved = false
-    for (var k in (suits || {}))
-        moved = moved || suits[k] !== k
-    if (!moved || !combos)
-        return combos
-    return combos.map(function(c) {
-        if (!c)
-            return c
-        var copy = Object.assign({}, c)
-        copy.c1 = Cards.mapCardSuit(c.c1, suits)
-        copy.c2 = Cards.mapCardSuit(c.c2, suits)
-        return copy
-    })
-}
-
 // The combos that pass every filter in force, in source order; the source
 // itself when none is. `f`: {handClass, bucket, tokens, cutoff (-1: none)}.
 function visibleCombos(source, f) {

@@ -99,6 +99,24 @@ function inverseSuits(suits) {
     return out
 }
 
+// Combos ({c1, c2, ...}) with their cards in other suits (`suits`: from ->
+// to); the list itself when no suit moves.
+function combosInSuits(combos, suits) {
+    var moved = false
+    for (var k in (suits || {}))
+        moved = moved || suits[k] !== k
+    if (!moved || !combos)
+        return combos
+    return combos.map(function(c) {
+        if (!c)
+            return c
+        var copy = Object.assign({}, c)
+        copy.c1 = mapCardSuit(c.c1, suits)
+        copy.c2 = mapCardSuit(c.c2, suits)
+        return copy
+    })
+}
+
 // Action index of the listed chance card that `cardText` stands for: the card
 // itself when listed, else a listed card of the same rank in another suit that
 // is, like the card's own suit, absent from `boardText` (the solver lists one
