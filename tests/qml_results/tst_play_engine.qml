@@ -210,6 +210,29 @@ Item {
             compare(e.handLog.playHandLog.count, 0)
         }
 
+        // Once the board shows another suit than the solver dealt (here its
+        // clubs as diamonds and the other way round), hands are dealt in
+        // the board's suits, priced with the solver's, and a dealt card is
+        // shown in the board's suits and kept off the cards shown.
+        function test_boardSuitsDifferFromTheSolvers() {
+            var r = rig(Trees.flopTree())
+            var e = r.engine
+            var page = r.page
+            page.solverToShownSuits = { c: "d", d: "c", h: "h", s: "s" }
+            verify(e._dealToSeatAtNode(0, "IP", {}))
+            compare([e.ipCard1, e.ipCard2], ["Qh", "Qc"])
+            var info = e._suboptimalEvInfoAtNode(0, "IP", 1)
+            compare([info.chosenEv, info.bestEv], [0.5, 1], "the solver's QhQd")
+            verify(!e._dealToSeatAtNode(0, "IP", { Qc: true }), "the card shown is taken")
+
+            e.playBoardText = "2d3c4h"
+            e.oopCard1 = "As"
+            e.oopCard2 = "Ks"
+            e.playNodeIndex = 3
+            e._autoHandleChanceNode()   // As is held: the solver's 7c, shown as 7d
+            compare(page.chanceCardDisplayOverrideByNode["3"], "7d")
+        }
+
         function test_redealKeepsHoleCardsOffTheBoardAndResumesTheHand() {
             var r = rig()
             var e = r.engine

@@ -109,8 +109,20 @@ Item {
             compare(chip(findChild(level(2), "chanceNode")), "7c", "the tree shows the listed card")
             compare(page.chancePickerLevelIndex, -1)
 
-            // The solver dealt 7c, so it may list 7d on the river: the board
-            // already shows 7d, so that card is never dealt again.
+            // The board shows 7d where the solver dealt 7c: from here on the
+            // solver's clubs are the board's diamonds and the other way round.
+            compare(page.solverToShownSuits, { c: "d", d: "c", h: "h", s: "s" })
+            tryCompare(page, "currentNodeIndex", 6)
+            tryVerify(function() { return page.currentHandCombos.length > 0 })
+            var solver = mock.nodeHandCombos(6).map(function(c) { return c.c1 + c.c2 })
+            var shownCombos = page.currentHandCombos.map(function(c) { return c.c1 + c.c2 })
+            compare([solver[1], solver[2], solver[5]], ["AdKd", "AcKc", "JcJd"])
+            compare([shownCombos[1], shownCombos[2], shownCombos[5]], ["AcKc", "AdKd", "JdJc"],
+                    "Hand Details in the suits of the board shown")
+
+            // On the river the solver lists 7d and 2d on its own board
+            // (AhKhQh7c): the board shows them as 7c and 2c, spades stand for
+            // the listed diamonds, and 7d, the turn card shown, is never dealt.
             var nodes = mock.nodes.slice()
             nodes.push({ meta: { nodeType: "chance", chanceDeal: "river", player: "", pot: 100, effectiveStack: 100,
                                  investedOop: 0, investedIp: 0, hasChildren: true },
@@ -121,12 +133,21 @@ Item {
             page.selectActionAtLevel(3, 0)
             page.openChancePicker(4, 10)
             tryCompare(popup, "opened", true)
-            compare(enabledCards(popup).indexOf("7d"), -1, "the card the board shows")
-            verify(enabledCards(popup).indexOf("2d") >= 0)
+            compare(enabledCards(popup), ["7s", "2s", "7c", "2c"])
             page.chooseChanceCard(0, "7d")
             compare(page.treeLevels.count, 5, "refused")
+            page.chooseChanceCard(1, "2c")
+            compare(page.treeBoardText, "AhKhQh7d2c", "the solver's 2d as the board shows it")
+            compare(page.solverToShownSuits, { c: "d", d: "c", h: "h", s: "s" })
+            page.navigateToBreadcrumb(4)
+            page.openChancePicker(4, 10)
+            page.chooseChanceCard(1, "2s")
+            compare(page.treeBoardText, "AhKhQh7d2s")
+            compare(page.solverToShownSuits, { c: "d", d: "s", h: "h", s: "c" }, "spades stand for the solver's diamonds")
+            page.navigateToBreadcrumb(4)
+            page.openChancePicker(4, 10)
             page.chooseChanceCardRandom()
-            compare(page.treeBoardText, "AhKhQh7d2d", "Random deals only a card the board lacks")
+            verify(["AhKhQh7d7c", "AhKhQh7d2c"].indexOf(page.treeBoardText) >= 0, page.treeBoardText)
             mock.actionsOverride = {}
             page.navigateToBreadcrumb(2)
 

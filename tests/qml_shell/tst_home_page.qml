@@ -1,6 +1,7 @@
 import QtQuick
 import QtTest
 import Qt.labs.settings
+import QtCore as Core
 import Velmora
 import "spots.js" as Spots
 
@@ -227,6 +228,18 @@ Item {
         function savedProject(name) {
             var read = appController.readTextFile(scratchDirUrl + "/" + encodeURIComponent(name))
             return read.ok ? JSON.parse(read.text) : null
+        }
+
+        // Both project dialogs start in the home folder, not in the folder
+        // the program happened to be started from.
+        function test_project_dialogs_start_in_the_home_folder() {
+            var homeUrl = String(Core.StandardPaths.writableLocation(Core.StandardPaths.HomeLocation))
+            compare(String(findChild(home, "openProjectDialog").currentFolder), homeUrl)
+            var dialog = findChild(home, "saveProjectDialog")
+            mouseClick(findChild(home, "heroSaveButton"))
+            tryCompare(dialog, "opened", true)
+            compare("file://" + dialog.folder, homeUrl)
+            dialog.close()
         }
 
         function test_save_dialog_saves_a_typed_name_to_disk() {

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import QtQuick.Dialogs
+import QtCore
 import "../components"
 import "home"
 import "home/SavePath.js" as SavePath
@@ -149,7 +150,10 @@ Item {
 
     FileDialog {
         id: openProjectDialog
+        objectName: "openProjectDialog"
         title: qsTr("Open Project")
+        // Both project dialogs start in the home folder, then in the one used last.
+        currentFolder: StandardPaths.writableLocation(StandardPaths.HomeLocation)
         fileMode: FileDialog.OpenFile
         nameFilters: root._nameFilters
         onAccepted: root._openProjectFrom(selectedFile)

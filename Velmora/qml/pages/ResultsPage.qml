@@ -41,6 +41,10 @@ Item {
     property var chancePickerAvailableCardIndices: []
     property string chancePickerBoardText: ""
     property var chanceCardDisplayOverrideByNode: ({})
+    // The solver's suits mapped to those the board shows (they differ once
+    // a clicked card was shown in place of the listed one): the combos of
+    // Hand Details are shown in the board's suits.
+    property var solverToShownSuits: ({ c: "c", d: "d", h: "h", s: "s" })
     readonly property var _rankOrder: ["A", "K", "Q", "J", "T", "9", "8", "7", "6", "5", "4", "3", "2"]
     readonly property var _suitOrder: ["s", "h", "d", "c"]
 
@@ -220,6 +224,12 @@ Item {
 
     function rebuildBreadcrumbs() {
         treeBoardText = _boardFromTreeSelections()
+        solverToShownSuits = Cards.inverseSuits(_shownToSolverSuitsUpTo(treeLevels.count))
+    }
+
+    function _shownToSolverSuitsUpTo(levelExclusive) {
+        return TreePath.shownToSolverSuits(_levelRows(), levelExclusive, _actionsForNode, _metaForNode,
+                                           chanceCardDisplayOverrideByNode)
     }
 
     function _boardFromTreeSelections() {
@@ -321,7 +331,8 @@ Item {
 
     function _chanceCardIndexForSelection(cardText) {
         return Cards.chanceCardIndexForSelection(cardText, chancePickerIndexByCard, chancePickerBoardText,
-                                                 playEngine.holeCardMap())
+                                                 playEngine.holeCardMap(),
+                                                 _shownToSolverSuitsUpTo(chancePickerLevelIndex))
     }
 
     function chooseChanceCard(actionIndex, displayCardText) {
@@ -329,13 +340,16 @@ Item {
             return
         var listed = _safeActionAt(chancePickerActions, actionIndex)
         var listedName = listed && listed.name !== undefined && listed.name !== null ? String(listed.name) : ""
+        // The listed card is in the solver's suits, the clicked one in the board's.
+        var shown = Cards.inverseSuits(_shownToSolverSuitsUpTo(chancePickerLevelIndex))
+        var listedShown = Cards.mapCardSuit(listedName, shown)
         var display = (displayCardText !== undefined && displayCardText !== null) ? String(displayCardText) : ""
         if (display.length !== 2)
-            display = listedName
+            display = listedShown
         // A card held in the hand being played, or one the board already
         // shows, never goes on the board.
         var taken = _chanceCardsTaken()
-        if (taken[Cards.normalizeCardText(display)] === true || taken[Cards.normalizeCardText(listedName)] === true)
+        if (taken[Cards.normalizeCardText(display)] === true || taken[listedShown] === true)
             return
         if (display.length === 2) {
             var row = treeLevels.get(chancePickerLevelIndex)
@@ -362,10 +376,11 @@ Item {
 
     function chooseChanceCardRandom() {
         var taken = _chanceCardsTaken()
+        var shown = Cards.inverseSuits(_shownToSolverSuitsUpTo(chancePickerLevelIndex))
         var free = []
         for (var i = 0; i < chancePickerAvailableCardIndices.length; ++i) {
             var a = _safeActionAt(chancePickerActions, chancePickerAvailableCardIndices[i])
-            if (a && taken[Cards.normalizeCardText(a.name)] !== true)
+            if (a && taken[Cards.mapCardSuit(a.name, shown)] !== true)
                 free.push(chancePickerAvailableCardIndices[i])
         }
         if (!(free.length > 0))

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Dialogs
+import QtCore
 
 // The page-level dialogs of the range library: naming a saved range, a new
 // folder and an imported range, confirming a delete, choosing the file to
@@ -103,6 +104,7 @@ Item {
         objectName: "importRangeFileDialog"
         title: qsTr("Import Range")
         fileMode: FileDialog.OpenFile
+        currentFolder: StandardPaths.writableLocation(StandardPaths.HomeLocation)
         nameFilters: [qsTr("Range text (*.txt)"), qsTr("All Files (*)")]
         onAccepted: root.page._importFromUrl(selectedFile)
     }
@@ -112,6 +114,7 @@ Item {
         objectName: "exportStandardDialog"
         title: qsTr("Export Standard Ranges")
         fileMode: FileDialog.SaveFile
+        currentFolder: StandardPaths.writableLocation(StandardPaths.HomeLocation)
         nameFilters: [qsTr("JSON (*.json)"), qsTr("All Files (*)")]
         onAccepted: root.page._exportStandardTo(selectedFile)
     }
@@ -121,6 +124,7 @@ Item {
         objectName: "exportExploitDialog"
         title: qsTr("Export Population Ranges")
         fileMode: FileDialog.SaveFile
+        currentFolder: StandardPaths.writableLocation(StandardPaths.HomeLocation)
         nameFilters: [qsTr("JSON (*.json)"), qsTr("All Files (*)")]
         onAccepted: root.page._exportExploitTo(selectedFile)
     }

@@ -84,27 +84,9 @@ function sanitizePresetList(list) {
     return out
 }
 
-// The first node with that id, depth first, or null.
-function findNodeById(nodes, id) {
-    var wanted = _text(id)
-    if (wanted.length === 0 || !isList(nodes))
-        return null
-    for (var i = 0; i < nodes.length; ++i) {
-        var n = nodes[i]
-        if (!n)
-            continue
-        if (_text(n.id) === wanted)
-            return n
-        if (isFolder(n)) {
-            var found = findNodeById(n.children, wanted)
-            if (found)
-                return found
-        }
-    }
-    return null
-}
-
-function _parentOf(nodes, id, parentId) {
+// The first node with that id, depth first, with the folders above it (top
+// first), or null.
+function _locate(nodes, id, folders) {
     if (!isList(nodes))
         return null
     for (var i = 0; i < nodes.length; ++i) {
@@ -112,42 +94,45 @@ function _parentOf(nodes, id, parentId) {
         if (!n)
             continue
         if (_text(n.id) === id)
-            return parentId
+            return { node: n, folders: folders }
         if (isFolder(n)) {
-            var found = _parentOf(n.children, id, _text(n.id))
-            if (found !== null)
+            var found = _locate(n.children, id, folders.concat([n]))
+            if (found)
                 return found
         }
     }
     return null
 }
 
-// The id of the folder that holds the node; "" at the top or when not found.
+// The first node with that id, depth first, or null.
+function findNodeById(nodes, id) {
+    var wanted = _text(id)
+    var found = wanted.length > 0 ? _locate(nodes, wanted, []) : null
+    return found ? found.node : null
+}
+
+// The id of the folder that holds the node; `parentId` ("" when not given)
+// at the top, "" when not found.
 function findParentFolderId(nodes, id, parentId) {
-    var found = _parentOf(nodes, _text(id), parentId === undefined ? "" : _text(parentId))
-    return found === null ? "" : found
+    var found = _locate(nodes, _text(id), [])
+    if (!found)
+        return ""
+    return found.folders.length > 0 ? _text(found.folders[found.folders.length - 1].id)
+                                    : (parentId === undefined ? "" : _text(parentId))
 }
 
 // The path key (raw names joined by " / ") of the range with that id; ""
 // for a folder or when not found.
 function findPathKeyById(nodes, id, pathParts) {
     var wanted = _text(id)
-    var path = isList(pathParts) ? pathParts : []
-    if (wanted.length === 0 || !isList(nodes))
+    var found = wanted.length > 0 ? _locate(nodes, wanted, []) : null
+    if (!found || isFolder(found.node))
         return ""
-    for (var i = 0; i < nodes.length; ++i) {
-        var n = nodes[i]
-        if (!n)
-            continue
-        if (_text(n.id) === wanted)
-            return isFolder(n) ? "" : path.concat([_text(n.name)]).join(PATH_SEPARATOR)
-        if (isFolder(n)) {
-            var key = findPathKeyById(n.children, wanted, path.concat([_text(n.name)]))
-            if (key.length > 0)
-                return key
-        }
-    }
-    return ""
+    var path = isList(pathParts) ? pathParts.slice() : []
+    for (var i = 0; i < found.folders.length; ++i)
+        path.push(_text(found.folders[i].name))
+    path.push(_text(found.node.name))
+    return path.join(PATH_SEPARATOR)
 }
 
 function _folder(name, children) {

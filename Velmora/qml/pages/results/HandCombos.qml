@@ -1,5 +1,6 @@
 import QtQuick
 import "HandFilter.js" as HandFilter
+import "ResultsCards.js" as Cards
 
 // The current node's single combos and hand buckets for the Buckets and
 // Hand Details cards: the debounced combo load, the class, bucket and search
@@ -79,7 +80,8 @@ QtObject {
             _clear()
             return
         }
-        _loadedHandCombos = page._hasTree() ? (controller.nodeHandCombos(node) || []) : []
+        _loadedHandCombos = Cards.combosInSuits(page._hasTree() ? (controller.nodeHandCombos(node) || []) : [],
+                                                    page.solverToShownSuits)
         _handCombosLoading = false
     }
 

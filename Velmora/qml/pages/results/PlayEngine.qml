@@ -242,8 +242,20 @@ QtObject {
         return _dealToSeatAtNode(viewer ? viewer.currentNodeIndex : -1, seat, used)
     }
 
+    // The solver's suits and those the board shows: they differ once a
+    // clicked card was shown in place of the solver's. Hole cards are the
+    // cards shown; the solver's queries take them in its own suits.
+    function _solverToShown() {
+        return viewer && viewer.solverToShownSuits ? viewer.solverToShownSuits : null
+    }
+    function _inSolverSuits(card) {
+        var shown = _solverToShown()
+        return shown ? Cards.mapCardSuit(card, Cards.inverseSuits(shown)) : Cards.normalizeCardText(card)
+    }
+
     function _dealToSeatAtNode(nodeIndex, seat, used) {
-        var list = _hasTree() && nodeIndex >= 0 ? controller.nodeSeatHandCombos(nodeIndex, seat) : []
+        var list = _hasTree() && nodeIndex >= 0
+                ? Cards.combosInSuits(controller.nodeSeatHandCombos(nodeIndex, seat), _solverToShown()) : []
         var pick = PlayMath.pickWeightedCombo(PlayMath.eligibleCombosForDeal(list, used), _random)
         if (!pick)
             return false
@@ -309,14 +321,15 @@ QtObject {
     }
 
     function _autoHandleChanceNode() {
-        var used = PlayMath.markUsed(PlayMath.markUsed({}, _parseBoardCardsNormalized()), _holeCards())
+        var shownCards = _parseBoardCardsNormalized().concat(_holeCards())
+        var used = PlayMath.markUsed({}, shownCards.map(_inSolverSuits))
         var actions = _actionListAtPlayNode()
         var index = _pickWeightedActionIndex(actions, used)
         if (index < 0)
             return
-        // The tree viewer shows this very card at the node, not a card the
-        // user once clicked there.
-        var card = Cards.normalizeCardText(_actionName(actions, index))
+        // The tree viewer shows this very card at the node (in the suits the
+        // board shows), not a card the user once clicked there.
+        var card = Cards.mapCardSuit(_actionName(actions, index), _solverToShown())
         if (card !== "" && viewer.chanceCardDisplayOverrideByNode !== undefined) {
             var overrides = {}
             var old = viewer.chanceCardDisplayOverrideByNode || {}
@@ -427,7 +440,9 @@ QtObject {
         if (_playHandComboEvCache[key] === undefined)
             _playHandComboEvCache[key] = PlayMath.comboEvMap(controller.nodeHandCombos(nodeIndex))
         var byPocket = _playHandComboEvCache[key]
-        var pocket = Cards.normalizeCardText(c1) + Cards.normalizeCardText(c2)
+        c1 = c1 !== "" ? _inSolverSuits(c1) : ""
+        c2 = c2 !== "" ? _inSolverSuits(c2) : ""
+        var pocket = c1 + c2
         var info = PlayMath.evInfoFromList(byPocket[pocket], actionIndex)
         if (info)
             return info

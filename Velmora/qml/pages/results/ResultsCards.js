@@ -78,6 +78,45 @@ function boardCardSet(boardText) {
     return out
 }
 
+// Suit maps: suit letter -> suit letter, a permutation of the four suits.
+// A missing or partial map leaves the suits it does not name as they are.
+function mapCardSuit(card, suits) {
+    var c = normalizeCardText(card)
+    if (c === "" || !suits)
+        return c
+    var to = suits[c.charAt(1)]
+    return to === undefined ? c : c.charAt(0) + to
+}
+
+function mapBoardSuits(boardText, suits) {
+    return parseBoardCardsNormalized(boardText).map(function(c) { return mapCardSuit(c, suits) }).join("")
+}
+
+function inverseSuits(suits) {
+    var out = {}
+    for (var k in suits)
+        out[suits[k]] = k
+    return out
+}
+
+// Combos ({c1, c2, ...}) with their cards in other suits (`suits`: from ->
+// to); the list itself when no suit moves.
+function combosInSuits(combos, suits) {
+    var moved = false
+    for (var k in (suits || {}))
+        moved = moved || suits[k] !== k
+    if (!moved || !combos)
+        return combos
+    return combos.map(function(c) {
+        if (!c)
+            return c
+        var copy = Object.assign({}, c)
+        copy.c1 = mapCardSuit(c.c1, suits)
+        copy.c2 = mapCardSuit(c.c2, suits)
+        return copy
+    })
+}
+
 // Action index of the listed chance card that `cardText` stands for: the card
 // itself when listed, else a listed card of the same rank in another suit that
 // is, like the card's own suit, absent from `boardText` (the solver lists one
@@ -85,11 +124,19 @@ function boardCardSet(boardText) {
 // A card shown on `boardText` is never available: after a clicked card was
 // shown in place of a listed one, the solver may list the shown card again.
 // Cards in `blocked` (card text -> true; the hole cards of a hand in play)
-// are neither available nor mapped to.
-function chanceCardIndexForSelection(cardText, indexByCard, boardText, blocked) {
+// are neither available nor mapped to. `toSolver` (optional) maps the suits
+// of the shown cards to the solver's, once a clicked card was shown in place
+// of a listed one earlier on the path: the clicked card, the board and the
+// blocked cards are read in the solver's suits.
+function chanceCardIndexForSelection(cardText, indexByCard, boardText, blocked, toSolver) {
     var map = indexByCard || {}
-    var taken = blocked || {}
-    var text = _text(cardText)
+    var taken = {}
+    for (var b in (blocked || {})) {
+        if (blocked[b] === true)
+            taken[mapCardSuit(b, toSolver)] = true
+    }
+    var text = toSolver ? mapCardSuit(cardText, toSolver) : _text(cardText)
+    boardText = toSolver ? mapBoardSuits(boardText, toSolver) : boardText
     if (taken[normalizeCardText(text)] === true || boardCardSet(boardText)[normalizeCardText(text)] === true)
         return -1
     if (Object.prototype.hasOwnProperty.call(map, text))

@@ -39,6 +39,35 @@ function boardFromSelections(baseBoard, rows, limit, actionsOf, metaOf, override
     return board
 }
 
+// The suits of the shown board mapped to the solver's along the first
+// `limit` rows: where a clicked card was shown in place of the listed one of
+// the same rank (its suit interchangeable with the listed card's on the
+// board so far), the two suits trade places for everything dealt later.
+function shownToSolverSuits(rows, limit, actionsOf, metaOf, overrides) {
+    var suits = { c: "c", d: "d", h: "h", s: "s" }
+    var n = Math.max(0, Math.min(limit, rows.length))
+    for (var i = 0; i < n; ++i) {
+        var key = String(rows[i].nodeIndex)
+        if (!overrides || !Object.prototype.hasOwnProperty.call(overrides, key))
+            continue
+        var action = _chosenAction(rows[i], actionsOf)
+        if (!action || metaOf(rows[i].nodeIndex).nodeType !== "chance")
+            continue
+        var listed = Cards.normalizeCardText(action.name)
+        var shown = Cards.mapCardSuit(overrides[key], suits)
+        if (listed === "" || shown === "" || shown === listed || shown.charAt(0) !== listed.charAt(0))
+            continue
+        var a = shown.charAt(1), b = listed.charAt(1)
+        for (var k in suits) {
+            if (suits[k] === a)
+                suits[k] = b
+            else if (suits[k] === b)
+                suits[k] = a
+        }
+    }
+    return suits
+}
+
 // The last non-empty action name chosen by `actor` at a decision node of the path.
 function lastSelectedActionNameForActor(rows, actor, actionsOf, metaOf) {
     var last = ""
