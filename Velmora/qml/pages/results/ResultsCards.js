@@ -121,8 +121,7 @@ function combosInSuits(combos, suits) {
 // itself when listed, else a listed card of the same rank in another suit that
 // is, like the card's own suit, absent from `boardText` (the solver lists one
 // card for suits that are interchangeable on the board). -1 when none.
-// A card shown on `boardText` is never available: after a clicked card was
-// shown in place of a listed one, the solver may list the shown card again.
+// A card on `boardText` is never available.
 // Cards in `blocked` (card text -> true; the hole cards of a hand in play)
 // are neither available nor mapped to. `toSolver` (optional) maps the suits
 // of the shown cards to the solver's, once a clicked card was shown in place
