@@ -165,47 +165,10 @@ void encode16(std::int16_t* q, float& scale, const float* in, std::size_t n, std
   encode_with_max(q, scale, in, n, m, seed);
 }
 
-void current_strategy(float* strategy, const float* regrets, std::size_t A, std::size_t H) {
-  if (A == 0 || H == 0) return;
-  if (A > kFusedMaxActions) {
-    for (std::size_t h = 0; h < H; ++h) {
-      float sum = 0.0f;
-      for (std::size_t a = 0; a < A; ++a) {
-        const float r = regrets[a * H + h];
-        strategy[a * H + h] = r > 0.0f ? r : 0.0f;
-        sum += strategy[a * H + h];
-      }
-      const float uniform = 1.0f / static_cast<float>(A);
-      for (std::size_t a = 0; a < A; ++a) {
-        float& s = strategy[a * H + h];
-        s = sum > 0.0f ? s / sum : uniform;
-      }
-    }
-    return;
-  }
-  const float uniform = 1.0f / static_cast<float>(A);
-  const __m256 vu = _mm256_set1_ps(uniform);
-  __m256 r[kFusedMaxActions];
-  __m256 s[kFusedMaxActions];
-  std::size_t h = 0;
-  for (; h + 8 <= H; h += 8) {
-    for (std::size_t a = 0; a < A; ++a) r[a] = _mm256_loadu_ps(regrets + a * H + h);
-    strategy_block(s, r, A, vu);
-    for (std::size_t a = 0; a < A; ++a) _mm256_storeu_ps(strategy + a * H + h, s[a]);
-  }
-  float rs[kFusedMaxActions];
-  float ss[kFusedMaxActions];
-  for (; h < H; ++h) {
-    for (std::size_t a = 0; a < A; ++a) rs[a] = regrets[a * H + h];
-    strategy_scalar(ss, rs, A, uniform);
-    for (std::size_t a = 0; a < A; ++a) strategy[a * H + h] = ss[a];
-  }
-}
-
 namespace {
 
-// Shared body of the two opponent kernels; `load(a, h)` gives eight decoded
-// regrets, `get(a, h)` one.
+// The opponent kernel's body; `load(a, h)` gives eight decoded regrets,
+// `get(a, h)` one.
 template <class Load, class Get>
 void reach_rows(float* rows, const float* reach, std::size_t A, std::size_t H, Load load, Get get) {
   const float uniform = 1.0f / static_cast<float>(A);
@@ -230,32 +193,10 @@ void reach_rows(float* rows, const float* reach, std::size_t A, std::size_t H, L
 
 }  // namespace
 
-void opponent_reach_rows(float* rows, const float* regrets, const float* reach, std::size_t A, std::size_t H) {
-  if (A == 0 || H == 0) return;
-  if (A > kFusedMaxActions) {
-    current_strategy(rows, regrets, A, H);
-    for (std::size_t a = 0; a < A; ++a) {
-      for (std::size_t h = 0; h < H; ++h) rows[a * H + h] = reach[h] * rows[a * H + h];
-    }
-    return;
-  }
-  reach_rows(
-      rows, reach, A, H, [regrets, H](std::size_t a, std::size_t h) { return _mm256_loadu_ps(regrets + a * H + h); },
-      [regrets, H](std::size_t a, std::size_t h) { return regrets[a * H + h]; });
-}
-
 void opponent_reach_rows16(float* rows, const std::int16_t* regrets, float scale, const float* reach, std::size_t A,
                            std::size_t H) {
-  if (A == 0 || H == 0) return;
+  if (A == 0 || H == 0 || A > kFusedMaxActions) return;
   const float k = decode_factor(scale);
-  if (A > kFusedMaxActions) {
-    decode16(rows, regrets, A * H, scale);
-    current_strategy(rows, rows, A, H);
-    for (std::size_t a = 0; a < A; ++a) {
-      for (std::size_t h = 0; h < H; ++h) rows[a * H + h] = reach[h] * rows[a * H + h];
-    }
-    return;
-  }
   const __m256 vk = _mm256_set1_ps(k);
   reach_rows(
       rows, reach, A, H,
@@ -313,25 +254,6 @@ void traverser_pass(const float* child, float* values, std::size_t A, std::size_
 }
 
 }  // namespace
-
-void update_traverser_node(float* regrets, float* sums, const float* child_values, float* values, std::size_t A,
-                           std::size_t H, float alpha, float beta, float gamma) {
-  if (A == 0 || H == 0 || A > kFusedMaxActions) return;
-  traverser_pass(
-      child_values, values, A, H, alpha, beta, gamma,
-      [regrets, H](std::size_t a, std::size_t h) { return _mm256_loadu_ps(regrets + a * H + h); },
-      [sums, H](std::size_t a, std::size_t h) { return _mm256_loadu_ps(sums + a * H + h); },
-      [regrets, sums, H](std::size_t a, std::size_t h, __m256 r, __m256 s) {
-        _mm256_storeu_ps(regrets + a * H + h, r);
-        _mm256_storeu_ps(sums + a * H + h, s);
-      },
-      [regrets, H](std::size_t a, std::size_t h) { return regrets[a * H + h]; },
-      [sums, H](std::size_t a, std::size_t h) { return sums[a * H + h]; },
-      [regrets, sums, H](std::size_t a, std::size_t h, float r, float s) {
-        regrets[a * H + h] = r;
-        sums[a * H + h] = s;
-      });
-}
 
 void update_traverser_node16(std::int16_t* regrets, float& regrets_scale, std::int16_t* sums, float& sums_scale,
                              const float* child_values, float* values, std::size_t A, std::size_t H, float alpha,

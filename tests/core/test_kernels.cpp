@@ -1,5 +1,5 @@
-// CFR update kernels and the 16-bit matrix storage: vector paths against
-// plain scalar evaluations of the formulas, bit for bit, and edge cases.
+// CFR update kernels: vector paths against plain scalar evaluations of the
+// formulas, bit for bit, and edge cases.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "core/kernels.h"
-#include "core/quantize.h"
 
 namespace velmora {
 namespace {
@@ -225,125 +224,6 @@ TEST(KernelsTest, DiscountExamples) {
   const auto strategy = random_probabilities(21, 4);
   update_strategy_sum(sums.data(), strategy.data(), sums.size(), 0.0f);
   expect_same_bits(sums, strategy);
-}
-
-// ---------------------------------------------------------------------------
-// 16-bit storage
-
-TEST(QuantizeTest, DegenerateInputs) {
-  // All zero, or every magnitude at most 1e-9: zeros with scale 1 (such tiny
-  // values are lost), decoding to zeros.
-  for (float v : {0.0f, 1e-10f, -9e-10f}) {
-    std::vector<float> in(19, v);
-    std::vector<std::int16_t> q(3, 77);
-    float scale = 5.0f;
-    quantize16(in, q, scale);
-    EXPECT_EQ(scale, 1.0f);
-    EXPECT_EQ(q, std::vector<std::int16_t>(19, 0));
-    std::vector<float> out;
-    dequantize16(out, q, scale, 1, 19);
-    EXPECT_EQ(out, std::vector<float>(19, 0.0f));
-  }
-  std::vector<std::int16_t> q(4, 1);
-  float scale = 3.0f;
-  quantize16(std::vector<float>{}, q, scale);
-  EXPECT_TRUE(q.empty());
-  EXPECT_EQ(scale, 1.0f);
-
-  // Storage shorter than A*H, a scale not above 0, or none: all zeros.
-  const std::vector<std::int16_t> stored = {100, 200, 300};
-  std::vector<float> out(2, 5.0f);
-  dequantize16(out, stored, 1.0f, 2, 2);
-  EXPECT_EQ(out, std::vector<float>(4, 0.0f));
-  dequantize16(out, stored, 0.0f, 1, 3);
-  EXPECT_EQ(out, std::vector<float>(3, 0.0f));
-  dequantize16(out, {}, 1.0f, 1, 3);
-  EXPECT_EQ(out, std::vector<float>(3, 0.0f));
-}
-
-TEST(QuantizeTest, LargestMagnitudeMapsToFullScaleAndHalvesRoundAway) {
-  // Padded past one vector step so both code paths see these entries.
-  std::vector<float> in = {2.0f, -1.0f, 1.0f, 0.0f, -2.0f, 0.5f, 1e-3f, -1e-3f, 2.0f, 1.0f, -1.0f};
-  std::vector<std::int16_t> q;
-  float scale = 0.0f;
-  quantize16(in, q, scale);
-  EXPECT_EQ(scale, 2.0f);
-  const std::vector<std::int16_t> want = {32767, -16384, 16384, 0, -32767, 8192, 16, -16, 32767, 16384, -16384};
-  EXPECT_EQ(q, want);
-  std::vector<float> out;
-  dequantize16(out, q, scale, 1, in.size());
-  EXPECT_EQ(out[2], 16384.0f / 32767.0f * 2.0f);
-  EXPECT_EQ(out[0], 2.0f);
-}
-
-TEST(QuantizeTest, VectorAndScalarPathsEncodeAlike) {
-  // The same values at an index the vector loop covers and in the tail.
-  const auto values = random_values(37, 99);
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    std::vector<float> in(17, 0.0f);
-    in[0] = 3.0f;  // fixes the scale
-    in[3] = values[i] * 1e-6f;
-    in[16] = values[i] * 1e-6f;
-    std::vector<std::int16_t> q;
-    float scale = 0.0f;
-    quantize16(in, q, scale);
-    EXPECT_EQ(q[3], q[16]) << values[i];
-    EXPECT_EQ(q[3], static_cast<std::int16_t>(std::lroundf(32767.0f * (in[3] / 3.0f))));
-  }
-  // Round trip error is bounded by half a step.
-  std::vector<float> in = random_values(101, 5);
-  std::vector<std::int16_t> q;
-  float scale = 0.0f;
-  quantize16(in, q, scale);
-  std::vector<float> out;
-  dequantize16(out, q, scale, 1, in.size());
-  for (std::size_t i = 0; i < in.size(); ++i) EXPECT_NEAR(out[i], in[i], scale / 32767.0f * 0.5001f);
-  for (std::int16_t x : q) EXPECT_NE(x, -32768);
-}
-
-
-// The fused strategy-sum update of 16-bit storage gives exactly what decode,
-// update and encode give one after the other, in the vector part and the
-// tail, for a fresh (zero) matrix and a restart (gamma 0) too.
-TEST(QuantizeTest, FusedStrategySumUpdateEqualsTheThreeSteps) {
-  for (std::size_t n : {std::size_t{1}, std::size_t{13}, std::size_t{64}, std::size_t{203}}) {
-    for (float gamma : {0.0f, 0.125f, 0.93f}) {
-      std::vector<float> start = random_values(n, 11 + static_cast<unsigned>(n));
-      for (float& v : start) v = std::fabs(v) * 40.0f;
-      const std::vector<float> strategy = [&] {
-        std::vector<float> s = random_values(n, 5 + static_cast<unsigned>(n));
-        for (float& v : s) v = std::fabs(v);
-        return s;
-      }();
-      std::vector<std::int16_t> q;
-      float scale = 0.0f;
-      quantize16(start, q, scale);
-
-      // Three steps.
-      std::vector<float> decoded;
-      dequantize16(decoded, q, scale, 1, n);
-      update_strategy_sum(decoded.data(), strategy.data(), n, gamma);
-      std::vector<std::int16_t> want;
-      float want_scale = 0.0f;
-      quantize16(decoded, want, want_scale);
-
-      std::vector<std::int16_t> got = q;
-      float got_scale = scale;
-      std::vector<float> work(n, -1.0f);
-      update_strategy_sums16(got.data(), got_scale, strategy.data(), n, gamma, work.data());
-      EXPECT_EQ(got, want) << n << " " << gamma;
-      EXPECT_EQ(got_scale, want_scale);
-      EXPECT_EQ(work, decoded);
-    }
-  }
-  // From all zeros (a node that has never been visited).
-  std::vector<std::int16_t> zeros(9, 0);
-  float scale = 1.0f;
-  const std::vector<float> third(9, 1.0f / 3.0f);
-  std::vector<float> work(9);
-  update_strategy_sums16(zeros.data(), scale, third.data(), 9, 0.5f, work.data());
-  EXPECT_EQ(scale, 1.0f / 3.0f);
-  for (std::int16_t x : zeros) EXPECT_EQ(x, 32767);
 }
 
 }  // namespace
