@@ -17,10 +17,7 @@ build_dir=${1:-build}
 out_dir=${2:-$build_dir/play-screenshots}
 
 source scripts/screenshot-host.sh
-require_screenshot_tools
-host=$(screenshot_host "$build_dir" play_screenshot_host qml_results)
-mkdir -p "$out_dir"
-out_dir=$(cd "$out_dir" && pwd)
+prepare_screenshots "$build_dir" "$out_dir" play_screenshot_host qml_results
 
 # shot NAME SHOT ROLE THEME LANGUAGE WIDTH HEIGHT
 shot() {

@@ -24,6 +24,16 @@ screenshot_host() {
   echo "$(cd "$(dirname "$host")" && pwd)/$(basename "$host")"
 }
 
+# prepare_screenshots BUILD_DIR OUT_DIR [TARGET [TEST_DIR]]: checks the
+# tools, sets `host` (see screenshot_host) and `out_dir`, the absolute path
+# of OUT_DIR, created when missing.
+prepare_screenshots() {
+  require_screenshot_tools
+  host=$(screenshot_host "$1" "${3:-}" "${4:-}")
+  mkdir -p "$2"
+  out_dir=$(cd "$2" && pwd)
+}
+
 # capture_when_ready OUT CROP HOST ARGS...: starts the host with ARGS, waits
 # for its "READY", captures the screen (cut to CROP, a geometry, unless it is
 # empty) into OUT and ends the host.

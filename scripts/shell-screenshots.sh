@@ -20,10 +20,7 @@ build_dir=${1:-build}
 out_dir=${2:-$build_dir/shell-screenshots}
 
 source scripts/screenshot-host.sh
-require_screenshot_tools
-host=$(screenshot_host "$build_dir")
-mkdir -p "$out_dir"
-out_dir=$(cd "$out_dir" && pwd)
+prepare_screenshots "$build_dir" "$out_dir"
 
 # Runs inside the virtual display: one host per picture. A window narrower
 # than the screen is cut out of it.

@@ -18,10 +18,7 @@ build_dir=${1:-build}
 out_dir=${2:-$build_dir/journey-screenshots}
 
 source scripts/screenshot-host.sh
-require_screenshot_tools
-host=$(screenshot_host "$build_dir")
-mkdir -p "$out_dir"
-out_dir=$(cd "$out_dir" && pwd)
+prepare_screenshots "$build_dir" "$out_dir"
 
 # Inside one virtual display: runs the window through the journey and
 # captures every step it reports ("STEP name") until it reports "end".

@@ -17,10 +17,7 @@ out_dir=${2:-$build_dir/window-screenshots}
 language=${3:-de}
 
 source scripts/screenshot-host.sh
-require_screenshot_tools
-host=$(screenshot_host "$build_dir")
-mkdir -p "$out_dir"
-out_dir=$(cd "$out_dir" && pwd)
+prepare_screenshots "$build_dir" "$out_dir"
 
 # Inside one virtual display: one window per picture.
 capture_screen() {
