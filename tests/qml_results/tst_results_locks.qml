@@ -211,6 +211,15 @@ Item {
             var lines = HandFilter.evLines(page.currentHandCombos[0], page._handDetailActions)
             compare(lines.map(function(l) { return l.text + " " + l.colorKey }), ["0.00 fold", "3.00 call", "4.00 Raise 50%"])
             compare(findChild(findChild(page, "handComboList"), "evLine").textFormat, Text.PlainText)
+            var column = findChild(findChild(page, "handComboList"), "evLine").parent
+            var evLines = []
+            for (var c = 0; c < column.children.length; ++c)
+                if (column.children[c].objectName === "evLine")
+                    evLines.push(column.children[c])
+            var raiseLine = evLines[2]
+            compare(raiseLine.text, "4.00")
+            verify(page._handDetailActions[2].color !== undefined, "the raise has a palette colour")
+            verify(Qt.colorEqual(raiseLine.color, page._handDetailActions[2].color), "EV line coloured as the bar")
             var root = HandFilter.evLines({ ev: 9, actionEvs: [7, 10] }, [{ name: "Check", actionType: "check" },
                                                                          { name: "Bet 33%", actionType: "bet 33%" }])
             compare(root.map(function(l) { return l.text + " " + l.colorKey }), ["7.00 check", "10.00 Bet 33%"])

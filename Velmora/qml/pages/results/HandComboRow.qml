@@ -58,8 +58,10 @@ RowLayout {
                 textFormat: Text.PlainText
                 font.pixelSize: 11
                 font.family: row.theme ? row.theme.fontMono : "monospace"
-                color: modelData.colorKey !== "" && row.theme ? row.theme.actionColor(modelData.colorKey)
-                                                                : (row.theme ? row.theme.text : "#F0F6FC")
+                // A sized bet or raise wears its palette colour, as in the bar beside it.
+                color: modelData.def && modelData.def.color ? modelData.def.color
+                       : modelData.colorKey !== "" && row.theme ? row.theme.actionColor(modelData.colorKey)
+                       : (row.theme ? row.theme.text : "#F0F6FC")
             }
         }
     }
