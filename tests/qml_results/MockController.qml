@@ -117,7 +117,8 @@ QtObject {
     function nodeLocks(node) {
         var out = []
         for (var hand in locks[_key(node)])
-            out.push({ hand: hand })
+            out.push({ hand: hand, actionIndex: locks[_key(node)][hand].actionIndex,
+                       actionProb: locks[_key(node)][hand].actionProb })
         return out
     }
     function reSolveWithNodeLocks() { _record("reSolveWithNodeLocks", []) }

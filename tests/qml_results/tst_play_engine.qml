@@ -82,6 +82,7 @@ Item {
             compare(e.playLastActionActor, "IP")
             compare(e.playLastActionText, "Check")
             compare(child(r, "opponentBubble").visible, true)
+            compare(child(r, "opponentBubble").text, "Check")
             compare(e.playActionLine, "IP: Check")
             compare(r.page.currentNodeIndex, 1)
             compare(r.page.treeLevels.count, 2)
@@ -183,11 +184,20 @@ Item {
             verify(e.playAwaitingUserAction)
             e.chooseAction(0)   // IP checks
             e.startDrillSpot()  // a drill at OOP's decision
-            verify(e.playDrillMode)
+            // A new session ends a drill whose verdict and next deal are pending.
+            e.chooseAction(1)
+            verify(e.drillNextTimer.running && e.drillFeedbackTimer.running)
+            e.startPlaySession("BOTH")
+            compare([e.playDrillMode, e.playDrillNodeIndex, e.playDrillFeedbackText], [false, -1, ""])
+            verify(!e.drillNextTimer.running && !e.drillFeedbackTimer.running)
+            wait(0)
+            e.chooseAction(0)
+            e.startDrillSpot()
+            e.chooseAction(1)
             mouseClick(findChild(r.page, "playModeToggle"))
             compare(r.page.playMode, false)
-            compare(e.playDrillMode, false)
-            verify(!e.drillNextTimer.running)
+            compare([e.playDrillMode, e.playDrillNodeIndex, e.playDrillFeedbackText], [false, -1, ""])
+            verify(!e.drillNextTimer.running && !e.drillFeedbackTimer.running)
             compare(e.playSessionStarted, false)
             compare(r.page.currentNodeIndex, 0)
             wait(60)
@@ -382,7 +392,9 @@ Item {
             finishHand()  // another hand keeps the pin
             compare(log.playSelectedLogIndex, 2)
             compare(log.playFollowLatestHandDetails, false)
-            log.userSelectPlayLog(0)
+            tryVerify(function () { return findChild(r.page, "handLogEntry0") !== null })
+            mouseClick(child(r, "handLogEntry0"))
+            compare(log.playSelectedLogIndex, 0)
             verify(log.playFollowLatestHandDetails)
             mouseClick(child(r, "closeDetailsButton"))
             compare(log.playSelectedLogIndex, -1)
@@ -427,8 +439,8 @@ Item {
         function test_tableKeepsItsPartsApart() {
             var r = rig()
             var e = r.engine
-            var names = ["oopSeat", "ipSeat", "playBoard", "potText", "dealerButton", "opponentBubble",
-                         "actionPrompt", "anotherHandButton", "drillOopContext"]
+            var names = ["oopSeat", "ipSeat", "playBoard", "boardHint", "potText", "dealerButton", "opponentBubble",
+                         "actionPrompt", "anotherHandButton", "drillButton", "drillFeedback", "drillOopContext"]
             function check(table, what) {
                 waitForRendering(table)
                 var rects = []
@@ -472,7 +484,15 @@ Item {
                 e.playTickTimer.stop()
                 e.startDrillSpot()
                 compare(ipCard.faceDown, false)
+                // A short verdict sits above the drill button; a long one
+                // moves to the top-left corner rather than cover the board.
+                e.playDrillFeedbackText = "Correct"
+                var toast = findChild(table, "drillFeedback")
+                var button = findChild(table, "drillButton")
+                compare(toast.y + toast.height, button.y + button.height - 48)
                 check(table, what + " IP drill")
+                e.playDrillFeedbackText = "Wrong \u2014 best: Raise 150% (EV -17.328)"
+                check(table, what + " IP drill, long verdict")
                 e.stopDrillSpot()
                 compare(ipCard.faceDown, true)
                 start("OOP")

@@ -66,7 +66,7 @@ Item {
             findChild(page, "nodeLockWeightField").selectAll()
             keyClick(Qt.Key_0); keyClick(Qt.Key_Period); keyClick(Qt.Key_7)
             clickCell("AKo")
-            compare(mock.callsNamed("setNodeLock")[0].args, [2, "AKo", 0, 0.7])
+            compare(mock.callsNamed("setNodeLock").map(function(c) { return c.args }), [[2, "AKo", 0, 0.7]])
             compare(probs("AKo"), [0.7, 0.15, 0.15])
             var weights = [["abc", 1], ["", 0], ["1.5", 1], [" 0.25 ", 0.25], ["0,5", 1], ["-0.3", 0]]
             for (var i = 0; i < weights.length; ++i)
@@ -119,6 +119,14 @@ Item {
             page.applyNodeLockToHand(page.currentNodeIndex, "AA")
             compare(mock.callsNamed("setNodeLock").length, 2, "chance nodes are not locked")
 
+            // An opened project holds its file's locks: one of the same hand
+            // to another action is not previewed as the page's own.
+            mock.locks = { "2": { AA: { actionIndex: 2, actionProb: 1 } } }
+            mock.finishSolve()
+            page.selectActionAtLevel(0, 1)
+            compare(probs("AA"), [1, 0, 0])
+            clickCell("AA")
+            compare(probs("AA"), [0, 1, 0])
             // A new project drops the back end's locks, and so the preview.
             mock.clearResults()
             mock.finishSolve(MockCombos.threeActionTree())

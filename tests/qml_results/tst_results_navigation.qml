@@ -113,7 +113,8 @@ Item {
             // solver's clubs are the board's diamonds and the other way round.
             compare(page.solverToShownSuits, { c: "d", d: "c", h: "h", s: "s" })
             tryCompare(page, "currentNodeIndex", 6)
-            tryVerify(function() { return page.currentHandCombos.length > 0 })
+            // The previous node's list stays shown until the new one is loaded.
+            tryCompare(page, "_handCombosLoading", false, 5000)
             var solver = mock.nodeHandCombos(6).map(function(c) { return c.c1 + c.c2 })
             var shownCombos = page.currentHandCombos.map(function(c) { return c.c1 + c.c2 })
             compare([solver[1], solver[2], solver[5]], ["AdKd", "AcKc", "JcJd"])

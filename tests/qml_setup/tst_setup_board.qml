@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import Velmora
 import "../../Velmora/qml/pages/project/boardtext.js" as BoardText
+import "../../Velmora/qml/components/ProjectState.js" as ProjectState
 
 // Board of the Setup page: the board text functions, the card picker edits
 // through a real shell (gaps, street, badge, the shell's mirror), the cards
@@ -28,6 +29,14 @@ Item {
             verify(dialog.visible, "picker open")
             mouseClick(findChild(dialog.picker, "cell_" + card))
             tryCompare(dialog, "visible", false)
+        }
+
+        // All 36 mirrored values of the page equal the shell's own.
+        function compareMirror(shell, page) {
+            var keys = ProjectState.pageKeyNames()
+            compare(keys.length, 36)
+            for (var i = 0; i < keys.length; ++i)
+                compare(page[keys[i]], shell[keys[i]], keys[i])
         }
 
         function test_board_text_functions() {
@@ -65,8 +74,8 @@ Item {
             compare(page.boardText, "AhKsQd__2c")
             compare(page.startingStreet, "turn")
             compare(badge.badge, "Setup Required")
-            compare(shell.boardText, page.boardText)
             compare(shell.startingStreet, "turn")
+            compareMirror(shell, page)
 
             mouseClick(findChild(findChild(page, "boardDisplay"), "slot3"))
             compare(page.editingCardIndex, 3)
@@ -90,8 +99,11 @@ Item {
             compare(page.boardText, "2c3d4h5s")
             compare(page.startingStreet, "turn")
             compare(page.startingPot, 42)
+            compareMirror(shell, page)
             shell.boardText = "9s8s7s"
+            shell.ipTurnBetSizesText = "40, 80"
             compare(page.boardText, "9s8s7s")
+            compareMirror(shell, page)
         }
 
         function test_picker_refuses_the_board_cards() {

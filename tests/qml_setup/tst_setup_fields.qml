@@ -112,6 +112,22 @@ Item {
             compare(field("rakePercentField").text, "7.25")
         }
 
+        // The click weight and the weights in range text read and write a
+        // decimal point whatever the locale.
+        function test_click_weight_and_range_weights() {
+            var f = typeInto("oopClickWeightField", "12.5", Qt.Key_Tab)
+            compare(page.oopClickWeightPct, 12.5)
+            compare(f.text, "12.5")
+            var matrix = field("oopMatrix")
+            var cell = findChild(matrix, "cell_AKs")
+            mouseClick(cell, cell.width / 2, cell.height / 2)
+            compare(page.oopRangeText, "AKs:0.125")
+            typeInto("oopRangeInput", "AA:0.5 KK")
+            compare(page.oopRangeText, "AA:0.5 KK")
+            compare(matrix.weights["AA"], 0.5)
+            compare(matrix.weights["KK"], 1)
+        }
+
         function test_size_texts_are_kept_as_typed() {
             typeInto("oopFlopBetSizesField", "33, 75 ", Qt.Key_Tab)
             compare(page.oopFlopBetSizesText, "33, 75 ")

@@ -137,6 +137,9 @@ Item {
 
         function test_shipped_libraries() {
             compare(page._presetLoadError, "")
+            var classes = ({})
+            for (var r = 0; r < 169; ++r)
+                classes[RangeText.labelAt(Math.floor(r / 13), r % 13)] = true
             for (var s = 0; s < 2; ++s) {
                 var seat = s === 0 ? "oop" : "ip"
                 var standard = page.rangesFor(seat, 0)
@@ -147,15 +150,26 @@ Item {
                 compare(folderCount(population), 81)
                 var popLeaves = leaves(population)
                 compare(popLeaves.length, seat === "oop" ? 193 : 202)
+                // Every shipped text lights a cell, and every token is a hand
+                // class the matrix knows (a typo would light nothing).
                 var all = leaves(standard).concat(popLeaves)
                 for (var i = 0; i < all.length; ++i) {
                     var lit = RangeText.parseRangeWeights(all[i].value)
                     var any = false
-                    for (var k in lit)
-                        any = any || (RangeText.expandHand(k)[0] === k && lit[k] > 0)
+                    for (var k in lit) {
+                        verify(classes[k], seat + " " + all[i].name + ": " + k)
+                        any = any || lit[k] > 0
+                    }
                     verify(any, seat + " " + all[i].name + " lights no cell")
                 }
             }
+            var table = JSON.parse(appController.readTextResource(":/Velmora/qml/data/standard_ranges.json"))
+            var entry = table.oop.standard.filter(function(e) { return e.name === "No rake / vs RFI UTG: Call SB" })[0]
+            var path = [page.oopStandardRanges[0]]
+            for (var d = 0; d < 4; ++d)
+                path.push(path[d].children[[0, 1, 0, 0][d]])
+            compare(path.map(function(n) { return n.name }), ["6-max", "No rake", "vs RFI", "vs UTG RFI", "Call SB"])
+            compare(path[4].value, entry.value)
             var vs4bet = page.oopStandardRanges[0].children[1].children[3]
             compare(vs4bet.children.length, 8)
             compare(vs4bet.children[0].name, "SB 3bet vs UTG 4bet")

@@ -71,6 +71,7 @@ Item {
             page.ipRangeText = "JJ,TT,99,AQs"
 
             var cfg = shell._solveMemCfg()
+            compare(Object.keys(cfg).length, 36)
             compare([cfg.board, cfg.starting_street, cfg.starting_pot, cfg.effective_stack],
                     ["QsJh2h7c3d", "river", 120, 200])
             fuzzyCompare(cfg.target_exploitability, 1.2, 1e-9)
@@ -78,6 +79,10 @@ Item {
             compare(cfg.ip_river_raise_sizes, "60 ")
 
             tryVerify(function() { return appController.solveRequiredMemoryBytes > 0 }, 10000)
+            // More sizes typed on the page make a larger tree to estimate.
+            var bytes = appController.solveRequiredMemoryBytes
+            typeInto(page, "ipRiverBetSizesField", "25, 50, 100")
+            tryVerify(function() { return appController.solveRequiredMemoryBytes > bytes }, 10000)
             tryCompare(shell, "canSolve", true, 5000)
             compare(findChild(page, "continueToSolveButton").enabled, true)
             compare(findChild(page, "solveRamText").text, "Solve RAM: " + appController.solveRequiredMemoryText)
@@ -86,6 +91,7 @@ Item {
             compare(shell.navIndex, 2)
             tryVerify(function() { return appController.resultIterations > 0 }, 30000)
             tryCompare(appController, "running", false, 10000)
+            compare([appController.resultBoardText, appController.resultStartingPot], ["QsJh2h7c3d", 120])
         }
 
         function test_header() {

@@ -49,10 +49,40 @@ Item {
             compare(page.maxIterations, 30)
             compare(page.boardText, "QsJh2h7c3d")
             statusSpy.clear()
-            mouseClick(findChild(page, "startSolveButton"))
-            compare(page.runHistoryModel.count, 1)
-            tryCompare(page, "runComplete", true, 20000)
+            // What the page shows for each report between the start and the end.
+            var live = { iteration: 0, ring: 0, lines: [], raw: [], badges: [] }
+            function onStatus() {
+                var t = appController.statusText
+                if (!appController.running || t === "Starting..." || t === "Done")
+                    return
+                live.iteration = Math.max(live.iteration, page.currentIteration)
+                live.ring = Math.max(live.ring, page.progressWheelValue)
+                live.lines.push(page.statusLineText)
+                live.raw.push(t)
+                live.badges.push(page.badgeText)
+            }
+            appController.statusTextChanged.connect(onStatus)
+            try {
+                mouseClick(findChild(page, "startSolveButton"))
+                compare(page.runHistoryModel.count, 1)
+                compare(page.runHistoryModel.get(0).status, "Running")
+                tryCompare(page, "runComplete", true, 20000)
+            } finally {
+                appController.statusTextChanged.disconnect(onStatus)
+            }
             verify(statusSpy.count >= 3, "starting, iterations and the end were reported")
+            // The last report before the end always reaches the page (it
+            // finalizes); set-up reports before the first iteration stand as they are.
+            var progressLines = 0
+            for (var i = 0; i < live.lines.length; ++i) {
+                if (/^Iteration \d+ \| exploitability=|^Finalizing: /.test(live.lines[i]))
+                    ++progressLines
+                else
+                    compare(live.lines[i], live.raw[i])
+                verify(live.badges[i] === "Running" || live.badges[i] === "Finalizing", live.badges[i])
+            }
+            verify(progressLines > 0, "a progress report reached the page: " + live.lines.join("; "))
+            verify(live.iteration > 0 && live.ring > 0, "iteration " + live.iteration + ", ring " + live.ring)
             compare(appController.statusText, "Done")
             compare(page.statusLineText, "Done")
             compare(page.runHistoryModel.get(0).status, "Completed")

@@ -51,6 +51,7 @@ Item {
         function test_status_while_iterating() {
             page.maxIterations = 400
             page.targetExploitability = 0.5
+            compare(page.progressWheelTotalIterations, 200)
             startRunning()
             verify(item("progressRing").indeterminate, "no iteration yet")
             ctl.report("Iter 6 | exploitability≈0.0000", 6 / 400)
@@ -75,6 +76,7 @@ Item {
             compare(page.currentIteration, 212)
             compare(page.statusLineText, "Finalizing: building result snapshot...")
             verify(item("finalizingNote").visible)
+            compare(item("finalizingNote").text, "Solver converged — finalizing results…")
             compare(page.badgeText, "Finalizing")
             verify(Qt.colorEqual(page.badgeColor, "#F0883E"))
             compare(item("exploitabilityCard").value, "Measuring...")
@@ -207,6 +209,10 @@ Item {
             compare(runStatuses(), ["Failed"])
             compare(page._activeRunId, -1)
             compare(page.statusLineText, "Not ready: enter a valid board first")
+            // Back-end and project texts are never read as markup.
+            var plain = ["statusLine", "summaryBetSizes", "summaryStreet"]
+            for (var i = 0; i < plain.length; ++i)
+                compare(item(plain[i]).textFormat, Text.PlainText, plain[i])
             // A run started elsewhere (F5) ends: the refused entry stays as it is.
             ctl.refuseStarts = ""
             ctl.startSolveWithConfig({})
@@ -270,6 +276,7 @@ Item {
                     verify(findChild(card, "statValue").implicitWidth <= card.width - 20, lang + card.value)
                     for (var r = 0; r < statuses.length; ++r) {
                         var word = page._statusWord(statuses[r])
+                        verify(word !== statuses[r], lang + word + " is translated")
                         var pill = findChild(item("runList").itemAtIndex(r + 1), "statusPill")
                         verify(pill.children[0].implicitWidth + 8 <= pill.width, lang + word)
                     }

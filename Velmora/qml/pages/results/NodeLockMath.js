@@ -46,9 +46,10 @@ function withoutNode(table, nodeIndex) {
     return outer
 }
 
-// The table without the locks the back end no longer holds (after a new
-// project, say); `heldLocks(nodeIndex)` gives the back end's list of
-// {hand, ...} of a node.
+// The table without the locks the back end no longer holds as recorded
+// here (a new project drops them all, an opened one brings the file's own);
+// `heldLocks(nodeIndex)` gives the back end's list of {hand, actionIndex,
+// actionProb} of a node.
 function keepHeld(table, heldLocks) {
     var out = {}
     if (!table || typeof table !== "object")
@@ -58,12 +59,14 @@ function keepHeld(table, heldLocks) {
         var list = heldLocks(Number(key)) || []
         for (var i = 0; i < list.length; ++i) {
             if (list[i])
-                held[String(list[i].hand)] = true
+                held[String(list[i].hand)] = list[i]
         }
         var inner = {}
         for (var hand in table[key]) {
-            if (held[hand] === true)
-                inner[hand] = table[key][hand]
+            var mine = table[key][hand], theirs = held[hand]
+            if (theirs && Number(theirs.actionIndex) === mine.actionIndex
+                    && Number(theirs.actionProb) === mine.actionProb)
+                inner[hand] = mine
         }
         out[key] = inner
     }

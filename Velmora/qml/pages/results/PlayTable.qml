@@ -250,8 +250,14 @@ Item {
             textColor: tone
             borderColor: tone
             radius: 8
+            // Above the drill button when the verdict fits there on one line
+            // left of the hint, the pot and IP's seat; otherwise (a narrow
+            // table, a long action name) in the top-left corner of the table,
+            // wrapped left of OOP's seat, so that it covers nothing.
+            readonly property bool atButton: naturalWidth <= Math.min(hint.x, pot.x, ipSeat.x) - 8 - x
             x: table.paintedX + 10
-            y: drillButton.y + drillButton.height - 48 - height
+            y: atButton ? drillButton.y + drillButton.height - 48 - height : table.paintedY + 10
+            maximumWidth: atButton ? Infinity : Math.max(120, oopSeat.x - 8 - x)
         }
 
         PlayBubble {
