@@ -141,10 +141,18 @@ Item {
                     ["This will also delete 5 range(s). This cannot be undone.", "\u201CF\u201D"])
             confirm.close()
 
-            // A new page shows the same trees with the same ids.
-            var again = createTemporaryObject(pageComp, host)
-            compare([JSON.stringify(again.oopCustomRanges), again.ipCustomRanges], [JSON.stringify(page.oopCustomRanges), []])
+            // Destroyed and made again, the page shows the same trees with the same ids.
+            var before = JSON.stringify(page.oopCustomRanges)
+            var sub = page._findNodeById(page.oopCustomRanges, folder.id).children[3]
+            page.destroy()
+            tryVerify(function() { return findChild(host, "oopRangeCard") === null })
+            page = createTemporaryObject(pageComp, host)
+            compare([JSON.stringify(page.oopCustomRanges), page.ipCustomRanges], [before, []])
 
+            page.oopSelectedId = folder.id
+            page._toggleOpenFolder("oop", folder.id)
+            page._toggleOpenFolder("oop", sub.id)
+            compare(Object.keys(page.oopOpenFolderIds).length, 2)
             page.deleteSelectedItem("oop")
             compare([names(page.oopCustomRanges), page.oopOpenFolderIds], [["Top"], {}], "no longer open")
         }

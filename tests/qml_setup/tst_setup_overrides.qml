@@ -97,13 +97,18 @@ Item {
             select("ip", 0, utg)
             page.ipRangeText = "QQ"
             verify(page.overrideSelectedStandardRange("ip"))
+            var oopPopKey = page._findPathKeyById(page.oopExploitRanges, firstLeaf(page.oopExploitRanges).id, [])
+            page.oopRangeCategory = 1
+            page.oopSelectedId = firstLeaf(page.oopExploitRanges).id
+            page.oopRangeText = "K2o"
+            verify(page.overrideSelectedExploitRange("oop"))
 
             // A new page applies what was stored.
             var again = createTemporaryObject(pageComp, host)
             compare([nodeAt(again.oopStandardRanges, utg).value, nodeAt(again.ipStandardRanges, utg).value],
                     ["AA, KK", "QQ"])
 
-            // Clearing OOP's standard overrides keeps IP's and the population ones.
+            // Clearing OOP's standard overrides keeps IP's and both seats' population ones.
             page.oopRangeText = "AA, KK"
             select("oop", 0, utg)
             verify(page.clearStandardOverrides("oop"))
@@ -114,6 +119,8 @@ Item {
             compare([JSON.parse(stored("ipStandardOverridesJson"))[utg.join(" / ")],
                      JSON.parse(stored("ipExploitOverridesJson"))[popKey]], ["QQ", "72o"])
             compare([page.ipStandardOverrides[utg.join(" / ")], page.ipExploitOverrides[popKey]], ["QQ", "72o"])
+            compare([page.oopExploitOverrides[oopPopKey], JSON.parse(stored("oopExploitOverridesJson"))[oopPopKey],
+                     firstLeaf(page.oopExploitRanges).value], ["K2o", "K2o", "K2o"])
             compare(Library.findNodeById(page.ipExploitRanges, leaf.id), null, "rebuilt with new ids")
             verify(!page.clearExploitOverrides("both"))
         }
