@@ -1932,6 +1932,34 @@
         <source>Run the CFR solver and monitor progress in real-time.</source>
         <translation>CFR-Solver starten und den Fortschritt live verfolgen.</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Init: Spielobjekt wird erstellt...</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Init: Spielbaum wird aufgebaut...</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Init: Solver wird gestartet...</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Abschluss: Ergebnisse werden berechnet...</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Abschluss: Ergebnis-Snapshot wird erstellt...</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>

@@ -1932,6 +1932,34 @@
         <source>Run the CFR solver and monitor progress in real-time.</source>
         <translation>Ejecuta el solver CFR y sigue el progreso en tiempo real.</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Inicio: creando el objeto de juego...</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Inicio: creando las estructuras del árbol...</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Inicio: iniciando el solver...</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Finalizando: calculando resultados...</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Finalizando: creando la instantánea de resultados...</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>

@@ -1932,6 +1932,34 @@
         <source>Run the CFR solver and monitor progress in real-time.</source>
         <translation>Lancez le solveur CFR et suivez la progression en temps réel.</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Init : création de l&apos;objet de jeu...</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Init : construction de l&apos;arbre de jeu...</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Init : démarrage du solveur...</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Finalisation : calcul des résultats...</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Finalisation : création de l&apos;instantané des résultats...</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erreur : %1</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>

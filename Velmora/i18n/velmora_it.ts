@@ -1932,6 +1932,34 @@
         <source>Run the CFR solver and monitor progress in real-time.</source>
         <translation>Avvia il solver CFR e segui i progressi in tempo reale.</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Init: creazione dell&apos;oggetto di gioco...</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Init: costruzione dell&apos;albero di gioco...</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Init: avvio del solver...</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Finalizzazione: calcolo dei risultati...</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Finalizzazione: creazione dell&apos;istantanea dei risultati...</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Errore: %1</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>

@@ -1932,6 +1932,34 @@
         <source>Run the CFR solver and monitor progress in real-time.</source>
         <translation>Uruchom solver CFR i śledź postęp na bieżąco.</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Init: tworzenie obiektu gry...</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Init: budowanie drzewa gry...</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Init: uruchamianie solvera...</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Finalizacja: obliczanie wyników...</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Finalizacja: tworzenie migawki wyników...</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Błąd: %1</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>

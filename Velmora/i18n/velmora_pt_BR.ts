@@ -1932,6 +1932,34 @@
         <source>Run the CFR solver and monitor progress in real-time.</source>
         <translation>Execute o solver CFR e acompanhe o progresso em tempo real.</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Início: criando o objeto de jogo...</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Início: construindo a árvore de jogo...</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Início: iniciando o solver...</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Finalizando: calculando resultados...</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Finalizando: criando o instantâneo dos resultados...</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erro: %1</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>

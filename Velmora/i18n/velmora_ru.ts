@@ -1932,6 +1932,34 @@
         <source>Run the CFR solver and monitor progress in real-time.</source>
         <translation>Запустите CFR-солвер и следите за ходом расчёта в реальном времени.</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Init: building game object...</source>
+        <translation>Инициализация: создание объекта игры...</translation>
+    </message>
+    <message>
+        <source>Init: building game tree structures...</source>
+        <translation>Инициализация: построение дерева игры...</translation>
+    </message>
+    <message>
+        <source>Init: starting solver...</source>
+        <translation>Инициализация: запуск солвера...</translation>
+    </message>
+    <message>
+        <source>Finalizing: computing results...</source>
+        <translation>Завершение: расчёт результатов...</translation>
+    </message>
+    <message>
+        <source>Finalizing: building result snapshot...</source>
+        <translation>Завершение: создание снимка результатов...</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Ошибка: %1</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>

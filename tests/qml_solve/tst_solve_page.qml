@@ -280,6 +280,12 @@ Item {
                         var pill = findChild(item("runList").itemAtIndex(r + 1), "statusPill")
                         verify(pill.children[0].implicitWidth + 8 <= pill.width, lang + word)
                     }
+                    // The solver's own stage texts are shown translated; an
+                    // error keeps its detail.
+                    var shown = ["Init: starting solver...", "Finalizing: computing results...", "Done", "Cancelled"]
+                    for (var t = 0; t < shown.length; ++t)
+                        verify(page._shownStatus(shown[t]) !== shown[t], lang + shown[t])
+                    verify(/bad_alloc$/.test(page._shownStatus("Error: std::bad_alloc")), lang + "error detail")
                 }
             } finally {
                 languageManager.setLanguage("en")

@@ -104,7 +104,25 @@ Item {
             return qsTr("Finalizing…")
         if (line.kind === "iteration")
             return qsTr("Iteration %1 | exploitability=%2").arg(line.iteration).arg(line.exploitability)
-        return line.text
+        return _shownStatus(line.text)
+    }
+
+    // The solver reports its stages in fixed English texts, which this page
+    // parses; they are translated only where they are shown. An error keeps
+    // its detail as it came.
+    function _shownStatus(text) {
+        switch (text) {
+        case "Done": return qsTr("Done")
+        case "Cancelled": return qsTr("Cancelled")
+        case "Init: building game object...": return qsTr("Init: building game object...")
+        case "Init: building game tree structures...": return qsTr("Init: building game tree structures...")
+        case "Init: starting solver...": return qsTr("Init: starting solver...")
+        case "Finalizing: computing results...": return qsTr("Finalizing: computing results...")
+        case "Finalizing: building result snapshot...": return qsTr("Finalizing: building result snapshot...")
+        }
+        if (text.indexOf("Error: ") === 0)
+            return qsTr("Error: %1").arg(text.substring(7))
+        return text
     }
 
     readonly property string badgeText: _running ? (isFinalizing ? qsTr("Finalizing") : qsTr("Running")) : qsTr("Ready")
