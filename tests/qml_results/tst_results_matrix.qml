@@ -25,6 +25,7 @@ Item {
         property var page: null
 
         function init() {
+            appTheme.dark = true
             mock = createTemporaryObject(mockComp, host)
             page = createTemporaryObject(pageComp, host, { controller: mock })
         }
@@ -46,7 +47,16 @@ Item {
             verify(Qt.colorEqual(page.handColors["AKs"], "#818CF8"), "a sized bet takes its palette colour")
             compare([fill("KK").height, fill("AA").height], [0.5 * 28, 0.9 * 28], "fill by weight from the bottom")
             compare(findChild(fill("KK"), "segment0").width, 14)
-            verify(Qt.colorEqual(findChild(fill("KK"), "segment1").color, appTheme.actionColor("Bet 33%")))
+            // A sized bet's band has its legend swatch's palette colour, in either theme.
+            var swatch = function() { return findChild(findChild(page, "matrixLegend").children[1], "legendSwatch") }
+            verify(Qt.colorEqual(findChild(fill("KK"), "segment1").color, "#818CF8"))
+            verify(Qt.colorEqual(swatch().color, "#818CF8"))
+            verify(Qt.colorEqual(findChild(fill("KK"), "segment0").color, appTheme.actionColor("check")))
+            appTheme.dark = false
+            verify(Qt.colorEqual(findChild(fill("KK"), "segment1").color, "#4F46E5"))
+            verify(Qt.colorEqual(swatch().color, "#4F46E5"))
+            verify(Qt.colorEqual(page.handColors["AKs"], "#4F46E5"))
+            appTheme.dark = true
             verify(!fill("72o").visible, "an empty class shows its label only")
             compare(figures(), ["100", "100", "0"])
 

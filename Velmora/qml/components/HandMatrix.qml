@@ -13,6 +13,9 @@ Item {
     property var colors: ({})
     property string weightDisplayMode: "horizontalSpan"
     property var actionTypes: []
+    // Colour of each band, parallel to actionTypes; a missing or empty entry
+    // takes the theme's colour of the key.
+    property var actionColors: []
     property var actionProbs: ({})
     property bool editable: false
     property bool selectable: false
@@ -76,6 +79,13 @@ Item {
         return Qt.rgba(a.r, a.g, a.b, weight * 0.8)
     }
 
+    function bandColor(i) {
+        var c = actionColors ? actionColors[i] : undefined
+        if (c !== undefined && c !== null && String(c) !== "")
+            return c
+        return theme ? theme.actionColor(actionTypes[i]) : "#888"
+    }
+
     function probsFor(hand) {
         if (_has(actionProbs, hand)) {
             var p = actionProbs[hand]
@@ -123,7 +133,7 @@ Item {
                 var from = cell.fillW * cumProb(cell.probs, i)
                 var to = i === n - 1 ? cell.fillW : from + cell.fillW * clamp01(cell.probs[i])
                 bands.push({ from: from, to: to, alpha: 0.85,
-                             color: _rgba(theme ? theme.actionColor(actionTypes[i]) : "#888") })
+                             color: _rgba(bandColor(i)) })
             }
         } else {
             bands.push({ from: 0, to: cell.fillW, alpha: 1, color: _rgba(colorFor(cell.hand, 1.0)) })
@@ -248,7 +258,7 @@ Item {
                         width: last ? Math.max(0, mixedArea.width - start)
                                     : mixedArea.width * root.clamp01(cell.probs[index])
                         height: mixedArea.height
-                        color: root.theme ? root.theme.actionColor(root.actionTypes[index]) : "#888"
+                        color: root.bandColor(index)
                         opacity: 0.85
                     }
                 }

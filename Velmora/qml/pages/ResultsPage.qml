@@ -81,6 +81,8 @@ Item {
     property var handColors: ({})
     property var handActionTypeList: []
     property var handActionProbs: ({})
+    // Band colour per action: the palette colour of a sized bet or raise, else "".
+    property var handActionColors: []
     // Bucket filter and node locks as the matrix reads them.
     property string selectedBucket: ""
     property alias nodeLocksByNode: nodeLocks.nodeLocksByNode
@@ -136,6 +138,13 @@ Item {
         resetTreeToRoot()
         refreshHandMatrix()
         _scheduleHandCombosLoad()
+    }
+
+    // The matrix colours come from the palette of the theme in use.
+    Connections {
+        target: root.theme
+        ignoreUnknownSignals: true
+        function onDarkChanged() { root.refreshHandMatrix() }
     }
 
     Connections {
@@ -411,6 +420,7 @@ Item {
             handWeights = {}
             handColors = {}
             handActionTypeList = []
+            handActionColors = []
             handActionProbs = {}
             return
         }
@@ -424,6 +434,7 @@ Item {
         handWeights = data.weights
         handColors = data.colors
         handActionTypeList = data.actionTypeList
+        handActionColors = data.actionColors
         handActionProbs = data.actionProbs
     }
 

@@ -36,6 +36,7 @@ ColumnLayout {
         weights: column.page ? column.page.handWeights : ({})
         colors: column.page ? column.page.handColors : ({})
         actionTypes: column.page ? column.page.handActionTypeList : []
+        actionColors: column.page ? column.page.handActionColors : []
         actionProbs: column.page ? column.page.handActionProbs : ({})
         onHandClicked: function(hand, currentWeight) { column.handClicked(hand) }
     }

@@ -4,7 +4,8 @@
 
 // The Strategy by Hand matrix data of one node: reach per hand class, the
 // colour of each class's most likely action, the colour keys of the node's
-// actions and per-class action probabilities with node-lock previews.
+// actions with the palette colour of each sized bet or raise, and per-class
+// action probabilities with node-lock previews.
 
 function _count(list) {
     return (list && list.length !== undefined) ? list.length : 0
@@ -102,8 +103,13 @@ function compute(strategy, defs, reach, locks, colorOf, muted) {
         colors[hand] = c
     }
 
+    // The bands of a sized bet or raise take its palette colour, as its
+    // legend swatch and its action bar segment do; the others the key's.
     var keys = []
+    var bandColors = []
     for (var i = 0; i < count; ++i) {
+        var own = i < nDefs && definitions[i] ? definitions[i].color : undefined
+        bandColors.push(own !== undefined && own !== null ? String(own) : "")
         if (i < nDefs)
             keys.push(Actions.colorKey(definitions[i] || {}))
         else if (i < _count(typeList))
@@ -111,5 +117,5 @@ function compute(strategy, defs, reach, locks, colorOf, muted) {
         else
             keys.push("none")
     }
-    return { weights: weights, colors: colors, actionTypeList: keys, actionProbs: probs }
+    return { weights: weights, colors: colors, actionTypeList: keys, actionColors: bandColors, actionProbs: probs }
 }
