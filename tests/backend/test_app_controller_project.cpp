@@ -445,6 +445,17 @@ TEST_F(ProjectFileTest, LoadingDuringASolveStopsItAndKeepsTheLoadedResult) {
   EXPECT_EQ(c.treeNodeCount(), solved->treeNodeCount());
   EXPECT_EQ(c.resultIterations(), solved->resultIterations());
   EXPECT_FALSE(c.nodeHandStrategy(0).isEmpty());
+
+  // A start made right after a load that stopped a run begins once the
+  // stopped worker lets go.
+  c.startSolveWithConfig(riverSpot(100000000));
+  ASSERT_TRUE(waitFor([&] { return c.statusText().startsWith("Iter "); }));
+  ASSERT_TRUE(c.loadProject(url(path("during.velmoraproj"))).value("ok").toBool());
+  c.startSolveWithConfig(riverSpot(10));
+  EXPECT_TRUE(c.running());
+  ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+  EXPECT_EQ(c.statusText(), "Done");
+  EXPECT_FALSE(statuses.contains("Already running"));
 }
 
 TEST_F(ProjectFileTest, FailedSavesReportFailureAndKeepTheOldFile) {
