@@ -49,9 +49,7 @@ capture_when_ready() {
     sleep 0.5
     waited=$((waited + 1))
     if [ $waited -gt 240 ] || ! kill -0 "$pid" 2>/dev/null; then
-      echo "host did not get ready for $*:" >&2
-      cat "$log" >&2
-      kill "$pid" 2>/dev/null || true
+      give_up_on_host "$pid" "$log" "host did not get ready for $*:"
       return 1
     fi
   done
@@ -61,7 +59,20 @@ capture_when_ready() {
     import -window root "$out"
   fi
   echo "wrote $out"
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-  rm -f "$log"
+  end_host "$pid" "$log"
+}
+
+# end_host PID LOG: ends a host that did its work and drops its log.
+end_host() {
+  kill "$1"
+  wait "$1" 2>/dev/null || true
+  rm -f "$2"
+}
+
+# give_up_on_host PID LOG MESSAGE: reports a host that exited or took too
+# long, with its log, and ends it.
+give_up_on_host() {
+  echo "$3" >&2
+  cat "$2" >&2
+  kill "$1" 2>/dev/null || true
 }

@@ -35,9 +35,7 @@ capture_journey() {
       seen=$((seen + 1))
       name=${line#STEP }
       if [ "$name" = end ]; then
-        kill "$pid"
-        wait "$pid" 2>/dev/null || true
-        rm -f "$log"
+        end_host "$pid" "$log"
         return 0
       fi
       import -window root "$prefix-$name.png"
@@ -47,9 +45,7 @@ capture_journey() {
     sleep 0.2
     waited=$((waited + 1))
     if [ $waited -gt 1500 ] || ! kill -0 "$pid" 2>/dev/null; then
-      echo "the journey stopped ($language, $theme):" >&2
-      cat "$log" >&2
-      kill "$pid" 2>/dev/null || true
+      give_up_on_host "$pid" "$log" "the journey stopped ($language, $theme):"
       return 1
     fi
   done
