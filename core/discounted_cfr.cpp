@@ -53,8 +53,8 @@ void help_until_done(Region& region, DiscountedCfr::ScratchStack& scratch) {
   region.idle.fetch_add(1, std::memory_order_relaxed);
   while (region.unfinished.load(std::memory_order_acquire) != 0 && !region.failed.load(std::memory_order_relaxed)) {
     HelpTask* task = nullptr;
-    {
-      std::lock_guard<std::mutex> lock(region.mutex);
+    if (region.open_count.load(std::memory_order_acquire) > 0) {
+      std::lock_guard<SpinLock> lock(region.mutex);
       for (HelpTask* t : region.open) {
         if (t->next.load(std::memory_order_relaxed) < t->count) {
           task = t;
@@ -86,8 +86,9 @@ void run_with_helpers(Region& region, std::size_t count,
   task.count = count;
   task.run = &run;
   {
-    std::lock_guard<std::mutex> lock(region.mutex);
+    std::lock_guard<SpinLock> lock(region.mutex);
     region.open.push_back(&task);
+    region.open_count.fetch_add(1, std::memory_order_release);
   }
   // Withdraws the task and waits for the helpers still on it, on every path:
   // after that nobody refers to it or to the buffers its children write.
@@ -96,8 +97,9 @@ void run_with_helpers(Region& region, std::size_t count,
     HelpTask& task;
     ~Withdraw() {
       {
-        std::lock_guard<std::mutex> lock(region.mutex);
+        std::lock_guard<SpinLock> lock(region.mutex);
         region.open.erase(std::find(region.open.begin(), region.open.end(), &task));
+        region.open_count.fetch_sub(1, std::memory_order_relaxed);
       }
       while (task.active.load(std::memory_order_acquire) != 0) _mm_pause();
     }
@@ -224,9 +226,11 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
   const std::size_t chunk = std::max<std::size_t>(1, (count + k - 1) / k);
   const std::size_t n = (count + chunk - 1) / chunk;
 
-  // Lives on this stack frame. Every chunk touches it only under its mutex
-  // when it finishes, and this thread takes that mutex once more before
-  // returning, so no chunk can still be using it afterwards.
+  // Lives on this stack frame. A chunk's last access to it is its decrement
+  // of `pending`, except for the chunk that ends last: it sets `finished`
+  // and notifies under the mutex, which this thread takes before returning.
+  // So the chunks finishing together do not queue on the mutex, and no chunk
+  // can still be using it once this thread returns.
   struct Completion {
     const std::function<void(std::size_t, std::size_t)>* body;
     std::size_t chunk;
@@ -234,7 +238,8 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
     std::atomic<std::size_t> pending;
     std::mutex mutex;
     std::condition_variable cv;
-    std::exception_ptr error;
+    bool finished = false;
+    std::exception_ptr error;  // under the mutex
     void run(std::size_t i) {
       std::exception_ptr failure;
       try {
@@ -242,9 +247,15 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
       } catch (...) {
         failure = std::current_exception();
       }
-      std::lock_guard<std::mutex> lock(mutex);
-      if (failure && !error) error = std::move(failure);
-      if (pending.fetch_sub(1, std::memory_order_acq_rel) == 1) cv.notify_all();
+      if (failure) {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!error) error = std::move(failure);
+      }
+      if (pending.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        std::lock_guard<std::mutex> lock(mutex);
+        finished = true;
+        cv.notify_all();
+      }
     }
   };
   Completion done;
@@ -252,6 +263,7 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
   done.chunk = chunk;
   done.count = count;
   done.pending.store(n - 1, std::memory_order_relaxed);
+  done.finished = n == 1;
   Completion* state = &done;
   pool_->submit_n(n - 1, [state](std::size_t i) { return std::function<void()>([state, i] { state->run(i); }); });
 
@@ -270,7 +282,7 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
   }
   {
     std::unique_lock<std::mutex> lock(done.mutex);
-    done.cv.wait(lock, [&done] { return done.pending.load(std::memory_order_acquire) == 0; });
+    done.cv.wait(lock, [&done] { return done.finished; });
   }
   if (own_failure) std::rethrow_exception(own_failure);
   if (done.error) std::rethrow_exception(done.error);
@@ -278,7 +290,7 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
 
 std::unique_ptr<DiscountedCfr::ScratchStack> DiscountedCfr::acquire_scratch() {
   {
-    std::lock_guard<std::mutex> lock(spare_mutex_);
+    std::lock_guard<SpinLock> lock(spare_mutex_);
     if (!spare_scratch_.empty()) {
       std::unique_ptr<ScratchStack> s = std::move(spare_scratch_.back());
       spare_scratch_.pop_back();
@@ -289,7 +301,7 @@ std::unique_ptr<DiscountedCfr::ScratchStack> DiscountedCfr::acquire_scratch() {
 }
 
 void DiscountedCfr::release_scratch(std::unique_ptr<ScratchStack> stack) {
-  std::lock_guard<std::mutex> lock(spare_mutex_);
+  std::lock_guard<SpinLock> lock(spare_mutex_);
   spare_scratch_.push_back(std::move(stack));
 }
 

@@ -15,6 +15,7 @@
 
 #include "core/cancel.h"
 #include "core/game.h"
+#include "core/spin_lock.h"
 #include "core/worker_pool.h"
 
 namespace velmora {
@@ -201,7 +202,7 @@ class DiscountedCfr {
   float gamma_ = 0.0f;
   bool compress_ = false;
   std::array<ScratchStack, 2> scratch_;
-  std::mutex spare_mutex_;
+  SpinLock spare_mutex_;
   std::vector<std::unique_ptr<ScratchStack>> spare_scratch_;
 };
 

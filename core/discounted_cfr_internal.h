@@ -13,6 +13,7 @@
 #include "core/discounted_cfr.h"
 #include "core/kernels.h"
 #include "core/payoffs.h"
+#include "core/spin_lock.h"
 
 namespace velmora::cfr_detail {
 
@@ -86,7 +87,10 @@ struct Region {
   std::atomic<std::size_t> unfinished{0};
   std::atomic<bool> failed{false};
   std::atomic<int> idle{0};
-  std::mutex mutex;
+  // Idle shares look at `open_count` and take the lock only when a task is
+  // open, so a region without nested chance nodes never contends for it.
+  std::atomic<int> open_count{0};
+  SpinLock mutex;
   std::vector<HelpTask*> open;
 };
 
