@@ -2,6 +2,7 @@
 // and the expansion of a chance node.
 #pragma once
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <functional>
@@ -94,6 +95,13 @@ struct Region {
   std::vector<HelpTask*> open;
 };
 
+// A run of a region's children that one share starts on.
+struct alignas(64) Block {
+  std::atomic<std::size_t> next{0};
+  std::size_t end = 0;
+};
+inline constexpr std::size_t kMaxShares = 64;
+
 // The region the current thread works for, and whether it is helping.
 inline thread_local Region* t_region = nullptr;
 inline thread_local bool t_helping = false;
@@ -140,15 +148,29 @@ void expand_chance(DiscountedCfr& cfr, const Game& game, const PlanNode& node, i
   } else if (parallel && safe && t_region == nullptr && !t_helping && cfr.thread_count() > 1) {
     Region region;
     region.unfinished.store(A, std::memory_order_relaxed);
-    std::atomic<std::size_t> next{0};
     const std::size_t shares = std::min<std::size_t>(cfr.thread_count(), A);
+    // The children are split into one block per share. A thread starts on
+    // the block of its own number, so in every iteration the same thread
+    // tends to value the same children and finds their matrices in its own
+    // cache; then it takes children from the other blocks.
+    std::array<Block, kMaxShares> blocks;
+    const std::size_t used = std::min(shares, kMaxShares);
+    for (std::size_t b = 0; b < used; ++b) {
+      blocks[b].next.store(b * A / used, std::memory_order_relaxed);
+      blocks[b].end = (b + 1) * A / used;
+    }
     cfr.parallel_for(shares, [&](std::size_t, std::size_t) {
       std::unique_ptr<DiscountedCfr::ScratchStack> local = cfr.acquire_scratch();
       t_region = &region;
       try {
-        for (std::size_t c = next.fetch_add(1); c < A; c = next.fetch_add(1)) {
-          value_child(c, *local);
-          region.unfinished.fetch_sub(1, std::memory_order_acq_rel);
+        const int worker = WorkerPool::worker_index();
+        const std::size_t home = worker < 0 ? used - 1 : static_cast<std::size_t>(worker) % used;
+        for (std::size_t k = 0; k < used; ++k) {
+          Block& block = blocks[(home + k) % used];
+          for (std::size_t c = block.next.fetch_add(1); c < block.end; c = block.next.fetch_add(1)) {
+            value_child(c, *local);
+            region.unfinished.fetch_sub(1, std::memory_order_acq_rel);
+          }
         }
         help_until_done(region, *local);
       } catch (...) {

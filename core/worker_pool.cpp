@@ -11,6 +11,7 @@ namespace velmora {
 namespace {
 
 thread_local bool t_on_worker = false;
+thread_local int t_worker_index = -1;
 
 // An idle worker polls for new tasks a little before it blocks: the
 // parallel regions of a traversal follow each other within a fraction of a
@@ -23,10 +24,12 @@ constexpr auto kPoll = std::chrono::microseconds(500);
 
 bool WorkerPool::on_worker() { return t_on_worker; }
 
+int WorkerPool::worker_index() { return t_worker_index; }
+
 WorkerPool::WorkerPool(std::size_t n) {
   threads_.reserve(n);
   try {
-    for (std::size_t i = 0; i < n; ++i) threads_.emplace_back([this] { worker_loop(); });
+    for (std::size_t i = 0; i < n; ++i) threads_.emplace_back([this, i] { worker_loop(static_cast<int>(i)); });
   } catch (...) {
     // Workers already running must be stopped before the object is abandoned.
     stop_and_join();
@@ -59,7 +62,8 @@ void WorkerPool::submit(std::function<void()> task) {
   cv_.notify_one();
 }
 
-void WorkerPool::worker_loop() {
+void WorkerPool::worker_loop(int index) {
+  t_worker_index = index;
   for (;;) {
     std::function<void()> task;
     bool have = false;

@@ -40,9 +40,12 @@ class WorkerPool {
 
   // True on a pool worker while it runs a task.
   static bool on_worker();
+  // The calling worker's number in its pool (0 .. size-1), or -1 on a
+  // thread that is not a pool worker.
+  static int worker_index();
 
  private:
-  void worker_loop();
+  void worker_loop(int index);
   void stop_and_join();
 
   std::vector<std::thread> threads_;

@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <future>
 #include <mutex>
+#include <set>
 #include <stdexcept>
 #include <thread>
 #include <utility>
@@ -178,6 +180,29 @@ TEST(WorkerPoolTest, OnWorkerFlagIsSetOnlyInsideTasks) {
   }
   EXPECT_TRUE(result.get());
   EXPECT_FALSE(WorkerPool::on_worker());
+}
+
+TEST(WorkerPoolTest, EachWorkerHasItsOwnNumber) {
+  EXPECT_EQ(WorkerPool::worker_index(), -1);
+  constexpr int kWorkers = 3;
+  std::mutex mutex;
+  std::condition_variable cv;
+  int arrived = 0;
+  std::set<int> seen;
+  {
+    WorkerPool pool(kWorkers);
+    // Every task waits for all the others, so each runs on a worker of its own.
+    for (int i = 0; i < kWorkers; ++i) {
+      pool.submit([&] {
+        std::unique_lock<std::mutex> lock(mutex);
+        seen.insert(WorkerPool::worker_index());
+        ++arrived;
+        cv.notify_all();
+        cv.wait(lock, [&] { return arrived == kWorkers; });
+      });
+    }
+  }
+  EXPECT_EQ(seen, (std::set<int>{0, 1, 2}));
 }
 
 TEST(ScratchStackTest, DeepFramesComeFromTheQueue) {
