@@ -570,12 +570,19 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
     prefetch_opponent_regrets(children[0], seat);
     prefetch_lines(matrix_start(st), A * H_opp * entry_bytes());
     float* child_values = grow(frame.buf[kChildValues], A * H);
+    const auto payoff = [this, children](std::size_t a) { return payoffs_[states_[children[a]].first_child]; };
+    std::size_t fold = A;
+    std::size_t showdown = A;
     if (compress_ && !lock && A <= kFusedMaxActions) {
       // 16-bit: decoded inside the pass that writes every child's reach.
       float* rows = grow(frame.buf[kStrategy], A * H_opp);
       opponent_reach_rows16(rows, regrets16_of(st), regrets_scale(st), opp_reach, A, H_opp);
+      value_opponent_fold_pair(
+          game, st.fold_pair, A, payoff, [rows, H_opp](std::size_t a, int) { return rows + a * H_opp; }, seat, H_opp,
+          child_values, H, fold, showdown);
       for (std::size_t a = 0; a < A; ++a) {
         if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
+        if (a == fold || a == showdown) continue;
         solve_recursive(game, children[a], seat, rows + a * H_opp, child_values + a * H, depth + 1, scratch);
       }
     } else {
@@ -583,9 +590,18 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
       float* strategy = grow(frame.buf[kStrategy], A * H_opp);
       regret_matching(strategy, grow(frame.buf[kRowScratch], H_opp), regrets, A, H_opp);
       if (lock) apply_lock(strategy, A * H_opp, *lock);
-      float* reach = grow(frame.buf[kReach], H_opp);
+      float* reach = grow(frame.buf[kReach], 2 * H_opp);
+      value_opponent_fold_pair(
+          game, st.fold_pair, A, payoff,
+          [reach, opp_reach, strategy, H_opp](std::size_t a, int k) {
+            float* row = reach + static_cast<std::size_t>(k) * H_opp;
+            multiply(row, opp_reach, strategy + a * H_opp, H_opp);
+            return static_cast<const float*>(row);
+          },
+          seat, H_opp, child_values, H, fold, showdown);
       for (std::size_t a = 0; a < A; ++a) {
         if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
+        if (a == fold || a == showdown) continue;
         multiply(reach, opp_reach, strategy + a * H_opp, H_opp);
         solve_recursive(game, children[a], seat, reach, child_values + a * H, depth + 1, scratch);
       }

@@ -70,6 +70,32 @@ void value_fold_pair(const Game& game, std::uint8_t pair, std::size_t A, ChildPa
   }
 }
 
+// At an opponent node with a river fold and showdown child, values both in
+// one scan against the reach each child is handed (`reach_row(a, k)` gives
+// child a's row, computed into buffer k = 0 or 1 when it has to be), into
+// their rows of `child_values`; returns their indices in `fold` and
+// `showdown`, both A when there is no such pair.
+template <class ChildPayoff, class ReachRow>
+void value_opponent_fold_pair(const Game& game, std::uint8_t pair, std::size_t A, ChildPayoff payoff,
+                              ReachRow reach_row, int seat, std::size_t H_opp, float* child_values, std::size_t H,
+                              std::size_t& fold, std::size_t& showdown) {
+  fold = A;
+  showdown = A;
+  if (pair == 0xFF) return;
+  const std::size_t f = pair & 15u;
+  const std::size_t c = pair >> 4;
+  if (f >= A || c >= A) return;
+  const float* fold_reach = reach_row(f, 0);
+  const float* call_reach = reach_row(c, 1);
+  if (showdown_beside_fold_values(game, payoff(c), payoff(f), seat, std::span<const float>(call_reach, H_opp),
+                                  std::span<const float>(fold_reach, H_opp),
+                                  std::span<float>(child_values + c * H, H),
+                                  std::span<float>(child_values + f * H, H))) {
+    fold = f;
+    showdown = c;
+  }
+}
+
 // v[h] = sum over rows of rows[r*H+h], added in row order in double precision.
 void sum_rows_double(float* out, const float* rows, std::size_t R, std::size_t H);
 

@@ -168,8 +168,20 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
     float* strategy = grow(frame.buf[kStrategy], A * H_opp);
     average_into(states_[node], strategy, frame.buf[kSums], frame.buf[kRowScratch]);
     float* child_values = grow(frame.buf[kChildValues], A * H);
-    float* reach = grow(frame.buf[kReach], H_opp);
+    float* reach = grow(frame.buf[kReach], 2 * H_opp);
+    std::size_t fold = A;
+    std::size_t showdown = A;
+    value_opponent_fold_pair(
+        game, states_[node].fold_pair, A,
+        [&](std::size_t a) { return solved ? payoffs_[states_[child(a)].first_child] : game.terminal_payoff(child(a)); },
+        [reach, opp_reach, strategy, H_opp](std::size_t a, int k) {
+          float* row = reach + static_cast<std::size_t>(k) * H_opp;
+          multiply(row, opp_reach, strategy + a * H_opp, H_opp);
+          return static_cast<const float*>(row);
+        },
+        seat, H_opp, child_values, H, fold, showdown);
     for (std::size_t a = 0; a < A; ++a) {
+      if (a == fold || a == showdown) continue;
       multiply(reach, opp_reach, strategy + a * H_opp, H_opp);
       value_recursive(game, child(a), seat, reach, child_values + a * H, depth + 1, scratch, best_response);
     }

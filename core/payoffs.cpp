@@ -137,6 +137,37 @@ bool showdown_and_fold_values(const Game& game, const TerminalPayoff& showdown, 
   return true;
 }
 
+bool showdown_beside_fold_values(const Game& game, const TerminalPayoff& showdown, const TerminalPayoff& fold,
+                                 int seat, std::span<const float> call_reach, std::span<const float> fold_reach,
+                                 std::span<float> showdown_out, std::span<float> fold_out) {
+  if (showdown.last_action == kActFold || fold.last_action != kActFold) return false;
+  if (showdown.turn == kNoCard || showdown.river == kNoCard) return false;
+  if (fold.turn != showdown.turn || fold.river != showdown.river) return false;
+  if (!sizes_match(game, seat, call_reach, showdown_out) || !sizes_match(game, seat, fold_reach, fold_out)) {
+    return false;
+  }
+  const bool calls = any_reach(call_reach);
+  const bool folds = any_reach(fold_reach);
+  if (!calls || !folds) {
+    // One of them has no reach: its values are zero, the other's as usual.
+    terminal_values(game, showdown, seat, call_reach, showdown_out);
+    terminal_values(game, fold, seat, fold_reach, fold_out);
+    return true;
+  }
+  std::fill(showdown_out.begin(), showdown_out.end(), 0.0f);
+  std::fill(fold_out.begin(), fold_out.end(), 0.0f);
+  const RunoutShowdown& sd = game.card_context().runout_showdown(showdown.turn, showdown.river);
+  // Without a live hand on either side both payoffs are zero.
+  if (sd.seat[0].size() < 3 || sd.seat[1].size() < 3) return true;
+  const Factors f = payoff_factors(game, showdown.pot);
+  const double rake = std::min(game.config().rake_cap, showdown.pot * game.config().rake_rate);
+  const bool with_tie = std::fabs(rake) > 1e-9 && f.tie != 0.0;
+  const Factors ff = payoff_factors(game, fold.pot);
+  scan_showdown_beside_fold(sd.scan, seat, call_reach.data(), showdown_out.data(), f.win, f.lose, f.tie, with_tie,
+                            fold_reach.data(), fold_out.data(), seat != fold.last_actor ? ff.win : ff.lose);
+  return true;
+}
+
 void fold_values(const Game& game, const PlanNode& node, int seat, double factor, std::span<const float> opp_reach,
                  std::span<float> out) {
   std::fill(out.begin(), out.end(), 0.0f);

@@ -33,6 +33,13 @@ void terminal_values(const Game& game, const PlanNode& node, int seat, std::span
 bool showdown_and_fold_values(const Game& game, const TerminalPayoff& showdown, const TerminalPayoff& fold, int seat,
                               std::span<const float> opp_reach, std::span<float> showdown_out,
                               std::span<float> fold_out);
+// The same pair when the opponent chooses between them (it calls or folds
+// to a river bet): the showdown against `call_reach` and the fold against
+// `fold_reach`, each exactly as terminal_values gives it, in one scan. False,
+// touching nothing, when the two do not make such a pair.
+bool showdown_beside_fold_values(const Game& game, const TerminalPayoff& showdown, const TerminalPayoff& fold,
+                                 int seat, std::span<const float> call_reach, std::span<const float> fold_reach,
+                                 std::span<float> showdown_out, std::span<float> fold_out);
 void fold_values(const Game& game, const PlanNode& node, int seat, double factor, std::span<const float> opp_reach,
                  std::span<float> out);
 bool showdown_values(const Game& game, const PlanNode& node, int seat, std::span<const float> opp_reach,

@@ -117,6 +117,42 @@ void lane_sums(const OpponentOrder& order, const float* reach, double* lanes, do
   }
 }
 
+// lane_sums of two reach vectors in one loop over the lane slots (each
+// vector's sums exactly as lane_sums gives them).
+void lane_sums_two(const OpponentOrder& order, const float* reach, const float* reach2, double* lanes,
+                   double* lanes2, double* before, double* group_total, double* before2, double* group_total2) {
+  const std::size_t steps = order.steps;
+  const std::uint16_t* s = order.lane_slots.data();
+  __m256d a0 = _mm256_setzero_pd();
+  __m256d a1 = _mm256_setzero_pd();
+  __m256d b0 = _mm256_setzero_pd();
+  __m256d b1 = _mm256_setzero_pd();
+  for (std::size_t q = 0; q < steps; ++q, s += kScanLanes) {
+    const __m128 x0 = _mm_setr_ps(reach[s[0]], reach[s[1]], reach[s[2]], reach[s[3]]);
+    const __m128 x1 = _mm_setr_ps(reach[s[4]], reach[s[5]], reach[s[6]], reach[s[7]]);
+    const __m128 y0 = _mm_setr_ps(reach2[s[0]], reach2[s[1]], reach2[s[2]], reach2[s[3]]);
+    const __m128 y1 = _mm_setr_ps(reach2[s[4]], reach2[s[5]], reach2[s[6]], reach2[s[7]]);
+    a0 = _mm256_add_pd(a0, _mm256_cvtps_pd(x0));
+    a1 = _mm256_add_pd(a1, _mm256_cvtps_pd(x1));
+    b0 = _mm256_add_pd(b0, _mm256_cvtps_pd(y0));
+    b1 = _mm256_add_pd(b1, _mm256_cvtps_pd(y1));
+    _mm256_store_pd(lanes + q * kScanLanes, a0);
+    _mm256_store_pd(lanes + q * kScanLanes + 4, a1);
+    _mm256_store_pd(lanes2 + q * kScanLanes, b0);
+    _mm256_store_pd(lanes2 + q * kScanLanes + 4, b1);
+  }
+  lanes[steps * kScanLanes] = 0.0;
+  lanes2[steps * kScanLanes] = 0.0;
+  for (int c = 0; c < kNumCards; ++c) {
+    const double b = lanes[order.before[c]];
+    before[c] = b;
+    group_total[c] = lanes[order.last[c]] - b;
+    const double b2 = lanes2[order.before[c]];
+    before2[c] = b2;
+    group_total2[c] = lanes2[order.last[c]] - b2;
+  }
+}
+
 // Writes or adds one own hand's value.
 template <bool kAdd>
 inline void put(float* out, std::uint16_t slot, double v) {
@@ -197,7 +233,81 @@ void scan_dispatch(const ShowdownScan& scan, int s, const float* reach, float* o
   }
 }
 
+// What scan_own and scan_own_even write, and beside it the fold value of
+// for_unblocked_reach to a second reach (its group totals `fold_group` and
+// total `fold_total`), with the same operations in the same order.
+enum class Kind { kEven, kPlain, kTie };
+
+template <Kind kKind>
+void scan_own_beside_fold(const std::vector<ScanEntry>& own, const double* prefix, const double* lanes,
+                          const double* before, const double* group_total, const double* k, double total,
+                          const float* reach, float* out, double win, double lose, double tie,
+                          const double* fold_group, double fold_total, const float* fold_reach, float* fold_out,
+                          double fold_factor) {
+  for (const ScanEntry& e : own) {
+    double v;
+    if constexpr (kKind == Kind::kEven) {
+      const double d = (prefix[e.lt] + prefix[e.le] - total) - (lanes[e.lo_lt] + lanes[e.lo_le]) -
+                       (lanes[e.hi_lt] + lanes[e.hi_le]) + (k[e.lo] + k[e.hi]);
+      v = d * win;
+    } else {
+      const double bl = before[e.lo];
+      const double bh = before[e.hi];
+      const double w = prefix[e.lt] - (lanes[e.lo_lt] - bl) - (lanes[e.hi_lt] - bh);
+      const double le = prefix[e.le] - (lanes[e.lo_le] - bl) - (lanes[e.hi_le] - bh);
+      const double all = total - group_total[e.lo] - group_total[e.hi];
+      v = w * win + (all - le) * lose;
+      if constexpr (kKind == Kind::kTie) {
+        const double same = e.same != kNone ? static_cast<double>(reach[e.same]) : 0.0;
+        v += (le - w + same) * tie;
+      }
+    }
+    out[e.slot] = static_cast<float>(v);
+    const double same_f = e.same != kNone ? static_cast<double>(fold_reach[e.same]) : 0.0;
+    const double r = same_f + fold_total - fold_group[e.lo] - fold_group[e.hi];
+    fold_out[e.slot] = static_cast<float>(r * fold_factor);
+  }
+}
+
 }  // namespace
+
+void scan_showdown_beside_fold(const ShowdownScan& scan, int s, const float* reach, float* out, double win,
+                               double lose, double tie, bool with_tie, const float* fold_reach, float* fold_out,
+                               double fold_factor) {
+  const OpponentOrder& order = scan.order[1 - s];
+  const std::vector<ScanEntry>& own = scan.own[s];
+  if (order.slots.empty() || own.empty()) return;
+  alignas(64) double prefix[kNumPockets + 1];
+  alignas(64) double lanes[kMaxLaneCells];
+  alignas(64) double lanes2[kMaxLaneCells];
+  alignas(64) double before[kNumCards];
+  alignas(64) double group_total[kNumCards];
+  alignas(64) double before2[kNumCards];
+  alignas(64) double group_total2[kNumCards];
+  const double total = prefix_sums(order.slots.data(), order.slots.size(), reach, prefix);
+  lane_sums_two(order, reach, fold_reach, lanes, lanes2, before, group_total, before2, group_total2);
+  // The fold total as for_unblocked_reach takes it: every hand lies in two
+  // card groups. Without folding reach the fold values are not written.
+  double twice = 0.0;
+  for (int c = 0; c < kNumCards; ++c) twice += group_total2[c];
+  const double fold_total = twice / 2.0;
+  if (fold_total == 0.0) {
+    scan_dispatch<false>(scan, s, reach, out, win, lose, tie, with_tie, nullptr, 0.0);
+    return;
+  }
+  if (with_tie) {
+    scan_own_beside_fold<Kind::kTie>(own, prefix, lanes, before, group_total, nullptr, total, reach, out, win, lose,
+                                     tie, group_total2, fold_total, fold_reach, fold_out, fold_factor);
+  } else if (lose == -win) {
+    alignas(64) double k[kNumCards];
+    for (int c = 0; c < kNumCards; ++c) k[c] = 2.0 * before[c] + group_total[c];
+    scan_own_beside_fold<Kind::kEven>(own, prefix, lanes, before, group_total, k, total, reach, out, win, lose, tie,
+                                      group_total2, fold_total, fold_reach, fold_out, fold_factor);
+  } else {
+    scan_own_beside_fold<Kind::kPlain>(own, prefix, lanes, before, group_total, nullptr, total, reach, out, win, lose,
+                                       tie, group_total2, fold_total, fold_reach, fold_out, fold_factor);
+  }
+}
 
 void build_showdown_scan(const std::array<std::vector<ShowdownEntry>, 2>& lists,
                          const std::array<std::vector<Pocket>, 2>& pockets,

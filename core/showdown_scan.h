@@ -84,6 +84,15 @@ void scan_showdown(const ShowdownScan& scan, int s, const float* reach, float* o
 void scan_showdown_and_fold(const ShowdownScan& scan, int s, const float* reach, float* out, double win,
                             double lose, double tie, bool with_tie, float* fold_out, double fold_factor);
 
+// An opponent calling or folding to a bet on this board: out[slot] as
+// scan_showdown writes it (not added) for the calling reach `reach`, and in
+// the same pass fold_out[slot] as scan_fold writes it for the folding reach
+// `fold_reach`, value for value. Entries of hands not live are left as they
+// are.
+void scan_showdown_beside_fold(const ShowdownScan& scan, int s, const float* reach, float* out, double win,
+                               double lose, double tie, bool with_tie, const float* fold_reach, float* fold_out,
+                               double fold_factor);
+
 // The same tables for fold payoffs on a board still missing cards: built
 // from the two seats' live slot lists, order and strengths do not matter,
 // and only the slot, identical-pocket and card fields of the own entries are

@@ -175,6 +175,47 @@ TEST(Payoffs, FullRangesMatchPairwise) {
   }
 }
 
+// An opponent calling or folding to a river bet: the pair valued in one scan
+// against two reaches gives the two terminals' own values bit for bit, also
+// when either reach is all zero; terminals that make no pair are refused.
+TEST(Payoffs, CallAndFoldToTwoReachesMatchTheTerminalsApart) {
+  std::mt19937 rng(4321);
+  for (int round = 0; round < 8; ++round) {
+    const Board b = random_board(rng, 5);
+    const auto g = make_game(b, random_ranges(rng, 160), round % 2 ? Spot{0.05, 3.0, 100} : Spot{});
+    const CardContext& ctx = g->card_context();
+    for (int s = 0; s < 2; ++s) {
+      const TerminalPayoff call = make_terminal_payoff(*g, terminal(*g, b[3], b[4], 40));
+      const TerminalPayoff fold = make_terminal_payoff(*g, terminal(*g, b[3], b[4], 20, 1 - s));
+      const std::size_t H = ctx.hand_count(s);
+      const std::vector<float> zero(ctx.hand_count(1 - s), 0.0f);
+      for (int zeros = 0; zeros < 3; ++zeros) {
+        const auto call_reach = zeros == 1 ? zero : random_reach(rng, zero.size());
+        const auto fold_reach = zeros == 2 ? zero : random_reach(rng, zero.size());
+        std::vector<float> want_call(H), want_fold(H), got_call(H, 5.0f), got_fold(H, 5.0f);
+        terminal_values(*g, call, s, call_reach, want_call);
+        terminal_values(*g, fold, s, fold_reach, want_fold);
+        ASSERT_TRUE(showdown_beside_fold_values(*g, call, fold, s, call_reach, fold_reach, got_call, got_fold));
+        for (std::size_t h = 0; h < H; ++h) {
+          ASSERT_EQ(got_call[h], want_call[h]) << "call, round " << round << " hand " << h;
+          ASSERT_EQ(got_fold[h], want_fold[h]) << "fold, round " << round << " hand " << h;
+        }
+        if (zeros == 0) {
+          EXPECT_NE(std::count(want_fold.begin(), want_fold.end(), 0.0f), static_cast<long>(H));
+        }
+      }
+      // Not a pair: two showdowns, or a fold on another river.
+      std::vector<float> a(H, 5.0f), f(H, 5.0f);
+      const auto r = random_reach(rng, ctx.hand_count(1 - s));
+      EXPECT_FALSE(showdown_beside_fold_values(*g, call, call, s, r, r, a, f));
+      TerminalPayoff elsewhere = fold;
+      elsewhere.river = kNoCard;
+      EXPECT_FALSE(showdown_beside_fold_values(*g, call, elsewhere, s, r, r, a, f));
+      EXPECT_EQ(a[0], 5.0f);
+    }
+  }
+}
+
 TEST(Payoffs, FoldMatchesPairwiseWithIdenticalPockets) {
   std::mt19937 rng(99);
   for (int cards : {3, 4, 5}) {
