@@ -47,6 +47,15 @@ inline float chance_reach_scale(const PlanNode& node, std::size_t A) {
   return n == 0 ? 1.0f : 1.0f / static_cast<float>(n);
 }
 
+// The fold and showdown children of a node state's `fold_pair`; false when
+// it has none (or names children the node does not have).
+inline bool fold_pair_children(std::uint8_t pair, std::size_t A, std::size_t& fold, std::size_t& showdown) {
+  if (pair == 0xFF) return false;
+  fold = pair & 15u;
+  showdown = pair >> 4;
+  return fold < A && showdown < A;
+}
+
 // At a traverser node with a river fold and showdown child (the node
 // state's `fold_pair`), values both in one scan into their rows of
 // `child_values` and returns their indices in `fold` and `showdown`; both
@@ -56,12 +65,11 @@ template <class ChildPayoff>
 void value_fold_pair(const Game& game, std::uint8_t pair, std::size_t A, ChildPayoff payoff, int seat,
                      const float* opp_reach, std::size_t H_opp, float* child_values, std::size_t H, std::size_t& fold,
                      std::size_t& showdown) {
+  std::size_t f = A;
+  std::size_t c = A;
   fold = A;
   showdown = A;
-  if (pair == 0xFF) return;
-  const std::size_t f = pair & 15u;
-  const std::size_t c = pair >> 4;
-  if (f >= A || c >= A) return;
+  if (!fold_pair_children(pair, A, f, c)) return;
   if (showdown_and_fold_values(game, payoff(c), payoff(f), seat,
                                std::span<const float>(opp_reach, H_opp), std::span<float>(child_values + c * H, H),
                                std::span<float>(child_values + f * H, H))) {
@@ -79,12 +87,11 @@ template <class ChildPayoff, class ReachRow>
 void value_opponent_fold_pair(const Game& game, std::uint8_t pair, std::size_t A, ChildPayoff payoff,
                               ReachRow reach_row, int seat, std::size_t H_opp, float* child_values, std::size_t H,
                               std::size_t& fold, std::size_t& showdown) {
+  std::size_t f = A;
+  std::size_t c = A;
   fold = A;
   showdown = A;
-  if (pair == 0xFF) return;
-  const std::size_t f = pair & 15u;
-  const std::size_t c = pair >> 4;
-  if (f >= A || c >= A) return;
+  if (!fold_pair_children(pair, A, f, c)) return;
   const float* fold_reach = reach_row(f, 0);
   const float* call_reach = reach_row(c, 1);
   if (showdown_beside_fold_values(game, payoff(c), payoff(f), seat, std::span<const float>(call_reach, H_opp),

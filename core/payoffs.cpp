@@ -115,40 +115,63 @@ int chance_outcome_count(const PlanNode& node) {
   return 0;
 }
 
+namespace {
+
+// A showdown and a fold terminal on the same full board (calling or folding
+// to a river bet).
+bool river_pair(const TerminalPayoff& showdown, const TerminalPayoff& fold) {
+  return showdown.last_action != kActFold && fold.last_action == kActFold && showdown.turn != kNoCard &&
+         showdown.river != kNoCard && fold.turn == showdown.turn && fold.river == showdown.river;
+}
+
+// The scan of a river pair's board and the payoff factors of its two
+// terminals for `seat`; no scan when either seat has no live hand there
+// (both payoffs are zero).
+struct PairScan {
+  const ShowdownScan* scan = nullptr;
+  Factors showdown;
+  bool with_tie = false;
+  double fold_factor = 0.0;
+};
+
+PairScan pair_scan(const Game& game, const TerminalPayoff& showdown, const TerminalPayoff& fold, int seat) {
+  PairScan p;
+  const RunoutShowdown& sd = game.card_context().runout_showdown(showdown.turn, showdown.river);
+  if (sd.seat[0].size() < 3 || sd.seat[1].size() < 3) return p;
+  p.scan = &sd.scan;
+  p.showdown = payoff_factors(game, showdown.pot);
+  const double rake = std::min(game.config().rake_cap, showdown.pot * game.config().rake_rate);
+  p.with_tie = std::fabs(rake) > 1e-9 && p.showdown.tie != 0.0;
+  const Factors ff = payoff_factors(game, fold.pot);
+  p.fold_factor = seat != fold.last_actor ? ff.win : ff.lose;
+  return p;
+}
+
+}  // namespace
+
 bool showdown_and_fold_values(const Game& game, const TerminalPayoff& showdown, const TerminalPayoff& fold, int seat,
                               std::span<const float> opp_reach, std::span<float> showdown_out,
                               std::span<float> fold_out) {
-  if (showdown.last_action == kActFold || fold.last_action != kActFold) return false;
-  if (showdown.turn == kNoCard || showdown.river == kNoCard) return false;
-  if (fold.turn != showdown.turn || fold.river != showdown.river) return false;
+  if (!river_pair(showdown, fold)) return false;
   if (!sizes_match(game, seat, opp_reach, showdown_out) || fold_out.size() != showdown_out.size()) return false;
   std::fill(showdown_out.begin(), showdown_out.end(), 0.0f);
   std::fill(fold_out.begin(), fold_out.end(), 0.0f);
   if (!any_reach(opp_reach)) return true;
-  const RunoutShowdown& sd = game.card_context().runout_showdown(showdown.turn, showdown.river);
-  // Without a live hand on either side both payoffs are zero.
-  if (sd.seat[0].size() < 3 || sd.seat[1].size() < 3) return true;
-  const Factors f = payoff_factors(game, showdown.pot);
-  const double rake = std::min(game.config().rake_cap, showdown.pot * game.config().rake_rate);
-  const bool with_tie = std::fabs(rake) > 1e-9 && f.tie != 0.0;
-  const Factors ff = payoff_factors(game, fold.pot);
-  scan_showdown_and_fold(sd.scan, seat, opp_reach.data(), showdown_out.data(), f.win, f.lose, f.tie, with_tie,
-                         fold_out.data(), seat != fold.last_actor ? ff.win : ff.lose);
+  const PairScan p = pair_scan(game, showdown, fold, seat);
+  if (p.scan == nullptr) return true;
+  scan_showdown_and_fold(*p.scan, seat, opp_reach.data(), showdown_out.data(), p.showdown.win, p.showdown.lose,
+                         p.showdown.tie, p.with_tie, fold_out.data(), p.fold_factor);
   return true;
 }
 
 bool showdown_beside_fold_values(const Game& game, const TerminalPayoff& showdown, const TerminalPayoff& fold,
                                  int seat, std::span<const float> call_reach, std::span<const float> fold_reach,
                                  std::span<float> showdown_out, std::span<float> fold_out) {
-  if (showdown.last_action == kActFold || fold.last_action != kActFold) return false;
-  if (showdown.turn == kNoCard || showdown.river == kNoCard) return false;
-  if (fold.turn != showdown.turn || fold.river != showdown.river) return false;
+  if (!river_pair(showdown, fold)) return false;
   if (!sizes_match(game, seat, call_reach, showdown_out) || !sizes_match(game, seat, fold_reach, fold_out)) {
     return false;
   }
-  const bool calls = any_reach(call_reach);
-  const bool folds = any_reach(fold_reach);
-  if (!calls || !folds) {
+  if (!any_reach(call_reach) || !any_reach(fold_reach)) {
     // One of them has no reach: its values are zero, the other's as usual.
     terminal_values(game, showdown, seat, call_reach, showdown_out);
     terminal_values(game, fold, seat, fold_reach, fold_out);
@@ -156,15 +179,10 @@ bool showdown_beside_fold_values(const Game& game, const TerminalPayoff& showdow
   }
   std::fill(showdown_out.begin(), showdown_out.end(), 0.0f);
   std::fill(fold_out.begin(), fold_out.end(), 0.0f);
-  const RunoutShowdown& sd = game.card_context().runout_showdown(showdown.turn, showdown.river);
-  // Without a live hand on either side both payoffs are zero.
-  if (sd.seat[0].size() < 3 || sd.seat[1].size() < 3) return true;
-  const Factors f = payoff_factors(game, showdown.pot);
-  const double rake = std::min(game.config().rake_cap, showdown.pot * game.config().rake_rate);
-  const bool with_tie = std::fabs(rake) > 1e-9 && f.tie != 0.0;
-  const Factors ff = payoff_factors(game, fold.pot);
-  scan_showdown_beside_fold(sd.scan, seat, call_reach.data(), showdown_out.data(), f.win, f.lose, f.tie, with_tie,
-                            fold_reach.data(), fold_out.data(), seat != fold.last_actor ? ff.win : ff.lose);
+  const PairScan p = pair_scan(game, showdown, fold, seat);
+  if (p.scan == nullptr) return true;
+  scan_showdown_beside_fold(*p.scan, seat, call_reach.data(), showdown_out.data(), p.showdown.win, p.showdown.lose,
+                            p.showdown.tie, p.with_tie, fold_reach.data(), fold_out.data(), p.fold_factor);
   return true;
 }
 
