@@ -19,6 +19,7 @@
 #include <new>
 #include <exception>
 #include <iostream>
+#include <latch>
 #include <limits>
 #include <stdexcept>
 #include <mutex>
@@ -226,20 +227,20 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
   const std::size_t chunk = std::max<std::size_t>(1, (count + k - 1) / k);
   const std::size_t n = (count + chunk - 1) / chunk;
 
-  // Lives on this stack frame. A chunk's last access to it is its decrement
-  // of `pending`, except for the chunk that ends last: it sets `finished`
-  // and notifies under the mutex, which this thread takes before returning.
-  // So the chunks finishing together do not queue on the mutex, and no chunk
-  // can still be using it once this thread returns.
+  // Lives on this stack frame. A chunk's last access to it is its count-down
+  // of `left` (a failing chunk records its exception under the mutex first),
+  // and this thread returns only once `left` is zero, so no chunk can still
+  // be using it afterwards. Neither side takes a lock on the usual path: a
+  // caller blocked on a mutex the last chunk still holds would sleep through
+  // a wake-up that costs more than a short region.
   struct Completion {
     const std::function<void(std::size_t, std::size_t)>* body;
     std::size_t chunk;
     std::size_t count;
-    std::atomic<std::size_t> pending;
+    std::latch left;
     std::mutex mutex;
-    std::condition_variable cv;
-    bool finished = false;
     std::exception_ptr error;  // under the mutex
+    explicit Completion(std::ptrdiff_t chunks) : left(chunks) {}
     void run(std::size_t i) {
       std::exception_ptr failure;
       try {
@@ -251,19 +252,13 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
         std::lock_guard<std::mutex> lock(mutex);
         if (!error) error = std::move(failure);
       }
-      if (pending.fetch_sub(1, std::memory_order_acq_rel) == 1) {
-        std::lock_guard<std::mutex> lock(mutex);
-        finished = true;
-        cv.notify_all();
-      }
+      left.count_down();
     }
   };
-  Completion done;
+  Completion done(static_cast<std::ptrdiff_t>(n - 1));
   done.body = &body;
   done.chunk = chunk;
   done.count = count;
-  done.pending.store(n - 1, std::memory_order_relaxed);
-  done.finished = n == 1;
   Completion* state = &done;
   pool_->submit_n(n - 1, [state](std::size_t i) { return std::function<void()>([state, i] { state->run(i); }); });
 
@@ -277,13 +272,10 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
   t_in_parallel_for = false;
   // Chunks are short: poll briefly before blocking.
   const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(200);
-  while (done.pending.load(std::memory_order_acquire) != 0 && std::chrono::steady_clock::now() < until) {
+  while (!done.left.try_wait() && std::chrono::steady_clock::now() < until) {
     for (int i = 0; i < 32; ++i) _mm_pause();
   }
-  {
-    std::unique_lock<std::mutex> lock(done.mutex);
-    done.cv.wait(lock, [&done] { return done.finished; });
-  }
+  done.left.wait();
   if (own_failure) std::rethrow_exception(own_failure);
   if (done.error) std::rethrow_exception(done.error);
 }
