@@ -69,8 +69,8 @@ float reduce_max(__m256 m) {
   return r;
 }
 
-// Floats in [0, 1) for entries i .. i+3 of the stream `seed`: the top bits
-// of seed + entry * golden ratio (mod 2^32). The seed is a hash of the node
+// The float in [0, 1) for entry i of the stream `seed`: the top bits of
+// seed + i * golden ratio (mod 2^32). The seed is a hash of the node
 // and the iteration, so each entry's draw is uniform from one iteration to
 // the next; within a matrix the draws are evenly spread.
 constexpr std::uint32_t kGolden = 0x9E3779B9u;
@@ -80,11 +80,12 @@ inline float uniform1(std::uint32_t seed, std::size_t i) {
   return static_cast<float>(x >> 8) * (1.0f / 16777216.0f);
 }
 
-inline __m128 uniform4(std::uint32_t seed, std::size_t i) {
-  const __m128i steps = _mm_setr_epi32(0, static_cast<int>(kGolden), static_cast<int>(2 * kGolden),
-                                       static_cast<int>(3 * kGolden));
-  const __m128i x = _mm_add_epi32(_mm_set1_epi32(static_cast<int>(seed + static_cast<std::uint32_t>(i) * kGolden)), steps);
-  return _mm_mul_ps(_mm_cvtepi32_ps(_mm_srli_epi32(x, 8)), _mm_set1_ps(1.0f / 16777216.0f));
+// Rounds eight values (already within +-32767) to the nearest integers and
+// stores them as 16-bit entries.
+inline void store16(std::int16_t* q, __m256 y) {
+  const __m256i r = _mm256_cvtps_epi32(y);
+  const __m128i packed = _mm_packs_epi32(_mm256_castsi256_si128(r), _mm256_extractf128_si256(r, 1));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(q), packed);
 }
 
 // Encodes n floats whose largest magnitude is m. Seed 0 rounds to nearest
@@ -108,23 +109,43 @@ void encode_with_max(std::int16_t* q, float& scale, const float* in, std::size_t
   const __m256 hi = _mm256_set1_ps(32767.0f);
   const __m256 lo = _mm256_set1_ps(-32767.0f);
   std::size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    __m256 y = _mm256_mul_ps(_mm256_loadu_ps(in + i), vk);
-    y = _mm256_max_ps(_mm256_min_ps(y, hi), lo);
-    if (seed != 0) {
-      const __m256 u = _mm256_insertf128_ps(_mm256_castps128_ps256(uniform4(seed, i)), uniform4(seed, i + 4), 1);
-      const __m256 positive = _mm256_cmp_ps(y, _mm256_setzero_ps(), _CMP_GT_OQ);
-      const __m256 r = _mm256_max_ps(_mm256_min_ps(_mm256_floor_ps(_mm256_add_ps(y, u)), hi), lo);
-      y = select(positive, _mm256_max_ps(r, _mm256_set1_ps(1.0f)), r);
-      // The largest magnitude stays exactly +-32767, whatever the draw.
-      const __m256 x = _mm256_loadu_ps(in + i);
-      const __m256 sign = _mm256_and_ps(x, _mm256_set1_ps(-0.0f));
-      const __m256 largest = _mm256_cmp_ps(_mm256_andnot_ps(_mm256_set1_ps(-0.0f), x), _mm256_set1_ps(m), _CMP_EQ_OQ);
-      y = select(largest, _mm256_or_ps(hi, sign), y);
+  if (seed == 0) {
+    for (; i + 8 <= n; i += 8) {
+      __m256 y = _mm256_mul_ps(_mm256_loadu_ps(in + i), vk);
+      y = _mm256_max_ps(_mm256_min_ps(y, hi), lo);
+      store16(q + i, y);
     }
-    const __m256i r = _mm256_cvtps_epi32(y);
-    const __m128i packed = _mm_packs_epi32(_mm256_castsi256_si128(r), _mm256_extractf128_si256(r, 1));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(q + i), packed);
+  } else {
+    // The stream's values seed + j * golden for entries j = i .. i+7 (as
+    // uniform1 takes them), stepped along with i.
+    const __m128i steps = _mm_setr_epi32(0, static_cast<int>(kGolden), static_cast<int>(2 * kGolden),
+                                         static_cast<int>(3 * kGolden));
+    __m128i x0 = _mm_add_epi32(_mm_set1_epi32(static_cast<int>(seed)), steps);
+    __m128i x1 = _mm_add_epi32(x0, _mm_set1_epi32(static_cast<int>(4 * kGolden)));
+    const __m128i step = _mm_set1_epi32(static_cast<int>(8 * kGolden));
+    const __m256 unit = _mm256_set1_ps(1.0f / 16777216.0f);
+    const __m256 one = _mm256_set1_ps(1.0f);
+    const __m256 sign_bit = _mm256_set1_ps(-0.0f);
+    const __m256 vm = _mm256_set1_ps(m);
+    for (; i + 8 <= n; i += 8) {
+      const __m256 x = _mm256_loadu_ps(in + i);
+      __m256 y = _mm256_mul_ps(x, vk);
+      y = _mm256_max_ps(_mm256_min_ps(y, hi), lo);
+      const __m256 u = _mm256_mul_ps(
+          _mm256_insertf128_ps(_mm256_castps128_ps256(_mm_cvtepi32_ps(_mm_srli_epi32(x0, 8))),
+                               _mm_cvtepi32_ps(_mm_srli_epi32(x1, 8)), 1),
+          unit);
+      x0 = _mm_add_epi32(x0, step);
+      x1 = _mm_add_epi32(x1, step);
+      const __m256 positive = _mm256_cmp_ps(y, _mm256_setzero_ps(), _CMP_GT_OQ);
+      // y + u >= -32767, so the floor needs no lower clamp.
+      const __m256 r = _mm256_min_ps(_mm256_floor_ps(_mm256_add_ps(y, u)), hi);
+      y = select(positive, _mm256_max_ps(r, one), r);
+      // The largest magnitude stays exactly +-32767, whatever the draw.
+      const __m256 largest = _mm256_cmp_ps(_mm256_andnot_ps(sign_bit, x), vm, _CMP_EQ_OQ);
+      y = select(largest, _mm256_or_ps(hi, _mm256_and_ps(x, sign_bit)), y);
+      store16(q + i, y);
+    }
   }
   for (; i < n; ++i) {
     float y = in[i] * k;

@@ -155,6 +155,37 @@ TEST(NodeKernelsTest, Encoding16) {
   for (std::size_t i = 0; i < q.size(); ++i) EXPECT_EQ(out[i], 0.0f);
 }
 
+// The seeded form, entry by entry: q = floor(x * 32767 / m + u) within
+// +-32767, at least 1 for a positive entry, +-32767 for the largest, where
+// u is the top 24 bits of seed + i * 0x9E3779B9 over 2^24; the eight-entry
+// steps give what this rule gives at every position.
+TEST(NodeKernelsTest, SeededEncodingFollowsTheRuleAtEveryEntry) {
+  for (const std::size_t n : {std::size_t{8}, std::size_t{37}, std::size_t{203}}) {
+    std::mt19937 rng(static_cast<std::uint32_t>(n));
+    std::uniform_real_distribution<float> value(-3.5f, 3.5f);
+    std::vector<float> in(n);
+    for (std::size_t i = 0; i < n; ++i) in[i] = i % 5 == 3 ? 0.0f : value(rng);
+    in[n / 2] = -4.0f;  // the largest magnitude
+    in[1] = 1e-7f;      // far below one step
+    for (const std::uint32_t seed : {1u, 0x9E3779B9u, 0xFFFFFFFFu, 12345u}) {
+      std::vector<std::int16_t> q(n);
+      float scale = 0.0f;
+      encode16(q.data(), scale, in.data(), n, seed);
+      ASSERT_EQ(scale, 4.0f);
+      const float k = 32767.0f / 4.0f;
+      for (std::size_t i = 0; i < n; ++i) {
+        float y = std::min(std::max(in[i] * k, -32767.0f), 32767.0f);
+        const std::uint32_t x = seed + static_cast<std::uint32_t>(i) * 0x9E3779B9u;
+        const float u = static_cast<float>(x >> 8) * (1.0f / 16777216.0f);
+        float r = std::min(std::floor(y + u), 32767.0f);
+        if (y > 0.0f) r = std::max(r, 1.0f);
+        if (std::fabs(in[i]) == 4.0f) r = std::copysign(32767.0f, in[i]);
+        ASSERT_EQ(q[i], static_cast<std::int16_t>(r)) << "n " << n << " seed " << seed << " entry " << i;
+      }
+    }
+  }
+}
+
 TEST(NodeKernelsTest, SeededEncodingIsUnbiasedKeepsSignsAndRepeats) {
   // 3.0 fixes the scale; the other entries fall between steps of 3/32767.
   std::vector<float> in(37);
