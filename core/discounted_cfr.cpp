@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cmath>
 #include <cstdlib>
 #include <new>
@@ -583,14 +582,8 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
       regret_matching(strategy, grow(frame.buf[kRowScratch], H_opp), regrets, A, H_opp);
       if (lock) apply_lock(strategy, A * H_opp, *lock);
       float* reach = grow(frame.buf[kReach], 2 * H_opp);
-      value_opponent_fold_pair(
-          game, st.fold_pair, A, payoff,
-          [reach, opp_reach, strategy, H_opp](std::size_t a, int k) {
-            float* row = reach + static_cast<std::size_t>(k) * H_opp;
-            multiply(row, opp_reach, strategy + a * H_opp, H_opp);
-            return static_cast<const float*>(row);
-          },
-          seat, H_opp, child_values, H, fold, showdown);
+      value_opponent_fold_pair(game, st.fold_pair, A, payoff, strategy_reach_rows(reach, opp_reach, strategy, H_opp),
+                               seat, H_opp, child_values, H, fold, showdown);
       for (std::size_t a = 0; a < A; ++a) {
         if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
         if (a == fold || a == showdown) continue;

@@ -103,6 +103,17 @@ void value_opponent_fold_pair(const Game& game, std::uint8_t pair, std::size_t A
   }
 }
 
+// The reach_row of value_opponent_fold_pair for an opponent strategy: child
+// a's reach is opp_reach times row a of `strategy` (A x H_opp), written into
+// row k of `rows` (2 x H_opp).
+inline auto strategy_reach_rows(float* rows, const float* opp_reach, const float* strategy, std::size_t H_opp) {
+  return [rows, opp_reach, strategy, H_opp](std::size_t a, int k) {
+    float* row = rows + static_cast<std::size_t>(k) * H_opp;
+    multiply(row, opp_reach, strategy + a * H_opp, H_opp);
+    return static_cast<const float*>(row);
+  };
+}
+
 // v[h] = sum over rows of rows[r*H+h], added in row order in double precision.
 void sum_rows_double(float* out, const float* rows, std::size_t R, std::size_t H);
 

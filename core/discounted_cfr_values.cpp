@@ -174,11 +174,7 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
     value_opponent_fold_pair(
         game, states_[node].fold_pair, A,
         [&](std::size_t a) { return solved ? payoffs_[states_[child(a)].first_child] : game.terminal_payoff(child(a)); },
-        [reach, opp_reach, strategy, H_opp](std::size_t a, int k) {
-          float* row = reach + static_cast<std::size_t>(k) * H_opp;
-          multiply(row, opp_reach, strategy + a * H_opp, H_opp);
-          return static_cast<const float*>(row);
-        },
+        strategy_reach_rows(reach, opp_reach, strategy, H_opp),
         seat, H_opp, child_values, H, fold, showdown);
     for (std::size_t a = 0; a < A; ++a) {
       if (a == fold || a == showdown) continue;
