@@ -51,6 +51,7 @@ void sum_rows_double(float* out, const float* rows, std::size_t R, std::size_t H
 void help_until_done(Region& region, DiscountedCfr::ScratchStack& scratch) {
   t_helping = true;
   region.idle.fetch_add(1, std::memory_order_relaxed);
+  SpinWait wait;
   while (region.unfinished.load(std::memory_order_acquire) != 0 && !region.failed.load(std::memory_order_relaxed)) {
     HelpTask* task = nullptr;
     if (region.open_count.load(std::memory_order_acquire) > 0) {
@@ -64,7 +65,7 @@ void help_until_done(Region& region, DiscountedCfr::ScratchStack& scratch) {
       }
     }
     if (task == nullptr) {
-      for (int i = 0; i < 32; ++i) _mm_pause();
+      wait.pause();
       continue;
     }
     // Releases the task on every path; the release is the helper's last
@@ -101,7 +102,8 @@ void run_with_helpers(Region& region, std::size_t count,
         region.open.erase(std::find(region.open.begin(), region.open.end(), &task));
         region.open_count.fetch_sub(1, std::memory_order_relaxed);
       }
-      while (task.active.load(std::memory_order_acquire) != 0) _mm_pause();
+      SpinWait wait;
+      while (task.active.load(std::memory_order_acquire) != 0) wait.pause();
     }
   } withdraw{region, task};
   for (std::size_t c = task.next.fetch_add(1); c < count; c = task.next.fetch_add(1)) run(c, scratch);
@@ -271,9 +273,8 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
   t_in_parallel_for = false;
   // Chunks are short: poll briefly before blocking.
   const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(200);
-  while (!done.left.try_wait() && std::chrono::steady_clock::now() < until) {
-    for (int i = 0; i < 32; ++i) _mm_pause();
-  }
+  SpinWait wait;
+  while (!done.left.try_wait() && std::chrono::steady_clock::now() < until) wait.pause();
   done.left.wait();
   if (own_failure) std::rethrow_exception(own_failure);
   if (done.error) std::rethrow_exception(done.error);

@@ -1,10 +1,10 @@
 #include "core/worker_pool.h"
 
-#include <immintrin.h>
-
 #include <chrono>
 #include <system_error>
 #include <utility>
+
+#include "core/spin_lock.h"
 
 namespace velmora {
 
@@ -70,6 +70,7 @@ void WorkerPool::worker_loop(int index) {
     // Poll phase: try_lock only, so a submitting thread never finds a worker
     // asleep on the queue mutex and never pays for waking one.
     const auto start = std::chrono::steady_clock::now();
+    SpinWait wait(1, 2048);
     for (int round = 0;; ++round) {
       if (queued_.load(std::memory_order_acquire) != 0 || stopping_.load(std::memory_order_relaxed)) {
         std::unique_lock<std::mutex> lock(mutex_, std::try_to_lock);
@@ -84,7 +85,7 @@ void WorkerPool::worker_loop(int index) {
           if (stop_) return;
         }
       }
-      _mm_pause();
+      wait.pause();
       if ((round & 63) == 63 && std::chrono::steady_clock::now() - start > kPoll) break;
     }
     if (!have) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/discounted_cfr.h"
+#include "core/spin_lock.h"
 #include "core/worker_pool.h"
 
 namespace velmora {
@@ -180,6 +181,26 @@ TEST(WorkerPoolTest, OnWorkerFlagIsSetOnlyInsideTasks) {
   }
   EXPECT_TRUE(result.get());
   EXPECT_FALSE(WorkerPool::on_worker());
+}
+
+// Mutual exclusion with more threads than cores, so that holders are
+// descheduled inside the lock and waiters must yield to them.
+TEST(SpinLockTest, ExcludesUnderOversubscription) {
+  SpinLock lock;
+  std::uint64_t counter = 0;  // plain: only the lock orders the updates
+  const unsigned threads = std::max(4u, 4 * std::thread::hardware_concurrency());
+  constexpr int kEach = 20000;
+  std::vector<std::thread> pool;
+  for (unsigned t = 0; t < threads; ++t) {
+    pool.emplace_back([&] {
+      for (int i = 0; i < kEach; ++i) {
+        std::lock_guard<SpinLock> hold(lock);
+        counter = counter + 1;
+      }
+    });
+  }
+  for (std::thread& t : pool) t.join();
+  EXPECT_EQ(counter, std::uint64_t{threads} * kEach);
 }
 
 TEST(WorkerPoolTest, EachWorkerHasItsOwnNumber) {
