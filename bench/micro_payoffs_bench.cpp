@@ -4,6 +4,7 @@
 // the reach of a solve past its first iterations.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <random>
@@ -15,6 +16,7 @@
 #include "core/game.h"
 #include "core/payoffs.h"
 #include "core/range.h"
+#include "core/showdown_scan.h"
 #include "tests/core/solver_spots.h"
 
 namespace {
@@ -154,6 +156,125 @@ void BM_CallAndFold(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CallAndFold)->ArgName("together")->Arg(0)->Arg(1);
+
+// Four showdowns on one river, each against its own reach (four pots):
+// four single scans, or one batched scan.
+void BM_FourShowdowns(benchmark::State& state) {
+  const bool batched = state.range(0) != 0;
+  const bool rake = state.range(1) != 0;
+  Fixture& f = fixture(rake);
+  const Game& game = *f.game;
+  const CardContext& cc = game.card_context();
+  std::vector<const ShowdownScan*> scans;
+  for (std::uint64_t i : f.nodes[kRiverShowdown]) {
+    const GameNode& n = game.nodes()[i];
+    const ShowdownScan* sc = &cc.runout_showdown(n.turn, n.river).scan;
+    if (scans.empty() || scans.back() != sc) scans.push_back(sc);
+  }
+  std::mt19937 rng(11);
+  std::uniform_real_distribution<float> u(0.0f, 1.0f);
+  std::array<std::array<std::vector<float>, kScanBatch>, 2> reach, out;
+  std::array<std::array<const float*, kScanBatch>, 2> rp;
+  std::array<std::array<float*, kScanBatch>, 2> op;
+  for (int s = 0; s < 2; ++s) {
+    for (std::size_t k = 0; k < kScanBatch; ++k) {
+      reach[s][k].resize(cc.hand_count(s));
+      for (float& r : reach[s][k]) r = u(rng) < 0.33f ? 0.0f : u(rng);
+      out[s][k].assign(cc.hand_count(s), 0.0f);
+      rp[s][k] = reach[s][k].data();
+      op[s][k] = out[s][k].data();
+    }
+  }
+  double win[kScanBatch], lose[kScanBatch], tie[kScanBatch];
+  const double pots[kScanBatch] = {180, 370, 740, 2000};
+  for (std::size_t k = 0; k < kScanBatch; ++k) {
+    const double cut = rake ? std::min(3.0, 0.05 * pots[k]) : 0.0;
+    win[k] = (pots[k] / 2 - cut) / cc.pair_weight();
+    lose[k] = -(pots[k] / 2) / cc.pair_weight();
+    tie[k] = -(cut / 2) / cc.pair_weight();
+  }
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const ShowdownScan& sc = *scans[i % scans.size()];
+    const int s = static_cast<int>(i & 1);
+    if (batched) {
+      scan_showdown_batch(sc, s, kScanBatch, rp[1 - s].data(), op[s].data(), win, lose, tie, rake);
+    } else {
+      for (std::size_t k = 0; k < kScanBatch; ++k) {
+        scan_showdown(sc, s, rp[1 - s][k], op[s][k], win[k], lose[k], tie[k], rake, false);
+      }
+    }
+    benchmark::DoNotOptimize(op[s][0]);
+    ++i;
+  }
+}
+BENCHMARK(BM_FourShowdowns)->ArgNames({"batched", "rake"})->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1});
+
+// Four folds, or four showdowns with the fold values beside them, on one
+// river, each against its own reach: four single calls, or one batch.
+void BM_FourFolds(benchmark::State& state) {
+  const bool batched = state.range(0) != 0;
+  const bool with_showdown = state.range(1) != 0;
+  Fixture& f = fixture(true);
+  const Game& game = *f.game;
+  const CardContext& cc = game.card_context();
+  std::vector<const ShowdownScan*> scans;
+  for (std::uint64_t i : f.nodes[kRiverShowdown]) {
+    const GameNode& n = game.nodes()[i];
+    const ShowdownScan* sc = &cc.runout_showdown(n.turn, n.river).scan;
+    if (scans.empty() || scans.back() != sc) scans.push_back(sc);
+  }
+  std::mt19937 rng(12);
+  std::uniform_real_distribution<float> u(0.0f, 1.0f);
+  std::array<std::array<std::vector<float>, kScanBatch>, 2> reach, out, fold;
+  std::array<std::array<const float*, kScanBatch>, 2> rp;
+  std::array<std::array<float*, kScanBatch>, 2> op, fp;
+  for (int s = 0; s < 2; ++s) {
+    for (std::size_t k = 0; k < kScanBatch; ++k) {
+      reach[s][k].resize(cc.hand_count(s));
+      for (float& r : reach[s][k]) r = u(rng) < 0.33f ? 0.0f : u(rng);
+      out[s][k].assign(cc.hand_count(s), 0.0f);
+      fold[s][k].assign(cc.hand_count(s), 0.0f);
+      rp[s][k] = reach[s][k].data();
+      op[s][k] = out[s][k].data();
+      fp[s][k] = fold[s][k].data();
+    }
+  }
+  double win[kScanBatch], lose[kScanBatch], tie[kScanBatch], factor[kScanBatch];
+  const double pots[kScanBatch] = {180, 370, 740, 2000};
+  for (std::size_t k = 0; k < kScanBatch; ++k) {
+    const double cut = std::min(3.0, 0.05 * pots[k]);
+    win[k] = (pots[k] / 2 - cut) / cc.pair_weight();
+    lose[k] = -(pots[k] / 2) / cc.pair_weight();
+    tie[k] = -(cut / 2) / cc.pair_weight();
+    factor[k] = -(pots[k] / 4) / cc.pair_weight();
+  }
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const ShowdownScan& sc = *scans[i % scans.size()];
+    const int s = static_cast<int>(i & 1);
+    const float* const* r = rp[1 - s].data();
+    if (with_showdown && batched) {
+      scan_showdown_and_fold_batch(sc, s, kScanBatch, r, op[s].data(), win, lose, tie, true, fp[s].data(), factor);
+    } else if (with_showdown) {
+      for (std::size_t k = 0; k < kScanBatch; ++k) {
+        scan_showdown_and_fold(sc, s, r[k], op[s][k], win[k], lose[k], tie[k], true, fp[s][k], factor[k]);
+      }
+    } else if (batched) {
+      scan_fold_batch(sc, s, kScanBatch, r, fp[s].data(), factor);
+    } else {
+      for (std::size_t k = 0; k < kScanBatch; ++k) scan_fold(sc, s, r[k], fp[s][k], factor[k]);
+    }
+    benchmark::DoNotOptimize(fp[s][0]);
+    ++i;
+  }
+}
+BENCHMARK(BM_FourFolds)
+    ->ArgNames({"batched", "showdown"})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->Args({1, 1});
 
 }  // namespace
 

@@ -377,13 +377,22 @@ void DiscountedCfr::prepare_states(Game& game) {
   const std::vector<GameNode>& nodes = game.nodes();
   const std::size_t count = nodes.size();
 
-  parallel_safe_.assign(count, 1);
+  node_flags_.assign(count, kParallelSafe);
+  const auto full_board_decision = [&nodes](std::uint64_t i) {
+    const GameNode& n = nodes[i];
+    return n.type == kNodeDecision && n.turn != kNoCard && n.river != kNoCard;
+  };
+  if (count > 0 && full_board_decision(0)) node_flags_[0] |= kRiverRoot;
   for (std::size_t i = 0; i < count; ++i) {
     const GameNode& n = nodes[i];
-    if (n.type != kNodeChance || n.children.size() < 2) continue;
+    if (n.type != kNodeChance) continue;
+    for (std::uint64_t c : n.children) {
+      if (c < count && full_board_decision(c)) node_flags_[c] |= kRiverRoot;
+    }
+    if (n.children.size() < 2) continue;
     std::vector<std::uint64_t> sorted(n.children.begin(), n.children.end());
     std::sort(sorted.begin(), sorted.end());
-    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) parallel_safe_[i] = 0;
+    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) node_flags_[i] &= ~kParallelSafe;
   }
 
   // Lay the matrices out in node order in one arena, then zero it in
@@ -511,7 +520,11 @@ void DiscountedCfr::prefetch_opponent_regrets(std::uint64_t node, int seat, bool
 }
 
 bool DiscountedCfr::chance_parallel_safe(std::uint64_t node) const {
-  return node < parallel_safe_.size() && parallel_safe_[node] != 0;
+  return node < node_flags_.size() && (node_flags_[node] & kParallelSafe) != 0;
+}
+
+bool DiscountedCfr::river_root(std::uint64_t node) const {
+  return node < node_flags_.size() && (node_flags_[node] & kRiverRoot) != 0;
 }
 
 // ---------------------------------------------------------------------------
@@ -546,6 +559,10 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
     return;
   }
 
+  if (river_root(node) && game.node_locks().empty()) {
+    solve_river(game, node, seat, opp_reach, values, depth, scratch);
+    return;
+  }
   const std::uint32_t* children = child_table_.data() + st.first_child;
   const LockVector* lock = node_lock(game, node);
 
@@ -619,6 +636,12 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
     solve_recursive(game, children[a], seat, opp_reach, child_values + a * H, depth + 1, scratch);
   }
 
+  update_traverser(st, lock, child_values, values, A, H, frame);
+}
+
+void DiscountedCfr::update_traverser(NodeState& st, const LockVector* lock, const float* child_values,
+                                     float* values, std::size_t A, std::size_t H, Frame& frame) {
+  const std::size_t size = A * H;
   const bool locked = lock != nullptr && !lock->empty();
   if (compress_ && !locked && A <= kFusedMaxActions) {
     // 16-bit: decoded, updated and encoded in one pass.

@@ -43,14 +43,40 @@ class DiscountedCfr {
     std::size_t actions = 0;
     std::size_t hands = 0;
   };
+  // A decision node of a river subtree valued in batches: where its
+  // children's values and its own values lie in the subtree's buffer.
+  struct RiverNode {
+    std::uint32_t node = 0;
+    std::uint32_t child_values = 0;
+    std::uint32_t values = 0;
+  };
+  // A river terminal waiting for its batch: its payoff record (and that of
+  // a fold valued beside it against the same reach, or kNoPayoff), and
+  // where its opponent reach and values lie in the subtree's buffer.
+  static constexpr std::uint32_t kNoPayoff = 0xFFFFFFFFu;
+  struct RiverTerminal {
+    std::uint32_t payoff = 0;
+    std::uint32_t fold = kNoPayoff;
+    std::uint32_t reach = 0;
+    std::uint32_t values = 0;
+    std::uint32_t fold_values = 0;
+  };
+  struct RiverWork {
+    std::vector<float> floats;  // the first `used` hold the subtree's rows and values
+    std::size_t used = 0;
+    std::vector<RiverNode> nodes;
+    std::vector<RiverTerminal> terminals;
+  };
   class ScratchStack {
    public:
     // Depths 0..31 are held inline; deeper frames live in a queue that grows
     // on demand (depth d is element d - 32).
     Frame& frame(std::size_t depth);
     std::size_t overflow_frames() const { return overflow_.size(); }
+    RiverWork& river() { return river_; }
 
    private:
+    RiverWork river_;
     Frame inline_[32];
     std::deque<Frame> overflow_;
   };
@@ -146,6 +172,19 @@ class DiscountedCfr {
  private:
   void solve_recursive(Game& game, std::uint64_t node, int seat, const float* opp_reach, float* values,
                        std::size_t depth, ScratchStack& scratch);
+  // The traverser's node once its children are valued: its values, then its
+  // strategy sums and regrets.
+  void update_traverser(NodeState& st, const LockVector* lock, const float* child_values, float* values,
+                        std::size_t A, std::size_t H, Frame& frame);
+  // A river subtree without node locks: every opponent reach is taken on the
+  // way down, the terminals are valued a batch at a time, then the nodes are
+  // valued and updated from the leaves up; the same values and updates as
+  // solve_recursive, in fewer scans.
+  void solve_river(Game& game, std::uint64_t node, int seat, const float* opp_reach, float* values,
+                   std::size_t depth, ScratchStack& scratch);
+  void river_down(const Game& game, std::uint64_t node, int seat, std::uint32_t reach, std::uint32_t values,
+                  RiverWork& work, Frame& frame);
+  bool river_root(std::uint64_t node) const;
   void compute_cfvalue_recursive(const Game& game, std::uint64_t node, int seat, const float* opp_reach,
                                  float* values, std::size_t depth, ScratchStack& scratch);
   void compute_best_cfvalue_recursive(const Game& game, std::uint64_t node, int seat, const float* opp_reach,
@@ -195,7 +234,12 @@ class DiscountedCfr {
   };
   std::unique_ptr<char[], ArenaDeleter> arena_;
   std::size_t matrix_entries_ = 0;
-  std::vector<std::uint8_t> parallel_safe_;
+  // Per node: kParallelSafe (a chance node whose children may be valued at
+  // the same time) and kRiverRoot (the first decision node of a river
+  // subtree).
+  static constexpr std::uint8_t kParallelSafe = 1;
+  static constexpr std::uint8_t kRiverRoot = 2;
+  std::vector<std::uint8_t> node_flags_;
   float alpha_ = 0.0f;
   float beta_ = 0.5f;
   std::uint32_t round_ = 0;  // zero-based index of the iteration under way

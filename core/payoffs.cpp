@@ -186,6 +186,155 @@ bool showdown_beside_fold_values(const Game& game, const TerminalPayoff& showdow
   return true;
 }
 
+namespace {
+
+// Jobs of one kind, one board and one payoff form, gathered a batch at a
+// time.
+struct RiverBatch {
+  std::size_t n = 0;
+  Card turn = kNoCard;
+  Card river = kNoCard;
+  bool with_tie = false;
+  bool even = false;
+  std::array<const float*, kScanBatch> reach{};
+  std::array<float*, kScanBatch> out{};
+  std::array<float*, kScanBatch> fold_out{};
+  std::array<double, kScanBatch> win{};
+  std::array<double, kScanBatch> lose{};
+  std::array<double, kScanBatch> tie{};
+  std::array<double, kScanBatch> fold_factor{};
+
+  // Whether a job keyed so can join; when not, the batch must be flushed.
+  bool fits(Card t, Card r, bool tie_, bool even_) const {
+    return n == 0 || (n < kScanBatch && turn == t && river == r && with_tie == tie_ && even == even_);
+  }
+  void key(Card t, Card r, bool tie_, bool even_) {
+    turn = t;
+    river = r;
+    with_tie = tie_;
+    even = even_;
+  }
+};
+
+enum class JobKind { kShowdown, kPair, kFold };
+
+JobKind job_kind(const RiverJob& j) {
+  if (j.fold != nullptr) return JobKind::kPair;
+  return j.terminal->last_action == kActFold ? JobKind::kFold : JobKind::kShowdown;
+}
+
+const ShowdownScan& fold_scan(const CardContext& ctx, Card turn, Card river) {
+  const bool turn_dealt = turn != kNoCard && turn < kNumCards;
+  if (!turn_dealt) return ctx.fold_table(kNoCard);
+  if (river != kNoCard && river < kNumCards) return ctx.runout_showdown(turn, river).scan;
+  return ctx.fold_table(turn);
+}
+
+}  // namespace
+
+void river_batch_values(const Game& game, int seat, std::span<const RiverJob> jobs) {
+  if (seat < 0 || seat > 1) return;
+  const CardContext& ctx = game.card_context();
+  const std::size_t H = ctx.hand_count(seat);
+  const std::size_t H_opp = ctx.hand_count(1 - seat);
+  const TreeConfig& cfg = game.config();
+  const auto form = [&](double pot, Factors& f, bool& with_tie) {
+    f = payoff_factors(game, pot);
+    const double rake = std::min(cfg.rake_cap, pot * cfg.rake_rate);
+    with_tie = std::fabs(rake) > 1e-9 && f.tie != 0.0;
+  };
+  // Full boards where both seats hold live hands; elsewhere a showdown
+  // pays nothing.
+  const auto showdown_scan = [&](Card turn, Card river) -> const ShowdownScan* {
+    const RunoutShowdown& sd = ctx.runout_showdown(turn, river);
+    return sd.seat[0].size() >= 3 && sd.seat[1].size() >= 3 ? &sd.scan : nullptr;
+  };
+
+  for (const JobKind kind : {JobKind::kShowdown, JobKind::kPair, JobKind::kFold}) {
+    RiverBatch b;
+    const auto flush = [&] {
+      if (b.n == 0) return;
+      if (b.n == 1) {
+        // One job: the single scan costs half of a batch.
+        if (kind == JobKind::kFold) {
+          scan_fold(fold_scan(ctx, b.turn, b.river), seat, b.reach[0], b.out[0], b.fold_factor[0]);
+        } else if (const ShowdownScan* scan = showdown_scan(b.turn, b.river)) {
+          if (kind == JobKind::kShowdown) {
+            scan_showdown(*scan, seat, b.reach[0], b.out[0], b.win[0], b.lose[0], b.tie[0], b.with_tie, false);
+          } else {
+            scan_showdown_and_fold(*scan, seat, b.reach[0], b.out[0], b.win[0], b.lose[0], b.tie[0], b.with_tie,
+                                   b.fold_out[0], b.fold_factor[0]);
+          }
+        }
+        b.n = 0;
+        return;
+      }
+      if (kind == JobKind::kFold) {
+        scan_fold_batch(fold_scan(ctx, b.turn, b.river), seat, b.n, b.reach.data(), b.out.data(),
+                        b.fold_factor.data());
+      } else if (const ShowdownScan* scan = showdown_scan(b.turn, b.river)) {
+        if (kind == JobKind::kShowdown) {
+          scan_showdown_batch(*scan, seat, b.n, b.reach.data(), b.out.data(), b.win.data(), b.lose.data(),
+                              b.tie.data(), b.with_tie);
+        } else {
+          scan_showdown_and_fold_batch(*scan, seat, b.n, b.reach.data(), b.out.data(), b.win.data(), b.lose.data(),
+                                       b.tie.data(), b.with_tie, b.fold_out.data(), b.fold_factor.data());
+        }
+      }
+      b.n = 0;
+    };
+    for (const RiverJob& j : jobs) {
+      if (job_kind(j) != kind) continue;
+      const TerminalPayoff& t = *j.terminal;
+      const std::span<const float> reach(j.reach, H_opp);
+      const std::span<float> out(j.out, H);
+      Factors f;
+      bool with_tie = false;
+      if (kind == JobKind::kShowdown) {
+        if (t.turn == kNoCard || t.river == kNoCard) {
+          terminal_values(game, t, seat, reach, out);
+          continue;
+        }
+        std::fill(out.begin(), out.end(), 0.0f);
+        if (!any_reach(reach)) continue;
+        form(t.pot, f, with_tie);
+      } else if (kind == JobKind::kPair) {
+        const std::span<float> fold_out(j.fold_out, H);
+        if (!river_pair(t, *j.fold)) {
+          terminal_values(game, t, seat, reach, out);
+          terminal_values(game, *j.fold, seat, reach, fold_out);
+          continue;
+        }
+        std::fill(out.begin(), out.end(), 0.0f);
+        std::fill(fold_out.begin(), fold_out.end(), 0.0f);
+        if (!any_reach(reach)) continue;
+        form(t.pot, f, with_tie);
+      } else {
+        std::fill(out.begin(), out.end(), 0.0f);
+        if (!any_reach(reach)) continue;
+        f = payoff_factors(game, t.pot);
+      }
+      const bool even = kind == JobKind::kShowdown && !with_tie && f.lose == -f.win;
+      if (!b.fits(t.turn, t.river, with_tie, even)) flush();
+      b.key(t.turn, t.river, with_tie, even);
+      b.reach[b.n] = j.reach;
+      b.out[b.n] = j.out;
+      b.fold_out[b.n] = j.fold_out;
+      b.win[b.n] = f.win;
+      b.lose[b.n] = f.lose;
+      b.tie[b.n] = f.tie;
+      if (kind == JobKind::kFold) {
+        b.fold_factor[b.n] = seat != t.last_actor ? f.win : f.lose;
+      } else if (kind == JobKind::kPair) {
+        const Factors ff = payoff_factors(game, j.fold->pot);
+        b.fold_factor[b.n] = seat != j.fold->last_actor ? ff.win : ff.lose;
+      }
+      ++b.n;
+    }
+    flush();
+  }
+}
+
 void fold_values(const Game& game, const PlanNode& node, int seat, double factor, std::span<const float> opp_reach,
                  std::span<float> out) {
   std::fill(out.begin(), out.end(), 0.0f);

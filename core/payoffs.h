@@ -40,6 +40,20 @@ bool showdown_and_fold_values(const Game& game, const TerminalPayoff& showdown, 
 bool showdown_beside_fold_values(const Game& game, const TerminalPayoff& showdown, const TerminalPayoff& fold,
                                  int seat, std::span<const float> call_reach, std::span<const float> fold_reach,
                                  std::span<float> showdown_out, std::span<float> fold_out);
+// A terminal of a river subtree waiting for its batch: a showdown or a fold
+// against `reach` into `out`, or a showdown with `fold` beside it, both
+// against the same reach (the traverser calling or folding to a bet).
+struct RiverJob {
+  const TerminalPayoff* terminal = nullptr;
+  const TerminalPayoff* fold = nullptr;
+  const float* reach = nullptr;
+  float* out = nullptr;
+  float* fold_out = nullptr;
+};
+// Every job's values exactly as terminal_values (a pair: as
+// showdown_and_fold_values) gives them; jobs of one kind on one board are
+// valued a batch at a time in one scan.
+void river_batch_values(const Game& game, int seat, std::span<const RiverJob> jobs);
 void fold_values(const Game& game, const PlanNode& node, int seat, double factor, std::span<const float> opp_reach,
                  std::span<float> out);
 bool showdown_values(const Game& game, const PlanNode& node, int seat, std::span<const float> opp_reach,

@@ -371,6 +371,245 @@ void scan_showdown_and_fold(const ShowdownScan& scan, int s, const float* reach,
   scan_dispatch<false>(scan, s, reach, out, win, lose, tie, with_tie, fold_out, fold_factor);
 }
 
+namespace {
+
+// The first N reaches' values at one slot, one reach per double lane; the
+// lanes past N read as zero (no load).
+template <std::size_t N>
+inline __m256d gather4(const float* const* reach, std::uint16_t slot) {
+  if constexpr (N >= 4) {
+    return _mm256_cvtps_pd(_mm_setr_ps(reach[0][slot], reach[1][slot], reach[2][slot], reach[3][slot]));
+  } else if constexpr (N == 3) {
+    return _mm256_cvtps_pd(_mm_setr_ps(reach[0][slot], reach[1][slot], reach[2][slot], 0.0f));
+  } else if constexpr (N == 2) {
+    return _mm256_cvtps_pd(_mm_setr_ps(reach[0][slot], reach[1][slot], 0.0f, 0.0f));
+  } else {
+    return _mm256_cvtps_pd(_mm_setr_ps(reach[0][slot], 0.0f, 0.0f, 0.0f));
+  }
+}
+
+inline __m256d at4(const double* cells, std::size_t i) { return _mm256_load_pd(cells + 4 * i); }
+
+// lane_sums for four reaches side by side, cell i of reach k at [4 * i + k],
+// each reach with the operations of lane_sums in its order.
+template <std::size_t N>
+void batch_lane_sums(const OpponentOrder& order, const float* const* reach, double* lanes, double* before,
+                     double* group_total) {
+  const std::size_t steps = order.steps;
+  const std::uint16_t* ls = order.lane_slots.data();
+  __m256d acc[kScanLanes];
+  for (__m256d& x : acc) x = _mm256_setzero_pd();
+  for (std::size_t q = 0; q < steps; ++q, ls += kScanLanes) {
+    double* row = lanes + 4 * q * kScanLanes;
+    for (std::size_t l = 0; l < kScanLanes; ++l) {
+      acc[l] = _mm256_add_pd(acc[l], gather4<N>(reach, ls[l]));
+      _mm256_store_pd(row + 4 * l, acc[l]);
+    }
+  }
+  _mm256_store_pd(lanes + 4 * steps * kScanLanes, _mm256_setzero_pd());
+  for (int c = 0; c < kNumCards; ++c) {
+    const __m256d bc = at4(lanes, order.before[c]);
+    _mm256_store_pd(before + 4 * c, bc);
+    _mm256_store_pd(group_total + 4 * c, _mm256_sub_pd(at4(lanes, order.last[c]), bc));
+  }
+}
+
+// prefix_sums and lane_sums for four reaches side by side, laid out as in
+// batch_lane_sums. Returns the totals.
+template <std::size_t N>
+__m256d batch_sums(const OpponentOrder& order, const float* const* reach, double* prefix, double* lanes,
+                   double* before, double* group_total) {
+  const std::uint16_t* slots = order.slots.data();
+  const std::size_t n = order.slots.size();
+  const std::size_t h = n / 2;
+  __m256d a = _mm256_setzero_pd();
+  __m256d b = _mm256_setzero_pd();
+  _mm256_store_pd(prefix, a);
+  for (std::size_t q = 0; q < h; ++q) {
+    a = _mm256_add_pd(a, gather4<N>(reach, slots[q]));
+    _mm256_store_pd(prefix + 4 * (q + 1), a);
+    b = _mm256_add_pd(b, gather4<N>(reach, slots[h + q]));
+    _mm256_store_pd(prefix + 4 * (h + q + 1), b);
+  }
+  for (std::size_t q = 2 * h; q < n; ++q) {
+    b = _mm256_add_pd(b, gather4<N>(reach, slots[q]));
+    _mm256_store_pd(prefix + 4 * (q + 1), b);
+  }
+  for (std::size_t q = h + 1; q <= n; ++q) _mm256_store_pd(prefix + 4 * q, _mm256_add_pd(at4(prefix, q), a));
+  batch_lane_sums<N>(order, reach, lanes, before, group_total);
+  return at4(prefix, n);
+}
+
+// Writes lanes 0 .. N-1 of v, each to its own output.
+template <std::size_t N>
+inline void put4(float* const* out, std::uint16_t slot, __m256d v) {
+  const __m128 f = _mm256_cvtpd_ps(v);
+  out[0][slot] = _mm_cvtss_f32(f);
+  if constexpr (N >= 2) out[1][slot] = _mm_cvtss_f32(_mm_movehdup_ps(f));
+  if constexpr (N >= 3) out[2][slot] = _mm_cvtss_f32(_mm_movehl_ps(f, f));
+  if constexpr (N >= 4) out[3][slot] = _mm_cvtss_f32(_mm_shuffle_ps(f, f, 3));
+}
+
+// scan_own_even, N lanes at once.
+template <std::size_t N>
+void scan_own_even4(const std::vector<ScanEntry>& own, const double* prefix, const double* lanes, const double* k,
+                    __m256d total, float* const* out, __m256d win) {
+  for (const ScanEntry& e : own) {
+    const __m256d p = _mm256_sub_pd(_mm256_add_pd(at4(prefix, e.lt), at4(prefix, e.le)), total);
+    const __m256d lo = _mm256_add_pd(at4(lanes, e.lo_lt), at4(lanes, e.lo_le));
+    const __m256d hi = _mm256_add_pd(at4(lanes, e.hi_lt), at4(lanes, e.hi_le));
+    const __m256d d =
+        _mm256_add_pd(_mm256_sub_pd(_mm256_sub_pd(p, lo), hi), _mm256_add_pd(at4(k, e.lo), at4(k, e.hi)));
+    put4<N>(out, e.slot, _mm256_mul_pd(d, win));
+  }
+}
+
+// scan_own (written), four lanes at once.
+template <std::size_t N, bool kWithTie, bool kWithFold>
+void scan_own4(const std::vector<ScanEntry>& own, const double* prefix, const double* lanes, const double* before,
+               const double* group_total, __m256d total, const float* const* reach, float* const* out, __m256d win,
+               __m256d lose, __m256d tie, float* const* fold_out, __m256d fold_factor) {
+  for (const ScanEntry& e : own) {
+    const __m256d bl = at4(before, e.lo);
+    const __m256d bh = at4(before, e.hi);
+    const __m256d w = _mm256_sub_pd(_mm256_sub_pd(at4(prefix, e.lt), _mm256_sub_pd(at4(lanes, e.lo_lt), bl)),
+                                    _mm256_sub_pd(at4(lanes, e.hi_lt), bh));
+    const __m256d le = _mm256_sub_pd(_mm256_sub_pd(at4(prefix, e.le), _mm256_sub_pd(at4(lanes, e.lo_le), bl)),
+                                     _mm256_sub_pd(at4(lanes, e.hi_le), bh));
+    const __m256d all = _mm256_sub_pd(_mm256_sub_pd(total, at4(group_total, e.lo)), at4(group_total, e.hi));
+    __m256d v = _mm256_add_pd(_mm256_mul_pd(w, win), _mm256_mul_pd(_mm256_sub_pd(all, le), lose));
+    if constexpr (kWithTie || kWithFold) {
+      const __m256d same = e.same != kNone ? gather4<N>(reach, e.same) : _mm256_setzero_pd();
+      if constexpr (kWithTie) v = _mm256_add_pd(v, _mm256_mul_pd(_mm256_add_pd(_mm256_sub_pd(le, w), same), tie));
+      if constexpr (kWithFold) put4<N>(fold_out, e.slot, _mm256_mul_pd(_mm256_add_pd(same, all), fold_factor));
+    }
+    put4<N>(out, e.slot, v);
+  }
+}
+
+// Up to four lanes that all take the even formula, or all the general one
+// (always the general one with fold values, as scan_dispatch does).
+template <std::size_t N>
+void scan_batch_n(const ShowdownScan& scan, int s, std::size_t count, const float* const* reach, float* const* out,
+                  const double* win, const double* lose, const double* tie, bool with_tie, bool even,
+                  float* const* fold_out, const double* fold_factor) {
+  const OpponentOrder& order = scan.order[1 - s];
+  const std::vector<ScanEntry>& own = scan.own[s];
+  if (order.slots.empty() || own.empty()) return;
+  // Missing lanes read zero reach and write into a scratch row.
+  static const float zero_reach[kNumPockets] = {};
+  float sink[kNumPockets];
+  const float* r4[kScanBatch];
+  float* o4[kScanBatch];
+  float* f4[kScanBatch];
+  alignas(32) double w4[kScanBatch] = {};
+  alignas(32) double l4[kScanBatch] = {};
+  alignas(32) double t4[kScanBatch] = {};
+  alignas(32) double ff4[kScanBatch] = {};
+  const bool fold = fold_out != nullptr;
+  for (std::size_t k = 0; k < kScanBatch; ++k) {
+    const bool real = k < count;
+    r4[k] = real ? reach[k] : zero_reach;
+    o4[k] = real ? out[k] : sink;
+    f4[k] = real && fold ? fold_out[k] : sink;
+    if (real) {
+      w4[k] = win[k];
+      l4[k] = lose[k];
+      if (with_tie) t4[k] = tie[k];
+      if (fold) ff4[k] = fold_factor[k];
+    }
+  }
+  alignas(64) double prefix[(kNumPockets + 1) * kScanBatch];
+  alignas(64) double lanes[kMaxLaneCells * kScanBatch];
+  alignas(64) double before[kNumCards * kScanBatch];
+  alignas(64) double group_total[kNumCards * kScanBatch];
+  const __m256d total = batch_sums<N>(order, r4, prefix, lanes, before, group_total);
+  const __m256d w = _mm256_load_pd(w4);
+  if (even) {
+    alignas(64) double k[kNumCards * kScanBatch];
+    const __m256d two = _mm256_set1_pd(2.0);
+    for (int c = 0; c < kNumCards; ++c) {
+      _mm256_store_pd(k + 4 * c, _mm256_add_pd(_mm256_mul_pd(two, at4(before, c)), at4(group_total, c)));
+    }
+    scan_own_even4<N>(own, prefix, lanes, k, total, o4, w);
+    return;
+  }
+  const __m256d l = _mm256_load_pd(l4);
+  const __m256d t = _mm256_load_pd(t4);
+  const __m256d ff = _mm256_load_pd(ff4);
+  if (with_tie) {
+    if (fold) {
+      scan_own4<N, true, true>(own, prefix, lanes, before, group_total, total, r4, o4, w, l, t, f4, ff);
+    } else {
+      scan_own4<N, true, false>(own, prefix, lanes, before, group_total, total, r4, o4, w, l, t, f4, ff);
+    }
+  } else if (fold) {
+    scan_own4<N, false, true>(own, prefix, lanes, before, group_total, total, r4, o4, w, l, t, f4, ff);
+  } else {
+    scan_own4<N, false, false>(own, prefix, lanes, before, group_total, total, r4, o4, w, l, t, f4, ff);
+  }
+}
+
+// Up to four lanes that all take the even formula, or all the general one
+// (always the general one with fold values, as scan_dispatch does); only
+// the lanes in use are read and written.
+void scan_batch_uniform(const ShowdownScan& scan, int s, std::size_t count, const float* const* reach,
+                        float* const* out, const double* win, const double* lose, const double* tie, bool with_tie,
+                        bool even, float* const* fold_out = nullptr, const double* fold_factor = nullptr) {
+  switch (count) {
+    case 1:
+      return scan_batch_n<1>(scan, s, count, reach, out, win, lose, tie, with_tie, even, fold_out, fold_factor);
+    case 2:
+      return scan_batch_n<2>(scan, s, count, reach, out, win, lose, tie, with_tie, even, fold_out, fold_factor);
+    case 3:
+      return scan_batch_n<3>(scan, s, count, reach, out, win, lose, tie, with_tie, even, fold_out, fold_factor);
+    default:
+      return scan_batch_n<4>(scan, s, count, reach, out, win, lose, tie, with_tie, even, fold_out, fold_factor);
+  }
+}
+
+}  // namespace
+
+void scan_showdown_batch(const ShowdownScan& scan, int s, std::size_t count, const float* const* reach,
+                         float* const* out, const double* win, const double* lose, const double* tie, bool with_tie) {
+  if (count > kScanBatch) throw std::invalid_argument("scan_showdown_batch: more lanes than a batch holds");
+  if (count == 0) return;
+  // Each lane takes the formula scan_showdown would take for it; a mixed
+  // batch is valued as two.
+  std::array<std::size_t, kScanBatch> pick[2];
+  std::size_t n[2] = {0, 0};
+  for (std::size_t k = 0; k < count; ++k) {
+    const int even = !with_tie && lose[k] == -win[k] ? 1 : 0;
+    pick[even][n[even]++] = k;
+  }
+  if (n[0] == 0 || n[1] == 0) {
+    scan_batch_uniform(scan, s, count, reach, out, win, lose, tie, with_tie, n[1] != 0);
+    return;
+  }
+  for (int even = 0; even < 2; ++even) {
+    const float* r[kScanBatch];
+    float* o[kScanBatch];
+    double w[kScanBatch];
+    double l[kScanBatch];
+    for (std::size_t j = 0; j < n[even]; ++j) {
+      const std::size_t k = pick[even][j];
+      r[j] = reach[k];
+      o[j] = out[k];
+      w[j] = win[k];
+      l[j] = lose[k];
+    }
+    scan_batch_uniform(scan, s, n[even], r, o, w, l, nullptr, false, even != 0);
+  }
+}
+
+void scan_showdown_and_fold_batch(const ShowdownScan& scan, int s, std::size_t count, const float* const* reach,
+                                  float* const* out, const double* win, const double* lose, const double* tie,
+                                  bool with_tie, float* const* fold_out, const double* fold_factor) {
+  if (count > kScanBatch) throw std::invalid_argument("scan_showdown_and_fold_batch: more lanes than a batch holds");
+  if (count == 0) return;
+  scan_batch_uniform(scan, s, count, reach, out, win, lose, tie, with_tie, false, fold_out, fold_factor);
+}
+
 void build_fold_table(const std::array<std::vector<std::uint16_t>, 2>& live,
                       const std::array<std::vector<Pocket>, 2>& pockets,
                       const std::array<std::vector<std::uint16_t>, 2>& opponent_slot, ShowdownScan& out) {
@@ -415,6 +654,67 @@ void for_unblocked_reach(const ShowdownScan& scan, int s, const float* reach, Pu
 void scan_fold(const ShowdownScan& scan, int s, const float* reach, float* out, double factor) {
   for_unblocked_reach(scan, s, reach,
                       [&](std::uint16_t slot, double r) { out[slot] = static_cast<float>(r * factor); });
+}
+
+namespace {
+
+template <std::size_t N>
+void fold_batch_n(const ShowdownScan& scan, int s, std::size_t count, const float* const* reach, float* const* out,
+                  const double* factor) {
+  const OpponentOrder& order = scan.order[1 - s];
+  const std::vector<ScanEntry>& own = scan.own[s];
+  if (order.slots.empty() || own.empty()) return;
+  static const float zero_reach[kNumPockets] = {};
+  const float* r4[kScanBatch];
+  for (std::size_t k = 0; k < kScanBatch; ++k) r4[k] = k < count ? reach[k] : zero_reach;
+  alignas(64) double lanes[kMaxLaneCells * kScanBatch];
+  alignas(64) double before[kNumCards * kScanBatch];
+  alignas(64) double group_total[kNumCards * kScanBatch];
+  batch_lane_sums<N>(order, r4, lanes, before, group_total);
+  __m256d twice = _mm256_setzero_pd();
+  for (int c = 0; c < kNumCards; ++c) twice = _mm256_add_pd(twice, at4(group_total, c));
+  const __m256d total = _mm256_div_pd(twice, _mm256_set1_pd(2.0));
+  // As for_unblocked_reach: a lane without opponent reach writes nothing,
+  // like a missing lane.
+  alignas(32) double t4[kScanBatch];
+  alignas(32) double f4[kScanBatch] = {};
+  _mm256_store_pd(t4, total);
+  float sink[kNumPockets];
+  float* o4[kScanBatch];
+  bool any = false;
+  for (std::size_t k = 0; k < kScanBatch; ++k) {
+    const bool write = k < count && t4[k] != 0.0;
+    o4[k] = write ? out[k] : sink;
+    if (write) f4[k] = factor[k];
+    any = any || write;
+  }
+  if (!any) return;
+  const __m256d f = _mm256_load_pd(f4);
+  for (const ScanEntry& e : own) {
+    const __m256d same = e.same != kNone ? gather4<N>(r4, e.same) : _mm256_setzero_pd();
+    const __m256d r = _mm256_sub_pd(_mm256_sub_pd(_mm256_add_pd(same, total), at4(group_total, e.lo)),
+                                    at4(group_total, e.hi));
+    put4<N>(o4, e.slot, _mm256_mul_pd(r, f));
+  }
+}
+
+}  // namespace
+
+void scan_fold_batch(const ShowdownScan& scan, int s, std::size_t count, const float* const* reach,
+                     float* const* out, const double* factor) {
+  if (count > kScanBatch) throw std::invalid_argument("scan_fold_batch: more lanes than a batch holds");
+  switch (count) {
+    case 0:
+      return;
+    case 1:
+      return fold_batch_n<1>(scan, s, count, reach, out, factor);
+    case 2:
+      return fold_batch_n<2>(scan, s, count, reach, out, factor);
+    case 3:
+      return fold_batch_n<3>(scan, s, count, reach, out, factor);
+    default:
+      return fold_batch_n<4>(scan, s, count, reach, out, factor);
+  }
 }
 
 void unblocked_reach(const ShowdownScan& scan, int s, const float* reach, double* out) {

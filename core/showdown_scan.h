@@ -78,11 +78,30 @@ void build_showdown_scan(const std::array<std::vector<ShowdownEntry>, 2>& lists,
 void scan_showdown(const ShowdownScan& scan, int s, const float* reach, float* out, double win, double lose,
                    double tie, bool with_tie, bool add);
 
+inline constexpr std::size_t kScanBatch = 4;
+
+// Up to kScanBatch showdowns on this board, each against its own reach, in
+// one scan: out[k] for k < count is written exactly as scan_showdown (add
+// false) writes it with win[k], lose[k], tie[k] and the shared with_tie
+// (`tie` is read only when with_tie). Lanes with lose[k] == -win[k] and no
+// tie take the even formula scan_showdown takes for such payoffs. out[k] for
+// k >= count is never touched.
+void scan_showdown_batch(const ShowdownScan& scan, int s, std::size_t count, const float* const* reach,
+                         float* const* out, const double* win, const double* lose, const double* tie, bool with_tie);
+
 // The same (written, not added), and in one go the values of folding to that
 // reach: fold_out[slot] = (card-removed opponent reach) * fold_factor,
 // written for every live hand of seat s.
 void scan_showdown_and_fold(const ShowdownScan& scan, int s, const float* reach, float* out, double win,
                             double lose, double tie, bool with_tie, float* fold_out, double fold_factor);
+
+// Up to kScanBatch of these in one scan: out[k] and fold_out[k] for
+// k < count are written exactly as scan_showdown_and_fold writes them with
+// reach[k], win[k], lose[k], tie[k] and fold_factor[k]. Lanes k >= count are
+// never touched.
+void scan_showdown_and_fold_batch(const ShowdownScan& scan, int s, std::size_t count, const float* const* reach,
+                                  float* const* out, const double* win, const double* lose, const double* tie,
+                                  bool with_tie, float* const* fold_out, const double* fold_factor);
 
 // An opponent calling or folding to a bet on this board: out[slot] as
 // scan_showdown writes it (not added) for the calling reach `reach`, and in
@@ -105,6 +124,13 @@ void build_fold_table(const std::array<std::vector<std::uint16_t>, 2>& live,
 // opponent reach) * factor for every live hand of seat s (the others are
 // left as they are).
 void scan_fold(const ShowdownScan& scan, int s, const float* reach, float* out, double factor);
+
+// Up to kScanBatch fold payoffs in one pass: out[k] for k < count exactly as
+// scan_fold writes it with reach[k] and factor[k] (so nothing for a reach
+// summing to zero). Lanes k >= count are never touched. Works on fold
+// tables too.
+void scan_fold_batch(const ShowdownScan& scan, int s, std::size_t count, const float* const* reach,
+                     float* const* out, const double* factor);
 
 // The card-removed opponent reach itself, in double: out[slot] for every
 // live hand of seat s (the others are left as they are; all are left when

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <random>
+#include <stdexcept>
 
 #include "core/bet_size.h"
 #include "core/card_context.h"
@@ -456,4 +458,140 @@ TEST(Payoffs, BadInputsAndHelpers) {
   EXPECT_EQ(&runout_hands(*g, n, 0), &ctx.live_after_runout(n.turn, n.river).seat[0]);
   const std::vector<Card> dealt = dealt_cards(*g, n);
   EXPECT_EQ(dealt, (std::vector<Card>{b[0], b[1], b[2], b[3], n.river}));
+}
+
+// Up to four showdowns on one river valued in one scan: every lane is what a
+// single scan writes, bit for bit, for even, raked and tying payoffs and for
+// batches mixing even and raked lanes. Hands dead on the river and lanes
+// past the count are left as they were.
+TEST(Payoffs, BatchedShowdownsMatchSingleScans) {
+  std::mt19937 rng(777);
+  std::uniform_real_distribution<float> u(0.0f, 1.0f);
+  std::uniform_real_distribution<double> pay(0.01, 2.0);
+  constexpr float kUntouched = 12345.0f;
+  std::size_t dead_seen = 0;
+  for (int round = 0; round < 3; ++round) {
+    const Board b = random_board(rng, 3);
+    const auto g = make_game(b, random_ranges(rng, 300), Spot{});
+    const CardContext& ctx = g->card_context();
+    for (int runout = 0; runout < 2; ++runout) {
+      Card t = 0, r = 0;
+      while (t == r || (ctx.board_mask() & (card_bit(t) | card_bit(r)))) {
+        t = static_cast<Card>(rng() % kNumCards);
+        r = static_cast<Card>(rng() % kNumCards);
+      }
+      const ShowdownScan& scan = ctx.runout_showdown(t, r).scan;
+      for (int s = 0; s < 2; ++s) {
+        const std::size_t H = ctx.hand_count(s);
+        std::vector<std::vector<float>> reach(kScanBatch, std::vector<float>(ctx.hand_count(1 - s)));
+        const float* rp[kScanBatch];
+        for (std::size_t k = 0; k < kScanBatch; ++k) {
+          const bool empty = k == static_cast<std::size_t>(round + runout) % kScanBatch;
+          for (float& x : reach[k]) x = empty || u(rng) < 0.33f ? 0.0f : u(rng);
+          rp[k] = reach[k].data();
+        }
+        for (int kind = 0; kind < 4; ++kind) {  // even, raked, raked with ties, even and raked mixed
+          const bool with_tie = kind == 2;
+          double win[kScanBatch], lose[kScanBatch], tie[kScanBatch];
+          for (std::size_t k = 0; k < kScanBatch; ++k) {
+            win[k] = pay(rng);
+            const bool even = kind == 0 || (kind == 3 && k % 2 == 1);
+            lose[k] = even ? -win[k] : -win[k] - 0.1 * pay(rng);
+            tie[k] = -0.05 * pay(rng);
+          }
+          for (std::size_t count = 1; count <= kScanBatch; ++count) {
+            std::vector<std::vector<float>> got(kScanBatch, std::vector<float>(H, kUntouched));
+            float* op[kScanBatch];
+            for (std::size_t k = 0; k < kScanBatch; ++k) op[k] = got[k].data();
+            scan_showdown_batch(scan, s, count, rp, op, win, lose, tie, with_tie);
+            for (std::size_t k = 0; k < kScanBatch; ++k) {
+              std::vector<float> want(H, kUntouched);
+              if (k < count) {
+                scan_showdown(scan, s, rp[k], want.data(), win[k], lose[k], tie[k], with_tie, false);
+                dead_seen += static_cast<std::size_t>(std::count(want.begin(), want.end(), kUntouched));
+              }
+              ASSERT_EQ(0, std::memcmp(got[k].data(), want.data(), H * sizeof(float)))
+                  << "round " << round << " seat " << s << " kind " << kind << " count " << count << " lane " << k;
+            }
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(dead_seen, 0u);
+  const float* none[kScanBatch + 1] = {};
+  float* nowhere[kScanBatch + 1] = {};
+  const double w[kScanBatch + 1] = {};
+  EXPECT_THROW(scan_showdown_batch(ShowdownScan{}, 0, kScanBatch + 1, none, nowhere, w, w, w, false),
+               std::invalid_argument);
+}
+
+TEST(Payoffs, BatchedFoldsMatchSingleScans) {
+  std::mt19937 rng(778);
+  std::uniform_real_distribution<float> u(0.0f, 1.0f);
+  std::uniform_real_distribution<double> pay(0.01, 2.0);
+  constexpr float kUntouched = 12345.0f;
+  std::size_t dead_seen = 0;
+  const auto same_bits = [](const std::vector<float>& a, const std::vector<float>& b) {
+    return std::memcmp(a.data(), b.data(), a.size() * sizeof(float)) == 0;
+  };
+  for (int round = 0; round < 2; ++round) {
+    const auto g = make_game(random_board(rng, 3), random_ranges(rng, 300), Spot{});
+    const CardContext& ctx = g->card_context();
+    Card t = 0, r = 0;
+    while (t == r || (ctx.board_mask() & (card_bit(t) | card_bit(r)))) {
+      t = static_cast<Card>(rng() % kNumCards);
+      r = static_cast<Card>(rng() % kNumCards);
+    }
+    const ShowdownScan* tables[2] = {&ctx.runout_showdown(t, r).scan, &ctx.fold_table(t)};
+    for (int s = 0; s < 2; ++s) {
+      const std::size_t H = ctx.hand_count(s);
+      std::vector<std::vector<float>> reach(kScanBatch, std::vector<float>(ctx.hand_count(1 - s)));
+      const float* rp[kScanBatch];
+      double win[kScanBatch], lose[kScanBatch], tie[kScanBatch], factor[kScanBatch];
+      for (std::size_t k = 0; k < kScanBatch; ++k) {
+        const bool empty = k == static_cast<std::size_t>(round + 2 * s) % kScanBatch;
+        for (float& x : reach[k]) x = empty || u(rng) < 0.33f ? 0.0f : u(rng);
+        rp[k] = reach[k].data();
+        win[k] = pay(rng);
+        lose[k] = k % 2 == 0 ? -win[k] : -win[k] - 0.1 * pay(rng);  // even payoffs still take the general formula
+        tie[k] = -0.05 * pay(rng);
+        factor[k] = pay(rng) - 1.0;
+      }
+      for (std::size_t count = 1; count <= kScanBatch; ++count) {
+        std::vector<std::vector<float>> got(2 * kScanBatch, std::vector<float>(H, kUntouched));
+        std::vector<std::vector<float>> want = got;
+        float* op[2 * kScanBatch];
+        for (std::size_t k = 0; k < 2 * kScanBatch; ++k) op[k] = got[k].data();
+        for (int table = 0; table < 2; ++table) {
+          scan_fold_batch(*tables[table], s, count, rp, op, factor);
+          for (std::size_t k = 0; k < count; ++k) scan_fold(*tables[table], s, rp[k], want[k].data(), factor[k]);
+          for (std::size_t k = 0; k < kScanBatch; ++k) {
+            ASSERT_TRUE(same_bits(got[k], want[k])) << "fold table " << table << " seat " << s << " lane " << k;
+          }
+        }
+        for (const bool with_tie : {false, true}) {
+          const ShowdownScan& scan = *tables[0];
+          scan_showdown_and_fold_batch(scan, s, count, rp, op, win, lose, tie, with_tie, op + kScanBatch, factor);
+          for (std::size_t k = 0; k < count; ++k) {
+            scan_showdown_and_fold(scan, s, rp[k], want[k].data(), win[k], lose[k], tie[k], with_tie,
+                                   want[kScanBatch + k].data(), factor[k]);
+          }
+          for (std::size_t k = 0; k < 2 * kScanBatch; ++k) {
+            ASSERT_TRUE(same_bits(got[k], want[k])) << "tie " << with_tie << " seat " << s << " lane " << k;
+            if (k % kScanBatch >= count) continue;
+            dead_seen += static_cast<std::size_t>(std::count(got[k].begin(), got[k].end(), kUntouched));
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(dead_seen, 0u);
+  const float* none[kScanBatch + 1] = {};
+  float* nowhere[kScanBatch + 1] = {};
+  const double w[kScanBatch + 1] = {};
+  EXPECT_THROW(scan_fold_batch(ShowdownScan{}, 0, kScanBatch + 1, none, nowhere, w), std::invalid_argument);
+  EXPECT_THROW(
+      scan_showdown_and_fold_batch(ShowdownScan{}, 0, kScanBatch + 1, none, nowhere, w, w, w, false, nowhere, w),
+      std::invalid_argument);
 }

@@ -1,0 +1,177 @@
+// The training traversal of a river subtree in three steps. On the way down
+// every node's opponent reach is known before any value is: an opponent
+// node's strategy comes from its regrets alone, and the traverser's own
+// nodes hand their reach on unchanged. So the walk down takes the reach of
+// every child and lists the terminals. Those all lie on one board and are
+// valued a batch at a time in one scan, which reads the board's tables once
+// for the whole batch. The walk back up then sums the opponent nodes'
+// children and updates the traverser's nodes, children before parents.
+//
+// Each value and update is the one solve_recursive makes, with the same
+// operations, so a solve gives the same numbers either way.
+#include <immintrin.h>
+
+#include <algorithm>
+
+#include "core/discounted_cfr.h"
+#include "core/discounted_cfr_internal.h"
+#include "core/kernels.h"
+#include "core/node_kernels.h"
+#include "core/payoffs.h"
+
+namespace velmora {
+
+using namespace cfr_detail;
+
+namespace {
+
+// Room for n floats at the end of the subtree's buffer; returns its offset.
+// Offsets stay valid when the buffer grows, pointers do not.
+std::uint32_t take(DiscountedCfr::RiverWork& work, std::size_t n) {
+  const std::size_t at = work.used;
+  work.used += n;
+  if (work.floats.size() < work.used) work.floats.resize(std::max(work.used, 2 * work.floats.size()));
+  return static_cast<std::uint32_t>(at);
+}
+
+}  // namespace
+
+void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const float* opp_reach, float* values,
+                                std::size_t depth, ScratchStack& scratch) {
+  const CardContext& cc = game.card_context();
+  const std::size_t H = cc.hand_count(seat);
+  const std::size_t H_opp = cc.hand_count(1 - seat);
+  RiverWork& work = scratch.river();
+  Frame& frame = scratch.frame(depth);
+  work.used = 0;
+  work.nodes.clear();
+  work.terminals.clear();
+  const std::uint32_t reach = take(work, H_opp);
+  const std::uint32_t root_values = take(work, H);
+  std::copy(opp_reach, opp_reach + H_opp, work.floats.data() + reach);
+  river_down(game, node, seat, reach, root_values, work, frame);
+
+  // The listed terminals, a batch at a time.
+  constexpr std::size_t kChunk = 32;
+  float* f = work.floats.data();
+  for (std::size_t i = 0; i < work.terminals.size(); i += kChunk) {
+    const std::size_t n = std::min(kChunk, work.terminals.size() - i);
+    RiverJob jobs[kChunk];
+    for (std::size_t k = 0; k < n; ++k) {
+      const RiverTerminal& t = work.terminals[i + k];
+      jobs[k].terminal = &payoffs_[t.payoff];
+      jobs[k].reach = f + t.reach;
+      jobs[k].out = f + t.values;
+      if (t.fold != kNoPayoff) {
+        jobs[k].fold = &payoffs_[t.fold];
+        jobs[k].fold_out = f + t.fold_values;
+      }
+    }
+    river_batch_values(game, seat, std::span<const RiverJob>(jobs, n));
+  }
+
+  // Children before parents: the listed nodes in reverse.
+  for (std::size_t i = work.nodes.size(); i-- > 0;) {
+    const RiverNode& r = work.nodes[i];
+    NodeState& st = states_[r.node];
+    if (i > 0) {
+      // The next node up is a traverser node whose matrices were asked for
+      // on the way down; they may have left the cache since.
+      const NodeState& next = states_[work.nodes[i - 1].node];
+      if (next.seat == seat) {
+        const std::size_t bytes = 2 * std::size_t{next.actions} * next.hands * entry_bytes();
+        const char* p = static_cast<const char*>(matrix_start(next));
+        for (std::size_t off = 0; off < bytes; off += 64) _mm_prefetch(p + off, _MM_HINT_T0);
+      }
+    }
+    const std::size_t A = st.actions;
+    if (st.seat != seat) {
+      sum_rows_double(f + r.values, f + r.child_values, A, H);
+    } else {
+      update_traverser(st, nullptr, f + r.child_values, f + r.values, A, H, frame);
+    }
+  }
+  std::copy(f + root_values, f + root_values + H, values);
+}
+
+void DiscountedCfr::river_down(const Game& game, std::uint64_t node, int seat, std::uint32_t reach,
+                               std::uint32_t values, RiverWork& work, Frame& frame) {
+  const NodeState& st = states_[node];
+  const CardContext& cc = game.card_context();
+  const std::size_t H = cc.hand_count(seat);
+  const std::size_t H_opp = cc.hand_count(1 - seat);
+
+  if (st.type == kNodeTerminal) {
+    work.terminals.push_back({st.first_child, kNoPayoff, reach, values, 0});
+    return;
+  }
+  // Below a full board there are only decision nodes and terminals.
+  const std::size_t A = st.actions;
+  if (st.type != kNodeDecision || A == 0 || H == 0) {
+    std::fill_n(work.floats.data() + values, H, 0.0f);
+    return;
+  }
+  const std::uint32_t* children = child_table_.data() + st.first_child;
+
+  if (st.seat != seat) {
+    if (A == 1) {
+      river_down(game, children[0], seat, reach, values, work, frame);
+      return;
+    }
+    if (st.hands != H_opp) {
+      std::fill_n(work.floats.data() + values, H, 0.0f);
+      return;
+    }
+    prefetch_opponent_regrets(children[0], seat);
+    const std::size_t bytes = A * H_opp * entry_bytes();
+    const char* m = static_cast<const char*>(matrix_start(st));
+    for (std::size_t off = 0; off < bytes; off += 64) _mm_prefetch(m + off, _MM_HINT_T0);
+    const std::uint32_t child_values = take(work, A * H);
+    const std::uint32_t rows = take(work, A * H_opp);
+    float* f = work.floats.data();
+    if (compress_ && A <= kFusedMaxActions) {
+      opponent_reach_rows16(f + rows, regrets16_of(st), regrets_scale(st), f + reach, A, H_opp);
+    } else {
+      const float* regrets = regrets_view(st, frame.buf[kRegrets]);
+      float* strategy = grow(frame.buf[kStrategy], A * H_opp);
+      regret_matching(strategy, grow(frame.buf[kRowScratch], H_opp), regrets, A, H_opp);
+      for (std::size_t a = 0; a < A; ++a) multiply(f + rows + a * H_opp, f + reach, strategy + a * H_opp, H_opp);
+    }
+    work.nodes.push_back({static_cast<std::uint32_t>(node), child_values, values});
+    for (std::size_t a = 0; a < A; ++a) {
+      if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
+      river_down(game, children[a], seat, static_cast<std::uint32_t>(rows + a * H_opp),
+                 static_cast<std::uint32_t>(child_values + a * H), work, frame);
+    }
+    return;
+  }
+
+  if (st.hands != H) {
+    std::fill_n(work.floats.data() + values, H, 0.0f);
+    return;
+  }
+  // Asked for now, read on the way back up.
+  prefetch_opponent_regrets(children[0], seat);
+  const std::size_t bytes = 2 * A * H * entry_bytes();
+  const char* m = static_cast<const char*>(matrix_start(st));
+  for (std::size_t off = 0; off < bytes; off += 64) _mm_prefetch(m + off, _MM_HINT_T1);
+  const std::uint32_t child_values = take(work, A * H);
+  std::size_t fold = A;
+  std::size_t showdown = A;
+  if (fold_pair_children(st.fold_pair, A, fold, showdown)) {
+    const auto row = [&](std::size_t a) { return static_cast<std::uint32_t>(child_values + a * H); };
+    work.terminals.push_back({states_[children[showdown]].first_child, states_[children[fold]].first_child, reach,
+                              row(showdown), row(fold)});
+  } else {
+    fold = A;
+    showdown = A;
+  }
+  work.nodes.push_back({static_cast<std::uint32_t>(node), child_values, values});
+  for (std::size_t a = 0; a < A; ++a) {
+    if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
+    if (a == fold || a == showdown) continue;
+    river_down(game, children[a], seat, reach, static_cast<std::uint32_t>(child_values + a * H), work, frame);
+  }
+}
+
+}  // namespace velmora
