@@ -52,6 +52,8 @@ void build_order(const std::vector<ShowdownEntry>& real, const std::vector<Pocke
   const std::size_t steps = *std::max_element(fill.begin(), fill.end());
   if (steps > kMaxSteps) throw std::logic_error("showdown scan: lane layout out of bounds");
   out.steps = static_cast<std::uint16_t>(steps);
+  out.slot_end = 0;
+  for (std::uint16_t slot : out.slots) out.slot_end = std::max<std::uint16_t>(out.slot_end, slot + 1);
   const std::uint16_t filler = out.slots.empty() ? 0 : out.slots.front();
   out.lane_slots.assign(steps * kScanLanes, filler);
   const auto zero = static_cast<std::uint16_t>(steps * kScanLanes);
@@ -345,6 +347,8 @@ void build_showdown_scan(const std::array<std::vector<ShowdownEntry>, 2>& lists,
       x.slot = e.slot;
       const std::vector<std::uint16_t>& same = opponent_slot[s];
       x.same = e.slot < same.size() && same[e.slot] < pockets[o].size() ? same[e.slot] : kNone;
+      // The batched scans read the opponent's reach below slot_end only.
+      if (x.same != kNone) out.order[o].slot_end = std::max<std::uint16_t>(out.order[o].slot_end, x.same + 1);
       x.lt = static_cast<std::uint16_t>(lt);
       x.le = static_cast<std::uint16_t>(le);
       const Pocket p = pockets[s][e.slot];
@@ -373,19 +377,32 @@ void scan_showdown_and_fold(const ShowdownScan& scan, int s, const float* reach,
 
 namespace {
 
-// The first N reaches' values at one slot, one reach per double lane; the
-// lanes past N read as zero (no load).
+// Up to four reaches interleaved: reach k of slot i at [4 * i + k], zero in
+// the lanes past the N reaches given, so one load reads a slot of all of them.
 template <std::size_t N>
-inline __m256d gather4(const float* const* reach, std::uint16_t slot) {
-  if constexpr (N >= 4) {
-    return _mm256_cvtps_pd(_mm_setr_ps(reach[0][slot], reach[1][slot], reach[2][slot], reach[3][slot]));
-  } else if constexpr (N == 3) {
-    return _mm256_cvtps_pd(_mm_setr_ps(reach[0][slot], reach[1][slot], reach[2][slot], 0.0f));
-  } else if constexpr (N == 2) {
-    return _mm256_cvtps_pd(_mm_setr_ps(reach[0][slot], reach[1][slot], 0.0f, 0.0f));
-  } else {
-    return _mm256_cvtps_pd(_mm_setr_ps(reach[0][slot], 0.0f, 0.0f, 0.0f));
+void interleave(const float* const* reach, std::size_t end, float* out) {
+  std::size_t i = 0;
+  if constexpr (N == 4) {
+    for (; i + 4 <= end; i += 4) {
+      __m128 r0 = _mm_loadu_ps(reach[0] + i);
+      __m128 r1 = _mm_loadu_ps(reach[1] + i);
+      __m128 r2 = _mm_loadu_ps(reach[2] + i);
+      __m128 r3 = _mm_loadu_ps(reach[3] + i);
+      _MM_TRANSPOSE4_PS(r0, r1, r2, r3);
+      _mm_store_ps(out + 4 * i, r0);
+      _mm_store_ps(out + 4 * i + 4, r1);
+      _mm_store_ps(out + 4 * i + 8, r2);
+      _mm_store_ps(out + 4 * i + 12, r3);
+    }
   }
+  for (; i < end; ++i) {
+    for (std::size_t k = 0; k < 4; ++k) out[4 * i + k] = k < N ? reach[k][i] : 0.0f;
+  }
+}
+
+// All reaches' values at one slot, one reach per double lane.
+inline __m256d gather4(const float* inter, std::uint16_t slot) {
+  return _mm256_cvtps_pd(_mm_load_ps(inter + 4 * std::size_t{slot}));
 }
 
 inline __m256d at4(const double* cells, std::size_t i) { return _mm256_load_pd(cells + 4 * i); }
@@ -393,7 +410,7 @@ inline __m256d at4(const double* cells, std::size_t i) { return _mm256_load_pd(c
 // lane_sums for four reaches side by side, cell i of reach k at [4 * i + k],
 // each reach with the operations of lane_sums in its order.
 template <std::size_t N>
-void batch_lane_sums(const OpponentOrder& order, const float* const* reach, double* lanes, double* before,
+void batch_lane_sums(const OpponentOrder& order, const float* reach, double* lanes, double* before,
                      double* group_total) {
   const std::size_t steps = order.steps;
   const std::uint16_t* ls = order.lane_slots.data();
@@ -402,7 +419,7 @@ void batch_lane_sums(const OpponentOrder& order, const float* const* reach, doub
   for (std::size_t q = 0; q < steps; ++q, ls += kScanLanes) {
     double* row = lanes + 4 * q * kScanLanes;
     for (std::size_t l = 0; l < kScanLanes; ++l) {
-      acc[l] = _mm256_add_pd(acc[l], gather4<N>(reach, ls[l]));
+      acc[l] = _mm256_add_pd(acc[l], gather4(reach, ls[l]));
       _mm256_store_pd(row + 4 * l, acc[l]);
     }
   }
@@ -417,7 +434,7 @@ void batch_lane_sums(const OpponentOrder& order, const float* const* reach, doub
 // prefix_sums and lane_sums for four reaches side by side, laid out as in
 // batch_lane_sums. Returns the totals.
 template <std::size_t N>
-__m256d batch_sums(const OpponentOrder& order, const float* const* reach, double* prefix, double* lanes,
+__m256d batch_sums(const OpponentOrder& order, const float* reach, double* prefix, double* lanes,
                    double* before, double* group_total) {
   const std::uint16_t* slots = order.slots.data();
   const std::size_t n = order.slots.size();
@@ -426,13 +443,13 @@ __m256d batch_sums(const OpponentOrder& order, const float* const* reach, double
   __m256d b = _mm256_setzero_pd();
   _mm256_store_pd(prefix, a);
   for (std::size_t q = 0; q < h; ++q) {
-    a = _mm256_add_pd(a, gather4<N>(reach, slots[q]));
+    a = _mm256_add_pd(a, gather4(reach, slots[q]));
     _mm256_store_pd(prefix + 4 * (q + 1), a);
-    b = _mm256_add_pd(b, gather4<N>(reach, slots[h + q]));
+    b = _mm256_add_pd(b, gather4(reach, slots[h + q]));
     _mm256_store_pd(prefix + 4 * (h + q + 1), b);
   }
   for (std::size_t q = 2 * h; q < n; ++q) {
-    b = _mm256_add_pd(b, gather4<N>(reach, slots[q]));
+    b = _mm256_add_pd(b, gather4(reach, slots[q]));
     _mm256_store_pd(prefix + 4 * (q + 1), b);
   }
   for (std::size_t q = h + 1; q <= n; ++q) _mm256_store_pd(prefix + 4 * q, _mm256_add_pd(at4(prefix, q), a));
@@ -467,7 +484,7 @@ void scan_own_even4(const std::vector<ScanEntry>& own, const double* prefix, con
 // scan_own (written), four lanes at once.
 template <std::size_t N, bool kWithTie, bool kWithFold>
 void scan_own4(const std::vector<ScanEntry>& own, const double* prefix, const double* lanes, const double* before,
-               const double* group_total, __m256d total, const float* const* reach, float* const* out, __m256d win,
+               const double* group_total, __m256d total, const float* reach, float* const* out, __m256d win,
                __m256d lose, __m256d tie, float* const* fold_out, __m256d fold_factor) {
   for (const ScanEntry& e : own) {
     const __m256d bl = at4(before, e.lo);
@@ -479,7 +496,7 @@ void scan_own4(const std::vector<ScanEntry>& own, const double* prefix, const do
     const __m256d all = _mm256_sub_pd(_mm256_sub_pd(total, at4(group_total, e.lo)), at4(group_total, e.hi));
     __m256d v = _mm256_add_pd(_mm256_mul_pd(w, win), _mm256_mul_pd(_mm256_sub_pd(all, le), lose));
     if constexpr (kWithTie || kWithFold) {
-      const __m256d same = e.same != kNone ? gather4<N>(reach, e.same) : _mm256_setzero_pd();
+      const __m256d same = e.same != kNone ? gather4(reach, e.same) : _mm256_setzero_pd();
       if constexpr (kWithTie) v = _mm256_add_pd(v, _mm256_mul_pd(_mm256_add_pd(_mm256_sub_pd(le, w), same), tie));
       if constexpr (kWithFold) put4<N>(fold_out, e.slot, _mm256_mul_pd(_mm256_add_pd(same, all), fold_factor));
     }
@@ -523,7 +540,9 @@ void scan_batch_n(const ShowdownScan& scan, int s, std::size_t count, const floa
   alignas(64) double lanes[kMaxLaneCells * kScanBatch];
   alignas(64) double before[kNumCards * kScanBatch];
   alignas(64) double group_total[kNumCards * kScanBatch];
-  const __m256d total = batch_sums<N>(order, r4, prefix, lanes, before, group_total);
+  alignas(16) float inter[4 * kNumPockets];
+  interleave<N>(r4, order.slot_end, inter);
+  const __m256d total = batch_sums<N>(order, inter, prefix, lanes, before, group_total);
   const __m256d w = _mm256_load_pd(w4);
   if (even) {
     alignas(64) double k[kNumCards * kScanBatch];
@@ -539,14 +558,14 @@ void scan_batch_n(const ShowdownScan& scan, int s, std::size_t count, const floa
   const __m256d ff = _mm256_load_pd(ff4);
   if (with_tie) {
     if (fold) {
-      scan_own4<N, true, true>(own, prefix, lanes, before, group_total, total, r4, o4, w, l, t, f4, ff);
+      scan_own4<N, true, true>(own, prefix, lanes, before, group_total, total, inter, o4, w, l, t, f4, ff);
     } else {
-      scan_own4<N, true, false>(own, prefix, lanes, before, group_total, total, r4, o4, w, l, t, f4, ff);
+      scan_own4<N, true, false>(own, prefix, lanes, before, group_total, total, inter, o4, w, l, t, f4, ff);
     }
   } else if (fold) {
-    scan_own4<N, false, true>(own, prefix, lanes, before, group_total, total, r4, o4, w, l, t, f4, ff);
+    scan_own4<N, false, true>(own, prefix, lanes, before, group_total, total, inter, o4, w, l, t, f4, ff);
   } else {
-    scan_own4<N, false, false>(own, prefix, lanes, before, group_total, total, r4, o4, w, l, t, f4, ff);
+    scan_own4<N, false, false>(own, prefix, lanes, before, group_total, total, inter, o4, w, l, t, f4, ff);
   }
 }
 
@@ -670,7 +689,9 @@ void fold_batch_n(const ShowdownScan& scan, int s, std::size_t count, const floa
   alignas(64) double lanes[kMaxLaneCells * kScanBatch];
   alignas(64) double before[kNumCards * kScanBatch];
   alignas(64) double group_total[kNumCards * kScanBatch];
-  batch_lane_sums<N>(order, r4, lanes, before, group_total);
+  alignas(16) float inter[4 * kNumPockets];
+  interleave<N>(r4, order.slot_end, inter);
+  batch_lane_sums<N>(order, inter, lanes, before, group_total);
   __m256d twice = _mm256_setzero_pd();
   for (int c = 0; c < kNumCards; ++c) twice = _mm256_add_pd(twice, at4(group_total, c));
   const __m256d total = _mm256_div_pd(twice, _mm256_set1_pd(2.0));
@@ -691,7 +712,7 @@ void fold_batch_n(const ShowdownScan& scan, int s, std::size_t count, const floa
   if (!any) return;
   const __m256d f = _mm256_load_pd(f4);
   for (const ScanEntry& e : own) {
-    const __m256d same = e.same != kNone ? gather4<N>(r4, e.same) : _mm256_setzero_pd();
+    const __m256d same = e.same != kNone ? gather4(inter, e.same) : _mm256_setzero_pd();
     const __m256d r = _mm256_sub_pd(_mm256_sub_pd(_mm256_add_pd(same, total), at4(group_total, e.lo)),
                                     at4(group_total, e.hi));
     put4<N>(o4, e.slot, _mm256_mul_pd(r, f));

@@ -37,6 +37,8 @@ struct OpponentOrder {
   // sums there. Running sums run through whole lanes; index steps * 8 is a
   // zero cell.
   std::uint16_t steps = 0;
+  // One past the largest slot in `slots`: every slot a scan reads is below.
+  std::uint16_t slot_end = 0;
   std::vector<std::uint16_t> lane_slots;
   // Per card: the running-sum index just before its group (the zero cell
   // when the group opens its lane) and of its last entry (the zero cell for
