@@ -409,7 +409,6 @@ inline __m256d at4(const double* cells, std::size_t i) { return _mm256_load_pd(c
 
 // lane_sums for four reaches side by side, cell i of reach k at [4 * i + k],
 // each reach with the operations of lane_sums in its order.
-template <std::size_t N>
 void batch_lane_sums(const OpponentOrder& order, const float* reach, double* lanes, double* before,
                      double* group_total) {
   const std::size_t steps = order.steps;
@@ -433,7 +432,6 @@ void batch_lane_sums(const OpponentOrder& order, const float* reach, double* lan
 
 // prefix_sums and lane_sums for four reaches side by side, laid out as in
 // batch_lane_sums. Returns the totals.
-template <std::size_t N>
 __m256d batch_sums(const OpponentOrder& order, const float* reach, double* prefix, double* lanes,
                    double* before, double* group_total) {
   const std::uint16_t* slots = order.slots.data();
@@ -453,7 +451,7 @@ __m256d batch_sums(const OpponentOrder& order, const float* reach, double* prefi
     _mm256_store_pd(prefix + 4 * (q + 1), b);
   }
   for (std::size_t q = h + 1; q <= n; ++q) _mm256_store_pd(prefix + 4 * q, _mm256_add_pd(at4(prefix, q), a));
-  batch_lane_sums<N>(order, reach, lanes, before, group_total);
+  batch_lane_sums(order, reach, lanes, before, group_total);
   return at4(prefix, n);
 }
 
@@ -513,28 +511,23 @@ void scan_batch_n(const ShowdownScan& scan, int s, std::size_t count, const floa
   const OpponentOrder& order = scan.order[1 - s];
   const std::vector<ScanEntry>& own = scan.own[s];
   if (order.slots.empty() || own.empty()) return;
-  // Missing lanes read zero reach and write into a scratch row.
-  static const float zero_reach[kNumPockets] = {};
-  float sink[kNumPockets];
-  const float* r4[kScanBatch];
-  float* o4[kScanBatch];
-  float* f4[kScanBatch];
+  // Only the first N lanes are read and written.
+  const float* r4[kScanBatch] = {};
+  float* o4[kScanBatch] = {};
+  float* f4[kScanBatch] = {};
   alignas(32) double w4[kScanBatch] = {};
   alignas(32) double l4[kScanBatch] = {};
   alignas(32) double t4[kScanBatch] = {};
   alignas(32) double ff4[kScanBatch] = {};
   const bool fold = fold_out != nullptr;
-  for (std::size_t k = 0; k < kScanBatch; ++k) {
-    const bool real = k < count;
-    r4[k] = real ? reach[k] : zero_reach;
-    o4[k] = real ? out[k] : sink;
-    f4[k] = real && fold ? fold_out[k] : sink;
-    if (real) {
-      w4[k] = win[k];
-      l4[k] = lose[k];
-      if (with_tie) t4[k] = tie[k];
-      if (fold) ff4[k] = fold_factor[k];
-    }
+  for (std::size_t k = 0; k < count; ++k) {
+    r4[k] = reach[k];
+    o4[k] = out[k];
+    if (fold) f4[k] = fold_out[k];
+    w4[k] = win[k];
+    l4[k] = lose[k];
+    if (with_tie) t4[k] = tie[k];
+    if (fold) ff4[k] = fold_factor[k];
   }
   alignas(64) double prefix[(kNumPockets + 1) * kScanBatch];
   alignas(64) double lanes[kMaxLaneCells * kScanBatch];
@@ -542,7 +535,7 @@ void scan_batch_n(const ShowdownScan& scan, int s, std::size_t count, const floa
   alignas(64) double group_total[kNumCards * kScanBatch];
   alignas(16) float inter[4 * kNumPockets];
   interleave<N>(r4, order.slot_end, inter);
-  const __m256d total = batch_sums<N>(order, inter, prefix, lanes, before, group_total);
+  const __m256d total = batch_sums(order, inter, prefix, lanes, before, group_total);
   const __m256d w = _mm256_load_pd(w4);
   if (even) {
     alignas(64) double k[kNumCards * kScanBatch];
@@ -683,20 +676,19 @@ void fold_batch_n(const ShowdownScan& scan, int s, std::size_t count, const floa
   const OpponentOrder& order = scan.order[1 - s];
   const std::vector<ScanEntry>& own = scan.own[s];
   if (order.slots.empty() || own.empty()) return;
-  static const float zero_reach[kNumPockets] = {};
-  const float* r4[kScanBatch];
-  for (std::size_t k = 0; k < kScanBatch; ++k) r4[k] = k < count ? reach[k] : zero_reach;
+  const float* r4[kScanBatch] = {};
+  for (std::size_t k = 0; k < count; ++k) r4[k] = reach[k];
   alignas(64) double lanes[kMaxLaneCells * kScanBatch];
   alignas(64) double before[kNumCards * kScanBatch];
   alignas(64) double group_total[kNumCards * kScanBatch];
   alignas(16) float inter[4 * kNumPockets];
   interleave<N>(r4, order.slot_end, inter);
-  batch_lane_sums<N>(order, inter, lanes, before, group_total);
+  batch_lane_sums(order, inter, lanes, before, group_total);
   __m256d twice = _mm256_setzero_pd();
   for (int c = 0; c < kNumCards; ++c) twice = _mm256_add_pd(twice, at4(group_total, c));
   const __m256d total = _mm256_div_pd(twice, _mm256_set1_pd(2.0));
-  // As for_unblocked_reach: a lane without opponent reach writes nothing,
-  // like a missing lane.
+  // As for_unblocked_reach: a lane without opponent reach writes nothing
+  // (into a scratch row).
   alignas(32) double t4[kScanBatch];
   alignas(32) double f4[kScanBatch] = {};
   _mm256_store_pd(t4, total);
