@@ -157,54 +157,65 @@ void BM_CallAndFold(benchmark::State& state) {
 }
 BENCHMARK(BM_CallAndFold)->ArgName("together")->Arg(0)->Arg(1);
 
+// The rivers of the fixture's showdowns, and per seat four random reaches
+// (a third zeros) with their output rows and the factors of four pots.
+struct BatchLanes {
+  std::vector<const ShowdownScan*> scans;
+  std::array<std::array<std::vector<float>, kScanBatch>, 2> reach, out, fold;
+  std::array<std::array<const float*, kScanBatch>, 2> rp;
+  std::array<std::array<float*, kScanBatch>, 2> op, fp;
+  double win[kScanBatch], lose[kScanBatch], tie[kScanBatch], factor[kScanBatch];
+
+  BatchLanes(Fixture& f, bool rake, unsigned seed) {
+    const Game& game = *f.game;
+    const CardContext& cc = game.card_context();
+    for (std::uint64_t i : f.nodes[kRiverShowdown]) {
+      const GameNode& n = game.nodes()[i];
+      const ShowdownScan* sc = &cc.runout_showdown(n.turn, n.river).scan;
+      if (scans.empty() || scans.back() != sc) scans.push_back(sc);
+    }
+    std::mt19937 rng(seed);
+    std::uniform_real_distribution<float> u(0.0f, 1.0f);
+    for (int s = 0; s < 2; ++s) {
+      for (std::size_t k = 0; k < kScanBatch; ++k) {
+        reach[s][k].resize(cc.hand_count(s));
+        for (float& r : reach[s][k]) r = u(rng) < 0.33f ? 0.0f : u(rng);
+        out[s][k].assign(cc.hand_count(s), 0.0f);
+        fold[s][k].assign(cc.hand_count(s), 0.0f);
+        rp[s][k] = reach[s][k].data();
+        op[s][k] = out[s][k].data();
+        fp[s][k] = fold[s][k].data();
+      }
+    }
+    const double pots[kScanBatch] = {180, 370, 740, 2000};
+    for (std::size_t k = 0; k < kScanBatch; ++k) {
+      const double cut = rake ? std::min(3.0, 0.05 * pots[k]) : 0.0;
+      win[k] = (pots[k] / 2 - cut) / cc.pair_weight();
+      lose[k] = -(pots[k] / 2) / cc.pair_weight();
+      tie[k] = -(cut / 2) / cc.pair_weight();
+      factor[k] = -(pots[k] / 4) / cc.pair_weight();
+    }
+  }
+};
+
 // Four showdowns on one river, each against its own reach (four pots):
 // four single scans, or one batched scan.
 void BM_FourShowdowns(benchmark::State& state) {
   const bool batched = state.range(0) != 0;
   const bool rake = state.range(1) != 0;
-  Fixture& f = fixture(rake);
-  const Game& game = *f.game;
-  const CardContext& cc = game.card_context();
-  std::vector<const ShowdownScan*> scans;
-  for (std::uint64_t i : f.nodes[kRiverShowdown]) {
-    const GameNode& n = game.nodes()[i];
-    const ShowdownScan* sc = &cc.runout_showdown(n.turn, n.river).scan;
-    if (scans.empty() || scans.back() != sc) scans.push_back(sc);
-  }
-  std::mt19937 rng(11);
-  std::uniform_real_distribution<float> u(0.0f, 1.0f);
-  std::array<std::array<std::vector<float>, kScanBatch>, 2> reach, out;
-  std::array<std::array<const float*, kScanBatch>, 2> rp;
-  std::array<std::array<float*, kScanBatch>, 2> op;
-  for (int s = 0; s < 2; ++s) {
-    for (std::size_t k = 0; k < kScanBatch; ++k) {
-      reach[s][k].resize(cc.hand_count(s));
-      for (float& r : reach[s][k]) r = u(rng) < 0.33f ? 0.0f : u(rng);
-      out[s][k].assign(cc.hand_count(s), 0.0f);
-      rp[s][k] = reach[s][k].data();
-      op[s][k] = out[s][k].data();
-    }
-  }
-  double win[kScanBatch], lose[kScanBatch], tie[kScanBatch];
-  const double pots[kScanBatch] = {180, 370, 740, 2000};
-  for (std::size_t k = 0; k < kScanBatch; ++k) {
-    const double cut = rake ? std::min(3.0, 0.05 * pots[k]) : 0.0;
-    win[k] = (pots[k] / 2 - cut) / cc.pair_weight();
-    lose[k] = -(pots[k] / 2) / cc.pair_weight();
-    tie[k] = -(cut / 2) / cc.pair_weight();
-  }
+  BatchLanes b(fixture(rake), rake, 11);
   std::size_t i = 0;
   for (auto _ : state) {
-    const ShowdownScan& sc = *scans[i % scans.size()];
+    const ShowdownScan& sc = *b.scans[i % b.scans.size()];
     const int s = static_cast<int>(i & 1);
     if (batched) {
-      scan_showdown_batch(sc, s, kScanBatch, rp[1 - s].data(), op[s].data(), win, lose, tie, rake);
+      scan_showdown_batch(sc, s, kScanBatch, b.rp[1 - s].data(), b.op[s].data(), b.win, b.lose, b.tie, rake);
     } else {
       for (std::size_t k = 0; k < kScanBatch; ++k) {
-        scan_showdown(sc, s, rp[1 - s][k], op[s][k], win[k], lose[k], tie[k], rake, false);
+        scan_showdown(sc, s, b.rp[1 - s][k], b.op[s][k], b.win[k], b.lose[k], b.tie[k], rake, false);
       }
     }
-    benchmark::DoNotOptimize(op[s][0]);
+    benchmark::DoNotOptimize(b.op[s][0]);
     ++i;
   }
 }
@@ -215,57 +226,26 @@ BENCHMARK(BM_FourShowdowns)->ArgNames({"batched", "rake"})->Args({0, 0})->Args({
 void BM_FourFolds(benchmark::State& state) {
   const bool batched = state.range(0) != 0;
   const bool with_showdown = state.range(1) != 0;
-  Fixture& f = fixture(true);
-  const Game& game = *f.game;
-  const CardContext& cc = game.card_context();
-  std::vector<const ShowdownScan*> scans;
-  for (std::uint64_t i : f.nodes[kRiverShowdown]) {
-    const GameNode& n = game.nodes()[i];
-    const ShowdownScan* sc = &cc.runout_showdown(n.turn, n.river).scan;
-    if (scans.empty() || scans.back() != sc) scans.push_back(sc);
-  }
-  std::mt19937 rng(12);
-  std::uniform_real_distribution<float> u(0.0f, 1.0f);
-  std::array<std::array<std::vector<float>, kScanBatch>, 2> reach, out, fold;
-  std::array<std::array<const float*, kScanBatch>, 2> rp;
-  std::array<std::array<float*, kScanBatch>, 2> op, fp;
-  for (int s = 0; s < 2; ++s) {
-    for (std::size_t k = 0; k < kScanBatch; ++k) {
-      reach[s][k].resize(cc.hand_count(s));
-      for (float& r : reach[s][k]) r = u(rng) < 0.33f ? 0.0f : u(rng);
-      out[s][k].assign(cc.hand_count(s), 0.0f);
-      fold[s][k].assign(cc.hand_count(s), 0.0f);
-      rp[s][k] = reach[s][k].data();
-      op[s][k] = out[s][k].data();
-      fp[s][k] = fold[s][k].data();
-    }
-  }
-  double win[kScanBatch], lose[kScanBatch], tie[kScanBatch], factor[kScanBatch];
-  const double pots[kScanBatch] = {180, 370, 740, 2000};
-  for (std::size_t k = 0; k < kScanBatch; ++k) {
-    const double cut = std::min(3.0, 0.05 * pots[k]);
-    win[k] = (pots[k] / 2 - cut) / cc.pair_weight();
-    lose[k] = -(pots[k] / 2) / cc.pair_weight();
-    tie[k] = -(cut / 2) / cc.pair_weight();
-    factor[k] = -(pots[k] / 4) / cc.pair_weight();
-  }
+  BatchLanes b(fixture(true), true, 12);
   std::size_t i = 0;
   for (auto _ : state) {
-    const ShowdownScan& sc = *scans[i % scans.size()];
+    const ShowdownScan& sc = *b.scans[i % b.scans.size()];
     const int s = static_cast<int>(i & 1);
-    const float* const* r = rp[1 - s].data();
+    const float* const* r = b.rp[1 - s].data();
+    float* const* op = b.op[s].data();
+    float* const* fp = b.fp[s].data();
     if (with_showdown && batched) {
-      scan_showdown_and_fold_batch(sc, s, kScanBatch, r, op[s].data(), win, lose, tie, true, fp[s].data(), factor);
+      scan_showdown_and_fold_batch(sc, s, kScanBatch, r, op, b.win, b.lose, b.tie, true, fp, b.factor);
     } else if (with_showdown) {
       for (std::size_t k = 0; k < kScanBatch; ++k) {
-        scan_showdown_and_fold(sc, s, r[k], op[s][k], win[k], lose[k], tie[k], true, fp[s][k], factor[k]);
+        scan_showdown_and_fold(sc, s, r[k], op[k], b.win[k], b.lose[k], b.tie[k], true, fp[k], b.factor[k]);
       }
     } else if (batched) {
-      scan_fold_batch(sc, s, kScanBatch, r, fp[s].data(), factor);
+      scan_fold_batch(sc, s, kScanBatch, r, fp, b.factor);
     } else {
-      for (std::size_t k = 0; k < kScanBatch; ++k) scan_fold(sc, s, r[k], fp[s][k], factor[k]);
+      for (std::size_t k = 0; k < kScanBatch; ++k) scan_fold(sc, s, r[k], fp[k], b.factor[k]);
     }
-    benchmark::DoNotOptimize(fp[s][0]);
+    benchmark::DoNotOptimize(fp[0]);
     ++i;
   }
 }
