@@ -161,19 +161,6 @@ void update_unlocked_regrets(float* regrets, const float* action_values, const f
   }
 }
 
-// Requests every cache line of [p, p + bytes) at once, so the rows of a
-// node's matrices arrive in parallel instead of one stream at a time.
-inline void prefetch_lines(const void* p, std::size_t bytes) {
-  const char* c = static_cast<const char*>(p);
-  for (std::size_t off = 0; off < bytes; off += 64) _mm_prefetch(c + off, _MM_HINT_T0);
-}
-
-// The same into the second-level cache, for data needed after a subtree.
-inline void prefetch_lines_later(const void* p, std::size_t bytes) {
-  const char* c = static_cast<const char*>(p);
-  for (std::size_t off = 0; off < bytes; off += 64) _mm_prefetch(c + off, _MM_HINT_T1);
-}
-
 // The fold and showdown children of a river decision node (see NodeState).
 std::uint8_t fold_showdown_pair(const Game& game, const GameNode& n) {
   std::size_t fold = 16;

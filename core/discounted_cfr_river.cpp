@@ -9,8 +9,6 @@
 //
 // Each value and update is the one solve_recursive makes, with the same
 // operations, so a solve gives the same numbers either way.
-#include <immintrin.h>
-
 #include <algorithm>
 
 #include "core/discounted_cfr.h"
@@ -79,9 +77,7 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
       // on the way down; they may have left the cache since.
       const NodeState& next = states_[work.nodes[i - 1].node];
       if (next.seat == seat) {
-        const std::size_t bytes = 2 * std::size_t{next.actions} * next.hands * entry_bytes();
-        const char* p = static_cast<const char*>(matrix_start(next));
-        for (std::size_t off = 0; off < bytes; off += 64) _mm_prefetch(p + off, _MM_HINT_T0);
+        prefetch_lines(matrix_start(next), 2 * std::size_t{next.actions} * next.hands * entry_bytes());
       }
     }
     const std::size_t A = st.actions;
@@ -123,9 +119,7 @@ void DiscountedCfr::river_down(const Game& game, std::uint64_t node, int seat, s
       return;
     }
     prefetch_opponent_regrets(children[0], seat);
-    const std::size_t bytes = A * H_opp * entry_bytes();
-    const char* m = static_cast<const char*>(matrix_start(st));
-    for (std::size_t off = 0; off < bytes; off += 64) _mm_prefetch(m + off, _MM_HINT_T0);
+    prefetch_lines(matrix_start(st), A * H_opp * entry_bytes());
     const std::uint32_t child_values = take(work, A * H);
     const std::uint32_t rows = take(work, A * H_opp);
     float* f = work.floats.data();
@@ -152,9 +146,7 @@ void DiscountedCfr::river_down(const Game& game, std::uint64_t node, int seat, s
   }
   // Asked for now, read on the way back up.
   prefetch_opponent_regrets(children[0], seat);
-  const std::size_t bytes = 2 * A * H * entry_bytes();
-  const char* m = static_cast<const char*>(matrix_start(st));
-  for (std::size_t off = 0; off < bytes; off += 64) _mm_prefetch(m + off, _MM_HINT_T1);
+  prefetch_lines_later(matrix_start(st), 2 * A * H * entry_bytes());
   const std::uint32_t child_values = take(work, A * H);
   std::size_t fold = A;
   std::size_t showdown = A;

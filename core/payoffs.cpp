@@ -16,6 +16,8 @@ struct Factors {
   double win = 0.0;
   double lose = 0.0;
   double tie = 0.0;
+  // Whether the rake makes split pots pay: ties are then counted apart.
+  bool with_tie = false;
 };
 
 Factors payoff_factors(const Game& game, double pot) {
@@ -28,6 +30,7 @@ Factors payoff_factors(const Game& game, double pot) {
     f.lose = -(pot / 2.0) / n;
     f.tie = -(rake / 2.0) / n;
   }
+  f.with_tie = std::fabs(rake) > 1e-9 && f.tie != 0.0;
   return f;
 }
 
@@ -54,9 +57,7 @@ bool accumulate_showdown(const Game& game, Card turn, Card river, double pot, in
   const RunoutShowdown& sd = ctx.runout_showdown(turn, river);
   if (sd.seat[0].size() < 3 || sd.seat[1].size() < 3) return false;
   const Factors f = payoff_factors(game, pot);
-  const double rake = std::min(game.config().rake_cap, pot * game.config().rake_rate);
-  const bool with_tie = std::fabs(rake) > 1e-9 && f.tie != 0.0;
-  scan_showdown(sd.scan, s, reach_span.data(), out_span.data(), f.win, f.lose, f.tie, with_tie, add);
+  scan_showdown(sd.scan, s, reach_span.data(), out_span.data(), f.win, f.lose, f.tie, f.with_tie, add);
   return true;
 }
 
@@ -68,16 +69,18 @@ const std::vector<std::uint16_t>& live_hands(const CardContext& ctx, Card turn, 
   return ctx.live_after_card(turn).seat[s];
 }
 
-// Fold payoff into a zeroed `out` whose sizes are already checked, from the
-// fold table of the node's board (the runout's showdown scan on the river).
+// The fold table of a board (the runout's showdown scan on the river).
+const ShowdownScan& fold_scan(const CardContext& ctx, Card turn, Card river) {
+  const bool turn_dealt = turn != kNoCard && turn < kNumCards;
+  if (!turn_dealt) return ctx.fold_table(kNoCard);
+  if (river != kNoCard && river < kNumCards) return ctx.runout_showdown(turn, river).scan;
+  return ctx.fold_table(turn);
+}
+
+// Fold payoff into a zeroed `out` whose sizes are already checked.
 void fold_into(const Game& game, Card turn, Card river, int seat, double factor, std::span<const float> opp_reach,
                std::span<float> out) {
-  const CardContext& ctx = game.card_context();
-  const bool turn_dealt = turn != kNoCard && turn < kNumCards;
-  const ShowdownScan& table = !turn_dealt                                     ? ctx.fold_table(kNoCard)
-                              : (river != kNoCard && river < kNumCards) ? ctx.runout_showdown(turn, river).scan
-                                                                        : ctx.fold_table(turn);
-  scan_fold(table, seat, opp_reach.data(), out.data(), factor);
+  scan_fold(fold_scan(game.card_context(), turn, river), seat, opp_reach.data(), out.data(), factor);
 }
 
 // True when some entry is not zero (NaN counts as non-zero).
@@ -130,7 +133,6 @@ bool river_pair(const TerminalPayoff& showdown, const TerminalPayoff& fold) {
 struct PairScan {
   const ShowdownScan* scan = nullptr;
   Factors showdown;
-  bool with_tie = false;
   double fold_factor = 0.0;
 };
 
@@ -140,8 +142,6 @@ PairScan pair_scan(const Game& game, const TerminalPayoff& showdown, const Termi
   if (sd.seat[0].size() < 3 || sd.seat[1].size() < 3) return p;
   p.scan = &sd.scan;
   p.showdown = payoff_factors(game, showdown.pot);
-  const double rake = std::min(game.config().rake_cap, showdown.pot * game.config().rake_rate);
-  p.with_tie = std::fabs(rake) > 1e-9 && p.showdown.tie != 0.0;
   const Factors ff = payoff_factors(game, fold.pot);
   p.fold_factor = seat != fold.last_actor ? ff.win : ff.lose;
   return p;
@@ -160,7 +160,7 @@ bool showdown_and_fold_values(const Game& game, const TerminalPayoff& showdown, 
   const PairScan p = pair_scan(game, showdown, fold, seat);
   if (p.scan == nullptr) return true;
   scan_showdown_and_fold(*p.scan, seat, opp_reach.data(), showdown_out.data(), p.showdown.win, p.showdown.lose,
-                         p.showdown.tie, p.with_tie, fold_out.data(), p.fold_factor);
+                         p.showdown.tie, p.showdown.with_tie, fold_out.data(), p.fold_factor);
   return true;
 }
 
@@ -182,7 +182,7 @@ bool showdown_beside_fold_values(const Game& game, const TerminalPayoff& showdow
   const PairScan p = pair_scan(game, showdown, fold, seat);
   if (p.scan == nullptr) return true;
   scan_showdown_beside_fold(*p.scan, seat, call_reach.data(), showdown_out.data(), p.showdown.win, p.showdown.lose,
-                            p.showdown.tie, p.with_tie, fold_reach.data(), fold_out.data(), p.fold_factor);
+                            p.showdown.tie, p.showdown.with_tie, fold_reach.data(), fold_out.data(), p.fold_factor);
   return true;
 }
 
@@ -223,13 +223,6 @@ JobKind job_kind(const RiverJob& j) {
   return j.terminal->last_action == kActFold ? JobKind::kFold : JobKind::kShowdown;
 }
 
-const ShowdownScan& fold_scan(const CardContext& ctx, Card turn, Card river) {
-  const bool turn_dealt = turn != kNoCard && turn < kNumCards;
-  if (!turn_dealt) return ctx.fold_table(kNoCard);
-  if (river != kNoCard && river < kNumCards) return ctx.runout_showdown(turn, river).scan;
-  return ctx.fold_table(turn);
-}
-
 }  // namespace
 
 void river_batch_values(const Game& game, int seat, std::span<const RiverJob> jobs) {
@@ -237,12 +230,6 @@ void river_batch_values(const Game& game, int seat, std::span<const RiverJob> jo
   const CardContext& ctx = game.card_context();
   const std::size_t H = ctx.hand_count(seat);
   const std::size_t H_opp = ctx.hand_count(1 - seat);
-  const TreeConfig& cfg = game.config();
-  const auto form = [&](double pot, Factors& f, bool& with_tie) {
-    f = payoff_factors(game, pot);
-    const double rake = std::min(cfg.rake_cap, pot * cfg.rake_rate);
-    with_tie = std::fabs(rake) > 1e-9 && f.tie != 0.0;
-  };
   // Full boards where both seats hold live hands; elsewhere a showdown
   // pays nothing.
   const auto showdown_scan = [&](Card turn, Card river) -> const ShowdownScan* {
@@ -254,21 +241,6 @@ void river_batch_values(const Game& game, int seat, std::span<const RiverJob> jo
     RiverBatch b;
     const auto flush = [&] {
       if (b.n == 0) return;
-      if (b.n == 1) {
-        // One job: the single scan costs half of a batch.
-        if (kind == JobKind::kFold) {
-          scan_fold(fold_scan(ctx, b.turn, b.river), seat, b.reach[0], b.out[0], b.fold_factor[0]);
-        } else if (const ShowdownScan* scan = showdown_scan(b.turn, b.river)) {
-          if (kind == JobKind::kShowdown) {
-            scan_showdown(*scan, seat, b.reach[0], b.out[0], b.win[0], b.lose[0], b.tie[0], b.with_tie, false);
-          } else {
-            scan_showdown_and_fold(*scan, seat, b.reach[0], b.out[0], b.win[0], b.lose[0], b.tie[0], b.with_tie,
-                                   b.fold_out[0], b.fold_factor[0]);
-          }
-        }
-        b.n = 0;
-        return;
-      }
       if (kind == JobKind::kFold) {
         scan_fold_batch(fold_scan(ctx, b.turn, b.river), seat, b.n, b.reach.data(), b.out.data(),
                         b.fold_factor.data());
@@ -289,7 +261,6 @@ void river_batch_values(const Game& game, int seat, std::span<const RiverJob> jo
       const std::span<const float> reach(j.reach, H_opp);
       const std::span<float> out(j.out, H);
       Factors f;
-      bool with_tie = false;
       if (kind == JobKind::kShowdown) {
         if (t.turn == kNoCard || t.river == kNoCard) {
           terminal_values(game, t, seat, reach, out);
@@ -297,7 +268,7 @@ void river_batch_values(const Game& game, int seat, std::span<const RiverJob> jo
         }
         std::fill(out.begin(), out.end(), 0.0f);
         if (!any_reach(reach)) continue;
-        form(t.pot, f, with_tie);
+        f = payoff_factors(game, t.pot);
       } else if (kind == JobKind::kPair) {
         const std::span<float> fold_out(j.fold_out, H);
         if (!river_pair(t, *j.fold)) {
@@ -308,12 +279,13 @@ void river_batch_values(const Game& game, int seat, std::span<const RiverJob> jo
         std::fill(out.begin(), out.end(), 0.0f);
         std::fill(fold_out.begin(), fold_out.end(), 0.0f);
         if (!any_reach(reach)) continue;
-        form(t.pot, f, with_tie);
+        f = payoff_factors(game, t.pot);
       } else {
         std::fill(out.begin(), out.end(), 0.0f);
         if (!any_reach(reach)) continue;
         f = payoff_factors(game, t.pot);
       }
+      const bool with_tie = kind != JobKind::kFold && f.with_tie;
       const bool even = kind == JobKind::kShowdown && !with_tie && f.lose == -f.win;
       if (!b.fits(t.turn, t.river, with_tie, even)) flush();
       b.key(t.turn, t.river, with_tie, even);
@@ -401,10 +373,8 @@ void terminal_values(const Game& game, const TerminalPayoff& node, int seat, std
   if (node.river == kNoCard && game.runout_matchups().has(node.turn)) {
     const double allin_pot = node.pot;
     const Factors f = payoff_factors(game, allin_pot);
-    const double rake = std::min(game.config().rake_cap, allin_pot * game.config().rake_rate);
-    const bool with_tie = std::fabs(rake) > 1e-9 && f.tie != 0.0;
     if (game.runout_matchups().values(ctx, node.turn, seat, opp_reach.data(), out.data(), f.win, f.lose, f.tie,
-                                      with_tie)) {
+                                      f.with_tie)) {
       return;
     }
     std::fill(out.begin(), out.end(), 0.0f);

@@ -586,6 +586,10 @@ void scan_showdown_batch(const ShowdownScan& scan, int s, std::size_t count, con
                          float* const* out, const double* win, const double* lose, const double* tie, bool with_tie) {
   if (count > kScanBatch) throw std::invalid_argument("scan_showdown_batch: more lanes than a batch holds");
   if (count == 0) return;
+  // One lane: the single scan writes the same for half the cost of a batch.
+  if (count == 1) {
+    return scan_showdown(scan, s, reach[0], out[0], win[0], lose[0], with_tie ? tie[0] : 0.0, with_tie, false);
+  }
   // Each lane takes the formula scan_showdown would take for it; a mixed
   // batch is valued as two.
   std::array<std::size_t, kScanBatch> pick[2];
@@ -619,6 +623,10 @@ void scan_showdown_and_fold_batch(const ShowdownScan& scan, int s, std::size_t c
                                   bool with_tie, float* const* fold_out, const double* fold_factor) {
   if (count > kScanBatch) throw std::invalid_argument("scan_showdown_and_fold_batch: more lanes than a batch holds");
   if (count == 0) return;
+  if (count == 1) {
+    return scan_showdown_and_fold(scan, s, reach[0], out[0], win[0], lose[0], with_tie ? tie[0] : 0.0, with_tie,
+                                  fold_out[0], fold_factor[0]);
+  }
   scan_batch_uniform(scan, s, count, reach, out, win, lose, tie, with_tie, false, fold_out, fold_factor);
 }
 
@@ -720,7 +728,7 @@ void scan_fold_batch(const ShowdownScan& scan, int s, std::size_t count, const f
     case 0:
       return;
     case 1:
-      return fold_batch_n<1>(scan, s, count, reach, out, factor);
+      return scan_fold(scan, s, reach[0], out[0], factor[0]);
     case 2:
       return fold_batch_n<2>(scan, s, count, reach, out, factor);
     case 3:
