@@ -66,7 +66,12 @@ class DiscountedCfr {
     std::size_t used = 0;
     std::vector<RiverNode> nodes;
     std::vector<RiverTerminal> terminals;
+    // The river root valued after this one by the same thread, if known:
+    // its matrices are read in ahead while this subtree's showdowns are
+    // scanned.
+    std::uint64_t next_root = kNoNextRoot;
   };
+  static constexpr std::uint64_t kNoNextRoot = ~std::uint64_t{0};
   class ScratchStack {
    public:
     // Depths 0..31 are held inline; deeper frames live in a queue that grows

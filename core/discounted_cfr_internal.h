@@ -197,6 +197,7 @@ void expand_chance(DiscountedCfr& cfr, const Game& game, const PlanNode& node, i
   auto value_child = [&](std::size_t c, DiscountedCfr::ScratchStack& s) {
     // The next child's first reads can be under way while this one runs.
     if (c + 1 < A) cfr.prefetch_opponent_regrets(children[c + 1], seat, value_traversal);
+    s.river().next_root = c + 1 < A ? children[c + 1] : DiscountedCfr::kNoNextRoot;
     recurse(children[c], scaled, child_values + c * H, depth + 1, s);
   };
 

@@ -16,6 +16,7 @@
 #include "core/kernels.h"
 #include "core/node_kernels.h"
 #include "core/payoffs.h"
+#include "core/prefetch_pump.h"
 
 namespace velmora {
 
@@ -47,7 +48,24 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
   const std::uint32_t reach = take(work, H_opp);
   const std::uint32_t root_values = take(work, H);
   std::copy(opp_reach, opp_reach + H_opp, work.floats.data() + reach);
+  const std::uint64_t next = work.next_root;
+  work.next_root = kNoNextRoot;
   river_down(game, node, seat, reach, root_values, work, frame);
+
+  // The next sibling subtree has this one's shape and follows it in the
+  // arena (the matrices lie in node order), so its matrices are the bytes
+  // from its root's block on, as many as this subtree's take. The scans
+  // below ask for them a line at a time, where the arithmetic hides the
+  // wait, and the next subtree finds them in the cache.
+  struct PumpGuard {
+    ~PumpGuard() { t_prefetch_pump = {}; }
+  } pump_guard;
+  if (next < states_.size() && next > node && river_root(next) && states_[next].initialised) {
+    const char* here = block_of(states_[node]);
+    const char* there = block_of(states_[next]);
+    constexpr std::ptrdiff_t kMaxAhead = std::ptrdiff_t{1} << 20;
+    if (there > here && there - here <= kMaxAhead) t_prefetch_pump = {there, there + (there - here)};
+  }
 
   // The listed terminals, a batch at a time.
   constexpr std::size_t kChunk = 32;

@@ -1,4 +1,5 @@
 #include "core/showdown_scan.h"
+#include "core/prefetch_pump.h"
 
 #include <immintrin.h>
 
@@ -169,7 +170,9 @@ template <bool kAdd, bool kWithTie, bool kWithFold>
 void scan_own(const std::vector<ScanEntry>& own, const double* prefix, const double* lanes, const double* before,
               const double* group_total, double total, const float* reach, float* out, double win, double lose,
               double tie, float* fold_out, double fold_factor) {
+  PumpCursor pump;
   for (const ScanEntry& e : own) {
+    pump.step();
     const double bl = before[e.lo];
     const double bh = before[e.hi];
     const double w = prefix[e.lt] - (lanes[e.lo_lt] - bl) - (lanes[e.hi_lt] - bh);
@@ -194,7 +197,9 @@ void scan_own(const std::vector<ScanEntry>& own, const double* prefix, const dou
 template <bool kAdd>
 void scan_own_even(const std::vector<ScanEntry>& own, const double* prefix, const double* lanes, const double* k,
                    double total, float* out, double win) {
+  PumpCursor pump;
   for (const ScanEntry& e : own) {
+    pump.step();
     const double d = (prefix[e.lt] + prefix[e.le] - total) - (lanes[e.lo_lt] + lanes[e.lo_le]) -
                      (lanes[e.hi_lt] + lanes[e.hi_le]) + (k[e.lo] + k[e.hi]);
     put<kAdd>(out, e.slot, d * win);
@@ -246,7 +251,9 @@ void scan_own_beside_fold(const std::vector<ScanEntry>& own, const double* prefi
                           const float* reach, float* out, double win, double lose, double tie,
                           const double* fold_group, double fold_total, const float* fold_reach, float* fold_out,
                           double fold_factor) {
+  PumpCursor pump;
   for (const ScanEntry& e : own) {
+    pump.step();
     double v;
     if constexpr (kKind == Kind::kEven) {
       const double d = (prefix[e.lt] + prefix[e.le] - total) - (lanes[e.lo_lt] + lanes[e.lo_le]) -
@@ -415,7 +422,9 @@ void batch_lane_sums(const OpponentOrder& order, const float* reach, double* lan
   const std::uint16_t* ls = order.lane_slots.data();
   __m256d acc[kScanLanes];
   for (__m256d& x : acc) x = _mm256_setzero_pd();
+  PumpCursor pump;
   for (std::size_t q = 0; q < steps; ++q, ls += kScanLanes) {
+    pump.step();
     double* row = lanes + 4 * q * kScanLanes;
     for (std::size_t l = 0; l < kScanLanes; ++l) {
       acc[l] = _mm256_add_pd(acc[l], gather4(reach, ls[l]));
@@ -469,7 +478,9 @@ inline void put4(float* const* out, std::uint16_t slot, __m256d v) {
 template <std::size_t N>
 void scan_own_even4(const std::vector<ScanEntry>& own, const double* prefix, const double* lanes, const double* k,
                     __m256d total, float* const* out, __m256d win) {
+  PumpCursor pump;
   for (const ScanEntry& e : own) {
+    pump.step();
     const __m256d p = _mm256_sub_pd(_mm256_add_pd(at4(prefix, e.lt), at4(prefix, e.le)), total);
     const __m256d lo = _mm256_add_pd(at4(lanes, e.lo_lt), at4(lanes, e.lo_le));
     const __m256d hi = _mm256_add_pd(at4(lanes, e.hi_lt), at4(lanes, e.hi_le));
@@ -484,7 +495,9 @@ template <std::size_t N, bool kWithTie, bool kWithFold>
 void scan_own4(const std::vector<ScanEntry>& own, const double* prefix, const double* lanes, const double* before,
                const double* group_total, __m256d total, const float* reach, float* const* out, __m256d win,
                __m256d lose, __m256d tie, float* const* fold_out, __m256d fold_factor) {
+  PumpCursor pump;
   for (const ScanEntry& e : own) {
+    pump.step();
     const __m256d bl = at4(before, e.lo);
     const __m256d bh = at4(before, e.hi);
     const __m256d w = _mm256_sub_pd(_mm256_sub_pd(at4(prefix, e.lt), _mm256_sub_pd(at4(lanes, e.lo_lt), bl)),
@@ -663,7 +676,9 @@ void for_unblocked_reach(const ShowdownScan& scan, int s, const float* reach, Pu
   for (int c = 0; c < kNumCards; ++c) twice += group_total[c];
   const double total = twice / 2.0;
   if (total == 0.0) return;
+  PumpCursor pump;
   for (const ScanEntry& e : own) {
+    pump.step();
     const double same = e.same != kNone ? static_cast<double>(reach[e.same]) : 0.0;
     put(e.slot, same + total - group_total[e.lo] - group_total[e.hi]);
   }
@@ -711,7 +726,9 @@ void fold_batch_n(const ShowdownScan& scan, int s, std::size_t count, const floa
   }
   if (!any) return;
   const __m256d f = _mm256_load_pd(f4);
+  PumpCursor pump;
   for (const ScanEntry& e : own) {
+    pump.step();
     const __m256d same = e.same != kNone ? gather4(inter, e.same) : _mm256_setzero_pd();
     const __m256d r = _mm256_sub_pd(_mm256_sub_pd(_mm256_add_pd(same, total), at4(group_total, e.lo)),
                                     at4(group_total, e.hi));
