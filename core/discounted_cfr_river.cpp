@@ -53,18 +53,32 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
   river_down(game, node, seat, reach, root_values, work, frame);
 
   // The next sibling subtree has this one's shape and follows it in the
-  // arena (the matrices lie in node order), so its matrices are the bytes
-  // from its root's block on, as many as this subtree's take. The scans
-  // below ask for them a line at a time, where the arithmetic hides the
-  // wait, and the next subtree finds them in the cache.
+  // arena (the matrices lie in node order): each of its nodes' matrices is
+  // this subtree's counterpart moved by the distance between the two roots'
+  // blocks. The scans below ask for what the next subtree will read (the
+  // regrets of the opponent's nodes, both matrices of the traverser's) a
+  // line at a time, where the arithmetic hides the wait, and the next
+  // subtree finds them in the cache.
   struct PumpGuard {
-    ~PumpGuard() { t_prefetch_pump = {}; }
+    ~PumpGuard() { t_prefetch_pump.clear(); }
   } pump_guard;
   if (next < states_.size() && next > node && river_root(next) && states_[next].initialised) {
     const char* here = block_of(states_[node]);
-    const char* there = block_of(states_[next]);
+    const std::ptrdiff_t ahead = block_of(states_[next]) - here;
     constexpr std::ptrdiff_t kMaxAhead = std::ptrdiff_t{1} << 20;
-    if (there > here && there - here <= kMaxAhead) t_prefetch_pump = {there, there + (there - here)};
+    if (ahead > 0 && ahead <= kMaxAhead) {
+      PrefetchPump& pump = t_prefetch_pump;
+      for (const RiverNode& r : work.nodes) {
+        const NodeState& st = states_[r.node];
+        const std::size_t bytes = std::size_t{st.actions} * st.hands * entry_bytes() * (st.seat == seat ? 2 : 1);
+        if (!pump.add(static_cast<const char*>(matrix_start(st)) + ahead, bytes)) {
+          // A subtree too large to list: all of its bytes.
+          pump.clear();
+          pump.add(here + ahead, static_cast<std::size_t>(ahead));
+          break;
+        }
+      }
+    }
   }
 
   // The listed terminals, a batch at a time.

@@ -420,16 +420,30 @@ void batch_lane_sums(const OpponentOrder& order, const float* reach, double* lan
                      double* group_total) {
   const std::size_t steps = order.steps;
   const std::uint16_t* ls = order.lane_slots.data();
-  __m256d acc[kScanLanes];
-  for (__m256d& x : acc) x = _mm256_setzero_pd();
+  // The eight running sums are named one by one: as an array indexed in a
+  // loop, GCC keeps them on the stack, and every step waits on a store.
+  static_assert(kScanLanes == 8);
+  __m256d a0 = _mm256_setzero_pd(), a1 = a0, a2 = a0, a3 = a0, a4 = a0, a5 = a0, a6 = a0, a7 = a0;
   PumpCursor pump;
   for (std::size_t q = 0; q < steps; ++q, ls += kScanLanes) {
     pump.step();
     double* row = lanes + 4 * q * kScanLanes;
-    for (std::size_t l = 0; l < kScanLanes; ++l) {
-      acc[l] = _mm256_add_pd(acc[l], gather4(reach, ls[l]));
-      _mm256_store_pd(row + 4 * l, acc[l]);
-    }
+    a0 = _mm256_add_pd(a0, gather4(reach, ls[0]));
+    a1 = _mm256_add_pd(a1, gather4(reach, ls[1]));
+    a2 = _mm256_add_pd(a2, gather4(reach, ls[2]));
+    a3 = _mm256_add_pd(a3, gather4(reach, ls[3]));
+    a4 = _mm256_add_pd(a4, gather4(reach, ls[4]));
+    a5 = _mm256_add_pd(a5, gather4(reach, ls[5]));
+    a6 = _mm256_add_pd(a6, gather4(reach, ls[6]));
+    a7 = _mm256_add_pd(a7, gather4(reach, ls[7]));
+    _mm256_store_pd(row, a0);
+    _mm256_store_pd(row + 4, a1);
+    _mm256_store_pd(row + 8, a2);
+    _mm256_store_pd(row + 12, a3);
+    _mm256_store_pd(row + 16, a4);
+    _mm256_store_pd(row + 20, a5);
+    _mm256_store_pd(row + 24, a6);
+    _mm256_store_pd(row + 28, a7);
   }
   _mm256_store_pd(lanes + 4 * steps * kScanLanes, _mm256_setzero_pd());
   for (int c = 0; c < kNumCards; ++c) {
