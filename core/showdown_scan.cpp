@@ -389,12 +389,13 @@ namespace {
 template <std::size_t N>
 void interleave(const float* const* reach, std::size_t end, float* out) {
   std::size_t i = 0;
-  if constexpr (N == 4) {
+  if constexpr (N >= 2) {
+    // Four slots at a time by a 4x4 transpose, the missing reaches as zeros.
     for (; i + 4 <= end; i += 4) {
       __m128 r0 = _mm_loadu_ps(reach[0] + i);
       __m128 r1 = _mm_loadu_ps(reach[1] + i);
-      __m128 r2 = _mm_loadu_ps(reach[2] + i);
-      __m128 r3 = _mm_loadu_ps(reach[3] + i);
+      __m128 r2 = N >= 3 ? _mm_loadu_ps(reach[2] + i) : _mm_setzero_ps();
+      __m128 r3 = N >= 4 ? _mm_loadu_ps(reach[3] + i) : _mm_setzero_ps();
       _MM_TRANSPOSE4_PS(r0, r1, r2, r3);
       _mm_store_ps(out + 4 * i, r0);
       _mm_store_ps(out + 4 * i + 4, r1);
