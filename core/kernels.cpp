@@ -79,12 +79,42 @@ void update_regrets(float* regrets, const float* action_values, const float* nod
 
 // Processes 8 hands at a time through all actions, so the positive parts are
 // still in cache when they are normalised.
+namespace {
+
+// The blocks of eight hands of regret_matching for a fixed action count,
+// with the loops over the actions unrolled; returns the hands done.
+template <std::size_t A>
+std::size_t regret_matching_fixed(float* strategy, float* scratch, const float* regrets, std::size_t H, __m256 vu) {
+  const __m256 zero = _mm256_setzero_ps();
+  std::size_t h = 0;
+  for (; h + 8 <= H; h += 8) {
+    __m256 p[A];
+    __m256 sum = zero;
+    for (std::size_t a = 0; a < A; ++a) {
+      p[a] = _mm256_max_ps(_mm256_loadu_ps(regrets + a * H + h), zero);
+      sum = _mm256_add_ps(sum, p[a]);
+    }
+    _mm256_storeu_ps(scratch + h, sum);
+    const __m256 pos = _mm256_cmp_ps(sum, zero, _CMP_GT_OQ);
+    for (std::size_t a = 0; a < A; ++a) {
+      const __m256 q = _mm256_div_ps(p[a], sum);
+      _mm256_storeu_ps(strategy + a * H + h, _mm256_or_ps(_mm256_and_ps(pos, q), _mm256_andnot_ps(pos, vu)));
+    }
+  }
+  return h;
+}
+
+}  // namespace
+
 void regret_matching(float* strategy, float* scratch, const float* regrets, std::size_t A, std::size_t H) {
   if (A == 0 || H == 0) return;
   const float uniform = 1.0f / static_cast<float>(A);
   const __m256 vu = _mm256_set1_ps(uniform);
   const __m256 zero = _mm256_setzero_ps();
   std::size_t h = 0;
+  if (A == 2) h = regret_matching_fixed<2>(strategy, scratch, regrets, H, vu);
+  if (A == 3) h = regret_matching_fixed<3>(strategy, scratch, regrets, H, vu);
+  if (A == 4) h = regret_matching_fixed<4>(strategy, scratch, regrets, H, vu);
   for (; h + 8 <= H; h += 8) {
     __m256 sum = zero;
     for (std::size_t a = 0; a < A; ++a) {
