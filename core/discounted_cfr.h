@@ -70,6 +70,10 @@ class DiscountedCfr {
     // its matrices are read in ahead while this subtree's showdowns are
     // scanned.
     std::uint64_t next_root = kNoNextRoot;
+    // The root whose matrices the last subtree asked for, and whether this
+    // subtree is it (its own reads need no prefetching then).
+    std::uint64_t pumped_root = kNoNextRoot;
+    bool in_cache = false;
   };
   static constexpr std::uint64_t kNoNextRoot = ~std::uint64_t{0};
   class ScratchStack {

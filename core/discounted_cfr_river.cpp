@@ -50,6 +50,10 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
   std::copy(opp_reach, opp_reach + H_opp, work.floats.data() + reach);
   const std::uint64_t next = work.next_root;
   work.next_root = kNoNextRoot;
+  // Asked for in full by the previous sibling's scans: no prefetching of
+  // its own.
+  work.in_cache = work.pumped_root == node;
+  work.pumped_root = kNoNextRoot;
   river_down(game, node, seat, reach, root_values, work, frame);
 
   // The next sibling subtree has this one's shape and follows it in the
@@ -68,6 +72,7 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
     constexpr std::ptrdiff_t kMaxAhead = std::ptrdiff_t{1} << 20;
     if (ahead > 0 && ahead <= kMaxAhead) {
       PrefetchPump& pump = t_prefetch_pump;
+      work.pumped_root = next;
       for (const RiverNode& r : work.nodes) {
         const NodeState& st = states_[r.node];
         const std::size_t bytes = std::size_t{st.actions} * st.hands * entry_bytes() * (st.seat == seat ? 2 : 1);
@@ -104,7 +109,7 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
   for (std::size_t i = work.nodes.size(); i-- > 0;) {
     const RiverNode& r = work.nodes[i];
     NodeState& st = states_[r.node];
-    if (i > 0) {
+    if (i > 0 && !work.in_cache) {
       // The next node up is a traverser node whose matrices were asked for
       // on the way down; they may have left the cache since.
       const NodeState& next = states_[work.nodes[i - 1].node];
@@ -150,8 +155,10 @@ void DiscountedCfr::river_down(const Game& game, std::uint64_t node, int seat, s
       std::fill_n(work.floats.data() + values, H, 0.0f);
       return;
     }
-    prefetch_opponent_regrets(children[0], seat);
-    prefetch_lines(matrix_start(st), A * H_opp * entry_bytes());
+    if (!work.in_cache) {
+      prefetch_opponent_regrets(children[0], seat);
+      prefetch_lines(matrix_start(st), A * H_opp * entry_bytes());
+    }
     const std::uint32_t child_values = take(work, A * H);
     const std::uint32_t rows = take(work, A * H_opp);
     float* f = work.floats.data();
@@ -165,7 +172,7 @@ void DiscountedCfr::river_down(const Game& game, std::uint64_t node, int seat, s
     }
     work.nodes.push_back({static_cast<std::uint32_t>(node), child_values, values});
     for (std::size_t a = 0; a < A; ++a) {
-      if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
+      if (a + 1 < A && !work.in_cache) prefetch_opponent_regrets(children[a + 1], seat);
       river_down(game, children[a], seat, static_cast<std::uint32_t>(rows + a * H_opp),
                  static_cast<std::uint32_t>(child_values + a * H), work, frame);
     }
@@ -177,8 +184,10 @@ void DiscountedCfr::river_down(const Game& game, std::uint64_t node, int seat, s
     return;
   }
   // Asked for now, read on the way back up.
-  prefetch_opponent_regrets(children[0], seat);
-  prefetch_lines_later(matrix_start(st), 2 * A * H * entry_bytes());
+  if (!work.in_cache) {
+    prefetch_opponent_regrets(children[0], seat);
+    prefetch_lines_later(matrix_start(st), 2 * A * H * entry_bytes());
+  }
   const std::uint32_t child_values = take(work, A * H);
   std::size_t fold = A;
   std::size_t showdown = A;
@@ -192,7 +201,7 @@ void DiscountedCfr::river_down(const Game& game, std::uint64_t node, int seat, s
   }
   work.nodes.push_back({static_cast<std::uint32_t>(node), child_values, values});
   for (std::size_t a = 0; a < A; ++a) {
-    if (a + 1 < A) prefetch_opponent_regrets(children[a + 1], seat);
+    if (a + 1 < A && !work.in_cache) prefetch_opponent_regrets(children[a + 1], seat);
     if (a == fold || a == showdown) continue;
     river_down(game, children[a], seat, reach, static_cast<std::uint32_t>(child_values + a * H), work, frame);
   }
