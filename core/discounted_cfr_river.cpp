@@ -83,6 +83,15 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
           break;
         }
       }
+      // Then the next board's showdown table, which its scans read.
+      const PlanNode& board = game.nodes()[next];
+      if (board.turn < kNumCards && board.river < kNumCards) {
+        const ShowdownScan& scan = cc.runout_showdown(board.turn, board.river).scan;
+        const auto add = [&pump](const auto& v) { pump.add(v.data(), v.size() * sizeof(v[0])); };
+        add(scan.own[seat]);
+        add(scan.order[1 - seat].slots);
+        add(scan.order[1 - seat].lane_slots);
+      }
     }
   }
 
