@@ -198,6 +198,13 @@ void expand_chance(DiscountedCfr& cfr, const Game& game, const PlanNode& node, i
     // The next child's first reads can be under way while this one runs.
     if (c + 1 < A) cfr.prefetch_opponent_regrets(children[c + 1], seat, value_traversal);
     s.river().next_root = c + 1 < A ? children[c + 1] : DiscountedCfr::kNoNextRoot;
+    // A child's subtree looks up the board of the next one when it starts:
+    // the node of the child after next is asked for now.
+    for (std::size_t k = c == 0 ? 1 : 2; k <= 2; ++k) {
+      if (c + k < A && children[c + k] < game.nodes().size()) {
+        _mm_prefetch(reinterpret_cast<const char*>(&game.nodes()[children[c + k]].turn), _MM_HINT_T1);
+      }
+    }
     recurse(children[c], scaled, child_values + c * H, depth + 1, s);
   };
 

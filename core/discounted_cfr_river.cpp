@@ -54,6 +54,18 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
   // its own.
   work.in_cache = work.pumped_root == node;
   work.pumped_root = kNoNextRoot;
+  // The next subtree's board and the header of its showdown table, asked
+  // for now and read once the walk down is done.
+  const ShowdownScan* next_scan = nullptr;
+  if (next < states_.size() && next > node) {
+    const PlanNode& board = game.nodes()[next];
+    if (board.turn < kNumCards && board.river < kNumCards) {
+      next_scan = &cc.runout_showdown(board.turn, board.river).scan;
+      _mm_prefetch(reinterpret_cast<const char*>(&next_scan->own[seat]), _MM_HINT_T0);
+      _mm_prefetch(reinterpret_cast<const char*>(&next_scan->order[1 - seat].slots), _MM_HINT_T0);
+      _mm_prefetch(reinterpret_cast<const char*>(&next_scan->order[1 - seat].lane_slots), _MM_HINT_T0);
+    }
+  }
   river_down(game, node, seat, reach, root_values, work, frame);
 
   // The next sibling subtree has this one's shape and follows it in the
@@ -84,13 +96,11 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
         }
       }
       // Then the next board's showdown table, which its scans read.
-      const PlanNode& board = game.nodes()[next];
-      if (board.turn < kNumCards && board.river < kNumCards) {
-        const ShowdownScan& scan = cc.runout_showdown(board.turn, board.river).scan;
+      if (next_scan != nullptr) {
         const auto add = [&pump](const auto& v) { pump.add(v.data(), v.size() * sizeof(v[0])); };
-        add(scan.own[seat]);
-        add(scan.order[1 - seat].slots);
-        add(scan.order[1 - seat].lane_slots);
+        add(next_scan->own[seat]);
+        add(next_scan->order[1 - seat].slots);
+        add(next_scan->order[1 - seat].lane_slots);
       }
     }
   }
