@@ -9,6 +9,7 @@
 #include <random>
 #include <vector>
 
+#include "core/discounted_cfr_internal.h"
 #include "core/kernels.h"
 
 namespace velmora {
@@ -96,7 +97,7 @@ TEST(KernelsTest, ElementwiseKernelsMatchScalarFormulas) {
 }
 
 TEST(KernelsTest, MatrixKernelsMatchScalarFormulas) {
-  for (std::size_t A : {1u, 2u, 3u, 5u}) {
+  for (std::size_t A : {1u, 2u, 3u, 4u, 5u}) {
     for (std::size_t H : kHandCounts) {
       const std::size_t n = A * H;
       const auto strategy = random_probabilities(n, 11 * A + H);
@@ -152,6 +153,25 @@ TEST(KernelsTest, MatrixKernelsMatchScalarFormulas) {
       }
       expect_same_bits(s_got, s_want);
       expect_same_bits(scratch, scratch_want);
+    }
+  }
+}
+
+// An opponent node's value: its children's rows summed in double and
+// rounded once, for the row counts with loops of their own and the others,
+// and hand counts with and without a tail.
+TEST(KernelsTest, RowSumsInDoubleMatchTheScalarSum) {
+  for (std::size_t R : {1u, 2u, 3u, 4u, 5u}) {
+    for (std::size_t H : kHandCounts) {
+      const auto rows = random_values(R * H, 29 * R + H);
+      std::vector<float> got(H, 9.0f), want(H);
+      cfr_detail::sum_rows_double(got.data(), rows.data(), R, H);
+      for (std::size_t h = 0; h < H; ++h) {
+        double acc = 0.0;
+        for (std::size_t r = 0; r < R; ++r) acc += static_cast<double>(rows[r * H + h]);
+        want[h] = static_cast<float>(acc);
+      }
+      expect_same_bits(got, want);
     }
   }
 }
