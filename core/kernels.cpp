@@ -1,7 +1,8 @@
 // Per-hand arithmetic of the CFR traversals.
 //
-// Every loop runs 8-float AVX steps over the main part of the array and a
-// scalar loop over the remaining elements. Products are rounded to single
+// Every loop runs 8-float AVX steps over the main part of the array (the
+// per-hand kernels then one 4-float step) and a scalar loop over the
+// remaining elements. Products are rounded to single
 // precision before they are added (no FMA), and each element sees exactly the
 // operations of the scalar formula in the same order, so vector and scalar
 // paths agree bit for bit.
@@ -39,6 +40,15 @@ void weighted_action_sum(float* out, const float* strategy, const float* values,
     }
     _mm256_storeu_ps(out + h, acc);
   }
+  if (h + 4 <= H) {
+    __m128 acc = _mm_mul_ps(_mm_loadu_ps(strategy + h), _mm_loadu_ps(values + h));
+    for (std::size_t a = 1; a < A; ++a) {
+      const std::size_t o = a * H + h;
+      acc = _mm_add_ps(acc, _mm_mul_ps(_mm_loadu_ps(strategy + o), _mm_loadu_ps(values + o)));
+    }
+    _mm_storeu_ps(out + h, acc);
+    h += 4;
+  }
   for (; h < H; ++h) {
     float acc = strategy[h] * values[h];
     for (std::size_t a = 1; a < A; ++a) acc += strategy[a * H + h] * values[a * H + h];
@@ -66,6 +76,16 @@ void update_regrets(float* regrets, const float* action_values, const float* nod
       __m256 x = _mm256_add_ps(_mm256_mul_ps(R, d), _mm256_loadu_ps(av + h));
       x = _mm256_sub_ps(x, _mm256_loadu_ps(node_values + h));
       _mm256_storeu_ps(r + h, x);
+    }
+    if (h + 4 <= H) {
+      const __m128 R = _mm_loadu_ps(r + h);
+      const __m128 ge = _mm_cmp_ps(R, _mm256_castps256_ps128(zero), _CMP_GE_OQ);
+      const __m128 d =
+          _mm_or_ps(_mm_and_ps(ge, _mm256_castps256_ps128(va)), _mm_andnot_ps(ge, _mm256_castps256_ps128(vb)));
+      __m128 x = _mm_add_ps(_mm_mul_ps(R, d), _mm_loadu_ps(av + h));
+      x = _mm_sub_ps(x, _mm_loadu_ps(node_values + h));
+      _mm_storeu_ps(r + h, x);
+      h += 4;
     }
     for (; h < H; ++h) {
       const float R = r[h];
@@ -129,6 +149,25 @@ void regret_matching(float* strategy, float* scratch, const float* regrets, std:
       const __m256 q = _mm256_div_ps(_mm256_loadu_ps(s), sum);
       _mm256_storeu_ps(s, _mm256_or_ps(_mm256_and_ps(pos, q), _mm256_andnot_ps(pos, vu)));
     }
+  }
+  if (h + 4 <= H) {
+    // Four hands left over: the same steps four wide.
+    const __m128 z = _mm_setzero_ps();
+    const __m128 u = _mm256_castps256_ps128(vu);
+    __m128 sum = z;
+    for (std::size_t a = 0; a < A; ++a) {
+      const __m128 p = _mm_max_ps(_mm_loadu_ps(regrets + a * H + h), z);
+      _mm_storeu_ps(strategy + a * H + h, p);
+      sum = _mm_add_ps(sum, p);
+    }
+    _mm_storeu_ps(scratch + h, sum);
+    const __m128 pos = _mm_cmp_ps(sum, z, _CMP_GT_OQ);
+    for (std::size_t a = 0; a < A; ++a) {
+      float* s = strategy + a * H + h;
+      const __m128 q = _mm_div_ps(_mm_loadu_ps(s), sum);
+      _mm_storeu_ps(s, _mm_or_ps(_mm_and_ps(pos, q), _mm_andnot_ps(pos, u)));
+    }
+    h += 4;
   }
   for (; h < H; ++h) {
     float sum = 0.0f;
