@@ -150,25 +150,6 @@ void regret_matching(float* strategy, float* scratch, const float* regrets, std:
       _mm256_storeu_ps(s, _mm256_or_ps(_mm256_and_ps(pos, q), _mm256_andnot_ps(pos, vu)));
     }
   }
-  if (h + 4 <= H) {
-    // Four hands left over: the same steps four wide.
-    const __m128 z = _mm_setzero_ps();
-    const __m128 u = _mm256_castps256_ps128(vu);
-    __m128 sum = z;
-    for (std::size_t a = 0; a < A; ++a) {
-      const __m128 p = _mm_max_ps(_mm_loadu_ps(regrets + a * H + h), z);
-      _mm_storeu_ps(strategy + a * H + h, p);
-      sum = _mm_add_ps(sum, p);
-    }
-    _mm_storeu_ps(scratch + h, sum);
-    const __m128 pos = _mm_cmp_ps(sum, z, _CMP_GT_OQ);
-    for (std::size_t a = 0; a < A; ++a) {
-      float* s = strategy + a * H + h;
-      const __m128 q = _mm_div_ps(_mm_loadu_ps(s), sum);
-      _mm_storeu_ps(s, _mm_or_ps(_mm_and_ps(pos, q), _mm_andnot_ps(pos, u)));
-    }
-    h += 4;
-  }
   for (; h < H; ++h) {
     float sum = 0.0f;
     for (std::size_t a = 0; a < A; ++a) {
