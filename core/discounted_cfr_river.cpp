@@ -54,56 +54,13 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
   // its own.
   work.in_cache = work.pumped_root == node;
   work.pumped_root = kNoNextRoot;
-  // The next subtree's board and the header of its showdown table, asked
-  // for now and read once the walk down is done.
-  const ShowdownScan* next_scan = nullptr;
-  if (next < states_.size() && next > node) {
-    const PlanNode& board = game.nodes()[next];
-    if (board.turn < kNumCards && board.river < kNumCards) {
-      next_scan = &cc.runout_showdown(board.turn, board.river).scan;
-      _mm_prefetch(reinterpret_cast<const char*>(&next_scan->own[seat]), _MM_HINT_T0);
-      _mm_prefetch(reinterpret_cast<const char*>(&next_scan->order[1 - seat].slots), _MM_HINT_T0);
-      _mm_prefetch(reinterpret_cast<const char*>(&next_scan->order[1 - seat].lane_slots), _MM_HINT_T0);
-    }
-  }
+  const ShowdownScan* next_scan = next_river_scan(game, node, next, seat);
   river_down(game, node, seat, reach, root_values, work, frame);
 
-  // The next sibling subtree has this one's shape and follows it in the
-  // arena (the matrices lie in node order): each of its nodes' matrices is
-  // this subtree's counterpart moved by the distance between the two roots'
-  // blocks. The scans below ask for what the next subtree will read (the
-  // regrets of the opponent's nodes, both matrices of the traverser's) a
-  // line at a time, where the arithmetic hides the wait, and the next
-  // subtree finds them in the cache.
   struct PumpGuard {
     ~PumpGuard() { t_prefetch_pump.clear(); }
   } pump_guard;
-  if (next < states_.size() && next > node && river_root(next) && states_[next].initialised) {
-    const char* here = block_of(states_[node]);
-    const std::ptrdiff_t ahead = block_of(states_[next]) - here;
-    constexpr std::ptrdiff_t kMaxAhead = std::ptrdiff_t{1} << 20;
-    if (ahead > 0 && ahead <= kMaxAhead) {
-      PrefetchPump& pump = t_prefetch_pump;
-      work.pumped_root = next;
-      for (const RiverNode& r : work.nodes) {
-        const NodeState& st = states_[r.node];
-        const std::size_t bytes = std::size_t{st.actions} * st.hands * entry_bytes() * (st.seat == seat ? 2 : 1);
-        if (!pump.add(static_cast<const char*>(matrix_start(st)) + ahead, bytes)) {
-          // A subtree too large to list: all of its bytes.
-          pump.clear();
-          pump.add(here + ahead, static_cast<std::size_t>(ahead));
-          break;
-        }
-      }
-      // Then the next board's showdown table, which its scans read.
-      if (next_scan != nullptr) {
-        const auto add = [&pump](const auto& v) { pump.add(v.data(), v.size() * sizeof(v[0])); };
-        add(next_scan->own[seat]);
-        add(next_scan->order[1 - seat].slots);
-        add(next_scan->order[1 - seat].lane_slots);
-      }
-    }
-  }
+  stream_next_river(node, next, seat, next_scan, work);
 
   // The listed terminals, a batch at a time.
   constexpr std::size_t kChunk = 32;
@@ -144,6 +101,52 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
     }
   }
   std::copy(f + root_values, f + root_values + H, values);
+}
+
+const ShowdownScan* DiscountedCfr::next_river_scan(const Game& game, std::uint64_t node, std::uint64_t next,
+                                                   int seat) const {
+  if (next >= states_.size() || next <= node) return nullptr;
+  const PlanNode& board = game.nodes()[next];
+  if (board.turn >= kNumCards || board.river >= kNumCards) return nullptr;
+  const ShowdownScan* scan = &game.card_context().runout_showdown(board.turn, board.river).scan;
+  _mm_prefetch(reinterpret_cast<const char*>(&scan->own[seat]), _MM_HINT_T0);
+  _mm_prefetch(reinterpret_cast<const char*>(&scan->order[1 - seat].slots), _MM_HINT_T0);
+  _mm_prefetch(reinterpret_cast<const char*>(&scan->order[1 - seat].lane_slots), _MM_HINT_T0);
+  return scan;
+}
+
+// The next sibling subtree has this one's shape and follows it in the arena
+// (the matrices lie in node order): each of its nodes' matrices is this
+// subtree's counterpart moved by the distance between the two roots' blocks.
+// The scans of this subtree ask for what the next one will read (the
+// regrets of the opponent's nodes, both matrices of the traverser's, then
+// its board's showdown table) a line at a time, where the arithmetic hides
+// the wait, and the next subtree finds them in the cache.
+void DiscountedCfr::stream_next_river(std::uint64_t node, std::uint64_t next, int seat,
+                                      const ShowdownScan* next_scan, RiverWork& work) const {
+  if (next >= states_.size() || next <= node || !river_root(next) || !states_[next].initialised) return;
+  const char* here = block_of(states_[node]);
+  const std::ptrdiff_t ahead = block_of(states_[next]) - here;
+  constexpr std::ptrdiff_t kMaxAhead = std::ptrdiff_t{1} << 20;
+  if (ahead <= 0 || ahead > kMaxAhead) return;
+  PrefetchPump& pump = t_prefetch_pump;
+  work.pumped_root = next;
+  for (const RiverNode& r : work.nodes) {
+    const NodeState& st = states_[r.node];
+    const std::size_t bytes = std::size_t{st.actions} * st.hands * entry_bytes() * (st.seat == seat ? 2 : 1);
+    if (!pump.add(static_cast<const char*>(matrix_start(st)) + ahead, bytes)) {
+      // A subtree too large to list: all of its bytes.
+      pump.clear();
+      pump.add(here + ahead, static_cast<std::size_t>(ahead));
+      break;
+    }
+  }
+  if (next_scan != nullptr) {
+    const auto add = [&pump](const auto& v) { pump.add(v.data(), v.size() * sizeof(v[0])); };
+    add(next_scan->own[seat]);
+    add(next_scan->order[1 - seat].slots);
+    add(next_scan->order[1 - seat].lane_slots);
+  }
 }
 
 void DiscountedCfr::river_down(const Game& game, std::uint64_t node, int seat, std::uint32_t reach,

@@ -15,7 +15,7 @@ struct PrefetchPump {
     const char* end;
   };
   static constexpr std::size_t kMaxRanges = 64;
-  Range ranges[kMaxRanges];
+  Range ranges[kMaxRanges] = {};
   std::size_t count = 0;  // ranges listed
   std::size_t taken = 0;  // ranges handed to a cursor
   const char* next = nullptr;
@@ -36,7 +36,7 @@ struct PrefetchPump {
 };
 
 // The current thread's stream; empty unless a traversal set one.
-inline thread_local PrefetchPump t_prefetch_pump;
+inline constinit thread_local PrefetchPump t_prefetch_pump;
 
 // A loop's copy of the stream position: step() asks for the next line, if
 // any; the position is handed back when the loop ends.
