@@ -49,15 +49,21 @@ class PumpCursor {
   }
   PumpCursor(const PumpCursor&) = delete;
   PumpCursor& operator=(const PumpCursor&) = delete;
-  void step() {
+  // Returns the line asked for, or null: none left, or this step moved on
+  // to the next range.
+  const char* step() {
     if (next_ < end_) {
-      _mm_prefetch(next_, _MM_HINT_T1);
+      const char* line = next_;
+      _mm_prefetch(line, _MM_HINT_T1);
       next_ += 64;
-    } else if (pump_.taken < pump_.count) {
+      return line;
+    }
+    if (pump_.taken < pump_.count) {
       const PrefetchPump::Range r = pump_.ranges[pump_.taken++];
       next_ = r.begin;
       end_ = r.end;
     }
+    return nullptr;
   }
 
  private:
