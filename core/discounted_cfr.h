@@ -195,11 +195,12 @@ class DiscountedCfr {
                    std::size_t depth, ScratchStack& scratch);
   void river_down(const Game& game, std::uint64_t node, int seat, std::uint32_t reach, std::uint32_t values,
                   RiverWork& work, Frame& frame);
-  // The showdown table of the river root `next` (null if none), with its
-  // header asked for.
-  const ShowdownScan* next_river_scan(const Game& game, std::uint64_t node, std::uint64_t next, int seat) const;
+  // The showdown table of the river root `next` (null for kNoNextRoot),
+  // with its header asked for.
+  const ShowdownScan* next_river_scan(const Game& game, std::uint64_t next, int seat) const;
   // Lists in this thread's prefetch stream what the river subtree at `next`
-  // will read, once the walk down of `node` has listed its nodes.
+  // (the sibling after `node`, or kNoNextRoot) will read, once the walk down
+  // of `node` has listed its nodes.
   void stream_next_river(std::uint64_t node, std::uint64_t next, int seat, const ShowdownScan* next_scan,
                          RiverWork& work) const;
   bool river_root(std::uint64_t node) const;

@@ -48,13 +48,15 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
   const std::uint32_t reach = take(work, H_opp);
   const std::uint32_t root_values = take(work, H);
   std::copy(opp_reach, opp_reach + H_opp, work.floats.data() + reach);
-  const std::uint64_t next = work.next_root;
+  // The next sibling, if the hint names one: a later river root.
+  std::uint64_t next = work.next_root;
   work.next_root = kNoNextRoot;
+  if (next >= states_.size() || next <= node || !river_root(next) || !states_[next].initialised) next = kNoNextRoot;
   // Asked for in full by the previous sibling's scans: no prefetching of
   // its own.
   work.in_cache = work.pumped_root == node;
   work.pumped_root = kNoNextRoot;
-  const ShowdownScan* next_scan = next_river_scan(game, node, next, seat);
+  const ShowdownScan* next_scan = next_river_scan(game, next, seat);
   river_down(game, node, seat, reach, root_values, work, frame);
 
   struct PumpGuard {
@@ -103,9 +105,8 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
   std::copy(f + root_values, f + root_values + H, values);
 }
 
-const ShowdownScan* DiscountedCfr::next_river_scan(const Game& game, std::uint64_t node, std::uint64_t next,
-                                                   int seat) const {
-  if (next >= states_.size() || next <= node) return nullptr;
+const ShowdownScan* DiscountedCfr::next_river_scan(const Game& game, std::uint64_t next, int seat) const {
+  if (next == kNoNextRoot) return nullptr;
   const PlanNode& board = game.nodes()[next];
   if (board.turn >= kNumCards || board.river >= kNumCards) return nullptr;
   const ShowdownScan* scan = &game.card_context().runout_showdown(board.turn, board.river).scan;
@@ -124,7 +125,7 @@ const ShowdownScan* DiscountedCfr::next_river_scan(const Game& game, std::uint64
 // the wait, and the next subtree finds them in the cache.
 void DiscountedCfr::stream_next_river(std::uint64_t node, std::uint64_t next, int seat,
                                       const ShowdownScan* next_scan, RiverWork& work) const {
-  if (next >= states_.size() || next <= node || !river_root(next) || !states_[next].initialised) return;
+  if (next == kNoNextRoot) return;
   const char* here = block_of(states_[node]);
   const std::ptrdiff_t ahead = block_of(states_[next]) - here;
   constexpr std::ptrdiff_t kMaxAhead = std::ptrdiff_t{1} << 20;
