@@ -287,7 +287,19 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
   if (done.error) std::rethrow_exception(done.error);
 }
 
+namespace {
+
+std::size_t scratch_slot_index() { return static_cast<std::size_t>(WorkerPool::worker_index() + 1); }
+
+}  // namespace
+
 std::unique_ptr<DiscountedCfr::ScratchStack> DiscountedCfr::acquire_scratch() {
+  const std::size_t slot = scratch_slot_index();
+  if (slot < threads_) {
+    if (ScratchStack* own = scratch_slots_[slot].parked.exchange(nullptr, std::memory_order_acquire)) {
+      return std::unique_ptr<ScratchStack>(own);
+    }
+  }
   {
     std::lock_guard<SpinLock> lock(spare_mutex_);
     if (!spare_scratch_.empty()) {
@@ -300,6 +312,15 @@ std::unique_ptr<DiscountedCfr::ScratchStack> DiscountedCfr::acquire_scratch() {
 }
 
 void DiscountedCfr::release_scratch(std::unique_ptr<ScratchStack> stack) {
+  const std::size_t slot = scratch_slot_index();
+  if (slot < threads_) {
+    ScratchStack* empty = nullptr;
+    if (scratch_slots_[slot].parked.compare_exchange_strong(empty, stack.get(), std::memory_order_release,
+                                                            std::memory_order_relaxed)) {
+      static_cast<void>(stack.release());
+      return;
+    }
+  }
   std::lock_guard<SpinLock> lock(spare_mutex_);
   spare_scratch_.push_back(std::move(stack));
 }
@@ -327,6 +348,7 @@ DiscountedCfr::DiscountedCfr(SolverConfig config) : config_(std::move(config)) {
   compress_ = config_.compress;
   alpha_ = 0.0f;
   beta_ = 0.5f;
+  scratch_slots_ = std::make_unique<ScratchSlot[]>(threads_);
   if (threads_ > 1) pool_ = std::make_unique<WorkerPool>(threads_ - 1);
 }
 

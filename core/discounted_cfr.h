@@ -176,7 +176,10 @@ class DiscountedCfr {
   void parallel_for(std::size_t count, const std::function<void(std::size_t, std::size_t)>& body);
 
   // Scratch stacks for parallel chunks: each chunk holds one of its own while
-  // it runs; returned stacks keep their grown buffers for later chunks.
+  // it runs; returned stacks keep their grown buffers for later chunks. A
+  // thread gets back the stack it returned last when it is still there, so
+  // its buffers are in that thread's cache, and neither call takes a lock
+  // then.
   std::unique_ptr<ScratchStack> acquire_scratch();
   void release_scratch(std::unique_ptr<ScratchStack> stack);
 
@@ -265,6 +268,13 @@ class DiscountedCfr {
   float gamma_ = 0.0f;
   bool compress_ = false;
   std::array<ScratchStack, 2> scratch_;
+  // One parked stack per thread of the solve (slot 0: the calling thread,
+  // slot 1 + i: pool worker i); the shared list holds the others.
+  struct alignas(64) ScratchSlot {
+    std::atomic<ScratchStack*> parked{nullptr};
+    ~ScratchSlot() { delete parked.load(std::memory_order_relaxed); }
+  };
+  std::unique_ptr<ScratchSlot[]> scratch_slots_;
   SpinLock spare_mutex_;
   std::vector<std::unique_ptr<ScratchStack>> spare_scratch_;
 };

@@ -15,7 +15,7 @@ namespace velmora {
 // instructions for the first `spin_polls` polls, then a yield of the core.
 class SpinWait {
  public:
-  explicit SpinWait(int pauses = 32, int spin_polls = 64) : pauses_(pauses), spin_polls_(spin_polls) {}
+  explicit SpinWait(int pauses = 1, int spin_polls = 2048) : pauses_(pauses), spin_polls_(spin_polls) {}
   void pause() {
     if (polls_ < spin_polls_) {
       ++polls_;

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <condition_variable>
 #include <future>
+#include <map>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <stdexcept>
@@ -242,6 +244,52 @@ TEST(ScratchStackTest, DeepFramesComeFromTheQueue) {
   EXPECT_NE(&deeper, &deep);
   EXPECT_EQ(&stack.frame(31), &shallow);
   EXPECT_EQ(stack.overflow_frames(), 29u);
+}
+
+// Chunks of many regions, and threads outside the pool besides, take and
+// return stacks at once: no stack is ever held twice, every thread of the
+// pool gets back the stack it returned last, and no more stacks are made
+// than are held at the same time.
+TEST(ScratchStackTest, StacksAreHeldOnceAndComeBackToTheirThread) {
+  SolverConfig cfg;
+  cfg.thread_count = 4;
+  DiscountedCfr cfr(cfg);
+  std::mutex mutex;
+  std::set<const DiscountedCfr::ScratchStack*> held;
+  std::set<const DiscountedCfr::ScratchStack*> made;
+  std::map<std::thread::id, const DiscountedCfr::ScratchStack*> last;
+  int returned_elsewhere = 0;
+  bool twice = false;
+  auto use = [&](bool pool_thread) {
+    std::unique_ptr<DiscountedCfr::ScratchStack> s = cfr.acquire_scratch();
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      twice |= !held.insert(s.get()).second;
+      made.insert(s.get());
+      auto it = last.find(std::this_thread::get_id());
+      if (pool_thread && it != last.end() && it->second != s.get()) ++returned_elsewhere;
+      last[std::this_thread::get_id()] = s.get();
+    }
+    std::this_thread::yield();
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      held.erase(s.get());
+    }
+    cfr.release_scratch(std::move(s));
+  };
+  std::atomic<bool> stop{false};
+  std::thread outsider([&] {
+    while (!stop.load()) use(false);
+  });
+  for (int round = 0; round < 300; ++round) {
+    cfr.parallel_for(4, [&](std::size_t, std::size_t) { use(WorkerPool::on_worker()); });
+  }
+  stop.store(true);
+  outsider.join();
+  EXPECT_FALSE(twice);
+  EXPECT_EQ(returned_elsewhere, 0);
+  // Four chunks and the outsider hold at most five at once.
+  EXPECT_LE(made.size(), 5u);
 }
 
 }  // namespace
