@@ -268,7 +268,13 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
   done.chunk = chunk;
   done.count = count;
   Completion* state = &done;
-  pool_->submit_n(n - 1, [state](std::size_t i) { return std::function<void()>([state, i] { state->run(i); }); });
+  // Idle workers poll for an offer and all start at once; the queue is for
+  // when another thread's offer is still open.
+  const bool offered =
+      pool_->offer(n - 1, [](void* context, std::size_t i) { static_cast<Completion*>(context)->run(i); }, state);
+  if (!offered) {
+    pool_->submit_n(n - 1, [state](std::size_t i) { return std::function<void()>([state, i] { state->run(i); }); });
+  }
 
   std::exception_ptr own_failure;
   t_in_parallel_for = true;
@@ -277,12 +283,15 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
   } catch (...) {
     own_failure = std::current_exception();
   }
+  // Chunks no worker has taken yet are run here.
+  if (offered) pool_->claim();
   t_in_parallel_for = false;
   // Chunks are short: poll briefly before blocking.
   const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(200);
   SpinWait wait;
   while (!done.left.try_wait() && std::chrono::steady_clock::now() < until) wait.pause();
   done.left.wait();
+  if (offered) pool_->finish_offer();
   if (own_failure) std::rethrow_exception(own_failure);
   if (done.error) std::rethrow_exception(done.error);
 }

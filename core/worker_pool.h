@@ -2,6 +2,7 @@
 #pragma once
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -38,6 +39,18 @@ class WorkerPool {
   }
   std::size_t size() const { return threads_.size(); }
 
+  // Offers chunks 0 .. n-1 of `run(context, i)` to the workers without the
+  // queue: polling workers claim them from one shared counter, so they all
+  // start together. Returns false (nothing offered) when another offer is
+  // still open or n does not fit; otherwise the caller must call
+  // `finish_offer` once every chunk has run, and may run unclaimed chunks
+  // itself through `claim`.
+  using ChunkFn = void (*)(void* context, std::size_t chunk);
+  bool offer(std::size_t n, ChunkFn run, void* context);
+  // Claims and runs the offer's chunks until none is left unclaimed.
+  void claim();
+  void finish_offer();
+
   // True on a pool worker while it runs a task.
   static bool on_worker();
   // The calling worker's number in its pool (0 .. size-1), or -1 on a
@@ -46,6 +59,8 @@ class WorkerPool {
 
  private:
   void worker_loop(int index);
+  // Claims one chunk of the open offer; false when none is left.
+  bool run_offered_chunk();
   void stop_and_join();
 
   std::vector<std::thread> threads_;
@@ -61,6 +76,17 @@ class WorkerPool {
   // queue under the mutex is what counts.
   alignas(64) std::atomic<std::size_t> queued_{0};
   std::atomic<bool> stopping_{false};
+  // The open offer: generation (high 40 bits, so a claim held up for any
+  // length of time never matches a later offer), chunk count (next 12) and
+  // next unclaimed chunk (low 12), claimed by compare-and-swap. The function
+  // and context are written before the word that publishes them and are
+  // read only by a thread that claimed a chunk of that generation, which
+  // the offer cannot outlive.
+  alignas(64) std::atomic<std::uint64_t> offer_{0};
+  ChunkFn offer_run_ = nullptr;
+  void* offer_context_ = nullptr;
+  std::atomic<bool> offer_open_{false};
+  std::atomic<int> sleepers_{0};
 };
 
 }  // namespace velmora

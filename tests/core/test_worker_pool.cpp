@@ -102,6 +102,67 @@ TEST(ParallelForTest, CoversEveryIndexOnceUnderLoad) {
   }
 }
 
+// Two threads split work on one pool at once: one offers its chunks to the
+// polling workers, the other finds the offer taken and queues them; each
+// index still runs once. A pool whose workers have gone to sleep is woken by
+// an offer.
+TEST(ParallelForTest, ConcurrentCallersAndSleepingWorkers) {
+  SolverConfig cfg;
+  cfg.thread_count = 4;
+  DiscountedCfr cfr(cfg);
+  auto hammer = [&cfr](int seed, bool& ok) {
+    ok = true;
+    for (int round = 0; round < 300; ++round) {
+      const std::size_t count = 2 + static_cast<std::size_t>((round * 13 + seed) % 41);
+      std::vector<std::atomic<int>> hits(count);
+      cfr.parallel_for(count, [&](std::size_t b, std::size_t e) {
+        for (std::size_t i = b; i < e; ++i) hits[i].fetch_add(1);
+      });
+      for (std::size_t i = 0; i < count; ++i) ok = ok && hits[i].load() == 1;
+    }
+  };
+  bool ok_a = false;
+  bool ok_b = false;
+  std::thread other([&] { hammer(5, ok_b); });
+  hammer(0, ok_a);
+  other.join();
+  EXPECT_TRUE(ok_a);
+  EXPECT_TRUE(ok_b);
+
+  // Long past the polling window: every worker blocks on the queue.
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  std::mutex m;
+  std::set<std::thread::id> threads;
+  cfr.parallel_for(4, [&](std::size_t, std::size_t) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    std::lock_guard<std::mutex> lock(m);
+    threads.insert(std::this_thread::get_id());
+  });
+  // The caller's own share takes 20 ms; woken workers take the others.
+  EXPECT_GE(threads.size(), 2u);
+}
+
+// A second offer waits for the first to be finished; chunks the workers
+// have not taken can be run by the offering thread.
+TEST(WorkerPoolTest, OneOfferAtATimeAndTheCallerMayRunItsChunks) {
+  WorkerPool pool(2);
+  std::atomic<int> runs{0};
+  auto run = [](void* context, std::size_t) { static_cast<std::atomic<int>*>(context)->fetch_add(1); };
+  ASSERT_TRUE(pool.offer(1000, run, &runs));
+  EXPECT_FALSE(pool.offer(3, run, &runs));
+  pool.claim();
+  // Claimed chunks may still be running on a worker.
+  while (runs.load() < 1000) std::this_thread::yield();
+  pool.finish_offer();
+  EXPECT_EQ(runs.load(), 1000);
+  EXPECT_TRUE(pool.offer(3, run, &runs));
+  pool.claim();
+  while (runs.load() < 1003) std::this_thread::yield();
+  pool.finish_offer();
+  EXPECT_EQ(runs.load(), 1003);
+  EXPECT_FALSE(pool.offer(std::size_t{1} << 12, run, &runs));
+}
+
 // Inside a chunk (on a worker, or the caller's own share) a nested call runs
 // inline, so a busy pool never waits on work queued behind itself.
 TEST(ParallelForTest, NestedCallsRunInline) {
