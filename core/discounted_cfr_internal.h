@@ -143,7 +143,12 @@ struct HelpTask {
   const std::function<void(std::size_t, DiscountedCfr::ScratchStack&)>* run = nullptr;
 };
 
-struct Region {
+// Shared lines are kept 128 bytes apart: the cache fetches lines in
+// pairs, and a neighbour written by another thread would be pulled away at
+// every write.
+inline constexpr std::size_t kLinePair = 128;
+
+struct alignas(kLinePair) Region {
   std::atomic<std::size_t> unfinished{0};
   std::atomic<bool> failed{false};
   std::atomic<int> idle{0};
@@ -155,7 +160,7 @@ struct Region {
 };
 
 // A run of a region's children that one share starts on.
-struct alignas(64) Block {
+struct alignas(kLinePair) Block {
   std::atomic<std::size_t> next{0};
   std::size_t end = 0;
 };
@@ -232,13 +237,18 @@ void expand_chance(DiscountedCfr& cfr, const Game& game, const PlanNode& node, i
       try {
         const int worker = WorkerPool::worker_index();
         const std::size_t home = worker < 0 ? used - 1 : static_cast<std::size_t>(worker) % used;
+        // Counted down once, when this share has no more to take: the idle
+        // shares poll the count, and a write to it per child would fight
+        // their reads for the line.
+        std::size_t valued = 0;
         for (std::size_t k = 0; k < used; ++k) {
           Block& block = blocks[(home + k) % used];
           for (std::size_t c = block.next.fetch_add(1); c < block.end; c = block.next.fetch_add(1)) {
             value_child(c, *local);
-            region.unfinished.fetch_sub(1, std::memory_order_acq_rel);
+            ++valued;
           }
         }
+        region.unfinished.fetch_sub(valued, std::memory_order_acq_rel);
         help_until_done(region, *local);
       } catch (...) {
         region.failed.store(true);
