@@ -129,6 +129,32 @@ void run_with_helpers(Region& region, std::size_t count,
   for (std::size_t c = task.next.fetch_add(1); c < count; c = task.next.fetch_add(1)) run(c, scratch);
 }
 
+void combine_chance(const Game& game, const PlanNode& node, int seat, const float* child_values, std::size_t H,
+                    float* values, DiscountedCfr::Frame& frame) {
+  const std::size_t A = node.children.size();
+  std::fill(values, values + H, 0.0f);
+  accumulate_rows(values, child_values, A, H);
+
+  const std::vector<std::uint32_t>& twins = game.deal_twins(node);
+  for (std::size_t k = 0; k < twins.size(); ++k) {
+    const std::size_t c = twins[k];
+    if (c >= A) continue;
+    const float* row = child_values + c * H;
+    const std::vector<SlotPair>& pairs = game.deal_swap_pairs(node, k)[seat];
+    if (pairs.empty()) {
+      axpy(values, row, H, 1.0f);
+      continue;
+    }
+    float* swapped = grow(frame.buf[kSwapped], H);
+    std::copy(row, row + H, swapped);
+    for (const SlotPair& p : pairs) {
+      if (p.a >= H || p.b >= H) continue;
+      std::swap(swapped[p.a], swapped[p.b]);
+    }
+    axpy(values, swapped, H, 1.0f);
+  }
+}
+
 }  // namespace cfr_detail
 
 namespace {
@@ -416,6 +442,7 @@ void DiscountedCfr::prepare_states(Game& game) {
   const std::size_t count = nodes.size();
 
   node_flags_.assign(count, kParallelSafe);
+  split_ = {-1, -1};
   const auto full_board_decision = [&nodes](std::uint64_t i) {
     const GameNode& n = nodes[i];
     return n.type == kNodeDecision && n.turn != kNoCard && n.river != kNoCard;
@@ -538,7 +565,11 @@ void DiscountedCfr::run_iteration(Game& game, std::uint32_t t) {
     root.assign(cc.hand_count(seat), 0.0f);
     const std::vector<float>& reach = cc.weights(1 - seat);
     if (game.nodes().empty()) continue;
-    solve_recursive(game, 0, seat, reach.data(), root.data(), 0, scratch_[seat]);
+    if (split_traversal(game, seat)) {
+      solve_split(game, seat, reach.data(), root.data(), scratch_[seat]);
+    } else {
+      solve_recursive(game, 0, seat, reach.data(), root.data(), 0, scratch_[seat]);
+    }
   }
 }
 
@@ -576,6 +607,8 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   const std::size_t H_opp = cc.hand_count(1 - seat);
 
   if (st.type == kNodeTerminal) {
+    // Walking down for the reach only: no value is asked for.
+    if (top_pass_ == TopPass::kCollect) return;
     terminal_values(game, payoffs_[st.first_child], seat, std::span<const float>(opp_reach, H_opp),
                     std::span<float>(values, H));
     return;
@@ -588,8 +621,12 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
 
   Frame& frame = scratch.frame(depth);
   if (st.type == kNodeChance) {
+    if (top_pass_ != TopPass::kWhole) {
+      frontier_step(game, node, seat, opp_reach, values, H, H_opp, depth, frame);
+      return;
+    }
     const bool safe = chance_parallel_safe(node);
-    const bool parallel = A >= 12 && H >= 128 && depth <= 6 && safe;
+    const bool parallel = opens_region(A, H, depth, safe);
     expand_chance(*this, game, game.nodes()[node], seat, opp_reach, values, H, H_opp, depth, frame, scratch,
                   parallel, safe,
                   [this, &game, seat](std::uint64_t child, const float* r, float* out, std::size_t d,
@@ -647,7 +684,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
         solve_recursive(game, children[a], seat, reach, child_values + a * H, depth + 1, scratch);
       }
     }
-    sum_rows_double(values, child_values, A, H);
+    if (top_pass_ != TopPass::kCollect) sum_rows_double(values, child_values, A, H);
     return;
   }
 
@@ -674,6 +711,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
     solve_recursive(game, children[a], seat, opp_reach, child_values + a * H, depth + 1, scratch);
   }
 
+  if (top_pass_ == TopPass::kCollect) return;
   update_traverser(st, lock, child_values, values, A, H, frame);
 }
 

@@ -207,6 +207,39 @@ class DiscountedCfr {
   void stream_next_river(std::uint64_t node, std::uint64_t next, int seat, const ShowdownScan* next_scan,
                          RiverWork& work) const;
   bool river_root(std::uint64_t node) const;
+
+  // A traversal whose parallel chance nodes all lie below a few betting
+  // nodes of the street before (a turn spot's river deals, a flop spot's
+  // turn deals) is made in three steps: the nodes above them are walked for
+  // the reach each such node hands its children (`kCollect`); the children
+  // of all of them are valued in one parallel region; the nodes above are
+  // walked again for their values and updates (`kReplay`), each parallel
+  // chance node taking its children's rows. One region a traversal instead
+  // of one a chance node: its threads start, wait for its last child and
+  // stop once. The numbers are those of solve_recursive.
+  enum class TopPass : std::uint8_t { kWhole, kCollect, kReplay };
+  struct Frontier {
+    std::uint64_t node = 0;
+    std::size_t depth = 0;
+    std::vector<float> reach;  // scaled for the deal, as the children get it
+    std::vector<float> rows;   // A x H values of the children
+  };
+  // Whether `seat`'s traversals take the three steps (worked out once per
+  // game).
+  bool split_traversal(const Game& game, int seat);
+  // True when every chance node reached from `node` on the way down is a
+  // parallel one and nothing of the river lies above them; counts them.
+  bool splits_above(const Game& game, std::uint64_t node, int seat, std::size_t depth,
+                    std::size_t& frontiers) const;
+  static bool opens_region(std::size_t A, std::size_t H, std::size_t depth, bool safe) {
+    return A >= 12 && H >= 128 && depth <= 6 && safe;
+  }
+  void solve_split(Game& game, int seat, const float* opp_reach, float* values, ScratchStack& scratch);
+  // The chance node `node` met above the region: records its reach, or
+  // combines its children's rows.
+  void frontier_step(const Game& game, std::uint64_t node, int seat, const float* opp_reach, float* values,
+                     std::size_t H, std::size_t H_opp, std::size_t depth, Frame& frame);
+  void value_frontiers(Game& game, int seat);
   void compute_cfvalue_recursive(const Game& game, std::uint64_t node, int seat, const float* opp_reach,
                                  float* values, std::size_t depth, ScratchStack& scratch);
   void compute_best_cfvalue_recursive(const Game& game, std::uint64_t node, int seat, const float* opp_reach,
@@ -268,6 +301,11 @@ class DiscountedCfr {
   float gamma_ = 0.0f;
   bool compress_ = false;
   std::array<ScratchStack, 2> scratch_;
+  TopPass top_pass_ = TopPass::kWhole;
+  std::vector<Frontier> frontiers_;
+  std::size_t frontier_used_ = 0;  // recorded (collect) or taken (replay)
+  std::vector<std::vector<std::uint64_t>> frontier_lanes_;  // per block: chance node << 32 | child
+  std::array<std::int8_t, 2> split_{-1, -1};  // -1: not worked out yet
   // One parked stack per thread of the solve (slot 0: the calling thread,
   // slot 1 + i: pool worker i); the shared list holds the others.
   struct alignas(64) ScratchSlot {

@@ -17,6 +17,7 @@
 #include "core/kernels.h"
 #include "core/payoffs.h"
 #include "core/spin_lock.h"
+#include "core/worker_pool.h"
 
 namespace velmora::cfr_detail {
 
@@ -187,6 +188,72 @@ void run_with_helpers(Region& region, std::size_t count,
 // writes its own row, so the values never depend on which thread computed
 // them. `safe`: the children are distinct subtrees that may run at the same
 // time; `parallel`: this node opens a parallel region (implies `safe`).
+// Runs a parallel region of `shares` shares over the jobs of `blocks`
+// (`total` in all): `run(b, i, scratch)` does job i of block b. A share
+// starts on the block of its own thread's number, so in every iteration the
+// same thread tends to do the same jobs and finds their matrices in its own
+// cache; then it takes jobs from the other blocks. A share left without
+// jobs helps with the chance nodes the busy ones meet further down.
+template <class Run>
+void run_region(DiscountedCfr& cfr, std::size_t shares, std::span<Block> blocks, std::size_t total, Run&& run) {
+  Region region;
+  region.unfinished.store(total, std::memory_order_relaxed);
+  const std::size_t used = blocks.size();
+  cfr.parallel_for(shares, [&](std::size_t, std::size_t) {
+    std::unique_ptr<DiscountedCfr::ScratchStack> local = cfr.acquire_scratch();
+    t_region = &region;
+    try {
+      const int worker = WorkerPool::worker_index();
+      const std::size_t home = worker < 0 ? used - 1 : static_cast<std::size_t>(worker) % used;
+      // Counted down once, when this share has no more to take: the idle
+      // shares poll the count, and a write to it per job would fight their
+      // reads for the line.
+      std::size_t done = 0;
+      for (std::size_t k = 0; k < used; ++k) {
+        const std::size_t b = (home + k) % used;
+        Block& block = blocks[b];
+        for (std::size_t i = block.next.fetch_add(1); i < block.end; i = block.next.fetch_add(1)) {
+          run(b, i, *local);
+          ++done;
+        }
+      }
+      region.unfinished.fetch_sub(done, std::memory_order_acq_rel);
+      help_until_done(region, *local);
+    } catch (...) {
+      region.failed.store(true);
+      t_region = nullptr;
+      throw;
+    }
+    t_region = nullptr;
+    cfr.release_scratch(std::move(local));
+  });
+}
+
+// Before child c of a chance node is valued: asks for what the next child
+// reads first, and names it to the child's river walk as the subtree that
+// follows.
+inline void before_chance_child(const DiscountedCfr& cfr, const Game& game, const PlanNode& node, std::size_t c,
+                                int seat, bool value_traversal, DiscountedCfr::ScratchStack& s) {
+  const std::size_t A = node.children.size();
+  const std::uint64_t* children = node.children.data();
+  // The next child's first reads can be under way while this one runs.
+  if (c + 1 < A) cfr.prefetch_opponent_regrets(children[c + 1], seat, value_traversal);
+  s.river().next_root = c + 1 < A ? children[c + 1] : DiscountedCfr::kNoNextRoot;
+  // A child's subtree looks up the board of the next one when it starts:
+  // the node of the child after next is asked for now.
+  for (std::size_t k = c == 0 ? 1 : 2; k <= 2; ++k) {
+    if (c + k < A && children[c + k] < game.nodes().size()) {
+      _mm_prefetch(reinterpret_cast<const char*>(&game.nodes()[children[c + k]].turn), _MM_HINT_T1);
+    }
+  }
+}
+
+// The chance node's values from its children's rows (A x H): summed in
+// child order, then the suit-isomorphic deals added from their
+// representative child with the traverser's hands swapped.
+void combine_chance(const Game& game, const PlanNode& node, int seat, const float* child_values, std::size_t H,
+                    float* values, DiscountedCfr::Frame& frame);
+
 template <class Recurse>
 void expand_chance(DiscountedCfr& cfr, const Game& game, const PlanNode& node, int seat, const float* reach,
                    float* values, std::size_t H, std::size_t H_opp, std::size_t depth, DiscountedCfr::Frame& frame,
@@ -200,16 +267,7 @@ void expand_chance(DiscountedCfr& cfr, const Game& game, const PlanNode& node, i
   float* child_values = grow(frame.buf[kChildValues], A * H);
   const std::uint64_t* children = node.children.data();
   auto value_child = [&](std::size_t c, DiscountedCfr::ScratchStack& s) {
-    // The next child's first reads can be under way while this one runs.
-    if (c + 1 < A) cfr.prefetch_opponent_regrets(children[c + 1], seat, value_traversal);
-    s.river().next_root = c + 1 < A ? children[c + 1] : DiscountedCfr::kNoNextRoot;
-    // A child's subtree looks up the board of the next one when it starts:
-    // the node of the child after next is asked for now.
-    for (std::size_t k = c == 0 ? 1 : 2; k <= 2; ++k) {
-      if (c + k < A && children[c + k] < game.nodes().size()) {
-        _mm_prefetch(reinterpret_cast<const char*>(&game.nodes()[children[c + k]].turn), _MM_HINT_T1);
-      }
-    }
+    before_chance_child(cfr, game, node, c, seat, value_traversal, s);
     recurse(children[c], scaled, child_values + c * H, depth + 1, s);
   };
 
@@ -218,71 +276,20 @@ void expand_chance(DiscountedCfr& cfr, const Game& game, const PlanNode& node, i
     const std::function<void(std::size_t, DiscountedCfr::ScratchStack&)> run = value_child;
     run_with_helpers(*t_region, A, run, scratch);
   } else if (parallel && safe && t_region == nullptr && !t_helping && cfr.thread_count() > 1) {
-    Region region;
-    region.unfinished.store(A, std::memory_order_relaxed);
     const std::size_t shares = std::min<std::size_t>(cfr.thread_count(), A);
-    // The children are split into one block per share. A thread starts on
-    // the block of its own number, so in every iteration the same thread
-    // tends to value the same children and finds their matrices in its own
-    // cache; then it takes children from the other blocks.
     std::array<Block, kMaxShares> blocks;
     const std::size_t used = std::min(shares, kMaxShares);
     for (std::size_t b = 0; b < used; ++b) {
       blocks[b].next.store(b * A / used, std::memory_order_relaxed);
       blocks[b].end = (b + 1) * A / used;
     }
-    cfr.parallel_for(shares, [&](std::size_t, std::size_t) {
-      std::unique_ptr<DiscountedCfr::ScratchStack> local = cfr.acquire_scratch();
-      t_region = &region;
-      try {
-        const int worker = WorkerPool::worker_index();
-        const std::size_t home = worker < 0 ? used - 1 : static_cast<std::size_t>(worker) % used;
-        // Counted down once, when this share has no more to take: the idle
-        // shares poll the count, and a write to it per child would fight
-        // their reads for the line.
-        std::size_t valued = 0;
-        for (std::size_t k = 0; k < used; ++k) {
-          Block& block = blocks[(home + k) % used];
-          for (std::size_t c = block.next.fetch_add(1); c < block.end; c = block.next.fetch_add(1)) {
-            value_child(c, *local);
-            ++valued;
-          }
-        }
-        region.unfinished.fetch_sub(valued, std::memory_order_acq_rel);
-        help_until_done(region, *local);
-      } catch (...) {
-        region.failed.store(true);
-        t_region = nullptr;
-        throw;
-      }
-      t_region = nullptr;
-      cfr.release_scratch(std::move(local));
-    });
+    run_region(cfr, shares, std::span<Block>(blocks.data(), used), A,
+               [&](std::size_t, std::size_t c, DiscountedCfr::ScratchStack& s) { value_child(c, s); });
   } else {
     for (std::size_t c = 0; c < A; ++c) value_child(c, scratch);
   }
 
-  std::fill(values, values + H, 0.0f);
-  accumulate_rows(values, child_values, A, H);
-
-  const std::vector<std::uint32_t>& twins = game.deal_twins(node);
-  for (std::size_t k = 0; k < twins.size(); ++k) {
-    const std::size_t c = twins[k];
-    if (c >= A) continue;
-    const float* row = child_values + c * H;
-    const std::vector<SlotPair>& pairs = game.deal_swap_pairs(node, k)[seat];
-    if (pairs.empty()) {
-      axpy(values, row, H, 1.0f);
-      continue;
-    }
-    float* swapped = grow(frame.buf[kSwapped], H);
-    std::copy(row, row + H, swapped);
-    for (const SlotPair& p : pairs) {
-      if (p.a >= H || p.b >= H) continue;
-      std::swap(swapped[p.a], swapped[p.b]);
-    }
-    axpy(values, swapped, H, 1.0f);
-  }
+  combine_chance(game, node, seat, child_values, H, values, frame);
 }
 
 }  // namespace velmora::cfr_detail

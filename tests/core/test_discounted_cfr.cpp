@@ -451,6 +451,47 @@ TEST(DiscountedCfrTest, SameSpotGivesTheSameRunForAnyThreadCount) {
   for (std::size_t i = 0; i < 60; ++i) EXPECT_EQ(bits(second[i]), bits(single.exploitability[i])) << i;
 }
 
+// With node locks above the parallel river deals (the turn root) and below
+// them (a river node), the traversal that values every river deal's
+// children in one region still gives the single-thread run bit for bit.
+TEST(DiscountedCfrTest, LocksAboveAndBelowTheRegionKeepEveryThreadCountEqual) {
+  auto game = make_game(small_turn());
+  const GameNode& root = game->nodes()[0];
+  const std::size_t A = root.actions.size();
+  const std::size_t H = game->card_context().hand_count(root.seat);
+  LockVector top(A * H, -1.0f);
+  for (std::size_t h = 0; h < H; h += 3) {
+    for (std::size_t a = 0; a < A; ++a) top[a * H + h] = a == 0 ? 1.0f : 0.0f;
+  }
+  game->set_node_lock(0, std::move(top));
+  std::uint64_t river = 0;
+  while (river < game->nodes().size() &&
+         !(game->nodes()[river].type == kNodeDecision && game->nodes()[river].river != kNoCard)) {
+    ++river;
+  }
+  ASSERT_LT(river, game->nodes().size());
+  const GameNode& r = game->nodes()[river];
+  const std::size_t Hr = game->card_context().hand_count(r.seat);
+  LockVector low(r.actions.size() * Hr, -1.0f);
+  for (std::size_t a = 0; a < r.actions.size(); ++a) low[a * Hr] = a == 0 ? 1.0f : 0.0f;
+  game->set_node_lock(river, std::move(low));
+
+  std::unique_ptr<DiscountedCfr> one;
+  std::unique_ptr<DiscountedCfr> four;
+  const Trace single = solve_traced(*game, solver_config(20, 1, 5), &one);
+  const Trace split = solve_traced(*game, solver_config(20, 4, 5), &four);
+  ASSERT_EQ(single.exploitability.size(), 20u);
+  ASSERT_EQ(split.exploitability.size(), 20u);
+  for (std::size_t i = 0; i < 20; ++i) EXPECT_EQ(bits(split.exploitability[i]), bits(single.exploitability[i])) << i;
+  for (std::size_t node = 0; node < game->nodes().size(); ++node) {
+    const auto a = one->node_regrets(node);
+    const auto b = four->node_regrets(node);
+    ASSERT_EQ(a.size(), b.size());
+    if (a.empty()) continue;
+    ASSERT_EQ(std::memcmp(a.data(), b.data(), a.size() * sizeof(float)), 0) << node;
+  }
+}
+
 // River subtrees are valued in batches unless the game holds a node lock; a
 // lock on a terminal changes nothing else, so the two solves must agree bit
 // for bit: even payoffs, raked ones with ties, a river root, 16-bit storage.

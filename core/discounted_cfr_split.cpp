@@ -1,0 +1,132 @@
+// A training traversal in three steps around one parallel region. The
+// chance nodes that open regions (a turn spot's river deals, a flop spot's
+// turn deals) lie below a few betting nodes; those nodes need the values of
+// the chance nodes below them, but the reach a chance node hands its
+// children comes from the opponent's strategies above it alone. So a first
+// walk of the nodes above takes every such chance node's reach, one region
+// values the children of all of them, and a second walk makes the values
+// and updates of the nodes above with the children's rows in hand. Every
+// value and update is the one solve_recursive makes, with the same
+// operations in the same order.
+#include <stdexcept>
+
+#include "core/discounted_cfr.h"
+#include "core/discounted_cfr_internal.h"
+#include "core/kernels.h"
+
+namespace velmora {
+
+using namespace cfr_detail;
+
+bool DiscountedCfr::splits_above(const Game& game, std::uint64_t node, int seat, std::size_t depth,
+                                 std::size_t& frontiers) const {
+  if (node >= states_.size()) return false;
+  const NodeState& st = states_[node];
+  const CardContext& cc = game.card_context();
+  const std::size_t H = cc.hand_count(seat);
+  const std::size_t H_opp = cc.hand_count(1 - seat);
+  if (st.type == kNodeTerminal) return true;
+  const std::size_t A = st.actions;
+  if (A == 0 || H == 0) return true;
+  if (st.type == kNodeChance) {
+    if (!opens_region(A, H, depth, chance_parallel_safe(node))) return false;
+    ++frontiers;
+    return true;
+  }
+  // River nodes above the region would be valued twice.
+  if (river_root(node) || game.nodes()[node].river != kNoCard) return false;
+  const std::uint32_t* children = child_table_.data() + st.first_child;
+  if (st.seat != seat) {
+    if (A == 1) return splits_above(game, children[0], seat, depth + 1, frontiers);
+    if (st.hands != H_opp) return true;
+  } else if (st.hands != H) {
+    return true;
+  }
+  for (std::size_t a = 0; a < A; ++a) {
+    if (!splits_above(game, children[a], seat, depth + 1, frontiers)) return false;
+  }
+  return true;
+}
+
+bool DiscountedCfr::split_traversal(const Game& game, int seat) {
+  if (threads_ < 2 || !pool_ || game.nodes().empty()) return false;
+  std::int8_t& known = split_[static_cast<std::size_t>(seat)];
+  if (known < 0) {
+    std::size_t frontiers = 0;
+    known = splits_above(game, 0, seat, 0, frontiers) && frontiers > 0 ? 1 : 0;
+  }
+  return known == 1;
+}
+
+void DiscountedCfr::frontier_step(const Game& game, std::uint64_t node, int seat, const float* opp_reach,
+                                  float* values, std::size_t H, std::size_t H_opp, std::size_t depth, Frame& frame) {
+  const PlanNode& plan = game.nodes()[node];
+  const std::size_t A = plan.children.size();
+  if (top_pass_ == TopPass::kCollect) {
+    if (frontier_used_ == frontiers_.size()) frontiers_.emplace_back();
+    Frontier& f = frontiers_[frontier_used_++];
+    f.node = node;
+    f.depth = depth;
+    f.reach.resize(H_opp);
+    scale_into(f.reach.data(), opp_reach, chance_reach_scale(plan, A), H_opp);
+    f.rows.resize(A * H);
+    return;
+  }
+  if (frontier_used_ >= frontiers_.size() || frontiers_[frontier_used_].node != node) {
+    throw std::logic_error("Traversal met its parallel chance nodes in another order the second time");
+  }
+  combine_chance(game, plan, seat, frontiers_[frontier_used_++].rows.data(), H, values, frame);
+}
+
+void DiscountedCfr::value_frontiers(Game& game, int seat) {
+  const std::size_t H = game.card_context().hand_count(seat);
+  const std::size_t count = frontier_used_;
+  const std::size_t used = std::min(threads_, kMaxShares);
+  // Block b holds the b-th run of every chance node's children, in tree
+  // order: a thread values the same children in every traversal.
+  std::vector<std::vector<std::uint64_t>>& lanes = frontier_lanes_;
+  lanes.resize(used);
+  std::array<Block, kMaxShares> blocks;
+  std::size_t total = 0;
+  for (std::size_t b = 0; b < used; ++b) {
+    lanes[b].clear();
+    for (std::size_t f = 0; f < count; ++f) {
+      const std::size_t A = game.nodes()[frontiers_[f].node].children.size();
+      for (std::size_t c = b * A / used; c < (b + 1) * A / used; ++c) lanes[b].push_back(std::uint64_t{f} << 32 | c);
+    }
+    blocks[b].next.store(0, std::memory_order_relaxed);
+    blocks[b].end = lanes[b].size();
+    total += lanes[b].size();
+  }
+  run_region(*this, threads_, std::span<Block>(blocks.data(), used), total,
+             [&](std::size_t b, std::size_t i, ScratchStack& s) {
+               const std::uint64_t job = lanes[b][i];
+               Frontier& f = frontiers_[job >> 32];
+               const std::size_t c = job & 0xFFFFFFFFu;
+               const PlanNode& plan = game.nodes()[f.node];
+               before_chance_child(*this, game, plan, c, seat, false, s);
+               solve_recursive(game, plan.children[c], seat, f.reach.data(), f.rows.data() + c * H, f.depth + 1, s);
+             });
+}
+
+void DiscountedCfr::solve_split(Game& game, int seat, const float* opp_reach, float* values, ScratchStack& scratch) {
+  // Whatever happens, later traversals walk the whole tree again.
+  struct Restore {
+    TopPass& pass;
+    ~Restore() { pass = TopPass::kWhole; }
+  } restore{top_pass_};
+  frontier_used_ = 0;
+  top_pass_ = TopPass::kCollect;
+  solve_recursive(game, 0, seat, opp_reach, values, 0, scratch);
+  top_pass_ = TopPass::kWhole;
+  const std::size_t recorded = frontier_used_;
+  value_frontiers(game, seat);
+  frontier_used_ = 0;
+  top_pass_ = TopPass::kReplay;
+  solve_recursive(game, 0, seat, opp_reach, values, 0, scratch);
+  if (frontier_used_ != recorded) {
+    throw std::logic_error("Traversal met fewer parallel chance nodes the second time");
+  }
+}
+
+}  // namespace velmora
