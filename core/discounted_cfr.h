@@ -72,6 +72,9 @@ class DiscountedCfr {
     // its matrices are read in ahead while this subtree's showdowns are
     // scanned.
     std::uint64_t next_root = kNoNextRoot;
+    // Bytes of the next root's matrices when its subtree is not shaped like
+    // this one (it is then read ahead whole); 0 when it is.
+    std::size_t next_span = 0;
     // The root whose matrices the last subtree asked for, and whether this
     // subtree is it (its own reads need no prefetching then).
     std::uint64_t pumped_root = kNoNextRoot;
@@ -204,8 +207,8 @@ class DiscountedCfr {
   // Lists in this thread's prefetch stream what the river subtree at `next`
   // (the sibling after `node`, or kNoNextRoot) will read, once the walk down
   // of `node` has listed its nodes.
-  void stream_next_river(std::uint64_t node, std::uint64_t next, int seat, const ShowdownScan* next_scan,
-                         RiverWork& work) const;
+  void stream_next_river(std::uint64_t node, std::uint64_t next, std::size_t next_span, int seat,
+                         const ShowdownScan* next_scan, RiverWork& work) const;
   bool river_root(std::uint64_t node) const;
 
   // A traversal whose parallel chance nodes all lie below a few betting
@@ -240,6 +243,10 @@ class DiscountedCfr {
   void frontier_step(const Game& game, std::uint64_t node, int seat, const float* opp_reach, float* values,
                      std::size_t H, std::size_t H_opp, std::size_t depth, Frame& frame);
   void value_frontiers(Game& game, int seat);
+  // Names the first node of `next_job` to the river walk in `work` as the
+  // subtree that follows, with its byte span when it is shaped unlike the
+  // children of `f`.
+  void name_next_in_lane(const Game& game, const Frontier& f, std::uint64_t next_job, RiverWork& work) const;
   void compute_cfvalue_recursive(const Game& game, std::uint64_t node, int seat, const float* opp_reach,
                                  float* values, std::size_t depth, ScratchStack& scratch);
   void compute_best_cfvalue_recursive(const Game& game, std::uint64_t node, int seat, const float* opp_reach,

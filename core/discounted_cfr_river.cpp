@@ -50,7 +50,9 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
   std::copy(opp_reach, opp_reach + H_opp, work.floats.data() + reach);
   // The next sibling, if the hint names one: a later river root.
   std::uint64_t next = work.next_root;
+  const std::size_t next_span = work.next_span;
   work.next_root = kNoNextRoot;
+  work.next_span = 0;
   if (next >= states_.size() || next <= node || !river_root(next) || !states_[next].initialised) next = kNoNextRoot;
   // Asked for in full by the previous sibling's scans: no prefetching of
   // its own.
@@ -62,7 +64,7 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
   struct PumpGuard {
     ~PumpGuard() { t_prefetch_pump.clear(); }
   } pump_guard;
-  stream_next_river(node, next, seat, next_scan, work);
+  stream_next_river(node, next, next_span, seat, next_scan, work);
 
   // The listed terminals, a batch at a time.
   constexpr std::size_t kChunk = 32;
@@ -123,16 +125,19 @@ const ShowdownScan* DiscountedCfr::next_river_scan(const Game& game, std::uint64
 // regrets of the opponent's nodes, both matrices of the traverser's, then
 // its board's showdown table) a line at a time, where the arithmetic hides
 // the wait, and the next subtree finds them in the cache.
-void DiscountedCfr::stream_next_river(std::uint64_t node, std::uint64_t next, int seat,
+void DiscountedCfr::stream_next_river(std::uint64_t node, std::uint64_t next, std::size_t next_span, int seat,
                                       const ShowdownScan* next_scan, RiverWork& work) const {
   if (next == kNoNextRoot) return;
   const char* here = block_of(states_[node]);
   const std::ptrdiff_t ahead = block_of(states_[next]) - here;
   constexpr std::ptrdiff_t kMaxAhead = std::ptrdiff_t{1} << 20;
-  if (ahead <= 0 || ahead > kMaxAhead) return;
+  if (ahead <= 0 || ahead > kMaxAhead || next_span > static_cast<std::size_t>(kMaxAhead)) return;
   PrefetchPump& pump = t_prefetch_pump;
   work.pumped_root = next;
+  // A subtree of another shape: all of its bytes.
+  if (next_span != 0) pump.add(block_of(states_[next]), next_span);
   for (const RiverNode& r : work.nodes) {
+    if (next_span != 0) break;
     const NodeState& st = states_[r.node];
     const std::size_t bytes = std::size_t{st.actions} * st.hands * entry_bytes() * (st.seat == seat ? 2 : 1);
     if (!pump.add(static_cast<const char*>(matrix_start(st)) + ahead, bytes)) {

@@ -78,6 +78,27 @@ void DiscountedCfr::frontier_step(const Game& game, std::uint64_t node, int seat
   combine_chance(game, plan, seat, frontiers_[frontier_used_++].rows.data(), H, values, frame);
 }
 
+void DiscountedCfr::name_next_in_lane(const Game& game, const Frontier& f, std::uint64_t next_job,
+                                      RiverWork& work) const {
+  const Frontier& g = frontiers_[next_job >> 32];
+  const auto& here = game.nodes()[f.node].children;
+  const auto& there = game.nodes()[g.node].children;
+  work.next_root = kNoNextRoot;
+  work.next_span = 0;
+  if (here.size() < 2 || there.size() < 2) return;
+  // Siblings share a shape and lie one after the other: the first two give
+  // a child's node count and matrix bytes.
+  const auto units = [this](const auto& c) {
+    return static_cast<std::int64_t>(states_[c[1]].block) - static_cast<std::int64_t>(states_[c[0]].block);
+  };
+  const std::int64_t span = units(there);
+  if (span <= 0 || !river_root(there[0])) return;
+  work.next_root = there[next_job & 0xFFFFFFFFu];
+  if (here[1] - here[0] != there[1] - there[0] || units(here) != span) {
+    work.next_span = static_cast<std::size_t>(span) * 8;
+  }
+}
+
 void DiscountedCfr::value_frontiers(Game& game, int seat) {
   const std::size_t H = game.card_context().hand_count(seat);
   const std::size_t count = frontier_used_;
@@ -105,6 +126,13 @@ void DiscountedCfr::value_frontiers(Game& game, int seat) {
                const std::size_t c = job & 0xFFFFFFFFu;
                const PlanNode& plan = game.nodes()[f.node];
                before_chance_child(*this, game, plan, c, seat, false, s);
+               if (c + 1 == (b + 1) * plan.children.size() / used) {
+                 // The block's last child: this thread goes on with its block
+                 // of the next chance node, not with the child after this.
+                 s.river().next_root = kNoNextRoot;
+                 if (i + 1 < lanes[b].size()) name_next_in_lane(game, f, lanes[b][i + 1], s.river());
+                 if (s.river().next_root != kNoNextRoot) prefetch_opponent_regrets(s.river().next_root, seat);
+               }
                solve_recursive(game, plan.children[c], seat, f.reach.data(), f.rows.data() + c * H, f.depth + 1, s);
              });
 }
