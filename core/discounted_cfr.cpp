@@ -607,8 +607,11 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   const std::size_t H_opp = cc.hand_count(1 - seat);
 
   if (st.type == kNodeTerminal) {
-    // Walking down for the reach only: no value is asked for.
-    if (top_pass_ == TopPass::kCollect) return;
+    // Above the region: valued in it.
+    if (top_pass_ != TopPass::kWhole) {
+      frontier_step(game, node, opp_reach, values, H, H_opp, depth);
+      return;
+    }
     terminal_values(game, payoffs_[st.first_child], seat, std::span<const float>(opp_reach, H_opp),
                     std::span<float>(values, H));
     return;
@@ -622,7 +625,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
   Frame& frame = scratch.frame(depth);
   if (st.type == kNodeChance) {
     if (top_pass_ != TopPass::kWhole) {
-      frontier_step(game, node, seat, opp_reach, values, H, H_opp, depth, frame);
+      frontier_step(game, node, opp_reach, values, H, H_opp, depth);
       return;
     }
     const bool safe = chance_parallel_safe(node);

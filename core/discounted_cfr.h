@@ -221,11 +221,15 @@ class DiscountedCfr {
   // of one a chance node: its threads start, wait for its last child and
   // stop once. The numbers are those of solve_recursive.
   enum class TopPass : std::uint8_t { kWhole, kCollect, kReplay };
+  // A node whose values the region makes: a parallel chance node, or a
+  // terminal above the region (a fold or an all-in on the street before).
   struct Frontier {
     std::uint64_t node = 0;
     std::size_t depth = 0;
-    std::vector<float> reach;  // scaled for the deal, as the children get it
-    std::vector<float> rows;   // A x H values of the children
+    bool terminal = false;
+    std::vector<float> reach;  // as the children (or the terminal) get it
+    std::vector<float> rows;   // A x H values of the children, or the terminal's H
+    std::vector<float> values;  // a chance node's H values, combined from `rows`
   };
   // Whether `seat`'s traversals take the three steps (worked out once per
   // game).
@@ -238,10 +242,10 @@ class DiscountedCfr {
     return A >= 12 && H >= 128 && depth <= 6 && safe;
   }
   void solve_split(Game& game, int seat, const float* opp_reach, float* values, ScratchStack& scratch);
-  // The chance node `node` met above the region: records its reach, or
-  // combines its children's rows.
-  void frontier_step(const Game& game, std::uint64_t node, int seat, const float* opp_reach, float* values,
-                     std::size_t H, std::size_t H_opp, std::size_t depth, Frame& frame);
+  // The chance node or terminal `node` met above the region: records its
+  // reach, or takes the values made for it.
+  void frontier_step(const Game& game, std::uint64_t node, const float* opp_reach, float* values,
+                     std::size_t H, std::size_t H_opp, std::size_t depth);
   void value_frontiers(Game& game, int seat);
   // Names the first node of `next_job` to the river walk in `work` as the
   // subtree that follows, with its byte span when it is shaped unlike the

@@ -5,14 +5,17 @@
 // children comes from the opponent's strategies above it alone. So a first
 // walk of the nodes above takes every such chance node's reach, one region
 // values the children of all of them, and a second walk makes the values
-// and updates of the nodes above with the children's rows in hand. Every
-// value and update is the one solve_recursive makes, with the same
-// operations in the same order.
+// and updates of the nodes above with the children's rows in hand. The
+// terminals above the region (folds, all-ins on the street before) are
+// valued in it too, and the chance nodes' rows are combined in parallel
+// before the second walk. Every value and update is the one
+// solve_recursive makes, with the same operations in the same order.
 #include <stdexcept>
 
 #include "core/discounted_cfr.h"
 #include "core/discounted_cfr_internal.h"
 #include "core/kernels.h"
+#include "core/payoffs.h"
 
 namespace velmora {
 
@@ -58,33 +61,42 @@ bool DiscountedCfr::split_traversal(const Game& game, int seat) {
   return known == 1;
 }
 
-void DiscountedCfr::frontier_step(const Game& game, std::uint64_t node, int seat, const float* opp_reach,
-                                  float* values, std::size_t H, std::size_t H_opp, std::size_t depth, Frame& frame) {
+void DiscountedCfr::frontier_step(const Game& game, std::uint64_t node, const float* opp_reach,
+                                  float* values, std::size_t H, std::size_t H_opp, std::size_t depth) {
   const PlanNode& plan = game.nodes()[node];
-  const std::size_t A = plan.children.size();
+  const bool terminal = states_[node].type == kNodeTerminal;
+  const std::size_t A = terminal ? 1 : plan.children.size();
   if (top_pass_ == TopPass::kCollect) {
     if (frontier_used_ == frontiers_.size()) frontiers_.emplace_back();
     Frontier& f = frontiers_[frontier_used_++];
     f.node = node;
     f.depth = depth;
+    f.terminal = terminal;
     f.reach.resize(H_opp);
-    scale_into(f.reach.data(), opp_reach, chance_reach_scale(plan, A), H_opp);
+    if (terminal) {
+      std::copy(opp_reach, opp_reach + H_opp, f.reach.begin());
+    } else {
+      scale_into(f.reach.data(), opp_reach, chance_reach_scale(plan, A), H_opp);
+    }
     f.rows.resize(A * H);
     return;
   }
   if (frontier_used_ >= frontiers_.size() || frontiers_[frontier_used_].node != node) {
-    throw std::logic_error("Traversal met its parallel chance nodes in another order the second time");
+    throw std::logic_error("Traversal met the nodes the region values in another order the second time");
   }
-  combine_chance(game, plan, seat, frontiers_[frontier_used_++].rows.data(), H, values, frame);
+  const Frontier& f = frontiers_[frontier_used_++];
+  const std::vector<float>& made = terminal ? f.rows : f.values;
+  std::copy(made.begin(), made.begin() + static_cast<std::ptrdiff_t>(H), values);
 }
 
 void DiscountedCfr::name_next_in_lane(const Game& game, const Frontier& f, std::uint64_t next_job,
                                       RiverWork& work) const {
   const Frontier& g = frontiers_[next_job >> 32];
-  const auto& here = game.nodes()[f.node].children;
-  const auto& there = game.nodes()[g.node].children;
   work.next_root = kNoNextRoot;
   work.next_span = 0;
+  if (g.terminal) return;
+  const auto& here = game.nodes()[f.node].children;
+  const auto& there = game.nodes()[g.node].children;
   if (here.size() < 2 || there.size() < 2) return;
   // Siblings share a shape and lie one after the other: the first two give
   // a child's node count and matrix bytes.
@@ -103,15 +115,21 @@ void DiscountedCfr::value_frontiers(Game& game, int seat) {
   const std::size_t H = game.card_context().hand_count(seat);
   const std::size_t count = frontier_used_;
   const std::size_t used = std::min(threads_, kMaxShares);
-  // Block b holds the b-th run of every chance node's children, in tree
-  // order: a thread values the same children in every traversal.
+  // Block b holds every b-th terminal, then the b-th run of every chance
+  // node's children in tree order: a thread values the same children in
+  // every traversal.
   std::vector<std::vector<std::uint64_t>>& lanes = frontier_lanes_;
   lanes.resize(used);
   std::array<Block, kMaxShares> blocks;
   std::size_t total = 0;
   for (std::size_t b = 0; b < used; ++b) {
     lanes[b].clear();
+    // The terminals first, spread over the blocks.
+    for (std::size_t f = b; f < count; f += used) {
+      if (frontiers_[f].terminal) lanes[b].push_back(std::uint64_t{f} << 32);
+    }
     for (std::size_t f = 0; f < count; ++f) {
+      if (frontiers_[f].terminal) continue;
       const std::size_t A = game.nodes()[frontiers_[f].node].children.size();
       for (std::size_t c = b * A / used; c < (b + 1) * A / used; ++c) lanes[b].push_back(std::uint64_t{f} << 32 | c);
     }
@@ -123,6 +141,12 @@ void DiscountedCfr::value_frontiers(Game& game, int seat) {
              [&](std::size_t b, std::size_t i, ScratchStack& s) {
                const std::uint64_t job = lanes[b][i];
                Frontier& f = frontiers_[job >> 32];
+               if (f.terminal) {
+                 terminal_values(game, payoffs_[states_[f.node].first_child], seat,
+                                 std::span<const float>(f.reach.data(), f.reach.size()),
+                                 std::span<float>(f.rows.data(), H));
+                 return;
+               }
                const std::size_t c = job & 0xFFFFFFFFu;
                const PlanNode& plan = game.nodes()[f.node];
                before_chance_child(*this, game, plan, c, seat, false, s);
@@ -149,6 +173,18 @@ void DiscountedCfr::solve_split(Game& game, int seat, const float* opp_reach, fl
   top_pass_ = TopPass::kWhole;
   const std::size_t recorded = frontier_used_;
   value_frontiers(game, seat);
+  // Each chance node's values from its children's rows, a few nodes a thread.
+  parallel_for(recorded, [&](std::size_t begin, std::size_t end) {
+    std::unique_ptr<ScratchStack> local = acquire_scratch();
+    for (std::size_t i = begin; i < end; ++i) {
+      Frontier& f = frontiers_[i];
+      if (f.terminal) continue;
+      const std::size_t H = game.card_context().hand_count(seat);
+      f.values.resize(H);
+      combine_chance(game, game.nodes()[f.node], seat, f.rows.data(), H, f.values.data(), local->frame(f.depth));
+    }
+    release_scratch(std::move(local));
+  });
   frontier_used_ = 0;
   top_pass_ = TopPass::kReplay;
   solve_recursive(game, 0, seat, opp_reach, values, 0, scratch);
