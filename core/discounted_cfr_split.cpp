@@ -189,7 +189,7 @@ void DiscountedCfr::solve_split(Game& game, int seat, const float* opp_reach, fl
   top_pass_ = TopPass::kReplay;
   solve_recursive(game, 0, seat, opp_reach, values, 0, scratch);
   if (frontier_used_ != recorded) {
-    throw std::logic_error("Traversal met fewer parallel chance nodes the second time");
+    throw std::logic_error("Traversal met fewer of the nodes the region values the second time");
   }
 }
 
