@@ -13,6 +13,7 @@
 
 #include "core/action_plan_internal.h"
 #include "core/card_context.h"
+#include "core/huge_pages.h"
 
 namespace velmora {
 
@@ -537,6 +538,7 @@ void ActionPlan::build_recursive(std::uint64_t index, const BuildContext& ctx, i
   std::unique_ptr<Subtree> sub = builder.build_subtree(std::move(nodes_.back()), ctx, depth);
   nodes_.pop_back();
   nodes_.reserve(nodes_.size() + subtree_size(*sub));
+  advise_huge_pages(nodes_.data(), nodes_.capacity() * sizeof(PlanNode));
   emit(*sub, 0, nodes_, cancel_);
 }
 

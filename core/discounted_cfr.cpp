@@ -3,9 +3,6 @@
 #include "core/discounted_cfr.h"
 
 #include <immintrin.h>
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
 #ifdef _WIN32
 #include <malloc.h>
 #endif
@@ -23,6 +20,7 @@
 #include <stdexcept>
 #include <mutex>
 
+#include "core/huge_pages.h"
 #include "core/discounted_cfr_internal.h"
 #include "core/kernels.h"
 #include "core/node_kernels.h"
@@ -166,8 +164,7 @@ thread_local bool t_in_parallel_for = false;
 // pages: far fewer page faults when they are first zeroed and fewer TLB
 // misses in the traversals.
 void* allocate_arena(std::size_t bytes) {
-  constexpr std::size_t kHuge = std::size_t{2} << 20;
-  const std::size_t align = bytes >= kHuge ? kHuge : 64;
+  const std::size_t align = bytes >= kHugePage ? kHugePage : 64;
   const std::size_t rounded = (std::max<std::size_t>(bytes, 1) + align - 1) / align * align;
 #ifdef _WIN32
   void* p = _aligned_malloc(rounded, align);
@@ -175,9 +172,7 @@ void* allocate_arena(std::size_t bytes) {
   void* p = std::aligned_alloc(align, rounded);
 #endif
   if (!p) throw std::bad_alloc();
-#ifdef __linux__
-  if (align == kHuge) madvise(p, rounded, MADV_HUGEPAGE);
-#endif
+  if (align == kHugePage) advise_huge_pages(p, rounded);
   return p;
 }
 

@@ -9,6 +9,7 @@
 #endif
 
 #include "core/action_plan_internal.h"
+#include "core/huge_pages.h"
 
 namespace velmora {
 
@@ -42,6 +43,7 @@ Game::Game(const TreeConfig& config, CardContext&& context, const CancelFlag* ca
   const std::uint64_t allin_boards = RunoutMatchups::needed_boards(plan_.nodes());
   std::vector<PlanNode> plan_nodes = plan_.release_nodes();
   nodes_.reserve(plan_nodes.size());
+  advise_huge_pages(nodes_.data(), nodes_.capacity() * sizeof(GameNode));
   for (PlanNode& p : plan_nodes) {
     if ((nodes_.size() & 0xFFFF) == 0) throw_if_cancelled(cancel);
     GameNode& g = nodes_.emplace_back();
@@ -53,6 +55,8 @@ Game::Game(const TreeConfig& config, CardContext&& context, const CancelFlag* ca
   // empty, to be handed back below.
   std::size_t words = 0;
   for (const GameNode& g : nodes_) words += link_words(g.actions.size());
+  links_.reserve(words);
+  advise_huge_pages(links_.data(), links_.capacity() * sizeof(std::uint64_t));
   links_.resize(words);
   std::uint64_t* at = links_.data();
   for (std::size_t i = 0; i < nodes_.size(); ++i) {
