@@ -181,13 +181,6 @@ void run_with_helpers(Region& region, std::size_t count,
                       const std::function<void(std::size_t, DiscountedCfr::ScratchStack&)>& run,
                       DiscountedCfr::ScratchStack& scratch);
 
-// Values of a chance node: children valued against the scaled reach (in
-// parallel when asked), summed in child order, then the suit-isomorphic deals
-// added from their representative child with the traverser's hands swapped.
-// `recurse(child, reach, out, depth, scratch)` values one child. Every child
-// writes its own row, so the values never depend on which thread computed
-// them. `safe`: the children are distinct subtrees that may run at the same
-// time; `parallel`: this node opens a parallel region (implies `safe`).
 // Runs a parallel region of `shares` shares over the jobs of `blocks`
 // (`total` in all): `run(b, i, scratch)` does job i of block b. A share
 // starts on the block of its own thread's number, so in every iteration the
@@ -254,6 +247,13 @@ inline void before_chance_child(const DiscountedCfr& cfr, const Game& game, cons
 void combine_chance(const Game& game, const PlanNode& node, int seat, const float* child_values, std::size_t H,
                     float* values, DiscountedCfr::Frame& frame);
 
+// Values of a chance node: children valued against the scaled reach (in
+// parallel when asked), summed in child order, then the suit-isomorphic deals
+// added from their representative child with the traverser's hands swapped.
+// `recurse(child, reach, out, depth, scratch)` values one child. Every child
+// writes its own row, so the values never depend on which thread computed
+// them. `safe`: the children are distinct subtrees that may run at the same
+// time; `parallel`: this node opens a parallel region (implies `safe`).
 template <class Recurse>
 void expand_chance(DiscountedCfr& cfr, const Game& game, const PlanNode& node, int seat, const float* reach,
                    float* values, std::size_t H, std::size_t H_opp, std::size_t depth, DiscountedCfr::Frame& frame,

@@ -134,17 +134,19 @@ void DiscountedCfr::stream_next_river(std::uint64_t node, std::uint64_t next, st
   if (ahead <= 0 || ahead > kMaxAhead || next_span > static_cast<std::size_t>(kMaxAhead)) return;
   PrefetchPump& pump = t_prefetch_pump;
   work.pumped_root = next;
-  // A subtree of another shape: all of its bytes.
-  if (next_span != 0) pump.add(block_of(states_[next]), next_span);
-  for (const RiverNode& r : work.nodes) {
-    if (next_span != 0) break;
-    const NodeState& st = states_[r.node];
-    const std::size_t bytes = std::size_t{st.actions} * st.hands * entry_bytes() * (st.seat == seat ? 2 : 1);
-    if (!pump.add(static_cast<const char*>(matrix_start(st)) + ahead, bytes)) {
-      // A subtree too large to list: all of its bytes.
-      pump.clear();
-      pump.add(here + ahead, static_cast<std::size_t>(ahead));
-      break;
+  if (next_span != 0) {
+    // A subtree of another shape: all of its bytes.
+    pump.add(block_of(states_[next]), next_span);
+  } else {
+    for (const RiverNode& r : work.nodes) {
+      const NodeState& st = states_[r.node];
+      const std::size_t bytes = std::size_t{st.actions} * st.hands * entry_bytes() * (st.seat == seat ? 2 : 1);
+      if (!pump.add(static_cast<const char*>(matrix_start(st)) + ahead, bytes)) {
+        // A subtree too large to list: all of its bytes.
+        pump.clear();
+        pump.add(here + ahead, static_cast<std::size_t>(ahead));
+        break;
+      }
     }
   }
   if (next_scan != nullptr) {

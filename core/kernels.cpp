@@ -97,8 +97,6 @@ void update_regrets(float* regrets, const float* action_values, const float* nod
   }
 }
 
-// Processes 8 hands at a time through all actions, so the positive parts are
-// still in cache when they are normalised.
 namespace {
 
 // The blocks of eight hands of regret_matching for a fixed action count,
@@ -126,6 +124,8 @@ std::size_t regret_matching_fixed(float* strategy, float* scratch, const float* 
 
 }  // namespace
 
+// Processes 8 hands at a time through all actions, so the positive parts are
+// still in cache when they are normalised.
 void regret_matching(float* strategy, float* scratch, const float* regrets, std::size_t A, std::size_t H) {
   if (A == 0 || H == 0) return;
   const float uniform = 1.0f / static_cast<float>(A);

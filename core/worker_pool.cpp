@@ -110,7 +110,7 @@ void WorkerPool::worker_loop(int index) {
     // Poll phase: try_lock only, so a submitting thread never finds a worker
     // asleep on the queue mutex and never pays for waking one.
     auto start = std::chrono::steady_clock::now();
-    SpinWait wait(1, 2048);
+    SpinWait wait;
     for (int round = 0;; ++round) {
       if (offer_has_chunk(offer_.load(std::memory_order_relaxed))) {
         const bool saved = t_on_worker;
@@ -119,7 +119,7 @@ void WorkerPool::worker_loop(int index) {
         t_on_worker = saved;
         if (ran) {
           start = std::chrono::steady_clock::now();
-          wait = SpinWait(1, 2048);
+          wait = SpinWait();
           round = -1;
           continue;
         }
