@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace velmora {
 
@@ -188,10 +189,25 @@ void encode16(std::int16_t* q, float& scale, const float* in, std::size_t n, std
 
 namespace {
 
+// Calls f with the action count as a constant for the common counts (2 to
+// 4), so the kernels' loops over the actions unroll and their per-action
+// vectors stay in registers; with 0 for any other count, which the kernels
+// then read at run time. The same operations run in the same order either way.
+template <class F>
+void with_action_count(std::size_t A, F f) {
+  switch (A) {
+    case 2: f(std::integral_constant<std::size_t, 2>{}); break;
+    case 3: f(std::integral_constant<std::size_t, 3>{}); break;
+    case 4: f(std::integral_constant<std::size_t, 4>{}); break;
+    default: f(std::integral_constant<std::size_t, 0>{}); break;
+  }
+}
+
 // The opponent kernel's body; `load(a, h)` gives eight decoded regrets,
-// `get(a, h)` one.
-template <class Load, class Get>
-void reach_rows(float* rows, const float* reach, std::size_t A, std::size_t H, Load load, Get get) {
+// `get(a, h)` one. N is the action count when fixed, else 0.
+template <std::size_t N, class Load, class Get>
+void reach_rows(float* rows, const float* reach, std::size_t actions, std::size_t H, Load load, Get get) {
+  const std::size_t A = N != 0 ? N : actions;
   const float uniform = 1.0f / static_cast<float>(A);
   const __m256 vu = _mm256_set1_ps(uniform);
   __m256 r[kFusedMaxActions];
@@ -219,10 +235,12 @@ void opponent_reach_rows16(float* rows, const std::int16_t* regrets, float scale
   if (A == 0 || H == 0 || A > kFusedMaxActions) return;
   const float k = decode_factor(scale);
   const __m256 vk = _mm256_set1_ps(k);
-  reach_rows(
-      rows, reach, A, H,
-      [regrets, H, vk](std::size_t a, std::size_t h) { return _mm256_mul_ps(load16(regrets + a * H + h), vk); },
-      [regrets, H, k](std::size_t a, std::size_t h) { return static_cast<float>(regrets[a * H + h]) * k; });
+  with_action_count(A, [&](auto fixed) {
+    reach_rows<fixed()>(
+        rows, reach, A, H,
+        [regrets, H, vk](std::size_t a, std::size_t h) { return _mm256_mul_ps(load16(regrets + a * H + h), vk); },
+        [regrets, H, k](std::size_t a, std::size_t h) { return static_cast<float>(regrets[a * H + h]) * k; });
+  });
 }
 
 namespace {
@@ -230,9 +248,10 @@ namespace {
 // The traverser's update; `load_r(a, h)` / `load_s(a, h)` give eight decoded
 // regrets / sums, `put(a, h, r, s)` takes the new ones, and the scalar
 // versions do the same for one hand.
-template <class LoadR, class LoadS, class Put, class GetR, class GetS, class PutOne>
-void traverser_pass(const float* child, float* values, std::size_t A, std::size_t H, float alpha, float beta,
+template <std::size_t N, class LoadR, class LoadS, class Put, class GetR, class GetS, class PutOne>
+void traverser_pass(const float* child, float* values, std::size_t actions, std::size_t H, float alpha, float beta,
                     float gamma, LoadR load_r, LoadS load_s, Put put, GetR get_r, GetS get_s, PutOne put_one) {
+  const std::size_t A = N != 0 ? N : actions;
   const float uniform = 1.0f / static_cast<float>(A);
   const __m256 vu = _mm256_set1_ps(uniform);
   const __m256 va = _mm256_set1_ps(alpha);
@@ -291,24 +310,26 @@ void update_traverser_node16(std::int16_t* regrets, float& regrets_scale, std::i
   __m256 ms = _mm256_setzero_ps();
   float mr1 = 0.0f;
   float ms1 = 0.0f;
-  traverser_pass(
-      child_values, values, A, H, alpha, beta, gamma,
-      [regrets, H, vkr](std::size_t a, std::size_t h) { return _mm256_mul_ps(load16(regrets + a * H + h), vkr); },
-      [sums, H, vks](std::size_t a, std::size_t h) { return _mm256_mul_ps(load16(sums + a * H + h), vks); },
-      [&](std::size_t a, std::size_t h, __m256 r, __m256 s) {
-        _mm256_storeu_ps(new_r + a * H + h, r);
-        _mm256_storeu_ps(new_s + a * H + h, s);
-        mr = max_abs_step(mr, r);
-        ms = max_abs_step(ms, s);
-      },
-      [regrets, H, kr](std::size_t a, std::size_t h) { return static_cast<float>(regrets[a * H + h]) * kr; },
-      [sums, H, ks](std::size_t a, std::size_t h) { return static_cast<float>(sums[a * H + h]) * ks; },
-      [&](std::size_t a, std::size_t h, float r, float s) {
-        new_r[a * H + h] = r;
-        new_s[a * H + h] = s;
-        mr1 = max_abs_scalar(mr1, r);
-        ms1 = max_abs_scalar(ms1, s);
-      });
+  with_action_count(A, [&](auto fixed) {
+    traverser_pass<fixed()>(
+        child_values, values, A, H, alpha, beta, gamma,
+        [regrets, H, vkr](std::size_t a, std::size_t h) { return _mm256_mul_ps(load16(regrets + a * H + h), vkr); },
+        [sums, H, vks](std::size_t a, std::size_t h) { return _mm256_mul_ps(load16(sums + a * H + h), vks); },
+        [&](std::size_t a, std::size_t h, __m256 r, __m256 s) {
+          _mm256_storeu_ps(new_r + a * H + h, r);
+          _mm256_storeu_ps(new_s + a * H + h, s);
+          mr = max_abs_step(mr, r);
+          ms = max_abs_step(ms, s);
+        },
+        [regrets, H, kr](std::size_t a, std::size_t h) { return static_cast<float>(regrets[a * H + h]) * kr; },
+        [sums, H, ks](std::size_t a, std::size_t h) { return static_cast<float>(sums[a * H + h]) * ks; },
+        [&](std::size_t a, std::size_t h, float r, float s) {
+          new_r[a * H + h] = r;
+          new_s[a * H + h] = s;
+          mr1 = max_abs_scalar(mr1, r);
+          ms1 = max_abs_scalar(ms1, s);
+        });
+  });
   const float max_r = std::max(reduce_max(mr), mr1);
   const float max_s = std::max(reduce_max(ms), ms1);
   encode_with_max(regrets, regrets_scale, new_r, n, max_r, seed);

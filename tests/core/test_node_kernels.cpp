@@ -47,7 +47,7 @@ std::vector<float> scalar_strategy(const std::vector<float>& regrets, std::size_
   return s;
 }
 
-const std::size_t kActions[] = {1, 2, 3, 5, 16, 17};
+const std::size_t kActions[] = {1, 2, 3, 4, 5, 16, 17};
 const std::size_t kHands[] = {1, 7, 8, 13, 67};
 
 // The traverser's float steps one after the other: values, then the
