@@ -22,6 +22,7 @@
 
 #include "core/huge_pages.h"
 #include "core/discounted_cfr_internal.h"
+#include "core/fixed_count.h"
 #include "core/kernels.h"
 #include "core/node_kernels.h"
 #include "core/payoffs.h"
@@ -51,9 +52,9 @@ std::size_t sum_fixed_rows(float* out, const float* rows, std::size_t H) {
 
 void sum_rows_double(float* out, const float* rows, std::size_t R, std::size_t H) {
   std::size_t h = 0;
-  if (R == 2) h = sum_fixed_rows<2>(out, rows, H);
-  if (R == 3) h = sum_fixed_rows<3>(out, rows, H);
-  if (R == 4) h = sum_fixed_rows<4>(out, rows, H);
+  with_fixed_count(R, [&](auto fixed) {
+    if constexpr (fixed() != 0) h = sum_fixed_rows<fixed()>(out, rows, H);
+  });
   for (; h + 4 <= H; h += 4) {
     __m256d acc = _mm256_setzero_pd();
     for (std::size_t r = 0; r < R; ++r) acc = _mm256_add_pd(acc, _mm256_cvtps_pd(_mm_loadu_ps(rows + r * H + h)));

@@ -10,6 +10,8 @@
 
 #include <immintrin.h>
 
+#include "core/fixed_count.h"
+
 namespace velmora {
 
 namespace {
@@ -132,9 +134,9 @@ void regret_matching(float* strategy, float* scratch, const float* regrets, std:
   const __m256 vu = _mm256_set1_ps(uniform);
   const __m256 zero = _mm256_setzero_ps();
   std::size_t h = 0;
-  if (A == 2) h = regret_matching_fixed<2>(strategy, scratch, regrets, H, vu);
-  if (A == 3) h = regret_matching_fixed<3>(strategy, scratch, regrets, H, vu);
-  if (A == 4) h = regret_matching_fixed<4>(strategy, scratch, regrets, H, vu);
+  with_fixed_count(A, [&](auto fixed) {
+    if constexpr (fixed() != 0) h = regret_matching_fixed<fixed()>(strategy, scratch, regrets, H, vu);
+  });
   for (; h + 8 <= H; h += 8) {
     __m256 sum = zero;
     for (std::size_t a = 0; a < A; ++a) {

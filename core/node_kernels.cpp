@@ -6,7 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <type_traits>
+
+#include "core/fixed_count.h"
 
 namespace velmora {
 
@@ -189,22 +190,9 @@ void encode16(std::int16_t* q, float& scale, const float* in, std::size_t n, std
 
 namespace {
 
-// Calls f with the action count as a constant for the common counts (2 to
-// 4), so the kernels' loops over the actions unroll and their per-action
-// vectors stay in registers; with 0 for any other count, which the kernels
-// then read at run time. The same operations run in the same order either way.
-template <class F>
-void with_action_count(std::size_t A, F f) {
-  switch (A) {
-    case 2: f(std::integral_constant<std::size_t, 2>{}); break;
-    case 3: f(std::integral_constant<std::size_t, 3>{}); break;
-    case 4: f(std::integral_constant<std::size_t, 4>{}); break;
-    default: f(std::integral_constant<std::size_t, 0>{}); break;
-  }
-}
-
 // The opponent kernel's body; `load(a, h)` gives eight decoded regrets,
-// `get(a, h)` one. N is the action count when fixed, else 0.
+// `get(a, h)` one. N is the action count when fixed, else 0
+// (`with_fixed_count`).
 template <std::size_t N, class Load, class Get>
 void reach_rows(float* rows, const float* reach, std::size_t actions, std::size_t H, Load load, Get get) {
   const std::size_t A = N != 0 ? N : actions;
@@ -235,7 +223,7 @@ void opponent_reach_rows16(float* rows, const std::int16_t* regrets, float scale
   if (A == 0 || H == 0 || A > kFusedMaxActions) return;
   const float k = decode_factor(scale);
   const __m256 vk = _mm256_set1_ps(k);
-  with_action_count(A, [&](auto fixed) {
+  with_fixed_count(A, [&](auto fixed) {
     reach_rows<fixed()>(
         rows, reach, A, H,
         [regrets, H, vk](std::size_t a, std::size_t h) { return _mm256_mul_ps(load16(regrets + a * H + h), vk); },
@@ -310,7 +298,7 @@ void update_traverser_node16(std::int16_t* regrets, float& regrets_scale, std::i
   __m256 ms = _mm256_setzero_ps();
   float mr1 = 0.0f;
   float ms1 = 0.0f;
-  with_action_count(A, [&](auto fixed) {
+  with_fixed_count(A, [&](auto fixed) {
     traverser_pass<fixed()>(
         child_values, values, A, H, alpha, beta, gamma,
         [regrets, H, vkr](std::size_t a, std::size_t h) { return _mm256_mul_ps(load16(regrets + a * H + h), vkr); },
