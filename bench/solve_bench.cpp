@@ -33,6 +33,7 @@
 #include "core/range.h"
 #include "session/node_queries.h"
 #include "session/solve_inputs.h"
+#include "session/solve_worker.h"
 
 using namespace velmora;
 using json = nlohmann::json;
@@ -303,6 +304,15 @@ int main(int argc, char** argv) {
     for (std::size_t a = 0; a < root.actions.size(); ++a) {
       std::printf("  %-22s %.4f\n", action_label(root.actions[a], root.pot).c_str(),
                   a < freq.size() ? freq[a] : 0.0f);
+    }
+    {
+      // What the solve worker does after the last iteration, before the
+      // result reaches the window.
+      const auto t0 = Clock::now();
+      velmora_app::SolveResult snapshot;
+      velmora_app::fill_result_snapshot(snapshot, game, solver, static_cast<std::int32_t>(tree.starting_pot));
+      std::printf("result snapshot %.3f s (%zu node records)\n",
+                  std::chrono::duration<double>(Clock::now() - t0).count(), snapshot.nodes.size());
     }
     std::printf("root through the result queries (labels, keys, hand-category buckets):\n%s",
                 velmora_app::describe_node(game, solver, 0).c_str());

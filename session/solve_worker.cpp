@@ -52,9 +52,9 @@ const char* node_kind(std::uint8_t type) {
 }
 
 void fill_root_actions(SolveResult& result, const velmora::Game& game, velmora::DiscountedCfr& solver,
-                       const SolveConfig& config) {
+                       std::int32_t starting_pot) {
   const velmora::PlanNode& root = game.nodes()[0];
-  const std::int32_t pot = config.starting_pot >= 1 ? config.starting_pot : static_cast<std::int32_t>(root.pot);
+  const std::int32_t pot = starting_pot >= 1 ? starting_pot : static_cast<std::int32_t>(root.pot);
   const std::vector<float> avg = solver.average_strategy(0);
   for (std::size_t i = 0; i < root.actions.size(); ++i) {
     result.root_action_labels.push_back(action_display_label(root.actions[i], pot));
@@ -65,7 +65,7 @@ void fill_root_actions(SolveResult& result, const velmora::Game& game, velmora::
 }
 
 void fill_result_nodes(SolveResult& result, const velmora::Game& game, velmora::DiscountedCfr& solver,
-                       const SolveConfig& config) {
+                       std::int32_t starting_pot) {
   const auto& nodes = game.nodes();
   result.nodes.reserve(nodes.size());
   for (std::size_t i = 0; i < nodes.size(); ++i) {
@@ -84,7 +84,7 @@ void fill_result_nodes(SolveResult& result, const velmora::Game& game, velmora::
     out.invested_oop = static_cast<std::int32_t>(n.seat_totals[0]);
     out.invested_ip = static_cast<std::int32_t>(n.seat_totals[1]);
 
-    const std::int32_t pot = n.pot > 0 ? static_cast<std::int32_t>(n.pot) : config.starting_pot;
+    const std::int32_t pot = n.pot > 0 ? static_cast<std::int32_t>(n.pot) : starting_pot;
     const std::vector<float> avg = n.actions.empty() ? std::vector<float>{} : solver.average_strategy(i);
     std::vector<float> freqs;
     freqs.reserve(n.actions.size());
@@ -103,6 +103,12 @@ void fill_result_nodes(SolveResult& result, const velmora::Game& game, velmora::
 }
 
 }  // namespace
+
+void fill_result_snapshot(SolveResult& result, const velmora::Game& game, velmora::DiscountedCfr& solver,
+                          std::int32_t starting_pot) {
+  fill_root_actions(result, game, solver, starting_pot);
+  fill_result_nodes(result, game, solver, starting_pot);
+}
 
 std::string format_iteration_text(std::uint32_t iteration, float exploitability) {
   char buf[128];
@@ -266,9 +272,8 @@ void SolveSession::run_solve_thread(WorkerTask* raw_task) {
         const auto evs = solver->expected_values(*game);
         result.ev_oop = evs[0];
         result.ev_ip = evs[1];
-        fill_root_actions(result, *game, *solver, config);
         send(callback, f, "Finalizing: building result snapshot...");
-        fill_result_nodes(result, *game, *solver, config);
+        fill_result_snapshot(result, *game, *solver, config.starting_pot);
 
         session.store_result(game, solver);
         result.success = true;

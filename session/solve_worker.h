@@ -9,6 +9,7 @@
 
 namespace velmora {
 class Game;
+class DiscountedCfr;
 }
 
 namespace velmora_app {
@@ -31,6 +32,12 @@ void format_iteration_progress(const ProgressCallback& callback, std::uint32_t m
 // Fraction of the finalizing reports: iterations done / budget, at most
 // 0.999, 0 for a budget of 0.
 double finalizing_fraction(std::uint32_t iterations_done, std::uint32_t max_iterations);
+
+// The root actions and the per-node records of a solved game, as the worker
+// hands them over with the final report. Labels take the starting pot where
+// a node's own pot is below 1.
+void fill_result_snapshot(SolveResult& result, const velmora::Game& game, velmora::DiscountedCfr& solver,
+                          std::int32_t starting_pot);
 
 // Each entry divided by the sum, or 1/n each when the sum is not above 0.
 void normalize_frequencies(std::vector<float>& freqs);
