@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <span>
 #include <vector>
 
 #include "core/cancel.h"
@@ -21,6 +22,17 @@
 namespace velmora {
 
 struct ShowdownScan;
+
+// Per-action figures of every node of a tree, laid out flat: the entries of
+// node i (one per action) are values[first[i]] up to values[first[i + 1]].
+struct NodeFrequencies {
+  std::vector<std::uint64_t> first;  // one more entry than the tree has nodes
+  std::vector<float> values;
+  std::span<const float> of(std::uint64_t node) const {
+    if (node + 1 >= first.size()) return {};
+    return std::span<const float>(values.data() + first[node], first[node + 1] - first[node]);
+  }
+};
 
 struct SolverConfig {
   std::uint32_t max_iterations = 1000;
@@ -152,6 +164,14 @@ class DiscountedCfr {
                                                      const std::vector<float>& opp_reach);
   std::vector<float> average_strategy(std::uint64_t node) const;
   std::vector<float> average_hand_strategy(std::uint64_t node) const;
+  // The overall action frequencies of every decision node as the solved
+  // game plays them: each hand of the acting seat counts with its range
+  // weight times its own reach, the product of its average strategy along
+  // the path from the root (0 for a hand holding a card dealt on the way).
+  // NaN at a node that no hand of the acting seat reaches and at every node
+  // that is not a decision node. One walk over the tree, shared out over
+  // the pool below the first chance nodes.
+  NodeFrequencies reach_weighted_frequencies(const Game& game);
 
   // Exploitability in chips from the current average strategies.
   float measure_exploitability(const Game& game);
@@ -187,6 +207,7 @@ class DiscountedCfr {
   void release_scratch(std::unique_ptr<ScratchStack> stack);
 
  private:
+  class ReachWalk;
   void solve_recursive(Game& game, std::uint64_t node, int seat, const float* opp_reach, float* values,
                        std::size_t depth, ScratchStack& scratch);
   // The traverser's node once its children are valued: its values, then its
