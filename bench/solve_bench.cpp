@@ -311,8 +311,11 @@ int main(int argc, char** argv) {
       const auto t0 = Clock::now();
       velmora_app::SolveResult snapshot;
       velmora_app::fill_result_snapshot(snapshot, game, solver, static_cast<std::int32_t>(tree.starting_pot));
-      std::printf("result snapshot %.3f s (%zu node records)\n",
-                  std::chrono::duration<double>(Clock::now() - t0).count(), snapshot.nodes.size());
+      const auto t1 = Clock::now();
+      const NodeFrequencies frequencies = solver.reach_weighted_frequencies(game);
+      std::printf("result snapshot %.3f s (%zu node records; their reach-weighted frequencies alone %.3f s)\n",
+                  std::chrono::duration<double>(t1 - t0).count(), snapshot.nodes.size(),
+                  std::chrono::duration<double>(Clock::now() - t1).count());
     }
     std::printf("root through the result queries (labels, keys, hand-category buckets):\n%s",
                 velmora_app::describe_node(game, solver, 0).c_str());

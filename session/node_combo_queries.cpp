@@ -13,41 +13,6 @@ namespace velmora_app {
 
 using namespace query_detail;
 
-namespace {
-
-using Path = std::vector<std::pair<std::uint64_t, std::size_t>>;
-
-// Multiplies the reach of the seats listed in `seats` by the strategy each
-// took along the path; a path node whose strategy has the wrong size is
-// passed over.
-void apply_path(const velmora::Game& game, velmora::DiscountedCfr& solver, const Path& path,
-                std::array<std::vector<double>, 2>& reach, std::array<bool, 2> seats) {
-  const auto& nodes = game.nodes();
-  const velmora::CardContext& ctx = game.card_context();
-  for (const auto& [index, k] : path) {
-    const velmora::PlanNode& pn = nodes[index];
-    if (pn.type != velmora::kNodeDecision || pn.seat > 1 || !seats[pn.seat]) continue;
-    const std::size_t H = ctx.hand_count(pn.seat);
-    const std::vector<float> strategy = solver.average_hand_strategy(index);
-    if (strategy.size() != pn.actions.size() * H || k >= pn.actions.size()) continue;
-    auto& r = reach[pn.seat];
-    for (std::size_t h = 0; h < H && h < r.size(); ++h) {
-      const double f = strategy[k * H + h];
-      r[h] *= positive_finite(f) ? f : 0.0;
-    }
-  }
-}
-
-void clear_blocked(std::vector<double>& reach, const std::vector<velmora::Pocket>& pockets, std::uint64_t dead) {
-  for (std::size_t i = 0; i < reach.size() && i < pockets.size(); ++i) {
-    if (velmora::pocket_mask(pockets[i]) & dead) reach[i] = 0.0;
-  }
-}
-
-std::vector<float> as_floats(const std::vector<double>& v) { return std::vector<float>(v.begin(), v.end()); }
-
-}  // namespace
-
 NodeHandCombos node_hand_combos(const velmora::Game& game, velmora::DiscountedCfr& solver, std::uint64_t index) {
   const auto d = checked_decision_node(game, index, true);
   if (!d) return {};
@@ -60,16 +25,9 @@ NodeHandCombos node_hand_combos(const velmora::Game& game, velmora::DiscountedCf
   if (ctx.weights(seat).size() != H) return {};
   std::vector<float> strategy = solver.average_hand_strategy(index);
   if (strategy.size() != A * H) return {};
-  const auto path = path_from_root(game, index);
-  if (!path) return {};
-
-  const std::uint64_t dead = dead_cards(ctx, node);
-  std::array<std::vector<double>, 2> reach;
-  reach[seat].assign(H, 1.0);
-  reach[opp] = sanitized(ctx.weights(opp));
-  clear_blocked(reach[seat], ctx.pockets(seat), dead);
-  clear_blocked(reach[opp], ctx.pockets(opp), dead);
-  apply_path(game, solver, *path, reach, {true, true});
+  const auto reaches = path_reaches(game, solver, index);
+  if (!reaches) return {};
+  const std::array<std::vector<double>, 2>& reach = *reaches;
 
   const std::vector<float> opp_reach = as_floats(reach[opp]);
   const std::vector<float> node_values = solver.compute_node_cfvalues_for_reach(game, index, seat, opp_reach);
@@ -94,7 +52,7 @@ NodeHandCombos node_hand_combos(const velmora::Game& game, velmora::DiscountedCf
     HandComboRow row;
     row.card1 = velmora::card_to_string(velmora::pocket_lo(pockets[h]));
     row.card2 = velmora::card_to_string(velmora::pocket_hi(pockets[h]));
-    row.weight = positive_finite(reach[seat][h]) ? w * reach[seat][h] : 0.0;
+    row.weight = positive_finite(reach[seat][h]) ? reach[seat][h] : 0.0;
     row.tags = hand_category_tags_on_board(board, pockets[h]);
     row.ev = to_chips(node_values[h], pair_weight, compat[h], half);
     double sum = 0.0;

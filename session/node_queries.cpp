@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <random>
 #include <sstream>
 
@@ -35,22 +36,48 @@ std::vector<float> hand_strategy(velmora::DiscountedCfr& solver, std::uint64_t i
   return s;
 }
 
+// Equity of the hands `hero_weights` describes against the opponent's
+// hands at `opp_weights`.
 double action_equity(std::mt19937& gen, const velmora::CardContext& ctx, const velmora::PlanNode& node, int seat,
-                     const std::vector<double>& hero_weights) {
+                     const std::vector<double>& hero_weights, const std::vector<float>& opp_weights) {
   const int opp = 1 - seat;
   double eq;
   if (node.turn != velmora::kNoCard && node.river != velmora::kNoCard) {
     eq = exact_river_equity(ctx.runout_showdown(node.turn, node.river), seat, ctx.pockets(seat), ctx.pockets(opp),
-                            hero_weights, ctx.weights(opp));
+                            hero_weights, opp_weights);
   } else {
     const auto& board = ctx.board_cards();
     const std::size_t samples = node.turn != velmora::kNoCard ? kTurnSamples : kFlopSamples;
     eq = estimate_equity(gen, std::span<const velmora::Card>(board.data(), std::min<std::size_t>(3, board.size())),
-                         node.turn, node.river, ctx.pockets(seat), hero_weights, ctx.pockets(opp), ctx.weights(opp),
+                         node.turn, node.river, ctx.pockets(seat), hero_weights, ctx.pockets(opp), opp_weights,
                          samples);
   }
   if (!std::isfinite(eq)) return std::numeric_limits<double>::quiet_NaN();
   return std::clamp(eq, 0.0, 1.0);
+}
+
+// The acting seat's hands as they arrive at a node: range weight times own
+// path reach, and the opponent's reach there; nullopt when the node cannot be
+// traced back to the root.
+struct NodeReach {
+  std::vector<double> own;  // H of the acting seat
+  std::vector<double> opp;  // of the other seat
+  double total = 0.0;       // sum of `own`
+};
+
+std::optional<NodeReach> node_reach(const velmora::Game& game, velmora::DiscountedCfr& solver, std::uint64_t index,
+                                    const DecisionNode& d) {
+  auto reaches = path_reaches(game, solver, index);
+  if (!reaches) return std::nullopt;
+  NodeReach r;
+  r.own = std::move((*reaches)[d.seat]);
+  r.opp = std::move((*reaches)[1 - d.seat]);
+  if (r.own.size() != d.hands) return std::nullopt;
+  for (double& x : r.own) {
+    if (!positive_finite(x)) x = 0.0;
+    r.total += x;
+  }
+  return r;
 }
 
 }  // namespace
@@ -65,24 +92,27 @@ NodeActionStats node_action_stats(const velmora::Game& game, velmora::Discounted
   if (ctx.weights(d->seat).size() != H) return {};
   const std::vector<float> strategy = hand_strategy(solver, index, *d);
   if (strategy.empty()) return {};
+  const auto reach = node_reach(game, solver, index, *d);
+  if (!reach) return {};
+  const std::vector<double>& x = reach->own;
+  const bool reached = reach->total > 0.0;
+  constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
   NodeActionStats out;
   const std::int32_t pot = label_pot(game, node);
-  const std::vector<float> avg = solver.average_strategy(index);
   for (std::size_t a = 0; a < A; ++a) {
     out.labels.push_back(action_display_label(node.actions[a], pot));
     out.keys.push_back(action_key_label(node.actions[a], pot));
-    out.frequencies.push_back(a < avg.size() ? avg[a] : 0.0f);
   }
 
+  const std::vector<float> opp_reach = as_floats(reach->opp);
   std::vector<std::vector<float>> child_values(A);
   for (std::size_t a = 0; a < A; ++a) {
-    child_values[a] = solver.compute_node_cfvalues(game, node.children[a], d->seat);
+    child_values[a] = solver.compute_node_cfvalues_for_reach(game, node.children[a], d->seat, opp_reach);
     if (child_values[a].size() != H) return {};
   }
 
-  const std::vector<double> w = sanitized(ctx.weights(d->seat));
-  const std::vector<double> compat = opponent_compat(ctx, d->seat, sanitized(ctx.weights(1 - d->seat)));
+  const std::vector<double> compat = opponent_compat(ctx, d->seat, reach->opp);
   const double pair_weight = ctx.pair_weight();
   const double half = half_pot(game, node);
   for (std::size_t a = 0; a < A; ++a) {
@@ -90,27 +120,33 @@ NodeActionStats node_action_stats(const velmora::Game& game, velmora::Discounted
     double numerator = 0.0;
     for (std::size_t h = 0; h < H; ++h) {
       const double s = strategy[a * H + h];
-      if (!(w[h] > 0.0) || !(s > 0.0)) continue;
-      combos += w[h] * s;
+      if (!(x[h] > 0.0) || !(s > 0.0)) continue;
+      combos += x[h] * s;
       double v = child_values[a][h];
       if (pair_weight > 0.0 && compat[h] > 0.0) v = v * pair_weight / compat[h];
-      if (std::isfinite(v)) numerator += w[h] * s * v;
+      if (std::isfinite(v)) numerator += x[h] * s * v;
     }
     double ev = combos > 0.0 ? numerator / combos : 0.0;
     if (std::isfinite(ev) && std::isfinite(half) && half > 0.0) ev += half;
+    out.frequencies.push_back(reached ? static_cast<float>(combos / reach->total)
+                                      : std::numeric_limits<float>::quiet_NaN());
     out.combos.push_back(combos);
-    out.evs.push_back(ev);
+    out.evs.push_back(reached ? ev : kNone);
   }
 
   std::mt19937 gen(static_cast<std::uint32_t>(index ^ kEquitySeedMix));
   std::vector<double> hero(H);
   for (std::size_t a = 0; a < A; ++a) {
+    if (!reached) {
+      out.equities.push_back(kNone);
+      continue;
+    }
     for (std::size_t h = 0; h < H; ++h) {
       const double s = strategy[a * H + h];
-      const double x = (w[h] > 0.0 && s > 0.0) ? w[h] * s : 0.0;
-      hero[h] = std::isfinite(x) ? x : 0.0;
+      const double v = (x[h] > 0.0 && s > 0.0) ? x[h] * s : 0.0;
+      hero[h] = std::isfinite(v) ? v : 0.0;
     }
-    out.equities.push_back(action_equity(gen, ctx, node, d->seat, hero));
+    out.equities.push_back(action_equity(gen, ctx, node, d->seat, hero, opp_reach));
   }
   out.ok = true;
   return out;
@@ -127,13 +163,14 @@ NodeHandBuckets node_hand_buckets(const velmora::Game& game, velmora::Discounted
   if (strategy.empty()) return {};
   const std::vector<velmora::Card> board = board_at_node(ctx, *d->node);
   if (board.size() < 3 || board.size() > 5) return {};
+  const auto reach = node_reach(game, solver, index, *d);
+  if (!reach) return {};
 
   std::array<double, kBucketCount> combos{};
   std::vector<std::vector<double>> sums(kBucketCount, std::vector<double>(A, 0.0));
   const auto& pockets = ctx.pockets(d->seat);
-  const auto& weights = ctx.weights(d->seat);
   for (std::size_t h = 0; h < H; ++h) {
-    const double w = weights[h];
+    const double w = reach->own[h];
     if (!positive_finite(w)) continue;
     for (int b : hand_bucket_credit_on_board(board, pockets[h])) {
       combos[b] += w;
@@ -173,9 +210,11 @@ NodeHandStrategy node_hand_strategy(const velmora::Game& game, velmora::Discount
   const velmora::PlanNode& node = *d->node;
   const std::size_t A = d->actions;
   const std::size_t H = d->hands;
-  if (ctx.removal_weight(d->seat).size() != H) return {};
+  if (ctx.weights(d->seat).size() != H) return {};
   const std::vector<float> strategy = hand_strategy(solver, index, *d);
   if (strategy.empty()) return {};
+  const auto reach = node_reach(game, solver, index, *d);
+  if (!reach) return {};
 
   NodeHandStrategy out;
   const std::int32_t pot = label_pot(game, node);
@@ -188,9 +227,8 @@ NodeHandStrategy node_hand_strategy(const velmora::Game& game, velmora::Discount
   std::vector<double> class_weight(kHandClassCount, 0.0);
   std::vector<double> class_sum(kHandClassCount * A, 0.0);
   const auto& pockets = ctx.pockets(d->seat);
-  const auto& removal = ctx.removal_weight(d->seat);
   for (std::size_t h = 0; h < H; ++h) {
-    const double r = removal[h];
+    const double r = reach->own[h];
     if (!positive_finite(r)) continue;
     const int c = hand_class_index(hand_class_label(pockets[h]));
     if (c < 0) continue;
@@ -224,12 +262,24 @@ std::string describe_node(const velmora::Game& game, velmora::DiscountedCfr& sol
   os.imbue(std::locale::classic());
   os.setf(std::ios::fixed);
   os.precision(4);
+  auto figure = [&os](double v) -> std::ostream& {
+    if (std::isfinite(v)) return os << v;
+    return os << '-';
+  };
   const std::int32_t pot = label_pot(game, *d->node);
-  const std::vector<float> avg = solver.average_strategy(index);
+  const NodeActionStats stats = node_action_stats(game, solver, index);
   os << "node " << index << " (" << (d->seat == 0 ? "OOP" : "IP") << ", pot " << d->node->pot << ")\n";
   for (std::size_t a = 0; a < d->actions; ++a) {
     os << "  " << action_display_label(d->node->actions[a], pot) << " [" << action_key_label(d->node->actions[a], pot)
-       << "] " << (a < avg.size() ? avg[a] : 0.0f) << '\n';
+       << "] ";
+    if (!stats.ok) {
+      os << "-\n";
+      continue;
+    }
+    figure(stats.frequencies[a]) << "  combos ";
+    figure(stats.combos[a]) << "  EV ";
+    figure(stats.evs[a]) << "  equity ";
+    figure(stats.equities[a]) << '\n';
   }
   const NodeHandBuckets buckets = node_hand_buckets(game, solver, index);
   for (const auto& row : buckets.rows) {

@@ -15,14 +15,20 @@ class DiscountedCfr;
 
 namespace velmora_app {
 
-// Labels, keys, frequencies, combos, equities and chip EVs per action.
+// Node summaries count each hand of the acting seat with its range weight
+// times its own reach (its strategy along the path from the root), and value
+// and weigh the opponent at its reach along that path.
+
+// Labels, keys, frequencies, combos, equities and chip EVs per action. At a
+// node no hand of the acting seat reaches, the frequencies, EVs and equities
+// are NaN and the combos 0.
 NodeActionStats node_action_stats(const velmora::Game& game, velmora::DiscountedCfr& solver, std::uint64_t node);
 
-// The acting seat's range weight per hand-category bucket, with the bucket's
-// action mix.
+// The acting seat's reaching combos per hand-category bucket, with the
+// bucket's action mix.
 NodeHandBuckets node_hand_buckets(const velmora::Game& game, velmora::DiscountedCfr& solver, std::uint64_t node);
 
-// Strategy folded onto the 169 hand classes, weighted by card-removal weight.
+// Strategy folded onto the 169 hand classes, weighted by the reaching combos.
 NodeHandStrategy node_hand_strategy(const velmora::Game& game, velmora::DiscountedCfr& solver, std::uint64_t node);
 
 // One row per combo of the acting seat, with the reach along the path from
@@ -38,8 +44,9 @@ PocketActionEvs node_pocket_action_evs(const velmora::Game& game, velmora::Disco
 // The live combos one seat holds at a node, with their range weights.
 NodeHandCombos node_seat_hand_combos(const velmora::Game& game, std::uint64_t node, bool ip);
 
-// Human-readable summary of a node: each action's label, key and frequency,
-// then the non-empty hand-category buckets. Empty for a node without actions.
+// Human-readable summary of a node: each action's label, key, frequency,
+// combos, EV and equity ("-" for no figure), then the non-empty hand-category
+// buckets. Empty for a node without actions.
 std::string describe_node(const velmora::Game& game, velmora::DiscountedCfr& solver, std::uint64_t node);
 
 }  // namespace velmora_app

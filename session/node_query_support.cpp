@@ -99,4 +99,44 @@ std::optional<std::vector<std::pair<std::uint64_t, std::size_t>>> path_from_root
   return path;
 }
 
+void apply_path(const velmora::Game& game, velmora::DiscountedCfr& solver, const Path& path,
+                std::array<std::vector<double>, 2>& reach, std::array<bool, 2> seats) {
+  const auto& nodes = game.nodes();
+  const velmora::CardContext& ctx = game.card_context();
+  for (const auto& [index, k] : path) {
+    const velmora::PlanNode& pn = nodes[index];
+    if (pn.type != velmora::kNodeDecision || pn.seat > 1 || !seats[pn.seat]) continue;
+    const std::size_t H = ctx.hand_count(pn.seat);
+    const std::vector<float> strategy = solver.average_hand_strategy(index);
+    if (strategy.size() != pn.actions.size() * H || k >= pn.actions.size()) continue;
+    auto& r = reach[pn.seat];
+    for (std::size_t h = 0; h < H && h < r.size(); ++h) {
+      const double f = strategy[k * H + h];
+      r[h] *= positive_finite(f) ? f : 0.0;
+    }
+  }
+}
+
+void clear_blocked(std::vector<double>& reach, const std::vector<velmora::Pocket>& pockets, std::uint64_t dead) {
+  for (std::size_t i = 0; i < reach.size() && i < pockets.size(); ++i) {
+    if (velmora::pocket_mask(pockets[i]) & dead) reach[i] = 0.0;
+  }
+}
+
+std::optional<std::array<std::vector<double>, 2>> path_reaches(const velmora::Game& game,
+                                                               velmora::DiscountedCfr& solver, std::uint64_t index) {
+  const auto path = path_from_root(game, index);
+  if (!path) return std::nullopt;
+  const velmora::CardContext& ctx = game.card_context();
+  const std::uint64_t dead = dead_cards(ctx, game.nodes()[index]);
+  std::array<std::vector<double>, 2> reach;
+  for (int seat = 0; seat < 2; ++seat) {
+    reach[seat] = sanitized(ctx.weights(seat));
+    reach[seat].resize(ctx.hand_count(seat), 0.0);
+    clear_blocked(reach[seat], ctx.pockets(seat), dead);
+  }
+  apply_path(game, solver, *path, reach, {true, true});
+  return reach;
+}
+
 }  // namespace velmora_app::query_detail

@@ -2,6 +2,7 @@
 #pragma once
 #include <cmath>
 #include <cstdint>
+#include <array>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -32,6 +33,8 @@ std::int32_t label_pot(const velmora::Game& game, const velmora::PlanNode& node)
 // (starting pot + 2 * invested) / 2, chips.
 double half_pot(const velmora::Game& game, const velmora::PlanNode& node);
 
+inline std::vector<float> as_floats(const std::vector<double>& v) { return std::vector<float>(v.begin(), v.end()); }
+
 // Entries not above 0 or not finite become 0.
 std::vector<double> sanitized(const std::vector<float>& weights);
 
@@ -49,5 +52,23 @@ std::uint64_t dead_cards(const velmora::CardContext& context, const velmora::Pla
 // nullopt when `index` cannot be traced back to the root.
 std::optional<std::vector<std::pair<std::uint64_t, std::size_t>>> path_from_root(const velmora::Game& game,
                                                                                  std::uint64_t index);
+
+using Path = std::vector<std::pair<std::uint64_t, std::size_t>>;
+
+// Multiplies the reach of the seats listed in `seats` by the strategy each
+// took along the path; a path node whose strategy has the wrong size is
+// passed over.
+void apply_path(const velmora::Game& game, velmora::DiscountedCfr& solver, const Path& path,
+                std::array<std::vector<double>, 2>& reach, std::array<bool, 2> seats);
+
+// Sets the reach of the pockets holding a card of `dead` to 0.
+void clear_blocked(std::vector<double>& reach, const std::vector<velmora::Pocket>& pockets, std::uint64_t dead);
+
+// Both seats' reach at a node: each hand's range weight (0 when not above 0
+// or not finite, and for a pocket holding a dead card of the node) times its
+// seat's strategy along the path from the root. nullopt when the node cannot
+// be traced back to the root.
+std::optional<std::array<std::vector<double>, 2>> path_reaches(const velmora::Game& game,
+                                                               velmora::DiscountedCfr& solver, std::uint64_t index);
 
 }  // namespace velmora_app::query_detail

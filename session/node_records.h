@@ -9,10 +9,10 @@ namespace velmora_app {
 struct NodeActionStats {
   std::vector<std::string> labels;
   std::vector<std::string> keys;
-  std::vector<float> frequencies;
+  std::vector<float> frequencies;  // NaN at a node no hand of the acting seat reaches
   std::vector<double> combos;
   std::vector<double> equities;  // NaN where no equity could be computed
-  std::vector<double> evs;       // chips
+  std::vector<double> evs;       // chips; NaN at a node no hand reaches
   bool ok = false;
 };
 
@@ -29,7 +29,7 @@ struct NodeHandBuckets {
 
 struct NodeHandStrategy {
   std::vector<std::string> class_names;   // 169, grid order
-  std::vector<float> class_weights;       // 169, sums of removal weights
+  std::vector<float> class_weights;       // 169, reaching combos
   std::vector<std::string> dominant_keys; // 169, empty for a class not held
   std::vector<std::string> action_labels; // A
   std::vector<float> probabilities;       // 169 x A, class-major

@@ -6,8 +6,10 @@
 #include <charconv>
 #include <cmath>
 #include <exception>
+#include <limits>
 #include <map>
 #include <memory>
+#include <span>
 
 #include "core/cancel.h"
 #include "core/card_context.h"
@@ -21,11 +23,24 @@ namespace {
 
 constexpr std::uint32_t kExploitabilityInterval = 50;
 
-// Raw strategy entry i, 0 past the end and for negative or non-finite values.
-float raw_frequency(const std::vector<float>& avg, std::size_t i) {
-  if (i >= avg.size()) return 0.0f;
-  const float v = avg[i];
-  return (v >= 0.0f && std::isfinite(v)) ? v : 0.0f;
+// A node's frequencies for the snapshot: at a decision node some hand
+// reaches, its reach-weighted frequencies (negative or non-finite entries 0)
+// normalised; at one no hand reaches, NaN each; at any other node (a chance
+// node) 1/n each.
+std::vector<float> snapshot_frequencies(const velmora::PlanNode& node, std::span<const float> weighted) {
+  std::vector<float> freqs(node.actions.size(), 0.0f);
+  if (node.type == velmora::kNodeDecision) {
+    if (!weighted.empty() && std::isnan(weighted[0])) {
+      std::fill(freqs.begin(), freqs.end(), std::numeric_limits<float>::quiet_NaN());
+      return freqs;
+    }
+    for (std::size_t i = 0; i < freqs.size() && i < weighted.size(); ++i) {
+      const float v = weighted[i];
+      freqs[i] = (v >= 0.0f && std::isfinite(v)) ? v : 0.0f;
+    }
+  }
+  normalize_frequencies(freqs);
+  return freqs;
 }
 
 void send(const ProgressCallback& callback, double fraction, const char* text) {
@@ -51,63 +66,61 @@ const char* node_kind(std::uint8_t type) {
   }
 }
 
-void fill_root_actions(SolveResult& result, const velmora::Game& game, velmora::DiscountedCfr& solver,
+void fill_root_actions(SolveResult& result, const velmora::Game& game, const velmora::NodeFrequencies& weighted,
                        std::int32_t starting_pot) {
   const velmora::PlanNode& root = game.nodes()[0];
   const std::int32_t pot = starting_pot >= 1 ? starting_pot : static_cast<std::int32_t>(root.pot);
-  const std::vector<float> avg = solver.average_strategy(0);
   for (std::size_t i = 0; i < root.actions.size(); ++i) {
     result.root_action_labels.push_back(action_display_label(root.actions[i], pot));
     result.root_action_keys.push_back(action_key_label(root.actions[i], pot));
-    result.root_action_frequencies.push_back(raw_frequency(avg, i));
   }
-  normalize_frequencies(result.root_action_frequencies);
+  result.root_action_frequencies = snapshot_frequencies(root, weighted.of(0));
 }
 
-void fill_result_nodes(SolveResult& result, const velmora::Game& game, velmora::DiscountedCfr& solver,
-                       std::int32_t starting_pot) {
-  const auto& nodes = game.nodes();
-  result.nodes.reserve(nodes.size());
-  for (std::size_t i = 0; i < nodes.size(); ++i) {
-    const velmora::PlanNode& n = nodes[i];
-    ResultNode out;
-    out.kind = node_kind(n.type);
-    if (n.type == velmora::kNodeDecision) out.seat = n.seat == 0 ? "OOP" : "IP";
-    if (n.type == velmora::kNodeChance) {
-      if (n.turn == velmora::kNoCard) {
-        out.chance_deal = "turn";
-      } else if (n.river == velmora::kNoCard) {
-        out.chance_deal = "river";
-      }
+void fill_result_node(ResultNode& out, const velmora::PlanNode& n, std::span<const float> weighted,
+                      std::int32_t starting_pot) {
+  out.kind = node_kind(n.type);
+  if (n.type == velmora::kNodeDecision) out.seat = n.seat == 0 ? "OOP" : "IP";
+  if (n.type == velmora::kNodeChance) {
+    if (n.turn == velmora::kNoCard) {
+      out.chance_deal = "turn";
+    } else if (n.river == velmora::kNoCard) {
+      out.chance_deal = "river";
     }
-    out.pot = static_cast<std::int32_t>(n.pot);
-    out.invested_oop = static_cast<std::int32_t>(n.seat_totals[0]);
-    out.invested_ip = static_cast<std::int32_t>(n.seat_totals[1]);
-
-    const std::int32_t pot = n.pot > 0 ? static_cast<std::int32_t>(n.pot) : starting_pot;
-    const std::vector<float> avg = n.actions.empty() ? std::vector<float>{} : solver.average_strategy(i);
-    std::vector<float> freqs;
-    freqs.reserve(n.actions.size());
-    for (std::size_t a = 0; a < n.actions.size(); ++a) {
-      ResultChild child;
-      child.label = action_display_label(n.actions[a], pot);
-      child.key = action_key_label(n.actions[a], pot);
-      child.child_index = a < n.children.size() ? static_cast<std::int32_t>(n.children[a]) : 0;
-      out.children.push_back(std::move(child));
-      freqs.push_back(raw_frequency(avg, a));
-    }
-    normalize_frequencies(freqs);
-    for (std::size_t a = 0; a < freqs.size(); ++a) out.children[a].frequency = freqs[a];
-    result.nodes.push_back(std::move(out));
   }
+  out.pot = static_cast<std::int32_t>(n.pot);
+  out.invested_oop = static_cast<std::int32_t>(n.seat_totals[0]);
+  out.invested_ip = static_cast<std::int32_t>(n.seat_totals[1]);
+
+  const std::int32_t pot = n.pot > 0 ? static_cast<std::int32_t>(n.pot) : starting_pot;
+  const std::vector<float> freqs = snapshot_frequencies(n, weighted);
+  for (std::size_t a = 0; a < n.actions.size(); ++a) {
+    ResultChild child;
+    child.label = action_display_label(n.actions[a], pot);
+    child.key = action_key_label(n.actions[a], pot);
+    child.frequency = freqs[a];
+    child.child_index = a < n.children.size() ? static_cast<std::int32_t>(n.children[a]) : 0;
+    out.children.push_back(std::move(child));
+  }
+}
+
+// The records are independent of one another: they are filled in parallel.
+void fill_result_nodes(SolveResult& result, const velmora::Game& game, velmora::DiscountedCfr& solver,
+                       const velmora::NodeFrequencies& weighted, std::int32_t starting_pot) {
+  const auto& nodes = game.nodes();
+  result.nodes.assign(nodes.size(), ResultNode{});
+  solver.parallel_for(nodes.size(), [&](std::size_t begin, std::size_t end) {
+    for (std::size_t i = begin; i < end; ++i) fill_result_node(result.nodes[i], nodes[i], weighted.of(i), starting_pot);
+  });
 }
 
 }  // namespace
 
 void fill_result_snapshot(SolveResult& result, const velmora::Game& game, velmora::DiscountedCfr& solver,
                           std::int32_t starting_pot) {
-  fill_root_actions(result, game, solver, starting_pot);
-  fill_result_nodes(result, game, solver, starting_pot);
+  const velmora::NodeFrequencies weighted = solver.reach_weighted_frequencies(game);
+  fill_root_actions(result, game, weighted, starting_pot);
+  fill_result_nodes(result, game, solver, weighted, starting_pot);
 }
 
 std::string format_iteration_text(std::uint32_t iteration, float exploitability) {

@@ -1,0 +1,357 @@
+// Node summaries count only what reaches the node: each hand of the acting
+// seat at its range weight times its own path reach, the opponent at its
+// path reach. Checked against sums over the hands written out here.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <numeric>
+
+#include "core/card_context.h"
+#include "core/discounted_cfr.h"
+#include "core/evaluator.h"
+#include "core/game.h"
+#include "session/action_labels.h"
+#include "session/hand_categories.h"
+#include "session/node_queries.h"
+#include "session/solve_session.h"
+#include "session_test_support.h"
+
+namespace velmora_app {
+namespace {
+
+using velmora::Pocket;
+
+// OOP AA,QQ against IP KK on a board of deuces full, all-in the only size:
+// OOP jams its aces and half its queens, IP calls half the time.
+SolveConfig toy_config() {
+  SolveConfig c;
+  c.board = "2s2d2h3c3d";
+  c.starting_street = "river";
+  c.starting_pot = 100;
+  c.effective_stack = 100;
+  c.max_iterations = 3000;
+  c.target_exploitability = 0.0f;
+  c.thread_count = 1;
+  c.oop_range = "AA,QQ";
+  c.ip_range = "KK";
+  const StreetSizing s = testing::sizing("a", "a");
+  c.oop_flop = c.oop_turn = c.oop_river = s;
+  c.ip_flop = c.ip_turn = c.ip_river = s;
+  return c;
+}
+
+struct Solved {
+  SolveSession session;
+  SolveResult result;
+  std::shared_ptr<velmora::Game> game;
+  std::shared_ptr<velmora::DiscountedCfr> solver;
+
+  explicit Solved(const SolveConfig& c) {
+    const auto reports = testing::run_to_end(session, c);
+    if (reports.empty() || !reports.back().result) return;
+    result = *reports.back().result;
+    std::tie(game, solver) = session.stored_result();
+  }
+  const velmora::PlanNode& node(std::uint64_t i) const { return game->nodes()[i]; }
+  std::uint64_t child(std::uint64_t i, velmora::ActionKind kind) const {
+    for (std::size_t a = 0; a < node(i).actions.size(); ++a) {
+      if (node(i).actions[a].kind == kind) return node(i).children[a];
+    }
+    ADD_FAILURE() << "node " << i << " has no action of kind " << int(kind);
+    return 0;
+  }
+  std::size_t action(std::uint64_t i, velmora::ActionKind kind) const {
+    for (std::size_t a = 0; a < node(i).actions.size(); ++a) {
+      if (node(i).actions[a].kind == kind) return a;
+    }
+    return node(i).actions.size();
+  }
+};
+
+// Per action: the mean of the rows' action EVs, each row counted by its
+// weight times its probability of the action.
+std::vector<double> row_weighted_evs(const NodeHandCombos& rows, std::size_t A) {
+  std::vector<double> num(A, 0.0), den(A, 0.0);
+  for (const auto& r : rows.rows) {
+    for (std::size_t a = 0; a < A; ++a) {
+      num[a] += r.weight * r.action_probabilities[a] * r.action_evs[a];
+      den[a] += r.weight * r.action_probabilities[a];
+    }
+  }
+  for (std::size_t a = 0; a < A; ++a) num[a] = den[a] > 0 ? num[a] / den[a] : NAN;
+  return num;
+}
+
+TEST(NodeReachFigures, ToyGameFacingTheJamReadsTheJammingRange) {
+  const Solved s(toy_config());
+  ASSERT_TRUE(s.result.success);
+  const float tolerance = std::max(s.result.exploitability, 1e-3f);
+
+  // The root: AA always and QQ half the time jam.
+  const NodeActionStats root = s.session.node_action_stats(0);
+  ASSERT_TRUE(root.ok);
+  ASSERT_EQ(root.labels, (std::vector<std::string>{"Check", "All-In"}));
+  EXPECT_NEAR(root.frequencies[1], 0.75, 0.01);
+  EXPECT_NEAR(root.frequencies[0], 0.25, 0.01);
+  EXPECT_NEAR(s.result.root_action_frequencies[1], 0.75, 0.01);
+  EXPECT_NEAR(root.combos[1], 9.0, 0.1);
+
+  // IP facing the jam meets AA and half of QQ: a third of the pot.
+  const std::uint64_t facing = s.child(0, velmora::kActAllIn);
+  const NodeActionStats st = s.session.node_action_stats(facing);
+  ASSERT_TRUE(st.ok);
+  ASSERT_EQ(st.labels, (std::vector<std::string>{"Fold", "Call"}));
+  EXPECT_NEAR(st.frequencies[0], 0.5, 0.02);
+  EXPECT_NEAR(st.frequencies[1], 0.5, 0.02);
+  EXPECT_NEAR(st.equities[1], 1.0 / 3.0, 0.005);
+  const NodeHandCombos rows = s.session.node_hand_combos(facing);
+  ASSERT_TRUE(rows.ok);
+  ASSERT_EQ(rows.rows.size(), 6u);
+  for (const auto& r : rows.rows) {
+    EXPECT_NEAR(st.evs[1], r.action_evs[1], tolerance) << r.card1 << r.card2;
+    EXPECT_NEAR(st.evs[0], r.action_evs[0], 1e-6) << r.card1 << r.card2;
+  }
+  // The snapshot's tree and the query agree.
+  const auto& children = s.result.nodes.at(facing).children;
+  ASSERT_EQ(children.size(), 2u);
+  EXPECT_NEAR(children[1].frequency, st.frequencies[1], 1e-5);
+
+  // IP facing the check: the bar's EVs are the rows' EVs.
+  const std::uint64_t checked = s.child(0, velmora::kActCheck);
+  const NodeActionStats ck = s.session.node_action_stats(checked);
+  const NodeHandCombos ck_rows = s.session.node_hand_combos(checked);
+  ASSERT_TRUE(ck.ok && ck_rows.ok);
+  const std::vector<double> expected = row_weighted_evs(ck_rows, ck.evs.size());
+  for (std::size_t a = 0; a < ck.evs.size(); ++a) {
+    if (ck.combos[a] > 0) {
+      EXPECT_NEAR(ck.evs[a], expected[a], 1e-3) << ck.labels[a];
+    }
+  }
+}
+
+// OOP's AA is locked to bet at the root: after check and an IP bet, OOP acts
+// with every hand but its aces, each counted by how often it checked.
+TEST(NodeReachFigures, RiverNodeTwoDecisionsDeepSumsTheReachingHands) {
+  SolveConfig c = testing::river_config();
+  c.max_iterations = 150;
+  c.node_locks.push_back(NodeLock{0, "AA", 1, 1.0f});
+  const Solved s(c);
+  ASSERT_TRUE(s.result.success);
+  const std::uint64_t ip_node = s.child(0, velmora::kActCheck);
+  const std::uint64_t deep = s.child(ip_node, velmora::kActBet);
+  ASSERT_EQ(s.node(deep).seat, 0);
+  const velmora::CardContext& ctx = s.game->card_context();
+  const std::size_t H = ctx.hand_count(0);
+  const std::size_t A = s.node(deep).actions.size();
+
+  // Reaches written out: OOP's range weight times its check at the root; IP's
+  // range weight times its bet after the check.
+  const std::vector<float> root_p = s.solver->average_hand_strategy(0);
+  const std::vector<float> ip_p = s.solver->average_hand_strategy(ip_node);
+  const std::vector<float> p = s.solver->average_hand_strategy(deep);
+  const std::size_t bet = s.action(ip_node, velmora::kActBet);
+  const std::size_t H_ip = ctx.hand_count(1);
+  std::vector<double> x(H), y(H_ip);
+  for (std::size_t h = 0; h < H; ++h) x[h] = ctx.weights(0)[h] * root_p[h];
+  for (std::size_t o = 0; o < H_ip; ++o) y[o] = ctx.weights(1)[o] * ip_p[bet * H_ip + o];
+
+  double total = 0;
+  std::vector<double> combos(A, 0.0);
+  std::map<std::string, double> class_weight;
+  std::map<std::string, std::vector<double>> class_sum;
+  std::map<std::string, double> bucket_weight;
+  std::map<std::string, std::vector<double>> bucket_sum;
+  const std::vector<velmora::Card> board = ctx.board_cards();
+  for (std::size_t h = 0; h < H; ++h) {
+    const std::string cls = hand_class_label(ctx.pockets(0)[h]);
+    if (cls == "AA") {
+      EXPECT_EQ(x[h], 0.0) << "AA never checks";
+    }
+    total += x[h];
+    class_weight[cls] += x[h];
+    class_sum[cls].resize(A, 0.0);
+    for (std::size_t a = 0; a < A; ++a) {
+      combos[a] += x[h] * p[a * H + h];
+      class_sum[cls][a] += x[h] * p[a * H + h];
+    }
+    if (!(x[h] > 0)) continue;
+    for (int b : hand_bucket_credit_on_board(board, ctx.pockets(0)[h])) {
+      const std::string name(kHandBuckets[b]);
+      bucket_weight[name] += x[h];
+      bucket_sum[name].resize(A, 0.0);
+      for (std::size_t a = 0; a < A; ++a) bucket_sum[name][a] += x[h] * p[a * H + h];
+    }
+  }
+  ASSERT_GT(total, 0.0);
+
+  const NodeActionStats st = s.session.node_action_stats(deep);
+  ASSERT_TRUE(st.ok);
+  for (std::size_t a = 0; a < A; ++a) {
+    EXPECT_NEAR(st.frequencies[a], combos[a] / total, 1e-5) << a;
+    EXPECT_NEAR(st.combos[a], combos[a], 1e-4) << a;
+    EXPECT_NEAR(s.result.nodes.at(deep).children.at(a).frequency, combos[a] / total, 1e-5) << a;
+  }
+
+  // Equity of each action's hands against IP's betting hands, exactly.
+  for (std::size_t a = 0; a < A; ++a) {
+    double pairs = 0, score = 0;
+    for (std::size_t h = 0; h < H; ++h) {
+      const double xh = x[h] * p[a * H + h];
+      if (!(xh > 0)) continue;
+      const auto hs = velmora::evaluate_hand(ctx.pockets(0)[h], board);
+      for (std::size_t o = 0; o < H_ip; ++o) {
+        if (!(y[o] > 0) || (velmora::pocket_mask(ctx.pockets(1)[o]) & velmora::pocket_mask(ctx.pockets(0)[h]))) continue;
+        const auto os = velmora::evaluate_hand(ctx.pockets(1)[o], board);
+        pairs += xh * y[o];
+        score += hs > os ? xh * y[o] : (hs == os ? 0.5 * xh * y[o] : 0.0);
+      }
+    }
+    if (pairs > 0) {
+      EXPECT_NEAR(st.equities[a], score / pairs, 1e-6) << a;
+    }
+  }
+  // The bar's EVs are the rows' EVs, the opponent at its reach in both.
+  const NodeHandCombos rows = s.session.node_hand_combos(deep);
+  ASSERT_TRUE(rows.ok);
+  const std::vector<double> row_evs = row_weighted_evs(rows, A);
+  for (std::size_t a = 0; a < A; ++a) {
+    if (st.combos[a] > 1e-3) {
+      EXPECT_NEAR(st.evs[a], row_evs[a], 1e-3 * (1 + std::abs(row_evs[a]))) << a;
+    }
+  }
+
+  const NodeHandStrategy hs = s.session.node_hand_strategy(deep);
+  ASSERT_TRUE(hs.ok);
+  for (const auto& [cls, w] : class_weight) {
+    const int c = hand_class_index(cls);
+    ASSERT_GE(c, 0);
+    EXPECT_NEAR(hs.class_weights[c], w, 1e-5) << cls;
+    if (!(w > 0)) {
+      EXPECT_EQ(hs.dominant_keys[c], "") << cls << " does not reach the node";
+      continue;
+    }
+    for (std::size_t a = 0; a < A; ++a) EXPECT_NEAR(hs.probabilities[c * A + a], class_sum[cls][a] / w, 1e-5) << cls;
+  }
+
+  const NodeHandBuckets buckets = s.session.node_hand_buckets(deep);
+  ASSERT_TRUE(buckets.ok);
+  std::map<std::string, double> seen;
+  for (const auto& row : buckets.rows) {
+    ASSERT_TRUE(bucket_weight.count(row.name)) << row.name;
+    seen[row.name] = row.combos;
+    EXPECT_NEAR(row.combos, bucket_weight[row.name], 1e-5) << row.name;
+    double sum = 0;
+    for (std::size_t a = 0; a < A; ++a) sum += bucket_sum[row.name][a];
+    for (std::size_t a = 0; a < A; ++a) {
+      EXPECT_NEAR(row.action_probabilities[a], bucket_sum[row.name][a] / sum, 1e-5) << row.name;
+    }
+  }
+  EXPECT_EQ(seen.size(), bucket_weight.size());
+  // Sets: KK, QQ, 77 and 22 as often as they checked; the aces add nothing.
+  EXPECT_LT(seen["set"], 12.0);
+}
+
+// AA at a quarter of its weight, locked to jam; KK locked to check.
+TEST(NodeReachFigures, WeightedRangeCountsEachHandByItsWeightAtTheRoot) {
+  SolveConfig c = testing::river_config();
+  c.board = "QsJh2h7c3d";
+  c.oop_range = "AA:0.25, KK";
+  c.ip_range = "QQ,JJ,T9s";
+  c.max_iterations = 20;
+  c.node_locks = {NodeLock{0, "AA", 2, 1.0f}, NodeLock{0, "KK", 0, 1.0f}};
+  const Solved s(c);
+  ASSERT_TRUE(s.result.success);
+  ASSERT_EQ(s.result.root_action_keys, (std::vector<std::string>{"check", "bet 50%", "allin"}));
+  // 6 AA combos at 0.25 against 6 KK combos at 1.
+  const std::vector<double> expected{6.0 / 7.5, 0.0, 1.5 / 7.5};
+  const NodeActionStats st = s.session.node_action_stats(0);
+  ASSERT_TRUE(st.ok);
+  for (std::size_t a = 0; a < 3; ++a) {
+    EXPECT_NEAR(st.frequencies[a], expected[a], 1e-6) << a;
+    EXPECT_NEAR(s.result.root_action_frequencies[a], expected[a], 1e-6) << a;
+    EXPECT_NEAR(s.result.nodes.at(0).children.at(a).frequency, expected[a], 1e-6) << a;
+  }
+  EXPECT_NEAR(st.combos[2], 1.5, 1e-6);
+  EXPECT_NEAR(st.combos[0], 6.0, 1e-6);
+}
+
+// Every OOP hand checks at the root: nothing of OOP reaches its node after
+// betting and facing a raise.
+TEST(NodeReachFigures, NodeNoHandReachesHasNoFigures) {
+  SolveConfig c = testing::river_config();
+  c.max_iterations = 30;
+  for (const char* cls : {"AA", "KK", "QQ", "77", "22", "AKs", "AKo", "AQs", "AQo", "KQs", "KQo", "JTs", "T9s", "65s"}) {
+    c.node_locks.push_back(NodeLock{0, cls, 0, 1.0f});
+  }
+  const Solved s(c);
+  ASSERT_TRUE(s.result.success);
+  const std::uint64_t facing_bet = s.child(0, velmora::kActBet);
+  const std::uint64_t facing_raise = s.child(facing_bet, velmora::kActAllIn);
+  ASSERT_EQ(s.node(facing_raise).seat, 0);
+
+  // IP's own range still reaches the node after the bet.
+  const NodeActionStats ip = s.session.node_action_stats(facing_bet);
+  ASSERT_TRUE(ip.ok);
+  EXPECT_NEAR(std::accumulate(ip.frequencies.begin(), ip.frequencies.end(), 0.0), 1.0, 1e-5);
+
+  const NodeActionStats st = s.session.node_action_stats(facing_raise);
+  ASSERT_TRUE(st.ok);
+  EXPECT_EQ(st.labels, (std::vector<std::string>{"Fold", "Call"}));
+  for (std::size_t a = 0; a < st.labels.size(); ++a) {
+    EXPECT_TRUE(std::isnan(st.frequencies[a]));
+    EXPECT_EQ(st.combos[a], 0.0);
+    EXPECT_TRUE(std::isnan(st.evs[a]));
+    EXPECT_TRUE(std::isnan(st.equities[a]));
+  }
+  for (const auto& child : s.result.nodes.at(facing_raise).children) EXPECT_TRUE(std::isnan(child.frequency));
+  // A chance-free river tree: every other node's children add up to 1.
+  for (std::size_t i = 0; i < s.result.nodes.size(); ++i) {
+    const auto& kids = s.result.nodes[i].children;
+    if (kids.empty() || std::isnan(kids[0].frequency)) continue;
+    double sum = 0;
+    for (const auto& k : kids) sum += k.frequency;
+    EXPECT_NEAR(sum, 1.0, 1e-5) << i;
+  }
+  EXPECT_TRUE(s.session.node_hand_buckets(facing_raise).rows.empty());
+  const NodeHandStrategy hs = s.session.node_hand_strategy(facing_raise);
+  ASSERT_TRUE(hs.ok);
+  for (float w : hs.class_weights) EXPECT_EQ(w, 0.0f);
+  const std::string text = describe_node(*s.game, *s.solver, facing_raise);
+  EXPECT_NE(text.find("Fold [fold] -  combos 0.0000  EV -  equity -"), std::string::npos) << text;
+}
+
+// A turn spot: the snapshot's one walk over the tree and the per-node
+// queries give every decision node the same frequencies; chance nodes share
+// their deals evenly.
+TEST(NodeReachFigures, SnapshotAndQueriesAgreeOnEveryNodeOfATurnSpot) {
+  SolveConfig c = testing::turn_config();
+  c.oop_range = "AA:0.5,KK,QQ,AK:0.3,AQ,JTs,65s";
+  c.thread_count = 3;
+  const Solved s(c);
+  ASSERT_TRUE(s.result.success);
+  ASSERT_EQ(s.result.nodes.size(), s.game->nodes().size());
+  int compared = 0;
+  for (std::uint64_t i = 0; i < s.result.nodes.size(); i += 7) {
+    const auto& kids = s.result.nodes[i].children;
+    if (s.node(i).type == velmora::kNodeChance) {
+      for (const auto& k : kids) EXPECT_FLOAT_EQ(k.frequency, 1.0f / static_cast<float>(kids.size()));
+      continue;
+    }
+    if (s.node(i).type != velmora::kNodeDecision) continue;
+    const NodeActionStats st = s.session.node_action_stats(i);
+    ASSERT_TRUE(st.ok) << i;
+    for (std::size_t a = 0; a < kids.size(); ++a) {
+      if (std::isnan(st.frequencies[a])) {
+        EXPECT_TRUE(std::isnan(kids[a].frequency)) << i;
+      } else {
+        EXPECT_NEAR(kids[a].frequency, st.frequencies[a], 1e-4) << i;
+      }
+    }
+    ++compared;
+  }
+  EXPECT_GT(compared, 20);
+}
+
+}  // namespace
+}  // namespace velmora_app
