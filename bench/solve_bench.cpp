@@ -3,6 +3,11 @@
 //
 //   solve_bench SPOT.json [--threads N] [--iterations N] [--target CHIPS]
 //                         [--target-pct PCT] [--interval N] [--compress 0|1]
+//                         [--node I,J,...]
+//
+// --node also prints the result-query summary of the node reached from the
+// root by those action indices (a chance node on the way takes its first
+// child without an index).
 //
 // The spot file holds the snake_case keys of the solve configuration map
 // ("board", "oop_range", "ip_range", "starting_pot", "effective_stack",
@@ -48,12 +53,14 @@ struct Options {
   double target_pct = -1.0;
   long interval = 10;
   int compress = -1;
+  std::vector<std::size_t> node_path;
+  bool node_given = false;
 };
 
 [[noreturn]] void usage() {
   std::fprintf(stderr,
                "usage: solve_bench SPOT.json [--threads N] [--iterations N] [--target CHIPS] "
-               "[--target-pct PCT] [--interval N] [--compress 0|1]\n");
+               "[--target-pct PCT] [--interval N] [--compress 0|1] [--node I,J,...]\n");
   std::exit(2);
 }
 
@@ -64,6 +71,21 @@ double read_number(const char* text) {
   double v = 0.0;
   if (!(in >> v)) usage();
   return v;
+}
+
+// "2,0,1" as action indices; an empty text is the root.
+std::vector<std::size_t> read_path(const std::string& text) {
+  std::vector<std::size_t> out;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(',', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string item = text.substr(start, end - start);
+    if (item.empty() || item.find_first_not_of("0123456789") != std::string::npos || item.size() > 6) usage();
+    out.push_back(static_cast<std::size_t>(std::stoul(item)));
+    start = end + 1;
+  }
+  return out;
 }
 
 Options parse_args(int argc, char** argv) {
@@ -86,6 +108,9 @@ Options parse_args(int argc, char** argv) {
       o.interval = static_cast<long>(read_number(next()));
     } else if (a == "--compress") {
       o.compress = static_cast<int>(read_number(next()));
+    } else if (a == "--node") {
+      o.node_path = read_path(next());
+      o.node_given = true;
     } else if (!a.empty() && a[0] == '-') {
       usage();
     } else {
@@ -173,6 +198,28 @@ std::string action_label(const Action& a, std::uint32_t pot) {
       return card_to_string(a.amount);
     default:
       return "Action";
+  }
+}
+
+// The node the path leads to from the root, chance nodes taking their first
+// child; the text says why when there is none.
+std::uint64_t follow_path(const Game& game, const std::vector<std::size_t>& path, std::string& error) {
+  const auto& nodes = game.nodes();
+  std::uint64_t index = 0;
+  std::size_t step = 0;
+  for (;;) {
+    const GameNode& n = nodes[index];
+    if (n.type == kNodeChance && !n.children.empty()) {
+      index = n.children[0];
+      continue;
+    }
+    if (step == path.size()) return index;
+    if (n.type != kNodeDecision || path[step] >= n.children.size()) {
+      error = "action " + std::to_string(path[step]) + " (step " + std::to_string(step + 1) + ") does not exist at node " +
+              std::to_string(index);
+      return 0;
+    }
+    index = n.children[path[step++]];
   }
 }
 
@@ -317,8 +364,23 @@ int main(int argc, char** argv) {
                   std::chrono::duration<double>(t1 - t0).count(), snapshot.nodes.size(),
                   std::chrono::duration<double>(Clock::now() - t1).count());
     }
-    std::printf("root through the result queries (labels, keys, hand-category buckets):\n%s",
+    std::printf("root through the result queries (label, key, frequency, combos, EV, equity; hand-category "
+                "buckets):\n%s",
                 velmora_app::describe_node(game, solver, 0).c_str());
+    if (opt.node_given) {
+      std::string error;
+      const std::uint64_t index = follow_path(game, opt.node_path, error);
+      std::string path_text;
+      for (std::size_t i = 0; i < opt.node_path.size(); ++i) path_text += (i ? "," : "") + std::to_string(opt.node_path[i]);
+      if (!error.empty()) {
+        std::fprintf(stderr, "--node %s: %s\n", path_text.c_str(), error.c_str());
+        return 1;
+      }
+      const std::string text = velmora_app::describe_node(game, solver, index);
+      std::printf("node %s through the result queries (label, key, frequency, combos, EV, equity; hand-category "
+                  "buckets):\n%s",
+                  path_text.c_str(), text.empty() ? "  not a decision node\n" : text.c_str());
+    }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "error: %s\n", e.what());
     return 1;

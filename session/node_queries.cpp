@@ -263,8 +263,8 @@ std::string describe_node(const velmora::Game& game, velmora::DiscountedCfr& sol
   os.setf(std::ios::fixed);
   os.precision(4);
   auto figure = [&os](double v) -> std::ostream& {
-    if (std::isfinite(v)) return os << v;
-    return os << '-';
+    if (!std::isfinite(v)) return os << '-';
+    return os << (std::abs(v) < 5e-5 ? 0.0 : v);  // no "-0.0000"
   };
   const std::int32_t pot = label_pot(game, *d->node);
   const NodeActionStats stats = node_action_stats(game, solver, index);
