@@ -40,7 +40,11 @@ double probability(const QJsonValue& v) {
   return d && std::isfinite(*d) ? std::clamp(*d, 0.0, 1.0) : 0.0;
 }
 
-enum class Kind { Text, Flag, Count, Index, Figure, Amount, Prob, TextList, FigureList, ProbList, AmountMap, TextMap,
+// An action's frequency: a probability, or null (NaN) at a node no hand
+// reaches.
+double share(const QJsonValue& v) { return v.isNull() ? kNoValue : probability(v); }
+
+enum class Kind { Text, Flag, Count, Index, Figure, Amount, Prob, Share, TextList, FigureList, ProbList, AmountMap, TextMap,
                   ProbListMap };
 
 struct Field {
@@ -73,6 +77,7 @@ QVariant read(Kind kind, const QJsonValue& v) {
     case Kind::Figure: return figure(v);
     case Kind::Amount: return amount(v);
     case Kind::Prob: return probability(v);
+    case Kind::Share: return share(v);
     case Kind::TextList: return listOf(v, text);
     case Kind::FigureList: return listOf(v, figure);
     case Kind::ProbList: return listOf(v, probability);
@@ -101,9 +106,9 @@ QVariantList objectRecords(const QJsonValue& v, Fields fields) {
   return out;
 }
 
-const Fields kRootAction = {{"name", Kind::Text}, {"actionType", Kind::Text}, {"frequency", Kind::Prob}};
+const Fields kRootAction = {{"name", Kind::Text}, {"actionType", Kind::Text}, {"frequency", Kind::Share}};
 const Fields kNodeAction = {
-    {"name", Kind::Text}, {"actionType", Kind::Text}, {"frequency", Kind::Prob}, {"childIndex", Kind::Index}};
+    {"name", Kind::Text}, {"actionType", Kind::Text}, {"frequency", Kind::Share}, {"childIndex", Kind::Index}};
 const Fields kNodeMeta = {{"nodeType", Kind::Text},     {"chanceDeal", Kind::Text},  {"player", Kind::Text},
                           {"pot", Kind::Count},         {"effectiveStack", Kind::Count}, {"investedOop", Kind::Count},
                           {"investedIp", Kind::Count},  {"hasChildren", Kind::Flag}};
@@ -112,7 +117,7 @@ const Fields kHandStrategy = {{"weights", Kind::AmountMap},
                               {"actionNames", Kind::TextList},
                               {"actionTypeList", Kind::TextList},
                               {"actionProbs", Kind::ProbListMap}};
-const Fields kActionStat = {{"name", Kind::Text},     {"actionType", Kind::Text}, {"frequency", Kind::Prob},
+const Fields kActionStat = {{"name", Kind::Text},     {"actionType", Kind::Text}, {"frequency", Kind::Share},
                             {"combos", Kind::Amount}, {"equity", Kind::Figure},   {"ev", Kind::Figure}};
 const Fields kHandCombo = {{"c1", Kind::Text},           {"c2", Kind::Text},          {"weight", Kind::Amount},
                            {"ev", Kind::Figure},         {"actionEvs", Kind::FigureList}, {"buckets", Kind::TextList},

@@ -1,7 +1,8 @@
 // Reading the values of a project file. A value of the wrong JSON type is
 // read with Qt's variant conversions and never makes a load fail; values that
 // would mislead a page or a solve are tamed on the way in: counts below 0
-// read as 0, probabilities are clamped to [0, 1], and figures that are not
+// read as 0, probabilities are clamped to [0, 1] (an action frequency written
+// as null, at a node no hand reaches, reads as NaN), and figures that are not
 // finite or beyond any pot this program can hold read as "no value" (NaN).
 #pragma once
 

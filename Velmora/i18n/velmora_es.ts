@@ -2089,6 +2089,10 @@
         <translation>Frec.: %1%</translation>
     </message>
     <message>
+        <source>Freq: —</source>
+        <translation>Frec.: —</translation>
+    </message>
+    <message>
         <source>EV: %1%2</source>
         <translation>EV: %1%2</translation>
     </message>

@@ -102,6 +102,27 @@ Item {
             compare(hoverSpy.signalArguments[0][2], 0)
         }
 
+        // A node no hand reaches: every frequency NaN, no split to show.
+        function test_noSplitReadsDash() {
+            var bar = make({ theme: theme, actions: [
+                { name: "Fold", actionType: "fold", frequency: NaN, combos: 0, equity: NaN, ev: NaN },
+                { name: "Call", actionType: "call", frequency: NaN, combos: 0, equity: NaN, ev: NaN }
+            ] })
+            for (var i = 0; i < 2; ++i) {
+                compare(blockText(bar, i, "share"), "—")
+                compare(blockText(bar, i, "combos"), "0 combos")
+                compare(blockText(bar, i, "equity"), "—")
+                compare(blockText(bar, i, "ev"), "—")
+            }
+            expectPixel(bar, 0.5, theme.surface2, "nothing drawn")
+            // One record with a number is a split again, its NaN partner 0%.
+            bar.actions = [{ name: "Fold", frequency: NaN }, { name: "Call", frequency: 0.4 }]
+            compare(blockText(bar, 0, "share"), "0%")
+            compare(blockText(bar, 1, "share"), "100%")
+            bar.actions = [{ name: "Fold" }, { name: "Call", frequency: NaN }]
+            compare(blockText(bar, 0, "share"), "0%", "a record without a frequency is not a missing split")
+        }
+
         function test_labelNumbers() {
             var bar = make({ theme: theme, actions: [
                 { name: "Check", actionType: "check", frequency: 1, combos: 12, equity: 0.5234, ev: -1.5 },

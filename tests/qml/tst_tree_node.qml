@@ -81,6 +81,9 @@ Item {
             verify(findChild(n, "infoRow").visible, "frequency 0 still shows the row")
             verify(!findChild(n, "potText").visible)
             verify(!findChild(n, "evText").visible)
+            n.frequency = NaN
+            compare(text(n, "freqText"), "Freq: —", "no hand reaches the node")
+            verify(findChild(n, "infoRow").visible)
             n.frequency = -1
             verify(!findChild(n, "infoRow").visible, "nothing to show hides the row")
             n.action = ""

@@ -103,8 +103,8 @@ Item {
         }
 
         // OOP's aces beat the kings and its queens lose to them on a board
-        // of deuces full; with only all-in bets OOP wins 75 of the 100 chips.
-        function test_spot_evs_include_the_pot_share() {
+        // of deuces full; all-in is the only size.
+        function toySpot() {
             var spot = Spots.riverSpot(3000)
             spot.boardText = "2s2d2h3c3d"
             spot.oopRangeText = "AA,QQ"
@@ -113,12 +113,102 @@ Item {
                 if (/SizesText$/.test(key))
                     spot[key] = "a"
             }
-            solve(spot)
+            return spot
+        }
+
+        // With only all-in bets OOP wins 75 of the 100 chips.
+        function test_spot_evs_include_the_pot_share() {
+            solve(toySpot())
             var oop = Number(findChild(findChild(page, "evOopCard"), "statValue").text)
             var ip = Number(findChild(findChild(page, "evIpCard"), "statValue").text)
             verify(Math.abs(oop - 75) <= 0.05, "EV (OOP) " + oop)
             verify(Math.abs(ip - 25) <= 0.05, "EV (IP) " + ip)
             verify(Math.abs(appController.resultEvOop - 25) <= 0.05, "net EV of OOP " + appController.resultEvOop)
+        }
+
+        function barText(i, name) {
+            return findChild(findChild(findChild(page, "actionFrequenciesBar"), "actionLabel" + i), name).text
+        }
+
+        // Per action, the rows' EVs of the selected node, each row counted by
+        // its weight times its probability of the action.
+        function rowEvs(node) {
+            var rows = appController.nodeHandCombos(node)
+            var num = [], den = []
+            for (var i = 0; i < rows.length; ++i) {
+                for (var a = 0; a < rows[i].actionEvs.length; ++a) {
+                    var w = rows[i].weight * rows[i].actionProbs[a]
+                    num[a] = (num[a] || 0) + w * rows[i].actionEvs[a]
+                    den[a] = (den[a] || 0) + w
+                }
+            }
+            return num.map(function(n, a) { return n / den[a] })
+        }
+
+        // The bar reads what reaches each node: facing the jam, IP meets the
+        // aces and half of the queens, a third of the pot.
+        function test_toy_game_node_figures() {
+            solve(toySpot())
+            var tolerance = Math.max(appController.resultExploitability, 0.01)
+            compare(page.currentActions.map(function(a) { return a.name }), ["Check", "All-In"])
+            compare([barText(0, "share"), barText(1, "share")], ["25%", "75%"])
+
+            clickAction(0, 1)
+            compare(page.selectedPlayer, "IP")
+            var facing = page.currentNodeIndex
+            compare(page.currentActions.map(function(a) { return a.name }), ["Fold", "Call"])
+            compare([barText(0, "share"), barText(1, "share")], ["50%", "50%"])
+            var equity = parseFloat(barText(1, "equity"))
+            verify(Math.abs(equity - 33.3) <= 0.5, "call equity " + barText(1, "equity"))
+            var rows = appController.nodeHandCombos(facing)
+            compare(rows.length, 6)
+            var bar = page.actionFrequenciesActions
+            for (var i = 0; i < rows.length; ++i) {
+                var rowCall = rows[i].actionEvs[1] - rows[i].actionEvs[0]
+                verify(Math.abs(bar[1].ev - rowCall) <= tolerance, "call EV " + bar[1].ev + " vs row " + rowCall)
+            }
+            verify(Math.abs(parseFloat(barText(1, "ev")) - bar[1].ev) <= 0.005, barText(1, "ev"))
+            compare(findChild(findChild(findChild(page, "treeLevel0"), "actionNode0"), "freqText").text, "Freq: 75%",
+                    "the chosen All-In stays in the tree")
+
+            clickAction(0, 0)
+            var checked = page.currentNodeIndex
+            var expected = rowEvs(checked)
+            var stats = appController.nodeActionStats(checked)
+            for (var a = 0; a < stats.length; ++a) {
+                if (stats[a].combos > 0) {
+                    verify(Math.abs(stats[a].ev - expected[a]) <= 0.01, stats[a].name + " " + stats[a].ev + " vs " + expected[a])
+                    verify(Math.abs(parseFloat(barText(a, "ev")) - expected[a]) <= 0.006, barText(a, "ev"))
+                }
+            }
+        }
+
+        // Locked to jam everything, OOP never checks: after a check and IP's
+        // all-in no hand of OOP is left, and its figures read "—".
+        function test_unreached_node_reads_dash() {
+            var spot = toySpot()
+            spot.maxIterations = 200
+            solve(spot)
+            appController.setNodeLock(0, "AA", 1, 1)
+            appController.setNodeLock(0, "QQ", 1, 1)
+            appController.reSolveWithNodeLocks()
+            tryCompare(appController, "running", true, 5000)
+            tryCompare(appController, "running", false, 60000)
+            tryCompare(appController, "statusText", "Done", 5000)
+            compare([barText(0, "share"), barText(1, "share")], ["0%", "100%"])
+            clickAction(0, 0)
+            compare(page.selectedPlayer, "IP")
+            compare(barText(0, "share") === "—", false, "IP's own range reaches its node")
+            clickAction(1, 1)
+            compare(page.selectedPlayer, "OOP")
+            compare(page.currentActions.map(function(a) { return a.name }), ["Fold", "Call"])
+            for (var i = 0; i < 2; ++i) {
+                compare(barText(i, "share"), "—")
+                compare(barText(i, "equity"), "—")
+                compare(barText(i, "ev"), "—")
+                compare(findChild(findChild(findChild(page, "treeLevel2"), "actionNode" + i), "freqText").text,
+                        "Freq: —")
+            }
         }
 
         // IP's per-class mixes at each child decision of the root.

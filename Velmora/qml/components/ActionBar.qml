@@ -53,6 +53,20 @@ Item {
         return out
     }
 
+    // True when every record's frequency is NaN: the node has no split to
+    // show (no hand reaches it), and the shares read "—".
+    function _noSplit() {
+        var n = _count()
+        if (n === 0)
+            return false
+        for (var i = 0; i < n; ++i) {
+            var r = _record(i)
+            if (!_has(r, "frequency") || typeof r.frequency !== "number" || !isNaN(r.frequency))
+                return false
+        }
+        return true
+    }
+
     function _name(record) {
         return (_has(record, "name") && record.name !== undefined && record.name !== null)
                ? String(record.name) : ""
@@ -304,7 +318,7 @@ Item {
                         Text {
                             objectName: "share"
                             textFormat: Text.PlainText
-                            text: Math.round(block.share * 100) + "%"
+                            text: root._noSplit() ? qsTr("—") : Math.round(block.share * 100) + "%"
                             font.pixelSize: 11
                             font.weight: Font.DemiBold
                             color: root.theme ? root.theme.text : "#F0F6FC"

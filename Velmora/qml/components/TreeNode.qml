@@ -12,6 +12,7 @@ Item {
     property string actionType: ""
     property real pot: 0
     property real ev: 0
+    // -1: no frequency to show; NaN: no hand of the player reaches the node
     property real frequency: -1
     property bool selected: false
     property bool expanded: false
@@ -197,7 +198,7 @@ Item {
                     id: infoRow
                     objectName: "infoRow"
                     spacing: 12
-                    visible: root.pot > 0 || root.ev !== 0 || root.frequency >= 0
+                    visible: root.pot > 0 || root.ev !== 0 || root.frequency >= 0 || isNaN(root.frequency)
 
                     Text {
                         objectName: "potText"
@@ -210,8 +211,9 @@ Item {
                     Text {
                         objectName: "freqText"
                         textFormat: Text.PlainText
-                        visible: root.frequency >= 0
-                        text: qsTr("Freq: %1%").arg(Math.round(Math.max(0, Math.min(1, root.frequency)) * 100))
+                        visible: root.frequency >= 0 || isNaN(root.frequency)
+                        text: isNaN(root.frequency) ? qsTr("Freq: —")
+                                                    : qsTr("Freq: %1%").arg(Math.round(Math.max(0, Math.min(1, root.frequency)) * 100))
                         font.pixelSize: 10
                         font.weight: Font.DemiBold
                         color: root._mutedOn(root._fill)

@@ -40,6 +40,15 @@ Column {
         return (v === undefined || v === null || !isFinite(n)) ? 0 : n
     }
 
+    // An action's frequency: -1 when it has none, NaN (shown as "—") when
+    // no hand reaches the node.
+    function _frequency(v) {
+        if (v === undefined || v === null)
+            return -1
+        var n = Number(v)
+        return isNaN(n) ? NaN : (isFinite(n) ? n : 0)
+    }
+
     function _text(v) {
         return (v === undefined || v === null) ? "" : String(v)
     }
@@ -152,7 +161,7 @@ Column {
             player: block._text(block.meta.player)
             action: block._text(modelData.name)
             actionType: block._text(modelData.actionType)
-            frequency: modelData.frequency === undefined || modelData.frequency === null ? -1 : block._number(modelData.frequency)
+            frequency: block._frequency(modelData.frequency)
             pot: childMeta.pot !== undefined && childMeta.pot !== null ? block._number(childMeta.pot) : block._pot
             hasChildren: childActions.length > 0
             expanded: block.selection >= 0
