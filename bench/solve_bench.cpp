@@ -376,10 +376,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "--node %s: %s\n", path_text.c_str(), error.c_str());
         return 1;
       }
+      const auto t0 = Clock::now();
       const std::string text = velmora_app::describe_node(game, solver, index);
       std::printf("node %s through the result queries (label, key, frequency, combos, EV, equity; hand-category "
-                  "buckets):\n%s",
-                  path_text.c_str(), text.empty() ? "  not a decision node\n" : text.c_str());
+                  "buckets), %.3f s:\n%s",
+                  path_text.c_str(), std::chrono::duration<double>(Clock::now() - t0).count(),
+                  text.empty() ? "  not a decision node\n" : text.c_str());
     }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "error: %s\n", e.what());

@@ -49,7 +49,7 @@ struct SolveConfig {
 struct ResultChild {
   std::string label;  // display label ("Bet 33%")
   std::string key;    // action key ("bet 33%")
-  float frequency = 0.0f;
+  float frequency = 0.0f;  // NaN at a decision node no hand of the acting seat reaches
   std::int32_t child_index = 0;
 };
 
