@@ -1,6 +1,8 @@
 // Overall action frequencies of every node, each hand of the acting seat
 // counted by how much of it reaches the node: one walk over the tree that
 // carries both seats' reach down from the root.
+#include <immintrin.h>
+
 #include <atomic>
 #include <cmath>
 #include <deque>
@@ -36,6 +38,27 @@ double remove_dead(float* out, const float* reach, const std::vector<Pocket>& po
   for (std::size_t h = 0; h < pockets.size(); ++h) {
     out[h] = (pocket_mask(pockets[h]) & dead) != 0 ? 0.0f : reach[h];
     sum += out[h];
+  }
+  return sum;
+}
+
+// row[h] *= reach[h] for every hand; returns the sum of the products, added
+// up in double.
+double scale_row(float* row, const float* reach, std::size_t H) {
+  __m256d acc = _mm256_setzero_pd();
+  std::size_t h = 0;
+  for (; h + 8 <= H; h += 8) {
+    const __m256 x = _mm256_mul_ps(_mm256_loadu_ps(row + h), _mm256_loadu_ps(reach + h));
+    _mm256_storeu_ps(row + h, x);
+    acc = _mm256_add_pd(acc, _mm256_cvtps_pd(_mm256_castps256_ps128(x)));
+    acc = _mm256_add_pd(acc, _mm256_cvtps_pd(_mm256_extractf128_ps(x, 1)));
+  }
+  alignas(32) double lanes[4];
+  _mm256_store_pd(lanes, acc);
+  double sum = (lanes[0] + lanes[1]) + (lanes[2] + lanes[3]);
+  for (; h < H; ++h) {
+    row[h] *= reach[h];
+    sum += row[h];
   }
   return sum;
 }
@@ -139,19 +162,13 @@ class DiscountedCfr::ReachWalk {
     } else {
       std::fill(rows, rows + A * H, 1.0f / static_cast<float>(A));
     }
+    // Strategy entries lie in [0, 1] and reaches are finite and not
+    // negative, so every row stays so.
     if (level.row_mass.size() < A) level.row_mass.resize(A);
-    const float* own = reach[seat];
-    double total = 0.0;
-    for (std::size_t h = 0; h < H; ++h) total += own[h];
+    const double total = mass[seat];
     float* frequencies = out_.values.data() + out_.first[index];
     for (std::size_t a = 0; a < A; ++a) {
-      float* row = rows + a * H;
-      double sum = 0.0;
-      for (std::size_t h = 0; h < H; ++h) {
-        const float x = row[h] * own[h];
-        row[h] = x > 0.0f && std::isfinite(x) ? x : 0.0f;
-        sum += row[h];
-      }
+      const double sum = scale_row(rows + a * H, reach[seat], H);
       level.row_mass[a] = sum;
       frequencies[a] = total > 0.0 && std::isfinite(total) ? static_cast<float>(sum / total)
                                                            : std::numeric_limits<float>::quiet_NaN();
