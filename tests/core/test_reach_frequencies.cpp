@@ -141,6 +141,16 @@ TEST(ReachFrequencies, TurnDealsDropTheHandsHoldingTheCardAndThreadsAgree) {
   BruteFrequencies brute3(*game, three, a);
   brute3.check();
   EXPECT_TRUE(same_values(a, three.reach_weighted_frequencies(*game)));
+
+  // 16-bit tables are decoded on the way.
+  auto packed_game = make_game(spot);
+  SolverConfig cfg = solver_config(15, 2);
+  cfg.compress = true;
+  DiscountedCfr packed(cfg);
+  packed.solve(*packed_game);
+  ASSERT_TRUE(packed.compressed());
+  const NodeFrequencies p = packed.reach_weighted_frequencies(*packed_game);
+  BruteFrequencies(*packed_game, packed, p).check();
 }
 
 TEST(ReachFrequencies, ALineNoHandTakesLeavesItsNodesWithoutFrequencies) {
