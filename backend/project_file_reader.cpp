@@ -44,8 +44,8 @@ double probability(const QJsonValue& v) {
 // reaches.
 double share(const QJsonValue& v) { return v.isNull() ? kNoValue : probability(v); }
 
-enum class Kind { Text, Flag, Count, Index, Figure, Amount, Prob, Share, TextList, FigureList, ProbList, AmountMap, TextMap,
-                  ProbListMap };
+enum class Kind { Text, Flag, Count, Index, Figure, Amount, Prob, Share, TextList, FigureList, ProbList, AmountMap,
+                  TextMap, ProbListMap };
 
 struct Field {
   const char* key;

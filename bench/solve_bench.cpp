@@ -215,8 +215,8 @@ std::uint64_t follow_path(const Game& game, const std::vector<std::size_t>& path
     }
     if (step == path.size()) return index;
     if (n.type != kNodeDecision || path[step] >= n.children.size()) {
-      error = "action " + std::to_string(path[step]) + " (step " + std::to_string(step + 1) + ") does not exist at node " +
-              std::to_string(index);
+      error = "action " + std::to_string(path[step]) + " (step " + std::to_string(step + 1) +
+              ") does not exist at node " + std::to_string(index);
       return 0;
     }
     index = n.children[path[step++]];
@@ -371,7 +371,9 @@ int main(int argc, char** argv) {
       std::string error;
       const std::uint64_t index = follow_path(game, opt.node_path, error);
       std::string path_text;
-      for (std::size_t i = 0; i < opt.node_path.size(); ++i) path_text += (i ? "," : "") + std::to_string(opt.node_path[i]);
+      for (std::size_t i = 0; i < opt.node_path.size(); ++i) {
+        path_text += (i ? "," : "") + std::to_string(opt.node_path[i]);
+      }
       if (!error.empty()) {
         std::fprintf(stderr, "--node %s: %s\n", path_text.c_str(), error.c_str());
         return 1;

@@ -201,7 +201,8 @@ TEST(NodeReachFigures, RiverNodeTwoDecisionsDeepSumsTheReachingHands) {
       if (!(xh > 0)) continue;
       const auto hs = velmora::evaluate_hand(ctx.pockets(0)[h], board);
       for (std::size_t o = 0; o < H_ip; ++o) {
-        if (!(y[o] > 0) || (velmora::pocket_mask(ctx.pockets(1)[o]) & velmora::pocket_mask(ctx.pockets(0)[h]))) continue;
+        const bool shared = velmora::pocket_mask(ctx.pockets(1)[o]) & velmora::pocket_mask(ctx.pockets(0)[h]);
+        if (!(y[o] > 0) || shared) continue;
         const auto os = velmora::evaluate_hand(ctx.pockets(1)[o], board);
         pairs += xh * y[o];
         score += hs > os ? xh * y[o] : (hs == os ? 0.5 * xh * y[o] : 0.0);
@@ -281,7 +282,8 @@ TEST(NodeReachFigures, WeightedRangeCountsEachHandByItsWeightAtTheRoot) {
 TEST(NodeReachFigures, NodeNoHandReachesHasNoFigures) {
   SolveConfig c = testing::river_config();
   c.max_iterations = 30;
-  for (const char* cls : {"AA", "KK", "QQ", "77", "22", "AKs", "AKo", "AQs", "AQo", "KQs", "KQo", "JTs", "T9s", "65s"}) {
+  for (const char* cls :
+       {"AA", "KK", "QQ", "77", "22", "AKs", "AKo", "AQs", "AQo", "KQs", "KQo", "JTs", "T9s", "65s"}) {
     c.node_locks.push_back(NodeLock{0, cls, 0, 1.0f});
   }
   const Solved s(c);
