@@ -12,6 +12,7 @@ Card {
     property var page: null
     theme: page ? page.theme : null
     readonly property var buckets: page ? page.currentHandBuckets : []
+    readonly property bool notSaved: page !== null && page.nodeDetailsMissing.buckets
 
     objectName: "bucketsCard"
     padding: 12
@@ -31,10 +32,19 @@ Card {
             Item { Layout.fillWidth: true }
             Text {
                 objectName: "bucketsShown"
+                visible: !card.notSaved
                 text: qsTr("%1 shown").arg(card.buckets ? card.buckets.length : 0)
                 font.pixelSize: 11
                 color: card.theme ? card.theme.textMuted : "#8B949E"
             }
+        }
+
+        DetailsNotSavedNote {
+            objectName: "bucketsNotSaved"
+            visible: card.notSaved
+            Layout.fillWidth: true
+            theme: card.theme
+            text: card.page ? card.page.detailsNotSavedText : ""
         }
 
         ListView {
