@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import QtQuick.Layouts
 import "../../components"
 import "HandFilter.js" as HandFilter
@@ -55,6 +56,8 @@ Card {
             spacing: 4
             model: card.buckets
             boundsBehavior: Flickable.StopAtBounds
+            rightMargin: bucketBar.needed ? 12 : 0
+            ScrollBar.vertical: ResultsScrollBar { id: bucketBar; theme: card.theme }
 
             delegate: Rectangle {
                 id: row
@@ -64,7 +67,7 @@ Card {
                 readonly property bool selected: card.page !== null && card.page.selectedBucket === name
 
                 objectName: "bucketRow" + index
-                width: ListView.view.width
+                width: ListView.view.width - ListView.view.rightMargin
                 height: 42
                 radius: card.theme ? card.theme.radiusSm : 8
                 color: selected ? (card.theme ? card.theme.surface3 : "#2D333B")

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import QtQuick.Layouts
 import "../../components"
 
@@ -114,10 +115,12 @@ Card {
             clip: true
             spacing: 6
             boundsBehavior: Flickable.StopAtBounds
+            rightMargin: comboBar.needed ? 12 : 0
+            ScrollBar.vertical: ResultsScrollBar { id: comboBar; theme: card.theme }
             model: card.page ? card.page.visibleHandCombos : []
             delegate: HandComboRow {
                 required property var modelData
-                width: ListView.view.width
+                width: ListView.view.width - ListView.view.rightMargin
                 page: card.page
                 combo: modelData
                 actionDefinitions: card.page ? card.page._handDetailActions : []
