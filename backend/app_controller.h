@@ -134,6 +134,11 @@ class AppController : public QObject {
   Q_INVOKABLE QVariantList nodeHandCombos(int nodeIndex) const;
   Q_INVOKABLE QVariantList nodeSeatHandCombos(int nodeIndex, const QString& player) const;
   Q_INVOKABLE QVariantList nodeHandBuckets(int nodeIndex) const;
+  // Which hand details of a decision node a loaded project cannot show
+  // because they were not saved with it: {matrix, buckets, combos}, each
+  // true when missing. All false with a solved game in memory, at chance
+  // and terminal nodes, and outside the tree.
+  Q_INVOKABLE QVariantMap nodeDetailsMissing(int nodeIndex) const;
 
   // --- helpers shared with the tests ---
   // "%1 GB" in units of 2^30 (one decimal below 10, none from 10), "—" for 0.

@@ -184,6 +184,27 @@ QVariantList AppController::nodeHandBuckets(int nodeIndex) const {
   });
 }
 
+QVariantMap AppController::nodeDetailsMissing(int nodeIndex) const {
+  bool matrix = false;
+  bool buckets = false;
+  bool combos = false;
+  const bool decision = nodeIndex >= 0 && nodeIndex < m_nodeMetaTable.size() &&
+                        m_nodeMetaTable.at(nodeIndex).value(QStringLiteral("nodeType")).toString() ==
+                            QStringLiteral("decision");
+  // A solved game answers every node; without one only the saved answers exist.
+  if (decision && !m_session.stored_result().first) {
+    combos = !m_handCombosCache.contains(nodeIndex);
+    // The matrix is drawn from the saved strategy, else from the saved combos.
+    matrix = !m_handStrategyCache.contains(nodeIndex) && combos;
+    buckets = !m_handBucketsCache.contains(nodeIndex);
+  }
+  QVariantMap out;
+  out.insert(QStringLiteral("matrix"), matrix);
+  out.insert(QStringLiteral("buckets"), buckets);
+  out.insert(QStringLiteral("combos"), combos);
+  return out;
+}
+
 QVariantList AppController::nodeHandCombosImpl(int nodeIndex) const {
   const auto cached = m_handCombosCache.constFind(nodeIndex);
   if (cached != m_handCombosCache.cend()) return cached.value();

@@ -615,6 +615,10 @@
         <source>Choose a role to start</source>
         <translation>Rolle wählen, um zu beginnen</translation>
     </message>
+    <message>
+        <source>Both seats</source>
+        <translation>Beide Plätze</translation>
+    </message>
 </context>
 <context>
     <name>PlayEngine</name>
@@ -848,6 +852,10 @@
     <message>
         <source>Continue to Solve →</source>
         <translation>Weiter zum Lösen →</translation>
+    </message>
+    <message>
+        <source>Needs more memory than available</source>
+        <translation>Benötigt mehr Speicher als verfügbar</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1352,10 @@
     <message>
         <source>Random turn card</source>
         <translation>Zufällige Turn-Karte</translation>
+    </message>
+    <message>
+        <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
+        <translation>Die Details dieses Knotens wurden nicht mit dem Projekt gespeichert. Den Spot erneut lösen, um sie zu sehen.</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2080,10 @@
     <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>This spot needs more memory than this machine has available</source>
+        <translation>Dieser Spot benötigt mehr Arbeitsspeicher, als dieser Rechner frei hat</translation>
     </message>
 </context>
 <context>

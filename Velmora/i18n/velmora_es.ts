@@ -615,6 +615,10 @@
         <source>Choose a role to start</source>
         <translation>Elige un rol para empezar</translation>
     </message>
+    <message>
+        <source>Both seats</source>
+        <translation>Ambos asientos</translation>
+    </message>
 </context>
 <context>
     <name>PlayEngine</name>
@@ -848,6 +852,10 @@
     <message>
         <source>Continue to Solve →</source>
         <translation>Continuar a resolver →</translation>
+    </message>
+    <message>
+        <source>Needs more memory than available</source>
+        <translation>Necesita más memoria de la disponible</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1352,10 @@
     <message>
         <source>Random turn card</source>
         <translation>Turn aleatorio</translation>
+    </message>
+    <message>
+        <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
+        <translation>Los detalles de este nodo no se guardaron con el proyecto. Vuelve a resolver el spot para verlos.</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2080,10 @@
     <message>
         <source>Settings</source>
         <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>This spot needs more memory than this machine has available</source>
+        <translation>Este spot necesita más memoria de la que tiene disponible este equipo</translation>
     </message>
 </context>
 <context>

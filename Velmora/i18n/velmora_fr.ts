@@ -615,6 +615,10 @@
         <source>Choose a role to start</source>
         <translation>Choisissez un rôle pour commencer</translation>
     </message>
+    <message>
+        <source>Both seats</source>
+        <translation>Les deux places</translation>
+    </message>
 </context>
 <context>
     <name>PlayEngine</name>
@@ -848,6 +852,10 @@
     <message>
         <source>Continue to Solve →</source>
         <translation>Passer à la résolution →</translation>
+    </message>
+    <message>
+        <source>Needs more memory than available</source>
+        <translation>Nécessite plus de mémoire que disponible</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1352,10 @@
     <message>
         <source>Random turn card</source>
         <translation>Turn aléatoire</translation>
+    </message>
+    <message>
+        <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
+        <translation>Les détails de ce nœud n&apos;ont pas été enregistrés avec le projet. Résolvez à nouveau le spot pour les voir.</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2080,10 @@
     <message>
         <source>Settings</source>
         <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>This spot needs more memory than this machine has available</source>
+        <translation>Ce spot nécessite plus de mémoire que cette machine n&apos;en a de disponible</translation>
     </message>
 </context>
 <context>

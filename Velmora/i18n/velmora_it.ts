@@ -615,6 +615,10 @@
         <source>Choose a role to start</source>
         <translation>Scegli un ruolo per iniziare</translation>
     </message>
+    <message>
+        <source>Both seats</source>
+        <translation>Entrambi i posti</translation>
+    </message>
 </context>
 <context>
     <name>PlayEngine</name>
@@ -848,6 +852,10 @@
     <message>
         <source>Continue to Solve →</source>
         <translation>Vai alla soluzione →</translation>
+    </message>
+    <message>
+        <source>Needs more memory than available</source>
+        <translation>Richiede più memoria di quella disponibile</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1352,10 @@
     <message>
         <source>Random turn card</source>
         <translation>Turn casuale</translation>
+    </message>
+    <message>
+        <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
+        <translation>I dettagli di questo nodo non sono stati salvati con il progetto. Risolvi di nuovo lo spot per vederli.</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2080,10 @@
     <message>
         <source>Settings</source>
         <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>This spot needs more memory than this machine has available</source>
+        <translation>Questo spot richiede più memoria di quella disponibile su questo computer</translation>
     </message>
 </context>
 <context>

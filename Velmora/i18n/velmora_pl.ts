@@ -615,6 +615,10 @@
         <source>Choose a role to start</source>
         <translation>Wybierz rolę, aby zacząć</translation>
     </message>
+    <message>
+        <source>Both seats</source>
+        <translation>Oba miejsca</translation>
+    </message>
 </context>
 <context>
     <name>PlayEngine</name>
@@ -848,6 +852,10 @@
     <message>
         <source>Continue to Solve →</source>
         <translation>Przejdź do rozwiązania →</translation>
+    </message>
+    <message>
+        <source>Needs more memory than available</source>
+        <translation>Wymaga więcej pamięci niż dostępne</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1352,10 @@
     <message>
         <source>Random turn card</source>
         <translation>Losowy turn</translation>
+    </message>
+    <message>
+        <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
+        <translation>Szczegóły tego węzła nie zostały zapisane w projekcie. Rozwiąż spot ponownie, aby je zobaczyć.</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2080,10 @@
     <message>
         <source>Settings</source>
         <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>This spot needs more memory than this machine has available</source>
+        <translation>Ten spot wymaga więcej pamięci, niż ma dostępne ten komputer</translation>
     </message>
 </context>
 <context>

@@ -615,6 +615,10 @@
         <source>Choose a role to start</source>
         <translation>Escolha um papel para começar</translation>
     </message>
+    <message>
+        <source>Both seats</source>
+        <translation>Ambos os lugares</translation>
+    </message>
 </context>
 <context>
     <name>PlayEngine</name>
@@ -848,6 +852,10 @@
     <message>
         <source>Continue to Solve →</source>
         <translation>Continuar para resolver →</translation>
+    </message>
+    <message>
+        <source>Needs more memory than available</source>
+        <translation>Precisa de mais memória do que a disponível</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1352,10 @@
     <message>
         <source>Random turn card</source>
         <translation>Turn aleatório</translation>
+    </message>
+    <message>
+        <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
+        <translation>Os detalhes deste nó não foram salvos com o projeto. Resolva o spot novamente para vê-los.</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2080,10 @@
     <message>
         <source>Settings</source>
         <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>This spot needs more memory than this machine has available</source>
+        <translation>Este spot precisa de mais memória do que esta máquina tem disponível</translation>
     </message>
 </context>
 <context>

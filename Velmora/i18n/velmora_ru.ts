@@ -615,6 +615,10 @@
         <source>Choose a role to start</source>
         <translation>Выберите роль, чтобы начать</translation>
     </message>
+    <message>
+        <source>Both seats</source>
+        <translation>Оба места</translation>
+    </message>
 </context>
 <context>
     <name>PlayEngine</name>
@@ -848,6 +852,10 @@
     <message>
         <source>Continue to Solve →</source>
         <translation>Перейти к решению →</translation>
+    </message>
+    <message>
+        <source>Needs more memory than available</source>
+        <translation>Нужно больше памяти, чем доступно</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1352,10 @@
     <message>
         <source>Random turn card</source>
         <translation>Случайный тёрн</translation>
+    </message>
+    <message>
+        <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
+        <translation>Подробности этого узла не были сохранены в проекте. Решите спот заново, чтобы их увидеть.</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2080,10 @@
     <message>
         <source>Settings</source>
         <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>This spot needs more memory than this machine has available</source>
+        <translation>Этому споту нужно больше памяти, чем доступно на этом компьютере</translation>
     </message>
 </context>
 <context>

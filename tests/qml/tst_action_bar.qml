@@ -142,6 +142,14 @@ Item {
             compare(blockText(bar, 2, "ev"), "—")
             compare(blockText(bar, 3, "combos"), "—")
             compare(blockText(bar, 3, "name"), "")
+
+            // An EV that rounds to zero reads 0.00, never -0.00.
+            var nearZero = make({ theme: theme, actions: [{ name: "Check", frequency: 1, ev: -0.004 },
+                                                          { name: "Bet", frequency: 1, ev: -1e-12 },
+                                                          { name: "Call", frequency: 1, ev: -0.006 }] })
+            compare(blockText(nearZero, 0, "ev"), "0.00 EV")
+            compare(blockText(nearZero, 1, "ev"), "0.00 EV")
+            compare(blockText(nearZero, 2, "ev"), "-0.01 EV")
         }
 
         function test_colours() {

@@ -239,8 +239,13 @@ Item {
             e.oopCard1 = "As"
             e.oopCard2 = "Ks"
             e.playNodeIndex = 3
+            e.playSessionStarted = true   // the hand goes on from the chance node
             e._autoHandleChanceNode()   // As is held: the solver's 7c, shown as 7d
+            e.playTickTimer.stop()
             compare(page.chanceCardDisplayOverrideByNode["3"], "7d")
+            // The hand deals the card the tree and the board show.
+            compare(e.playBoardText, "2d3c4h7d")
+            verify(/Chance: 7d$/.test(e.playActionLine), e.playActionLine)
         }
 
         function test_redealKeepsHoleCardsOffTheBoardAndResumesTheHand() {

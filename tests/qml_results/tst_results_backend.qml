@@ -32,6 +32,8 @@ Item {
         }
 
         function cleanup() {
+            if (languageManager.currentLanguage !== "system")
+                languageManager.setLanguage("system")
             if (appController.running) {
                 appController.cancelSolve()
                 tryCompare(appController, "running", false, 20000)
@@ -100,6 +102,73 @@ Item {
             start()
             compare([page.treeLevels.count, page.currentNodeIndex, page.treeLevels.get(0).selectedActionIndex],
                     [1, 0, -1], "new results put the page back at the root")
+        }
+
+        function visibleNamed(name) {
+            var item = findChild(page, name)
+            verify(item, name)
+            return item.visible
+        }
+
+        // A loaded project holds the details of the nodes viewed before it
+        // was saved: every other decision node says so on the matrix, the
+        // buckets and the hand details, and keeps its tree and frequencies.
+        function test_loaded_project_names_the_details_it_lacks() {
+            solve(Spots.riverSpot(40))
+            var url = scratchDirUrl + "/results-partly-viewed.velmoraproj"
+            verify(appController.saveProject(url, shell.exportProjectState()))
+            var loaded = appController.loadProject(url)
+            verify(loaded.ok, loaded.error)
+            waitForRendering(page)
+            var notes = ["matrixNotSaved", "bucketsNotSaved", "combosNotSaved"]
+            tryCompare(page, "_handCombosLoading", false, 5000)
+            for (var i = 0; i < notes.length; ++i)
+                verify(!visibleNamed(notes[i]), "the root was saved: " + notes[i])
+            verify(visibleNamed("bucketsShown"))
+            verify(page.currentHandCombos.length > 0)
+
+            var bet = indexOfKind(page.currentActions, "bet")
+            clickAction(0, bet)
+            tryCompare(page, "_handCombosLoading", false, 5000)
+            waitForRendering(page)
+            for (i = 0; i < notes.length; ++i) {
+                verify(visibleNamed(notes[i]), notes[i])
+                compare(findChild(findChild(page, notes[i]), "detailsNotSavedText").text,
+                        "This node's details were not saved with the project. Solve the spot again to see them.")
+            }
+            verify(!visibleNamed("noHandCombos"), "no bare \"no combos\" line")
+            verify(!visibleNamed("bucketsShown"), "no \"0 shown\"")
+            compare(page.treeLevels.count, 2, "the tree walks on")
+            verify(page.currentActions.length >= 2, "the frequencies stay")
+            compare(page.currentActions.map(function(a) { return a.frequency }),
+                    appController.nodeActions(page.currentNodeIndex).map(function(a) { return a.frequency }))
+
+            page.navigateToBreadcrumb(0)
+            tryCompare(page, "_handCombosLoading", false, 5000)
+            for (i = 0; i < notes.length; ++i)
+                verify(!visibleNamed(notes[i]), "back at the root: " + notes[i])
+        }
+
+        // A language switch renames the buckets and the play role at once,
+        // without a change of node.
+        function test_bucket_names_and_role_follow_the_language() {
+            solve(Spots.riverSpot(40))
+            var row = findChild(page, "bucketRow0")
+            verify(row)
+            var english = findChild(row, "bucketName").text
+            compare(english, row.modelData.name, "English names are the bucket names")
+            languageManager.setLanguage("de")
+            var german = appController.nodeHandBuckets(0)[0].displayName
+            verify(german !== english, "the bucket has a German name: " + german)
+            compare(findChild(findChild(page, "bucketRow0"), "bucketName").text, german)
+
+            page.playMode = true
+            page.playEngine.startPlaySession("BOTH")
+            compare(findChild(page, "playRoleText").text, "Rolle: Beide Plätze")
+            languageManager.setLanguage("system")
+            compare(findChild(page, "playRoleText").text, "Role: Both seats")
+            page.playMode = false
+            compare(findChild(findChild(page, "bucketRow0"), "bucketName").text, english)
         }
 
         // OOP's aces beat the kings and its queens lose to them on a board

@@ -84,6 +84,12 @@ Item {
             var noRef = Actions.normalizeActionEvsAroundFold([{ name: "Fold", actionType: "fold", ev: NaN },
                                                               { name: "Call", ev: 3 }, { name: "fold again", ev: 1 }])
             compare(noRef[1].ev, 3, "a first fold without a finite EV is no reference")
+
+            // EVs that round to zero read 0.00, whatever their sign.
+            stats("0", [["Fold", "fold", 0.5, 1.5], ["Call", "call", 0.5, 1.4999], ["Raise 50%", "raise 50%", 0, -0.004]])
+            compare([barText(0, "ev"), barText(1, "ev")], ["0.00 EV", "0.00 EV"])
+            stats("0", [["Check", "check", 0.5, -0.004], ["Bet 33%", "bet 33%", 0.5, -0.006]])
+            compare([barText(0, "ev"), barText(1, "ev")], ["0.00 EV", "-0.01 EV"])
         }
 
         function test_statistics_and_pill() {
@@ -94,6 +100,10 @@ Item {
             page.selectActionAtLevel(0, 1)
             compare(pill.text, "IP to act")
             verify(Qt.colorEqual(pill.color, appTheme.info))
+            mock.resultEvOop = -50.0004   // rounds to zero with half the pot: no minus sign
+            compare(stat("evOopCard"), "0.000")
+            mock.resultEvOop = -50.0006
+            compare(stat("evOopCard"), "-0.001")
             mock.resultEvOop = NaN
             compare(stat("evOopCard"), "—")
             page.controller = null

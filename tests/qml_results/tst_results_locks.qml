@@ -226,6 +226,13 @@ Item {
             var noFoldEv = HandFilter.evLines({ actionEvs: [NaN, 2] }, [{ actionType: "fold" }, { actionType: "call" }])
             compare(noFoldEv.map(function(l) { return l.text }), ["—", "2.00"])
             compare(HandFilter.evLines({ ev: 1.234 }, [])[0].text, "1.23")
+            // EVs that round to zero read 0.00, whatever their sign.
+            compare(HandFilter.evLines({ ev: -0.004 }, [])[0].text, "0.00")
+            var nearFold = HandFilter.evLines({ actionEvs: [1.5, 1.4999, 1.494] }, [{ actionType: "fold" },
+                                              { actionType: "call" }, { actionType: "raise" }])
+            compare(nearFold.map(function(l) { return l.text }), ["0.00", "0.00", "-0.01"])
+            var noFold = HandFilter.evLines({ actionEvs: [-0.0049, 0.0049] }, [{ actionType: "check" }, { actionType: "bet" }])
+            compare(noFold.map(function(l) { return l.text }), ["0.00", "0.00"])
         }
 
         function test_without_controller() {

@@ -106,7 +106,7 @@ Item {
             tryCompare(popup, "opened", false)
             compare(levels(), [[0, 0], [1, 0], [3, 0], [6, -1]])
             compare(page.treeBoardText, "AhKhQh7d")
-            compare(chip(findChild(level(2), "chanceNode")), "7c", "the tree shows the listed card")
+            compare(chip(findChild(level(2), "chanceNode")), "7d", "the tree names the card picked, as the board shows it")
             compare(page.chancePickerLevelIndex, -1)
 
             // The board shows 7d where the solver dealt 7c: from here on the
@@ -139,16 +139,20 @@ Item {
             compare(page.treeLevels.count, 5, "refused")
             page.chooseChanceCard(1, "2c")
             compare(page.treeBoardText, "AhKhQh7d2c", "the solver's 2d as the board shows it")
+            compare(chip(findChild(level(4), "chanceNode")), "2c", "and as the tree names it")
+            compare(chip(findChild(level(2), "chanceNode")), "7d")
             compare(page.solverToShownSuits, { c: "d", d: "c", h: "h", s: "s" })
             page.navigateToBreadcrumb(4)
             page.openChancePicker(4, 10)
             page.chooseChanceCard(1, "2s")
             compare(page.treeBoardText, "AhKhQh7d2s")
+            compare(chip(findChild(level(4), "chanceNode")), "2s")
             compare(page.solverToShownSuits, { c: "d", d: "s", h: "h", s: "c" }, "spades stand for the solver's diamonds")
             page.navigateToBreadcrumb(4)
             page.openChancePicker(4, 10)
             page.chooseChanceCardRandom()
             verify(["AhKhQh7d7c", "AhKhQh7d2c"].indexOf(page.treeBoardText) >= 0, page.treeBoardText)
+            compare(chip(findChild(level(4), "chanceNode")), page.treeBoardText.substr(8, 2))
             mock.actionsOverride = {}
             page.navigateToBreadcrumb(2)
 

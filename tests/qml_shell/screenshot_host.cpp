@@ -5,12 +5,15 @@
 // page at the root of a small flop spot solved for it, "results-turn" the
 // same page after walking down to a turn card ("results-river" on to a river
 // card, "results-picker" with the river card picker open); "results-lock" with AA and KK
-// locked at the root in node-lock mode, "results-buckets" with the second
-// bucket chosen, "results-search" with a hand search.
+// locked at the root in node-lock mode (scrolled down to the lock panel),
+// "results-buckets" with the second bucket chosen, "results-search" with a
+// hand search, "results-loaded" with the solve saved as a project, opened
+// again and walked to a node whose details it does not hold.
 //
 //   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-population|setup-card-picker|
 //                                setup-save-range|setup-import|setup-load-profile|solve-idle|solve|solve-done|results|results-turn
 //                                |results-river|results-picker|results-lock|results-buckets|results-search
+//                                |results-loaded
 //                                --theme dark|light
 //                         [--width N] [--height N] [--language CODE]
 //   shell_screenshot_host --main --page home|settings|setup|save-dialog [--language CODE] [--theme dark|light]
@@ -187,11 +190,24 @@ Window {
             results.nodeLockWeightText = "0.7"
             results.applyNodeLockToHand(0, "AA")
             results.applyNodeLockToHand(0, "KK")
+            // The lock panel under the matrix, in a short window too, once
+            // the page has laid the panel out.
+            lateTimer.work = function() {
+                var flick = _find(results, "strategyFlickable")
+                flick.contentY = Math.max(0, flick.contentHeight + flick.bottomMargin - flick.height)
+            }
+            lateTimer.start()
         } else if (page === "results-buckets") {
             if (results.currentHandBuckets.length > 1)
                 results.toggleBucketFilter(results.currentHandBuckets[1].name)
         } else if (page === "results-search") {
             results.handSearchText = "JJ, AKs"
+        } else if (page === "results-loaded") {
+            // file:///tmp/... (moc reads two slashes in this text as a comment)
+            var url = ["file:", "", "", "tmp", "caldirune-shot-loaded.velmoraproj"].join("/")
+            appController.saveProject(url, shell.exportProjectState())
+            appController.loadProject(url)
+            results.selectActionAtLevel(0, 1)
         }
     }
 
@@ -271,6 +287,7 @@ Window {
     }
 
     Timer { id: settleTimer; interval: 1500; onTriggered: hostReport.ready() }
+    Timer { id: lateTimer; interval: 600; property var work: null; onTriggered: if (work) work() }
     Timer {
         id: setupTimer
         interval: 200
@@ -413,7 +430,8 @@ int main(int argc, char* argv[]) {
   parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, setup-population, setup-card-picker, "
                                                           "setup-save-range, setup-import, "
                                                           "setup-load-profile, solve-idle, solve, solve-done, results, "
-                                                          "results-turn, results-river, results-picker, results-lock, results-buckets or results-search"),
+                                                          "results-turn, results-river, results-picker, results-lock, results-buckets, results-search "
+                                                          "or results-loaded"),
                     QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});

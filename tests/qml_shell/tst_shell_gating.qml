@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import Velmora
 import "spots.js" as Spots
+import "../../Velmora/qml/pages/project" as Project
 
 // Solve readiness of the shell: board, range and sizing tests, the memory
 // rule, the solve configuration map and the debounced memory estimate with
@@ -20,6 +21,10 @@ Item {
     Component {
         id: bareShellComp
         AppShell { anchors.fill: parent }
+    }
+    Component {
+        id: headerComp
+        Project.ProjectHeader {}
     }
     // Memory figures as a controller publishes them, for the boundary cases
     // the machine's real free memory cannot be set to.
@@ -167,6 +172,37 @@ Item {
             compare(shell.canSolve, true)
             shell.boardText = "QsJh"
             compare(shell.canSolve, false, "an incomplete spot is never ready")
+        }
+
+        // A complete spot held back only by memory says so: the shell's
+        // flag, the Solve tab's tip and the Setup page's badge. Without an
+        // estimate, or with the spot incomplete, the usual texts stay.
+        function test_memory_refusal_is_named() {
+            var figures = createTemporaryObject(figuresComp, host)
+            shell.applyProjectState(Spots.riverSpot(10))
+            shell.controller = figures
+            // The tabs are built again when a tip changes: found anew each time.
+            var tab = { get tooltipText() { return findChild(findChild(shell, "topbar"), "tab2").tooltipText } }
+            var fill = "Fill board, ranges, and sizings to enable Solve"
+            var memory = "This spot needs more memory than this machine has available"
+            compare([shell.canSolve, shell.solveNeedsMoreMemory, tab.tooltipText], [false, false, fill], "no estimate")
+            figures.systemAvailableMemoryBytes = 8 * host.gb
+            figures.solveRequiredMemoryBytes = 9 * host.gb
+            compare([shell.canSolve, shell.solveNeedsMoreMemory, tab.tooltipText], [false, true, memory])
+            figures.resultsReclaimableMemoryBytes = 2 * host.gb
+            compare([shell.canSolve, shell.solveNeedsMoreMemory], [true, false], "clearing the result frees enough")
+            figures.resultsReclaimableMemoryBytes = 0
+            compare(tab.tooltipText, memory)
+            shell.boardText = "QsJh"
+            compare([shell.solveNeedsMoreMemory, tab.tooltipText], [false, fill], "an incomplete spot")
+
+            var header = createTemporaryObject(headerComp, host, { ready: true })
+            var section = findChild(header, "projectSectionHeader")
+            compare(section.badge, "Ready")
+            header.memoryWarning = true
+            compare(section.badge, "Needs more memory than available")
+            header.ready = false
+            compare(section.badge, "Setup Required", "a board still to fill comes first")
         }
 
         function test_without_controller_nothing_fits() {

@@ -114,7 +114,9 @@ Item {
         var v = _has(record, "ev") ? Number(record.ev) : NaN
         if (!isFinite(v))
             return qsTr("—")
-        return qsTr("%1 EV").arg(v.toFixed(2))
+        // A value that rounds to zero reads 0.00, never -0.00.
+        var shown = v.toFixed(2)
+        return qsTr("%1 EV").arg(Number(shown) === 0 ? (0).toFixed(2) : shown)
     }
 
     function _actionAt(px) {

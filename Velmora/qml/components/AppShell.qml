@@ -78,6 +78,10 @@ Item {
                                           && _hasAnyHand(oopRangeText) && _hasAnyHand(ipRangeText)
                                           && Gating.streetFitsBoard(boardText, startingStreet)
     readonly property bool canSolve: _canSolveBase && _hasEnoughRamToSolve()
+    // A complete spot held back only by memory: the estimate does not fit.
+    readonly property bool solveNeedsMoreMemory: _canSolveBase && !!controller
+        && Gating.needsMoreRam(controller.solveRequiredMemoryBytes, controller.systemAvailableMemoryBytes,
+                               controller.resultsReclaimableMemoryBytes)
 
     readonly property bool _solveRunning: !!controller && controller.running === true
 
@@ -362,6 +366,7 @@ Item {
             theme: root.theme
             controller: root.controller
             canSolve: root.canSolve
+            solveNeedsMoreMemory: root.solveNeedsMoreMemory
             projectEnabled: root.hasProject
             currentPage: root.navIndex
             maxIterations: root.maxIterations

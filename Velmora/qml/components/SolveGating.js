@@ -79,6 +79,14 @@ function hasEnoughRam(required, available, reclaimable) {
     return effective > req
 }
 
+// The estimate is known and does not fit: the spot needs more memory than
+// the machine has free (with what clearing the stored result would free).
+function needsMoreRam(required, available, reclaimable) {
+    var req = _num(required)
+    var avail = _num(available)
+    return isFinite(req) && isFinite(avail) && req > 0 && avail > 0 && !hasEnoughRam(req, avail, reclaimable)
+}
+
 // Target exploitability in chips from a percentage of the starting pot.
 function targetAmount(pot, pct) {
     var p = Number(pot)

@@ -10,6 +10,8 @@ ToolBar {
     property var theme: null
     property var controller: null
     property bool canSolve: true
+    // The spot is complete but needs more memory than the machine has free.
+    property bool solveNeedsMoreMemory: false
     property bool projectEnabled: true
     property int maxIterations: 0
     property real targetExploitability: 0.0
@@ -94,7 +96,9 @@ ToolBar {
         { title: qsTr("Home"), iconName: "home", tip: "" },
         { title: qsTr("Setup"), iconName: "clipboard",
           tip: qsTr("Start a new project (or load one) from Home to enable Project") },
-        { title: qsTr("Solve"), iconName: "bolt", tip: qsTr("Fill board, ranges, and sizings to enable Solve") },
+        { title: qsTr("Solve"), iconName: "bolt",
+          tip: solveNeedsMoreMemory ? qsTr("This spot needs more memory than this machine has available")
+                                    : qsTr("Fill board, ranges, and sizings to enable Solve") },
         { title: qsTr("Results"), iconName: "chart", tip: qsTr("Run a solve to enable Results") },
         { title: qsTr("Settings"), iconName: "gear", tip: "" }
     ]

@@ -76,6 +76,20 @@ Item {
     }
     readonly property var actionFrequenciesActions: _normalizeActionEvsAroundFold(currentActions)
 
+    // The hand details a loaded project does not hold for the current node
+    // ({matrix, buckets, combos}, each true when missing): the cards that
+    // would show them say why they are empty.
+    readonly property var nodeDetailsMissing: {
+        _resultsRevision
+        return _detailsMissingFor(currentNodeIndex)
+    }
+    readonly property string detailsNotSavedText:
+        qsTr("This node's details were not saved with the project. Solve the spot again to see them.")
+
+    // Bumped after a language change: texts the back end translates (the
+    // bucket names) are asked for again.
+    property int _i18nRev: 0
+
     // ---- Strategy by Hand matrix (replaced as a whole by refreshHandMatrix) ----
     property var handWeights: ({})
     property var handColors: ({})
@@ -148,6 +162,12 @@ Item {
     }
 
     Connections {
+        target: typeof languageManager !== "undefined" ? languageManager : null
+        ignoreUnknownSignals: true
+        function onCurrentLanguageChanged() { root._i18nRev += 1 }
+    }
+
+    Connections {
         target: root.controller
         ignoreUnknownSignals: true
         function onResultsChanged() { root._reactToResults() }
@@ -170,6 +190,14 @@ Item {
 
     function _metaForNode(nodeIndex) {
         return _hasTree() ? (controller.nodeMeta(nodeIndex) || {}) : {}
+    }
+
+    function _detailsMissingFor(nodeIndex) {
+        var none = { matrix: false, buckets: false, combos: false }
+        if (!_hasTree() || typeof controller.nodeDetailsMissing !== "function")
+            return none
+        var m = controller.nodeDetailsMissing(nodeIndex) || {}
+        return { matrix: m.matrix === true, buckets: m.buckets === true, combos: m.combos === true }
     }
 
     function _safeActionAt(actions, idx) {
@@ -248,6 +276,14 @@ Item {
     function _boardFromTreeSelectionsUpTo(levelExclusive) {
         return TreePath.boardFromSelections(boardText, _levelRows(), levelExclusive,
                                             _actionsForNode, _metaForNode, chanceCardDisplayOverrideByNode)
+    }
+
+    // The card the board shows for action `actionIndex` of chance node
+    // `nodeIndex`: the one the user picked, which may stand for the listed
+    // card of another suit; "" when the action is not a card.
+    function _chanceCardShown(nodeIndex, actionIndex) {
+        var action = _safeActionAt(_actionsForNode(nodeIndex), actionIndex)
+        return action ? TreePath.shownCard(action.name, nodeIndex, _metaForNode, chanceCardDisplayOverrideByNode) : ""
     }
 
     function _lastSelectedActionNameForActor(actor) {

@@ -22,9 +22,12 @@ RowLayout {
         Layout.alignment: Qt.AlignVCenter
         theme: root.theme
         title: qsTr("Project Setup")
-        badge: root.ready ? qsTr("Ready") : qsTr("Setup Required")
-        badgeColor: root.ready ? (root.theme ? root.theme.success : "#3FB950")
-                               : (root.theme ? root.theme.warn : "#F0883E")
+        // A complete board whose spot does not fit in memory is not ready.
+        badge: !root.ready ? qsTr("Setup Required")
+                           : root.memoryWarning ? qsTr("Needs more memory than available") : qsTr("Ready")
+        badgeColor: !root.ready ? (root.theme ? root.theme.warn : "#F0883E")
+                                : root.memoryWarning ? (root.theme ? root.theme.danger : "#F85149")
+                                                     : (root.theme ? root.theme.success : "#3FB950")
     }
 
     ColumnLayout {

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import QtQuick.Layouts
 import "../../components"
 import "HandFilter.js" as HandFilter
@@ -12,6 +13,7 @@ Card {
     property var page: null
     theme: page ? page.theme : null
     readonly property var buckets: page ? page.currentHandBuckets : []
+    readonly property bool notSaved: page !== null && page.nodeDetailsMissing.buckets
 
     objectName: "bucketsCard"
     padding: 12
@@ -31,10 +33,19 @@ Card {
             Item { Layout.fillWidth: true }
             Text {
                 objectName: "bucketsShown"
+                visible: !card.notSaved
                 text: qsTr("%1 shown").arg(card.buckets ? card.buckets.length : 0)
                 font.pixelSize: 11
                 color: card.theme ? card.theme.textMuted : "#8B949E"
             }
+        }
+
+        DetailsNotSavedNote {
+            objectName: "bucketsNotSaved"
+            visible: card.notSaved
+            Layout.fillWidth: true
+            theme: card.theme
+            text: card.page ? card.page.detailsNotSavedText : ""
         }
 
         ListView {
@@ -45,6 +56,8 @@ Card {
             spacing: 4
             model: card.buckets
             boundsBehavior: Flickable.StopAtBounds
+            rightMargin: bucketBar.needed ? 12 : 0
+            ScrollBar.vertical: ResultsScrollBar { id: bucketBar; theme: card.theme }
 
             delegate: Rectangle {
                 id: row
@@ -54,7 +67,7 @@ Card {
                 readonly property bool selected: card.page !== null && card.page.selectedBucket === name
 
                 objectName: "bucketRow" + index
-                width: ListView.view.width
+                width: ListView.view.width - ListView.view.rightMargin
                 height: 42
                 radius: card.theme ? card.theme.radiusSm : 8
                 color: selected ? (card.theme ? card.theme.surface3 : "#2D333B")

@@ -26,6 +26,8 @@ QtObject {
         if (!page || !_can("nodeHandBuckets"))
             return []
         void page._resultsRevision
+        // The display names are translated by the back end.
+        void page._i18nRev
         var node = page.currentNodeIndex
         return page._hasTree() ? (controller.nodeHandBuckets(node) || []) : []
     }

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import QtQuick.Layouts
 import "../../components"
 
@@ -13,6 +14,7 @@ Card {
     readonly property int _sourceCount: page && page.currentHandCombos ? page.currentHandCombos.length : 0
     readonly property int _visibleCount: page && page.visibleHandCombos ? page.visibleHandCombos.length : 0
     readonly property color _muted: theme ? theme.textMuted : "#8B949E"
+    readonly property bool notSaved: page !== null && page.nodeDetailsMissing.combos
 
     objectName: "handDetailsCard"
     padding: 12
@@ -53,10 +55,17 @@ Card {
         }
         Text {
             objectName: "noHandCombos"
-            visible: card.page !== null && !card.page._handCombosLoading && card._sourceCount === 0
+            visible: card.page !== null && !card.page._handCombosLoading && card._sourceCount === 0 && !card.notSaved
             text: qsTr("No hand combos to display for this node.")
             font.pixelSize: 12
             color: card._muted
+        }
+        DetailsNotSavedNote {
+            objectName: "combosNotSaved"
+            visible: card.notSaved && !card.page._handCombosLoading && card._sourceCount === 0
+            Layout.fillWidth: true
+            theme: card.theme
+            text: card.page ? card.page.detailsNotSavedText : ""
         }
         RowLayout {
             objectName: "handFilterRow"
@@ -106,10 +115,12 @@ Card {
             clip: true
             spacing: 6
             boundsBehavior: Flickable.StopAtBounds
+            rightMargin: comboBar.needed ? 12 : 0
+            ScrollBar.vertical: ResultsScrollBar { id: comboBar; theme: card.theme }
             model: card.page ? card.page.visibleHandCombos : []
             delegate: HandComboRow {
                 required property var modelData
-                width: ListView.view.width
+                width: ListView.view.width - ListView.view.rightMargin
                 page: card.page
                 combo: modelData
                 actionDefinitions: card.page ? card.page._handDetailActions : []

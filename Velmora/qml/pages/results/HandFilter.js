@@ -129,8 +129,12 @@ function visibleCombos(source, f) {
     return out
 }
 
+// Two decimals; a value that rounds to zero reads 0.00, never -0.00.
 function _fixed2(v) {
-    return v === v ? v.toFixed(2) : "\u2014"
+    if (v !== v)
+        return "\u2014"
+    var shown = v.toFixed(2)
+    return Number(shown) === 0 ? "0.00" : shown
 }
 
 // The EV column of one combo: one line per action ({text, colorKey, def}),

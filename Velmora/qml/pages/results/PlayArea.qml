@@ -36,7 +36,8 @@ Rectangle {
             Text {
                 objectName: "playRoleText"
                 text: area.engine && area.engine.playSessionStarted
-                      ? qsTr("Role: %1").arg(area.engine.playRole)
+                      ? qsTr("Role: %1").arg(area.engine.playRole === "BOTH" ? qsTr("Both seats")
+                                                                             : area.engine.playRole)
                       : qsTr("Choose a role to start")
                 textFormat: Text.PlainText
                 font.pixelSize: 12

@@ -364,9 +364,13 @@ QtObject {
         if (!isFinite(child) || child < 0 || child >= controller.treeNodeCount())
             return
         var name = action.name !== undefined && action.name !== null ? String(action.name) : ""
-        if (name.length === 2)
-            playBoardText = playBoardText + Cards.normalizeCardText(name)
         var meta = _meta(node)
+        // A dealt card is the one the board shows, in the board's suits.
+        if (name.length === 2) {
+            var shown = meta.nodeType === "chance" ? viewer._chanceCardShown(node, actionIndex) : ""
+            name = shown !== "" ? shown : Cards.normalizeCardText(name)
+            playBoardText = playBoardText + name
+        }
         var actor = meta.nodeType === "decision" ? (meta.player ? String(meta.player) : "")
                   : meta.nodeType === "chance" ? "Chance" : ""
         playActionLine = PlayMath.appendStep(playActionLine, actor, name)

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import QtQuick.Layouts
 import "../../components"
 import "PlayMath.js" as PlayMath
@@ -41,6 +42,8 @@ ColumnLayout {
         spacing: 8
         model: panel.log ? panel.log.playHandLog : null
         boundsBehavior: Flickable.StopAtBounds
+        rightMargin: logBar.needed ? 12 : 0
+        ScrollBar.vertical: ResultsScrollBar { id: logBar; theme: panel.theme }
 
         delegate: Rectangle {
             id: entryCard
@@ -58,7 +61,7 @@ ColumnLayout {
                                                   : (panel.theme ? panel.theme.success : "#3FB950")
 
             objectName: "handLogEntry" + index
-            width: list.width
+            width: list.width - list.rightMargin
             height: entryColumn.implicitHeight + 16
             radius: panel.theme ? panel.theme.radiusSm : 8
             color: Qt.rgba(tone.r, tone.g, tone.b, selected ? 0.18 : 0.12)

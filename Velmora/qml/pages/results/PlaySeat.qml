@@ -9,6 +9,7 @@ Column {
     property var theme: null
     property var engine: null
     property string seat: "OOP"
+    property real cardScale: 0.95
 
     readonly property bool faceUp: !!engine && engine.seatFaceUp(seat)
     readonly property var _meta: engine ? engine.playNodeMeta : ({})
@@ -27,7 +28,7 @@ Column {
         objectName: "seatCards"
         anchors.horizontalCenter: parent.horizontalCenter
         theme: seatGroup.theme
-        cardScale: 0.95
+        cardScale: seatGroup.cardScale
         faceDown: !seatGroup.faceUp
         cards: !seatGroup.engine ? ""
              : seatGroup.seat === "OOP" ? seatGroup.engine.oopCard1 + seatGroup.engine.oopCard2

@@ -28,6 +28,16 @@ Item {
     readonly property real _seatSpread: 0.26 * (paintedHeight > 0 ? paintedHeight : height)
     readonly property point oopAnchor: Qt.point(width / 2, height / 2 - _seatSpread)
     readonly property point ipAnchor: Qt.point(width / 2, height / 2 + _seatSpread)
+    // Cards are drawn at their full size on a picture at least 420 high (a
+    // 1540 by 1200 window gives it about 440) and smaller on a smaller one,
+    // so that both seats, the board and the pot stay on the picture.
+    readonly property real tableScale: paintedHeight > 0 ? Math.max(0.5, Math.min(1, paintedHeight / 420)) : 1
+    // The rail, the outermost ellipse of the picture (1200 by 700 units,
+    // centred at 600, 380, radii 520 and 230), in the table's coordinates.
+    readonly property real railCenterX: paintedX + paintedWidth / 2
+    readonly property real railCenterY: paintedY + paintedHeight * 380 / 700
+    readonly property real railRadiusX: paintedWidth * 520 / 1200
+    readonly property real railRadiusY: paintedHeight * 230 / 700
 
     // Texts on the felt: the picture is the same in both palettes.
     readonly property color _feltText: "#F0F6FC"
@@ -36,6 +46,15 @@ Item {
     function _isHero(seat) {
         return !!engine && engine._isHeroSeat(seat)
     }
+    // The least y at which an item whose top-right corner is at `rightX`
+    // clears the rail, when it stands left of and below the rail's centre.
+    function _yBelowRail(rightX) {
+        var dx = (rightX - railCenterX) / Math.max(1, railRadiusX)
+        if (!(Math.abs(dx) < 1))
+            return -Infinity
+        return railCenterY + railRadiusY * Math.sqrt(1 - dx * dx)
+    }
+
     function _potText() {
         var pot = Number(_meta.pot)
         if (_meta.pot === undefined || !isFinite(pot))
@@ -94,12 +113,21 @@ Item {
             id: board
             objectName: "playBoard"
             theme: table.theme
-            anchors.centerIn: parent
+            // Centred, or higher where the hint, the pot and IP's seat
+            // would otherwise leave the picture below it, but never so high
+            // that OOP's seat leaves it above.
+            readonly property real _below: 6 + (anotherHand.visible && !anotherHand.besideBoard ? anotherHand.height
+                                                                                                  : hint.height)
+                                           + 4 + pot.height + 4 + ipSeat.height + 4
+            x: (table.width - width) / 2
+            y: Math.max(table.paintedY + 4 + oopSeat.height + 4,
+                        Math.min((table.height - height) / 2,
+                                 table.paintedY + table.paintedHeight - _below - height))
             width: implicitWidth
             height: implicitHeight
             boardText: table.engine ? table.engine.playBoardText : ""
             compact: false
-            cardScale: 1.05
+            cardScale: 1.05 * table.tableScale
             clickableIndices: [3, 4]
             editable: !!table.engine && table.engine.playMode && table._started
                       && !table._complete && !table._drilling
@@ -150,6 +178,7 @@ Item {
             theme: table.theme
             engine: table.engine
             seat: "OOP"
+            cardScale: 0.95 * table.tableScale
             x: table.oopAnchor.x - width / 2
             // Centred on the anchor, but never over the board.
             y: Math.max(0, Math.min(table.oopAnchor.y - height / 2, board.y - 4 - height))
@@ -161,6 +190,7 @@ Item {
             theme: table.theme
             engine: table.engine
             seat: "IP"
+            cardScale: 0.95 * table.tableScale
             x: table.ipAnchor.x - width / 2
             // Centred on the anchor, but never over the board or the pot.
             y: Math.min(table.height - height, Math.max(table.ipAnchor.y - height / 2, pot.y + pot.height + 4))
@@ -172,7 +202,9 @@ Item {
             width: 26
             height: 26
             radius: 13
-            x: table.ipAnchor.x + 86 - width / 2
+            // Right of IP's seat, 86 px from its anchor on a full-size
+            // table, never nearer than 8 px to the seat.
+            x: Math.max(table.ipAnchor.x + 86 * table.tableScale - width / 2, ipSeat.x + ipSeat.width + 8)
             y: ipSeat.y + ipSeat.height / 2 - height / 2
             color: "#F5F5F0"
             border.width: 1
@@ -234,8 +266,11 @@ Item {
             enabled: !!table.engine && table.engine.drillAvailable
             theme: table.theme
             text: table._drilling ? qsTr("Stop drill") : qsTr("Drill spot")
+            // In the picture's bottom-left corner; lower, off the picture,
+            // where the rail would reach under it there.
             x: table.paintedX + 10
-            y: table.paintedY + table.paintedHeight - 10 - height
+            y: Math.min(table.height - height,
+                        Math.max(table.paintedY + table.paintedHeight - 10 - height, table._yBelowRail(x + width) + 4))
             onClicked: table._drilling ? table.engine.stopDrillSpot() : table.engine.startDrillSpot()
         }
 

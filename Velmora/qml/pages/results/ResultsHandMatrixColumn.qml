@@ -39,6 +39,15 @@ ColumnLayout {
         actionColors: column.page ? column.page.handActionColors : []
         actionProbs: column.page ? column.page.handActionProbs : ({})
         onHandClicked: function(hand, currentWeight) { column.handClicked(hand) }
+
+        DetailsNotSavedNote {
+            objectName: "matrixNotSaved"
+            visible: column.page !== null && column.page.nodeDetailsMissing.matrix
+            anchors.centerIn: parent
+            width: parent.width - 60
+            theme: column.theme
+            text: column.page ? column.page.detailsNotSavedText : ""
+        }
     }
 
     Flow {

@@ -21,7 +21,11 @@ RowLayout {
         if (!controller)
             return "—"
         var v = Number(ev) + Number(controller.resultStartingPot) / 2
-        return isFinite(v) ? v.toFixed(3) : "—"
+        if (!isFinite(v))
+            return "—"
+        // A value that rounds to zero reads 0.000, never -0.000.
+        var shown = v.toFixed(3)
+        return Number(shown) === 0 ? "0.000" : shown
     }
 
     function _exploitabilityText() {

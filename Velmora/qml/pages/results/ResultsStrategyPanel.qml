@@ -36,11 +36,17 @@ Card {
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true
-            contentWidth: Math.max(width, handRow.visible ? handRow.smallestWidth : content.implicitWidth)
+            contentWidth: Math.max(width - rightMargin, handRow.visible ? handRow.smallestWidth : content.implicitWidth)
             contentHeight: content.implicitHeight
+            // Room for the scroll bars, which stay in sight while needed,
+            // so that they never cover the cards' edges. The right one is
+            // kept always: the content's width must not follow its height.
+            rightMargin: 12
+            bottomMargin: hbar.needed ? 12 : 0
             boundsBehavior: Flickable.StopAtBounds
-            ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
-            ScrollBar.horizontal: ScrollBar { policy: ScrollBar.AsNeeded }
+            flickableDirection: Flickable.AutoFlickIfNeeded
+            ScrollBar.vertical: ResultsScrollBar { id: vbar; objectName: "strategyVerticalScrollBar"; theme: panel.theme }
+            ScrollBar.horizontal: ResultsScrollBar { id: hbar; objectName: "strategyHorizontalScrollBar"; theme: panel.theme }
 
             ColumnLayout {
                 id: content
@@ -51,7 +57,7 @@ Card {
                     objectName: "actionFrequenciesSection"
                     visible: !panel.playMode
                     Layout.fillWidth: true
-                    Layout.maximumWidth: flick.width
+                    Layout.maximumWidth: flick.width - flick.rightMargin
                     spacing: 8
 
                     Text {

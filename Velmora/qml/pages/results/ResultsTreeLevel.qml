@@ -105,8 +105,14 @@ Column {
         theme: block.theme
         nodeType: "chance"
         player: block.meta.chanceDeal === "river" ? qsTr("Deal %1").arg(qsTr("River")) : qsTr("Deal %1").arg(qsTr("Turn"))
-        action: block.selection >= 0 && block.baseActions.length > block.selection
-                ? block._text(block.baseActions[block.selection].name) : ""
+        // The card the user picked, which the board shows too.
+        action: {
+            if (!(block.selection >= 0 && block.baseActions.length > block.selection))
+                return ""
+            void block.page.chanceCardDisplayOverrideByNode
+            var shown = block.page._chanceCardShown(block.levelNodeIndex, block.selection)
+            return shown !== "" ? shown : block._text(block.baseActions[block.selection].name)
+        }
         actionType: "chance"
         pot: block._pot
         hasChildren: block.baseActions.length > 0

@@ -35,14 +35,15 @@ Card {
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true
-            contentWidth: width
+            contentWidth: width - rightMargin
             contentHeight: levels.implicitHeight
             boundsBehavior: Flickable.StopAtBounds
-            ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+            rightMargin: treeBar.needed ? 12 : 0
+            ScrollBar.vertical: ResultsScrollBar { id: treeBar; theme: panel.theme }
 
             Column {
                 id: levels
-                width: flick.width
+                width: flick.width - flick.rightMargin
                 spacing: 12
 
                 Repeater {

@@ -16,25 +16,30 @@ function _chosenAction(row, actionsOf) {
     return actions[i] || null
 }
 
-// `baseBoard` without whitespace plus the card chosen at every chance level of
-// the first `limit` rows; a clicked card shown in place of the listed one
-// (`overrides`: node index as text -> card text) is taken for chance nodes.
+// The card the board shows for the listed card `name` chosen at node
+// `nodeIndex`: at a chance node the card the user clicked in its place
+// (`overrides`: node index as text -> card text), else the listed card;
+// normalised, "" when `name` is not a card.
+function shownCard(name, nodeIndex, metaOf, overrides) {
+    var listed = name === undefined || name === null ? "" : String(name)
+    if (listed.length !== 2)
+        return ""
+    var key = String(nodeIndex)
+    if (overrides && Object.prototype.hasOwnProperty.call(overrides, key)
+            && String(overrides[key]).length === 2 && metaOf(nodeIndex).nodeType === "chance")
+        return Cards.normalizeCardText(overrides[key])
+    return Cards.normalizeCardText(listed)
+}
+
+// `baseBoard` without whitespace plus the card shown for the choice at every
+// chance level of the first `limit` rows.
 function boardFromSelections(baseBoard, rows, limit, actionsOf, metaOf, overrides) {
     var board = Cards.stripWhitespace(baseBoard)
     var n = Math.max(0, Math.min(limit, rows.length))
     for (var i = 0; i < n; ++i) {
         var action = _chosenAction(rows[i], actionsOf)
-        if (!action)
-            continue
-        var name = action.name === undefined || action.name === null ? "" : String(action.name)
-        if (name.length !== 2)
-            continue
-        var card = name
-        var key = String(rows[i].nodeIndex)
-        if (overrides && Object.prototype.hasOwnProperty.call(overrides, key)
-                && String(overrides[key]).length === 2 && metaOf(rows[i].nodeIndex).nodeType === "chance")
-            card = String(overrides[key])
-        board += Cards.normalizeCardText(card)
+        if (action)
+            board += shownCard(action.name, rows[i].nodeIndex, metaOf, overrides)
     }
     return board
 }
