@@ -6,6 +6,7 @@
 #include <QDebug>
 #include <QThread>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <exception>
@@ -254,4 +255,38 @@ QVariantMap AppController::showdownWinner(const QString& boardText, const QStrin
     // A text that is not a card leaves the answer as built so far.
   }
   return result;
+}
+
+// ---------------------------------------------------------------------------
+// Closing
+
+void AppController::beginShutdown() {
+  m_memoryRefreshTimer.stop();
+  m_pendingStartTimer.stop();
+  m_pendingStart.reset();
+  m_session.cancel();
+  {
+    std::lock_guard<std::mutex> lock(m_estimateGate->mutex);
+    if (m_estimateGate->newest) m_estimateGate->newest->cancel.store(true);
+  }
+  std::lock_guard<std::mutex> lock(m_projectJobGate->mutex);
+  if (m_projectJobGate->openCancel) m_projectJobGate->openCancel->store(true);
+}
+
+bool AppController::finishShutdown(std::chrono::milliseconds budget) {
+  beginShutdown();
+  const auto deadline = std::chrono::steady_clock::now() + budget;
+  const auto left = [&deadline] {
+    return std::max(std::chrono::milliseconds(0), std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                       deadline - std::chrono::steady_clock::now()));
+  };
+  bool idle = m_session.wait_idle(left());
+  {
+    std::unique_lock<std::mutex> lock(m_estimateGate->mutex);
+    idle = m_estimateGate->idle.wait_for(lock, left(), [this] { return m_estimateGate->active == 0; }) && idle;
+  }
+  std::unique_lock<std::mutex> lock(m_projectJobGate->mutex);
+  if (m_projectJobGate->savesRunning > 0) qInfo() << "Closing: waiting for the project being saved";
+  m_projectJobGate->idle.wait(lock, [this] { return m_projectJobGate->savesRunning == 0; });
+  return idle;
 }

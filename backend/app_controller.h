@@ -159,6 +159,15 @@ class AppController : public QObject {
   Q_INVOKABLE QVariantList nodeSeatHandCombos(int nodeIndex, const QString& player) const;
   Q_INVOKABLE QVariantList nodeHandBuckets(int nodeIndex) const;
 
+  // --- closing ---
+  // The event loop is about to end: every worker (a solve, memory
+  // estimates, a project being opened) is told to stop at once.
+  void beginShutdown();
+  // Waits up to `budget` for the solve worker and the estimate threads to be
+  // gone; false when one of them is still busy then. A project being saved
+  // is waited for to the end: its file is the user's work.
+  bool finishShutdown(std::chrono::milliseconds budget);
+
   // --- helpers shared with the tests ---
   // "%1 GB" in units of 2^30 (one decimal below 10, none from 10), "—" for 0.
   static QString formatMemoryBytes(quint64 bytes);

@@ -5,6 +5,12 @@
 // longest time the GUI thread went without running its event loop.
 //
 //   gui_stall_bench [SPOT.json] [--iterations N] [--threads N] [--project PATH]
+//   gui_stall_bench [SPOT.json] --close-after MS [--threads N]
+//
+// With --close-after the bench instead starts a solve of the spot, closes
+// the window MS milliseconds later, as the window's close button does, and
+// prints how long the program took to end its event loop and to let go of
+// its objects.
 //
 // SPOT.json holds the solve configuration map (bench/spots/flop.json by
 // default); --project names the project file written and read (a file in a
@@ -25,9 +31,12 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
 #include <clocale>
 #include <cstdio>
 #include <functional>
@@ -116,6 +125,50 @@ void report(const char* moment, double longestMs, const QString& note = QString(
   std::fflush(stdout);
 }
 
+// The window closed while a solve of `spot` is being set up or run.
+int closeDuringSolve(const QVariantMap& spot, int delayMs) {
+  QString statusAtClose;
+  QElapsedTimer sinceClose;
+  double loopEndedMs = -1.0;
+  {
+    QQmlApplicationEngine engine;
+    LanguageManager languageManager(&engine);
+    engine.rootContext()->setContextProperty(QStringLiteral("languageManager"), &languageManager);
+    AppController controller;
+    engine.rootContext()->setContextProperty(QStringLiteral("appController"), &controller);
+    UpdateManager updates;
+    engine.rootContext()->setContextProperty(QStringLiteral("updates"), &updates);
+    engine.load(QUrl(QStringLiteral("qrc:/Velmora/Main.qml")));
+    auto* window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QWindow*>(engine.rootObjects().first());
+    if (!window) {
+      std::fprintf(stderr, "the window did not load\n");
+      return 1;
+    }
+    settle(1000);
+    QMetaObject::invokeMethod(&controller, "startSolveWithConfig", Q_ARG(QVariantMap, spot));
+    QTimer::singleShot(delayMs, window, [&] {
+      statusAtClose = controller.statusText();
+      sinceClose.start();
+      window->close();
+    });
+    // As the program's main does.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &controller, [&controller] { controller.beginShutdown(); });
+    QGuiApplication::exec();
+    loopEndedMs = static_cast<double>(sinceClose.nsecsElapsed()) / 1e6;
+    if (!controller.finishShutdown(std::chrono::milliseconds(1000))) {
+      std::printf("the solve did not stop within a second: the program would end without it (%.1f ms)\n",
+                  static_cast<double>(sinceClose.nsecsElapsed()) / 1e6);
+      std::fflush(stdout);
+      std::_Exit(0);
+    }
+  }
+  const double goneMs = static_cast<double>(sinceClose.nsecsElapsed()) / 1e6;
+  std::printf("window closed %d ms after Start (status \"%s\"): event loop ended %.1f ms and objects gone "
+              "%.1f ms after the close\n",
+              delayMs, qPrintable(statusAtClose), loopEndedMs, goneMs);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -134,6 +187,8 @@ int main(int argc, char* argv[]) {
                     QStringLiteral("6")});
   parser.addOption({QStringLiteral("project"), QStringLiteral("project file to write and read"),
                     QStringLiteral("PATH")});
+  parser.addOption({QStringLiteral("close-after"), QStringLiteral("close the window MS after Start"),
+                    QStringLiteral("MS")});
   parser.process(app);
 
   const QString spotPath =
@@ -147,6 +202,11 @@ int main(int argc, char* argv[]) {
   spot.insert(QStringLiteral("max_iterations"), parser.value(QStringLiteral("iterations")).toInt());
   spot.insert(QStringLiteral("target_exploitability"), 0.0);
   spot.insert(QStringLiteral("thread_count"), parser.value(QStringLiteral("threads")).toInt());
+
+  if (parser.isSet(QStringLiteral("close-after"))) {
+    spot.insert(QStringLiteral("max_iterations"), 100000);
+    return closeDuringSolve(spot, parser.value(QStringLiteral("close-after")).toInt());
+  }
 
   QTemporaryDir tmp;
   const QString projectPath = parser.isSet(QStringLiteral("project"))
@@ -211,14 +271,14 @@ int main(int argc, char* argv[]) {
   settle(2000);
   report("opening Results", monitor.longestMs());
 
-  // 4. Saving the project from Home.
+  // 4. Saving the project from Home, as its save dialog does.
   shell->setProperty("navIndex", 0);
   settle(500);
   monitor.reset();
   t.restart();
   const QUrl url = QUrl::fromLocalFile(projectPath);
-  QMetaObject::invokeMethod(home, "_saveProjectTo", Q_ARG(QVariant, QVariant(url)));
-  runUntil([&] { return !home->property("projectBusy").toBool(); }, 3600000);
+  QMetaObject::invokeMethod(home, "_saveFromDialog", Q_ARG(QVariant, QVariant(url)));
+  runUntil([&] { return !controller.projectFileBusy(); }, 3600000);
   const double saveMs = static_cast<double>(t.elapsed());
   settle(500);
   report("saving the project", monitor.longestMs(),
@@ -226,12 +286,13 @@ int main(int argc, char* argv[]) {
              .arg(static_cast<double>(QFileInfo(projectPath).size()) / 1048576.0, 0, 'f', 1)
              .arg(saveMs, 0, 'f', 0));
 
-  // 5. Opening it again from Home, until the Results page has settled.
+  // 5. Opening it again from Home, as its open dialog does, until the
+  // Results page has settled.
   controller.clearResults();
   settle(500);
   monitor.reset();
   t.restart();
-  QMetaObject::invokeMethod(home, "_openProjectFrom", Q_ARG(QVariant, QVariant(url)));
+  QMetaObject::invokeMethod(home, "_openFromDialog", Q_ARG(QVariant, QVariant(url)));
   if (!runUntil([&] { return shell->property("navIndex").toInt() == 3; }, 3600000)) {
     std::fprintf(stderr, "the project did not open: %s\n", qPrintable(home->property("projectError").toString()));
     return 1;
