@@ -74,12 +74,42 @@ Item {
             }
 
             ProgressBar {
+                id: bar
                 objectName: "projectFileProgressBar"
                 Layout.fillWidth: true
                 from: 0
                 to: 1
                 indeterminate: root.progress < 0
                 value: Math.max(0, Math.min(1, root.progress))
+
+                background: Rectangle {
+                    implicitHeight: 8
+                    radius: 4
+                    color: root.theme ? root.theme.surface3 : "#2D333B"
+                }
+                contentItem: Item {
+                    implicitHeight: 8
+                    clip: true
+
+                    Rectangle {
+                        id: fill
+                        height: parent.height
+                        radius: 4
+                        color: root.theme ? root.theme.accent : "#3FB950"
+                        width: bar.indeterminate ? parent.width * 0.3 : bar.visualPosition * parent.width
+                        x: bar.indeterminate ? sweep : 0
+
+                        // Without a share to show, a short bar sweeps across.
+                        property real sweep: 0
+                        NumberAnimation on sweep {
+                            running: bar.indeterminate && root.visible
+                            loops: Animation.Infinite
+                            from: -fill.width
+                            to: bar.width
+                            duration: 1200
+                        }
+                    }
+                }
             }
 
             Text {
