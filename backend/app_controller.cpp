@@ -6,6 +6,7 @@
 #include <QDebug>
 #include <QThread>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <exception>
@@ -40,8 +41,10 @@ AppController::AppController(QObject* parent)
       m_systemMemoryText(emDash()),
       m_systemAvailableMemoryText(emDash()),
       m_solveRequiredMemoryText(emDash()),
-      m_estimateGate(std::make_shared<EstimateGate>()) {
+      m_estimateGate(std::make_shared<EstimateGate>()),
+      m_projectJobGate(std::make_shared<ProjectJobGate>()) {
   m_estimateGate->target = this;
+  m_projectJobGate->target = this;
 
   // Developer mode: the first of the three variables that is set decides.
   bool present = false;
@@ -87,10 +90,20 @@ AppController::~AppController() {
   // Estimate threads post to this object too: shut the gate, stop the newest
   // estimate (older ones were stopped when it was requested) and wait the
   // moment they take to notice.
-  std::unique_lock<std::mutex> lock(m_estimateGate->mutex);
-  m_estimateGate->target = nullptr;
-  if (m_estimateGate->newest) m_estimateGate->newest->cancel.store(true);
-  m_estimateGate->idle.wait(lock, [this] { return m_estimateGate->active == 0; });
+  {
+    std::unique_lock<std::mutex> lock(m_estimateGate->mutex);
+    m_estimateGate->target = nullptr;
+    if (m_estimateGate->newest) m_estimateGate->newest->cancel.store(true);
+    m_estimateGate->idle.wait(lock, [this] { return m_estimateGate->active == 0; });
+  }
+
+  // Project file threads: an open is told to stop and left to end on its
+  // own (it touches nothing of this object once the gate is shut); a save
+  // is let finish, since its file is the user's work.
+  std::unique_lock<std::mutex> lock(m_projectJobGate->mutex);
+  m_projectJobGate->target = nullptr;
+  if (m_projectJobGate->openCancel) m_projectJobGate->openCancel->store(true);
+  m_projectJobGate->idle.wait(lock, [this] { return m_projectJobGate->savesRunning == 0; });
 }
 
 QString AppController::appDir() const { return QCoreApplication::applicationDirPath(); }
@@ -161,8 +174,7 @@ void AppController::setProgress(double progress) {
 
 void AppController::resetResultFigures() {
   m_rootActions.clear();
-  m_nodeMetaTable.clear();
-  m_nodeActionTable.clear();
+  m_tree.reset();
   m_resultsSummary.clear();
   m_resultBoardText.clear();
   m_resultRakePercent = 0.0;
@@ -182,7 +194,7 @@ void AppController::clearResults() {
     // A report still on its way from the cancelled run must not bring the
     // cleared result back.
     abandonCurrentRun();
-    m_session.clear_result();
+    dropStoredResult();
 
     clearQueryCaches();
     m_nodeLockTable.clear();
@@ -193,7 +205,6 @@ void AppController::clearResults() {
     setProgress(0.0);
     setStatusText(tr("Ready"));
     setRunning(false);
-    velmora_platform::releaseFreedMemory();
     refreshAvailableMemory();
     emit resultsChanged();
     emit systemMemoryChanged();
@@ -244,4 +255,38 @@ QVariantMap AppController::showdownWinner(const QString& boardText, const QStrin
     // A text that is not a card leaves the answer as built so far.
   }
   return result;
+}
+
+// ---------------------------------------------------------------------------
+// Closing
+
+void AppController::beginShutdown() {
+  m_memoryRefreshTimer.stop();
+  m_pendingStartTimer.stop();
+  m_pendingStart.reset();
+  m_session.cancel();
+  {
+    std::lock_guard<std::mutex> lock(m_estimateGate->mutex);
+    if (m_estimateGate->newest) m_estimateGate->newest->cancel.store(true);
+  }
+  std::lock_guard<std::mutex> lock(m_projectJobGate->mutex);
+  if (m_projectJobGate->openCancel) m_projectJobGate->openCancel->store(true);
+}
+
+bool AppController::finishShutdown(std::chrono::milliseconds budget) {
+  beginShutdown();
+  const auto deadline = std::chrono::steady_clock::now() + budget;
+  const auto left = [&deadline] {
+    return std::max(std::chrono::milliseconds(0), std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                       deadline - std::chrono::steady_clock::now()));
+  };
+  bool idle = m_session.wait_idle(left());
+  {
+    std::unique_lock<std::mutex> lock(m_estimateGate->mutex);
+    idle = m_estimateGate->idle.wait_for(lock, left(), [this] { return m_estimateGate->active == 0; }) && idle;
+  }
+  std::unique_lock<std::mutex> lock(m_projectJobGate->mutex);
+  if (m_projectJobGate->savesRunning > 0) qInfo() << "Closing: waiting for the project being saved";
+  m_projectJobGate->idle.wait(lock, [this] { return m_projectJobGate->savesRunning == 0; });
+  return idle;
 }

@@ -27,8 +27,15 @@
 #include <optional>
 #include <utility>
 
+#include "backend/background_release.h"
+#include "backend/result_tree.h"
 #include "session/solve_session.h"
 #include "session/solve_types.h"
+
+namespace project_file {
+struct LoadedProject;
+struct ProjectSnapshot;
+}  // namespace project_file
 
 class AppController : public QObject {
   Q_OBJECT
@@ -60,6 +67,12 @@ class AppController : public QObject {
   Q_PROPERTY(QVariantList rootActions READ rootActions NOTIFY resultsChanged)
   Q_PROPERTY(quint64 resultsReclaimableMemoryBytes READ resultsReclaimableMemoryBytes NOTIFY resultsChanged)
   Q_PROPERTY(bool developerMode READ developerMode CONSTANT)
+  // A project file being opened or saved in the background: its share done
+  // (0 to 1) and what is being done ("Opening project..." or "Saving
+  // project...", translated).
+  Q_PROPERTY(bool projectFileBusy READ projectFileBusy NOTIFY projectFileBusyChanged)
+  Q_PROPERTY(double projectFileProgress READ projectFileProgress NOTIFY projectFileProgressChanged)
+  Q_PROPERTY(QString projectFileActivity READ projectFileActivity NOTIFY projectFileBusyChanged)
 
  public:
   explicit AppController(QObject* parent = nullptr);
@@ -92,6 +105,9 @@ class AppController : public QObject {
   QVariantList rootActions() const { return m_rootActions; }
   quint64 resultsReclaimableMemoryBytes() const { return m_resultsReclaimableMemoryBytes; }
   bool developerMode() const { return m_developerMode; }
+  bool projectFileBusy() const { return m_projectJob != ProjectJob::None; }
+  double projectFileProgress() const { return m_projectFileProgress; }
+  QString projectFileActivity() const;
 
   // --- solve control ---
   Q_INVOKABLE void startSolve();
@@ -114,6 +130,14 @@ class AppController : public QObject {
   Q_INVOKABLE QString readTextResource(const QString& path) const;
   Q_INVOKABLE bool saveProject(const QUrl& fileUrl, const QVariantMap& projectState) const;
   Q_INVOKABLE QVariantMap loadProject(const QUrl& fileUrl);
+  // The same two operations with the file read, parsed and written on a
+  // worker thread, so the window stays live for a large project. Each ends
+  // with its signal (`projectOpened` with the map `loadProject` returns,
+  // `projectSaved` with the flag `saveProject` returns), also when it could
+  // not begin; while one runs `projectFileBusy` is true and a second one is
+  // refused at once through its signal.
+  Q_INVOKABLE void openProject(const QUrl& fileUrl);
+  Q_INVOKABLE void saveProjectInBackground(const QUrl& fileUrl, const QVariantMap& projectState);
   Q_INVOKABLE QVariantMap saveTextFile(const QUrl& fileUrl, const QString& text) const;
   Q_INVOKABLE QVariantMap readTextFile(const QUrl& fileUrl) const;
 
@@ -140,6 +164,15 @@ class AppController : public QObject {
   // and terminal nodes, and outside the tree.
   Q_INVOKABLE QVariantMap nodeDetailsMissing(int nodeIndex) const;
 
+  // --- closing ---
+  // The event loop is about to end: every worker (a solve, memory
+  // estimates, a project being opened) is told to stop at once.
+  void beginShutdown();
+  // Waits up to `budget` for the solve worker and the estimate threads to be
+  // gone; false when one of them is still busy then. A project being saved
+  // is waited for to the end: its file is the user's work.
+  bool finishShutdown(std::chrono::milliseconds budget);
+
   // --- helpers shared with the tests ---
   // "%1 GB" in units of 2^30 (one decimal below 10, none from 10), "—" for 0.
   static QString formatMemoryBytes(quint64 bytes);
@@ -161,6 +194,10 @@ class AppController : public QObject {
   void playVsSolutionStatsChanged();
   void systemMemoryChanged();
   void solveRequiredMemoryChanged();
+  void projectFileBusyChanged();
+  void projectFileProgressChanged();
+  void projectOpened(const QVariantMap& result);
+  void projectSaved(bool ok, const QUrl& fileUrl);
 
  private slots:
   void refreshAvailableMemory();
@@ -186,6 +223,8 @@ class AppController : public QObject {
 
  private:
   struct EstimateGate;  // shared with running estimate threads
+  struct ProjectJobGate;  // shared with project file threads
+  struct NodeAnswers;     // native answers of one node (query helpers below)
   struct EstimateRequest;  // what one estimate thread works on
 
   void setStatusText(const QString& text);
@@ -193,7 +232,11 @@ class AppController : public QObject {
   void setProgress(double progress);
   velmora_app::SolveConfig buildSolveConfig(const QVariantMap& cfg, bool applyLocks) const;
   void solveProgressCallback(std::uint64_t runId, const velmora_app::SolveProgress& progress);
-  void applySolveProgress(std::uint64_t runId, const velmora_app::SolveProgress& p);
+  // `tree` holds the node tables of a successful final report, built on
+  // the worker thread.
+  void applySolveProgress(std::uint64_t runId, const velmora_app::SolveProgress& p,
+                          std::shared_ptr<const ResultTree> tree = nullptr,
+                          std::shared_ptr<const NodeAnswers> root = nullptr);
   // Ends a run whose final report was lost on its way (as a failed run).
   void applyLostFinalReport(std::uint64_t runId);
   static void runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, std::shared_ptr<EstimateRequest> request);
@@ -214,7 +257,9 @@ class AppController : public QObject {
   // Result state helpers.
   void resetResultFigures();
   void clearQueryCaches() const;
-  void fillResultTables(const velmora_app::SolveResult& result);
+  void fillResultTables(const velmora_app::SolveResult& result, std::shared_ptr<const ResultTree> tree);
+  // Drops the stored solved game, on the release thread.
+  void dropStoredResult();
 
   // Statistics helpers (the settings keys live in app_controller_stats.cpp).
   void recordSolveActivity(int iterations, double exploitability);
@@ -225,17 +270,31 @@ class AppController : public QObject {
 
   // Project helpers.
   bool hasResultsToSave() const;
-  QVariantMap resultsSnapshot() const;
+  project_file::ProjectSnapshot projectSnapshot(const QVariantMap& projectState) const;
   QVariantList nodeLocksSnapshot() const;
   static NodeLockTable parseNodeLocks(const QVariantList& list);
-  // Loading helpers: the result figures and node tables, the saved query
-  // caches, and the check that every child index points further down the tree.
-  void restoreResults(const QJsonObject& results);
-  void restoreQueryCaches(const QJsonObject& caches);
-  void dropNodesWithBadChildren();
+  // The "ok"/"error" map of a load; `applyLoadedProject` swaps a file read
+  // by `project_file::readProjectFile` in.
+  QVariantMap loadFailure(const project_file::LoadedProject& loaded, const QString& path) const;
+  QVariantMap applyLoadedProject(project_file::LoadedProject&& loaded, const QString& path);
+  enum class ProjectJob { None, Opening, Saving };
+  void setProjectJob(ProjectJob job);
+  void setProjectFileProgress(double progress);
 
   // Query helpers.
   QVariantMap nodeHandStrategyImpl(int nodeIndex) const;
+  QVariantMap strategyMap(int nodeIndex, const velmora_app::NodeHandStrategy& strategy) const;
+  // The native answers of one node that the results page asks for first,
+  // taken on any thread and cached on the GUI thread: for the root of a
+  // large tree they walk the whole tree, which the GUI thread must not do.
+  struct NodeAnswers {
+    velmora_app::NodeHandStrategy strategy;
+    velmora_app::NodeActionStats stats;
+    velmora_app::NodeHandCombos combos;
+    velmora_app::NodeHandBuckets buckets;
+  };
+  static NodeAnswers nodeAnswers(const velmora_app::SolveSession& session, int nodeIndex);
+  void cacheNodeAnswers(int nodeIndex, const NodeAnswers& answers) const;
   QVariantList nodeHandCombosImpl(int nodeIndex) const;
 
   // --- members ---
@@ -252,8 +311,8 @@ class AppController : public QObject {
   double m_resultEvOop = 0.0;
   double m_resultEvIp = 0.0;
   QVariantList m_rootActions;
-  QList<QVariantMap> m_nodeMetaTable;
-  QList<QVariantList> m_nodeActionTable;
+  // The per-node meta and action tables (empty without a result).
+  std::shared_ptr<const ResultTree> m_tree;
   QVariantMap m_lastUiCfg;
   NodeLockTable m_nodeLockTable;
 
@@ -316,5 +375,12 @@ class AppController : public QObject {
   void applyPendingProgress();
 
   std::shared_ptr<EstimateGate> m_estimateGate;
+
+  ProjectJob m_projectJob = ProjectJob::None;
+  double m_projectFileProgress = 0.0;
+  std::shared_ptr<ProjectJobGate> m_projectJobGate;
+
+  // Old results are dropped here, off the GUI thread.
+  mutable BackgroundRelease m_release;
   velmora_app::SolveSession m_session;  // last member: its worker is gone before the rest goes
 };

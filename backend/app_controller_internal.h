@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <memory>
@@ -30,6 +31,17 @@ struct AppController::EstimateGate {
   // The newest request: a newer request or the destructor sets its cancel
   // flag, and the superseded estimate stops within moments.
   std::shared_ptr<EstimateRequest> newest;
+};
+
+// Lets project file threads reach the controller only while it exists. The
+// destructor waits for a save to finish (its file is the user's work) but
+// not for an open, which it only asks to stop.
+struct AppController::ProjectJobGate {
+  std::mutex mutex;
+  std::condition_variable idle;
+  AppController* target = nullptr;  // cleared by the destructor
+  int savesRunning = 0;
+  std::shared_ptr<std::atomic<bool>> openCancel;  // the running open's flag
 };
 
 namespace app_controller_detail {

@@ -2,76 +2,55 @@
 // solve configuration, the node locks and, with a result, the result figures,
 // the node tables and the saved query caches.
 #include <QDebug>
-#include <QFile>
-#include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonParseError>
 
 #include <cmath>
 #include <exception>
-#include <limits>
+#include <memory>
 #include <optional>
+#include <thread>
 
 #include "backend/app_controller.h"
+#include "backend/app_controller_internal.h"
 #include "backend/local_files.h"
-#include "backend/platform/system_info.h"
-#include "backend/project_file_reader.h"
+#include "backend/project_file_loader.h"
+#include "backend/project_file_writer.h"
 
 namespace {
-
-const QString kFormatTag = QStringLiteral("velmora_project");
-constexpr int kProjectVersion = 1;
-
-// JSON has no NaN or infinity: such a figure is written as null ("no value")
-// and read back as NaN, never as 0.
-QJsonValue toJsonValue(const QVariant& v) {
-  switch (v.metaType().id()) {
-    case QMetaType::QVariantMap: {
-      QJsonObject obj;
-      const QVariantMap map = v.toMap();
-      for (auto it = map.cbegin(); it != map.cend(); ++it) obj.insert(it.key(), toJsonValue(it.value()));
-      return obj;
-    }
-    case QMetaType::QVariantHash: {
-      QJsonObject obj;
-      const QVariantHash hash = v.toHash();
-      for (auto it = hash.cbegin(); it != hash.cend(); ++it) obj.insert(it.key(), toJsonValue(it.value()));
-      return obj;
-    }
-    case QMetaType::QVariantList:
-    case QMetaType::QStringList: {
-      QJsonArray arr;
-      const QVariantList list = v.toList();
-      for (const QVariant& item : list) arr.append(toJsonValue(item));
-      return arr;
-    }
-    case QMetaType::Double:
-    case QMetaType::Float: {
-      const double d = v.toDouble();
-      return std::isfinite(d) ? QJsonValue(d) : QJsonValue(QJsonValue::Null);
-    }
-    default:
-      return QJsonValue::fromVariant(v);
-  }
-}
-
-QVariantList cacheArray(const QHash<int, QVariantList>& cache, const QString& seat = QString()) {
-  QVariantList out;
-  for (auto it = cache.cbegin(); it != cache.cend(); ++it) {
-    QVariantMap entry;
-    entry.insert(QStringLiteral("nodeIndex"), it.key());
-    if (!seat.isEmpty()) entry.insert(QStringLiteral("seat"), seat);
-    entry.insert(QStringLiteral("data"), it.value());
-    out.append(entry);
-  }
-  return out;
-}
 
 // A stored rake figure: anything that is not a finite, non-negative number
 // reads as no rake.
 double rakeFigure(double v) { return std::isfinite(v) && v > 0.0 ? v : 0.0; }
+
+// Writes the text of a project through an atomic save file, with the log
+// lines of a save; any thread.
+bool writeProjectText(const QString& path, const QByteArray& text) {
+  if (text.isEmpty()) {
+    qWarning() << "saveProject: failed to convert to JSON";
+    return false;
+  }
+  const local_files::WriteOutcome written = local_files::writeAtomically(path, text);
+  if (written.stage == local_files::WriteOutcome::OpenFailed) {
+    qWarning() << "saveProject: failed to open:" << path << written.error;
+    return false;
+  }
+  if (!written.ok()) {
+    qWarning() << "saveProject: commit failed:" << path << written.error;
+    return false;
+  }
+  qInfo() << "Saved project:" << path;
+  return true;
+}
+
+// The local path of a save, or nothing (with the log line of a refused URL).
+std::optional<QString> savePath(const QUrl& fileUrl) {
+  const std::optional<QString> local = local_files::pathOf(fileUrl);
+  if (!local) {
+    qWarning() << "saveProject: invalid/non-local URL:" << fileUrl;
+    return std::nullopt;
+  }
+  if (local->isEmpty()) return std::nullopt;
+  return local;
+}
 
 }  // namespace
 
@@ -82,99 +61,47 @@ bool AppController::hasResultsToSave() const {
   return m_resultIterations > 0 || treeNodeCount() > 0 || !m_rootActions.isEmpty();
 }
 
-QVariantMap AppController::resultsSnapshot() const {
-  QVariantMap results;
-  results.insert(QStringLiteral("resultsSummary"), m_resultsSummary);
-  results.insert(QStringLiteral("resultBoard"), m_resultBoardText);
-  results.insert(QStringLiteral("resultRakePercent"), m_resultRakePercent);
-  results.insert(QStringLiteral("resultRakeCap"), m_resultRakeCap);
-  results.insert(QStringLiteral("resultStartingPot"), m_resultStartingPot);
-  results.insert(QStringLiteral("resultIterations"), m_resultIterations);
-  results.insert(QStringLiteral("resultExploitability"), m_resultExploitability);
-  results.insert(QStringLiteral("resultEvOop"), m_resultEvOop);
-  results.insert(QStringLiteral("resultEvIp"), m_resultEvIp);
-  results.insert(QStringLiteral("rootActions"), m_rootActions);
-  QVariantList meta;
-  QVariantList actions;
-  const int count = treeNodeCount();
-  for (int i = 0; i < count; ++i) {
-    meta.append(i < m_nodeMetaTable.size() ? m_nodeMetaTable.at(i) : QVariantMap());
-    actions.append(QVariant(m_nodeActionTable.at(i)));
+project_file::ProjectSnapshot AppController::projectSnapshot(const QVariantMap& projectState) const {
+  project_file::ProjectSnapshot snapshot;
+  snapshot.project = projectState;
+  snapshot.hasResults = hasResultsToSave();
+  if (snapshot.hasResults) {
+    QVariantMap& figures = snapshot.resultFigures;
+    figures.insert(QStringLiteral("resultsSummary"), m_resultsSummary);
+    figures.insert(QStringLiteral("resultBoard"), m_resultBoardText);
+    figures.insert(QStringLiteral("resultRakePercent"), m_resultRakePercent);
+    figures.insert(QStringLiteral("resultRakeCap"), m_resultRakeCap);
+    figures.insert(QStringLiteral("resultStartingPot"), m_resultStartingPot);
+    figures.insert(QStringLiteral("resultIterations"), m_resultIterations);
+    figures.insert(QStringLiteral("resultExploitability"), m_resultExploitability);
+    figures.insert(QStringLiteral("resultEvOop"), m_resultEvOop);
+    figures.insert(QStringLiteral("resultEvIp"), m_resultEvIp);
+    figures.insert(QStringLiteral("rootActions"), m_rootActions);
+    snapshot.tree = m_tree;
+    if (treeNodeCount() > 0) {
+      // The root node is what the results page shows first; make sure it is cached.
+      nodeHandStrategy(0);
+      nodeHandCombos(0);
+      nodeHandBuckets(0);
+      nodeActionStats(0);
+    }
+    snapshot.handStrategy = m_handStrategyCache;
+    snapshot.actionStats = m_actionStatsCache;
+    snapshot.handCombos = m_handCombosCache;
+    snapshot.handBuckets = m_handBucketsCache;
+    snapshot.seatHandCombosOop = m_seatHandCombosOopCache;
+    snapshot.seatHandCombosIp = m_seatHandCombosIpCache;
   }
-  results.insert(QStringLiteral("treeNodeMeta"), meta);
-  results.insert(QStringLiteral("treeNodeActions"), actions);
-  return results;
+  snapshot.nodeLocks = nodeLocksSnapshot();
+  snapshot.lastUiCfg = m_lastUiCfg;
+  return snapshot;
 }
 
 bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectState) const {
   try {
-    const std::optional<QString> local = local_files::pathOf(fileUrl);
-    if (!local) {
-      qWarning() << "saveProject: invalid/non-local URL:" << fileUrl;
-      return false;
-    }
-    const QString path = *local;
-    if (path.isEmpty()) return false;
-
-    QVariantMap root;
-    root.insert(QStringLiteral("format"), kFormatTag);
-    root.insert(QStringLiteral("version"), kProjectVersion);
-    root.insert(QStringLiteral("project"), projectState);
-    const bool hasResults = hasResultsToSave();
-    root.insert(QStringLiteral("hasResults"), hasResults);
-    if (hasResults) {
-      root.insert(QStringLiteral("results"), resultsSnapshot());
-      if (treeNodeCount() > 0) {
-        // The root node is what the results page shows first; make sure it is cached.
-        nodeHandStrategy(0);
-        nodeHandCombos(0);
-        nodeHandBuckets(0);
-        nodeActionStats(0);
-      }
-      QVariantMap caches;
-      QVariantList strategy;
-      for (auto it = m_handStrategyCache.cbegin(); it != m_handStrategyCache.cend(); ++it) {
-        QVariantMap entry;
-        entry.insert(QStringLiteral("nodeIndex"), it.key());
-        entry.insert(QStringLiteral("data"), it.value());
-        strategy.append(entry);
-      }
-      caches.insert(QStringLiteral("handStrategyByNode"), strategy);
-      caches.insert(QStringLiteral("actionStatsByNode"), cacheArray(m_actionStatsCache));
-      caches.insert(QStringLiteral("handCombosByNode"), cacheArray(m_handCombosCache));
-      caches.insert(QStringLiteral("handBucketsByNode"), cacheArray(m_handBucketsCache));
-      caches.insert(QStringLiteral("seatHandCombosByNode"),
-                    cacheArray(m_seatHandCombosOopCache, QStringLiteral("OOP")) +
-                        cacheArray(m_seatHandCombosIpCache, QStringLiteral("IP")));
-      root.insert(QStringLiteral("nodeCaches"), caches);
-    }
-    root.insert(QStringLiteral("nodeLocks"), nodeLocksSnapshot());
-    root.insert(QStringLiteral("lastUiCfg"), m_lastUiCfg);
-
-    QJsonDocument doc;
-    try {
-      doc = QJsonDocument(toJsonValue(root).toObject());
-    } catch (...) {
-      qWarning() << "saveProject: failed to convert to JSON";
-      return false;
-    }
-    if (doc.isNull()) {
-      qWarning() << "saveProject: failed to convert to JSON";
-      return false;
-    }
-    const QByteArray text = doc.toJson(QJsonDocument::Indented);
-
-    const local_files::WriteOutcome written = local_files::writeAtomically(path, text);
-    if (written.stage == local_files::WriteOutcome::OpenFailed) {
-      qWarning() << "saveProject: failed to open:" << path << written.error;
-      return false;
-    }
-    if (!written.ok()) {
-      qWarning() << "saveProject: commit failed:" << path << written.error;
-      return false;
-    }
-    qInfo() << "Saved project:" << path;
-    return true;
+    const std::optional<QString> path = savePath(fileUrl);
+    if (!path) return false;
+    return writeProjectText(*path, project_file::projectText(projectSnapshot(projectState)));
   } catch (const std::exception& e) {
     qWarning() << "saveProject: failed:" << e.what();
   } catch (...) {
@@ -186,162 +113,262 @@ bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectS
 // ---------------------------------------------------------------------------
 // Loading
 
-QVariantMap AppController::loadProject(const QUrl& fileUrl) {
+QVariantMap AppController::loadFailure(const project_file::LoadedProject& loaded, const QString& path) const {
+  using Failure = project_file::LoadedProject::Failure;
+  QString error;
+  switch (loaded.failure) {
+    case Failure::None: break;
+    case Failure::OpenFailed: error = tr("Failed to open file"); break;
+    case Failure::InvalidJson: error = tr("Invalid JSON"); break;
+    case Failure::UnrecognizedFormat: error = tr("Unrecognized project format"); break;
+    case Failure::UnsupportedVersion: error = tr("Unsupported project version"); break;
+    case Failure::Damaged: error = tr("The project file is damaged"); break;
+    case Failure::Cancelled: error = tr("Opening the project was cancelled"); break;
+  }
+  if (loaded.failure == Failure::Damaged) qWarning() << "loadProject:" << path << "is damaged:" << loaded.detail;
   QVariantMap result;
   result.insert(QStringLiteral("ok"), false);
-  result.insert(QStringLiteral("error"), QString());
+  result.insert(QStringLiteral("error"), error);
   result.insert(QStringLiteral("project"), QVariantMap());
   result.insert(QStringLiteral("hasResults"), false);
-  const auto fail = [&result](const QString& error) {
-    result.insert(QStringLiteral("error"), error);
-    return result;
-  };
+  return result;
+}
 
+QVariantMap AppController::loadProject(const QUrl& fileUrl) {
+  project_file::LoadedProject failure;
   try {
     const std::optional<QString> local = local_files::pathOf(fileUrl);
-    if (!local) return fail(tr("Invalid/non-local file URL"));
-    const QString path = *local;
-    if (path.isEmpty()) return fail(tr("Empty file path"));
-
-    // Only regular files: a device such as /dev/zero would be read forever.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return fail(tr("Failed to open file"));
-    const QByteArray data = file.readAll();
-    file.close();
-
-    QJsonParseError parseError{};
-    const QJsonDocument doc = QJsonDocument::fromJson(data, &parseError);
-    if (parseError.error != QJsonParseError::NoError || doc.isNull()) return fail(tr("Invalid JSON"));
-
-    const QJsonObject root = doc.isObject() ? doc.object() : QJsonObject();
-    if (root.value(QStringLiteral("format")).toVariant().toString() != kFormatTag) {
-      return fail(tr("Unrecognized project format"));
+    if (!local || local->isEmpty()) {
+      QVariantMap result = loadFailure(failure, QString());
+      result.insert(QStringLiteral("error"), local ? tr("Empty file path") : tr("Invalid/non-local file URL"));
+      return result;
     }
-    bool versionOk = false;
-    const double version = root.value(QStringLiteral("version")).toVariant().toDouble(&versionOk);
-    if (!versionOk || version != kProjectVersion) return fail(tr("Unsupported project version"));
-
-    // A solve still running (or about to start) would later replace what is
-    // loaded here.
-    abandonCurrentRun();
-    m_session.clear_result();
-    resetResultFigures();
-    m_resultsReclaimableMemoryBytes = 0;
-    emit systemMemoryChanged();
-    m_nodeLockTable.clear();
-    clearQueryCaches();
-
-    const QVariantMap project = root.value(QStringLiteral("project")).toObject().toVariantMap();
-    const bool hasResults = project_file::flag(root.value(QStringLiteral("hasResults")));
-    result.insert(QStringLiteral("project"), project);
-    result.insert(QStringLiteral("hasResults"), hasResults);
-    if (hasResults) restoreResults(root.value(QStringLiteral("results")).toObject());
-    restoreQueryCaches(root.value(QStringLiteral("nodeCaches")).toObject());
-    dropNodesWithBadChildren();
-
-    m_nodeLockTable = parseNodeLocks(root.value(QStringLiteral("nodeLocks")).toArray().toVariantList());
-    m_lastUiCfg = project_file::solveConfig(root.value(QStringLiteral("lastUiCfg")));
-    // Files written before the result kept its own board and rake have them
-    // only as those of the last start.
-    if (hasResults && m_resultBoardText.isEmpty()) {
-      m_resultBoardText = normalizeBoardText(m_lastUiCfg.value(QStringLiteral("board")).toString());
-    }
-    const QJsonObject savedResults = root.value(QStringLiteral("results")).toObject();
-    if (hasResults && !savedResults.contains(QStringLiteral("resultRakePercent"))) {
-      m_resultRakePercent = rakeFigure(m_lastUiCfg.value(QStringLiteral("rake_percent")).toDouble());
-      m_resultRakeCap = rakeFigure(m_lastUiCfg.value(QStringLiteral("rake_cap")).toDouble());
-    }
-
-    setRunning(false);
-    setProgress(0.0);
-    setStatusText(tr("Loaded project (%1 strategy nodes, %2 combo nodes)")
-                      .arg(QString::number(m_handStrategyCache.size()), QString::number(m_handCombosCache.size())));
-    velmora_platform::releaseFreedMemory();
-    emit resultsChanged();
-    result.insert(QStringLiteral("ok"), true);
-    qInfo() << "Loaded project:" << path << "hasResults=" << hasResults;
-    return result;
+    project_file::LoadedProject loaded = project_file::readProjectFile(*local);
+    if (loaded.failure != project_file::LoadedProject::Failure::None) return loadFailure(loaded, *local);
+    return applyLoadedProject(std::move(loaded), *local);
   } catch (const std::exception& e) {
     qWarning() << "loadProject failed:" << e.what();
-    return fail(tr("Failed to open file"));
   } catch (...) {
     qWarning() << "loadProject failed";
-    return fail(tr("Failed to open file"));
   }
+  failure.failure = project_file::LoadedProject::Failure::OpenFailed;
+  return loadFailure(failure, QString());
 }
 
-void AppController::restoreResults(const QJsonObject& results) {
-  m_resultsSummary = project_file::text(results.value(QStringLiteral("resultsSummary")));
-  m_resultBoardText = normalizeBoardText(project_file::text(results.value(QStringLiteral("resultBoard"))));
-  m_resultRakePercent = rakeFigure(project_file::figure(results.value(QStringLiteral("resultRakePercent"))));
-  m_resultRakeCap = rakeFigure(project_file::figure(results.value(QStringLiteral("resultRakeCap"))));
-  m_resultStartingPot = project_file::count(results.value(QStringLiteral("resultStartingPot")));
-  m_resultIterations = project_file::count(results.value(QStringLiteral("resultIterations")));
-  m_resultExploitability = project_file::figure(results.value(QStringLiteral("resultExploitability")));
-  m_resultEvOop = project_file::figure(results.value(QStringLiteral("resultEvOop")));
-  m_resultEvIp = project_file::figure(results.value(QStringLiteral("resultEvIp")));
-  for (const QJsonValue& action : results.value(QStringLiteral("rootActions")).toArray()) {
-    m_rootActions.append(project_file::rootAction(action));
+QVariantMap AppController::applyLoadedProject(project_file::LoadedProject&& loaded, const QString& path) {
+  // A solve still running (or about to start) would later replace what is
+  // loaded here.
+  abandonCurrentRun();
+  dropStoredResult();
+  resetResultFigures();
+  m_resultsReclaimableMemoryBytes = 0;
+  emit systemMemoryChanged();
+  m_nodeLockTable.clear();
+  clearQueryCaches();
+
+  const bool hasResults = loaded.hasResults;
+  if (hasResults) {
+    m_resultsSummary = loaded.resultsSummary;
+    m_resultBoardText = normalizeBoardText(loaded.resultBoard);
+    m_resultRakePercent = rakeFigure(loaded.resultRakePercent);
+    m_resultRakeCap = rakeFigure(loaded.resultRakeCap);
+    m_resultStartingPot = loaded.resultStartingPot;
+    m_resultIterations = loaded.resultIterations;
+    m_resultExploitability = loaded.resultExploitability;
+    m_resultEvOop = loaded.resultEvOop;
+    m_resultEvIp = loaded.resultEvIp;
+    m_rootActions = loaded.rootActions;
+    m_tree = std::move(loaded.tree);
   }
-  for (const QJsonValue& meta : results.value(QStringLiteral("treeNodeMeta")).toArray()) {
-    m_nodeMetaTable.append(project_file::nodeMeta(meta));
+  m_handStrategyCache = std::move(loaded.handStrategy);
+  m_actionStatsCache = std::move(loaded.actionStats);
+  m_handCombosCache = std::move(loaded.handCombos);
+  m_handBucketsCache = std::move(loaded.handBuckets);
+  m_seatHandCombosOopCache = std::move(loaded.seatHandCombosOop);
+  m_seatHandCombosIpCache = std::move(loaded.seatHandCombosIp);
+
+  m_nodeLockTable = parseNodeLocks(loaded.nodeLocks);
+  m_lastUiCfg = loaded.lastUiCfg;
+  // Files written before the result kept its own board and rake have them
+  // only as those of the last start.
+  if (hasResults && m_resultBoardText.isEmpty()) {
+    m_resultBoardText = normalizeBoardText(m_lastUiCfg.value(QStringLiteral("board")).toString());
   }
-  for (const QJsonValue& actions : results.value(QStringLiteral("treeNodeActions")).toArray()) {
-    m_nodeActionTable.append(project_file::nodeActions(actions));
+  if (hasResults && !loaded.rakeSaved) {
+    m_resultRakePercent = rakeFigure(m_lastUiCfg.value(QStringLiteral("rake_percent")).toDouble());
+    m_resultRakeCap = rakeFigure(m_lastUiCfg.value(QStringLiteral("rake_cap")).toDouble());
   }
+
+  setRunning(false);
+  setProgress(0.0);
+  setStatusText(tr("Loaded project (%1 strategy nodes, %2 combo nodes)")
+                    .arg(QString::number(m_handStrategyCache.size()), QString::number(m_handCombosCache.size())));
+  emit resultsChanged();
+  qInfo() << "Loaded project:" << path << "hasResults=" << hasResults;
+
+  QVariantMap result;
+  result.insert(QStringLiteral("ok"), true);
+  result.insert(QStringLiteral("error"), QString());
+  result.insert(QStringLiteral("project"), loaded.project);
+  result.insert(QStringLiteral("hasResults"), hasResults);
+  return result;
 }
 
-void AppController::restoreQueryCaches(const QJsonObject& caches) {
-  const auto restore = [&caches](const char* key, auto&& store) {
-    for (const QJsonValue& item : caches.value(QLatin1String(key)).toArray()) {
-      const QJsonObject entry = item.toObject();
-      const int nodeIndex = project_file::wholeNumber(entry.value(QStringLiteral("nodeIndex")), -1);
-      if (nodeIndex < 0) continue;
-      store(nodeIndex, entry, entry.value(QStringLiteral("data")));
-    }
+// ---------------------------------------------------------------------------
+// Opening and saving in the background
+
+QString AppController::projectFileActivity() const {
+  switch (m_projectJob) {
+    case ProjectJob::Opening: return tr("Opening project...");
+    case ProjectJob::Saving: return tr("Saving project...");
+    case ProjectJob::None: break;
+  }
+  return QString();
+}
+
+void AppController::setProjectJob(ProjectJob job) {
+  if (job == m_projectJob) return;
+  m_projectJob = job;
+  emit projectFileBusyChanged();
+}
+
+void AppController::setProjectFileProgress(double progress) {
+  if (progress == m_projectFileProgress) return;
+  m_projectFileProgress = progress;
+  emit projectFileProgressChanged();
+}
+
+void AppController::openProject(const QUrl& fileUrl) {
+  const auto answerLater = [this](const QVariantMap& result) {
+    QMetaObject::invokeMethod(this, [this, result]() { emit projectOpened(result); }, Qt::QueuedConnection);
   };
-  restore("handStrategyByNode", [this](int node, const QJsonObject&, const QJsonValue& data) {
-    m_handStrategyCache.insert(node, project_file::handStrategy(data));
-  });
-  restore("actionStatsByNode", [this](int node, const QJsonObject&, const QJsonValue& data) {
-    m_actionStatsCache.insert(node, project_file::actionStats(data));
-  });
-  restore("handCombosByNode", [this](int node, const QJsonObject&, const QJsonValue& data) {
-    m_handCombosCache.insert(node, project_file::handCombos(data));
-  });
-  restore("handBucketsByNode", [this](int node, const QJsonObject&, const QJsonValue& data) {
-    m_handBucketsCache.insert(node, project_file::handBuckets(data));
-  });
-  restore("seatHandCombosByNode", [this](int node, const QJsonObject& e, const QJsonValue& data) {
-    const QString seat = project_file::text(e.value(QStringLiteral("seat"))).trimmed().toUpper();
-    QHash<int, QVariantList>* cache = seat == QStringLiteral("OOP")  ? &m_seatHandCombosOopCache
-                                      : seat == QStringLiteral("IP") ? &m_seatHandCombosIpCache
-                                                                     : nullptr;
-    if (cache) cache->insert(node, project_file::seatHandCombos(data));
-  });
+  try {
+    if (m_projectJob != ProjectJob::None) {
+      QVariantMap busy = loadFailure(project_file::LoadedProject(), QString());
+      busy.insert(QStringLiteral("error"), tr("Another project file is being opened or saved"));
+      answerLater(busy);
+      return;
+    }
+    const std::optional<QString> local = local_files::pathOf(fileUrl);
+    if (!local || local->isEmpty()) {
+      // Refused at once, as loadProject refuses.
+      answerLater(loadProject(fileUrl));
+      return;
+    }
+    const QString path = *local;
+    auto cancel = std::make_shared<std::atomic<bool>>(false);
+    {
+      std::lock_guard<std::mutex> lock(m_projectJobGate->mutex);
+      m_projectJobGate->openCancel = cancel;
+    }
+    setProjectFileProgress(0.0);
+    setProjectJob(ProjectJob::Opening);
+
+    std::shared_ptr<ProjectJobGate> gate = m_projectJobGate;
+    std::thread([gate, cancel, path]() {
+      // Progress goes to the GUI thread in steps of a percent.
+      int lastPercent = -1;
+      const auto progress = [&](double share) {
+        const int percent = static_cast<int>(share * 100.0);
+        if (percent == lastPercent) return;
+        lastPercent = percent;
+        std::lock_guard<std::mutex> lock(gate->mutex);
+        if (!gate->target) return;
+        AppController* target = gate->target;
+        QMetaObject::invokeMethod(
+            target, [target, share]() { target->setProjectFileProgress(share); }, Qt::QueuedConnection);
+      };
+      auto loaded = std::make_shared<project_file::LoadedProject>();
+      try {
+        *loaded = project_file::readProjectFile(path, progress, cancel.get());
+      } catch (...) {
+        loaded = std::make_shared<project_file::LoadedProject>();
+        loaded->failure = project_file::LoadedProject::Failure::OpenFailed;
+      }
+      std::lock_guard<std::mutex> lock(gate->mutex);
+      if (!gate->target) return;  // the program is closing; the data goes with this thread
+      AppController* target = gate->target;
+      QMetaObject::invokeMethod(
+          target,
+          [target, loaded, path]() {
+            QVariantMap result;
+            try {
+              result = loaded->failure == project_file::LoadedProject::Failure::None
+                           ? target->applyLoadedProject(std::move(*loaded), path)
+                           : target->loadFailure(*loaded, path);
+            } catch (...) {
+              project_file::LoadedProject failed;
+              failed.failure = project_file::LoadedProject::Failure::OpenFailed;
+              result = target->loadFailure(failed, path);
+            }
+            // What the open replaced is dropped off this thread.
+            target->m_release.release(std::move(*loaded));
+            target->setProjectJob(ProjectJob::None);
+            emit target->projectOpened(result);
+          },
+          Qt::QueuedConnection);
+    }).detach();
+  } catch (const std::exception& e) {
+    qWarning() << "openProject failed:" << e.what();
+    setProjectJob(ProjectJob::None);
+    project_file::LoadedProject failed;
+    failed.failure = project_file::LoadedProject::Failure::OpenFailed;
+    answerLater(loadFailure(failed, QString()));
+  }
 }
 
-// The tree is stored in pre-order, so every child comes after its parent and
-// inside the tree. A node whose actions point anywhere else (outside the tree,
-// or back up into a loop) keeps no actions and no cached answers: the pages
-// see a node without data instead of following a link to nowhere.
-void AppController::dropNodesWithBadChildren() {
-  const int count = treeNodeCount();
-  for (int node = 0; node < count; ++node) {
-    bool bad = false;
-    for (const QVariant& action : m_nodeActionTable.at(node)) {
-      const int child = action.toMap().value(QStringLiteral("childIndex")).toInt();
-      if (child <= node || child >= count) bad = true;
+void AppController::saveProjectInBackground(const QUrl& fileUrl, const QVariantMap& projectState) {
+  const auto answerLater = [this, fileUrl](bool ok) {
+    QMetaObject::invokeMethod(this, [this, ok, fileUrl]() { emit projectSaved(ok, fileUrl); }, Qt::QueuedConnection);
+  };
+  try {
+    if (m_projectJob != ProjectJob::None) {
+      qWarning() << "saveProject: another project file is being opened or saved";
+      answerLater(false);
+      return;
     }
-    if (!bad) continue;
-    qWarning() << "loadProject: node" << node << "links outside the tree; its data is dropped";
-    m_nodeActionTable[node].clear();
-    if (node < m_nodeMetaTable.size()) m_nodeMetaTable[node].insert(QStringLiteral("hasChildren"), false);
-    m_handStrategyCache.remove(node);
-    m_actionStatsCache.remove(node);
-    m_handCombosCache.remove(node);
-    m_handBucketsCache.remove(node);
-    m_seatHandCombosOopCache.remove(node);
-    m_seatHandCombosIpCache.remove(node);
+    const std::optional<QString> path = savePath(fileUrl);
+    if (!path) {
+      answerLater(false);
+      return;
+    }
+    auto snapshot = std::make_shared<project_file::ProjectSnapshot>(projectSnapshot(projectState));
+    setProjectFileProgress(-1.0);
+    setProjectJob(ProjectJob::Saving);
+    std::shared_ptr<ProjectJobGate> gate = m_projectJobGate;
+    {
+      std::lock_guard<std::mutex> lock(gate->mutex);
+      ++gate->savesRunning;
+    }
+    try {
+      std::thread([gate, snapshot, target = this, fileUrl, file = *path]() {
+        bool ok = false;
+        try {
+          ok = writeProjectText(file, project_file::projectText(*snapshot));
+        } catch (...) {
+          qWarning() << "saveProject: failed";
+        }
+        std::lock_guard<std::mutex> lock(gate->mutex);
+        if (gate->target) {
+          QMetaObject::invokeMethod(
+              target,
+              [target, ok, fileUrl]() {
+                target->setProjectJob(ProjectJob::None);
+                emit target->projectSaved(ok, fileUrl);
+              },
+              Qt::QueuedConnection);
+        }
+        --gate->savesRunning;
+        gate->idle.notify_all();
+      }).detach();
+    } catch (...) {
+      std::lock_guard<std::mutex> lock(gate->mutex);
+      --gate->savesRunning;
+      throw;
+    }
+  } catch (const std::exception& e) {
+    qWarning() << "saveProject: failed:" << e.what();
+    setProjectJob(ProjectJob::None);
+    answerLater(false);
   }
 }

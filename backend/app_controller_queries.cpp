@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "backend/app_controller.h"
@@ -61,6 +63,50 @@ QVariantMap comboCards(const velmora_app::HandComboRow& row) {
   return entry;
 }
 
+QVariantList actionStatsList(const velmora_app::NodeActionStats& stats) {
+  const std::size_t n = std::min({stats.labels.size(), stats.keys.size(), stats.frequencies.size(),
+                                  stats.combos.size(), stats.equities.size(), stats.evs.size()});
+  QVariantList out;
+  for (std::size_t a = 0; a < n; ++a) {
+    QVariantMap entry;
+    entry.insert(QStringLiteral("name"), fromStd(stats.labels[a]));
+    entry.insert(QStringLiteral("actionType"), fromStd(stats.keys[a]));
+    entry.insert(QStringLiteral("frequency"), QVariant::fromValue(stats.frequencies[a]));
+    entry.insert(QStringLiteral("combos"), stats.combos[a]);
+    entry.insert(QStringLiteral("equity"), stats.equities[a]);
+    entry.insert(QStringLiteral("ev"), stats.evs[a]);
+    out.append(entry);
+  }
+  return out;
+}
+
+// Bucket rows as cached and saved: without "displayName".
+QVariantList bucketRows(const velmora_app::NodeHandBuckets& buckets) {
+  QVariantList rows;
+  for (const velmora_app::HandBucketRow& row : buckets.rows) {
+    QVariantMap entry;
+    entry.insert(QStringLiteral("name"), fromStd(row.name));
+    entry.insert(QStringLiteral("combos"), row.combos);
+    entry.insert(QStringLiteral("actionProbs"), floatList(row.action_probabilities));
+    rows.append(entry);
+  }
+  return rows;
+}
+
+QVariantList comboList(const velmora_app::NodeHandCombos& combos) {
+  QVariantList out;
+  out.reserve(static_cast<qsizetype>(combos.rows.size()));
+  for (const velmora_app::HandComboRow& row : combos.rows) {
+    QVariantMap entry = comboCards(row);
+    entry.insert(QStringLiteral("ev"), row.ev);
+    entry.insert(QStringLiteral("actionEvs"), doubleList(row.action_evs));
+    entry.insert(QStringLiteral("buckets"), textList(row.tags));
+    entry.insert(QStringLiteral("actionProbs"), floatList(row.action_probabilities));
+    out.append(entry);
+  }
+  return out;
+}
+
 // The hand-category bucket names as the session writes them, marked for
 // translation: the results page shows each bucket under its translation in
 // the "HandBuckets" context.
@@ -109,25 +155,30 @@ struct FoldAccumulator {
 }  // namespace
 
 void AppController::clearQueryCaches() const {
-  m_handStrategyCache.clear();
-  m_actionStatsCache.clear();
-  m_handCombosCache.clear();
-  m_handBucketsCache.clear();
-  m_seatHandCombosOopCache.clear();
-  m_seatHandCombosIpCache.clear();
-  m_reach169Cache.clear();
+  // A loaded project's caches can hold a great many combo lists: they are
+  // dropped off the GUI thread.
+  m_release.release(std::make_tuple(std::exchange(m_handStrategyCache, {}), std::exchange(m_actionStatsCache, {}),
+                                    std::exchange(m_handCombosCache, {}), std::exchange(m_handBucketsCache, {}),
+                                    std::exchange(m_seatHandCombosOopCache, {}),
+                                    std::exchange(m_seatHandCombosIpCache, {}), std::exchange(m_reach169Cache, {})));
 }
 
-int AppController::treeNodeCount() const { return static_cast<int>(m_nodeActionTable.size()); }
+int AppController::treeNodeCount() const { return m_tree ? m_tree->nodeCount() : 0; }
 
 QVariantMap AppController::nodeMeta(int nodeIndex) const {
-  if (nodeIndex < 0 || nodeIndex >= m_nodeMetaTable.size()) return QVariantMap();
-  return m_nodeMetaTable.at(nodeIndex);
+  try {
+    return m_tree ? m_tree->meta(nodeIndex) : QVariantMap();
+  } catch (...) {
+    return QVariantMap();
+  }
 }
 
 QVariantList AppController::nodeActions(int nodeIndex) const {
-  if (nodeIndex < 0 || nodeIndex >= m_nodeActionTable.size()) return QVariantList();
-  return m_nodeActionTable.at(nodeIndex);
+  try {
+    return m_tree ? m_tree->actions(nodeIndex) : QVariantList();
+  } catch (...) {
+    return QVariantList();
+  }
 }
 
 QVariantList AppController::nodeActionStats(int nodeIndex) const {
@@ -137,19 +188,7 @@ QVariantList AppController::nodeActionStats(int nodeIndex) const {
 
     const velmora_app::NodeActionStats stats = m_session.node_action_stats(static_cast<std::uint64_t>(nodeIndex));
     if (!stats.ok) return QVariantList();
-    const std::size_t n = std::min({stats.labels.size(), stats.keys.size(), stats.frequencies.size(),
-                                    stats.combos.size(), stats.equities.size(), stats.evs.size()});
-    QVariantList out;
-    for (std::size_t a = 0; a < n; ++a) {
-      QVariantMap entry;
-      entry.insert(QStringLiteral("name"), fromStd(stats.labels[a]));
-      entry.insert(QStringLiteral("actionType"), fromStd(stats.keys[a]));
-      entry.insert(QStringLiteral("frequency"), QVariant::fromValue(stats.frequencies[a]));
-      entry.insert(QStringLiteral("combos"), stats.combos[a]);
-      entry.insert(QStringLiteral("equity"), stats.equities[a]);
-      entry.insert(QStringLiteral("ev"), stats.evs[a]);
-      out.append(entry);
-    }
+    const QVariantList out = actionStatsList(stats);
     m_actionStatsCache.insert(nodeIndex, out);
     return out;
   });
@@ -164,13 +203,7 @@ QVariantList AppController::nodeHandBuckets(int nodeIndex) const {
     } else {
       const velmora_app::NodeHandBuckets buckets = m_session.node_hand_buckets(static_cast<std::uint64_t>(nodeIndex));
       if (!buckets.ok) return QVariantList();
-      for (const velmora_app::HandBucketRow& row : buckets.rows) {
-        QVariantMap entry;
-        entry.insert(QStringLiteral("name"), fromStd(row.name));
-        entry.insert(QStringLiteral("combos"), row.combos);
-        entry.insert(QStringLiteral("actionProbs"), floatList(row.action_probabilities));
-        rows.append(entry);
-      }
+      rows = bucketRows(buckets);
       m_handBucketsCache.insert(nodeIndex, rows);
     }
     // The display name follows the language in use, so it is never cached.
@@ -211,16 +244,7 @@ QVariantList AppController::nodeHandCombosImpl(int nodeIndex) const {
 
   const velmora_app::NodeHandCombos combos = m_session.node_hand_combos(static_cast<std::uint64_t>(nodeIndex));
   if (!combos.ok) return QVariantList();
-  QVariantList out;
-  out.reserve(static_cast<qsizetype>(combos.rows.size()));
-  for (const velmora_app::HandComboRow& row : combos.rows) {
-    QVariantMap entry = comboCards(row);
-    entry.insert(QStringLiteral("ev"), row.ev);
-    entry.insert(QStringLiteral("actionEvs"), doubleList(row.action_evs));
-    entry.insert(QStringLiteral("buckets"), textList(row.tags));
-    entry.insert(QStringLiteral("actionProbs"), floatList(row.action_probabilities));
-    out.append(entry);
-  }
+  const QVariantList out = comboList(combos);
   m_handCombosCache.insert(nodeIndex, out);
   return out;
 }
@@ -252,7 +276,12 @@ QVariantMap AppController::nodeHandStrategyImpl(int nodeIndex) const {
 
   const velmora_app::NodeHandStrategy strategy = m_session.node_hand_strategy(static_cast<std::uint64_t>(nodeIndex));
   if (!strategy.ok) return QVariantMap();
+  const QVariantMap out = strategyMap(nodeIndex, strategy);
+  m_handStrategyCache.insert(nodeIndex, out);
+  return out;
+}
 
+QVariantMap AppController::strategyMap(int nodeIndex, const velmora_app::NodeHandStrategy& strategy) const {
   QVariantMap weights;
   QVariantMap dominant;
   const std::size_t classes =
@@ -265,12 +294,10 @@ QVariantMap AppController::nodeHandStrategyImpl(int nodeIndex) const {
 
   const QVariantList names = textList(strategy.action_labels);
   const qsizetype actionCount = names.size();
-  const QVariantList tableActions =
-      nodeIndex < m_nodeActionTable.size() ? m_nodeActionTable.at(nodeIndex) : QVariantList();
+  const bool tableMatches = m_tree && m_tree->actionCount(nodeIndex) == actionCount;
   QVariantList types;
   for (qsizetype a = 0; a < actionCount; ++a) {
-    types.append(tableActions.size() == actionCount ? tableActions.at(a).toMap().value(QStringLiteral("actionType"))
-                                                    : QVariant(QStringLiteral("none")));
+    types.append(tableMatches ? m_tree->actionType(nodeIndex, static_cast<int>(a)) : QStringLiteral("none"));
   }
 
   QVariantMap probs;
@@ -290,8 +317,24 @@ QVariantMap AppController::nodeHandStrategyImpl(int nodeIndex) const {
   out.insert(QStringLiteral("actionNames"), names);
   out.insert(QStringLiteral("actionTypeList"), types);
   out.insert(QStringLiteral("actionProbs"), probs);
-  m_handStrategyCache.insert(nodeIndex, out);
   return out;
+}
+
+AppController::NodeAnswers AppController::nodeAnswers(const velmora_app::SolveSession& session, int nodeIndex) {
+  const auto node = static_cast<std::uint64_t>(nodeIndex);
+  NodeAnswers answers;
+  answers.strategy = session.node_hand_strategy(node);
+  answers.stats = session.node_action_stats(node);
+  answers.combos = session.node_hand_combos(node);
+  answers.buckets = session.node_hand_buckets(node);
+  return answers;
+}
+
+void AppController::cacheNodeAnswers(int nodeIndex, const NodeAnswers& answers) const {
+  if (answers.strategy.ok) m_handStrategyCache.insert(nodeIndex, strategyMap(nodeIndex, answers.strategy));
+  if (answers.stats.ok) m_actionStatsCache.insert(nodeIndex, actionStatsList(answers.stats));
+  if (answers.combos.ok) m_handCombosCache.insert(nodeIndex, comboList(answers.combos));
+  if (answers.buckets.ok) m_handBucketsCache.insert(nodeIndex, bucketRows(answers.buckets));
 }
 
 QVariantMap AppController::nodeHandStrategy(int nodeIndex) const {
@@ -350,9 +393,14 @@ QVariantMap AppController::nodeHandStrategyReach169(int nodeIndex, const QString
     const QVariantMap base = nodeHandStrategyImpl(nodeIndex);
     qsizetype actionCount = base.value(QStringLiteral("actionTypeList")).toList().size();
 
-    // Combo source: the solved game, else the cached combos of a loaded project.
+    // Combo source: the node's cached combos (the solved game's answer, kept
+    // when it was first asked for, or a loaded project's), else the solved
+    // game. The native query walks the node's whole subtree, so it is not
+    // asked again for an answer already at hand.
     std::vector<FoldCombo> combos;
-    const velmora_app::NodeHandCombos native = m_session.node_hand_combos(static_cast<std::uint64_t>(nodeIndex));
+    const bool haveCached = m_handCombosCache.contains(nodeIndex);
+    const velmora_app::NodeHandCombos native =
+        haveCached ? velmora_app::NodeHandCombos() : m_session.node_hand_combos(static_cast<std::uint64_t>(nodeIndex));
     if (native.ok) {
       for (const velmora_app::HandComboRow& row : native.rows) {
         FoldCombo c;

@@ -226,13 +226,12 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
 
     // Drop the previous result, hand its memory back to the system and only
     // then compare the estimate with what is free.
-    m_session.clear_result();
+    dropStoredResult();
     clearQueryCaches();
     resetResultFigures();
     m_resultsReclaimableMemoryBytes = 0;
     emit resultsChanged();
     emit systemMemoryChanged();
-    velmora_platform::releaseFreedMemory();
     refreshAvailableMemory();
 
     // The start is checked against the estimate of this very spot: an older
@@ -272,8 +271,14 @@ bool AppController::estimatePublishedFor(const velmora_app::SolveConfig& config)
 
 bool AppController::memoryFits(quint64 requiredBytes) {
   m_pendingSolveMemoryBytes = requiredBytes;
-  refreshAvailableMemory();
-  return requiredBytes == 0 || m_systemAvailableMemoryBytes == 0 || m_systemAvailableMemoryBytes > requiredBytes;
+  const auto fits = [&] {
+    refreshAvailableMemory();
+    return requiredBytes == 0 || m_systemAvailableMemoryBytes == 0 || m_systemAvailableMemoryBytes > requiredBytes;
+  };
+  if (fits()) return true;
+  // The previous result may still be on its way back to the system.
+  m_release.drain();
+  return fits();
 }
 
 void AppController::continuePendingStart() {
@@ -361,9 +366,44 @@ void AppController::solveProgressCallback(std::uint64_t runId, const velmora_app
   // Solve worker thread: copy the report and post it; never wait here.
   if (progress.result) {
     // Queued after any pending wake-up, so the final report is applied last.
+    // The node tables are built here, on the worker thread: for a large tree
+    // that takes a while, which the GUI thread must not spend. The copy that
+    // crosses over leaves the snapshot's nodes behind.
     try {
+      std::shared_ptr<const ResultTree> tree;
+      std::shared_ptr<const NodeAnswers> root;
+      if (progress.result->success) {
+        tree = ResultTree::fromResult(*progress.result);
+        // The worker has stored the solved game: the root's answers, which
+        // the results page asks for first, are taken here too.
+        root = std::make_shared<const NodeAnswers>(nodeAnswers(m_session, 0));
+      }
+      velmora_app::SolveProgress copy;
+      copy.fraction = progress.fraction;
+      copy.text = progress.text;
+      copy.result.emplace();
+      velmora_app::SolveResult& result = *copy.result;
+      const velmora_app::SolveResult& from = *progress.result;
+      result.success = from.success;
+      result.message = from.message;
+      result.board = from.board;
+      result.starting_pot = from.starting_pot;
+      result.effective_stack = from.effective_stack;
+      result.rake_percent = from.rake_percent;
+      result.rake_cap = from.rake_cap;
+      result.iterations = from.iterations;
+      result.exploitability = from.exploitability;
+      result.ev_oop = from.ev_oop;
+      result.ev_ip = from.ev_ip;
+      result.root_action_labels = from.root_action_labels;
+      result.root_action_keys = from.root_action_keys;
+      result.root_action_frequencies = from.root_action_frequencies;
       QMetaObject::invokeMethod(
-          this, [this, runId, copy = progress]() { applySolveProgress(runId, copy); }, Qt::QueuedConnection);
+          this,
+          [this, runId, copy = std::move(copy), tree = std::move(tree), root = std::move(root)]() {
+            applySolveProgress(runId, copy, tree, root);
+          },
+          Qt::QueuedConnection);
     } catch (...) {
       // The report could not be copied: the run still has to end, as failed.
       QMetaObject::invokeMethod(this, [this, runId]() { applyLostFinalReport(runId); }, Qt::QueuedConnection);
@@ -398,7 +438,8 @@ void AppController::applyPendingProgress() {
   if (latest) applySolveProgress(latest->first, latest->second);
 }
 
-void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::SolveProgress& p) {
+void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::SolveProgress& p,
+                                       std::shared_ptr<const ResultTree> tree, std::shared_ptr<const NodeAnswers> root) {
   try {
     if (runId != m_currentRunId) {
       qDebug() << "UI dropped a report of an earlier solve run";
@@ -430,7 +471,8 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
       recordSolveActivity(static_cast<int>(std::min<std::uint32_t>(result.iterations, 0x7fffffffu)),
                           static_cast<double>(result.exploitability));
       emit solveStatsChanged();
-      fillResultTables(result);
+      fillResultTables(result, std::move(tree));
+      if (root) cacheNodeAnswers(0, *root);
       m_resultsReclaimableMemoryBytes = m_pendingSolveMemoryBytes;
       emit systemMemoryChanged();
     }
@@ -453,7 +495,8 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
   }
 }
 
-void AppController::fillResultTables(const velmora_app::SolveResult& result) {
+void AppController::fillResultTables(const velmora_app::SolveResult& result,
+                                     std::shared_ptr<const ResultTree> tree) {
   m_resultBoardText = fromStd(result.board);
   m_resultRakePercent = result.rake_percent;
   m_resultRakeCap = result.rake_cap;
@@ -483,31 +526,16 @@ void AppController::fillResultTables(const velmora_app::SolveResult& result) {
     m_rootActions.append(action);
   }
 
-  m_nodeMetaTable.clear();
-  m_nodeActionTable.clear();
-  m_nodeMetaTable.reserve(static_cast<qsizetype>(result.nodes.size()));
-  m_nodeActionTable.reserve(static_cast<qsizetype>(result.nodes.size()));
-  for (const velmora_app::ResultNode& node : result.nodes) {
-    QVariantMap meta;
-    meta.insert(QStringLiteral("nodeType"), fromStd(node.kind));
-    meta.insert(QStringLiteral("chanceDeal"), fromStd(node.chance_deal));
-    meta.insert(QStringLiteral("player"), fromStd(node.seat));
-    meta.insert(QStringLiteral("pot"), node.pot);
-    meta.insert(QStringLiteral("effectiveStack"), result.effective_stack);
-    meta.insert(QStringLiteral("investedOop"), node.invested_oop);
-    meta.insert(QStringLiteral("investedIp"), node.invested_ip);
-    meta.insert(QStringLiteral("hasChildren"), !node.children.empty());
-    m_nodeMetaTable.append(meta);
+  // Built on the worker thread from the snapshot's nodes (or an empty tree
+  // when there was none).
+  m_tree = tree ? std::move(tree) : ResultTree::fromResult(result);
+}
 
-    QVariantList actions;
-    for (const velmora_app::ResultChild& child : node.children) {
-      QVariantMap a;
-      a.insert(QStringLiteral("name"), fromStd(child.label));
-      a.insert(QStringLiteral("actionType"), fromStd(child.key));
-      a.insert(QStringLiteral("frequency"), QVariant::fromValue(child.frequency));
-      a.insert(QStringLiteral("childIndex"), child.child_index);
-      actions.append(a);
-    }
-    m_nodeActionTable.append(actions);
-  }
+void AppController::dropStoredResult() {
+  // The solved game of a large tree frees a great many blocks: the last
+  // reference goes on the release thread.
+  auto stored = m_session.stored_result();
+  m_session.clear_result();
+  m_release.release(std::move(stored));
+  m_release.post([] { velmora_platform::releaseFreedMemory(); });
 }

@@ -18,7 +18,9 @@
 #include <QQuickStyle>
 #include <QUrl>
 
+#include <chrono>
 #include <clocale>
+#include <cstdlib>
 
 // The QML module Velmora is linked in as a static plugin.
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
@@ -34,6 +36,9 @@ QString stampedLine(const char* text) {
 struct LogFilesDetacher {
   ~LogFilesDetacher() { velmora_log::detachLogFiles(); }
 };
+
+// How long a closing program waits for its workers to stop.
+constexpr std::chrono::milliseconds kShutdownWait{1000};
 
 }  // namespace
 
@@ -105,5 +110,18 @@ int main(int argc, char* argv[]) {
     return -1;
   }
   qInfo() << "QML loaded. rootObjects=" << engine.rootObjects().size();
-  return QGuiApplication::exec();
+
+  // Closing the window ends the program within about a second: the workers
+  // are told to stop as the event loop ends, and one that has not stopped a
+  // second later (a set-up stage busy in a long step) is not waited for.
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, &appController, [&appController] {
+    appController.beginShutdown();
+  });
+  const int code = QGuiApplication::exec();
+  if (!appController.finishShutdown(kShutdownWait)) {
+    qWarning() << "Closing: the solve did not stop within" << kShutdownWait.count()
+               << "ms; the program ends without waiting for it";
+    std::_Exit(code);
+  }
+  return code;
 }

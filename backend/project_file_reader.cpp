@@ -16,19 +16,6 @@ namespace {
 
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
-// The number a value stands for under Qt's variant conversions (numbers,
-// numeric texts, booleans), or nothing.
-std::optional<double> number(const QJsonValue& v) {
-  if (v.isDouble()) return v.toDouble();
-  if (v.isBool()) return v.toBool() ? 1.0 : 0.0;
-  if (v.isString()) {
-    bool ok = false;
-    const double d = QVariant(v.toString()).toDouble(&ok);
-    if (ok) return d;
-  }
-  return std::nullopt;
-}
-
 // A figure of at least 0 (combos, weights); unusable reads 0.
 double amount(const QJsonValue& v) {
   const std::optional<double> d = number(v);
@@ -126,6 +113,17 @@ const Fields kHandBucket = {{"name", Kind::Text}, {"combos", Kind::Amount}, {"ac
 const Fields kSeatCombo = {{"c1", Kind::Text}, {"c2", Kind::Text}, {"weight", Kind::Amount}};
 
 }  // namespace
+
+std::optional<double> number(const QJsonValue& v) {
+  if (v.isDouble()) return v.toDouble();
+  if (v.isBool()) return v.toBool() ? 1.0 : 0.0;
+  if (v.isString()) {
+    bool ok = false;
+    const double d = QVariant(v.toString()).toDouble(&ok);
+    if (ok) return d;
+  }
+  return std::nullopt;
+}
 
 QString text(const QJsonValue& v) { return v.isObject() || v.isArray() ? QString() : v.toVariant().toString(); }
 

@@ -11,6 +11,8 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include <optional>
+
 namespace project_file {
 
 // Largest magnitude a chip figure may have: far beyond the pot of two
@@ -18,6 +20,9 @@ namespace project_file {
 inline constexpr double kFigureLimit = 1e12;
 
 QString text(const QJsonValue& v);
+// The number a value stands for under Qt's variant conversions (numbers,
+// numeric texts, booleans), or nothing.
+std::optional<double> number(const QJsonValue& v);
 bool flag(const QJsonValue& v);
 // A whole number in int range (rounded as Qt rounds), or `fallback`.
 int wholeNumber(const QJsonValue& v, int fallback);

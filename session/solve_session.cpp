@@ -60,6 +60,11 @@ void SolveSession::clear_result() {
 
 bool SolveSession::is_running() const { return running.load(); }
 
+bool SolveSession::wait_idle(std::chrono::milliseconds timeout) {
+  std::unique_lock<std::mutex> lock(finish_mutex);
+  return finish_cv.wait_for(lock, timeout, [this] { return active_workers == 0; });
+}
+
 std::pair<std::shared_ptr<velmora::Game>, std::shared_ptr<velmora::DiscountedCfr>> SolveSession::stored_result()
     const {
   std::lock_guard<std::mutex> lock(mutex);

@@ -2,6 +2,7 @@
 // for the result queries.
 #pragma once
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -48,6 +49,9 @@ class SolveSession {
   void cancel();
   void clear_result();
   bool is_running() const;
+  // Waits up to `timeout` until no worker holds the session any more (the
+  // last one has sent its final report and let go); false when one still does.
+  bool wait_idle(std::chrono::milliseconds timeout);
 
   // Result queries on the stored game; `ok` false when nothing is stored or
   // the node cannot be answered.

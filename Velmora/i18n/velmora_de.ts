@@ -114,6 +114,26 @@
         <source>Not ready: the iteration count must be at least 1</source>
         <translation>Nicht bereit: mindestens 1 Iteration angeben</translation>
     </message>
+    <message>
+        <source>The project file is damaged</source>
+        <translation>Die Projektdatei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>Opening the project was cancelled</source>
+        <translation>Das Öffnen des Projekts wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>Opening project...</source>
+        <translation>Projekt wird geöffnet...</translation>
+    </message>
+    <message>
+        <source>Saving project...</source>
+        <translation>Projekt wird gespeichert...</translation>
+    </message>
+    <message>
+        <source>Another project file is being opened or saved</source>
+        <translation>Eine andere Projektdatei wird gerade geöffnet oder gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -114,6 +114,26 @@
         <source>Not ready: the iteration count must be at least 1</source>
         <translation>No listo: indica al menos 1 iteración</translation>
     </message>
+    <message>
+        <source>The project file is damaged</source>
+        <translation>El archivo del proyecto está dañado</translation>
+    </message>
+    <message>
+        <source>Opening the project was cancelled</source>
+        <translation>Se canceló la apertura del proyecto</translation>
+    </message>
+    <message>
+        <source>Opening project...</source>
+        <translation>Abriendo el proyecto...</translation>
+    </message>
+    <message>
+        <source>Saving project...</source>
+        <translation>Guardando el proyecto...</translation>
+    </message>
+    <message>
+        <source>Another project file is being opened or saved</source>
+        <translation>Ya se está abriendo o guardando otro archivo de proyecto</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

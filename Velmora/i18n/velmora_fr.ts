@@ -114,6 +114,26 @@
         <source>Not ready: the iteration count must be at least 1</source>
         <translation>Pas prêt : au moins 1 itération requise</translation>
     </message>
+    <message>
+        <source>The project file is damaged</source>
+        <translation>Le fichier du projet est endommagé</translation>
+    </message>
+    <message>
+        <source>Opening the project was cancelled</source>
+        <translation>L&apos;ouverture du projet a été annulée</translation>
+    </message>
+    <message>
+        <source>Opening project...</source>
+        <translation>Ouverture du projet...</translation>
+    </message>
+    <message>
+        <source>Saving project...</source>
+        <translation>Enregistrement du projet...</translation>
+    </message>
+    <message>
+        <source>Another project file is being opened or saved</source>
+        <translation>Un autre fichier de projet est en cours d&apos;ouverture ou d&apos;enregistrement</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -114,6 +114,26 @@
         <source>Not ready: the iteration count must be at least 1</source>
         <translation>Non pronto: serve almeno 1 iterazione</translation>
     </message>
+    <message>
+        <source>The project file is damaged</source>
+        <translation>Il file del progetto è danneggiato</translation>
+    </message>
+    <message>
+        <source>Opening the project was cancelled</source>
+        <translation>L&apos;apertura del progetto è stata annullata</translation>
+    </message>
+    <message>
+        <source>Opening project...</source>
+        <translation>Apertura del progetto...</translation>
+    </message>
+    <message>
+        <source>Saving project...</source>
+        <translation>Salvataggio del progetto...</translation>
+    </message>
+    <message>
+        <source>Another project file is being opened or saved</source>
+        <translation>Un altro file di progetto è in fase di apertura o salvataggio</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -114,6 +114,26 @@
         <source>Not ready: the iteration count must be at least 1</source>
         <translation>Niegotowe: podaj co najmniej 1 iterację</translation>
     </message>
+    <message>
+        <source>The project file is damaged</source>
+        <translation>Plik projektu jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>Opening the project was cancelled</source>
+        <translation>Otwieranie projektu zostało anulowane</translation>
+    </message>
+    <message>
+        <source>Opening project...</source>
+        <translation>Otwieranie projektu...</translation>
+    </message>
+    <message>
+        <source>Saving project...</source>
+        <translation>Zapisywanie projektu...</translation>
+    </message>
+    <message>
+        <source>Another project file is being opened or saved</source>
+        <translation>Trwa otwieranie lub zapisywanie innego pliku projektu</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -114,6 +114,26 @@
         <source>Not ready: the iteration count must be at least 1</source>
         <translation>Não está pronto: informe pelo menos 1 iteração</translation>
     </message>
+    <message>
+        <source>The project file is damaged</source>
+        <translation>O arquivo do projeto está danificado</translation>
+    </message>
+    <message>
+        <source>Opening the project was cancelled</source>
+        <translation>A abertura do projeto foi cancelada</translation>
+    </message>
+    <message>
+        <source>Opening project...</source>
+        <translation>Abrindo o projeto...</translation>
+    </message>
+    <message>
+        <source>Saving project...</source>
+        <translation>Salvando o projeto...</translation>
+    </message>
+    <message>
+        <source>Another project file is being opened or saved</source>
+        <translation>Outro arquivo de projeto está sendo aberto ou salvo</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -114,6 +114,26 @@
         <source>Not ready: the iteration count must be at least 1</source>
         <translation>Не готово: нужна хотя бы 1 итерация</translation>
     </message>
+    <message>
+        <source>The project file is damaged</source>
+        <translation>Файл проекта повреждён</translation>
+    </message>
+    <message>
+        <source>Opening the project was cancelled</source>
+        <translation>Открытие проекта отменено</translation>
+    </message>
+    <message>
+        <source>Opening project...</source>
+        <translation>Открытие проекта...</translation>
+    </message>
+    <message>
+        <source>Saving project...</source>
+        <translation>Сохранение проекта...</translation>
+    </message>
+    <message>
+        <source>Another project file is being opened or saved</source>
+        <translation>Другой файл проекта уже открывается или сохраняется</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

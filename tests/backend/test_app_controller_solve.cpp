@@ -8,6 +8,8 @@
 #include <limits>
 #include <memory>
 
+#include <chrono>
+
 #include <gtest/gtest.h>
 
 #include "app_controller_test_support.h"
@@ -587,6 +589,40 @@ TEST_F(SolveControlTest, DestroyingTheControllerWhileWorkersRunIsSafe) {
   }
   pumpEvents(100);  // reports posted before destruction must go nowhere
   SUCCEED();
+}
+
+// Closing the window: the event loop's end tells every worker to stop, and
+// the program then waits only a bounded while for them. A close during the
+// set-up of a solve, or before its start has begun, ends every worker and
+// lets no run go on to iterate.
+TEST_F(SolveControlTest, ClosingDuringSetUpStopsEveryWorker) {
+  {
+    // The start still waits for the estimate of its spot.
+    AppController c;
+    QStringList statuses;
+    QObject::connect(&c, &AppController::statusTextChanged, [&] { statuses << c.statusText(); });
+    c.startSolveWithConfig(turnSpot(1000000));
+    c.beginShutdown();
+    ASSERT_TRUE(c.finishShutdown(std::chrono::seconds(60)));
+    pumpEvents(300);
+    for (const QString& s : statuses) EXPECT_FALSE(s.startsWith("Init:") || s.startsWith("Iter ")) << s.toStdString();
+  }
+  {
+    // The worker is building the game.
+    AppController c;
+    c.requestSolveMemoryEstimate(turnSpot(1000000));
+    ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() > 0; }));
+    QStringList statuses;
+    QObject::connect(&c, &AppController::statusTextChanged, [&] { statuses << c.statusText(); });
+    c.startSolveWithConfig(turnSpot(1000000));
+    ASSERT_TRUE(waitFor([&] { return statuses.contains("Init: building game object..."); }));
+    c.requestSolveMemoryEstimate(riverSpot(5));
+    c.beginShutdown();
+    ASSERT_TRUE(c.finishShutdown(std::chrono::seconds(60)));
+    pumpEvents(300);
+    EXPECT_EQ(c.resultIterations(), 0);
+    EXPECT_FALSE(statuses.contains("Done"));
+  }
 }
 
 }  // namespace

@@ -176,6 +176,45 @@ Item {
             verify(appController.resultIterations > 0)
         }
 
+        // The open dialog's path reads the file in the background: nothing
+        // changes until it has been read, then the project opens as before;
+        // a damaged file is refused with its reason and changes nothing.
+        function test_open_dialog_reads_in_the_background() {
+            shell.resetToNewProject()
+            shell.applyProjectState(Spots.riverSpot(20))
+            tryCompare(shell, "canSolve", true, 15000)
+            appController.startSolveWithConfig(shell._solveMemCfg())
+            tryCompare(appController, "statusText", "Done", 30000)
+            var url = fileUrl(".velmoraproj")
+            compare(home._saveFromDialog(url), true)
+            appController.clearResults()
+            shell.resetToDefaults()
+            shell.navIndex = 0
+            compare(home._openFromDialog(url), true)
+            compare(loadedSpy.count, 0)
+            tryCompare(loadedSpy, "count", 1, 20000)
+            compare(loadedSpy.signalArguments[0][1], true)
+            compare(shell.navIndex, 3)
+            compare(shell.boardText, Spots.riverSpot(20).boardText)
+            verify(appController.resultIterations > 0)
+            compare(appController.projectFileBusy, false)
+            compare(findChild(shell, "projectFileProgress").visible, false)
+
+            var damaged = fileUrl(".velmoraproj")
+            var doc = { format: "velmora_project", version: 1, hasResults: true, project: [1, 2], results: "x" }
+            compare(appController.saveTextFile(damaged, JSON.stringify(doc)).ok, true)
+            shell.navIndex = 0
+            ignoreWarning(/is damaged/)
+            ignoreWarning(/Load failed: The project file is damaged/)
+            home._openFromDialog(damaged)
+            var line = findChild(home, "projectErrorText")
+            tryCompare(line, "visible", true, 20000)
+            compare(line.text, "Could not open the project: The project file is damaged")
+            compare(loadedSpy.count, 1)
+            compare(shell.boardText, Spots.riverSpot(20).boardText)
+            verify(appController.resultIterations > 0)
+        }
+
         function test_save_failure_is_shown() {
             ignoreWarning(/saveProject/)
             ignoreWarning(/Save failed:/)

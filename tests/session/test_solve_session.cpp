@@ -1,6 +1,7 @@
 // End-to-end runs of SolveSession on small river and turn spots.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <clocale>
 #include <future>
 #include <cmath>
@@ -270,6 +271,32 @@ TEST(SolveSessionControl, CancelDuringSetUpStopsBeforeTheNextStage) {
   EXPECT_FALSE(session.stored_result().first);
   // The next run is not affected by the cancel.
   EXPECT_EQ(run_to_end(session, river_config()).back().text, "Done");
+}
+
+// A closing program waits for the worker only so long: wait_idle answers
+// whether the worker is gone, and keeps answering false while it still holds
+// the session (here, kept busy in its own report).
+TEST(SolveSessionControl, WaitIdleTellsWhetherAWorkerStillHoldsTheSession) {
+  SolveSession session;
+  EXPECT_TRUE(session.wait_idle(std::chrono::milliseconds(0)));
+  std::promise<void> release;
+  std::shared_future<void> released = release.get_future().share();
+  auto rec = std::make_shared<Recorder>();
+  ProgressCallback cb = [rec, released](const SolveProgress& p) {
+    (*rec)(p);
+    if (p.text == "Init: building game object...") released.wait();
+  };
+  ASSERT_TRUE(session.start(turn_config(), cb));
+  ASSERT_TRUE(rec->wait_reports(1));
+  session.cancel();
+  EXPECT_FALSE(session.wait_idle(std::chrono::milliseconds(30)));
+  EXPECT_TRUE(session.is_running());
+  release.set_value();
+  ASSERT_TRUE(session.wait_idle(std::chrono::seconds(60)));
+  EXPECT_FALSE(session.is_running());
+  const auto reports = rec->reports();
+  EXPECT_EQ(reports.back().text, "Cancelled");
+  EXPECT_EQ(count_results(reports), 1);
 }
 
 TEST(SolveSessionControl, SecondStartIsRefusedAndLeavesTheFirstRunAlone) {

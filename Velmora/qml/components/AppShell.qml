@@ -253,7 +253,7 @@ Item {
     }
 
     function _startSolveFromShortcut() {
-        if (!canSolve || !controller || _solveRunning)
+        if (!canSolve || !controller || _solveRunning || controller.projectFileBusy === true)
             return
         navIndex = 2
         if (typeof controller.startSolveWithConfig === "function")
@@ -459,6 +459,14 @@ Item {
                 root.projectRecommendedWidth = projectPage.recommendedWindowWidth
             }
         }
+    }
+
+    // A project file being opened or saved covers the window until it is done.
+    ProjectFileProgress {
+        objectName: "projectFileProgress"
+        anchors.fill: parent
+        theme: root.theme
+        controller: root.controller
     }
 
     Connections {

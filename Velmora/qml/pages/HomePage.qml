@@ -62,10 +62,46 @@ Item {
         return ok
     }
 
+    // A project whose tree is this large is written in the background, with
+    // the shell's progress display; a smaller one is written at once.
+    readonly property int _backgroundSaveNodes: 20000
+
+    // Saves as the save dialog does: a large project in the background (the
+    // outcome arrives through the controller's projectSaved).
+    function _saveFromDialog(fileUrl) {
+        if (!_controllerHas("saveProjectInBackground") || !_controllerHas("treeNodeCount")
+                || appController.treeNodeCount() < _backgroundSaveNodes)
+            return _saveProjectTo(fileUrl)
+        var state = (typeof projectStateProvider === "function") ? projectStateProvider() : ({})
+        appController.saveProjectInBackground(fileUrl, state)
+        return true
+    }
+
+    function _projectSaved(ok, fileUrl) {
+        if (ok) {
+            projectError = ""
+            return
+        }
+        console.warn("Save failed:", fileUrl)
+        projectError = qsTr("Could not save the project to %1").arg(_displayPath(fileUrl))
+    }
+
+    // Opens as the open dialog does: the file is read in the background and
+    // the outcome arrives through the controller's projectOpened.
+    function _openFromDialog(fileUrl) {
+        if (!_controllerHas("openProject"))
+            return _openProjectFrom(fileUrl)
+        appController.openProject(fileUrl)
+        return true
+    }
+
     function _openProjectFrom(fileUrl) {
         if (!_controllerHas("loadProject"))
             return false
-        var res = appController.loadProject(fileUrl)
+        return _projectOpened(appController.loadProject(fileUrl))
+    }
+
+    function _projectOpened(res) {
         if (res && res.ok === true) {
             projectError = ""
             projectLoaded(res.project, res.hasResults === true)
@@ -137,7 +173,7 @@ Item {
         title: qsTr("Save Project")
         nameFilters: root._nameFilters
         onAccepted: {
-            root._saveProjectTo(selectedFile)
+            root._saveFromDialog(selectedFile)
             openProjectDialog.currentFolder = SavePath.fileUrl(folder)
         }
     }
@@ -156,7 +192,7 @@ Item {
         currentFolder: StandardPaths.writableLocation(StandardPaths.HomeLocation)
         fileMode: FileDialog.OpenFile
         nameFilters: root._nameFilters
-        onAccepted: root._openProjectFrom(selectedFile)
+        onAccepted: root._openFromDialog(selectedFile)
     }
 
     MessageDialog {
@@ -176,6 +212,8 @@ Item {
         ignoreUnknownSignals: true
         function onSolveStatsChanged() { root.reloadSolveActivity() }
         function onPlayVsSolutionStatsChanged() { root.reloadPlayVsSolutionStats() }
+        function onProjectOpened(result) { root._projectOpened(result) }
+        function onProjectSaved(ok, fileUrl) { root._projectSaved(ok, fileUrl) }
     }
 
     Component.onCompleted: {

@@ -1,0 +1,253 @@
+#include "backend/project_file_loader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+
+#include <algorithm>
+#include <cmath>
+
+#include "backend/project_file_reader.h"
+
+namespace project_file {
+namespace {
+
+const QString kFormatTag = QStringLiteral("velmora_project");
+constexpr int kProjectVersion = 1;
+constexpr qint64 kReadChunk = 8 << 20;
+
+// Shares of the whole load: reading the bytes, parsing, building the tables.
+constexpr double kReadShare = 0.4;
+constexpr double kParseShare = 0.3;
+
+using Failure = LoadedProject::Failure;
+
+bool cancelled(const std::atomic<bool>* cancel) { return cancel && cancel->load(std::memory_order_relaxed); }
+
+LoadedProject failed(Failure failure, const QString& detail = QString()) {
+  LoadedProject out;
+  out.failure = failure;
+  out.detail = detail;
+  return out;
+}
+
+// The node tables of "results". A child index that is a number outside the
+// saved tree makes the file damaged; one that is missing or not a number
+// reads as 0 and is dropped with the other links back up the tree below.
+std::shared_ptr<ResultTree> readTree(const QJsonObject& results, const LoadProgress& progress,
+                                     const std::atomic<bool>* cancel, QString& damage) {
+  const QJsonArray metaList = results.value(QStringLiteral("treeNodeMeta")).toArray();
+  const QJsonArray actionLists = results.value(QStringLiteral("treeNodeActions")).toArray();
+  auto tree = std::make_shared<ResultTree>();
+  tree->reserve(static_cast<std::size_t>(std::max(metaList.size(), actionLists.size())),
+                static_cast<std::size_t>(actionLists.size()) * 2);
+  const qsizetype total = metaList.size() + actionLists.size();
+  const qsizetype count = actionLists.size();
+  qsizetype done = 0;
+  const auto step = [&]() {
+    if ((++done & 0x3fff) != 0) return true;
+    if (cancelled(cancel)) return false;
+    if (progress) progress(kReadShare + kParseShare + (1.0 - kReadShare - kParseShare) * done / total);
+    return true;
+  };
+
+  for (const QJsonValue& v : metaList) {
+    const QJsonObject m = v.toObject();
+    ResultTree::Meta meta;
+    meta.nodeType = tree->text(text(m.value(QStringLiteral("nodeType"))));
+    meta.chanceDeal = tree->text(text(m.value(QStringLiteral("chanceDeal"))));
+    meta.player = tree->text(text(m.value(QStringLiteral("player"))));
+    meta.pot = project_file::count(m.value(QStringLiteral("pot")));
+    meta.effectiveStack = project_file::count(m.value(QStringLiteral("effectiveStack")));
+    meta.investedOop = project_file::count(m.value(QStringLiteral("investedOop")));
+    meta.investedIp = project_file::count(m.value(QStringLiteral("investedIp")));
+    meta.hasChildren = flag(m.value(QStringLiteral("hasChildren")));
+    tree->appendMeta(meta);
+    if (!step()) return nullptr;
+  }
+
+  for (qsizetype node = 0; node < count; ++node) {
+    tree->beginNode();
+    for (const QJsonValue& item : actionLists.at(node).toArray()) {
+      const QJsonObject a = item.toObject();
+      const QJsonValue child = a.value(QStringLiteral("childIndex"));
+      const std::optional<double> index = number(child);
+      if (index && std::isfinite(*index)) {
+        const double r = std::round(*index);
+        if (r < 0.0 || r >= static_cast<double>(count)) {
+          damage = QStringLiteral("node %1 leads to node %2 of a tree of %3").arg(node).arg(r).arg(count);
+          return nullptr;
+        }
+      }
+      ResultTree::Action action;
+      action.name = tree->text(text(a.value(QStringLiteral("name"))));
+      action.actionType = tree->text(text(a.value(QStringLiteral("actionType"))));
+      const std::optional<double> f = number(a.value(QStringLiteral("frequency")));
+      action.frequency = f && std::isfinite(*f) ? std::clamp(*f, 0.0, 1.0) : 0.0;
+      action.childIndex = wholeNumber(child, 0);
+      tree->appendAction(action);
+    }
+    if (!step()) return nullptr;
+  }
+  return tree;
+}
+
+void readResults(LoadedProject& out, const QJsonObject& results) {
+  out.resultsSummary = text(results.value(QStringLiteral("resultsSummary")));
+  out.resultBoard = text(results.value(QStringLiteral("resultBoard")));
+  out.rakeSaved = results.contains(QStringLiteral("resultRakePercent"));
+  out.resultRakePercent = figure(results.value(QStringLiteral("resultRakePercent")));
+  out.resultRakeCap = figure(results.value(QStringLiteral("resultRakeCap")));
+  out.resultStartingPot = count(results.value(QStringLiteral("resultStartingPot")));
+  out.resultIterations = count(results.value(QStringLiteral("resultIterations")));
+  out.resultExploitability = figure(results.value(QStringLiteral("resultExploitability")));
+  out.resultEvOop = figure(results.value(QStringLiteral("resultEvOop")));
+  out.resultEvIp = figure(results.value(QStringLiteral("resultEvIp")));
+  for (const QJsonValue& action : results.value(QStringLiteral("rootActions")).toArray()) {
+    out.rootActions.append(rootAction(action));
+  }
+}
+
+void readCaches(LoadedProject& out, const QJsonObject& caches) {
+  const auto restore = [&caches](const char* key, auto&& store) {
+    for (const QJsonValue& item : caches.value(QLatin1String(key)).toArray()) {
+      const QJsonObject entry = item.toObject();
+      const int nodeIndex = wholeNumber(entry.value(QStringLiteral("nodeIndex")), -1);
+      if (nodeIndex < 0) continue;
+      store(nodeIndex, entry, entry.value(QStringLiteral("data")));
+    }
+  };
+  restore("handStrategyByNode", [&out](int node, const QJsonObject&, const QJsonValue& data) {
+    out.handStrategy.insert(node, handStrategy(data));
+  });
+  restore("actionStatsByNode", [&out](int node, const QJsonObject&, const QJsonValue& data) {
+    out.actionStats.insert(node, actionStats(data));
+  });
+  restore("handCombosByNode", [&out](int node, const QJsonObject&, const QJsonValue& data) {
+    out.handCombos.insert(node, handCombos(data));
+  });
+  restore("handBucketsByNode", [&out](int node, const QJsonObject&, const QJsonValue& data) {
+    out.handBuckets.insert(node, handBuckets(data));
+  });
+  restore("seatHandCombosByNode", [&out](int node, const QJsonObject& e, const QJsonValue& data) {
+    const QString seat = text(e.value(QStringLiteral("seat"))).trimmed().toUpper();
+    QHash<int, QVariantList>* cache = seat == QStringLiteral("OOP")  ? &out.seatHandCombosOop
+                                      : seat == QStringLiteral("IP") ? &out.seatHandCombosIp
+                                                                     : nullptr;
+    if (cache) cache->insert(node, seatHandCombos(data));
+  });
+}
+
+void dropCachesOf(LoadedProject& out, int node) {
+  out.handStrategy.remove(node);
+  out.actionStats.remove(node);
+  out.handCombos.remove(node);
+  out.handBuckets.remove(node);
+  out.seatHandCombosOop.remove(node);
+  out.seatHandCombosIp.remove(node);
+}
+
+template <typename Cache>
+void dropOutside(Cache& cache, int nodeCount) {
+  for (auto it = cache.begin(); it != cache.end();) {
+    it = it.key() >= nodeCount ? cache.erase(it) : std::next(it);
+  }
+}
+
+// The tree is stored in pre-order, so every child comes after its parent. A
+// node whose actions lead back up the tree (a loop, or an index that was
+// missing and read as 0) keeps no actions and no cached answers: the pages
+// see a node without data instead of following a link in a circle. Cached
+// answers for nodes the tree does not have are dropped too, so they are
+// neither counted nor saved again.
+void tidyTree(LoadedProject& out, ResultTree& tree) {
+  const int count = tree.nodeCount();
+  for (int node = 0; node < count; ++node) {
+    const ResultTree::Action* actions = tree.actionsOf(node);
+    const int n = tree.actionCount(node);
+    bool back = false;
+    for (int a = 0; a < n; ++a) back = back || actions[a].childIndex <= node;
+    if (!back) continue;
+    tree.dropActions(node);
+    dropCachesOf(out, node);
+  }
+  if (count == 0) return;  // no tree: the caches are all there is
+  dropOutside(out.handStrategy, count);
+  dropOutside(out.actionStats, count);
+  dropOutside(out.handCombos, count);
+  dropOutside(out.handBuckets, count);
+  dropOutside(out.seatHandCombosOop, count);
+  dropOutside(out.seatHandCombosIp, count);
+}
+
+}  // namespace
+
+LoadedProject readProjectFile(const QString& path, const LoadProgress& progress, const std::atomic<bool>* cancel) {
+  // Only regular files: a device such as /dev/zero would be read forever.
+  QFile file(path);
+  if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return failed(Failure::OpenFailed);
+  QByteArray data;
+  {
+    const qint64 size = file.size();
+    data.reserve(static_cast<qsizetype>(std::max<qint64>(size, 0)));
+    while (true) {
+      const QByteArray chunk = file.read(kReadChunk);
+      if (chunk.isEmpty()) break;
+      data.append(chunk);
+      if (cancelled(cancel)) return failed(Failure::Cancelled);
+      if (progress && size > 0) progress(kReadShare * std::min(1.0, static_cast<double>(data.size()) / size));
+    }
+    if (file.error() != QFileDevice::NoError) return failed(Failure::OpenFailed);
+    file.close();
+  }
+
+  QJsonParseError parseError{};
+  const QJsonDocument doc = QJsonDocument::fromJson(data, &parseError);
+  data = QByteArray();  // the text is no longer needed; a large file frees its memory here
+  if (parseError.error != QJsonParseError::NoError || doc.isNull()) return failed(Failure::InvalidJson);
+  if (cancelled(cancel)) return failed(Failure::Cancelled);
+  if (progress) progress(kReadShare + kParseShare);
+
+  const QJsonObject root = doc.isObject() ? doc.object() : QJsonObject();
+  if (root.value(QStringLiteral("format")).toVariant().toString() != kFormatTag) {
+    return failed(Failure::UnrecognizedFormat);
+  }
+  bool versionOk = false;
+  const double version = root.value(QStringLiteral("version")).toVariant().toDouble(&versionOk);
+  if (!versionOk || version != kProjectVersion) return failed(Failure::UnsupportedVersion);
+
+  // A missing part reads as empty; a part of the wrong kind means the file
+  // is not what it claims to be.
+  const QJsonValue project = root.value(QStringLiteral("project"));
+  if (!project.isUndefined() && !project.isObject()) {
+    return failed(Failure::Damaged, QStringLiteral("\"project\" is not an object"));
+  }
+  LoadedProject out;
+  out.project = project.toObject().toVariantMap();
+  out.hasResults = flag(root.value(QStringLiteral("hasResults")));
+  const QJsonValue results = root.value(QStringLiteral("results"));
+  std::shared_ptr<ResultTree> tree;
+  if (out.hasResults) {
+    if (!results.isUndefined() && !results.isObject()) {
+      return failed(Failure::Damaged, QStringLiteral("\"results\" is not an object"));
+    }
+    readResults(out, results.toObject());
+    QString damage;
+    tree = readTree(results.toObject(), progress, cancel, damage);
+    if (!tree) return failed(damage.isEmpty() ? Failure::Cancelled : Failure::Damaged, damage);
+  }
+
+  readCaches(out, root.value(QStringLiteral("nodeCaches")).toObject());
+  if (tree) tidyTree(out, *tree);
+  if (cancelled(cancel)) return failed(Failure::Cancelled);
+  out.tree = std::move(tree);
+  out.nodeLocks = root.value(QStringLiteral("nodeLocks")).toArray().toVariantList();
+  out.lastUiCfg = solveConfig(root.value(QStringLiteral("lastUiCfg")));
+  if (progress) progress(1.0);
+  return out;
+}
+
+}  // namespace project_file

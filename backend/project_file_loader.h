@@ -1,0 +1,71 @@
+// Reading a project file into everything the controller restores from it:
+// the checks that refuse a file, the result figures, the node tables, the
+// saved query caches, the node locks and the last solve configuration. It
+// touches no controller state, so it runs on a worker thread for a large
+// file; the controller then only swaps the pieces in.
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+#include "backend/result_tree.h"
+
+namespace project_file {
+
+struct LoadedProject {
+  enum class Failure {
+    None,
+    OpenFailed,          // "Failed to open file"
+    InvalidJson,         // "Invalid JSON"
+    UnrecognizedFormat,  // "Unrecognized project format"
+    UnsupportedVersion,  // "Unsupported project version"
+    Damaged,             // the parts the pages rely on are of the wrong kind or point nowhere
+    Cancelled,
+  };
+  Failure failure = Failure::None;
+  QString detail;  // for the log: what was found damaged
+
+  QVariantMap project;
+  bool hasResults = false;
+
+  // "results", read when hasResults is true.
+  QString resultsSummary;
+  QString resultBoard;  // as stored, not yet normalised
+  bool rakeSaved = false;  // the file keeps the result's own rake
+  double resultRakePercent = 0.0;
+  double resultRakeCap = 0.0;
+  int resultStartingPot = 0;
+  int resultIterations = 0;
+  double resultExploitability = 0.0;
+  double resultEvOop = 0.0;
+  double resultEvIp = 0.0;
+  QVariantList rootActions;
+  std::shared_ptr<const ResultTree> tree;  // empty without results
+
+  // The saved query caches, without entries for nodes outside the tree.
+  QHash<int, QVariantMap> handStrategy;
+  QHash<int, QVariantList> actionStats;
+  QHash<int, QVariantList> handCombos;
+  QHash<int, QVariantList> handBuckets;
+  QHash<int, QVariantList> seatHandCombosOop;
+  QHash<int, QVariantList> seatHandCombosIp;
+
+  QVariantList nodeLocks;  // the raw "nodeLocks" entries
+  QVariantMap lastUiCfg;
+};
+
+// Reports the share of the work done, from 0 to 1, now and then.
+using LoadProgress = std::function<void(double)>;
+
+// Reads and checks the file at `path`. A set `cancel` flag ends the reading
+// with Failure::Cancelled at the next chunk or node.
+LoadedProject readProjectFile(const QString& path, const LoadProgress& progress = {},
+                              const std::atomic<bool>* cancel = nullptr);
+
+}  // namespace project_file

@@ -1,0 +1,296 @@
+// Project files, continued: parts of the wrong kind and links outside the
+// saved tree are refused with nothing changed, cached answers for nodes the
+// tree does not have are dropped, and opening and saving in the background
+// give what the direct calls give while the GUI thread stays free.
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "app_controller_test_support.h"
+
+using namespace app_controller_test;
+
+namespace {
+
+QByteArray canonical(const QVariant& v) { return QJsonDocument::fromVariant(v).toJson(QJsonDocument::Compact); }
+
+QByteArray readAll(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return QByteArray();
+  return f.readAll();
+}
+
+void writeJson(const QString& path, const QJsonObject& root) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(QJsonDocument(root).toJson());
+}
+
+class ProjectLoadTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    clearSettings();
+    solved = std::make_unique<AppController>();
+    solved->startSolveWithConfig(riverSpot(40));
+    ASSERT_TRUE(waitFor([] { return solveFinished(*solved); }));
+    ASSERT_EQ(solved->statusText(), "Done");
+    solved->nodeSeatHandCombos(0, "OOP");
+  }
+  static void TearDownTestSuite() { solved.reset(); }
+
+  void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+  QString path(const QString& name) const { return dir.filePath(name); }
+  static QUrl url(const QString& p) { return QUrl::fromLocalFile(p); }
+
+  QJsonObject saveSolved(const QString& name) {
+    QVariantMap project;
+    project.insert("boardText", "AhKsQd7c2h");
+    EXPECT_TRUE(solved->saveProject(url(path(name)), project));
+    return QJsonDocument::fromJson(readAll(path(name))).object();
+  }
+
+  static std::unique_ptr<AppController> solved;
+  QTemporaryDir dir;
+};
+std::unique_ptr<AppController> ProjectLoadTest::solved;
+
+// The saved file with the first action of `node` leading to `child`.
+QJsonObject withChild(QJsonObject root, int node, const QJsonValue& child) {
+  QJsonObject results = root.value("results").toObject();
+  QJsonArray tables = results.value("treeNodeActions").toArray();
+  QJsonArray actions = tables[node].toArray();
+  QJsonObject first = actions[0].toObject();
+  first.insert("childIndex", child);
+  actions[0] = first;
+  tables[node] = actions;
+  results.insert("treeNodeActions", tables);
+  root.insert("results", results);
+  return root;
+}
+
+TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
+  const QJsonObject good = saveSolved("good.velmoraproj");
+  const int nodes = solved->treeNodeCount();
+  int inner = 1;
+  while (inner < nodes && solved->nodeActions(inner).isEmpty()) ++inner;
+  ASSERT_LT(inner, nodes);
+
+  AppController c;
+  ASSERT_TRUE(c.loadProject(url(path("good.velmoraproj"))).value("ok").toBool());
+  c.setNodeLock(0, "KK", 0, 0.5);
+  const QString status = c.statusText();
+  const QByteArray strategy = canonical(c.nodeHandStrategy(0));
+  const QByteArray rootActions = canonical(c.rootActions());
+  QSignalSpy resultsSpy(&c, &AppController::resultsChanged);
+
+  const auto edited = [&](const std::function<void(QJsonObject&)>& edit) {
+    QJsonObject root = good;
+    edit(root);
+    return root;
+  };
+  struct Case {
+    const char* name;
+    QJsonObject root;
+  };
+  const Case cases[] = {
+      // The file of the report: a list for the project, a text for the results.
+      {"project list, results text", edited([](QJsonObject& r) {
+         r.insert("project", QJsonArray{1, 2});
+         r.insert("results", "x");
+         r.insert("hasResults", true);
+       })},
+      {"project list", edited([](QJsonObject& r) { r.insert("project", QJsonArray{"boardText"}); })},
+      {"project text", edited([](QJsonObject& r) { r.insert("project", "AhKsQd"); })},
+      {"project null", edited([](QJsonObject& r) { r.insert("project", QJsonValue::Null); })},
+      {"results text", edited([](QJsonObject& r) { r.insert("results", "x"); })},
+      {"results list", edited([](QJsonObject& r) { r.insert("results", QJsonArray{1, 2}); })},
+      {"results number", edited([](QJsonObject& r) { r.insert("results", 7); })},
+      {"child past the tree", withChild(good, 0, 99999999)},
+      {"child just past the tree", withChild(good, inner, nodes)},
+      {"negative child", withChild(good, inner, -7)},
+      {"huge child", withChild(good, 0, 1e20)},
+      {"child as text", withChild(good, inner, QString::number(nodes + 3))},
+  };
+  for (const Case& bad : cases) {
+    writeJson(path("bad.velmoraproj"), bad.root);
+    const QVariantMap r = c.loadProject(url(path("bad.velmoraproj")));
+    EXPECT_FALSE(r.value("ok").toBool()) << bad.name;
+    EXPECT_EQ(r.value("error").toString(), "The project file is damaged") << bad.name;
+    EXPECT_TRUE(r.value("project").toMap().isEmpty()) << bad.name;
+    EXPECT_FALSE(r.value("hasResults").toBool()) << bad.name;
+    EXPECT_EQ(c.treeNodeCount(), nodes) << bad.name;
+    EXPECT_EQ(c.statusText(), status) << bad.name;
+    EXPECT_EQ(canonical(c.nodeHandStrategy(0)), strategy) << bad.name;
+    EXPECT_EQ(canonical(c.rootActions()), rootActions) << bad.name;
+    EXPECT_EQ(c.nodeLocks(0).size(), 1) << bad.name;
+  }
+  EXPECT_EQ(resultsSpy.count(), 0);
+
+  // Missing parts still read as empty; results of the wrong kind are not
+  // looked at when the file says it has none.
+  const Case accepted[] = {
+      {"no project", edited([](QJsonObject& r) { r.remove("project"); })},
+      {"no results", edited([](QJsonObject& r) { r.remove("results"); })},
+      {"results text without results", edited([](QJsonObject& r) {
+         r.insert("results", "x");
+         r.insert("hasResults", false);
+       })},
+      {"child missing", edited([&](QJsonObject& r) {
+         r = withChild(r, inner, QJsonValue::Undefined);
+       })},
+  };
+  for (const Case& fine : accepted) {
+    writeJson(path("fine.velmoraproj"), fine.root);
+    const QVariantMap r = c.loadProject(url(path("fine.velmoraproj")));
+    EXPECT_TRUE(r.value("ok").toBool()) << fine.name << " " << r.value("error").toString().toStdString();
+  }
+  // A missing child index reads as 0, a link back to the root: that node
+  // keeps no actions, the others keep theirs.
+  EXPECT_EQ(c.treeNodeCount(), nodes);
+  EXPECT_TRUE(c.nodeActions(inner).isEmpty());
+  EXPECT_EQ(c.nodeActions(0).size(), solved->nodeActions(0).size());
+}
+
+TEST_F(ProjectLoadTest, CachedAnswersOutsideTheTreeAreDroppedOnLoad) {
+  QJsonObject root = saveSolved("caches.velmoraproj");
+  const int nodes = solved->treeNodeCount();
+  QJsonObject caches = root.value("nodeCaches").toObject();
+  const int strategyInTree = caches.value("handStrategyByNode").toArray().size();
+  const int combosInTree = caches.value("handCombosByNode").toArray().size();
+  ASSERT_GT(strategyInTree, 0);
+  const QJsonObject someStrategy = caches.value("handStrategyByNode").toArray()[0].toObject();
+  const QJsonObject someCombos = caches.value("handCombosByNode").toArray()[0].toObject();
+  const QJsonObject someSeat = caches.value("seatHandCombosByNode").toArray()[0].toObject();
+  for (const char* key : {"handStrategyByNode", "handCombosByNode", "seatHandCombosByNode"}) {
+    QJsonArray list = caches.value(key).toArray();
+    const QJsonObject& sample = QString(key) == "handStrategyByNode" ? someStrategy
+                                : QString(key) == "handCombosByNode" ? someCombos
+                                                                     : someSeat;
+    for (int i = 0; i < 2000; ++i) {
+      QJsonObject entry = sample;
+      entry.insert("nodeIndex", nodes + i);
+      list.append(entry);
+    }
+    caches.insert(key, list);
+  }
+  root.insert("nodeCaches", caches);
+  writeJson(path("caches.velmoraproj"), root);
+
+  AppController c;
+  ASSERT_TRUE(c.loadProject(url(path("caches.velmoraproj"))).value("ok").toBool());
+  EXPECT_EQ(c.statusText(),
+            QString("Loaded project (%1 strategy nodes, %2 combo nodes)").arg(strategyInTree).arg(combosInTree));
+  EXPECT_TRUE(c.nodeHandStrategy(nodes).isEmpty());
+  EXPECT_TRUE(c.nodeHandCombos(nodes + 1999).isEmpty());
+  EXPECT_TRUE(c.nodeSeatHandCombos(nodes + 7, "OOP").isEmpty());
+  EXPECT_TRUE(c.nodePocketActionEvs(nodes + 3, "OOP", someCombos.value("data")[0]["c1"].toString(),
+                                    someCombos.value("data")[0]["c2"].toString())
+                  .isEmpty());
+  EXPECT_FALSE(c.nodeHandStrategy(0).isEmpty());
+
+  // Saved again, the file holds only the nodes of its tree.
+  ASSERT_TRUE(c.saveProject(url(path("again.velmoraproj")), QVariantMap()));
+  const QJsonObject again = QJsonDocument::fromJson(readAll(path("again.velmoraproj"))).object();
+  for (const char* key : {"handStrategyByNode", "handCombosByNode", "seatHandCombosByNode"}) {
+    const QJsonArray list = again.value("nodeCaches").toObject().value(key).toArray();
+    EXPECT_FALSE(list.isEmpty()) << key;
+    for (const QJsonValue& entry : list) EXPECT_LT(entry.toObject().value("nodeIndex").toInt(), nodes) << key;
+  }
+}
+
+TEST_F(ProjectLoadTest, BackgroundOpenAndSaveMatchTheDirectCalls) {
+  saveSolved("direct.velmoraproj");
+  AppController direct;
+  const QVariantMap expected = direct.loadProject(url(path("direct.velmoraproj")));
+  ASSERT_TRUE(expected.value("ok").toBool());
+
+  AppController c;
+  QSignalSpy opened(&c, &AppController::projectOpened);
+  QSignalSpy busy(&c, &AppController::projectFileBusyChanged);
+  QSignalSpy results(&c, &AppController::resultsChanged);
+  c.openProject(url(path("direct.velmoraproj")));
+  EXPECT_TRUE(c.projectFileBusy());
+  EXPECT_EQ(c.projectFileActivity(), "Opening project...");
+  EXPECT_EQ(c.treeNodeCount(), 0);  // nothing is swapped in before the file is read
+  // A second file operation while one runs is answered at once, refused.
+  QSignalSpy saved(&c, &AppController::projectSaved);
+  c.saveProjectInBackground(url(path("second.velmoraproj")), QVariantMap());
+  ASSERT_TRUE(waitFor([&] { return opened.count() == 1 && saved.count() == 1; }, 20000));
+  EXPECT_FALSE(saved.at(0).at(0).toBool());
+  EXPECT_FALSE(QFile::exists(path("second.velmoraproj")));
+  const QVariantMap r = opened.at(0).at(0).toMap();
+  EXPECT_EQ(canonical(r), canonical(expected));
+  EXPECT_FALSE(c.projectFileBusy());
+  EXPECT_DOUBLE_EQ(c.projectFileProgress(), 1.0);
+  EXPECT_GE(busy.count(), 2);
+  EXPECT_EQ(results.count(), 1);
+  EXPECT_EQ(c.treeNodeCount(), direct.treeNodeCount());
+  EXPECT_EQ(c.statusText(), direct.statusText());
+  for (int node = 0; node < c.treeNodeCount(); ++node) {
+    EXPECT_EQ(canonical(c.nodeMeta(node)), canonical(direct.nodeMeta(node))) << node;
+    EXPECT_EQ(canonical(c.nodeActions(node)), canonical(direct.nodeActions(node))) << node;
+  }
+  EXPECT_EQ(canonical(c.nodeHandCombos(0)), canonical(direct.nodeHandCombos(0)));
+
+  // Saved in the background, the file reads back as the directly saved one.
+  QVariantMap project;
+  project.insert("boardText", "AhKsQd7c2h");
+  c.saveProjectInBackground(url(path("background.velmoraproj")), project);
+  EXPECT_TRUE(c.projectFileBusy());
+  EXPECT_EQ(c.projectFileActivity(), "Saving project...");
+  ASSERT_TRUE(waitFor([&] { return saved.count() == 2; }, 20000));
+  EXPECT_TRUE(saved.at(1).at(0).toBool());
+  EXPECT_EQ(saved.at(1).at(1).toUrl(), url(path("background.velmoraproj")));
+  ASSERT_TRUE(c.saveProject(url(path("direct-again.velmoraproj")), project));
+  EXPECT_EQ(QJsonDocument::fromJson(readAll(path("background.velmoraproj"))).object(),
+            QJsonDocument::fromJson(readAll(path("direct-again.velmoraproj"))).object());
+
+  // Failures come through the same signals, and change nothing.
+  QFile::resize(path("direct.velmoraproj"), 100);
+  const QString status = c.statusText();
+  c.openProject(url(path("direct.velmoraproj")));
+  c.openProject(QUrl("https://example.com/p.velmoraproj"));  // refused at once: a file is being read
+  ASSERT_TRUE(waitFor([&] { return opened.count() == 3; }, 20000));
+  const QStringList errors = {opened.at(1).at(0).toMap().value("error").toString(),
+                              opened.at(2).at(0).toMap().value("error").toString()};
+  EXPECT_TRUE(errors.contains("Another project file is being opened or saved")) << errors.join("; ").toStdString();
+  EXPECT_TRUE(errors.contains("Invalid JSON")) << errors.join("; ").toStdString();
+  c.openProject(QUrl("https://example.com/p.velmoraproj"));
+  ASSERT_TRUE(waitFor([&] { return opened.count() == 4; }, 20000));
+  EXPECT_EQ(opened.at(3).at(0).toMap().value("error").toString(), "Invalid/non-local file URL");
+  EXPECT_EQ(c.statusText(), status);
+  EXPECT_EQ(c.treeNodeCount(), direct.treeNodeCount());
+  c.saveProjectInBackground(QUrl("https://example.com/p.velmoraproj"), project);
+  ASSERT_TRUE(waitFor([&] { return saved.count() == 3; }, 20000));
+  EXPECT_FALSE(saved.at(2).at(0).toBool());
+}
+
+// Closing the program while a project opens or saves: the open is left
+// behind, the save is finished, and neither reaches a destroyed controller.
+TEST_F(ProjectLoadTest, DestroyingTheControllerDuringFileWorkIsSafe) {
+  saveSolved("closing.velmoraproj");
+  for (int round = 0; round < 5; ++round) {
+    auto c = std::make_unique<AppController>();
+    c->openProject(url(path("closing.velmoraproj")));
+    c.reset();
+  }
+  auto c = std::make_unique<AppController>();
+  ASSERT_TRUE(c->loadProject(url(path("closing.velmoraproj"))).value("ok").toBool());
+  c->saveProjectInBackground(url(path("closing-saved.velmoraproj")), QVariantMap());
+  c.reset();
+  pumpEvents(100);
+  AppController check;
+  EXPECT_TRUE(check.loadProject(url(path("closing-saved.velmoraproj"))).value("ok").toBool());
+  EXPECT_EQ(check.treeNodeCount(), solved->treeNodeCount());
+}
+
+}  // namespace
