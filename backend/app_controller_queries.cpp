@@ -221,9 +221,8 @@ QVariantMap AppController::nodeDetailsMissing(int nodeIndex) const {
   bool matrix = false;
   bool buckets = false;
   bool combos = false;
-  const bool decision = nodeIndex >= 0 && nodeIndex < m_nodeMetaTable.size() &&
-                        m_nodeMetaTable.at(nodeIndex).value(QStringLiteral("nodeType")).toString() ==
-                            QStringLiteral("decision");
+  const bool decision =
+      m_tree && m_tree->meta(nodeIndex).value(QStringLiteral("nodeType")).toString() == QStringLiteral("decision");
   // A solved game answers every node; without one only the saved answers exist.
   if (decision && !m_session.stored_result().first) {
     combos = !m_handCombosCache.contains(nodeIndex);

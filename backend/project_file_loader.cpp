@@ -85,8 +85,7 @@ std::shared_ptr<ResultTree> readTree(const QJsonObject& results, const LoadProgr
       ResultTree::Action action;
       action.name = tree->text(text(a.value(QStringLiteral("name"))));
       action.actionType = tree->text(text(a.value(QStringLiteral("actionType"))));
-      const std::optional<double> f = number(a.value(QStringLiteral("frequency")));
-      action.frequency = f && std::isfinite(*f) ? std::clamp(*f, 0.0, 1.0) : 0.0;
+      action.frequency = share(a.value(QStringLiteral("frequency")));
       action.childIndex = wholeNumber(child, 0);
       tree->appendAction(action);
     }

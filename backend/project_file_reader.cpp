@@ -27,9 +27,6 @@ double probability(const QJsonValue& v) {
   return d && std::isfinite(*d) ? std::clamp(*d, 0.0, 1.0) : 0.0;
 }
 
-// An action's frequency: a probability, or null (NaN) at a node no hand
-// reaches.
-double share(const QJsonValue& v) { return v.isNull() ? kNoValue : probability(v); }
 
 enum class Kind { Text, Flag, Count, Index, Figure, Amount, Prob, Share, TextList, FigureList, ProbList, AmountMap,
                   TextMap, ProbListMap };
@@ -113,6 +110,8 @@ const Fields kHandBucket = {{"name", Kind::Text}, {"combos", Kind::Amount}, {"ac
 const Fields kSeatCombo = {{"c1", Kind::Text}, {"c2", Kind::Text}, {"weight", Kind::Amount}};
 
 }  // namespace
+
+double share(const QJsonValue& v) { return v.isNull() ? kNoValue : probability(v); }
 
 std::optional<double> number(const QJsonValue& v) {
   if (v.isDouble()) return v.toDouble();

@@ -31,6 +31,9 @@ int count(const QJsonValue& v);
 // A chip figure: missing or unreadable reads 0; null (how a figure without
 // value is written), non-finite or beyond kFigureLimit reads NaN.
 double figure(const QJsonValue& v);
+// An action's frequency: a probability in [0, 1] (unreadable reads 0), or
+// NaN for null, as a node no hand reaches is written.
+double share(const QJsonValue& v);
 
 // One record of each kind the file holds, with every key the pages read
 // present and of its type; keys the writer never writes are dropped.
