@@ -30,6 +30,10 @@
 #include "session/solve_session.h"
 #include "session/solve_types.h"
 
+namespace velmora_app {
+struct SizeTokenFault;
+}
+
 class AppController : public QObject {
   Q_OBJECT
 
@@ -146,6 +150,9 @@ class AppController : public QObject {
   static bool rangeHasHand(const QString& text);
   // "AKs", "T9o", "QQ" from two card texts; empty when either is not a card.
   static QString handLabel169(const QString& c1, const QString& c2);
+  // The memory line's text for an unreadable size token, in the UI language:
+  // "OOP flop bet sizes: '3x3' is not a valid size".
+  static QString sizeTokenErrorText(const velmora_app::SizeTokenFault& fault);
 
  signals:
   void runningChanged();

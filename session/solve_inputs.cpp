@@ -74,9 +74,9 @@ velmora::TreeConfig build_tree_config(const SolveConfig& config, const velmora::
     parse_street_sizing(tree.turn, config.oop_turn, config.ip_turn, "turn");
     parse_street_sizing(tree.river, config.oop_river, config.ip_river, "river");
   } else {
-    parse_street_sizing_plain(tree.flop, config.oop_flop, config.ip_flop);
-    parse_street_sizing_plain(tree.turn, config.oop_turn, config.ip_turn);
-    parse_street_sizing_plain(tree.river, config.oop_river, config.ip_river);
+    parse_street_sizing_plain(tree.flop, config.oop_flop, config.ip_flop, "flop");
+    parse_street_sizing_plain(tree.turn, config.oop_turn, config.ip_turn, "turn");
+    parse_street_sizing_plain(tree.river, config.oop_river, config.ip_river, "river");
   }
   return tree;
 }

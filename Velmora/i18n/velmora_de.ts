@@ -114,6 +114,30 @@
         <source>Not ready: the iteration count must be at least 1</source>
         <translation>Nicht bereit: mindestens 1 Iteration angeben</translation>
     </message>
+    <message>
+        <source>%1 flop bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>%1 Flop-Bet-Größen: &apos;%2&apos; ist keine gültige Größe</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>%1 Flop-Raise-Größen: &apos;%2&apos; ist keine gültige Größe</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>%1 Turn-Bet-Größen: &apos;%2&apos; ist keine gültige Größe</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>%1 Turn-Raise-Größen: &apos;%2&apos; ist keine gültige Größe</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>%1 River-Bet-Größen: &apos;%2&apos; ist keine gültige Größe</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>%1 River-Raise-Größen: &apos;%2&apos; ist keine gültige Größe</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

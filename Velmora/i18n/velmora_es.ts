@@ -114,6 +114,30 @@
         <source>Not ready: the iteration count must be at least 1</source>
         <translation>No listo: indica al menos 1 iteración</translation>
     </message>
+    <message>
+        <source>%1 flop bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Apuestas de %1 en el flop: &apos;%2&apos; no es un tamaño válido</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Subidas de %1 en el flop: &apos;%2&apos; no es un tamaño válido</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Apuestas de %1 en el turn: &apos;%2&apos; no es un tamaño válido</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Subidas de %1 en el turn: &apos;%2&apos; no es un tamaño válido</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Apuestas de %1 en el river: &apos;%2&apos; no es un tamaño válido</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Subidas de %1 en el river: &apos;%2&apos; no es un tamaño válido</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

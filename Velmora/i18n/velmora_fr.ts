@@ -114,6 +114,30 @@
         <source>Not ready: the iteration count must be at least 1</source>
         <translation>Pas prêt : au moins 1 itération requise</translation>
     </message>
+    <message>
+        <source>%1 flop bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Mises de %1 au flop : &apos;%2&apos; n&apos;est pas une taille valide</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Relances de %1 au flop : &apos;%2&apos; n&apos;est pas une taille valide</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Mises de %1 au turn : &apos;%2&apos; n&apos;est pas une taille valide</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Relances de %1 au turn : &apos;%2&apos; n&apos;est pas une taille valide</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Mises de %1 à la river : &apos;%2&apos; n&apos;est pas une taille valide</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Relances de %1 à la river : &apos;%2&apos; n&apos;est pas une taille valide</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -114,6 +114,30 @@
         <source>Not ready: the iteration count must be at least 1</source>
         <translation>Non pronto: serve almeno 1 iterazione</translation>
     </message>
+    <message>
+        <source>%1 flop bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Puntate di %1 al flop: &apos;%2&apos; non è una dimensione valida</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Rilanci di %1 al flop: &apos;%2&apos; non è una dimensione valida</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Puntate di %1 al turn: &apos;%2&apos; non è una dimensione valida</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Rilanci di %1 al turn: &apos;%2&apos; non è una dimensione valida</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Puntate di %1 al river: &apos;%2&apos; non è una dimensione valida</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Rilanci di %1 al river: &apos;%2&apos; non è una dimensione valida</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

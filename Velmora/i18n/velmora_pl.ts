@@ -114,6 +114,30 @@
         <source>Not ready: the iteration count must be at least 1</source>
         <translation>Niegotowe: podaj co najmniej 1 iterację</translation>
     </message>
+    <message>
+        <source>%1 flop bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Zakłady %1 na flopie: &apos;%2&apos; nie jest prawidłową wielkością</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Podbicia %1 na flopie: &apos;%2&apos; nie jest prawidłową wielkością</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Zakłady %1 na turnie: &apos;%2&apos; nie jest prawidłową wielkością</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Podbicia %1 na turnie: &apos;%2&apos; nie jest prawidłową wielkością</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Zakłady %1 na riverze: &apos;%2&apos; nie jest prawidłową wielkością</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Podbicia %1 na riverze: &apos;%2&apos; nie jest prawidłową wielkością</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -114,6 +114,30 @@
         <source>Not ready: the iteration count must be at least 1</source>
         <translation>Não está pronto: informe pelo menos 1 iteração</translation>
     </message>
+    <message>
+        <source>%1 flop bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Apostas de %1 no flop: &apos;%2&apos; não é um tamanho válido</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Aumentos de %1 no flop: &apos;%2&apos; não é um tamanho válido</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Apostas de %1 no turn: &apos;%2&apos; não é um tamanho válido</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Aumentos de %1 no turn: &apos;%2&apos; não é um tamanho válido</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Apostas de %1 no river: &apos;%2&apos; não é um tamanho válido</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Aumentos de %1 no river: &apos;%2&apos; não é um tamanho válido</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -114,6 +114,30 @@
         <source>Not ready: the iteration count must be at least 1</source>
         <translation>Не готово: нужна хотя бы 1 итерация</translation>
     </message>
+    <message>
+        <source>%1 flop bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Ставки %1 на флопе: &apos;%2&apos; — недопустимый размер</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Рейзы %1 на флопе: &apos;%2&apos; — недопустимый размер</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Ставки %1 на тёрне: &apos;%2&apos; — недопустимый размер</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Рейзы %1 на тёрне: &apos;%2&apos; — недопустимый размер</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Ставки %1 на ривере: &apos;%2&apos; — недопустимый размер</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Рейзы %1 на ривере: &apos;%2&apos; — недопустимый размер</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
