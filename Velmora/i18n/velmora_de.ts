@@ -2135,5 +2135,9 @@
         <source>No download URL available.</source>
         <translation>Keine Download-Adresse verfügbar.</translation>
     </message>
+    <message>
+        <source>the answer is larger than %1</source>
+        <translation>die Antwort ist größer als %1</translation>
+    </message>
 </context>
 </TS>

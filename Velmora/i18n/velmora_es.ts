@@ -2135,5 +2135,9 @@
         <source>No download URL available.</source>
         <translation>No hay URL de descarga disponible.</translation>
     </message>
+    <message>
+        <source>the answer is larger than %1</source>
+        <translation>la respuesta ocupa más de %1</translation>
+    </message>
 </context>
 </TS>

@@ -2135,5 +2135,9 @@
         <source>No download URL available.</source>
         <translation>Aucune adresse de téléchargement disponible.</translation>
     </message>
+    <message>
+        <source>the answer is larger than %1</source>
+        <translation>la réponse dépasse %1</translation>
+    </message>
 </context>
 </TS>

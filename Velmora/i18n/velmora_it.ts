@@ -2135,5 +2135,9 @@
         <source>No download URL available.</source>
         <translation>Nessun URL di download disponibile.</translation>
     </message>
+    <message>
+        <source>the answer is larger than %1</source>
+        <translation>la risposta supera %1</translation>
+    </message>
 </context>
 </TS>

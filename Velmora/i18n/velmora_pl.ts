@@ -2135,5 +2135,9 @@
         <source>No download URL available.</source>
         <translation>Brak adresu pobierania.</translation>
     </message>
+    <message>
+        <source>the answer is larger than %1</source>
+        <translation>odpowiedź jest większa niż %1</translation>
+    </message>
 </context>
 </TS>

@@ -2135,5 +2135,9 @@
         <source>No download URL available.</source>
         <translation>Nenhuma URL de download disponível.</translation>
     </message>
+    <message>
+        <source>the answer is larger than %1</source>
+        <translation>a resposta é maior que %1</translation>
+    </message>
 </context>
 </TS>

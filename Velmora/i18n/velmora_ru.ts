@@ -2135,5 +2135,9 @@
         <source>No download URL available.</source>
         <translation>Адрес загрузки недоступен.</translation>
     </message>
+    <message>
+        <source>the answer is larger than %1</source>
+        <translation>ответ больше %1</translation>
+    </message>
 </context>
 </TS>
