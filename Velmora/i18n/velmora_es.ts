@@ -514,6 +514,10 @@
         <source>Memory</source>
         <translation>Memoria</translation>
     </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nombre del proyecto</translation>
+    </message>
 </context>
 <context>
     <name>HomeQuickActions</name>
@@ -886,7 +890,7 @@
     </message>
 </context>
 <context>
-    <name>ProjectSaveDialog</name>
+    <name>AppFileDialog</name>
     <message>
         <source>Up</source>
         <translation>Subir</translation>
@@ -894,10 +898,6 @@
     <message>
         <source>File name</source>
         <translation>Nombre de archivo</translation>
-    </message>
-    <message>
-        <source>Project name</source>
-        <translation>Nombre del proyecto</translation>
     </message>
     <message>
         <source>File type</source>
@@ -918,6 +918,10 @@
     <message>
         <source>Save</source>
         <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
     </message>
 </context>
 <context>
@@ -2138,6 +2142,17 @@
     <message>
         <source>the answer is larger than %1</source>
         <translation>la respuesta ocupa más de %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 </TS>
