@@ -13,7 +13,8 @@
 //                                |results-river|results-picker|results-lock|results-buckets|results-search
 //                                --theme dark|light
 //                         [--width N] [--height N] [--language CODE]
-//   shell_screenshot_host --main --page home|settings|setup|save-dialog|open-dialog|export-dialog|import-dialog|clear-dialog
+//   shell_screenshot_host --main --page home|settings|setup|setup-bad-size|save-dialog|open-dialog|export-dialog|
+//                                       import-dialog|clear-dialog
 //                         [--language CODE] [--theme dark|light]
 #include "tests/qml_shell/shell_test_backend.h"
 
@@ -289,7 +290,8 @@ Window {
 )QML";
 
 // The program's own window (Main), sized by the screen it opens on, for
-// scripts/window-screenshots.sh: Home, Settings, Setup, or a dialog opened on
+// scripts/window-screenshots.sh: Home, Settings, Setup (with an unreadable
+// OOP flop size for "setup-bad-size"), or a dialog opened on
 // a folder of sample files: the project save dialog with a name typed, the
 // project open dialog with a file picked, the range export (save) and
 // import (open) dialogs, and the confirmation that clears the statistics.
@@ -331,8 +333,10 @@ Main {
             shell = shell.parent
         if (page === "settings")
             shell.requestNavigate(4)
-        if (page === "setup") {
+        if (page === "setup" || page === "setup-bad-size") {
             shell.resetToDefaults()
+            if (page === "setup-bad-size")
+                shell.oopFlopBetSizesText = "33, 3x3"
             shell.requestNavigate(1)
         }
         if (page === "save-dialog") {
