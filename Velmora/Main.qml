@@ -24,6 +24,34 @@ ApplicationWindow {
     flags: Qt.Window | Qt.WindowTitleHint | Qt.WindowSystemMenuHint
            | Qt.WindowMinMaxButtonsHint | Qt.WindowCloseButtonHint
 
+    // Qt's own dialogs (the confirmations) and any control left to the style
+    // take their colours from the window's palette: the program's, in both
+    // themes, instead of the style's light one.
+    readonly property var _theme: appShell.theme
+    palette.window: _theme.surface
+    palette.windowText: _theme.text
+    palette.base: _theme.bg1
+    palette.alternateBase: _theme.surface2
+    palette.text: _theme.text
+    palette.button: _theme.surface2
+    palette.buttonText: _theme.text
+    palette.brightText: _theme.text
+    palette.light: _theme.surface2
+    palette.midlight: _theme.surface3
+    palette.mid: _theme.textFaint
+    palette.dark: _theme.stroke
+    palette.shadow: "#000000"
+    palette.highlight: _theme.accent
+    palette.highlightedText: "#FFFFFF"
+    palette.placeholderText: _theme.textFaint
+    palette.toolTipBase: _theme.surface2
+    palette.toolTipText: _theme.text
+    palette.link: _theme.info
+    palette.linkVisited: _theme.info
+    palette.disabled.windowText: _theme.textFaint
+    palette.disabled.text: _theme.textFaint
+    palette.disabled.buttonText: _theme.textFaint
+
     // Scrolled by its bars only, so drags inside the pages stay theirs.
     Flickable {
         id: scroller

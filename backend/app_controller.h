@@ -36,6 +36,9 @@ namespace project_file {
 struct LoadedProject;
 struct ProjectSnapshot;
 }  // namespace project_file
+namespace velmora_app {
+struct SizeTokenFault;
+}
 
 class AppController : public QObject {
   Q_OBJECT
@@ -184,6 +187,9 @@ class AppController : public QObject {
   static bool rangeHasHand(const QString& text);
   // "AKs", "T9o", "QQ" from two card texts; empty when either is not a card.
   static QString handLabel169(const QString& c1, const QString& c2);
+  // The memory line's text for an unreadable size token, in the UI language:
+  // "OOP flop bet sizes: '3x3' is not a valid size".
+  static QString sizeTokenErrorText(const velmora_app::SizeTokenFault& fault);
 
  signals:
   void runningChanged();

@@ -21,7 +21,34 @@ namespace {
 // unknown): such a spot can never be solved here.
 constexpr quint64 kUnknownMemoryLimit = quint64(1) << 40;
 
+// A token longer than this is cut in the memory line (a pasted text can be
+// any length).
+constexpr qsizetype kShownTokenLength = 24;
+
 }  // namespace
+
+QString AppController::sizeTokenErrorText(const velmora_app::SizeTokenFault& fault) {
+  QString token = fromStd(fault.token);
+  if (token.size() > kShownTokenLength) {
+    qsizetype cut = kShownTokenLength - 1;
+    if (token.at(cut - 1).isHighSurrogate()) --cut;
+    token = token.left(cut) + QChar(0x2026);
+  }
+  const QString seat = fault.seat == 0 ? QStringLiteral("OOP") : QStringLiteral("IP");
+  QString text;
+  if (fault.street == "turn") {
+    text = fault.raise ? tr("%1 turn raise sizes: '%2' is not a valid size")
+                       : tr("%1 turn bet sizes: '%2' is not a valid size");
+  } else if (fault.street == "river") {
+    text = fault.raise ? tr("%1 river raise sizes: '%2' is not a valid size")
+                       : tr("%1 river bet sizes: '%2' is not a valid size");
+  } else {
+    text = fault.raise ? tr("%1 flop raise sizes: '%2' is not a valid size")
+                       : tr("%1 flop bet sizes: '%2' is not a valid size");
+  }
+  // One pass, so a "%1" typed in the token stays as typed.
+  return text.arg(seat, token);
+}
 
 void AppController::requestSolveMemoryEstimate(const QVariantMap& cfg) {
   try {
@@ -75,6 +102,8 @@ void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, s
     velmora_app::EstimateOptions options;
     options.cancel = &request->cancel;
     options.limit_bytes = request->limitBytes;
+    std::optional<velmora_app::SizeTokenFault> sizeFault;
+    options.size_fault = &sizeFault;
     std::string error;
     const std::optional<velmora_app::SolveMemoryEstimate> estimate =
         velmora_app::estimate_solve_memory(config, &error, options);
@@ -82,6 +111,10 @@ void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, s
       bytes = estimate->total_bytes;
       text = formatMemoryBytes(bytes);
       if (estimate->exceeds_limit) text = QCoreApplication::translate("AppController", "More than %1").arg(text);
+    } else if (sizeFault) {
+      // The parser's own text may be an internal dump: the line names the
+      // field and the token instead.
+      text = sizeTokenErrorText(*sizeFault);
     } else if (!error.empty()) {
       text = fromStd(error);
     }

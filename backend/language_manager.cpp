@@ -2,10 +2,15 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QQmlEngine>
 #include <QSettings>
 #include <QTranslator>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -15,6 +20,52 @@ constexpr char kFilePrefix[] = "velmora_";
 
 // At most one translator exists and at most one is installed at a time.
 QTranslator* g_translator = nullptr;
+
+// Qt's own catalogues of the language (the standard buttons of its dialogs
+// and the texts of its QML controls), installed before the program's own.
+constexpr const char* kQtCatalogues[] = {"qtbase", "qtdeclarative"};
+std::vector<QTranslator*> g_qtTranslators;
+QStringList g_qtCataloguesLoaded;
+
+// Where Qt's catalogues lie: beside the program (a deployed build), then
+// where this Qt keeps them.
+QStringList qtTranslationDirs() {
+  return {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+          QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+}
+
+// Replaces Qt's catalogues with those of `candidates` (none for English).
+void applyQtCatalogues(const QStringList& candidates) {
+  for (QTranslator* t : g_qtTranslators) {
+    QCoreApplication::removeTranslator(t);
+    delete t;
+  }
+  g_qtTranslators.clear();
+  g_qtCataloguesLoaded.clear();
+  const QStringList dirs = qtTranslationDirs();
+  for (const char* catalogue : kQtCatalogues) {
+    auto translator = std::make_unique<QTranslator>();
+    bool loaded = false;
+    for (const QString& candidate : candidates) {
+      // Exact names only: Qt's own fallback would cut "qtbase_xx" to "qtbase".
+      const QString name = QLatin1String(catalogue) + QLatin1Char('_') + candidate;
+      for (const QString& dir : dirs) {
+        if (QFileInfo::exists(dir + QLatin1Char('/') + name + QStringLiteral(".qm")) && translator->load(name, dir)) {
+          loaded = true;
+          break;
+        }
+      }
+      if (loaded) {
+        g_qtCataloguesLoaded << name;
+        break;
+      }
+    }
+    if (loaded && !translator->isEmpty()) {
+      QCoreApplication::installTranslator(translator.get());
+      g_qtTranslators.push_back(translator.release());
+    }
+  }
+}
 
 QString firstPart(const QString& localeName) {
   const qsizetype cut = localeName.indexOf(QLatin1Char('_'));
@@ -36,6 +87,8 @@ LanguageManager::LanguageManager(QQmlEngine* engine, QObject* parent) : QObject(
 bool LanguageManager::translatorLoaded() {
   return g_translator != nullptr && !g_translator->isEmpty();
 }
+
+QStringList LanguageManager::qtCataloguesLoaded() { return g_qtCataloguesLoaded; }
 
 QString LanguageManager::normalizeLanguageCode(const QString& code) {
   const QString trimmed = code.trimmed();
@@ -75,9 +128,14 @@ void LanguageManager::applyLanguage(const QString& code, bool save, bool force) 
   g_translator = new QTranslator();
   delete previous;
 
+  const bool english = code == QLatin1String("en");
+  const QStringList candidates = english ? QStringList() : translationCandidates(code);
+  // Qt's catalogues go in first: the program's own, installed last, is
+  // asked first.
+  applyQtCatalogues(candidates);
+
   bool loaded = false;
-  if (code != QLatin1String("en")) {
-    const QStringList candidates = translationCandidates(code);
+  if (!english) {
     for (const QString& candidate : candidates) {
       if (g_translator->load(QLatin1String(kFilePrefix) + candidate, QLatin1String(kTranslationDir))) {
         loaded = true;
@@ -98,6 +156,10 @@ void LanguageManager::applyLanguage(const QString& code, bool save, bool force) 
   }
 
   qInfo().noquote() << "Language set to" << code << "(translator" << (loaded ? "loaded" : "not loaded") << ")";
+  if (!english) {
+    qInfo().noquote() << "Qt translations:"
+                      << (g_qtCataloguesLoaded.isEmpty() ? QStringLiteral("none found") : g_qtCataloguesLoaded.join(", "));
+  }
 
   if (engine_ != nullptr) {
     engine_->setUiLanguage(locale.bcp47Name());

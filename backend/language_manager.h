@@ -1,8 +1,10 @@
 // Run-time switching of the user-interface language.
 //
 // One process-wide translator holds the catalogue of the chosen language,
-// loaded from ":/Velmora/i18n/velmora_<locale>.qm". The choice is kept in the
-// per-user setting "ui/language" ("system" follows the system locale).
+// loaded from ":/Velmora/i18n/velmora_<locale>.qm"; Qt's own catalogues of
+// the language (qtbase, qtdeclarative: the buttons of Qt's dialogs) switch
+// with it. The choice is kept in the per-user setting "ui/language"
+// ("system" follows the system locale).
 #pragma once
 
 #include <QObject>
@@ -26,6 +28,8 @@ class LanguageManager : public QObject {
 
   // Whether the process-wide translator currently holds a catalogue.
   static bool translatorLoaded();
+  // Qt's own catalogues installed for the language ("qtbase_de", ...).
+  static QStringList qtCataloguesLoaded();
 
   static QString normalizeLanguageCode(const QString& code);
   static QStringList translationCandidates(const QString& code);

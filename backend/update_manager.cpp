@@ -5,10 +5,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QJsonValue>
+#include <QLocale>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSettings>
 #include <QTimer>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -70,6 +75,23 @@ QUrl UpdateManager::manifestDownloadUrl(const QVariantMap& manifest) {
   return url;
 }
 
+QString UpdateManager::boundedReleaseNotes(const QString& notes) {
+  if (notes.size() <= kMaxReleaseNotesLength) return notes;
+  qsizetype cut = kMaxReleaseNotesLength - 1;
+  if (notes.at(cut - 1).isHighSurrogate()) --cut;  // never half a character
+  return notes.left(cut) + QChar(0x2026);
+}
+
+void UpdateManager::storeCachedManifest(QJsonObject manifest) {
+  const auto notes = manifest.constFind(QStringLiteral("notes"));
+  if (notes != manifest.constEnd() && notes->isString()) {
+    manifest.insert(QStringLiteral("notes"), boundedReleaseNotes(notes->toString()));
+  }
+  QSettings settings;
+  settings.setValue(kCachedManifestKey, QString::fromUtf8(QJsonDocument(manifest).toJson(QJsonDocument::Compact)));
+  settings.setValue(kCachedAtKey, lastSuccessAt_);
+}
+
 void UpdateManager::loadUpdateSettings() {
   QSettings settings;
   manifestUrl_ = trimTrailingSlash(settings.value(kManifestUrlKey, QString()).toString());
@@ -88,6 +110,10 @@ void UpdateManager::loadUpdateSettings() {
   if (error.error != QJsonParseError::NoError || !doc.isObject()) return;
   lastSuccessAt_ = cachedAt.isValid() ? cachedAt : QDateTime();
   applyUpdateManifest(doc.object().toVariantMap());
+  // An older version kept the notes whole, however long: the cache is
+  // written again with them cut, so that later starts read little.
+  const QJsonValue notes = doc.object().value(QStringLiteral("notes"));
+  if (notes.isString() && notes.toString().size() > kMaxReleaseNotesLength) storeCachedManifest(doc.object());
 }
 
 void UpdateManager::setManifestUrl(const QString& url) {
@@ -135,6 +161,34 @@ void UpdateManager::checkNow() {
   QNetworkReply* reply = network_.get(request);
   reply_ = reply;
 
+  // The body is taken as it arrives and never past the bound: a server that
+  // answers with more (or says it will) ends the check.
+  reply->setReadBufferSize(64 * 1024);
+  auto body = std::make_shared<QByteArray>();
+  auto tooLarge = std::make_shared<bool>(false);
+  const auto take = [reply, body, tooLarge]() {
+    if (*tooLarge || !reply->isOpen()) return;
+    const QVariant declared = reply->header(QNetworkRequest::ContentLengthHeader);
+    bool known = false;
+    const qint64 length = declared.toLongLong(&known);
+    if (known && length > kMaxManifestBytes) {
+      *tooLarge = true;
+      reply->abort();
+      return;
+    }
+    while (reply->bytesAvailable() > 0) {
+      const qint64 room = kMaxManifestBytes + 1 - body->size();
+      body->append(reply->read(std::min(reply->bytesAvailable(), room)));
+      if (body->size() > kMaxManifestBytes) {
+        *tooLarge = true;
+        reply->abort();
+        return;
+      }
+    }
+  };
+  connect(reply, &QNetworkReply::metaDataChanged, this, take);
+  connect(reply, &QIODevice::readyRead, this, take);
+
   auto* timer = new QTimer(reply);
   timer->setSingleShot(true);
   connect(timer, &QTimer::timeout, reply, [reply]() {
@@ -142,16 +196,27 @@ void UpdateManager::checkNow() {
   });
   timer->start(timeoutMs_);
 
-  connect(reply, &QNetworkReply::finished, this, [this, reply]() { handleUpdateReply(reply); });
+  connect(reply, &QNetworkReply::finished, this, [this, reply, body, tooLarge, take]() {
+    take();
+    handleUpdateReply(reply, *body, *tooLarge);
+  });
 }
 
-void UpdateManager::handleUpdateReply(QNetworkReply* reply) {
+void UpdateManager::handleUpdateReply(QNetworkReply* reply, const QByteArray& body, bool tooLarge) {
   setBusy(false);
   if (reply_ == reply) reply_ = nullptr;
 
   const QVariant statusAttr = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
   const int status = statusAttr.isValid() ? statusAttr.toInt() : 0;
-  const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
+
+  if (tooLarge) {
+    lastError_ = tr("Update check failed: %1")
+                     .arg(tr("the answer is larger than %1")
+                              .arg(QLocale().formattedDataSize(kMaxManifestBytes, 0, QLocale::DataSizeIecFormat)));
+    emit stateChanged();
+    reply->deleteLater();
+    return;
+  }
 
   if (reply->error() != QNetworkReply::NoError) {
     lastError_ = tr("Update check failed: %1").arg(reply->errorString());
@@ -165,9 +230,7 @@ void UpdateManager::handleUpdateReply(QNetworkReply* reply) {
   if (error.error == QJsonParseError::NoError && doc.isObject()) {
     lastSuccessAt_ = QDateTime::currentDateTimeUtc();
     applyUpdateManifest(doc.object().toVariantMap());
-    QSettings settings;
-    settings.setValue(kCachedManifestKey, QString::fromUtf8(doc.toJson(QJsonDocument::Compact)));
-    settings.setValue(kCachedAtKey, lastSuccessAt_);
+    storeCachedManifest(doc.object());
     reply->deleteLater();
     return;
   }
@@ -179,7 +242,7 @@ void UpdateManager::handleUpdateReply(QNetworkReply* reply) {
 
 void UpdateManager::applyUpdateManifest(const QVariantMap& manifest) {
   latestVersion_ = manifest.value(QStringLiteral("version")).toString().trimmed();
-  releaseNotes_ = manifest.value(QStringLiteral("notes")).toString();
+  releaseNotes_ = boundedReleaseNotes(manifest.value(QStringLiteral("notes")).toString());
   downloadUrl_ = manifestDownloadUrl(manifest);
 
   const QVersionNumber running = normalizedVersion(currentVersion_);

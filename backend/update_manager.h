@@ -15,6 +15,7 @@
 #include <QVariantMap>
 #include <QVersionNumber>
 
+class QJsonObject;
 class QNetworkReply;
 
 class UpdateManager : public QObject {
@@ -32,6 +33,12 @@ class UpdateManager : public QObject {
 
  public:
   static constexpr int kDefaultTimeoutMs = 8000;
+  // A manifest is a few kilobytes: an answer longer than this is not read
+  // on, and the check fails.
+  static constexpr qint64 kMaxManifestBytes = qint64(1) << 20;
+  // Release notes longer than this many characters are kept cut, with "…",
+  // also in the settings.
+  static constexpr qsizetype kMaxReleaseNotesLength = 16384;
 
   explicit UpdateManager(QObject* parent = nullptr);
 
@@ -62,6 +69,8 @@ class UpdateManager : public QObject {
   // The manifest's download address for this platform; an empty URL unless
   // it is a well-formed http or https address.
   static QUrl manifestDownloadUrl(const QVariantMap& manifest);
+  // The notes as kept: at most kMaxReleaseNotesLength characters.
+  static QString boundedReleaseNotes(const QString& notes);
 
  signals:
   void manifestUrlChanged();
@@ -71,7 +80,9 @@ class UpdateManager : public QObject {
  private:
   void loadUpdateSettings();
   void applyUpdateManifest(const QVariantMap& manifest);
-  void handleUpdateReply(QNetworkReply* reply);
+  void handleUpdateReply(QNetworkReply* reply, const QByteArray& body, bool tooLarge);
+  // Writes the manifest to the settings with its notes cut to the bound.
+  void storeCachedManifest(QJsonObject manifest);
   void setBusy(bool busy);
 
   QString currentVersion_;

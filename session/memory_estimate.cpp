@@ -90,8 +90,13 @@ SolveMemoryEstimate measure(const SolveConfig& config, const EstimateOptions& op
 
 std::optional<SolveMemoryEstimate> estimate_solve_memory(const SolveConfig& config, std::string* error,
                                                          const EstimateOptions& options) {
+  if (options.size_fault != nullptr) options.size_fault->reset();
   try {
     return measure(config, options);
+  } catch (const SizeTokenError& e) {
+    if (error != nullptr) *error = e.what();
+    if (options.size_fault != nullptr) *options.size_fault = e.fault();
+    return std::nullopt;
   } catch (const std::exception& e) {
     if (error != nullptr) *error = e.what();
     return std::nullopt;

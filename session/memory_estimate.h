@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/cancel.h"
+#include "session/normalizers.h"
 #include "session/solve_types.h"
 
 namespace velmora_app {
@@ -32,6 +33,9 @@ struct EstimateOptions {
   const velmora::CancelFlag* cancel = nullptr;
   // Counting stops once the need passes this many bytes.
   std::uint64_t limit_bytes = std::numeric_limits<std::uint64_t>::max();
+  // Filled when the estimate fails on a size token the solver cannot read:
+  // which seat, street and field, and the token as typed.
+  std::optional<SizeTokenFault>* size_fault = nullptr;
 };
 
 // Empty on failure, with the failure's text written to `error` when given.

@@ -1,9 +1,12 @@
 #include "session/normalizers.h"
 
 #include <charconv>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "core/bet_size.h"
 
@@ -27,11 +30,54 @@ bool is_size_letter(char c) {
 
 bool keep_size_byte(char c) { return (c >= '0' && c <= '9') || c == '%' || c == ',' || c == '.' || is_size_letter(c); }
 
+std::string_view trim_c_space(std::string_view text) {
+  while (!text.empty() && is_c_space(text.front())) text.remove_prefix(1);
+  while (!text.empty() && is_c_space(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// The first piece of `text` (cut at commas, as typed) whose token the
+// solver's parser refuses, trimmed; none when every piece reads alone.
+std::optional<std::string> refused_piece(std::string_view text, bool raise) {
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t comma = text.find(',', start);
+    if (comma == std::string_view::npos) comma = text.size();
+    const std::string_view piece = text.substr(start, comma - start);
+    start = comma + 1;
+    std::string token;
+    try {
+      token = normalize_sizing_text(piece, false);  // one piece holds one token or none
+    } catch (const std::exception&) {
+      continue;
+    }
+    if (token.empty()) continue;
+    try {
+      velmora::parse_bet_size(token, raise);
+    } catch (const std::exception&) {
+      return std::string(trim_c_space(piece));
+    }
+  }
+  return std::nullopt;
+}
+
 // Runs one seat's part of a street: bets, raises and (for OOP) the lead list.
-void parse_seat_sizes(velmora::StreetSizeLists& out, int seat, const StreetSizing& sizing) {
+void parse_seat_sizes(velmora::StreetSizeLists& out, int seat, const StreetSizing& sizing, std::string_view street) {
   const std::string bet_norm = normalize_sizing_text(sizing.bet_sizes, sizing.add_all_in);
   const std::string raise_norm = normalize_sizing_text(sizing.raise_sizes, sizing.add_all_in);
-  auto lists = velmora::parse_bet_and_raise_sizes(bet_norm, raise_norm);
+  std::pair<std::vector<velmora::SizeSpec>, std::vector<velmora::SizeSpec>> lists;
+  try {
+    lists = velmora::parse_bet_and_raise_sizes(bet_norm, raise_norm);
+  } catch (const std::exception& e) {
+    // The parser's text may be an internal dump ("... (hex=...)"): name the
+    // field and the piece as typed beside it.
+    for (const bool raise : {false, true}) {
+      if (auto piece = refused_piece(raise ? sizing.raise_sizes : sizing.bet_sizes, raise)) {
+        throw SizeTokenError(e.what(), SizeTokenFault{seat, std::string(street), raise, std::move(*piece)});
+      }
+    }
+    throw;
+  }
   out.bets[seat] = std::move(lists.first);
   out.raises[seat] = std::move(lists.second);
   if (seat == 0) {
@@ -46,7 +92,7 @@ void parse_seat_sizes(velmora::StreetSizeLists& out, int seat, const StreetSizin
 void parse_seat_sizes_with_context(velmora::StreetSizeLists& out, int seat, const StreetSizing& sizing,
                                    std::string_view street) {
   try {
-    parse_seat_sizes(out, seat, sizing);
+    parse_seat_sizes(out, seat, sizing, street);
   } catch (const std::exception& e) {
     // Recomputed for the message: a normaliser error escapes here unwrapped.
     const std::string bet_norm = normalize_sizing_text(sizing.bet_sizes, sizing.add_all_in);
@@ -55,6 +101,7 @@ void parse_seat_sizes_with_context(velmora::StreetSizeLists& out, int seat, cons
     msg += street;
     msg += " sizing (bet='" + sizing.bet_sizes + "', raise='" + sizing.raise_sizes + "', bet_norm='" + bet_norm +
            "', raise_norm='" + raise_norm + "'): " + e.what();
+    if (const auto* token = dynamic_cast<const SizeTokenError*>(&e)) throw SizeTokenError(msg, token->fault());
     throw std::invalid_argument(msg);
   }
 }
@@ -106,9 +153,10 @@ void parse_street_sizing(velmora::StreetSizeLists& out, const StreetSizing& oop,
   parse_seat_sizes_with_context(out, 1, ip, street);
 }
 
-void parse_street_sizing_plain(velmora::StreetSizeLists& out, const StreetSizing& oop, const StreetSizing& ip) {
-  parse_seat_sizes(out, 0, oop);
-  parse_seat_sizes(out, 1, ip);
+void parse_street_sizing_plain(velmora::StreetSizeLists& out, const StreetSizing& oop, const StreetSizing& ip,
+                               std::string_view street) {
+  parse_seat_sizes(out, 0, oop, street);
+  parse_seat_sizes(out, 1, ip, street);
 }
 
 velmora::Range parse_range_or_percent(std::string_view text) {

@@ -1,6 +1,7 @@
 #include "session/solve_inputs.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "session/action_labels.h"
@@ -41,6 +42,16 @@ velmora::TreeConfig build_tree_config(const SolveConfig& config, const velmora::
   if (config.starting_pot > kMaxChips || config.effective_stack > kMaxChips) {
     throw std::invalid_argument("Starting pot and effective stack must not exceed 1000000 chips");
   }
+  // Rake is a share of the pot, at most all of it, capped at a number of
+  // chips: a negative share pays the winner more than the pot, one above
+  // 100 % leaves both seats with less than nothing, and NaN spreads into
+  // every payoff.
+  if (!(config.rake_percent >= 0.0 && config.rake_percent <= 100.0)) {
+    throw std::invalid_argument("Rake percent must be a number within [0, 100]");
+  }
+  if (!(std::isfinite(config.rake_cap) && config.rake_cap >= 0.0)) {
+    throw std::invalid_argument("Rake cap must be a finite number of chips, 0 or more");
+  }
   velmora::TreeConfig tree;
   tree.start_street = static_cast<std::uint8_t>(street_from_name(config.starting_street));
   // Betting on a street whose card is not on the board would be played for
@@ -63,9 +74,9 @@ velmora::TreeConfig build_tree_config(const SolveConfig& config, const velmora::
     parse_street_sizing(tree.turn, config.oop_turn, config.ip_turn, "turn");
     parse_street_sizing(tree.river, config.oop_river, config.ip_river, "river");
   } else {
-    parse_street_sizing_plain(tree.flop, config.oop_flop, config.ip_flop);
-    parse_street_sizing_plain(tree.turn, config.oop_turn, config.ip_turn);
-    parse_street_sizing_plain(tree.river, config.oop_river, config.ip_river);
+    parse_street_sizing_plain(tree.flop, config.oop_flop, config.ip_flop, "flop");
+    parse_street_sizing_plain(tree.turn, config.oop_turn, config.ip_turn, "turn");
+    parse_street_sizing_plain(tree.river, config.oop_river, config.ip_river, "river");
   }
   return tree;
 }

@@ -25,8 +25,9 @@ std::array<velmora::Range, 2> parse_request_ranges(const SolveConfig& config);
 
 // Street, pot, stack, rake, all-in thresholds and the three streets' sizes.
 // With `size_error_context` a size error names seat, street and texts.
-// Refuses a starting street whose card `board` does not hold, and a pot or
-// stack outside 0..kMaxChips.
+// Refuses a starting street whose card `board` does not hold, a pot or
+// stack outside 0..kMaxChips, a rake percent outside 0..100 and a rake cap
+// that is negative or not finite.
 velmora::TreeConfig build_tree_config(const SolveConfig& config, const velmora::Board& board,
                                       bool size_error_context);
 

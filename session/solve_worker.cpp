@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <span>
+#include <optional>
 
 #include "core/cancel.h"
 #include "core/card_context.h"
@@ -123,13 +124,17 @@ void fill_result_snapshot(SolveResult& result, const velmora::Game& game, velmor
   fill_result_nodes(result, game, solver, weighted, starting_pot);
 }
 
-std::string format_iteration_text(std::uint32_t iteration, float exploitability) {
+std::string format_iteration_text(std::uint32_t iteration, std::optional<float> exploitability) {
   char buf[128];
   std::string text = "Iter ";
   auto res = std::to_chars(buf, buf + sizeof buf, iteration);
   text.append(buf, res.ptr);
   text += " | exploitability\xE2\x89\x88";
-  res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(exploitability), std::chars_format::fixed, 4);
+  if (!exploitability) {
+    text += "\xE2\x80\x94";  // an em dash: not measured yet
+    return text;
+  }
+  res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(*exploitability), std::chars_format::fixed, 4);
   if (res.ec == std::errc{}) {
     text.append(buf, res.ptr);
   } else {
@@ -144,12 +149,19 @@ double finalizing_fraction(std::uint32_t iterations_done, std::uint32_t max_iter
   return std::clamp(f, 0.0, 0.999);
 }
 
+bool exploitability_measured(std::uint32_t iteration, std::uint32_t max_iterations, std::uint32_t interval) {
+  return iteration == max_iterations || (interval != 0 && iteration >= interval);
+}
+
 void format_iteration_progress(const ProgressCallback& callback, std::uint32_t max_iterations,
                                std::uint32_t iteration, float exploitability, double /*iteration_ms*/) {
   if (!callback) return;
   SolveProgress p;
   p.fraction = finalizing_fraction(iteration, max_iterations);
-  p.text = format_iteration_text(iteration, exploitability);
+  // Until its first measurement the solver reports 0, which would read as
+  // solved: the report says the figure is not known yet.
+  const bool measured = exploitability_measured(iteration, max_iterations, kExploitabilityInterval);
+  p.text = format_iteration_text(iteration, measured ? std::optional<float>(exploitability) : std::nullopt);
   callback(p);
 }
 

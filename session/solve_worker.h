@@ -1,6 +1,7 @@
 // Internals of the solve worker shared by the session and its tests.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,18 @@ struct SolveSession::WorkerTask {
   ProgressCallback callback;
 };
 
-// "Iter 120 | exploitability≈0.0831", with a decimal point whatever the locale.
-std::string format_iteration_text(std::uint32_t iteration, float exploitability);
+// "Iter 120 | exploitability≈0.0831", with a decimal point whatever the
+// locale; "Iter 12 | exploitability≈—" (an em dash) without a figure.
+std::string format_iteration_text(std::uint32_t iteration, std::optional<float> exploitability);
+
+// Whether the solver has measured its exploitability by the end of
+// `iteration`: it measures every `interval` iterations (never for 0) and
+// after the last one of its budget.
+bool exploitability_measured(std::uint32_t iteration, std::uint32_t max_iterations, std::uint32_t interval);
 
 // Sends the report of one finished iteration: fraction iteration / budget
-// (at most 0.999) and the "Iter" text. Does nothing without a callback.
+// (at most 0.999) and the "Iter" text, whose figure is the em dash until
+// the solver's first measurement. Does nothing without a callback.
 void format_iteration_progress(const ProgressCallback& callback, std::uint32_t max_iterations,
                                std::uint32_t iteration, float exploitability, double iteration_ms);
 

@@ -134,6 +134,30 @@
         <source>Another project file is being opened or saved</source>
         <translation>Eine andere Projektdatei wird gerade geöffnet oder gespeichert</translation>
     </message>
+    <message>
+        <source>%1 flop bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>%1 Flop-Bet-Größen: &apos;%2&apos; ist keine gültige Größe</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>%1 Flop-Raise-Größen: &apos;%2&apos; ist keine gültige Größe</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>%1 Turn-Bet-Größen: &apos;%2&apos; ist keine gültige Größe</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>%1 Turn-Raise-Größen: &apos;%2&apos; ist keine gültige Größe</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>%1 River-Bet-Größen: &apos;%2&apos; ist keine gültige Größe</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>%1 River-Raise-Größen: &apos;%2&apos; ist keine gültige Größe</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -509,6 +533,10 @@
     <message>
         <source>Memory</source>
         <translation>Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Projektname</translation>
     </message>
 </context>
 <context>
@@ -890,7 +918,7 @@
     </message>
 </context>
 <context>
-    <name>ProjectSaveDialog</name>
+    <name>AppFileDialog</name>
     <message>
         <source>Up</source>
         <translation>Nach oben</translation>
@@ -898,10 +926,6 @@
     <message>
         <source>File name</source>
         <translation>Dateiname</translation>
-    </message>
-    <message>
-        <source>Project name</source>
-        <translation>Projektname</translation>
     </message>
     <message>
         <source>File type</source>
@@ -922,6 +946,10 @@
     <message>
         <source>Save</source>
         <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
     </message>
 </context>
 <context>
@@ -2150,6 +2178,21 @@
     <message>
         <source>No download URL available.</source>
         <translation>Keine Download-Adresse verfügbar.</translation>
+    </message>
+    <message>
+        <source>the answer is larger than %1</source>
+        <translation>die Antwort ist größer als %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

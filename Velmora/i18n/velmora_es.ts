@@ -134,6 +134,30 @@
         <source>Another project file is being opened or saved</source>
         <translation>Ya se está abriendo o guardando otro archivo de proyecto</translation>
     </message>
+    <message>
+        <source>%1 flop bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Apuestas de %1 en el flop: &apos;%2&apos; no es un tamaño válido</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Subidas de %1 en el flop: &apos;%2&apos; no es un tamaño válido</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Apuestas de %1 en el turn: &apos;%2&apos; no es un tamaño válido</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Subidas de %1 en el turn: &apos;%2&apos; no es un tamaño válido</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Apuestas de %1 en el river: &apos;%2&apos; no es un tamaño válido</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Subidas de %1 en el river: &apos;%2&apos; no es un tamaño válido</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -509,6 +533,10 @@
     <message>
         <source>Memory</source>
         <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nombre del proyecto</translation>
     </message>
 </context>
 <context>
@@ -890,7 +918,7 @@
     </message>
 </context>
 <context>
-    <name>ProjectSaveDialog</name>
+    <name>AppFileDialog</name>
     <message>
         <source>Up</source>
         <translation>Subir</translation>
@@ -898,10 +926,6 @@
     <message>
         <source>File name</source>
         <translation>Nombre de archivo</translation>
-    </message>
-    <message>
-        <source>Project name</source>
-        <translation>Nombre del proyecto</translation>
     </message>
     <message>
         <source>File type</source>
@@ -922,6 +946,10 @@
     <message>
         <source>Save</source>
         <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
     </message>
 </context>
 <context>
@@ -2150,6 +2178,21 @@
     <message>
         <source>No download URL available.</source>
         <translation>No hay URL de descarga disponible.</translation>
+    </message>
+    <message>
+        <source>the answer is larger than %1</source>
+        <translation>la respuesta ocupa más de %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 </TS>

@@ -134,6 +134,30 @@
         <source>Another project file is being opened or saved</source>
         <translation>Un autre fichier de projet est en cours d&apos;ouverture ou d&apos;enregistrement</translation>
     </message>
+    <message>
+        <source>%1 flop bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Mises de %1 au flop : &apos;%2&apos; n&apos;est pas une taille valide</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Relances de %1 au flop : &apos;%2&apos; n&apos;est pas une taille valide</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Mises de %1 au turn : &apos;%2&apos; n&apos;est pas une taille valide</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Relances de %1 au turn : &apos;%2&apos; n&apos;est pas une taille valide</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Mises de %1 à la river : &apos;%2&apos; n&apos;est pas une taille valide</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Relances de %1 à la river : &apos;%2&apos; n&apos;est pas une taille valide</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -509,6 +533,10 @@
     <message>
         <source>Memory</source>
         <translation>Mémoire</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nom du projet</translation>
     </message>
 </context>
 <context>
@@ -890,7 +918,7 @@
     </message>
 </context>
 <context>
-    <name>ProjectSaveDialog</name>
+    <name>AppFileDialog</name>
     <message>
         <source>Up</source>
         <translation>Remonter</translation>
@@ -898,10 +926,6 @@
     <message>
         <source>File name</source>
         <translation>Nom du fichier</translation>
-    </message>
-    <message>
-        <source>Project name</source>
-        <translation>Nom du projet</translation>
     </message>
     <message>
         <source>File type</source>
@@ -922,6 +946,10 @@
     <message>
         <source>Save</source>
         <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
     </message>
 </context>
 <context>
@@ -2150,6 +2178,21 @@
     <message>
         <source>No download URL available.</source>
         <translation>Aucune adresse de téléchargement disponible.</translation>
+    </message>
+    <message>
+        <source>the answer is larger than %1</source>
+        <translation>la réponse dépasse %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

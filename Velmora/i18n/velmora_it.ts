@@ -134,6 +134,30 @@
         <source>Another project file is being opened or saved</source>
         <translation>Un altro file di progetto è in fase di apertura o salvataggio</translation>
     </message>
+    <message>
+        <source>%1 flop bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Puntate di %1 al flop: &apos;%2&apos; non è una dimensione valida</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Rilanci di %1 al flop: &apos;%2&apos; non è una dimensione valida</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Puntate di %1 al turn: &apos;%2&apos; non è una dimensione valida</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Rilanci di %1 al turn: &apos;%2&apos; non è una dimensione valida</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Puntate di %1 al river: &apos;%2&apos; non è una dimensione valida</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Rilanci di %1 al river: &apos;%2&apos; non è una dimensione valida</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -509,6 +533,10 @@
     <message>
         <source>Memory</source>
         <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nome progetto</translation>
     </message>
 </context>
 <context>
@@ -890,7 +918,7 @@
     </message>
 </context>
 <context>
-    <name>ProjectSaveDialog</name>
+    <name>AppFileDialog</name>
     <message>
         <source>Up</source>
         <translation>Su</translation>
@@ -898,10 +926,6 @@
     <message>
         <source>File name</source>
         <translation>Nome file</translation>
-    </message>
-    <message>
-        <source>Project name</source>
-        <translation>Nome progetto</translation>
     </message>
     <message>
         <source>File type</source>
@@ -922,6 +946,10 @@
     <message>
         <source>Save</source>
         <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
     </message>
 </context>
 <context>
@@ -2150,6 +2178,21 @@
     <message>
         <source>No download URL available.</source>
         <translation>Nessun URL di download disponibile.</translation>
+    </message>
+    <message>
+        <source>the answer is larger than %1</source>
+        <translation>la risposta supera %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

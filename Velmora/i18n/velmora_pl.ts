@@ -134,6 +134,30 @@
         <source>Another project file is being opened or saved</source>
         <translation>Trwa otwieranie lub zapisywanie innego pliku projektu</translation>
     </message>
+    <message>
+        <source>%1 flop bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Zakłady %1 na flopie: &apos;%2&apos; nie jest prawidłową wielkością</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Podbicia %1 na flopie: &apos;%2&apos; nie jest prawidłową wielkością</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Zakłady %1 na turnie: &apos;%2&apos; nie jest prawidłową wielkością</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Podbicia %1 na turnie: &apos;%2&apos; nie jest prawidłową wielkością</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Zakłady %1 na riverze: &apos;%2&apos; nie jest prawidłową wielkością</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Podbicia %1 na riverze: &apos;%2&apos; nie jest prawidłową wielkością</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -509,6 +533,10 @@
     <message>
         <source>Memory</source>
         <translation>Pamięć</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nazwa projektu</translation>
     </message>
 </context>
 <context>
@@ -890,7 +918,7 @@
     </message>
 </context>
 <context>
-    <name>ProjectSaveDialog</name>
+    <name>AppFileDialog</name>
     <message>
         <source>Up</source>
         <translation>W górę</translation>
@@ -898,10 +926,6 @@
     <message>
         <source>File name</source>
         <translation>Nazwa pliku</translation>
-    </message>
-    <message>
-        <source>Project name</source>
-        <translation>Nazwa projektu</translation>
     </message>
     <message>
         <source>File type</source>
@@ -922,6 +946,10 @@
     <message>
         <source>Save</source>
         <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
     </message>
 </context>
 <context>
@@ -2150,6 +2178,21 @@
     <message>
         <source>No download URL available.</source>
         <translation>Brak adresu pobierania.</translation>
+    </message>
+    <message>
+        <source>the answer is larger than %1</source>
+        <translation>odpowiedź jest większa niż %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -134,6 +134,30 @@
         <source>Another project file is being opened or saved</source>
         <translation>Outro arquivo de projeto está sendo aberto ou salvo</translation>
     </message>
+    <message>
+        <source>%1 flop bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Apostas de %1 no flop: &apos;%2&apos; não é um tamanho válido</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Aumentos de %1 no flop: &apos;%2&apos; não é um tamanho válido</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Apostas de %1 no turn: &apos;%2&apos; não é um tamanho válido</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Aumentos de %1 no turn: &apos;%2&apos; não é um tamanho válido</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Apostas de %1 no river: &apos;%2&apos; não é um tamanho válido</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Aumentos de %1 no river: &apos;%2&apos; não é um tamanho válido</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -509,6 +533,10 @@
     <message>
         <source>Memory</source>
         <translation>Memória</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nome do projeto</translation>
     </message>
 </context>
 <context>
@@ -890,7 +918,7 @@
     </message>
 </context>
 <context>
-    <name>ProjectSaveDialog</name>
+    <name>AppFileDialog</name>
     <message>
         <source>Up</source>
         <translation>Acima</translation>
@@ -898,10 +926,6 @@
     <message>
         <source>File name</source>
         <translation>Nome do arquivo</translation>
-    </message>
-    <message>
-        <source>Project name</source>
-        <translation>Nome do projeto</translation>
     </message>
     <message>
         <source>File type</source>
@@ -922,6 +946,10 @@
     <message>
         <source>Save</source>
         <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
     </message>
 </context>
 <context>
@@ -2150,6 +2178,21 @@
     <message>
         <source>No download URL available.</source>
         <translation>Nenhuma URL de download disponível.</translation>
+    </message>
+    <message>
+        <source>the answer is larger than %1</source>
+        <translation>a resposta é maior que %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

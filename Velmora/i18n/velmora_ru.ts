@@ -134,6 +134,30 @@
         <source>Another project file is being opened or saved</source>
         <translation>Другой файл проекта уже открывается или сохраняется</translation>
     </message>
+    <message>
+        <source>%1 flop bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Ставки %1 на флопе: &apos;%2&apos; — недопустимый размер</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Рейзы %1 на флопе: &apos;%2&apos; — недопустимый размер</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Ставки %1 на тёрне: &apos;%2&apos; — недопустимый размер</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Рейзы %1 на тёрне: &apos;%2&apos; — недопустимый размер</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Ставки %1 на ривере: &apos;%2&apos; — недопустимый размер</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
+        <translation>Рейзы %1 на ривере: &apos;%2&apos; — недопустимый размер</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -509,6 +533,10 @@
     <message>
         <source>Memory</source>
         <translation>Память</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Имя проекта</translation>
     </message>
 </context>
 <context>
@@ -890,7 +918,7 @@
     </message>
 </context>
 <context>
-    <name>ProjectSaveDialog</name>
+    <name>AppFileDialog</name>
     <message>
         <source>Up</source>
         <translation>Вверх</translation>
@@ -898,10 +926,6 @@
     <message>
         <source>File name</source>
         <translation>Имя файла</translation>
-    </message>
-    <message>
-        <source>Project name</source>
-        <translation>Имя проекта</translation>
     </message>
     <message>
         <source>File type</source>
@@ -922,6 +946,10 @@
     <message>
         <source>Save</source>
         <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
     </message>
 </context>
 <context>
@@ -2150,6 +2178,21 @@
     <message>
         <source>No download URL available.</source>
         <translation>Адрес загрузки недоступен.</translation>
+    </message>
+    <message>
+        <source>the answer is larger than %1</source>
+        <translation>ответ больше %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 // memory gating and estimates, and destruction while workers run.
 #include <QDate>
 #include <QSignalSpy>
+#include <QTranslator>
 
 #include <cmath>
 #include <limits>
@@ -453,6 +454,40 @@ TEST_F(SolveControlTest, OnlyTheNewestEstimateIsPublished) {
   ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() == 0; }));
   EXPECT_TRUE(c.solveRequiredMemoryText().startsWith("Sizing: invalid token '%'"))
       << c.solveRequiredMemoryText().toStdString();
+}
+
+// A size token the solver cannot read shows in the memory line as the
+// field and the token, in the UI language, never as the parser's dump; the
+// estimate publishes no bytes, so nothing can start.
+TEST_F(SolveControlTest, MemoryLineNamesTheFieldOfAnUnreadableSizeToken) {
+  AppController c;
+  const auto memoryLineFor = [&](const char* key, const char* sizes) {
+    QVariantMap cfg = riverSpot();
+    cfg[key] = sizes;
+    const QString before = c.solveRequiredMemoryText();  // every case reads differently
+    c.requestSolveMemoryEstimate(cfg);
+    EXPECT_TRUE(waitFor([&] { return c.solveRequiredMemoryText() != before; })) << key;
+    EXPECT_EQ(c.solveRequiredMemoryBytes(), 0u) << key;
+    return c.solveRequiredMemoryText();
+  };
+  EXPECT_EQ(memoryLineFor("oop_flop_bet_sizes", "33, 3x3"), "OOP flop bet sizes: '3x3' is not a valid size");
+  EXPECT_EQ(memoryLineFor("ip_river_raise_sizes", "2.5x, 1x"), "IP river raise sizes: '1x' is not a valid size");
+  EXPECT_EQ(memoryLineFor("ip_turn_bet_sizes", "2.5x"), "IP turn bet sizes: '2.5x' is not a valid size");
+  EXPECT_EQ(memoryLineFor("oop_river_raise_sizes", "40.5c"), "OOP river raise sizes: '40.5c' is not a valid size");
+  const QString longToken = "1.2.3.4.5.6.7.8.9.10.11.12.13x";
+  EXPECT_EQ(memoryLineFor("oop_turn_raise_sizes", "2x, 1.2.3.4.5.6.7.8.9.10.11.12.13x"),
+            "OOP turn raise sizes: '" + longToken.left(23) + QChar(0x2026) + "' is not a valid size")
+      << "a long token is cut";
+  // A "%1" typed in the token stays as typed.
+  EXPECT_EQ(memoryLineFor("ip_flop_bet_sizes", "50, 1e2e%1"), "IP flop bet sizes: '1e2e%1' is not a valid size");
+
+  QTranslator german;
+  ASSERT_TRUE(german.load(":/Velmora/i18n/velmora_de.qm"));
+  QCoreApplication::installTranslator(&german);
+  const QString translated = memoryLineFor("oop_flop_bet_sizes", "3x3");
+  QCoreApplication::removeTranslator(&german);
+  EXPECT_EQ(translated, "OOP Flop-Bet-Größen: '3x3' ist keine gültige Größe");
+  EXPECT_FALSE(translated.contains("hex=") || translated.contains("Failed to parse")) << translated.toStdString();
 }
 
 // A flop spot far larger than any machine: pot 10, stacks 1000, two sizes and

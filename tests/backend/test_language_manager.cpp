@@ -163,6 +163,51 @@ TEST_F(LanguageManagerTest, ErrorsOfTheUpdateManagerFollowTheLanguage) {
   EXPECT_EQ(updates.lastError(), "Update URL is not configured.");
 }
 
+// Qt's own catalogues switch with the language: the standard buttons of
+// Qt's dialogs (OK, Cancel, Open, Save) follow it, and go back to English.
+TEST_F(LanguageManagerTest, QtsOwnCataloguesFollowTheLanguage) {
+  LanguageManager manager;
+  const auto button = [](const char* text) { return QCoreApplication::translate("QPlatformTheme", text); };
+  ASSERT_EQ(button("Cancel"), "Cancel");
+  ASSERT_TRUE(LanguageManager::qtCataloguesLoaded().isEmpty());
+
+  manager.setLanguage("de");
+  EXPECT_EQ(button("Cancel"), "Abbrechen");
+  EXPECT_EQ(button("Open"), QString::fromUtf8("\xC3\x96" "ffnen"));
+  EXPECT_EQ(button("Save"), "Speichern");
+  EXPECT_EQ(LanguageManager::qtCataloguesLoaded(), (QStringList{"qtbase_de", "qtdeclarative_de"}));
+  EXPECT_NE(translated(), kSource) << "the program's own catalogue still answers for its texts";
+
+  // A button box of Qt's QML controls, as Qt's dialogs build theirs.
+  QQmlEngine engine;
+  QQmlComponent component(&engine);
+  component.setData("import QtQuick.Controls\nDialogButtonBox { standardButtons: DialogButtonBox.Ok | DialogButtonBox.Cancel }",
+                    QUrl("file:///virtual/Buttons.qml"));
+  std::unique_ptr<QObject> box(component.create());
+  ASSERT_TRUE(box) << component.errorString().toStdString();
+  QStringList labels;
+  for (QObject* child : box->findChildren<QObject*>()) {
+    if (child->inherits("QQuickAbstractButton")) labels << child->property("text").toString();
+  }
+  labels.sort();
+  EXPECT_EQ(labels, (QStringList{"Abbrechen", "OK"}));
+
+  manager.setLanguage("pt_BR");
+  EXPECT_TRUE(LanguageManager::qtCataloguesLoaded().contains("qtbase_pt_BR"));
+  EXPECT_EQ(button("Cancel"), "Cancelar");
+  manager.setLanguage("fr");
+  EXPECT_EQ(button("Cancel"), "Annuler");
+  EXPECT_TRUE(LanguageManager::qtCataloguesLoaded().contains("qtbase_fr"));
+
+  manager.setLanguage("xx_YY");
+  EXPECT_TRUE(LanguageManager::qtCataloguesLoaded().isEmpty()) << "no catalogue of another language stays";
+  EXPECT_EQ(button("Cancel"), "Cancel");
+  manager.setLanguage("ru");
+  manager.setLanguage("en");
+  EXPECT_TRUE(LanguageManager::qtCataloguesLoaded().isEmpty());
+  EXPECT_EQ(button("Cancel"), "Cancel");
+}
+
 TEST_F(LanguageManagerTest, EnglishRemovesTheTranslator) {
   LanguageManager manager;
   manager.setLanguage("fr");

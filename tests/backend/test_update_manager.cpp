@@ -43,6 +43,8 @@ class ManifestServer : public QObject {
   QByteArray contentType = "application/json";
   QByteArray body;
   bool silent = false;
+  // Sends no Content-Length: the body runs until the connection closes.
+  bool omitLength = false;
   int requests = 0;
   QByteArray lastRequest;
 
@@ -65,7 +67,7 @@ class ManifestServer : public QObject {
         if (silent) return;
         QByteArray response = "HTTP/1.1 " + QByteArray::number(status) + " " + reason + "\r\n";
         response += "Content-Type: " + contentType + "\r\n";
-        response += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
+        if (!omitLength) response += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
         response += "Connection: close\r\n\r\n";
         response += body;
         socket->write(response);
@@ -248,6 +250,80 @@ TEST_F(UpdateManagerTest, AnswerThatIsNoJsonObjectIsAnInvalidResponse) {
     EXPECT_EQ(um.latestVersion(), "1.4");
     server_.contentType = "application/json";
   }
+}
+
+// --- oversized answers -------------------------------------------------------------
+
+// A manifest whose notes take `notesBytes` bytes.
+QByteArray manifestWithNotes(qsizetype notesBytes, const char* version = "9.0") {
+  return QJsonDocument(QJsonObject{{"version", version},
+                                   {"notes", QString(notesBytes, QLatin1Char('n'))},
+                                   {"linux_url", "https://example.org/big"}})
+      .toJson(QJsonDocument::Compact);
+}
+
+// An answer past the bound is not read on: the check fails and the previous
+// manifest and cache stay, whether the server declares the length or not.
+TEST_F(UpdateManagerTest, AnswerPastTheBoundFailsTheCheckAndKeepsThePreviousManifest) {
+  for (const bool omitLength : {false, true}) {
+    UpdateManager um;
+    checkManifest(um, {{"version", "1.4"}, {"notes", "small"}, {"linux_url", "https://example.org/x"}});
+    const QString cachedBefore = QSettings().value("updates/cachedManifestJson").toString();
+    server_.omitLength = omitLength;
+    server_.body = manifestWithNotes(3 * UpdateManager::kMaxManifestBytes);
+    check(um);
+    EXPECT_EQ(um.lastError(), "Update check failed: the answer is larger than 1 MiB") << omitLength;
+    EXPECT_EQ(um.latestVersion(), "1.4");
+    EXPECT_EQ(um.releaseNotes(), "small");
+    EXPECT_EQ(QSettings().value("updates/cachedManifestJson").toString(), cachedBefore);
+    server_.omitLength = false;
+  }
+}
+
+// A manifest within the bound is read, its notes are kept and stored cut.
+TEST_F(UpdateManagerTest, LongNotesAreKeptAndStoredCut) {
+  UpdateManager um;
+  server_.body = manifestWithNotes(UpdateManager::kMaxManifestBytes - 200);
+  ASSERT_LE(server_.body.size(), UpdateManager::kMaxManifestBytes);
+  check(um);
+  EXPECT_TRUE(um.lastError().isEmpty()) << um.lastError().toStdString();
+  EXPECT_EQ(um.latestVersion(), "9.0");
+  EXPECT_TRUE(um.updateAvailable());
+  const QString expectedNotes = QString(UpdateManager::kMaxReleaseNotesLength - 1, QLatin1Char('n')) + QChar(0x2026);
+  EXPECT_EQ(um.releaseNotes(), expectedNotes);
+  const QString cached = QSettings().value("updates/cachedManifestJson").toString();
+  EXPECT_LT(cached.size(), UpdateManager::kMaxReleaseNotesLength + 200);
+  EXPECT_EQ(QJsonDocument::fromJson(cached.toUtf8()).object().value("notes").toString(), expectedNotes);
+
+  // Notes up to the bound are kept whole; a cut never splits a character.
+  EXPECT_EQ(UpdateManager::boundedReleaseNotes("short"), "short");
+  const QString exact(UpdateManager::kMaxReleaseNotesLength, QLatin1Char('x'));
+  EXPECT_EQ(UpdateManager::boundedReleaseNotes(exact), exact);
+  QString astral(UpdateManager::kMaxReleaseNotesLength - 2, QLatin1Char('x'));
+  astral += QString::fromUtf8("\xF0\x9F\x82\xA1\xF0\x9F\x82\xA1");  // two playing cards outside the BMP
+  const QString cut = UpdateManager::boundedReleaseNotes(astral);
+  EXPECT_LE(cut.size(), UpdateManager::kMaxReleaseNotesLength);
+  EXPECT_FALSE(cut.at(cut.size() - 2).isHighSurrogate());
+  EXPECT_TRUE(cut.endsWith(QChar(0x2026)));
+}
+
+// Settings written by an older version may hold notes of any length: they
+// are read back cut, and the cache is written again small.
+TEST_F(UpdateManagerTest, OversizedCachedManifestIsReadBackCut) {
+  const QDateTime at = QDateTime::currentDateTimeUtc().addDays(-2);
+  QSettings().setValue("updates/cachedManifestJson", QString::fromUtf8(manifestWithNotes(5 * 1000 * 1000, "2.0")));
+  QSettings().setValue("updates/cachedAt", at);
+  UpdateManager um;
+  EXPECT_EQ(um.latestVersion(), "2.0");
+  EXPECT_TRUE(um.updateAvailable());
+  EXPECT_EQ(um.releaseNotes().size(), UpdateManager::kMaxReleaseNotesLength);
+  EXPECT_EQ(um.lastSuccessAt(), at);
+  const QString cached = QSettings().value("updates/cachedManifestJson").toString();
+  EXPECT_LT(cached.size(), UpdateManager::kMaxReleaseNotesLength + 200);
+  EXPECT_EQ(QJsonDocument::fromJson(cached.toUtf8()).object().value("version").toString(), "2.0");
+  EXPECT_EQ(QSettings().value("updates/cachedAt").toDateTime(), at);
+  UpdateManager again;
+  EXPECT_EQ(again.releaseNotes(), um.releaseNotes());
 }
 
 TEST_F(UpdateManagerTest, SilentServerTimesOut) {

@@ -299,6 +299,31 @@ TEST(MainWindowScreens, WindowFitsTheScreen) {
   }
 }
 
+// Qt's controls left to the style (and Qt's own dialogs) draw with the
+// window's palette: the program's colours in both themes, not the style's
+// light palette.
+TEST_F(MainWindowTest, PaletteIsTheProgramsInBothThemes) {
+  QObject* theme = shell_->property("theme").value<QObject*>();
+  QObject* palette = root_->property("palette").value<QObject*>();
+  ASSERT_TRUE(theme && palette);
+  const auto role = [&](const char* name) { return palette->property(name).value<QColor>(); };
+  const auto token = [&](const char* name) { return theme->property(name).value<QColor>(); };
+  for (const bool dark : {true, false}) {
+    theme->setProperty("dark", dark);
+    EXPECT_EQ(role("window"), token("surface")) << dark;
+    EXPECT_EQ(role("windowText"), token("text")) << dark;
+    EXPECT_EQ(role("base"), token("bg1")) << dark;
+    EXPECT_EQ(role("text"), token("text")) << dark;
+    EXPECT_EQ(role("button"), token("surface2")) << dark;
+    EXPECT_EQ(role("buttonText"), token("text")) << dark;
+    EXPECT_EQ(role("highlight"), token("accent")) << dark;
+    EXPECT_EQ(role("placeholderText"), token("textFaint")) << dark;
+  }
+  theme->setProperty("dark", true);
+  EXPECT_LT(role("window").lightnessF(), 0.2) << "dark dialogs in the dark theme";
+  EXPECT_GT(role("windowText").lightnessF(), 0.8);
+}
+
 TEST_F(MainWindowTest, TitleStaysTheProductNameInEveryLanguage) {
   LanguageManager languages(engine_.get());
   for (const char* code : {"de", "ru", "pt_BR", "en"}) {

@@ -16,7 +16,9 @@
 //                                |results-loaded
 //                                --theme dark|light
 //                         [--width N] [--height N] [--language CODE]
-//   shell_screenshot_host --main --page home|settings|setup|save-dialog [--language CODE] [--theme dark|light]
+//   shell_screenshot_host --main --page home|settings|setup|setup-bad-size|save-dialog|open-dialog|export-dialog|
+//                                       import-dialog|clear-dialog
+//                         [--language CODE] [--theme dark|light]
 #include "tests/qml_shell/shell_test_backend.h"
 
 #include <QCommandLineParser>
@@ -305,8 +307,11 @@ Window {
 )QML";
 
 // The program's own window (Main), sized by the screen it opens on, for
-// scripts/window-screenshots.sh: Home, Settings, Setup, or the save dialog opened
-// on a folder of sample files with a name typed.
+// scripts/window-screenshots.sh: Home, Settings, Setup (with an unreadable
+// OOP flop size for "setup-bad-size"), or a dialog opened on
+// a folder of sample files: the project save dialog with a name typed, the
+// project open dialog with a file picked, the range export (save) and
+// import (open) dialogs, and the confirmation that clears the statistics.
 const char* kMainQml = R"QML(
 import QtQuick
 import QtQuick.Controls
@@ -330,6 +335,14 @@ Main {
         return null
     }
 
+    function _homeDialog(home, name) {
+        for (var i = 0; i < home.data.length; ++i) {
+            if (home.data[i].objectName === name)
+                return home.data[i]
+        }
+        return null
+    }
+
     function _show() {
         var home = _find(contentItem, "homePage")
         var shell = home
@@ -337,8 +350,10 @@ Main {
             shell = shell.parent
         if (page === "settings")
             shell.requestNavigate(4)
-        if (page === "setup") {
+        if (page === "setup" || page === "setup-bad-size") {
             shell.resetToDefaults()
+            if (page === "setup-bad-size")
+                shell.oopFlopBetSizesText = "33, 3x3"
             shell.requestNavigate(1)
         }
         if (page === "save-dialog") {
@@ -348,6 +363,29 @@ Main {
                     home.data[i].setFolderUrl(sampleFolder)
             }
             _find(Overlay.overlay, "fileNameField").text = "River spot vs BB"
+        }
+        if (page === "open-dialog") {
+            var open = _homeDialog(home, "openProjectDialog")
+            open.setFolderUrl(sampleFolder)
+            open.open()
+            _find(Overlay.overlay, "fileNameField").text = "BTN vs BB flop.velmoraproj"
+        }
+        if (page === "clear-dialog")
+            _homeDialog(home, "clearPlayStatsDialog").open()
+        if (page === "export-dialog" || page === "import-dialog") {
+            shell.resetToDefaults()
+            shell.requestNavigate(1)
+            var setup = _find(contentItem, "projectPage")
+            if (page === "export-dialog")
+                setup._openExportDialog(0)
+            else
+                setup.openImportRangeDialog("oop")
+            // The dialog opens in the home folder: the sample folder is typed in.
+            var folderField = _find(Overlay.overlay, "folderField")
+            folderField.text = decodeURIComponent(sampleFolder.substring(7))
+            folderField.accepted()
+            if (page === "export-dialog")
+                _find(Overlay.overlay, "fileNameField").text = "standard ranges"
         }
         settleTimer.start()
     }
@@ -439,7 +477,7 @@ int main(int argc, char* argv[]) {
                     QStringLiteral("1540")});
   parser.addOption({QStringLiteral("height"), QStringLiteral("window height"), QStringLiteral("pixels"),
                     QStringLiteral("1200")});
-  parser.addOption({QStringLiteral("main"), QStringLiteral("show the program's own window (home, settings, save-dialog)")});
+  parser.addOption({QStringLiteral("main"), QStringLiteral("show the program's own window (home, settings, setup or a dialog)")});
   parser.addOption({QStringLiteral("language"), QStringLiteral("interface language code"), QStringLiteral("code"),
                     QStringLiteral("en")});
   parser.process(app);
@@ -458,7 +496,8 @@ int main(int argc, char* argv[]) {
   // A folder of sample files for the save dialog to show.
   QTemporaryDir samples;
   QDir(samples.path()).mkdir(QStringLiteral("Turn spots"));
-  for (const char* name : {"BTN vs BB flop.velmoraproj", "Single raised pot.velmoraproj", "ranges.json"}) {
+  for (const char* name : {"BTN vs BB flop.velmoraproj", "Single raised pot.velmoraproj", "<b>bold name.velmoraproj",
+                           "ranges.json", "BTN open.txt", "<b>bold range.txt"}) {
     QFile file(QDir(samples.path()).filePath(QString::fromLatin1(name)));
     if (file.open(QIODevice::WriteOnly)) file.write("{}");
   }

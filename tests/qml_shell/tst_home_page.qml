@@ -315,6 +315,88 @@ Item {
                 verify(savedProject(f), f)
         }
 
+        // ---- the open dialog: the program's own, in its language ----
+
+        function openOpenDialog() {
+            var dialog = findChild(home, "openProjectDialog")
+            mouseClick(findChild(home, "heroOpenButton"))
+            tryCompare(dialog, "opened", true)
+            dialog.setFolderUrl(scratchDirUrl)
+            return dialog
+        }
+
+        function test_open_dialog_opens_a_picked_or_typed_name_with_return() {
+            shell.resetToDefaults()
+            shell.boardText = "AsKsQs"
+            home._saveProjectTo(scratchDirUrl + "/" + encodeURIComponent("picked project.velmoraproj"))
+            home._saveProjectTo(scratchDirUrl + "/" + encodeURIComponent("<b>bold<b>.velmoraproj"))
+            shell.boardText = "2c3d4h"
+            var dialog = openOpenDialog()
+            var open = findChild(dialog.contentItem, "saveDialogSaveButton")
+            var name = findChild(dialog.contentItem, "fileNameField")
+            compare(open.text, "Open", "an open dialog, not a save dialog")
+            compare(name.text, "", "no name left from before")
+            compare(open.enabled, false)
+            name.text = "no such project.velmoraproj"
+            compare(open.enabled, false, "only a file of the folder shown opens")
+            keyClick(Qt.Key_Return)
+            compare(dialog.visible, true)
+
+            // Picked from the list: the name is shown as it is, never as markup.
+            var rows = findChild(dialog.contentItem, "folderEntries")
+            tryVerify(function() { return rows.count >= 2 })
+            var shown = []
+            for (var i = 0; i < rows.count; ++i) {
+                rows.currentIndex = i
+                var row = rows.currentItem
+                var label = findChild(row, "entryName")
+                compare(label.textFormat, Text.PlainText)
+                shown.push(label.text)
+            }
+            verify(shown.indexOf("<b>bold<b>.velmoraproj") >= 0, shown.join(", "))
+            name.forceActiveFocus()
+            name.text = "picked project.velmoraproj"
+            tryCompare(open, "enabled", true)
+            keyClick(Qt.Key_Return)
+            tryCompare(dialog, "visible", false)
+            compare(loadedSpy.count, 1)
+            compare(shell.boardText, "AsKsQs")
+
+            // A folder's name opens the folder; the dialog stays. (The
+            // project opened on the Setup page: the dialog is opened directly.)
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+            var scratch = decodeURIComponent(String(scratchDirUrl).substring(7))
+            dialog.folder = scratch.substring(0, scratch.lastIndexOf("/")) || "/"
+            name.forceActiveFocus()
+            name.text = scratch.substring(scratch.lastIndexOf("/") + 1)
+            tryCompare(open, "enabled", true)
+            keyClick(Qt.Key_Return)
+            compare(dialog.visible, true)
+            compare(dialog.folder, scratch)
+            compare(name.text, "")
+            dialog.close()
+        }
+
+        function test_confirmation_is_the_programs_own() {
+            var dialog = findChild(home, "clearPlayStatsDialog")
+            appController.recordPlayVsSolutionHand(true, 1.5)
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+            compare(dialog.background.color, shell.theme.surface)
+            compare(findChild(dialog.contentItem, "confirmOkButton").text, "OK")
+            compare(findChild(dialog.contentItem, "confirmCancelButton").text, "Cancel")
+            compare(findChild(dialog.contentItem, "confirmText").textFormat, Text.PlainText)
+            keyClick(Qt.Key_Escape)
+            tryCompare(dialog, "visible", false)
+            compare(statValue("handsStat"), "1 / 1", "Escape keeps the statistics")
+            dialog.open()
+            tryCompare(dialog, "opened", true)
+            keyClick(Qt.Key_Return)
+            tryCompare(dialog, "visible", false)
+            compare(statValue("handsStat"), "0 / 0", "Return confirms")
+        }
+
         function test_failed_save_shows_the_path_as_plain_text() {
             ignoreWarning(/saveProject/)
             ignoreWarning(/Save failed:/)

@@ -218,6 +218,32 @@ TEST(MemoryEstimate, FailuresGiveNoRecordAndTheUnwrappedText) {
   c = flop_config();
   c.starting_pot = -1;
   EXPECT_FALSE(estimate_solve_memory(c).has_value()) << "no error text requested";
+
+  // A refused size token tells where it was typed; anything else leaves
+  // the fault empty.
+  std::optional<SizeTokenFault> fault;
+  EstimateOptions options;
+  options.size_fault = &fault;
+  c = flop_config();
+  c.ip_turn = sizing("50, 3x3", "");
+  EXPECT_FALSE(estimate_solve_memory(c, &error, options).has_value());
+  EXPECT_EQ(error, "Failed to parse floating-point number from '3x3' (hex=337833)");
+  ASSERT_TRUE(fault.has_value());
+  EXPECT_EQ(fault->seat, 1);
+  EXPECT_EQ(fault->street, "turn");
+  EXPECT_FALSE(fault->raise);
+  EXPECT_EQ(fault->token, "3x3");
+  c = flop_config();
+  c.board = "AhKs";
+  EXPECT_FALSE(estimate_solve_memory(c, &error, options).has_value());
+  EXPECT_FALSE(fault.has_value()) << "a board error is no size fault";
+  c = flop_config();
+  c.oop_flop = sizing("%", "");
+  EXPECT_FALSE(estimate_solve_memory(c, &error, options).has_value());
+  EXPECT_FALSE(fault.has_value());
+  fault = SizeTokenFault{};
+  EXPECT_TRUE(estimate_solve_memory(flop_config(), &error, options).has_value());
+  EXPECT_FALSE(fault.has_value()) << "a success leaves no fault behind";
 }
 
 }  // namespace

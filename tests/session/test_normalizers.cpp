@@ -77,6 +77,62 @@ TEST(ParseStreetSizing, ErrorsNameSeatStreetAndBothTexts) {
             "Relative raise must exceed 1.0x");
 }
 
+// The fault of the first refused token, or a fault with seat -1 when the
+// call throws something else (or nothing).
+SizeTokenFault fault_of(const std::function<void()>& f, std::string* message = nullptr) {
+  try {
+    f();
+  } catch (const SizeTokenError& e) {
+    if (message != nullptr) *message = e.what();
+    return e.fault();
+  } catch (const std::exception& e) {
+    if (message != nullptr) *message = e.what();
+  }
+  return SizeTokenFault{-1, "", false, ""};
+}
+
+void expect_fault(const SizeTokenFault& f, int seat, const char* street, bool raise, const char* token) {
+  EXPECT_EQ(f.seat, seat);
+  EXPECT_EQ(f.street, street);
+  EXPECT_EQ(f.raise, raise);
+  EXPECT_EQ(f.token, token);
+}
+
+// A token the solver's parser refuses names the seat, the street, the field
+// and the piece as typed (the parser's own text can be an internal dump).
+TEST(ParseStreetSizing, RefusedTokensNameSeatStreetFieldAndThePieceAsTyped) {
+  velmora::StreetSizeLists lists;
+  std::string message;
+  expect_fault(fault_of([&] { parse_street_sizing_plain(lists, S("33, 3x3", "2.5x"), S("50", ""), "flop"); }, &message),
+               0, "flop", false, "3x3");
+  EXPECT_EQ(message, "Failed to parse floating-point number from '3x3' (hex=337833)") << "the parser's own text";
+  expect_fault(fault_of([&] { parse_street_sizing_plain(lists, S("33", ""), S("50", "2.5x,  1x ", true), "river"); }),
+               1, "river", true, "1x");
+  expect_fault(fault_of([&] { parse_street_sizing_plain(lists, S("33", ""), S("2.5x", ""), "turn"); }), 1, "turn",
+               false, "2.5x");  // a relative size is a raise form only
+  expect_fault(fault_of([&] { parse_street_sizing_plain(lists, S(" 3 x 3 ;", "a"), S("50", ""), "flop"); }), 0,
+               "flop", false, "3 x 3 ;");
+  expect_fault(fault_of([&] { parse_street_sizing_plain(lists, S("33", "40.5c"), S("50", ""), "turn"); }), 0, "turn",
+               true, "40.5c");
+  // The first refused piece: bets before raises, in the order typed.
+  expect_fault(fault_of([&] { parse_street_sizing_plain(lists, S("33, 0x, 1e2e", "1x"), S("50", ""), "flop"); }), 0,
+               "flop", false, "0x");
+
+  // With context the message is the solve's, the fault the same.
+  const SizeTokenFault f =
+      fault_of([&] { parse_street_sizing(lists, S("33", "2.5x, 1x"), S("50", ""), "flop"); }, &message);
+  expect_fault(f, 0, "flop", true, "1x");
+  EXPECT_EQ(message,
+            "OOP flop sizing (bet='33', raise='2.5x, 1x', bet_norm='33%', raise_norm='2.5x,1x'): "
+            "Relative raise must exceed 1.0x");
+
+  // The normaliser's own refusals are no token faults: their text is plain.
+  EXPECT_EQ(fault_of([&] { parse_street_sizing_plain(lists, S("%", ""), S("50", ""), "flop"); }, &message).seat, -1);
+  EXPECT_EQ(message, kPercentTokenError);
+  EXPECT_EQ(fault_of([&] { parse_street_sizing_plain(lists, S("33", ""), S("50", ""), "flop"); }).seat, -1)
+      << "nothing refused";
+}
+
 TEST(RangeOrPercent, UniformPercentForm) {
   for (float w : parse_range_or_percent("50%")) ASSERT_EQ(w, 0.5f);
   for (float w : parse_range_or_percent(" 100% ")) ASSERT_EQ(w, 1.0f);

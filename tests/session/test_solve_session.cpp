@@ -5,13 +5,17 @@
 #include <clocale>
 #include <future>
 #include <cmath>
+#include <limits>
 #include <locale>
 #include <numeric>
 #include <regex>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/range.h"
+#include "session/memory_estimate.h"
 #include "session/solve_session.h"
 #include "session/solve_worker.h"
 #include "session_test_support.h"
@@ -48,15 +52,17 @@ void expect_done_sequence(const std::vector<SolveProgress>& reports, std::uint32
   for (int i = 0; i < 3; ++i) EXPECT_EQ(reports[i].fraction, 0.0);
   for (std::uint32_t i = 1; i <= iterations; ++i) {
     const SolveProgress& p = reports[2 + i];
+    const double expected = budget == 0 ? 0.0 : std::min(0.999, static_cast<double>(i) / budget);
+    EXPECT_DOUBLE_EQ(p.fraction, expected);
+    EXPECT_FALSE(p.result.has_value());
+    if (i < 50 && i != budget) {
+      // No measurement before iteration 50: no figure, not a 0 that reads as solved.
+      EXPECT_EQ(p.text, "Iter " + std::to_string(i) + " | exploitability\xE2\x89\x88\xE2\x80\x94");
+      continue;
+    }
     std::smatch m;
     ASSERT_TRUE(std::regex_match(p.text, m, kIterPattern)) << p.text;
     EXPECT_EQ(std::stoul(m[1].str()), i);
-    const double expected = budget == 0 ? 0.0 : std::min(0.999, static_cast<double>(i) / budget);
-    EXPECT_DOUBLE_EQ(p.fraction, expected);
-    if (i < 50 && i != budget) {
-      EXPECT_EQ(m[2].str(), "0.0000") << "no measurement before iteration 50";
-    }
-    EXPECT_FALSE(p.result.has_value());
   }
   const double fin = budget == 0 ? 0.0 : std::min(0.999, static_cast<double>(iterations) / budget);
   const auto n = reports.size();
@@ -211,12 +217,51 @@ TEST(SolveSessionRun, NumbersInTextsIgnoreTheProcessLocale) {
   ASSERT_FALSE(reports.empty());
   EXPECT_EQ(reports.back().text, "Done");
   int iters = 0;
+  int measured = 0;
   for (const auto& p : reports) {
     if (p.text.rfind("Iter ", 0) != 0) continue;
     ++iters;
+    if (iters < 50) continue;  // no figure yet
+    ++measured;
     EXPECT_TRUE(std::regex_match(p.text, kIterPattern)) << p.text;
   }
   EXPECT_EQ(iters, 60);
+  EXPECT_EQ(measured, 11);
+}
+
+// Before its first measurement the solver's figure is a placeholder 0, which
+// would read as a solved spot: those reports carry no figure.
+TEST(SolveSessionRun, IterationsBeforeTheFirstMeasurementCarryNoFigure) {
+  EXPECT_EQ(format_iteration_text(31, std::nullopt), "Iter 31 | exploitability\xE2\x89\x88\xE2\x80\x94");
+  EXPECT_EQ(format_iteration_text(50, 0.0f), "Iter 50 | exploitability\xE2\x89\x88" "0.0000")
+      << "a measured 0 is a figure";
+  EXPECT_FALSE(exploitability_measured(1, 2000, 50));
+  EXPECT_FALSE(exploitability_measured(49, 2000, 50));
+  EXPECT_TRUE(exploitability_measured(50, 2000, 50));
+  EXPECT_TRUE(exploitability_measured(51, 2000, 50)) << "the last measurement stands until the next";
+  EXPECT_FALSE(exploitability_measured(29, 30, 50));
+  EXPECT_TRUE(exploitability_measured(30, 30, 50)) << "the budget's last iteration is measured";
+  EXPECT_FALSE(exploitability_measured(1999, 2000, 0));
+  EXPECT_TRUE(exploitability_measured(2000, 2000, 0));
+
+  // A budget below the interval: only its last report has a figure, the
+  // result's own.
+  SolveSession session;
+  SolveConfig config = river_config();
+  config.max_iterations = 30;
+  const auto reports = run_to_end(session, config);
+  ASSERT_TRUE(reports.back().result && reports.back().result->success) << reports.back().text;
+  std::vector<std::string> iteration_texts;
+  for (const auto& p : reports) {
+    if (p.text.rfind("Iter ", 0) == 0) iteration_texts.push_back(p.text);
+  }
+  ASSERT_EQ(iteration_texts.size(), 30u);
+  for (std::size_t i = 0; i + 1 < iteration_texts.size(); ++i) {
+    EXPECT_EQ(iteration_texts[i], "Iter " + std::to_string(i + 1) + " | exploitability\xE2\x89\x88\xE2\x80\x94");
+  }
+  std::smatch m;
+  ASSERT_TRUE(std::regex_match(iteration_texts.back(), m, kIterPattern)) << iteration_texts.back();
+  EXPECT_NEAR(std::stod(m[2].str()), reports.back().result->exploitability, 6e-5);
 }
 
 TEST(SolveSessionControl, CancelMidSolveEndsWithACancelledResultAndNoFinalizing) {
@@ -501,6 +546,54 @@ TEST(SolveSessionErrors, RequestsThatCannotBeSolvedAsTypedAreRefused) {
     EXPECT_GE(n.pot, 1000000);
     EXPECT_LE(n.pot, 3000000);
   }
+}
+
+// A rake percent outside 0..100 or a cap that is negative or not finite
+// used to be solved into payoffs worth more than the pot (-50 %) or less
+// than nothing for both seats (500 %); NaN passed as well. The estimate and
+// the solve refuse them with the same text.
+TEST(SolveSessionErrors, RakeOutsideItsRangeIsRefusedAtEstimateAndStart) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const std::string percent_error = "Rake percent must be a number within [0, 100]";
+  const std::string cap_error = "Rake cap must be a finite number of chips, 0 or more";
+  struct Case {
+    double percent;
+    double cap;
+    const std::string& error;
+  };
+  const Case refused[] = {{-50.0, 10.0, percent_error}, {500.0, 1e9, percent_error}, {nan, 0.0, percent_error},
+                          {100.0001, 5.0, percent_error}, {inf, 5.0, percent_error}, {-inf, 0.0, percent_error},
+                          {5.0, -1.0, cap_error},         {5.0, inf, cap_error},      {5.0, nan, cap_error}};
+  for (const Case& k : refused) {
+    SolveConfig c = river_config();
+    c.rake_percent = k.percent;
+    c.rake_cap = k.cap;
+    EXPECT_EQ(failing_run(c).text, "Error: " + k.error) << k.percent << "% cap " << k.cap;
+    std::string error;
+    EXPECT_FALSE(estimate_solve_memory(c, &error).has_value());
+    EXPECT_EQ(error, k.error) << k.percent << "% cap " << k.cap;
+  }
+  for (const auto& [percent, cap] : {std::pair{0.0, 0.0}, std::pair{100.0, 1e9}, std::pair{5.0, 0.0}}) {
+    SolveConfig c = river_config();
+    c.rake_percent = percent;
+    c.rake_cap = cap;
+    std::string error;
+    EXPECT_TRUE(estimate_solve_memory(c, &error).has_value()) << percent << "% cap " << cap << ": " << error;
+  }
+
+  // A rake in range takes from the pot and never adds to it: the two seats'
+  // values sum to the pot less at most the cap.
+  SolveConfig c = river_config();
+  c.rake_percent = 5.0;
+  c.rake_cap = 3.0;
+  SolveSession session;
+  const auto reports = run_to_end(session, c);
+  ASSERT_TRUE(reports.back().result && reports.back().result->success) << reports.back().text;
+  const SolveResult& r = *reports.back().result;
+  const double total = static_cast<double>(r.ev_oop) + static_cast<double>(r.ev_ip);
+  EXPECT_LE(total, 100.0 + 1e-3);
+  EXPECT_GE(total, 100.0 - 3.0 - 1e-3);
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
-import QtQuick.Dialogs
 import QtCore
 import "../components"
-import "home"
-import "home/SavePath.js" as SavePath
+import "SavePath.js" as SavePath
 
 // Dashboard the application opens on: project buttons, quick actions, the
 // play-against-the-solution statistics, system figures and solve activity.
@@ -164,17 +162,20 @@ Item {
     readonly property var _nameFilters: [qsTr("Velmora Project (*.velmoraproj)"), qsTr("JSON (*.json)"),
                                          qsTr("All Files (*)")]
 
-    // The save dialog is the program's own: it works in save mode on every
-    // platform and hands back a file URL with the project suffix added.
-    ProjectSaveDialog {
+    // The file dialogs are the program's own: in its colours and language on
+    // every platform; the save dialog hands back a file URL with the project
+    // suffix added.
+    AppFileDialog {
         id: saveProjectDialog
         objectName: "saveProjectDialog"
         theme: root.theme
         title: qsTr("Save Project")
+        fileMode: "save"
+        namePlaceholder: qsTr("Project name")
         nameFilters: root._nameFilters
         onAccepted: {
             root._saveFromDialog(selectedFile)
-            openProjectDialog.currentFolder = SavePath.fileUrl(folder)
+            openProjectDialog.folder = folder
         }
     }
 
@@ -184,23 +185,24 @@ Item {
         saveProjectDialog.open()
     }
 
-    FileDialog {
+    AppFileDialog {
         id: openProjectDialog
         objectName: "openProjectDialog"
+        theme: root.theme
         title: qsTr("Open Project")
+        fileMode: "open"
         // Both project dialogs start in the home folder, then in the one used last.
-        currentFolder: StandardPaths.writableLocation(StandardPaths.HomeLocation)
-        fileMode: FileDialog.OpenFile
+        folder: SavePath.localPath(StandardPaths.writableLocation(StandardPaths.HomeLocation))
         nameFilters: root._nameFilters
         onAccepted: root._openFromDialog(selectedFile)
     }
 
-    MessageDialog {
+    ConfirmDialog {
         id: clearPlayStatsDialog
         objectName: "clearPlayStatsDialog"
+        theme: root.theme
         title: qsTr("Clear Play vs. Solution Stats")
         text: qsTr("Clear all Play vs. Solution statistics (today + total)?")
-        buttons: MessageDialog.Ok | MessageDialog.Cancel
         onAccepted: {
             if (root._controllerHas("clearPlayVsSolutionStats"))
                 appController.clearPlayVsSolutionStats()

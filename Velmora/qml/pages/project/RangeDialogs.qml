@@ -1,6 +1,7 @@
 import QtQuick
-import QtQuick.Dialogs
 import QtCore
+import ".."
+import "../SavePath.js" as SavePath
 
 // The page-level dialogs of the range library: naming a saved range, a new
 // folder and an imported range, confirming a delete, choosing the file to
@@ -99,53 +100,62 @@ Item {
         onConfirmed: root.page.deleteSelectedItem(root.page._deleteRangePlayer)
     }
 
-    FileDialog {
+    // The file and confirmation dialogs are the program's own, in its colours
+    // and language; the file dialogs start in the home folder.
+    readonly property string _homeFolder: SavePath.localPath(StandardPaths.writableLocation(StandardPaths.HomeLocation))
+
+    AppFileDialog {
         id: importRangeFileDialog
         objectName: "importRangeFileDialog"
+        theme: root.theme
         title: qsTr("Import Range")
-        fileMode: FileDialog.OpenFile
-        currentFolder: StandardPaths.writableLocation(StandardPaths.HomeLocation)
+        fileMode: "open"
+        folder: root._homeFolder
         nameFilters: [qsTr("Range text (*.txt)"), qsTr("All Files (*)")]
         onAccepted: root.page._importFromUrl(selectedFile)
     }
 
-    FileDialog {
+    AppFileDialog {
         id: exportStandardDialog
         objectName: "exportStandardDialog"
+        theme: root.theme
         title: qsTr("Export Standard Ranges")
-        fileMode: FileDialog.SaveFile
-        currentFolder: StandardPaths.writableLocation(StandardPaths.HomeLocation)
+        fileMode: "save"
+        defaultSuffix: ".json"
+        folder: root._homeFolder
         nameFilters: [qsTr("JSON (*.json)"), qsTr("All Files (*)")]
         onAccepted: root.page._exportStandardTo(selectedFile)
     }
 
-    FileDialog {
+    AppFileDialog {
         id: exportExploitDialog
         objectName: "exportExploitDialog"
+        theme: root.theme
         title: qsTr("Export Population Ranges")
-        fileMode: FileDialog.SaveFile
-        currentFolder: StandardPaths.writableLocation(StandardPaths.HomeLocation)
+        fileMode: "save"
+        defaultSuffix: ".json"
+        folder: root._homeFolder
         nameFilters: [qsTr("JSON (*.json)"), qsTr("All Files (*)")]
         onAccepted: root.page._exportExploitTo(selectedFile)
     }
 
-    MessageDialog {
+    ConfirmDialog {
         id: clearStandardOverridesDialog
         objectName: "clearStandardOverridesDialog"
+        theme: root.theme
         title: qsTr("Clear standard overrides")
         text: qsTr("Clear all locally overridden standard ranges for %1?")
                   .arg(root._seatText(root.page ? root.page._clearStandardPlayer : ""))
-        buttons: MessageDialog.Ok | MessageDialog.Cancel
         onAccepted: root.page.clearStandardOverrides(root.page._clearStandardPlayer)
     }
 
-    MessageDialog {
+    ConfirmDialog {
         id: clearExploitOverridesDialog
         objectName: "clearExploitOverridesDialog"
+        theme: root.theme
         title: qsTr("Clear population overrides")
         text: qsTr("Clear all locally overridden population ranges for %1?")
                   .arg(root._seatText(root.page ? root.page._clearExploitPlayer : ""))
-        buttons: MessageDialog.Ok | MessageDialog.Cancel
         onAccepted: root.page.clearExploitOverrides(root.page._clearExploitPlayer)
     }
 }

@@ -2,41 +2,65 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Qt.labs.folderlistmodel
-import "../../components"
-import ".."
+import "../components"
 import "SavePath.js" as SavePath
 
-// The "Save Project" dialog: a folder to browse, a file name to type and a
-// file type to pick. A name without suffix gets the chosen type's suffix; a
-// typed absolute path is taken as it stands. An existing file is replaced
-// only after a second, explicit "Replace".
+// The program's file dialog, in the program's colours and language, for
+// opening ("open") and saving ("save"): a folder to browse, a file name to
+// type or pick and a file type. Return in the name field accepts it. Saving:
+// a name without suffix gets the chosen type's suffix (else
+// `defaultSuffix`), a typed absolute path is taken as it stands, and an
+// existing file is replaced only after a second, explicit "Replace".
+// Opening: a file of the folder shown (or a typed absolute path) is opened;
+// a folder's name opens the folder. Names are shown as plain text.
 Popup {
     id: root
 
     property var theme: null
     property string title: ""
+    property string fileMode: "save"
     property var nameFilters: []
-    // The folder shown, as a local path.
+    property string defaultSuffix: SavePath.DEFAULT_SUFFIX
+    property string namePlaceholder: ""
+    // The folder shown, as a local path, and as a file URL.
     property string folder: "/"
+    readonly property string currentFolder: SavePath.fileUrl(folder)
     // The file URL chosen when the dialog was accepted.
     property string selectedFile: ""
 
     signal accepted()
 
+    readonly property bool _opening: fileMode === "open"
     readonly property string selectedNameFilter: filterBox.currentIndex >= 0 && filterBox.currentIndex < nameFilters.length
                                                  ? String(nameFilters[filterBox.currentIndex]) : ""
-    readonly property string targetPath: SavePath.targetPath(folder, nameField.text, selectedNameFilter)
-    // Only a file of the folder shown can be found; the count ties the
-    // answer to the listing, which loads after the folder changes.
-    readonly property bool targetExists: targetPath !== "" && folderModel.count > 0
-                                         && SavePath.parentFolder(targetPath) === folder
-                                         && folderModel.indexOf(SavePath.fileUrl(targetPath)) >= 0
+    readonly property string targetPath: _opening ? SavePath.openPath(folder, nameField.text)
+                                                  : SavePath.targetPath(folder, nameField.text, selectedNameFilter,
+                                                                        defaultSuffix)
+    // Only a file of the folder shown can be found; the listing's status and
+    // count tie the answer to the listing, which loads after the folder
+    // changes (a new folder may hold as many entries as the last).
+    readonly property int _targetIndex: targetPath !== "" && folderModel.status === FolderListModel.Ready
+                                        && folderModel.count > 0
+                                        && SavePath.parentFolder(targetPath) === folder
+                                        ? folderModel.indexOf(SavePath.fileUrl(targetPath)) : -1
+    readonly property bool targetExists: _targetIndex >= 0
+    readonly property bool targetIsFolder: targetExists && folderModel.isFolder(_targetIndex)
+    readonly property bool canAccept: targetPath !== ""
+                                      && (!_opening || targetExists || SavePath.isAbsolute(nameField.text.trim()))
     property bool _confirmReplace: false
 
     function setFolderUrl(url) {
         var path = SavePath.localPath(url)
         if (path.length > 0)
             folder = path
+    }
+
+    // What the accept button, Return and a double click do.
+    function acceptTyped() {
+        if (_opening)
+            openTyped()
+        else
+            save()
     }
 
     function save() {
@@ -55,6 +79,21 @@ Popup {
         accepted()
     }
 
+    function openTyped() {
+        if (!canAccept)
+            return
+        var target = targetPath
+        if (targetIsFolder) {
+            folder = target
+            nameField.text = ""
+            return
+        }
+        selectedFile = SavePath.fileUrl(target)
+        folder = SavePath.parentFolder(target)
+        close()
+        accepted()
+    }
+
     parent: Overlay.overlay
     anchors.centerIn: parent
     width: parent ? Math.min(720, parent.width - 48) : 720
@@ -66,6 +105,8 @@ Popup {
 
     onOpened: {
         _confirmReplace = false
+        if (_opening)
+            nameField.text = ""
         nameField.forceActiveFocus()
     }
     onTargetPathChanged: _confirmReplace = false
@@ -169,7 +210,9 @@ Popup {
                     required property int index
                     width: ListView.view.width
                     height: 30
-                    color: rowMouse.containsMouse ? (root.theme ? root.theme.surfaceHover : "#30363D") : "transparent"
+                    readonly property bool chosen: !fileIsDir && fileName === nameField.text.trim()
+                    color: rowMouse.containsMouse || chosen ? (root.theme ? root.theme.surfaceHover : "#30363D")
+                                                            : "transparent"
 
                     RowLayout {
                         anchors.fill: parent
@@ -185,6 +228,7 @@ Popup {
                                                  : (root.theme ? root.theme.textMuted : "#8B949E")
                         }
                         DialogText {
+                            objectName: "entryName"
                             Layout.fillWidth: true
                             text: row.fileName
                             elide: Text.ElideMiddle
@@ -201,6 +245,12 @@ Popup {
                             else
                                 nameField.text = row.fileName
                         }
+                        onDoubleClicked: {
+                            if (!row.fileIsDir && root._opening) {
+                                nameField.text = row.fileName
+                                root.openTyped()
+                            }
+                        }
                     }
                 }
             }
@@ -216,8 +266,8 @@ Popup {
             DialogField {
                 id: nameField
                 objectName: "fileNameField"
-                placeholderText: qsTr("Project name")
-                onAccepted: root.save()
+                placeholderText: root.namePlaceholder
+                onAccepted: root.acceptTyped()
             }
             DialogText { text: qsTr("File type"); color: root.theme ? root.theme.textMuted : "#8B949E" }
             ThemedComboBox {
@@ -251,9 +301,9 @@ Popup {
             PrimaryButton {
                 objectName: "saveDialogSaveButton"
                 theme: root.theme
-                text: root._confirmReplace ? qsTr("Replace") : qsTr("Save")
-                enabled: root.targetPath !== ""
-                onClicked: root.save()
+                text: root._opening ? qsTr("Open") : root._confirmReplace ? qsTr("Replace") : qsTr("Save")
+                enabled: root.canAccept
+                onClicked: root.acceptTyped()
             }
         }
     }

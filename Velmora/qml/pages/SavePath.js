@@ -1,7 +1,8 @@
 .pragma library
 
-// Paths of the project save dialog: folders as local paths and file URLs,
-// the names the user types, and the suffix a name without one receives.
+// Paths of the program's file dialog: folders as local paths and file URLs,
+// the names the user types, and the suffix a saved name without one
+// receives.
 
 var DEFAULT_SUFFIX = ".velmoraproj"
 
@@ -83,18 +84,24 @@ function hasSuffix(path) {
     return dot > 0 && dot < base.length - 1
 }
 
-// The path the dialog saves to: the typed name inside `folder`, or the typed
-// path itself when it is absolute; a name without suffix gets the selected
-// filter's one (".velmoraproj" for "All Files"). "" when nothing names a file.
-function targetPath(folder, typedName, filter) {
+// The path a typed name stands for: the name inside `folder`, or the typed
+// path itself when it is absolute. "" when nothing names a file.
+function openPath(folder, typedName) {
     var name = String(typedName === undefined || typedName === null ? "" : typedName).trim()
     if (name.indexOf("file://") === 0)
         name = localPath(name)
     if (name.length === 0 || /[\\\/]$/.test(name))
         return ""
-    var path = isAbsolute(name) ? name : join(folder, name)
-    if (!hasSuffix(path))
-        path += suffixFor(filter, DEFAULT_SUFFIX)
+    return isAbsolute(name) ? name : join(folder, name)
+}
+
+// The path the dialog saves to: `openPath` of the typed name; a name without
+// suffix gets the selected filter's one (`fallback`, else ".velmoraproj",
+// for "All Files"). "" when nothing names a file.
+function targetPath(folder, typedName, filter, fallback) {
+    var path = openPath(folder, typedName)
+    if (path !== "" && !hasSuffix(path))
+        path += suffixFor(filter, fallback === undefined || fallback === "" ? DEFAULT_SUFFIX : fallback)
     return path
 }
 
