@@ -118,7 +118,8 @@ QtObject {
 
     // One new range in each seat: for the seat that started the import in
     // its target folder (while it shows Custom) and selected, for the other
-    // at the end of its top level.
+    // at the end of its top level. Both trees are made before either is
+    // stored, so an import never lands in one seat only.
     function commitImport() {
         var name = Names.trimmed(dialogs.importName.field.text)
         var value = Names.trimmed(page._importRangeNormalizedText)
@@ -131,14 +132,20 @@ QtObject {
             return false
         }
         var focus = page._importRangeFocusPlayer === "ip" ? "ip" : "oop"
-        var tree = _tree(focus)
-        var folder = _inCustom(focus) ? Custom.targetFolderId(tree, page[focus + "SelectedId"]) : ""
-        var node = Custom.append(tree, folder, "range", name, value)
-        _show(focus, tree, folder, node.id)
-
         var other = _other(focus)
-        var otherTree = _tree(other)
-        Custom.append(otherTree, "", "range", name, value)
+        var tree, folder, node, otherTree
+        try {
+            tree = _tree(focus)
+            folder = _inCustom(focus) ? Custom.targetFolderId(tree, page[focus + "SelectedId"]) : ""
+            node = Custom.append(tree, folder, "range", name, value)
+            otherTree = _tree(other)
+            Custom.append(otherTree, "", "range", name, value)
+        } catch (e) {
+            console.warn("[ranges] Import: the range could not be added:", e)
+            page._importRangeError = qsTr("Import failed: %1").arg(String(e))
+            return false
+        }
+        _show(focus, tree, folder, node.id)
         _show(other, otherTree, "", undefined)
         page._importRangeError = ""
         return true

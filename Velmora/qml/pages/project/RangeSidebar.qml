@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import "../../components"
+import "rangelibrary.js" as Library
 
 // The preset sidebar of a range card: the three category buttons, the rows
 // of the seat's library in the shown category, and the category's actions.
@@ -97,8 +98,7 @@ ColumnLayout {
                 required property var modelData
                 readonly property bool selected: modelData.id === root.selectedId
                 readonly property bool isFolder: modelData.kind === "folder"
-                readonly property bool open: isFolder && root.openFolders
-                                             && root.openFolders[modelData.id] === true
+                readonly property bool open: isFolder && Library.isOpen(root.openFolders, modelData.id)
                 objectName: root.seat + "Row_" + modelData.name
                 Layout.fillWidth: true
                 Layout.preferredHeight: 26
