@@ -201,6 +201,10 @@
         <source>No range content to import.</source>
         <translation>Keine Range zum Importieren.</translation>
     </message>
+    <message>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Import fehlgeschlagen: Die Datei ist keine Textdatei.</translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

@@ -201,6 +201,10 @@
         <source>No range content to import.</source>
         <translation>No hay rango que importar.</translation>
     </message>
+    <message>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Error al importar: el archivo no es un archivo de texto.</translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

@@ -201,6 +201,10 @@
         <source>No range content to import.</source>
         <translation>Aucune range à importer.</translation>
     </message>
+    <message>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Échec de l&apos;import : le fichier n&apos;est pas un fichier texte.</translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

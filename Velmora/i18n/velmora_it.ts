@@ -201,6 +201,10 @@
         <source>No range content to import.</source>
         <translation>Nessun range da importare.</translation>
     </message>
+    <message>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Importazione non riuscita: il file non è un file di testo.</translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

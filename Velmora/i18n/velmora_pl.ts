@@ -201,6 +201,10 @@
         <source>No range content to import.</source>
         <translation>Brak zakresu do zaimportowania.</translation>
     </message>
+    <message>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Import nieudany: plik nie jest plikiem tekstowym.</translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

@@ -201,6 +201,10 @@
         <source>No range content to import.</source>
         <translation>Nenhum range para importar.</translation>
     </message>
+    <message>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Falha na importação: o arquivo não é um arquivo de texto.</translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

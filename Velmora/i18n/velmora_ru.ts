@@ -201,6 +201,10 @@
         <source>No range content to import.</source>
         <translation>Нет диапазона для импорта.</translation>
     </message>
+    <message>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Ошибка импорта: файл не является текстовым.</translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

@@ -106,6 +106,9 @@ QtObject {
             if (!result || !result.ok) {
                 var reason = result && result.error ? String(result.error) : qsTr("unknown error")
                 page._importRangeError = qsTr("Import failed: %1").arg(reason)
+            } else if (!Custom.isPlainText(Names.text(result.text))) {
+                // NUL bytes or bytes that are no UTF-8: not a range text.
+                page._importRangeError = qsTr("Import failed: the file is not a text file.")
             } else {
                 page._importRangeNormalizedText = page.normalizeImportedRangeText(Names.text(result.text))
                 if (page._importRangeNormalizedText.trim().length === 0)

@@ -91,6 +91,13 @@ function countDescendants(node) {
     return n
 }
 
+// False for the text of a file that is not text: one holding NUL bytes, or
+// bytes that were no UTF-8 (read as the replacement character U+FFFD).
+function isPlainText(text) {
+    var s = Names.text(text)
+    return s.indexOf("\u0000") < 0 && s.indexOf("\uFFFD") < 0
+}
+
 // The name an imported file suggests: its base name, URL-decoded, without
 // a final ".txt" in any letter case.
 function suggestedName(fileUrl) {
