@@ -129,6 +129,10 @@
         <source>Save settings</source>
         <translation>Guardar perfil</translation>
     </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>No se pudieron leer los perfiles guardados. Se apartaron sin cambios y los perfiles nuevos se guardan en una lista nueva.</translation>
+    </message>
 </context>
 <context>
     <name>CardPickerDialog</name>
@@ -562,6 +566,10 @@
     <message>
         <source>Load</source>
         <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>No se pudieron leer los perfiles guardados. Se apartaron sin cambios y los perfiles nuevos se guardan en una lista nueva.</translation>
     </message>
 </context>
 <context>
@@ -1293,6 +1301,14 @@
     <message>
         <source>Delete selected…</source>
         <translation>Borrar selección…</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read. They were kept aside unchanged, and new ranges are saved to a fresh list.</source>
+        <translation>No se pudieron leer los rangos guardados. Se apartaron sin cambios y los rangos nuevos se guardan en una lista nueva.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read. They were kept aside unchanged, and the shipped ranges are shown.</source>
+        <translation>No se pudieron leer los cambios de estos rangos integrados. Se apartaron sin cambios y se muestran los rangos incluidos.</translation>
     </message>
 </context>
 <context>

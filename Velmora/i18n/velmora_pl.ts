@@ -129,6 +129,10 @@
         <source>Save settings</source>
         <translation>Zapisz profil</translation>
     </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>Nie udało się odczytać zapisanych profili. Zostały odłożone bez zmian, a nowe profile są zapisywane na nowej liście.</translation>
+    </message>
 </context>
 <context>
     <name>CardPickerDialog</name>
@@ -562,6 +566,10 @@
     <message>
         <source>Load</source>
         <translation>Wczytaj</translation>
+    </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>Nie udało się odczytać zapisanych profili. Zostały odłożone bez zmian, a nowe profile są zapisywane na nowej liście.</translation>
     </message>
 </context>
 <context>
@@ -1293,6 +1301,14 @@
     <message>
         <source>Delete selected…</source>
         <translation>Usuń zaznaczone…</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read. They were kept aside unchanged, and new ranges are saved to a fresh list.</source>
+        <translation>Nie udało się odczytać zapisanych zakresów. Zostały odłożone bez zmian, a nowe zakresy są zapisywane na nowej liście.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read. They were kept aside unchanged, and the shipped ranges are shown.</source>
+        <translation>Nie udało się odczytać zmian tych wbudowanych zakresów. Zostały odłożone bez zmian, a wyświetlane są zakresy dostarczone z programem.</translation>
     </message>
 </context>
 <context>

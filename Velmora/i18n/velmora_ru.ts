@@ -129,6 +129,10 @@
         <source>Save settings</source>
         <translation>Сохранить профиль</translation>
     </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>Не удалось прочитать сохранённые профили. Они отложены без изменений, а новые профили сохраняются в новый список.</translation>
+    </message>
 </context>
 <context>
     <name>CardPickerDialog</name>
@@ -562,6 +566,10 @@
     <message>
         <source>Load</source>
         <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>Не удалось прочитать сохранённые профили. Они отложены без изменений, а новые профили сохраняются в новый список.</translation>
     </message>
 </context>
 <context>
@@ -1293,6 +1301,14 @@
     <message>
         <source>Delete selected…</source>
         <translation>Удалить выбранное…</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read. They were kept aside unchanged, and new ranges are saved to a fresh list.</source>
+        <translation>Не удалось прочитать сохранённые диапазоны. Они отложены без изменений, а новые диапазоны сохраняются в новый список.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read. They were kept aside unchanged, and the shipped ranges are shown.</source>
+        <translation>Не удалось прочитать изменения этих встроенных диапазонов. Они отложены без изменений, показаны исходные диапазоны.</translation>
     </message>
 </context>
 <context>

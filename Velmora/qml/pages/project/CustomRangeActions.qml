@@ -2,6 +2,7 @@ import QtQml
 import "rangelibrary.js" as Library
 import "customlibrary.js" as Custom
 import "names.js" as Names
+import "stores.js" as Stores
 
 // The user's Custom range library on `page`: saving the current range,
 // adding folders, importing a range text file into both seats, deleting,
@@ -212,11 +213,20 @@ QtObject {
     }
 
     // At start: a stored tree that is there and not empty becomes the seat's
-    // tree and is written back at once in clean form.
+    // tree and is written back at once in clean form. A stored text that
+    // cannot be read is kept aside first, and the seat starts a fresh tree.
     function restore() {
         var seats = ["oop", "ip"]
         for (var i = 0; i < seats.length; ++i) {
-            var tree = loadStored(seats[i])
+            var key = seats[i] + "CustomRangesJson"
+            var text = Names.text(settings.value(key, ""))
+            if (Stores.read(text, Stores.isList).state === "unreadable") {
+                var backup = page._keepStoreAside(settings, key, text)
+                console.warn("[ranges] The stored " + key + " could not be read; it is kept under " + backup
+                             + " and the seat starts a fresh Custom list")
+                continue
+            }
+            var tree = Custom.parseStore(text)
             if (tree)
                 page[seats[i] + "CustomRanges"] = tree
         }

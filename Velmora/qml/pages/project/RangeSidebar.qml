@@ -155,6 +155,20 @@ ColumnLayout {
             color: root.theme ? root.theme.textFaint : "#6E7681"
         }
 
+        // The seat's stored Custom tree or overrides of the shown category
+        // could not be read at start: their text was kept aside.
+        StoreWarning {
+            objectName: root.seat + "StoreWarning"
+            readonly property string storeKey: root.category === 2 ? root.seat + "CustomRangesJson"
+                                             : root.category === 1 ? root.seat + "ExploitOverridesJson"
+                                             : root.seat + "StandardOverridesJson"
+            theme: root.theme
+            shown: root._has("storeKeptAside") && root.page.storeKeptAside(storeKey)
+            text: root.category === 2
+                  ? qsTr("Your saved ranges could not be read. They were kept aside unchanged, and new ranges are saved to a fresh list.")
+                  : qsTr("Your changes to these built-in ranges could not be read. They were kept aside unchanged, and the shipped ranges are shown.")
+        }
+
         Text {
             objectName: root.seat + "PresetLoadError"
             Layout.fillWidth: true
