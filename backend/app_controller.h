@@ -119,6 +119,11 @@ class AppController : public QObject {
   Q_INVOKABLE void cancelSolve();
   Q_INVOKABLE void clearResults();
   Q_INVOKABLE void requestSolveMemoryEstimate(const QVariantMap& cfg);
+  // True when the solver's range parser reads at least one hand with a
+  // weight above 0 from the text ("AA", "k9s", "50%", "100%"); false for a
+  // text it refuses or reads as empty ("", "0%", "AA:1.5", "hello"). The
+  // readiness check of a start and of the interface.
+  Q_INVOKABLE bool rangeHasHand(const QString& text) const;
 
   // --- statistics ---
   Q_INVOKABLE QVariantList solveActivityGridLastYear() const;
@@ -183,8 +188,6 @@ class AppController : public QObject {
   static bool envFlag(const char* name, bool& present);
   // Board text with blanks removed and invalid card pairs skipped ("ah ks qd" -> "AhKsQd").
   static QString normalizeBoardText(const QString& text);
-  // True when the text holds two neighbouring rank letters ("AA", "k9s", "55%").
-  static bool rangeHasHand(const QString& text);
   // "AKs", "T9o", "QQ" from two card texts; empty when either is not a card.
   static QString handLabel169(const QString& c1, const QString& c2);
   // The memory line's text for an unreadable size token, in the UI language:

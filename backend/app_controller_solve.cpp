@@ -14,6 +14,7 @@
 #include "backend/app_controller_internal.h"
 #include "backend/platform/system_info.h"
 #include "session/memory_estimate.h"
+#include "session/normalizers.h"
 
 using app_controller_detail::fromStd;
 using app_controller_detail::toStd;
@@ -104,13 +105,13 @@ QString AppController::normalizeBoardText(const QString& text) {
   return out;
 }
 
-bool AppController::rangeHasHand(const QString& text) {
-  const QString trimmed = text.trimmed();
-  if (trimmed.isEmpty()) return false;
-  for (qsizetype i = 0; i + 1 < trimmed.size(); ++i) {
-    if (isRankChar(trimmed.at(i)) && isRankChar(trimmed.at(i + 1))) return true;
+bool AppController::rangeHasHand(const QString& text) const {
+  try {
+    const velmora::Range range = velmora_app::parse_range_or_percent(toStd(text));
+    return std::any_of(range.begin(), range.end(), [](float weight) { return weight > 0.0f; });
+  } catch (...) {
+    return false;  // the solver would refuse the text as well
   }
-  return false;
 }
 
 velmora_app::SolveConfig AppController::buildSolveConfigFrom(const QVariantMap& cfg, const NodeLockTable* locks,

@@ -173,6 +173,10 @@
         <source>Save settings</source>
         <translation>Profil speichern</translation>
     </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>Die gespeicherten Profile konnten nicht gelesen werden. Sie wurden unverändert beiseitegelegt; neue Profile werden in einer neuen Liste gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>CardPickerDialog</name>
@@ -244,6 +248,10 @@
     <message>
         <source>No range content to import.</source>
         <translation>Keine Range zum Importieren.</translation>
+    </message>
+    <message>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Import fehlgeschlagen: Die Datei ist keine Textdatei.</translation>
     </message>
 </context>
 <context>
@@ -606,6 +614,10 @@
     <message>
         <source>Load</source>
         <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>Die gespeicherten Profile konnten nicht gelesen werden. Sie wurden unverändert beiseitegelegt; neue Profile werden in einer neuen Liste gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1357,14 @@
     <message>
         <source>Delete selected…</source>
         <translation>Auswahl löschen…</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read. They were kept aside unchanged, and new ranges are saved to a fresh list.</source>
+        <translation>Die gespeicherten Ranges konnten nicht gelesen werden. Sie wurden unverändert beiseitegelegt; neue Ranges werden in einer neuen Liste gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read. They were kept aside unchanged, and the shipped ranges are shown.</source>
+        <translation>Die Änderungen an diesen eingebauten Ranges konnten nicht gelesen werden. Sie wurden unverändert beiseitegelegt; die mitgelieferten Ranges werden angezeigt.</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,10 @@
         <source>Save settings</source>
         <translation>Guardar perfil</translation>
     </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>No se pudieron leer los perfiles guardados. Se apartaron sin cambios y los perfiles nuevos se guardan en una lista nueva.</translation>
+    </message>
 </context>
 <context>
     <name>CardPickerDialog</name>
@@ -244,6 +248,10 @@
     <message>
         <source>No range content to import.</source>
         <translation>No hay rango que importar.</translation>
+    </message>
+    <message>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Error al importar: el archivo no es un archivo de texto.</translation>
     </message>
 </context>
 <context>
@@ -606,6 +614,10 @@
     <message>
         <source>Load</source>
         <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>No se pudieron leer los perfiles guardados. Se apartaron sin cambios y los perfiles nuevos se guardan en una lista nueva.</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1357,14 @@
     <message>
         <source>Delete selected…</source>
         <translation>Borrar selección…</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read. They were kept aside unchanged, and new ranges are saved to a fresh list.</source>
+        <translation>No se pudieron leer los rangos guardados. Se apartaron sin cambios y los rangos nuevos se guardan en una lista nueva.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read. They were kept aside unchanged, and the shipped ranges are shown.</source>
+        <translation>No se pudieron leer los cambios de estos rangos integrados. Se apartaron sin cambios y se muestran los rangos incluidos.</translation>
     </message>
 </context>
 <context>

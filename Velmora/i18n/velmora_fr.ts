@@ -173,6 +173,10 @@
         <source>Save settings</source>
         <translation>Enregistrer profil</translation>
     </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>Les profils enregistrés n&apos;ont pas pu être lus. Ils ont été mis de côté sans modification ; les nouveaux profils sont enregistrés dans une nouvelle liste.</translation>
+    </message>
 </context>
 <context>
     <name>CardPickerDialog</name>
@@ -244,6 +248,10 @@
     <message>
         <source>No range content to import.</source>
         <translation>Aucune range à importer.</translation>
+    </message>
+    <message>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Échec de l&apos;import : le fichier n&apos;est pas un fichier texte.</translation>
     </message>
 </context>
 <context>
@@ -606,6 +614,10 @@
     <message>
         <source>Load</source>
         <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>Les profils enregistrés n&apos;ont pas pu être lus. Ils ont été mis de côté sans modification ; les nouveaux profils sont enregistrés dans une nouvelle liste.</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1357,14 @@
     <message>
         <source>Delete selected…</source>
         <translation>Supprimer la sélection…</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read. They were kept aside unchanged, and new ranges are saved to a fresh list.</source>
+        <translation>Les ranges enregistrées n&apos;ont pas pu être lues. Elles ont été mises de côté sans modification ; les nouvelles ranges sont enregistrées dans une nouvelle liste.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read. They were kept aside unchanged, and the shipped ranges are shown.</source>
+        <translation>Les modifications de ces ranges intégrées n&apos;ont pas pu être lues. Elles ont été mises de côté sans modification ; les ranges d&apos;origine sont affichées.</translation>
     </message>
 </context>
 <context>

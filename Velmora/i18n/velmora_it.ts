@@ -173,6 +173,10 @@
         <source>Save settings</source>
         <translation>Salva profilo</translation>
     </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>Impossibile leggere i profili salvati. Sono stati messi da parte senza modifiche; i nuovi profili vengono salvati in un nuovo elenco.</translation>
+    </message>
 </context>
 <context>
     <name>CardPickerDialog</name>
@@ -244,6 +248,10 @@
     <message>
         <source>No range content to import.</source>
         <translation>Nessun range da importare.</translation>
+    </message>
+    <message>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Importazione non riuscita: il file non è un file di testo.</translation>
     </message>
 </context>
 <context>
@@ -606,6 +614,10 @@
     <message>
         <source>Load</source>
         <translation>Carica</translation>
+    </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>Impossibile leggere i profili salvati. Sono stati messi da parte senza modifiche; i nuovi profili vengono salvati in un nuovo elenco.</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1357,14 @@
     <message>
         <source>Delete selected…</source>
         <translation>Elimina selezione…</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read. They were kept aside unchanged, and new ranges are saved to a fresh list.</source>
+        <translation>Impossibile leggere i range salvati. Sono stati messi da parte senza modifiche; i nuovi range vengono salvati in un nuovo elenco.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read. They were kept aside unchanged, and the shipped ranges are shown.</source>
+        <translation>Impossibile leggere le modifiche a questi range predefiniti. Sono state messe da parte senza modifiche; vengono mostrati i range originali.</translation>
     </message>
 </context>
 <context>

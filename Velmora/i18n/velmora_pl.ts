@@ -173,6 +173,10 @@
         <source>Save settings</source>
         <translation>Zapisz profil</translation>
     </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>Nie udało się odczytać zapisanych profili. Zostały odłożone bez zmian, a nowe profile są zapisywane na nowej liście.</translation>
+    </message>
 </context>
 <context>
     <name>CardPickerDialog</name>
@@ -244,6 +248,10 @@
     <message>
         <source>No range content to import.</source>
         <translation>Brak zakresu do zaimportowania.</translation>
+    </message>
+    <message>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Import nieudany: plik nie jest plikiem tekstowym.</translation>
     </message>
 </context>
 <context>
@@ -606,6 +614,10 @@
     <message>
         <source>Load</source>
         <translation>Wczytaj</translation>
+    </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>Nie udało się odczytać zapisanych profili. Zostały odłożone bez zmian, a nowe profile są zapisywane na nowej liście.</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1357,14 @@
     <message>
         <source>Delete selected…</source>
         <translation>Usuń zaznaczone…</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read. They were kept aside unchanged, and new ranges are saved to a fresh list.</source>
+        <translation>Nie udało się odczytać zapisanych zakresów. Zostały odłożone bez zmian, a nowe zakresy są zapisywane na nowej liście.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read. They were kept aside unchanged, and the shipped ranges are shown.</source>
+        <translation>Nie udało się odczytać zmian tych wbudowanych zakresów. Zostały odłożone bez zmian, a wyświetlane są zakresy dostarczone z programem.</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,10 @@
         <source>Save settings</source>
         <translation>Salvar perfil</translation>
     </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>Não foi possível ler os perfis salvos. Eles foram guardados à parte sem alterações, e os novos perfis são salvos em uma nova lista.</translation>
+    </message>
 </context>
 <context>
     <name>CardPickerDialog</name>
@@ -244,6 +248,10 @@
     <message>
         <source>No range content to import.</source>
         <translation>Nenhum range para importar.</translation>
+    </message>
+    <message>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Falha na importação: o arquivo não é um arquivo de texto.</translation>
     </message>
 </context>
 <context>
@@ -606,6 +614,10 @@
     <message>
         <source>Load</source>
         <translation>Carregar</translation>
+    </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>Não foi possível ler os perfis salvos. Eles foram guardados à parte sem alterações, e os novos perfis são salvos em uma nova lista.</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1357,14 @@
     <message>
         <source>Delete selected…</source>
         <translation>Excluir seleção…</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read. They were kept aside unchanged, and new ranges are saved to a fresh list.</source>
+        <translation>Não foi possível ler os ranges salvos. Eles foram guardados à parte sem alterações, e os novos ranges são salvos em uma nova lista.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read. They were kept aside unchanged, and the shipped ranges are shown.</source>
+        <translation>Não foi possível ler as alterações destes ranges embutidos. Elas foram guardadas à parte sem alterações, e os ranges originais são exibidos.</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,10 @@
         <source>Save settings</source>
         <translation>Сохранить профиль</translation>
     </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>Не удалось прочитать сохранённые профили. Они отложены без изменений, а новые профили сохраняются в новый список.</translation>
+    </message>
 </context>
 <context>
     <name>CardPickerDialog</name>
@@ -244,6 +248,10 @@
     <message>
         <source>No range content to import.</source>
         <translation>Нет диапазона для импорта.</translation>
+    </message>
+    <message>
+        <source>Import failed: the file is not a text file.</source>
+        <translation>Ошибка импорта: файл не является текстовым.</translation>
     </message>
 </context>
 <context>
@@ -606,6 +614,10 @@
     <message>
         <source>Load</source>
         <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.</source>
+        <translation>Не удалось прочитать сохранённые профили. Они отложены без изменений, а новые профили сохраняются в новый список.</translation>
     </message>
 </context>
 <context>
@@ -1345,6 +1357,14 @@
     <message>
         <source>Delete selected…</source>
         <translation>Удалить выбранное…</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read. They were kept aside unchanged, and new ranges are saved to a fresh list.</source>
+        <translation>Не удалось прочитать сохранённые диапазоны. Они отложены без изменений, а новые диапазоны сохраняются в новый список.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read. They were kept aside unchanged, and the shipped ranges are shown.</source>
+        <translation>Не удалось прочитать изменения этих встроенных диапазонов. Они отложены без изменений, показаны исходные диапазоны.</translation>
     </message>
 </context>
 <context>

@@ -80,7 +80,7 @@ TEST_F(SolveControlTest, RefusedStartsNameTheFirstMissingPieceAndNeverRun) {
   }
   // A turn board passes; the range check is next.
   cfg["board"] = "ah ks qd tc";
-  cfg["oop_range"] = "50%";
+  cfg["oop_range"] = "0%";
   c.startSolveWithConfig(cfg);
   EXPECT_EQ(c.statusText(), "Not ready: select at least one hand in both ranges");
   cfg["oop_range"] = "55%";
@@ -98,6 +98,41 @@ TEST_F(SolveControlTest, RefusedStartsNameTheFirstMissingPieceAndNeverRun) {
 
   EXPECT_FALSE(c.running());
   EXPECT_EQ(runningSpy.count(), 0);
+}
+
+// A range is ready when the solver's range parser reads a hand with a weight
+// above 0 from it: a uniform range is every hand; what the parser refuses or
+// reads as empty is not ready, however many rank letters it holds.
+TEST_F(SolveControlTest, RangeReadinessFollowsTheRangeParser) {
+  AppController c;
+  for (const char* ready : {"100%", "50%", " 100% ", "5.5%", "AA", "k9s", "22+", "AhKd", "AA:0, KK:0.25"}) {
+    EXPECT_TRUE(c.rangeHasHand(QString::fromLatin1(ready))) << ready;
+  }
+  for (const char* refused : {"", "  ", "0%", "AA:0", "AA:1.5", "150%", "AKx", "AA, hello", "50 %", "%", "AhAh"}) {
+    EXPECT_FALSE(c.rangeHasHand(QString::fromLatin1(refused))) << refused;
+  }
+  EXPECT_FALSE(c.rangeHasHand(QStringLiteral("AA, K\u00e9")));
+
+  // The start agrees: full ranges pass the range check and reach the sizing check.
+  QVariantMap cfg = riverSpot();
+  cfg["oop_range"] = "100%";
+  cfg["ip_range"] = "50%";
+  cfg["ip_river_raise_sizes"] = "";
+  c.startSolveWithConfig(cfg);
+  EXPECT_EQ(c.statusText(), "Not ready: fill out both OOP and IP sizing");
+  cfg["ip_range"] = "AA:1.5";
+  c.startSolveWithConfig(cfg);
+  EXPECT_EQ(c.statusText(), "Not ready: select at least one hand in both ranges");
+}
+
+// A full range solves like any other.
+TEST_F(SolveControlTest, FullRangesSolve) {
+  AppController c;
+  QVariantMap cfg = riverSpot(5);
+  cfg["oop_range"] = "100%";
+  cfg["ip_range"] = "50%";
+  solve(c, cfg);
+  EXPECT_GT(c.treeNodeCount(), 0);
 }
 
 TEST_F(SolveControlTest, SolveFillsResultsTablesAndStatistics) {
@@ -168,7 +203,7 @@ TEST_F(SolveControlTest, SolveFillsResultsTablesAndStatistics) {
 
   // A refused start after a result keeps that result.
   QVariantMap bad = cfg;
-  bad["oop_range"] = "50%";
+  bad["oop_range"] = "AA:0";
   c.startSolveWithConfig(bad);
   EXPECT_EQ(c.statusText(), "Not ready: select at least one hand in both ranges");
   EXPECT_GT(c.resultIterations(), 0);

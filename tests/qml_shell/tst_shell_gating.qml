@@ -104,15 +104,31 @@ Item {
                 { tag: "lower case", range: "ak", ready: true },
                 { tag: "weighted", range: "A5s:0.5", ready: true },
                 { tag: "offsuit", range: "AKo", ready: true },
-                { tag: "percentage only", range: "50%", ready: false },
-                { tag: "hundred percent", range: "100%", ready: false },
+                // The range parser decides: a uniform range is every hand.
+                { tag: "percentage only", range: "50%", ready: true },
+                { tag: "hundred percent", range: " 100% ", ready: true },
+                { tag: "no weight", range: "0%", ready: false },
+                { tag: "only weight 0", range: "AA:0, KK:0", ready: false },
+                { tag: "weight above 1", range: "AA:1.5", ready: false },
+                { tag: "above 100 percent", range: "150%", ready: false },
+                { tag: "not a range", range: "hello", ready: false },
+                { tag: "one bad token", range: "AA, KQx", ready: false },
                 { tag: "blank", range: "   ", ready: false },
                 { tag: "empty", range: "", ready: false }
             ]
         }
 
+        // With the back end the solver's range parser decides, as it does
+        // when a solve starts.
         function test_range_readiness(data) {
-            compare(shell._hasAnyHand(data.range), data.ready)
+            var withParser = createTemporaryObject(shellComp, host)
+            compare(withParser._hasAnyHand(data.range), data.ready)
+        }
+
+        // A shell without the back end still takes a uniform range above 0%.
+        function test_range_readiness_without_back_end() {
+            compare(["50%", "100%", "AA", "ak", "0%", " ", "hello"].map(function(t) { return shell._hasAnyHand(t) }),
+                    [true, true, true, true, false, false, false])
         }
 
         function test_every_sizing_text_is_required() {
@@ -366,12 +382,29 @@ Item {
             tryCompare(shell, "canSolve", true, 15000)
             var before = appController.solveRequiredMemoryBytes
             estimateSpy.clear()
-            shell.ipRangeText = "100%"
+            shell.ipRangeText = "0%"
             compare(shell.canSolve, false)
             triggerSpy.wait(2000)
             wait(300)
             compare(estimateSpy.count, 0, "the timer fired but asked for nothing")
             compare(appController.solveRequiredMemoryBytes, before)
+        }
+
+        // A full range is ready like any other: the estimate is asked for
+        // and the project can be solved.
+        function test_percent_ranges_can_be_solved() {
+            shell.applyProjectState(Spots.riverSpot(10))
+            tryCompare(shell, "canSolve", true, 15000)
+            shell.oopRangeText = "100%"
+            shell.ipRangeText = "50%"
+            verify(shell._canSolveBase)
+            triggerSpy.clear()
+            estimateSpy.clear()
+            triggerSpy.wait(2000)
+            tryVerify(function() { return estimateSpy.count > 0 }, 30000)
+            tryCompare(shell, "canSolve", true, 15000)
+            shell.ipRangeText = "0%"
+            verify(!shell._canSolveBase)
         }
 
         function test_new_estimate_replaces_the_old_one() {

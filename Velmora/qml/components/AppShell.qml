@@ -162,7 +162,12 @@ Item {
     }
     function _normalizeBoardText(s) { return Gating.normalizeBoardText(s) }
     function _isStrictBoardReady() { return Gating.isStrictBoardReady(boardText) }
-    function _hasAnyHand(rangeText) { return Gating.hasAnyHand(rangeText) }
+    // The back end's range parser decides, as it does when a solve starts.
+    function _hasAnyHand(rangeText) {
+        if (controller && typeof controller.rangeHasHand === "function")
+            return controller.rangeHasHand(rangeText === undefined || rangeText === null ? "" : String(rangeText))
+        return Gating.hasAnyHand(rangeText)
+    }
     function _hasSizingFilled() {
         return Gating.hasSizingFilled([
             oopFlopBetSizesText, oopFlopRaiseSizesText, oopTurnBetSizesText, oopTurnRaiseSizesText,

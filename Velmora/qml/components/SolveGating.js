@@ -42,11 +42,16 @@ function streetFitsBoard(boardText, street) {
     return true
 }
 
-// At least one hand: two rank letters in a row, any case ("AA", "ak", "98").
+// At least one hand, for a shell without the back end's range parser: a
+// uniform range above 0% ("50%", "100%"), or two rank letters in a row, any
+// case ("AA", "ak", "98").
 function hasAnyHand(rangeText) {
     var t = ((rangeText === undefined || rangeText === null) ? "" : String(rangeText)).trim()
     if (t.length === 0)
         return false
+    var percent = /^[0-9.]*%$/.test(t) && t.length >= 2 ? parseFloat(t) : NaN
+    if (!isNaN(percent))
+        return percent > 0 && percent <= 100
     return /[AKQJT98765432][AKQJT98765432]/i.test(t)
 }
 

@@ -11,6 +11,7 @@ import "project/profiles.js" as Profiles
 import "project/names.js" as Names
 import "project/customlibrary.js" as CustomLibrary
 import "project/overrides.js" as Overrides
+import "project/stores.js" as Stores
 import "../components/SolveGating.js" as Gating
 
 // Setup page (index 1): the whole spot a solve needs. The page mirrors 36 of
@@ -380,12 +381,16 @@ Item {
         profileSettings.sync()
     }
 
-    // A stored list that cannot be read is left as it is (taking it as empty
-    // would overwrite every profile); the next save or delete replaces it.
+    // A stored list that cannot be read is copied to a backup key before
+    // anything else is stored, the page says so, and saving goes on into a
+    // fresh list.
     function _loadStoredSettingsProfiles() {
         var stored = _readStoredProfiles()
         if (!stored.readable) {
-            console.warn("Settings profiles: the stored list is not a JSON list; it is kept until the next save or delete")
+            var text = Names.text(profileSettings.value("profilesJson", ""))
+            var backup = _keepStoreAside(profileSettings, "profilesJson", text)
+            console.warn("Settings profiles: the stored list is not a JSON list; it is kept under " + backup
+                         + " and new profiles start a fresh list")
             return
         }
         settingsProfiles = stored.list
@@ -439,6 +444,25 @@ Item {
         _deleteProfileName = Names.text(profile.name)
         profileDialogs.confirmDeleteDialog.open()
     }
+
+    // ---- stores that could not be read ----
+    // Settings key -> backup key of each store whose text could not be read
+    // at start; its text was copied there before anything else was stored.
+    property var _keptAsideStores: ({})
+
+    function _keepStoreAside(settings, key, text) {
+        var backup = Stores.keepAside(settings, key, text)
+        var next = ({})
+        var keys = Object.keys(_keptAsideStores)
+        for (var i = 0; i < keys.length; ++i)
+            Names.put(next, keys[i], _keptAsideStores[keys[i]])
+        Names.put(next, key, backup)
+        _keptAsideStores = next
+        return backup
+    }
+
+    // True when the store of that settings key could not be read at start.
+    function storeKeptAside(key) { return Names.has(_keptAsideStores, key) }
 
     // ---- start-up ----
     // Work done once when the page is complete, in this order; each step is a

@@ -111,12 +111,12 @@ QtObject {
     function _firstInstalledFamily(list) {
         var names = String(list).split(",")
         var installed = Qt.fontFamilies()
-        var lower = {}
+        var lower = Object.create(null)
         for (var i = 0; i < installed.length; ++i)
             lower[String(installed[i]).toLowerCase()] = installed[i]
         for (var j = 0; j < names.length; ++j) {
             var name = names[j].trim()
-            if (name.length > 0 && lower.hasOwnProperty(name.toLowerCase()))
+            if (name.length > 0 && Object.prototype.hasOwnProperty.call(lower, name.toLowerCase()))
                 return lower[name.toLowerCase()]
         }
         return names.length > 0 ? names[names.length - 1].trim() : ""

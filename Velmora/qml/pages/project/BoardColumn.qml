@@ -34,7 +34,7 @@ ColumnLayout {
 
         ColumnLayout {
             anchors.fill: parent
-            spacing: 8
+            spacing: profileStoreNote.shown ? 8 : 0
 
             RowLayout {
                 Layout.fillWidth: true
@@ -81,25 +81,40 @@ ColumnLayout {
         theme: root.theme
         padding: 12
 
-        RowLayout {
+        ColumnLayout {
             anchors.fill: parent
-            spacing: 10
+            spacing: profileStoreNote.shown ? 8 : 0
 
-            SecondaryButton {
-                objectName: "loadSettingsButton"
+            RowLayout {
                 Layout.fillWidth: true
-                Layout.preferredWidth: 1
-                theme: root.theme
-                text: qsTr("Load settings")
-                onClicked: root.loadSettingsClicked()
+                spacing: 10
+
+                SecondaryButton {
+                    objectName: "loadSettingsButton"
+                    Layout.fillWidth: true
+                    Layout.preferredWidth: 1
+                    theme: root.theme
+                    text: qsTr("Load settings")
+                    onClicked: root.loadSettingsClicked()
+                }
+                PrimaryButton {
+                    objectName: "saveSettingsButton"
+                    Layout.fillWidth: true
+                    Layout.preferredWidth: 1
+                    theme: root.theme
+                    text: qsTr("Save settings")
+                    onClicked: root.saveSettingsClicked()
+                }
             }
-            PrimaryButton {
-                objectName: "saveSettingsButton"
-                Layout.fillWidth: true
-                Layout.preferredWidth: 1
+
+            // The stored profiles could not be read at start.
+            StoreWarning {
+                id: profileStoreNote
+                objectName: "profileStoreNote"
                 theme: root.theme
-                text: qsTr("Save settings")
-                onClicked: root.saveSettingsClicked()
+                shown: !!root.page && typeof root.page.storeKeptAside === "function"
+                       && root.page.storeKeptAside("profilesJson")
+                text: qsTr("Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.")
             }
         }
     }

@@ -2,6 +2,7 @@ import QtQml
 import "rangelibrary.js" as Library
 import "customlibrary.js" as Custom
 import "names.js" as Names
+import "stores.js" as Stores
 
 // The user's Custom range library on `page`: saving the current range,
 // adding folders, importing a range text file into both seats, deleting,
@@ -106,6 +107,9 @@ QtObject {
             if (!result || !result.ok) {
                 var reason = result && result.error ? String(result.error) : qsTr("unknown error")
                 page._importRangeError = qsTr("Import failed: %1").arg(reason)
+            } else if (!Custom.isPlainText(Names.text(result.text))) {
+                // NUL bytes or bytes that are no UTF-8: not a range text.
+                page._importRangeError = qsTr("Import failed: the file is not a text file.")
             } else {
                 page._importRangeNormalizedText = page.normalizeImportedRangeText(Names.text(result.text))
                 if (page._importRangeNormalizedText.trim().length === 0)
@@ -118,7 +122,8 @@ QtObject {
 
     // One new range in each seat: for the seat that started the import in
     // its target folder (while it shows Custom) and selected, for the other
-    // at the end of its top level.
+    // at the end of its top level. Both trees are made before either is
+    // stored, so an import never lands in one seat only.
     function commitImport() {
         var name = Names.trimmed(dialogs.importName.field.text)
         var value = Names.trimmed(page._importRangeNormalizedText)
@@ -131,14 +136,20 @@ QtObject {
             return false
         }
         var focus = page._importRangeFocusPlayer === "ip" ? "ip" : "oop"
-        var tree = _tree(focus)
-        var folder = _inCustom(focus) ? Custom.targetFolderId(tree, page[focus + "SelectedId"]) : ""
-        var node = Custom.append(tree, folder, "range", name, value)
-        _show(focus, tree, folder, node.id)
-
         var other = _other(focus)
-        var otherTree = _tree(other)
-        Custom.append(otherTree, "", "range", name, value)
+        var tree, folder, node, otherTree
+        try {
+            tree = _tree(focus)
+            folder = _inCustom(focus) ? Custom.targetFolderId(tree, page[focus + "SelectedId"]) : ""
+            node = Custom.append(tree, folder, "range", name, value)
+            otherTree = _tree(other)
+            Custom.append(otherTree, "", "range", name, value)
+        } catch (e) {
+            console.warn("[ranges] Import: the range could not be added:", e)
+            page._importRangeError = qsTr("Import failed: %1").arg(String(e))
+            return false
+        }
+        _show(focus, tree, folder, node.id)
         _show(other, otherTree, "", undefined)
         page._importRangeError = ""
         return true
@@ -202,11 +213,20 @@ QtObject {
     }
 
     // At start: a stored tree that is there and not empty becomes the seat's
-    // tree and is written back at once in clean form.
+    // tree and is written back at once in clean form. A stored text that
+    // cannot be read is kept aside first, and the seat starts a fresh tree.
     function restore() {
         var seats = ["oop", "ip"]
         for (var i = 0; i < seats.length; ++i) {
-            var tree = loadStored(seats[i])
+            var key = seats[i] + "CustomRangesJson"
+            var text = Names.text(settings.value(key, ""))
+            if (Stores.read(text, Stores.isList).state === "unreadable") {
+                var backup = page._keepStoreAside(settings, key, text)
+                console.warn("[ranges] The stored " + key + " could not be read; it is kept under " + backup
+                             + " and the seat starts a fresh Custom list")
+                continue
+            }
+            var tree = Custom.parseStore(text)
             if (tree)
                 page[seats[i] + "CustomRanges"] = tree
         }

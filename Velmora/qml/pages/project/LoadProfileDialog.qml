@@ -11,6 +11,8 @@ PageDialog {
 
     property var profiles: []
     property string selectedId: ""
+    // The stored profiles could not be read at start and were kept aside.
+    property bool storeKeptAside: false
 
     signal rowSelected(string id)
     signal loadRequested()
@@ -95,6 +97,17 @@ PageDialog {
         text: qsTr("No saved profiles yet.")
         font.pixelSize: 11
         color: root.theme ? root.theme.textFaint : "#6E7681"
+    }
+
+    StoreWarning {
+        objectName: "profileStoreWarning"
+        theme: root.theme
+        // The dialog's rows are laid out when it opens, so the note may
+        // leave the layout (and its spacing) while it is not shown.
+        visible: shown
+        shown: root.storeKeptAside
+        font.pixelSize: 11
+        text: qsTr("Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.")
     }
 
     footerItems: [

@@ -19,7 +19,10 @@ PageDialog {
     property bool ready: true
     property bool returnAlwaysCommits: false
     property bool cancelFirst: false
-    // Focus the field when the dialog has opened.
+    // Focus the field when the dialog has opened. While this is false (the
+    // dialog opened to show an error) the field is kept without the focus:
+    // the popup's focus scope would hand it back to the field that had it
+    // at an earlier opening.
     property bool focusOnOpen: true
     property string namePrefix: ""
 
@@ -27,7 +30,14 @@ PageDialog {
 
     signal commitRequested()
 
-    onOpened: if (focusOnOpen) nameField.forceActiveFocus()
+    onAboutToShow: if (!focusOnOpen) nameField.focus = false
+    onOpened: {
+        if (focusOnOpen)
+            nameField.forceActiveFocus()
+        else
+            nameField.focus = false
+    }
+    onFocusOnOpenChanged: if (!focusOnOpen) nameField.focus = false
 
     PageTextField {
         id: nameField

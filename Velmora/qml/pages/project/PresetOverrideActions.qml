@@ -2,6 +2,7 @@ import QtQml
 import "rangelibrary.js" as Library
 import "overrides.js" as Overrides
 import "names.js" as Names
+import "stores.js" as Stores
 
 // The developer's tools for the built-in libraries on `page`: a built-in
 // range overridden by the seat's current text and kept per user by its
@@ -20,8 +21,18 @@ QtObject {
     function _key(seat, kind) { return seat + _suffix(kind) + "OverridesJson" }
     function _seat(player) { return player === "oop" ? "oop" : "ip" }
 
+    // The stored map; a stored text that cannot be read is kept aside and
+    // gives an empty map, so the shipped ranges show.
     function loadStored(player, kind) {
-        return Overrides.parseStore(settings.value(_key(_seat(player), kind), ""))
+        var key = _key(_seat(player), kind)
+        var text = Names.text(settings.value(key, ""))
+        if (Stores.read(text, Stores.isMapOrList).state === "unreadable") {
+            var backup = page._keepStoreAside(settings, key, text)
+            console.warn("[ranges] The stored " + key + " could not be read; it is kept under " + backup
+                         + " and the shipped ranges show")
+            return ({})
+        }
+        return Overrides.parseStore(text)
     }
 
     function persist(player, kind) {

@@ -35,6 +35,7 @@ Item {
         theme: root.theme
         profiles: root.page ? root.page.settingsProfiles : []
         selectedId: root.page ? root.page._loadProfileSelectedId : ""
+        storeKeptAside: root.page ? root.page.storeKeptAside("profilesJson") : false
         errorText: root.page ? root.page._loadProfileError : ""
         onRowSelected: function(id) { root.page._loadProfileSelectedId = id }
         onLoadRequested: root.page._loadSelectedProfile()

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import "../../components"
+import "rangelibrary.js" as Library
 
 // The preset sidebar of a range card: the three category buttons, the rows
 // of the seat's library in the shown category, and the category's actions.
@@ -97,8 +98,7 @@ ColumnLayout {
                 required property var modelData
                 readonly property bool selected: modelData.id === root.selectedId
                 readonly property bool isFolder: modelData.kind === "folder"
-                readonly property bool open: isFolder && root.openFolders
-                                             && root.openFolders[modelData.id] === true
+                readonly property bool open: isFolder && Library.isOpen(root.openFolders, modelData.id)
                 objectName: root.seat + "Row_" + modelData.name
                 Layout.fillWidth: true
                 Layout.preferredHeight: 26
@@ -153,6 +153,20 @@ ColumnLayout {
             text: qsTr("No ranges yet.")
             font.pixelSize: 11
             color: root.theme ? root.theme.textFaint : "#6E7681"
+        }
+
+        // The seat's stored Custom tree or overrides of the shown category
+        // could not be read at start: their text was kept aside.
+        StoreWarning {
+            objectName: root.seat + "StoreWarning"
+            readonly property string storeKey: root.category === 2 ? root.seat + "CustomRangesJson"
+                                             : root.category === 1 ? root.seat + "ExploitOverridesJson"
+                                             : root.seat + "StandardOverridesJson"
+            theme: root.theme
+            shown: root._has("storeKeptAside") && root.page.storeKeptAside(storeKey)
+            text: root.category === 2
+                  ? qsTr("Your saved ranges could not be read. They were kept aside unchanged, and new ranges are saved to a fresh list.")
+                  : qsTr("Your changes to these built-in ranges could not be read. They were kept aside unchanged, and the shipped ranges are shown.")
         }
 
         Text {

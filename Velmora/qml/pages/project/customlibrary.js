@@ -51,7 +51,7 @@ function remove(nodes, id) {
 
 function _collectIds(nodes, into) {
     for (var i = 0; i < nodes.length; ++i) {
-        into[Names.text(nodes[i].id)] = true
+        Names.put(into, Names.text(nodes[i].id), true)
         if (Library.isFolder(nodes[i]))
             _collectIds(nodes[i].children, into)
     }
@@ -60,11 +60,12 @@ function _collectIds(nodes, into) {
 
 // The open-folder map without the ids that are no longer in the tree.
 function keepExisting(openFolders, tree) {
-    var ids = _collectIds(tree, ({}))
+    var ids = _collectIds(tree, Names.emptyMap())
     var out = ({})
-    for (var k in openFolders) {
-        if (openFolders[k] === true && ids[k] === true)
-            out[k] = true
+    var open = Library.openIds(openFolders)
+    for (var i = 0; i < open.length; ++i) {
+        if (Names.has(ids, open[i]))
+            Names.put(out, open[i], true)
     }
     return out
 }
@@ -72,12 +73,11 @@ function keepExisting(openFolders, tree) {
 // A copy of the open-folder map with one more folder open.
 function withOpen(openFolders, folderId) {
     var out = ({})
-    for (var k in openFolders) {
-        if (openFolders[k] === true)
-            out[k] = true
-    }
+    var open = Library.openIds(openFolders)
+    for (var i = 0; i < open.length; ++i)
+        Names.put(out, open[i], true)
     if (Names.text(folderId).length > 0)
-        out[folderId] = true
+        Names.put(out, Names.text(folderId), true)
     return out
 }
 
@@ -89,6 +89,13 @@ function countDescendants(node) {
     for (var i = 0; i < node.children.length; ++i)
         n += countDescendants(node.children[i])
     return n
+}
+
+// False for the text of a file that is not text: one holding NUL bytes, or
+// bytes that were no UTF-8 (read as the replacement character U+FFFD).
+function isPlainText(text) {
+    var s = Names.text(text)
+    return s.indexOf("\u0000") < 0 && s.indexOf("\uFFFD") < 0
 }
 
 // The name an imported file suggests: its base name, URL-decoded, without

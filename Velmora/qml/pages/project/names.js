@@ -12,24 +12,51 @@ function trimmed(x) {
     return text(x).trim()
 }
 
+// Maps keyed by names and ids. Any text may be a key, "__proto__",
+// "constructor" and "hasOwnProperty" included, so a key is never looked up
+// through the prototype chain nor written by plain assignment (which would
+// set the prototype for "__proto__").
+
+// An empty map without a prototype: no key is present that was not put.
+function emptyMap() {
+    return Object.create(null)
+}
+
+// True when the map holds the key as its own entry.
+function has(map, key) {
+    return map !== null && map !== undefined && typeof map === "object"
+           && Object.prototype.hasOwnProperty.call(map, key)
+}
+
+// The map's own entry for the key, or undefined.
+function get(map, key) {
+    return has(map, key) ? map[key] : undefined
+}
+
+// Sets the map's own entry for the key, whatever the key is.
+function put(map, key, value) {
+    Object.defineProperty(map, String(key), { value: value, writable: true, enumerable: true, configurable: true })
+    return map
+}
+
 // The wanted name trimmed when no taken name equals it, else the first free
 // "name (k)" for k = 2, 3, ...; "" stays "". Names compare exactly.
 function uniqueName(takenNames, wanted) {
     var base = trimmed(wanted)
     if (base.length === 0)
         return ""
-    var taken = ({})
+    var taken = emptyMap()
     var list = takenNames || []
     for (var i = 0; i < list.length; ++i) {
         var n = text(list[i])
         if (n.length > 0)
-            taken[n] = true
+            put(taken, n, true)
     }
-    if (!taken.hasOwnProperty(base))
+    if (!has(taken, base))
         return base
     for (var k = 2; ; ++k) {
         var candidate = base + " (" + k + ")"
-        if (!taken.hasOwnProperty(candidate))
+        if (!has(taken, candidate))
             return candidate
     }
 }

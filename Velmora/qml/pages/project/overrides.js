@@ -22,10 +22,9 @@ function sanitizeMap(obj) {
         }
         return out
     }
-    for (var k in obj) {
-        if (Object.prototype.hasOwnProperty.call(obj, k))
-            _put(out, k, obj[k])
-    }
+    var keys = Object.keys(obj)
+    for (var k = 0; k < keys.length; ++k)
+        _put(out, keys[k], obj[keys[k]])
     return out
 }
 
@@ -33,7 +32,7 @@ function _put(map, key, value) {
     var k = Names.trimmed(key)
     var v = Names.text(value)
     if (k.length > 0 && v.trim().length > 0)
-        map[k] = v
+        Names.put(map, k, v)
 }
 
 // The stored text read back; an empty map for a blank or damaged text.
@@ -50,9 +49,7 @@ function parseStore(text) {
 
 // A copy of the map with one more entry.
 function withEntry(map, key, value) {
-    var out = sanitizeMap(map)
-    out[key] = value
-    return out
+    return Names.put(sanitizeMap(map), key, value)
 }
 
 // A copy of the tree (same ids) in which the range with that id has the new value.

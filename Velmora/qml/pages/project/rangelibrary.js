@@ -2,6 +2,7 @@
 
 .import "rangetext.js" as RangeText
 .import "populationtemplate.js" as PopulationTemplate
+.import "names.js" as Names
 
 // The range library's trees: one node model for the built-in Standard and
 // Population libraries and the user's Custom ranges. A folder is
@@ -12,7 +13,7 @@ var SCENARIOS = ["RFI", "vs RFI", "vs 3bet", "vs 4bet"]
 var PATH_SEPARATOR = " / "
 
 var _idMillis = -1
-var _idsThisMilli = ({})
+var _idsThisMilli = Names.emptyMap()
 
 // "n_", the time in milliseconds in base 36, "_", up to six base-36 digits of
 // a random fraction. Two ids made in the same millisecond never repeat.
@@ -20,14 +21,14 @@ function newNodeId() {
     var now = Date.now()
     if (now !== _idMillis) {
         _idMillis = now
-        _idsThisMilli = ({})
+        _idsThisMilli = Names.emptyMap()
     }
     var stamp = "n_" + now.toString(36) + "_"
     for (;;) {
         var digits = Math.random().toString(36).slice(2, 8)
         var id = stamp + digits
-        if (!_idsThisMilli[id]) {
-            _idsThisMilli[id] = true
+        if (!Names.has(_idsThisMilli, id)) {
+            Names.put(_idsThisMilli, id, true)
             return id
         }
     }
@@ -358,9 +359,7 @@ function choosePopulationTree(fileTree, template) {
 }
 
 function _override(overrides, key) {
-    if (!overrides || typeof overrides !== "object")
-        return ""
-    var v = overrides[key]
+    var v = Names.get(overrides, key)
     return (v === undefined || v === null) ? "" : String(v)
 }
 
@@ -391,9 +390,27 @@ function applyOverridesToTree(nodes, overrides, pathParts) {
     return out
 }
 
+// True when the open-folder map marks the folder id open.
+function isOpen(openFolders, id) {
+    return Names.get(openFolders, _text(id)) === true
+}
+
+// The ids an open-folder map marks open, in its order.
+function openIds(openFolders) {
+    var out = []
+    if (!openFolders || typeof openFolders !== "object")
+        return out
+    var keys = Object.keys(openFolders)
+    for (var i = 0; i < keys.length; ++i) {
+        if (openFolders[keys[i]] === true)
+            out.push(keys[i])
+    }
+    return out
+}
+
 function _firstOpenFolder(nodes, open) {
     for (var i = 0; i < nodes.length; ++i) {
-        if (isFolder(nodes[i]) && open[nodes[i].id] === true)
+        if (isFolder(nodes[i]) && isOpen(open, nodes[i].id))
             return nodes[i]
     }
     return null
@@ -407,7 +424,7 @@ function _flatten(nodes, open, displayName, depth, parentId, rows) {
         if (isFolder(n)) {
             rows.push({ id: n.id, kind: "folder", name: n.name, displayName: displayName(n.name),
                         depth: depth, parentFolderId: parentId })
-            if (open[n.id] === true)
+            if (isOpen(open, n.id))
                 _flatten(n.children, open, displayName, depth + 1, n.id, rows)
         } else {
             rows.push({ id: n.id, kind: "range", name: n.name, displayName: displayName(n.name),
@@ -431,14 +448,12 @@ function flattenTree(tree, openFolders, displayName) {
 function toggleOpenFolder(tree, openFolders, folderId) {
     var id = _text(folderId)
     var next = ({})
-    var old = (openFolders && typeof openFolders === "object") ? openFolders : ({})
-    for (var k in old) {
-        if (old[k] === true)
-            next[k] = true
-    }
+    var old = openIds(openFolders)
+    for (var k = 0; k < old.length; ++k)
+        Names.put(next, old[k], true)
     if (id.length === 0)
         return next
-    if (next[id] === true) {
+    if (Names.has(next, id)) {
         delete next[id]
         return next
     }
@@ -453,6 +468,6 @@ function toggleOpenFolder(tree, openFolders, folderId) {
         if (isFolder(siblings[i]) && siblings[i].id !== id)
             delete next[siblings[i].id]
     }
-    next[id] = true
+    Names.put(next, id, true)
     return next
 }

@@ -8,6 +8,8 @@ var RANKS = ["A", "K", "Q", "J", "T", "9", "8", "7", "6", "5", "4", "3", "2"]
 var PERCENT_FORM = /^(\d+(?:\.\d+)?)\s*%$/
 var SEPARATORS = /[,\s]+/
 var RANK_PAIR = /[AKQJT98765432][AKQJT98765432]/i
+// C0 controls (carriage return included), DEL and C1 controls.
+var CONTROL_CHARACTERS = /[\u0000-\u001F\u007F-\u009F]/g
 
 function _rankIndex(ch) {
     return RANKS.indexOf(String(ch).toUpperCase())
@@ -217,10 +219,11 @@ function toggleHand(rangeText, hand, currentWeight, addWeight) {
 
 // Range text from the text of an imported file: a weight token applies to
 // every hand written since the previous one; entries without two rank
-// characters in a row are dropped.
+// characters in a row are dropped. Control characters separate tokens like
+// white space, so none reaches the result.
 function normalizeImportedRangeText(rawText) {
     var s = (rawText === undefined || rawText === null) ? "" : String(rawText)
-    s = s.replace(/\r/g, "\n")
+    s = s.replace(CONTROL_CHARACTERS, "\n")
     var toks = tokens(s)
     var pending = []
     var out = []
