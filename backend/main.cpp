@@ -121,6 +121,9 @@ int main(int argc, char* argv[]) {
   if (!appController.finishShutdown(kShutdownWait)) {
     qWarning() << "Closing: the solve did not stop within" << kShutdownWait.count()
                << "ms; the program ends without waiting for it";
+    // The window's settings are written when its objects go; nothing else
+    // is torn down while a worker may still run.
+    qDeleteAll(engine.rootObjects());
     std::_Exit(code);
   }
   return code;
