@@ -7,7 +7,8 @@
 #include <bit>
 #include <cmath>
 #include <exception>
-#include <thread>
+
+#include "core/threads.h"
 
 namespace velmora {
 
@@ -230,18 +231,18 @@ void RunoutMatchups::build(const CardContext& context, std::uint64_t boards, boo
       next.store(parts.size());
     }
   };
-  std::vector<std::thread> threads;
+  std::vector<Thread> threads;
   std::exception_ptr start_error;
   for (unsigned w = 1; w < workers; ++w) {
     try {
-      threads.emplace_back(work, w);
+      threads.emplace_back([&work, w] { work(w); });
     } catch (...) {
       start_error = std::current_exception();
       break;
     }
   }
   work(0);
-  for (std::thread& t : threads) t.join();
+  for (Thread& t : threads) t.join();
   if (start_error) std::rethrow_exception(start_error);
   for (const std::exception_ptr& e : errors) {
     if (e) std::rethrow_exception(e);
