@@ -50,8 +50,10 @@ void add_row(double* acc, const float* row, double x, std::size_t n) {
 // Adds one runout to one row of the counts: for every opponent hand j live
 // on the runout and disjoint from the own hand (strength v), the sign of the
 // showdown to d[j] and whether it was decided to k[j]. Cloned for AVX2
-// where the target allows it.
-#if defined(__GNUC__) && defined(__linux__) && defined(__x86_64__)
+// where the target allows it. Not under ThreadSanitizer: the clones' ifunc
+// resolver runs while the program is loaded, before the sanitizer's
+// runtime is set up, and the instrumented resolver crashes there.
+#if defined(__GNUC__) && defined(__linux__) && defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
 __attribute__((target_clones("avx2", "default")))
 #endif
 void count_row(std::int16_t* d, std::int16_t* k, const std::int16_t* ok, const std::int32_t* s1, std::int32_t v,
