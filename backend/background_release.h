@@ -4,13 +4,13 @@
 // dropped on a thread of its own, in the order given. The destructor lets
 // the thread finish what it holds and joins it.
 #pragma once
-
 #include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
-#include <thread>
 #include <type_traits>
+
+#include "core/threads.h"
 
 class BackgroundRelease {
  public:
@@ -42,5 +42,5 @@ class BackgroundRelease {
   std::deque<std::function<void()>> m_jobs;
   bool m_busy = false;
   bool m_stop = false;
-  std::thread m_thread;
+  velmora::Thread m_thread;
 };

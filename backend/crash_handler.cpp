@@ -1,6 +1,7 @@
 #include "backend/crash_handler.h"
 
 #include "backend/log_handler.h"
+#include "core/threads.h"
 
 #include <signal.h>
 
@@ -19,9 +20,24 @@ namespace {
 constexpr int kCrashSignals[] = {SIGABRT, SIGSEGV, SIGILL, SIGFPE, SIGBUS};
 
 // Room for the handler of a stack overflow: it cannot run on the stack that
-// just ran out.
+// just ran out. The main thread's is static; every thread the program
+// starts gets one of its own (installThreadAltStack).
 constexpr std::size_t kAltStackSize = 64 * 1024;
 alignas(16) char g_altStack[kAltStackSize];
+
+// A thread's own alternate stack, released when the thread ends (after it
+// is switched off: the kernel must never deliver a signal onto freed memory).
+struct ThreadAltStack {
+  void* memory = nullptr;
+  ~ThreadAltStack() {
+    if (memory == nullptr) return;
+    stack_t off{};
+    off.ss_flags = SS_DISABLE;
+    sigaltstack(&off, nullptr);
+    std::free(memory);
+  }
+};
+thread_local ThreadAltStack t_altStack;
 
 // A small fixed-capacity line builder on the stack.
 struct LineBuffer {
@@ -100,6 +116,26 @@ void installAltStack() {
   sigaltstack(&ss, nullptr);
 }
 
+// The thread-start hook of every thread the program starts (estimate, solve,
+// solver pool, card context and tree builder threads): a thread does not
+// inherit the main thread's alternate stack, and without one a stack
+// overflow there would end the process before the handler could log it.
+void installThreadAltStack() {
+  stack_t current{};
+  if (sigaltstack(nullptr, &current) != 0 || (current.ss_flags & SS_DISABLE) == 0) return;
+  void* memory = std::malloc(kAltStackSize);
+  if (memory == nullptr) return;
+  stack_t ss{};
+  ss.ss_sp = memory;
+  ss.ss_size = kAltStackSize;
+  ss.ss_flags = 0;
+  if (sigaltstack(&ss, nullptr) != 0) {
+    std::free(memory);
+    return;
+  }
+  t_altStack.memory = memory;
+}
+
 [[noreturn]] void abortWithDefaultAction() {
   std::abort();  // the SIGABRT handler logs once more and re-raises with the default action
 }
@@ -121,6 +157,7 @@ void installCrashHandlers() {
   std::set_new_handler(outOfMemoryHandler);
 
   installAltStack();
+  velmora::set_thread_start_hook(&installThreadAltStack);
 
   struct sigaction action {};
   action.sa_sigaction = signalHandler;

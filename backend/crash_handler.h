@@ -8,7 +8,9 @@ namespace velmora_crash {
 // Installs, in this order: the terminate handler, the new handler, then the
 // signal handler for SIGABRT, SIGSEGV, SIGILL, SIGFPE and SIGBUS on an
 // alternate signal stack (so a stack overflow on the main thread is still
-// reported). Safe to call more than once.
+// reported), and the thread-start hook (core/threads.h) that gives every
+// thread the program starts an alternate stack of its own, so an overflow
+// there is reported too. Safe to call more than once.
 void installCrashHandlers();
 
 // The handlers themselves; none of them returns.

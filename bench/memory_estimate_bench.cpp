@@ -1,6 +1,7 @@
 // Developer tool: compares the solve memory estimate with the peak resident
 // memory of building and solving the same spot for a few iterations, and
-// measures how soon a cancel takes effect in each set-up stage.
+// measures how soon a cancel takes effect in each set-up stage and inside an
+// iteration, and how soon the session's destructor (a closing window) returns.
 //
 //   memory_estimate_bench [SPOT.json ...] [--iterations N] [--threads N] [--no-latency]
 //
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,6 +28,7 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <mutex>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <thread>
@@ -248,6 +251,68 @@ void print_latency(const char* stage, double full_ms, double latency_ms) {
   }
 }
 
+// ---------------------------------------------------------------------------
+// Cancel latency inside an iteration
+
+// Solves until the cancel flag is set `fraction` of an iteration's time after
+// the second iteration ended; returns the milliseconds from the flag to the
+// end of solve, and the iteration's time in `iteration_ms`.
+double iteration_cancel_latency(velmora::Game& game, velmora::SolverConfig sc, double fraction,
+                                double& iteration_ms) {
+  velmora::CancelFlag flag{false};
+  std::mutex mutex;
+  std::condition_variable cv;
+  double second_ms = -1.0;
+  sc.max_iterations = 1000000;
+  sc.exploitability_interval = 0;
+  sc.cancel = &flag;
+  sc.on_progress = [&](std::uint32_t it, float, double ms) {
+    if (it != 2) return;
+    std::lock_guard<std::mutex> lock(mutex);
+    second_ms = ms;
+    cv.notify_all();
+  };
+  Clock::time_point set_at;
+  std::thread canceller([&] {
+    std::unique_lock<std::mutex> lock(mutex);
+    cv.wait(lock, [&] { return second_ms >= 0.0; });
+    const double wait_ms = second_ms * fraction;
+    lock.unlock();
+    std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(wait_ms));
+    set_at = Clock::now();
+    flag.store(true);
+  });
+  velmora::DiscountedCfr solver(sc);
+  solver.solve(game);
+  const double latency = ms_since(set_at);
+  canceller.join();
+  iteration_ms = second_ms;
+  return latency;
+}
+
+// The same through the session: its destructor (a window closing) cancels
+// and waits for the worker, `fraction` of an iteration into the third one.
+double close_in_iteration_ms(const SolveConfig& config, double iteration_ms, double fraction) {
+  SolveConfig endless = config;
+  endless.max_iterations = 1000000;
+  std::mutex mutex;
+  std::condition_variable cv;
+  int iterations = 0;
+  auto session = std::make_unique<velmora_app::SolveSession>();
+  session->start(endless, [&](const velmora_app::SolveProgress& p) {
+    if (p.text.rfind("Iter ", 0) != 0) return;
+    std::lock_guard<std::mutex> lock(mutex);
+    ++iterations;
+    cv.notify_all();
+  });
+  {
+    std::unique_lock<std::mutex> lock(mutex);
+    cv.wait(lock, [&] { return iterations >= 2; });
+  }
+  std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(iteration_ms * fraction));
+  return timed_ms([&] { session.reset(); });
+}
+
 void run_latency(const std::string& path) {
   SolveConfig config = read_spot(path);
   std::printf("== cancel latency per set-up stage: %s (cancel half-way through each stage, earlier when a repeat ends sooner)\n", path.c_str());
@@ -301,9 +366,18 @@ void run_latency(const std::string& path) {
     print_latency("solver tables", prepare_ms, cancel_latency(prepare_ms / 2, [&](const velmora::CancelFlag* f) {
                     velmora::SolverConfig cancelled = sc;
                     cancelled.should_cancel = [f] { return velmora::cancel_requested(f); };
-                    cancelled.setup_cancel = f;
+                    cancelled.cancel = f;
                     velmora::DiscountedCfr(cancelled).solve(game);
                   }));
+
+    // Inside an iteration: the iteration is abandoned where the flag finds
+    // it (it used to run to its end).
+    for (const double fraction : {0.25, 0.5, 0.75}) {
+      double iteration_ms = 0.0;
+      const double latency = iteration_cancel_latency(game, sc, fraction, iteration_ms);
+      std::printf("   cancel %3.0f%% into an iteration of %5.0f ms   solve returned after %7.1f ms\n",
+                  fraction * 100.0, iteration_ms, latency);
+    }
   }
 
 
@@ -316,6 +390,18 @@ void run_latency(const std::string& path) {
     std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(at));
     const double close_ms = timed_ms([&] { session.reset(); });
     std::printf("   close %7.0f ms into the set-up        destructor returned after %7.1f ms\n", at, close_ms);
+  }
+  {
+    // An iteration's time on this spot, for the closes below.
+    velmora::Game game(tree, velmora::CardContext(context));
+    velmora::SolverConfig sc;
+    sc.thread_count = config.thread_count;
+    double iteration_ms = 0.0;
+    iteration_cancel_latency(game, sc, 0.0, iteration_ms);
+    for (const double fraction : {0.25, 0.5, 0.75}) {
+      std::printf("   close %3.0f%% into an iteration of %5.0f ms   destructor returned after %7.1f ms\n",
+                  fraction * 100.0, iteration_ms, close_in_iteration_ms(config, iteration_ms, fraction));
+    }
   }
 }
 

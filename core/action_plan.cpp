@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <deque>
-#include <future>
 #include <memory>
 #include <limits>
 #include <stdexcept>
@@ -14,6 +13,8 @@
 #include "core/action_plan_internal.h"
 #include "core/card_context.h"
 #include "core/huge_pages.h"
+#include "core/plan_depth.h"
+#include "core/threads.h"
 
 namespace velmora {
 
@@ -450,6 +451,10 @@ struct SubtreeBuilder {
 
   void expand(Subtree& sub, std::size_t i, const BuildContext& ctx, int depth) {
     throw_if_cancelled(cancel);
+    // `depth` actions lie above node i: deeper than the walks' stacks allow.
+    if (static_cast<std::size_t>(depth) > kMaxPlanDepth) {
+      throw too_deep_plan(cfg, board, context, cancel);
+    }
     std::vector<ChildSpec> specs;
     {
       const PlanNode& node = sub.nodes[i];
@@ -465,13 +470,13 @@ struct SubtreeBuilder {
 
     // Start the parallel subtrees first, so that they run while this thread
     // builds the others.
-    std::vector<std::future<std::unique_ptr<Subtree>>> tasks;
+    std::vector<AsyncTask<std::unique_ptr<Subtree>>> tasks;
     if (depth < max_parallel_depth) {
       tasks.resize(specs.size());
       for (std::size_t k = 0; k < specs.size(); ++k) {
         if (!try_reserve_task()) break;
         try {
-          tasks[k] = std::async(std::launch::async, [this, &specs, k, depth]() {
+          tasks[k] = run_async([this, &specs, k, depth]() {
             struct Release {
               std::atomic<unsigned>& a;
               ~Release() { a.fetch_sub(1, std::memory_order_acq_rel); }

@@ -4,13 +4,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
-#include <future>
 #include <stdexcept>
 #include <string>
 #include <thread>
 #include <utility>
 
 #include "core/evaluator.h"
+#include "core/threads.h"
 
 namespace velmora {
 
@@ -138,8 +138,8 @@ void CardContext::rebuild_private(unsigned workers) {
     if (pockets.empty()) throw std::invalid_argument("Player range empty after filtering board cards");
   };
   if (workers >= 2) {
-    auto first = std::async(std::launch::async, filter, 0);
-    auto second = std::async(std::launch::async, filter, 1);
+    auto first = run_async([&filter] { filter(0); });
+    auto second = run_async([&filter] { filter(1); });
     first.get();
     second.get();
   } else {
@@ -261,7 +261,7 @@ void CardContext::build_runout_tables(unsigned workers, const CancelFlag* cancel
   }
   const std::size_t chunk = (count + threads - 1) / threads;
   std::vector<std::exception_ptr> errors(threads);
-  std::vector<std::thread> pool;
+  std::vector<Thread> pool;
   pool.reserve(threads);
   std::exception_ptr start_error;
   for (std::size_t t = 0; t < threads; ++t) {

@@ -70,6 +70,15 @@ void sum_rows_double(float* out, const float* rows, std::size_t R, std::size_t H
 void help_until_done(Region& region, DiscountedCfr::ScratchStack& scratch) {
   t_helping = true;
   region.idle.fetch_add(1, std::memory_order_relaxed);
+  // Also when a child throws (an abandoned iteration): the thread helps no
+  // region any more, and this one counts it idle no longer.
+  struct Leave {
+    Region& region;
+    ~Leave() {
+      region.idle.fetch_sub(1, std::memory_order_relaxed);
+      t_helping = false;
+    }
+  } leave{region};
   SpinWait wait;
   while (region.unfinished.load(std::memory_order_acquire) != 0 && !region.failed.load(std::memory_order_relaxed)) {
     HelpTask* task = nullptr;
@@ -95,8 +104,6 @@ void help_until_done(Region& region, DiscountedCfr::ScratchStack& scratch) {
     } hold{task};
     for (std::size_t c = task->next.fetch_add(1); c < task->count; c = task->next.fetch_add(1)) (*task->run)(c, scratch);
   }
-  region.idle.fetch_sub(1, std::memory_order_relaxed);
-  t_helping = false;
 }
 
 void run_with_helpers(Region& region, std::size_t count,
@@ -392,17 +399,46 @@ void DiscountedCfr::solve(Game& game) {
   game.set_compress(compress_);
   prepare_states(game);
   const auto start = Clock::now();
+  abandon_ = config_.cancel;
+  struct StopWatching {
+    const CancelFlag*& flag;
+    ~StopWatching() { flag = nullptr; }
+  } stop_watching{abandon_};
 
   const std::uint32_t budget = config_.max_iterations;
   const std::uint32_t interval = config_.exploitability_interval;
   for (std::uint32_t it = 1; it <= budget && it != 0; ++it) {
     if (config_.should_cancel && config_.should_cancel()) break;
     const auto t0 = Clock::now();
+    const float alpha = alpha_;
+    const float beta = beta_;
+    const float gamma = gamma_;
+    const std::uint32_t round = round_;
     iteration_ = it;
-    run_iteration(game, it - 1);
+    try {
+      iterate(game, it - 1);
+    } catch (const Abandoned&) {
+      // The last whole iteration is the result; its matrices come back when
+      // they are first read (settle).
+      iteration_ = it - 1;
+      alpha_ = alpha;
+      beta_ = beta;
+      gamma_ = gamma;
+      round_ = round;
+      stale_game_ = &game;
+      stale_.store(true, std::memory_order_release);
+      break;
+    }
 
-    const bool measure = it == budget || (interval != 0 && it % interval == 0);
-    if (measure) last_exploitability_ = measure_exploitability(game);
+    const bool measure_now = it == budget || (interval != 0 && it % interval == 0);
+    bool checked = measure_now;
+    if (measure_now) {
+      try {
+        last_exploitability_ = measure(game);
+      } catch (const Abandoned&) {
+        checked = false;  // the iteration is whole; only its check is left out
+      }
+    }
 
     const auto us = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - t0).count();
     const double ms = static_cast<double>(us) / 1000.0;
@@ -411,7 +447,8 @@ void DiscountedCfr::solve(Game& game) {
       std::cout << "[CFR] iteration " << it << " / " << budget << "  exploitability\u2248" << last_exploitability_
                 << "  iter\u2248" << ms << "ms" << std::endl;
     }
-    if (interval != 0 && measure && config_.target_exploitability >= last_exploitability_) break;
+    if (measure_now && !checked) break;
+    if (interval != 0 && measure_now && config_.target_exploitability >= last_exploitability_) break;
     if (it == budget) break;  // keeps the counter from wrapping at the largest budget
   }
   if (config_.verbose) {
@@ -422,6 +459,11 @@ void DiscountedCfr::solve(Game& game) {
 }
 
 float DiscountedCfr::measure_exploitability(const Game& game) {
+  settle();
+  return measure(game);
+}
+
+float DiscountedCfr::measure(const Game& game) {
   const std::array<float, 2> br = root_values(game, true);
   const TreeConfig& cfg = game.config();
   if (cfg.rake_rate > 0.0 && cfg.rake_cap > 0.0) {
@@ -475,7 +517,9 @@ void DiscountedCfr::prepare_states(Game& game) {
   payoffs_.reserve(terminals);
   std::size_t units = 0;  // 8-byte units of the arena
   matrix_entries_ = 0;
-  const CancelFlag* cancel = config_.setup_cancel;
+  stale_.store(false, std::memory_order_relaxed);
+  stale_game_ = nullptr;
+  const CancelFlag* cancel = config_.cancel;
   for (std::size_t i = 0; i < count; ++i) {
     if ((i & 0xFFFF) == 0) throw_if_cancelled(cancel);
     const GameNode& n = nodes[i];
@@ -503,7 +547,13 @@ void DiscountedCfr::prepare_states(Game& game) {
     units += (bytes + 7) / 8;
   }
   arena_.reset(static_cast<char*>(allocate_arena(units * 8)));
-  parallel_for(count, [&](std::size_t begin, std::size_t end) {
+  zero_matrices(cancel);
+  // Zeroing stopped part-way: these tables are never used.
+  throw_if_cancelled(cancel);
+}
+
+void DiscountedCfr::zero_matrices(const CancelFlag* cancel) {
+  parallel_for(states_.size(), [&](std::size_t begin, std::size_t end) {
     for (std::size_t i = begin; i < end; ++i) {
       if ((i & 0xFF) == 0 && cancel_requested(cancel)) return;
       const NodeState& st = states_[i];
@@ -518,8 +568,23 @@ void DiscountedCfr::prepare_states(Game& game) {
       }
     }
   });
-  // Zeroing stopped part-way: these tables are never used.
-  throw_if_cancelled(cancel);
+}
+
+void DiscountedCfr::settle() const {
+  if (!stale_.load(std::memory_order_acquire)) return;
+  std::lock_guard<std::mutex> lock(settle_mutex_);
+  if (!stale_.load(std::memory_order_relaxed)) return;
+  // A read-out is const, but the matrices it reads must be whole first;
+  // other readers wait on the lock meanwhile.
+  const_cast<DiscountedCfr*>(this)->replay_whole_iterations();
+  stale_.store(false, std::memory_order_release);
+}
+
+void DiscountedCfr::replay_whole_iterations() {
+  Game& game = *stale_game_;
+  zero_matrices(nullptr);
+  for (std::uint32_t t = 0; t < iteration_; ++t) iterate(game, t);
+  stale_game_ = nullptr;
 }
 
 std::size_t DiscountedCfr::matrix_bytes() const {
@@ -537,6 +602,11 @@ std::uint32_t DiscountedCfr::rounding_seed(const NodeState& st) const {
 }
 
 void DiscountedCfr::run_iteration(Game& game, std::uint32_t t) {
+  settle();
+  iterate(game, t);
+}
+
+void DiscountedCfr::iterate(Game& game, std::uint32_t t) {
   round_ = t;
   const double x = t > 0 ? static_cast<double>(t) - 1.0 : 0.0;
   const double p = x * std::sqrt(x);
@@ -608,6 +678,7 @@ void DiscountedCfr::solve_recursive(Game& game, std::uint64_t node, int seat, co
       frontier_step(game, node, opp_reach, values, H, H_opp, depth);
       return;
     }
+    stop_if_cancelled();
     terminal_values(game, payoffs_[st.first_child], seat, std::span<const float>(opp_reach, H_opp),
                     std::span<float>(values, H));
     return;

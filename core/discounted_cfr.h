@@ -6,6 +6,7 @@
 // weights, sum to the traverser's expected winnings in chips.
 #pragma once
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -43,10 +44,12 @@ struct SolverConfig {
   std::uint64_t thread_count = 1;
   std::function<void(std::uint32_t iteration, float exploitability, double iteration_ms)> on_progress;
   std::function<bool()> should_cancel;
-  // Stops the preparation of the solver's tables (SetupCancelled) soon after
-  // it is set; a large tree takes seconds to lay out before the first
-  // iteration asks should_cancel.
-  const CancelFlag* setup_cancel = nullptr;
+  // Stops the preparation of the solver's tables (SetupCancelled) and the
+  // iteration under way soon after it is set: a large tree takes seconds to
+  // lay out before the first iteration asks should_cancel, and an iteration
+  // of a large flop half a second. An iteration stopped part-way is
+  // abandoned (see solve). Read by every thread of the solve.
+  const CancelFlag* cancel = nullptr;
 };
 
 class DiscountedCfr {
@@ -143,6 +146,16 @@ class DiscountedCfr {
   DiscountedCfr(const DiscountedCfr&) = delete;
   DiscountedCfr& operator=(const DiscountedCfr&) = delete;
 
+  // Runs the iterations. When the configuration's cancel flag is set during
+  // an iteration, the iteration is abandoned where it is and solve returns:
+  // iterations_done, the last exploitability and the discounts are those of
+  // the last whole iteration, and so is every read-out below. Its matrices
+  // were rewritten in place up to that point, and no copy is kept (it would
+  // be as large as the matrices and cost a pass over them per iteration), so
+  // the first read-out recomputes the whole iterations on `game`, which must
+  // still exist then; a caller that drops the result after a cancel, as the
+  // session does, never pays for that. A cancel during an exploitability
+  // check keeps the iteration, which was whole, and skips the check.
   void solve(Game& game);
   float last_exploitability() const { return last_exploitability_; }
   std::uint32_t iterations_done() const { return iteration_; }
@@ -151,6 +164,9 @@ class DiscountedCfr {
 
   void prepare_states(Game& game);
   void run_iteration(Game& game, std::uint32_t t);
+  // Whether solve abandoned an iteration whose whole predecessors the
+  // read-outs have not recomputed yet.
+  bool abandoned() const { return stale_.load(std::memory_order_acquire); }
 
   // Read side. The two root measures are in chips as a share of the pot:
   // the seat's expected winnings plus half the starting pot (so without rake
@@ -175,6 +191,12 @@ class DiscountedCfr {
 
   // Exploitability in chips from the current average strategies.
   float measure_exploitability(const Game& game);
+
+  // Inside the traversals of solve: leaves the iteration (by an exception
+  // solve catches) once the cancel flag is set. A load and a branch.
+  void stop_if_cancelled() const {
+    if (abandon_ != nullptr && abandon_->load(std::memory_order_relaxed)) throw Abandoned{};
+  }
 
   // Asks for the regrets of `node` when it is an opponent decision node of
   // a traversal for `seat` (it reads them first thing); for its strategy
@@ -208,6 +230,17 @@ class DiscountedCfr {
 
  private:
   class ReachWalk;
+  struct Abandoned {};
+  // run_iteration and measure_exploitability without settle().
+  void iterate(Game& game, std::uint32_t t);
+  float measure(const Game& game);
+  // After an abandoned iteration: the matrices of the last whole one, by
+  // running the whole iterations again from zero (same numbers: a solve is
+  // deterministic). Every read-out calls it first.
+  void settle() const;
+  void replay_whole_iterations();
+  // Zeroes every decision node's matrices; stops early once `cancel` is set.
+  void zero_matrices(const CancelFlag* cancel);
   void solve_recursive(Game& game, std::uint64_t node, int seat, const float* opp_reach, float* values,
                        std::size_t depth, ScratchStack& scratch);
   // The traverser's node once its children are valued: its values, then its
@@ -331,6 +364,14 @@ class DiscountedCfr {
   float beta_ = 0.5f;
   std::uint32_t round_ = 0;  // zero-based index of the iteration under way
   float gamma_ = 0.0f;
+  // The cancel flag while solve runs its iterations, else null: the value
+  // read-outs outside solve are never stopped.
+  const CancelFlag* abandon_ = nullptr;
+  // Set (with the game) when solve abandoned an iteration, until settle has
+  // recomputed the whole ones.
+  mutable std::atomic<bool> stale_{false};
+  Game* stale_game_ = nullptr;
+  mutable std::mutex settle_mutex_;
   bool compress_ = false;
   std::array<ScratchStack, 2> scratch_;
   TopPass top_pass_ = TopPass::kWhole;

@@ -267,6 +267,7 @@ void expand_chance(DiscountedCfr& cfr, const Game& game, const PlanNode& node, i
   float* child_values = grow(frame.buf[kChildValues], A * H);
   const std::uint64_t* children = node.children.data();
   auto value_child = [&](std::size_t c, DiscountedCfr::ScratchStack& s) {
+    cfr.stop_if_cancelled();
     before_chance_child(cfr, game, node, c, seat, value_traversal, s);
     recurse(children[c], scaled, child_values + c * H, depth + 1, s);
   };

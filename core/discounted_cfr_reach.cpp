@@ -183,6 +183,7 @@ class DiscountedCfr::ReachWalk {
 };
 
 NodeFrequencies DiscountedCfr::reach_weighted_frequencies(const Game& game) {
+  settle();
   NodeFrequencies out;
   const auto& nodes = game.nodes();
   out.first.resize(nodes.size() + 1, 0);

@@ -70,6 +70,7 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
   constexpr std::size_t kChunk = 32;
   float* f = work.floats.data();
   for (std::size_t i = 0; i < work.terminals.size(); i += kChunk) {
+    stop_if_cancelled();
     const std::size_t n = std::min(kChunk, work.terminals.size() - i);
     RiverJob jobs[kChunk];
     for (std::size_t k = 0; k < n; ++k) {
@@ -87,6 +88,8 @@ void DiscountedCfr::solve_river(Game& game, std::uint64_t node, int seat, const 
 
   // Children before parents: the listed nodes in reverse.
   for (std::size_t i = work.nodes.size(); i-- > 0;) {
+    // A river start is one subtree: the stops above never come.
+    if ((i & 0x3FF) == 0) stop_if_cancelled();
     const RiverNode& r = work.nodes[i];
     NodeState& st = states_[r.node];
     if (i > 0 && !work.in_cache) {
@@ -201,6 +204,7 @@ void DiscountedCfr::river_down(const Game& game, std::uint64_t node, int seat, s
       for (std::size_t a = 0; a < A; ++a) multiply(f + rows + a * H_opp, f + reach, strategy + a * H_opp, H_opp);
     }
     work.nodes.push_back({static_cast<std::uint32_t>(node), child_values, values});
+    if ((work.nodes.size() & 0x3FF) == 0) stop_if_cancelled();
     for (std::size_t a = 0; a < A; ++a) {
       if (a + 1 < A && !work.in_cache) prefetch_opponent_regrets(children[a + 1], seat);
       river_down(game, children[a], seat, static_cast<std::uint32_t>(rows + a * H_opp),

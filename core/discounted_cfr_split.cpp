@@ -139,6 +139,7 @@ void DiscountedCfr::value_frontiers(Game& game, int seat) {
   }
   run_region(*this, threads_, std::span<Block>(blocks.data(), used), total,
              [&](std::size_t b, std::size_t i, ScratchStack& s) {
+               stop_if_cancelled();
                const std::uint64_t job = lanes[b][i];
                Frontier& f = frontiers_[job >> 32];
                if (f.terminal) {

@@ -74,6 +74,7 @@ const float* DiscountedCfr::strategy_sums_view(const NodeState& st, std::vector<
 }
 
 std::vector<float> DiscountedCfr::node_regrets(std::uint64_t node) const {
+  settle();
   if (node >= states_.size() || !states_[node].initialised) return {};
   std::vector<float> tmp;
   const NodeState& st = states_[node];
@@ -82,6 +83,7 @@ std::vector<float> DiscountedCfr::node_regrets(std::uint64_t node) const {
 }
 
 std::vector<float> DiscountedCfr::node_strategy_sums(std::uint64_t node) const {
+  settle();
   if (node >= states_.size() || !states_[node].initialised) return {};
   std::vector<float> tmp;
   const NodeState& st = states_[node];
@@ -125,6 +127,7 @@ void DiscountedCfr::value_recursive(const Game& game, std::uint64_t node, int se
   const std::uint8_t type = solved ? states_[node].type : n.type;
 
   if (type == kNodeTerminal) {
+    stop_if_cancelled();
     terminal_values(game, solved ? payoffs_[states_[node].first_child] : game.terminal_payoff(node), seat,
                     std::span<const float>(opp_reach, H_opp),
                     std::span<float>(values, H));
@@ -257,12 +260,14 @@ std::array<float, 2> DiscountedCfr::root_values(const Game& game, bool best_resp
 }
 
 std::array<float, 2> DiscountedCfr::expected_values(const Game& game) {
+  settle();
   std::array<float, 2> v = root_values(game, false);
   const float half_pot = static_cast<float>(game.config().starting_pot) / 2.0f;
   return {v[0] + half_pot, v[1] + half_pot};
 }
 
 std::array<float, 2> DiscountedCfr::best_response_values(const Game& game) {
+  settle();
   std::array<float, 2> v = root_values(game, true);
   const float half_pot = static_cast<float>(game.config().starting_pot) / 2.0f;
   return {v[0] + half_pot, v[1] + half_pot};
@@ -274,6 +279,7 @@ std::vector<float> DiscountedCfr::compute_node_cfvalues(const Game& game, std::u
 
 std::vector<float> DiscountedCfr::compute_node_cfvalues_for_reach(const Game& game, std::uint64_t node, int seat,
                                                                   const std::vector<float>& opp_reach) {
+  settle();
   if (seat != 0 && seat != 1) return {};
   const CardContext& cc = game.card_context();
   std::vector<float> values(cc.hand_count(seat), 0.0f);
@@ -287,6 +293,7 @@ std::vector<float> DiscountedCfr::compute_node_cfvalues_for_reach(const Game& ga
 // Strategy read-outs
 
 std::vector<float> DiscountedCfr::average_hand_strategy(std::uint64_t node) const {
+  settle();
   if (node >= states_.size()) return {};
   const NodeState& st = states_[node];
   if (!st.initialised || st.actions == 0 || st.hands == 0) return {};

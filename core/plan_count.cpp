@@ -1,11 +1,13 @@
 #include "core/plan_count.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
 #include "core/action_plan_internal.h"
 #include "core/card_context.h"
+#include "core/plan_depth.h"
 
 namespace velmora {
 namespace {
@@ -19,6 +21,7 @@ struct Tally {
   std::array<double, 2> actions{0.0, 0.0};
   bool flop_runout = false;  // an all-in runout terminal with neither turn nor river
   bool turn_runout = false;  // one with a turn but no river
+  std::size_t height = 0;    // actions on the deepest line below the node (not summed by add)
 
   void add(const Tally& o, double k = 1.0) {
     nodes += k * o.nodes;
@@ -37,6 +40,7 @@ struct Tally {
 struct Linear {
   Tally a;
   Tally b;
+  std::size_t height = 0;
 };
 
 // What the subtree of a decision node depends on besides the cards: the
@@ -101,8 +105,10 @@ class Counter {
 
   // Below a flop node: exact, since every flop chance node deals the same cards.
   Tally flop(const PlanNode& node, const BuildContext& ctx) {
+    check_depth(0);
     const bool memo = node.type == kNodeDecision;
     if (const Tally* hit = memo ? recall(flop_memo_, node, ctx) : nullptr) {
+      check_depth(hit->height);
       charge(*hit, 1.0);
       return *hit;
     }
@@ -113,7 +119,8 @@ class Counter {
     if (deals) {
       if (!specs.empty()) {
         // The turn subtrees differ only in how many rivers follow each turn.
-        Linear one = turn(specs[0].node, specs[0].ctx);
+        Linear one = below([&] { return turn(specs[0].node, specs[0].ctx); });
+        sum.height = one.height + 1;
         if (node.type == kNodeTerminal) {
           // The deals below a runout terminal are never valued: they need
           // no tables of their own.
@@ -123,7 +130,11 @@ class Counter {
         sum.add(one.b, river_copies_);
       }
     } else {
-      for (const ChildSpec& c : specs) sum.add(flop(c.node, c.ctx));
+      for (const ChildSpec& c : specs) {
+        const Tally t = below([&] { return flop(c.node, c.ctx); });
+        sum.add(t);
+        sum.height = std::max(sum.height, t.height + 1);
+      }
     }
     if (memo) remember(flop_memo_, node, ctx, sum);
     return sum;
@@ -131,8 +142,10 @@ class Counter {
 
   // Below a node whose turn is dealt and river not.
   Linear turn(const PlanNode& node, const BuildContext& ctx) {
+    check_depth(0);
     const bool memo = node.type == kNodeDecision;
     if (const Linear* hit = memo ? recall(turn_memo_, node, ctx) : nullptr) {
+      check_depth(hit->height);
       charge(hit->a, turn_copies_);
       charge(hit->b, river_copies_);
       return *hit;
@@ -145,14 +158,19 @@ class Counter {
       sum.b.edges = 1.0;  // one action and one child per river card
       charge(sum.a, turn_copies_);
       charge(sum.b, river_copies_);
-      if (!specs.empty()) sum.b.add(river(specs[0].node, specs[0].ctx));
+      if (!specs.empty()) {
+        const Tally r = below([&] { return river(specs[0].node, specs[0].ctx); });
+        sum.b.add(r);
+        sum.height = r.height + 1;
+      }
     } else {
       sum.a = own(node, specs.size());
       charge(sum.a, turn_copies_);
       for (const ChildSpec& c : specs) {
-        const Linear l = turn(c.node, c.ctx);
+        const Linear l = below([&] { return turn(c.node, c.ctx); });
         sum.a.add(l.a);
         sum.b.add(l.b);
+        sum.height = std::max(sum.height, l.height + 1);
       }
     }
     if (memo) remember(turn_memo_, node, ctx, sum);
@@ -161,8 +179,10 @@ class Counter {
 
   // Below a node with a full board.
   Tally river(const PlanNode& node, const BuildContext& ctx) {
+    check_depth(0);
     const bool memo = node.type == kNodeDecision;
     if (const Tally* hit = memo ? recall(river_memo_, node, ctx) : nullptr) {
+      check_depth(hit->height);
       charge(*hit, river_copies_);
       return *hit;
     }
@@ -170,7 +190,11 @@ class Counter {
     expand(node, ctx, specs);
     Tally sum = own(node, specs.size());
     charge(sum, river_copies_);
-    for (const ChildSpec& c : specs) sum.add(river(c.node, c.ctx));
+    for (const ChildSpec& c : specs) {
+      const Tally t = below([&] { return river(c.node, c.ctx); });
+      sum.add(t);
+      sum.height = std::max(sum.height, t.height + 1);
+    }
     if (memo) remember(river_memo_, node, ctx, sum);
     return sum;
   }
@@ -181,10 +205,28 @@ class Counter {
     c.edges = t.edges;
     c.decision_nodes = t.decision_nodes;
     c.decision_actions = t.actions;
+    c.depth = t.height;
     return c;
   }
 
  private:
+  // Refuses the tree once a node lies deeper than the walks allow: the node
+  // being counted, `height` actions further down. The counter itself then
+  // never recurses deeper than that either.
+  void check_depth(std::size_t height) const {
+    if (depth_ + height > kMaxPlanDepth) throw too_deep_plan(cfg_, board_, &context_, cancel_);
+  }
+
+  // Counts a child: one action further down.
+  template <class Count>
+  std::invoke_result_t<Count&> below(Count&& count) {
+    struct Level {
+      std::size_t& depth;
+      ~Level() { --depth; }
+    } level{++depth_};
+    return count();
+  }
+
   Key key_of(const PlanNode& node, const BuildContext& ctx) const {
     return Key{node.seat,
                node.street,
@@ -264,6 +306,7 @@ class Counter {
   double zero_ = weigh_ ? weigh_(PlanCount{}) : 0.0;
   double counted_ = 0.0;
   std::uint64_t visits_ = 0;
+  std::size_t depth_ = 0;  // actions above the node being counted
   std::unordered_map<Key, Tally, KeyHash> flop_memo_;
   std::unordered_map<Key, Linear, KeyHash> turn_memo_;
   std::unordered_map<Key, Tally, KeyHash> river_memo_;
@@ -309,6 +352,7 @@ PlanCount count_plan(const TreeConfig& config, const CardContext& context, const
     const Linear l = counter.turn(root, ctx);
     total = l.a;
     total.add(l.b, rivers);
+    total.height = l.height;
   } else {
     total = counter.river(root, ctx);
   }

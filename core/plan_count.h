@@ -24,6 +24,7 @@ struct PlanCount {
   double decision_nodes = 0.0;  // decision nodes with at least one action
   std::array<double, 2> decision_actions{0.0, 0.0};  // per acting seat, the actions of those nodes
   std::uint64_t allin_boards = 0;  // the boards RunoutMatchups::needed_boards gives for the built tree
+  std::size_t depth = 0;           // actions on the deepest line from the root
 };
 
 // Counting stopped once the part counted so far weighed more than the limit.
@@ -35,7 +36,8 @@ class PlanTooLarge : public std::runtime_error {
 // The tree ActionPlan(config, &context) would build. `weigh` (an affine
 // function of the fields, such as bytes) and `limit` stop the count with
 // PlanTooLarge once the counted part passes the limit; `cancel` stops it
-// with SetupCancelled.
+// with SetupCancelled. A tree deeper than kMaxPlanDepth is refused with
+// PlanTooDeep (core/plan_depth.h).
 PlanCount count_plan(const TreeConfig& config, const CardContext& context, const CancelFlag* cancel = nullptr,
                      const std::function<double(const PlanCount&)>& weigh = {},
                      double limit = std::numeric_limits<double>::infinity());

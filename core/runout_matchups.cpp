@@ -7,7 +7,8 @@
 #include <bit>
 #include <cmath>
 #include <exception>
-#include <thread>
+
+#include "core/threads.h"
 
 namespace velmora {
 
@@ -49,8 +50,10 @@ void add_row(double* acc, const float* row, double x, std::size_t n) {
 // Adds one runout to one row of the counts: for every opponent hand j live
 // on the runout and disjoint from the own hand (strength v), the sign of the
 // showdown to d[j] and whether it was decided to k[j]. Cloned for AVX2
-// where the target allows it.
-#if defined(__GNUC__) && defined(__linux__) && defined(__x86_64__)
+// where the target allows it. Not under ThreadSanitizer: the clones' ifunc
+// resolver runs while the program is loaded, before the sanitizer's
+// runtime is set up, and the instrumented resolver crashes there.
+#if defined(__GNUC__) && defined(__linux__) && defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
 __attribute__((target_clones("avx2", "default")))
 #endif
 void count_row(std::int16_t* d, std::int16_t* k, const std::int16_t* ok, const std::int32_t* s1, std::int32_t v,
@@ -230,18 +233,18 @@ void RunoutMatchups::build(const CardContext& context, std::uint64_t boards, boo
       next.store(parts.size());
     }
   };
-  std::vector<std::thread> threads;
+  std::vector<Thread> threads;
   std::exception_ptr start_error;
   for (unsigned w = 1; w < workers; ++w) {
     try {
-      threads.emplace_back(work, w);
+      threads.emplace_back([&work, w] { work(w); });
     } catch (...) {
       start_error = std::current_exception();
       break;
     }
   }
   work(0);
-  for (std::thread& t : threads) t.join();
+  for (Thread& t : threads) t.join();
   if (start_error) std::rethrow_exception(start_error);
   for (const std::exception_ptr& e : errors) {
     if (e) std::rethrow_exception(e);

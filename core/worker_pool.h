@@ -6,8 +6,9 @@
 #include <deque>
 #include <functional>
 #include <mutex>
-#include <thread>
 #include <vector>
+
+#include "core/threads.h"
 
 namespace velmora {
 
@@ -63,7 +64,7 @@ class WorkerPool {
   bool run_offered_chunk();
   void stop_and_join();
 
-  std::vector<std::thread> threads_;
+  std::vector<Thread> threads_;
   std::mutex mutex_;
   std::condition_variable cv_;
   std::deque<std::function<void()>> tasks_;

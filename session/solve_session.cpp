@@ -1,10 +1,10 @@
 #include "session/solve_session.h"
 
 #include <exception>
-#include <thread>
 
 #include "core/discounted_cfr.h"
 #include "core/game.h"
+#include "core/threads.h"
 #include "session/node_queries.h"
 #include "session/solve_worker.h"
 
@@ -33,7 +33,7 @@ bool SolveSession::start(const SolveConfig& config, ProgressCallback callback) {
   std::string failure;
   try {
     task = std::make_unique<WorkerTask>(WorkerTask{*this, config, callback});
-    std::thread worker(&SolveSession::run_solve_thread, task.get());
+    velmora::Thread worker([raw = task.get()] { run_solve_thread(raw); });
     task.release();  // the worker owns it now
     worker.detach();
     return true;

@@ -279,7 +279,7 @@ void SolveSession::run_solve_thread(WorkerTask* raw_task) {
         format_iteration_progress(callback, budget, iteration, exploitability, ms);
       };
       solver_config.should_cancel = [&session] { return session.cancel_requested.load(); };
-      solver_config.setup_cancel = cancel;
+      solver_config.cancel = cancel;
 
       send(callback, 0.0, "Init: building game tree structures...");
       solver = std::make_shared<velmora::DiscountedCfr>(std::move(solver_config));

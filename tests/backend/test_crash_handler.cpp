@@ -22,6 +22,8 @@
 #include <gtest/gtest.h>
 
 #include "child_process.h"
+#include "core/threads.h"
+#include "core/worker_pool.h"
 
 namespace {
 
@@ -51,6 +53,14 @@ void crashAs(const QByteArray& mode) {
     g_sink = ::operator new(std::numeric_limits<std::size_t>::max() / 4);
   } else if (mode == "overflow") {
     g_sink = reinterpret_cast<void*>(static_cast<std::intptr_t>(recurseForever(0)));
+  } else if (mode == "thread-overflow") {
+    // A thread started as the estimate and the solve are.
+    velmora::Thread t([] { g_sink = reinterpret_cast<void*>(static_cast<std::intptr_t>(recurseForever(0))); });
+    t.join();
+  } else if (mode == "pool-overflow") {
+    // A solver pool worker; the pool runs its queued task before it stops.
+    velmora::WorkerPool pool(2);
+    pool.submit([] { g_sink = reinterpret_cast<void*>(static_cast<std::intptr_t>(recurseForever(0))); });
   }
 }
 
@@ -113,6 +123,22 @@ TEST_F(CrashHandlerTest, StackOverflowIsStillReportedFromTheAlternateStack) {
   EXPECT_EQ(r.code, SIGSEGV);
   expectBothLogs({QString("FATAL: C signal received sig=%1").arg(SIGSEGV),
                   R"(FATAL: Fault signal code=0x[0-9a-f]+ addr=[0-9a-f]+)"});
+}
+
+TEST_F(CrashHandlerTest, StackOverflowOnAStartedThreadIsReportedToo) {
+  // Every thread the program starts has an alternate stack of its own: the
+  // main thread's cannot serve another thread's overflow.
+  for (const char* mode : {"thread-overflow", "pool-overflow"}) {
+    SCOPED_TRACE(mode);
+    ASSERT_TRUE(QFile::remove(dir_.filePath("app.log")) || !QFile::exists(dir_.filePath("app.log")));
+    ASSERT_TRUE(QFile::remove(dir_.filePath("temp.log")) || !QFile::exists(dir_.filePath("temp.log")));
+    const ChildResult r = runChild(mode);
+    ASSERT_TRUE(r.finished) << "child hung";
+    EXPECT_EQ(r.status, QProcess::CrashExit);
+    EXPECT_EQ(r.code, SIGSEGV);
+    expectBothLogs({QString("FATAL: C signal received sig=%1").arg(SIGSEGV),
+                    R"(FATAL: Fault signal code=0x[0-9a-f]+ addr=[0-9a-f]+)"});
+  }
 }
 
 TEST_F(CrashHandlerTest, AbortIsLoggedOnceAndEndsWithSigabrt) {

@@ -5,7 +5,9 @@
 
 #include <cmath>
 #include <cstring>
+#include <chrono>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "core/discounted_cfr.h"
@@ -261,6 +263,81 @@ TEST(DiscountedCfrTest, CancelStopsBeforeTheNextIteration) {
   DiscountedCfr cancelled(now);
   cancelled.solve(*game);
   EXPECT_EQ(cancelled.iterations_done(), 0u);
+}
+
+TEST(DiscountedCfrTest, ACancelInsideAnIterationLeavesTheLastWholeIteration) {
+  // The flag is set from another thread half an iteration after the third
+  // one ended, so it lands inside an iteration (or its exploitability
+  // check), with part of the matrices rewritten: a river walk, the split
+  // traversal of a turn and a flop with helpers, with and without checks.
+  struct Case {
+    const char* label;
+    Spot spot;
+    std::uint64_t threads;
+    std::uint32_t interval;
+  };
+  const Case cases[] = {
+      {"river, 1 thread", small_river(), 1, 0},  {"turn, 4 threads", small_turn(), 4, 0},
+      {"turn, checked", small_turn(), 4, 1},     {"flop, 4 threads", small_flop(), 4, 0},
+      {"flop, 1 thread, checked", small_flop(), 1, 1},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.label);
+    auto game = make_game(k.spot);
+    CancelFlag flag{false};
+    std::thread canceller;
+    std::uint32_t progress_calls = 0;
+    SolverConfig cfg = solver_config(100000, k.threads, k.interval);
+    cfg.cancel = &flag;
+    cfg.on_progress = [&](std::uint32_t it, float, double ms) {
+      ++progress_calls;
+      if (it != 3) return;
+      canceller = std::thread([&flag, ms] {
+        std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(ms / 2));
+        flag.store(true);
+      });
+    };
+    DiscountedCfr cut(cfg);
+    cut.solve(*game);
+    canceller.join();
+    const std::uint32_t whole = cut.iterations_done();
+    ASSERT_GE(whole, 3u);
+    ASSERT_LT(whole, 100000u);
+    EXPECT_EQ(progress_calls, whole) << "a report for every whole iteration, none for the abandoned one";
+
+    DiscountedCfr reference(solver_config(whole, k.threads, 0));
+    reference.solve(*game);
+    EXPECT_EQ(cut.alpha(), reference.alpha());
+    EXPECT_EQ(cut.gamma(), reference.gamma());
+    EXPECT_GT(expect_same_matrices(game->nodes().size(), cut, reference, Matrices::kBoth), 0u);
+    EXPECT_FALSE(cut.abandoned());
+    EXPECT_EQ(cut.expected_values(*game), reference.expected_values(*game));
+  }
+}
+
+TEST(DiscountedCfrTest, AbandonedIterationIsRecomputedOnceAndForgottenByTheNextSolve) {
+  auto game = make_game(small_turn());
+  CancelFlag flag{false};
+  SolverConfig cfg = solver_config(50, 2, 0);
+  cfg.cancel = &flag;
+  bool once = true;
+  cfg.on_progress = [&flag, &once](std::uint32_t it, float, double) {
+    if (it == 2 && once) flag.store(true);  // seen by the first stop of iteration 3
+    once = once && it != 2;
+  };
+  DiscountedCfr cfr(cfg);
+  cfr.solve(*game);
+  EXPECT_EQ(cfr.iterations_done(), 2u);
+  EXPECT_TRUE(cfr.abandoned());
+  const std::vector<float> first = cfr.average_strategy(0);
+  EXPECT_FALSE(cfr.abandoned());
+  EXPECT_EQ(cfr.average_strategy(0), first);
+
+  // A new solve starts afresh; with the flag down it runs to the end.
+  flag.store(false);
+  cfr.solve(*game);
+  EXPECT_EQ(cfr.iterations_done(), 50u);
+  EXPECT_FALSE(cfr.abandoned());
 }
 
 TEST(DiscountedCfrTest, NodeLockIsRespectedAndKeepsLockedRegrets) {

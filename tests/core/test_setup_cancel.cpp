@@ -41,13 +41,13 @@ TEST(SetupCancel, EveryStageStopsOnASetFlag) {
   SolverConfig sc = testing::solver_config(5);
   int reports = 0;
   sc.on_progress = [&reports](std::uint32_t, float, double) { ++reports; };
-  sc.setup_cancel = &set;
+  sc.cancel = &set;
   DiscountedCfr cancelled(sc);
   EXPECT_THROW(cancelled.solve(*game), SetupCancelled);
   EXPECT_EQ(cancelled.iterations_done(), 0u);
   EXPECT_EQ(reports, 0);
   CancelFlag clear{false};
-  sc.setup_cancel = &clear;
+  sc.cancel = &clear;
   DiscountedCfr solved(sc);
   solved.solve(*game);
   EXPECT_EQ(solved.iterations_done(), 5u);

@@ -1,0 +1,151 @@
+// Trees deeper than kMaxPlanDepth: the counter and the builder refuse them
+// with the depth in the message before they recurse that deep, and accept
+// (and the solver walks) every tree up to that depth, on every thread.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/action_plan.h"
+#include "core/card_context.h"
+#include "core/discounted_cfr.h"
+#include "core/game.h"
+#include "core/plan_count.h"
+#include "core/plan_depth.h"
+#include "solver_spots.h"
+
+namespace velmora {
+namespace {
+
+using testing::Spot;
+
+// The issue's river: one-chip bets and raises make a raise war of `stack`
+// raises; the deepest line is two actions longer (a check first, a call last).
+Spot one_chip_river(std::uint32_t stack) {
+  return Spot{.board = "Qs8s3dTh2c", .oop_range = "AA,KK,QQ", .ip_range = "AA,KK,QQ,JJ", .pot = 10, .stack = stack,
+              .bets = "1c", .raises = "1c"};
+}
+
+// Actions on the deepest line of a built tree (children follow their parents).
+std::size_t built_depth(const ActionPlan& plan) {
+  std::vector<std::size_t> depth(plan.node_count(), 0);
+  std::size_t deepest = 0;
+  for (std::size_t i = 0; i < plan.node_count(); ++i) {
+    deepest = std::max(deepest, depth[i]);
+    for (std::uint64_t c : plan.node(i).children) depth[c] = depth[i] + 1;
+  }
+  return deepest;
+}
+
+std::string too_deep_text(std::size_t actions) {
+  return "The betting tree is too deep: " + std::to_string(actions) +
+         " actions in a row; use larger sizes or a smaller stack";
+}
+
+template <class Build>
+void expect_too_deep(Build&& build, std::size_t actions, const std::string& label) {
+  try {
+    build();
+    ADD_FAILURE() << label << ": accepted";
+  } catch (const PlanTooDeep& e) {
+    EXPECT_EQ(e.actions(), actions) << label;
+    EXPECT_EQ(std::string(e.what()), too_deep_text(actions)) << label;
+  }
+}
+
+TEST(PlanDepth, TheLimitIsAcceptedAndOneActionMoreIsRefusedByCounterAndBuilder) {
+  const CardContext context = testing::make_context(one_chip_river(998));
+  const TreeConfig at_limit = testing::tree_config(one_chip_river(998), 2);
+  EXPECT_EQ(count_plan(at_limit, context).depth, kMaxPlanDepth);
+  EXPECT_EQ(built_depth(ActionPlan(at_limit, &context)), kMaxPlanDepth);
+  EXPECT_EQ(longest_betting_line(at_limit, context.board(), &context), kMaxPlanDepth);
+
+  const TreeConfig over = testing::tree_config(one_chip_river(999), 2);
+  expect_too_deep([&] { count_plan(over, context); }, kMaxPlanDepth + 1, "count");
+  expect_too_deep([&] { ActionPlan plan(over, &context); }, kMaxPlanDepth + 1, "build");
+}
+
+TEST(PlanDepth, TheIssuesSpotsAreRefusedWithTheirDepth) {
+  // Stack 50000, one-chip sizes: 50002 actions.
+  const CardContext river = testing::make_context(one_chip_river(50000));
+  const TreeConfig chips = testing::tree_config(one_chip_river(50000), 2);
+  expect_too_deep([&] { count_plan(chips, river); }, 50002, "1c count");
+  expect_too_deep([&] { ActionPlan plan(chips, &river); }, 50002, "1c build");
+
+  // A third of the pot, then raises of 1.000001x, which the minimum raise
+  // turns into steps of 3 chips: 33336 actions at stack 100000.
+  Spot third = one_chip_river(100000);
+  third.bets = "33%";
+  third.raises = "1.000001x";
+  const TreeConfig min_raises = testing::tree_config(third, 2);
+  expect_too_deep([&] { count_plan(min_raises, river); }, 33336, "min-raise count");
+  expect_too_deep([&] { ActionPlan plan(min_raises, &river); }, 33336, "min-raise build");
+
+  // The same sizes on every street from the flop: refused at once, not
+  // after counting or building the streets above the war.
+  Spot flop = one_chip_river(50000);
+  flop.board = "Qs8s3d";
+  const CardContext flop_context = testing::make_context(flop);
+  const TreeConfig flop_chips = testing::tree_config(flop, 0);
+  expect_too_deep([&] { count_plan(flop_chips, flop_context); }, 50008, "flop count");
+  expect_too_deep([&] { ActionPlan plan(flop_chips, &flop_context); }, 50008, "flop build");
+}
+
+TEST(PlanDepth, CounterAndBuilderAgreeOnTreesWithStreetsAboveTheWar) {
+  // A turn war of one-chip raises above 48 river deals that only check:
+  // the deep lines run through chance nodes, and the counter reaches most
+  // river subtrees through its memory of an equal one counted before.
+  Spot spot = one_chip_river(0);
+  spot.board = "Qs8s3dTh";
+  const CardContext context = testing::make_context(spot);
+  for (std::uint32_t stack : {994u, 995u, 996u, 997u}) {
+    spot.stack = stack;
+    TreeConfig cfg = testing::tree_config(spot, 1);
+    for (auto& list : cfg.river.bets) list.clear();
+    for (auto& list : cfg.river.raises) list.clear();
+    const std::string label = "stack " + std::to_string(stack);
+    const std::size_t line = longest_betting_line(cfg, context.board(), &context);
+    if (line <= kMaxPlanDepth) {
+      const ActionPlan plan(cfg, &context);
+      EXPECT_EQ(built_depth(plan), line) << label;
+      EXPECT_EQ(count_plan(cfg, context).depth, line) << label;
+    } else {
+      expect_too_deep([&] { count_plan(cfg, context); }, line, label + " count");
+      expect_too_deep([&] { ActionPlan plan(cfg, &context); }, line, label + " build");
+    }
+  }
+}
+
+TEST(PlanDepth, TheSolverWalksATreeOfTheGreatestDepthOnEveryThread) {
+  // Turn checks, then 48 river deals with a raise war each: the training
+  // pass walks the wars on the calling thread, the value passes (the
+  // exploitability check, the EVs) on the pool's threads, and the node
+  // values below are taken on this thread, as the results page does.
+  Spot spot = one_chip_river(0);
+  spot.board = "Qs8s3dTh";
+  spot.stack = 995;
+  TreeConfig cfg = testing::tree_config(spot, 1);
+  for (auto& list : cfg.turn.bets) list.clear();
+  Game game(cfg, testing::make_context(spot));
+  std::size_t deepest = 0;
+  std::vector<std::size_t> depth(game.nodes().size(), 0);
+  for (std::size_t i = 0; i < game.nodes().size(); ++i) {
+    deepest = std::max(deepest, depth[i]);
+    for (std::uint64_t c : game.nodes()[i].children) depth[c] = depth[i] + 1;
+  }
+  ASSERT_EQ(deepest, kMaxPlanDepth);
+
+  DiscountedCfr solver(testing::solver_config(2, 4, 1));
+  solver.solve(game);
+  EXPECT_EQ(solver.iterations_done(), 2u);
+  EXPECT_TRUE(std::isfinite(solver.last_exploitability()));
+  const auto evs = solver.expected_values(game);
+  EXPECT_NEAR(evs[0] + evs[1], 10.0f, 1e-3f);
+  const std::vector<float> values = solver.compute_node_cfvalues(game, 0, 0);
+  EXPECT_EQ(values.size(), game.card_context().hand_count(0));
+}
+
+}  // namespace
+}  // namespace velmora
