@@ -60,6 +60,11 @@ function pageKeyNames() {
 var OOP_DEFAULT_RANGE = "88+,A8s+,A5s-A2s:0.5,AJo+,ATo:0.75,K9s+,KQo,KJo:0.75,KTo:0.25,Q9s+,QJo:0.5,J8s+,JTo:0.25,T8s+,T7s:0.45,97s+,96s:0.45,87s,86s:0.75,85s:0.45,75s+:0.75,74s:0.45,65s:0.75,64s:0.5,63s:0.45,54s:0.75,53s:0.5,52s:0.45,43s:0.5,42s:0.45,32s:0.45"
 var IP_DEFAULT_RANGE = "AA:0.25,99-22,AJs-A2s,AQo-A8o,K2s+,K9o+,Q2s+,Q9o+,J6s+,J9o+,T6s+,T9o,96s+,95s:0.5,98o,86s+,85s:0.5,75s+,74s:0.5,64s+,63s:0.5,54s,53s:0.5,43s"
 
+// The iteration budget that the shell and the pages hold before a preset,
+// a project or a profile gives one; the back end's budget for a
+// configuration that names none.
+var DEFAULT_MAX_ITERATIONS = 2000
+
 // What a key holds in a blank spot, by its type.
 var _BLANK_VALUES = { "string": "", "count": 0, "street": "flop", "percent": 0.0, "bool": false, "amount": 0.0 }
 
