@@ -7,7 +7,6 @@
 #include <QThread>
 
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <exception>
 #include <limits>
@@ -15,10 +14,10 @@
 
 #include "backend/app_controller_internal.h"
 #include "backend/platform/system_info.h"
-#include "core/cards.h"
-#include "core/evaluator.h"
+#include "session/showdown.h"
 
 using app_controller_detail::emDash;
+using app_controller_detail::fromStd;
 
 namespace {
 
@@ -220,11 +219,7 @@ void AppController::clearResults() {
 
 QVariantMap AppController::showdownWinner(const QString& boardText, const QString& oopText,
                                           const QString& ipText) const {
-  QVariantMap result;
-  result.insert(QStringLiteral("winner"), QStringLiteral("UNKNOWN"));
-  result.insert(QStringLiteral("oopStrength"), qint64(0));
-  result.insert(QStringLiteral("ipStrength"), qint64(0));
-
+  // Every character a byte, white space of any script left out.
   const auto compact = [](const QString& text) {
     std::string out;
     for (const QChar ch : text) {
@@ -232,28 +227,12 @@ QVariantMap AppController::showdownWinner(const QString& boardText, const QStrin
     }
     return out;
   };
-  const std::string board = compact(boardText);
-  const std::string oop = compact(oopText);
-  const std::string ip = compact(ipText);
-  if (board.size() < 10 || oop.size() < 4 || ip.size() < 4) return result;
-
-  try {
-    std::array<velmora::Card, 5> cards{};
-    for (int i = 0; i < 5; ++i) cards[i] = velmora::parse_card(std::string_view(board).substr(2 * i, 2));
-    const velmora::Pocket oopPocket = velmora::make_pocket(velmora::parse_card(std::string_view(oop).substr(0, 2)),
-                                                           velmora::parse_card(std::string_view(oop).substr(2, 2)));
-    const velmora::Pocket ipPocket = velmora::make_pocket(velmora::parse_card(std::string_view(ip).substr(0, 2)),
-                                                          velmora::parse_card(std::string_view(ip).substr(2, 2)));
-    const velmora::HandStrength oopStrength = velmora::evaluate_hand(oopPocket, cards);
-    result.insert(QStringLiteral("oopStrength"), static_cast<qint64>(oopStrength));
-    const velmora::HandStrength ipStrength = velmora::evaluate_hand(ipPocket, cards);
-    result.insert(QStringLiteral("ipStrength"), static_cast<qint64>(ipStrength));
-    result.insert(QStringLiteral("winner"), oopStrength > ipStrength   ? QStringLiteral("OOP")
-                                            : oopStrength < ipStrength ? QStringLiteral("IP")
-                                                                       : QStringLiteral("TIE"));
-  } catch (...) {
-    // A text that is not a card leaves the answer as built so far.
-  }
+  const velmora_app::ShowdownOutcome outcome =
+      velmora_app::showdown_winner(compact(boardText), compact(oopText), compact(ipText));
+  QVariantMap result;
+  result.insert(QStringLiteral("winner"), fromStd(outcome.winner));
+  result.insert(QStringLiteral("oopStrength"), static_cast<qint64>(outcome.oop_strength));
+  result.insert(QStringLiteral("ipStrength"), static_cast<qint64>(outcome.ip_strength));
   return result;
 }
 

@@ -188,8 +188,6 @@ class AppController : public QObject {
   static bool envFlag(const char* name, bool& present);
   // Board text with blanks removed and invalid card pairs skipped ("ah ks qd" -> "AhKsQd").
   static QString normalizeBoardText(const QString& text);
-  // "AKs", "T9o", "QQ" from two card texts; empty when either is not a card.
-  static QString handLabel169(const QString& c1, const QString& c2);
   // The memory line's text for an unreadable size token, in the UI language:
   // "OOP flop bet sizes: '3x3' is not a valid size".
   static QString sizeTokenErrorText(const velmora_app::SizeTokenFault& fault);

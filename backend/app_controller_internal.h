@@ -11,14 +11,14 @@
 #include <string>
 
 #include "backend/app_controller.h"
-#include "core/cancel.h"
+#include "session/memory_estimate.h"
 
 // What one estimate thread works on; it holds its own copy.
 struct AppController::EstimateRequest {
   quint64 generation = 0;
   QVariantMap cfg;
   quint64 limitBytes = 0;  // counting stops above this: more than the machine holds
-  velmora::CancelFlag cancel{false};
+  velmora_app::EstimateCancelFlag cancel{false};
 };
 
 // Lets estimate threads reach the controller only while it exists, and lets

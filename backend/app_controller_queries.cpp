@@ -5,7 +5,6 @@
 #include <QDebug>
 
 #include <algorithm>
-#include <cmath>
 #include <exception>
 #include <tuple>
 #include <utility>
@@ -13,8 +12,10 @@
 
 #include "backend/app_controller.h"
 #include "backend/app_controller_internal.h"
+#include "session/hand_class_fold.h"
 
 using app_controller_detail::fromStd;
+using app_controller_detail::toStd;
 
 namespace {
 
@@ -135,22 +136,6 @@ QVariantList comboList(const velmora_app::NodeHandCombos& combos) {
 };
 
 bool isIpSeat(const QString& player) { return player.trimmed().toUpper() == QStringLiteral("IP"); }
-
-// One combo as the 169-class fold reads it, from a native row or a cached map.
-struct FoldCombo {
-  QString c1;
-  QString c2;
-  double weight = 0.0;
-  QStringList buckets;
-  std::vector<double> probs;
-};
-
-struct FoldAccumulator {
-  double weightSum = 0.0;
-  qint64 count = 0;
-  double reachSum = 0.0;
-  std::vector<double> actionSum;
-};
 
 }  // namespace
 
@@ -366,22 +351,6 @@ QVariantList AppController::nodePocketActionEvs(int nodeIndex, const QString& pl
   });
 }
 
-QString AppController::handLabel169(const QString& c1, const QString& c2) {
-  if (c1.size() < 2 || c2.size() < 2) return QString();
-  static const QString ranks = QStringLiteral("AKQJT98765432");
-  const QChar r1 = c1.at(0).toUpper();
-  const QChar r2 = c2.at(0).toUpper();
-  const QChar s1 = c1.at(1).toLower();
-  const QChar s2 = c2.at(1).toLower();
-  const qsizetype i1 = ranks.indexOf(r1);
-  const qsizetype i2 = ranks.indexOf(r2);
-  if (i1 < 0 || i2 < 0) return QString();
-  if (r1 == r2) return QString(r1) + r2;
-  const QChar high = i1 < i2 ? r1 : r2;
-  const QChar low = i1 < i2 ? r2 : r1;
-  return QString(high) + low + (s1 == s2 ? QLatin1Char('s') : QLatin1Char('o'));
-}
-
 QVariantMap AppController::nodeHandStrategyReach169(int nodeIndex, const QString& bucketName) const {
   return guardedNodeQuery<QVariantMap>("nodeHandStrategyReach169", nodeIndex, [&]() -> QVariantMap {
     const QString filter = bucketName.trimmed().toLower();
@@ -390,24 +359,25 @@ QVariantMap AppController::nodeHandStrategyReach169(int nodeIndex, const QString
     if (cached != m_reach169Cache.cend()) return cached.value();
 
     const QVariantMap base = nodeHandStrategyImpl(nodeIndex);
-    qsizetype actionCount = base.value(QStringLiteral("actionTypeList")).toList().size();
+    const qsizetype actionCount = base.value(QStringLiteral("actionTypeList")).toList().size();
 
     // Combo source: the node's cached combos (the solved game's answer, kept
     // when it was first asked for, or a loaded project's), else the solved
     // game. The native query walks the node's whole subtree, so it is not
     // asked again for an answer already at hand.
-    std::vector<FoldCombo> combos;
+    std::vector<velmora_app::ClassFoldCombo> combos;
     const bool haveCached = m_handCombosCache.contains(nodeIndex);
     const velmora_app::NodeHandCombos native =
         haveCached ? velmora_app::NodeHandCombos() : m_session.node_hand_combos(static_cast<std::uint64_t>(nodeIndex));
     if (native.ok) {
+      combos.reserve(native.rows.size());
       for (const velmora_app::HandComboRow& row : native.rows) {
-        FoldCombo c;
-        c.c1 = fromStd(row.card1);
-        c.c2 = fromStd(row.card2);
+        velmora_app::ClassFoldCombo c;
+        c.card1 = row.card1;
+        c.card2 = row.card2;
         c.weight = row.weight;
-        for (const std::string& tag : row.tags) c.buckets.append(fromStd(tag));
-        c.probs.assign(row.action_probabilities.begin(), row.action_probabilities.end());
+        c.tags = row.tags;
+        c.action_probabilities.assign(row.action_probabilities.begin(), row.action_probabilities.end());
         combos.push_back(std::move(c));
       }
     } else {
@@ -416,76 +386,27 @@ QVariantMap AppController::nodeHandStrategyReach169(int nodeIndex, const QString
         m_reach169Cache.insert(key, base);
         return base;
       }
+      combos.reserve(static_cast<std::size_t>(source.value().size()));
       for (const QVariant& item : source.value()) {
         const QVariantMap entry = item.toMap();
-        FoldCombo c;
-        c.c1 = entry.value(QStringLiteral("c1")).toString();
-        c.c2 = entry.value(QStringLiteral("c2")).toString();
-        if (c.c1.size() < 2 || c.c2.size() < 2) continue;
+        velmora_app::ClassFoldCombo c;
+        c.card1 = toStd(entry.value(QStringLiteral("c1")).toString());
+        c.card2 = toStd(entry.value(QStringLiteral("c2")).toString());
         c.weight = entry.value(QStringLiteral("weight")).toDouble();
-        for (const QVariant& b : entry.value(QStringLiteral("buckets")).toList()) c.buckets.append(b.toString());
-        for (const QVariant& p : entry.value(QStringLiteral("actionProbs")).toList()) c.probs.push_back(p.toDouble());
+        for (const QVariant& b : entry.value(QStringLiteral("buckets")).toList()) c.tags.push_back(toStd(b.toString()));
+        for (const QVariant& p : entry.value(QStringLiteral("actionProbs")).toList()) {
+          c.action_probabilities.push_back(p.toDouble());
+        }
         combos.push_back(std::move(c));
       }
     }
 
-    QHash<QString, FoldAccumulator> acc;
-    acc.reserve(256);
-    for (const FoldCombo& c : combos) {
-      if (!filter.isEmpty()) {
-        bool inBucket = false;
-        for (const QString& b : c.buckets) {
-          if (b.trimmed().toLower() == filter) {
-            inBucket = true;
-            break;
-          }
-        }
-        if (!inBucket) continue;
-      }
-      const QString label = handLabel169(c.c1, c.c2);
-      if (label.isEmpty()) continue;
-      if (!std::isfinite(c.weight) || c.weight <= 0.0) continue;
-      const double w = std::min(c.weight, 1.0);
-      if (actionCount < 1) {
-        actionCount = static_cast<qsizetype>(c.probs.size());
-        if (actionCount < 1) continue;
-      }
-      auto it = acc.find(label);
-      if (it == acc.end()) {
-        FoldAccumulator fresh;
-        fresh.actionSum.assign(static_cast<std::size_t>(actionCount), 0.0);
-        it = acc.insert(label, fresh);
-      }
-      FoldAccumulator& a = it.value();
-      a.weightSum += w;
-      a.count += 1;
-      a.reachSum += w;
-      const std::size_t limit = std::min({a.actionSum.size(), static_cast<std::size_t>(actionCount), c.probs.size()});
-      for (std::size_t i = 0; i < limit; ++i) {
-        const double p = c.probs[i];
-        if (std::isfinite(p) && p > 0.0) a.actionSum[i] += p * w;
-      }
-    }
-
+    const velmora_app::HandClassFold fold =
+        velmora_app::fold_hand_classes(combos, toStd(filter), static_cast<std::size_t>(actionCount));
     QVariantMap weights;
+    for (const auto& [label, weight] : fold.weights) weights.insert(fromStd(label), weight);
     QVariantMap probs;
-    for (auto it = acc.cbegin(); it != acc.cend(); ++it) {
-      const FoldAccumulator& a = it.value();
-      if (a.count >= 1) weights.insert(it.key(), a.weightSum / static_cast<double>(a.count));
-      if (a.reachSum > 0.0 && !a.actionSum.empty()) {
-        std::vector<double> v(a.actionSum.size());
-        double total = 0.0;
-        for (std::size_t i = 0; i < v.size(); ++i) {
-          v[i] = a.actionSum[i] / a.reachSum;
-          if (!std::isfinite(v[i]) || v[i] <= 0.0) v[i] = 0.0;
-          total += v[i];
-        }
-        if (total > 0.0) {
-          for (double& x : v) x /= total;
-        }
-        probs.insert(it.key(), doubleList(v));
-      }
-    }
+    for (const auto& [label, shares] : fold.action_probabilities) probs.insert(fromStd(label), doubleList(shares));
 
     QVariantMap out = base;
     if (!filter.isEmpty() || !weights.isEmpty() || !probs.isEmpty()) {

@@ -16,6 +16,9 @@ std::string whole_percent(std::uint32_t amount, std::int32_t pot) {
   return std::string(buf, res.ptr) + "%";
 }
 
+char ascii_upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char ascii_lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 bool sized(const velmora::Action& a, std::int32_t pot) {
   return (a.kind == velmora::kActBet || a.kind == velmora::kActRaise) && pot >= 1;
 }
@@ -84,6 +87,18 @@ std::string hand_class_label(velmora::Pocket pocket) {
   if (ra == rb) return {ca, cb};
   const char suited = (a % 4 == b % 4) ? 's' : 'o';
   return ra > rb ? std::string{ca, cb, suited} : std::string{cb, ca, suited};
+}
+
+std::string hand_class_label(std::string_view card1, std::string_view card2) {
+  if (card1.size() < 2 || card2.size() < 2) return {};
+  const char r1 = ascii_upper(card1[0]);
+  const char r2 = ascii_upper(card2[0]);
+  const auto i1 = kGridRanks.find(r1);
+  const auto i2 = kGridRanks.find(r2);
+  if (i1 == std::string_view::npos || i2 == std::string_view::npos) return {};
+  if (r1 == r2) return {r1, r2};
+  const char suited = ascii_lower(card1[1]) == ascii_lower(card2[1]) ? 's' : 'o';
+  return i1 < i2 ? std::string{r1, r2, suited} : std::string{r2, r1, suited};
 }
 
 int hand_class_index(std::string_view label) {

@@ -31,6 +31,12 @@ std::vector<std::string> hand_class_names();
 // "AKs", "T9o", "77"; the card order inside the pocket does not matter.
 std::string hand_class_label(velmora::Pocket pocket);
 
+// The class of two card texts ("kd", "Ah" is "AKo"): each text's first
+// character is its rank in either case, its second its suit, compared in
+// either case. "" when a text is shorter than two characters or does not
+// start with a rank.
+std::string hand_class_label(std::string_view card1, std::string_view card2);
+
 // Grid position of a class text, -1 when it names no class.
 int hand_class_index(std::string_view label);
 

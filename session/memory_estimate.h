@@ -12,6 +12,9 @@
 
 namespace velmora_app {
 
+// The flag a caller sets to stop an estimate it started.
+using EstimateCancelFlag = velmora::CancelFlag;
+
 struct SolveMemoryEstimate {
   // (tree + card context + strategy + all-in tables) * 1.1; with
   // `exceeds_limit`, the limit the count passed (the need is larger).
@@ -30,7 +33,7 @@ struct SolveMemoryEstimate {
 
 struct EstimateOptions {
   // Stops the estimate (an error "Cancelled") soon after it is set.
-  const velmora::CancelFlag* cancel = nullptr;
+  const EstimateCancelFlag* cancel = nullptr;
   // Counting stops once the need passes this many bytes.
   std::uint64_t limit_bytes = std::numeric_limits<std::uint64_t>::max();
   // Filled when the estimate fails on a size token the solver cannot read:

@@ -259,10 +259,6 @@ TEST_F(ResultQueryTest, Reach169FoldsCombosIntoClasses) {
   EXPECT_TRUE(setWeights.contains("AA"));
   EXPECT_FALSE(setWeights.contains("JJ"));
 
-  EXPECT_EQ(AppController::handLabel169("kd", "ah"), "AKo");
-  EXPECT_EQ(AppController::handLabel169("9c", "Tc"), "T9s");
-  EXPECT_EQ(AppController::handLabel169("1c", "Tc"), "");
-
   const QVariantMap none = c.nodeHandStrategyReach169(0, "quads");
   EXPECT_TRUE(none.value("weights").toMap().isEmpty());
   EXPECT_TRUE(none.value("actionProbs").toMap().isEmpty());

@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import "../../Velmora/qml/components"
 import "../../Velmora/qml/theme"
+import "../../Velmora/qml/components/Ranks.js" as Ranks
 
 // Card picker: the deck in suit rows and rank columns, used cards refused,
 // the chosen card reported as card text.
@@ -32,7 +33,7 @@ Item {
 
         function test_gridKeepsRankAndSuitOrder() {
             var picker = createTemporaryObject(pickerComp, host, { theme: theme })
-            var ranks = "AKQJT98765432"
+            var ranks = Ranks.ORDER
             var suits = "shdc"
             for (var s = 0; s < 4; ++s) {
                 var rowY = cell(picker, "A" + suits.charAt(s)).mapToItem(picker, 0, 0).y
@@ -62,7 +63,7 @@ Item {
         function test_everyFreeCellReportsItsCard() {
             var picker = createTemporaryObject(pickerComp, host, { theme: theme, usedCards: [] })
             spy.target = picker
-            var ranks = "AKQJT98765432"
+            var ranks = Ranks.ORDER
             var suits = "shdc"
             for (var s = 0; s < 4; ++s) {
                 for (var r = 0; r < 13; ++r) {

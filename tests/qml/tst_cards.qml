@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import "../../Velmora/qml/components"
 import "../../Velmora/qml/theme"
+import "../../Velmora/qml/components/Ranks.js" as Ranks
 
 // Playing cards and the board display: card text to rank, suit, glyph and
 // colour, the three card forms, and which board slots report clicks.
@@ -47,7 +48,7 @@ Item {
 
         function test_all52CardTextsGiveRankSuitGlyphAndColour() {
             var board = createTemporaryObject(boardComp, host, { theme: theme })
-            var ranks = "AKQJT98765432"
+            var ranks = Ranks.ORDER
             var suits = "shdc"
             for (var palette = 0; palette < 2; ++palette) {
                 theme.dark = palette === 0

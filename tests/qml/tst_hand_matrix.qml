@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import "../../Velmora/qml/components"
 import "../../Velmora/qml/theme"
+import "../../Velmora/qml/components/Ranks.js" as Ranks
 
 // Hand matrix: the 169 classes in their cells, weight and strategy fills,
 // hit testing, and the click, hover and paint signals.
@@ -21,7 +22,7 @@ Item {
         name: "HandMatrix"
         when: windowShown
 
-        readonly property string order: "AKQJT98765432"
+        readonly property string order: Ranks.ORDER
 
         function init() {
             theme.dark = true

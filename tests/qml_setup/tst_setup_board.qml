@@ -3,6 +3,7 @@ import QtTest
 import Velmora
 import "../../Velmora/qml/pages/project/boardtext.js" as BoardText
 import "../../Velmora/qml/components/ProjectState.js" as ProjectState
+import "../../Velmora/qml/components/Ranks.js" as Ranks
 
 // Board of the Setup page: the board text functions, the card picker edits
 // through a real shell (gaps, street, badge, the shell's mirror), the cards
@@ -111,7 +112,7 @@ Item {
             compare(page.usedBoardCards, ["Ah", "Ks", "Qd", "7c"])
             var dialog = findChild(page, "cardPickerDialog")
             page._openCardPicker(3)
-            var ranks = "AKQJT98765432", suits = "shdc"
+            var ranks = Ranks.ORDER, suits = "shdc"
             for (var r = 0; r < 13; ++r) {
                 for (var s = 0; s < 4; ++s) {
                     var card = ranks.charAt(r) + suits.charAt(s)

@@ -3,6 +3,7 @@
 
 #include <set>
 #include <stdexcept>
+#include <utility>
 
 #include "core/cards.h"
 #include "session/action_labels.h"
@@ -86,6 +87,29 @@ TEST(HandClasses, EveryComboFallsIntoItsClassWithTheRightCount) {
   EXPECT_EQ(hand_class_label(P("2c", "3c")), "32s");
   EXPECT_THROW(hand_class_label(static_cast<velmora::Pocket>(0xFF00 | 3)), std::out_of_range);
   for (const char* bad : {"", "A", "KAs", "AKx", "AAs", "AKso"}) EXPECT_EQ(hand_class_index(bad), -1) << bad;
+}
+
+TEST(HandClasses, TwoCardTextsNameTheirClass) {
+  EXPECT_EQ(hand_class_label("kd", "ah"), "AKo");
+  EXPECT_EQ(hand_class_label("9c", "Tc"), "T9s");
+  EXPECT_EQ(hand_class_label("1c", "Tc"), "");
+  EXPECT_EQ(hand_class_label("Ah", "kH"), "AKs");  // suits in either case
+  EXPECT_EQ(hand_class_label("2s", "2S"), "22");
+  EXPECT_EQ(hand_class_label("7c", "7c"), "77");  // read as texts, not checked as a pocket
+  EXPECT_EQ(hand_class_label("Tx", "9x"), "T9s");  // the suit is only compared
+  for (const auto& [a, b] : {std::pair{"", "Ah"}, std::pair{"A", "Kh"}, std::pair{"Ah", "K"}, std::pair{"Xh", "Kh"},
+                             std::pair{"Ah", "1h"}}) {
+    EXPECT_EQ(hand_class_label(std::string_view(a), std::string_view(b)), "") << a << " " << b;
+  }
+  // The text form agrees with the pocket form on every combo.
+  for (int a = 0; a < 52; ++a) {
+    for (int b = a + 1; b < 52; ++b) {
+      const std::string ca = velmora::card_to_string(static_cast<unsigned>(a));
+      const std::string cb = velmora::card_to_string(static_cast<unsigned>(b));
+      const velmora::Pocket p = velmora::make_pocket(static_cast<velmora::Card>(a), static_cast<velmora::Card>(b));
+      ASSERT_EQ(hand_class_label(std::string_view(ca), std::string_view(cb)), hand_class_label(p)) << ca << cb;
+    }
+  }
 }
 
 TEST(Streets, ExactNamesOnly) {

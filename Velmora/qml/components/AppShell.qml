@@ -24,12 +24,13 @@ Item {
     readonly property bool developerMode: typeof appController !== "undefined" && appController !== null
                                           && appController.developerMode === true
 
-    // ---- project state (keys and presets in ProjectState.js) ----
+    // ---- project state (keys, presets and defaults in ProjectState.js) ----
+    // The startup blank preset replaces these values once the shell is complete.
     property string boardText: ""
     property string oopRangeText: ""
     property string ipRangeText: ""
     property string betSizesText: ""
-    property int maxIterations: 0
+    property int maxIterations: ProjectState.DEFAULT_MAX_ITERATIONS
     property int startingPot: 0
     property int effectiveStack: 0
     property int threadCount: _startupThreadCount

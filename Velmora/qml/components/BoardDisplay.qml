@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import "Ranks.js" as Ranks
 
 // Community cards of a spot: the flop on a tinted plate, then turn and river,
 // with a street caption. Reads a board text and reports slot clicks; it never
@@ -35,7 +36,7 @@ Item {
         return "Preflop"
     }
 
-    readonly property string _ranks: "AKQJT98765432"
+    readonly property string _ranks: Ranks.ORDER
     readonly property string _suits: "shdc"
 
     function _parseBoard(text) {

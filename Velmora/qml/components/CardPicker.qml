@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import "Ranks.js" as Ranks
 
 // Grid for choosing one card of the deck: one row per suit, thirteen rank
 // cells each; cards in `usedCards` are greyed out and refused.
@@ -12,7 +13,7 @@ Item {
 
     signal cardSelected(string card)
 
-    readonly property var ranks: ["A", "K", "Q", "J", "T", "9", "8", "7", "6", "5", "4", "3", "2"]
+    readonly property var ranks: Ranks.LIST
     readonly property var suits: ["s", "h", "d", "c"]
     readonly property var suitSymbols: ({ "s": "♠", "h": "♥", "d": "♦", "c": "♣" })
 

@@ -1,5 +1,6 @@
 import QtQuick
 import "LabelContrast.js" as LabelContrast
+import "Ranks.js" as Ranks
 
 // The 13 by 13 grid of the 169 hand classes: pairs on the diagonal, suited
 // hands above it, offsuit below. Shows a weight per hand, optionally split into
@@ -23,7 +24,7 @@ Item {
     property real cellSize: 32
     property real cellSpacing: 2
 
-    readonly property var ranks: ["A", "K", "Q", "J", "T", "9", "8", "7", "6", "5", "4", "3", "2"]
+    readonly property var ranks: Ranks.LIST
 
     property bool _dragActive: false
     property bool _dragDesiredOn: false

@@ -60,42 +60,47 @@ function pageKeyNames() {
 var OOP_DEFAULT_RANGE = "88+,A8s+,A5s-A2s:0.5,AJo+,ATo:0.75,K9s+,KQo,KJo:0.75,KTo:0.25,Q9s+,QJo:0.5,J8s+,JTo:0.25,T8s+,T7s:0.45,97s+,96s:0.45,87s,86s:0.75,85s:0.45,75s+:0.75,74s:0.45,65s:0.75,64s:0.5,63s:0.45,54s:0.75,53s:0.5,52s:0.45,43s:0.5,42s:0.45,32s:0.45"
 var IP_DEFAULT_RANGE = "AA:0.25,99-22,AJs-A2s,AQo-A8o,K2s+,K9o+,Q2s+,Q9o+,J6s+,J9o+,T6s+,T9o,96s+,95s:0.5,98o,86s+,85s:0.5,75s+,74s:0.5,64s+,63s:0.5,54s,53s:0.5,43s"
 
+// The iteration budget that the shell and the pages hold before a preset,
+// a project or a profile gives one; the back end's budget for a
+// configuration that names none.
+var DEFAULT_MAX_ITERATIONS = 2000
+
+// What a key holds in a blank spot, by its type.
+var _BLANK_VALUES = { "string": "", "count": 0, "street": "flop", "percent": 0.0, "bool": false, "amount": 0.0 }
+
+// Every key blank, the given thread count.
 function startupBlankPreset(threadCount) {
-    return {
-        boardText: "", oopRangeText: "", ipRangeText: "", betSizesText: "",
-        maxIterations: 0, startingPot: 0, effectiveStack: 0,
-        threadCount: threadCount, startingStreet: "flop",
-        targetExploitability: 0.0, rakePercent: 0.0, rakeCap: 0,
-        oopFlopBetSizesText: "", oopTurnBetSizesText: "", oopRiverBetSizesText: "",
-        oopFlopRaiseSizesText: "", oopTurnRaiseSizesText: "", oopRiverRaiseSizesText: "",
-        oopFlopAddAllIn: false, oopTurnAddAllIn: false, oopRiverAddAllIn: false,
-        oopFlopDontDonk: false, oopTurnDontDonk: false, oopRiverDontDonk: false,
-        ipFlopBetSizesText: "", ipTurnBetSizesText: "", ipRiverBetSizesText: "",
-        ipFlopRaiseSizesText: "", ipTurnRaiseSizesText: "", ipRiverRaiseSizesText: "",
-        ipFlopAddAllIn: false, ipTurnAddAllIn: false, ipRiverAddAllIn: false,
-        oopAddAllInIfJamLtEnabled: false, oopAddAllInIfJamLtPct: 0.0,
-        ipAddAllInIfJamLtEnabled: false, ipAddAllInIfJamLtPct: 0.0
-    }
+    var p = {}
+    for (var i = 0; i < KEYS.length; ++i)
+        p[KEYS[i][0]] = _BLANK_VALUES[KEYS[i][1]]
+    p.threadCount = threadCount
+    return p
 }
 
-// The Quick Solve spot: QsJh2h, pot 180 behind 910, 5 % rake capped at 30.
+// The Quick Solve spot: QsJh2h, pot 180 behind 910, 5 % rake capped at 30,
+// the same sizes for both seats; every other key blank.
+var _QUICK_SOLVE_SPOT = {
+    boardText: "QsJh2h", oopRangeText: OOP_DEFAULT_RANGE, ipRangeText: IP_DEFAULT_RANGE,
+    betSizesText: "52",
+    maxIterations: 400, startingPot: 180, effectiveStack: 910,
+    targetExploitability: 0.5, rakePercent: 5.0, rakeCap: 30
+}
+var _QUICK_SOLVE_SIZES = {
+    FlopBetSizesText: "52", TurnBetSizesText: "55", RiverBetSizesText: "70",
+    FlopRaiseSizesText: "45", TurnRaiseSizesText: "45", RiverRaiseSizesText: "45"
+}
+
+// The Quick Solve spot over the blank state.
 function defaultPreset(threadCount) {
-    return {
-        boardText: "QsJh2h", oopRangeText: OOP_DEFAULT_RANGE, ipRangeText: IP_DEFAULT_RANGE,
-        betSizesText: "52",
-        maxIterations: 400, startingPot: 180, effectiveStack: 910,
-        threadCount: threadCount, startingStreet: "flop",
-        targetExploitability: 0.5, rakePercent: 5.0, rakeCap: 30,
-        oopFlopBetSizesText: "52", oopTurnBetSizesText: "55", oopRiverBetSizesText: "70",
-        oopFlopRaiseSizesText: "45", oopTurnRaiseSizesText: "45", oopRiverRaiseSizesText: "45",
-        oopFlopAddAllIn: false, oopTurnAddAllIn: false, oopRiverAddAllIn: false,
-        oopFlopDontDonk: false, oopTurnDontDonk: false, oopRiverDontDonk: false,
-        ipFlopBetSizesText: "52", ipTurnBetSizesText: "55", ipRiverBetSizesText: "70",
-        ipFlopRaiseSizesText: "45", ipTurnRaiseSizesText: "45", ipRiverRaiseSizesText: "45",
-        ipFlopAddAllIn: false, ipTurnAddAllIn: false, ipRiverAddAllIn: false,
-        oopAddAllInIfJamLtEnabled: false, oopAddAllInIfJamLtPct: 0.0,
-        ipAddAllInIfJamLtEnabled: false, ipAddAllInIfJamLtPct: 0.0
+    var p = startupBlankPreset(threadCount)
+    for (var key in _QUICK_SOLVE_SPOT)
+        p[key] = _QUICK_SOLVE_SPOT[key]
+    var seats = ["oop", "ip"]
+    for (var s = 0; s < seats.length; ++s) {
+        for (var size in _QUICK_SOLVE_SIZES)
+            p[seats[s] + size] = _QUICK_SOLVE_SIZES[size]
     }
+    return p
 }
 
 // Blank spot, game settings of the Quick Solve spot.

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import "Ranks.js" as Ranks
 
 // Self-contained editor of one player's range: quick presets, the hand matrix
 // for painting hands in or out, and the range text with a hand count. It never
@@ -16,7 +17,7 @@ Item {
 
     signal rangeChanged(string newRange)
 
-    readonly property var _ranks: ["A", "K", "Q", "J", "T", "9", "8", "7", "6", "5", "4", "3", "2"]
+    readonly property var _ranks: Ranks.LIST
 
     // Weight a hand had when a click took it out, so that clicking it in again
     // restores that weight instead of a full one (a toggle undoes itself).

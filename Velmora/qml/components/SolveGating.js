@@ -1,10 +1,11 @@
 .pragma library
+.import "Ranks.js" as Ranks
 
 // Readiness tests of a spot and the solve configuration map sent to the back
 // end. The back end repeats its own checks when a solve starts; these only
 // decide what the interface offers.
 
-var RANKS = "AKQJT98765432"
+var RANKS = Ranks.ORDER
 var SUITS = "shdc"
 
 // The recognised cards of `s`, blanks removed, each as rank (upper case) and
@@ -52,7 +53,7 @@ function hasAnyHand(rangeText) {
     var percent = /^[0-9.]*%$/.test(t) && t.length >= 2 ? parseFloat(t) : NaN
     if (!isNaN(percent))
         return percent > 0 && percent <= 100
-    return /[AKQJT98765432][AKQJT98765432]/i.test(t)
+    return Ranks.PAIR.test(t)
 }
 
 function hasSizingFilled(texts) {

@@ -12,6 +12,7 @@ import "project/names.js" as Names
 import "project/customlibrary.js" as CustomLibrary
 import "project/overrides.js" as Overrides
 import "project/stores.js" as Stores
+import "../components/ProjectState.js" as ProjectState
 import "../components/SolveGating.js" as Gating
 
 // Setup page (index 1): the whole spot a solve needs. The page mirrors 36 of
@@ -30,7 +31,7 @@ Item {
     property string oopRangeText: ""
     property string ipRangeText: ""
     property string betSizesText: ""
-    property int maxIterations: 2000
+    property int maxIterations: ProjectState.DEFAULT_MAX_ITERATIONS
     property int startingPot: 100
     property int effectiveStack: 100
     property string startingStreet: "flop"

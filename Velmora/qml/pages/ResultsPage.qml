@@ -6,6 +6,7 @@ import "results/ResultsActions.js" as Actions
 import "results/ResultsMatrixData.js" as MatrixData
 import "results/ResultsTreePath.js" as TreePath
 import "results/HandFilter.js" as HandFilter
+import "../components/Ranks.js" as Ranks
 
 // Results page (index 3): walks the solved game tree. The root holds the state
 // every panel reads (the path, the current node, the node's actions and the
@@ -45,7 +46,7 @@ Item {
     // a clicked card was shown in place of the listed one): the combos of
     // Hand Details are shown in the board's suits.
     property var solverToShownSuits: ({ c: "c", d: "d", h: "h", s: "s" })
-    readonly property var _rankOrder: ["A", "K", "Q", "J", "T", "9", "8", "7", "6", "5", "4", "3", "2"]
+    readonly property var _rankOrder: Ranks.LIST
     readonly property var _suitOrder: ["s", "h", "d", "c"]
 
     // ---- views ----

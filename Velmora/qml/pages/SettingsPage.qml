@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Qt.labs.settings
 import "../components"
+import "settings"
 
 // Settings (index 4): palette, language and accent colour, the open-source
 // notices and the update check. Palette and accent apply at once and are
@@ -154,7 +155,7 @@ Item {
                                 }
                             }
 
-                            SettingsDivider { theme: root.theme }
+                            RowDivider { theme: root.theme }
 
                             RowLayout {
                                 Layout.fillWidth: true
@@ -171,7 +172,7 @@ Item {
                                 }
                             }
 
-                            SettingsDivider { theme: root.theme }
+                            RowDivider { theme: root.theme }
 
                             ColumnLayout {
                                 Layout.fillWidth: true

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import "../components"
+import "../components/ProjectState.js" as ProjectState
 import "../components/SolveGating.js" as Gating
 import "solve"
 import "solve/SolveFormat.js" as Fmt
@@ -22,7 +23,7 @@ Item {
     property string oopRangeText: ""
     property string ipRangeText: ""
     property string betSizesText: ""
-    property int maxIterations: 2000
+    property int maxIterations: ProjectState.DEFAULT_MAX_ITERATIONS
     property int startingPot: 100
     property int effectiveStack: 100
     property int threadCount: Fmt.maxThreads(controller ? controller.systemThreadCount : 0)

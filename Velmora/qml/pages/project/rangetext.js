@@ -1,13 +1,14 @@
 .pragma library
+.import "../../components/Ranks.js" as Ranks
 
 // The Setup page's reading and writing of range text: which matrix cells a
 // token covers, the weight map a text shows, the edit one painted cell makes,
 // and the clean-up of imported text. Every function is pure.
 
-var RANKS = ["A", "K", "Q", "J", "T", "9", "8", "7", "6", "5", "4", "3", "2"]
+var RANKS = Ranks.LIST
 var PERCENT_FORM = /^(\d+(?:\.\d+)?)\s*%$/
 var SEPARATORS = /[,\s]+/
-var RANK_PAIR = /[AKQJT98765432][AKQJT98765432]/i
+var RANK_PAIR = Ranks.PAIR
 // C0 controls (carriage return included), DEL and C1 controls.
 var CONTROL_CHARACTERS = /[\u0000-\u001F\u007F-\u009F]/g
 

@@ -1,9 +1,10 @@
 .pragma library
+.import "../../components/Ranks.js" as Ranks
 
 // Card text helpers of the results page: card and board texts, hand classes,
 // and which listed chance card stands for a clicked card.
 
-var RANK_ORDER = "AKQJT98765432"
+var RANK_ORDER = Ranks.ORDER
 var SUIT_SEARCH_ORDER = ["s", "h", "d", "c"]
 
 function _text(t) {

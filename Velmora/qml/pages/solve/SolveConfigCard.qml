@@ -2,7 +2,6 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import "../../components"
-import ".."
 
 // Configuration card of the Solve page: the spot about to be solved (board,
 // street, pot and stack, target, rake, bet sizes, enabled options), then the
@@ -142,7 +141,7 @@ Card {
             }
         }
 
-        SettingsDivider {
+        RowDivider {
             theme: root.theme
         }
 

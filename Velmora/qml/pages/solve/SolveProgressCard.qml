@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
 import "../../components"
-import ".."
 import "SolveFormat.js" as Fmt
 
 // Progress card of the Solve page: the ring, the status line, the bar that
@@ -108,7 +107,7 @@ Card {
             }
         }
 
-        SettingsDivider {
+        RowDivider {
             theme: root.theme
         }
 

@@ -1,6 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
-import "../components"
+import "../../components"
 
 // Title row of a settings card: an accent icon and the card's name.
 RowLayout {

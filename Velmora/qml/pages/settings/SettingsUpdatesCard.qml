@@ -1,6 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
-import "../components"
+import "../../components"
 
 // Update check: the running version, the last check, its error or the newer
 // version with its notes, and the check and download buttons. Every line

@@ -1,7 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 
-// Hairline between two setting rows.
+// Hairline between two rows of a card: the settings and the solve settings.
 Rectangle {
     property var theme: null
 

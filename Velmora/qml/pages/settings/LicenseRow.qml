@@ -1,6 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
-import "../components"
+import "../../components"
 
 // One bundled library: name, a note and its licence as a chip.
 Rectangle {

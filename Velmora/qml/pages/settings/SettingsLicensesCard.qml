@@ -1,6 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
-import "../components"
+import "../../components"
 
 // Open-source notices: the bundled libraries with their licences and the
 // buttons that open the notices on disk.

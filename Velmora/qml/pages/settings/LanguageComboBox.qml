@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import "../../components"
 
 // Interface language chooser. The language service applies and stores a
 // choice at once; the list follows the service's current language.

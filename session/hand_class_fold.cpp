@@ -1,0 +1,81 @@
+#include "session/hand_class_fold.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+#include "session/action_labels.h"
+
+namespace velmora_app {
+namespace {
+
+bool is_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+std::string trimmed_lower(std::string_view text) {
+  while (!text.empty() && is_space(text.front())) text.remove_prefix(1);
+  while (!text.empty() && is_space(text.back())) text.remove_suffix(1);
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
+bool tagged(const ClassFoldCombo& combo, const std::string& bucket) {
+  return std::any_of(combo.tags.begin(), combo.tags.end(),
+                     [&](const std::string& tag) { return trimmed_lower(tag) == bucket; });
+}
+
+struct ClassSums {
+  double weight_sum = 0.0;
+  long long count = 0;
+  std::vector<double> action_sums;
+};
+
+}  // namespace
+
+HandClassFold fold_hand_classes(const std::vector<ClassFoldCombo>& combos, std::string_view bucket,
+                                std::size_t action_count) {
+  const std::string filter = trimmed_lower(bucket);
+  std::unordered_map<std::string, ClassSums> sums;
+  for (const ClassFoldCombo& c : combos) {
+    if (!filter.empty() && !tagged(c, filter)) continue;
+    const std::string label = hand_class_label(c.card1, c.card2);
+    if (label.empty()) continue;
+    if (!std::isfinite(c.weight) || c.weight <= 0.0) continue;
+    const double w = std::min(c.weight, 1.0);
+    if (action_count == 0) {
+      action_count = c.action_probabilities.size();
+      if (action_count == 0) continue;
+    }
+    ClassSums& s = sums[label];
+    if (s.count == 0) s.action_sums.assign(action_count, 0.0);
+    s.weight_sum += w;
+    s.count += 1;
+    const std::size_t limit = std::min(s.action_sums.size(), c.action_probabilities.size());
+    for (std::size_t i = 0; i < limit; ++i) {
+      const double p = c.action_probabilities[i];
+      if (std::isfinite(p) && p > 0.0) s.action_sums[i] += p * w;
+    }
+  }
+
+  HandClassFold fold;
+  for (const auto& [label, s] : sums) {
+    fold.weights.emplace(label, s.weight_sum / static_cast<double>(s.count));
+    // The weight sum is above 0: every counted combo added a weight above 0.
+    std::vector<double> shares(s.action_sums.size());
+    double total = 0.0;
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+      shares[i] = s.action_sums[i] / s.weight_sum;
+      if (!std::isfinite(shares[i]) || shares[i] <= 0.0) shares[i] = 0.0;
+      total += shares[i];
+    }
+    if (total > 0.0) {
+      for (double& x : shares) x /= total;
+    }
+    fold.action_probabilities.emplace(label, std::move(shares));
+  }
+  return fold;
+}
+
+}  // namespace velmora_app

@@ -1,0 +1,97 @@
+// Combos folded onto the 169 hand classes.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "session/hand_class_fold.h"
+
+namespace velmora_app {
+namespace {
+
+ClassFoldCombo combo(const char* c1, const char* c2, double weight, std::vector<double> probs,
+                     std::vector<std::string> tags = {}) {
+  ClassFoldCombo c;
+  c.card1 = c1;
+  c.card2 = c2;
+  c.weight = weight;
+  c.action_probabilities = std::move(probs);
+  c.tags = std::move(tags);
+  return c;
+}
+
+void expect_shares(const std::vector<double>& got, const std::vector<double>& want) {
+  ASSERT_EQ(got.size(), want.size());
+  for (std::size_t i = 0; i < want.size(); ++i) EXPECT_NEAR(got[i], want[i], 1e-12) << i;
+}
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+std::vector<ClassFoldCombo> mixed_node() {
+  return {
+      combo("Ah", "Kh", 0.5, {0.2, 0.8}, {"flush draw", "top pair"}),
+      combo("As", "Ks", 2.0, {0.6, 0.4}, {"set"}),  // weight capped at 1
+      combo("Kd", "Ah", 0.3, {kNaN, -1.0}, {"air"}),
+      combo("7c", "7d", 0.0, {1.0, 0.0}),           // no weight
+      combo("7h", "7s", kNaN, {1.0, 0.0}),          // no weight
+      combo("1c", "2d", 1.0, {1.0, 0.0}),           // no class
+      combo("Qh", "Jh", 0.4, {1.0}),                // fewer shares than actions
+      combo("Tc", "9c", 0.25, {0.5, 0.5, 0.9}),     // more shares than actions
+  };
+}
+
+TEST(HandClassFold, MeanWeightAndReachWeightedMixPerClass) {
+  const HandClassFold fold = fold_hand_classes(mixed_node(), "", 2);
+  ASSERT_EQ(fold.weights.size(), 4u);
+  EXPECT_DOUBLE_EQ(fold.weights.at("AKs"), 0.75);
+  EXPECT_DOUBLE_EQ(fold.weights.at("AKo"), 0.3);
+  EXPECT_DOUBLE_EQ(fold.weights.at("QJs"), 0.4);
+  EXPECT_DOUBLE_EQ(fold.weights.at("T9s"), 0.25);
+  EXPECT_FALSE(fold.weights.contains("77"));
+  ASSERT_EQ(fold.action_probabilities.size(), 4u);
+  // (0.2 * 0.5 + 0.6 * 1) / 1.5 and (0.8 * 0.5 + 0.4 * 1) / 1.5
+  expect_shares(fold.action_probabilities.at("AKs"), {0.7 / 1.5, 0.8 / 1.5});
+  expect_shares(fold.action_probabilities.at("AKo"), {0.0, 0.0});  // nothing usable: left at 0
+  expect_shares(fold.action_probabilities.at("QJs"), {1.0, 0.0});
+  expect_shares(fold.action_probabilities.at("T9s"), {0.5, 0.5});
+}
+
+TEST(HandClassFold, BucketFilterIgnoresCaseAndSpaces) {
+  const HandClassFold draws = fold_hand_classes(mixed_node(), "  Flush DRAW\t", 2);
+  ASSERT_EQ(draws.weights.size(), 1u);
+  EXPECT_DOUBLE_EQ(draws.weights.at("AKs"), 0.5);
+  expect_shares(draws.action_probabilities.at("AKs"), {0.2, 0.8});
+
+  std::vector<ClassFoldCombo> spaced = mixed_node();
+  spaced[1].tags = {" SET "};
+  EXPECT_DOUBLE_EQ(fold_hand_classes(spaced, "set", 2).weights.at("AKs"), 1.0);
+
+  const HandClassFold none = fold_hand_classes(mixed_node(), "quads", 2);
+  EXPECT_TRUE(none.weights.empty());
+  EXPECT_TRUE(none.action_probabilities.empty());
+}
+
+TEST(HandClassFold, ActionCountFromTheFirstCountedCombo) {
+  const std::vector<ClassFoldCombo> combos = {
+      combo("Ah", "Ad", 1.0, {}),            // no shares: not counted while the count is open
+      combo("Kh", "Kd", 0.5, {0.3, 0.7}),    // sets the count to 2
+      combo("Qh", "Qd", 0.5, {0.1, 0.2, 0.7}),
+  };
+  const HandClassFold fold = fold_hand_classes(combos, "", 0);
+  EXPECT_FALSE(fold.weights.contains("AA"));
+  expect_shares(fold.action_probabilities.at("KK"), {0.3, 0.7});
+  expect_shares(fold.action_probabilities.at("QQ"), {1.0 / 3.0, 2.0 / 3.0});
+
+  // A known count keeps a combo without shares: its class has all shares 0.
+  const HandClassFold known = fold_hand_classes(combos, "", 3);
+  EXPECT_DOUBLE_EQ(known.weights.at("AA"), 1.0);
+  expect_shares(known.action_probabilities.at("AA"), {0.0, 0.0, 0.0});
+  expect_shares(known.action_probabilities.at("KK"), {0.3, 0.7, 0.0});
+
+  EXPECT_TRUE(fold_hand_classes({}, "", 0).weights.empty());
+}
+
+}  // namespace
+}  // namespace velmora_app
