@@ -9,7 +9,7 @@
 
 #include "backend/app_controller.h"
 #include "backend/app_controller_internal.h"
-#include "core/threads.h"
+#include "session/threads.h"
 #include "session/memory_estimate.h"
 
 using app_controller_detail::emDash;
@@ -79,7 +79,7 @@ quint64 AppController::requestEstimate(const QVariantMap& cfg) {
     ++gate->active;
   }
   try {
-    velmora::Thread([gate, request] { runSolveMemoryEstimate(gate, request); }).detach();
+    velmora_app::Thread([gate, request] { runSolveMemoryEstimate(gate, request); }).detach();
   } catch (const std::exception& e) {
     {
       std::lock_guard<std::mutex> lock(gate->mutex);

@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "backend/app_controller.h"
-#include "core/threads.h"
+#include "session/threads.h"
 #include "backend/app_controller_internal.h"
 #include "backend/local_files.h"
 #include "backend/project_file_loader.h"
@@ -266,7 +266,7 @@ void AppController::openProject(const QUrl& fileUrl) {
     setProjectJob(ProjectJob::Opening);
 
     std::shared_ptr<ProjectJobGate> gate = m_projectJobGate;
-    velmora::Thread([gate, cancel, path]() {
+    velmora_app::Thread([gate, cancel, path]() {
       // Progress goes to the GUI thread in steps of a percent.
       int lastPercent = -1;
       const auto progress = [&](double share) {
@@ -342,7 +342,7 @@ void AppController::saveProjectInBackground(const QUrl& fileUrl, const QVariantM
       ++gate->savesRunning;
     }
     try {
-      velmora::Thread([gate, snapshot, target = this, fileUrl, file = *path]() {
+      velmora_app::Thread([gate, snapshot, target = this, fileUrl, file = *path]() {
         bool ok = false;
         try {
           ok = writeProjectText(file, project_file::projectText(*snapshot));

@@ -107,7 +107,7 @@ QString AppController::normalizeBoardText(const QString& text) {
 
 bool AppController::rangeHasHand(const QString& text) const {
   try {
-    const velmora::Range range = velmora_app::parse_range_or_percent(toStd(text));
+    const auto range = velmora_app::parse_range_or_percent(toStd(text));
     return std::any_of(range.begin(), range.end(), [](float weight) { return weight > 0.0f; });
   } catch (...) {
     return false;  // the solver would refuse the text as well

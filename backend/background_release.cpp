@@ -19,7 +19,7 @@ void BackgroundRelease::post(std::function<void()> job) {
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_thread.joinable() && !m_stop) {
       try {
-        m_thread = velmora::Thread([this] { run(); });
+        m_thread = velmora_app::Thread([this] { run(); });
       } catch (const std::system_error&) {
         // No thread: the data goes on this one, below.
       }

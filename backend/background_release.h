@@ -10,7 +10,7 @@
 #include <mutex>
 #include <type_traits>
 
-#include "core/threads.h"
+#include "session/threads.h"
 
 class BackgroundRelease {
  public:
@@ -42,5 +42,5 @@ class BackgroundRelease {
   std::deque<std::function<void()>> m_jobs;
   bool m_busy = false;
   bool m_stop = false;
-  velmora::Thread m_thread;
+  velmora_app::Thread m_thread;
 };

@@ -1,7 +1,7 @@
 #include "backend/crash_handler.h"
 
 #include "backend/log_handler.h"
-#include "core/threads.h"
+#include "session/threads.h"
 
 #include <signal.h>
 
@@ -157,7 +157,7 @@ void installCrashHandlers() {
   std::set_new_handler(outOfMemoryHandler);
 
   installAltStack();
-  velmora::set_thread_start_hook(&installThreadAltStack);
+  velmora_app::set_thread_start_hook(&installThreadAltStack);
 
   struct sigaction action {};
   action.sa_sigaction = signalHandler;
