@@ -60,11 +60,14 @@ int readChips(const QVariantMap& cfg, const QString& key) {
   return v.toInt();
 }
 
+// The iteration budget of a configuration that names none.
+constexpr unsigned kDefaultIterations = 2000;
+
 // The iteration budget; 0 (refused) for anything that is not a number of at
 // least 1. A budget beyond the largest one is the largest one.
 std::uint32_t readIterations(const QVariantMap& cfg) {
   bool ok = false;
-  const double d = cfg.value(QStringLiteral("max_iterations"), 2000).toDouble(&ok);
+  const double d = cfg.value(QStringLiteral("max_iterations"), kDefaultIterations).toDouble(&ok);
   if (!ok || !(d >= 1.0)) return 0;
   if (d >= 4294967295.0) return std::numeric_limits<std::uint32_t>::max();
   return static_cast<std::uint32_t>(d);
@@ -184,7 +187,7 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
         << " stack=" << cfg.value(QStringLiteral("effective_stack"), 100).toInt()
         << " rake%=" << cfg.value(QStringLiteral("rake_percent"), 0.0).toDouble()
         << " rake_cap=" << cfg.value(QStringLiteral("rake_cap"), 0.0).toDouble()
-        << " iters=" << cfg.value(QStringLiteral("max_iterations"), 2000u).toUInt()
+        << " iters=" << cfg.value(QStringLiteral("max_iterations"), kDefaultIterations).toUInt()
         << " target_expl=" << cfg.value(QStringLiteral("target_exploitability"), 0.1).toDouble()
         << " oop_flop_bets=" << cfg.value(QStringLiteral("oop_flop_bet_sizes")).toString()
         << " oop_flop_raises=" << cfg.value(QStringLiteral("oop_flop_raise_sizes")).toString()

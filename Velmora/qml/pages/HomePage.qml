@@ -3,7 +3,8 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import QtCore
 import "../components"
-import "SavePath.js" as SavePath
+import "home"
+import "../components/SavePath.js" as SavePath
 
 // Dashboard the application opens on: project buttons, quick actions, the
 // play-against-the-solution statistics, system figures and solve activity.

@@ -1,7 +1,7 @@
 import QtQuick
 import QtCore
-import ".."
-import "../SavePath.js" as SavePath
+import "../../components"
+import "../../components/SavePath.js" as SavePath
 
 // The page-level dialogs of the range library: naming a saved range, a new
 // folder and an imported range, confirming a delete, choosing the file to

@@ -1,6 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
-import "../components"
+import "../../components"
 
 // Quick-actions card of the home page: three rows that each start something
 // the shell carries out.

@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
-import "../components"
 
 // A question to confirm, in the program's colours and language: the title,
 // the text (plain) and "Cancel" and "OK". "OK" or Return accepts (`accepted`),

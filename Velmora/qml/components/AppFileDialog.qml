@@ -2,7 +2,6 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Qt.labs.folderlistmodel
-import "../components"
 import "SavePath.js" as SavePath
 
 // The program's file dialog, in the program's colours and language, for

@@ -1,6 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
-import "../components"
+import "../../components"
 
 // Hero row of the home page: the banner with the product name and the three
 // project buttons, and the logo beside it.
