@@ -86,12 +86,12 @@ project_file::ProjectSnapshot AppController::projectSnapshot(const QVariantMap& 
       nodeHandBuckets(0);
       nodeActionStats(0);
     }
-    snapshot.handStrategy = m_handStrategyCache;
-    snapshot.actionStats = m_actionStatsCache;
-    snapshot.handCombos = m_handCombosCache;
-    snapshot.handBuckets = m_handBucketsCache;
-    snapshot.seatHandCombosOop = m_seatHandCombosOopCache;
-    snapshot.seatHandCombosIp = m_seatHandCombosIpCache;
+    snapshot.caches.handStrategy = m_handStrategyCache;
+    snapshot.caches.actionStats = m_actionStatsCache;
+    snapshot.caches.handCombos = m_handCombosCache;
+    snapshot.caches.handBuckets = m_handBucketsCache;
+    snapshot.caches.seatHandCombosOop = m_seatHandCombosOopCache;
+    snapshot.caches.seatHandCombosIp = m_seatHandCombosIpCache;
   }
   snapshot.nodeLocks = nodeLocksSnapshot();
   snapshot.lastUiCfg = m_lastUiCfg;
@@ -181,12 +181,12 @@ QVariantMap AppController::applyLoadedProject(project_file::LoadedProject&& load
     m_rootActions = loaded.rootActions;
     m_tree = std::move(loaded.tree);
   }
-  m_handStrategyCache = std::move(loaded.handStrategy);
-  m_actionStatsCache = std::move(loaded.actionStats);
-  m_handCombosCache = std::move(loaded.handCombos);
-  m_handBucketsCache = std::move(loaded.handBuckets);
-  m_seatHandCombosOopCache = std::move(loaded.seatHandCombosOop);
-  m_seatHandCombosIpCache = std::move(loaded.seatHandCombosIp);
+  m_handStrategyCache = std::move(loaded.caches.handStrategy);
+  m_actionStatsCache = std::move(loaded.caches.actionStats);
+  m_handCombosCache = std::move(loaded.caches.handCombos);
+  m_handBucketsCache = std::move(loaded.caches.handBuckets);
+  m_seatHandCombosOopCache = std::move(loaded.caches.seatHandCombosOop);
+  m_seatHandCombosIpCache = std::move(loaded.caches.seatHandCombosIp);
 
   m_nodeLockTable = parseNodeLocks(loaded.nodeLocks);
   m_lastUiCfg = loaded.lastUiCfg;

@@ -120,40 +120,24 @@ void readCaches(LoadedProject& out, const QJsonObject& caches) {
     }
   };
   restore("handStrategyByNode", [&out](int node, const QJsonObject&, const QJsonValue& data) {
-    out.handStrategy.insert(node, handStrategy(data));
+    out.caches.handStrategy.insert(node, handStrategy(data));
   });
   restore("actionStatsByNode", [&out](int node, const QJsonObject&, const QJsonValue& data) {
-    out.actionStats.insert(node, actionStats(data));
+    out.caches.actionStats.insert(node, actionStats(data));
   });
   restore("handCombosByNode", [&out](int node, const QJsonObject&, const QJsonValue& data) {
-    out.handCombos.insert(node, handCombos(data));
+    out.caches.handCombos.insert(node, handCombos(data));
   });
   restore("handBucketsByNode", [&out](int node, const QJsonObject&, const QJsonValue& data) {
-    out.handBuckets.insert(node, handBuckets(data));
+    out.caches.handBuckets.insert(node, handBuckets(data));
   });
   restore("seatHandCombosByNode", [&out](int node, const QJsonObject& e, const QJsonValue& data) {
     const QString seat = text(e.value(QStringLiteral("seat"))).trimmed().toUpper();
-    QHash<int, QVariantList>* cache = seat == QStringLiteral("OOP")  ? &out.seatHandCombosOop
-                                      : seat == QStringLiteral("IP") ? &out.seatHandCombosIp
+    QHash<int, QVariantList>* cache = seat == QStringLiteral("OOP")  ? &out.caches.seatHandCombosOop
+                                      : seat == QStringLiteral("IP") ? &out.caches.seatHandCombosIp
                                                                      : nullptr;
     if (cache) cache->insert(node, seatHandCombos(data));
   });
-}
-
-void dropCachesOf(LoadedProject& out, int node) {
-  out.handStrategy.remove(node);
-  out.actionStats.remove(node);
-  out.handCombos.remove(node);
-  out.handBuckets.remove(node);
-  out.seatHandCombosOop.remove(node);
-  out.seatHandCombosIp.remove(node);
-}
-
-template <typename Cache>
-void dropOutside(Cache& cache, int nodeCount) {
-  for (auto it = cache.begin(); it != cache.end();) {
-    it = it.key() >= nodeCount ? cache.erase(it) : std::next(it);
-  }
 }
 
 // The tree is stored in pre-order, so every child comes after its parent. A
@@ -171,15 +155,10 @@ void tidyTree(LoadedProject& out, ResultTree& tree) {
     for (int a = 0; a < n; ++a) back = back || actions[a].childIndex <= node;
     if (!back) continue;
     tree.dropActions(node);
-    dropCachesOf(out, node);
+    out.caches.removeNode(node);
   }
   if (count == 0) return;  // no tree: the caches are all there is
-  dropOutside(out.handStrategy, count);
-  dropOutside(out.actionStats, count);
-  dropOutside(out.handCombos, count);
-  dropOutside(out.handBuckets, count);
-  dropOutside(out.seatHandCombosOop, count);
-  dropOutside(out.seatHandCombosIp, count);
+  out.caches.dropOutside(count);
 }
 
 }  // namespace

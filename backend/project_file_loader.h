@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "backend/result_tree.h"
+#include "backend/saved_query_caches.h"
 
 namespace project_file {
 
@@ -49,12 +50,7 @@ struct LoadedProject {
   std::shared_ptr<const ResultTree> tree;  // empty without results
 
   // The saved query caches, without entries for nodes outside the tree.
-  QHash<int, QVariantMap> handStrategy;
-  QHash<int, QVariantList> actionStats;
-  QHash<int, QVariantList> handCombos;
-  QHash<int, QVariantList> handBuckets;
-  QHash<int, QVariantList> seatHandCombosOop;
-  QHash<int, QVariantList> seatHandCombosIp;
+  SavedQueryCaches caches;
 
   QVariantList nodeLocks;  // the raw "nodeLocks" entries
   QVariantMap lastUiCfg;

@@ -73,12 +73,12 @@ QByteArray projectText(const ProjectSnapshot& s) {
     root.insert(QStringLiteral("results"), results);
 
     QJsonObject caches;
-    caches.insert(QStringLiteral("handStrategyByNode"), cacheArray(s.handStrategy));
-    caches.insert(QStringLiteral("actionStatsByNode"), cacheArray(s.actionStats));
-    caches.insert(QStringLiteral("handCombosByNode"), cacheArray(s.handCombos));
-    caches.insert(QStringLiteral("handBucketsByNode"), cacheArray(s.handBuckets));
-    QJsonArray seats = cacheArray(s.seatHandCombosOop, QStringLiteral("OOP"));
-    for (const QJsonValue& entry : cacheArray(s.seatHandCombosIp, QStringLiteral("IP"))) seats.append(entry);
+    caches.insert(QStringLiteral("handStrategyByNode"), cacheArray(s.caches.handStrategy));
+    caches.insert(QStringLiteral("actionStatsByNode"), cacheArray(s.caches.actionStats));
+    caches.insert(QStringLiteral("handCombosByNode"), cacheArray(s.caches.handCombos));
+    caches.insert(QStringLiteral("handBucketsByNode"), cacheArray(s.caches.handBuckets));
+    QJsonArray seats = cacheArray(s.caches.seatHandCombosOop, QStringLiteral("OOP"));
+    for (const QJsonValue& entry : cacheArray(s.caches.seatHandCombosIp, QStringLiteral("IP"))) seats.append(entry);
     caches.insert(QStringLiteral("seatHandCombosByNode"), seats);
     root.insert(QStringLiteral("nodeCaches"), caches);
   }

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "backend/result_tree.h"
+#include "backend/saved_query_caches.h"
 
 namespace project_file {
 
@@ -23,12 +24,7 @@ struct ProjectSnapshot {
   // the node tables), the node tables and the six saved query caches.
   QVariantMap resultFigures;
   std::shared_ptr<const ResultTree> tree;
-  QHash<int, QVariantMap> handStrategy;
-  QHash<int, QVariantList> actionStats;
-  QHash<int, QVariantList> handCombos;
-  QHash<int, QVariantList> handBuckets;
-  QHash<int, QVariantList> seatHandCombosOop;
-  QHash<int, QVariantList> seatHandCombosIp;
+  SavedQueryCaches caches;
   QVariantList nodeLocks;
   QVariantMap lastUiCfg;
 };

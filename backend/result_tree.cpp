@@ -72,19 +72,26 @@ QVariant ResultTree::frequencyValue(double f) const {
   return m_floatFrequencies ? QVariant::fromValue(static_cast<float>(f)) : QVariant(f);
 }
 
+// A meta record as a page reads it (QVariantMap) or a file stores it
+// (QJsonObject): the same keys and values.
+template <class Record>
+Record ResultTree::metaRecord(const Meta& m) const {
+  Record out;
+  out.insert(kNodeType, m_texts[m.nodeType]);
+  out.insert(kChanceDeal, m_texts[m.chanceDeal]);
+  out.insert(kPlayer, m_texts[m.player]);
+  out.insert(kPot, m.pot);
+  out.insert(kEffectiveStack, m.effectiveStack);
+  out.insert(kInvestedOop, m.investedOop);
+  out.insert(kInvestedIp, m.investedIp);
+  out.insert(kHasChildren, m.hasChildren);
+  return out;
+}
+
 QVariantMap ResultTree::meta(int node) const {
   const Meta* m = metaAt(node);
   if (!m) return QVariantMap();
-  QVariantMap out;
-  out.insert(kNodeType, m_texts[m->nodeType]);
-  out.insert(kChanceDeal, m_texts[m->chanceDeal]);
-  out.insert(kPlayer, m_texts[m->player]);
-  out.insert(kPot, m->pot);
-  out.insert(kEffectiveStack, m->effectiveStack);
-  out.insert(kInvestedOop, m->investedOop);
-  out.insert(kInvestedIp, m->investedIp);
-  out.insert(kHasChildren, m->hasChildren);
-  return out;
+  return metaRecord<QVariantMap>(*m);
 }
 
 QVariantList ResultTree::actions(int node) const {
@@ -116,16 +123,7 @@ QJsonArray ResultTree::metaJson() const {
       out.append(QJsonObject());
       continue;
     }
-    QJsonObject entry;
-    entry.insert(kNodeType, m_texts[m->nodeType]);
-    entry.insert(kChanceDeal, m_texts[m->chanceDeal]);
-    entry.insert(kPlayer, m_texts[m->player]);
-    entry.insert(kPot, m->pot);
-    entry.insert(kEffectiveStack, m->effectiveStack);
-    entry.insert(kInvestedOop, m->investedOop);
-    entry.insert(kInvestedIp, m->investedIp);
-    entry.insert(kHasChildren, m->hasChildren);
-    out.append(entry);
+    out.append(metaRecord<QJsonObject>(*m));
   }
   return out;
 }

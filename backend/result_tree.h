@@ -79,6 +79,8 @@ class ResultTree {
 
  private:
   QVariant frequencyValue(double f) const;
+  template <class Record>
+  Record metaRecord(const Meta& m) const;
 
   struct Span {
     std::uint32_t first = 0;

@@ -125,21 +125,32 @@ void report(const char* moment, double longestMs, const QString& note = QString(
   std::fflush(stdout);
 }
 
+// The program's window with its three back-end objects, as main() sets them up.
+struct App {
+  QQmlApplicationEngine engine;
+  LanguageManager languageManager{&engine};
+  AppController controller;
+  UpdateManager updates;
+
+  App() {
+    engine.rootContext()->setContextProperty(QStringLiteral("languageManager"), &languageManager);
+    engine.rootContext()->setContextProperty(QStringLiteral("appController"), &controller);
+    engine.rootContext()->setContextProperty(QStringLiteral("updates"), &updates);
+    engine.load(QUrl(QStringLiteral("qrc:/Velmora/Main.qml")));
+  }
+  // The window; null when it did not load.
+  QObject* root() const { return engine.rootObjects().isEmpty() ? nullptr : engine.rootObjects().first(); }
+};
+
 // The window closed while a solve of `spot` is being set up or run.
 int closeDuringSolve(const QVariantMap& spot, int delayMs) {
   QString statusAtClose;
   QElapsedTimer sinceClose;
   double loopEndedMs = -1.0;
   {
-    QQmlApplicationEngine engine;
-    LanguageManager languageManager(&engine);
-    engine.rootContext()->setContextProperty(QStringLiteral("languageManager"), &languageManager);
-    AppController controller;
-    engine.rootContext()->setContextProperty(QStringLiteral("appController"), &controller);
-    UpdateManager updates;
-    engine.rootContext()->setContextProperty(QStringLiteral("updates"), &updates);
-    engine.load(QUrl(QStringLiteral("qrc:/Velmora/Main.qml")));
-    auto* window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QWindow*>(engine.rootObjects().first());
+    App app;
+    AppController& controller = app.controller;
+    auto* window = qobject_cast<QWindow*>(app.root());
     if (!window) {
       std::fprintf(stderr, "the window did not load\n");
       return 1;
@@ -213,19 +224,13 @@ int main(int argc, char* argv[]) {
                                   ? parser.value(QStringLiteral("project"))
                                   : tmp.filePath(QStringLiteral("stall.velmoraproj"));
 
-  QQmlApplicationEngine engine;
-  LanguageManager languageManager(&engine);
-  engine.rootContext()->setContextProperty(QStringLiteral("languageManager"), &languageManager);
-  AppController controller;
-  engine.rootContext()->setContextProperty(QStringLiteral("appController"), &controller);
-  UpdateManager updates;
-  engine.rootContext()->setContextProperty(QStringLiteral("updates"), &updates);
-  engine.load(QUrl(QStringLiteral("qrc:/Velmora/Main.qml")));
-  if (engine.rootObjects().isEmpty()) {
+  App window;
+  AppController& controller = window.controller;
+  if (!window.root()) {
     std::fprintf(stderr, "the window did not load\n");
     return 1;
   }
-  QObject* home = findNamed(engine.rootObjects().first(), "homePage");
+  QObject* home = findNamed(window.root(), "homePage");
   QObject* shell = shellOf(home);
   if (!home || !shell) {
     std::fprintf(stderr, "the shell was not found\n");

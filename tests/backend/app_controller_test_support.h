@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
 #include <QSettings>
 #include <QThread>
 #include <QVariantMap>
@@ -89,6 +91,22 @@ inline void clearSettings() {
   QSettings settings;
   settings.clear();
   settings.sync();
+}
+
+// A value as compact JSON, for comparing answers.
+inline QByteArray canonical(const QVariant& v) { return QJsonDocument::fromVariant(v).toJson(QJsonDocument::Compact); }
+
+// A file's bytes; empty when it cannot be read.
+inline QByteArray readAll(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return QByteArray();
+  return f.readAll();
+}
+
+// Writes `data` over the file; false when it cannot.
+inline bool writeFile(const QString& path, const QByteArray& data) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
 }
 
 }  // namespace app_controller_test

@@ -24,22 +24,6 @@ using namespace app_controller_test;
 
 namespace {
 
-QByteArray canonical(const QVariant& v) {
-  return QJsonDocument::fromVariant(v).toJson(QJsonDocument::Compact);
-}
-
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return QByteArray();
-  return f.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& data) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(data);
-}
-
 QVariantMap projectState() {
   QVariantMap p;
   p.insert("boardText", "AhKsQd7c2h");
@@ -246,7 +230,7 @@ TEST_F(ProjectFileTest, TheResultKeepsItsSolvedBoardAndRake) {
   results.insert("resultRakePercent", 5);
   results.insert("resultRakeCap", "oops");
   root.insert("results", results);
-  writeFile(path("rake.velmoraproj"), QJsonDocument(root).toJson());
+  ASSERT_TRUE(writeFile(path("rake.velmoraproj"), QJsonDocument(root).toJson()));
   AppController raked;
   ASSERT_TRUE(raked.loadProject(url(path("rake.velmoraproj"))).value("ok").toBool());
   EXPECT_EQ(raked.resultRakePercent(), 5.0);
@@ -260,7 +244,7 @@ TEST_F(ProjectFileTest, TheResultKeepsItsSolvedBoardAndRake) {
   last.insert("rake_percent", 4.5);
   last.insert("rake_cap", 3);
   root.insert("lastUiCfg", last);
-  writeFile(path("older.velmoraproj"), QJsonDocument(root).toJson());
+  ASSERT_TRUE(writeFile(path("older.velmoraproj"), QJsonDocument(root).toJson()));
   AppController older;
   ASSERT_TRUE(older.loadProject(url(path("older.velmoraproj"))).value("ok").toBool());
   EXPECT_EQ(older.resultBoardText(), "AhKsQd7c2h");
@@ -287,7 +271,7 @@ TEST_F(ProjectFileTest, FiguresWithoutValueSurviveSaveAndLoad) {
   stats[0] = entry;
   caches.insert("actionStatsByNode", stats);
   root.insert("nodeCaches", caches);
-  writeFile(path("nan.velmoraproj"), QJsonDocument(root).toJson());
+  ASSERT_TRUE(writeFile(path("nan.velmoraproj"), QJsonDocument(root).toJson()));
 
   AppController c;
   ASSERT_TRUE(c.loadProject(url(path("nan.velmoraproj"))).value("ok").toBool());
@@ -343,7 +327,7 @@ TEST_F(ProjectFileTest, DamagedFilesAreRefusedAndChangeNothing) {
       {"version 0.6", withRoot([](QJsonObject& r) { r.insert("version", 0.6); }), "Unsupported project version"},
   };
   for (const Case& bad : cases) {
-    writeFile(path("bad.velmoraproj"), bad.text);
+    ASSERT_TRUE(writeFile(path("bad.velmoraproj"), bad.text));
     const QVariantMap r = c.loadProject(url(path("bad.velmoraproj")));
     EXPECT_FALSE(r.value("ok").toBool()) << bad.name;
     EXPECT_EQ(r.value("error").toString(), bad.error) << bad.name;
@@ -364,7 +348,7 @@ TEST_F(ProjectFileTest, DamagedFilesAreRefusedAndChangeNothing) {
 
   // Accepted variations: version as text, hasResults true without results,
   // caches without results, and lock entries that are dropped or clamped.
-  writeFile(path("v.velmoraproj"), withRoot([](QJsonObject& r) {
+  ASSERT_TRUE(writeFile(path("v.velmoraproj"), withRoot([](QJsonObject& r) {
               r.insert("version", "1");
               r.remove("results");
               r.insert("nodeLocks", QJsonArray{QJsonObject{{"nodeIndex", 2}, {"hand", "QQ"}, {"actionIndex", 1},
@@ -385,7 +369,7 @@ TEST_F(ProjectFileTest, DamagedFilesAreRefusedAndChangeNothing) {
               seats.append(both);
               caches.insert("seatHandCombosByNode", seats);
               r.insert("nodeCaches", caches);
-            }));
+            })));
   const QVariantMap r = c.loadProject(url(path("v.velmoraproj")));
   ASSERT_TRUE(r.value("ok").toBool()) << r.value("error").toString().toStdString();
   EXPECT_EQ(c.treeNodeCount(), 0);
@@ -410,7 +394,7 @@ TEST_F(ProjectFileTest, WrongTypesAreReadAndAbsurdValuesTamed) {
   const QJsonObject good = saveSolved("typed.velmoraproj");
   const int nodes = solved->treeNodeCount();
   const auto load = [&](AppController& c, const QJsonObject& root) {
-    writeFile(path("typed.velmoraproj"), QJsonDocument(root).toJson());
+    EXPECT_TRUE(writeFile(path("typed.velmoraproj"), QJsonDocument(root).toJson()));
     const QVariantMap r = c.loadProject(url(path("typed.velmoraproj")));
     EXPECT_TRUE(r.value("ok").toBool()) << r.value("error").toString().toStdString();
     return r;
@@ -521,7 +505,7 @@ TEST_F(ProjectFileTest, FailedSavesReportFailureAndKeepTheOldFile) {
   EXPECT_FALSE(s.saveProject(url(path("no/such/dir/x.velmoraproj")), projectState()));
 
   // The target's folder is a file: nothing can be written beside it.
-  writeFile(path("plain"), "x");
+  ASSERT_TRUE(writeFile(path("plain"), "x"));
   EXPECT_FALSE(s.saveProject(url(path("plain/x.velmoraproj")), projectState()));
 
   // A directory in the way of the target is not replaced.

@@ -21,20 +21,6 @@ using namespace app_controller_test;
 
 namespace {
 
-QByteArray canonical(const QVariant& v) { return QJsonDocument::fromVariant(v).toJson(QJsonDocument::Compact); }
-
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return QByteArray();
-  return f.readAll();
-}
-
-void writeJson(const QString& path, const QJsonObject& root) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(QJsonDocument(root).toJson());
-}
-
 class ProjectLoadTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -121,7 +107,7 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
       {"child as text", withChild(good, inner, QString::number(nodes + 3))},
   };
   for (const Case& bad : cases) {
-    writeJson(path("bad.velmoraproj"), bad.root);
+    ASSERT_TRUE(writeFile(path("bad.velmoraproj"), QJsonDocument(bad.root).toJson()));
     const QVariantMap r = c.loadProject(url(path("bad.velmoraproj")));
     EXPECT_FALSE(r.value("ok").toBool()) << bad.name;
     EXPECT_EQ(r.value("error").toString(), "The project file is damaged") << bad.name;
@@ -149,7 +135,7 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
        })},
   };
   for (const Case& fine : accepted) {
-    writeJson(path("fine.velmoraproj"), fine.root);
+    ASSERT_TRUE(writeFile(path("fine.velmoraproj"), QJsonDocument(fine.root).toJson()));
     const QVariantMap r = c.loadProject(url(path("fine.velmoraproj")));
     EXPECT_TRUE(r.value("ok").toBool()) << fine.name << " " << r.value("error").toString().toStdString();
   }
@@ -183,7 +169,7 @@ TEST_F(ProjectLoadTest, CachedAnswersOutsideTheTreeAreDroppedOnLoad) {
     caches.insert(key, list);
   }
   root.insert("nodeCaches", caches);
-  writeJson(path("caches.velmoraproj"), root);
+  ASSERT_TRUE(writeFile(path("caches.velmoraproj"), QJsonDocument(root).toJson()));
 
   AppController c;
   ASSERT_TRUE(c.loadProject(url(path("caches.velmoraproj"))).value("ok").toBool());
