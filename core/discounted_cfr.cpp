@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cmath>
 #include <cstdlib>
 #include <new>
 #include <exception>
@@ -21,6 +20,7 @@
 #include <mutex>
 
 #include "core/huge_pages.h"
+#include "core/discount_schedule.h"
 #include "core/discounted_cfr_internal.h"
 #include "core/fixed_count.h"
 #include "core/kernels.h"
@@ -608,22 +608,10 @@ void DiscountedCfr::run_iteration(Game& game, std::uint32_t t) {
 
 void DiscountedCfr::iterate(Game& game, std::uint32_t t) {
   round_ = t;
-  const double x = t > 0 ? static_cast<double>(t) - 1.0 : 0.0;
-  const double p = x * std::sqrt(x);
-  alpha_ = p + 1.0 > 0.0 ? static_cast<float>(p / (p + 1.0)) : 0.0f;
-  beta_ = 0.5f;
-
-  std::uint32_t q = 0;
-  if (t > 0) {
-    q = 1;
-    for (;;) {
-      const std::uint32_t next = q * 4u;
-      if (next == 0 || next > t || next < q) break;
-      q = next;
-    }
-  }
-  const double d = static_cast<double>(t - q);
-  gamma_ = d + 1.0 > 0.0 ? static_cast<float>(std::pow(d / (d + 1.0), 3.0)) : 0.0f;
+  const Discounts discounts = discounts_at(t);
+  alpha_ = discounts.alpha;
+  beta_ = discounts.beta;
+  gamma_ = discounts.gamma;
 
   const CardContext& cc = game.card_context();
   for (int seat = 0; seat < 2; ++seat) {
