@@ -1,5 +1,4 @@
-// Discounted CFR: the solve loop, the discount schedule, the training
-// traversal, parallel_for and the scratch stack.
+// Discounted CFR: the solve loop, the training traversal and parallel_for.
 #include "core/discounted_cfr.h"
 
 #include <immintrin.h>
@@ -235,7 +234,7 @@ const LockVector* node_lock(const Game& game, std::uint64_t node) {
 }  // namespace
 
 // ---------------------------------------------------------------------------
-// Scratch stack and parallel_for
+// parallel_for
 
 void DiscountedCfr::ArenaDeleter::operator()(void* p) const {
 #ifdef _WIN32
@@ -243,13 +242,6 @@ void DiscountedCfr::ArenaDeleter::operator()(void* p) const {
 #else
   std::free(p);
 #endif
-}
-
-DiscountedCfr::Frame& DiscountedCfr::ScratchStack::frame(std::size_t depth) {
-  if (depth < 32) return inline_[depth];
-  const std::size_t k = depth - 32;
-  while (overflow_.size() <= k) overflow_.emplace_back();
-  return overflow_[k];
 }
 
 void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std::size_t, std::size_t)>& body) {
@@ -325,44 +317,6 @@ void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std
   if (done.error) std::rethrow_exception(done.error);
 }
 
-namespace {
-
-std::size_t scratch_slot_index() { return static_cast<std::size_t>(WorkerPool::worker_index() + 1); }
-
-}  // namespace
-
-std::unique_ptr<DiscountedCfr::ScratchStack> DiscountedCfr::acquire_scratch() {
-  const std::size_t slot = scratch_slot_index();
-  if (slot < threads_) {
-    if (ScratchStack* own = scratch_slots_[slot].parked.exchange(nullptr, std::memory_order_acquire)) {
-      return std::unique_ptr<ScratchStack>(own);
-    }
-  }
-  {
-    std::lock_guard<SpinLock> lock(spare_mutex_);
-    if (!spare_scratch_.empty()) {
-      std::unique_ptr<ScratchStack> s = std::move(spare_scratch_.back());
-      spare_scratch_.pop_back();
-      return s;
-    }
-  }
-  return std::make_unique<ScratchStack>();
-}
-
-void DiscountedCfr::release_scratch(std::unique_ptr<ScratchStack> stack) {
-  const std::size_t slot = scratch_slot_index();
-  if (slot < threads_) {
-    ScratchStack* empty = nullptr;
-    if (scratch_slots_[slot].parked.compare_exchange_strong(empty, stack.get(), std::memory_order_release,
-                                                            std::memory_order_relaxed)) {
-      static_cast<void>(stack.release());
-      return;
-    }
-  }
-  std::lock_guard<SpinLock> lock(spare_mutex_);
-  spare_scratch_.push_back(std::move(stack));
-}
-
 // ---------------------------------------------------------------------------
 // Construction and the solve loop
 
@@ -381,12 +335,13 @@ double DiscountedCfr::planned_matrix_bytes(double cells, bool compress) {
   return 2.0 * cells * static_cast<double>(compress ? sizeof(std::int16_t) : sizeof(float));
 }
 
-DiscountedCfr::DiscountedCfr(SolverConfig config) : config_(std::move(config)) {
-  threads_ = config_.thread_count < 2 ? 1 : static_cast<std::size_t>(config_.thread_count);
+DiscountedCfr::DiscountedCfr(SolverConfig config)
+    : config_(std::move(config)),
+      threads_(config_.thread_count < 2 ? 1 : static_cast<std::size_t>(config_.thread_count)),
+      scratch_pool_(threads_) {
   compress_ = config_.compress;
   alpha_ = 0.0f;
   beta_ = 0.5f;
-  scratch_slots_ = std::make_unique<ScratchSlot[]>(threads_);
   if (threads_ > 1) pool_ = std::make_unique<WorkerPool>(threads_ - 1);
 }
 
