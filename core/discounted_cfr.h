@@ -17,6 +17,7 @@
 
 #include "core/cancel.h"
 #include "core/game.h"
+#include "core/parallel_region.h"
 #include "core/scratch_stack.h"
 #include "core/spin_lock.h"
 #include "core/worker_pool.h"
@@ -172,7 +173,9 @@ class DiscountedCfr {
   // Splits [0, count) over the pool; the caller runs the last chunk. Runs
   // inline on a pool worker. An exception of a chunk reaches the caller once
   // every chunk has finished.
-  void parallel_for(std::size_t count, const std::function<void(std::size_t, std::size_t)>& body);
+  void parallel_for(std::size_t count, const std::function<void(std::size_t, std::size_t)>& body) {
+    velmora::parallel_for(pool_.get(), threads_, count, body);
+  }
 
   // Scratch stacks for parallel chunks (see ScratchPool).
   std::unique_ptr<ScratchStack> acquire_scratch() { return scratch_pool_.acquire(); }
