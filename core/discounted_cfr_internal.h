@@ -16,6 +16,7 @@
 #include "core/discounted_cfr.h"
 #include "core/kernels.h"
 #include "core/payoffs.h"
+#include "core/row_sums.h"
 #include "core/parallel_region.h"
 
 namespace velmora::cfr_detail {
@@ -128,9 +129,6 @@ inline auto strategy_reach_rows(float* rows, const float* opp_reach, const float
     return static_cast<const float*>(row);
   };
 }
-
-// v[h] = sum over rows of rows[r*H+h], added in row order in double precision.
-void sum_rows_double(float* out, const float* rows, std::size_t R, std::size_t H);
 
 // Before child c of a chance node is valued: asks for what the next child
 // reads first, and names it to the child's river walk as the subtree that
