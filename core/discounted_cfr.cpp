@@ -1,28 +1,15 @@
-// Discounted CFR: the solve loop, the discount schedule, the training
-// traversal, parallel_for and the scratch stack.
+// Discounted CFR: the solve loop, the iterations and the training
+// traversal.
 #include "core/discounted_cfr.h"
-
-#include <immintrin.h>
-#ifdef _WIN32
-#include <malloc.h>
-#endif
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cmath>
-#include <cstdlib>
-#include <new>
-#include <exception>
 #include <iostream>
-#include <latch>
-#include <limits>
-#include <stdexcept>
 #include <mutex>
 
-#include "core/huge_pages.h"
+#include "core/discount_schedule.h"
 #include "core/discounted_cfr_internal.h"
-#include "core/fixed_count.h"
 #include "core/kernels.h"
 #include "core/node_kernels.h"
 #include "core/payoffs.h"
@@ -32,108 +19,6 @@ namespace velmora {
 using namespace cfr_detail;
 
 namespace cfr_detail {
-
-namespace {
-
-// sum_rows_double for a fixed row count: the same additions in the same
-// order, with the loop over the rows unrolled.
-template <std::size_t R>
-std::size_t sum_fixed_rows(float* out, const float* rows, std::size_t H) {
-  std::size_t h = 0;
-  for (; h + 4 <= H; h += 4) {
-    __m256d acc = _mm256_setzero_pd();
-    for (std::size_t r = 0; r < R; ++r) acc = _mm256_add_pd(acc, _mm256_cvtps_pd(_mm_loadu_ps(rows + r * H + h)));
-    _mm_storeu_ps(out + h, _mm256_cvtpd_ps(acc));
-  }
-  return h;
-}
-
-}  // namespace
-
-void sum_rows_double(float* out, const float* rows, std::size_t R, std::size_t H) {
-  std::size_t h = 0;
-  with_fixed_count(R, [&](auto fixed) {
-    if constexpr (fixed() != 0) h = sum_fixed_rows<fixed()>(out, rows, H);
-  });
-  for (; h + 4 <= H; h += 4) {
-    __m256d acc = _mm256_setzero_pd();
-    for (std::size_t r = 0; r < R; ++r) acc = _mm256_add_pd(acc, _mm256_cvtps_pd(_mm_loadu_ps(rows + r * H + h)));
-    _mm_storeu_ps(out + h, _mm256_cvtpd_ps(acc));
-  }
-  for (; h < H; ++h) {
-    double acc = 0.0;
-    for (std::size_t r = 0; r < R; ++r) acc += static_cast<double>(rows[r * H + h]);
-    out[h] = static_cast<float>(acc);
-  }
-}
-
-void help_until_done(Region& region, DiscountedCfr::ScratchStack& scratch) {
-  t_helping = true;
-  region.idle.fetch_add(1, std::memory_order_relaxed);
-  // Also when a child throws (an abandoned iteration): the thread helps no
-  // region any more, and this one counts it idle no longer.
-  struct Leave {
-    Region& region;
-    ~Leave() {
-      region.idle.fetch_sub(1, std::memory_order_relaxed);
-      t_helping = false;
-    }
-  } leave{region};
-  SpinWait wait;
-  while (region.unfinished.load(std::memory_order_acquire) != 0 && !region.failed.load(std::memory_order_relaxed)) {
-    HelpTask* task = nullptr;
-    if (region.open_count.load(std::memory_order_acquire) > 0) {
-      std::lock_guard<SpinLock> lock(region.mutex);
-      for (HelpTask* t : region.open) {
-        if (t->next.load(std::memory_order_relaxed) < t->count) {
-          task = t;
-          task->active.fetch_add(1, std::memory_order_relaxed);
-          break;
-        }
-      }
-    }
-    if (task == nullptr) {
-      wait.pause();
-      continue;
-    }
-    // Releases the task on every path; the release is the helper's last
-    // access to it.
-    struct Hold {
-      HelpTask* task;
-      ~Hold() { task->active.fetch_sub(1, std::memory_order_acq_rel); }
-    } hold{task};
-    for (std::size_t c = task->next.fetch_add(1); c < task->count; c = task->next.fetch_add(1)) (*task->run)(c, scratch);
-  }
-}
-
-void run_with_helpers(Region& region, std::size_t count,
-                      const std::function<void(std::size_t, DiscountedCfr::ScratchStack&)>& run,
-                      DiscountedCfr::ScratchStack& scratch) {
-  HelpTask task;
-  task.count = count;
-  task.run = &run;
-  {
-    std::lock_guard<SpinLock> lock(region.mutex);
-    region.open.push_back(&task);
-    region.open_count.fetch_add(1, std::memory_order_release);
-  }
-  // Withdraws the task and waits for the helpers still on it, on every path:
-  // after that nobody refers to it or to the buffers its children write.
-  struct Withdraw {
-    Region& region;
-    HelpTask& task;
-    ~Withdraw() {
-      {
-        std::lock_guard<SpinLock> lock(region.mutex);
-        region.open.erase(std::find(region.open.begin(), region.open.end(), &task));
-        region.open_count.fetch_sub(1, std::memory_order_relaxed);
-      }
-      SpinWait wait;
-      while (task.active.load(std::memory_order_acquire) != 0) wait.pause();
-    }
-  } withdraw{region, task};
-  for (std::size_t c = task.next.fetch_add(1); c < count; c = task.next.fetch_add(1)) run(c, scratch);
-}
 
 void combine_chance(const Game& game, const PlanNode& node, int seat, const float* child_values, std::size_t H,
                     float* values, DiscountedCfr::Frame& frame) {
@@ -165,25 +50,6 @@ void combine_chance(const Game& game, const PlanNode& node, int seat, const floa
 
 namespace {
 
-// Set while the calling thread runs its own share of a parallel_for.
-thread_local bool t_in_parallel_for = false;
-
-// Large arenas are aligned to 2 MiB and, on Linux, offered transparent huge
-// pages: far fewer page faults when they are first zeroed and fewer TLB
-// misses in the traversals.
-void* allocate_arena(std::size_t bytes) {
-  const std::size_t align = bytes >= kHugePage ? kHugePage : 64;
-  const std::size_t rounded = (std::max<std::size_t>(bytes, 1) + align - 1) / align * align;
-#ifdef _WIN32
-  void* p = _aligned_malloc(rounded, align);
-#else
-  void* p = std::aligned_alloc(align, rounded);
-#endif
-  if (!p) throw std::bad_alloc();
-  if (align == kHugePage) advise_huge_pages(p, rounded);
-  return p;
-}
-
 // Overwrites the locked entries (clear sign bit) of a strategy.
 void apply_lock(float* strategy, std::size_t n, const LockVector& lock) {
   const std::size_t m = std::min(n, lock.size());
@@ -210,23 +76,6 @@ void update_unlocked_regrets(float* regrets, const float* action_values, const f
   }
 }
 
-// The fold and showdown children of a river decision node (see NodeState).
-std::uint8_t fold_showdown_pair(const Game& game, const GameNode& n) {
-  std::size_t fold = 16;
-  std::size_t showdown = 16;
-  for (std::size_t a = 0; a < n.children.size() && a < 15; ++a) {
-    const GameNode& c = game.nodes()[n.children[a]];
-    if (c.type != kNodeTerminal || c.turn == kNoCard || c.river == kNoCard) continue;
-    if (c.last_action == kActFold) {
-      fold = a;
-    } else {
-      showdown = a;
-    }
-  }
-  if (fold >= 15 || showdown >= 15) return 0xFF;
-  return static_cast<std::uint8_t>(fold | (showdown << 4));
-}
-
 const LockVector* node_lock(const Game& game, std::uint64_t node) {
   if (game.node_locks().empty()) return nullptr;
   return game.find_node_lock(node);
@@ -235,158 +84,15 @@ const LockVector* node_lock(const Game& game, std::uint64_t node) {
 }  // namespace
 
 // ---------------------------------------------------------------------------
-// Scratch stack and parallel_for
-
-void DiscountedCfr::ArenaDeleter::operator()(void* p) const {
-#ifdef _WIN32
-  _aligned_free(p);
-#else
-  std::free(p);
-#endif
-}
-
-DiscountedCfr::Frame& DiscountedCfr::ScratchStack::frame(std::size_t depth) {
-  if (depth < 32) return inline_[depth];
-  const std::size_t k = depth - 32;
-  while (overflow_.size() <= k) overflow_.emplace_back();
-  return overflow_[k];
-}
-
-void DiscountedCfr::parallel_for(std::size_t count, const std::function<void(std::size_t, std::size_t)>& body) {
-  // Nested calls run inline, on a pool worker and on a calling thread busy
-  // with its own share alike: the workers are occupied by the outer call, so
-  // queued inner chunks would only leave the caller waiting for them.
-  if (!pool_ || threads_ < 2 || count < 2 || WorkerPool::on_worker() || t_in_parallel_for) {
-    body(0, count);
-    return;
-  }
-  const std::size_t k = std::min(threads_, count);
-  const std::size_t chunk = std::max<std::size_t>(1, (count + k - 1) / k);
-  const std::size_t n = (count + chunk - 1) / chunk;
-
-  // Lives on this stack frame. A chunk's last access to it is its count-down
-  // of `left` (a failing chunk records its exception under the mutex first),
-  // and this thread returns only once `left` is zero, so no chunk can still
-  // be using it afterwards. Neither side takes a lock on the usual path: a
-  // caller blocked on a mutex the last chunk still holds would sleep through
-  // a wake-up that costs more than a short region.
-  struct Completion {
-    const std::function<void(std::size_t, std::size_t)>* body;
-    std::size_t chunk;
-    std::size_t count;
-    std::latch left;
-    std::mutex mutex;
-    std::exception_ptr error;  // under the mutex
-    explicit Completion(std::ptrdiff_t chunks) : left(chunks) {}
-    void run(std::size_t i) {
-      std::exception_ptr failure;
-      try {
-        (*body)(i * chunk, std::min((i + 1) * chunk, count));
-      } catch (...) {
-        failure = std::current_exception();
-      }
-      if (failure) {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (!error) error = std::move(failure);
-      }
-      left.count_down();
-    }
-  };
-  Completion done(static_cast<std::ptrdiff_t>(n - 1));
-  done.body = &body;
-  done.chunk = chunk;
-  done.count = count;
-  Completion* state = &done;
-  // Idle workers poll for an offer and all start at once; the queue is for
-  // when another thread's offer is still open.
-  const bool offered =
-      pool_->offer(n - 1, [](void* context, std::size_t i) { static_cast<Completion*>(context)->run(i); }, state);
-  if (!offered) {
-    pool_->submit_n(n - 1, [state](std::size_t i) { return std::function<void()>([state, i] { state->run(i); }); });
-  }
-
-  std::exception_ptr own_failure;
-  t_in_parallel_for = true;
-  try {
-    body((n - 1) * chunk, count);
-  } catch (...) {
-    own_failure = std::current_exception();
-  }
-  // Chunks no worker has taken yet are run here.
-  if (offered) pool_->claim();
-  t_in_parallel_for = false;
-  // Chunks are short: poll briefly before blocking.
-  const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(200);
-  SpinWait wait;
-  while (!done.left.try_wait() && std::chrono::steady_clock::now() < until) wait.pause();
-  done.left.wait();
-  if (offered) pool_->finish_offer();
-  if (own_failure) std::rethrow_exception(own_failure);
-  if (done.error) std::rethrow_exception(done.error);
-}
-
-namespace {
-
-std::size_t scratch_slot_index() { return static_cast<std::size_t>(WorkerPool::worker_index() + 1); }
-
-}  // namespace
-
-std::unique_ptr<DiscountedCfr::ScratchStack> DiscountedCfr::acquire_scratch() {
-  const std::size_t slot = scratch_slot_index();
-  if (slot < threads_) {
-    if (ScratchStack* own = scratch_slots_[slot].parked.exchange(nullptr, std::memory_order_acquire)) {
-      return std::unique_ptr<ScratchStack>(own);
-    }
-  }
-  {
-    std::lock_guard<SpinLock> lock(spare_mutex_);
-    if (!spare_scratch_.empty()) {
-      std::unique_ptr<ScratchStack> s = std::move(spare_scratch_.back());
-      spare_scratch_.pop_back();
-      return s;
-    }
-  }
-  return std::make_unique<ScratchStack>();
-}
-
-void DiscountedCfr::release_scratch(std::unique_ptr<ScratchStack> stack) {
-  const std::size_t slot = scratch_slot_index();
-  if (slot < threads_) {
-    ScratchStack* empty = nullptr;
-    if (scratch_slots_[slot].parked.compare_exchange_strong(empty, stack.get(), std::memory_order_release,
-                                                            std::memory_order_relaxed)) {
-      static_cast<void>(stack.release());
-      return;
-    }
-  }
-  std::lock_guard<SpinLock> lock(spare_mutex_);
-  spare_scratch_.push_back(std::move(stack));
-}
-
-// ---------------------------------------------------------------------------
 // Construction and the solve loop
 
-double DiscountedCfr::planned_node_bytes(double nodes, double edges, double decisions) {
-  // A state and a parallel-safe flag per node, a payoff record per terminal
-  // (every node that is not a decision node: the few chance nodes count
-  // too), the child table, and beside each decision node's matrices its
-  // 16-bit scales and the padding to 8 bytes (at most 15 bytes either way).
-  return nodes * static_cast<double>(sizeof(NodeState) + sizeof(std::uint8_t)) +
-         (nodes - decisions) * static_cast<double>(sizeof(TerminalPayoff)) +
-         edges * static_cast<double>(sizeof(std::uint32_t)) + decisions * 15.0;
-}
-
-double DiscountedCfr::planned_matrix_bytes(double cells, bool compress) {
-  // Regrets and strategy sums (what matrix_bytes reports).
-  return 2.0 * cells * static_cast<double>(compress ? sizeof(std::int16_t) : sizeof(float));
-}
-
-DiscountedCfr::DiscountedCfr(SolverConfig config) : config_(std::move(config)) {
-  threads_ = config_.thread_count < 2 ? 1 : static_cast<std::size_t>(config_.thread_count);
+DiscountedCfr::DiscountedCfr(SolverConfig config)
+    : config_(std::move(config)),
+      threads_(config_.thread_count < 2 ? 1 : static_cast<std::size_t>(config_.thread_count)),
+      scratch_pool_(threads_) {
   compress_ = config_.compress;
   alpha_ = 0.0f;
   beta_ = 0.5f;
-  scratch_slots_ = std::make_unique<ScratchSlot[]>(threads_);
   if (threads_ > 1) pool_ = std::make_unique<WorkerPool>(threads_ - 1);
 }
 
@@ -475,101 +181,6 @@ float DiscountedCfr::measure(const Game& game) {
   return static_cast<float>((static_cast<double>(br[1]) + static_cast<double>(br[0])) / 2.0);
 }
 
-void DiscountedCfr::prepare_states(Game& game) {
-  const std::vector<GameNode>& nodes = game.nodes();
-  const std::size_t count = nodes.size();
-
-  node_flags_.assign(count, kParallelSafe);
-  split_ = {-1, -1};
-  const auto full_board_decision = [&nodes](std::uint64_t i) {
-    const GameNode& n = nodes[i];
-    return n.type == kNodeDecision && n.turn != kNoCard && n.river != kNoCard;
-  };
-  if (count > 0 && full_board_decision(0)) node_flags_[0] |= kRiverRoot;
-  for (std::size_t i = 0; i < count; ++i) {
-    const GameNode& n = nodes[i];
-    if (n.type != kNodeChance) continue;
-    for (std::uint64_t c : n.children) {
-      if (c < count && full_board_decision(c)) node_flags_[c] |= kRiverRoot;
-    }
-    if (n.children.size() < 2) continue;
-    std::vector<std::uint64_t> sorted(n.children.begin(), n.children.end());
-    std::sort(sorted.begin(), sorted.end());
-    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) node_flags_[i] &= ~kParallelSafe;
-  }
-
-  // Lay the matrices out in node order in one arena, then zero it in
-  // parallel (which also spreads the first touch of the pages).
-  states_.clear();
-  states_.resize(count);
-  arena_.reset();
-  payoffs_.clear();
-  const CardContext& cc = game.card_context();
-  if (count > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("Game tree too large");
-  std::size_t links = 0;
-  std::size_t terminals = 0;
-  for (const GameNode& n : nodes) {
-    links += n.children.size();
-    terminals += n.type == kNodeTerminal;
-  }
-  child_table_.clear();
-  child_table_.reserve(links);
-  payoffs_.reserve(terminals);
-  std::size_t units = 0;  // 8-byte units of the arena
-  matrix_entries_ = 0;
-  stale_.store(false, std::memory_order_relaxed);
-  stale_game_ = nullptr;
-  const CancelFlag* cancel = config_.cancel;
-  for (std::size_t i = 0; i < count; ++i) {
-    if ((i & 0xFFFF) == 0) throw_if_cancelled(cancel);
-    const GameNode& n = nodes[i];
-    NodeState& st = states_[i];
-    st.type = n.type;
-    st.seat = n.seat;
-    if (n.children.size() > std::numeric_limits<std::uint16_t>::max()) throw std::length_error("Game tree too large");
-    st.actions = static_cast<std::uint16_t>(n.children.size());
-    st.first_child = static_cast<std::uint32_t>(child_table_.size());
-    for (std::uint64_t c : n.children) child_table_.push_back(static_cast<std::uint32_t>(c));
-    if (n.type == kNodeTerminal) {
-      st.first_child = static_cast<std::uint32_t>(payoffs_.size());
-      payoffs_.push_back(make_terminal_payoff(game, n));
-      continue;
-    }
-    if (n.type != kNodeDecision || n.actions.empty() || n.children.empty()) continue;
-    st.initialised = true;
-    st.fold_pair = fold_showdown_pair(game, n);
-    st.hands = static_cast<std::uint16_t>(cc.hand_count(n.seat));
-    if (units > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("Game tree too large");
-    st.block = static_cast<std::uint32_t>(units);
-    const std::size_t entries = 2 * std::size_t{st.actions} * st.hands;
-    matrix_entries_ += entries;
-    const std::size_t bytes = compress_ ? 8 + entries * sizeof(std::int16_t) : entries * sizeof(float);
-    units += (bytes + 7) / 8;
-  }
-  arena_.reset(static_cast<char*>(allocate_arena(units * 8)));
-  zero_matrices(cancel);
-  // Zeroing stopped part-way: these tables are never used.
-  throw_if_cancelled(cancel);
-}
-
-void DiscountedCfr::zero_matrices(const CancelFlag* cancel) {
-  parallel_for(states_.size(), [&](std::size_t begin, std::size_t end) {
-    for (std::size_t i = begin; i < end; ++i) {
-      if ((i & 0xFF) == 0 && cancel_requested(cancel)) return;
-      const NodeState& st = states_[i];
-      if (!st.initialised) continue;
-      const std::size_t size = 2 * std::size_t{st.actions} * st.hands;
-      if (compress_) {
-        regrets_scale(st) = 1.0f;
-        strategy_sums_scale(st) = 1.0f;
-        std::fill(regrets16_of(st), regrets16_of(st) + size, std::int16_t{0});
-      } else {
-        std::fill(regrets_of(st), regrets_of(st) + size, 0.0f);
-      }
-    }
-  });
-}
-
 void DiscountedCfr::settle() const {
   if (!stale_.load(std::memory_order_acquire)) return;
   std::lock_guard<std::mutex> lock(settle_mutex_);
@@ -585,10 +196,6 @@ void DiscountedCfr::replay_whole_iterations() {
   zero_matrices(nullptr);
   for (std::uint32_t t = 0; t < iteration_; ++t) iterate(game, t);
   stale_game_ = nullptr;
-}
-
-std::size_t DiscountedCfr::matrix_bytes() const {
-  return matrix_entries_ * (compress_ ? sizeof(std::int16_t) : sizeof(float));
 }
 
 std::uint32_t DiscountedCfr::rounding_seed(const NodeState& st) const {
@@ -608,22 +215,10 @@ void DiscountedCfr::run_iteration(Game& game, std::uint32_t t) {
 
 void DiscountedCfr::iterate(Game& game, std::uint32_t t) {
   round_ = t;
-  const double x = t > 0 ? static_cast<double>(t) - 1.0 : 0.0;
-  const double p = x * std::sqrt(x);
-  alpha_ = p + 1.0 > 0.0 ? static_cast<float>(p / (p + 1.0)) : 0.0f;
-  beta_ = 0.5f;
-
-  std::uint32_t q = 0;
-  if (t > 0) {
-    q = 1;
-    for (;;) {
-      const std::uint32_t next = q * 4u;
-      if (next == 0 || next > t || next < q) break;
-      q = next;
-    }
-  }
-  const double d = static_cast<double>(t - q);
-  gamma_ = d + 1.0 > 0.0 ? static_cast<float>(std::pow(d / (d + 1.0), 3.0)) : 0.0f;
+  const Discounts discounts = discounts_at(t);
+  alpha_ = discounts.alpha;
+  beta_ = discounts.beta;
+  gamma_ = discounts.gamma;
 
   const CardContext& cc = game.card_context();
   for (int seat = 0; seat < 2; ++seat) {

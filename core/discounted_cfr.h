@@ -17,6 +17,8 @@
 
 #include "core/cancel.h"
 #include "core/game.h"
+#include "core/parallel_region.h"
+#include "core/scratch_stack.h"
 #include "core/spin_lock.h"
 #include "core/worker_pool.h"
 
@@ -54,61 +56,14 @@ struct SolverConfig {
 
 class DiscountedCfr {
  public:
-  // Reusable buffers of one recursion depth.
-  struct Frame {
-    std::vector<float> buf[12];
-    std::size_t actions = 0;
-    std::size_t hands = 0;
-  };
-  // A decision node of a river subtree valued in batches: where its
-  // children's values and its own values lie in the subtree's buffer.
-  struct RiverNode {
-    std::uint32_t node = 0;
-    std::uint32_t child_values = 0;
-    std::uint32_t values = 0;
-  };
-  // A river terminal waiting for its batch: its payoff record (and that of
-  // a fold valued beside it against the same reach, or kNoPayoff), and
-  // where its opponent reach and values lie in the subtree's buffer.
-  static constexpr std::uint32_t kNoPayoff = 0xFFFFFFFFu;
-  struct RiverTerminal {
-    std::uint32_t payoff = 0;
-    std::uint32_t fold = kNoPayoff;
-    std::uint32_t reach = 0;
-    std::uint32_t values = 0;
-    std::uint32_t fold_values = 0;
-  };
-  struct RiverWork {
-    std::vector<float> floats;  // the first `used` hold the subtree's rows and values
-    std::size_t used = 0;
-    std::vector<RiverNode> nodes;
-    std::vector<RiverTerminal> terminals;
-    // The river root valued after this one by the same thread, if known:
-    // its matrices are read in ahead while this subtree's showdowns are
-    // scanned.
-    std::uint64_t next_root = kNoNextRoot;
-    // Bytes of the next root's matrices when its subtree is not shaped like
-    // this one (it is then read ahead whole); 0 when it is.
-    std::size_t next_span = 0;
-    // The root whose matrices the last subtree asked for, and whether this
-    // subtree is it (its own reads need no prefetching then).
-    std::uint64_t pumped_root = kNoNextRoot;
-    bool in_cache = false;
-  };
-  static constexpr std::uint64_t kNoNextRoot = ~std::uint64_t{0};
-  class ScratchStack {
-   public:
-    // Depths 0..31 are held inline; deeper frames live in a queue that grows
-    // on demand (depth d is element d - 32).
-    Frame& frame(std::size_t depth);
-    std::size_t overflow_frames() const { return overflow_.size(); }
-    RiverWork& river() { return river_; }
-
-   private:
-    RiverWork river_;
-    Frame inline_[32];
-    std::deque<Frame> overflow_;
-  };
+  // The traversals' buffers (see scratch_stack.h).
+  using Frame = ScratchFrame;
+  using RiverNode = velmora::RiverNode;
+  using RiverTerminal = velmora::RiverTerminal;
+  using RiverWork = velmora::RiverWork;
+  using ScratchStack = velmora::ScratchStack;
+  static constexpr std::uint32_t kNoPayoff = RiverTerminal::kNoPayoff;
+  static constexpr std::uint64_t kNoNextRoot = RiverWork::kNoNextRoot;
 
   // Per-node solver state, 16 bytes. The matrices of every decision node
   // live in one arena owned by the solver, in node order, each node's block
@@ -218,15 +173,13 @@ class DiscountedCfr {
   // Splits [0, count) over the pool; the caller runs the last chunk. Runs
   // inline on a pool worker. An exception of a chunk reaches the caller once
   // every chunk has finished.
-  void parallel_for(std::size_t count, const std::function<void(std::size_t, std::size_t)>& body);
+  void parallel_for(std::size_t count, const std::function<void(std::size_t, std::size_t)>& body) {
+    velmora::parallel_for(pool_.get(), threads_, count, body);
+  }
 
-  // Scratch stacks for parallel chunks: each chunk holds one of its own while
-  // it runs; returned stacks keep their grown buffers for later chunks. A
-  // thread gets back the stack it returned last when it is still there, so
-  // its buffers are in that thread's cache, and neither call takes a lock
-  // then.
-  std::unique_ptr<ScratchStack> acquire_scratch();
-  void release_scratch(std::unique_ptr<ScratchStack> stack);
+  // Scratch stacks for parallel chunks (see ScratchPool).
+  std::unique_ptr<ScratchStack> acquire_scratch() { return scratch_pool_.acquire(); }
+  void release_scratch(std::unique_ptr<ScratchStack> stack) { scratch_pool_.release(std::move(stack)); }
 
  private:
   class ReachWalk;
@@ -379,15 +332,7 @@ class DiscountedCfr {
   std::size_t frontier_used_ = 0;  // recorded (collect) or taken (replay)
   std::vector<std::vector<std::uint64_t>> frontier_lanes_;  // per block: chance node << 32 | child
   std::array<std::int8_t, 2> split_{-1, -1};  // -1: not worked out yet
-  // One parked stack per thread of the solve (slot 0: the calling thread,
-  // slot 1 + i: pool worker i); the shared list holds the others.
-  struct alignas(64) ScratchSlot {
-    std::atomic<ScratchStack*> parked{nullptr};
-    ~ScratchSlot() { delete parked.load(std::memory_order_relaxed); }
-  };
-  std::unique_ptr<ScratchSlot[]> scratch_slots_;
-  SpinLock spare_mutex_;
-  std::vector<std::unique_ptr<ScratchStack>> spare_scratch_;
+  ScratchPool scratch_pool_;
 };
 
 }  // namespace velmora

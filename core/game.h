@@ -77,6 +77,10 @@ class Game {
   const ActionPlan& plan() const { return plan_; }
   // Showdown shares for the all-in terminals before the river.
   const RunoutMatchups& runout_matchups() const { return matchups_; }
+  // What the payoff functions read of this spot; a Game converts to it, so
+  // it can be handed to them as it is.
+  PayoffContext payoff_context() const { return {config_, card_context_, matchups_}; }
+  operator PayoffContext() const { return payoff_context(); }
   // Payoff fields of a terminal node.
   TerminalPayoff terminal_payoff(std::uint64_t node) const { return make_terminal_payoff(*this, nodes_[node]); }
   const std::vector<GameNode>& nodes() const { return nodes_; }

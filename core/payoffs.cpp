@@ -5,7 +5,8 @@
 #include <array>
 #include <cmath>
 
-#include "core/game.h"
+#include "core/card_context.h"
+#include "core/runout_matchups.h"
 
 namespace velmora {
 
@@ -20,10 +21,10 @@ struct Factors {
   bool with_tie = false;
 };
 
-Factors payoff_factors(const Game& game, double pot) {
-  const TreeConfig& cfg = game.config();
+Factors payoff_factors(const PayoffContext& spot, double pot) {
+  const TreeConfig& cfg = spot.config;
   const double rake = std::min(cfg.rake_cap, pot * cfg.rake_rate);
-  const double n = game.card_context().pair_weight();
+  const double n = spot.cards.pair_weight();
   Factors f;
   if (n > 0.0) {
     f.win = (pot / 2.0 - rake) / n;
@@ -34,13 +35,13 @@ Factors payoff_factors(const Game& game, double pot) {
   return f;
 }
 
-double fold_pot(const Game& game, const PlanNode& node) {
-  return static_cast<double>(game.config().starting_pot) + 2.0 * static_cast<double>(node.invested);
+double fold_pot(const PayoffContext& spot, const PlanNode& node) {
+  return static_cast<double>(spot.config.starting_pot) + 2.0 * static_cast<double>(node.invested);
 }
 
-bool sizes_match(const Game& game, int seat, std::span<const float> opp_reach, std::span<float> out) {
+bool sizes_match(const PayoffContext& spot, int seat, std::span<const float> opp_reach, std::span<float> out) {
   if (seat < 0 || seat > 1) return false;
-  const CardContext& ctx = game.card_context();
+  const CardContext& ctx = spot.cards;
   return opp_reach.size() == ctx.hand_count(1 - seat) && out.size() == ctx.hand_count(seat);
 }
 
@@ -50,13 +51,13 @@ bool sizes_match(const Game& game, int seat, std::span<const float> opp_reach, s
 // rake the split pots are collected too and pay the tie factor.
 // With `add` false the live hands' entries are written rather than added to
 // (the caller has zeroed `out`).
-bool accumulate_showdown(const Game& game, Card turn, Card river, double pot, int s,
+bool accumulate_showdown(const PayoffContext& spot, Card turn, Card river, double pot, int s,
                          std::span<const float> reach_span, std::span<float> out_span, bool add = true) {
   if (turn == kNoCard || river == kNoCard) return false;
-  const CardContext& ctx = game.card_context();
+  const CardContext& ctx = spot.cards;
   const RunoutShowdown& sd = ctx.runout_showdown(turn, river);
   if (sd.seat[0].size() < 3 || sd.seat[1].size() < 3) return false;
-  const Factors f = payoff_factors(game, pot);
+  const Factors f = payoff_factors(spot, pot);
   scan_showdown(sd.scan, s, reach_span.data(), out_span.data(), f.win, f.lose, f.tie, f.with_tie, add);
   return true;
 }
@@ -78,9 +79,9 @@ const ShowdownScan& fold_scan(const CardContext& ctx, Card turn, Card river) {
 }
 
 // Fold payoff into a zeroed `out` whose sizes are already checked.
-void fold_into(const Game& game, Card turn, Card river, int seat, double factor, std::span<const float> opp_reach,
-               std::span<float> out) {
-  scan_fold(fold_scan(game.card_context(), turn, river), seat, opp_reach.data(), out.data(), factor);
+void fold_into(const PayoffContext& spot, Card turn, Card river, int seat, double factor,
+               std::span<const float> opp_reach, std::span<float> out) {
+  scan_fold(fold_scan(spot.cards, turn, river), seat, opp_reach.data(), out.data(), factor);
 }
 
 // True when some entry is not zero (NaN counts as non-zero).
@@ -100,12 +101,12 @@ bool any_reach(std::span<const float> r) {
 
 }  // namespace
 
-const std::vector<std::uint16_t>& runout_hands(const Game& game, const PlanNode& node, int seat) {
-  return live_hands(game.card_context(), node.turn, node.river, seat);
+const std::vector<std::uint16_t>& runout_hands(const PayoffContext& spot, const PlanNode& node, int seat) {
+  return live_hands(spot.cards, node.turn, node.river, seat);
 }
 
-std::vector<Card> dealt_cards(const Game& game, const PlanNode& node) {
-  std::vector<Card> cards = game.card_context().board_cards();
+std::vector<Card> dealt_cards(const PayoffContext& spot, const PlanNode& node) {
+  std::vector<Card> cards = spot.cards.board_cards();
   for (Card c : {node.turn, node.river}) {
     if (c != kNoCard && std::find(cards.begin(), cards.end(), c) == cards.end()) cards.push_back(c);
   }
@@ -136,50 +137,50 @@ struct PairScan {
   double fold_factor = 0.0;
 };
 
-PairScan pair_scan(const Game& game, const TerminalPayoff& showdown, const TerminalPayoff& fold, int seat) {
+PairScan pair_scan(const PayoffContext& spot, const TerminalPayoff& showdown, const TerminalPayoff& fold, int seat) {
   PairScan p;
-  const RunoutShowdown& sd = game.card_context().runout_showdown(showdown.turn, showdown.river);
+  const RunoutShowdown& sd = spot.cards.runout_showdown(showdown.turn, showdown.river);
   if (sd.seat[0].size() < 3 || sd.seat[1].size() < 3) return p;
   p.scan = &sd.scan;
-  p.showdown = payoff_factors(game, showdown.pot);
-  const Factors ff = payoff_factors(game, fold.pot);
+  p.showdown = payoff_factors(spot, showdown.pot);
+  const Factors ff = payoff_factors(spot, fold.pot);
   p.fold_factor = seat != fold.last_actor ? ff.win : ff.lose;
   return p;
 }
 
 }  // namespace
 
-bool showdown_and_fold_values(const Game& game, const TerminalPayoff& showdown, const TerminalPayoff& fold, int seat,
-                              std::span<const float> opp_reach, std::span<float> showdown_out,
+bool showdown_and_fold_values(const PayoffContext& spot, const TerminalPayoff& showdown, const TerminalPayoff& fold,
+                              int seat, std::span<const float> opp_reach, std::span<float> showdown_out,
                               std::span<float> fold_out) {
   if (!river_pair(showdown, fold)) return false;
-  if (!sizes_match(game, seat, opp_reach, showdown_out) || fold_out.size() != showdown_out.size()) return false;
+  if (!sizes_match(spot, seat, opp_reach, showdown_out) || fold_out.size() != showdown_out.size()) return false;
   std::fill(showdown_out.begin(), showdown_out.end(), 0.0f);
   std::fill(fold_out.begin(), fold_out.end(), 0.0f);
   if (!any_reach(opp_reach)) return true;
-  const PairScan p = pair_scan(game, showdown, fold, seat);
+  const PairScan p = pair_scan(spot, showdown, fold, seat);
   if (p.scan == nullptr) return true;
   scan_showdown_and_fold(*p.scan, seat, opp_reach.data(), showdown_out.data(), p.showdown.win, p.showdown.lose,
                          p.showdown.tie, p.showdown.with_tie, fold_out.data(), p.fold_factor);
   return true;
 }
 
-bool showdown_beside_fold_values(const Game& game, const TerminalPayoff& showdown, const TerminalPayoff& fold,
+bool showdown_beside_fold_values(const PayoffContext& spot, const TerminalPayoff& showdown, const TerminalPayoff& fold,
                                  int seat, std::span<const float> call_reach, std::span<const float> fold_reach,
                                  std::span<float> showdown_out, std::span<float> fold_out) {
   if (!river_pair(showdown, fold)) return false;
-  if (!sizes_match(game, seat, call_reach, showdown_out) || !sizes_match(game, seat, fold_reach, fold_out)) {
+  if (!sizes_match(spot, seat, call_reach, showdown_out) || !sizes_match(spot, seat, fold_reach, fold_out)) {
     return false;
   }
   if (!any_reach(call_reach) || !any_reach(fold_reach)) {
     // One of them has no reach: its values are zero, the other's as usual.
-    terminal_values(game, showdown, seat, call_reach, showdown_out);
-    terminal_values(game, fold, seat, fold_reach, fold_out);
+    terminal_values(spot, showdown, seat, call_reach, showdown_out);
+    terminal_values(spot, fold, seat, fold_reach, fold_out);
     return true;
   }
   std::fill(showdown_out.begin(), showdown_out.end(), 0.0f);
   std::fill(fold_out.begin(), fold_out.end(), 0.0f);
-  const PairScan p = pair_scan(game, showdown, fold, seat);
+  const PairScan p = pair_scan(spot, showdown, fold, seat);
   if (p.scan == nullptr) return true;
   scan_showdown_beside_fold(*p.scan, seat, call_reach.data(), showdown_out.data(), p.showdown.win, p.showdown.lose,
                             p.showdown.tie, p.showdown.with_tie, fold_reach.data(), fold_out.data(), p.fold_factor);
@@ -225,9 +226,9 @@ JobKind job_kind(const RiverJob& j) {
 
 }  // namespace
 
-void river_batch_values(const Game& game, int seat, std::span<const RiverJob> jobs) {
+void river_batch_values(const PayoffContext& spot, int seat, std::span<const RiverJob> jobs) {
   if (seat < 0 || seat > 1) return;
-  const CardContext& ctx = game.card_context();
+  const CardContext& ctx = spot.cards;
   const std::size_t H = ctx.hand_count(seat);
   const std::size_t H_opp = ctx.hand_count(1 - seat);
   // Full boards where both seats hold live hands; elsewhere a showdown
@@ -263,27 +264,27 @@ void river_batch_values(const Game& game, int seat, std::span<const RiverJob> jo
       Factors f;
       if (kind == JobKind::kShowdown) {
         if (t.turn == kNoCard || t.river == kNoCard) {
-          terminal_values(game, t, seat, reach, out);
+          terminal_values(spot, t, seat, reach, out);
           continue;
         }
         std::fill(out.begin(), out.end(), 0.0f);
         if (!any_reach(reach)) continue;
-        f = payoff_factors(game, t.pot);
+        f = payoff_factors(spot, t.pot);
       } else if (kind == JobKind::kPair) {
         const std::span<float> fold_out(j.fold_out, H);
         if (!river_pair(t, *j.fold)) {
-          terminal_values(game, t, seat, reach, out);
-          terminal_values(game, *j.fold, seat, reach, fold_out);
+          terminal_values(spot, t, seat, reach, out);
+          terminal_values(spot, *j.fold, seat, reach, fold_out);
           continue;
         }
         std::fill(out.begin(), out.end(), 0.0f);
         std::fill(fold_out.begin(), fold_out.end(), 0.0f);
         if (!any_reach(reach)) continue;
-        f = payoff_factors(game, t.pot);
+        f = payoff_factors(spot, t.pot);
       } else {
         std::fill(out.begin(), out.end(), 0.0f);
         if (!any_reach(reach)) continue;
-        f = payoff_factors(game, t.pot);
+        f = payoff_factors(spot, t.pot);
       }
       const bool with_tie = kind != JobKind::kFold && f.with_tie;
       const bool even = kind == JobKind::kShowdown && !with_tie && f.lose == -f.win;
@@ -298,7 +299,7 @@ void river_batch_values(const Game& game, int seat, std::span<const RiverJob> jo
       if (kind == JobKind::kFold) {
         b.fold_factor[b.n] = seat != t.last_actor ? f.win : f.lose;
       } else if (kind == JobKind::kPair) {
-        const Factors ff = payoff_factors(game, j.fold->pot);
+        const Factors ff = payoff_factors(spot, j.fold->pot);
         b.fold_factor[b.n] = seat != j.fold->last_actor ? ff.win : ff.lose;
       }
       ++b.n;
@@ -307,35 +308,35 @@ void river_batch_values(const Game& game, int seat, std::span<const RiverJob> jo
   }
 }
 
-void fold_values(const Game& game, const PlanNode& node, int seat, double factor, std::span<const float> opp_reach,
-                 std::span<float> out) {
+void fold_values(const PayoffContext& spot, const PlanNode& node, int seat, double factor,
+                 std::span<const float> opp_reach, std::span<float> out) {
   std::fill(out.begin(), out.end(), 0.0f);
-  if (sizes_match(game, seat, opp_reach, out)) fold_into(game, node.turn, node.river, seat, factor, opp_reach, out);
+  if (sizes_match(spot, seat, opp_reach, out)) fold_into(spot, node.turn, node.river, seat, factor, opp_reach, out);
 }
 
-bool showdown_values(const Game& game, const PlanNode& node, int seat, std::span<const float> opp_reach,
+bool showdown_values(const PayoffContext& spot, const PlanNode& node, int seat, std::span<const float> opp_reach,
                      std::span<float> out) {
   if (node.turn == kNoCard || node.river == kNoCard) return false;
-  if (!sizes_match(game, seat, opp_reach, out)) return false;
-  const RunoutShowdown& sd = game.card_context().runout_showdown(node.turn, node.river);
+  if (!sizes_match(spot, seat, opp_reach, out)) return false;
+  const RunoutShowdown& sd = spot.cards.runout_showdown(node.turn, node.river);
   if (sd.seat[0].size() < 3 || sd.seat[1].size() < 3) return false;
   std::fill(out.begin(), out.end(), 0.0f);
-  return accumulate_showdown(game, node.turn, node.river, static_cast<double>(node.pot), seat, opp_reach, out);
+  return accumulate_showdown(spot, node.turn, node.river, static_cast<double>(node.pot), seat, opp_reach, out);
 }
 
-TerminalPayoff make_terminal_payoff(const Game& game, const PlanNode& node) {
+TerminalPayoff make_terminal_payoff(const PayoffContext& spot, const PlanNode& node) {
   TerminalPayoff t;
   t.last_action = node.last_action;
   t.last_actor = node.last_actor;
   t.turn = node.turn;
   t.river = node.river;
-  const double fold = fold_pot(game, node);
+  const double fold = fold_pot(spot, node);
   if (node.last_action == kActFold) {
     t.pot = fold;
   } else if (node.turn != kNoCard && node.river != kNoCard) {
     // Full board: with no rake the pot of the fold rule and the node's pot
     // agree at every showdown.
-    const TreeConfig& cfg = game.config();
+    const TreeConfig& cfg = spot.config;
     const double rake = std::min(cfg.rake_cap, fold * cfg.rake_rate);
     t.pot = std::fabs(rake) > 1e-9 ? static_cast<double>(node.pot) : fold;
   } else {
@@ -344,37 +345,36 @@ TerminalPayoff make_terminal_payoff(const Game& game, const PlanNode& node) {
   return t;
 }
 
-void terminal_values(const Game& game, const PlanNode& node, int seat, std::span<const float> opp_reach,
+void terminal_values(const PayoffContext& spot, const PlanNode& node, int seat, std::span<const float> opp_reach,
                      std::span<float> out) {
-  terminal_values(game, make_terminal_payoff(game, node), seat, opp_reach, out);
+  terminal_values(spot, make_terminal_payoff(spot, node), seat, opp_reach, out);
 }
 
-void terminal_values(const Game& game, const TerminalPayoff& node, int seat, std::span<const float> opp_reach,
+void terminal_values(const PayoffContext& spot, const TerminalPayoff& node, int seat, std::span<const float> opp_reach,
                      std::span<float> out) {
   std::fill(out.begin(), out.end(), 0.0f);
-  if (!sizes_match(game, seat, opp_reach, out)) return;
+  if (!sizes_match(spot, seat, opp_reach, out)) return;
   // No opponent reach: every fold, showdown and runout value is zero.
   if (!any_reach(opp_reach)) return;
 
   if (node.last_action == kActFold) {
-    const Factors f = payoff_factors(game, node.pot);
-    fold_into(game, node.turn, node.river, seat, seat != node.last_actor ? f.win : f.lose, opp_reach, out);
+    const Factors f = payoff_factors(spot, node.pot);
+    fold_into(spot, node.turn, node.river, seat, seat != node.last_actor ? f.win : f.lose, opp_reach, out);
     return;
   }
 
   if (node.turn != kNoCard && node.river != kNoCard) {
-    accumulate_showdown(game, node.turn, node.river, node.pot, seat, opp_reach, out, false);
+    accumulate_showdown(spot, node.turn, node.river, node.pot, seat, opp_reach, out, false);
     return;
   }
 
   // All-in runout: the showdown averaged over every completion of the board,
-  // from the precomputed shares when the game has them.
-  const CardContext& ctx = game.card_context();
-  if (node.river == kNoCard && game.runout_matchups().has(node.turn)) {
+  // from the precomputed shares when the spot has them.
+  const CardContext& ctx = spot.cards;
+  if (node.river == kNoCard && spot.runouts.has(node.turn)) {
     const double allin_pot = node.pot;
-    const Factors f = payoff_factors(game, allin_pot);
-    if (game.runout_matchups().values(ctx, node.turn, seat, opp_reach.data(), out.data(), f.win, f.lose, f.tie,
-                                      f.with_tie)) {
+    const Factors f = payoff_factors(spot, allin_pot);
+    if (spot.runouts.values(ctx, node.turn, seat, opp_reach.data(), out.data(), f.win, f.lose, f.tie, f.with_tie)) {
       return;
     }
     std::fill(out.begin(), out.end(), 0.0f);
@@ -388,13 +388,13 @@ void terminal_values(const Game& game, const TerminalPayoff& node, int seat, std
   for (int c1 = 0; c1 < kNumCards; ++c1) {
     if (dead & card_bit(static_cast<Card>(c1))) continue;
     if (known != kNoCard) {
-      if (accumulate_showdown(game, std::min<Card>(known, c1), std::max<Card>(known, c1), pot, seat, opp_reach, out))
+      if (accumulate_showdown(spot, std::min<Card>(known, c1), std::max<Card>(known, c1), pot, seat, opp_reach, out))
         ++count;
       continue;
     }
     for (int c2 = c1 + 1; c2 < kNumCards; ++c2) {
       if (dead & card_bit(static_cast<Card>(c2))) continue;
-      if (accumulate_showdown(game, static_cast<Card>(c1), static_cast<Card>(c2), pot, seat, opp_reach, out)) ++count;
+      if (accumulate_showdown(spot, static_cast<Card>(c1), static_cast<Card>(c2), pot, seat, opp_reach, out)) ++count;
     }
   }
   if (count == 0) {

@@ -595,3 +595,30 @@ TEST(Payoffs, BatchedFoldsMatchSingleScans) {
       scan_showdown_and_fold_batch(ShowdownScan{}, 0, kScanBatch + 1, none, nowhere, w, w, w, false, nowhere, w),
       std::invalid_argument);
 }
+
+// Payoffs read only the context handed to them: one put together from the
+// parts of two games (the rake of one, the cards and all-in tables of the
+// other) pays as the game with that rake does, to the bit.
+TEST(Payoffs, ReadOnlyTheContextHandedToThem) {
+  std::mt19937 rng(77);
+  const Board b = random_board(rng, 5);
+  const auto ranges = random_ranges(rng, 120);
+  auto plain = make_game(b, ranges, Spot{});
+  auto raked = make_game(b, ranges, Spot{0.05, 3.0, 100});
+  const PayoffContext mixed{raked->config(), plain->card_context(), plain->runout_matchups()};
+  for (int s = 0; s < 2; ++s) {
+    const std::vector<float> reach = random_reach(rng, plain->card_context().hand_count(1 - s));
+    const std::size_t H = plain->card_context().hand_count(s);
+    for (const PlanNode& n : {terminal(*plain, b[3], b[4], 30), terminal(*plain, b[3], b[4], 30, 1 - s)}) {
+      std::vector<float> got(H), want(H), unraked(H);
+      terminal_values(mixed, n, s, reach, got);
+      terminal_values(*raked, n, s, reach, want);
+      terminal_values(plain->payoff_context(), n, s, reach, unraked);
+      ASSERT_EQ(std::memcmp(got.data(), want.data(), H * sizeof(float)), 0) << s;
+      if (n.last_action != kActFold) {
+        EXPECT_NE(got, unraked) << s;  // the rake reached the showdown
+      }
+      EXPECT_EQ(make_terminal_payoff(mixed, n).pot, make_terminal_payoff(*raked, n).pot) << s;
+    }
+  }
+}

@@ -1,0 +1,79 @@
+// The per-iteration discounts, checked as a function of the iteration.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "core/discount_schedule.h"
+
+using namespace velmora;
+
+namespace {
+
+// The largest power of 4 not above t, by repeated division (0 for t = 0).
+std::uint64_t restart_point(std::uint64_t t) {
+  if (t == 0) return 0;
+  std::uint64_t q = 1;
+  while (t / q >= 4) q *= 4;
+  return q;
+}
+
+}  // namespace
+
+TEST(DiscountScheduleTest, FirstIterations) {
+  // Iterations 1 to 4 (t = 0 to 3).
+  const Discounts first = discounts_at(0);
+  EXPECT_EQ(first.alpha, 0.0f);
+  EXPECT_EQ(first.beta, 0.5f);
+  EXPECT_EQ(first.gamma, 0.0f);
+  EXPECT_EQ(discounts_at(1).alpha, 0.0f);
+  EXPECT_EQ(discounts_at(1).gamma, 0.0f);
+  EXPECT_EQ(discounts_at(2).alpha, 0.5f);
+  EXPECT_EQ(discounts_at(2).gamma, 0.125f);
+  EXPECT_EQ(discounts_at(3).gamma, static_cast<float>(8.0 / 27.0));
+  EXPECT_FLOAT_EQ(discounts_at(3).alpha, static_cast<float>(std::sqrt(8.0) / (std::sqrt(8.0) + 1.0)));
+}
+
+TEST(DiscountScheduleTest, StrategySumsRestartAtEveryPowerOfFour) {
+  for (std::uint32_t q = 4; q != 0 && q <= (1u << 30); q *= 4) {
+    EXPECT_EQ(discounts_at(q).gamma, 0.0f) << q;
+    // Just before the restart the sums are kept almost whole; just after it
+    // they start again from the same small factors as after t = 1.
+    EXPECT_GE(discounts_at(q - 1).gamma, discounts_at(q - 2).gamma) << q;
+    EXPECT_GE(discounts_at(q - 1).gamma, static_cast<float>(8.0 / 27.0)) << q;
+    EXPECT_EQ(discounts_at(q + 1).gamma, 0.125f) << q;
+    EXPECT_EQ(discounts_at(q + 2).gamma, static_cast<float>(8.0 / 27.0)) << q;
+  }
+}
+
+TEST(DiscountScheduleTest, FollowsTheFormulasOverTheFirstIterations) {
+  float last_alpha = 0.0f;
+  for (std::uint32_t t = 0; t < 5000; ++t) {
+    const Discounts d = discounts_at(t);
+    const double x = t > 0 ? static_cast<double>(t) - 1.0 : 0.0;
+    EXPECT_FLOAT_EQ(d.alpha, static_cast<float>(std::pow(x, 1.5) / (std::pow(x, 1.5) + 1.0))) << t;
+    const double since = static_cast<double>(t - restart_point(t));
+    EXPECT_FLOAT_EQ(d.gamma, static_cast<float>(std::pow(since / (since + 1.0), 3.0))) << t;
+    EXPECT_EQ(d.beta, 0.5f) << t;
+    EXPECT_GE(d.alpha, last_alpha) << t;
+    EXPECT_LT(d.alpha, 1.0f) << t;
+    last_alpha = d.alpha;
+  }
+}
+
+TEST(DiscountScheduleTest, LargestIterationsStayInRange) {
+  // 4^16 does not fit 32 bits: the restart search stops at 4^15 instead of
+  // wrapping round to 0.
+  const std::uint32_t last = std::numeric_limits<std::uint32_t>::max();
+  for (std::uint32_t t : {last, last - 1, (1u << 31) + 1, (1u << 31)}) {
+    const Discounts d = discounts_at(t);
+    EXPECT_EQ(d.beta, 0.5f) << t;
+    EXPECT_GT(d.alpha, 0.999f) << t;
+    EXPECT_LE(d.alpha, 1.0f) << t;
+    EXPECT_GT(d.gamma, 0.999f) << t;
+    EXPECT_LE(d.gamma, 1.0f) << t;
+  }
+  EXPECT_EQ(discounts_at(1u << 30).gamma, 0.0f);
+  EXPECT_EQ(discounts_at((1u << 30) + 1).gamma, 0.125f);
+}
