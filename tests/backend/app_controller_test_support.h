@@ -7,8 +7,14 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QSettings>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QThread>
 #include <QVariantMap>
+
+#include <gtest/gtest.h>
+
+#include <memory>
 
 #include "backend/app_controller.h"
 
@@ -108,5 +114,32 @@ inline bool writeFile(const QString& path, const QByteArray& data) {
   QFile f(path);
   return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
 }
+
+// A suite whose tests share one solved river spot and write their project
+// files into a folder of their own.
+class SolvedProjectSuite : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    clearSettings();
+    solved = std::make_unique<AppController>();
+    solved->startSolveWithConfig(riverSpot(40));
+    ASSERT_TRUE(waitFor([] { return solveFinished(*solved); }));
+    ASSERT_EQ(solved->statusText(), "Done");
+  }
+  static void TearDownTestSuite() { solved.reset(); }
+
+  void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+  QString path(const QString& name) const { return dir.filePath(name); }
+  static QUrl url(const QString& p) { return QUrl::fromLocalFile(p); }
+
+  // Saves the solved controller's project and returns the file's JSON object.
+  QJsonObject saveSolvedWith(const QString& name, const QVariantMap& project) {
+    EXPECT_TRUE(solved->saveProject(url(path(name)), project));
+    return QJsonDocument::fromJson(readAll(path(name))).object();
+  }
+
+  inline static std::unique_ptr<AppController> solved;
+  QTemporaryDir dir;
+};
 
 }  // namespace app_controller_test

@@ -33,31 +33,10 @@ QVariantMap projectState() {
   return p;
 }
 
-class ProjectFileTest : public ::testing::Test {
+class ProjectFileTest : public SolvedProjectSuite {
  protected:
-  static void SetUpTestSuite() {
-    clearSettings();
-    solved = std::make_unique<AppController>();
-    solved->startSolveWithConfig(riverSpot(40));
-    ASSERT_TRUE(waitFor([] { return solveFinished(*solved); }));
-    ASSERT_EQ(solved->statusText(), "Done");
-  }
-  static void TearDownTestSuite() { solved.reset(); }
-
-  void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-  QString path(const QString& name) const { return dir.filePath(name); }
-  static QUrl url(const QString& p) { return QUrl::fromLocalFile(p); }
-
-  // Saves the solved controller's project and returns the file's JSON object.
-  QJsonObject saveSolved(const QString& name) {
-    EXPECT_TRUE(solved->saveProject(url(path(name)), projectState()));
-    return QJsonDocument::fromJson(readAll(path(name))).object();
-  }
-
-  static std::unique_ptr<AppController> solved;
-  QTemporaryDir dir;
+  QJsonObject saveSolved(const QString& name) { return saveSolvedWith(name, projectState()); }
 };
-std::unique_ptr<AppController> ProjectFileTest::solved;
 
 TEST_F(ProjectFileTest, SaveBeforeAnySolveWritesNoResults) {
   AppController c;

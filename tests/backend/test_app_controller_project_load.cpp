@@ -21,33 +21,17 @@ using namespace app_controller_test;
 
 namespace {
 
-class ProjectLoadTest : public ::testing::Test {
+class ProjectLoadTest : public SolvedProjectSuite {
  protected:
   static void SetUpTestSuite() {
-    clearSettings();
-    solved = std::make_unique<AppController>();
-    solved->startSolveWithConfig(riverSpot(40));
-    ASSERT_TRUE(waitFor([] { return solveFinished(*solved); }));
-    ASSERT_EQ(solved->statusText(), "Done");
+    SolvedProjectSuite::SetUpTestSuite();
     solved->nodeSeatHandCombos(0, "OOP");
   }
-  static void TearDownTestSuite() { solved.reset(); }
-
-  void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-  QString path(const QString& name) const { return dir.filePath(name); }
-  static QUrl url(const QString& p) { return QUrl::fromLocalFile(p); }
 
   QJsonObject saveSolved(const QString& name) {
-    QVariantMap project;
-    project.insert("boardText", "AhKsQd7c2h");
-    EXPECT_TRUE(solved->saveProject(url(path(name)), project));
-    return QJsonDocument::fromJson(readAll(path(name))).object();
+    return saveSolvedWith(name, QVariantMap{{"boardText", "AhKsQd7c2h"}});
   }
-
-  static std::unique_ptr<AppController> solved;
-  QTemporaryDir dir;
 };
-std::unique_ptr<AppController> ProjectLoadTest::solved;
 
 // The saved file with the first action of `node` leading to `child`.
 QJsonObject withChild(QJsonObject root, int node, const QJsonValue& child) {
