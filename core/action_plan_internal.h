@@ -50,7 +50,7 @@ BetLimits bet_limits(const TreeConfig& cfg, const PlanNode& node, const BuildCon
 // reaches, between the smallest bet or raise and the all-in. Pot fractions
 // are of the pot after a call (a raise adds them to the level it faces);
 // geometric sizes spread the chips behind over the streets left (or the
-// spec's own count) with the spec's cap.
+// size's own count) with the size's cap.
 std::int64_t size_to_chips(const SizeSpec& spec, bool raising, const BetLimits& limits);
 
 // Whether the seat faces a bet (else it may check).
