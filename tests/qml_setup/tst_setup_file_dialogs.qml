@@ -5,65 +5,51 @@ import Velmora
 // The Setup page's file and confirmation dialogs, driven as a user drives
 // them: the range export saves a typed name with Return and a "Save"
 // button, the range import opens a picked file with Return and an "Open"
-// button, file names show as plain text, and the override confirmations
-// take Escape and Return.
+// button, file names show as plain text, and the override confirmation
+// clears with Return. (The home page's tests drive Escape on a confirmation.)
 Item {
     id: host
     width: 1540
     height: 1300
 
-    Component {
-        id: pageComp
-        ProjectPage { anchors.fill: parent }
-    }
-
-    TestCase {
+    SetupPageCase {
         name: "SetupFileDialogs"
-        when: windowShown
 
-        property var page: null
-
-        function init() {
-            page = createTemporaryObject(pageComp, host)
-            verify(page)
+        // The dialog open in the scratch folder, its accept button still off.
+        function openIn(dialog, acceptText) {
+            tryCompare(dialog, "opened", true)
+            dialog.setFolderUrl(scratchDirUrl)
+            var accept = findChild(dialog.contentItem, "saveDialogSaveButton")
+            compare([accept.text, accept.enabled], [acceptText, false], "nothing to accept without a name")
+            return accept
         }
-
-        function fileIn(name) { return scratchDirUrl + "/" + encodeURIComponent(name) }
-        function typeInto(field, text) {
+        function typeFileName(dialog, text) {
+            var field = findChild(dialog.contentItem, "fileNameField")
             field.forceActiveFocus()
             field.text = ""
-            for (var i = 0; i < text.length; ++i)
-                keyClick(text.charAt(i))
+            typeKeys(text)
         }
 
         function test_export_saves_a_typed_name_with_return() {
             page._openExportDialog(0)
             var dialog = findChild(page, "exportStandardDialog")
-            tryCompare(dialog, "opened", true)
-            dialog.setFolderUrl(scratchDirUrl)
-            var accept = findChild(dialog.contentItem, "saveDialogSaveButton")
-            compare(accept.text, "Save", "a save dialog reads Save, not Open")
-            compare(accept.enabled, false, "nothing to save without a name")
-            typeInto(findChild(dialog.contentItem, "fileNameField"), "standard export")
+            var accept = openIn(dialog, "Save")
+            typeFileName(dialog, "standard export")
             verify(accept.enabled)
             keyClick(Qt.Key_Return)
             tryCompare(dialog, "visible", false)
-            var written = appController.readTextFile(fileIn("standard export.json"))
+            var written = appController.readTextFile(scratchDirUrl + "/" + encodeURIComponent("standard export.json"))
             verify(written.ok, "the JSON type's suffix is added: " + written.error)
             verify(JSON.parse(written.text), "the export is JSON")
             compare(page._exportStandardError, "")
         }
 
         function test_import_opens_a_picked_file_with_return() {
-            compare(appController.saveTextFile(fileIn("BTN open.txt"), "AA, KK, AKs").ok, true)
-            compare(appController.saveTextFile(fileIn("<i>odd name.txt"), "QQ").ok, true)
+            writeFile("BTN open.txt", "AA, KK, AKs")
+            writeFile("<i>odd name.txt", "QQ")
             page.openImportRangeDialog("ip")
             var dialog = findChild(page, "importRangeFileDialog")
-            tryCompare(dialog, "opened", true)
-            dialog.setFolderUrl(scratchDirUrl)
-            var accept = findChild(dialog.contentItem, "saveDialogSaveButton")
-            compare(accept.text, "Open")
-            compare(accept.enabled, false)
+            var accept = openIn(dialog, "Open")
 
             // Every name in the list is plain text, shown as it is.
             var rows = findChild(dialog.contentItem, "folderEntries")
@@ -77,31 +63,24 @@ Item {
             }
             verify(shown.indexOf("<i>odd name.txt") >= 0, shown.join(", "))
 
-            typeInto(findChild(dialog.contentItem, "fileNameField"), "BTN open.txt")
+            typeFileName(dialog, "BTN open.txt")
             tryCompare(accept, "enabled", true)
             keyClick(Qt.Key_Return)
             tryCompare(dialog, "visible", false)
-            var nameDialog = findChild(page, "importRangeNameDialog")
-            tryCompare(nameDialog, "opened", true)
+            tryCompare(findChild(page, "importRangeNameDialog"), "opened", true)
             compare(findChild(page, "importRangeNameField").text, "BTN open")
             verify(page._importRangeNormalizedText.indexOf("AA") >= 0, page._importRangeNormalizedText)
-            nameDialog.close()
+            closeImport()
         }
 
-        function test_override_confirmations_take_escape_and_return() {
+        function test_override_confirmation_takes_return() {
             page._openClearOverridesDialog("oop", 0)
             var dialog = findChild(page, "clearStandardOverridesDialog")
             tryCompare(dialog, "opened", true)
             compare(findChild(dialog.contentItem, "confirmText").text,
                     "Clear all locally overridden standard ranges for OOP?")
-            compare(findChild(dialog.contentItem, "confirmOkButton").text, "OK")
             var cleared = 0
             dialog.accepted.connect(function() { ++cleared })
-            keyClick(Qt.Key_Escape)
-            tryCompare(dialog, "visible", false)
-            compare(cleared, 0)
-            dialog.open()
-            tryCompare(dialog, "opened", true)
             keyClick(Qt.Key_Return)
             tryCompare(dialog, "visible", false)
             compare(cleared, 1)
