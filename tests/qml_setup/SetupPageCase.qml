@@ -17,15 +17,13 @@ TestCase {
     readonly property Settings ranges: Settings { category: "ranges" }
     readonly property Settings profiles: Settings { category: "settings_profiles" }
 
-    readonly property var rangeKeys: ["oopCustomRangesJson", "ipCustomRangesJson", "oopStandardOverridesJson",
-                                      "ipStandardOverridesJson", "oopExploitOverridesJson", "ipExploitOverridesJson"]
-
     function clearStores() {
-        var backups = ["", "Backup", "Backup2", "Backup3"]
-        for (var i = 0; i < backups.length; ++i) {
-            for (var k = 0; k < rangeKeys.length; ++k)
-                ranges.setValue(rangeKeys[k] + backups[i], "")
-            profiles.setValue("profilesJson" + backups[i], "")
+        for (var backup of ["", "Backup", "Backup2", "Backup3"]) {
+            for (var seat of ["oop", "ip"]) {
+                for (var store of ["CustomRangesJson", "StandardOverridesJson", "ExploitOverridesJson"])
+                    ranges.setValue(seat + store + backup, "")
+            }
+            profiles.setValue("profilesJson" + backup, "")
         }
         ranges.sync()
         profiles.sync()
@@ -52,8 +50,8 @@ TestCase {
     }
 
     function typeKeys(text) {
-        for (var i = 0; i < text.length; ++i)
-            keyClick(text.charAt(i))
+        for (var c of text)
+            keyClick(c)
     }
     // Types a name into the focused field of an open name dialog and accepts it with Return.
     function enterName(dialogName, fieldName, name) {

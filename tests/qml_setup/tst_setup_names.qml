@@ -27,10 +27,8 @@ Item {
 
         function test_member_names(data) {
             var n = data.tag
-            saveProfile(n)
-            saveProfile(n)
-            saveProfile("After")
-            saveProfile(n)
+            for (var wanted of [n, n, "After", n])
+                saveProfile(wanted)
             var profileNames = [n, n + " (2)", "After", n + " (3)"]
             compare(names(page.settingsProfiles), profileNames)
 
