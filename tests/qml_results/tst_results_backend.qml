@@ -104,10 +104,13 @@ Item {
                     [1, 0, -1], "new results put the page back at the root")
         }
 
-        function visibleNamed(name) {
-            var item = findChild(page, name)
-            verify(item, name)
-            return item.visible
+        // Which of the matrix, buckets and hand details say the node's details were not saved.
+        function notSavedNotes() {
+            return ["matrixNotSaved", "bucketsNotSaved", "combosNotSaved"].map(function(name) {
+                var item = findChild(page, name)
+                verify(item, name)
+                return item.visible
+            })
         }
 
         // A loaded project holds the details of the nodes viewed before it
@@ -120,24 +123,16 @@ Item {
             var loaded = appController.loadProject(url)
             verify(loaded.ok, loaded.error)
             waitForRendering(page)
-            var notes = ["matrixNotSaved", "bucketsNotSaved", "combosNotSaved"]
             tryCompare(page, "_handCombosLoading", false, 5000)
-            for (var i = 0; i < notes.length; ++i)
-                verify(!visibleNamed(notes[i]), "the root was saved: " + notes[i])
-            verify(visibleNamed("bucketsShown"))
-            verify(page.currentHandCombos.length > 0)
+            compare(notSavedNotes(), [false, false, false], "the root was saved")
+            verify(findChild(page, "bucketsShown").visible && page.currentHandCombos.length > 0)
 
-            var bet = indexOfKind(page.currentActions, "bet")
-            clickAction(0, bet)
+            clickAction(0, indexOfKind(page.currentActions, "bet"))
             tryCompare(page, "_handCombosLoading", false, 5000)
             waitForRendering(page)
-            for (i = 0; i < notes.length; ++i) {
-                verify(visibleNamed(notes[i]), notes[i])
-                compare(findChild(findChild(page, notes[i]), "detailsNotSavedText").text,
-                        "This node's details were not saved with the project. Solve the spot again to see them.")
-            }
-            verify(!visibleNamed("noHandCombos"), "no bare \"no combos\" line")
-            verify(!visibleNamed("bucketsShown"), "no \"0 shown\"")
+            compare(notSavedNotes(), [true, true, true])
+            compare([findChild(page, "noHandCombos").visible, findChild(page, "bucketsShown").visible], [false, false],
+                    "no bare \"no combos\" line, no \"0 shown\"")
             compare(page.treeLevels.count, 2, "the tree walks on")
             verify(page.currentActions.length >= 2, "the frequencies stay")
             compare(page.currentActions.map(function(a) { return a.frequency }),
@@ -145,22 +140,19 @@ Item {
 
             page.navigateToBreadcrumb(0)
             tryCompare(page, "_handCombosLoading", false, 5000)
-            for (i = 0; i < notes.length; ++i)
-                verify(!visibleNamed(notes[i]), "back at the root: " + notes[i])
+            compare(notSavedNotes(), [false, false, false], "back at the root")
         }
 
         // A language switch renames the buckets and the play role at once,
         // without a change of node.
         function test_bucket_names_and_role_follow_the_language() {
             solve(Spots.riverSpot(40))
-            var row = findChild(page, "bucketRow0")
-            verify(row)
-            var english = findChild(row, "bucketName").text
-            compare(english, row.modelData.name, "English names are the bucket names")
+            var bucketName = function() { return findChild(findChild(page, "bucketRow0"), "bucketName").text }
+            var english = bucketName()
             languageManager.setLanguage("de")
             var german = appController.nodeHandBuckets(0)[0].displayName
             verify(german !== english, "the bucket has a German name: " + german)
-            compare(findChild(findChild(page, "bucketRow0"), "bucketName").text, german)
+            compare(bucketName(), german)
 
             page.playMode = true
             page.playEngine.startPlaySession("BOTH")
@@ -168,13 +160,13 @@ Item {
             languageManager.setLanguage("system")
             compare(findChild(page, "playRoleText").text, "Role: Both seats")
             page.playMode = false
-            compare(findChild(findChild(page, "bucketRow0"), "bucketName").text, english)
+            compare(bucketName(), english)
         }
 
         // OOP's aces beat the kings and its queens lose to them on a board
         // of deuces full; all-in is the only size.
-        function toySpot() {
-            var spot = Spots.riverSpot(3000)
+        function toySpot(iterations) {
+            var spot = Spots.riverSpot(iterations)
             spot.boardText = "2s2d2h3c3d"
             spot.oopRangeText = "AA,QQ"
             spot.ipRangeText = "KK"
@@ -187,7 +179,7 @@ Item {
 
         // With only all-in bets OOP wins 75 of the 100 chips.
         function test_spot_evs_include_the_pot_share() {
-            solve(toySpot())
+            solve(toySpot(3000))
             var oop = Number(findChild(findChild(page, "evOopCard"), "statValue").text)
             var ip = Number(findChild(findChild(page, "evIpCard"), "statValue").text)
             verify(Math.abs(oop - 75) <= 0.05, "EV (OOP) " + oop)
@@ -198,6 +190,8 @@ Item {
         function barText(i, name) {
             return findChild(findChild(findChild(page, "actionFrequenciesBar"), "actionLabel" + i), name).text
         }
+        function barTexts(name) { return [barText(0, name), barText(1, name)] }
+        function actionNames() { return page.currentActions.map(function(a) { return a.name }) }
 
         // Per action, the rows' EVs of the selected node, each row counted by
         // its weight times its probability of the action.
@@ -217,33 +211,28 @@ Item {
         // The bar reads what reaches each node: facing the jam, IP meets the
         // aces and half of the queens, a third of the pot.
         function test_toy_game_node_figures() {
-            solve(toySpot())
+            solve(toySpot(3000))
             var tolerance = Math.max(appController.resultExploitability, 0.01)
-            compare(page.currentActions.map(function(a) { return a.name }), ["Check", "All-In"])
-            compare([barText(0, "share"), barText(1, "share")], ["25%", "75%"])
+            compare([actionNames(), barTexts("share")], [["Check", "All-In"], ["25%", "75%"]])
 
             clickAction(0, 1)
-            compare(page.selectedPlayer, "IP")
-            var facing = page.currentNodeIndex
-            compare(page.currentActions.map(function(a) { return a.name }), ["Fold", "Call"])
-            compare([barText(0, "share"), barText(1, "share")], ["50%", "50%"])
+            compare([page.selectedPlayer, actionNames(), barTexts("share")], ["IP", ["Fold", "Call"], ["50%", "50%"]])
             var equity = parseFloat(barText(1, "equity"))
             verify(Math.abs(equity - 33.3) <= 0.5, "call equity " + barText(1, "equity"))
-            var rows = appController.nodeHandCombos(facing)
+            var rows = appController.nodeHandCombos(page.currentNodeIndex)
             compare(rows.length, 6)
-            var bar = page.actionFrequenciesActions
+            var call = page.actionFrequenciesActions[1].ev
             for (var i = 0; i < rows.length; ++i) {
                 var rowCall = rows[i].actionEvs[1] - rows[i].actionEvs[0]
-                verify(Math.abs(bar[1].ev - rowCall) <= tolerance, "call EV " + bar[1].ev + " vs row " + rowCall)
+                verify(Math.abs(call - rowCall) <= tolerance, "call EV " + call + " vs row " + rowCall)
             }
-            verify(Math.abs(parseFloat(barText(1, "ev")) - bar[1].ev) <= 0.005, barText(1, "ev"))
+            verify(Math.abs(parseFloat(barText(1, "ev")) - call) <= 0.005, barText(1, "ev"))
             compare(findChild(findChild(findChild(page, "treeLevel0"), "actionNode0"), "freqText").text, "Freq: 75%",
                     "the chosen All-In stays in the tree")
 
             clickAction(0, 0)
-            var checked = page.currentNodeIndex
-            var expected = rowEvs(checked)
-            var stats = appController.nodeActionStats(checked)
+            var expected = rowEvs(page.currentNodeIndex)
+            var stats = appController.nodeActionStats(page.currentNodeIndex)
             for (var a = 0; a < stats.length; ++a) {
                 if (stats[a].combos > 0) {
                     verify(Math.abs(stats[a].ev - expected[a]) <= 0.01, stats[a].name + " " + stats[a].ev + " vs " + expected[a])
@@ -255,29 +244,22 @@ Item {
         // Locked to jam everything, OOP never checks: after a check and IP's
         // all-in no hand of OOP is left, and its figures read "—".
         function test_unreached_node_reads_dash() {
-            var spot = toySpot()
-            spot.maxIterations = 200
-            solve(spot)
+            solve(toySpot(200))
             appController.setNodeLock(0, "AA", 1, 1)
             appController.setNodeLock(0, "QQ", 1, 1)
             appController.reSolveWithNodeLocks()
             tryCompare(appController, "running", true, 5000)
             tryCompare(appController, "running", false, 60000)
             tryCompare(appController, "statusText", "Done", 5000)
-            compare([barText(0, "share"), barText(1, "share")], ["0%", "100%"])
+            compare(barTexts("share"), ["0%", "100%"])
             clickAction(0, 0)
             compare(page.selectedPlayer, "IP")
-            compare(barText(0, "share") === "—", false, "IP's own range reaches its node")
+            verify(barText(0, "share") !== "—", "IP's own range reaches its node")
             clickAction(1, 1)
-            compare(page.selectedPlayer, "OOP")
-            compare(page.currentActions.map(function(a) { return a.name }), ["Fold", "Call"])
-            for (var i = 0; i < 2; ++i) {
-                compare(barText(i, "share"), "—")
-                compare(barText(i, "equity"), "—")
-                compare(barText(i, "ev"), "—")
-                compare(findChild(findChild(findChild(page, "treeLevel2"), "actionNode" + i), "freqText").text,
-                        "Freq: —")
-            }
+            compare([page.selectedPlayer, actionNames()], ["OOP", ["Fold", "Call"]])
+            compare([barTexts("share"), barTexts("equity"), barTexts("ev")], [["—", "—"], ["—", "—"], ["—", "—"]])
+            for (var i = 0; i < 2; ++i)
+                compare(findChild(findChild(findChild(page, "treeLevel2"), "actionNode" + i), "freqText").text, "Freq: —")
         }
 
         // IP's per-class mixes at each child decision of the root.
