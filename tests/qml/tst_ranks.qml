@@ -8,13 +8,7 @@ TestCase {
     name: "Ranks"
 
     function test_orderAndListAgree() {
-        compare(Ranks.LIST.length, 13)
-        compare(Ranks.LIST.join(""), Ranks.ORDER)
-        compare(Ranks.LIST[0], "A")
-        compare(Ranks.LIST[4], "T")
-        compare(Ranks.LIST[12], "2")
-        for (var i = 0; i < 13; ++i)
-            compare(Ranks.ORDER.indexOf(Ranks.LIST[i]), i, "each rank once")
+        compare([Ranks.ORDER, Ranks.LIST], ["AKQJT98765432", "AKQJT98765432".split("")])
     }
 
     function test_pairFindsTwoRanksInARow_data() {
@@ -25,8 +19,7 @@ TestCase {
             { tag: "one rank", text: "A", found: false },
             { tag: "rank and suit", text: "Ah", found: false },
             { tag: "not a rank", text: "A1", found: false },
-            { tag: "apart", text: "A K", found: false },
-            { tag: "empty", text: "", found: false }
+            { tag: "apart", text: "A K", found: false }
         ]
     }
 
