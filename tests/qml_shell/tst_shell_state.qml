@@ -18,14 +18,6 @@ Item {
         id: bareShellComp
         AppShell { anchors.fill: parent }
     }
-    Component {
-        id: projectPageComp
-        ProjectPage { anchors.fill: parent }
-    }
-    Component {
-        id: solvePageComp
-        SolvePage { anchors.fill: parent }
-    }
 
     readonly property var allKeys: [
         "boardText", "oopRangeText", "ipRangeText", "betSizesText", "maxIterations", "startingPot",
@@ -115,18 +107,16 @@ Item {
             compare(shell.hasProject, true)
         }
 
+        // The shell's startup blank state (no budget) reaches both pages, and so does a preset's.
         function test_iteration_budget_until_a_preset_gives_one() {
-            // A page on its own holds the default budget; in the shell the
-            // startup blank state (no budget) reaches both pages.
-            compare(createTemporaryObject(projectPageComp, host).maxIterations, 2000)
-            compare(createTemporaryObject(solvePageComp, host).maxIterations, 2000)
             var shell = createShell()
-            compare(shell.maxIterations, 0)
-            compare(findChild(shell, "projectPage").maxIterations, 0)
-            compare(findChild(shell, "solvePage").maxIterations, 0)
+            var budgets = function() {
+                return [shell.maxIterations, findChild(shell, "projectPage").maxIterations,
+                        findChild(shell, "solvePage").maxIterations]
+            }
+            compare(budgets(), [0, 0, 0])
             shell.resetToDefaults()
-            compare(findChild(shell, "projectPage").maxIterations, 400)
-            compare(findChild(shell, "solvePage").maxIterations, 400)
+            compare(budgets(), [400, 400, 400])
         }
 
         function test_thread_defaults_without_controller() {
