@@ -10,17 +10,14 @@
 using namespace velmora;
 
 TEST(DiscountScheduleTest, FirstIterations) {
-  // Iterations 1 to 4 (t = 0 to 3).
-  const Discounts first = discounts_at(0);
-  EXPECT_EQ(first.alpha, 0.0f);
-  EXPECT_EQ(first.beta, 0.5f);
-  EXPECT_EQ(first.gamma, 0.0f);
-  EXPECT_EQ(discounts_at(1).alpha, 0.0f);
-  EXPECT_EQ(discounts_at(1).gamma, 0.0f);
-  EXPECT_EQ(discounts_at(2).alpha, 0.5f);
-  EXPECT_EQ(discounts_at(2).gamma, 0.125f);
-  EXPECT_EQ(discounts_at(3).gamma, static_cast<float>(8.0 / 27.0));
-  EXPECT_FLOAT_EQ(discounts_at(3).alpha, static_cast<float>(std::sqrt(8.0) / (std::sqrt(8.0) + 1.0)));
+  // Iterations 1 to 4 (t = 0 to 3): {alpha, gamma}; beta is always a half.
+  const float sqrt8 = static_cast<float>(std::sqrt(8.0));
+  const float want[4][2] = {{0.0f, 0.0f}, {0.0f, 0.0f}, {0.5f, 0.125f}, {sqrt8 / (sqrt8 + 1.0f), 8.0f / 27.0f}};
+  for (std::uint32_t t = 0; t < 4; ++t) {
+    EXPECT_FLOAT_EQ(discounts_at(t).alpha, want[t][0]) << t;
+    EXPECT_FLOAT_EQ(discounts_at(t).gamma, want[t][1]) << t;
+    EXPECT_EQ(discounts_at(t).beta, 0.5f) << t;
+  }
 }
 
 TEST(DiscountScheduleTest, StrategySumsRestartAtEveryPowerOfFour) {
