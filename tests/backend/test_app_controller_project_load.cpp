@@ -2,18 +2,11 @@
 // saved tree are refused with nothing changed, cached answers for nodes the
 // tree does not have are dropped, and opening and saving in the background
 // give what the direct calls give while the GUI thread stays free.
-#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QUrl>
 
 #include <functional>
-#include <memory>
-
-#include <gtest/gtest.h>
 
 #include "app_controller_test_support.h"
 
@@ -79,12 +72,9 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
          r.insert("hasResults", true);
        })},
       {"project list", edited([](QJsonObject& r) { r.insert("project", QJsonArray{"boardText"}); })},
-      {"project text", edited([](QJsonObject& r) { r.insert("project", "AhKsQd"); })},
       {"project null", edited([](QJsonObject& r) { r.insert("project", QJsonValue::Null); })},
       {"results text", edited([](QJsonObject& r) { r.insert("results", "x"); })},
-      {"results list", edited([](QJsonObject& r) { r.insert("results", QJsonArray{1, 2}); })},
       {"results number", edited([](QJsonObject& r) { r.insert("results", 7); })},
-      {"child past the tree", withChild(good, 0, 99999999)},
       {"child just past the tree", withChild(good, inner, nodes)},
       {"negative child", withChild(good, inner, -7)},
       {"huge child", withChild(good, 0, 1e20)},
@@ -137,16 +127,12 @@ TEST_F(ProjectLoadTest, CachedAnswersOutsideTheTreeAreDroppedOnLoad) {
   const int strategyInTree = caches.value("handStrategyByNode").toArray().size();
   const int combosInTree = caches.value("handCombosByNode").toArray().size();
   ASSERT_GT(strategyInTree, 0);
-  const QJsonObject someStrategy = caches.value("handStrategyByNode").toArray()[0].toObject();
   const QJsonObject someCombos = caches.value("handCombosByNode").toArray()[0].toObject();
-  const QJsonObject someSeat = caches.value("seatHandCombosByNode").toArray()[0].toObject();
+  // Each list gains 50 copies of its first entry, for nodes past the tree.
   for (const char* key : {"handStrategyByNode", "handCombosByNode", "seatHandCombosByNode"}) {
     QJsonArray list = caches.value(key).toArray();
-    const QJsonObject& sample = QString(key) == "handStrategyByNode" ? someStrategy
-                                : QString(key) == "handCombosByNode" ? someCombos
-                                                                     : someSeat;
-    for (int i = 0; i < 2000; ++i) {
-      QJsonObject entry = sample;
+    for (int i = 0; i < 50; ++i) {
+      QJsonObject entry = list[0].toObject();
       entry.insert("nodeIndex", nodes + i);
       list.append(entry);
     }
@@ -160,7 +146,7 @@ TEST_F(ProjectLoadTest, CachedAnswersOutsideTheTreeAreDroppedOnLoad) {
   EXPECT_EQ(c.statusText(),
             QString("Loaded project (%1 strategy nodes, %2 combo nodes)").arg(strategyInTree).arg(combosInTree));
   EXPECT_TRUE(c.nodeHandStrategy(nodes).isEmpty());
-  EXPECT_TRUE(c.nodeHandCombos(nodes + 1999).isEmpty());
+  EXPECT_TRUE(c.nodeHandCombos(nodes + 49).isEmpty());
   EXPECT_TRUE(c.nodeSeatHandCombos(nodes + 7, "OOP").isEmpty());
   EXPECT_TRUE(c.nodePocketActionEvs(nodes + 3, "OOP", someCombos.value("data")[0]["c1"].toString(),
                                     someCombos.value("data")[0]["c2"].toString())

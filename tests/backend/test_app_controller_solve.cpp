@@ -113,24 +113,18 @@ TEST_F(SolveControlTest, RangeReadinessFollowsTheRangeParser) {
   }
   EXPECT_FALSE(c.rangeHasHand(QStringLiteral("AA, K\u00e9")));
 
-  // The start agrees: full ranges pass the range check and reach the sizing check.
-  QVariantMap cfg = riverSpot();
+  // The start agrees: full ranges pass the range check and reach the sizing
+  // check, and solve like any other.
+  QVariantMap cfg = riverSpot(5);
   cfg["oop_range"] = "100%";
+  cfg["ip_range"] = "AA:1.5";
+  c.startSolveWithConfig(cfg);
+  EXPECT_EQ(c.statusText(), "Not ready: select at least one hand in both ranges");
   cfg["ip_range"] = "50%";
   cfg["ip_river_raise_sizes"] = "";
   c.startSolveWithConfig(cfg);
   EXPECT_EQ(c.statusText(), "Not ready: fill out both OOP and IP sizing");
-  cfg["ip_range"] = "AA:1.5";
-  c.startSolveWithConfig(cfg);
-  EXPECT_EQ(c.statusText(), "Not ready: select at least one hand in both ranges");
-}
-
-// A full range solves like any other.
-TEST_F(SolveControlTest, FullRangesSolve) {
-  AppController c;
-  QVariantMap cfg = riverSpot(5);
-  cfg["oop_range"] = "100%";
-  cfg["ip_range"] = "50%";
+  cfg["ip_river_raise_sizes"] = "2.5x";
   solve(c, cfg);
   EXPECT_GT(c.treeNodeCount(), 0);
 }
@@ -505,16 +499,19 @@ TEST_F(SolveControlTest, MemoryLineNamesTheFieldOfAnUnreadableSizeToken) {
     EXPECT_EQ(c.solveRequiredMemoryBytes(), 0u) << key;
     return c.solveRequiredMemoryText();
   };
-  EXPECT_EQ(memoryLineFor("oop_flop_bet_sizes", "33, 3x3"), "OOP flop bet sizes: '3x3' is not a valid size");
-  EXPECT_EQ(memoryLineFor("ip_river_raise_sizes", "2.5x, 1x"), "IP river raise sizes: '1x' is not a valid size");
-  EXPECT_EQ(memoryLineFor("ip_turn_bet_sizes", "2.5x"), "IP turn bet sizes: '2.5x' is not a valid size");
-  EXPECT_EQ(memoryLineFor("oop_river_raise_sizes", "40.5c"), "OOP river raise sizes: '40.5c' is not a valid size");
-  const QString longToken = "1.2.3.4.5.6.7.8.9.10.11.12.13x";
-  EXPECT_EQ(memoryLineFor("oop_turn_raise_sizes", "2x, 1.2.3.4.5.6.7.8.9.10.11.12.13x"),
-            "OOP turn raise sizes: '" + longToken.left(23) + QChar(0x2026) + "' is not a valid size")
-      << "a long token is cut";
-  // A "%1" typed in the token stays as typed.
-  EXPECT_EQ(memoryLineFor("ip_flop_bet_sizes", "50, 1e2e%1"), "IP flop bet sizes: '1e2e%1' is not a valid size");
+  const QString cut = QString("1.2.3.4.5.6.7.8.9.10.11.12.13x").left(23) + QChar(0x2026);
+  const struct {
+    const char* key;
+    const char* sizes;
+    QString line;
+  } cases[] = {
+      {"oop_flop_bet_sizes", "33, 3x3", "OOP flop bet sizes: '3x3' is not a valid size"},
+      {"ip_river_raise_sizes", "2.5x, 1x", "IP river raise sizes: '1x' is not a valid size"},
+      {"oop_turn_raise_sizes", "2x, 1.2.3.4.5.6.7.8.9.10.11.12.13x",  // a long token is cut
+       "OOP turn raise sizes: '" + cut + "' is not a valid size"},
+      {"ip_flop_bet_sizes", "50, 1e2e%1", "IP flop bet sizes: '1e2e%1' is not a valid size"},  // "%1" stays as typed
+  };
+  for (const auto& k : cases) EXPECT_EQ(memoryLineFor(k.key, k.sizes), k.line);
 
   QTranslator german;
   ASSERT_TRUE(german.load(":/Velmora/i18n/velmora_de.qm"));

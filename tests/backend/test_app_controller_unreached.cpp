@@ -2,15 +2,9 @@
 // tables and the action statistics carry NaN there, which the pages show as
 // "—", and a project file keeps it so through a save and a load.
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QUrl>
 
 #include <cmath>
-
-#include <gtest/gtest.h>
 
 #include "app_controller_test_support.h"
 
@@ -61,31 +55,21 @@ TEST(UnreachedNodeTest, NoFrequenciesWhereNoHandArrivesEvenAfterALoad) {
   double sum = 0.0;
   for (const QVariant& a : c.nodeActions(facingBet)) sum += a.toMap().value("frequency").toDouble();
   EXPECT_NEAR(sum, 1.0, 1e-5);
-  c.nodeActionStats(facingBet);
 
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  const QUrl file = QUrl::fromLocalFile(dir.filePath("unreached.velmoraproj"));
-  ASSERT_TRUE(c.saveProject(file, QVariantMap{{"boardText", "AhKsQd7c2h"}}));
-  QFile saved(file.toLocalFile());
-  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-  const QJsonObject results = QJsonDocument::fromJson(saved.readAll()).object().value("results").toObject();
+  const QString file = dir.filePath("unreached.velmoraproj");
+  ASSERT_TRUE(c.saveProject(QUrl::fromLocalFile(file), QVariantMap{{"boardText", "AhKsQd7c2h"}}));
+  const QJsonObject results = QJsonDocument::fromJson(readAll(file)).object().value("results").toObject();
   const QJsonArray table = results.value("treeNodeActions").toArray();
   EXPECT_TRUE(table.at(facingRaise).toArray().at(0).toObject().value("frequency").isNull()) << "written as null";
 
   AppController loaded;
-  const QVariantMap r = loaded.loadProject(file);
+  const QVariantMap r = loaded.loadProject(QUrl::fromLocalFile(file));
   ASSERT_TRUE(r.value("ok").toBool()) << r.value("error").toString().toStdString();
   expectNoFigures(loaded.nodeActions(facingRaise), "loaded tree");
   expectNoFigures(loaded.nodeActionStats(facingRaise), "loaded stats");
-  const QVariantList reached = loaded.nodeActions(facingBet);
-  ASSERT_EQ(reached.size(), c.nodeActions(facingBet).size());
-  for (int i = 0; i < reached.size(); ++i) {
-    EXPECT_DOUBLE_EQ(reached[i].toMap().value("frequency").toDouble(),
-                     c.nodeActions(facingBet)[i].toMap().value("frequency").toDouble());
-  }
-  EXPECT_NEAR(loaded.nodeActionStats(facingBet)[0].toMap().value("frequency").toDouble(),
-              c.nodeActionStats(facingBet)[0].toMap().value("frequency").toDouble(), 1e-6);
+  EXPECT_EQ(canonical(loaded.nodeActions(facingBet)), canonical(c.nodeActions(facingBet)));
 }
 
 }  // namespace

@@ -9,30 +9,15 @@
 
 using namespace velmora;
 
-namespace {
-
-// The largest power of 4 not above t, by repeated division (0 for t = 0).
-std::uint64_t restart_point(std::uint64_t t) {
-  if (t == 0) return 0;
-  std::uint64_t q = 1;
-  while (t / q >= 4) q *= 4;
-  return q;
-}
-
-}  // namespace
-
 TEST(DiscountScheduleTest, FirstIterations) {
-  // Iterations 1 to 4 (t = 0 to 3).
-  const Discounts first = discounts_at(0);
-  EXPECT_EQ(first.alpha, 0.0f);
-  EXPECT_EQ(first.beta, 0.5f);
-  EXPECT_EQ(first.gamma, 0.0f);
-  EXPECT_EQ(discounts_at(1).alpha, 0.0f);
-  EXPECT_EQ(discounts_at(1).gamma, 0.0f);
-  EXPECT_EQ(discounts_at(2).alpha, 0.5f);
-  EXPECT_EQ(discounts_at(2).gamma, 0.125f);
-  EXPECT_EQ(discounts_at(3).gamma, static_cast<float>(8.0 / 27.0));
-  EXPECT_FLOAT_EQ(discounts_at(3).alpha, static_cast<float>(std::sqrt(8.0) / (std::sqrt(8.0) + 1.0)));
+  // Iterations 1 to 4 (t = 0 to 3): {alpha, gamma}; beta is always a half.
+  const float sqrt8 = static_cast<float>(std::sqrt(8.0));
+  const float want[4][2] = {{0.0f, 0.0f}, {0.0f, 0.0f}, {0.5f, 0.125f}, {sqrt8 / (sqrt8 + 1.0f), 8.0f / 27.0f}};
+  for (std::uint32_t t = 0; t < 4; ++t) {
+    EXPECT_FLOAT_EQ(discounts_at(t).alpha, want[t][0]) << t;
+    EXPECT_FLOAT_EQ(discounts_at(t).gamma, want[t][1]) << t;
+    EXPECT_EQ(discounts_at(t).beta, 0.5f) << t;
+  }
 }
 
 TEST(DiscountScheduleTest, StrategySumsRestartAtEveryPowerOfFour) {
@@ -47,18 +32,25 @@ TEST(DiscountScheduleTest, StrategySumsRestartAtEveryPowerOfFour) {
   }
 }
 
-TEST(DiscountScheduleTest, FollowsTheFormulasOverTheFirstIterations) {
-  float last_alpha = 0.0f;
-  for (std::uint32_t t = 0; t < 5000; ++t) {
+TEST(DiscountScheduleTest, LaterIterationsKeepMoreAndRestartOnlyAtPowersOfFour) {
+  // Worked by hand: t = 10 is (9^1.5 = 27) / 28, six iterations after the
+  // restart at 4; t = 26 is 125 / 126, ten after the restart at 16.
+  EXPECT_FLOAT_EQ(discounts_at(10).alpha, 27.0f / 28.0f);
+  EXPECT_FLOAT_EQ(discounts_at(10).gamma, static_cast<float>(216.0 / 343.0));
+  EXPECT_FLOAT_EQ(discounts_at(26).alpha, 125.0f / 126.0f);
+  EXPECT_FLOAT_EQ(discounts_at(26).gamma, static_cast<float>(1000.0 / 1331.0));
+  for (std::uint32_t t = 1; t < 5000; ++t) {
     const Discounts d = discounts_at(t);
-    const double x = t > 0 ? static_cast<double>(t) - 1.0 : 0.0;
-    EXPECT_FLOAT_EQ(d.alpha, static_cast<float>(std::pow(x, 1.5) / (std::pow(x, 1.5) + 1.0))) << t;
-    const double since = static_cast<double>(t - restart_point(t));
-    EXPECT_FLOAT_EQ(d.gamma, static_cast<float>(std::pow(since / (since + 1.0), 3.0))) << t;
+    const Discounts before = discounts_at(t - 1);
     EXPECT_EQ(d.beta, 0.5f) << t;
-    EXPECT_GE(d.alpha, last_alpha) << t;
+    EXPECT_GE(d.alpha, before.alpha) << t;
     EXPECT_LT(d.alpha, 1.0f) << t;
-    last_alpha = d.alpha;
+    const bool restart = (t & (t - 1)) == 0 && t % 3 == 1;  // 1, 4, 16, 64, ...
+    if (restart) {
+      EXPECT_EQ(d.gamma, 0.0f) << t;
+    } else {
+      EXPECT_GT(d.gamma, before.gamma) << t;
+    }
   }
 }
 

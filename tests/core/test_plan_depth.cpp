@@ -29,68 +29,66 @@ Spot one_chip_river(std::uint32_t stack) {
 }
 
 // Actions on the deepest line of a built tree (children follow their parents).
-std::size_t built_depth(const ActionPlan& plan) {
-  std::vector<std::size_t> depth(plan.node_count(), 0);
+template <class Nodes>
+std::size_t built_depth(const Nodes& nodes) {
+  std::vector<std::size_t> depth(nodes.size(), 0);
   std::size_t deepest = 0;
-  for (std::size_t i = 0; i < plan.node_count(); ++i) {
+  for (std::size_t i = 0; i < nodes.size(); ++i) {
     deepest = std::max(deepest, depth[i]);
-    for (std::uint64_t c : plan.node(i).children) depth[c] = depth[i] + 1;
+    for (std::uint64_t c : nodes[i].children) depth[c] = depth[i] + 1;
   }
   return deepest;
 }
 
-std::string too_deep_text(std::size_t actions) {
-  return "The betting tree is too deep: " + std::to_string(actions) +
-         " actions in a row; use larger sizes or a smaller stack";
+// Both the counter and the builder refuse the tree with its depth in the text.
+void expect_too_deep(const TreeConfig& cfg, const CardContext& context, std::size_t actions,
+                     const std::string& label) {
+  const std::string text = "The betting tree is too deep: " + std::to_string(actions) +
+                           " actions in a row; use larger sizes or a smaller stack";
+  const auto check = [&](auto&& build, const char* who) {
+    try {
+      build();
+      ADD_FAILURE() << label << ": accepted by the " << who;
+    } catch (const PlanTooDeep& e) {
+      EXPECT_EQ(e.actions(), actions) << label << ", " << who;
+      EXPECT_EQ(std::string(e.what()), text) << label << ", " << who;
+    }
+  };
+  check([&] { count_plan(cfg, context); }, "counter");
+  check([&] { ActionPlan plan(cfg, &context); }, "builder");
 }
 
-template <class Build>
-void expect_too_deep(Build&& build, std::size_t actions, const std::string& label) {
-  try {
-    build();
-    ADD_FAILURE() << label << ": accepted";
-  } catch (const PlanTooDeep& e) {
-    EXPECT_EQ(e.actions(), actions) << label;
-    EXPECT_EQ(std::string(e.what()), too_deep_text(actions)) << label;
-  }
-}
-
-TEST(PlanDepth, TheLimitIsAcceptedAndOneActionMoreIsRefusedByCounterAndBuilder) {
+TEST(PlanDepth, TheLimitIsAcceptedAndDeeperTreesAreRefusedWithTheirDepth) {
   const CardContext context = testing::make_context(one_chip_river(998));
   const TreeConfig at_limit = testing::tree_config(one_chip_river(998), 2);
   EXPECT_EQ(count_plan(at_limit, context).depth, kMaxPlanDepth);
-  EXPECT_EQ(built_depth(ActionPlan(at_limit, &context)), kMaxPlanDepth);
+  EXPECT_EQ(built_depth(ActionPlan(at_limit, &context).nodes()), kMaxPlanDepth);
   EXPECT_EQ(longest_betting_line(at_limit, context.board(), &context), kMaxPlanDepth);
-
-  const TreeConfig over = testing::tree_config(one_chip_river(999), 2);
-  expect_too_deep([&] { count_plan(over, context); }, kMaxPlanDepth + 1, "count");
-  expect_too_deep([&] { ActionPlan plan(over, &context); }, kMaxPlanDepth + 1, "build");
-}
-
-TEST(PlanDepth, TheIssuesSpotsAreRefusedWithTheirDepth) {
-  // Stack 50000, one-chip sizes: 50002 actions.
-  const CardContext river = testing::make_context(one_chip_river(50000));
-  const TreeConfig chips = testing::tree_config(one_chip_river(50000), 2);
-  expect_too_deep([&] { count_plan(chips, river); }, 50002, "1c count");
-  expect_too_deep([&] { ActionPlan plan(chips, &river); }, 50002, "1c build");
 
   // A third of the pot, then raises of 1.000001x, which the minimum raise
   // turns into steps of 3 chips: 33336 actions at stack 100000.
   Spot third = one_chip_river(100000);
   third.bets = "33%";
   third.raises = "1.000001x";
-  const TreeConfig min_raises = testing::tree_config(third, 2);
-  expect_too_deep([&] { count_plan(min_raises, river); }, 33336, "min-raise count");
-  expect_too_deep([&] { ActionPlan plan(min_raises, &river); }, 33336, "min-raise build");
-
-  // The same sizes on every street from the flop: refused at once, not
+  // The same sizes on every street from the flop are refused at once, not
   // after counting or building the streets above the war.
   Spot flop = one_chip_river(50000);
   flop.board = "Qs8s3d";
-  const CardContext flop_context = testing::make_context(flop);
-  const TreeConfig flop_chips = testing::tree_config(flop, 0);
-  expect_too_deep([&] { count_plan(flop_chips, flop_context); }, 50008, "flop count");
-  expect_too_deep([&] { ActionPlan plan(flop_chips, &flop_context); }, 50008, "flop build");
+  struct Case {
+    const char* label;
+    Spot spot;
+    std::uint8_t street;
+    std::size_t actions;
+  };
+  const Case cases[] = {
+      {"one action past the limit", one_chip_river(999), 2, kMaxPlanDepth + 1},
+      {"1c at stack 50000", one_chip_river(50000), 2, 50002},
+      {"min-raises", third, 2, 33336},
+      {"flop", flop, 0, 50008},
+  };
+  for (const Case& k : cases) {
+    expect_too_deep(testing::tree_config(k.spot, k.street), testing::make_context(k.spot), k.actions, k.label);
+  }
 }
 
 TEST(PlanDepth, CounterAndBuilderAgreeOnTreesWithStreetsAboveTheWar) {
@@ -108,12 +106,10 @@ TEST(PlanDepth, CounterAndBuilderAgreeOnTreesWithStreetsAboveTheWar) {
     const std::string label = "stack " + std::to_string(stack);
     const std::size_t line = longest_betting_line(cfg, context.board(), &context);
     if (line <= kMaxPlanDepth) {
-      const ActionPlan plan(cfg, &context);
-      EXPECT_EQ(built_depth(plan), line) << label;
+      EXPECT_EQ(built_depth(ActionPlan(cfg, &context).nodes()), line) << label;
       EXPECT_EQ(count_plan(cfg, context).depth, line) << label;
     } else {
-      expect_too_deep([&] { count_plan(cfg, context); }, line, label + " count");
-      expect_too_deep([&] { ActionPlan plan(cfg, &context); }, line, label + " build");
+      expect_too_deep(cfg, context, line, label);
     }
   }
 }
@@ -129,13 +125,7 @@ TEST(PlanDepth, TheSolverWalksATreeOfTheGreatestDepthOnEveryThread) {
   TreeConfig cfg = testing::tree_config(spot, 1);
   for (auto& list : cfg.turn.bets) list.clear();
   Game game(cfg, testing::make_context(spot));
-  std::size_t deepest = 0;
-  std::vector<std::size_t> depth(game.nodes().size(), 0);
-  for (std::size_t i = 0; i < game.nodes().size(); ++i) {
-    deepest = std::max(deepest, depth[i]);
-    for (std::uint64_t c : game.nodes()[i].children) depth[c] = depth[i] + 1;
-  }
-  ASSERT_EQ(deepest, kMaxPlanDepth);
+  ASSERT_EQ(built_depth(game.nodes()), kMaxPlanDepth);
 
   DiscountedCfr solver(testing::solver_config(2, 4, 1));
   solver.solve(game);

@@ -95,7 +95,7 @@ bool same_values(const NodeFrequencies& a, const NodeFrequencies& b) {
          std::memcmp(a.values.data(), b.values.data(), a.values.size() * sizeof(float)) == 0;
 }
 
-TEST(ReachFrequencies, WeightedRiverRangesMatchTheSumOverHands) {
+TEST(ReachFrequencies, WeightedRiverRangesMatchTheSumOverHandsAndALineNoHandTakesHasNone) {
   const Spot spot{.board = "Qs8s3dTh2c",
                   .oop_range = "AA:0.25,QQ,TT:0.5,AKs,AQs:0.75,KQs,JTs,98s,AQo:0.1",
                   .ip_range = "KK:0.5,JJ,99,AQs,KJs:0.3,QTs,98s,KQo",
@@ -103,6 +103,14 @@ TEST(ReachFrequencies, WeightedRiverRangesMatchTheSumOverHands) {
                   .raises = "a",
                   .add_all_in = true};
   auto game = make_game(spot);
+  // Every OOP hand checks at the root: nothing reaches the bets' subtrees
+  // where OOP acts again, while IP still reaches its own nodes there.
+  const std::size_t A = game->nodes()[0].actions.size();
+  const std::size_t H = game->card_context().hand_count(0);
+  ASSERT_EQ(game->nodes()[0].actions[0].kind, kActCheck);
+  LockVector lock(A * H, 0.0f);
+  for (std::size_t h = 0; h < H; ++h) lock[h] = 1.0f;
+  game->set_node_lock(0, std::move(lock));
   DiscountedCfr cfr(solver_config(40));
   cfr.solve(*game);
   const NodeFrequencies got = cfr.reach_weighted_frequencies(*game);
@@ -110,85 +118,40 @@ TEST(ReachFrequencies, WeightedRiverRangesMatchTheSumOverHands) {
   BruteFrequencies brute(*game, cfr, got);
   brute.check();
   EXPECT_GT(brute.reached, 5);
+  EXPECT_GT(brute.unreached, 0);
 
-  // The root counts AA at a quarter: not the plain mean over the hands.
-  const std::vector<float> plain = cfr.average_strategy(0);
+  // The weights matter: IP's node after the check counts KK at a half, not
+  // as the plain mean over the hands does.
+  const std::uint64_t ip_node = game->nodes()[0].children[0];
+  const std::vector<float> plain = cfr.average_strategy(ip_node);
   double gap = 0.0;
-  for (std::size_t a = 0; a < plain.size(); ++a) gap = std::max(gap, std::fabs(double{plain[a]} - got.of(0)[a]));
+  for (std::size_t a = 0; a < plain.size(); ++a) gap = std::max(gap, std::fabs(double{plain[a]} - got.of(ip_node)[a]));
   EXPECT_GT(gap, 1e-3);
 }
 
-TEST(ReachFrequencies, TurnDealsDropTheHandsHoldingTheCardAndThreadsAgree) {
+TEST(ReachFrequencies, TurnDealsDropTheHandsHoldingTheCardOnEveryThreadAndTable) {
   const Spot spot{.board = "Qs8s3dTd",
                   .oop_range = "AA,QQ:0.5,TT,AKs,AQs,KQs,JTs,98s,AQo",
                   .ip_range = "KK,JJ,88,AJs,KJs:0.5,QJs,T9s,KQo",
                   .stack = 1000,
                   .bets = "50%",
                   .raises = ""};
-  auto game = make_game(spot);
-  DiscountedCfr one(solver_config(15, 1));
-  one.solve(*game);
-  const NodeFrequencies serial = one.reach_weighted_frequencies(*game);
-  BruteFrequencies brute(*game, one, serial);
-  brute.check();
-  EXPECT_GT(brute.reached, 50);
-
-  // The walk below the deals is shared out over three threads: the same
-  // numbers, bit for bit.
-  DiscountedCfr three(solver_config(15, 3));
-  three.solve(*game);
-  const NodeFrequencies a = three.reach_weighted_frequencies(*game);
-  BruteFrequencies brute3(*game, three, a);
-  brute3.check();
-  EXPECT_TRUE(same_values(a, three.reach_weighted_frequencies(*game)));
-
-  // 16-bit tables are decoded on the way.
-  auto packed_game = make_game(spot);
-  SolverConfig cfg = solver_config(15, 2);
-  cfg.compress = true;
-  DiscountedCfr packed(cfg);
-  packed.solve(*packed_game);
-  ASSERT_TRUE(packed.compressed());
-  const NodeFrequencies p = packed.reach_weighted_frequencies(*packed_game);
-  BruteFrequencies(*packed_game, packed, p).check();
-}
-
-TEST(ReachFrequencies, ALineNoHandTakesLeavesItsNodesWithoutFrequencies) {
-  const Spot spot{.board = "Qs8s3dTh2c",
-                  .oop_range = "AA,QQ,TT,AKs,KQs,JTs",
-                  .ip_range = "KK,JJ,99,AQs,KJs,QTs",
-                  .bets = "50%",
-                  .raises = "a",
-                  .add_all_in = true};
-  auto game = make_game(spot);
-  // Every OOP hand checks at the root: nothing reaches the bets' subtrees
-  // where OOP acts again, while IP still reaches its own nodes there.
-  const GameNode& root = game->nodes()[0];
-  const std::size_t A = root.actions.size();
-  const std::size_t H = game->card_context().hand_count(0);
-  ASSERT_EQ(root.actions[0].kind, kActCheck);
-  LockVector lock(A * H, 0.0f);
-  for (std::size_t h = 0; h < H; ++h) lock[h] = 1.0f;
-  game->set_node_lock(0, std::move(lock));
-  DiscountedCfr cfr(solver_config(20));
-  cfr.solve(*game);
-  const NodeFrequencies got = cfr.reach_weighted_frequencies(*game);
-  BruteFrequencies brute(*game, cfr, got);
-  brute.check();
-  EXPECT_GT(brute.unreached, 0);
-  EXPECT_FLOAT_EQ(got.of(0)[0], 1.0f);
-  for (std::size_t a = 1; a < A; ++a) EXPECT_EQ(got.of(0)[a], 0.0f);
-  const GameNode& facing_bet = game->nodes()[root.children[1]];
-  ASSERT_EQ(facing_bet.seat, 1);
-  double sum = 0.0;
-  for (float x : got.of(root.children[1])) {
-    ASSERT_TRUE(std::isfinite(x)) << "IP's own range still reaches it";
-    sum += x;
+  // The walk below the deals runs inline on one thread and is shared out
+  // over three; 16-bit tables are decoded on the way.
+  for (const auto& [threads, compress] : {std::pair{1, false}, std::pair{3, false}, std::pair{2, true}}) {
+    SCOPED_TRACE(::testing::Message() << threads << " threads" << (compress ? ", compressed" : ""));
+    auto game = make_game(spot);
+    SolverConfig cfg = solver_config(15, threads);
+    cfg.compress = compress;
+    DiscountedCfr cfr(cfg);
+    cfr.solve(*game);
+    ASSERT_EQ(cfr.compressed(), compress);
+    const NodeFrequencies got = cfr.reach_weighted_frequencies(*game);
+    BruteFrequencies brute(*game, cfr, got);
+    brute.check();
+    EXPECT_GT(brute.reached, 50);
+    EXPECT_TRUE(same_values(got, cfr.reach_weighted_frequencies(*game))) << "the same numbers, bit for bit";
   }
-  EXPECT_NEAR(sum, 1.0, 1e-5);
-  const std::uint64_t oop_again = facing_bet.children.back();  // IP raises all-in
-  ASSERT_EQ(game->nodes()[oop_again].seat, 0);
-  for (float x : got.of(oop_again)) EXPECT_TRUE(std::isnan(x));
 }
 
 TEST(ReachFrequencies, WithoutStrategySumsEveryHandPlaysEachActionAlike) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 #include "core/range.h"
 #include "session/normalizers.h"
@@ -91,37 +92,37 @@ SizeTokenFault fault_of(const std::function<void()>& f, std::string* message = n
   return SizeTokenFault{-1, "", false, ""};
 }
 
-void expect_fault(const SizeTokenFault& f, int seat, const char* street, bool raise, const char* token) {
-  EXPECT_EQ(f.seat, seat);
-  EXPECT_EQ(f.street, street);
-  EXPECT_EQ(f.raise, raise);
-  EXPECT_EQ(f.token, token);
-}
-
 // A token the solver's parser refuses names the seat, the street, the field
 // and the piece as typed (the parser's own text can be an internal dump).
 TEST(ParseStreetSizing, RefusedTokensNameSeatStreetFieldAndThePieceAsTyped) {
   velmora::StreetSizeLists lists;
+  const struct {
+    StreetSizing oop, ip;
+    const char* street;
+    SizeTokenFault want;
+  } cases[] = {
+      {S("33, 3x3", "2.5x"), S("50", ""), "flop", {0, "flop", false, "3x3"}},
+      {S("33", ""), S("50", "2.5x,  1x ", true), "river", {1, "river", true, "1x"}},
+      {S("33", ""), S("2.5x", ""), "turn", {1, "turn", false, "2.5x"}},  // a relative size is a raise form only
+      {S(" 3 x 3 ;", "a"), S("50", ""), "flop", {0, "flop", false, "3 x 3 ;"}},
+      {S("33", "40.5c"), S("50", ""), "turn", {0, "turn", true, "40.5c"}},
+      // The first refused piece: bets before raises, in the order typed.
+      {S("33, 0x, 1e2e", "1x"), S("50", ""), "flop", {0, "flop", false, "0x"}},
+  };
+  for (const auto& k : cases) {
+    const SizeTokenFault f = fault_of([&] { parse_street_sizing_plain(lists, k.oop, k.ip, k.street); });
+    EXPECT_EQ(std::tie(f.seat, f.street, f.raise, f.token),
+              std::tie(k.want.seat, k.want.street, k.want.raise, k.want.token))
+        << k.want.token;
+  }
   std::string message;
-  expect_fault(fault_of([&] { parse_street_sizing_plain(lists, S("33, 3x3", "2.5x"), S("50", ""), "flop"); }, &message),
-               0, "flop", false, "3x3");
+  fault_of([&] { parse_street_sizing_plain(lists, S("33, 3x3", ""), S("50", ""), "flop"); }, &message);
   EXPECT_EQ(message, "Failed to parse floating-point number from '3x3' (hex=337833)") << "the parser's own text";
-  expect_fault(fault_of([&] { parse_street_sizing_plain(lists, S("33", ""), S("50", "2.5x,  1x ", true), "river"); }),
-               1, "river", true, "1x");
-  expect_fault(fault_of([&] { parse_street_sizing_plain(lists, S("33", ""), S("2.5x", ""), "turn"); }), 1, "turn",
-               false, "2.5x");  // a relative size is a raise form only
-  expect_fault(fault_of([&] { parse_street_sizing_plain(lists, S(" 3 x 3 ;", "a"), S("50", ""), "flop"); }), 0,
-               "flop", false, "3 x 3 ;");
-  expect_fault(fault_of([&] { parse_street_sizing_plain(lists, S("33", "40.5c"), S("50", ""), "turn"); }), 0, "turn",
-               true, "40.5c");
-  // The first refused piece: bets before raises, in the order typed.
-  expect_fault(fault_of([&] { parse_street_sizing_plain(lists, S("33, 0x, 1e2e", "1x"), S("50", ""), "flop"); }), 0,
-               "flop", false, "0x");
 
   // With context the message is the solve's, the fault the same.
   const SizeTokenFault f =
       fault_of([&] { parse_street_sizing(lists, S("33", "2.5x, 1x"), S("50", ""), "flop"); }, &message);
-  expect_fault(f, 0, "flop", true, "1x");
+  EXPECT_EQ(std::tie(f.seat, f.raise, f.token), std::tuple(0, true, std::string("1x")));
   EXPECT_EQ(message,
             "OOP flop sizing (bet='33', raise='2.5x, 1x', bet_norm='33%', raise_norm='2.5x,1x'): "
             "Relative raise must exceed 1.0x");

@@ -1,4 +1,6 @@
-// The showdown of two pockets on a full board.
+// The showdown of two pockets on a full board. The plain wins, the tie and
+// the short texts are checked through the controller (test_app_controller_core);
+// here the texts it passes through as typed.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -11,20 +13,9 @@
 namespace velmora_app {
 namespace {
 
-TEST(Showdown, ComparesBothHandsOnFiveCards) {
-  ShowdownOutcome r = showdown_winner("Ah Kd 7c 4s 2h", "Ac Ad", "Kh Ks");
-  EXPECT_EQ(r.winner, "OOP");
-  EXPECT_GT(r.oop_strength, r.ip_strength);
-  r = showdown_winner("AhKd7c4s2h", "8c9d", "Kc Ks");
-  EXPECT_EQ(r.winner, "IP");
-  r = showdown_winner("AhKhQhJhTh", "2c3d", "4c5d");  // both play the board
-  EXPECT_EQ(r.winner, "TIE");
-  EXPECT_EQ(r.oop_strength, r.ip_strength);
-  r = showdown_winner("\tah kd\n7c 4s 2h ", "ac\tad", " kh ks");  // white space anywhere, either case
-  EXPECT_EQ(r.winner, "OOP");
-}
+TEST(Showdown, ReadsWhiteSpaceAnywhereEitherCaseAndOnlyTheFirstCards) {
+  EXPECT_EQ(showdown_winner("\tah kd\n7c 4s 2h ", "ac\tad", " kh ks").winner, "OOP");
 
-TEST(Showdown, StrengthsAreTheEvaluatorsOnTheFirstCards) {
   const std::array<velmora::Card, 5> board{velmora::parse_card("Qs"), velmora::parse_card("Js"),
                                            velmora::parse_card("Ts"), velmora::parse_card("3d"),
                                            velmora::parse_card("2c")};
@@ -40,10 +31,7 @@ TEST(Showdown, StrengthsAreTheEvaluatorsOnTheFirstCards) {
 }
 
 TEST(Showdown, TextsThatAreNotCardsLeaveItUnknown) {
-  for (const auto& bad : {std::array<std::string, 3>{"AhKd7c4s", "AcAd", "KhKs"},
-                          std::array<std::string, 3>{"AhKd7c4s2h", "AcA", "KhKs"},
-                          std::array<std::string, 3>{"AhKd7c4s2h", "1c2d", "KhKs"},
-                          std::array<std::string, 3>{"AhKd7c4s2x", "AcAd", "KhKs"},
+  for (const auto& bad : {std::array<std::string, 3>{"AhKd7c4s2x", "AcAd", "KhKs"},
                           std::array<std::string, 3>{"AhKd7c4s2h", "AcAd", "KhK?"},
                           std::array<std::string, 3>{"", "", ""}}) {
     const ShowdownOutcome r = showdown_winner(bad[0], bad[1], bad[2]);
