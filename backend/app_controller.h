@@ -29,6 +29,7 @@
 
 #include "backend/background_release.h"
 #include "backend/result_tree.h"
+#include "backend/saved_query_caches.h"
 #include "session/solve_session.h"
 #include "session/solve_types.h"
 
@@ -324,12 +325,7 @@ class AppController : public QObject {
   NodeLockTable m_nodeLockTable;
 
   // Query caches; written from const queries, emptied together by clearQueryCaches.
-  mutable QHash<int, QVariantMap> m_handStrategyCache;
-  mutable QHash<int, QVariantList> m_actionStatsCache;
-  mutable QHash<int, QVariantList> m_handCombosCache;
-  mutable QHash<int, QVariantList> m_handBucketsCache;
-  mutable QHash<int, QVariantList> m_seatHandCombosOopCache;
-  mutable QHash<int, QVariantList> m_seatHandCombosIpCache;
+  mutable project_file::SavedQueryCaches m_caches;
   mutable QHash<QByteArray, QVariantMap> m_reach169Cache;
 
   int m_systemThreadCount = 1;

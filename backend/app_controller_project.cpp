@@ -7,14 +7,13 @@
 #include <exception>
 #include <memory>
 #include <optional>
-#include <thread>
 
 #include "backend/app_controller.h"
-#include "session/threads.h"
 #include "backend/app_controller_internal.h"
 #include "backend/local_files.h"
 #include "backend/project_file_loader.h"
 #include "backend/project_file_writer.h"
+#include "session/threads.h"
 
 namespace {
 
@@ -86,12 +85,7 @@ project_file::ProjectSnapshot AppController::projectSnapshot(const QVariantMap& 
       nodeHandBuckets(0);
       nodeActionStats(0);
     }
-    snapshot.caches.handStrategy = m_handStrategyCache;
-    snapshot.caches.actionStats = m_actionStatsCache;
-    snapshot.caches.handCombos = m_handCombosCache;
-    snapshot.caches.handBuckets = m_handBucketsCache;
-    snapshot.caches.seatHandCombosOop = m_seatHandCombosOopCache;
-    snapshot.caches.seatHandCombosIp = m_seatHandCombosIpCache;
+    snapshot.caches = m_caches;
   }
   snapshot.nodeLocks = nodeLocksSnapshot();
   snapshot.lastUiCfg = m_lastUiCfg;
@@ -181,12 +175,7 @@ QVariantMap AppController::applyLoadedProject(project_file::LoadedProject&& load
     m_rootActions = loaded.rootActions;
     m_tree = std::move(loaded.tree);
   }
-  m_handStrategyCache = std::move(loaded.caches.handStrategy);
-  m_actionStatsCache = std::move(loaded.caches.actionStats);
-  m_handCombosCache = std::move(loaded.caches.handCombos);
-  m_handBucketsCache = std::move(loaded.caches.handBuckets);
-  m_seatHandCombosOopCache = std::move(loaded.caches.seatHandCombosOop);
-  m_seatHandCombosIpCache = std::move(loaded.caches.seatHandCombosIp);
+  m_caches = std::move(loaded.caches);
 
   m_nodeLockTable = parseNodeLocks(loaded.nodeLocks);
   m_lastUiCfg = loaded.lastUiCfg;
@@ -203,7 +192,7 @@ QVariantMap AppController::applyLoadedProject(project_file::LoadedProject&& load
   setRunning(false);
   setProgress(0.0);
   setStatusText(tr("Loaded project (%1 strategy nodes, %2 combo nodes)")
-                    .arg(QString::number(m_handStrategyCache.size()), QString::number(m_handCombosCache.size())));
+                    .arg(QString::number(m_caches.handStrategy.size()), QString::number(m_caches.handCombos.size())));
   emit resultsChanged();
   qInfo() << "Loaded project:" << path << "hasResults=" << hasResults;
 

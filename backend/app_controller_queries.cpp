@@ -142,10 +142,7 @@ bool isIpSeat(const QString& player) { return player.trimmed().toUpper() == QStr
 void AppController::clearQueryCaches() const {
   // A loaded project's caches can hold a great many combo lists: they are
   // dropped off the GUI thread.
-  m_release.release(std::make_tuple(std::exchange(m_handStrategyCache, {}), std::exchange(m_actionStatsCache, {}),
-                                    std::exchange(m_handCombosCache, {}), std::exchange(m_handBucketsCache, {}),
-                                    std::exchange(m_seatHandCombosOopCache, {}),
-                                    std::exchange(m_seatHandCombosIpCache, {}), std::exchange(m_reach169Cache, {})));
+  m_release.release(std::make_tuple(std::exchange(m_caches, {}), std::exchange(m_reach169Cache, {})));
 }
 
 int AppController::treeNodeCount() const { return m_tree ? m_tree->nodeCount() : 0; }
@@ -168,13 +165,13 @@ QVariantList AppController::nodeActions(int nodeIndex) const {
 
 QVariantList AppController::nodeActionStats(int nodeIndex) const {
   return guardedNodeQuery<QVariantList>("nodeActionStats", nodeIndex, [&]() -> QVariantList {
-    const auto cached = m_actionStatsCache.constFind(nodeIndex);
-    if (cached != m_actionStatsCache.cend()) return cached.value();
+    const auto cached = m_caches.actionStats.constFind(nodeIndex);
+    if (cached != m_caches.actionStats.cend()) return cached.value();
 
     const velmora_app::NodeActionStats stats = m_session.node_action_stats(static_cast<std::uint64_t>(nodeIndex));
     if (!stats.ok) return QVariantList();
     const QVariantList out = actionStatsList(stats);
-    m_actionStatsCache.insert(nodeIndex, out);
+    m_caches.actionStats.insert(nodeIndex, out);
     return out;
   });
 }
@@ -182,14 +179,14 @@ QVariantList AppController::nodeActionStats(int nodeIndex) const {
 QVariantList AppController::nodeHandBuckets(int nodeIndex) const {
   return guardedNodeQuery<QVariantList>("nodeHandBuckets", nodeIndex, [&]() -> QVariantList {
     QVariantList rows;
-    const auto cached = m_handBucketsCache.constFind(nodeIndex);
-    if (cached != m_handBucketsCache.cend()) {
+    const auto cached = m_caches.handBuckets.constFind(nodeIndex);
+    if (cached != m_caches.handBuckets.cend()) {
       rows = cached.value();
     } else {
       const velmora_app::NodeHandBuckets buckets = m_session.node_hand_buckets(static_cast<std::uint64_t>(nodeIndex));
       if (!buckets.ok) return QVariantList();
       rows = bucketRows(buckets);
-      m_handBucketsCache.insert(nodeIndex, rows);
+      m_caches.handBuckets.insert(nodeIndex, rows);
     }
     // The display name follows the language in use, so it is never cached.
     for (QVariant& row : rows) {
@@ -210,10 +207,10 @@ QVariantMap AppController::nodeDetailsMissing(int nodeIndex) const {
       m_tree && m_tree->meta(nodeIndex).value(QStringLiteral("nodeType")).toString() == QStringLiteral("decision");
   // A solved game answers every node; without one only the saved answers exist.
   if (decision && !m_session.stored_result().first) {
-    combos = !m_handCombosCache.contains(nodeIndex);
+    combos = !m_caches.handCombos.contains(nodeIndex);
     // The matrix is drawn from the saved strategy, else from the saved combos.
-    matrix = !m_handStrategyCache.contains(nodeIndex) && combos;
-    buckets = !m_handBucketsCache.contains(nodeIndex);
+    matrix = !m_caches.handStrategy.contains(nodeIndex) && combos;
+    buckets = !m_caches.handBuckets.contains(nodeIndex);
   }
   QVariantMap out;
   out.insert(QStringLiteral("matrix"), matrix);
@@ -223,13 +220,13 @@ QVariantMap AppController::nodeDetailsMissing(int nodeIndex) const {
 }
 
 QVariantList AppController::nodeHandCombosImpl(int nodeIndex) const {
-  const auto cached = m_handCombosCache.constFind(nodeIndex);
-  if (cached != m_handCombosCache.cend()) return cached.value();
+  const auto cached = m_caches.handCombos.constFind(nodeIndex);
+  if (cached != m_caches.handCombos.cend()) return cached.value();
 
   const velmora_app::NodeHandCombos combos = m_session.node_hand_combos(static_cast<std::uint64_t>(nodeIndex));
   if (!combos.ok) return QVariantList();
   const QVariantList out = comboList(combos);
-  m_handCombosCache.insert(nodeIndex, out);
+  m_caches.handCombos.insert(nodeIndex, out);
   return out;
 }
 
@@ -240,7 +237,7 @@ QVariantList AppController::nodeHandCombos(int nodeIndex) const {
 QVariantList AppController::nodeSeatHandCombos(int nodeIndex, const QString& player) const {
   return guardedNodeQuery<QVariantList>("nodeSeatHandCombos", nodeIndex, [&]() -> QVariantList {
     const bool ip = isIpSeat(player);
-    QHash<int, QVariantList>& cache = ip ? m_seatHandCombosIpCache : m_seatHandCombosOopCache;
+    QHash<int, QVariantList>& cache = ip ? m_caches.seatHandCombosIp : m_caches.seatHandCombosOop;
     const velmora_app::NodeHandCombos combos =
         m_session.node_seat_hand_combos(static_cast<std::uint64_t>(nodeIndex), ip);
     if (combos.ok) {
@@ -255,13 +252,13 @@ QVariantList AppController::nodeSeatHandCombos(int nodeIndex, const QString& pla
 }
 
 QVariantMap AppController::nodeHandStrategyImpl(int nodeIndex) const {
-  const auto cached = m_handStrategyCache.constFind(nodeIndex);
-  if (cached != m_handStrategyCache.cend()) return cached.value();
+  const auto cached = m_caches.handStrategy.constFind(nodeIndex);
+  if (cached != m_caches.handStrategy.cend()) return cached.value();
 
   const velmora_app::NodeHandStrategy strategy = m_session.node_hand_strategy(static_cast<std::uint64_t>(nodeIndex));
   if (!strategy.ok) return QVariantMap();
   const QVariantMap out = strategyMap(nodeIndex, strategy);
-  m_handStrategyCache.insert(nodeIndex, out);
+  m_caches.handStrategy.insert(nodeIndex, out);
   return out;
 }
 
@@ -315,10 +312,10 @@ AppController::NodeAnswers AppController::nodeAnswers(const velmora_app::SolveSe
 }
 
 void AppController::cacheNodeAnswers(int nodeIndex, const NodeAnswers& answers) const {
-  if (answers.strategy.ok) m_handStrategyCache.insert(nodeIndex, strategyMap(nodeIndex, answers.strategy));
-  if (answers.stats.ok) m_actionStatsCache.insert(nodeIndex, actionStatsList(answers.stats));
-  if (answers.combos.ok) m_handCombosCache.insert(nodeIndex, comboList(answers.combos));
-  if (answers.buckets.ok) m_handBucketsCache.insert(nodeIndex, bucketRows(answers.buckets));
+  if (answers.strategy.ok) m_caches.handStrategy.insert(nodeIndex, strategyMap(nodeIndex, answers.strategy));
+  if (answers.stats.ok) m_caches.actionStats.insert(nodeIndex, actionStatsList(answers.stats));
+  if (answers.combos.ok) m_caches.handCombos.insert(nodeIndex, comboList(answers.combos));
+  if (answers.buckets.ok) m_caches.handBuckets.insert(nodeIndex, bucketRows(answers.buckets));
 }
 
 QVariantMap AppController::nodeHandStrategy(int nodeIndex) const {
@@ -337,8 +334,8 @@ QVariantList AppController::nodePocketActionEvs(int nodeIndex, const QString& pl
     // No answer from a solved game (a loaded project, or a seat the solver
     // does not answer for at this node): look the pocket up among the node's
     // cached combos, whichever seat was asked for.
-    const auto cached = m_handCombosCache.constFind(nodeIndex);
-    if (cached == m_handCombosCache.cend()) return QVariantList();
+    const auto cached = m_caches.handCombos.constFind(nodeIndex);
+    if (cached == m_caches.handCombos.cend()) return QVariantList();
     const QString a = c1.trimmed().toLower();
     const QString b = c2.trimmed().toLower();
     for (const QVariant& item : cached.value()) {
@@ -366,7 +363,7 @@ QVariantMap AppController::nodeHandStrategyReach169(int nodeIndex, const QString
     // game. The native query walks the node's whole subtree, so it is not
     // asked again for an answer already at hand.
     std::vector<velmora_app::ClassFoldCombo> combos;
-    const bool haveCached = m_handCombosCache.contains(nodeIndex);
+    const bool haveCached = m_caches.handCombos.contains(nodeIndex);
     const velmora_app::NodeHandCombos native =
         haveCached ? velmora_app::NodeHandCombos() : m_session.node_hand_combos(static_cast<std::uint64_t>(nodeIndex));
     if (native.ok) {
@@ -381,8 +378,8 @@ QVariantMap AppController::nodeHandStrategyReach169(int nodeIndex, const QString
         combos.push_back(std::move(c));
       }
     } else {
-      const auto source = m_handCombosCache.constFind(nodeIndex);
-      if (source == m_handCombosCache.cend()) {
+      const auto source = m_caches.handCombos.constFind(nodeIndex);
+      if (source == m_caches.handCombos.cend()) {
         m_reach169Cache.insert(key, base);
         return base;
       }
