@@ -29,8 +29,20 @@ constexpr quint64 kUnknownMemoryLimit = quint64(1) << 40;
 // The card context's refusal of a range the board leaves without a pocket.
 constexpr char kRangeEmptiedByBoard[] = "Player range empty after filtering board cards";
 
+}  // namespace
+
+// What an estimate found, kept in parts so that the line can be worded again
+// in a newly chosen language.
+struct AppController::MemoryLine {
+  bool exceedsLimit = false;
+  std::optional<velmora_app::SizeTokenFault> sizeFault;
+  int emptiedSeat = -1;  // a seat whose range the board leaves empty
+  QString rangeText;     // that seat's range as typed
+  QString fixedText;     // any other answer, shown as it is (in the solver's words)
+};
+
 // The seat whose range holds no pocket clear of the board, or -1.
-int seatEmptiedByBoard(const velmora_app::SolveConfig& config) {
+int AppController::seatEmptiedByBoard(const velmora_app::SolveConfig& config) {
   try {
     const velmora::Board board = velmora_app::parse_request_board(config.board);
     const auto ranges = velmora_app::parse_request_ranges(config);
@@ -54,17 +66,11 @@ int seatEmptiedByBoard(const velmora_app::SolveConfig& config) {
   return -1;
 }
 
-}  // namespace
-
-// What an estimate found, kept in parts so that the line can be worded again
-// in a newly chosen language.
-struct AppController::MemoryLine {
-  bool exceedsLimit = false;
-  std::optional<velmora_app::SizeTokenFault> sizeFault;
-  int emptiedSeat = -1;  // a seat whose range the board leaves empty
-  QString rangeText;     // that seat's range as typed
-  QString fixedText;     // any other answer, shown as it is (in the solver's words)
-};
+QString AppController::emptiedRangeText(int seat, const QString& rangeText) {
+  const QString text = seat == 0 ? tr("OOP range: no hand of '%1' is left once the board's cards are removed")
+                                 : tr("IP range: no hand of '%1' is left once the board's cards are removed");
+  return text.arg(quotedPiece(rangeText));
+}
 
 QString AppController::memoryLineText(quint64 bytes, const MemoryLine* line) {
   if (line == nullptr) return bytes != 0 ? formatMemoryBytes(bytes) : emDash();
@@ -74,12 +80,7 @@ QString AppController::memoryLineText(quint64 bytes, const MemoryLine* line) {
     return line->exceedsLimit ? QCoreApplication::translate("AppController", "More than %1").arg(figure) : figure;
   }
   if (line->sizeFault) return sizeTokenErrorText(*line->sizeFault);
-  if (line->emptiedSeat >= 0) {
-    const QString text = line->emptiedSeat == 0
-                             ? QCoreApplication::translate("AppController", "OOP range: no hand of '%1' is left once the board's cards are removed")
-                             : QCoreApplication::translate("AppController", "IP range: no hand of '%1' is left once the board's cards are removed");
-    return text.arg(quotedPiece(line->rangeText));
-  }
+  if (line->emptiedSeat >= 0) return emptiedRangeText(line->emptiedSeat, line->rangeText);
   return emDash();
 }
 

@@ -250,10 +250,15 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
       setStatusText(tr("Not ready: the iteration count must be at least 1"));
       return;
     }
-    // A size text the solver would refuse (or read as another tree) is
-    // named here, in the user's language, before the previous result goes.
+    // A size text the solver would refuse (or read as another tree), or a
+    // range the board leaves empty, is named here in the user's language
+    // before the previous result goes.
     if (const auto fault = velmora_app::first_size_fault(config)) {
       setStatusText(tr("Error: %1").arg(sizeTokenErrorText(*fault)));
+      return;
+    }
+    if (const int seat = seatEmptiedByBoard(config); seat >= 0) {
+      setStatusText(tr("Error: %1").arg(emptiedRangeText(seat, fromStd(seat == 0 ? config.oop_range : config.ip_range))));
       return;
     }
 

@@ -160,15 +160,15 @@
     </message>
     <message>
         <source>OOP range: no hand of &apos;%1&apos; is left once the board&apos;s cards are removed</source>
-        <translation>OOP-Bereich: Von &apos;%1&apos; bleibt keine Hand übrig, wenn die Karten des Boards entfernt werden</translation>
+        <translation>OOP-Range: Von &apos;%1&apos; bleibt keine Hand übrig, wenn die Karten des Boards entfernt werden</translation>
     </message>
     <message>
         <source>IP range: no hand of &apos;%1&apos; is left once the board&apos;s cards are removed</source>
-        <translation>IP-Bereich: Von &apos;%1&apos; bleibt keine Hand übrig, wenn die Karten des Boards entfernt werden</translation>
+        <translation>IP-Range: Von &apos;%1&apos; bleibt keine Hand übrig, wenn die Karten des Boards entfernt werden</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%</source>
-        <translation>&apos;%1&apos; ist kein Bereich: Hände durch Kommas getrennt schreiben (AA, KK, AKs) oder einen Anteil wie 50%</translation>
+        <translation>&apos;%1&apos; ist keine Range: Hände durch Kommas getrennt schreiben (AA, KK, AKs) oder einen Anteil wie 50%</translation>
     </message>
     <message>
         <source>The file name is not valid.</source>

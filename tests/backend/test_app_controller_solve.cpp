@@ -531,8 +531,9 @@ TEST_F(SolveControlTest, MemoryLineNamesTheFieldOfAnUnreadableSizeToken) {
 }
 
 // A start refuses a size text the solver would refuse or read as another
-// tree, with the memory line's words, and keeps the previous result.
-TEST_F(SolveControlTest, StartRefusesSizeTextsNamingTheField) {
+// tree, and a range the board empties, with the memory line's words, and
+// keeps the previous result.
+TEST_F(SolveControlTest, StartRefusesSizeAndRangeFaultsNamingTheField) {
   AppController c;
   solve(c, riverSpot(10));
   const int iterations = c.resultIterations();
@@ -544,6 +545,10 @@ TEST_F(SolveControlTest, StartRefusesSizeTextsNamingTheField) {
     EXPECT_EQ(c.statusText(), QString("Error: IP river bet sizes: '%1' is not a valid size").arg(typed));
     EXPECT_FALSE(c.running());
   }
+  QVariantMap blocked = riverSpot(10);
+  blocked["oop_range"] = "AhKd, Qd7c";
+  c.startSolveWithConfig(blocked);
+  EXPECT_EQ(c.statusText(), "Error: OOP range: no hand of 'AhKd, Qd7c' is left once the board's cards are removed");
   EXPECT_EQ(c.resultIterations(), iterations);
 }
 

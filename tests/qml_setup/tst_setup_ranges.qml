@@ -86,7 +86,7 @@ Item {
             compare([error.visible, error.text, Object.keys(matrix.weights).length], [true,
                      "'AA KK' is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%", 0])
             languageManager.setLanguage("de")
-            verify(error.text.indexOf("'AA KK' ist kein Bereich") === 0, error.text)
+            verify(error.text.indexOf("'AA KK' ist keine Range") === 0, error.text)
             page.oopRangeText = "AA, KK"
             compare([error.visible, matrix.weights["AA"], matrix.weights["KK"]], [false, 1, 1])
         }
