@@ -144,7 +144,7 @@ TEST(ParseStreetSizing, TextsThatWouldChangeWhenCleanedAreRefused) {
     const char* piece;
   } cases[] = {
       {"33 75", "33 75"}, {"33;75", "33;75"}, {" 50 ; 100 ", "50 ; 100"}, {"1/2", "1/2"},
-      {"33, -50", "-50"}, {"0", "0"}, {"0.0%", "0.0%"}, {"0c2r", "0c2r"}, {"fifty", "fifty"},
+      {"33, -50", "-50"}, {"0", "0"}, {"0.", "0."}, {"0.0%", "0.0%"}, {"0c2r", "0c2r"}, {"fifty", "fifty"},
       {"?", "?"}, {"\xef\xbc\x95\xef\xbc\x90", "\xef\xbc\x95\xef\xbc\x90"}, {" , ,", ", ,"},
       {"hello", "hello"}, {"50 a", "50 a"}, {"50pct", "50pct"},
   };

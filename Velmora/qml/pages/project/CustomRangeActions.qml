@@ -116,8 +116,11 @@ QtObject {
                 // text is cleaned, then read as the range field reads it.
                 var raw = Names.trimmed(result.text)
                 var text = RangeText.isUniformShare(raw) ? raw : page.normalizeImportedRangeText(raw)
-                var refusal = text.trim().length === 0 ? "" : controller.rangeTextError(text)
-                if (text.trim().length === 0 || (refusal === "" && !controller.rangeHasHand(text)))
+                var blank = text.trim().length === 0
+                var refusal = blank || typeof controller.rangeTextError !== "function" ? ""
+                                                                                      : controller.rangeTextError(text)
+                if (blank || (refusal === "" && typeof controller.rangeHasHand === "function"
+                              && !controller.rangeHasHand(text)))
                     page._importRangeError = qsTr("Import failed: file contained no recognizable hands.")
                 else if (refusal !== "")
                     page._importRangeError = qsTr("Import failed: %1").arg(refusal)
