@@ -77,7 +77,7 @@ QString AppController::memoryLineText(quint64 bytes, const MemoryLine* line) {
   if (!line->fixedText.isEmpty()) return line->fixedText;
   if (bytes != 0) {
     const QString figure = formatMemoryBytes(bytes);
-    return line->exceedsLimit ? QCoreApplication::translate("AppController", "More than %1").arg(figure) : figure;
+    return line->exceedsLimit ? tr("More than %1").arg(figure) : figure;
   }
   if (line->sizeFault) return sizeTokenErrorText(*line->sizeFault);
   if (line->emptiedSeat >= 0) return emptiedRangeText(line->emptiedSeat, line->rangeText);
@@ -158,8 +158,9 @@ quint64 AppController::requestEstimate(const QVariantMap& cfg) {
 
 void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, std::shared_ptr<EstimateRequest> request) {
   quint64 bytes = 0;
-  auto line = std::make_shared<MemoryLine>();
+  std::shared_ptr<MemoryLine> line;  // none: the line shows no figure
   try {
+    line = std::make_shared<MemoryLine>();
     // No locks: the lock table belongs to the GUI thread.
     const velmora_app::SolveConfig config = buildSolveConfigFrom(request->cfg, nullptr);
     velmora_app::EstimateOptions options;
@@ -184,7 +185,7 @@ void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, s
     }
   } catch (...) {
     bytes = 0;
-    line = std::make_shared<MemoryLine>();
+    line.reset();
   }
 
   std::lock_guard<std::mutex> lock(gate->mutex);
