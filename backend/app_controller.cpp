@@ -74,6 +74,10 @@ AppController::AppController(QObject* parent)
   m_pendingStartTimer.setSingleShot(true);
   connect(&m_pendingStartTimer, &QTimer::timeout, this, &AppController::continuePendingStart);
 
+  // A translator installed or removed tells the application object.
+  QCoreApplication* app = QCoreApplication::instance();
+  if (app != nullptr && app->thread() == thread()) app->installEventFilter(this);
+
   setStatusText(tr("Ready"));
 }
 

@@ -192,6 +192,9 @@ class AppController : public QObject {
   // The memory line's text for an unreadable size token, in the UI language:
   // "OOP flop bet sizes: '3x3' is not a valid size".
   static QString sizeTokenErrorText(const velmora_app::SizeTokenFault& fault);
+  // The refusal of a range text in the UI language, naming the first piece
+  // the solver cannot read; empty when the solver reads the whole text.
+  Q_INVOKABLE QString rangeTextError(const QString& text) const;
 
  signals:
   void runningChanged();
@@ -209,7 +212,7 @@ class AppController : public QObject {
 
  private slots:
   void refreshAvailableMemory();
-  // Publishes an estimate unless a newer request was made since it was asked for.
+  // Publishes an estimate whose line reads `text` in every language.
   void deliverMemoryEstimate(quint64 generation, quint64 bytes, const QString& text);
 
  public:
@@ -234,6 +237,17 @@ class AppController : public QObject {
   struct ProjectJobGate;  // shared with project file threads
   struct NodeAnswers;     // native answers of one node (query helpers below)
   struct EstimateRequest;  // what one estimate thread works on
+  struct MemoryLine;       // what an estimate found, worded on the GUI thread
+
+  // A change of language words the memory line again.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  static QString memoryLineText(quint64 bytes, const MemoryLine* line);
+  // The seat whose range holds no pocket clear of the board, or -1; and the
+  // words that say so, naming the range as typed.
+  static int seatEmptiedByBoard(const velmora_app::SolveConfig& config);
+  static QString emptiedRangeText(int seat, const QString& rangeText);
+  // Publishes an estimate unless a newer request was made since it was asked for.
+  void deliverMemoryLine(quint64 generation, quint64 bytes, std::shared_ptr<const MemoryLine> line);
 
   void setStatusText(const QString& text);
   void setRunning(bool running);
@@ -336,6 +350,7 @@ class AppController : public QObject {
   QTimer m_memoryRefreshTimer;
   QString m_solveRequiredMemoryText;
   quint64 m_solveRequiredMemoryBytes = 0;
+  std::shared_ptr<const MemoryLine> m_memoryLine;
   quint64 m_resultsReclaimableMemoryBytes = 0;
   quint64 m_pendingSolveMemoryBytes = 0;
   std::atomic<quint64> m_memoryEstimateGeneration{0};

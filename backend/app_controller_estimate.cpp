@@ -2,6 +2,7 @@
 // cancels the older one, and only the newest request may publish its answer.
 #include <QCoreApplication>
 #include <QDebug>
+#include <QEvent>
 
 #include <exception>
 #include <limits>
@@ -9,11 +10,15 @@
 
 #include "backend/app_controller.h"
 #include "backend/app_controller_internal.h"
-#include "session/threads.h"
+#include "core/range.h"
 #include "session/memory_estimate.h"
+#include "session/normalizers.h"
+#include "session/solve_inputs.h"
+#include "session/threads.h"
 
 using app_controller_detail::emDash;
 using app_controller_detail::fromStd;
+using app_controller_detail::quotedPiece;
 
 namespace {
 
@@ -21,19 +26,77 @@ namespace {
 // unknown): such a spot can never be solved here.
 constexpr quint64 kUnknownMemoryLimit = quint64(1) << 40;
 
-// A token longer than this is cut in the memory line (a pasted text can be
-// any length).
-constexpr qsizetype kShownTokenLength = 24;
+// The card context's refusal of a range the board leaves without a pocket.
+constexpr char kRangeEmptiedByBoard[] = "Player range empty after filtering board cards";
 
 }  // namespace
 
-QString AppController::sizeTokenErrorText(const velmora_app::SizeTokenFault& fault) {
-  QString token = fromStd(fault.token);
-  if (token.size() > kShownTokenLength) {
-    qsizetype cut = kShownTokenLength - 1;
-    if (token.at(cut - 1).isHighSurrogate()) --cut;
-    token = token.left(cut) + QChar(0x2026);
+// What an estimate found, kept in parts so that the line can be worded again
+// in a newly chosen language.
+struct AppController::MemoryLine {
+  bool exceedsLimit = false;
+  std::optional<velmora_app::SizeTokenFault> sizeFault;
+  int emptiedSeat = -1;  // a seat whose range the board leaves empty
+  QString rangeText;     // that seat's range as typed
+  QString fixedText;     // any other answer, shown as it is (in the solver's words)
+};
+
+// The seat whose range holds no pocket clear of the board, or -1.
+int AppController::seatEmptiedByBoard(const velmora_app::SolveConfig& config) {
+  try {
+    const velmora::Board board = velmora_app::parse_request_board(config.board);
+    const auto ranges = velmora_app::parse_request_ranges(config);
+    const auto onBoard = [&board](unsigned card) {
+      for (velmora::Card c : board) {
+        if (c != velmora::kNoCard && static_cast<unsigned>(c) == card) return true;
+      }
+      return false;
+    };
+    for (int seat = 0; seat < 2; ++seat) {
+      bool any = false;
+      for (unsigned c1 = 0; c1 < static_cast<unsigned>(velmora::kNumCards) && !any; ++c1) {
+        for (unsigned c2 = c1 + 1; c2 < static_cast<unsigned>(velmora::kNumCards) && !any; ++c2) {
+          any = !onBoard(c1) && !onBoard(c2) && velmora::range_weight(ranges[seat], c1, c2) > 0.0f;
+        }
+      }
+      if (!any) return seat;
+    }
+  } catch (...) {
   }
+  return -1;
+}
+
+QString AppController::emptiedRangeText(int seat, const QString& rangeText) {
+  const QString text = seat == 0 ? tr("OOP range: no hand of '%1' is left once the board's cards are removed")
+                                 : tr("IP range: no hand of '%1' is left once the board's cards are removed");
+  return text.arg(quotedPiece(rangeText));
+}
+
+QString AppController::memoryLineText(quint64 bytes, const MemoryLine* line) {
+  if (line == nullptr) return bytes != 0 ? formatMemoryBytes(bytes) : emDash();
+  if (!line->fixedText.isEmpty()) return line->fixedText;
+  if (bytes != 0) {
+    const QString figure = formatMemoryBytes(bytes);
+    return line->exceedsLimit ? tr("More than %1").arg(figure) : figure;
+  }
+  if (line->sizeFault) return sizeTokenErrorText(*line->sizeFault);
+  if (line->emptiedSeat >= 0) return emptiedRangeText(line->emptiedSeat, line->rangeText);
+  return emDash();
+}
+
+bool AppController::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance()) {
+    const QString text = memoryLineText(m_solveRequiredMemoryBytes, m_memoryLine.get());
+    if (text != m_solveRequiredMemoryText) {
+      m_solveRequiredMemoryText = text;
+      emit solveRequiredMemoryChanged();
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+QString AppController::sizeTokenErrorText(const velmora_app::SizeTokenFault& fault) {
+  const QString token = quotedPiece(fromStd(fault.token));
   const QString seat = fault.seat == 0 ? QStringLiteral("OOP") : QStringLiteral("IP");
   QString text;
   if (fault.street == "turn") {
@@ -95,8 +158,9 @@ quint64 AppController::requestEstimate(const QVariantMap& cfg) {
 
 void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, std::shared_ptr<EstimateRequest> request) {
   quint64 bytes = 0;
-  QString text = emDash();
+  std::shared_ptr<MemoryLine> line;  // none: the line shows no figure
   try {
+    line = std::make_shared<MemoryLine>();
     // No locks: the lock table belongs to the GUI thread.
     const velmora_app::SolveConfig config = buildSolveConfigFrom(request->cfg, nullptr);
     velmora_app::EstimateOptions options;
@@ -109,18 +173,19 @@ void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, s
         velmora_app::estimate_solve_memory(config, &error, options);
     if (estimate && estimate->total_bytes != 0) {
       bytes = estimate->total_bytes;
-      text = formatMemoryBytes(bytes);
-      if (estimate->exceeds_limit) text = QCoreApplication::translate("AppController", "More than %1").arg(text);
+      line->exceedsLimit = estimate->exceeds_limit;
     } else if (sizeFault) {
       // The parser's own text may be an internal dump: the line names the
       // field and the token instead.
-      text = sizeTokenErrorText(*sizeFault);
+      line->sizeFault = std::move(sizeFault);
+    } else if (error == kRangeEmptiedByBoard && (line->emptiedSeat = seatEmptiedByBoard(config)) >= 0) {
+      line->rangeText = fromStd(line->emptiedSeat == 0 ? config.oop_range : config.ip_range);
     } else if (!error.empty()) {
-      text = fromStd(error);
+      line->fixedText = fromStd(error);
     }
   } catch (...) {
     bytes = 0;
-    text = emDash();
+    line.reset();
   }
 
   std::lock_guard<std::mutex> lock(gate->mutex);
@@ -128,7 +193,7 @@ void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, s
   if (AppController* target = gate->target; target != nullptr && !request->cancel.load()) {
     const quint64 generation = request->generation;
     QMetaObject::invokeMethod(
-        target, [target, generation, bytes, text]() { target->deliverMemoryEstimate(generation, bytes, text); },
+        target, [target, generation, bytes, line]() { target->deliverMemoryLine(generation, bytes, line); },
         Qt::QueuedConnection);
   }
   if (gate->newest == request) gate->newest.reset();
@@ -137,6 +202,12 @@ void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, s
 }
 
 void AppController::deliverMemoryEstimate(quint64 generation, quint64 bytes, const QString& text) {
+  auto line = std::make_shared<MemoryLine>();
+  line->fixedText = text;
+  deliverMemoryLine(generation, bytes, std::move(line));
+}
+
+void AppController::deliverMemoryLine(quint64 generation, quint64 bytes, std::shared_ptr<const MemoryLine> line) {
   // A start waiting for this figure takes it even when a newer request
   // (an edit made meanwhile) keeps it from being published.
   const bool awaited = m_pendingStart && m_pendingStart->estimateGeneration == generation;
@@ -146,6 +217,8 @@ void AppController::deliverMemoryEstimate(quint64 generation, quint64 bytes, con
   }
   if (generation == m_memoryEstimateGeneration.load()) {
     m_publishedEstimateGeneration = generation;
+    const QString text = memoryLineText(bytes, line.get());
+    m_memoryLine = std::move(line);
     if (bytes != m_solveRequiredMemoryBytes || text != m_solveRequiredMemoryText) {
       m_solveRequiredMemoryBytes = bytes;
       m_solveRequiredMemoryText = text;

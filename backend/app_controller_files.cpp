@@ -31,33 +31,34 @@ QVariantMap AppController::readTextFile(const QUrl& fileUrl) const {
   result.insert(QStringLiteral("text"), QString());
   result.insert(QStringLiteral("error"), QString());
   try {
-    if (!fileUrl.isValid()) return readFailure(result, QStringLiteral("Invalid file URL."));
+    if (!fileUrl.isValid()) return readFailure(result, tr("The file name is not valid."));
     const std::optional<QString> local = local_files::pathOf(fileUrl);
-    if (!local) return readFailure(result, QStringLiteral("Only local files are supported."));
+    if (!local) {
+      return readFailure(result, tr("'%1' is not a file on this computer: only local files can be read.")
+                                     .arg(fileUrl.toDisplayString()));
+    }
     const QString path = *local;
-    if (path.trimmed().isEmpty()) return readFailure(result, QStringLiteral("Empty file path."));
+    if (path.trimmed().isEmpty()) return readFailure(result, tr("The file name is empty."));
     const QFileInfo info(path);
-    if (!info.exists()) return readFailure(result, QStringLiteral("File does not exist."));
+    const QString name = QDir::toNativeSeparators(path);
+    if (!info.exists()) return readFailure(result, tr("The file '%1' does not exist.").arg(name));
     // Devices, pipes and sockets have no meaningful size (/dev/zero never
     // ends, a pipe blocks when opened): only regular files are read.
-    if (!info.isFile()) {
-      return readFailure(result, QStringLiteral("Failed to open file: %1").arg(QStringLiteral("Not a regular file")));
-    }
+    if (!info.isFile()) return readFailure(result, tr("'%1' is not a regular file.").arg(name));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-      return readFailure(result, QStringLiteral("Failed to open file: %1").arg(file.errorString()));
+      return readFailure(result, tr("The file '%1' could not be opened: %2").arg(name, file.errorString()));
     }
+    const auto tooLarge = [&](qint64 size) {
+      return readFailure(result, tr("The file '%1' is too large (%2 bytes; at most %3).")
+                                     .arg(name, QString::number(size), QString::number(kMaxTextFileBytes)));
+    };
     const qint64 size = file.size();
-    if (size > kMaxTextFileBytes) {
-      return readFailure(result, QStringLiteral("File is too large (%1 bytes).").arg(size));
-    }
+    if (size > kMaxTextFileBytes) return tooLarge(size);
     // The file may have grown since its size was read: never take more than the limit.
     const QByteArray data = file.read(kMaxTextFileBytes + 1);
-    if (data.size() > kMaxTextFileBytes) {
-      return readFailure(result,
-                         QStringLiteral("File is too large (%1 bytes).").arg(std::max<qint64>(file.size(), data.size())));
-    }
+    if (data.size() > kMaxTextFileBytes) return tooLarge(std::max<qint64>(file.size(), data.size()));
     file.close();
     result.insert(QStringLiteral("text"), QString::fromUtf8(data));
     result.insert(QStringLiteral("ok"), true);
@@ -65,7 +66,7 @@ QVariantMap AppController::readTextFile(const QUrl& fileUrl) const {
   } catch (const std::exception& e) {
     return readFailure(result, QString::fromUtf8(e.what()));
   } catch (...) {
-    return readFailure(result, QStringLiteral("Unknown error"));
+    return readFailure(result, tr("Unknown error"));
   }
 }
 

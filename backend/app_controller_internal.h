@@ -52,4 +52,16 @@ inline std::string toStd(const QString& s) { return s.toUtf8().toStdString(); }
 // One em dash: the text of an unknown figure.
 inline QString emDash() { return QString(QChar(0x2014)); }
 
+// A typed text as a message quotes it: cut to 24 characters with an ellipsis
+// (a pasted text can be any length).
+inline QString quotedPiece(QString text) {
+  constexpr qsizetype kShown = 24;
+  if (text.size() > kShown) {
+    qsizetype cut = kShown - 1;
+    if (text.at(cut - 1).isHighSurrogate()) --cut;
+    text = text.left(cut) + QChar(0x2026);
+  }
+  return text;
+}
+
 }  // namespace app_controller_detail

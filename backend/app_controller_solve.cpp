@@ -117,6 +117,29 @@ bool AppController::rangeHasHand(const QString& text) const {
   }
 }
 
+QString AppController::rangeTextError(const QString& text) const {
+  const auto reads = [](const QString& piece) {
+    try {
+      velmora_app::parse_range_or_percent(toStd(piece));
+      return true;
+    } catch (...) {
+      return false;
+    }
+  };
+  if (reads(text)) return QString();
+  // The first piece between commas that does not read alone; the whole text
+  // when each piece reads but not all of them together ("AA, 50%").
+  QString piece = text.trimmed();
+  for (const QString& part : text.split(QLatin1Char(','))) {
+    if (!part.trimmed().isEmpty() && !reads(part)) {
+      piece = part.trimmed();
+      break;
+    }
+  }
+  return tr("'%1' is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%")
+      .arg(app_controller_detail::quotedPiece(piece));
+}
+
 velmora_app::SolveConfig AppController::buildSolveConfigFrom(const QVariantMap& cfg, const NodeLockTable* locks,
                                                           int maxThreads) {
   velmora_app::SolveConfig config;
@@ -225,6 +248,17 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     }
     if (config.max_iterations == 0) {
       setStatusText(tr("Not ready: the iteration count must be at least 1"));
+      return;
+    }
+    // A size text the solver would refuse (or read as another tree), or a
+    // range the board leaves empty, is named here in the user's language
+    // before the previous result goes.
+    if (const auto fault = velmora_app::first_size_fault(config)) {
+      setStatusText(tr("Error: %1").arg(sizeTokenErrorText(*fault)));
+      return;
+    }
+    if (const int seat = seatEmptiedByBoard(config); seat >= 0) {
+      setStatusText(tr("Error: %1").arg(emptiedRangeText(seat, fromStd(seat == 0 ? config.oop_range : config.ip_range))));
       return;
     }
 

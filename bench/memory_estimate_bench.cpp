@@ -34,7 +34,7 @@
 #include <thread>
 #include <vector>
 
-#include "bench_json.h"
+#include "spot_file.h"
 #include "core/cancel.h"
 #include "core/card_context.h"
 #include "core/discounted_cfr.h"
@@ -77,46 +77,10 @@ bool reset_high_water() {
 double mib(long long bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
 double ms_since(Clock::time_point t0) { return std::chrono::duration<double, std::milli>(Clock::now() - t0).count(); }
 
-velmora_app::StreetSizing read_sizing(const json& j, const std::string& prefix) {
-  velmora_app::StreetSizing s;
-  s.bet_sizes = bench_json::value_or<std::string>(j, prefix + "_bet_sizes", "");
-  s.raise_sizes = bench_json::value_or<std::string>(j, prefix + "_raise_sizes", "");
-  s.add_all_in = bench_json::value_or<bool>(j, prefix + "_add_all_in", false);
-  s.dont_donk = bench_json::value_or<bool>(j, prefix + "_dont_donk", false);
-  return s;
-}
-
 SolveConfig read_spot(const std::string& path) {
-  using bench_json::value_or;
   std::ifstream in(path);
   if (!in) throw std::runtime_error("cannot open " + path);
-  const json j = json::parse(in);
-  SolveConfig c;
-  c.board = value_or<std::string>(j, "board", "");
-  c.starting_pot = value_or<std::int32_t>(j, "starting_pot", 100);
-  c.effective_stack = value_or<std::int32_t>(j, "effective_stack", 100);
-  c.rake_percent = value_or<double>(j, "rake_percent", 0.0);
-  c.rake_cap = value_or<double>(j, "rake_cap", 0.0);
-  c.starting_street = value_or<std::string>(j, "starting_street", "flop");
-  c.max_iterations = value_or<std::uint32_t>(j, "max_iterations", 2000u);
-  c.target_exploitability = value_or<float>(j, "target_exploitability", 0.1f);
-  c.thread_count = value_or<std::uint32_t>(j, "thread_count", 1u);
-  c.compress = value_or<bool>(j, "compress", false);
-  c.oop_range = value_or<std::string>(j, "oop_range", "");
-  c.ip_range = value_or<std::string>(j, "ip_range", "");
-  c.oop_flop = read_sizing(j, "oop_flop");
-  c.oop_turn = read_sizing(j, "oop_turn");
-  c.oop_river = read_sizing(j, "oop_river");
-  c.ip_flop = read_sizing(j, "ip_flop");
-  c.ip_turn = read_sizing(j, "ip_turn");
-  c.ip_river = read_sizing(j, "ip_river");
-  if (value_or<bool>(j, "oop_add_all_in_jam_threshold_enabled", false)) {
-    c.oop_jam_threshold_pct = value_or<double>(j, "oop_add_all_in_jam_threshold_pct", 0.0);
-  }
-  if (value_or<bool>(j, "ip_add_all_in_jam_threshold_enabled", false)) {
-    c.ip_jam_threshold_pct = value_or<double>(j, "ip_add_all_in_jam_threshold_pct", 0.0);
-  }
-  return c;
+  return bench_spot::read_config(json::parse(in));
 }
 
 // ---------------------------------------------------------------------------

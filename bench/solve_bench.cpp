@@ -14,8 +14,9 @@
 // "rake_percent", "rake_cap", "starting_street", "max_iterations",
 // "target_exploitability" (chips), "thread_count", "oop_flop_bet_sizes",
 // "oop_flop_raise_sizes", "oop_flop_add_all_in", "oop_flop_dont_donk", ...
-// for turn, river and "ip_", and "compress"). Size texts use the core's
-// token grammar ("52%, 2.5x, a").
+// for turn, river and "ip_", and "compress"). The sizes, ranges and board
+// are read exactly as the program reads the same keys: a bare number is a
+// pot percentage ("33" = 33%), chips are written "40c" ("52%, 2.5x, a").
 #include <sys/resource.h>
 #include <time.h>
 
@@ -29,7 +30,7 @@
 #include <string>
 #include <thread>
 
-#include "bench_json.h"
+#include "spot_file.h"
 #include "core/bet_size.h"
 #include "core/card_context.h"
 #include "core/cards.h"
@@ -126,32 +127,6 @@ T value_or(const json& j, const char* key, T fallback) {
   return bench_json::value_or<T>(j, key, fallback);
 }
 
-void fill_street(const json& spot, const std::string& street, StreetSizeLists& out) {
-  for (int seat = 0; seat < 2; ++seat) {
-    const std::string prefix = std::string(seat == 0 ? "oop_" : "ip_") + street + "_";
-    const std::string bet_text = value_or<std::string>(spot, (prefix + "bet_sizes").c_str(), "");
-    const std::string raise_text = value_or<std::string>(spot, (prefix + "raise_sizes").c_str(), "");
-    auto [bets, raises] = parse_bet_and_raise_sizes(bet_text, raise_text);
-    if (value_or<bool>(spot, (prefix + "add_all_in").c_str(), false)) {
-      SizeSpec all_in;
-      all_in.kind = kSizeAllIn;
-      auto add = [&](std::vector<SizeSpec>& list) {
-        for (const SizeSpec& s : list) {
-          if (s.kind == kSizeAllIn) return;
-        }
-        list.push_back(all_in);
-      };
-      add(bets);
-      add(raises);
-    }
-    out.bets[seat] = bets;
-    out.raises[seat] = raises;
-    if (seat == 0 && value_or<bool>(spot, (prefix + "dont_donk").c_str(), false)) {
-      out.leads = std::vector<SizeSpec>{};
-    }
-  }
-}
-
 long rss_kib(const char* key) {
   std::ifstream status("/proc/self/status");
   std::string line;
@@ -237,22 +212,12 @@ int main(int argc, char** argv) {
     using Clock = std::chrono::steady_clock;
     const auto t_setup = Clock::now();
 
-    const Board board = velmora_app::parse_request_board(value_or<std::string>(spot, "board", ""));
-    std::array<Range, 2> ranges{parse_range(value_or<std::string>(spot, "oop_range", "")),
-                                parse_range(value_or<std::string>(spot, "ip_range", ""))};
-    TreeConfig tree;
-    const std::string street = value_or<std::string>(spot, "starting_street", "");
-    tree.start_street = street == "river" ? 2 : street == "turn" ? 1 : street == "flop" ? 0
-                        : board[4] != kNoCard                    ? 2
-                        : board[3] != kNoCard                    ? 1
-                                                                 : 0;
-    tree.starting_pot = value_or<std::uint32_t>(spot, "starting_pot", 100);
-    tree.effective_stack = value_or<std::uint32_t>(spot, "effective_stack", 100);
-    tree.rake_rate = value_or<double>(spot, "rake_percent", 0.0) / 100.0;
-    tree.rake_cap = value_or<double>(spot, "rake_cap", 0.0);
-    fill_street(spot, "flop", tree.flop);
-    fill_street(spot, "turn", tree.turn);
-    fill_street(spot, "river", tree.river);
+    // Read as the program reads the same keys: the sizes go through its
+    // normalisers, the ranges through its range reader.
+    const velmora_app::SolveConfig request = bench_spot::read_config(spot);
+    const Board board = velmora_app::parse_request_board(request.board);
+    const std::array<Range, 2> ranges = velmora_app::parse_request_ranges(request);
+    const TreeConfig tree = velmora_app::build_tree_config(request, board, true);
 
     CardContext context(board, ranges);
     const double context_s = std::chrono::duration<double>(Clock::now() - t_setup).count();

@@ -1,6 +1,7 @@
 #include "session/normalizers.h"
 
 #include <charconv>
+#include <exception>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -36,6 +37,25 @@ std::string_view trim_c_space(std::string_view text) {
   return text;
 }
 
+// A pot share or a chip amount that reads as 0 ("0", "0.0%", "00c"): the
+// builder would quietly make it its smallest bet.
+bool is_zero_size(const std::string& token) {
+  std::string_view number(token);
+  const char last = token.back();
+  if (last == '%') {
+    number.remove_suffix(1);
+  } else if (last == 'c' || last == 'C' || last == 'r' || last == 'R') {
+    const std::size_t c = number.find_first_of("cC");
+    if (c == std::string_view::npos) return false;
+    number = number.substr(0, c);
+  } else {
+    return false;
+  }
+  double value = 1.0;
+  const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
+  return res.ec == std::errc{} && res.ptr == number.data() + number.size() && value == 0.0;
+}
+
 // The first piece of `text` (cut at commas, as typed) whose token the
 // solver's parser refuses, trimmed; none when every piece reads alone.
 std::optional<std::string> refused_piece(std::string_view text, bool raise) {
@@ -63,8 +83,19 @@ std::optional<std::string> refused_piece(std::string_view text, bool raise) {
 
 // Runs one seat's part of a street: bets, raises and (for OOP) the lead list.
 void parse_seat_sizes(velmora::StreetSizeLists& out, int seat, const StreetSizing& sizing, std::string_view street) {
-  const std::string bet_norm = normalize_sizing_text(sizing.bet_sizes, sizing.add_all_in);
-  const std::string raise_norm = normalize_sizing_text(sizing.raise_sizes, sizing.add_all_in);
+  const auto normalized = [&](bool raise) {
+    try {
+      return normalize_sizing_text(raise ? sizing.raise_sizes : sizing.bet_sizes, sizing.add_all_in);
+    } catch (const SizeTokenError& e) {
+      SizeTokenFault fault = e.fault();
+      fault.seat = seat;
+      fault.street = std::string(street);
+      fault.raise = raise;
+      throw SizeTokenError(e.what(), std::move(fault));
+    }
+  };
+  const std::string bet_norm = normalized(false);
+  const std::string raise_norm = normalized(true);
   std::pair<std::vector<velmora::SizeSpec>, std::vector<velmora::SizeSpec>> lists;
   try {
     lists = velmora::parse_bet_and_raise_sizes(bet_norm, raise_norm);
@@ -94,9 +125,17 @@ void parse_seat_sizes_with_context(velmora::StreetSizeLists& out, int seat, cons
   try {
     parse_seat_sizes(out, seat, sizing, street);
   } catch (const std::exception& e) {
-    // Recomputed for the message: a normaliser error escapes here unwrapped.
-    const std::string bet_norm = normalize_sizing_text(sizing.bet_sizes, sizing.add_all_in);
-    const std::string raise_norm = normalize_sizing_text(sizing.raise_sizes, sizing.add_all_in);
+    // Recomputed for the message: when the normaliser itself refused a text,
+    // its own error (naming the field) escapes unwrapped.
+    const std::exception_ptr caught = std::current_exception();
+    std::string bet_norm;
+    std::string raise_norm;
+    try {
+      bet_norm = normalize_sizing_text(sizing.bet_sizes, sizing.add_all_in);
+      raise_norm = normalize_sizing_text(sizing.raise_sizes, sizing.add_all_in);
+    } catch (const std::exception&) {
+      std::rethrow_exception(caught);
+    }
     std::string msg = seat == 0 ? "OOP " : "IP ";
     msg += street;
     msg += " sizing (bet='" + sizing.bet_sizes + "', raise='" + sizing.raise_sizes + "', bet_norm='" + bet_norm +
@@ -109,36 +148,46 @@ void parse_seat_sizes_with_context(velmora::StreetSizeLists& out, int seat, cons
 }  // namespace
 
 std::string normalize_sizing_text(std::string_view text, bool add_all_in) {
-  std::string filtered;
-  filtered.reserve(text.size());
-  for (char c : text) {
-    if (!is_c_space(c) && keep_size_byte(c)) filtered.push_back(c);
-  }
-
   std::string out;
   bool has_all_in = false;
+  bool has_content = false;
   std::size_t pos = 0;
-  while (pos <= filtered.size()) {
-    std::size_t comma = filtered.find(',', pos);
-    if (comma == std::string::npos) comma = filtered.size();
-    std::string token = filtered.substr(pos, comma - pos);
+  while (pos <= text.size()) {
+    std::size_t comma = text.find(',', pos);
+    if (comma == std::string_view::npos) comma = text.size();
+    const std::string_view piece = trim_c_space(text.substr(pos, comma - pos));
     pos = comma + 1;
-    if (token.empty()) continue;
-
-    if (token == "%") {
-      throw std::invalid_argument("Sizing: invalid token '%'. Use numbers like '33, 75' or '33%, 75%'");
+    if (comma < text.size()) has_content = true;
+    if (piece.empty()) continue;
+    has_content = true;
+    const auto refuse = [&piece](const std::string& message) {
+      throw SizeTokenError(message, SizeTokenFault{0, {}, false, std::string(piece)});
+    };
+    // Dropping a byte could join two numbers ("33 75", "33;75") or turn one
+    // into another ("-50", "1/2", "50pct"): such a piece is refused whole.
+    for (char c : piece) {
+      if (is_c_space(c)) refuse("Sizing: '" + std::string(piece) + "' holds a blank; separate sizes with commas");
+      if (!keep_size_byte(c)) refuse("Sizing: '" + std::string(piece) + "' holds a character no size uses");
     }
+    std::string token(piece);
+    if (token == "%") refuse("Sizing: invalid token '%'. Use numbers like '33, 75' or '33%, 75%'");
     if (token.size() == 1) {
       const char c = token[0];
       if (c == 'C' || c == 'c' || c == 'E' || c == 'e' || c == 'X' || c == 'x') {
-        throw std::invalid_argument("Sizing: invalid token '" + token + "'");
+        refuse("Sizing: invalid token '" + token + "'");
       }
     }
     if (token == "a" || token == "A") has_all_in = true;
     const char last = token.back();
     if (last != '%' && !is_size_letter(last)) token.push_back('%');
+    if (is_zero_size(token)) refuse("Sizing: '" + token + "' is a size of 0");
     if (!out.empty()) out.push_back(',');
     out += token;
+  }
+  // Commas alone name no size: no bet was meant by them.
+  if (has_content && out.empty()) {
+    throw SizeTokenError("Sizing: '" + std::string(trim_c_space(text)) + "' holds no size",
+                         SizeTokenFault{0, {}, false, std::string(trim_c_space(text))});
   }
   if (add_all_in && !has_all_in) {
     if (!out.empty()) out.push_back(',');
@@ -157,6 +206,20 @@ void parse_street_sizing_plain(velmora::StreetSizeLists& out, const StreetSizing
                                std::string_view street) {
   parse_seat_sizes(out, 0, oop, street);
   parse_seat_sizes(out, 1, ip, street);
+}
+
+std::optional<SizeTokenFault> first_size_fault(const SolveConfig& config) {
+  velmora::StreetSizeLists lists;
+  try {
+    parse_street_sizing_plain(lists, config.oop_flop, config.ip_flop, "flop");
+    parse_street_sizing_plain(lists, config.oop_turn, config.ip_turn, "turn");
+    parse_street_sizing_plain(lists, config.oop_river, config.ip_river, "river");
+  } catch (const SizeTokenError& e) {
+    return e.fault();
+  } catch (const std::exception&) {
+    // Not a size fault: the solve reports it in its own words.
+  }
+  return std::nullopt;
 }
 
 velmora::Range parse_range_or_percent(std::string_view text) {

@@ -1,6 +1,7 @@
 // Clean-up of the user's size and range texts before the solver core's strict
 // parsers see them.
 #pragma once
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -32,23 +33,32 @@ class SizeTokenError : public std::invalid_argument {
   SizeTokenFault fault_;
 };
 
-// Reduces a size text to a comma list of size tokens: blanks and foreign
-// bytes dropped, a bare number made a pot percentage, "a" appended when
-// `add_all_in` is set and no all-in token is present. "33, 75" -> "33%,75%".
-// Throws std::invalid_argument on a token that cannot be a size.
+// Reduces a size text to a comma list of size tokens: blanks around the
+// pieces between commas dropped, a bare number made a pot percentage, "a"
+// appended when `add_all_in` is set and no all-in token is present.
+// "33, 75" -> "33%,75%". A piece that holds a blank or a byte no size uses
+// ("33 75", "-50", "1/2"), a size of 0, a lone "%", "c", "e" or "x", and a
+// text of commas alone throw a SizeTokenError naming the piece as typed (its
+// seat, street and field are left for the caller to fill in).
 std::string normalize_sizing_text(std::string_view text, bool add_all_in);
 
 // Fills one street's size lists from both seats' texts. An error names the
 // seat, the street, both texts as typed and both normalised texts before the
 // parser's own message. A token the solver's parser refuses throws a
-// SizeTokenError; the normaliser's own errors stand as they are.
+// SizeTokenError; the normaliser's own errors stand as they are, with the
+// seat, street and field filled in.
 void parse_street_sizing(velmora::StreetSizeLists& out, const StreetSizing& oop, const StreetSizing& ip,
                          std::string_view street);
 
 // The same without the context in error messages (used by the memory
-// estimate): a refused token throws a SizeTokenError with the parser's text.
+// estimate and the start's check): a refused text or token throws a
+// SizeTokenError with the normaliser's or the parser's text.
 void parse_street_sizing_plain(velmora::StreetSizeLists& out, const StreetSizing& oop, const StreetSizing& ip,
                                std::string_view street = {});
+
+// The first refusal among a request's twelve size texts (flop, turn, river;
+// OOP before IP; bets before raises), or none.
+std::optional<SizeTokenFault> first_size_fault(const SolveConfig& config);
 
 // "50%" gives weight 0.5 on all 1326 combos; any other text goes to the core
 // range parser.

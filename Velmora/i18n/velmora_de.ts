@@ -158,6 +158,50 @@
         <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
         <translation>%1 River-Raise-Größen: &apos;%2&apos; ist keine gültige Größe</translation>
     </message>
+    <message>
+        <source>OOP range: no hand of &apos;%1&apos; is left once the board&apos;s cards are removed</source>
+        <translation>OOP-Range: Von &apos;%1&apos; bleibt keine Hand übrig, wenn die Karten des Boards entfernt werden</translation>
+    </message>
+    <message>
+        <source>IP range: no hand of &apos;%1&apos; is left once the board&apos;s cards are removed</source>
+        <translation>IP-Range: Von &apos;%1&apos; bleibt keine Hand übrig, wenn die Karten des Boards entfernt werden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%</source>
+        <translation>&apos;%1&apos; ist keine Range: Hände durch Kommas getrennt schreiben (AA, KK, AKs) oder einen Anteil wie 50%</translation>
+    </message>
+    <message>
+        <source>The file name is not valid.</source>
+        <translation>Der Dateiname ist ungültig.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file on this computer: only local files can be read.</source>
+        <translation>&apos;%1&apos; ist keine Datei auf diesem Computer: Nur lokale Dateien können gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file name is empty.</source>
+        <translation>Der Dateiname ist leer.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>Die Datei &apos;%1&apos; existiert nicht.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a regular file.</source>
+        <translation>&apos;%1&apos; ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be opened: %2</source>
+        <translation>Die Datei &apos;%1&apos; konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is too large (%2 bytes; at most %3).</source>
+        <translation>Die Datei &apos;%1&apos; ist zu groß (%2 Bytes; höchstens %3).</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

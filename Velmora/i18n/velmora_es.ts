@@ -158,6 +158,50 @@
         <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
         <translation>Subidas de %1 en el river: &apos;%2&apos; no es un tamaño válido</translation>
     </message>
+    <message>
+        <source>OOP range: no hand of &apos;%1&apos; is left once the board&apos;s cards are removed</source>
+        <translation>Rango OOP: no queda ninguna mano de &apos;%1&apos; al quitar las cartas del board</translation>
+    </message>
+    <message>
+        <source>IP range: no hand of &apos;%1&apos; is left once the board&apos;s cards are removed</source>
+        <translation>Rango IP: no queda ninguna mano de &apos;%1&apos; al quitar las cartas del board</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%</source>
+        <translation>&apos;%1&apos; no es un rango: escribe manos separadas por comas (AA, KK, AKs) o una proporción como 50%</translation>
+    </message>
+    <message>
+        <source>The file name is not valid.</source>
+        <translation>El nombre del archivo no es válido.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file on this computer: only local files can be read.</source>
+        <translation>&apos;%1&apos; no es un archivo de este equipo: solo se pueden leer archivos locales.</translation>
+    </message>
+    <message>
+        <source>The file name is empty.</source>
+        <translation>El nombre del archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>El archivo &apos;%1&apos; no existe.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a regular file.</source>
+        <translation>&apos;%1&apos; no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be opened: %2</source>
+        <translation>No se pudo abrir el archivo &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is too large (%2 bytes; at most %3).</source>
+        <translation>El archivo &apos;%1&apos; es demasiado grande (%2 bytes; como máximo %3).</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -158,6 +158,50 @@
         <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
         <translation>Relances de %1 à la river : &apos;%2&apos; n&apos;est pas une taille valide</translation>
     </message>
+    <message>
+        <source>OOP range: no hand of &apos;%1&apos; is left once the board&apos;s cards are removed</source>
+        <translation>Range OOP : aucune main de &apos;%1&apos; ne reste une fois les cartes du board retirées</translation>
+    </message>
+    <message>
+        <source>IP range: no hand of &apos;%1&apos; is left once the board&apos;s cards are removed</source>
+        <translation>Range IP : aucune main de &apos;%1&apos; ne reste une fois les cartes du board retirées</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%</source>
+        <translation>&apos;%1&apos; n&apos;est pas une range : écrivez des mains séparées par des virgules (AA, KK, AKs) ou une part comme 50%</translation>
+    </message>
+    <message>
+        <source>The file name is not valid.</source>
+        <translation>Le nom du fichier n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file on this computer: only local files can be read.</source>
+        <translation>&apos;%1&apos; n&apos;est pas un fichier de cet ordinateur : seuls les fichiers locaux peuvent être lus.</translation>
+    </message>
+    <message>
+        <source>The file name is empty.</source>
+        <translation>Le nom du fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>Le fichier &apos;%1&apos; n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a regular file.</source>
+        <translation>&apos;%1&apos; n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be opened: %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier &apos;%1&apos; : %2</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is too large (%2 bytes; at most %3).</source>
+        <translation>Le fichier &apos;%1&apos; est trop volumineux (%2 octets ; au plus %3).</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -158,6 +158,50 @@
         <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
         <translation>Rilanci di %1 al river: &apos;%2&apos; non è una dimensione valida</translation>
     </message>
+    <message>
+        <source>OOP range: no hand of &apos;%1&apos; is left once the board&apos;s cards are removed</source>
+        <translation>Range OOP: di &apos;%1&apos; non resta alcuna mano una volta tolte le carte del board</translation>
+    </message>
+    <message>
+        <source>IP range: no hand of &apos;%1&apos; is left once the board&apos;s cards are removed</source>
+        <translation>Range IP: di &apos;%1&apos; non resta alcuna mano una volta tolte le carte del board</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%</source>
+        <translation>&apos;%1&apos; non è un range: scrivi le mani separate da virgole (AA, KK, AKs) o una quota come 50%</translation>
+    </message>
+    <message>
+        <source>The file name is not valid.</source>
+        <translation>Il nome del file non è valido.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file on this computer: only local files can be read.</source>
+        <translation>&apos;%1&apos; non è un file di questo computer: si possono leggere solo file locali.</translation>
+    </message>
+    <message>
+        <source>The file name is empty.</source>
+        <translation>Il nome del file è vuoto.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>Il file &apos;%1&apos; non esiste.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a regular file.</source>
+        <translation>&apos;%1&apos; non è un file normale.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be opened: %2</source>
+        <translation>Impossibile aprire il file &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is too large (%2 bytes; at most %3).</source>
+        <translation>Il file &apos;%1&apos; è troppo grande (%2 byte; al massimo %3).</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -158,6 +158,50 @@
         <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
         <translation>Podbicia %1 na riverze: &apos;%2&apos; nie jest prawidłową wielkością</translation>
     </message>
+    <message>
+        <source>OOP range: no hand of &apos;%1&apos; is left once the board&apos;s cards are removed</source>
+        <translation>Zakres OOP: z &apos;%1&apos; nie zostaje żadna ręka po usunięciu kart boardu</translation>
+    </message>
+    <message>
+        <source>IP range: no hand of &apos;%1&apos; is left once the board&apos;s cards are removed</source>
+        <translation>Zakres IP: z &apos;%1&apos; nie zostaje żadna ręka po usunięciu kart boardu</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%</source>
+        <translation>&apos;%1&apos; nie jest zakresem: wpisz ręce oddzielone przecinkami (AA, KK, AKs) lub udział, np. 50%</translation>
+    </message>
+    <message>
+        <source>The file name is not valid.</source>
+        <translation>Nazwa pliku jest nieprawidłowa.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file on this computer: only local files can be read.</source>
+        <translation>&apos;%1&apos; nie jest plikiem na tym komputerze: można odczytać tylko pliki lokalne.</translation>
+    </message>
+    <message>
+        <source>The file name is empty.</source>
+        <translation>Nazwa pliku jest pusta.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>Plik &apos;%1&apos; nie istnieje.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a regular file.</source>
+        <translation>&apos;%1&apos; nie jest zwykłym plikiem.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be opened: %2</source>
+        <translation>Nie można otworzyć pliku &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is too large (%2 bytes; at most %3).</source>
+        <translation>Plik &apos;%1&apos; jest za duży (%2 bajtów; najwyżej %3).</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Nieznany błąd</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -158,6 +158,50 @@
         <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
         <translation>Aumentos de %1 no river: &apos;%2&apos; não é um tamanho válido</translation>
     </message>
+    <message>
+        <source>OOP range: no hand of &apos;%1&apos; is left once the board&apos;s cards are removed</source>
+        <translation>Range OOP: nenhuma mão de &apos;%1&apos; resta depois de remover as cartas do board</translation>
+    </message>
+    <message>
+        <source>IP range: no hand of &apos;%1&apos; is left once the board&apos;s cards are removed</source>
+        <translation>Range IP: nenhuma mão de &apos;%1&apos; resta depois de remover as cartas do board</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%</source>
+        <translation>&apos;%1&apos; não é um range: escreva mãos separadas por vírgulas (AA, KK, AKs) ou uma fração como 50%</translation>
+    </message>
+    <message>
+        <source>The file name is not valid.</source>
+        <translation>O nome do arquivo não é válido.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file on this computer: only local files can be read.</source>
+        <translation>&apos;%1&apos; não é um arquivo deste computador: só é possível ler arquivos locais.</translation>
+    </message>
+    <message>
+        <source>The file name is empty.</source>
+        <translation>O nome do arquivo está vazio.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>O arquivo &apos;%1&apos; não existe.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a regular file.</source>
+        <translation>&apos;%1&apos; não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be opened: %2</source>
+        <translation>Não foi possível abrir o arquivo &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is too large (%2 bytes; at most %3).</source>
+        <translation>O arquivo &apos;%1&apos; é grande demais (%2 bytes; no máximo %3).</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erro desconhecido</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -158,6 +158,50 @@
         <source>%1 river raise sizes: &apos;%2&apos; is not a valid size</source>
         <translation>Рейзы %1 на ривере: &apos;%2&apos; — недопустимый размер</translation>
     </message>
+    <message>
+        <source>OOP range: no hand of &apos;%1&apos; is left once the board&apos;s cards are removed</source>
+        <translation>Диапазон OOP: от &apos;%1&apos; не остаётся ни одной руки после удаления карт борда</translation>
+    </message>
+    <message>
+        <source>IP range: no hand of &apos;%1&apos; is left once the board&apos;s cards are removed</source>
+        <translation>Диапазон IP: от &apos;%1&apos; не остаётся ни одной руки после удаления карт борда</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%</source>
+        <translation>&apos;%1&apos; — не диапазон: перечислите руки через запятую (AA, KK, AKs) или укажите долю, например 50%</translation>
+    </message>
+    <message>
+        <source>The file name is not valid.</source>
+        <translation>Недопустимое имя файла.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file on this computer: only local files can be read.</source>
+        <translation>&apos;%1&apos; — не файл на этом компьютере: читать можно только локальные файлы.</translation>
+    </message>
+    <message>
+        <source>The file name is empty.</source>
+        <translation>Имя файла пустое.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; does not exist.</source>
+        <translation>Файл &apos;%1&apos; не существует.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a regular file.</source>
+        <translation>&apos;%1&apos; — не обычный файл.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be opened: %2</source>
+        <translation>Не удалось открыть файл &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is too large (%2 bytes; at most %3).</source>
+        <translation>Файл &apos;%1&apos; слишком велик (%2 байт; не более %3).</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -269,15 +269,17 @@ TEST_F(TextFileTest, ReadRefusesBadUrlsSpecialAndLargeFiles) {
     EXPECT_EQ(r.value("text").toString(), "");
     return r.value("error").toString();
   };
-  EXPECT_EQ(error(QUrl()), "Invalid file URL.");
-  EXPECT_EQ(error(QUrl("https://example.com/r.txt")), "Only local files are supported.");
-  EXPECT_EQ(error(url("missing.txt")), "File does not exist.");
-  EXPECT_TRUE(error(QUrl::fromLocalFile("/dev/zero")).startsWith("Failed to open file: "));
-  EXPECT_TRUE(error(QUrl::fromLocalFile(dir.path())).startsWith("Failed to open file: "));
+  // Each refusal names the file the user chose.
+  EXPECT_EQ(error(QUrl()), "The file name is not valid.");
+  EXPECT_EQ(error(QUrl("https://example.com/r.txt")),
+            "'https://example.com/r.txt' is not a file on this computer: only local files can be read.");
+  EXPECT_EQ(error(url("missing.txt")), "The file '" + dir.filePath("missing.txt") + "' does not exist.");
+  EXPECT_EQ(error(QUrl::fromLocalFile("/dev/zero")), "'/dev/zero' is not a regular file.");
+  EXPECT_EQ(error(QUrl::fromLocalFile(dir.path())), "'" + dir.path() + "' is not a regular file.");
   // A named pipe would block an open; it is refused before that.
   const QString fifo = dir.filePath("pipe");
   ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
-  EXPECT_TRUE(error(QUrl::fromLocalFile(fifo)).startsWith("Failed to open file: "));
+  EXPECT_EQ(error(QUrl::fromLocalFile(fifo)), "'" + fifo + "' is not a regular file.");
 
   QFile limit(dir.filePath("limit.txt"));
   ASSERT_TRUE(limit.open(QIODevice::WriteOnly));
@@ -289,7 +291,8 @@ TEST_F(TextFileTest, ReadRefusesBadUrlsSpecialAndLargeFiles) {
   ASSERT_TRUE(limit.open(QIODevice::Append));
   limit.write("b");
   limit.close();
-  EXPECT_EQ(error(url("limit.txt")), "File is too large (2097153 bytes).");
+  EXPECT_EQ(error(url("limit.txt")),
+            "The file '" + dir.filePath("limit.txt") + "' is too large (2097153 bytes; at most 2097152).");
 }
 
 TEST_F(TextFileTest, SaveRefusesBadTargets) {
@@ -345,7 +348,7 @@ TEST_F(TextFileTest, AbsolutePathsWithoutSchemeAreLocalFiles) {
 
   for (const QUrl& bad : {QUrl("relative.txt"), QUrl("//host/share/x.txt"), QUrl(dir.filePath("x.txt") + "?q=1")}) {
     EXPECT_EQ(c.saveTextFile(bad, "x").value("error").toString(), "Invalid/non-local file URL");
-    EXPECT_EQ(c.readTextFile(bad).value("error").toString(), "Only local files are supported.");
+    EXPECT_TRUE(c.readTextFile(bad).value("error").toString().endsWith("only local files can be read."));
     EXPECT_FALSE(c.saveProject(bad, {}));
   }
 }

@@ -211,11 +211,11 @@ TEST_F(SolveControlTest, SolveFillsResultsTablesAndStatistics) {
 TEST_F(SolveControlTest, WorkerErrorBecomesFailedSummaryAndIsNotCounted) {
   AppController c;
   QVariantMap cfg = riverSpot();
-  cfg["oop_river_raise_sizes"] = "1x";  // a relative raise must exceed 1x
+  cfg["rake_percent"] = 150.0;  // refused by the solve, not by the start's checks
   c.startSolveWithConfig(cfg);
   ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
-  EXPECT_TRUE(c.statusText().startsWith("Error: OOP river sizing")) << c.statusText().toStdString();
-  EXPECT_TRUE(c.resultsSummary().startsWith("Solve failed: OOP river sizing"));
+  EXPECT_TRUE(c.statusText().startsWith("Error: Rake percent")) << c.statusText().toStdString();
+  EXPECT_TRUE(c.resultsSummary().startsWith("Solve failed: Rake percent"));
   EXPECT_EQ(c.resultIterations(), 0);
   EXPECT_EQ(c.treeNodeCount(), 0);
   EXPECT_DOUBLE_EQ(c.progress(), 0.0);
@@ -478,11 +478,10 @@ TEST_F(SolveControlTest, OnlyTheNewestEstimateIsPublished) {
 
   // A request the estimate cannot read publishes its error text and no bytes.
   QVariantMap bad = small;
-  bad["ip_flop_bet_sizes"] = "%";
+  bad["rake_percent"] = -1.0;
   c.requestSolveMemoryEstimate(bad);
   ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() == 0; }));
-  EXPECT_TRUE(c.solveRequiredMemoryText().startsWith("Sizing: invalid token '%'"))
-      << c.solveRequiredMemoryText().toStdString();
+  EXPECT_EQ(c.solveRequiredMemoryText(), "Rake percent must be a number within [0, 100]");
 }
 
 // A size token the solver cannot read shows in the memory line as the
@@ -510,8 +509,15 @@ TEST_F(SolveControlTest, MemoryLineNamesTheFieldOfAnUnreadableSizeToken) {
       {"oop_turn_raise_sizes", "2x, 1.2.3.4.5.6.7.8.9.10.11.12.13x",  // a long token is cut
        "OOP turn raise sizes: '" + cut + "' is not a valid size"},
       {"ip_flop_bet_sizes", "50, 1e2e%1", "IP flop bet sizes: '1e2e%1' is not a valid size"},  // "%1" stays as typed
+      // Refused by the normaliser: texts that would read as another tree.
+      {"oop_river_bet_sizes", "33 75", "OOP river bet sizes: '33 75' is not a valid size"},
+      {"ip_turn_bet_sizes", "%", "IP turn bet sizes: '%' is not a valid size"},
+      {"ip_flop_raise_sizes", "hello", "IP flop raise sizes: 'hello' is not a valid size"},
   };
   for (const auto& k : cases) EXPECT_EQ(memoryLineFor(k.key, k.sizes), k.line);
+
+  // A range the board leaves empty names the seat and the range.
+  EXPECT_EQ(memoryLineFor("ip_range", "Qs2h"), "IP range: no hand of 'Qs2h' is left once the board's cards are removed");
 
   QTranslator german;
   ASSERT_TRUE(german.load(":/Velmora/i18n/velmora_de.qm"));
@@ -520,6 +526,30 @@ TEST_F(SolveControlTest, MemoryLineNamesTheFieldOfAnUnreadableSizeToken) {
   QCoreApplication::removeTranslator(&german);
   EXPECT_EQ(translated, "OOP Flop-Bet-Größen: '3x3' ist keine gültige Größe");
   EXPECT_FALSE(translated.contains("hex=") || translated.contains("Failed to parse")) << translated.toStdString();
+  // The line shown follows a change of language at once, without a new estimate.
+  EXPECT_EQ(c.solveRequiredMemoryText(), "OOP flop bet sizes: '3x3' is not a valid size");
+}
+
+// A start refuses a size text the solver would refuse or read as another
+// tree, and a range the board empties, with the memory line's words, and
+// keeps the previous result.
+TEST_F(SolveControlTest, StartRefusesSizeAndRangeFaultsNamingTheField) {
+  AppController c;
+  solve(c, riverSpot(10));
+  const int iterations = c.resultIterations();
+  ASSERT_GT(iterations, 0);
+  for (const char* typed : {"33 75", "1/2", "-50", "0", "fifty"}) {
+    QVariantMap cfg = riverSpot(10);
+    cfg["ip_river_bet_sizes"] = typed;
+    c.startSolveWithConfig(cfg);
+    EXPECT_EQ(c.statusText(), QString("Error: IP river bet sizes: '%1' is not a valid size").arg(typed));
+    EXPECT_FALSE(c.running());
+  }
+  QVariantMap blocked = riverSpot(10);
+  blocked["oop_range"] = "AhKd, Qd7c";
+  c.startSolveWithConfig(blocked);
+  EXPECT_EQ(c.statusText(), "Error: OOP range: no hand of 'AhKd, Qd7c' is left once the board's cards are removed");
+  EXPECT_EQ(c.resultIterations(), iterations);
 }
 
 // A flop spot far larger than any machine: pot 10, stacks 1000, two sizes and

@@ -122,8 +122,8 @@ Item {
             var cell = findChild(matrix, "cell_AKs")
             mouseClick(cell, cell.width / 2, cell.height / 2)
             compare(page.oopRangeText, "AKs:0.125")
-            typeInto("oopRangeInput", "AA:0.5 KK")
-            compare(page.oopRangeText, "AA:0.5 KK")
+            typeInto("oopRangeInput", "AA:0.5, KK")
+            compare(page.oopRangeText, "AA:0.5, KK")
             compare(matrix.weights["AA"], 0.5)
             compare(matrix.weights["KK"], 1)
         }

@@ -36,6 +36,24 @@ Item {
             compare([page.oopCustomRanges, page.ipCustomRanges, storedTexts()], [[], [], ""], "nothing stored")
         }
 
+        // Import reads a file as the range field reads its text.
+        function test_import_accepts_what_the_range_field_accepts_data() {
+            return [
+                { tag: "share", text: "50%\n", error: "", range: "50%" },
+                { tag: "status file", text: "Name:\tkworker\nState:\tI (idle)\nTgid:\t7\n",
+                  error: "Import failed: 'State' is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%",
+                  range: "" },
+                { tag: "share above all", text: "150%", error: "Import failed: '150%' is not a range: write hands "
+                  + "separated by commas (AA, KK, AKs) or a share such as 50%", range: "" }
+            ]
+        }
+
+        function test_import_accepts_what_the_range_field_accepts(data) {
+            importFrom("oop", writeFile("import.txt", data.text))
+            compare([page._importRangeError, page._importRangeNormalizedText], [data.error, data.range])
+            closeImport()
+        }
+
         function test_control_characters_never_reach_a_stored_range() {
             // C0 controls, DEL, C1 controls (NEL is no JavaScript white space)
             // and an escape sequence between hands: they part hands like blanks.

@@ -77,6 +77,20 @@ Item {
             mouseRelease(matrix, p.x, p.y)
         }
 
+        // A range the solver refuses says why under the field, in the
+        // language chosen, and the matrix shows nothing of it.
+        function test_refused_range_text_is_explained() {
+            var error = findChild(page, "oopRangeError")
+            var matrix = findChild(page, "oopMatrix")
+            page.oopRangeText = "AA KK"
+            compare([error.visible, error.text, Object.keys(matrix.weights).length], [true,
+                     "'AA KK' is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%", 0])
+            languageManager.setLanguage("de")
+            verify(error.text.indexOf("'AA KK' ist keine Range") === 0, error.text)
+            page.oopRangeText = "AA, KK"
+            compare([error.visible, matrix.weights["AA"], matrix.weights["KK"]], [false, 1, 1])
+        }
+
         function rowNamed(seat, name) {
             var rows = page.listModelFor(seat)
             for (var i = 0; i < rows.length; ++i) {

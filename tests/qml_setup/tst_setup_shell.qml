@@ -87,6 +87,19 @@ Item {
             compare(findChild(page, "continueToSolveButton").enabled, true)
             compare(findChild(page, "solveRamText").text, "Solve RAM: " + appController.solveRequiredMemoryText)
 
+            // Sizes that would read as another tree are refused on the memory
+            // line, in the language chosen, and Continue stays disabled.
+            var refused = "IP river bet sizes: '33 75' is not a valid size"
+            typeInto(page, "ipRiverBetSizesField", "33 75")
+            tryCompare(appController, "solveRequiredMemoryText", refused, 10000)
+            compare([findChild(page, "continueToSolveButton").enabled, appController.solveRequiredMemoryBytes], [false, 0])
+            languageManager.setLanguage("de")
+            compare(appController.solveRequiredMemoryText, "IP River-Bet-Größen: '33 75' ist keine gültige Größe")
+            languageManager.setLanguage("system")
+            compare(appController.solveRequiredMemoryText, refused)
+            typeInto(page, "ipRiverBetSizesField", "25, 50, 100")
+            tryCompare(shell, "canSolve", true, 10000)
+
             keyClick(Qt.Key_F5)
             compare(shell.navIndex, 2)
             tryVerify(function() { return appController.resultIterations > 0 }, 30000)

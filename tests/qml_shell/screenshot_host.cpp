@@ -16,7 +16,7 @@
 //                                |results-loaded
 //                                --theme dark|light
 //                         [--width N] [--height N] [--language CODE]
-//   shell_screenshot_host --main --page home|settings|setup|setup-bad-size|save-dialog|open-dialog|export-dialog|
+//   shell_screenshot_host --main --page home|settings|setup|setup-bad-size|setup-bad-range|save-dialog|open-dialog|export-dialog|
 //                                       import-dialog|clear-dialog
 //                         [--language CODE] [--theme dark|light]
 #include "tests/qml_shell/shell_test_backend.h"
@@ -307,8 +307,9 @@ Window {
 )QML";
 
 // The program's own window (Main), sized by the screen it opens on, for
-// scripts/window-screenshots.sh: Home, Settings, Setup (with an unreadable
-// OOP flop size for "setup-bad-size"), or a dialog opened on
+// scripts/window-screenshots.sh: Home, Settings, Setup (with an OOP flop size
+// the solver refuses for "setup-bad-size", an IP range it refuses for
+// "setup-bad-range"), or a dialog opened on
 // a folder of sample files: the project save dialog with a name typed, the
 // project open dialog with a file picked, the range export (save) and
 // import (open) dialogs, and the confirmation that clears the statistics.
@@ -350,10 +351,12 @@ Main {
             shell = shell.parent
         if (page === "settings")
             shell.requestNavigate(4)
-        if (page === "setup" || page === "setup-bad-size") {
+        if (page === "setup" || page === "setup-bad-size" || page === "setup-bad-range") {
             shell.resetToDefaults()
             if (page === "setup-bad-size")
-                shell.oopFlopBetSizesText = "33, 3x3"
+                shell.oopFlopBetSizesText = "33 75"
+            if (page === "setup-bad-range")
+                shell.ipRangeText = "AA KK"
             shell.requestNavigate(1)
         }
         if (page === "save-dialog") {

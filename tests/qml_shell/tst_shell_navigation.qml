@@ -87,6 +87,26 @@ Item {
             compare(shell.navIndex, 1, "a started project opens Setup")
         }
 
+        function brokenImages(item, out) {
+            if (item.sourceSize !== undefined && item.status === Image.Error)
+                out.push(String(item.source))
+            for (var i = 0; i < item.children.length; ++i)
+                brokenImages(item.children[i], out)
+            return out
+        }
+
+        // A moved file or a wrong relative path leaves a blank where a logo
+        // or an icon should be, with only a warning in the log.
+        function test_every_page_opens_its_images() {
+            failOnWarning(/Cannot open/)
+            var pages = ["homePage", "projectPage", "solvePage", "resultsPage", "settingsPage"]
+            for (var i = 0; i < pages.length; ++i) {
+                shell.navIndex = i
+                tryVerify(function() { return page(pages[i]).visible }, 5000, pages[i])
+                compare(brokenImages(page(pages[i]), []), [], pages[i])
+            }
+        }
+
         function test_home_actions_open_setup() {
             var home = page("homePage")
             home.newProject()

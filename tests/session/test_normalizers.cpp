@@ -27,11 +27,12 @@ const char* const kPercentTokenError = "Sizing: invalid token '%'. Use numbers l
 TEST(NormalizeSizing, TokensAllInAndRefusedSymbols) {
   EXPECT_EQ(normalize_sizing_text("33, 75", false), "33%,75%");
   EXPECT_EQ(normalize_sizing_text("33%, 2.5x", false), "33%,2.5x");
-  EXPECT_EQ(normalize_sizing_text(" 50 ; 100 ", false), "50100%");
   EXPECT_EQ(normalize_sizing_text("2e", false), "2e");
   EXPECT_EQ(normalize_sizing_text("40c2r", false), "40c2r");
   EXPECT_EQ(normalize_sizing_text("50.", false), "50.%");
   EXPECT_EQ(normalize_sizing_text("33%,,\t75%, ", false), "33%,75%");
+  EXPECT_EQ(normalize_sizing_text(" \t", false), "");
+  EXPECT_EQ(normalize_sizing_text("0.5, 75a", false), "0.5%,75a");
   EXPECT_EQ(normalize_sizing_text("", false), "");
   EXPECT_EQ(normalize_sizing_text("33%,75%", true), "33%,75%,a");
   EXPECT_EQ(normalize_sizing_text("", true), "a");
@@ -127,11 +128,34 @@ TEST(ParseStreetSizing, RefusedTokensNameSeatStreetFieldAndThePieceAsTyped) {
             "OOP flop sizing (bet='33', raise='2.5x, 1x', bet_norm='33%', raise_norm='2.5x,1x'): "
             "Relative raise must exceed 1.0x");
 
-  // The normaliser's own refusals are no token faults: their text is plain.
-  EXPECT_EQ(fault_of([&] { parse_street_sizing_plain(lists, S("%", ""), S("50", ""), "flop"); }, &message).seat, -1);
+  // The normaliser's own refusals name the field too, with their own text.
+  EXPECT_EQ(fault_of([&] { parse_street_sizing_plain(lists, S("%", ""), S("50", ""), "flop"); }, &message).token, "%");
   EXPECT_EQ(message, kPercentTokenError);
   EXPECT_EQ(fault_of([&] { parse_street_sizing_plain(lists, S("33", ""), S("50", ""), "flop"); }).seat, -1)
       << "nothing refused";
+}
+
+// A text whose meaning would change when a byte is dropped is refused
+// whole, naming the piece as typed, instead of building another tree.
+TEST(ParseStreetSizing, TextsThatWouldChangeWhenCleanedAreRefused) {
+  velmora::StreetSizeLists lists;
+  const struct {
+    const char* text;
+    const char* piece;
+  } cases[] = {
+      {"33 75", "33 75"}, {"33;75", "33;75"}, {" 50 ; 100 ", "50 ; 100"}, {"1/2", "1/2"},
+      {"33, -50", "-50"}, {"0", "0"}, {"0.", "0."}, {"0.0%", "0.0%"}, {"0c2r", "0c2r"}, {"fifty", "fifty"},
+      {"?", "?"}, {"\xef\xbc\x95\xef\xbc\x90", "\xef\xbc\x95\xef\xbc\x90"}, {" , ,", ", ,"},
+      {"hello", "hello"}, {"50 a", "50 a"}, {"50pct", "50pct"},
+  };
+  for (const auto& k : cases) {
+    std::string message;
+    const SizeTokenFault f =
+        fault_of([&] { parse_street_sizing_plain(lists, S("33", "a"), S("50", k.text), "river"); }, &message);
+    EXPECT_EQ(std::tie(f.seat, f.street, f.raise, f.token), std::tuple(1, std::string("river"), true,
+                                                                        std::string(k.piece)))
+        << k.text << ": " << message;
+  }
 }
 
 TEST(RangeOrPercent, UniformPercentForm) {

@@ -94,7 +94,7 @@ RowLayout {
         Layout.preferredWidth: 280
         Layout.preferredHeight: 150
         Layout.alignment: Qt.AlignVCenter
-        source: "../assets/Caldirune_logo.png"
+        source: "../../assets/Caldirune_logo.png"
         fillMode: Image.PreserveAspectFit
         smooth: true
         mipmap: true

@@ -3,6 +3,7 @@ import "rangelibrary.js" as Library
 import "customlibrary.js" as Custom
 import "names.js" as Names
 import "stores.js" as Stores
+import "rangetext.js" as RangeText
 
 // The user's Custom range library on `page`: saving the current range,
 // adding folders, importing a range text file into both seats, deleting,
@@ -111,9 +112,20 @@ QtObject {
                 // NUL bytes or bytes that are no UTF-8: not a range text.
                 page._importRangeError = qsTr("Import failed: the file is not a text file.")
             } else {
-                page._importRangeNormalizedText = page.normalizeImportedRangeText(Names.text(result.text))
-                if (page._importRangeNormalizedText.trim().length === 0)
+                // A file holding one share ("50%") is that range; any other
+                // text is cleaned, then read as the range field reads it.
+                var raw = Names.trimmed(result.text)
+                var text = RangeText.isUniformShare(raw) ? raw : page.normalizeImportedRangeText(raw)
+                var blank = text.trim().length === 0
+                var refusal = blank || typeof controller.rangeTextError !== "function" ? ""
+                                                                                      : controller.rangeTextError(text)
+                if (blank || (refusal === "" && typeof controller.rangeHasHand === "function"
+                              && !controller.rangeHasHand(text)))
                     page._importRangeError = qsTr("Import failed: file contained no recognizable hands.")
+                else if (refusal !== "")
+                    page._importRangeError = qsTr("Import failed: %1").arg(refusal)
+                else
+                    page._importRangeNormalizedText = text
                 dialogs.importName.field.text = Custom.suggestedName(fileUrl)
             }
         }

@@ -16,6 +16,13 @@ Card {
     readonly property string _textKey: seat + "RangeText"
     readonly property string rangeText: page ? page[_textKey] : ""
     readonly property alias matrix: matrix
+    // Why the solver would refuse the text, in the UI language; empty when it
+    // reads it. The matrix then shows nothing: nothing of it would be solved.
+    readonly property string rangeError: {
+        var rev = page ? page._i18nRev : 0
+        var c = page ? page._controller : null
+        return c && typeof c.rangeTextError === "function" ? String(c.rangeTextError(rangeText)) : ""
+    }
 
     signal exportRequested(int category)
     signal clearOverridesRequested(int category)
@@ -104,7 +111,7 @@ Card {
                 theme: root.theme
                 cellSize: 36
                 editable: true
-                weights: root.page ? root.page.parseRangeWeights(root.rangeText) : ({})
+                weights: root.page && root.rangeError === "" ? root.page.parseRangeWeights(root.rangeText) : ({})
                 onHandPainted: function(hand, desiredOn, currentWeight) { root.paint(hand, desiredOn, currentWeight) }
             }
 
@@ -170,6 +177,17 @@ Card {
                 rangeText: root.rangeText
                 onEdited: function(text) { root._setRangeText(text) }
             }
+        }
+
+        Text {
+            objectName: root.seat + "RangeError"
+            Layout.preferredWidth: matrix.implicitWidth
+            visible: root.rangeError !== ""
+            text: root.rangeError
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font.pixelSize: 12
+            color: root.theme ? root.theme.danger : "#F85149"
         }
     }
 }

@@ -64,6 +64,11 @@ function isPercentForm(text) {
     return PERCENT_FORM.test(String(text))
 }
 
+// One share of every hand written as the solver reads it ("50%", no blank).
+function isUniformShare(text) {
+    return /^[0-9.]+%$/.test(String(text))
+}
+
 function _pairSpan(a, b) {
     var ia = _rankIndex(a[0])
     var ib = _rankIndex(b[0])
