@@ -165,11 +165,26 @@ std::string normalize_sizing_text(std::string_view text, bool add_all_in) {
     };
     // Dropping a byte could join two numbers ("33 75", "33;75") or turn one
     // into another ("-50", "1/2", "50pct"): such a piece is refused whole.
-    for (char c : piece) {
-      if (is_c_space(c)) refuse("Sizing: '" + std::string(piece) + "' holds a blank; separate sizes with commas");
+    // A blank between a number and its unit ("33 %", "2.5 x") changes nothing
+    // and is dropped; before "a" it is refused ("50 a" is not "50a").
+    std::string token;
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+      const char c = piece[i];
+      if (is_c_space(c)) {
+        std::size_t next = i;
+        while (next < piece.size() && is_c_space(piece[next])) ++next;
+        const char before = piece[i - 1];  // the piece is trimmed: i > 0
+        const char after = piece[next];
+        const bool unit_follows = after == '%' || (is_size_letter(after) && after != 'a' && after != 'A');
+        if (!unit_follows || !((before >= '0' && before <= '9') || before == '.')) {
+          refuse("Sizing: '" + std::string(piece) + "' holds a blank; separate sizes with commas");
+        }
+        i = next - 1;
+        continue;
+      }
       if (!keep_size_byte(c)) refuse("Sizing: '" + std::string(piece) + "' holds a character no size uses");
+      token.push_back(c);
     }
-    std::string token(piece);
     if (token == "%") refuse("Sizing: invalid token '%'. Use numbers like '33, 75' or '33%, 75%'");
     if (token.size() == 1) {
       const char c = token[0];

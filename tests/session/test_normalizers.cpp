@@ -38,6 +38,7 @@ TEST(NormalizeSizing, TokensAllInAndRefusedSymbols) {
   EXPECT_EQ(normalize_sizing_text("", true), "a");
   EXPECT_EQ(normalize_sizing_text("50, a", true), "50%,a");
   EXPECT_EQ(normalize_sizing_text("A, 50", true), "A,50%");
+  EXPECT_EQ(normalize_sizing_text("33 %, 2.5 x", false), "33%,2.5x");
   EXPECT_EQ(error_of([] { normalize_sizing_text("%", false); }), kPercentTokenError);
   EXPECT_EQ(error_of([] { normalize_sizing_text("33, %", true); }), kPercentTokenError);
   EXPECT_EQ(error_of([] { normalize_sizing_text("e", false); }), "Sizing: invalid token 'e'");
@@ -146,7 +147,7 @@ TEST(ParseStreetSizing, TextsThatWouldChangeWhenCleanedAreRefused) {
       {"33 75", "33 75"}, {"33;75", "33;75"}, {" 50 ; 100 ", "50 ; 100"}, {"1/2", "1/2"},
       {"33, -50", "-50"}, {"0", "0"}, {"0.", "0."}, {"0.0%", "0.0%"}, {"0c2r", "0c2r"}, {"fifty", "fifty"},
       {"?", "?"}, {"\xef\xbc\x95\xef\xbc\x90", "\xef\xbc\x95\xef\xbc\x90"}, {" , ,", ", ,"},
-      {"hello", "hello"}, {"50 a", "50 a"}, {"50pct", "50pct"},
+      {"hello", "hello"}, {"50 a", "50 a"}, {"50pct", "50pct"}, {"% 5", "% 5"},
   };
   for (const auto& k : cases) {
     std::string message;
