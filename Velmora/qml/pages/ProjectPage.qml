@@ -12,6 +12,7 @@ import "project/names.js" as Names
 import "project/customlibrary.js" as CustomLibrary
 import "project/overrides.js" as Overrides
 import "project/stores.js" as Stores
+import "project/storemerge.js" as StoreMerge
 import "../components/ProjectState.js" as ProjectState
 import "../components/SolveGating.js" as Gating
 
@@ -262,8 +263,8 @@ Item {
     property string _exportStandardError: ""
     property string _exportExploitError: ""
 
-    onOopCustomRangesChanged: if (_storesOpen) persistCustomRanges("oop")
-    onIpCustomRangesChanged: if (_storesOpen) persistCustomRanges("ip")
+    onOopCustomRangesChanged: if (_storesOpen && !_takingStore) persistCustomRanges("oop")
+    onIpCustomRangesChanged: if (_storesOpen && !_takingStore) persistCustomRanges("ip")
 
     function openSaveRangeDialog(player) { customActions.openSave(player) }
     function commitSaveRange() { return customActions.commitSave() }
@@ -357,12 +358,14 @@ Item {
         category: "settings_profiles"
     }
 
-    onSettingsProfilesChanged: if (_storesOpen) persistSettingsProfiles()
+    onSettingsProfilesChanged: if (_storesOpen && !_takingStore) persistSettingsProfiles()
 
     function currentSettingsSnapshot() { return Profiles.snapshot(root) }
 
-    // Writes a stored snapshot into the page; numbers that are not finite
-    // are skipped. Board, ranges and thread count are never touched.
+    // Writes a stored snapshot into the page: numbers are clamped into their
+    // fields' ranges, values that are no numbers, unknown streets and sizes
+    // that are no texts are refused. Board, ranges and thread count are
+    // never touched.
     function applySettingsSnapshot(data) {
         var list = Profiles.assignments(data, startingPot)
         for (var i = 0; i < list.length; ++i)
@@ -373,29 +376,35 @@ Item {
         return Names.uniqueName(Names.namesOf(existingProfiles), desiredName)
     }
     function _sanitizeSettingsProfiles(arr) { return Profiles.sanitize(arr, _newNodeId) }
-    function _readStoredProfiles() { return Profiles.parseStore(profileSettings.value("profilesJson", ""), _newNodeId) }
-    function _loadPersistedSettingsProfiles() { return _readStoredProfiles().list }
-
-    function persistSettingsProfiles() {
-        var text = JSON.stringify(_sanitizeSettingsProfiles(settingsProfiles))
-        profileSettings.setValue("profilesJson", text)
-        profileSettings.sync()
+    function _loadPersistedSettingsProfiles() {
+        var r = Stores.read(profileSettings.value("profilesJson", ""), Profiles.isStoreForm)
+        return r.state === "ok" ? _sanitizeSettingsProfiles(r.value) : []
     }
 
-    // A stored list that cannot be read is copied to a backup key before
-    // anything else is stored, the page says so, and saving goes on into a
-    // fresh list.
-    function _loadStoredSettingsProfiles() {
-        var stored = _readStoredProfiles()
-        if (!stored.readable) {
-            var text = Names.text(profileSettings.value("profilesJson", ""))
-            var backup = _keepStoreAside(profileSettings, "profilesJson", text)
-            console.warn("Settings profiles: the stored list is not a JSON list; it is kept under " + backup
-                         + " and new profiles start a fresh list")
-            return
-        }
-        settingsProfiles = stored.list
+    readonly property var _profileStoreForm: ({
+        accepts: Profiles.isStoreForm,
+        clean: function(v) { return Profiles.sanitize(v, RangeLibrary.newNodeId) },
+        empty: function() { return [] },
+        merge: StoreMerge.mergeList,
+        text: function(v) { return JSON.stringify(v) }
+    })
+
+    // The stored list with this window's change applied (see _syncStore).
+    function _syncSettingsProfiles(mode) {
+        var merged = _syncStore(profileSettings, "profilesJson", _profileStoreForm, settingsProfiles, mode,
+                                function(backup) {
+            return "Settings profiles: the stored list is not a JSON list of profiles; it is kept under " + backup
+                   + " and new profiles start a fresh list"
+        })
+        _takeStore(root, "settingsProfiles", merged)
     }
+
+    function persistSettingsProfiles() { _syncSettingsProfiles("save") }
+
+    // A stored list that cannot be read, or is not in the form of a profile
+    // list, is copied to a backup key before anything else is stored, the
+    // page says so, and saving goes on into a fresh list.
+    function _loadStoredSettingsProfiles() { _syncSettingsProfiles("start") }
 
     function deleteSettingsProfileById(id) {
         settingsProfiles = Profiles.withoutId(settingsProfiles, id)
@@ -421,6 +430,7 @@ Item {
     }
 
     function openLoadSettingsDialog() {
+        _syncSettingsProfiles("save")
         _loadProfileError = ""
         _loadProfileSelectedId = ""
         profileDialogs.loadDialog.open()
@@ -464,6 +474,77 @@ Item {
 
     // True when the store of that settings key could not be read at start.
     function storeKeptAside(key) { return Names.has(_keptAsideStores, key) }
+
+    // ---- stores shared with other windows ----
+    // Settings key -> the value of that store as this window last read or
+    // wrote it.
+    property var _storeBases: ({})
+    // Set while a value read from a store is assigned, so that it is not
+    // stored again.
+    property bool _takingStore: false
+
+    // Reads the store of `key` again and applies this window's change since
+    // it last read it (`mine` against the base), so that a save never drops
+    // what another window stored meanwhile; `form` and `mode` as for
+    // Stores.reconcile. A text that cannot be read, or is not in the
+    // store's form, is kept aside first (`warning(backup)` is logged once).
+    // Returns the merged value.
+    function _syncStore(settings, key, form, mine, mode, warning) {
+        var text = Names.text(settings.value(key, ""))
+        var r = Stores.reconcile(text, form, Names.get(_storeBases, key), mine, mode)
+        if (r.state === "unreadable") {
+            var before = Names.get(_keptAsideStores, key)
+            var backup = _keepStoreAside(settings, key, text)
+            if (backup !== before)
+                console.warn(warning(backup))
+        }
+        if (r.write) {
+            settings.setValue(key, r.text)
+            settings.sync()
+        }
+        var bases = ({})
+        var keys = Object.keys(_storeBases)
+        for (var i = 0; i < keys.length; ++i)
+            Names.put(bases, keys[i], _storeBases[keys[i]])
+        Names.put(bases, key, JSON.parse(JSON.stringify(r.value)))
+        _storeBases = bases
+        return r.value
+    }
+
+    // Assigns a value read from a store to a page property, when it differs.
+    function _takeStore(target, prop, value) {
+        if (JSON.stringify(target[prop]) === JSON.stringify(value))
+            return
+        _takingStore = true
+        try {
+            target[prop] = value
+        } finally {
+            _takingStore = false
+        }
+    }
+
+    // Reads every store again, taking what other windows stored.
+    function reloadStores() {
+        if (!_storesOpen)
+            return
+        _syncSettingsProfiles("save")
+        customActions.sync("oop", "save")
+        customActions.sync("ip", "save")
+        for (var seat of ["oop", "ip"]) {
+            for (var kind of ["standard", "exploit"])
+                overrideActions.sync(seat, kind, "save")
+        }
+    }
+
+    // A window brought to the front shows what the others stored meanwhile.
+    Connections {
+        target: root.Window.window
+        ignoreUnknownSignals: true
+        function onActiveChanged() {
+            if (root.Window.window && root.Window.window.active)
+                root.reloadStores()
+        }
+    }
 
     // ---- start-up ----
     // Work done once when the page is complete, in this order; each step is a
