@@ -536,7 +536,8 @@ Item {
         }
     }
 
-    // A window brought to the front shows what the others stored meanwhile.
+    // A window brought to the front shows what the others stored meanwhile;
+    // a control of the page that takes the focus is scrolled into view.
     Connections {
         target: root.Window.window
         ignoreUnknownSignals: true
@@ -544,6 +545,35 @@ Item {
             if (root.Window.window && root.Window.window.active)
                 root.reloadStores()
         }
+        function onActiveFocusItemChanged() {
+            if (root.Window.window)
+                root._scrollIntoView(root.Window.window.activeFocusItem)
+        }
+    }
+
+    // Scrolls the page the least that shows the item (one of the page's own,
+    // not of a dialog) whole, 12 px clear of the edges where it fits.
+    function _scrollIntoView(item) {
+        if (!item || !root.visible)
+            return
+        var up = item
+        while (up && up !== contentRoot)
+            up = up.parent
+        if (!up)
+            return
+        var r = item.mapToItem(contentRoot, 0, 0)
+        flickable.contentX = _scrolledTo(flickable.contentX, r.x, item.width, flickable.width, flickable.contentWidth)
+        flickable.contentY = _scrolledTo(flickable.contentY, r.y, item.height, flickable.height, flickable.contentHeight)
+    }
+
+    function _scrolledTo(offset, start, size, view, content) {
+        var margin = 12
+        var next = offset
+        if (start + size + margin > next + view)
+            next = start + size + margin - view
+        if (start - margin < next)
+            next = start - margin
+        return Math.max(0, Math.min(Math.max(0, content - view), next))
     }
 
     // ---- start-up ----
@@ -623,11 +653,18 @@ Item {
         boundsBehavior: Flickable.StopAtBounds
         flickableDirection: Flickable.HorizontalAndVerticalFlick
 
-        readonly property real _row1RequiredWidth: 24 + 24
-            + Math.max(boardColumn.boardDisplay.implicitWidth + 27, 240)
-            + 16 + (gameSettingsCard ? gameSettingsCard.implicitWidth : 420)
-            + 16 + (oopSizingCard ? oopSizingCard.implicitWidth : 520)
-            + 16 + (ipSizingCard ? ipSizingCard.implicitWidth : 520)
+        readonly property real _boardColumnWidth: Math.max(boardColumn.boardDisplay.implicitWidth + 27, 240)
+        readonly property real _gameSettingsWidth: gameSettingsCard ? gameSettingsCard.implicitWidth : 420
+        readonly property real _oopSizingWidth: oopSizingCard ? oopSizingCard.implicitWidth : 520
+        readonly property real _ipSizingWidth: ipSizingCard ? ipSizingCard.implicitWidth : 520
+        // Row 1 on one line, and two cards to a line.
+        readonly property real _row1RequiredWidth: 24 + 24 + _boardColumnWidth + 16 + _gameSettingsWidth
+                                                    + 16 + _oopSizingWidth + 16 + _ipSizingWidth
+        readonly property real _row1WrappedWidth: 24 + 24 + Math.max(_boardColumnWidth, _oopSizingWidth)
+                                                  + 16 + Math.max(_gameSettingsWidth, _ipSizingWidth)
+        readonly property bool _row1OnOneLine: width >= _row1RequiredWidth
+        readonly property bool _rangesOnOneLine: width >= 24 + 24 + oopRangeCard.implicitWidth + 16
+                                                          + ipRangeCard.implicitWidth
         readonly property real _rangesRequiredWidth: 24 + 24
             + (root._oopMatrix ? root._oopMatrix.implicitWidth : 0)
             + 16 + (root._ipMatrix ? root._ipMatrix.implicitWidth : 0)
@@ -659,7 +696,10 @@ Item {
         Item {
             id: contentRoot
             objectName: "contentRoot"
-            width: Math.max(flickable.width, flickable._row1RequiredWidth, flickable._rangesRequiredWidth)
+            width: Math.max(flickable.width, flickable._row1OnOneLine ? flickable._row1RequiredWidth
+                                                                      : flickable._row1WrappedWidth,
+                            flickable._rangesRequiredWidth,
+                            24 + 24 + Math.max(oopRangeCard.implicitWidth, ipRangeCard.implicitWidth))
             height: mainColumn.implicitHeight
 
             ColumnLayout {
@@ -685,27 +725,40 @@ Item {
                     onContinueClicked: root.goToSolve()
                 }
 
-                RowLayout {
+                // The board, the game settings and the two sizing cards on one
+                // line when the page is wide enough, else two to a line. The
+                // cards on a line share the tallest one's height, so that
+                // their bottoms line up.
+                GridLayout {
                     id: row1
                     objectName: "row1"
                     Layout.fillWidth: true
                     Layout.leftMargin: 24
                     Layout.rightMargin: 24
-                    spacing: 16
+                    columns: flickable._row1OnOneLine ? 4 : 2
+                    columnSpacing: 16
+                    rowSpacing: 16
 
-                    // The four columns share the tallest one's height, so
-                    // that their bottoms line up.
-                    readonly property real uniformColumnHeight: Math.max(boardColumn.implicitHeight,
-                        gameSettingsCard.implicitHeight, oopSizingCard.implicitHeight, ipSizingCard.implicitHeight)
+                    readonly property real _firstPairHeight: Math.max(boardColumn.implicitHeight,
+                                                                      gameSettingsCard.implicitHeight)
+                    readonly property real _sizingPairHeight: Math.max(oopSizingCard.implicitHeight,
+                                                                       ipSizingCard.implicitHeight)
+                    readonly property real uniformColumnHeight: Math.max(_firstPairHeight, _sizingPairHeight)
+                    readonly property real firstLineHeight: flickable._row1OnOneLine ? uniformColumnHeight
+                                                                                     : _firstPairHeight
+                    readonly property real sizingLineHeight: flickable._row1OnOneLine ? uniformColumnHeight
+                                                                                      : _sizingPairHeight
 
                     BoardColumn {
                         id: boardColumn
                         objectName: "boardColumn"
                         page: root
+                        stretch: !flickable._row1OnOneLine
                         Layout.alignment: Qt.AlignTop
-                        Layout.preferredWidth: cardMaximumWidth
-                        Layout.preferredHeight: row1.uniformColumnHeight
-                        Layout.minimumHeight: row1.uniformColumnHeight
+                        Layout.fillWidth: stretch
+                        Layout.preferredWidth: flickable._boardColumnWidth
+                        Layout.preferredHeight: row1.firstLineHeight
+                        Layout.minimumHeight: row1.firstLineHeight
                         onSlotClicked: function(index) { root._openCardPicker(index) }
                         onLoadSettingsClicked: {
                             if (typeof root.openLoadSettingsDialog === "function")
@@ -722,11 +775,12 @@ Item {
                         objectName: "gameSettingsCard"
                         page: root
                         Layout.alignment: Qt.AlignTop
+                        Layout.fillWidth: !flickable._row1OnOneLine
                         Layout.preferredWidth: implicitWidth
                         Layout.minimumWidth: implicitWidth
-                        Layout.maximumWidth: implicitWidth
-                        Layout.preferredHeight: row1.uniformColumnHeight
-                        Layout.minimumHeight: row1.uniformColumnHeight
+                        Layout.maximumWidth: flickable._row1OnOneLine ? implicitWidth : Number.POSITIVE_INFINITY
+                        Layout.preferredHeight: row1.firstLineHeight
+                        Layout.minimumHeight: row1.firstLineHeight
                     }
 
                     SizingCard {
@@ -737,8 +791,8 @@ Item {
                         Layout.alignment: Qt.AlignTop
                         Layout.fillWidth: true
                         Layout.minimumWidth: implicitWidth
-                        Layout.preferredHeight: row1.uniformColumnHeight
-                        Layout.minimumHeight: row1.uniformColumnHeight
+                        Layout.preferredHeight: row1.sizingLineHeight
+                        Layout.minimumHeight: row1.sizingLineHeight
                     }
 
                     SizingCard {
@@ -749,19 +803,22 @@ Item {
                         Layout.alignment: Qt.AlignTop
                         Layout.fillWidth: true
                         Layout.minimumWidth: implicitWidth
-                        Layout.preferredHeight: row1.uniformColumnHeight
-                        Layout.minimumHeight: row1.uniformColumnHeight
+                        Layout.preferredHeight: row1.sizingLineHeight
+                        Layout.minimumHeight: row1.sizingLineHeight
                     }
                 }
 
-                // Ranges: OOP on the left, IP on the right, equal shares.
-                RowLayout {
+                // Ranges: OOP on the left, IP on the right, equal shares; OOP
+                // above IP when the page is too narrow for both side by side.
+                GridLayout {
                     id: rangesRow
                     objectName: "rangesRow"
                     Layout.fillWidth: true
                     Layout.leftMargin: 24
                     Layout.rightMargin: 24
-                    spacing: 16
+                    columns: flickable._rangesOnOneLine ? 2 : 1
+                    columnSpacing: 16
+                    rowSpacing: 16
 
                     ColumnLayout {
                         id: oopRangeColumn
