@@ -551,10 +551,12 @@ Item {
         }
     }
 
-    // Scrolls the page the least that shows the item (one of the page's own,
-    // not of a dialog) whole, 12 px clear of the edges where it fits.
+    // Scrolls the page the least that shows the item (one of the page's own
+    // controls, not of a dialog, reached by Tab or Shift+Tab) whole, 12 px
+    // clear of the edges where it fits. A click never moves the page.
     function _scrollIntoView(item) {
-        if (!item || !root.visible)
+        if (!item || !root.visible
+                || (item.focusReason !== Qt.TabFocusReason && item.focusReason !== Qt.BacktabFocusReason))
             return
         var up = item
         while (up && up !== contentRoot)
