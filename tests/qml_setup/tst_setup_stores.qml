@@ -146,6 +146,19 @@ Item {
             compare(names(JSON.parse(stored(profiles, "profilesJson"))), ["FromA", "FromB", "FromB (2)"])
             compare(names(first.oopCustomRanges), ["RangeB", "RangeA (2)"])
 
+            // A range the second window put into a folder that the first
+            // then deletes moves up into the folder's place.
+            addFolder("ip", "F")
+            page = second
+            second.reloadStores()
+            second.ipSelectedId = second.ipCustomRanges[0].id
+            saveRange("ip", "Inside", "AA")
+            page = first
+            first.ipSelectedId = first.ipCustomRanges[0].id
+            first.deleteSelectedItem("ip")
+            compare(JSON.parse(stored(ranges, "ipCustomRangesJson")).map(function(n) { return n.name + n.type }),
+                    ["Insiderange"])
+
             // Overrides merge by key; opening the load dialog reads the profiles again.
             first.oopStandardOverrides = { "6-max / No rake / RFI / UTG": "AA" }
             first.persistStandardOverrides("oop")

@@ -53,15 +53,22 @@ function mergeList(base, mine, stored) {
 }
 
 // The stored nodes without those this window removed, with the names and
-// values it changed.
+// values it changed. What another window put into a folder this window
+// removed moves up into the folder's place.
 function _keptNodes(nodes, baseIds, mineIds) {
     var out = []
     for (var i = 0; i < nodes.length; ++i) {
         var node = nodes[i]
         var id = Names.text(node.id)
         var known = Names.has(baseIds, id)
-        if (known && !Names.has(mineIds, id))
+        if (known && !Names.has(mineIds, id)) {
+            var rescued = Array.isArray(node.children) ? _keptNodes(node.children, baseIds, mineIds) : []
+            for (var r = 0; r < rescued.length; ++r) {
+                rescued[r].name = Names.uniqueName(Names.namesOf(out.concat(nodes.slice(i + 1))), rescued[r].name)
+                out.push(rescued[r])
+            }
             continue
+        }
         var copy = { id: node.id, type: node.type, name: node.name }
         var mineNode = Names.get(mineIds, id)
         var baseNode = Names.get(baseIds, id)
