@@ -118,7 +118,6 @@ Item {
             var page = createTemporaryObject(pageComp, host, { width: 1540, height: 900 })
             var flick = findChild(page, "flickable")
             var hbar = findChild(page, "horizontalScrollBar")
-            waitForRendering(page)
             verify(page.recommendedWindowWidth <= 1540, "row 1 fits the default window")
             compare(page.recommendedWindowWidth, Math.ceil(flick._row1RequiredWidth))
             compare(hbar.visible, false)

@@ -664,9 +664,10 @@ Item {
                                                     + 16 + _oopSizingWidth + 16 + _ipSizingWidth
         readonly property real _row1WrappedWidth: 24 + 24 + Math.max(_boardColumnWidth, _oopSizingWidth)
                                                   + 16 + Math.max(_gameSettingsWidth, _ipSizingWidth)
-        readonly property bool _row1OnOneLine: width >= _row1RequiredWidth
-        readonly property bool _rangesOnOneLine: width >= 24 + 24 + oopRangeCard.implicitWidth + 16
-                                                          + ipRangeCard.implicitWidth
+        // Until the page is given a width, it is laid out for a wide one.
+        readonly property bool _row1OnOneLine: width <= 0 || width >= _row1RequiredWidth
+        readonly property bool _rangesOnOneLine: width <= 0 || width >= 24 + 24 + oopRangeCard.implicitWidth + 16
+                                                                        + ipRangeCard.implicitWidth
         readonly property real _rangesRequiredWidth: 24 + 24
             + (root._oopMatrix ? root._oopMatrix.implicitWidth : 0)
             + 16 + (root._ipMatrix ? root._ipMatrix.implicitWidth : 0)
