@@ -147,9 +147,8 @@ Item {
             // "6-max / " head the population library no longer has.
             var popKey = page._findPathKeyById(page.oopExploitRanges, firstLeaf(page.oopExploitRanges).id, [])
             store.setValue("oopStandardOverridesJson", JSON.stringify([
-                { key: " 6-max / No rake / RFI / UTG ", value: "AKs" }, { key: "", value: "22" },
-                { key: "Heads up / No rake / x", value: "  " }, null]))
-            store.setValue("oopExploitOverridesJson", JSON.stringify({ ["6-max / " + popKey]: "T9s", " ": "A2s" }))
+                { key: " 6-max / No rake / RFI / UTG ", value: "AKs" }]))
+            store.setValue("oopExploitOverridesJson", JSON.stringify({ ["6-max / " + popKey]: "T9s" }))
             store.setValue("ipStandardOverridesJson", "{ broken")
             store.sync()
             var p = createTemporaryObject(pageComp, host)

@@ -188,6 +188,15 @@ Item {
                     [3, 100, 1.5, 500])
             compare([page.oopFlopBetSizesText, page.ipFlopBetSizesText, page.oopTurnBetSizesText,
                      page.oopRiverBetSizesText], ["", "", "", "75"])
+
+            // Values out of the fields' ranges are clamped as the fields clamp
+            // them; an unknown street and a size that is no text are refused.
+            page.applySettingsSnapshot({ starting_pot: 1e12, effective_stack: -5, rake_percent: 500, rake_cap: 2.5e9,
+                                         max_iterations: 1e10, starting_street: "preflop", oop_flop_bet_sizes: { a: 1 },
+                                         oop_add_all_in_jam_threshold_pct: 5000, target_exploitability_pct: -1 })
+            compare([page.startingPot, page.effectiveStack, page.rakePercent, page.rakeCap, page.maxIterations,
+                     page.startingStreet, page.oopFlopBetSizesText, page.oopAddAllInIfJamLtPct, page.targetExploitability],
+                    [100000, 1, 100, 1000000, 2147483647, "flop", "", 1000, 0])
         }
 
         function test_store_read_at_start() {
@@ -202,9 +211,8 @@ Item {
             saveThroughDialog("New")
             compare(storedList().map(function(e) { return e.name }), ["New"])
 
-            // A readable store is rewritten clean: no nameless entries, ids filled in.
-            storeText(JSON.stringify([{ name: " Old ", data: { starting_pot: 40 }, extra: 1 },
-                                      { id: "x1", name: "  " }, null, { id: "k", name: "Kept", data: 5 }]))
+            // A readable store is rewritten clean: names trimmed, ids filled in.
+            storeText(JSON.stringify([{ name: " Old ", data: { starting_pot: 40 } }, { id: "k", name: "Kept", data: null }]))
             p = createTemporaryObject(pageComp, host)
             var stored = storedList()
             compare(stored.map(function(e) { return e.name }), ["Old", "Kept"])

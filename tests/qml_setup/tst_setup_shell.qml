@@ -170,6 +170,46 @@ Item {
             compare(flick.contentY, 0)
         }
 
+        // The page as a 1280x800 and a 1540x1200 window give it (the top bar
+        // takes 60 px): no sideways scrolling, the header and row 1 within
+        // the width, row 1 on one line only in the wider one.
+        function test_window_sizes_data() {
+            return [{ tag: "1280x800", w: 1280, h: 740, oneLine: false },
+                    { tag: "1540x1200", w: 1540, h: 1140, oneLine: true }]
+        }
+
+        function test_window_sizes(data) {
+            var page = createTemporaryObject(pageComp, host, { width: data.w, height: data.h })
+            var flick = findChild(page, "flickable")
+            waitForRendering(page)
+            compare([flick.contentWidth, findChild(page, "horizontalScrollBar").visible], [data.w, false])
+            var names = ["continueToSolveButton", "boardColumn", "gameSettingsCard", "oopSizingCard", "ipSizingCard",
+                         "oopRangeCard", "ipRangeCard"]
+            for (var i = 0; i < names.length; ++i) {
+                var item = findChild(page, names[i])
+                var r = item.mapToItem(page, 0, 0)
+                verify(r.x >= 0 && r.x + item.width <= data.w - 24 + 0.5 && item.width >= item.implicitWidth - 0.5,
+                       names[i] + " at " + r.x + " width " + item.width)
+            }
+            var board = findChild(page, "boardColumn"), ip = findChild(page, "ipSizingCard")
+            var oopRange = findChild(page, "oopRangeCard"), ipRange = findChild(page, "ipRangeCard")
+            compare([ip.mapToItem(page, 0, 0).y === board.mapToItem(page, 0, 0).y,
+                     ipRange.mapToItem(page, 0, 0).y === oopRange.mapToItem(page, 0, 0).y], [data.oneLine, data.oneLine])
+        }
+
+        // Tab to a field out of view scrolls the page to it.
+        function test_focus_scrolls_into_view() {
+            var page = createTemporaryObject(pageComp, host, { width: 1280, height: 400 })
+            var flick = findChild(page, "flickable")
+            findChild(page, "startingPotField").forceActiveFocus()
+            flick.contentY = flick.contentHeight - flick.height
+            var field = findChild(page, "effectiveStackField")
+            keyClick(Qt.Key_Tab)
+            verify(field.activeFocus)
+            var y = field.mapToItem(flick, 0, 0).y
+            verify(y >= 0 && y + field.height <= flick.height, "field at " + y)
+        }
+
         Component {
             id: matrixComp
             Item {}

@@ -2,10 +2,12 @@ import QtQuick
 import QtTest
 import Velmora
 
-// Stored profiles, Custom trees and overrides whose text does not parse: the
-// text is kept under a backup key before anything is stored, the page says
-// so in plain words where the data would show, and saving goes on into a
-// fresh store. A store that parses is read and written as before.
+// Stored profiles, Custom trees and overrides whose text does not parse, or
+// whose value is not in the store's form: the text is kept under a backup
+// key before anything is stored, the page says so in plain words where the
+// data would show, and saving goes on into a fresh store. A store that parses
+// is read and written as before. Two windows over the same stores keep each
+// other's entries.
 Item {
     id: host
     width: 1540
@@ -89,6 +91,84 @@ Item {
             tryVerify(function() { return note.width > 150 && note.width <= card.width
                                           && note.mapToItem(card, 0, 0).y >= buttons.mapToItem(card, 0, buttons.height).y }, 2000,
                       "placed under the buttons")
+        }
+
+        // Valid JSON that is not in the store's form is kept aside as
+        // unparsable text is, before anything is dropped or stored.
+        function test_stores_of_the_wrong_shape_data() {
+            var folder = [{ id: "f", type: "folder", name: " ", children: [{ id: "r", type: "range", name: "BTN", value: "AA" }] }]
+            return [
+                { tag: "profiles without ids or names", key: "profilesJson", text: '[{"title":"Deep 200bb","data":{"starting_pot":40}}]' },
+                { tag: "profile names", key: "profilesJson", text: '["Deep","Fast"]' },
+                { tag: "numbers", key: "profilesJson", text: "[1,2,3]" },
+                { tag: "profile data as text", key: "profilesJson", text: '[{"id":"p","name":"Deep","data":"x"}]' },
+                { tag: "Custom entries of other keys", key: "oopCustomRangesJson", text: '[{"label":"BTN","range":"AA"}]' },
+                { tag: "folder without a name", key: "ipCustomRangesJson", text: JSON.stringify(folder) },
+                { tag: "override that is no text", key: "oopStandardOverridesJson",
+                  text: '{"6-max / No rake / RFI / UTG":{"range":"AA"}}' }
+            ]
+        }
+
+        function test_stores_of_the_wrong_shape(data) {
+            var store = data.key === "profilesJson" ? profiles : ranges
+            seed(store, { [data.key]: data.text })
+            if (data.key === "profilesJson")
+                ignoreWarning(/^Settings profiles: the stored list is not a JSON list/)
+            newPage()
+            compare([stored(store, data.key + "Backup"), stored(store, data.key), page.storeKeptAside(data.key)],
+                    [data.text, data.text, true])
+            compare([page.settingsProfiles, page.oopCustomRanges, page.ipCustomRanges, page.oopStandardOverrides],
+                    [[], [], [], {}])
+            verify(JSON.stringify(page.oopStandardRanges).indexOf("[object Object]") < 0)
+        }
+
+        // Two windows on the same settings: each save reads the store again
+        // and adds only its own change; the other window sees it when it
+        // next reads the store.
+        function test_two_windows_keep_each_others_saves() {
+            var first = newPage(), second = createTemporaryObject(pageComponent, parent)
+            saveProfile("FromA")
+            saveRange("oop", "RangeA", "AA")
+            page = second
+            saveProfile("FromB")
+            saveRange("oop", "RangeB", "KK")
+            saveRange("oop", "RangeA", "QQ")
+            compare(names(JSON.parse(stored(profiles, "profilesJson"))), ["FromA", "FromB"])
+            compare(names(JSON.parse(stored(ranges, "oopCustomRangesJson"))), ["RangeA", "RangeB", "RangeA (2)"])
+            compare(names(second.settingsProfiles), ["FromA", "FromB"])
+
+            // The first window deletes its range and saves again: the second's stay.
+            page = first
+            first.oopSelectedId = first.oopCustomRanges[0].id
+            first.deleteSelectedItem("oop")
+            saveProfile("FromB")
+            compare(names(JSON.parse(stored(ranges, "oopCustomRangesJson"))), ["RangeB", "RangeA (2)"])
+            compare(names(JSON.parse(stored(profiles, "profilesJson"))), ["FromA", "FromB", "FromB (2)"])
+            compare(names(first.oopCustomRanges), ["RangeB", "RangeA (2)"])
+
+            // A range the second window put into a folder that the first
+            // then deletes moves up into the folder's place.
+            addFolder("ip", "F")
+            page = second
+            second.reloadStores()
+            second.ipSelectedId = second.ipCustomRanges[0].id
+            saveRange("ip", "Inside", "AA")
+            page = first
+            first.ipSelectedId = first.ipCustomRanges[0].id
+            first.deleteSelectedItem("ip")
+            compare(JSON.parse(stored(ranges, "ipCustomRangesJson")).map(function(n) { return n.name + n.type }),
+                    ["Insiderange"])
+
+            // Overrides merge by key; opening the load dialog reads the profiles again.
+            first.oopStandardOverrides = { "6-max / No rake / RFI / UTG": "AA" }
+            first.persistStandardOverrides("oop")
+            second.oopStandardOverrides = { "6-max / No rake / RFI / HJ": "KK" }
+            second.persistStandardOverrides("oop")
+            compare(Object.keys(JSON.parse(stored(ranges, "oopStandardOverridesJson"))).length, 2)
+            second.openLoadSettingsDialog()
+            compare(names(second.settingsProfiles), ["FromA", "FromB", "FromB (2)"])
+            first.reloadStores()
+            compare(Object.keys(first.oopStandardOverrides).length, 2)
         }
 
         function test_profile_store_that_does_not_parse() {

@@ -12,6 +12,7 @@ import "project/names.js" as Names
 import "project/customlibrary.js" as CustomLibrary
 import "project/overrides.js" as Overrides
 import "project/stores.js" as Stores
+import "project/storemerge.js" as StoreMerge
 import "../components/ProjectState.js" as ProjectState
 import "../components/SolveGating.js" as Gating
 
@@ -262,8 +263,8 @@ Item {
     property string _exportStandardError: ""
     property string _exportExploitError: ""
 
-    onOopCustomRangesChanged: if (_storesOpen) persistCustomRanges("oop")
-    onIpCustomRangesChanged: if (_storesOpen) persistCustomRanges("ip")
+    onOopCustomRangesChanged: if (_storesOpen && !_takingStore) persistCustomRanges("oop")
+    onIpCustomRangesChanged: if (_storesOpen && !_takingStore) persistCustomRanges("ip")
 
     function openSaveRangeDialog(player) { customActions.openSave(player) }
     function commitSaveRange() { return customActions.commitSave() }
@@ -357,12 +358,14 @@ Item {
         category: "settings_profiles"
     }
 
-    onSettingsProfilesChanged: if (_storesOpen) persistSettingsProfiles()
+    onSettingsProfilesChanged: if (_storesOpen && !_takingStore) persistSettingsProfiles()
 
     function currentSettingsSnapshot() { return Profiles.snapshot(root) }
 
-    // Writes a stored snapshot into the page; numbers that are not finite
-    // are skipped. Board, ranges and thread count are never touched.
+    // Writes a stored snapshot into the page: numbers are clamped into their
+    // fields' ranges, values that are no numbers, unknown streets and sizes
+    // that are no texts are refused. Board, ranges and thread count are
+    // never touched.
     function applySettingsSnapshot(data) {
         var list = Profiles.assignments(data, startingPot)
         for (var i = 0; i < list.length; ++i)
@@ -373,29 +376,35 @@ Item {
         return Names.uniqueName(Names.namesOf(existingProfiles), desiredName)
     }
     function _sanitizeSettingsProfiles(arr) { return Profiles.sanitize(arr, _newNodeId) }
-    function _readStoredProfiles() { return Profiles.parseStore(profileSettings.value("profilesJson", ""), _newNodeId) }
-    function _loadPersistedSettingsProfiles() { return _readStoredProfiles().list }
-
-    function persistSettingsProfiles() {
-        var text = JSON.stringify(_sanitizeSettingsProfiles(settingsProfiles))
-        profileSettings.setValue("profilesJson", text)
-        profileSettings.sync()
+    function _loadPersistedSettingsProfiles() {
+        var r = Stores.read(profileSettings.value("profilesJson", ""), Profiles.isStoreForm)
+        return r.state === "ok" ? _sanitizeSettingsProfiles(r.value) : []
     }
 
-    // A stored list that cannot be read is copied to a backup key before
-    // anything else is stored, the page says so, and saving goes on into a
-    // fresh list.
-    function _loadStoredSettingsProfiles() {
-        var stored = _readStoredProfiles()
-        if (!stored.readable) {
-            var text = Names.text(profileSettings.value("profilesJson", ""))
-            var backup = _keepStoreAside(profileSettings, "profilesJson", text)
-            console.warn("Settings profiles: the stored list is not a JSON list; it is kept under " + backup
-                         + " and new profiles start a fresh list")
-            return
-        }
-        settingsProfiles = stored.list
+    readonly property var _profileStoreForm: ({
+        accepts: Profiles.isStoreForm,
+        clean: function(v) { return Profiles.sanitize(v, RangeLibrary.newNodeId) },
+        empty: function() { return [] },
+        merge: StoreMerge.mergeList,
+        text: function(v) { return JSON.stringify(v) }
+    })
+
+    // The stored list with this window's change applied (see _syncStore).
+    function _syncSettingsProfiles(mode) {
+        var merged = _syncStore(profileSettings, "profilesJson", _profileStoreForm, settingsProfiles, mode,
+                                function(backup) {
+            return "Settings profiles: the stored list is not a JSON list of profiles; it is kept under " + backup
+                   + " and new profiles start a fresh list"
+        })
+        _takeStore(root, "settingsProfiles", merged)
     }
+
+    function persistSettingsProfiles() { _syncSettingsProfiles("save") }
+
+    // A stored list that cannot be read, or is not in the form of a profile
+    // list, is copied to a backup key before anything else is stored, the
+    // page says so, and saving goes on into a fresh list.
+    function _loadStoredSettingsProfiles() { _syncSettingsProfiles("start") }
 
     function deleteSettingsProfileById(id) {
         settingsProfiles = Profiles.withoutId(settingsProfiles, id)
@@ -421,6 +430,7 @@ Item {
     }
 
     function openLoadSettingsDialog() {
+        _syncSettingsProfiles("save")
         _loadProfileError = ""
         _loadProfileSelectedId = ""
         profileDialogs.loadDialog.open()
@@ -464,6 +474,109 @@ Item {
 
     // True when the store of that settings key could not be read at start.
     function storeKeptAside(key) { return Names.has(_keptAsideStores, key) }
+
+    // ---- stores shared with other windows ----
+    // Settings key -> the value of that store as this window last read or
+    // wrote it.
+    property var _storeBases: ({})
+    // Set while a value read from a store is assigned, so that it is not
+    // stored again.
+    property bool _takingStore: false
+
+    // Reads the store of `key` again and applies this window's change since
+    // it last read it (`mine` against the base), so that a save never drops
+    // what another window stored meanwhile; `form` and `mode` as for
+    // Stores.reconcile. A text that cannot be read, or is not in the
+    // store's form, is kept aside first (`warning(backup)` is logged once).
+    // Returns the merged value.
+    function _syncStore(settings, key, form, mine, mode, warning) {
+        var text = Names.text(settings.value(key, ""))
+        var r = Stores.reconcile(text, form, Names.get(_storeBases, key), mine, mode)
+        if (r.state === "unreadable") {
+            var before = Names.get(_keptAsideStores, key)
+            var backup = _keepStoreAside(settings, key, text)
+            if (backup !== before)
+                console.warn(warning(backup))
+        }
+        if (r.write) {
+            settings.setValue(key, r.text)
+            settings.sync()
+        }
+        var bases = ({})
+        var keys = Object.keys(_storeBases)
+        for (var i = 0; i < keys.length; ++i)
+            Names.put(bases, keys[i], _storeBases[keys[i]])
+        Names.put(bases, key, JSON.parse(JSON.stringify(r.value)))
+        _storeBases = bases
+        return r.value
+    }
+
+    // Assigns a value read from a store to a page property, when it differs.
+    function _takeStore(target, prop, value) {
+        if (JSON.stringify(target[prop]) === JSON.stringify(value))
+            return
+        _takingStore = true
+        try {
+            target[prop] = value
+        } finally {
+            _takingStore = false
+        }
+    }
+
+    // Reads every store again, taking what other windows stored.
+    function reloadStores() {
+        if (!_storesOpen)
+            return
+        _syncSettingsProfiles("save")
+        customActions.sync("oop", "save")
+        customActions.sync("ip", "save")
+        for (var seat of ["oop", "ip"]) {
+            for (var kind of ["standard", "exploit"])
+                overrideActions.sync(seat, kind, "save")
+        }
+    }
+
+    // A window brought to the front shows what the others stored meanwhile;
+    // a control of the page that takes the focus is scrolled into view.
+    Connections {
+        target: root.Window.window
+        ignoreUnknownSignals: true
+        function onActiveChanged() {
+            if (root.Window.window && root.Window.window.active)
+                root.reloadStores()
+        }
+        function onActiveFocusItemChanged() {
+            if (root.Window.window)
+                root._scrollIntoView(root.Window.window.activeFocusItem)
+        }
+    }
+
+    // Scrolls the page the least that shows the item (one of the page's own
+    // controls, not of a dialog, reached by Tab or Shift+Tab) whole, 12 px
+    // clear of the edges where it fits. A click never moves the page.
+    function _scrollIntoView(item) {
+        if (!item || !root.visible
+                || (item.focusReason !== Qt.TabFocusReason && item.focusReason !== Qt.BacktabFocusReason))
+            return
+        var up = item
+        while (up && up !== contentRoot)
+            up = up.parent
+        if (!up)
+            return
+        var r = item.mapToItem(contentRoot, 0, 0)
+        flickable.contentX = _scrolledTo(flickable.contentX, r.x, item.width, flickable.width, flickable.contentWidth)
+        flickable.contentY = _scrolledTo(flickable.contentY, r.y, item.height, flickable.height, flickable.contentHeight)
+    }
+
+    function _scrolledTo(offset, start, size, view, content) {
+        var margin = 12
+        var next = offset
+        if (start + size + margin > next + view)
+            next = start + size + margin - view
+        if (start - margin < next)
+            next = start - margin
+        return Math.max(0, Math.min(Math.max(0, content - view), next))
+    }
 
     // ---- start-up ----
     // Work done once when the page is complete, in this order; each step is a
@@ -542,11 +655,19 @@ Item {
         boundsBehavior: Flickable.StopAtBounds
         flickableDirection: Flickable.HorizontalAndVerticalFlick
 
-        readonly property real _row1RequiredWidth: 24 + 24
-            + Math.max(boardColumn.boardDisplay.implicitWidth + 27, 240)
-            + 16 + (gameSettingsCard ? gameSettingsCard.implicitWidth : 420)
-            + 16 + (oopSizingCard ? oopSizingCard.implicitWidth : 520)
-            + 16 + (ipSizingCard ? ipSizingCard.implicitWidth : 520)
+        readonly property real _boardColumnWidth: Math.max(boardColumn.boardDisplay.implicitWidth + 27, 240)
+        readonly property real _gameSettingsWidth: gameSettingsCard ? gameSettingsCard.implicitWidth : 420
+        readonly property real _oopSizingWidth: oopSizingCard ? oopSizingCard.implicitWidth : 520
+        readonly property real _ipSizingWidth: ipSizingCard ? ipSizingCard.implicitWidth : 520
+        // Row 1 on one line, and two cards to a line.
+        readonly property real _row1RequiredWidth: 24 + 24 + _boardColumnWidth + 16 + _gameSettingsWidth
+                                                    + 16 + _oopSizingWidth + 16 + _ipSizingWidth
+        readonly property real _row1WrappedWidth: 24 + 24 + Math.max(_boardColumnWidth, _oopSizingWidth)
+                                                  + 16 + Math.max(_gameSettingsWidth, _ipSizingWidth)
+        // Until the page is given a width, it is laid out for a wide one.
+        readonly property bool _row1OnOneLine: width <= 0 || width >= _row1RequiredWidth
+        readonly property bool _rangesOnOneLine: width <= 0 || width >= 24 + 24 + oopRangeCard.implicitWidth + 16
+                                                                        + ipRangeCard.implicitWidth
         readonly property real _rangesRequiredWidth: 24 + 24
             + (root._oopMatrix ? root._oopMatrix.implicitWidth : 0)
             + 16 + (root._ipMatrix ? root._ipMatrix.implicitWidth : 0)
@@ -578,7 +699,10 @@ Item {
         Item {
             id: contentRoot
             objectName: "contentRoot"
-            width: Math.max(flickable.width, flickable._row1RequiredWidth, flickable._rangesRequiredWidth)
+            width: Math.max(flickable.width, flickable._row1OnOneLine ? flickable._row1RequiredWidth
+                                                                      : flickable._row1WrappedWidth,
+                            flickable._rangesRequiredWidth,
+                            24 + 24 + Math.max(oopRangeCard.implicitWidth, ipRangeCard.implicitWidth))
             height: mainColumn.implicitHeight
 
             ColumnLayout {
@@ -604,27 +728,40 @@ Item {
                     onContinueClicked: root.goToSolve()
                 }
 
-                RowLayout {
+                // The board, the game settings and the two sizing cards on one
+                // line when the page is wide enough, else two to a line. The
+                // cards on a line share the tallest one's height, so that
+                // their bottoms line up.
+                GridLayout {
                     id: row1
                     objectName: "row1"
                     Layout.fillWidth: true
                     Layout.leftMargin: 24
                     Layout.rightMargin: 24
-                    spacing: 16
+                    columns: flickable._row1OnOneLine ? 4 : 2
+                    columnSpacing: 16
+                    rowSpacing: 16
 
-                    // The four columns share the tallest one's height, so
-                    // that their bottoms line up.
-                    readonly property real uniformColumnHeight: Math.max(boardColumn.implicitHeight,
-                        gameSettingsCard.implicitHeight, oopSizingCard.implicitHeight, ipSizingCard.implicitHeight)
+                    readonly property real _firstPairHeight: Math.max(boardColumn.implicitHeight,
+                                                                      gameSettingsCard.implicitHeight)
+                    readonly property real _sizingPairHeight: Math.max(oopSizingCard.implicitHeight,
+                                                                       ipSizingCard.implicitHeight)
+                    readonly property real uniformColumnHeight: Math.max(_firstPairHeight, _sizingPairHeight)
+                    readonly property real firstLineHeight: flickable._row1OnOneLine ? uniformColumnHeight
+                                                                                     : _firstPairHeight
+                    readonly property real sizingLineHeight: flickable._row1OnOneLine ? uniformColumnHeight
+                                                                                      : _sizingPairHeight
 
                     BoardColumn {
                         id: boardColumn
                         objectName: "boardColumn"
                         page: root
+                        stretch: !flickable._row1OnOneLine
                         Layout.alignment: Qt.AlignTop
-                        Layout.preferredWidth: cardMaximumWidth
-                        Layout.preferredHeight: row1.uniformColumnHeight
-                        Layout.minimumHeight: row1.uniformColumnHeight
+                        Layout.fillWidth: stretch
+                        Layout.preferredWidth: flickable._boardColumnWidth
+                        Layout.preferredHeight: row1.firstLineHeight
+                        Layout.minimumHeight: row1.firstLineHeight
                         onSlotClicked: function(index) { root._openCardPicker(index) }
                         onLoadSettingsClicked: {
                             if (typeof root.openLoadSettingsDialog === "function")
@@ -641,11 +778,12 @@ Item {
                         objectName: "gameSettingsCard"
                         page: root
                         Layout.alignment: Qt.AlignTop
+                        Layout.fillWidth: !flickable._row1OnOneLine
                         Layout.preferredWidth: implicitWidth
                         Layout.minimumWidth: implicitWidth
-                        Layout.maximumWidth: implicitWidth
-                        Layout.preferredHeight: row1.uniformColumnHeight
-                        Layout.minimumHeight: row1.uniformColumnHeight
+                        Layout.maximumWidth: flickable._row1OnOneLine ? implicitWidth : Number.POSITIVE_INFINITY
+                        Layout.preferredHeight: row1.firstLineHeight
+                        Layout.minimumHeight: row1.firstLineHeight
                     }
 
                     SizingCard {
@@ -656,8 +794,8 @@ Item {
                         Layout.alignment: Qt.AlignTop
                         Layout.fillWidth: true
                         Layout.minimumWidth: implicitWidth
-                        Layout.preferredHeight: row1.uniformColumnHeight
-                        Layout.minimumHeight: row1.uniformColumnHeight
+                        Layout.preferredHeight: row1.sizingLineHeight
+                        Layout.minimumHeight: row1.sizingLineHeight
                     }
 
                     SizingCard {
@@ -668,19 +806,22 @@ Item {
                         Layout.alignment: Qt.AlignTop
                         Layout.fillWidth: true
                         Layout.minimumWidth: implicitWidth
-                        Layout.preferredHeight: row1.uniformColumnHeight
-                        Layout.minimumHeight: row1.uniformColumnHeight
+                        Layout.preferredHeight: row1.sizingLineHeight
+                        Layout.minimumHeight: row1.sizingLineHeight
                     }
                 }
 
-                // Ranges: OOP on the left, IP on the right, equal shares.
-                RowLayout {
+                // Ranges: OOP on the left, IP on the right, equal shares; OOP
+                // above IP when the page is too narrow for both side by side.
+                GridLayout {
                     id: rangesRow
                     objectName: "rangesRow"
                     Layout.fillWidth: true
                     Layout.leftMargin: 24
                     Layout.rightMargin: 24
-                    spacing: 16
+                    columns: flickable._rangesOnOneLine ? 2 : 1
+                    columnSpacing: 16
+                    rowSpacing: 16
 
                     ColumnLayout {
                         id: oopRangeColumn

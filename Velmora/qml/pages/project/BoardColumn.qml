@@ -13,7 +13,9 @@ ColumnLayout {
     readonly property var theme: page ? page.theme : null
     readonly property alias boardDisplay: display
     readonly property real cardMinimumWidth: display.implicitWidth + 27
-    readonly property real cardMaximumWidth: Math.max(240, cardMinimumWidth)
+    // When set, both cards take whatever width the column is given.
+    property bool stretch: false
+    readonly property real cardMaximumWidth: stretch ? Number.POSITIVE_INFINITY : Math.max(240, cardMinimumWidth)
 
     signal slotClicked(int index)
     signal loadSettingsClicked()

@@ -2,8 +2,8 @@ import QtQml
 import "rangelibrary.js" as Library
 import "customlibrary.js" as Custom
 import "names.js" as Names
-import "stores.js" as Stores
 import "rangetext.js" as RangeText
+import "storemerge.js" as StoreMerge
 
 // The user's Custom range library on `page`: saving the current range,
 // adding folders, importing a range text file into both seats, deleting,
@@ -212,35 +212,40 @@ QtObject {
     }
 
     // ---- storage ----
+    readonly property var _storeForm: ({
+        accepts: Custom.isStoreForm,
+        clean: Library.sanitizeCustomTree,
+        empty: function() { return [] },
+        merge: StoreMerge.mergeTree,
+        text: function(v) { return JSON.stringify(v) }
+    })
+
+    // The seat's stored tree with this window's change applied; the seat
+    // shows the result (see the page's _syncStore).
+    function sync(seat, mode) {
+        var key = seat + "CustomRangesJson"
+        var tree = page._syncStore(settings, key, _storeForm, page[seat + "CustomRanges"], mode, function(backup) {
+            return "[ranges] The stored " + key + " could not be read; it is kept under " + backup
+                   + " and the seat starts a fresh Custom list"
+        })
+        page._takeStore(page, seat + "CustomRanges", tree)
+    }
+
     function persist(player) {
-        if (player !== "oop" && player !== "ip")
-            return
-        var text = JSON.stringify(_tree(player))
-        settings.setValue(player + "CustomRangesJson", text)
-        settings.sync()
+        if (player === "oop" || player === "ip")
+            sync(player, "save")
     }
 
     function loadStored(player) {
         return Custom.parseStore(settings.value(_seat(player) + "CustomRangesJson", ""))
     }
 
-    // At start: a stored tree that is there and not empty becomes the seat's
-    // tree and is written back at once in clean form. A stored text that
-    // cannot be read is kept aside first, and the seat starts a fresh tree.
+    // At start: a stored tree becomes the seat's tree and is written back at
+    // once in clean form. A stored text that cannot be read, or is not a
+    // tree in the store's form, is kept aside first, and the seat starts a
+    // fresh tree.
     function restore() {
-        var seats = ["oop", "ip"]
-        for (var i = 0; i < seats.length; ++i) {
-            var key = seats[i] + "CustomRangesJson"
-            var text = Names.text(settings.value(key, ""))
-            if (Stores.read(text, Stores.isList).state === "unreadable") {
-                var backup = page._keepStoreAside(settings, key, text)
-                console.warn("[ranges] The stored " + key + " could not be read; it is kept under " + backup
-                             + " and the seat starts a fresh Custom list")
-                continue
-            }
-            var tree = Custom.parseStore(text)
-            if (tree)
-                page[seats[i] + "CustomRanges"] = tree
-        }
+        sync("oop", "start")
+        sync("ip", "start")
     }
 }

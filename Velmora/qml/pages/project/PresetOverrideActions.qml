@@ -2,7 +2,7 @@ import QtQml
 import "rangelibrary.js" as Library
 import "overrides.js" as Overrides
 import "names.js" as Names
-import "stores.js" as Stores
+import "storemerge.js" as StoreMerge
 
 // The developer's tools for the built-in libraries on `page`: a built-in
 // range overridden by the seat's current text and kept per user by its
@@ -21,24 +21,45 @@ QtObject {
     function _key(seat, kind) { return seat + _suffix(kind) + "OverridesJson" }
     function _seat(player) { return player === "oop" ? "oop" : "ip" }
 
-    // The stored map; a stored text that cannot be read is kept aside and
-    // gives an empty map, so the shipped ranges show.
+    readonly property var _storeForm: ({
+        accepts: Overrides.isStoreForm,
+        clean: Overrides.sanitizeMap,
+        empty: function() { return ({}) },
+        merge: StoreMerge.mergeMap,
+        text: function(v) { return Object.keys(v).length > 0 ? JSON.stringify(v) : "" }
+    })
+
+    // The stored map with this window's change applied (see the page's
+    // _syncStore). A stored text that cannot be read, or is not an override
+    // map, is kept aside and counts as an empty map, so the shipped ranges
+    // show.
+    function _syncMap(seat, kind, mode, mine) {
+        var key = _key(seat, kind)
+        return page._syncStore(settings, key, _storeForm, mine, mode, function(backup) {
+            return "[ranges] The stored " + key + " could not be read; it is kept under " + backup
+                   + " and the shipped ranges show"
+        })
+    }
+
+    // At start: the stored map, before the trees are built.
     function loadStored(player, kind) {
-        var key = _key(_seat(player), kind)
-        var text = Names.text(settings.value(key, ""))
-        if (Stores.read(text, Stores.isMapOrList).state === "unreadable") {
-            var backup = page._keepStoreAside(settings, key, text)
-            console.warn("[ranges] The stored " + key + " could not be read; it is kept under " + backup
-                         + " and the shipped ranges show")
-            return ({})
-        }
-        return Overrides.parseStore(text)
+        return _syncMap(_seat(player), kind, "start", ({}))
+    }
+
+    // The seat's map as stored, with what other windows stored; the
+    // built-in trees are built again when that differs from what they show.
+    function sync(player, kind, mode) {
+        var seat = _seat(player)
+        var map = _syncMap(seat, kind, mode, page[_mapProp(seat, kind)])
+        if (JSON.stringify(map) === JSON.stringify(page[_mapProp(seat, kind)]))
+            return false
+        page[_mapProp(seat, kind)] = map
+        page._loadBundledPresetRanges()
+        return true
     }
 
     function persist(player, kind) {
-        var seat = _seat(player)
-        settings.setValue(_key(seat, kind), JSON.stringify(Overrides.sanitizeMap(page[_mapProp(seat, kind)])))
-        settings.sync()
+        sync(player, kind, "save")
     }
 
     function _selectedLeafId(player, kind) {
@@ -69,8 +90,8 @@ QtObject {
         if (key.length === 0 || value.length === 0)
             return false
         page[_mapProp(player, kind)] = Overrides.withEntry(page[_mapProp(player, kind)], key, value)
-        persist(player, kind)
-        page[_treeProp(player, kind)] = Overrides.updateRangeValueById(tree, id, value)
+        if (!sync(player, kind, "save"))
+            page[_treeProp(player, kind)] = Overrides.updateRangeValueById(tree, id, value)
         return true
     }
 
@@ -79,12 +100,10 @@ QtObject {
     function clear(player, kind) {
         if (player !== "oop" && player !== "ip")
             return false
-        page[_mapProp(player, kind)] = ({})
-        settings.setValue(_key(player, kind), "")
         page[player + "SelectedId"] = ""
         page[player + "OpenFolderIds"] = ({})
         page[player + "RangeText"] = ""
-        settings.sync()
+        page[_mapProp(player, kind)] = _syncMap(player, kind, "force", ({}))
         page._loadBundledPresetRanges()
         return true
     }

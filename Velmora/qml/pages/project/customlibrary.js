@@ -114,6 +114,42 @@ function suggestedName(fileUrl) {
     return s
 }
 
+function _hasKey(node, key) {
+    return Object.prototype.hasOwnProperty.call(node, key) && node[key] !== undefined
+}
+
+// True when the stored value is a Custom tree in the form this page writes:
+// a list of nodes, each an object with a text name that is not blank, at
+// most a text id, and either a folder ("type": "folder", a list of such
+// nodes as children) or a range (type "range" or none, a text value).
+// Sanitising such a tree only trims names and fills in ids and types; any
+// other value would lose nodes or values.
+function isStoreForm(nodes) {
+    if (!Array.isArray(nodes))
+        return false
+    var allowed = ["id", "type", "name", "value", "children"]
+    for (var i = 0; i < nodes.length; ++i) {
+        var n = nodes[i]
+        if (n === null || typeof n !== "object" || Array.isArray(n)
+                || typeof n.name !== "string" || n.name.trim().length === 0
+                || (_hasKey(n, "id") && typeof n.id !== "string"))
+            return false
+        var keys = Object.keys(n)
+        for (var k = 0; k < keys.length; ++k) {
+            if (allowed.indexOf(keys[k]) < 0)
+                return false
+        }
+        if (n.type === "folder") {
+            if (_hasKey(n, "value") || (_hasKey(n, "children") && !isStoreForm(n.children)))
+                return false
+        } else if ((_hasKey(n, "type") && n.type !== "range") || _hasKey(n, "children")
+                   || (_hasKey(n, "value") && typeof n.value !== "string")) {
+            return false
+        }
+    }
+    return true
+}
+
 // The stored text of a Custom tree read back: the sanitised tree, or null
 // for a blank text, text that is not JSON, or a tree that sanitises empty.
 function parseStore(text) {

@@ -8,7 +8,8 @@
 // libraries in the formats of the shipped tables.
 
 // A clean map from an object or a list of {key, value}: keys trimmed, blank
-// keys and blank values dropped, values kept as text; later entries win.
+// keys, blank values and values that are not texts dropped; later entries
+// win.
 function sanitizeMap(obj) {
     var out = ({})
     if (obj === null || obj === undefined || typeof obj !== "object")
@@ -30,21 +31,35 @@ function sanitizeMap(obj) {
 
 function _put(map, key, value) {
     var k = Names.trimmed(key)
-    var v = Names.text(value)
-    if (k.length > 0 && v.trim().length > 0)
-        Names.put(map, k, v)
+    if (k.length > 0 && typeof value === "string" && value.trim().length > 0)
+        Names.put(map, k, value)
 }
 
-// The stored text read back; an empty map for a blank or damaged text.
-function parseStore(text) {
-    var t = Names.text(text)
-    if (t.trim().length === 0)
-        return ({})
-    try {
-        return sanitizeMap(JSON.parse(t))
-    } catch (e) {
-        return ({})
+function _isEntry(key, value) {
+    return typeof key === "string" && key.trim().length > 0 && typeof value === "string" && value.trim().length > 0
+}
+
+// True when the stored value is an override map in a form this page reads
+// without dropping anything: an object of texts by key, or a list of
+// {key, value} records of texts, keys and values not blank.
+function isStoreForm(value) {
+    if (value === null || typeof value !== "object")
+        return false
+    if (!Array.isArray(value)) {
+        var keys = Object.keys(value)
+        for (var k = 0; k < keys.length; ++k) {
+            if (!_isEntry(keys[k], value[keys[k]]))
+                return false
+        }
+        return true
     }
+    for (var i = 0; i < value.length; ++i) {
+        var e = value[i]
+        if (e === null || typeof e !== "object" || Array.isArray(e) || !_isEntry(e.key, e.value)
+                || Object.keys(e).length !== 2)
+            return false
+    }
+    return true
 }
 
 // A copy of the map with one more entry.

@@ -62,25 +62,71 @@ function _isMap(x) {
     return x !== null && typeof x === "object" && !Array.isArray(x)
 }
 
-// The number of a stored value; NaN for one that is not finite, so that a
-// damaged profile never reaches a solve.
+// The range and kind each number field of the page takes; a stored value
+// is clamped into it as the field clamps what is typed, and an integer
+// field keeps the integer part. The iteration budget has no field and is
+// kept within a 32-bit count.
+var LIMITS = {
+    startingPot: [1, 100000, true],
+    effectiveStack: [1, 100000, true],
+    rakePercent: [0, 100, false],
+    rakeCap: [0, 1000000, true],
+    targetExploitability: [0, 100, false],
+    maxIterations: [0, 2147483647, true],
+    oopAddAllInIfJamLtPct: [0, 1000, false],
+    ipAddAllInIfJamLtPct: [0, 1000, false]
+}
+
+var STREETS = ["flop", "turn", "river"]
+
+// The number of a stored value (a number or a text holding one); NaN for
+// anything else, so that a damaged profile never reaches a solve.
 function _number(x) {
+    if (typeof x !== "number" && typeof x !== "string")
+        return NaN
     var n = Number(x)
-    return isFinite(n) ? n : NaN
+    return isFinite(n) && String(x).trim().length > 0 ? n : NaN
+}
+
+// The value a page property takes from a stored number: clamped into its
+// field's range; NaN stays NaN.
+function fieldValue(prop, n) {
+    var limit = LIMITS[prop]
+    if (!limit || !isFinite(n))
+        return n
+    var v = Math.min(limit[1], Math.max(limit[0], n))
+    return limit[2] ? Math.trunc(v) : v
+}
+
+// A stored size text: a text as it is, a number as its decimal text; any
+// other value (missing, false, an object) gives an empty field.
+function _sizeText(v) {
+    if (typeof v === "string")
+        return v
+    if (typeof v === "number" && isFinite(v) && v !== 0)
+        return String(v)
+    return ""
 }
 
 // The assignments a snapshot makes, as [property, value] pairs in the order
 // they are made. `currentPot` is the page's pot before any of them. A stored
-// number that is not finite is left out, so the property keeps its value.
+// number that is not finite is left out, so the property keeps its value;
+// one outside its field's range is clamped into it. A starting street that
+// is not one of the three is left out as well.
 function assignments(data, currentPot) {
     var out = []
     if (!_isMap(data))
         return out
     var pot = Number(currentPot)
+    function push(prop, n) {
+        var v = fieldValue(prop, n)
+        if (isFinite(v))
+            out.push([prop, v])
+    }
     function number(key, prop) {
         if (!_has(data, key))
             return
-        var n = _number(data[key])
+        var n = fieldValue(prop, _number(data[key]))
         if (isFinite(n)) {
             out.push([prop, n])
             if (prop === "startingPot")
@@ -97,17 +143,17 @@ function assignments(data, currentPot) {
         // the profile has just set (or the page's own).
         var chips = _number(data.target_exploitability)
         if (isFinite(chips))
-            out.push(["targetExploitability", isFinite(pot) && pot > 0 ? chips * 100 / pot : chips])
+            push("targetExploitability", isFinite(pot) && pot > 0 ? chips * 100 / pot : chips)
     }
 
     number("max_iterations", "maxIterations")
-    if (_has(data, "starting_street"))
-        out.push(["startingStreet", Names.text(data.starting_street)])
+    if (_has(data, "starting_street") && STREETS.indexOf(data.starting_street) >= 0)
+        out.push(["startingStreet", data.starting_street])
 
     for (var s = 0; s < SIZE_KEYS.length; ++s) {
         var v = data[SIZE_KEYS[s][0]]
         if (SIZE_KEYS[s][2] === "text")
-            out.push([SIZE_KEYS[s][1], v ? String(v) : ""])
+            out.push([SIZE_KEYS[s][1], _sizeText(v)])
         else
             out.push([SIZE_KEYS[s][1], !!v])
     }
@@ -122,10 +168,8 @@ function assignments(data, currentPot) {
     }
     if (_has(data, "add_all_in_jam_threshold_pct")) {
         var both = _number(data.add_all_in_jam_threshold_pct)
-        if (isFinite(both)) {
-            out.push(["oopAddAllInIfJamLtPct", both])
-            out.push(["ipAddAllInIfJamLtPct", both])
-        }
+        push("oopAddAllInIfJamLtPct", both)
+        push("ipAddAllInIfJamLtPct", both)
     } else {
         number("oop_add_all_in_jam_threshold_pct", "oopAddAllInIfJamLtPct")
         number("ip_add_all_in_jam_threshold_pct", "ipAddAllInIfJamLtPct")
@@ -158,21 +202,29 @@ function sanitize(list, newId) {
     return out
 }
 
-// The stored text read back: {readable, list}. A blank text is an empty,
-// readable store; text that is not JSON or not a list is unreadable.
-function parseStore(text, newId) {
-    var t = Names.text(text)
-    if (t.trim().length === 0)
-        return { readable: true, list: [] }
-    var parsed
-    try {
-        parsed = JSON.parse(t)
-    } catch (e) {
-        return { readable: false, list: [] }
+// True when the stored value is a list of profile records in the form this
+// page writes: each an object with a text name that is not blank and
+// besides at most a text id, a text createdAt and a map (or null) as data.
+// Sanitising such a list only trims names and fills in missing ids and
+// dates; any other value would lose entries or values.
+function isStoreForm(value) {
+    if (!Array.isArray(value))
+        return false
+    var allowed = ["id", "name", "createdAt", "data"]
+    for (var i = 0; i < value.length; ++i) {
+        var e = value[i]
+        if (!_isMap(e) || typeof e.name !== "string" || e.name.trim().length === 0)
+            return false
+        var keys = Object.keys(e)
+        for (var k = 0; k < keys.length; ++k) {
+            if (allowed.indexOf(keys[k]) < 0)
+                return false
+        }
+        if ((_has(e, "id") && typeof e.id !== "string") || (_has(e, "createdAt") && typeof e.createdAt !== "string")
+                || (_has(e, "data") && e.data !== null && !_isMap(e.data)))
+            return false
     }
-    if (!Array.isArray(parsed))
-        return { readable: false, list: [] }
-    return { readable: true, list: sanitize(parsed, newId) }
+    return true
 }
 
 // The profile with that id (compared as text), or null.

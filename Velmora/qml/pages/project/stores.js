@@ -3,9 +3,11 @@
 .import "names.js" as Names
 
 // The Setup page keeps its profiles, Custom trees and overrides as JSON text
-// in the per-user settings. A stored text that cannot be read is never
-// written over: before the page stores anything under its key, the text is
-// copied to a backup key beside it, and the page goes on with a fresh store.
+// in the per-user settings. A stored text that cannot be read, or whose
+// value is not in the store's form (so that reading it would drop or change
+// entries), is never written over: before the page stores anything under its
+// key, the text is copied to a backup key beside it, and the page goes on
+// with a fresh store.
 
 // The stored value read back: {state, value}. state is "blank" for an empty
 // or blank text, "unreadable" for text that is not JSON or whose value
@@ -23,16 +25,6 @@ function read(stored, accepts) {
     if (typeof accepts === "function" && !accepts(value))
         return { state: "unreadable", value: undefined }
     return { state: "ok", value: value }
-}
-
-// The forms the stores hold: a list (profiles, Custom trees) or a map or
-// list of entries (overrides).
-function isList(value) {
-    return Array.isArray(value)
-}
-
-function isMapOrList(value) {
-    return value !== null && typeof value === "object"
 }
 
 // The backup keys of a store key, in the order they are used.
@@ -57,4 +49,30 @@ function keepAside(settings, key, text) {
             return backup
         }
     }
+}
+
+// Brings one store in line with this window (see storemerge.js). `form`
+// describes the store: accepts(value) (the stored value is in the store's
+// form), clean(value), empty(), merge(base, mine, stored) and text(value).
+// `base` is the value this window last read or wrote (undefined before the
+// first read), `mine` its value now. Returns {state, value, text, write}:
+// the state of the stored text (see read), the merged value, its text, and
+// whether to store that text. `mode` says when the text is stored:
+// "start" rewrites a readable store in clean form and leaves any other as
+// it is; "save" stores only a change against what is stored (a store that
+// could not be read counts as empty); "force" stores whatever differs.
+function reconcile(storedText, form, base, mine, mode) {
+    var raw = Names.text(storedText)
+    var r = read(raw, form.accepts)
+    var stored = r.state === "ok" ? form.clean(r.value) : form.empty()
+    var merged = form.merge(base === undefined ? form.empty() : base, form.clean(mine), stored)
+    var text = form.text(merged)
+    var write
+    if (mode === "force")
+        write = text !== raw
+    else if (mode === "start")
+        write = r.state === "ok" && text !== raw
+    else
+        write = text !== form.text(stored)
+    return { state: r.state, value: merged, text: text, write: write }
 }
