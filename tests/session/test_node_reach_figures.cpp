@@ -64,11 +64,13 @@ struct Solved {
 };
 
 // Per action: the mean of the rows' action EVs, each row counted by its
-// weight times its probability of the action.
+// weight times its probability of the action; rows without an EV (they meet
+// no opponent hand) left out.
 std::vector<double> row_weighted_evs(const NodeHandCombos& rows, std::size_t A) {
   std::vector<double> num(A, 0.0), den(A, 0.0);
   for (const auto& r : rows.rows) {
     for (std::size_t a = 0; a < A; ++a) {
+      if (std::isnan(r.action_evs[a])) continue;
       num[a] += r.weight * r.action_probabilities[a] * r.action_evs[a];
       den[a] += r.weight * r.action_probabilities[a];
     }
@@ -186,8 +188,19 @@ TEST(NodeReachFigures, RiverNodeTwoDecisionsDeepSumsTheReachingHands) {
     }
   }
   // The bar's EVs are the rows' EVs, the opponent at its reach in both.
+  // Rows are the reaching hands (not AA, which bet) at their reach.
   const NodeHandCombos rows = s.session.node_hand_combos(deep);
   ASSERT_TRUE(rows.ok);
+  std::map<std::string, double> reaching;
+  for (std::size_t h = 0; h < H; ++h) {
+    const Pocket pk = ctx.pockets(0)[h];
+    if (x[h] > 0) reaching[velmora::card_to_string(velmora::pocket_lo(pk)) + velmora::card_to_string(velmora::pocket_hi(pk))] = x[h];
+  }
+  ASSERT_EQ(rows.rows.size(), reaching.size());
+  for (const auto& r : rows.rows) {
+    ASSERT_TRUE(reaching.count(r.card1 + r.card2)) << r.card1 << r.card2;
+    EXPECT_NEAR(r.weight, reaching[r.card1 + r.card2], 1e-6) << r.card1 << r.card2;
+  }
   const std::vector<double> row_evs = row_weighted_evs(rows, A);
   for (std::size_t a = 0; a < A; ++a) {
     if (st.combos[a] > 1e-3) {
@@ -238,6 +251,17 @@ TEST(NodeReachFigures, NodeNoHandReachesHasNoFigures) {
   const std::uint64_t facing_raise = s.child(facing_bet, velmora::kActAllIn);
   ASSERT_EQ(s.node(facing_raise).seat, 0);
 
+  // IP facing the bet meets no OOP hand: no hand and no action has an EV.
+  const NodeActionStats facing = s.session.node_action_stats(facing_bet);
+  ASSERT_TRUE(facing.ok);
+  for (double ev : facing.evs) EXPECT_TRUE(std::isnan(ev)) << ev;
+  const NodeHandCombos ip_rows = s.session.node_hand_combos(facing_bet);
+  ASSERT_FALSE(ip_rows.rows.empty());
+  for (const auto& r : ip_rows.rows) {
+    EXPECT_TRUE(std::isnan(r.ev)) << r.card1 << r.card2;
+    for (double ev : r.action_evs) EXPECT_TRUE(std::isnan(ev)) << r.card1 << r.card2;
+  }
+
   // The action figures are NaN there (checked through the controller in
   // test_app_controller_unreached.cpp); the other views hold nothing.
   EXPECT_TRUE(s.session.node_hand_buckets(facing_raise).rows.empty());
@@ -246,6 +270,36 @@ TEST(NodeReachFigures, NodeNoHandReachesHasNoFigures) {
   for (float w : hs.class_weights) EXPECT_EQ(w, 0.0f);
   const std::string text = describe_node(*s.game, *s.solver, facing_raise);
   EXPECT_NE(text.find("Fold [fold] -  combos 0.0000  EV -  equity -"), std::string::npos) << text;
+}
+
+// OOP holds only AhAs: IP's aces holding either card meet no OOP hand. They
+// have no EV, come last, and the bar's EVs average the other hands.
+TEST(NodeReachFigures, HandsMeetingNoOpponentHandHaveNoEv) {
+  SolveConfig c = toy_config();
+  c.max_iterations = 300;
+  c.oop_range = "AhAs";
+  c.ip_range = "AA,KK";
+  const Solved s(c);
+  ASSERT_TRUE(s.result.success);
+  const std::uint64_t ip_node = s.child(0, velmora::kActCheck);
+  const NodeHandCombos rows = s.session.node_hand_combos(ip_node);
+  ASSERT_TRUE(rows.ok);
+  ASSERT_EQ(rows.rows.size(), 12u);
+  for (std::size_t i = 0; i < rows.rows.size(); ++i) {
+    const HandComboRow& r = rows.rows[i];
+    const bool blocked = r.card1 == "Ah" || r.card2 == "Ah" || r.card1 == "As" || r.card2 == "As";
+    EXPECT_EQ(std::isnan(r.ev), blocked) << r.card1 << r.card2;
+    EXPECT_EQ(std::isnan(r.action_evs[0]), blocked) << r.card1 << r.card2;
+    EXPECT_EQ(blocked, i >= 7) << "rows without an EV come last";
+  }
+  const NodeActionStats st = s.session.node_action_stats(ip_node);
+  ASSERT_TRUE(st.ok);
+  const std::vector<double> row_evs = row_weighted_evs(rows, st.evs.size());
+  for (std::size_t a = 0; a < st.evs.size(); ++a) {
+    if (st.combos[a] > 1e-3) {
+      EXPECT_NEAR(st.evs[a], row_evs[a], 1e-3 * (1 + std::abs(row_evs[a]))) << a;
+    }
+  }
 }
 
 // A turn spot: the snapshot's one walk over the tree and the per-node
