@@ -274,29 +274,17 @@ TEST_F(ResultQueryTest, Reach169FoldsCombosIntoClasses) {
 // 0 decides: Check -> 1; 1 deals 7c -> 2 or 2c -> 3; 2 decides: Check -> 4;
 // 4 deals Td -> 5.
 TEST(ResultTreeTest, DealtCardsFollowThePathFromTheRoot) {
-  ResultTree tree;
-  const auto node = [&tree](const char* type, std::vector<std::pair<const char*, int>> actions) {
-    ResultTree::Meta m;
-    m.nodeType = tree.text(QString::fromLatin1(type));
-    tree.appendMeta(m);
-    tree.beginNode();
-    for (const auto& [name, child] : actions) {
-      ResultTree::Action a;
-      a.name = tree.text(QString::fromLatin1(name));
-      a.childIndex = child;
-      tree.appendAction(a);
-    }
-  };
-  node("decision", {{"Check", 1}});
-  node("chance", {{"7c", 2}, {"2c", 3}});
-  node("decision", {{"Check", 4}});
-  node("decision", {});
-  node("chance", {{"Td", 5}});
-  node("decision", {});
-  EXPECT_EQ(tree.dealtCards(5), QStringList({"7c", "Td"}));
-  EXPECT_EQ(tree.dealtCards(3), QStringList({"2c"}));
-  EXPECT_TRUE(tree.dealtCards(0).isEmpty());
-  EXPECT_TRUE(tree.dealtCards(6).isEmpty());
+  ResultTree t;
+  for (const auto& [type, actions] : std::vector<std::pair<const char*, std::vector<std::pair<const char*, int>>>>{
+           {"decision", {{"Check", 1}}}, {"chance", {{"7c", 2}, {"2c", 3}}}, {"decision", {{"Check", 4}}},
+           {"decision", {}}, {"chance", {{"Td", 5}}}, {"decision", {}}}) {
+    t.appendMeta(ResultTree::Meta{t.text(type)});
+    t.beginNode();
+    for (const auto& [name, child] : actions) t.appendAction(ResultTree::Action{t.text(name), 0, child});
+  }
+  EXPECT_EQ(t.dealtCards(5), QStringList({"7c", "Td"}));
+  EXPECT_EQ(t.dealtCards(3), QStringList({"2c"}));
+  EXPECT_TRUE(t.dealtCards(0).isEmpty() && t.dealtCards(6).isEmpty());
 }
 
 TEST(UnsolvedQueryTest, EveryQueryIsEmptyBeforeAnySolve) {
