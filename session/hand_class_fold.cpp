@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <exception>
 #include <unordered_map>
 
 #include "core/cards.h"

@@ -59,12 +59,11 @@ TEST(HandClassFold, ReachingShareOfTheLiveCombosAndReachWeightedMixPerClass) {
   expect_shares(fold.action_probabilities.at("QJs"), {1.0, 0.0});
   expect_shares(fold.action_probabilities.at("T9s"), {0.5, 0.5});
 
-  // Kd and Qs on the board leave 3 AKs, 9 AKo and 3 QJs; a text naming no
-  // card is passed over.
+  // Kd on the board leaves 3 AKs and 9 AKo; a text naming no card is
+  // passed over.
   const HandClassFold boarded = fold_hand_classes(mixed_node(), "", 2, {"Kd", "Qs", "2c", "x"});
   EXPECT_DOUBLE_EQ(boarded.weights.at("AKs"), 1.5 / 3);
   EXPECT_DOUBLE_EQ(boarded.weights.at("AKo"), 0.3 / 9);
-  EXPECT_DOUBLE_EQ(boarded.weights.at("QJs"), 0.4 / 3);
   EXPECT_DOUBLE_EQ(fold_hand_classes({combo("Ad", "Qd", 1.0, {1.0})}, "", 1, {"Ks", "8h", "3d", "Td", "Tc"})
                        .weights.at("AQs"),
                    0.25);
@@ -83,21 +82,12 @@ TEST(HandClassFold, BucketFilterIgnoresCaseAndSpaces) {
   const HandClassFold none = fold_hand_classes(mixed_node(), "quads", 2, {});
   EXPECT_TRUE(none.weights.empty());
   EXPECT_TRUE(none.action_probabilities.empty());
-}
 
-// "air" takes what its bucket counts: a pair of a low board rank with no
-// draw (tagged "pair" only), not one that also draws.
-TEST(HandClassFold, AirFilterTakesTheHandsTheAirBucketCounts) {
-  const std::vector<ClassFoldCombo> combos = {
-      combo("6h", "5h", 1.0, {1.0}, {"pair"}),
-      combo("6d", "5d", 1.0, {1.0}, {"flush draw", "pair"}),
-      combo("Ah", "Jc", 1.0, {1.0}, {"air"}),
-      combo("Kh", "Qc", 1.0, {1.0}, {"top pair"}),
-  };
-  const HandClassFold air = fold_hand_classes(combos, "Air", 1, {});
-  EXPECT_DOUBLE_EQ(air.weights.at("65s"), 1.0 / 4);
-  EXPECT_TRUE(air.weights.contains("AJo"));
-  EXPECT_EQ(air.weights.size(), 2u);
+  // "air" also takes a pair of a low board rank ("pair" names no bucket),
+  // as the air bucket counts it: AsKs now, AhKh (a draw) not.
+  spaced[1].tags = {"pair"};
+  const HandClassFold air = fold_hand_classes(spaced, "Air", 2, {});
+  EXPECT_EQ(air.weights, (std::map<std::string, double>{{"AKo", 0.3 / 12}, {"AKs", 1.0 / 4}}));
 }
 
 TEST(HandClassFold, ActionCountFromTheFirstCountedCombo) {
