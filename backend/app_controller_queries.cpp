@@ -398,8 +398,15 @@ QVariantMap AppController::nodeHandStrategyReach169(int nodeIndex, const QString
       }
     }
 
+    // The node's board: the solved board and the cards dealt on the way.
+    std::vector<std::string> board;
+    const QString solved = m_resultBoardText;
+    for (qsizetype i = 0; i + 1 < solved.size(); i += 2) board.push_back(toStd(solved.mid(i, 2)));
+    if (m_tree) {
+      for (const QString& card : m_tree->dealtCards(nodeIndex)) board.push_back(toStd(card));
+    }
     const velmora_app::HandClassFold fold =
-        velmora_app::fold_hand_classes(combos, toStd(filter), static_cast<std::size_t>(actionCount));
+        velmora_app::fold_hand_classes(combos, toStd(filter), static_cast<std::size_t>(actionCount), board);
     QVariantMap weights;
     for (const auto& [label, weight] : fold.weights) weights.insert(fromStd(label), weight);
     QVariantMap probs;

@@ -115,6 +115,34 @@ QString ResultTree::actionType(int node, int a) const {
   return m_texts[actionsOf(node)[a].actionType];
 }
 
+QStringList ResultTree::dealtCards(int node) const {
+  const int n = nodeCount();
+  if (node < 0 || node >= n) return {};
+  struct Step {
+    int parent = -1;
+    int action = 0;
+  };
+  std::vector<Step> up(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) {
+    const Action* actions = actionsOf(i);
+    for (int a = 0; a < actionCount(i); ++a) {
+      const int c = actions[a].childIndex;
+      if (c <= 0 || c >= n || up[static_cast<std::size_t>(c)].parent >= 0) continue;
+      up[static_cast<std::size_t>(c)] = Step{i, a};
+    }
+  }
+  QStringList dealt;
+  const std::uint32_t chance = m_textIds.value(QStringLiteral("chance"), 0);
+  for (int cur = node, steps = 0; cur != 0; ++steps) {
+    const Step s = up[static_cast<std::size_t>(cur)];
+    if (s.parent < 0 || steps >= n) return {};
+    const Meta* m = metaAt(s.parent);
+    if (m && chance != 0 && m->nodeType == chance) dealt.prepend(m_texts[actionsOf(s.parent)[s.action].name]);
+    cur = s.parent;
+  }
+  return dealt;
+}
+
 QJsonArray ResultTree::metaJson() const {
   QJsonArray out;
   for (int node = 0; node < nodeCount(); ++node) {

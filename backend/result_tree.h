@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
 
@@ -58,6 +59,10 @@ class ResultTree {
   int actionCount(int node) const;
   // The key of action `a` of the node ("" outside).
   QString actionType(int node, int a) const;
+  // The cards the chance nodes deal on the way from the root to the node, in
+  // that order (each node reached through the first action that leads to
+  // it); empty outside the tree or off the root's subtree.
+  QStringList dealtCards(int node) const;
   // The node tables as a project file stores them: "treeNodeMeta" (an empty
   // object for a node without a meta record) and "treeNodeActions", one
   // entry per node of the tree.

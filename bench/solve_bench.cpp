@@ -310,13 +310,6 @@ int main(int argc, char** argv) {
     std::printf("tree nodes      %zu\n", game.nodes().size());
     std::printf("EV OOP          %.3f\n", ev[0]);
     std::printf("EV IP           %.3f\n", ev[1]);
-    const GameNode& root = game.nodes()[0];
-    const std::vector<float> freq = solver.average_strategy(0);
-    std::printf("root strategy (%s):\n", root.seat == 0 ? "OOP" : "IP");
-    for (std::size_t a = 0; a < root.actions.size(); ++a) {
-      std::printf("  %-22s %.4f\n", action_label(root.actions[a], root.pot).c_str(),
-                  a < freq.size() ? freq[a] : 0.0f);
-    }
     {
       // What the solve worker does after the last iteration, before the
       // result reaches the window.
@@ -328,6 +321,15 @@ int main(int argc, char** argv) {
       std::printf("result snapshot %.3f s (%zu node records; their reach-weighted frequencies alone %.3f s)\n",
                   std::chrono::duration<double>(t1 - t0).count(), snapshot.nodes.size(),
                   std::chrono::duration<double>(Clock::now() - t1).count());
+      // The root's frequencies as the results page shows them: each hand
+      // counted by its range weight.
+      const GameNode& root = game.nodes()[0];
+      const std::vector<float>& freq = snapshot.root_action_frequencies;
+      std::printf("root strategy (%s, range-weighted):\n", root.seat == 0 ? "OOP" : "IP");
+      for (std::size_t a = 0; a < root.actions.size(); ++a) {
+        std::printf("  %-22s %.4f\n", action_label(root.actions[a], root.pot).c_str(),
+                    a < freq.size() ? freq[a] : 0.0f);
+      }
     }
     std::printf("root through the result queries (label, key, frequency, combos, EV, equity; hand-category "
                 "buckets):\n%s",

@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <exception>
 #include <unordered_map>
 
+#include "core/cards.h"
 #include "session/action_labels.h"
+#include "session/hand_categories.h"
 
 namespace velmora_app {
 namespace {
@@ -21,9 +25,37 @@ std::string trimmed_lower(std::string_view text) {
   return out;
 }
 
-bool tagged(const ClassFoldCombo& combo, const std::string& bucket) {
-  return std::any_of(combo.tags.begin(), combo.tags.end(),
-                     [&](const std::string& tag) { return trimmed_lower(tag) == bucket; });
+// Whether the buckets query counts the combo under `bucket`: a tag names
+// it, or it is "air" and no tag names a bucket (a pair of a low board rank).
+bool credited(const ClassFoldCombo& combo, const std::string& bucket) {
+  bool any_bucket = false;
+  for (const std::string& tag : combo.tags) {
+    const std::string t = trimmed_lower(tag);
+    if (t == bucket) return true;
+    any_bucket = any_bucket || std::any_of(kHandBuckets.begin(), kHandBuckets.end(), [&](std::string_view name) {
+                   return trimmed_lower(name) == t;
+                 });
+  }
+  return bucket == "air" && !combo.tags.empty() && !any_bucket;
+}
+
+// Per class: how many of its combos hold no card of `board`.
+std::unordered_map<std::string, int> live_class_combos(const std::vector<std::string>& board) {
+  std::uint64_t dead = 0;
+  for (const std::string& text : board) {
+    try {
+      dead |= velmora::card_bit(velmora::parse_card(std::string_view(text).substr(0, 2)));
+    } catch (const std::exception&) {
+    }
+  }
+  std::unordered_map<std::string, int> live;
+  for (velmora::Card a = 0; a < velmora::kNumCards; ++a) {
+    for (velmora::Card b = a + 1; b < velmora::kNumCards; ++b) {
+      const velmora::Pocket p = velmora::make_pocket(a, b);
+      if ((velmora::pocket_mask(p) & dead) == 0) ++live[hand_class_label(p)];
+    }
+  }
+  return live;
 }
 
 struct ClassSums {
@@ -35,11 +67,11 @@ struct ClassSums {
 }  // namespace
 
 HandClassFold fold_hand_classes(const std::vector<ClassFoldCombo>& combos, std::string_view bucket,
-                                std::size_t action_count) {
+                                std::size_t action_count, const std::vector<std::string>& board) {
   const std::string filter = trimmed_lower(bucket);
   std::unordered_map<std::string, ClassSums> sums;
   for (const ClassFoldCombo& c : combos) {
-    if (!filter.empty() && !tagged(c, filter)) continue;
+    if (!filter.empty() && !credited(c, filter)) continue;
     const std::string label = hand_class_label(c.card1, c.card2);
     if (label.empty()) continue;
     if (!std::isfinite(c.weight) || c.weight <= 0.0) continue;
@@ -59,9 +91,12 @@ HandClassFold fold_hand_classes(const std::vector<ClassFoldCombo>& combos, std::
     }
   }
 
+  const std::unordered_map<std::string, int> live = live_class_combos(board);
   HandClassFold fold;
   for (const auto& [label, s] : sums) {
-    fold.weights.emplace(label, s.weight_sum / static_cast<double>(s.count));
+    const auto found = live.find(label);
+    const long long possible = std::max<long long>(s.count, found == live.end() ? 0 : found->second);
+    fold.weights.emplace(label, s.weight_sum / static_cast<double>(possible));
     // The weight sum is above 0: every counted combo added a weight above 0.
     std::vector<double> shares(s.action_sums.size());
     double total = 0.0;

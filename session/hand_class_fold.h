@@ -1,6 +1,6 @@
 // A node's combos folded onto the 169 hand classes of the grid, as the
-// results page's matrix shows them: each class with its combos' mean weight
-// and their reach-weighted action mix.
+// results page's matrix shows them: each class with the share of it that
+// reaches the node and its combos' reach-weighted action mix.
 #pragma once
 #include <cstddef>
 #include <map>
@@ -20,18 +20,21 @@ struct ClassFoldCombo {
 };
 
 struct HandClassFold {
-  // Per class: the mean weight of its combos, each capped at 1.
+  // Per class: the sum of its combos' weights, each capped at 1, over the
+  // number of the class's combos that hold no board card.
   std::map<std::string, double> weights;
   // Per class: each action's share weighted by the combos' capped weights,
   // shares not above 0 or not finite made 0, then scaled to add up to 1.
   std::map<std::string, std::vector<double>> action_probabilities;
 };
 
-// Folds the combos tagged `bucket` (white space around it and case aside;
-// "" takes every combo). A combo without a class or a weight above 0 is left
-// out. `action_count` actions are summed; 0 takes the count of the first
-// combo with any. Classes without a counted combo are absent.
+// Folds the combos credited to `bucket` (white space around it and case
+// aside; "" takes every combo; "air" also takes a combo none of whose tags
+// names a bucket). A combo without a class or a weight above 0 is left out.
+// `action_count` actions are summed; 0 takes the count of the first combo
+// with any. `board` holds the node's board cards as texts ("Ah"); texts that
+// name no card are passed over. Classes without a counted combo are absent.
 HandClassFold fold_hand_classes(const std::vector<ClassFoldCombo>& combos, std::string_view bucket,
-                                std::size_t action_count);
+                                std::size_t action_count, const std::vector<std::string>& board);
 
 }  // namespace velmora_app

@@ -43,16 +43,17 @@ NodeHandCombos node_hand_combos(const velmora::Game& game, velmora::DiscountedCf
   const double half = half_pot(game, node);
   const std::vector<velmora::Card> board = board_at_node(ctx, node);
   const auto& pockets = ctx.pockets(seat);
-  const auto& weights = ctx.weights(seat);
 
   NodeHandCombos out;
   for (std::size_t h = 0; h < H; ++h) {
-    const double w = weights[h];
+    // The reach is 0 for a pocket holding a board card, a hand outside the
+    // range and one that left the path.
+    const double w = reach[seat][h];
     if (!positive_finite(w)) continue;
     HandComboRow row;
     row.card1 = velmora::card_to_string(velmora::pocket_lo(pockets[h]));
     row.card2 = velmora::card_to_string(velmora::pocket_hi(pockets[h]));
-    row.weight = positive_finite(reach[seat][h]) ? reach[seat][h] : 0.0;
+    row.weight = w;
     row.tags = hand_category_tags_on_board(board, pockets[h]);
     row.ev = to_chips(node_values[h], pair_weight, compat[h], half);
     double sum = 0.0;
@@ -68,8 +69,10 @@ NodeHandCombos node_hand_combos(const velmora::Game& game, velmora::DiscountedCf
     }
     out.rows.push_back(std::move(row));
   }
-  std::stable_sort(out.rows.begin(), out.rows.end(),
-                   [](const HandComboRow& x, const HandComboRow& y) { return x.ev > y.ev; });
+  std::stable_sort(out.rows.begin(), out.rows.end(), [](const HandComboRow& x, const HandComboRow& y) {
+    if (std::isnan(x.ev) || std::isnan(y.ev)) return !std::isnan(x.ev) && std::isnan(y.ev);
+    return x.ev > y.ev;
+  });
   out.ok = true;
   return out;
 }

@@ -116,17 +116,23 @@ NodeActionStats node_action_stats(const velmora::Game& game, velmora::Discounted
   const double pair_weight = ctx.pair_weight();
   const double half = half_pot(game, node);
   for (std::size_t a = 0; a < A; ++a) {
+    // The EV averages the hands that meet an opponent hand; an action no
+    // such hand takes has none.
     double combos = 0.0;
+    double valued = 0.0;
     double numerator = 0.0;
     for (std::size_t h = 0; h < H; ++h) {
       const double s = strategy[a * H + h];
       if (!(x[h] > 0.0) || !(s > 0.0)) continue;
       combos += x[h] * s;
+      if (!(compat[h] > 0.0)) continue;
       double v = child_values[a][h];
-      if (pair_weight > 0.0 && compat[h] > 0.0) v = v * pair_weight / compat[h];
-      if (std::isfinite(v)) numerator += x[h] * s * v;
+      if (pair_weight > 0.0) v = v * pair_weight / compat[h];
+      if (!std::isfinite(v)) continue;
+      valued += x[h] * s;
+      numerator += x[h] * s * v;
     }
-    double ev = combos > 0.0 ? numerator / combos : 0.0;
+    double ev = valued > 0.0 ? numerator / valued : kNone;
     if (std::isfinite(ev) && std::isfinite(half) && half > 0.0) ev += half;
     out.frequencies.push_back(reached ? static_cast<float>(combos / reach->total)
                                       : std::numeric_limits<float>::quiet_NaN());

@@ -19,9 +19,10 @@ namespace velmora_app {
 // times its own reach (its strategy along the path from the root), and value
 // and weigh the opponent at its reach along that path.
 
-// Labels, keys, frequencies, combos, equities and chip EVs per action. At a
-// node no hand of the acting seat reaches, the frequencies, EVs and equities
-// are NaN and the combos 0.
+// Labels, keys, frequencies, combos, equities and chip EVs per action. An
+// action's EV averages its hands that meet an opponent hand, NaN when it has
+// none (an action no hand takes). At a node no hand of the acting seat
+// reaches, the frequencies, EVs and equities are NaN and the combos 0.
 NodeActionStats node_action_stats(const velmora::Game& game, velmora::DiscountedCfr& solver, std::uint64_t node);
 
 // The acting seat's reaching combos per hand-category bucket, with the
@@ -31,8 +32,10 @@ NodeHandBuckets node_hand_buckets(const velmora::Game& game, velmora::Discounted
 // Strategy folded onto the 169 hand classes, weighted by the reaching combos.
 NodeHandStrategy node_hand_strategy(const velmora::Game& game, velmora::DiscountedCfr& solver, std::uint64_t node);
 
-// One row per combo of the acting seat, with the reach along the path from
-// the root, chip EVs and category tags; highest EV first.
+// One row per combo of the acting seat that reaches the node (range weight
+// times path reach above 0, so none holds a card of the node's board), with
+// that reach, chip EVs (NaN for a hand that meets no opponent hand) and
+// category tags; highest EV first, rows without an EV last.
 NodeHandCombos node_hand_combos(const velmora::Game& game, velmora::DiscountedCfr& solver, std::uint64_t node);
 
 // Chip EV of each action for one pocket of the acting seat. Throws the card

@@ -47,6 +47,9 @@ std::vector<double> opponent_compat(const velmora::CardContext& context, int sea
     blocked[velmora::pocket_lo(opp_pockets[o])] += opp[o];
     blocked[velmora::pocket_hi(opp_pockets[o])] += opp[o];
   }
+  // The solver sums the opponent in floats: a weight this small against the
+  // whole cannot be told from the rounding of those sums.
+  const double noise = total * kCompatNoise;
   const auto& pockets = context.pockets(seat);
   const auto& same = context.opponent_slot(seat);
   std::vector<double> compat(pockets.size(), 0.0);
@@ -55,14 +58,15 @@ std::vector<double> opponent_compat(const velmora::CardContext& context, int sea
     if (h < same.size() && same[h] != velmora::kNoSlot && same[h] < n) identical = opp[same[h]];
     const double r =
         total - blocked[velmora::pocket_lo(pockets[h])] - blocked[velmora::pocket_hi(pockets[h])] + identical;
-    compat[h] = positive_finite(r) ? r : 0.0;
+    compat[h] = positive_finite(r) && r > noise ? r : 0.0;
   }
   return compat;
 }
 
 double to_chips(double value, double pair_weight, double compat, double half) {
+  if (!(compat > 0.0)) return std::numeric_limits<double>::quiet_NaN();
   double v = value;
-  if (pair_weight > 0.0 && compat > 0.0) v = v * pair_weight / compat;
+  if (pair_weight > 0.0) v = v * pair_weight / compat;
   if (std::isfinite(half) && half > 0.0 && std::isfinite(v)) v += half;
   return std::isfinite(v) ? v : 0.0;
 }

@@ -38,10 +38,16 @@ inline std::vector<float> as_floats(const std::vector<double>& v) { return std::
 // Entries not above 0 or not finite become 0.
 std::vector<double> sanitized(const std::vector<float>& weights);
 
-// Per hand of `seat`: the opponent weight (from `opp`) compatible with it.
+// Share of the opponent's whole weight below which a hand counts as meeting
+// no opponent hand.
+inline constexpr double kCompatNoise = 1e-6;
+
+// Per hand of `seat`: the opponent weight (from `opp`) compatible with it; 0
+// when not above kCompatNoise times the opponent's whole weight.
 std::vector<double> opponent_compat(const velmora::CardContext& context, int seat, const std::vector<double>& opp);
 
-// v * N / R when both are above 0, plus the half pot when it is usable;
+// v * N / R (N above 0), plus the half pot when it is usable; NaN, no
+// figure, when R is not above 0 (the hand meets no opponent hand); other
 // non-finite results become 0.
 double to_chips(double value, double pair_weight, double compat, double half);
 

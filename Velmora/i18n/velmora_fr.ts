@@ -801,6 +801,10 @@
         <translation>%1 mains</translation>
     </message>
     <message>
+        <source>1 hand</source>
+        <translation>1 main</translation>
+    </message>
+    <message>
         <source>Perfect</source>
         <translation>Parfait</translation>
     </message>
@@ -1449,6 +1453,10 @@
     <message>
         <source>Stack (%1)</source>
         <translation>Tapis (%1)</translation>
+    </message>
+    <message>
+        <source>Stack</source>
+        <translation>Tapis</translation>
     </message>
     <message>
         <source>To call</source>

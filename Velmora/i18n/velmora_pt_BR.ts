@@ -801,6 +801,10 @@
         <translation>%1 mãos</translation>
     </message>
     <message>
+        <source>1 hand</source>
+        <translation>1 mão</translation>
+    </message>
+    <message>
         <source>Perfect</source>
         <translation>Perfeito</translation>
     </message>
@@ -1449,6 +1453,10 @@
     <message>
         <source>Stack (%1)</source>
         <translation>Stack (%1)</translation>
+    </message>
+    <message>
+        <source>Stack</source>
+        <translation>Stack</translation>
     </message>
     <message>
         <source>To call</source>

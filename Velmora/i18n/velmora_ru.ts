@@ -801,6 +801,10 @@
         <translation>Раздач: %1</translation>
     </message>
     <message>
+        <source>1 hand</source>
+        <translation>1 раздача</translation>
+    </message>
+    <message>
         <source>Perfect</source>
         <translation>Идеально</translation>
     </message>
@@ -1449,6 +1453,10 @@
     <message>
         <source>Stack (%1)</source>
         <translation>Стек (%1)</translation>
+    </message>
+    <message>
+        <source>Stack</source>
+        <translation>Стек</translation>
     </message>
     <message>
         <source>To call</source>

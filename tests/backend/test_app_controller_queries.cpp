@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app_controller_test_support.h"
+#include "backend/result_tree.h"
 
 using namespace app_controller_test;
 
@@ -253,6 +254,11 @@ TEST_F(ResultQueryTest, Reach169FoldsCombosIntoClasses) {
   // The other keys are those of the per-class strategy.
   EXPECT_EQ(all.value("actionNames"), c.nodeHandStrategy(0).value("actionNames"));
 
+  // Each class over its combos the board leaves: three aces (Ah is out)
+  // and two AKs (AhKh and AsKs are), every one of them reaching the root.
+  EXPECT_DOUBLE_EQ(weights.value("AA").toDouble(), 1.0);
+  EXPECT_DOUBLE_EQ(weights.value("AKs").toDouble(), 1.0);
+
   const QVariantMap sets = c.nodeHandStrategyReach169(0, "  SET ");
   EXPECT_EQ(c.nodeHandStrategyReach169(0, "set"), sets);
   const QVariantMap setWeights = sets.value("weights").toMap();
@@ -263,6 +269,22 @@ TEST_F(ResultQueryTest, Reach169FoldsCombosIntoClasses) {
   EXPECT_TRUE(none.value("weights").toMap().isEmpty());
   EXPECT_TRUE(none.value("actionProbs").toMap().isEmpty());
   EXPECT_FALSE(none.value("actionTypeList").toList().isEmpty());
+}
+
+// 0 decides: Check -> 1; 1 deals 7c -> 2 or 2c -> 3; 2 decides: Check -> 4;
+// 4 deals Td -> 5.
+TEST(ResultTreeTest, DealtCardsFollowThePathFromTheRoot) {
+  ResultTree t;
+  for (const auto& [type, actions] : std::vector<std::pair<const char*, std::vector<std::pair<const char*, int>>>>{
+           {"decision", {{"Check", 1}}}, {"chance", {{"7c", 2}, {"2c", 3}}}, {"decision", {{"Check", 4}}},
+           {"decision", {}}, {"chance", {{"Td", 5}}}, {"decision", {}}}) {
+    t.appendMeta(ResultTree::Meta{t.text(type)});
+    t.beginNode();
+    for (const auto& [name, child] : actions) t.appendAction(ResultTree::Action{t.text(name), 0, child});
+  }
+  EXPECT_EQ(t.dealtCards(5), QStringList({"7c", "Td"}));
+  EXPECT_EQ(t.dealtCards(3), QStringList({"2c"}));
+  EXPECT_TRUE(t.dealtCards(0).isEmpty() && t.dealtCards(6).isEmpty());
 }
 
 TEST(UnsolvedQueryTest, EveryQueryIsEmptyBeforeAnySolve) {

@@ -114,6 +114,9 @@ Item {
             verify(!e.playTickTimer.running)
             compare(r.page.currentNodeIndex, 1)  // the tree does not advance
             compare(e.playActionLine, "IP: Check \u2192 OOP: Bet 50%")
+            // The table shows the pot and stacks after the bet.
+            compare([findChild(child(r, "playTable"), "potText").text, findChild(child(r, "oopSeat"), "stackText").text],
+                    ["Pot: 150", "Stack: 0"])
             var log = e.handLog.playHandLog
             compare(log.count, 1)
             var entry = e.handLog.entryAt(0)
@@ -145,6 +148,7 @@ Item {
             compare(e.playHandComplete, false)
             compare(e.playActionLine, "")
             compare(r.page.currentNodeIndex, 0)
+            compare(findChild(child(r, "playTable"), "potText").text, "Pot: 100")
             tryCompare(e, "playAwaitingUserAction", true, 5000)
         }
 
@@ -387,6 +391,7 @@ Item {
                 e.chooseAction(1)
             }
             finishHand()
+            compare(child(r, "handCountText").text, "1 hand")
             finishHand()
             compare(log.playHandLog.count, 2)
             compare(log.playSelectedLogIndex, 0)

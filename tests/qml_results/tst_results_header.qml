@@ -116,6 +116,9 @@ Item {
             compare(page.currentActions.length, 1)
             compare([page.currentActions[0].name, page.currentActions[0].frequency], ["Random turn card", 1.0])
             compare(barText(0, "share"), "100%")
+            // A chance node names the card it deals, and both seats' stack.
+            compare(findChild(page, "playerPillText").text, "Random turn card")
+            compare(findChild(page, "figure_stack").text, "100")
 
             var toggle = findChild(page, "playModeToggle")
             waitForRendering(page)

@@ -197,7 +197,14 @@ Item {
         }
 
         function test_noise_cutoff_and_ev_lines() {
-            compare(search("").length, 15, "a flop spot hides nothing")
+            compare(search("").length, 15, "a flop spot hides nothing that reaches")
+            // Nothing at weight 0 on any board; "air" takes what its bucket
+            // counts, a low pair without a draw too.
+            var mixed = [{ c1: "Ah", c2: "Kd", weight: 0, buckets: ["air"] },
+                         { c1: "6h", c2: "5h", weight: 1, buckets: ["pair"] },
+                         { c1: "6d", c2: "5d", weight: 1, buckets: ["flush draw", "pair"] }]
+            var shown = HandFilter.visibleCombos(mixed, { cutoff: HandFilter.noiseCutoff(mixed, 3), bucket: "air" })
+            compare(shown.map(function(c) { return c.c1 + c.c2 }), ["6h5h"])
             page.boardText = "AhKhQh7c"
             var turn = search("")
             compare([turn.length, turn[12]], [13, "7c2d"], "2e-6 is shown; 1e-6 (the cutoff) and 1e-9 are not")

@@ -64,9 +64,9 @@ Item {
             compare(page.handActionTypeList, ["fold", "call"])
             verify(colorOf("AA", "Fold"))
             compare(figures(), ["133", "100", "33"])
-            page.selectActionAtLevel(1, 1)   // a deal: no strategy, no seat to act
+            page.selectActionAtLevel(1, 1)   // a deal: no strategy, no seat to act, the stack both hold
             compare(page.handWeights, {})
-            compare(figures(), ["166", "0", "0"])
+            compare(figures(), ["166", "67", "0"])
 
             page.resetTreeToRoot()
             var before = mock.callsNamed("nodeHandStrategy").length

@@ -42,13 +42,15 @@ std::vector<ClassFoldCombo> mixed_node() {
   };
 }
 
-TEST(HandClassFold, MeanWeightAndReachWeightedMixPerClass) {
-  const HandClassFold fold = fold_hand_classes(mixed_node(), "", 2);
+// The fill is the reaching share of the class's combos that can exist on
+// the board: one suited combo of four is a quarter, not full.
+TEST(HandClassFold, ReachingShareOfTheLiveCombosAndReachWeightedMixPerClass) {
+  const HandClassFold fold = fold_hand_classes(mixed_node(), "", 2, {});
   ASSERT_EQ(fold.weights.size(), 4u);
-  EXPECT_DOUBLE_EQ(fold.weights.at("AKs"), 0.75);
-  EXPECT_DOUBLE_EQ(fold.weights.at("AKo"), 0.3);
-  EXPECT_DOUBLE_EQ(fold.weights.at("QJs"), 0.4);
-  EXPECT_DOUBLE_EQ(fold.weights.at("T9s"), 0.25);
+  EXPECT_DOUBLE_EQ(fold.weights.at("AKs"), 1.5 / 4);
+  EXPECT_DOUBLE_EQ(fold.weights.at("AKo"), 0.3 / 12);
+  EXPECT_DOUBLE_EQ(fold.weights.at("QJs"), 0.4 / 4);
+  EXPECT_DOUBLE_EQ(fold.weights.at("T9s"), 0.25 / 4);
   EXPECT_FALSE(fold.weights.contains("77"));
   ASSERT_EQ(fold.action_probabilities.size(), 4u);
   // (0.2 * 0.5 + 0.6 * 1) / 1.5 and (0.8 * 0.5 + 0.4 * 1) / 1.5
@@ -56,21 +58,36 @@ TEST(HandClassFold, MeanWeightAndReachWeightedMixPerClass) {
   expect_shares(fold.action_probabilities.at("AKo"), {0.0, 0.0});  // nothing usable: left at 0
   expect_shares(fold.action_probabilities.at("QJs"), {1.0, 0.0});
   expect_shares(fold.action_probabilities.at("T9s"), {0.5, 0.5});
+
+  // Kd on the board leaves 3 AKs and 9 AKo; a text naming no card is
+  // passed over.
+  const HandClassFold boarded = fold_hand_classes(mixed_node(), "", 2, {"Kd", "Qs", "2c", "x"});
+  EXPECT_DOUBLE_EQ(boarded.weights.at("AKs"), 1.5 / 3);
+  EXPECT_DOUBLE_EQ(boarded.weights.at("AKo"), 0.3 / 9);
+  EXPECT_DOUBLE_EQ(fold_hand_classes({combo("Ad", "Qd", 1.0, {1.0})}, "", 1, {"Ks", "8h", "3d", "Td", "Tc"})
+                       .weights.at("AQs"),
+                   0.25);
 }
 
 TEST(HandClassFold, BucketFilterIgnoresCaseAndSpaces) {
-  const HandClassFold draws = fold_hand_classes(mixed_node(), "  Flush DRAW\t", 2);
+  const HandClassFold draws = fold_hand_classes(mixed_node(), "  Flush DRAW\t", 2, {});
   ASSERT_EQ(draws.weights.size(), 1u);
-  EXPECT_DOUBLE_EQ(draws.weights.at("AKs"), 0.5);
+  EXPECT_DOUBLE_EQ(draws.weights.at("AKs"), 0.5 / 4);
   expect_shares(draws.action_probabilities.at("AKs"), {0.2, 0.8});
 
   std::vector<ClassFoldCombo> spaced = mixed_node();
   spaced[1].tags = {" SET "};
-  EXPECT_DOUBLE_EQ(fold_hand_classes(spaced, "set", 2).weights.at("AKs"), 1.0);
+  EXPECT_DOUBLE_EQ(fold_hand_classes(spaced, "set", 2, {}).weights.at("AKs"), 1.0 / 4);
 
-  const HandClassFold none = fold_hand_classes(mixed_node(), "quads", 2);
+  const HandClassFold none = fold_hand_classes(mixed_node(), "quads", 2, {});
   EXPECT_TRUE(none.weights.empty());
   EXPECT_TRUE(none.action_probabilities.empty());
+
+  // "air" also takes a pair of a low board rank ("pair" names no bucket),
+  // as the air bucket counts it: AsKs now, AhKh (a draw) not.
+  spaced[1].tags = {"pair"};
+  const HandClassFold air = fold_hand_classes(spaced, "Air", 2, {});
+  EXPECT_EQ(air.weights, (std::map<std::string, double>{{"AKo", 0.3 / 12}, {"AKs", 1.0 / 4}}));
 }
 
 TEST(HandClassFold, ActionCountFromTheFirstCountedCombo) {
@@ -79,18 +96,18 @@ TEST(HandClassFold, ActionCountFromTheFirstCountedCombo) {
       combo("Kh", "Kd", 0.5, {0.3, 0.7}),    // sets the count to 2
       combo("Qh", "Qd", 0.5, {0.1, 0.2, 0.7}),
   };
-  const HandClassFold fold = fold_hand_classes(combos, "", 0);
+  const HandClassFold fold = fold_hand_classes(combos, "", 0, {});
   EXPECT_FALSE(fold.weights.contains("AA"));
   expect_shares(fold.action_probabilities.at("KK"), {0.3, 0.7});
   expect_shares(fold.action_probabilities.at("QQ"), {1.0 / 3.0, 2.0 / 3.0});
 
   // A known count keeps a combo without shares: its class has all shares 0.
-  const HandClassFold known = fold_hand_classes(combos, "", 3);
-  EXPECT_DOUBLE_EQ(known.weights.at("AA"), 1.0);
+  const HandClassFold known = fold_hand_classes(combos, "", 3, {});
+  EXPECT_DOUBLE_EQ(known.weights.at("AA"), 1.0 / 6);
   expect_shares(known.action_probabilities.at("AA"), {0.0, 0.0, 0.0});
   expect_shares(known.action_probabilities.at("KK"), {0.3, 0.7, 0.0});
 
-  EXPECT_TRUE(fold_hand_classes({}, "", 0).weights.empty());
+  EXPECT_TRUE(fold_hand_classes({}, "", 0, {}).weights.empty());
 }
 
 }  // namespace

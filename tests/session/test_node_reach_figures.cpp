@@ -3,6 +3,7 @@
 // path reach. Checked against sums over the hands written out here.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -64,11 +65,13 @@ struct Solved {
 };
 
 // Per action: the mean of the rows' action EVs, each row counted by its
-// weight times its probability of the action.
+// weight times its probability of the action; rows without an EV (they meet
+// no opponent hand) left out.
 std::vector<double> row_weighted_evs(const NodeHandCombos& rows, std::size_t A) {
   std::vector<double> num(A, 0.0), den(A, 0.0);
   for (const auto& r : rows.rows) {
     for (std::size_t a = 0; a < A; ++a) {
+      if (std::isnan(r.action_evs[a])) continue;
       num[a] += r.weight * r.action_probabilities[a] * r.action_evs[a];
       den[a] += r.weight * r.action_probabilities[a];
     }
@@ -186,8 +189,10 @@ TEST(NodeReachFigures, RiverNodeTwoDecisionsDeepSumsTheReachingHands) {
     }
   }
   // The bar's EVs are the rows' EVs, the opponent at its reach in both.
+  // Only the reaching hands have rows: AA, which bet, has none.
   const NodeHandCombos rows = s.session.node_hand_combos(deep);
   ASSERT_TRUE(rows.ok);
+  EXPECT_EQ(rows.rows.size(), std::count_if(x.begin(), x.end(), [](double v) { return v > 0; }));
   const std::vector<double> row_evs = row_weighted_evs(rows, A);
   for (std::size_t a = 0; a < A; ++a) {
     if (st.combos[a] > 1e-3) {
@@ -238,6 +243,11 @@ TEST(NodeReachFigures, NodeNoHandReachesHasNoFigures) {
   const std::uint64_t facing_raise = s.child(facing_bet, velmora::kActAllIn);
   ASSERT_EQ(s.node(facing_raise).seat, 0);
 
+  // IP facing the bet meets no OOP hand: no action has an EV.
+  const NodeActionStats facing = s.session.node_action_stats(facing_bet);
+  ASSERT_TRUE(facing.ok);
+  for (double ev : facing.evs) EXPECT_TRUE(std::isnan(ev)) << ev;
+
   // The action figures are NaN there (checked through the controller in
   // test_app_controller_unreached.cpp); the other views hold nothing.
   EXPECT_TRUE(s.session.node_hand_buckets(facing_raise).rows.empty());
@@ -246,6 +256,34 @@ TEST(NodeReachFigures, NodeNoHandReachesHasNoFigures) {
   for (float w : hs.class_weights) EXPECT_EQ(w, 0.0f);
   const std::string text = describe_node(*s.game, *s.solver, facing_raise);
   EXPECT_NE(text.find("Fold [fold] -  combos 0.0000  EV -  equity -"), std::string::npos) << text;
+}
+
+// OOP holds only AhAs: IP's aces holding either card meet no OOP hand. They
+// have no EV, come last, and the bar's EVs average the other hands.
+TEST(NodeReachFigures, HandsMeetingNoOpponentHandHaveNoEv) {
+  SolveConfig c = toy_config();
+  c.max_iterations = 300;
+  c.oop_range = "AhAs";
+  c.ip_range = "AA,KK";
+  const Solved s(c);
+  ASSERT_TRUE(s.result.success);
+  const std::uint64_t ip_node = s.child(0, velmora::kActCheck);
+  const NodeHandCombos rows = s.session.node_hand_combos(ip_node);
+  ASSERT_EQ(rows.rows.size(), 12u);
+  for (std::size_t i = 0; i < rows.rows.size(); ++i) {
+    const HandComboRow& r = rows.rows[i];
+    const std::string cards = r.card1 + r.card2;
+    const bool blocked = cards.find("Ah") != std::string::npos || cards.find("As") != std::string::npos;
+    EXPECT_EQ(std::isnan(r.ev) && std::isnan(r.action_evs[0]), blocked) << cards;
+    EXPECT_EQ(blocked, i >= 7) << "rows without an EV come last";
+  }
+  const NodeActionStats st = s.session.node_action_stats(ip_node);
+  const std::vector<double> row_evs = row_weighted_evs(rows, st.evs.size());
+  for (std::size_t a = 0; a < st.evs.size(); ++a) {
+    if (st.combos[a] > 1e-3) {
+      EXPECT_NEAR(st.evs[a], row_evs[a], 1e-3 * (1 + std::abs(row_evs[a]))) << a;
+    }
+  }
 }
 
 // A turn spot: the snapshot's one walk over the tree and the per-node

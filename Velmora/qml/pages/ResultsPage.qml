@@ -71,8 +71,8 @@ Item {
             return []
         var meta = _metaForNode(currentNodeIndex)
         if (meta.nodeType === "chance")
-            return [{ name: meta.chanceDeal === "river" ? qsTr("Random river card") : qsTr("Random turn card"),
-                      actionType: "chance", frequency: 1.0, combos: NaN, equity: NaN, ev: NaN }]
+            return [{ name: chanceDealText(meta), actionType: "chance", frequency: 1.0, combos: NaN, equity: NaN,
+                      ev: NaN }]
         return _actionDefinitionsForNode(currentNodeIndex, dark)
     }
     readonly property var actionFrequenciesActions: _normalizeActionEvsAroundFold(currentActions)
@@ -244,10 +244,17 @@ Item {
         return Math.max(0, Math.max(_investedFor(0), _investedFor(1)) - _investedFor(_seatIndexFromPlayer(p)))
     }
     function _stackRemaining() {
+        // A chance node comes after even bets: both seats hold the same stack.
+        if (currentMeta.nodeType === "chance")
+            return Math.max(0, _effectiveStack() - Math.max(_investedFor(0), _investedFor(1)))
         var p = currentMeta.player
         if (p !== "OOP" && p !== "IP")
             return 0
         return Math.max(0, _effectiveStack() - _investedFor(_seatIndexFromPlayer(p)))
+    }
+    // What a chance node does: it deals a card, it names no seat.
+    function chanceDealText(meta) {
+        return meta && meta.chanceDeal === "river" ? qsTr("Random river card") : qsTr("Random turn card")
     }
 
     // ---- path and board ----

@@ -68,11 +68,13 @@ function _finite(v) {
     return isFinite(n) ? n : NaN
 }
 
-// The weight at or below which a combo counts as noise, or -1 when no
-// cutoff applies (a flop board). Only the first 96 combos are sampled.
+// The weight at or below which a combo counts as noise: 0 on a flop board
+// (a combo that does not reach the node is never listed), on a turn or river
+// board a millionth of the largest weight. Only the first 96 combos are
+// sampled.
 function noiseCutoff(combos, boardCardCount) {
     if (!(boardCardCount >= 4))
-        return -1
+        return 0
     var maxW = 0
     var n = combos && combos.length > 0 ? Math.min(combos.length, 96) : 0
     for (var i = 0; i < n; ++i) {
@@ -93,8 +95,29 @@ function _listHas(list, text) {
     return false
 }
 
+// The hand-category buckets; a combo's tags may also hold texts without one
+// ("pair": a pair of a low board rank).
+var BUCKETS = ["straight flush", "quads", "full house", "flush", "straight", "set", "trips", "two pair",
+               "top pair", "overpair", "middle pair", "bottom pair", "dry pair", "flush draw", "missed FD",
+               "open ended straight draw", "missed OESD", "gutter", "missed gutter", "back door flush draw", "air"]
+
+// Whether the buckets count the combo with these tags under `bucket`: a tag
+// names it, or it is "air" and no tag names a bucket.
+function creditedTo(tags, bucket) {
+    if (_listHas(tags, bucket))
+        return true
+    if (bucket !== "air" || !tags || tags.length === 0)
+        return false
+    for (var i = 0; i < tags.length; ++i) {
+        if (BUCKETS.indexOf(_text(tags[i])) >= 0)
+            return false
+    }
+    return true
+}
+
 // The combos that pass every filter in force, in source order; the source
-// itself when none is. `f`: {handClass, bucket, tokens, cutoff (-1: none)}.
+// itself when none is. `f`: {handClass, bucket, tokens, cutoff (-1: none;
+// a combo at or below it is left out)}.
 function visibleCombos(source, f) {
     if (!source)
         return []
@@ -115,7 +138,7 @@ function visibleCombos(source, f) {
         }
         if (handClass !== "" && Cards.handClassFromCards(c.c1, c.c2) !== handClass)
             continue
-        if (bucket !== "" && !_listHas(c.buckets, bucket))
+        if (bucket !== "" && !creditedTo(c.buckets, bucket))
             continue
         if (tokens.length > 0) {
             var hit = false

@@ -33,6 +33,9 @@ QtObject {
     property string ipCard1: ""
     property string ipCard2: ""
     property bool playHandComplete: false
+    // The node the last action led to when a mistake ended the hand before
+    // it was taken in the tree; -1 otherwise.
+    property int playEndNodeIndex: -1
     property bool _internalPlayReset: false
     property bool playStopOnSuboptimalAction: true
     property real playSuboptimalEpsilon: 1e-6
@@ -59,6 +62,11 @@ QtObject {
     readonly property var playNodeMeta: {
         void (controller ? controller.resultIterations : 0)
         return _meta(playNode)
+    }
+    // What the table shows: the pot and stacks after the hand's last action.
+    readonly property var playTableMeta: {
+        void (controller ? controller.resultIterations : 0)
+        return playHandComplete && playEndNodeIndex >= 0 ? _meta(playEndNodeIndex) : playNodeMeta
     }
     readonly property var playNodeActions: {
         void (controller ? controller.resultIterations : 0)
@@ -159,6 +167,7 @@ QtObject {
         return PlayMath.markUsed({}, _holeCards())
     }
     function _clearHand() {
+        playEndNodeIndex = -1
         playActionLine = ""
         _setLastAction("", "")
         oopCard1 = ""
@@ -415,6 +424,9 @@ QtObject {
             if (_isMistake(info)) {
                 playTickTimer.stop()
                 _appendActionToPlayLine(actor, name)
+                var taken = viewer._safeActionAt(actions, actionIndex)
+                var end = taken ? PlayMath.toNumber(taken.childIndex) : NaN
+                playEndNodeIndex = isFinite(end) && end >= 0 ? end : -1
                 playHandComplete = true
                 _logPlayHand({
                     endedReason: "suboptimal",

@@ -27,7 +27,7 @@ ColumnLayout {
         Text {
             objectName: "handCountText"
             readonly property int count: panel.log ? panel.log.playHandLog.count : 0
-            text: count > 0 ? qsTr("%1 hands").arg(count) : ""
+            text: count === 1 ? qsTr("1 hand") : count > 0 ? qsTr("%1 hands").arg(count) : ""
             font.pixelSize: 12
             color: panel.theme ? panel.theme.textMuted : "#8B949E"
         }

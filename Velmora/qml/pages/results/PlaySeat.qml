@@ -12,7 +12,7 @@ Column {
     property real cardScale: 0.95
 
     readonly property bool faceUp: !!engine && engine.seatFaceUp(seat)
-    readonly property var _meta: engine ? engine.playNodeMeta : ({})
+    readonly property var _meta: engine ? engine.playTableMeta : ({})
 
     function _stackText() {
         var stack = Number(_meta.effectiveStack)

@@ -14,7 +14,7 @@ Item {
     readonly property bool _started: !!engine && engine.playSessionStarted
     readonly property bool _complete: !!engine && engine.playHandComplete
     readonly property bool _drilling: !!engine && engine.playDrillMode
-    readonly property var _meta: engine ? engine.playNodeMeta : ({})
+    readonly property var _meta: engine ? engine.playTableMeta : ({})
     readonly property string _actor: _meta.player ? String(_meta.player) : ""
 
     // The part of the area the table picture covers.

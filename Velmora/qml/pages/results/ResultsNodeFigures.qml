@@ -1,7 +1,8 @@
 import QtQuick
 import QtQuick.Layouts
 
-// The current node's pot, the stack of the player to act and the amount to call.
+// The current node's pot, the stack of the player to act (at a chance node
+// the stack both seats hold) and the amount to call.
 Rectangle {
     id: box
 
@@ -14,7 +15,9 @@ Rectangle {
         page.currentMeta
         return [
             { key: "pot", label: qsTr("Pot"), value: page._potSize() },
-            { key: "stack", label: qsTr("Stack (%1)").arg(page.selectedPlayer), value: page._stackRemaining() },
+            { key: "stack", label: page.currentMeta.nodeType === "chance" ? qsTr("Stack")
+                                                                            : qsTr("Stack (%1)").arg(page.selectedPlayer),
+              value: page._stackRemaining() },
             { key: "toCall", label: qsTr("To call"), value: page._toCallAmount() }
         ]
     }

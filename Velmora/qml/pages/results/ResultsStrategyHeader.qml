@@ -11,7 +11,9 @@ RowLayout {
     readonly property var theme: page ? page.theme : null
     readonly property var controller: page ? page.controller : null
     readonly property bool _oop: page ? page.selectedPlayer === "OOP" : true
-    readonly property color _pillColor: _oop ? (theme ? theme.actionBet : "#A371F7") : (theme ? theme.info : "#58A6FF")
+    readonly property bool _chance: page && !page.playMode ? page.currentMeta.nodeType === "chance" : false
+    readonly property color _pillColor: _chance ? (theme ? theme.textMuted : "#8B949E")
+                                                : _oop ? (theme ? theme.actionBet : "#A371F7") : (theme ? theme.info : "#58A6FF")
 
     spacing: 12
 
@@ -73,7 +75,8 @@ RowLayout {
                     id: pillText
                     objectName: "playerPillText"
                     anchors.centerIn: parent
-                    text: qsTr("%1 to act").arg(header.page ? header.page.selectedPlayer : "")
+                    text: header._chance ? header.page.chanceDealText(header.page.currentMeta)
+                                         : qsTr("%1 to act").arg(header.page ? header.page.selectedPlayer : "")
                     textFormat: Text.PlainText
                     font.pixelSize: 12
                     font.weight: Font.DemiBold
