@@ -35,6 +35,7 @@
 #include "core/cards.h"
 #include "core/discounted_cfr.h"
 #include "core/game.h"
+#include "core/plan_count.h"
 #include "core/range.h"
 #include "session/node_queries.h"
 #include "session/solve_inputs.h"
@@ -254,6 +255,7 @@ int main(int argc, char** argv) {
     fill_street(spot, "turn", tree.turn);
     fill_street(spot, "river", tree.river);
 
+    check_plan_depth(tree, board);
     CardContext context(board, ranges);
     const double context_s = std::chrono::duration<double>(Clock::now() - t_setup).count();
     const std::size_t hands0 = context.hand_count(0);

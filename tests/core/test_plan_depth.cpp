@@ -1,10 +1,14 @@
 // Trees deeper than kMaxPlanDepth: the counter and the builder refuse them
-// with the depth in the message before they recurse that deep, and accept
+// with the depth in the message before they recurse that deep (the builder
+// before it builds anything), and accept
 // (and the solver walks) every tree up to that depth, on every thread.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -89,6 +93,54 @@ TEST(PlanDepth, TheLimitIsAcceptedAndDeeperTreesAreRefusedWithTheirDepth) {
   for (const Case& k : cases) {
     expect_too_deep(testing::tree_config(k.spot, k.street), testing::make_context(k.spot), k.actions, k.label);
   }
+}
+
+// Address space this process has mapped, from /proc (0 when unknown).
+unsigned long long vm_size_bytes() {
+  std::ifstream in("/proc/self/status");
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.rfind("VmSize:", 0) == 0) return std::stoull(line.substr(7)) * 1024ull;
+  }
+  return 0;
+}
+
+// Runs in a child process. The flop: a war of one-chip raises on the
+// flop, and below each of its calls turns and rivers of half-pot bets and
+// all-ins, gigabytes to build. With 2 GiB more address space than the
+// process holds, the builder must refuse it with its depth (exit code 0)
+// rather than build the calls' streets first.
+int build_deep_flop_in_bounded_memory() {
+  Spot spot = one_chip_river(1010);
+  spot.board = "Qs8s3d";
+  spot.oop_range = "AA,KK";
+  spot.ip_range = "AA,QQ";
+  TreeConfig cfg = testing::tree_config(spot, 0);
+  const auto [bets, raises] = parse_bet_and_raise_sizes("50%, a", "a");
+  for (StreetSizeLists* s : {&cfg.turn, &cfg.river}) {
+    s->bets = {bets, bets};
+    s->raises = {raises, raises};
+  }
+  const CardContext context = testing::make_context(spot);
+  const unsigned long long size = vm_size_bytes();
+  const rlimit limit{size + (2ull << 30), RLIM_INFINITY};
+  if (size == 0 || setrlimit(RLIMIT_AS, &limit) != 0) return 10;
+  try {
+    ActionPlan plan(cfg, &context);
+  } catch (const PlanTooDeep& e) {
+    return e.actions() == 1018 ? 0 : 11;
+  } catch (...) {
+    return 12;
+  }
+  return 13;
+}
+
+TEST(PlanDepthDeathTest, ATooDeepTreeIsRefusedBeforeAnyOfItIsBuilt) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "sanitizer shadow memory does not fit under an address-space cap";
+#endif
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(std::_Exit(build_deep_flop_in_bounded_memory()), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(PlanDepth, CounterAndBuilderAgreeOnTreesWithStreetsAboveTheWar) {
