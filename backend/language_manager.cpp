@@ -18,13 +18,16 @@ constexpr char kSettingsKey[] = "ui/language";
 constexpr char kTranslationDir[] = ":/Velmora/i18n";
 constexpr char kFilePrefix[] = "velmora_";
 
-// At most one translator exists and at most one is installed at a time.
-QTranslator* g_translator = nullptr;
+// At most one translator exists and at most one is installed at a time; it
+// is deleted when the next one replaces it, the last when the process ends.
+std::unique_ptr<QTranslator> g_translator;
 
 // Qt's own catalogues of the language (the standard buttons of its dialogs
 // and the texts of its QML controls), installed before the program's own.
+// They belong to this list, which deletes them when it is replaced and when
+// the process ends (a deleted translator leaves the application by itself).
 constexpr const char* kQtCatalogues[] = {"qtbase", "qtdeclarative"};
-std::vector<QTranslator*> g_qtTranslators;
+std::vector<std::unique_ptr<QTranslator>> g_qtTranslators;
 QStringList g_qtCataloguesLoaded;
 
 // Where Qt's catalogues lie: beside the program (a deployed build), then
@@ -36,10 +39,7 @@ QStringList qtTranslationDirs() {
 
 // Replaces Qt's catalogues with those of `candidates` (none for English).
 void applyQtCatalogues(const QStringList& candidates) {
-  for (QTranslator* t : g_qtTranslators) {
-    QCoreApplication::removeTranslator(t);
-    delete t;
-  }
+  for (const auto& t : g_qtTranslators) QCoreApplication::removeTranslator(t.get());
   g_qtTranslators.clear();
   g_qtCataloguesLoaded.clear();
   const QStringList dirs = qtTranslationDirs();
@@ -62,7 +62,7 @@ void applyQtCatalogues(const QStringList& candidates) {
     }
     if (loaded && !translator->isEmpty()) {
       QCoreApplication::installTranslator(translator.get());
-      g_qtTranslators.push_back(translator.release());
+      g_qtTranslators.push_back(std::move(translator));
     }
   }
 }
@@ -123,10 +123,8 @@ void LanguageManager::setLanguage(const QString& code) {
 void LanguageManager::applyLanguage(const QString& code, bool save, bool force) {
   if (!force && code == currentLanguage_) return;
 
-  if (g_translator != nullptr) QCoreApplication::removeTranslator(g_translator);
-  QTranslator* previous = g_translator;
-  g_translator = new QTranslator();
-  delete previous;
+  if (g_translator) QCoreApplication::removeTranslator(g_translator.get());
+  g_translator = std::make_unique<QTranslator>();  // the previous one goes
 
   const bool english = code == QLatin1String("en");
   const QStringList candidates = english ? QStringList() : translationCandidates(code);
@@ -143,7 +141,7 @@ void LanguageManager::applyLanguage(const QString& code, bool save, bool force) 
       }
     }
   }
-  if (loaded) QCoreApplication::installTranslator(g_translator);
+  if (loaded) QCoreApplication::installTranslator(g_translator.get());
 
   const QLocale locale = localeFor(code);
   QLocale::setDefault(locale);

@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QTimer>
 
+#include "backend/update_answer.h"
+
 #include <algorithm>
 #include <memory>
 
@@ -82,13 +84,32 @@ QString UpdateManager::boundedReleaseNotes(const QString& notes) {
   return notes.left(cut) + QChar(0x2026);
 }
 
-void UpdateManager::storeCachedManifest(QJsonObject manifest) {
-  const auto notes = manifest.constFind(QStringLiteral("notes"));
-  if (notes != manifest.constEnd() && notes->isString()) {
-    manifest.insert(QStringLiteral("notes"), boundedReleaseNotes(notes->toString()));
+QJsonObject UpdateManager::cachedManifest(const QJsonObject& manifest) {
+  QJsonObject kept;
+  for (const char* key : {"version", "notes", kPlatformUrlKey, "url"}) {
+    const QJsonValue value = manifest.value(QLatin1String(key));
+    if (value.isDouble()) {
+      kept.insert(QLatin1String(key), value);
+    } else if (value.isString()) {
+      const QString text = value.toString();
+      if (qstrcmp(key, "notes") == 0) {
+        kept.insert(QLatin1String(key), boundedReleaseNotes(text));
+      } else if (text.size() <= kMaxCachedFieldLength) {
+        // A cut version or address would be a wrong one: a longer one is left out.
+        kept.insert(QLatin1String(key), text);
+      }
+    }
   }
+  return kept;
+}
+
+QString UpdateManager::cachedManifestText(const QJsonObject& manifest) {
+  return QString::fromUtf8(QJsonDocument(cachedManifest(manifest)).toJson(QJsonDocument::Compact));
+}
+
+void UpdateManager::storeCachedManifest(const QJsonObject& manifest) {
   QSettings settings;
-  settings.setValue(kCachedManifestKey, QString::fromUtf8(QJsonDocument(manifest).toJson(QJsonDocument::Compact)));
+  settings.setValue(kCachedManifestKey, cachedManifestText(manifest));
   settings.setValue(kCachedAtKey, lastSuccessAt_);
 }
 
@@ -110,10 +131,9 @@ void UpdateManager::loadUpdateSettings() {
   if (error.error != QJsonParseError::NoError || !doc.isObject()) return;
   lastSuccessAt_ = cachedAt.isValid() ? cachedAt : QDateTime();
   applyUpdateManifest(doc.object().toVariantMap());
-  // An older version kept the notes whole, however long: the cache is
-  // written again with them cut, so that later starts read little.
-  const QJsonValue notes = doc.object().value(QStringLiteral("notes"));
-  if (notes.isString() && notes.toString().size() > kMaxReleaseNotesLength) storeCachedManifest(doc.object());
+  // An older version kept the whole manifest, however long: the cache is
+  // written again with only what is kept, so that later starts read little.
+  if (cachedManifestText(doc.object()) != cached) storeCachedManifest(doc.object());
 }
 
 void UpdateManager::setManifestUrl(const QString& url) {
@@ -158,33 +178,29 @@ void UpdateManager::checkNow() {
   QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
   request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
   request.setRawHeader("Accept", "application/json");
+  // Asked for here, a compressed answer comes as sent and is expanded by
+  // the check itself, within the bound.
+  request.setRawHeader("Accept-Encoding", UpdateAnswer::kAcceptedEncodings);
   QNetworkReply* reply = network_.get(request);
   reply_ = reply;
 
   // The body is taken as it arrives and never past the bound: a server that
   // answers with more (or says it will) ends the check.
   reply->setReadBufferSize(64 * 1024);
-  auto body = std::make_shared<QByteArray>();
-  auto tooLarge = std::make_shared<bool>(false);
-  const auto take = [reply, body, tooLarge]() {
-    if (*tooLarge || !reply->isOpen()) return;
-    const QVariant declared = reply->header(QNetworkRequest::ContentLengthHeader);
-    bool known = false;
-    const qint64 length = declared.toLongLong(&known);
-    if (known && length > kMaxManifestBytes) {
-      *tooLarge = true;
-      reply->abort();
-      return;
+  auto answer = std::make_shared<UpdateAnswer>(kMaxManifestBytes);
+  auto started = std::make_shared<bool>(false);
+  const auto take = [reply, answer, started]() {
+    if (answer->state() != UpdateAnswer::State::Reading || !reply->isOpen()) return;
+    if (!*started) {
+      *started = true;
+      bool known = false;
+      const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+      answer->start(reply->rawHeader("Content-Encoding"), known ? length : -1);
     }
-    while (reply->bytesAvailable() > 0) {
-      const qint64 room = kMaxManifestBytes + 1 - body->size();
-      body->append(reply->read(std::min(reply->bytesAvailable(), room)));
-      if (body->size() > kMaxManifestBytes) {
-        *tooLarge = true;
-        reply->abort();
-        return;
-      }
+    while (answer->state() == UpdateAnswer::State::Reading && reply->bytesAvailable() > 0) {
+      answer->append(reply->read(std::min<qint64>(reply->bytesAvailable(), 64 * 1024)));
     }
+    if (answer->state() != UpdateAnswer::State::Reading) reply->abort();
   };
   connect(reply, &QNetworkReply::metaDataChanged, this, take);
   connect(reply, &QIODevice::readyRead, this, take);
@@ -196,20 +212,20 @@ void UpdateManager::checkNow() {
   });
   timer->start(timeoutMs_);
 
-  connect(reply, &QNetworkReply::finished, this, [this, reply, body, tooLarge, take]() {
+  connect(reply, &QNetworkReply::finished, this, [this, reply, answer, take]() {
     take();
-    handleUpdateReply(reply, *body, *tooLarge);
+    handleUpdateReply(reply, *answer);
   });
 }
 
-void UpdateManager::handleUpdateReply(QNetworkReply* reply, const QByteArray& body, bool tooLarge) {
+void UpdateManager::handleUpdateReply(QNetworkReply* reply, UpdateAnswer& answer) {
   setBusy(false);
   if (reply_ == reply) reply_ = nullptr;
 
   const QVariant statusAttr = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
   const int status = statusAttr.isValid() ? statusAttr.toInt() : 0;
 
-  if (tooLarge) {
+  if (answer.state() == UpdateAnswer::State::TooLarge) {
     lastError_ = tr("Update check failed: %1")
                      .arg(tr("the answer is larger than %1")
                               .arg(QLocale().formattedDataSize(kMaxManifestBytes, 0, QLocale::DataSizeIecFormat)));
@@ -218,21 +234,24 @@ void UpdateManager::handleUpdateReply(QNetworkReply* reply, const QByteArray& bo
     return;
   }
 
-  if (reply->error() != QNetworkReply::NoError) {
+  // The check aborts an answer it cannot read: that is no network failure.
+  if (answer.state() == UpdateAnswer::State::Reading && reply->error() != QNetworkReply::NoError) {
     lastError_ = tr("Update check failed: %1").arg(reply->errorString());
     emit stateChanged();
     reply->deleteLater();
     return;
   }
 
-  QJsonParseError error{};
-  const QJsonDocument doc = QJsonDocument::fromJson(body, &error);
-  if (error.error == QJsonParseError::NoError && doc.isObject()) {
-    lastSuccessAt_ = QDateTime::currentDateTimeUtc();
-    applyUpdateManifest(doc.object().toVariantMap());
-    storeCachedManifest(doc.object());
-    reply->deleteLater();
-    return;
+  if (answer.finish() == UpdateAnswer::State::Reading) {
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(answer.body(), &error);
+    if (error.error == QJsonParseError::NoError && doc.isObject()) {
+      lastSuccessAt_ = QDateTime::currentDateTimeUtc();
+      applyUpdateManifest(doc.object().toVariantMap());
+      storeCachedManifest(doc.object());
+      reply->deleteLater();
+      return;
+    }
   }
 
   lastError_ = tr("Invalid update response (HTTP %1).").arg(status);

@@ -1,9 +1,9 @@
 // Checks a JSON manifest over HTTP(S) for a newer version of the program.
 //
 // The manifest is one object: "version", "notes" and the download address
-// ("linux_url" on this platform, else "url"). The last good manifest is
-// cached in the per-user settings and applied again at the next start. A
-// check runs only when checkNow() is called.
+// ("linux_url" on this platform, else "url"). What a later start needs of
+// the last good manifest is cached in the per-user settings and applied again
+// at the next start. A check runs only when checkNow() is called.
 #pragma once
 
 #include <QDateTime>
@@ -17,6 +17,7 @@
 
 class QJsonObject;
 class QNetworkReply;
+class UpdateAnswer;
 
 class UpdateManager : public QObject {
   Q_OBJECT
@@ -39,6 +40,8 @@ class UpdateManager : public QObject {
   // Release notes longer than this many characters are kept cut, with "…",
   // also in the settings.
   static constexpr qsizetype kMaxReleaseNotesLength = 16384;
+  // The longest version or download address the settings keep.
+  static constexpr qsizetype kMaxCachedFieldLength = 2048;
 
   explicit UpdateManager(QObject* parent = nullptr);
 
@@ -71,6 +74,12 @@ class UpdateManager : public QObject {
   static QUrl manifestDownloadUrl(const QVariantMap& manifest);
   // The notes as kept: at most kMaxReleaseNotesLength characters.
   static QString boundedReleaseNotes(const QString& notes);
+  // What the settings keep of a manifest, all a later start reads of it: the
+  // version, the notes (cut to their bound) and the download addresses, as
+  // texts or numbers; a version or address longer than
+  // kMaxCachedFieldLength, and every other key, are left out.
+  static QJsonObject cachedManifest(const QJsonObject& manifest);
+  static QString cachedManifestText(const QJsonObject& manifest);
 
  signals:
   void manifestUrlChanged();
@@ -80,9 +89,9 @@ class UpdateManager : public QObject {
  private:
   void loadUpdateSettings();
   void applyUpdateManifest(const QVariantMap& manifest);
-  void handleUpdateReply(QNetworkReply* reply, const QByteArray& body, bool tooLarge);
-  // Writes the manifest to the settings with its notes cut to the bound.
-  void storeCachedManifest(QJsonObject manifest);
+  void handleUpdateReply(QNetworkReply* reply, UpdateAnswer& answer);
+  // Writes what cachedManifest keeps of the manifest to the settings.
+  void storeCachedManifest(const QJsonObject& manifest);
   void setBusy(bool busy);
 
   QString currentVersion_;

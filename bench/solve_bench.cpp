@@ -36,6 +36,7 @@
 #include "core/cards.h"
 #include "core/discounted_cfr.h"
 #include "core/game.h"
+#include "core/plan_count.h"
 #include "core/range.h"
 #include "session/node_queries.h"
 #include "session/solve_inputs.h"
@@ -219,6 +220,7 @@ int main(int argc, char** argv) {
     const std::array<Range, 2> ranges = velmora_app::parse_request_ranges(request);
     const TreeConfig tree = velmora_app::build_tree_config(request, board, true);
 
+    check_plan_depth(tree, board);
     CardContext context(board, ranges);
     const double context_s = std::chrono::duration<double>(Clock::now() - t_setup).count();
     const std::size_t hands0 = context.hand_count(0);

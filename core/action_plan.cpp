@@ -11,7 +11,7 @@
 #include "core/action_plan_internal.h"
 #include "core/card_context.h"
 #include "core/huge_pages.h"
-#include "core/plan_depth.h"
+#include "core/plan_count.h"
 #include "core/threads.h"
 
 namespace velmora {
@@ -75,6 +75,9 @@ ActionPlan::ActionPlan(const TreeConfig& config, const Board& board, const CardC
 }
 
 void ActionPlan::build() {
+  // A tree too deep for the walks is refused before any node is made: built
+  // first, its shallow branches alone could take more memory than there is.
+  check_plan_depth(config_, board_, cancel_);
   PlanNode root;
   BuildContext ctx;
   plan_detail::make_root(config_, board_, root, ctx);
@@ -132,10 +135,6 @@ struct SubtreeBuilder {
 
   void expand(Subtree& sub, std::size_t i, const BuildContext& ctx, int depth) {
     throw_if_cancelled(cancel);
-    // `depth` actions lie above node i: deeper than the walks' stacks allow.
-    if (static_cast<std::size_t>(depth) > kMaxPlanDepth) {
-      throw too_deep_plan(cfg, board, context, cancel);
-    }
     std::vector<ChildSpec> specs;
     {
       const PlanNode& node = sub.nodes[i];

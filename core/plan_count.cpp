@@ -89,7 +89,7 @@ class Counter {
  public:
   // `turn_copies` and `river_copies`: how many nodes of the built tree one
   // counted node below a dealt turn (and below a dealt river) stands for.
-  Counter(const TreeConfig& cfg, const Board& board, const CardContext& context, const CancelFlag* cancel,
+  Counter(const TreeConfig& cfg, const Board& board, const CardContext* context, const CancelFlag* cancel,
           const std::function<double(const PlanCount&)>& weigh, double limit, double turn_copies,
           double river_copies)
       : cfg_(cfg),
@@ -214,7 +214,7 @@ class Counter {
   // being counted, `height` actions further down. The counter itself then
   // never recurses deeper than that either.
   void check_depth(std::size_t height) const {
-    if (depth_ + height > kMaxPlanDepth) throw too_deep_plan(cfg_, board_, &context_, cancel_);
+    if (depth_ + height > kMaxPlanDepth) throw too_deep_plan(cfg_, board_, context_, cancel_);
   }
 
   // Counts a child: one action further down.
@@ -261,7 +261,7 @@ class Counter {
       return false;
     }
     if (node.type == kNodeChance || node.allin_runout) {
-      plan_detail::deal_children(board_, &context_, node, ctx, node.type != kNodeChance, specs);
+      plan_detail::deal_children(board_, context_, node, ctx, node.type != kNodeChance, specs);
       return true;
     }
     return false;
@@ -295,7 +295,7 @@ class Counter {
 
   const TreeConfig& cfg_;
   const Board& board_;
-  const CardContext& context_;
+  const CardContext* context_;
   const CancelFlag* cancel_;
   const std::function<double(const PlanCount&)>& weigh_;
   double limit_;
@@ -311,6 +311,18 @@ class Counter {
   std::unordered_map<Key, Linear, KeyHash> turn_memo_;
   std::unordered_map<Key, Tally, KeyHash> river_memo_;
 };
+
+// The whole tree below the root; `rivers` is the number of river cards
+// dealt after a turn the root already holds.
+Tally count_tree(Counter& counter, const PlanNode& root, const BuildContext& ctx, double rivers) {
+  if (ctx.turn == kNoCard) return counter.flop(root, ctx);
+  if (ctx.river != kNoCard) return counter.river(root, ctx);
+  const Linear l = counter.turn(root, ctx);
+  Tally total = l.a;
+  total.add(l.b, rivers);
+  total.height = l.height;
+  return total;
+}
 
 }  // namespace
 
@@ -344,23 +356,26 @@ PlanCount count_plan(const TreeConfig& config, const CardContext& context, const
     turn_boards = std::uint64_t{1} << ctx.turn;
   }
 
-  Counter counter(cfg, board, context, cancel, weigh, limit, turns, rivers);
-  Tally total;
-  if (ctx.turn == kNoCard) {
-    total = counter.flop(root, ctx);
-  } else if (ctx.river == kNoCard) {
-    const Linear l = counter.turn(root, ctx);
-    total = l.a;
-    total.add(l.b, rivers);
-    total.height = l.height;
-  } else {
-    total = counter.river(root, ctx);
-  }
+  Counter counter(cfg, board, &context, cancel, weigh, limit, turns, rivers);
+  const Tally total = count_tree(counter, root, ctx, rivers);
 
   PlanCount out = Counter::as_count(total);
   if (total.flop_runout) out.allin_boards |= std::uint64_t{1} << kNumCards;
   if (total.turn_runout) out.allin_boards |= turn_boards;
   return out;
+}
+
+void check_plan_depth(const TreeConfig& config, const Board& board, const CancelFlag* cancel) {
+  TreeConfig cfg = config;
+  cfg.start_street = plan_detail::start_street(config, board);
+  PlanNode root;
+  BuildContext ctx;
+  plan_detail::make_root(cfg, board, root, ctx);
+  // Which cards are dealt, and how many, lengthens no line: the walk goes
+  // without the card context and weighs nothing.
+  const std::function<double(const PlanCount&)> unweighed;
+  Counter counter(cfg, board, nullptr, cancel, unweighed, std::numeric_limits<double>::infinity(), 1.0, 1.0);
+  count_tree(counter, root, ctx, 1.0);
 }
 
 }  // namespace velmora

@@ -42,4 +42,11 @@ PlanCount count_plan(const TreeConfig& config, const CardContext& context, const
                      const std::function<double(const PlanCount&)>& weigh = {},
                      double limit = std::numeric_limits<double>::infinity());
 
+// Refuses with PlanTooDeep (the counter's own text and figure) a
+// configuration whose tree would be deeper than kMaxPlanDepth, before any of
+// it is built: the count's walk, which reaches a deep line at once because it
+// counts each street subtree it has seen once. A tree builder calls it first;
+// so does a caller that would build more for the tree (a card context) before.
+void check_plan_depth(const TreeConfig& config, const Board& board, const CancelFlag* cancel = nullptr);
+
 }  // namespace velmora

@@ -2,10 +2,11 @@
 // builder, the counter, the solver's traversals, the value queries) recurses
 // once per action, so a line of tens of thousands of actions (stack / a
 // one-chip raise) would overflow any thread's stack. Trees deeper than
-// kMaxPlanDepth are refused, by the counter of the memory estimate and by
-// the builder, before either recurses that deep; the threads of a solve
-// have stacks for that depth (core/threads.h), and the value queries on the
-// calling thread need under 1 MiB at it.
+// kMaxPlanDepth are refused by the counter of the memory estimate before it
+// recurses that deep, and by the builder, which runs the same walk
+// (check_plan_depth, core/plan_count.h) before it builds anything; the
+// threads of a solve have stacks for that depth (core/threads.h), and the
+// value queries on the calling thread need under 1 MiB at it.
 #pragma once
 #include <cstddef>
 #include <stdexcept>

@@ -16,6 +16,7 @@
 #include "core/card_context.h"
 #include "core/discounted_cfr.h"
 #include "core/game.h"
+#include "core/plan_count.h"
 #include "session/action_labels.h"
 #include "session/solve_inputs.h"
 
@@ -260,6 +261,8 @@ void SolveSession::run_solve_thread(WorkerTask* raw_task) {
       // Every set-up stage watches the cancel flag, so a cancel or a shutdown
       // takes effect within moments, not after the whole tree is built.
       const velmora::CancelFlag* cancel = &session.cancel_requested;
+      // A tree too deep to walk is refused before the card context is made.
+      velmora::check_plan_depth(tree, board, cancel);
       {
         velmora::CardContext context(board, ranges, cancel);
         game = std::make_shared<velmora::Game>(tree, std::move(context), cancel);

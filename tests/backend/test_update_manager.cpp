@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <zlib.h>
+
 #include <functional>
 #include <memory>
 
@@ -45,6 +47,7 @@ class ManifestServer : public QObject {
   bool silent = false;
   // Sends no Content-Length: the body runs until the connection closes.
   bool omitLength = false;
+  QByteArray contentEncoding;  // sent as Content-Encoding when set
   int requests = 0;
   QByteArray lastRequest;
 
@@ -67,6 +70,7 @@ class ManifestServer : public QObject {
         if (silent) return;
         QByteArray response = "HTTP/1.1 " + QByteArray::number(status) + " " + reason + "\r\n";
         response += "Content-Type: " + contentType + "\r\n";
+        if (!contentEncoding.isEmpty()) response += "Content-Encoding: " + contentEncoding + "\r\n";
         if (!omitLength) response += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
         response += "Connection: close\r\n\r\n";
         response += body;
@@ -88,6 +92,21 @@ bool waitFor(const std::function<bool()>& done, int ms = 5000) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   }
   return true;
+}
+
+// `text` compressed as a gzip stream.
+QByteArray gzip(const QByteArray& text) {
+  z_stream zs{};
+  deflateInit2(&zs, Z_BEST_COMPRESSION, Z_DEFLATED, 15 + 16, 9, Z_DEFAULT_STRATEGY);
+  QByteArray out(static_cast<qsizetype>(deflateBound(&zs, static_cast<uLong>(text.size()))), '\0');
+  zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.constData()));
+  zs.avail_in = static_cast<uInt>(text.size());
+  zs.next_out = reinterpret_cast<Bytef*>(out.data());
+  zs.avail_out = static_cast<uInt>(out.size());
+  deflate(&zs, Z_FINISH);
+  out.resize(static_cast<qsizetype>(zs.total_out));
+  deflateEnd(&zs);
+  return out;
 }
 
 // Every test gets its own settings store, its own running version and no
@@ -177,8 +196,18 @@ TEST_F(UpdateManagerTest, SuccessfulCheckPublishesTheManifest) {
   QSettings settings;
   const QString cached = settings.value("updates/cachedManifestJson").toString();
   EXPECT_FALSE(cached.contains('\n')) << "cache is stored compact";
-  EXPECT_EQ(QJsonDocument::fromJson(cached.toUtf8()).object().value("version").toString(), "1.2.0");
+  const QJsonObject kept = QJsonDocument::fromJson(cached.toUtf8()).object();
+  EXPECT_EQ(kept.keys().join(' ').toStdString(), "linux_url notes version") << "only what a later start reads";
+  EXPECT_EQ(kept.value("version").toString(), "1.2.0");
   EXPECT_EQ(settings.value("updates/cachedAt").toDateTime(), um.lastSuccessAt());
+
+  // A compressed answer is read as the plain one.
+  server_.body = gzip(QJsonDocument(QJsonObject{{"version", "1.3.0"}, {"url", "https://example.org/z"}}).toJson());
+  server_.contentEncoding = "gzip";
+  check(um);
+  EXPECT_TRUE(um.lastError().isEmpty()) << um.lastError().toStdString();
+  EXPECT_EQ(um.latestVersion(), "1.3.0");
+  EXPECT_TRUE(server_.lastRequest.contains("\r\nAccept-Encoding: gzip, deflate\r\n"));
 }
 
 // --- download addresses ---------------------------------------------------------
@@ -262,17 +291,44 @@ QByteArray manifestWithNotes(qsizetype notesBytes, const char* version = "9.0") 
       .toJson(QJsonDocument::Compact);
 }
 
+QStringList g_warnings;
+void recordWarning(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type != QtDebugMsg && type != QtInfoMsg) g_warnings << text;
+}
+
 // An answer past the bound is not read on: the check fails and the previous
-// manifest and cache stay, whether the server declares the length or not.
+// manifest and cache stay, whether the server declares the length or not,
+// and whether the answer is that long as sent or once expanded (64 MiB from
+// 64 KiB of gzip). An answer that does not expand is no manifest.
 TEST_F(UpdateManagerTest, AnswerPastTheBoundFailsTheCheckAndKeepsThePreviousManifest) {
-  for (const bool omitLength : {false, true}) {
+  const QString tooLarge = "Update check failed: the answer is larger than 1 MiB";
+  struct Case {
+    QByteArray body;
+    bool omitLength;
+    QByteArray encoding;
+    QString error;
+  } const cases[] = {
+      {manifestWithNotes(3 * UpdateManager::kMaxManifestBytes), false, "", tooLarge},
+      {manifestWithNotes(3 * UpdateManager::kMaxManifestBytes), true, "", tooLarge},
+      {gzip(QByteArray(64 << 20, ' ')), false, "gzip", tooLarge},
+      {gzip(manifestWithNotes(10)).chopped(12), false, "gzip", "Invalid update response (HTTP 200)."},
+      {manifestWithNotes(10), false, "br", "Invalid update response (HTTP 200)."},
+  };
+  for (const Case& c : cases) {
+    const std::string label = c.encoding.toStdString() + (c.omitLength ? ", no length" : "");
     UpdateManager um;
+    server_.contentEncoding.clear();
     checkManifest(um, {{"version", "1.4"}, {"notes", "small"}, {"linux_url", "https://example.org/x"}});
     const QString cachedBefore = QSettings().value("updates/cachedManifestJson").toString();
-    server_.omitLength = omitLength;
-    server_.body = manifestWithNotes(3 * UpdateManager::kMaxManifestBytes);
+    server_.omitLength = c.omitLength;
+    server_.body = c.body;
+    server_.contentEncoding = c.encoding;
+    g_warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordWarning);
     check(um);
-    EXPECT_EQ(um.lastError(), "Update check failed: the answer is larger than 1 MiB") << omitLength;
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(um.lastError(), c.error) << label;
+    EXPECT_EQ(g_warnings.join('\n').toStdString(), "") << label;
     EXPECT_EQ(um.latestVersion(), "1.4");
     EXPECT_EQ(um.releaseNotes(), "small");
     EXPECT_EQ(QSettings().value("updates/cachedManifestJson").toString(), cachedBefore);
@@ -307,11 +363,14 @@ TEST_F(UpdateManagerTest, LongNotesAreKeptAndStoredCut) {
   EXPECT_TRUE(cut.endsWith(QChar(0x2026)));
 }
 
-// Settings written by an older version may hold notes of any length: they
-// are read back cut, and the cache is written again small.
+// Settings written by an older version may hold the whole manifest, of any
+// length: it is read back bounded, and the cache is written again small.
 TEST_F(UpdateManagerTest, OversizedCachedManifestIsReadBackCut) {
   const QDateTime at = QDateTime::currentDateTimeUtc().addDays(-2);
-  QSettings().setValue("updates/cachedManifestJson", QString::fromUtf8(manifestWithNotes(5 * 1000 * 1000, "2.0")));
+  QJsonObject old = QJsonDocument::fromJson(manifestWithNotes(1000 * 1000, "2.0")).object();
+  old.insert("extra", QJsonDocument::fromJson(manifestWithNotes(1000 * 1000)).object());
+  old.insert("url", "https://example.org/" + QString(UpdateManager::kMaxCachedFieldLength, QLatin1Char('u')));
+  QSettings().setValue("updates/cachedManifestJson", QString::fromUtf8(QJsonDocument(old).toJson()));
   QSettings().setValue("updates/cachedAt", at);
   UpdateManager um;
   EXPECT_EQ(um.latestVersion(), "2.0");
@@ -320,10 +379,12 @@ TEST_F(UpdateManagerTest, OversizedCachedManifestIsReadBackCut) {
   EXPECT_EQ(um.lastSuccessAt(), at);
   const QString cached = QSettings().value("updates/cachedManifestJson").toString();
   EXPECT_LT(cached.size(), UpdateManager::kMaxReleaseNotesLength + 200);
-  EXPECT_EQ(QJsonDocument::fromJson(cached.toUtf8()).object().value("version").toString(), "2.0");
+  EXPECT_EQ(QJsonDocument::fromJson(cached.toUtf8()).object().keys().join(' ').toStdString(),
+            "linux_url notes version");
   EXPECT_EQ(QSettings().value("updates/cachedAt").toDateTime(), at);
   UpdateManager again;
   EXPECT_EQ(again.releaseNotes(), um.releaseNotes());
+  EXPECT_EQ(again.downloadUrl(), QUrl("https://example.org/big"));
 }
 
 TEST_F(UpdateManagerTest, SilentServerTimesOut) {

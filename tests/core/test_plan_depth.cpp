@@ -1,10 +1,13 @@
 // Trees deeper than kMaxPlanDepth: the counter and the builder refuse them
-// with the depth in the message before they recurse that deep, and accept
+// with the depth in the message before they recurse that deep (the builder
+// before it builds anything), and accept
 // (and the solver walks) every tree up to that depth, on every thread.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -89,6 +92,39 @@ TEST(PlanDepth, TheLimitIsAcceptedAndDeeperTreesAreRefusedWithTheirDepth) {
   for (const Case& k : cases) {
     expect_too_deep(testing::tree_config(k.spot, k.street), testing::make_context(k.spot), k.actions, k.label);
   }
+}
+
+// Runs in a child process. The flop: a war of one-chip raises on the
+// flop, and below each of its calls turns and rivers of half-pot bets and
+// all-ins, gigabytes to build. In 3 GiB of address space the builder must
+// refuse it with its depth (exit code 0), not build the calls' streets first.
+int build_deep_flop_in_bounded_memory() {
+  Spot spot{.board = "Qs8s3d", .oop_range = "AA,KK", .ip_range = "AA,QQ", .pot = 10, .stack = 1010, .bets = "1c",
+            .raises = "1c"};
+  TreeConfig cfg = testing::tree_config(spot, 0);
+  const auto [bets, raises] = parse_bet_and_raise_sizes("50%, a", "a");
+  cfg.turn.bets = cfg.river.bets = {bets, bets};
+  cfg.turn.raises = cfg.river.raises = {raises, raises};
+  const CardContext context = testing::make_context(spot);
+  rlimit limit{};
+  getrlimit(RLIMIT_AS, &limit);
+  limit.rlim_cur = std::min<rlim_t>(limit.rlim_max, 3ull << 30);
+  if (setrlimit(RLIMIT_AS, &limit) != 0) return 10;
+  try {
+    ActionPlan plan(cfg, &context);
+  } catch (const PlanTooDeep& e) {
+    return e.actions() == 1018 ? 0 : 11;
+  } catch (...) {
+  }
+  return 12;
+}
+
+TEST(PlanDepthDeathTest, ATooDeepTreeIsRefusedBeforeAnyOfItIsBuilt) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "sanitizer shadow memory does not fit under an address-space cap";
+#endif
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(std::_Exit(build_deep_flop_in_bounded_memory()), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(PlanDepth, CounterAndBuilderAgreeOnTreesWithStreetsAboveTheWar) {
