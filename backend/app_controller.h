@@ -242,9 +242,8 @@ class AppController : public QObject {
   // A change of language words the memory line again.
   bool eventFilter(QObject* watched, QEvent* event) override;
   static QString memoryLineText(quint64 bytes, const MemoryLine* line);
-  // The seat whose range holds no pocket clear of the board, or -1; and the
-  // words that say so, naming the range as typed.
-  static int seatEmptiedByBoard(const velmora_app::SolveConfig& config);
+  // The words that say a seat's range keeps no hand on the board, naming the
+  // range as typed.
   static QString emptiedRangeText(int seat, const QString& rangeText);
   // Publishes an estimate unless a newer request was made since it was asked for.
   void deliverMemoryLine(quint64 generation, quint64 bytes, std::shared_ptr<const MemoryLine> line);

@@ -10,7 +10,6 @@
 
 #include "backend/app_controller.h"
 #include "backend/app_controller_internal.h"
-#include "core/range.h"
 #include "session/memory_estimate.h"
 #include "session/normalizers.h"
 #include "session/solve_inputs.h"
@@ -40,31 +39,6 @@ struct AppController::MemoryLine {
   QString rangeText;     // that seat's range as typed
   QString fixedText;     // any other answer, shown as it is (in the solver's words)
 };
-
-// The seat whose range holds no pocket clear of the board, or -1.
-int AppController::seatEmptiedByBoard(const velmora_app::SolveConfig& config) {
-  try {
-    const velmora::Board board = velmora_app::parse_request_board(config.board);
-    const auto ranges = velmora_app::parse_request_ranges(config);
-    const auto onBoard = [&board](unsigned card) {
-      for (velmora::Card c : board) {
-        if (c != velmora::kNoCard && static_cast<unsigned>(c) == card) return true;
-      }
-      return false;
-    };
-    for (int seat = 0; seat < 2; ++seat) {
-      bool any = false;
-      for (unsigned c1 = 0; c1 < static_cast<unsigned>(velmora::kNumCards) && !any; ++c1) {
-        for (unsigned c2 = c1 + 1; c2 < static_cast<unsigned>(velmora::kNumCards) && !any; ++c2) {
-          any = !onBoard(c1) && !onBoard(c2) && velmora::range_weight(ranges[seat], c1, c2) > 0.0f;
-        }
-      }
-      if (!any) return seat;
-    }
-  } catch (...) {
-  }
-  return -1;
-}
 
 QString AppController::emptiedRangeText(int seat, const QString& rangeText) {
   const QString text = seat == 0 ? tr("OOP range: no hand of '%1' is left once the board's cards are removed")
@@ -178,7 +152,8 @@ void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, s
       // The parser's own text may be an internal dump: the line names the
       // field and the token instead.
       line->sizeFault = std::move(sizeFault);
-    } else if (error == kRangeEmptiedByBoard && (line->emptiedSeat = seatEmptiedByBoard(config)) >= 0) {
+    } else if (error == kRangeEmptiedByBoard &&
+               (line->emptiedSeat = velmora_app::seat_emptied_by_board(config)) >= 0) {
       line->rangeText = fromStd(line->emptiedSeat == 0 ? config.oop_range : config.ip_range);
     } else if (!error.empty()) {
       line->fixedText = fromStd(error);

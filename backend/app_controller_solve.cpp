@@ -15,6 +15,7 @@
 #include "backend/platform/system_info.h"
 #include "session/memory_estimate.h"
 #include "session/normalizers.h"
+#include "session/solve_inputs.h"
 
 using app_controller_detail::fromStd;
 using app_controller_detail::toStd;
@@ -257,7 +258,7 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
       setStatusText(tr("Error: %1").arg(sizeTokenErrorText(*fault)));
       return;
     }
-    if (const int seat = seatEmptiedByBoard(config); seat >= 0) {
+    if (const int seat = velmora_app::seat_emptied_by_board(config); seat >= 0) {
       setStatusText(tr("Error: %1").arg(emptiedRangeText(seat, fromStd(seat == 0 ? config.oop_range : config.ip_range))));
       return;
     }

@@ -115,30 +115,41 @@ QString ResultTree::actionType(int node, int a) const {
   return m_texts[actionsOf(node)[a].actionType];
 }
 
+const std::vector<std::int32_t>& ResultTree::parents() const {
+  std::call_once(m_parentsOnce, [this] {
+    const int n = nodeCount();
+    m_parents.assign(static_cast<std::size_t>(n), -1);
+    for (int i = 0; i < n; ++i) {
+      const Action* actions = actionsOf(i);
+      for (int a = 0; a < actionCount(i); ++a) {
+        const int c = actions[a].childIndex;
+        if (c > 0 && c < n && m_parents[static_cast<std::size_t>(c)] < 0) m_parents[static_cast<std::size_t>(c)] = i;
+      }
+    }
+  });
+  return m_parents;
+}
+
 QStringList ResultTree::dealtCards(int node) const {
   const int n = nodeCount();
   if (node < 0 || node >= n) return {};
-  struct Step {
-    int parent = -1;
-    int action = 0;
-  };
-  std::vector<Step> up(static_cast<std::size_t>(n));
-  for (int i = 0; i < n; ++i) {
-    const Action* actions = actionsOf(i);
-    for (int a = 0; a < actionCount(i); ++a) {
-      const int c = actions[a].childIndex;
-      if (c <= 0 || c >= n || up[static_cast<std::size_t>(c)].parent >= 0) continue;
-      up[static_cast<std::size_t>(c)] = Step{i, a};
-    }
-  }
+  const std::vector<std::int32_t>& up = parents();
   QStringList dealt;
   const std::uint32_t chance = m_textIds.value(QStringLiteral("chance"), 0);
   for (int cur = node, steps = 0; cur != 0; ++steps) {
-    const Step s = up[static_cast<std::size_t>(cur)];
-    if (s.parent < 0 || steps >= n) return {};
-    const Meta* m = metaAt(s.parent);
-    if (m && chance != 0 && m->nodeType == chance) dealt.prepend(m_texts[actionsOf(s.parent)[s.action].name]);
-    cur = s.parent;
+    const int parent = up[static_cast<std::size_t>(cur)];
+    if (parent < 0 || steps >= n) return {};
+    const Meta* m = metaAt(parent);
+    if (m && chance != 0 && m->nodeType == chance) {
+      const Action* actions = actionsOf(parent);
+      for (int a = 0; a < actionCount(parent); ++a) {
+        if (actions[a].childIndex == cur) {
+          dealt.prepend(m_texts[actions[a].name]);
+          break;
+        }
+      }
+    }
+    cur = parent;
   }
   return dealt;
 }

@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "session/solve_types.h"
@@ -84,6 +85,9 @@ class ResultTree {
 
  private:
   QVariant frequencyValue(double f) const;
+  // Per node, the first node with an action leading to it (-1 for the root
+  // and for nodes nothing leads to); made once, when first asked for.
+  const std::vector<std::int32_t>& parents() const;
   template <class Record>
   Record metaRecord(const Meta& m) const;
 
@@ -97,4 +101,6 @@ class ResultTree {
   std::vector<Span> m_actionSpans;
   std::vector<Action> m_actions;
   bool m_floatFrequencies = false;
+  mutable std::once_flag m_parentsOnce;
+  mutable std::vector<std::int32_t> m_parents;
 };

@@ -84,7 +84,25 @@ bool same_bits(const Range& a, const Range& b) {
   return std::memcmp(a.data(), b.data(), sizeof(float) * a.size()) == 0;
 }
 
+// A pocket the context keeps for a seat: weight above 0 (NaN is kept) and no
+// board card.
+bool keeps_pocket(float weight, Pocket pocket, std::uint64_t board_mask) {
+  return !(weight <= 0.0f) && (pocket_mask(pocket) & board_mask) == 0;
+}
+
 }  // namespace
+
+bool range_clears_board(const Range& range, const Board& board) {
+  std::uint64_t mask = 0;
+  for (Card c : board) {
+    if (c != kNoCard) mask |= card_bit(c);
+  }
+  const auto& table = pocket_table();
+  for (int idx = 0; idx < kNumPockets; ++idx) {
+    if (keeps_pocket(range[idx], table[idx], mask)) return true;
+  }
+  return false;
+}
 
 CardContext::CardContext(const Board& board, const std::array<Range, 2>& ranges, const CancelFlag* cancel)
     : board_(board), ranges_(ranges) {
@@ -130,8 +148,7 @@ void CardContext::rebuild_private(unsigned workers) {
     weights.clear();
     for (int idx = 0; idx < kNumPockets; ++idx) {
       const float w = ranges_[seat][idx];
-      if (w <= 0.0f) continue;  // NaN is kept
-      if (pocket_mask(table[idx]) & board_mask_) continue;
+      if (!keeps_pocket(w, table[idx], board_mask_)) continue;
       pockets.push_back(table[idx]);
       weights.push_back(w);
     }

@@ -112,6 +112,10 @@ class CardContext {
   std::shared_ptr<const CachedArtifacts> artifacts_;
 };
 
+// Whether the range keeps a pocket on this board (weight above 0, no board
+// card): a context cannot be built for a range that keeps none.
+bool range_clears_board(const Range& range, const Board& board);
+
 std::uint64_t hash_combine(std::uint64_t seed, std::uint64_t h);
 std::uint64_t fnv1a_u64(std::uint64_t value);
 std::uint64_t range_hash(const Range& range);

@@ -32,9 +32,7 @@ bool credited(const ClassFoldCombo& combo, const std::string& bucket) {
   for (const std::string& tag : combo.tags) {
     const std::string t = trimmed_lower(tag);
     if (t == bucket) return true;
-    any_bucket = any_bucket || std::any_of(kHandBuckets.begin(), kHandBuckets.end(), [&](std::string_view name) {
-                   return trimmed_lower(name) == t;
-                 });
+    any_bucket = any_bucket || hand_bucket_index(t) >= 0;
   }
   return bucket == "air" && !combo.tags.empty() && !any_bucket;
 }

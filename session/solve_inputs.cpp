@@ -4,6 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "core/card_context.h"
 #include "session/action_labels.h"
 #include "session/normalizers.h"
 
@@ -29,6 +30,18 @@ std::array<velmora::Range, 2> parse_request_ranges(const SolveConfig& config) {
   ranges[0] = parse_range_or_percent(config.oop_range);
   ranges[1] = parse_range_or_percent(config.ip_range);
   return ranges;
+}
+
+int seat_emptied_by_board(const SolveConfig& config) {
+  try {
+    const velmora::Board board = parse_request_board(config.board);
+    const auto ranges = parse_request_ranges(config);
+    for (int seat = 0; seat < 2; ++seat) {
+      if (!velmora::range_clears_board(ranges[seat], board)) return seat;
+    }
+  } catch (const std::exception&) {
+  }
+  return -1;
 }
 
 velmora::TreeConfig build_tree_config(const SolveConfig& config, const velmora::Board& board,

@@ -23,6 +23,10 @@ velmora::Board parse_request_board(const std::string& board_text);
 // OOP's range, then IP's.
 std::array<velmora::Range, 2> parse_request_ranges(const SolveConfig& config);
 
+// The first seat (0 OOP, 1 IP) whose range keeps no hand once the board's
+// cards are removed, or -1 (also when the board or a range does not read).
+int seat_emptied_by_board(const SolveConfig& config);
+
 // Street, pot, stack, rake, all-in thresholds and the three streets' sizes.
 // With `size_error_context` a size error names seat, street and texts.
 // Refuses a starting street whose card `board` does not hold, a pot or
