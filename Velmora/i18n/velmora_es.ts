@@ -2139,6 +2139,10 @@
         <source>Measuring...</source>
         <translation>Midiendo...</translation>
     </message>
+    <message>
+        <source>Iterations: %1 / %2</source>
+        <translation>Iteraciones: %1 / %2</translation>
+    </message>
 </context>
 <context>
     <name>SolveRunsCard</name>

@@ -2139,6 +2139,10 @@
         <source>Measuring...</source>
         <translation>Mesure...</translation>
     </message>
+    <message>
+        <source>Iterations: %1 / %2</source>
+        <translation>Itérations : %1 / %2</translation>
+    </message>
 </context>
 <context>
     <name>SolveRunsCard</name>

@@ -2139,6 +2139,10 @@
         <source>Measuring...</source>
         <translation>Pomiar...</translation>
     </message>
+    <message>
+        <source>Iterations: %1 / %2</source>
+        <translation>Iteracje: %1 / %2</translation>
+    </message>
 </context>
 <context>
     <name>SolveRunsCard</name>

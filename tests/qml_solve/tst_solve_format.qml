@@ -1,8 +1,9 @@
 import QtQuick
 import QtTest
 import "qrc:/Velmora/qml/pages/solve/SolveFormat.js" as Fmt
+import "qrc:/Velmora/qml/components/SolveProgress.js" as Progress
 
-// The Solve page's helpers: status parsing, progress scaling, the clock,
+// The Solve page's helpers: status parsing, the shown share, the clock,
 // the status line and the thread choices.
 TestCase {
     name: "SolveFormat"
@@ -28,29 +29,23 @@ TestCase {
             fuzzyCompare(e, data.expl, 1e-12)
     }
 
-    function test_ring_scale_data() {
+    // The share the ring, the bar and the top bar's chip show.
+    function test_shown_fraction_data() {
+        var on = { hasController: true, running: true, complete: false, progress: 0, iteration: 0, maxIterations: 400 }
+        function with_(over) { return Object.assign({}, on, over) }
         return [
-            { tag: "loose target", max: 400, t: 1.0, total: 150 },
-            { tag: "half percent", max: 400, t: 0.5, total: 200 },
-            { tag: "just under half", max: 400, t: 0.49, total: 300 },
-            { tag: "tight target", max: 400, t: 0.05, total: 400 },
-            { tag: "no target", max: 400, t: 0, total: 400 },
-            { tag: "not finite", max: 400, t: NaN, total: 400 },
-            { tag: "small budget", max: 100, t: 1.0, total: 100 },
-            { tag: "no budget", max: 0, t: 0.5, total: 1 }
+            { tag: "the back end's share", s: with_({ progress: 0.855, iteration: 342 }), f: 0.855 },
+            { tag: "held short of the end", s: with_({ progress: 0.999, iteration: 400 }), f: 0.99 },
+            { tag: "no share: the iteration", s: with_({ progress: NaN, iteration: 100 }), f: 0.25 },
+            { tag: "no budget", s: with_({ iteration: 1, maxIterations: 0 }), f: 0.99 },
+            { tag: "result in", s: with_({ running: false, complete: true, progress: 0.2 }), f: 1 },
+            { tag: "ended without a result", s: with_({ running: false, progress: 0.5 }), f: 0 },
+            { tag: "no controller", s: with_({ hasController: false, progress: 0.5 }), f: 0 }
         ]
     }
-    function test_ring_scale(data) {
-        compare(Fmt.progressWheelTotal(data.max, data.t), data.total)
-    }
-
-    function test_ring_value_and_window() {
-        compare(Fmt.progressWheelValue(100, 200), 0.5)
-        compare(Fmt.progressWheelValue(250, 200), 1.0)
-        compare(Fmt.progressWheelValue(-5, 200), 0)
-        var windows = [[0, 0], [1, 1], [7, 7], [10, 10], [11, 1], [20, 10], [21, 1], [NaN, 0], [-3, 0]]
-        for (var i = 0; i < windows.length; ++i)
-            compare(Fmt.windowValue(windows[i][0], 10), windows[i][1], "iteration " + windows[i][0])
+    function test_shown_fraction(data) {
+        fuzzyCompare(Progress.shownFraction(data.s), data.f, 1e-12)
+        compare(Progress.percentText(data.f), Math.round(data.f * 100) + "%")
     }
 
     function test_clock() {

@@ -4,6 +4,7 @@ import QtQuick.Layouts
 import "../components"
 import "../components/ProjectState.js" as ProjectState
 import "../components/SolveGating.js" as Gating
+import "../components/SolveProgress.js" as Progress
 import "solve"
 import "solve/SolveFormat.js" as Fmt
 
@@ -72,10 +73,12 @@ Item {
         lastIteration: _lastIterFromStatusText, statusText: _statusText,
         progress: _hasController ? controller.progress : 0, maxIterations: maxIterations,
         resultIterations: _resultIterations })
-    readonly property int progressWheelTotalIterations: Fmt.progressWheelTotal(maxIterations, targetExploitability)
-    readonly property real progressWheelValue: !_hasController ? 0
-        : _running ? Fmt.progressWheelValue(currentIteration, progressWheelTotalIterations)
-        : (runComplete ? 1.0 : 0.0)
+    // The share of the run that is done, shown by the ring and the bar alike
+    // (and by the top bar's chip).
+    readonly property real progressWheelValue: Progress.shownFraction({
+        hasController: _hasController, running: _running, complete: runComplete,
+        progress: _hasController ? controller.progress : 0, iteration: currentIteration,
+        maxIterations: maxIterations })
     readonly property bool runComplete: _hasController && !_running && _resultIterations > 0
     readonly property real currentExploitabilityValue: {
         if (!_hasController)
@@ -84,9 +87,6 @@ Item {
         var e = _running ? Fmt.parseExploitability(_statusText) : Fmt.finiteOr(controller.resultExploitability, 0)
         return e > 0 ? e : NaN
     }
-    readonly property int iterationWindowSize: 10
-    readonly property int iterationWindowValue: Fmt.windowValue(currentIteration, iterationWindowSize)
-
     property string elapsedTime: "00:00"
     property real iterationsPerSec: 0
     property string estimatedRemaining: "--:--"
