@@ -268,6 +268,9 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     dropStoredResult();
     clearQueryCaches();
     resetResultFigures();
+    // The share of the run before goes with its result: until this run's
+    // first report nothing of it is done.
+    setProgress(0.0);
     m_resultsReclaimableMemoryBytes = 0;
     emit resultsChanged();
     emit systemMemoryChanged();

@@ -2092,6 +2092,10 @@
         <source>Error: %1</source>
         <translation>Fehler: %1</translation>
     </message>
+    <message>
+        <source>Iterations %1 / %2 • Target %3% (≈ %4) • Threads %5</source>
+        <translation>Iterationen %1 / %2 • Ziel %3% (≈ %4) • Threads %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>
@@ -2138,6 +2142,10 @@
     <message>
         <source>Measuring...</source>
         <translation>Messung...</translation>
+    </message>
+    <message>
+        <source>Iterations: %1 / %2</source>
+        <translation>Iterationen: %1 / %2</translation>
     </message>
 </context>
 <context>

@@ -2092,6 +2092,10 @@
         <source>Error: %1</source>
         <translation>Error: %1</translation>
     </message>
+    <message>
+        <source>Iterations %1 / %2 • Target %3% (≈ %4) • Threads %5</source>
+        <translation>Iteraciones %1 / %2 • Objetivo %3% (≈ %4) • Hilos %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>
@@ -2138,6 +2142,10 @@
     <message>
         <source>Measuring...</source>
         <translation>Midiendo...</translation>
+    </message>
+    <message>
+        <source>Iterations: %1 / %2</source>
+        <translation>Iteraciones: %1 / %2</translation>
     </message>
 </context>
 <context>

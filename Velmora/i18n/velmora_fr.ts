@@ -2092,6 +2092,10 @@
         <source>Error: %1</source>
         <translation>Erreur : %1</translation>
     </message>
+    <message>
+        <source>Iterations %1 / %2 • Target %3% (≈ %4) • Threads %5</source>
+        <translation>Itérations %1 / %2 • Cible %3 % (≈ %4) • Threads %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>
@@ -2138,6 +2142,10 @@
     <message>
         <source>Measuring...</source>
         <translation>Mesure...</translation>
+    </message>
+    <message>
+        <source>Iterations: %1 / %2</source>
+        <translation>Itérations : %1 / %2</translation>
     </message>
 </context>
 <context>

@@ -2092,6 +2092,10 @@
         <source>Error: %1</source>
         <translation>Errore: %1</translation>
     </message>
+    <message>
+        <source>Iterations %1 / %2 • Target %3% (≈ %4) • Threads %5</source>
+        <translation>Iterazioni %1 / %2 • Obiettivo %3% (≈ %4) • Thread %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>
@@ -2138,6 +2142,10 @@
     <message>
         <source>Measuring...</source>
         <translation>Misurazione...</translation>
+    </message>
+    <message>
+        <source>Iterations: %1 / %2</source>
+        <translation>Iterazioni: %1 / %2</translation>
     </message>
 </context>
 <context>

@@ -153,6 +153,11 @@ Item {
             compare(shell.navIndex, 2, "F5 switches to Solve before starting")
             tryCompare(appController, "running", true, 5000)
             var status = appController.statusText
+            // The start is the Solve page's own, listed in its Recent Runs.
+            var runs = page("solvePage").runHistoryModel
+            compare(runs.count, 1)
+            compare(runs.get(0).status, "Running")
+            verify(!findChild(page("solvePage"), "noRunsText").visible)
 
             // Locked on the Solve page while the solve runs.
             ctrl(Qt.Key_1)
@@ -170,6 +175,8 @@ Item {
             keyClick(Qt.Key_Escape)
             tryCompare(appController, "running", false, 20000)
             compare(appController.statusText, "Cancelled")
+            tryVerify(function() { return runs.get(0).status === "Cancelled" })
+            compare(runs.count, 1, "F5 during the solve recorded nothing")
             compare(shell.navIndex, 2)
             ctrl(Qt.Key_1)
             compare(shell.navIndex, 0, "navigation works again once the solve ended")

@@ -50,7 +50,9 @@ Item {
             compare(page.boardText, "QsJh2h7c3d")
             statusSpy.clear()
             // What the page shows for each report between the start and the end.
-            var live = { iteration: 0, ring: 0, lines: [], raw: [], badges: [] }
+            var live = { iteration: 0, ring: 0, lines: [], raw: [], badges: [], shares: [] }
+            var chip = findChild(shell, "topbar")
+            var ringText = findChild(findChild(page, "progressRing"), "percentText")
             function onStatus() {
                 var t = appController.statusText
                 if (!appController.running || t === "Starting..." || t === "Done")
@@ -60,6 +62,7 @@ Item {
                 live.lines.push(page.statusLineText)
                 live.raw.push(t)
                 live.badges.push(page.badgeText)
+                live.shares.push(ringText.text + " " + chip.percentText + " " + page.progressWheelValue)
             }
             appController.statusTextChanged.connect(onStatus)
             try {
@@ -83,6 +86,14 @@ Item {
             }
             verify(progressLines > 0, "a progress report reached the page: " + live.lines.join("; "))
             verify(live.iteration > 0 && live.ring > 0, "iteration " + live.iteration + ", ring " + live.ring)
+            // The ring, its bar and the top bar's chip show one share, short
+            // of 100% until the result is in.
+            verify(live.ring < 1, "ring " + live.ring)
+            for (var k = 0; k < live.shares.length; ++k) {
+                var parts = live.shares[k].split(" ")
+                compare(parts[0], parts[1], "ring and chip: " + live.shares[k])
+                verify(parts[0] !== "100%", live.shares[k])
+            }
             compare(appController.statusText, "Done")
             compare(page.statusLineText, "Done")
             compare(page.runHistoryModel.get(0).status, "Completed")
@@ -90,6 +101,12 @@ Item {
             verify(page.currentIteration > 0 && page.currentIteration <= 30)
             compare(page.progressWheelValue, 1.0)
             verify(isFinite(page.currentExploitabilityValue) || appController.resultExploitability <= 0)
+            // The next run starts from nothing, not from the last one's end.
+            mouseClick(findChild(page, "startSolveButton"))
+            verify(appController.running)
+            compare(page.progressWheelValue, 0)
+            verify(findChild(page, "progressRing").indeterminate)
+            tryCompare(page, "runComplete", true, 20000)
             var view = findChild(page, "viewResultsButton")
             verify(view.enabled)
             mouseClick(view)

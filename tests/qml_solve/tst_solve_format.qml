@@ -1,8 +1,9 @@
 import QtQuick
 import QtTest
 import "qrc:/Velmora/qml/pages/solve/SolveFormat.js" as Fmt
+import "qrc:/Velmora/qml/components/SolveProgress.js" as Progress
 
-// The Solve page's helpers: status parsing, progress scaling, the clock,
+// The Solve page's helpers: status parsing, the shown share, the clock,
 // the status line and the thread choices.
 TestCase {
     name: "SolveFormat"
@@ -28,29 +29,16 @@ TestCase {
             fuzzyCompare(e, data.expl, 1e-12)
     }
 
-    function test_ring_scale_data() {
-        return [
-            { tag: "loose target", max: 400, t: 1.0, total: 150 },
-            { tag: "half percent", max: 400, t: 0.5, total: 200 },
-            { tag: "just under half", max: 400, t: 0.49, total: 300 },
-            { tag: "tight target", max: 400, t: 0.05, total: 400 },
-            { tag: "no target", max: 400, t: 0, total: 400 },
-            { tag: "not finite", max: 400, t: NaN, total: 400 },
-            { tag: "small budget", max: 100, t: 1.0, total: 100 },
-            { tag: "no budget", max: 0, t: 0.5, total: 1 }
-        ]
-    }
-    function test_ring_scale(data) {
-        compare(Fmt.progressWheelTotal(data.max, data.t), data.total)
-    }
-
-    function test_ring_value_and_window() {
-        compare(Fmt.progressWheelValue(100, 200), 0.5)
-        compare(Fmt.progressWheelValue(250, 200), 1.0)
-        compare(Fmt.progressWheelValue(-5, 200), 0)
-        var windows = [[0, 0], [1, 1], [7, 7], [10, 10], [11, 1], [20, 10], [21, 1], [NaN, 0], [-3, 0]]
-        for (var i = 0; i < windows.length; ++i)
-            compare(Fmt.windowValue(windows[i][0], 10), windows[i][1], "iteration " + windows[i][0])
+    // The share the ring, the bar and the top bar's chip show, where the
+    // back end gives none (the page and bar tests cover the rest).
+    function test_shown_fraction_without_a_share() {
+        var s = { hasController: true, running: true, complete: false, progress: NaN, iteration: 100, maxIterations: 400 }
+        compare(Progress.shownFraction(s), 0.25, "the iteration over the budget stands in")
+        s.running = false
+        compare(Progress.shownFraction(s), 0, "ended without a result")
+        s.hasController = false
+        s.complete = true
+        compare(Progress.shownFraction(s), 0)
     }
 
     function test_clock() {

@@ -51,7 +51,6 @@ Item {
         function test_status_while_iterating() {
             page.maxIterations = 400
             page.targetExploitability = 0.5
-            compare(page.progressWheelTotalIterations, 200)
             startRunning()
             verify(item("progressRing").indeterminate, "no iteration yet")
             ctl.report("Iter 6 | exploitability≈0.0000", 6 / 400)
@@ -62,12 +61,12 @@ Item {
             ctl.report("Iter 37 | exploitability≈1.2345", 37 / 400)
             compare(page.statusLineText, "Iteration 37 | exploitability=∞")
             compare(item("exploitabilityCard").value, "1.2345")
-            compare(item("windowText").text, "Window 7/10")
+            compare(item("iterationsText").text, "Iterations: 37 / 400")
             verify(!item("progressRing").indeterminate)
             ctl.report("Iter 51 | exploitability≈0.5000", 51 / 400)
             compare(page.statusLineText, "Iteration 51 | exploitability=0.50")
             ctl.report("Iter 100 | exploitability≈0.4", 0.25)
-            compare(page.progressWheelValue, 0.5, "the ring's scale is 200 iterations")
+            compare(page.progressWheelValue, 0.25, "the back end's share, whatever the target")
             compare(page.badgeText, "Running")
         }
 
@@ -87,7 +86,7 @@ Item {
             compare(page._lastIterFromStatusText, 0, "the held iteration ends with the run")
             compare(page.currentIteration, 212)
             compare(page.progressWheelValue, 1.0)
-            compare(item("windowText").text, "Iterations: 212")
+            compare(item("iterationsText").text, "Iterations: 212")
             compare(item("exploitabilityCard").value, "0.0123")
             verify(item("viewResultsButton").enabled)
         }
@@ -146,7 +145,7 @@ Item {
             compare(cfg.oop_river_dont_donk, true)
             for (var k in cfg)
                 verify(!/^ip_.*dont_donk$/.test(k) && cfg[k] !== "legacy", k)
-            compare(page.runHistoryModel.get(0).summary, "Iterations 400 • Target 0.5% (≈ 0.9) • Threads 16")
+            compare(page.runHistoryModel.get(0).summary, "Iterations 0 / 400 • Target 0.5% (≈ 0.9) • Threads 16")
             verify(!item("startSolveButton").enabled, "disabled while running")
             page.startSolve()
             compare(ctl.starts.length, 1, "no second start while one runs")
@@ -216,13 +215,77 @@ Item {
             var plain = ["statusLine", "summaryBetSizes", "summaryStreet"]
             for (var i = 0; i < plain.length; ++i)
                 compare(item(plain[i]).textFormat, Text.PlainText, plain[i])
-            // A run started elsewhere (F5) ends: the refused entry stays as it is.
+            // A run started elsewhere (a re-solve from Results) is recorded
+            // too; the refused entry stays as it is.
             ctl.refuseStarts = ""
             ctl.startSolveWithConfig({})
+            compare(runStatuses(), ["Running", "Failed"])
             ctl.finish("Done", 12, 0.4)
             wait(0)
-            compare(runStatuses(), ["Failed"])
+            compare(runStatuses(), ["Completed", "Failed"])
             compare(page._statusWord("Failed"), qsTr("Failed"))
+        }
+
+        function barFilled(share) {
+            var bar = item("progressBar")
+            return Math.abs(item("progressFill").width - bar.width * share) < 0.5
+        }
+
+        // A 0.1 % target with 400 iterations: the ring and the bar show the
+        // back end's share, and nothing reads 100 % before the result is in.
+        function test_progress_follows_the_back_end_share() {
+            page.maxIterations = 400
+            page.targetExploitability = 0.1
+            var percent = findChild(item("progressRing"), "percentText")
+            startRunning()
+            ctl.report("Iter 342 | exploitability≈0.0900", 0.855)
+            fuzzyCompare(page.progressWheelValue, 0.855, 1e-9)
+            compare(percent.text, "86%")
+            compare(item("iterationsText").text, "Iterations: 342 / 400")
+            tryVerify(function() { return barFilled(0.855) }, 2000, "the bar shows the ring's share")
+            ctl.report("Iter 400 | exploitability≈0.0800", 0.999)
+            compare(percent.text, "99%")
+            ctl.report("Finalizing: building result snapshot...", 0.999)
+            compare(percent.text, "99%", "still working on the result")
+            ctl.finish("Done", 400, 0.08)
+            compare(percent.text, "100%")
+            tryVerify(function() { return barFilled(1) }, 2000, "a finished run fills the bar")
+        }
+
+        // Runs list the iterations run beside the cap; Clear keeps the run
+        // still going.
+        function test_runs_show_the_iterations_run() {
+            page.maxIterations = 400
+            page.targetExploitability = 0.5
+            page.startingPot = 180
+            page.threadCount = 16
+            function summary() { return page.runHistoryModel.get(0).summary }
+            startRunning()
+            ctl.report("Iter 60 | exploitability≈0.9000", 0.15)
+            compare(summary(), "Iterations 60 / 400 • Target 0.5% (≈ 0.9) • Threads 16")
+            ctl.finish("Done", 100, 0.8)
+            compare(summary(), "Iterations 100 / 400 • Target 0.5% (≈ 0.9) • Threads 16")
+            compare(item("iterationsText").text, "Iterations: 100")
+            tryVerify(function() { return barFilled(1) }, 2000, "the ring's 100% over a full bar")
+
+            startRunning()
+            ctl.report("Iter 50 | exploitability≈2.0000", 0.125)
+            mouseClick(item("cancelSolveButton"))
+            ctl.report("Cancelling...", 0.125)
+            ctl.finish("Cancelled", 0, 0)
+            tryCompare(page, "_endingRunId", -1)
+            compare(summary(), "Iterations 50 / 400 • Target 0.5% (≈ 0.9) • Threads 16")
+
+            startRunning()
+            var clear = item("clearRunsButton")
+            verify(clear.enabled)
+            mouseClick(clear)
+            compare(runStatuses(), ["Running"], "the running entry stays")
+            verify(!item("noRunsText").visible)
+            verify(!clear.enabled, "nothing left to clear")
+            ctl.finish("Done", 30, 1)
+            compare(runStatuses(), ["Completed"])
+            verify(clear.enabled)
         }
 
         function test_thread_choice() {

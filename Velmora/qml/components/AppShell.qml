@@ -258,14 +258,13 @@ Item {
         navIndex = i
     }
 
+    // F5 starts the solve as the Solve page's own button does, so the run is
+    // listed there like any other.
     function _startSolveFromShortcut() {
         if (!canSolve || !controller || _solveRunning || controller.projectFileBusy === true)
             return
         navIndex = 2
-        if (typeof controller.startSolveWithConfig === "function")
-            controller.startSolveWithConfig(_solveMemCfg())
-        else if (typeof controller.startSolve === "function")
-            controller.startSolve()
+        solvePage.startSolve()
     }
 
     function _cancelSolveFromShortcut() {

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import "SolveProgress.js" as Progress
 
 // The strip across the top of the window: one tab per page on the left, the
 // solve status chip on the right. Tab clicks go to the shell as `navigate`;
@@ -14,6 +15,7 @@ ToolBar {
     property bool solveNeedsMoreMemory: false
     property bool projectEnabled: true
     property int maxIterations: 0
+    // The project's target; the chip's share does not depend on it.
     property real targetExploitability: 0.0
     property int currentPage: 0
 
@@ -46,31 +48,13 @@ ToolBar {
         return isFinite(done) ? done : 0
     }
 
-    readonly property int progressWheelTotalIterations: {
-        var maxIt = Math.max(1, maxIterations)
-        var t = Number(targetExploitability)
-        if (!isFinite(t) || t <= 0)
-            return maxIt
-        if (t >= 1.0)
-            return Math.min(maxIt, 150)
-        if (t >= 0.5)
-            return Math.min(maxIt, 200)
-        if (t >= 0.1)
-            return Math.min(maxIt, 300)
-        return maxIt
-    }
+    // The Solve page's ring shows the same share.
+    readonly property real progressWheelValue: Progress.shownFraction({
+        hasController: !!controller, running: _running, complete: _hasResults,
+        progress: controller ? controller.progress : 0, iteration: currentIteration,
+        maxIterations: maxIterations })
 
-    readonly property real progressWheelValue: {
-        if (!controller)
-            return 0
-        if (_running) {
-            var v = Math.max(0, currentIteration) / Math.max(1, progressWheelTotalIterations)
-            return Math.max(0, Math.min(1, v))
-        }
-        return _hasResults ? 1.0 : 0.0
-    }
-
-    readonly property string percentText: Math.floor(progressWheelValue * 100 + 0.5) + "%"
+    readonly property string percentText: Progress.percentText(progressWheelValue)
     readonly property string chipLabel: _running ? (isFinalizing ? qsTr("Finalizing") : qsTr("Solving"))
                                                  : qsTr("Ready")
     readonly property bool _chipActive: _running || canSolve

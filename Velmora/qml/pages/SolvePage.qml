@@ -4,6 +4,7 @@ import QtQuick.Layouts
 import "../components"
 import "../components/ProjectState.js" as ProjectState
 import "../components/SolveGating.js" as Gating
+import "../components/SolveProgress.js" as Progress
 import "solve"
 import "solve/SolveFormat.js" as Fmt
 
@@ -72,10 +73,12 @@ Item {
         lastIteration: _lastIterFromStatusText, statusText: _statusText,
         progress: _hasController ? controller.progress : 0, maxIterations: maxIterations,
         resultIterations: _resultIterations })
-    readonly property int progressWheelTotalIterations: Fmt.progressWheelTotal(maxIterations, targetExploitability)
-    readonly property real progressWheelValue: !_hasController ? 0
-        : _running ? Fmt.progressWheelValue(currentIteration, progressWheelTotalIterations)
-        : (runComplete ? 1.0 : 0.0)
+    // The share of the run that is done, shown by the ring and the bar alike
+    // (and by the top bar's chip).
+    readonly property real progressWheelValue: Progress.shownFraction({
+        hasController: _hasController, running: _running, complete: runComplete,
+        progress: _hasController ? controller.progress : 0, iteration: currentIteration,
+        maxIterations: maxIterations })
     readonly property bool runComplete: _hasController && !_running && _resultIterations > 0
     readonly property real currentExploitabilityValue: {
         if (!_hasController)
@@ -84,9 +87,6 @@ Item {
         var e = _running ? Fmt.parseExploitability(_statusText) : Fmt.finiteOr(controller.resultExploitability, 0)
         return e > 0 ? e : NaN
     }
-    readonly property int iterationWindowSize: 10
-    readonly property int iterationWindowValue: Fmt.windowValue(currentIteration, iterationWindowSize)
-
     property string elapsedTime: "00:00"
     property real iterationsPerSec: 0
     property string estimatedRemaining: "--:--"
@@ -181,19 +181,44 @@ Item {
             historyModel.setProperty(i, "status", status)
     }
 
-    function _appendRun(summary) {
+    // Records a run with the settings it is started with; its iterations
+    // follow the solve and end at the result's count.
+    function _appendRun() {
         _settleEndingRun()
         var id = _nextRunId
         _nextRunId = id + 1
         _activeRunId = id
-        historyModel.insert(0, { runId: id, startedAt: _timeStamp(), status: "Running", summary: String(summary) })
+        historyModel.insert(0, { runId: id, startedAt: _timeStamp(), status: "Running", summary: "",
+                                 iterationsRun: 0, maxIterations: maxIterations,
+                                 target: Fmt.plainNumber(targetExploitability),
+                                 targetAmount: Fmt.plainNumber(targetExploitabilityAmount()),
+                                 threads: threadCount })
+        _refreshRunSummary(0)
         while (historyModel.count > _maxRuns)
             historyModel.remove(historyModel.count - 1)
         return id
     }
 
+    function _setRunIterations(runId, iterations) {
+        var i = _findRunIndexById(runId)
+        if (i < 0 || !(iterations > 0) || historyModel.get(i).iterationsRun === iterations)
+            return
+        historyModel.setProperty(i, "iterationsRun", iterations)
+        _refreshRunSummary(i)
+    }
+
+    function _refreshRunSummary(i) {
+        historyModel.setProperty(i, "summary", _runSummary(historyModel.get(i)))
+    }
+
+    // The run still going stays listed: its end is still to be recorded.
+    readonly property bool _hasClearableRuns: historyModel.count > (_findRunIndexById(_activeRunId) >= 0 ? 1 : 0)
+
     function _clearRuns() {
-        historyModel.clear()
+        for (var i = historyModel.count - 1; i >= 0; --i) {
+            if (historyModel.get(i).runId !== _activeRunId)
+                historyModel.remove(i)
+        }
     }
 
     // A run without a result failed, unless it was cancelled from outside
@@ -203,6 +228,8 @@ Item {
             return
         var id = _endingRunId
         _endingRunId = -1
+        if (_resultIterations > 0)
+            _setRunIterations(id, _resultIterations)
         _finishRun(id, _resultIterations > 0 ? "Completed" : (_statusText === "Cancelled" ? "Cancelled" : "Failed"))
     }
 
@@ -263,12 +290,19 @@ Item {
         .arg(Fmt.sizeOrDash(oopTurnBetSizesText)).arg(Fmt.sizeOrDash(ipTurnBetSizesText))
         .arg(Fmt.sizeOrDash(oopRiverBetSizesText)).arg(Fmt.sizeOrDash(ipRiverBetSizesText))
 
-    function _runSummary() {
-        return qsTr("Iterations %1 • Target %2% (≈ %3) • Threads %4")
-            .arg(Number(maxIterations).toLocaleString(Qt.locale(), "f", 0))
-            .arg(Fmt.plainNumber(targetExploitability))
-            .arg(Fmt.plainNumber(targetExploitabilityAmount()))
-            .arg(String(threadCount))
+    // One run's line: the iterations run beside the budget (a run stops
+    // early at its target or a cancel), then its target and threads.
+    function _runSummary(run) {
+        return qsTr("Iterations %1 / %2 • Target %3% (≈ %4) • Threads %5")
+            .arg(Number(run.iterationsRun).toLocaleString(Qt.locale(), "f", 0))
+            .arg(Number(run.maxIterations).toLocaleString(Qt.locale(), "f", 0))
+            .arg(run.target)
+            .arg(run.targetAmount)
+            .arg(String(run.threads))
+    }
+    function _retranslateRuns() {
+        for (var i = 0; i < historyModel.count; ++i)
+            _refreshRunSummary(i)
     }
 
     // ---- run control ----
@@ -280,7 +314,7 @@ Item {
         if (!canSolve || !_hasController || _running)
             return
         var cfg = solveConfigMap()
-        var runId = _appendRun(_runSummary())
+        var runId = _appendRun()
         try {
             if (typeof controller.startSolveWithConfig === "function")
                 controller.startSolveWithConfig(cfg)
@@ -354,7 +388,17 @@ Item {
     Connections {
         target: root.controller
         ignoreUnknownSignals: true
-        function onRunningChanged() { root._onRunEnded() }
+        function onStatusTextChanged() {
+            if (root._activeRunId >= 0 && root._running)
+                root._setRunIterations(root._activeRunId, Fmt.parseIteration(root.controller.statusText))
+        }
+        function onRunningChanged() {
+            // A solve this page did not start (a re-solve from the Results
+            // page) is a run like any other.
+            if (root._hasController && root.controller.running === true && root._activeRunId < 0)
+                root._appendRun()
+            root._onRunEnded()
+        }
         function onResultsChanged() {
             if (!root._running)
                 root._settleEndingRun()
@@ -364,7 +408,10 @@ Item {
     Connections {
         target: typeof languageManager !== "undefined" ? languageManager : null
         ignoreUnknownSignals: true
-        function onCurrentLanguageChanged() { root._i18nRev += 1 }
+        function onCurrentLanguageChanged() {
+            root._i18nRev += 1
+            root._retranslateRuns()
+        }
     }
 
     Component.onCompleted: _rebuildThreadChoiceModel()

@@ -1,7 +1,7 @@
 .pragma library
 
 // Pure helpers of the Solve page: reading the back end's one-line status,
-// scaling the progress figures, clock texts, the thread choices and the
+// the iteration shown, clock texts, the thread choices and the
 // summary texts. No translation happens here; the page wraps the parts it
 // gets back in its own texts.
 
@@ -71,36 +71,6 @@ function currentIteration(s) {
         return isFinite(fallback) && fallback > 0 ? fallback : 0
     }
     return Math.max(0, Math.floor(finiteOr(s.resultIterations, 0)))
-}
-
-// What 100% of the ring means: the solver usually stops at the target long
-// before the budget, so a loose target shortens the scale.
-function progressWheelTotal(maxIterations, targetPct) {
-    var maxIt = Math.max(1, Math.floor(finiteOr(maxIterations, 1)))
-    var t = Number(targetPct)
-    if (targetPct === null || targetPct === undefined || !isFinite(t) || t <= 0)
-        return maxIt
-    if (t >= 1.0)
-        return Math.min(maxIt, 150)
-    if (t >= 0.5)
-        return Math.min(maxIt, 200)
-    if (t >= 0.1)
-        return Math.min(maxIt, 300)
-    return maxIt
-}
-
-function progressWheelValue(iteration, total) {
-    var v = Math.max(0, finiteOr(iteration, 0)) / Math.max(1, finiteOr(total, 1))
-    return Math.min(1, Math.max(0, v))
-}
-
-// Position 1..size in the cycling bar; 0 before the first iteration.
-function windowValue(iteration, size) {
-    var it = Number(iteration)
-    var n = Math.max(1, Math.floor(finiteOr(size, 10)))
-    if (!isFinite(it) || it <= 0)
-        return 0
-    return ((Math.floor(it) - 1) % n) + 1
 }
 
 function _two(n) {

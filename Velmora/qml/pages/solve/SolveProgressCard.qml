@@ -3,8 +3,8 @@ import QtQuick.Layouts
 import "../../components"
 import "SolveFormat.js" as Fmt
 
-// Progress card of the Solve page: the ring, the status line, the bar that
-// cycles with every iteration, and the four run figures.
+// Progress card of the Solve page: the ring, the status line, a bar with the
+// ring's share and the iterations done, and the four run figures.
 Card {
     id: root
 
@@ -14,6 +14,10 @@ Card {
     readonly property color _muted: theme ? theme.textMuted : "#8B949E"
 
     objectName: "progressCard"
+
+    function _count(n) {
+        return Number(n).toLocaleString(Qt.locale(), "f", 0)
+    }
 
     ColumnLayout {
         width: parent.width
@@ -68,20 +72,20 @@ Card {
 
                 Rectangle {
                     id: track
-                    objectName: "windowBar"
+                    objectName: "progressBar"
                     Layout.fillWidth: true
                     Layout.topMargin: 6
                     implicitHeight: 8
                     radius: 4
                     color: root.theme ? root.theme.surface3 : "#2D333B"
 
-                    readonly property real value: root._running ? root.page.iterationWindowValue : 0
-                    readonly property real to: root.page ? root.page.iterationWindowSize : 10
+                    readonly property real value: root.page ? root.page.progressWheelValue : 0
 
                     Rectangle {
+                        objectName: "progressFill"
                         height: parent.height
                         radius: parent.radius
-                        width: parent.width * Math.max(0, Math.min(1, track.value / Math.max(1, track.to)))
+                        width: parent.width * Math.max(0, Math.min(1, track.value))
                         gradient: Gradient {
                             orientation: Gradient.Horizontal
                             GradientStop { position: 0.0; color: root.theme ? root.theme.accent : "#3FB950" }
@@ -93,13 +97,14 @@ Card {
                     }
                 }
                 Text {
-                    objectName: "windowText"
+                    objectName: "iterationsText"
                     text: {
                         if (!root.page || !root.page._hasController)
                             return "—"
                         if (root._running)
-                            return qsTr("Window %1/%2").arg(root.page.iterationWindowValue).arg(root.page.iterationWindowSize)
-                        return qsTr("Iterations: %1").arg(Number(root.page._resultIterations).toLocaleString(Qt.locale(), "f", 0))
+                            return qsTr("Iterations: %1 / %2").arg(root._count(root.page.currentIteration))
+                                                               .arg(root._count(root.page.maxIterations))
+                        return qsTr("Iterations: %1").arg(root._count(root.page._resultIterations))
                     }
                     font.pixelSize: 12
                     color: root._muted

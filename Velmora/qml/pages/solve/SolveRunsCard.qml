@@ -65,7 +65,7 @@ Card {
                 theme: root.theme
                 text: qsTr("Clear")
                 font.pixelSize: 12
-                enabled: root._count > 0
+                enabled: !!root.page && root.page._hasClearableRuns
                 onClicked: root.page._clearRuns()
             }
         }
