@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -27,6 +28,9 @@ constexpr char kCachedAtKey[] = "updates/cachedAt";
 // settings nor the environment name one.
 constexpr char kDefaultManifestUrl[] = "https://updates.caldirune.app/manifest.json";
 
+// The answer is read in pieces of this size at most.
+constexpr qint64 kReadChunk = 64 * 1024;
+
 // Each build reads the download address meant for its own platform first.
 #if defined(Q_OS_WIN)
 constexpr char kPlatformUrlKey[] = "windows_url";
@@ -38,11 +42,69 @@ QString envText(const char* name) {
   return QString::fromLocal8Bit(qgetenv(name));
 }
 
+// The answer of a check being read; started again for each answer the
+// request is redirected to.
+struct PendingAnswer {
+  std::unique_ptr<UpdateAnswer> answer = std::make_unique<UpdateAnswer>(UpdateManager::kMaxManifestBytes);
+  bool started = false;  // the answer's headers are taken
+
+  void restart() {
+    answer = std::make_unique<UpdateAnswer>(UpdateManager::kMaxManifestBytes);
+    started = false;
+  }
+};
+
+// A redirect the network layer follows (the check's requests follow every
+// one that is no less safe): its headers and body are not the manifest's.
+bool isFollowedRedirect(const QNetworkReply* reply) {
+  const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+  const bool moved = status == 301 || status == 302 || status == 303 || status == 305 || status == 307 || status == 308;
+  return moved && reply->hasRawHeader("Location");
+}
+
 }  // namespace
 
 UpdateManager::UpdateManager(QObject* parent)
     : QObject(parent), currentVersion_(QCoreApplication::applicationVersion()) {
   loadUpdateSettings();
+  if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
+}
+
+void UpdateManager::setError(Error error, const QString& argument) {
+  error_ = error;
+  errorArgument_ = argument;
+  lastError_ = errorText();
+}
+
+QString UpdateManager::errorText() const {
+  switch (error_) {
+    case Error::None:
+      return QString();
+    case Error::NoAddress:
+      return tr("Update URL is not configured.");
+    case Error::CheckFailed:
+      return tr("Update check failed: %1").arg(errorArgument_);
+    case Error::TooLarge:
+      return tr("Update check failed: %1")
+          .arg(tr("the answer is larger than %1")
+                   .arg(QLocale().formattedDataSize(kMaxManifestBytes, 0, QLocale::DataSizeIecFormat)));
+    case Error::InvalidResponse:
+      return tr("Invalid update response (HTTP %1).").arg(errorArgument_);
+    case Error::NoDownloadUrl:
+      return tr("No download URL available.");
+  }
+  return QString();
+}
+
+bool UpdateManager::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance()) {
+    const QString text = errorText();
+    if (text != lastError_) {
+      lastError_ = text;
+      emit stateChanged();
+    }
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 QString UpdateManager::trimTrailingSlash(const QString& text) {
@@ -158,7 +220,7 @@ void UpdateManager::checkNow() {
 
   const QString url = trimTrailingSlash(manifestUrl_);
   if (url.isEmpty()) {
-    lastError_ = tr("Update URL is not configured.");
+    setError(Error::NoAddress);
     emit stateChanged();
     return;
   }
@@ -172,7 +234,7 @@ void UpdateManager::checkNow() {
   }
 
   setBusy(true);
-  lastError_.clear();
+  setError(Error::None);
   emit stateChanged();
 
   QNetworkRequest request(QUrl(url, QUrl::TolerantMode));
@@ -181,29 +243,51 @@ void UpdateManager::checkNow() {
   // Asked for here, a compressed answer comes as sent and is expanded by
   // the check itself, within the bound.
   request.setRawHeader("Accept-Encoding", UpdateAnswer::kAcceptedEncodings);
+  request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
   QNetworkReply* reply = network_.get(request);
   reply_ = reply;
 
   // The body is taken as it arrives and never past the bound: a server that
-  // answers with more (or says it will) ends the check.
-  reply->setReadBufferSize(64 * 1024);
-  auto answer = std::make_shared<UpdateAnswer>(kMaxManifestBytes);
-  auto started = std::make_shared<bool>(false);
-  const auto take = [reply, answer, started]() {
-    if (answer->state() != UpdateAnswer::State::Reading || !reply->isOpen()) return;
-    if (!*started) {
-      *started = true;
+  // answers with more (or says it will) ends the check. Behind a redirect
+  // only the final answer is read, by its own headers (its encoding and the
+  // length it declares), so reading starts again once the request moves on.
+  reply->setReadBufferSize(kReadChunk);
+  auto pending = std::make_shared<PendingAnswer>();
+  const auto take = [reply, pending]() {
+    UpdateAnswer& answer = *pending->answer;
+    if (answer.state() != UpdateAnswer::State::Reading || !reply->isOpen()) return;
+    if (isFollowedRedirect(reply)) {
+      // The network layer takes a redirect's whole body before it moves on,
+      // and holds it against the read buffer: room for a body up to the
+      // bound, and none past it.
       bool known = false;
       const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
-      answer->start(reply->rawHeader("Content-Encoding"), known ? length : -1);
+      if (known && length > kMaxManifestBytes) {
+        answer.start(QByteArray(), length);
+        reply->abort();
+        return;
+      }
+      reply->setReadBufferSize(kMaxManifestBytes + kReadChunk);
+      reply->skip(reply->bytesAvailable());
+      return;
     }
-    while (answer->state() == UpdateAnswer::State::Reading && reply->bytesAvailable() > 0) {
-      answer->append(reply->read(std::min<qint64>(reply->bytesAvailable(), 64 * 1024)));
+    if (!pending->started) {
+      pending->started = true;
+      bool known = false;
+      const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+      answer.start(reply->rawHeader("Content-Encoding"), known ? length : -1);
     }
-    if (answer->state() != UpdateAnswer::State::Reading) reply->abort();
+    while (answer.state() == UpdateAnswer::State::Reading && reply->bytesAvailable() > 0) {
+      answer.append(reply->read(std::min<qint64>(reply->bytesAvailable(), kReadChunk)));
+    }
+    if (answer.state() != UpdateAnswer::State::Reading) reply->abort();
   };
   connect(reply, &QNetworkReply::metaDataChanged, this, take);
   connect(reply, &QIODevice::readyRead, this, take);
+  connect(reply, &QNetworkReply::redirected, this, [reply, pending]() {
+    reply->setReadBufferSize(kReadChunk);
+    pending->restart();
+  });
 
   auto* timer = new QTimer(reply);
   timer->setSingleShot(true);
@@ -212,9 +296,9 @@ void UpdateManager::checkNow() {
   });
   timer->start(timeoutMs_);
 
-  connect(reply, &QNetworkReply::finished, this, [this, reply, answer, take]() {
+  connect(reply, &QNetworkReply::finished, this, [this, reply, pending, take]() {
     take();
-    handleUpdateReply(reply, *answer);
+    handleUpdateReply(reply, *pending->answer);
   });
 }
 
@@ -226,9 +310,7 @@ void UpdateManager::handleUpdateReply(QNetworkReply* reply, UpdateAnswer& answer
   const int status = statusAttr.isValid() ? statusAttr.toInt() : 0;
 
   if (answer.state() == UpdateAnswer::State::TooLarge) {
-    lastError_ = tr("Update check failed: %1")
-                     .arg(tr("the answer is larger than %1")
-                              .arg(QLocale().formattedDataSize(kMaxManifestBytes, 0, QLocale::DataSizeIecFormat)));
+    setError(Error::TooLarge);
     emit stateChanged();
     reply->deleteLater();
     return;
@@ -236,7 +318,7 @@ void UpdateManager::handleUpdateReply(QNetworkReply* reply, UpdateAnswer& answer
 
   // The check aborts an answer it cannot read: that is no network failure.
   if (answer.state() == UpdateAnswer::State::Reading && reply->error() != QNetworkReply::NoError) {
-    lastError_ = tr("Update check failed: %1").arg(reply->errorString());
+    setError(Error::CheckFailed, reply->errorString());
     emit stateChanged();
     reply->deleteLater();
     return;
@@ -254,7 +336,7 @@ void UpdateManager::handleUpdateReply(QNetworkReply* reply, UpdateAnswer& answer
     }
   }
 
-  lastError_ = tr("Invalid update response (HTTP %1).").arg(status);
+  setError(Error::InvalidResponse, QString::number(status));
   emit stateChanged();
   reply->deleteLater();
 }
@@ -276,7 +358,7 @@ void UpdateManager::openDownloadUrl() {
     QDesktopServices::openUrl(downloadUrl_);
     return;
   }
-  lastError_ = tr("No download URL available.");
+  setError(Error::NoDownloadUrl);
   emit stateChanged();
 }
 
@@ -285,7 +367,7 @@ void UpdateManager::clearState() {
   latestVersion_.clear();
   downloadUrl_ = QUrl();
   releaseNotes_.clear();
-  lastError_.clear();
+  setError(Error::None);
   lastCheckedAt_ = QDateTime();
   lastSuccessAt_ = QDateTime();
   QSettings settings;

@@ -81,6 +81,10 @@ class UpdateManager : public QObject {
   static QJsonObject cachedManifest(const QJsonObject& manifest);
   static QString cachedManifestText(const QJsonObject& manifest);
 
+ protected:
+  // Words the last error again when the application's language changes.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  signals:
   void manifestUrlChanged();
   void busyChanged();
@@ -94,10 +98,19 @@ class UpdateManager : public QObject {
   void storeCachedManifest(const QJsonObject& manifest);
   void setBusy(bool busy);
 
+  // The last error kept in parts, which message and its argument as it came
+  // (the network layer's text, the HTTP status), so that it can be worded
+  // again in a newly chosen language.
+  enum class Error { None, NoAddress, CheckFailed, TooLarge, InvalidResponse, NoDownloadUrl };
+  void setError(Error error, const QString& argument = QString());
+  QString errorText() const;
+
   QString currentVersion_;
   QString manifestUrl_;
   bool busy_ = false;
-  QString lastError_;
+  QString lastError_;  // errorText() as last worded
+  Error error_ = Error::None;
+  QString errorArgument_;
   QDateTime lastCheckedAt_;
   QDateTime lastSuccessAt_;
   bool updateAvailable_ = false;

@@ -101,6 +101,10 @@ Outcome run_spot(const std::string& path, std::uint32_t iterations, long threads
   std::printf("== %s (board %s, %u thread(s))\n", path.c_str(), config.board.c_str(),
               static_cast<unsigned>(config.thread_count));
 
+  if (const std::string refusal = bench_spot::request_refusal(config); !refusal.empty()) {
+    std::printf("   refused: %s\n", refusal.c_str());
+    return out;
+  }
   const auto t0 = Clock::now();
   std::string error;
   const auto est = velmora_app::estimate_solve_memory(config, &error);

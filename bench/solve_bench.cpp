@@ -211,11 +211,16 @@ int main(int argc, char** argv) {
   try {
     const json spot = json::parse(file);
     using Clock = std::chrono::steady_clock;
-    const auto t_setup = Clock::now();
 
     // Read as the program reads the same keys: the sizes go through its
-    // normalisers, the ranges through its range reader.
+    // normalisers, the ranges through its range reader; what it refuses
+    // before a start is refused here in its words.
     const velmora_app::SolveConfig request = bench_spot::read_config(spot);
+    if (const std::string refusal = bench_spot::request_refusal(request); !refusal.empty()) {
+      std::fprintf(stderr, "error: %s\n", refusal.c_str());
+      return 1;
+    }
+    const auto t_setup = Clock::now();
     const Board board = velmora_app::parse_request_board(request.board);
     const std::array<Range, 2> ranges = velmora_app::parse_request_ranges(request);
     const TreeConfig tree = velmora_app::build_tree_config(request, board, true);

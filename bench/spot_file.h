@@ -4,10 +4,13 @@
 // Setup page.
 #pragma once
 #include <cstdint>
+#include <exception>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "bench_json.h"
+#include "session/normalizers.h"
+#include "session/solve_inputs.h"
 #include "session/solve_types.h"
 
 namespace bench_spot {
@@ -52,6 +55,30 @@ inline velmora_app::SolveConfig read_config(const nlohmann::json& j) {
     c.ip_jam_threshold_pct = value_or<double>(j, "ip_add_all_in_jam_threshold_pct", 0.0);
   }
   return c;
+}
+
+// Why the program would refuse the request's sizes or ranges before a
+// start, in its own (English) words, or "" when it would not: a size names
+// seat, street and field with the piece as typed, a range its seat.
+inline std::string request_refusal(const velmora_app::SolveConfig& c) {
+  const auto seat_name = [](int seat) { return std::string(seat == 0 ? "OOP" : "IP"); };
+  if (const auto fault = velmora_app::first_size_fault(c)) {
+    return seat_name(fault->seat) + " " + (fault->street.empty() ? std::string("flop") : fault->street) +
+           (fault->raise ? " raise" : " bet") + " sizes: '" + fault->token + "' is not a valid size";
+  }
+  for (int seat = 0; seat < 2; ++seat) {
+    const std::string& range = seat == 0 ? c.oop_range : c.ip_range;
+    try {
+      velmora_app::parse_range_or_percent(range);
+    } catch (const std::exception& e) {
+      return seat_name(seat) + " range: '" + range + "' is not a range (" + e.what() + ")";
+    }
+  }
+  if (const int seat = velmora_app::seat_emptied_by_board(c); seat >= 0) {
+    return seat_name(seat) + " range: no hand of '" + (seat == 0 ? c.oop_range : c.ip_range) +
+           "' is left once the board's cards are removed";
+  }
+  return {};
 }
 
 }  // namespace bench_spot

@@ -7,4 +7,7 @@ bash scripts/build.sh
 if [ -x build/backend/caldirune ]; then
   exec build/backend/caldirune "$@"
 fi
-echo "The solver core is built (build/bench/solve_bench solves a spot); the window comes with a later step."
+# Only a build directory configured without the application gets here.
+echo "build/backend/caldirune was not built: ./build is configured with VELMORA_BUILD_APP=OFF." >&2
+echo "Configure it with the application and run this script again: cmake -S . -B build -DVELMORA_BUILD_APP=ON" >&2
+exit 1

@@ -112,10 +112,28 @@ bool collect_findings(std::span<const Card> board, velmora::Pocket pocket, std::
 }  // namespace
 
 int hand_bucket_index(std::string_view name) {
+  const auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+  while (!name.empty() && space(name.front())) name.remove_prefix(1);
+  while (!name.empty() && space(name.back())) name.remove_suffix(1);
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
   for (int i = 0; i < kBucketCount; ++i) {
-    if (kHandBuckets[i] == name) return i;
+    const std::string_view bucket = kHandBuckets[i];
+    if (bucket.size() == name.size() &&
+        std::equal(bucket.begin(), bucket.end(), name.begin(), [&](char a, char b) { return lower(a) == lower(b); })) {
+      return i;
+    }
   }
   return -1;
+}
+
+std::vector<int> hand_bucket_credit_of_texts(std::span<const std::string> texts) {
+  std::vector<int> buckets;
+  for (const std::string& text : texts) {
+    const int b = hand_bucket_index(text);
+    if (b >= 0) buckets.push_back(b);
+  }
+  if (buckets.empty()) buckets.push_back(kAirBucket);
+  return buckets;
 }
 
 int made_hand_category(std::span<const Card> cards) {
@@ -224,13 +242,7 @@ std::vector<std::string> hand_category_tags_on_board(std::span<const Card> board
 std::vector<int> hand_bucket_credit_on_board(std::span<const Card> board, velmora::Pocket pocket) {
   std::vector<std::string> found;
   if (!collect_findings(board, pocket, found)) return {};
-  std::vector<int> buckets;
-  for (const auto& text : found) {
-    const int b = hand_bucket_index(text);
-    if (b >= 0) buckets.push_back(b);
-  }
-  if (buckets.empty()) buckets.push_back(kAirBucket);
-  return buckets;
+  return hand_bucket_credit_of_texts(found);
 }
 
 std::vector<std::string> hand_category_tags(const velmora::CardContext& context, const velmora::PlanNode& node,

@@ -24,8 +24,14 @@ inline constexpr std::array<std::string_view, kBucketCount> kHandBuckets = {
 };
 inline constexpr int kAirBucket = 20;
 
-// Bucket position of a name, -1 for a text without a bucket ("pair", "").
+// Bucket position of a name (white space around it and case aside), -1 for
+// a text without a bucket ("pair", "").
 int hand_bucket_index(std::string_view name);
+
+// The buckets a combo whose category texts are `texts` is credited to, in
+// their order: each text's bucket, "air" when none names one. The buckets
+// query and every filter by bucket read a combo through this one rule.
+std::vector<int> hand_bucket_credit_of_texts(std::span<const std::string> texts);
 
 // 0 high card .. 8 straight flush for 5 to 7 cards; 0 for any other count.
 // Throws std::out_of_range for a code of 52 or more.

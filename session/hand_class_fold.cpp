@@ -1,6 +1,7 @@
 #include "session/hand_class_fold.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <exception>
@@ -13,28 +14,13 @@
 namespace velmora_app {
 namespace {
 
-bool is_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-
-std::string trimmed_lower(std::string_view text) {
-  while (!text.empty() && is_space(text.front())) text.remove_prefix(1);
-  while (!text.empty() && is_space(text.back())) text.remove_suffix(1);
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
-
-// Whether the buckets query counts the combo under `bucket`: a tag names
-// it, or it is "air" and no tag names a bucket (a pair of a low board rank).
-bool credited(const ClassFoldCombo& combo, const std::string& bucket) {
-  bool any_bucket = false;
-  for (const std::string& tag : combo.tags) {
-    const std::string t = trimmed_lower(tag);
-    if (t == bucket) return true;
-    any_bucket = any_bucket || hand_bucket_index(t) >= 0;
-  }
-  return bucket == "air" && !combo.tags.empty() && !any_bucket;
+// Whether the buckets query counts the combo under bucket `bucket`: its
+// tags are read by the same credit rule, "air" included. A combo without
+// tags has no known category and sits in no bucket.
+bool credited(const ClassFoldCombo& combo, int bucket) {
+  if (combo.tags.empty()) return false;
+  const std::vector<int> buckets = hand_bucket_credit_of_texts(combo.tags);
+  return std::find(buckets.begin(), buckets.end(), bucket) != buckets.end();
 }
 
 // Per class: how many of its combos hold no card of `board`.
@@ -66,10 +52,12 @@ struct ClassSums {
 
 HandClassFold fold_hand_classes(const std::vector<ClassFoldCombo>& combos, std::string_view bucket,
                                 std::size_t action_count, const std::vector<std::string>& board) {
-  const std::string filter = trimmed_lower(bucket);
+  const bool filtered =
+      std::any_of(bucket.begin(), bucket.end(), [](char ch) { return !std::isspace(static_cast<unsigned char>(ch)); });
+  const int filter = hand_bucket_index(bucket);
   std::unordered_map<std::string, ClassSums> sums;
   for (const ClassFoldCombo& c : combos) {
-    if (!filter.empty() && !credited(c, filter)) continue;
+    if (filtered && (filter < 0 || !credited(c, filter))) continue;
     const std::string label = hand_class_label(c.card1, c.card2);
     if (label.empty()) continue;
     if (!std::isfinite(c.weight) || c.weight <= 0.0) continue;

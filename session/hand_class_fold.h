@@ -28,9 +28,10 @@ struct HandClassFold {
   std::map<std::string, std::vector<double>> action_probabilities;
 };
 
-// Folds the combos credited to `bucket` (white space around it and case
-// aside; "" takes every combo; "air" also takes a combo none of whose tags
-// names a bucket). A combo without a class or a weight above 0 is left out.
+// Folds the combos the buckets query credits to `bucket` (white space around
+// it and case aside; "" takes every combo, a text naming no bucket none): a
+// tag names it, or it is "air" and no tag names a bucket. A combo without
+// tags, a class or a weight above 0 is left out.
 // `action_count` actions are summed; 0 takes the count of the first combo
 // with any. `board` holds the node's board cards as texts ("Ah"); texts that
 // name no card are passed over. Classes without a counted combo are absent.

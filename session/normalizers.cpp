@@ -195,7 +195,7 @@ std::string normalize_sizing_text(std::string_view text, bool add_all_in) {
     if (token == "a" || token == "A") has_all_in = true;
     const char last = token.back();
     if (last != '%' && !is_size_letter(last)) token.push_back('%');
-    if (is_zero_size(token)) refuse("Sizing: '" + token + "' is a size of 0");
+    if (is_zero_size(token)) refuse("Sizing: '" + std::string(piece) + "' is a size of 0");
     if (!out.empty()) out.push_back(',');
     out += token;
   }

@@ -9,6 +9,7 @@
 #include <QHostAddress>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QNetworkProxy>
 #include <QSettings>
 #include <QSignalSpy>
@@ -16,6 +17,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTranslator>
 
 #include <zlib.h>
 
@@ -51,6 +53,15 @@ class ManifestServer : public QObject {
   int requests = 0;
   QByteArray lastRequest;
 
+  // A path answered with a redirect to `location` (a path on this server),
+  // with the redirect's own body.
+  struct Redirect {
+    int status = 302;
+    QByteArray location;
+    QByteArray body;
+  };
+  QMap<QByteArray, Redirect> redirects;
+
   void serveJson(const QJsonObject& obj) {
     status = 200;
     reason = "OK";
@@ -68,6 +79,15 @@ class ManifestServer : public QObject {
         lastRequest = *buffer;
         buffer->clear();
         if (silent) return;
+        const QByteArray path = lastRequest.mid(4, lastRequest.indexOf(' ', 4) - 4);
+        if (redirects.contains(path)) {
+          const Redirect& r = redirects[path];
+          socket->write("HTTP/1.1 " + QByteArray::number(r.status) + " Moved\r\nLocation: " + r.location +
+                        "\r\nContent-Type: text/html\r\nContent-Length: " + QByteArray::number(r.body.size()) +
+                        "\r\nConnection: close\r\n\r\n" + r.body);
+          socket->disconnectFromHost();
+          return;
+        }
         QByteArray response = "HTTP/1.1 " + QByteArray::number(status) + " " + reason + "\r\n";
         response += "Content-Type: " + contentType + "\r\n";
         if (!contentEncoding.isEmpty()) response += "Content-Encoding: " + contentEncoding + "\r\n";
@@ -281,6 +301,28 @@ TEST_F(UpdateManagerTest, AnswerThatIsNoJsonObjectIsAnInvalidResponse) {
   }
 }
 
+// An error shown before a change of language is shown in the new one; the
+// network layer's own text stays as it came.
+TEST_F(UpdateManagerTest, ErrorIsWordedAgainWhenTheLanguageChanges) {
+  UpdateManager um;
+  server_.body = "<html></html>";
+  check(um);
+  ASSERT_EQ(um.lastError(), "Invalid update response (HTTP 200).");
+  QSignalSpy spy(&um, &UpdateManager::stateChanged);
+  QTranslator german;
+  ASSERT_TRUE(german.load(":/Velmora/i18n/velmora_de.qm"));
+  QCoreApplication::installTranslator(&german);
+  EXPECT_EQ(um.lastError(), "Ungültige Update-Antwort (HTTP 200).");
+  EXPECT_GE(spy.count(), 1);
+  server_.status = 404;
+  server_.reason = "Not Found";
+  check(um);
+  const QString failed = um.lastError();
+  EXPECT_TRUE(failed.startsWith("Update-Prüfung fehlgeschlagen: ")) << failed.toStdString();
+  QCoreApplication::removeTranslator(&german);
+  EXPECT_EQ(um.lastError(), "Update check failed: " + failed.mid(failed.indexOf(": ") + 2));
+}
+
 // --- oversized answers -------------------------------------------------------------
 
 // A manifest whose notes take `notesBytes` bytes.
@@ -332,6 +374,48 @@ TEST_F(UpdateManagerTest, AnswerPastTheBoundFailsTheCheckAndKeepsThePreviousMani
     EXPECT_EQ(um.latestVersion(), "1.4");
     EXPECT_EQ(um.releaseNotes(), "small");
     EXPECT_EQ(QSettings().value("updates/cachedManifestJson").toString(), cachedBefore);
+    server_.omitLength = false;
+  }
+}
+
+// Behind a redirect (http to https, a mirror) the final answer's own
+// headers decide how it is read and how long it may say it is: a compressed
+// manifest is found, and an answer past the bound still stops there. The
+// redirect's own body is passed over, within the same bound.
+TEST_F(UpdateManagerTest, AnswerBehindARedirectIsReadByItsOwnHeaders) {
+  const QString tooLarge = "Update check failed: the answer is larger than 1 MiB";
+  const QByteArray manifest = manifestWithNotes(10);
+  struct Case {
+    const char* label;
+    ManifestServer::Redirect redirect;
+    QByteArray body;
+    QByteArray encoding;
+    bool omitLength;
+    QString error;
+  } const cases[] = {
+      {"gzip behind a 302", {302, "/manifest.json", ""}, gzip(manifest), "gzip", false, ""},
+      {"gzip behind a 301 with a body", {301, "/manifest.json", "<html>moved</html>"}, gzip(manifest), "gzip", false, ""},
+      {"plain behind a 301 with a long body", {301, "/manifest.json", QByteArray(900 << 10, 'm')}, manifest, "", false, ""},
+      {"a 301 whose own body is past the bound", {301, "/manifest.json", QByteArray(2 << 20, 'm')}, manifest, "", false,
+       tooLarge},
+      {"gzip bomb behind a 302", {302, "/manifest.json", ""}, gzip(QByteArray(64 << 20, ' ')), "gzip", false, tooLarge},
+      {"20 MB behind a 302", {302, "/manifest.json", ""}, manifestWithNotes(20 << 20), "", false, tooLarge},
+      {"20 MB behind a 302, no length", {302, "/manifest.json", ""}, manifestWithNotes(20 << 20), "", true, tooLarge},
+  };
+  for (const Case& c : cases) {
+    UpdateManager um;
+    server_.redirects.clear();
+    server_.contentEncoding.clear();
+    checkManifest(um, {{"version", "1.4"}, {"linux_url", "https://example.org/x"}});
+    server_.redirects.insert("/old.json", c.redirect);
+    server_.body = c.body;
+    server_.contentEncoding = c.encoding;
+    server_.omitLength = c.omitLength;
+    um.setManifestUrl(server_.url("/old.json"));
+    um.checkNow();
+    ASSERT_TRUE(waitFor([&] { return !um.busy(); }, 20000)) << c.label;
+    EXPECT_EQ(um.lastError().toStdString(), c.error.toStdString()) << c.label;
+    EXPECT_EQ(um.latestVersion().toStdString(), c.error.isEmpty() ? "9.0" : "1.4") << c.label;
     server_.omitLength = false;
   }
 }

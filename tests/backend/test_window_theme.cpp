@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QDir>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QJSValue>
 #include <QQmlComponent>
@@ -27,9 +26,9 @@
 
 namespace {
 
-QString moduleDir() {
-  return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath("../../Velmora");
-}
+// The source tree's QML module, named by the build: __FILE__ may be a path
+// relative to a build directory (a compiler cache rewrites it so).
+QString moduleDir() { return QStringLiteral(VELMORA_QML_MODULE_DIR); }
 
 QUrl moduleFile(const QString& relative) {
   return QUrl::fromLocalFile(QDir(moduleDir()).absoluteFilePath(relative));

@@ -3,6 +3,7 @@
 // determinism across thread counts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <chrono>
@@ -87,7 +88,9 @@ std::size_t expect_same_matrices(std::size_t nodes, const DiscountedCfr& a, cons
       if (which == (sums ? Matrices::kRegrets : Matrices::kStrategySums)) continue;
       const auto x = sums ? a.node_strategy_sums(node) : a.node_regrets(node);
       const auto y = sums ? b.node_strategy_sums(node) : b.node_regrets(node);
-      if (x.size() != y.size() || std::memcmp(x.data(), y.data(), x.size() * sizeof(float)) != 0) {
+      // An uninitialised node's matrices are empty vectors without storage.
+      const auto same = [](float p, float q) { return bits(p) == bits(q); };
+      if (!std::equal(x.begin(), x.end(), y.begin(), y.end(), same)) {
         ADD_FAILURE() << "node " << node << (sums ? " strategy sums" : " regrets") << " differ";
         return compared;
       }

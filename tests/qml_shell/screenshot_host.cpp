@@ -16,8 +16,8 @@
 //                                |results-loaded
 //                                --theme dark|light
 //                         [--width N] [--height N] [--language CODE]
-//   shell_screenshot_host --main --page home|settings|setup|setup-bad-size|setup-bad-range|save-dialog|open-dialog|export-dialog|
-//                                       import-dialog|clear-dialog
+//   shell_screenshot_host --main --page home|settings|settings-update-error|settings-update-error-de|setup|setup-bad-size|
+//                                       setup-bad-range|save-dialog|open-dialog|export-dialog|import-dialog|clear-dialog
 //                         [--language CODE] [--theme dark|light]
 #include "tests/qml_shell/shell_test_backend.h"
 
@@ -351,6 +351,14 @@ Main {
             shell = shell.parent
         if (page === "settings")
             shell.requestNavigate(4)
+        if (page === "settings-update-error" || page === "settings-update-error-de") {
+            // A check whose manifest cannot be read; "-de" then switches to German.
+            shell.requestNavigate(4)
+            updates.manifestUrl = sampleFolder + "/no manifest.json"
+            updates.checkNow()
+            updateWait.start()
+            return
+        }
         if (page === "setup" || page === "setup-bad-size" || page === "setup-bad-range") {
             shell.resetToDefaults()
             if (page === "setup-bad-size")
@@ -394,6 +402,19 @@ Main {
     }
 
     Timer { id: settleTimer; interval: 1500; onTriggered: hostReport.ready() }
+    Timer {
+        id: updateWait
+        interval: 100
+        repeat: true
+        onTriggered: {
+            if (updates.busy)
+                return
+            stop()
+            if (main.page === "settings-update-error-de")
+                languageManager.setLanguage("de")
+            settleTimer.start()
+        }
+    }
     Component.onCompleted: Qt.callLater(page === "journey" ? _journeyStart : _show)
 
     // "journey": the road of a first solve as a user takes it, one reported

@@ -3,10 +3,14 @@
 
 #include <cmath>
 #include <limits>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "core/game.h"
+#include "session/hand_categories.h"
 #include "session/hand_class_fold.h"
+#include "session_test_support.h"
 
 namespace velmora_app {
 namespace {
@@ -108,6 +112,50 @@ TEST(HandClassFold, ActionCountFromTheFirstCountedCombo) {
   expect_shares(known.action_probabilities.at("KK"), {0.3, 0.7, 0.0});
 
   EXPECT_TRUE(fold_hand_classes({}, "", 0, {}).weights.empty());
+}
+
+// Every bucket filter of the matrix covers exactly the combos of its bucket,
+// at every decision node of a river spot whose root holds made hands, missed
+// flush and straight draws (some both) and air.
+TEST(HandClassFold, EveryBucketFilterCoversItsBucketAtEveryNode) {
+  SolveSession session;
+  SolveConfig c = testing::river_config();
+  c.board = "Qs8s3d7c2h";
+  c.oop_range = "AJs,KTs,65s,QQ";
+  c.ip_range = "AA,JJ,T9s";
+  c.max_iterations = 30;
+  ASSERT_EQ(testing::run_to_end(session, c).back().text, "Done");
+  const auto [game, solver] = session.stored_result();
+  ASSERT_TRUE(game);
+
+  // With no board given, a class's weight is its combos' weight over all
+  // its combos (6 of a pair, 4 suited, 12 offsuit).
+  const auto covered = [](const HandClassFold& fold) {
+    double sum = 0.0;
+    for (const auto& [label, w] : fold.weights) sum += w * (label.size() == 2 ? 6 : label[2] == 's' ? 4 : 12);
+    return sum;
+  };
+  int nodes = 0;
+  for (std::uint64_t n = 0; n < game->nodes().size(); ++n) {
+    const NodeHandBuckets buckets = session.node_hand_buckets(n);
+    if (!buckets.ok) continue;
+    ++nodes;
+    std::map<std::string, double> want;
+    for (const HandBucketRow& r : buckets.rows) want[r.name] = r.combos;
+    if (n == 0) {
+      EXPECT_EQ(want, (std::map<std::string, double>{
+                          {"set", 3}, {"missed FD", 3}, {"missed OESD", 4}, {"air", 6}}));
+    }
+    std::vector<ClassFoldCombo> combos;
+    for (const HandComboRow& r : session.node_hand_combos(n).rows) {
+      combos.push_back({r.card1, r.card2, r.weight, r.tags, {r.action_probabilities.begin(), r.action_probabilities.end()}});
+    }
+    for (const std::string_view name : kHandBuckets) {
+      const double got = covered(fold_hand_classes(combos, name, 0, {}));
+      EXPECT_NEAR(got, want[std::string(name)], 1e-6) << "node " << n << ", " << name;
+    }
+  }
+  EXPECT_GT(nodes, 3);
 }
 
 }  // namespace

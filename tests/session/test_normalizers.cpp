@@ -156,6 +156,7 @@ TEST(ParseStreetSizing, TextsThatWouldChangeWhenCleanedAreRefused) {
     EXPECT_EQ(std::tie(f.seat, f.street, f.raise, f.token), std::tuple(1, std::string("river"), true,
                                                                         std::string(k.piece)))
         << k.text << ": " << message;
+    EXPECT_NE(message.find("'" + std::string(k.piece) + "'"), std::string::npos) << "quoted as typed: " << message;
   }
 }
 
