@@ -6,7 +6,7 @@ import "../qml_shell/spots.js" as Spots
 // The Setup page's header inside the real shell: whenever "Continue to
 // Solve" is disabled the header says why, in the language shown, and the
 // badge does not read "Ready"; a figure of an earlier spot never stays on
-// show.
+// show. The range cards mark every Tab stop.
 Item {
     id: host
     width: 1540
@@ -117,6 +117,38 @@ Item {
                        "OOP range: no hand of 'QsJs' is left once the board's cards are removed", 10000)
             compareHeader("OOP range: no hand of 'QsJs' is left once the board's cards are removed", "Solve RAM: —",
                           "Setup Required")
+        }
+
+        // Every Tab stop of a range card shows that it has the focus.
+        function test_range_card_tab_stops_are_marked() {
+            page.oopRangeText = "AA, KK"
+            var card = findChild(page, "oopRangeCard")
+            var flick = findChild(page, "flickable")
+            findChild(page, "ipJamThresholdSwitch").forceActiveFocus()
+            var stops = 0
+            for (var i = 0; i < 30; ++i) {
+                keyClick(Qt.Key_Tab)
+                var item = host.Window.window.activeFocusItem
+                var inCard = false
+                for (var up = item; up && !inCard; up = up.parent)
+                    inCard = up === card
+                if (!inCard) {
+                    if (stops > 0)
+                        break
+                    continue
+                }
+                ++stops
+                waitForRendering(shell)
+                var y = flick.contentY
+                var focused = grabImage(shell)
+                // Focus elsewhere without a Tab, so that the page stays put.
+                page.forceActiveFocus()
+                compare(flick.contentY, y)
+                waitForRendering(shell)
+                verify(!focused.equals(grabImage(shell)), item.objectName + " shows no focus mark")
+                item.forceActiveFocus(Qt.TabFocusReason)
+            }
+            verify(stops >= 8, "Tab stops in the card: " + stops)
         }
     }
 }

@@ -109,6 +109,11 @@ Card {
                                                : (root.theme ? root.theme.surface2 : "#21262D")
                     border.width: 1
                     border.color: root.theme ? root.theme.stroke : "#30363D"
+
+                    FocusRing {
+                        theme: root.theme
+                        shown: clearButton.visualFocus
+                    }
                 }
             }
         }
