@@ -81,6 +81,17 @@ Item {
             compare([page.oopCustomRanges, page.ipCustomRanges, storedTexts()], [[], [], ""], "nothing stored")
         }
 
+        // The name dialog opens in the middle of the window, as the others do.
+        function test_name_dialog_is_centred() {
+            importFrom("ip", writeFile("centre.txt", "AA, KK"))
+            var box = findChild(page, "importRangeNameDialog").background
+            var corner = box.mapToItem(null, 0, 0)
+            var win = page.Window.window
+            fuzzyCompare(corner.x + box.width / 2, win.width / 2, 1)
+            fuzzyCompare(corner.y + box.height / 2, win.height / 2, 1)
+            closeImport()
+        }
+
         function test_name_field_stays_unfocused_while_an_error_shows() {
             var good = writeFile("good.txt", "AA, KK")
             var field = findChild(page, "importRangeNameField")
