@@ -1029,6 +1029,10 @@
         <source>Board: choose the three flop cards (the turn and the river may follow)</source>
         <translation>Board: die drei Flop-Karten wählen (Turn und River können folgen)</translation>
     </message>
+    <message>
+        <source>Board: choose the turn card before the river, or clear the river</source>
+        <translation>Board: zuerst die Turn-Karte wählen oder den River leeren</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPage</name>

@@ -1029,6 +1029,10 @@
         <source>Board: choose the three flop cards (the turn and the river may follow)</source>
         <translation>Board: elige las tres cartas del flop (el turn y el river pueden seguir)</translation>
     </message>
+    <message>
+        <source>Board: choose the turn card before the river, or clear the river</source>
+        <translation>Board: elige la carta del turn antes del river, o quita el river</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPage</name>

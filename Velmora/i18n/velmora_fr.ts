@@ -1029,6 +1029,10 @@
         <source>Board: choose the three flop cards (the turn and the river may follow)</source>
         <translation>Board : choisissez les trois cartes du flop (le turn et la river peuvent suivre)</translation>
     </message>
+    <message>
+        <source>Board: choose the turn card before the river, or clear the river</source>
+        <translation>Board : choisissez la carte du turn avant la river, ou retirez la river</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPage</name>

@@ -1029,6 +1029,10 @@
         <source>Board: choose the three flop cards (the turn and the river may follow)</source>
         <translation>Board: scegli le tre carte del flop (turn e river possono seguire)</translation>
     </message>
+    <message>
+        <source>Board: choose the turn card before the river, or clear the river</source>
+        <translation>Board: scegli la carta del turn prima del river, o togli il river</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPage</name>

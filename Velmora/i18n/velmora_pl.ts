@@ -1029,6 +1029,10 @@
         <source>Board: choose the three flop cards (the turn and the river may follow)</source>
         <translation>Board: wybierz trzy karty flopa (turn i river mogą dojść później)</translation>
     </message>
+    <message>
+        <source>Board: choose the turn card before the river, or clear the river</source>
+        <translation>Board: wybierz kartę turna przed riverem albo usuń river</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPage</name>

@@ -1029,6 +1029,10 @@
         <source>Board: choose the three flop cards (the turn and the river may follow)</source>
         <translation>Board: escolha as três cartas do flop (o turn e o river podem vir depois)</translation>
     </message>
+    <message>
+        <source>Board: choose the turn card before the river, or clear the river</source>
+        <translation>Board: escolha a carta do turn antes do river, ou remova o river</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPage</name>

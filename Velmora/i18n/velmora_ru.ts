@@ -1029,6 +1029,10 @@
         <source>Board: choose the three flop cards (the turn and the river may follow)</source>
         <translation>Борд: выберите три карты флопа (тёрн и ривер можно добавить позже)</translation>
     </message>
+    <message>
+        <source>Board: choose the turn card before the river, or clear the river</source>
+        <translation>Борд: выберите карту тёрна перед ривером или уберите ривер</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPage</name>

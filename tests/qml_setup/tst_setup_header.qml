@@ -101,6 +101,9 @@ Item {
             page.ipRangeText = "JJ"
             compareHeader("Board: choose the three flop cards (the turn and the river may follow)", "Solve RAM: —",
                           "Setup Required")
+            page.boardText = "QsJh2h__3d"
+            compareHeader("Board: choose the turn card before the river, or clear the river", "Solve RAM: —",
+                          "Setup Required")
             languageManager.setLanguage("de")
             page.boardText = "QsJh2h"
             page.startingStreet = "river"

@@ -79,7 +79,8 @@ function _blank(v) {
 // The first reason a project state `s` cannot be solved before any memory
 // estimate, or null: an empty size text ({kind "size", seat, street,
 // raise}), a range without a hand by `rangeHasHand` ({kind "range", seat,
-// text}), a board that is no flop, turn or river ({kind "board"}), a
+// text}), a board that is no flop, turn or river ({kind "board", gap:
+// whether a slot before a card is empty, as a river without a turn}), a
 // starting street whose card the board lacks ({kind "street", street}).
 function setupBlock(s, rangeHasHand) {
     for (var i = 0; i < SIZE_FIELDS.length; ++i) {
@@ -94,7 +95,7 @@ function setupBlock(s, rangeHasHand) {
             return { kind: "range", seat: seats[k], text: text === undefined || text === null ? "" : String(text) }
     }
     if (!isStrictBoardReady(s.boardText))
-        return { kind: "board" }
+        return { kind: "board", gap: String(s.boardText).indexOf("_") >= 0 }
     if (!streetFitsBoard(s.boardText, s.startingStreet))
         return { kind: "street", street: s.startingStreet }
     return null

@@ -84,7 +84,8 @@ RowLayout {
             return b.street === "river" ? qsTr("Board: a river start needs a river card")
                                         : qsTr("Board: a turn start needs a turn card")
         }
-        return qsTr("Board: choose the three flop cards (the turn and the river may follow)")
+        return b.gap ? qsTr("Board: choose the turn card before the river, or clear the river")
+                     : qsTr("Board: choose the three flop cards (the turn and the river may follow)")
     }
 
     ColumnLayout {
