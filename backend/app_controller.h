@@ -193,8 +193,12 @@ class AppController : public QObject {
   // "OOP flop bet sizes: '3x3' is not a valid size".
   static QString sizeTokenErrorText(const velmora_app::SizeTokenFault& fault);
   // The refusal of a range text in the UI language, naming the first piece
-  // the solver cannot read; empty when the solver reads the whole text.
+  // the solver cannot read; empty when the solver reads the whole text. A
+  // text past the longest range is refused for its length, unread.
   Q_INVOKABLE QString rangeTextError(const QString& text) const;
+  // A seat's range text past the longest range the solver reads, named with
+  // the seat ("OOP range: ..."); empty when both are within it.
+  static QString rangeTooLongError(const QString& oopRange, const QString& ipRange);
 
  signals:
   void runningChanged();

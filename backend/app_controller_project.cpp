@@ -151,6 +151,15 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
 }
 
 QVariantMap AppController::applyLoadedProject(project_file::LoadedProject&& loaded, const QString& path) {
+  // A range no solve could read is refused before anything is replaced.
+  const QString tooLong = rangeTooLongError(loaded.project.value(QStringLiteral("oopRangeText")).toString(),
+                                            loaded.project.value(QStringLiteral("ipRangeText")).toString());
+  if (!tooLong.isEmpty()) {
+    qWarning() << "loadProject:" << path << "refused:" << tooLong;
+    QVariantMap result = loadFailure(project_file::LoadedProject(), path);
+    result.insert(QStringLiteral("error"), tooLong);
+    return result;
+  }
   // A solve still running (or about to start) would later replace what is
   // loaded here.
   abandonCurrentRun();

@@ -118,7 +118,27 @@ bool AppController::rangeHasHand(const QString& text) const {
   }
 }
 
+namespace {
+
+bool rangeTooLong(const QString& text) {
+  return static_cast<std::size_t>(text.size()) > velmora_app::kMaxRangeTextLength;
+}
+
+QString tooLongText() {
+  return AppController::tr("This text is too long for a range: a range text holds at most %1 characters")
+      .arg(QString::number(velmora_app::kMaxRangeTextLength));
+}
+
+}  // namespace
+
+QString AppController::rangeTooLongError(const QString& oopRange, const QString& ipRange) {
+  if (rangeTooLong(oopRange)) return tr("OOP range: %1").arg(tooLongText());
+  if (rangeTooLong(ipRange)) return tr("IP range: %1").arg(tooLongText());
+  return QString();
+}
+
 QString AppController::rangeTextError(const QString& text) const {
+  if (rangeTooLong(text)) return tooLongText();
   const auto reads = [](const QString& piece) {
     try {
       velmora_app::parse_range_or_percent(toStd(piece));
@@ -235,6 +255,12 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     if ((boardLength != 6 && boardLength != 8 && boardLength != 10) ||
         static_cast<std::size_t>(typedBoard.size()) != boardLength) {
       setStatusText(tr("Not ready: enter a valid board first"));
+      return;
+    }
+    if (const QString tooLong = rangeTooLongError(cfg.value(QStringLiteral("oop_range")).toString(),
+                                                     cfg.value(QStringLiteral("ip_range")).toString());
+        !tooLong.isEmpty()) {
+      setStatusText(tr("Error: %1").arg(tooLong));
       return;
     }
     if (!rangeHasHand(fromStd(config.oop_range)) || !rangeHasHand(fromStd(config.ip_range))) {

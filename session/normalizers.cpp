@@ -238,6 +238,9 @@ std::optional<SizeTokenFault> first_size_fault(const SolveConfig& config) {
 }
 
 velmora::Range parse_range_or_percent(std::string_view text) {
+  if (text.size() > kMaxRangeTextLength) {
+    throw std::invalid_argument("Range text is longer than " + std::to_string(kMaxRangeTextLength) + " characters");
+  }
   std::size_t b = 0;
   std::size_t e = text.size();
   while (b < e && is_c_space(text[b])) ++b;

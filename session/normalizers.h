@@ -1,6 +1,7 @@
 // Clean-up of the user's size and range texts before the solver core's strict
 // parsers see them.
 #pragma once
+#include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -60,8 +61,13 @@ void parse_street_sizing_plain(velmora::StreetSizeLists& out, const StreetSizing
 // OOP before IP; bets before raises), or none.
 std::optional<SizeTokenFault> first_size_fault(const SolveConfig& config);
 
+// The longest range text read. Every combo written out with a weight takes
+// about 16,000 characters; a longer text is no range anyone typed or kept,
+// and reading it would only cost time and memory.
+inline constexpr std::size_t kMaxRangeTextLength = 50000;
+
 // "50%" gives weight 0.5 on all 1326 combos; any other text goes to the core
-// range parser.
+// range parser. A text longer than kMaxRangeTextLength is refused unread.
 velmora::Range parse_range_or_percent(std::string_view text);
 
 }  // namespace velmora_app

@@ -202,6 +202,18 @@
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
     </message>
+    <message>
+        <source>This text is too long for a range: a range text holds at most %1 characters</source>
+        <translation>Dieser Text ist zu lang für eine Range: ein Range-Text hat höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>OOP range: %1</source>
+        <translation>OOP-Range: %1</translation>
+    </message>
+    <message>
+        <source>IP range: %1</source>
+        <translation>IP-Range: %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -964,6 +976,62 @@
     <message>
         <source>Needs more memory than available</source>
         <translation>Benötigt mehr Speicher als verfügbar</translation>
+    </message>
+    <message>
+        <source>Not enough free memory for this spot: close other programs or use fewer sizes</source>
+        <translation>Nicht genug freier Speicher für diesen Spot: andere Programme schließen oder weniger Größen verwenden</translation>
+    </message>
+    <message>
+        <source>Waiting for the memory estimate of this spot</source>
+        <translation>Warte auf die Speicherschätzung für diesen Spot</translation>
+    </message>
+    <message>
+        <source>%1 flop bet sizes: enter at least one size</source>
+        <translation>%1 Flop-Bet-Größen: mindestens eine Größe eingeben</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: enter at least one size</source>
+        <translation>%1 Flop-Raise-Größen: mindestens eine Größe eingeben</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: enter at least one size</source>
+        <translation>%1 Turn-Bet-Größen: mindestens eine Größe eingeben</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: enter at least one size</source>
+        <translation>%1 Turn-Raise-Größen: mindestens eine Größe eingeben</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: enter at least one size</source>
+        <translation>%1 River-Bet-Größen: mindestens eine Größe eingeben</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: enter at least one size</source>
+        <translation>%1 River-Raise-Größen: mindestens eine Größe eingeben</translation>
+    </message>
+    <message>
+        <source>%1 range: %2</source>
+        <translation>%1-Range: %2</translation>
+    </message>
+    <message>
+        <source>%1 range: select at least one hand</source>
+        <translation>%1-Range: mindestens eine Hand wählen</translation>
+    </message>
+    <message>
+        <source>Board: a river start needs a river card</source>
+        <translation>Board: Für einen Start am River fehlt die River-Karte</translation>
+    </message>
+    <message>
+        <source>Board: a turn start needs a turn card</source>
+        <translation>Board: Für einen Start am Turn fehlt die Turn-Karte</translation>
+    </message>
+    <message>
+        <source>Board: choose the three flop cards (the turn and the river may follow)</source>
+        <translation>Board: die drei Flop-Karten wählen (Turn und River können folgen)</translation>
+    </message>
+    <message>
+        <source>Board: choose the turn card before the river, or clear the river</source>
+        <translation>Board: zuerst die Turn-Karte wählen oder den River leeren</translation>
     </message>
 </context>
 <context>

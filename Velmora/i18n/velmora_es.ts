@@ -202,6 +202,18 @@
         <source>Unknown error</source>
         <translation>Error desconocido</translation>
     </message>
+    <message>
+        <source>This text is too long for a range: a range text holds at most %1 characters</source>
+        <translation>Este texto es demasiado largo para un rango: un texto de rango admite como máximo %1 caracteres</translation>
+    </message>
+    <message>
+        <source>OOP range: %1</source>
+        <translation>Rango OOP: %1</translation>
+    </message>
+    <message>
+        <source>IP range: %1</source>
+        <translation>Rango IP: %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -964,6 +976,62 @@
     <message>
         <source>Needs more memory than available</source>
         <translation>Necesita más memoria de la disponible</translation>
+    </message>
+    <message>
+        <source>Not enough free memory for this spot: close other programs or use fewer sizes</source>
+        <translation>No hay suficiente memoria libre para este spot: cierra otros programas o usa menos tamaños</translation>
+    </message>
+    <message>
+        <source>Waiting for the memory estimate of this spot</source>
+        <translation>Esperando la estimación de memoria de este spot</translation>
+    </message>
+    <message>
+        <source>%1 flop bet sizes: enter at least one size</source>
+        <translation>Apuestas de %1 en el flop: introduce al menos un tamaño</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: enter at least one size</source>
+        <translation>Subidas de %1 en el flop: introduce al menos un tamaño</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: enter at least one size</source>
+        <translation>Apuestas de %1 en el turn: introduce al menos un tamaño</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: enter at least one size</source>
+        <translation>Subidas de %1 en el turn: introduce al menos un tamaño</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: enter at least one size</source>
+        <translation>Apuestas de %1 en el river: introduce al menos un tamaño</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: enter at least one size</source>
+        <translation>Subidas de %1 en el river: introduce al menos un tamaño</translation>
+    </message>
+    <message>
+        <source>%1 range: %2</source>
+        <translation>Rango %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 range: select at least one hand</source>
+        <translation>Rango %1: selecciona al menos una mano</translation>
+    </message>
+    <message>
+        <source>Board: a river start needs a river card</source>
+        <translation>Board: para empezar en el river falta la carta del river</translation>
+    </message>
+    <message>
+        <source>Board: a turn start needs a turn card</source>
+        <translation>Board: para empezar en el turn falta la carta del turn</translation>
+    </message>
+    <message>
+        <source>Board: choose the three flop cards (the turn and the river may follow)</source>
+        <translation>Board: elige las tres cartas del flop (el turn y el river pueden seguir)</translation>
+    </message>
+    <message>
+        <source>Board: choose the turn card before the river, or clear the river</source>
+        <translation>Board: elige la carta del turn antes del river, o quita el river</translation>
     </message>
 </context>
 <context>

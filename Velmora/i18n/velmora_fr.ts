@@ -202,6 +202,18 @@
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
     </message>
+    <message>
+        <source>This text is too long for a range: a range text holds at most %1 characters</source>
+        <translation>Ce texte est trop long pour une range : un texte de range compte au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>OOP range: %1</source>
+        <translation>Range OOP : %1</translation>
+    </message>
+    <message>
+        <source>IP range: %1</source>
+        <translation>Range IP : %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -964,6 +976,62 @@
     <message>
         <source>Needs more memory than available</source>
         <translation>Nécessite plus de mémoire que disponible</translation>
+    </message>
+    <message>
+        <source>Not enough free memory for this spot: close other programs or use fewer sizes</source>
+        <translation>Pas assez de mémoire libre pour ce spot : fermez d&apos;autres programmes ou utilisez moins de tailles</translation>
+    </message>
+    <message>
+        <source>Waiting for the memory estimate of this spot</source>
+        <translation>En attente de l&apos;estimation de mémoire de ce spot</translation>
+    </message>
+    <message>
+        <source>%1 flop bet sizes: enter at least one size</source>
+        <translation>Mises de %1 au flop : saisissez au moins une taille</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: enter at least one size</source>
+        <translation>Relances de %1 au flop : saisissez au moins une taille</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: enter at least one size</source>
+        <translation>Mises de %1 au turn : saisissez au moins une taille</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: enter at least one size</source>
+        <translation>Relances de %1 au turn : saisissez au moins une taille</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: enter at least one size</source>
+        <translation>Mises de %1 à la river : saisissez au moins une taille</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: enter at least one size</source>
+        <translation>Relances de %1 à la river : saisissez au moins une taille</translation>
+    </message>
+    <message>
+        <source>%1 range: %2</source>
+        <translation>Range %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 range: select at least one hand</source>
+        <translation>Range %1 : sélectionnez au moins une main</translation>
+    </message>
+    <message>
+        <source>Board: a river start needs a river card</source>
+        <translation>Board : un départ à la river demande la carte de la river</translation>
+    </message>
+    <message>
+        <source>Board: a turn start needs a turn card</source>
+        <translation>Board : un départ au turn demande la carte du turn</translation>
+    </message>
+    <message>
+        <source>Board: choose the three flop cards (the turn and the river may follow)</source>
+        <translation>Board : choisissez les trois cartes du flop (le turn et la river peuvent suivre)</translation>
+    </message>
+    <message>
+        <source>Board: choose the turn card before the river, or clear the river</source>
+        <translation>Board : choisissez la carte du turn avant la river, ou retirez la river</translation>
     </message>
 </context>
 <context>

@@ -202,6 +202,18 @@
         <source>Unknown error</source>
         <translation>Errore sconosciuto</translation>
     </message>
+    <message>
+        <source>This text is too long for a range: a range text holds at most %1 characters</source>
+        <translation>Questo testo è troppo lungo per un range: un testo di range contiene al massimo %1 caratteri</translation>
+    </message>
+    <message>
+        <source>OOP range: %1</source>
+        <translation>Range OOP: %1</translation>
+    </message>
+    <message>
+        <source>IP range: %1</source>
+        <translation>Range IP: %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -964,6 +976,62 @@
     <message>
         <source>Needs more memory than available</source>
         <translation>Richiede più memoria di quella disponibile</translation>
+    </message>
+    <message>
+        <source>Not enough free memory for this spot: close other programs or use fewer sizes</source>
+        <translation>Memoria libera insufficiente per questo spot: chiudi altri programmi o usa meno dimensioni</translation>
+    </message>
+    <message>
+        <source>Waiting for the memory estimate of this spot</source>
+        <translation>In attesa della stima di memoria di questo spot</translation>
+    </message>
+    <message>
+        <source>%1 flop bet sizes: enter at least one size</source>
+        <translation>Puntate di %1 al flop: inserisci almeno una dimensione</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: enter at least one size</source>
+        <translation>Rilanci di %1 al flop: inserisci almeno una dimensione</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: enter at least one size</source>
+        <translation>Puntate di %1 al turn: inserisci almeno una dimensione</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: enter at least one size</source>
+        <translation>Rilanci di %1 al turn: inserisci almeno una dimensione</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: enter at least one size</source>
+        <translation>Puntate di %1 al river: inserisci almeno una dimensione</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: enter at least one size</source>
+        <translation>Rilanci di %1 al river: inserisci almeno una dimensione</translation>
+    </message>
+    <message>
+        <source>%1 range: %2</source>
+        <translation>Range %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 range: select at least one hand</source>
+        <translation>Range %1: seleziona almeno una mano</translation>
+    </message>
+    <message>
+        <source>Board: a river start needs a river card</source>
+        <translation>Board: per partire dal river serve la carta del river</translation>
+    </message>
+    <message>
+        <source>Board: a turn start needs a turn card</source>
+        <translation>Board: per partire dal turn serve la carta del turn</translation>
+    </message>
+    <message>
+        <source>Board: choose the three flop cards (the turn and the river may follow)</source>
+        <translation>Board: scegli le tre carte del flop (turn e river possono seguire)</translation>
+    </message>
+    <message>
+        <source>Board: choose the turn card before the river, or clear the river</source>
+        <translation>Board: scegli la carta del turn prima del river, o togli il river</translation>
     </message>
 </context>
 <context>

@@ -202,6 +202,18 @@
         <source>Unknown error</source>
         <translation>Nieznany błąd</translation>
     </message>
+    <message>
+        <source>This text is too long for a range: a range text holds at most %1 characters</source>
+        <translation>Ten tekst jest za długi na zakres: tekst zakresu może mieć najwyżej %1 znaków</translation>
+    </message>
+    <message>
+        <source>OOP range: %1</source>
+        <translation>Zakres OOP: %1</translation>
+    </message>
+    <message>
+        <source>IP range: %1</source>
+        <translation>Zakres IP: %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -964,6 +976,62 @@
     <message>
         <source>Needs more memory than available</source>
         <translation>Wymaga więcej pamięci niż dostępne</translation>
+    </message>
+    <message>
+        <source>Not enough free memory for this spot: close other programs or use fewer sizes</source>
+        <translation>Za mało wolnej pamięci dla tego spotu: zamknij inne programy lub użyj mniej wielkości</translation>
+    </message>
+    <message>
+        <source>Waiting for the memory estimate of this spot</source>
+        <translation>Oczekiwanie na oszacowanie pamięci dla tego spotu</translation>
+    </message>
+    <message>
+        <source>%1 flop bet sizes: enter at least one size</source>
+        <translation>Zakłady %1 na flopie: wpisz co najmniej jedną wielkość</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: enter at least one size</source>
+        <translation>Podbicia %1 na flopie: wpisz co najmniej jedną wielkość</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: enter at least one size</source>
+        <translation>Zakłady %1 na turnie: wpisz co najmniej jedną wielkość</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: enter at least one size</source>
+        <translation>Podbicia %1 na turnie: wpisz co najmniej jedną wielkość</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: enter at least one size</source>
+        <translation>Zakłady %1 na riverze: wpisz co najmniej jedną wielkość</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: enter at least one size</source>
+        <translation>Podbicia %1 na riverze: wpisz co najmniej jedną wielkość</translation>
+    </message>
+    <message>
+        <source>%1 range: %2</source>
+        <translation>Zakres %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 range: select at least one hand</source>
+        <translation>Zakres %1: wybierz co najmniej jedną rękę</translation>
+    </message>
+    <message>
+        <source>Board: a river start needs a river card</source>
+        <translation>Board: start na riverze wymaga karty rivera</translation>
+    </message>
+    <message>
+        <source>Board: a turn start needs a turn card</source>
+        <translation>Board: start na turnie wymaga karty turna</translation>
+    </message>
+    <message>
+        <source>Board: choose the three flop cards (the turn and the river may follow)</source>
+        <translation>Board: wybierz trzy karty flopa (turn i river mogą dojść później)</translation>
+    </message>
+    <message>
+        <source>Board: choose the turn card before the river, or clear the river</source>
+        <translation>Board: wybierz kartę turna przed riverem albo usuń river</translation>
     </message>
 </context>
 <context>

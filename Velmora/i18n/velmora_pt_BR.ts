@@ -202,6 +202,18 @@
         <source>Unknown error</source>
         <translation>Erro desconhecido</translation>
     </message>
+    <message>
+        <source>This text is too long for a range: a range text holds at most %1 characters</source>
+        <translation>Este texto é longo demais para um range: um texto de range tem no máximo %1 caracteres</translation>
+    </message>
+    <message>
+        <source>OOP range: %1</source>
+        <translation>Range OOP: %1</translation>
+    </message>
+    <message>
+        <source>IP range: %1</source>
+        <translation>Range IP: %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -964,6 +976,62 @@
     <message>
         <source>Needs more memory than available</source>
         <translation>Precisa de mais memória do que a disponível</translation>
+    </message>
+    <message>
+        <source>Not enough free memory for this spot: close other programs or use fewer sizes</source>
+        <translation>Memória livre insuficiente para este spot: feche outros programas ou use menos tamanhos</translation>
+    </message>
+    <message>
+        <source>Waiting for the memory estimate of this spot</source>
+        <translation>Aguardando a estimativa de memória deste spot</translation>
+    </message>
+    <message>
+        <source>%1 flop bet sizes: enter at least one size</source>
+        <translation>Apostas de %1 no flop: informe pelo menos um tamanho</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: enter at least one size</source>
+        <translation>Aumentos de %1 no flop: informe pelo menos um tamanho</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: enter at least one size</source>
+        <translation>Apostas de %1 no turn: informe pelo menos um tamanho</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: enter at least one size</source>
+        <translation>Aumentos de %1 no turn: informe pelo menos um tamanho</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: enter at least one size</source>
+        <translation>Apostas de %1 no river: informe pelo menos um tamanho</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: enter at least one size</source>
+        <translation>Aumentos de %1 no river: informe pelo menos um tamanho</translation>
+    </message>
+    <message>
+        <source>%1 range: %2</source>
+        <translation>Range %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 range: select at least one hand</source>
+        <translation>Range %1: selecione pelo menos uma mão</translation>
+    </message>
+    <message>
+        <source>Board: a river start needs a river card</source>
+        <translation>Board: para começar no river falta a carta do river</translation>
+    </message>
+    <message>
+        <source>Board: a turn start needs a turn card</source>
+        <translation>Board: para começar no turn falta a carta do turn</translation>
+    </message>
+    <message>
+        <source>Board: choose the three flop cards (the turn and the river may follow)</source>
+        <translation>Board: escolha as três cartas do flop (o turn e o river podem vir depois)</translation>
+    </message>
+    <message>
+        <source>Board: choose the turn card before the river, or clear the river</source>
+        <translation>Board: escolha a carta do turn antes do river, ou remova o river</translation>
     </message>
 </context>
 <context>

@@ -202,6 +202,18 @@
         <source>Unknown error</source>
         <translation>Неизвестная ошибка</translation>
     </message>
+    <message>
+        <source>This text is too long for a range: a range text holds at most %1 characters</source>
+        <translation>Этот текст слишком длинный для диапазона: текст диапазона содержит не более %1 символов</translation>
+    </message>
+    <message>
+        <source>OOP range: %1</source>
+        <translation>Диапазон OOP: %1</translation>
+    </message>
+    <message>
+        <source>IP range: %1</source>
+        <translation>Диапазон IP: %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -964,6 +976,62 @@
     <message>
         <source>Needs more memory than available</source>
         <translation>Нужно больше памяти, чем доступно</translation>
+    </message>
+    <message>
+        <source>Not enough free memory for this spot: close other programs or use fewer sizes</source>
+        <translation>Недостаточно свободной памяти для этого спота: закройте другие программы или используйте меньше размеров</translation>
+    </message>
+    <message>
+        <source>Waiting for the memory estimate of this spot</source>
+        <translation>Ожидание оценки памяти для этого спота</translation>
+    </message>
+    <message>
+        <source>%1 flop bet sizes: enter at least one size</source>
+        <translation>Ставки %1 на флопе: укажите хотя бы один размер</translation>
+    </message>
+    <message>
+        <source>%1 flop raise sizes: enter at least one size</source>
+        <translation>Рейзы %1 на флопе: укажите хотя бы один размер</translation>
+    </message>
+    <message>
+        <source>%1 turn bet sizes: enter at least one size</source>
+        <translation>Ставки %1 на тёрне: укажите хотя бы один размер</translation>
+    </message>
+    <message>
+        <source>%1 turn raise sizes: enter at least one size</source>
+        <translation>Рейзы %1 на тёрне: укажите хотя бы один размер</translation>
+    </message>
+    <message>
+        <source>%1 river bet sizes: enter at least one size</source>
+        <translation>Ставки %1 на ривере: укажите хотя бы один размер</translation>
+    </message>
+    <message>
+        <source>%1 river raise sizes: enter at least one size</source>
+        <translation>Рейзы %1 на ривере: укажите хотя бы один размер</translation>
+    </message>
+    <message>
+        <source>%1 range: %2</source>
+        <translation>Диапазон %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 range: select at least one hand</source>
+        <translation>Диапазон %1: выберите хотя бы одну руку</translation>
+    </message>
+    <message>
+        <source>Board: a river start needs a river card</source>
+        <translation>Борд: для старта с ривера нужна карта ривера</translation>
+    </message>
+    <message>
+        <source>Board: a turn start needs a turn card</source>
+        <translation>Борд: для старта с тёрна нужна карта тёрна</translation>
+    </message>
+    <message>
+        <source>Board: choose the three flop cards (the turn and the river may follow)</source>
+        <translation>Борд: выберите три карты флопа (тёрн и ривер можно добавить позже)</translation>
+    </message>
+    <message>
+        <source>Board: choose the turn card before the river, or clear the river</source>
+        <translation>Борд: выберите карту тёрна перед ривером или уберите ривер</translation>
     </message>
 </context>
 <context>

@@ -304,6 +304,12 @@ TEST_F(ProjectFileTest, DamagedFilesAreRefusedAndChangeNothing) {
       {"no format", withRoot([](QJsonObject& r) { r.remove("format"); }), "Unrecognized project format"},
       {"version 2", withRoot([](QJsonObject& r) { r.insert("version", 2); }), "Unsupported project version"},
       {"version 0.6", withRoot([](QJsonObject& r) { r.insert("version", 0.6); }), "Unsupported project version"},
+      {"range past the longest", withRoot([](QJsonObject& r) {
+         QJsonObject project = r.value("project").toObject();
+         project.insert("ipRangeText", QString("AA,").repeated(20000));
+         r.insert("project", project);
+       }),
+       "IP range: This text is too long for a range: a range text holds at most 50000 characters"},
   };
   for (const Case& bad : cases) {
     ASSERT_TRUE(writeFile(path("bad.velmoraproj"), bad.text));

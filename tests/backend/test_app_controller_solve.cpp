@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <tuple>
 
 #include <chrono>
 
@@ -113,6 +114,14 @@ TEST_F(SolveControlTest, RangeReadinessFollowsTheRangeParser) {
   }
   EXPECT_FALSE(c.rangeHasHand(QStringLiteral("AA, K\u00e9")));
 
+  // A text past the longest range is refused for its length, unread (the
+  // solver's reader refuses it too); one at the limit is read.
+  const QString longest = QStringLiteral("AA").leftJustified(50000, QLatin1Char(' '));
+  const QString tooLong = longest + QLatin1Char(' ');
+  const QString lengthError = "This text is too long for a range: a range text holds at most 50000 characters";
+  EXPECT_EQ(std::make_tuple(c.rangeHasHand(longest), c.rangeTextError(longest)), std::make_tuple(true, QString()));
+  EXPECT_EQ(std::make_tuple(c.rangeHasHand(tooLong), c.rangeTextError(tooLong)), std::make_tuple(false, lengthError));
+
   // The start agrees: full ranges pass the range check and reach the sizing
   // check, and solve like any other.
   QVariantMap cfg = riverSpot(5);
@@ -120,6 +129,9 @@ TEST_F(SolveControlTest, RangeReadinessFollowsTheRangeParser) {
   cfg["ip_range"] = "AA:1.5";
   c.startSolveWithConfig(cfg);
   EXPECT_EQ(c.statusText(), "Not ready: select at least one hand in both ranges");
+  cfg["ip_range"] = tooLong;
+  c.startSolveWithConfig(cfg);
+  EXPECT_EQ(c.statusText(), "Error: IP range: " + lengthError);
   cfg["ip_range"] = "50%";
   cfg["ip_river_raise_sizes"] = "";
   c.startSolveWithConfig(cfg);

@@ -66,6 +66,32 @@ Item {
             verify(!/[\u0000-\u001f\u007f-\u009f]/.test(storedTexts()), storedTexts())
         }
 
+        // A file of megabytes (it once crashed the script engine) is refused
+        // for its length with the range's reason, at once, and nothing is
+        // stored.
+        function test_file_past_the_longest_range_is_refused() {
+            var url = writeFile("big.txt", "AA,KK,QQ,".repeat(200000))
+            var started = Date.now()
+            importFrom("oop", url)
+            verify(Date.now() - started < 1000, "took " + (Date.now() - started) + " ms")
+            compare([page._importRangeError, page._importRangeNormalizedText, findChild(page, "importRangeConfirmButton").enabled],
+                    ["Import failed: This text is too long for a range: a range text holds at most 50000 characters", "", false])
+            verify(!page.commitImportRange())
+            closeImport()
+            compare([page.oopCustomRanges, page.ipCustomRanges, storedTexts()], [[], [], ""], "nothing stored")
+        }
+
+        // The name dialog opens in the middle of the window, as the others do.
+        function test_name_dialog_is_centred() {
+            importFrom("ip", writeFile("centre.txt", "AA, KK"))
+            var box = findChild(page, "importRangeNameDialog").background
+            var corner = box.mapToItem(null, 0, 0)
+            var win = page.Window.window
+            fuzzyCompare(corner.x + box.width / 2, win.width / 2, 1)
+            fuzzyCompare(corner.y + box.height / 2, win.height / 2, 1)
+            closeImport()
+        }
+
         function test_name_field_stays_unfocused_while_an_error_shows() {
             var good = writeFile("good.txt", "AA, KK")
             var field = findChild(page, "importRangeNameField")

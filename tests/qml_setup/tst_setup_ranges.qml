@@ -16,6 +16,12 @@ Item {
         ProjectPage { anchors.fill: parent }
     }
 
+    // Puts a text on the clipboard.
+    Component {
+        id: clipComp
+        TextEdit { visible: false }
+    }
+
     // Stands in for the page and the back end in the loader's failure cases.
     Component {
         id: fakePageComp
@@ -89,6 +95,30 @@ Item {
             verify(error.text.indexOf("'AA KK' ist keine Range") === 0, error.text)
             page.oopRangeText = "AA, KK"
             compare([error.visible, matrix.weights["AA"], matrix.weights["KK"]], [false, 1, 1])
+        }
+
+        // A paste of a whole file into the range field is not taken: the
+        // range stays, the reason shows under the field until the next edit;
+        // a paste up to the longest range is taken.
+        function test_paste_past_the_longest_range_is_refused() {
+            page.oopRangeText = "AA, KK"
+            var field = findChild(page, "oopRangeInput"), error = findChild(page, "oopRangeError")
+            var clip = createTemporaryObject(clipComp, page)
+            function paste(text) {
+                clip.text = text
+                clip.selectAll()
+                clip.copy()
+                keySequence(StandardKey.Paste)
+            }
+            field.forceActiveFocus()
+            keyClick(Qt.Key_End)
+            paste("AA,KK,QQ,".repeat(200000))
+            compare([page.oopRangeText, field.text, error.text, findChild(page, "oopMatrix").weights["KK"]],
+                    ["AA, KK", "AA, KK", "This text is too long for a range: a range text holds at most 50000 characters", 1])
+            keyClick(Qt.Key_Space)
+            compare([page.oopRangeText, error.visible], ["AA, KK ", false])
+            paste(", QQ".padEnd(50000 - 7))
+            compare([page.oopRangeText.length, error.visible], [50000, false])
         }
 
         function rowNamed(seat, name) {

@@ -89,6 +89,16 @@ TestCase {
         }
     }
 
+    // Tokens part at runs of commas and white space of every kind; a text
+    // of hundreds of thousands of pieces (it once crashed the script
+    // engine's split) is walked like any other.
+    function test_tokens() {
+        compare(RangeText.tokens(",AA, KK\t\u00a0QQ:0.5\u2028\uFEFF,,AKs "), ["AA", "KK", "QQ:0.5", "AKs"])
+        compare(RangeText.tokens(""), [])
+        var many = RangeText.tokens("AA,KK,QQ,".repeat(230000))
+        compare([many.length, many[0], many[689999]], [690000, "AA", "QQ"])
+    }
+
     function test_sanitize_keeps_shape_and_drops_nameless() {
         var input = [
             null, "text", { name: "  " , value: "AA" },

@@ -12,6 +12,7 @@
 //
 //   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-population|setup-card-picker|
 //                                setup-save-range|setup-import|setup-load-profile|solve-idle|solve|solve-done|results|results-turn
+//                                |setup-blocked-size|setup-blocked-cleared|setup-blocked-range|setup-blocked-sizes|setup-blocked-board
 //                                |results-river|results-picker|results-lock|results-buckets|results-search
 //                                |results-loaded
 //                                --theme dark|light
@@ -184,6 +185,34 @@ Window {
         }
     }
 
+    // The Setup page held back: "setup-blocked-size" with an IP river bet
+    // size the solver refuses, "-cleared" with that field then emptied,
+    // "-range" with an OOP range it refuses, "-sizes" with every size
+    // emptied, "-board" with half a flop.
+    function _showBlocked() {
+        var setup = _find(shell, "projectPage")
+        var what = page.slice("setup-blocked-".length)
+        if (what === "size" || what === "cleared")
+            setup.ipRiverBetSizesText = "33 75"
+        if (what === "cleared")
+            lateTimer.work = function() { setup.ipRiverBetSizesText = "" }
+        if (what === "range")
+            setup.oopRangeText = "AA KK"
+        if (what === "board")
+            setup.boardText = "QsJh"
+        if (what === "sizes") {
+            var streets = ["Flop", "Turn", "River"]
+            for (var i = 0; i < streets.length; ++i) {
+                for (var seat of ["oop", "ip"]) {
+                    setup[seat + streets[i] + "BetSizesText"] = ""
+                    setup[seat + streets[i] + "RaiseSizesText"] = ""
+                }
+            }
+        }
+        if (lateTimer.work)
+            lateTimer.start()
+    }
+
     // The Results page views of node locking, buckets and hand search.
     function _prepareResults(results) {
         if (page === "results-lock") {
@@ -296,6 +325,8 @@ Window {
         onTriggered: {
             if (window.page === "setup-ranges" || window.page === "setup-population")
                 window._showRanges()
+            else if (window.page.indexOf("setup-blocked-") === 0)
+                window._showBlocked()
             else
                 window._showDialog()
             settleTimer.start()
@@ -491,6 +522,7 @@ int main(int argc, char* argv[]) {
   parser.addHelpOption();
   parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, setup-population, setup-card-picker, "
                                                           "setup-save-range, setup-import, "
+                                                          "setup-blocked-size, -cleared, -range, -sizes, -board, "
                                                           "setup-load-profile, solve-idle, solve, solve-done, results, "
                                                           "results-turn, results-river, results-picker, results-lock, results-buckets, results-search "
                                                           "or results-loaded"),

@@ -75,9 +75,10 @@ Item {
     readonly property var customerQuickSolvePreset: ProjectState.customerQuickSolvePreset(_quickSolveThreadCount)
 
     // ---- solve readiness ----
-    readonly property bool _canSolveBase: _isStrictBoardReady() && _hasSizingFilled()
-                                          && _hasAnyHand(oopRangeText) && _hasAnyHand(ipRangeText)
-                                          && Gating.streetFitsBoard(boardText, startingStreet)
+    // The first reason the spot cannot be solved before its memory is
+    // estimated (Gating.setupBlock), null when there is none.
+    readonly property var setupBlock: Gating.setupBlock(root, _hasAnyHand)
+    readonly property bool _canSolveBase: setupBlock === null
     readonly property bool canSolve: _canSolveBase && _hasEnoughRamToSolve()
     // A complete spot held back only by memory: the estimate does not fit.
     readonly property bool solveNeedsMoreMemory: _canSolveBase && !!controller
@@ -423,6 +424,7 @@ Item {
                 theme: root.theme
                 type: root.type
                 canSolve: root.canSolve
+                setupBlock: root.setupBlock
                 onGoToSolve: root.navIndex = 2
             }
 

@@ -56,6 +56,51 @@ function hasAnyHand(rangeText) {
     return Ranks.PAIR.test(t)
 }
 
+// The twelve size texts in the order they are checked: the key, the seat,
+// the street and whether it holds the raise sizes.
+var SIZE_FIELDS = (function() {
+    var out = []
+    var seats = ["oop", "ip"]
+    var streets = ["flop", "turn", "river"]
+    for (var s = 0; s < seats.length; ++s) {
+        for (var t = 0; t < streets.length; ++t) {
+            var street = streets[t].charAt(0).toUpperCase() + streets[t].slice(1)
+            out.push([seats[s] + street + "BetSizesText", seats[s], streets[t], false])
+            out.push([seats[s] + street + "RaiseSizesText", seats[s], streets[t], true])
+        }
+    }
+    return out
+})()
+
+function _blank(v) {
+    return v === undefined || v === null || String(v).trim().length === 0
+}
+
+// The first reason a project state `s` cannot be solved before any memory
+// estimate, or null: an empty size text ({kind "size", seat, street,
+// raise}), a range without a hand by `rangeHasHand` ({kind "range", seat,
+// text}), a board that is no flop, turn or river ({kind "board", gap:
+// whether a slot before a card is empty, as a river without a turn}), a
+// starting street whose card the board lacks ({kind "street", street}).
+function setupBlock(s, rangeHasHand) {
+    for (var i = 0; i < SIZE_FIELDS.length; ++i) {
+        var f = SIZE_FIELDS[i]
+        if (_blank(s[f[0]]))
+            return { kind: "size", seat: f[1], street: f[2], raise: f[3] }
+    }
+    var seats = ["oop", "ip"]
+    for (var k = 0; k < seats.length; ++k) {
+        var text = s[seats[k] + "RangeText"]
+        if (!rangeHasHand(text))
+            return { kind: "range", seat: seats[k], text: text === undefined || text === null ? "" : String(text) }
+    }
+    if (!isStrictBoardReady(s.boardText))
+        return { kind: "board", gap: String(s.boardText).indexOf("_") >= 0 }
+    if (!streetFitsBoard(s.boardText, s.startingStreet))
+        return { kind: "street", street: s.startingStreet }
+    return null
+}
+
 function hasSizingFilled(texts) {
     for (var i = 0; i < texts.length; ++i) {
         var t = (texts[i] === undefined || texts[i] === null) ? "" : String(texts[i])

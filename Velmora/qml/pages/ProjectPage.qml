@@ -26,6 +26,8 @@ Item {
     property var theme: null
     property var type: null
     property bool canSolve: true
+    // The shell's first reason the spot cannot be solved yet, for the header.
+    property var setupBlock: null
 
     // ---- mirrored project state (no thread count here) ----
     property string boardText: ""
@@ -720,8 +722,12 @@ Item {
                     theme: root.theme
                     ready: root.validBoard(root.boardText)
                     canSolve: root.canSolve
+                    block: root.setupBlock
+                    controller: root._controller
+                    i18nRev: root._i18nRev
                     requiredMemoryText: root._controller && root._controller.solveRequiredMemoryText
                                         ? String(root._controller.solveRequiredMemoryText) : ""
+                    requiredMemoryBytes: root._controller ? Number(root._controller.solveRequiredMemoryBytes) : 0
                     availableMemoryText: root._controller && root._controller.effectiveAvailableMemoryText
                                          ? String(root._controller.effectiveAvailableMemoryText) : ""
                     memoryWarning: root._solveRamWarning

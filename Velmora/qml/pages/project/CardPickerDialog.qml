@@ -17,6 +17,8 @@ PageDialog {
 
     readonly property alias picker: picker
 
+    // The page places it under the board.
+    centred: false
     modal: false
     width: Math.max(360, picker.implicitWidth + 28)
     title: qsTr("Select card")

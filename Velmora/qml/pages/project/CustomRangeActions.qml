@@ -54,6 +54,12 @@ QtObject {
             page._saveRangeError = "Current range is empty."
             return false
         }
+        if (RangeText.isTooLong(value)) {
+            var c = page._controller
+            page._saveRangeError = c && typeof c.rangeTextError === "function" ? String(c.rangeTextError(value))
+                                                                               : "Current range is too long."
+            return false
+        }
         if (seat !== "oop" && seat !== "ip") {
             page._saveRangeError = "Unknown player."
             return false
@@ -111,6 +117,13 @@ QtObject {
             } else if (!Custom.isPlainText(Names.text(result.text))) {
                 // NUL bytes or bytes that are no UTF-8: not a range text.
                 page._importRangeError = qsTr("Import failed: the file is not a text file.")
+            } else if (RangeText.isTooLong(Names.trimmed(result.text))) {
+                // Refused before it is cleaned: a file of megabytes would hold
+                // the window for seconds and fill the stored library.
+                page._importRangeError = qsTr("Import failed: %1").arg(
+                    typeof controller.rangeTextError === "function" ? controller.rangeTextError(result.text)
+                                                                     : qsTr("unknown error"))
+                dialogs.importName.field.text = Custom.suggestedName(fileUrl)
             } else {
                 // A file holding one share ("50%") is that range; any other
                 // text is cleaned, then read as the range field reads it.
@@ -207,7 +220,7 @@ QtObject {
         }
         var row = rows[Math.min(Math.max(position, 0), rows.length - 1)]
         page[seat + "SelectedId"] = row.id
-        if (row.kind === "range")
+        if (row.kind === "range" && !RangeText.isTooLong(row.value))
             page[seat + "RangeText"] = Names.text(row.value)
     }
 

@@ -6,8 +6,12 @@ import QtQuick.Layouts
 // or a press outside; a title, a content column (an optional muted prompt
 // on top, the dialog's own items, an error line under them shown only when
 // it has text) and a footer row of buttons. Every such dialog sets its width.
+// It opens in the middle of the window, as the program's other dialogs do;
+// one that places itself sets `centred` to false.
 Dialog {
     id: root
+
+    property bool centred: true
 
     property var theme: null
     property string prompt: ""
@@ -15,6 +19,7 @@ Dialog {
     default property alias body: bodyColumn.data
     property alias footerItems: footerRow.data
 
+    anchors.centerIn: centred ? Overlay.overlay : null
     modal: true
     focus: true
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside

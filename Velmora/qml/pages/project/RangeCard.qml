@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import "../../components"
+import "rangetext.js" as RangeText
 
 // "OOP Range" or "IP Range" (by `seat`, "oop" or "ip"): the seat's range text
 // painted on a hand matrix, picked from the range library in the sidebar or
@@ -18,10 +19,18 @@ Card {
     readonly property alias matrix: matrix
     // Why the solver would refuse the text, in the UI language; empty when it
     // reads it. The matrix then shows nothing: nothing of it would be solved.
-    readonly property string rangeError: {
+    readonly property string rangeError: _errorOf(rangeText)
+    // A text that was not taken into the range (past the longest range); its
+    // reason shows until the range changes or is edited again.
+    property string _refusedText: ""
+    readonly property string shownError: _refusedText !== "" ? _errorOf(_refusedText) : rangeError
+
+    onRangeTextChanged: _refusedText = ""
+
+    function _errorOf(text) {
         var rev = page ? page._i18nRev : 0
         var c = page ? page._controller : null
-        return c && typeof c.rangeTextError === "function" ? String(c.rangeTextError(rangeText)) : ""
+        return c && typeof c.rangeTextError === "function" ? String(c.rangeTextError(text)) : ""
     }
 
     signal exportRequested(int category)
@@ -30,8 +39,14 @@ Card {
     theme: page ? page.theme : null
 
     function _setRangeText(text) {
-        if (page)
-            page[_textKey] = text
+        if (!page)
+            return
+        if (RangeText.isTooLong(text)) {
+            _refusedText = text
+            return
+        }
+        _refusedText = ""
+        page[_textKey] = text
     }
 
     // A painted cell: add it with the click weight when it is unlit, remove
@@ -94,6 +109,11 @@ Card {
                                                : (root.theme ? root.theme.surface2 : "#21262D")
                     border.width: 1
                     border.color: root.theme ? root.theme.stroke : "#30363D"
+
+                    FocusRing {
+                        theme: root.theme
+                        shown: clearButton.visualFocus
+                    }
                 }
             }
         }
@@ -127,6 +147,7 @@ Card {
                 theme: root.theme
                 onExportRequested: function(category) { root.exportRequested(category) }
                 onClearOverridesRequested: function(category) { root.clearOverridesRequested(category) }
+                onRangeRefused: function(text) { root._refusedText = text }
             }
         }
 
@@ -176,14 +197,15 @@ Card {
                 theme: root.theme
                 rangeText: root.rangeText
                 onEdited: function(text) { root._setRangeText(text) }
+                onRefused: function(text) { root._refusedText = text }
             }
         }
 
         Text {
             objectName: root.seat + "RangeError"
             Layout.preferredWidth: matrix.implicitWidth
-            visible: root.rangeError !== ""
-            text: root.rangeError
+            visible: root.shownError !== ""
+            text: root.shownError
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
             font.pixelSize: 12

@@ -4,7 +4,7 @@ import QtQuick.Controls
 // Button of a range card's sidebar, 28 high and as wide as the sidebar, in
 // one of four looks: "category" (checked while its category is shown),
 // "neutral", "danger" (filled) or "dangerOutline". `dimmed` fades a disabled
-// neutral button.
+// neutral button. Reached from the keyboard it shows a focus ring.
 Button {
     id: root
 
@@ -47,5 +47,10 @@ Button {
                     : root.look === "category" && root.shown ? (root.theme ? root.theme.strokeFocus : "#58A6FF")
                     : root.look === "dangerOutline" && root.enabled ? root._dangerColor
                     : (root.theme ? root.theme.stroke : "#30363D")
+
+        FocusRing {
+            theme: root.theme
+            shown: root.visualFocus
+        }
     }
 }

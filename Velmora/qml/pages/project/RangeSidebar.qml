@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import "../../components"
 import "rangelibrary.js" as Library
+import "rangetext.js" as RangeText
 
 // The preset sidebar of a range card: the three category buttons, the rows
 // of the seat's library in the shown category, and the category's actions.
@@ -16,6 +17,9 @@ ColumnLayout {
     // Export and clear confirmations live with the page's dialogs.
     signal exportRequested(int category)
     signal clearOverridesRequested(int category)
+    // A range row whose text is past the longest range: it is selected but
+    // not loaded.
+    signal rangeRefused(string text)
 
     readonly property int category: page ? page[seat + "RangeCategory"] : 2
     readonly property string selectedId: page ? page[seat + "SelectedId"] : ""
@@ -43,10 +47,13 @@ ColumnLayout {
         if (!page || !row)
             return
         page[seat + "SelectedId"] = row.id
+        var value = row.value === undefined || row.value === null ? "" : String(row.value)
         if (row.kind === "folder")
             page._toggleOpenFolder(seat, row.id)
+        else if (RangeText.isTooLong(value))
+            rangeRefused(value)
         else
-            page[seat + "RangeText"] = row.value === undefined || row.value === null ? "" : String(row.value)
+            page[seat + "RangeText"] = value
     }
 
     component CategoryButton: RangeSideButton {

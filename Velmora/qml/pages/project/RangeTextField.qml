@@ -1,9 +1,12 @@
 import QtQuick
 import QtQuick.Controls
+import "rangetext.js" as RangeText
 
 // One-line range text field. It writes every edit at once; without the focus
 // its own text is hidden and an overlay shows the range centred and elided,
-// so that a long range reads as one line until the user clicks into it.
+// so that a long range reads as one line until the user clicks into it. An
+// edit past the longest range (a paste of a whole file) is not taken: the
+// field shows the range again and reports the refused text.
 TextField {
     id: root
 
@@ -11,12 +14,24 @@ TextField {
     property string rangeText: ""
 
     signal edited(string text)
+    signal refused(string text)
 
     readonly property color _accent: theme ? theme.accent : "#2F81F7"
     readonly property color _textColor: theme ? theme.text : "#F0F6FC"
 
     text: rangeText
-    onTextEdited: edited(text)
+    // One character more than a range may hold, so that a longer paste is
+    // seen as too long without the field ever holding megabytes.
+    maximumLength: RangeText.MAX_TEXT_LENGTH + 1
+    onTextEdited: {
+        if (!RangeText.isTooLong(text)) {
+            edited(text)
+            return
+        }
+        var typed = text
+        text = Qt.binding(function() { return root.rangeText })
+        refused(typed)
+    }
 
     placeholderText: qsTr("e.g., AA, KK, AKs, QQ+ or 50%")
     font.family: theme ? theme.fontMono : "Consolas"

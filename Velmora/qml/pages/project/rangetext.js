@@ -7,7 +7,6 @@
 
 var RANKS = Ranks.LIST
 var PERCENT_FORM = /^(\d+(?:\.\d+)?)\s*%$/
-var SEPARATORS = /[,\s]+/
 var RANK_PAIR = Ranks.PAIR
 // C0 controls (carriage return included), DEL and C1 controls.
 var CONTROL_CHARACTERS = /[\u0000-\u001F\u007F-\u009F]/g
@@ -20,14 +19,39 @@ function _isPair(text) {
     return text.length === 2 && text[0].toUpperCase() === text[1].toUpperCase()
 }
 
-// The pieces of a text between runs of commas and white space.
+// The longest range text the page takes (the solver reads no longer one).
+// Every combo written out with a weight takes about 16,000 characters.
+var MAX_TEXT_LENGTH = 50000
+
+function isTooLong(text) {
+    return text !== undefined && text !== null && String(text).length > MAX_TEXT_LENGTH
+}
+
+// A comma or a white-space character (those of a regular expression's \s).
+function _isSeparator(c) {
+    return c === 44 || c === 32 || (c >= 9 && c <= 13) || c === 0xA0 || c === 0x1680
+           || (c >= 0x2000 && c <= 0x200A) || c === 0x2028 || c === 0x2029 || c === 0x202F
+           || c === 0x205F || c === 0x3000 || c === 0xFEFF
+}
+
+// The pieces of a text between runs of commas and white space. Walked by
+// hand: the script engine fails on a regular-expression split into some
+// hundred thousand pieces.
 function tokens(text) {
+    var s = String(text)
     var out = []
-    var parts = String(text).split(SEPARATORS)
-    for (var i = 0; i < parts.length; ++i) {
-        if (parts[i].length > 0)
-            out.push(parts[i])
+    var start = -1
+    for (var i = 0; i < s.length; ++i) {
+        if (_isSeparator(s.charCodeAt(i))) {
+            if (start >= 0)
+                out.push(s.slice(start, i))
+            start = -1
+        } else if (start < 0) {
+            start = i
+        }
     }
+    if (start >= 0)
+        out.push(s.slice(start))
     return out
 }
 
