@@ -28,6 +28,7 @@
 #include <utility>
 
 #include "backend/background_release.h"
+#include "backend/progress_log.h"
 #include "backend/result_tree.h"
 #include "backend/saved_query_caches.h"
 #include "session/solve_session.h"
@@ -390,6 +391,8 @@ class AppController : public QObject {
   };
   PendingProgress m_pendingProgress;
   void applyPendingProgress();
+  // Which of the applied reports reach the log.
+  ProgressLogFilter m_progressLog;
 
   std::shared_ptr<EstimateGate> m_estimateGate;
 
