@@ -202,6 +202,10 @@
         <source>Unknown error</source>
         <translation>Error desconocido</translation>
     </message>
+    <message>
+        <source>Not enough RAM (opening it needs about %1, %2 available)</source>
+        <translation>No hay suficiente RAM (abrirlo necesita unos %1; hay %2 disponibles)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -589,6 +593,10 @@
     <message>
         <source>Project name</source>
         <translation>Nombre del proyecto</translation>
+    </message>
+    <message>
+        <source>Could not save the project to %1: %2</source>
+        <translation>No se pudo guardar el proyecto en %1: %2</translation>
     </message>
 </context>
 <context>

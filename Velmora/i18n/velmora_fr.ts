@@ -202,6 +202,10 @@
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
     </message>
+    <message>
+        <source>Not enough RAM (opening it needs about %1, %2 available)</source>
+        <translation>Pas assez de RAM (l&apos;ouverture demande environ %1, %2 disponibles)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -589,6 +593,10 @@
     <message>
         <source>Project name</source>
         <translation>Nom du projet</translation>
+    </message>
+    <message>
+        <source>Could not save the project to %1: %2</source>
+        <translation>Impossible d&apos;enregistrer le projet dans %1 : %2</translation>
     </message>
 </context>
 <context>

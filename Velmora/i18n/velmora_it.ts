@@ -202,6 +202,10 @@
         <source>Unknown error</source>
         <translation>Errore sconosciuto</translation>
     </message>
+    <message>
+        <source>Not enough RAM (opening it needs about %1, %2 available)</source>
+        <translation>RAM insufficiente (l&apos;apertura richiede circa %1, %2 disponibili)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -589,6 +593,10 @@
     <message>
         <source>Project name</source>
         <translation>Nome progetto</translation>
+    </message>
+    <message>
+        <source>Could not save the project to %1: %2</source>
+        <translation>Impossibile salvare il progetto in %1: %2</translation>
     </message>
 </context>
 <context>

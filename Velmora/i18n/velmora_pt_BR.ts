@@ -202,6 +202,10 @@
         <source>Unknown error</source>
         <translation>Erro desconhecido</translation>
     </message>
+    <message>
+        <source>Not enough RAM (opening it needs about %1, %2 available)</source>
+        <translation>RAM insuficiente (abrir requer cerca de %1; %2 disponíveis)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -589,6 +593,10 @@
     <message>
         <source>Project name</source>
         <translation>Nome do projeto</translation>
+    </message>
+    <message>
+        <source>Could not save the project to %1: %2</source>
+        <translation>Não foi possível salvar o projeto em %1: %2</translation>
     </message>
 </context>
 <context>

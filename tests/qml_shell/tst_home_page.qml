@@ -384,6 +384,21 @@ Item {
             verify(line.text.indexOf("no such folder/<b>x</b>.velmoraproj") > 0, line.text)
         }
 
+        // A failed save says why, as the system words it. The folder is a
+        // file, which not even root can write into.
+        function test_failed_save_says_why() {
+            ignoreWarning(/saveProject/)
+            ignoreWarning(/Save failed:/)
+            compare(appController.saveTextFile(scratchDirUrl + "/plain", "x").ok, true)
+            var dialog = openSaveDialog()
+            dialog.folder = dialog.folder + "/plain"
+            findChild(dialog.contentItem, "fileNameField").text = "why"
+            mouseClick(findChild(dialog.contentItem, "saveDialogSaveButton"))
+            var line = findChild(home, "projectErrorText")
+            tryCompare(line, "visible", true)
+            compare(line.text, "Could not save the project to " + dialog.folder + "/why.velmoraproj: Not a directory")
+        }
+
         // Every text of the home and settings pages, the top bar and the open
         // save dialog shows plain text.
         function test_texts_are_plain() {
