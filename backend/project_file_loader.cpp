@@ -161,9 +161,10 @@ bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 // Reads from the start of the file up to its first byte that is not blank
 // and checks that it can begin a project; the bytes from there on, read so
 // far, are left in `data`.
-Failure readHead(QFile& file, QByteArray& data) {
+Failure readHead(QFile& file, QByteArray& data, const std::atomic<bool>* cancel) {
   bool atStart = true;
   while (true) {
+    if (cancelled(cancel)) return Failure::Cancelled;
     QByteArray chunk = file.read(kHeadChunk);
     if (chunk.isEmpty()) return file.error() != QFileDevice::NoError ? Failure::OpenFailed : Failure::InvalidJson;
     qsizetype i = 0;
@@ -191,7 +192,7 @@ LoadedProject readProjectFile(const QString& path, const LoadProgress& progress,
   QFile file(path);
   if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return failed(Failure::OpenFailed);
   QByteArray data;
-  if (const Failure head = readHead(file, data); head != Failure::None) return failed(head);
+  if (const Failure head = readHead(file, data, cancel); head != Failure::None) return failed(head);
   {
     const qint64 size = file.size();
     const std::uint64_t needed = memoryToOpen(static_cast<std::uint64_t>(std::max<qint64>(size, 0)));
