@@ -28,6 +28,7 @@
 #include <utility>
 
 #include "backend/background_release.h"
+#include "backend/progress_log.h"
 #include "backend/result_tree.h"
 #include "backend/saved_query_caches.h"
 #include "session/solve_session.h"
@@ -138,13 +139,17 @@ class AppController : public QObject {
   Q_INVOKABLE void openThirdPartyNotices() const;
   Q_INVOKABLE QString readTextResource(const QString& path) const;
   Q_INVOKABLE bool saveProject(const QUrl& fileUrl, const QVariantMap& projectState) const;
+  // The system's reason why the last `saveProject` failed ("Permission
+  // denied"); empty after a success or when no reason was given.
+  Q_INVOKABLE QString projectSaveError() const { return m_projectSaveError; }
   Q_INVOKABLE QVariantMap loadProject(const QUrl& fileUrl);
   // The same two operations with the file read, parsed and written on a
   // worker thread, so the window stays live for a large project. Each ends
   // with its signal (`projectOpened` with the map `loadProject` returns,
-  // `projectSaved` with the flag `saveProject` returns), also when it could
-  // not begin; while one runs `projectFileBusy` is true and a second one is
-  // refused at once through its signal.
+  // `projectSaved` with the flag `saveProject` returns and the system's
+  // reason of a failure), also when it could not begin; while one runs
+  // `projectFileBusy` is true and a second one is refused at once through
+  // its signal.
   Q_INVOKABLE void openProject(const QUrl& fileUrl);
   Q_INVOKABLE void saveProjectInBackground(const QUrl& fileUrl, const QVariantMap& projectState);
   Q_INVOKABLE QVariantMap saveTextFile(const QUrl& fileUrl, const QString& text) const;
@@ -212,7 +217,7 @@ class AppController : public QObject {
   void projectFileBusyChanged();
   void projectFileProgressChanged();
   void projectOpened(const QVariantMap& result);
-  void projectSaved(bool ok, const QUrl& fileUrl);
+  void projectSaved(bool ok, const QUrl& fileUrl, const QString& reason);
 
  private slots:
   void refreshAvailableMemory();
@@ -394,10 +399,13 @@ class AppController : public QObject {
   };
   PendingProgress m_pendingProgress;
   void applyPendingProgress();
+  // Which of the applied reports reach the log.
+  ProgressLogFilter m_progressLog;
 
   std::shared_ptr<EstimateGate> m_estimateGate;
 
   ProjectJob m_projectJob = ProjectJob::None;
+  mutable QString m_projectSaveError;  // of the last saveProject
   double m_projectFileProgress = 0.0;
   std::shared_ptr<ProjectJobGate> m_projectJobGate;
 

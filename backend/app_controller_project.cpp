@@ -22,23 +22,23 @@ namespace {
 double rakeFigure(double v) { return std::isfinite(v) && v > 0.0 ? v : 0.0; }
 
 // Writes the text of a project through an atomic save file, with the log
-// lines of a save; any thread.
-bool writeProjectText(const QString& path, const QByteArray& text) {
+// lines of a save; any thread. A failed write carries the system's reason.
+local_files::WriteOutcome writeProjectText(const QString& path, const QByteArray& text) {
   if (text.isEmpty()) {
     qWarning() << "saveProject: failed to convert to JSON";
-    return false;
+    local_files::WriteOutcome failed;
+    failed.stage = local_files::WriteOutcome::WriteFailed;
+    return failed;
   }
   const local_files::WriteOutcome written = local_files::writeAtomically(path, text);
   if (written.stage == local_files::WriteOutcome::OpenFailed) {
     qWarning() << "saveProject: failed to open:" << path << written.error;
-    return false;
-  }
-  if (!written.ok()) {
+  } else if (!written.ok()) {
     qWarning() << "saveProject: commit failed:" << path << written.error;
-    return false;
+  } else {
+    qInfo() << "Saved project:" << path;
   }
-  qInfo() << "Saved project:" << path;
-  return true;
+  return written;
 }
 
 // The local path of a save, or nothing (with the log line of a refused URL).
@@ -93,10 +93,14 @@ project_file::ProjectSnapshot AppController::projectSnapshot(const QVariantMap& 
 }
 
 bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectState) const {
+  m_projectSaveError.clear();
   try {
     const std::optional<QString> path = savePath(fileUrl);
     if (!path) return false;
-    return writeProjectText(*path, project_file::projectText(projectSnapshot(projectState)));
+    const local_files::WriteOutcome written =
+        writeProjectText(*path, project_file::projectText(projectSnapshot(projectState)));
+    m_projectSaveError = written.error;
+    return written.ok();
   } catch (const std::exception& e) {
     qWarning() << "saveProject: failed:" << e.what();
   } catch (...) {
@@ -118,6 +122,10 @@ QVariantMap AppController::loadFailure(const project_file::LoadedProject& loaded
     case Failure::UnrecognizedFormat: error = tr("Unrecognized project format"); break;
     case Failure::UnsupportedVersion: error = tr("Unsupported project version"); break;
     case Failure::Damaged: error = tr("The project file is damaged"); break;
+    case Failure::NotEnoughMemory:
+      error = tr("Not enough RAM (opening it needs about %1, %2 available)")
+                  .arg(formatMemoryBytes(loaded.neededBytes), formatMemoryBytes(loaded.availableBytes));
+      break;
     case Failure::Cancelled: error = tr("Opening the project was cancelled"); break;
   }
   if (loaded.failure == Failure::Damaged) qWarning() << "loadProject:" << path << "is damaged:" << loaded.detail;
@@ -138,7 +146,8 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
       result.insert(QStringLiteral("error"), local ? tr("Empty file path") : tr("Invalid/non-local file URL"));
       return result;
     }
-    project_file::LoadedProject loaded = project_file::readProjectFile(*local);
+    refreshAvailableMemory();
+    project_file::LoadedProject loaded = project_file::readProjectFile(*local, {}, nullptr, m_systemAvailableMemoryBytes);
     if (loaded.failure != project_file::LoadedProject::Failure::None) return loadFailure(loaded, *local);
     return applyLoadedProject(std::move(loaded), *local);
   } catch (const std::exception& e) {
@@ -263,8 +272,10 @@ void AppController::openProject(const QUrl& fileUrl) {
     setProjectFileProgress(0.0);
     setProjectJob(ProjectJob::Opening);
 
+    refreshAvailableMemory();
+    const std::uint64_t available = m_systemAvailableMemoryBytes;
     std::shared_ptr<ProjectJobGate> gate = m_projectJobGate;
-    velmora_app::Thread([gate, cancel, path]() {
+    velmora_app::Thread([gate, cancel, path, available]() {
       // Progress goes to the GUI thread in steps of a percent.
       int lastPercent = -1;
       const auto progress = [&](double share) {
@@ -279,7 +290,7 @@ void AppController::openProject(const QUrl& fileUrl) {
       };
       auto loaded = std::make_shared<project_file::LoadedProject>();
       try {
-        *loaded = project_file::readProjectFile(path, progress, cancel.get());
+        *loaded = project_file::readProjectFile(path, progress, cancel.get(), available);
       } catch (...) {
         loaded = std::make_shared<project_file::LoadedProject>();
         loaded->failure = project_file::LoadedProject::Failure::OpenFailed;
@@ -318,7 +329,8 @@ void AppController::openProject(const QUrl& fileUrl) {
 
 void AppController::saveProjectInBackground(const QUrl& fileUrl, const QVariantMap& projectState) {
   const auto answerLater = [this, fileUrl](bool ok) {
-    QMetaObject::invokeMethod(this, [this, ok, fileUrl]() { emit projectSaved(ok, fileUrl); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, ok, fileUrl]() { emit projectSaved(ok, fileUrl, QString()); },
+                              Qt::QueuedConnection);
   };
   try {
     if (m_projectJob != ProjectJob::None) {
@@ -342,8 +354,11 @@ void AppController::saveProjectInBackground(const QUrl& fileUrl, const QVariantM
     try {
       velmora_app::Thread([gate, snapshot, target = this, fileUrl, file = *path]() {
         bool ok = false;
+        QString reason;
         try {
-          ok = writeProjectText(file, project_file::projectText(*snapshot));
+          const local_files::WriteOutcome written = writeProjectText(file, project_file::projectText(*snapshot));
+          ok = written.ok();
+          reason = written.error;
         } catch (...) {
           qWarning() << "saveProject: failed";
         }
@@ -351,9 +366,9 @@ void AppController::saveProjectInBackground(const QUrl& fileUrl, const QVariantM
         if (gate->target) {
           QMetaObject::invokeMethod(
               target,
-              [target, ok, fileUrl]() {
+              [target, ok, fileUrl, reason]() {
                 target->setProjectJob(ProjectJob::None);
-                emit target->projectSaved(ok, fileUrl);
+                emit target->projectSaved(ok, fileUrl, reason);
               },
               Qt::QueuedConnection);
         }

@@ -513,8 +513,10 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
       qDebug() << "UI dropped a report of an earlier solve run";
       return;
     }
-    qInfo().nospace().noquote() << "UI solve progress: p=" << p.fraction << " status=" << fromStd(p.text)
-                                << " has_result=" << p.result.has_value();
+    if (m_progressLog.admit(runId, fromStd(p.text), p.result.has_value())) {
+      qInfo().nospace().noquote() << "UI solve progress: p=" << p.fraction << " status=" << fromStd(p.text)
+                                  << " has_result=" << p.result.has_value();
+    }
 
     setProgress(p.fraction);
     setStatusText(fromStd(p.text));

@@ -39,10 +39,16 @@ struct ThreadAltStack {
 };
 thread_local ThreadAltStack t_altStack;
 
-// A small fixed-capacity line builder on the stack.
+// A small fixed-capacity line builder on the stack; a line begins with the
+// local time, as the message lines do.
 struct LineBuffer {
   char data[160];
   std::size_t len = 0;
+
+  LineBuffer() {
+    len = velmora_log::formatRawTimestamp(data, sizeof(data));
+    if (len > 0) data[len++] = ' ';
+  }
 
   void append(const char* text) {
     while (*text != '\0' && len < sizeof(data)) data[len++] = *text++;
@@ -153,6 +159,7 @@ void outOfMemoryHandler() {
 }
 
 void installCrashHandlers() {
+  velmora_log::noteLocalTimeOffset();
   std::set_terminate(terminateHandler);
   std::set_new_handler(outOfMemoryHandler);
 

@@ -1,6 +1,6 @@
 // Last-words handlers for a dying process: fatal signals, std::terminate and
-// a failed allocation each append one "FATAL: ..." line to both crash-log
-// paths (see log_handler.h) before the process ends.
+// a failed allocation each append one "FATAL: ..." line, after the local
+// time, to the crash-log paths (see log_handler.h) before the process ends.
 #pragma once
 
 namespace velmora_crash {

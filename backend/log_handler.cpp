@@ -14,7 +14,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <time.h>
+
+#include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -33,6 +37,13 @@ char g_crashPaths[2][kMaxPath] = {{0}, {0}};
 
 std::mutex g_logMutex;
 QList<QFile*> g_openFiles;
+QList<QByteArray> g_openPaths;  // encoded paths of g_openFiles; empty: not rotated
+qint64 g_rotationBytes = 4 << 20;
+
+// Local time minus UTC, in seconds, for the raw timestamps (a lock-free
+// atomic: read inside signal handlers).
+std::atomic<long> g_utcOffsetSeconds{0};
+static_assert(std::atomic<long>::is_always_lock_free);
 
 constexpr int kOpenFlags = O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC;
 constexpr mode_t kFileMode = 0600;
@@ -71,7 +82,48 @@ void appendBytes(const char* path, const char* data, std::size_t len) {
 }
 
 QString timestampNow() {
-  return QDateTime::currentDateTime().toString(Qt::ISODateWithMs);
+  const QDateTime now = QDateTime::currentDateTime();
+  g_utcOffsetSeconds.store(now.offsetFromUtc(), std::memory_order_relaxed);
+  return now.toString(Qt::ISODateWithMs);
+}
+
+QByteArray rotatedName(const QByteArray& path) { return path + ".1"; }
+
+// Moves a full log file aside; called with the log mutex held, so two
+// threads of this process never rotate the same file twice.
+void rotatePathIfFull(const char* path) {
+  if (path == nullptr || path[0] == '\0') return;
+  struct stat st {};
+  if (::lstat(path, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < g_rotationBytes) return;
+  ::rename(path, rotatedName(QByteArray(path)).constData());
+}
+
+// The same for an open file. Its descriptor is pointed at a fresh file at the
+// path once the full one has moved; when another process has already moved
+// it (or the file was deleted), the descriptor just follows the path again.
+void rotateOpenFileIfFull(QFile& file, const QByteArray& path) {
+  if (path.isEmpty()) return;
+  const int handle = file.handle();
+  struct stat held {};
+  if (handle < 0 || ::fstat(handle, &held) != 0) return;
+  struct stat atPath {};
+  const bool samePath =
+      ::lstat(path.constData(), &atPath) == 0 && atPath.st_dev == held.st_dev && atPath.st_ino == held.st_ino;
+  if (samePath && held.st_size < g_rotationBytes) return;
+  if (samePath && ::rename(path.constData(), rotatedName(path).constData()) != 0) return;
+  const int fresh = ::open(path.constData(), kOpenFlags, kFileMode);
+  if (fresh < 0) return;
+  ::dup3(fresh, handle, O_CLOEXEC);  // dup2 would drop close-on-exec
+  ::close(fresh);
+}
+
+// Writes value as `digits` decimal digits, zero-padded.
+char* putDigits(char* out, long value, int digits) {
+  for (int i = digits - 1; i >= 0; --i) {
+    out[i] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  }
+  return out + digits;
 }
 
 }  // namespace
@@ -108,15 +160,29 @@ bool openLogFile(QFile& file) {
   return true;
 }
 
-void setOpenLogFiles(const QList<QFile*>& files) {
+void setOpenLogFiles(const QList<QFile*>& files, const QStringList& paths) {
   std::lock_guard<std::mutex> lock(g_logMutex);
   g_openFiles = files;
+  g_openPaths.clear();
+  for (qsizetype i = 0; i < files.size(); ++i) {
+    g_openPaths.append(i < paths.size() ? QFile::encodeName(paths.at(i)) : QByteArray());
+  }
 }
+
+qint64 setLogRotationBytes(qint64 bytes) {
+  std::lock_guard<std::mutex> lock(g_logMutex);
+  const qint64 previous = g_rotationBytes;
+  g_rotationBytes = bytes;
+  return previous;
+}
+
+QString rotatedLogPath(const QString& path) { return QFile::decodeName(rotatedName(QFile::encodeName(path))); }
 
 void detachLogFiles() {
   qInstallMessageHandler(nullptr);
   std::lock_guard<std::mutex> lock(g_logMutex);
   g_openFiles.clear();
+  g_openPaths.clear();
 }
 
 void appendLineToFile(const QString& line, const QString& path) {
@@ -142,6 +208,51 @@ void logToBothFilesRaw(const char* line, std::size_t len) {
   for (int i = 0; i < 2; ++i) appendBytes(g_crashPaths[i], buf, len + kLineEndLen);
 }
 
+void noteLocalTimeOffset() {
+  g_utcOffsetSeconds.store(QDateTime::currentDateTime().offsetFromUtc(), std::memory_order_relaxed);
+}
+
+std::size_t formatRawTimestamp(char* out, std::size_t cap) {
+  constexpr std::size_t kLength = 23;  // YYYY-MM-DDTHH:MM:SS.mmm
+  if (out == nullptr || cap < kLength) return 0;
+  struct timespec now {};
+  if (::clock_gettime(CLOCK_REALTIME, &now) != 0) return 0;
+  const long long local = static_cast<long long>(now.tv_sec) + g_utcOffsetSeconds.load(std::memory_order_relaxed);
+  long long days = local / 86400;
+  long long secs = local % 86400;
+  if (secs < 0) {
+    secs += 86400;
+    days -= 1;
+  }
+  // The civil date of a day count since 1970-01-01 (proleptic Gregorian).
+  const long long z = days + 719468;
+  const long long era = (z >= 0 ? z : z - 146096) / 146097;
+  const long long doe = z - era * 146097;
+  const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const long long mp = (5 * doy + 2) / 153;
+  const long day = static_cast<long>(doy - (153 * mp + 2) / 5 + 1);
+  const long month = static_cast<long>(mp < 10 ? mp + 3 : mp - 9);
+  const long year = static_cast<long>(yoe + era * 400 + (month <= 2 ? 1 : 0));
+  if (year < 0 || year > 9999) return 0;
+
+  char* p = out;
+  p = putDigits(p, year, 4);
+  *p++ = '-';
+  p = putDigits(p, month, 2);
+  *p++ = '-';
+  p = putDigits(p, day, 2);
+  *p++ = 'T';
+  p = putDigits(p, static_cast<long>(secs / 3600), 2);
+  *p++ = ':';
+  p = putDigits(p, static_cast<long>(secs / 60 % 60), 2);
+  *p++ = ':';
+  p = putDigits(p, static_cast<long>(secs % 60), 2);
+  *p++ = '.';
+  p = putDigits(p, static_cast<long>(now.tv_nsec / 1000000), 3);
+  return static_cast<std::size_t>(p - out);
+}
+
 const char* levelText(QtMsgType type) {
   switch (type) {
     case QtDebugMsg: return "DEBUG";
@@ -160,13 +271,16 @@ void logMessageHandler(QtMsgType type, const QMessageLogContext& context, const 
 
   std::unique_lock<std::mutex> lock(g_logMutex);
   if (g_openFiles.isEmpty()) {
+    for (const char* path : g_crashPaths) rotatePathIfFull(path);
     lock.unlock();
     logToBothFiles(stamp + QLatin1String(" [") + level + QLatin1String("] ") + message);
     if (type == QtFatalMsg) std::abort();
     return;
   }
-  for (QFile* file : std::as_const(g_openFiles)) {
+  for (qsizetype i = 0; i < g_openFiles.size(); ++i) {
+    QFile* file = g_openFiles.at(i);
     if (file == nullptr || !file->isOpen()) continue;
+    rotateOpenFileIfFull(*file, g_openPaths.value(i));
     QTextStream out(file);
     out << stamp << " [" << level << "] " << message << "\n";
     out.flush();

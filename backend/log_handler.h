@@ -1,13 +1,16 @@
-// The two "caldirune.log" files and the writers that feed them.
+// The "caldirune.log" file and the writers that feed it.
 //
-// Two writers share the files: the Qt message handler, which writes through
+// Two writers share the file: the Qt message handler, which writes through
 // the opened QFile objects under one mutex, and a raw writer that appends a
 // single line with plain POSIX calls (no lock, no Qt file class). The crash
-// handlers use only the allocation-free form of the raw writer.
+// handlers use only the allocation-free form of the raw writer. The message
+// handler keeps the file bounded: once it has grown to the rotation size it
+// becomes "caldirune.log.1" (replacing an older one) and a fresh file starts.
 #pragma once
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <cstddef>
@@ -36,9 +39,17 @@ QString crashLogPath(int index);
 // afterwards: callers keep the path themselves.
 bool openLogFile(QFile& file);
 
-// The files the message handler writes to (owned by the caller). Set before
-// the handler is installed.
-void setOpenLogFiles(const QList<QFile*>& files);
+// The files the message handler writes to (owned by the caller), with their
+// paths in the same order; a file without a path is never rotated. Set
+// before the handler is installed.
+void setOpenLogFiles(const QList<QFile*>& files, const QStringList& paths = {});
+
+// The size at which the message handler rotates a log file (4 MiB unless
+// set); the previous size is returned.
+qint64 setLogRotationBytes(qint64 bytes);
+
+// Where a full log file goes: its path with ".1" appended.
+QString rotatedLogPath(const QString& path);
 
 // Restores Qt's default message output and forgets the open files, so that
 // messages emitted after main's files are gone cannot reach them.
@@ -54,6 +65,17 @@ void logToBothFiles(const QString& line);
 // Async-signal-safe: appends len bytes of line plus the line end to both
 // crash-log paths with one write each. Allocates nothing, takes no lock.
 void logToBothFilesRaw(const char* line, std::size_t len);
+
+// Async-signal-safe: writes the current local time as the message lines
+// carry it ("2025-03-09T14:07:31.042", 23 characters) to out and returns the
+// number of characters written (0 when cap is too small). Local time is
+// taken from the offset to UTC noted last by noteLocalTimeOffset.
+std::size_t formatRawTimestamp(char* out, std::size_t cap);
+
+// Notes the local time's current offset from UTC for formatRawTimestamp.
+// Called when the crash handlers are installed and with every message line,
+// so a change of daylight saving time reaches the crash lines too.
+void noteLocalTimeOffset();
 
 // The Qt message handler.
 void logMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message);

@@ -55,31 +55,35 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName(QStringLiteral("Caldirune"));
   QCoreApplication::setApplicationVersion(QStringLiteral("1.0.1"));
 
-  QFile appDirLog(QCoreApplication::applicationDirPath() + QDir::separator() + QStringLiteral("caldirune.log"));
-  const QString tempDir = velmora_log::perUserLogDirectory();
-  QFile tempDirLog(tempDir + QDir::separator() + QStringLiteral("caldirune.log"));
-
+  // One log file: beside the program when that folder takes it (a copy
+  // unpacked somewhere), else in the per-user folder (an installed program).
   // The names are kept here: a file opened from a descriptor forgets its name.
-  const QString appDirLogPath = appDirLog.fileName();
-  const QString tempDirLogPath = tempDirLog.fileName();
-  velmora_log::setCrashLogPaths(appDirLogPath, tempDirLogPath);
+  const QString appDirLogPath =
+      QCoreApplication::applicationDirPath() + QDir::separator() + QStringLiteral("caldirune.log");
+  QString logPath = appDirLogPath;
+  QFile logFile(logPath);
+  bool logOpened = velmora_log::openLogFile(logFile);
+  QString otherLogPath;
+  if (!logOpened) {
+    logPath = velmora_log::perUserLogDirectory() + QDir::separator() + QStringLiteral("caldirune.log");
+    logFile.setFileName(logPath);
+    logOpened = velmora_log::openLogFile(logFile);
+    if (!logOpened) otherLogPath = appDirLogPath;  // crash lines still try both places
+  }
+  velmora_log::setCrashLogPaths(logPath, otherLogPath);
   velmora_crash::installCrashHandlers();
 
   velmora_log::logToBothFiles(stampedLine(" [INFO] Crash handlers installed (v2)"));
   velmora_log::logToBothFiles(stampedLine(" [INFO] --- Velmora Desktop starting (pre-QFile) ---"));
 
-  QList<QFile*> openFiles;
-  if (velmora_log::openLogFile(appDirLog)) openFiles.append(&appDirLog);
-  if (velmora_log::openLogFile(tempDirLog)) openFiles.append(&tempDirLog);
   LogFilesDetacher detacher;
-  if (!openFiles.isEmpty()) {
-    velmora_log::setOpenLogFiles(openFiles);
+  if (logOpened) {
+    velmora_log::setOpenLogFiles({&logFile}, {logPath});
     qInstallMessageHandler(velmora_log::logMessageHandler);
     qInfo() << "Starting Caldirune";
     qInfo() << "appDir=" << QCoreApplication::applicationDirPath();
     qInfo() << "cwd=" << QDir::currentPath();
-    qInfo() << "log_appDir=" << appDirLogPath;
-    qInfo() << "log_temp=" << tempDirLogPath;
+    qInfo() << "log=" << logPath;
     qInfo() << "QuickControlsStyle=" << QQuickStyle::name();
   }
 

@@ -9,6 +9,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
 
 #include "backend/project_file_reader.h"
 
@@ -18,6 +21,13 @@ namespace {
 const QString kFormatTag = QStringLiteral("velmora_project");
 constexpr int kProjectVersion = 1;
 constexpr qint64 kReadChunk = 8 << 20;
+// The first piece read, to find the first byte that is not blank.
+constexpr qint64 kHeadChunk = 64 << 10;
+// Opening takes at its peak about four to five times the file's size (the
+// text and the parsed document side by side, then the tables and caches,
+// whose records weigh more than their text): measured 3.8 for a file of
+// node tables, 4.7 for one of per-combo caches.
+constexpr std::uint64_t kOpenMemoryFactor = 5;
 
 // Shares of the whole load: reading the bytes, parsing, building the tables.
 constexpr double kReadShare = 0.4;
@@ -69,24 +79,29 @@ std::shared_ptr<ResultTree> readTree(const QJsonObject& results, const LoadProgr
     if (!step()) return nullptr;
   }
 
+  // The tree is stored in pre-order: every action leads to a later node of
+  // the file. Any other link (back up the tree, to the node itself, past the
+  // end, missing or not a finite number) makes the file damaged.
   for (qsizetype node = 0; node < count; ++node) {
     tree->beginNode();
     for (const QJsonValue& item : actionLists.at(node).toArray()) {
       const QJsonObject a = item.toObject();
       const QJsonValue child = a.value(QStringLiteral("childIndex"));
       const std::optional<double> index = number(child);
-      if (index && std::isfinite(*index)) {
-        const double r = std::round(*index);
-        if (r < 0.0 || r >= static_cast<double>(count)) {
-          damage = QStringLiteral("node %1 leads to node %2 of a tree of %3").arg(node).arg(r).arg(count);
-          return nullptr;
-        }
+      if (!index || !std::isfinite(*index)) {
+        damage = QStringLiteral("node %1 has an action without a usable child index").arg(node);
+        return nullptr;
+      }
+      const double r = std::round(*index);
+      if (r <= static_cast<double>(node) || r >= static_cast<double>(count)) {
+        damage = QStringLiteral("node %1 leads to node %2 of a tree of %3").arg(node).arg(r).arg(count);
+        return nullptr;
       }
       ResultTree::Action action;
       action.name = tree->text(text(a.value(QStringLiteral("name"))));
       action.actionType = tree->text(text(a.value(QStringLiteral("actionType"))));
       action.frequency = share(a.value(QStringLiteral("frequency")));
-      action.childIndex = wholeNumber(child, 0);
+      action.childIndex = static_cast<std::int32_t>(r);
       tree->appendAction(action);
     }
     if (!step()) return nullptr;
@@ -140,43 +155,60 @@ void readCaches(LoadedProject& out, const QJsonObject& caches) {
   });
 }
 
-// The tree is stored in pre-order, so every child comes after its parent. A
-// node whose actions lead back up the tree (a loop, or an index that was
-// missing and read as 0) keeps no actions and no cached answers: the pages
-// see a node without data instead of following a link in a circle. Cached
-// answers for nodes the tree does not have are dropped too, so they are
-// neither counted nor saved again.
-void tidyTree(LoadedProject& out, ResultTree& tree) {
-  const int count = tree.nodeCount();
-  for (int node = 0; node < count; ++node) {
-    const ResultTree::Action* actions = tree.actionsOf(node);
-    const int n = tree.actionCount(node);
-    bool back = false;
-    for (int a = 0; a < n; ++a) back = back || actions[a].childIndex <= node;
-    if (!back) continue;
-    tree.dropActions(node);
-    out.caches.removeNode(node);
+// JSON's blanks (a UTF-8 byte order mark at the start is skipped too).
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// Reads from the start of the file up to its first byte that is not blank
+// and checks that it can begin a project; the bytes from there on, read so
+// far, are left in `data`.
+Failure readHead(QFile& file, QByteArray& data, const std::atomic<bool>* cancel) {
+  bool atStart = true;
+  while (true) {
+    if (cancelled(cancel)) return Failure::Cancelled;
+    QByteArray chunk = file.read(kHeadChunk);
+    if (chunk.isEmpty()) return file.error() != QFileDevice::NoError ? Failure::OpenFailed : Failure::InvalidJson;
+    qsizetype i = 0;
+    if (atStart && chunk.startsWith("\xEF\xBB\xBF")) i = 3;
+    atStart = false;
+    while (i < chunk.size() && isBlank(chunk.at(i))) ++i;
+    if (i == chunk.size()) continue;
+    // A project is one JSON object; an array is JSON, but not a project.
+    if (chunk.at(i) != '{') return chunk.at(i) == '[' ? Failure::UnrecognizedFormat : Failure::InvalidJson;
+    data = chunk.mid(i);
+    return Failure::None;
   }
-  if (count == 0) return;  // no tree: the caches are all there is
-  out.caches.dropOutside(count);
 }
 
 }  // namespace
 
-LoadedProject readProjectFile(const QString& path, const LoadProgress& progress, const std::atomic<bool>* cancel) {
+std::uint64_t memoryToOpen(std::uint64_t fileBytes) {
+  const std::uint64_t limit = std::numeric_limits<std::uint64_t>::max() / kOpenMemoryFactor;
+  return fileBytes > limit ? std::numeric_limits<std::uint64_t>::max() : fileBytes * kOpenMemoryFactor;
+}
+
+LoadedProject readProjectFile(const QString& path, const LoadProgress& progress, const std::atomic<bool>* cancel,
+                              std::uint64_t availableBytes) {
   // Only regular files: a device such as /dev/zero would be read forever.
   QFile file(path);
   if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return failed(Failure::OpenFailed);
   QByteArray data;
+  if (const Failure head = readHead(file, data, cancel); head != Failure::None) return failed(head);
   {
     const qint64 size = file.size();
-    data.reserve(static_cast<qsizetype>(std::max<qint64>(size, 0)));
+    const std::uint64_t needed = memoryToOpen(static_cast<std::uint64_t>(std::max<qint64>(size, 0)));
+    if (availableBytes != 0 && needed > availableBytes) {
+      LoadedProject out = failed(Failure::NotEnoughMemory);
+      out.neededBytes = needed;
+      out.availableBytes = availableBytes;
+      return out;
+    }
+    data.reserve(static_cast<qsizetype>(std::max<qint64>(size - file.pos() + data.size(), data.size())));
     while (true) {
       const QByteArray chunk = file.read(kReadChunk);
       if (chunk.isEmpty()) break;
       data.append(chunk);
       if (cancelled(cancel)) return failed(Failure::Cancelled);
-      if (progress && size > 0) progress(kReadShare * std::min(1.0, static_cast<double>(data.size()) / size));
+      if (progress && size > 0) progress(kReadShare * std::min(1.0, static_cast<double>(file.pos()) / size));
     }
     if (file.error() != QFileDevice::NoError) return failed(Failure::OpenFailed);
     file.close();
@@ -219,7 +251,9 @@ LoadedProject readProjectFile(const QString& path, const LoadProgress& progress,
   }
 
   readCaches(out, root.value(QStringLiteral("nodeCaches")).toObject());
-  if (tree) tidyTree(out, *tree);
+  // Cached answers for nodes the tree does not have are dropped, so they are
+  // neither counted nor saved again; without a tree the caches are all there is.
+  if (tree && tree->nodeCount() > 0) out.caches.dropOutside(tree->nodeCount());
   if (cancelled(cancel)) return failed(Failure::Cancelled);
   out.tree = std::move(tree);
   out.nodeLocks = root.value(QStringLiteral("nodeLocks")).toArray().toVariantList();

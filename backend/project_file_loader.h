@@ -11,6 +11,7 @@
 #include <QVariantMap>
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -27,10 +28,14 @@ struct LoadedProject {
     UnrecognizedFormat,  // "Unrecognized project format"
     UnsupportedVersion,  // "Unsupported project version"
     Damaged,             // the parts the pages rely on are of the wrong kind or point nowhere
+    NotEnoughMemory,     // opening would need more memory than is available
     Cancelled,
   };
   Failure failure = Failure::None;
   QString detail;  // for the log: what was found damaged
+  // With NotEnoughMemory: what opening the file would need, and what was available.
+  std::uint64_t neededBytes = 0;
+  std::uint64_t availableBytes = 0;
 
   QVariantMap project;
   bool hasResults = false;
@@ -59,9 +64,16 @@ struct LoadedProject {
 // Reports the share of the work done, from 0 to 1, now and then.
 using LoadProgress = std::function<void(double)>;
 
-// Reads and checks the file at `path`. A set `cancel` flag ends the reading
-// with Failure::Cancelled at the next chunk or node.
+// What opening a project file of `fileBytes` bytes needs in memory at its
+// peak: the text, the parsed document and the tables built from it.
+std::uint64_t memoryToOpen(std::uint64_t fileBytes);
+
+// Reads and checks the file at `path`. A file whose first byte other than
+// blanks is not "{" is refused before more of it is read, and one that would
+// need more than `availableBytes` of memory (0: not known, not checked)
+// before it is read at all. A set `cancel` flag ends the reading with
+// Failure::Cancelled at the next chunk or node.
 LoadedProject readProjectFile(const QString& path, const LoadProgress& progress = {},
-                              const std::atomic<bool>* cancel = nullptr);
+                              const std::atomic<bool>* cancel = nullptr, std::uint64_t availableBytes = 0);
 
 }  // namespace project_file

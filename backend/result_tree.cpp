@@ -62,12 +62,6 @@ int ResultTree::actionCount(int node) const {
   return node >= 0 && node < nodeCount() ? static_cast<int>(m_actionSpans[static_cast<std::size_t>(node)].count) : 0;
 }
 
-void ResultTree::dropActions(int node) {
-  if (node < 0 || node >= nodeCount()) return;
-  m_actionSpans[static_cast<std::size_t>(node)].count = 0;
-  if (node < metaCount()) m_meta[static_cast<std::size_t>(node)].hasChildren = false;
-}
-
 QVariant ResultTree::frequencyValue(double f) const {
   return m_floatFrequencies ? QVariant::fromValue(static_cast<float>(f)) : QVariant(f);
 }

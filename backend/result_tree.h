@@ -79,8 +79,6 @@ class ResultTree {
   void appendAction(const Action& action);
   const Meta* metaAt(int node) const;
   const Action* actionsOf(int node) const;
-  // The node keeps no actions (and no longer claims children).
-  void dropActions(int node);
   void setFloatFrequencies(bool on) { m_floatFrequencies = on; }
 
  private:

@@ -29,10 +29,6 @@ struct SavedQueryCaches {
     fn(seatHandCombosIp);
   }
 
-  void removeNode(int node) {
-    forEach([node](auto& cache) { cache.remove(node); });
-  }
-
   // Drops the entries of nodes at or beyond `nodeCount`.
   void dropOutside(int nodeCount) {
     forEach([nodeCount](auto& cache) {

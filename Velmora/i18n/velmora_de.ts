@@ -214,6 +214,10 @@
         <source>IP range: %1</source>
         <translation>IP-Range: %1</translation>
     </message>
+    <message>
+        <source>Not enough RAM (opening it needs about %1, %2 available)</source>
+        <translation>Nicht genug Arbeitsspeicher (zum Öffnen werden etwa %1 benötigt, %2 verfügbar)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -601,6 +605,10 @@
     <message>
         <source>Project name</source>
         <translation>Projektname</translation>
+    </message>
+    <message>
+        <source>Could not save the project to %1: %2</source>
+        <translation>Das Projekt konnte nicht unter %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>

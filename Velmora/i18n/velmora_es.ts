@@ -214,6 +214,10 @@
         <source>IP range: %1</source>
         <translation>Rango IP: %1</translation>
     </message>
+    <message>
+        <source>Not enough RAM (opening it needs about %1, %2 available)</source>
+        <translation>No hay suficiente RAM (abrirlo necesita unos %1; hay %2 disponibles)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -601,6 +605,10 @@
     <message>
         <source>Project name</source>
         <translation>Nombre del proyecto</translation>
+    </message>
+    <message>
+        <source>Could not save the project to %1: %2</source>
+        <translation>No se pudo guardar el proyecto en %1: %2</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,10 @@
         <source>IP range: %1</source>
         <translation>Range IP : %1</translation>
     </message>
+    <message>
+        <source>Not enough RAM (opening it needs about %1, %2 available)</source>
+        <translation>Pas assez de RAM (l&apos;ouverture demande environ %1, %2 disponibles)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -601,6 +605,10 @@
     <message>
         <source>Project name</source>
         <translation>Nom du projet</translation>
+    </message>
+    <message>
+        <source>Could not save the project to %1: %2</source>
+        <translation>Impossible d&apos;enregistrer le projet dans %1 : %2</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,10 @@
         <source>IP range: %1</source>
         <translation>Range IP: %1</translation>
     </message>
+    <message>
+        <source>Not enough RAM (opening it needs about %1, %2 available)</source>
+        <translation>RAM insufficiente (l&apos;apertura richiede circa %1, %2 disponibili)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -601,6 +605,10 @@
     <message>
         <source>Project name</source>
         <translation>Nome progetto</translation>
+    </message>
+    <message>
+        <source>Could not save the project to %1: %2</source>
+        <translation>Impossibile salvare il progetto in %1: %2</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,10 @@
         <source>IP range: %1</source>
         <translation>Zakres IP: %1</translation>
     </message>
+    <message>
+        <source>Not enough RAM (opening it needs about %1, %2 available)</source>
+        <translation>Za mało pamięci RAM (otwarcie wymaga około %1, dostępne %2)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -601,6 +605,10 @@
     <message>
         <source>Project name</source>
         <translation>Nazwa projektu</translation>
+    </message>
+    <message>
+        <source>Could not save the project to %1: %2</source>
+        <translation>Nie można zapisać projektu w %1: %2</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,10 @@
         <source>IP range: %1</source>
         <translation>Диапазон IP: %1</translation>
     </message>
+    <message>
+        <source>Not enough RAM (opening it needs about %1, %2 available)</source>
+        <translation>Недостаточно ОЗУ (для открытия нужно около %1, доступно %2)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -601,6 +605,10 @@
     <message>
         <source>Project name</source>
         <translation>Имя проекта</translation>
+    </message>
+    <message>
+        <source>Could not save the project to %1: %2</source>
+        <translation>Не удалось сохранить проект в %1: %2</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "backend/log_handler.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -84,8 +85,13 @@ class CrashHandlerTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
 
-  ChildResult runChild(const QString& mode) {
-    return child_process::runSelf({{kChildModeVar, mode}, {kChildDirVar, dir_.path()}}, QProcess::ForwardedChannels);
+  ChildResult runChild(const QString& mode, const QString& timeZone = QString()) {
+    started_ = QDateTime::currentDateTimeUtc();
+    if (timeZone.isEmpty()) {
+      return child_process::runSelf({{kChildModeVar, mode}, {kChildDirVar, dir_.path()}}, QProcess::ForwardedChannels);
+    }
+    return child_process::runSelf({{kChildModeVar, mode}, {kChildDirVar, dir_.path()}, {"TZ", timeZone}},
+                                  QProcess::ForwardedChannels);
   }
 
   QStringList lines(const QString& name) const {
@@ -96,18 +102,30 @@ class CrashHandlerTest : public ::testing::Test {
     return text.isEmpty() ? QStringList() : text.split('\n');
   }
 
-  // Both log files hold exactly the expected crash lines.
-  void expectBothLogs(const QStringList& expected) {
+  // Both log files hold exactly the expected crash lines, each after the
+  // local time (UTC plus `utcOffsetSecs`) of the crash, as message lines
+  // carry it.
+  void expectBothLogs(const QStringList& expected, int utcOffsetSecs = kLocalOffset) {
+    const int offset = utcOffsetSecs == kLocalOffset ? QDateTime::currentDateTime().offsetFromUtc() : utcOffsetSecs;
+    const QDateTime from = started_.addSecs(offset).addMSecs(-5);
+    const QDateTime to = QDateTime::currentDateTimeUtc().addSecs(offset).addMSecs(5);
     for (const QString& name : {QStringLiteral("app.log"), QStringLiteral("temp.log")}) {
       const QStringList got = lines(name);
       ASSERT_EQ(got.size(), expected.size()) << name.toStdString() << ": " << got.join(" | ").toStdString();
       for (int i = 0; i < expected.size(); ++i) {
-        const QRegularExpression re("^" + expected[i] + "$");
-        EXPECT_TRUE(re.match(got[i]).hasMatch()) << name.toStdString() << " line " << i << ": " << got[i].toStdString();
+        const QRegularExpression re(R"(^(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}) )" + expected[i] + "$");
+        const auto m = re.match(got[i]);
+        ASSERT_TRUE(m.hasMatch()) << name.toStdString() << " line " << i << ": " << got[i].toStdString();
+        QDateTime stamp = QDateTime::fromString(m.captured(1), Qt::ISODateWithMs);
+        stamp.setTimeSpec(Qt::UTC);  // compared as written
+        EXPECT_GE(stamp, from) << got[i].toStdString();
+        EXPECT_LE(stamp, to) << got[i].toStdString();
       }
     }
   }
 
+  static constexpr int kLocalOffset = 1 << 30;
+  QDateTime started_;
   QTemporaryDir dir_;
 };
 
@@ -153,6 +171,14 @@ TEST_F(CrashHandlerTest, AbortIsLoggedOnceAndEndsWithSigabrt) {
   expectBothLogs({QString("FATAL: C signal received sig=%1").arg(SIGABRT)});
 }
 
+TEST_F(CrashHandlerTest, CrashLinesCarryTheLocalTimeOfTheirTimeZone) {
+  // A zone far from UTC, written as a rule: no time zone files needed.
+  const ChildResult r = runChild("abort", "XYZ-5:30");
+  ASSERT_TRUE(r.finished) << "child hung";
+  EXPECT_EQ(r.code, SIGABRT);
+  expectBothLogs({QString("FATAL: C signal received sig=%1").arg(SIGABRT)}, 5 * 3600 + 30 * 60);
+}
+
 TEST_F(CrashHandlerTest, UncaughtExceptionGoesThroughTheTerminateHandler) {
   const ChildResult r = runChild("terminate");
   ASSERT_TRUE(r.finished) << "child hung";
@@ -187,7 +213,9 @@ TEST_F(CrashHandlerTest, CrashLinesDoNotFollowAPlantedLink) {
   QFile v(victim);
   ASSERT_TRUE(v.open(QIODevice::ReadOnly));
   EXPECT_EQ(v.readAll(), QByteArray("keep"));
-  EXPECT_EQ(lines("app.log"), QStringList{QString("FATAL: C signal received sig=%1").arg(SIGABRT)});
+  const QStringList got = lines("app.log");
+  ASSERT_EQ(got.size(), 1);
+  EXPECT_TRUE(got[0].endsWith(QString(" FATAL: C signal received sig=%1").arg(SIGABRT))) << got[0].toStdString();
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
-// The message handler's line format and routing, the raw writer, and the
-// QML forwarding slots.
+// The message handler's line format and routing, the raw writer, the
+// rotation that bounds the file, the sparse progress lines, and the QML
+// forwarding slots.
 #include "backend/log_handler.h"
+#include "backend/progress_log.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -26,6 +28,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app_controller_test_support.h"
 #include "child_process.h"
 
 namespace {
@@ -83,8 +86,8 @@ class LogHandlerTest : public ::testing::Test {
 
   QString path(const QString& name) const { return dir_.filePath(name); }
 
-  void startLogging(const QList<QFile*>& files) {
-    velmora_log::setOpenLogFiles(files);
+  void startLogging(const QList<QFile*>& files, const QStringList& paths = {}) {
+    velmora_log::setOpenLogFiles(files, paths);
     previous_ = qInstallMessageHandler(velmora_log::logMessageHandler);
     installed_ = true;
   }
@@ -248,6 +251,90 @@ TEST(LogDirectory, PerUserDirectoryIsPrivateAndNotTheSharedTemp) {
   struct stat st {};
   ASSERT_EQ(::stat(QFile::encodeName(dir).constData(), &st), 0);
   EXPECT_EQ(st.st_mode & 0077, 0u);
+}
+
+// --- a bounded log ----------------------------------------------------------------
+
+TEST_F(LogHandlerTest, AFullLogMovesAsideAndAFreshOneStartsAtItsPath) {
+  const qint64 previous = velmora_log::setLogRotationBytes(2000);
+  QFile file(path("app.log"));
+  ASSERT_TRUE(velmora_log::openLogFile(file));
+  startLogging({&file}, {path("app.log")});
+  const QString payload(80, QChar('y'));
+  for (int i = 0; i < 100; ++i) qInfo().noquote() << QString("line %1 %2").arg(i, 3, 10, QChar('0')).arg(payload);
+  stopLogging();
+  file.close();
+  velmora_log::setLogRotationBytes(previous);
+
+  // Two files, each under the bound plus one line; together they end with
+  // the newest lines, in order and none torn.
+  const QString rotated = velmora_log::rotatedLogPath(path("app.log"));
+  EXPECT_EQ(rotated, path("app.log.1"));
+  const QStringList older = readLines(rotated);
+  const QStringList newer = readLines(path("app.log"));
+  ASSERT_FALSE(older.isEmpty());
+  ASSERT_FALSE(newer.isEmpty());
+  for (const QString& name : {rotated, path("app.log")}) EXPECT_LE(QFileInfo(name).size(), 2000 + 130);
+  const QStringList kept = older + newer;
+  EXPECT_TRUE(kept.last().contains("line 099 "));
+  const int first = kept.first().section(' ', 3, 3).toInt();
+  for (int i = 0; i < kept.size(); ++i) {
+    const auto m = kLinePattern.match(kept[i]);
+    ASSERT_TRUE(m.hasMatch()) << kept[i].toStdString();
+    EXPECT_EQ(m.captured(3), QString("line %1 %2").arg(first + i, 3, 10, QChar('0')).arg(payload));
+  }
+
+  // Without an open file the lines go through the raw writer, bounded too.
+  velmora_log::setLogRotationBytes(2000);
+  startLogging({});
+  for (int i = 0; i < 60; ++i) qWarning().noquote() << payload;
+  stopLogging();
+  velmora_log::setLogRotationBytes(previous);
+  EXPECT_LE(QFileInfo(path("temp.log")).size(), 2000 + 130);
+  EXPECT_TRUE(QFileInfo::exists(path("temp.log.1")));
+}
+
+TEST(ProgressLog, KeepsTheFirstNewsEveryFewSecondsAndTheLastReport) {
+  using namespace std::chrono_literals;
+  ProgressLogFilter filter(5s);
+  const auto t0 = ProgressLogFilter::Clock::time_point{} + 1h;
+  EXPECT_TRUE(filter.admit(1, "Init: building game object...", false, t0));
+  EXPECT_TRUE(filter.admit(1, "Iter 1 | exploitability\u2248\u2014", false, t0 + 10ms));
+  EXPECT_FALSE(filter.admit(1, "Iter 49 | exploitability\u2248\u2014", false, t0 + 2s));
+  EXPECT_TRUE(filter.admit(1, "Iter 50 | exploitability\u22480.1370", false, t0 + 2100ms));  // a check
+  EXPECT_FALSE(filter.admit(1, "Iter 90 | exploitability\u22480.1370", false, t0 + 7s));
+  EXPECT_TRUE(filter.admit(1, "Iter 91 | exploitability\u22480.1370", false, t0 + 7100ms));  // 5 s since
+  EXPECT_TRUE(filter.admit(1, "Iter 92 | exploitability\u22480.1370", true, t0 + 7200ms));   // the last
+  EXPECT_TRUE(filter.admit(2, "Iter 92 | exploitability\u22480.1370", false, t0 + 7300ms));  // a new run
+}
+
+TEST_F(LogHandlerTest, ASolveLogsItsProgressSparsely) {
+  QFile file(path("app.log"));
+  ASSERT_TRUE(velmora_log::openLogFile(file));
+  startLogging({&file});
+  {
+    AppController c;
+    c.startSolveWithConfig(app_controller_test::riverSpot(3000));
+    ASSERT_TRUE(app_controller_test::waitFor([&] { return app_controller_test::solveFinished(c); }));
+    ASSERT_EQ(c.statusText(), "Done");
+  }
+  stopLogging();
+  file.close();
+  QStringList progress;
+  for (const QString& line : readLines(path("app.log"))) {
+    if (line.contains("] UI solve progress: ")) progress << line.section("status=", 1);
+  }
+  // The stages, each new exploitability figure (a check every 50 iterations)
+  // and the end; no two iteration lines say the same (the solve takes well
+  // under the few seconds of a repeat).
+  ASSERT_GE(progress.size(), 3);
+  EXPECT_TRUE(progress.first().startsWith("Init:")) << progress.first().toStdString();
+  EXPECT_EQ(progress.last(), "Done has_result=true");
+  const QStringList iterations = progress.filter(QRegularExpression("^Iter "));
+  EXPECT_LE(iterations.size(), 3000 / 50 + 1);
+  for (int i = 1; i < iterations.size(); ++i) {
+    EXPECT_NE(iterations[i].section(" | ", 1), iterations[i - 1].section(" | ", 1)) << iterations[i].toStdString();
+  }
 }
 
 // --- QML forwarding -------------------------------------------------------------

@@ -18,7 +18,8 @@
 //                                --theme dark|light
 //                         [--width N] [--height N] [--language CODE]
 //   shell_screenshot_host --main --page home|settings|settings-update-error|settings-update-error-de|setup|setup-bad-size|
-//                                       setup-bad-range|save-dialog|open-dialog|export-dialog|import-dialog|clear-dialog
+//                                       setup-bad-range|save-dialog|open-dialog|export-dialog|import-dialog|clear-dialog|
+//                                       open-damaged|open-too-large
 //                         [--language CODE] [--theme dark|light]
 #include "tests/qml_shell/shell_test_backend.h"
 
@@ -341,9 +342,12 @@ Window {
 // scripts/window-screenshots.sh: Home, Settings, Setup (with an OOP flop size
 // the solver refuses for "setup-bad-size", an IP range it refuses for
 // "setup-bad-range"), or a dialog opened on
-// a folder of sample files: the project save dialog with a name typed, the
-// project open dialog with a file picked, the range export (save) and
-// import (open) dialogs, and the confirmation that clears the statistics.
+// a folder of sample files: the project save dialog opened again after a
+// save (the last name's base selected), the project open dialog with a file
+// picked, the range export (save) and import (open) dialogs, and the
+// confirmation that clears the statistics; or Home after opening a project
+// whose tree is damaged ("open-damaged") or one too large for the memory
+// that is free ("open-too-large").
 const char* kMainQml = R"QML(
 import QtQuick
 import QtQuick.Controls
@@ -353,6 +357,7 @@ Main {
     id: main
     property string page: "home"
     property string sampleFolder: ""
+    property string refusedFolder: ""
 
     function _find(item, name) {
         if (!item)
@@ -399,13 +404,19 @@ Main {
             shell.requestNavigate(1)
         }
         if (page === "save-dialog") {
+            // As after a save: the dialog comes back with the last name.
+            var save = _homeDialog(home, "saveProjectDialog")
             home.openSaveDialog()
-            for (var i = 0; i < home.data.length; ++i) {
-                if (home.data[i].objectName === "saveProjectDialog")
-                    home.data[i].setFolderUrl(sampleFolder)
-            }
-            _find(Overlay.overlay, "fileNameField").text = "River spot vs BB"
+            save.setFolderUrl(sampleFolder)
+            _find(Overlay.overlay, "fileNameField").text = "River spot vs BB.velmoraproj"
+            save.close()
+            home.openSaveDialog()
+            save.setFolderUrl(sampleFolder)
         }
+        if (page === "open-damaged")
+            home._openFromDialog(refusedFolder + "/damaged.velmoraproj")
+        if (page === "open-too-large")
+            home._openFromDialog(refusedFolder + "/huge.velmoraproj")
         if (page === "open-dialog") {
             var open = _homeDialog(home, "openProjectDialog")
             open.setFolderUrl(sampleFolder)
@@ -558,6 +569,20 @@ int main(int argc, char* argv[]) {
     if (file.open(QIODevice::WriteOnly)) file.write("{}");
   }
 
+  // Projects the open refuses: a tree whose root leads back to itself, and a
+  // file (sparse) far larger than any memory.
+  QTemporaryDir refused;
+  {
+    QFile damaged(QDir(refused.path()).filePath(QStringLiteral("damaged.velmoraproj")));
+    if (damaged.open(QIODevice::WriteOnly)) {
+      damaged.write(R"({"format": "velmora_project", "version": 1, "hasResults": true, "results": {)"
+                    R"("treeNodeMeta": [{"nodeType": "decision", "player": "OOP", "hasChildren": true}],)"
+                    R"("treeNodeActions": [[{"name": "Check", "actionType": "check", "childIndex": 0}]]}})");
+    }
+    QFile huge(QDir(refused.path()).filePath(QStringLiteral("huge.velmoraproj")));
+    if (huge.open(QIODevice::WriteOnly) && huge.write("{") == 1) huge.resize(qint64(256) << 30);
+  }
+
   QQmlEngine engine;
   shell_test::publishBackend(&engine);
   shell_test::publishHostReport(&engine);
@@ -567,7 +592,8 @@ int main(int argc, char* argv[]) {
     component.setData(kMainQml, QUrl(QStringLiteral("qrc:/shell_screenshot_main.qml")));
     window = component.createWithInitialProperties(
         {{QStringLiteral("page"), parser.value(QStringLiteral("page"))},
-         {QStringLiteral("sampleFolder"), QUrl::fromLocalFile(samples.path()).toString()}});
+         {QStringLiteral("sampleFolder"), QUrl::fromLocalFile(samples.path()).toString()},
+         {QStringLiteral("refusedFolder"), QUrl::fromLocalFile(refused.path()).toString()}});
   } else {
     component.setData(kHostQml, QUrl(QStringLiteral("qrc:/shell_screenshot_host.qml")));
     window = component.createWithInitialProperties(

@@ -7,9 +7,11 @@ import "SavePath.js" as SavePath
 // The program's file dialog, in the program's colours and language, for
 // opening ("open") and saving ("save"): a folder to browse, a file name to
 // type or pick and a file type. Return in the name field accepts it. Saving:
-// a name without suffix gets the chosen type's suffix (else
-// `defaultSuffix`), a typed absolute path is taken as it stands, and an
-// existing file is replaced only after a second, explicit "Replace".
+// the last name comes back with its base selected; a name the chosen type
+// does not match gets that type's suffix (under "All Files" only a name
+// without one gets `defaultSuffix`), a typed absolute path is taken as it
+// stands apart from that, and an existing file is replaced only after a
+// second, explicit "Replace".
 // Opening: a file of the folder shown (or a typed absolute path) is opened;
 // a folder's name opens the folder. Names are shown as plain text.
 Popup {
@@ -107,6 +109,10 @@ Popup {
         if (_opening)
             nameField.text = ""
         nameField.forceActiveFocus()
+        // The last name comes back with its base selected, so typing replaces
+        // the name and keeps the suffix.
+        if (!_opening)
+            nameField.select(0, SavePath.baseNameLength(nameField.text))
     }
     onTargetPathChanged: _confirmReplace = false
 

@@ -84,6 +84,24 @@ function hasSuffix(path) {
     return dot > 0 && dot < base.length - 1
 }
 
+// True when the name matches one of the patterns ("*.json"), as the folder
+// listing matches them (case-sensitively).
+function matchesGlobs(name, globs) {
+    for (var i = 0; i < globs.length; ++i) {
+        var escaped = String(globs[i]).replace(/[.+^${}()|[\]\\]/g, "\\$&")
+        if (new RegExp("^" + escaped.replace(/\*/g, ".*").replace(/\?/g, ".") + "$").test(name))
+            return true
+    }
+    return false
+}
+
+// The length of a file name without its suffix ("base" of "base.json"): the
+// part a save dialog selects for typing over.
+function baseNameLength(name) {
+    var base = String(name)
+    return hasSuffix(base) ? base.lastIndexOf(".") : base.length
+}
+
 // The path a typed name stands for: the name inside `folder`, or the typed
 // path itself when it is absolute. "" when nothing names a file.
 function openPath(folder, typedName) {
@@ -95,14 +113,20 @@ function openPath(folder, typedName) {
     return isAbsolute(name) ? name : join(folder, name)
 }
 
-// The path the dialog saves to: `openPath` of the typed name; a name without
-// suffix gets the selected filter's one (`fallback`, else ".velmoraproj",
-// for "All Files"). "" when nothing names a file.
+// The path the dialog saves to: `openPath` of the typed name. A name the
+// selected filter does not match gets the filter's suffix, so the file shows
+// under that filter when it is opened again ("a.b" saved as a project is
+// "a.b.velmoraproj"); under "All Files" only a name without suffix gets one
+// (`fallback`, else ".velmoraproj"). "" when nothing names a file.
 function targetPath(folder, typedName, filter, fallback) {
     var path = openPath(folder, typedName)
-    if (path !== "" && !hasSuffix(path))
-        path += suffixFor(filter, fallback === undefined || fallback === "" ? DEFAULT_SUFFIX : fallback)
-    return path
+    if (path === "")
+        return path
+    var otherwise = fallback === undefined || fallback === "" ? DEFAULT_SUFFIX : fallback
+    var globs = globsOf(filter)
+    if (globs.indexOf("*") >= 0)
+        return hasSuffix(path) ? path : path + otherwise
+    return matchesGlobs(fileName(path), globs) ? path : path + suffixFor(filter, otherwise)
 }
 
 function fileName(path) {

@@ -54,11 +54,19 @@ Item {
         }
         if (!ok) {
             console.warn("Save failed:", fileUrl)
-            projectError = qsTr("Could not save the project to %1").arg(_displayPath(fileUrl))
+            _showSaveFailure(fileUrl, _controllerHas("projectSaveError") ? appController.projectSaveError() : "")
         } else {
             projectError = ""
         }
         return ok
+    }
+
+    // The failure of a save, with the reason the system gave when there is one.
+    function _showSaveFailure(fileUrl, reason) {
+        var why = (reason === undefined || reason === null) ? "" : String(reason)
+        projectError = why.length > 0
+                ? qsTr("Could not save the project to %1: %2").arg(_displayPath(fileUrl)).arg(why)
+                : qsTr("Could not save the project to %1").arg(_displayPath(fileUrl))
     }
 
     // A project whose tree is this large is written in the background, with
@@ -76,13 +84,13 @@ Item {
         return true
     }
 
-    function _projectSaved(ok, fileUrl) {
+    function _projectSaved(ok, fileUrl, reason) {
         if (ok) {
             projectError = ""
             return
         }
         console.warn("Save failed:", fileUrl)
-        projectError = qsTr("Could not save the project to %1").arg(_displayPath(fileUrl))
+        _showSaveFailure(fileUrl, reason)
     }
 
     // Opens as the open dialog does: the file is read in the background and
@@ -216,7 +224,7 @@ Item {
         function onSolveStatsChanged() { root.reloadSolveActivity() }
         function onPlayVsSolutionStatsChanged() { root.reloadPlayVsSolutionStats() }
         function onProjectOpened(result) { root._projectOpened(result) }
-        function onProjectSaved(ok, fileUrl) { root._projectSaved(ok, fileUrl) }
+        function onProjectSaved(ok, fileUrl, reason) { root._projectSaved(ok, fileUrl, reason) }
     }
 
     Component.onCompleted: {
