@@ -3,6 +3,7 @@ import QtTest
 import Velmora
 import "../../Velmora/qml/theme" as ThemePack
 import "../../Velmora/qml/pages/results/ResultsActions.js" as Actions
+import "mock_tree.js" as MockTree
 
 // Strategy header, statistics and action colours of the results page.
 Item {
@@ -108,6 +109,33 @@ Item {
             page.controller = null
             compare([stat("evIpCard"), stat("exploitabilityCard")], ["—", "—"])
             compare(page.currentActions, [])
+        }
+
+        // While a solve runs the page has no result: it says so rather than
+        // showing zero figures and a seat to act over an empty tree.
+        function test_running_solve_shows_no_figures() {
+            function figures() {
+                return ["figure_pot", "figure_stack", "figure_toCall"].map(function(n) { return findChild(page, n).text })
+            }
+            mock.running = true
+            mock.resultEvOop = 0
+            mock.resultEvIp = 0
+            mock.resultExploitability = 0
+            mock.resultStartingPot = 0
+            mock.finishSolve([])   // a start drops the previous result
+            compare(findChild(page, "playerPillText").text, "Solving...")
+            compare([stat("evOopCard"), stat("evIpCard"), stat("exploitabilityCard")], ["—", "—", "—"])
+            compare(figures(), ["—", "—", "—"])
+            verify(findChild(page, "treeSolvingNote").visible)
+            verify(!findChild(page, "treeFlickable").visible)
+
+            mock.resultEvOop = -12.25
+            mock.resultStartingPot = 100
+            mock.finishSolve(MockTree.defaultTree())
+            mock.running = false
+            compare([findChild(page, "playerPillText").text, stat("evOopCard")], ["OOP to act", "37.750"])
+            verify(!findChild(page, "treeSolvingNote").visible)
+            verify(figures()[0] !== "—")
         }
 
         function test_chance_node_and_toggle() {

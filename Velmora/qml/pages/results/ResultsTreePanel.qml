@@ -29,9 +29,20 @@ Card {
             }
         }
 
+        Text {
+            objectName: "treeSolvingNote"
+            visible: panel.page !== null && panel.page.solveRunning
+            Layout.fillWidth: true
+            wrapMode: Text.WordWrap
+            text: qsTr("A solve is running. The tree appears when it ends.")
+            font.pixelSize: 12
+            color: panel.theme ? panel.theme.textMuted : "#8B949E"
+        }
+
         Flickable {
             id: flick
             objectName: "treeFlickable"
+            visible: !(panel.page !== null && panel.page.solveRunning)
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true
