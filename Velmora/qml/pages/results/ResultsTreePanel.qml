@@ -38,6 +38,11 @@ Card {
             font.pixelSize: 12
             color: panel.theme ? panel.theme.textMuted : "#8B949E"
         }
+        // Keeps the title and the note at the top while the tree is hidden.
+        Item {
+            visible: panel.page !== null && panel.page.solveRunning
+            Layout.fillHeight: true
+        }
 
         Flickable {
             id: flick
