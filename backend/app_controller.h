@@ -340,9 +340,8 @@ class AppController : public QObject {
   std::shared_ptr<const ResultTree> m_tree;
   QVariantMap m_lastUiCfg;
   NodeLockTable m_nodeLockTable;
-  // The spot whose tree the lock table's node indices refer to; none when
-  // it is not known (no start yet, or a project saved without its last
-  // solve configuration).
+  // The spot whose tree the lock table's node indices refer to; none before
+  // the first start.
   std::optional<velmora_app::SolveConfig> m_lockSpot;
 
   // Query caches; written from const queries, emptied together by clearQueryCaches.

@@ -73,8 +73,9 @@ void AppController::keepNodeLocksOfSpot(velmora_app::SolveConfig& config) {
   // A lock names a node by its index in one tree and a hand class of one
   // range. Two requests build the same tree over the same hands when they
   // need the same memory: they differ at most in the iteration budget, the
-  // target, the thread count and the locks themselves.
-  const bool sameSpot = m_lockSpot && velmora_app::same_memory_inputs(*m_lockSpot, config);
+  // target, the thread count and the locks themselves. Locks set before any
+  // start belong to the first one.
+  const bool sameSpot = !m_lockSpot || velmora_app::same_memory_inputs(*m_lockSpot, config);
   if (!sameSpot && !m_nodeLockTable.isEmpty()) {
     qInfo() << "UI node locks dropped: they were set on another spot";
     m_nodeLockTable.clear();
