@@ -201,6 +201,7 @@ void AppController::clearResults() {
 
     clearQueryCaches();
     m_nodeLockTable.clear();
+    m_lockSpot.reset();
     resetResultFigures();
     m_lastUiCfg.clear();
     m_resultsReclaimableMemoryBytes = 0;

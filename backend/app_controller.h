@@ -302,6 +302,10 @@ class AppController : public QObject {
   bool hasResultsToSave() const;
   project_file::ProjectSnapshot projectSnapshot(const QVariantMap& projectState) const;
   QVariantList nodeLocksSnapshot() const;
+  // A start that is about to run `config`: locks set on the tree of another
+  // spot are dropped (from the table and from `config`), and the locks from
+  // now on belong to the spot of `config`.
+  void keepNodeLocksOfSpot(velmora_app::SolveConfig& config);
   static NodeLockTable parseNodeLocks(const QVariantList& list);
   // The "ok"/"error" map of a load; `applyLoadedProject` swaps a file read
   // by `project_file::readProjectFile` in.
@@ -345,6 +349,9 @@ class AppController : public QObject {
   std::shared_ptr<const ResultTree> m_tree;
   QVariantMap m_lastUiCfg;
   NodeLockTable m_nodeLockTable;
+  // The spot whose tree the lock table's node indices refer to; none before
+  // the first start.
+  std::optional<velmora_app::SolveConfig> m_lockSpot;
 
   // Query caches; written from const queries, emptied together by clearQueryCaches.
   mutable project_file::SavedQueryCaches m_caches;

@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "backend/app_controller.h"
+#include "session/memory_estimate.h"
 
 void AppController::setNodeLock(int nodeIndex, const QString& handLabel169, int actionIndex, double actionProb) {
   try {
@@ -66,6 +67,22 @@ void AppController::reSolveWithNodeLocks() {
   } catch (...) {
     qWarning() << "reSolveWithNodeLocks failed";
   }
+}
+
+void AppController::keepNodeLocksOfSpot(velmora_app::SolveConfig& config) {
+  // A lock names a node by its index in one tree and a hand class of one
+  // range. Two requests build the same tree over the same hands when they
+  // need the same memory: they differ at most in the iteration budget, the
+  // target, the thread count and the locks themselves. Locks set before any
+  // start belong to the first one.
+  const bool sameSpot = !m_lockSpot || velmora_app::same_memory_inputs(*m_lockSpot, config);
+  if (!sameSpot && !m_nodeLockTable.isEmpty()) {
+    qInfo() << "UI node locks dropped: they were set on another spot";
+    m_nodeLockTable.clear();
+    config.node_locks.clear();
+  }
+  m_lockSpot = config;
+  m_lockSpot->node_locks.clear();
 }
 
 QVariantList AppController::nodeLocksSnapshot() const {

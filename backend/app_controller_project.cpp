@@ -197,6 +197,9 @@ QVariantMap AppController::applyLoadedProject(project_file::LoadedProject&& load
 
   m_nodeLockTable = parseNodeLocks(loaded.nodeLocks);
   m_lastUiCfg = loaded.lastUiCfg;
+  // The saved locks were set on the spot a re-solve of the file repeats; a
+  // file without that configuration gives no board, which no start matches.
+  m_lockSpot = buildSolveConfigFrom(m_lastUiCfg, nullptr);
   // Files written before the result kept its own board and rake have them
   // only as those of the last start.
   if (hasResults && m_resultBoardText.isEmpty()) {

@@ -246,7 +246,7 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     m_lastUiCfg = cfg;
 
     const bool applyLocks = cfg.value(QStringLiteral("apply_node_locks"), false).toBool();
-    const velmora_app::SolveConfig config = buildSolveConfig(cfg, applyLocks);
+    velmora_app::SolveConfig config = buildSolveConfig(cfg, applyLocks);
 
     // Every character of the board must be part of a card: "AhKsQd7" is no
     // flop with a stray digit but a mistyped board.
@@ -288,6 +288,8 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
       setStatusText(tr("Error: %1").arg(emptiedRangeText(seat, fromStd(seat == 0 ? config.oop_range : config.ip_range))));
       return;
     }
+
+    keepNodeLocksOfSpot(config);
 
     // Drop the previous result, hand its memory back to the system and only
     // then compare the estimate with what is free.

@@ -724,6 +724,14 @@
         <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
         <translation>Tipp: Oben eine Aktion wählen, dann eine Hand in der Matrix anklicken, um sie zu sperren.</translation>
     </message>
+    <message>
+        <source>Re-solve could not start</source>
+        <translation>Neu lösen konnte nicht starten</translation>
+    </message>
+    <message>
+        <source>Re-solve ended without a result</source>
+        <translation>Neu lösen endete ohne Ergebnis</translation>
+    </message>
 </context>
 <context>
     <name>PlayArea</name>
@@ -1584,6 +1592,10 @@
         <source>Exploitability</source>
         <translation>Ausnutzbarkeit</translation>
     </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Wird gelöst...</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyPanel</name>
@@ -1614,12 +1626,20 @@
         <source>Turn</source>
         <translation>Turn</translation>
     </message>
+    <message>
+        <source>Locked: %1</source>
+        <translation>Fixiert: %1</translation>
+    </message>
 </context>
 <context>
     <name>ResultsTreePanel</name>
     <message>
         <source>Game Tree</source>
         <translation>Spielbaum</translation>
+    </message>
+    <message>
+        <source>A solve is running. The tree appears when it ends.</source>
+        <translation>Eine Berechnung läuft. Der Baum erscheint, wenn sie endet.</translation>
     </message>
 </context>
 <context>

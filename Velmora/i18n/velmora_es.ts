@@ -724,6 +724,14 @@
         <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
         <translation>Consejo: elige una acción arriba y haz clic en una mano de la matriz para bloquearla.</translation>
     </message>
+    <message>
+        <source>Re-solve could not start</source>
+        <translation>No se pudo iniciar la resolución</translation>
+    </message>
+    <message>
+        <source>Re-solve ended without a result</source>
+        <translation>La resolución terminó sin resultado</translation>
+    </message>
 </context>
 <context>
     <name>PlayArea</name>
@@ -1584,6 +1592,10 @@
         <source>Exploitability</source>
         <translation>Explotabilidad</translation>
     </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Resolviendo...</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyPanel</name>
@@ -1614,12 +1626,20 @@
         <source>Turn</source>
         <translation>Turn</translation>
     </message>
+    <message>
+        <source>Locked: %1</source>
+        <translation>Bloqueadas: %1</translation>
+    </message>
 </context>
 <context>
     <name>ResultsTreePanel</name>
     <message>
         <source>Game Tree</source>
         <translation>Árbol de juego</translation>
+    </message>
+    <message>
+        <source>A solve is running. The tree appears when it ends.</source>
+        <translation>Hay una resolución en curso. El árbol aparecerá cuando termine.</translation>
     </message>
 </context>
 <context>

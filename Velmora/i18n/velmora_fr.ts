@@ -724,6 +724,14 @@
         <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
         <translation>Astuce : choisissez une action ci-dessus, puis cliquez sur une main de la matrice pour la verrouiller.</translation>
     </message>
+    <message>
+        <source>Re-solve could not start</source>
+        <translation>Le recalcul n&apos;a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>Re-solve ended without a result</source>
+        <translation>Le recalcul s&apos;est terminé sans résultat</translation>
+    </message>
 </context>
 <context>
     <name>PlayArea</name>
@@ -1584,6 +1592,10 @@
         <source>Exploitability</source>
         <translation>Exploitabilité</translation>
     </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Résolution...</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyPanel</name>
@@ -1614,12 +1626,20 @@
         <source>Turn</source>
         <translation>Turn</translation>
     </message>
+    <message>
+        <source>Locked: %1</source>
+        <translation>Verrouillées : %1</translation>
+    </message>
 </context>
 <context>
     <name>ResultsTreePanel</name>
     <message>
         <source>Game Tree</source>
         <translation>Arbre de jeu</translation>
+    </message>
+    <message>
+        <source>A solve is running. The tree appears when it ends.</source>
+        <translation>Un calcul est en cours. L&apos;arbre apparaîtra à la fin.</translation>
     </message>
 </context>
 <context>

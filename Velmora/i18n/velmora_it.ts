@@ -724,6 +724,14 @@
         <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
         <translation>Suggerimento: scegli un’azione sopra, poi clicca una mano nella matrice per bloccarla.</translation>
     </message>
+    <message>
+        <source>Re-solve could not start</source>
+        <translation>Impossibile avviare la risoluzione</translation>
+    </message>
+    <message>
+        <source>Re-solve ended without a result</source>
+        <translation>La risoluzione è terminata senza risultato</translation>
+    </message>
 </context>
 <context>
     <name>PlayArea</name>
@@ -1584,6 +1592,10 @@
         <source>Exploitability</source>
         <translation>Sfruttabilità</translation>
     </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Risoluzione...</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyPanel</name>
@@ -1614,12 +1626,20 @@
         <source>Turn</source>
         <translation>Turn</translation>
     </message>
+    <message>
+        <source>Locked: %1</source>
+        <translation>Bloccate: %1</translation>
+    </message>
 </context>
 <context>
     <name>ResultsTreePanel</name>
     <message>
         <source>Game Tree</source>
         <translation>Albero di gioco</translation>
+    </message>
+    <message>
+        <source>A solve is running. The tree appears when it ends.</source>
+        <translation>È in corso una risoluzione. L&apos;albero apparirà al termine.</translation>
     </message>
 </context>
 <context>

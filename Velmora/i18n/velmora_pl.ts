@@ -724,6 +724,14 @@
         <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
         <translation>Wskazówka: wybierz akcję powyżej, potem kliknij rękę w macierzy, aby ją zablokować.</translation>
     </message>
+    <message>
+        <source>Re-solve could not start</source>
+        <translation>Nie można rozpocząć przeliczania</translation>
+    </message>
+    <message>
+        <source>Re-solve ended without a result</source>
+        <translation>Przeliczanie zakończyło się bez wyniku</translation>
+    </message>
 </context>
 <context>
     <name>PlayArea</name>
@@ -1584,6 +1592,10 @@
         <source>Exploitability</source>
         <translation>Eksploatowalność</translation>
     </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Rozwiązywanie...</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyPanel</name>
@@ -1614,12 +1626,20 @@
         <source>Turn</source>
         <translation>Turn</translation>
     </message>
+    <message>
+        <source>Locked: %1</source>
+        <translation>Zablokowane: %1</translation>
+    </message>
 </context>
 <context>
     <name>ResultsTreePanel</name>
     <message>
         <source>Game Tree</source>
         <translation>Drzewo gry</translation>
+    </message>
+    <message>
+        <source>A solve is running. The tree appears when it ends.</source>
+        <translation>Trwa rozwiązywanie. Drzewo pojawi się po jego zakończeniu.</translation>
     </message>
 </context>
 <context>

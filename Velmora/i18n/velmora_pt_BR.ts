@@ -724,6 +724,14 @@
         <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
         <translation>Dica: escolha uma ação acima e clique em uma mão da matriz para travá-la.</translation>
     </message>
+    <message>
+        <source>Re-solve could not start</source>
+        <translation>Não foi possível iniciar a resolução</translation>
+    </message>
+    <message>
+        <source>Re-solve ended without a result</source>
+        <translation>A resolução terminou sem resultado</translation>
+    </message>
 </context>
 <context>
     <name>PlayArea</name>
@@ -1584,6 +1592,10 @@
         <source>Exploitability</source>
         <translation>Explorabilidade</translation>
     </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Resolvendo...</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyPanel</name>
@@ -1614,12 +1626,20 @@
         <source>Turn</source>
         <translation>Turn</translation>
     </message>
+    <message>
+        <source>Locked: %1</source>
+        <translation>Travadas: %1</translation>
+    </message>
 </context>
 <context>
     <name>ResultsTreePanel</name>
     <message>
         <source>Game Tree</source>
         <translation>Árvore do jogo</translation>
+    </message>
+    <message>
+        <source>A solve is running. The tree appears when it ends.</source>
+        <translation>Uma resolução está em andamento. A árvore aparecerá quando ela terminar.</translation>
     </message>
 </context>
 <context>

@@ -724,6 +724,14 @@
         <source>Tip: select an action above, then click a hand cell in the matrix to lock it.</source>
         <translation>Совет: выберите действие выше, затем нажмите на руку в матрице, чтобы заблокировать её.</translation>
     </message>
+    <message>
+        <source>Re-solve could not start</source>
+        <translation>Не удалось начать пересчёт</translation>
+    </message>
+    <message>
+        <source>Re-solve ended without a result</source>
+        <translation>Пересчёт завершился без результата</translation>
+    </message>
 </context>
 <context>
     <name>PlayArea</name>
@@ -1584,6 +1592,10 @@
         <source>Exploitability</source>
         <translation>Эксплуатируемость</translation>
     </message>
+    <message>
+        <source>Solving...</source>
+        <translation>Расчёт...</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyPanel</name>
@@ -1614,12 +1626,20 @@
         <source>Turn</source>
         <translation>тёрн</translation>
     </message>
+    <message>
+        <source>Locked: %1</source>
+        <translation>Заблокированы: %1</translation>
+    </message>
 </context>
 <context>
     <name>ResultsTreePanel</name>
     <message>
         <source>Game Tree</source>
         <translation>Дерево игры</translation>
+    </message>
+    <message>
+        <source>A solve is running. The tree appears when it ends.</source>
+        <translation>Идёт расчёт. Дерево появится, когда он завершится.</translation>
     </message>
 </context>
 <context>

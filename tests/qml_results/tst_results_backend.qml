@@ -318,6 +318,38 @@ Item {
             page.selectActionAtLevel(0, 0)
             page.navigateToBreadcrumb(0)
             compare(page.handActionProbs[cls][action], 1)
+            var banner = findChild(findChild(page, "treeLevel0"), "lockBanner")
+            verify(banner.visible)
+            compare(findChild(banner, "lockBannerText").text, "Locked: " + cls)
+
+            // Another spot's start leaves the locks behind: its tree is not
+            // the one they were set on.
+            solve(Spots.riverSpot(40))
+            compare(appController.nodeLocks(0), [])
+            compare(page.nodeLocksByNode["0"], {})
+            verify(!findChild(findChild(page, "treeLevel0"), "lockBanner").visible)
+        }
+
+        // A re-solve the controller refuses says why on the results page, in
+        // the user's language; the result stays.
+        function test_refused_resolve_says_why() {
+            solve(Spots.riverSpot(40))
+            var cfg = shell._solveMemCfg()
+            cfg.oop_flop_bet_sizes = "33 75"   // as a project's saved settings may hold it
+            appController.startSolveWithConfig(cfg)
+            var nodes = appController.treeNodeCount()
+            languageManager.setLanguage("de")
+            mouseClick(findChild(page, "nodeLockModeButton"))
+            waitForRendering(page)
+            var refusal = findChild(page, "reSolveRefusal")
+            verify(!refusal.visible)
+            mouseClick(findChild(page, "reSolveButton"))
+            verify(refusal.visible)
+            compare([findChild(refusal, "reSolveRefusalTitle").text, findChild(refusal, "reSolveRefusalReason").text],
+                    ["Neu lösen konnte nicht starten", "Fehler: OOP Flop-Bet-Größen: '33 75' ist keine gültige Größe"])
+            verify(nodes > 0 && appController.treeNodeCount() === nodes, "the result is kept")
+            start()   // a solve that runs ends the message
+            verify(!refusal.visible)
         }
     }
 }

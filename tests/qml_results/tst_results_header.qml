@@ -3,6 +3,7 @@ import QtTest
 import Velmora
 import "../../Velmora/qml/theme" as ThemePack
 import "../../Velmora/qml/pages/results/ResultsActions.js" as Actions
+import "mock_tree.js" as MockTree
 
 // Strategy header, statistics and action colours of the results page.
 Item {
@@ -108,6 +109,24 @@ Item {
             page.controller = null
             compare([stat("evIpCard"), stat("exploitabilityCard")], ["—", "—"])
             compare(page.currentActions, [])
+        }
+
+        // While a solve runs there is no result: the page says so instead of
+        // zero figures and a seat to act over an empty tree.
+        function test_running_solve_shows_no_figures() {
+            function shown() {
+                return ["evOopCard", "evIpCard", "exploitabilityCard"].map(stat).concat(
+                    ["figure_pot", "figure_stack", "figure_toCall", "playerPillText"].map(function(n) {
+                        return findChild(page, n).text }))
+            }
+            mock.running = true
+            mock.finishSolve([])   // a start drops the previous result
+            compare(shown(), ["—", "—", "—", "—", "—", "—", "Solving..."])
+            verify(findChild(page, "treeSolvingNote").visible && !findChild(page, "treeFlickable").visible)
+            mock.finishSolve(MockTree.defaultTree())
+            mock.running = false
+            compare(shown(), ["37.750", "62.250", "0.1234", "100", "100", "0", "OOP to act"])
+            verify(!findChild(page, "treeSolvingNote").visible)
         }
 
         function test_chance_node_and_toggle() {

@@ -134,6 +134,27 @@ Item {
             compare(probs("AA"), [1, 0, 0])
         }
 
+        // The tree marks each node the back end holds locks for, naming the
+        // hands a re-solve locks there (an opened project's locks too; one of
+        // an action the node lacks is not applied, so not named).
+        function test_locked_node_marked_in_tree() {
+            function banner(level) {
+                var b = findChild(findChild(page, "treeLevel" + level), "lockBanner")
+                return b.visible ? findChild(b, "lockBannerText").text : ""
+            }
+            page.selectActionAtLevel(0, 1)   // node 2
+            click("nodeLockModeButton")
+            click("nodeLockAction0")
+            clickCell("KK")
+            clickCell("AKo")
+            compare([banner(0), banner(1)], ["", "Locked: AKo, KK"])
+            click("resetWeightsButton")
+            compare(banner(1), "")
+            mock.locks = { "0": { QQ: { actionIndex: 1, actionProb: 1 }, AA: { actionIndex: 7, actionProb: 1 } } }
+            mock.finishSolve()
+            compare(banner(0), "Locked: QQ")
+        }
+
         function test_debounced_load_and_filters() {
             var rootList = page.currentHandCombos
             var before = mock.callsNamed("nodeHandCombos").length

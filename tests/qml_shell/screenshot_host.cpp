@@ -8,13 +8,16 @@
 // locked at the root in node-lock mode (scrolled down to the lock panel),
 // "results-buckets" with the second bucket chosen, "results-search" with a
 // hand search, "results-loaded" with the solve saved as a project, opened
-// again and walked to a node whose details it does not hold.
+// again and walked to a node whose details it does not hold; "results-locked",
+// "results-other-spot", "results-refused" and "results-resolving" lock nodes
+// and re-solve (see `_lockStoryPages` below).
 //
 //   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-population|setup-card-picker|
 //                                setup-save-range|setup-import|setup-load-profile|solve-idle|solve|solve-done|results|results-turn
 //                                |setup-blocked-size|setup-blocked-cleared|setup-blocked-range|setup-blocked-sizes|setup-blocked-board
 //                                |results-river|results-picker|results-lock|results-buckets|results-search
-//                                |results-loaded
+//                                |results-loaded|results-locked|results-other-spot|results-refused
+//                                |results-resolving
 //                                --theme dark|light
 //                         [--width N] [--height N] [--language CODE]
 //   shell_screenshot_host --main --page home|settings|settings-update-error|settings-update-error-de|setup|setup-bad-size|
@@ -251,6 +254,10 @@ Window {
             return
         _resultsShown = true
         shell.requestNavigate(3)
+        if (_lockStoryPages.indexOf(page) >= 0) {
+            _lockStoryBegin(_find(shell, "resultsPage"))
+            return
+        }
         if (page === "results-turn")
             _walkToTurn()
         else if (page === "results-river" || page === "results-picker")
@@ -258,6 +265,85 @@ Window {
         _prepareResults(_find(shell, "resultsPage"))
         settleTimer.start()
     }
+
+    // Node locks and re-solves, step by step as a user takes them:
+    // "results-locked" locks KK and AKo at the root and JTs at Check -> IP,
+    // re-solves and shows the path with both locked nodes marked;
+    // "results-other-spot" goes on to another flop and other ranges, starts
+    // it, and re-solves it in node-lock mode (no lock comes along);
+    // "results-refused" re-solves after a start with a size the solver
+    // refuses ("33 75"); "results-resolving" shows the page while a re-solve runs.
+    readonly property var _lockStoryPages: ["results-locked", "results-other-spot", "results-refused",
+                                            "results-resolving"]
+    property string _lockStep: ""
+    property var _lockResults: null
+    function _reSolveClick() { _find(_lockResults, "reSolveButton").clicked() }
+    function _lockStoryBegin(results) {
+        _lockResults = results
+        results._chooseNodeLockMode()
+        if (page === "results-refused") {
+            var cfg = shell._solveMemCfg()
+            cfg.oop_flop_bet_sizes = "33 75"
+            appController.startSolveWithConfig(cfg)
+            _reSolveClick()
+            _scrollToLockPanel()
+            settleTimer.start()
+            return
+        }
+        if (page === "results-resolving") {
+            _reSolveClick()
+            _lockStep = "resolving"
+            return
+        }
+        results.nodeLockSelectedActionIndex = 1
+        results.applyNodeLockToHand(0, "KK")
+        results.nodeLockWeightText = "0.5"
+        results.applyNodeLockToHand(0, "AKo")
+        results.selectActionAtLevel(0, 0)
+        results.nodeLockSelectedActionIndex = 0
+        results.nodeLockWeightText = "1.0"
+        results.applyNodeLockToHand(results.currentNodeIndex, "JTs")
+        _reSolveClick()
+        _lockStep = "locked-resolve"
+    }
+    function _scrollToLockPanel() {
+        lateTimer.work = function() {
+            var flick = _find(_lockResults, "strategyFlickable")
+            flick.contentY = Math.max(0, flick.contentHeight + flick.bottomMargin - flick.height)
+        }
+        lateTimer.start()
+    }
+    function _lockStoryTick() {
+        var done = !appController.running && appController.resultIterations > 0
+        if (_lockStep === "resolving" && /^Iter ([5-9]|\d\d)/.test(String(appController.statusText))) {
+            _lockStep = ""
+            hostReport.ready()
+        } else if (_lockStep === "locked-resolve" && done) {
+            _lockResults.selectActionAtLevel(0, 0)
+            if (page === "results-locked") {
+                _lockStep = ""
+                settleTimer.start()
+                return
+            }
+            shell.boardText = "Kh9h5h"
+            shell.oopRangeText = "AA,KK,QQ,JJ,TT,AKs,AQs,KQs,AKo,AQo"
+            shell.ipRangeText = "QQ,JJ,TT,99,88,AQs,KQs,QJs,JTs,T9s,AQo,KQo,AKo"
+            shell.requestNavigate(1)
+            _lockStep = "other-start"
+        } else if (_lockStep === "other-start" && shell.canSolve) {
+            shell._startSolveFromShortcut()
+            _lockStep = "other-solving"
+        } else if (_lockStep === "other-solving" && done) {
+            shell.requestNavigate(3)
+            _lockResults._chooseNodeLockMode()
+            _reSolveClick()
+            _lockStep = "other-resolve"
+        } else if (_lockStep === "other-resolve" && done) {
+            _lockStep = ""
+            settleTimer.start()
+        }
+    }
+    Timer { interval: 250; repeat: true; running: window._lockStep !== ""; onTriggered: window._lockStoryTick() }
 
     function _show() {
         if (page === "settings") {
@@ -536,7 +622,8 @@ int main(int argc, char* argv[]) {
                                                           "setup-blocked-size, -cleared, -range, -sizes, -board, "
                                                           "setup-load-profile, solve-idle, solve, solve-done, results, "
                                                           "results-turn, results-river, results-picker, results-lock, results-buckets, results-search "
-                                                          "or results-loaded"),
+                                                          "results-loaded, results-locked, results-other-spot, "
+                                                          "results-refused or results-resolving"),
                     QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});

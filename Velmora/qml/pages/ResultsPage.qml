@@ -107,6 +107,10 @@ Item {
     property alias nodeLockSelectedActionIndex: nodeLocks.nodeLockSelectedActionIndex
     property alias nodeLockWeightText: nodeLocks.nodeLockWeightText
     readonly property alias nodeLockActionList: nodeLocks.nodeLockActionList
+    readonly property alias reSolveOutcome: nodeLocks.reSolveOutcome
+    readonly property alias _heldLocksRevision: nodeLocks.heldRevision
+    // A solve is running: the page has no result to show until it ends.
+    readonly property bool solveRunning: controller !== null && controller !== undefined && controller.running === true
 
     // ---- buckets and hand details (results/HandCombos.qml) ----
     property alias selectedHandClass: handCombos.selectedHandClass
@@ -128,6 +132,7 @@ Item {
         chancePickerLevelIndex = -1
         chancePickerActions = []
         nodeLocks.forgetLocksNoLongerHeld()
+        nodeLocks.resultsArrived()
         resetTreeToRoot()
         // Filters of the previous result, also when the root was shown.
         handCombos.clearFilters()
@@ -175,6 +180,7 @@ Item {
         function onRunningChanged() {
             if (root.controller.running)
                 root.playMode = false
+            nodeLocks.runningChanged(root.controller.running === true)
         }
     }
 
@@ -491,6 +497,7 @@ Item {
     function _chooseStandardMode() { nodeLocks.chooseStandardMode() }
     function _chooseNodeLockMode() { nodeLocks.chooseNodeLockMode() }
     function _reSolveWithNodeLocks() { nodeLocks.reSolve() }
+    function _lockedHandsAt(nodeIndex, actionCount) { return nodeLocks.heldHandsAt(nodeIndex, actionCount) }
 
     // A matrix click locks in node-lock mode and filters the hand details otherwise.
     function _matrixHandClicked(hand) {

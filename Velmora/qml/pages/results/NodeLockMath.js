@@ -72,3 +72,16 @@ function keepHeld(table, heldLocks) {
     }
     return out
 }
+
+// Orders hand classes as the matrix shows them: by the first rank, then the
+// second, a suited class before the offsuit one.
+function byMatrixOrder(a, b) {
+    var ranks = "AKQJT98765432"
+    var x = String(a), y = String(b)
+    for (var i = 0; i < 2; ++i) {
+        var d = ranks.indexOf(x.charAt(i)) - ranks.indexOf(y.charAt(i))
+        if (d !== 0)
+            return d
+    }
+    return x.charAt(2) === y.charAt(2) ? 0 : (x.charAt(2) === "s" ? -1 : 1)
+}

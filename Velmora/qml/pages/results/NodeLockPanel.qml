@@ -97,6 +97,50 @@ ColumnLayout {
         }
     }
 
+    // A re-solve asked for here that brought no result, and why (the
+    // controller's status, in the user's language).
+    Rectangle {
+        id: refusal
+        objectName: "reSolveRefusal"
+        readonly property string outcome: panel.page ? panel.page.reSolveOutcome : ""
+        visible: outcome !== ""
+        Layout.fillWidth: true
+        implicitHeight: refusalText.implicitHeight + 16
+        radius: panel.theme ? panel.theme.radiusXs : 4
+        color: panel.theme ? panel.theme.withOpacity(panel.theme.danger, 0.10) : Qt.rgba(0.973, 0.318, 0.286, 0.10)
+        border.width: 1
+        border.color: panel.theme ? panel.theme.danger : "#F85149"
+
+        Column {
+            id: refusalText
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.top: parent.top
+            anchors.margins: 8
+            spacing: 2
+
+            Text {
+                objectName: "reSolveRefusalTitle"
+                width: parent.width
+                wrapMode: Text.WordWrap
+                text: refusal.outcome === "ended" ? qsTr("Re-solve ended without a result")
+                                                        : qsTr("Re-solve could not start")
+                font.pixelSize: 12
+                font.bold: true
+                color: panel.theme ? panel.theme.danger : "#F85149"
+            }
+            Text {
+                objectName: "reSolveRefusalReason"
+                width: parent.width
+                wrapMode: Text.WordWrap
+                textFormat: Text.PlainText
+                text: panel.page && panel.page.controller ? String(panel.page.controller.statusText || "") : ""
+                font.pixelSize: 12
+                color: panel.theme ? panel.theme.text : "#F0F6FC"
+            }
+        }
+    }
+
     Text {
         Layout.fillWidth: true
         wrapMode: Text.WordWrap

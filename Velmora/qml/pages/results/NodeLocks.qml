@@ -16,6 +16,9 @@ QtObject {
     property string nodeLockWeightText: "1.0"
     // Node index as text -> hand class -> {actionIndex, actionProb}.
     property var nodeLocksByNode: ({})
+    // Bumped after every lock sent to or dropped in the back end: bindings
+    // that read the back end's locks read it too.
+    property int heldRevision: 0
 
     // The node's actions in the solver's order (the order a lock's action
     // index refers to); the display list when the node has none.
@@ -27,6 +30,13 @@ QtObject {
         return list && list.length > 0 ? list : page.currentActions
     }
     readonly property bool currentNodeIsLockable: page !== null && page.currentMeta.nodeType === "decision"
+
+    // A re-solve asked for here that brought no result: "refused" when it
+    // could not start, "ended" when it started but stopped without one, ""
+    // otherwise. The controller's status says why; the next solve or new
+    // results put it back to "".
+    property string reSolveOutcome: ""
+    property bool _reSolveRunning: false
 
     function _can(method) {
         return controller !== null && controller !== undefined && typeof controller[method] === "function"
@@ -45,6 +55,7 @@ QtObject {
         nodeLocksByNode = LockMath.withLock(nodeLocksByNode, nodeIndex, hand, action, p)
         if (_can("setNodeLock"))
             controller.setNodeLock(nodeIndex, hand, action, p)
+        ++heldRevision
         page.refreshHandMatrix()
     }
 
@@ -55,6 +66,7 @@ QtObject {
         nodeLockWeightText = "1.0"
         if (_can("clearNodeLocks"))
             controller.clearNodeLocks(nodeIndex)
+        ++heldRevision
         page.refreshHandMatrix()
     }
 
@@ -71,8 +83,48 @@ QtObject {
     }
 
     function reSolve() {
-        if (_can("reSolveWithNodeLocks"))
-            controller.reSolveWithNodeLocks()
+        if (!_can("reSolveWithNodeLocks"))
+            return
+        reSolveOutcome = ""
+        _reSolveRunning = true
+        controller.reSolveWithNodeLocks()
+        if (controller.running !== true) {
+            _reSolveRunning = false
+            reSolveOutcome = "refused"
+        }
+    }
+
+    function runningChanged(running) {
+        if (running) {
+            reSolveOutcome = ""
+            return
+        }
+        // A start that waited for its memory estimate can still be refused,
+        // after the previous result has gone.
+        if (_reSolveRunning && !page._hasTree())
+            reSolveOutcome = "ended"
+        _reSolveRunning = false
+    }
+
+    function resultsArrived() {
+        if (page._hasTree())
+            reSolveOutcome = ""
+    }
+
+    // The hand classes the back end holds a lock for at a node with
+    // `actionCount` actions (a lock of an action the node lacks is not
+    // applied), in the matrix's order: what a re-solve tells the solver.
+    function heldHandsAt(nodeIndex, actionCount) {
+        if (!_can("nodeLocks"))
+            return []
+        var list = controller.nodeLocks(nodeIndex) || []
+        var hands = []
+        for (var i = 0; i < list.length; ++i) {
+            var a = list[i] ? Number(list[i].actionIndex) : -1
+            if (a >= 0 && a < actionCount)
+                hands.push(String(list[i].hand))
+        }
+        return hands.sort(LockMath.byMatrixOrder)
     }
 
     // New results: the preview keeps only the locks the back end still holds

@@ -8,17 +8,19 @@ Rectangle {
 
     property var page: null
     readonly property var theme: page ? page.theme : null
-    // Re-read whenever the current node's meta changes.
+    // Re-read whenever the current node's meta changes; no figures while a
+    // solve runs.
     readonly property var _rows: {
         if (!page)
             return []
         page.currentMeta
+        var none = page.solveRunning
         return [
-            { key: "pot", label: qsTr("Pot"), value: page._potSize() },
-            { key: "stack", label: page.currentMeta.nodeType === "chance" ? qsTr("Stack")
-                                                                            : qsTr("Stack (%1)").arg(page.selectedPlayer),
-              value: page._stackRemaining() },
-            { key: "toCall", label: qsTr("To call"), value: page._toCallAmount() }
+            { key: "pot", label: qsTr("Pot"), value: none ? "—" : page._potSize() },
+            { key: "stack", label: none || page.currentMeta.nodeType === "chance" ? qsTr("Stack")
+                                                                                    : qsTr("Stack (%1)").arg(page.selectedPlayer),
+              value: none ? "—" : page._stackRemaining() },
+            { key: "toCall", label: qsTr("To call"), value: none ? "—" : page._toCallAmount() }
         ]
     }
 

@@ -12,7 +12,9 @@ RowLayout {
     readonly property var controller: page ? page.controller : null
     readonly property bool _oop: page ? page.selectedPlayer === "OOP" : true
     readonly property bool _chance: page && !page.playMode ? page.currentMeta.nodeType === "chance" : false
-    readonly property color _pillColor: _chance ? (theme ? theme.textMuted : "#8B949E")
+    // While a solve runs there is no result: no figures, no seat to act.
+    readonly property bool _solving: page ? page.solveRunning : false
+    readonly property color _pillColor: _chance || _solving ? (theme ? theme.textMuted : "#8B949E")
                                                 : _oop ? (theme ? theme.actionBet : "#A371F7") : (theme ? theme.info : "#58A6FF")
 
     spacing: 12
@@ -20,7 +22,7 @@ RowLayout {
     // A seat's EV with its half of the starting pot, 3 decimals; "—" without
     // a controller or a finite value.
     function _evText(ev) {
-        if (!controller)
+        if (!controller || _solving)
             return "—"
         var v = Number(ev) + Number(controller.resultStartingPot) / 2
         if (!isFinite(v))
@@ -31,7 +33,7 @@ RowLayout {
     }
 
     function _exploitabilityText() {
-        if (!controller)
+        if (!controller || _solving)
             return "—"
         var v = Number(controller.resultExploitability)
         return isFinite(v) ? v.toFixed(4) : "—"
@@ -75,7 +77,8 @@ RowLayout {
                     id: pillText
                     objectName: "playerPillText"
                     anchors.centerIn: parent
-                    text: header._chance ? header.page.chanceDealText(header.page.currentMeta)
+                    text: header._solving ? qsTr("Solving...")
+                        : header._chance ? header.page.chanceDealText(header.page.currentMeta)
                                          : qsTr("%1 to act").arg(header.page ? header.page.selectedPlayer : "")
                     textFormat: Text.PlainText
                     font.pixelSize: 12

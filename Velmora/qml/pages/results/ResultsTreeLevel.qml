@@ -31,6 +31,14 @@ Column {
     readonly property bool isDecision: meta.nodeType === "decision"
     readonly property bool interactive: page !== null && !page.playMode
     readonly property real _pot: _number(meta.pot)
+    // The hand classes locked at this node, which a re-solve applies.
+    readonly property var lockedHands: {
+        if (!page || !isDecision)
+            return []
+        page._resultsRevision
+        page._heldLocksRevision
+        return page._lockedHandsAt(levelNodeIndex, baseActions.length)
+    }
 
     objectName: "treeLevel" + levelIndex
     spacing: 6
@@ -68,6 +76,40 @@ Column {
         height: 1
         color: block.theme ? block.theme.stroke : "#30363D"
         opacity: 0.55
+    }
+
+    Rectangle {
+        objectName: "lockBanner"
+        visible: block.lockedHands.length > 0
+        width: block.width
+        height: 22
+        radius: block.theme ? block.theme.radiusXs : 4
+        color: block.theme ? block.theme.withOpacity(block.theme.gold, 0.12) : Qt.rgba(0.941, 0.706, 0.161, 0.12)
+        border.width: 1
+        border.color: block.theme ? block.theme.gold : "#F0B429"
+
+        Icon {
+            id: lockIcon
+            anchors.left: parent.left
+            anchors.leftMargin: 8
+            anchors.verticalCenter: parent.verticalCenter
+            name: "lock"
+            size: 12
+            color: block.theme ? block.theme.gold : "#F0B429"
+        }
+        Text {
+            objectName: "lockBannerText"
+            anchors.left: lockIcon.right
+            anchors.leftMargin: 6
+            anchors.right: parent.right
+            anchors.rightMargin: 8
+            anchors.verticalCenter: parent.verticalCenter
+            text: qsTr("Locked: %1").arg(block.lockedHands.join(", "))
+            textFormat: Text.PlainText
+            elide: Text.ElideRight
+            font.pixelSize: 11
+            color: block.theme ? block.theme.text : "#F0F6FC"
+        }
     }
 
     Rectangle {

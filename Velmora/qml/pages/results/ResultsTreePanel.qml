@@ -29,9 +29,25 @@ Card {
             }
         }
 
+        Text {
+            objectName: "treeSolvingNote"
+            visible: panel.page !== null && panel.page.solveRunning
+            Layout.fillWidth: true
+            wrapMode: Text.WordWrap
+            text: qsTr("A solve is running. The tree appears when it ends.")
+            font.pixelSize: 12
+            color: panel.theme ? panel.theme.textMuted : "#8B949E"
+        }
+        // Keeps the title and the note at the top while the tree is hidden.
+        Item {
+            visible: panel.page !== null && panel.page.solveRunning
+            Layout.fillHeight: true
+        }
+
         Flickable {
             id: flick
             objectName: "treeFlickable"
+            visible: !(panel.page !== null && panel.page.solveRunning)
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true
