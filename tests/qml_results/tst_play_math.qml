@@ -156,9 +156,6 @@ TestCase {
                                            investedIp: 0, line: "OOP: Bet 50% \u2192 IP: Fold" }, { endedReason: "terminal" })
         var d = PlayMath.buildHandDetails(fold, null, 5, 30)
         compare([d.winner, d.wonAmount, d.rakeTaken], ["OOP", 180, 9])
-        compare(PlayMath.rakedPot(360, 90, 90), 360)
-        compare(PlayMath.rakeFor(PlayMath.rakedPot(270, 90, 0), 5, 30), 9)
-        compare(PlayMath.rakeFor(175, 5, 30), 8.75)
         compare(PlayMath.rakeFor(1000, 5, 2.5), 2.5)  // a cap of 2.5 chips, not 3
         compare([PlayMath.chipsText(8.75), PlayMath.chipsText(9), PlayMath.chipsText(NaN)], ["8.75", "9", "\u2014"])
 
@@ -172,16 +169,5 @@ TestCase {
         compare([d.stopped, d.winner, d.stopStreet, d.stopStep], [true, "\u2014", 2, "OOP: Bet 50%"])
         verify(isNaN(d.wonAmount) && isNaN(d.rakeTaken))
         compare(d.riverActions, ["OOP: Bet 50%"])
-    }
-
-    function test_pocketPricingAndTheStreetsLastAction() {
-        compare(PlayMath.pocketEvInfo([NaN, NaN], 1), { ok: false, noEv: true })
-        compare(PlayMath.pocketEvInfo([1, 2], 2), null)
-        compare(PlayMath.pocketEvInfo(undefined, 0), null)
-        compare(PlayMath.pocketEvInfo([1, 2], 0).evLoss, 1)
-        var line = "OOP: Check \u2192 IP: Bet 50% \u2192 OOP: Call \u2192 Chance: 7c \u2192 OOP: Check"
-        compare(PlayMath.lastStreetAction(line, "OOP"), "Check")
-        compare(PlayMath.lastStreetAction(line, "IP"), "")
-        compare(PlayMath.lastStreetAction("OOP: Check \u2192 IP: Bet 50%", "IP"), "Bet 50%")
     }
 }
