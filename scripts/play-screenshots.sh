@@ -2,9 +2,10 @@
 # Captures play mode on the results page with the real back end under a
 # virtual X server with ImageMagick's `import`: hands in progress as OOP, IP
 # and both, a showdown, a fold, a mistake, a drill verdict, a re-dealt turn,
-# the hand log with a hand's details and the home page's figures after the
-# hands, in the dark palette at 1540 wide; a selection of them also in the
-# light palette, in German, and in a 1280x800 window.
+# the hand log with a hand's details, the home page's figures after the
+# hands, the river after a called turn and a drill with no hand to deal, in
+# the dark palette at 1540 wide; a selection of them also in the light
+# palette, in German, and in a 1280x800 window.
 #
 #   scripts/play-screenshots.sh [BUILD_DIR] [OUT_DIR]
 #
@@ -29,7 +30,7 @@ if [ "${PLAY_SCREENSHOTS_INNER:-}" = 1 ]; then
   for role in OOP IP BOTH; do
     shot "play-$role" play "$role" dark en 1540 1200
   done
-  for s in showdown fold mistake drill redeal redeal-done log home; do
+  for s in showdown fold mistake drill redeal redeal-done log home river nohand; do
     shot "$s" "$s" OOP dark en 1540 1200
   done
   shot drill-IP drill IP dark en 1540 1200

@@ -38,9 +38,7 @@ NodeHandCombos node_hand_combos(const velmora::Game& game, velmora::DiscountedCf
     if (child_values[a].size() != H) return {};
   }
 
-  const std::vector<double> compat = opponent_compat(ctx, seat, reach[opp]);
-  const double pair_weight = ctx.pair_weight();
-  const double half = half_pot(game, node);
+  const HandChips chips(game, node, seat, reach[opp]);
   const std::vector<velmora::Card> board = board_at_node(ctx, node);
   const auto& pockets = ctx.pockets(seat);
 
@@ -55,10 +53,10 @@ NodeHandCombos node_hand_combos(const velmora::Game& game, velmora::DiscountedCf
     row.card2 = velmora::card_to_string(velmora::pocket_hi(pockets[h]));
     row.weight = w;
     row.tags = hand_category_tags_on_board(board, pockets[h]);
-    row.ev = to_chips(node_values[h], pair_weight, compat[h], half);
+    row.ev = chips(h, node_values[h]);
     double sum = 0.0;
     for (std::size_t a = 0; a < A; ++a) {
-      row.action_evs.push_back(to_chips(child_values[a][h], pair_weight, compat[h], half));
+      row.action_evs.push_back(chips(h, child_values[a][h]));
       float p = strategy[a * H + h];
       if (!(p >= 0.0f) || !std::isfinite(p)) p = 0.0f;
       row.action_probabilities.push_back(p);
@@ -94,25 +92,18 @@ PocketActionEvs node_pocket_action_evs(const velmora::Game& game, velmora::Disco
   const auto found = std::find(pockets.begin(), pockets.end(), pocket);
   if (found == pockets.end()) return {};
   const std::size_t slot = static_cast<std::size_t>(found - pockets.begin());
-  const auto path = path_from_root(game, index);
-  if (!path) return {};
-
-  const int opp = 1 - seat;
-  std::array<std::vector<double>, 2> reach;
-  reach[opp] = sanitized(ctx.weights(opp));
-  clear_blocked(reach[opp], ctx.pockets(opp), dead_cards(ctx, node) | velmora::pocket_mask(pocket));
-  std::array<bool, 2> seats{false, false};
-  seats[opp] = true;
-  apply_path(game, solver, *path, reach, seats);
-
-  const std::vector<float> opp_reach = as_floats(reach[opp]);
-  const std::vector<double> compat = opponent_compat(ctx, seat, reach[opp]);
-  const double half = half_pot(game, node);
+  // The opponent's reach at the node as Hand Details takes it, so that a
+  // pocket has an EV here exactly where its combo row has one.
+  const auto reaches = path_reaches(game, solver, index);
+  if (!reaches) return {};
+  const std::vector<double>& opp_reach = (*reaches)[1 - seat];
+  const std::vector<float> opp_floats = as_floats(opp_reach);
+  const HandChips chips(game, node, seat, opp_reach);
   PocketActionEvs out;
   for (std::size_t a = 0; a < d->actions; ++a) {
-    const std::vector<float> values = solver.compute_node_cfvalues_for_reach(game, node.children[a], seat, opp_reach);
+    const std::vector<float> values = solver.compute_node_cfvalues_for_reach(game, node.children[a], seat, opp_floats);
     if (values.size() != H) return {};
-    out.action_evs.push_back(to_chips(values[slot], ctx.pair_weight(), compat[slot], half));
+    out.action_evs.push_back(chips(slot, values[slot]));
   }
   out.ok = true;
   return out;

@@ -71,6 +71,15 @@ double to_chips(double value, double pair_weight, double compat, double half) {
   return std::isfinite(v) ? v : 0.0;
 }
 
+HandChips::HandChips(const velmora::Game& game, const velmora::PlanNode& node, int seat, const std::vector<double>& opp)
+    : compat_(opponent_compat(game.card_context(), seat, opp)),
+      pair_weight_(game.card_context().pair_weight()),
+      half_(half_pot(game, node)) {}
+
+double HandChips::operator()(std::size_t hand, double value) const {
+  return to_chips(value, pair_weight_, hand < compat_.size() ? compat_[hand] : 0.0, half_);
+}
+
 std::uint64_t dead_cards(const velmora::CardContext& context, const velmora::PlanNode& node) {
   std::uint64_t dead = context.board_mask();
   if (node.turn < velmora::kNumCards) dead |= velmora::card_bit(node.turn);

@@ -51,6 +51,24 @@ std::vector<double> opponent_compat(const velmora::CardContext& context, int sea
 // non-finite results become 0.
 double to_chips(double value, double pair_weight, double compat, double half);
 
+// One seat's hand values at a decision node in chips, against the opponent's
+// reach at that node (`opp`: its range weights without the node's dead
+// cards, times its strategy along the path, as path_reaches gives it). The
+// one rule of every per-hand EV the queries give: a hand whose compatible
+// opponent weight is not above kCompatNoise of that whole reach meets no
+// opponent hand and has no EV (NaN).
+class HandChips {
+ public:
+  HandChips(const velmora::Game& game, const velmora::PlanNode& node, int seat, const std::vector<double>& opp);
+  // The chip EV of hand `hand` for its value `value`, NaN without one.
+  double operator()(std::size_t hand, double value) const;
+
+ private:
+  std::vector<double> compat_;
+  double pair_weight_ = 0.0;
+  double half_ = 0.0;
+};
+
 // Board cards plus the node's dealt turn and river, as a card mask.
 std::uint64_t dead_cards(const velmora::CardContext& context, const velmora::PlanNode& node);
 

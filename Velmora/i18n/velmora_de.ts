@@ -762,6 +762,18 @@
         <source>Correct</source>
         <translation>Richtig</translation>
     </message>
+    <message>
+        <source>No hand could be dealt to %1 at this node, so there is no decision to take. Solve the spot again to play it.</source>
+        <translation>%1 konnte an diesem Knoten keine Hand zugeteilt werden, daher gibt es keine Entscheidung zu treffen. Löse den Spot erneut, um ihn zu spielen.</translation>
+    </message>
+    <message>
+        <source>Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.</source>
+        <translation>Nicht bewertet: Die Hand %1 trifft hier auf keine Hand der Range des Gegners, daher hat sie keinen EV.</translation>
+    </message>
+    <message>
+        <source>Not graded: this hand has no EV here</source>
+        <translation>Nicht bewertet: Diese Hand hat hier keinen EV</translation>
+    </message>
 </context>
 <context>
     <name>PlayHandDetailsPanel</name>
@@ -816,6 +828,18 @@
     <message>
         <source>Correct: %1</source>
         <translation>Richtig: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the flop: %1</source>
+        <translation>Beim Fehler auf dem Flop beendet: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the turn: %1</source>
+        <translation>Beim Fehler auf dem Turn beendet: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the river: %1</source>
+        <translation>Beim Fehler auf dem River beendet: %1</translation>
     </message>
 </context>
 <context>

@@ -762,6 +762,18 @@
         <source>Correct</source>
         <translation>Correcto</translation>
     </message>
+    <message>
+        <source>No hand could be dealt to %1 at this node, so there is no decision to take. Solve the spot again to play it.</source>
+        <translation>No se pudo repartir una mano a %1 en este nodo, así que no hay decisión que tomar. Resuelve el spot de nuevo para jugarlo.</translation>
+    </message>
+    <message>
+        <source>Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.</source>
+        <translation>Sin evaluar: la mano %1 no se enfrenta aquí a ninguna mano del rango del rival, así que no tiene EV.</translation>
+    </message>
+    <message>
+        <source>Not graded: this hand has no EV here</source>
+        <translation>Sin evaluar: esta mano no tiene EV aquí</translation>
+    </message>
 </context>
 <context>
     <name>PlayHandDetailsPanel</name>
@@ -816,6 +828,18 @@
     <message>
         <source>Correct: %1</source>
         <translation>Correcta: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the flop: %1</source>
+        <translation>Detenida en el error del flop: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the turn: %1</source>
+        <translation>Detenida en el error del turn: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the river: %1</source>
+        <translation>Detenida en el error del river: %1</translation>
     </message>
 </context>
 <context>

@@ -762,6 +762,18 @@
         <source>Correct</source>
         <translation>Correct</translation>
     </message>
+    <message>
+        <source>No hand could be dealt to %1 at this node, so there is no decision to take. Solve the spot again to play it.</source>
+        <translation>Aucune main n'a pu être distribuée à %1 à ce nœud : il n'y a donc aucune décision à prendre. Résolvez à nouveau le spot pour le jouer.</translation>
+    </message>
+    <message>
+        <source>Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.</source>
+        <translation>Non évalué : la main %1 ne rencontre ici aucune main de la range adverse, elle n'a donc pas d'EV.</translation>
+    </message>
+    <message>
+        <source>Not graded: this hand has no EV here</source>
+        <translation>Non évalué : cette main n'a pas d'EV ici</translation>
+    </message>
 </context>
 <context>
     <name>PlayHandDetailsPanel</name>
@@ -816,6 +828,18 @@
     <message>
         <source>Correct: %1</source>
         <translation>Correcte : %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the flop: %1</source>
+        <translation>Arrêtée à l'erreur au flop : %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the turn: %1</source>
+        <translation>Arrêtée à l'erreur au turn : %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the river: %1</source>
+        <translation>Arrêtée à l'erreur à la river : %1</translation>
     </message>
 </context>
 <context>

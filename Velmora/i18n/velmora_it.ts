@@ -762,6 +762,18 @@
         <source>Correct</source>
         <translation>Corretto</translation>
     </message>
+    <message>
+        <source>No hand could be dealt to %1 at this node, so there is no decision to take. Solve the spot again to play it.</source>
+        <translation>Non è stato possibile distribuire una mano a %1 in questo nodo, quindi non c'è alcuna decisione da prendere. Risolvi di nuovo lo spot per giocarlo.</translation>
+    </message>
+    <message>
+        <source>Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.</source>
+        <translation>Non valutato: la mano %1 qui non incontra alcuna mano del range avversario, quindi non ha EV.</translation>
+    </message>
+    <message>
+        <source>Not graded: this hand has no EV here</source>
+        <translation>Non valutato: questa mano qui non ha EV</translation>
+    </message>
 </context>
 <context>
     <name>PlayHandDetailsPanel</name>
@@ -816,6 +828,18 @@
     <message>
         <source>Correct: %1</source>
         <translation>Corretta: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the flop: %1</source>
+        <translation>Interrotta all'errore sul flop: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the turn: %1</source>
+        <translation>Interrotta all'errore sul turn: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the river: %1</source>
+        <translation>Interrotta all'errore sul river: %1</translation>
     </message>
 </context>
 <context>

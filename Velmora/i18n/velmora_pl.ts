@@ -762,6 +762,18 @@
         <source>Correct</source>
         <translation>Dobrze</translation>
     </message>
+    <message>
+        <source>No hand could be dealt to %1 at this node, so there is no decision to take. Solve the spot again to play it.</source>
+        <translation>Nie udało się rozdać ręki dla %1 w tym węźle, więc nie ma decyzji do podjęcia. Rozwiąż spot ponownie, aby go zagrać.</translation>
+    </message>
+    <message>
+        <source>Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.</source>
+        <translation>Bez oceny: ręka %1 nie spotyka tu żadnej ręki z zakresu przeciwnika, więc nie ma EV.</translation>
+    </message>
+    <message>
+        <source>Not graded: this hand has no EV here</source>
+        <translation>Bez oceny: ta ręka nie ma tu EV</translation>
+    </message>
 </context>
 <context>
     <name>PlayHandDetailsPanel</name>
@@ -816,6 +828,18 @@
     <message>
         <source>Correct: %1</source>
         <translation>Poprawna: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the flop: %1</source>
+        <translation>Zatrzymana na błędzie na flopie: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the turn: %1</source>
+        <translation>Zatrzymana na błędzie na turnie: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the river: %1</source>
+        <translation>Zatrzymana na błędzie na riverze: %1</translation>
     </message>
 </context>
 <context>

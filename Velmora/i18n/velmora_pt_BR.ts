@@ -762,6 +762,18 @@
         <source>Correct</source>
         <translation>Correto</translation>
     </message>
+    <message>
+        <source>No hand could be dealt to %1 at this node, so there is no decision to take. Solve the spot again to play it.</source>
+        <translation>Não foi possível distribuir uma mão para %1 neste nó, então não há decisão a tomar. Resolva o spot novamente para jogá-lo.</translation>
+    </message>
+    <message>
+        <source>Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.</source>
+        <translation>Não avaliado: a mão %1 não encontra aqui nenhuma mão do range do oponente, então não tem EV.</translation>
+    </message>
+    <message>
+        <source>Not graded: this hand has no EV here</source>
+        <translation>Não avaliado: esta mão não tem EV aqui</translation>
+    </message>
 </context>
 <context>
     <name>PlayHandDetailsPanel</name>
@@ -816,6 +828,18 @@
     <message>
         <source>Correct: %1</source>
         <translation>Correta: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the flop: %1</source>
+        <translation>Interrompida no erro do flop: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the turn: %1</source>
+        <translation>Interrompida no erro do turn: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the river: %1</source>
+        <translation>Interrompida no erro do river: %1</translation>
     </message>
 </context>
 <context>

@@ -762,6 +762,18 @@
         <source>Correct</source>
         <translation>Верно</translation>
     </message>
+    <message>
+        <source>No hand could be dealt to %1 at this node, so there is no decision to take. Solve the spot again to play it.</source>
+        <translation>В этом узле не удалось раздать руку для %1, поэтому принимать решение не нужно. Решите спот заново, чтобы сыграть его.</translation>
+    </message>
+    <message>
+        <source>Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.</source>
+        <translation>Без оценки: рука %1 здесь не встречает ни одной руки из диапазона соперника, поэтому у неё нет EV.</translation>
+    </message>
+    <message>
+        <source>Not graded: this hand has no EV here</source>
+        <translation>Без оценки: у этой руки здесь нет EV</translation>
+    </message>
 </context>
 <context>
     <name>PlayHandDetailsPanel</name>
@@ -816,6 +828,18 @@
     <message>
         <source>Correct: %1</source>
         <translation>Верно: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the flop: %1</source>
+        <translation>Остановлена на ошибке на флопе: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the turn: %1</source>
+        <translation>Остановлена на ошибке на тёрне: %1</translation>
+    </message>
+    <message>
+        <source>Stopped at the mistake on the river: %1</source>
+        <translation>Остановлена на ошибке на ривере: %1</translation>
     </message>
 </context>
 <context>

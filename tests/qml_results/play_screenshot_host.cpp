@@ -2,12 +2,13 @@
 // scripts/play-screenshots.sh: play_shots.qml solves a small turn spot and
 // plays until the wanted picture is on screen, then prints "READY".
 //
-//   play_screenshot_host --shot play|showdown|fold|mistake|drill|redeal|redeal-done|log
+//   play_screenshot_host --shot play|showdown|fold|mistake|drill|redeal|redeal-done|log|home|river|nohand
 //                        [--role OOP|IP|BOTH] [--theme dark|light] [--language CODE]
 //                        [--width PX] [--height PX]
 #include "tests/qml_shell/shell_test_backend.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QGuiApplication>
 #include <QQmlComponent>
 #include <QQmlEngine>
@@ -23,7 +24,7 @@ int main(int argc, char* argv[]) {
   QCommandLineParser parser;
   parser.addHelpOption();
   parser.addOption({QStringLiteral("shot"),
-                    QStringLiteral("play, showdown, fold, mistake, drill, redeal, redeal-done or log"),
+                    QStringLiteral("play, showdown, fold, mistake, drill, redeal, redeal-done, log, home, river or nohand"),
                     QStringLiteral("shot"), QStringLiteral("play")});
   parser.addOption({QStringLiteral("role"), QStringLiteral("OOP, IP or BOTH"), QStringLiteral("role"),
                     QStringLiteral("OOP")});
@@ -54,6 +55,7 @@ int main(int argc, char* argv[]) {
   QObject* window = component.createWithInitialProperties(
       {{QStringLiteral("shot"), parser.value(QStringLiteral("shot"))},
        {QStringLiteral("role"), parser.value(QStringLiteral("role"))},
+       {QStringLiteral("tempDir"), QDir::tempPath()},
        {QStringLiteral("width"), width > 0 ? width : 1540},
        {QStringLiteral("height"), height > 0 ? height : 1200}});
   return shell_test::execWindow(window, component);

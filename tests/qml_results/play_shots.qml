@@ -11,11 +11,16 @@ import "../../Velmora/qml/pages/results/ResultsCards.js" as Cards
 // "drill" when a drilled choice was judged wrong, "redeal" with the turn
 // picker open on the river, "redeal-done" after a new turn was chosen there,
 // "log" after a few hands with the details of a mistaken one open, "home" on
-// the home page after those hands. Prints READY through hostReport.
+// the home page after those hands, "river" on the river after OOP called
+// IP's turn bet, "nohand" after "Drill spot" on a
+// project opened from a file that holds no hands to deal. Prints READY
+// through hostReport.
 Window {
     id: window
     property string shot: "play"
     property string role: "OOP"
+    // Where "nohand" keeps the project it opens again.
+    property string tempDir: ""
     width: 1540
     height: 1200
     visible: true
@@ -34,7 +39,7 @@ Window {
         boardText: fromFlop ? "QsJh2h" : "QsJh2h7c", startingStreet: fromFlop ? "flop" : "turn",
         oopRangeText: "AA,KK,QQ,AKs,KQs,T9s", ipRangeText: "JJ,TT,99,AQs,KJs,98s",
         startingPot: 100, effectiveStack: 100, maxIterations: fromFlop ? 20 : 60, targetExploitability: 0.0,
-        rakePercent: 5, rakeCap: 3, threadCount: 2,
+        rakePercent: 5, rakeCap: 10, threadCount: 2,
         oopFlopBetSizesText: "50", oopTurnBetSizesText: "50", oopRiverBetSizesText: "50",
         oopFlopRaiseSizesText: "50", oopTurnRaiseSizesText: "50", oopRiverRaiseSizesText: "50",
         ipFlopBetSizesText: "50", ipTurnBetSizesText: "50", ipRiverBetSizesText: "50",
@@ -143,6 +148,16 @@ Window {
             e._resetToRootAndRestartHand()
             return
         }
+        // No hand to deal: no decision waits, and "Drill spot" deals none.
+        if (shot === "nohand") {
+            if (e.playNoHandSeat === "")
+                return
+            if (!e.playDrillMode)
+                e.startDrillSpot()
+            else
+                _done()
+            return
+        }
         if (!e.playAwaitingUserAction)
             return
         if (shot === "play") {
@@ -153,6 +168,17 @@ Window {
                 e.chooseAction(role === "OOP" ? _indexOf("Check") : _bestIndex())
             else
                 e._resetToRootAndRestartHand()
+        } else if (shot === "river") {
+            if (Cards.stripWhitespace(e.playBoardText).length >= 10) {
+                if (e.playActionLine.indexOf("OOP: Call") >= 0)
+                    _done()
+                else
+                    e._resetToRootAndRestartHand()
+                return
+            }
+            // Check, and call IP's bet: the turn goes to the river.
+            var turnCheck = _indexOf("Check")
+            e.chooseAction(e.playNodeActions[turnCheck].name === "Check" ? turnCheck : _indexOf("Call"))
         } else if (shot === "drill") {
             if (!e.playDrillMode) {
                 e.startDrillSpot()
@@ -201,9 +227,19 @@ Window {
         function onResultsChanged() { Qt.callLater(window._begin) }
     }
 
+    property bool reopened: false
     function _begin() {
         if (engine || appController.running || appController.resultIterations <= 0)
                 return
+        // A project opened from a file holds only the node figures that were
+        // looked at before it was saved: no hands to deal at the root.
+        if (shot === "nohand" && !reopened) {
+            reopened = true
+            var file = "file://" + tempDir + "/nohand.velmoraproj"
+            appController.saveProject(file, shell.exportProjectState())
+            appController.clearResults()
+            appController.loadProject(file)
+        }
         shell.navIndex = 3
         page = _find(shell, "resultsPage")
         engine = page.playEngine

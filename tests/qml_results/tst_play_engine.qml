@@ -143,6 +143,10 @@ Item {
             compare(e.handLog.playSelectedLogIndex, 0)
             compare(child(r, "evLostText").text, "EV lost: 0.500")
             compare(child(r, "correctText").text, "Correct: Check")
+            // The hand was not played out: no winner, amount or rake.
+            compare(child(r, "stoppedText").text, "Stopped at the mistake on the flop: OOP: Bet 50%")
+            compare([child(r, "winnerText").visible, child(r, "wonText").visible, child(r, "rakeText").visible],
+                    [false, false, false])
 
             e._resetToRootAndRestartHand()
             compare(e.playHandComplete, false)
@@ -162,6 +166,8 @@ Item {
             // The turn: As is OOP's hole card, so 7c is dealt, and the tree
             // viewer shows the card dealt rather than an older click.
             tryCompare(r.page, "currentNodeIndex", 8, 5000)
+            // IP's flop check is not shown beside IP on the turn.
+            compare([e.playLastActionText, child(r, "opponentBubble").visible], ["", false])
             compare(e.playBoardText, "2c3d4h7c")
             compare(r.page.chanceCardDisplayOverrideByNode["3"], "7c")
             compare(r.page._boardFromTreeSelections(), "2c3d4h7c")
@@ -432,8 +438,8 @@ Item {
             // The line is the new path's: OOP's turn check is undone.
             compare(page.currentNodeIndex, 8)
             compare(e.playActionLine, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c")
-            compare(e.playLastActionActor, "OOP")
-            compare(e.playLastActionText, "Check")
+            // Nobody has acted on the new turn yet.
+            compare([e.playLastActionActor, e.playLastActionText], ["", ""])
             tryCompare(e, "playAwaitingUserAction", true, 5000)
             e.chooseAction(0)
             tryCompare(e, "playHandComplete", true, 5000)
@@ -442,6 +448,94 @@ Item {
             compare(e.handLog.playSelectedDetails.turnActions, ["OOP: Check", "IP: Check"])
             compare(e.handLog.playSelectedDetails.riverActions, [])
             compare(r.controller.recorded.length, 1)
+        }
+
+        // A seat no hand could be dealt to takes no decision: the table says
+        // why, its buttons stay away, and neither a choice nor a drill of it
+        // is judged; in a drill a click before the next deal is no choice.
+        function test_noDecisionBeforeAHandIsDealt() {
+            var r = rig()
+            var e = r.engine
+            var tree = r.controller.nodes
+            tree[1].seats = { OOP: [], IP: tree[1].seats.IP }
+            tree[0].seats = tree[1].seats
+            r.controller.nodes = tree
+            r.controller.statsOverride = { "1": [{ name: "Check", ev: 10 }, { name: "Bet 50%", ev: 0 }] }
+            mouseClick(child(r, "playAsOopButton"))
+            tryCompare(r.page, "currentNodeIndex", 1, 5000)  // IP checked
+            wait(60)
+            compare(e.oopCard1 + e.oopCard2, "")
+            compare([e.playAwaitingUserAction, child(r, "actionPrompt").visible], [false, false])
+            compare(e.playNoHandSeat, "OOP")
+            verify(child(r, "playNotice").visible)
+            verify(child(r, "playNotice").text.indexOf("No hand could be dealt to OOP") === 0)
+            e.chooseAction(1)
+            compare([e.playHandComplete, e.handLog.playHandLog.count, r.page.currentNodeIndex], [false, 0, 1])
+            mouseClick(child(r, "drillButton"))
+            compare([e.playDrillMode, e.playAwaitingUserAction], [true, false])
+            e.chooseAction(1)
+            compare(e.playDrillFeedbackText, "")
+            verify(!e.drillNextTimer.running)
+
+            // OOP holds a hand again: after a choice the next deal is 450 ms
+            // away, and a click meanwhile changes nothing.
+            tree[1].seats = tree[2].seats
+            r.controller.nodes = tree
+            e.stopDrillSpot()
+            e.playTickTimer.stop()
+            mouseClick(child(r, "drillButton"))
+            compare(e.oopCard1 + e.oopCard2, "AsKs")
+            verify(e.playAwaitingUserAction)
+            e.chooseAction(1)
+            compare(e.playDrillFeedbackText, "Wrong \u2014 best: Check (EV -0.500)")
+            e.chooseAction(0)
+            compare(e.playDrillFeedbackText, "Wrong \u2014 best: Check (EV -0.500)")
+            tryCompare(e, "playAwaitingUserAction", true, 5000)
+            e.chooseAction(0)
+            compare(e.playDrillFeedbackText, "Correct")
+        }
+
+        // A hand the node's figures give no EV (it meets no opponent hand) is
+        // not graded, rather than graded by the range's average.
+        function test_handWithoutEvIsNotGraded() {
+            var r = rig()
+            var e = r.engine
+            var tree = r.controller.nodes
+            tree[1].combos = [Trees.pocket("As", "Ks", [NaN, NaN])]
+            r.controller.nodes = tree
+            r.controller.statsOverride = { "1": [{ name: "Check", ev: 10 }, { name: "Bet 50%", ev: 0 }] }
+            e.startPlaySession("OOP")
+            tryCompare(e, "playAwaitingUserAction", true, 5000)
+            compare(e._suboptimalEvInfoAtNode(1, "OOP", 1).noEv, true)
+            e.chooseAction(1)
+            compare([e.playHandComplete, e.handLog.playHandLog.count, r.page.currentNodeIndex], [false, 0, 4])
+            compare(child(r, "playNotice").text,
+                    "Not graded: the hand AsKs meets no hand of the opponent's range here, so it has no EV.")
+            e._resetToRootAndRestartHand()
+            compare(child(r, "playNotice").visible, false)
+            tryCompare(e, "playAwaitingUserAction", true, 5000)
+            e.startDrillSpot()
+            e.chooseAction(1)
+            compare(e.playDrillFeedbackText, "Not graded: this hand has no EV here")
+            verify(Qt.colorEqual(child(r, "drillFeedback").textColor, appTheme.gold))
+        }
+
+        // Play is offered only while a result is there: not during a solve,
+        // nor before one gave a tree.
+        function test_playIsOfferedOnlyWithAResult() {
+            var r = rig()
+            var toggle = child(r, "playModeToggle")
+            r.page.playMode = false
+            verify(toggle.enabled)
+            r.controller.running = true
+            verify(!toggle.enabled)
+            mouseClick(toggle)
+            compare(r.page.playMode, false)
+            r.controller.running = false
+            mouseClick(toggle)
+            compare(r.page.playMode, true)
+            r.controller.finishSolve([])
+            compare([r.page.playMode, toggle.enabled], [false, false])
         }
 
         // Seats, board, pot, dealer button, bubbles, prompt and "Another hand"

@@ -443,6 +443,43 @@ TEST(NodeQueriesLocked, PartialLockSpreadsTheRestOverTheOtherActions) {
   EXPECT_NEAR(hs.probabilities[aa * 3 + 2], 0.15, 1e-4);
 }
 
+// One pocket against a narrow range: on some lines the opponent keeps little
+// more than the hands the pocket blocks. A pocket's own EVs have a figure
+// exactly where its Hand Details row has one, and the same figure.
+TEST(NodeQueriesTurn, PocketEvsHaveNoFigureWhereTheComboRowHasNone) {
+  SolveConfig c = testing::turn_config();
+  c.board = "Kd7c2h5s";
+  c.max_iterations = 300;
+  c.oop_turn = c.oop_river = c.ip_turn = c.ip_river = testing::sizing("33,75", "60", true);
+  c.oop_range = "AhAs";
+  c.ip_range = "AA,KK";
+  SolveSession s;
+  const auto reports = testing::run_to_end(s, c);
+  ASSERT_FALSE(reports.empty());
+  ASSERT_EQ(reports.back().text, "Done");
+  auto [g, solver] = s.stored_result();
+  std::size_t without = 0;
+  std::size_t differ = 0;
+  for (std::uint64_t n = 0; n < g->nodes().size(); ++n) {
+    const NodeHandCombos combos = s.node_hand_combos(n);
+    if (!combos.ok) continue;
+    for (const HandComboRow& r : combos.rows) {
+      const PocketActionEvs p = s.node_pocket_action_evs(n, g->nodes()[n].seat, r.card1, r.card2);
+      ASSERT_TRUE(p.ok);
+      ASSERT_EQ(p.action_evs.size(), r.action_evs.size());
+      for (std::size_t a = 0; a < r.action_evs.size(); ++a) {
+        const double want = r.action_evs[a];
+        without += std::isnan(want) ? 1 : 0;
+        const bool same = std::isnan(want) ? std::isnan(p.action_evs[a])
+                                           : std::abs(p.action_evs[a] - want) <= 1e-3 * (1 + std::abs(want));
+        differ += same ? 0 : 1;
+      }
+    }
+  }
+  EXPECT_GT(without, 0u) << "the spot has hands without an EV";
+  EXPECT_EQ(differ, 0u);
+}
+
 TEST(NodeQueriesTurn, ChanceNodesFailAndSampledEquitiesRepeat) {
   SolveSession s;
   const auto reports = testing::run_to_end(s, testing::turn_config());

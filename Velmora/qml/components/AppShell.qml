@@ -450,7 +450,7 @@ Item {
                 readonly property bool solvedSpotKnown: !!(root.controller && root.controller.resultBoardText)
                 boardText: solvedSpotKnown ? root.controller.resultBoardText : root.boardText
                 rakePercent: solvedSpotKnown ? root.controller.resultRakePercent : root.rakePercent
-                rakeCap: solvedSpotKnown ? Math.round(root.controller.resultRakeCap) : root.rakeCap
+                rakeCap: solvedSpotKnown ? root.controller.resultRakeCap : root.rakeCap
             }
 
             Pages.SettingsPage {

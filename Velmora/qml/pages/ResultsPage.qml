@@ -19,7 +19,7 @@ Item {
     property var controller: null
     property string boardText: ""
     property real rakePercent: 0.0
-    property int rakeCap: 0
+    property real rakeCap: 0
 
     // ---- navigation ----
     property ListModel treeLevels: ListModel {}
@@ -51,6 +51,16 @@ Item {
 
     // ---- views ----
     property bool playMode: false
+    // Play needs a result to play against: none while a solve runs or
+    // before one has given a tree.
+    readonly property bool playAvailable: {
+        _resultsRevision
+        return !!controller && !controller.running && _hasTree()
+    }
+    onPlayAvailableChanged: {
+        if (!playAvailable)
+            playMode = false
+    }
     readonly property string playBoardText: playEngine.playBoardText
 
     // Play against the solution: the session, the drill and the hand log.

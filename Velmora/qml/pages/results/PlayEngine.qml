@@ -16,7 +16,7 @@ QtObject {
     property var controller: null
     property string boardText: ""
     property real rakePercent: 0.0
-    property int rakeCap: 0
+    property real rakeCap: 0
     property bool playMode: false
 
     property string playRole: ""
@@ -47,6 +47,10 @@ QtObject {
     property string playDrillActor: ""
     property string playDrillFeedbackText: ""
     property bool playDrillFeedbackWrong: false
+    // The last choice could not be graded: the hand has no EV there.
+    property bool playDrillFeedbackUngraded: false
+    // Says so for a choice of the hand in play; "" when there is nothing to say.
+    property string playGradeNotice: ""
 
     // Uniform random numbers in [0, 1); tests put a fixed sequence here.
     property var _random: Math.random
@@ -74,6 +78,21 @@ QtObject {
     }
     readonly property bool drillAvailable: playNodeMeta.nodeType === "decision"
                                            && (playNodeMeta.player === "OOP" || playNodeMeta.player === "IP")
+    // The seat whose decision waits for the user but holds no hand: no hand
+    // could be dealt to it, so there is no decision to take. "" otherwise.
+    readonly property string playNoHandSeat: {
+        if (!playSessionStarted || playHandComplete)
+            return ""
+        var seat = playDrillMode ? playDrillActor
+                 : playNodeMeta.nodeType === "decision" && _isHeroSeat(String(playNodeMeta.player || ""))
+                   ? String(playNodeMeta.player) : ""
+        return seat !== "" && !hasHand(seat) ? seat : ""
+    }
+    // What the table tells the user beside the hand, "" for nothing.
+    readonly property string playNoticeText: playNoHandSeat !== ""
+        ? qsTr("No hand could be dealt to %1 at this node, so there is no decision to take. Solve the spot again to play it.")
+              .arg(playNoHandSeat)
+        : playGradeNotice
 
     readonly property Timer playTickTimer: Timer {
         objectName: "playTickTimer"
@@ -88,6 +107,7 @@ QtObject {
         onTriggered: {
             engine.playDrillFeedbackText = ""
             engine.playDrillFeedbackWrong = false
+            engine.playDrillFeedbackUngraded = false
         }
     }
     readonly property Timer drillNextTimer: Timer {
@@ -98,7 +118,7 @@ QtObject {
             if (!engine.playDrillMode)
                 return
             engine._dealDrillHand()
-            engine.playAwaitingUserAction = true
+            engine.playAwaitingUserAction = engine.hasHand(engine.playDrillActor)
         }
     }
 
@@ -145,6 +165,11 @@ QtObject {
     function _isHeroSeat(seat) {
         return playRole === "BOTH" || (seat !== "" && seat === playRole)
     }
+    // Whether the seat holds its two hole cards.
+    function hasHand(seat) {
+        return seat === "OOP" ? oopCard1 !== "" && oopCard2 !== ""
+             : seat === "IP" ? ipCard1 !== "" && ipCard2 !== "" : false
+    }
     // The table shows a seat's cards to the user when it is a hero seat, and
     // the drilled seat's while it is drilled, whoever plays it in the hand.
     function seatFaceUp(seat) {
@@ -168,6 +193,7 @@ QtObject {
     }
     function _clearHand() {
         playEndNodeIndex = -1
+        playGradeNotice = ""
         playActionLine = ""
         _setLastAction("", "")
         oopCard1 = ""
@@ -318,7 +344,8 @@ QtObject {
         }
         var actor = meta.player ? String(meta.player) : ""
         if (playRole === "BOTH" || playRole === actor) {
-            playAwaitingUserAction = true
+            // No decision without a hand: the table says why (playNoHandSeat).
+            playAwaitingUserAction = hasHand(actor)
             return
         }
         playAwaitingUserAction = false
@@ -383,6 +410,9 @@ QtObject {
         var actor = meta.nodeType === "decision" ? (meta.player ? String(meta.player) : "")
                   : meta.nodeType === "chance" ? "Chance" : ""
         playActionLine = PlayMath.appendStep(playActionLine, actor, name)
+        // A new street starts with no action in front of either seat.
+        if (actor === "Chance")
+            _setLastAction("", "")
 
         var levels = viewer.treeLevels
         if (levels.count === 0)
@@ -411,16 +441,22 @@ QtObject {
             _handleDrillChoice(actionIndex)
             return
         }
-        if (!playSessionStarted || playHandComplete)
+        // Only a decision the table asks for, of a seat holding its hand.
+        if (!playSessionStarted || playHandComplete || !playAwaitingUserAction)
             return
         var node = playNode
         var actions = _actions(node)
         var meta = _meta(node)
         var actor = meta.player ? String(meta.player) : ""
+        if (!hasHand(actor))
+            return
         var name = _actionName(actions, actionIndex)
         playAwaitingUserAction = false
+        playGradeNotice = ""
         if (playStopOnSuboptimalAction) {
             var info = _suboptimalEvInfoAtNode(node, actor, actionIndex)
+            if (info.noEv === true)
+                playGradeNotice = _ungradedText(actor)
             if (_isMistake(info)) {
                 playTickTimer.stop()
                 _appendActionToPlayLine(actor, name)
@@ -446,26 +482,24 @@ QtObject {
     }
 
     // EVs of the actor's hand at a node: the node's per-combo EVs, then the
-    // pocket's EVs from the back end, then the range-averaged action EVs.
+    // pocket's EVs from the back end, then the range-averaged action EVs for
+    // a hand neither knows. A hand one of them knows without a figure has no
+    // EV there ({ok: false, noEv: true}): it meets no opponent hand, and a
+    // range average would grade a choice it never faced. A seat without a
+    // hand has nothing to grade ({ok: false}).
     function _suboptimalEvInfoAtNode(nodeIndex, actor, actionIndex) {
-        if ((actor !== "OOP" && actor !== "IP") || !_hasTree() || !(nodeIndex >= 0))
+        if ((actor !== "OOP" && actor !== "IP") || !_hasTree() || !(nodeIndex >= 0) || !hasHand(actor))
             return { ok: false }
-        var c1 = actor === "OOP" ? oopCard1 : ipCard1
-        var c2 = actor === "OOP" ? oopCard2 : ipCard2
+        var c1 = _inSolverSuits(actor === "OOP" ? oopCard1 : ipCard1)
+        var c2 = _inSolverSuits(actor === "OOP" ? oopCard2 : ipCard2)
         var key = String(nodeIndex)
         if (_playHandComboEvCache[key] === undefined)
             _playHandComboEvCache[key] = PlayMath.comboEvMap(controller.nodeHandCombos(nodeIndex))
-        var byPocket = _playHandComboEvCache[key]
-        c1 = c1 !== "" ? _inSolverSuits(c1) : ""
-        c2 = c2 !== "" ? _inSolverSuits(c2) : ""
-        var pocket = c1 + c2
-        var info = PlayMath.evInfoFromList(byPocket[pocket], actionIndex)
+        var info = PlayMath.pocketEvInfo(_playHandComboEvCache[key][c1 + c2], actionIndex)
         if (info)
             return info
-        // The back end only takes real card texts; a seat without cards has
-        // no pocket to ask for.
-        if (c1 !== "" && c2 !== "" && typeof controller.nodePocketActionEvs === "function") {
-            info = PlayMath.evInfoFromList(controller.nodePocketActionEvs(nodeIndex, actor, c1, c2), actionIndex)
+        if (typeof controller.nodePocketActionEvs === "function") {
+            info = PlayMath.pocketEvInfo(controller.nodePocketActionEvs(nodeIndex, actor, c1, c2), actionIndex)
             if (info)
                 return info
         }
@@ -475,6 +509,12 @@ QtObject {
             evs.push(stats[i] ? stats[i].ev : NaN)
         info = PlayMath.evInfoFromList(evs, actionIndex)
         return info ? info : { ok: false }
+    }
+
+    // What the table says of a choice that could not be graded.
+    function _ungradedText(actor) {
+        var hand = actor === "OOP" ? oopCard1 + oopCard2 : ipCard1 + ipCard2
+        return qsTr("Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.").arg(hand)
     }
 
     // ---- logging -----------------------------------------------------------
@@ -563,7 +603,8 @@ QtObject {
         playActionLine = PlayMath.lineFromPath(viewer._levelRows(), viewer._actionsForNode, viewer._metaForNode,
                                                viewer.chanceCardDisplayOverrideByNode)
         var opponent = playRole === "OOP" ? "IP" : playRole === "IP" ? "OOP" : ""
-        _setLastAction(opponent, opponent !== "" ? lastActionOf(opponent) : "")
+        var last = opponent !== "" ? PlayMath.lastStreetAction(playActionLine, opponent) : ""
+        _setLastAction(last !== "" ? opponent : "", last)
         playNodeIndex = viewer.currentNodeIndex
         _schedulePlayTick(0)
     }
@@ -597,8 +638,10 @@ QtObject {
         playDrillActor = String(meta.player)
         playDrillFeedbackText = ""
         playDrillFeedbackWrong = false
+        playDrillFeedbackUngraded = false
+        playGradeNotice = ""
         _dealDrillHand()
-        playAwaitingUserAction = true
+        playAwaitingUserAction = hasHand(playDrillActor)
     }
 
     function stopDrillSpot() {
@@ -615,6 +658,7 @@ QtObject {
         playDrillActor = ""
         playDrillFeedbackText = ""
         playDrillFeedbackWrong = false
+        playDrillFeedbackUngraded = false
     }
 
     // A fresh pair of hands at the drilled node. A seat without an eligible
@@ -650,14 +694,22 @@ QtObject {
         PlayMath.markUsed(used, [c1, c2])
     }
 
+    // Judges a choice of the hand on the table; a click while no hand waits
+    // for one (before the deal, or between a verdict and the next deal) is
+    // not a choice.
     function _handleDrillChoice(actionIndex) {
         if (!(playDrillNodeIndex >= 0) || (playDrillActor !== "OOP" && playDrillActor !== "IP"))
+            return
+        if (!playAwaitingUserAction || !hasHand(playDrillActor))
             return
         playAwaitingUserAction = false
         var info = _suboptimalEvInfoAtNode(playDrillNodeIndex, playDrillActor, actionIndex)
         var wrong = _isMistake(info)
         playDrillFeedbackWrong = wrong
-        if (wrong) {
+        playDrillFeedbackUngraded = info.noEv === true
+        if (playDrillFeedbackUngraded) {
+            playDrillFeedbackText = qsTr("Not graded: this hand has no EV here")
+        } else if (wrong) {
             var best = _actionName(_actions(playDrillNodeIndex), info.bestIndex)
             playDrillFeedbackText = qsTr("Wrong — best: %1 (EV -%2)")
                 .arg(best !== "" ? best : "—").arg(info.evLoss.toFixed(3))

@@ -30,6 +30,15 @@ Rectangle {
         var n = PlayMath.toNumber(v)
         return isFinite(n) ? n.toFixed(0) : "—"
     }
+    // Where a hand stopped at a mistake stopped: the street and the step.
+    function _stoppedText() {
+        var step = details.stopStep || "—"
+        switch (details.stopStreet) {
+        case 0: return qsTr("Stopped at the mistake on the flop: %1").arg(step)
+        case 1: return qsTr("Stopped at the mistake on the turn: %1").arg(step)
+        default: return qsTr("Stopped at the mistake on the river: %1").arg(step)
+        }
+    }
 
     visible: !!log && log.playSelectedLogIndex >= 0
     implicitHeight: visible ? 260 : 0
@@ -155,8 +164,21 @@ Rectangle {
                         font.bold: true
                         color: panel._text
                     }
+                    // A hand stopped at a mistake was not played out: no
+                    // winner, amount or rake, only where it stopped.
+                    Text {
+                        objectName: "stoppedText"
+                        visible: panel.details.stopped === true
+                        width: parent.width
+                        wrapMode: Text.Wrap
+                        textFormat: Text.PlainText
+                        text: visible ? panel._stoppedText() : ""
+                        font.pixelSize: 12
+                        color: panel._text
+                    }
                     Text {
                         objectName: "winnerText"
+                        visible: panel.details.stopped !== true
                         textFormat: Text.PlainText
                         text: qsTr("Winner: %1").arg(panel.details.winner || "—")
                         font.pixelSize: 12
@@ -164,6 +186,7 @@ Rectangle {
                     }
                     Text {
                         objectName: "wonText"
+                        visible: panel.details.stopped !== true
                         textFormat: Text.PlainText
                         text: qsTr("Won: %1").arg(panel._figure(panel.details.wonAmount))
                         font.pixelSize: 12
@@ -171,8 +194,9 @@ Rectangle {
                     }
                     Text {
                         objectName: "rakeText"
+                        visible: panel.details.stopped !== true
                         textFormat: Text.PlainText
-                        text: qsTr("Rake: %1").arg(panel._figure(panel.details.rakeTaken))
+                        text: qsTr("Rake: %1").arg(PlayMath.chipsText(panel.details.rakeTaken))
                         font.pixelSize: 12
                         color: panel._text
                     }

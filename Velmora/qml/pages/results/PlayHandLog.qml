@@ -9,7 +9,7 @@ QtObject {
 
     property var controller: null
     property real rakePercent: 0.0
-    property int rakeCap: 0
+    property real rakeCap: 0
 
     property bool playFollowLatestHandDetails: true
     property int playSelectedLogIndex: -1

@@ -133,6 +133,17 @@ function evInfoFromList(evs, actionIndex) {
     return { ok: true, chosenEv: chosen, bestEv: best, evLoss: Math.max(0, best - chosen), bestIndex: bestIndex }
 }
 
+// Pricing from the action EVs of the hand itself: null when the list has no
+// entry for the action (the source does not know the hand); {ok: false,
+// noEv: true} when it has one but no figure, the hand meeting no opponent
+// hand at the node, so that it cannot be graded; else as evInfoFromList.
+function pocketEvInfo(evs, actionIndex) {
+    if (!evs || !(actionIndex >= 0) || actionIndex >= evs.length)
+        return null
+    var info = evInfoFromList(evs, actionIndex)
+    return info ? info : { ok: false, noEv: true }
+}
+
 // Per-combo action EVs of a node keyed by pocket text in both card orders.
 function comboEvMap(combos) {
     var map = {}
@@ -253,6 +264,20 @@ function splitStreets(line, firstStreet) {
     return { flop: streets[0], turn: streets[1], river: streets[2] }
 }
 
+// The action name of the last step `actor` took on the street the line
+// ends on (after its last "Chance" step); "" when it took none there.
+function lastStreetAction(line, actor) {
+    var steps = splitSteps(line)
+    for (var i = steps.length - 1; i >= 0; --i) {
+        var who = _stepActor(steps[i])
+        if (who === "Chance")
+            return ""
+        if (who !== "" && who === actor)
+            return steps[i].substring(steps[i].indexOf(":") + 1).trim()
+    }
+    return ""
+}
+
 // Winner by the last fold of the line: the seat that did not fold; "" when
 // no step folds or the folding step names no seat.
 function foldWinner(line) {
@@ -283,14 +308,34 @@ function wonAmount(winner, pot, investedOop, investedIp) {
     return NaN
 }
 
-// Rake as the solver takes it: min(cap, pot × rate). Without a positive rate
-// or a positive cap the solved game took no rake, so neither is shown.
+// The pot the solver rakes at the end of a hand: the pot without the part of
+// a bet nobody called, which goes back to the bettor (the pot both seats
+// matched). NaN when a figure is missing.
+function rakedPot(pot, investedOop, investedIp) {
+    if (!isFiniteNumber(pot) || !isFiniteNumber(investedOop) || !isFiniteNumber(investedIp))
+        return NaN
+    return pot - Math.abs(investedOop - investedIp)
+}
+
+// Rake as the solver's payoffs take it: min(cap, pot × percent / 100), to
+// the last digit. Without a positive rate or a positive cap the solved game
+// took no rake.
 function rakeFor(pot, rakePercent, rakeCap) {
     if (!isFiniteNumber(pot) || !(pot > 0) || !isFiniteNumber(rakePercent) || !(rakePercent > 0))
         return 0
     if (!isFiniteNumber(rakeCap) || !(rakeCap > 0))
         return 0
-    return Math.min(pot * rakePercent / 100, rakeCap)
+    return Math.min(rakeCap, pot * (rakePercent / 100))
+}
+
+// A chip figure of the hand details: whole chips as they are, others to two
+// decimals at most; "—" for none.
+function chipsText(v) {
+    var n = toNumber(v)
+    if (!isFinite(n))
+        return "\u2014"
+    var t = String(Number(n.toFixed(2)))
+    return t === "-0" ? "0" : t
 }
 
 // A log entry with every field present: the hand's own fields, the defaults
@@ -344,10 +389,24 @@ function buildHandDetails(entry, showdown, rakePercent, rakeCap) {
         if (_stepActor(steps[i]) === "Chance")
             ++dealt
     }
-    var streets = splitStreets(line, Math.floor(board.length / 2) - 3 - dealt)
+    var firstStreet = Math.floor(board.length / 2) - 3 - dealt
+    var streets = splitStreets(line, firstStreet)
     d.flopActions = streets.flop
     d.turnActions = streets.turn
     d.riverActions = streets.river
+
+    // A hand stopped at a mistake was never played out: no winner, no
+    // amount and no rake, only where it stopped (the street, 0 flop to 2
+    // river, and the mistaken step, the last of the line).
+    d.stopped = !!entry && entry.endedReason === "suboptimal"
+    d.stopStreet = Math.max(0, Math.min(2, firstStreet + dealt))
+    d.stopStep = d.stopped && steps.length > 0 ? steps[steps.length - 1] : ""
+    if (d.stopped) {
+        d.winner = "\u2014"
+        d.wonAmount = NaN
+        d.rakeTaken = NaN
+        return d
+    }
 
     var winner = foldWinner(line)
     if (winner === "" && showdown && d.riverBoard.length >= 10 && d.oopText.length >= 4 && d.ipText.length >= 4) {
@@ -359,6 +418,7 @@ function buildHandDetails(entry, showdown, rakePercent, rakeCap) {
     var pot = toNumber(entry ? entry.pot : NaN)
     d.wonAmount = wonAmount(winner, pot, toNumber(entry ? entry.investedOop : NaN),
                             toNumber(entry ? entry.investedIp : NaN))
-    d.rakeTaken = rakeFor(pot, rakePercent, rakeCap)
+    d.rakeTaken = rakeFor(rakedPot(pot, toNumber(entry ? entry.investedOop : NaN),
+                                   toNumber(entry ? entry.investedIp : NaN)), rakePercent, rakeCap)
     return d
 }

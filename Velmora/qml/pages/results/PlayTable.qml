@@ -42,6 +42,7 @@ Item {
     // Texts on the felt: the picture is the same in both palettes.
     readonly property color _feltText: "#F0F6FC"
     readonly property color _feltMuted: "#A8B3BD"
+    readonly property color _noticeTone: theme ? theme.gold : "#F0B429"
 
     function _isHero(seat) {
         return !!engine && engine._isHeroSeat(seat)
@@ -276,9 +277,10 @@ Item {
 
         PlayBubble {
             objectName: "drillFeedback"
-            readonly property color tone: table.engine && table.engine.playDrillFeedbackWrong
-                                          ? (table.theme ? table.theme.danger : "#F85149")
-                                          : (table.theme ? table.theme.success : "#3FB950")
+            readonly property color tone: !table.engine ? (table.theme ? table.theme.success : "#3FB950")
+                                        : table.engine.playDrillFeedbackUngraded ? table._noticeTone
+                                        : table.engine.playDrillFeedbackWrong ? (table.theme ? table.theme.danger : "#F85149")
+                                        : (table.theme ? table.theme.success : "#3FB950")
             theme: table.theme
             visible: table._drilling && !!table.engine && table.engine.playDrillFeedbackText !== ""
             text: table.engine ? table.engine.playDrillFeedbackText : ""
@@ -293,6 +295,23 @@ Item {
             x: table.paintedX + 10
             y: atButton ? drillButton.y + drillButton.height - 48 - height : table.paintedY + 10
             maximumWidth: atButton ? Infinity : Math.max(120, oopSeat.x - 8 - x)
+        }
+
+        // What stands in the way of grading or of a decision (no hand could
+        // be dealt, a hand without an EV): in the picture's top-left
+        // corner, wrapped left of OOP's seat. A drill verdict never shows
+        // with it.
+        PlayBubble {
+            objectName: "playNotice"
+            theme: table.theme
+            visible: table._started && !!table.engine && table.engine.playNoticeText !== ""
+            text: table.engine ? table.engine.playNoticeText : ""
+            textColor: table._noticeTone
+            borderColor: table._noticeTone
+            radius: 8
+            x: table.paintedX + 10
+            y: table.paintedY + 10
+            maximumWidth: Math.max(120, oopSeat.x - 8 - x)
         }
 
         PlayBubble {

@@ -100,6 +100,7 @@ RowLayout {
             theme: header.theme
             font.pixelSize: 12
             text: header.page && header.page.playMode ? qsTr("Range view") : qsTr("Play vs solution")
+            enabled: !!header.page && (header.page.playMode || header.page.playAvailable)
             onClicked: header.page.playMode = !header.page.playMode
         }
         StatCard {
