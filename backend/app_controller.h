@@ -33,6 +33,8 @@
 #include "session/solve_session.h"
 #include "session/solve_types.h"
 
+class QSettings;
+
 namespace project_file {
 struct LoadedProject;
 struct ProjectSnapshot;
@@ -133,6 +135,14 @@ class AppController : public QObject {
   Q_INVOKABLE QVariantMap playVsSolutionStats() const;
   Q_INVOKABLE void clearPlayVsSolutionStats();
 
+  // --- per-user settings ---
+  // The settings file as it reads now, in the form of settings_store.h
+  // ("what" is "startup"): the shell asks at start.
+  Q_INVOKABLE QVariantMap settingsStatus() const;
+  // Writes the appearance keys of the settings page ("darkMode",
+  // "accentHex") under "ui" and tells whether they reached the file.
+  Q_INVOKABLE QVariantMap saveUiSettings(const QVariantMap& values);
+
   // --- resources, notices, files ---
   Q_INVOKABLE void openLicensesFolder() const;
   Q_INVOKABLE void openThirdPartyNotices() const;
@@ -209,6 +219,9 @@ class AppController : public QObject {
   void projectFileProgressChanged();
   void projectOpened(const QVariantMap& result);
   void projectSaved(bool ok, const QUrl& fileUrl);
+  // A statistics record did not reach the settings file (the map of
+  // settings_store.h, "what" being "trainingStats" or "solveActivity").
+  void settingsWriteFailed(const QVariantMap& status);
 
  private slots:
   void refreshAvailableMemory();
@@ -285,7 +298,7 @@ class AppController : public QObject {
   // Statistics helpers (the settings keys live in app_controller_stats.cpp).
   void recordSolveActivity(int iterations, double exploitability);
   static QVariantMap readPlayVsSolutionStats(const QString& prefix);
-  static void addPlayVsSolutionHand(const QString& prefix, bool isMistake, double evLoss);
+  static void addPlayVsSolutionHand(QSettings& settings, const QString& prefix, bool isMistake, double evLoss);
   static QString playVsSolutionDayPrefix(const QDate& date);
   static QString solveActivityDayPrefix(const QDate& date);
 

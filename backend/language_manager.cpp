@@ -1,4 +1,5 @@
 #include "backend/language_manager.h"
+#include "backend/settings_store.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -147,10 +148,13 @@ void LanguageManager::applyLanguage(const QString& code, bool save, bool force) 
   QLocale::setDefault(locale);
   currentLanguage_ = code;
 
+  bool statusChanged = false;
   if (save) {
     QSettings settings;
     settings.setValue(kSettingsKey, code);
-    settings.sync();
+    const QVariantMap status = settings_store::syncStatus(settings, QStringLiteral("language"));
+    statusChanged = status != saveStatus_;
+    saveStatus_ = status;
   }
 
   qInfo().noquote() << "Language set to" << code << "(translator" << (loaded ? "loaded" : "not loaded") << ")";
@@ -164,4 +168,5 @@ void LanguageManager::applyLanguage(const QString& code, bool save, bool force) 
     engine_->retranslate();
   }
   emit currentLanguageChanged();
+  if (statusChanged) emit saveStatusChanged();
 }

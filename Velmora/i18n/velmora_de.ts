@@ -2267,4 +2267,50 @@
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>SettingsProblemText</name>
+    <message>
+        <source>Part of your settings file %1 is damaged and could not be read; the program uses the defaults in its place.</source>
+        <translation>Ein Teil Ihrer Einstellungsdatei %1 ist beschädigt und konnte nicht gelesen werden; das Programm verwendet dafür die Standardwerte.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read from %1, so the program started with the default settings.</source>
+        <translation>Ihre Einstellungen konnten nicht aus %1 gelesen werden; das Programm wurde daher mit den Standardeinstellungen gestartet.</translation>
+    </message>
+    <message>
+        <source>The dark mode and accent color could not be saved to %1; the next start will show the previous ones.</source>
+        <translation>Dunkelmodus und Akzentfarbe konnten nicht in %1 gespeichert werden; beim nächsten Start gelten die bisherigen.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved to %1; the next start will not keep it.</source>
+        <translation>Die gewählte Sprache konnte nicht in %1 gespeichert werden; beim nächsten Start gilt sie nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The play vs. solution statistics could not be saved to %1.</source>
+        <translation>Die Statistik von Spiel gegen Lösung konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The finished solve could not be added to the solve activity in %1.</source>
+        <translation>Die abgeschlossene Berechnung konnte nicht zur Berechnungsaktivität in %1 hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved to %1.</source>
+        <translation>Ihre Einstellungen konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read (check its permissions); it is left as it is, and nothing can be saved until it can be read.</source>
+        <translation>Die Datei kann nicht gelesen werden (prüfen Sie ihre Zugriffsrechte); sie bleibt unverändert, und bis sie lesbar ist, kann nichts gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The file or its folder cannot be written (check their permissions).</source>
+        <translation>Die Datei oder ihr Ordner kann nicht beschrieben werden (prüfen Sie die Zugriffsrechte).</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsNotice</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
 </TS>

@@ -2267,4 +2267,50 @@
         <translation>Aceptar</translation>
     </message>
 </context>
+<context>
+    <name>SettingsProblemText</name>
+    <message>
+        <source>Part of your settings file %1 is damaged and could not be read; the program uses the defaults in its place.</source>
+        <translation>Una parte de su archivo de ajustes %1 está dañada y no se pudo leer; el programa usa en su lugar los valores predeterminados.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read from %1, so the program started with the default settings.</source>
+        <translation>No se pudieron leer sus ajustes de %1, así que el programa se inició con los ajustes predeterminados.</translation>
+    </message>
+    <message>
+        <source>The dark mode and accent color could not be saved to %1; the next start will show the previous ones.</source>
+        <translation>El modo oscuro y el color de acento no se pudieron guardar en %1; el próximo inicio mostrará los anteriores.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved to %1; the next start will not keep it.</source>
+        <translation>El idioma elegido no se pudo guardar en %1; el próximo inicio no lo conservará.</translation>
+    </message>
+    <message>
+        <source>The play vs. solution statistics could not be saved to %1.</source>
+        <translation>Las estadísticas de Jugar contra la solución no se pudieron guardar en %1.</translation>
+    </message>
+    <message>
+        <source>The finished solve could not be added to the solve activity in %1.</source>
+        <translation>La resolución terminada no se pudo añadir a la actividad de resolución en %1.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved to %1.</source>
+        <translation>Sus ajustes no se pudieron guardar en %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read (check its permissions); it is left as it is, and nothing can be saved until it can be read.</source>
+        <translation>El archivo no se puede leer (compruebe sus permisos); se deja como está y no se podrá guardar nada hasta que pueda leerse.</translation>
+    </message>
+    <message>
+        <source>The file or its folder cannot be written (check their permissions).</source>
+        <translation>No se puede escribir en el archivo o en su carpeta (compruebe los permisos).</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsNotice</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
 </TS>

@@ -2267,4 +2267,50 @@
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>SettingsProblemText</name>
+    <message>
+        <source>Part of your settings file %1 is damaged and could not be read; the program uses the defaults in its place.</source>
+        <translation>Une partie de votre fichier de paramètres %1 est endommagée et n&apos;a pas pu être lue ; le programme utilise les valeurs par défaut à la place.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read from %1, so the program started with the default settings.</source>
+        <translation>Vos paramètres n&apos;ont pas pu être lus depuis %1 ; le programme a donc démarré avec les paramètres par défaut.</translation>
+    </message>
+    <message>
+        <source>The dark mode and accent color could not be saved to %1; the next start will show the previous ones.</source>
+        <translation>Le mode sombre et la couleur d&apos;accent n&apos;ont pas pu être enregistrés dans %1 ; le prochain démarrage affichera les précédents.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved to %1; the next start will not keep it.</source>
+        <translation>La langue choisie n&apos;a pas pu être enregistrée dans %1 ; le prochain démarrage ne la conservera pas.</translation>
+    </message>
+    <message>
+        <source>The play vs. solution statistics could not be saved to %1.</source>
+        <translation>Les statistiques de Jouer contre la solution n&apos;ont pas pu être enregistrées dans %1.</translation>
+    </message>
+    <message>
+        <source>The finished solve could not be added to the solve activity in %1.</source>
+        <translation>La résolution terminée n&apos;a pas pu être ajoutée à l&apos;activité de résolution dans %1.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved to %1.</source>
+        <translation>Vos paramètres n&apos;ont pas pu être enregistrés dans %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read (check its permissions); it is left as it is, and nothing can be saved until it can be read.</source>
+        <translation>Le fichier ne peut pas être lu (vérifiez ses droits d&apos;accès) ; il est laissé tel quel, et rien ne peut être enregistré tant qu&apos;il ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file or its folder cannot be written (check their permissions).</source>
+        <translation>Le fichier ou son dossier n&apos;est pas accessible en écriture (vérifiez les droits d&apos;accès).</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsNotice</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
 </TS>

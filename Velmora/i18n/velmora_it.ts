@@ -2267,4 +2267,50 @@
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>SettingsProblemText</name>
+    <message>
+        <source>Part of your settings file %1 is damaged and could not be read; the program uses the defaults in its place.</source>
+        <translation>Una parte del file delle impostazioni %1 è danneggiata e non è stato possibile leggerla; il programma usa al suo posto i valori predefiniti.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read from %1, so the program started with the default settings.</source>
+        <translation>Non è stato possibile leggere le impostazioni da %1, quindi il programma è partito con le impostazioni predefinite.</translation>
+    </message>
+    <message>
+        <source>The dark mode and accent color could not be saved to %1; the next start will show the previous ones.</source>
+        <translation>Non è stato possibile salvare la modalità scura e il colore di accento in %1; al prossimo avvio si vedranno quelli precedenti.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved to %1; the next start will not keep it.</source>
+        <translation>Non è stato possibile salvare la lingua scelta in %1; al prossimo avvio non sarà mantenuta.</translation>
+    </message>
+    <message>
+        <source>The play vs. solution statistics could not be saved to %1.</source>
+        <translation>Non è stato possibile salvare le statistiche di Gioca contro la soluzione in %1.</translation>
+    </message>
+    <message>
+        <source>The finished solve could not be added to the solve activity in %1.</source>
+        <translation>Non è stato possibile aggiungere la risoluzione terminata all&apos;attività di risoluzione in %1.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved to %1.</source>
+        <translation>Non è stato possibile salvare le impostazioni in %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read (check its permissions); it is left as it is, and nothing can be saved until it can be read.</source>
+        <translation>Il file non può essere letto (controllarne i permessi); resta com&apos;è e non si potrà salvare nulla finché non sarà leggibile.</translation>
+    </message>
+    <message>
+        <source>The file or its folder cannot be written (check their permissions).</source>
+        <translation>Non è possibile scrivere nel file o nella sua cartella (controllarne i permessi).</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsNotice</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
 </TS>

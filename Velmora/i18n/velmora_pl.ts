@@ -2267,4 +2267,50 @@
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>SettingsProblemText</name>
+    <message>
+        <source>Part of your settings file %1 is damaged and could not be read; the program uses the defaults in its place.</source>
+        <translation>Część pliku ustawień %1 jest uszkodzona i nie dała się odczytać; program używa w jej miejsce ustawień domyślnych.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read from %1, so the program started with the default settings.</source>
+        <translation>Nie udało się odczytać ustawień z %1, więc program uruchomił się z ustawieniami domyślnymi.</translation>
+    </message>
+    <message>
+        <source>The dark mode and accent color could not be saved to %1; the next start will show the previous ones.</source>
+        <translation>Nie udało się zapisać trybu ciemnego i koloru akcentu w %1; przy następnym uruchomieniu będą poprzednie.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved to %1; the next start will not keep it.</source>
+        <translation>Nie udało się zapisać wybranego języka w %1; przy następnym uruchomieniu nie zostanie zachowany.</translation>
+    </message>
+    <message>
+        <source>The play vs. solution statistics could not be saved to %1.</source>
+        <translation>Nie udało się zapisać statystyk gry z rozwiązaniem w %1.</translation>
+    </message>
+    <message>
+        <source>The finished solve could not be added to the solve activity in %1.</source>
+        <translation>Nie udało się dodać zakończonego rozwiązania do aktywności rozwiązywania w %1.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved to %1.</source>
+        <translation>Nie udało się zapisać ustawień w %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read (check its permissions); it is left as it is, and nothing can be saved until it can be read.</source>
+        <translation>Pliku nie można odczytać (sprawdź jego uprawnienia); pozostaje bez zmian i nic nie da się zapisać, dopóki nie będzie można go odczytać.</translation>
+    </message>
+    <message>
+        <source>The file or its folder cannot be written (check their permissions).</source>
+        <translation>Nie można zapisać pliku ani jego folderu (sprawdź uprawnienia).</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsNotice</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
 </TS>

@@ -2267,4 +2267,50 @@
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>SettingsProblemText</name>
+    <message>
+        <source>Part of your settings file %1 is damaged and could not be read; the program uses the defaults in its place.</source>
+        <translation>Parte do seu arquivo de configurações %1 está danificada e não pôde ser lida; o programa usa os valores padrão no lugar.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read from %1, so the program started with the default settings.</source>
+        <translation>Não foi possível ler suas configurações de %1, então o programa iniciou com as configurações padrão.</translation>
+    </message>
+    <message>
+        <source>The dark mode and accent color could not be saved to %1; the next start will show the previous ones.</source>
+        <translation>Não foi possível salvar o modo escuro e a cor de destaque em %1; a próxima inicialização mostrará os anteriores.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved to %1; the next start will not keep it.</source>
+        <translation>Não foi possível salvar o idioma escolhido em %1; a próxima inicialização não o manterá.</translation>
+    </message>
+    <message>
+        <source>The play vs. solution statistics could not be saved to %1.</source>
+        <translation>Não foi possível salvar as estatísticas de Jogar contra a solução em %1.</translation>
+    </message>
+    <message>
+        <source>The finished solve could not be added to the solve activity in %1.</source>
+        <translation>Não foi possível adicionar a resolução concluída à atividade de resolução em %1.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved to %1.</source>
+        <translation>Não foi possível salvar suas configurações em %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read (check its permissions); it is left as it is, and nothing can be saved until it can be read.</source>
+        <translation>O arquivo não pode ser lido (verifique as permissões); ele fica como está, e nada poderá ser salvo até que possa ser lido.</translation>
+    </message>
+    <message>
+        <source>The file or its folder cannot be written (check their permissions).</source>
+        <translation>Não é possível gravar no arquivo ou em sua pasta (verifique as permissões).</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsNotice</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
 </TS>

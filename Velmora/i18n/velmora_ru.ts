@@ -2267,4 +2267,50 @@
         <translation>ОК</translation>
     </message>
 </context>
+<context>
+    <name>SettingsProblemText</name>
+    <message>
+        <source>Part of your settings file %1 is damaged and could not be read; the program uses the defaults in its place.</source>
+        <translation>Часть файла настроек %1 повреждена и не читается; вместо неё программа использует значения по умолчанию.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read from %1, so the program started with the default settings.</source>
+        <translation>Настройки не удалось прочитать из %1, поэтому программа запущена с настройками по умолчанию.</translation>
+    </message>
+    <message>
+        <source>The dark mode and accent color could not be saved to %1; the next start will show the previous ones.</source>
+        <translation>Тёмную тему и цвет акцента не удалось сохранить в %1; при следующем запуске будут прежние.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved to %1; the next start will not keep it.</source>
+        <translation>Выбранный язык не удалось сохранить в %1; при следующем запуске он не сохранится.</translation>
+    </message>
+    <message>
+        <source>The play vs. solution statistics could not be saved to %1.</source>
+        <translation>Статистику игры против решения не удалось сохранить в %1.</translation>
+    </message>
+    <message>
+        <source>The finished solve could not be added to the solve activity in %1.</source>
+        <translation>Завершённый расчёт не удалось добавить в активность расчётов в %1.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved to %1.</source>
+        <translation>Настройки не удалось сохранить в %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read (check its permissions); it is left as it is, and nothing can be saved until it can be read.</source>
+        <translation>Файл не читается (проверьте права доступа); он остаётся как есть, и ничего нельзя сохранить, пока его нельзя прочитать.</translation>
+    </message>
+    <message>
+        <source>The file or its folder cannot be written (check their permissions).</source>
+        <translation>В файл или его папку нельзя записать (проверьте права доступа).</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsNotice</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
 </TS>
