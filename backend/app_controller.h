@@ -22,6 +22,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -252,7 +253,7 @@ class AppController : public QObject {
   struct EstimateRequest;  // what one estimate thread works on
   struct MemoryLine;       // what an estimate found, worded on the GUI thread
 
-  // A change of language words the memory line again.
+  // A change of language words the memory line and the status again.
   bool eventFilter(QObject* watched, QEvent* event) override;
   static QString memoryLineText(quint64 bytes, const MemoryLine* line);
   // The words that say a seat's range keeps no hand on the board, naming the
@@ -261,7 +262,13 @@ class AppController : public QObject {
   // Publishes an estimate unless a newer request was made since it was asked for.
   void deliverMemoryLine(quint64 generation, quint64 bytes, std::shared_ptr<const MemoryLine> line);
 
+  // The status line, kept in parts: `wording` gives it in the language of
+  // the moment and words it again whenever the language changes.
+  using StatusWording = std::function<QString()>;
+  void setStatus(StatusWording wording);
+  // A status that reads the same in every language (the solver's own words).
   void setStatusText(const QString& text);
+  void showStatusText(const QString& text);
   void setRunning(bool running);
   void setProgress(double progress);
   velmora_app::SolveConfig buildSolveConfig(const QVariantMap& cfg, bool applyLocks) const;
@@ -282,7 +289,7 @@ class AppController : public QObject {
   void continuePendingStart();
   void launchSolve(const velmora_app::SolveConfig& config);
   // Gives a start that has not begun up, with the status saying why.
-  void dropPendingStart(const QString& status);
+  void dropPendingStart(StatusWording status);
   bool memoryFits(quint64 requiredBytes);
   // Leaves the current run and any pending start behind: their reports and
   // their start no longer reach the controller.
@@ -335,6 +342,7 @@ class AppController : public QObject {
   bool m_running = false;
   double m_progress = 0.0;
   QString m_statusText;
+  StatusWording m_statusWording;  // empty for a fixed status text
   QString m_resultsSummary;
   int m_resultStartingPot = 0;
   QString m_resultBoardText;

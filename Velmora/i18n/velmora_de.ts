@@ -63,10 +63,6 @@
         <translation>Nicht unterstützte Projektversion</translation>
     </message>
     <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Projekt geladen (%1 Strategieknoten, %2 Kombo-Knoten)</translation>
-    </message>
-    <message>
         <source>Starting...</source>
         <translation>Wird gestartet...</translation>
     </message>
@@ -201,6 +197,24 @@
     <message>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Projekt geladen (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy nodes</source>
+        <translation>
+            <numerusform>%n Strategieknoten</numerusform>
+            <numerusform>%n Strategieknoten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo nodes</source>
+        <translation>
+            <numerusform>%n Kombo-Knoten</numerusform>
+            <numerusform>%n Kombo-Knoten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -437,6 +451,10 @@
     <message>
         <source>%1 shown</source>
         <translation>%1 angezeigt</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 Kombos</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1495,14 @@
         <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
         <translation>Die Details dieses Knotens wurden nicht mit dem Projekt gespeichert. Den Spot erneut lösen, um sie zu sehen.</translation>
     </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Turn-Karte wählen</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>River-Karte wählen</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyHeader</name>
@@ -1957,6 +1983,18 @@
         <source>View Results →</source>
         <translation>Ergebnisse ansehen →</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
 </context>
 <context>
     <name>SolvePage</name>
@@ -2311,6 +2349,25 @@
     <message>
         <source>Dismiss</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDisplay</name>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
     </message>
 </context>
 </TS>

@@ -63,10 +63,6 @@
         <translation>Versión de proyecto no compatible</translation>
     </message>
     <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Proyecto cargado (%1 nodos de estrategia, %2 nodos de combos)</translation>
-    </message>
-    <message>
         <source>Starting...</source>
         <translation>Iniciando...</translation>
     </message>
@@ -201,6 +197,24 @@
     <message>
         <source>Unknown error</source>
         <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Proyecto cargado (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy nodes</source>
+        <translation>
+            <numerusform>%n nodo de estrategia</numerusform>
+            <numerusform>%n nodos de estrategia</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo nodes</source>
+        <translation>
+            <numerusform>%n nodo de combos</numerusform>
+            <numerusform>%n nodos de combos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -437,6 +451,10 @@
     <message>
         <source>%1 shown</source>
         <translation>%1 mostradas</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 combos</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1495,14 @@
         <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
         <translation>Los detalles de este nodo no se guardaron con el proyecto. Vuelve a resolver el spot para verlos.</translation>
     </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Elegir la carta del turn</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Elegir la carta del river</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyHeader</name>
@@ -1957,6 +1983,18 @@
         <source>View Results →</source>
         <translation>Ver resultados →</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
 </context>
 <context>
     <name>SolvePage</name>
@@ -2311,6 +2349,25 @@
     <message>
         <source>Dismiss</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDisplay</name>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
     </message>
 </context>
 </TS>

@@ -63,10 +63,6 @@
         <translation>Version de projet non prise en charge</translation>
     </message>
     <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Projet chargé (%1 nœuds de stratégie, %2 nœuds de combos)</translation>
-    </message>
-    <message>
         <source>Starting...</source>
         <translation>Démarrage...</translation>
     </message>
@@ -201,6 +197,24 @@
     <message>
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Projet chargé (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy nodes</source>
+        <translation>
+            <numerusform>%n nœud de stratégie</numerusform>
+            <numerusform>%n nœuds de stratégie</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo nodes</source>
+        <translation>
+            <numerusform>%n nœud de combos</numerusform>
+            <numerusform>%n nœuds de combos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -437,6 +451,10 @@
     <message>
         <source>%1 shown</source>
         <translation>%1 affichées</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 combos</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1495,14 @@
         <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
         <translation>Les détails de ce nœud n&apos;ont pas été enregistrés avec le projet. Résolvez à nouveau le spot pour les voir.</translation>
     </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Choisir la carte du turn</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Choisir la carte de la river</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyHeader</name>
@@ -1957,6 +1983,18 @@
         <source>View Results →</source>
         <translation>Voir les résultats →</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
 </context>
 <context>
     <name>SolvePage</name>
@@ -2311,6 +2349,25 @@
     <message>
         <source>Dismiss</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDisplay</name>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
     </message>
 </context>
 </TS>

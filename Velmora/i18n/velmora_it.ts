@@ -63,10 +63,6 @@
         <translation>Versione del progetto non supportata</translation>
     </message>
     <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Progetto caricato (%1 nodi di strategia, %2 nodi di combo)</translation>
-    </message>
-    <message>
         <source>Starting...</source>
         <translation>Avvio...</translation>
     </message>
@@ -201,6 +197,24 @@
     <message>
         <source>Unknown error</source>
         <translation>Errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Progetto caricato (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy nodes</source>
+        <translation>
+            <numerusform>%n nodo di strategia</numerusform>
+            <numerusform>%n nodi di strategia</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo nodes</source>
+        <translation>
+            <numerusform>%n nodo di combo</numerusform>
+            <numerusform>%n nodi di combo</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -437,6 +451,10 @@
     <message>
         <source>%1 shown</source>
         <translation>%1 mostrate</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 combo</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1495,14 @@
         <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
         <translation>I dettagli di questo nodo non sono stati salvati con il progetto. Risolvi di nuovo lo spot per vederli.</translation>
     </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Scegli la carta del turn</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Scegli la carta del river</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyHeader</name>
@@ -1957,6 +1983,18 @@
         <source>View Results →</source>
         <translation>Vedi risultati →</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
 </context>
 <context>
     <name>SolvePage</name>
@@ -2311,6 +2349,25 @@
     <message>
         <source>Dismiss</source>
         <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDisplay</name>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
     </message>
 </context>
 </TS>

@@ -63,10 +63,6 @@
         <translation>Nieobsługiwana wersja projektu</translation>
     </message>
     <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Wczytano projekt (węzły strategii: %1, węzły kombinacji: %2)</translation>
-    </message>
-    <message>
         <source>Starting...</source>
         <translation>Uruchamianie...</translation>
     </message>
@@ -201,6 +197,26 @@
     <message>
         <source>Unknown error</source>
         <translation>Nieznany błąd</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Wczytano projekt (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy nodes</source>
+        <translation>
+            <numerusform>%n węzeł strategii</numerusform>
+            <numerusform>%n węzły strategii</numerusform>
+            <numerusform>%n węzłów strategii</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo nodes</source>
+        <translation>
+            <numerusform>%n węzeł kombinacji</numerusform>
+            <numerusform>%n węzły kombinacji</numerusform>
+            <numerusform>%n węzłów kombinacji</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -437,6 +453,10 @@
     <message>
         <source>%1 shown</source>
         <translation>Pokazano: %1</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 kombinacji</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1497,14 @@
         <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
         <translation>Szczegóły tego węzła nie zostały zapisane w projekcie. Rozwiąż spot ponownie, aby je zobaczyć.</translation>
     </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Wybierz kartę turnu</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Wybierz kartę rivera</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyHeader</name>
@@ -1957,6 +1985,18 @@
         <source>View Results →</source>
         <translation>Pokaż wyniki →</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
 </context>
 <context>
     <name>SolvePage</name>
@@ -2311,6 +2351,25 @@
     <message>
         <source>Dismiss</source>
         <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDisplay</name>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
     </message>
 </context>
 </TS>

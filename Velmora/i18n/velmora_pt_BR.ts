@@ -63,10 +63,6 @@
         <translation>Versão de projeto não suportada</translation>
     </message>
     <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Projeto carregado (%1 nós de estratégia, %2 nós de combos)</translation>
-    </message>
-    <message>
         <source>Starting...</source>
         <translation>Iniciando...</translation>
     </message>
@@ -201,6 +197,24 @@
     <message>
         <source>Unknown error</source>
         <translation>Erro desconhecido</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Projeto carregado (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy nodes</source>
+        <translation>
+            <numerusform>%n nó de estratégia</numerusform>
+            <numerusform>%n nós de estratégia</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo nodes</source>
+        <translation>
+            <numerusform>%n nó de combos</numerusform>
+            <numerusform>%n nós de combos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -437,6 +451,10 @@
     <message>
         <source>%1 shown</source>
         <translation>%1 exibidas</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 combos</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1495,14 @@
         <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
         <translation>Os detalhes deste nó não foram salvos com o projeto. Resolva o spot novamente para vê-los.</translation>
     </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Escolher a carta do turn</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Escolher a carta do river</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyHeader</name>
@@ -1957,6 +1983,18 @@
         <source>View Results →</source>
         <translation>Ver resultados →</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
 </context>
 <context>
     <name>SolvePage</name>
@@ -2311,6 +2349,25 @@
     <message>
         <source>Dismiss</source>
         <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDisplay</name>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
     </message>
 </context>
 </TS>

@@ -63,10 +63,6 @@
         <translation>Неподдерживаемая версия проекта</translation>
     </message>
     <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Проект загружен (узлов стратегии: %1, узлов комбо: %2)</translation>
-    </message>
-    <message>
         <source>Starting...</source>
         <translation>Запуск...</translation>
     </message>
@@ -201,6 +197,26 @@
     <message>
         <source>Unknown error</source>
         <translation>Неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Проект загружен (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy nodes</source>
+        <translation>
+            <numerusform>%n узел стратегии</numerusform>
+            <numerusform>%n узла стратегии</numerusform>
+            <numerusform>%n узлов стратегии</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo nodes</source>
+        <translation>
+            <numerusform>%n узел комбо</numerusform>
+            <numerusform>%n узла комбо</numerusform>
+            <numerusform>%n узлов комбо</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -437,6 +453,10 @@
     <message>
         <source>%1 shown</source>
         <translation>Показано: %1</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 комбо</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1497,14 @@
         <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
         <translation>Подробности этого узла не были сохранены в проекте. Решите спот заново, чтобы их увидеть.</translation>
     </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Выберите карту тёрна</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Выберите карту ривера</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyHeader</name>
@@ -1957,6 +1985,18 @@
         <source>View Results →</source>
         <translation>Результаты →</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Флоп</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Тёрн</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>Ривер</translation>
+    </message>
 </context>
 <context>
     <name>SolvePage</name>
@@ -2311,6 +2351,25 @@
     <message>
         <source>Dismiss</source>
         <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDisplay</name>
+    <message>
+        <source>Preflop</source>
+        <translation>Префлоп</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Флоп</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Тёрн</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>Ривер</translation>
     </message>
 </context>
 </TS>

@@ -8,14 +8,17 @@
 // locked at the root in node-lock mode (scrolled down to the lock panel),
 // "results-buckets" with the second bucket chosen, "results-search" with a
 // hand search, "results-loaded" with the solve saved as a project, opened
-// again and walked to a node whose details it does not hold.
+// again and walked to a node whose details it does not hold;
+// "results-loaded-solve" the Solve page after that opening, with its status.
+// --switch-to CODE switches the language once the page has settled, and the
+// picture is taken after the switch.
 //
 //   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-population|setup-card-picker|
 //                                setup-save-range|setup-import|setup-load-profile|solve-idle|solve|solve-done|results|results-turn
 //                                |results-river|results-picker|results-lock|results-buckets|results-search
-//                                |results-loaded
+//                                |results-loaded|results-loaded-solve
 //                                --theme dark|light
-//                         [--width N] [--height N] [--language CODE]
+//                         [--width N] [--height N] [--language CODE] [--switch-to CODE]
 //   shell_screenshot_host --main --page home|settings|setup|setup-bad-size|setup-bad-range|save-dialog|open-dialog|export-dialog|
 //                                       import-dialog|clear-dialog
 //                         [--language CODE] [--theme dark|light]
@@ -43,6 +46,8 @@ import Velmora
 Window {
     id: window
     property string page: "home"
+    property string switchTo: ""
+    property bool _switched: false
     property int windowWidth: 1540
     property int windowHeight: 1200
     width: windowWidth
@@ -204,12 +209,15 @@ Window {
                 results.toggleBucketFilter(results.currentHandBuckets[1].name)
         } else if (page === "results-search") {
             results.handSearchText = "JJ, AKs"
-        } else if (page === "results-loaded") {
+        } else if (page === "results-loaded" || page === "results-loaded-solve") {
             // file:///tmp/... (moc reads two slashes in this text as a comment)
             var url = ["file:", "", "", "tmp", "caldirune-shot-loaded.velmoraproj"].join("/")
             appController.saveProject(url, shell.exportProjectState())
             appController.loadProject(url)
-            results.selectActionAtLevel(0, 1)
+            if (page === "results-loaded-solve")
+                shell.requestNavigate(2)
+            else
+                results.selectActionAtLevel(0, 1)
         }
     }
 
@@ -288,7 +296,19 @@ Window {
         }
     }
 
-    Timer { id: settleTimer; interval: 1500; onTriggered: hostReport.ready() }
+    Timer {
+        id: settleTimer
+        interval: 1500
+        onTriggered: {
+            if (window.switchTo !== "" && !window._switched) {
+                window._switched = true
+                languageManager.setLanguage(window.switchTo)
+                restart()
+                return
+            }
+            hostReport.ready()
+        }
+    }
     Timer { id: lateTimer; interval: 600; property var work: null; onTriggered: if (work) work() }
     Timer {
         id: setupTimer
@@ -472,7 +492,7 @@ int main(int argc, char* argv[]) {
                                                           "setup-save-range, setup-import, "
                                                           "setup-load-profile, solve-idle, solve, solve-done, results, "
                                                           "results-turn, results-river, results-picker, results-lock, results-buckets, results-search "
-                                                          "or results-loaded"),
+                                                          "results-loaded or results-loaded-solve"),
                     QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
                     QStringLiteral("dark")});
@@ -483,6 +503,8 @@ int main(int argc, char* argv[]) {
   parser.addOption({QStringLiteral("main"), QStringLiteral("show the program's own window (home, settings, setup or a dialog)")});
   parser.addOption({QStringLiteral("language"), QStringLiteral("interface language code"), QStringLiteral("code"),
                     QStringLiteral("en")});
+  parser.addOption({QStringLiteral("switch-to"), QStringLiteral("language to switch to once the page has settled"),
+                    QStringLiteral("code")});
   parser.process(app);
   const int width = parser.value(QStringLiteral("width")).toInt();
   const int height = parser.value(QStringLiteral("height")).toInt();
@@ -519,6 +541,7 @@ int main(int argc, char* argv[]) {
     component.setData(kHostQml, QUrl(QStringLiteral("qrc:/shell_screenshot_host.qml")));
     window = component.createWithInitialProperties(
         {{QStringLiteral("page"), parser.value(QStringLiteral("page"))},
+         {QStringLiteral("switchTo"), parser.value(QStringLiteral("switch-to"))},
          {QStringLiteral("windowWidth"), width > 0 ? width : 1540},
          {QStringLiteral("windowHeight"), height > 0 ? height : 1200}});
   }

@@ -66,6 +66,16 @@ Item {
             return circuit.reverse()
         }
 
+        // The Solve page's summary names the street in the chosen language.
+        function test_solve_summary_street_follows_the_language() {
+            var shell = createTemporaryObject(shellComp, host)
+            shell.applyProjectState({ boardText: "AhKsQd7c", startingStreet: "turn" })
+            var street = findChild(findChild(shell, "solvePage"), "summaryStreet")
+            compare(street.text, "TURN")
+            languageManager.setLanguage("ru")
+            compare(street.text, "ТЁРН")
+        }
+
         function test_every_language_from_every_other_through_the_popup() {
             var shell = createTemporaryObject(shellComp, host)
             shell.navIndex = 4
