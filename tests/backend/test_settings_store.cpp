@@ -61,28 +61,21 @@ class SettingsStoreTest : public ::testing::Test {
   QString original;
 };
 
-TEST_F(SettingsStoreTest, StatusesNameWhatFailedAndTheFile) {
-  {
-    QSettings healthy;
-    healthy.setValue("ui/darkMode", true);
-    EXPECT_TRUE(settings_store::isOk(settings_store::syncStatus(healthy, "appearance")));
-    EXPECT_TRUE(settings_store::isOk(settings_store::readStatus(QSettings(), "startup")));
-  }
-  const QString unwritable = breakWrites();
-  {
-    QSettings settings;
-    EXPECT_TRUE(settings_store::isOk(settings_store::readStatus(settings, "startup"))) << "a missing file reads as empty";
-    settings.setValue("ui/darkMode", false);
-    EXPECT_EQ(settings_store::syncStatus(settings, "appearance"), problem("appearance", "notWritable", unwritable));
-  }
-  const QString unreadable = breakReads();
-  {
-    QSettings settings;
-    EXPECT_EQ(settings_store::readStatus(settings, "startup"), problem("startup", "unreadable", unreadable));
-    settings.setValue("ui/language", "de");
-    EXPECT_EQ(settings_store::syncStatus(settings, "language"), problem("language", "unreadable", unreadable));
-  }
-  EXPECT_TRUE(QFileInfo(unreadable).isDir()) << "what cannot be read is not replaced";
+// A file that cannot be read is reported as such, on reading and on
+// writing, and is not replaced; a damaged one is told at start and mended
+// by the next save.
+TEST_F(SettingsStoreTest, UnreadableFileIsToldAndLeftAsItIs) {
+  const QString path = breakReads();
+  AppController c;
+  EXPECT_EQ(c.settingsStatus(), problem("startup", "unreadable", path));
+  EXPECT_EQ(c.saveUiSettings({{"darkMode", false}}), problem("appearance", "unreadable", path));
+  EXPECT_TRUE(QFileInfo(path).isDir());
+
+  usePath(scratch.filePath("damaged"));
+  const QString damaged = QSettings().fileName();
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(damaged).absolutePath()) && writeFile(damaged, "[ui\nx=1"));
+  EXPECT_EQ(c.settingsStatus(), problem("startup", "damaged", QDir::toNativeSeparators(damaged)));
+  EXPECT_TRUE(settings_store::isOk(c.saveUiSettings({{"darkMode", true}}))) << "a damaged file is written anew";
 }
 
 TEST_F(SettingsStoreTest, ControllerAndLanguageManagerTellWritesThatDidNotReachTheFile) {
