@@ -78,7 +78,7 @@ AppController::AppController(QObject* parent)
   QCoreApplication* app = QCoreApplication::instance();
   if (app != nullptr && app->thread() == thread()) app->installEventFilter(this);
 
-  setStatusText(tr("Ready"));
+  setStatus([] { return tr("Ready"); });
 }
 
 AppController::~AppController() {
@@ -157,7 +157,17 @@ bool AppController::envFlag(const char* name, bool& present) {
 // ---------------------------------------------------------------------------
 // Small state setters
 
+void AppController::setStatus(StatusWording wording) {
+  m_statusWording = std::move(wording);
+  showStatusText(m_statusWording ? m_statusWording() : QString());
+}
+
 void AppController::setStatusText(const QString& text) {
+  m_statusWording = nullptr;
+  showStatusText(text);
+}
+
+void AppController::showStatusText(const QString& text) {
   if (text == m_statusText) return;
   m_statusText = text;
   emit statusTextChanged();
@@ -207,7 +217,7 @@ void AppController::clearResults() {
     m_resultsReclaimableMemoryBytes = 0;
     m_pendingSolveMemoryBytes = 0;
     setProgress(0.0);
-    setStatusText(tr("Ready"));
+    setStatus([] { return tr("Ready"); });
     setRunning(false);
     refreshAvailableMemory();
     emit resultsChanged();

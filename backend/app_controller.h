@@ -22,6 +22,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -33,6 +34,8 @@
 #include "backend/saved_query_caches.h"
 #include "session/solve_session.h"
 #include "session/solve_types.h"
+
+class QSettings;
 
 namespace project_file {
 struct LoadedProject;
@@ -134,6 +137,14 @@ class AppController : public QObject {
   Q_INVOKABLE QVariantMap playVsSolutionStats() const;
   Q_INVOKABLE void clearPlayVsSolutionStats();
 
+  // --- per-user settings ---
+  // The settings file as it reads now, in the form of settings_store.h
+  // ("what" is "startup"): the shell asks at start.
+  Q_INVOKABLE QVariantMap settingsStatus() const;
+  // Writes the appearance keys of the settings page ("darkMode",
+  // "accentHex") under "ui" and tells whether they reached the file.
+  Q_INVOKABLE QVariantMap saveUiSettings(const QVariantMap& values);
+
   // --- resources, notices, files ---
   Q_INVOKABLE void openLicensesFolder() const;
   Q_INVOKABLE void openThirdPartyNotices() const;
@@ -218,6 +229,9 @@ class AppController : public QObject {
   void projectFileProgressChanged();
   void projectOpened(const QVariantMap& result);
   void projectSaved(bool ok, const QUrl& fileUrl, const QString& reason);
+  // A statistics record did not reach the settings file (the map of
+  // settings_store.h, "what" being "trainingStats" or "solveActivity").
+  void settingsWriteFailed(const QVariantMap& status);
 
  private slots:
   void refreshAvailableMemory();
@@ -248,7 +262,7 @@ class AppController : public QObject {
   struct EstimateRequest;  // what one estimate thread works on
   struct MemoryLine;       // what an estimate found, worded on the GUI thread
 
-  // A change of language words the memory line again.
+  // A change of language words the memory line and the status again.
   bool eventFilter(QObject* watched, QEvent* event) override;
   static QString memoryLineText(quint64 bytes, const MemoryLine* line);
   // The words that say a seat's range keeps no hand on the board, naming the
@@ -257,7 +271,13 @@ class AppController : public QObject {
   // Publishes an estimate unless a newer request was made since it was asked for.
   void deliverMemoryLine(quint64 generation, quint64 bytes, std::shared_ptr<const MemoryLine> line);
 
+  // The status line, kept in parts: `wording` gives it in the language of
+  // the moment and words it again whenever the language changes.
+  using StatusWording = std::function<QString()>;
+  void setStatus(StatusWording wording);
+  // A status that reads the same in every language (the solver's own words).
   void setStatusText(const QString& text);
+  void showStatusText(const QString& text);
   void setRunning(bool running);
   void setProgress(double progress);
   velmora_app::SolveConfig buildSolveConfig(const QVariantMap& cfg, bool applyLocks) const;
@@ -278,7 +298,7 @@ class AppController : public QObject {
   void continuePendingStart();
   void launchSolve(const velmora_app::SolveConfig& config);
   // Gives a start that has not begun up, with the status saying why.
-  void dropPendingStart(const QString& status);
+  void dropPendingStart(StatusWording status);
   bool memoryFits(quint64 requiredBytes);
   // Leaves the current run and any pending start behind: their reports and
   // their start no longer reach the controller.
@@ -294,7 +314,7 @@ class AppController : public QObject {
   // Statistics helpers (the settings keys live in app_controller_stats.cpp).
   void recordSolveActivity(int iterations, double exploitability);
   static QVariantMap readPlayVsSolutionStats(const QString& prefix);
-  static void addPlayVsSolutionHand(const QString& prefix, bool isMistake, double evLoss);
+  static void addPlayVsSolutionHand(QSettings& settings, const QString& prefix, bool isMistake, double evLoss);
   static QString playVsSolutionDayPrefix(const QDate& date);
   static QString solveActivityDayPrefix(const QDate& date);
 
@@ -335,6 +355,7 @@ class AppController : public QObject {
   bool m_running = false;
   double m_progress = 0.0;
   QString m_statusText;
+  StatusWording m_statusWording;  // empty for a fixed status text
   QString m_resultsSummary;
   int m_resultStartingPot = 0;
   QString m_resultBoardText;

@@ -60,6 +60,7 @@ QString AppController::memoryLineText(quint64 bytes, const MemoryLine* line) {
 
 bool AppController::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance()) {
+    if (m_statusWording) showStatusText(m_statusWording());
     const QString text = memoryLineText(m_solveRequiredMemoryBytes, m_memoryLine.get());
     if (text != m_solveRequiredMemoryText) {
       m_solveRequiredMemoryText = text;

@@ -58,7 +58,7 @@ void AppController::reSolveWithNodeLocks() {
   if (m_running) return;
   try {
     if (m_lastUiCfg.isEmpty()) {
-      setStatusText(tr("No previous solve config (solve once first)"));
+      setStatus([] { return tr("No previous solve config (solve once first)"); });
       return;
     }
     QVariantMap cfg = m_lastUiCfg;

@@ -212,8 +212,10 @@ QVariantMap AppController::applyLoadedProject(project_file::LoadedProject&& load
 
   setRunning(false);
   setProgress(0.0);
-  setStatusText(tr("Loaded project (%1 strategy nodes, %2 combo nodes)")
-                    .arg(QString::number(m_caches.handStrategy.size()), QString::number(m_caches.handCombos.size())));
+  setStatus([strategy = int(m_caches.handStrategy.size()), combos = int(m_caches.handCombos.size())] {
+    return tr("Loaded project (%1, %2)")
+        .arg(tr("%n strategy nodes", nullptr, strategy), tr("%n combo nodes", nullptr, combos));
+  });
   emit resultsChanged();
   qInfo() << "Loaded project:" << path << "hasResults=" << hasResults;
 

@@ -219,7 +219,7 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
       abandonCurrentRun();
       setRunning(false);
     }
-    setStatusText(tr("Starting..."));
+    setStatus([] { return tr("Starting..."); });
 
     const bool oopJam = cfg.value(QStringLiteral("oop_add_all_in_jam_threshold_enabled"), false).toBool();
     const bool ipJam = cfg.value(QStringLiteral("ip_add_all_in_jam_threshold_enabled"), false).toBool();
@@ -254,38 +254,43 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     const QString typedBoard = cfg.value(QStringLiteral("board")).toString().simplified().remove(QLatin1Char(' '));
     if ((boardLength != 6 && boardLength != 8 && boardLength != 10) ||
         static_cast<std::size_t>(typedBoard.size()) != boardLength) {
-      setStatusText(tr("Not ready: enter a valid board first"));
+      setStatus([] { return tr("Not ready: enter a valid board first"); });
       return;
     }
-    if (const QString tooLong = rangeTooLongError(cfg.value(QStringLiteral("oop_range")).toString(),
-                                                     cfg.value(QStringLiteral("ip_range")).toString());
-        !tooLong.isEmpty()) {
-      setStatusText(tr("Error: %1").arg(tooLong));
+    const QString oopTyped = cfg.value(QStringLiteral("oop_range")).toString();
+    const QString ipTyped = cfg.value(QStringLiteral("ip_range")).toString();
+    if (!rangeTooLongError(oopTyped, ipTyped).isEmpty()) {
+      // Worded from the lengths alone, so the texts themselves are not kept.
+      setStatus([oop = rangeTooLong(oopTyped)] {
+        return tr("Error: %1").arg(oop ? tr("OOP range: %1").arg(tooLongText()) : tr("IP range: %1").arg(tooLongText()));
+      });
       return;
     }
     if (!rangeHasHand(fromStd(config.oop_range)) || !rangeHasHand(fromStd(config.ip_range))) {
-      setStatusText(tr("Not ready: select at least one hand in both ranges"));
+      setStatus([] { return tr("Not ready: select at least one hand in both ranges"); });
       return;
     }
     for (const char* key : kSizeKeys) {
       if (!hasNonEmptyText(cfg, key)) {
-        setStatusText(tr("Not ready: fill out both OOP and IP sizing"));
+        setStatus([] { return tr("Not ready: fill out both OOP and IP sizing"); });
         return;
       }
     }
     if (config.max_iterations == 0) {
-      setStatusText(tr("Not ready: the iteration count must be at least 1"));
+      setStatus([] { return tr("Not ready: the iteration count must be at least 1"); });
       return;
     }
     // A size text the solver would refuse (or read as another tree), or a
     // range the board leaves empty, is named here in the user's language
     // before the previous result goes.
     if (const auto fault = velmora_app::first_size_fault(config)) {
-      setStatusText(tr("Error: %1").arg(sizeTokenErrorText(*fault)));
+      setStatus([fault = *fault] { return tr("Error: %1").arg(sizeTokenErrorText(fault)); });
       return;
     }
     if (const int seat = velmora_app::seat_emptied_by_board(config); seat >= 0) {
-      setStatusText(tr("Error: %1").arg(emptiedRangeText(seat, fromStd(seat == 0 ? config.oop_range : config.ip_range))));
+      setStatus([seat, range = fromStd(seat == 0 ? config.oop_range : config.ip_range)] {
+        return tr("Error: %1").arg(emptiedRangeText(seat, range));
+      });
       return;
     }
 
@@ -328,9 +333,9 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     setRunning(true);
     continuePendingStart();
   } catch (const std::exception& e) {
-    dropPendingStart(tr("Error: %1").arg(QString::fromUtf8(e.what())));
+    dropPendingStart([what = QString::fromUtf8(e.what())] { return tr("Error: %1").arg(what); });
   } catch (...) {
-    dropPendingStart(tr("Error: %1").arg(QStringLiteral("Unknown error")));
+    dropPendingStart([] { return tr("Error: %1").arg(QStringLiteral("Unknown error")); });
   }
 }
 
@@ -359,7 +364,7 @@ void AppController::continuePendingStart() {
     if (!pending.memoryChecked) {
       pending.memoryChecked = true;
       if (!memoryFits(pending.requiredBytes)) {
-        dropPendingStart(tr("Not enough RAM to solve (after clearing previous results)"));
+        dropPendingStart([] { return tr("Not enough RAM to solve (after clearing previous results)"); });
         return;
       }
     }
@@ -367,7 +372,7 @@ void AppController::continuePendingStart() {
     // moments of its cancel): try again shortly rather than wait here.
     if (m_session.is_running()) {
       if (std::chrono::steady_clock::now() - pending.since > kWorkerWait) {
-        dropPendingStart(tr("Already running"));
+        dropPendingStart([] { return tr("Already running"); });
         return;
       }
       m_pendingStartTimer.start();
@@ -377,17 +382,17 @@ void AppController::continuePendingStart() {
     m_pendingStart.reset();
     launchSolve(config);
   } catch (const std::exception& e) {
-    dropPendingStart(tr("Error: %1").arg(QString::fromUtf8(e.what())));
+    dropPendingStart([what = QString::fromUtf8(e.what())] { return tr("Error: %1").arg(what); });
   } catch (...) {
-    dropPendingStart(tr("Error: %1").arg(QStringLiteral("Unknown error")));
+    dropPendingStart([] { return tr("Error: %1").arg(QStringLiteral("Unknown error")); });
   }
 }
 
-void AppController::dropPendingStart(const QString& status) {
+void AppController::dropPendingStart(StatusWording status) {
   m_pendingStart.reset();
   m_pendingStartTimer.stop();
   setRunning(false);
-  setStatusText(status);
+  setStatus(std::move(status));
 }
 
 void AppController::launchSolve(const velmora_app::SolveConfig& config) {
@@ -400,7 +405,7 @@ void AppController::launchSolve(const velmora_app::SolveConfig& config) {
   if (!started) {
     // Another worker still holds the session; this run never began.
     setRunning(false);
-    setStatusText(tr("Already running"));
+    setStatus([] { return tr("Already running"); });
   }
 }
 
@@ -419,11 +424,11 @@ void AppController::cancelSolve() {
   try {
     if (m_pendingStart) {
       // Nothing was started yet: the start is simply dropped.
-      dropPendingStart(QStringLiteral("Cancelled"));
+      dropPendingStart([] { return QStringLiteral("Cancelled"); });
       return;
     }
     if (m_running) m_cancelRequested = true;
-    setStatusText(tr("Cancelling..."));
+    setStatus([] { return tr("Cancelling..."); });
   } catch (...) {
     qWarning() << "cancelSolve: status update failed";
   }

@@ -1,5 +1,7 @@
 // Usage statistics kept in the per-user settings: play-against-the-solution
-// training counters (all time and per day) and solve activity per day.
+// training counters (all time and per day) and solve activity per day. Each
+// record is written through at once; one that does not reach the file is
+// told through settingsWriteFailed.
 #include <QDebug>
 #include <QSettings>
 
@@ -8,6 +10,7 @@
 #include <exception>
 
 #include "backend/app_controller.h"
+#include "backend/settings_store.h"
 
 namespace {
 
@@ -26,8 +29,7 @@ QString AppController::solveActivityDayPrefix(const QDate& date) {
 // ---------------------------------------------------------------------------
 // Training
 
-void AppController::addPlayVsSolutionHand(const QString& prefix, bool isMistake, double evLoss) {
-  QSettings settings;
+void AppController::addPlayVsSolutionHand(QSettings& settings, const QString& prefix, bool isMistake, double evLoss) {
   const int hands = settings.value(prefix + QStringLiteral("hands"), 0).toInt();
   const int mistakes = settings.value(prefix + QStringLiteral("mistakes"), 0).toInt();
   const double evLossSum = settings.value(prefix + QStringLiteral("evLossSum"), 0.0).toDouble();
@@ -54,9 +56,12 @@ void AppController::recordPlayVsSolutionHand(bool isMistake, double evLoss) {
   try {
     const double loss = (std::isfinite(evLoss) && evLoss > 0.0) ? evLoss : 0.0;
     const bool mistake = isMistake || loss > 0.0;
-    addPlayVsSolutionHand(kTrainingTotalPrefix, mistake, loss);
-    addPlayVsSolutionHand(playVsSolutionDayPrefix(QDate::currentDate()), mistake, loss);
+    QSettings settings;
+    addPlayVsSolutionHand(settings, kTrainingTotalPrefix, mistake, loss);
+    addPlayVsSolutionHand(settings, playVsSolutionDayPrefix(QDate::currentDate()), mistake, loss);
+    const QVariantMap status = settings_store::syncStatus(settings, QStringLiteral("trainingStats"));
     emit playVsSolutionStatsChanged();
+    if (!settings_store::isOk(status)) emit settingsWriteFailed(status);
   } catch (const std::exception& e) {
     qWarning() << "recordPlayVsSolutionHand failed:" << e.what();
   } catch (...) {
@@ -87,7 +92,9 @@ void AppController::clearPlayVsSolutionStats() {
   try {
     QSettings settings;
     settings.remove(QStringLiteral("playVsSolution"));
+    const QVariantMap status = settings_store::syncStatus(settings, QStringLiteral("trainingStats"));
     emit playVsSolutionStatsChanged();
+    if (!settings_store::isOk(status)) emit settingsWriteFailed(status);
   } catch (...) {
     qWarning() << "clearPlayVsSolutionStats failed";
   }
@@ -107,6 +114,8 @@ void AppController::recordSolveActivity(int iterations, double exploitability) {
   // A non-finite figure would turn the day's sum into NaN for good; it adds nothing.
   settings.setValue(prefix + QStringLiteral("exploitabilitySum"),
                     exploitabilitySum + (std::isfinite(exploitability) ? exploitability : 0.0));
+  const QVariantMap status = settings_store::syncStatus(settings, QStringLiteral("solveActivity"));
+  if (!settings_store::isOk(status)) emit settingsWriteFailed(status);
 }
 
 int AppController::solvesToday() const {

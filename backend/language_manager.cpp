@@ -1,4 +1,5 @@
 #include "backend/language_manager.h"
+#include "backend/settings_store.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -67,6 +68,21 @@ void applyQtCatalogues(const QStringList& candidates) {
   }
 }
 
+// The English plural forms of counted texts ("%n strategy nodes"): English
+// is the source language and has no catalogue of its own, so without these
+// a count of one would read "1 strategy nodes". Installed once, before any
+// other translator, so that every language's own catalogue is asked first.
+void installSourcePlurals() {
+  static QTranslator* plurals = nullptr;
+  if (plurals != nullptr) return;
+  plurals = new QTranslator(QCoreApplication::instance());
+  if (plurals->load(QStringLiteral("velmora_plurals_en"), QLatin1String(kTranslationDir))) {
+    QCoreApplication::installTranslator(plurals);
+  } else {
+    qWarning() << "English plural forms not found";
+  }
+}
+
 QString firstPart(const QString& localeName) {
   const qsizetype cut = localeName.indexOf(QLatin1Char('_'));
   return cut < 0 ? localeName : localeName.left(cut);
@@ -122,6 +138,7 @@ void LanguageManager::setLanguage(const QString& code) {
 
 void LanguageManager::applyLanguage(const QString& code, bool save, bool force) {
   if (!force && code == currentLanguage_) return;
+  installSourcePlurals();
 
   if (g_translator) QCoreApplication::removeTranslator(g_translator.get());
   g_translator = std::make_unique<QTranslator>();  // the previous one goes
@@ -147,10 +164,13 @@ void LanguageManager::applyLanguage(const QString& code, bool save, bool force) 
   QLocale::setDefault(locale);
   currentLanguage_ = code;
 
+  bool statusChanged = false;
   if (save) {
     QSettings settings;
     settings.setValue(kSettingsKey, code);
-    settings.sync();
+    const QVariantMap status = settings_store::syncStatus(settings, QStringLiteral("language"));
+    statusChanged = status != saveStatus_;
+    saveStatus_ = status;
   }
 
   qInfo().noquote() << "Language set to" << code << "(translator" << (loaded ? "loaded" : "not loaded") << ")";
@@ -164,4 +184,5 @@ void LanguageManager::applyLanguage(const QString& code, bool save, bool force) 
     engine_->retranslate();
   }
   emit currentLanguageChanged();
+  if (statusChanged) emit saveStatusChanged();
 }

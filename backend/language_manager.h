@@ -10,18 +10,24 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 class QQmlEngine;
 
 class LanguageManager : public QObject {
   Q_OBJECT
   Q_PROPERTY(QString currentLanguage READ currentLanguage NOTIFY currentLanguageChanged)
+  // Whether the last choice reached the settings file: {"ok": true} or the
+  // problem map of settings_store.h ("what" is "language"). A choice that
+  // could not be stored still applies to this run.
+  Q_PROPERTY(QVariantMap saveStatus READ saveStatus NOTIFY saveStatusChanged)
 
  public:
   // Applies the stored language at once (also when it is "system").
   explicit LanguageManager(QQmlEngine* engine = nullptr, QObject* parent = nullptr);
 
   QString currentLanguage() const { return currentLanguage_; }
+  QVariantMap saveStatus() const { return saveStatus_; }
 
   // Normalises, applies and stores the language code.
   Q_INVOKABLE void setLanguage(const QString& code);
@@ -36,10 +42,12 @@ class LanguageManager : public QObject {
 
  signals:
   void currentLanguageChanged();
+  void saveStatusChanged();
 
  private:
   void applyLanguage(const QString& code, bool save, bool force = false);
 
   QQmlEngine* engine_ = nullptr;
   QString currentLanguage_ = QStringLiteral("system");
+  QVariantMap saveStatus_{{QStringLiteral("ok"), true}};
 };

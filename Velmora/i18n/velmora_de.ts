@@ -63,10 +63,6 @@
         <translation>Nicht unterstützte Projektversion</translation>
     </message>
     <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Projekt geladen (%1 Strategieknoten, %2 Kombo-Knoten)</translation>
-    </message>
-    <message>
         <source>Starting...</source>
         <translation>Wird gestartet...</translation>
     </message>
@@ -217,6 +213,24 @@
     <message>
         <source>Not enough RAM (opening it needs about %1, %2 available)</source>
         <translation>Nicht genug Arbeitsspeicher (zum Öffnen werden etwa %1 benötigt, %2 verfügbar)</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Projekt geladen (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy nodes</source>
+        <translation>
+            <numerusform>%n Strategieknoten</numerusform>
+            <numerusform>%n Strategieknoten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo nodes</source>
+        <translation>
+            <numerusform>%n Kombo-Knoten</numerusform>
+            <numerusform>%n Kombo-Knoten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -453,6 +467,10 @@
     <message>
         <source>%1 shown</source>
         <translation>%1 angezeigt</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 Kombos</translation>
     </message>
 </context>
 <context>
@@ -1585,6 +1603,14 @@
         <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
         <translation>Die Details dieses Knotens wurden nicht mit dem Projekt gespeichert. Den Spot erneut lösen, um sie zu sehen.</translation>
     </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Turn-Karte wählen</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>River-Karte wählen</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyHeader</name>
@@ -2077,6 +2103,18 @@
         <source>View Results →</source>
         <translation>Ergebnisse ansehen →</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
 </context>
 <context>
     <name>SolvePage</name>
@@ -2393,6 +2431,71 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsProblemText</name>
+    <message>
+        <source>Part of your settings file %1 is damaged and could not be read; the program uses the defaults in its place.</source>
+        <translation>Ein Teil Ihrer Einstellungsdatei %1 ist beschädigt und konnte nicht gelesen werden; das Programm verwendet dafür die Standardwerte.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read from %1, so the program started with the default settings.</source>
+        <translation>Ihre Einstellungen konnten nicht aus %1 gelesen werden; das Programm wurde daher mit den Standardeinstellungen gestartet.</translation>
+    </message>
+    <message>
+        <source>The dark mode and accent color could not be saved to %1; the next start will show the previous ones.</source>
+        <translation>Dunkelmodus und Akzentfarbe konnten nicht in %1 gespeichert werden; beim nächsten Start gelten die bisherigen.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved to %1; the next start will not keep it.</source>
+        <translation>Die gewählte Sprache konnte nicht in %1 gespeichert werden; beim nächsten Start gilt sie nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The play vs. solution statistics could not be saved to %1.</source>
+        <translation>Die Statistik von Spiel gegen Lösung konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The finished solve could not be added to the solve activity in %1.</source>
+        <translation>Die abgeschlossene Berechnung konnte nicht zur Berechnungsaktivität in %1 hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved to %1.</source>
+        <translation>Ihre Einstellungen konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read (check its permissions); it is left as it is, and nothing can be saved until it can be read.</source>
+        <translation>Die Datei kann nicht gelesen werden (prüfen Sie ihre Zugriffsrechte); sie bleibt unverändert, und bis sie lesbar ist, kann nichts gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The file or its folder cannot be written (check their permissions).</source>
+        <translation>Die Datei oder ihr Ordner kann nicht beschrieben werden (prüfen Sie die Zugriffsrechte).</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsNotice</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDisplay</name>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
     </message>
 </context>
 </TS>

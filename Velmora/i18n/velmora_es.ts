@@ -63,10 +63,6 @@
         <translation>Versión de proyecto no compatible</translation>
     </message>
     <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Proyecto cargado (%1 nodos de estrategia, %2 nodos de combos)</translation>
-    </message>
-    <message>
         <source>Starting...</source>
         <translation>Iniciando...</translation>
     </message>
@@ -217,6 +213,24 @@
     <message>
         <source>Not enough RAM (opening it needs about %1, %2 available)</source>
         <translation>No hay suficiente RAM (abrirlo necesita unos %1; hay %2 disponibles)</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Proyecto cargado (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy nodes</source>
+        <translation>
+            <numerusform>%n nodo de estrategia</numerusform>
+            <numerusform>%n nodos de estrategia</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo nodes</source>
+        <translation>
+            <numerusform>%n nodo de combos</numerusform>
+            <numerusform>%n nodos de combos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -453,6 +467,10 @@
     <message>
         <source>%1 shown</source>
         <translation>%1 mostradas</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 combos</translation>
     </message>
 </context>
 <context>
@@ -1585,6 +1603,14 @@
         <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
         <translation>Los detalles de este nodo no se guardaron con el proyecto. Vuelve a resolver el spot para verlos.</translation>
     </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Elegir la carta del turn</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Elegir la carta del river</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyHeader</name>
@@ -2077,6 +2103,18 @@
         <source>View Results →</source>
         <translation>Ver resultados →</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
 </context>
 <context>
     <name>SolvePage</name>
@@ -2393,6 +2431,71 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsProblemText</name>
+    <message>
+        <source>Part of your settings file %1 is damaged and could not be read; the program uses the defaults in its place.</source>
+        <translation>Una parte de su archivo de ajustes %1 está dañada y no se pudo leer; el programa usa en su lugar los valores predeterminados.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read from %1, so the program started with the default settings.</source>
+        <translation>No se pudieron leer sus ajustes de %1, así que el programa se inició con los ajustes predeterminados.</translation>
+    </message>
+    <message>
+        <source>The dark mode and accent color could not be saved to %1; the next start will show the previous ones.</source>
+        <translation>El modo oscuro y el color de acento no se pudieron guardar en %1; el próximo inicio mostrará los anteriores.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved to %1; the next start will not keep it.</source>
+        <translation>El idioma elegido no se pudo guardar en %1; el próximo inicio no lo conservará.</translation>
+    </message>
+    <message>
+        <source>The play vs. solution statistics could not be saved to %1.</source>
+        <translation>Las estadísticas de Jugar contra la solución no se pudieron guardar en %1.</translation>
+    </message>
+    <message>
+        <source>The finished solve could not be added to the solve activity in %1.</source>
+        <translation>La resolución terminada no se pudo añadir a la actividad de resolución en %1.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved to %1.</source>
+        <translation>Sus ajustes no se pudieron guardar en %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read (check its permissions); it is left as it is, and nothing can be saved until it can be read.</source>
+        <translation>El archivo no se puede leer (compruebe sus permisos); se deja como está y no se podrá guardar nada hasta que pueda leerse.</translation>
+    </message>
+    <message>
+        <source>The file or its folder cannot be written (check their permissions).</source>
+        <translation>No se puede escribir en el archivo o en su carpeta (compruebe los permisos).</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsNotice</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDisplay</name>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
     </message>
 </context>
 </TS>

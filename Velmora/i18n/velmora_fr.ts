@@ -63,10 +63,6 @@
         <translation>Version de projet non prise en charge</translation>
     </message>
     <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Projet chargé (%1 nœuds de stratégie, %2 nœuds de combos)</translation>
-    </message>
-    <message>
         <source>Starting...</source>
         <translation>Démarrage...</translation>
     </message>
@@ -217,6 +213,24 @@
     <message>
         <source>Not enough RAM (opening it needs about %1, %2 available)</source>
         <translation>Pas assez de RAM (l&apos;ouverture demande environ %1, %2 disponibles)</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Projet chargé (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy nodes</source>
+        <translation>
+            <numerusform>%n nœud de stratégie</numerusform>
+            <numerusform>%n nœuds de stratégie</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo nodes</source>
+        <translation>
+            <numerusform>%n nœud de combos</numerusform>
+            <numerusform>%n nœuds de combos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -453,6 +467,10 @@
     <message>
         <source>%1 shown</source>
         <translation>%1 affichées</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 combos</translation>
     </message>
 </context>
 <context>
@@ -1585,6 +1603,14 @@
         <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
         <translation>Les détails de ce nœud n&apos;ont pas été enregistrés avec le projet. Résolvez à nouveau le spot pour les voir.</translation>
     </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Choisir la carte du turn</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Choisir la carte de la river</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyHeader</name>
@@ -2077,6 +2103,18 @@
         <source>View Results →</source>
         <translation>Voir les résultats →</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
 </context>
 <context>
     <name>SolvePage</name>
@@ -2393,6 +2431,71 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsProblemText</name>
+    <message>
+        <source>Part of your settings file %1 is damaged and could not be read; the program uses the defaults in its place.</source>
+        <translation>Une partie de votre fichier de paramètres %1 est endommagée et n&apos;a pas pu être lue ; le programme utilise les valeurs par défaut à la place.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read from %1, so the program started with the default settings.</source>
+        <translation>Vos paramètres n&apos;ont pas pu être lus depuis %1 ; le programme a donc démarré avec les paramètres par défaut.</translation>
+    </message>
+    <message>
+        <source>The dark mode and accent color could not be saved to %1; the next start will show the previous ones.</source>
+        <translation>Le mode sombre et la couleur d&apos;accent n&apos;ont pas pu être enregistrés dans %1 ; le prochain démarrage affichera les précédents.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved to %1; the next start will not keep it.</source>
+        <translation>La langue choisie n&apos;a pas pu être enregistrée dans %1 ; le prochain démarrage ne la conservera pas.</translation>
+    </message>
+    <message>
+        <source>The play vs. solution statistics could not be saved to %1.</source>
+        <translation>Les statistiques de Jouer contre la solution n&apos;ont pas pu être enregistrées dans %1.</translation>
+    </message>
+    <message>
+        <source>The finished solve could not be added to the solve activity in %1.</source>
+        <translation>La résolution terminée n&apos;a pas pu être ajoutée à l&apos;activité de résolution dans %1.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved to %1.</source>
+        <translation>Vos paramètres n&apos;ont pas pu être enregistrés dans %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read (check its permissions); it is left as it is, and nothing can be saved until it can be read.</source>
+        <translation>Le fichier ne peut pas être lu (vérifiez ses droits d&apos;accès) ; il est laissé tel quel, et rien ne peut être enregistré tant qu&apos;il ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file or its folder cannot be written (check their permissions).</source>
+        <translation>Le fichier ou son dossier n&apos;est pas accessible en écriture (vérifiez les droits d&apos;accès).</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsNotice</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDisplay</name>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
     </message>
 </context>
 </TS>

@@ -63,10 +63,6 @@
         <translation>Versione del progetto non supportata</translation>
     </message>
     <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Progetto caricato (%1 nodi di strategia, %2 nodi di combo)</translation>
-    </message>
-    <message>
         <source>Starting...</source>
         <translation>Avvio...</translation>
     </message>
@@ -217,6 +213,24 @@
     <message>
         <source>Not enough RAM (opening it needs about %1, %2 available)</source>
         <translation>RAM insufficiente (l&apos;apertura richiede circa %1, %2 disponibili)</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Progetto caricato (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy nodes</source>
+        <translation>
+            <numerusform>%n nodo di strategia</numerusform>
+            <numerusform>%n nodi di strategia</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo nodes</source>
+        <translation>
+            <numerusform>%n nodo di combo</numerusform>
+            <numerusform>%n nodi di combo</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -453,6 +467,10 @@
     <message>
         <source>%1 shown</source>
         <translation>%1 mostrate</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 combo</translation>
     </message>
 </context>
 <context>
@@ -1585,6 +1603,14 @@
         <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
         <translation>I dettagli di questo nodo non sono stati salvati con il progetto. Risolvi di nuovo lo spot per vederli.</translation>
     </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Scegli la carta del turn</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Scegli la carta del river</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyHeader</name>
@@ -2077,6 +2103,18 @@
         <source>View Results →</source>
         <translation>Vedi risultati →</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
 </context>
 <context>
     <name>SolvePage</name>
@@ -2393,6 +2431,71 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsProblemText</name>
+    <message>
+        <source>Part of your settings file %1 is damaged and could not be read; the program uses the defaults in its place.</source>
+        <translation>Una parte del file delle impostazioni %1 è danneggiata e non è stato possibile leggerla; il programma usa al suo posto i valori predefiniti.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read from %1, so the program started with the default settings.</source>
+        <translation>Non è stato possibile leggere le impostazioni da %1, quindi il programma è partito con le impostazioni predefinite.</translation>
+    </message>
+    <message>
+        <source>The dark mode and accent color could not be saved to %1; the next start will show the previous ones.</source>
+        <translation>Non è stato possibile salvare la modalità scura e il colore di accento in %1; al prossimo avvio si vedranno quelli precedenti.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved to %1; the next start will not keep it.</source>
+        <translation>Non è stato possibile salvare la lingua scelta in %1; al prossimo avvio non sarà mantenuta.</translation>
+    </message>
+    <message>
+        <source>The play vs. solution statistics could not be saved to %1.</source>
+        <translation>Non è stato possibile salvare le statistiche di Gioca contro la soluzione in %1.</translation>
+    </message>
+    <message>
+        <source>The finished solve could not be added to the solve activity in %1.</source>
+        <translation>Non è stato possibile aggiungere la risoluzione terminata all&apos;attività di risoluzione in %1.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved to %1.</source>
+        <translation>Non è stato possibile salvare le impostazioni in %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read (check its permissions); it is left as it is, and nothing can be saved until it can be read.</source>
+        <translation>Il file non può essere letto (controllarne i permessi); resta com&apos;è e non si potrà salvare nulla finché non sarà leggibile.</translation>
+    </message>
+    <message>
+        <source>The file or its folder cannot be written (check their permissions).</source>
+        <translation>Non è possibile scrivere nel file o nella sua cartella (controllarne i permessi).</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsNotice</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDisplay</name>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
     </message>
 </context>
 </TS>

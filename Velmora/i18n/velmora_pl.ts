@@ -63,10 +63,6 @@
         <translation>Nieobsługiwana wersja projektu</translation>
     </message>
     <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Wczytano projekt (węzły strategii: %1, węzły kombinacji: %2)</translation>
-    </message>
-    <message>
         <source>Starting...</source>
         <translation>Uruchamianie...</translation>
     </message>
@@ -217,6 +213,26 @@
     <message>
         <source>Not enough RAM (opening it needs about %1, %2 available)</source>
         <translation>Za mało pamięci RAM (otwarcie wymaga około %1, dostępne %2)</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Wczytano projekt (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy nodes</source>
+        <translation>
+            <numerusform>%n węzeł strategii</numerusform>
+            <numerusform>%n węzły strategii</numerusform>
+            <numerusform>%n węzłów strategii</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo nodes</source>
+        <translation>
+            <numerusform>%n węzeł kombinacji</numerusform>
+            <numerusform>%n węzły kombinacji</numerusform>
+            <numerusform>%n węzłów kombinacji</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -453,6 +469,10 @@
     <message>
         <source>%1 shown</source>
         <translation>Pokazano: %1</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 kombinacji</translation>
     </message>
 </context>
 <context>
@@ -1585,6 +1605,14 @@
         <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
         <translation>Szczegóły tego węzła nie zostały zapisane w projekcie. Rozwiąż spot ponownie, aby je zobaczyć.</translation>
     </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Wybierz kartę turnu</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Wybierz kartę rivera</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyHeader</name>
@@ -2077,6 +2105,18 @@
         <source>View Results →</source>
         <translation>Pokaż wyniki →</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
 </context>
 <context>
     <name>SolvePage</name>
@@ -2393,6 +2433,71 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsProblemText</name>
+    <message>
+        <source>Part of your settings file %1 is damaged and could not be read; the program uses the defaults in its place.</source>
+        <translation>Część pliku ustawień %1 jest uszkodzona i nie dała się odczytać; program używa w jej miejsce ustawień domyślnych.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read from %1, so the program started with the default settings.</source>
+        <translation>Nie udało się odczytać ustawień z %1, więc program uruchomił się z ustawieniami domyślnymi.</translation>
+    </message>
+    <message>
+        <source>The dark mode and accent color could not be saved to %1; the next start will show the previous ones.</source>
+        <translation>Nie udało się zapisać trybu ciemnego i koloru akcentu w %1; przy następnym uruchomieniu będą poprzednie.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved to %1; the next start will not keep it.</source>
+        <translation>Nie udało się zapisać wybranego języka w %1; przy następnym uruchomieniu nie zostanie zachowany.</translation>
+    </message>
+    <message>
+        <source>The play vs. solution statistics could not be saved to %1.</source>
+        <translation>Nie udało się zapisać statystyk gry z rozwiązaniem w %1.</translation>
+    </message>
+    <message>
+        <source>The finished solve could not be added to the solve activity in %1.</source>
+        <translation>Nie udało się dodać zakończonego rozwiązania do aktywności rozwiązywania w %1.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved to %1.</source>
+        <translation>Nie udało się zapisać ustawień w %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read (check its permissions); it is left as it is, and nothing can be saved until it can be read.</source>
+        <translation>Pliku nie można odczytać (sprawdź jego uprawnienia); pozostaje bez zmian i nic nie da się zapisać, dopóki nie będzie można go odczytać.</translation>
+    </message>
+    <message>
+        <source>The file or its folder cannot be written (check their permissions).</source>
+        <translation>Nie można zapisać pliku ani jego folderu (sprawdź uprawnienia).</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsNotice</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDisplay</name>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
     </message>
 </context>
 </TS>

@@ -63,10 +63,6 @@
         <translation>Versão de projeto não suportada</translation>
     </message>
     <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Projeto carregado (%1 nós de estratégia, %2 nós de combos)</translation>
-    </message>
-    <message>
         <source>Starting...</source>
         <translation>Iniciando...</translation>
     </message>
@@ -217,6 +213,24 @@
     <message>
         <source>Not enough RAM (opening it needs about %1, %2 available)</source>
         <translation>RAM insuficiente (abrir requer cerca de %1; %2 disponíveis)</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Projeto carregado (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy nodes</source>
+        <translation>
+            <numerusform>%n nó de estratégia</numerusform>
+            <numerusform>%n nós de estratégia</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo nodes</source>
+        <translation>
+            <numerusform>%n nó de combos</numerusform>
+            <numerusform>%n nós de combos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -453,6 +467,10 @@
     <message>
         <source>%1 shown</source>
         <translation>%1 exibidas</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 combos</translation>
     </message>
 </context>
 <context>
@@ -1585,6 +1603,14 @@
         <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
         <translation>Os detalhes deste nó não foram salvos com o projeto. Resolva o spot novamente para vê-los.</translation>
     </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Escolher a carta do turn</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Escolher a carta do river</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyHeader</name>
@@ -2077,6 +2103,18 @@
         <source>View Results →</source>
         <translation>Ver resultados →</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
+    </message>
 </context>
 <context>
     <name>SolvePage</name>
@@ -2393,6 +2431,71 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsProblemText</name>
+    <message>
+        <source>Part of your settings file %1 is damaged and could not be read; the program uses the defaults in its place.</source>
+        <translation>Parte do seu arquivo de configurações %1 está danificada e não pôde ser lida; o programa usa os valores padrão no lugar.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read from %1, so the program started with the default settings.</source>
+        <translation>Não foi possível ler suas configurações de %1, então o programa iniciou com as configurações padrão.</translation>
+    </message>
+    <message>
+        <source>The dark mode and accent color could not be saved to %1; the next start will show the previous ones.</source>
+        <translation>Não foi possível salvar o modo escuro e a cor de destaque em %1; a próxima inicialização mostrará os anteriores.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved to %1; the next start will not keep it.</source>
+        <translation>Não foi possível salvar o idioma escolhido em %1; a próxima inicialização não o manterá.</translation>
+    </message>
+    <message>
+        <source>The play vs. solution statistics could not be saved to %1.</source>
+        <translation>Não foi possível salvar as estatísticas de Jogar contra a solução em %1.</translation>
+    </message>
+    <message>
+        <source>The finished solve could not be added to the solve activity in %1.</source>
+        <translation>Não foi possível adicionar a resolução concluída à atividade de resolução em %1.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved to %1.</source>
+        <translation>Não foi possível salvar suas configurações em %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read (check its permissions); it is left as it is, and nothing can be saved until it can be read.</source>
+        <translation>O arquivo não pode ser lido (verifique as permissões); ele fica como está, e nada poderá ser salvo até que possa ser lido.</translation>
+    </message>
+    <message>
+        <source>The file or its folder cannot be written (check their permissions).</source>
+        <translation>Não é possível gravar no arquivo ou em sua pasta (verifique as permissões).</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsNotice</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDisplay</name>
+    <message>
+        <source>Preflop</source>
+        <translation>Preflop</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Flop</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>River</translation>
     </message>
 </context>
 </TS>

@@ -63,10 +63,6 @@
         <translation>Неподдерживаемая версия проекта</translation>
     </message>
     <message>
-        <source>Loaded project (%1 strategy nodes, %2 combo nodes)</source>
-        <translation>Проект загружен (узлов стратегии: %1, узлов комбо: %2)</translation>
-    </message>
-    <message>
         <source>Starting...</source>
         <translation>Запуск...</translation>
     </message>
@@ -217,6 +213,26 @@
     <message>
         <source>Not enough RAM (opening it needs about %1, %2 available)</source>
         <translation>Недостаточно ОЗУ (для открытия нужно около %1, доступно %2)</translation>
+    </message>
+    <message>
+        <source>Loaded project (%1, %2)</source>
+        <translation>Проект загружен (%1, %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n strategy nodes</source>
+        <translation>
+            <numerusform>%n узел стратегии</numerusform>
+            <numerusform>%n узла стратегии</numerusform>
+            <numerusform>%n узлов стратегии</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n combo nodes</source>
+        <translation>
+            <numerusform>%n узел комбо</numerusform>
+            <numerusform>%n узла комбо</numerusform>
+            <numerusform>%n узлов комбо</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -453,6 +469,10 @@
     <message>
         <source>%1 shown</source>
         <translation>Показано: %1</translation>
+    </message>
+    <message>
+        <source>%1 combos</source>
+        <translation>%1 комбо</translation>
     </message>
 </context>
 <context>
@@ -1585,6 +1605,14 @@
         <source>This node&apos;s details were not saved with the project. Solve the spot again to see them.</source>
         <translation>Подробности этого узла не были сохранены в проекте. Решите спот заново, чтобы их увидеть.</translation>
     </message>
+    <message>
+        <source>Choose Turn Card</source>
+        <translation>Выберите карту тёрна</translation>
+    </message>
+    <message>
+        <source>Choose River Card</source>
+        <translation>Выберите карту ривера</translation>
+    </message>
 </context>
 <context>
     <name>ResultsStrategyHeader</name>
@@ -2077,6 +2105,18 @@
         <source>View Results →</source>
         <translation>Результаты →</translation>
     </message>
+    <message>
+        <source>Flop</source>
+        <translation>Флоп</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Тёрн</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>Ривер</translation>
+    </message>
 </context>
 <context>
     <name>SolvePage</name>
@@ -2393,6 +2433,71 @@
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsProblemText</name>
+    <message>
+        <source>Part of your settings file %1 is damaged and could not be read; the program uses the defaults in its place.</source>
+        <translation>Часть файла настроек %1 повреждена и не читается; вместо неё программа использует значения по умолчанию.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be read from %1, so the program started with the default settings.</source>
+        <translation>Настройки не удалось прочитать из %1, поэтому программа запущена с настройками по умолчанию.</translation>
+    </message>
+    <message>
+        <source>The dark mode and accent color could not be saved to %1; the next start will show the previous ones.</source>
+        <translation>Тёмную тему и цвет акцента не удалось сохранить в %1; при следующем запуске будут прежние.</translation>
+    </message>
+    <message>
+        <source>The language choice could not be saved to %1; the next start will not keep it.</source>
+        <translation>Выбранный язык не удалось сохранить в %1; при следующем запуске он не сохранится.</translation>
+    </message>
+    <message>
+        <source>The play vs. solution statistics could not be saved to %1.</source>
+        <translation>Статистику игры против решения не удалось сохранить в %1.</translation>
+    </message>
+    <message>
+        <source>The finished solve could not be added to the solve activity in %1.</source>
+        <translation>Завершённый расчёт не удалось добавить в активность расчётов в %1.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved to %1.</source>
+        <translation>Настройки не удалось сохранить в %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read (check its permissions); it is left as it is, and nothing can be saved until it can be read.</source>
+        <translation>Файл не читается (проверьте права доступа); он остаётся как есть, и ничего нельзя сохранить, пока его нельзя прочитать.</translation>
+    </message>
+    <message>
+        <source>The file or its folder cannot be written (check their permissions).</source>
+        <translation>В файл или его папку нельзя записать (проверьте права доступа).</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsNotice</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>BoardDisplay</name>
+    <message>
+        <source>Preflop</source>
+        <translation>Префлоп</translation>
+    </message>
+    <message>
+        <source>Flop</source>
+        <translation>Флоп</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Тёрн</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>Ривер</translation>
     </message>
 </context>
 </TS>

@@ -324,11 +324,11 @@ TEST_F(LogHandlerTest, ASolveLogsItsProgressSparsely) {
   for (const QString& line : readLines(path("app.log"))) {
     if (line.contains("] UI solve progress: ")) progress << line.section("status=", 1);
   }
-  // The stages, each new exploitability figure (a check every 50 iterations)
-  // and the end; no two iteration lines say the same (the solve takes well
-  // under the few seconds of a repeat).
-  ASSERT_GE(progress.size(), 3);
-  EXPECT_TRUE(progress.first().startsWith("Init:")) << progress.first().toStdString();
+  // Each new exploitability figure (a check every 50 iterations) and the end;
+  // no two iteration lines say the same (the solve takes well under the few
+  // seconds of a repeat). Reports reach the GUI thread coalesced, so on a busy
+  // machine the first one that arrives may already be an iteration's.
+  ASSERT_GE(progress.size(), 2);
   EXPECT_EQ(progress.last(), "Done has_result=true");
   const QStringList iterations = progress.filter(QRegularExpression("^Iter "));
   EXPECT_LE(iterations.size(), 3000 / 50 + 1);

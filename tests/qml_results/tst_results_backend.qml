@@ -163,6 +163,28 @@ Item {
             compare(bucketName(), english)
         }
 
+        // The Buckets card's counts, the play table's street and the header's
+        // captions follow a switch to Russian, and no caption is cut.
+        function test_counts_street_and_captions_follow_the_language() {
+            solve(Spots.riverSpot(40))
+            var combos = findChild(findChild(page, "bucketRow0"), "bucketCombos")
+            verify(/^\d+\.\d combos$/.test(combos.text), combos.text)
+            page.playMode = true
+            page.playEngine.startPlaySession("BOTH")
+            var street = findChild(findChild(page, "playBoard"), "streetCaption")
+            compare(street.text, "River")
+            languageManager.setLanguage("ru")
+            verify(/^\d+\.\d комбо$/.test(combos.text), combos.text)
+            compare(street.text, "Ривер")
+            page.playMode = false
+            waitForRendering(page)
+            for (var name of ["evOopCard", "evIpCard", "exploitabilityCard"]) {
+                var caption = findChild(findChild(page, name), "statCaption")
+                compare(caption.truncated, false, name + ": " + caption.text)
+            }
+            compare(findChild(findChild(page, "exploitabilityCard"), "statCaption").text, "Эксплуатируемость")
+        }
+
         // OOP's aces beat the kings and its queens lose to them on a board
         // of deuces full; all-in is the only size.
         function toySpot(iterations) {

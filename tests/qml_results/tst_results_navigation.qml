@@ -30,6 +30,11 @@ Item {
             waitForRendering(page)
         }
 
+        function cleanup() {
+            if (languageManager.currentLanguage !== "system")
+                languageManager.setLanguage("system")
+        }
+
         function levels() {
             var out = []
             for (var i = 0; i < page.treeLevels.count; ++i)
@@ -92,6 +97,23 @@ Item {
             page.navigateToBreadcrumb(-3)
             page.selectActionAtLevel(0, 0)
             compare(levels(), [[0, 0]])
+        }
+
+        // The picker's title and its Random button in Russian: translated,
+        // whole, and worded again while the picker is open.
+        function test_chance_picker_in_another_language() {
+            clickAction(0, 0)
+            clickAction(1, 0)
+            mouseClick(findChild(level(2), "chanceNode"))
+            var popup = findChild(page, "chanceCardPopup")
+            tryCompare(popup, "opened", true)
+            languageManager.setLanguage("ru")
+            compare(findChild(popup.contentItem, "chancePickerTitle").text, "Выберите карту тёрна")
+            var random = findChild(popup.contentItem, "randomCardButton")
+            waitForRendering(random)
+            compare(findChild(random, "buttonLabel").truncated, false, findChild(random, "buttonLabel").text)
+            languageManager.setLanguage("en")
+            compare(findChild(popup.contentItem, "chancePickerTitle").text, "Choose Turn Card")
         }
 
         function test_interchangeable_suit_advances_with_listed_card() {

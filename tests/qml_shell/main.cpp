@@ -46,6 +46,7 @@ class Setup : public QObject {
   }
   void qmlEngineAvailable(QQmlEngine* engine) {
     shell_test::publishBackend(engine);
+    shell_test::publishSettingsSandbox(engine);
     auto* scratch = new ScratchDir(engine);
     engine->rootContext()->setContextProperty(QStringLiteral("scratchDirUrl"),
                                               QUrl::fromLocalFile(scratch->path()).toString());

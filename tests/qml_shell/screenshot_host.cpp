@@ -10,16 +10,19 @@
 // hand search, "results-loaded" with the solve saved as a project, opened
 // again and walked to a node whose details it does not hold; "results-locked",
 // "results-other-spot", "results-refused" and "results-resolving" lock nodes
-// and re-solve (see `_lockStoryPages` below).
+// and re-solve (see `_lockStoryPages` below); "results-loaded-solve" the Solve
+// page after that opening, with its status.
+// --switch-to CODE switches the language once the page has settled, and the
+// picture is taken after the switch.
 //
 //   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-population|setup-card-picker|
 //                                setup-save-range|setup-import|setup-load-profile|solve-idle|solve|solve-done|results|results-turn
 //                                |setup-blocked-size|setup-blocked-cleared|setup-blocked-range|setup-blocked-sizes|setup-blocked-board
 //                                |results-river|results-picker|results-lock|results-buckets|results-search
-//                                |results-loaded|results-locked|results-other-spot|results-refused
+//                                |results-loaded|results-loaded-solve|results-locked|results-other-spot|results-refused
 //                                |results-resolving
 //                                --theme dark|light
-//                         [--width N] [--height N] [--language CODE]
+//                         [--width N] [--height N] [--language CODE] [--switch-to CODE]
 //   shell_screenshot_host --main --page home|settings|settings-update-error|settings-update-error-de|setup|setup-bad-size|
 //                                       setup-bad-range|save-dialog|open-dialog|export-dialog|import-dialog|clear-dialog|
 //                                       open-damaged|open-too-large
@@ -48,6 +51,8 @@ import Velmora
 Window {
     id: window
     property string page: "home"
+    property string switchTo: ""
+    property bool _switched: false
     property int windowWidth: 1540
     property int windowHeight: 1200
     width: windowWidth
@@ -237,12 +242,15 @@ Window {
                 results.toggleBucketFilter(results.currentHandBuckets[1].name)
         } else if (page === "results-search") {
             results.handSearchText = "JJ, AKs"
-        } else if (page === "results-loaded") {
+        } else if (page === "results-loaded" || page === "results-loaded-solve") {
             // file:///tmp/... (moc reads two slashes in this text as a comment)
             var url = ["file:", "", "", "tmp", "caldirune-shot-loaded.velmoraproj"].join("/")
             appController.saveProject(url, shell.exportProjectState())
             appController.loadProject(url)
-            results.selectActionAtLevel(0, 1)
+            if (page === "results-loaded-solve")
+                shell.requestNavigate(2)
+            else
+                results.selectActionAtLevel(0, 1)
         }
     }
 
@@ -404,7 +412,19 @@ Window {
         }
     }
 
-    Timer { id: settleTimer; interval: 1500; onTriggered: hostReport.ready() }
+    Timer {
+        id: settleTimer
+        interval: 1500
+        onTriggered: {
+            if (window.switchTo !== "" && !window._switched) {
+                window._switched = true
+                languageManager.setLanguage(window.switchTo)
+                restart()
+                return
+            }
+            hostReport.ready()
+        }
+    }
     Timer { id: lateTimer; interval: 600; property var work: null; onTriggered: if (work) work() }
     Timer {
         id: setupTimer
@@ -622,7 +642,7 @@ int main(int argc, char* argv[]) {
                                                           "setup-blocked-size, -cleared, -range, -sizes, -board, "
                                                           "setup-load-profile, solve-idle, solve, solve-done, results, "
                                                           "results-turn, results-river, results-picker, results-lock, results-buckets, results-search "
-                                                          "results-loaded, results-locked, results-other-spot, "
+                                                          "results-loaded, results-loaded-solve, results-locked, results-other-spot, "
                                                           "results-refused or results-resolving"),
                     QStringLiteral("page"), QStringLiteral("home")});
   parser.addOption({QStringLiteral("theme"), QStringLiteral("dark or light"), QStringLiteral("theme"),
@@ -634,6 +654,8 @@ int main(int argc, char* argv[]) {
   parser.addOption({QStringLiteral("main"), QStringLiteral("show the program's own window (home, settings, setup or a dialog)")});
   parser.addOption({QStringLiteral("language"), QStringLiteral("interface language code"), QStringLiteral("code"),
                     QStringLiteral("en")});
+  parser.addOption({QStringLiteral("switch-to"), QStringLiteral("language to switch to once the page has settled"),
+                    QStringLiteral("code")});
   parser.process(app);
   const int width = parser.value(QStringLiteral("width")).toInt();
   const int height = parser.value(QStringLiteral("height")).toInt();
@@ -685,6 +707,7 @@ int main(int argc, char* argv[]) {
     component.setData(kHostQml, QUrl(QStringLiteral("qrc:/shell_screenshot_host.qml")));
     window = component.createWithInitialProperties(
         {{QStringLiteral("page"), parser.value(QStringLiteral("page"))},
+         {QStringLiteral("switchTo"), parser.value(QStringLiteral("switch-to"))},
          {QStringLiteral("windowWidth"), width > 0 ? width : 1540},
          {QStringLiteral("windowHeight"), height > 0 ? height : 1200}});
   }

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -20,13 +21,25 @@
 
 namespace shell_test {
 
+namespace {
+
+// Per-user settings in a folder of this process alone, removed when it
+// exits: suites running side by side (or twice at once) never share state.
+QTemporaryDir& settingsDir() {
+  static QTemporaryDir dir;
+  return dir;
+}
+
+void setSettingsPath(const QString& path) {
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
+}
+
+}  // namespace
+
 void prepareApplication(const QString& scopeName) {
   QStandardPaths::setTestModeEnabled(true);
-  // Per-user settings in a folder of this process alone, removed when it
-  // exits: suites running side by side (or twice at once) never share state.
-  static QTemporaryDir settingsDir;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+  setSettingsPath(settingsDir().path());
   QCoreApplication::setOrganizationName(scopeName);
   QCoreApplication::setApplicationName(scopeName);
   QCoreApplication::setApplicationVersion(QStringLiteral("1.0.1"));
@@ -47,6 +60,31 @@ void publishBackend(QQmlEngine* engine) {
   engine->rootContext()->setContextProperty(QStringLiteral("appController"), appController);
   auto* updates = new UpdateManager(engine);
   engine->rootContext()->setContextProperty(QStringLiteral("updates"), updates);
+}
+
+SettingsSandbox::SettingsSandbox(QObject* parent) : QObject(parent) {
+  static QTemporaryDir scratch;
+  scratch_ = scratch.path();
+}
+
+QString SettingsSandbox::breakWrites() {
+  QFile blocker(scratch_ + QStringLiteral("/blocker"));
+  if (blocker.open(QIODevice::WriteOnly)) blocker.close();
+  setSettingsPath(blocker.fileName() + QStringLiteral("/settings"));
+  return QDir::toNativeSeparators(QSettings().fileName());
+}
+
+QString SettingsSandbox::breakReads() {
+  setSettingsPath(scratch_ + QStringLiteral("/unreadable"));
+  const QString file = QSettings().fileName();
+  QDir().mkpath(file);
+  return QDir::toNativeSeparators(file);
+}
+
+void SettingsSandbox::restore() { setSettingsPath(settingsDir().path()); }
+
+void publishSettingsSandbox(QQmlEngine* engine) {
+  engine->rootContext()->setContextProperty(QStringLiteral("settingsSandbox"), new SettingsSandbox(engine));
 }
 
 void HostReport::ready() {

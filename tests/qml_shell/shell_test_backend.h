@@ -35,6 +35,28 @@ class HostReport : public QObject {
 // Publishes a HostReport owned by `engine` as the context property "hostReport".
 void publishHostReport(QQmlEngine* engine);
 
+// Points the per-user settings at places where they fail the way a file or
+// folder without permissions does, also for root (whom permissions do not
+// stop): breakWrites() puts the settings folder under a regular file, so the
+// file can never be written; breakReads() puts a folder where the settings
+// file belongs, so it cannot be read (and stays as it is). Both return the
+// settings file's path; restore() returns to the test's own folder. Each
+// holds for the QSettings opened after it.
+class SettingsSandbox : public QObject {
+  Q_OBJECT
+ public:
+  explicit SettingsSandbox(QObject* parent = nullptr);
+  Q_INVOKABLE QString breakWrites();
+  Q_INVOKABLE QString breakReads();
+  Q_INVOKABLE void restore();
+
+ private:
+  QString scratch_;
+};
+
+// Publishes a SettingsSandbox owned by `engine` as "settingsSandbox".
+void publishSettingsSandbox(QQmlEngine* engine);
+
 // Runs the event loop for a host's window created from `component` and
 // deletes it afterwards; without a window prints the component's errors and
 // returns 1.

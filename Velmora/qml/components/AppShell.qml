@@ -21,6 +21,10 @@ Item {
     readonly property ThemePack.Theme theme: ThemePack.Theme {}
     readonly property ThemePack.Typography type: ThemePack.Typography {}
 
+    // What of the per-user settings could not be read at start or saved
+    // since (SettingsProblemText), shown across the window; null when none.
+    property var settingsNotice: null
+
     readonly property bool developerMode: typeof appController !== "undefined" && appController !== null
                                           && appController.developerMode === true
 
@@ -380,6 +384,14 @@ Item {
             onNavigate: function(index) { root.requestNavigate(index) }
         }
 
+        SettingsNotice {
+            objectName: "settingsNotice"
+            Layout.fillWidth: true
+            theme: root.theme
+            status: root.settingsNotice
+            onDismissed: root.settingsNotice = null
+        }
+
         StackLayout {
             id: stack
             objectName: "pageStack"
@@ -493,7 +505,18 @@ Item {
         }
     }
 
+    Connections {
+        target: root.controller
+        ignoreUnknownSignals: true
+        function onSettingsWriteFailed(status) { root.settingsNotice = status }
+    }
+
     Component.onCompleted: {
+        if (controller && typeof controller.settingsStatus === "function") {
+            var status = controller.settingsStatus()
+            if (status && status.ok === false)
+                settingsNotice = status
+        }
         _wireProjectPage()
         _applyStoredTheme()
         resetToStartupBlank()

@@ -28,12 +28,12 @@ Item {
                 ++n
         }
         if (n >= 5)
-            return "River"
+            return qsTr("River")
         if (n === 4)
-            return "Turn"
+            return qsTr("Turn")
         if (n === 3)
-            return "Flop"
-        return "Preflop"
+            return qsTr("Flop")
+        return qsTr("Preflop")
     }
 
     readonly property string _ranks: Ranks.ORDER

@@ -168,24 +168,21 @@ Item {
 
             Item { Layout.fillWidth: true }
 
+            // Only the presets are the model: a retranslation changes the
+            // "Clear" label without replacing the buttons of the row.
             Repeater {
-                model: [
-                    { text: "100%", preset: "100%" },
-                    { text: "50%", preset: "50%" },
-                    { text: "25%", preset: "25%" },
-                    { text: qsTr("Clear"), preset: "" }
-                ]
+                model: ["100%", "50%", "25%", ""]
 
                 delegate: Button {
                     id: presetButton
-                    required property var modelData
-                    objectName: "preset_" + modelData.preset
-                    text: modelData.text
+                    required property string modelData
+                    objectName: "preset_" + modelData
+                    text: modelData !== "" ? modelData : qsTr("Clear")
                     implicitWidth: 48
                     implicitHeight: 26
                     font.pixelSize: 11
                     font.weight: Font.DemiBold
-                    onClicked: root.applyPreset(modelData.preset)
+                    onClicked: root.applyPreset(modelData)
 
                     background: Rectangle {
                         radius: root.theme ? root.theme.radiusSm : 8

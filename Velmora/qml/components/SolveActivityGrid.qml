@@ -179,16 +179,18 @@ Card {
                         Layout.preferredWidth: 34
                         Layout.preferredHeight: 7 * solveActivity.cellHeight
                         Layout.alignment: Qt.AlignTop
+                        // A count, not the names: a retranslation changes
+                        // the texts without replacing the labels.
                         Repeater {
-                            model: [qsTr("Mon"), qsTr("Tue"), qsTr("Wed"), qsTr("Thu"),
-                                    qsTr("Fri"), qsTr("Sat"), qsTr("Sun")]
+                            model: 7
                             Text {
-                                required property var modelData
+                                required property int index
                                 textFormat: Text.PlainText
                                 width: 34
                                 height: solveActivity.cellHeight
                                 verticalAlignment: Text.AlignVCenter
-                                text: modelData
+                                text: [qsTr("Mon"), qsTr("Tue"), qsTr("Wed"), qsTr("Thu"),
+                                       qsTr("Fri"), qsTr("Sat"), qsTr("Sun")][index]
                                 font.pixelSize: 10
                                 color: root.theme ? root.theme.textMuted : "#8B949E"
                             }

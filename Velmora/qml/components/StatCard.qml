@@ -14,7 +14,9 @@ Rectangle {
     property color accentColor: theme ? theme.accent : "#3FB950"
     property bool compact: false
 
-    implicitWidth: compact ? 120 : 160
+    // At least as wide as its caption and figure, so that a long caption (in
+    // Russian, say) is shown whole rather than cut.
+    implicitWidth: Math.max(compact ? 120 : 160, content.implicitWidth + 2 * content.anchors.margins)
     implicitHeight: compact ? 64 : 80
     radius: theme ? theme.radiusMd : 12
     color: theme ? theme.surface : "#1C2128"
@@ -22,6 +24,7 @@ Rectangle {
     border.color: theme ? theme.stroke : "#30363D"
 
     ColumnLayout {
+        id: content
         anchors.fill: parent
         anchors.margins: root.compact ? 10 : 14
         spacing: root.compact ? 4 : 8

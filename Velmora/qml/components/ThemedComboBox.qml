@@ -2,11 +2,17 @@ import QtQuick
 import QtQuick.Controls
 
 // A drop-down list in the theme's colours. Entries are texts, or objects
-// whose `textRole` names the text to show.
+// whose `textRole` names the text to show; `labelFor`, when set, turns an
+// entry into its text instead, so that a list of translated texts can keep
+// a fixed model (a model rebuilt by a retranslation would replace the
+// popup's entries under the user's click).
 ComboBox {
     id: root
 
     property var theme: null
+    property var labelFor: null
+
+    displayText: labelFor ? entryText(currentIndex >= 0 && model ? model[currentIndex] : null) : currentText
 
     // The style's up/down arrows are drawn in the palette's dark colour.
     palette.dark: theme ? theme.textMuted : "#8B949E"
@@ -14,6 +20,8 @@ ComboBox {
     function entryText(entry) {
         if (entry === undefined || entry === null)
             return ""
+        if (labelFor)
+            return String(labelFor(entry))
         return textRole && typeof entry === "object" ? String(entry[textRole]) : String(entry)
     }
 

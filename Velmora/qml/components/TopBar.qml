@@ -76,16 +76,9 @@ ToolBar {
         return !lockOnSolve || index === 2
     }
 
-    readonly property var _tabs: [
-        { title: qsTr("Home"), iconName: "home", tip: "" },
-        { title: qsTr("Setup"), iconName: "clipboard",
-          tip: qsTr("Start a new project (or load one) from Home to enable Project") },
-        { title: qsTr("Solve"), iconName: "bolt",
-          tip: solveNeedsMoreMemory ? qsTr("This spot needs more memory than this machine has available")
-                                    : qsTr("Fill board, ranges, and sizings to enable Solve") },
-        { title: qsTr("Results"), iconName: "chart", tip: qsTr("Run a solve to enable Results") },
-        { title: qsTr("Settings"), iconName: "gear", tip: "" }
-    ]
+    // The tabs' icons. Titles and hints are bound in the tab itself, so a
+    // retranslation or a new hint changes texts without replacing the tabs.
+    readonly property var _tabIcons: ["home", "clipboard", "bolt", "chart", "gear"]
 
     Connections {
         target: root.controller
@@ -134,12 +127,12 @@ ToolBar {
                 spacing: 4
 
                 Repeater {
-                    model: root._tabs
+                    model: root._tabIcons
 
                     Row {
                         id: tabSlot
                         required property int index
-                        required property var modelData
+                        required property string modelData
                         spacing: 14
                         anchors.verticalCenter: parent ? parent.verticalCenter : undefined
 
@@ -160,8 +153,15 @@ ToolBar {
                             readonly property bool tabEnabled: root._tabEnabled(tabSlot.index)
                             readonly property bool active: root.currentPage === tabSlot.index
                             readonly property bool hovered: tabMouse.containsMouse
-                            readonly property string title: tabSlot.modelData.title
-                            readonly property string tooltipText: tabSlot.modelData.tip
+                            readonly property string title: [qsTr("Home"), qsTr("Setup"), qsTr("Solve"),
+                                                             qsTr("Results"), qsTr("Settings")][tabSlot.index]
+                            readonly property string tooltipText: [
+                                "",
+                                qsTr("Start a new project (or load one) from Home to enable Project"),
+                                root.solveNeedsMoreMemory ? qsTr("This spot needs more memory than this machine has available")
+                                                          : qsTr("Fill board, ranges, and sizings to enable Solve"),
+                                qsTr("Run a solve to enable Results"),
+                                ""][tabSlot.index]
                             readonly property color contentColor: active ? (root.theme ? root.theme.text : "#F0F6FC")
                                                                          : (root.theme ? root.theme.textMuted : "#8B949E")
                             width: tabContent.implicitWidth + 24
@@ -186,7 +186,7 @@ ToolBar {
 
                                 Icon {
                                     anchors.verticalCenter: parent.verticalCenter
-                                    name: tabSlot.modelData.iconName
+                                    name: tabSlot.modelData
                                     size: 16
                                     color: tab.contentColor
                                     iconOpacity: !tab.tabEnabled ? 0.35 : (tab.active ? 1.0 : 0.7)

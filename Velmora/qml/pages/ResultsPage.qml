@@ -36,7 +36,10 @@ Item {
 
     // ---- chance-card picker ----
     property int chancePickerLevelIndex: -1
-    property string chancePickerTitle: ""
+    // The street the picker deals ("turn" or "river"), and its title.
+    property string chancePickerDeal: "turn"
+    readonly property string chancePickerTitle: chancePickerDeal === "river" ? qsTr("Choose River Card")
+                                                                             : qsTr("Choose Turn Card")
     property var chancePickerActions: []
     property var chancePickerIndexByCard: ({})
     property var chancePickerAvailableCardIndices: []
@@ -379,7 +382,7 @@ Item {
     // ---- chance cards ----
     function openChancePicker(levelIndex, nodeIndex) {
         var meta = _metaForNode(nodeIndex)
-        chancePickerTitle = meta.chanceDeal === "river" ? "Choose River Card" : "Choose Turn Card"
+        chancePickerDeal = meta.chanceDeal === "river" ? "river" : "turn"
         var actions = _actionsForNode(nodeIndex)
         chancePickerActions = actions
         chancePickerBoardText = _boardFromTreeSelectionsUpTo(levelIndex)

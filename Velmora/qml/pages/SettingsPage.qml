@@ -72,12 +72,22 @@ Item {
         return c.a < 1.0 ? "#" + _hex2(c.a) + rgb : "#" + rgb
     }
 
+    // Whether the last save reached the settings file (SettingsProblemText).
+    property var saveStatus: null
+
+    readonly property bool _canSave: typeof appController !== "undefined" && appController !== null
+                                     && typeof appController.saveUiSettings === "function"
+
+    // The back end writes the keys, so that a file it cannot write is told.
     function saveSettings() {
-        uiSettings.setValue("darkMode", darkMode === true)
         var hex = (theme && theme.useAccentOverride) ? _colorText(theme.accentOverride) : ""
+        if (_canSave) {
+            saveStatus = appController.saveUiSettings({ darkMode: darkMode === true, accentHex: hex })
+            return
+        }
+        uiSettings.setValue("darkMode", darkMode === true)
         uiSettings.setValue("accentHex", hex)
-        if (typeof uiSettings.sync === "function")
-            uiSettings.sync()
+        uiSettings.sync()
     }
 
     function resetToDefaults() {
@@ -170,6 +180,14 @@ Item {
                                     objectName: "languageCombo"
                                     theme: root.theme
                                 }
+                            }
+
+                            SettingsProblemText {
+                                objectName: "languageSaveError"
+                                Layout.fillWidth: true
+                                theme: root.theme
+                                status: typeof languageManager !== "undefined" && languageManager !== null
+                                        ? languageManager.saveStatus : null
                             }
 
                             RowDivider { theme: root.theme }
@@ -287,6 +305,16 @@ Item {
                     text: qsTr("Save Settings")
                     onClicked: root.saveSettings()
                 }
+            }
+
+            SettingsProblemText {
+                objectName: "settingsSaveError"
+                Layout.fillWidth: false
+                Layout.preferredWidth: outer.contentWidth
+                Layout.alignment: Qt.AlignHCenter
+                horizontalAlignment: Text.AlignRight
+                theme: root.theme
+                status: root.saveStatus
             }
 
             Item { Layout.preferredHeight: 24 }

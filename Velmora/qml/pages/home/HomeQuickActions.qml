@@ -11,11 +11,9 @@ Card {
     signal quickSolve()
     signal importRange()
 
-    readonly property var _actions: [
-        { icon: "target", title: qsTr("New Solve"), description: qsTr("Configure board, ranges, tree") },
-        { icon: "bolt", title: qsTr("Quick Solve"), description: qsTr("Use default settings") },
-        { icon: "chart", title: qsTr("Import Range"), description: qsTr("Load from file") }
-    ]
+    // The rows' icons; their texts are bound in the row, so that a
+    // retranslation changes the texts without replacing the rows.
+    readonly property var _icons: ["target", "bolt", "chart"]
 
     function _trigger(index) {
         if (index === 0)
@@ -43,12 +41,12 @@ Card {
         }
 
         Repeater {
-            model: root._actions
+            model: root._icons
 
             Rectangle {
                 id: row
                 required property int index
-                required property var modelData
+                required property string modelData
                 objectName: "quickAction" + index
                 Layout.fillWidth: true
                 Layout.preferredHeight: 56
@@ -67,7 +65,7 @@ Card {
                     Icon {
                         Layout.preferredWidth: 20
                         Layout.preferredHeight: 20
-                        name: row.modelData.icon
+                        name: row.modelData
                         size: 20
                         color: root.theme ? root.theme.text : "#F0F6FC"
                     }
@@ -76,7 +74,7 @@ Card {
                         spacing: 2
                         Text {
                             textFormat: Text.PlainText
-                            text: row.modelData.title
+                            text: row.index === 0 ? qsTr("New Solve") : row.index === 1 ? qsTr("Quick Solve") : qsTr("Import Range")
                             font.pixelSize: 13
                             font.weight: Font.DemiBold
                             color: root.theme ? root.theme.text : "#F0F6FC"
@@ -84,7 +82,8 @@ Card {
                         Text {
                             textFormat: Text.PlainText
                             Layout.fillWidth: true
-                            text: row.modelData.description
+                            text: row.index === 0 ? qsTr("Configure board, ranges, tree")
+                                  : row.index === 1 ? qsTr("Use default settings") : qsTr("Load from file")
                             font.pixelSize: 11
                             elide: Text.ElideRight
                             color: root.theme ? root.theme.textMuted : "#8B949E"

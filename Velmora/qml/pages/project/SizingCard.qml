@@ -87,12 +87,14 @@ Card {
             rowSpacing: 8
 
             Item { Layout.preferredWidth: 1; Layout.preferredHeight: 1 }
+            // The model holds no translated text: a retranslation must not
+            // replace the grid's items, only their texts.
             Repeater {
-                model: [qsTr("Flop"), qsTr("Turn"), qsTr("River")]
+                model: root.streets
                 delegate: Text {
-                    required property string modelData
+                    required property int index
                     Layout.alignment: Qt.AlignHCenter
-                    text: modelData
+                    text: index === 0 ? qsTr("Flop") : index === 1 ? qsTr("Turn") : qsTr("River")
                     font.pixelSize: 12
                     font.weight: Font.DemiBold
                     color: root.theme ? root.theme.textMuted : "#8B949E"

@@ -94,7 +94,8 @@ Card {
                         Text {
                             objectName: "bucketCombos"
                             textFormat: Text.PlainText
-                            text: HandFilter.combosText(row.modelData ? row.modelData.combos : NaN)
+                            readonly property string figure: HandFilter.combosFigure(row.modelData ? row.modelData.combos : NaN)
+                            text: figure === "" ? "" : qsTr("%1 combos").arg(figure)
                             font.pixelSize: 10
                             color: card.theme ? card.theme.textMuted : "#8B949E"
                         }

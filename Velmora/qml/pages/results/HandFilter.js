@@ -190,8 +190,9 @@ function evLines(combo, defs) {
     return out
 }
 
-// "12.5 combos" for a bucket's weighted count; empty when not finite.
-function combosText(v) {
+// "12.5" for a bucket's weighted count (the page words it as "12.5
+// combos" in the UI language); empty when not finite.
+function combosFigure(v) {
     var n = _finite(v)
-    return n === n ? n.toFixed(1) + " combos" : ""
+    return n === n ? n.toFixed(1) : ""
 }

@@ -55,7 +55,8 @@ Popup {
                 objectName: "randomCardButton"
                 theme: popup.theme
                 text: qsTr("Random")
-                Layout.preferredWidth: 90
+                // At least 90 wide, and as wide as its label in any language.
+                Layout.minimumWidth: 90
                 onClicked: popup.page.chooseChanceCardRandom()
             }
             Button {

@@ -8,20 +8,20 @@ Rectangle {
 
     property var page: null
     readonly property var theme: page ? page.theme : null
-    // Re-read whenever the current node's meta changes; no figures while a
-    // solve runs.
-    readonly property var _rows: {
+    // The rows are fixed: their labels and figures are bindings of their
+    // own, so neither a new node nor a retranslation replaces them.
+    readonly property var _keys: ["pot", "stack", "toCall"]
+
+    // The figure of one row, re-read whenever the current node's meta changes;
+    // none while a solve runs.
+    function _figure(key) {
         if (!page)
-            return []
+            return ""
         page.currentMeta
-        var none = page.solveRunning
-        return [
-            { key: "pot", label: qsTr("Pot"), value: none ? "—" : page._potSize() },
-            { key: "stack", label: none || page.currentMeta.nodeType === "chance" ? qsTr("Stack")
-                                                                                    : qsTr("Stack (%1)").arg(page.selectedPlayer),
-              value: none ? "—" : page._stackRemaining() },
-            { key: "toCall", label: qsTr("To call"), value: none ? "—" : page._toCallAmount() }
-        ]
+        if (page.solveRunning)
+            return "—"
+        return String(key === "pot" ? page._potSize() : key === "stack" ? page._stackRemaining()
+                                                                       : page._toCallAmount())
     }
 
     objectName: "nodeFigures"
@@ -41,21 +41,24 @@ Rectangle {
         spacing: 6
 
         Repeater {
-            model: box._rows
+            model: box.page ? box._keys : []
             delegate: RowLayout {
-                required property var modelData
+                required property string modelData
                 Layout.fillWidth: true
                 spacing: 12
                 Text {
-                    text: modelData.label
+                    text: modelData === "pot" ? qsTr("Pot")
+                          : modelData === "toCall" ? qsTr("To call")
+                          : !box.page || box.page.solveRunning || box.page.currentMeta.nodeType === "chance" ? qsTr("Stack")
+                          : qsTr("Stack (%1)").arg(box.page ? box.page.selectedPlayer : "")
                     textFormat: Text.PlainText
                     font.pixelSize: 12
                     color: box.theme ? box.theme.textMuted : "#8B949E"
                 }
                 Item { Layout.fillWidth: true }
                 Text {
-                    objectName: "figure_" + modelData.key
-                    text: String(modelData.value)
+                    objectName: "figure_" + modelData
+                    text: box._figure(modelData)
                     font.pixelSize: 12
                     font.weight: Font.DemiBold
                     color: box.theme ? box.theme.text : "#F0F6FC"

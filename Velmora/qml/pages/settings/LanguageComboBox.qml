@@ -9,11 +9,17 @@ ThemedComboBox {
 
     readonly property bool _hasService: typeof languageManager !== "undefined" && languageManager !== null
 
+    // Bound directly, so every retranslation words it again.
+    readonly property string systemLabel: qsTr("System default")
+
     implicitWidth: 200
     textRole: "label"
-    // Only the first entry is translated; the others stay in their own language.
+    // Only the first entry is translated; the others stay in their own
+    // language. The list itself never changes: the popup's entries stay
+    // the same items through the retranslation their own click starts.
+    labelFor: function(entry) { return entry.code === "system" ? root.systemLabel : entry.label }
     model: [
-        { label: qsTr("System default"), code: "system" },
+        { label: "System default", code: "system" },
         { label: "English", code: "en" },
         { label: "Español", code: "es" },
         { label: "Français", code: "fr" },
@@ -47,9 +53,6 @@ ThemedComboBox {
             return
         languageManager.setLanguage(codeAt(index))
     }
-
-    // A retranslation rebuilds the model, which resets the selection.
-    onModelChanged: Qt.callLater(syncIndex)
 
     Connections {
         target: root._hasService ? languageManager : null

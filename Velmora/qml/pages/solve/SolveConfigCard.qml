@@ -69,7 +69,9 @@ Card {
                 SummaryLabel { text: qsTr("Street") }
                 SummaryValue {
                     objectName: "summaryStreet"
-                    text: root.page ? String(root.page.startingStreet).toUpperCase() : ""
+                    readonly property string street: root.page ? String(root.page.startingStreet) : ""
+                    text: (street === "flop" ? qsTr("Flop") : street === "turn" ? qsTr("Turn")
+                           : street === "river" ? qsTr("River") : street).toUpperCase()
                 }
                 SummaryLabel { text: qsTr("Pot / Stack") }
                 SummaryValue {

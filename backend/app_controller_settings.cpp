@@ -1,0 +1,31 @@
+// The per-user settings the pages read and write through the controller,
+// with what became of them (settings_store.h).
+#include <QDebug>
+#include <QSettings>
+
+#include "backend/app_controller.h"
+#include "backend/settings_store.h"
+
+QVariantMap AppController::settingsStatus() const {
+  try {
+    const QSettings settings;
+    return settings_store::readStatus(settings, QStringLiteral("startup"));
+  } catch (...) {
+    qWarning() << "settingsStatus failed";
+    return {{QStringLiteral("ok"), true}};
+  }
+}
+
+QVariantMap AppController::saveUiSettings(const QVariantMap& values) {
+  try {
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("ui"));
+    for (auto it = values.cbegin(); it != values.cend(); ++it) settings.setValue(it.key(), it.value());
+    settings.endGroup();
+    return settings_store::syncStatus(settings, QStringLiteral("appearance"));
+  } catch (...) {
+    qWarning() << "saveUiSettings failed";
+    return {{QStringLiteral("ok"), false}, {QStringLiteral("what"), QStringLiteral("appearance")},
+            {QStringLiteral("problem"), QStringLiteral("notWritable")}, {QStringLiteral("path"), QString()}};
+  }
+}

@@ -1,0 +1,30 @@
+// The per-user settings file as a store that can fail. QSettings keeps what
+// it cannot read or write to itself (a status the program must ask for); the
+// helpers here turn that status into a map QML words in the user's language:
+//   {"ok": true}
+//   {"ok": false, "what": <what was read or saved>, "problem": "unreadable" |
+//    "notWritable" | "damaged", "path": <the settings file>}
+// "what" is the caller's name for the data: "startup" (the settings read at
+// start), "appearance", "language", "trainingStats", "solveActivity".
+#pragma once
+
+#include <QString>
+#include <QVariantMap>
+
+class QSettings;
+
+namespace settings_store {
+
+// The state of `settings` as it was read: "unreadable" when the file exists
+// but could not be read, "damaged" when part of it could not be parsed.
+QVariantMap readStatus(const QSettings& settings, const QString& what);
+
+// Writes what `settings` holds to its file and tells whether it got there:
+// "unreadable" when the existing file cannot be read (it is then left as it
+// is), "notWritable" when the file or its folder cannot be written.
+QVariantMap syncStatus(QSettings& settings, const QString& what);
+
+// True for the {"ok": true} map.
+bool isOk(const QVariantMap& status);
+
+}  // namespace settings_store
