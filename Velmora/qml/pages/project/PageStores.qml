@@ -28,8 +28,10 @@ QtObject {
     property var file: null
     // How long a change waits for another copy's lock before it is left unsaved.
     property int lockWaitMs: 3000
-    // How long one try holds the GUI thread waiting for the lock.
+    // How long a change's first try holds the GUI thread waiting for the
+    // lock, and each later try while the lock stays taken.
     readonly property int tryWaitMs: 50
+    readonly property int retryWaitMs: 10
 
     // True while a value read from a store is assigned to the target, so
     // that the target does not store it again.
@@ -110,7 +112,7 @@ QtObject {
 
     property Timer _retry: Timer {
         interval: 100
-        onTriggered: stores._attempt()
+        onTriggered: stores._attempt(stores.retryWaitMs)
     }
 
     // ---- reading ----
@@ -169,7 +171,7 @@ QtObject {
         }
         _pending = next
         // While the lock is taken the change joins those waiting for it.
-        return _retry.running ? false : _attempt()
+        return _retry.running ? false : _attempt(tryWaitMs)
     }
 
     function _stronger(a, b) {
@@ -177,7 +179,7 @@ QtObject {
         return (rank[a] || 0) >= (rank[b] || 0) ? a : b
     }
 
-    function _attempt() {
+    function _attempt(waitMs) {
         var modes = _pending
         var keys = Object.keys(modes)
         if (keys.length === 0)
@@ -190,7 +192,7 @@ QtObject {
         var r = file.transact(function() {
             for (var i = 0; i < keys.length; ++i)
                 outcomes.push(_bringInLine(keys[i], modes[keys[i]]))
-        }, tryWaitMs)
+        }, waitMs)
         if (r.reason === "busy") {
             var now = Date.now()
             if (_busySince === 0)
