@@ -1,14 +1,17 @@
 #include "backend/settings_store_file.h"
 
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QStringList>
 #include <QThread>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -25,6 +28,32 @@ QString storedText(const QSettings& settings, const QString& group, const QStrin
   // An ini value with unquoted commas reads back as a list.
   if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(QLatin1Char(','));
   return v.toString();
+}
+
+// QSettings reads its file again only when the file's size or modification
+// time differs from what it noted at its last read. A read elsewhere in this
+// process that raced another copy's write can note the new file's size and
+// time beside the old file's content, and then nothing it reads later would
+// be new. Under the lock the file's time is moved on, so that the next sync
+// reads the file as it is now.
+void readAgainAtNextSync(const QString& path) {
+  QFile file(path);
+  if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
+  const QDateTime noted = file.fileTime(QFileDevice::FileModificationTime);
+  file.setFileTime(std::max(QDateTime::currentDateTimeUtc(), noted.addMSecs(1)), QFileDevice::FileModificationTime);
+}
+
+// Takes the lock, waiting at most `waitMs`; "" when it is held, else why not.
+QString takeLock(QLockFile& lock, int waitMs) {
+  lock.setStaleLockTime(kStaleLockMs);
+  QElapsedTimer waited;
+  waited.start();
+  while (!lock.tryLock(0)) {
+    if (lock.error() != QLockFile::LockFailedError) return QStringLiteral("write");
+    if (waited.elapsed() >= qMax(0, waitMs)) return QStringLiteral("busy");
+    QThread::msleep(kRetryPauseMs);
+  }
+  return QString();
 }
 
 QVariantMap answer(bool ok, const QString& reason, const QString& path) {
@@ -64,17 +93,12 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
   if (!QDir().mkpath(QFileInfo(lockPath).absolutePath())) return answer(false, QStringLiteral("write"), path);
 
   QLockFile lock(lockPath);
-  lock.setStaleLockTime(kStaleLockMs);
-  QElapsedTimer waited;
-  waited.start();
-  while (!lock.tryLock(0)) {
-    if (lock.error() != QLockFile::LockFailedError) return answer(false, QStringLiteral("write"), path);
-    if (waited.elapsed() >= qMax(0, waitMs)) return answer(false, QStringLiteral("busy"), path);
-    QThread::msleep(kRetryPauseMs);
-  }
+  const QString refused = takeLock(lock, waitMs);
+  if (!refused.isEmpty()) return answer(false, refused, path);
 
   // What another copy wrote since this one last read the file.
   QSettings settings;
+  readAgainAtNextSync(settings.fileName());
   settings.sync();
   if (settings.status() != QSettings::NoError) return answer(false, QStringLiteral("read"), path);
 
@@ -91,7 +115,11 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
 
 QString SettingsStoreFile::read(const QString& group, const QString& key) const {
   if (m_current) return storedText(*m_current, group, key);
+  // Briefly under the lock, so that a write of another copy is seen whole;
+  // while another copy holds it, as this process last read the file.
   QSettings settings;
+  QLockFile lock(lockFileName());
+  if (takeLock(lock, 20).isEmpty()) readAgainAtNextSync(settings.fileName());
   settings.sync();
   return storedText(settings, group, key);
 }

@@ -7,9 +7,9 @@ import "qrc:/Velmora/qml/pages/project/overrides.js" as Overrides
 
 // Another copy of the program as far as the Setup page's stores go: the
 // page's own store code (PageStores) on values held here under the page's
-// property names, changed by commands as the page's dialogs change them.
-// A command is a JSON list (name, arguments); its reply is sent once no
-// change waits for another copy's lock.
+// property names, changed by commands as the page's dialogs change them. A
+// command is a JSON list (name, arguments); the reply, the values as stored,
+// is sent once no change waits for another copy's lock.
 QtObject {
     id: peer
 
@@ -23,119 +23,70 @@ QtObject {
 
     signal reply(string text)
 
-    property PageStores stores: PageStores {
-        target: peer
-        file: storeFile
-    }
-
-    // A reply is owed: the state, once nothing waits any more.
+    property PageStores stores: PageStores { target: peer; file: storeFile }
     property bool _owed: false
-    property Timer _replyWhenStored: Timer {
-        interval: 20
-        repeat: true
-        onTriggered: peer._replyIfStored()
-    }
-
-    // Many saves in a row, a profile and a range each time, with short
-    // random pauses between them.
+    property Timer _whenStored: Timer { interval: 20; repeat: true; onTriggered: peer._replyIfStored() }
+    // Many saves in a row (a profile and a range each), short random pauses between.
     property var _burst: null
-    property Timer _burstStep: Timer {
-        onTriggered: peer._stepBurst()
-    }
+    property Timer _burstStep: Timer { onTriggered: peer._stepBurst() }
 
     Component.onCompleted: stores.sync(stores.keys, "start")
 
-    function _answer() {
-        _owed = true
-        _replyIfStored()
-    }
-
     function _replyIfStored() {
-        if (!_owed)
+        if (!_owed || _burst)
             return
-        if (stores.waiting()) {
-            _replyWhenStored.start()
+        _whenStored.running = stores.waiting()
+        if (_whenStored.running)
             return
-        }
-        _replyWhenStored.stop()
         _owed = false
-        reply(JSON.stringify(state()))
+        var problems = ({})
+        for (var i = 0; i < stores.keys.length; ++i) {
+            if (stores.problemText(stores.keys[i]).length > 0)
+                problems[stores.keys[i]] = stores.problemText(stores.keys[i])
+        }
+        reply(JSON.stringify({ profiles: settingsProfiles.map(function(p) { return p.name }),
+                               oop: oopCustomRanges, oopStandard: oopStandardOverrides, problems: problems }))
     }
 
-    function _treeOf(seat) { return Library.sanitizeCustomTree(peer[seat + "CustomRanges"]) }
-
-    function _findByName(nodes, name) {
+    function _named(nodes, name) {
         for (var i = 0; i < nodes.length; ++i) {
-            if (nodes[i].name === name)
-                return nodes[i]
-            var inner = Library.isFolder(nodes[i]) ? _findByName(nodes[i].children, name) : null
-            if (inner)
-                return inner
+            var inner = Library.isFolder(nodes[i]) ? _named(nodes[i].children, name) : null
+            if (nodes[i].name === name || inner)
+                return inner || nodes[i]
         }
         return null
     }
 
-    function _store(keys) { stores.sync(keys, "save") }
-
     function saveProfile(name) {
         settingsProfiles = Profiles.withNewProfile(settingsProfiles, name, { starting_pot: 100 }, Library.newNodeId)
-        _store(["profilesJson"])
+        stores.sync(["profilesJson"], "save")
     }
-
     function deleteProfile(name) {
-        var hit = _findByName(settingsProfiles, name)
-        if (hit)
-            settingsProfiles = Profiles.withoutId(settingsProfiles, hit.id)
-        _store(["profilesJson"])
+        settingsProfiles = Profiles.withoutId(settingsProfiles, (_named(settingsProfiles, name) || {}).id)
+        stores.sync(["profilesJson"], "save")
     }
-
-    function addFolder(seat, name) {
-        var tree = _treeOf(seat)
-        Custom.append(tree, "", "folder", name)
-        peer[seat + "CustomRanges"] = tree
-        _store([seat + "CustomRangesJson"])
-    }
-
     function saveRange(seat, name, value, folderName) {
-        var tree = _treeOf(seat)
-        var folder = folderName ? _findByName(tree, folderName) : null
-        Custom.append(tree, folder ? folder.id : "", "range", name, value)
+        var tree = Library.sanitizeCustomTree(peer[seat + "CustomRanges"])
+        Custom.append(tree, folderName ? (_named(tree, folderName) || {}).id : "", "range", name, value)
         peer[seat + "CustomRanges"] = tree
-        _store([seat + "CustomRangesJson"])
+        stores.sync([seat + "CustomRangesJson"], "save")
     }
-
-    function deleteRange(seat, name) {
-        var tree = _treeOf(seat)
-        var hit = _findByName(tree, name)
-        if (hit)
-            Custom.remove(tree, hit.id)
-        peer[seat + "CustomRanges"] = tree
-        _store([seat + "CustomRangesJson"])
+    function override(seat, key, value) {
+        peer[seat + "StandardOverrides"] = Overrides.withEntry(peer[seat + "StandardOverrides"], key, value)
+        stores.sync([seat + "StandardOverridesJson"], "save")
     }
-
-    function override(seat, kind, key, value) {
-        var prop = seat + (kind === "standard" ? "Standard" : "Exploit") + "Overrides"
-        peer[prop] = Overrides.withEntry(peer[prop], key, value)
-        _store([seat + (kind === "standard" ? "Standard" : "Exploit") + "OverridesJson"])
-    }
-
-    function state() {
-        var problems = ({})
-        for (var i = 0; i < stores.keys.length; ++i) {
-            var text = stores.problemText(stores.keys[i])
-            if (text.length > 0)
-                problems[stores.keys[i]] = text
-        }
-        return { profiles: settingsProfiles.map(function(p) { return p.name }),
-                 oop: oopCustomRanges, ip: ipCustomRanges,
-                 oopStandard: oopStandardOverrides, oopExploit: oopExploitOverrides, problems: problems }
+    function reload() { stores.sync(stores.keys, "save") }
+    function state() {}
+    function burst(prefix, count, pause) {
+        _burst = { prefix: prefix, count: count, pause: pause, done: 0 }
+        _stepBurst()
     }
 
     function _stepBurst() {
         var b = _burst
-        if (b.done >= b.count) {
+        if (b.done === b.count) {
             _burst = null
-            _answer()
+            _replyIfStored()
             return
         }
         saveProfile(b.prefix + " " + b.done)
@@ -147,27 +98,9 @@ QtObject {
 
     // Runs one command line; the reply follows through `reply`.
     function run(line) {
-        var cmd
-        try {
-            cmd = JSON.parse(line)
-        } catch (e) {
-            reply(JSON.stringify({ error: "not JSON: " + line }))
-            return
-        }
-        var name = cmd[0], a = cmd.slice(1)
-        if (name === "burst") {
-            _burst = { prefix: a[0], count: a[1], pause: a[2], done: 0 }
-            _stepBurst()
-            return
-        }
-        if (name === "reload")
-            stores.sync(stores.keys, "save")
-        else if (name !== "state" && typeof peer[name] === "function")
-            peer[name].apply(peer, a)
-        else if (name !== "state") {
-            reply(JSON.stringify({ error: "unknown command " + name }))
-            return
-        }
-        _answer()
+        var cmd = JSON.parse(line)
+        _owed = true
+        peer[cmd[0]].apply(peer, cmd.slice(1))
+        _replyIfStored()
     }
 }

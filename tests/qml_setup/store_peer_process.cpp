@@ -17,47 +17,37 @@ QString settingsFolder() {
   return dir.path();
 }
 
-void registerType() {
-  qmlRegisterType<StorePeerProcess>("SetupTestSupport", 1, 0, "StorePeerProcess");
-}
+void registerType() { qmlRegisterType<StorePeerProcess>("SetupTestSupport", 1, 0, "StorePeerProcess"); }
 
 }  // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(registerType)
 
-StorePeerProcess::StorePeerProcess(QObject* parent) : QObject(parent) {}
-
 StorePeerProcess::~StorePeerProcess() {
-  if (m_process.state() != QProcess::NotRunning) {
-    m_process.kill();
-    m_process.waitForFinished(5000);
-  }
+  kill();
   restoreSettings();
 }
 
 QVariant StorePeerProcess::start() {
-  m_process.setProgram(QStringLiteral(STORE_PEER));
-  m_process.setArguments({settingsFolder(), QCoreApplication::organizationName()});
+  m_buffer.clear();
   m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  m_process.start();
-  if (!m_process.waitForStarted(10000)) return QVariantMap();
-  return next(20000);
+  m_process.start(QStringLiteral(STORE_PEER), {settingsFolder(), QCoreApplication::organizationName()});
+  return m_process.waitForStarted(10000) ? next() : QVariant();
 }
 
-QVariant StorePeerProcess::ask(const QVariantList& command, int timeoutMs) {
+void StorePeerProcess::send(const QVariantList& command) {
   m_process.write(QJsonDocument::fromVariant(command).toJson(QJsonDocument::Compact) + '\n');
   m_process.waitForBytesWritten(5000);
-  return next(timeoutMs);
 }
 
 QVariant StorePeerProcess::next(int timeoutMs) {
   QElapsedTimer t;
   t.start();
-  while (!m_buffer.contains('\n')) {
-    const int left = timeoutMs - static_cast<int>(t.elapsed());
-    if (left <= 0 || m_process.state() == QProcess::NotRunning) return {};
-    m_process.waitForReadyRead(left);
-    m_buffer += m_process.readAllStandardOutput();
+  // What came while the test's event loop ran is read before waiting for more.
+  for (m_buffer += m_process.readAllStandardOutput(); !m_buffer.contains('\n');
+       m_buffer += m_process.readAllStandardOutput()) {
+    if (t.elapsed() >= timeoutMs || m_process.state() == QProcess::NotRunning) return {};
+    m_process.waitForReadyRead(static_cast<int>(timeoutMs - t.elapsed()));
   }
   const qsizetype end = m_buffer.indexOf('\n');
   const QByteArray line = m_buffer.left(end);
@@ -70,11 +60,17 @@ void StorePeerProcess::stop() {
   m_process.waitForFinished(10000);
 }
 
-QString StorePeerProcess::moveSettings(const QString& folder) {
-  const QString from = settingsFolder();
-  if (m_movedFrom.isEmpty()) m_movedFrom = from;
+void StorePeerProcess::kill() {
+  if (m_process.state() == QProcess::NotRunning) return;
+  m_process.kill();
+  m_process.waitForFinished(5000);
+}
+
+void StorePeerProcess::moveSettings(const QString& folder, bool unreadable) {
+  const QString org = QCoreApplication::organizationName();
+  if (m_movedFrom.isEmpty()) m_movedFrom = settingsFolder();
+  if (unreadable) QDir().mkpath(folder + "/" + org + "/" + QCoreApplication::applicationName() + ".conf");
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-  return from;
 }
 
 void StorePeerProcess::restoreSettings() {

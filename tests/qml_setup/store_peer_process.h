@@ -1,8 +1,7 @@
-// For the Setup page's Qt Quick tests: another copy of the program as far as
-// the stores go (the store peer, store_peer.cpp), running as a process of
-// its own on this test run's settings file, and a way to move the settings
-// where they cannot be written. Available to the test files as
-// `StorePeerProcess` from `import SetupTestSupport`.
+// For the Setup page's Qt Quick tests (`import SetupTestSupport`): another
+// copy of the program as far as the stores go, the store peer
+// (store_peer.cpp), as a process of its own on this run's settings file; and
+// a way to move this process's settings where they cannot be written or read.
 #pragma once
 
 #include <QByteArray>
@@ -16,26 +15,26 @@ class StorePeerProcess : public QObject {
   Q_OBJECT
 
  public:
-  explicit StorePeerProcess(QObject* parent = nullptr);
+  using QObject::QObject;
   ~StorePeerProcess() override;
 
-  // Starts the peer on the settings file this process uses; its stores as
-  // read at start, or an empty map when it did not start.
+  // Starts the peer; its stores as read at start, undefined when it did not start.
   Q_INVOKABLE QVariant start();
-  // Sends a command (a list: name and arguments, see store_peer.qml) and
-  // returns the reply, undefined when none came in time.
-  Q_INVOKABLE QVariant ask(const QVariantList& command, int timeoutMs = 20000);
-  // Ends the peer as a user closes it.
+  // A command (a list: a function of store_peer.qml and its arguments); next
+  // returns the following reply, undefined when none came in time.
+  Q_INVOKABLE void send(const QVariantList& command);
+  Q_INVOKABLE QVariant next(int timeoutMs = 20000);
+  Q_INVOKABLE QVariant ask(const QVariantList& command) { send(command); return next(); }
+  // Ends the peer as a user closes it, or as a crash does.
   Q_INVOKABLE void stop();
+  Q_INVOKABLE void kill();
 
-  // Points this process's per-user settings at `folder` (one that cannot be
-  // made, say) until restoreSettings; returns the folder they were in.
-  Q_INVOKABLE QString moveSettings(const QString& folder);
+  // Points this process's per-user settings at `folder` (with a folder in
+  // place of the settings file when `unreadable`) until restoreSettings.
+  Q_INVOKABLE void moveSettings(const QString& folder, bool unreadable);
   Q_INVOKABLE void restoreSettings();
 
  private:
-  QVariant next(int timeoutMs);
-
   QProcess m_process;
   QByteArray m_buffer;
   QString m_movedFrom;
