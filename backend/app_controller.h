@@ -32,6 +32,7 @@
 #include "backend/progress_log.h"
 #include "backend/result_tree.h"
 #include "backend/saved_query_caches.h"
+#include "backend/settings_store_file.h"
 #include "session/solve_session.h"
 #include "session/solve_types.h"
 
@@ -81,6 +82,8 @@ class AppController : public QObject {
   Q_PROPERTY(bool projectFileBusy READ projectFileBusy NOTIFY projectFileBusyChanged)
   Q_PROPERTY(double projectFileProgress READ projectFileProgress NOTIFY projectFileProgressChanged)
   Q_PROPERTY(QString projectFileActivity READ projectFileActivity NOTIFY projectFileBusyChanged)
+  // The per-user settings file as the Setup page's stores change it.
+  Q_PROPERTY(SettingsStoreFile* storeFile READ storeFile CONSTANT)
 
  public:
   explicit AppController(QObject* parent = nullptr);
@@ -116,6 +119,7 @@ class AppController : public QObject {
   bool projectFileBusy() const { return m_projectJob != ProjectJob::None; }
   double projectFileProgress() const { return m_projectFileProgress; }
   QString projectFileActivity() const;
+  SettingsStoreFile* storeFile() const { return m_storeFile; }
 
   // --- solve control ---
   Q_INVOKABLE void startSolve();
@@ -431,6 +435,7 @@ class AppController : public QObject {
   ProgressLogFilter m_progressLog;
 
   std::shared_ptr<EstimateGate> m_estimateGate;
+  SettingsStoreFile* m_storeFile = new SettingsStoreFile(this);
 
   ProjectJob m_projectJob = ProjectJob::None;
   mutable QString m_projectSaveError;  // of the last saveProject

@@ -2498,4 +2498,43 @@
         <translation>River</translation>
     </message>
 </context>
+<context>
+    <name>PageStores</name>
+    <message>
+        <source>Your settings profiles were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Die Einstellungsprofile wurden nicht gespeichert: Eine andere laufende Caldirune-Instanz hielt die Einstellungsdatei %1 gesperrt. Die Änderung bleibt in diesem Fenster und wird mit der nächsten Änderung gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your ranges were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Die Ranges wurden nicht gespeichert: Eine andere laufende Caldirune-Instanz hielt die Einstellungsdatei %1 gesperrt. Die Änderung bleibt in diesem Fenster und wird mit der nächsten Änderung gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Die Änderungen an diesen eingebauten Ranges wurden nicht gespeichert: Eine andere laufende Caldirune-Instanz hielt die Einstellungsdatei %1 gesperrt. Die Änderung bleibt in diesem Fenster und wird mit der nächsten Änderung gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your settings profiles could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Die Einstellungsprofile konnten nicht gelesen werden: Die Einstellungsdatei %1 ist nicht lesbar. Bis sie lesbar ist, wird nichts in ihr gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Die gespeicherten Ranges konnten nicht gelesen werden: Die Einstellungsdatei %1 ist nicht lesbar. Bis sie lesbar ist, wird nichts in ihr gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Die Änderungen an diesen eingebauten Ranges konnten nicht gelesen werden: Die Einstellungsdatei %1 ist nicht lesbar. Bis sie lesbar ist, wird nichts in ihr gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your settings profiles could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Die Einstellungsprofile konnten nicht gespeichert werden: Die Einstellungsdatei %1 oder ihr Ordner ist nicht beschreibbar. Die Änderung bleibt nur in diesem Fenster.</translation>
+    </message>
+    <message>
+        <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Die Ranges konnten nicht gespeichert werden: Die Einstellungsdatei %1 oder ihr Ordner ist nicht beschreibbar. Die Änderung bleibt nur in diesem Fenster.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Die Änderungen an diesen eingebauten Ranges konnten nicht gespeichert werden: Die Einstellungsdatei %1 oder ihr Ordner ist nicht beschreibbar. Die Änderung bleibt nur in diesem Fenster.</translation>
+    </message>
+</context>
 </TS>

@@ -2498,4 +2498,43 @@
         <translation>River</translation>
     </message>
 </context>
+<context>
+    <name>PageStores</name>
+    <message>
+        <source>Your settings profiles were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Los perfiles de ajustes no se guardaron: otra copia de Caldirune en ejecución mantenía bloqueado el archivo de ajustes %1. El cambio se conserva en esta ventana y se guarda con el próximo cambio.</translation>
+    </message>
+    <message>
+        <source>Your ranges were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Los rangos no se guardaron: otra copia de Caldirune en ejecución mantenía bloqueado el archivo de ajustes %1. El cambio se conserva en esta ventana y se guarda con el próximo cambio.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Los cambios de estos rangos integrados no se guardaron: otra copia de Caldirune en ejecución mantenía bloqueado el archivo de ajustes %1. El cambio se conserva en esta ventana y se guarda con el próximo cambio.</translation>
+    </message>
+    <message>
+        <source>Your settings profiles could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>No se pudieron leer los perfiles de ajustes: no se puede leer el archivo de ajustes %1. No se guarda nada en él hasta que pueda leerse.</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>No se pudieron leer los rangos guardados: no se puede leer el archivo de ajustes %1. No se guarda nada en él hasta que pueda leerse.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>No se pudieron leer los cambios de estos rangos integrados: no se puede leer el archivo de ajustes %1. No se guarda nada en él hasta que pueda leerse.</translation>
+    </message>
+    <message>
+        <source>Your settings profiles could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>No se pudieron guardar los perfiles de ajustes: no se puede escribir en el archivo de ajustes %1 o en su carpeta. El cambio se conserva solo en esta ventana.</translation>
+    </message>
+    <message>
+        <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>No se pudieron guardar los rangos: no se puede escribir en el archivo de ajustes %1 o en su carpeta. El cambio se conserva solo en esta ventana.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>No se pudieron guardar los cambios de estos rangos integrados: no se puede escribir en el archivo de ajustes %1 o en su carpeta. El cambio se conserva solo en esta ventana.</translation>
+    </message>
+</context>
 </TS>

@@ -2498,4 +2498,43 @@
         <translation>River</translation>
     </message>
 </context>
+<context>
+    <name>PageStores</name>
+    <message>
+        <source>Your settings profiles were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Les profils de réglages n&apos;ont pas été enregistrés : une autre copie de Caldirune en cours d&apos;exécution gardait le fichier de réglages %1 verrouillé. La modification reste dans cette fenêtre et sera enregistrée avec la prochaine modification.</translation>
+    </message>
+    <message>
+        <source>Your ranges were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Les ranges n&apos;ont pas été enregistrées : une autre copie de Caldirune en cours d&apos;exécution gardait le fichier de réglages %1 verrouillé. La modification reste dans cette fenêtre et sera enregistrée avec la prochaine modification.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Les modifications de ces ranges intégrées n&apos;ont pas été enregistrées : une autre copie de Caldirune en cours d&apos;exécution gardait le fichier de réglages %1 verrouillé. La modification reste dans cette fenêtre et sera enregistrée avec la prochaine modification.</translation>
+    </message>
+    <message>
+        <source>Your settings profiles could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Les profils de réglages n&apos;ont pas pu être lus : le fichier de réglages %1 est illisible. Rien n&apos;y est enregistré tant qu&apos;il ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Les ranges enregistrées n&apos;ont pas pu être lues : le fichier de réglages %1 est illisible. Rien n&apos;y est enregistré tant qu&apos;il ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Les modifications de ces ranges intégrées n&apos;ont pas pu être lues : le fichier de réglages %1 est illisible. Rien n&apos;y est enregistré tant qu&apos;il ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Your settings profiles could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Les profils de réglages n&apos;ont pas pu être enregistrés : impossible d&apos;écrire dans le fichier de réglages %1 ou dans son dossier. La modification reste uniquement dans cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Les ranges n&apos;ont pas pu être enregistrées : impossible d&apos;écrire dans le fichier de réglages %1 ou dans son dossier. La modification reste uniquement dans cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Les modifications de ces ranges intégrées n&apos;ont pas pu être enregistrées : impossible d&apos;écrire dans le fichier de réglages %1 ou dans son dossier. La modification reste uniquement dans cette fenêtre.</translation>
+    </message>
+</context>
 </TS>

@@ -2498,4 +2498,43 @@
         <translation>River</translation>
     </message>
 </context>
+<context>
+    <name>PageStores</name>
+    <message>
+        <source>Your settings profiles were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>I profili impostazioni non sono stati salvati: un&apos;altra copia di Caldirune in esecuzione teneva bloccato il file delle impostazioni %1. La modifica resta in questa finestra e viene salvata con la prossima modifica.</translation>
+    </message>
+    <message>
+        <source>Your ranges were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>I range non sono stati salvati: un&apos;altra copia di Caldirune in esecuzione teneva bloccato il file delle impostazioni %1. La modifica resta in questa finestra e viene salvata con la prossima modifica.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Le modifiche a questi range predefiniti non sono state salvate: un&apos;altra copia di Caldirune in esecuzione teneva bloccato il file delle impostazioni %1. La modifica resta in questa finestra e viene salvata con la prossima modifica.</translation>
+    </message>
+    <message>
+        <source>Your settings profiles could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Impossibile leggere i profili impostazioni: il file delle impostazioni %1 non è leggibile. Non vi viene salvato nulla finché non può essere letto.</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Impossibile leggere i range salvati: il file delle impostazioni %1 non è leggibile. Non vi viene salvato nulla finché non può essere letto.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Impossibile leggere le modifiche a questi range predefiniti: il file delle impostazioni %1 non è leggibile. Non vi viene salvato nulla finché non può essere letto.</translation>
+    </message>
+    <message>
+        <source>Your settings profiles could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Impossibile salvare i profili impostazioni: non è possibile scrivere nel file delle impostazioni %1 o nella sua cartella. La modifica resta solo in questa finestra.</translation>
+    </message>
+    <message>
+        <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Impossibile salvare i range: non è possibile scrivere nel file delle impostazioni %1 o nella sua cartella. La modifica resta solo in questa finestra.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Impossibile salvare le modifiche a questi range predefiniti: non è possibile scrivere nel file delle impostazioni %1 o nella sua cartella. La modifica resta solo in questa finestra.</translation>
+    </message>
+</context>
 </TS>

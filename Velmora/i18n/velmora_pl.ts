@@ -2500,4 +2500,43 @@
         <translation>River</translation>
     </message>
 </context>
+<context>
+    <name>PageStores</name>
+    <message>
+        <source>Your settings profiles were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Profile ustawień nie zostały zapisane: inna uruchomiona kopia Caldirune trzymała zablokowany plik ustawień %1. Zmiana pozostaje w tym oknie i zostanie zapisana przy następnej zmianie.</translation>
+    </message>
+    <message>
+        <source>Your ranges were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Zakresy nie zostały zapisane: inna uruchomiona kopia Caldirune trzymała zablokowany plik ustawień %1. Zmiana pozostaje w tym oknie i zostanie zapisana przy następnej zmianie.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Zmiany tych wbudowanych zakresów nie zostały zapisane: inna uruchomiona kopia Caldirune trzymała zablokowany plik ustawień %1. Zmiana pozostaje w tym oknie i zostanie zapisana przy następnej zmianie.</translation>
+    </message>
+    <message>
+        <source>Your settings profiles could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Nie udało się odczytać profili ustawień: pliku ustawień %1 nie można odczytać. Nic nie jest w nim zapisywane, dopóki nie da się go odczytać.</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Nie udało się odczytać zapisanych zakresów: pliku ustawień %1 nie można odczytać. Nic nie jest w nim zapisywane, dopóki nie da się go odczytać.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Nie udało się odczytać zmian tych wbudowanych zakresów: pliku ustawień %1 nie można odczytać. Nic nie jest w nim zapisywane, dopóki nie da się go odczytać.</translation>
+    </message>
+    <message>
+        <source>Your settings profiles could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Nie udało się zapisać profili ustawień: nie można zapisywać do pliku ustawień %1 ani do jego folderu. Zmiana pozostaje tylko w tym oknie.</translation>
+    </message>
+    <message>
+        <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Nie udało się zapisać zakresów: nie można zapisywać do pliku ustawień %1 ani do jego folderu. Zmiana pozostaje tylko w tym oknie.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Nie udało się zapisać zmian tych wbudowanych zakresów: nie można zapisywać do pliku ustawień %1 ani do jego folderu. Zmiana pozostaje tylko w tym oknie.</translation>
+    </message>
+</context>
 </TS>

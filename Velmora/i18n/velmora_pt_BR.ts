@@ -2498,4 +2498,43 @@
         <translation>River</translation>
     </message>
 </context>
+<context>
+    <name>PageStores</name>
+    <message>
+        <source>Your settings profiles were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Os perfis de configurações não foram salvos: outra cópia do Caldirune em execução manteve o arquivo de configurações %1 bloqueado. A alteração permanece nesta janela e será salva com a próxima alteração.</translation>
+    </message>
+    <message>
+        <source>Your ranges were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Os ranges não foram salvos: outra cópia do Caldirune em execução manteve o arquivo de configurações %1 bloqueado. A alteração permanece nesta janela e será salva com a próxima alteração.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>As alterações destes ranges embutidos não foram salvas: outra cópia do Caldirune em execução manteve o arquivo de configurações %1 bloqueado. A alteração permanece nesta janela e será salva com a próxima alteração.</translation>
+    </message>
+    <message>
+        <source>Your settings profiles could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Não foi possível ler os perfis de configurações: o arquivo de configurações %1 não pode ser lido. Nada é salvo nele até que possa ser lido.</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Não foi possível ler os ranges salvos: o arquivo de configurações %1 não pode ser lido. Nada é salvo nele até que possa ser lido.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Não foi possível ler as alterações destes ranges embutidos: o arquivo de configurações %1 não pode ser lido. Nada é salvo nele até que possa ser lido.</translation>
+    </message>
+    <message>
+        <source>Your settings profiles could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Não foi possível salvar os perfis de configurações: não é possível gravar no arquivo de configurações %1 ou na sua pasta. A alteração permanece apenas nesta janela.</translation>
+    </message>
+    <message>
+        <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Não foi possível salvar os ranges: não é possível gravar no arquivo de configurações %1 ou na sua pasta. A alteração permanece apenas nesta janela.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Não foi possível salvar as alterações destes ranges embutidos: não é possível gravar no arquivo de configurações %1 ou na sua pasta. A alteração permanece apenas nesta janela.</translation>
+    </message>
+</context>
 </TS>

@@ -2500,4 +2500,43 @@
         <translation>Ривер</translation>
     </message>
 </context>
+<context>
+    <name>PageStores</name>
+    <message>
+        <source>Your settings profiles were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Профили настроек не сохранены: другая запущенная копия Caldirune держала файл настроек %1 заблокированным. Изменение остаётся в этом окне и будет сохранено при следующем изменении.</translation>
+    </message>
+    <message>
+        <source>Your ranges were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Диапазоны не сохранены: другая запущенная копия Caldirune держала файл настроек %1 заблокированным. Изменение остаётся в этом окне и будет сохранено при следующем изменении.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges were not saved: another running copy of Caldirune kept the settings file %1 locked. The change stays in this window and is saved with your next change.</source>
+        <translation>Изменения этих встроенных диапазонов не сохранены: другая запущенная копия Caldirune держала файл настроек %1 заблокированным. Изменение остаётся в этом окне и будет сохранено при следующем изменении.</translation>
+    </message>
+    <message>
+        <source>Your settings profiles could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Не удалось прочитать профили настроек: файл настроек %1 не читается. В него ничего не сохраняется, пока его нельзя прочитать.</translation>
+    </message>
+    <message>
+        <source>Your saved ranges could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Не удалось прочитать сохранённые диапазоны: файл настроек %1 не читается. В него ничего не сохраняется, пока его нельзя прочитать.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.</source>
+        <translation>Не удалось прочитать изменения этих встроенных диапазонов: файл настроек %1 не читается. В него ничего не сохраняется, пока его нельзя прочитать.</translation>
+    </message>
+    <message>
+        <source>Your settings profiles could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Не удалось сохранить профили настроек: нет доступа на запись к файлу настроек %1 или к его папке. Изменение остаётся только в этом окне.</translation>
+    </message>
+    <message>
+        <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Не удалось сохранить диапазоны: нет доступа на запись к файлу настроек %1 или к его папке. Изменение остаётся только в этом окне.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
+        <translation>Не удалось сохранить изменения этих встроенных диапазонов: нет доступа на запись к файлу настроек %1 или к его папке. Изменение остаётся только в этом окне.</translation>
+    </message>
+</context>
 </TS>

@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
-import Qt.labs.settings
 import "../components"
 import "project"
 import "project/boardtext.js" as BoardText
@@ -12,7 +11,6 @@ import "project/names.js" as Names
 import "project/customlibrary.js" as CustomLibrary
 import "project/overrides.js" as Overrides
 import "project/stores.js" as Stores
-import "project/storemerge.js" as StoreMerge
 import "../components/ProjectState.js" as ProjectState
 import "../components/SolveGating.js" as Gating
 
@@ -265,8 +263,8 @@ Item {
     property string _exportStandardError: ""
     property string _exportExploitError: ""
 
-    onOopCustomRangesChanged: if (_storesOpen && !_takingStore) persistCustomRanges("oop")
-    onIpCustomRangesChanged: if (_storesOpen && !_takingStore) persistCustomRanges("ip")
+    onOopCustomRangesChanged: if (_storesOpen && !pageStores.taking) persistCustomRanges("oop")
+    onIpCustomRangesChanged: if (_storesOpen && !pageStores.taking) persistCustomRanges("ip")
 
     function openSaveRangeDialog(player) { customActions.openSave(player) }
     function commitSaveRange() { return customActions.commitSave() }
@@ -294,14 +292,8 @@ Item {
     function persistExploitOverrides(player) { overrideActions.persist(player, "exploit") }
     function _loadPersistedStandardOverrides(player) { return overrideActions.loadStored(player, "standard") }
     function _loadPersistedExploitOverrides(player) { return overrideActions.loadStored(player, "exploit") }
-    function _loadStoredStandardOverrides() {
-        oopStandardOverrides = _loadPersistedStandardOverrides("oop")
-        ipStandardOverrides = _loadPersistedStandardOverrides("ip")
-    }
-    function _loadStoredPopulationOverrides() {
-        oopExploitOverrides = _loadPersistedExploitOverrides("oop")
-        ipExploitOverrides = _loadPersistedExploitOverrides("ip")
-    }
+    function _loadStoredStandardOverrides() { overrideActions.restore("standard") }
+    function _loadStoredPopulationOverrides() { overrideActions.restore("exploit") }
     function _sanitizeOverrideMap(obj) { return Overrides.sanitizeMap(obj) }
     function _findPathKeyById(nodes, id, pathParts) { return RangeLibrary.findPathKeyById(nodes, id, pathParts) }
     function _updateRangeValueById(nodes, id, value) { return Overrides.updateRangeValueById(nodes, id, value) }
@@ -323,23 +315,16 @@ Item {
         }
     }
 
-    // Custom trees and overrides, read and written through value() and
-    // setValue() only (see profileSettings).
-    Settings {
-        id: rangeSettings
-        objectName: "rangeSettings"
-        category: "ranges"
-    }
     CustomRangeActions {
         id: customActions
         page: root
         dialogs: rangeDialogs
-        settings: rangeSettings
+        stores: pageStores
     }
     PresetOverrideActions {
         id: overrideActions
         page: root
-        settings: rangeSettings
+        stores: pageStores
     }
 
     // ---- settings profiles: named copies of the game settings and sizings,
@@ -351,16 +336,7 @@ Item {
     property string _deleteProfileId: ""
     property string _deleteProfileName: ""
 
-    // Read and written through value() and setValue() only: a declared
-    // property would be written back later by the settings object's own
-    // timer, after the store may have changed.
-    Settings {
-        id: profileSettings
-        objectName: "profileSettings"
-        category: "settings_profiles"
-    }
-
-    onSettingsProfilesChanged: if (_storesOpen && !_takingStore) persistSettingsProfiles()
+    onSettingsProfilesChanged: if (_storesOpen && !pageStores.taking) persistSettingsProfiles()
 
     function currentSettingsSnapshot() { return Profiles.snapshot(root) }
 
@@ -379,164 +355,60 @@ Item {
     }
     function _sanitizeSettingsProfiles(arr) { return Profiles.sanitize(arr, _newNodeId) }
     function _loadPersistedSettingsProfiles() {
-        var r = Stores.read(profileSettings.value("profilesJson", ""), Profiles.isStoreForm)
+        var r = Stores.read(pageStores.stored("profilesJson"), Profiles.isStoreForm)
         return r.state === "ok" ? _sanitizeSettingsProfiles(r.value) : []
     }
 
-    readonly property var _profileStoreForm: ({
-        accepts: Profiles.isStoreForm,
-        clean: function(v) { return Profiles.sanitize(v, RangeLibrary.newNodeId) },
-        empty: function() { return [] },
-        merge: StoreMerge.mergeList,
-        text: function(v) { return JSON.stringify(v) }
-    })
-
-    // The stored list with this window's change applied (see _syncStore).
-    function _syncSettingsProfiles(mode) {
-        var merged = _syncStore(profileSettings, "profilesJson", _profileStoreForm, settingsProfiles, mode,
-                                function(backup) {
-            return "Settings profiles: the stored list is not a JSON list of profiles; it is kept under " + backup
-                   + " and new profiles start a fresh list"
-        })
-        _takeStore(root, "settingsProfiles", merged)
-    }
-
-    function persistSettingsProfiles() { _syncSettingsProfiles("save") }
+    function persistSettingsProfiles() { pageStores.sync(["profilesJson"], "save") }
 
     // A stored list that cannot be read, or is not in the form of a profile
     // list, is copied to a backup key before anything else is stored, the
     // page says so, and saving goes on into a fresh list.
-    function _loadStoredSettingsProfiles() { _syncSettingsProfiles("start") }
+    function _loadStoredSettingsProfiles() { pageStores.sync(["profilesJson"], "start") }
 
-    function deleteSettingsProfileById(id) {
-        settingsProfiles = Profiles.withoutId(settingsProfiles, id)
-        if (_loadProfileSelectedId === Names.text(id))
-            _loadProfileSelectedId = ""
+    function deleteSettingsProfileById(id) { profileActions.deleteById(id) }
+    function openSaveSettingsDialog() { profileActions.openSave() }
+    function _commitSaveProfile() { return profileActions.commitSave() }
+    function openLoadSettingsDialog() { profileActions.openLoad() }
+    function _loadSelectedProfile() { return profileActions.loadSelected() }
+    function _askDeleteSelectedProfile() { profileActions.askDeleteSelected() }
+
+    ProfileActions {
+        id: profileActions
+        page: root
+        dialogs: profileDialogs
+        stores: pageStores
     }
 
-    function openSaveSettingsDialog() {
-        _saveProfileError = ""
-        profileDialogs.saveDialog.field.text = ""
-        profileDialogs.saveDialog.open()
-    }
-
-    function _commitSaveProfile() {
-        var name = Names.trimmed(profileDialogs.saveDialog.field.text)
-        if (name.length === 0) {
-            _saveProfileError = qsTr("Please enter a name.")
-            return false
-        }
-        settingsProfiles = Profiles.withNewProfile(settingsProfiles, name, currentSettingsSnapshot(), _newNodeId)
-        profileDialogs.saveDialog.close()
-        return true
-    }
-
-    function openLoadSettingsDialog() {
-        _syncSettingsProfiles("save")
-        _loadProfileError = ""
-        _loadProfileSelectedId = ""
-        profileDialogs.loadDialog.open()
-    }
-
-    function _loadSelectedProfile() {
-        var profile = Profiles.findById(settingsProfiles, _loadProfileSelectedId)
-        if (!profile) {
-            _loadProfileError = qsTr("Please select a profile.")
-            return false
-        }
-        applySettingsSnapshot(profile.data)
-        profileDialogs.loadDialog.close()
-        return true
-    }
-
-    function _askDeleteSelectedProfile() {
-        var profile = Profiles.findById(settingsProfiles, _loadProfileSelectedId)
-        if (!profile)
-            return
-        _deleteProfileId = Names.text(profile.id)
-        _deleteProfileName = Names.text(profile.name)
-        profileDialogs.confirmDeleteDialog.open()
-    }
-
-    // ---- stores that could not be read ----
-    // Settings key -> backup key of each store whose text could not be read
-    // at start; its text was copied there before anything else was stored.
-    property var _keptAsideStores: ({})
-
-    function _keepStoreAside(settings, key, text) {
-        var backup = Stores.keepAside(settings, key, text)
-        var next = ({})
-        var keys = Object.keys(_keptAsideStores)
-        for (var i = 0; i < keys.length; ++i)
-            Names.put(next, keys[i], _keptAsideStores[keys[i]])
-        Names.put(next, key, backup)
-        _keptAsideStores = next
-        return backup
-    }
-
-    // True when the store of that settings key could not be read at start.
-    function storeKeptAside(key) { return Names.has(_keptAsideStores, key) }
-
-    // ---- stores shared with other windows ----
-    // Settings key -> the value of that store as this window last read or
-    // wrote it.
-    property var _storeBases: ({})
-    // Set while a value read from a store is assigned, so that it is not
-    // stored again.
-    property bool _takingStore: false
-
-    // Reads the store of `key` again and applies this window's change since
-    // it last read it (`mine` against the base), so that a save never drops
-    // what another window stored meanwhile; `form` and `mode` as for
-    // Stores.reconcile. A text that cannot be read, or is not in the
-    // store's form, is kept aside first (`warning(backup)` is logged once).
-    // Returns the merged value.
-    function _syncStore(settings, key, form, mine, mode, warning) {
-        var text = Names.text(settings.value(key, ""))
-        var r = Stores.reconcile(text, form, Names.get(_storeBases, key), mine, mode)
-        if (r.state === "unreadable") {
-            var before = Names.get(_keptAsideStores, key)
-            var backup = _keepStoreAside(settings, key, text)
-            if (backup !== before)
-                console.warn(warning(backup))
-        }
-        if (r.write) {
-            settings.setValue(key, r.text)
-            settings.sync()
-        }
-        var bases = ({})
-        var keys = Object.keys(_storeBases)
-        for (var i = 0; i < keys.length; ++i)
-            Names.put(bases, keys[i], _storeBases[keys[i]])
-        Names.put(bases, key, JSON.parse(JSON.stringify(r.value)))
-        _storeBases = bases
-        return r.value
-    }
-
-    // Assigns a value read from a store to a page property, when it differs.
-    function _takeStore(target, prop, value) {
-        if (JSON.stringify(target[prop]) === JSON.stringify(value))
-            return
-        _takingStore = true
-        try {
-            target[prop] = value
-        } finally {
-            _takingStore = false
+    // ---- the stores in the per-user settings, shared with other copies of
+    // the program ----
+    PageStores {
+        id: pageStores
+        objectName: "pageStores"
+        target: root
+        file: root._controller && root._controller.storeFile ? root._controller.storeFile : null
+        // Built-in trees are built again with overrides another copy stored;
+        // at start the trees are built once the overrides are read.
+        onTaken: function(key) {
+            if (root._storesReady && /OverridesJson$/.test(key))
+                root._loadBundledPresetRanges()
         }
     }
 
-    // Reads every store again, taking what other windows stored.
+    // True when the store of that settings key could not be read and its
+    // text was kept aside.
+    function storeKeptAside(key) { return pageStores.keptAside(key) }
+    // Why the last change of that store could not be stored, or "".
+    function storeProblem(key) { return pageStores.problemText(key) }
+
+    // Reads every store again, taking what other copies stored, and stores
+    // a change that is still unsaved.
     function reloadStores() {
-        if (!_storesOpen)
-            return
-        _syncSettingsProfiles("save")
-        customActions.sync("oop", "save")
-        customActions.sync("ip", "save")
-        for (var seat of ["oop", "ip"]) {
-            for (var kind of ["standard", "exploit"])
-                overrideActions.sync(seat, kind, "save")
-        }
+        if (_storesOpen)
+            pageStores.sync(pageStores.keys, "save")
     }
+
+    onVisibleChanged: if (visible) reloadStores()
 
     // A window brought to the front shows what the others stored meanwhile;
     // a control of the page that takes the focus is scrolled into view.
@@ -596,6 +468,7 @@ Item {
     // the first values that creation assigns would otherwise overwrite them
     // before they are read.
     property bool _storesOpen: false
+    property bool _storesReady: false
 
     function _runStartup() {
         _storesOpen = true
@@ -609,6 +482,7 @@ Item {
                 console.warn("Setup page start-up:", _startupSteps[i], "failed:", e)
             }
         }
+        _storesReady = true
     }
 
     Component.onCompleted: _runStartup()

@@ -109,14 +109,19 @@ ColumnLayout {
                 }
             }
 
-            // The stored profiles could not be read at start.
+            // The stored profiles could not be read, or the last change of
+            // them could not be stored.
             StoreWarning {
                 id: profileStoreNote
                 objectName: "profileStoreNote"
+                readonly property bool keptAside: !!root.page && typeof root.page.storeKeptAside === "function"
+                                                  && root.page.storeKeptAside("profilesJson")
+                readonly property string problem: !!root.page && typeof root.page.storeProblem === "function"
+                                                  ? root.page.storeProblem("profilesJson") : ""
                 theme: root.theme
-                shown: !!root.page && typeof root.page.storeKeptAside === "function"
-                       && root.page.storeKeptAside("profilesJson")
-                text: qsTr("Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.")
+                shown: keptAside || problem.length > 0
+                text: problem.length > 0 ? problem
+                      : qsTr("Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.")
             }
         }
     }

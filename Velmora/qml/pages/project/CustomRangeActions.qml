@@ -3,18 +3,18 @@ import "rangelibrary.js" as Library
 import "customlibrary.js" as Custom
 import "names.js" as Names
 import "rangetext.js" as RangeText
-import "storemerge.js" as StoreMerge
 
 // The user's Custom range library on `page`: saving the current range,
 // adding folders, importing a range text file into both seats, deleting,
-// and keeping both trees in the per-user settings. The dialogs are those of
-// `dialogs` (RangeDialogs); the state they show lives on the page.
+// and keeping both trees in the per-user settings through `stores`
+// (PageStores). The dialogs are those of `dialogs` (RangeDialogs); the state
+// they show lives on the page.
 QtObject {
     id: actions
 
     property var page: null
     property var dialogs: null
-    property var settings: null
+    property var stores: null
 
     function _seat(player) { return player === "oop" ? "oop" : "ip" }
     function _other(seat) { return seat === "oop" ? "ip" : "oop" }
@@ -225,32 +225,15 @@ QtObject {
     }
 
     // ---- storage ----
-    readonly property var _storeForm: ({
-        accepts: Custom.isStoreForm,
-        clean: Library.sanitizeCustomTree,
-        empty: function() { return [] },
-        merge: StoreMerge.mergeTree,
-        text: function(v) { return JSON.stringify(v) }
-    })
-
     // The seat's stored tree with this window's change applied; the seat
-    // shows the result (see the page's _syncStore).
-    function sync(seat, mode) {
-        var key = seat + "CustomRangesJson"
-        var tree = page._syncStore(settings, key, _storeForm, page[seat + "CustomRanges"], mode, function(backup) {
-            return "[ranges] The stored " + key + " could not be read; it is kept under " + backup
-                   + " and the seat starts a fresh Custom list"
-        })
-        page._takeStore(page, seat + "CustomRanges", tree)
-    }
-
+    // shows the result.
     function persist(player) {
         if (player === "oop" || player === "ip")
-            sync(player, "save")
+            stores.sync([player + "CustomRangesJson"], "save")
     }
 
     function loadStored(player) {
-        return Custom.parseStore(settings.value(_seat(player) + "CustomRangesJson", ""))
+        return Custom.parseStore(stores.stored(_seat(player) + "CustomRangesJson"))
     }
 
     // At start: a stored tree becomes the seat's tree and is written back at
@@ -258,7 +241,6 @@ QtObject {
     // tree in the store's form, is kept aside first, and the seat starts a
     // fresh tree.
     function restore() {
-        sync("oop", "start")
-        sync("ip", "start")
+        stores.sync(["oopCustomRangesJson", "ipCustomRangesJson"], "start")
     }
 }

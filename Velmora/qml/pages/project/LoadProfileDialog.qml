@@ -13,6 +13,8 @@ PageDialog {
     property string selectedId: ""
     // The stored profiles could not be read at start and were kept aside.
     property bool storeKeptAside: false
+    // Why the profiles could not be read or stored just now, or "".
+    property string storeProblem: ""
 
     signal rowSelected(string id)
     signal loadRequested()
@@ -105,9 +107,10 @@ PageDialog {
         // The dialog's rows are laid out when it opens, so the note may
         // leave the layout (and its spacing) while it is not shown.
         visible: shown
-        shown: root.storeKeptAside
+        shown: root.storeKeptAside || root.storeProblem.length > 0
         font.pixelSize: 11
-        text: qsTr("Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.")
+        text: root.storeProblem.length > 0 ? root.storeProblem
+              : qsTr("Your saved profiles could not be read. They were kept aside unchanged, and new profiles are saved to a fresh list.")
     }
 
     footerItems: [

@@ -2,18 +2,19 @@ import QtQml
 import "rangelibrary.js" as Library
 import "overrides.js" as Overrides
 import "names.js" as Names
-import "storemerge.js" as StoreMerge
 
 // The developer's tools for the built-in libraries on `page`: a built-in
 // range overridden by the seat's current text and kept per user by its
 // path key, clearing a seat's overrides, and exporting both seats' trees
 // in the formats of the shipped tables. `kind` is "standard" or "exploit"
-// (the Population library). Stored overrides apply in every mode.
+// (the Population library). Stored overrides apply in every mode; they are
+// kept through `stores` (PageStores), and the page builds the built-in
+// trees again when a stored map replaces a seat's map.
 QtObject {
     id: actions
 
     property var page: null
-    property var settings: null
+    property var stores: null
 
     function _suffix(kind) { return kind === "standard" ? "Standard" : "Exploit" }
     function _mapProp(seat, kind) { return seat + _suffix(kind) + "Overrides" }
@@ -21,41 +22,25 @@ QtObject {
     function _key(seat, kind) { return seat + _suffix(kind) + "OverridesJson" }
     function _seat(player) { return player === "oop" ? "oop" : "ip" }
 
-    readonly property var _storeForm: ({
-        accepts: Overrides.isStoreForm,
-        clean: Overrides.sanitizeMap,
-        empty: function() { return ({}) },
-        merge: StoreMerge.mergeMap,
-        text: function(v) { return Object.keys(v).length > 0 ? JSON.stringify(v) : "" }
-    })
-
-    // The stored map with this window's change applied (see the page's
-    // _syncStore). A stored text that cannot be read, or is not an override
-    // map, is kept aside and counts as an empty map, so the shipped ranges
-    // show.
-    function _syncMap(seat, kind, mode, mine) {
-        var key = _key(seat, kind)
-        return page._syncStore(settings, key, _storeForm, mine, mode, function(backup) {
-            return "[ranges] The stored " + key + " could not be read; it is kept under " + backup
-                   + " and the shipped ranges show"
-        })
-    }
-
-    // At start: the stored map, before the trees are built.
+    // At start: the stored map, before the trees are built. A stored text
+    // that cannot be read, or is not an override map, is kept aside and
+    // counts as an empty map, so the shipped ranges show.
     function loadStored(player, kind) {
-        return _syncMap(_seat(player), kind, "start", ({}))
+        var seat = _seat(player)
+        stores.sync([_key(seat, kind)], "start")
+        return page[_mapProp(seat, kind)]
     }
 
-    // The seat's map as stored, with what other windows stored; the
-    // built-in trees are built again when that differs from what they show.
+    // At start: both seats' maps of one kind, in one step.
+    function restore(kind) {
+        stores.sync([_key("oop", kind), _key("ip", kind)], "start")
+    }
+
+    // The seat's map as stored, with what other copies stored; true when
+    // that replaced the page's map (the trees were built again).
     function sync(player, kind, mode) {
         var seat = _seat(player)
-        var map = _syncMap(seat, kind, mode, page[_mapProp(seat, kind)])
-        if (JSON.stringify(map) === JSON.stringify(page[_mapProp(seat, kind)]))
-            return false
-        page[_mapProp(seat, kind)] = map
-        page._loadBundledPresetRanges()
-        return true
+        return stores.sync([_key(seat, kind)], mode)
     }
 
     function persist(player, kind) {
@@ -103,8 +88,9 @@ QtObject {
         page[player + "SelectedId"] = ""
         page[player + "OpenFolderIds"] = ({})
         page[player + "RangeText"] = ""
-        page[_mapProp(player, kind)] = _syncMap(player, kind, "force", ({}))
-        page._loadBundledPresetRanges()
+        page[_mapProp(player, kind)] = ({})
+        if (!sync(player, kind, "force"))
+            page._loadBundledPresetRanges()
         return true
     }
 

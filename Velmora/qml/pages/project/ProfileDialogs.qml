@@ -36,6 +36,7 @@ Item {
         profiles: root.page ? root.page.settingsProfiles : []
         selectedId: root.page ? root.page._loadProfileSelectedId : ""
         storeKeptAside: root.page ? root.page.storeKeptAside("profilesJson") : false
+        storeProblem: root.page ? root.page.storeProblem("profilesJson") : ""
         errorText: root.page ? root.page._loadProfileError : ""
         onRowSelected: function(id) { root.page._loadProfileSelectedId = id }
         onLoadRequested: root.page._loadSelectedProfile()

@@ -163,15 +163,18 @@ ColumnLayout {
         }
 
         // The seat's stored Custom tree or overrides of the shown category
-        // could not be read at start: their text was kept aside.
+        // could not be read (their text was kept aside), or their last
+        // change could not be stored.
         StoreWarning {
             objectName: root.seat + "StoreWarning"
             readonly property string storeKey: root.category === 2 ? root.seat + "CustomRangesJson"
                                              : root.category === 1 ? root.seat + "ExploitOverridesJson"
                                              : root.seat + "StandardOverridesJson"
+            readonly property string problem: root._has("storeProblem") ? root.page.storeProblem(storeKey) : ""
             theme: root.theme
-            shown: root._has("storeKeptAside") && root.page.storeKeptAside(storeKey)
-            text: root.category === 2
+            shown: (root._has("storeKeptAside") && root.page.storeKeptAside(storeKey)) || problem.length > 0
+            text: problem.length > 0 ? problem
+                  : root.category === 2
                   ? qsTr("Your saved ranges could not be read. They were kept aside unchanged, and new ranges are saved to a fresh list.")
                   : qsTr("Your changes to these built-in ranges could not be read. They were kept aside unchanged, and the shipped ranges are shown.")
         }
