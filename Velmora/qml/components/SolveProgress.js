@@ -9,7 +9,8 @@
 
 var RUNNING_LIMIT = 0.99
 
-function _number(v, fallback) {
+// A number or `fallback` when `v` is missing or not finite.
+function finiteOr(v, fallback) {
     if (v === undefined || v === null || v === "")
         return fallback
     var n = Number(v)
@@ -24,13 +25,13 @@ function shownFraction(s) {
         return 0
     if (!s.running)
         return s.complete ? 1 : 0
-    var f = _number(s.progress, 0)
+    var f = finiteOr(s.progress, 0)
     if (!(f > 0))
-        f = Math.max(0, _number(s.iteration, 0)) / Math.max(1, _number(s.maxIterations, 1))
+        f = Math.max(0, finiteOr(s.iteration, 0)) / Math.max(1, finiteOr(s.maxIterations, 1))
     return Math.min(RUNNING_LIMIT, Math.max(0, f))
 }
 
 // "0%" to "100%", halves rounded up.
 function percentText(fraction) {
-    return Math.floor(_number(fraction, 0) * 100 + 0.5) + "%"
+    return Math.floor(finiteOr(fraction, 0) * 100 + 0.5) + "%"
 }

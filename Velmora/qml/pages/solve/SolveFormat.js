@@ -1,4 +1,5 @@
 .pragma library
+.import "../../components/SolveProgress.js" as SolveProgress
 
 // Pure helpers of the Solve page: reading the back end's one-line status,
 // the iteration shown, clock texts, the thread choices and the
@@ -17,10 +18,7 @@ function asText(t) {
 
 // A number or `fallback` when `v` is missing or not finite.
 function finiteOr(v, fallback) {
-    if (v === undefined || v === null || v === "")
-        return fallback
-    var n = Number(v)
-    return isFinite(n) ? n : fallback
+    return SolveProgress.finiteOr(v, fallback)
 }
 
 // The first "Iter <digits>" of the text; 0 when there is none.
