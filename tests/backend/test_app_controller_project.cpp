@@ -305,9 +305,7 @@ TEST_F(ProjectFileTest, DamagedFilesAreRefusedAndChangeNothing) {
       {"version 2", withRoot([](QJsonObject& r) { r.insert("version", 2); }), "Unsupported project version"},
       {"version 0.6", withRoot([](QJsonObject& r) { r.insert("version", 0.6); }), "Unsupported project version"},
       {"range past the longest", withRoot([](QJsonObject& r) {
-         QJsonObject project = r.value("project").toObject();
-         project.insert("ipRangeText", QString("AA,").repeated(20000));
-         r.insert("project", project);
+         r.insert("project", QJsonObject{{"ipRangeText", QString("AA,").repeated(20000)}});
        }),
        "IP range: This text is too long for a range: a range text holds at most 50000 characters"},
   };
@@ -467,11 +465,10 @@ TEST_F(ProjectFileTest, FailedSavesReportFailureAndKeepTheOldFile) {
 
   // The target's folder is a file: nothing can be written beside it, not
   // even by root (to whom a read-only folder is writable). The failure says
-  // why, as the system words it.
+  // why, as the system words it; in the background, with the signal.
   ASSERT_TRUE(writeFile(path("plain"), "x"));
   EXPECT_FALSE(s.saveProject(url(path("plain/x.velmoraproj")), projectState()));
   EXPECT_EQ(s.projectSaveError(), "Not a directory");
-  // In the background the reason comes with the signal.
   QSignalSpy saved(&s, &AppController::projectSaved);
   s.saveProjectInBackground(url(path("plain/y.velmoraproj")), projectState());
   ASSERT_TRUE(waitFor([&] { return saved.count() == 1; }, 20000));

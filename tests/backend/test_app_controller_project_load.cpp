@@ -1,9 +1,8 @@
-// Project files, continued: parts of the wrong kind and links that do not
-// lead to a later node of the saved tree are refused with nothing changed, a
-// file that cannot be a project or would not fit in memory is refused before
-// it is read, cached answers for nodes the tree does not have are dropped,
-// and opening and saving in the background give what the direct calls give
-// while the GUI thread stays free.
+// Project files, continued: parts of the wrong kind and links that do not lead to a later
+// node are refused with nothing changed, and so, before it is read, is a file that cannot be
+// a project or would not fit in memory; cached answers for nodes the tree does not have are
+// dropped; opening and saving in the background give what the direct calls give while the
+// GUI thread stays free.
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -82,14 +81,10 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
       {"negative child", withChild(good, inner, -7)},
       {"huge child", withChild(good, 0, 1e20)},
       {"child as text", withChild(good, inner, QString::number(nodes + 3))},
-      // Every link leads to a later node: not back up, not to itself, not
-      // to no number at all.
-      {"root leads to itself", withChild(good, 0, 0)},
-      {"child back to the root", withChild(good, inner, 0)},
-      {"child leads to itself", withChild(good, inner, inner)},
-      {"child NaN", withChild(good, 0, "NaN")},
-      {"child 1e999", withChild(good, 0, "1e999")},
-      {"child missing", withChild(good, inner, QJsonValue::Undefined)},
+      // Every link leads to a later node: not back up, to itself or to no number.
+      {"root leads to itself", withChild(good, 0, 0)}, {"child back to the root", withChild(good, inner, 0)},
+      {"child leads to itself", withChild(good, inner, inner)}, {"child NaN", withChild(good, 0, "NaN")},
+      {"child 1e999", withChild(good, 0, "1e999")}, {"child missing", withChild(good, inner, QJsonValue::Undefined)},
   };
   for (const Case& bad : cases) {
     ASSERT_TRUE(writeFile(path("bad.velmoraproj"), QJsonDocument(bad.root).toJson()));
@@ -115,8 +110,7 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
          r.insert("results", "x");
          r.insert("hasResults", false);
        })},
-      {"child as a numeric text", withChild(good, 0, QString::number(solved->nodeActions(0)[0].toMap()
-                                                                          .value("childIndex").toInt()))},
+      {"child as a numeric text", withChild(good, 0, solved->nodeActions(0)[0].toMap().value("childIndex").toString())},
   };
   for (const Case& fine : accepted) {
     ASSERT_TRUE(writeFile(path("fine.velmoraproj"), QJsonDocument(fine.root).toJson()));
@@ -131,26 +125,22 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
 // refused at once: the file (sparse, 256 GiB long) is never read.
 TEST_F(ProjectLoadTest, FilesThatCannotBeOpenedAreRefusedBeforeTheyAreRead) {
   const qint64 huge = qint64(256) << 30;
-  const auto sparse = [&](const QString& name, const QByteArray& head) {
+  const auto refusal = [&](AppController& c, const QString& name, const QByteArray& head) {
     QFile f(path(name));
     EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(head) == head.size() && f.resize(huge));
-    return url(path(name));
+    return c.loadProject(url(path(name))).value("error").toString();
   };
-  const QUrl zeros = sparse("zeros.velmoraproj", QByteArray());
-  const QUrl array = sparse("array.velmoraproj", " \r\n\t[");
-  const QUrl object = sparse("object.velmoraproj", "\xEF\xBB\xBF\n{");
-
   AppController c;
   QElapsedTimer timer;
   timer.start();
-  EXPECT_EQ(c.loadProject(zeros).value("error").toString(), "Invalid JSON");
-  EXPECT_EQ(c.loadProject(array).value("error").toString(), "Unrecognized project format");
-  const QString refusal = c.loadProject(object).value("error").toString();
-  EXPECT_EQ(refusal, QString("Not enough RAM (opening it needs about %1, %2 available)")
-                         .arg(AppController::formatMemoryBytes(quint64(huge) * 5), c.systemAvailableMemoryText()));
+  EXPECT_EQ(refusal(c, "zeros.velmoraproj", QByteArray()), "Invalid JSON");
+  EXPECT_EQ(refusal(c, "array.velmoraproj", " \r\n\t["), "Unrecognized project format");
+  EXPECT_EQ(refusal(c, "object.velmoraproj", "\xEF\xBB\xBF\n{"),
+            QString("Not enough RAM (opening it needs about %1, %2 available)")
+                .arg(AppController::formatMemoryBytes(quint64(huge) * 5), c.systemAvailableMemoryText()));
   // The same from the open dialog's background read.
   QSignalSpy opened(&c, &AppController::projectOpened);
-  c.openProject(object);
+  c.openProject(url(path("object.velmoraproj")));
   ASSERT_TRUE(waitFor([&] { return opened.count() == 1; }, 20000));
   EXPECT_TRUE(opened.at(0).at(0).toMap().value("error").toString().startsWith("Not enough RAM (opening it needs about "));
   EXPECT_LT(timer.elapsed(), 5000);

@@ -114,81 +114,59 @@ Item {
             compare(handsTotal(home), hands0 + 1 + played)
         }
 
-        // The hand details take the rake the solver's payoffs take, at every
-        // ending. IP's KK makes a set on the board and beats every hand of
-        // OOP's range, so its EV of an action that ends the hand at a
-        // showdown, or at a fold of OOP's that is certain, is half the
-        // raked pot less the rake, plus half the pot both seats matched at
-        // the decision.
+        // The hand details take the rake the solver's payoffs take, at every ending.
+        // IP's KK makes a set and beats all of OOP's range, so its EV of an action
+        // that ends the hand (at a showdown, or at a certain fold of OOP's) is half
+        // the raked pot less the rake, plus half the pot both seats matched before.
         function test_everyEndingRakesAsTheSolverPays() {
             var shell = createTemporaryObject(shellComp, host)
-            var page = findChild(shell, "resultsPage")
             var c = appController
-            var spot = null
             function solve(oop, ip) {
                 shell.resetToNewProject()
-                spot = Spots.riverSpot(200)
-                spot.boardText = "Kh7c2d5s9h"
-                spot.oopRangeText = oop
-                spot.ipRangeText = ip
-                spot.rakePercent = 5
-                spot.rakeCap = 7
-                spot.oopRiverAddAllIn = true
-                spot.ipRiverAddAllIn = true
-                shell.applyProjectState(spot)
+                shell.applyProjectState(Object.assign(Spots.riverSpot(200), {
+                    boardText: "Kh7c2d5s9h", oopRangeText: oop, ipRangeText: ip, rakePercent: 5, rakeCap: 7,
+                    oopRiverAddAllIn: true, ipRiverAddAllIn: true }))
                 tryCompare(shell, "canSolve", true, 15000)
-                appController.startSolveWithConfig(shell._solveMemCfg())
-                tryCompare(appController, "statusText", "Done", 30000)
+                c.startSolveWithConfig(shell._solveMemCfg())
+                tryCompare(c, "statusText", "Done", 30000)
             }
             function child(node, prefix) {
                 var a = c.nodeActions(node)
-                for (var k = 0; k < a.length; ++k) {
-                    if (String(a[k].name).indexOf(prefix) === 0)
-                        return { index: k, node: a[k].childIndex, frequency: a[k].frequency }
-                }
-                fail("no " + prefix + " at node " + node)
+                var k = a.findIndex(function (x) { return String(x.name).indexOf(prefix) === 0 })
+                verify(k >= 0, prefix + " at node " + node)
+                return { index: k, node: a[k].childIndex, frequency: a[k].frequency }
             }
             // The pot both seats matched: a bet nobody called goes back.
-            function matched(node) {
-                var m = c.nodeMeta(node)
-                return m.pot - Math.abs(m.investedOop - m.investedIp)
-            }
-            // IP's action `k` at `node` ends at `terminal`: what the table
-            // shows of that ending, and what the solver takes from KK.
-            function rake(node, k, terminal, what) {
-                var m = c.nodeMeta(terminal)
-                var entry = PlayMath.makeLogEntry({ board: spot.boardText, oop: "AsAd", ip: "KsKd", pot: m.pot,
+            function matched(m) { return m.pot - Math.abs(m.investedOop - m.investedIp) }
+            // IP's `action` at `node`, ending at `terminal` (its child unless
+            // given): the table's rake of that ending and the solver's of KK.
+            function expectRake(node, action, want, terminal) {
+                var k = child(node, action)
+                var m = c.nodeMeta(terminal === undefined ? k.node : terminal)
+                var entry = PlayMath.makeLogEntry({ board: "Kh7c2d5s9h", oop: "AsAd", ip: "KsKd", pot: m.pot,
                                                     investedOop: m.investedOop, investedIp: m.investedIp },
                                                   { endedReason: "terminal" })
-                var shown = page.playEngine.handLog._buildPlayHandDetails(entry).rakeTaken
-                var rows = c.nodeHandCombos(node)
-                var kings = 0
-                for (var i = 0; i < rows.length; ++i) {
-                    if (rows[i].c1.charAt(0) !== "K" || rows[i].c2.charAt(0) !== "K")
-                        continue
-                    ++kings
-                    var paid = matched(terminal) / 2 + matched(node) / 2 - rows[i].actionEvs[k]
-                    verify(Math.abs(paid - shown) < 0.05, what + ": the solver rakes " + paid + ", the table " + shown)
+                var shown = findChild(shell, "resultsPage").playEngine.handLog._buildPlayHandDetails(entry).rakeTaken
+                compare(shown, want, action)
+                var kings = c.nodeHandCombos(node).filter(function (r) { return r.c1[0] === "K" && r.c2[0] === "K" })
+                verify(kings.length > 0, action)
+                for (var r of kings) {
+                    var paid = matched(m) / 2 + matched(c.nodeMeta(node)) / 2 - r.actionEvs[k.index]
+                    verify(Math.abs(paid - shown) < 0.05, action + ": the solver rakes " + paid + ", the table " + shown)
                 }
-                verify(kings > 0, what)
-                return shown
             }
 
             solve("AA", "KK")
             var checked = child(0, "Check").node
-            compare(rake(checked, child(checked, "Check").index, child(checked, "Check").node, "check-check"), 5)
+            expectRake(checked, "Check", 5)
             // IP bets after OOP's check and AA folds: the bet is not raked.
-            var ipBet = child(checked, "Bet")
-            var fold = child(ipBet.node, "Fold")
+            var fold = child(child(checked, "Bet").node, "Fold")
             verify(fold.frequency > 0.999, "AA folds to the bet")
-            compare(rake(checked, ipBet.index, fold.node, "a fold to IP's bet"), 5)
-
-            // QQ bets for value against JJ, 43s as a bluff.
+            expectRake(checked, "Bet", 5, fold.node)
+            // QQ bets for value against JJ, 43s as a bluff; a bet and an all-in called.
             solve("QQ,43s", "KK,JJ")
-            var bet = child(0, "Bet").node
-            compare(rake(bet, child(bet, "Call").index, child(bet, "Call").node, "a called bet"), 7)
-            var jam = child(0, "All").node
-            compare(rake(jam, child(jam, "Call").index, child(jam, "Call").node, "a called all-in"), 7)
+            expectRake(child(0, "Bet").node, "Call", 7)
+            expectRake(child(0, "All").node, "Call", 7)
         }
     }
 }

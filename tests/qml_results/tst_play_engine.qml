@@ -144,9 +144,8 @@ Item {
             compare(child(r, "evLostText").text, "EV lost: 0.500")
             compare(child(r, "correctText").text, "Correct: Check")
             // The hand was not played out: no winner, amount or rake.
-            compare(child(r, "stoppedText").text, "Stopped at the mistake on the flop: OOP: Bet 50%")
-            compare([child(r, "winnerText").visible, child(r, "wonText").visible, child(r, "rakeText").visible],
-                    [false, false, false])
+            compare([child(r, "stoppedText").text, child(r, "winnerText").visible, child(r, "wonText").visible,
+                     child(r, "rakeText").visible], ["Stopped at the mistake on the flop: OOP: Bet 50%", false, false, false])
 
             e._resetToRootAndRestartHand()
             compare(e.playHandComplete, false)
@@ -166,8 +165,7 @@ Item {
             // The turn: As is OOP's hole card, so 7c is dealt, and the tree
             // viewer shows the card dealt rather than an older click.
             tryCompare(r.page, "currentNodeIndex", 8, 5000)
-            // IP's flop check is not shown beside IP on the turn.
-            compare([e.playLastActionText, child(r, "opponentBubble").visible], ["", false])
+            compare([e.playLastActionText, child(r, "opponentBubble").visible], ["", false], "IP's flop check is not shown")
             compare(e.playBoardText, "2c3d4h7c")
             compare(r.page.chanceCardDisplayOverrideByNode["3"], "7c")
             compare(r.page._boardFromTreeSelections(), "2c3d4h7c")
@@ -319,6 +317,7 @@ Item {
             verify(Qt.colorEqual(child(r, "drillFeedback").textColor, appTheme.success))
             tryCompare(e, "playAwaitingUserAction", true, 5000)
             e.chooseAction(1)
+            e.chooseAction(0)  // before the next deal: no choice
             var t0 = Date.now()
             compare(e.playDrillFeedbackText, "Wrong \u2014 best: Fold (EV -0.300)")
             verify(e.playDrillFeedbackWrong)
@@ -438,8 +437,7 @@ Item {
             // The line is the new path's: OOP's turn check is undone.
             compare(page.currentNodeIndex, 8)
             compare(e.playActionLine, "IP: Check \u2192 OOP: Check \u2192 Chance: 7c")
-            // Nobody has acted on the new turn yet.
-            compare([e.playLastActionActor, e.playLastActionText], ["", ""])
+            compare([e.playLastActionActor, e.playLastActionText], ["", ""], "nobody has acted on the new turn yet")
             tryCompare(e, "playAwaitingUserAction", true, 5000)
             e.chooseAction(0)
             tryCompare(e, "playHandComplete", true, 5000)
@@ -451,62 +449,35 @@ Item {
         }
 
         // A seat no hand could be dealt to takes no decision: the table says
-        // why, its buttons stay away, and neither a choice nor a drill of it
-        // is judged; in a drill a click before the next deal is no choice.
-        function test_noDecisionBeforeAHandIsDealt() {
+        // why, shows no buttons, and judges neither a choice nor a drill.
+        function test_noGradeWithoutAHandOrItsEv() {
             var r = rig()
             var e = r.engine
             var tree = r.controller.nodes
-            tree[1].seats = { OOP: [], IP: tree[1].seats.IP }
-            tree[0].seats = tree[1].seats
+            tree[0].seats = tree[1].seats = { OOP: [], IP: tree[1].seats.IP }
             r.controller.nodes = tree
             r.controller.statsOverride = { "1": [{ name: "Check", ev: 10 }, { name: "Bet 50%", ev: 0 }] }
             mouseClick(child(r, "playAsOopButton"))
             tryCompare(r.page, "currentNodeIndex", 1, 5000)  // IP checked
             wait(60)
-            compare(e.oopCard1 + e.oopCard2, "")
-            compare([e.playAwaitingUserAction, child(r, "actionPrompt").visible], [false, false])
-            compare(e.playNoHandSeat, "OOP")
-            verify(child(r, "playNotice").visible)
-            verify(child(r, "playNotice").text.indexOf("No hand could be dealt to OOP") === 0)
+            compare([e.oopCard1 + e.oopCard2, e.playNoHandSeat, e.playAwaitingUserAction, child(r, "actionPrompt").visible],
+                    ["", "OOP", false, false])
+            var notice = child(r, "playNotice")
+            verify(notice.visible && notice.text.indexOf("No hand could be dealt to OOP") === 0, notice.text)
             e.chooseAction(1)
             compare([e.playHandComplete, e.handLog.playHandLog.count, r.page.currentNodeIndex], [false, 0, 1])
             mouseClick(child(r, "drillButton"))
             compare([e.playDrillMode, e.playAwaitingUserAction], [true, false])
             e.chooseAction(1)
-            compare(e.playDrillFeedbackText, "")
-            verify(!e.drillNextTimer.running)
+            compare([e.playDrillFeedbackText, e.drillNextTimer.running], ["", false])
 
-            // OOP holds a hand again: after a choice the next deal is 450 ms
-            // away, and a click meanwhile changes nothing.
-            tree[1].seats = tree[2].seats
-            r.controller.nodes = tree
-            e.stopDrillSpot()
-            e.playTickTimer.stop()
-            mouseClick(child(r, "drillButton"))
-            compare(e.oopCard1 + e.oopCard2, "AsKs")
-            verify(e.playAwaitingUserAction)
-            e.chooseAction(1)
-            compare(e.playDrillFeedbackText, "Wrong \u2014 best: Check (EV -0.500)")
-            e.chooseAction(0)
-            compare(e.playDrillFeedbackText, "Wrong \u2014 best: Check (EV -0.500)")
-            tryCompare(e, "playAwaitingUserAction", true, 5000)
-            e.chooseAction(0)
-            compare(e.playDrillFeedbackText, "Correct")
-        }
-
-        // A hand the node's figures give no EV (it meets no opponent hand) is
-        // not graded, rather than graded by the range's average.
-        function test_handWithoutEvIsNotGraded() {
-            var r = rig()
-            var e = r.engine
-            var tree = r.controller.nodes
+            // A hand the node's figures give no EV (it meets no opponent hand)
+            // is not graded either, rather than by the range's average.
+            tree[0].seats = tree[1].seats = tree[2].seats
             tree[1].combos = [Trees.pocket("As", "Ks", [NaN, NaN])]
             r.controller.nodes = tree
-            r.controller.statsOverride = { "1": [{ name: "Check", ev: 10 }, { name: "Bet 50%", ev: 0 }] }
             e.startPlaySession("OOP")
             tryCompare(e, "playAwaitingUserAction", true, 5000)
-            compare(e._suboptimalEvInfoAtNode(1, "OOP", 1).noEv, true)
             e.chooseAction(1)
             compare([e.playHandComplete, e.handLog.playHandLog.count, r.page.currentNodeIndex], [false, 0, 4])
             compare(child(r, "playNotice").text,
@@ -520,17 +491,14 @@ Item {
             verify(Qt.colorEqual(child(r, "drillFeedback").textColor, appTheme.gold))
         }
 
-        // Play is offered only while a result is there: not during a solve,
-        // nor before one gave a tree.
+        // Play is offered only with a result: not during a solve, nor before one gave a tree.
         function test_playIsOfferedOnlyWithAResult() {
             var r = rig()
             var toggle = child(r, "playModeToggle")
             r.page.playMode = false
-            verify(toggle.enabled)
             r.controller.running = true
-            verify(!toggle.enabled)
             mouseClick(toggle)
-            compare(r.page.playMode, false)
+            compare([r.page.playMode, toggle.enabled], [false, false])
             r.controller.running = false
             mouseClick(toggle)
             compare(r.page.playMode, true)

@@ -117,16 +117,15 @@ Item {
             function shown() {
                 return ["evOopCard", "evIpCard", "exploitabilityCard"].map(stat).concat(
                     ["figure_pot", "figure_stack", "figure_toCall", "playerPillText"].map(function(n) {
-                        return findChild(page, n).text }))
+                        return findChild(page, n).text }), findChild(page, "treeSolvingNote").visible)
             }
             mock.running = true
             mock.finishSolve([])   // a start drops the previous result
-            compare(shown(), ["—", "—", "—", "—", "—", "—", "Solving..."])
-            verify(findChild(page, "treeSolvingNote").visible && !findChild(page, "treeFlickable").visible)
+            compare(shown(), ["—", "—", "—", "—", "—", "—", "Solving...", true])
+            verify(!findChild(page, "treeFlickable").visible)
             mock.finishSolve(MockTree.defaultTree())
             mock.running = false
-            compare(shown(), ["37.750", "62.250", "0.1234", "100", "100", "0", "OOP to act"])
-            verify(!findChild(page, "treeSolvingNote").visible)
+            compare(shown(), ["37.750", "62.250", "0.1234", "100", "100", "0", "OOP to act", false])
         }
 
         function test_chance_node_and_toggle() {

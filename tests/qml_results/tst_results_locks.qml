@@ -134,9 +134,8 @@ Item {
             compare(probs("AA"), [1, 0, 0])
         }
 
-        // The tree marks each node the back end holds locks for, naming the
-        // hands a re-solve locks there (an opened project's locks too; one of
-        // an action the node lacks is not applied, so not named).
+        // The tree marks each node the back end holds locks for with the hands a re-solve
+        // locks there (an opened project's too; a lock of an action the node lacks is not named).
         function test_locked_node_marked_in_tree() {
             function banner(level) {
                 var b = findChild(findChild(page, "treeLevel" + level), "lockBanner")

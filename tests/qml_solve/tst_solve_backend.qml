@@ -62,7 +62,7 @@ Item {
                 live.lines.push(page.statusLineText)
                 live.raw.push(t)
                 live.badges.push(page.badgeText)
-                live.shares.push(ringText.text + " " + chip.percentText + " " + page.progressWheelValue)
+                live.shares.push([ringText.text, chip.percentText, page.progressWheelValue])
             }
             appController.statusTextChanged.connect(onStatus)
             try {
@@ -86,14 +86,10 @@ Item {
             }
             verify(progressLines > 0, "a progress report reached the page: " + live.lines.join("; "))
             verify(live.iteration > 0 && live.ring > 0, "iteration " + live.iteration + ", ring " + live.ring)
-            // The ring, its bar and the top bar's chip show one share, short
-            // of 100% until the result is in.
-            verify(live.ring < 1, "ring " + live.ring)
-            for (var k = 0; k < live.shares.length; ++k) {
-                var parts = live.shares[k].split(" ")
-                compare(parts[0], parts[1], "ring and chip: " + live.shares[k])
-                verify(parts[0] !== "100%", live.shares[k])
-            }
+            // The ring and the top bar's chip show one share, short of 100%
+            // until the result is in.
+            for (var s of live.shares)
+                verify(s[0] === s[1] && s[0] !== "100%" && s[2] < 1, "ring, chip, share: " + s)
             compare(appController.statusText, "Done")
             compare(page.statusLineText, "Done")
             compare(page.runHistoryModel.get(0).status, "Completed")
@@ -101,11 +97,9 @@ Item {
             verify(page.currentIteration > 0 && page.currentIteration <= 30)
             compare(page.progressWheelValue, 1.0)
             verify(isFinite(page.currentExploitabilityValue) || appController.resultExploitability <= 0)
-            // The next run starts from nothing, not from the last one's end.
             mouseClick(findChild(page, "startSolveButton"))
-            verify(appController.running)
-            compare(page.progressWheelValue, 0)
-            verify(findChild(page, "progressRing").indeterminate)
+            compare([appController.running, page.progressWheelValue, findChild(page, "progressRing").indeterminate],
+                    [true, 0, true], "the next run starts from nothing, not from the last one's end")
             tryCompare(page, "runComplete", true, 20000)
             var view = findChild(page, "viewResultsButton")
             verify(view.enabled)
