@@ -7,9 +7,8 @@ import "qrc:/Velmora/qml/pages/project/overrides.js" as Overrides
 
 // Another copy of the program as far as the Setup page's stores go: the
 // page's own store code (PageStores) on values held here under the page's
-// property names, changed by commands as the page's dialogs change them. A
-// command is a JSON list (name, arguments); the reply, the values as stored,
-// is sent once no change waits for another copy's lock.
+// property names, changed by commands (a JSON list: a function below and its
+// arguments) as the page's dialogs change them.
 QtObject {
     id: peer
 
@@ -21,40 +20,19 @@ QtObject {
     property var oopExploitOverrides: ({})
     property var ipExploitOverrides: ({})
 
-    signal reply(string text)
-
     property PageStores stores: PageStores { target: peer; file: storeFile }
-    property bool _owed: false
-    property Timer _whenStored: Timer { interval: 20; repeat: true; onTriggered: peer._replyIfStored() }
-    // Many saves in a row (a profile and a range each), short random pauses between.
-    property var _burst: null
-    property Timer _burstStep: Timer { onTriggered: peer._stepBurst() }
-
     Component.onCompleted: stores.sync(stores.keys, "start")
 
-    function _replyIfStored() {
-        if (!_owed || _burst)
-            return
-        _whenStored.running = stores.waiting()
-        if (_whenStored.running)
-            return
-        _owed = false
-        var problems = ({})
-        for (var i = 0; i < stores.keys.length; ++i) {
-            if (stores.problemText(stores.keys[i]).length > 0)
-                problems[stores.keys[i]] = stores.problemText(stores.keys[i])
-        }
-        reply(JSON.stringify({ profiles: settingsProfiles.map(function(p) { return p.name }),
-                               oop: oopCustomRanges, oopStandard: oopStandardOverrides, problems: problems }))
+    function run(line) {
+        var cmd = JSON.parse(line)
+        if (cmd.length > 0)
+            peer[cmd[0]].apply(peer, cmd.slice(1))
     }
-
-    function _named(nodes, name) {
-        for (var i = 0; i < nodes.length; ++i) {
-            var inner = Library.isFolder(nodes[i]) ? _named(nodes[i].children, name) : null
-            if (nodes[i].name === name || inner)
-                return inner || nodes[i]
-        }
-        return null
+    // The values as stored once no change waits for another copy's lock, "" until then.
+    function reply() {
+        return _burst.length > 0 || stores.waiting() ? "" : JSON.stringify({
+            profiles: settingsProfiles.map(function(p) { return p.name }), oop: oopCustomRanges,
+            oopStandard: oopStandardOverrides })
     }
 
     function saveProfile(name) {
@@ -62,12 +40,13 @@ QtObject {
         stores.sync(["profilesJson"], "save")
     }
     function deleteProfile(name) {
-        settingsProfiles = Profiles.withoutId(settingsProfiles, (_named(settingsProfiles, name) || {}).id)
+        settingsProfiles = settingsProfiles.filter(function(p) { return p.name !== name })
         stores.sync(["profilesJson"], "save")
     }
-    function saveRange(seat, name, value, folderName) {
+    // Into the top-level folder of that name when one is given.
+    function saveRange(seat, name, value, folder) {
         var tree = Library.sanitizeCustomTree(peer[seat + "CustomRanges"])
-        Custom.append(tree, folderName ? (_named(tree, folderName) || {}).id : "", "range", name, value)
+        Custom.append(tree, (tree.find(function(n) { return n.name === folder }) || {}).id, "range", name, value)
         peer[seat + "CustomRanges"] = tree
         stores.sync([seat + "CustomRangesJson"], "save")
     }
@@ -76,31 +55,22 @@ QtObject {
         stores.sync([seat + "StandardOverridesJson"], "save")
     }
     function reload() { stores.sync(stores.keys, "save") }
-    function state() {}
-    function burst(prefix, count, pause) {
-        _burst = { prefix: prefix, count: count, pause: pause, done: 0 }
-        _stepBurst()
-    }
 
-    function _stepBurst() {
-        var b = _burst
-        if (b.done === b.count) {
-            _burst = null
-            _replyIfStored()
-            return
+    // A profile and a range saved `count` times, 0 to 10 ms apart.
+    property var _burst: []
+    property Timer _burstStep: Timer {
+        interval: 0
+        onTriggered: {
+            var name = peer._burst.shift()
+            peer.saveProfile(name)
+            peer.saveRange("oop", name, "AA")
+            interval = Math.random() * 11
+            running = peer._burst.length > 0
         }
-        saveProfile(b.prefix + " " + b.done)
-        saveRange("oop", b.prefix + " " + b.done, "AA", "")
-        b.done += 1
-        _burstStep.interval = Math.floor(Math.random() * (b.pause + 1))
-        _burstStep.start()
     }
-
-    // Runs one command line; the reply follows through `reply`.
-    function run(line) {
-        var cmd = JSON.parse(line)
-        _owed = true
-        peer[cmd[0]].apply(peer, cmd.slice(1))
-        _replyIfStored()
+    function burst(prefix, count) {
+        for (var i = 0; i < count; ++i)
+            _burst.push(prefix + " " + i)
+        _burstStep.start()
     }
 }

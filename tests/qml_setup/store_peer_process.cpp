@@ -1,80 +1,48 @@
-#include "tests/qml_setup/store_peer_process.h"
-
+// For the Setup page's Qt Quick tests (`import SetupTestSupport`): the store
+// peer (store_peer.cpp) as a process of its own on this run's settings file.
 #include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QProcess>
 #include <QSettings>
 #include <QtQml/qqml.h>
 
-namespace {
+class StorePeerProcess : public QObject {
+  Q_OBJECT
 
-// The folder that holds <organisation>/<application>.conf.
-QString settingsFolder() {
-  QDir dir = QFileInfo(QSettings().fileName()).absoluteDir();
-  dir.cdUp();
-  return dir.path();
-}
+ public:
+  ~StorePeerProcess() override { kill(); }
 
-void registerType() { qmlRegisterType<StorePeerProcess>("SetupTestSupport", 1, 0, "StorePeerProcess"); }
-
-}  // namespace
-
-Q_COREAPP_STARTUP_FUNCTION(registerType)
-
-StorePeerProcess::~StorePeerProcess() {
-  kill();
-  restoreSettings();
-}
-
-QVariant StorePeerProcess::start() {
-  m_buffer.clear();
-  m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  m_process.start(QStringLiteral(STORE_PEER), {settingsFolder(), QCoreApplication::organizationName()});
-  return m_process.waitForStarted(10000) ? next() : QVariant();
-}
-
-void StorePeerProcess::send(const QVariantList& command) {
-  m_process.write(QJsonDocument::fromVariant(command).toJson(QJsonDocument::Compact) + '\n');
-  m_process.waitForBytesWritten(5000);
-}
-
-QVariant StorePeerProcess::next(int timeoutMs) {
-  QElapsedTimer t;
-  t.start();
-  // What came while the test's event loop ran is read before waiting for more.
-  for (m_buffer += m_process.readAllStandardOutput(); !m_buffer.contains('\n');
-       m_buffer += m_process.readAllStandardOutput()) {
-    if (t.elapsed() >= timeoutMs || m_process.state() == QProcess::NotRunning) return {};
-    m_process.waitForReadyRead(static_cast<int>(timeoutMs - t.elapsed()));
+  // Starts the peer; its stores as read at start, undefined when it did not start.
+  Q_INVOKABLE QVariant start() {
+    const QFileInfo organisation(QFileInfo(QSettings().fileName()).absolutePath());
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(QStringLiteral(STORE_PEER), {organisation.absolutePath(), QCoreApplication::organizationName()});
+    return m_process.waitForStarted(10000) ? next() : QVariant();
   }
-  const qsizetype end = m_buffer.indexOf('\n');
-  const QByteArray line = m_buffer.left(end);
-  m_buffer.remove(0, end + 1);
-  return QJsonDocument::fromJson(line).toVariant();
-}
+  // A command (a list: a function of store_peer.qml and its arguments); next
+  // returns the following reply, undefined when none came in time.
+  Q_INVOKABLE void send(const QVariantList& command) {
+    m_process.write(QJsonDocument::fromVariant(command).toJson(QJsonDocument::Compact) + '\n');
+    m_process.waitForBytesWritten(5000);
+  }
+  Q_INVOKABLE QVariant next(int timeoutMs = 20000) {
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!m_process.canReadLine())
+      if (!m_process.waitForReadyRead(int(deadline.remainingTime()))) return {};
+    return QJsonDocument::fromJson(m_process.readLine()).toVariant();
+  }
+  Q_INVOKABLE QVariant ask(const QVariantList& command) { send(command); return next(); }
+  // Ends the peer as a user closes it, or as a crash does.
+  Q_INVOKABLE void stop() { m_process.closeWriteChannel(); m_process.waitForFinished(10000); }
+  Q_INVOKABLE void kill() { m_process.kill(); m_process.waitForFinished(5000); }
 
-void StorePeerProcess::stop() {
-  m_process.closeWriteChannel();
-  m_process.waitForFinished(10000);
-}
+ private:
+  QProcess m_process;
+};
 
-void StorePeerProcess::kill() {
-  if (m_process.state() == QProcess::NotRunning) return;
-  m_process.kill();
-  m_process.waitForFinished(5000);
-}
+static void registerStorePeer() { qmlRegisterType<StorePeerProcess>("SetupTestSupport", 1, 0, "StorePeerProcess"); }
+Q_COREAPP_STARTUP_FUNCTION(registerStorePeer)
 
-void StorePeerProcess::moveSettings(const QString& folder, bool unreadable) {
-  const QString org = QCoreApplication::organizationName();
-  if (m_movedFrom.isEmpty()) m_movedFrom = settingsFolder();
-  if (unreadable) QDir().mkpath(folder + "/" + org + "/" + QCoreApplication::applicationName() + ".conf");
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-}
-
-void StorePeerProcess::restoreSettings() {
-  if (m_movedFrom.isEmpty()) return;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_movedFrom);
-  m_movedFrom.clear();
-}
+#include "store_peer_process.moc"

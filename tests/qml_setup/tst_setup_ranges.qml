@@ -17,10 +17,7 @@ Item {
     }
 
     // Puts a text on the clipboard.
-    Component {
-        id: clipComp
-        TextEdit { visible: false }
-    }
+    Component { id: clipComp; TextEdit { visible: false } }
 
     // Stands in for the page and the back end in the loader's failure cases.
     Component {
