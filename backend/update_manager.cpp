@@ -73,7 +73,6 @@ UpdateManager::UpdateManager(QObject* parent)
 void UpdateManager::setError(Error error, const QString& argument) {
   error_ = error;
   errorArgument_ = argument;
-  lastError_ = errorText();
 }
 
 QString UpdateManager::errorText() const {
@@ -97,12 +96,9 @@ QString UpdateManager::errorText() const {
 }
 
 bool UpdateManager::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance()) {
-    const QString text = errorText();
-    if (text != lastError_) {
-      lastError_ = text;
-      emit stateChanged();
-    }
+  // The error is worded when it is read, so a new language only needs telling.
+  if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance() && error_ != Error::None) {
+    emit stateChanged();
   }
   return QObject::eventFilter(watched, event);
 }

@@ -48,7 +48,7 @@ class UpdateManager : public QObject {
   QString currentVersion() const { return currentVersion_; }
   QString manifestUrl() const { return manifestUrl_; }
   bool busy() const { return busy_; }
-  QString lastError() const { return lastError_; }
+  QString lastError() const { return errorText(); }
   QDateTime lastCheckedAt() const { return lastCheckedAt_; }
   QDateTime lastSuccessAt() const { return lastSuccessAt_; }
   bool updateAvailable() const { return updateAvailable_; }
@@ -108,7 +108,6 @@ class UpdateManager : public QObject {
   QString currentVersion_;
   QString manifestUrl_;
   bool busy_ = false;
-  QString lastError_;  // errorText() as last worded
   Error error_ = Error::None;
   QString errorArgument_;
   QDateTime lastCheckedAt_;
