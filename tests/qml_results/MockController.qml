@@ -21,6 +21,11 @@ QtObject {
     property var calls: []
     // Node locks as the back end holds them: node -> hand -> {actionIndex, actionProb}.
     property var locks: ({})
+    // The locks the results on show were solved with (those of the last
+    // re-solve), and whether that is known (not for an opened project).
+    property var appliedLocks: ({})
+    property bool appliedLocksKnown: true
+    property bool _reSolving: false
 
     signal resultsChanged()
 
@@ -52,6 +57,8 @@ QtObject {
         statsOverride = {}
         actionsOverride = {}
         strategyOverride = {}
+        appliedLocks = _reSolving ? JSON.parse(JSON.stringify(locks)) : {}
+        _reSolving = false
         resultIterations = resultIterations + 1
         resultsChanged()
     }
@@ -121,7 +128,33 @@ QtObject {
                        actionProb: locks[_key(node)][hand].actionProb })
         return out
     }
-    function reSolveWithNodeLocks() { _record("reSolveWithNodeLocks", []) }
+    function nodeLockMarks(node) {
+        var n = _node(node)
+        var count = n ? n.actions.length : 0
+        var set = locks[_key(node)] || {}
+        var solved = appliedLocksKnown ? (appliedLocks[_key(node)] || {}) : {}
+        var out = { applied: [], pending: [], unknown: [] }
+        function inRange(e) { return e.actionIndex >= 0 && e.actionIndex < count }
+        for (var hand in solved) {
+            if (inRange(solved[hand]))
+                out.applied.push(hand)
+        }
+        for (hand in set) {
+            if (!inRange(set[hand]))
+                continue
+            var same = solved[hand] && solved[hand].actionIndex === set[hand].actionIndex
+                       && solved[hand].actionProb === set[hand].actionProb
+            if (!appliedLocksKnown)
+                out.unknown.push(hand)
+            else if (!same)
+                out.pending.push(hand)
+        }
+        return out
+    }
+    function reSolveWithNodeLocks() {
+        _record("reSolveWithNodeLocks", [])
+        _reSolving = true
+    }
     // A new project: no results and no locks.
     function clearResults() {
         locks = {}
