@@ -74,6 +74,7 @@ Item {
     // shows what it reached, not the result an earlier run left.
     readonly property bool _endedWithoutResult: !_running && _lastRunOutcome !== "" && _lastRunOutcome !== "done"
     readonly property bool runFailed: !_running && _lastRunOutcome === "failed"
+    readonly property bool runCancelled: !_running && _lastRunOutcome === "cancelled"
 
     readonly property bool isFinalizing: _running && Fmt.isFinalizingText(_statusText)
     property int _lastIterFromStatusText: 0

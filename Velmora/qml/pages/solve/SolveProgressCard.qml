@@ -7,7 +7,7 @@ import "../../components/SolveProgress.js" as Progress
 // Progress card of the Solve page: the ring, the status line, a bar with the
 // ring's share and the iterations done, and the four run figures. The ring
 // and the bar draw the share the ring's number shows, at once; a run that
-// failed draws what it reached in the danger colour.
+// failed draws what it reached in the danger colour, a cancelled one muted.
 Card {
     id: root
 
@@ -16,7 +16,10 @@ Card {
     readonly property bool _running: !!page && page._running
     readonly property color _muted: theme ? theme.textMuted : "#8B949E"
     readonly property bool _failed: !!page && page.runFailed
-    readonly property color _danger: theme ? theme.danger : "#F85149"
+    readonly property bool _cancelled: !!page && page.runCancelled
+    readonly property color _accent: theme ? theme.accent : "#3FB950"
+    // The colour of the share drawn: the accent, or what became of the run.
+    readonly property color _shareColor: _failed ? (theme ? theme.danger : "#F85149") : (_cancelled ? _muted : _accent)
 
     objectName: "progressCard"
 
@@ -44,7 +47,7 @@ Card {
                 Layout.preferredHeight: 140
                 theme: root.theme
                 strokeWidth: 10
-                progressColor: root._failed ? root._danger : (root.theme ? root.theme.accent : "#3FB950")
+                progressColor: root._shareColor
                 value: root.page ? root.page.progressWheelValue : 0
                 indeterminate: root._running && root.page.currentIteration <= 0
             }
@@ -94,14 +97,11 @@ Card {
                         width: parent.width * Math.max(0, Math.min(1, track.value))
                         gradient: Gradient {
                             orientation: Gradient.Horizontal
-                            GradientStop {
-                                position: 0.0
-                                color: root._failed ? root._danger : (root.theme ? root.theme.accent : "#3FB950")
-                            }
+                            GradientStop { position: 0.0; color: root._shareColor }
                             GradientStop {
                                 position: 1.0
-                                color: root._failed ? Qt.darker(root._danger, 1.4)
-                                                    : (root.theme ? root.theme.accentMuted : "#238636")
+                                color: root._failed || root._cancelled ? Qt.darker(root._shareColor, 1.4)
+                                                                       : (root.theme ? root.theme.accentMuted : "#238636")
                             }
                         }
                     }
