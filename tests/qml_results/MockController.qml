@@ -21,8 +21,7 @@ QtObject {
     property var calls: []
     // Node locks as the back end holds them: node -> hand -> {actionIndex, actionProb}.
     property var locks: ({})
-    // The locks the results on show were solved with (those of the last
-    // re-solve), and whether that is known (not for an opened project).
+    // The locks the results on show were solved with, and whether that is known.
     property var appliedLocks: ({})
     property bool appliedLocksKnown: true
     property bool _reSolving: false
@@ -128,28 +127,17 @@ QtObject {
                        actionProb: locks[_key(node)][hand].actionProb })
         return out
     }
+    // Locks set since the last re-solve are pending, all of them when the
+    // results cannot tell; a lock of an action the node lacks is left out.
     function nodeLockMarks(node) {
-        var n = _node(node)
-        var count = n ? n.actions.length : 0
-        var set = locks[_key(node)] || {}
-        var solved = appliedLocksKnown ? (appliedLocks[_key(node)] || {}) : {}
-        var out = { applied: [], pending: [], unknown: [] }
-        function inRange(e) { return e.actionIndex >= 0 && e.actionIndex < count }
-        for (var hand in solved) {
-            if (inRange(solved[hand]))
-                out.applied.push(hand)
+        var count = _node(node) ? _node(node).actions.length : 0
+        function hands(table) {
+            return Object.keys(table[_key(node)] || {}).filter(function(h) { return table[_key(node)][h].actionIndex < count })
         }
-        for (hand in set) {
-            if (!inRange(set[hand]))
-                continue
-            var same = solved[hand] && solved[hand].actionIndex === set[hand].actionIndex
-                       && solved[hand].actionProb === set[hand].actionProb
-            if (!appliedLocksKnown)
-                out.unknown.push(hand)
-            else if (!same)
-                out.pending.push(hand)
-        }
-        return out
+        var set = hands(locks), solved = hands(appliedLocks)
+        if (!appliedLocksKnown)
+            return { applied: [], pending: [], unknown: set }
+        return { applied: solved, pending: set.filter(function(h) { return solved.indexOf(h) < 0 }), unknown: [] }
     }
     function reSolveWithNodeLocks() {
         _record("reSolveWithNodeLocks", [])

@@ -341,10 +341,8 @@ Item {
             // The root's mark tells the locks its result holds from those it
             // does not (or, opened from a file, may not) hold, in the user's language.
             function marks() {
-                return ["lockBanner", "pendingLockBanner"].map(function(name) {
-                    var b = findChild(findChild(page, "treeLevel0"), name)
-                    return b.visible ? findChild(b, name + "Text").text : ""
-                })
+                return ["lockBanner", "pendingLockBanner"].map(function(n) {
+                    return findChild(findChild(page, "treeLevel0"), n).visible ? findChild(page, n + "Text").text : "" })
             }
             compare(marks(), ["Locked: " + cls, ""], "after the re-solve")
             start()   // a plain start of the same spot keeps the locks but does not apply them

@@ -2,7 +2,6 @@ import QtQuick
 import QtTest
 import Velmora
 import "../qml_shell/spots.js" as Spots
-import "qrc:/Velmora/qml/components/SolveProgress.js" as Progress
 
 // The Solve page inside the shell with the real controller: a tiny river
 // spot started from the page's button runs, reports and completes; runs that
@@ -56,23 +55,14 @@ Item {
             shell.requestNavigate(2)
             compare(shell.navIndex, 2)
         }
-        function runFromPage() {
-            mouseClick(item("startSolveButton"))
-            tryCompare(appController, "running", false, 60000)
-        }
         // The share the bar and the ring's arc draw, and the one the ring's number shows.
         function drawnShares() {
-            var bar = item("progressBar")
-            return [item("progressFill").width / bar.width, findChild(item("progressRing"), "progressCanvas").drawnValue,
-                    page.progressWheelValue]
+            return [item("progressFill").width / item("progressBar").width,
+                    findChild(item("progressRing"), "progressCanvas").drawnValue, page.progressWheelValue]
         }
-        function sameShares(shares) {
-            return Math.abs(shares[0] - shares[2]) < 1e-6 && Math.abs(shares[1] - shares[2]) < 1e-6
-        }
+        function sameShares(d) { return Math.abs(d[0] - d[2]) < 1e-6 && Math.abs(d[1] - d[2]) < 1e-6 }
         // The first whole number of a text, digit grouping dropped.
-        function countIn(text) {
-            return Number(/\d[\d.,\u00a0\u202f ]*/.exec(text)[0].replace(/[^\d]/g, ""))
-        }
+        function countIn(text) { return Number(/\d[\d,]*/.exec(text)[0].replace(/,/g, "")) }
 
         function test_river_solve_from_the_page() {
             openSpot(Spots.riverSpot(30))
@@ -153,22 +143,15 @@ Item {
             tryVerify(function() { return page.currentIteration > 0 && page.elapsedTime !== "00:00" }, 30000,
                       "a clock tick wrote the run's figures")
             var longSpeed = page.iterationsPerSec
-            verify(longSpeed > 0)
             mouseClick(item("cancelSolveButton"))
             tryCompare(appController, "running", false, 20000)
-            var reached = appController.lastRunIterations
-            verify(reached > 0, "the cancelled run got somewhere")
-            var summary = page.runHistoryModel.get(0).summary
-            compare([page.runHistoryModel.get(0).status, countIn(item("iterationsText").text), countIn(summary)],
-                    ["Cancelled", reached, reached], summary)
-            verify(appController.progress > 0 && sameShares(drawnShares()) && page.progressWheelValue === appController.progress,
+            var reached = appController.lastRunIterations, run = page.runHistoryModel.get(0)
+            compare([run.status, countIn(item("iterationsText").text), countIn(run.summary), item("exploitabilityCard").value],
+                    ["Cancelled", reached, reached, "—"], run.summary)
+            verify(reached > 0 && page.progressWheelValue === appController.progress && sameShares(drawnShares()),
                    "the share it reached: " + drawnShares())
-            compare(item("exploitabilityCard").value, "—", "a run without a result has no figure")
 
-            var exact = Spots.riverSpot(30)
-            exact.oopRangeText = "AA"
-            exact.ipRangeText = "KK"
-            shell.applyProjectState(exact)
+            shell.applyProjectState(Object.assign(Spots.riverSpot(30), { oopRangeText: "AA", ipRangeText: "KK" }))
             tryCompare(shell, "canSolve", true, 15000)
             var began = Date.now()
             mouseClick(item("startSolveButton"))
@@ -179,7 +162,7 @@ Item {
             verify(seconds < 1, "a run of well under a second: " + seconds)
             compare([page.elapsedTime, page.estimatedRemaining], ["00:00", "00:00"])
             verify(page.iterationsPerSec >= appController.resultIterations / seconds && page.iterationsPerSec !== longSpeed,
-                   "its own pace: " + page.iterationsPerSec + " it/s for " + appController.resultIterations + " in " + seconds + " s")
+                   "its own pace: " + page.iterationsPerSec)
             compare([item("exploitabilityCard").value, findChild(findChild(shell, "resultsPage"), "exploitabilityCard").value],
                     ["0.0000", "0.0000"], "solved to " + appController.resultExploitability)
         }
@@ -188,21 +171,16 @@ Item {
         // that fails, each after a finished run: the card reads failed, with
         // the nothing they reached, never the last result's 100 %.
         function test_refused_and_failed_runs_read_as_failed_data() {
-            return [
-                { tag: "start refused", sizes: "33 75", resolve: false, error: "OOP river bet sizes: '33 75' is not a valid size" },
-                { tag: "re-solve refused", sizes: "33 75", resolve: true, error: "OOP river bet sizes: '33 75' is not a valid size" },
-                { tag: "run failed", rake: 150, resolve: false, error: "Rake percent" }
-            ]
+            var size = { key: "oop_river_bet_sizes", value: "33 75", error: "OOP river bet sizes: '33 75' is not a valid size" }
+            return [Object.assign({ tag: "start refused" }, size), Object.assign({ tag: "re-solve refused", resolve: true }, size),
+                    { tag: "run failed", key: "rake_percent", value: 150, error: "Rake percent" }]
         }
         function test_refused_and_failed_runs_read_as_failed(data) {
             openSpot(Spots.riverSpot(30))
-            runFromPage()
-            compare([page.progressWheelValue, page.badgeText], [1, "Ready"])
+            mouseClick(item("startSolveButton"))
+            tryCompare(page, "progressWheelValue", 1, 20000)
             var cfg = shell._solveMemCfg()
-            if (data.sizes)
-                cfg.oop_river_bet_sizes = data.sizes
-            if (data.rake)
-                cfg.rake_percent = data.rake
+            cfg[data.key] = data.value
             appController.startSolveWithConfig(cfg)
             if (data.resolve)
                 appController.reSolveWithNodeLocks()
