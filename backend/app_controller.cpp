@@ -197,6 +197,8 @@ void AppController::resetResultFigures() {
   m_resultExploitability = 0.0;
   m_resultEvOop = 0.0;
   m_resultEvIp = 0.0;
+  m_resultNodeLocks.clear();
+  m_resultNodeLocksKnown = true;
 }
 
 // ---------------------------------------------------------------------------
@@ -217,6 +219,7 @@ void AppController::clearResults() {
     m_resultsReclaimableMemoryBytes = 0;
     m_pendingSolveMemoryBytes = 0;
     setProgress(0.0);
+    endRun(RunOutcome::None, 0);
     setStatus([] { return tr("Ready"); });
     setRunning(false);
     refreshAvailableMemory();

@@ -63,6 +63,13 @@ class AppController : public QObject {
   Q_PROPERTY(bool running READ running NOTIFY runningChanged)
   Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
   Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged)
+  // How the latest start went: "" before any (and after results are
+  // cleared or a project opened), "running" while it is under way (also a
+  // start being checked), then "done", "cancelled" or "failed" (refused, or
+  // stopped by an error). `progress` then holds the share it reached, and
+  // `lastRunIterations` its iterations (0 while it runs).
+  Q_PROPERTY(QString lastRunOutcome READ lastRunOutcome NOTIFY lastRunOutcomeChanged)
+  Q_PROPERTY(int lastRunIterations READ lastRunIterations NOTIFY lastRunOutcomeChanged)
   Q_PROPERTY(QString resultsSummary READ resultsSummary NOTIFY resultsChanged)
   Q_PROPERTY(int resultStartingPot READ resultStartingPot NOTIFY resultsChanged)
   // The board the stored result was solved on ("QsJh2h7c"), "" without one.
@@ -104,6 +111,8 @@ class AppController : public QObject {
   bool running() const { return m_running; }
   double progress() const { return m_progress; }
   QString statusText() const { return m_statusText; }
+  QString lastRunOutcome() const;
+  int lastRunIterations() const { return m_lastRunIterations; }
   QString resultsSummary() const { return m_resultsSummary; }
   int resultStartingPot() const { return m_resultStartingPot; }
   QString resultBoardText() const { return m_resultBoardText; }
@@ -174,6 +183,12 @@ class AppController : public QObject {
   Q_INVOKABLE void setNodeLock(int nodeIndex, const QString& handLabel169, int actionIndex, double actionProb);
   Q_INVOKABLE void clearNodeLocks(int nodeIndex);
   Q_INVOKABLE QVariantList nodeLocks(int nodeIndex) const;
+  // The hand classes locked at a node, told apart by the result on show:
+  // {"applied": the locks it was solved with, "pending": locks set that it
+  // was not solved with (a re-solve applies them), "unknown": locks of a
+  // result opened from a project file, which cannot tell}. Locks of an
+  // action the node lacks are left out; empty lists without a result.
+  Q_INVOKABLE QVariantMap nodeLockMarks(int nodeIndex) const;
   Q_INVOKABLE int treeNodeCount() const;
   Q_INVOKABLE QVariantMap nodeMeta(int nodeIndex) const;
   Q_INVOKABLE QVariantList nodeActions(int nodeIndex) const;
@@ -223,6 +238,7 @@ class AppController : public QObject {
  signals:
   void runningChanged();
   void progressChanged();
+  void lastRunOutcomeChanged();
   void statusTextChanged();
   void resultsChanged();
   void solveStatsChanged();
@@ -284,6 +300,15 @@ class AppController : public QObject {
   void showStatusText(const QString& text);
   void setRunning(bool running);
   void setProgress(double progress);
+  // The latest start: a new one begins from nothing, and ends with its
+  // outcome and the iterations it reached.
+  enum class RunOutcome { None, Running, Done, Cancelled, Failed };
+  void beginRun();
+  void endRun(RunOutcome outcome);
+  void endRun(RunOutcome outcome, int iterations);
+  // The iteration an intermediate report names ("Iter 37 | ..."), kept as
+  // the run's count so far.
+  void noteReportedIteration(const std::string& text);
   velmora_app::SolveConfig buildSolveConfig(const QVariantMap& cfg, bool applyLocks) const;
   void solveProgressCallback(std::uint64_t runId, const velmora_app::SolveProgress& progress);
   // `tree` holds the node tables of a successful final report, built on
@@ -300,9 +325,11 @@ class AppController : public QObject {
   // estimate of the spot it starts and for the previous worker to let go.
   bool estimatePublishedFor(const velmora_app::SolveConfig& config) const;
   void continuePendingStart();
+  // The checks and the start proper of `startSolveWithConfig`.
+  void beginSolve(const QVariantMap& cfg);
   void launchSolve(const velmora_app::SolveConfig& config);
   // Gives a start that has not begun up, with the status saying why.
-  void dropPendingStart(StatusWording status);
+  void dropPendingStart(StatusWording status, RunOutcome outcome = RunOutcome::Failed);
   bool memoryFits(quint64 requiredBytes);
   // Leaves the current run and any pending start behind: their reports and
   // their start no longer reach the controller.
@@ -360,6 +387,9 @@ class AppController : public QObject {
   double m_progress = 0.0;
   QString m_statusText;
   StatusWording m_statusWording;  // empty for a fixed status text
+  RunOutcome m_lastRunOutcome = RunOutcome::None;
+  int m_lastRunIterations = 0;
+  int m_runIterationsSeen = 0;  // of the run under way
   QString m_resultsSummary;
   int m_resultStartingPot = 0;
   QString m_resultBoardText;
@@ -374,6 +404,11 @@ class AppController : public QObject {
   std::shared_ptr<const ResultTree> m_tree;
   QVariantMap m_lastUiCfg;
   NodeLockTable m_nodeLockTable;
+  // The locks the run under way was started with, and those the result on
+  // show was solved with; a result opened from a file cannot tell its own.
+  NodeLockTable m_runNodeLocks;
+  NodeLockTable m_resultNodeLocks;
+  bool m_resultNodeLocksKnown = true;
   // The spot whose tree the lock table's node indices refer to; none before
   // the first start.
   std::optional<velmora_app::SolveConfig> m_lockSpot;

@@ -1,5 +1,6 @@
 // Node locks set on the results page and the re-solve that applies them.
 #include <QDebug>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -58,7 +59,9 @@ void AppController::reSolveWithNodeLocks() {
   if (m_running) return;
   try {
     if (m_lastUiCfg.isEmpty()) {
+      beginRun();
       setStatus([] { return tr("No previous solve config (solve once first)"); });
+      endRun(RunOutcome::Failed, 0);
       return;
     }
     QVariantMap cfg = m_lastUiCfg;
@@ -83,6 +86,48 @@ void AppController::keepNodeLocksOfSpot(velmora_app::SolveConfig& config) {
   }
   m_lockSpot = config;
   m_lockSpot->node_locks.clear();
+  // What this run solves with: the table when the request carries locks.
+  m_runNodeLocks = config.node_locks.empty() ? NodeLockTable() : m_nodeLockTable;
+}
+
+QVariantMap AppController::nodeLockMarks(int nodeIndex) const {
+  QStringList applied;
+  QStringList pending;
+  QStringList unknown;
+  try {
+    const int actions = m_tree && nodeIndex >= 0 ? m_tree->actionCount(nodeIndex) : 0;
+    const auto inRange = [actions](const LockEntry& e) { return e.actionIndex >= 0 && e.actionIndex < actions; };
+    const auto locksAt = [nodeIndex](const NodeLockTable& table) {
+      const auto node = table.constFind(nodeIndex);
+      return node == table.cend() ? QHash<QByteArray, LockEntry>() : node.value();
+    };
+    const QHash<QByteArray, LockEntry> set = locksAt(m_nodeLockTable);
+    const QHash<QByteArray, LockEntry> solved = m_resultNodeLocksKnown ? locksAt(m_resultNodeLocks)
+                                                                       : QHash<QByteArray, LockEntry>();
+    for (auto hand = solved.cbegin(); hand != solved.cend(); ++hand) {
+      if (inRange(hand.value())) applied.append(QString::fromUtf8(hand.key()));
+    }
+    for (auto hand = set.cbegin(); hand != set.cend(); ++hand) {
+      if (!inRange(hand.value())) continue;
+      const auto same = solved.constFind(hand.key());
+      const bool solvedWith = same != solved.cend() && same.value().actionIndex == hand.value().actionIndex &&
+                              same.value().actionProb == hand.value().actionProb;
+      if (!m_resultNodeLocksKnown)
+        unknown.append(QString::fromUtf8(hand.key()));
+      else if (!solvedWith)
+        pending.append(QString::fromUtf8(hand.key()));
+    }
+  } catch (...) {
+    qWarning() << "nodeLockMarks failed";
+    applied.clear();
+    pending.clear();
+    unknown.clear();
+  }
+  QVariantMap marks;
+  marks.insert(QStringLiteral("applied"), applied);
+  marks.insert(QStringLiteral("pending"), pending);
+  marks.insert(QStringLiteral("unknown"), unknown);
+  return marks;
 }
 
 QVariantList AppController::nodeLocksSnapshot() const {

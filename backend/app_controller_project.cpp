@@ -196,6 +196,9 @@ QVariantMap AppController::applyLoadedProject(project_file::LoadedProject&& load
   m_caches = std::move(loaded.caches);
 
   m_nodeLockTable = parseNodeLocks(loaded.nodeLocks);
+  // The file keeps the locks as they were set, not those its result was
+  // solved with.
+  m_resultNodeLocksKnown = !hasResults;
   m_lastUiCfg = loaded.lastUiCfg;
   // The saved locks were set on the spot a re-solve of the file repeats; a
   // file without that configuration gives no board, which no start matches.
@@ -210,8 +213,9 @@ QVariantMap AppController::applyLoadedProject(project_file::LoadedProject&& load
     m_resultRakeCap = rakeFigure(m_lastUiCfg.value(QStringLiteral("rake_cap")).toDouble());
   }
 
-  setRunning(false);
   setProgress(0.0);
+  endRun(RunOutcome::None, 0);
+  setRunning(false);
   setStatus([strategy = int(m_caches.handStrategy.size()), combos = int(m_caches.handCombos.size())] {
     return tr("Loaded project (%1, %2)")
         .arg(tr("%n strategy nodes", nullptr, strategy), tr("%n combo nodes", nullptr, combos));

@@ -214,11 +214,19 @@ void AppController::startSolve() { startSolveWithConfig(QVariantMap()); }
 void AppController::startSolveWithConfig(const QVariantMap& cfg) {
   // A live run refuses; one that was asked to stop gives way to the new start.
   if (m_running && !m_cancelRequested) return;
+  beginSolve(cfg);
+  // A start that did not begin was refused: it reached nothing.
+  if (!m_running && m_lastRunOutcome == RunOutcome::Running) endRun(RunOutcome::Failed, 0);
+}
+
+void AppController::beginSolve(const QVariantMap& cfg) {
   try {
     if (m_running) {
       abandonCurrentRun();
+      endRun(RunOutcome::Cancelled);
       setRunning(false);
     }
+    beginRun();
     setStatus([] { return tr("Starting..."); });
 
     const bool oopJam = cfg.value(QStringLiteral("oop_add_all_in_jam_threshold_enabled"), false).toBool();
@@ -301,9 +309,6 @@ void AppController::startSolveWithConfig(const QVariantMap& cfg) {
     dropStoredResult();
     clearQueryCaches();
     resetResultFigures();
-    // The share of the run before goes with its result: until this run's
-    // first report nothing of it is done.
-    setProgress(0.0);
     m_resultsReclaimableMemoryBytes = 0;
     emit resultsChanged();
     emit systemMemoryChanged();
@@ -388,9 +393,10 @@ void AppController::continuePendingStart() {
   }
 }
 
-void AppController::dropPendingStart(StatusWording status) {
+void AppController::dropPendingStart(StatusWording status, RunOutcome outcome) {
   m_pendingStart.reset();
   m_pendingStartTimer.stop();
+  endRun(outcome, 0);
   setRunning(false);
   setStatus(std::move(status));
 }
@@ -404,6 +410,7 @@ void AppController::launchSolve(const velmora_app::SolveConfig& config) {
   });
   if (!started) {
     // Another worker still holds the session; this run never began.
+    endRun(RunOutcome::Failed, 0);
     setRunning(false);
     setStatus([] { return tr("Already running"); });
   }
@@ -424,7 +431,7 @@ void AppController::cancelSolve() {
   try {
     if (m_pendingStart) {
       // Nothing was started yet: the start is simply dropped.
-      dropPendingStart([] { return QStringLiteral("Cancelled"); });
+      dropPendingStart([] { return QStringLiteral("Cancelled"); }, RunOutcome::Cancelled);
       return;
     }
     if (m_running) m_cancelRequested = true;
@@ -525,13 +532,17 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
                                   << " has_result=" << p.result.has_value();
     }
 
-    setProgress(p.fraction);
+    // A run that ends without a result keeps the share it reached.
+    if (!p.result || p.result->success) setProgress(p.fraction);
     setStatusText(fromStd(p.text));
 
     // An intermediate report never ends the run, even one applied after the
     // worker has already left the session: the run ends with its final
     // report, which is queued behind it and brings the results.
-    if (!p.result) return;
+    if (!p.result) {
+      noteReportedIteration(p.text);
+      return;
+    }
 
     const velmora_app::SolveResult& result = *p.result;
     QString summary;
@@ -549,6 +560,7 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
                           static_cast<double>(result.exploitability));
       emit solveStatsChanged();
       fillResultTables(result, std::move(tree));
+      m_resultNodeLocks = m_runNodeLocks;
       if (root) cacheNodeAnswers(0, *root);
       m_resultsReclaimableMemoryBytes = m_pendingSolveMemoryBytes;
       emit systemMemoryChanged();
@@ -562,13 +574,23 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
 
     // The final report is the last word of its run: the solve is over, even if
     // the worker has not quite left the session yet.
+    if (result.success)
+      endRun(RunOutcome::Done, m_resultIterations);
+    else
+      endRun(p.text == "Cancelled" ? RunOutcome::Cancelled : RunOutcome::Failed);
     setRunning(false);
   } catch (const std::exception& e) {
     qWarning() << "UI failed to apply a solve report:" << e.what();
-    if (p.result) setRunning(false);
+    if (p.result) {
+      endRun(RunOutcome::Failed);
+      setRunning(false);
+    }
   } catch (...) {
     qWarning() << "UI failed to apply a solve report";
-    if (p.result) setRunning(false);
+    if (p.result) {
+      endRun(RunOutcome::Failed);
+      setRunning(false);
+    }
   }
 }
 

@@ -1680,6 +1680,14 @@
         <source>Locked: %1</source>
         <translation>Fixiert: %1</translation>
     </message>
+    <message>
+        <source>Locks set: %1 — Re-solve to apply</source>
+        <translation>Fixierungen gesetzt: %1 — mit „Neu lösen“ anwenden</translation>
+    </message>
+    <message>
+        <source>Locks set: %1 — not known if these results use them; Re-solve to apply</source>
+        <translation>Fixierungen gesetzt: %1 — unbekannt, ob diese Ergebnisse sie enthalten; mit „Neu lösen“ anwenden</translation>
+    </message>
 </context>
 <context>
     <name>ResultsTreePanel</name>

@@ -1680,6 +1680,14 @@
         <source>Locked: %1</source>
         <translation>Bloqueadas: %1</translation>
     </message>
+    <message>
+        <source>Locks set: %1 — Re-solve to apply</source>
+        <translation>Bloqueos definidos: %1 — pulsa «Resolver» para aplicarlos</translation>
+    </message>
+    <message>
+        <source>Locks set: %1 — not known if these results use them; Re-solve to apply</source>
+        <translation>Bloqueos definidos: %1 — no se sabe si estos resultados los usan; pulsa «Resolver» para aplicarlos</translation>
+    </message>
 </context>
 <context>
     <name>ResultsTreePanel</name>

@@ -1680,6 +1680,14 @@
         <source>Locked: %1</source>
         <translation>Verrouillées : %1</translation>
     </message>
+    <message>
+        <source>Locks set: %1 — Re-solve to apply</source>
+        <translation>Verrous définis : %1 — « Recalculer » pour les appliquer</translation>
+    </message>
+    <message>
+        <source>Locks set: %1 — not known if these results use them; Re-solve to apply</source>
+        <translation>Verrous définis : %1 — on ne sait pas si ces résultats en tiennent compte ; « Recalculer » pour les appliquer</translation>
+    </message>
 </context>
 <context>
     <name>ResultsTreePanel</name>

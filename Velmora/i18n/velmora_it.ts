@@ -1680,6 +1680,14 @@
         <source>Locked: %1</source>
         <translation>Bloccate: %1</translation>
     </message>
+    <message>
+        <source>Locks set: %1 — Re-solve to apply</source>
+        <translation>Blocchi impostati: %1 — usa «Risolvi» per applicarli</translation>
+    </message>
+    <message>
+        <source>Locks set: %1 — not known if these results use them; Re-solve to apply</source>
+        <translation>Blocchi impostati: %1 — non si sa se questi risultati li usano; usa «Risolvi» per applicarli</translation>
+    </message>
 </context>
 <context>
     <name>ResultsTreePanel</name>

@@ -1682,6 +1682,14 @@
         <source>Locked: %1</source>
         <translation>Zablokowane: %1</translation>
     </message>
+    <message>
+        <source>Locks set: %1 — Re-solve to apply</source>
+        <translation>Ustawione blokady: %1 — kliknij „Przelicz”, aby je zastosować</translation>
+    </message>
+    <message>
+        <source>Locks set: %1 — not known if these results use them; Re-solve to apply</source>
+        <translation>Ustawione blokady: %1 — nie wiadomo, czy te wyniki je uwzględniają; kliknij „Przelicz”, aby je zastosować</translation>
+    </message>
 </context>
 <context>
     <name>ResultsTreePanel</name>

@@ -1680,6 +1680,14 @@
         <source>Locked: %1</source>
         <translation>Travadas: %1</translation>
     </message>
+    <message>
+        <source>Locks set: %1 — Re-solve to apply</source>
+        <translation>Travas definidas: %1 — use “Resolver” para aplicá-las</translation>
+    </message>
+    <message>
+        <source>Locks set: %1 — not known if these results use them; Re-solve to apply</source>
+        <translation>Travas definidas: %1 — não se sabe se estes resultados as usam; use “Resolver” para aplicá-las</translation>
+    </message>
 </context>
 <context>
     <name>ResultsTreePanel</name>

@@ -1682,6 +1682,14 @@
         <source>Locked: %1</source>
         <translation>Заблокированы: %1</translation>
     </message>
+    <message>
+        <source>Locks set: %1 — Re-solve to apply</source>
+        <translation>Заданы блокировки: %1 — нажмите «Пересчитать», чтобы применить</translation>
+    </message>
+    <message>
+        <source>Locks set: %1 — not known if these results use them; Re-solve to apply</source>
+        <translation>Заданы блокировки: %1 — неизвестно, учтены ли они в этих результатах; нажмите «Пересчитать», чтобы применить</translation>
+    </message>
 </context>
 <context>
     <name>ResultsTreePanel</name>

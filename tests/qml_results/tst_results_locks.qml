@@ -134,24 +134,30 @@ Item {
             compare(probs("AA"), [1, 0, 0])
         }
 
-        // The tree marks each node the back end holds locks for with the hands a re-solve
-        // locks there (an opened project's too; a lock of an action the node lacks is not named).
+        // The tree marks each node the back end holds locks for with the hands locked
+        // there: those the result was solved with apart from those only set (a
+        // lock of an action the node lacks is not named).
         function test_locked_node_marked_in_tree() {
-            function banner(level) {
-                var b = findChild(findChild(page, "treeLevel" + level), "lockBanner")
-                return b.visible ? findChild(b, "lockBannerText").text : ""
+            function banner(level, name) {
+                var b = findChild(findChild(page, "treeLevel" + level), name || "lockBanner")
+                return b.visible ? findChild(b, (name || "lockBanner") + "Text").text : ""
             }
+            function banners(level) { return [banner(level), banner(level, "pendingLockBanner")] }
             page.selectActionAtLevel(0, 1)   // node 2
             click("nodeLockModeButton")
             click("nodeLockAction0")
             clickCell("KK")
             clickCell("AKo")
-            compare([banner(0), banner(1)], ["", "Locked: AKo, KK"])
+            compare([banners(0), banners(1)], [["", ""], ["", "Locks set: AKo, KK — Re-solve to apply"]])
             click("resetWeightsButton")
-            compare(banner(1), "")
+            compare(banners(1), ["", ""])
             mock.locks = { "0": { QQ: { actionIndex: 1, actionProb: 1 }, AA: { actionIndex: 7, actionProb: 1 } } }
+            mock.reSolveWithNodeLocks()
             mock.finishSolve()
-            compare(banner(0), "Locked: QQ")
+            compare(banners(0), ["Locked: QQ", ""])
+            mock.appliedLocksKnown = false   // an opened project's result
+            mock.finishSolve()
+            compare(banners(0), ["", "Locks set: QQ — not known if these results use them; Re-solve to apply"])
         }
 
         function test_debounced_load_and_filters() {

@@ -1,7 +1,9 @@
 import QtQuick
 
 // The controller as the Solve page sees it, driven by the tests: a start
-// is accepted (running turns on) unless `refuseStarts` holds a reason.
+// is accepted (running turns on) unless `refuseStarts` holds a reason. Each
+// start is under way ("running") until it ends as "done", "cancelled" or
+// "failed" with the iterations it reached.
 QtObject {
     property bool running: false
     property real progress: 0
@@ -12,21 +14,32 @@ QtObject {
     property string refuseStarts: ""
     property var starts: []
     property int cancels: 0
+    property string lastRunOutcome: ""
+    property int lastRunIterations: 0
+    property int _iterationSeen: 0
 
     signal resultsChanged()
+
+    function _endRun(outcome, iterations) {
+        lastRunIterations = iterations
+        lastRunOutcome = outcome
+    }
 
     function startSolveWithConfig(cfg) {
         if (running)
             return
         starts = starts.concat([cfg])
+        _iterationSeen = 0
+        progress = 0
+        _endRun("running", 0)
         statusText = "Starting..."
         if (refuseStarts !== "") {
             statusText = refuseStarts
+            _endRun("failed", 0)
             return
         }
         resultIterations = 0
         resultsChanged()
-        progress = 0
         running = true
     }
     function cancelSolve() {
@@ -37,6 +50,9 @@ QtObject {
     function report(text, fraction) {
         progress = fraction
         statusText = text
+        var m = /^Iter (\d+)/.exec(text)
+        if (m)
+            _iterationSeen = Math.max(_iterationSeen, Number(m[1]))
     }
     // The end of a run: a result (iterations > 0) or none, then `running` off.
     function finish(text, iterations, exploitability) {
@@ -44,6 +60,12 @@ QtObject {
         resultIterations = iterations
         resultExploitability = exploitability
         resultsChanged()
+        if (iterations > 0) {
+            progress = 1
+            _endRun("done", iterations)
+        } else {
+            _endRun(text === "Cancelled" ? "cancelled" : "failed", _iterationSeen)
+        }
         running = false
     }
 }

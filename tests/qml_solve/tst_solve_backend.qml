@@ -4,7 +4,8 @@ import Velmora
 import "../qml_shell/spots.js" as Spots
 
 // The Solve page inside the shell with the real controller: a tiny river
-// spot started from the page's button runs, reports and completes.
+// spot started from the page's button runs, reports and completes; runs that
+// are cancelled, refused or fail show what they reached and no more.
 Item {
     id: host
     width: 1540
@@ -25,10 +26,12 @@ Item {
         when: windowShown
 
         property var shell: null
+        property var page: null
 
         function init() {
             shell = createTemporaryObject(shellComp, host)
             verify(shell)
+            page = findChild(shell, "solvePage")
             tryCompare(appController, "running", false, 10000)
         }
         function cleanup() {
@@ -39,18 +42,35 @@ Item {
             appController.clearResults()
         }
 
-        function test_river_solve_from_the_page() {
+        function item(name) {
+            var it = findChild(page, name)
+            verify(it, name)
+            return it
+        }
+        // The spot on the Solve page, ready to start.
+        function openSpot(spot) {
             shell.resetToNewProject()
-            shell.applyProjectState(Spots.riverSpot(30))
+            shell.applyProjectState(spot)
             tryCompare(shell, "canSolve", true, 15000)
             shell.requestNavigate(2)
             compare(shell.navIndex, 2)
-            var page = findChild(shell, "solvePage")
+        }
+        // The share the bar and the ring's arc draw, and the one the ring's number shows.
+        function drawnShares() {
+            return [item("progressFill").width / item("progressBar").width,
+                    findChild(item("progressRing"), "progressCanvas").drawnValue, page.progressWheelValue]
+        }
+        function sameShares(d) { return Math.abs(d[0] - d[2]) < 1e-6 && Math.abs(d[1] - d[2]) < 1e-6 }
+        // The first whole number of a text, digit grouping dropped.
+        function countIn(text) { return Number(/\d[\d,]*/.exec(text)[0].replace(/,/g, "")) }
+
+        function test_river_solve_from_the_page() {
+            openSpot(Spots.riverSpot(30))
             compare(page.maxIterations, 30)
             compare(page.boardText, "QsJh2h7c3d")
             statusSpy.clear()
             // What the page shows for each report between the start and the end.
-            var live = { iteration: 0, ring: 0, lines: [], raw: [], badges: [], shares: [] }
+            var live = { iteration: 0, ring: 0, lines: [], raw: [], badges: [], shares: [], drawn: [] }
             var chip = findChild(shell, "topbar")
             var ringText = findChild(findChild(page, "progressRing"), "percentText")
             function onStatus() {
@@ -63,6 +83,7 @@ Item {
                 live.raw.push(t)
                 live.badges.push(page.badgeText)
                 live.shares.push([ringText.text, chip.percentText, page.progressWheelValue])
+                live.drawn.push(drawnShares())
             }
             appController.statusTextChanged.connect(onStatus)
             try {
@@ -90,21 +111,85 @@ Item {
             // until the result is in.
             for (var s of live.shares)
                 verify(s[0] === s[1] && s[0] !== "100%" && s[2] < 1, "ring, chip, share: " + s)
+            // The bar and the arc draw that share at each report, not an eased figure behind it.
+            for (var d of live.drawn)
+                verify(sameShares(d), "bar, arc, share: " + d)
             compare(appController.statusText, "Done")
             compare(page.statusLineText, "Done")
             compare(page.runHistoryModel.get(0).status, "Completed")
             compare(page.currentIteration, appController.resultIterations)
             verify(page.currentIteration > 0 && page.currentIteration <= 30)
             compare(page.progressWheelValue, 1.0)
-            verify(isFinite(page.currentExploitabilityValue) || appController.resultExploitability <= 0)
+            verify(sameShares(drawnShares()) && drawnShares()[2] === 1, "a finished run fills the bar and the ring")
             mouseClick(findChild(page, "startSolveButton"))
             compare([appController.running, page.progressWheelValue, findChild(page, "progressRing").indeterminate],
                     [true, 0, true], "the next run starts from nothing, not from the last one's end")
+            compare(drawnShares(), [0, 0, 0], "nothing slides down from the last run's end")
             tryCompare(page, "runComplete", true, 20000)
             var view = findChild(page, "viewResultsButton")
             verify(view.enabled)
             mouseClick(view)
             compare(shell.navIndex, 3)
+        }
+
+        // A long run cancelled from the page: the card keeps what it reached,
+        // the count Recent Runs lists. The next run, over in well under a
+        // second, opens from nothing and ends with its own figures; it solves
+        // its spot exactly (AA against KK), and its exploitability reads as
+        // on the Results page.
+        function test_each_run_shows_its_own_figures() {
+            openSpot(Spots.turnSpot(100000))
+            mouseClick(item("startSolveButton"))
+            tryVerify(function() { return page.currentIteration > 0 && page.elapsedTime !== "00:00" }, 30000,
+                      "a clock tick wrote the run's figures")
+            var longSpeed = page.iterationsPerSec
+            mouseClick(item("cancelSolveButton"))
+            tryCompare(appController, "running", false, 20000)
+            var reached = appController.lastRunIterations, run = page.runHistoryModel.get(0)
+            compare([run.status, countIn(item("iterationsText").text), countIn(run.summary), item("exploitabilityCard").value],
+                    ["Cancelled", reached, reached, "—"], run.summary)
+            verify(reached > 0 && page.progressWheelValue === appController.progress && sameShares(drawnShares()),
+                   "the share it reached: " + drawnShares())
+
+            shell.applyProjectState(Object.assign(Spots.riverSpot(30), { oopRangeText: "AA", ipRangeText: "KK" }))
+            tryCompare(shell, "canSolve", true, 15000)
+            var began = Date.now()
+            mouseClick(item("startSolveButton"))
+            compare([page.elapsedTime, item("speedCard").value, page.estimatedRemaining], ["00:00", "—", "--:--"],
+                    "a start opens from nothing")
+            tryCompare(appController, "running", false, 20000)
+            var seconds = (Date.now() - began) / 1000
+            verify(seconds < 1, "a run of well under a second: " + seconds)
+            compare([page.elapsedTime, page.estimatedRemaining], ["00:00", "00:00"])
+            verify(page.iterationsPerSec >= appController.resultIterations / seconds && page.iterationsPerSec !== longSpeed,
+                   "its own pace: " + page.iterationsPerSec)
+            compare([item("exploitabilityCard").value, findChild(findChild(shell, "resultsPage"), "exploitabilityCard").value],
+                    ["0.0000", "0.0000"], "solved to " + appController.resultExploitability)
+        }
+
+        // A start that is refused, a re-solve refused after it, and a run
+        // that fails, each after a finished run: the card reads failed, with
+        // the nothing they reached, never the last result's 100 %.
+        function test_refused_and_failed_runs_read_as_failed_data() {
+            var size = { key: "oop_river_bet_sizes", value: "33 75", error: "OOP river bet sizes: '33 75' is not a valid size" }
+            return [Object.assign({ tag: "start refused" }, size), Object.assign({ tag: "re-solve refused", resolve: true }, size),
+                    { tag: "run failed", key: "rake_percent", value: 150, error: "Rake percent" }]
+        }
+        function test_refused_and_failed_runs_read_as_failed(data) {
+            openSpot(Spots.riverSpot(30))
+            mouseClick(item("startSolveButton"))
+            tryCompare(page, "progressWheelValue", 1, 20000)
+            var cfg = shell._solveMemCfg()
+            cfg[data.key] = data.value
+            appController.startSolveWithConfig(cfg)
+            if (data.resolve)
+                appController.reSolveWithNodeLocks()
+            tryCompare(appController, "running", false, 20000)
+            verify(page.statusLineText.indexOf("Error: " + data.error) === 0, page.statusLineText)
+            compare([page.badgeText, findChild(item("progressRing"), "percentText").text, drawnShares(),
+                     item("iterationsText").text, item("exploitabilityCard").value, item("speedCard").value],
+                    ["Failed", "0%", [0, 0, 0], "Iterations: 0", "—", "—"])
+            verify(Qt.colorEqual(item("progressRing").progressColor, shell.theme.danger))
         }
 
         function test_thread_choice_reaches_the_shell_and_a_project_reaches_the_page() {

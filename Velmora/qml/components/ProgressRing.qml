@@ -2,7 +2,9 @@ import QtQuick
 
 // Circular progress indicator: a track circle, an arc growing clockwise from
 // twelve o'clock, the percentage in the centre, and a spinner while the
-// progress is not yet known.
+// progress is not yet known. The arc is drawn at the value the number shows,
+// without easing: a fast run's arc never trails its figure, and a new run's
+// starts from nothing rather than sliding down from the last one's.
 Item {
     id: root
 
@@ -53,12 +55,9 @@ Item {
         objectName: "progressCanvas"
         anchors.fill: parent
 
-        property real animatedValue: root.indeterminate ? 0 : root.value
-        Behavior on animatedValue {
-            NumberAnimation { duration: 300; easing.type: Easing.OutCubic }
-        }
+        property real drawnValue: root.indeterminate ? 0 : root.value
 
-        onAnimatedValueChanged: requestPaint()
+        onDrawnValueChanged: requestPaint()
         onWidthChanged: requestPaint()
         onHeightChanged: requestPaint()
 
@@ -70,10 +69,10 @@ Item {
                 return
             // A negative value draws no arc (rather than a clockwise arc round
             // almost the whole ring to an end that lies before the start).
-            if (!(animatedValue > 0))
+            if (!(drawnValue > 0))
                 return
             var start = -Math.PI / 2
-            var end = start + 2 * Math.PI * animatedValue
+            var end = start + 2 * Math.PI * drawnValue
             ctx.beginPath()
             ctx.arc(width / 2, height / 2, r, start, end, false)
             ctx.lineWidth = root.strokeWidth

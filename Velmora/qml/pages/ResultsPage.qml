@@ -510,7 +510,7 @@ Item {
     function _chooseStandardMode() { nodeLocks.chooseStandardMode() }
     function _chooseNodeLockMode() { nodeLocks.chooseNodeLockMode() }
     function _reSolveWithNodeLocks() { nodeLocks.reSolve() }
-    function _lockedHandsAt(nodeIndex, actionCount) { return nodeLocks.heldHandsAt(nodeIndex, actionCount) }
+    function _lockMarksAt(nodeIndex) { return nodeLocks.lockMarksAt(nodeIndex) }
 
     // A matrix click locks in node-lock mode and filters the hand details otherwise.
     function _matrixHandClicked(hand) {

@@ -11,7 +11,9 @@ import "solve/SolveFormat.js" as Fmt
 // Solve page (index 2): what will be solved, the thread choice, the start and
 // cancel of a solve, its live progress and the runs started here. Every live
 // figure is derived from the controller; the page keeps only the last parsed
-// iteration, its one-second clock and the run history.
+// iteration, the run's clock and the run history. The progress card tells
+// the latest start: once it has ended, its own share, iterations and
+// figures, whatever result is still on show from an earlier run.
 Item {
     id: root
 
@@ -65,6 +67,14 @@ Item {
     readonly property bool _running: _hasController && controller.running === true
     readonly property string _statusText: _hasController ? Fmt.asText(controller.statusText) : ""
     readonly property int _resultIterations: _hasController ? Fmt.finiteOr(controller.resultIterations, 0) : 0
+    // How the latest start went ("" when none was made since the result on
+    // show came): "running", "done", "cancelled" or "failed".
+    readonly property string _lastRunOutcome: _hasController && controller.lastRunOutcome ? String(controller.lastRunOutcome) : ""
+    // The latest start ended (or was refused) without a result: the card
+    // shows what it reached, not the result an earlier run left.
+    readonly property bool _endedWithoutResult: !_running && _lastRunOutcome !== "" && _lastRunOutcome !== "done"
+    readonly property bool runFailed: !_running && _lastRunOutcome === "failed"
+    readonly property bool runCancelled: !_running && _lastRunOutcome === "cancelled"
 
     readonly property bool isFinalizing: _running && Fmt.isFinalizingText(_statusText)
     property int _lastIterFromStatusText: 0
@@ -72,20 +82,24 @@ Item {
         hasController: _hasController, running: _running, finalizing: isFinalizing,
         lastIteration: _lastIterFromStatusText, statusText: _statusText,
         progress: _hasController ? controller.progress : 0, maxIterations: maxIterations,
-        resultIterations: _resultIterations })
+        resultIterations: _endedWithoutResult ? Fmt.finiteOr(controller.lastRunIterations, 0) : _resultIterations })
     // The share of the run that is done, shown by the ring and the bar alike
     // (and by the top bar's chip).
     readonly property real progressWheelValue: Progress.shownFraction({
         hasController: _hasController, running: _running, complete: runComplete,
         progress: _hasController ? controller.progress : 0, iteration: currentIteration,
-        maxIterations: maxIterations })
+        maxIterations: maxIterations, outcome: _lastRunOutcome })
     readonly property bool runComplete: _hasController && !_running && _resultIterations > 0
     readonly property real currentExploitabilityValue: {
-        if (!_hasController)
+        if (!_hasController || _endedWithoutResult)
             return NaN
-        // The solver reports 0 until it has first measured the figure.
-        var e = _running ? Fmt.parseExploitability(_statusText) : Fmt.finiteOr(controller.resultExploitability, 0)
-        return e > 0 ? e : NaN
+        if (_running) {
+            // The solver reports 0 until it has first measured the figure.
+            var e = Fmt.parseExploitability(_statusText)
+            return e > 0 ? e : NaN
+        }
+        // A result's figure as the Results page shows it, 0 included.
+        return _resultIterations > 0 ? Fmt.finiteOr(controller.resultExploitability, NaN) : NaN
     }
     property string elapsedTime: "00:00"
     property real iterationsPerSec: 0
@@ -126,10 +140,15 @@ Item {
         return text
     }
 
-    readonly property string badgeText: _running ? (isFinalizing ? qsTr("Finalizing") : qsTr("Running")) : qsTr("Ready")
+    readonly property string badgeText: {
+        _i18nRev
+        if (_running)
+            return isFinalizing ? qsTr("Finalizing") : qsTr("Running")
+        return runFailed ? qsTr("Failed") : qsTr("Ready")
+    }
     readonly property color badgeColor: _running
         ? (isFinalizing ? (theme ? theme.warn : "#F0883E") : (theme ? theme.success : "#3FB950"))
-        : (theme ? theme.textMuted : "#8B949E")
+        : (runFailed ? (theme ? theme.danger : "#F85149") : (theme ? theme.textMuted : "#8B949E"))
 
     // ---- thread choice ----
     readonly property int maxThreadCount: Fmt.maxThreads(_hasController ? controller.systemThreadCount : 0)
@@ -146,9 +165,6 @@ Item {
     // ---- run history ----
     property int _nextRunId: 1
     property int _activeRunId: -1
-    // A run whose end arrived without a result yet; settled once the result
-    // (or its absence) is known.
-    property int _endingRunId: -1
     readonly property int _maxRuns: 10
 
     property alias runHistoryModel: historyModel
@@ -184,14 +200,13 @@ Item {
     // Records a run with the settings it is started with; its iterations
     // follow the solve and end at the result's count.
     function _appendRun() {
-        _settleEndingRun()
         var id = _nextRunId
         _nextRunId = id + 1
         _activeRunId = id
         historyModel.insert(0, { runId: id, startedAt: _timeStamp(), status: "Running", summary: "",
                                  iterationsRun: 0, maxIterations: maxIterations,
                                  target: Fmt.plainNumber(targetExploitability),
-                                 targetAmount: Fmt.plainNumber(targetExploitabilityAmount()),
+                                 targetAmount: Fmt.fixed2(targetExploitabilityAmount()),
                                  threads: threadCount })
         _refreshRunSummary(0)
         while (historyModel.count > _maxRuns)
@@ -221,27 +236,24 @@ Item {
         }
     }
 
-    // A run without a result failed, unless it was cancelled from outside
-    // this page (the shell's Escape): the solver's own last word says so.
-    function _settleEndingRun() {
-        if (_endingRunId < 0)
+    // A start begins the clock afresh; its end stops it and settles the
+    // active run with the iterations it reached. A run cancelled from outside
+    // this page (the shell's Escape) reads as cancelled too, and one whose
+    // result was replaced before it ended (a project opened) as well.
+    function _onLastRunChanged() {
+        // Read at the source: the page's own bindings may not have caught up.
+        var outcome = String(controller.lastRunOutcome || "")
+        if (outcome === "running") {
+            _beginClock()
             return
-        var id = _endingRunId
-        _endingRunId = -1
-        if (_resultIterations > 0)
-            _setRunIterations(id, _resultIterations)
-        _finishRun(id, _resultIterations > 0 ? "Completed" : (_statusText === "Cancelled" ? "Cancelled" : "Failed"))
-    }
-
-    function _onRunEnded() {
-        if (!_hasController || controller.running === true || _activeRunId < 0)
+        }
+        _endClock()
+        if (_activeRunId < 0)
             return
-        _endingRunId = _activeRunId
+        var id = _activeRunId
         _activeRunId = -1
-        if (_resultIterations > 0)
-            _settleEndingRun()
-        else
-            Qt.callLater(_settleEndingRun)
+        _setRunIterations(id, Fmt.finiteOr(controller.lastRunIterations, 0))
+        _finishRun(id, outcome === "done" ? "Completed" : (outcome === "failed" ? "Failed" : "Cancelled"))
     }
 
     function _statusWord(status) {
@@ -314,7 +326,7 @@ Item {
         if (!canSolve || !_hasController || _running)
             return
         var cfg = solveConfigMap()
-        var runId = _appendRun()
+        _appendRun()
         try {
             if (typeof controller.startSolveWithConfig === "function")
                 controller.startSolveWithConfig(cfg)
@@ -322,12 +334,6 @@ Item {
                 controller.startSolve()
         } catch (e) {
             console.warn("Solve start failed:", e)
-        }
-        // The back end checks a start before it returns: a refused one never
-        // turns `running` on, and its run is over before it began.
-        if (_activeRunId === runId && !(_hasController && controller.running === true)) {
-            _activeRunId = -1
-            _finishRun(runId, "Failed")
         }
     }
 
@@ -344,30 +350,49 @@ Item {
     }
 
     // ---- clock ----
+    // When the run under way began (ms since the epoch); 0 between runs.
+    property real _runStartedMs: 0
+
+    function _clockSeconds() {
+        return Math.max(0, (Date.now() - _runStartedMs) / 1000)
+    }
+    function _beginClock() {
+        _runStartedMs = Date.now()
+        elapsedTime = Fmt.formatClock(0)
+        iterationsPerSec = 0
+        estimatedRemaining = "--:--"
+    }
+    // Each second of a run: the time so far and, once an iteration is known,
+    // the pace and the time left at it.
     function _advanceClock() {
-        elapsedTimer.seconds += 1
-        var tick = Fmt.clockTick(elapsedTimer.seconds, currentIteration, maxIterations)
+        if (_runStartedMs <= 0)
+            return
+        var tick = Fmt.clockTick(_clockSeconds(), currentIteration, maxIterations)
         elapsedTime = tick.elapsed
         if (tick.perSecond !== undefined) {
             iterationsPerSec = tick.perSecond
             estimatedRemaining = tick.remaining
         }
     }
+    // The run's own figures at its end, however short it was.
+    function _endClock() {
+        if (_runStartedMs <= 0)
+            return
+        var secs = _clockSeconds()
+        var iterations = Fmt.finiteOr(controller.lastRunIterations, 0)
+        _runStartedMs = 0
+        elapsedTime = Fmt.formatClock(secs)
+        iterationsPerSec = iterations > 0 && secs > 0 ? iterations / secs : 0
+        estimatedRemaining = Fmt.formatClock(0)
+    }
 
     Timer {
         id: elapsedTimer
         objectName: "elapsedTimer"
-        property int seconds: 0
         interval: 1000
         repeat: true
         running: root._running
         onTriggered: root._advanceClock()
-        onRunningChanged: {
-            if (!running) {
-                seconds = 0
-                root.estimatedRemaining = "00:00"
-            }
-        }
     }
 
     // ---- controller signals ----
@@ -397,11 +422,9 @@ Item {
             // page) is a run like any other.
             if (root._hasController && root.controller.running === true && root._activeRunId < 0)
                 root._appendRun()
-            root._onRunEnded()
         }
-        function onResultsChanged() {
-            if (!root._running)
-                root._settleEndingRun()
+        function onLastRunOutcomeChanged() {
+            root._onLastRunChanged()
         }
     }
 

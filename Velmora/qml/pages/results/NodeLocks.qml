@@ -111,20 +111,22 @@ QtObject {
             reSolveOutcome = ""
     }
 
-    // The hand classes the back end holds a lock for at a node with
-    // `actionCount` actions (a lock of an action the node lacks is not
-    // applied), in the matrix's order: what a re-solve tells the solver.
-    function heldHandsAt(nodeIndex, actionCount) {
-        if (!_can("nodeLocks"))
-            return []
-        var list = controller.nodeLocks(nodeIndex) || []
-        var hands = []
-        for (var i = 0; i < list.length; ++i) {
-            var a = list[i] ? Number(list[i].actionIndex) : -1
-            if (a >= 0 && a < actionCount)
-                hands.push(String(list[i].hand))
+    // The hand classes locked at a node, in the matrix's order: those the
+    // result on show was solved with ("applied"), those set since that a
+    // re-solve would apply ("pending"), and those of an opened project's
+    // result, which cannot tell ("unknown").
+    function lockMarksAt(nodeIndex) {
+        var out = { applied: [], pending: [], unknown: [] }
+        if (!_can("nodeLockMarks"))
+            return out
+        var marks = controller.nodeLockMarks(nodeIndex) || {}
+        for (var kind in out) {
+            var hands = marks[kind] || []
+            for (var i = 0; i < hands.length; ++i)
+                out[kind].push(String(hands[i]))
+            out[kind].sort(LockMath.byMatrixOrder)
         }
-        return hands.sort(LockMath.byMatrixOrder)
+        return out
     }
 
     // New results: the preview keeps only the locks the back end still holds

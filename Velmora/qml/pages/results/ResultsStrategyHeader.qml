@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import "../../components"
+import "../../components/SolveProgress.js" as Progress
 
 // Head of the strategy view: title, the node's board and the seat to act,
 // the range/play toggle and the solved spot's EVs and exploitability.
@@ -35,8 +36,7 @@ RowLayout {
     function _exploitabilityText() {
         if (!controller || _solving)
             return "—"
-        var v = Number(controller.resultExploitability)
-        return isFinite(v) ? v.toFixed(4) : "—"
+        return Progress.exploitabilityText(controller.resultExploitability)
     }
 
     ColumnLayout {

@@ -31,13 +31,23 @@ Column {
     readonly property bool isDecision: meta.nodeType === "decision"
     readonly property bool interactive: page !== null && !page.playMode
     readonly property real _pot: _number(meta.pot)
-    // The hand classes locked at this node, which a re-solve applies.
-    readonly property var lockedHands: {
+    // The hand classes locked at this node: those the result on show was
+    // solved with, and those set that it was not (or, for an opened
+    // project's result, may not have been) solved with.
+    readonly property var lockMarks: {
         if (!page || !isDecision)
-            return []
+            return { applied: [], pending: [], unknown: [] }
         page._resultsRevision
         page._heldLocksRevision
-        return page._lockedHandsAt(levelNodeIndex, baseActions.length)
+        return page._lockMarksAt(levelNodeIndex)
+    }
+    readonly property string pendingLocksText: {
+        if (lockMarks.unknown.length > 0)
+            return qsTr("Locks set: %1 — not known if these results use them; Re-solve to apply")
+                .arg(lockMarks.unknown.join(", "))
+        if (lockMarks.pending.length > 0)
+            return qsTr("Locks set: %1 — Re-solve to apply").arg(lockMarks.pending.join(", "))
+        return ""
     }
 
     objectName: "treeLevel" + levelIndex
@@ -80,9 +90,9 @@ Column {
 
     Rectangle {
         objectName: "lockBanner"
-        visible: block.lockedHands.length > 0
+        visible: block.lockMarks.applied.length > 0
         width: block.width
-        height: 22
+        height: Math.max(22, lockText.implicitHeight + 8)
         radius: block.theme ? block.theme.radiusXs : 4
         color: block.theme ? block.theme.withOpacity(block.theme.gold, 0.12) : Qt.rgba(0.941, 0.706, 0.161, 0.12)
         border.width: 1
@@ -98,17 +108,55 @@ Column {
             color: block.theme ? block.theme.gold : "#F0B429"
         }
         Text {
+            id: lockText
             objectName: "lockBannerText"
             anchors.left: lockIcon.right
             anchors.leftMargin: 6
             anchors.right: parent.right
             anchors.rightMargin: 8
             anchors.verticalCenter: parent.verticalCenter
-            text: qsTr("Locked: %1").arg(block.lockedHands.join(", "))
+            text: qsTr("Locked: %1").arg(block.lockMarks.applied.join(", "))
             textFormat: Text.PlainText
-            elide: Text.ElideRight
+            wrapMode: Text.Wrap
             font.pixelSize: 11
             color: block.theme ? block.theme.text : "#F0F6FC"
+        }
+    }
+
+    // Locks the result on show does not (or may not) hold: muted, so that
+    // only what the shown strategy is solved with reads as locked.
+    Rectangle {
+        objectName: "pendingLockBanner"
+        visible: block.pendingLocksText !== ""
+        width: block.width
+        height: Math.max(22, pendingText.implicitHeight + 8)
+        radius: block.theme ? block.theme.radiusXs : 4
+        color: block.theme ? block.theme.surface2 : "#21262D"
+        border.width: 1
+        border.color: block.theme ? block.theme.withOpacity(block.theme.gold, 0.45) : Qt.rgba(0.941, 0.706, 0.161, 0.45)
+
+        Icon {
+            id: pendingIcon
+            anchors.left: parent.left
+            anchors.leftMargin: 8
+            anchors.verticalCenter: parent.verticalCenter
+            name: "lock"
+            size: 12
+            color: block.theme ? block.theme.textMuted : "#8B949E"
+        }
+        Text {
+            id: pendingText
+            objectName: "pendingLockBannerText"
+            anchors.left: pendingIcon.right
+            anchors.leftMargin: 6
+            anchors.right: parent.right
+            anchors.rightMargin: 8
+            anchors.verticalCenter: parent.verticalCenter
+            text: block.pendingLocksText
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
+            font.pixelSize: 11
+            color: block.theme ? block.theme.textMuted : "#8B949E"
         }
     }
 

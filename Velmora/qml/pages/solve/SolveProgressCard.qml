@@ -2,9 +2,12 @@ import QtQuick
 import QtQuick.Layouts
 import "../../components"
 import "SolveFormat.js" as Fmt
+import "../../components/SolveProgress.js" as Progress
 
 // Progress card of the Solve page: the ring, the status line, a bar with the
-// ring's share and the iterations done, and the four run figures.
+// ring's share and the iterations done, and the four run figures. The ring
+// and the bar draw the share the ring's number shows, at once; a run that
+// failed draws what it reached in the danger colour, a cancelled one muted.
 Card {
     id: root
 
@@ -12,6 +15,11 @@ Card {
 
     readonly property bool _running: !!page && page._running
     readonly property color _muted: theme ? theme.textMuted : "#8B949E"
+    readonly property bool _failed: !!page && page.runFailed
+    readonly property bool _cancelled: !!page && page.runCancelled
+    readonly property color _accent: theme ? theme.accent : "#3FB950"
+    // The colour of the share drawn: the accent, or what became of the run.
+    readonly property color _shareColor: _failed ? (theme ? theme.danger : "#F85149") : (_cancelled ? _muted : _accent)
 
     objectName: "progressCard"
 
@@ -39,6 +47,7 @@ Card {
                 Layout.preferredHeight: 140
                 theme: root.theme
                 strokeWidth: 10
+                progressColor: root._shareColor
                 value: root.page ? root.page.progressWheelValue : 0
                 indeterminate: root._running && root.page.currentIteration <= 0
             }
@@ -88,11 +97,12 @@ Card {
                         width: parent.width * Math.max(0, Math.min(1, track.value))
                         gradient: Gradient {
                             orientation: Gradient.Horizontal
-                            GradientStop { position: 0.0; color: root.theme ? root.theme.accent : "#3FB950" }
-                            GradientStop { position: 1.0; color: root.theme ? root.theme.accentMuted : "#238636" }
-                        }
-                        Behavior on width {
-                            NumberAnimation { duration: 200 }
+                            GradientStop { position: 0.0; color: root._shareColor }
+                            GradientStop {
+                                position: 1.0
+                                color: root._failed || root._cancelled ? Qt.darker(root._shareColor, 1.4)
+                                                                       : (root.theme ? root.theme.accentMuted : "#238636")
+                            }
                         }
                     }
                 }
@@ -104,7 +114,7 @@ Card {
                         if (root._running)
                             return qsTr("Iterations: %1 / %2").arg(root._count(root.page.currentIteration))
                                                                .arg(root._count(root.page.maxIterations))
-                        return qsTr("Iterations: %1").arg(root._count(root.page._resultIterations))
+                        return qsTr("Iterations: %1").arg(root._count(root.page.currentIteration))
                     }
                     font.pixelSize: 12
                     color: root._muted
@@ -167,7 +177,7 @@ Card {
                 value: {
                     var e = root.page ? root.page.currentExploitabilityValue : NaN
                     if (isFinite(e))
-                        return e.toFixed(4)
+                        return Progress.exploitabilityText(e)
                     return root._running ? qsTr("Measuring...") : "—"
                 }
             }
