@@ -750,6 +750,18 @@
         <source>Re-solve ended without a result</source>
         <translation>Neu lösen endete ohne Ergebnis</translation>
     </message>
+    <message>
+        <source>Enter a weight from 0 to 1 to lock hands.</source>
+        <translation>Ein Gewicht von 0 bis 1 eingeben, um Hände zu sperren.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number from 0 to 1, such as 0.5.</source>
+        <translation>Das Gewicht muss eine Zahl von 0 bis 1 sein, etwa 0,5.</translation>
+    </message>
+    <message>
+        <source>The weight is a probability from 0 to 1: write 50 % as 0.5.</source>
+        <translation>Das Gewicht ist eine Wahrscheinlichkeit von 0 bis 1: 50 % als 0,5 schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>PlayArea</name>

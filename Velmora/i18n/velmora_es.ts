@@ -750,6 +750,18 @@
         <source>Re-solve ended without a result</source>
         <translation>La resolución terminó sin resultado</translation>
     </message>
+    <message>
+        <source>Enter a weight from 0 to 1 to lock hands.</source>
+        <translation>Introduce un peso de 0 a 1 para bloquear manos.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number from 0 to 1, such as 0.5.</source>
+        <translation>El peso debe ser un número de 0 a 1, por ejemplo 0,5.</translation>
+    </message>
+    <message>
+        <source>The weight is a probability from 0 to 1: write 50 % as 0.5.</source>
+        <translation>El peso es una probabilidad de 0 a 1: escribe 50 % como 0,5.</translation>
+    </message>
 </context>
 <context>
     <name>PlayArea</name>

@@ -750,6 +750,18 @@
         <source>Re-solve ended without a result</source>
         <translation>Le recalcul s&apos;est terminé sans résultat</translation>
     </message>
+    <message>
+        <source>Enter a weight from 0 to 1 to lock hands.</source>
+        <translation>Saisissez un poids de 0 à 1 pour verrouiller des mains.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number from 0 to 1, such as 0.5.</source>
+        <translation>Le poids doit être un nombre de 0 à 1, par exemple 0,5.</translation>
+    </message>
+    <message>
+        <source>The weight is a probability from 0 to 1: write 50 % as 0.5.</source>
+        <translation>Le poids est une probabilité de 0 à 1 : écrivez 50 % sous la forme 0,5.</translation>
+    </message>
 </context>
 <context>
     <name>PlayArea</name>

@@ -750,6 +750,18 @@
         <source>Re-solve ended without a result</source>
         <translation>La risoluzione è terminata senza risultato</translation>
     </message>
+    <message>
+        <source>Enter a weight from 0 to 1 to lock hands.</source>
+        <translation>Inserisci un peso da 0 a 1 per bloccare le mani.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number from 0 to 1, such as 0.5.</source>
+        <translation>Il peso deve essere un numero da 0 a 1, ad esempio 0,5.</translation>
+    </message>
+    <message>
+        <source>The weight is a probability from 0 to 1: write 50 % as 0.5.</source>
+        <translation>Il peso è una probabilità da 0 a 1: scrivi 50 % come 0,5.</translation>
+    </message>
 </context>
 <context>
     <name>PlayArea</name>

@@ -752,6 +752,18 @@
         <source>Re-solve ended without a result</source>
         <translation>Przeliczanie zakończyło się bez wyniku</translation>
     </message>
+    <message>
+        <source>Enter a weight from 0 to 1 to lock hands.</source>
+        <translation>Wpisz wagę od 0 do 1, aby blokować ręce.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number from 0 to 1, such as 0.5.</source>
+        <translation>Waga musi być liczbą od 0 do 1, np. 0,5.</translation>
+    </message>
+    <message>
+        <source>The weight is a probability from 0 to 1: write 50 % as 0.5.</source>
+        <translation>Waga to prawdopodobieństwo od 0 do 1: zapisz 50 % jako 0,5.</translation>
+    </message>
 </context>
 <context>
     <name>PlayArea</name>

@@ -750,6 +750,18 @@
         <source>Re-solve ended without a result</source>
         <translation>A resolução terminou sem resultado</translation>
     </message>
+    <message>
+        <source>Enter a weight from 0 to 1 to lock hands.</source>
+        <translation>Digite um peso de 0 a 1 para travar mãos.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number from 0 to 1, such as 0.5.</source>
+        <translation>O peso deve ser um número de 0 a 1, como 0,5.</translation>
+    </message>
+    <message>
+        <source>The weight is a probability from 0 to 1: write 50 % as 0.5.</source>
+        <translation>O peso é uma probabilidade de 0 a 1: escreva 50 % como 0,5.</translation>
+    </message>
 </context>
 <context>
     <name>PlayArea</name>

@@ -752,6 +752,18 @@
         <source>Re-solve ended without a result</source>
         <translation>Пересчёт завершился без результата</translation>
     </message>
+    <message>
+        <source>Enter a weight from 0 to 1 to lock hands.</source>
+        <translation>Введите вес от 0 до 1, чтобы блокировать руки.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number from 0 to 1, such as 0.5.</source>
+        <translation>Вес должен быть числом от 0 до 1, например 0,5.</translation>
+    </message>
+    <message>
+        <source>The weight is a probability from 0 to 1: write 50 % as 0.5.</source>
+        <translation>Вес — это вероятность от 0 до 1: запишите 50 % как 0,5.</translation>
+    </message>
 </context>
 <context>
     <name>PlayArea</name>
