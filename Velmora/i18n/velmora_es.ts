@@ -232,6 +232,58 @@
             <numerusform>%n nodos de combos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>it says it holds a solve result, but the result is missing</source>
+        <translation>indica que contiene un resultado de resolución, pero falta el resultado</translation>
+    </message>
+    <message>
+        <source>its solve result holds no game tree</source>
+        <translation>su resultado de resolución no contiene ningún árbol de juego</translation>
+    </message>
+    <message>
+        <source>the node tables of its solve result do not fit together</source>
+        <translation>las tablas de nodos de su resultado de resolución no encajan entre sí</translation>
+    </message>
+    <message>
+        <source>the root actions of its solve result are not those of its game tree</source>
+        <translation>las acciones raíz de su resultado de resolución no son las de su árbol de juego</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>El archivo del proyecto está dañado: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the range %3 to %4</source>
+        <translation>%1: %2 está fuera del intervalo de %3 a %4</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Bote inicial</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Stack efectivo</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Tope de rake</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Explotabilidad obj. (%)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (OOP, % pot)</source>
+        <translation>All-in si el jam es menor que (OOP, % bote)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (IP, % pot)</source>
+        <translation>All-in si el jam es menor que (IP, % bote)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

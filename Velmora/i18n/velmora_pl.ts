@@ -234,6 +234,58 @@
             <numerusform>%n węzłów kombinacji</numerusform>
         </translation>
     </message>
+    <message>
+        <source>it says it holds a solve result, but the result is missing</source>
+        <translation>deklaruje wynik rozwiązania, ale tego wyniku brakuje</translation>
+    </message>
+    <message>
+        <source>its solve result holds no game tree</source>
+        <translation>jego wynik rozwiązania nie zawiera drzewa gry</translation>
+    </message>
+    <message>
+        <source>the node tables of its solve result do not fit together</source>
+        <translation>tabele węzłów jego wyniku rozwiązania do siebie nie pasują</translation>
+    </message>
+    <message>
+        <source>the root actions of its solve result are not those of its game tree</source>
+        <translation>akcje korzenia jego wyniku rozwiązania nie są akcjami jego drzewa gry</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>Plik projektu jest uszkodzony: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the range %3 to %4</source>
+        <translation>%1: %2 wykracza poza zakres od %3 do %4</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Pula startowa</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Efektywny stack</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Limit rake</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Docelowa eksploatowalność (%)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (OOP, % pot)</source>
+        <translation>All-in, gdy jam poniżej (OOP, % puli)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (IP, % pot)</source>
+        <translation>All-in, gdy jam poniżej (IP, % puli)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -232,6 +232,58 @@
             <numerusform>%n nós de combos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>it says it holds a solve result, but the result is missing</source>
+        <translation>ele diz conter um resultado de resolução, mas o resultado está ausente</translation>
+    </message>
+    <message>
+        <source>its solve result holds no game tree</source>
+        <translation>seu resultado de resolução não contém nenhuma árvore do jogo</translation>
+    </message>
+    <message>
+        <source>the node tables of its solve result do not fit together</source>
+        <translation>as tabelas de nós do seu resultado de resolução não se correspondem</translation>
+    </message>
+    <message>
+        <source>the root actions of its solve result are not those of its game tree</source>
+        <translation>as ações da raiz do seu resultado de resolução não são as da sua árvore do jogo</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>O arquivo do projeto está danificado: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the range %3 to %4</source>
+        <translation>%1: %2 está fora do intervalo de %3 a %4</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Pote inicial</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Stack efetivo</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Teto de rake</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Explorabilidade alvo (%)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (OOP, % pot)</source>
+        <translation>All-in se o jam for menor que (OOP, % pote)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (IP, % pot)</source>
+        <translation>All-in se o jam for menor que (IP, % pote)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

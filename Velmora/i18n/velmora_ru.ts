@@ -234,6 +234,58 @@
             <numerusform>%n узлов комбо</numerusform>
         </translation>
     </message>
+    <message>
+        <source>it says it holds a solve result, but the result is missing</source>
+        <translation>в нём указано, что он содержит результат решения, но результат отсутствует</translation>
+    </message>
+    <message>
+        <source>its solve result holds no game tree</source>
+        <translation>его результат решения не содержит дерева игры</translation>
+    </message>
+    <message>
+        <source>the node tables of its solve result do not fit together</source>
+        <translation>таблицы узлов его результата решения не согласуются между собой</translation>
+    </message>
+    <message>
+        <source>the root actions of its solve result are not those of its game tree</source>
+        <translation>действия в корне его результата решения не совпадают с действиями его дерева игры</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>Файл проекта повреждён: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the range %3 to %4</source>
+        <translation>%1: %2 вне диапазона от %3 до %4</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Начальный банк</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Эффективный стек</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Рейк (%)</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Лимит рейка</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Цель эксплуатир. (%)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (OOP, % pot)</source>
+        <translation>Олл-ин, если пуш меньше (OOP, % банка)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (IP, % pot)</source>
+        <translation>Олл-ин, если пуш меньше (IP, % банка)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSignalSpy>
+#include <QTranslator>
 
 #include <functional>
 
@@ -105,7 +106,6 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
   // looked at when the file says it has none.
   const Case accepted[] = {
       {"no project", edited([](QJsonObject& r) { r.remove("project"); })},
-      {"no results", edited([](QJsonObject& r) { r.remove("results"); })},
       {"results text without results", edited([](QJsonObject& r) {
          r.insert("results", "x");
          r.insert("hasResults", false);
@@ -119,6 +119,124 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
   }
   EXPECT_EQ(c.treeNodeCount(), nodes);
   EXPECT_EQ(canonical(c.nodeActions(0)), canonical(solved->nodeActions(0)));
+}
+
+// A result the file claims but does not hold whole, and a number of the
+// project that its Setup field would not take, are refused with the reason,
+// opened as the window opens them; the project shown stays. Whole files,
+// the blank spot's zeros among them, open as before.
+TEST_F(ProjectLoadTest, ClaimedResultsMustFitAndNumbersMustBeWhatTheFieldsTake) {
+  const QJsonObject good = saveSolved("good.velmoraproj");
+  AppController c;
+  QSignalSpy opened(&c, &AppController::projectOpened);
+  const auto open = [&](const QJsonObject& root) {
+    EXPECT_TRUE(writeFile(path("p.velmoraproj"), QJsonDocument(root).toJson()));
+    const int before = opened.count();
+    c.openProject(url(path("p.velmoraproj")));
+    EXPECT_TRUE(waitFor([&] { return opened.count() == before + 1; }, 20000));
+    return opened.count() > before ? opened.last().at(0).toMap() : QVariantMap();
+  };
+  const auto withResults = [&](const std::function<void(QJsonObject&)>& edit) {
+    QJsonObject root = good, results = good.value("results").toObject();
+    edit(results);
+    root.insert("results", results);
+    return root;
+  };
+  const auto withProject = [&](const char* key, const QJsonValue& value) {
+    QJsonObject root = good, project = good.value("project").toObject();
+    project.insert(key, value);
+    root.insert("project", project);
+    return root;
+  };
+  QJsonObject noResults = good;  // as reported: its caches are all it holds
+  noResults.remove("results");
+  ASSERT_FALSE(noResults.value("nodeCaches").toObject().isEmpty());
+  const QString damaged = "The project file is damaged: ";
+  const QString missing = damaged + "it says it holds a solve result, but the result is missing";
+  const QString noTree = damaged + "its solve result holds no game tree";
+  const QString tables = damaged + "the node tables of its solve result do not fit together";
+  const QString root = damaged + "the root actions of its solve result are not those of its game tree";
+  struct Case {
+    const char* name;
+    QJsonObject file;
+    QString error;
+  };
+  const Case cases[] = {
+      {"no results", noResults, missing},
+      {"empty results", withResults([](QJsonObject& r) { r = QJsonObject(); }), noTree},
+      {"figures without tables", withResults([](QJsonObject& r) {
+         r.remove("treeNodeMeta");
+         r.remove("treeNodeActions");
+       }), noTree},
+      {"a meta record short", withResults([](QJsonObject& r) {
+         QJsonArray meta = r.value("treeNodeMeta").toArray();
+         meta.removeLast();
+         r.insert("treeNodeMeta", meta);
+       }), tables},
+      {"no meta records", withResults([](QJsonObject& r) { r.remove("treeNodeMeta"); }), tables},
+      {"a root action short", withResults([](QJsonObject& r) {
+         QJsonArray actions = r.value("rootActions").toArray();
+         actions.removeLast();
+         r.insert("rootActions", actions);
+       }), root},
+      {"no root actions", withResults([](QJsonObject& r) { r.remove("rootActions"); }), root},
+      {"pot -100", withProject("startingPot", -100), "Starting Pot: -100 is outside the range 1 to 100000"},
+      {"stack as a text", withProject("effectiveStack", "100001"),
+       "Effective Stack: 100001 is outside the range 1 to 100000"},
+      {"rake", withProject("rakePercent", 100.5), "Rake (%): 100.5 is outside the range 0 to 100"},
+      {"rake cap", withProject("rakeCap", -1), "Rake Cap: -1 is outside the range 0 to 1000000"},
+      {"target", withProject("targetExploitability", 1e308),
+       "Target Exploitability (%): 1e+308 is outside the range 0 to 100"},
+      {"OOP jam", withProject("oopAddAllInIfJamLtPct", 1000.5),
+       "Add all-in if jam less than (OOP, % pot): 1000.5 is outside the range 0 to 1000"},
+      {"IP jam", withProject("ipAddAllInIfJamLtPct", " -0.25 "),
+       "Add all-in if jam less than (IP, % pot): -0.25 is outside the range 0 to 1000"},
+  };
+  ASSERT_TRUE(open(good).value("ok").toBool());
+  c.setNodeLock(0, "KK", 0, 0.5);
+  const QString status = c.statusText();
+  const QByteArray shown = canonical(c.nodeHandStrategy(0));
+  QSignalSpy results(&c, &AppController::resultsChanged);
+  for (const Case& bad : cases) {
+    const QVariantMap r = open(bad.file);
+    EXPECT_FALSE(r.value("ok").toBool()) << bad.name;
+    EXPECT_EQ(r.value("error").toString().toStdString(), bad.error.toStdString()) << bad.name;
+    EXPECT_TRUE(r.value("project").toMap().isEmpty()) << bad.name;
+  }
+  EXPECT_EQ(results.count(), 0);
+  EXPECT_EQ(c.treeNodeCount(), solved->treeNodeCount());
+  EXPECT_EQ(c.statusText(), status);
+  EXPECT_EQ(canonical(c.nodeHandStrategy(0)), shown);
+  EXPECT_EQ(c.nodeLocks(0).size(), 1);
+
+  {  // in the user's language
+    QTranslator german;
+    ASSERT_TRUE(german.load("velmora_de", ":/Velmora/i18n"));
+    QCoreApplication::installTranslator(&german);
+    EXPECT_EQ(open(cases[0].file).value("error").toString().toStdString(),
+              "Die Projektdatei ist beschädigt: sie gibt an, ein Lösungsergebnis zu enthalten, doch das Ergebnis fehlt");
+    EXPECT_EQ(open(cases[7].file).value("error").toString().toStdString(),
+              "Startpot: -100 liegt außerhalb des Bereichs 1 bis 100000");
+    QCoreApplication::removeTranslator(&german);
+  }
+
+  // What the program writes opens: the blank spot's zeros, the fields' own
+  // bounds, a whole number written as a text or with a fraction that rounds
+  // into range; a value that is no number is left to the shell.
+  QJsonObject blank = good;
+  blank.insert("project", QJsonObject{{"startingPot", 0}, {"effectiveStack", 0}, {"maxIterations", 0},
+                                      {"rakePercent", 0.0}, {"targetExploitability", 0.0}});
+  QJsonObject bounds = good;
+  bounds.insert("project", QJsonObject{{"startingPot", 1}, {"effectiveStack", "100000"}, {"rakePercent", 100},
+                                       {"rakeCap", 1000000}, {"targetExploitability", 0.000001},
+                                       {"oopAddAllInIfJamLtPct", 1000}, {"ipAddAllInIfJamLtPct", 0}});
+  for (const QJsonObject& fine : {blank, bounds, withProject("startingPot", 100000.4),
+                                  withProject("startingPot", "lots"), withProject("rakeCap", true)}) {
+    const QVariantMap r = open(fine);
+    EXPECT_TRUE(r.value("ok").toBool()) << r.value("error").toString().toStdString();
+    EXPECT_EQ(r.value("project").toMap(), fine.value("project").toObject().toVariantMap());
+  }
+  EXPECT_EQ(c.treeNodeCount(), solved->treeNodeCount());
 }
 
 // What cannot be a project, or would need more memory than there is, is
