@@ -41,18 +41,13 @@ Item {
             var p = page.handActionProbs[hand]
             return p ? p.map(function(v) { return Math.round(v * 1e6) / 1e6 }) : p
         }
-        // Types `weight` into the emptied weight field, as a user does.
-        function typeWeight(weight) {
-            var field = findChild(page, "nodeLockWeightField")
-            mouseClick(field)
-            field.selectAll()
+        // Types `weight` into the emptied weight field, as a user does, then clicks `hand`.
+        function lockWith(weight, hand) {
+            mouseClick(findChild(page, "nodeLockWeightField"))
+            findChild(page, "nodeLockWeightField").selectAll()
             keyClick(Qt.Key_Backspace)
             for (var i = 0; i < weight.length; ++i)
                 keyClick(weight.charAt(i))
-            compare(field.text, weight)
-        }
-        function lockWith(weight, hand) {
-            typeWeight(weight)
             clickCell(hand)
             return probs(hand)
         }
@@ -74,31 +69,24 @@ Item {
             click("nodeLockAction0")
             compare(lockWith("0.7", "AKo"), [0.7, 0.15, 0.15])
             compare(mock.callsNamed("setNodeLock").map(function(c) { return c.args }), [[2, "AKo", 0, 0.7]])
-            // Each weight typed, then KK clicked: the lock it makes, or the
-            // reason under the field and no lock (the preview keeps the last).
-            var empty = "Enter a weight from 0 to 1 to lock hands."
+            // Each weight typed, then KK clicked: the lock it makes, or the reason under the field and no lock.
             var notNumber = "The weight must be a number from 0 to 1, such as 0.5."
-            var outOfRange = "The weight is a probability from 0 to 1: write 50 % as 0.5."
-            var weights = [["0,5", 0.5], ["abc", notNumber], ["", empty], ["50", outOfRange], [" 0.25 ", 0.25],
-                           ["1.5", outOfRange], ["-1", outOfRange], ["1", 1], ["1e-1", notNumber], [".3", 0.3],
-                           ["0,5,", notNumber], ["0", 0], ["0.5.", notNumber], ["+1,0", 1]]
-            var reason = findChild(page, "nodeLockWeightReason")
-            var lastLock = [0.7, 0.15, 0.15]
+            var outside = "The weight is a probability from 0 to 1: write 50 % as 0.5."
+            var weights = [["0,5", 0.5], ["abc", notNumber], ["", "Enter a weight from 0 to 1 to lock hands."],
+                           [" 0.25 ", 0.25], ["50", outside], ["1", 1], ["1.5", outside], ["-1", outside], [".3", 0.3],
+                           ["1e-1", notNumber], ["0", 0], ["0,5,", notNumber], ["+1,0", 1]]
+            var reason = findChild(page, "nodeLockWeightReason"), last = [2, "AKo", 0, 0.7], locks = 1
             for (var i = 0; i < weights.length; ++i) {
-                var typed = weights[i][0], expected = weights[i][1]
-                var calls = mock.callsNamed("setNodeLock").length
-                var shown = lockWith(typed, "KK")
-                if (typeof expected === "number") {
-                    compare(mock.callsNamed("setNodeLock").pop().args, [2, "KK", 0, expected], "weight " + typed)
-                    verify(!reason.visible, "weight " + typed)
-                    lastLock = shown
-                } else {
-                    compare(mock.callsNamed("setNodeLock").length, calls, "weight " + typed + " locks nothing")
-                    compare([reason.visible, reason.text], [true, expected], "weight " + typed)
-                    verify(findChild(page, "nodeLockWeightField").refused)
-                    compare(shown, lastLock, "weight " + typed)
+                var w = weights[i], refused = typeof w[1] === "string"
+                lockWith(w[0], "KK")
+                if (!refused) {
+                    last = [2, "KK", 0, w[1]]
+                    ++locks
                 }
+                compare([mock.callsNamed("setNodeLock").pop().args, reason.visible ? reason.text : ""],
+                        [last, refused ? w[1] : ""], "weight '" + w[0] + "'")
             }
+            compare(mock.callsNamed("setNodeLock").length, locks)
             compare(probs("KK"), [1, 0, 0])
             compare(findChild(page, "nodeLockWeightField").text, "+1,0", "the field is never corrected")
             click("nodeLockAction2")
