@@ -86,7 +86,9 @@ QString projectFieldName(const QString& key) {
   if (key == QLatin1String("rakePercent")) return AppController::tr("Rake (%)");
   if (key == QLatin1String("rakeCap")) return AppController::tr("Rake Cap");
   if (key == QLatin1String("targetExploitability")) return AppController::tr("Target Exploitability (%)");
-  if (key == QLatin1String("oopAddAllInIfJamLtPct")) return AppController::tr("Add all-in if jam less than (OOP, % pot)");
+  if (key == QLatin1String("oopAddAllInIfJamLtPct")) {
+    return AppController::tr("Add all-in if jam less than (OOP, % pot)");
+  }
   if (key == QLatin1String("ipAddAllInIfJamLtPct")) return AppController::tr("Add all-in if jam less than (IP, % pot)");
   return key;
 }
@@ -175,7 +177,9 @@ QVariantMap AppController::loadFailure(const project_file::LoadedProject& loaded
     case Failure::Cancelled: error = tr("Opening the project was cancelled"); break;
   }
   if (loaded.failure == Failure::Damaged) qWarning() << "loadProject:" << path << "is damaged:" << loaded.detail;
-  if (loaded.failure == Failure::ValueOutOfRange) qWarning() << "loadProject:" << path << "refused:" << error;
+  if (loaded.failure == Failure::ValueOutOfRange) {
+    qWarning() << "loadProject:" << path << "refused:" << loaded.outOfRange.key << "is" << loaded.outOfRange.value;
+  }
   QVariantMap result;
   result.insert(QStringLiteral("ok"), false);
   result.insert(QStringLiteral("error"), error);

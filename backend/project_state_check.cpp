@@ -38,7 +38,9 @@ std::optional<double> numberOf(const QJsonValue& v) {
   bool ok = false;
   const double d = text.toDouble(&ok);
   // A text too large for a double is out of every range.
-  return ok ? d : std::numeric_limits<double>::infinity();
+  if (!ok) return text.startsWith(QLatin1Char('-')) ? -std::numeric_limits<double>::infinity()
+                                                    : std::numeric_limits<double>::infinity();
+  return d;
 }
 
 }  // namespace
