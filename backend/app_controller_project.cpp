@@ -2,6 +2,7 @@
 // solve configuration, the node locks and, with a result, the result figures,
 // the node tables and the saved query caches.
 #include <QDebug>
+#include <QLocale>
 
 #include <cmath>
 #include <exception>
@@ -50,6 +51,46 @@ std::optional<QString> savePath(const QUrl& fileUrl) {
   }
   if (local->isEmpty()) return std::nullopt;
   return local;
+}
+
+// A number as the program writes it in any language: "-100", "1000000",
+// "0.5"; beyond the millions of any field in exponent form ("1e+308").
+QString plainNumber(double v) {
+  return QString::number(v, std::abs(v) < 1e9 ? 'f' : 'g', QLocale::FloatingPointShortest);
+}
+
+QString damagedFileText(project_file::LoadedProject::Damage damage) {
+  using Damage = project_file::LoadedProject::Damage;
+  QString reason;
+  switch (damage) {
+    case Damage::Unspecified: break;
+    case Damage::ResultsMissing:
+      reason = AppController::tr("it says it holds a solve result, but the result is missing");
+      break;
+    case Damage::NoTree: reason = AppController::tr("its solve result holds no game tree"); break;
+    case Damage::TablesDiffer:
+      reason = AppController::tr("the node tables of its solve result do not fit together");
+      break;
+    case Damage::RootActionsDiffer:
+      reason = AppController::tr("the root actions of its solve result are not those of its game tree");
+      break;
+  }
+  return reason.isEmpty() ? AppController::tr("The project file is damaged")
+                          : AppController::tr("The project file is damaged: %1").arg(reason);
+}
+
+// The name of a project-state number as its Setup field is labelled.
+QString projectFieldName(const QString& key) {
+  if (key == QLatin1String("startingPot")) return AppController::tr("Starting Pot");
+  if (key == QLatin1String("effectiveStack")) return AppController::tr("Effective Stack");
+  if (key == QLatin1String("rakePercent")) return AppController::tr("Rake (%)");
+  if (key == QLatin1String("rakeCap")) return AppController::tr("Rake Cap");
+  if (key == QLatin1String("targetExploitability")) return AppController::tr("Target Exploitability (%)");
+  if (key == QLatin1String("oopAddAllInIfJamLtPct")) {
+    return AppController::tr("Add all-in if jam less than (OOP, % pot)");
+  }
+  if (key == QLatin1String("ipAddAllInIfJamLtPct")) return AppController::tr("Add all-in if jam less than (IP, % pot)");
+  return key;
 }
 
 }  // namespace
@@ -121,7 +162,14 @@ QVariantMap AppController::loadFailure(const project_file::LoadedProject& loaded
     case Failure::InvalidJson: error = tr("Invalid JSON"); break;
     case Failure::UnrecognizedFormat: error = tr("Unrecognized project format"); break;
     case Failure::UnsupportedVersion: error = tr("Unsupported project version"); break;
-    case Failure::Damaged: error = tr("The project file is damaged"); break;
+    case Failure::Damaged: error = damagedFileText(loaded.damage); break;
+    case Failure::ValueOutOfRange: {
+      const project_file::ValueOutOfRange& bad = loaded.outOfRange;
+      error = tr("%1: %2 is outside the range %3 to %4")
+                  .arg(projectFieldName(bad.key), plainNumber(bad.value), plainNumber(bad.minimum),
+                       plainNumber(bad.maximum));
+      break;
+    }
     case Failure::NotEnoughMemory:
       error = tr("Not enough RAM (opening it needs about %1, %2 available)")
                   .arg(formatMemoryBytes(loaded.neededBytes), formatMemoryBytes(loaded.availableBytes));
@@ -129,6 +177,9 @@ QVariantMap AppController::loadFailure(const project_file::LoadedProject& loaded
     case Failure::Cancelled: error = tr("Opening the project was cancelled"); break;
   }
   if (loaded.failure == Failure::Damaged) qWarning() << "loadProject:" << path << "is damaged:" << loaded.detail;
+  if (loaded.failure == Failure::ValueOutOfRange) {
+    qWarning() << "loadProject:" << path << "refused:" << loaded.outOfRange.key << "is" << loaded.outOfRange.value;
+  }
   QVariantMap result;
   result.insert(QStringLiteral("ok"), false);
   result.insert(QStringLiteral("error"), error);

@@ -44,6 +44,38 @@ LoadedProject failed(Failure failure, const QString& detail = QString()) {
   return out;
 }
 
+LoadedProject damaged(LoadedProject::Damage damage, const QString& detail) {
+  LoadedProject out = failed(Failure::Damaged, detail);
+  out.damage = damage;
+  return out;
+}
+
+// Why a result that the file says it holds cannot be shown: it is missing,
+// has no node, or its parts do not describe one tree (a meta record and an
+// action list for every node, the root's actions as the root actions).
+std::optional<LoadedProject> resultDamage(const QJsonValue& results) {
+  using Damage = LoadedProject::Damage;
+  if (results.isUndefined()) {
+    return damaged(Damage::ResultsMissing, QStringLiteral("\"hasResults\" is true but there are no \"results\""));
+  }
+  if (!results.isObject()) return failed(Failure::Damaged, QStringLiteral("\"results\" is not an object"));
+  const QJsonObject r = results.toObject();
+  const QJsonArray actionLists = r.value(QStringLiteral("treeNodeActions")).toArray();
+  const qsizetype metaCount = r.value(QStringLiteral("treeNodeMeta")).toArray().size();
+  if (actionLists.isEmpty()) return damaged(Damage::NoTree, QStringLiteral("the results hold no node"));
+  if (metaCount != actionLists.size()) {
+    return damaged(Damage::TablesDiffer,
+                   QStringLiteral("%1 meta records for %2 nodes").arg(metaCount).arg(actionLists.size()));
+  }
+  const qsizetype rootActions = r.value(QStringLiteral("rootActions")).toArray().size();
+  if (rootActions != actionLists.at(0).toArray().size()) {
+    return damaged(Damage::RootActionsDiffer, QStringLiteral("%1 root actions for a root of %2 actions")
+                                                  .arg(rootActions)
+                                                  .arg(actionLists.at(0).toArray().size()));
+  }
+  return std::nullopt;
+}
+
 // The node tables of "results". A child index that is a number outside the
 // saved tree makes the file damaged; one that is missing or not a number
 // reads as 0 and is dropped with the other links back up the tree below.
@@ -235,15 +267,18 @@ LoadedProject readProjectFile(const QString& path, const LoadProgress& progress,
   if (!project.isUndefined() && !project.isObject()) {
     return failed(Failure::Damaged, QStringLiteral("\"project\" is not an object"));
   }
+  if (const std::optional<ValueOutOfRange> bad = valueOutOfRange(project.toObject())) {
+    LoadedProject refused = failed(Failure::ValueOutOfRange);
+    refused.outOfRange = *bad;
+    return refused;
+  }
   LoadedProject out;
   out.project = project.toObject().toVariantMap();
   out.hasResults = flag(root.value(QStringLiteral("hasResults")));
   const QJsonValue results = root.value(QStringLiteral("results"));
   std::shared_ptr<ResultTree> tree;
   if (out.hasResults) {
-    if (!results.isUndefined() && !results.isObject()) {
-      return failed(Failure::Damaged, QStringLiteral("\"results\" is not an object"));
-    }
+    if (std::optional<LoadedProject> damage = resultDamage(results)) return std::move(*damage);
     readResults(out, results.toObject());
     QString damage;
     tree = readTree(results.toObject(), progress, cancel, damage);

@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+#include "backend/project_state_check.h"
 #include "backend/result_tree.h"
 #include "backend/saved_query_caches.h"
 
@@ -28,11 +29,23 @@ struct LoadedProject {
     UnrecognizedFormat,  // "Unrecognized project format"
     UnsupportedVersion,  // "Unsupported project version"
     Damaged,             // the parts the pages rely on are of the wrong kind or point nowhere
+    ValueOutOfRange,     // a number of the project state no Setup field accepts
     NotEnoughMemory,     // opening would need more memory than is available
     Cancelled,
   };
+  // What of a damaged file the user is told; Unspecified says only that it is damaged.
+  enum class Damage {
+    Unspecified,
+    ResultsMissing,     // it says it holds a result, but has no "results"
+    NoTree,             // its result holds no node
+    TablesDiffer,       // its result's node tables differ in length
+    RootActionsDiffer,  // its root actions are not those of its tree's root
+  };
   Failure failure = Failure::None;
+  Damage damage = Damage::Unspecified;
   QString detail;  // for the log: what was found damaged
+  // With ValueOutOfRange: the value and the field's bounds.
+  ValueOutOfRange outOfRange;
   // With NotEnoughMemory: what opening the file would need, and what was available.
   std::uint64_t neededBytes = 0;
   std::uint64_t availableBytes = 0;

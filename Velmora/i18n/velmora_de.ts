@@ -232,6 +232,58 @@
             <numerusform>%n Kombo-Knoten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>it says it holds a solve result, but the result is missing</source>
+        <translation>sie gibt an, ein Lösungsergebnis zu enthalten, doch das Ergebnis fehlt</translation>
+    </message>
+    <message>
+        <source>its solve result holds no game tree</source>
+        <translation>ihr Lösungsergebnis enthält keinen Spielbaum</translation>
+    </message>
+    <message>
+        <source>the node tables of its solve result do not fit together</source>
+        <translation>die Knotentabellen ihres Lösungsergebnisses passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>the root actions of its solve result are not those of its game tree</source>
+        <translation>die Wurzelaktionen ihres Lösungsergebnisses passen nicht zu ihrem Spielbaum</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>Die Projektdatei ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the range %3 to %4</source>
+        <translation>%1: %2 liegt außerhalb des Bereichs %3 bis %4</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Startpot</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Effektiver Stack</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Rake-Limit</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Ziel-Exploitability (%)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (OOP, % pot)</source>
+        <translation>All-in, wenn Jam unter (OOP, % Pot)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (IP, % pot)</source>
+        <translation>All-in, wenn Jam unter (IP, % Pot)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -749,6 +801,18 @@
     <message>
         <source>Re-solve ended without a result</source>
         <translation>Neu lösen endete ohne Ergebnis</translation>
+    </message>
+    <message>
+        <source>Enter a weight from 0 to 1 to lock hands.</source>
+        <translation>Ein Gewicht von 0 bis 1 eingeben, um Hände zu sperren.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number from 0 to 1, such as 0.5.</source>
+        <translation>Das Gewicht muss eine Zahl von 0 bis 1 sein, etwa 0,5.</translation>
+    </message>
+    <message>
+        <source>The weight is a probability from 0 to 1: write 50 % as 0.5.</source>
+        <translation>Das Gewicht ist eine Wahrscheinlichkeit von 0 bis 1: 50 % als 0,5 schreiben.</translation>
     </message>
 </context>
 <context>

@@ -232,6 +232,58 @@
             <numerusform>%n nodos de combos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>it says it holds a solve result, but the result is missing</source>
+        <translation>indica que contiene un resultado de resolución, pero falta el resultado</translation>
+    </message>
+    <message>
+        <source>its solve result holds no game tree</source>
+        <translation>su resultado de resolución no contiene ningún árbol de juego</translation>
+    </message>
+    <message>
+        <source>the node tables of its solve result do not fit together</source>
+        <translation>las tablas de nodos de su resultado de resolución no encajan entre sí</translation>
+    </message>
+    <message>
+        <source>the root actions of its solve result are not those of its game tree</source>
+        <translation>las acciones raíz de su resultado de resolución no son las de su árbol de juego</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>El archivo del proyecto está dañado: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the range %3 to %4</source>
+        <translation>%1: %2 está fuera del intervalo de %3 a %4</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Bote inicial</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Stack efectivo</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Tope de rake</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Explotabilidad obj. (%)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (OOP, % pot)</source>
+        <translation>All-in si el jam es menor que (OOP, % bote)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (IP, % pot)</source>
+        <translation>All-in si el jam es menor que (IP, % bote)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -749,6 +801,18 @@
     <message>
         <source>Re-solve ended without a result</source>
         <translation>La resolución terminó sin resultado</translation>
+    </message>
+    <message>
+        <source>Enter a weight from 0 to 1 to lock hands.</source>
+        <translation>Introduce un peso de 0 a 1 para bloquear manos.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number from 0 to 1, such as 0.5.</source>
+        <translation>El peso debe ser un número de 0 a 1, por ejemplo 0,5.</translation>
+    </message>
+    <message>
+        <source>The weight is a probability from 0 to 1: write 50 % as 0.5.</source>
+        <translation>El peso es una probabilidad de 0 a 1: escribe 50 % como 0,5.</translation>
     </message>
 </context>
 <context>

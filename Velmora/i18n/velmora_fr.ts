@@ -232,6 +232,58 @@
             <numerusform>%n nœuds de combos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>it says it holds a solve result, but the result is missing</source>
+        <translation>il indique contenir un résultat de résolution, mais ce résultat est absent</translation>
+    </message>
+    <message>
+        <source>its solve result holds no game tree</source>
+        <translation>son résultat de résolution ne contient aucun arbre de jeu</translation>
+    </message>
+    <message>
+        <source>the node tables of its solve result do not fit together</source>
+        <translation>les tables de nœuds de son résultat de résolution ne concordent pas</translation>
+    </message>
+    <message>
+        <source>the root actions of its solve result are not those of its game tree</source>
+        <translation>les actions racines de son résultat de résolution ne sont pas celles de son arbre de jeu</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>Le fichier du projet est endommagé : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the range %3 to %4</source>
+        <translation>%1 : %2 est hors de la plage %3 à %4</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Pot de départ</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Tapis effectif</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Plafond de rake</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Exploitabilité cible (%)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (OOP, % pot)</source>
+        <translation>All-in si le jam est sous (OOP, % pot)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (IP, % pot)</source>
+        <translation>All-in si le jam est sous (IP, % pot)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -749,6 +801,18 @@
     <message>
         <source>Re-solve ended without a result</source>
         <translation>Le recalcul s&apos;est terminé sans résultat</translation>
+    </message>
+    <message>
+        <source>Enter a weight from 0 to 1 to lock hands.</source>
+        <translation>Saisissez un poids de 0 à 1 pour verrouiller des mains.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number from 0 to 1, such as 0.5.</source>
+        <translation>Le poids doit être un nombre de 0 à 1, par exemple 0,5.</translation>
+    </message>
+    <message>
+        <source>The weight is a probability from 0 to 1: write 50 % as 0.5.</source>
+        <translation>Le poids est une probabilité de 0 à 1 : écrivez 50 % sous la forme 0,5.</translation>
     </message>
 </context>
 <context>

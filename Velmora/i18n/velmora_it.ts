@@ -232,6 +232,58 @@
             <numerusform>%n nodi di combo</numerusform>
         </translation>
     </message>
+    <message>
+        <source>it says it holds a solve result, but the result is missing</source>
+        <translation>dichiara di contenere un risultato di risoluzione, ma il risultato manca</translation>
+    </message>
+    <message>
+        <source>its solve result holds no game tree</source>
+        <translation>il suo risultato di risoluzione non contiene alcun albero di gioco</translation>
+    </message>
+    <message>
+        <source>the node tables of its solve result do not fit together</source>
+        <translation>le tabelle dei nodi del suo risultato di risoluzione non corrispondono tra loro</translation>
+    </message>
+    <message>
+        <source>the root actions of its solve result are not those of its game tree</source>
+        <translation>le azioni radice del suo risultato di risoluzione non sono quelle del suo albero di gioco</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>Il file del progetto è danneggiato: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the range %3 to %4</source>
+        <translation>%1: %2 è fuori dall’intervallo da %3 a %4</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Piatto iniziale</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Stack effettivo</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Tetto rake</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Sfruttabilità obiettivo (%)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (OOP, % pot)</source>
+        <translation>All-in se il jam è sotto (OOP, % piatto)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (IP, % pot)</source>
+        <translation>All-in se il jam è sotto (IP, % piatto)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -749,6 +801,18 @@
     <message>
         <source>Re-solve ended without a result</source>
         <translation>La risoluzione è terminata senza risultato</translation>
+    </message>
+    <message>
+        <source>Enter a weight from 0 to 1 to lock hands.</source>
+        <translation>Inserisci un peso da 0 a 1 per bloccare le mani.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number from 0 to 1, such as 0.5.</source>
+        <translation>Il peso deve essere un numero da 0 a 1, ad esempio 0,5.</translation>
+    </message>
+    <message>
+        <source>The weight is a probability from 0 to 1: write 50 % as 0.5.</source>
+        <translation>Il peso è una probabilità da 0 a 1: scrivi 50 % come 0,5.</translation>
     </message>
 </context>
 <context>

@@ -234,6 +234,58 @@
             <numerusform>%n węzłów kombinacji</numerusform>
         </translation>
     </message>
+    <message>
+        <source>it says it holds a solve result, but the result is missing</source>
+        <translation>deklaruje wynik rozwiązania, ale tego wyniku brakuje</translation>
+    </message>
+    <message>
+        <source>its solve result holds no game tree</source>
+        <translation>jego wynik rozwiązania nie zawiera drzewa gry</translation>
+    </message>
+    <message>
+        <source>the node tables of its solve result do not fit together</source>
+        <translation>tabele węzłów jego wyniku rozwiązania do siebie nie pasują</translation>
+    </message>
+    <message>
+        <source>the root actions of its solve result are not those of its game tree</source>
+        <translation>akcje korzenia jego wyniku rozwiązania nie są akcjami jego drzewa gry</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>Plik projektu jest uszkodzony: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the range %3 to %4</source>
+        <translation>%1: %2 wykracza poza zakres od %3 do %4</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Pula startowa</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Efektywny stack</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Limit rake</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Docelowa eksploatowalność (%)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (OOP, % pot)</source>
+        <translation>All-in, gdy jam poniżej (OOP, % puli)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (IP, % pot)</source>
+        <translation>All-in, gdy jam poniżej (IP, % puli)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -751,6 +803,18 @@
     <message>
         <source>Re-solve ended without a result</source>
         <translation>Przeliczanie zakończyło się bez wyniku</translation>
+    </message>
+    <message>
+        <source>Enter a weight from 0 to 1 to lock hands.</source>
+        <translation>Wpisz wagę od 0 do 1, aby blokować ręce.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number from 0 to 1, such as 0.5.</source>
+        <translation>Waga musi być liczbą od 0 do 1, np. 0,5.</translation>
+    </message>
+    <message>
+        <source>The weight is a probability from 0 to 1: write 50 % as 0.5.</source>
+        <translation>Waga to prawdopodobieństwo od 0 do 1: zapisz 50 % jako 0,5.</translation>
     </message>
 </context>
 <context>

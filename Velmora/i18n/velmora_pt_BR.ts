@@ -232,6 +232,58 @@
             <numerusform>%n nós de combos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>it says it holds a solve result, but the result is missing</source>
+        <translation>ele diz conter um resultado de resolução, mas o resultado está ausente</translation>
+    </message>
+    <message>
+        <source>its solve result holds no game tree</source>
+        <translation>seu resultado de resolução não contém nenhuma árvore do jogo</translation>
+    </message>
+    <message>
+        <source>the node tables of its solve result do not fit together</source>
+        <translation>as tabelas de nós do seu resultado de resolução não se correspondem</translation>
+    </message>
+    <message>
+        <source>the root actions of its solve result are not those of its game tree</source>
+        <translation>as ações da raiz do seu resultado de resolução não são as da sua árvore do jogo</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>O arquivo do projeto está danificado: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the range %3 to %4</source>
+        <translation>%1: %2 está fora do intervalo de %3 a %4</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Pote inicial</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Stack efetivo</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Rake (%)</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Teto de rake</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Explorabilidade alvo (%)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (OOP, % pot)</source>
+        <translation>All-in se o jam for menor que (OOP, % pote)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (IP, % pot)</source>
+        <translation>All-in se o jam for menor que (IP, % pote)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -749,6 +801,18 @@
     <message>
         <source>Re-solve ended without a result</source>
         <translation>A resolução terminou sem resultado</translation>
+    </message>
+    <message>
+        <source>Enter a weight from 0 to 1 to lock hands.</source>
+        <translation>Digite um peso de 0 a 1 para travar mãos.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number from 0 to 1, such as 0.5.</source>
+        <translation>O peso deve ser um número de 0 a 1, como 0,5.</translation>
+    </message>
+    <message>
+        <source>The weight is a probability from 0 to 1: write 50 % as 0.5.</source>
+        <translation>O peso é uma probabilidade de 0 a 1: escreva 50 % como 0,5.</translation>
     </message>
 </context>
 <context>

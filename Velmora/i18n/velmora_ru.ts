@@ -234,6 +234,58 @@
             <numerusform>%n узлов комбо</numerusform>
         </translation>
     </message>
+    <message>
+        <source>it says it holds a solve result, but the result is missing</source>
+        <translation>в нём указано, что он содержит результат решения, но результат отсутствует</translation>
+    </message>
+    <message>
+        <source>its solve result holds no game tree</source>
+        <translation>его результат решения не содержит дерева игры</translation>
+    </message>
+    <message>
+        <source>the node tables of its solve result do not fit together</source>
+        <translation>таблицы узлов его результата решения не согласуются между собой</translation>
+    </message>
+    <message>
+        <source>the root actions of its solve result are not those of its game tree</source>
+        <translation>действия в корне его результата решения не совпадают с действиями его дерева игры</translation>
+    </message>
+    <message>
+        <source>The project file is damaged: %1</source>
+        <translation>Файл проекта повреждён: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the range %3 to %4</source>
+        <translation>%1: %2 вне диапазона от %3 до %4</translation>
+    </message>
+    <message>
+        <source>Starting Pot</source>
+        <translation>Начальный банк</translation>
+    </message>
+    <message>
+        <source>Effective Stack</source>
+        <translation>Эффективный стек</translation>
+    </message>
+    <message>
+        <source>Rake (%)</source>
+        <translation>Рейк (%)</translation>
+    </message>
+    <message>
+        <source>Rake Cap</source>
+        <translation>Лимит рейка</translation>
+    </message>
+    <message>
+        <source>Target Exploitability (%)</source>
+        <translation>Цель эксплуатир. (%)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (OOP, % pot)</source>
+        <translation>Олл-ин, если пуш меньше (OOP, % банка)</translation>
+    </message>
+    <message>
+        <source>Add all-in if jam less than (IP, % pot)</source>
+        <translation>Олл-ин, если пуш меньше (IP, % банка)</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -751,6 +803,18 @@
     <message>
         <source>Re-solve ended without a result</source>
         <translation>Пересчёт завершился без результата</translation>
+    </message>
+    <message>
+        <source>Enter a weight from 0 to 1 to lock hands.</source>
+        <translation>Введите вес от 0 до 1, чтобы блокировать руки.</translation>
+    </message>
+    <message>
+        <source>The weight must be a number from 0 to 1, such as 0.5.</source>
+        <translation>Вес должен быть числом от 0 до 1, например 0,5.</translation>
+    </message>
+    <message>
+        <source>The weight is a probability from 0 to 1: write 50 % as 0.5.</source>
+        <translation>Вес — это вероятность от 0 до 1: запишите 50 % как 0,5.</translation>
     </message>
 </context>
 <context>

@@ -329,10 +329,11 @@ TEST_F(ProjectFileTest, DamagedFilesAreRefusedAndChangeNothing) {
   EXPECT_EQ(c.loadProject(url("/dev/zero")).value("error").toString(), "Failed to open file");
   EXPECT_EQ(c.treeNodeCount(), nodes);
 
-  // Accepted variations: version as text, hasResults true without results,
-  // caches without results, and lock entries that are dropped or clamped.
+  // Accepted variations: version as text, caches without results (in a file
+  // that says it holds none), and lock entries that are dropped or clamped.
   ASSERT_TRUE(writeFile(path("v.velmoraproj"), withRoot([](QJsonObject& r) {
               r.insert("version", "1");
+              r.insert("hasResults", false);
               r.remove("results");
               r.insert("nodeLocks", QJsonArray{QJsonObject{{"nodeIndex", 2}, {"hand", "QQ"}, {"actionIndex", 1},
                                                            {"actionProb", 1.7}},
@@ -404,12 +405,15 @@ TEST_F(ProjectFileTest, WrongTypesAreReadAndAbsurdValuesTamed) {
   EXPECT_TRUE(std::isnan(tamed.resultExploitability()));
   load(tamed, with("resultEvOop", QJsonArray{1}));
   EXPECT_EQ(tamed.resultEvOop(), 0.0);
-  load(tamed, with("rootActions", QJsonArray{QJsonObject{{"name", "Check"}, {"frequency", 7}}}));
+  QJsonArray rootActions = good.value("results").toObject().value("rootActions").toArray();
+  rootActions[0] = QJsonObject{{"name", "Check"}, {"frequency", 7}};
+  load(tamed, with("rootActions", rootActions));
   EXPECT_DOUBLE_EQ(tamed.rootActions()[0].toMap().value("frequency").toDouble(), 1.0);
 
-  // Caches of the wrong kind read as empty, and so do missing results; a
-  // thread count of -5 never reaches the solver, so the re-solve runs.
+  // Caches of the wrong kind read as empty; a thread count of -5 never
+  // reaches the solver, so the re-solve runs.
   root = with("thread_count", -5, "lastUiCfg");
+  root.insert("hasResults", false);
   root.remove("results");
   root.insert("nodeCaches", QJsonObject{{"handCombosByNode", QJsonArray{QJsonObject{{"nodeIndex", 0}, {"data", "x"}}}}});
   AppController c;

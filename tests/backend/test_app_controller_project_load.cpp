@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSignalSpy>
+#include <QTranslator>
 
 #include <functional>
 
@@ -105,7 +106,6 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
   // looked at when the file says it has none.
   const Case accepted[] = {
       {"no project", edited([](QJsonObject& r) { r.remove("project"); })},
-      {"no results", edited([](QJsonObject& r) { r.remove("results"); })},
       {"results text without results", edited([](QJsonObject& r) {
          r.insert("results", "x");
          r.insert("hasResults", false);
@@ -119,6 +119,81 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
   }
   EXPECT_EQ(c.treeNodeCount(), nodes);
   EXPECT_EQ(canonical(c.nodeActions(0)), canonical(solved->nodeActions(0)));
+}
+
+// A result the file claims but does not hold whole, and a number of the
+// project that its Setup field would not take, are refused with the reason,
+// opened as the window opens them; the project shown stays. Whole files,
+// the blank spot's zeros among them, open as before.
+TEST_F(ProjectLoadTest, ClaimedResultsMustFitAndNumbersMustBeWhatTheFieldsTake) {
+  const QJsonObject good = saveSolved("good.velmoraproj");
+  AppController c;
+  QSignalSpy opened(&c, &AppController::projectOpened);
+  // The good file with `key` of `section` ("" the top level) set to `value` (undefined removes it).
+  const auto open = [&](const char* section, const char* key, const QJsonValue& value) {
+    QJsonObject root = good, part = good.value(section).toObject();
+    part.insert(key, value);
+    *section ? root.insert(section, part) : root.insert(key, value);
+    EXPECT_TRUE(writeFile(path("p.velmoraproj"), QJsonDocument(root).toJson()));
+    const int before = opened.count();
+    c.openProject(url(path("p.velmoraproj")));
+    EXPECT_TRUE(waitFor([&] { return opened.count() > before; }, 20000));
+    return opened.count() > before ? opened.last().at(0).toMap() : QVariantMap();
+  };
+  QJsonArray shortMeta = good.value("results")["treeNodeMeta"].toArray();
+  shortMeta.removeLast();
+  const QString damaged = "The project file is damaged: ";
+  const struct {
+    const char *section, *key;
+    QJsonValue value;
+    QString error;
+  } cases[] = {
+      {"", "results", QJsonValue::Undefined, damaged + "it says it holds a solve result, but the result is missing"},
+      {"", "results", QJsonObject(), damaged + "its solve result holds no game tree"},
+      {"results", "treeNodeMeta", shortMeta, damaged + "the node tables of its solve result do not fit together"},
+      {"results", "rootActions", QJsonArray(),
+       damaged + "the root actions of its solve result are not those of its game tree"},
+      {"project", "startingPot", -100, "Starting Pot: -100 is outside the range 1 to 100000"},
+      {"project", "effectiveStack", "100001", "Effective Stack: 100001 is outside the range 1 to 100000"},
+      {"project", "rakePercent", 100.5, "Rake (%): 100.5 is outside the range 0 to 100"},
+      {"project", "rakeCap", -1, "Rake Cap: -1 is outside the range 0 to 1000000"},
+      {"project", "targetExploitability", 1e308, "Target Exploitability (%): 1e+308 is outside the range 0 to 100"},
+      {"project", "oopAddAllInIfJamLtPct", 1000.5,
+       "Add all-in if jam less than (OOP, % pot): 1000.5 is outside the range 0 to 1000"},
+      {"project", "ipAddAllInIfJamLtPct", " -0.25 ",
+       "Add all-in if jam less than (IP, % pot): -0.25 is outside the range 0 to 1000"},
+  };
+  ASSERT_TRUE(open("", "hasResults", true).value("ok").toBool());
+  c.setNodeLock(0, "KK", 0, 0.5);
+  const QString status = c.statusText();
+  const QByteArray shown = canonical(c.nodeHandStrategy(0));
+  QSignalSpy results(&c, &AppController::resultsChanged);
+  for (const auto& bad : cases) {
+    const QVariantMap r = open(bad.section, bad.key, bad.value);
+    EXPECT_FALSE(r.value("ok").toBool()) << bad.key;
+    EXPECT_EQ(r.value("error").toString().toStdString(), bad.error.toStdString()) << bad.key;
+    EXPECT_TRUE(r.value("project").toMap().isEmpty()) << bad.key;
+  }
+  EXPECT_EQ(results.count(), 0);
+  EXPECT_EQ(c.statusText(), status);
+  EXPECT_EQ(canonical(c.nodeHandStrategy(0)), shown);
+  EXPECT_EQ(c.nodeLocks(0).size(), 1);
+  QTranslator german;  // in the user's language
+  ASSERT_TRUE(german.load("velmora_de", ":/Velmora/i18n") && QCoreApplication::installTranslator(&german));
+  EXPECT_EQ(open("project", "startingPot", -100).value("error").toString().toStdString(),
+            "Startpot: -100 liegt außerhalb des Bereichs 1 bis 100000");
+  QCoreApplication::removeTranslator(&german);
+
+  // The blank spot's zeros, the fields' bounds, numbers as texts or rounding into range, and
+  // values that are no number (left to the shell) open.
+  for (const QJsonObject& project :
+       {QJsonObject{{"startingPot", 0}, {"effectiveStack", 0}, {"rakeCap", true}, {"rakePercent", "lots"}},
+        QJsonObject{{"startingPot", 100000.4}, {"effectiveStack", "1"}, {"rakePercent", 100}, {"rakeCap", 1000000},
+                    {"targetExploitability", 0}, {"oopAddAllInIfJamLtPct", 1000}, {"ipAddAllInIfJamLtPct", 0}}}) {
+    const QVariantMap r = open("", "project", project);
+    EXPECT_TRUE(r.value("ok").toBool()) << r.value("error").toString().toStdString();
+    EXPECT_EQ(r.value("project").toMap(), project.toVariantMap());
+  }
 }
 
 // What cannot be a project, or would need more memory than there is, is

@@ -41,8 +41,13 @@ Item {
             var p = page.handActionProbs[hand]
             return p ? p.map(function(v) { return Math.round(v * 1e6) / 1e6 }) : p
         }
+        // Types `weight` into the emptied weight field, as a user does, then clicks `hand`.
         function lockWith(weight, hand) {
-            page.nodeLockWeightText = weight
+            mouseClick(findChild(page, "nodeLockWeightField"))
+            findChild(page, "nodeLockWeightField").selectAll()
+            keyClick(Qt.Key_Backspace)
+            for (var i = 0; i < weight.length; ++i)
+                keyClick(weight.charAt(i))
             clickCell(hand)
             return probs(hand)
         }
@@ -62,17 +67,28 @@ Item {
             compare(page.selectedHandClass, "AKo", "lock mode never filters")
 
             click("nodeLockAction0")
-            mouseClick(findChild(page, "nodeLockWeightField"))
-            findChild(page, "nodeLockWeightField").selectAll()
-            keyClick(Qt.Key_0); keyClick(Qt.Key_Period); keyClick(Qt.Key_7)
-            clickCell("AKo")
+            compare(lockWith("0.7", "AKo"), [0.7, 0.15, 0.15])
             compare(mock.callsNamed("setNodeLock").map(function(c) { return c.args }), [[2, "AKo", 0, 0.7]])
-            compare(probs("AKo"), [0.7, 0.15, 0.15])
-            var weights = [["abc", 1], ["", 0], ["1.5", 1], [" 0.25 ", 0.25], ["0,5", 1], ["-0.3", 0]]
-            for (var i = 0; i < weights.length; ++i)
-                compare(lockWith(weights[i][0], "KK")[0], weights[i][1], "weight " + weights[i][0])
-            compare(probs("KK"), [0, 0.5, 0.5])
-            compare(findChild(page, "nodeLockWeightField").text, "-0.3", "the field is never corrected")
+            // Each weight typed, then KK clicked: the lock it makes, or the reason under the field and no lock.
+            var notNumber = "The weight must be a number from 0 to 1, such as 0.5."
+            var outside = "The weight is a probability from 0 to 1: write 50 % as 0.5."
+            var weights = [["0,5", 0.5], ["abc", notNumber], ["", "Enter a weight from 0 to 1 to lock hands."],
+                           [" 0.25 ", 0.25], ["50", outside], ["1", 1], ["1.5", outside], ["-1", outside], [".3", 0.3],
+                           ["1e-1", notNumber], ["0", 0], ["0,5,", notNumber], ["+1,0", 1]]
+            var reason = findChild(page, "nodeLockWeightReason"), last = [2, "AKo", 0, 0.7], locks = 1
+            for (var i = 0; i < weights.length; ++i) {
+                var w = weights[i], refused = typeof w[1] === "string"
+                lockWith(w[0], "KK")
+                if (!refused) {
+                    last = [2, "KK", 0, w[1]]
+                    ++locks
+                }
+                compare([mock.callsNamed("setNodeLock").pop().args, reason.visible ? reason.text : ""],
+                        [last, refused ? w[1] : ""], "weight '" + w[0] + "'")
+            }
+            compare(mock.callsNamed("setNodeLock").length, locks)
+            compare(probs("KK"), [1, 0, 0])
+            compare(findChild(page, "nodeLockWeightField").text, "+1,0", "the field is never corrected")
             click("nodeLockAction2")
             compare(lockWith("0.6", "AKo"), [0.2, 0.2, 0.6], "a second lock of a hand replaces the first")
 

@@ -119,6 +119,7 @@ Item {
     property alias nodeLockMode: nodeLocks.nodeLockMode
     property alias nodeLockSelectedActionIndex: nodeLocks.nodeLockSelectedActionIndex
     property alias nodeLockWeightText: nodeLocks.nodeLockWeightText
+    readonly property alias nodeLockWeightProblem: nodeLocks.weightProblem
     readonly property alias nodeLockActionList: nodeLocks.nodeLockActionList
     readonly property alias reSolveOutcome: nodeLocks.reSolveOutcome
     readonly property alias _heldLocksRevision: nodeLocks.heldRevision

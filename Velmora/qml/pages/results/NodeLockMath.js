@@ -9,14 +9,23 @@ function nodeKey(nodeIndex) {
     return String(nodeIndex)
 }
 
-// The weight field's text as a probability: the script engine's number
-// conversion (blank is 0, surrounding blanks ignored, a decimal comma is not
-// a number), anything not finite counting as 1, clamped to [0, 1].
-function parseLockWeight(text) {
-    var v = Number(text)
-    if (!isFinite(v))
-        return 1.0
-    return Math.min(1, Math.max(0, v))
+// The weight field's text read as a probability: {value, problem}. Blanks
+// around the number are ignored and a decimal comma reads as the point, so
+// "0,5" is one half; the rest must be plain digits with at most one decimal
+// mark. A text that is empty, not such a number, or outside [0, 1] is
+// refused: value NaN and problem "empty", "notNumber" or "outOfRange";
+// otherwise problem is "".
+function readLockWeight(text) {
+    var t = (text === undefined || text === null) ? "" : String(text).trim()
+    if (t.length === 0)
+        return { value: NaN, problem: "empty" }
+    t = t.replace(",", ".")
+    if (!/^[+-]?(\d+\.?\d*|\.\d+)$/.test(t))
+        return { value: NaN, problem: "notNumber" }
+    var v = Number(t)
+    if (!(v >= 0 && v <= 1))
+        return { value: NaN, problem: "outOfRange" }
+    return { value: v === 0 ? 0 : v, problem: "" }
 }
 
 function _copy(map) {

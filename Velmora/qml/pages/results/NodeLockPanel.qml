@@ -10,6 +10,7 @@ ColumnLayout {
     property var page: null
     readonly property var theme: page ? page.theme : null
     readonly property bool lockable: page ? page._currentNodeIsLockable() : false
+    readonly property string weightProblem: page ? page.nodeLockWeightProblem : ""
 
     objectName: "nodeLockPanel"
     spacing: 8
@@ -67,10 +68,26 @@ ColumnLayout {
                 theme: panel.theme
                 placeholderText: "0..1"
                 inputMethodHints: Qt.ImhFormattedNumbersOnly
+                refused: panel.weightProblem !== ""
                 text: panel.page ? panel.page.nodeLockWeightText : ""
                 onTextEdited: if (panel.page) panel.page.nodeLockWeightText = text
             }
         }
+    }
+
+    // Why the weight cannot be locked with; no hand is locked until it can.
+    Text {
+        objectName: "nodeLockWeightReason"
+        visible: panel.lockable && panel.weightProblem !== ""
+        Layout.fillWidth: true
+        wrapMode: Text.WordWrap
+        textFormat: Text.PlainText
+        text: panel.weightProblem === "empty" ? qsTr("Enter a weight from 0 to 1 to lock hands.")
+            : panel.weightProblem === "notNumber" ? qsTr("The weight must be a number from 0 to 1, such as 0.5.")
+            : panel.weightProblem === "outOfRange" ? qsTr("The weight is a probability from 0 to 1: write 50 % as 0.5.")
+            : ""
+        font.pixelSize: 12
+        color: panel.theme ? panel.theme.danger : "#F85149"
     }
 
     RowLayout {

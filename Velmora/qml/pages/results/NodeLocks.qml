@@ -14,6 +14,10 @@ QtObject {
     property bool nodeLockMode: false
     property int nodeLockSelectedActionIndex: -1
     property string nodeLockWeightText: "1.0"
+    // Why the weight text cannot be locked with ("empty", "notNumber",
+    // "outOfRange"), or "" when it reads as a probability.
+    readonly property var _weight: LockMath.readLockWeight(nodeLockWeightText)
+    readonly property string weightProblem: _weight.problem
     // Node index as text -> hand class -> {actionIndex, actionProb}.
     property var nodeLocksByNode: ({})
     // Bumped after every lock sent to or dropped in the back end: bindings
@@ -42,13 +46,15 @@ QtObject {
         return controller !== null && controller !== undefined && typeof controller[method] === "function"
     }
 
+    // The weight as a probability; NaN while the field's text is refused.
     function parseLockWeight() {
-        return LockMath.parseLockWeight(nodeLockWeightText)
+        return _weight.value
     }
 
-    // Locks one hand class of the current node to the chosen action.
+    // Locks one hand class of the current node to the chosen action; a
+    // refused weight locks nothing (the field says why).
     function applyNodeLockToHand(nodeIndex, hand) {
-        if (!nodeLockMode || !currentNodeIsLockable || nodeLockSelectedActionIndex < 0)
+        if (!nodeLockMode || !currentNodeIsLockable || nodeLockSelectedActionIndex < 0 || weightProblem !== "")
             return
         var p = parseLockWeight()
         var action = nodeLockSelectedActionIndex

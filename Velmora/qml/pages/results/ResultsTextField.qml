@@ -7,6 +7,8 @@ TextField {
     id: field
 
     property var theme: null
+    // The text cannot be used as it stands: the border says so.
+    property bool refused: false
     readonly property color _accent: theme ? theme.accent : "#2F81F7"
 
     font.pixelSize: 12
@@ -21,8 +23,9 @@ TextField {
         implicitHeight: 32
         radius: field.theme ? field.theme.radiusSm : 8
         color: field.theme ? field.theme.surface2 : "#21262D"
-        border.width: field.activeFocus ? 2 : 1
-        border.color: field.activeFocus ? (field.theme ? field.theme.strokeFocus : "#58A6FF")
+        border.width: field.activeFocus || field.refused ? 2 : 1
+        border.color: field.refused ? (field.theme ? field.theme.danger : "#F85149")
+                    : field.activeFocus ? (field.theme ? field.theme.strokeFocus : "#58A6FF")
                                         : (field.theme ? field.theme.stroke : "#30363D")
     }
 }
