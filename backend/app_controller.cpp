@@ -97,6 +97,7 @@ AppController::~AppController() {
     std::unique_lock<std::mutex> lock(m_estimateGate->mutex);
     m_estimateGate->target = nullptr;
     if (m_estimateGate->newest) m_estimateGate->newest->cancel.store(true);
+    if (m_estimateGate->forStart) m_estimateGate->forStart->cancel.store(true);
     m_estimateGate->idle.wait(lock, [this] { return m_estimateGate->active == 0; });
   }
 
@@ -265,6 +266,7 @@ void AppController::beginShutdown() {
   {
     std::lock_guard<std::mutex> lock(m_estimateGate->mutex);
     if (m_estimateGate->newest) m_estimateGate->newest->cancel.store(true);
+    if (m_estimateGate->forStart) m_estimateGate->forStart->cancel.store(true);
   }
   std::lock_guard<std::mutex> lock(m_projectJobGate->mutex);
   if (m_projectJobGate->openCancel) m_projectJobGate->openCancel->store(true);

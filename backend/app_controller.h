@@ -319,7 +319,14 @@ class AppController : public QObject {
   // Ends a run whose final report was lost on its way (as a failed run).
   void applyLostFinalReport(std::uint64_t runId);
   static void runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, std::shared_ptr<EstimateRequest> request);
-  quint64 requestEstimate(const QVariantMap& cfg);
+  // Whom an estimate is for: the memory line, which tells of the spot the
+  // window shows, or a start of a spot the line was not asked for (a
+  // re-solve of the last configuration), whose figure serves that start
+  // alone and is never shown on the line.
+  enum class EstimateFor { Line, Start };
+  quint64 requestEstimate(const QVariantMap& cfg, EstimateFor use);
+  // A start's own estimate that no start waits for any more stops.
+  void cancelStartEstimate();
 
   // Starting: a start waits (without blocking the GUI thread) for the
   // estimate of the spot it starts and for the previous worker to let go.
@@ -428,6 +435,9 @@ class AppController : public QObject {
   std::shared_ptr<const MemoryLine> m_memoryLine;
   quint64 m_resultsReclaimableMemoryBytes = 0;
   quint64 m_pendingSolveMemoryBytes = 0;
+  // Every estimate request gets the next number; the newest request for the
+  // memory line is the one whose answer may be published.
+  quint64 m_estimateRequestCount = 0;
   std::atomic<quint64> m_memoryEstimateGeneration{0};
   bool m_developerMode = false;
 
@@ -450,8 +460,9 @@ class AppController : public QObject {
   std::optional<PendingStart> m_pendingStart;
   QTimer m_pendingStartTimer;
 
-  // The inputs of the newest estimate request, and the generation whose
-  // answer is published (the figures above are for that request).
+  // The inputs of the newest estimate request for the memory line, and the
+  // generation whose answer is published (the figures above are for that
+  // request).
   velmora_app::SolveConfig m_estimateInputs;
   quint64 m_publishedEstimateGeneration = 0;
 

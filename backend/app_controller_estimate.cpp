@@ -90,7 +90,7 @@ QString AppController::sizeTokenErrorText(const velmora_app::SizeTokenFault& fau
 
 void AppController::requestSolveMemoryEstimate(const QVariantMap& cfg) {
   try {
-    requestEstimate(cfg);
+    requestEstimate(cfg, EstimateFor::Line);
   } catch (const std::exception& e) {
     qWarning() << "requestSolveMemoryEstimate failed:" << e.what();
   } catch (...) {
@@ -98,9 +98,12 @@ void AppController::requestSolveMemoryEstimate(const QVariantMap& cfg) {
   }
 }
 
-quint64 AppController::requestEstimate(const QVariantMap& cfg) {
-  const quint64 generation = ++m_memoryEstimateGeneration;
-  m_estimateInputs = buildSolveConfigFrom(cfg, nullptr, m_systemThreadCount);
+quint64 AppController::requestEstimate(const QVariantMap& cfg, EstimateFor use) {
+  const quint64 generation = ++m_estimateRequestCount;
+  if (use == EstimateFor::Line) {
+    m_memoryEstimateGeneration = generation;
+    m_estimateInputs = buildSolveConfigFrom(cfg, nullptr, m_systemThreadCount);
+  }
 
   auto request = std::make_shared<EstimateRequest>();
   request->generation = generation;
@@ -110,10 +113,11 @@ quint64 AppController::requestEstimate(const QVariantMap& cfg) {
   std::shared_ptr<EstimateGate> gate = m_estimateGate;
   {
     std::lock_guard<std::mutex> lock(gate->mutex);
+    std::shared_ptr<EstimateRequest>& replaced = use == EstimateFor::Line ? gate->newest : gate->forStart;
     // A superseded request stops, unless a start waits for its figure.
     const quint64 awaited = m_pendingStart ? m_pendingStart->estimateGeneration : 0;
-    if (gate->newest && gate->newest->generation != awaited) gate->newest->cancel.store(true);
-    gate->newest = request;
+    if (replaced && replaced->generation != awaited) replaced->cancel.store(true);
+    replaced = request;
     ++gate->active;
   }
   try {
@@ -173,8 +177,14 @@ void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, s
         Qt::QueuedConnection);
   }
   if (gate->newest == request) gate->newest.reset();
+  if (gate->forStart == request) gate->forStart.reset();
   --gate->active;
   gate->idle.notify_all();
+}
+
+void AppController::cancelStartEstimate() {
+  std::lock_guard<std::mutex> lock(m_estimateGate->mutex);
+  if (m_estimateGate->forStart) m_estimateGate->forStart->cancel.store(true);
 }
 
 void AppController::deliverMemoryEstimate(quint64 generation, quint64 bytes, const QString& text) {
@@ -185,7 +195,9 @@ void AppController::deliverMemoryEstimate(quint64 generation, quint64 bytes, con
 
 void AppController::deliverMemoryLine(quint64 generation, quint64 bytes, std::shared_ptr<const MemoryLine> line) {
   // A start waiting for this figure takes it even when a newer request
-  // (an edit made meanwhile) keeps it from being published.
+  // (an edit made meanwhile) keeps it from being published. Only the newest
+  // request for the memory line is published: a start's own estimate of
+  // another spot never replaces what the line tells of the spot shown.
   const bool awaited = m_pendingStart && m_pendingStart->estimateGeneration == generation;
   if (awaited) {
     m_pendingStart->requiredBytes = bytes;

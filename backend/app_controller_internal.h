@@ -28,9 +28,12 @@ struct AppController::EstimateGate {
   std::condition_variable idle;
   AppController* target = nullptr;  // cleared by the destructor
   std::size_t active = 0;           // estimate threads still running
-  // The newest request: a newer request or the destructor sets its cancel
-  // flag, and the superseded estimate stops within moments.
+  // The newest request for the memory line: a newer one or the destructor
+  // sets its cancel flag, and the superseded estimate stops within moments.
   std::shared_ptr<EstimateRequest> newest;
+  // The estimate a start of another spot asked for itself; it stops when
+  // that start is given up or the controller goes.
+  std::shared_ptr<EstimateRequest> forStart;
 };
 
 // Lets project file threads reach the controller only while it exists. The

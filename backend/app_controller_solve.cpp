@@ -315,7 +315,9 @@ void AppController::beginSolve(const QVariantMap& cfg) {
     refreshAvailableMemory();
 
     // The start is checked against the estimate of this very spot: an older
-    // figure still on show may belong to a smaller one.
+    // figure still on show may belong to a smaller one. A spot other than
+    // the one the memory line was asked for (a re-solve of the last
+    // configuration) gets an estimate of its own, which is not shown.
     PendingStart pending;
     pending.config = config;
     pending.since = std::chrono::steady_clock::now();
@@ -330,8 +332,8 @@ void AppController::beginSolve(const QVariantMap& cfg) {
     m_pendingStart = std::move(pending);
     if (m_pendingStart->estimateGeneration == 0 && !estimatePublishedFor(config)) {
       // Set first: an estimate that cannot even be started answers at once.
-      m_pendingStart->estimateGeneration = m_memoryEstimateGeneration.load() + 1;
-      requestEstimate(cfg);
+      m_pendingStart->estimateGeneration = m_estimateRequestCount + 1;
+      requestEstimate(cfg, EstimateFor::Start);
       if (!m_pendingStart) return;
     }
     m_cancelRequested = false;
@@ -395,6 +397,7 @@ void AppController::continuePendingStart() {
 
 void AppController::dropPendingStart(StatusWording status, RunOutcome outcome) {
   m_pendingStart.reset();
+  cancelStartEstimate();
   m_pendingStartTimer.stop();
   endRun(outcome, 0);
   setRunning(false);
@@ -422,6 +425,7 @@ void AppController::abandonCurrentRun() {
   // controller, and a start that had not begun never does.
   ++m_currentRunId;
   m_pendingStart.reset();
+  cancelStartEstimate();
   m_pendingStartTimer.stop();
   m_cancelRequested = false;
 }

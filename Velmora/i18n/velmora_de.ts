@@ -1157,6 +1157,21 @@
     </message>
 </context>
 <context>
+    <name>ProjectTextField</name>
+    <message>
+        <source>%1: enter a value</source>
+        <translation>%1: Wert eingeben</translation>
+    </message>
+    <message>
+        <source>%1: enter a whole number from %2 to %3</source>
+        <translation>%1: ganze Zahl von %2 bis %3 eingeben</translation>
+    </message>
+    <message>
+        <source>%1: enter a number from %2 to %3</source>
+        <translation>%1: Zahl von %2 bis %3 eingeben</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPage</name>
     <message>
         <source>Please enter a name.</source>
@@ -1993,6 +2008,14 @@
     <message>
         <source>% pot</source>
         <translation>% Pot</translation>
+    </message>
+    <message>
+        <source>OOP jam threshold</source>
+        <translation>OOP-Jam-Schwelle</translation>
+    </message>
+    <message>
+        <source>IP jam threshold</source>
+        <translation>IP-Jam-Schwelle</translation>
     </message>
 </context>
 <context>

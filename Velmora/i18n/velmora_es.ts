@@ -1157,6 +1157,21 @@
     </message>
 </context>
 <context>
+    <name>ProjectTextField</name>
+    <message>
+        <source>%1: enter a value</source>
+        <translation>%1: introduce un valor</translation>
+    </message>
+    <message>
+        <source>%1: enter a whole number from %2 to %3</source>
+        <translation>%1: introduce un número entero de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: enter a number from %2 to %3</source>
+        <translation>%1: introduce un número de %2 a %3</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPage</name>
     <message>
         <source>Please enter a name.</source>
@@ -1993,6 +2008,14 @@
     <message>
         <source>% pot</source>
         <translation>% bote</translation>
+    </message>
+    <message>
+        <source>OOP jam threshold</source>
+        <translation>Umbral de jam de OOP</translation>
+    </message>
+    <message>
+        <source>IP jam threshold</source>
+        <translation>Umbral de jam de IP</translation>
     </message>
 </context>
 <context>

@@ -1157,6 +1157,21 @@
     </message>
 </context>
 <context>
+    <name>ProjectTextField</name>
+    <message>
+        <source>%1: enter a value</source>
+        <translation>%1 : saisissez une valeur</translation>
+    </message>
+    <message>
+        <source>%1: enter a whole number from %2 to %3</source>
+        <translation>%1 : saisissez un nombre entier de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1: enter a number from %2 to %3</source>
+        <translation>%1 : saisissez un nombre de %2 à %3</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPage</name>
     <message>
         <source>Please enter a name.</source>
@@ -1993,6 +2008,14 @@
     <message>
         <source>% pot</source>
         <translation>% pot</translation>
+    </message>
+    <message>
+        <source>OOP jam threshold</source>
+        <translation>Seuil de jam OOP</translation>
+    </message>
+    <message>
+        <source>IP jam threshold</source>
+        <translation>Seuil de jam IP</translation>
     </message>
 </context>
 <context>

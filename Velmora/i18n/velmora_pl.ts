@@ -1159,6 +1159,21 @@
     </message>
 </context>
 <context>
+    <name>ProjectTextField</name>
+    <message>
+        <source>%1: enter a value</source>
+        <translation>%1: wpisz wartość</translation>
+    </message>
+    <message>
+        <source>%1: enter a whole number from %2 to %3</source>
+        <translation>%1: wpisz liczbę całkowitą od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1: enter a number from %2 to %3</source>
+        <translation>%1: wpisz liczbę od %2 do %3</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPage</name>
     <message>
         <source>Please enter a name.</source>
@@ -1995,6 +2010,14 @@
     <message>
         <source>% pot</source>
         <translation>% puli</translation>
+    </message>
+    <message>
+        <source>OOP jam threshold</source>
+        <translation>Próg jamu OOP</translation>
+    </message>
+    <message>
+        <source>IP jam threshold</source>
+        <translation>Próg jamu IP</translation>
     </message>
 </context>
 <context>

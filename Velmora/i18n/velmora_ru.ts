@@ -1159,6 +1159,21 @@
     </message>
 </context>
 <context>
+    <name>ProjectTextField</name>
+    <message>
+        <source>%1: enter a value</source>
+        <translation>%1: укажите значение</translation>
+    </message>
+    <message>
+        <source>%1: enter a whole number from %2 to %3</source>
+        <translation>%1: укажите целое число от %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1: enter a number from %2 to %3</source>
+        <translation>%1: укажите число от %2 до %3</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPage</name>
     <message>
         <source>Please enter a name.</source>
@@ -1995,6 +2010,14 @@
     <message>
         <source>% pot</source>
         <translation>% банка</translation>
+    </message>
+    <message>
+        <source>OOP jam threshold</source>
+        <translation>Порог пуша OOP</translation>
+    </message>
+    <message>
+        <source>IP jam threshold</source>
+        <translation>Порог пуша IP</translation>
     </message>
 </context>
 <context>

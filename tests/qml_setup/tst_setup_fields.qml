@@ -164,8 +164,8 @@ Item {
             compare(ip.text, "45")
 
             typeInto("ipJamThresholdField", "1001", Qt.Key_Tab)
-            compare(page.ipAddAllInIfJamLtPct, 100, "1001 is refused; its last accepted prefix stays")
-            compare(ip.text, "100")
+            compare(page.ipAddAllInIfJamLtPct, 45, "1001 is refused; leaving puts back the value before the edit")
+            compare(ip.text, "45")
         }
     }
 }

@@ -5,8 +5,9 @@ import "../qml_shell/spots.js" as Spots
 
 // The Setup page's header inside the real shell: whenever "Continue to
 // Solve" is disabled the header says why, in the language shown, the badge
-// does not read "Ready", and no figure of an earlier spot stays on show.
-// The range cards mark every Tab stop.
+// does not read "Ready", and no figure of an earlier spot or of a re-solve
+// stays on show; every way on takes what a field being typed in shows. The
+// range cards mark every Tab stop.
 Item {
     id: host
     width: 1540
@@ -21,17 +22,23 @@ Item {
         name: "SetupHeader"
         when: windowShown
 
+        property var shell: null
         property var page: null
 
+        SignalSpy { id: runSpy; target: appController; signalName: "runningChanged" }
+
         function init() {
-            var shell = createTemporaryObject(shellComp, host)
+            shell = createTemporaryObject(shellComp, host)
             shell.applyProjectState(Spots.riverSpot(10))
             shell.hasProject = true
             shell.navIndex = 1
             page = findChild(shell, "projectPage")
             tryCompare(shell, "canSolve", true, 10000)
         }
-        function cleanup() { languageManager.setLanguage("system") }
+        function cleanup() {
+            languageManager.setLanguage("system")
+            appController.clearResults()
+        }
 
         // Continue, the reason line, the memory line and the badge.
         function header() {
@@ -45,11 +52,12 @@ Item {
             compare(header(), [false, reason, "Solve RAM: —", "Setup Required"])
         }
 
-        function typeInto(name, text) {
+        // `held`: the field keeps the focus.
+        function typeInto(name, text, held) {
             findChild(page, name).forceActiveFocus()
             findChild(page, name).selectAll()
             keyClick(Qt.Key_Backspace)
-            for (var c of text + "\t")
+            for (var c of text + (held ? "" : "\t"))
                 keyClick(c)
         }
 
@@ -90,6 +98,93 @@ Item {
             page.boardText = "QsJh2h"
             page.startingStreet = "river"
             compare(header()[1], "Board: Für einen Start am River fehlt die River-Karte")
+        }
+
+        function test_a_number_being_typed_holds_back_every_start_data() {
+            return [{ tag: "empty pot", field: "startingPotField", text: "", shown: "100",
+                      reason: "Starting Pot: enter a value", de: "Startpot: Wert eingeben" },
+                    { tag: "target out of range", field: "targetExploitabilityField", text: "150", shown: "0",
+                      reason: "Target Exploitability (%): enter a number from 0 to 100",
+                      de: "Ziel-Exploitability (%): Zahl von 0 bis 100 eingeben" },
+                    { tag: "empty jam threshold", field: "oopJamThresholdField", text: "", shown: "30",
+                      reason: "OOP jam threshold: enter a value", de: "OOP-Jam-Schwelle: Wert eingeben" }]
+        }
+
+        // A number emptied or out of range in a field that keeps the focus
+        // holds back every start, with its reason; leaving the field shows
+        // the value from before the edit again.
+        function test_a_number_being_typed_holds_back_every_start(data) {
+            page.oopAddAllInIfJamLtEnabled = true
+            page.oopAddAllInIfJamLtPct = 30
+            typeInto(data.field, data.text, true)
+            blocked(data.reason)
+            keyClick(Qt.Key_F5)
+            compare([shell.navIndex, appController.running], [1, false])
+            languageManager.setLanguage("de")
+            compare(header()[1], data.de)
+            keyClick(Qt.Key_Tab)
+            compare(findChild(page, data.field).text, data.shown)
+            tryCompare(shell, "canSolve", true, 10000)
+        }
+
+        function test_every_way_on_takes_the_text_being_typed_data() {
+            return [{ tag: "F5", key: Qt.Key_F5 }, { tag: "Ctrl+3", key: Qt.Key_3, mod: Qt.ControlModifier },
+                    { tag: "Solve tab", click: "tab2" }, { tag: "Continue", click: "continueToSolveButton" },
+                    { tag: "Save project", home: "save", shown: "10, 20" },
+                    { tag: "Quick Solve", home: "quickAction1", shown: "70" },
+                    { tag: "New Solve", home: "quickAction0", shown: "" }, { tag: "opened project", home: "open", shown: "50" }]
+        }
+
+        // Sizes typed into a field that keeps the focus: the memory line
+        // follows them after the usual pause and every way on sees them; keys
+        // typed on Home reach no field, and a new project takes none of them.
+        function test_every_way_on_takes_the_text_being_typed(data) {
+            var solvePage = findChild(shell, "solvePage"), home = findChild(shell, "homePage")
+            typeInto("oopRiverBetSizesField", "10 20", true)
+            blocked("OOP river bet sizes: '10 20' is not a valid size", true)
+            typeInto("oopRiverBetSizesField", "10, 20", true)
+            tryCompare(shell, "canSolve", true, 10000)
+            if (data.home) {
+                keyClick(Qt.Key_1, Qt.ControlModifier)
+                keyClick("9")
+                compare(home.projectStateProvider().oopRiverBetSizesText, "10, 20")
+                if (data.home === "open")
+                    home.projectLoaded(Spots.riverSpot(10), false)
+                else if (data.home !== "save")
+                    mouseClick(findChild(home, data.home))
+                return compare(findChild(page, "oopRiverBetSizesField").text, data.shown)
+            }
+            if (data.key)
+                keyClick(data.key, data.mod || Qt.NoModifier)
+            else
+                mouseClick(findChild(shell, data.click))
+            compare([shell.navIndex, findChild(solvePage, "summaryBetSizes").text], [2, "F 50/50 • T 50/50 • R 10, 20/50"])
+            if (data.tag !== "F5")
+                mouseClick(findChild(solvePage, "startSolveButton"))
+            tryVerify(function() { return appController.resultIterations > 0 }, 30000)
+            compare(appController.rootActions.map(function(a) { return a.name }), ["Check", "Bet 10%", "Bet 20%"])
+        }
+
+        // A re-solve runs the last configuration solved; the header still
+        // tells of the spot the fields show.
+        function test_header_follows_the_fields_after_a_re_solve() {
+            keyClick(Qt.Key_F5)
+            tryVerify(function() { return appController.resultIterations > 0 }, 30000)
+            keyClick(Qt.Key_2, Qt.ControlModifier)
+            var refused = "OOP river bet sizes: '33 75' is not a valid size"
+            typeInto("oopRiverBetSizesField", "33 75")
+            blocked(refused, true)
+            keyClick(Qt.Key_4, Qt.ControlModifier)
+            var results = findChild(shell, "resultsPage")
+            waitForRendering(results)
+            mouseClick(findChild(results, "nodeLockModeButton"))
+            waitForRendering(results)
+            runSpy.clear()
+            mouseClick(findChild(results, "reSolveButton"))
+            tryCompare(runSpy, "count", 2, 30000)
+            compare([appController.statusText, appController.resultIterations], ["Done", 10])
+            keyClick(Qt.Key_2, Qt.ControlModifier)
+            blocked(refused)
         }
 
         // Every Tab stop of a range card looks different while it has the

@@ -307,6 +307,10 @@ Item {
             compare(field.text, "12.5")
             field.selectAll()
             keyClick(Qt.Key_Backspace)
+            var range = page.ipRangeText
+            mouseClick(findChild(findChild(page, "ipMatrix"), "cell_AKs"))
+            compare([page.ipRangeText, findChild(page, "ipRangeError").text, field.activeFocus],
+                    [range, "Weight: enter a value", true], "an empty weight paints nothing")
             keyClick(Qt.Key_Tab)
             compare(page.ipClickWeightPct, 12.5, "an empty field keeps the last weight")
             compare(field.text, "12.5")

@@ -80,8 +80,10 @@ Item {
 
     // ---- solve readiness ----
     // The first reason the spot cannot be solved before its memory is
-    // estimated (Gating.setupBlock), null when there is none.
-    readonly property var setupBlock: Gating.setupBlock(root, _hasAnyHand)
+    // estimated (Gating.setupBlock), null when there is none. A Setup field
+    // being typed in reports each value as it is typed; a text in it that is
+    // no value holds every start back.
+    readonly property var setupBlock: Gating.setupBlock(root, _hasAnyHand, projectPage ? projectPage.fieldRefusal : "")
     readonly property bool _canSolveBase: setupBlock === null
     readonly property bool canSolve: _canSolveBase && _hasEnoughRamToSolve()
     // A complete spot held back only by memory: the estimate does not fit.
@@ -248,6 +250,20 @@ Item {
 
     function _hasResults() {
         return !!controller && Number(controller.resultIterations) > 0
+    }
+
+    // Keys go to the item that has the focus even while its page is hidden:
+    // a Setup field left focused would take, unseen, what is typed on the
+    // page shown next. The focus leaves a page that is no longer shown, and
+    // the field finishes its edit as on any focus loss.
+    onNavIndexChanged: {
+        var shown = stack.children[navIndex]
+        for (var up = root.Window.activeFocusItem; up && up !== stack; up = up.parent) {
+            if (up.parent === stack && up !== shown) {
+                stack.forceActiveFocus()
+                return
+            }
+        }
     }
 
     // The guard shared by the top bar's tabs and the page shortcuts.

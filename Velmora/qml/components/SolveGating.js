@@ -77,12 +77,16 @@ function _blank(v) {
 }
 
 // The first reason a project state `s` cannot be solved before any memory
-// estimate, or null: an empty size text ({kind "size", seat, street,
-// raise}), a range without a hand by `rangeHasHand` ({kind "range", seat,
-// text}), a board that is no flop, turn or river ({kind "board", gap:
-// whether a slot before a card is empty, as a river without a turn}), a
-// starting street whose card the board lacks ({kind "street", street}).
-function setupBlock(s, rangeHasHand) {
+// estimate, or null: a Setup field being typed in that holds no value
+// ({kind "field", text: `fieldRefusal`, its reason}), an empty size text
+// ({kind "size", seat, street, raise}), a range without a hand by
+// `rangeHasHand` ({kind "range", seat, text}), a board that is no flop, turn
+// or river ({kind "board", gap: whether a slot before a card is empty, as a
+// river without a turn}), a starting street whose card the board lacks
+// ({kind "street", street}).
+function setupBlock(s, rangeHasHand, fieldRefusal) {
+    if (fieldRefusal)
+        return { kind: "field", text: String(fieldRefusal) }
     for (var i = 0; i < SIZE_FIELDS.length; ++i) {
         var f = SIZE_FIELDS[i]
         if (_blank(s[f[0]]))

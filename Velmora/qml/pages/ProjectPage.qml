@@ -84,6 +84,19 @@ Item {
     property int editingCardIndex: -1
     readonly property var usedBoardCards: BoardText.usedCards(boardText)
 
+    // Why the solve input being typed in on this page holds no value (a
+    // text that is empty or out of range); "" when it holds one.
+    readonly property string fieldRefusal: {
+        var focused = root.Window.activeFocusItem
+        if (!focused || focused.solveInput !== true)
+            return ""
+        for (var up = focused.parent; up; up = up.parent) {
+            if (up === root)
+                return focused.refusal
+        }
+        return ""
+    }
+
     readonly property bool _solveRamWarning: !!_controller
         && _isSolveRamWarning(_controller.solveRequiredMemoryBytes, _controller.effectiveAvailableMemoryBytes)
 

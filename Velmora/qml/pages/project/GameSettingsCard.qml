@@ -4,8 +4,8 @@ import QtQuick.Layouts
 import "../../components"
 
 // "Game Settings": pot, stack, rake, rake cap and the target exploitability
-// (percent of the pot), each committed on Return or focus loss, with three
-// quick buttons for the target. Writes the page's properties.
+// (percent of the pot), each taken as it is typed, with three quick buttons
+// for the target. Writes the page's properties.
 Card {
     id: root
 
@@ -88,8 +88,9 @@ Card {
             columnSpacing: 12
             rowSpacing: 8
 
-            FieldLabel { text: qsTr("Starting Pot") }
+            FieldLabel { id: startingPotLabel; text: qsTr("Starting Pot") }
             NumberField {
+                label: startingPotLabel.text
                 key: "startingPot"
                 kind: "int"
                 minimum: 1; maximum: 100000; fallback: 100
@@ -98,8 +99,9 @@ Card {
                 validator: IntValidator { locale: "C"; bottom: 1; top: 100000 }
             }
 
-            FieldLabel { text: qsTr("Effective Stack") }
+            FieldLabel { id: effectiveStackLabel; text: qsTr("Effective Stack") }
             NumberField {
+                label: effectiveStackLabel.text
                 key: "effectiveStack"
                 kind: "int"
                 minimum: 1; maximum: 100000; fallback: 100
@@ -108,8 +110,9 @@ Card {
                 validator: IntValidator { locale: "C"; bottom: 1; top: 100000 }
             }
 
-            FieldLabel { text: qsTr("Rake (%)") }
+            FieldLabel { id: rakePercentLabel; text: qsTr("Rake (%)") }
             NumberField {
+                label: rakePercentLabel.text
                 key: "rakePercent"
                 kind: "real"
                 minimum: 0; maximum: 100; fallback: 0
@@ -122,8 +125,9 @@ Card {
                 }
             }
 
-            FieldLabel { text: qsTr("Rake Cap") }
+            FieldLabel { id: rakeCapLabel; text: qsTr("Rake Cap") }
             NumberField {
+                label: rakeCapLabel.text
                 key: "rakeCap"
                 kind: "int"
                 minimum: 0; maximum: 1000000; fallback: 0
@@ -132,9 +136,10 @@ Card {
                 validator: IntValidator { locale: "C"; bottom: 0; top: 1000000 }
             }
 
-            FieldLabel { text: qsTr("Target Exploitability (%)") }
+            FieldLabel { id: targetExploitabilityLabel; text: qsTr("Target Exploitability (%)") }
             NumberField {
                 id: targetField
+                label: targetExploitabilityLabel.text
                 key: "targetExploitability"
                 kind: "real"
                 minimum: 0; maximum: 100; fallback: 0.10

@@ -76,6 +76,8 @@ RowLayout {
 
     function _blockText(b) {
         switch (b.kind) {
+        case "field":
+            return b.text
         case "size":
             return _sizeText(b)
         case "range":

@@ -2,12 +2,15 @@ import QtQuick
 import QtQuick.Controls
 import "fieldvalues.js" as Fields
 
-// Text field of the Setup page. It shows `value` (an int, a real or a text,
-// by `kind`) whenever it does not have the keyboard focus; while it has the
-// focus the typed text stays. When editing finishes (Return, Enter or focus
-// loss) an acceptable text is reported through `committed`, numbers parsed
-// and clamped to [minimum, maximum] (`fallback` for a text that holds no
-// number), texts exactly as typed; the field then shows the value again.
+// Text field of the Setup page. Whatever it shows is what the project holds:
+// every edit that gives a value is reported through `committed` as it is
+// typed (numbers parsed and clamped to [minimum, maximum], `fallback` for a
+// text that holds no number; texts exactly as typed), so every way on from
+// the page (a shortcut, a tab, a button) finds the typed value. A number
+// field whose edited text is no value (empty, out of range) says why in
+// `refusal` until the text becomes a value or the field is left; leaving it
+// then puts back the value it held before the edit. Without the focus the
+// field shows `value`.
 PageTextField {
     id: root
 
@@ -16,11 +19,20 @@ PageTextField {
     property real minimum: 0
     property real maximum: 0
     property real fallback: 0
-    // Also report every accepted keystroke's number at once, unclamped.
-    property bool live: false
+    // The field's name as its label shows it, for the refusal.
+    property string label: ""
+    // A refusal of this field keeps a solve from starting (the click weight's
+    // only keeps the matrix from being painted).
+    property bool solveInput: true
+
+    // Why the text shown is no value, in the language shown; "" when it is one.
+    readonly property string refusal: activeFocus && kind !== "text" && text !== displayText() && !_committable()
+                                      ? _refusalText() : ""
 
     signal committed(var value)
-    signal edited(real value)
+
+    // The value before the edit under way.
+    property var _valueBefore: value
 
     function displayText() {
         if (kind === "int")
@@ -34,30 +46,58 @@ PageTextField {
         text = displayText()
     }
 
+    // Drops the edit under way: the field shows its value, from which the
+    // next edit starts.
+    function _restartEdit() {
+        _valueBefore = value
+        showValue()
+    }
+
     function _committable() {
         return acceptableInput && (kind === "text" || Fields.isPlainNumber(text))
     }
 
-    function _finish() {
-        if (_committable()) {
-            var v = kind === "text" ? text
-                                    : Fields.committedValue(text, kind === "int", minimum, maximum, fallback)
-            if (kind === "text" ? v !== displayText() : v !== Number(value))
-                committed(v)
-        }
-        showValue()
+    function _parsed() {
+        return kind === "text" ? text : Fields.committedValue(text, kind === "int", minimum, maximum, fallback)
     }
 
-    onValueChanged: if (!activeFocus) showValue()
-    onEditingFinished: _finish()
-    onActiveFocusChanged: if (!activeFocus) _finish()
-    onTextEdited: {
-        if (!live || !activeFocus || !_committable())
-            return
-        var n = parseFloat(text)
-        if (isFinite(n))
-            edited(n)
+    function _same(a, b) {
+        return kind === "text" ? String(a) === String(b) : Number(a) === Number(b)
     }
+
+    function _refusalText() {
+        if (text.trim() === "")
+            return qsTr("%1: enter a value").arg(label)
+        var low = Fields.shortestText(minimum), high = Fields.shortestText(maximum)
+        return kind === "int" ? qsTr("%1: enter a whole number from %2 to %3").arg(label).arg(low).arg(high)
+                              : qsTr("%1: enter a number from %2 to %3").arg(label).arg(low).arg(high)
+    }
+
+    function _report(v) {
+        if (!_same(v, value))
+            committed(v)
+    }
+
+    // Every edit that gives a value goes to the project at once.
+    function _reportTyped() {
+        if (activeFocus && _committable())
+            _report(_parsed())
+    }
+
+    // Return, Enter or leaving the field: the value is shown in its display
+    // form; a refused text gives way to the value from before the edit.
+    function _finish() {
+        if (_committable())
+            _report(_parsed())
+        else if (_valueBefore !== undefined && _valueBefore !== null && !_same(_valueBefore, value))
+            _report(_valueBefore)
+        _restartEdit()
+    }
+
+    onValueChanged: if (!activeFocus) _restartEdit()
+    onEditingFinished: _finish()
+    onActiveFocusChanged: activeFocus ? _restartEdit() : _finish()
+    onTextEdited: _reportTyped()
     // A number field takes no group separator: under a locale with a decimal
     // comma it would read as a thousands separator. In a decimal field the
     // comma that such a keyboard types for its decimal mark is the point, so
@@ -71,6 +111,7 @@ PageTextField {
         if (selectedText.length > 0)
             remove(selectionStart, selectionEnd)
         insert(cursorPosition, ".")
+        _reportTyped()
     }
     Component.onCompleted: showValue()
 }

@@ -23,7 +23,11 @@ Card {
     // A text that was not taken into the range (past the longest range); its
     // reason shows until the range changes or is edited again.
     property string _refusedText: ""
-    readonly property string shownError: _refusedText !== "" ? _errorOf(_refusedText) : rangeError
+    // The click weight being typed in, when its text is no weight: cells are
+    // not painted until it is one.
+    readonly property string weightRefusal: weightField.refusal
+    readonly property string shownError: weightRefusal !== "" ? weightRefusal
+                                       : _refusedText !== "" ? _errorOf(_refusedText) : rangeError
 
     onRangeTextChanged: _refusedText = ""
 
@@ -50,9 +54,10 @@ Card {
     }
 
     // A painted cell: add it with the click weight when it is unlit, remove
-    // every token covering it when it is lit.
+    // every token covering it when it is lit; nothing while the weight field
+    // holds no weight.
     function paint(hand, desiredOn, currentWeight) {
-        if (!page)
+        if (!page || weightRefusal !== "")
             return
         var add = Number(page[seat + "ClickWeightPct"]) / 100
         var w = Number(currentWeight)
@@ -159,11 +164,13 @@ Card {
             spacing: 8
 
             Text {
+                id: weightLabel
                 text: qsTr("Weight")
                 font.pixelSize: 12
                 color: root.theme ? root.theme.textMuted : "#8B949E"
             }
             ProjectTextField {
+                id: weightField
                 objectName: root.seat + "ClickWeightField"
                 Layout.preferredWidth: 70
                 Layout.maximumWidth: 70
@@ -172,7 +179,8 @@ Card {
                 minimum: 0
                 maximum: 100
                 fallback: 100
-                live: true
+                label: weightLabel.text
+                solveInput: false
                 placeholderText: "100"
                 inputMethodHints: Qt.ImhFormattedNumbersOnly
                 validator: DoubleValidator {
@@ -183,7 +191,6 @@ Card {
                     notation: DoubleValidator.StandardNotation
                 }
                 value: root.page ? root.page[root.seat + "ClickWeightPct"] : 100
-                onEdited: function(v) { if (root.page) root.page[root.seat + "ClickWeightPct"] = v }
                 onCommitted: function(v) { if (root.page) root.page[root.seat + "ClickWeightPct"] = v }
             }
             Text {

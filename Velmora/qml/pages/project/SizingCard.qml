@@ -164,7 +164,7 @@ Card {
                 minimum: 0
                 maximum: 1000
                 fallback: 0
-                live: true
+                label: root.isOop ? qsTr("OOP jam threshold") : qsTr("IP jam threshold")
                 value: root._read(root._thresholdKey)
                 placeholderText: qsTr("e.g. 30")
                 inputMethodHints: Qt.ImhFormattedNumbersOnly
@@ -174,7 +174,6 @@ Card {
                     bottom: 0.0; top: 1000.0; decimals: 3
                 }
                 onCommitted: function(v) { root._write(root._thresholdKey, v) }
-                onEdited: function(v) { root._write(root._thresholdKey, v) }
             }
             RowLabel { text: qsTr("% pot") }
         }
