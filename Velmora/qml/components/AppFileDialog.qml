@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Qt.labs.folderlistmodel
 import "SavePath.js" as SavePath
+import "ShownText.js" as ShownText
 
 // The program's file dialog, in the program's colours and language, for
 // opening ("open") and saving ("save"): a folder to browse, a file name to
@@ -13,7 +14,7 @@ import "SavePath.js" as SavePath
 // stands apart from that, and an existing file is replaced only after a
 // second, explicit "Replace".
 // Opening: a file of the folder shown (or a typed absolute path) is opened;
-// a folder's name opens the folder. Names are shown as plain text.
+// a folder's name opens the folder. Names are shown as plain text, escaped.
 Popup {
     id: root
 
@@ -235,7 +236,7 @@ Popup {
                         DialogText {
                             objectName: "entryName"
                             Layout.fillWidth: true
-                            text: row.fileName
+                            text: ShownText.escaped(row.fileName)
                             elide: Text.ElideMiddle
                         }
                     }
@@ -288,7 +289,7 @@ Popup {
             objectName: "replaceWarning"
             Layout.fillWidth: true
             visible: root._confirmReplace
-            text: qsTr("%1 already exists. Replace it?").arg(SavePath.fileName(root.targetPath))
+            text: qsTr("%1 already exists. Replace it?").arg(ShownText.escaped(SavePath.fileName(root.targetPath)))
             wrapMode: Text.Wrap
             color: root.theme ? root.theme.warn : "#F0883E"
         }
