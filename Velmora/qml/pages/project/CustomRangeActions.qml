@@ -10,7 +10,8 @@ import "../../components/ShownText.js" as ShownText
 // and keeping both trees in the per-user settings through `stores`
 // (PageStores). The dialogs are those of `dialogs` (RangeDialogs); the state
 // they show lives on the page. A range goes into the library only when the
-// range field would take its text (RangeText.refusal).
+// range field would take its text (RangeText.refusal), and a name past the
+// bound (Names.isTooLong) is refused while its dialog says so.
 QtObject {
     id: actions
 
@@ -52,6 +53,8 @@ QtObject {
             page._saveRangeError = "Please enter a name."
             return false
         }
+        if (Names.isTooLong(name))
+            return false
         if (value.length === 0) {
             page._saveRangeError = "Current range is empty."
             return false
@@ -88,6 +91,8 @@ QtObject {
             page._addFolderError = "Please enter a folder name."
             return false
         }
+        if (Names.isTooLong(name))
+            return false
         var seat = _seat(page._addFolderPlayer)
         var tree = _tree(seat)
         var node = Custom.append(tree, Custom.targetFolderId(tree, page[seat + "SelectedId"]), "folder", name)
@@ -157,6 +162,8 @@ QtObject {
             page._importRangeError = qsTr("Please enter a name.")
             return false
         }
+        if (Names.isTooLong(name))
+            return false
         if (value.length === 0) {
             page._importRangeError = qsTr("No range content to import.")
             return false

@@ -68,6 +68,7 @@ PageDialog {
                                            : (root.theme ? root.theme.stroke : "#30363D")
 
                     Text {
+                        objectName: "profileName"
                         x: 10
                         width: row.width - 20
                         anchors.verticalCenter: parent.verticalCenter
