@@ -85,7 +85,8 @@ PageDialog {
         },
         DialogButton {
             objectName: root.namePrefix + "ConfirmButton"
-            implicitWidth: root.confirmWidth
+            // Wider where a translation needs it ("Hinzufügen").
+            implicitWidth: Math.max(root.confirmWidth, contentItem.implicitWidth + 24)
             theme: root.theme
             look: root.confirmLook
             text: root.confirmText
