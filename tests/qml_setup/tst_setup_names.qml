@@ -2,9 +2,8 @@ import QtQuick
 import QtTest
 import Velmora
 
-// New names have a bound that their dialog states; stored names, long or
-// holding characters that act on the text around them, are listed and
-// quoted escaped and fitted to the window. Names that are also the names of
+// New names have a bound their dialog states; stored names are shown escaped
+// and fitted to the window. Names that are also the names of
 // JavaScript's own object members
 // ("hasOwnProperty", "__proto__", "constructor") in every path that makes a
 // name unique: settings profiles, saved ranges, folders and imports. Each is
@@ -71,94 +70,49 @@ Item {
                     [profileNames, names(page.oopCustomRanges), ["F", "G"]])
         }
 
-        // A new name has at most 100 characters: one more and the dialog says
-        // so under its field, its button and Return do nothing and nothing is
-        // stored; back at 100 characters the name is taken.
+        // A new name holds at most 100 characters: one more and the dialog
+        // says so under its field, and neither its button nor Return takes it.
         function test_new_names_have_a_bound_data() {
-            return [
-                { tag: "saved range", dialog: "saveRangeDialog", prefix: "saveRange",
-                  open: function() { page.oopRangeText = "AA"; page.openSaveRangeDialog("oop") },
-                  made: function() { return names(page.oopCustomRanges) } },
-                { tag: "folder", dialog: "addFolderDialog", prefix: "addFolder",
-                  open: function() { page.openAddFolderDialog("ip") },
-                  made: function() { return names(page.ipCustomRanges) } },
-                { tag: "imported range", dialog: "importRangeNameDialog", prefix: "importRange",
-                  open: function() { importFrom("oop", writeFile("btn.txt", "AA, KK")) },
-                  made: function() { return names(page.oopCustomRanges) } },
-                { tag: "settings profile", dialog: "saveSettingsDialog", prefix: "saveSettings",
-                  open: function() { page.openSaveSettingsDialog() },
-                  made: function() { return names(page.settingsProfiles) } }
-            ]
+            return [{ tag: "range", prefix: "saveRange", open: function() { page.oopRangeText = "AA"; page.openSaveRangeDialog("oop") } },
+                    { tag: "folder", prefix: "addFolder", open: function() { page.openAddFolderDialog("oop") } },
+                    { tag: "import", prefix: "importRange", open: function() { importFrom("oop", writeFile("b.txt", "AA")) } },
+                    { tag: "profile", prefix: "saveSettings", open: function() { page.openSaveSettingsDialog() } }]
         }
 
         function test_new_names_have_a_bound(data) {
             data.open()
-            var dialog = findChild(page, data.dialog), field = findChild(page, data.prefix + "NameField")
-            var reason = findChild(page, data.prefix + "NameLengthError"), button = findChild(page, data.prefix + "ConfirmButton")
+            var field = findChild(page, data.prefix + "NameField"), reason = findChild(page, data.prefix + "NameLengthError")
+            var taken = function() { return names(page.oopCustomRanges.concat(page.settingsProfiles)) }
             tryCompare(field, "activeFocus", true)
             field.text = "n".repeat(100)  // pasted
-            keyClick("x")
-            compare([reason.visible, reason.text, button.enabled],
-                    [true, "This name is too long: a name can have at most 100 characters.", false])
-            keyClick(Qt.Key_Return)
-            compare([dialog.visible, data.made()], [true, []], "nothing stored")
-            keyClick(Qt.Key_Backspace)
-            compare([reason.visible, button.enabled], [false, true])
-            keyClick(Qt.Key_Return)
-            tryCompare(dialog, "visible", false)
-            compare(data.made(), ["n".repeat(100)])
+            for (var key of ["x", Qt.Key_Return])
+                keyClick(key)
+            compare([reason.visible, reason.text, findChild(page, data.prefix + "ConfirmButton").enabled, taken()],
+                    [true, "This name is too long: a name can have at most 100 characters.", false, []])
+            for (key of [Qt.Key_Backspace, Qt.Key_Return])
+                keyClick(key)
+            compare([reason.visible, taken()], [false, ["n".repeat(100)]])
         }
 
-        // Names stored before the bound, and names holding characters that act
-        // on the text around them, keep their stored form. The lists and the
-        // delete confirmations show them escaped; a confirmation quotes a long
-        // name in three lines at most, its note and buttons on the window.
-        function test_stored_names_in_lists_and_confirmations_data() {
-            return [
-                { tag: "3,600 characters", name: "LongName".repeat(450), shown: "LongName".repeat(450) },
-                { tag: "right-to-left override", name: "BTN \u202Evs BB", shown: "BTN <U+202E>vs BB" },
-                { tag: "isolates and a line break", name: "\u2067A\u2069 B\nC", shown: "<U+2067>A<U+2069> B<U+000A>C" },
-                { tag: "Hebrew letters", name: "\u05E9\u05DC\u05D5\u05DD", shown: "\u05E9\u05DC\u05D5\u05DD" }
-            ]
+        // Stored names, long (from before the bound) or holding characters that
+        // act on the text around them, are listed and quoted escaped; the delete
+        // confirmation quotes three lines at most, so its buttons stay on the window.
+        function test_stored_names_shown_escaped_and_fitted_data() {
+            return [{ tag: "3,600 characters", name: "LongName".repeat(450), shown: "LongName".repeat(450) },
+                    { tag: "right-to-left override", name: "BTN \u202Evs BB", shown: "BTN <U+202E>vs BB" },
+                    { tag: "isolate, line break", name: "\u2067A\u2069 B\nC", shown: "<U+2067>A<U+2069> B<U+000A>C" },
+                    { tag: "Hebrew letters", name: "\u05E9\u05DC\u05D5\u05DD", shown: "\u05E9\u05DC\u05D5\u05DD" }]
         }
 
-        function test_stored_names_in_lists_and_confirmations(data) {
+        function test_stored_names_shown_escaped_and_fitted(data) {
             seed(ranges, { oopCustomRangesJson: JSON.stringify([{ id: "r", type: "range", name: data.name, value: "AA" }]) })
-            seed(profiles, { profilesJson: JSON.stringify([{ id: "p", name: data.name, createdAt: "", data: {} }]) })
-            newPage()
-            compare([page.oopCustomRanges[0].name, page.settingsProfiles[0].name], [data.name, data.name])
-            page.oopRangeCategory = 2
-            compare(findChild(findChild(page, "oopRow_" + data.name), "rowText").text, data.shown)
+            newPage().oopRangeCategory = 2
             page.oopSelectedId = "r"
             page.openDeleteSelectedDialog("oop")
-            confirmationFits("confirmDeleteDialog", data.shown)
-
-            page.openLoadSettingsDialog()
-            var load = findChild(page, "loadSettingsDialog")
-            tryCompare(load, "opened", true)
-            var row = null
-            tryVerify(function() { row = findChild(load.contentItem, "profileRow_0"); return row && row.width > 0 })
-            compare(findChild(row, "profileName").text, data.shown)
-            mouseClick(row)
-            mouseClick(findChild(page, "deleteProfileButton"))
-            confirmationFits("confirmDeleteProfileDialog", data.shown)
-            load.close()
-            tryCompare(load, "visible", false)
-        }
-
-        function confirmationFits(name, shown) {
-            var dialog = findChild(page, name), win = page.Window.window
-            tryCompare(dialog, "opened", true)
-            var quoted = findChild(dialog, "deleteItemName")
-            compare(quoted.text, "\u201C" + shown + "\u201D")
-            tryVerify(function() { return quoted.width < dialog.width }, 2000, "laid out in the dialog")
-            verify(quoted.lineCount <= 3, quoted.lineCount + " lines")
-            for (var item of [findChild(dialog, "deleteNote"), findChild(dialog, "confirmDeleteButton")]) {
-                var top = item.mapToItem(null, 0, 0).y
-                verify(top >= 0 && top + item.height <= win.height, item.objectName + " at " + top)
-            }
-            dialog.close()
-            tryCompare(dialog, "visible", false)
+            var dialog = findChild(page, "confirmDeleteDialog"), quoted = findChild(dialog, "deleteItemName")
+            tryVerify(function() { return dialog.opened && quoted.width < dialog.width })
+            compare([findChild(findChild(page, "oopRow_" + data.name), "rowText").text, quoted.text, quoted.lineCount <= 3],
+                    [data.shown, "\u201C" + data.shown + "\u201D", true])
         }
 
         // A built-in leaf named like an object member takes no override

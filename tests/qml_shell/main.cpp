@@ -34,26 +34,20 @@ class ScratchDir : public QObject {
   QTemporaryDir dir_;
 };
 
-// A double click as a person makes it, published as "userPointer": the
-// second click follows the first after a pause in which the window handles
-// its events (and may change what lies under the pointer), yet counts as
-// the second click of a double click. TestCase's own double click sends
-// both clicks at once.
+// "userPointer": a person's double click, its second click after a pause in
+// which the window may change (TestCase's double click sends both at once).
 class UserPointer : public QObject {
   Q_OBJECT
  public:
   using QObject::QObject;
-
   Q_INVOKABLE void doubleClickWithPause(QQuickItem* item, qreal x, qreal y, int pauseMs) {
-    QQuickWindow* window = item != nullptr ? item->window() : nullptr;
+    QQuickWindow* window = item != nullptr ? item->window() : nullptr;  // the first click may delete the item
     if (window == nullptr) return;
     const QPoint at = item->mapToScene(QPointF(x, y)).toPoint();
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
-    // A click is stamped far from the next one so that the two never pair
-    // up; the second click is stamped 50 ms after the first instead.
     const int secondClickTime = QTest::lastMouseTimestamp - QTest::mouseDoubleClickInterval + 50;
     QTest::qWait(pauseMs);
-    QTest::lastMouseTimestamp = secondClickTime;
+    QTest::lastMouseTimestamp = secondClickTime;  // 50 ms after the first click
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
   }
 };

@@ -68,7 +68,6 @@ PageDialog {
                                            : (root.theme ? root.theme.stroke : "#30363D")
 
                     Text {
-                        objectName: "profileName"
                         x: 10
                         width: row.width - 20
                         anchors.verticalCenter: parent.verticalCenter
