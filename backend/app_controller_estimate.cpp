@@ -161,7 +161,7 @@ void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, s
                (line->emptiedSeat = velmora_app::seat_emptied_by_board(config)) >= 0) {
       line->rangeText = fromStd(line->emptiedSeat == 0 ? config.oop_range : config.ip_range);
     } else if (!error.empty()) {
-      line->fixedText = fromStd(error);
+      line->fixedText = shown_text::escaped(fromStd(error));
     }
   } catch (...) {
     bytes = 0;

@@ -12,6 +12,7 @@
 
 #include "backend/app_controller.h"
 #include "backend/local_files.h"
+#include "backend/shown_text.h"
 
 namespace {
 
@@ -35,12 +36,12 @@ QVariantMap AppController::readTextFile(const QUrl& fileUrl) const {
     const std::optional<QString> local = local_files::pathOf(fileUrl);
     if (!local) {
       return readFailure(result, tr("'%1' is not a file on this computer: only local files can be read.")
-                                     .arg(fileUrl.toDisplayString()));
+                                     .arg(shown_text::escaped(fileUrl.toDisplayString())));
     }
     const QString path = *local;
     if (path.trimmed().isEmpty()) return readFailure(result, tr("The file name is empty."));
     const QFileInfo info(path);
-    const QString name = QDir::toNativeSeparators(path);
+    const QString name = shown_text::escaped(QDir::toNativeSeparators(path));
     if (!info.exists()) return readFailure(result, tr("The file '%1' does not exist.").arg(name));
     // Devices, pipes and sockets have no meaningful size (/dev/zero never
     // ends, a pipe blocks when opened): only regular files are read.

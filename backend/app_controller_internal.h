@@ -9,8 +9,10 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
 
 #include "backend/app_controller.h"
+#include "backend/shown_text.h"
 #include "session/memory_estimate.h"
 
 // What one estimate thread works on; it holds its own copy.
@@ -56,15 +58,7 @@ inline std::string toStd(const QString& s) { return s.toUtf8().toStdString(); }
 inline QString emDash() { return QString(QChar(0x2014)); }
 
 // A typed text as a message quotes it: cut to 24 characters with an ellipsis
-// (a pasted text can be any length).
-inline QString quotedPiece(QString text) {
-  constexpr qsizetype kShown = 24;
-  if (text.size() > kShown) {
-    qsizetype cut = kShown - 1;
-    if (text.at(cut - 1).isHighSurrogate()) --cut;
-    text = text.left(cut) + QChar(0x2026);
-  }
-  return text;
-}
+// and escaped (shown_text::piece).
+inline QString quotedPiece(QString text) { return shown_text::piece(std::move(text)); }
 
 }  // namespace app_controller_detail

@@ -340,7 +340,7 @@ void AppController::beginSolve(const QVariantMap& cfg) {
     setRunning(true);
     continuePendingStart();
   } catch (const std::exception& e) {
-    dropPendingStart([what = QString::fromUtf8(e.what())] { return tr("Error: %1").arg(what); });
+    dropPendingStart([what = shown_text::escaped(QString::fromUtf8(e.what()))] { return tr("Error: %1").arg(what); });
   } catch (...) {
     dropPendingStart([] { return tr("Error: %1").arg(QStringLiteral("Unknown error")); });
   }
@@ -389,7 +389,7 @@ void AppController::continuePendingStart() {
     m_pendingStart.reset();
     launchSolve(config);
   } catch (const std::exception& e) {
-    dropPendingStart([what = QString::fromUtf8(e.what())] { return tr("Error: %1").arg(what); });
+    dropPendingStart([what = shown_text::escaped(QString::fromUtf8(e.what()))] { return tr("Error: %1").arg(what); });
   } catch (...) {
     dropPendingStart([] { return tr("Error: %1").arg(QStringLiteral("Unknown error")); });
   }
@@ -538,7 +538,7 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
 
     // A run that ends without a result keeps the share it reached.
     if (!p.result || p.result->success) setProgress(p.fraction);
-    setStatusText(fromStd(p.text));
+    setStatusText(shown_text::escaped(fromStd(p.text)));
 
     // An intermediate report never ends the run, even one applied after the
     // worker has already left the session: the run ends with its final
@@ -552,7 +552,7 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
     QString summary;
     clearQueryCaches();
     if (!result.success) {
-      summary = tr("Solve failed: %1").arg(fromStd(result.message));
+      summary = tr("Solve failed: %1").arg(shown_text::escaped(fromStd(result.message)));
       resetResultFigures();
     } else {
       summary = tr("Board %1 | iters %2 | expl≈%3 | EV(oop)=%4 EV(ip)=%5")

@@ -767,6 +767,13 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message numerus="yes">
+        <source>This name is too long: a name can have at most %n characters.</source>
+        <translation>
+            <numerusform>Dieser Name ist zu lang: Ein Name darf höchstens %n Zeichen haben.</numerusform>
+            <numerusform>Dieser Name ist zu lang: Ein Name darf höchstens %n Zeichen haben.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NodeLockPanel</name>

@@ -767,6 +767,13 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message numerus="yes">
+        <source>This name is too long: a name can have at most %n characters.</source>
+        <translation>
+            <numerusform>Este nombre es demasiado largo: un nombre puede tener como máximo %n carácter.</numerusform>
+            <numerusform>Este nombre es demasiado largo: un nombre puede tener como máximo %n caracteres.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NodeLockPanel</name>

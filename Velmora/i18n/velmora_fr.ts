@@ -767,6 +767,13 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message numerus="yes">
+        <source>This name is too long: a name can have at most %n characters.</source>
+        <translation>
+            <numerusform>Ce nom est trop long : un nom peut comporter au plus %n caractère.</numerusform>
+            <numerusform>Ce nom est trop long : un nom peut comporter au plus %n caractères.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NodeLockPanel</name>

@@ -767,6 +767,13 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message numerus="yes">
+        <source>This name is too long: a name can have at most %n characters.</source>
+        <translation>
+            <numerusform>Questo nome è troppo lungo: un nome può avere al massimo %n carattere.</numerusform>
+            <numerusform>Questo nome è troppo lungo: un nome può avere al massimo %n caratteri.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NodeLockPanel</name>

@@ -769,6 +769,14 @@
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
+    <message numerus="yes">
+        <source>This name is too long: a name can have at most %n characters.</source>
+        <translation>
+            <numerusform>Ta nazwa jest za długa: nazwa może mieć najwyżej %n znak.</numerusform>
+            <numerusform>Ta nazwa jest za długa: nazwa może mieć najwyżej %n znaki.</numerusform>
+            <numerusform>Ta nazwa jest za długa: nazwa może mieć najwyżej %n znaków.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NodeLockPanel</name>

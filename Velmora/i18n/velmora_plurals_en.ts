@@ -18,4 +18,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>NameDialog</name>
+    <message numerus="yes">
+        <source>This name is too long: a name can have at most %n characters.</source>
+        <translation>
+            <numerusform>This name is too long: a name can have at most %n character.</numerusform>
+            <numerusform>This name is too long: a name can have at most %n characters.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

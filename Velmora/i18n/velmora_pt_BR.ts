@@ -767,6 +767,13 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message numerus="yes">
+        <source>This name is too long: a name can have at most %n characters.</source>
+        <translation>
+            <numerusform>Este nome é longo demais: um nome pode ter no máximo %n caractere.</numerusform>
+            <numerusform>Este nome é longo demais: um nome pode ter no máximo %n caracteres.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NodeLockPanel</name>

@@ -769,6 +769,14 @@
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message numerus="yes">
+        <source>This name is too long: a name can have at most %n characters.</source>
+        <translation>
+            <numerusform>Это имя слишком длинное: имя может содержать не более %n символа.</numerusform>
+            <numerusform>Это имя слишком длинное: имя может содержать не более %n символов.</numerusform>
+            <numerusform>Это имя слишком длинное: имя может содержать не более %n символов.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NodeLockPanel</name>

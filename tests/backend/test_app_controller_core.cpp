@@ -274,6 +274,8 @@ TEST_F(TextFileTest, ReadRefusesBadUrlsSpecialAndLargeFiles) {
   EXPECT_EQ(error(QUrl("https://example.com/r.txt")),
             "'https://example.com/r.txt' is not a file on this computer: only local files can be read.");
   EXPECT_EQ(error(url("missing.txt")), "The file '" + dir.filePath("missing.txt") + "' does not exist.");
+  EXPECT_EQ(error(url(QStringLiteral("\u202Etxt.exe"))),  // written out: it would reverse the message
+            "The file '" + dir.filePath("<U+202E>txt.exe") + "' does not exist.");
   EXPECT_EQ(error(QUrl::fromLocalFile("/dev/zero")), "'/dev/zero' is not a regular file.");
   EXPECT_EQ(error(QUrl::fromLocalFile(dir.path())), "'" + dir.path() + "' is not a regular file.");
   // A named pipe would block an open; it is refused before that.

@@ -528,11 +528,15 @@ TEST_F(SolveControlTest, MemoryLineNamesTheFieldOfAnUnreadableSizeToken) {
       {"oop_river_bet_sizes", "33 75", "OOP river bet sizes: '33 75' is not a valid size"},
       {"ip_turn_bet_sizes", "%", "IP turn bet sizes: '%' is not a valid size"},
       {"ip_flop_raise_sizes", "hello", "IP flop raise sizes: 'hello' is not a valid size"},
+      // A right-to-left override is written out: it would reverse the line.
+      {"ip_flop_bet_sizes", "50, 7\u202E5", "IP flop bet sizes: '7<U+202E>5' is not a valid size"},
   };
   for (const auto& k : cases) EXPECT_EQ(memoryLineFor(k.key, k.sizes), k.line);
 
   // A range the board leaves empty names the seat and the range.
   EXPECT_EQ(memoryLineFor("ip_range", "Qs2h"), "IP range: no hand of 'Qs2h' is left once the board's cards are removed");
+  EXPECT_EQ(memoryLineFor("ip_range", "Qs2h,\nJs2h"),
+            "IP range: no hand of 'Qs2h,<U+000A>Js2h' is left once the board's cards are removed");
 
   QTranslator german;
   ASSERT_TRUE(german.load(":/Velmora/i18n/velmora_de.qm"));

@@ -5,8 +5,9 @@ import Velmora
 // The Setup page's file and confirmation dialogs, driven as a user drives
 // them: the range export saves a typed name with Return and a "Save"
 // button, the range import opens a picked file with Return and an "Open"
-// button, file names show as plain text, and the override confirmation
-// clears with Return. (The home page's tests drive Escape on a confirmation.)
+// button, file names show as plain text, a double click on a folder only
+// enters it, and the override confirmation clears with Return. (The home
+// page's tests drive Escape on a confirmation.)
 Item {
     id: host
     width: 1540
@@ -70,6 +71,27 @@ Item {
             tryCompare(findChild(page, "importRangeNameDialog"), "opened", true)
             compare(findChild(page, "importRangeNameField").text, "BTN open")
             verify(page._importRangeNormalizedText.indexOf("AA") >= 0, page._importRangeNormalizedText)
+            closeImport()
+        }
+
+        // A double click on a folder only enters it: the file the new listing
+        // puts under the pointer ("data" holds one range text) is neither
+        // picked nor opened. A double click on a file opens it.
+        function test_double_click_on_a_folder_only_enters_it() {
+            page.openImportRangeDialog("oop")
+            var dialog = findChild(page, "importRangeFileDialog"), rows = findChild(dialog.contentItem, "folderEntries")
+            dialog.setFolderUrl(Qt.resolvedUrl("."))
+            var firstRow = function(name) {
+                var row = rows.count > 0 ? rows.itemAtIndex(0) : null
+                return row && findChild(row, "entryName").text === name ? row : null
+            }
+            tryVerify(function() { return dialog.opened && firstRow("data") })
+            userPointer.doubleClickWithPause(firstRow("data"), 40, 15, 300)
+            tryVerify(function() { return firstRow("latin1_range.txt") })
+            compare([dialog.visible, findChild(dialog.contentItem, "fileNameField").text], [true, ""])
+            mouseDoubleClickSequence(firstRow("latin1_range.txt"))
+            tryCompare(findChild(page, "importRangeNameDialog"), "opened", true)
+            compare(page._importRangeError, "Import failed: the file is not a text file.", "the file was read")
             closeImport()
         }
 

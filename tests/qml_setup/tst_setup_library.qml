@@ -104,6 +104,14 @@ Item {
             compare(page._saveRangeError, "", "Return in an empty name does nothing")
             typeName("saveRangeNameField", "Empty")
             compare([page._saveRangeError, dialog.visible], ["Current range is empty.", true])
+            // Only what the range field takes, refused for the reason it shows.
+            for (var refused of ["ZZ:9", "AA, hello", "150%"]) {
+                page.oopRangeText = refused
+                page.openSaveRangeDialog("oop")
+                typeName("saveRangeNameField", "Bad")
+                compare([page._saveRangeError, dialog.visible, page.oopCustomRanges],
+                        [findChild(page, "oopRangeError").text, true, []], refused)
+            }
             dialog.close()
 
             // From the Standard list a saved range goes to the top level of Custom.

@@ -2,7 +2,9 @@ import QtQuick
 import QtTest
 import Velmora
 
-// Names that are also the names of JavaScript's own object members
+// New names have a bound their dialog states; stored names are shown escaped
+// and fitted to the window. Names that are also the names of
+// JavaScript's own object members
 // ("hasOwnProperty", "__proto__", "constructor") in every path that makes a
 // name unique: settings profiles, saved ranges, folders and imports. Each is
 // an ordinary name, and later saves keep working. An import that cannot be
@@ -66,6 +68,51 @@ Item {
             var again = createTemporaryObject(pageComponent, host)
             compare([names(again.settingsProfiles), names(again.oopCustomRanges), names(again.ipCustomRanges)],
                     [profileNames, names(page.oopCustomRanges), ["F", "G"]])
+        }
+
+        // A new name holds at most 100 characters: one more and the dialog
+        // says so under its field, and neither its button nor Return takes it.
+        function test_new_names_have_a_bound_data() {
+            return [{ tag: "range", prefix: "saveRange", open: function() { page.oopRangeText = "AA"; page.openSaveRangeDialog("oop") } },
+                    { tag: "folder", prefix: "addFolder", open: function() { page.openAddFolderDialog("oop") } },
+                    { tag: "import", prefix: "importRange", open: function() { importFrom("oop", writeFile("b.txt", "AA")) } },
+                    { tag: "profile", prefix: "saveSettings", open: function() { page.openSaveSettingsDialog() } }]
+        }
+
+        function test_new_names_have_a_bound(data) {
+            data.open()
+            var field = findChild(page, data.prefix + "NameField"), reason = findChild(page, data.prefix + "NameLengthError")
+            var taken = function() { return names(page.oopCustomRanges.concat(page.settingsProfiles)) }
+            tryCompare(field, "activeFocus", true)
+            field.text = "n".repeat(100)  // pasted
+            for (var key of ["x", Qt.Key_Return])
+                keyClick(key)
+            compare([reason.visible, reason.text, findChild(page, data.prefix + "ConfirmButton").enabled, taken()],
+                    [true, "This name is too long: a name can have at most 100 characters.", false, []])
+            for (key of [Qt.Key_Backspace, Qt.Key_Return])
+                keyClick(key)
+            compare([reason.visible, taken()], [false, ["n".repeat(100)]])
+        }
+
+        // Stored names, long (from before the bound) or holding characters that
+        // act on the text around them, are listed and quoted escaped; the delete
+        // confirmation quotes three lines at most, so its buttons stay on the window.
+        function test_stored_names_shown_escaped_and_fitted_data() {
+            return [{ tag: "3,600 characters", name: "LongName".repeat(450), shown: "LongName".repeat(450) },
+                    { tag: "right-to-left override", name: "BTN \u202Evs BB", shown: "BTN <U+202E>vs BB" },
+                    { tag: "isolate, line break", name: "\u2067A\u2069 B\nC", shown: "<U+2067>A<U+2069> B<U+000A>C" },
+                    { tag: "Hebrew letters", name: "\u05E9\u05DC\u05D5\u05DD", shown: "\u05E9\u05DC\u05D5\u05DD" }]
+        }
+
+        function test_stored_names_shown_escaped_and_fitted(data) {
+            seed(ranges, { oopCustomRangesJson: JSON.stringify([{ id: "r", type: "range", name: data.name, value: "AA" }]) })
+            newPage().oopRangeCategory = 2
+            page.oopSelectedId = "r"
+            page.openDeleteSelectedDialog("oop")
+            var dialog = findChild(page, "confirmDeleteDialog"), quoted = findChild(dialog, "deleteItemName")
+            tryVerify(function() { return dialog.opened && quoted.width < dialog.width })
+            compare([findChild(findChild(page, "oopRow_" + data.name), "rowText").text, quoted.text, quoted.lineCount <= 3],
+                    [data.shown, "\u201C" + data.shown + "\u201D", true])
         }
 
         // A built-in leaf named like an object member takes no override

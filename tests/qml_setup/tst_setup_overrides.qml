@@ -71,9 +71,11 @@ Item {
                 skip("needs developer mode")
             var button = findChild(page, "oopOverrideButton")
             select("oop", 0, utg)
-            page.oopRangeText = "   "
-            verify(button.visible && !button.enabled, "a blank range cannot override")
-            verify(!page.overrideSelectedStandardRange("oop"))
+            for (var refused of ["   ", "ZZ:9"]) {
+                page.oopRangeText = refused
+                verify(button.visible && !button.enabled, "a blank range or one the field refuses cannot override")
+                verify(!page.overrideSelectedStandardRange("oop"))
+            }
             page.oopRangeText = " AA, KK "
             verify(button.enabled)
             waitForRendering(page)

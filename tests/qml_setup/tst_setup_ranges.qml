@@ -88,8 +88,10 @@ Item {
             page.oopRangeText = "AA KK"
             compare([error.visible, error.text, Object.keys(matrix.weights).length], [true,
                      "'AA KK' is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%", 0])
+            page.oopRangeText = "AA, K\u202EQ:9"  // written out: it would reverse the message
+            compare(error.text.indexOf("'K<U+202E>Q:9' is not a range"), 0, error.text)
             languageManager.setLanguage("de")
-            verify(error.text.indexOf("'AA KK' ist keine Range") === 0, error.text)
+            verify(error.text.indexOf("'K<U+202E>Q:9' ist keine Range") === 0, error.text)
             page.oopRangeText = "AA, KK"
             compare([error.visible, matrix.weights["AA"], matrix.weights["KK"]], [false, 1, 1])
         }

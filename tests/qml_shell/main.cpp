@@ -8,11 +8,15 @@
 #include <QLoggingCategory>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtQuickTest/quicktest.h>
+#include <QtTest/qtestmouse.h>
+#include <QtTest/qtestsystem.h>
 
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
 
@@ -28,6 +32,24 @@ class ScratchDir : public QObject {
 
  private:
   QTemporaryDir dir_;
+};
+
+// "userPointer": a person's double click, its second click after a pause in
+// which the window may change (TestCase's double click sends both at once).
+class UserPointer : public QObject {
+  Q_OBJECT
+ public:
+  using QObject::QObject;
+  Q_INVOKABLE void doubleClickWithPause(QQuickItem* item, qreal x, qreal y, int pauseMs) {
+    QQuickWindow* window = item != nullptr ? item->window() : nullptr;  // the first click may delete the item
+    if (window == nullptr) return;
+    const QPoint at = item->mapToScene(QPointF(x, y)).toPoint();
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
+    const int secondClickTime = QTest::lastMouseTimestamp - QTest::mouseDoubleClickInterval + 50;
+    QTest::qWait(pauseMs);
+    QTest::lastMouseTimestamp = secondClickTime;  // 50 ms after the first click
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
+  }
 };
 
 class Setup : public QObject {
@@ -47,6 +69,7 @@ class Setup : public QObject {
   void qmlEngineAvailable(QQmlEngine* engine) {
     shell_test::publishBackend(engine);
     shell_test::publishSettingsSandbox(engine);
+    engine->rootContext()->setContextProperty(QStringLiteral("userPointer"), new UserPointer(engine));
     auto* scratch = new ScratchDir(engine);
     engine->rootContext()->setContextProperty(QStringLiteral("scratchDirUrl"),
                                               QUrl::fromLocalFile(scratch->path()).toString());

@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Qt.labs.folderlistmodel
 import "SavePath.js" as SavePath
+import "ShownText.js" as ShownText
 
 // The program's file dialog, in the program's colours and language, for
 // opening ("open") and saving ("save"): a folder to browse, a file name to
@@ -13,7 +14,10 @@ import "SavePath.js" as SavePath
 // stands apart from that, and an existing file is replaced only after a
 // second, explicit "Replace".
 // Opening: a file of the folder shown (or a typed absolute path) is opened;
-// a folder's name opens the folder. Names are shown as plain text.
+// a folder's name opens the folder. A click on a folder enters it, a click
+// on a file picks it, and a double click opens a file only when its first
+// click picked that file (a double click on a folder only enters it). Names
+// are shown as plain text, escaped.
 Popup {
     id: root
 
@@ -49,6 +53,9 @@ Popup {
     readonly property bool canAccept: targetPath !== ""
                                       && (!_opening || targetExists || SavePath.isAbsolute(nameField.text.trim()))
     property bool _confirmReplace: false
+    // The file the last click on a row picked, as a path; "" after a click
+    // on a folder. A double click opens only this file.
+    property string _pickedPath: ""
 
     function setFolderUrl(url) {
         var path = SavePath.localPath(url)
@@ -106,6 +113,7 @@ Popup {
 
     onOpened: {
         _confirmReplace = false
+        _pickedPath = ""
         if (_opening)
             nameField.text = ""
         nameField.forceActiveFocus()
@@ -235,7 +243,7 @@ Popup {
                         DialogText {
                             objectName: "entryName"
                             Layout.fillWidth: true
-                            text: row.fileName
+                            text: ShownText.escaped(row.fileName)
                             elide: Text.ElideMiddle
                         }
                     }
@@ -245,16 +253,22 @@ Popup {
                         hoverEnabled: true
                         cursorShape: Qt.PointingHandCursor
                         onClicked: {
-                            if (row.fileIsDir)
+                            if (row.fileIsDir) {
+                                root._pickedPath = ""
                                 root.folder = SavePath.join(root.folder, row.fileName)
-                            else
+                            } else {
+                                root._pickedPath = SavePath.join(root.folder, row.fileName)
                                 nameField.text = row.fileName
-                        }
-                        onDoubleClicked: {
-                            if (!row.fileIsDir && root._opening) {
-                                nameField.text = row.fileName
-                                root.openTyped()
                             }
+                        }
+                        // Opens the file only when the double click's first
+                        // click picked this very file: after a click that
+                        // entered a folder, the second click lands on a row
+                        // of the new listing, which the user never chose.
+                        onDoubleClicked: {
+                            if (!row.fileIsDir && root._opening
+                                    && root._pickedPath === SavePath.join(root.folder, row.fileName))
+                                root.openTyped()
                         }
                     }
                 }
@@ -288,7 +302,7 @@ Popup {
             objectName: "replaceWarning"
             Layout.fillWidth: true
             visible: root._confirmReplace
-            text: qsTr("%1 already exists. Replace it?").arg(SavePath.fileName(root.targetPath))
+            text: qsTr("%1 already exists. Replace it?").arg(ShownText.escaped(SavePath.fileName(root.targetPath)))
             wrapMode: Text.Wrap
             color: root.theme ? root.theme.warn : "#F0883E"
         }

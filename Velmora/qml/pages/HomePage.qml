@@ -5,6 +5,7 @@ import QtCore
 import "../components"
 import "home"
 import "../components/SavePath.js" as SavePath
+import "../components/ShownText.js" as ShownText
 
 // Dashboard the application opens on: project buttons, quick actions, the
 // play-against-the-solution statistics, system figures and solve activity.
@@ -122,7 +123,7 @@ Item {
 
     function _displayPath(fileUrl) {
         var s = String(fileUrl)
-        return s.indexOf("file://") === 0 ? decodeURIComponent(s.substring(7)) : s
+        return ShownText.escaped(s.indexOf("file://") === 0 ? decodeURIComponent(s.substring(7)) : s)
     }
 
     function _count(v) {

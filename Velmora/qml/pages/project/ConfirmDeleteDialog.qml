@@ -1,11 +1,14 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import "../../components/ShownText.js" as ShownText
 
 // Asks before something is deleted: the question, the item's name between
 // typographic quotes (hidden while empty) and a note; "Cancel" and a
 // "Delete" in the danger colour, which closes the dialog and then emits
-// `confirmed`.
+// `confirmed`. The name is shown escaped and in at most three lines, cut
+// with an ellipsis, so that a long name never pushes the note and the
+// buttons off the window.
 PageDialog {
     id: root
 
@@ -28,11 +31,13 @@ PageDialog {
         objectName: "deleteItemName"
         Layout.fillWidth: true
         visible: root.itemName.length > 0
-        text: "\u201C" + root.itemName + "\u201D"
+        text: "\u201C" + ShownText.escaped(root.itemName) + "\u201D"
         textFormat: Text.PlainText
         font.pixelSize: 12
         font.weight: Font.DemiBold
         wrapMode: Text.Wrap
+        maximumLineCount: 3
+        elide: Text.ElideRight
         color: root.theme ? root.theme.textMuted : "#8B949E"
     }
     Text {

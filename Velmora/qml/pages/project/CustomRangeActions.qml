@@ -3,12 +3,15 @@ import "rangelibrary.js" as Library
 import "customlibrary.js" as Custom
 import "names.js" as Names
 import "rangetext.js" as RangeText
+import "../../components/ShownText.js" as ShownText
 
 // The user's Custom range library on `page`: saving the current range,
 // adding folders, importing a range text file into both seats, deleting,
 // and keeping both trees in the per-user settings through `stores`
 // (PageStores). The dialogs are those of `dialogs` (RangeDialogs); the state
-// they show lives on the page.
+// they show lives on the page. A range goes into the library only when the
+// range field would take its text (RangeText.refusal), and a name past the
+// bound (Names.isTooLong) is refused while its dialog says so.
 QtObject {
     id: actions
 
@@ -50,14 +53,17 @@ QtObject {
             page._saveRangeError = "Please enter a name."
             return false
         }
+        if (Names.isTooLong(name))
+            return false
         if (value.length === 0) {
             page._saveRangeError = "Current range is empty."
             return false
         }
-        if (RangeText.isTooLong(value)) {
-            var c = page._controller
-            page._saveRangeError = c && typeof c.rangeTextError === "function" ? String(c.rangeTextError(value))
-                                                                               : "Current range is too long."
+        var refused = RangeText.refusal(page._controller, value)
+        if (refused === "" && RangeText.isTooLong(value))
+            refused = "Current range is too long."
+        if (refused !== "") {
+            page._saveRangeError = refused
             return false
         }
         if (seat !== "oop" && seat !== "ip") {
@@ -85,6 +91,8 @@ QtObject {
             page._addFolderError = "Please enter a folder name."
             return false
         }
+        if (Names.isTooLong(name))
+            return false
         var seat = _seat(page._addFolderPlayer)
         var tree = _tree(seat)
         var node = Custom.append(tree, Custom.targetFolderId(tree, page[seat + "SelectedId"]), "folder", name)
@@ -121,8 +129,7 @@ QtObject {
                 // Refused before it is cleaned: a file of megabytes would hold
                 // the window for seconds and fill the stored library.
                 page._importRangeError = qsTr("Import failed: %1").arg(
-                    typeof controller.rangeTextError === "function" ? controller.rangeTextError(result.text)
-                                                                     : qsTr("unknown error"))
+                    RangeText.refusal(controller, result.text) || qsTr("unknown error"))
                 dialogs.importName.field.text = Custom.suggestedName(fileUrl)
             } else {
                 // A file holding one share ("50%") is that range; any other
@@ -130,8 +137,7 @@ QtObject {
                 var raw = Names.trimmed(result.text)
                 var text = RangeText.isUniformShare(raw) ? raw : page.normalizeImportedRangeText(raw)
                 var blank = text.trim().length === 0
-                var refusal = blank || typeof controller.rangeTextError !== "function" ? ""
-                                                                                      : controller.rangeTextError(text)
+                var refusal = blank ? "" : RangeText.refusal(controller, text)
                 if (blank || (refusal === "" && typeof controller.rangeHasHand === "function"
                               && !controller.rangeHasHand(text)))
                     page._importRangeError = qsTr("Import failed: file contained no recognizable hands.")
@@ -156,6 +162,8 @@ QtObject {
             page._importRangeError = qsTr("Please enter a name.")
             return false
         }
+        if (Names.isTooLong(name))
+            return false
         if (value.length === 0) {
             page._importRangeError = qsTr("No range content to import.")
             return false
@@ -171,7 +179,7 @@ QtObject {
             Custom.append(otherTree, "", "range", name, value)
         } catch (e) {
             console.warn("[ranges] Import: the range could not be added:", e)
-            page._importRangeError = qsTr("Import failed: %1").arg(String(e))
+            page._importRangeError = qsTr("Import failed: %1").arg(ShownText.escaped(String(e)))
             return false
         }
         _show(focus, tree, folder, node.id)

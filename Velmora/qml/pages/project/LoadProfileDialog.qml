@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import "../../components/ShownText.js" as ShownText
 
 // "Load Settings Profile": one row per profile in stored order; a click
 // selects a row, a double click selects it and loads. The rows scroll once
@@ -70,7 +71,7 @@ PageDialog {
                         x: 10
                         width: row.width - 20
                         anchors.verticalCenter: parent.verticalCenter
-                        text: row.modelData.name
+                        text: ShownText.escaped(row.modelData.name)
                         textFormat: Text.PlainText
                         font.pixelSize: 12
                         elide: Text.ElideRight

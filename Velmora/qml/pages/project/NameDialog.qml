@@ -1,13 +1,16 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import "names.js" as Names
 
 // A Setup page dialog that asks for a name: the prompt, one name field and
 // the error line; "Cancel" and a confirm button. The confirm button is
-// enabled while the trimmed name is not empty and `ready` holds; it (or
-// Return in the field while it is enabled, or always with
-// `returnAlwaysCommits`) emits `commitRequested`. The owner decides whether
-// the dialog closes. With `cancelFirst` "Cancel" sits at the left.
+// enabled while the trimmed name is neither empty nor longer than a name may
+// be and `ready` holds; it (or Return in the field while it is enabled, or
+// with `returnAlwaysCommits` whenever the name is not too long) emits
+// `commitRequested`. A name past the bound is not cut: a line under the
+// field says so while it is. The owner decides whether the dialog closes.
+// With `cancelFirst` "Cancel" sits at the left.
 PageDialog {
     id: root
 
@@ -26,7 +29,10 @@ PageDialog {
     property bool focusOnOpen: true
     property string namePrefix: ""
 
-    readonly property bool canCommit: nameField.text.trim().length > 0 && ready
+    readonly property bool nameTooLong: Names.isTooLong(nameField.text)
+    readonly property string lengthError: qsTr("This name is too long: a name can have at most %n characters.", "",
+                                               Names.MAX_NAME_LENGTH)
+    readonly property bool canCommit: nameField.text.trim().length > 0 && !nameTooLong && ready
 
     signal commitRequested()
 
@@ -46,9 +52,19 @@ PageDialog {
         theme: root.theme
         Keys.onReturnPressed: function(event) {
             event.accepted = true
-            if (root.canCommit || root.returnAlwaysCommits)
+            if (root.canCommit || (root.returnAlwaysCommits && !root.nameTooLong))
                 root.commitRequested()
         }
+    }
+    Text {
+        objectName: root.namePrefix + "NameLengthError"
+        Layout.fillWidth: true
+        visible: root.nameTooLong
+        text: root.lengthError
+        textFormat: Text.PlainText
+        font.pixelSize: 11
+        wrapMode: Text.Wrap
+        color: root.theme ? root.theme.danger : "#F85149"
     }
 
     footerItems: [
@@ -69,7 +85,8 @@ PageDialog {
         },
         DialogButton {
             objectName: root.namePrefix + "ConfirmButton"
-            implicitWidth: root.confirmWidth
+            // Wider where a translation needs it ("Hinzufügen").
+            implicitWidth: Math.max(root.confirmWidth, contentItem.implicitWidth + 24)
             theme: root.theme
             look: root.confirmLook
             text: root.confirmText

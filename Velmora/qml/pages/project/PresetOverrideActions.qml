@@ -2,6 +2,8 @@ import QtQml
 import "rangelibrary.js" as Library
 import "overrides.js" as Overrides
 import "names.js" as Names
+import "rangetext.js" as RangeText
+import "../../components/ShownText.js" as ShownText
 
 // The developer's tools for the built-in libraries on `page`: a built-in
 // range overridden by the seat's current text and kept per user by its
@@ -54,7 +56,9 @@ QtObject {
             return ""
         var id = Names.text(page[player + "SelectedId"])
         var node = Library.findNodeById(Library.sanitizeCustomTree(page[_treeProp(player, kind)]), id)
-        if (!node || Library.isFolder(node) || Names.trimmed(page[player + "RangeText"]).length === 0)
+        // Only a text the range field takes replaces a built-in range.
+        var text = Names.trimmed(page[player + "RangeText"])
+        if (!node || Library.isFolder(node) || text.length === 0 || RangeText.refusal(page._controller, text) !== "")
             return ""
         return id
     }
@@ -109,7 +113,7 @@ QtObject {
         var result = controller.saveTextFile(fileUrl, text)
         if (!result || !result.ok) {
             var reason = result && result.error ? String(result.error) : qsTr("unknown error")
-            page[errorProp] = qsTr("Export failed: %1").arg(reason)
+            page[errorProp] = qsTr("Export failed: %1").arg(ShownText.escaped(reason))
             return false
         }
         page[errorProp] = ""

@@ -26,6 +26,9 @@ QtObject {
             page._saveProfileError = qsTranslate("ProjectPage", "Please enter a name.")
             return false
         }
+        // The dialog says why while the name is too long.
+        if (Names.isTooLong(name))
+            return false
         page.settingsProfiles = Profiles.withNewProfile(page.settingsProfiles, name, page.currentSettingsSnapshot(),
                                                         page._newNodeId)
         dialogs.saveDialog.close()

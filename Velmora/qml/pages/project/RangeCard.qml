@@ -33,8 +33,7 @@ Card {
 
     function _errorOf(text) {
         var rev = page ? page._i18nRev : 0
-        var c = page ? page._controller : null
-        return c && typeof c.rangeTextError === "function" ? String(c.rangeTextError(text)) : ""
+        return RangeText.refusal(page ? page._controller : null, text)
     }
 
     signal exportRequested(int category)

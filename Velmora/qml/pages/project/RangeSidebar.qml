@@ -4,6 +4,7 @@ import QtQuick.Layouts
 import "../../components"
 import "rangelibrary.js" as Library
 import "rangetext.js" as RangeText
+import "../../components/ShownText.js" as ShownText
 
 // The preset sidebar of a range card: the three category buttons, the rows
 // of the seat's library in the shown category, and the category's actions.
@@ -136,7 +137,7 @@ ColumnLayout {
                         objectName: "rowText"
                         Layout.fillWidth: true
                         Layout.alignment: Qt.AlignVCenter
-                        text: row.modelData.displayName ? row.modelData.displayName : row.modelData.name
+                        text: ShownText.escaped(row.modelData.displayName ? row.modelData.displayName : row.modelData.name)
                         textFormat: Text.PlainText
                         font.pixelSize: 11
                         color: root.theme ? root.theme.text : "#F0F6FC"

@@ -12,6 +12,14 @@ function trimmed(x) {
     return text(x).trim()
 }
 
+// The longest name (trimmed) a new profile, range or folder may have. Names
+// stored before the bound are kept, read and shown as they are.
+var MAX_NAME_LENGTH = 100
+
+function isTooLong(name) {
+    return trimmed(name).length > MAX_NAME_LENGTH
+}
+
 // Maps keyed by names and ids. Any text may be a key, "__proto__",
 // "constructor" and "hasOwnProperty" included, so a key is never looked up
 // through the prototype chain nor written by plain assignment (which would

@@ -27,6 +27,16 @@ function isTooLong(text) {
     return text !== undefined && text !== null && String(text).length > MAX_TEXT_LENGTH
 }
 
+// Why the range field refuses a text, in the UI language, or "" when it
+// takes it: the back end's reader, the solver's own. The library saves,
+// imports and overrides only what the field takes, for the same reason.
+// Without a back end (a page on its own) every text is taken.
+function refusal(controller, text) {
+    if (!controller || typeof controller.rangeTextError !== "function")
+        return ""
+    return String(controller.rangeTextError(text === undefined || text === null ? "" : String(text)))
+}
+
 // A comma or a white-space character (those of a regular expression's \s).
 function _isSeparator(c) {
     return c === 44 || c === 32 || (c >= 9 && c <= 13) || c === 0xA0 || c === 0x1680

@@ -1,5 +1,6 @@
 .pragma library
 .import "../../components/SolveProgress.js" as SolveProgress
+.import "../../components/ShownText.js" as ShownText
 
 // Pure helpers of the Solve page: reading the back end's one-line status,
 // the iteration shown, clock texts, the thread choices and the
@@ -148,10 +149,11 @@ function fixed2(v) {
     return (v === null || v === undefined || !isFinite(n)) ? "—" : n.toFixed(2)
 }
 
-// A size text for the summary, "—" when blank.
+// A size text for the summary (escaped: it may come from a project file),
+// "—" when blank.
 function sizeOrDash(t) {
     var s = asText(t).trim()
-    return s.length > 0 ? s : "—"
+    return s.length > 0 ? ShownText.escaped(s) : "—"
 }
 
 // Local wall-clock time as "HH:MM:SS".
