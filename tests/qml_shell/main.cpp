@@ -70,6 +70,7 @@ class Setup : public QObject {
     shell_test::publishBackend(engine);
     shell_test::publishSettingsSandbox(engine);
     engine->rootContext()->setContextProperty(QStringLiteral("userPointer"), new UserPointer(engine));
+    shell_test::publishMemoryLimitSandbox(engine);
     auto* scratch = new ScratchDir(engine);
     engine->rootContext()->setContextProperty(QStringLiteral("scratchDirUrl"),
                                               QUrl::fromLocalFile(scratch->path()).toString());

@@ -2,6 +2,7 @@
 
 #include "backend/app_controller.h"
 #include "backend/language_manager.h"
+#include "backend/platform/memory_limits.h"
 #include "backend/update_manager.h"
 
 #include <QCoreApplication>
@@ -85,6 +86,28 @@ void SettingsSandbox::restore() { setSettingsPath(settingsDir().path()); }
 
 void publishSettingsSandbox(QQmlEngine* engine) {
   engine->rootContext()->setContextProperty(QStringLiteral("settingsSandbox"), new SettingsSandbox(engine));
+}
+
+void MemoryLimitSandbox::limitTo(double bytes) {
+  static QTemporaryDir scratch;
+  const QString group = scratch.filePath(QStringLiteral("app"));
+  QDir().mkpath(group);
+  const quint64 limit = quint64(8) << 30;
+  const auto write = [](const QString& path, const QByteArray& text) {
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(text);
+  };
+  write(scratch.filePath(QStringLiteral("groups")), "0::/app\n");
+  write(group + QStringLiteral("/memory.max"), QByteArray::number(limit));
+  write(group + QStringLiteral("/memory.current"), QByteArray::number(limit - static_cast<quint64>(bytes)));
+  velmora_platform::setControlGroupPaths(scratch.path().toStdString(),
+                                         scratch.filePath(QStringLiteral("groups")).toStdString());
+}
+
+void MemoryLimitSandbox::restore() { velmora_platform::setControlGroupPaths("/sys/fs/cgroup", "/proc/self/cgroup"); }
+
+void publishMemoryLimitSandbox(QQmlEngine* engine) {
+  engine->rootContext()->setContextProperty(QStringLiteral("memoryLimits"), new MemoryLimitSandbox(engine));
 }
 
 void HostReport::ready() {

@@ -101,6 +101,14 @@ Item {
             compare(home.memoryText,
                     appController.systemMemoryText + " (" + appController.systemAvailableMemoryText + " free)")
             verify(/GB/.test(home.memoryText))
+
+            // A control group that leaves the program half a gigabyte: the
+            // card shows that as free within a refresh of the figure.
+            memoryLimits.limitTo(0.5 * 1024 * 1024 * 1024)
+            tryCompare(home, "memoryText", appController.systemMemoryText + " (0.5 GB free)", 5000)
+            memoryLimits.restore()
+            tryVerify(function() { return home.memoryText !== appController.systemMemoryText + " (0.5 GB free)" },
+                      5000)
         }
 
         function test_activity_of_recorded_days() {
