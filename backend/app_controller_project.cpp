@@ -15,6 +15,7 @@
 #include "backend/app_controller.h"
 #include "backend/app_controller_internal.h"
 #include "backend/local_files.h"
+#include "backend/platform/system_info.h"
 #include "backend/project_file_loader.h"
 #include "backend/project_file_writer.h"
 #include "session/threads.h"
@@ -371,6 +372,10 @@ void AppController::openProject(const QUrl& fileUrl) {
       auto loaded = std::make_shared<project_file::LoadedProject>();
       try {
         *loaded = project_file::readProjectFile(path, progress, cancel.get(), available);
+        if (loaded->tree) loaded->tree->prepareLookups();
+        // The file's text and parsed document are gone: their memory goes
+        // back to the system here, not while the GUI thread takes the result.
+        velmora_platform::releaseFreedMemory();
       } catch (const std::bad_alloc&) {
         loaded = std::make_shared<project_file::LoadedProject>(outOfMemory(path, available));
       } catch (...) {
@@ -395,8 +400,16 @@ void AppController::openProject(const QUrl& fileUrl) {
             }
             // What the open replaced is dropped off this thread.
             target->m_release.release(std::move(*loaded));
-            target->setProjectJob(ProjectJob::None);
-            emit target->projectOpened(result);
+            // The pages take the new result in this turn of the event loop
+            // and the project's settings and page in the next one, so the
+            // window is not held for both at once.
+            QMetaObject::invokeMethod(
+                target,
+                [target, result]() {
+                  target->setProjectJob(ProjectJob::None);
+                  emit target->projectOpened(result);
+                },
+                Qt::QueuedConnection);
           },
           Qt::QueuedConnection);
     }).detach();
