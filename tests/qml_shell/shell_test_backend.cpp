@@ -90,18 +90,16 @@ void publishSettingsSandbox(QQmlEngine* engine) {
 
 void MemoryLimitSandbox::limitTo(double bytes) {
   static QTemporaryDir scratch;
-  const QString group = scratch.filePath(QStringLiteral("app"));
-  QDir().mkpath(group);
   const quint64 limit = quint64(8) << 30;
-  const auto write = [](const QString& path, const QByteArray& text) {
-    QFile f(path);
+  const QList<std::pair<QString, QByteArray>> files = {
+      {"groups", "0::/app\n"}, {"app/memory.max", QByteArray::number(limit)},
+      {"app/memory.current", QByteArray::number(limit - static_cast<quint64>(bytes))}};
+  QDir(scratch.path()).mkpath("app");
+  for (const auto& [name, text] : files) {
+    QFile f(scratch.filePath(name));
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(text);
-  };
-  write(scratch.filePath(QStringLiteral("groups")), "0::/app\n");
-  write(group + QStringLiteral("/memory.max"), QByteArray::number(limit));
-  write(group + QStringLiteral("/memory.current"), QByteArray::number(limit - static_cast<quint64>(bytes)));
-  velmora_platform::setControlGroupPaths(scratch.path().toStdString(),
-                                         scratch.filePath(QStringLiteral("groups")).toStdString());
+  }
+  velmora_platform::setControlGroupPaths(scratch.path().toStdString(), scratch.filePath("groups").toStdString());
 }
 
 void MemoryLimitSandbox::restore() { velmora_platform::setControlGroupPaths("/sys/fs/cgroup", "/proc/self/cgroup"); }

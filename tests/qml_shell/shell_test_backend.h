@@ -57,20 +57,16 @@ class SettingsSandbox : public QObject {
 // Publishes a SettingsSandbox owned by `engine` as "settingsSandbox".
 void publishSettingsSandbox(QQmlEngine* engine);
 
-// Puts the program under a control group that leaves it `bytes` of memory
-// (a folder laid out as the control-group file system, made for the test;
-// the machine's own groups are never touched); restore() returns to the
-// machine's groups, as does the end of the engine.
+// Puts the program under a control group (a folder made for the test, laid
+// out as the control-group file system) that leaves it `bytes` of memory;
+// restore(), or the end of the engine, returns to the machine's groups.
 class MemoryLimitSandbox : public QObject {
   Q_OBJECT
  public:
-  explicit MemoryLimitSandbox(QObject* parent = nullptr) : QObject(parent) {}
+  using QObject::QObject;
   ~MemoryLimitSandbox() override { restore(); }
   Q_INVOKABLE void limitTo(double bytes);
   Q_INVOKABLE void restore();
-
- private:
-  QString folder_;
 };
 
 // Publishes a MemoryLimitSandbox owned by `engine` as "memoryLimits".
