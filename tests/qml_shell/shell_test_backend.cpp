@@ -2,7 +2,6 @@
 
 #include "backend/app_controller.h"
 #include "backend/language_manager.h"
-#include "backend/platform/memory_limits.h"
 #include "backend/update_manager.h"
 
 #include <QCoreApplication>
@@ -86,26 +85,6 @@ void SettingsSandbox::restore() { setSettingsPath(settingsDir().path()); }
 
 void publishSettingsSandbox(QQmlEngine* engine) {
   engine->rootContext()->setContextProperty(QStringLiteral("settingsSandbox"), new SettingsSandbox(engine));
-}
-
-void MemoryLimitSandbox::limitTo(double bytes) {
-  static QTemporaryDir scratch;
-  const quint64 limit = quint64(8) << 30;
-  const QList<std::pair<QString, QByteArray>> files = {
-      {"groups", "0::/app\n"}, {"app/memory.max", QByteArray::number(limit)},
-      {"app/memory.current", QByteArray::number(limit - static_cast<quint64>(bytes))}};
-  QDir(scratch.path()).mkpath("app");
-  for (const auto& [name, text] : files) {
-    QFile f(scratch.filePath(name));
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(text);
-  }
-  velmora_platform::setControlGroupPaths(scratch.path().toStdString(), scratch.filePath("groups").toStdString());
-}
-
-void MemoryLimitSandbox::restore() { velmora_platform::setControlGroupPaths("/sys/fs/cgroup", "/proc/self/cgroup"); }
-
-void publishMemoryLimitSandbox(QQmlEngine* engine) {
-  engine->rootContext()->setContextProperty(QStringLiteral("memoryLimits"), new MemoryLimitSandbox(engine));
 }
 
 void HostReport::ready() {

@@ -57,21 +57,6 @@ class SettingsSandbox : public QObject {
 // Publishes a SettingsSandbox owned by `engine` as "settingsSandbox".
 void publishSettingsSandbox(QQmlEngine* engine);
 
-// Puts the program under a control group (a folder made for the test, laid
-// out as the control-group file system) that leaves it `bytes` of memory;
-// restore(), or the end of the engine, returns to the machine's groups.
-class MemoryLimitSandbox : public QObject {
-  Q_OBJECT
- public:
-  using QObject::QObject;
-  ~MemoryLimitSandbox() override { restore(); }
-  Q_INVOKABLE void limitTo(double bytes);
-  Q_INVOKABLE void restore();
-};
-
-// Publishes a MemoryLimitSandbox owned by `engine` as "memoryLimits".
-void publishMemoryLimitSandbox(QQmlEngine* engine);
-
 // Runs the event loop for a host's window created from `component` and
 // deletes it afterwards; without a window prints the component's errors and
 // returns 1.
