@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "backend/app_controller_internal.h"
+#include "backend/platform/memory_limits.h"
 #include "backend/platform/system_info.h"
 #include "session/showdown.h"
 
@@ -61,7 +62,7 @@ AppController::AppController(QObject* parent)
 
   m_systemMemoryBytes = velmora_platform::totalPhysicalMemoryBytes();
   m_systemMemoryText = formatMemoryBytes(m_systemMemoryBytes);
-  m_systemAvailableMemoryBytes = velmora_platform::availablePhysicalMemoryBytes();
+  m_systemAvailableMemoryBytes = velmora_platform::availableMemoryBytes();
   m_systemAvailableMemoryText = formatMemoryBytes(m_systemAvailableMemoryBytes);
   refreshAvailableMemory();
 
@@ -133,7 +134,7 @@ quint64 AppController::effectiveAvailableMemoryBytes() const {
 QString AppController::effectiveAvailableMemoryText() const { return formatMemoryBytes(effectiveAvailableMemoryBytes()); }
 
 void AppController::refreshAvailableMemory() {
-  const quint64 bytes = velmora_platform::availablePhysicalMemoryBytes();
+  const quint64 bytes = velmora_platform::availableMemoryBytes();
   const QString text = formatMemoryBytes(bytes);
   if (bytes == m_systemAvailableMemoryBytes && text == m_systemAvailableMemoryText) return;
   m_systemAvailableMemoryBytes = bytes;

@@ -358,7 +358,9 @@ bool AppController::memoryFits(quint64 requiredBytes) {
     return requiredBytes == 0 || m_systemAvailableMemoryBytes == 0 || m_systemAvailableMemoryBytes > requiredBytes;
   };
   if (fits()) return true;
-  // The previous result may still be on its way back to the system.
+  // The previous result may still be on its way back to the system, or
+  // freed but still held by the allocator.
+  m_release.post([] { velmora_platform::releaseFreedMemory(); });
   m_release.drain();
   return fits();
 }
@@ -460,6 +462,7 @@ void AppController::solveProgressCallback(std::uint64_t runId, const velmora_app
       std::shared_ptr<const NodeAnswers> root;
       if (progress.result->success) {
         tree = ResultTree::fromResult(*progress.result);
+        tree->prepareLookups();
         // The worker has stored the solved game: the root's answers, which
         // the results page asks for first, are taken here too.
         root = std::make_shared<const NodeAnswers>(nodeAnswers(m_session, 0));
@@ -639,6 +642,7 @@ void AppController::dropStoredResult() {
   // reference goes on the release thread.
   auto stored = m_session.stored_result();
   m_session.clear_result();
+  if (!stored.first && !stored.second) return;
   m_release.release(std::move(stored));
   m_release.post([] { velmora_platform::releaseFreedMemory(); });
 }

@@ -80,6 +80,10 @@ class ResultTree {
   const Meta* metaAt(int node) const;
   const Action* actionsOf(int node) const;
   void setFloatFrequencies(bool on) { m_floatFrequencies = on; }
+  // Builds the look-up tables otherwise made on first use (each node's
+  // parent), so that the thread that made the tree spends that time rather
+  // than the first query on the GUI thread.
+  void prepareLookups() const { parents(); }
 
  private:
   QVariant frequencyValue(double f) const;

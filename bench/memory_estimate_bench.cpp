@@ -11,7 +11,9 @@
 // available memory is estimated but not solved. Each spot runs in a process
 // of its own, so memory freed by one spot cannot hide the growth of the
 // next; its peak is the growth of the high-water mark over the resident
-// memory before the solve's set-up.
+// memory before the solve's set-up. A spot the program refuses, or whose
+// estimate fails, is reported with its reason and ends the bench with exit
+// code 1 once the other spots are done.
 #include <malloc.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -91,6 +93,7 @@ struct Outcome {
   double estimate_mib = 0.0;
   double peak_mib = 0.0;
   bool solved = false;
+  bool refused = false;  // the spot's request was refused or could not be estimated
 };
 
 Outcome run_spot(const std::string& path, std::uint32_t iterations, long threads) {
@@ -103,6 +106,7 @@ Outcome run_spot(const std::string& path, std::uint32_t iterations, long threads
 
   if (const std::string refusal = bench_spot::request_refusal(config); !refusal.empty()) {
     std::printf("   refused: %s\n", refusal.c_str());
+    out.refused = true;
     return out;
   }
   const auto t0 = Clock::now();
@@ -111,6 +115,7 @@ Outcome run_spot(const std::string& path, std::uint32_t iterations, long threads
   const double est_ms = ms_since(t0);
   if (!est) {
     std::printf("   estimate failed: %s\n", error.c_str());
+    out.refused = true;
     return out;
   }
   out.estimate_mib = mib(static_cast<long long>(est->total_bytes));
@@ -388,12 +393,13 @@ Outcome run_spot_isolated(const std::string& path, std::uint32_t iterations, lon
   }
   if (pid == 0) {
     close(fds[0]);
-    double figures[3] = {0.0, 0.0, 0.0};
+    double figures[4] = {0.0, 0.0, 0.0, 1.0};
     try {
       const Outcome o = run_spot(path, iterations, threads);
       figures[0] = o.estimate_mib;
       figures[1] = o.peak_mib;
       figures[2] = o.solved ? 1.0 : 0.0;
+      figures[3] = o.refused ? 1.0 : 0.0;
     } catch (const std::exception& e) {
       std::fprintf(stderr, "%s: %s\n", path.c_str(), e.what());
     }
@@ -402,7 +408,7 @@ Outcome run_spot_isolated(const std::string& path, std::uint32_t iterations, lon
     _exit(written == static_cast<ssize_t>(sizeof figures) ? 0 : 1);
   }
   close(fds[1]);
-  double figures[3] = {0.0, 0.0, 0.0};
+  double figures[4] = {0.0, 0.0, 0.0, 0.0};
   const ssize_t got = read(fds[0], figures, sizeof figures);
   close(fds[0]);
   int wstatus = 0;
@@ -413,6 +419,7 @@ Outcome run_spot_isolated(const std::string& path, std::uint32_t iterations, lon
   out.estimate_mib = figures[0];
   out.peak_mib = figures[1];
   out.solved = figures[2] != 0.0;
+  out.refused = figures[3] != 0.0;
   return out;
 }
 
@@ -462,6 +469,7 @@ int main(int argc, char** argv) {
   for (const auto& spot : spots) {
     try {
       outcomes.push_back(run_spot_isolated(spot, iterations, threads));
+      if (outcomes.back().refused) status = 1;
       const auto bytes = static_cast<unsigned long long>(outcomes.back().estimate_mib * 1048576.0);
       if (outcomes.back().solved && bytes > largest_bytes) {
         largest_bytes = bytes;

@@ -10,6 +10,11 @@ std::uint64_t totalPhysicalMemoryBytes();
 // Physical memory available to new allocations in bytes; 0 when it cannot be read.
 std::uint64_t availablePhysicalMemoryBytes();
 
+// Reads one "Name:   12345 kB" line of a file such as /proc/meminfo or
+// /proc/self/status as bytes (a value without unit as it stands); false
+// when the file or the line is missing.
+bool readProcField(const char* path, const char* name, std::uint64_t& bytes);
+
 // Logical processors this process may run on; 0 when the system does not say.
 int activeProcessorCount();
 

@@ -11,11 +11,9 @@
 #include <malloc.h>
 
 namespace velmora_platform {
-namespace {
 
-// Reads one "Name:   12345 kB" line of /proc/meminfo; false when missing.
-bool readMeminfoField(const char* name, std::uint64_t& bytes) {
-  std::FILE* f = std::fopen("/proc/meminfo", "r");
+bool readProcField(const char* path, const char* name, std::uint64_t& bytes) {
+  std::FILE* f = std::fopen(path, "r");
   if (!f) return false;
   char line[256];
   const std::size_t nameLen = std::strlen(name);
@@ -39,6 +37,8 @@ bool readMeminfoField(const char* name, std::uint64_t& bytes) {
   return found;
 }
 
+namespace {
+
 bool readSysinfo(bool total, std::uint64_t& bytes) {
   struct sysinfo info {};
   if (sysinfo(&info) != 0) return false;
@@ -52,14 +52,14 @@ bool readSysinfo(bool total, std::uint64_t& bytes) {
 
 std::uint64_t totalPhysicalMemoryBytes() {
   std::uint64_t bytes = 0;
-  if (readMeminfoField("MemTotal", bytes)) return bytes;
+  if (readProcField("/proc/meminfo", "MemTotal", bytes)) return bytes;
   if (readSysinfo(true, bytes)) return bytes;
   return 0;
 }
 
 std::uint64_t availablePhysicalMemoryBytes() {
   std::uint64_t bytes = 0;
-  if (readMeminfoField("MemAvailable", bytes)) return bytes;
+  if (readProcField("/proc/meminfo", "MemAvailable", bytes)) return bytes;
   if (readSysinfo(false, bytes)) return bytes;
   return 0;
 }

@@ -5,6 +5,8 @@
 // second run under another locale) never share their settings file.
 #include "tests/qml_shell/shell_test_backend.h"
 
+#include "backend/platform/memory_limits.h"
+
 #include <QLoggingCategory>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -62,6 +64,9 @@ class Setup : public QObject {
     // tests' output keeps warnings and the QML console only.
     QLoggingCategory::setFilterRules(QStringLiteral("default.info=false"));
     QSettings().clear();  // every run starts from empty per-user settings
+    // The control groups are read from a folder the tests write (empty: no
+    // limit), never from the machine's.
+    velmora_platform::setControlGroupPaths(groups_.path().toStdString(), groups_.filePath("groups").toStdString());
     // Test files are compiled before the engine reaches qmlEngineAvailable,
     // so the module's import path must already be known from the environment.
     qputenv("QML_IMPORT_PATH", shell_test::moduleImportPath().toLocal8Bit());
@@ -71,9 +76,13 @@ class Setup : public QObject {
     shell_test::publishSettingsSandbox(engine);
     engine->rootContext()->setContextProperty(QStringLiteral("userPointer"), new UserPointer(engine));
     auto* scratch = new ScratchDir(engine);
+    engine->rootContext()->setContextProperty(QStringLiteral("controlGroupDirUrl"),
+                                              QUrl::fromLocalFile(groups_.path()).toString());
     engine->rootContext()->setContextProperty(QStringLiteral("scratchDirUrl"),
                                               QUrl::fromLocalFile(scratch->path()).toString());
   }
+ private:
+  QTemporaryDir groups_;
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(qml_shell, Setup)

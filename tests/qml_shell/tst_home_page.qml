@@ -101,6 +101,16 @@ Item {
             compare(home.memoryText,
                     appController.systemMemoryText + " (" + appController.systemAvailableMemoryText + " free)")
             verify(/GB/.test(home.memoryText))
+
+            // A control group that leaves the program half a gigabyte: the
+            // card shows that as free within a refresh of the figure.
+            var group = { "groups": "0::/\n", "memory.max": "8589934592", "memory.current": "8053063680" }
+            for (var name in group)
+                verify(appController.saveTextFile(controlGroupDirUrl + "/" + name, group[name]).ok)
+            var limited = appController.systemMemoryText + " (0.5 GB free)"
+            tryCompare(home, "memoryText", limited, 5000)
+            verify(appController.saveTextFile(controlGroupDirUrl + "/groups", "").ok)
+            tryVerify(function() { return home.memoryText !== limited }, 5000)
         }
 
         function test_activity_of_recorded_days() {

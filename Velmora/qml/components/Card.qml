@@ -53,16 +53,20 @@ Frame {
 
         readonly property real cornerRadius: root.theme ? root.theme.radiusMd : 12
 
-        DropShadow {
+        // Made only for an elevated card: a blur's shaders and layers are
+        // costly to create and to lay out again, shown or not.
+        Loader {
             anchors.fill: base
-            source: base
-            visible: root.elevated && root._effectsAvailable
-            transparentBorder: true
-            horizontalOffset: 0
-            verticalOffset: 4
-            radius: 12
-            samples: 25
-            color: Qt.rgba(0, 0, 0, root.theme ? root.theme.shadowOpacity : 0.3)
+            active: root.elevated && root._effectsAvailable
+            sourceComponent: DropShadow {
+                source: base
+                transparentBorder: true
+                horizontalOffset: 0
+                verticalOffset: 4
+                radius: 12
+                samples: 25
+                color: Qt.rgba(0, 0, 0, root.theme ? root.theme.shadowOpacity : 0.3)
+            }
         }
 
         Rectangle {

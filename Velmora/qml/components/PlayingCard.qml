@@ -57,16 +57,20 @@ Item {
     }
 
     // ---- face ----
-    DropShadow {
+    // Made only while a face is shown where shader effects can be drawn: a
+    // blur's shaders and layers are costly to create, shown or not.
+    Loader {
         anchors.fill: face
-        source: face
-        visible: root._form === "face" && root._effectsAvailable
-        transparentBorder: true
-        horizontalOffset: 0
-        verticalOffset: 2
-        radius: 6
-        samples: 13
-        color: Qt.rgba(0, 0, 0, root.theme ? root.theme.shadowOpacity * 0.5 : 0.2)
+        active: root._form === "face" && root._effectsAvailable
+        sourceComponent: DropShadow {
+            source: face
+            transparentBorder: true
+            horizontalOffset: 0
+            verticalOffset: 2
+            radius: 6
+            samples: 13
+            color: Qt.rgba(0, 0, 0, root.theme ? root.theme.shadowOpacity * 0.5 : 0.2)
+        }
     }
 
     Rectangle {

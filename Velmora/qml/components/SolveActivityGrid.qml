@@ -207,12 +207,15 @@ Card {
                         flow: GridView.FlowTopToBottom
                         interactive: false
                         clip: true
-                        model: solveActivity.records
+                        // A count, not the records: new records for the same
+                        // days update the cells in place instead of making all
+                        // of them again (a finished solve changes one day).
+                        model: solveActivity.recordCount
 
                         delegate: Item {
                             id: cell
                             required property int index
-                            required property var modelData
+                            readonly property var modelData: solveActivity.records[index]
                             readonly property bool padding: !!modelData && modelData.isPadding === true
                             readonly property int solves: solveActivity.solvesOf(modelData)
                             readonly property bool future: !padding && !!modelData && modelData.isFuture === true

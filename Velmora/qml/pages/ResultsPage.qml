@@ -408,6 +408,22 @@ Item {
                                                  _shownToSolverSuitsUpTo(chancePickerLevelIndex))
     }
 
+    // The same for every card of the picker at once (card text -> action
+    // index), the path and the hand in play read once for all of them.
+    function _chanceCardIndices() {
+        var blocked = playEngine.holeCardMap()
+        var toSolver = _shownToSolverSuitsUpTo(chancePickerLevelIndex)
+        var out = {}
+        for (var s = 0; s < _suitOrder.length; ++s) {
+            for (var r = 0; r < _rankOrder.length; ++r) {
+                var card = _rankOrder[r] + _suitOrder[s]
+                out[card] = Cards.chanceCardIndexForSelection(card, chancePickerIndexByCard, chancePickerBoardText,
+                                                              blocked, toSolver)
+            }
+        }
+        return out
+    }
+
     function chooseChanceCard(actionIndex, displayCardText) {
         if (chancePickerLevelIndex < 0)
             return

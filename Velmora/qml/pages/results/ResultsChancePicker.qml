@@ -16,6 +16,10 @@ Popup {
     readonly property real _contentWidth: Math.round(22 + 6 + 13 * _cardWidth + 12 * _cardGap)
     readonly property real _maxWidth: Math.max(240, Math.min(640, (page ? page.width : 0) - 40))
     readonly property real _maxHeight: Math.max(240, Math.min(520, (page ? page.height : 0) - 40))
+    // What each card deals (card text -> action index), worked out in one go
+    // while the picker is shown: a closed picker costs nothing when the tree
+    // changes under it.
+    readonly property var _cardIndices: visible && page ? page._chanceCardIndices() : ({})
 
     modal: true
     focus: true
@@ -127,8 +131,8 @@ Popup {
                                     id: slot
                                     required property string modelData
                                     readonly property string cardText: modelData + suitRow.modelData
-                                    readonly property int actionIndex: popup.page
-                                        ? popup.page._chanceCardIndexForSelection(cardText) : -1
+                                    readonly property int actionIndex: popup._cardIndices[cardText] !== undefined
+                                                                       ? popup._cardIndices[cardText] : -1
                                     width: popup._cardWidth
                                     height: 44
 

@@ -1,0 +1,47 @@
+// The licence notices the Settings page opens stand beside the built program
+// and hold a section for every shared library the program loads, read here
+// from the program itself.
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+TEST(ThirdPartyNotices, StandBesideTheProgramAndNameEveryLibraryItLoads) {
+  const QString program = QStringLiteral(VELMORA_PROGRAM);
+  QFile notices(QFileInfo(program).dir().filePath("licenses/THIRD_PARTY_NOTICES.txt"));
+  ASSERT_TRUE(notices.open(QIODevice::ReadOnly)) << notices.fileName().toStdString();
+  // Sections: a rule, the library's name, a rule, the body.
+  QHash<QString, QString> sections;
+  const QStringList parts = QString::fromUtf8(notices.readAll()).split(QString(80, '=') + '\n');
+  for (int i = 1; i + 1 < parts.size(); i += 2) sections.insert(parts[i].trimmed(), parts[i + 1]);
+
+  QProcess ldd;
+  ldd.start("ldd", {program});
+  ASSERT_TRUE(ldd.waitForFinished(30000) && ldd.exitCode() == 0);
+  QStringList names;
+  for (const QString& line : QString::fromLocal8Bit(ldd.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)) {
+    const QStringList words = line.simplified().split(' ');
+    if (words[0].startsWith("linux-vdso")) continue;
+    const bool named = words.size() >= 3 && words[1] == "=>";
+    const QString name = named ? words[0] : QFileInfo(words[0]).fileName();
+    const QString body = sections.value(name);
+    names << name;
+    ASSERT_TRUE(sections.contains(name)) << name.toStdString() << " has no section";
+    EXPECT_TRUE(body.contains("File:    " + (named ? words[2] : words[0]))) << name.toStdString();
+    EXPECT_TRUE(body.contains(QRegularExpression("^Licence: \\S", QRegularExpression::MultilineOption)))
+        << name.toStdString();
+    EXPECT_TRUE(body.contains("\nSource:  Debian source package ") ||
+                body.contains("does not come from an installed Debian package"))
+        << name.toStdString();
+    if (name.startsWith("libQt6")) {
+      EXPECT_TRUE(body.contains("Licence: GNU Lesser General Public License version 3 (LGPL-3)")) << name.toStdString();
+    }
+  }
+  for (const char* expected : {"libQt6Core.so.6", "libQt6Quick.so.6", "libQt6Network.so.6", "libz.so.1"}) {
+    EXPECT_TRUE(names.contains(QLatin1String(expected))) << expected;
+  }
+  EXPECT_TRUE(sections.value("libz.so.1").contains("Licence: Zlib"));
+}
