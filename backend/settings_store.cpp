@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStorageInfo>
 
 namespace settings_store {
 namespace {
@@ -26,7 +27,23 @@ bool existsUnreadable(const QString& path) {
   return info.exists() && (info.isDir() || !info.isReadable());
 }
 
+// Room a rewrite of the settings file needs beyond its present size and the
+// caller's change: the lock file QSettings takes and the file's growth.
+constexpr qint64 kRewriteMargin = 64 * 1024;
+
 }  // namespace
+
+bool noRoomFor(const QString& path, qint64 extraBytes) {
+  const QFileInfo file(path);
+  const QFileInfo folder(file.absolutePath());
+  // A folder that cannot be written (a read-only file system among them)
+  // is a matter of permissions, however full its disk is.
+  if (!folder.isDir() || !folder.isWritable() || (file.exists() && !file.isWritable())) return false;
+  QStorageInfo disk(folder.absoluteFilePath());
+  disk.refresh();
+  if (!disk.isValid() || !disk.isReady()) return false;
+  return disk.bytesAvailable() < qMax<qint64>(file.size(), 0) + qMax<qint64>(extraBytes, 0) + kRewriteMargin;
+}
 
 QVariantMap readStatus(const QSettings& settings, const QString& what) {
   switch (settings.status()) {
@@ -43,7 +60,8 @@ QVariantMap syncStatus(QSettings& settings, const QString& what) {
   switch (settings.status()) {
     case QSettings::NoError: return ok();
     case QSettings::AccessError:
-      return problem(settings, what, existsUnreadable(path) ? "unreadable" : "notWritable");
+      if (existsUnreadable(path)) return problem(settings, what, "unreadable");
+      return problem(settings, what, noRoomFor(path) ? "full" : "notWritable");
     case QSettings::FormatError:
       // The first error sticks: this one is from reading a damaged file,
       // which a write replaces, unless the file cannot be written.

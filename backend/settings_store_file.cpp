@@ -6,13 +6,18 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHashFunctions>
 #include <QLockFile>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStringList>
 #include <QThread>
 
 #include <algorithm>
 #include <exception>
+
+#include "backend/settings_ini_patch.h"
+#include "backend/settings_store.h"
 
 namespace {
 
@@ -22,6 +27,9 @@ namespace {
 constexpr int kStaleLockMs = 30000;
 // Pause between two tries while another copy holds the lock.
 constexpr int kRetryPauseMs = 5;
+// How long a change waits for the lock QSettings itself takes while it
+// writes the file (another copy saving its other settings).
+constexpr int kFileLockWaitMs = 1000;
 
 QString storedText(const QSettings& settings, const QString& group, const QString& key) {
   const QVariant v = settings.value(group + QLatin1Char('/') + key);
@@ -56,8 +64,63 @@ QString takeLock(QLockFile& lock, int waitMs) {
   return QString();
 }
 
-QVariantMap answer(bool ok, const QString& reason, const QString& path) {
-  return {{QStringLiteral("ok"), ok}, {QStringLiteral("reason"), reason}, {QStringLiteral("path"), path}};
+QVariantMap answer(bool ok, const QString& reason, const QString& path, const QString& stamp = QString()) {
+  return {{QStringLiteral("ok"), ok},
+          {QStringLiteral("reason"), reason},
+          {QStringLiteral("path"), path},
+          {QStringLiteral("stamp"), stamp}};
+}
+
+// The file's size and a hash of its bytes (the hash of this process: the
+// stamps are compared within one run). Reading and hashing a large file
+// takes a millisecond or two, a fraction of reading it as settings.
+QString stampOf(const QString& path) {
+  QFile file(path);
+  if (!file.exists()) return QStringLiteral("none");
+  if (!file.open(QIODevice::ReadOnly)) return QString();
+  const QByteArray bytes = file.readAll();
+  return QString::number(bytes.size()) + QLatin1Char(':') + QString::number(qHash(bytes, size_t(0)), 16);
+}
+
+// Why a write of the settings file failed.
+QString writeFailure(const QString& path, qint64 changedBytes) {
+  return settings_store::noRoomFor(path, changedBytes) ? QStringLiteral("full") : QStringLiteral("write");
+}
+
+// Puts the texts of `changes` ("group/key" -> text) into the file of
+// `settings` in place, under the lock QSettings takes while it writes the
+// file, and has `settings` read it again meanwhile, so that every QSettings
+// of this process reads the new texts: "" when written, "fallback" when the
+// file is not one this can change (it is missing, or not laid out as
+// QSettings writes it), else why it failed.
+QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes) {
+  const QString path = settings.fileName();
+  QFile current(path);
+  if (!current.exists()) return QStringLiteral("fallback");
+  QLockFile fileLock(path + QStringLiteral(".lock"));
+  fileLock.setStaleLockTime(kStaleLockMs);
+  if (!fileLock.tryLock(kFileLockWaitMs))
+    return fileLock.error() == QLockFile::LockFailedError ? QStringLiteral("busy") : QStringLiteral("write");
+  if (!current.open(QIODevice::ReadOnly)) return QStringLiteral("write");
+  QByteArray bytes = current.readAll();
+  current.close();
+  for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
+    const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
+    bool escaped = false;
+    const QByteArray value = settings_ini::escapedText(it.value(), &escaped);
+    if (!escaped || !settings_ini::putLine(bytes, it.key().left(slash), it.key().mid(slash + 1), value))
+      return QStringLiteral("fallback");
+  }
+  QSaveFile out(path);
+  if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+    qWarning().noquote() << "Settings stores: could not write" << path << out.errorString();
+    return QStringLiteral("write");
+  }
+  // A QSettings of this process that read the file within the same
+  // millisecond must still see it changed.
+  readAgainAtNextSync(path);
+  settings.sync();
+  return QString();
 }
 
 }  // namespace
@@ -72,6 +135,14 @@ QString SettingsStoreFile::fileName() const {
   return QDir::toNativeSeparators(QSettings().fileName());
 }
 
+QString SettingsStoreFile::stamp() const {
+  try {
+    return stampOf(QSettings().fileName());
+  } catch (...) {
+    return QString();
+  }
+}
+
 QVariantMap SettingsStoreFile::transact(const QJSValue& work, int waitMs) {
   try {
     return transactUnguarded(work, waitMs);
@@ -81,40 +152,74 @@ QVariantMap SettingsStoreFile::transact(const QJSValue& work, int waitMs) {
     qWarning() << "Settings stores: a change failed";
   }
   m_current = nullptr;
+  m_readOnly = false;
   return answer(false, QStringLiteral("write"), fileName());
+}
+
+bool SettingsStoreFile::leftAsItWas(const QString& path) const {
+  return !m_lastStamp.isEmpty() && QFileInfo(path).lastModified() == m_lastFileTime &&
+         stampOf(path) == m_lastStamp;
 }
 
 QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitMs) {
   const QString path = fileName();
   if (m_current) return answer(false, QStringLiteral("nested"), path);
 
-  // The folder may not be there yet at the first start; QSettings would make it.
+  // The folder may not be there yet at the first start; QSettings would make
+  // it. Where neither it nor the lock can be made, the stores are only read.
   const QString lockPath = lockFileName();
-  if (!QDir().mkpath(QFileInfo(lockPath).absolutePath())) return answer(false, QStringLiteral("write"), path);
-
   QLockFile lock(lockPath);
-  const QString refused = takeLock(lock, waitMs);
-  if (!refused.isEmpty()) return answer(false, refused, path);
+  QString refused = QDir().mkpath(QFileInfo(lockPath).absolutePath()) ? takeLock(lock, waitMs) : QStringLiteral("write");
+  if (refused == QLatin1String("busy")) return answer(false, refused, path);
+  const bool locked = refused.isEmpty();
 
-  // What another copy wrote since this one last read the file.
+  // What another copy wrote since this one last read the file. While the
+  // file is the very one this object left, untouched since, the settings
+  // read then are still the file's, and the file need not be read again.
   QSettings settings;
-  readAgainAtNextSync(settings.fileName());
+  if (locked && !leftAsItWas(settings.fileName())) readAgainAtNextSync(settings.fileName());
   settings.sync();
   if (settings.status() != QSettings::NoError) return answer(false, QStringLiteral("read"), path);
 
   m_current = &settings;
+  m_readOnly = !locked;
+  m_changes.clear();
   QJSValue result = work.isCallable() ? QJSValue(work).call() : QJSValue();
   m_current = nullptr;
+  m_readOnly = false;
+  const QMap<QString, QString> changes = std::exchange(m_changes, {});
   const bool threw = result.isError();
   if (threw) qWarning().noquote() << "Settings stores: the change threw:" << result.toString();
 
-  settings.sync();
-  if (settings.status() != QSettings::NoError) return answer(false, QStringLiteral("write"), path);
-  return threw ? answer(false, QStringLiteral("work"), path) : answer(true, QString(), path);
+  const QString file = settings.fileName();
+  qint64 changedBytes = 0;
+  for (const QString& text : changes) changedBytes += 2 * text.toUtf8().size();
+  if (!locked) {
+    if (!changes.isEmpty()) return answer(false, writeFailure(file, changedBytes), path);
+    return threw ? answer(false, QStringLiteral("work"), path) : answer(true, QString(), path, stampOf(file));
+  }
+  if (!changes.isEmpty()) {
+    const QString put = putInPlace(settings, changes);
+    if (put == QLatin1String("fallback")) {
+      for (auto it = changes.cbegin(); it != changes.cend(); ++it) settings.setValue(it.key(), it.value());
+      settings.sync();
+      if (settings.status() != QSettings::NoError) return answer(false, writeFailure(file, changedBytes), path);
+    } else if (put == QLatin1String("write")) {
+      return answer(false, writeFailure(file, changedBytes), path);
+    } else if (!put.isEmpty()) {
+      return answer(false, put, path);
+    }
+  }
+  m_lastStamp = stampOf(file);
+  m_lastFileTime = QFileInfo(file).lastModified();
+  return threw ? answer(false, QStringLiteral("work"), path) : answer(true, QString(), path, m_lastStamp);
 }
 
 QString SettingsStoreFile::read(const QString& group, const QString& key) const {
-  if (m_current) return storedText(*m_current, group, key);
+  if (m_current) {
+    const auto changed = m_changes.constFind(group + QLatin1Char('/') + key);
+    return changed != m_changes.cend() ? changed.value() : storedText(*m_current, group, key);
+  }
   // Briefly under the lock, so that a write of another copy is seen whole;
   // while another copy holds it, as this process last read the file.
   QSettings settings;
@@ -129,6 +234,9 @@ bool SettingsStoreFile::write(const QString& group, const QString& key, const QS
     qWarning().noquote() << "Settings stores: a write outside a change is refused:" << group << key;
     return false;
   }
-  m_current->setValue(group + QLatin1Char('/') + key, text);
+  // A value written as it is stored changes nothing: where nothing can be
+  // written, such a write still succeeds.
+  if (read(group, key) == text) return true;
+  m_changes.insert(group + QLatin1Char('/') + key, text);
   return true;
 }

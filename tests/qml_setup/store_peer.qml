@@ -54,7 +54,7 @@ QtObject {
         peer[seat + "StandardOverrides"] = Overrides.withEntry(peer[seat + "StandardOverrides"], key, value)
         stores.sync([seat + "StandardOverridesJson"], "save")
     }
-    function reload() { stores.sync(stores.keys, "save") }
+    function reload() { stores.refresh(stores.keys) }
 
     // A profile and a range saved `count` times, 0 to 10 ms apart.
     property var _burst: []

@@ -9,8 +9,32 @@
 // stay removed. The three forms: a list of records with ids (profiles), a
 // tree of nodes with ids (Custom ranges) and a map of keys (overrides).
 
-function _same(a, b) {
-    return JSON.stringify(a) === JSON.stringify(b)
+// True when two stored values (JSON data: lists, maps, texts, numbers,
+// flags, null) hold the same. Values shared between them are not walked.
+function same(a, b) {
+    if (a === b)
+        return true
+    if (a === null || b === null || typeof a !== "object" || typeof b !== "object")
+        return false
+    if (Array.isArray(a) !== Array.isArray(b))
+        return false
+    if (Array.isArray(a)) {
+        if (a.length !== b.length)
+            return false
+        for (var i = 0; i < a.length; ++i) {
+            if (!same(a[i], b[i]))
+                return false
+        }
+        return true
+    }
+    var keys = Object.keys(a)
+    if (keys.length !== Object.keys(b).length)
+        return false
+    for (var k = 0; k < keys.length; ++k) {
+        if (!Object.prototype.hasOwnProperty.call(b, keys[k]) || !same(a[keys[k]], b[keys[k]]))
+            return false
+    }
+    return true
 }
 
 function _indexById(list, into) {
@@ -36,7 +60,7 @@ function mergeList(base, mine, stored) {
         var known = Names.has(baseIds, id)
         if (known && !Names.has(mineIds, id))
             continue
-        var entry = known && !_same(Names.get(baseIds, id), Names.get(mineIds, id)) ? Names.get(mineIds, id) : stored[i]
+        var entry = known && !same(Names.get(baseIds, id), Names.get(mineIds, id)) ? Names.get(mineIds, id) : stored[i]
         out.push(entry)
         Names.put(taken, id, true)
     }

@@ -1,0 +1,31 @@
+// Text values of the per-user settings file changed in place. QSettings
+// writes its whole file at every sync and encodes each character of a text
+// value on its own, which for a settings file of a few megabytes holds the
+// GUI thread for tens of milliseconds; the Setup page's stores change one or
+// two large texts at a time. Here the lines of those keys are replaced in
+// the file's bytes, written in exactly the form QSettings writes and reads
+// them, and every other line is left as it is.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace settings_ini {
+
+// The value of a text setting as QSettings writes it into its file: "@"
+// doubled in front, quotes, backslashes and control characters escaped,
+// UTF-8, the whole in quotes where it holds ';', ',' or '=' or begins or
+// ends with a blank. Empty for a text QSettings would write otherwise (one
+// with an unpaired surrogate).
+QByteArray escapedText(const QString& text, bool* ok);
+
+// Puts `key` = `escapedValue` into `section` of the INI file `file`: the
+// key's line is replaced where the section has it, else added as the
+// section's last line, and the section is added at the end where the file
+// has none. False (and `file` unchanged) where the file is not laid out as
+// QSettings lays it out (the key twice, a line it cannot place), so that the
+// caller lets QSettings write instead. Section and key are plain names
+// (letters, digits, '_').
+bool putLine(QByteArray& file, const QString& section, const QString& key, const QByteArray& escapedValue);
+
+}  // namespace settings_ini
