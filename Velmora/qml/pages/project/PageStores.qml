@@ -271,7 +271,8 @@ QtObject {
         var take = !!target && mine !== r.value && !spec.form.same(mine, r.value)
         if (target && !take)
             r.known.base = mine
-        return { key: key, value: r.value, take: take, known: r.known, readable: r.state !== "unreadable",
+        // The store reads again, or holds what was just written.
+        return { key: key, value: r.value, take: take, known: r.known, readable: r.state !== "unreadable" || r.write,
                  backup: backup }
     }
 
@@ -306,14 +307,13 @@ QtObject {
             var o = outcomes[i]
             Names.put(known, o.key, o.known)
             Names.put(stamps, o.key, stamp)
-            if (o.backup.length > 0) {
-                if (Names.get(aside, o.key) !== o.backup)
-                    console.warn(_specs[o.key].warning(o.backup))
-                Names.put(aside, o.key, o.backup)
-            } else if (o.readable && Names.has(aside, o.key)) {
-                // The store reads again: the note that it could not goes.
+            if (o.backup.length > 0 && Names.get(aside, o.key) !== o.backup)
+                console.warn(_specs[o.key].warning(o.backup))
+            // The note that the store could not be read stays until it can.
+            if (o.readable)
                 delete aside[o.key]
-            }
+            else if (o.backup.length > 0)
+                Names.put(aside, o.key, o.backup)
         }
         _known = known
         _stamps = stamps
