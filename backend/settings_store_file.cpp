@@ -179,7 +179,16 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
   QSettings settings;
   if (locked && !leftAsItWas(settings.fileName())) readAgainAtNextSync(settings.fileName());
   settings.sync();
-  if (settings.status() != QSettings::NoError) return answer(false, QStringLiteral("read"), path);
+  if (settings.status() != QSettings::NoError) {
+    const QFileInfo info(settings.fileName());
+    if (settings.status() == QSettings::FormatError || (info.exists() && (info.isDir() || !info.isReadable())))
+      return answer(false, QStringLiteral("read"), path);
+    // The file reads, but QSettings still holds a change of this process
+    // that it could not write (a save elsewhere failed), and tried again.
+    // Without the lock nothing can be written anyway, and the settings as
+    // last read stand; with it, this change would not get through either.
+    if (locked) return answer(false, writeFailure(settings.fileName(), 0), path);
+  }
 
   m_current = &settings;
   m_readOnly = !locked;
