@@ -75,8 +75,11 @@ QByteArray escapedText(const QString& text, bool* ok) {
   *ok = text.isValidUtf16();
   if (!*ok) return {};
   // QSettings marks its own encodings ("@ByteArray(...)", "@Invalid()") with
-  // a leading '@', and doubles that of a text.
-  const QString value = text.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + text : text;
+  // a leading '@': a text with a nul character is written as "@String(...)",
+  // another that begins with '@' has it doubled.
+  const QString value = text.contains(QChar::Null)       ? QStringLiteral("@String(") + text + QLatin1Char(')')
+                        : text.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + text
+                                                            : text;
   QByteArray out;
   out.reserve(value.size() + value.size() / 8 + 2);
   bool needsQuotes = false;

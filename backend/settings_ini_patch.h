@@ -13,7 +13,8 @@
 namespace settings_ini {
 
 // The value of a text setting as QSettings writes it into its file: "@"
-// doubled in front, quotes, backslashes and control characters escaped,
+// doubled in front (a text with a nul in "@String(...)"), quotes,
+// backslashes and control characters escaped,
 // UTF-8, the whole in quotes where it holds ';', ',' or '=' or begins or
 // ends with a blank. Empty for a text QSettings would write otherwise (one
 // with an unpaired surrogate).
