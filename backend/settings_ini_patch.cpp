@@ -114,7 +114,18 @@ QByteArray escapedText(const QString& text, bool* ok) {
           out += "\\x" + QByteArray::number(ch, 16);
           escapeNextIfDigit = true;
         } else if (ch < 0x7F) {
-          out += char(ch);
+          // A run of plain characters in one step: a store's text is mostly that.
+          qsizetype end = i + 1;
+          for (; end < value.size(); ++end) {
+            const char16_t c = chars[end].unicode();
+            if (c < 0x20 || c >= 0x7F || c == '"' || c == '\\') break;
+            if (c == ';' || c == ',' || c == '=') needsQuotes = true;
+          }
+          const qsizetype at = out.size();
+          out.resize(at + (end - i));
+          char* to = out.data() + at;
+          for (qsizetype k = i; k < end; ++k) *to++ = char(chars[k].unicode());
+          i = end - 1;
         } else {
           // Every other character as UTF-8; a run of them in one step.
           qsizetype end = i + 1;

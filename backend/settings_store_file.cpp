@@ -74,12 +74,15 @@ QVariantMap answer(bool ok, const QString& reason, const QString& path, const QS
 // The file's size and a hash of its bytes (the hash of this process: the
 // stamps are compared within one run). Reading and hashing a large file
 // takes a millisecond or two, a fraction of reading it as settings.
+QString stampOfBytes(const QByteArray& bytes) {
+  return QString::number(bytes.size()) + QLatin1Char(':') + QString::number(qHash(bytes, size_t(0)), 16);
+}
+
 QString stampOf(const QString& path) {
   QFile file(path);
   if (!file.exists()) return QStringLiteral("none");
   if (!file.open(QIODevice::ReadOnly)) return QString();
-  const QByteArray bytes = file.readAll();
-  return QString::number(bytes.size()) + QLatin1Char(':') + QString::number(qHash(bytes, size_t(0)), 16);
+  return stampOfBytes(file.readAll());
 }
 
 // Why a write of the settings file failed.
@@ -89,11 +92,11 @@ QString writeFailure(const QString& path, qint64 changedBytes) {
 
 // Puts the texts of `changes` ("group/key" -> text) into the file of
 // `settings` in place, under the lock QSettings takes while it writes the
-// file, and has `settings` read it again meanwhile, so that every QSettings
-// of this process reads the new texts: "" when written, "fallback" when the
+// file, and has `settings` read it again, so that every QSettings of this
+// process reads the new texts: "" when written, "fallback" when the
 // file is not one this can change (it is missing, or not laid out as
 // QSettings writes it), else why it failed.
-QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes) {
+QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, QString* stamp) {
   const QString path = settings.fileName();
   QFile current(path);
   if (!current.exists()) return QStringLiteral("fallback");
@@ -116,9 +119,13 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes) {
     qWarning().noquote() << "Settings stores: could not write" << path << out.errorString();
     return QStringLiteral("write");
   }
+  *stamp = stampOfBytes(bytes);
   // A QSettings of this process that read the file within the same
   // millisecond must still see it changed.
   readAgainAtNextSync(path);
+  // Read again after the lock is released: a change some QSettings of this
+  // process still holds is written then, and that takes the lock.
+  fileLock.unlock();
   settings.sync();
   return QString();
 }
@@ -193,7 +200,8 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
   m_current = &settings;
   m_readOnly = !locked;
   m_changes.clear();
-  QJSValue result = work.isCallable() ? QJSValue(work).call() : QJSValue();
+  const QJSValue stampNow(stampOf(settings.fileName()));
+  QJSValue result = work.isCallable() ? QJSValue(work).call({stampNow}) : QJSValue();
   m_current = nullptr;
   m_readOnly = false;
   const QMap<QString, QString> changes = std::exchange(m_changes, {});
@@ -207,8 +215,9 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
     if (!changes.isEmpty()) return answer(false, writeFailure(file, changedBytes), path);
     return threw ? answer(false, QStringLiteral("work"), path) : answer(true, QString(), path, stampOf(file));
   }
+  QString written;
   if (!changes.isEmpty()) {
-    const QString put = putInPlace(settings, changes);
+    const QString put = putInPlace(settings, changes, &written);
     if (put == QLatin1String("fallback")) {
       for (auto it = changes.cbegin(); it != changes.cend(); ++it) settings.setValue(it.key(), it.value());
       settings.sync();
@@ -219,7 +228,8 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
       return answer(false, put, path);
     }
   }
-  m_lastStamp = stampOf(file);
+  // The file as this change left it; unchanged, as it was read.
+  m_lastStamp = !written.isEmpty() ? written : changes.isEmpty() ? stampNow.toString() : stampOf(file);
   m_lastFileTime = QFileInfo(file).lastModified();
   return threw ? answer(false, QStringLiteral("work"), path) : answer(true, QString(), path, m_lastStamp);
 }

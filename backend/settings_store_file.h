@@ -27,8 +27,10 @@ class SettingsStoreFile : public QObject {
  public:
   explicit SettingsStoreFile(QObject* parent = nullptr);
 
-  // Runs `work` (a function without arguments) while holding the lock, after
-  // the settings were read again from disk; what it writes with `write` is
+  // Runs `work` (a function; its argument is the file's stamp() as read) while
+  // holding the lock, after the settings were read again from disk, so that a
+  // caller that noted the stamp knows what it read then is still there;
+  // what the work writes with `write` is
   // synced before the lock is released. The lock is waited for at most
   // `waitMs` milliseconds, so the calling thread is never held long; a
   // caller that gets "busy" tries again later. Returns {ok, reason, path,

@@ -225,9 +225,9 @@ QtObject {
             return false
         }
         var outcomes = []
-        var r = file.transact(function() {
+        var r = file.transact(function(stampNow) {
             for (var i = 0; i < keys.length; ++i)
-                outcomes.push(_bringInLine(keys[i], modes[keys[i]]))
+                outcomes.push(_bringInLine(keys[i], modes[keys[i]], Names.text(stampNow)))
         }, waitMs)
         if (r.reason === "busy") {
             var now = Date.now()
@@ -256,12 +256,16 @@ QtObject {
     }
 
     // Inside the lock: the store's text as on disk, this window's change
-    // applied; an unreadable text is copied to a backup key first.
-    function _bringInLine(key, mode) {
+    // applied; an unreadable text is copied to a backup key first. While
+    // the file is the one this window last brought the store in line with
+    // (`stampNow`), the text is the one it knows and is not read again.
+    function _bringInLine(key, mode, stampNow) {
         var spec = _specs[key]
-        var text = Names.text(file.read(spec.group, key))
+        var known = Names.get(_known, key)
+        var text = known && stampNow.length > 0 && Names.get(_stamps, key) === stampNow
+                   ? known.text : Names.text(file.read(spec.group, key))
         var mine = target ? target[spec.prop] : spec.form.empty()
-        var r = Stores.reconcile(text, spec.form, Names.get(_known, key), mine, mode)
+        var r = Stores.reconcile(text, spec.form, known, mine, mode)
         var backup = ""
         if (r.state === "unreadable")
             backup = Stores.keepAside(_settingsOf(spec.group), key, text)

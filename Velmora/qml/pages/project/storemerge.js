@@ -27,14 +27,19 @@ function same(a, b) {
         }
         return true
     }
-    var keys = Object.keys(a)
-    if (keys.length !== Object.keys(b).length)
-        return false
-    for (var k = 0; k < keys.length; ++k) {
-        if (!Object.prototype.hasOwnProperty.call(b, keys[k]) || !same(a[keys[k]], b[keys[k]]))
+    var count = 0
+    for (var key in a) {
+        if (!Object.prototype.hasOwnProperty.call(a, key))
+            continue
+        if (!Object.prototype.hasOwnProperty.call(b, key) || !same(a[key], b[key]))
+            return false
+        ++count
+    }
+    for (var other in b) {
+        if (Object.prototype.hasOwnProperty.call(b, other) && --count < 0)
             return false
     }
-    return true
+    return count === 0
 }
 
 function _indexById(list, into) {
