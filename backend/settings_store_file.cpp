@@ -213,7 +213,7 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
   for (const QString& text : changes) changedBytes += 2 * text.toUtf8().size();
   if (!locked) {
     if (!changes.isEmpty()) return answer(false, writeFailure(file, changedBytes), path);
-    return threw ? answer(false, QStringLiteral("work"), path) : answer(true, QString(), path, stampOf(file));
+    return threw ? answer(false, QStringLiteral("work"), path) : answer(true, QString(), path, stampNow.toString());
   }
   QString written;
   if (!changes.isEmpty()) {
