@@ -1,10 +1,23 @@
 #include "backend/settings_ini_patch.h"
 
-#include <QList>
+#include <QDateTime>
+#include <QDebug>
+#include <QFile>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QSettings>
 #include <QStringEncoder>
+
+#include <algorithm>
 
 namespace settings_ini {
 namespace {
+
+// As the stores' own lock: a lock this old counts as left behind.
+constexpr int kStaleLockMs = 30000;
+// How long a change waits for the lock QSettings takes while it writes the
+// file (another process saving its settings).
+constexpr int kFileLockWaitMs = 1000;
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
 
@@ -183,6 +196,47 @@ bool putLine(QByteArray& file, const QString& section, const QString& key, const
     file += '[' + wantedSection + "]\n" + entry + '\n';
   }
   return true;
+}
+
+QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, QByteArray* written) {
+  const QString path = settings.fileName();
+  QFile current(path);
+  if (!current.exists()) return QStringLiteral("fallback");
+  QLockFile fileLock(path + QStringLiteral(".lock"));
+  fileLock.setStaleLockTime(kStaleLockMs);
+  if (!fileLock.tryLock(kFileLockWaitMs))
+    return fileLock.error() == QLockFile::LockFailedError ? QStringLiteral("busy") : QStringLiteral("write");
+  if (!current.open(QIODevice::ReadOnly)) return QStringLiteral("write");
+  QByteArray bytes = current.readAll();
+  current.close();
+  for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
+    const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
+    bool escaped = false;
+    const QByteArray value = escapedText(it.value(), &escaped);
+    if (slash <= 0 || !escaped || !putLine(bytes, it.key().left(slash), it.key().mid(slash + 1), value))
+      return QStringLiteral("fallback");
+  }
+  QSaveFile out(path);
+  if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+    qWarning().noquote() << "Settings: could not write" << path << out.errorString();
+    return QStringLiteral("write");
+  }
+  if (written) *written = bytes;
+  // A QSettings of this process that read the file within the same
+  // millisecond must still see it changed.
+  moveTimeOn(path);
+  // Read again after the lock is released: a change some QSettings of this
+  // process still holds is written then, and that takes the lock.
+  fileLock.unlock();
+  settings.sync();
+  return QString();
+}
+
+void moveTimeOn(const QString& path) {
+  QFile file(path);
+  if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
+  const QDateTime noted = file.fileTime(QFileDevice::FileModificationTime);
+  file.setFileTime(std::max(QDateTime::currentDateTimeUtc(), noted.addMSecs(1)), QFileDevice::FileModificationTime);
 }
 
 }  // namespace settings_ini

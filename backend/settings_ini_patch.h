@@ -8,7 +8,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
+
+class QSettings;
 
 namespace settings_ini {
 
@@ -28,5 +31,24 @@ QByteArray escapedText(const QString& text, bool* ok);
 // caller lets QSettings write instead. Section and key are plain names
 // (letters, digits, '_').
 bool putLine(QByteArray& file, const QString& section, const QString& key, const QByteArray& escapedValue);
+
+// Puts the texts of `changes` ("group/key" -> text) into the file of
+// `settings` in place, under the lock QSettings itself takes while it writes
+// the file, and has `settings` read the file again, so that every QSettings
+// of this process reads the new texts. Returns "" when written (`written`,
+// when given, gets the file's new bytes), "fallback" when the file is not
+// one this can change (it is missing, or not laid out as QSettings writes
+// it: the caller lets QSettings write), "busy" when another process's
+// QSettings kept its lock for a second, "write" when the file could not be
+// written (it is then as it was).
+QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, QByteArray* written = nullptr);
+
+// QSettings reads its file again only when the file's size or modification
+// time differs from what it noted at its last read. A read that raced
+// another process's write can note the new file's size and time beside the
+// old file's content, and then nothing it reads later would be new. This
+// moves the file's time on (at least a millisecond past what it was), so
+// that the next sync of every QSettings reads the file as it is now.
+void moveTimeOn(const QString& path);
 
 }  // namespace settings_ini

@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QStorageInfo>
 
+#include "backend/settings_ini_patch.h"
+
 namespace settings_store {
 namespace {
 
@@ -68,6 +70,33 @@ QVariantMap syncStatus(QSettings& settings, const QString& what) {
       return QFileInfo(path).isWritable() ? ok() : problem(settings, what, "notWritable");
   }
   return ok();
+}
+
+QVariantMap putStatus(const QString& group, const QVariantMap& values, const QString& what) {
+  QSettings settings;
+  settings.sync();
+  QMap<QString, QString> texts;
+  bool asTexts = settings.status() == QSettings::NoError;
+  for (auto it = values.cbegin(); it != values.cend(); ++it) {
+    const QString key = group + QLatin1Char('/') + it.key();
+    // QSettings writes a flag as the text "true" or "false".
+    if (it.value().typeId() == QMetaType::Bool)
+      texts.insert(key, it.value().toBool() ? QStringLiteral("true") : QStringLiteral("false"));
+    else if (it.value().typeId() == QMetaType::QString)
+      texts.insert(key, it.value().toString());
+    else
+      asTexts = false;
+  }
+  if (asTexts && !texts.isEmpty()) {
+    const QString put = settings_ini::putInPlace(settings, texts);
+    if (put.isEmpty()) return ok();
+    if (put == QLatin1String("write")) {
+      const QString path = settings.fileName();
+      return problem(settings, what, existsUnreadable(path) ? "unreadable" : noRoomFor(path) ? "full" : "notWritable");
+    }
+  }
+  for (auto it = values.cbegin(); it != values.cend(); ++it) settings.setValue(group + QLatin1Char('/') + it.key(), it.value());
+  return syncStatus(settings, what);
 }
 
 bool isOk(const QVariantMap& status) { return status.value(QStringLiteral("ok")).toBool(); }

@@ -25,6 +25,12 @@ QVariantMap readStatus(const QSettings& settings, const QString& what);
 // when the file or its folder cannot be written.
 QVariantMap syncStatus(QSettings& settings, const QString& what);
 
+// Writes `values` under `group` and tells whether they got there, as
+// syncStatus does. Flags and texts are put into the file in place where it
+// can be done (settings_ini_patch.h), so that a large settings file is not
+// written anew for a few small values; otherwise QSettings writes them.
+QVariantMap putStatus(const QString& group, const QVariantMap& values, const QString& what);
+
 // After a write of the settings file at `path` failed: true when its folder
 // can be written but the disk has no room for the file written anew (its
 // present size and `extraBytes` more, with a margin). QSettings keeps only

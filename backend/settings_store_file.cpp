@@ -8,13 +8,12 @@
 #include <QFileInfo>
 #include <QHashFunctions>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStringList>
 #include <QThread>
 
-#include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "backend/settings_ini_patch.h"
 #include "backend/settings_store.h"
@@ -27,28 +26,12 @@ namespace {
 constexpr int kStaleLockMs = 30000;
 // Pause between two tries while another copy holds the lock.
 constexpr int kRetryPauseMs = 5;
-// How long a change waits for the lock QSettings itself takes while it
-// writes the file (another copy saving its other settings).
-constexpr int kFileLockWaitMs = 1000;
 
 QString storedText(const QSettings& settings, const QString& group, const QString& key) {
   const QVariant v = settings.value(group + QLatin1Char('/') + key);
   // An ini value with unquoted commas reads back as a list.
   if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(QLatin1Char(','));
   return v.toString();
-}
-
-// QSettings reads its file again only when the file's size or modification
-// time differs from what it noted at its last read. A read elsewhere in this
-// process that raced another copy's write can note the new file's size and
-// time beside the old file's content, and then nothing it reads later would
-// be new. Under the lock the file's time is moved on, so that the next sync
-// reads the file as it is now.
-void readAgainAtNextSync(const QString& path) {
-  QFile file(path);
-  if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
-  const QDateTime noted = file.fileTime(QFileDevice::FileModificationTime);
-  file.setFileTime(std::max(QDateTime::currentDateTimeUtc(), noted.addMSecs(1)), QFileDevice::FileModificationTime);
 }
 
 // Takes the lock, waiting at most `waitMs`; "" when it is held, else why not.
@@ -88,46 +71,6 @@ QString stampOf(const QString& path) {
 // Why a write of the settings file failed.
 QString writeFailure(const QString& path, qint64 changedBytes) {
   return settings_store::noRoomFor(path, changedBytes) ? QStringLiteral("full") : QStringLiteral("write");
-}
-
-// Puts the texts of `changes` ("group/key" -> text) into the file of
-// `settings` in place, under the lock QSettings takes while it writes the
-// file, and has `settings` read it again, so that every QSettings of this
-// process reads the new texts: "" when written, "fallback" when the
-// file is not one this can change (it is missing, or not laid out as
-// QSettings writes it), else why it failed.
-QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, QString* stamp) {
-  const QString path = settings.fileName();
-  QFile current(path);
-  if (!current.exists()) return QStringLiteral("fallback");
-  QLockFile fileLock(path + QStringLiteral(".lock"));
-  fileLock.setStaleLockTime(kStaleLockMs);
-  if (!fileLock.tryLock(kFileLockWaitMs))
-    return fileLock.error() == QLockFile::LockFailedError ? QStringLiteral("busy") : QStringLiteral("write");
-  if (!current.open(QIODevice::ReadOnly)) return QStringLiteral("write");
-  QByteArray bytes = current.readAll();
-  current.close();
-  for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
-    const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
-    bool escaped = false;
-    const QByteArray value = settings_ini::escapedText(it.value(), &escaped);
-    if (!escaped || !settings_ini::putLine(bytes, it.key().left(slash), it.key().mid(slash + 1), value))
-      return QStringLiteral("fallback");
-  }
-  QSaveFile out(path);
-  if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-    qWarning().noquote() << "Settings stores: could not write" << path << out.errorString();
-    return QStringLiteral("write");
-  }
-  *stamp = stampOfBytes(bytes);
-  // A QSettings of this process that read the file within the same
-  // millisecond must still see it changed.
-  readAgainAtNextSync(path);
-  // Read again after the lock is released: a change some QSettings of this
-  // process still holds is written then, and that takes the lock.
-  fileLock.unlock();
-  settings.sync();
-  return QString();
 }
 
 }  // namespace
@@ -184,7 +127,7 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
   // file is the very one this object left, untouched since, the settings
   // read then are still the file's, and the file need not be read again.
   QSettings settings;
-  if (locked && !leftAsItWas(settings.fileName())) readAgainAtNextSync(settings.fileName());
+  if (locked && !leftAsItWas(settings.fileName())) settings_ini::moveTimeOn(settings.fileName());
   settings.sync();
   if (settings.status() != QSettings::NoError) {
     const QFileInfo info(settings.fileName());
@@ -217,7 +160,9 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
   }
   QString written;
   if (!changes.isEmpty()) {
-    const QString put = putInPlace(settings, changes, &written);
+    QByteArray bytes;
+    const QString put = settings_ini::putInPlace(settings, changes, &bytes);
+    if (put.isEmpty()) written = stampOfBytes(bytes);
     if (put == QLatin1String("fallback")) {
       for (auto it = changes.cbegin(); it != changes.cend(); ++it) settings.setValue(it.key(), it.value());
       settings.sync();
@@ -243,7 +188,7 @@ QString SettingsStoreFile::read(const QString& group, const QString& key) const 
   // while another copy holds it, as this process last read the file.
   QSettings settings;
   QLockFile lock(lockFileName());
-  if (takeLock(lock, 20).isEmpty()) readAgainAtNextSync(settings.fileName());
+  if (takeLock(lock, 20).isEmpty()) settings_ini::moveTimeOn(settings.fileName());
   settings.sync();
   return storedText(settings, group, key);
 }

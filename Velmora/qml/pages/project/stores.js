@@ -56,8 +56,9 @@ function keepAside(settings, key, text) {
 // form), clean(value), empty(), merge(base, mine, stored), same(a, b) and
 // text(value). `known` is what this window last read or wrote under the key
 // ({text, state, stored, base}, as returned below; undefined before the
-// first read): while the stored text is still that text it is not read
-// again, and while `mine`, the window's value now, is still the very value
+// first read; `exact` when its text is the text of its value): while the
+// stored text is still that text it is not read again, and while `mine`,
+// the window's value now, is still the very value
 // the window was given (`known.base`, which the page replaces and never
 // changes in place) the window has changed nothing and what is stored
 // stands. Returns {state, value, text, write, known}: the state of the
@@ -69,8 +70,9 @@ function keepAside(settings, key, text) {
 // whatever differs.
 function reconcile(storedText, form, known, mine, mode) {
     var raw = Names.text(storedText)
+    var same = known !== undefined && known.text === raw
     var state, stored
-    if (known !== undefined && known.text === raw) {
+    if (same) {
         state = known.state
         stored = known.stored
     } else {
@@ -82,13 +84,18 @@ function reconcile(storedText, form, known, mine, mode) {
     var merged = unchanged ? stored
                : form.merge(known === undefined ? form.empty() : known.base, form.clean(mine), stored)
     // The text is made only where it is needed: a large store takes a while.
-    var text = mode === "save" ? null : form.text(merged)
-    var write = mode === "save" ? !form.same(merged, stored)
+    // A stored text known to be the text of its value (`exact`) is compared
+    // as text, which is quicker than walking the value.
+    var exact = same && known.exact === true
+    var text = mode === "save" && !exact ? null : form.text(merged)
+    var write = mode === "save" ? (exact ? text !== raw : !form.same(merged, stored))
               : mode === "force" ? text !== raw
               : state === "ok" && text !== raw
     if (write && text === null)
         text = form.text(merged)
-    var now = write ? { text: text, state: text.trim().length > 0 ? "ok" : "blank", stored: merged, base: merged }
-                    : { text: raw, state: state, stored: stored, base: merged }
+    var now = write ? { text: text, state: text.trim().length > 0 ? "ok" : "blank", stored: merged, base: merged,
+                        exact: true }
+                    : { text: raw, state: state, stored: stored, base: merged,
+                        exact: exact || (text !== null && text === raw) }
     return { state: state, value: merged, text: text === null ? "" : text, write: write, known: now }
 }
