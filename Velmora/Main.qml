@@ -7,15 +7,34 @@ import "qml/components/WindowSize.js" as WindowSize
 
 // The program's only top-level window: geometry, title and background; the
 // shell inside does everything else. The window opens within the screen's
-// available area; below the least size the content scrolls.
+// available area; below the least size the content scrolls. Once the user
+// has sized the window, that size stays (a language switch evaluates every
+// binding again): only a larger least size widens it, while it lasts.
 ApplicationWindow {
     id: window
 
-    width: WindowSize.width(appShell.projectRecommendedWidth, Math.min(Screen.width, Screen.desktopAvailableWidth))
-    height: WindowSize.height(Math.min(Screen.height, Screen.desktopAvailableHeight))
+    // The size the user gave the window; 0 until then.
+    property int _givenWidth: 0
+    property int _givenHeight: 0
+
+    function _wantedWidth() {
+        return _givenWidth > 0 ? Math.max(_givenWidth, minimumWidth)
+                               : WindowSize.width(appShell.projectRecommendedWidth,
+                                                  Math.min(Screen.width, Screen.desktopAvailableWidth))
+    }
+    function _wantedHeight() {
+        return _givenHeight > 0 ? Math.max(_givenHeight, minimumHeight)
+                                : WindowSize.height(Math.min(Screen.height, Screen.desktopAvailableHeight))
+    }
+
+    width: _wantedWidth()
+    height: _wantedHeight()
     minimumWidth: WindowSize.minimumWidth(appShell.projectRecommendedWidth,
                                           Math.min(Screen.width, Screen.desktopAvailableWidth))
     minimumHeight: WindowSize.minimumHeight(Math.min(Screen.height, Screen.desktopAvailableHeight))
+    // A size the window did not give itself is the user's (or the desktop's).
+    onWidthChanged: if (width !== _wantedWidth()) _givenWidth = width
+    onHeightChanged: if (height !== _wantedHeight()) _givenHeight = height
     visible: true
     title: qsTr("Caldirune")
     // Dark until the shell has painted its own background, so nothing white

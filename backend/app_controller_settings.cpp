@@ -18,11 +18,7 @@ QVariantMap AppController::settingsStatus() const {
 
 QVariantMap AppController::saveUiSettings(const QVariantMap& values) {
   try {
-    QSettings settings;
-    settings.beginGroup(QStringLiteral("ui"));
-    for (auto it = values.cbegin(); it != values.cend(); ++it) settings.setValue(it.key(), it.value());
-    settings.endGroup();
-    return settings_store::syncStatus(settings, QStringLiteral("appearance"));
+    return settings_store::putStatus(QStringLiteral("ui"), values, QStringLiteral("appearance"));
   } catch (...) {
     qWarning() << "saveUiSettings failed";
     return {{QStringLiteral("ok"), false}, {QStringLiteral("what"), QStringLiteral("appearance")},

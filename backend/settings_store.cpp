@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStorageInfo>
+
+#include "backend/settings_ini_patch.h"
 
 namespace settings_store {
 namespace {
@@ -26,7 +29,23 @@ bool existsUnreadable(const QString& path) {
   return info.exists() && (info.isDir() || !info.isReadable());
 }
 
+// Room a rewrite of the settings file needs beyond its present size and the
+// caller's change: the lock file QSettings takes and the file's growth.
+constexpr qint64 kRewriteMargin = 64 * 1024;
+
 }  // namespace
+
+bool noRoomFor(const QString& path, qint64 extraBytes) {
+  const QFileInfo file(path);
+  const QFileInfo folder(file.absolutePath());
+  // A folder that cannot be written (a read-only file system among them)
+  // is a matter of permissions, however full its disk is.
+  if (!folder.isDir() || !folder.isWritable() || (file.exists() && !file.isWritable())) return false;
+  QStorageInfo disk(folder.absoluteFilePath());
+  disk.refresh();
+  if (!disk.isValid() || !disk.isReady()) return false;
+  return disk.bytesAvailable() < qMax<qint64>(file.size(), 0) + qMax<qint64>(extraBytes, 0) + kRewriteMargin;
+}
 
 QVariantMap readStatus(const QSettings& settings, const QString& what) {
   switch (settings.status()) {
@@ -43,13 +62,41 @@ QVariantMap syncStatus(QSettings& settings, const QString& what) {
   switch (settings.status()) {
     case QSettings::NoError: return ok();
     case QSettings::AccessError:
-      return problem(settings, what, existsUnreadable(path) ? "unreadable" : "notWritable");
+      if (existsUnreadable(path)) return problem(settings, what, "unreadable");
+      return problem(settings, what, noRoomFor(path) ? "full" : "notWritable");
     case QSettings::FormatError:
       // The first error sticks: this one is from reading a damaged file,
       // which a write replaces, unless the file cannot be written.
       return QFileInfo(path).isWritable() ? ok() : problem(settings, what, "notWritable");
   }
   return ok();
+}
+
+QVariantMap putStatus(const QString& group, const QVariantMap& values, const QString& what) {
+  QSettings settings;
+  settings.sync();
+  QMap<QString, QString> texts;
+  bool asTexts = settings.status() == QSettings::NoError;
+  for (auto it = values.cbegin(); it != values.cend(); ++it) {
+    const QString key = group + QLatin1Char('/') + it.key();
+    // QSettings writes a flag as the text "true" or "false".
+    if (it.value().typeId() == QMetaType::Bool)
+      texts.insert(key, it.value().toBool() ? QStringLiteral("true") : QStringLiteral("false"));
+    else if (it.value().typeId() == QMetaType::QString)
+      texts.insert(key, it.value().toString());
+    else
+      asTexts = false;
+  }
+  if (asTexts && !texts.isEmpty()) {
+    const QString put = settings_ini::putInPlace(settings, texts);
+    if (put.isEmpty()) return ok();
+    if (put == QLatin1String("write")) {
+      const QString path = settings.fileName();
+      return problem(settings, what, existsUnreadable(path) ? "unreadable" : noRoomFor(path) ? "full" : "notWritable");
+    }
+  }
+  for (auto it = values.cbegin(); it != values.cend(); ++it) settings.setValue(group + QLatin1Char('/') + it.key(), it.value());
+  return syncStatus(settings, what);
 }
 
 bool isOk(const QVariantMap& status) { return status.value(QStringLiteral("ok")).toBool(); }

@@ -3,7 +3,7 @@
 // helpers here turn that status into a map QML words in the user's language:
 //   {"ok": true}
 //   {"ok": false, "what": <what was read or saved>, "problem": "unreadable" |
-//    "notWritable" | "damaged", "path": <the settings file>}
+//    "notWritable" | "full" | "damaged", "path": <the settings file>}
 // "what" is the caller's name for the data: "startup" (the settings read at
 // start), "appearance", "language", "trainingStats", "solveActivity".
 #pragma once
@@ -21,8 +21,21 @@ QVariantMap readStatus(const QSettings& settings, const QString& what);
 
 // Writes what `settings` holds to its file and tells whether it got there:
 // "unreadable" when the existing file cannot be read (it is then left as it
-// is), "notWritable" when the file or its folder cannot be written.
+// is), "full" when the disk that holds it has no room for it, "notWritable"
+// when the file or its folder cannot be written.
 QVariantMap syncStatus(QSettings& settings, const QString& what);
+
+// Writes `values` under `group` and tells whether they got there, as
+// syncStatus does. Flags and texts are put into the file in place where it
+// can be done (settings_ini_patch.h), so that a large settings file is not
+// written anew for a few small values; otherwise QSettings writes them.
+QVariantMap putStatus(const QString& group, const QVariantMap& values, const QString& what);
+
+// After a write of the settings file at `path` failed: true when its folder
+// can be written but the disk has no room for the file written anew (its
+// present size and `extraBytes` more, with a margin). QSettings keeps only
+// "could not write", so the cause is read from the disk afterwards.
+bool noRoomFor(const QString& path, qint64 extraBytes = 0);
 
 // True for the {"ok": true} map.
 bool isOk(const QVariantMap& status);

@@ -6,13 +6,17 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHashFunctions>
 #include <QLockFile>
 #include <QSettings>
 #include <QStringList>
 #include <QThread>
 
-#include <algorithm>
 #include <exception>
+#include <utility>
+
+#include "backend/settings_ini_patch.h"
+#include "backend/settings_store.h"
 
 namespace {
 
@@ -30,19 +34,6 @@ QString storedText(const QSettings& settings, const QString& group, const QStrin
   return v.toString();
 }
 
-// QSettings reads its file again only when the file's size or modification
-// time differs from what it noted at its last read. A read elsewhere in this
-// process that raced another copy's write can note the new file's size and
-// time beside the old file's content, and then nothing it reads later would
-// be new. Under the lock the file's time is moved on, so that the next sync
-// reads the file as it is now.
-void readAgainAtNextSync(const QString& path) {
-  QFile file(path);
-  if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
-  const QDateTime noted = file.fileTime(QFileDevice::FileModificationTime);
-  file.setFileTime(std::max(QDateTime::currentDateTimeUtc(), noted.addMSecs(1)), QFileDevice::FileModificationTime);
-}
-
 // Takes the lock, waiting at most `waitMs`; "" when it is held, else why not.
 QString takeLock(QLockFile& lock, int waitMs) {
   lock.setStaleLockTime(kStaleLockMs);
@@ -56,8 +47,30 @@ QString takeLock(QLockFile& lock, int waitMs) {
   return QString();
 }
 
-QVariantMap answer(bool ok, const QString& reason, const QString& path) {
-  return {{QStringLiteral("ok"), ok}, {QStringLiteral("reason"), reason}, {QStringLiteral("path"), path}};
+QVariantMap answer(bool ok, const QString& reason, const QString& path, const QString& stamp = QString()) {
+  return {{QStringLiteral("ok"), ok},
+          {QStringLiteral("reason"), reason},
+          {QStringLiteral("path"), path},
+          {QStringLiteral("stamp"), stamp}};
+}
+
+// The file's size and a hash of its bytes (the hash of this process: the
+// stamps are compared within one run). Reading and hashing a large file
+// takes a millisecond or two, a fraction of reading it as settings.
+QString stampOfBytes(const QByteArray& bytes) {
+  return QString::number(bytes.size()) + QLatin1Char(':') + QString::number(qHash(bytes, size_t(0)), 16);
+}
+
+QString stampOf(const QString& path) {
+  QFile file(path);
+  if (!file.exists()) return QStringLiteral("none");
+  if (!file.open(QIODevice::ReadOnly)) return QString();
+  return stampOfBytes(file.readAll());
+}
+
+// Why a write of the settings file failed.
+QString writeFailure(const QString& path, qint64 changedBytes) {
+  return settings_store::noRoomFor(path, changedBytes) ? QStringLiteral("full") : QStringLiteral("write");
 }
 
 }  // namespace
@@ -72,6 +85,14 @@ QString SettingsStoreFile::fileName() const {
   return QDir::toNativeSeparators(QSettings().fileName());
 }
 
+QString SettingsStoreFile::stamp() const {
+  try {
+    return stampOf(QSettings().fileName());
+  } catch (...) {
+    return QString();
+  }
+}
+
 QVariantMap SettingsStoreFile::transact(const QJSValue& work, int waitMs) {
   try {
     return transactUnguarded(work, waitMs);
@@ -81,45 +102,93 @@ QVariantMap SettingsStoreFile::transact(const QJSValue& work, int waitMs) {
     qWarning() << "Settings stores: a change failed";
   }
   m_current = nullptr;
+  m_readOnly = false;
   return answer(false, QStringLiteral("write"), fileName());
+}
+
+bool SettingsStoreFile::leftAsItWas(const QString& path) const {
+  return !m_lastStamp.isEmpty() && QFileInfo(path).lastModified() == m_lastFileTime &&
+         stampOf(path) == m_lastStamp;
 }
 
 QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitMs) {
   const QString path = fileName();
   if (m_current) return answer(false, QStringLiteral("nested"), path);
 
-  // The folder may not be there yet at the first start; QSettings would make it.
+  // The folder may not be there yet at the first start; QSettings would make
+  // it. Where neither it nor the lock can be made, the stores are only read.
   const QString lockPath = lockFileName();
-  if (!QDir().mkpath(QFileInfo(lockPath).absolutePath())) return answer(false, QStringLiteral("write"), path);
-
   QLockFile lock(lockPath);
-  const QString refused = takeLock(lock, waitMs);
-  if (!refused.isEmpty()) return answer(false, refused, path);
+  QString refused = QDir().mkpath(QFileInfo(lockPath).absolutePath()) ? takeLock(lock, waitMs) : QStringLiteral("write");
+  if (refused == QLatin1String("busy")) return answer(false, refused, path);
+  const bool locked = refused.isEmpty();
 
-  // What another copy wrote since this one last read the file.
+  // What another copy wrote since this one last read the file. While the
+  // file is the very one this object left, untouched since, the settings
+  // read then are still the file's, and the file need not be read again.
   QSettings settings;
-  readAgainAtNextSync(settings.fileName());
+  if (locked && !leftAsItWas(settings.fileName())) settings_ini::moveTimeOn(settings.fileName());
   settings.sync();
-  if (settings.status() != QSettings::NoError) return answer(false, QStringLiteral("read"), path);
+  if (settings.status() != QSettings::NoError) {
+    const QFileInfo info(settings.fileName());
+    if (settings.status() == QSettings::FormatError || (info.exists() && (info.isDir() || !info.isReadable())))
+      return answer(false, QStringLiteral("read"), path);
+    // The file reads, but QSettings still holds a change of this process
+    // that it could not write (a save elsewhere failed), and tried again.
+    // Without the lock nothing can be written anyway, and the settings as
+    // last read stand; with it, this change would not get through either.
+    if (locked) return answer(false, writeFailure(settings.fileName(), 0), path);
+  }
 
   m_current = &settings;
-  QJSValue result = work.isCallable() ? QJSValue(work).call() : QJSValue();
+  m_readOnly = !locked;
+  m_changes.clear();
+  const QJSValue stampNow(stampOf(settings.fileName()));
+  QJSValue result = work.isCallable() ? QJSValue(work).call({stampNow}) : QJSValue();
   m_current = nullptr;
+  m_readOnly = false;
+  const QMap<QString, QString> changes = std::exchange(m_changes, {});
   const bool threw = result.isError();
   if (threw) qWarning().noquote() << "Settings stores: the change threw:" << result.toString();
 
-  settings.sync();
-  if (settings.status() != QSettings::NoError) return answer(false, QStringLiteral("write"), path);
-  return threw ? answer(false, QStringLiteral("work"), path) : answer(true, QString(), path);
+  const QString file = settings.fileName();
+  qint64 changedBytes = 0;
+  for (const QString& text : changes) changedBytes += 2 * text.toUtf8().size();
+  if (!locked) {
+    if (!changes.isEmpty()) return answer(false, writeFailure(file, changedBytes), path);
+    return threw ? answer(false, QStringLiteral("work"), path) : answer(true, QString(), path, stampNow.toString());
+  }
+  QString written;
+  if (!changes.isEmpty()) {
+    QByteArray bytes;
+    const QString put = settings_ini::putInPlace(settings, changes, &bytes);
+    if (put.isEmpty()) written = stampOfBytes(bytes);
+    if (put == QLatin1String("fallback")) {
+      for (auto it = changes.cbegin(); it != changes.cend(); ++it) settings.setValue(it.key(), it.value());
+      settings.sync();
+      if (settings.status() != QSettings::NoError) return answer(false, writeFailure(file, changedBytes), path);
+    } else if (put == QLatin1String("write")) {
+      return answer(false, writeFailure(file, changedBytes), path);
+    } else if (!put.isEmpty()) {
+      return answer(false, put, path);
+    }
+  }
+  // The file as this change left it; unchanged, as it was read.
+  m_lastStamp = !written.isEmpty() ? written : changes.isEmpty() ? stampNow.toString() : stampOf(file);
+  m_lastFileTime = QFileInfo(file).lastModified();
+  return threw ? answer(false, QStringLiteral("work"), path) : answer(true, QString(), path, m_lastStamp);
 }
 
 QString SettingsStoreFile::read(const QString& group, const QString& key) const {
-  if (m_current) return storedText(*m_current, group, key);
+  if (m_current) {
+    const auto changed = m_changes.constFind(group + QLatin1Char('/') + key);
+    return changed != m_changes.cend() ? changed.value() : storedText(*m_current, group, key);
+  }
   // Briefly under the lock, so that a write of another copy is seen whole;
   // while another copy holds it, as this process last read the file.
   QSettings settings;
   QLockFile lock(lockFileName());
-  if (takeLock(lock, 20).isEmpty()) readAgainAtNextSync(settings.fileName());
+  if (takeLock(lock, 20).isEmpty()) settings_ini::moveTimeOn(settings.fileName());
   settings.sync();
   return storedText(settings, group, key);
 }
@@ -129,6 +198,9 @@ bool SettingsStoreFile::write(const QString& group, const QString& key, const QS
     qWarning().noquote() << "Settings stores: a write outside a change is refused:" << group << key;
     return false;
   }
-  m_current->setValue(group + QLatin1Char('/') + key, text);
+  // A value written as it is stored changes nothing: where nothing can be
+  // written, such a write still succeeds.
+  if (read(group, key) == text) return true;
+  m_changes.insert(group + QLatin1Char('/') + key, text);
   return true;
 }

@@ -5,12 +5,16 @@
 // settings file that every copy honours, the file read again under it, the
 // change applied to what is there now, written and synced, the lock
 // released. A lock left behind by a copy that ended without releasing it is
-// taken over.
+// taken over. Where no lock can be made (a settings folder that cannot be
+// written), the stores are still read: a change that only reads succeeds,
+// and one that would write is refused without writing anything.
 //
 // Runs on the GUI thread. No exception leaves an invokable.
 #pragma once
 
+#include <QDateTime>
 #include <QJSValue>
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
@@ -23,17 +27,22 @@ class SettingsStoreFile : public QObject {
  public:
   explicit SettingsStoreFile(QObject* parent = nullptr);
 
-  // Runs `work` (a function without arguments) while holding the lock, after
-  // the settings were read again from disk; what it writes with `write` is
+  // Runs `work` (a function; its argument is the file's stamp() as read) while
+  // holding the lock, after the settings were read again from disk, so that a
+  // caller that noted the stamp knows what it read then is still there;
+  // what the work writes with `write` is
   // synced before the lock is released. The lock is waited for at most
   // `waitMs` milliseconds, so the calling thread is never held long; a
   // caller that gets "busy" tries again later. Returns {ok, reason, path,
-  // result}: ok when the work ran and everything was written; reason "" on
-  // success, "busy" (another copy holds the lock), "read" (the settings file
-  // cannot be read: the work is not run and nothing is written), "write"
-  // (the lock file or the settings could not be written), "work" (the work
-  // threw; what it wrote before is synced) or "nested" (called from inside
-  // a work); path is the settings file; result is what the work returned.
+  // stamp}: ok when the work ran and everything it changed was written;
+  // reason "" on success, "busy" (another copy holds the lock), "read" (the
+  // settings file cannot be read: the work is not run and nothing is
+  // written), "write" (the lock file or the settings could not be written:
+  // where no lock could be made, a work that changed nothing still
+  // succeeds), "full" (as "write", for want of room on the disk), "work"
+  // (the work threw; what it wrote before is synced) or "nested" (called
+  // from inside a work); path is the settings file; stamp is the file's
+  // stamp() as the work left it ("" unless ok).
   Q_INVOKABLE QVariantMap transact(const QJSValue& work, int waitMs = 50);
 
   // The text stored under group/key: inside a work as read under the lock,
@@ -41,10 +50,19 @@ class SettingsStoreFile : public QObject {
   Q_INVOKABLE QString read(const QString& group, const QString& key) const;
 
   // Stores the text under group/key; only inside a work (false elsewhere).
+  // The texts are put into the file in place when the work ends (see
+  // settings_ini_patch.h), or by QSettings where the file is not one that
+  // can be changed so.
   Q_INVOKABLE bool write(const QString& group, const QString& key, const QString& text);
 
   // The settings file the stores live in, with native separators.
   Q_INVOKABLE QString fileName() const;
+
+  // What the settings file holds now, as a short text that changes whenever
+  // its content does (not when only its time does); "" when it cannot be
+  // read. A caller that noted the stamp a transact returned knows nothing
+  // was stored since while the stamp stays the same.
+  Q_INVOKABLE QString stamp() const;
 
   // The lock file of the stores for the current per-user settings: beside
   // the settings file, apart from the one QSettings takes while it writes.
@@ -52,6 +70,13 @@ class SettingsStoreFile : public QObject {
 
  private:
   QVariantMap transactUnguarded(const QJSValue& work, int waitMs);
+  // True while the settings file is the one the last transact left: the
+  // same content and modification time.
+  bool leftAsItWas(const QString& path) const;
 
   QSettings* m_current = nullptr;  // the settings of the running work
+  bool m_readOnly = false;         // the running work holds no lock: nothing is written
+  QMap<QString, QString> m_changes;  // "group/key" -> text the running work wrote
+  QString m_lastStamp;             // the file as the last transact of this object left it
+  QDateTime m_lastFileTime;        // and its modification time then
 };

@@ -2573,6 +2573,10 @@
         <source>The file or its folder cannot be written (check their permissions).</source>
         <translation>Le fichier ou son dossier n&apos;est pas accessible en écriture (vérifiez les droits d&apos;accès).</translation>
     </message>
+    <message>
+        <source>The disk that holds the file is full (free some space there and save again).</source>
+        <translation>Le disque qui contient le fichier est plein (libérez-y de l&apos;espace et enregistrez à nouveau).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>
@@ -2631,12 +2635,24 @@
         <translation>Les profils de réglages n&apos;ont pas pu être enregistrés : impossible d&apos;écrire dans le fichier de réglages %1 ou dans son dossier. La modification reste uniquement dans cette fenêtre.</translation>
     </message>
     <message>
+        <source>Your settings profiles could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
+        <translation>Les profils de réglages n&apos;ont pas pu être enregistrés : le disque qui contient le fichier de réglages %1 est plein. Libérez-y de l&apos;espace ; la modification reste dans cette fenêtre et sera enregistrée avec votre prochaine modification.</translation>
+    </message>
+    <message>
         <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Les ranges n&apos;ont pas pu être enregistrées : impossible d&apos;écrire dans le fichier de réglages %1 ou dans son dossier. La modification reste uniquement dans cette fenêtre.</translation>
     </message>
     <message>
+        <source>Your ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
+        <translation>Les ranges n&apos;ont pas pu être enregistrées : le disque qui contient le fichier de réglages %1 est plein. Libérez-y de l&apos;espace ; la modification reste dans cette fenêtre et sera enregistrée avec votre prochaine modification.</translation>
+    </message>
+    <message>
         <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Les modifications de ces ranges intégrées n&apos;ont pas pu être enregistrées : impossible d&apos;écrire dans le fichier de réglages %1 ou dans son dossier. La modification reste uniquement dans cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
+        <translation>Les modifications de ces ranges intégrées n&apos;ont pas pu être enregistrées : le disque qui contient le fichier de réglages %1 est plein. Libérez-y de l&apos;espace ; la modification reste dans cette fenêtre et sera enregistrée avec votre prochaine modification.</translation>
     </message>
 </context>
 </TS>

@@ -2573,6 +2573,10 @@
         <source>The file or its folder cannot be written (check their permissions).</source>
         <translation>Non è possibile scrivere nel file o nella sua cartella (controllarne i permessi).</translation>
     </message>
+    <message>
+        <source>The disk that holds the file is full (free some space there and save again).</source>
+        <translation>Il disco che contiene il file è pieno (liberare spazio sul disco e salvare di nuovo).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>
@@ -2631,12 +2635,24 @@
         <translation>Impossibile salvare i profili impostazioni: non è possibile scrivere nel file delle impostazioni %1 o nella sua cartella. La modifica resta solo in questa finestra.</translation>
     </message>
     <message>
+        <source>Your settings profiles could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
+        <translation>Impossibile salvare i profili impostazioni: il disco che contiene il file delle impostazioni %1 è pieno. Liberare spazio sul disco; la modifica resta in questa finestra e viene salvata con la modifica successiva.</translation>
+    </message>
+    <message>
         <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Impossibile salvare i range: non è possibile scrivere nel file delle impostazioni %1 o nella sua cartella. La modifica resta solo in questa finestra.</translation>
     </message>
     <message>
+        <source>Your ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
+        <translation>Impossibile salvare i range: il disco che contiene il file delle impostazioni %1 è pieno. Liberare spazio sul disco; la modifica resta in questa finestra e viene salvata con la modifica successiva.</translation>
+    </message>
+    <message>
         <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Impossibile salvare le modifiche a questi range predefiniti: non è possibile scrivere nel file delle impostazioni %1 o nella sua cartella. La modifica resta solo in questa finestra.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
+        <translation>Impossibile salvare le modifiche a questi range predefiniti: il disco che contiene il file delle impostazioni %1 è pieno. Liberare spazio sul disco; la modifica resta in questa finestra e viene salvata con la modifica successiva.</translation>
     </message>
 </context>
 </TS>

@@ -2576,6 +2576,10 @@
         <source>The file or its folder cannot be written (check their permissions).</source>
         <translation>Nie można zapisać pliku ani jego folderu (sprawdź uprawnienia).</translation>
     </message>
+    <message>
+        <source>The disk that holds the file is full (free some space there and save again).</source>
+        <translation>Dysk, na którym znajduje się plik, jest pełny (zwolnij na nim miejsce i zapisz ponownie).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>
@@ -2634,12 +2638,24 @@
         <translation>Nie udało się zapisać profili ustawień: nie można zapisywać do pliku ustawień %1 ani do jego folderu. Zmiana pozostaje tylko w tym oknie.</translation>
     </message>
     <message>
+        <source>Your settings profiles could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
+        <translation>Nie udało się zapisać profili ustawień: dysk, na którym znajduje się plik ustawień %1, jest pełny. Zwolnij na nim miejsce; zmiana pozostaje w tym oknie i zostanie zapisana przy następnej zmianie.</translation>
+    </message>
+    <message>
         <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Nie udało się zapisać zakresów: nie można zapisywać do pliku ustawień %1 ani do jego folderu. Zmiana pozostaje tylko w tym oknie.</translation>
     </message>
     <message>
+        <source>Your ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
+        <translation>Nie udało się zapisać zakresów: dysk, na którym znajduje się plik ustawień %1, jest pełny. Zwolnij na nim miejsce; zmiana pozostaje w tym oknie i zostanie zapisana przy następnej zmianie.</translation>
+    </message>
+    <message>
         <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Nie udało się zapisać zmian tych wbudowanych zakresów: nie można zapisywać do pliku ustawień %1 ani do jego folderu. Zmiana pozostaje tylko w tym oknie.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
+        <translation>Nie udało się zapisać zmian tych wbudowanych zakresów: dysk, na którym znajduje się plik ustawień %1, jest pełny. Zwolnij na nim miejsce; zmiana pozostaje w tym oknie i zostanie zapisana przy następnej zmianie.</translation>
     </message>
 </context>
 </TS>

@@ -2573,6 +2573,10 @@
         <source>The file or its folder cannot be written (check their permissions).</source>
         <translation>Não é possível gravar no arquivo ou em sua pasta (verifique as permissões).</translation>
     </message>
+    <message>
+        <source>The disk that holds the file is full (free some space there and save again).</source>
+        <translation>O disco que contém o arquivo está cheio (libere espaço nele e salve novamente).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>
@@ -2631,12 +2635,24 @@
         <translation>Não foi possível salvar os perfis de configurações: não é possível gravar no arquivo de configurações %1 ou na sua pasta. A alteração permanece apenas nesta janela.</translation>
     </message>
     <message>
+        <source>Your settings profiles could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
+        <translation>Não foi possível salvar os perfis de configurações: o disco que contém o arquivo de configurações %1 está cheio. Libere espaço nele; a alteração permanece nesta janela e será salva com a sua próxima alteração.</translation>
+    </message>
+    <message>
         <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Não foi possível salvar os ranges: não é possível gravar no arquivo de configurações %1 ou na sua pasta. A alteração permanece apenas nesta janela.</translation>
     </message>
     <message>
+        <source>Your ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
+        <translation>Não foi possível salvar os ranges: o disco que contém o arquivo de configurações %1 está cheio. Libere espaço nele; a alteração permanece nesta janela e será salva com a sua próxima alteração.</translation>
+    </message>
+    <message>
         <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Não foi possível salvar as alterações destes ranges embutidos: não é possível gravar no arquivo de configurações %1 ou na sua pasta. A alteração permanece apenas nesta janela.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
+        <translation>Não foi possível salvar as alterações destes ranges embutidos: o disco que contém o arquivo de configurações %1 está cheio. Libere espaço nele; a alteração permanece nesta janela e será salva com a sua próxima alteração.</translation>
     </message>
 </context>
 </TS>

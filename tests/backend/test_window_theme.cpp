@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QWindow>
+#include <string>
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -291,7 +292,9 @@ TEST(MainWindowScreens, WindowFitsTheScreen) {
     env.insert(kScreenVar, screen);
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::ForwardedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=MainWindowTest.SizesOnTheScreenGiven"});
+    const QString tests = screen == "2560x1600" ? "MainWindowTest.SizesOnTheScreenGiven:MainWindowTest.SizeTheUserGaveStays"
+                                                : "MainWindowTest.SizesOnTheScreenGiven";
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=" + tests});
     ASSERT_TRUE(child.waitForFinished(60000)) << screen.toStdString();
     EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << screen.toStdString();
     EXPECT_EQ(child.exitCode(), 0) << screen.toStdString();
@@ -321,6 +324,38 @@ TEST_F(MainWindowTest, PaletteIsTheProgramsInBothThemes) {
   theme->setProperty("dark", true);
   EXPECT_LT(role("window").lightnessF(), 0.2) << "dark dialogs in the dark theme";
   EXPECT_GT(role("windowText").lightnessF(), 0.8);
+}
+
+// The size the user gives the window stays through language and theme
+// switches; only the least width, which follows the width the Setup page
+// asks for (in some languages more), widens it while it lasts.
+TEST_F(MainWindowTest, SizeTheUserGaveStays) {
+  if (qgetenv(kScreenVar) != "2560x1600") GTEST_SKIP() << "runs inside WindowFitsTheScreen";
+  LanguageManager languages(engine_.get());
+  QObject* theme = shell_->property("theme").value<QObject*>();
+  ASSERT_NE(theme, nullptr);
+  recommend(1200);
+  window_->resize(1280, 800);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(window_->size(), QSize(1280, 800));
+  const auto expectSize = [&](const std::string& after, int width) {
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window_->width(), width) << after;
+    EXPECT_EQ(window_->height(), 800) << after;
+  };
+  for (const char* code : {"de", "ru", "en"}) {
+    languages.setLanguage(code);
+    QCoreApplication::processEvents();
+    expectSize(code, std::max(1280, window_->minimumWidth()));
+  }
+  recommend(1200);
+  expectSize("the page asking for less than the window", 1280);
+  theme->setProperty("dark", false);
+  expectSize("light theme", 1280);
+  recommend(1400);
+  expectSize("the page asking for more", 1400);
+  recommend(1200);
+  expectSize("the page asking for less again", 1280);
 }
 
 TEST_F(MainWindowTest, TitleStaysTheProductNameInEveryLanguage) {

@@ -1,8 +1,9 @@
-// The Setup tests' other copy of the program (store_peer.qml) as a process of
-// its own: store_peer <settings folder> <organisation and application name>.
+// The tests' other copy of the program (store_peer.qml) as a process of its
+// own: store_peer <settings folder> <organisation and application name>.
 // It prints its stores as read at start on one JSON line, then one reply line
 // for each command line on standard input, and ends with its input.
 // ["hold"] takes the stores' lock and keeps it, ["release"] gives it back.
+#include "backend/app_controller.h"
 #include "backend/settings_store_file.h"
 #include "tests/qml_shell/shell_test_backend.h"
 
@@ -29,6 +30,8 @@ int main(int argc, char* argv[]) {
   engine.addImportPath(shell_test::moduleImportPath());
   SettingsStoreFile storeFile;
   engine.rootContext()->setContextProperty(QStringLiteral("storeFile"), &storeFile);
+  AppController controller;
+  engine.rootContext()->setContextProperty(QStringLiteral("appController"), &controller);
   engine.load(QUrl::fromLocalFile(QStringLiteral(STORE_PEER_QML)));
   if (engine.rootObjects().isEmpty()) return 2;
   QObject* peer = engine.rootObjects().first();

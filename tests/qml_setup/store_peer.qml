@@ -5,10 +5,11 @@ import "qrc:/Velmora/qml/pages/project/rangelibrary.js" as Library
 import "qrc:/Velmora/qml/pages/project/customlibrary.js" as Custom
 import "qrc:/Velmora/qml/pages/project/overrides.js" as Overrides
 
-// Another copy of the program as far as the Setup page's stores go: the
-// page's own store code (PageStores) on values held here under the page's
-// property names, changed by commands (a JSON list: a function below and its
-// arguments) as the page's dialogs change them.
+// Another copy of the program as far as the Setup page's stores and the
+// Settings page's save go: the page's own store code (PageStores) on values
+// held here under the page's property names, and a Settings page, changed by
+// commands (a JSON list: a function below and its arguments) as the pages'
+// dialogs and buttons change them.
 QtObject {
     id: peer
 
@@ -21,6 +22,8 @@ QtObject {
     property var ipExploitOverrides: ({})
 
     property PageStores stores: PageStores { target: peer; file: storeFile }
+    property Theme theme: Theme {}
+    property SettingsPage settingsPage: SettingsPage { theme: peer.theme }
     Component.onCompleted: stores.sync(stores.keys, "start")
 
     function run(line) {
@@ -54,7 +57,13 @@ QtObject {
         peer[seat + "StandardOverrides"] = Overrides.withEntry(peer[seat + "StandardOverrides"], key, value)
         stores.sync([seat + "StandardOverridesJson"], "save")
     }
-    function reload() { stores.sync(stores.keys, "save") }
+    function reload() { stores.refresh(stores.keys) }
+    // Dark mode and accent ("" for the default) chosen, then "Save Settings".
+    function saveAppearance(dark, accent) {
+        settingsPage.darkMode = dark
+        settingsPage.applyAccentHex(accent)
+        settingsPage.saveSettings()
+    }
 
     // A profile and a range saved `count` times, 0 to 10 ms apart.
     property var _burst: []

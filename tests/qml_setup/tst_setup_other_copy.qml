@@ -53,12 +53,17 @@ Item {
             tryCompare(findChild(page, "loadSettingsDialog"), "opened", true)
             compare([findChild(page, "profileRows").count, names(page.settingsProfiles)],
                     [4, ["FromPeer", "FromPage2", "Again", "Late"]])
+            // Brought to the front, the page reads what the other saved meanwhile.
+            findChild(page, "loadSettingsDialog").close()
+            peer.ask(["saveRange", "oop", "Later", "QQ", "F"])
+            page.reloadStores()
+            compare(names(page.oopCustomRanges[0].children), ["PeerRange", "PageRange", "Later"])
 
             // Both closed, one started again: everything is there.
             peer.stop()
             var again = peer.start()
             compare([again.profiles, names(again.oop), names(again.oop[0].children), Object.keys(again.oopStandard).length],
-                    [["FromPeer", "FromPage2", "Again", "Late"], ["F"], ["PeerRange", "PageRange"], 3])
+                    [["FromPeer", "FromPage2", "Again", "Late"], ["F"], ["PeerRange", "PageRange", "Later"], 3])
         }
 
         function test_many_saves_at_the_same_moment_are_all_kept() {

@@ -52,8 +52,16 @@ Item {
             var ipWarning = findChild(page, "ipStoreWarning"), profileNote = findChild(page, "profileStoreNote")
             compare([ipWarning.shown, ipWarning.height, profileNote.shown, profileNote.height], [false, 0, false, 0])
 
-            // Saving goes on into a fresh store, which reads back with nothing to say.
+            // Once the store reads again (another copy stored a list there),
+            // the note goes; saving goes on into that list.
+            seed(ranges, { oopCustomRangesJson: JSON.stringify([{ id: "o", type: "range", name: "Other", value: "JJ" }]) })
+            page.reloadStores()
+            compare([names(page.oopCustomRanges), warning.shown], [["Other"], false])
+            seed(ranges, { oopCustomRangesJson: cut })
+            page.reloadStores()
+            compare(warning.shown, true)
             saveRange("oop", "New", "QQ")
+            compare(warning.shown, false, "a save puts a list that reads there")
             newPage()
             compare([names(page.oopCustomRanges), findChild(page, "oopStoreWarning").shown], [["New"], false])
 

@@ -5,6 +5,7 @@
 #include "backend/update_manager.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +19,10 @@
 
 #include <clocale>
 #include <cstdio>
+
+#ifdef __linux__
+#include <sys/mount.h>
+#endif
 
 namespace shell_test {
 
@@ -78,6 +83,52 @@ QString SettingsSandbox::breakReads() {
   setSettingsPath(scratch_ + QStringLiteral("/unreadable"));
   const QString file = QSettings().fileName();
   QDir().mkpath(file);
+  return QDir::toNativeSeparators(file);
+}
+
+QString SettingsSandbox::mountCopy(const char* size) {
+#ifdef __linux__
+  if (qEnvironmentVariableIsEmpty("VELMORA_TEST_OWN_MOUNTS")) return {};
+  const QString root = scratch_ + QStringLiteral("/mount%1").arg(++mounts_);
+  const QByteArray options = QByteArray("size=") + size;
+  if (!QDir().mkpath(root) || ::mount("tmpfs", root.toLocal8Bit().constData(), "tmpfs", 0, options.constData()) != 0) {
+    qWarning() << "SettingsSandbox: cannot mount a file system on" << root;
+    return {};
+  }
+  const QString file = QSettings().fileName();
+  const QString copy = root + file.mid(settingsDir().path().size());
+  QDir().mkpath(QFileInfo(copy).absolutePath());
+  if (QFile::exists(file)) QFile::copy(file, copy);
+  setSettingsPath(root);
+  return QSettings().fileName() == copy ? copy : QString();
+#else
+  Q_UNUSED(size);
+  return {};
+#endif
+}
+
+QString SettingsSandbox::fullDisk() {
+  const QString file = mountCopy("512k");
+  if (file.isEmpty()) return {};
+  // Fills the file system up to its last byte.
+  QFile filler(QFileInfo(file).absolutePath() + QStringLiteral("/filler"));
+  if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) > 0) {
+    }
+    while (filler.write(block.constData(), 1) > 0) {
+    }
+  }
+  return QDir::toNativeSeparators(file);
+}
+
+QString SettingsSandbox::readOnlyCopy() {
+  const QString file = mountCopy("8m");
+  if (file.isEmpty()) return {};
+#ifdef __linux__
+  const QString root = scratch_ + QStringLiteral("/mount%1").arg(mounts_);
+  if (::mount(nullptr, root.toLocal8Bit().constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) return {};
+#endif
   return QDir::toNativeSeparators(file);
 }
 

@@ -42,16 +42,29 @@ void publishHostReport(QQmlEngine* engine);
 // file belongs, so it cannot be read (and stays as it is). Both return the
 // settings file's path; restore() returns to the test's own folder. Each
 // holds for the QSettings opened after it.
+//
+// A run in a user and mount namespace of its own (the variable
+// VELMORA_TEST_OWN_MOUNTS set, see the suite's CMakeLists) mounts small file
+// systems of its own: fullDisk() puts a copy of the settings file on one
+// filled to the last byte, readOnlyCopy() on one mounted read-only. Both
+// return the settings file's path there, or "" in any other run.
 class SettingsSandbox : public QObject {
   Q_OBJECT
  public:
   explicit SettingsSandbox(QObject* parent = nullptr);
   Q_INVOKABLE QString breakWrites();
   Q_INVOKABLE QString breakReads();
+  Q_INVOKABLE QString fullDisk();
+  Q_INVOKABLE QString readOnlyCopy();
   Q_INVOKABLE void restore();
 
  private:
+  // A new folder with a file system of `size` mounted on it, holding a copy
+  // of the settings file; "" where the run mounts nothing.
+  QString mountCopy(const char* size);
+
   QString scratch_;
+  int mounts_ = 0;
 };
 
 // Publishes a SettingsSandbox owned by `engine` as "settingsSandbox".

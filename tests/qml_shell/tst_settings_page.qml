@@ -2,6 +2,7 @@ import QtQuick
 import QtTest
 import Qt.labs.settings
 import Velmora
+import SetupTestSupport
 
 // Settings page inside the real shell: accent and palette switching, what
 // is stored and when, what the next start applies, the language list and
@@ -19,6 +20,8 @@ Item {
         id: lonePageComp
         SettingsPage { anchors.fill: parent }
     }
+
+    StorePeerProcess { id: otherCopy }
 
     // Reads and seeds the stored "ui" keys the way another run would see them.
     Settings {
@@ -52,6 +55,7 @@ Item {
         }
 
         function cleanup() {
+            otherCopy.kill()
             if (typeof languageManager !== "undefined" && languageManager.currentLanguage !== "system")
                 languageManager.setLanguage("system")
         }
@@ -203,6 +207,28 @@ Item {
             compare(next.theme.useAccentOverride, true)
             verify(Qt.colorEqual(next.theme.accent, "#A371F7"))
             compare(findChild(next, "settingsPage").darkMode, false)
+        }
+
+        // Another copy of the program, a process of its own on the same
+        // settings: each save stores what its own user changed, and the
+        // other's choice of the other setting stands.
+        function test_saves_of_two_copies_keep_each_others_choices() {
+            var onDisk = function(key) { return appController.storeFile.read("ui", key) }
+            verify(otherCopy.start() !== undefined, "the other copy runs")
+            otherCopy.ask(["saveAppearance", false, ""])
+            compare(onDisk("darkMode"), "false")
+            // Here only the language changes before the save.
+            findChild(page, "languageCombo").activated(4)
+            mouseClick(findChild(page, "saveSettingsButton"))
+            compare([onDisk("darkMode"), onDisk("language")], ["false", "de"])
+            // Each changes its accent; the later save wins, the dark mode stays.
+            otherCopy.ask(["saveAppearance", false, "#58A6FF"])
+            mouseClick(findChild(page, "swatchRed"))
+            mouseClick(findChild(page, "saveSettingsButton"))
+            compare([onDisk("darkMode"), onDisk("accentHex")], ["false", "#f85149"])
+            // There the accent was not changed again: this one's stays.
+            otherCopy.ask(["saveAppearance", true, "#58A6FF"])
+            compare([onDisk("darkMode"), onDisk("accentHex")], ["true", "#f85149"])
         }
 
         function test_save_keeps_alpha_in_the_colour_text() {

@@ -414,11 +414,11 @@ Item {
     // Why the last change of that store could not be stored, or "".
     function storeProblem(key) { return pageStores.problemText(key) }
 
-    // Reads every store again, taking what other copies stored, and stores
-    // a change that is still unsaved.
+    // Reads the stores again where the settings file changed, taking what
+    // other copies stored, and stores a change that is still unsaved.
     function reloadStores() {
         if (_storesOpen)
-            pageStores.sync(pageStores.keys, "save")
+            pageStores.refresh(pageStores.keys)
     }
 
     onVisibleChanged: if (visible) reloadStores()

@@ -8,7 +8,10 @@ import "settings"
 // Settings (index 4): palette, language and accent colour, the open-source
 // notices and the update check. Palette and accent apply at once and are
 // stored only by "Save Settings" or "Reset to Defaults"; the language
-// service stores a language choice itself.
+// service stores a language choice itself. Other copies of the program may
+// run on the same settings: a save stores only what this window's user
+// changed since the window read or saved it, so that another copy's choice
+// of the other setting stands; "Reset to Defaults" stores both.
 Item {
     id: root
 
@@ -78,22 +81,59 @@ Item {
     readonly property bool _canSave: typeof appController !== "undefined" && appController !== null
                                      && typeof appController.saveUiSettings === "function"
 
+    // The "ui" keys as this window read them at start or last saved them,
+    // in the form they are saved in.
+    property var _savedUi: null
+
+    function _uiNow() {
+        return { darkMode: darkMode === true,
+                 accentHex: (theme && theme.useAccentOverride) ? _colorText(theme.accentOverride) : "" }
+    }
+
+    // The stored keys as the shell applies them at start: a dark mode that
+    // is no flag counts as dark, an accent that is no colour text as none.
+    function _uiStored() {
+        var dark = uiSettings.value("darkMode", true)
+        var hex = String(uiSettings.value("accentHex", "") || "").trim()
+        return { darkMode: !(dark === false || dark === "false" || dark === 0 || dark === "0"),
+                 accentHex: _isValidHexColor(hex) ? _colorText(Qt.color(hex)) : "" }
+    }
+
+    Component.onCompleted: _savedUi = _uiStored()
+
     // The back end writes the keys, so that a file it cannot write is told.
-    function saveSettings() {
-        var hex = (theme && theme.useAccentOverride) ? _colorText(theme.accentOverride) : ""
-        if (_canSave) {
-            saveStatus = appController.saveUiSettings({ darkMode: darkMode === true, accentHex: hex })
-            return
+    function saveSettings() { _save(false) }
+
+    function _save(everything) {
+        var now = _uiNow()
+        var changed = {}
+        for (var key in now) {
+            if (everything || !_savedUi || now[key] !== _savedUi[key])
+                changed[key] = now[key]
         }
-        uiSettings.setValue("darkMode", darkMode === true)
-        uiSettings.setValue("accentHex", hex)
-        uiSettings.sync()
+        var saved
+        if (_canSave) {
+            saveStatus = appController.saveUiSettings(changed)
+            saved = !!saveStatus && saveStatus.ok === true
+        } else {
+            for (var k in changed)
+                uiSettings.setValue(k, changed[k])
+            uiSettings.sync()
+            saved = true
+        }
+        if (!saved)
+            return
+        var next = {}
+        var base = _savedUi || now
+        for (var b in now)
+            next[b] = changed.hasOwnProperty(b) ? changed[b] : base[b]
+        _savedUi = next
     }
 
     function resetToDefaults() {
         darkMode = true
         applyAccentHex("")
-        saveSettings()
+        _save(true)
     }
 
     ScrollView {

@@ -49,7 +49,9 @@ PageDialog {
 
             Repeater {
                 objectName: "profileRows"
-                model: root.profiles
+                // Made while the dialog shows: a long list is not built
+                // again at every change while it is closed.
+                model: root.visible ? root.profiles : []
 
                 delegate: Rectangle {
                     id: row

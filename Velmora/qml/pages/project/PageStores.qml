@@ -19,7 +19,9 @@ import "overrides.js" as Overrides
 // storemerge.js), the result is written and becomes the target's value.
 // While another copy holds the lock, the change waits and is tried again;
 // after `lockWaitMs` it stays unsaved and `problemText` says so, as it does
-// when the settings file cannot be read or written.
+// when the settings file cannot be read or written. A store is only written
+// when its value changes, and read again (`refresh`) only when the file
+// changed since this window last read it or a change of it is unsaved.
 QtObject {
     id: stores
 
@@ -47,6 +49,7 @@ QtObject {
         clean: function(v) { return Profiles.sanitize(v, Library.newNodeId) },
         empty: function() { return [] },
         merge: StoreMerge.mergeList,
+        same: StoreMerge.same,
         text: function(v) { return JSON.stringify(v) }
     })
     readonly property var _treeForm: ({
@@ -54,6 +57,7 @@ QtObject {
         clean: Library.sanitizeCustomTree,
         empty: function() { return [] },
         merge: StoreMerge.mergeTree,
+        same: StoreMerge.same,
         text: function(v) { return JSON.stringify(v) }
     })
     readonly property var _mapForm: ({
@@ -61,6 +65,7 @@ QtObject {
         clean: Overrides.sanitizeMap,
         empty: function() { return ({}) },
         merge: StoreMerge.mergeMap,
+        same: StoreMerge.same,
         text: function(v) { return Object.keys(v).length > 0 ? JSON.stringify(v) : "" }
     })
 
@@ -98,8 +103,12 @@ QtObject {
     })
 
     // ---- state ----
-    // Key -> the value of that store as this window last read or wrote it.
-    property var _bases: ({})
+    // Key -> what this window last read or wrote under that key (see
+    // Stores.reconcile): the stored text and its value, and the value the
+    // target was given.
+    property var _known: ({})
+    // Key -> the settings file's stamp when that store was last brought in line.
+    property var _stamps: ({})
     // Key -> the backup key its unreadable text was copied to.
     property var _keptAside: ({})
     // Key -> {reason, path} of the last change that could not be stored.
@@ -146,6 +155,13 @@ QtObject {
                 return qsTr("Your saved ranges could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.").arg(p.path)
             return qsTr("Your changes to these built-in ranges could not be read: the settings file %1 cannot be read. Nothing is saved to it until it can be read.").arg(p.path)
         }
+        if (p.reason === "full") {
+            if (spec.kind === "profiles")
+                return qsTr("Your settings profiles could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.").arg(p.path)
+            if (spec.kind === "custom")
+                return qsTr("Your ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.").arg(p.path)
+            return qsTr("Your changes to these built-in ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.").arg(p.path)
+        }
         if (spec.kind === "profiles")
             return qsTr("Your settings profiles could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.").arg(p.path)
         if (spec.kind === "custom")
@@ -157,6 +173,26 @@ QtObject {
     function waiting() { return Object.keys(_pending).length > 0 }
 
     // ---- bringing stores in line ----
+    // Reads the stores of `keys` again where that can show something new:
+    // where the settings file changed since the store was last brought in
+    // line, where the target's value was replaced since, or where a change
+    // of it is unsaved. Returns true when the target took a stored value.
+    function refresh(keys) {
+        var now = file && typeof file.stamp === "function" ? Names.text(file.stamp()) : ""
+        var stale = []
+        for (var i = 0; i < keys.length; ++i) {
+            var key = keys[i]
+            var spec = Names.get(_specs, key)
+            if (!spec)
+                continue
+            var known = Names.get(_known, key)
+            if (now.length === 0 || Names.get(_stamps, key) !== now || !known || !target
+                    || target[spec.prop] !== known.base || Names.has(_problems, key) || Names.has(_pending, key))
+                stale.push(key)
+        }
+        return stale.length > 0 ? sync(stale, "save") : false
+    }
+
     // Brings the stores of `keys` in line with this window (`mode` as for
     // Stores.reconcile; a stronger mode of a change still waiting wins).
     // Returns true when the target took a stored value just now.
@@ -189,9 +225,9 @@ QtObject {
             return false
         }
         var outcomes = []
-        var r = file.transact(function() {
+        var r = file.transact(function(stampNow) {
             for (var i = 0; i < keys.length; ++i)
-                outcomes.push(_bringInLine(keys[i], modes[keys[i]]))
+                outcomes.push(_bringInLine(keys[i], modes[keys[i]], Names.text(stampNow)))
         }, waitMs)
         if (r.reason === "busy") {
             var now = Date.now()
@@ -207,30 +243,41 @@ QtObject {
             // the program, logged by the store file; the stores stay as they are.
         } else if (!r.ok) {
             console.warn("Settings stores: could not", r.reason === "read" ? "read" : "write", r.path,
+                         r.reason === "full" ? "(the disk is full)" : "",
                          "for", keys.join(", "))
         }
         _retry.stop()
         _busySince = 0
         _pending = ({})
         if (r.reason !== "work")
-            _setProblems(keys, r.ok ? null : { reason: r.reason === "busy" || r.reason === "read" ? r.reason : "write",
+            _setProblems(keys, r.ok ? null : { reason: ["busy", "read", "full"].indexOf(r.reason) >= 0 ? r.reason : "write",
                                                path: Names.text(r.path) })
-        return r.ok ? _take(outcomes) : false
+        return r.ok ? _take(outcomes, Names.text(r.stamp)) : false
     }
 
     // Inside the lock: the store's text as on disk, this window's change
-    // applied; an unreadable text is copied to a backup key first.
-    function _bringInLine(key, mode) {
+    // applied; an unreadable text is copied to a backup key first. While
+    // the file is the one this window last brought the store in line with
+    // (`stampNow`), the text is the one it knows and is not read again.
+    function _bringInLine(key, mode, stampNow) {
         var spec = _specs[key]
-        var text = Names.text(file.read(spec.group, key))
+        var known = Names.get(_known, key)
+        var text = known && stampNow.length > 0 && Names.get(_stamps, key) === stampNow
+                   ? known.text : Names.text(file.read(spec.group, key))
         var mine = target ? target[spec.prop] : spec.form.empty()
-        var r = Stores.reconcile(text, spec.form, Names.get(_bases, key), mine, mode)
+        var r = Stores.reconcile(text, spec.form, known, mine, mode)
         var backup = ""
         if (r.state === "unreadable")
             backup = Stores.keepAside(_settingsOf(spec.group), key, text)
         if (r.write)
             file.write(spec.group, key, r.text)
-        return { key: key, value: r.value, backup: backup }
+        // A target that holds the same already keeps its value.
+        var take = !!target && mine !== r.value && !spec.form.same(mine, r.value)
+        if (target && !take)
+            r.known.base = mine
+        // The store reads again, or holds what was just written.
+        return { key: key, value: r.value, take: take, known: r.known, readable: r.state !== "unreadable" || r.write,
+                 backup: backup }
     }
 
     // The store file seen as the settings object stores.js works on.
@@ -256,34 +303,32 @@ QtObject {
         _problems = next
     }
 
-    // After the stores were written: the values become this window's bases
-    // and the target's values.
-    function _take(outcomes) {
-        var bases = ({}), aside = ({})
-        var known = Object.keys(_bases), keptKeys = Object.keys(_keptAside)
-        for (var b = 0; b < known.length; ++b)
-            Names.put(bases, known[b], _bases[known[b]])
-        for (var a = 0; a < keptKeys.length; ++a)
-            Names.put(aside, keptKeys[a], _keptAside[keptKeys[a]])
+    // After the stores were written: what was read and written becomes what
+    // this window knows of them, and the values the target's values.
+    function _take(outcomes, stamp) {
+        var known = _copy(_known), stamps = _copy(_stamps), aside = _copy(_keptAside)
         for (var i = 0; i < outcomes.length; ++i) {
             var o = outcomes[i]
-            Names.put(bases, o.key, JSON.parse(JSON.stringify(o.value)))
-            if (o.backup.length > 0) {
-                if (Names.get(aside, o.key) !== o.backup)
-                    console.warn(_specs[o.key].warning(o.backup))
+            Names.put(known, o.key, o.known)
+            Names.put(stamps, o.key, stamp)
+            if (o.backup.length > 0 && Names.get(aside, o.key) !== o.backup)
+                console.warn(_specs[o.key].warning(o.backup))
+            // The note that the store could not be read stays until it can.
+            if (o.readable)
+                delete aside[o.key]
+            else if (o.backup.length > 0)
                 Names.put(aside, o.key, o.backup)
-            }
         }
-        _bases = bases
+        _known = known
+        _stamps = stamps
         _keptAside = aside
         var tookAny = false
         for (var t = 0; t < outcomes.length; ++t) {
-            var prop = _specs[outcomes[t].key].prop
-            if (!target || JSON.stringify(target[prop]) === JSON.stringify(outcomes[t].value))
+            if (!outcomes[t].take)
                 continue
             _taking = true
             try {
-                target[prop] = outcomes[t].value
+                target[_specs[outcomes[t].key].prop] = outcomes[t].value
             } finally {
                 _taking = false
             }
@@ -291,5 +336,13 @@ QtObject {
             taken(outcomes[t].key)
         }
         return tookAny
+    }
+
+    function _copy(map) {
+        var out = Names.emptyMap()
+        var keys = Object.keys(map)
+        for (var i = 0; i < keys.length; ++i)
+            Names.put(out, keys[i], map[keys[i]])
+        return out
     }
 }

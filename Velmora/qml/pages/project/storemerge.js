@@ -9,8 +9,37 @@
 // stay removed. The three forms: a list of records with ids (profiles), a
 // tree of nodes with ids (Custom ranges) and a map of keys (overrides).
 
-function _same(a, b) {
-    return JSON.stringify(a) === JSON.stringify(b)
+// True when two stored values (JSON data: lists, maps, texts, numbers,
+// flags, null) hold the same. Values shared between them are not walked.
+function same(a, b) {
+    if (a === b)
+        return true
+    if (a === null || b === null || typeof a !== "object" || typeof b !== "object")
+        return false
+    if (Array.isArray(a) !== Array.isArray(b))
+        return false
+    if (Array.isArray(a)) {
+        if (a.length !== b.length)
+            return false
+        for (var i = 0; i < a.length; ++i) {
+            if (!same(a[i], b[i]))
+                return false
+        }
+        return true
+    }
+    var count = 0
+    for (var key in a) {
+        if (!Object.prototype.hasOwnProperty.call(a, key))
+            continue
+        if (!Object.prototype.hasOwnProperty.call(b, key) || !same(a[key], b[key]))
+            return false
+        ++count
+    }
+    for (var other in b) {
+        if (Object.prototype.hasOwnProperty.call(b, other) && --count < 0)
+            return false
+    }
+    return count === 0
 }
 
 function _indexById(list, into) {
@@ -36,7 +65,7 @@ function mergeList(base, mine, stored) {
         var known = Names.has(baseIds, id)
         if (known && !Names.has(mineIds, id))
             continue
-        var entry = known && !_same(Names.get(baseIds, id), Names.get(mineIds, id)) ? Names.get(mineIds, id) : stored[i]
+        var entry = known && !same(Names.get(baseIds, id), Names.get(mineIds, id)) ? Names.get(mineIds, id) : stored[i]
         out.push(entry)
         Names.put(taken, id, true)
     }

@@ -53,26 +53,49 @@ function keepAside(settings, key, text) {
 
 // Brings one store in line with this window (see storemerge.js). `form`
 // describes the store: accepts(value) (the stored value is in the store's
-// form), clean(value), empty(), merge(base, mine, stored) and text(value).
-// `base` is the value this window last read or wrote (undefined before the
-// first read), `mine` its value now. Returns {state, value, text, write}:
-// the state of the stored text (see read), the merged value, its text, and
-// whether to store that text. `mode` says when the text is stored:
-// "start" rewrites a readable store in clean form and leaves any other as
-// it is; "save" stores only a change against what is stored (a store that
-// could not be read counts as empty); "force" stores whatever differs.
-function reconcile(storedText, form, base, mine, mode) {
+// form), clean(value), empty(), merge(base, mine, stored), same(a, b) and
+// text(value). `known` is what this window last read or wrote under the key
+// ({text, state, stored, base}, as returned below; undefined before the
+// first read; `exact` when its text is the text of its value): while the
+// stored text is still that text it is not read again, and while `mine`,
+// the window's value now, is still the very value
+// the window was given (`known.base`, which the page replaces and never
+// changes in place) the window has changed nothing and what is stored
+// stands. Returns {state, value, text, write, known}: the state of the
+// stored text (see read), the merged value, the text to store, whether to
+// store it, and what this window then knows of the store. `mode` says when
+// the text is stored: "start" rewrites a readable store in clean form and
+// leaves any other as it is; "save" stores only a change against what is
+// stored (a store that could not be read counts as empty); "force" stores
+// whatever differs.
+function reconcile(storedText, form, known, mine, mode) {
     var raw = Names.text(storedText)
-    var r = read(raw, form.accepts)
-    var stored = r.state === "ok" ? form.clean(r.value) : form.empty()
-    var merged = form.merge(base === undefined ? form.empty() : base, form.clean(mine), stored)
-    var text = form.text(merged)
-    var write
-    if (mode === "force")
-        write = text !== raw
-    else if (mode === "start")
-        write = r.state === "ok" && text !== raw
-    else
-        write = text !== form.text(stored)
-    return { state: r.state, value: merged, text: text, write: write }
+    var same = known !== undefined && known.text === raw
+    var state, stored
+    if (same) {
+        state = known.state
+        stored = known.stored
+    } else {
+        var r = read(raw, form.accepts)
+        state = r.state
+        stored = r.state === "ok" ? form.clean(r.value) : form.empty()
+    }
+    var unchanged = known !== undefined && mine === known.base
+    var merged = unchanged ? stored
+               : form.merge(known === undefined ? form.empty() : known.base, form.clean(mine), stored)
+    // The text is made only where it is needed: a large store takes a while.
+    // A stored text known to be the text of its value (`exact`) is compared
+    // as text, which is quicker than walking the value.
+    var exact = same && known.exact === true
+    var text = mode === "save" && !exact ? null : form.text(merged)
+    var write = mode === "save" ? (exact ? text !== raw : !form.same(merged, stored))
+              : mode === "force" ? text !== raw
+              : state === "ok" && text !== raw
+    if (write && text === null)
+        text = form.text(merged)
+    var now = write ? { text: text, state: text.trim().length > 0 ? "ok" : "blank", stored: merged, base: merged,
+                        exact: true }
+                    : { text: raw, state: state, stored: stored, base: merged,
+                        exact: exact || (text !== null && text === raw) }
+    return { state: state, value: merged, text: text === null ? "" : text, write: write, known: now }
 }

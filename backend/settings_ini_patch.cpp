@@ -1,0 +1,242 @@
+#include "backend/settings_ini_patch.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QFile>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStringEncoder>
+
+#include <algorithm>
+
+namespace settings_ini {
+namespace {
+
+// As the stores' own lock: a lock this old counts as left behind.
+constexpr int kStaleLockMs = 30000;
+// How long a change waits for the lock QSettings takes while it writes the
+// file (another process saving its settings).
+constexpr int kFileLockWaitMs = 1000;
+
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+
+bool isHexDigit(char16_t c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// One logical line of the file, found the way QSettings' reader finds them:
+// blanks before it skipped, a line break inside quotes or after a backslash
+// part of it, a ';' at its start a comment, an unquoted ';' its end.
+struct Line {
+  qsizetype start = 0;
+  qsizetype end = 0;  // past its last byte, before its line break
+  qsizetype equals = -1;
+};
+
+bool nextLine(const QByteArray& data, qsizetype& pos, Line& line) {
+  const qsizetype size = data.size();
+  bool inQuotes = false;
+  line.equals = -1;
+  line.start = pos;
+  while (line.start < size && isSpace(data.at(line.start))) ++line.start;
+  qsizetype i = line.start;
+  while (i < size) {
+    const char ch = data.at(i++);
+    if (ch == '=') {
+      if (!inQuotes && line.equals == -1) line.equals = i - 1;
+    } else if (ch == '\n' || ch == '\r') {
+      if (i == line.start + 1) {
+        ++line.start;
+      } else if (!inQuotes) {
+        --i;
+        break;
+      }
+    } else if (ch == '\\') {
+      if (i < size) {
+        const char next = data.at(i++);
+        if (i < size) {
+          const char after = data.at(i);
+          if ((next == '\n' && after == '\r') || (next == '\r' && after == '\n')) ++i;
+        }
+      }
+    } else if (ch == '"') {
+      inQuotes = !inQuotes;
+    } else if (ch == ';') {
+      if (i == line.start + 1) {
+        while (i < size && data.at(i) != '\n' && data.at(i) != '\r') ++i;
+        while (i < size && isSpace(data.at(i))) ++i;
+        line.start = i;
+      } else if (!inQuotes) {
+        --i;
+        break;
+      }
+    }
+  }
+  pos = i;
+  line.end = i;
+  return line.end > line.start;
+}
+
+QByteArray trimmed(const QByteArray& data, qsizetype from, qsizetype to) {
+  return data.mid(from, to - from).trimmed();
+}
+
+}  // namespace
+
+QByteArray escapedText(const QString& text, bool* ok) {
+  *ok = text.isValidUtf16();
+  if (!*ok) return {};
+  // QSettings marks its own encodings ("@ByteArray(...)", "@Invalid()") with
+  // a leading '@': a text with a nul character is written as "@String(...)",
+  // another that begins with '@' has it doubled.
+  const QString value = text.contains(QChar::Null)       ? QStringLiteral("@String(") + text + QLatin1Char(')')
+                        : text.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + text
+                                                            : text;
+  QByteArray out;
+  out.reserve(value.size() + value.size() / 8 + 2);
+  bool needsQuotes = false;
+  bool escapeNextIfDigit = false;
+  QStringEncoder toUtf8(QStringEncoder::Utf8);
+  const QChar* chars = value.unicode();
+  for (qsizetype i = 0; i < value.size(); ++i) {
+    const char16_t ch = chars[i].unicode();
+    if (ch == ';' || ch == ',' || ch == '=') needsQuotes = true;
+    // A digit right after a "\x" escape would read as part of it.
+    if (escapeNextIfDigit && isHexDigit(ch)) {
+      out += "\\x" + QByteArray::number(ch, 16);
+      continue;
+    }
+    escapeNextIfDigit = false;
+    switch (ch) {
+      case '\0': out += "\\0"; escapeNextIfDigit = true; break;
+      case '\a': out += "\\a"; break;
+      case '\b': out += "\\b"; break;
+      case '\f': out += "\\f"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      case '\v': out += "\\v"; break;
+      case '"':
+      case '\\':
+        out += '\\';
+        out += char(ch);
+        break;
+      default:
+        if (ch <= 0x1F) {
+          out += "\\x" + QByteArray::number(ch, 16);
+          escapeNextIfDigit = true;
+        } else if (ch < 0x7F) {
+          // A run of plain characters in one step: a store's text is mostly that.
+          qsizetype end = i + 1;
+          for (; end < value.size(); ++end) {
+            const char16_t c = chars[end].unicode();
+            if (c < 0x20 || c >= 0x7F || c == '"' || c == '\\') break;
+            if (c == ';' || c == ',' || c == '=') needsQuotes = true;
+          }
+          const qsizetype at = out.size();
+          out.resize(at + (end - i));
+          char* to = out.data() + at;
+          for (qsizetype k = i; k < end; ++k) *to++ = char(chars[k].unicode());
+          i = end - 1;
+        } else {
+          // Every other character as UTF-8; a run of them in one step.
+          qsizetype end = i + 1;
+          while (end < value.size() && chars[end].unicode() >= 0x7F) ++end;
+          out += toUtf8(QStringView(chars + i, end - i));
+          i = end - 1;
+        }
+    }
+  }
+  if (needsQuotes || (!out.isEmpty() && (out.front() == ' ' || out.back() == ' '))) {
+    out.prepend('"');
+    out += '"';
+  }
+  return out;
+}
+
+bool putLine(QByteArray& file, const QString& section, const QString& key, const QByteArray& escapedValue) {
+  const QByteArray wantedSection = section.toUtf8();
+  const QByteArray wantedKey = key.toUtf8();
+  QByteArray current;  // the section the line being read belongs to ("" before the first)
+  qsizetype keyStart = -1, keyEnd = -1;
+  qsizetype sectionEnd = -1;  // end of the wanted section's last line
+  int sections = 0;
+  qsizetype pos = 0;
+  Line line;
+  while (pos < file.size()) {
+    if (!nextLine(file, pos, line)) continue;
+    if (file.at(line.start) == '[') {
+      const qsizetype close = file.indexOf(']', line.start);
+      if (close < 0 || close >= line.end) return false;
+      current = file.mid(line.start + 1, close - line.start - 1);
+      if (current == wantedSection) {
+        if (++sections > 1) return false;
+        sectionEnd = line.end;
+      }
+      continue;
+    }
+    if (current != wantedSection) continue;
+    sectionEnd = line.end;
+    const qsizetype equals = line.equals < 0 ? line.end : line.equals;
+    if (trimmed(file, line.start, equals) == wantedKey) {
+      if (keyStart >= 0) return false;
+      keyStart = line.start;
+      keyEnd = line.end;
+    }
+  }
+  const QByteArray entry = wantedKey + '=' + escapedValue;
+  if (keyStart >= 0) {
+    file.replace(keyStart, keyEnd - keyStart, entry);
+  } else if (sectionEnd >= 0) {
+    file.insert(sectionEnd, '\n' + entry);
+  } else {
+    if (!file.isEmpty() && !file.endsWith('\n') && !file.endsWith('\r')) file += '\n';
+    if (!file.isEmpty()) file += '\n';
+    file += '[' + wantedSection + "]\n" + entry + '\n';
+  }
+  return true;
+}
+
+QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, QByteArray* written) {
+  const QString path = settings.fileName();
+  QFile current(path);
+  if (!current.exists()) return QStringLiteral("fallback");
+  QLockFile fileLock(path + QStringLiteral(".lock"));
+  fileLock.setStaleLockTime(kStaleLockMs);
+  if (!fileLock.tryLock(kFileLockWaitMs))
+    return fileLock.error() == QLockFile::LockFailedError ? QStringLiteral("busy") : QStringLiteral("write");
+  if (!current.open(QIODevice::ReadOnly)) return QStringLiteral("write");
+  QByteArray bytes = current.readAll();
+  current.close();
+  for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
+    const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
+    bool escaped = false;
+    const QByteArray value = escapedText(it.value(), &escaped);
+    if (slash <= 0 || !escaped || !putLine(bytes, it.key().left(slash), it.key().mid(slash + 1), value))
+      return QStringLiteral("fallback");
+  }
+  QSaveFile out(path);
+  if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+    qWarning().noquote() << "Settings: could not write" << path << out.errorString();
+    return QStringLiteral("write");
+  }
+  if (written) *written = bytes;
+  // A QSettings of this process that read the file within the same
+  // millisecond must still see it changed.
+  moveTimeOn(path);
+  // Read again after the lock is released: a change some QSettings of this
+  // process still holds is written then, and that takes the lock.
+  fileLock.unlock();
+  settings.sync();
+  return QString();
+}
+
+void moveTimeOn(const QString& path) {
+  QFile file(path);
+  if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
+  const QDateTime noted = file.fileTime(QFileDevice::FileModificationTime);
+  file.setFileTime(std::max(QDateTime::currentDateTimeUtc(), noted.addMSecs(1)), QFileDevice::FileModificationTime);
+}
+
+}  // namespace settings_ini

@@ -1,0 +1,54 @@
+// Text values of the per-user settings file changed in place. QSettings
+// writes its whole file at every sync and encodes each character of a text
+// value on its own, which for a settings file of a few megabytes holds the
+// GUI thread for tens of milliseconds; the Setup page's stores change one or
+// two large texts at a time. Here the lines of those keys are replaced in
+// the file's bytes, written in exactly the form QSettings writes and reads
+// them, and every other line is left as it is.
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+
+class QSettings;
+
+namespace settings_ini {
+
+// The value of a text setting as QSettings writes it into its file: "@"
+// doubled in front (a text with a nul in "@String(...)"), quotes,
+// backslashes and control characters escaped,
+// UTF-8, the whole in quotes where it holds ';', ',' or '=' or begins or
+// ends with a blank. Empty for a text QSettings would write otherwise (one
+// with an unpaired surrogate).
+QByteArray escapedText(const QString& text, bool* ok);
+
+// Puts `key` = `escapedValue` into `section` of the INI file `file`: the
+// key's line is replaced where the section has it, else added as the
+// section's last line, and the section is added at the end where the file
+// has none. False (and `file` unchanged) where the file is not laid out as
+// QSettings lays it out (the key twice, a line it cannot place), so that the
+// caller lets QSettings write instead. Section and key are plain names
+// (letters, digits, '_').
+bool putLine(QByteArray& file, const QString& section, const QString& key, const QByteArray& escapedValue);
+
+// Puts the texts of `changes` ("group/key" -> text) into the file of
+// `settings` in place, under the lock QSettings itself takes while it writes
+// the file, and has `settings` read the file again, so that every QSettings
+// of this process reads the new texts. Returns "" when written (`written`,
+// when given, gets the file's new bytes), "fallback" when the file is not
+// one this can change (it is missing, or not laid out as QSettings writes
+// it: the caller lets QSettings write), "busy" when another process's
+// QSettings kept its lock for a second, "write" when the file could not be
+// written (it is then as it was).
+QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, QByteArray* written = nullptr);
+
+// QSettings reads its file again only when the file's size or modification
+// time differs from what it noted at its last read. A read that raced
+// another process's write can note the new file's size and time beside the
+// old file's content, and then nothing it reads later would be new. This
+// moves the file's time on (at least a millisecond past what it was), so
+// that the next sync of every QSettings reads the file as it is now.
+void moveTimeOn(const QString& path);
+
+}  // namespace settings_ini
