@@ -41,13 +41,16 @@
 #include <cstdio>
 #include <functional>
 
-#include "backend/app_controller.h"
-#include "backend/language_manager.h"
-#include "backend/update_manager.h"
+#include "bench/window_bench.h"
 
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
 
 namespace {
+
+using window_bench::App;
+using window_bench::findNamed;
+using window_bench::runUntil;
+using window_bench::settle;
 
 // Longest pause between two turns of the event loop, measured by a timer
 // that wants to run every millisecond.
@@ -82,37 +85,6 @@ class StallMonitor : public QObject {
   qint64 m_longest = 0;
 };
 
-// Runs the event loop until `done` holds; false after `timeoutMs`.
-bool runUntil(const std::function<bool()>& done, qint64 timeoutMs) {
-  QElapsedTimer t;
-  t.start();
-  while (!done()) {
-    if (t.elapsed() > timeoutMs) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
-}
-
-void settle(qint64 ms) {
-  QElapsedTimer t;
-  t.start();
-  runUntil([&] { return t.elapsed() >= ms; }, ms + 1000);
-}
-
-QObject* findNamed(QObject* root, const char* name) {
-  if (!root) return nullptr;
-  if (root->objectName() == QLatin1String(name)) return root;
-  if (auto* item = qobject_cast<QQuickItem*>(root)) {
-    for (QQuickItem* child : item->childItems()) {
-      if (QObject* hit = findNamed(child, name)) return hit;
-    }
-  }
-  for (QObject* child : root->children()) {
-    if (QObject* hit = findNamed(child, name)) return hit;
-  }
-  return nullptr;
-}
-
 QObject* shellOf(QObject* page) {
   auto* item = qobject_cast<QQuickItem*>(page);
   while (item && !item->property("navIndex").isValid()) item = item->parentItem();
@@ -124,23 +96,6 @@ void report(const char* moment, double longestMs, const QString& note = QString(
               note.toUtf8().constData());
   std::fflush(stdout);
 }
-
-// The program's window with its three back-end objects, as main() sets them up.
-struct App {
-  QQmlApplicationEngine engine;
-  LanguageManager languageManager{&engine};
-  AppController controller;
-  UpdateManager updates;
-
-  App() {
-    engine.rootContext()->setContextProperty(QStringLiteral("languageManager"), &languageManager);
-    engine.rootContext()->setContextProperty(QStringLiteral("appController"), &controller);
-    engine.rootContext()->setContextProperty(QStringLiteral("updates"), &updates);
-    engine.load(QUrl(QStringLiteral("qrc:/Velmora/Main.qml")));
-  }
-  // The window; null when it did not load.
-  QObject* root() const { return engine.rootObjects().isEmpty() ? nullptr : engine.rootObjects().first(); }
-};
 
 // The window closed while a solve of `spot` is being set up or run.
 int closeDuringSolve(const QVariantMap& spot, int delayMs) {

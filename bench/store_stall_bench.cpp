@@ -37,47 +37,16 @@
 #include <functional>
 #include <vector>
 
-#include "backend/app_controller.h"
-#include "backend/language_manager.h"
-#include "backend/update_manager.h"
+#include "bench/window_bench.h"
 
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
 
 namespace {
 
-bool runUntil(const std::function<bool()>& done, qint64 timeoutMs) {
-  QElapsedTimer t;
-  t.start();
-  while (!done()) {
-    if (t.elapsed() > timeoutMs) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
-}
+using window_bench::findNamed;
+using window_bench::runUntil;
+using window_bench::settle;
 
-void settle(qint64 ms) {
-  QElapsedTimer t;
-  t.start();
-  runUntil([&] { return t.elapsed() >= ms; }, ms + 1000);
-}
-
-// The object of that name under `root`, through visual children and QObject
-// children alike, each visited once.
-QObject* findNamed(QObject* root, const QString& name) {
-  QList<QObject*> queue{root};
-  QSet<QObject*> seen;
-  while (!queue.isEmpty()) {
-    QObject* o = queue.takeFirst();
-    if (!o || seen.contains(o)) continue;
-    seen.insert(o);
-    if (o->objectName() == name) return o;
-    if (auto* item = qobject_cast<QQuickItem*>(o))
-      for (QQuickItem* child : item->childItems()) queue.append(child);
-    if (auto* w = qobject_cast<QQuickWindow*>(o)) queue.append(w->contentItem());
-    queue.append(o->children());
-  }
-  return nullptr;
-}
 
 // A range text of every hand class with a weight, as a user's weighted range
 // reads (about 1.3 KB).
@@ -227,15 +196,8 @@ int main(int argc, char* argv[]) {
               static_cast<double>(QFileInfo(QSettings().fileName()).size()) / 1048576.0,
               qPrintable(parser.value(QStringLiteral("profiles"))), qPrintable(parser.value(QStringLiteral("ranges"))));
 
-  QQmlApplicationEngine engine;
-  LanguageManager languageManager(&engine);
-  AppController controller;
-  UpdateManager updates;
-  engine.rootContext()->setContextProperty(QStringLiteral("languageManager"), &languageManager);
-  engine.rootContext()->setContextProperty(QStringLiteral("appController"), &controller);
-  engine.rootContext()->setContextProperty(QStringLiteral("updates"), &updates);
-  engine.load(QUrl(QStringLiteral("qrc:/Velmora/Main.qml")));
-  auto* window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QWindow*>(engine.rootObjects().first());
+  window_bench::App shown;
+  auto* window = qobject_cast<QWindow*>(shown.root());
   QObject* setup = findNamed(window, QStringLiteral("projectPage"));
   QObject* settingsPage = findNamed(window, QStringLiteral("settingsPage"));
   if (!window || !setup || !settingsPage) {
