@@ -135,19 +135,14 @@ TEST_F(ProjectLoadTest, ClaimedResultsMustFitAndNumbersMustBeWhatTheFieldsTake) 
     part.insert(key, value);
     *section ? root.insert(section, part) : root.insert(key, value);
     EXPECT_TRUE(writeFile(path("p.velmoraproj"), QJsonDocument(root).toJson()));
-    const int before = opened.count();
     c.openProject(url(path("p.velmoraproj")));
-    EXPECT_TRUE(waitFor([&] { return opened.count() > before; }, 20000));
-    return opened.count() > before ? opened.last().at(0).toMap() : QVariantMap();
+    EXPECT_TRUE(waitFor([&] { return !opened.isEmpty(); }, 20000));
+    return opened.isEmpty() ? QVariantMap() : opened.takeFirst().at(0).toMap();
   };
   QJsonArray shortMeta = good.value("results")["treeNodeMeta"].toArray();
   shortMeta.removeLast();
   const QString damaged = "The project file is damaged: ";
-  const struct {
-    const char *section, *key;
-    QJsonValue value;
-    QString error;
-  } cases[] = {
+  const struct { const char *section, *key; QJsonValue value; QString error; } cases[] = {
       {"", "results", QJsonValue::Undefined, damaged + "it says it holds a solve result, but the result is missing"},
       {"", "results", QJsonObject(), damaged + "its solve result holds no game tree"},
       {"results", "treeNodeMeta", shortMeta, damaged + "the node tables of its solve result do not fit together"},
