@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJSEngine>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -87,73 +88,54 @@ TEST_F(SettingsStoreTest, PermissionsOfAnOrdinaryUser) {
   EXPECT_EQ(readAll(file), "[ui]\ndarkMode=true\n") << "the unreadable file is left as it was";
 }
 
-// The line of `key` in an INI file's bytes.
-QByteArray lineOf(const QByteArray& file, const QByteArray& key) {
-  for (const QByteArray& line : file.split('\n'))
-    if (line.startsWith(key + '=')) return line;
-  return "(none)";
-}
-
 // A store's text is put into the file in the very form QSettings writes it
 // (another copy's QSettings reads it back unchanged), where the key was, in
-// its section or in a new section, and every other setting stays.
+// its section or in a new section, and every other setting stays; a text
+// written again as it is stored leaves the file untouched.
 TEST_F(SettingsStoreTest, TextsPutInPlaceAsQSettingsWritesThem) {
   const QString file = usePath(scratch.filePath("inplace"));
-  {
-    QSettings seed;
-    seed.setValue("ui/darkMode", false);
-    seed.setValue("solveActivity/2026-01-05/solves", 3);
-    seed.setValue("ranges/oopCustomRangesJson", "[]");
-    seed.setValue("ranges/zz", "after");
-  }
+  const std::pair<const char*, QVariant> others[] = {
+      {"ui/darkMode", false}, {"solveActivity/2026-01-05/solves", 3}, {"ranges/zz", "after"}};
+  for (const auto& [key, value] : others) QSettings().setValue(key, value);
+  QSettings().setValue("ranges/oopCustomRangesJson", "[]");
   SettingsStoreFile store;
   QJSEngine js;
   js.globalObject().setProperty("store", js.newQObject(&store));
   QJSEngine::setObjectOwnership(&store, QJSEngine::CppOwnership);
-  const QString texts[] = {
-      R"([{"id":"a","name":"x, y; z = w","value":"AA:0.5, KK"}])",
-      QStringLiteral("back\\slash \"quoted\" line\nbreak\ttab\rend\a\b\f\v"),
-      QString::fromUtf8("Gr\xc3\xb6\xc3\x9f" "e \xe2\x80\x93 \xe6\x89\x8b \xf0\x9f\x98\x80"),
-      QStringLiteral("\x01" "ab then \x1f" "F"),
-      QString(QChar(0)) + QStringLiteral("1 after a nul"),
-      QStringLiteral("  blanks around  "),
-      QStringLiteral("@Variant(not one)"),
-      QStringLiteral(";no comment"),
-      QString(),
-  };
-  for (const QString& text : texts) {
-    js.globalObject().setProperty("text", text);
-    const QJSValue answer = js.evaluate(R"(store.transact(function() {
+  const QJSValue put = js.evaluate(R"((text) => store.transact(() => {
         store.write("ranges", "oopCustomRangesJson", text)
         store.write("ranges", "ipCustomRangesJson", text)
         store.write("settings_profiles", "profilesJson", text)
     }))");
+  const auto line = [](const QString& ini) {  // of oopCustomRangesJson, byte for byte
+    return QRegularExpression("^oopCustomRangesJson=.*$", QRegularExpression::MultilineOption)
+        .match(QString::fromLatin1(readAll(ini))).captured().toStdString();
+  };
+  const QString texts[] = {
+      R"([{"id":"a","name":"x, y; z = w","value":"AA:0.5, KK"}])",
+      QStringLiteral("back\\slash \"quoted\" line\nbreak\ttab\rend\a\b\f\v"),
+      QString::fromUtf8("Gr\xc3\xb6\xc3\x9f" "e \xe2\x80\x93 \xe6\x89\x8b \xf0\x9f\x98\x80"),
+      QStringLiteral("\x01" "ab then \x1f" "F"), QString(QChar(0)) + QStringLiteral("1 after a nul"),
+      QStringLiteral("  blanks around  "), QStringLiteral("@Variant(not one)"), QStringLiteral(";no comment"), QString(),
+  };
+  for (const QString& text : texts) {
+    const QJSValue answer = put.call({text});
     ASSERT_TRUE(answer.property("ok").toBool()) << answer.property("reason").toString().toStdString();
-    const QString reference = scratch.filePath("reference.ini");
-    QFile::remove(reference);
-    {
-      QSettings written(reference, QSettings::IniFormat);
-      written.setValue("ranges/oopCustomRangesJson", text);
-    }
-    EXPECT_EQ(lineOf(readAll(file), "oopCustomRangesJson"), lineOf(readAll(reference), "oopCustomRangesJson"))
-        << text.toStdString();
-    // As another copy reads the file: a QSettings of its own.
-    const QString copy = scratch.filePath("copy.ini");
-    QFile::remove(copy);
+    QTemporaryDir each;
+    const QString reference = each.filePath("reference.ini"), copy = each.filePath("copy.ini");
+    QSettings(reference, QSettings::IniFormat).setValue("ranges/oopCustomRangesJson", text);
+    EXPECT_EQ(line(file), line(reference)) << text.toStdString();
+    // As another copy reads the file: a QSettings of its own; and this process's QSettings at once.
     ASSERT_TRUE(QFile::copy(file, copy));
     const QSettings other(copy, QSettings::IniFormat);
     for (const char* key : {"ranges/oopCustomRangesJson", "ranges/ipCustomRangesJson", "settings_profiles/profilesJson"})
       EXPECT_EQ(other.value(key).toString(), text) << key;
-    EXPECT_EQ(other.value("ui/darkMode").toString(), "false");
-    EXPECT_EQ(other.value("solveActivity/2026-01-05/solves").toInt(), 3);
-    EXPECT_EQ(other.value("ranges/zz").toString(), "after");
-    // And this process's QSettings reads it at once.
+    for (const auto& [key, value] : others) EXPECT_EQ(other.value(key).toString(), value.toString()) << key;
     EXPECT_EQ(QSettings().value("settings_profiles/profilesJson").toString(), text);
   }
-  // A text written again as it is stored leaves the file untouched.
   const QString stamp = store.stamp();
   const QDateTime modified = QFileInfo(file).lastModified();
-  js.evaluate(R"(store.transact(function() { store.write("settings_profiles", "profilesJson", text) }))");
+  put.call({QString()});
   EXPECT_EQ(store.stamp(), stamp);
   EXPECT_EQ(QFileInfo(file).lastModified(), modified);
 }

@@ -4,7 +4,6 @@
 // VELMORA_TEST_SCOPE overrides it, so that two runs of one suite (such as a
 // second run under another locale) never share their settings file.
 #include "tests/qml_shell/shell_test_backend.h"
-
 #include "backend/platform/memory_limits.h"
 
 #include <QLoggingCategory>
@@ -17,8 +16,7 @@
 #include <QUrl>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtQuickTest/quicktest.h>
-#include <QtTest/qtestmouse.h>
-#include <QtTest/qtestsystem.h>
+#include <QTest>
 
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
 
@@ -36,12 +34,11 @@ class ScratchDir : public QObject {
   QTemporaryDir dir_;
 };
 
-// "userPointer": a person's double click, its second click after a pause in
-// which the window may change (TestCase's double click sends both at once).
-class UserPointer : public QObject {
+class Setup : public QObject {
   Q_OBJECT
  public:
-  using QObject::QObject;
+  // As "userPointer": a person's double click, its second click after a pause
+  // in which the window may change (TestCase's double click sends both at once).
   Q_INVOKABLE void doubleClickWithPause(QQuickItem* item, qreal x, qreal y, int pauseMs) {
     QQuickWindow* window = item != nullptr ? item->window() : nullptr;  // the first click may delete the item
     if (window == nullptr) return;
@@ -52,10 +49,6 @@ class UserPointer : public QObject {
     QTest::lastMouseTimestamp = secondClickTime;  // 50 ms after the first click
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
   }
-};
-
-class Setup : public QObject {
-  Q_OBJECT
  public slots:
   void applicationAvailable() {
     const QString scope = qEnvironmentVariable("VELMORA_TEST_SCOPE");
@@ -64,8 +57,7 @@ class Setup : public QObject {
     // tests' output keeps warnings and the QML console only.
     QLoggingCategory::setFilterRules(QStringLiteral("default.info=false"));
     QSettings().clear();  // every run starts from empty per-user settings
-    // The control groups are read from a folder the tests write (empty: no
-    // limit), never from the machine's.
+    // The control groups are read from a folder the tests write (empty: no limit), not the machine's.
     velmora_platform::setControlGroupPaths(groups_.path().toStdString(), groups_.filePath("groups").toStdString());
     // Test files are compiled before the engine reaches qmlEngineAvailable,
     // so the module's import path must already be known from the environment.
@@ -74,12 +66,11 @@ class Setup : public QObject {
   void qmlEngineAvailable(QQmlEngine* engine) {
     shell_test::publishBackend(engine);
     shell_test::publishSettingsSandbox(engine);
-    engine->rootContext()->setContextProperty(QStringLiteral("userPointer"), new UserPointer(engine));
-    auto* scratch = new ScratchDir(engine);
-    engine->rootContext()->setContextProperty(QStringLiteral("controlGroupDirUrl"),
-                                              QUrl::fromLocalFile(groups_.path()).toString());
-    engine->rootContext()->setContextProperty(QStringLiteral("scratchDirUrl"),
-                                              QUrl::fromLocalFile(scratch->path()).toString());
+    QQmlContext* context = engine->rootContext();
+    context->setContextProperty(QStringLiteral("userPointer"), this);
+    context->setContextProperty(QStringLiteral("controlGroupDirUrl"), QUrl::fromLocalFile(groups_.path()).toString());
+    context->setContextProperty(QStringLiteral("scratchDirUrl"),
+                                QUrl::fromLocalFile((new ScratchDir(engine))->path()).toString());
   }
  private:
   QTemporaryDir groups_;

@@ -5,7 +5,6 @@
 #include "backend/update_manager.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,9 +19,7 @@
 #include <clocale>
 #include <cstdio>
 
-#ifdef __linux__
 #include <sys/mount.h>
-#endif
 
 namespace shell_test {
 
@@ -86,13 +83,12 @@ QString SettingsSandbox::breakReads() {
   return QDir::toNativeSeparators(file);
 }
 
-QString SettingsSandbox::mountCopy(const char* size) {
-#ifdef __linux__
+QString SettingsSandbox::mountCopy(const char* size, bool fill) {
   if (qEnvironmentVariableIsEmpty("VELMORA_TEST_OWN_MOUNTS")) return {};
   const QString root = scratch_ + QStringLiteral("/mount%1").arg(++mounts_);
   const QByteArray options = QByteArray("size=") + size;
-  if (!QDir().mkpath(root) || ::mount("tmpfs", root.toLocal8Bit().constData(), "tmpfs", 0, options.constData()) != 0) {
-    qWarning() << "SettingsSandbox: cannot mount a file system on" << root;
+  if (!QDir().mkpath(root) || ::mount("tmpfs", qPrintable(root), "tmpfs", 0, options.constData()) != 0) {
+    qWarning("SettingsSandbox: cannot mount a file system on %s", qPrintable(root));
     return {};
   }
   const QString file = QSettings().fileName();
@@ -100,37 +96,16 @@ QString SettingsSandbox::mountCopy(const char* size) {
   QDir().mkpath(QFileInfo(copy).absolutePath());
   if (QFile::exists(file)) QFile::copy(file, copy);
   setSettingsPath(root);
-  return QSettings().fileName() == copy ? copy : QString();
-#else
-  Q_UNUSED(size);
-  return {};
-#endif
+  QFile filler(root + QStringLiteral("/filler"));  // up to the last byte
+  if (fill && filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    while (filler.write(QByteArray(4096, 'x')) > 0 || filler.write("x", 1) > 0) {
+    }
+  if (!fill && ::mount(nullptr, qPrintable(root), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) return {};
+  return QSettings().fileName() == copy ? QDir::toNativeSeparators(copy) : QString();
 }
 
-QString SettingsSandbox::fullDisk() {
-  const QString file = mountCopy("512k");
-  if (file.isEmpty()) return {};
-  // Fills the file system up to its last byte.
-  QFile filler(QFileInfo(file).absolutePath() + QStringLiteral("/filler"));
-  if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    const QByteArray block(4096, 'x');
-    while (filler.write(block) > 0) {
-    }
-    while (filler.write(block.constData(), 1) > 0) {
-    }
-  }
-  return QDir::toNativeSeparators(file);
-}
-
-QString SettingsSandbox::readOnlyCopy() {
-  const QString file = mountCopy("8m");
-  if (file.isEmpty()) return {};
-#ifdef __linux__
-  const QString root = scratch_ + QStringLiteral("/mount%1").arg(mounts_);
-  if (::mount(nullptr, root.toLocal8Bit().constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) return {};
-#endif
-  return QDir::toNativeSeparators(file);
-}
+QString SettingsSandbox::fullDisk() { return mountCopy("512k", true); }
+QString SettingsSandbox::readOnlyCopy() { return mountCopy("8m", false); }
 
 void SettingsSandbox::restore() { setSettingsPath(settingsDir().path()); }
 

@@ -43,11 +43,10 @@ void publishHostReport(QQmlEngine* engine);
 // settings file's path; restore() returns to the test's own folder. Each
 // holds for the QSettings opened after it.
 //
-// A run in a user and mount namespace of its own (the variable
-// VELMORA_TEST_OWN_MOUNTS set, see the suite's CMakeLists) mounts small file
-// systems of its own: fullDisk() puts a copy of the settings file on one
-// filled to the last byte, readOnlyCopy() on one mounted read-only. Both
-// return the settings file's path there, or "" in any other run.
+// In a user and mount namespace of its own (VELMORA_TEST_OWN_MOUNTS set, see
+// the suite's CMakeLists), fullDisk() and readOnlyCopy() put a copy of the
+// settings file on a small file system filled to the last byte, or mounted
+// read-only, and return its path; "" in any other run.
 class SettingsSandbox : public QObject {
   Q_OBJECT
  public:
@@ -59,9 +58,7 @@ class SettingsSandbox : public QObject {
   Q_INVOKABLE void restore();
 
  private:
-  // A new folder with a file system of `size` mounted on it, holding a copy
-  // of the settings file; "" where the run mounts nothing.
-  QString mountCopy(const char* size);
+  QString mountCopy(const char* size, bool fill);
 
   QString scratch_;
   int mounts_ = 0;
