@@ -5,7 +5,7 @@ import Velmora
 
 // What the window says when the per-user settings cannot be read or saved:
 // the Settings page's save and language choice, the statistics, the start
-// on a file that cannot be read, a full disk, and the Setup page on a
+// on a file that cannot be read, and both pages on a full disk and on a
 // settings folder that cannot be written. settingsSandbox breaks the
 // settings path in ways that fail for root as well; the full disk and the
 // read-only folder need the suite's run with file systems of its own.
@@ -19,8 +19,7 @@ Item {
         AppShell { anchors.fill: parent; controller: appController }
     }
 
-    Settings { id: storedProfiles; category: "settings_profiles" }
-    Settings { id: storedRanges; category: "ranges" }
+    Settings { id: stored }
 
     TestCase {
         name: "SettingsStore"
@@ -67,67 +66,52 @@ Item {
             compare(error.visible, false, "a save that gets through clears the line")
         }
 
-        function shellOn(page) {
-            var shell = createTemporaryObject(shellComp, host)
-            shell.resetToNewProject()
-            shell.requestNavigate(page)
-            return shell
-        }
         // Saves the Setup page's values as a profile, as the dialog does.
         function saveProfile(setup, name) {
             setup.openSaveSettingsDialog()
             tryCompare(findChild(setup, "saveSettingsNameField"), "activeFocus", true)
-            for (var c of name)
-                keyClick(c)
-            keyClick(Qt.Key_Return)
+            for (var key of name.split("").concat(Qt.Key_Return))
+                keyClick(key)
             tryCompare(findChild(setup, "saveSettingsDialog"), "visible", false)
         }
 
-        function test_a_full_disk_is_told_as_such() {
-            var path = settingsSandbox.fullDisk()
-            if (path.length === 0)
-                skip("needs the suite's run with file systems of its own")
-            var shell = shellOn(4)
-            var page = findChild(shell, "settingsPage")
-            waitForRendering(page)
-            mouseClick(findChild(page, "darkModeSwitch"))
-            mouseClick(findChild(page, "saveSettingsButton"))
-            compare(findChild(page, "settingsSaveError").text, "The dark mode and accent color could not be saved to "
-                    + path + "; the next start will show the previous ones. The disk that holds the file is full"
-                    + " (free some space there and save again).")
-            var setup = findChild(shell, "projectPage")
-            shell.requestNavigate(1)
-            saveProfile(setup, "Deep")
-            var note = findChild(setup, "profileStoreNote")
-            compare([note.shown, note.text], [true, "Your settings profiles could not be saved: the disk that holds the"
-                     + " settings file " + path + " is full. Free some space there; the change stays in this window"
-                     + " and is saved with your next change."])
+        function test_settings_on_a_disk_that_takes_no_change_data() {
+            return [{ tag: "full disk", move: "fullDisk", why: " The disk that holds the file is full (free some space there"
+                      + " and save again).", note: "the disk that holds the settings file %1 is full. Free some space"
+                      + " there; the change stays in this window and is saved with your next change." },
+                    { tag: "read-only folder", move: "readOnlyCopy", why: notWritable,
+                      note: "the settings file %1 or its folder cannot be written. The change stays in this window only." }]
         }
-
-        // Settings kept on a file system mounted read-only: the Setup page
-        // reads its stores and, as long as nothing changes, writes nothing
-        // and has nothing to say, however often it is shown.
-        function test_setup_on_a_folder_that_cannot_be_written() {
-            storedProfiles.setValue("profilesJson", '[{"id":"p1","name":"Deep","createdAt":"","data":{}}]')
-            storedRanges.setValue("oopCustomRangesJson", '[{"id":"r1","type":"range","name":"BTN","value":"AA"}]')
-            storedProfiles.sync()
-            storedRanges.sync()
-            var path = settingsSandbox.readOnlyCopy()
+        // Settings kept on a full disk or a file system mounted read-only:
+        // the Setup page reads its stores and, as long as nothing changes,
+        // writes nothing and has nothing to say, however often it is shown; a
+        // change on either page cannot be saved there, and the page says why.
+        function test_settings_on_a_disk_that_takes_no_change(data) {
+            stored.setValue("settings_profiles/profilesJson", '[{"id":"p1","name":"Deep","createdAt":"","data":{}}]')
+            stored.setValue("ranges/oopCustomRangesJson", '[{"id":"r1","type":"range","name":"BTN","value":"AA"}]')
+            stored.sync()
+            var path = settingsSandbox[data.move]()
             if (path.length === 0)
                 skip("needs the suite's run with file systems of its own")
-            var shell = shellOn(1)
-            var setup = findChild(shell, "projectPage")
-            tryCompare(setup, "visible", true)
+            var shell = createTemporaryObject(shellComp, host), setup = findChild(shell, "projectPage")
             var note = findChild(setup, "profileStoreNote"), warning = findChild(setup, "oopStoreWarning")
+            shell.resetToNewProject()
+            shell.requestNavigate(1)
+            tryCompare(setup, "visible", true)
             shell.requestNavigate(0)
             shell.requestNavigate(1)
             setup.reloadStores()
             compare([setup.settingsProfiles.map(function(p) { return p.name }), setup.oopCustomRanges[0].name,
                      note.shown, warning.shown], [["Deep"], "BTN", false, false])
-            // A change of the user's cannot be saved there, and the page says why.
             saveProfile(setup, "Fast")
-            compare(note.text, "Your settings profiles could not be saved: the settings file " + path
-                    + " or its folder cannot be written. The change stays in this window only.")
+            compare([note.shown, note.text], [true, "Your settings profiles could not be saved: " + data.note.arg(path)])
+            shell.requestNavigate(4)
+            var page = findChild(shell, "settingsPage")
+            waitForRendering(page)
+            mouseClick(findChild(page, "darkModeSwitch"))
+            mouseClick(findChild(page, "saveSettingsButton"))
+            compare(findChild(page, "settingsSaveError").text, "The dark mode and accent color could not be saved to "
+                    + path + "; the next start will show the previous ones." + data.why)
         }
 
         function test_settings_unreadable_at_start_are_told_until_dismissed() {
