@@ -5,7 +5,7 @@ import Velmora
 
 // What the window says when the per-user settings cannot be read or saved:
 // the Settings page's save and language choice, the statistics, the start
-// on a file that cannot be read, and both pages on a full disk and on a
+// on a file that cannot be read, a full disk, and the Setup page on a
 // settings folder that cannot be written. settingsSandbox breaks the
 // settings path in ways that fail for root as well; the full disk and the
 // read-only folder need the suite's run with file systems of its own.
@@ -66,52 +66,60 @@ Item {
             compare(error.visible, false, "a save that gets through clears the line")
         }
 
-        // Saves the Setup page's values as a profile, as the dialog does.
+        // A shell on a new project showing page `index`, its settings file
+        // moved by the sandbox's `move` onto a file system of the run's own.
+        function shellOnOwnDisk(move, index) {
+            var path = settingsSandbox[move]()
+            if (path.length === 0)
+                skip("needs the suite's run with file systems of its own")
+            var shell = createTemporaryObject(shellComp, host)
+            shell.resetToNewProject()
+            shell.requestNavigate(index)
+            return { path: path, shell: shell, setup: findChild(shell, "projectPage") }
+        }
+        // Saves the Setup page's values as a profile, as the dialog does; the page's note on it.
         function saveProfile(setup, name) {
             setup.openSaveSettingsDialog()
             tryCompare(findChild(setup, "saveSettingsNameField"), "activeFocus", true)
             for (var key of name.split("").concat(Qt.Key_Return))
                 keyClick(key)
             tryCompare(findChild(setup, "saveSettingsDialog"), "visible", false)
+            return findChild(setup, "profileStoreNote")
         }
 
-        function test_settings_on_a_disk_that_takes_no_change_data() {
-            return [{ tag: "full disk", move: "fullDisk", why: " The disk that holds the file is full (free some space there"
-                      + " and save again).", note: "the disk that holds the settings file %1 is full. Free some space"
-                      + " there; the change stays in this window and is saved with your next change." },
-                    { tag: "read-only folder", move: "readOnlyCopy", why: notWritable,
-                      note: "the settings file %1 or its folder cannot be written. The change stays in this window only." }]
-        }
-        // Settings kept on a full disk or a file system mounted read-only:
-        // the Setup page reads its stores and, as long as nothing changes,
-        // writes nothing and has nothing to say, however often it is shown; a
-        // change on either page cannot be saved there, and the page says why.
-        function test_settings_on_a_disk_that_takes_no_change(data) {
-            stored.setValue("settings_profiles/profilesJson", '[{"id":"p1","name":"Deep","createdAt":"","data":{}}]')
-            stored.setValue("ranges/oopCustomRangesJson", '[{"id":"r1","type":"range","name":"BTN","value":"AA"}]')
-            stored.sync()
-            var path = settingsSandbox[data.move]()
-            if (path.length === 0)
-                skip("needs the suite's run with file systems of its own")
-            var shell = createTemporaryObject(shellComp, host), setup = findChild(shell, "projectPage")
-            var note = findChild(setup, "profileStoreNote"), warning = findChild(setup, "oopStoreWarning")
-            shell.resetToNewProject()
-            shell.requestNavigate(1)
-            tryCompare(setup, "visible", true)
-            shell.requestNavigate(0)
-            shell.requestNavigate(1)
-            setup.reloadStores()
-            compare([setup.settingsProfiles.map(function(p) { return p.name }), setup.oopCustomRanges[0].name,
-                     note.shown, warning.shown], [["Deep"], "BTN", false, false])
-            saveProfile(setup, "Fast")
-            compare([note.shown, note.text], [true, "Your settings profiles could not be saved: " + data.note.arg(path)])
-            shell.requestNavigate(4)
-            var page = findChild(shell, "settingsPage")
+        function test_a_full_disk_is_told_as_such() {
+            var on = shellOnOwnDisk("fullDisk", 4), page = findChild(on.shell, "settingsPage")
             waitForRendering(page)
             mouseClick(findChild(page, "darkModeSwitch"))
             mouseClick(findChild(page, "saveSettingsButton"))
             compare(findChild(page, "settingsSaveError").text, "The dark mode and accent color could not be saved to "
-                    + path + "; the next start will show the previous ones." + data.why)
+                    + on.path + "; the next start will show the previous ones. The disk that holds the file is full"
+                    + " (free some space there and save again).")
+            on.shell.requestNavigate(1)
+            var note = saveProfile(on.setup, "Deep")
+            compare([note.shown, note.text], [true, "Your settings profiles could not be saved: the disk that holds the"
+                     + " settings file " + on.path + " is full. Free some space there; the change stays in this window"
+                     + " and is saved with your next change."])
+        }
+
+        // Settings kept on a file system mounted read-only: the Setup page
+        // reads its stores and, as long as nothing changes, writes nothing
+        // and has nothing to say, however often it is shown.
+        function test_setup_on_a_folder_that_cannot_be_written() {
+            stored.setValue("settings_profiles/profilesJson", '[{"id":"p1","name":"Deep","createdAt":"","data":{}}]')
+            stored.setValue("ranges/oopCustomRangesJson", '[{"id":"r1","type":"range","name":"BTN","value":"AA"}]')
+            stored.sync()
+            var on = shellOnOwnDisk("readOnlyCopy", 1), setup = on.setup
+            var note = findChild(setup, "profileStoreNote"), warning = findChild(setup, "oopStoreWarning")
+            tryCompare(setup, "visible", true)
+            on.shell.requestNavigate(0)
+            on.shell.requestNavigate(1)
+            setup.reloadStores()
+            compare([setup.settingsProfiles.map(function(p) { return p.name }), setup.oopCustomRanges[0].name,
+                     note.shown, warning.shown], [["Deep"], "BTN", false, false])
+            // A change of the user's cannot be saved there, and the page says why.
+            compare(saveProfile(setup, "Fast").text, "Your settings profiles could not be saved: the settings file "
+                    + on.path + " or its folder cannot be written. The change stays in this window only.")
         }
 
         function test_settings_unreadable_at_start_are_told_until_dismissed() {
