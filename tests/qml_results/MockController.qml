@@ -21,10 +21,6 @@ QtObject {
     property var calls: []
     // Node locks as the back end holds them: node -> hand -> {actionIndex, actionProb}.
     property var locks: ({})
-    // The locks the results on show were solved with, and whether that is known.
-    property var appliedLocks: ({})
-    property bool appliedLocksKnown: true
-    property bool _reSolving: false
 
     signal resultsChanged()
 
@@ -56,8 +52,6 @@ QtObject {
         statsOverride = {}
         actionsOverride = {}
         strategyOverride = {}
-        appliedLocks = _reSolving ? JSON.parse(JSON.stringify(locks)) : {}
-        _reSolving = false
         resultIterations = resultIterations + 1
         resultsChanged()
     }
@@ -127,22 +121,9 @@ QtObject {
                        actionProb: locks[_key(node)][hand].actionProb })
         return out
     }
-    // Locks set since the last re-solve are pending, all of them when the
-    // results cannot tell; a lock of an action the node lacks is left out.
-    function nodeLockMarks(node) {
-        var count = _node(node) ? _node(node).actions.length : 0
-        function hands(table) {
-            return Object.keys(table[_key(node)] || {}).filter(function(h) { return table[_key(node)][h].actionIndex < count })
-        }
-        var set = hands(locks), solved = hands(appliedLocks)
-        if (!appliedLocksKnown)
-            return { applied: [], pending: [], unknown: set }
-        return { applied: solved, pending: set.filter(function(h) { return solved.indexOf(h) < 0 }), unknown: [] }
-    }
-    function reSolveWithNodeLocks() {
-        _record("reSolveWithNodeLocks", [])
-        _reSolving = true
-    }
+    // Every lock held reads as set and not yet solved with.
+    function nodeLockMarks(node) { return { applied: [], pending: Object.keys(locks[_key(node)] || {}), unknown: [] } }
+    function reSolveWithNodeLocks() { _record("reSolveWithNodeLocks", []) }
     // A new project: no results and no locks.
     function clearResults() {
         locks = {}

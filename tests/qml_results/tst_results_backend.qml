@@ -340,27 +340,22 @@ Item {
             compare(page.handActionProbs[cls][action], 1)
             // The root's mark tells the locks its result holds from those it
             // does not (or, opened from a file, may not) hold, in the user's language.
-            function marks() {
-                return ["lockBanner", "pendingLockBanner"].map(function(n) {
-                    return findChild(findChild(page, "treeLevel0"), n).visible ? findChild(page, n + "Text").text : "" })
-            }
+            var marks = function() { return ["lockBanner", "pendingLockBanner"].map(function(n) {
+                return findChild(findChild(page, "treeLevel0"), n).visible ? findChild(page, n + "Text").text : "" }) }
             compare(marks(), ["Locked: " + cls, ""], "after the re-solve")
             start()   // a plain start of the same spot keeps the locks but does not apply them
             shell.navIndex = 3
-            compare(appController.nodeLocks(0).length, 1)
-            compare(marks(), ["", "Locks set: " + cls + " — Re-solve to apply"], "after a plain start")
+            compare([appController.nodeLocks(0).length, marks()], [1, ["", "Locks set: " + cls + " — Re-solve to apply"]])
             languageManager.setLanguage("de")
             compare(marks(), ["", "Fixierungen gesetzt: " + cls + " — mit „Neu lösen“ anwenden"])
             languageManager.setLanguage("system")
             var url = scratchDirUrl + "/locks-set.velmoraproj"
-            verify(appController.saveProject(url, shell.exportProjectState()))
-            verify(appController.loadProject(url).ok)
+            verify(appController.saveProject(url, shell.exportProjectState()) && appController.loadProject(url).ok)
             compare(marks(), ["", "Locks set: " + cls + " — not known if these results use them; Re-solve to apply"],
                     "an opened project cannot tell")
             // Another spot's start leaves the locks behind, on the page too.
             solve(Spots.riverSpot(40))
-            compare(page.nodeLocksByNode["0"], {})
-            compare(marks(), ["", ""])
+            compare([page.nodeLocksByNode["0"], marks()], [{}, ["", ""]])
         }
 
         // A re-solve the controller refuses says why on the results page, in

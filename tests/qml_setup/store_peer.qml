@@ -22,8 +22,7 @@ QtObject {
     property var ipExploitOverrides: ({})
 
     property PageStores stores: PageStores { target: peer; file: storeFile }
-    property Theme theme: Theme {}
-    property SettingsPage settingsPage: SettingsPage { theme: peer.theme }
+    property SettingsPage settingsPage: SettingsPage { theme: Theme {} }
     Component.onCompleted: stores.sync(stores.keys, "start")
 
     function run(line) {

@@ -81,15 +81,13 @@ Item {
             page.openImportRangeDialog("oop")
             var dialog = findChild(page, "importRangeFileDialog"), rows = findChild(dialog.contentItem, "folderEntries")
             dialog.setFolderUrl(Qt.resolvedUrl("."))
-            var firstRow = function(name) {
-                var row = rows.count > 0 ? rows.itemAtIndex(0) : null
-                return row && findChild(row, "entryName").text === name ? row : null
-            }
-            tryVerify(function() { return dialog.opened && firstRow("data") })
-            userPointer.doubleClickWithPause(firstRow("data"), 40, 15, 300)
-            tryVerify(function() { return firstRow("latin1_range.txt") })
+            var first = function() { return rows.itemAtIndex(0) }
+            var firstIs = function(name) { return first() && findChild(first(), "entryName").text === name }
+            tryVerify(function() { return dialog.opened && firstIs("data") })
+            userPointer.doubleClickWithPause(first(), 40, 15, 300)
+            tryVerify(function() { return firstIs("latin1_range.txt") })
             compare([dialog.visible, findChild(dialog.contentItem, "fileNameField").text], [true, ""])
-            mouseDoubleClickSequence(firstRow("latin1_range.txt"))
+            mouseDoubleClickSequence(first())
             tryCompare(findChild(page, "importRangeNameDialog"), "opened", true)
             compare(page._importRangeError, "Import failed: the file is not a text file.", "the file was read")
             closeImport()

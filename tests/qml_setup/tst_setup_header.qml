@@ -154,10 +154,7 @@ Item {
                     mouseClick(findChild(home, data.home))
                 return compare(findChild(page, "oopRiverBetSizesField").text, data.shown)
             }
-            if (data.key)
-                keyClick(data.key, data.mod || Qt.NoModifier)
-            else
-                mouseClick(findChild(shell, data.click))
+            data.key ? keyClick(data.key, data.mod || Qt.NoModifier) : mouseClick(findChild(shell, data.click))
             compare([shell.navIndex, findChild(solvePage, "summaryBetSizes").text], [2, "F 50/50 • T 50/50 • R 10, 20/50"])
             if (data.tag !== "F5")
                 mouseClick(findChild(solvePage, "startSolveButton"))

@@ -3,12 +3,11 @@ import QtTest
 import Velmora
 
 // New names have a bound their dialog states; stored names are shown escaped
-// and fitted to the window. Names that are also the names of
-// JavaScript's own object members
-// ("hasOwnProperty", "__proto__", "constructor") in every path that makes a
-// name unique: settings profiles, saved ranges, folders and imports. Each is
-// an ordinary name, and later saves keep working. An import that cannot be
-// added to both seats changes neither.
+// and fitted to the window. Names that are also the names of JavaScript's own
+// object members ("hasOwnProperty", "__proto__", "constructor") in every path
+// that makes a name unique: settings profiles, saved ranges, folders and
+// imports. Each is an ordinary name, and later saves keep working. An import
+// that cannot be added to both seats changes neither.
 Item {
     id: host
     width: 1540

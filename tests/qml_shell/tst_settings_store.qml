@@ -19,8 +19,7 @@ Item {
         AppShell { anchors.fill: parent; controller: appController }
     }
 
-    Settings { id: storedProfiles; category: "settings_profiles" }
-    Settings { id: storedRanges; category: "ranges" }
+    Settings { id: stored }
 
     TestCase {
         name: "SettingsStore"
@@ -67,40 +66,39 @@ Item {
             compare(error.visible, false, "a save that gets through clears the line")
         }
 
-        function shellOn(page) {
+        // A shell on a new project showing page `index`, its settings file
+        // moved by the sandbox's `move` onto a file system of the run's own.
+        function shellOnOwnDisk(move, index) {
+            var path = settingsSandbox[move]()
+            if (path.length === 0)
+                skip("needs the suite's run with file systems of its own")
             var shell = createTemporaryObject(shellComp, host)
             shell.resetToNewProject()
-            shell.requestNavigate(page)
-            return shell
+            shell.requestNavigate(index)
+            return { path: path, shell: shell, setup: findChild(shell, "projectPage") }
         }
-        // Saves the Setup page's values as a profile, as the dialog does.
+        // Saves the Setup page's values as a profile, as the dialog does; the page's note on it.
         function saveProfile(setup, name) {
             setup.openSaveSettingsDialog()
             tryCompare(findChild(setup, "saveSettingsNameField"), "activeFocus", true)
-            for (var c of name)
-                keyClick(c)
-            keyClick(Qt.Key_Return)
+            for (var key of name.split("").concat(Qt.Key_Return))
+                keyClick(key)
             tryCompare(findChild(setup, "saveSettingsDialog"), "visible", false)
+            return findChild(setup, "profileStoreNote")
         }
 
         function test_a_full_disk_is_told_as_such() {
-            var path = settingsSandbox.fullDisk()
-            if (path.length === 0)
-                skip("needs the suite's run with file systems of its own")
-            var shell = shellOn(4)
-            var page = findChild(shell, "settingsPage")
+            var on = shellOnOwnDisk("fullDisk", 4), page = findChild(on.shell, "settingsPage")
             waitForRendering(page)
             mouseClick(findChild(page, "darkModeSwitch"))
             mouseClick(findChild(page, "saveSettingsButton"))
             compare(findChild(page, "settingsSaveError").text, "The dark mode and accent color could not be saved to "
-                    + path + "; the next start will show the previous ones. The disk that holds the file is full"
+                    + on.path + "; the next start will show the previous ones. The disk that holds the file is full"
                     + " (free some space there and save again).")
-            var setup = findChild(shell, "projectPage")
-            shell.requestNavigate(1)
-            saveProfile(setup, "Deep")
-            var note = findChild(setup, "profileStoreNote")
+            on.shell.requestNavigate(1)
+            var note = saveProfile(on.setup, "Deep")
             compare([note.shown, note.text], [true, "Your settings profiles could not be saved: the disk that holds the"
-                     + " settings file " + path + " is full. Free some space there; the change stays in this window"
+                     + " settings file " + on.path + " is full. Free some space there; the change stays in this window"
                      + " and is saved with your next change."])
         }
 
@@ -108,26 +106,20 @@ Item {
         // reads its stores and, as long as nothing changes, writes nothing
         // and has nothing to say, however often it is shown.
         function test_setup_on_a_folder_that_cannot_be_written() {
-            storedProfiles.setValue("profilesJson", '[{"id":"p1","name":"Deep","createdAt":"","data":{}}]')
-            storedRanges.setValue("oopCustomRangesJson", '[{"id":"r1","type":"range","name":"BTN","value":"AA"}]')
-            storedProfiles.sync()
-            storedRanges.sync()
-            var path = settingsSandbox.readOnlyCopy()
-            if (path.length === 0)
-                skip("needs the suite's run with file systems of its own")
-            var shell = shellOn(1)
-            var setup = findChild(shell, "projectPage")
-            tryCompare(setup, "visible", true)
+            stored.setValue("settings_profiles/profilesJson", '[{"id":"p1","name":"Deep","createdAt":"","data":{}}]')
+            stored.setValue("ranges/oopCustomRangesJson", '[{"id":"r1","type":"range","name":"BTN","value":"AA"}]')
+            stored.sync()
+            var on = shellOnOwnDisk("readOnlyCopy", 1), setup = on.setup
             var note = findChild(setup, "profileStoreNote"), warning = findChild(setup, "oopStoreWarning")
-            shell.requestNavigate(0)
-            shell.requestNavigate(1)
+            tryCompare(setup, "visible", true)
+            on.shell.requestNavigate(0)
+            on.shell.requestNavigate(1)
             setup.reloadStores()
             compare([setup.settingsProfiles.map(function(p) { return p.name }), setup.oopCustomRanges[0].name,
                      note.shown, warning.shown], [["Deep"], "BTN", false, false])
             // A change of the user's cannot be saved there, and the page says why.
-            saveProfile(setup, "Fast")
-            compare(note.text, "Your settings profiles could not be saved: the settings file " + path
-                    + " or its folder cannot be written. The change stays in this window only.")
+            compare(saveProfile(setup, "Fast").text, "Your settings profiles could not be saved: the settings file "
+                    + on.path + " or its folder cannot be written. The change stays in this window only.")
         }
 
         function test_settings_unreadable_at_start_are_told_until_dismissed() {

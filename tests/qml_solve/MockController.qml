@@ -20,10 +20,7 @@ QtObject {
 
     signal resultsChanged()
 
-    function _endRun(outcome, iterations) {
-        lastRunIterations = iterations
-        lastRunOutcome = outcome
-    }
+    function _endRun(outcome, iterations) { lastRunIterations = iterations; lastRunOutcome = outcome }
 
     function startSolveWithConfig(cfg) {
         if (running)
@@ -50,9 +47,7 @@ QtObject {
     function report(text, fraction) {
         progress = fraction
         statusText = text
-        var m = /^Iter (\d+)/.exec(text)
-        if (m)
-            _iterationSeen = Math.max(_iterationSeen, Number(m[1]))
+        _iterationSeen = Math.max(_iterationSeen, Number((/^Iter (\d+)/.exec(text) || [0, 0])[1]))
     }
     // The end of a run: a result (iterations > 0) or none, then `running` off.
     function finish(text, iterations, exploitability) {
@@ -60,12 +55,8 @@ QtObject {
         resultIterations = iterations
         resultExploitability = exploitability
         resultsChanged()
-        if (iterations > 0) {
-            progress = 1
-            _endRun("done", iterations)
-        } else {
-            _endRun(text === "Cancelled" ? "cancelled" : "failed", _iterationSeen)
-        }
+        progress = iterations > 0 ? 1 : progress
+        _endRun(iterations > 0 ? "done" : text === "Cancelled" ? "cancelled" : "failed", iterations || _iterationSeen)
         running = false
     }
 }

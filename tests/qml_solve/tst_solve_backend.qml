@@ -42,11 +42,7 @@ Item {
             appController.clearResults()
         }
 
-        function item(name) {
-            var it = findChild(page, name)
-            verify(it, name)
-            return it
-        }
+        function item(name) { var it = findChild(page, name); verify(it, name); return it }
         // The spot on the Solve page, ready to start.
         function openSpot(spot) {
             shell.resetToNewProject()
@@ -70,7 +66,7 @@ Item {
             compare(page.boardText, "QsJh2h7c3d")
             statusSpy.clear()
             // What the page shows for each report between the start and the end.
-            var live = { iteration: 0, ring: 0, lines: [], raw: [], badges: [], shares: [], drawn: [] }
+            var live = { iteration: 0, ring: 0, lines: [], raw: [], badges: [], shares: [] }
             var chip = findChild(shell, "topbar")
             var ringText = findChild(findChild(page, "progressRing"), "percentText")
             function onStatus() {
@@ -82,8 +78,7 @@ Item {
                 live.lines.push(page.statusLineText)
                 live.raw.push(t)
                 live.badges.push(page.badgeText)
-                live.shares.push([ringText.text, chip.percentText, page.progressWheelValue])
-                live.drawn.push(drawnShares())
+                live.shares.push([ringText.text, chip.percentText, page.progressWheelValue, drawnShares()])
             }
             appController.statusTextChanged.connect(onStatus)
             try {
@@ -108,23 +103,17 @@ Item {
             verify(progressLines > 0, "a progress report reached the page: " + live.lines.join("; "))
             verify(live.iteration > 0 && live.ring > 0, "iteration " + live.iteration + ", ring " + live.ring)
             // The ring and the top bar's chip show one share, short of 100%
-            // until the result is in.
+            // until the result is in; the bar and the arc draw that share at
+            // each report, not an eased figure behind it.
             for (var s of live.shares)
-                verify(s[0] === s[1] && s[0] !== "100%" && s[2] < 1, "ring, chip, share: " + s)
-            // The bar and the arc draw that share at each report, not an eased figure behind it.
-            for (var d of live.drawn)
-                verify(sameShares(d), "bar, arc, share: " + d)
-            compare(appController.statusText, "Done")
-            compare(page.statusLineText, "Done")
-            compare(page.runHistoryModel.get(0).status, "Completed")
-            compare(page.currentIteration, appController.resultIterations)
+                verify(s[0] === s[1] && s[0] !== "100%" && s[2] < 1 && sameShares(s[3]), "ring, chip, share, drawn: " + s)
+            compare([appController.statusText, page.statusLineText, page.runHistoryModel.get(0).status, page.currentIteration],
+                    ["Done", "Done", "Completed", appController.resultIterations])
             verify(page.currentIteration > 0 && page.currentIteration <= 30)
-            compare(page.progressWheelValue, 1.0)
-            verify(sameShares(drawnShares()) && drawnShares()[2] === 1, "a finished run fills the bar and the ring")
+            compare(drawnShares(), [1, 1, 1], "a finished run fills the bar and the ring")
             mouseClick(findChild(page, "startSolveButton"))
-            compare([appController.running, page.progressWheelValue, findChild(page, "progressRing").indeterminate],
-                    [true, 0, true], "the next run starts from nothing, not from the last one's end")
-            compare(drawnShares(), [0, 0, 0], "nothing slides down from the last run's end")
+            compare([appController.running, findChild(page, "progressRing").indeterminate, drawnShares()],
+                    [true, true, [0, 0, 0]], "the next run starts from nothing, not from the last one's end")
             tryCompare(page, "runComplete", true, 20000)
             var view = findChild(page, "viewResultsButton")
             verify(view.enabled)
@@ -132,11 +121,10 @@ Item {
             compare(shell.navIndex, 3)
         }
 
-        // A long run cancelled from the page: the card keeps what it reached,
-        // the count Recent Runs lists. The next run, over in well under a
-        // second, opens from nothing and ends with its own figures; it solves
-        // its spot exactly (AA against KK), and its exploitability reads as
-        // on the Results page.
+        // A long run cancelled from the page keeps what it reached, the count
+        // Recent Runs lists. The next, over in well under a second, opens from
+        // nothing and ends with its own figures: AA against KK solved exactly,
+        // read as on the Results page.
         function test_each_run_shows_its_own_figures() {
             openSpot(Spots.turnSpot(100000))
             mouseClick(item("startSolveButton"))
@@ -146,10 +134,9 @@ Item {
             mouseClick(item("cancelSolveButton"))
             tryCompare(appController, "running", false, 20000)
             var reached = appController.lastRunIterations, run = page.runHistoryModel.get(0)
-            compare([run.status, countIn(item("iterationsText").text), countIn(run.summary), item("exploitabilityCard").value],
-                    ["Cancelled", reached, reached, "—"], run.summary)
-            verify(reached > 0 && page.progressWheelValue === appController.progress && sameShares(drawnShares()),
-                   "the share it reached: " + drawnShares())
+            compare([run.status, countIn(item("iterationsText").text), countIn(run.summary), item("exploitabilityCard").value,
+                     reached > 0 && page.progressWheelValue === appController.progress && sameShares(drawnShares())],
+                    ["Cancelled", reached, reached, "—", true], run.summary + "; the share it reached: " + drawnShares())
 
             shell.applyProjectState(Object.assign(Spots.riverSpot(30), { oopRangeText: "AA", ipRangeText: "KK" }))
             tryCompare(shell, "canSolve", true, 15000)
@@ -160,11 +147,11 @@ Item {
             tryCompare(appController, "running", false, 20000)
             var seconds = (Date.now() - began) / 1000
             verify(seconds < 1, "a run of well under a second: " + seconds)
-            compare([page.elapsedTime, page.estimatedRemaining], ["00:00", "00:00"])
             verify(page.iterationsPerSec >= appController.resultIterations / seconds && page.iterationsPerSec !== longSpeed,
                    "its own pace: " + page.iterationsPerSec)
-            compare([item("exploitabilityCard").value, findChild(findChild(shell, "resultsPage"), "exploitabilityCard").value],
-                    ["0.0000", "0.0000"], "solved to " + appController.resultExploitability)
+            compare([page.elapsedTime, page.estimatedRemaining, item("exploitabilityCard").value,
+                     findChild(findChild(shell, "resultsPage"), "exploitabilityCard").value],
+                    ["00:00", "00:00", "0.0000", "0.0000"], "solved to " + appController.resultExploitability)
         }
 
         // A start that is refused, a re-solve refused after it, and a run
@@ -179,17 +166,15 @@ Item {
             openSpot(Spots.riverSpot(30))
             mouseClick(item("startSolveButton"))
             tryCompare(page, "progressWheelValue", 1, 20000)
-            var cfg = shell._solveMemCfg()
-            cfg[data.key] = data.value
-            appController.startSolveWithConfig(cfg)
+            appController.startSolveWithConfig(Object.assign(shell._solveMemCfg(), { [data.key]: data.value }))
             if (data.resolve)
                 appController.reSolveWithNodeLocks()
             tryCompare(appController, "running", false, 20000)
             verify(page.statusLineText.indexOf("Error: " + data.error) === 0, page.statusLineText)
             compare([page.badgeText, findChild(item("progressRing"), "percentText").text, drawnShares(),
-                     item("iterationsText").text, item("exploitabilityCard").value, item("speedCard").value],
-                    ["Failed", "0%", [0, 0, 0], "Iterations: 0", "—", "—"])
-            verify(Qt.colorEqual(item("progressRing").progressColor, shell.theme.danger))
+                     item("iterationsText").text, item("exploitabilityCard").value, item("speedCard").value,
+                     Qt.colorEqual(item("progressRing").progressColor, shell.theme.danger)],
+                    ["Failed", "0%", [0, 0, 0], "Iterations: 0", "—", "—", true])
         }
 
         function test_thread_choice_reaches_the_shell_and_a_project_reaches_the_page() {
