@@ -69,6 +69,12 @@ SettingsSandbox::SettingsSandbox(QObject* parent) : QObject(parent) {
   scratch_ = scratch.path();
 }
 
+// The file systems mounted for a test go before the scratch folder that
+// holds their mount points is removed.
+SettingsSandbox::~SettingsSandbox() {
+  for (int i = 1; i <= mounts_; ++i) ::umount2(qPrintable(scratch_ + QStringLiteral("/mount%1").arg(i)), MNT_DETACH);
+}
+
 QString SettingsSandbox::breakWrites() {
   QFile blocker(scratch_ + QStringLiteral("/blocker"));
   if (blocker.open(QIODevice::WriteOnly)) blocker.close();

@@ -51,6 +51,7 @@ class SettingsSandbox : public QObject {
   Q_OBJECT
  public:
   explicit SettingsSandbox(QObject* parent = nullptr);
+  ~SettingsSandbox() override;
   Q_INVOKABLE QString breakWrites();
   Q_INVOKABLE QString breakReads();
   Q_INVOKABLE QString fullDisk();
