@@ -3,12 +3,14 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QFile>
+#include <QHashFunctions>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <array>
 
 namespace settings_ini {
 namespace {
@@ -34,14 +36,25 @@ struct Line {
   qsizetype equals = -1;
 };
 
+// The characters nextLine looks at; every other one is passed over in runs,
+// which makes a long stored text quick to pass.
+constexpr std::array<bool, 256> kLineMarks = [] {
+  std::array<bool, 256> marks{};
+  for (const unsigned char c : {'=', '\n', '\r', '\\', '"', ';'}) marks[c] = true;
+  return marks;
+}();
+
 bool nextLine(const QByteArray& data, qsizetype& pos, Line& line) {
   const qsizetype size = data.size();
+  const char* bytes = data.constData();
   bool inQuotes = false;
   line.equals = -1;
   line.start = pos;
   while (line.start < size && isSpace(data.at(line.start))) ++line.start;
   qsizetype i = line.start;
   while (i < size) {
+    while (i < size && !kLineMarks[static_cast<unsigned char>(bytes[i])]) ++i;
+    if (i >= size) break;
     const char ch = data.at(i++);
     if (ch == '=') {
       if (!inQuotes && line.equals == -1) line.equals = i - 1;
@@ -82,7 +95,36 @@ QByteArray trimmed(const QByteArray& data, qsizetype from, qsizetype to) {
   return data.mid(from, to - from).trimmed();
 }
 
+QByteArray entryLine(const QString& key, const QByteArray& escapedValue) { return key.toUtf8() + '=' + escapedValue; }
+
 }  // namespace
+
+QString stampOf(const QByteArray& bytes) {
+  return QString::number(bytes.size()) + QLatin1Char(':') + QString::number(qHash(bytes, size_t(0)), 16);
+}
+
+QMap<QString, QString> lineStamps(const QByteArray& file) {
+  QMap<QString, QString> stamps;
+  QString section;
+  qsizetype pos = 0;
+  Line line;
+  while (pos < file.size()) {
+    if (!nextLine(file, pos, line)) continue;
+    if (file.at(line.start) == '[') {
+      const qsizetype close = file.indexOf(']', line.start);
+      section = close < 0 || close >= line.end ? QString()
+                                               : QString::fromUtf8(file.mid(line.start + 1, close - line.start - 1));
+      continue;
+    }
+    const qsizetype equals = line.equals < 0 ? line.end : line.equals;
+    const QString name = section + QLatin1Char('/') + QString::fromUtf8(trimmed(file, line.start, equals));
+    const auto known = stamps.constFind(name);
+    stamps.insert(name, known != stamps.cend()
+                            ? QString()
+                            : stampOf(QByteArray::fromRawData(file.constData() + line.start, line.end - line.start)));
+  }
+  return stamps;
+}
 
 QByteArray escapedText(const QString& text, bool* ok) {
   *ok = text.isValidUtf16();
@@ -185,7 +227,7 @@ bool putLine(QByteArray& file, const QString& section, const QString& key, const
       keyEnd = line.end;
     }
   }
-  const QByteArray entry = wantedKey + '=' + escapedValue;
+  const QByteArray entry = entryLine(key, escapedValue);
   if (keyStart >= 0) {
     file.replace(keyStart, keyEnd - keyStart, entry);
   } else if (sectionEnd >= 0) {
@@ -198,7 +240,8 @@ bool putLine(QByteArray& file, const QString& section, const QString& key, const
   return true;
 }
 
-QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, QByteArray* written) {
+QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, QByteArray* written,
+                   QMap<QString, QString>* stamps) {
   const QString path = settings.fileName();
   QFile current(path);
   if (!current.exists()) return QStringLiteral("fallback");
@@ -209,12 +252,21 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
   if (!current.open(QIODevice::ReadOnly)) return QStringLiteral("write");
   QByteArray bytes = current.readAll();
   current.close();
+  const QByteArray before = bytes;
+  QMap<QString, QString> put;
   for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
     const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
     bool escaped = false;
     const QByteArray value = escapedText(it.value(), &escaped);
     if (slash <= 0 || !escaped || !putLine(bytes, it.key().left(slash), it.key().mid(slash + 1), value))
       return QStringLiteral("fallback");
+    put.insert(it.key(), stampOf(entryLine(it.key().mid(slash + 1), value)));
+  }
+  if (stamps) *stamps = put;
+  // Texts put as they are stored leave the file as it is.
+  if (bytes == before) {
+    if (written) *written = bytes;
+    return QString();
   }
   QSaveFile out(path);
   if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {

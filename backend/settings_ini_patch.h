@@ -35,13 +35,26 @@ bool putLine(QByteArray& file, const QString& section, const QString& key, const
 // Puts the texts of `changes` ("group/key" -> text) into the file of
 // `settings` in place, under the lock QSettings itself takes while it writes
 // the file, and has `settings` read the file again, so that every QSettings
-// of this process reads the new texts. Returns "" when written (`written`,
-// when given, gets the file's new bytes), "fallback" when the file is not
-// one this can change (it is missing, or not laid out as QSettings writes
-// it: the caller lets QSettings write), "busy" when another process's
-// QSettings kept its lock for a second, "write" when the file could not be
-// written (it is then as it was).
-QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, QByteArray* written = nullptr);
+// of this process reads the new texts; where every text is already there
+// as it would be put, the file is left untouched. Returns "" when written
+// or left so (`written`, when given, gets the file's bytes now), "fallback"
+// when the file is not one this can change (it is missing, or not laid out
+// as QSettings writes it: the caller lets QSettings write), "busy" when
+// another process's QSettings kept its lock for a second, "write" when the
+// file could not be written (it is then as it was).
+// `stamps`, when given, gets the stamp (see lineStamps) of each changed
+// key's line as it was put.
+QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, QByteArray* written = nullptr,
+                   QMap<QString, QString>* stamps = nullptr);
+
+// A short text that changes whenever `bytes` do: their size and a hash of
+// this process (stamps are compared within one run).
+QString stampOf(const QByteArray& bytes);
+
+// The stamp of each key's line in the INI file `file`, by "group/key": the
+// stampOf the line as QSettings reads it, so that a key whose stamp stayed
+// holds the same text; "" for a key the file holds more than once.
+QMap<QString, QString> lineStamps(const QByteArray& file);
 
 // QSettings reads its file again only when the file's size or modification
 // time differs from what it noted at its last read. A read that raced

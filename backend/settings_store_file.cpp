@@ -47,25 +47,31 @@ QString takeLock(QLockFile& lock, int waitMs) {
   return QString();
 }
 
-QVariantMap answer(bool ok, const QString& reason, const QString& path, const QString& stamp = QString()) {
-  return {{QStringLiteral("ok"), ok},
-          {QStringLiteral("reason"), reason},
-          {QStringLiteral("path"), path},
-          {QStringLiteral("stamp"), stamp}};
+QVariantMap answer(bool ok, const QString& reason, const QString& path, const QString& stamp = QString(),
+                   const QMap<QString, QString>* lines = nullptr) {
+  QVariantMap out{{QStringLiteral("ok"), ok},
+                  {QStringLiteral("reason"), reason},
+                  {QStringLiteral("path"), path},
+                  {QStringLiteral("stamp"), stamp}};
+  if (lines) {
+    QVariantMap stamps;
+    for (auto it = lines->cbegin(); it != lines->cend(); ++it) stamps.insert(it.key(), it.value());
+    out.insert(QStringLiteral("stamps"), stamps);
+  }
+  return out;
 }
 
-// The file's size and a hash of its bytes (the hash of this process: the
-// stamps are compared within one run). Reading and hashing a large file
-// takes a millisecond or two, a fraction of reading it as settings.
-QString stampOfBytes(const QByteArray& bytes) {
-  return QString::number(bytes.size()) + QLatin1Char(':') + QString::number(qHash(bytes, size_t(0)), 16);
-}
-
-QString stampOf(const QString& path) {
+// The file's stamp (settings_ini::stampOf its bytes), its bytes into
+// `bytes`; "none" for a file that is not there, "" for one that cannot be
+// read. Reading and hashing a large file takes a millisecond or two, a
+// fraction of reading it as settings.
+QString stampOf(const QString& path, QByteArray* bytes = nullptr) {
   QFile file(path);
   if (!file.exists()) return QStringLiteral("none");
   if (!file.open(QIODevice::ReadOnly)) return QString();
-  return stampOfBytes(file.readAll());
+  const QByteArray read = file.readAll();
+  if (bytes) *bytes = read;
+  return settings_ini::stampOf(read);
 }
 
 // Why a write of the settings file failed.
@@ -103,12 +109,9 @@ QVariantMap SettingsStoreFile::transact(const QJSValue& work, int waitMs) {
   }
   m_current = nullptr;
   m_readOnly = false;
+  m_lines.clear();
+  m_linesKnown = false;
   return answer(false, QStringLiteral("write"), fileName());
-}
-
-bool SettingsStoreFile::leftAsItWas(const QString& path) const {
-  return !m_lastStamp.isEmpty() && QFileInfo(path).lastModified() == m_lastFileTime &&
-         stampOf(path) == m_lastStamp;
 }
 
 QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitMs) {
@@ -127,7 +130,11 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
   // file is the very one this object left, untouched since, the settings
   // read then are still the file's, and the file need not be read again.
   QSettings settings;
-  if (locked && !leftAsItWas(settings.fileName())) settings_ini::moveTimeOn(settings.fileName());
+  QByteArray bytes;
+  const QString stampNow = stampOf(settings.fileName(), &bytes);
+  const bool asLeft = locked && !m_lastStamp.isEmpty() && stampNow == m_lastStamp &&
+                      QFileInfo(settings.fileName()).lastModified() == m_lastFileTime;
+  if (locked && !asLeft) settings_ini::moveTimeOn(settings.fileName());
   settings.sync();
   if (settings.status() != QSettings::NoError) {
     const QFileInfo info(settings.fileName());
@@ -143,40 +150,67 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
   m_current = &settings;
   m_readOnly = !locked;
   m_changes.clear();
-  const QJSValue stampNow(stampOf(settings.fileName()));
-  QJSValue result = work.isCallable() ? QJSValue(work).call({stampNow}) : QJSValue();
+  // The stamps of the lines: those this object left, or read from the file now.
+  m_linesKnown = !stampNow.isEmpty();
+  m_lines = asLeft ? m_lastLines : settings_ini::lineStamps(bytes);
+  bytes.clear();
+  QJSValue result = work.isCallable() ? QJSValue(work).call({QJSValue(stampNow)}) : QJSValue();
   m_current = nullptr;
   m_readOnly = false;
   const QMap<QString, QString> changes = std::exchange(m_changes, {});
+  QMap<QString, QString> lines = std::exchange(m_lines, {});
+  bool linesKnown = std::exchange(m_linesKnown, false);
   const bool threw = result.isError();
   if (threw) qWarning().noquote() << "Settings stores: the change threw:" << result.toString();
 
   const QString file = settings.fileName();
-  qint64 changedBytes = 0;
-  for (const QString& text : changes) changedBytes += 2 * text.toUtf8().size();
+  // Why a write failed, told from the room the changed texts need.
+  const auto failure = [&] {
+    qint64 changedBytes = 0;
+    for (const QString& text : changes) changedBytes += 2 * text.toUtf8().size();
+    return writeFailure(file, changedBytes);
+  };
   if (!locked) {
-    if (!changes.isEmpty()) return answer(false, writeFailure(file, changedBytes), path);
-    return threw ? answer(false, QStringLiteral("work"), path) : answer(true, QString(), path, stampNow.toString());
+    if (!changes.isEmpty()) return answer(false, failure(), path);
+    return threw ? answer(false, QStringLiteral("work"), path)
+                 : answer(true, QString(), path, stampNow, linesKnown ? &lines : nullptr);
   }
   QString written;
   if (!changes.isEmpty()) {
-    QByteArray bytes;
-    const QString put = settings_ini::putInPlace(settings, changes, &bytes);
-    if (put.isEmpty()) written = stampOfBytes(bytes);
+    QMap<QString, QString> putLines;
+    const QString put = settings_ini::putInPlace(settings, changes, &bytes, &putLines);
+    if (put.isEmpty()) {
+      written = settings_ini::stampOf(bytes);
+      lines.insert(putLines);
+    }
     if (put == QLatin1String("fallback")) {
       for (auto it = changes.cbegin(); it != changes.cend(); ++it) settings.setValue(it.key(), it.value());
       settings.sync();
-      if (settings.status() != QSettings::NoError) return answer(false, writeFailure(file, changedBytes), path);
+      if (settings.status() != QSettings::NoError) return answer(false, failure(), path);
+      // The file as QSettings wrote it.
+      written = stampOf(file, &bytes);
+      lines = settings_ini::lineStamps(bytes);
+      linesKnown = !written.isEmpty();
     } else if (put == QLatin1String("write")) {
-      return answer(false, writeFailure(file, changedBytes), path);
+      return answer(false, failure(), path);
     } else if (!put.isEmpty()) {
       return answer(false, put, path);
     }
   }
-  // The file as this change left it; unchanged, as it was read.
-  m_lastStamp = !written.isEmpty() ? written : changes.isEmpty() ? stampNow.toString() : stampOf(file);
+  // The file as this change left it; unchanged, as it was read. Where its
+  // lines could not be told, the next change reads them from the file.
+  m_lastStamp = !linesKnown ? QString() : changes.isEmpty() ? stampNow : written;
+  m_lastLines = linesKnown ? lines : QMap<QString, QString>();
   m_lastFileTime = QFileInfo(file).lastModified();
-  return threw ? answer(false, QStringLiteral("work"), path) : answer(true, QString(), path, m_lastStamp);
+  const QString stampLeft = changes.isEmpty() ? stampNow : written;
+  return threw ? answer(false, QStringLiteral("work"), path)
+               : answer(true, QString(), path, stampLeft, linesKnown ? &lines : nullptr);
+}
+
+QString SettingsStoreFile::storeStamp(const QString& group, const QString& key) const {
+  const QString name = group + QLatin1Char('/') + key;
+  if (!m_current || !m_linesKnown || m_changes.contains(name)) return QString();
+  return m_lines.value(name, QStringLiteral("none"));
 }
 
 QString SettingsStoreFile::read(const QString& group, const QString& key) const {
@@ -199,8 +233,10 @@ bool SettingsStoreFile::write(const QString& group, const QString& key, const QS
     return false;
   }
   // A value written as it is stored changes nothing: where nothing can be
-  // written, such a write still succeeds.
-  if (read(group, key) == text) return true;
+  // written, such a write still succeeds. Under the lock the texts are
+  // compared as they are put into the file (settings_ini::putInPlace),
+  // which is quicker than having QSettings read a large group of the file.
+  if (m_readOnly && read(group, key) == text) return true;
   m_changes.insert(group + QLatin1Char('/') + key, text);
   return true;
 }

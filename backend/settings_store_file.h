@@ -42,7 +42,9 @@ class SettingsStoreFile : public QObject {
   // succeeds), "full" (as "write", for want of room on the disk), "work"
   // (the work threw; what it wrote before is synced) or "nested" (called
   // from inside a work); path is the settings file; stamp is the file's
-  // stamp() as the work left it ("" unless ok).
+  // stamp() as the work left it ("" unless ok); stamps, where they can be
+  // told, maps "group/key" of each key in the file to its storeStamp as
+  // the work left the file.
   Q_INVOKABLE QVariantMap transact(const QJSValue& work, int waitMs = 50);
 
   // The text stored under group/key: inside a work as read under the lock,
@@ -54,6 +56,14 @@ class SettingsStoreFile : public QObject {
   // settings_ini_patch.h), or by QSettings where the file is not one that
   // can be changed so.
   Q_INVOKABLE bool write(const QString& group, const QString& key, const QString& text);
+
+  // Inside a work: a short text that changes whenever the line of
+  // group/key in the settings file does, as read under the lock; "none"
+  // where the file has no such key, "" where it cannot be told (a key the
+  // file holds twice, one the work wrote, a file that could not be read,
+  // outside a work). A store whose stamp is the one the last transact
+  // returned for it (its "stamps") holds the text it held then.
+  Q_INVOKABLE QString storeStamp(const QString& group, const QString& key) const;
 
   // The settings file the stores live in, with native separators.
   Q_INVOKABLE QString fileName() const;
@@ -70,13 +80,13 @@ class SettingsStoreFile : public QObject {
 
  private:
   QVariantMap transactUnguarded(const QJSValue& work, int waitMs);
-  // True while the settings file is the one the last transact left: the
-  // same content and modification time.
-  bool leftAsItWas(const QString& path) const;
 
   QSettings* m_current = nullptr;  // the settings of the running work
   bool m_readOnly = false;         // the running work holds no lock: nothing is written
   QMap<QString, QString> m_changes;  // "group/key" -> text the running work wrote
+  QMap<QString, QString> m_lines;    // "group/key" -> line stamp, as the running work read the file
+  bool m_linesKnown = false;         // whether m_lines could be told
   QString m_lastStamp;             // the file as the last transact of this object left it
   QDateTime m_lastFileTime;        // and its modification time then
+  QMap<QString, QString> m_lastLines;  // and the stamps of its lines
 };

@@ -140,4 +140,59 @@ TEST_F(SettingsStoreTest, TextsPutInPlaceAsQSettingsWritesThem) {
   EXPECT_EQ(QFileInfo(file).lastModified(), modified);
 }
 
+// A store's stamp stays while the line of its key does, whoever writes the
+// file, and changes with it; the stamps a change returns are the ones a later
+// change reads; a key the file holds twice, or one outside a change, has none.
+TEST_F(SettingsStoreTest, StoreStampsFollowTheLinesOfTheirKeys) {
+  const QString file = usePath(scratch.filePath("stamps"));
+  QSettings().setValue("ranges/oopCustomRangesJson", "[1]");
+  QSettings().setValue("settings_profiles/profilesJson", "[2]");
+  QSettings().sync();
+  SettingsStoreFile store;
+  QJSEngine js;
+  js.globalObject().setProperty("store", js.newQObject(&store));
+  QJSEngine::setObjectOwnership(&store, QJSEngine::CppOwnership);
+  // The stamps a change reads and those it leaves; it writes `text` as the OOP tree where given.
+  const QJSValue change = js.evaluate(R"((text) => {
+        const seen = {}
+        const r = store.transact(() => {
+            for (const [group, key] of [["ranges", "oopCustomRangesJson"], ["ranges", "ipCustomRangesJson"],
+                                        ["settings_profiles", "profilesJson"]])
+                seen[key] = store.storeStamp(group, key)
+            if (text) store.write("ranges", "oopCustomRangesJson", text)
+        })
+        return { seen: seen, left: r.stamps }
+    })");
+  const auto seen = [](const QJSValue& r, const char* key) {
+    return r.property("seen").property(key).toString().toStdString();
+  };
+  const auto left = [](const QJSValue& r, const char* key) {
+    return r.property("left").property(key).toString().toStdString();
+  };
+
+  const QJSValue first = change.call();
+  const std::string oop = seen(first, "oopCustomRangesJson");
+  EXPECT_EQ(seen(first, "ipCustomRangesJson"), "none");
+  EXPECT_NE(oop, "");
+  EXPECT_NE(oop, seen(first, "profilesJson"));
+  EXPECT_EQ(left(first, "ranges/oopCustomRangesJson"), oop);
+  EXPECT_EQ(store.storeStamp("ranges", "oopCustomRangesJson").toStdString(), "");
+
+  // Another writer changes the profiles; this change writes the OOP tree.
+  QSettings().setValue("settings_profiles/profilesJson", "[3]");
+  QSettings().sync();
+  const QJSValue second = change.call({QString("[4]")});
+  EXPECT_EQ(seen(second, "oopCustomRangesJson"), oop);
+  EXPECT_NE(seen(second, "profilesJson"), seen(first, "profilesJson"));
+  const std::string put = left(second, "ranges/oopCustomRangesJson");
+  EXPECT_NE(put, oop);
+  // The file read anew after another setting changed: the line put has the stamp the change returned.
+  QSettings().setValue("ui/darkMode", true);
+  QSettings().sync();
+  EXPECT_EQ(seen(change.call(), "oopCustomRangesJson"), put);
+
+  ASSERT_TRUE(writeFile(file, readAll(file) + "\n[ranges]\noopCustomRangesJson=[5]\n"));
+  EXPECT_EQ(seen(change.call(), "oopCustomRangesJson"), "");
+}
+
 }  // namespace

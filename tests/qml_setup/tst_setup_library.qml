@@ -95,6 +95,36 @@ Item {
             verify(findChild(page, "oopEmptyNote").visible)
         }
 
+        // The rows the list shows, in order, by the items that show them.
+        function shownRows(seat) {
+            var rows = findChild(page, seat + "RangeRows")
+            var out = []
+            for (var i = 0; i < rows.count; ++i)
+                out.push(rows.itemAt(i).name)
+            return out
+        }
+
+        // A change of the tree changes the rows that changed: every other
+        // row keeps its item, and the list shows the rows in their order.
+        function test_rows_change_in_place() {
+            for (var name of ["A", "B", "C"])
+                saveRange("oop", name, "AA")
+            var kept = ["A", "B", "C"].map(function(n) { return findChild(page, "oopRow_" + n) })
+            saveRange("oop", "D", "KK")
+            compare(shownRows("oop"), ["A", "B", "C", "D"])
+            compare(["A", "B", "C"].map(function(n, i) { return findChild(page, "oopRow_" + n) === kept[i] }),
+                    [true, true, true], "the rows that stayed keep their items")
+
+            page.oopSelectedId = page.oopCustomRanges[0].id
+            addFolder("oop", "F")
+            saveRange("oop", "In F", "QQ")
+            compare([shownRows("oop"), rowNames("oop")], [["F", "In F"], ["F", "In F"]], "an open folder hides the others")
+            page._toggleOpenFolder("oop", page.oopCustomRanges[4].id)
+            page.oopSelectedId = page.oopCustomRanges[1].id
+            page.deleteSelectedItem("oop")
+            compare([shownRows("oop"), rowNames("oop")], [["A", "C", "D", "F"], ["A", "C", "D", "F"]])
+        }
+
         function test_save_errors_and_other_categories() {
             page.oopRangeText = "  "
             page.openSaveRangeDialog("oop")

@@ -93,6 +93,19 @@ Item {
                     page.settingsProfiles.map(function(p) { return p.id }))
         }
 
+        // A profile saved into the stored list joins the list's text as it
+        // was, whatever its name holds: the stored text is the list's text.
+        function test_saves_keep_the_stored_text_whole() {
+            for (var name of ["A", "B $& $' $` $$ ] \" \\", "C", "delete A", "D"]) {
+                if (name === "delete A")
+                    page.deleteSettingsProfileById(page.settingsProfiles[0].id)
+                else
+                    tryCompare(saveThroughDialog(name), "visible", false)
+                compare(storedText(), JSON.stringify(page.settingsProfiles), name)
+            }
+            compare(names(), ["B $& $' $` $$ ] \" \\", "C", "D"])
+        }
+
         function test_load_delete_through_the_dialogs() {
             page.applySettingsSnapshot({ starting_pot: 50, oop_flop_bet_sizes: "33", ip_add_all_in_jam_threshold_enabled: 1 })
             saveThroughDialog("A")

@@ -50,7 +50,7 @@ QtObject {
         empty: function() { return [] },
         merge: StoreMerge.mergeList,
         same: StoreMerge.same,
-        text: function(v) { return JSON.stringify(v) }
+        text: Stores.listText
     })
     readonly property var _treeForm: ({
         accepts: Custom.isStoreForm,
@@ -105,7 +105,7 @@ QtObject {
     // ---- state ----
     // Key -> what this window last read or wrote under that key (see
     // Stores.reconcile): the stored text and its value, and the value the
-    // target was given.
+    // target was given; `line`, the stamp of the key's line in the file then.
     property var _known: ({})
     // Key -> the settings file's stamp when that store was last brought in line.
     property var _stamps: ({})
@@ -225,9 +225,9 @@ QtObject {
             return false
         }
         var outcomes = []
-        var r = file.transact(function(stampNow) {
+        var r = file.transact(function() {
             for (var i = 0; i < keys.length; ++i)
-                outcomes.push(_bringInLine(keys[i], modes[keys[i]], Names.text(stampNow)))
+                outcomes.push(_bringInLine(keys[i], modes[keys[i]]))
         }, waitMs)
         if (r.reason === "busy") {
             var now = Date.now()
@@ -252,18 +252,20 @@ QtObject {
         if (r.reason !== "work")
             _setProblems(keys, r.ok ? null : { reason: ["busy", "read", "full"].indexOf(r.reason) >= 0 ? r.reason : "write",
                                                path: Names.text(r.path) })
-        return r.ok ? _take(outcomes, Names.text(r.stamp)) : false
+        return r.ok ? _take(outcomes, Names.text(r.stamp), r.stamps) : false
     }
 
     // Inside the lock: the store's text as on disk, this window's change
     // applied; an unreadable text is copied to a backup key first. While
-    // the file is the one this window last brought the store in line with
-    // (`stampNow`), the text is the one it knows and is not read again.
-    function _bringInLine(key, mode, stampNow) {
+    // the store's line in the file is the one this window last read or
+    // wrote (the same stamp, see the store file's storeStamp), the text is
+    // the one it knows and is not read again: a large store another copy
+    // left alone costs nothing when that copy saved another store.
+    function _bringInLine(key, mode) {
         var spec = _specs[key]
         var known = Names.get(_known, key)
-        var text = known && stampNow.length > 0 && Names.get(_stamps, key) === stampNow
-                   ? known.text : Names.text(file.read(spec.group, key))
+        var line = Names.text(file.storeStamp(spec.group, key))
+        var text = known && line.length > 0 && known.line === line ? known.text : Names.text(file.read(spec.group, key))
         var mine = target ? target[spec.prop] : spec.form.empty()
         var r = Stores.reconcile(text, spec.form, known, mine, mode)
         var backup = ""
@@ -304,11 +306,15 @@ QtObject {
     }
 
     // After the stores were written: what was read and written becomes what
-    // this window knows of them, and the values the target's values.
-    function _take(outcomes, stamp) {
+    // this window knows of them, with the stamp of their lines in the file
+    // (`lines`, by "group/key"; a key the file lacks is "none"), and the
+    // values the target's values.
+    function _take(outcomes, stamp, lines) {
         var known = _copy(_known), stamps = _copy(_stamps), aside = _copy(_keptAside)
         for (var i = 0; i < outcomes.length; ++i) {
             var o = outcomes[i]
+            var name = _specs[o.key].group + "/" + o.key
+            o.known.line = !lines ? "" : Names.has(lines, name) ? Names.text(lines[name]) : "none"
             Names.put(known, o.key, o.known)
             Names.put(stamps, o.key, stamp)
             if (o.backup.length > 0 && Names.get(aside, o.key) !== o.backup)

@@ -4,6 +4,7 @@ import QtQuick.Layouts
 import "../../components"
 import "rangelibrary.js" as Library
 import "rangetext.js" as RangeText
+import "rowmodel.js" as RowModel
 import "../../components/ShownText.js" as ShownText
 
 // The preset sidebar of a range card: the three category buttons, the rows
@@ -28,6 +29,22 @@ ColumnLayout {
     readonly property string rangeText: page ? page[seat + "RangeText"] : ""
     readonly property bool developerMode: page ? page.developerMode === true : false
     readonly property var rows: page ? page.listModelFor(seat) : []
+    // The rows as the list shows them; a new list of rows changes only the
+    // rows that differ (see rowmodel.js).
+    ListModel { id: shownRows }
+    function _showRows() {
+        var elements = []
+        for (var i = 0; i < rows.length; ++i) {
+            var r = rows[i]
+            elements.push({ rowId: String(r.id), kind: String(r.kind), name: String(r.name),
+                            label: String(r.displayName ? r.displayName : r.name),
+                            value: r.value === undefined || r.value === null ? "" : String(r.value),
+                            depth: Number(r.depth) || 0 })
+        }
+        RowModel.show(shownRows, elements)
+    }
+    onRowsChanged: _showRows()
+    Component.onCompleted: _showRows()
     readonly property bool libraryEmpty: {
         var tree = page ? page.rangesFor(seat, category) : []
         return !tree || tree.length === 0
@@ -99,15 +116,20 @@ ColumnLayout {
 
         Repeater {
             objectName: root.seat + "RangeRows"
-            model: root.rows
+            model: shownRows
 
             delegate: Rectangle {
                 id: row
-                required property var modelData
-                readonly property bool selected: modelData.id === root.selectedId
-                readonly property bool isFolder: modelData.kind === "folder"
-                readonly property bool open: isFolder && Library.isOpen(root.openFolders, modelData.id)
-                objectName: root.seat + "Row_" + modelData.name
+                required property string rowId
+                required property string kind
+                required property string name
+                required property string label
+                required property string value
+                required property real depth
+                readonly property bool selected: rowId === root.selectedId
+                readonly property bool isFolder: kind === "folder"
+                readonly property bool open: isFolder && Library.isOpen(root.openFolders, rowId)
+                objectName: root.seat + "Row_" + name
                 Layout.fillWidth: true
                 Layout.preferredHeight: 26
                 radius: root.theme ? root.theme.radiusSm : 8
@@ -120,7 +142,7 @@ ColumnLayout {
 
                 RowLayout {
                     anchors.fill: parent
-                    anchors.leftMargin: 10 + 14 * row.modelData.depth
+                    anchors.leftMargin: 10 + 14 * row.depth
                     anchors.rightMargin: 10
                     spacing: 6
 
@@ -137,7 +159,7 @@ ColumnLayout {
                         objectName: "rowText"
                         Layout.fillWidth: true
                         Layout.alignment: Qt.AlignVCenter
-                        text: ShownText.escaped(row.modelData.displayName ? row.modelData.displayName : row.modelData.name)
+                        text: ShownText.escaped(row.label)
                         textFormat: Text.PlainText
                         font.pixelSize: 11
                         color: root.theme ? root.theme.text : "#F0F6FC"
@@ -150,7 +172,7 @@ ColumnLayout {
                     anchors.fill: parent
                     hoverEnabled: true
                     cursorShape: Qt.PointingHandCursor
-                    onClicked: root.clickRow(row.modelData)
+                    onClicked: root.clickRow({ id: row.rowId, kind: row.kind, value: row.value })
                 }
             }
         }

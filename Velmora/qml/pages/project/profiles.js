@@ -177,9 +177,19 @@ function assignments(data, currentPot) {
     return out
 }
 
+// True when the record is already clean: exactly an id that is not blank,
+// a trimmed name, a text createdAt and a map as data, in that order.
+function _isClean(e, name) {
+    var keys = Object.keys(e)
+    return keys.length === 4 && keys[0] === "id" && keys[1] === "name" && keys[2] === "createdAt" && keys[3] === "data"
+            && typeof e.id === "string" && e.id.trim().length > 0 && e.name === name
+            && typeof e.createdAt === "string" && _isMap(e.data)
+}
+
 // Clean records {id, name, createdAt, data}: entries without a name are
 // dropped, a blank id is replaced by `newId()`, data that is not a map
-// becomes an empty one.
+// becomes an empty one. A record that is clean already is kept itself, not
+// copied: records are never changed in place, and lists share them.
 function sanitize(list, newId) {
     var out = []
     if (!Array.isArray(list))
@@ -191,6 +201,10 @@ function sanitize(list, newId) {
         var name = Names.trimmed(e.name)
         if (name.length === 0)
             continue
+        if (_isClean(e, name)) {
+            out.push(e)
+            continue
+        }
         var id = Names.text(e.id)
         out.push({
             id: id.trim().length > 0 ? id : newId(),

@@ -9,12 +9,19 @@
 // key, the text is copied to a backup key beside it, and the page goes on
 // with a fresh store.
 
+// True for an empty text or one of blanks only. A large stored text is
+// not copied to find that out: only a text that begins with a blank is
+// trimmed.
+function _blank(text) {
+    return text.length === 0 || (text.charAt(0).trim().length === 0 && text.trim().length === 0)
+}
+
 // The stored value read back: {state, value}. state is "blank" for an empty
 // or blank text, "unreadable" for text that is not JSON or whose value
 // `accepts` refuses, else "ok" with the parsed value.
 function read(stored, accepts) {
     var text = Names.text(stored)
-    if (text.trim().length === 0)
+    if (_blank(text))
         return { state: "blank", value: undefined }
     var value
     try {
@@ -54,7 +61,9 @@ function keepAside(settings, key, text) {
 // Brings one store in line with this window (see storemerge.js). `form`
 // describes the store: accepts(value) (the stored value is in the store's
 // form), clean(value), empty(), merge(base, mine, stored), same(a, b) and
-// text(value). `known` is what this window last read or wrote under the key
+// text(value, stored, storedText) (the value's text; storedText, where
+// given, is the text of the value `stored`, whose entries `value` may
+// share). `known` is what this window last read or wrote under the key
 // ({text, state, stored, base}, as returned below; undefined before the
 // first read; `exact` when its text is the text of its value): while the
 // stored text is still that text it is not read again, and while `mine`,
@@ -85,17 +94,40 @@ function reconcile(storedText, form, known, mine, mode) {
                : form.merge(known === undefined ? form.empty() : known.base, form.clean(mine), stored)
     // The text is made only where it is needed: a large store takes a while.
     // A stored text known to be the text of its value (`exact`) is compared
-    // as text, which is quicker than walking the value.
+    // as text, which is quicker than walking the value, and where neither
+    // the store nor the window changed it is the text of the result as well.
     var exact = same && known.exact === true
-    var text = mode === "save" && !exact ? null : form.text(merged)
+    var text = mode === "save" && !exact ? null
+             : exact && unchanged ? raw
+             : exact ? form.text(merged, stored, raw) : form.text(merged)
     var write = mode === "save" ? (exact ? text !== raw : !form.same(merged, stored))
               : mode === "force" ? text !== raw
               : state === "ok" && text !== raw
     if (write && text === null)
         text = form.text(merged)
-    var now = write ? { text: text, state: text.trim().length > 0 ? "ok" : "blank", stored: merged, base: merged,
+    var now = write ? { text: text, state: _blank(text) ? "blank" : "ok", stored: merged, base: merged,
                         exact: true }
                     : { text: raw, state: state, stored: stored, base: merged,
                         exact: exact || (text !== null && text === raw) }
     return { state: state, value: merged, text: text === null ? "" : text, write: write, known: now }
+}
+
+// The JSON text of the list `value`. Where the list begins with the very
+// entries of the list `stored`, whose JSON text `storedText` is, that text
+// is kept and only the entries after them are made into text: a profile
+// saved into a long list writes the one new profile, not all of them again.
+function listText(value, stored, storedText) {
+    var kept = Array.isArray(stored) && stored.length > 0 && value.length >= stored.length
+               && typeof storedText === "string" && storedText.charAt(storedText.length - 1) === "]"
+    for (var i = 0; kept && i < stored.length; ++i)
+        kept = value[i] === stored[i]
+    if (!kept)
+        return JSON.stringify(value)
+    if (value.length === stored.length)
+        return storedText
+    // In place of the closing bracket, in one step: a large text is not
+    // copied twice. The replacement is given by a function, so that a "$"
+    // in a name is never read as a pattern.
+    var tail = "," + JSON.stringify(value.slice(stored.length)).slice(1)
+    return storedText.replace(/\]$/, function() { return tail })
 }
