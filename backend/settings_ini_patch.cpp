@@ -97,6 +97,20 @@ QByteArray trimmed(const QByteArray& data, qsizetype from, qsizetype to) {
 
 QByteArray entryLine(const QString& key, const QByteArray& escapedValue) { return key.toUtf8() + '=' + escapedValue; }
 
+// A section line "[name]": its name into `name`; false for a line that
+// opens a section but never closes it.
+bool sectionName(const QByteArray& file, const Line& line, QByteArray* name) {
+  const qsizetype close = file.indexOf(']', line.start);
+  if (close < 0 || close >= line.end) return false;
+  *name = file.mid(line.start + 1, close - line.start - 1);
+  return true;
+}
+
+// The key of an entry line, as QSettings reads it.
+QByteArray keyOf(const QByteArray& file, const Line& line) {
+  return trimmed(file, line.start, line.equals < 0 ? line.end : line.equals);
+}
+
 }  // namespace
 
 QString stampOf(const QByteArray& bytes) {
@@ -111,13 +125,11 @@ QMap<QString, QString> lineStamps(const QByteArray& file) {
   while (pos < file.size()) {
     if (!nextLine(file, pos, line)) continue;
     if (file.at(line.start) == '[') {
-      const qsizetype close = file.indexOf(']', line.start);
-      section = close < 0 || close >= line.end ? QString()
-                                               : QString::fromUtf8(file.mid(line.start + 1, close - line.start - 1));
+      QByteArray name;
+      section = sectionName(file, line, &name) ? QString::fromUtf8(name) : QString();
       continue;
     }
-    const qsizetype equals = line.equals < 0 ? line.end : line.equals;
-    const QString name = section + QLatin1Char('/') + QString::fromUtf8(trimmed(file, line.start, equals));
+    const QString name = section + QLatin1Char('/') + QString::fromUtf8(keyOf(file, line));
     const auto known = stamps.constFind(name);
     stamps.insert(name, known != stamps.cend()
                             ? QString()
@@ -209,9 +221,7 @@ bool putLine(QByteArray& file, const QString& section, const QString& key, const
   while (pos < file.size()) {
     if (!nextLine(file, pos, line)) continue;
     if (file.at(line.start) == '[') {
-      const qsizetype close = file.indexOf(']', line.start);
-      if (close < 0 || close >= line.end) return false;
-      current = file.mid(line.start + 1, close - line.start - 1);
+      if (!sectionName(file, line, &current)) return false;
       if (current == wantedSection) {
         if (++sections > 1) return false;
         sectionEnd = line.end;
@@ -220,8 +230,7 @@ bool putLine(QByteArray& file, const QString& section, const QString& key, const
     }
     if (current != wantedSection) continue;
     sectionEnd = line.end;
-    const qsizetype equals = line.equals < 0 ? line.end : line.equals;
-    if (trimmed(file, line.start, equals) == wantedKey) {
+    if (keyOf(file, line) == wantedKey) {
       if (keyStart >= 0) return false;
       keyStart = line.start;
       keyEnd = line.end;

@@ -27,7 +27,6 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
@@ -37,7 +36,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <clocale>
 #include <cstdio>
 #include <functional>
 
@@ -138,12 +136,9 @@ int closeDuringSolve(const QVariantMap& spot, int delayMs) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QQuickStyle::setStyle(QStringLiteral("Basic"));
+  window_bench::beforeApp();
   QGuiApplication app(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");
-  QCoreApplication::setOrganizationName(QStringLiteral("CaldiruneBench"));
-  QCoreApplication::setApplicationName(QStringLiteral("gui_stall_bench"));
+  window_bench::nameApp("gui_stall_bench");
 
   QCommandLineParser parser;
   parser.addPositionalArgument(QStringLiteral("spot"), QStringLiteral("spot file (solve configuration map)"));

@@ -22,7 +22,6 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QQuickWindow>
 #include <QSet>
 #include <QSettings>
@@ -31,7 +30,6 @@
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <algorithm>
-#include <clocale>
 #include <ctime>
 #include <cstdio>
 #include <functional>
@@ -171,12 +169,9 @@ struct Figures {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QQuickStyle::setStyle(QStringLiteral("Basic"));
+  window_bench::beforeApp();
   QGuiApplication app(argc, argv);
-  std::setlocale(LC_NUMERIC, "C");
-  QCoreApplication::setOrganizationName(QStringLiteral("CaldiruneBench"));
-  QCoreApplication::setApplicationName(QStringLiteral("store_stall_bench"));
+  window_bench::nameApp("store_stall_bench");
 
   QCommandLineParser parser;
   parser.addOption({QStringLiteral("profiles"), QStringLiteral("settings profiles stored"), QStringLiteral("N"),

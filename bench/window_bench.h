@@ -9,11 +9,13 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QQuickStyle>
 #include <QQuickWindow>
 #include <QSet>
 #include <QString>
 #include <QUrl>
 
+#include <clocale>
 #include <functional>
 
 #include "backend/app_controller.h"
@@ -21,6 +23,20 @@
 #include "backend/update_manager.h"
 
 namespace window_bench {
+
+// Before the application is made: an off-screen window unless a platform is
+// given, and the style the program uses.
+inline void beforeApp() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QQuickStyle::setStyle(QStringLiteral("Basic"));
+}
+
+// After it: numbers in the C locale, and settings under the bench's own name.
+inline void nameApp(const char* name) {
+  std::setlocale(LC_NUMERIC, "C");
+  QCoreApplication::setOrganizationName(QStringLiteral("CaldiruneBench"));
+  QCoreApplication::setApplicationName(QString::fromLatin1(name));
+}
 
 // Runs the event loop until `done` holds; false after `timeoutMs`.
 inline bool runUntil(const std::function<bool()>& done, qint64 timeoutMs) {
