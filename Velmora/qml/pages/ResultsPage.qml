@@ -521,7 +521,6 @@ Item {
     // ---- node locking ----
     function _nodeKey(nodeIndex) { return String(nodeIndex) }
     function _currentNodeIsLockable() { return nodeLocks.currentNodeIsLockable }
-    function _parseLockWeight() { return nodeLocks.parseLockWeight() }
     function applyNodeLockToHand(nodeIndex, hand) { nodeLocks.applyNodeLockToHand(nodeIndex, hand) }
     function resetNodeLockEdits(nodeIndex) { nodeLocks.resetNodeLockEdits(nodeIndex) }
     function _chooseStandardMode() { nodeLocks.chooseStandardMode() }
