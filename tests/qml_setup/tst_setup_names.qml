@@ -69,13 +69,16 @@ Item {
                     [profileNames, names(page.oopCustomRanges), ["F", "G"]])
         }
 
-        // A new name holds at most 100 characters: one more and the dialog
-        // says so under its field, and neither its button nor Return takes it.
+        // A new name holds at most 100 characters, an emoji counting as one:
+        // one more and the dialog says so under its field, and neither its
+        // button nor Return takes it.
         function test_new_names_have_a_bound_data() {
             return [{ tag: "range", prefix: "saveRange", open: function() { page.oopRangeText = "AA"; page.openSaveRangeDialog("oop") } },
                     { tag: "folder", prefix: "addFolder", open: function() { page.openAddFolderDialog("oop") } },
                     { tag: "import", prefix: "importRange", open: function() { importFrom("oop", writeFile("b.txt", "AA")) } },
-                    { tag: "profile", prefix: "saveSettings", open: function() { page.openSaveSettingsDialog() } }]
+                    { tag: "profile", prefix: "saveSettings", open: function() { page.openSaveSettingsDialog() } },
+                    { tag: "emoji, one character each", prefix: "addFolder", fill: "\u{1F0A1}",
+                      open: function() { page.openAddFolderDialog("oop") } }]
         }
 
         function test_new_names_have_a_bound(data) {
@@ -83,14 +86,15 @@ Item {
             var field = findChild(page, data.prefix + "NameField"), reason = findChild(page, data.prefix + "NameLengthError")
             var taken = function() { return names(page.oopCustomRanges.concat(page.settingsProfiles)) }
             tryCompare(field, "activeFocus", true)
-            field.text = "n".repeat(100)  // pasted
+            var fill = data.fill || "n"
+            field.text = fill.repeat(100)  // pasted
             for (var key of ["x", Qt.Key_Return])
                 keyClick(key)
             compare([reason.visible, reason.text, findChild(page, data.prefix + "ConfirmButton").enabled, taken()],
                     [true, "This name is too long: a name can have at most 100 characters.", false, []])
             for (key of [Qt.Key_Backspace, Qt.Key_Return])
                 keyClick(key)
-            compare([reason.visible, taken()], [false, ["n".repeat(100)]])
+            compare([reason.visible, taken()], [false, [fill.repeat(100)]])
         }
 
         // Stored names, long (from before the bound) or holding characters that
