@@ -403,9 +403,8 @@ Item {
     }
 
     function _chanceCardIndexForSelection(cardText) {
-        return Cards.chanceCardIndexForSelection(cardText, chancePickerIndexByCard, chancePickerBoardText,
-                                                 playEngine.holeCardMap(),
-                                                 _shownToSolverSuitsUpTo(chancePickerLevelIndex))
+        var i = _chanceCardIndices()[cardText]
+        return i === undefined ? -1 : i
     }
 
     // The same for every card of the picker at once (card text -> action
