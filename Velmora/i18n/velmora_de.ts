@@ -379,6 +379,22 @@
         <source>Import failed: the file is not a text file.</source>
         <translation>Import fehlgeschlagen: Die Datei ist keine Textdatei.</translation>
     </message>
+    <message>
+        <source>Please enter a folder name.</source>
+        <translation>Bitte einen Ordnernamen eingeben.</translation>
+    </message>
+    <message>
+        <source>Current range is empty.</source>
+        <translation>Die aktuelle Range ist leer.</translation>
+    </message>
+    <message>
+        <source>Current range is too long.</source>
+        <translation>Die aktuelle Range ist zu lang.</translation>
+    </message>
+    <message>
+        <source>Unknown player.</source>
+        <translation>Unbekannter Spieler.</translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

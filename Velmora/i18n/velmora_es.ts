@@ -379,6 +379,22 @@
         <source>Import failed: the file is not a text file.</source>
         <translation>Error al importar: el archivo no es un archivo de texto.</translation>
     </message>
+    <message>
+        <source>Please enter a folder name.</source>
+        <translation>Introduce un nombre de carpeta.</translation>
+    </message>
+    <message>
+        <source>Current range is empty.</source>
+        <translation>El rango actual está vacío.</translation>
+    </message>
+    <message>
+        <source>Current range is too long.</source>
+        <translation>El rango actual es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>Unknown player.</source>
+        <translation>Jugador desconocido.</translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

@@ -379,6 +379,22 @@
         <source>Import failed: the file is not a text file.</source>
         <translation>Échec de l&apos;import : le fichier n&apos;est pas un fichier texte.</translation>
     </message>
+    <message>
+        <source>Please enter a folder name.</source>
+        <translation>Veuillez saisir un nom de dossier.</translation>
+    </message>
+    <message>
+        <source>Current range is empty.</source>
+        <translation>La range actuelle est vide.</translation>
+    </message>
+    <message>
+        <source>Current range is too long.</source>
+        <translation>La range actuelle est trop longue.</translation>
+    </message>
+    <message>
+        <source>Unknown player.</source>
+        <translation>Joueur inconnu.</translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

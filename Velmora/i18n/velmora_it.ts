@@ -379,6 +379,22 @@
         <source>Import failed: the file is not a text file.</source>
         <translation>Importazione non riuscita: il file non è un file di testo.</translation>
     </message>
+    <message>
+        <source>Please enter a folder name.</source>
+        <translation>Inserisci un nome per la cartella.</translation>
+    </message>
+    <message>
+        <source>Current range is empty.</source>
+        <translation>Il range attuale è vuoto.</translation>
+    </message>
+    <message>
+        <source>Current range is too long.</source>
+        <translation>Il range attuale è troppo lungo.</translation>
+    </message>
+    <message>
+        <source>Unknown player.</source>
+        <translation>Giocatore sconosciuto.</translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

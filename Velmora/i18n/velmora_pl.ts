@@ -381,6 +381,22 @@
         <source>Import failed: the file is not a text file.</source>
         <translation>Import nieudany: plik nie jest plikiem tekstowym.</translation>
     </message>
+    <message>
+        <source>Please enter a folder name.</source>
+        <translation>Wpisz nazwę folderu.</translation>
+    </message>
+    <message>
+        <source>Current range is empty.</source>
+        <translation>Bieżący zakres jest pusty.</translation>
+    </message>
+    <message>
+        <source>Current range is too long.</source>
+        <translation>Bieżący zakres jest za długi.</translation>
+    </message>
+    <message>
+        <source>Unknown player.</source>
+        <translation>Nieznany gracz.</translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

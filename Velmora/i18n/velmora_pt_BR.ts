@@ -379,6 +379,22 @@
         <source>Import failed: the file is not a text file.</source>
         <translation>Falha na importação: o arquivo não é um arquivo de texto.</translation>
     </message>
+    <message>
+        <source>Please enter a folder name.</source>
+        <translation>Digite um nome para a pasta.</translation>
+    </message>
+    <message>
+        <source>Current range is empty.</source>
+        <translation>O range atual está vazio.</translation>
+    </message>
+    <message>
+        <source>Current range is too long.</source>
+        <translation>O range atual é longo demais.</translation>
+    </message>
+    <message>
+        <source>Unknown player.</source>
+        <translation>Jogador desconhecido.</translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

@@ -381,6 +381,22 @@
         <source>Import failed: the file is not a text file.</source>
         <translation>Ошибка импорта: файл не является текстовым.</translation>
     </message>
+    <message>
+        <source>Please enter a folder name.</source>
+        <translation>Введите имя папки.</translation>
+    </message>
+    <message>
+        <source>Current range is empty.</source>
+        <translation>Текущий диапазон пуст.</translation>
+    </message>
+    <message>
+        <source>Current range is too long.</source>
+        <translation>Текущий диапазон слишком длинный.</translation>
+    </message>
+    <message>
+        <source>Unknown player.</source>
+        <translation>Неизвестный игрок.</translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

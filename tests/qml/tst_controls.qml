@@ -303,7 +303,6 @@ Item {
             verify(!findChild(r, "percentText").visible)
             compare(canvas.drawnValue, 0)
             r.value = 0.9
-            wait(350)
             compare(canvas.drawnValue, 0, "value changes wait for the end of the busy state")
 
             r.indeterminate = false

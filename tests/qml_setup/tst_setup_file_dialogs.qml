@@ -84,8 +84,8 @@ Item {
             var first = function() { return rows.itemAtIndex(0) }
             var firstIs = function(name) { return first() && findChild(first(), "entryName").text === name }
             tryVerify(function() { return dialog.opened && firstIs("data") })
-            userPointer.doubleClickWithPause(first(), 40, 15, 300)
-            tryVerify(function() { return firstIs("latin1_range.txt") })
+            verify(userPointer.doubleClickWhenChanged(first(), 40, 15, function() { return firstIs("latin1_range.txt") }),
+                   "the second click met the folder's old listing")
             compare([dialog.visible, findChild(dialog.contentItem, "fileNameField").text], [true, ""])
             mouseDoubleClickSequence(first())
             tryCompare(findChild(page, "importRangeNameDialog"), "opened", true)

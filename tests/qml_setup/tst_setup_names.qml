@@ -69,13 +69,16 @@ Item {
                     [profileNames, names(page.oopCustomRanges), ["F", "G"]])
         }
 
-        // A new name holds at most 100 characters: one more and the dialog
-        // says so under its field, and neither its button nor Return takes it.
+        // A new name holds at most 100 characters, an emoji counting as one:
+        // one more and the dialog says so under its field, and neither its
+        // button nor Return takes it.
         function test_new_names_have_a_bound_data() {
             return [{ tag: "range", prefix: "saveRange", open: function() { page.oopRangeText = "AA"; page.openSaveRangeDialog("oop") } },
                     { tag: "folder", prefix: "addFolder", open: function() { page.openAddFolderDialog("oop") } },
                     { tag: "import", prefix: "importRange", open: function() { importFrom("oop", writeFile("b.txt", "AA")) } },
-                    { tag: "profile", prefix: "saveSettings", open: function() { page.openSaveSettingsDialog() } }]
+                    { tag: "profile", prefix: "saveSettings", open: function() { page.openSaveSettingsDialog() } },
+                    { tag: "emoji, one character each", prefix: "addFolder", fill: "\u{1F0A1}",
+                      open: function() { page.openAddFolderDialog("oop") } }]
         }
 
         function test_new_names_have_a_bound(data) {
@@ -83,19 +86,20 @@ Item {
             var field = findChild(page, data.prefix + "NameField"), reason = findChild(page, data.prefix + "NameLengthError")
             var taken = function() { return names(page.oopCustomRanges.concat(page.settingsProfiles)) }
             tryCompare(field, "activeFocus", true)
-            field.text = "n".repeat(100)  // pasted
+            var fill = data.fill || "n"
+            field.text = fill.repeat(100)  // pasted
             for (var key of ["x", Qt.Key_Return])
                 keyClick(key)
             compare([reason.visible, reason.text, findChild(page, data.prefix + "ConfirmButton").enabled, taken()],
                     [true, "This name is too long: a name can have at most 100 characters.", false, []])
             for (key of [Qt.Key_Backspace, Qt.Key_Return])
                 keyClick(key)
-            compare([reason.visible, taken()], [false, ["n".repeat(100)]])
+            compare([reason.visible, taken()], [false, [fill.repeat(100)]])
         }
 
         // Stored names, long (from before the bound) or holding characters that
         // act on the text around them, are listed and quoted escaped; the delete
-        // confirmation quotes three lines at most, so its buttons stay on the window.
+        // confirmation's name, note and buttons stay on the window.
         function test_stored_names_shown_escaped_and_fitted_data() {
             return [{ tag: "3,600 characters", name: "LongName".repeat(450), shown: "LongName".repeat(450) },
                     { tag: "right-to-left override", name: "BTN \u202Evs BB", shown: "BTN <U+202E>vs BB" },
@@ -110,8 +114,12 @@ Item {
             page.openDeleteSelectedDialog("oop")
             var dialog = findChild(page, "confirmDeleteDialog"), quoted = findChild(dialog, "deleteItemName")
             tryVerify(function() { return dialog.opened && quoted.width < dialog.width })
-            compare([findChild(findChild(page, "oopRow_" + data.name), "rowText").text, quoted.text, quoted.lineCount <= 3],
-                    [data.shown, "\u201C" + data.shown + "\u201D", true])
+            compare([findChild(findChild(page, "oopRow_" + data.name), "rowText").text, quoted.text],
+                    [data.shown, "\u201C" + data.shown + "\u201D"])
+            var bottom = function(name) { var item = findChild(dialog, name); return item.mapToItem(host, 0, item.height).y }
+            var fits = [bottom("deleteNote"), bottom("confirmDeleteButton"), quoted.mapToItem(host, quoted.width, 0).x]
+            compare([fits[0] <= host.height, fits[1] <= host.height, fits[2] <= host.width], [true, true, true],
+                    "note and button bottoms, name's right edge: " + fits)
         }
 
         // A built-in leaf named like an object member takes no override

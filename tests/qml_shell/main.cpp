@@ -6,6 +6,8 @@
 #include "tests/qml_shell/shell_test_backend.h"
 #include "backend/platform/memory_limits.h"
 
+#include <QElapsedTimer>
+#include <QJSValue>
 #include <QLoggingCategory>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -37,17 +39,27 @@ class ScratchDir : public QObject {
 class Setup : public QObject {
   Q_OBJECT
  public:
-  // As "userPointer": a person's double click, its second click after a pause
-  // in which the window may change (TestCase's double click sends both at once).
-  Q_INVOKABLE void doubleClickWithPause(QQuickItem* item, qreal x, qreal y, int pauseMs) {
+  // As "userPointer": a person's double click whose first click changes what
+  // lies under the pointer (TestCase's double click sends both clicks at
+  // once). The second click waits, within the double-click interval, until
+  // `changed()` holds; returns whether it did, so that a test whose second
+  // click met the old window can say so instead of passing untested.
+  Q_INVOKABLE bool doubleClickWhenChanged(QQuickItem* item, qreal x, qreal y, QJSValue changed) {
     QQuickWindow* window = item != nullptr ? item->window() : nullptr;  // the first click may delete the item
-    if (window == nullptr) return;
+    if (window == nullptr || !changed.isCallable()) return false;
     const QPoint at = item->mapToScene(QPointF(x, y)).toPoint();
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
     const int secondClickTime = QTest::lastMouseTimestamp - QTest::mouseDoubleClickInterval + 50;
-    QTest::qWait(pauseMs);
+    QElapsedTimer waited;
+    waited.start();
+    bool done = changed.call().toBool();
+    while (!done && waited.elapsed() < QTest::mouseDoubleClickInterval) {
+      QTest::qWait(10);
+      done = changed.call().toBool();
+    }
     QTest::lastMouseTimestamp = secondClickTime;  // 50 ms after the first click
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
+    return done;
   }
  public slots:
   void applicationAvailable() {

@@ -122,8 +122,8 @@ Item {
         }
 
         // A long run cancelled from the page keeps what it reached, the count
-        // Recent Runs lists. The next, over in well under a second, opens from
-        // nothing and ends with its own figures: AA against KK solved exactly,
+        // Recent Runs lists. The next, a short one, opens from nothing and
+        // ends with its own figures: AA against KK solved exactly,
         // read as on the Results page.
         function test_each_run_shows_its_own_figures() {
             openSpot(Spots.turnSpot(100000))
@@ -145,13 +145,19 @@ Item {
             compare([page.elapsedTime, item("speedCard").value, page.estimatedRemaining], ["00:00", "—", "--:--"],
                     "a start opens from nothing")
             tryCompare(appController, "running", false, 20000)
+            // The page's clock ran within the test's: its whole seconds are the
+            // test's or, across a second's boundary, one fewer.
             var seconds = (Date.now() - began) / 1000
-            verify(seconds < 1, "a run of well under a second: " + seconds)
+            var clock = function(s) {
+                s = Math.max(0, Math.floor(s))
+                return ("0" + Math.floor(s / 60)).slice(-2) + ":" + ("0" + s % 60).slice(-2)
+            }
+            verify([clock(seconds), clock(seconds - 1)].indexOf(page.elapsedTime) >= 0, page.elapsedTime + " after " + seconds + " s")
             verify(page.iterationsPerSec >= appController.resultIterations / seconds && page.iterationsPerSec !== longSpeed,
                    "its own pace: " + page.iterationsPerSec)
-            compare([page.elapsedTime, page.estimatedRemaining, item("exploitabilityCard").value,
+            compare([page.estimatedRemaining, item("exploitabilityCard").value,
                      findChild(findChild(shell, "resultsPage"), "exploitabilityCard").value],
-                    ["00:00", "00:00", "0.0000", "0.0000"], "solved to " + appController.resultExploitability)
+                    ["00:00", "0.0000", "0.0000"], "solved to " + appController.resultExploitability)
         }
 
         // A start that is refused, a re-solve refused after it, and a run

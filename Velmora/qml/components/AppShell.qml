@@ -228,6 +228,9 @@ Item {
     onOopAddAllInIfJamLtPctChanged: _scheduleSolveMemEstimate()
     onIpAddAllInIfJamLtEnabledChanged: _scheduleSolveMemEstimate()
     onIpAddAllInIfJamLtPctChanged: _scheduleSolveMemEstimate()
+    // A refusal that clears with the text back at the value already held
+    // changes no property, and an estimate that fell due meanwhile was skipped.
+    on_CanSolveBaseChanged: if (_canSolveBase) _scheduleSolveMemEstimate()
 
     Timer {
         id: solveMemEstimateTimer

@@ -403,9 +403,8 @@ Item {
     }
 
     function _chanceCardIndexForSelection(cardText) {
-        return Cards.chanceCardIndexForSelection(cardText, chancePickerIndexByCard, chancePickerBoardText,
-                                                 playEngine.holeCardMap(),
-                                                 _shownToSolverSuitsUpTo(chancePickerLevelIndex))
+        var i = _chanceCardIndices()[cardText]
+        return i === undefined ? -1 : i
     }
 
     // The same for every card of the picker at once (card text -> action
@@ -521,7 +520,6 @@ Item {
     // ---- node locking ----
     function _nodeKey(nodeIndex) { return String(nodeIndex) }
     function _currentNodeIsLockable() { return nodeLocks.currentNodeIsLockable }
-    function _parseLockWeight() { return nodeLocks.parseLockWeight() }
     function applyNodeLockToHand(nodeIndex, hand) { nodeLocks.applyNodeLockToHand(nodeIndex, hand) }
     function resetNodeLockEdits(nodeIndex) { nodeLocks.resetNodeLockEdits(nodeIndex) }
     function _chooseStandardMode() { nodeLocks.chooseStandardMode() }

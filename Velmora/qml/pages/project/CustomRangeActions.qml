@@ -50,24 +50,24 @@ QtObject {
         var value = Names.trimmed(page._saveRangeValue)
         var seat = page._saveRangePlayer
         if (name.length === 0) {
-            page._saveRangeError = "Please enter a name."
+            page._saveRangeError = qsTr("Please enter a name.")
             return false
         }
         if (Names.isTooLong(name))
             return false
         if (value.length === 0) {
-            page._saveRangeError = "Current range is empty."
+            page._saveRangeError = qsTr("Current range is empty.")
             return false
         }
         var refused = RangeText.refusal(page._controller, value)
         if (refused === "" && RangeText.isTooLong(value))
-            refused = "Current range is too long."
+            refused = qsTr("Current range is too long.")
         if (refused !== "") {
             page._saveRangeError = refused
             return false
         }
         if (seat !== "oop" && seat !== "ip") {
-            page._saveRangeError = "Unknown player."
+            page._saveRangeError = qsTr("Unknown player.")
             return false
         }
         var tree = _tree(seat)
@@ -88,7 +88,7 @@ QtObject {
     function commitAddFolder() {
         var name = Names.trimmed(dialogs.addFolder.field.text)
         if (name.length === 0) {
-            page._addFolderError = "Please enter a folder name."
+            page._addFolderError = qsTr("Please enter a folder name.")
             return false
         }
         if (Names.isTooLong(name))

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import "../../components"
+import "rangetext.js" as RangeText
 
 // Head of the Setup page: the title with the readiness badge and, under it,
 // why the spot cannot be solved yet; the memory the solve needs beside what
@@ -67,9 +68,7 @@ RowLayout {
 
     function _rangeText(b) {
         var text = b.text === undefined || b.text === null ? "" : String(b.text)
-        var c = root.controller
-        var refusal = text.trim().length > 0 && c && typeof c.rangeTextError === "function"
-                      ? String(c.rangeTextError(text)) : ""
+        var refusal = text.trim().length > 0 ? RangeText.refusal(root.controller, text) : ""
         return refusal !== "" ? qsTr("%1 range: %2").arg(_seatName(b.seat)).arg(refusal)
                               : qsTr("%1 range: select at least one hand").arg(_seatName(b.seat))
     }

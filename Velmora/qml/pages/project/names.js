@@ -12,12 +12,13 @@ function trimmed(x) {
     return text(x).trim()
 }
 
-// The longest name (trimmed) a new profile, range or folder may have. Names
-// stored before the bound are kept, read and shown as they are.
+// The longest name (trimmed) a new profile, range or folder may have, in
+// characters as the user counts them (an emoji is one, not two UTF-16
+// units). Names stored before the bound are kept, read and shown as they are.
 var MAX_NAME_LENGTH = 100
 
 function isTooLong(name) {
-    return trimmed(name).length > MAX_NAME_LENGTH
+    return [...trimmed(name)].length > MAX_NAME_LENGTH  // spread walks code points
 }
 
 // Maps keyed by names and ids. Any text may be a key, "__proto__",

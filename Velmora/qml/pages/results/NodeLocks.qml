@@ -46,17 +46,12 @@ QtObject {
         return controller !== null && controller !== undefined && typeof controller[method] === "function"
     }
 
-    // The weight as a probability; NaN while the field's text is refused.
-    function parseLockWeight() {
-        return _weight.value
-    }
-
     // Locks one hand class of the current node to the chosen action; a
     // refused weight locks nothing (the field says why).
     function applyNodeLockToHand(nodeIndex, hand) {
         if (!nodeLockMode || !currentNodeIsLockable || nodeLockSelectedActionIndex < 0 || weightProblem !== "")
             return
-        var p = parseLockWeight()
+        var p = _weight.value
         var action = nodeLockSelectedActionIndex
         nodeLocksByNode = LockMath.withLock(nodeLocksByNode, nodeIndex, hand, action, p)
         if (_can("setNodeLock"))
