@@ -1262,6 +1262,14 @@
 <context>
     <name>RangeDialogs</name>
     <message>
+        <source>Are you sure you want to delete this folder?</source>
+        <translation>Voulez-vous vraiment supprimer ce dossier ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this range?</source>
+        <translation>Voulez-vous vraiment supprimer cette range ?</translation>
+    </message>
+    <message>
         <source>OOP</source>
         <translation>OOP</translation>
     </message>

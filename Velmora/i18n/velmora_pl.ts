@@ -1265,6 +1265,14 @@
 <context>
     <name>RangeDialogs</name>
     <message>
+        <source>Are you sure you want to delete this folder?</source>
+        <translation>Czy na pewno usunąć ten folder?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this range?</source>
+        <translation>Czy na pewno usunąć ten zakres?</translation>
+    </message>
+    <message>
         <source>OOP</source>
         <translation>OOP</translation>
     </message>

@@ -1262,6 +1262,14 @@
 <context>
     <name>RangeDialogs</name>
     <message>
+        <source>Are you sure you want to delete this folder?</source>
+        <translation>Tem certeza de que deseja excluir esta pasta?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this range?</source>
+        <translation>Tem certeza de que deseja excluir este range?</translation>
+    </message>
+    <message>
         <source>OOP</source>
         <translation>OOP</translation>
     </message>

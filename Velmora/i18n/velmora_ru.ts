@@ -1265,6 +1265,14 @@
 <context>
     <name>RangeDialogs</name>
     <message>
+        <source>Are you sure you want to delete this folder?</source>
+        <translation>Удалить эту папку?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this range?</source>
+        <translation>Удалить этот диапазон?</translation>
+    </message>
+    <message>
         <source>OOP</source>
         <translation>OOP</translation>
     </message>

@@ -92,8 +92,8 @@ Item {
         theme: root.theme
         title: qsTr("Delete range")
         width: 380
-        question: isFolder ? "Are you sure you want to delete this folder?"
-                           : "Are you sure you want to delete this range?"
+        question: isFolder ? qsTr("Are you sure you want to delete this folder?")
+                           : qsTr("Are you sure you want to delete this range?")
         itemName: root.page ? root.page._deleteRangeName : ""
         note: isFolder && count > 0 ? qsTr("This will also delete %1 range(s). This cannot be undone.").arg(count)
                                     : qsTr("This cannot be undone.")
