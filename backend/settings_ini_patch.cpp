@@ -15,8 +15,6 @@
 namespace settings_ini {
 namespace {
 
-// As the stores' own lock: a lock this old counts as left behind.
-constexpr int kStaleLockMs = 30000;
 // How long a change waits for the lock QSettings takes while it writes the
 // file (another process saving its settings).
 constexpr int kFileLockWaitMs = 1000;

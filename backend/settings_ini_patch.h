@@ -15,6 +15,13 @@ class QSettings;
 
 namespace settings_ini {
 
+// How long a lock beside the settings file (the stores' own, or the one
+// QSettings takes while it writes) may stand before it counts as left behind
+// even though a process of its PID still runs (a copy hung for that long, or
+// the PID given to another process of the same name). A lock is held for
+// milliseconds.
+inline constexpr int kStaleLockMs = 30000;
+
 // The value of a text setting as QSettings writes it into its file: "@"
 // doubled in front (a text with a nul in "@String(...)"), quotes,
 // backslashes and control characters escaped,
