@@ -89,6 +89,17 @@ bool nextLine(const QByteArray& data, qsizetype& pos, Line& line) {
   return line.end > line.start;
 }
 
+// Letters, digits and '_' only: a name QSettings writes into its file as it
+// is, neither escaped nor percent-encoded.
+bool isPlainName(QStringView name) {
+  if (name.isEmpty()) return false;
+  for (const QChar c : name) {
+    const char16_t u = c.unicode();
+    if (!((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_')) return false;
+  }
+  return true;
+}
+
 QByteArray trimmed(const QByteArray& data, qsizetype from, qsizetype to) {
   return data.mid(from, to - from).trimmed();
 }
@@ -263,11 +274,13 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
   QMap<QString, QString> put;
   for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
     const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
+    const QString section = it.key().left(qMax<qsizetype>(slash, 0)), key = it.key().mid(slash + 1);
+    // Any other name QSettings writes in a form of its own.
+    if (slash <= 0 || !isPlainName(section) || !isPlainName(key)) return QStringLiteral("fallback");
     bool escaped = false;
     const QByteArray value = escapedText(it.value(), &escaped);
-    if (slash <= 0 || !escaped || !putLine(bytes, it.key().left(slash), it.key().mid(slash + 1), value))
-      return QStringLiteral("fallback");
-    put.insert(it.key(), stampOf(entryLine(it.key().mid(slash + 1), value)));
+    if (!escaped || !putLine(bytes, section, key, value)) return QStringLiteral("fallback");
+    put.insert(it.key(), stampOf(entryLine(key, value)));
   }
   if (stamps) *stamps = put;
   // Texts put as they are stored leave the file as it is.

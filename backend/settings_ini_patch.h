@@ -45,8 +45,9 @@ bool putLine(QByteArray& file, const QString& section, const QString& key, const
 // of this process reads the new texts; where every text is already there
 // as it would be put, the file is left untouched. Returns "" when written
 // or left so (`written`, when given, gets the file's bytes now), "fallback"
-// when the file is not one this can change (it is missing, or not laid out
-// as QSettings writes it: the caller lets QSettings write), "busy" when
+// when the file is not one this can change (it is missing, not laid out as
+// QSettings writes it, or a section or key is not a plain name: the caller
+// lets QSettings write), "busy" when
 // another process's QSettings kept its lock for a second, "write" when the
 // file could not be written (it is then as it was).
 // `stamps`, when given, gets the stamp (see lineStamps) of each changed
