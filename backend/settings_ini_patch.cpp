@@ -268,6 +268,8 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
   if (!fileLock.tryLock(kFileLockWaitMs))
     return fileLock.error() == QLockFile::LockFailedError ? QStringLiteral("busy") : QStringLiteral("write");
   if (!current.open(QIODevice::ReadOnly)) return QStringLiteral("write");
+  // The time a QSettings may have noted at its last read of the file.
+  const QDateTime noted = current.fileTime(QFileDevice::FileModificationTime);
   QByteArray bytes = current.readAll();
   current.close();
   const QByteArray before = bytes;
@@ -294,9 +296,9 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
     return QStringLiteral("write");
   }
   if (written) *written = bytes;
-  // A QSettings of this process that read the file within the same
-  // millisecond must still see it changed.
-  moveTimeOn(path);
+  // Every QSettings that read the file before must see it changed, even
+  // where its size stayed: its time is moved past the time it had.
+  moveTimeOn(path, noted.isValid() ? noted.addMSecs(1) : QDateTime());
   // Read again after the lock is released: a change some QSettings of this
   // process still holds is written then, and that takes the lock.
   fileLock.unlock();
@@ -304,11 +306,13 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
   return QString();
 }
 
-void moveTimeOn(const QString& path) {
+void moveTimeOn(const QString& path, const QDateTime& floor) {
   QFile file(path);
   if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
   const QDateTime noted = file.fileTime(QFileDevice::FileModificationTime);
-  file.setFileTime(std::max(QDateTime::currentDateTimeUtc(), noted.addMSecs(1)), QFileDevice::FileModificationTime);
+  QDateTime time = std::max(QDateTime::currentDateTimeUtc(), noted.addMSecs(1));
+  if (floor.isValid()) time = std::max(time, floor);
+  file.setFileTime(time, QFileDevice::FileModificationTime);
 }
 
 }  // namespace settings_ini

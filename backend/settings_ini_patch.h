@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QMap>
 #include <QString>
 
@@ -68,8 +69,12 @@ QMap<QString, QString> lineStamps(const QByteArray& file);
 // time differs from what it noted at its last read. A read that raced
 // another process's write can note the new file's size and time beside the
 // old file's content, and then nothing it reads later would be new. This
-// moves the file's time on (at least a millisecond past what it was), so
-// that the next sync of every QSettings reads the file as it is now.
-void moveTimeOn(const QString& path);
+// moves the file's time on (at least a millisecond past what it was, and no
+// earlier than `floor` where given), so that the next sync of every
+// QSettings reads the file as it is now. A file written anew gets its time
+// from the system's coarse clock, which can fall on the very time an earlier
+// move set from the precise one: its writer passes the time the file had
+// before, plus a millisecond, as the floor.
+void moveTimeOn(const QString& path, const QDateTime& floor = QDateTime());
 
 }  // namespace settings_ini
