@@ -202,6 +202,8 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
                : answer(true, QString(), path, stampLeft, linesKnown ? &lines : nullptr);
 }
 
+bool SettingsStoreFile::canWrite() const { return m_current && !m_readOnly; }
+
 QString SettingsStoreFile::storeStamp(const QString& group, const QString& key) const {
   const QString name = group + QLatin1Char('/') + key;
   if (!m_current || !m_linesKnown || m_changes.contains(name)) return QString();
