@@ -250,7 +250,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   for (int i = 0; i < runs; ++i) {
-    settingsPage->setProperty("darkMode", i % 2 == 0);
+    QMetaObject::invokeMethod(settingsPage, "chooseDarkMode", Q_ARG(QVariant, i % 2 == 0));
     settingsSave.start();
     QMetaObject::invokeMethod(settingsPage, "saveSettings");
     settingsSave.stop();
