@@ -15,8 +15,6 @@
 namespace settings_ini {
 namespace {
 
-// As the stores' own lock: a lock this old counts as left behind.
-constexpr int kStaleLockMs = 30000;
 // How long a change waits for the lock QSettings takes while it writes the
 // file (another process saving its settings).
 constexpr int kFileLockWaitMs = 1000;
@@ -89,6 +87,17 @@ bool nextLine(const QByteArray& data, qsizetype& pos, Line& line) {
   pos = i;
   line.end = i;
   return line.end > line.start;
+}
+
+// Letters, digits and '_' only: a name QSettings writes into its file as it
+// is, neither escaped nor percent-encoded.
+bool isPlainName(QStringView name) {
+  if (name.isEmpty()) return false;
+  for (const QChar c : name) {
+    const char16_t u = c.unicode();
+    if (!((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_')) return false;
+  }
+  return true;
 }
 
 QByteArray trimmed(const QByteArray& data, qsizetype from, qsizetype to) {
@@ -259,17 +268,21 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
   if (!fileLock.tryLock(kFileLockWaitMs))
     return fileLock.error() == QLockFile::LockFailedError ? QStringLiteral("busy") : QStringLiteral("write");
   if (!current.open(QIODevice::ReadOnly)) return QStringLiteral("write");
+  // The time a QSettings may have noted at its last read of the file.
+  const QDateTime noted = current.fileTime(QFileDevice::FileModificationTime);
   QByteArray bytes = current.readAll();
   current.close();
   const QByteArray before = bytes;
   QMap<QString, QString> put;
   for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
     const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
+    const QString section = it.key().left(qMax<qsizetype>(slash, 0)), key = it.key().mid(slash + 1);
+    // Any other name QSettings writes in a form of its own.
+    if (slash <= 0 || !isPlainName(section) || !isPlainName(key)) return QStringLiteral("fallback");
     bool escaped = false;
     const QByteArray value = escapedText(it.value(), &escaped);
-    if (slash <= 0 || !escaped || !putLine(bytes, it.key().left(slash), it.key().mid(slash + 1), value))
-      return QStringLiteral("fallback");
-    put.insert(it.key(), stampOf(entryLine(it.key().mid(slash + 1), value)));
+    if (!escaped || !putLine(bytes, section, key, value)) return QStringLiteral("fallback");
+    put.insert(it.key(), stampOf(entryLine(key, value)));
   }
   if (stamps) *stamps = put;
   // Texts put as they are stored leave the file as it is.
@@ -283,9 +296,9 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
     return QStringLiteral("write");
   }
   if (written) *written = bytes;
-  // A QSettings of this process that read the file within the same
-  // millisecond must still see it changed.
-  moveTimeOn(path);
+  // Every QSettings that read the file before must see it changed, even
+  // where its size stayed: its time is moved past the time it had.
+  moveTimeOn(path, noted.isValid() ? noted.addMSecs(1) : QDateTime());
   // Read again after the lock is released: a change some QSettings of this
   // process still holds is written then, and that takes the lock.
   fileLock.unlock();
@@ -293,11 +306,13 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
   return QString();
 }
 
-void moveTimeOn(const QString& path) {
+void moveTimeOn(const QString& path, const QDateTime& floor) {
   QFile file(path);
   if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
   const QDateTime noted = file.fileTime(QFileDevice::FileModificationTime);
-  file.setFileTime(std::max(QDateTime::currentDateTimeUtc(), noted.addMSecs(1)), QFileDevice::FileModificationTime);
+  QDateTime time = std::max(QDateTime::currentDateTimeUtc(), noted.addMSecs(1));
+  if (floor.isValid()) time = std::max(time, floor);
+  file.setFileTime(time, QFileDevice::FileModificationTime);
 }
 
 }  // namespace settings_ini

@@ -8,12 +8,20 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QMap>
 #include <QString>
 
 class QSettings;
 
 namespace settings_ini {
+
+// How long a lock beside the settings file (the stores' own, or the one
+// QSettings takes while it writes) may stand before it counts as left behind
+// even though a process of its PID still runs (a copy hung for that long, or
+// the PID given to another process of the same name). A lock is held for
+// milliseconds.
+inline constexpr int kStaleLockMs = 30000;
 
 // The value of a text setting as QSettings writes it into its file: "@"
 // doubled in front (a text with a nul in "@String(...)"), quotes,
@@ -38,8 +46,9 @@ bool putLine(QByteArray& file, const QString& section, const QString& key, const
 // of this process reads the new texts; where every text is already there
 // as it would be put, the file is left untouched. Returns "" when written
 // or left so (`written`, when given, gets the file's bytes now), "fallback"
-// when the file is not one this can change (it is missing, or not laid out
-// as QSettings writes it: the caller lets QSettings write), "busy" when
+// when the file is not one this can change (it is missing, not laid out as
+// QSettings writes it, or a section or key is not a plain name: the caller
+// lets QSettings write), "busy" when
 // another process's QSettings kept its lock for a second, "write" when the
 // file could not be written (it is then as it was).
 // `stamps`, when given, gets the stamp (see lineStamps) of each changed
@@ -60,8 +69,12 @@ QMap<QString, QString> lineStamps(const QByteArray& file);
 // time differs from what it noted at its last read. A read that raced
 // another process's write can note the new file's size and time beside the
 // old file's content, and then nothing it reads later would be new. This
-// moves the file's time on (at least a millisecond past what it was), so
-// that the next sync of every QSettings reads the file as it is now.
-void moveTimeOn(const QString& path);
+// moves the file's time on (at least a millisecond past what it was, and no
+// earlier than `floor` where given), so that the next sync of every
+// QSettings reads the file as it is now. A file written anew gets its time
+// from the system's coarse clock, which can fall on the very time an earlier
+// move set from the precise one: its writer passes the time the file had
+// before, plus a millisecond, as the floor.
+void moveTimeOn(const QString& path, const QDateTime& floor = QDateTime());
 
 }  // namespace settings_ini

@@ -29,6 +29,12 @@ bool existsUnreadable(const QString& path) {
   return info.exists() && (info.isDir() || !info.isReadable());
 }
 
+// Why a write of the settings file at `path` failed, told from the file
+// and its disk afterwards.
+const char* writeProblem(const QString& path) {
+  return existsUnreadable(path) ? "unreadable" : noRoomFor(path) ? "full" : "notWritable";
+}
+
 // Room a rewrite of the settings file needs beyond its present size and the
 // caller's change: the lock file QSettings takes and the file's growth.
 constexpr qint64 kRewriteMargin = 64 * 1024;
@@ -61,9 +67,7 @@ QVariantMap syncStatus(QSettings& settings, const QString& what) {
   const QString path = settings.fileName();
   switch (settings.status()) {
     case QSettings::NoError: return ok();
-    case QSettings::AccessError:
-      if (existsUnreadable(path)) return problem(settings, what, "unreadable");
-      return problem(settings, what, noRoomFor(path) ? "full" : "notWritable");
+    case QSettings::AccessError: return problem(settings, what, writeProblem(path));
     case QSettings::FormatError:
       // The first error sticks: this one is from reading a damaged file,
       // which a write replaces, unless the file cannot be written.
@@ -90,10 +94,7 @@ QVariantMap putStatus(const QString& group, const QVariantMap& values, const QSt
   if (asTexts && !texts.isEmpty()) {
     const QString put = settings_ini::putInPlace(settings, texts);
     if (put.isEmpty()) return ok();
-    if (put == QLatin1String("write")) {
-      const QString path = settings.fileName();
-      return problem(settings, what, existsUnreadable(path) ? "unreadable" : noRoomFor(path) ? "full" : "notWritable");
-    }
+    if (put == QLatin1String("write")) return problem(settings, what, writeProblem(settings.fileName()));
   }
   for (auto it = values.cbegin(); it != values.cend(); ++it) settings.setValue(group + QLatin1Char('/') + it.key(), it.value());
   return syncStatus(settings, what);

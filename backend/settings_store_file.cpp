@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QHashFunctions>
 #include <QLockFile>
 #include <QSettings>
 #include <QStringList>
@@ -20,10 +19,6 @@
 
 namespace {
 
-// How long a lock may stand before it counts as left behind even though a
-// process of its PID still runs (a copy hung for that long, or the PID given
-// to another process of the same name). A store is held for milliseconds.
-constexpr int kStaleLockMs = 30000;
 // Pause between two tries while another copy holds the lock.
 constexpr int kRetryPauseMs = 5;
 
@@ -36,7 +31,7 @@ QString storedText(const QSettings& settings, const QString& group, const QStrin
 
 // Takes the lock, waiting at most `waitMs`; "" when it is held, else why not.
 QString takeLock(QLockFile& lock, int waitMs) {
-  lock.setStaleLockTime(kStaleLockMs);
+  lock.setStaleLockTime(settings_ini::kStaleLockMs);
   QElapsedTimer waited;
   waited.start();
   while (!lock.tryLock(0)) {
@@ -206,6 +201,8 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
   return threw ? answer(false, QStringLiteral("work"), path)
                : answer(true, QString(), path, stampLeft, linesKnown ? &lines : nullptr);
 }
+
+bool SettingsStoreFile::canWrite() const { return m_current && !m_readOnly; }
 
 QString SettingsStoreFile::storeStamp(const QString& group, const QString& key) const {
   const QString name = group + QLatin1Char('/') + key;

@@ -57,6 +57,11 @@ class SettingsStoreFile : public QObject {
   // can be changed so.
   Q_INVOKABLE bool write(const QString& group, const QString& key, const QString& text);
 
+  // True inside a work holding the lock: what it writes reaches the file.
+  // False elsewhere, and where no lock could be made (a write of a text
+  // other than the one stored then fails the work).
+  Q_INVOKABLE bool canWrite() const;
+
   // Inside a work: a short text that changes whenever the line of
   // group/key in the settings file does, as read under the lock; "none"
   // where the file has no such key, "" where it cannot be told (a key the

@@ -12,18 +12,12 @@
 //
 // --ranges is the number of Custom ranges of each seat.
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QQmlApplicationEngine>
-#include <QQmlContext>
-#include <QQuickItem>
-#include <QQuickWindow>
-#include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -32,7 +26,6 @@
 #include <algorithm>
 #include <ctime>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 #include "bench/window_bench.h"
@@ -257,7 +250,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   for (int i = 0; i < runs; ++i) {
-    settingsPage->setProperty("darkMode", i % 2 == 0);
+    QMetaObject::invokeMethod(settingsPage, "chooseDarkMode", Q_ARG(QVariant, i % 2 == 0));
     settingsSave.start();
     QMetaObject::invokeMethod(settingsPage, "saveSettings");
     settingsSave.stop();

@@ -138,6 +138,16 @@ TEST_F(SettingsStoreTest, TextsPutInPlaceAsQSettingsWritesThem) {
   put.call({QString()});
   EXPECT_EQ(store.stamp(), stamp);
   EXPECT_EQ(QFileInfo(file).lastModified(), modified);
+  // The file's time ahead of the clock that stamps a file written anew (as
+  // an earlier change may leave it, and QSettings note it): a change still
+  // moves it on, so that no QSettings takes the file for the one it read.
+  const QDateTime ahead = QDateTime::currentDateTimeUtc().addSecs(60);
+  {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly) && f.setFileTime(ahead, QFileDevice::FileModificationTime));
+  }
+  put.call({QStringLiteral("x")});
+  EXPECT_GT(QFileInfo(file).lastModified(), ahead);
 }
 
 // A store's stamp stays while the line of its key does, whoever writes the

@@ -57,10 +57,13 @@ QtObject {
         stores.sync([seat + "StandardOverridesJson"], "save")
     }
     function reload() { stores.refresh(stores.keys) }
-    // Dark mode and accent ("" for the default) chosen, then "Save Settings".
+    // Dark mode and accent ("" for the default) chosen, then "Save Settings";
+    // null for one the user leaves alone.
     function saveAppearance(dark, accent) {
-        settingsPage.darkMode = dark
-        settingsPage.applyAccentHex(accent)
+        if (dark !== null)
+            settingsPage.chooseDarkMode(dark)
+        if (accent !== null)
+            settingsPage.applyAccentHex(accent)
         settingsPage.saveSettings()
     }
 

@@ -227,7 +227,13 @@ Item {
             mouseClick(findChild(page, "saveSettingsButton"))
             compare([onDisk("darkMode"), onDisk("accentHex")], ["false", "#f85149"])
             // There the accent was not changed again: this one's stays.
-            otherCopy.ask(["saveAppearance", true, "#58A6FF"])
+            otherCopy.ask(["saveAppearance", true, null])
+            compare([onDisk("darkMode"), onDisk("accentHex")], ["true", "#f85149"])
+            // There light is chosen; here the switch is turned off and on again: Dark is what this user chose.
+            otherCopy.ask(["saveAppearance", false, null])
+            mouseClick(findChild(page, "darkModeSwitch"))
+            mouseClick(findChild(page, "darkModeSwitch"))
+            mouseClick(findChild(page, "saveSettingsButton"))
             compare([onDisk("darkMode"), onDisk("accentHex")], ["true", "#f85149"])
         }
 

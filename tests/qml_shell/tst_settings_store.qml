@@ -67,9 +67,16 @@ Item {
         }
 
         // A shell on a new project showing page `index`, its settings file
-        // moved by the sandbox's `move` onto a file system of the run's own.
-        function shellOnOwnDisk(move, index) {
+        // moved by the sandbox's `move` onto a file system of the run's own,
+        // with the texts of `seeds` (by key) there; the suite's own file
+        // keeps none of them.
+        function shellOnOwnDisk(move, index, seeds) {
+            var keys = Object.keys(seeds || {})
+            keys.forEach(function(key) { stored.setValue(key, seeds[key]) })
+            stored.sync()
             var path = settingsSandbox[move]()
+            keys.forEach(function(key) { stored.setValue(key, "") })
+            stored.sync()
             if (path.length === 0)
                 skip("needs the suite's run with file systems of its own")
             var shell = createTemporaryObject(shellComp, host)
@@ -104,19 +111,32 @@ Item {
 
         // Settings kept on a file system mounted read-only: the Setup page
         // reads its stores and, as long as nothing changes, writes nothing
-        // and has nothing to say, however often it is shown.
+        // and has nothing to say, however often it is shown: with overrides
+        // in the older list form, which a writable start stores anew, and
+        // with a store that cannot be read, which it keeps aside.
         function test_setup_on_a_folder_that_cannot_be_written() {
-            stored.setValue("settings_profiles/profilesJson", '[{"id":"p1","name":"Deep","createdAt":"","data":{}}]')
-            stored.setValue("ranges/oopCustomRangesJson", '[{"id":"r1","type":"range","name":"BTN","value":"AA"}]')
-            stored.sync()
-            var on = shellOnOwnDisk("readOnlyCopy", 1), setup = on.setup
-            var note = findChild(setup, "profileStoreNote"), warning = findChild(setup, "oopStoreWarning")
+            var on = shellOnOwnDisk("readOnlyCopy", 0, {
+                "settings_profiles/profilesJson": '[{"id":"p1","name":"Deep","createdAt":"","data":{}}]',
+                "ranges/oopCustomRangesJson": '[{"id":"r1","type":"range","name":"BTN","value":"AA"}]',
+                "ranges/oopStandardOverridesJson": '[{"key":"Read-only / BTN","value":"KK"}]',
+                "ranges/ipStandardOverridesJson": "{not JSON" })
+            var setup = on.setup
+            var notes = ["profileStoreNote", "oopStoreWarning", "ipStoreWarning"].map(function(n) {
+                return findChild(setup, n) })
+            var names = function(list) { return list.map(function(e) { return e.name }) }
+            var shown = function() {
+                return [names(setup.settingsProfiles), names(setup.oopCustomRanges), setup.oopStandardOverrides]
+                       .concat(notes.map(function(n) { return n.shown }))
+            }
+            var stores = [["Deep"], ["BTN"], { "Read-only / BTN": "KK" }, false, false, false]
+            compare(shown(), stores, "as read at start")
+            on.shell.requestNavigate(1)
             tryCompare(setup, "visible", true)
+            compare(shown(), stores, "shown")
             on.shell.requestNavigate(0)
             on.shell.requestNavigate(1)
             setup.reloadStores()
-            compare([setup.settingsProfiles.map(function(p) { return p.name }), setup.oopCustomRanges[0].name,
-                     note.shown, warning.shown], [["Deep"], "BTN", false, false])
+            compare(shown(), stores, "shown again")
             // A change of the user's cannot be saved there, and the page says why.
             compare(saveProfile(setup, "Fast").text, "Your settings profiles could not be saved: the settings file "
                     + on.path + " or its folder cannot be written. The change stays in this window only.")

@@ -9,9 +9,10 @@ import "settings"
 // notices and the update check. Palette and accent apply at once and are
 // stored only by "Save Settings" or "Reset to Defaults"; the language
 // service stores a language choice itself. Other copies of the program may
-// run on the same settings: a save stores only what this window's user
-// changed since the window read or saved it, so that another copy's choice
-// of the other setting stands; "Reset to Defaults" stores both.
+// run on the same settings: a save stores only the settings this window's
+// user set since it last saved them (even where set back to what they
+// were), so that another copy's choice of another setting stands; "Reset to
+// Defaults" stores both.
 Item {
     id: root
 
@@ -56,12 +57,20 @@ Item {
         var t = (s === undefined || s === null) ? "" : String(s).trim()
         if (t.length === 0) {
             theme.useAccentOverride = false
+            _set.accentHex = true
             return
         }
         if (!_isValidHexColor(t))
             return
         theme.useAccentOverride = true
         theme.accentOverride = t
+        _set.accentHex = true
+    }
+
+    // The palette as the user chooses it with the switch.
+    function chooseDarkMode(on) {
+        darkMode = on === true
+        _set.darkMode = true
     }
 
     function _hex2(v) {
@@ -81,25 +90,13 @@ Item {
     readonly property bool _canSave: typeof appController !== "undefined" && appController !== null
                                      && typeof appController.saveUiSettings === "function"
 
-    // The "ui" keys as this window read them at start or last saved them,
-    // in the form they are saved in.
-    property var _savedUi: null
+    // The "ui" keys this window's user set since they were last saved.
+    property var _set: ({})
 
     function _uiNow() {
         return { darkMode: darkMode === true,
                  accentHex: (theme && theme.useAccentOverride) ? _colorText(theme.accentOverride) : "" }
     }
-
-    // The stored keys as the shell applies them at start: a dark mode that
-    // is no flag counts as dark, an accent that is no colour text as none.
-    function _uiStored() {
-        var dark = uiSettings.value("darkMode", true)
-        var hex = String(uiSettings.value("accentHex", "") || "").trim()
-        return { darkMode: !(dark === false || dark === "false" || dark === 0 || dark === "0"),
-                 accentHex: _isValidHexColor(hex) ? _colorText(Qt.color(hex)) : "" }
-    }
-
-    Component.onCompleted: _savedUi = _uiStored()
 
     // The back end writes the keys, so that a file it cannot write is told.
     function saveSettings() { _save(false) }
@@ -108,7 +105,7 @@ Item {
         var now = _uiNow()
         var changed = {}
         for (var key in now) {
-            if (everything || !_savedUi || now[key] !== _savedUi[key])
+            if (everything || _set[key] === true)
                 changed[key] = now[key]
         }
         var saved
@@ -121,13 +118,9 @@ Item {
             uiSettings.sync()
             saved = true
         }
-        if (!saved)
-            return
-        var next = {}
-        var base = _savedUi || now
-        for (var b in now)
-            next[b] = changed.hasOwnProperty(b) ? changed[b] : base[b]
-        _savedUi = next
+        // What did not get there is saved with the next save.
+        if (saved)
+            _set = ({})
     }
 
     function resetToDefaults() {
@@ -195,7 +188,7 @@ Item {
                                     id: darkSwitch
                                     objectName: "darkModeSwitch"
                                     theme: root.theme
-                                    onToggled: root.darkMode = checked
+                                    onToggled: root.chooseDarkMode(checked)
                                 }
                                 // Keeps the switch on the page's value however it changes.
                                 Binding {

@@ -256,7 +256,10 @@ QtObject {
     }
 
     // Inside the lock: the store's text as on disk, this window's change
-    // applied; an unreadable text is copied to a backup key first. While
+    // applied; an unreadable text is copied to a backup key first. Where
+    // the file cannot be written, nothing is written unasked: the start
+    // takes the stores as they are, and an unreadable one is not copied
+    // (a change of the user's still fails, and says so). While
     // the store's line in the file is the one this window last read or
     // wrote (the same stamp, see the store file's storeStamp), the text is
     // the one it knows and is not read again: a large store another copy
@@ -267,9 +270,10 @@ QtObject {
         var line = Names.text(file.storeStamp(spec.group, key))
         var text = known && line.length > 0 && known.line === line ? known.text : Names.text(file.read(spec.group, key))
         var mine = target ? target[spec.prop] : spec.form.empty()
-        var r = Stores.reconcile(text, spec.form, known, mine, mode)
+        var writable = typeof file.canWrite !== "function" || file.canWrite()
+        var r = Stores.reconcile(text, spec.form, known, mine, mode === "start" && !writable ? "read" : mode)
         var backup = ""
-        if (r.state === "unreadable")
+        if (r.state === "unreadable" && writable)
             backup = Stores.keepAside(_settingsOf(spec.group), key, text)
         if (r.write)
             file.write(spec.group, key, r.text)

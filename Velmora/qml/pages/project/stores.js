@@ -76,7 +76,8 @@ function keepAside(settings, key, text) {
 // the text is stored: "start" rewrites a readable store in clean form and
 // leaves any other as it is; "save" stores only a change against what is
 // stored (a store that could not be read counts as empty); "force" stores
-// whatever differs.
+// whatever differs; "read" stores nothing (the window takes what is stored,
+// where it cannot write).
 function reconcile(storedText, form, known, mine, mode) {
     var raw = Names.text(storedText)
     var same = known !== undefined && known.text === raw
@@ -97,12 +98,12 @@ function reconcile(storedText, form, known, mine, mode) {
     // as text, which is quicker than walking the value, and where neither
     // the store nor the window changed it is the text of the result as well.
     var exact = same && known.exact === true
-    var text = mode === "save" && !exact ? null
+    var text = (mode === "save" || mode === "read") && !exact ? null
              : exact && unchanged ? raw
              : exact ? form.text(merged, stored, raw) : form.text(merged)
     var write = mode === "save" ? (exact ? text !== raw : !form.same(merged, stored))
               : mode === "force" ? text !== raw
-              : state === "ok" && text !== raw
+              : mode === "start" && state === "ok" && text !== raw
     if (write && text === null)
         text = form.text(merged)
     var now = write ? { text: text, state: _blank(text) ? "blank" : "ok", stored: merged, base: merged,
