@@ -407,7 +407,8 @@ class AppController : public QObject {
   QVariantMap m_lastUiCfg;
   NodeLockTable m_nodeLockTable;
   // The locks the run under way was started with, and those the result on
-  // show was solved with; a result opened from a file cannot tell its own.
+  // show was solved with; a result opened from a file cannot tell its own,
+  // and keeps the file's locks, which it may or may not use.
   NodeLockTable m_runNodeLocks;
   NodeLockTable m_resultNodeLocks;
   bool m_resultNodeLocksKnown = true;

@@ -269,7 +269,8 @@ QVariantMap AppController::applyLoadedProject(project_file::LoadedProject&& load
 
   m_nodeLockTable = parseNodeLocks(loaded.nodeLocks);
   // The file keeps the locks as they were set, not those its result was
-  // solved with.
+  // solved with: its result may or may not use them.
+  m_resultNodeLocks = hasResults ? m_nodeLockTable : NodeLockTable();
   m_resultNodeLocksKnown = !hasResults;
   m_lastUiCfg = loaded.lastUiCfg;
   // The saved locks were set on the spot a re-solve of the file repeats; a
