@@ -12,6 +12,7 @@
 
 #include "backend/app_controller.h"
 #include "backend/app_controller_internal.h"
+#include "backend/shown_text.h"
 #include "backend/platform/system_info.h"
 #include "session/memory_estimate.h"
 #include "session/normalizers.h"
@@ -163,7 +164,7 @@ QString AppController::rangeTextError(const QString& text) const {
     }
   }
   return tr("'%1' is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%")
-      .arg(app_controller_detail::quotedPiece(piece));
+      .arg(shown_text::piece(piece));
 }
 
 velmora_app::SolveConfig AppController::buildSolveConfigFrom(const QVariantMap& cfg, const NodeLockTable* locks,

@@ -85,8 +85,7 @@ std::shared_ptr<ResultTree> readTree(const QJsonObject& results, const LoadProgr
   const QJsonArray metaList = results.value(QStringLiteral("treeNodeMeta")).toArray();
   const QJsonArray actionLists = results.value(QStringLiteral("treeNodeActions")).toArray();
   auto tree = std::make_shared<ResultTree>();
-  tree->reserve(static_cast<std::size_t>(std::max(metaList.size(), actionLists.size())),
-                static_cast<std::size_t>(actionLists.size()) * 2);
+  tree->reserve(static_cast<std::size_t>(actionLists.size()), static_cast<std::size_t>(actionLists.size()) * 2);
   const qsizetype total = metaList.size() + actionLists.size();
   const qsizetype count = actionLists.size();
   qsizetype done = 0;
