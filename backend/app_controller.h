@@ -304,11 +304,7 @@ class AppController : public QObject {
   // outcome and the iterations it reached.
   enum class RunOutcome { None, Running, Done, Cancelled, Failed };
   void beginRun();
-  void endRun(RunOutcome outcome);
   void endRun(RunOutcome outcome, int iterations);
-  // The iteration an intermediate report names ("Iter 37 | ..."), kept as
-  // the run's count so far.
-  void noteReportedIteration(const std::string& text);
   velmora_app::SolveConfig buildSolveConfig(const QVariantMap& cfg, bool applyLocks) const;
   void solveProgressCallback(std::uint64_t runId, const velmora_app::SolveProgress& progress);
   // `tree` holds the node tables of a successful final report, built on
@@ -396,7 +392,6 @@ class AppController : public QObject {
   StatusWording m_statusWording;  // empty for a fixed status text
   RunOutcome m_lastRunOutcome = RunOutcome::None;
   int m_lastRunIterations = 0;
-  int m_runIterationsSeen = 0;  // of the run under way
   QString m_resultsSummary;
   int m_resultStartingPot = 0;
   QString m_resultBoardText;
@@ -412,7 +407,8 @@ class AppController : public QObject {
   QVariantMap m_lastUiCfg;
   NodeLockTable m_nodeLockTable;
   // The locks the run under way was started with, and those the result on
-  // show was solved with; a result opened from a file cannot tell its own.
+  // show was solved with; a result opened from a file cannot tell its own,
+  // and keeps the file's locks, which it may or may not use.
   NodeLockTable m_runNodeLocks;
   NodeLockTable m_resultNodeLocks;
   bool m_resultNodeLocksKnown = true;

@@ -10,6 +10,7 @@
 
 #include "backend/app_controller.h"
 #include "backend/app_controller_internal.h"
+#include "backend/shown_text.h"
 #include "session/memory_estimate.h"
 #include "session/normalizers.h"
 #include "session/solve_inputs.h"
@@ -17,7 +18,6 @@
 
 using app_controller_detail::emDash;
 using app_controller_detail::fromStd;
-using app_controller_detail::quotedPiece;
 
 namespace {
 
@@ -43,7 +43,7 @@ struct AppController::MemoryLine {
 QString AppController::emptiedRangeText(int seat, const QString& rangeText) {
   const QString text = seat == 0 ? tr("OOP range: no hand of '%1' is left once the board's cards are removed")
                                  : tr("IP range: no hand of '%1' is left once the board's cards are removed");
-  return text.arg(quotedPiece(rangeText));
+  return text.arg(shown_text::piece(rangeText));
 }
 
 QString AppController::memoryLineText(quint64 bytes, const MemoryLine* line) {
@@ -71,7 +71,7 @@ bool AppController::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString AppController::sizeTokenErrorText(const velmora_app::SizeTokenFault& fault) {
-  const QString token = quotedPiece(fromStd(fault.token));
+  const QString token = shown_text::piece(fromStd(fault.token));
   const QString seat = fault.seat == 0 ? QStringLiteral("OOP") : QStringLiteral("IP");
   QString text;
   if (fault.street == "turn") {

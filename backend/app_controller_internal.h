@@ -12,7 +12,6 @@
 #include <utility>
 
 #include "backend/app_controller.h"
-#include "backend/shown_text.h"
 #include "session/memory_estimate.h"
 
 // What one estimate thread works on; it holds its own copy.
@@ -56,9 +55,5 @@ inline std::string toStd(const QString& s) { return s.toUtf8().toStdString(); }
 
 // One em dash: the text of an unknown figure.
 inline QString emDash() { return QString(QChar(0x2014)); }
-
-// A typed text as a message quotes it: cut to 24 characters with an ellipsis
-// and escaped (shown_text::piece).
-inline QString quotedPiece(QString text) { return shown_text::piece(std::move(text)); }
 
 }  // namespace app_controller_detail

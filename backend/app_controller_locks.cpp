@@ -102,20 +102,24 @@ QVariantMap AppController::nodeLockMarks(int nodeIndex) const {
       return node == table.cend() ? QHash<QByteArray, LockEntry>() : node.value();
     };
     const QHash<QByteArray, LockEntry> set = locksAt(m_nodeLockTable);
-    const QHash<QByteArray, LockEntry> solved = m_resultNodeLocksKnown ? locksAt(m_resultNodeLocks)
-                                                                       : QHash<QByteArray, LockEntry>();
-    for (auto hand = solved.cbegin(); hand != solved.cend(); ++hand) {
-      if (inRange(hand.value())) applied.append(QString::fromUtf8(hand.key()));
+    // An opened result keeps the file's locks as its own, though they may
+    // have been set after it was solved: a lock equal to the file's is not
+    // known to be in it, any other certainly is not.
+    const QHash<QByteArray, LockEntry> solved = locksAt(m_resultNodeLocks);
+    if (m_resultNodeLocksKnown) {
+      for (auto hand = solved.cbegin(); hand != solved.cend(); ++hand) {
+        if (inRange(hand.value())) applied.append(QString::fromUtf8(hand.key()));
+      }
     }
     for (auto hand = set.cbegin(); hand != set.cend(); ++hand) {
       if (!inRange(hand.value())) continue;
       const auto same = solved.constFind(hand.key());
       const bool solvedWith = same != solved.cend() && same.value().actionIndex == hand.value().actionIndex &&
                               same.value().actionProb == hand.value().actionProb;
-      if (!m_resultNodeLocksKnown)
-        unknown.append(QString::fromUtf8(hand.key()));
-      else if (!solvedWith)
+      if (!solvedWith)
         pending.append(QString::fromUtf8(hand.key()));
+      else if (!m_resultNodeLocksKnown)
+        unknown.append(QString::fromUtf8(hand.key()));
     }
   } catch (...) {
     qWarning() << "nodeLockMarks failed";

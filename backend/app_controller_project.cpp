@@ -2,14 +2,12 @@
 // solve configuration, the node locks and, with a result, the result figures,
 // the node tables and the saved query caches.
 #include <QDebug>
-#include <QFileInfo>
 #include <QLocale>
 
 #include <algorithm>
 #include <cmath>
 #include <exception>
 #include <memory>
-#include <new>
 #include <optional>
 
 #include "backend/app_controller.h"
@@ -95,17 +93,6 @@ QString projectFieldName(const QString& key) {
   }
   if (key == QLatin1String("ipAddAllInIfJamLtPct")) return AppController::tr("Add all-in if jam less than (IP, % pot)");
   return key;
-}
-
-// An open that ran out of memory although the gate let it in (the figure
-// moved meanwhile, or the file needed more than its size suggests) is told
-// as what it is, with the figures the gate saw.
-project_file::LoadedProject outOfMemory(const QString& path, std::uint64_t availableBytes) {
-  project_file::LoadedProject failed;
-  failed.failure = project_file::LoadedProject::Failure::NotEnoughMemory;
-  failed.neededBytes = project_file::memoryToOpen(static_cast<std::uint64_t>(std::max<qint64>(QFileInfo(path).size(), 0)));
-  failed.availableBytes = availableBytes;
-  return failed;
 }
 
 }  // namespace
@@ -214,12 +201,7 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
     }
     refreshAvailableMemory();
     const std::uint64_t available = m_systemAvailableMemoryBytes;
-    project_file::LoadedProject loaded;
-    try {
-      loaded = project_file::readProjectFile(*local, {}, nullptr, available);
-    } catch (const std::bad_alloc&) {
-      loaded = outOfMemory(*local, available);
-    }
+    project_file::LoadedProject loaded = project_file::readProjectFile(*local, {}, nullptr, available);
     if (loaded.failure != project_file::LoadedProject::Failure::None) return loadFailure(loaded, *local);
     return applyLoadedProject(std::move(loaded), *local);
   } catch (const std::exception& e) {
@@ -269,7 +251,8 @@ QVariantMap AppController::applyLoadedProject(project_file::LoadedProject&& load
 
   m_nodeLockTable = parseNodeLocks(loaded.nodeLocks);
   // The file keeps the locks as they were set, not those its result was
-  // solved with.
+  // solved with: its result may or may not use them.
+  m_resultNodeLocks = hasResults ? m_nodeLockTable : NodeLockTable();
   m_resultNodeLocksKnown = !hasResults;
   m_lastUiCfg = loaded.lastUiCfg;
   // The saved locks were set on the spot a re-solve of the file repeats; a
@@ -372,12 +355,9 @@ void AppController::openProject(const QUrl& fileUrl) {
       auto loaded = std::make_shared<project_file::LoadedProject>();
       try {
         *loaded = project_file::readProjectFile(path, progress, cancel.get(), available);
-        if (loaded->tree) loaded->tree->prepareLookups();
         // The file's text and parsed document are gone: their memory goes
         // back to the system here, not while the GUI thread takes the result.
         velmora_platform::releaseFreedMemory();
-      } catch (const std::bad_alloc&) {
-        loaded = std::make_shared<project_file::LoadedProject>(outOfMemory(path, available));
       } catch (...) {
         loaded = std::make_shared<project_file::LoadedProject>();
         loaded->failure = project_file::LoadedProject::Failure::OpenFailed;

@@ -2,9 +2,6 @@
 // and how far it got. A start that is refused, fails or is cancelled ends
 // with the share and the iterations it reached, so nothing of an earlier
 // run (or of a result still on show) reads as this one's.
-#include <charconv>
-#include <string>
-
 #include "backend/app_controller.h"
 
 QString AppController::lastRunOutcome() const {
@@ -19,28 +16,15 @@ QString AppController::lastRunOutcome() const {
 }
 
 void AppController::beginRun() {
-  m_runIterationsSeen = 0;
   setProgress(0.0);
   m_lastRunIterations = 0;
   m_lastRunOutcome = RunOutcome::Running;
   emit lastRunOutcomeChanged();
 }
 
-void AppController::endRun(RunOutcome outcome) { endRun(outcome, m_runIterationsSeen); }
-
 void AppController::endRun(RunOutcome outcome, int iterations) {
   if (outcome == m_lastRunOutcome && iterations == m_lastRunIterations) return;
   m_lastRunOutcome = outcome;
   m_lastRunIterations = outcome == RunOutcome::Running ? 0 : iterations;
   emit lastRunOutcomeChanged();
-}
-
-void AppController::noteReportedIteration(const std::string& text) {
-  // The worker's own form: "Iter ", the iteration, then the rest.
-  static const std::string prefix = "Iter ";
-  if (text.compare(0, prefix.size(), prefix) != 0) return;
-  int iteration = 0;
-  const char* begin = text.data() + prefix.size();
-  const auto parsed = std::from_chars(begin, text.data() + text.size(), iteration);
-  if (parsed.ec == std::errc{} && iteration > m_runIterationsSeen) m_runIterationsSeen = iteration;
 }

@@ -12,6 +12,7 @@
 
 #include "backend/app_controller.h"
 #include "backend/app_controller_internal.h"
+#include "backend/shown_text.h"
 #include "backend/platform/system_info.h"
 #include "session/memory_estimate.h"
 #include "session/normalizers.h"
@@ -129,6 +130,11 @@ QString tooLongText() {
       .arg(QString::number(velmora_app::kMaxRangeTextLength));
 }
 
+// The whole iterations a run reached, as the window counts them.
+int reachedIterations(const velmora_app::SolveResult& result) {
+  return static_cast<int>(std::min<std::uint32_t>(result.iterations, 0x7fffffffu));
+}
+
 }  // namespace
 
 QString AppController::rangeTooLongError(const QString& oopRange, const QString& ipRange) {
@@ -158,7 +164,7 @@ QString AppController::rangeTextError(const QString& text) const {
     }
   }
   return tr("'%1' is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%")
-      .arg(app_controller_detail::quotedPiece(piece));
+      .arg(shown_text::piece(piece));
 }
 
 velmora_app::SolveConfig AppController::buildSolveConfigFrom(const QVariantMap& cfg, const NodeLockTable* locks,
@@ -223,7 +229,8 @@ void AppController::beginSolve(const QVariantMap& cfg) {
   try {
     if (m_running) {
       abandonCurrentRun();
-      endRun(RunOutcome::Cancelled);
+      // Its final report is dropped; the new start follows at once.
+      endRun(RunOutcome::Cancelled, 0);
       setRunning(false);
     }
     beginRun();
@@ -546,10 +553,7 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
     // An intermediate report never ends the run, even one applied after the
     // worker has already left the session: the run ends with its final
     // report, which is queued behind it and brings the results.
-    if (!p.result) {
-      noteReportedIteration(p.text);
-      return;
-    }
+    if (!p.result) return;
 
     const velmora_app::SolveResult& result = *p.result;
     QString summary;
@@ -563,7 +567,7 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
                          QString::number(static_cast<double>(result.exploitability), 'f', 4),
                          QString::number(static_cast<double>(result.ev_oop), 'f', 3),
                          QString::number(static_cast<double>(result.ev_ip), 'f', 3));
-      recordSolveActivity(static_cast<int>(std::min<std::uint32_t>(result.iterations, 0x7fffffffu)),
+      recordSolveActivity(reachedIterations(result),
                           static_cast<double>(result.exploitability));
       emit solveStatsChanged();
       fillResultTables(result, std::move(tree));
@@ -580,22 +584,24 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
     qInfo() << "UI emitted resultsChanged";
 
     // The final report is the last word of its run: the solve is over, even if
-    // the worker has not quite left the session yet.
+    // the worker has not quite left the session yet. A stopped run's result
+    // holds the whole iterations it reached.
     if (result.success)
       endRun(RunOutcome::Done, m_resultIterations);
     else
-      endRun(p.text == "Cancelled" ? RunOutcome::Cancelled : RunOutcome::Failed);
+      endRun(result.message == "Cancelled" ? RunOutcome::Cancelled : RunOutcome::Failed,
+             reachedIterations(result));
     setRunning(false);
   } catch (const std::exception& e) {
     qWarning() << "UI failed to apply a solve report:" << e.what();
     if (p.result) {
-      endRun(RunOutcome::Failed);
+      endRun(RunOutcome::Failed, reachedIterations(*p.result));
       setRunning(false);
     }
   } catch (...) {
     qWarning() << "UI failed to apply a solve report";
     if (p.result) {
-      endRun(RunOutcome::Failed);
+      endRun(RunOutcome::Failed, reachedIterations(*p.result));
       setRunning(false);
     }
   }
@@ -607,7 +613,7 @@ void AppController::fillResultTables(const velmora_app::SolveResult& result,
   m_resultRakePercent = result.rake_percent;
   m_resultRakeCap = result.rake_cap;
   m_resultStartingPot = result.starting_pot;
-  m_resultIterations = static_cast<int>(std::min<std::uint32_t>(result.iterations, 0x7fffffffu));
+  m_resultIterations = reachedIterations(result);
   m_resultExploitability = static_cast<double>(result.exploitability);
   // The result's values include each seat's half of the starting pot; the
   // properties are the seats' net winnings.

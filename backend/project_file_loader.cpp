@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <new>
 #include <optional>
 
 #include "backend/project_file_reader.h"
@@ -84,8 +85,7 @@ std::shared_ptr<ResultTree> readTree(const QJsonObject& results, const LoadProgr
   const QJsonArray metaList = results.value(QStringLiteral("treeNodeMeta")).toArray();
   const QJsonArray actionLists = results.value(QStringLiteral("treeNodeActions")).toArray();
   auto tree = std::make_shared<ResultTree>();
-  tree->reserve(static_cast<std::size_t>(std::max(metaList.size(), actionLists.size())),
-                static_cast<std::size_t>(actionLists.size()) * 2);
+  tree->reserve(static_cast<std::size_t>(actionLists.size()), static_cast<std::size_t>(actionLists.size()) * 2);
   const qsizetype total = metaList.size() + actionLists.size();
   const qsizetype count = actionLists.size();
   qsizetype done = 0;
@@ -218,8 +218,22 @@ std::uint64_t memoryToOpen(std::uint64_t fileBytes) {
   return fileBytes > limit ? std::numeric_limits<std::uint64_t>::max() : fileBytes * kOpenMemoryFactor;
 }
 
-LoadedProject readProjectFile(const QString& path, const LoadProgress& progress, const std::atomic<bool>* cancel,
-                              std::uint64_t availableBytes) {
+namespace {
+
+// An open that needs `needed` bytes where `available` are offered.
+LoadedProject notEnoughMemory(std::uint64_t needed, std::uint64_t available) {
+  LoadedProject out = failed(Failure::NotEnoughMemory);
+  out.neededBytes = needed;
+  out.availableBytes = available;
+  return out;
+}
+
+std::uint64_t memoryToOpenFile(const QFileInfo& file) {
+  return memoryToOpen(static_cast<std::uint64_t>(std::max<qint64>(file.size(), 0)));
+}
+
+LoadedProject readProject(const QString& path, const LoadProgress& progress, const std::atomic<bool>* cancel,
+                          std::uint64_t availableBytes) {
   // Only regular files: a device such as /dev/zero would be read forever.
   QFile file(path);
   if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return failed(Failure::OpenFailed);
@@ -227,13 +241,8 @@ LoadedProject readProjectFile(const QString& path, const LoadProgress& progress,
   if (const Failure head = readHead(file, data, cancel); head != Failure::None) return failed(head);
   {
     const qint64 size = file.size();
-    const std::uint64_t needed = memoryToOpen(static_cast<std::uint64_t>(std::max<qint64>(size, 0)));
-    if (availableBytes != 0 && needed > availableBytes) {
-      LoadedProject out = failed(Failure::NotEnoughMemory);
-      out.neededBytes = needed;
-      out.availableBytes = availableBytes;
-      return out;
-    }
+    const std::uint64_t needed = memoryToOpenFile(QFileInfo(file));
+    if (availableBytes != 0 && needed > availableBytes) return notEnoughMemory(needed, availableBytes);
     data.reserve(static_cast<qsizetype>(std::max<qint64>(size - file.pos() + data.size(), data.size())));
     while (true) {
       const QByteArray chunk = file.read(kReadChunk);
@@ -290,11 +299,26 @@ LoadedProject readProjectFile(const QString& path, const LoadProgress& progress,
   // neither counted nor saved again; without a tree the caches are all there is.
   if (tree && tree->nodeCount() > 0) out.caches.dropOutside(tree->nodeCount());
   if (cancelled(cancel)) return failed(Failure::Cancelled);
+  if (tree) tree->prepareLookups();
   out.tree = std::move(tree);
   out.nodeLocks = root.value(QStringLiteral("nodeLocks")).toArray().toVariantList();
   out.lastUiCfg = solveConfig(root.value(QStringLiteral("lastUiCfg")));
   if (progress) progress(1.0);
   return out;
+}
+
+}  // namespace
+
+LoadedProject readProjectFile(const QString& path, const LoadProgress& progress, const std::atomic<bool>* cancel,
+                              std::uint64_t availableBytes) {
+  try {
+    return readProject(path, progress, cancel, availableBytes);
+  } catch (const std::bad_alloc&) {
+    // Memory ran out although the check let the file in (the figure moved
+    // meanwhile, or the file needed more than its size suggests): told as
+    // what it is, with the figures the check saw.
+    return notEnoughMemory(memoryToOpenFile(QFileInfo(path)), availableBytes);
+  }
 }
 
 }  // namespace project_file

@@ -84,8 +84,10 @@ std::uint64_t memoryToOpen(std::uint64_t fileBytes);
 // Reads and checks the file at `path`. A file whose first byte other than
 // blanks is not "{" is refused before more of it is read, and one that would
 // need more than `availableBytes` of memory (0: not known, not checked)
-// before it is read at all. A set `cancel` flag ends the reading with
-// Failure::Cancelled at the next chunk or node.
+// before it is read at all, or that runs out of memory while it is read,
+// with Failure::NotEnoughMemory. A set `cancel` flag ends the reading with
+// Failure::Cancelled at the next chunk or node. The tree read comes with its
+// look-up tables made (on the reading thread).
 LoadedProject readProjectFile(const QString& path, const LoadProgress& progress = {},
                               const std::atomic<bool>* cancel = nullptr, std::uint64_t availableBytes = 0);
 

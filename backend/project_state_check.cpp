@@ -18,6 +18,8 @@ struct FieldRange {
 };
 
 // The Game Settings card, then the jam thresholds of the two sizing cards.
+// The same ranges as LIMITS in Velmora/qml/pages/project/profiles.js, which
+// clamps what the page restores: a change here is made there too.
 constexpr FieldRange kFields[] = {
     {"startingPot", 1, 100000, true, true},
     {"effectiveStack", 1, 100000, true, true},

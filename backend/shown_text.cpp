@@ -3,6 +3,8 @@
 namespace shown_text {
 namespace {
 
+// The same characters as ACTING in Velmora/qml/components/ShownText.js: a
+// change here is made there too.
 bool actsOnItsSurroundings(char16_t c) {
   return c < 0x20 || (c >= 0x7F && c <= 0x9F)    // C0 controls, DEL, C1 controls
          || c == 0x061C                          // Arabic letter mark

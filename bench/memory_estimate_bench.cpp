@@ -8,7 +8,9 @@
 // Spot files hold the snake_case keys of the solve configuration map (see
 // bench/spots). Without a spot argument every bench/spots/*.json under the
 // current directory is read. A spot whose estimate exceeds 80 % of the
-// available memory is estimated but not solved. Each spot runs in a process
+// memory the process may take (as the program counts it: the least of the
+// system's, its control group's and its address space's) is estimated but
+// not solved. Each spot runs in a process
 // of its own, so memory freed by one spot cannot hide the growth of the
 // next; its peak is the growth of the high-water mark over the resident
 // memory before the solve's set-up. A spot the program refuses, or whose
@@ -37,6 +39,7 @@
 #include <vector>
 
 #include "spot_file.h"
+#include "backend/platform/memory_limits.h"
 #include "core/cancel.h"
 #include "core/card_context.h"
 #include "core/discounted_cfr.h"
@@ -53,7 +56,7 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-// A "/proc/self/status" or "/proc/meminfo" field in bytes (the files give kB).
+// A "/proc/self/status" field in bytes (the file gives kB).
 unsigned long long proc_field_bytes(const char* file, const char* key) {
   std::ifstream in(file);
   std::string line;
@@ -127,7 +130,7 @@ Outcome run_spot(const std::string& path, std::uint32_t iterations, long threads
               static_cast<unsigned long long>(est->decision_node_count),
               static_cast<unsigned long long>(est->oop_hand_count), static_cast<unsigned long long>(est->ip_hand_count));
 
-  const unsigned long long available = proc_field_bytes("/proc/meminfo", "MemAvailable");
+  const unsigned long long available = velmora_platform::availableMemoryBytes();
   if (available != 0 && est->total_bytes > available / 10 * 8) {
     std::printf("   not solved: the estimate exceeds 80%% of the %.1f MiB available\n", mib(available));
     return out;

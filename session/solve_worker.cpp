@@ -322,6 +322,9 @@ void SolveSession::run_solve_thread(WorkerTask* raw_task) {
       final_report.text = "Error: Unknown error";
     }
 
+    // A run that stopped (cancelled, or failed once the solver existed) still
+    // tells how many whole iterations it reached.
+    if (!result.success && solver) result.iterations = solver->iterations_done();
     final_report.result = std::move(result);
     if (callback) {
       try {

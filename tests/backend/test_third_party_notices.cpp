@@ -1,6 +1,6 @@
 // The licence notices the Settings page opens stand beside the built program
 // and hold a section for every shared library the program loads, read here
-// from the program itself.
+// from the program itself, and for the Qt modules it loads at run time.
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -41,4 +41,10 @@ TEST(ThirdPartyNotices, StandBesideTheProgramAndNameEveryLibraryItLoads) {
   for (const char* expected : {"libQt6Core.so.6", "libQt6Quick.so.6", "libQt6Network.so.6", "libz.so.1"})
     EXPECT_TRUE(names.contains(QLatin1String(expected))) << expected;
   EXPECT_TRUE(sections.value("libz.so.1").contains("Licence: Zlib"));
+  // Qt modules the program loads only at run time: through its QML imports,
+  // the controls' style and the platform plugin.
+  for (const char* loaded :
+       {"libQt6QuickLayouts.so.6", "libQt6QuickControls2Impl.so.6", "libQt6LabsSettings.so.6", "libQt6XcbQpa.so.6"})
+    EXPECT_TRUE(sections.value(loaded).contains("Licence: GNU Lesser General Public License version 3 (LGPL-3)"))
+        << loaded;
 }

@@ -9,6 +9,8 @@
 // the message that quotes it. Letters of every script stay as they are.
 // The back end shows the texts its messages quote in the same way.
 
+// The same characters as actsOnItsSurroundings in backend/shown_text.cpp: a
+// change here is made there too.
 var ACTING = /[\u0000-\u001F\u007F-\u009F\u061C\u200E\u200F\u202A-\u202E\u2066-\u2069\u2028\u2029]/g
 
 function _codePoint(ch) {
