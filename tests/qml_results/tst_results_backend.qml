@@ -353,16 +353,18 @@ Item {
             verify(appController.saveProject(url, shell.exportProjectState()) && appController.loadProject(url).ok)
             compare(marks(), ["", "Locks set: " + cls + " — not known if these results use them; Re-solve to apply"],
                     "an opened project cannot tell")
-            // A lock set since is certainly not in that result; one of an
-            // action the node lacks is not named at all.
+            // A lock set since is certainly not in that result, and says so
+            // beside the file's; one of an action the node lacks is not named at all.
             var other = Object.keys(root.weights).filter(function(c) {
                 return c !== cls && c !== "QQ" && root.weights[c] > 0 })[0]
-            mouseClick(findChild(page, "standardModeButton"))
             appController.setNodeLock(0, "QQ", 99, 1)
             mouseClick(findChild(page, "nodeLockModeButton"))
             mouseClick(findChild(page, "nodeLockAction" + action))
             mouseClick(findChild(findChild(page, "strategyMatrix"), "cell_" + other))
-            compare(marks(), ["", "Locks set: " + other + " — Re-solve to apply"], "a lock set after the opening")
+            compare(marks(), ["", "Locks set: " + cls + " — not known if these results use them; Re-solve to apply\n"
+                                  + "Locks set: " + other + " — Re-solve to apply"], "a lock set after the opening")
+            mouseClick(findChild(page, "standardModeButton"))
+            compare(marks(), ["", ""], "the node's locks cleared")
             // Another spot's start leaves the locks behind, on the page too.
             solve(Spots.riverSpot(40))
             compare([page.nodeLocksByNode["0"], marks()], [{}, ["", ""]])

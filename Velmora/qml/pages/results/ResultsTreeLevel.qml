@@ -41,13 +41,15 @@ Column {
         page._heldLocksRevision
         return page._lockMarksAt(levelNodeIndex)
     }
+    // One line for locks the opened result may hold, one for locks set since.
     readonly property string pendingLocksText: {
+        var lines = []
         if (lockMarks.unknown.length > 0)
-            return qsTr("Locks set: %1 — not known if these results use them; Re-solve to apply")
-                .arg(lockMarks.unknown.join(", "))
+            lines.push(qsTr("Locks set: %1 — not known if these results use them; Re-solve to apply")
+                .arg(lockMarks.unknown.join(", ")))
         if (lockMarks.pending.length > 0)
-            return qsTr("Locks set: %1 — Re-solve to apply").arg(lockMarks.pending.join(", "))
-        return ""
+            lines.push(qsTr("Locks set: %1 — Re-solve to apply").arg(lockMarks.pending.join(", ")))
+        return lines.join("\n")
     }
 
     objectName: "treeLevel" + levelIndex
