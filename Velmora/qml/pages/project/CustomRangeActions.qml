@@ -132,19 +132,19 @@ QtObject {
                     RangeText.refusal(controller, result.text) || qsTr("unknown error"))
                 dialogs.importName.field.text = Custom.suggestedName(fileUrl)
             } else {
-                // A file holding one share ("50%") is that range; any other
-                // text is cleaned, then read as the range field reads it.
-                var raw = Names.trimmed(result.text)
-                var text = RangeText.isUniformShare(raw) ? raw : page.normalizeImportedRangeText(raw)
-                var blank = text.trim().length === 0
-                var refusal = blank ? "" : RangeText.refusal(controller, text)
-                if (blank || (refusal === "" && typeof controller.rangeHasHand === "function"
-                              && !controller.rangeHasHand(text)))
+                // Read as the range field reads it (the field's own form) or
+                // cleaned first (other programs' exports); what the field
+                // refuses is refused with its reason.
+                var got = RangeText.importedRange(result.text, function(text) {
+                    return RangeText.refusal(controller, text)
+                })
+                if (got.refused !== "")
+                    page._importRangeError = qsTr("Import failed: %1").arg(got.refused)
+                else if (got.text.trim().length === 0 || (typeof controller.rangeHasHand === "function"
+                                                          && !controller.rangeHasHand(got.text)))
                     page._importRangeError = qsTr("Import failed: file contained no recognizable hands.")
-                else if (refusal !== "")
-                    page._importRangeError = qsTr("Import failed: %1").arg(refusal)
                 else
-                    page._importRangeNormalizedText = text
+                    page._importRangeNormalizedText = got.text
                 dialogs.importName.field.text = Custom.suggestedName(fileUrl)
             }
         }
