@@ -204,7 +204,9 @@ QtObject {
     }
 
     // The row that moves into the deleted row's place (or the new last row)
-    // is selected, and a range row's text loaded.
+    // is selected. Where the range field showed the deleted range (or one in
+    // the deleted folder), it shows that row's range, or nothing when no row
+    // is left; a text the user typed stays.
     function deleteSelected(player) {
         var seat = _seat(player)
         var id = Names.text(page[seat + "SelectedId"])
@@ -217,18 +219,20 @@ QtObject {
                 position = i
         }
         var tree = _tree(seat)
+        var shown = Custom.holdsValue(Library.findNodeById(tree, id), page[seat + "RangeText"])
         Custom.remove(tree, id)
         page[seat + "OpenFolderIds"] = Custom.keepExisting(page[seat + "OpenFolderIds"], tree)
         page[seat + "CustomRanges"] = tree
         var rows = page.listModelFor(seat)
         if (rows.length === 0) {
             page[seat + "SelectedId"] = ""
-            page[seat + "RangeText"] = ""
+            if (shown)
+                page[seat + "RangeText"] = ""
             return
         }
         var row = rows[Math.min(Math.max(position, 0), rows.length - 1)]
         page[seat + "SelectedId"] = row.id
-        if (row.kind === "range" && !RangeText.isTooLong(row.value))
+        if (shown && row.kind === "range" && !RangeText.isTooLong(row.value))
             page[seat + "RangeText"] = Names.text(row.value)
     }
 
