@@ -53,7 +53,7 @@ QtObject {
             page._saveRangeError = qsTr("Please enter a name.")
             return false
         }
-        if (Names.isTooLong(name))
+        if (Names.isTooLong(name, page._controller))
             return false
         if (value.length === 0) {
             page._saveRangeError = qsTr("Current range is empty.")
@@ -91,7 +91,7 @@ QtObject {
             page._addFolderError = qsTr("Please enter a folder name.")
             return false
         }
-        if (Names.isTooLong(name))
+        if (Names.isTooLong(name, page._controller))
             return false
         var seat = _seat(page._addFolderPlayer)
         var tree = _tree(seat)
@@ -162,7 +162,7 @@ QtObject {
             page._importRangeError = qsTr("Please enter a name.")
             return false
         }
-        if (Names.isTooLong(name))
+        if (Names.isTooLong(name, page._controller))
             return false
         if (value.length === 0) {
             page._importRangeError = qsTr("No range content to import.")
