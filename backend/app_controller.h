@@ -231,6 +231,9 @@ class AppController : public QObject {
   // the solver cannot read; empty when the solver reads the whole text. A
   // text past the longest range is refused for its length, unread.
   Q_INVOKABLE QString rangeTextError(const QString& text) const;
+  // The characters a user sees in a text (grapheme clusters): what the
+  // bound on a name counts.
+  Q_INVOKABLE int graphemeCount(const QString& text) const noexcept;
   // A seat's range text past the longest range the solver reads, named with
   // the seat ("OOP range: ..."); empty when both are within it.
   static QString rangeTooLongError(const QString& oopRange, const QString& ipRange);

@@ -167,6 +167,10 @@ QString AppController::rangeTextError(const QString& text) const {
       .arg(shown_text::piece(piece));
 }
 
+int AppController::graphemeCount(const QString& text) const noexcept {
+  return static_cast<int>(std::min<qsizetype>(shown_text::graphemeCount(text), std::numeric_limits<int>::max()));
+}
+
 velmora_app::SolveConfig AppController::buildSolveConfigFrom(const QVariantMap& cfg, const NodeLockTable* locks,
                                                           int maxThreads) {
   velmora_app::SolveConfig config;

@@ -1,5 +1,7 @@
 #include "backend/shown_text.h"
 
+#include <QTextBoundaryFinder>
+
 namespace shown_text {
 namespace {
 
@@ -40,6 +42,17 @@ QString piece(QString text) {
     text = text.left(cut) + QChar(0x2026);
   }
   return escaped(text);
+}
+
+qsizetype graphemeCount(const QString& text) noexcept {
+  try {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype count = 0;
+    while (finder.toNextBoundary() != -1) ++count;
+    return count;
+  } catch (...) {
+    return text.size();
+  }
 }
 
 }  // namespace shown_text

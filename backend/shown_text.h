@@ -16,4 +16,9 @@ QString escaped(const QString& text);
 // an ellipsis (a pasted text can be any length), then escaped.
 QString piece(QString text);
 
+// The characters a user sees in the text, its grapheme clusters: "é"
+// written as e and a combining accent is one, and so is a flag or an emoji
+// with its modifiers. Never throws; falls back to the UTF-16 units then.
+qsizetype graphemeCount(const QString& text) noexcept;
+
 }  // namespace shown_text

@@ -2,8 +2,11 @@ import QtQuick
 import QtTest
 import Velmora
 
-// Importing range files that are not clean text: a binary file, a file that
-// is no UTF-8 and one past the longest range are refused, control characters
+// Importing range files: a text in the range field's own form comes in as
+// the field reads it, other programs' exports are cleaned, and what the
+// field refuses is refused with its reason, from the Setup page and from
+// Home. Files that are not clean text: a binary file, a file that is no
+// UTF-8 and one past the longest range are refused, control characters
 // never reach a stored range, and the name field stays without the focus
 // while the dialog shows an error.
 Item {
@@ -46,7 +49,7 @@ Item {
             return [
                 { tag: "share", text: "50%\n", error: "", range: "50%" },
                 { tag: "status file", text: "Name:\tkworker\nState:\tI (idle)\nTgid:\t7\n",
-                  error: "Import failed: 'State' is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%",
+                  error: "Import failed: 'State:' is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%",
                   range: "" },
                 { tag: "share above all", text: "150%", error: "Import failed: '150%' is not a range: write hands "
                   + "separated by commas (AA, KK, AKs) or a share such as 50%", range: "" }
@@ -57,6 +60,62 @@ Item {
             importFrom("oop", writeFile("import.txt", data.text))
             compare([page._importRangeError, page._importRangeNormalizedText], [data.error, data.range])
             closeImport()
+        }
+
+        readonly property string notARange: "' is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%"
+
+        // A text in the range field's own form (hands parted by commas) comes
+        // in as the field reads it; one whose hands are parted by blanks or
+        // lines, as other programs export them, is cleaned: a weight goes
+        // over every hand written since the one before. What the field
+        // refuses is refused with the reason the field shows, and nothing
+        // is stored.
+        function test_import_reads_a_file_as_the_range_field_does_data() {
+            return [
+                // the range field's own form
+                { tag: "library text", text: "77:0.3, 66:0.5, 55, 44, 33, 22, A9s:0.3, A8s",
+                  range: "77:0.3, 66:0.5, 55, 44, 33, 22, A9s:0.3, A8s" },
+                { tag: "line breaks after commas", text: "AA,\r\nKK:0.5 ,\nQQ,\n", range: "AA, KK:0.5, QQ" },
+                { tag: "exact combos kept", text: "AhKh, AKs:0.25", range: "AhKh, AKs:0.25" },
+                { tag: "weight above one", text: "AA, KK:9, 72o:-1, banana", refused: "KK:9", field: true },
+                { tag: "negative weight", text: "AA, 72o:-1", refused: "72o:-1", field: true },
+                { tag: "a word in a list of combos", text: "AhKh, foo, AKs", refused: "foo", field: true },
+                { tag: "only words", text: "hello", error: "Import failed: file contained no recognizable hands." },
+                // other programs' exports
+                { tag: "weight over the hands before it", text: "AA KK:0.5 QQ", range: "AA:0.5, KK:0.5, QQ" },
+                { tag: "carriage returns", text: "AA\r\nKK", range: "AA, KK" },
+                { tag: "lone weight token", text: "AA, KK :0.25", range: "AA:0.25, KK:0.25" },
+                { tag: "blank before the colon", text: "AA :0.5", range: "AA:0.5" },
+                { tag: "combos and words dropped", text: "AhKh foo AKs", range: "AKs" },
+                { tag: "no hands", text: "hello 0.5", error: "Import failed: file contained no recognizable hands." },
+                { tag: "export weight the solver reads in hex", text: "AA KK:0x1p-2", range: "AA:0x1p-2, KK:0x1p-2" },
+                { tag: "export weight above one", text: "AA KK:9 QQ", refused: "KK:9" },
+                { tag: "export lone weight above one", text: "AA KK :1.5", refused: ":1.5" },
+                { tag: "export weight not a number", text: "AA KK:abc", refused: "KK:abc" },
+                { tag: "export hand the field refuses", text: "AA AKx:0.5", refused: "AKx:0.5" }
+            ]
+        }
+
+        function test_import_reads_a_file_as_the_range_field_does(data) {
+            importFrom("oop", writeFile("range.txt", data.text))
+            var error = data.refused !== undefined ? "Import failed: '" + data.refused + notARange : data.error || ""
+            compare([page._importRangeError, page._importRangeNormalizedText, findChild(page, "importRangeConfirmButton").enabled],
+                    [error, data.range || "", data.range !== undefined])
+            if (data.field) {
+                // The field refuses the text as it stands, for the same reason.
+                page.oopRangeText = data.text
+                compare("Import failed: " + findChild(page, "oopRangeError").text, error)
+                page.oopRangeText = ""
+            }
+            keyClick(Qt.Key_Return)
+            if (data.range === undefined) {
+                closeImport()
+                compare([page.oopCustomRanges, page.ipCustomRanges, storedTexts()], [[], [], ""], "nothing stored")
+                return
+            }
+            tryCompare(findChild(page, "importRangeNameDialog"), "visible", false)
+            compare([page.oopCustomRanges[0].value, page.ipCustomRanges[0].value], [data.range, data.range])
+            verify(storedTexts().indexOf(JSON.stringify(data.range)) >= 0, storedTexts())
         }
 
         function test_control_characters_never_reach_a_stored_range() {
@@ -106,6 +165,48 @@ Item {
             page._importRangeError = "Import failed: unknown error"
             compare(field.activeFocus, false)
             closeImport()
+        }
+    }
+
+    Component {
+        id: shellComp
+        AppShell { anchors.fill: parent; controller: appController }
+    }
+
+    // Home's "Import Range" opens the same import for OOP, the file picked
+    // in the program's file dialog.
+    SetupPageCase {
+        name: "HomeImport"
+        pageAtStart: false
+
+        // The Standard library's text comes in as it is; a refused piece
+        // leaves "Import" off.
+        function test_home_import_reads_a_file_as_the_range_field_does_data() {
+            return [{ tag: "library text", text: "77:0.3, 66:0.5, 55, 44, 33, 22, A9s:0.3, A8s", error: "" },
+                    { tag: "refused piece", text: "AA, KK:9, 72o:-1, banana",
+                      error: "Import failed: 'KK:9' is not a range: write hands separated by commas (AA, KK, AKs) or a share such as 50%" }]
+        }
+
+        function test_home_import_reads_a_file_as_the_range_field_does(data) {
+            writeFile("home range.txt", data.text)
+            var shell = createTemporaryObject(shellComp, host)
+            page = findChild(shell, "projectPage")
+            mouseClick(findChild(findChild(shell, "homePage"), "quickAction2"))
+            var dialog = findChild(page, "importRangeFileDialog")
+            tryCompare(dialog, "opened", true)
+            dialog.setFolderUrl(scratchDirUrl)
+            findChild(dialog.contentItem, "fileNameField").forceActiveFocus()
+            typeKeys("home range.txt")
+            keyClick(Qt.Key_Return)
+            tryCompare(findChild(page, "importRangeNameDialog"), "opened", true)
+            var range = data.error === "" ? data.text : ""
+            compare([shell.navIndex, page._importRangeError, page._importRangeNormalizedText,
+                     findChild(page, "importRangeConfirmButton").enabled], [1, data.error, range, range !== ""])
+            keyClick(Qt.Key_Return)
+            if (range === "")
+                closeImport()
+            tryCompare(findChild(page, "importRangeNameDialog"), "visible", false)
+            compare(page.oopCustomRanges.map(function(n) { return n.value }), range === "" ? [] : [range])
         }
     }
 }

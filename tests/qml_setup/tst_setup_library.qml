@@ -87,12 +87,60 @@ Item {
             compare(rowNames("oop"), ["BTN", "BTN (3)"])
             compare([selectedName("oop"), page.oopRangeText], ["BTN (3)", "QQ"], "the next row takes the place")
 
-            page.oopRangeText = "22"
             page.deleteSelectedItem("oop")
             compare([selectedName("oop"), page.oopRangeText], ["BTN", "AA"], "the new last row")
             page.deleteSelectedItem("oop")
             compare([page.oopSelectedId, page.oopRangeText, storedTree("oop"), page.ipCustomRanges], ["", "", [], []])
             verify(findChild(page, "oopEmptyNote").visible)
+        }
+
+        // What the range field shows after a delete: where it showed the
+        // deleted range (or one in the deleted folder) the range of the row
+        // that takes its place (see above); a text the user typed, or another
+        // range, stays. The row taking the place is selected either way.
+        function test_delete_keeps_a_typed_range_text_data() {
+            var three = [["A", "AA"], ["B", "KK"], ["C", "QQ"]]
+            return [
+                { tag: "typed text, middle row", library: three, click: ["B"], typed: "22, 33", selected: "C", text: "22, 33" },
+                { tag: "typed text, only row", library: [["A", "AA"]], click: ["A"], typed: "JJ+", selected: "", text: "JJ+" },
+                { tag: "shown range in the deleted folder", library: three, folder: true, click: ["In F", "F"],
+                  selected: "C", text: "QQ" },
+                { tag: "typed text, deleted folder", library: three, folder: true, click: ["F"], typed: "A5s",
+                  selected: "C", text: "A5s" },
+                { tag: "another range shown, deleted folder", library: three, folder: true, click: ["F", "B", "F"],
+                  selected: "A", text: "KK" }
+            ]
+        }
+
+        function test_delete_keeps_a_typed_range_text(data) {
+            for (var entry of data.library)
+                saveRange("oop", entry[0], entry[1])
+            if (data.folder) {
+                addFolder("oop", "F")
+                saveRange("oop", "In F", "JJ")
+            }
+            page.oopRangeText = ""
+            for (var name of data.click) {
+                var row = findChild(page, "oopRow_" + name)
+                tryVerify(function() { return row.width > 0 && row.y > 0 }, 2000, name)
+                waitForItemPolished(row.parent)
+                mouseClick(row)
+            }
+            if (data.typed !== undefined) {
+                var field = findChild(page, "oopRangeInput")
+                field.forceActiveFocus()
+                field.selectAll()
+                for (var c of data.typed)
+                    keyClick(c)
+                compare(page.oopRangeText, data.typed)
+            }
+            mouseClick(findChild(page, "oopDeleteSelectedButton"))
+            var confirm = findChild(page, "confirmDeleteDialog")
+            tryCompare(confirm, "opened", true)
+            mouseClick(findChild(confirm, "confirmDeleteButton"))
+            tryCompare(confirm, "visible", false)
+            compare([selectedName("oop"), page.oopRangeText, findChild(page, "oopRangeInput").rangeText],
+                    [data.selected, data.text, data.text])
         }
 
         // The rows the list shows, in order, by the items that show them.

@@ -69,15 +69,24 @@ Item {
                     [profileNames, names(page.oopCustomRanges), ["F", "G"]])
         }
 
-        // A new name holds at most 100 characters, an emoji counting as one:
-        // one more and the dialog says so under its field, and neither its
-        // button nor Return takes it.
+        // A new name holds at most 100 characters as the user sees them (an
+        // emoji, a letter with a combining accent, a flag or an emoji with
+        // modifiers counting as one): one more and the dialog says so under
+        // its field, and neither its button nor Return takes it.
         function test_new_names_have_a_bound_data() {
             return [{ tag: "range", prefix: "saveRange", open: function() { page.oopRangeText = "AA"; page.openSaveRangeDialog("oop") } },
                     { tag: "folder", prefix: "addFolder", open: function() { page.openAddFolderDialog("oop") } },
                     { tag: "import", prefix: "importRange", open: function() { importFrom("oop", writeFile("b.txt", "AA")) } },
                     { tag: "profile", prefix: "saveSettings", open: function() { page.openSaveSettingsDialog() } },
                     { tag: "emoji, one character each", prefix: "addFolder", fill: "\u{1F0A1}",
+                      open: function() { page.openAddFolderDialog("oop") } },
+                    { tag: "e and a combining accent, one each", prefix: "saveRange", fill: "e\u0301",
+                      open: function() { page.oopRangeText = "AA"; page.openSaveRangeDialog("oop") } },
+                    { tag: "flags, one each", prefix: "importRange", fill: "\u{1F1E9}\u{1F1EA}",
+                      open: function() { importFrom("oop", writeFile("b.txt", "AA")) } },
+                    { tag: "emoji with modifiers, one each", prefix: "saveSettings",
+                      fill: "\u{1F469}\u{1F3FD}\u200D\u{1F4BB}", open: function() { page.openSaveSettingsDialog() } },
+                    { tag: "Hangul syllables of three jamo, one each", prefix: "addFolder", fill: "\u1112\u1161\u11AB",
                       open: function() { page.openAddFolderDialog("oop") } }]
         }
 

@@ -53,7 +53,7 @@ QtObject {
             page._saveRangeError = qsTr("Please enter a name.")
             return false
         }
-        if (Names.isTooLong(name))
+        if (Names.isTooLong(name, page._controller))
             return false
         if (value.length === 0) {
             page._saveRangeError = qsTr("Current range is empty.")
@@ -91,7 +91,7 @@ QtObject {
             page._addFolderError = qsTr("Please enter a folder name.")
             return false
         }
-        if (Names.isTooLong(name))
+        if (Names.isTooLong(name, page._controller))
             return false
         var seat = _seat(page._addFolderPlayer)
         var tree = _tree(seat)
@@ -132,19 +132,19 @@ QtObject {
                     RangeText.refusal(controller, result.text) || qsTr("unknown error"))
                 dialogs.importName.field.text = Custom.suggestedName(fileUrl)
             } else {
-                // A file holding one share ("50%") is that range; any other
-                // text is cleaned, then read as the range field reads it.
-                var raw = Names.trimmed(result.text)
-                var text = RangeText.isUniformShare(raw) ? raw : page.normalizeImportedRangeText(raw)
-                var blank = text.trim().length === 0
-                var refusal = blank ? "" : RangeText.refusal(controller, text)
-                if (blank || (refusal === "" && typeof controller.rangeHasHand === "function"
-                              && !controller.rangeHasHand(text)))
+                // Read as the range field reads it (the field's own form) or
+                // cleaned first (other programs' exports); what the field
+                // refuses is refused with its reason.
+                var got = RangeText.importedRange(result.text, function(text) {
+                    return RangeText.refusal(controller, text)
+                })
+                if (got.refused !== "")
+                    page._importRangeError = qsTr("Import failed: %1").arg(got.refused)
+                else if (got.text.trim().length === 0 || (typeof controller.rangeHasHand === "function"
+                                                          && !controller.rangeHasHand(got.text)))
                     page._importRangeError = qsTr("Import failed: file contained no recognizable hands.")
-                else if (refusal !== "")
-                    page._importRangeError = qsTr("Import failed: %1").arg(refusal)
                 else
-                    page._importRangeNormalizedText = text
+                    page._importRangeNormalizedText = got.text
                 dialogs.importName.field.text = Custom.suggestedName(fileUrl)
             }
         }
@@ -162,7 +162,7 @@ QtObject {
             page._importRangeError = qsTr("Please enter a name.")
             return false
         }
-        if (Names.isTooLong(name))
+        if (Names.isTooLong(name, page._controller))
             return false
         if (value.length === 0) {
             page._importRangeError = qsTr("No range content to import.")
@@ -204,7 +204,9 @@ QtObject {
     }
 
     // The row that moves into the deleted row's place (or the new last row)
-    // is selected, and a range row's text loaded.
+    // is selected. Where the range field showed the deleted range (or one in
+    // the deleted folder), it shows that row's range, or nothing when no row
+    // is left; a text the user typed stays.
     function deleteSelected(player) {
         var seat = _seat(player)
         var id = Names.text(page[seat + "SelectedId"])
@@ -217,18 +219,20 @@ QtObject {
                 position = i
         }
         var tree = _tree(seat)
+        var shown = Custom.holdsValue(Library.findNodeById(tree, id), page[seat + "RangeText"])
         Custom.remove(tree, id)
         page[seat + "OpenFolderIds"] = Custom.keepExisting(page[seat + "OpenFolderIds"], tree)
         page[seat + "CustomRanges"] = tree
         var rows = page.listModelFor(seat)
         if (rows.length === 0) {
             page[seat + "SelectedId"] = ""
-            page[seat + "RangeText"] = ""
+            if (shown)
+                page[seat + "RangeText"] = ""
             return
         }
         var row = rows[Math.min(Math.max(position, 0), rows.length - 1)]
         page[seat + "SelectedId"] = row.id
-        if (row.kind === "range" && !RangeText.isTooLong(row.value))
+        if (shown && row.kind === "range" && !RangeText.isTooLong(row.value))
             page[seat + "RangeText"] = Names.text(row.value)
     }
 

@@ -28,8 +28,10 @@ PageDialog {
     // at an earlier opening.
     property bool focusOnOpen: true
     property string namePrefix: ""
+    // The back end that counts the characters of a name as the user sees them.
+    property var controller: null
 
-    readonly property bool nameTooLong: Names.isTooLong(nameField.text)
+    readonly property bool nameTooLong: Names.isTooLong(nameField.text, controller)
     readonly property string lengthError: qsTr("This name is too long: a name can have at most %n characters.", "",
                                                Names.MAX_NAME_LENGTH)
     readonly property bool canCommit: nameField.text.trim().length > 0 && !nameTooLong && ready

@@ -27,7 +27,7 @@ QtObject {
             return false
         }
         // The dialog says why while the name is too long.
-        if (Names.isTooLong(name))
+        if (Names.isTooLong(name, page._controller))
             return false
         page.settingsProfiles = Profiles.withNewProfile(page.settingsProfiles, name, page.currentSettingsSnapshot(),
                                                         page._newNodeId)

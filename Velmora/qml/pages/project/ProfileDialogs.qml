@@ -16,6 +16,7 @@ Item {
         id: saveSettingsDialog
         objectName: "saveSettingsDialog"
         namePrefix: "saveSettings"
+        controller: root.page ? root.page._controller : null
         theme: root.theme
         title: qsTr("Save Settings Profile")
         width: 380

@@ -37,6 +37,7 @@ Item {
     NameDialog {
         id: saveRangeDialog
         objectName: "saveRangeDialog"
+        controller: root.page ? root.page._controller : null
         namePrefix: "saveRange"
         theme: root.theme
         title: root.page && root.page._saveRangePlayer === "oop" ? qsTr("Save OOP range") : qsTr("Save IP range")
@@ -52,6 +53,7 @@ Item {
     NameDialog {
         id: addFolderDialog
         objectName: "addFolderDialog"
+        controller: root.page ? root.page._controller : null
         namePrefix: "addFolder"
         theme: root.theme
         title: root.page && root.page._addFolderPlayer === "oop" ? qsTr("Add folder (OOP)") : qsTr("Add folder (IP)")
@@ -67,6 +69,7 @@ Item {
     NameDialog {
         id: importRangeNameDialog
         objectName: "importRangeNameDialog"
+        controller: root.page ? root.page._controller : null
         namePrefix: "importRange"
         theme: root.theme
         title: qsTr("Import Range")

@@ -81,6 +81,21 @@ function withOpen(openFolders, folderId) {
     return out
 }
 
+// True when the text is the value of the range, or of a range anywhere
+// below the folder.
+function holdsValue(node, text) {
+    if (node === null || node === undefined)
+        return false
+    if (!Library.isFolder(node))
+        return Names.trimmed(node.value) === Names.trimmed(text)
+    var children = Library.isList(node.children) ? node.children : []
+    for (var i = 0; i < children.length; ++i) {
+        if (holdsValue(children[i], text))
+            return true
+    }
+    return false
+}
+
 // Every node below a folder, sub-folders included; 0 for a range.
 function countDescendants(node) {
     if (!Library.isFolder(node) || !Library.isList(node.children))

@@ -13,12 +13,26 @@ function trimmed(x) {
 }
 
 // The longest name (trimmed) a new profile, range or folder may have, in
-// characters as the user counts them (an emoji is one, not two UTF-16
-// units). Names stored before the bound are kept, read and shown as they are.
+// characters as the user sees them. Names stored before the bound are kept,
+// read and shown as they are.
 var MAX_NAME_LENGTH = 100
 
-function isTooLong(name) {
-    return [...trimmed(name)].length > MAX_NAME_LENGTH  // spread walks code points
+// The characters a user sees in a text: its grapheme clusters as the back
+// end counts them (e and a combining accent are one, so is a flag or an
+// emoji with its modifiers). Without the back end's count, code points (an
+// emoji is one, not two UTF-16 units).
+function shownLength(value, controller) {
+    var s = text(value)
+    if (controller && typeof controller.graphemeCount === "function") {
+        var n = Number(controller.graphemeCount(s))
+        if (isFinite(n) && n >= 0)
+            return n
+    }
+    return [...s].length  // spread walks code points
+}
+
+function isTooLong(name, controller) {
+    return shownLength(trimmed(name), controller) > MAX_NAME_LENGTH
 }
 
 // Maps keyed by names and ids. Any text may be a key, "__proto__",

@@ -257,43 +257,125 @@ function toggleHand(rangeText, hand, currentWeight, addWeight) {
     return toks.join(", ")
 }
 
-// Range text from the text of an imported file: a weight token applies to
-// every hand written since the previous one; entries without two rank
-// characters in a row are dropped. Control characters separate tokens like
-// white space, so none reaches the result.
-function normalizeImportedRangeText(rawText) {
+// Text of a file with its control characters as line breaks: they part
+// hands like white space, so none reaches a range.
+function _withoutControls(rawText) {
     var s = (rawText === undefined || rawText === null) ? "" : String(rawText)
-    s = s.replace(CONTROL_CHARACTERS, "\n")
+    return s.replace(CONTROL_CHARACTERS, "\n")
+}
+
+// A weight written as a plain decimal number, read alike here and by the
+// solver ("0.5", ".25", "1", "5e-1").
+var PLAIN_WEIGHT = /^\+?(\d+\.?\d*|\.\d+)(e[+-]?\d+)?$/i
+
+function _noRefusal() { return "" }
+
+// The clean-up of other programs' exports: a weight token applies to every
+// hand written since the previous one; entries without two rank characters
+// in a row (headers, words, exact combos) are dropped. `refusalOf(text)` is
+// the range field's reason for refusing a text: a weight it refuses, put on
+// a hand, refuses the whole text with the reason for the token as written
+// ({text: "", refused}). Without a reason to give, weights are clamped into
+// [0, 1] and one that is no number counts as 1.
+function _cleanImported(s, refusalOf) {
     var toks = tokens(s)
     var pending = []
     var out = []
-    function flush(w) {
-        var weight = clampWeight(w)
+    function hands() {
+        var list = []
         for (var p = 0; p < pending.length; ++p) {
             var entry = pending[p].trim()
-            if (entry.length === 0 || !RANK_PAIR.test(entry))
-                continue
-            out.push(entry + weightSuffix(weight))
+            if (entry.length > 0 && RANK_PAIR.test(entry))
+                list.push(entry)
         }
         pending = []
+        return list
     }
     for (var i = 0; i < toks.length; ++i) {
         var token = toks[i].trim()
         if (token.length === 0)
             continue
         var colon = token.indexOf(":")
-        if (colon >= 0) {
-            var base = token.slice(0, colon).trim()
-            var n = parseFloat(token.slice(colon + 1).trim())
-            if (base.length > 0)
-                pending.push(base)
-            flush(isFinite(n) ? n : 1.0)
-        } else {
+        if (colon < 0) {
             pending.push(token)
+            continue
         }
+        var base = token.slice(0, colon).trim()
+        var written = token.slice(colon + 1).trim()
+        if (base.length > 0)
+            pending.push(base)
+        var weighted = hands()
+        if (weighted.length === 0)
+            continue
+        var bad = refusalOf("AA:" + written)
+        if (bad !== "")
+            return { text: "", refused: refusalOf(token) || bad }
+        var suffix
+        if (refusalOf === _noRefusal || PLAIN_WEIGHT.test(written)) {
+            var n = parseFloat(written)
+            suffix = weightSuffix(isFinite(n) ? n : 1.0)
+        } else {
+            suffix = ":" + written  // another form the solver reads ("0x1p-1")
+        }
+        for (var w = 0; w < weighted.length; ++w)
+            out.push(weighted[w] + suffix)
     }
-    flush(1.0)
-    return out.join(", ")
+    out = out.concat(hands())
+    return { text: out.join(", "), refused: "" }
+}
+
+// Range text from the text of an imported file, as other programs export
+// it (see _cleanImported): "AA KK:0.5 QQ" gives "AA:0.5, KK:0.5, QQ".
+function normalizeImportedRangeText(rawText) {
+    return _cleanImported(_withoutControls(rawText), _noRefusal).text
+}
+
+// True when the text is in the range field's own form, the form the page,
+// the library and an export write: hands parted by commas, with no blank or
+// line inside a piece ("77:0.3, 66:0.5, 55"). "AA KK:0.5" or "KK :0.25" is
+// not.
+function isFieldForm(text) {
+    var pieces = String(text).split(",")
+    for (var i = 0; i < pieces.length; ++i) {
+        if (tokens(pieces[i]).length > 1)
+            return false
+    }
+    return true
+}
+
+// The range an imported file's text stands for: {text, refused}, with
+// `refusalOf(text)` the range field's reason for refusing a text ("" when
+// it takes it). A text in the field's own form comes in as the field reads
+// it, its pieces parted by ", "; any other text is cleaned first. A piece or
+// weight the field refuses refuses the import with the field's reason
+// (text ""); nothing is clamped or dropped. A text of the field's form that
+// holds nothing like a hand gives text "" and no refusal.
+function importedRange(rawText, refusalOf) {
+    var s = _withoutControls(rawText)
+    var reason = typeof refusalOf === "function" ? refusalOf : _noRefusal
+    var got
+    if (isFieldForm(s)) {
+        var pieces = []
+        var split = s.split(",")
+        for (var i = 0; i < split.length; ++i) {
+            var piece = split[i].trim()
+            if (piece.length > 0)
+                pieces.push(piece)
+        }
+        got = { text: pieces.join(", "), refused: "" }
+        if (got.text.length > 0 && !RANK_PAIR.test(got.text) && !isUniformShare(got.text)
+                && reason(got.text) !== "")
+            return { text: "", refused: "" }
+    } else {
+        got = _cleanImported(s, reason)
+        if (got.refused !== "")
+            return got
+    }
+    if (got.text.length > 0)
+        got.refused = reason(got.text)
+    if (got.refused !== "")
+        got.text = ""
+    return got
 }
 
 // The tokens of a range text without their ":" weights.
