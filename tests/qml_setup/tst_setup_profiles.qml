@@ -2,11 +2,13 @@ import QtQuick
 import QtTest
 import Qt.labs.settings
 import Velmora
+import "../qml_shell/spots.js" as Spots
 
 // Settings profiles on the Setup page: saving under unique names through the
 // dialog, loading and deleting through the load dialog and its confirmation,
 // what a snapshot holds, older profile forms, damaged values and a damaged
-// store, and the store across a new page.
+// store, the store across a new page, and the street of a profile loaded
+// onto another board in the shell.
 Item {
     id: host
     width: 1540
@@ -15,6 +17,11 @@ Item {
     Component {
         id: pageComp
         ProjectPage { anchors.fill: parent }
+    }
+
+    Component {
+        id: shellComp
+        AppShell { anchors.fill: parent; controller: appController }
     }
 
     Settings {
@@ -170,6 +177,57 @@ Item {
             mouseClick(load)
             tryCompare(dialog, "visible", false)
             compare(page.startingPot, 159)
+        }
+
+        // The street a solved tree starts on: a flop start deals the turn,
+        // a turn start the river, a river start deals nothing.
+        function solvedStreet() {
+            var deals = []
+            for (var i = 0; i < appController.treeNodeCount(); ++i) {
+                var meta = appController.nodeMeta(i)
+                if (meta.nodeType === "chance" && deals.indexOf(meta.chanceDeal) < 0)
+                    deals.push(meta.chanceDeal)
+            }
+            return deals.indexOf("turn") >= 0 ? "flop" : deals.indexOf("river") >= 0 ? "turn" : "river"
+        }
+
+        // A profile saved on one board and loaded onto another through the
+        // Setup page's dialog: the street is the current board's (the
+        // profile's only while the board has no flop), in the page, the
+        // project state, the Solve page's summary and what a start solves.
+        function test_profile_street_follows_the_board_data() {
+            return [{ tag: "river profile onto a flop", saved: "QsJh2h7c3d", board: "QsJh2h", street: "flop" },
+                    { tag: "flop profile onto a river", saved: "QsJh2h", board: "QsJh2h7c3d", street: "river" },
+                    { tag: "turn profile onto a river", saved: "QsJh2h7c", board: "QsJh2h7c3d", street: "river" },
+                    { tag: "flop profile onto a turn", saved: "QsJh2h", board: "QsJh2h7c", street: "turn" },
+                    { tag: "river profile onto no board", saved: "QsJh2h7c3d", board: "", street: "river" }]
+        }
+        function test_profile_street_follows_the_board(data) {
+            var shell = createTemporaryObject(shellComp, host)
+            shell.resetToNewProject()
+            shell.applyProjectState(Object.assign(Spots.riverSpot(2), { oopRangeText: "AA,KK", ipRangeText: "QQ,JJ" }))
+            page = findChild(shell, "projectPage")
+            page.boardText = data.saved
+            saveThroughDialog("Saved on " + data.saved)
+            page.boardText = data.board
+            page.openLoadSettingsDialog()
+            var dialog = findChild(page, "loadSettingsDialog")
+            tryCompare(dialog, "opened", true)
+            mouseDoubleClickSequence(row(dialog, 0))
+            tryCompare(dialog, "visible", false)
+            var summary = findChild(findChild(shell, "solvePage"), "summaryStreet")
+            compare([page.startingStreet, shell.exportProjectState().startingStreet, summary.text],
+                    [data.street, data.street, data.street.toUpperCase()])
+            if (data.board === "") {
+                page.boardText = "QsJh2h"
+                compare(shell.startingStreet, "flop", "the first flop decides again")
+                return
+            }
+            tryCompare(shell, "canSolve", true, 15000)
+            shell._startSolveFromShortcut()
+            tryCompare(appController, "lastRunOutcome", "done", 30000)
+            compare([appController.resultBoardText, solvedStreet()], [data.board, data.street])
+            appController.clearResults()
         }
 
         function test_older_and_damaged_profiles() {
