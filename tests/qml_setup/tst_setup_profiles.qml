@@ -179,28 +179,17 @@ Item {
             compare(page.startingPot, 159)
         }
 
-        // The street a solved tree starts on: a flop start deals the turn,
-        // a turn start the river, a river start deals nothing.
-        function solvedStreet() {
-            var deals = []
-            for (var i = 0; i < appController.treeNodeCount(); ++i) {
-                var meta = appController.nodeMeta(i)
-                if (meta.nodeType === "chance" && deals.indexOf(meta.chanceDeal) < 0)
-                    deals.push(meta.chanceDeal)
-            }
-            return deals.indexOf("turn") >= 0 ? "flop" : deals.indexOf("river") >= 0 ? "turn" : "river"
-        }
-
-        // A profile saved on one board and loaded onto another through the
-        // Setup page's dialog: the street is the current board's (the
-        // profile's only while the board has no flop), in the page, the
-        // project state, the Solve page's summary and what a start solves.
+        // A profile saved on one board, loaded onto another through the load
+        // dialog: the street is the current board's (the profile's only while
+        // there is no flop) in the page, the project state, the Solve page's
+        // summary and the tree a start solves (a flop start deals the turn, a
+        // turn start the river).
         function test_profile_street_follows_the_board_data() {
-            return [{ tag: "river profile onto a flop", saved: "QsJh2h7c3d", board: "QsJh2h", street: "flop" },
-                    { tag: "flop profile onto a river", saved: "QsJh2h", board: "QsJh2h7c3d", street: "river" },
-                    { tag: "turn profile onto a river", saved: "QsJh2h7c", board: "QsJh2h7c3d", street: "river" },
-                    { tag: "flop profile onto a turn", saved: "QsJh2h", board: "QsJh2h7c", street: "turn" },
-                    { tag: "river profile onto no board", saved: "QsJh2h7c3d", board: "", street: "river" }]
+            return [{ tag: "river onto a flop", saved: "QsJh2h7c3d", board: "QsJh2h", street: "flop" },
+                    { tag: "flop onto a river", saved: "QsJh2h", board: "QsJh2h7c3d", street: "river" },
+                    { tag: "turn onto a river", saved: "QsJh2h7c", board: "QsJh2h7c3d", street: "river" },
+                    { tag: "flop onto a turn", saved: "QsJh2h", board: "QsJh2h7c", street: "turn" },
+                    { tag: "river onto no board", saved: "QsJh2h7c3d", board: "", street: "river" }]
         }
         function test_profile_street_follows_the_board(data) {
             var shell = createTemporaryObject(shellComp, host)
@@ -208,25 +197,21 @@ Item {
             shell.applyProjectState(Object.assign(Spots.riverSpot(2), { oopRangeText: "AA,KK", ipRangeText: "QQ,JJ" }))
             page = findChild(shell, "projectPage")
             page.boardText = data.saved
-            saveThroughDialog("Saved on " + data.saved)
+            saveThroughDialog("On " + data.saved)
             page.boardText = data.board
             page.openLoadSettingsDialog()
-            var dialog = findChild(page, "loadSettingsDialog")
-            tryCompare(dialog, "opened", true)
-            mouseDoubleClickSequence(row(dialog, 0))
-            tryCompare(dialog, "visible", false)
-            var summary = findChild(findChild(shell, "solvePage"), "summaryStreet")
-            compare([page.startingStreet, shell.exportProjectState().startingStreet, summary.text],
+            mouseDoubleClickSequence(row(findChild(page, "loadSettingsDialog"), 0))
+            compare([page.startingStreet, shell.exportProjectState().startingStreet,
+                     findChild(findChild(shell, "solvePage"), "summaryStreet").text],
                     [data.street, data.street, data.street.toUpperCase()])
-            if (data.board === "") {
-                page.boardText = "QsJh2h"
-                compare(shell.startingStreet, "flop", "the first flop decides again")
-                return
-            }
+            page.boardText = data.board || "QsJh2h"
             tryCompare(shell, "canSolve", true, 15000)
             shell._startSolveFromShortcut()
             tryCompare(appController, "lastRunOutcome", "done", 30000)
-            compare([appController.resultBoardText, solvedStreet()], [data.board, data.street])
+            var deals = ""
+            for (var i = 0; i < appController.treeNodeCount(); ++i)
+                deals += " " + appController.nodeMeta(i).chanceDeal
+            compare(/ turn/.test(deals) ? "flop" : / river/.test(deals) ? "turn" : "river", data.board ? data.street : "flop")
             appController.clearResults()
         }
 
