@@ -201,6 +201,7 @@ void AppController::resetResultFigures() {
   m_resultEvIp = 0.0;
   m_resultNodeLocks.clear();
   m_resultNodeLocksKnown = true;
+  m_resultSpot.reset();
 }
 
 // ---------------------------------------------------------------------------

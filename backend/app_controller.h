@@ -70,6 +70,11 @@ class AppController : public QObject {
   // `lastRunIterations` its iterations (0 while it runs).
   Q_PROPERTY(QString lastRunOutcome READ lastRunOutcome NOTIFY lastRunOutcomeChanged)
   Q_PROPERTY(int lastRunIterations READ lastRunIterations NOTIFY lastRunOutcomeChanged)
+  // Of a run that ended "done": its target in chips, and whether its
+  // exploitability came down to it (false for a run that stopped at its
+  // iteration budget above it, and for any other outcome).
+  Q_PROPERTY(double lastRunTarget READ lastRunTarget NOTIFY lastRunOutcomeChanged)
+  Q_PROPERTY(bool lastRunReachedTarget READ lastRunReachedTarget NOTIFY lastRunOutcomeChanged)
   Q_PROPERTY(QString resultsSummary READ resultsSummary NOTIFY resultsChanged)
   Q_PROPERTY(int resultStartingPot READ resultStartingPot NOTIFY resultsChanged)
   // The board the stored result was solved on ("QsJh2h7c"), "" without one.
@@ -113,6 +118,8 @@ class AppController : public QObject {
   QString statusText() const { return m_statusText; }
   QString lastRunOutcome() const;
   int lastRunIterations() const { return m_lastRunIterations; }
+  double lastRunTarget() const { return m_lastRunTarget; }
+  bool lastRunReachedTarget() const { return m_lastRunReachedTarget; }
   QString resultsSummary() const { return m_resultsSummary; }
   int resultStartingPot() const { return m_resultStartingPot; }
   QString resultBoardText() const { return m_resultBoardText; }
@@ -189,6 +196,12 @@ class AppController : public QObject {
   // result opened from a project file, which cannot tell}. Locks of an
   // action the node lacks are left out; empty lists without a result.
   Q_INVOKABLE QVariantMap nodeLockMarks(int nodeIndex) const;
+  // Whether the result on show was solved for the setup of a solve
+  // configuration map: "same" when the map builds the same tree over the
+  // same hands (what keeps node locks, see keepNodeLocksOfSpot) with the
+  // same target, "other" when it does not, "" without a result or when a
+  // result opened from a file cannot tell.
+  Q_INVOKABLE QString resultSolvedFor(const QVariantMap& cfg) const;
   Q_INVOKABLE int treeNodeCount() const;
   Q_INVOKABLE QVariantMap nodeMeta(int nodeIndex) const;
   Q_INVOKABLE QVariantList nodeActions(int nodeIndex) const;
@@ -307,7 +320,11 @@ class AppController : public QObject {
   // outcome and the iterations it reached.
   enum class RunOutcome { None, Running, Done, Cancelled, Failed };
   void beginRun();
-  void endRun(RunOutcome outcome, int iterations);
+  void endRun(RunOutcome outcome, int iterations, bool reachedTarget = false);
+  // The spot and target of the run being launched, and of the result on
+  // show once it arrives (an opened project's, when its file tells).
+  void keepRunSpot(const velmora_app::SolveConfig& config);
+  void keepLoadedResultSpot();
   velmora_app::SolveConfig buildSolveConfig(const QVariantMap& cfg, bool applyLocks) const;
   void solveProgressCallback(std::uint64_t runId, const velmora_app::SolveProgress& progress);
   // `tree` holds the node tables of a successful final report, built on
@@ -395,6 +412,10 @@ class AppController : public QObject {
   StatusWording m_statusWording;  // empty for a fixed status text
   RunOutcome m_lastRunOutcome = RunOutcome::None;
   int m_lastRunIterations = 0;
+  double m_lastRunTarget = 0.0;
+  bool m_lastRunReachedTarget = false;
+  std::optional<velmora_app::SolveConfig> m_runSpot;
+  std::optional<velmora_app::SolveConfig> m_resultSpot;
   QString m_resultsSummary;
   int m_resultStartingPot = 0;
   QString m_resultBoardText;

@@ -267,6 +267,7 @@ QVariantMap AppController::applyLoadedProject(project_file::LoadedProject&& load
     m_resultRakePercent = rakeFigure(m_lastUiCfg.value(QStringLiteral("rake_percent")).toDouble());
     m_resultRakeCap = rakeFigure(m_lastUiCfg.value(QStringLiteral("rake_cap")).toDouble());
   }
+  keepLoadedResultSpot();
 
   setProgress(0.0);
   endRun(RunOutcome::None, 0);

@@ -420,6 +420,7 @@ void AppController::dropPendingStart(StatusWording status, RunOutcome outcome) {
 void AppController::launchSolve(const velmora_app::SolveConfig& config) {
   const std::uint64_t runId = ++m_currentRunId;
   m_cancelRequested = false;
+  keepRunSpot(config);
   setRunning(true);
   const bool started = m_session.start(config, [this, runId](const velmora_app::SolveProgress& p) {
     solveProgressCallback(runId, p);
@@ -576,6 +577,7 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
       emit solveStatsChanged();
       fillResultTables(result, std::move(tree));
       m_resultNodeLocks = m_runNodeLocks;
+      m_resultSpot = m_runSpot;
       if (root) cacheNodeAnswers(0, *root);
       m_resultsReclaimableMemoryBytes = m_pendingSolveMemoryBytes;
       emit systemMemoryChanged();
@@ -590,8 +592,11 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
     // The final report is the last word of its run: the solve is over, even if
     // the worker has not quite left the session yet. A stopped run's result
     // holds the whole iterations it reached.
+    // The solver stops at the target once it measures at or below it;
+    // a run that spent its budget first did not reach it.
     if (result.success)
-      endRun(RunOutcome::Done, m_resultIterations);
+      endRun(RunOutcome::Done, m_resultIterations,
+             m_runSpot && result.exploitability <= m_runSpot->target_exploitability);
     else
       endRun(result.message == "Cancelled" ? RunOutcome::Cancelled : RunOutcome::Failed,
              reachedIterations(result));

@@ -2380,6 +2380,18 @@
         <source>Iterations %1 / %2 • Target %3% (≈ %4) • Threads %5</source>
         <translation>Iterationen %1 / %2 • Ziel %3% (≈ %4) • Threads %5</translation>
     </message>
+    <message>
+        <source>Done: target not reached, %1 against %2</source>
+        <translation>Fertig: Ziel nicht erreicht, %1 statt %2</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Nicht erreicht</translation>
+    </message>
+    <message>
+        <source>Done: target not reached, %1 against %2 • Iterations %3 / %4 • Threads %5</source>
+        <translation>Fertig: Ziel nicht erreicht, %1 statt %2 • Iterationen %3 / %4 • Threads %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>
@@ -2430,6 +2442,10 @@
     <message>
         <source>Iterations: %1 / %2</source>
         <translation>Iterationen: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Solved for another setup than the one summarised here</source>
+        <translation>Für ein anderes Setup gelöst als das hier zusammengefasste</translation>
     </message>
 </context>
 <context>

@@ -2380,6 +2380,18 @@
         <source>Iterations %1 / %2 • Target %3% (≈ %4) • Threads %5</source>
         <translation>Iteraciones %1 / %2 • Objetivo %3% (≈ %4) • Hilos %5</translation>
     </message>
+    <message>
+        <source>Done: target not reached, %1 against %2</source>
+        <translation>Listo: objetivo no alcanzado, %1 frente a %2</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>No alcanzado</translation>
+    </message>
+    <message>
+        <source>Done: target not reached, %1 against %2 • Iterations %3 / %4 • Threads %5</source>
+        <translation>Listo: objetivo no alcanzado, %1 frente a %2 • Iteraciones %3 / %4 • Hilos %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>
@@ -2430,6 +2442,10 @@
     <message>
         <source>Iterations: %1 / %2</source>
         <translation>Iteraciones: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Solved for another setup than the one summarised here</source>
+        <translation>Resuelto para otra configuración distinta de la resumida aquí</translation>
     </message>
 </context>
 <context>

@@ -2380,6 +2380,18 @@
         <source>Iterations %1 / %2 • Target %3% (≈ %4) • Threads %5</source>
         <translation>Itérations %1 / %2 • Cible %3 % (≈ %4) • Threads %5</translation>
     </message>
+    <message>
+        <source>Done: target not reached, %1 against %2</source>
+        <translation>Terminé : cible non atteinte, %1 pour %2</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Non atteinte</translation>
+    </message>
+    <message>
+        <source>Done: target not reached, %1 against %2 • Iterations %3 / %4 • Threads %5</source>
+        <translation>Terminé : cible non atteinte, %1 pour %2 • Itérations %3 / %4 • Threads %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>
@@ -2430,6 +2442,10 @@
     <message>
         <source>Iterations: %1 / %2</source>
         <translation>Itérations : %1 / %2</translation>
+    </message>
+    <message>
+        <source>Solved for another setup than the one summarised here</source>
+        <translation>Résolu pour une autre configuration que celle résumée ici</translation>
     </message>
 </context>
 <context>

@@ -2380,6 +2380,18 @@
         <source>Iterations %1 / %2 • Target %3% (≈ %4) • Threads %5</source>
         <translation>Iterazioni %1 / %2 • Obiettivo %3% (≈ %4) • Thread %5</translation>
     </message>
+    <message>
+        <source>Done: target not reached, %1 against %2</source>
+        <translation>Fatto: obiettivo non raggiunto, %1 contro %2</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Non raggiunto</translation>
+    </message>
+    <message>
+        <source>Done: target not reached, %1 against %2 • Iterations %3 / %4 • Threads %5</source>
+        <translation>Fatto: obiettivo non raggiunto, %1 contro %2 • Iterazioni %3 / %4 • Thread %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>
@@ -2430,6 +2442,10 @@
     <message>
         <source>Iterations: %1 / %2</source>
         <translation>Iterazioni: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Solved for another setup than the one summarised here</source>
+        <translation>Risolto per una configurazione diversa da quella riassunta qui</translation>
     </message>
 </context>
 <context>

@@ -2383,6 +2383,18 @@
         <source>Iterations %1 / %2 • Target %3% (≈ %4) • Threads %5</source>
         <translation>Iteracje %1 / %2 • Cel %3% (≈ %4) • Wątki %5</translation>
     </message>
+    <message>
+        <source>Done: target not reached, %1 against %2</source>
+        <translation>Gotowe: cel nieosiągnięty, %1 zamiast %2</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Nieosiągnięty</translation>
+    </message>
+    <message>
+        <source>Done: target not reached, %1 against %2 • Iterations %3 / %4 • Threads %5</source>
+        <translation>Gotowe: cel nieosiągnięty, %1 zamiast %2 • Iteracje %3 / %4 • Wątki %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>
@@ -2433,6 +2445,10 @@
     <message>
         <source>Iterations: %1 / %2</source>
         <translation>Iteracje: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Solved for another setup than the one summarised here</source>
+        <translation>Rozwiązano dla innej konfiguracji niż podsumowana tutaj</translation>
     </message>
 </context>
 <context>

@@ -2380,6 +2380,18 @@
         <source>Iterations %1 / %2 • Target %3% (≈ %4) • Threads %5</source>
         <translation>Iterações %1 / %2 • Alvo %3% (≈ %4) • Threads %5</translation>
     </message>
+    <message>
+        <source>Done: target not reached, %1 against %2</source>
+        <translation>Concluído: alvo não atingido, %1 contra %2</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Não atingido</translation>
+    </message>
+    <message>
+        <source>Done: target not reached, %1 against %2 • Iterations %3 / %4 • Threads %5</source>
+        <translation>Concluído: alvo não atingido, %1 contra %2 • Iterações %3 / %4 • Threads %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>
@@ -2430,6 +2442,10 @@
     <message>
         <source>Iterations: %1 / %2</source>
         <translation>Iterações: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Solved for another setup than the one summarised here</source>
+        <translation>Resolvido para outra configuração que não a resumida aqui</translation>
     </message>
 </context>
 <context>

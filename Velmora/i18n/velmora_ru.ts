@@ -2383,6 +2383,18 @@
         <source>Iterations %1 / %2 • Target %3% (≈ %4) • Threads %5</source>
         <translation>Итерации %1 / %2 • Цель %3% (≈ %4) • Потоки %5</translation>
     </message>
+    <message>
+        <source>Done: target not reached, %1 against %2</source>
+        <translation>Готово: цель не достигнута, %1 вместо %2</translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation>Не достигнута</translation>
+    </message>
+    <message>
+        <source>Done: target not reached, %1 against %2 • Iterations %3 / %4 • Threads %5</source>
+        <translation>Готово: цель не достигнута, %1 вместо %2 • Итерации %3 / %4 • Потоки %5</translation>
+    </message>
 </context>
 <context>
     <name>SolveProgressCard</name>
@@ -2433,6 +2445,10 @@
     <message>
         <source>Iterations: %1 / %2</source>
         <translation>Итерации: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Solved for another setup than the one summarised here</source>
+        <translation>Решено для другой настройки, чем показанная здесь</translation>
     </message>
 </context>
 <context>

@@ -3,10 +3,11 @@ import QtTest
 import Velmora
 import "../../Velmora/qml/theme" as ThemePack
 
-// The results page as a 1280x800 and a 1540x1200 window give it (the top bar
-// takes 60 px): every card of the range view can be scrolled to with a bar
-// in sight, and the play table keeps its seats, board and buttons on the
-// picture and apart.
+// The results page as a 1280x800 and a 1540x1200 window and the least
+// window (1100x700) give it (the top bar takes 60 px), in English and in
+// French: every card of the range view can be scrolled to with a bar in
+// sight and holds its content within its edges, and the play table keeps
+// its seats, board and buttons on the picture and apart.
 Item {
     id: host
     width: 1540
@@ -45,11 +46,32 @@ Item {
             return bar.visible && bar.width > 0 && bar.height > 0 && bar.contentItem.opacity >= 0.5
         }
 
+        // The visible items inside a card that stand past its padding
+        // sideways; a clipping item (a list, a scrolling area) shows its own.
+        function contentOutside(card) {
+            var out = [], left = card.leftPadding - 0.5, right = card.width - card.rightPadding + 0.5
+            function walk(item) {
+                for (var i = 0; i < item.children.length; ++i) {
+                    var c = item.children[i], r = c.visible && c.width > 0 ? rectIn(c, card) : null
+                    if (r && (r.x < left || r.x + r.w > right))
+                        out.push((c.objectName || String(c)) + " " + r.x + ".." + (r.x + r.w) + " in " + card.width)
+                    if (r && !c.clip)
+                        walk(c)
+                }
+            }
+            walk(card.contentItem)
+            return out
+        }
+        function cleanup() { languageManager.setLanguage("system") }
+
+        // `beside`: the header's figures stand beside the title, not under it.
         function test_layout_data() {
-            return [{ tag: "1280x800", w: 1280, h: 740 }, { tag: "1540x1200", w: 1540, h: 1140 }]
+            return [{ tag: "1280x800", w: 1280, h: 740, beside: true }, { tag: "1280x800 fr", w: 1280, h: 740, fr: true, beside: true },
+                    { tag: "1100x700 fr", w: 1100, h: 640, fr: true, beside: false }, { tag: "1540x1200", w: 1540, h: 1140, beside: true }]
         }
 
         function test_layout(data) {
+            languageManager.setLanguage(data.fr ? "fr" : "system")
             var page = createTemporaryObject(pageComp, host, { width: data.w, height: data.h })
             waitForRendering(page)
 
@@ -73,6 +95,10 @@ Item {
                    "right edge " + (shown.x + shown.w))
             if (sideways)
                 verify(shown.y + shown.h <= flick.height - hbar.height + 0.5, "bottom edge " + (shown.y + shown.h))
+            var figures = rectIn(named(page, "strategyFigures"), page), title = rectIn(named(page, "strategyBoard"), page)
+            compare(figures.y < title.y + title.h, data.beside, "figures at " + JSON.stringify(figures))
+            for (var card of ["strategyPanel", "handDetailsCard", "bucketsCard"])
+                compare(contentOutside(named(page, card)), [], card)
 
             // The play table: seats, board, pot and hint inside the picture,
             // the drill button clear of the rail, the dealer button clear of
@@ -84,6 +110,12 @@ Item {
             var table = named(page, "playTable")
             tryVerify(function() { return table.paintedHeight > 0 }, 5000, "the picture is loaded")
             waitForRendering(table)
+            // The panel holds the play view, and the hand log beside the table can be scrolled to whole.
+            compare(contentOutside(named(page, "strategyPanel")), [], "play view")
+            flick.contentX = Math.max(0, flick.contentWidth + flick.rightMargin - flick.width)
+            var log = rectIn(named(page, "playHandLogPanel"), flick)
+            verify(log.x >= -0.5 && log.x + log.w <= flick.width - vbar.width + 0.5, "hand log " + JSON.stringify(log))
+            flick.contentX = 0
             if (!sideways)
                 compare(table.tableScale, 1, "full-size cards on the large window")
             var picture = { x: table.paintedX, y: table.paintedY, w: table.paintedWidth, h: table.paintedHeight }

@@ -2,11 +2,13 @@ import QtQuick
 import QtTest
 import Qt.labs.settings
 import Velmora
+import "../qml_shell/spots.js" as Spots
 
 // Settings profiles on the Setup page: saving under unique names through the
 // dialog, loading and deleting through the load dialog and its confirmation,
 // what a snapshot holds, older profile forms, damaged values and a damaged
-// store, and the store across a new page.
+// store, the store across a new page, and the street of a profile loaded
+// onto another board in the shell.
 Item {
     id: host
     width: 1540
@@ -15,6 +17,11 @@ Item {
     Component {
         id: pageComp
         ProjectPage { anchors.fill: parent }
+    }
+
+    Component {
+        id: shellComp
+        AppShell { anchors.fill: parent; controller: appController }
     }
 
     Settings {
@@ -170,6 +177,42 @@ Item {
             mouseClick(load)
             tryCompare(dialog, "visible", false)
             compare(page.startingPot, 159)
+        }
+
+        // A profile saved on one board, loaded onto another through the load
+        // dialog: the street is the current board's (the profile's only while
+        // there is no flop) in the page, the project state, the Solve page's
+        // summary and the tree a start solves (a flop start deals the turn, a
+        // turn start the river).
+        function test_profile_street_follows_the_board_data() {
+            return [{ tag: "river onto a flop", saved: "QsJh2h7c3d", board: "QsJh2h", street: "flop" },
+                    { tag: "flop onto a river", saved: "QsJh2h", board: "QsJh2h7c3d", street: "river" },
+                    { tag: "turn onto a river", saved: "QsJh2h7c", board: "QsJh2h7c3d", street: "river" },
+                    { tag: "flop onto a turn", saved: "QsJh2h", board: "QsJh2h7c", street: "turn" },
+                    { tag: "river onto no board", saved: "QsJh2h7c3d", board: "", street: "river" }]
+        }
+        function test_profile_street_follows_the_board(data) {
+            var shell = createTemporaryObject(shellComp, host)
+            shell.resetToNewProject()
+            shell.applyProjectState(Object.assign(Spots.riverSpot(2), { oopRangeText: "AA,KK", ipRangeText: "QQ,JJ" }))
+            page = findChild(shell, "projectPage")
+            page.boardText = data.saved
+            saveThroughDialog("On " + data.saved)
+            page.boardText = data.board
+            page.openLoadSettingsDialog()
+            mouseDoubleClickSequence(row(findChild(page, "loadSettingsDialog"), 0))
+            compare([page.startingStreet, shell.exportProjectState().startingStreet,
+                     findChild(findChild(shell, "solvePage"), "summaryStreet").text],
+                    [data.street, data.street, data.street.toUpperCase()])
+            page.boardText = data.board || "QsJh2h"
+            tryCompare(shell, "canSolve", true, 15000)
+            shell._startSolveFromShortcut()
+            tryCompare(appController, "lastRunOutcome", "done", 30000)
+            var deals = ""
+            for (var i = 0; i < appController.treeNodeCount(); ++i)
+                deals += " " + appController.nodeMeta(i).chanceDeal
+            compare(/ turn/.test(deals) ? "flop" : / river/.test(deals) ? "turn" : "river", data.board ? data.street : "flop")
+            appController.clearResults()
         }
 
         function test_older_and_damaged_profiles() {

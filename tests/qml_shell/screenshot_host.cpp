@@ -7,7 +7,7 @@
 // card, "results-picker" with the river card picker open); "results-lock" with AA and KK
 // locked at the root in node-lock mode (scrolled down to the lock panel),
 // "results-buckets" with the second bucket chosen, "results-search" with a
-// hand search, "results-loaded" with the solve saved as a project, opened
+// hand search, "results-far-right" scrolled fully right and down, "results-loaded" with the solve saved as a project, opened
 // again and walked to a node whose details it does not hold; "results-locked",
 // "results-other-spot", "results-refused" and "results-resolving" lock nodes
 // and re-solve (see `_lockStoryPages` below); "results-loaded-solve" the Solve
@@ -18,7 +18,7 @@
 //   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-population|setup-card-picker|
 //                                setup-save-range|setup-import|setup-load-profile|solve-idle|solve|solve-done|results|results-turn
 //                                |setup-blocked-size|setup-blocked-cleared|setup-blocked-range|setup-blocked-sizes|setup-blocked-board
-//                                |results-river|results-picker|results-lock|results-buckets|results-search
+//                                |results-river|results-picker|results-lock|results-buckets|results-search|results-far-right
 //                                |results-loaded|results-loaded-solve|results-locked|results-other-spot|results-refused
 //                                |results-resolving
 //                                --theme dark|light
@@ -242,6 +242,14 @@ Window {
                 results.toggleBucketFilter(results.currentHandBuckets[1].name)
         } else if (page === "results-search") {
             results.handSearchText = "JJ, AKs"
+        } else if (page === "results-far-right") {
+            // Scrolled fully right and down, as far as a small window lets.
+            lateTimer.work = function() {
+                var flick = _find(results, "strategyFlickable")
+                flick.contentX = Math.max(0, flick.contentWidth + flick.rightMargin - flick.width)
+                flick.contentY = Math.max(0, flick.contentHeight + flick.bottomMargin - flick.height)
+            }
+            lateTimer.start()
         } else if (page === "results-loaded" || page === "results-loaded-solve") {
             // file:///tmp/... (moc reads two slashes in this text as a comment)
             var url = ["file:", "", "", "tmp", "caldirune-shot-loaded.velmoraproj"].join("/")

@@ -5,7 +5,10 @@ import "../qml_shell/spots.js" as Spots
 
 // The Solve page inside the shell with the real controller: a tiny river
 // spot started from the page's button runs, reports and completes; runs that
-// are cancelled, refused or fail show what they reached and no more.
+// are cancelled, refused or fail show what they reached and no more; a run
+// that stopped at its budget above its target is told from one that reached
+// it; a result solved for another setup than the one summarised says so,
+// and a new or opened project starts with empty metrics.
 Item {
     id: host
     width: 1540
@@ -61,7 +64,8 @@ Item {
         function countIn(text) { return Number(/\d[\d,]*/.exec(text)[0].replace(/,/g, "")) }
 
         function test_river_solve_from_the_page() {
-            openSpot(Spots.riverSpot(30))
+            // A target of the whole pot, reached at the run's one measurement.
+            openSpot(Object.assign(Spots.riverSpot(30), { targetExploitability: 100 }))
             compare(page.maxIterations, 30)
             compare(page.boardText, "QsJh2h7c3d")
             statusSpy.clear()
@@ -181,6 +185,66 @@ Item {
                      item("iterationsText").text, item("exploitabilityCard").value, item("speedCard").value,
                      Qt.colorEqual(item("progressRing").progressColor, shell.theme.danger)],
                     ["Failed", "0%", [0, 0, 0], "Iterations: 0", "—", "—", true])
+        }
+
+        // A turn spot stopped by a budget of 3 iterations far above a target
+        // of 0.10 chips, and AA against KK solved exactly, which stops at
+        // the first measurement: done either way, reached only by the second.
+        function test_run_against_its_target_data() {
+            return [{ tag: "stopped at its budget", spot: Spots.turnSpot(3), missed: true },
+                    { tag: "reached its target", spot: Object.assign(Spots.riverSpot(400), { oopRangeText: "AA", ipRangeText: "KK" }),
+                      missed: false }]
+        }
+        function test_run_against_its_target(data) {
+            openSpot(Object.assign(data.spot, { targetExploitability: 0.1 }))
+            mouseClick(item("startSolveButton"))
+            tryCompare(appController, "lastRunOutcome", "done", 30000)
+            tryCompare(appController, "running", false, 5000)
+            var reached = item("exploitabilityCard").value, run = page.runHistoryModel.get(0)
+            var missedLine = "Done: target not reached, " + reached + " against 0.10"
+            compare([page.statusLineText, run.status, run.summary.indexOf(missedLine) === 0, Number(reached) > 0.1,
+                     appController.resultIterations < data.spot.maxIterations, drawnShares(),
+                     Qt.colorEqual(item("progressRing").progressColor, data.missed ? shell.theme.warn : shell.theme.accent)],
+                    [data.missed ? missedLine : "Done", data.missed ? "Not reached" : "Completed", data.missed, data.missed,
+                     !data.missed, [1, 1, 1], true], run.summary)
+        }
+
+        // Solved at pot 250 and a target of 1 %: a Setup edit that makes
+        // another setup (pot, target, a size, the board) is told beside the
+        // result, the budget is not. A new project and an opened one (saved
+        // with the pot edited) start with empty metrics; the opened result
+        // tells its own setup.
+        function test_result_of_another_setup() {
+            var spot = Object.assign(Spots.riverSpot(30), { startingPot: 250, targetExploitability: 1 })
+            openSpot(spot)
+            mouseClick(item("startSolveButton"))
+            tryCompare(page, "runComplete", true, 20000)
+            var note = item("otherSetupNote")
+            for (var e of [["startingPot", 400, true], ["maxIterations", 99, false], ["targetExploitability", 2, true],
+                           ["oopRiverBetSizesText", "75", true], ["boardText", "QsJh2h7c3c", true]]) {
+                shell[e[0]] = e[1]
+                compare(note.visible, e[2], e[0])
+                shell[e[0]] = spot[e[0]]
+                compare(note.visible, false, e[0] + " back")
+            }
+            shell.startingPot = 400
+            verify(item("speedCard").value !== "—", "the run's pace is shown")
+            var url = scratchDirUrl + "/edited%20after%20solving.velmoraproj"
+            verify(appController.saveProject(url, shell.exportProjectState()))
+            var shown = function() {
+                return [item("summaryPotStack").text, note.visible, page.elapsedTime, item("speedCard").value,
+                        page.estimatedRemaining, item("exploitabilityCard").value]
+            }
+            shell.resetToNewProject()
+            compare(shown().slice(1), [false, "00:00", "—", "--:--", "—"], "a new project")
+            shell.applyProjectState(spot)
+            mouseClick(item("startSolveButton"))
+            tryCompare(page, "runComplete", true, 20000)
+            verify(findChild(shell, "homePage")._openProjectFrom(url))
+            tryCompare(shell, "canSolve", true, 15000)
+            shell.requestNavigate(2)
+            compare(shown().slice(0, 5).concat(appController.resultStartingPot), ["400 / 100", true, "00:00", "—", "--:--", 250],
+                    "an opened project")
         }
 
         function test_thread_choice_reaches_the_shell_and_a_project_reaches_the_page() {

@@ -356,9 +356,10 @@ Item {
     // Writes a stored snapshot into the page: numbers are clamped into their
     // fields' ranges, values that are no numbers, unknown streets and sizes
     // that are no texts are refused. Board, ranges and thread count are
-    // never touched.
+    // never touched, and the street stays the board's: the profile's is
+    // taken only while the board holds no flop yet.
     function applySettingsSnapshot(data) {
-        var list = Profiles.assignments(data, startingPot)
+        var list = Profiles.assignments(data, startingPot, boardText)
         for (var i = 0; i < list.length; ++i)
             root[list[i][0]] = list[i][1]
     }

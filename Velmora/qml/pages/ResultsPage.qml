@@ -581,7 +581,7 @@ Item {
         Results.ResultsStrategyPanel {
             objectName: "strategyPanel"
             SplitView.fillWidth: true
-            SplitView.minimumWidth: 500
+            SplitView.minimumWidth: Math.max(500, leastWidth)
             page: root
         }
     }

@@ -75,6 +75,17 @@ Item {
     readonly property bool _endedWithoutResult: !_running && _lastRunOutcome !== "" && _lastRunOutcome !== "done"
     readonly property bool runFailed: !_running && _lastRunOutcome === "failed"
     readonly property bool runCancelled: !_running && _lastRunOutcome === "cancelled"
+    // The latest run is done but stopped at its iteration budget with its
+    // exploitability above its target (the controller's verdict).
+    readonly property bool runMissedTarget: !_running && _lastRunOutcome === "done"
+                                            && controller.lastRunReachedTarget === false
+    // The result the card shows was solved for another setup than the one
+    // summarised beside it, by the controller's comparison of the two.
+    readonly property bool resultOfAnotherSetup: {
+        if (!runComplete || _endedWithoutResult || typeof controller.resultSolvedFor !== "function")
+            return false
+        return controller.resultSolvedFor(solveConfigMap()) === "other"
+    }
 
     readonly property bool isFinalizing: _running && Fmt.isFinalizingText(_statusText)
     property int _lastIterFromStatusText: 0
@@ -108,8 +119,18 @@ Item {
     // Bumped after a language change, so texts built in functions follow it.
     property int _i18nRev: 0
 
+    // "Done: target not reached, 0.2250 against 0.10": the exploitability as
+    // the Exploitability card writes it, the target in chips as the summary.
+    function _targetMissedText() {
+        return qsTr("Done: target not reached, %1 against %2")
+            .arg(Progress.exploitabilityText(controller.resultExploitability))
+            .arg(Fmt.fixed2(controller.lastRunTarget))
+    }
+
     readonly property string statusLineText: {
         _i18nRev
+        if (runMissedTarget && _statusText === "Done")
+            return _targetMissedText()
         var line = Fmt.statusLine({ hasController: _hasController, running: _running, finalizing: isFinalizing,
                                     statusText: _statusText, iteration: currentIteration,
                                     exploitability: currentExploitabilityValue })
@@ -190,11 +211,18 @@ Item {
     }
 
     // Moves a run still marked "Running" to its final status; a status set
-    // earlier (a cancel from this page) stays.
+    // earlier (a cancel from this page) stays. A run done short of its
+    // target keeps the exploitability it reached and its target.
     function _finishRun(runId, status) {
         var i = _findRunIndexById(runId)
-        if (i >= 0 && historyModel.get(i).status === "Running")
-            historyModel.setProperty(i, "status", status)
+        if (i < 0 || historyModel.get(i).status !== "Running")
+            return
+        if (status === "Not reached") {
+            historyModel.setProperty(i, "reached", Progress.exploitabilityText(controller.resultExploitability))
+            historyModel.setProperty(i, "missedTarget", Fmt.fixed2(controller.lastRunTarget))
+        }
+        historyModel.setProperty(i, "status", status)
+        _refreshRunSummary(i)
     }
 
     // Records a run with the settings it is started with; its iterations
@@ -207,7 +235,7 @@ Item {
                                  iterationsRun: 0, maxIterations: maxIterations,
                                  target: Fmt.plainNumber(targetExploitability),
                                  targetAmount: Fmt.fixed2(targetExploitabilityAmount()),
-                                 threads: threadCount })
+                                 threads: threadCount, reached: "", missedTarget: "" })
         _refreshRunSummary(0)
         while (historyModel.count > _maxRuns)
             historyModel.remove(historyModel.count - 1)
@@ -248,12 +276,16 @@ Item {
             return
         }
         _endClock()
+        // A new or opened project: no figure of an earlier run stays.
+        if (outcome === "")
+            _clearClock()
         if (_activeRunId < 0)
             return
         var id = _activeRunId
         _activeRunId = -1
         _setRunIterations(id, Fmt.finiteOr(controller.lastRunIterations, 0))
-        _finishRun(id, outcome === "done" ? "Completed" : (outcome === "failed" ? "Failed" : "Cancelled"))
+        var done = controller.lastRunReachedTarget === false ? "Not reached" : "Completed"
+        _finishRun(id, outcome === "done" ? done : (outcome === "failed" ? "Failed" : "Cancelled"))
     }
 
     function _statusWord(status) {
@@ -266,6 +298,8 @@ Item {
             return qsTr("Cancelled")
         if (status === "Failed")
             return qsTr("Failed")
+        if (status === "Not reached")
+            return qsTr("Not reached")
         return String(status)
     }
 
@@ -303,8 +337,17 @@ Item {
         .arg(Fmt.sizeOrDash(oopRiverBetSizesText)).arg(Fmt.sizeOrDash(ipRiverBetSizesText))
 
     // One run's line: the iterations run beside the budget (a run stops
-    // early at its target or a cancel), then its target and threads.
+    // early at its target or a cancel), then its target and threads; a run
+    // done short of its target says so first, with what it reached.
     function _runSummary(run) {
+        if (run.status === "Not reached") {
+            return qsTr("Done: target not reached, %1 against %2 • Iterations %3 / %4 • Threads %5")
+                .arg(run.reached)
+                .arg(run.missedTarget)
+                .arg(Number(run.iterationsRun).toLocaleString(Qt.locale(), "f", 0))
+                .arg(Number(run.maxIterations).toLocaleString(Qt.locale(), "f", 0))
+                .arg(String(run.threads))
+        }
         return qsTr("Iterations %1 / %2 • Target %3% (≈ %4) • Threads %5")
             .arg(Number(run.iterationsRun).toLocaleString(Qt.locale(), "f", 0))
             .arg(Number(run.maxIterations).toLocaleString(Qt.locale(), "f", 0))
@@ -373,6 +416,13 @@ Item {
             iterationsPerSec = tick.perSecond
             estimatedRemaining = tick.remaining
         }
+    }
+    // Back to the figures of a page on which nothing was run.
+    function _clearClock() {
+        _runStartedMs = 0
+        elapsedTime = "00:00"
+        iterationsPerSec = 0
+        estimatedRemaining = "--:--"
     }
     // The run's own figures at its end, however short it was.
     function _endClock() {

@@ -1,6 +1,7 @@
 .pragma library
 
 .import "names.js" as Names
+.import "boardtext.js" as BoardText
 
 // Settings profiles: named copies of the game settings and all sizings of
 // the Setup page, never the board, the ranges or the thread count.
@@ -110,12 +111,23 @@ function _sizeText(v) {
     return ""
 }
 
+// The starting street a profile leaves the page with: the board's once it
+// holds a flop (three cards start on the flop, four on the turn, five on
+// the river, as the page always derives it); on a board without a flop yet
+// the profile's own, when it is one of the three, else none (undefined).
+function startingStreet(data, boardText) {
+    if (BoardText.usedCards(boardText).length >= 3)
+        return BoardText.inferStreet(boardText)
+    var saved = _has(data, "starting_street") ? data.starting_street : undefined
+    return STREETS.indexOf(saved) >= 0 ? saved : undefined
+}
+
 // The assignments a snapshot makes, as [property, value] pairs in the order
-// they are made. `currentPot` is the page's pot before any of them. A stored
-// number that is not finite is left out, so the property keeps its value;
-// one outside its field's range is clamped into it. A starting street that
-// is not one of the three is left out as well.
-function assignments(data, currentPot) {
+// they are made. `currentPot` is the page's pot before any of them and
+// `boardText` its board, which decides the street. A stored number that is
+// not finite is left out, so the property keeps its value; one outside its
+// field's range is clamped into it.
+function assignments(data, currentPot, boardText) {
     var out = []
     if (!_isMap(data))
         return out
@@ -149,8 +161,9 @@ function assignments(data, currentPot) {
     }
 
     number("max_iterations", "maxIterations")
-    if (_has(data, "starting_street") && STREETS.indexOf(data.starting_street) >= 0)
-        out.push(["startingStreet", data.starting_street])
+    var street = startingStreet(data, boardText)
+    if (street !== undefined)
+        out.push(["startingStreet", street])
 
     for (var s = 0; s < SIZE_KEYS.length; ++s) {
         var v = data[SIZE_KEYS[s][0]]

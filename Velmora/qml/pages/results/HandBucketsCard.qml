@@ -17,12 +17,16 @@ Card {
 
     objectName: "bucketsCard"
     padding: 12
+    // The width below which the header in the user's language would stand
+    // past the card.
+    readonly property real leastWidth: Math.max(260, header.Layout.minimumWidth + leftPadding + rightPadding)
 
     ColumnLayout {
         anchors.fill: parent
         spacing: 8
 
         RowLayout {
+            id: header
             Layout.fillWidth: true
             Text {
                 text: qsTr("Buckets")

@@ -18,12 +18,16 @@ Card {
 
     objectName: "handDetailsCard"
     padding: 12
+    // The width below which the header (the title in the user's language
+    // and the search field at its shortest) would stand past the card.
+    readonly property real leastWidth: Math.max(250, header.Layout.minimumWidth + leftPadding + rightPadding)
 
     ColumnLayout {
         anchors.fill: parent
         spacing: 8
 
         RowLayout {
+            id: header
             Layout.fillWidth: true
             spacing: 8
             Text {
@@ -36,8 +40,12 @@ Card {
             Item { Layout.fillWidth: true }
             ResultsTextField {
                 objectName: "handSearchField"
+                // A narrow card shortens the field rather than hiding the
+                // title: a field that does not fill keeps its preferred
+                // width, whatever its least one.
+                Layout.fillWidth: true
                 Layout.preferredWidth: 260
-                // A narrow card shortens the field rather than hiding the title.
+                Layout.maximumWidth: 260
                 Layout.minimumWidth: 120
                 theme: card.theme
                 placeholderText: qsTr("Search (JJ, 56s, JcJd, ...)")

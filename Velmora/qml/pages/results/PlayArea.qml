@@ -10,8 +10,11 @@ Rectangle {
     property var engine: null
 
     // The least height that shows the whole table and, when open, the
-    // details under it.
+    // details under it; the least width that keeps the table's seats, board
+    // and buttons on its picture beside the hand log (a smaller window
+    // scrolls sideways to the log).
     implicitHeight: column.implicitHeight + 2 * 14
+    implicitWidth: column.implicitWidth + 2 * 14
 
     radius: theme ? theme.radiusMd : 12
     color: theme ? theme.bg0 : "#080B12"
@@ -60,6 +63,7 @@ Rectangle {
                     Layout.fillWidth: true
                     Layout.fillHeight: true
                     Layout.minimumHeight: 440
+                    Layout.minimumWidth: 480
                     theme: area.theme
                     engine: area.engine
                 }

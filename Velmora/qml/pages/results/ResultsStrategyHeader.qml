@@ -4,8 +4,10 @@ import "../../components"
 import "../../components/SolveProgress.js" as Progress
 
 // Head of the strategy view: title, the node's board and the seat to act,
-// the range/play toggle and the solved spot's EVs and exploitability.
-RowLayout {
+// the range/play toggle and the solved spot's EVs and exploitability. The
+// figures stand at the right of the title while the panel is wide enough
+// for both, else under it (a small window, a long translation).
+GridLayout {
     id: header
 
     property var page: null
@@ -18,7 +20,14 @@ RowLayout {
     readonly property color _pillColor: _chance || _solving ? (theme ? theme.textMuted : "#8B949E")
                                                 : _oop ? (theme ? theme.actionBet : "#A371F7") : (theme ? theme.info : "#58A6FF")
 
-    spacing: 12
+    // The width both take side by side, and the least the header needs.
+    readonly property real oneRowWidth: titleColumn.implicitWidth + figures.implicitWidth + 2 * columnSpacing
+    readonly property real leastWidth: Math.max(titleColumn.implicitWidth, figures.implicitWidth)
+    readonly property bool oneRow: width >= oneRowWidth
+
+    columns: oneRow ? 3 : 1
+    columnSpacing: 12
+    rowSpacing: 12
 
     // A seat's EV with its half of the starting pot, 3 decimals; "—" without
     // a controller or a finite value.
@@ -40,9 +49,14 @@ RowLayout {
     }
 
     ColumnLayout {
+        id: titleColumn
+        // Filling (through its title), so that the header takes the
+        // panel's width in either form.
+        Layout.fillWidth: true
         spacing: 8
 
         Text {
+            Layout.fillWidth: true
             text: qsTr("Strategy View")
             font.pixelSize: 18
             font.bold: true
@@ -89,9 +103,14 @@ RowLayout {
         }
     }
 
-    Item { Layout.fillWidth: true }
+    Item {
+        visible: header.oneRow
+        Layout.fillWidth: true
+    }
 
     RowLayout {
+        id: figures
+        objectName: "strategyFigures"
         spacing: 10
 
         SecondaryButton {

@@ -11,6 +11,8 @@ Card {
     property var page: null
     theme: page ? page.theme : null
     readonly property bool playMode: page ? page.playMode : false
+    // The least width that holds the header, its figures under the title.
+    readonly property real leastWidth: strategyHeader.leastWidth + leftPadding + rightPadding
 
     // The header stays in view; what follows scrolls, sideways too when the
     // panel is narrower than the hand row's cards at their smallest.
@@ -19,6 +21,8 @@ Card {
         spacing: 16
 
         ResultsStrategyHeader {
+            id: strategyHeader
+            objectName: "strategyHeader"
             Layout.fillWidth: true
             page: panel.page
         }
@@ -103,18 +107,19 @@ Card {
                     }
                     HandBucketsCard {
                         id: bucketsCard
-                        // 300 wide, down to 260 when the row is short of room.
+                        // 300 wide, down to 260 (or what its header needs)
+                        // when the row is short of room.
                         Layout.fillWidth: true
-                        Layout.preferredWidth: 300
-                        Layout.maximumWidth: 300
-                        Layout.minimumWidth: 260
+                        Layout.preferredWidth: Math.max(300, leastWidth)
+                        Layout.maximumWidth: Math.max(300, leastWidth)
+                        Layout.minimumWidth: leastWidth
                         Layout.fillHeight: true
                         page: panel.page
                     }
                     HandDetailsCard {
                         id: detailsCard
                         Layout.fillWidth: true
-                        Layout.minimumWidth: 250
+                        Layout.minimumWidth: leastWidth
                         Layout.fillHeight: true
                         page: panel.page
                     }

@@ -17,9 +17,14 @@ Card {
     readonly property color _muted: theme ? theme.textMuted : "#8B949E"
     readonly property bool _failed: !!page && page.runFailed
     readonly property bool _cancelled: !!page && page.runCancelled
+    readonly property bool _missedTarget: !!page && page.runMissedTarget
     readonly property color _accent: theme ? theme.accent : "#3FB950"
-    // The colour of the share drawn: the accent, or what became of the run.
-    readonly property color _shareColor: _failed ? (theme ? theme.danger : "#F85149") : (_cancelled ? _muted : _accent)
+    readonly property color _warn: theme ? theme.warn : "#F0883E"
+    // The colour of the share drawn: the accent, or what became of the run
+    // (done short of its target in the warning colour).
+    readonly property color _shareColor: _failed ? (theme ? theme.danger : "#F85149")
+                                       : _cancelled ? _muted : _missedTarget ? _warn : _accent
+    readonly property bool _shareDarkens: _failed || _cancelled || _missedTarget
 
     objectName: "progressCard"
 
@@ -70,6 +75,15 @@ Card {
                     elide: Text.ElideRight
                 }
                 Text {
+                    objectName: "otherSetupNote"
+                    Layout.fillWidth: true
+                    visible: !!root.page && root.page.resultOfAnotherSetup
+                    text: qsTr("Solved for another setup than the one summarised here")
+                    font.pixelSize: 12
+                    color: root._warn
+                    wrapMode: Text.Wrap
+                }
+                Text {
                     objectName: "finalizingNote"
                     Layout.fillWidth: true
                     visible: !!root.page && root.page.isFinalizing
@@ -100,7 +114,7 @@ Card {
                             GradientStop { position: 0.0; color: root._shareColor }
                             GradientStop {
                                 position: 1.0
-                                color: root._failed || root._cancelled ? Qt.darker(root._shareColor, 1.4)
+                                color: root._shareDarkens ? Qt.darker(root._shareColor, 1.4)
                                                                        : (root.theme ? root.theme.accentMuted : "#238636")
                             }
                         }

@@ -19,6 +19,8 @@ Card {
             return theme ? theme.success : "#3FB950"
         if (status === "Completed")
             return theme ? theme.info : "#58A6FF"
+        if (status === "Not reached")
+            return theme ? theme.warn : "#F0883E"
         return theme ? theme.danger : "#F85149"
     }
 
@@ -32,7 +34,7 @@ Card {
         if (!page)
             return 90
         var widest = 0
-        var words = ["Running", "Completed", "Cancelled", "Failed"]
+        var words = ["Running", "Completed", "Cancelled", "Failed", "Not reached"]
         for (var i = 0; i < words.length; ++i)
             widest = Math.max(widest, pillMetrics.advanceWidth(page._statusWord(words[i])))
         return Math.max(90, Math.ceil(widest) + 12)
@@ -45,6 +47,8 @@ Card {
             return "#143D2A"
         if (status === "Completed")
             return "#15223B"
+        if (status === "Not reached")
+            return "#3D2A14"
         return "#3A1515"
     }
 
