@@ -166,8 +166,10 @@ class AppController : public QObject {
   Q_INVOKABLE QVariantMap saveUiSettings(const QVariantMap& values);
 
   // --- resources, notices, files ---
-  Q_INVOKABLE void openLicensesFolder() const;
-  Q_INVOKABLE void openThirdPartyNotices() const;
+  // Open the notices' folder or file with the desktop's program for it:
+  // {ok, problem ("missing" or "noProgram" when not ok), path (native)}.
+  Q_INVOKABLE QVariantMap openLicensesFolder() const;
+  Q_INVOKABLE QVariantMap openThirdPartyNotices() const;
   Q_INVOKABLE QString readTextResource(const QString& path) const;
   Q_INVOKABLE bool saveProject(const QUrl& fileUrl, const QVariantMap& projectState) const;
   // The system's reason why the last `saveProject` failed ("Permission

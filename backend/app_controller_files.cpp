@@ -24,6 +24,28 @@ QVariantMap readFailure(QVariantMap result, const QString& error) {
   return result;
 }
 
+// Hands a local file or folder to the desktop's program for it. A machine
+// with no such program opens nothing; the caller is told so, with the path,
+// so the page can say where the file is.
+QVariantMap openWithDesktop(const QString& path) {
+  QVariantMap result;
+  result.insert(QStringLiteral("ok"), false);
+  result.insert(QStringLiteral("problem"), QString());
+  result.insert(QStringLiteral("path"), QDir::toNativeSeparators(path));
+  try {
+    if (!QFileInfo::exists(path)) {
+      result.insert(QStringLiteral("problem"), QStringLiteral("missing"));
+    } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+      result.insert(QStringLiteral("problem"), QStringLiteral("noProgram"));
+    } else {
+      result.insert(QStringLiteral("ok"), true);
+    }
+  } catch (...) {
+    result.insert(QStringLiteral("problem"), QStringLiteral("noProgram"));
+  }
+  return result;
+}
+
 }  // namespace
 
 QVariantMap AppController::readTextFile(const QUrl& fileUrl) const {
@@ -130,21 +152,11 @@ QString AppController::readTextResource(const QString& path) const {
   }
 }
 
-void AppController::openLicensesFolder() const {
-  try {
-    const QDir dir(QCoreApplication::applicationDirPath());
-    QDesktopServices::openUrl(QUrl::fromLocalFile(dir.filePath(QStringLiteral("licenses"))));
-  } catch (...) {
-    qWarning() << "openLicensesFolder failed";
-  }
+QVariantMap AppController::openLicensesFolder() const {
+  return openWithDesktop(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("licenses")));
 }
 
-void AppController::openThirdPartyNotices() const {
-  try {
-    const QDir dir(QCoreApplication::applicationDirPath());
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(dir.filePath(QStringLiteral("licenses/THIRD_PARTY_NOTICES.txt"))));
-  } catch (...) {
-    qWarning() << "openThirdPartyNotices failed";
-  }
+QVariantMap AppController::openThirdPartyNotices() const {
+  return openWithDesktop(
+      QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("licenses/THIRD_PARTY_NOTICES.txt")));
 }

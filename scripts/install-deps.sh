@@ -8,7 +8,7 @@ PACKAGES=(
   libqt6svg6 qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
   qml6-module-qtquick-dialogs qml6-module-qtquick-templates qml6-module-qtquick-window
   qml6-module-qt-labs-settings qml6-module-qt-labs-folderlistmodel qml6-module-qtqml-workerscript
-  qml6-module-qttest qml6-module-qt5compat-graphicaleffects qml6-module-qtqml qml6-module-qtqml-models
+  qml6-module-qttest qml6-module-qtqml qml6-module-qtqml-models
   qml6-module-qtcore qt6-translations-l10n
   xvfb xauth imagemagick
 )

@@ -1840,6 +1840,22 @@
         <source>Open notices</source>
         <translation>Hinweise öffnen</translation>
     </message>
+    <message>
+        <source>The licenses folder %1 does not exist.</source>
+        <translation>Der Lizenzordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens folders, so the licenses folder could not be shown. It is %1.</source>
+        <translation>Auf diesem Computer gibt es kein Programm, das Ordner öffnet, daher konnte der Lizenzordner nicht angezeigt werden. Er liegt unter %1.</translation>
+    </message>
+    <message>
+        <source>The notices file %1 does not exist.</source>
+        <translation>Die Hinweisdatei %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens text files, so the notices could not be shown. They are in the file %1.</source>
+        <translation>Auf diesem Computer gibt es kein Programm, das Textdateien öffnet, daher konnten die Hinweise nicht angezeigt werden. Sie stehen in der Datei %1.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

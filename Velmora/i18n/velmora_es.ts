@@ -1840,6 +1840,22 @@
         <source>Open notices</source>
         <translation>Abrir avisos</translation>
     </message>
+    <message>
+        <source>The licenses folder %1 does not exist.</source>
+        <translation>La carpeta de licencias %1 no existe.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens folders, so the licenses folder could not be shown. It is %1.</source>
+        <translation>Ningún programa de este equipo abre carpetas, así que no se pudo mostrar la carpeta de licencias. Está en %1.</translation>
+    </message>
+    <message>
+        <source>The notices file %1 does not exist.</source>
+        <translation>El archivo de avisos %1 no existe.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens text files, so the notices could not be shown. They are in the file %1.</source>
+        <translation>Ningún programa de este equipo abre archivos de texto, así que no se pudieron mostrar los avisos. Están en el archivo %1.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1840,6 +1840,22 @@
         <source>Open notices</source>
         <translation>Ouvrir les mentions</translation>
     </message>
+    <message>
+        <source>The licenses folder %1 does not exist.</source>
+        <translation>Le dossier des licences %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens folders, so the licenses folder could not be shown. It is %1.</source>
+        <translation>Aucun programme de cet ordinateur n&apos;ouvre les dossiers : le dossier des licences n&apos;a pas pu être affiché. Il se trouve ici : %1.</translation>
+    </message>
+    <message>
+        <source>The notices file %1 does not exist.</source>
+        <translation>Le fichier des mentions %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens text files, so the notices could not be shown. They are in the file %1.</source>
+        <translation>Aucun programme de cet ordinateur n&apos;ouvre les fichiers texte : les mentions n&apos;ont pas pu être affichées. Elles se trouvent dans le fichier %1.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1840,6 +1840,22 @@
         <source>Open notices</source>
         <translation>Apri le note</translation>
     </message>
+    <message>
+        <source>The licenses folder %1 does not exist.</source>
+        <translation>La cartella delle licenze %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens folders, so the licenses folder could not be shown. It is %1.</source>
+        <translation>Nessun programma di questo computer apre le cartelle, quindi non è stato possibile mostrare la cartella delle licenze. Si trova in %1.</translation>
+    </message>
+    <message>
+        <source>The notices file %1 does not exist.</source>
+        <translation>Il file delle note %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens text files, so the notices could not be shown. They are in the file %1.</source>
+        <translation>Nessun programma di questo computer apre i file di testo, quindi non è stato possibile mostrare le note. Si trovano nel file %1.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1843,6 +1843,22 @@
         <source>Open notices</source>
         <translation>Otwórz informacje</translation>
     </message>
+    <message>
+        <source>The licenses folder %1 does not exist.</source>
+        <translation>Folder licencji %1 nie istnieje.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens folders, so the licenses folder could not be shown. It is %1.</source>
+        <translation>Żaden program na tym komputerze nie otwiera folderów, więc nie można było pokazać folderu licencji. Znajduje się on w %1.</translation>
+    </message>
+    <message>
+        <source>The notices file %1 does not exist.</source>
+        <translation>Plik informacji %1 nie istnieje.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens text files, so the notices could not be shown. They are in the file %1.</source>
+        <translation>Żaden program na tym komputerze nie otwiera plików tekstowych, więc nie można było pokazać informacji. Znajdują się w pliku %1.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1840,6 +1840,22 @@
         <source>Open notices</source>
         <translation>Abrir avisos</translation>
     </message>
+    <message>
+        <source>The licenses folder %1 does not exist.</source>
+        <translation>A pasta de licenças %1 não existe.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens folders, so the licenses folder could not be shown. It is %1.</source>
+        <translation>Nenhum programa deste computador abre pastas, então a pasta de licenças não pôde ser mostrada. Ela está em %1.</translation>
+    </message>
+    <message>
+        <source>The notices file %1 does not exist.</source>
+        <translation>O arquivo de avisos %1 não existe.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens text files, so the notices could not be shown. They are in the file %1.</source>
+        <translation>Nenhum programa deste computador abre arquivos de texto, então os avisos não puderam ser mostrados. Eles estão no arquivo %1.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -1843,6 +1843,22 @@
         <source>Open notices</source>
         <translation>Открыть уведомления</translation>
     </message>
+    <message>
+        <source>The licenses folder %1 does not exist.</source>
+        <translation>Папка лицензий %1 не существует.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens folders, so the licenses folder could not be shown. It is %1.</source>
+        <translation>На этом компьютере нет программы, открывающей папки, поэтому папку лицензий не удалось показать. Она находится здесь: %1.</translation>
+    </message>
+    <message>
+        <source>The notices file %1 does not exist.</source>
+        <translation>Файл уведомлений %1 не существует.</translation>
+    </message>
+    <message>
+        <source>No program on this computer opens text files, so the notices could not be shown. They are in the file %1.</source>
+        <translation>На этом компьютере нет программы, открывающей текстовые файлы, поэтому уведомления не удалось показать. Они находятся в файле %1.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>

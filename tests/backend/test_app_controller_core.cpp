@@ -1,8 +1,11 @@
 // AppController core, statistics and files: memory texts, developer mode,
 // showdown, clearing, training and solve-activity statistics, text files and
 // resources.
+#include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -367,6 +370,23 @@ TEST_F(TextFileTest, ResourcesAreReadWithAnyOfTheirPathForms) {
   EXPECT_EQ(c.readTextResource("qpdf/qpdfa_metadata.xml"), "");
   EXPECT_EQ(c.readTextResource(":/no/such/file.json"), "");
   EXPECT_EQ(c.readTextResource(""), "");
+}
+
+// Beside a program with no notices (the tests' own), opening them tells that
+// they are missing and where they were looked for, rather than nothing.
+TEST_F(TextFileTest, OpeningMissingNoticesTellsWhereTheyShouldBe) {
+  const QString dir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+  ASSERT_FALSE(QFileInfo::exists(dir + "/licenses"));
+  const struct {
+    QVariantMap result;
+    QString path;
+  } cases[] = {{c.openLicensesFolder(), dir + "/licenses"},
+               {c.openThirdPartyNotices(), dir + "/licenses/THIRD_PARTY_NOTICES.txt"}};
+  for (const auto& opened : cases) {
+    EXPECT_EQ(opened.result.value("ok"), false);
+    EXPECT_EQ(opened.result.value("problem"), "missing");
+    EXPECT_EQ(opened.result.value("path"), opened.path);
+  }
 }
 
 }  // namespace

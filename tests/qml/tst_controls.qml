@@ -47,6 +47,24 @@ Item {
         }
     }
 
+    // White surfaces, so that a shadow shows as darker pixels.
+    Component {
+        id: cardOnLight
+        Rectangle {
+            property alias target: inner
+            width: 240; height: 140; color: "white"
+            Card { id: inner; x: 20; y: 20; width: 160; height: 90 }
+        }
+    }
+    Component {
+        id: playingCardOnLight
+        Rectangle {
+            property alias target: inner
+            width: 100; height: 110; color: "white"
+            PlayingCard { id: inner; x: 20; y: 15; rank: "A"; suit: "s"; hoverable: false }
+        }
+    }
+
     SignalSpy { id: spy }
     SignalSpy { id: spy2 }
 
@@ -346,21 +364,16 @@ Item {
             compare(icon.width, 20)
             compare(icon.height, 20)
             compare(String(img.source), "")
-            verify(!findChild(icon, "iconTint").visible)
-            verify(!findChild(icon, "iconCanvas").visible)
+            verify(!img.visible)
 
             icon.name = "bolt"
             verify(String(img.source).match(/\/Velmora\/qml\/assets\/icons\/bolt\.svg$/), String(img.source))
             tryCompare(img, "status", Image.Ready)
-            // Exactly one tinted copy shows, never the white picture itself.
-            verify(!img.visible)
-            verify(findChild(icon, "iconTint").visible !== findChild(icon, "iconCanvas").visible)
+            verify(img.visible)
 
             icon.name = "no-such-icon"
             tryVerify(function() { return img.status !== Image.Loading })
             verify(img.status !== Image.Ready)
-            verify(!findChild(icon, "iconTint").visible)
-            verify(!findChild(icon, "iconCanvas").visible)
             compare(icon.width, 20)
 
             icon.size = 14
@@ -400,6 +413,42 @@ Item {
             holder.icon.iconOpacity = 0.35
             tryVerify(function() { return tintCounts(holder, "#00FF00").tinted === 0 }, 2000,
                       "dimmed with its opacity")
+            // A colour without alpha draws nothing, not the white picture.
+            holder.icon.iconOpacity = 1.0
+            holder.icon.color = Qt.rgba(0, 1, 0, 0)
+            tryVerify(function() { counts = tintCounts(holder, "#00FF00"); return counts.tinted + counts.white === 0 },
+                      2000, "a transparent tint draws nothing")
+        }
+
+        // ---- shadows ----
+
+        // An elevated card and a playing card's face cast a shadow below
+        // them (darker than the surface beneath) and none to their side
+        // beyond its reach; a flat card and a card's back cast none.
+        function test_shadowBelow_data() {
+            return [
+                { tag: "elevated card", comp: cardOnLight, props: { elevated: true }, shadow: true, below: 8, side: 14 },
+                { tag: "flat card", comp: cardOnLight, props: { elevated: false }, shadow: false, below: 8, side: 14 },
+                { tag: "playing card face", comp: playingCardOnLight, props: { faceDown: false }, shadow: true,
+                  below: 3, side: 8 },
+                { tag: "playing card back", comp: playingCardOnLight, props: { faceDown: true }, shadow: false,
+                  below: 3, side: 8 }
+            ]
+        }
+
+        function test_shadowBelow(data) {
+            var holder = createTemporaryObject(data.comp, host, { x: 200, y: 100 })
+            for (var key in data.props)
+                holder.target[key] = data.props[key]
+            var t = holder.target
+            var cx = Math.round(t.x + t.width / 2)
+            var belowAt = { x: cx, y: Math.round(t.y + t.height + data.below - 1) }
+            var sideAt = { x: Math.round(t.x + t.width + data.side), y: Math.round(t.y + t.height / 2) }
+            tryVerify(function() {
+                var image = grabImage(holder)
+                var shade = 1 - image.pixel(belowAt.x, belowAt.y).r
+                return image.pixel(sideAt.x, sideAt.y).r > 0.99 && (data.shadow ? shade > 0.02 : shade < 0.005)
+            }, 2000, data.shadow ? "a shadow below, none beside" : "no shadow")
         }
     }
 }

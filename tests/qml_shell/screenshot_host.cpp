@@ -23,7 +23,8 @@
 //                                |results-resolving
 //                                --theme dark|light
 //                         [--width N] [--height N] [--language CODE] [--switch-to CODE]
-//   shell_screenshot_host --main --page home|settings|settings-update-error|settings-update-error-de|setup|setup-bad-size|
+//   shell_screenshot_host --main --page home|settings|settings-update-error|settings-update-error-de|settings-notices|
+//                                       settings-notices-de|setup|setup-bad-size|
 //                                       setup-bad-range|save-dialog|open-dialog|export-dialog|import-dialog|clear-dialog|
 //                                       open-damaged|open-too-large
 //                         [--language CODE] [--theme dark|light]
@@ -459,7 +460,8 @@ Window {
 // a folder of sample files: the project save dialog opened again after a
 // save (the last name's base selected), the project open dialog with a file
 // picked, the range export (save) and import (open) dialogs, and the
-// confirmation that clears the statistics; or Home after opening a project
+// confirmation that clears the statistics; Settings after "Open notices"
+// where no program opens the file ("settings-notices", "-de" in German); or Home after opening a project
 // whose tree is damaged ("open-damaged") or one too large for the memory
 // that is free ("open-too-large").
 const char* kMainQml = R"QML(
@@ -501,6 +503,15 @@ Main {
             shell = shell.parent
         if (page === "settings")
             shell.requestNavigate(4)
+        if (page === "settings-notices" || page === "settings-notices-de") {
+            // "Open notices" pressed where no program opens text files.
+            shell.requestNavigate(4)
+            if (page === "settings-notices-de")
+                languageManager.setLanguage("de")
+            _find(contentItem, "settingsLicensesCard")._open("notices")
+            settleTimer.start()
+            return
+        }
         if (page === "settings-update-error" || page === "settings-update-error-de") {
             // A check whose manifest cannot be read; "-de" then switches to German.
             shell.requestNavigate(4)

@@ -305,6 +305,34 @@ Item {
             tryCompare(combo, "currentIndex", 0)
         }
 
+        // On a machine with no program for a file or folder (the offscreen
+        // platform opens none) the card says so and where they are, and
+        // the path it gives leads to the notices the build put there.
+        function test_licenses_card_tells_where_what_it_cannot_open_is_data() {
+            return [
+                { tag: "notices", button: "openNoticesButton", ending: "/licenses/THIRD_PARTY_NOTICES.txt",
+                  notices: "", text: "No program on this computer opens text files, so the notices could not be shown. They are in the file %1." },
+                { tag: "folder", button: "openLicensesFolderButton", ending: "/licenses", notices: "/THIRD_PARTY_NOTICES.txt",
+                  text: "No program on this computer opens folders, so the licenses folder could not be shown. It is %1." }
+            ]
+        }
+
+        function test_licenses_card_tells_where_what_it_cannot_open_is(data) {
+            var problem = findChild(page, "licensesOpenProblem")
+            compare(problem.visible, false)
+            mouseClick(findChild(page, data.button))
+            tryCompare(problem, "visible", true)
+            var path = findChild(page, "settingsLicensesCard").openProblem.path
+            verify(path.endsWith(data.ending), path)
+            compare(problem.text, data.text.arg(path))
+            verify(appController.readTextFile("file://" + path + data.notices).ok, path + data.notices)
+            compare(problem.color, shell.theme.danger)
+            // Worded again in the language chosen next.
+            languageManager.setLanguage("de")
+            tryVerify(function() { return problem.text !== data.text.arg(path) && problem.text.indexOf(path) >= 0 },
+                      2000, problem.text)
+        }
+
         function test_update_card() {
             var check = findChild(page, "checkUpdatesButton")
             compare(findChild(page, "versionLine").text, "Current version: " + updates.currentVersion)

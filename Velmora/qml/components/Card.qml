@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import Qt5Compat.GraphicalEffects
 
 // Surface panel on which pages lay out their groups of controls.
 // Children declared inside a Card become children of its content item.
@@ -18,9 +17,6 @@ Frame {
     readonly property real __contentImplicitHeight: _largestChildImplicit(false)
 
     readonly property bool _hovered: hoverable && pointerArea.containsMouse
-    // Effects hide nothing here (the shadow is a sibling), but the software
-    // renderer cannot draw shader effects at all, so they stay off there.
-    readonly property bool _effectsAvailable: GraphicsInfo.api !== GraphicsInfo.Software
 
     function _largestChildImplicit(horizontal) {
         var ci = root.contentItem
@@ -53,19 +49,16 @@ Frame {
 
         readonly property real cornerRadius: root.theme ? root.theme.radiusMd : 12
 
-        // Made only for an elevated card: a blur's shaders and layers are
-        // costly to create and to lay out again, shown or not.
+        // Made only for an elevated card.
         Loader {
             anchors.fill: base
-            active: root.elevated && root._effectsAvailable
-            sourceComponent: DropShadow {
-                source: base
-                transparentBorder: true
-                horizontalOffset: 0
-                verticalOffset: 4
-                radius: 12
-                samples: 25
-                color: Qt.rgba(0, 0, 0, root.theme ? root.theme.shadowOpacity : 0.3)
+            active: root.elevated
+            sourceComponent: ShadowImage {
+                objectName: "cardShadow"
+                anchors.fill: parent
+                kind: "card"
+                offsetY: 4
+                strength: root.theme ? root.theme.shadowOpacity : 0.3
             }
         }
 

@@ -1,5 +1,4 @@
 import QtQuick
-import Qt5Compat.GraphicalEffects
 
 // One playing card: face up, face down (hatched back) or an empty slot.
 // The card is given as two strings, `rank` and `suit`; "" for both shows a slot.
@@ -41,7 +40,6 @@ Item {
     readonly property bool _interactive: hoverable && !disabled
     readonly property bool _hovered: _interactive && pointerArea.containsMouse
     readonly property real _radius: theme ? theme.radiusSm : 8
-    readonly property bool _effectsAvailable: GraphicsInfo.api !== GraphicsInfo.Software
     readonly property string _family: {
         var list = theme ? String(theme.fontFamily) : "Segoe UI"
         return list.split(",")[0].trim()
@@ -57,19 +55,16 @@ Item {
     }
 
     // ---- face ----
-    // Made only while a face is shown where shader effects can be drawn: a
-    // blur's shaders and layers are costly to create, shown or not.
+    // Made only while a face is shown.
     Loader {
         anchors.fill: face
-        active: root._form === "face" && root._effectsAvailable
-        sourceComponent: DropShadow {
-            source: face
-            transparentBorder: true
-            horizontalOffset: 0
-            verticalOffset: 2
-            radius: 6
-            samples: 13
-            color: Qt.rgba(0, 0, 0, root.theme ? root.theme.shadowOpacity * 0.5 : 0.2)
+        active: root._form === "face"
+        sourceComponent: ShadowImage {
+            objectName: "faceShadow"
+            anchors.fill: parent
+            kind: "playing-card"
+            offsetY: 2
+            strength: root.theme ? root.theme.shadowOpacity * 0.5 : 0.2
         }
     }
 

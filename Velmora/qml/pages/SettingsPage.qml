@@ -309,6 +309,7 @@ Item {
                     }
 
                     SettingsLicensesCard {
+                        objectName: "settingsLicensesCard"
                         Layout.fillWidth: true
                         theme: root.theme
                     }
