@@ -65,9 +65,10 @@ class SettingsStoreFile : public QObject {
   // Inside a work: a short text that changes whenever the line of
   // group/key in the settings file does, as read under the lock; "none"
   // where the file has no such key, "" where it cannot be told (a key the
-  // file holds twice, one the work wrote, a file that could not be read,
-  // outside a work). A store whose stamp is the one the last transact
-  // returned for it (its "stamps") holds the text it held then.
+  // file holds twice, one the work wrote, a file that could not be read or
+  // that holds a line QSettings would not have written, outside a work). A
+  // store whose stamp is the one the last transact returned for it (its
+  // "stamps") holds the text it held then.
   Q_INVOKABLE QString storeStamp(const QString& group, const QString& key) const;
 
   // The settings file the stores live in, with native separators.

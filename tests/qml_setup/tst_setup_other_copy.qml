@@ -11,16 +11,34 @@ Item {
     height: 1000
 
     StorePeerProcess { id: peer }
+    // A third copy: one that starts, or reads the settings file with a QSettings of its own.
+    StorePeerProcess { id: reader }
 
     SetupPageCase {
         name: "SetupOtherCopy"
 
+        property var fileAsItWas: null
+
         function cleanup() {
             settingsSandbox.restore()
             peer.kill()
+            reader.kill()
+            if (fileAsItWas !== null)
+                writeSettingsFile(fileAsItWas)
+            fileAsItWas = null
             clearStores()
         }
         function startPeer() { verify(peer.start().profiles !== undefined, "the other copy runs") }
+        function fileUrl(path) { return "file://" + path }
+        // The settings file as a user's editor leaves it; put back as it was after the test.
+        function writeSettingsFile(text) {
+            var path = appController.storeFile.fileName()
+            if (fileAsItWas === null)
+                fileAsItWas = appController.readTextFile(fileUrl(path)).text || ""
+            compare(appController.saveTextFile(fileUrl(path), text).ok, true)
+        }
+        // A text in a settings file in the form QSettings writes it: quoted, its quotes and backslashes escaped.
+        function iniText(text) { return '"' + text.replace(/\\/g, "\\\\").replace(/"/g, '\\"') + '"' }
         // The store's value as the settings file holds it now.
         function onDisk(key) {
             var text = appController.storeFile.read(key === "profilesJson" ? "settings_profiles" : "ranges", key)
@@ -124,6 +142,50 @@ Item {
             page.reloadStores()
             verify(note.text.startsWith("Your settings profiles could not be read: the settings file " + path + " "), note.text)
             compare(names(page.settingsProfiles), ["AfterCrash", "Waiting", "Next"])
+        }
+
+
+        // A settings file edited by hand into lines QSettings reads as other
+        // names or lines than their bytes spell: a save through the stores
+        // (or the Settings page of another copy) is read by the next copy
+        // as saved, and every other setting as it was read before.
+        function test_saves_into_a_settings_file_edited_by_hand_data() {
+            var old = iniText(JSON.stringify([{ id: "p0", name: "Old", data: {} }]))
+            return [
+                { tag: "a quote left open on the last line", text: '[ui]\ndarkMode=true\naccentHex="#ff8800' },
+                { tag: "blanks inside a section's brackets",
+                  text: "[settings_profiles]\nprofilesJsonBackup=\n[ui]\ndarkMode=true\n[ settings_profiles ]\nprofilesJson=" + old + "\n" },
+                { tag: "a section's name in percent codes",
+                  text: "[settings_profiles]\nprofilesJsonBackup=\n[%73ettings_profiles]\nprofilesJson=" + old + "\n" },
+                { tag: "a key's name in percent codes", text: "[settings_profiles]\nprofilesJson=[]\n%70rofilesJson=" + old + "\n" },
+                { tag: "a backslash ending a section's name",
+                  text: "[ui]\ndarkMode=true\n[settings_profiles\\]\nprofilesJson=" + old + "\n" },
+                { tag: "a form feed before a section", text: "\f[settings_profiles]\nprofilesJson=" + old + "\n" },
+                { tag: "a backslash ending the file", text: "[settings_profiles]\nnote=a\\" },
+                { tag: "a key's name in percent codes, saved on the Settings page", appearance: true,
+                  text: "[ui]\ndarkMode=true\n%64arkMode=true\n" }
+            ]
+        }
+        function test_saves_into_a_settings_file_edited_by_hand(data) {
+            startPeer()
+            verify(reader.start().profiles !== undefined, "the third copy runs")
+            writeSettingsFile(data.text)
+            var key = data.appearance ? "ui/darkMode" : "settings_profiles/profilesJson"
+            var before = reader.ask(["settings", key]).all
+            var wanted = "false"
+            if (data.appearance) {
+                peer.ask(["saveAppearance", false, null])
+            } else {
+                newPage()
+                saveProfile("Deep")
+                wanted = names(page.settingsProfiles)
+                compare([wanted.indexOf("Deep") >= 0, findChild(page, "profileStoreNote").shown], [true, false])
+            }
+            var after = reader.ask(["settings", key])
+            compare(data.appearance ? after.value : names(JSON.parse(after.value || "[]")), wanted)
+            delete before[key]
+            delete after.all[key]
+            compare(after.all, before)
         }
     }
 }
