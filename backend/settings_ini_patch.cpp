@@ -222,6 +222,8 @@ bool readLines(const QByteArray& file, OnSection&& onSection, OnEntry&& onEntry)
 
 }  // namespace
 
+QString fileLockName(const QString& path) { return path + QStringLiteral(".lock"); }
+
 QString stampOf(const QByteArray& bytes) {
   return QString::number(bytes.size()) + QLatin1Char(':') + QString::number(qHash(bytes, size_t(0)), 16);
 }
@@ -361,7 +363,7 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
   const QString path = settings.fileName();
   QFile current(path);
   if (!current.exists()) return QStringLiteral("fallback");
-  QLockFile fileLock(path + QStringLiteral(".lock"));
+  QLockFile fileLock(fileLockName(path));
   fileLock.setStaleLockTime(kStaleLockMs);
   if (!fileLock.tryLock(kFileLockWaitMs))
     return fileLock.error() == QLockFile::LockFailedError ? QStringLiteral("busy") : QStringLiteral("write");

@@ -50,6 +50,10 @@ QByteArray escapedText(const QString& text, bool* ok);
 // key are plain names (letters, digits, '_').
 bool putLine(QByteArray& file, const QString& section, const QString& key, const QByteArray& escapedValue);
 
+// The lock file QSettings takes beside the settings file at `path` while it
+// writes it.
+QString fileLockName(const QString& path);
+
 // Puts the texts of `changes` ("group/key" -> text) into the file of
 // `settings` in place, under the lock QSettings itself takes while it writes
 // the file, and has `settings` read the file again, so that every QSettings

@@ -6,10 +6,19 @@
 // ["settings", "group/key"] replies how a QSettings of its own reads the file
 // now: {"value": that key's value, looked up first as the program looks up
 // a setting, "all": every setting, {"group/key": text or list of texts}}.
+// ["holdFileLock", ms] does what QSettings does while it saves, drawn out:
+// it takes the lock QSettings takes beside the file ("<file>.lock"), reads
+// the file, replies, and ms later writes what it read with "[peer]
+// mark=<ms>" added, then gives the lock back.
+// ["sameTime", command...] runs the command, then sets the file's time back
+// to the one it had before, as a save within one tick of the file system's
+// clock leaves it; its reply gets "sameSize": whether the size stayed.
 #include "backend/app_controller.h"
 #include "backend/settings_store_file.h"
 #include "tests/qml_shell/shell_test_backend.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,7 +26,9 @@
 #include <QLockFile>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QSaveFile>
 #include <QSettings>
+#include <QThread>
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <iostream>
@@ -26,6 +37,11 @@
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
 
 namespace {
+
+QByteArray fileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // The value of `key`, then every setting by its name as QSettings looks it
 // up ("a//k" is "a/k"). The value is looked up before the whole file is
@@ -60,7 +76,9 @@ int main(int argc, char* argv[]) {
   engine.load(QUrl::fromLocalFile(QStringLiteral(STORE_PEER_QML)));
   if (engine.rootObjects().isEmpty()) return 2;
   QObject* peer = engine.rootObjects().first();
+  const QString path = QSettings().fileName();
   QLockFile lock(SettingsStoreFile::lockFileName());
+  QLockFile fileLock(path + QStringLiteral(".lock"));
   const auto run = [&](const QJsonArray& command) {
     QMetaObject::invokeMethod(peer, "run",
                               Q_ARG(QVariant, QString::fromUtf8(QJsonDocument(command).toJson(QJsonDocument::Compact))));
@@ -81,6 +99,30 @@ int main(int argc, char* argv[]) {
       lock.unlock();
     } else if (name == QLatin1String("settings")) {
       reply = settingsRead(command.at(1).toString());
+    } else if (name == QLatin1String("holdFileLock")) {
+      if (fileLock.tryLock(5000)) {
+        const QByteArray read = fileBytes(path);
+        std::cout << "{\"held\":true}" << std::endl;
+        const int ms = command.at(1).toInt();
+        QThread::msleep(ms);
+        QSaveFile out(path);
+        if (out.open(QIODevice::WriteOnly)) {
+          out.write(read + "\n[peer]\nmark=" + QByteArray::number(ms) + '\n');
+          out.commit();
+        }
+        fileLock.unlock();
+        continue;
+      }
+    } else if (name == QLatin1String("sameTime")) {
+      QFile file(path);
+      const qint64 size = file.size();
+      const QDateTime time = QFileInfo(path).lastModified();
+      QJsonArray inner = command;
+      inner.removeFirst();
+      QJsonObject answer = QJsonDocument::fromJson(run(inner).toUtf8()).object();
+      if (file.open(QIODevice::ReadWrite)) file.setFileTime(time, QFileDevice::FileModificationTime);
+      answer.insert("sameSize", file.size() == size);
+      reply = QString::fromUtf8(QJsonDocument(answer).toJson(QJsonDocument::Compact));
     } else {
       reply = run(command);
     }

@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import Qt.labs.settings
 import Velmora
 import SetupTestSupport
 
@@ -17,6 +18,7 @@ Item {
     SetupPageCase {
         name: "SetupOtherCopy"
 
+        readonly property Settings apart: Settings { category: "apart" }
         property var fileAsItWas: null
 
         function cleanup() {
@@ -30,12 +32,15 @@ Item {
         }
         function startPeer() { verify(peer.start().profiles !== undefined, "the other copy runs") }
         function fileUrl(path) { return "file://" + path }
-        // The settings file as a user's editor leaves it; put back as it was after the test.
-        function writeSettingsFile(text) {
-            var path = appController.storeFile.fileName()
+        // The settings file is put back as it was after the test.
+        function keepSettingsFile() {
             if (fileAsItWas === null)
-                fileAsItWas = appController.readTextFile(fileUrl(path)).text || ""
-            compare(appController.saveTextFile(fileUrl(path), text).ok, true)
+                fileAsItWas = appController.readTextFile(fileUrl(appController.storeFile.fileName())).text || ""
+        }
+        // The settings file as a user's editor leaves it.
+        function writeSettingsFile(text) {
+            keepSettingsFile()
+            compare(appController.saveTextFile(fileUrl(appController.storeFile.fileName()), text).ok, true)
         }
         // A text in a settings file in the form QSettings writes it: quoted, its quotes and backslashes escaped.
         function iniText(text) { return '"' + text.replace(/\\/g, "\\\\").replace(/"/g, '\\"') + '"' }
@@ -186,6 +191,44 @@ Item {
             delete before[key]
             delete after.all[key]
             compare(after.all, before)
+        }
+
+        // The lock the in-place writer takes is the one QSettings takes while
+        // it writes the file: a save waits for another copy's QSettings and
+        // keeps what that wrote, and this copy's QSettings waits alike.
+        function test_saves_and_qsettings_wait_for_each_other() {
+            keepSettingsFile()
+            startPeer()
+            compare(peer.ask(["holdFileLock", 1500]).held, true)
+            saveProfile("WhileWriting")
+            verify(peer.ask(["settings", "peer/mark"]).value === "1500", "the other copy's write ended")
+            tryVerify(function() { return names(onDisk("profilesJson")).indexOf("WhileWriting") >= 0 }, 5000,
+                      "the save went in after the other copy's write")
+            compare(appController.storeFile.read("peer", "mark"), "1500")
+
+            compare(peer.ask(["holdFileLock", 1000]).held, true)
+            apart.setValue("written", "yes")
+            apart.sync()
+            compare([appController.storeFile.read("peer", "mark"), appController.storeFile.read("apart", "written"),
+                     names(onDisk("profilesJson"))], ["1000", "yes", ["WhileWriting"]])
+        }
+
+        // Another copy's save that left the file's size as it was, within one
+        // tick of the file system's clock (its time as before): the next
+        // change here reads it all the same and keeps it.
+        function test_a_save_of_another_copy_within_one_clock_tick_is_kept() {
+            var utg = "6-max / No rake / RFI / UTG", hj = "6-max / No rake / RFI / HJ"
+            page.oopStandardOverrides = { [utg]: "AA" }
+            page.persistStandardOverrides("oop")
+            startPeer()
+            // This copy's settings noted the file's size and time as they are now.
+            apart.sync()
+            verify(peer.ask(["sameTime", "override", "oop", utg, "KK"]).sameSize, "a save of the same size")
+            page.oopStandardOverrides = Object.assign({ [hj]: "QQ" }, page.oopStandardOverrides)
+            page.persistStandardOverrides("oop")
+            var both = { [utg]: "KK", [hj]: "QQ" }
+            compare(page.oopStandardOverrides, both)
+            compare(peer.ask(["reload"]).oopStandard, both)
         }
     }
 }
