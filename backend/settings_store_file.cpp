@@ -76,7 +76,9 @@ QString writeFailure(const QString& path, qint64 changedBytes) {
 
 }  // namespace
 
-SettingsStoreFile::SettingsStoreFile(QObject* parent) : QObject(parent) {}
+SettingsStoreFile::SettingsStoreFile(QObject* parent) : QObject(parent) {
+  settings_ini::removeLeftCopies(QSettings().fileName());
+}
 
 QString SettingsStoreFile::lockFileName() {
   return QSettings().fileName() + QStringLiteral(".stores.lock");

@@ -7,7 +7,10 @@
 // released. A lock left behind by a copy that ended without releasing it is
 // taken over. Where no lock can be made (a settings folder that cannot be
 // written), the stores are still read: a change that only reads succeeds,
-// and one that would write is refused without writing anything.
+// and one that would write is refused without writing anything. Made at
+// the program's start, it removes the copies of the settings file a copy of
+// the program killed while writing it left behind (settings_ini::
+// removeLeftCopies).
 //
 // Runs on the GUI thread. No exception leaves an invokable.
 #pragma once

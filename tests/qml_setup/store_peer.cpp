@@ -2,7 +2,8 @@
 // own: store_peer <settings folder> <organisation and application name>.
 // It prints its stores as read at start on one JSON line, then one reply line
 // for each command line on standard input, and ends with its input.
-// ["hold"] takes the stores' lock and keeps it, ["release"] gives it back.
+// ["hold"] takes the stores' lock and keeps it, ["release"] gives it back
+// (and what ["writeCopy"] holds).
 // ["settings", "group/key"] replies how a QSettings of its own reads the file
 // now: {"value": that key's value, looked up first as the program looks up
 // a setting, "all": every setting, {"group/key": text or list of texts}}.
@@ -10,6 +11,9 @@
 // it takes the lock QSettings takes beside the file ("<file>.lock"), reads
 // the file, replies, and ms later writes what it read with "[peer]
 // mark=<ms>" added, then gives the lock back.
+// ["writeCopy"] takes that lock and writes a copy of the file beside it, as
+// QSaveFile does on a file system without unnamed files while QSettings
+// saves, and keeps both until ["release"]: {"copy": its path}.
 // ["sameTime", command...] runs the command, then sets the file's time back
 // to the one it had before, as a save within one tick of the file system's
 // clock leaves it; its reply gets "sameSize": whether the size stayed.
@@ -28,10 +32,12 @@
 #include <QQmlContext>
 #include <QSaveFile>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <QThread>
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <iostream>
+#include <memory>
 #include <string>
 
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
@@ -79,6 +85,7 @@ int main(int argc, char* argv[]) {
   const QString path = QSettings().fileName();
   QLockFile lock(SettingsStoreFile::lockFileName());
   QLockFile fileLock(path + QStringLiteral(".lock"));
+  std::unique_ptr<QTemporaryFile> copy;
   const auto run = [&](const QJsonArray& command) {
     QMetaObject::invokeMethod(peer, "run",
                               Q_ARG(QVariant, QString::fromUtf8(QJsonDocument(command).toJson(QJsonDocument::Compact))));
@@ -97,6 +104,8 @@ int main(int argc, char* argv[]) {
       if (lock.tryLock(5000)) reply = QStringLiteral("{\"held\":true}");
     } else if (name == QLatin1String("release")) {
       lock.unlock();
+      copy.reset();
+      fileLock.unlock();
     } else if (name == QLatin1String("settings")) {
       reply = settingsRead(command.at(1).toString());
     } else if (name == QLatin1String("holdFileLock")) {
@@ -113,6 +122,11 @@ int main(int argc, char* argv[]) {
         fileLock.unlock();
         continue;
       }
+    } else if (name == QLatin1String("writeCopy")) {
+      copy = std::make_unique<QTemporaryFile>(path);
+      copy->setAutoRemove(false);
+      if (fileLock.tryLock(5000) && copy->open() && copy->write(fileBytes(path)) >= 0 && copy->flush())
+        reply = QString::fromUtf8(QJsonDocument(QJsonObject{{"copy", copy->fileName()}}).toJson(QJsonDocument::Compact));
     } else if (name == QLatin1String("sameTime")) {
       QFile file(path);
       const qint64 size = file.size();

@@ -32,6 +32,7 @@ Item {
         }
         function startPeer() { verify(peer.start().profiles !== undefined, "the other copy runs") }
         function fileUrl(path) { return "file://" + path }
+        function exists(path) { return appController.readTextFile(fileUrl(path)).ok === true }
         // The settings file is put back as it was after the test.
         function keepSettingsFile() {
             if (fileAsItWas === null)
@@ -229,6 +230,27 @@ Item {
             var both = { [utg]: "KK", [hj]: "QQ" }
             compare(page.oopStandardOverrides, both)
             compare(peer.ask(["reload"]).oopStandard, both)
+        }
+
+        // A copy of the settings file that a copy killed while saving left
+        // beside it is removed when the next copy starts; one that a running
+        // copy is writing stays, and so do files of other names.
+        function test_copies_a_killed_copy_left_go_at_the_next_start() {
+            var path = appController.storeFile.fileName()
+            var text = appController.readTextFile(fileUrl(path)).text
+            var alike = [path + ".bak", path + ".AbCdEfG", path + ".AbCdE"]
+            for (var name of alike)
+                compare(appController.saveTextFile(fileUrl(name), "x").ok, true)
+            startPeer()
+            var copy = peer.ask(["writeCopy"]).copy
+            verify(copy.indexOf(path + ".") === 0 && exists(copy), copy)
+            verify(reader.start().profiles !== undefined, "a copy started while the other writes")
+            reader.stop()
+            verify(exists(copy), "the copy being written stays")
+            peer.kill()
+            verify(reader.start().profiles !== undefined, "a copy started after the other was killed")
+            compare([exists(copy)].concat(alike.map(exists)), [false, true, true, true])
+            compare(appController.readTextFile(fileUrl(path)).text, text)
         }
     }
 }
