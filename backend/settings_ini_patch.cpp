@@ -2,7 +2,9 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHashFunctions>
 #include <QLockFile>
 #include <QSaveFile>
@@ -19,7 +21,13 @@ namespace {
 // file (another process saving its settings).
 constexpr int kFileLockWaitMs = 1000;
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+// How long the start waits for that lock before it leaves the copies left
+// behind for a later start.
+constexpr int kLeftCopiesLockWaitMs = 100;
+
+// The blanks QSettings passes over before a line. A form feed or a vertical
+// tab it reads as part of the line ("\f[ui]" is no section to it).
+bool isLineSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 bool isHexDigit(char16_t c) {
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -32,6 +40,12 @@ struct Line {
   qsizetype start = 0;
   qsizetype end = 0;  // past its last byte, before its line break
   qsizetype equals = -1;
+  // Whether the line ends where its line break is: no line break inside
+  // quotes or after a backslash, no quote still open and no backslash
+  // left at the end of the file. Only such a line reads the same whatever
+  // is put after it (QSettings writes no other); a quote left open takes
+  // in every line that follows it.
+  bool whole = true;
 };
 
 // The characters nextLine looks at; every other one is passed over in runs,
@@ -47,8 +61,9 @@ bool nextLine(const QByteArray& data, qsizetype& pos, Line& line) {
   const char* bytes = data.constData();
   bool inQuotes = false;
   line.equals = -1;
+  line.whole = true;
   line.start = pos;
-  while (line.start < size && isSpace(data.at(line.start))) ++line.start;
+  while (line.start < size && isLineSpace(data.at(line.start))) ++line.start;
   qsizetype i = line.start;
   while (i < size) {
     while (i < size && !kLineMarks[static_cast<unsigned char>(bytes[i])]) ++i;
@@ -62,10 +77,15 @@ bool nextLine(const QByteArray& data, qsizetype& pos, Line& line) {
       } else if (!inQuotes) {
         --i;
         break;
+      } else {
+        line.whole = false;
       }
     } else if (ch == '\\') {
-      if (i < size) {
+      if (i >= size) {
+        line.whole = false;
+      } else {
         const char next = data.at(i++);
+        if (next == '\n' || next == '\r') line.whole = false;
         if (i < size) {
           const char after = data.at(i);
           if ((next == '\n' && after == '\r') || (next == '\r' && after == '\n')) ++i;
@@ -76,7 +96,7 @@ bool nextLine(const QByteArray& data, qsizetype& pos, Line& line) {
     } else if (ch == ';') {
       if (i == line.start + 1) {
         while (i < size && data.at(i) != '\n' && data.at(i) != '\r') ++i;
-        while (i < size && isSpace(data.at(i))) ++i;
+        while (i < size && isLineSpace(data.at(i))) ++i;
         line.start = i;
       } else if (!inQuotes) {
         --i;
@@ -84,6 +104,7 @@ bool nextLine(const QByteArray& data, qsizetype& pos, Line& line) {
       }
     }
   }
+  if (inQuotes) line.whole = false;
   pos = i;
   line.end = i;
   return line.end > line.start;
@@ -120,30 +141,117 @@ QByteArray keyOf(const QByteArray& file, const Line& line) {
   return trimmed(file, line.start, line.equals < 0 ? line.end : line.equals);
 }
 
+// A character QSettings writes into a section's or a key's name as it is.
+bool isNameChar(uint c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' ||
+         c == '.';
+}
+
+int upperHexDigit(char c) { return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1; }
+
+// Whether `name` is in the very form QSettings writes a name in: its name
+// characters as they are, every other character as "%XX" (up to U+00FF)
+// or "%UXXXX" (above) in upper-case hex, and, where `parts`, a '\' between
+// the parts of a key below its group. QSettings reads a name in any other
+// form as another name than its bytes spell ("[ ranges ]" and "[%72anges]"
+// as "ranges", "%64arkMode" as "darkMode", a stray '\' as an empty part),
+// while each name it writes has one form only: names in this form are the
+// same names to both exactly where their bytes are the same.
+bool inWrittenForm(QByteArrayView name, bool parts) {
+  if (name.isEmpty()) return false;
+  for (qsizetype i = 0; i < name.size();) {
+    const char c = name[i];
+    if (isNameChar(static_cast<unsigned char>(c))) {
+      ++i;
+    } else if (c == '\\') {
+      if (!parts || i == 0 || i + 1 == name.size() || name[i + 1] == '\\') return false;
+      ++i;
+    } else if (c == '%') {
+      const bool wide = i + 1 < name.size() && name[i + 1] == 'U';
+      const qsizetype from = i + (wide ? 2 : 1), to = from + (wide ? 4 : 2);
+      if (to > name.size()) return false;
+      uint code = 0;
+      for (qsizetype k = from; k < to; ++k) {
+        const int digit = upperHexDigit(name[k]);
+        if (digit < 0) return false;
+        code = code * 16 + uint(digit);
+      }
+      // A name character, or '/' (written as '\'), is never encoded.
+      if (wide ? code <= 0xFF : isNameChar(code) || code == '/') return false;
+      i = to;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+// A section line as QSettings writes one: "[name]" with nothing after it but
+// blanks, the name in its written form; "General" holds the settings outside
+// every group, "%General" a group of that name, and "general" in any other
+// letter case, which QSettings also reads as outside every group, is not one.
+bool writtenSection(const QByteArray& file, const Line& line, QByteArray* name) {
+  if (!sectionName(file, line, name)) return false;
+  for (qsizetype i = line.start + name->size() + 2; i < line.end; ++i)
+    if (file.at(i) != ' ' && file.at(i) != '\t') return false;
+  if (*name == "General" || *name == "%General") return true;
+  return inWrittenForm(*name, false) && name->compare("general", Qt::CaseInsensitive) != 0;
+}
+
+// Reads the lines of `file` in turn as QSettings reads them, calling
+// `onSection(line, name)` for a section line and `onEntry(line)` for each
+// entry line of the section last named; a call that returns false ends the
+// walk. False where it ended so, or at the first line that is not in the
+// form QSettings writes lines in (a whole line, see Line, with names in
+// their written form): in a file that holds one, a change of one line's
+// bytes is not known to be a change of that one setting as QSettings reads
+// the file.
+template <typename OnSection, typename OnEntry>
+bool readLines(const QByteArray& file, OnSection&& onSection, OnEntry&& onEntry) {
+  bool inGroup = false;  // lines before every section, and those of "[General]", are outside every group
+  qsizetype pos = 0;
+  Line line;
+  while (pos < file.size()) {
+    if (!nextLine(file, pos, line)) continue;
+    if (!line.whole) return false;
+    if (file.at(line.start) == '[') {
+      QByteArray name;
+      if (!writtenSection(file, line, &name)) return false;
+      inGroup = name != "General";
+      if (!onSection(line, name)) return false;
+    } else if (line.equals < 0 || !inWrittenForm(keyOf(file, line), inGroup) || !onEntry(line)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
+
+QString fileLockName(const QString& path) { return path + QStringLiteral(".lock"); }
 
 QString stampOf(const QByteArray& bytes) {
   return QString::number(bytes.size()) + QLatin1Char(':') + QString::number(qHash(bytes, size_t(0)), 16);
 }
 
-QMap<QString, QString> lineStamps(const QByteArray& file) {
+QMap<QString, QString> lineStamps(const QByteArray& file, bool* asWritten) {
   QMap<QString, QString> stamps;
   QString section;
-  qsizetype pos = 0;
-  Line line;
-  while (pos < file.size()) {
-    if (!nextLine(file, pos, line)) continue;
-    if (file.at(line.start) == '[') {
-      QByteArray name;
-      section = sectionName(file, line, &name) ? QString::fromUtf8(name) : QString();
-      continue;
-    }
-    const QString name = section + QLatin1Char('/') + QString::fromUtf8(keyOf(file, line));
-    const auto known = stamps.constFind(name);
-    stamps.insert(name, known != stamps.cend()
-                            ? QString()
-                            : stampOf(QByteArray::fromRawData(file.constData() + line.start, line.end - line.start)));
-  }
+  const bool read = readLines(
+      file,
+      [&](const Line&, const QByteArray& name) {
+        section = QString::fromUtf8(name);
+        return true;
+      },
+      [&](const Line& line) {
+        const QString name = section + QLatin1Char('/') + QString::fromUtf8(keyOf(file, line));
+        const auto known = stamps.constFind(name);
+        stamps.insert(name, known != stamps.cend() ? QString()
+                                                   : stampOf(QByteArray::fromRawData(file.constData() + line.start,
+                                                                                     line.end - line.start)));
+        return true;
+      });
+  if (asWritten) *asWritten = read;
   return stamps;
 }
 
@@ -221,30 +329,28 @@ QByteArray escapedText(const QString& text, bool* ok) {
 bool putLine(QByteArray& file, const QString& section, const QString& key, const QByteArray& escapedValue) {
   const QByteArray wantedSection = section.toUtf8();
   const QByteArray wantedKey = key.toUtf8();
-  QByteArray current;  // the section the line being read belongs to ("" before the first)
+  bool inWanted = false;  // whether the line being read is in the wanted section
   qsizetype keyStart = -1, keyEnd = -1;
   qsizetype sectionEnd = -1;  // end of the wanted section's last line
-  int sections = 0;
-  qsizetype pos = 0;
-  Line line;
-  while (pos < file.size()) {
-    if (!nextLine(file, pos, line)) continue;
-    if (file.at(line.start) == '[') {
-      if (!sectionName(file, line, &current)) return false;
-      if (current == wantedSection) {
-        if (++sections > 1) return false;
+  const bool read = readLines(
+      file,
+      [&](const Line& line, const QByteArray& name) {
+        inWanted = name == wantedSection;
+        if (!inWanted) return true;
+        if (sectionEnd >= 0) return false;  // the section twice
         sectionEnd = line.end;
-      }
-      continue;
-    }
-    if (current != wantedSection) continue;
-    sectionEnd = line.end;
-    if (keyOf(file, line) == wantedKey) {
-      if (keyStart >= 0) return false;
-      keyStart = line.start;
-      keyEnd = line.end;
-    }
-  }
+        return true;
+      },
+      [&](const Line& line) {
+        if (!inWanted) return true;
+        sectionEnd = line.end;
+        if (keyOf(file, line) != wantedKey) return true;
+        if (keyStart >= 0) return false;  // the key twice
+        keyStart = line.start;
+        keyEnd = line.end;
+        return true;
+      });
+  if (!read) return false;
   const QByteArray entry = entryLine(key, escapedValue);
   if (keyStart >= 0) {
     file.replace(keyStart, keyEnd - keyStart, entry);
@@ -263,7 +369,7 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
   const QString path = settings.fileName();
   QFile current(path);
   if (!current.exists()) return QStringLiteral("fallback");
-  QLockFile fileLock(path + QStringLiteral(".lock"));
+  QLockFile fileLock(fileLockName(path));
   fileLock.setStaleLockTime(kStaleLockMs);
   if (!fileLock.tryLock(kFileLockWaitMs))
     return fileLock.error() == QLockFile::LockFailedError ? QStringLiteral("busy") : QStringLiteral("write");
@@ -277,8 +383,11 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
   for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
     const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
     const QString section = it.key().left(qMax<qsizetype>(slash, 0)), key = it.key().mid(slash + 1);
-    // Any other name QSettings writes in a form of its own.
-    if (slash <= 0 || !isPlainName(section) || !isPlainName(key)) return QStringLiteral("fallback");
+    // Any other name QSettings writes in a form of its own; a group named
+    // "General" among them, whose section would be "[%General]".
+    if (slash <= 0 || !isPlainName(section) || !isPlainName(key) ||
+        section.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
+      return QStringLiteral("fallback");
     bool escaped = false;
     const QByteArray value = escapedText(it.value(), &escaped);
     if (!escaped || !putLine(bytes, section, key, value)) return QStringLiteral("fallback");
@@ -304,6 +413,33 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
   fileLock.unlock();
   settings.sync();
   return QString();
+}
+
+void removeLeftCopies(const QString& path) {
+  const QFileInfo file(path);
+  const QDir folder = file.absoluteDir();
+  const QString prefix = file.fileName() + QLatin1Char('.');
+  // "<file>.XXXXXX" as QSaveFile names its copies: six letters.
+  const auto leftCopies = [&] {
+    QStringList names;
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
+      if (name.size() != prefix.size() + 6 || !name.startsWith(prefix)) continue;
+      const QStringView suffix = QStringView(name).mid(prefix.size());
+      if (std::all_of(suffix.begin(), suffix.end(),
+                      [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }))
+        names << name;
+    }
+    return names;
+  };
+  if (!folder.exists() || leftCopies().isEmpty()) return;
+  QLockFile lock(fileLockName(path));
+  lock.setStaleLockTime(kStaleLockMs);
+  if (!lock.tryLock(kLeftCopiesLockWaitMs)) return;
+  for (const QString& name : leftCopies()) {
+    if (QFile::remove(folder.filePath(name)))
+      qInfo().noquote() << "Settings: removed" << QDir::toNativeSeparators(folder.filePath(name))
+                        << "left behind by a copy of the program that ended while saving the settings";
+  }
 }
 
 void moveTimeOn(const QString& path, const QDateTime& floor) {

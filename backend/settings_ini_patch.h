@@ -4,7 +4,10 @@
 // GUI thread for tens of milliseconds; the Setup page's stores change one or
 // two large texts at a time. Here the lines of those keys are replaced in
 // the file's bytes, written in exactly the form QSettings writes and reads
-// them, and every other line is left as it is.
+// them, and every other line is left as it is. That is done only in a file
+// whose every line is one QSettings could have written (see putLine): in
+// it, the bytes of a line are the setting QSettings reads there. A file
+// edited by hand into another form is left to QSettings to write.
 #pragma once
 
 #include <QByteArray>
@@ -35,10 +38,21 @@ QByteArray escapedText(const QString& text, bool* ok);
 // key's line is replaced where the section has it, else added as the
 // section's last line, and the section is added at the end where the file
 // has none. False (and `file` unchanged) where the file is not laid out as
-// QSettings lays it out (the key twice, a line it cannot place), so that the
-// caller lets QSettings write instead. Section and key are plain names
-// (letters, digits, '_').
+// QSettings lays it out, so that the caller lets QSettings write instead:
+// the section or the key twice, or a line in a form QSettings never writes,
+// which it reads as another name or another line than its bytes say: a
+// quote left open at the line's end (it takes every later line into the
+// value), a line continued after a backslash or a backslash ending the
+// file, anything beside "[name]" on a section line, a line without '=',
+// and a name not spelled as QSettings spells it (blanks inside the
+// brackets, a percent code of a letter, a stray backslash). Comments and
+// blanks around a key's '=' are read alike by both, and kept. Section and
+// key are plain names (letters, digits, '_').
 bool putLine(QByteArray& file, const QString& section, const QString& key, const QByteArray& escapedValue);
+
+// The lock file QSettings takes beside the settings file at `path` while it
+// writes it (and while its copy is written, see removeLeftCopies).
+QString fileLockName(const QString& path);
 
 // Puts the texts of `changes` ("group/key" -> text) into the file of
 // `settings` in place, under the lock QSettings itself takes while it writes
@@ -47,8 +61,8 @@ bool putLine(QByteArray& file, const QString& section, const QString& key, const
 // as it would be put, the file is left untouched. Returns "" when written
 // or left so (`written`, when given, gets the file's bytes now), "fallback"
 // when the file is not one this can change (it is missing, not laid out as
-// QSettings writes it, or a section or key is not a plain name: the caller
-// lets QSettings write), "busy" when
+// QSettings writes it, see putLine, or a section or key is not a plain
+// name: the caller lets QSettings write), "busy" when
 // another process's QSettings kept its lock for a second, "write" when the
 // file could not be written (it is then as it was).
 // `stamps`, when given, gets the stamp (see lineStamps) of each changed
@@ -63,7 +77,21 @@ QString stampOf(const QByteArray& bytes);
 // The stamp of each key's line in the INI file `file`, by "group/key": the
 // stampOf the line as QSettings reads it, so that a key whose stamp stayed
 // holds the same text; "" for a key the file holds more than once.
-QMap<QString, QString> lineStamps(const QByteArray& file);
+// `asWritten`, when given, tells whether every line of the file is in the
+// form QSettings writes (see putLine); only then do the stamps tell the
+// texts QSettings reads.
+QMap<QString, QString> lineStamps(const QByteArray& file, bool* asWritten = nullptr);
+
+// Removes the copies of the settings file at `path` that a program killed
+// while writing the file left beside it. QSettings and putInPlace write the
+// file anew through QSaveFile, which writes a copy "<file>.XXXXXX" (six
+// letters) and renames it over the file; on a file system without unnamed
+// files the copy is there for the whole write, and a kill leaves it, as
+// large as the file. Such a copy is being written only while its writer
+// holds the file's lock (fileLockName): the copies are removed under that
+// lock, and where another copy of the program holds it (writing the file
+// now) nothing is removed.
+void removeLeftCopies(const QString& path);
 
 // QSettings reads its file again only when the file's size or modification
 // time differs from what it noted at its last read. A read that raced

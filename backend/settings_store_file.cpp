@@ -76,7 +76,9 @@ QString writeFailure(const QString& path, qint64 changedBytes) {
 
 }  // namespace
 
-SettingsStoreFile::SettingsStoreFile(QObject* parent) : QObject(parent) {}
+SettingsStoreFile::SettingsStoreFile(QObject* parent) : QObject(parent) {
+  settings_ini::removeLeftCopies(QSettings().fileName());
+}
 
 QString SettingsStoreFile::lockFileName() {
   return QSettings().fileName() + QStringLiteral(".stores.lock");
@@ -145,9 +147,11 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
   m_current = &settings;
   m_readOnly = !locked;
   m_changes.clear();
-  // The stamps of the lines: those this object left, or read from the file now.
-  m_linesKnown = !stampNow.isEmpty();
-  m_lines = asLeft ? m_lastLines : settings_ini::lineStamps(bytes);
+  // The stamps of the lines: those this object left, or read from the file
+  // now, where they tell the texts QSettings reads.
+  bool asWritten = true;
+  m_lines = asLeft ? m_lastLines : settings_ini::lineStamps(bytes, &asWritten);
+  m_linesKnown = !stampNow.isEmpty() && asWritten;
   bytes.clear();
   QJSValue result = work.isCallable() ? QJSValue(work).call({QJSValue(stampNow)}) : QJSValue();
   m_current = nullptr;
@@ -181,11 +185,15 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
     if (put == QLatin1String("fallback")) {
       for (auto it = changes.cbegin(); it != changes.cend(); ++it) settings.setValue(it.key(), it.value());
       settings.sync();
-      if (settings.status() != QSettings::NoError) return answer(false, failure(), path);
+      // A line QSettings cannot read (one without '=') is told only once the
+      // stores were read, and the first error sticks: the file was written
+      // anew all the same where it can be written (as syncStatus tells it).
+      const bool damagedLine = settings.status() == QSettings::FormatError && QFileInfo(file).isWritable();
+      if (settings.status() != QSettings::NoError && !damagedLine) return answer(false, failure(), path);
       // The file as QSettings wrote it.
       written = stampOf(file, &bytes);
-      lines = settings_ini::lineStamps(bytes);
-      linesKnown = !written.isEmpty();
+      lines = settings_ini::lineStamps(bytes, &asWritten);
+      linesKnown = !written.isEmpty() && asWritten;
     } else if (put == QLatin1String("write")) {
       return answer(false, failure(), path);
     } else if (!put.isEmpty()) {

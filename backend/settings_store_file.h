@@ -7,7 +7,10 @@
 // released. A lock left behind by a copy that ended without releasing it is
 // taken over. Where no lock can be made (a settings folder that cannot be
 // written), the stores are still read: a change that only reads succeeds,
-// and one that would write is refused without writing anything.
+// and one that would write is refused without writing anything. Made at
+// the program's start, it removes the copies of the settings file a copy of
+// the program killed while writing it left behind (settings_ini::
+// removeLeftCopies).
 //
 // Runs on the GUI thread. No exception leaves an invokable.
 #pragma once
@@ -65,9 +68,10 @@ class SettingsStoreFile : public QObject {
   // Inside a work: a short text that changes whenever the line of
   // group/key in the settings file does, as read under the lock; "none"
   // where the file has no such key, "" where it cannot be told (a key the
-  // file holds twice, one the work wrote, a file that could not be read,
-  // outside a work). A store whose stamp is the one the last transact
-  // returned for it (its "stamps") holds the text it held then.
+  // file holds twice, one the work wrote, a file that could not be read or
+  // that holds a line QSettings would not have written, outside a work). A
+  // store whose stamp is the one the last transact returned for it (its
+  // "stamps") holds the text it held then.
   Q_INVOKABLE QString storeStamp(const QString& group, const QString& key) const;
 
   // The settings file the stores live in, with native separators.

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSize>
 #include <QTemporaryDir>
 
 #include <unistd.h>
@@ -91,12 +92,18 @@ TEST_F(SettingsStoreTest, PermissionsOfAnOrdinaryUser) {
 // A store's text is put into the file in the very form QSettings writes it
 // (another copy's QSettings reads it back unchanged), where the key was, in
 // its section or in a new section, and every other setting stays; a text
-// written again as it is stored leaves the file untouched.
+// written again as it is stored leaves the file untouched. Every form of
+// line QSettings writes (keys below a group, names it encodes, settings
+// outside every group, a group named "General", its own encodings of
+// values) leaves the file one that is changed in place.
 TEST_F(SettingsStoreTest, TextsPutInPlaceAsQSettingsWritesThem) {
   const QString file = usePath(scratch.filePath("inplace"));
   const std::pair<const char*, QVariant> others[] = {
-      {"ui/darkMode", false}, {"solveActivity/2026-01-05/solves", 3}, {"ranges/zz", "after"}};
-  for (const auto& [key, value] : others) QSettings().setValue(key, value);
+      {"ui/darkMode", false},     {"solveActivity/2026-01-05/solves", 3}, {"ranges/zz", "after"},
+      {"outside", "any group"},   {"General/inside", "a group"},          {"a b/c.d-e f", "encoded"},
+      {"u/\xc3\xa9\xe2\x80\x93", "wide"}, {"v/bytes", QByteArray("\x01z")},          {"v/size", QSize(3, 4)}};
+  for (const auto& [key, value] : others) QSettings().setValue(QString::fromUtf8(key), value);
+  QSettings().setValue("v/list", QStringList{"a, b", "c"});
   QSettings().setValue("ranges/oopCustomRangesJson", "[]");
   SettingsStoreFile store;
   QJSEngine js;
@@ -130,9 +137,16 @@ TEST_F(SettingsStoreTest, TextsPutInPlaceAsQSettingsWritesThem) {
     const QSettings other(copy, QSettings::IniFormat);
     for (const char* key : {"ranges/oopCustomRangesJson", "ranges/ipCustomRangesJson", "settings_profiles/profilesJson"})
       EXPECT_EQ(other.value(key).toString(), text) << key;
-    for (const auto& [key, value] : others) EXPECT_EQ(other.value(key).toString(), value.toString()) << key;
+    for (const auto& [key, value] : others)
+      EXPECT_EQ(other.value(QString::fromUtf8(key)), QSettings().value(QString::fromUtf8(key))) << key;
+    EXPECT_EQ(other.value("v/list").toStringList(), (QStringList{"a, b", "c"}));
     EXPECT_EQ(QSettings().value("settings_profiles/profilesJson").toString(), text);
   }
+  // In place: the new key after the section's last line, the new section at
+  // the end, where QSettings, writing the file anew, would have sorted them.
+  const QByteArray bytes = readAll(file);
+  EXPECT_LT(bytes.indexOf("\nzz="), bytes.indexOf("\nipCustomRangesJson="));
+  EXPECT_LT(bytes.indexOf("\n[v]"), bytes.indexOf("\n[settings_profiles]"));
   const QString stamp = store.stamp();
   const QDateTime modified = QFileInfo(file).lastModified();
   put.call({QString()});
@@ -202,6 +216,10 @@ TEST_F(SettingsStoreTest, StoreStampsFollowTheLinesOfTheirKeys) {
   EXPECT_EQ(seen(change.call(), "oopCustomRangesJson"), put);
 
   ASSERT_TRUE(writeFile(file, readAll(file) + "\n[ranges]\noopCustomRangesJson=[5]\n"));
+  EXPECT_EQ(seen(change.call(), "oopCustomRangesJson"), "");
+  // Nor one the file holds once as its bytes spell it and once more as
+  // QSettings reads another line (the later one, which it takes).
+  ASSERT_TRUE(writeFile(file, "[ranges]\noopCustomRangesJson=[6]\n[ ranges ]\noopCustomRangesJson=[7]\n"));
   EXPECT_EQ(seen(change.call(), "oopCustomRangesJson"), "");
 }
 

@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import Qt.labs.settings
 import Velmora
 import SetupTestSupport
 
@@ -11,16 +12,39 @@ Item {
     height: 1000
 
     StorePeerProcess { id: peer }
+    // A third copy: one that starts, or reads the settings file with a QSettings of its own.
+    StorePeerProcess { id: reader }
 
     SetupPageCase {
         name: "SetupOtherCopy"
 
+        readonly property Settings apart: Settings { category: "apart" }
+        property var fileAsItWas: null
+
         function cleanup() {
             settingsSandbox.restore()
             peer.kill()
+            reader.kill()
+            if (fileAsItWas !== null)
+                writeSettingsFile(fileAsItWas)
+            fileAsItWas = null
             clearStores()
         }
         function startPeer() { verify(peer.start().profiles !== undefined, "the other copy runs") }
+        function fileUrl(path) { return "file://" + path }
+        function exists(path) { return appController.readTextFile(fileUrl(path)).ok === true }
+        // The settings file is put back as it was after the test.
+        function keepSettingsFile() {
+            if (fileAsItWas === null)
+                fileAsItWas = appController.readTextFile(fileUrl(appController.storeFile.fileName())).text || ""
+        }
+        // The settings file as a user's editor leaves it.
+        function writeSettingsFile(text) {
+            keepSettingsFile()
+            compare(appController.saveTextFile(fileUrl(appController.storeFile.fileName()), text).ok, true)
+        }
+        // A text in a settings file in the form QSettings writes it: quoted, its quotes and backslashes escaped.
+        function iniText(text) { return '"' + text.replace(/\\/g, "\\\\").replace(/"/g, '\\"') + '"' }
         // The store's value as the settings file holds it now.
         function onDisk(key) {
             var text = appController.storeFile.read(key === "profilesJson" ? "settings_profiles" : "ranges", key)
@@ -124,6 +148,109 @@ Item {
             page.reloadStores()
             verify(note.text.startsWith("Your settings profiles could not be read: the settings file " + path + " "), note.text)
             compare(names(page.settingsProfiles), ["AfterCrash", "Waiting", "Next"])
+        }
+
+
+        // A settings file edited by hand into lines QSettings reads as other
+        // names or lines than their bytes spell: a save through the stores
+        // (or the Settings page of another copy) is read by the next copy
+        // as saved, and every other setting as it was read before.
+        function test_saves_into_a_settings_file_edited_by_hand_data() {
+            var old = iniText(JSON.stringify([{ id: "p0", name: "Old", data: {} }]))
+            return [
+                { tag: "a quote left open on the last line", text: '[ui]\ndarkMode=true\naccentHex="#ff8800' },
+                { tag: "blanks inside a section's brackets",
+                  text: "[settings_profiles]\nprofilesJsonBackup=\n[ui]\ndarkMode=true\n[ settings_profiles ]\nprofilesJson=" + old + "\n" },
+                { tag: "a section's name in percent codes",
+                  text: "[settings_profiles]\nprofilesJsonBackup=\n[%73ettings_profiles]\nprofilesJson=" + old + "\n" },
+                { tag: "a key's name in percent codes", text: "[settings_profiles]\nprofilesJson=[]\n%70rofilesJson=" + old + "\n" },
+                { tag: "a backslash ending a section's name",
+                  text: "[ui]\ndarkMode=true\n[settings_profiles\\]\nprofilesJson=" + old + "\n" },
+                { tag: "a form feed before a section", text: "\f[settings_profiles]\nprofilesJson=" + old + "\n" },
+                { tag: "a backslash ending the file", text: "[settings_profiles]\nnote=a\\" },
+                { tag: "a key's name in percent codes, saved on the Settings page", appearance: true,
+                  text: "[ui]\ndarkMode=true\n%64arkMode=true\n" }
+            ]
+        }
+        function test_saves_into_a_settings_file_edited_by_hand(data) {
+            startPeer()
+            verify(reader.start().profiles !== undefined, "the third copy runs")
+            writeSettingsFile(data.text)
+            var key = data.appearance ? "ui/darkMode" : "settings_profiles/profilesJson"
+            var before = reader.ask(["settings", key]).all
+            var wanted = "false"
+            if (data.appearance) {
+                peer.ask(["saveAppearance", false, null])
+            } else {
+                newPage()
+                saveProfile("Deep")
+                wanted = names(page.settingsProfiles)
+                compare([wanted.indexOf("Deep") >= 0, findChild(page, "profileStoreNote").shown], [true, false])
+            }
+            var after = reader.ask(["settings", key])
+            compare(data.appearance ? after.value : names(JSON.parse(after.value || "[]")), wanted)
+            delete before[key]
+            delete after.all[key]
+            compare(after.all, before)
+        }
+
+        // The lock the in-place writer takes is the one QSettings takes while
+        // it writes the file: a save waits for another copy's QSettings and
+        // keeps what that wrote, and this copy's QSettings waits alike.
+        function test_saves_and_qsettings_wait_for_each_other() {
+            keepSettingsFile()
+            startPeer()
+            compare(peer.ask(["holdFileLock", 1500]).held, true)
+            saveProfile("WhileWriting")
+            verify(peer.ask(["settings", "peer/mark"]).value === "1500", "the other copy's write ended")
+            tryVerify(function() { return names(onDisk("profilesJson")).indexOf("WhileWriting") >= 0 }, 5000,
+                      "the save went in after the other copy's write")
+            compare(appController.storeFile.read("peer", "mark"), "1500")
+
+            compare(peer.ask(["holdFileLock", 1000]).held, true)
+            apart.setValue("written", "yes")
+            apart.sync()
+            compare([appController.storeFile.read("peer", "mark"), appController.storeFile.read("apart", "written"),
+                     names(onDisk("profilesJson"))], ["1000", "yes", ["WhileWriting"]])
+        }
+
+        // Another copy's save that left the file's size as it was, within one
+        // tick of the file system's clock (its time as before): the next
+        // change here reads it all the same and keeps it.
+        function test_a_save_of_another_copy_within_one_clock_tick_is_kept() {
+            var utg = "6-max / No rake / RFI / UTG", hj = "6-max / No rake / RFI / HJ"
+            page.oopStandardOverrides = { [utg]: "AA" }
+            page.persistStandardOverrides("oop")
+            startPeer()
+            // This copy's settings noted the file's size and time as they are now.
+            apart.sync()
+            verify(peer.ask(["sameTime", "override", "oop", utg, "KK"]).sameSize, "a save of the same size")
+            page.oopStandardOverrides = Object.assign({ [hj]: "QQ" }, page.oopStandardOverrides)
+            page.persistStandardOverrides("oop")
+            var both = { [utg]: "KK", [hj]: "QQ" }
+            compare(page.oopStandardOverrides, both)
+            compare(peer.ask(["reload"]).oopStandard, both)
+        }
+
+        // A copy of the settings file that a copy killed while saving left
+        // beside it is removed when the next copy starts; one that a running
+        // copy is writing stays, and so do files of other names.
+        function test_copies_a_killed_copy_left_go_at_the_next_start() {
+            var path = appController.storeFile.fileName()
+            var text = appController.readTextFile(fileUrl(path)).text
+            var alike = [path + ".bak", path + ".AbCdEfG", path + ".AbCdE"]
+            for (var name of alike)
+                compare(appController.saveTextFile(fileUrl(name), "x").ok, true)
+            startPeer()
+            var copy = peer.ask(["writeCopy"]).copy
+            verify(copy.indexOf(path + ".") === 0 && exists(copy), copy)
+            verify(reader.start().profiles !== undefined, "a copy started while the other writes")
+            reader.stop()
+            verify(exists(copy), "the copy being written stays")
+            peer.kill()
+            verify(reader.start().profiles !== undefined, "a copy started after the other was killed")
+            compare([exists(copy)].concat(alike.map(exists)), [false, true, true, true])
+            compare(appController.readTextFile(fileUrl(path)).text, text)
         }
     }
 }
