@@ -76,17 +76,26 @@ QString checkedText(const QJsonValue& v, const QString& key, Fault& fault) {
 QString indexed(const QString& key, const QString& index) { return key + QLatin1Char('[') + index + QLatin1Char(']'); }
 QString indexed(const QString& key, qsizetype index) { return indexed(key, QString::number(index)); }
 
-// A list whose items are read by `read(item, keyOfItem)`.
+// A list whose items are read by `read(item, key)`. The key of a faulty
+// item ("actionProbs[2]") is made only once there is a fault: the lists of
+// a large file hold millions of items.
 template <class Read>
 QVariantList listOf(const QJsonValue& v, const QString& key, Fault& fault, Read read) {
   QVariantList out;
+  if (fault) return out;
   if (!v.isArray()) {
     if (!v.isUndefined()) noteType(fault, key, v, Expected::List);
     return out;
   }
   const QJsonArray items = v.toArray();
   out.reserve(items.size());
-  for (qsizetype i = 0; i < items.size() && !fault; ++i) out.append(read(items.at(i), indexed(key, i)));
+  for (qsizetype i = 0; i < items.size(); ++i) {
+    out.append(read(items.at(i), QString()));
+    if (fault) {
+      fault.key = indexed(key, i) + fault.key;
+      break;
+    }
+  }
   return out;
 }
 
@@ -110,18 +119,23 @@ QVariantList figureList(const QJsonValue& v, const QString& key, Fault& fault) {
 template <class Read>
 QVariantMap classMap(const QJsonValue& v, const QString& key, Fault& fault, Read read) {
   QVariantMap out;
+  if (fault) return out;
   if (!v.isObject()) {
     if (!v.isUndefined()) noteType(fault, key, v, Expected::Object);
     return out;
   }
   const QJsonObject map = v.toObject();
-  for (auto it = map.constBegin(); it != map.constEnd() && !fault; ++it) {
+  for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
     const int combos = handClassCombos(it.key());
     if (combos == 0) {
       noteType(fault, key, QJsonValue(it.key()), Expected::HandClass);
       break;
     }
-    out.insert(it.key(), read(it.value(), indexed(key, it.key()), combos));
+    out.insert(it.key(), read(it.value(), QString(), combos));
+    if (fault) {
+      fault.key = indexed(key, it.key()) + fault.key;
+      break;
+    }
   }
   return out;
 }
@@ -202,11 +216,11 @@ QString Record::text(const char* key) {
 QString Record::choice(const char* key, std::initializer_list<const char*> choices) {
   const QString t = text(key);
   if (fault || !has(key)) return t;
-  QStringList allowed;
   for (const char* c : choices) {
     if (t == QLatin1String(c)) return t;
-    allowed.append(QLatin1Char('"') + QLatin1String(c) + QLatin1Char('"'));
   }
+  QStringList allowed;
+  for (const char* c : choices) allowed.append(QLatin1Char('"') + QLatin1String(c) + QLatin1Char('"'));
   noteType(fault, QLatin1String(key), value(key), Expected::OneOf);
   fault.choices = allowed.join(QStringLiteral(", "));
   return QString();

@@ -62,6 +62,8 @@ class ProjectLoadTest : public SolvedProjectSuite {
     turn->setNodeLock(0, "AA", 1, 0.25);
     turn->setNodeLock(dealt, "KK", 0, 1.0);
     turn->setNodeLock(dealt, "76s", 1, 0.0);
+    // The action chosen at a node of more actions: never applied, not saved.
+    turn->setNodeLock(dealt, "QQ", 4, 0.5);
   }
   static void TearDownTestSuite() {
     turn.reset();
@@ -161,8 +163,10 @@ TEST_F(ProjectLoadTest, FilesTheProgramWritesOpenUnchanged) {
     EXPECT_EQ(canonical(c.nodeHandBuckets(node)), canonical(turn->nodeHandBuckets(node))) << node;
     EXPECT_EQ(canonical(c.nodeHandCombos(node)), canonical(turn->nodeHandCombos(node))) << node;
     EXPECT_EQ(canonical(c.nodeSeatHandCombos(node, "IP")), canonical(turn->nodeSeatHandCombos(node, "IP"))) << node;
-    EXPECT_EQ(canonical(c.nodeLocks(node)), canonical(turn->nodeLocks(node))) << node;
   }
+  EXPECT_EQ(canonical(c.nodeLocks(0)), canonical(turn->nodeLocks(0)));
+  EXPECT_EQ(c.nodeLocks(dealt).size(), 2);  // KK and 76s; not QQ of action 4 (of 2)
+  EXPECT_EQ(turn->nodeLocks(dealt).size(), 3);
   // Saved again, the opened project writes the file it was opened from.
   ASSERT_TRUE(c.saveProject(url(path("again.velmoraproj")), r.value("project").toMap()));
   EXPECT_EQ(ordered(QJsonDocument::fromJson(readAll(path("again.velmoraproj"))).object()), ordered(saved));
