@@ -63,6 +63,14 @@ struct Fault {
 
   explicit operator bool() const { return problem != Problem::None; }
 
+  // Places a fault a record reader noted: the part, the node and the entry.
+  Fault& at(Part p, int n = -1, int e = -1) {
+    part = p;
+    node = n;
+    entry = e;
+    return *this;
+  }
+
   // The value as the file holds it (compact JSON).
   static QString jsonText(const QJsonValue& v);
   static QString jsonText(const QVariant& v);

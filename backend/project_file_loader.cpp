@@ -58,16 +58,6 @@ LoadedProject damaged(const Fault& fault) {
   return out;
 }
 
-// A top-level part of the file of the wrong kind (an object unless said otherwise).
-Fault notAnObject(const char* key, const QJsonValue& v) {
-  Fault f;
-  f.problem = Fault::Problem::WrongType;
-  f.key = QLatin1String(key);
-  f.value = Fault::jsonText(v);
-  f.expected = Fault::Expected::Object;
-  return f;
-}
-
 // Why a result that the file says it holds cannot be shown: it is missing,
 // has no node, or its parts do not describe one tree (a meta record and an
 // action list for every node, the root's actions as the root actions).
@@ -76,7 +66,7 @@ std::optional<LoadedProject> resultDamage(const QJsonValue& results) {
   if (results.isUndefined()) {
     return damaged(Damage::ResultsMissing, QStringLiteral("\"hasResults\" is true but there are no \"results\""));
   }
-  if (!results.isObject()) return damaged(notAnObject("results", results));
+  if (!results.isObject()) return damaged(wrongKindOfPart("results", results, Fault::Expected::Object));
   const QJsonObject r = results.toObject();
   const QJsonArray actionLists = r.value(QStringLiteral("treeNodeActions")).toArray();
   const qsizetype metaCount = r.value(QStringLiteral("treeNodeMeta")).toArray().size();
@@ -115,8 +105,7 @@ std::shared_ptr<ResultTree> readTree(const QJsonObject& results, const LoadProgr
   for (qsizetype node = 0; node < metaList.size(); ++node) {
     tree->appendMeta(nodeMeta(metaList.at(node), *tree, fault));
     if (fault) {
-      fault.part = Fault::Part::NodeMeta;
-      fault.node = static_cast<int>(node);
+      fault.at(Fault::Part::NodeMeta, static_cast<int>(node));
       return nullptr;
     }
     if (!step()) return nullptr;
@@ -127,16 +116,13 @@ std::shared_ptr<ResultTree> readTree(const QJsonObject& results, const LoadProgr
   // end) makes the file damaged.
   for (qsizetype node = 0; node < count; ++node) {
     tree->beginNode();
-    const QJsonValue list = actionLists.at(node);
-    if (!list.isArray()) {
-      fault = notAnObject("", list);
-      fault.expected = Fault::Expected::List;
-      fault.part = Fault::Part::NodeAction;
-      fault.node = static_cast<int>(node);
+    fault = wrongKindOfPart("", actionLists.at(node), Fault::Expected::List);
+    if (fault) {
+      fault.at(Fault::Part::NodeAction, static_cast<int>(node));
       return nullptr;
     }
-    const QJsonArray items = list.toArray();
-    for (qsizetype a = 0; a < items.size() && !fault; ++a) {
+    const QJsonArray items = actionLists.at(node).toArray();
+    for (qsizetype a = 0; a < items.size(); ++a) {
       const ResultTree::Action action = nodeAction(items.at(a), *tree, fault);
       if (!fault && (action.childIndex <= node || action.childIndex >= count)) {
         fault.problem = node + 1 < count ? Fault::Problem::OutOfRange : Fault::Problem::NoLaterNode;
@@ -146,14 +132,11 @@ std::shared_ptr<ResultTree> readTree(const QJsonObject& results, const LoadProgr
         fault.maximum = static_cast<double>(count - 1);
       }
       if (fault) {
-        fault.part = Fault::Part::NodeAction;
-        fault.node = static_cast<int>(node);
-        fault.entry = static_cast<int>(a);
+        fault.at(Fault::Part::NodeAction, static_cast<int>(node), static_cast<int>(a));
         return nullptr;
       }
       tree->appendAction(action);
     }
-    if (fault) return nullptr;
     if (!step()) return nullptr;
   }
   return tree;
@@ -172,16 +155,13 @@ void readResults(LoadedProject& out, const QJsonObject& results, Fault& fault) {
   out.resultEvOop = r.figure("resultEvOop");
   out.resultEvIp = r.figure("resultEvIp");
   if (fault) {
-    fault.part = Fault::Part::Results;
+    fault.at(Fault::Part::Results);
     return;
   }
   const QJsonArray actions = results.value(QStringLiteral("rootActions")).toArray();
   for (qsizetype i = 0; i < actions.size() && !fault; ++i) {
     out.rootActions.append(rootAction(actions.at(i), fault));
-    if (fault) {
-      fault.part = Fault::Part::RootAction;
-      fault.entry = static_cast<int>(i);
-    }
+    if (fault) fault.at(Fault::Part::RootAction, -1, static_cast<int>(i));
   }
 }
 
@@ -317,7 +297,7 @@ LoadedProject readProject(const QString& path, const LoadProgress& progress, con
   // A missing part reads as empty; a part of the wrong kind means the file
   // is not what it claims to be.
   const QJsonValue project = root.value(QStringLiteral("project"));
-  if (!project.isUndefined() && !project.isObject()) return damaged(notAnObject("project", project));
+  if (const Fault f = wrongKindOfPart("project", project, Fault::Expected::Object)) return damaged(f);
   if (const std::optional<ValueOutOfRange> bad = valueOutOfRange(project.toObject())) {
     LoadedProject refused = failed(Failure::ValueOutOfRange);
     refused.outOfRange = *bad;
@@ -327,11 +307,7 @@ LoadedProject readProject(const QString& path, const LoadProgress& progress, con
   LoadedProject out;
   out.project = project.toObject().toVariantMap();
   const QJsonValue hasResults = root.value(QStringLiteral("hasResults"));
-  if (!hasResults.isUndefined() && !hasResults.isBool()) {
-    Fault notFlag = notAnObject("hasResults", hasResults);
-    notFlag.expected = Fault::Expected::Flag;
-    return damaged(notFlag);
-  }
+  if (const Fault f = wrongKindOfPart("hasResults", hasResults, Fault::Expected::Flag)) return damaged(f);
   out.hasResults = hasResults.toBool();
   const QJsonValue results = root.value(QStringLiteral("results"));
   std::shared_ptr<ResultTree> tree;
@@ -346,7 +322,7 @@ LoadedProject readProject(const QString& path, const LoadProgress& progress, con
   }
 
   const QJsonValue caches = root.value(QStringLiteral("nodeCaches"));
-  if (!caches.isUndefined() && !caches.isObject()) return damaged(notAnObject("nodeCaches", caches));
+  if (const Fault f = wrongKindOfPart("nodeCaches", caches, Fault::Expected::Object)) return damaged(f);
   readCaches(out, caches.toObject(), fault);
   if (fault) return damaged(fault);
   // Cached answers for nodes the tree does not have are dropped, so they are
@@ -356,17 +332,10 @@ LoadedProject readProject(const QString& path, const LoadProgress& progress, con
   if (tree) tree->prepareLookups();
   out.tree = std::move(tree);
   const QJsonValue locks = root.value(QStringLiteral("nodeLocks"));
-  if (!locks.isUndefined() && !locks.isArray()) {
-    Fault notList = notAnObject("nodeLocks", locks);
-    notList.expected = Fault::Expected::List;
-    return damaged(notList);
-  }
+  if (const Fault f = wrongKindOfPart("nodeLocks", locks, Fault::Expected::List)) return damaged(f);
   for (qsizetype i = 0; i < locks.toArray().size() && !fault; ++i) {
     out.nodeLocks.append(nodeLock(locks.toArray().at(i), fault));
-    if (fault) {
-      fault.part = Fault::Part::Lock;
-      fault.entry = static_cast<int>(i);
-    }
+    if (fault) fault.at(Fault::Part::Lock, -1, static_cast<int>(i));
   }
   out.lastUiCfg = solveConfig(root.value(QStringLiteral("lastUiCfg")), fault);
   if (!fault) fault = checkLoadedProject(out);

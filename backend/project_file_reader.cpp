@@ -201,6 +201,14 @@ int handClassCombos(const QString& label) {
   return label.size() == 2 ? 6 : label.endsWith(QLatin1Char('s')) ? 4 : 12;
 }
 
+Fault wrongKindOfPart(const char* key, const QJsonValue& v, Fault::Expected kind) {
+  Fault fault;
+  const bool fits = v.isUndefined() || (kind == Expected::Object && v.isObject()) ||
+                    (kind == Expected::List && v.isArray()) || (kind == Expected::Flag && v.isBool());
+  if (!fits) noteType(fault, QLatin1String(key), v, kind);
+  return fault;
+}
+
 // ---------------------------------------------------------------------------
 // Record
 

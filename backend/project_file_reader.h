@@ -31,6 +31,10 @@ int cardCode(const QString& text);
 // that is no hand class label.
 int handClassCombos(const QString& label);
 
+// A part of the file's top level ("project", "nodeLocks", ...) that is
+// there but not of its kind (an object, a list, a flag), or an empty fault.
+Fault wrongKindOfPart(const char* key, const QJsonValue& v, Fault::Expected kind);
+
 // One record (a JSON object) read key by key. A record that is not an object
 // is noted as such and reads as empty.
 class Record {
