@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>%1 holds %2, not %3</source>
-        <translation>%1 enthält %2, nicht %3</translation>
+        <translation>%1 enthält %2 statt %3</translation>
     </message>
     <message>
         <source>%1 is %2, a card already on the board</source>
@@ -318,31 +318,31 @@
     </message>
     <message>
         <source>a board of 3 to 5 different cards</source>
-        <translation>ein Board aus 3 bis 5 verschiedenen Karten</translation>
+        <translation>eines Boards aus 3 bis 5 verschiedenen Karten</translation>
     </message>
     <message>
         <source>a card</source>
-        <translation>eine Karte</translation>
+        <translation>einer Karte</translation>
     </message>
     <message>
         <source>a hand class</source>
-        <translation>eine Handklasse</translation>
+        <translation>einer Handklasse</translation>
     </message>
     <message>
         <source>a list</source>
-        <translation>eine Liste</translation>
+        <translation>einer Liste</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation>eine Zahl</translation>
+        <translation>einer Zahl</translation>
     </message>
     <message>
         <source>a text</source>
-        <translation>ein Text</translation>
+        <translation>eines Textes</translation>
     </message>
     <message>
         <source>a whole number</source>
-        <translation>eine ganze Zahl</translation>
+        <translation>einer ganzen Zahl</translation>
     </message>
     <message>
         <source>action %1 of node %2</source>
@@ -350,7 +350,7 @@
     </message>
     <message>
         <source>an object</source>
-        <translation>ein Objekt</translation>
+        <translation>eines Objekts</translation>
     </message>
     <message>
         <source>node %1 is reached by more than one action</source>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>one of %1</source>
-        <translation>einer von %1</translation>
+        <translation>eines der Werte %1</translation>
     </message>
     <message>
         <source>root action %1</source>
