@@ -138,8 +138,13 @@ QVariantList AppController::nodeLocksSnapshot() const {
   QVariantList out;
   const int count = treeNodeCount();
   for (int node = 0; node < count; ++node) {
+    const int actions = m_tree->actionCount(node);
     for (const QVariant& lock : nodeLocks(node)) {
       QVariantMap entry = lock.toMap();
+      // A lock of an action the node does not have (the action chosen at
+      // another node) is never applied: it is not saved either.
+      const int action = entry.value(QStringLiteral("actionIndex")).toInt();
+      if (action < 0 || action >= actions) continue;
       entry.insert(QStringLiteral("nodeIndex"), node);
       out.append(entry);
     }
@@ -148,16 +153,18 @@ QVariantList AppController::nodeLocksSnapshot() const {
 }
 
 AppController::NodeLockTable AppController::parseNodeLocks(const QVariantList& list) {
+  // The entries come checked from the file (project_file::nodeLock and the
+  // file's checks): a node of the tree, a hand class, an action of the node
+  // and a probability in [0, 1] to within float rounding.
   NodeLockTable table;
   for (const QVariant& item : list) {
     const QVariantMap entry = item.toMap();
     const int nodeIndex = entry.value(QStringLiteral("nodeIndex"), -1).toInt();
     const QByteArray hand = entry.value(QStringLiteral("hand")).toString().toUtf8();
     const int actionIndex = entry.value(QStringLiteral("actionIndex"), -1).toInt();
-    double actionProb = entry.value(QStringLiteral("actionProb"), 1.0).toDouble();
+    const double actionProb = entry.value(QStringLiteral("actionProb"), 1.0).toDouble();
     if (nodeIndex < 0 || hand.isEmpty() || actionIndex < 0 || std::isnan(actionProb)) continue;
-    actionProb = std::clamp(actionProb, 0.0, 1.0);
-    table[nodeIndex].insert(hand, LockEntry{actionIndex, actionProb});
+    table[nodeIndex].insert(hand, LockEntry{actionIndex, std::clamp(actionProb, 0.0, 1.0)});
   }
   return table;
 }

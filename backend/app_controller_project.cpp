@@ -16,6 +16,7 @@
 #include "backend/platform/system_info.h"
 #include "backend/project_file_loader.h"
 #include "backend/project_file_writer.h"
+#include "backend/project_fault_text.h"
 #include "session/threads.h"
 
 namespace {
@@ -53,32 +54,6 @@ std::optional<QString> savePath(const QUrl& fileUrl) {
   }
   if (local->isEmpty()) return std::nullopt;
   return local;
-}
-
-// A number as the program writes it in any language: "-100", "1000000",
-// "0.5"; beyond the millions of any field in exponent form ("1e+308").
-QString plainNumber(double v) {
-  return QString::number(v, std::abs(v) < 1e9 ? 'f' : 'g', QLocale::FloatingPointShortest);
-}
-
-QString damagedFileText(project_file::LoadedProject::Damage damage) {
-  using Damage = project_file::LoadedProject::Damage;
-  QString reason;
-  switch (damage) {
-    case Damage::Unspecified: break;
-    case Damage::ResultsMissing:
-      reason = AppController::tr("it says it holds a solve result, but the result is missing");
-      break;
-    case Damage::NoTree: reason = AppController::tr("its solve result holds no game tree"); break;
-    case Damage::TablesDiffer:
-      reason = AppController::tr("the node tables of its solve result do not fit together");
-      break;
-    case Damage::RootActionsDiffer:
-      reason = AppController::tr("the root actions of its solve result are not those of its game tree");
-      break;
-  }
-  return reason.isEmpty() ? AppController::tr("The project file is damaged")
-                          : AppController::tr("The project file is damaged: %1").arg(reason);
 }
 
 // The name of a project-state number as its Setup field is labelled.
@@ -164,12 +139,12 @@ QVariantMap AppController::loadFailure(const project_file::LoadedProject& loaded
     case Failure::InvalidJson: error = tr("Invalid JSON"); break;
     case Failure::UnrecognizedFormat: error = tr("Unrecognized project format"); break;
     case Failure::UnsupportedVersion: error = tr("Unsupported project version"); break;
-    case Failure::Damaged: error = damagedFileText(loaded.damage); break;
+    case Failure::Damaged: error = project_fault_text::damagedFileText(loaded); break;
     case Failure::ValueOutOfRange: {
       const project_file::ValueOutOfRange& bad = loaded.outOfRange;
       error = tr("%1: %2 is outside the range %3 to %4")
-                  .arg(projectFieldName(bad.key), plainNumber(bad.value), plainNumber(bad.minimum),
-                       plainNumber(bad.maximum));
+                  .arg(projectFieldName(bad.key), project_fault_text::plainNumber(bad.value),
+                       project_fault_text::plainNumber(bad.minimum), project_fault_text::plainNumber(bad.maximum));
       break;
     }
     case Failure::NotEnoughMemory:

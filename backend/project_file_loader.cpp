@@ -14,6 +14,7 @@
 #include <new>
 #include <optional>
 
+#include "backend/project_file_check.h"
 #include "backend/project_file_reader.h"
 
 namespace project_file {
@@ -51,6 +52,12 @@ LoadedProject damaged(LoadedProject::Damage damage, const QString& detail) {
   return out;
 }
 
+LoadedProject damaged(const Fault& fault) {
+  LoadedProject out = failed(Failure::Damaged, fault.logText());
+  out.fault = fault;
+  return out;
+}
+
 // Why a result that the file says it holds cannot be shown: it is missing,
 // has no node, or its parts do not describe one tree (a meta record and an
 // action list for every node, the root's actions as the root actions).
@@ -59,7 +66,7 @@ std::optional<LoadedProject> resultDamage(const QJsonValue& results) {
   if (results.isUndefined()) {
     return damaged(Damage::ResultsMissing, QStringLiteral("\"hasResults\" is true but there are no \"results\""));
   }
-  if (!results.isObject()) return failed(Failure::Damaged, QStringLiteral("\"results\" is not an object"));
+  if (!results.isObject()) return damaged(wrongKindOfPart("results", results, Fault::Expected::Object));
   const QJsonObject r = results.toObject();
   const QJsonArray actionLists = r.value(QStringLiteral("treeNodeActions")).toArray();
   const qsizetype metaCount = r.value(QStringLiteral("treeNodeMeta")).toArray().size();
@@ -77,11 +84,10 @@ std::optional<LoadedProject> resultDamage(const QJsonValue& results) {
   return std::nullopt;
 }
 
-// The node tables of "results". A child index that is a number outside the
-// saved tree makes the file damaged; one that is missing or not a number
-// reads as 0 and is dropped with the other links back up the tree below.
+// The node tables of "results"; nothing (with `fault` set when the tables
+// are damaged) when they cannot be read.
 std::shared_ptr<ResultTree> readTree(const QJsonObject& results, const LoadProgress& progress,
-                                     const std::atomic<bool>* cancel, QString& damage) {
+                                     const std::atomic<bool>* cancel, Fault& fault) {
   const QJsonArray metaList = results.value(QStringLiteral("treeNodeMeta")).toArray();
   const QJsonArray actionLists = results.value(QStringLiteral("treeNodeActions")).toArray();
   auto tree = std::make_shared<ResultTree>();
@@ -96,44 +102,39 @@ std::shared_ptr<ResultTree> readTree(const QJsonObject& results, const LoadProgr
     return true;
   };
 
-  for (const QJsonValue& v : metaList) {
-    const QJsonObject m = v.toObject();
-    ResultTree::Meta meta;
-    meta.nodeType = tree->text(text(m.value(QStringLiteral("nodeType"))));
-    meta.chanceDeal = tree->text(text(m.value(QStringLiteral("chanceDeal"))));
-    meta.player = tree->text(text(m.value(QStringLiteral("player"))));
-    meta.pot = project_file::count(m.value(QStringLiteral("pot")));
-    meta.effectiveStack = project_file::count(m.value(QStringLiteral("effectiveStack")));
-    meta.investedOop = project_file::count(m.value(QStringLiteral("investedOop")));
-    meta.investedIp = project_file::count(m.value(QStringLiteral("investedIp")));
-    meta.hasChildren = flag(m.value(QStringLiteral("hasChildren")));
-    tree->appendMeta(meta);
+  for (qsizetype node = 0; node < metaList.size(); ++node) {
+    tree->appendMeta(nodeMeta(metaList.at(node), *tree, fault));
+    if (fault) {
+      fault.at(Fault::Part::NodeMeta, static_cast<int>(node));
+      return nullptr;
+    }
     if (!step()) return nullptr;
   }
 
   // The tree is stored in pre-order: every action leads to a later node of
   // the file. Any other link (back up the tree, to the node itself, past the
-  // end, missing or not a finite number) makes the file damaged.
+  // end) makes the file damaged.
   for (qsizetype node = 0; node < count; ++node) {
     tree->beginNode();
-    for (const QJsonValue& item : actionLists.at(node).toArray()) {
-      const QJsonObject a = item.toObject();
-      const QJsonValue child = a.value(QStringLiteral("childIndex"));
-      const std::optional<double> index = number(child);
-      if (!index || !std::isfinite(*index)) {
-        damage = QStringLiteral("node %1 has an action without a usable child index").arg(node);
+    fault = wrongKindOfPart("", actionLists.at(node), Fault::Expected::List);
+    if (fault) {
+      fault.at(Fault::Part::NodeAction, static_cast<int>(node));
+      return nullptr;
+    }
+    const QJsonArray items = actionLists.at(node).toArray();
+    for (qsizetype a = 0; a < items.size(); ++a) {
+      const ResultTree::Action action = nodeAction(items.at(a), *tree, fault);
+      if (!fault && (action.childIndex <= node || action.childIndex >= count)) {
+        fault.problem = node + 1 < count ? Fault::Problem::OutOfRange : Fault::Problem::NoLaterNode;
+        fault.key = QStringLiteral("childIndex");
+        fault.value = QString::number(action.childIndex);
+        fault.minimum = static_cast<double>(node + 1);
+        fault.maximum = static_cast<double>(count - 1);
+      }
+      if (fault) {
+        fault.at(Fault::Part::NodeAction, static_cast<int>(node), static_cast<int>(a));
         return nullptr;
       }
-      const double r = std::round(*index);
-      if (r <= static_cast<double>(node) || r >= static_cast<double>(count)) {
-        damage = QStringLiteral("node %1 leads to node %2 of a tree of %3").arg(node).arg(r).arg(count);
-        return nullptr;
-      }
-      ResultTree::Action action;
-      action.name = tree->text(text(a.value(QStringLiteral("name"))));
-      action.actionType = tree->text(text(a.value(QStringLiteral("actionType"))));
-      action.frequency = share(a.value(QStringLiteral("frequency")));
-      action.childIndex = static_cast<std::int32_t>(r);
       tree->appendAction(action);
     }
     if (!step()) return nullptr;
@@ -141,50 +142,73 @@ std::shared_ptr<ResultTree> readTree(const QJsonObject& results, const LoadProgr
   return tree;
 }
 
-void readResults(LoadedProject& out, const QJsonObject& results) {
-  out.resultsSummary = text(results.value(QStringLiteral("resultsSummary")));
-  out.resultBoard = text(results.value(QStringLiteral("resultBoard")));
-  out.rakeSaved = results.contains(QStringLiteral("resultRakePercent"));
-  out.resultRakePercent = figure(results.value(QStringLiteral("resultRakePercent")));
-  out.resultRakeCap = figure(results.value(QStringLiteral("resultRakeCap")));
-  out.resultStartingPot = count(results.value(QStringLiteral("resultStartingPot")));
-  out.resultIterations = count(results.value(QStringLiteral("resultIterations")));
-  out.resultExploitability = figure(results.value(QStringLiteral("resultExploitability")));
-  out.resultEvOop = figure(results.value(QStringLiteral("resultEvOop")));
-  out.resultEvIp = figure(results.value(QStringLiteral("resultEvIp")));
-  for (const QJsonValue& action : results.value(QStringLiteral("rootActions")).toArray()) {
-    out.rootActions.append(rootAction(action));
+void readResults(LoadedProject& out, const QJsonObject& results, Fault& fault) {
+  Record r(results, fault);
+  out.resultsSummary = r.text("resultsSummary");
+  out.resultBoard = r.text("resultBoard");
+  out.rakeSaved = r.has("resultRakePercent");
+  out.resultRakePercent = r.number("resultRakePercent", 0.0, 100.0, 0.0, true);
+  out.resultRakeCap = r.number("resultRakeCap", 0.0, std::numeric_limits<double>::max(), 0.0, true);
+  out.resultStartingPot = r.whole("resultStartingPot", 0, std::numeric_limits<int>::max(), 0);
+  out.resultIterations = r.whole("resultIterations", 0, std::numeric_limits<int>::max(), 0);
+  out.resultExploitability = r.figure("resultExploitability");
+  out.resultEvOop = r.figure("resultEvOop");
+  out.resultEvIp = r.figure("resultEvIp");
+  if (fault) {
+    fault.at(Fault::Part::Results);
+    return;
+  }
+  const QJsonArray actions = results.value(QStringLiteral("rootActions")).toArray();
+  for (qsizetype i = 0; i < actions.size() && !fault; ++i) {
+    out.rootActions.append(rootAction(actions.at(i), fault));
+    if (fault) fault.at(Fault::Part::RootAction, -1, static_cast<int>(i));
   }
 }
 
-void readCaches(LoadedProject& out, const QJsonObject& caches) {
-  const auto restore = [&caches](const char* key, auto&& store) {
+// An entry's node index as written ("nodeIndex" read as an integer, -1 when
+// missing or not a number): an entry of a negative index is skipped.
+int cacheNodeIndex(const QJsonObject& entry) {
+  const QVariant v = entry.value(QStringLiteral("nodeIndex")).toVariant();
+  bool ok = false;
+  const double d = v.toDouble(&ok);
+  return ok && std::isfinite(d) && std::abs(d) < 2147483648.0 ? static_cast<int>(std::round(d)) : -1;
+}
+
+void readCaches(LoadedProject& out, const QJsonObject& caches, Fault& fault) {
+  using Part = Fault::Part;
+  const auto restore = [&caches, &fault](const char* key, Part part, auto&& store) {
     for (const QJsonValue& item : caches.value(QLatin1String(key)).toArray()) {
+      if (fault) return;
       const QJsonObject entry = item.toObject();
-      const int nodeIndex = wholeNumber(entry.value(QStringLiteral("nodeIndex")), -1);
+      const int nodeIndex = cacheNodeIndex(entry);
       if (nodeIndex < 0) continue;
-      store(nodeIndex, entry, entry.value(QStringLiteral("data")));
+      store(nodeIndex, entry, entry.value(QStringLiteral("data")), part);
+      if (fault) {
+        if (fault.part == Part::File) fault.part = part;
+        fault.node = nodeIndex;
+      }
     }
   };
-  restore("handStrategyByNode", [&out](int node, const QJsonObject&, const QJsonValue& data) {
-    out.caches.handStrategy.insert(node, handStrategy(data));
+  restore("handStrategyByNode", Part::Strategy, [&](int node, const QJsonObject&, const QJsonValue& data, Part) {
+    out.caches.handStrategy.insert(node, handStrategy(data, fault));
   });
-  restore("actionStatsByNode", [&out](int node, const QJsonObject&, const QJsonValue& data) {
-    out.caches.actionStats.insert(node, actionStats(data));
+  restore("actionStatsByNode", Part::ActionStats, [&](int node, const QJsonObject&, const QJsonValue& data, Part) {
+    out.caches.actionStats.insert(node, actionStats(data, fault));
   });
-  restore("handCombosByNode", [&out](int node, const QJsonObject&, const QJsonValue& data) {
-    out.caches.handCombos.insert(node, handCombos(data));
+  restore("handCombosByNode", Part::Combos, [&](int node, const QJsonObject&, const QJsonValue& data, Part) {
+    out.caches.handCombos.insert(node, handCombos(data, fault));
   });
-  restore("handBucketsByNode", [&out](int node, const QJsonObject&, const QJsonValue& data) {
-    out.caches.handBuckets.insert(node, handBuckets(data));
+  restore("handBucketsByNode", Part::Buckets, [&](int node, const QJsonObject&, const QJsonValue& data, Part) {
+    out.caches.handBuckets.insert(node, handBuckets(data, fault));
   });
-  restore("seatHandCombosByNode", [&out](int node, const QJsonObject& e, const QJsonValue& data) {
-    const QString seat = text(e.value(QStringLiteral("seat"))).trimmed().toUpper();
-    QHash<int, QVariantList>* cache = seat == QStringLiteral("OOP")  ? &out.caches.seatHandCombosOop
-                                      : seat == QStringLiteral("IP") ? &out.caches.seatHandCombosIp
-                                                                     : nullptr;
-    if (cache) cache->insert(node, seatHandCombos(data));
-  });
+  restore("seatHandCombosByNode", Part::OopCombos,
+          [&](int node, const QJsonObject& e, const QJsonValue& data, Part) {
+            const QString seat = e.value(QStringLiteral("seat")).toVariant().toString().trimmed().toUpper();
+            const bool ip = seat == QStringLiteral("IP");
+            if (!ip && seat != QStringLiteral("OOP")) return;
+            (ip ? out.caches.seatHandCombosIp : out.caches.seatHandCombosOop).insert(node, seatHandCombos(data, fault));
+            if (fault && ip) fault.part = Part::IpCombos;
+          });
 }
 
 // JSON's blanks (a UTF-8 byte order mark at the start is skipped too).
@@ -273,36 +297,49 @@ LoadedProject readProject(const QString& path, const LoadProgress& progress, con
   // A missing part reads as empty; a part of the wrong kind means the file
   // is not what it claims to be.
   const QJsonValue project = root.value(QStringLiteral("project"));
-  if (!project.isUndefined() && !project.isObject()) {
-    return failed(Failure::Damaged, QStringLiteral("\"project\" is not an object"));
-  }
+  if (const Fault f = wrongKindOfPart("project", project, Fault::Expected::Object)) return damaged(f);
   if (const std::optional<ValueOutOfRange> bad = valueOutOfRange(project.toObject())) {
     LoadedProject refused = failed(Failure::ValueOutOfRange);
     refused.outOfRange = *bad;
     return refused;
   }
+  if (const Fault typeFault = projectTypeFault(project.toObject())) return damaged(typeFault);
   LoadedProject out;
   out.project = project.toObject().toVariantMap();
-  out.hasResults = flag(root.value(QStringLiteral("hasResults")));
+  const QJsonValue hasResults = root.value(QStringLiteral("hasResults"));
+  if (const Fault f = wrongKindOfPart("hasResults", hasResults, Fault::Expected::Flag)) return damaged(f);
+  out.hasResults = hasResults.toBool();
   const QJsonValue results = root.value(QStringLiteral("results"));
   std::shared_ptr<ResultTree> tree;
+  Fault fault;
   if (out.hasResults) {
     if (std::optional<LoadedProject> damage = resultDamage(results)) return std::move(*damage);
-    readResults(out, results.toObject());
-    QString damage;
-    tree = readTree(results.toObject(), progress, cancel, damage);
-    if (!tree) return failed(damage.isEmpty() ? Failure::Cancelled : Failure::Damaged, damage);
+    readResults(out, results.toObject(), fault);
+    if (fault) return damaged(fault);
+    tree = readTree(results.toObject(), progress, cancel, fault);
+    if (fault) return damaged(fault);
+    if (!tree) return failed(Failure::Cancelled);
   }
 
-  readCaches(out, root.value(QStringLiteral("nodeCaches")).toObject());
+  const QJsonValue caches = root.value(QStringLiteral("nodeCaches"));
+  if (const Fault f = wrongKindOfPart("nodeCaches", caches, Fault::Expected::Object)) return damaged(f);
+  readCaches(out, caches.toObject(), fault);
+  if (fault) return damaged(fault);
   // Cached answers for nodes the tree does not have are dropped, so they are
   // neither counted nor saved again; without a tree the caches are all there is.
   if (tree && tree->nodeCount() > 0) out.caches.dropOutside(tree->nodeCount());
   if (cancelled(cancel)) return failed(Failure::Cancelled);
   if (tree) tree->prepareLookups();
   out.tree = std::move(tree);
-  out.nodeLocks = root.value(QStringLiteral("nodeLocks")).toArray().toVariantList();
-  out.lastUiCfg = solveConfig(root.value(QStringLiteral("lastUiCfg")));
+  const QJsonValue locks = root.value(QStringLiteral("nodeLocks"));
+  if (const Fault f = wrongKindOfPart("nodeLocks", locks, Fault::Expected::List)) return damaged(f);
+  for (qsizetype i = 0; i < locks.toArray().size() && !fault; ++i) {
+    out.nodeLocks.append(nodeLock(locks.toArray().at(i), fault));
+    if (fault) fault.at(Fault::Part::Lock, -1, static_cast<int>(i));
+  }
+  out.lastUiCfg = solveConfig(root.value(QStringLiteral("lastUiCfg")), fault);
+  if (!fault) fault = checkLoadedProject(out);
+  if (fault) return damaged(fault);
   if (progress) progress(1.0);
   return out;
 }

@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+#include "backend/project_file_fault.h"
 #include "backend/project_state_check.h"
 #include "backend/result_tree.h"
 #include "backend/saved_query_caches.h"
@@ -28,12 +29,12 @@ struct LoadedProject {
     InvalidJson,         // "Invalid JSON"
     UnrecognizedFormat,  // "Unrecognized project format"
     UnsupportedVersion,  // "Unsupported project version"
-    Damaged,             // the parts the pages rely on are of the wrong kind or point nowhere
+    Damaged,             // a value the program would not have written: `damage`, else `fault`
     ValueOutOfRange,     // a number of the project state no Setup field accepts
     NotEnoughMemory,     // opening would need more memory than is available
     Cancelled,
   };
-  // What of a damaged file the user is told; Unspecified says only that it is damaged.
+  // What of a damaged file the user is told; Unspecified: the value in `fault`.
   enum class Damage {
     Unspecified,
     ResultsMissing,     // it says it holds a result, but has no "results"
@@ -44,6 +45,7 @@ struct LoadedProject {
   Failure failure = Failure::None;
   Damage damage = Damage::Unspecified;
   QString detail;  // for the log: what was found damaged
+  Fault fault;     // with Damaged: the first value the program would not have written
   // With ValueOutOfRange: the value and the field's bounds.
   ValueOutOfRange outOfRange;
   // With NotEnoughMemory: what opening the file would need, and what was available.
@@ -70,7 +72,7 @@ struct LoadedProject {
   // The saved query caches, without entries for nodes outside the tree.
   SavedQueryCaches caches;
 
-  QVariantList nodeLocks;  // the raw "nodeLocks" entries
+  QVariantList nodeLocks;  // the "nodeLocks" entries (project_file::nodeLock)
   QVariantMap lastUiCfg;
 };
 

@@ -1,119 +1,401 @@
 #include "backend/project_file_reader.h"
 
 #include <QJsonArray>
-#include <QJsonObject>
 #include <QVariant>
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <initializer_list>
 #include <limits>
 #include <optional>
+
+#include "session/action_labels.h"
 
 namespace project_file {
 namespace {
 
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+// Probabilities and weights come from 32-bit floats: a bound may be passed
+// by a rounding step.
+constexpr double kRounding = 1e-6;
+// The combos of one seat's range before the board takes any.
+constexpr double kAllCombos = 1326.0;
 
-// A figure of at least 0 (combos, weights); unusable reads 0.
-double amount(const QJsonValue& v) {
-  const std::optional<double> d = number(v);
-  return d && std::isfinite(*d) && *d >= 0.0 && *d <= kFigureLimit ? *d : 0.0;
+using Problem = Fault::Problem;
+using Expected = Fault::Expected;
+
+void noteType(Fault& fault, const QString& key, const QJsonValue& v, Expected expected) {
+  if (fault) return;
+  fault.problem = Problem::WrongType;
+  fault.key = key;
+  fault.value = Fault::jsonText(v);
+  fault.expected = expected;
 }
 
-double probability(const QJsonValue& v) {
-  const std::optional<double> d = number(v);
-  return d && std::isfinite(*d) ? std::clamp(*d, 0.0, 1.0) : 0.0;
+void noteRange(Fault& fault, const QString& key, const QJsonValue& v, double minimum, double maximum) {
+  if (fault) return;
+  fault.problem = Problem::OutOfRange;
+  fault.key = key;
+  fault.value = Fault::jsonText(v);
+  fault.minimum = minimum;
+  fault.maximum = maximum;
 }
 
+void noteMissing(Fault& fault, const QString& key) {
+  if (fault) return;
+  fault.problem = Problem::Missing;
+  fault.key = key;
+}
 
-enum class Kind { Text, Flag, Count, Index, Figure, Amount, Prob, Share, TextList, FigureList, ProbList, AmountMap,
-                  TextMap, ProbListMap };
+bool within(double d, double minimum, double maximum) {
+  const double slack = kRounding * std::max(1.0, std::abs(maximum));
+  return d >= minimum - (minimum == 0.0 ? 0.0 : slack) && d <= maximum + slack;
+}
 
-struct Field {
-  const char* key;
-  Kind kind;
-};
-using Fields = std::initializer_list<Field>;
+// `v` as a number from `minimum` to `maximum`, null as NaN where allowed.
+double checkedNumber(const QJsonValue& v, const QString& key, double minimum, double maximum, bool nullable,
+                     Fault& fault) {
+  if (v.isNull() && nullable) return kNoValue;
+  if (!v.isDouble()) {
+    noteType(fault, key, v, Expected::Number);
+    return 0.0;
+  }
+  const double d = v.toDouble();
+  if (!std::isfinite(d) || !within(d, minimum, maximum)) {
+    noteRange(fault, key, v, minimum, maximum);
+    return 0.0;
+  }
+  return d;
+}
 
-template <typename Read>
-QVariantList listOf(const QJsonValue& v, Read read) {
+QString checkedText(const QJsonValue& v, const QString& key, Fault& fault) {
+  if (!v.isString()) noteType(fault, key, v, Expected::Text);
+  return v.toString();
+}
+
+QString indexed(const QString& key, const QString& index) { return key + QLatin1Char('[') + index + QLatin1Char(']'); }
+QString indexed(const QString& key, qsizetype index) { return indexed(key, QString::number(index)); }
+
+// A list whose items are read by `read(item, key)`. The key of a faulty
+// item ("actionProbs[2]") is made only once there is a fault: the lists of
+// a large file hold millions of items.
+template <class Read>
+QVariantList listOf(const QJsonValue& v, const QString& key, Fault& fault, Read read) {
   QVariantList out;
-  for (const QJsonValue& item : v.toArray()) out.append(read(item));
-  return out;
-}
-
-template <typename Read>
-QVariantMap mapOf(const QJsonValue& v, Read read) {
-  QVariantMap out;
-  const QJsonObject obj = v.toObject();
-  for (auto it = obj.constBegin(); it != obj.constEnd(); ++it) out.insert(it.key(), read(it.value()));
-  return out;
-}
-
-QVariant read(Kind kind, const QJsonValue& v) {
-  switch (kind) {
-    case Kind::Text: return text(v);
-    case Kind::Flag: return flag(v);
-    case Kind::Count: return count(v);
-    case Kind::Index: return wholeNumber(v, 0);
-    case Kind::Figure: return figure(v);
-    case Kind::Amount: return amount(v);
-    case Kind::Prob: return probability(v);
-    case Kind::Share: return share(v);
-    case Kind::TextList: return listOf(v, text);
-    case Kind::FigureList: return listOf(v, figure);
-    case Kind::ProbList: return listOf(v, probability);
-    case Kind::AmountMap: return mapOf(v, amount);
-    case Kind::TextMap: return mapOf(v, text);
-    case Kind::ProbListMap: return mapOf(v, [](const QJsonValue& row) { return listOf(row, probability); });
+  if (fault) return out;
+  if (!v.isArray()) {
+    if (!v.isUndefined()) noteType(fault, key, v, Expected::List);
+    return out;
   }
-  return QVariant();
-}
-
-QVariantMap record(const QJsonValue& v, Fields fields) {
-  const QJsonObject obj = v.toObject();
-  QVariantMap out;
-  for (const Field& f : fields) {
-    const QString key = QString::fromLatin1(f.key);
-    out.insert(key, read(f.kind, obj.value(key)));
+  const QJsonArray items = v.toArray();
+  out.reserve(items.size());
+  for (qsizetype i = 0; i < items.size(); ++i) {
+    out.append(read(items.at(i), QString()));
+    if (fault) {
+      fault.key = indexed(key, i) + fault.key;
+      break;
+    }
   }
   return out;
 }
 
-QVariantList objectRecords(const QJsonValue& v, Fields fields) {
+QVariantList textList(const QJsonValue& v, const QString& key, Fault& fault) {
+  return listOf(v, key, fault, [&](const QJsonValue& item, const QString& k) { return checkedText(item, k, fault); });
+}
+
+QVariantList probabilityList(const QJsonValue& v, const QString& key, Fault& fault) {
+  return listOf(v, key, fault,
+                [&](const QJsonValue& item, const QString& k) { return checkedNumber(item, k, 0.0, 1.0, false, fault); });
+}
+
+QVariantList figureList(const QJsonValue& v, const QString& key, Fault& fault) {
+  return listOf(v, key, fault, [&](const QJsonValue& item, const QString& k) {
+    return checkedNumber(item, k, -std::numeric_limits<double>::max(), std::numeric_limits<double>::max(), true,
+                         fault);
+  });
+}
+
+// A map from hand class label to a value read by `read(value, key, combos)`.
+template <class Read>
+QVariantMap classMap(const QJsonValue& v, const QString& key, Fault& fault, Read read) {
+  QVariantMap out;
+  if (fault) return out;
+  if (!v.isObject()) {
+    if (!v.isUndefined()) noteType(fault, key, v, Expected::Object);
+    return out;
+  }
+  const QJsonObject map = v.toObject();
+  for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
+    const int combos = handClassCombos(it.key());
+    if (combos == 0) {
+      noteType(fault, key, QJsonValue(it.key()), Expected::HandClass);
+      break;
+    }
+    out.insert(it.key(), read(it.value(), QString(), combos));
+    if (fault) {
+      fault.key = indexed(key, it.key()) + fault.key;
+      break;
+    }
+  }
+  return out;
+}
+
+// The two cards of a combo row: each a card, the two different.
+void readCards(Record& r, QVariantMap& out) {
+  int codes[2] = {-1, -1};
+  const char* keys[2] = {"c1", "c2"};
+  for (int i = 0; i < 2 && !r.fault; ++i) {
+    if (!r.has(keys[i])) {
+      noteMissing(r.fault, QLatin1String(keys[i]));
+      break;
+    }
+    const QString card = r.text(keys[i]);
+    codes[i] = cardCode(card);
+    if (!r.fault && codes[i] < 0) noteType(r.fault, QLatin1String(keys[i]), r.value(keys[i]), Expected::Card);
+    out.insert(QLatin1String(keys[i]), card);
+  }
+  if (!r.fault && codes[0] == codes[1]) {
+    r.fault.problem = Problem::Repeated;
+    r.fault.key = QStringLiteral("c2");
+    r.fault.value = out.value(QStringLiteral("c2")).toString();
+  }
+}
+
+// A list of row records, each read by `read(record, out)`; the row of the
+// first fault goes to `fault.entry`.
+template <class Read>
+QVariantList rows(const QJsonValue& v, Fault& fault, Read read) {
   QVariantList out;
-  for (const QJsonValue& item : v.toArray()) {
-    if (item.isObject()) out.append(record(item, fields));
+  if (!v.isArray()) {
+    noteType(fault, QStringLiteral("data"), v, Expected::List);
+    return out;
+  }
+  const QJsonArray items = v.toArray();
+  out.reserve(items.size());
+  for (qsizetype i = 0; i < items.size(); ++i) {
+    Record r(items.at(i), fault);
+    QVariantMap row;
+    read(r, row);
+    if (fault) {
+      fault.entry = static_cast<int>(i);
+      return out;
+    }
+    out.append(row);
   }
   return out;
 }
-
-const Fields kRootAction = {{"name", Kind::Text}, {"actionType", Kind::Text}, {"frequency", Kind::Share}};
-const Fields kNodeAction = {
-    {"name", Kind::Text}, {"actionType", Kind::Text}, {"frequency", Kind::Share}, {"childIndex", Kind::Index}};
-const Fields kNodeMeta = {{"nodeType", Kind::Text},     {"chanceDeal", Kind::Text},  {"player", Kind::Text},
-                          {"pot", Kind::Count},         {"effectiveStack", Kind::Count}, {"investedOop", Kind::Count},
-                          {"investedIp", Kind::Count},  {"hasChildren", Kind::Flag}};
-const Fields kHandStrategy = {{"weights", Kind::AmountMap},
-                              {"dominantActionTypes", Kind::TextMap},
-                              {"actionNames", Kind::TextList},
-                              {"actionTypeList", Kind::TextList},
-                              {"actionProbs", Kind::ProbListMap}};
-const Fields kActionStat = {{"name", Kind::Text},     {"actionType", Kind::Text}, {"frequency", Kind::Share},
-                            {"combos", Kind::Amount}, {"equity", Kind::Figure},   {"ev", Kind::Figure}};
-const Fields kHandCombo = {{"c1", Kind::Text},           {"c2", Kind::Text},          {"weight", Kind::Amount},
-                           {"ev", Kind::Figure},         {"actionEvs", Kind::FigureList}, {"buckets", Kind::TextList},
-                           {"actionProbs", Kind::ProbList}};
-const Fields kHandBucket = {{"name", Kind::Text}, {"combos", Kind::Amount}, {"actionProbs", Kind::ProbList}};
-const Fields kSeatCombo = {{"c1", Kind::Text}, {"c2", Kind::Text}, {"weight", Kind::Amount}};
 
 }  // namespace
 
-double share(const QJsonValue& v) { return v.isNull() ? kNoValue : probability(v); }
+int cardCode(const QString& text) {
+  static const QString ranks = QStringLiteral("23456789TJQKA");
+  static const QString suits = QStringLiteral("CDHS");
+  if (text.size() != 2) return -1;
+  const qsizetype rank = ranks.indexOf(text.at(0).toUpper());
+  const qsizetype suit = suits.indexOf(text.at(1).toUpper());
+  return rank < 0 || suit < 0 ? -1 : static_cast<int>(rank * 4 + suit);
+}
 
-std::optional<double> number(const QJsonValue& v) {
+int handClassCombos(const QString& label) {
+  if (velmora_app::hand_class_index(label.toStdString()) < 0) return 0;
+  return label.size() == 2 ? 6 : label.endsWith(QLatin1Char('s')) ? 4 : 12;
+}
+
+Fault wrongKindOfPart(const char* key, const QJsonValue& v, Fault::Expected kind) {
+  Fault fault;
+  const bool fits = v.isUndefined() || (kind == Expected::Object && v.isObject()) ||
+                    (kind == Expected::List && v.isArray()) || (kind == Expected::Flag && v.isBool());
+  if (!fits) noteType(fault, QLatin1String(key), v, kind);
+  return fault;
+}
+
+// ---------------------------------------------------------------------------
+// Record
+
+Record::Record(const QJsonValue& record, Fault& f) : fault(f), m_record(record.toObject()) {
+  if (!record.isObject()) noteType(fault, QString(), record, Expected::Object);
+}
+
+QString Record::text(const char* key) {
+  const QJsonValue v = value(key);
+  return v.isUndefined() ? QString() : checkedText(v, QLatin1String(key), fault);
+}
+
+QString Record::choice(const char* key, std::initializer_list<const char*> choices) {
+  const QString t = text(key);
+  if (fault || !has(key)) return t;
+  for (const char* c : choices) {
+    if (t == QLatin1String(c)) return t;
+  }
+  QStringList allowed;
+  for (const char* c : choices) allowed.append(QLatin1Char('"') + QLatin1String(c) + QLatin1Char('"'));
+  noteType(fault, QLatin1String(key), value(key), Expected::OneOf);
+  fault.choices = allowed.join(QStringLiteral(", "));
+  return QString();
+}
+
+bool Record::flag(const char* key) {
+  const QJsonValue v = value(key);
+  if (v.isUndefined()) return false;
+  if (!v.isBool()) noteType(fault, QLatin1String(key), v, Expected::Flag);
+  return v.toBool();
+}
+
+int Record::whole(const char* key, int minimum, int maximum, int fallback, bool required) {
+  const QJsonValue v = value(key);
+  if (v.isUndefined()) {
+    if (required) noteMissing(fault, QLatin1String(key));
+    return fallback;
+  }
+  const double d = v.toDouble();
+  if (!v.isDouble() || !std::isfinite(d) || d != std::floor(d)) {
+    noteType(fault, QLatin1String(key), v, Expected::WholeNumber);
+    return fallback;
+  }
+  if (d < minimum || d > maximum) {
+    noteRange(fault, QLatin1String(key), v, minimum, maximum);
+    return fallback;
+  }
+  return static_cast<int>(d);
+}
+
+double Record::number(const char* key, double minimum, double maximum, double fallback, bool nullable) {
+  const QJsonValue v = value(key);
+  if (v.isUndefined()) return fallback;
+  return checkedNumber(v, QLatin1String(key), minimum, maximum, nullable, fault);
+}
+
+double Record::figure(const char* key) {
+  return number(key, -std::numeric_limits<double>::max(), std::numeric_limits<double>::max(), 0.0, true);
+}
+
+// ---------------------------------------------------------------------------
+// Records of "results"
+
+QVariantMap rootAction(const QJsonValue& v, Fault& fault) {
+  Record r(v, fault);
+  QVariantMap out;
+  out.insert(QStringLiteral("name"), r.text("name"));
+  out.insert(QStringLiteral("actionType"), r.text("actionType"));
+  out.insert(QStringLiteral("frequency"), r.share("frequency"));
+  return out;
+}
+
+ResultTree::Meta nodeMeta(const QJsonValue& v, ResultTree& tree, Fault& fault) {
+  Record r(v, fault);
+  ResultTree::Meta meta;
+  meta.nodeType = tree.text(r.choice("nodeType", {"decision", "chance", "terminal"}));
+  meta.chanceDeal = tree.text(r.choice("chanceDeal", {"", "turn", "river"}));
+  meta.player = tree.text(r.choice("player", {"", "OOP", "IP"}));
+  meta.pot = r.whole("pot", 0, INT_MAX, 0);
+  meta.effectiveStack = r.whole("effectiveStack", 0, INT_MAX, 0);
+  meta.investedOop = r.whole("investedOop", 0, INT_MAX, 0);
+  meta.investedIp = r.whole("investedIp", 0, INT_MAX, 0);
+  meta.hasChildren = r.flag("hasChildren");
+  return meta;
+}
+
+ResultTree::Action nodeAction(const QJsonValue& v, ResultTree& tree, Fault& fault) {
+  Record r(v, fault);
+  ResultTree::Action action;
+  const QString name = r.text("name");
+  const QString type = r.text("actionType");
+  if (!fault && type == QLatin1String("chance") && cardCode(name) < 0) {
+    noteType(fault, QStringLiteral("name"), r.value("name"), Expected::Card);
+  }
+  action.name = tree.text(name);
+  action.actionType = tree.text(type);
+  action.frequency = r.share("frequency");
+  action.childIndex = r.whole("childIndex", INT_MIN, INT_MAX, 0, true);
+  return action;
+}
+
+// ---------------------------------------------------------------------------
+// Saved answers
+
+QVariantMap handStrategy(const QJsonValue& v, Fault& fault) {
+  if (!v.isObject()) {
+    noteType(fault, QStringLiteral("data"), v, Expected::Object);
+    return QVariantMap();
+  }
+  Record r(v, fault);
+  QVariantMap out;
+  out.insert(QStringLiteral("weights"),
+             classMap(r.value("weights"), QStringLiteral("weights"), fault,
+                      [&](const QJsonValue& w, const QString& k, int combos) {
+                        return checkedNumber(w, k, 0.0, combos, false, fault);
+                      }));
+  out.insert(QStringLiteral("dominantActionTypes"),
+             classMap(r.value("dominantActionTypes"), QStringLiteral("dominantActionTypes"), fault,
+                      [&](const QJsonValue& t, const QString& k, int) { return checkedText(t, k, fault); }));
+  out.insert(QStringLiteral("actionNames"), textList(r.value("actionNames"), QStringLiteral("actionNames"), fault));
+  out.insert(QStringLiteral("actionTypeList"),
+             textList(r.value("actionTypeList"), QStringLiteral("actionTypeList"), fault));
+  out.insert(QStringLiteral("actionProbs"),
+             classMap(r.value("actionProbs"), QStringLiteral("actionProbs"), fault,
+                      [&](const QJsonValue& p, const QString& k, int) { return probabilityList(p, k, fault); }));
+  return out;
+}
+
+QVariantList actionStats(const QJsonValue& v, Fault& fault) {
+  return rows(v, fault, [](Record& r, QVariantMap& row) {
+    row.insert(QStringLiteral("name"), r.text("name"));
+    row.insert(QStringLiteral("actionType"), r.text("actionType"));
+    row.insert(QStringLiteral("frequency"), r.share("frequency"));
+    row.insert(QStringLiteral("combos"), r.number("combos", 0.0, kAllCombos, 0.0, false));
+    row.insert(QStringLiteral("equity"), r.number("equity", 0.0, 1.0, 0.0, true));
+    row.insert(QStringLiteral("ev"), r.figure("ev"));
+  });
+}
+
+QVariantList handCombos(const QJsonValue& v, Fault& fault) {
+  return rows(v, fault, [](Record& r, QVariantMap& row) {
+    readCards(r, row);
+    row.insert(QStringLiteral("weight"), r.number("weight", 0.0, 1.0, 0.0, false));
+    row.insert(QStringLiteral("ev"), r.figure("ev"));
+    row.insert(QStringLiteral("actionEvs"), figureList(r.value("actionEvs"), QStringLiteral("actionEvs"), r.fault));
+    row.insert(QStringLiteral("buckets"), textList(r.value("buckets"), QStringLiteral("buckets"), r.fault));
+    row.insert(QStringLiteral("actionProbs"),
+               probabilityList(r.value("actionProbs"), QStringLiteral("actionProbs"), r.fault));
+  });
+}
+
+QVariantList handBuckets(const QJsonValue& v, Fault& fault) {
+  return rows(v, fault, [](Record& r, QVariantMap& row) {
+    row.insert(QStringLiteral("name"), r.text("name"));
+    row.insert(QStringLiteral("combos"), r.number("combos", 0.0, kAllCombos, 0.0, false));
+    row.insert(QStringLiteral("actionProbs"),
+               probabilityList(r.value("actionProbs"), QStringLiteral("actionProbs"), r.fault));
+  });
+}
+
+QVariantList seatHandCombos(const QJsonValue& v, Fault& fault) {
+  return rows(v, fault, [](Record& r, QVariantMap& row) {
+    readCards(r, row);
+    row.insert(QStringLiteral("weight"), r.number("weight", 0.0, 1.0, 0.0, false));
+  });
+}
+
+// ---------------------------------------------------------------------------
+// Locks and the last configuration
+
+QVariantMap nodeLock(const QJsonValue& v, Fault& fault) {
+  Record r(v, fault);
+  QVariantMap out;
+  out.insert(QStringLiteral("nodeIndex"), r.whole("nodeIndex", INT_MIN, INT_MAX, -1, true));
+  if (!r.has("hand")) noteMissing(fault, QStringLiteral("hand"));
+  const QString hand = r.text("hand");
+  if (!fault && handClassCombos(hand) == 0) noteType(fault, QStringLiteral("hand"), r.value("hand"), Expected::HandClass);
+  out.insert(QStringLiteral("hand"), hand);
+  out.insert(QStringLiteral("actionIndex"), r.whole("actionIndex", INT_MIN, INT_MAX, -1, true));
+  out.insert(QStringLiteral("actionProb"), r.number("actionProb", 0.0, 1.0, 1.0, false));
+  return out;
+}
+
+namespace {
+
+// The number a value stands for under Qt's variant conversions, or nothing.
+std::optional<double> looseNumber(const QJsonValue& v) {
   if (v.isDouble()) return v.toDouble();
   if (v.isBool()) return v.toBool() ? 1.0 : 0.0;
   if (v.isString()) {
@@ -124,48 +406,28 @@ std::optional<double> number(const QJsonValue& v) {
   return std::nullopt;
 }
 
-QString text(const QJsonValue& v) { return v.isObject() || v.isArray() ? QString() : v.toVariant().toString(); }
+}  // namespace
 
-bool flag(const QJsonValue& v) { return v.isObject() || v.isArray() ? false : v.toVariant().toBool(); }
-
-int wholeNumber(const QJsonValue& v, int fallback) {
-  const std::optional<double> d = number(v);
-  if (!d || !std::isfinite(*d)) return fallback;
-  const double r = std::round(*d);
-  return r >= INT_MIN && r <= INT_MAX ? static_cast<int>(r) : fallback;
-}
-
-int count(const QJsonValue& v) { return std::max(0, wholeNumber(v, 0)); }
-
-double figure(const QJsonValue& v) {
-  if (v.isNull()) return kNoValue;
-  const std::optional<double> d = number(v);
-  if (!d) return 0.0;
-  return std::isfinite(*d) && std::abs(*d) <= kFigureLimit ? *d : kNoValue;
-}
-
-QVariantMap rootAction(const QJsonValue& v) { return record(v, kRootAction); }
-QVariantMap nodeMeta(const QJsonValue& v) { return record(v, kNodeMeta); }
-QVariantList nodeActions(const QJsonValue& v) {
-  return listOf(v, [](const QJsonValue& item) { return record(item, kNodeAction); });
-}
-QVariantMap handStrategy(const QJsonValue& v) { return v.isObject() ? record(v, kHandStrategy) : QVariantMap(); }
-QVariantList actionStats(const QJsonValue& v) { return objectRecords(v, kActionStat); }
-QVariantList handCombos(const QJsonValue& v) { return objectRecords(v, kHandCombo); }
-QVariantList handBuckets(const QJsonValue& v) { return objectRecords(v, kHandBucket); }
-QVariantList seatHandCombos(const QJsonValue& v) { return objectRecords(v, kSeatCombo); }
-
-QVariantMap solveConfig(const QJsonValue& v) {
+QVariantMap solveConfig(const QJsonValue& v, Fault& fault) {
+  if (!v.isObject()) {
+    if (!v.isUndefined()) noteType(fault, QStringLiteral("lastUiCfg"), v, Expected::Object);
+    return QVariantMap();
+  }
   const QJsonObject obj = v.toObject();
   QVariantMap out = obj.toVariantMap();
   for (const char* key : {"starting_pot", "effective_stack", "max_iterations", "thread_count"}) {
     const QString k = QString::fromLatin1(key);
-    if (obj.contains(k)) out.insert(k, count(obj.value(k)));
+    if (!obj.contains(k)) continue;
+    const std::optional<double> d = looseNumber(obj.value(k));
+    const double r = d && std::isfinite(*d) ? std::round(*d) : 0.0;
+    out.insert(k, r >= 0.0 && r <= INT_MAX ? static_cast<int>(r) : 0);
   }
   for (const char* key : {"rake_percent", "rake_cap", "target_exploitability", "oop_add_all_in_jam_threshold_pct",
                           "ip_add_all_in_jam_threshold_pct"}) {
     const QString k = QString::fromLatin1(key);
-    if (obj.contains(k)) out.insert(k, amount(obj.value(k)));
+    if (!obj.contains(k)) continue;
+    const std::optional<double> d = looseNumber(obj.value(k));
+    out.insert(k, d && std::isfinite(*d) && *d >= 0.0 && *d <= 1e12 ? *d : 0.0);
   }
   return out;
 }

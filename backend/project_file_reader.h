@@ -1,58 +1,98 @@
-// Reading the values of a project file. A value of the wrong JSON type is
-// read with Qt's variant conversions and never makes a load fail; values that
-// would mislead a page or a solve are tamed on the way in: counts below 0
-// read as 0, probabilities are clamped to [0, 1] (an action frequency written
-// as null, at a node no hand reaches, reads as NaN), and figures that are not
-// finite or beyond any pot this program can hold read as "no value" (NaN).
+// Reading the values of a project file, record by record. Every value is
+// read as this program writes it: texts as JSON strings, flags as JSON
+// booleans, numbers as JSON numbers (whole where the program writes whole
+// numbers), probabilities from 0 to 1, and null only where the program
+// writes a figure without value (read as NaN). A missing key reads as its
+// empty value unless the record cannot do without it. The first value that
+// breaks its rule is noted in the `Fault` the reader is given, with its key
+// (and the row of a list) and what it holds; the record then reads as far as
+// it can and the caller refuses the file, adding the part and the node.
+//
+// Each record reader takes one record as a QJsonValue, so that whatever
+// reads the file's text hands it the records one at a time.
 #pragma once
 
+#include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
 #include <QVariantList>
 #include <QVariantMap>
 
-#include <optional>
+#include <initializer_list>
+
+#include "backend/project_file_fault.h"
+#include "backend/result_tree.h"
 
 namespace project_file {
 
-// Largest magnitude a chip figure may have: far beyond the pot of two
-// 32-bit stacks, far below the absurd.
-inline constexpr double kFigureLimit = 1e12;
+// The code (0..51) of a card text such as "Ah" (either case), or -1.
+int cardCode(const QString& text);
+// The combos of a hand class ("AA" 6, "AKs" 4, "AKo" 12), or 0 for a text
+// that is no hand class label.
+int handClassCombos(const QString& label);
 
-QString text(const QJsonValue& v);
-// The number a value stands for under Qt's variant conversions (numbers,
-// numeric texts, booleans), or nothing.
-std::optional<double> number(const QJsonValue& v);
-bool flag(const QJsonValue& v);
-// A whole number in int range (rounded as Qt rounds), or `fallback`.
-int wholeNumber(const QJsonValue& v, int fallback);
-// A whole number from 0 to the largest int; anything else reads as 0.
-int count(const QJsonValue& v);
-// A chip figure: missing or unreadable reads 0; null (how a figure without
-// value is written), non-finite or beyond kFigureLimit reads NaN.
-double figure(const QJsonValue& v);
-// An action's frequency: a probability in [0, 1] (unreadable reads 0), or
-// NaN for null, as a node no hand reaches is written.
-double share(const QJsonValue& v);
+// A part of the file's top level ("project", "nodeLocks", ...) that is
+// there but not of its kind (an object, a list, a flag), or an empty fault.
+Fault wrongKindOfPart(const char* key, const QJsonValue& v, Fault::Expected kind);
 
-// One record of each kind the file holds, with every key the pages read
-// present and of its type; keys the writer never writes are dropped.
-QVariantMap rootAction(const QJsonValue& v);
-QVariantMap nodeMeta(const QJsonValue& v);
-// The actions of one node; "childIndex" is kept as read, so the caller can
-// check it against the tree (0 when missing).
-QVariantList nodeActions(const QJsonValue& v);
-QVariantMap handStrategy(const QJsonValue& v);
-// The cached per-action, per-combo and per-bucket lists; entries that are
-// not objects are left out.
-QVariantList actionStats(const QJsonValue& v);
-QVariantList handCombos(const QJsonValue& v);
-QVariantList handBuckets(const QJsonValue& v);
-QVariantList seatHandCombos(const QJsonValue& v);
+// One record (a JSON object) read key by key. A record that is not an object
+// is noted as such and reads as empty.
+class Record {
+ public:
+  Record(const QJsonValue& record, Fault& fault);
+
+  bool has(const char* key) const { return m_record.contains(QLatin1String(key)); }
+  QJsonValue value(const char* key) const { return m_record.value(QLatin1String(key)); }
+
+  QString text(const char* key);
+  // One of `choices`; an empty text when missing.
+  QString choice(const char* key, std::initializer_list<const char*> choices);
+  bool flag(const char* key);
+  // A whole number from `minimum` to `maximum`; `fallback` when missing
+  // (with `required`, a missing value is a fault).
+  int whole(const char* key, int minimum, int maximum, int fallback, bool required = false);
+  // A finite number from `minimum` to `maximum` (to within float rounding),
+  // `fallback` when missing; with `nullable`, null reads as NaN.
+  double number(const char* key, double minimum, double maximum, double fallback, bool nullable);
+  // A probability; null (a frequency no hand reaches) reads as NaN.
+  double share(const char* key) { return number(key, 0.0, 1.0, 0.0, true); }
+  // A chip figure: any finite number, or null (NaN).
+  double figure(const char* key);
+
+  Fault& fault;
+
+ private:
+  QJsonObject m_record;
+};
+
+// --- the records of "results" ---
+QVariantMap rootAction(const QJsonValue& v, Fault& fault);
+// A node's meta record as the tree keeps it.
+ResultTree::Meta nodeMeta(const QJsonValue& v, ResultTree& tree, Fault& fault);
+// One action of a node. Its child index is a whole number as written; the
+// caller checks that it leads to a later node of the tree. An action of
+// type "chance" is named after the card it deals.
+ResultTree::Action nodeAction(const QJsonValue& v, ResultTree& tree, Fault& fault);
+
+// --- the saved answers of "nodeCaches" (each the "data" of one entry) ---
+QVariantMap handStrategy(const QJsonValue& v, Fault& fault);
+// The lists name the faulty row in `fault.entry`.
+QVariantList actionStats(const QJsonValue& v, Fault& fault);
+QVariantList handCombos(const QJsonValue& v, Fault& fault);
+QVariantList handBuckets(const QJsonValue& v, Fault& fault);
+QVariantList seatHandCombos(const QJsonValue& v, Fault& fault);
+
+// One entry of "nodeLocks" as the lock field sets it: {"nodeIndex",
+// "hand" (a hand class), "actionIndex", "actionProb" (a number from 0 to 1;
+// 1.0 when missing)}. Whether the node and the action exist is for the
+// caller, who knows the tree (the indices are read as whole numbers).
+QVariantMap nodeLock(const QJsonValue& v, Fault& fault);
 
 // The last solve configuration map: its counts and amounts made sound (the
 // thread count, iterations, pot and stack as counts; rake, target and jam
-// thresholds as finite amounts from 0), every other value as stored.
-QVariantMap solveConfig(const QJsonValue& v);
+// thresholds as finite amounts from 0), every other value as stored: a
+// re-solve of it goes through the checks of any start. A "lastUiCfg" that is
+// not an object is a fault.
+QVariantMap solveConfig(const QJsonValue& v, Fault& fault);
 
 }  // namespace project_file

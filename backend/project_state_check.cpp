@@ -45,7 +45,113 @@ std::optional<double> numberOf(const QJsonValue& v) {
   return d;
 }
 
+enum class Type { Text, Count, Street, Real, Flag };
+
+struct KeyType {
+  const char* key;
+  Type type;
+};
+
+// The shell's project state keys and the types of its properties, in its
+// order (Velmora/qml/components/ProjectState.js keeps the same list).
+constexpr KeyType kKeys[] = {
+    {"boardText", Type::Text},
+    {"oopRangeText", Type::Text},
+    {"ipRangeText", Type::Text},
+    {"betSizesText", Type::Text},
+    {"maxIterations", Type::Count},
+    {"startingPot", Type::Count},
+    {"effectiveStack", Type::Count},
+    {"threadCount", Type::Count},
+    {"startingStreet", Type::Street},
+    {"targetExploitability", Type::Real},
+    {"rakePercent", Type::Real},
+    {"rakeCap", Type::Count},
+    {"oopFlopBetSizesText", Type::Text},
+    {"oopTurnBetSizesText", Type::Text},
+    {"oopRiverBetSizesText", Type::Text},
+    {"oopFlopRaiseSizesText", Type::Text},
+    {"oopTurnRaiseSizesText", Type::Text},
+    {"oopRiverRaiseSizesText", Type::Text},
+    {"oopFlopAddAllIn", Type::Flag},
+    {"oopTurnAddAllIn", Type::Flag},
+    {"oopRiverAddAllIn", Type::Flag},
+    {"oopFlopDontDonk", Type::Flag},
+    {"oopTurnDontDonk", Type::Flag},
+    {"oopRiverDontDonk", Type::Flag},
+    {"ipFlopBetSizesText", Type::Text},
+    {"ipTurnBetSizesText", Type::Text},
+    {"ipRiverBetSizesText", Type::Text},
+    {"ipFlopRaiseSizesText", Type::Text},
+    {"ipTurnRaiseSizesText", Type::Text},
+    {"ipRiverRaiseSizesText", Type::Text},
+    {"ipFlopAddAllIn", Type::Flag},
+    {"ipTurnAddAllIn", Type::Flag},
+    {"ipRiverAddAllIn", Type::Flag},
+    {"oopAddAllInIfJamLtEnabled", Type::Flag},
+    {"oopAddAllInIfJamLtPct", Type::Real},
+    {"ipAddAllInIfJamLtEnabled", Type::Flag},
+    {"ipAddAllInIfJamLtPct", Type::Real},
+};
+
+// Largest count the shell's 32-bit properties hold.
+constexpr double kCountLimit = 2147483647.0;
+
+Fault wrongType(const QString& key, const QJsonValue& v, Fault::Expected expected) {
+  Fault f;
+  f.problem = Fault::Problem::WrongType;
+  f.part = Fault::Part::Project;
+  f.key = key;
+  f.value = Fault::jsonText(v);
+  f.expected = expected;
+  return f;
+}
+
 }  // namespace
+
+Fault projectTypeFault(const QJsonObject& project) {
+  for (const KeyType& k : kKeys) {
+    const QString key = QString::fromLatin1(k.key);
+    const QJsonValue v = project.value(key);
+    if (v.isUndefined()) continue;
+    switch (k.type) {
+      case Type::Text:
+        if (!v.isString()) return wrongType(key, v, Fault::Expected::Text);
+        break;
+      case Type::Flag:
+        if (!v.isBool() && v != QJsonValue(QStringLiteral("true")) && v != QJsonValue(QStringLiteral("false"))) {
+          return wrongType(key, v, Fault::Expected::Flag);
+        }
+        break;
+      case Type::Street:
+        if (v != QJsonValue(QStringLiteral("flop")) && v != QJsonValue(QStringLiteral("turn")) &&
+            v != QJsonValue(QStringLiteral("river"))) {
+          Fault f = wrongType(key, v, Fault::Expected::OneOf);
+          f.choices = QStringLiteral("\"flop\", \"turn\", \"river\"");
+          return f;
+        }
+        break;
+      case Type::Real:
+      case Type::Count: {
+        if (k.type == Type::Real && v.isNull()) break;
+        const std::optional<double> d = numberOf(v);
+        if (!d || !std::isfinite(*d)) return wrongType(key, v, Fault::Expected::Number);
+        if (k.type == Type::Count && !(std::round(*d) >= 0.0 && std::round(*d) <= kCountLimit)) {
+          Fault f;
+          f.problem = Fault::Problem::OutOfRange;
+          f.part = Fault::Part::Project;
+          f.key = key;
+          f.value = Fault::jsonText(v);
+          f.minimum = 0.0;
+          f.maximum = kCountLimit;
+          return f;
+        }
+        break;
+      }
+    }
+  }
+  return Fault();
+}
 
 std::optional<ValueOutOfRange> valueOutOfRange(const QJsonObject& project) {
   for (const FieldRange& field : kFields) {

@@ -1,13 +1,16 @@
-// The numbers of a project file's project state checked against what the
-// Setup page's own fields accept, so that an opened project never shows a
-// value no one could have typed there (a starting pot of -100 would
-// otherwise be taken as 0).
+// A project file's project state checked against what the shell's
+// properties and the Setup page's own fields take, so that an opened project
+// never shows a value no one could have typed there (a starting pot of -100
+// would otherwise be taken as 0), nor keeps the previous project's value for
+// one the shell cannot take (a starting pot of "abc", a board as a list).
 #pragma once
 
 #include <QJsonObject>
 #include <QString>
 
 #include <optional>
+
+#include "backend/project_file_fault.h"
 
 namespace project_file {
 
@@ -27,5 +30,15 @@ struct ValueOutOfRange {
 // which keeps its current value in its place. A starting pot or stack of 0
 // is the state of a spot not set up yet and is accepted.
 std::optional<ValueOutOfRange> valueOutOfRange(const QJsonObject& project);
+
+// The first key of `project`, in the shell's order of its keys, whose value
+// the shell's property does not take as it stands (an empty fault when
+// there is none): texts as JSON strings, flags as booleans (or the texts
+// "true" and "false"), the street as "flop", "turn" or "river", numbers as
+// JSON numbers or texts in plain decimal notation (counts never below 0 and
+// within 32 bits), and null only for a real number (how the program writes
+// one that is not a number). Missing keys and keys the shell does not know
+// are left alone.
+Fault projectTypeFault(const QJsonObject& project);
 
 }  // namespace project_file

@@ -253,6 +253,170 @@
         <translation>Die Projektdatei ist beschädigt: %1</translation>
     </message>
     <message>
+        <source>%1 holds %2, not %3</source>
+        <translation>%1 enthält %2 statt %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, a card already on the board</source>
+        <translation>%1 ist %2, eine Karte, die schon auf dem Board liegt</translation>
+    </message>
+    <message>
+        <source>%1 is %2, a node where no player acts</source>
+        <translation>%1 ist %2, ein Knoten, an dem kein Spieler handelt</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but node %3 is the last node of the game tree</source>
+        <translation>%1 ist %2, aber Knoten %3 ist der letzte Knoten des Spielbaums</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a node of the game tree</source>
+        <translation>%1 ist %2, kein Knoten des Spielbaums</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not an action of its node</source>
+        <translation>%1 ist %2, keine Aktion ihres Knotens</translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside the range %3 to %4</source>
+        <translation>%1 ist %2, außerhalb des Bereichs %3 bis %4</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 repeats the card %2</source>
+        <translation>%1 wiederholt die Karte %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 entries for %3 actions</source>
+        <translation>%1: %2 Einträge für %3 Aktionen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2</source>
+        <translation>&quot;%1&quot; in %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of action %2 of node %3</source>
+        <translation>&quot;%1&quot; von Aktion %2 von Knoten %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of node %2</source>
+        <translation>&quot;%1&quot; von Knoten %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of node lock %2</source>
+        <translation>&quot;%1&quot; von Knotensperre %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of root action %2</source>
+        <translation>&quot;%1&quot; von Wurzelaktion %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of row %2 in %3</source>
+        <translation>&quot;%1&quot; von Zeile %2 in %3</translation>
+    </message>
+    <message>
+        <source>a board of 3 to 5 different cards</source>
+        <translation>eines Boards aus 3 bis 5 verschiedenen Karten</translation>
+    </message>
+    <message>
+        <source>a card</source>
+        <translation>einer Karte</translation>
+    </message>
+    <message>
+        <source>a hand class</source>
+        <translation>einer Handklasse</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>einer Liste</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>einer Zahl</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>eines Textes</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>einer ganzen Zahl</translation>
+    </message>
+    <message>
+        <source>action %1 of node %2</source>
+        <translation>Aktion %1 von Knoten %2</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>eines Objekts</translation>
+    </message>
+    <message>
+        <source>node %1 is reached by more than one action</source>
+        <translation>Knoten %1 wird von mehr als einer Aktion erreicht</translation>
+    </message>
+    <message>
+        <source>node %1 is reached by no action</source>
+        <translation>Knoten %1 wird von keiner Aktion erreicht</translation>
+    </message>
+    <message>
+        <source>node lock %1</source>
+        <translation>Knotensperre %1</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>eines der Werte %1</translation>
+    </message>
+    <message>
+        <source>root action %1</source>
+        <translation>Wurzelaktion %1</translation>
+    </message>
+    <message>
+        <source>row %1 in %2</source>
+        <translation>Zeile %1 in %2</translation>
+    </message>
+    <message>
+        <source>the action frequencies of node %1 add up to %2, not 1</source>
+        <translation>die Aktionshäufigkeiten von Knoten %1 ergeben zusammen %2, nicht 1</translation>
+    </message>
+    <message>
+        <source>the actions of node %1</source>
+        <translation>die Aktionen von Knoten %1</translation>
+    </message>
+    <message>
+        <source>the record of node %1</source>
+        <translation>der Datensatz von Knoten %1</translation>
+    </message>
+    <message>
+        <source>the saved IP combos of node %1</source>
+        <translation>den gespeicherten IP-Kombos von Knoten %1</translation>
+    </message>
+    <message>
+        <source>the saved OOP combos of node %1</source>
+        <translation>den gespeicherten OOP-Kombos von Knoten %1</translation>
+    </message>
+    <message>
+        <source>the saved action figures of node %1</source>
+        <translation>den gespeicherten Aktionskennzahlen von Knoten %1</translation>
+    </message>
+    <message>
+        <source>the saved buckets of node %1</source>
+        <translation>den gespeicherten Kategorien von Knoten %1</translation>
+    </message>
+    <message>
+        <source>the saved combos of node %1</source>
+        <translation>den gespeicherten Kombos von Knoten %1</translation>
+    </message>
+    <message>
+        <source>the saved strategy of node %1</source>
+        <translation>der gespeicherten Strategie von Knoten %1</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true oder false</translation>
+    </message>
+    <message>
         <source>%1: %2 is outside the range %3 to %4</source>
         <translation>%1: %2 liegt außerhalb des Bereichs %3 bis %4</translation>
     </message>

@@ -253,6 +253,170 @@
         <translation>El archivo del proyecto está dañado: %1</translation>
     </message>
     <message>
+        <source>%1 holds %2, not %3</source>
+        <translation>%1 contiene %2, no %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, a card already on the board</source>
+        <translation>%1 es %2, una carta que ya está en el board</translation>
+    </message>
+    <message>
+        <source>%1 is %2, a node where no player acts</source>
+        <translation>%1 es %2, un nodo en el que no actúa ningún jugador</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but node %3 is the last node of the game tree</source>
+        <translation>%1 es %2, pero el nodo %3 es el último nodo del árbol de juego</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a node of the game tree</source>
+        <translation>%1 es %2, que no es un nodo del árbol de juego</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not an action of its node</source>
+        <translation>%1 es %2, que no es una acción de su nodo</translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside the range %3 to %4</source>
+        <translation>%1 es %2, fuera del intervalo de %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 repeats the card %2</source>
+        <translation>%1 repite la carta %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 entries for %3 actions</source>
+        <translation>%1: %2 entradas para %3 acciones</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2</source>
+        <translation>&quot;%1&quot; en %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of action %2 of node %3</source>
+        <translation>&quot;%1&quot; de la acción %2 del nodo %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of node %2</source>
+        <translation>&quot;%1&quot; del nodo %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of node lock %2</source>
+        <translation>&quot;%1&quot; del bloqueo de nodo %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of root action %2</source>
+        <translation>&quot;%1&quot; de la acción raíz %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of row %2 in %3</source>
+        <translation>&quot;%1&quot; de la fila %2 en %3</translation>
+    </message>
+    <message>
+        <source>a board of 3 to 5 different cards</source>
+        <translation>un board de 3 a 5 cartas distintas</translation>
+    </message>
+    <message>
+        <source>a card</source>
+        <translation>una carta</translation>
+    </message>
+    <message>
+        <source>a hand class</source>
+        <translation>una clase de mano</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>una lista</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un número</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>un texto</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un número entero</translation>
+    </message>
+    <message>
+        <source>action %1 of node %2</source>
+        <translation>la acción %1 del nodo %2</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>un objeto</translation>
+    </message>
+    <message>
+        <source>node %1 is reached by more than one action</source>
+        <translation>al nodo %1 llega más de una acción</translation>
+    </message>
+    <message>
+        <source>node %1 is reached by no action</source>
+        <translation>ninguna acción llega al nodo %1</translation>
+    </message>
+    <message>
+        <source>node lock %1</source>
+        <translation>el bloqueo de nodo %1</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>uno de %1</translation>
+    </message>
+    <message>
+        <source>root action %1</source>
+        <translation>la acción raíz %1</translation>
+    </message>
+    <message>
+        <source>row %1 in %2</source>
+        <translation>la fila %1 en %2</translation>
+    </message>
+    <message>
+        <source>the action frequencies of node %1 add up to %2, not 1</source>
+        <translation>las frecuencias de las acciones del nodo %1 suman %2, no 1</translation>
+    </message>
+    <message>
+        <source>the actions of node %1</source>
+        <translation>las acciones del nodo %1</translation>
+    </message>
+    <message>
+        <source>the record of node %1</source>
+        <translation>el registro del nodo %1</translation>
+    </message>
+    <message>
+        <source>the saved IP combos of node %1</source>
+        <translation>los combos de IP guardados del nodo %1</translation>
+    </message>
+    <message>
+        <source>the saved OOP combos of node %1</source>
+        <translation>los combos de OOP guardados del nodo %1</translation>
+    </message>
+    <message>
+        <source>the saved action figures of node %1</source>
+        <translation>las cifras de las acciones guardadas del nodo %1</translation>
+    </message>
+    <message>
+        <source>the saved buckets of node %1</source>
+        <translation>las categorías guardadas del nodo %1</translation>
+    </message>
+    <message>
+        <source>the saved combos of node %1</source>
+        <translation>los combos guardados del nodo %1</translation>
+    </message>
+    <message>
+        <source>the saved strategy of node %1</source>
+        <translation>la estrategia guardada del nodo %1</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true o false</translation>
+    </message>
+    <message>
         <source>%1: %2 is outside the range %3 to %4</source>
         <translation>%1: %2 está fuera del intervalo de %3 a %4</translation>
     </message>

@@ -253,6 +253,170 @@
         <translation>Le fichier du projet est endommagé : %1</translation>
     </message>
     <message>
+        <source>%1 holds %2, not %3</source>
+        <translation>%1 contient %2, et non %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, a card already on the board</source>
+        <translation>%1 vaut %2, une carte déjà sur le board</translation>
+    </message>
+    <message>
+        <source>%1 is %2, a node where no player acts</source>
+        <translation>%1 vaut %2, un nœud où aucun joueur n’agit</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but node %3 is the last node of the game tree</source>
+        <translation>%1 vaut %2, mais le nœud %3 est le dernier nœud de l’arbre de jeu</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a node of the game tree</source>
+        <translation>%1 vaut %2, qui n’est pas un nœud de l’arbre de jeu</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not an action of its node</source>
+        <translation>%1 vaut %2, qui n’est pas une action de son nœud</translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside the range %3 to %4</source>
+        <translation>%1 vaut %2, hors de la plage %3 à %4</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 est absent</translation>
+    </message>
+    <message>
+        <source>%1 repeats the card %2</source>
+        <translation>%1 répète la carte %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 entries for %3 actions</source>
+        <translation>%1 : %2 entrées pour %3 actions</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2</source>
+        <translation>&quot;%1&quot; dans %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of action %2 of node %3</source>
+        <translation>&quot;%1&quot; de l’action %2 du nœud %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of node %2</source>
+        <translation>&quot;%1&quot; du nœud %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of node lock %2</source>
+        <translation>&quot;%1&quot; du verrou de nœud %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of root action %2</source>
+        <translation>&quot;%1&quot; de l’action racine %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of row %2 in %3</source>
+        <translation>&quot;%1&quot; de la ligne %2 dans %3</translation>
+    </message>
+    <message>
+        <source>a board of 3 to 5 different cards</source>
+        <translation>un board de 3 à 5 cartes différentes</translation>
+    </message>
+    <message>
+        <source>a card</source>
+        <translation>une carte</translation>
+    </message>
+    <message>
+        <source>a hand class</source>
+        <translation>une classe de mains</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>une liste</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un nombre</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>un texte</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un nombre entier</translation>
+    </message>
+    <message>
+        <source>action %1 of node %2</source>
+        <translation>l’action %1 du nœud %2</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>un objet</translation>
+    </message>
+    <message>
+        <source>node %1 is reached by more than one action</source>
+        <translation>le nœud %1 est atteint par plus d’une action</translation>
+    </message>
+    <message>
+        <source>node %1 is reached by no action</source>
+        <translation>aucune action n’atteint le nœud %1</translation>
+    </message>
+    <message>
+        <source>node lock %1</source>
+        <translation>le verrou de nœud %1</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>l’une des valeurs %1</translation>
+    </message>
+    <message>
+        <source>root action %1</source>
+        <translation>l’action racine %1</translation>
+    </message>
+    <message>
+        <source>row %1 in %2</source>
+        <translation>la ligne %1 dans %2</translation>
+    </message>
+    <message>
+        <source>the action frequencies of node %1 add up to %2, not 1</source>
+        <translation>les fréquences des actions du nœud %1 totalisent %2, et non 1</translation>
+    </message>
+    <message>
+        <source>the actions of node %1</source>
+        <translation>les actions du nœud %1</translation>
+    </message>
+    <message>
+        <source>the record of node %1</source>
+        <translation>l’enregistrement du nœud %1</translation>
+    </message>
+    <message>
+        <source>the saved IP combos of node %1</source>
+        <translation>les combos IP enregistrés du nœud %1</translation>
+    </message>
+    <message>
+        <source>the saved OOP combos of node %1</source>
+        <translation>les combos OOP enregistrés du nœud %1</translation>
+    </message>
+    <message>
+        <source>the saved action figures of node %1</source>
+        <translation>les chiffres des actions enregistrés du nœud %1</translation>
+    </message>
+    <message>
+        <source>the saved buckets of node %1</source>
+        <translation>les catégories enregistrées du nœud %1</translation>
+    </message>
+    <message>
+        <source>the saved combos of node %1</source>
+        <translation>les combos enregistrés du nœud %1</translation>
+    </message>
+    <message>
+        <source>the saved strategy of node %1</source>
+        <translation>la stratégie enregistrée du nœud %1</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true ou false</translation>
+    </message>
+    <message>
         <source>%1: %2 is outside the range %3 to %4</source>
         <translation>%1 : %2 est hors de la plage %3 à %4</translation>
     </message>

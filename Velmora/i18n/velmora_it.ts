@@ -253,6 +253,170 @@
         <translation>Il file del progetto è danneggiato: %1</translation>
     </message>
     <message>
+        <source>%1 holds %2, not %3</source>
+        <translation>%1 contiene %2, non %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, a card already on the board</source>
+        <translation>%1 è %2, una carta già sul board</translation>
+    </message>
+    <message>
+        <source>%1 is %2, a node where no player acts</source>
+        <translation>%1 è %2, un nodo in cui nessun giocatore agisce</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but node %3 is the last node of the game tree</source>
+        <translation>%1 è %2, ma il nodo %3 è l’ultimo nodo dell’albero di gioco</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a node of the game tree</source>
+        <translation>%1 è %2, che non è un nodo dell’albero di gioco</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not an action of its node</source>
+        <translation>%1 è %2, che non è un’azione del suo nodo</translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside the range %3 to %4</source>
+        <translation>%1 è %2, fuori dall’intervallo da %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>manca %1</translation>
+    </message>
+    <message>
+        <source>%1 repeats the card %2</source>
+        <translation>%1 ripete la carta %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 entries for %3 actions</source>
+        <translation>%1: %2 voci per %3 azioni</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2</source>
+        <translation>&quot;%1&quot; in %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of action %2 of node %3</source>
+        <translation>&quot;%1&quot; dell’azione %2 del nodo %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of node %2</source>
+        <translation>&quot;%1&quot; del nodo %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of node lock %2</source>
+        <translation>&quot;%1&quot; del blocco di nodo %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of root action %2</source>
+        <translation>&quot;%1&quot; dell’azione radice %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of row %2 in %3</source>
+        <translation>&quot;%1&quot; della riga %2 in %3</translation>
+    </message>
+    <message>
+        <source>a board of 3 to 5 different cards</source>
+        <translation>un board da 3 a 5 carte diverse</translation>
+    </message>
+    <message>
+        <source>a card</source>
+        <translation>una carta</translation>
+    </message>
+    <message>
+        <source>a hand class</source>
+        <translation>una classe di mani</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>una lista</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un numero</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>un testo</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un numero intero</translation>
+    </message>
+    <message>
+        <source>action %1 of node %2</source>
+        <translation>l’azione %1 del nodo %2</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>un oggetto</translation>
+    </message>
+    <message>
+        <source>node %1 is reached by more than one action</source>
+        <translation>il nodo %1 è raggiunto da più di un’azione</translation>
+    </message>
+    <message>
+        <source>node %1 is reached by no action</source>
+        <translation>nessuna azione raggiunge il nodo %1</translation>
+    </message>
+    <message>
+        <source>node lock %1</source>
+        <translation>il blocco di nodo %1</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>uno tra %1</translation>
+    </message>
+    <message>
+        <source>root action %1</source>
+        <translation>l’azione radice %1</translation>
+    </message>
+    <message>
+        <source>row %1 in %2</source>
+        <translation>la riga %1 in %2</translation>
+    </message>
+    <message>
+        <source>the action frequencies of node %1 add up to %2, not 1</source>
+        <translation>le frequenze delle azioni del nodo %1 sommano a %2, non a 1</translation>
+    </message>
+    <message>
+        <source>the actions of node %1</source>
+        <translation>le azioni del nodo %1</translation>
+    </message>
+    <message>
+        <source>the record of node %1</source>
+        <translation>il record del nodo %1</translation>
+    </message>
+    <message>
+        <source>the saved IP combos of node %1</source>
+        <translation>combo IP salvate del nodo %1</translation>
+    </message>
+    <message>
+        <source>the saved OOP combos of node %1</source>
+        <translation>combo OOP salvate del nodo %1</translation>
+    </message>
+    <message>
+        <source>the saved action figures of node %1</source>
+        <translation>dati delle azioni salvati del nodo %1</translation>
+    </message>
+    <message>
+        <source>the saved buckets of node %1</source>
+        <translation>categorie salvate del nodo %1</translation>
+    </message>
+    <message>
+        <source>the saved combos of node %1</source>
+        <translation>combo salvate del nodo %1</translation>
+    </message>
+    <message>
+        <source>the saved strategy of node %1</source>
+        <translation>strategia salvata del nodo %1</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true o false</translation>
+    </message>
+    <message>
         <source>%1: %2 is outside the range %3 to %4</source>
         <translation>%1: %2 è fuori dall’intervallo da %3 a %4</translation>
     </message>

@@ -255,6 +255,170 @@
         <translation>Plik projektu jest uszkodzony: %1</translation>
     </message>
     <message>
+        <source>%1 holds %2, not %3</source>
+        <translation>%1 zawiera %2, a nie %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, a card already on the board</source>
+        <translation>%1 to %2, karta, która już leży na boardzie</translation>
+    </message>
+    <message>
+        <source>%1 is %2, a node where no player acts</source>
+        <translation>%1 to %2, węzeł, w którym nie działa żaden gracz</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but node %3 is the last node of the game tree</source>
+        <translation>%1 to %2, ale węzeł %3 jest ostatnim węzłem drzewa gry</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a node of the game tree</source>
+        <translation>%1 to %2, co nie jest węzłem drzewa gry</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not an action of its node</source>
+        <translation>%1 to %2, co nie jest akcją jej węzła</translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside the range %3 to %4</source>
+        <translation>%1 to %2, poza zakresem od %3 do %4</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>brak %1</translation>
+    </message>
+    <message>
+        <source>%1 repeats the card %2</source>
+        <translation>%1 powtarza kartę %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 entries for %3 actions</source>
+        <translation>%1: wpisów %2, akcji %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2</source>
+        <translation>&quot;%1&quot; w %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of action %2 of node %3</source>
+        <translation>&quot;%1&quot; akcji %2 węzła %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of node %2</source>
+        <translation>&quot;%1&quot; węzła %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of node lock %2</source>
+        <translation>&quot;%1&quot; blokady węzła %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of root action %2</source>
+        <translation>&quot;%1&quot; akcji korzenia %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of row %2 in %3</source>
+        <translation>&quot;%1&quot; wiersza %2 w %3</translation>
+    </message>
+    <message>
+        <source>a board of 3 to 5 different cards</source>
+        <translation>board z 3–5 różnych kart</translation>
+    </message>
+    <message>
+        <source>a card</source>
+        <translation>kartę</translation>
+    </message>
+    <message>
+        <source>a hand class</source>
+        <translation>klasę rąk</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>listę</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>liczbę</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>tekst</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>liczbę całkowitą</translation>
+    </message>
+    <message>
+        <source>action %1 of node %2</source>
+        <translation>akcja %1 węzła %2</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>obiekt</translation>
+    </message>
+    <message>
+        <source>node %1 is reached by more than one action</source>
+        <translation>do węzła %1 prowadzi więcej niż jedna akcja</translation>
+    </message>
+    <message>
+        <source>node %1 is reached by no action</source>
+        <translation>do węzła %1 nie prowadzi żadna akcja</translation>
+    </message>
+    <message>
+        <source>node lock %1</source>
+        <translation>blokada węzła %1</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>jedną z wartości %1</translation>
+    </message>
+    <message>
+        <source>root action %1</source>
+        <translation>akcja korzenia %1</translation>
+    </message>
+    <message>
+        <source>row %1 in %2</source>
+        <translation>wiersz %1 w %2</translation>
+    </message>
+    <message>
+        <source>the action frequencies of node %1 add up to %2, not 1</source>
+        <translation>częstości akcji węzła %1 sumują się do %2, a nie do 1</translation>
+    </message>
+    <message>
+        <source>the actions of node %1</source>
+        <translation>akcje węzła %1</translation>
+    </message>
+    <message>
+        <source>the record of node %1</source>
+        <translation>rekord węzła %1</translation>
+    </message>
+    <message>
+        <source>the saved IP combos of node %1</source>
+        <translation>zapisanych kombinacjach IP węzła %1</translation>
+    </message>
+    <message>
+        <source>the saved OOP combos of node %1</source>
+        <translation>zapisanych kombinacjach OOP węzła %1</translation>
+    </message>
+    <message>
+        <source>the saved action figures of node %1</source>
+        <translation>zapisanych danych akcji węzła %1</translation>
+    </message>
+    <message>
+        <source>the saved buckets of node %1</source>
+        <translation>zapisanych kategoriach węzła %1</translation>
+    </message>
+    <message>
+        <source>the saved combos of node %1</source>
+        <translation>zapisanych kombinacjach węzła %1</translation>
+    </message>
+    <message>
+        <source>the saved strategy of node %1</source>
+        <translation>zapisanej strategii węzła %1</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true lub false</translation>
+    </message>
+    <message>
         <source>%1: %2 is outside the range %3 to %4</source>
         <translation>%1: %2 wykracza poza zakres od %3 do %4</translation>
     </message>

@@ -253,6 +253,170 @@
         <translation>O arquivo do projeto está danificado: %1</translation>
     </message>
     <message>
+        <source>%1 holds %2, not %3</source>
+        <translation>%1 contém %2, não %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, a card already on the board</source>
+        <translation>%1 é %2, uma carta que já está no board</translation>
+    </message>
+    <message>
+        <source>%1 is %2, a node where no player acts</source>
+        <translation>%1 é %2, um nó em que nenhum jogador age</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but node %3 is the last node of the game tree</source>
+        <translation>%1 é %2, mas o nó %3 é o último nó da árvore do jogo</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a node of the game tree</source>
+        <translation>%1 é %2, que não é um nó da árvore do jogo</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not an action of its node</source>
+        <translation>%1 é %2, que não é uma ação do seu nó</translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside the range %3 to %4</source>
+        <translation>%1 é %2, fora do intervalo de %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 está faltando</translation>
+    </message>
+    <message>
+        <source>%1 repeats the card %2</source>
+        <translation>%1 repete a carta %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 entries for %3 actions</source>
+        <translation>%1: %2 entradas para %3 ações</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2</source>
+        <translation>&quot;%1&quot; em %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of action %2 of node %3</source>
+        <translation>&quot;%1&quot; da ação %2 do nó %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of node %2</source>
+        <translation>&quot;%1&quot; do nó %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of node lock %2</source>
+        <translation>&quot;%1&quot; do travamento de nó %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of root action %2</source>
+        <translation>&quot;%1&quot; da ação da raiz %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of row %2 in %3</source>
+        <translation>&quot;%1&quot; da linha %2 em %3</translation>
+    </message>
+    <message>
+        <source>a board of 3 to 5 different cards</source>
+        <translation>um board de 3 a 5 cartas diferentes</translation>
+    </message>
+    <message>
+        <source>a card</source>
+        <translation>uma carta</translation>
+    </message>
+    <message>
+        <source>a hand class</source>
+        <translation>uma classe de mãos</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>uma lista</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>um número</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>um texto</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>um número inteiro</translation>
+    </message>
+    <message>
+        <source>action %1 of node %2</source>
+        <translation>a ação %1 do nó %2</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>um objeto</translation>
+    </message>
+    <message>
+        <source>node %1 is reached by more than one action</source>
+        <translation>o nó %1 é alcançado por mais de uma ação</translation>
+    </message>
+    <message>
+        <source>node %1 is reached by no action</source>
+        <translation>nenhuma ação alcança o nó %1</translation>
+    </message>
+    <message>
+        <source>node lock %1</source>
+        <translation>o travamento de nó %1</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>um de %1</translation>
+    </message>
+    <message>
+        <source>root action %1</source>
+        <translation>a ação da raiz %1</translation>
+    </message>
+    <message>
+        <source>row %1 in %2</source>
+        <translation>a linha %1 em %2</translation>
+    </message>
+    <message>
+        <source>the action frequencies of node %1 add up to %2, not 1</source>
+        <translation>as frequências das ações do nó %1 somam %2, não 1</translation>
+    </message>
+    <message>
+        <source>the actions of node %1</source>
+        <translation>as ações do nó %1</translation>
+    </message>
+    <message>
+        <source>the record of node %1</source>
+        <translation>o registro do nó %1</translation>
+    </message>
+    <message>
+        <source>the saved IP combos of node %1</source>
+        <translation>combos de IP salvos do nó %1</translation>
+    </message>
+    <message>
+        <source>the saved OOP combos of node %1</source>
+        <translation>combos de OOP salvos do nó %1</translation>
+    </message>
+    <message>
+        <source>the saved action figures of node %1</source>
+        <translation>números das ações salvos do nó %1</translation>
+    </message>
+    <message>
+        <source>the saved buckets of node %1</source>
+        <translation>categorias salvas do nó %1</translation>
+    </message>
+    <message>
+        <source>the saved combos of node %1</source>
+        <translation>combos salvos do nó %1</translation>
+    </message>
+    <message>
+        <source>the saved strategy of node %1</source>
+        <translation>estratégia salva do nó %1</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true ou false</translation>
+    </message>
+    <message>
         <source>%1: %2 is outside the range %3 to %4</source>
         <translation>%1: %2 está fora do intervalo de %3 a %4</translation>
     </message>

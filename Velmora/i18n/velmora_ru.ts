@@ -255,6 +255,170 @@
         <translation>Файл проекта повреждён: %1</translation>
     </message>
     <message>
+        <source>%1 holds %2, not %3</source>
+        <translation>%1 содержит %2, а не %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, a card already on the board</source>
+        <translation>%1 — %2, карта, которая уже лежит на борде</translation>
+    </message>
+    <message>
+        <source>%1 is %2, a node where no player acts</source>
+        <translation>%1 — %2, узел, в котором не действует ни один игрок</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but node %3 is the last node of the game tree</source>
+        <translation>%1 — %2, но узел %3 — последний узел дерева игры</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a node of the game tree</source>
+        <translation>%1 — %2, это не узел дерева игры</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not an action of its node</source>
+        <translation>%1 — %2, это не действие её узла</translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside the range %3 to %4</source>
+        <translation>%1 — %2, вне диапазона от %3 до %4</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 отсутствует</translation>
+    </message>
+    <message>
+        <source>%1 repeats the card %2</source>
+        <translation>%1 повторяет карту %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 entries for %3 actions</source>
+        <translation>%1: записей %2, действий %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2</source>
+        <translation>&quot;%1&quot; в %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of action %2 of node %3</source>
+        <translation>&quot;%1&quot; действия %2 узла %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of node %2</source>
+        <translation>&quot;%1&quot; узла %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of node lock %2</source>
+        <translation>&quot;%1&quot; блокировки узла %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of root action %2</source>
+        <translation>&quot;%1&quot; корневого действия %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of row %2 in %3</source>
+        <translation>&quot;%1&quot; строки %2 в %3</translation>
+    </message>
+    <message>
+        <source>a board of 3 to 5 different cards</source>
+        <translation>борд из 3–5 разных карт</translation>
+    </message>
+    <message>
+        <source>a card</source>
+        <translation>карту</translation>
+    </message>
+    <message>
+        <source>a hand class</source>
+        <translation>класс рук</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>список</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>число</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>текст</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>целое число</translation>
+    </message>
+    <message>
+        <source>action %1 of node %2</source>
+        <translation>действие %1 узла %2</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>объект</translation>
+    </message>
+    <message>
+        <source>node %1 is reached by more than one action</source>
+        <translation>к узлу %1 ведёт больше одного действия</translation>
+    </message>
+    <message>
+        <source>node %1 is reached by no action</source>
+        <translation>к узлу %1 не ведёт ни одно действие</translation>
+    </message>
+    <message>
+        <source>node lock %1</source>
+        <translation>блокировка узла %1</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>одно из значений %1</translation>
+    </message>
+    <message>
+        <source>root action %1</source>
+        <translation>корневое действие %1</translation>
+    </message>
+    <message>
+        <source>row %1 in %2</source>
+        <translation>строка %1 в %2</translation>
+    </message>
+    <message>
+        <source>the action frequencies of node %1 add up to %2, not 1</source>
+        <translation>частоты действий узла %1 в сумме дают %2, а не 1</translation>
+    </message>
+    <message>
+        <source>the actions of node %1</source>
+        <translation>действия узла %1</translation>
+    </message>
+    <message>
+        <source>the record of node %1</source>
+        <translation>запись узла %1</translation>
+    </message>
+    <message>
+        <source>the saved IP combos of node %1</source>
+        <translation>сохранённых комбо IP узла %1</translation>
+    </message>
+    <message>
+        <source>the saved OOP combos of node %1</source>
+        <translation>сохранённых комбо OOP узла %1</translation>
+    </message>
+    <message>
+        <source>the saved action figures of node %1</source>
+        <translation>сохранённых показателях действий узла %1</translation>
+    </message>
+    <message>
+        <source>the saved buckets of node %1</source>
+        <translation>сохранённых категориях узла %1</translation>
+    </message>
+    <message>
+        <source>the saved combos of node %1</source>
+        <translation>сохранённых комбо узла %1</translation>
+    </message>
+    <message>
+        <source>the saved strategy of node %1</source>
+        <translation>сохранённой стратегии узла %1</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true или false</translation>
+    </message>
+    <message>
         <source>%1: %2 is outside the range %3 to %4</source>
         <translation>%1: %2 вне диапазона от %3 до %4</translation>
     </message>

@@ -1,15 +1,21 @@
-// Project files, continued: parts of the wrong kind and links that do not lead to a later
-// node are refused with nothing changed, and so, before it is read, is a file that cannot be
-// a project or would not fit in memory; cached answers for nodes the tree does not have are
-// dropped; opening and saving in the background give what the direct calls give while the
-// GUI thread stays free.
+// Project files, continued: a file the program writes opens as it was saved, and one it would
+// not have written (a value of the wrong type, a figure beyond what the spot allows, a card
+// repeated or on the board, links that do not make a tree, a lock the lock field could not
+// have set) is refused naming the value, with nothing changed; so, before it is read, is a
+// file that cannot be a project or would not fit in memory; cached answers for nodes the tree
+// does not have are dropped; opening and saving in the background give what the direct calls
+// give while the GUI thread stays free.
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSignalSpy>
 #include <QTranslator>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
+#include <variant>
+#include <vector>
 
 #include "app_controller_test_support.h"
 
@@ -17,108 +23,408 @@ using namespace app_controller_test;
 
 namespace {
 
+// A turn spot as small as the river one: river cards are dealt in its tree.
+QVariantMap smallTurnSpot() {
+  QVariantMap m = riverSpot(30);
+  m.insert("board", "Ah Ks Qd 7c");
+  m.insert("starting_street", "turn");
+  return m;
+}
+
 class ProjectLoadTest : public SolvedProjectSuite {
  protected:
   static void SetUpTestSuite() {
     SolvedProjectSuite::SetUpTestSuite();
     solved->nodeSeatHandCombos(0, "OOP");
+    turn = std::make_unique<AppController>();
+    turn->startSolveWithConfig(smallTurnSpot());
+    ASSERT_TRUE(waitFor([] { return solveFinished(*turn); }));
+    ASSERT_EQ(turn->statusText(), "Done");
+    // Answers of every kind for the root, its first child and the first
+    // decision after a river card; locks at two nodes.
+    const int n = turn->treeNodeCount();
+    for (int node = 1; node < n && chance < 0; ++node) {
+      if (turn->nodeMeta(node).value("nodeType") == "chance") chance = node;
+    }
+    ASSERT_GE(chance, 0);
+    dealt = turn->nodeActions(chance)[0].toMap().value("childIndex").toInt();
+    inner = turn->nodeActions(0)[0].toMap().value("childIndex").toInt();
+    ASSERT_EQ(turn->nodeMeta(dealt).value("nodeType"), "decision");
+    ASSERT_EQ(turn->nodeMeta(inner).value("nodeType"), "decision");
+    for (int node : {0, inner, dealt}) {
+      turn->nodeHandStrategy(node);
+      turn->nodeActionStats(node);
+      turn->nodeHandCombos(node);
+      turn->nodeHandBuckets(node);
+      turn->nodeSeatHandCombos(node, "OOP");
+      turn->nodeSeatHandCombos(node, "IP");
+    }
+    turn->setNodeLock(0, "AA", 1, 0.25);
+    turn->setNodeLock(dealt, "KK", 0, 1.0);
+    turn->setNodeLock(dealt, "76s", 1, 0.0);
+    // The action chosen at a node of more actions: never applied, not saved.
+    turn->setNodeLock(dealt, "QQ", 4, 0.5);
+  }
+  static void TearDownTestSuite() {
+    turn.reset();
+    SolvedProjectSuite::TearDownTestSuite();
   }
 
   QJsonObject saveSolved(const QString& name) {
     return saveSolvedWith(name, QVariantMap{{"boardText", "AhKsQd7c2h"}});
   }
+  QJsonObject saveTurn(const QString& name) {
+    EXPECT_TRUE(turn->saveProject(url(path(name)), QVariantMap{{"boardText", "AhKsQd7c"}, {"startingPot", 100}}));
+    return QJsonDocument::fromJson(readAll(path(name))).object();
+  }
+
+  // Opens `root` as the open dialog does and returns the answer.
+  QVariantMap open(AppController& c, const QJsonObject& root) {
+    EXPECT_TRUE(writeFile(path("open.velmoraproj"), QJsonDocument(root).toJson()));
+    QSignalSpy opened(&c, &AppController::projectOpened);
+    c.openProject(url(path("open.velmoraproj")));
+    EXPECT_TRUE(waitFor([&] { return !opened.isEmpty(); }, 20000));
+    return opened.isEmpty() ? QVariantMap() : opened.takeFirst().at(0).toMap();
+  }
+
+  inline static std::unique_ptr<AppController> turn;
+  inline static int chance = -1;  // the turn tree's first chance node
+  inline static int dealt = -1;   // the decision after its first river card
+  inline static int inner = -1;   // the root's first child
 };
 
-// The saved file with the first action of `node` leading to `child`.
-QJsonObject withChild(QJsonObject root, int node, const QJsonValue& child) {
-  QJsonObject results = root.value("results").toObject();
-  QJsonArray tables = results.value("treeNodeActions").toArray();
-  QJsonArray actions = tables[node].toArray();
-  QJsonObject first = actions[0].toObject();
-  first.insert("childIndex", child);
-  actions[0] = first;
-  tables[node] = actions;
-  results.insert("treeNodeActions", tables);
-  root.insert("results", results);
+// A file's object with its lists in one order: the saved answers by node and
+// seat, the locks by node and hand (both follow hash orders).
+QJsonObject ordered(QJsonObject root) {
+  const auto sorted = [](const QJsonArray& list) {
+    std::vector<QJsonValue> items(list.begin(), list.end());
+    std::sort(items.begin(), items.end(), [](const QJsonValue& a, const QJsonValue& b) {
+      const QJsonObject x = a.toObject(), y = b.toObject();
+      return std::make_tuple(x["nodeIndex"].toInt(), x["seat"].toString(), x["hand"].toString()) <
+             std::make_tuple(y["nodeIndex"].toInt(), y["seat"].toString(), y["hand"].toString());
+    });
+    QJsonArray out;
+    for (const QJsonValue& v : items) out.append(v);
+    return out;
+  };
+  QJsonObject caches = root.value("nodeCaches").toObject();
+  for (const QString& key : caches.keys()) caches.insert(key, sorted(caches.value(key).toArray()));
+  root.insert("nodeCaches", caches);
+  root.insert("nodeLocks", sorted(root.value("nodeLocks").toArray()));
   return root;
 }
 
-TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
-  const QJsonObject good = saveSolved("good.velmoraproj");
-  const int nodes = solved->treeNodeCount();
-  int inner = 1;
-  while (inner < nodes && solved->nodeActions(inner).isEmpty()) ++inner;
-  ASSERT_LT(inner, nodes);
+// One step of a path into a file: a key or a list index.
+using Step = std::variant<const char*, int>;
+struct Edit {
+  std::vector<Step> path;
+  QJsonValue value;  // undefined removes the key
+};
 
+QJsonValue edited(const QJsonValue& at, const Step* step, const Step* end, const QJsonValue& value) {
+  if (step == end) return value;
+  if (const int* index = std::get_if<int>(step)) {
+    QJsonArray list = at.toArray();
+    list[*index] = edited(list.at(*index), step + 1, end, value);
+    return list;
+  }
+  QJsonObject object = at.toObject();
+  const QString key = QString::fromLatin1(std::get<const char*>(*step));
+  const QJsonValue inner = edited(object.value(key), step + 1, end, value);
+  inner.isUndefined() ? (void)object.remove(key) : (void)object.insert(key, inner);
+  return object;
+}
+
+QJsonObject withEdits(QJsonObject root, const std::vector<Edit>& edits) {
+  for (const Edit& e : edits) root = edited(root, e.path.data(), e.path.data() + e.path.size(), e.value).toObject();
+  return root;
+}
+
+// The index of the entry of a saved-answer list (`key` of "nodeCaches") for `node` and `seat`.
+int cacheEntry(const QJsonObject& root, const char* key, int node, const QString& seat = QString()) {
+  const QJsonArray list = root["nodeCaches"][key].toArray();
+  for (int i = 0; i < list.size(); ++i) {
+    if (list[i]["nodeIndex"].toInt() == node && list[i]["seat"].toString() == seat) return i;
+  }
+  return -1;
+}
+
+TEST_F(ProjectLoadTest, FilesTheProgramWritesOpenUnchanged) {
+  const QJsonObject saved = saveTurn("turn.velmoraproj");
   AppController c;
-  ASSERT_TRUE(c.loadProject(url(path("good.velmoraproj"))).value("ok").toBool());
-  c.setNodeLock(0, "KK", 0, 0.5);
-  const QString status = c.statusText();
-  const QByteArray strategy = canonical(c.nodeHandStrategy(0));
-  const QByteArray rootActions = canonical(c.rootActions());
-  QSignalSpy resultsSpy(&c, &AppController::resultsChanged);
+  const QVariantMap r = open(c, saved);
+  ASSERT_TRUE(r.value("ok").toBool()) << r.value("error").toString().toStdString();
+  ASSERT_EQ(c.treeNodeCount(), turn->treeNodeCount());
+  EXPECT_EQ(canonical(c.nodeActions(chance)), canonical(turn->nodeActions(chance)));
+  for (int node : {0, inner, dealt}) {
+    EXPECT_EQ(canonical(c.nodeActions(node)), canonical(turn->nodeActions(node))) << node;
+    EXPECT_EQ(canonical(c.nodeHandStrategy(node)), canonical(turn->nodeHandStrategy(node))) << node;
+    EXPECT_EQ(canonical(c.nodeActionStats(node)), canonical(turn->nodeActionStats(node))) << node;
+    EXPECT_EQ(canonical(c.nodeHandBuckets(node)), canonical(turn->nodeHandBuckets(node))) << node;
+    EXPECT_EQ(canonical(c.nodeHandCombos(node)), canonical(turn->nodeHandCombos(node))) << node;
+    EXPECT_EQ(canonical(c.nodeSeatHandCombos(node, "IP")), canonical(turn->nodeSeatHandCombos(node, "IP"))) << node;
+  }
+  EXPECT_EQ(canonical(c.nodeLocks(0)), canonical(turn->nodeLocks(0)));
+  EXPECT_EQ(c.nodeLocks(dealt).size(), 2);  // KK and 76s; not QQ of action 4 (of 2)
+  EXPECT_EQ(turn->nodeLocks(dealt).size(), 3);
+  // Saved again, the opened project writes the file it was opened from.
+  ASSERT_TRUE(c.saveProject(url(path("again.velmoraproj")), r.value("project").toMap()));
+  EXPECT_EQ(ordered(QJsonDocument::fromJson(readAll(path("again.velmoraproj"))).object()), ordered(saved));
+  for (const char* key : {"handStrategyByNode", "actionStatsByNode", "handCombosByNode", "handBucketsByNode"}) {
+    EXPECT_EQ(saved["nodeCaches"][key].toArray().size(), 3) << key;
+  }
+  EXPECT_EQ(saved["nodeCaches"]["seatHandCombosByNode"].toArray().size(), 6);
+  EXPECT_EQ(saved["nodeLocks"].toArray().size(), 3);
+}
 
-  const auto edited = [&](const std::function<void(QJsonObject&)>& edit) {
-    QJsonObject root = good;
-    edit(root);
-    return root;
+// One table of files the program would not have written, each the saved file with one
+// value changed: each is refused naming that value, with the project and the result
+// shown before still shown.
+TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
+  const QJsonObject good = saveTurn("good.velmoraproj");
+  const int nodes = turn->treeNodeCount();
+  const QJsonArray actions = good["results"]["treeNodeActions"].toArray();
+  int terminal = -1;
+  for (int i = 0; i < nodes && terminal < 0; ++i) {
+    if (good["results"]["treeNodeMeta"][i]["nodeType"] == "terminal") terminal = i;
+  }
+  ASSERT_GE(terminal, 0);
+  ASSERT_EQ(actions[0].toArray().size(), 2);  // check, bet
+  ASSERT_EQ(actions[inner].toArray().size(), 2);
+  const int innerChild = actions[inner][1]["childIndex"].toInt();  // the subtree of the second action
+  const QString river = actions[chance][0]["name"].toString();
+  const int strategy = cacheEntry(good, "handStrategyByNode", 0);
+  const int stats = cacheEntry(good, "actionStatsByNode", 0);
+  const int combos = cacheEntry(good, "handCombosByNode", dealt);
+  const int buckets = cacheEntry(good, "handBucketsByNode", 0);
+  const int seatIp = cacheEntry(good, "seatHandCombosByNode", dealt, "IP");
+  ASSERT_TRUE(strategy >= 0 && stats >= 0 && combos >= 0 && buckets >= 0 && seatIp >= 0);
+  const QString combo1 = good["nodeCaches"]["handCombosByNode"][combos]["data"][0]["c1"].toString();
+  const auto lock = [](const QJsonValue& node, const QJsonValue& hand, const QJsonValue& action,
+                       const QJsonValue& prob) {
+    QJsonObject l{{"nodeIndex", node}, {"hand", hand}, {"actionIndex", action}, {"actionProb", prob}};
+    for (const QString& key : l.keys()) {
+      if (l.value(key).isUndefined()) l.remove(key);
+    }
+    return Edit{{"nodeLocks"}, QJsonArray{l}};
   };
+  const auto cache = [](const char* key, int entry, std::vector<Step> rest) {
+    std::vector<Step> path{"nodeCaches", key, entry, "data"};
+    path.insert(path.end(), rest.begin(), rest.end());
+    return path;
+  };
+  const QJsonValue none(QJsonValue::Undefined);
+  const auto at = [](int v) { return QString::number(v); };
   struct Case {
     const char* name;
-    QJsonObject root;
+    std::vector<Edit> edits;
+    QString reason;
   };
-  const Case cases[] = {
-      // The file of the report: a list for the project, a text for the results.
-      {"project list, results text", edited([](QJsonObject& r) {
-         r.insert("project", QJsonArray{1, 2});
-         r.insert("results", "x");
-         r.insert("hasResults", true);
-       })},
-      {"project list", edited([](QJsonObject& r) { r.insert("project", QJsonArray{"boardText"}); })},
-      {"project null", edited([](QJsonObject& r) { r.insert("project", QJsonValue::Null); })},
-      {"results text", edited([](QJsonObject& r) { r.insert("results", "x"); })},
-      {"results number", edited([](QJsonObject& r) { r.insert("results", 7); })},
-      {"child just past the tree", withChild(good, inner, nodes)},
-      {"negative child", withChild(good, inner, -7)},
-      {"huge child", withChild(good, 0, 1e20)},
-      {"child as text", withChild(good, inner, QString::number(nodes + 3))},
-      // Every link leads to a later node: not back up, to itself or to no number.
-      {"root leads to itself", withChild(good, 0, 0)}, {"child back to the root", withChild(good, inner, 0)},
-      {"child leads to itself", withChild(good, inner, inner)}, {"child NaN", withChild(good, 0, "NaN")},
-      {"child 1e999", withChild(good, 0, "1e999")}, {"child missing", withChild(good, inner, QJsonValue::Undefined)},
+  const std::vector<Case> cases = {
+      // The parts of the file.
+      {"project list, results text", {{{"project"}, QJsonArray{1, 2}}, {{"results"}, "x"}},
+       "\"project\" holds [1,2], not an object"},
+      {"project list", {{{"project"}, QJsonArray{"boardText"}}}, "\"project\" holds [\"boardText\"], not an object"},
+      {"project null", {{{"project"}, QJsonValue::Null}}, "\"project\" holds null, not an object"},
+      {"results text", {{{"results"}, "x"}}, "\"results\" holds \"x\", not an object"},
+      {"results number", {{{"results"}, 7}}, "\"results\" holds 7, not an object"},
+      {"results flag as text", {{{"hasResults"}, "true"}}, "\"hasResults\" holds \"true\", not true or false"},
+      {"caches of the wrong kind", {{{"nodeCaches"}, QJsonArray()}}, "\"nodeCaches\" holds [], not an object"},
+      {"locks of the wrong kind", {{{"nodeLocks"}, QJsonObject()}}, "\"nodeLocks\" holds {}, not a list"},
+      {"configuration of the wrong kind", {{{"lastUiCfg"}, QJsonArray{1}}}, "\"lastUiCfg\" holds [1], not an object"},
+      // Project values the shell's properties do not take.
+      {"pot as a word", {{{"project", "startingPot"}, "abc"}}, "\"startingPot\" holds \"abc\", not a number"},
+      {"board as a list", {{{"project", "boardText"}, QJsonArray{"Ah", "Ks"}}},
+       "\"boardText\" holds [\"Ah\",\"Ks\"], not a text"},
+      {"range as an object", {{{"project", "ipRangeText"}, QJsonObject{{"AA", 1}}}},
+       "\"ipRangeText\" holds {\"AA\":1}, not a text"},
+      {"flag as a number", {{{"project", "oopFlopAddAllIn"}, 1}}, "\"oopFlopAddAllIn\" holds 1, not true or false"},
+      {"unknown street", {{{"project", "startingStreet"}, "preflop"}},
+       "\"startingStreet\" holds \"preflop\", not one of \"flop\", \"turn\", \"river\""},
+      {"negative iterations", {{{"project", "maxIterations"}, -5}},
+       "\"maxIterations\" is -5, outside the range 0 to 2147483647"},
+      {"threads as null", {{{"project", "threadCount"}, QJsonValue::Null}}, "\"threadCount\" holds null, not a number"},
+      // Result figures.
+      {"iterations as text", {{{"results", "resultIterations"}, "200"}},
+       "\"resultIterations\" holds \"200\", not a whole number"},
+      {"negative iterations run", {{{"results", "resultIterations"}, -5}},
+       "\"resultIterations\" is -5, outside the range 0 to 2147483647"},
+      {"exploitability beyond the spot", {{{"results", "resultExploitability"}, 1e308}},
+       "\"resultExploitability\" is 1e+308, outside the range 0 to 300"},
+      {"EV as a list", {{{"results", "resultEvOop"}, QJsonArray{1}}}, "\"resultEvOop\" holds [1], not a number"},
+      {"negative exploitability", {{{"results", "resultExploitability"}, -5.0}},
+       "\"resultExploitability\" is -5, outside the range 0 to 300"},
+      {"EV beyond the pot and stacks", {{{"results", "resultEvIp"}, 100000000050.0}},
+       "\"resultEvIp\" is 100000000050, outside the range -300 to 300"},
+      {"board no card", {{{"results", "resultBoard"}, "AhKsZz"}},
+       "\"resultBoard\" holds \"AhKsZz\", not a board of 3 to 5 different cards"},
+      {"rake above 100", {{{"results", "resultRakePercent"}, 101}},
+       "\"resultRakePercent\" is 101, outside the range 0 to 100"},
+      {"root action frequency as text", {{{"results", "rootActions", 1, "frequency"}, "0.85"}},
+       "\"frequency\" of root action 2 holds \"0.85\", not a number"},
+      {"root action frequency 7", {{{"results", "rootActions", 0}, QJsonObject{{"name", "Check"}, {"frequency", 7}}}},
+       "\"frequency\" of root action 1 is 7, outside the range 0 to 1"},
+      // The tree.
+      {"frequencies 1 and 1",
+       {{{"results", "treeNodeActions", 0, 0, "frequency"}, 1.0},
+        {{"results", "treeNodeActions", 0, 1, "frequency"}, 1.0},
+        {{"results", "rootActions", 0, "frequency"}, 1.0},
+        {{"results", "rootActions", 1, "frequency"}, 1.0}},
+       "the action frequencies of node 0 add up to 2, not 1"},
+      {"root actions not the root's", {{{"results", "rootActions", 0, "frequency"}, 0.15},
+                                       {{"results", "rootActions", 1, "frequency"}, 0.85}},
+       "the root actions of its solve result are not those of its game tree"},
+      {"frequency above 1", {{{"results", "treeNodeActions", inner, 1, "frequency"}, 1.5}},
+       "\"frequency\" of action 2 of node " + at(inner) + " is 1.5, outside the range 0 to 1"},
+      {"one frequency null", {{{"results", "treeNodeActions", inner, 1, "frequency"}, QJsonValue::Null}},
+       "\"frequency\" of action 2 of node " + at(inner) + " holds null, not a number"},
+      {"both root actions to one node", {{{"results", "treeNodeActions", 0, 1, "childIndex"}, inner}},
+       "node " + at(inner) + " is reached by more than one action"},
+      {"a subtree no action leads to",
+       {{{"results", "treeNodeActions", inner}, QJsonArray{actions[inner][0]}},
+        {{"results", "treeNodeActions", inner, 0, "frequency"}, 1.0}},
+       "node " + at(innerChild) + " is reached by no action"},
+      {"child just past the tree", {{{"results", "treeNodeActions", inner, 0, "childIndex"}, nodes}},
+       "\"childIndex\" of action 1 of node " + at(inner) + " is " + at(nodes) + ", outside the range " +
+           at(inner + 1) + " to " + at(nodes - 1)},
+      {"child back to the root", {{{"results", "treeNodeActions", inner, 0, "childIndex"}, 0}},
+       "\"childIndex\" of action 1 of node " + at(inner) + " is 0, outside the range " + at(inner + 1) + " to " +
+           at(nodes - 1)},
+      {"negative child", {{{"results", "treeNodeActions", inner, 0, "childIndex"}, -7}},
+       "\"childIndex\" of action 1 of node " + at(inner) + " is -7, outside the range " + at(inner + 1) + " to " +
+           at(nodes - 1)},
+      {"huge child", {{{"results", "treeNodeActions", 0, 0, "childIndex"}, 1e20}},
+       "\"childIndex\" of action 1 of node 0 is 1e+20, outside the range -2147483648 to 2147483647"},
+      {"root leads to itself", {{{"results", "treeNodeActions", 0, 0, "childIndex"}, 0}},
+       "\"childIndex\" of action 1 of node 0 is 0, outside the range 1 to " + at(nodes - 1)},
+      {"child leads to itself", {{{"results", "treeNodeActions", inner, 0, "childIndex"}, inner}},
+       "\"childIndex\" of action 1 of node " + at(inner) + " is " + at(inner) + ", outside the range " +
+           at(inner + 1) + " to " + at(nodes - 1)},
+      {"child of the last node",
+       {{{"results", "treeNodeActions", nodes - 1}, QJsonArray{actions[0][0]}},
+        {{"results", "treeNodeActions", nodes - 1, 0, "childIndex"}, 3}},
+       "\"childIndex\" of action 1 of node " + at(nodes - 1) + " is 3, but node " + at(nodes - 1) +
+           " is the last node of the game tree"},
+      {"child as text", {{{"results", "treeNodeActions", inner, 0, "childIndex"}, at(nodes + 3)}},
+       "\"childIndex\" of action 1 of node " + at(inner) + " holds \"" + at(nodes + 3) + "\", not a whole number"},
+      {"child NaN", {{{"results", "treeNodeActions", 0, 0, "childIndex"}, "NaN"}},
+       "\"childIndex\" of action 1 of node 0 holds \"NaN\", not a whole number"},
+      {"child 1e999", {{{"results", "treeNodeActions", 0, 0, "childIndex"}, "1e999"}},
+       "\"childIndex\" of action 1 of node 0 holds \"1e999\", not a whole number"},
+      {"child as a numeric text", {{{"results", "treeNodeActions", 0, 0, "childIndex"}, at(inner)}},
+       "\"childIndex\" of action 1 of node 0 holds \"" + at(inner) + "\", not a whole number"},
+      {"child missing", {{{"results", "treeNodeActions", inner, 0, "childIndex"}, none}},
+       "\"childIndex\" of action 1 of node " + at(inner) + " is missing"},
+      {"node type unknown", {{{"results", "treeNodeMeta", inner, "nodeType"}, "action"}},
+       "\"nodeType\" of node " + at(inner) + " holds \"action\", not one of \"decision\", \"chance\", \"terminal\""},
+      {"pot beyond the spot", {{{"results", "treeNodeMeta", inner, "pot"}, 301}},
+       "\"pot\" of node " + at(inner) + " is 301, outside the range 0 to 300"},
+      {"river card no card", {{{"results", "treeNodeActions", chance, 0, "name"}, "Zz"}},
+       "\"name\" of action 1 of node " + at(chance) + " holds \"Zz\", not a card"},
+      {"river card on the board", {{{"results", "treeNodeActions", chance, 0, "name"}, "Qd"}},
+       "\"name\" of action 1 of node " + at(chance) + " is Qd, a card already on the board"},
+      {"river card twice", {{{"results", "treeNodeActions", chance, 1, "name"}, river}},
+       "\"name\" of action 2 of node " + at(chance) + " repeats the card " + river},
+      // Saved answers.
+      {"strategy of a class that is none", {{cache("handStrategyByNode", strategy, {"weights", "Infinity"}), 1}},
+       "\"weights\" in the saved strategy of node 0 holds \"Infinity\", not a hand class"},
+      {"strategy for one action of two", {{cache("handStrategyByNode", strategy, {"actionProbs", "AA"}), QJsonArray{1}}},
+       "\"actionProbs[AA]\" in the saved strategy of node 0: 1 entries for 2 actions"},
+      {"combos beyond any range", {{cache("actionStatsByNode", stats, {0, "combos"}), 1e12}},
+       "\"combos\" of row 1 in the saved action figures of node 0 is 1000000000000, outside the range 0 to 1326"},
+      {"combos beyond the range beside the board", {{cache("actionStatsByNode", stats, {0, "combos"}), 1200}},
+       "\"combos\" of row 1 in the saved action figures of node 0 is 1200, outside the range 0 to 1128"},
+      {"equity 700 %", {{cache("actionStatsByNode", stats, {1, "equity"}), 7}},
+       "\"equity\" of row 2 in the saved action figures of node 0 is 7, outside the range 0 to 1"},
+      {"stats data of the wrong kind", {{cache("actionStatsByNode", stats, {}), "x"}},
+       "\"data\" in the saved action figures of node 0 holds \"x\", not a list"},
+      {"hand EV beyond the spot", {{cache("handCombosByNode", combos, {0, "actionEvs", 1}), 100000000050.0}},
+       "\"actionEvs[1]\" of row 1 in the saved combos of node " + at(dealt) +
+           " is 100000000050, outside the range -300 to 300"},
+      {"the same card twice", {{cache("handCombosByNode", combos, {0, "c2"}), combo1}},
+       "\"c2\" of row 1 in the saved combos of node " + at(dealt) + " repeats the card " + combo1},
+      {"a card of the board", {{cache("handCombosByNode", combos, {0, "c1"}), "Qd"}},
+       "\"c1\" of row 1 in the saved combos of node " + at(dealt) + " is Qd, a card already on the board"},
+      {"the river card", {{cache("handCombosByNode", combos, {0, "c1"}), river}},
+       "\"c1\" of row 1 in the saved combos of node " + at(dealt) + " is " + river + ", a card already on the board"},
+      {"a card that is none", {{cache("handCombosByNode", combos, {0, "c2"}), "Zz"}},
+       "\"c2\" of row 1 in the saved combos of node " + at(dealt) + " holds \"Zz\", not a card"},
+      {"bucket probability 2", {{cache("handBucketsByNode", buckets, {0, "actionProbs", 0}), 2}},
+       "\"actionProbs[0]\" of row 1 in the saved buckets of node 0 is 2, outside the range 0 to 1"},
+      {"seat combo on the board", {{cache("seatHandCombosByNode", seatIp, {0, "c1"}), "7c"}},
+       "\"c1\" of row 1 in the saved IP combos of node " + at(dealt) + " is 7c, a card already on the board"},
+      // Locks, by the lock field's rules.
+      {"lock weight a word", {lock(0, "AA", 0, "abc")}, "\"actionProb\" of node lock 1 holds \"abc\", not a number"},
+      {"lock weight with a comma", {lock(0, "AA", 0, "0,5")},
+       "\"actionProb\" of node lock 1 holds \"0,5\", not a number"},
+      {"lock weight above 1", {lock(0, "AA", 0, 1.5)}, "\"actionProb\" of node lock 1 is 1.5, outside the range 0 to 1"},
+      {"lock weight below 0", {lock(0, "AA", 0, -1)}, "\"actionProb\" of node lock 1 is -1, outside the range 0 to 1"},
+      {"lock weight null", {lock(0, "AA", 0, QJsonValue::Null)},
+       "\"actionProb\" of node lock 1 holds null, not a number"},
+      {"lock of no hand class", {lock(0, "Infinity", 0, 0.5)},
+       "\"hand\" of node lock 1 holds \"Infinity\", not a hand class"},
+      {"lock of a combo", {lock(0, "AhAs", 0, 0.5)}, "\"hand\" of node lock 1 holds \"AhAs\", not a hand class"},
+      {"lock without a hand", {lock(0, none, 0, 0.5)}, "\"hand\" of node lock 1 is missing"},
+      {"lock of action -1", {lock(0, "AA", -1, 0.5)}, "\"actionIndex\" of node lock 1 is -1, not an action of its node"},
+      {"lock of node past the tree", {lock(nodes, "AA", 0, 0.5)},
+       "\"nodeIndex\" of node lock 1 is " + at(nodes) + ", not a node of the game tree"},
+      {"lock of a chance node", {lock(chance, "AA", 0, 0.5)},
+       "\"nodeIndex\" of node lock 1 is " + at(chance) + ", a node where no player acts"},
+      {"lock of a terminal node", {lock(terminal, "AA", 0, 0.5)},
+       "\"nodeIndex\" of node lock 1 is " + at(terminal) + ", a node where no player acts"},
+      {"lock index as text", {lock(0, "AA", "1", 0.5)},
+       "\"actionIndex\" of node lock 1 holds \"1\", not a whole number"},
+      {"lock without a result", {{{"hasResults"}, false}, {{"results"}, none}, lock(0, "AA", 0, 0.5)},
+       "\"nodeIndex\" of node lock 1 is 0, not a node of the game tree"},
   };
+
+  AppController c;
+  ASSERT_TRUE(open(c, good).value("ok").toBool());
+  c.setNodeLock(0, "KK", 0, 0.5);
+  const auto shown = [&] {
+    QVariantList state{c.statusText(), c.treeNodeCount(), c.rootActions(), c.resultIterations(),
+                       c.resultExploitability(), c.nodeLocks(0)};
+    for (int node : {0, dealt}) state << c.nodeHandStrategy(node) << c.nodeHandCombos(node) << c.nodeActions(node);
+    return canonical(state);
+  };
+  const QByteArray before = shown();
+  QSignalSpy results(&c, &AppController::resultsChanged);
   for (const Case& bad : cases) {
-    ASSERT_TRUE(writeFile(path("bad.velmoraproj"), QJsonDocument(bad.root).toJson()));
-    const QVariantMap r = c.loadProject(url(path("bad.velmoraproj")));
+    const QVariantMap r = open(c, withEdits(good, bad.edits));
     EXPECT_FALSE(r.value("ok").toBool()) << bad.name;
-    EXPECT_EQ(r.value("error").toString(), "The project file is damaged") << bad.name;
+    EXPECT_EQ(r.value("error").toString().toStdString(), ("The project file is damaged: " + bad.reason).toStdString())
+        << bad.name;
     EXPECT_TRUE(r.value("project").toMap().isEmpty()) << bad.name;
     EXPECT_FALSE(r.value("hasResults").toBool()) << bad.name;
-    EXPECT_EQ(c.treeNodeCount(), nodes) << bad.name;
-    EXPECT_EQ(c.statusText(), status) << bad.name;
-    EXPECT_EQ(canonical(c.nodeHandStrategy(0)), strategy) << bad.name;
-    EXPECT_EQ(canonical(c.rootActions()), rootActions) << bad.name;
-    EXPECT_EQ(c.nodeLocks(0).size(), 1) << bad.name;
   }
-  EXPECT_EQ(resultsSpy.count(), 0);
+  EXPECT_EQ(results.count(), 0);
+  EXPECT_EQ(shown(), before);
 
-  // Missing parts still read as empty; results of the wrong kind are not
-  // looked at when the file says it has none.
-  const Case accepted[] = {
-      {"no project", edited([](QJsonObject& r) { r.remove("project"); })},
-      {"results text without results", edited([](QJsonObject& r) {
-         r.insert("results", "x");
-         r.insert("hasResults", false);
-       })},
-      {"child as a numeric text", withChild(good, 0, solved->nodeActions(0)[0].toMap().value("childIndex").toString())},
+  // In the user's language.
+  QTranslator german;
+  ASSERT_TRUE(german.load("velmora_de", ":/Velmora/i18n") && QCoreApplication::installTranslator(&german));
+  EXPECT_EQ(open(c, withEdits(good, {lock(0, "AA", 0, 1.5)})).value("error").toString().toStdString(),
+            "Die Projektdatei ist beschädigt: \"actionProb\" von Knotensperre 1 ist 1.5, außerhalb des Bereichs 0 "
+            "bis 1");
+  QCoreApplication::removeTranslator(&german);
+
+  // Forms the program writes or wrote open: a node no hand reaches (null
+  // frequencies), a lock without a weight (1.0), a lock of an action its
+  // node lacks (dropped: no solve applies it), a file without a project.
+  const auto opens = [&](const char* name, const std::vector<Edit>& edits) {
+    const QVariantMap r = open(c, withEdits(good, edits));
+    EXPECT_TRUE(r.value("ok").toBool()) << name << " " << r.value("error").toString().toStdString();
   };
-  for (const Case& fine : accepted) {
-    ASSERT_TRUE(writeFile(path("fine.velmoraproj"), QJsonDocument(fine.root).toJson()));
-    const QVariantMap r = c.loadProject(url(path("fine.velmoraproj")));
-    EXPECT_TRUE(r.value("ok").toBool()) << fine.name << " " << r.value("error").toString().toStdString();
-  }
-  EXPECT_EQ(c.treeNodeCount(), nodes);
-  EXPECT_EQ(canonical(c.nodeActions(0)), canonical(solved->nodeActions(0)));
+  opens("node no hand reaches", {{{"results", "treeNodeActions", inner, 0, "frequency"}, QJsonValue::Null},
+                                 {{"results", "treeNodeActions", inner, 1, "frequency"}, QJsonValue::Null}});
+  EXPECT_TRUE(std::isnan(c.nodeActions(inner)[1].toMap().value("frequency").toDouble()));
+  opens("lock without a weight", {lock(dealt, "QQ", 1, none)});
+  ASSERT_EQ(c.nodeLocks(dealt).size(), 1);
+  EXPECT_EQ(c.nodeLocks(dealt)[0].toMap().value("actionProb").toDouble(), 1.0);
+  opens("lock of an action the node lacks", {lock(dealt, "QQ", 2, 0.5)});
+  EXPECT_TRUE(c.nodeLocks(dealt).isEmpty());
+  opens("no project", {{{"project"}, none}});
+  opens("results text without results", {{{"results"}, "x"}, {{"hasResults"}, false}, {{"nodeLocks"}, QJsonArray()}});
 }
 
 // A result the file claims but does not hold whole, and a number of the
@@ -177,10 +483,10 @@ TEST_F(ProjectLoadTest, ClaimedResultsMustFitAndNumbersMustBeWhatTheFieldsTake) 
             "Startpot: -100 liegt außerhalb des Bereichs 1 bis 100000");
   QCoreApplication::removeTranslator(&german);
 
-  // The blank spot's zeros, the fields' bounds, numbers as texts or rounding into range, and
-  // values that are no number (left to the shell) open.
+  // The blank spot's zeros, the fields' bounds and numbers as texts or rounding into range
+  // open (values that are no number are refused: MalformedPartsAreRefusedAndChangeNothing).
   for (const QJsonObject& project :
-       {QJsonObject{{"startingPot", 0}, {"effectiveStack", 0}, {"rakeCap", true}, {"rakePercent", "lots"}},
+       {QJsonObject{{"startingPot", 0}, {"effectiveStack", 0}, {"rakeCap", 0}, {"rakePercent", 0}},
         QJsonObject{{"startingPot", 100000.4}, {"effectiveStack", "1"}, {"rakePercent", 100}, {"rakeCap", 1000000},
                     {"targetExploitability", 0}, {"oopAddAllInIfJamLtPct", 1000}, {"ipAddAllInIfJamLtPct", 0}}}) {
     const QVariantMap r = open("", "project", project);

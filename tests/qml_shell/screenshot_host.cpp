@@ -704,8 +704,10 @@ int main(int argc, char* argv[]) {
     QFile damaged(QDir(refused.path()).filePath(QStringLiteral("damaged.velmoraproj")));
     if (damaged.open(QIODevice::WriteOnly)) {
       damaged.write(R"({"format": "velmora_project", "version": 1, "hasResults": true, "results": {)"
+                    R"("rootActions": [{"name": "Check", "actionType": "check", "frequency": 1}],)"
                     R"("treeNodeMeta": [{"nodeType": "decision", "player": "OOP", "hasChildren": true}],)"
-                    R"("treeNodeActions": [[{"name": "Check", "actionType": "check", "childIndex": 0}]]}})");
+                    R"("treeNodeActions": [[{"name": "Check", "actionType": "check", "frequency": 1, )"
+                    R"("childIndex": 0}]]}})");
     }
     QFile huge(QDir(refused.path()).filePath(QStringLiteral("huge.velmoraproj")));
     if (huge.open(QIODevice::WriteOnly) && huge.write("{") == 1) huge.resize(qint64(256) << 30);

@@ -219,7 +219,7 @@ Item {
             home._openFromDialog(damaged)
             var line = findChild(home, "projectErrorText")
             tryCompare(line, "visible", true, 20000)
-            compare(line.text, "Could not open the project: The project file is damaged")
+            compare(line.text, "Could not open the project: The project file is damaged: \"project\" holds [1,2], not an object")
             compare([loadedSpy.count, shell.boardText, appController.resultIterations > 0],
                     [1, Spots.riverSpot(20).boardText, true], "nothing changes")
         }
@@ -435,17 +435,20 @@ Item {
             dialog.close()
         }
 
-        function test_loaded_project_with_a_mistyped_key_applies_the_rest() {
+        // A value the shell cannot take would leave the previous project's in
+        // its place: the file is refused naming it, and nothing changes.
+        function test_loaded_project_with_a_mistyped_key_is_refused() {
             var url = fileUrl(".velmoraproj")
             var doc = { format: "velmora_project", version: 1, hasResults: false,
                         project: { boardText: "7h6h5h", startingPot: "lots", effectiveStack: 333 } }
             compare(appController.saveTextFile(url, JSON.stringify(doc)).ok, true)
             shell.resetToDefaults()
-            ignoreWarning(/invalid value for startingPot/)
-            compare(home._openProjectFrom(url), true)
-            compare(shell.boardText, "7h6h5h")
-            compare(shell.startingPot, 180)
-            compare(shell.effectiveStack, 333)
+            ignoreWarning(/is damaged/)
+            ignoreWarning(/Load failed: The project file is damaged/)
+            compare(home._openProjectFrom(url), false)
+            compare(findChild(home, "projectErrorText").text,
+                    "Could not open the project: The project file is damaged: \"startingPot\" holds \"lots\", not a number")
+            compare([shell.boardText, shell.startingPot, shell.effectiveStack], ["QsJh2h", 180, 910])
         }
     }
 }

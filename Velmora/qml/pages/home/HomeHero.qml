@@ -16,12 +16,13 @@ RowLayout {
     signal openClicked()
 
     spacing: 16
-    Layout.preferredHeight: 180
+    // The banner grows when a long error needs more lines.
+    Layout.preferredHeight: Math.max(180, bannerContent.implicitHeight + 64)
 
     Rectangle {
         objectName: "heroBanner"
         Layout.fillWidth: true
-        Layout.preferredHeight: 180
+        Layout.preferredHeight: root.Layout.preferredHeight
         radius: root.theme ? root.theme.radiusLg : 16
         border.width: 1
         border.color: root.theme ? root.theme.stroke : "#30363D"
@@ -32,6 +33,7 @@ RowLayout {
         }
 
         ColumnLayout {
+            id: bannerContent
             anchors.fill: parent
             anchors.margins: 32
             spacing: 0
@@ -83,7 +85,9 @@ RowLayout {
                 visible: root.errorText.length > 0
                 text: root.errorText
                 font.pixelSize: 12
-                elide: Text.ElideMiddle
+                // A refused file's reason names the value at the end: the
+                // whole text is shown, over as many lines as it takes.
+                wrapMode: Text.Wrap
                 color: root.theme ? root.theme.danger : "#F85149"
             }
             Item { Layout.fillHeight: true }

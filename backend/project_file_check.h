@@ -1,0 +1,30 @@
+// The checks of a project file that need more than one value: what was read
+// (each value by its own rule, project_file_reader.h) measured against the
+// spot its result was solved on and against its game tree. A result is
+// refused when its tree is not one (a node reached by two actions, or by
+// none), when a node's action frequencies do not add up to 1, when its root
+// actions are not those of the tree's root, when a figure lies beyond what
+// the spot allows (chips beyond its pot and both stacks, an exploitability
+// below 0, more combos than a range holds beside its board), when a card is
+// repeated or lies on the board (the result's board and the cards dealt on
+// the way to the node), when a saved answer does not have one entry per
+// action of its node, and when a lock names a node that is not in the tree,
+// is not a decision node, or an action index below 0.
+//
+// A lock of an action index its node does not have is dropped, with a line
+// in the log: the results page can set one (the chosen action stays chosen
+// when the node changes), no solve ever applies it, and files written so far
+// may hold it.
+#pragma once
+
+#include "backend/project_file_fault.h"
+
+namespace project_file {
+
+struct LoadedProject;
+
+// The first fault of `loaded`, in the order above, or an empty fault.
+// Runs on the reading thread; touches nothing but `loaded`.
+Fault checkLoadedProject(LoadedProject& loaded);
+
+}  // namespace project_file

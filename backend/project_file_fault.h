@@ -1,0 +1,82 @@
+// A value of a project file that this program would not have written: where
+// it sits, what the file holds there and what is wrong with it. Reading a
+// file notes the first such value and refuses the file with it; the
+// controller words it for the user (project_fault_text.h).
+#pragma once
+
+#include <QJsonValue>
+#include <QString>
+#include <QVariant>
+
+namespace project_file {
+
+struct Fault {
+  enum class Problem {
+    None,
+    Missing,       // a value the record must hold is not there
+    WrongType,     // `value` is not `expected`
+    OutOfRange,    // `value` lies outside [minimum, maximum]
+    NotOne,        // the action frequencies of `node` add up to `value`
+    OnBoard,       // the card `value` is on the board at `node`
+    Repeated,      // the card `value` is held or dealt a second time
+    NoSuchNode,    // `value` names no node of the game tree
+    NotDecision,   // `value` names a node where no seat acts
+    NoSuchAction,  // `value` names no action of its node
+    NoLaterNode,   // an action of `node`, the tree's last node, leads to `value`
+    ReachedTwice,  // more than one action leads to `node`
+    Unreached,     // no action leads to `node`
+    CountDiffers,  // a per-action list of `value` entries at a node of `count` actions
+    NotTheRoots,   // the root actions are not those of the tree's root
+  };
+  // What a value must be, for WrongType.
+  enum class Expected { Text, Number, WholeNumber, Flag, List, Object, Card, HandClass, Board, OneOf };
+  // The part of the file the value belongs to.
+  enum class Part {
+    File,        // the top level ("project", "results", ...)
+    Project,     // the project state
+    Results,     // the result figures
+    RootAction,  // one of "rootActions" (`entry`)
+    NodeMeta,    // the meta record of `node`
+    NodeAction,  // action `entry` of `node`
+    Strategy,    // the saved answers of `node`, row `entry` where they are lists
+    ActionStats,
+    Combos,
+    Buckets,
+    OopCombos,
+    IpCombos,
+    Lock,        // one of "nodeLocks" (`entry`)
+  };
+
+  Problem problem = Problem::None;
+  Part part = Part::File;
+  int node = -1;   // the node the value belongs to
+  int entry = -1;  // the place of its record in its list, from 0
+  // The key, with what lies below it: "frequency", "weights[AKs]",
+  // "actionProbs[AKs][1]"; empty for a whole record.
+  QString key;
+  QString value;     // what the file holds there, as compact JSON
+  Expected expected = Expected::Text;
+  QString choices;   // with OneOf: the values allowed, as the file writes them
+  double minimum = 0.0;
+  double maximum = 0.0;
+  int count = 0;     // with CountDiffers: the node's actions
+
+  explicit operator bool() const { return problem != Problem::None; }
+
+  // Places a fault a record reader noted: the part, the node and the entry.
+  Fault& at(Part p, int n = -1, int e = -1) {
+    part = p;
+    node = n;
+    entry = e;
+    return *this;
+  }
+
+  // The value as the file holds it (compact JSON).
+  static QString jsonText(const QJsonValue& v);
+  static QString jsonText(const QVariant& v);
+
+  // The fault in a line of English, for the log.
+  QString logText() const;
+};
+
+}  // namespace project_file
