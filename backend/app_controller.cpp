@@ -136,8 +136,8 @@ void AppController::refreshAvailableMemory() {
   const QString text = formatMemoryBytes(room.bytes);
   const bool forProgram = room.bound == velmora_platform::MemoryBound::ControlGroup ||
                           room.bound == velmora_platform::MemoryBound::AddressSpace;
-  // The address space's figure moves with every allocation: it changes the
-  // published need only through the available figure (and the need shown).
+  // What the address-space limit leaves decides how much of a need's
+  // reserved address space counts (the need shown follows it below).
   m_addressSpaceRoomBytes = room.addressSpaceBytes;
   if (room.bytes == m_systemAvailableMemoryBytes && text == m_systemAvailableMemoryText &&
       forProgram == m_memoryLimitedForProgram) {
