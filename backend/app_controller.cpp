@@ -62,8 +62,6 @@ AppController::AppController(QObject* parent)
 
   m_systemMemoryBytes = velmora_platform::totalPhysicalMemoryBytes();
   m_systemMemoryText = formatMemoryBytes(m_systemMemoryBytes);
-  m_systemAvailableMemoryBytes = velmora_platform::availableMemoryBytes();
-  m_systemAvailableMemoryText = formatMemoryBytes(m_systemAvailableMemoryBytes);
   refreshAvailableMemory();
 
   m_memoryRefreshTimer.setInterval(2000);
@@ -134,12 +132,23 @@ quint64 AppController::effectiveAvailableMemoryBytes() const {
 QString AppController::effectiveAvailableMemoryText() const { return formatMemoryBytes(effectiveAvailableMemoryBytes()); }
 
 void AppController::refreshAvailableMemory() {
-  const quint64 bytes = velmora_platform::availableMemoryBytes();
-  const QString text = formatMemoryBytes(bytes);
-  if (bytes == m_systemAvailableMemoryBytes && text == m_systemAvailableMemoryText) return;
-  m_systemAvailableMemoryBytes = bytes;
+  const velmora_platform::MemoryRoom room = velmora_platform::memoryRoom();
+  const QString text = formatMemoryBytes(room.bytes);
+  const bool forProgram = room.bound == velmora_platform::MemoryBound::ControlGroup ||
+                          room.bound == velmora_platform::MemoryBound::AddressSpace;
+  // What the address-space limit leaves decides how much of a need's
+  // reserved address space counts (the need shown follows it below).
+  m_addressSpaceRoomBytes = room.addressSpaceBytes;
+  if (room.bytes == m_systemAvailableMemoryBytes && text == m_systemAvailableMemoryText &&
+      forProgram == m_memoryLimitedForProgram) {
+    showRequiredFigure();
+    return;
+  }
+  m_systemAvailableMemoryBytes = room.bytes;
   m_systemAvailableMemoryText = text;
+  m_memoryLimitedForProgram = forProgram;
   emit systemMemoryChanged();
+  showRequiredFigure();
 }
 
 // ---------------------------------------------------------------------------

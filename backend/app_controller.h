@@ -33,6 +33,7 @@
 #include "backend/result_tree.h"
 #include "backend/saved_query_caches.h"
 #include "backend/settings_store_file.h"
+#include "backend/solve_room.h"
 #include "session/solve_session.h"
 #include "session/solve_types.h"
 
@@ -58,6 +59,9 @@ class AppController : public QObject {
   Q_PROPERTY(quint64 systemAvailableMemoryBytes READ systemAvailableMemoryBytes NOTIFY systemMemoryChanged)
   Q_PROPERTY(QString effectiveAvailableMemoryText READ effectiveAvailableMemoryText NOTIFY systemMemoryChanged)
   Q_PROPERTY(quint64 effectiveAvailableMemoryBytes READ effectiveAvailableMemoryBytes NOTIFY systemMemoryChanged)
+  // The memory offered is bounded by this program's own limits (its control
+  // group's, or its address space's), not by what the machine has free.
+  Q_PROPERTY(bool memoryLimitedForProgram READ memoryLimitedForProgram NOTIFY systemMemoryChanged)
   Q_PROPERTY(QString solveRequiredMemoryText READ solveRequiredMemoryText NOTIFY solveRequiredMemoryChanged)
   Q_PROPERTY(quint64 solveRequiredMemoryBytes READ solveRequiredMemoryBytes NOTIFY solveRequiredMemoryChanged)
   Q_PROPERTY(bool running READ running NOTIFY runningChanged)
@@ -111,6 +115,7 @@ class AppController : public QObject {
   quint64 systemAvailableMemoryBytes() const { return m_systemAvailableMemoryBytes; }
   QString effectiveAvailableMemoryText() const;
   quint64 effectiveAvailableMemoryBytes() const;
+  bool memoryLimitedForProgram() const { return m_memoryLimitedForProgram; }
   QString solveRequiredMemoryText() const { return m_solveRequiredMemoryText; }
   quint64 solveRequiredMemoryBytes() const { return m_solveRequiredMemoryBytes; }
   bool running() const { return m_running; }
@@ -307,7 +312,12 @@ class AppController : public QObject {
   // range as typed.
   static QString emptiedRangeText(int seat, const QString& rangeText);
   // Publishes an estimate unless a newer request was made since it was asked for.
-  void deliverMemoryLine(quint64 generation, quint64 bytes, std::shared_ptr<const MemoryLine> line);
+  void deliverMemoryLine(quint64 generation, const solve_room::Need& need, std::shared_ptr<const MemoryLine> line);
+  // The figure a need is compared with the available memory by: its total,
+  // and the address space it reserves where the address-space limit binds.
+  quint64 requiredFigure(const solve_room::Need& need) const;
+  // Shows the published need again against the memory figures as they stand.
+  void showRequiredFigure();
 
   // The status line, kept in parts: `wording` gives it in the language of
   // the moment and words it again whenever the language changes.
@@ -355,7 +365,8 @@ class AppController : public QObject {
   void launchSolve(const velmora_app::SolveConfig& config);
   // Gives a start that has not begun up, with the status saying why.
   void dropPendingStart(StatusWording status, RunOutcome outcome = RunOutcome::Failed);
-  bool memoryFits(quint64 requiredBytes);
+  // False with the refusal's words when the need does not fit.
+  bool memoryFits(const solve_room::Need& need, StatusWording& refusal);
   // Leaves the current run and any pending start behind: their reports and
   // their start no longer reach the controller.
   void abandonCurrentRun();
@@ -451,12 +462,15 @@ class AppController : public QObject {
   QString m_systemAvailableMemoryText;
   quint64 m_systemMemoryBytes = 0;
   quint64 m_systemAvailableMemoryBytes = 0;
+  std::optional<quint64> m_addressSpaceRoomBytes;  // what the address-space limit leaves; none without one
+  bool m_memoryLimitedForProgram = false;
   QTimer m_memoryRefreshTimer;
   QString m_solveRequiredMemoryText;
-  quint64 m_solveRequiredMemoryBytes = 0;
+  quint64 m_solveRequiredMemoryBytes = 0;  // requiredFigure(m_solveNeed)
+  solve_room::Need m_solveNeed;            // the published estimate's need
   std::shared_ptr<const MemoryLine> m_memoryLine;
   quint64 m_resultsReclaimableMemoryBytes = 0;
-  quint64 m_pendingSolveMemoryBytes = 0;
+  quint64 m_pendingSolveMemoryBytes = 0;  // what the running solve's result will hold
   // Every estimate request gets the next number; the newest request for the
   // memory line is the one whose answer may be published.
   quint64 m_estimateRequestCount = 0;
@@ -470,12 +484,12 @@ class AppController : public QObject {
   bool m_cancelRequested = false;
 
   // A start accepted before it could run: it waits for the estimate of its
-  // own spot (generation `estimateGeneration`; 0 once `requiredBytes` holds
-  // it) and then for the previous worker to leave the session.
+  // own spot (generation `estimateGeneration`; 0 once `need` holds it) and
+  // then for the previous worker to leave the session.
   struct PendingStart {
     velmora_app::SolveConfig config;
     quint64 estimateGeneration = 0;
-    quint64 requiredBytes = 0;
+    solve_room::Need need;
     bool memoryChecked = false;
     std::chrono::steady_clock::time_point since;
   };

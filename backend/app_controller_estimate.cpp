@@ -1,5 +1,7 @@
 // Memory estimate: each request runs on a thread of its own; a newer request
 // cancels the older one, and only the newest request may publish its answer.
+// The figure published is what the spot needs in all: the solve, and what
+// follows it here (solve_room.h).
 #include <QCoreApplication>
 #include <QDebug>
 #include <QEvent>
@@ -61,11 +63,7 @@ QString AppController::memoryLineText(quint64 bytes, const MemoryLine* line) {
 bool AppController::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance()) {
     if (m_statusWording) showStatusText(m_statusWording());
-    const QString text = memoryLineText(m_solveRequiredMemoryBytes, m_memoryLine.get());
-    if (text != m_solveRequiredMemoryText) {
-      m_solveRequiredMemoryText = text;
-      emit solveRequiredMemoryChanged();
-    }
+    showRequiredFigure();
   }
   return QObject::eventFilter(watched, event);
 }
@@ -109,6 +107,7 @@ quint64 AppController::requestEstimate(const QVariantMap& cfg, EstimateFor use) 
   request->generation = generation;
   request->cfg = cfg;
   request->limitBytes = m_systemMemoryBytes != 0 ? m_systemMemoryBytes : kUnknownMemoryLimit;
+  request->maxThreads = m_systemThreadCount;
 
   std::shared_ptr<EstimateGate> gate = m_estimateGate;
   {
@@ -136,12 +135,12 @@ quint64 AppController::requestEstimate(const QVariantMap& cfg, EstimateFor use) 
 }
 
 void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, std::shared_ptr<EstimateRequest> request) {
-  quint64 bytes = 0;
+  solve_room::Need need;  // no figure: nothing needed that is known
   std::shared_ptr<MemoryLine> line;  // none: the line shows no figure
   try {
     line = std::make_shared<MemoryLine>();
     // No locks: the lock table belongs to the GUI thread.
-    const velmora_app::SolveConfig config = buildSolveConfigFrom(request->cfg, nullptr);
+    const velmora_app::SolveConfig config = buildSolveConfigFrom(request->cfg, nullptr, request->maxThreads);
     velmora_app::EstimateOptions options;
     options.cancel = &request->cancel;
     options.limit_bytes = request->limitBytes;
@@ -151,8 +150,10 @@ void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, s
     const std::optional<velmora_app::SolveMemoryEstimate> estimate =
         velmora_app::estimate_solve_memory(config, &error, options);
     if (estimate && estimate->total_bytes != 0) {
-      bytes = estimate->total_bytes;
-      line->exceedsLimit = estimate->exceeds_limit;
+      need = solve_room::needOf(*estimate, config.thread_count);
+      // What follows the solve may take the figure past the limit too.
+      line->exceedsLimit = estimate->exceeds_limit || need.totalBytes() > request->limitBytes;
+      if (line->exceedsLimit) need = solve_room::Need{request->limitBytes};
     } else if (sizeFault) {
       // The parser's own text may be an internal dump: the line names the
       // field and the token instead.
@@ -164,7 +165,7 @@ void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, s
       line->fixedText = shown_text::escaped(fromStd(error));
     }
   } catch (...) {
-    bytes = 0;
+    need = solve_room::Need();
     line.reset();
   }
 
@@ -173,7 +174,7 @@ void AppController::runSolveMemoryEstimate(std::shared_ptr<EstimateGate> gate, s
   if (AppController* target = gate->target; target != nullptr && !request->cancel.load()) {
     const quint64 generation = request->generation;
     QMetaObject::invokeMethod(
-        target, [target, generation, bytes, line]() { target->deliverMemoryLine(generation, bytes, line); },
+        target, [target, generation, need, line]() { target->deliverMemoryLine(generation, need, line); },
         Qt::QueuedConnection);
   }
   if (gate->newest == request) gate->newest.reset();
@@ -190,28 +191,40 @@ void AppController::cancelStartEstimate() {
 void AppController::deliverMemoryEstimate(quint64 generation, quint64 bytes, const QString& text) {
   auto line = std::make_shared<MemoryLine>();
   line->fixedText = text;
-  deliverMemoryLine(generation, bytes, std::move(line));
+  solve_room::Need need;
+  need.solveBytes = bytes;
+  deliverMemoryLine(generation, need, std::move(line));
 }
 
-void AppController::deliverMemoryLine(quint64 generation, quint64 bytes, std::shared_ptr<const MemoryLine> line) {
+quint64 AppController::requiredFigure(const solve_room::Need& need) const {
+  return solve_room::requiredBytes(need, m_systemAvailableMemoryBytes, m_addressSpaceRoomBytes);
+}
+
+void AppController::showRequiredFigure() {
+  const quint64 bytes = requiredFigure(m_solveNeed);
+  const QString text = memoryLineText(bytes, m_memoryLine.get());
+  if (bytes == m_solveRequiredMemoryBytes && text == m_solveRequiredMemoryText) return;
+  m_solveRequiredMemoryBytes = bytes;
+  m_solveRequiredMemoryText = text;
+  emit solveRequiredMemoryChanged();
+}
+
+void AppController::deliverMemoryLine(quint64 generation, const solve_room::Need& need,
+                                      std::shared_ptr<const MemoryLine> line) {
   // A start waiting for this figure takes it even when a newer request
   // (an edit made meanwhile) keeps it from being published. Only the newest
   // request for the memory line is published: a start's own estimate of
   // another spot never replaces what the line tells of the spot shown.
   const bool awaited = m_pendingStart && m_pendingStart->estimateGeneration == generation;
   if (awaited) {
-    m_pendingStart->requiredBytes = bytes;
+    m_pendingStart->need = need;
     m_pendingStart->estimateGeneration = 0;
   }
   if (generation == m_memoryEstimateGeneration.load()) {
     m_publishedEstimateGeneration = generation;
-    const QString text = memoryLineText(bytes, line.get());
+    m_solveNeed = need;
     m_memoryLine = std::move(line);
-    if (bytes != m_solveRequiredMemoryBytes || text != m_solveRequiredMemoryText) {
-      m_solveRequiredMemoryBytes = bytes;
-      m_solveRequiredMemoryText = text;
-      emit solveRequiredMemoryChanged();
-    }
+    showRequiredFigure();
   }
   if (awaited) continuePendingStart();
 }

@@ -19,6 +19,7 @@ struct AppController::EstimateRequest {
   quint64 generation = 0;
   QVariantMap cfg;
   quint64 limitBytes = 0;  // counting stops above this: more than the machine holds
+  int maxThreads = 0;      // the solve's threads are kept within this many
   velmora_app::EstimateCancelFlag cancel{false};
 };
 

@@ -333,7 +333,7 @@ void AppController::beginSolve(const QVariantMap& cfg) {
     pending.config = config;
     pending.since = std::chrono::steady_clock::now();
     if (estimatePublishedFor(config)) {
-      pending.requiredBytes = m_solveRequiredMemoryBytes;
+      pending.need = m_solveNeed;
     } else {
       const quint64 newest = m_memoryEstimateGeneration.load();
       const bool inFlight = newest != 0 && newest != m_publishedEstimateGeneration &&
@@ -362,18 +362,48 @@ bool AppController::estimatePublishedFor(const velmora_app::SolveConfig& config)
   return newest != 0 && m_publishedEstimateGeneration == newest && same_memory_inputs(config, m_estimateInputs);
 }
 
-bool AppController::memoryFits(quint64 requiredBytes) {
-  m_pendingSolveMemoryBytes = requiredBytes;
-  const auto fits = [&] {
+bool AppController::memoryFits(const solve_room::Need& need, StatusWording& refusal) {
+  // What the result holds once solved is what the next start gives back.
+  m_pendingSolveMemoryBytes = need.heldBytes();
+  const auto fitsNow = [&] {
     refreshAvailableMemory();
-    return requiredBytes == 0 || m_systemAvailableMemoryBytes == 0 || m_systemAvailableMemoryBytes > requiredBytes;
+    return solve_room::fits(requiredFigure(need), m_systemAvailableMemoryBytes);
   };
-  if (fits()) return true;
+  if (fitsNow()) return true;
   // The previous result may still be on its way back to the system, or
   // freed but still held by the allocator.
   m_release.post([] { velmora_platform::releaseFreedMemory(); });
   m_release.drain();
-  return fits();
+  if (fitsNow()) return true;
+
+  // Where the address space's reservations are what does not fit, the bound
+  // is the program's own too.
+  const quint64 available = m_systemAvailableMemoryBytes;
+  const bool forProgram =
+      m_memoryLimitedForProgram ||
+      solve_room::addressShare(need.reservedAddressBytes, available, m_addressSpaceRoomBytes) > 0;
+  solve_room::Need solveAlone;
+  solveAlone.solveBytes = need.solveBytes;
+  solveAlone.reservedAddressBytes = need.reservedAddressBytes;
+  if (!solve_room::fits(requiredFigure(solveAlone), available)) {
+    refusal = [forProgram] {
+      return forProgram ? tr("Not enough RAM available to this program to solve (after clearing previous results)")
+                        : tr("Not enough RAM to solve (after clearing previous results)");
+    };
+    return false;
+  }
+  // The solve alone would fit: what follows it does not.
+  const QString needed = formatMemoryBytes(requiredFigure(need));
+  const QString offered = formatMemoryBytes(available);
+  refusal = [forProgram, needed, offered] {
+    const QString text = forProgram
+                             ? tr("Not enough RAM to solve this spot and keep its result: solving it, looking at the "
+                                  "result, saving and opening it again needs about %1, %2 available to this program")
+                             : tr("Not enough RAM to solve this spot and keep its result: solving it, looking at the "
+                                  "result, saving and opening it again needs about %1, %2 available");
+    return text.arg(needed, offered);
+  };
+  return false;
 }
 
 void AppController::continuePendingStart() {
@@ -383,8 +413,9 @@ void AppController::continuePendingStart() {
     if (pending.estimateGeneration != 0) return;  // deliverMemoryEstimate calls again
     if (!pending.memoryChecked) {
       pending.memoryChecked = true;
-      if (!memoryFits(pending.requiredBytes)) {
-        dropPendingStart([] { return tr("Not enough RAM to solve (after clearing previous results)"); });
+      StatusWording refusal;
+      if (!memoryFits(pending.need, refusal)) {
+        dropPendingStart(std::move(refusal));
         return;
       }
     }

@@ -4,6 +4,7 @@
 #include "backend/crash_handler.h"
 #include "backend/language_manager.h"
 #include "backend/log_handler.h"
+#include "backend/platform/memory_limits.h"
 #include "backend/update_manager.h"
 
 #include <QDateTime>
@@ -43,6 +44,9 @@ constexpr std::chrono::milliseconds kShutdownWait{1000};
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Before any thread starts: under an address-space limit, threads must not
+  // each reserve an allocator arena of their own.
+  velmora_platform::boundAllocatorArenasUnderAddressLimit();
   QQuickStyle::setStyle(QStringLiteral("Basic"));
 
   QGuiApplication app(argc, argv);

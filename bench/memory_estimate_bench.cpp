@@ -13,9 +13,10 @@
 // not solved. Each spot runs in a process
 // of its own, so memory freed by one spot cannot hide the growth of the
 // next; its peak is the growth of the high-water mark over the resident
-// memory before the solve's set-up. A spot the program refuses, or whose
-// estimate fails, is reported with its reason and ends the bench with exit
-// code 1 once the other spots are done.
+// memory before the solve's set-up. A spot the program refuses, whose
+// estimate fails, or that is too large to be solved here is reported with
+// its reason and ends the bench with exit code 1 once the other spots are
+// done.
 #include <malloc.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -97,6 +98,7 @@ struct Outcome {
   double peak_mib = 0.0;
   bool solved = false;
   bool refused = false;  // the spot's request was refused or could not be estimated
+  bool too_large = false;  // estimated, but not solved for lack of memory
 };
 
 Outcome run_spot(const std::string& path, std::uint32_t iterations, long threads) {
@@ -133,6 +135,7 @@ Outcome run_spot(const std::string& path, std::uint32_t iterations, long threads
   const unsigned long long available = velmora_platform::availableMemoryBytes();
   if (available != 0 && est->total_bytes > available / 10 * 8) {
     std::printf("   not solved: the estimate exceeds 80%% of the %.1f MiB available\n", mib(available));
+    out.too_large = true;
     return out;
   }
 
@@ -396,13 +399,14 @@ Outcome run_spot_isolated(const std::string& path, std::uint32_t iterations, lon
   }
   if (pid == 0) {
     close(fds[0]);
-    double figures[4] = {0.0, 0.0, 0.0, 1.0};
+    double figures[5] = {0.0, 0.0, 0.0, 1.0, 0.0};
     try {
       const Outcome o = run_spot(path, iterations, threads);
       figures[0] = o.estimate_mib;
       figures[1] = o.peak_mib;
       figures[2] = o.solved ? 1.0 : 0.0;
       figures[3] = o.refused ? 1.0 : 0.0;
+      figures[4] = o.too_large ? 1.0 : 0.0;
     } catch (const std::exception& e) {
       std::fprintf(stderr, "%s: %s\n", path.c_str(), e.what());
     }
@@ -411,7 +415,7 @@ Outcome run_spot_isolated(const std::string& path, std::uint32_t iterations, lon
     _exit(written == static_cast<ssize_t>(sizeof figures) ? 0 : 1);
   }
   close(fds[1]);
-  double figures[4] = {0.0, 0.0, 0.0, 0.0};
+  double figures[5] = {0.0, 0.0, 0.0, 0.0, 0.0};
   const ssize_t got = read(fds[0], figures, sizeof figures);
   close(fds[0]);
   int wstatus = 0;
@@ -423,6 +427,7 @@ Outcome run_spot_isolated(const std::string& path, std::uint32_t iterations, lon
   out.peak_mib = figures[1];
   out.solved = figures[2] != 0.0;
   out.refused = figures[3] != 0.0;
+  out.too_large = figures[4] != 0.0;
   return out;
 }
 
@@ -472,7 +477,7 @@ int main(int argc, char** argv) {
   for (const auto& spot : spots) {
     try {
       outcomes.push_back(run_spot_isolated(spot, iterations, threads));
-      if (outcomes.back().refused) status = 1;
+      if (outcomes.back().refused || outcomes.back().too_large) status = 1;
       const auto bytes = static_cast<unsigned long long>(outcomes.back().estimate_mib * 1048576.0);
       if (outcomes.back().solved && bytes > largest_bytes) {
         largest_bytes = bytes;

@@ -3,7 +3,14 @@
 //
 //   solve_bench SPOT.json [--threads N] [--iterations N] [--target CHIPS]
 //                         [--target-pct PCT] [--interval N] [--compress 0|1]
-//                         [--node I,J,...]
+//                         [--node I,J,...] [--ignore-memory-gate]
+//
+// Before solving it checks the program's memory gate: the program's own
+// estimate of the spot, with what follows a solve in the program, against
+// the memory the program would be offered (the least of the machine's
+// available memory, its control group's and its address space's). A spot
+// the program would refuse is refused with the figures (exit code 1) unless
+// --ignore-memory-gate is given.
 //
 // --node also prints the result-query summary of the node reached from the
 // root by those action indices (a chance node on the way takes its first
@@ -31,6 +38,9 @@
 #include <thread>
 
 #include "spot_file.h"
+#include "backend/platform/memory_limits.h"
+#include "backend/platform/system_info.h"
+#include "backend/solve_room.h"
 #include "core/bet_size.h"
 #include "core/card_context.h"
 #include "core/cards.h"
@@ -38,6 +48,7 @@
 #include "core/game.h"
 #include "core/plan_count.h"
 #include "core/range.h"
+#include "session/memory_estimate.h"
 #include "session/node_queries.h"
 #include "session/solve_inputs.h"
 #include "session/solve_worker.h"
@@ -57,12 +68,13 @@ struct Options {
   int compress = -1;
   std::vector<std::size_t> node_path;
   bool node_given = false;
+  bool ignore_memory_gate = false;
 };
 
 [[noreturn]] void usage() {
   std::fprintf(stderr,
                "usage: solve_bench SPOT.json [--threads N] [--iterations N] [--target CHIPS] "
-               "[--target-pct PCT] [--interval N] [--compress 0|1] [--node I,J,...]\n");
+               "[--target-pct PCT] [--interval N] [--compress 0|1] [--node I,J,...] [--ignore-memory-gate]\n");
   std::exit(2);
 }
 
@@ -113,6 +125,8 @@ Options parse_args(int argc, char** argv) {
     } else if (a == "--node") {
       o.node_path = read_path(next());
       o.node_given = true;
+    } else if (a == "--ignore-memory-gate") {
+      o.ignore_memory_gate = true;
     } else if (!a.empty() && a[0] == '-') {
       usage();
     } else {
@@ -151,6 +165,40 @@ double process_cpu_s() {
   timespec ts{};
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
   return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
+double mib(std::uint64_t bytes) { return static_cast<double>(bytes) / 1048576.0; }
+
+// Why the program would not start the request for lack of memory, with the
+// figures, or "" when it would.
+std::string memory_gate_refusal(const velmora_app::SolveConfig& request) {
+  velmora_app::EstimateOptions options;
+  // The program stops counting past the machine's memory (a terabyte when
+  // that is unknown): more than that is never there.
+  const std::uint64_t machine = velmora_platform::totalPhysicalMemoryBytes();
+  options.limit_bytes = machine != 0 ? machine : std::uint64_t(1) << 40;
+  const auto estimate = velmora_app::estimate_solve_memory(request, nullptr, options);
+  if (!estimate || estimate->total_bytes == 0) return "";  // the solve itself says what is wrong
+  const solve_room::Need need = solve_room::needOf(*estimate, request.thread_count);
+  const velmora_platform::MemoryRoom room = velmora_platform::memoryRoom();
+  const std::uint64_t required = solve_room::requiredBytes(need, room.bytes, room.addressSpaceBytes);
+  const bool over = estimate->exceeds_limit || need.totalBytes() > options.limit_bytes;
+  if (!over && solve_room::fits(required, room.bytes)) return "";
+  const char* bound = room.bound == velmora_platform::MemoryBound::ControlGroup   ? "its control group's limit"
+                      : room.bound == velmora_platform::MemoryBound::AddressSpace ? "its address-space limit"
+                                                                                  : "the machine's available memory";
+  char text[512];
+  if (over) {
+    std::snprintf(text, sizeof text, "the spot needs more than the machine's %.1f MiB", mib(options.limit_bytes));
+  } else {
+    std::snprintf(text, sizeof text,
+                  "the program would not start this solve: it needs about %.1f MiB (the solve %.1f MiB; its result, "
+                  "the Results page, a save and an open of it %.1f MiB; address space it reserves %.1f MiB), "
+                  "%.1f MiB available (the least is %s)",
+                  mib(required), mib(need.solveBytes), mib(need.totalBytes() - need.solveBytes),
+                  mib(required - need.totalBytes()), mib(room.bytes), bound);
+  }
+  return text;
 }
 
 std::string action_label(const Action& a, std::uint32_t pot) {
@@ -202,6 +250,8 @@ std::uint64_t follow_path(const Game& game, const std::vector<std::size_t>& path
 }  // namespace
 
 int main(int argc, char** argv) {
+  // As the program does, before any thread starts.
+  velmora_platform::boundAllocatorArenasUnderAddressLimit();
   const Options opt = parse_args(argc, argv);
   std::ifstream file(opt.spot_path);
   if (!file) {
@@ -219,6 +269,18 @@ int main(int argc, char** argv) {
     if (const std::string refusal = bench_spot::request_refusal(request); !refusal.empty()) {
       std::fprintf(stderr, "error: %s\n", refusal.c_str());
       return 1;
+    }
+    {
+      // The gate counts the threads this run uses.
+      velmora_app::SolveConfig gated = request;
+      if (opt.threads > 0) gated.thread_count = static_cast<std::uint64_t>(opt.threads);
+      if (const std::string refusal = memory_gate_refusal(gated); !refusal.empty()) {
+        if (!opt.ignore_memory_gate) {
+          std::fprintf(stderr, "refused: %s (--ignore-memory-gate solves it anyway)\n", refusal.c_str());
+          return 1;
+        }
+        std::printf("memory gate ignored: %s\n", refusal.c_str());
+      }
     }
     const auto t_setup = Clock::now();
     const Board board = velmora_app::parse_request_board(request.board);

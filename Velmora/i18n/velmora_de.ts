@@ -448,6 +448,18 @@
         <source>Add all-in if jam less than (IP, % pot)</source>
         <translation>All-in, wenn Jam unter (IP, % Pot)</translation>
     </message>
+    <message>
+        <source>Not enough RAM available to this program to solve (after clearing previous results)</source>
+        <translation>Diesem Programm steht nicht genug Arbeitsspeicher zum Lösen zur Verfügung (auch nach dem Löschen früherer Ergebnisse)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available to this program</source>
+        <translation>Nicht genug Arbeitsspeicher, um diesen Spot zu lösen und sein Ergebnis zu behalten: Lösen, Ansehen, Speichern und erneutes Öffnen des Ergebnisses benötigen etwa %1, diesem Programm stehen %2 zur Verfügung</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available</source>
+        <translation>Nicht genug Arbeitsspeicher, um diesen Spot zu lösen und sein Ergebnis zu behalten: Lösen, Ansehen, Speichern und erneutes Öffnen des Ergebnisses benötigen etwa %1, verfügbar sind %2</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -1341,6 +1353,10 @@
     <message>
         <source>Board: choose the turn card before the river, or clear the river</source>
         <translation>Board: zuerst die Turn-Karte wählen oder den River leeren</translation>
+    </message>
+    <message>
+        <source>Not enough memory available to this program for this spot: use fewer sizes</source>
+        <translation>Diesem Programm steht nicht genug Speicher für diesen Spot zur Verfügung: weniger Größen verwenden</translation>
     </message>
 </context>
 <context>
@@ -2692,6 +2708,10 @@
     <message>
         <source>This spot needs more memory than this machine has available</source>
         <translation>Dieser Spot benötigt mehr Arbeitsspeicher, als dieser Rechner frei hat</translation>
+    </message>
+    <message>
+        <source>This spot needs more memory than is available to this program</source>
+        <translation>Dieser Spot benötigt mehr Arbeitsspeicher, als diesem Programm zur Verfügung steht</translation>
     </message>
 </context>
 <context>

@@ -448,6 +448,18 @@
         <source>Add all-in if jam less than (IP, % pot)</source>
         <translation>All-in si el jam es menor que (IP, % bote)</translation>
     </message>
+    <message>
+        <source>Not enough RAM available to this program to solve (after clearing previous results)</source>
+        <translation>No hay suficiente RAM disponible para este programa para resolver (tras borrar los resultados anteriores)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available to this program</source>
+        <translation>No hay suficiente RAM para resolver este spot y conservar su resultado: resolverlo, ver el resultado, guardarlo y volver a abrirlo necesita unos %1; hay %2 disponibles para este programa</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available</source>
+        <translation>No hay suficiente RAM para resolver este spot y conservar su resultado: resolverlo, ver el resultado, guardarlo y volver a abrirlo necesita unos %1; hay %2 disponibles</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -1341,6 +1353,10 @@
     <message>
         <source>Board: choose the turn card before the river, or clear the river</source>
         <translation>Board: elige la carta del turn antes del river, o quita el river</translation>
+    </message>
+    <message>
+        <source>Not enough memory available to this program for this spot: use fewer sizes</source>
+        <translation>No hay suficiente memoria disponible para este programa para este spot: usa menos tamaños</translation>
     </message>
 </context>
 <context>
@@ -2692,6 +2708,10 @@
     <message>
         <source>This spot needs more memory than this machine has available</source>
         <translation>Este spot necesita más memoria de la que tiene disponible este equipo</translation>
+    </message>
+    <message>
+        <source>This spot needs more memory than is available to this program</source>
+        <translation>Este spot necesita más memoria de la que hay disponible para este programa</translation>
     </message>
 </context>
 <context>

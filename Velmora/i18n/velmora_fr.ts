@@ -448,6 +448,18 @@
         <source>Add all-in if jam less than (IP, % pot)</source>
         <translation>All-in si le jam est sous (IP, % pot)</translation>
     </message>
+    <message>
+        <source>Not enough RAM available to this program to solve (after clearing previous results)</source>
+        <translation>Pas assez de RAM disponible pour ce programme pour résoudre (après effacement des résultats précédents)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available to this program</source>
+        <translation>Pas assez de RAM pour résoudre ce spot et garder son résultat : le résoudre, consulter le résultat, l&apos;enregistrer et le rouvrir demande environ %1, %2 disponibles pour ce programme</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available</source>
+        <translation>Pas assez de RAM pour résoudre ce spot et garder son résultat : le résoudre, consulter le résultat, l&apos;enregistrer et le rouvrir demande environ %1, %2 disponibles</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -1341,6 +1353,10 @@
     <message>
         <source>Board: choose the turn card before the river, or clear the river</source>
         <translation>Board : choisissez la carte du turn avant la river, ou retirez la river</translation>
+    </message>
+    <message>
+        <source>Not enough memory available to this program for this spot: use fewer sizes</source>
+        <translation>Pas assez de mémoire disponible pour ce programme pour ce spot : utilisez moins de tailles</translation>
     </message>
 </context>
 <context>
@@ -2692,6 +2708,10 @@
     <message>
         <source>This spot needs more memory than this machine has available</source>
         <translation>Ce spot nécessite plus de mémoire que cette machine n&apos;en a de disponible</translation>
+    </message>
+    <message>
+        <source>This spot needs more memory than is available to this program</source>
+        <translation>Ce spot nécessite plus de mémoire qu&apos;il n&apos;y en a de disponible pour ce programme</translation>
     </message>
 </context>
 <context>

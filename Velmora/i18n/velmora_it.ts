@@ -448,6 +448,18 @@
         <source>Add all-in if jam less than (IP, % pot)</source>
         <translation>All-in se il jam è sotto (IP, % piatto)</translation>
     </message>
+    <message>
+        <source>Not enough RAM available to this program to solve (after clearing previous results)</source>
+        <translation>RAM disponibile per questo programma insufficiente per risolvere (dopo aver cancellato i risultati precedenti)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available to this program</source>
+        <translation>RAM insufficiente per risolvere questo spot e tenerne il risultato: risolverlo, consultare il risultato, salvarlo e riaprirlo richiede circa %1, %2 disponibili per questo programma</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available</source>
+        <translation>RAM insufficiente per risolvere questo spot e tenerne il risultato: risolverlo, consultare il risultato, salvarlo e riaprirlo richiede circa %1, %2 disponibili</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -1341,6 +1353,10 @@
     <message>
         <source>Board: choose the turn card before the river, or clear the river</source>
         <translation>Board: scegli la carta del turn prima del river, o togli il river</translation>
+    </message>
+    <message>
+        <source>Not enough memory available to this program for this spot: use fewer sizes</source>
+        <translation>Memoria disponibile per questo programma insufficiente per questo spot: usa meno dimensioni</translation>
     </message>
 </context>
 <context>
@@ -2692,6 +2708,10 @@
     <message>
         <source>This spot needs more memory than this machine has available</source>
         <translation>Questo spot richiede più memoria di quella disponibile su questo computer</translation>
+    </message>
+    <message>
+        <source>This spot needs more memory than is available to this program</source>
+        <translation>Questo spot richiede più memoria di quella disponibile per questo programma</translation>
     </message>
 </context>
 <context>

@@ -450,6 +450,18 @@
         <source>Add all-in if jam less than (IP, % pot)</source>
         <translation>All-in, gdy jam poniżej (IP, % puli)</translation>
     </message>
+    <message>
+        <source>Not enough RAM available to this program to solve (after clearing previous results)</source>
+        <translation>Za mało pamięci RAM dostępnej dla tego programu do rozwiązania (po usunięciu poprzednich wyników)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available to this program</source>
+        <translation>Za mało pamięci RAM, by rozwiązać ten spot i zachować wynik: rozwiązanie, przeglądanie wyniku, zapisanie i ponowne otwarcie wymaga około %1, dostępne dla tego programu %2</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available</source>
+        <translation>Za mało pamięci RAM, by rozwiązać ten spot i zachować wynik: rozwiązanie, przeglądanie wyniku, zapisanie i ponowne otwarcie wymaga około %1, dostępne %2</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -1344,6 +1356,10 @@
     <message>
         <source>Board: choose the turn card before the river, or clear the river</source>
         <translation>Board: wybierz kartę turna przed riverem albo usuń river</translation>
+    </message>
+    <message>
+        <source>Not enough memory available to this program for this spot: use fewer sizes</source>
+        <translation>Za mało pamięci dostępnej dla tego programu dla tego spotu: użyj mniej wielkości</translation>
     </message>
 </context>
 <context>
@@ -2695,6 +2711,10 @@
     <message>
         <source>This spot needs more memory than this machine has available</source>
         <translation>Ten spot wymaga więcej pamięci, niż ma dostępne ten komputer</translation>
+    </message>
+    <message>
+        <source>This spot needs more memory than is available to this program</source>
+        <translation>Ten spot wymaga więcej pamięci, niż jest dostępne dla tego programu</translation>
     </message>
 </context>
 <context>

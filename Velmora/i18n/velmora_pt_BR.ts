@@ -448,6 +448,18 @@
         <source>Add all-in if jam less than (IP, % pot)</source>
         <translation>All-in se o jam for menor que (IP, % pote)</translation>
     </message>
+    <message>
+        <source>Not enough RAM available to this program to solve (after clearing previous results)</source>
+        <translation>RAM disponível para este programa insuficiente para resolver (após limpar os resultados anteriores)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available to this program</source>
+        <translation>RAM insuficiente para resolver este spot e manter seu resultado: resolvê-lo, ver o resultado, salvá-lo e abri-lo de novo requer cerca de %1; %2 disponíveis para este programa</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available</source>
+        <translation>RAM insuficiente para resolver este spot e manter seu resultado: resolvê-lo, ver o resultado, salvá-lo e abri-lo de novo requer cerca de %1; %2 disponíveis</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -1341,6 +1353,10 @@
     <message>
         <source>Board: choose the turn card before the river, or clear the river</source>
         <translation>Board: escolha a carta do turn antes do river, ou remova o river</translation>
+    </message>
+    <message>
+        <source>Not enough memory available to this program for this spot: use fewer sizes</source>
+        <translation>Memória disponível para este programa insuficiente para este spot: use menos tamanhos</translation>
     </message>
 </context>
 <context>
@@ -2692,6 +2708,10 @@
     <message>
         <source>This spot needs more memory than this machine has available</source>
         <translation>Este spot precisa de mais memória do que esta máquina tem disponível</translation>
+    </message>
+    <message>
+        <source>This spot needs more memory than is available to this program</source>
+        <translation>Este spot precisa de mais memória do que a disponível para este programa</translation>
     </message>
 </context>
 <context>

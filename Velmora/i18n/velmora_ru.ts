@@ -450,6 +450,18 @@
         <source>Add all-in if jam less than (IP, % pot)</source>
         <translation>Олл-ин, если пуш меньше (IP, % банка)</translation>
     </message>
+    <message>
+        <source>Not enough RAM available to this program to solve (after clearing previous results)</source>
+        <translation>Недостаточно ОЗУ, доступной этой программе, для расчёта (после очистки предыдущих результатов)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available to this program</source>
+        <translation>Недостаточно ОЗУ, чтобы рассчитать этот спот и сохранить результат: расчёт, просмотр результата, сохранение и повторное открытие требуют около %1, доступно этой программе %2</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available</source>
+        <translation>Недостаточно ОЗУ, чтобы рассчитать этот спот и сохранить результат: расчёт, просмотр результата, сохранение и повторное открытие требуют около %1, доступно %2</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>
@@ -1344,6 +1356,10 @@
     <message>
         <source>Board: choose the turn card before the river, or clear the river</source>
         <translation>Борд: выберите карту тёрна перед ривером или уберите ривер</translation>
+    </message>
+    <message>
+        <source>Not enough memory available to this program for this spot: use fewer sizes</source>
+        <translation>Недостаточно памяти, доступной этой программе, для этого спота: используйте меньше размеров</translation>
     </message>
 </context>
 <context>
@@ -2695,6 +2711,10 @@
     <message>
         <source>This spot needs more memory than this machine has available</source>
         <translation>Этому споту нужно больше памяти, чем доступно на этом компьютере</translation>
+    </message>
+    <message>
+        <source>This spot needs more memory than is available to this program</source>
+        <translation>Этому споту нужно больше памяти, чем доступно этой программе</translation>
     </message>
 </context>
 <context>

@@ -8,18 +8,38 @@
 
 namespace velmora_platform {
 
-// The least of the system's available memory, what this process's control
-// group still allows and what its address-space limit leaves, in bytes; 0
-// when none of them can be read. A bound that is known but used up gives 1,
-// so that 0 keeps meaning "not known".
+// Which bound leaves the least room.
+enum class MemoryBound {
+  Unknown,       // none could be read
+  System,        // the machine's available memory
+  ControlGroup,  // what this process's control group still allows
+  AddressSpace,  // what its address-space limit leaves
+};
+
+struct MemoryRoom {
+  // The least of the bounds; 0 when none can be read, 1 when a known bound
+  // is used up (so that 0 keeps meaning "not known").
+  std::uint64_t bytes = 0;
+  MemoryBound bound = MemoryBound::Unknown;
+  // What the address-space limit leaves; empty without a limit.
+  std::optional<std::uint64_t> addressSpaceBytes;
+};
+
+// The bounds as they stand now.
+MemoryRoom memoryRoom();
+
+// memoryRoom().bytes.
 std::uint64_t availableMemoryBytes();
 
 // What the control groups of this process still allow, in bytes: the least,
 // over its group and the group's ancestors, of the limit less the usage
 // (less the file cache the group could reclaim at once). Control groups v2
-// (memory.max, memory.current) and v1 (memory.limit_in_bytes,
-// memory.usage_in_bytes) are read; "max" and limits too large to mean
-// anything are no limit. Empty when no group sets one.
+// (the lower of memory.max and memory.high, against memory.current) and v1
+// (memory.limit_in_bytes, memory.usage_in_bytes) are read; "max" and limits
+// too large to mean anything are no limit. Each hierarchy is found where
+// the mount table mounts it (v1 controllers may share a mount, "cpu,memory"),
+// or else at the control-group root ("<root>/memory" for v1). Empty when no
+// group sets one.
 std::optional<std::uint64_t> controlGroupHeadroomBytes();
 
 // What the address-space limit leaves: the limit less the process's current
@@ -27,8 +47,24 @@ std::optional<std::uint64_t> controlGroupHeadroomBytes();
 std::optional<std::uint64_t> addressSpaceHeadroomBytes();
 
 // Where the control groups are read: the control-group file system's root
-// (normally "/sys/fs/cgroup") and the file that names this process's groups
-// (normally "/proc/self/cgroup"). Tests point them at folders of their own.
-void setControlGroupPaths(const std::string& root, const std::string& selfGroups);
+// (normally "/sys/fs/cgroup"), the file that names this process's groups
+// (normally "/proc/self/cgroup") and the mount table ("/proc/self/mountinfo";
+// empty: none, the hierarchies are looked for under the root). Tests point
+// them at files of their own.
+void setControlGroupPaths(const std::string& root, const std::string& selfGroups,
+                          const std::string& mountInfo = std::string());
+
+// Under an address-space limit every thread that allocates may get an
+// allocator arena of its own, each reserving 64 MiB of address space the
+// process mostly never uses. Called first thing in main, before any thread
+// starts: with a limit set, the arenas are bounded (allocatorArenaLimit()
+// tells how many); without one nothing changes.
+void boundAllocatorArenasUnderAddressLimit();
+
+// The arenas the allocator may make: 0 when not bounded by the call above.
+int allocatorArenaLimit();
+
+// The address space one allocator arena may hold reserved beyond its use.
+inline constexpr std::uint64_t kArenaReserveBytes = std::uint64_t(64) << 20;
 
 }  // namespace velmora_platform

@@ -1,9 +1,14 @@
 // Linux implementation of the process's memory bounds: the control groups
-// named in /proc/self/cgroup, read under /sys/fs/cgroup, and RLIMIT_AS
-// against the VmSize line of /proc/self/status.
+// named in /proc/self/cgroup, read where /proc/self/mountinfo mounts their
+// hierarchies (else under /sys/fs/cgroup), and RLIMIT_AS against the VmSize
+// line of /proc/self/status.
 #include "backend/platform/memory_limits.h"
 
+#include <malloc.h>
 #include <sys/resource.h>
+
+#include <atomic>
+#include <vector>
 
 #include <algorithm>
 #include <cstdio>
@@ -35,6 +40,12 @@ std::string& selfGroupsFile() {
   static std::string file = "/proc/self/cgroup";
   return file;
 }
+std::string& mountInfoFile() {
+  static std::string file = "/proc/self/mountinfo";
+  return file;
+}
+
+std::atomic<int> g_arenaLimit{0};
 
 // The first word of a control-group file: a number, or "max" (read as
 // kNoLimit); empty when the file is missing or holds neither.
@@ -65,11 +76,25 @@ std::uint64_t readStatValue(const std::string& path, const char* key) {
 
 struct GroupFiles {
   const char* limit;
+  const char* softerLimit;  // a second limit the lower of which holds, or null
   const char* usage;
   const char* reclaimableCache;  // key of memory.stat
 };
-constexpr GroupFiles kV2Files{"memory.max", "memory.current", "inactive_file"};
-constexpr GroupFiles kV1Files{"memory.limit_in_bytes", "memory.usage_in_bytes", "total_inactive_file"};
+// Past memory.high the kernel throttles the group's allocations and reclaims
+// hard: a solve sized beyond it crawls as if hung, so it bounds like memory.max.
+constexpr GroupFiles kV2Files{"memory.max", "memory.high", "memory.current", "inactive_file"};
+constexpr GroupFiles kV1Files{"memory.limit_in_bytes", nullptr, "memory.usage_in_bytes", "total_inactive_file"};
+
+// The lower of the group's limits; empty when it has none.
+std::optional<std::uint64_t> groupLimit(const std::string& dir, const GroupFiles& files) {
+  std::optional<std::uint64_t> limit = readValueFile(dir + files.limit);
+  if (files.softerLimit != nullptr) {
+    if (const std::optional<std::uint64_t> softer = readValueFile(dir + files.softerLimit)) {
+      limit = limit ? std::min(*limit, *softer) : *softer;
+    }
+  }
+  return limit;
+}
 
 // The least room left under the limits of `group` and its ancestors, read
 // in the hierarchy mounted at `base`. A folder that is missing (a group
@@ -79,7 +104,7 @@ std::optional<std::uint64_t> headroomUnder(const std::string& base, std::string 
   std::optional<std::uint64_t> least;
   while (true) {
     const std::string dir = base + group + '/';
-    const std::optional<std::uint64_t> limit = readValueFile(dir + files.limit);
+    const std::optional<std::uint64_t> limit = groupLimit(dir, files);
     if (limit && *limit < kNoLimit) {
       std::uint64_t used = readValueFile(dir + files.usage).value_or(0);
       used -= std::min(used, readStatValue(dir + "memory.stat", files.reclaimableCache));
@@ -102,22 +127,94 @@ bool listsController(const std::string& list, const char* controller) {
   return false;
 }
 
+// One control-group mount of the mount table: the group its folder is
+// (its root in the hierarchy) and where it is mounted.
+struct GroupMount {
+  std::string root;
+  std::string point;
+};
+
+// A field of the mount table with its escapes ("\040" for a blank) undone.
+std::string unescapeMountField(const std::string& field) {
+  std::string out;
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    if (field[i] == '\\' && i + 3 < field.size() && field[i + 1] >= '0' && field[i + 1] <= '3' &&
+        field[i + 2] >= '0' && field[i + 2] <= '7' && field[i + 3] >= '0' && field[i + 3] <= '7') {
+      out.push_back(static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0')));
+      i += 3;
+    } else {
+      out.push_back(field[i]);
+    }
+  }
+  return out;
+}
+
+// The control-group mounts of the mount table: "cgroup2" ones with an empty
+// controller, v1 ones ("cgroup") whose super options name `controller`.
+// Each line: id, parent, device, root, mount point, options, optional
+// fields, "-", file-system type, source, super options.
+std::vector<GroupMount> groupMounts(const std::string& mountInfo, const char* controller) {
+  std::vector<GroupMount> out;
+  if (mountInfo.empty()) return out;
+  std::ifstream in(mountInfo);
+  std::string line;
+  while (std::getline(in, line)) {
+    const std::size_t dash = line.find(" - ");
+    if (dash == std::string::npos) continue;
+    std::istringstream head(line.substr(0, dash));
+    std::istringstream tail(line.substr(dash + 3));
+    std::string id, parent, device, root, point, type, source, superOptions;
+    if (!(head >> id >> parent >> device >> root >> point) || !(tail >> type >> source >> superOptions)) continue;
+    const bool wanted = controller == nullptr ? type == "cgroup2"
+                                              : type == "cgroup" && listsController(superOptions, controller);
+    if (wanted) out.push_back({unescapeMountField(root), unescapeMountField(point)});
+  }
+  return out;
+}
+
+// The folder and the group path below it where `group` is read: under the
+// mount whose root holds the group (the deepest), else under the first
+// mount, the group's walk then passing over the folders it cannot see.
+// Empty without a mount.
+std::optional<std::pair<std::string, std::string>> mountedGroup(const std::vector<GroupMount>& mounts,
+                                                                const std::string& group) {
+  const GroupMount* best = nullptr;
+  std::string below;
+  for (const GroupMount& m : mounts) {
+    const std::string root = m.root == "/" ? std::string() : m.root;
+    const bool holds = group.compare(0, root.size(), root) == 0 &&
+                       (group.size() == root.size() || group[root.size()] == '/');
+    if (holds && (best == nullptr || root.size() > (best->root == "/" ? 0 : best->root.size()))) {
+      best = &m;
+      below = group.substr(root.size());
+    }
+  }
+  if (best != nullptr) return std::make_pair(best->point, below);
+  if (!mounts.empty()) return std::make_pair(mounts.front().point, group);
+  return std::nullopt;
+}
+
 }  // namespace
 
-void setControlGroupPaths(const std::string& root, const std::string& selfGroups) {
+void setControlGroupPaths(const std::string& root, const std::string& selfGroups, const std::string& mountInfo) {
   std::lock_guard<std::mutex> lock(pathsMutex());
   cgroupRoot() = root;
   selfGroupsFile() = selfGroups;
+  mountInfoFile() = mountInfo;
 }
 
 std::optional<std::uint64_t> controlGroupHeadroomBytes() {
   std::string root;
   std::string self;
+  std::string mountInfo;
   {
     std::lock_guard<std::mutex> lock(pathsMutex());
     root = cgroupRoot();
     self = selfGroupsFile();
+    mountInfo = mountInfoFile();
   }
+  const std::vector<GroupMount> unifiedMounts = groupMounts(mountInfo, nullptr);
+  const std::vector<GroupMount> memoryMounts = groupMounts(mountInfo, "memory");
   std::ifstream in(self);
   std::optional<std::uint64_t> least;
   std::string line;
@@ -133,9 +230,12 @@ std::optional<std::uint64_t> controlGroupHeadroomBytes() {
     if (group.empty() || group.front() != '/') continue;
     std::optional<std::uint64_t> room;
     if (id == "0" && controllers.empty()) {
-      room = headroomUnder(root, group, kV2Files);
+      const auto mounted = mountedGroup(unifiedMounts, group);
+      room = mounted ? headroomUnder(mounted->first, mounted->second, kV2Files) : headroomUnder(root, group, kV2Files);
     } else if (listsController(controllers, "memory")) {
-      room = headroomUnder(root + "/memory", group, kV1Files);
+      const auto mounted = mountedGroup(memoryMounts, group);
+      room = mounted ? headroomUnder(mounted->first, mounted->second, kV1Files)
+                     : headroomUnder(root + "/memory", group, kV1Files);
     }
     if (room) least = least ? std::min(*least, *room) : *room;
   }
@@ -152,16 +252,33 @@ std::optional<std::uint64_t> addressSpaceHeadroomBytes() {
   return cap > size ? cap - size : 0;
 }
 
-std::uint64_t availableMemoryBytes() {
+MemoryRoom memoryRoom() {
+  MemoryRoom room;
   std::optional<std::uint64_t> least;
-  const auto take = [&least](std::optional<std::uint64_t> bytes) {
-    if (bytes) least = least ? std::min(*least, *bytes) : *bytes;
+  const auto take = [&](std::optional<std::uint64_t> bytes, MemoryBound bound) {
+    if (!bytes || (least && *least <= *bytes)) return;
+    least = *bytes;
+    room.bound = bound;
   };
-  if (const std::uint64_t system = availablePhysicalMemoryBytes(); system != 0) take(system);
-  take(controlGroupHeadroomBytes());
-  take(addressSpaceHeadroomBytes());
-  if (!least) return 0;
-  return std::max<std::uint64_t>(*least, 1);
+  if (const std::uint64_t system = availablePhysicalMemoryBytes(); system != 0) take(system, MemoryBound::System);
+  take(controlGroupHeadroomBytes(), MemoryBound::ControlGroup);
+  room.addressSpaceBytes = addressSpaceHeadroomBytes();
+  take(room.addressSpaceBytes, MemoryBound::AddressSpace);
+  if (least) room.bytes = std::max<std::uint64_t>(*least, 1);
+  return room;
 }
+
+std::uint64_t availableMemoryBytes() { return memoryRoom().bytes; }
+
+void boundAllocatorArenasUnderAddressLimit() {
+  struct rlimit limit {};
+  if (getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return;
+  // Four arenas keep a solve's set-up as quick as with the default (one per
+  // thread up to eight times the cores); fewer slow it down.
+  constexpr int kArenas = 4;
+  if (mallopt(M_ARENA_MAX, kArenas) == 1) g_arenaLimit.store(kArenas);
+}
+
+int allocatorArenaLimit() { return g_arenaLimit.load(); }
 
 }  // namespace velmora_platform

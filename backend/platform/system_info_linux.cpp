@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <malloc.h>
+#include <mutex>
 
 namespace velmora_platform {
 
@@ -39,6 +40,19 @@ bool readProcField(const char* path, const char* name, std::uint64_t& bytes) {
 
 namespace {
 
+std::mutex& memInfoMutex() {
+  static std::mutex m;
+  return m;
+}
+std::string& memInfoFile() {
+  static std::string file = "/proc/meminfo";
+  return file;
+}
+std::string memInfoPath() {
+  std::lock_guard<std::mutex> lock(memInfoMutex());
+  return memInfoFile();
+}
+
 bool readSysinfo(bool total, std::uint64_t& bytes) {
   struct sysinfo info {};
   if (sysinfo(&info) != 0) return false;
@@ -50,16 +64,21 @@ bool readSysinfo(bool total, std::uint64_t& bytes) {
 
 }  // namespace
 
+void setMemInfoPath(const std::string& path) {
+  std::lock_guard<std::mutex> lock(memInfoMutex());
+  memInfoFile() = path;
+}
+
 std::uint64_t totalPhysicalMemoryBytes() {
   std::uint64_t bytes = 0;
-  if (readProcField("/proc/meminfo", "MemTotal", bytes)) return bytes;
+  if (readProcField(memInfoPath().c_str(), "MemTotal", bytes)) return bytes;
   if (readSysinfo(true, bytes)) return bytes;
   return 0;
 }
 
 std::uint64_t availablePhysicalMemoryBytes() {
   std::uint64_t bytes = 0;
-  if (readProcField("/proc/meminfo", "MemAvailable", bytes)) return bytes;
+  if (readProcField(memInfoPath().c_str(), "MemAvailable", bytes)) return bytes;
   if (readSysinfo(false, bytes)) return bytes;
   return 0;
 }

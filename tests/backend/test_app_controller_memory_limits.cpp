@@ -1,6 +1,8 @@
 // The memory offered to a solve and a project open is bounded by the process's control
-// group (read from a folder laid out as the control-group file system) and its address-space
-// limit (set in a child process); what does not fit is refused with the "Not enough RAM" reasons.
+// group (read from a folder laid out as the control-group file system), the machine's
+// available memory (a meminfo file of the test's own) and its address-space limit (set in
+// a child process). A solve is let through only with room for what follows it (the result,
+// the Results page, a save and an open); what does not fit is refused with its reason.
 #include <QDir>
 #include <QProcess>
 
@@ -9,13 +11,32 @@
 #include "app_controller_test_support.h"
 #include "backend/platform/memory_limits.h"
 #include "backend/platform/system_info.h"
+#include "backend/project_file_loader.h"
+#include "backend/solve_room.h"
+#include "session/memory_estimate.h"
 
 using namespace app_controller_test;
 
 namespace {
 
+constexpr quint64 kMiB = quint64(1) << 20;
 constexpr quint64 kGiB = quint64(1) << 30;
 const std::string kSolveRefused = "Not enough RAM to solve (after clearing previous results)";
+const std::string kSolveRefusedForProgram =
+    "Not enough RAM available to this program to solve (after clearing previous results)";
+
+// What the program counts for the spot: the solve and what follows it.
+solve_room::Need needOf(const AppController& c, const QVariantMap& spot) {
+  const velmora_app::SolveConfig config = AppController::buildSolveConfigFrom(spot, nullptr, c.systemThreadCount());
+  const auto estimate = velmora_app::estimate_solve_memory(config);
+  return estimate ? solve_room::needOf(*estimate, config.thread_count) : solve_room::Need();
+}
+std::string followUpRefused(quint64 needed, quint64 available, bool forProgram) {
+  const QString text = QStringLiteral("Not enough RAM to solve this spot and keep its result: solving it, looking at "
+                                      "the result, saving and opening it again needs about %1, %2 available") +
+                       (forProgram ? QStringLiteral(" to this program") : QString());
+  return text.arg(AppController::formatMemoryBytes(needed), AppController::formatMemoryBytes(available)).toStdString();
+}
 
 // A file that begins a project, `bytes` long (sparse).
 bool writeProjectHead(const QString& path, quint64 bytes) {
@@ -24,7 +45,8 @@ bool writeProjectHead(const QString& path, quint64 bytes) {
 }
 std::string openRefusal(quint64 fileBytes, quint64 available) {
   return QStringLiteral("Not enough RAM (opening it needs about %1, %2 available)")
-      .arg(AppController::formatMemoryBytes(fileBytes * 5), AppController::formatMemoryBytes(available))
+      .arg(AppController::formatMemoryBytes(project_file::memoryToOpen(fileBytes)),
+           AppController::formatMemoryBytes(available))
       .toStdString();
 }
 std::string openError(AppController& c, const QString& path) {
@@ -36,6 +58,30 @@ std::string startOutcome(AppController& c, const QVariantMap& spot) {
 }
 QByteArray num(quint64 v) { return QByteArray::number(v); }
 
+// Lays the files out under `root` ("@" in a file's text stands for `root`)
+// and points the reader at them: "groups" names the process's groups,
+// "mountinfo" (when given) is the mount table, "meminfo" (when given) the
+// machine's figures.
+void layOut(const QString& root, const QList<std::pair<QString, QByteArray>>& files) {
+  bool mounts = false;
+  bool meminfo = false;
+  for (const auto& [path, content] : files) {
+    ASSERT_TRUE(QDir(root).mkpath(QFileInfo(path).path())) << path.toStdString();
+    // The mount table writes a blank as "\040".
+    const QByteArray at = path == "mountinfo" ? root.toUtf8().replace(" ", "\\040") : root.toUtf8();
+    ASSERT_TRUE(writeFile(root + '/' + path, QByteArray(content).replace('@', at)));
+    mounts = mounts || path == "mountinfo";
+    meminfo = meminfo || path == "meminfo";
+  }
+  velmora_platform::setControlGroupPaths(root.toStdString(), (root + "/groups").toStdString(),
+                                         mounts ? (root + "/mountinfo").toStdString() : std::string());
+  velmora_platform::setMemInfoPath(meminfo ? (root + "/meminfo").toStdString() : "/proc/meminfo");
+}
+void restorePaths() {
+  velmora_platform::setControlGroupPaths("/sys/fs/cgroup", "/proc/self/cgroup", "/proc/self/mountinfo");
+  velmora_platform::setMemInfoPath("/proc/meminfo");
+}
+
 TEST(MemoryLimitsTest, TheControlGroupBoundsWhatASolveAndAnOpenAreOffered) {
   clearSettings();
   QTemporaryDir dir;
@@ -43,12 +89,13 @@ TEST(MemoryLimitsTest, TheControlGroupBoundsWhatASolveAndAnOpenAreOffered) {
   const QVariantMap spot = riverSpot(10);
   c.requestSolveMemoryEstimate(spot);
   ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() > 0; }));
-  // The limited groups below leave half of what the spot needs.
-  const quint64 room = c.solveRequiredMemoryBytes() / 2;
+  // The limited groups below leave half of what the solve alone needs.
+  const quint64 room = needOf(c, spot).solveBytes / 2;
+  ASSERT_GT(room, 0u);
   const QString project = dir.filePath("head.velmoraproj");
   ASSERT_TRUE(writeProjectHead(project, room));
 
-  // Each group folder's files ("groups" names the process's) and the figure offered (0: the system's).
+  // Each group folder's files and the figure offered (0: the system's).
   const struct { const char* name; QList<std::pair<QString, QByteArray>> files; quint64 offered; } cases[] = {
       {"v2 group", {{"groups", "0::/user.slice/app.scope\n"}, {"user.slice/app.scope/memory.max", num(4 * kGiB)},
                     {"user.slice/app.scope/memory.current", num(4 * kGiB - room)}}, room},
@@ -60,29 +107,104 @@ TEST(MemoryLimitsTest, TheControlGroupBoundsWhatASolveAndAnOpenAreOffered) {
                                      {"app/memory.stat", "anon 1000\ninactive_file " + num(room) + "\n"}}, room},
       {"v2 over its limit", {{"groups", "0::/app\n"}, {"app/memory.max", num(kGiB)},
                              {"app/memory.current", num(2 * kGiB)}}, 1},
+      // Past memory.high the group is throttled: it bounds like memory.max.
+      {"v2 memory.high below memory.max", {{"groups", "0::/app\n"}, {"app/memory.max", num(4 * kGiB)},
+                                           {"app/memory.high", num(kGiB + room)}, {"app/memory.current", num(kGiB)}},
+       room},
+      {"v2 memory.high alone", {{"groups", "0::/app\n"}, {"app/memory.max", "max\n"},
+                                {"app/memory.high", num(kGiB + room)}, {"app/memory.current", num(kGiB)}}, room},
+      {"v2 memory.high above memory.max", {{"groups", "0::/app\n"}, {"app/memory.max", num(kGiB + room)},
+                                           {"app/memory.high", num(4 * kGiB)}, {"app/memory.current", num(kGiB)}},
+       room},
       // In a container the hierarchy's root is the container's own group.
       {"v1 group outside this view", {{"groups", "12:pids:/x\n4:cpu,memory:/docker/ab12\n0::/\n"},
                                       {"memory/memory.limit_in_bytes", num(kGiB)},
                                       {"memory/memory.usage_in_bytes", num(kGiB - room)}}, room},
+      // Controllers mounted together are found through the mount table, not
+      // at <root>/memory; a blank in the mount point is escaped there.
+      {"v1 cpu,memory mounted together", {{"groups", "5:cpu,memory:/app\n0::/\n"},
+                                          {"mountinfo", "30 23 0:26 / @/tmpfs rw - tmpfs tmpfs rw\n"
+                                                        "33 30 0:30 / @/cgroup\\040v1/cpu,memory rw,nosuid shared:9 - "
+                                                        "cgroup cgroup rw,cpu,memory\n"
+                                                        "34 30 0:31 / @/cgroup\\040v1/pids rw - cgroup cgroup rw,pids\n"},
+                                          {"cgroup v1/cpu,memory/app/memory.limit_in_bytes", num(kGiB)},
+                                          {"cgroup v1/cpu,memory/app/memory.usage_in_bytes", num(kGiB - room)},
+                                          {"memory/app/memory.limit_in_bytes", num(8 * kGiB)},
+                                          {"memory/app/memory.usage_in_bytes", "0\n"}}, room},
+      // A mount whose root is the container's group: the group's path is read below it.
+      {"v1 mount of a container's group", {{"groups", "4:memory:/docker/ab12/sub\n"},
+                                           {"mountinfo", "40 30 0:33 /docker/ab12 @/mem rw - cgroup cgroup rw,memory\n"},
+                                           {"mem/sub/memory.limit_in_bytes", num(2 * kGiB)},
+                                           {"mem/sub/memory.usage_in_bytes", num(2 * kGiB - room)}}, room},
       {"v2 max", {{"groups", "0::/app\n"}, {"app/memory.max", "max\n"}, {"app/memory.current", "4096"}}, 0},
       {"v1 unlimited", {{"groups", "4:memory:/\n"}, {"memory/memory.limit_in_bytes", "9223372036854771712\n"},
                         {"memory/memory.usage_in_bytes", num(kGiB)}}, 0},
       {"no groups file", {}, 0},
   };
   for (const auto& k : cases) {
-    const QString root = dir.filePath(k.name);
-    for (const auto& [path, content] : k.files)
-      ASSERT_TRUE(QDir(root).mkpath(QFileInfo(path).path()) && writeFile(root + '/' + path, content)) << k.name;
-    velmora_platform::setControlGroupPaths(root.toStdString(), (root + "/groups").toStdString());
+    layOut(dir.filePath(k.name), k.files);
     ASSERT_TRUE(QMetaObject::invokeMethod(&c, "refreshAvailableMemory"));
     const bool limited = k.offered != 0;
     if (limited) EXPECT_EQ(c.systemAvailableMemoryBytes(), k.offered) << k.name;
     else EXPECT_GT(c.systemAvailableMemoryBytes(), 64 * room) << k.name;
-    EXPECT_EQ(startOutcome(c, spot), limited ? kSolveRefused : "Done") << k.name;
+    EXPECT_EQ(c.memoryLimitedForProgram(), limited) << k.name;
+    EXPECT_EQ(startOutcome(c, spot), limited ? kSolveRefusedForProgram : "Done") << k.name;
     // Where nothing limits it, the file is read through and found to be no project.
     EXPECT_EQ(openError(c, project), limited ? openRefusal(room, k.offered) : "Invalid JSON") << k.name;
   }
-  velmora_platform::setControlGroupPaths("/sys/fs/cgroup", "/proc/self/cgroup");
+  restorePaths();
+}
+
+// The published figure is the solve with what follows it; a spot whose solve fits but not
+// what follows is refused with the figures, and one that fits with it all is solved.
+TEST(MemoryLimitsTest, ASolveIsLetThroughOnlyWithRoomForWhatFollowsIt) {
+  clearSettings();
+  QTemporaryDir dir;
+  AppController c;
+  const QVariantMap spot = riverSpot(10);
+  c.requestSolveMemoryEstimate(spot);
+  ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() > 0; }));
+  const solve_room::Need need = needOf(c, spot);
+  EXPECT_EQ(c.solveRequiredMemoryBytes(), need.totalBytes());
+  ASSERT_GT(need.totalBytes(), need.solveBytes);
+
+  // Between the solve and all of it, and all of it with a little to spare,
+  // in whole kB for the machine's figures.
+  const quint64 between = (need.solveBytes + (need.totalBytes() - need.solveBytes) / 2) / 1024 * 1024;
+  const quint64 enough = (need.totalBytes() + kMiB) / 1024 * 1024;
+  const auto group = [](quint64 room) {
+    return QList<std::pair<QString, QByteArray>>{
+        {"groups", "0::/app\n"}, {"app/memory.max", num(4 * kGiB)}, {"app/memory.current", num(4 * kGiB - room)}};
+  };
+  const auto machine = [](quint64 room) {
+    return QList<std::pair<QString, QByteArray>>{
+        {"groups", ""}, {"meminfo", "MemTotal: 25165824 kB\nMemFree: 1024 kB\nMemAvailable: " + num(room / 1024) + " kB\n"}};
+  };
+  const struct { const char* name; QList<std::pair<QString, QByteArray>> files; quint64 room; bool forProgram; } cases[] = {
+      {"group between", group(between), between, true},
+      {"group enough", group(enough), enough, true},
+      {"machine between", machine(between), between, false},
+      {"machine enough", machine(enough), enough, false},
+  };
+  for (const auto& k : cases) {
+    layOut(dir.filePath(k.name), k.files);
+    ASSERT_TRUE(QMetaObject::invokeMethod(&c, "refreshAvailableMemory"));
+    ASSERT_EQ(c.systemAvailableMemoryBytes(), k.room) << k.name;
+    EXPECT_EQ(c.memoryLimitedForProgram(), k.forProgram) << k.name;
+    const std::string expected = k.room == enough ? "Done" : followUpRefused(need.totalBytes(), k.room, k.forProgram);
+    EXPECT_EQ(startOutcome(c, spot), expected) << k.name;
+  }
+  // A solved result holds the solve and its tables, which the next start frees.
+  EXPECT_EQ(c.resultsReclaimableMemoryBytes(), need.heldBytes());
+  restorePaths();
+}
+
+// Leaves `bytes` of address space to this process (the hard limit stays open).
+bool leaveAddressSpace(quint64 bytes) {
+  std::uint64_t size = 0;
+  if (!velmora_platform::readProcField("/proc/self/status", "VmSize", size)) return false;
+  const rlimit limit{size + bytes, RLIM_INFINITY};
+  return setrlimit(RLIMIT_AS, &limit) == 0;
 }
 
 // Runs again in a child process of its own, which sets the limit on itself.
@@ -96,11 +218,35 @@ TEST(MemoryLimitsTest, TheAddressSpaceLimitBoundsWhatASolveAndAnOpenAreOffered) 
     qputenv("VELMORA_MEMORY_LIMITS_CHILD", "1");  // while the child starts
     child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=MemoryLimitsTest.TheAddressSpace*"});
     qunsetenv("VELMORA_MEMORY_LIMITS_CHILD");
-    ASSERT_TRUE(child.waitForFinished(60000));
+    ASSERT_TRUE(child.waitForFinished(120000));
     EXPECT_TRUE(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0);
     return;
   }
-  // A flop spot of more than a gigabyte, and a project file as large as its estimate.
+  QTemporaryDir dir;
+  // No control group bounds this child: the address space does.
+  velmora_platform::setControlGroupPaths(dir.filePath("none").toStdString(), dir.filePath("none/groups").toStdString());
+  AppController c;
+
+  // A small spot: the address space its solve and the window reserve beyond
+  // their use counts where the limit binds. With room for the need but not
+  // the reservation it is refused; with room for both it is solved, saved
+  // and opened again under the limit.
+  const QVariantMap small = riverSpot(10);
+  c.requestSolveMemoryEstimate(small);
+  ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() > 0; }));
+  const solve_room::Need need = needOf(c, small);
+  ASSERT_GT(need.reservedAddressBytes, 4 * need.totalBytes());
+  ASSERT_TRUE(leaveAddressSpace(need.totalBytes() + need.reservedAddressBytes / 2));
+  EXPECT_EQ(startOutcome(c, small), kSolveRefusedForProgram);
+  EXPECT_TRUE(c.memoryLimitedForProgram());
+  EXPECT_GT(c.solveRequiredMemoryBytes(), need.totalBytes());  // the reservation is shown in the figure
+  ASSERT_TRUE(leaveAddressSpace(need.totalBytes() + need.reservedAddressBytes + 64 * kMiB));
+  EXPECT_EQ(startOutcome(c, small), "Done");
+  const QUrl saved = QUrl::fromLocalFile(dir.filePath("small.velmoraproj"));
+  EXPECT_TRUE(c.saveProject(saved, QVariantMap{{"boardText", "Ah Ks Qd 7c 2h"}}));
+  EXPECT_TRUE(c.loadProject(saved).value("ok").toBool()) << c.loadProject(saved).value("error").toString().toStdString();
+
+  // A flop spot of more than a gigabyte, and a project file as large as its figure.
   const QString range = "22+, A2s+, K9s+, Q9s+, J9s+, T8s+, 98s, 87s, A9o+, KTo+";
   QVariantMap spot = riverSpot(10);
   spot.insert(QVariantMap{{"board", "Qs 8s 3d"}, {"starting_street", "flop"}, {"effective_stack", 910},
@@ -109,20 +255,15 @@ TEST(MemoryLimitsTest, TheAddressSpaceLimitBoundsWhatASolveAndAnOpenAreOffered) 
     if (it.key().endsWith("_sizes")) it.value() = "50%";
     if (it.key().endsWith("_add_all_in")) it.value() = true;
   }
-  QTemporaryDir dir;
-  AppController c;
+  ASSERT_TRUE(leaveAddressSpace(8 * kGiB));
   c.requestSolveMemoryEstimate(spot);
-  ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() > 0; }));
+  ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() > kGiB; }));
   const quint64 estimate = c.solveRequiredMemoryBytes();
-  ASSERT_GT(estimate, kGiB);
   const QString project = dir.filePath("big.velmoraproj");
   ASSERT_TRUE(writeProjectHead(project, estimate));
   // A limit that leaves 1 GiB.
-  std::uint64_t size = 0;
-  ASSERT_TRUE(velmora_platform::readProcField("/proc/self/status", "VmSize", size));
-  const rlimit limit{size + kGiB, size + kGiB};
-  ASSERT_EQ(setrlimit(RLIMIT_AS, &limit), 0);
-  EXPECT_EQ(startOutcome(c, spot), kSolveRefused);
+  ASSERT_TRUE(leaveAddressSpace(kGiB));
+  EXPECT_EQ(startOutcome(c, spot), kSolveRefusedForProgram);
   const std::string opened = openError(c, project);
   const quint64 offered = c.systemAvailableMemoryBytes();
   EXPECT_GT(offered, 0u);

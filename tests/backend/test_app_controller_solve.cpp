@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include "app_controller_test_support.h"
+#include "backend/platform/memory_limits.h"
+#include "backend/solve_room.h"
 #include "session/memory_estimate.h"
 
 using namespace app_controller_test;
@@ -23,7 +25,15 @@ namespace {
 
 class SolveControlTest : public ::testing::Test {
  protected:
-  void SetUp() override { clearSettings(); }
+  // The machine's free memory bounds these solves, whatever control group
+  // the tests run in.
+  void SetUp() override {
+    clearSettings();
+    velmora_platform::setControlGroupPaths("/nonexistent", "/nonexistent/groups");
+  }
+  void TearDown() override {
+    velmora_platform::setControlGroupPaths("/sys/fs/cgroup", "/proc/self/cgroup", "/proc/self/mountinfo");
+  }
 
   // Starts a solve and waits for its final report.
   static void solve(AppController& c, const QVariantMap& cfg) {
@@ -444,14 +454,19 @@ TEST_F(SolveControlTest, RamGateRefusesWhenTheEstimateDoesNotFit) {
   EXPECT_EQ(c.resultIterations(), 0);  // the previous result was cleared first
   EXPECT_EQ(c.treeNodeCount(), 0);
 
-  // An estimate that fits lets the solve start; the estimate becomes the
-  // memory the stored result holds.
+  // An estimate that fits lets the solve start; the solve and the node
+  // tables it leaves become the memory the stored result holds.
   c.requestSolveMemoryEstimate(riverSpot());
   ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() != huge; }));
   const quint64 estimate = c.solveRequiredMemoryBytes();
   ASSERT_GT(estimate, 0u);
   solve(c, riverSpot(10));
-  EXPECT_EQ(c.resultsReclaimableMemoryBytes(), estimate);
+  const auto solveEstimate =
+      velmora_app::estimate_solve_memory(AppController::buildSolveConfigFrom(riverSpot(), nullptr, c.systemThreadCount()));
+  ASSERT_TRUE(solveEstimate.has_value());
+  const solve_room::Need need = solve_room::needOf(*solveEstimate, 2);
+  EXPECT_EQ(c.resultsReclaimableMemoryBytes(), need.heldBytes());
+  EXPECT_LT(c.resultsReclaimableMemoryBytes(), estimate);
   EXPECT_GE(c.effectiveAvailableMemoryBytes(), c.systemAvailableMemoryBytes());
   if (c.systemMemoryBytes() != 0) {
     EXPECT_LE(c.effectiveAvailableMemoryBytes(), c.systemMemoryBytes());
@@ -466,26 +481,29 @@ TEST_F(SolveControlTest, OnlyTheNewestEstimateIsPublished) {
   larger["ip_river_bet_sizes"] = "33, 50, 75, 125";
 
   std::string error;
-  const auto expected = velmora_app::estimate_solve_memory(AppController::buildSolveConfigFrom(larger, nullptr), &error);
-  ASSERT_TRUE(expected.has_value()) << error;
+  const velmora_app::SolveConfig largerConfig = AppController::buildSolveConfigFrom(larger, nullptr, c.systemThreadCount());
+  const auto largerEstimate = velmora_app::estimate_solve_memory(largerConfig, &error);
+  ASSERT_TRUE(largerEstimate.has_value()) << error;
+  // The figure published is the solve with what follows it.
+  const quint64 expected = solve_room::needOf(*largerEstimate, largerConfig.thread_count).totalBytes();
   const auto smallEstimate =
       velmora_app::estimate_solve_memory(AppController::buildSolveConfigFrom(small, nullptr), &error);
   ASSERT_TRUE(smallEstimate.has_value());
-  ASSERT_NE(expected->total_bytes, smallEstimate->total_bytes);
+  ASSERT_NE(largerEstimate->total_bytes, smallEstimate->total_bytes);
 
   QSignalSpy spy(&c, &AppController::solveRequiredMemoryChanged);
   for (int i = 0; i < 5; ++i) c.requestSolveMemoryEstimate(small);
   c.requestSolveMemoryEstimate(larger);  // generation 6
   ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() != 0; }));
   pumpEvents(300);  // let any older thread finish and be dropped
-  EXPECT_EQ(c.solveRequiredMemoryBytes(), expected->total_bytes);
-  EXPECT_EQ(c.solveRequiredMemoryText(), AppController::formatMemoryBytes(expected->total_bytes));
+  EXPECT_EQ(c.solveRequiredMemoryBytes(), expected);
+  EXPECT_EQ(c.solveRequiredMemoryText(), AppController::formatMemoryBytes(expected));
   EXPECT_EQ(spy.count(), 1);
 
   // A delivery carrying an older generation is dropped; the newest one lands.
   QMetaObject::invokeMethod(&c, "deliverMemoryEstimate", Q_ARG(quint64, 5), Q_ARG(quint64, 42),
                             Q_ARG(QString, "old"));
-  EXPECT_EQ(c.solveRequiredMemoryBytes(), expected->total_bytes);
+  EXPECT_EQ(c.solveRequiredMemoryBytes(), expected);
   QMetaObject::invokeMethod(&c, "deliverMemoryEstimate", Q_ARG(quint64, 6), Q_ARG(quint64, 42),
                             Q_ARG(QString, "new"));
   EXPECT_EQ(c.solveRequiredMemoryBytes(), 42u);

@@ -34,6 +34,7 @@ Item {
             property real solveRequiredMemoryBytes: 0
             property real systemAvailableMemoryBytes: 0
             property real resultsReclaimableMemoryBytes: 0
+            property bool memoryLimitedForProgram: false
         }
     }
 
@@ -208,6 +209,10 @@ Item {
             compare([shell.canSolve, shell.solveNeedsMoreMemory], [true, false], "clearing the result frees enough")
             figures.resultsReclaimableMemoryBytes = 0
             compare(tab.tooltipText, memory)
+            // Bounded by the program's control group or address space, not the machine.
+            figures.memoryLimitedForProgram = true
+            compare(tab.tooltipText, "This spot needs more memory than is available to this program")
+            figures.memoryLimitedForProgram = false
             shell.boardText = "QsJh"
             compare([shell.solveNeedsMoreMemory, tab.tooltipText], [false, fill], "an incomplete spot")
 
@@ -216,6 +221,11 @@ Item {
             compare(section.badge, "Ready")
             header.memoryWarning = true
             compare(section.badge, "Needs more memory than available")
+            header.canSolve = false
+            compare(header.reasonText, "Not enough free memory for this spot: close other programs or use fewer sizes")
+            header.controller = figures
+            figures.memoryLimitedForProgram = true
+            compare(header.reasonText, "Not enough memory available to this program for this spot: use fewer sizes")
             header.ready = false
             compare(section.badge, "Setup Required", "a board still to fill comes first")
         }

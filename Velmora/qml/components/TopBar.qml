@@ -11,7 +11,7 @@ ToolBar {
     property var theme: null
     property var controller: null
     property bool canSolve: true
-    // The spot is complete but needs more memory than the machine has free.
+    // The spot is complete but needs more memory than it is offered.
     property bool solveNeedsMoreMemory: false
     property bool projectEnabled: true
     property int maxIterations: 0
@@ -22,6 +22,9 @@ ToolBar {
     signal navigate(int index)
 
     readonly property bool _running: !!controller && controller.running === true
+    // The memory offered is this program's own limit (its control group's
+    // or its address space's), not what the machine has free.
+    readonly property bool _memoryForProgram: !!controller && controller.memoryLimitedForProgram === true
     readonly property string _statusText: (controller && controller.statusText) ? String(controller.statusText) : ""
     readonly property bool lockOnSolve: currentPage === 2 && _running
     readonly property bool isFinalizing: _running && _statusText.length > 0
@@ -158,8 +161,9 @@ ToolBar {
                             readonly property string tooltipText: [
                                 "",
                                 qsTr("Start a new project (or load one) from Home to enable Project"),
-                                root.solveNeedsMoreMemory ? qsTr("This spot needs more memory than this machine has available")
-                                                          : qsTr("Fill board, ranges, and sizings to enable Solve"),
+                                !root.solveNeedsMoreMemory ? qsTr("Fill board, ranges, and sizings to enable Solve")
+                                : root._memoryForProgram ? qsTr("This spot needs more memory than is available to this program")
+                                : qsTr("This spot needs more memory than this machine has available"),
                                 qsTr("Run a solve to enable Results"),
                                 ""][tabSlot.index]
                             readonly property color contentColor: active ? (root.theme ? root.theme.text : "#F0F6FC")

@@ -47,6 +47,8 @@ RowLayout {
             return ""
         if (_estimateRefused)
             return requiredMemoryText
+        if ((memoryWarning || requiredMemoryBytes > 0) && controller && controller.memoryLimitedForProgram === true)
+            return qsTr("Not enough memory available to this program for this spot: use fewer sizes")
         if (memoryWarning || requiredMemoryBytes > 0)
             return qsTr("Not enough free memory for this spot: close other programs or use fewer sizes")
         return qsTr("Waiting for the memory estimate of this spot")

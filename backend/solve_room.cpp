@@ -1,0 +1,120 @@
+#include "backend/solve_room.h"
+
+#include <algorithm>
+#include <limits>
+
+// The core's headers before Qt's, whose "slots" keyword they use as a name.
+#include "core/action_plan.h"
+#include "core/card_context.h"
+#include "core/threads.h"
+#include "session/solve_types.h"
+
+#include "backend/platform/memory_limits.h"
+#include "backend/project_file_loader.h"
+#include "backend/result_tree.h"
+
+namespace solve_room {
+namespace {
+
+constexpr std::uint64_t kMiB = std::uint64_t(1) << 20;
+
+// A project file spends on each node of the tree at most its meta record
+// with the widest values a field takes (349 bytes at its indentation), its
+// action list's brackets (29) and one action record (234; a tree has one
+// action less than it has nodes). Files of the bench spots spend 537 to 558.
+constexpr std::uint64_t kFileBytesPerNode = 620;
+// The answers of one looked-at node, written to the file: 200 to 280 bytes
+// for each hand of both seats on the bench spots.
+constexpr std::uint64_t kFileBytesPerHandLookedAt = 320;
+// The project state, the last solve configuration and the locks.
+constexpr std::uint64_t kFileFixedBytes = 64 << 10;
+
+// The same answers held by the Results page: 530 to 800 bytes a hand.
+constexpr std::uint64_t kPageBytesPerHandLookedAt = 1024;
+// The Results page itself and what the window draws for it (39 MiB for a
+// river spot in a real window).
+constexpr std::uint64_t kWindowBytes = 64 * kMiB;
+
+// The node tables: a meta record and an action (one per node on average),
+// with the action list's span (8) and the node's parent (4).
+constexpr std::uint64_t kTableBytesPerNode = sizeof(ResultTree::Meta) + sizeof(ResultTree::Action) + 12;
+// The snapshot: a node record, one action record, the allocation that holds
+// the node's actions, and the node's reach-weighted frequency with its index.
+constexpr std::uint64_t kSnapshotBytesPerNode =
+    sizeof(velmora_app::ResultNode) + sizeof(velmora_app::ResultChild) + 16 + 12;
+
+// What the window draws under an address-space limit: the renderer compiles
+// shader code into fresh mappings and uploads textures as pages are shown.
+constexpr std::uint64_t kDrawingAddressBytes = 128 * kMiB;
+constexpr std::uint64_t kStackGuardBytes = 4096;
+
+std::uint64_t add(std::uint64_t a, std::uint64_t b) {
+  return a > std::numeric_limits<std::uint64_t>::max() - b ? std::numeric_limits<std::uint64_t>::max() : a + b;
+}
+std::uint64_t times(std::uint64_t a, std::uint64_t b) {
+  return b != 0 && a > std::numeric_limits<std::uint64_t>::max() / b ? std::numeric_limits<std::uint64_t>::max()
+                                                                      : a * b;
+}
+
+}  // namespace
+
+std::uint64_t Need::heldBytes() const { return add(solveBytes, resultTableBytes); }
+
+std::uint64_t Need::totalBytes() const {
+  return add(add(heldBytes(), resultsPageBytes), std::max(snapshotBytes, openBytes));
+}
+
+std::uint64_t projectFileBytes(std::uint64_t nodes, std::uint64_t hands) {
+  return add(add(times(nodes, kFileBytesPerNode), times(times(kNodesLookedAt, hands), kFileBytesPerHandLookedAt)),
+             kFileFixedBytes);
+}
+
+std::uint64_t reservedAddressBytes(std::uint64_t threads) {
+  // The solve's own thread and an estimate's beside the most the solve runs
+  // at once: its workers, or the set-up's (the card context's and the tree
+  // builder's, one per processor).
+  const std::uint64_t setUp = std::max(velmora::CardContext::max_workers(), velmora::ActionPlan::max_workers_from_env());
+  const std::uint64_t started = 2 + std::max(setUp, threads);
+  const std::uint64_t stacks = times(started, velmora::kThreadStackBytes + kStackGuardBytes);
+  // Every thread may make an arena of its own unless they are bounded; the
+  // first arena grows in place and reserves nothing ahead.
+  const int arenaLimit = velmora_platform::allocatorArenaLimit();
+  const std::uint64_t arenas = arenaLimit > 0 ? static_cast<std::uint64_t>(arenaLimit - 1) : started;
+  return add(add(stacks, times(arenas, velmora_platform::kArenaReserveBytes)), kDrawingAddressBytes);
+}
+
+std::uint64_t addressShare(std::uint64_t reserved, std::uint64_t available,
+                           std::optional<std::uint64_t> addressSpaceRoom) {
+  if (!addressSpaceRoom || available == 0) return 0;
+  // Where the address space leaves more than `available`, that much of the
+  // reservation fits beyond it.
+  const std::uint64_t beyond = *addressSpaceRoom > available ? *addressSpaceRoom - available : 0;
+  return reserved > beyond ? reserved - beyond : 0;
+}
+
+std::uint64_t requiredBytes(const Need& need, std::uint64_t available, std::optional<std::uint64_t> addressSpaceRoom) {
+  const std::uint64_t total = need.totalBytes();
+  if (total == 0) return 0;
+  return add(total, addressShare(need.reservedAddressBytes, available, addressSpaceRoom));
+}
+
+bool fits(std::uint64_t required, std::uint64_t available) {
+  return required == 0 || available == 0 || available > required;
+}
+
+Need needOf(const velmora_app::SolveMemoryEstimate& estimate, std::uint64_t threads) {
+  Need need;
+  need.solveBytes = estimate.total_bytes;
+  if (estimate.exceeds_limit) return need;
+  const std::uint64_t nodes = estimate.node_count;
+  const std::uint64_t hands = add(estimate.oop_hand_count, estimate.ip_hand_count);
+  need.resultTableBytes = times(nodes, kTableBytesPerNode);
+  need.snapshotBytes = times(nodes, kSnapshotBytesPerNode);
+  need.resultsPageBytes = add(kWindowBytes, times(times(kNodesLookedAt, hands), kPageBytesPerHandLookedAt));
+  need.projectFileBytes = projectFileBytes(nodes, hands);
+  need.openBytes = project_file::memoryToOpen(need.projectFileBytes);
+  need.reservedAddressBytes = reservedAddressBytes(threads);
+  return need;
+}
+
+}  // namespace solve_room
