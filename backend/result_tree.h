@@ -78,6 +78,13 @@ class ResultTree {
   void appendMeta(const Meta& meta) { m_meta.push_back(meta); }
   // Starts the action list of the next node.
   void beginNode();
+  // Drops every meta record, or every action list, read so far (a file
+  // that gives a table twice counts its last).
+  void dropMeta() { m_meta.clear(); }
+  void dropActions() {
+    m_actionSpans.clear();
+    m_actions.clear();
+  }
   void appendAction(const Action& action);
   const Meta* metaAt(int node) const;
   const Action* actionsOf(int node) const;

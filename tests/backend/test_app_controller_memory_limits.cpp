@@ -8,6 +8,7 @@
 
 #include "app_controller_test_support.h"
 #include "backend/platform/memory_limits.h"
+#include "backend/project_file_loader.h"
 #include "backend/platform/system_info.h"
 
 using namespace app_controller_test;
@@ -24,7 +25,8 @@ bool writeProjectHead(const QString& path, quint64 bytes) {
 }
 std::string openRefusal(quint64 fileBytes, quint64 available) {
   return QStringLiteral("Not enough RAM (opening it needs about %1, %2 available)")
-      .arg(AppController::formatMemoryBytes(fileBytes * 5), AppController::formatMemoryBytes(available))
+      .arg(AppController::formatMemoryBytes(project_file::memoryToOpen(fileBytes)),
+           AppController::formatMemoryBytes(available))
       .toStdString();
 }
 std::string openError(AppController& c, const QString& path) {

@@ -92,7 +92,88 @@ QVariantMap awkwardProject() {
   return m;
 }
 
+// Two values of the same types and values, all the way down (a qlonglong
+// is not a double of the same value).
+bool sameTyped(const QVariant& a, const QVariant& b) {
+  if (a.metaType() != b.metaType()) return false;
+  switch (a.metaType().id()) {
+    case QMetaType::QVariantMap: {
+      const QVariantMap x = a.toMap(), y = b.toMap();
+      if (x.keys() != y.keys()) return false;
+      for (auto it = x.cbegin(); it != x.cend(); ++it) {
+        if (!sameTyped(it.value(), y.value(it.key()))) return false;
+      }
+      return true;
+    }
+    case QMetaType::QVariantList: {
+      const QVariantList x = a.toList(), y = b.toList();
+      if (x.size() != y.size()) return false;
+      for (qsizetype i = 0; i < x.size(); ++i) {
+        if (!sameTyped(x[i], y[i])) return false;
+      }
+      return true;
+    }
+    case QMetaType::Double: return std::signbit(a.toDouble()) == std::signbit(b.toDouble()) && a == b;
+    default: return a == b;
+  }
+}
+
 class ProjectStreamTest : public SolvedProjectSuite {};
+
+// Whatever Qt's parser accepts, refuses or makes of a value, opening the
+// file does the same, wherever the value falls against the chunks the file
+// is read in.
+TEST_F(ProjectStreamTest, OpeningReadsTheTextAsQtsParserDoes) {
+  // Within the root object and the project: 1024 levels, the most Qt takes.
+  const QByteArray deep = QByteArray(1022, '[') + QByteArray(1022, ']');
+  const QByteArray values[] = {
+      // strings
+      "\"\\ud83d\\ude00 \\ud800 \\uDC00x\"", "\"caf\xc3\xa9 \xe2\x98\x83 \xf0\x9f\x98\x80\"", "\"\\u00e9\\/\\b\\f\\n\\r\\t\"",
+      "\"\\a\\x41\\'\\\xff\"", "\"raw \x01\x1f\x7f\t\"", "\"\xef\xbb\xbfmarked\"", "\"\xef\xbb\xbf\\n kept\"",
+      "\"\xc3x\"", "\"\xc0\x80\"", "\"\xed\xa0\x80\"", "\"\xf4\x90\x80\x80\"", "\"\\u12G4\"", "\"\\u12\"", "\"unterminated",
+      // numbers
+      "-0", "-0.0", "1.", ".5", "-.5", "1e17", "1.5e17", "9007199254740993", "9007199254740993.0", "9223372036854775807",
+      "9223372036854775808", "-9223372036854775809", "18446744073709551616", "1e999", "1e-999", "5e-324", "2e-324",
+      "0e999", "1.5E-2", "01", "+1", "1e", "1e+", "-", "NaN", "Infinity",
+      // literals and containers
+      "true", "false", "null", "nul", "truex", "True", "[1, [], {}, [[\"x\"]]]", "[1,]", "{\"a\":1,}", "{,}",
+      "{\"k\":1,\"k\":[2]}", "{\"\xef\xbb\xbfk\":1,\"k\":2,\"\xef\xbb\xbfz\":3}", "{\"a\" 1}", "{\"a\":1 \"b\":2}",
+      "{\"\":0}", deep, "[" + deep + "]", "\f1", " \r\n\t2 "};
+  const QByteArray tails[] = {"}}", "}} ", "}}\n\r\t", "}}x", "}}}", QByteArray("}}\0", 3), "}}\xef\xbb\xbf"};
+
+  AppController c;
+  const auto check = [&](const QByteArray& text, const std::string& name) {
+    ASSERT_TRUE(writeFile(path("p.velmoraproj"), text));
+    const QVariantMap opened = c.loadProject(url(path("p.velmoraproj")));
+    QJsonParseError error{};
+    const QJsonDocument qt = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError) {
+      EXPECT_EQ(opened.value("error").toString().toStdString(), "Invalid JSON") << name;
+      return;
+    }
+    ASSERT_TRUE(opened.value("ok").toBool()) << name << ": " << opened.value("error").toString().toStdString();
+    QVariantMap expected = qt.object().value("project").toObject().toVariantMap();
+    EXPECT_TRUE(sameTyped(opened.value("project"), expected)) << name;
+    QVariantMap got = opened.value("project").toMap();
+    got.remove("_pad");
+    expected.remove("_pad");
+    EXPECT_EQ(canonical(got).toStdString(), canonical(expected).toStdString()) << name;
+  };
+  const QByteArray head = "\xef\xbb\xbf {\"format\":\"velmora_project\",\"version\":1,\"hasResults\":false,\"project\":{\"_pad\":\"";
+  // The value begins a few bytes before a power of two (where chunks of
+  // that size end) and runs across it.
+  for (const qsizetype boundary : {qsizetype(1) << 16, qsizetype(1) << 20}) {
+    for (const qsizetype before : {1, 2, 3, 5}) {
+      const QByteArray pad(boundary - before - head.size() - 6, 'p');
+      for (const QByteArray& value : values) {
+        check(head + pad + "\",\"v\":" + value + "}}", "value " + value.left(40).toStdString());
+      }
+      for (const QByteArray& tail : tails) {
+        check(head + pad + "\",\"v\":1" + tail, "tail " + tail.toHex().toStdString());
+      }
+    }
+  }
+}
 
 TEST_F(ProjectStreamTest, TheTextIsWhatQtsWriterGivesForTheSameDocument) {
   AppController& s = *solved;
