@@ -39,27 +39,38 @@ QString saveMemoryText(std::uint64_t needed, std::uint64_t available) {
       .arg(figure(needed), figure(available));
 }
 
+// A save that ran out of memory on its way, although the check before it
+// let it begin.
+QString saveOutOfMemoryText() {
+  return AppController::tr("Not enough RAM to save the project: the memory ran out while saving it");
+}
+
 // Why a save cannot have the memory it needs, or nothing when it can (or
 // when what is available cannot be read).
-std::optional<QString> saveMemoryRefusal(std::uint64_t& available) {
-  available = velmora_platform::availableMemoryBytes();
-  const std::uint64_t needed = project_file::memoryToSave();
-  if (available == 0 || available >= needed) return std::nullopt;
-  return saveMemoryText(needed, available);
+// Under an address-space limit the writing thread's reservations count too.
+std::optional<QString> saveMemoryRefusal() {
+  const std::uint64_t available = velmora_platform::availableMemoryBytes();
+  if (available != 0 && available < project_file::memoryToSave()) {
+    return saveMemoryText(project_file::memoryToSave(), available);
+  }
+  const std::optional<std::uint64_t> addressSpace = velmora_platform::addressSpaceHeadroomBytes();
+  if (addressSpace && *addressSpace < project_file::addressSpaceToSave()) {
+    return saveMemoryText(project_file::addressSpaceToSave(), *addressSpace);
+  }
+  return std::nullopt;
 }
 
 // Writes a project through an atomic save file, with the log lines of a
 // save; any thread. A failed write carries the system's reason; running out
-// of memory on the way is told as such (the figures those the check before
-// it saw), and leaves an existing file as it was.
-local_files::WriteOutcome writeProjectFile(const QString& path, const project_file::ProjectSnapshot& snapshot,
-                                           std::uint64_t available) {
+// of memory on the way is told as such, and leaves an existing file as it
+// was.
+local_files::WriteOutcome writeProjectFile(const QString& path, const project_file::ProjectSnapshot& snapshot) {
   local_files::WriteOutcome written;
   try {
     written = project_file::saveProjectFile(path, snapshot);
   } catch (const std::bad_alloc&) {
     written.stage = local_files::WriteOutcome::WriteFailed;
-    written.error = saveMemoryText(project_file::memoryToSave(), available);
+    written.error = saveOutOfMemoryText();
     qWarning() << "saveProject: out of memory:" << path;
     return written;
   }
@@ -166,22 +177,21 @@ project_file::ProjectSnapshot AppController::projectSnapshot(const QVariantMap& 
 
 bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectState) const {
   m_projectSaveError.clear();
-  std::uint64_t available = 0;
   try {
     const std::optional<QString> path = savePath(fileUrl);
     if (!path) return false;
-    if (const std::optional<QString> refused = saveMemoryRefusal(available)) {
+    if (const std::optional<QString> refused = saveMemoryRefusal()) {
       qWarning() << "saveProject: refused:" << *path << *refused;
       m_projectSaveError = *refused;
       return false;
     }
-    const local_files::WriteOutcome written = writeProjectFile(*path, projectSnapshot(projectState), available);
+    const local_files::WriteOutcome written = writeProjectFile(*path, projectSnapshot(projectState));
     m_projectSaveError = written.error;
     if (written.ok()) m_release.post([] { velmora_platform::releaseFreedMemory(); });
     return written.ok();
   } catch (const std::bad_alloc&) {
     qWarning() << "saveProject: out of memory";
-    m_projectSaveError = saveMemoryText(project_file::memoryToSave(), available);
+    m_projectSaveError = saveOutOfMemoryText();
   } catch (const std::exception& e) {
     qWarning() << "saveProject: failed:" << e.what();
   } catch (...) {
@@ -445,7 +455,6 @@ void AppController::saveProjectInBackground(const QUrl& fileUrl, const QVariantM
     QMetaObject::invokeMethod(
         this, [this, ok, fileUrl, reason]() { emit projectSaved(ok, fileUrl, reason); }, Qt::QueuedConnection);
   };
-  std::uint64_t available = 0;
   try {
     if (m_projectJob != ProjectJob::None) {
       qWarning() << "saveProject: another project file is being opened or saved";
@@ -457,7 +466,7 @@ void AppController::saveProjectInBackground(const QUrl& fileUrl, const QVariantM
       answerLater(false);
       return;
     }
-    if (const std::optional<QString> refused = saveMemoryRefusal(available)) {
+    if (const std::optional<QString> refused = saveMemoryRefusal()) {
       qWarning() << "saveProject: refused:" << *path << *refused;
       answerLater(false, *refused);
       return;
@@ -469,11 +478,11 @@ void AppController::saveProjectInBackground(const QUrl& fileUrl, const QVariantM
       ++gate->savesRunning;
     }
     try {
-      velmora_app::Thread([gate, snapshot, target = this, fileUrl, file = *path, available]() mutable {
+      velmora_app::Thread([gate, snapshot, target = this, fileUrl, file = *path]() mutable {
         bool ok = false;
         QString reason;
         try {
-          const local_files::WriteOutcome written = writeProjectFile(file, *snapshot, available);
+          const local_files::WriteOutcome written = writeProjectFile(file, *snapshot);
           ok = written.ok();
           reason = written.error;
         } catch (...) {
@@ -505,11 +514,11 @@ void AppController::saveProjectInBackground(const QUrl& fileUrl, const QVariantM
     setProjectJob(ProjectJob::Saving);
   } catch (const std::bad_alloc&) {
     qWarning() << "saveProject: out of memory";
-    answerLater(false, saveMemoryText(project_file::memoryToSave(), available));
+    answerLater(false, saveOutOfMemoryText());
   } catch (const std::system_error& e) {
     // No thread to write with: the memory for its stack is not there.
     qWarning() << "saveProject: failed:" << e.what();
-    answerLater(false, saveMemoryText(project_file::memoryToSave(), available));
+    answerLater(false, saveOutOfMemoryText());
   } catch (const std::exception& e) {
     qWarning() << "saveProject: failed:" << e.what();
     answerLater(false);

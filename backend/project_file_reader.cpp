@@ -31,8 +31,10 @@ double probability(const QJsonValue& v) {
 enum class Kind { Text, Flag, Count, Index, Figure, Amount, Prob, Share, TextList, FigureList, ProbList, AmountMap,
                   TextMap, ProbListMap };
 
+// The key is made once: every record read shares it, so a cache of
+// millions of records does not hold a copy of its keys per record.
 struct Field {
-  const char* key;
+  QString key;
   Kind kind;
 };
 using Fields = std::initializer_list<Field>;
@@ -75,10 +77,7 @@ QVariant read(Kind kind, const QJsonValue& v) {
 QVariantMap record(const QJsonValue& v, Fields fields) {
   const QJsonObject obj = v.toObject();
   QVariantMap out;
-  for (const Field& f : fields) {
-    const QString key = QString::fromLatin1(f.key);
-    out.insert(key, read(f.kind, obj.value(key)));
-  }
+  for (const Field& f : fields) out.insert(f.key, read(f.kind, obj.value(f.key)));
   return out;
 }
 

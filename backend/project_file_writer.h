@@ -43,8 +43,10 @@ void writeProject(const ProjectSnapshot& snapshot, JsonStreamWriter& out);
 local_files::WriteOutcome saveProjectFile(const QString& path, const ProjectSnapshot& snapshot);
 
 // What a save needs in memory on top of the result it writes, whatever its
-// size: the write buffer, the writing thread and what one record's text
-// takes on its way out.
+// size: the write buffer and what one record's text takes on its way out.
 std::uint64_t memoryToSave();
+// The address space a save reserves on top of that: the writing thread's
+// stack and its allocator arena.
+std::uint64_t addressSpaceToSave();
 
 }  // namespace project_file

@@ -3,12 +3,15 @@
 // through the program's own controller, as the Solve page and the Home
 // page's save and open dialogs drive it.
 //
-//   project_file_bench [SPOT.json] [--iterations N] [--threads N] [--project PATH]
+//   project_file_bench [SPOT.json] [--iterations N] [--threads N] [--project PATH] [--viewed N]
 //
 // SPOT.json holds the solve configuration map (bench/spots/quick_solve_flop.json,
 // the flop spot of Quick Solve's defaults, by default); it is solved for 2
 // iterations unless told otherwise. --project names the file written and
 // read (a file in a temporary folder by default, removed at the end).
+// --viewed N looks at the hand details of the first N decision nodes before
+// the save, as a user going through the Results page does, so that the file
+// holds their per-combo caches too.
 //
 // Each of the three runs is a process of its own, so that what one leaves
 // behind does not hide the growth of the next. The peak is the resident
@@ -97,13 +100,29 @@ int solvePhase(const QVariantMap& spot) {
   return 0;
 }
 
-int savePhase(const QVariantMap& spot, const QString& path) {
+// The hand details of the first `count` decision nodes, as the Results page
+// asks for them.
+void viewNodes(AppController& c, int count) {
+  for (int node = 0; node < c.treeNodeCount() && count > 0; ++node) {
+    if (c.nodeMeta(node).value(QStringLiteral("nodeType")).toString() != QLatin1String("decision")) continue;
+    c.nodeHandStrategy(node);
+    c.nodeActionStats(node);
+    c.nodeHandCombos(node);
+    c.nodeHandBuckets(node);
+    c.nodeSeatHandCombos(node, QStringLiteral("OOP"));
+    c.nodeSeatHandCombos(node, QStringLiteral("IP"));
+    --count;
+  }
+}
+
+int savePhase(const QVariantMap& spot, const QString& path, int viewed) {
   AppController c;
   const double ms = solve(c, spot);
   if (ms < 0) {
     std::fprintf(stderr, "the solve did not finish: %s\n", qPrintable(c.statusText()));
     return 1;
   }
+  viewNodes(c, viewed);
   settle(500);
   const double solvePeak = peakMiB();
   const double beforeSave = rssMiB();
@@ -130,7 +149,7 @@ int savePhase(const QVariantMap& spot, const QString& path) {
   std::printf("solve + save     peak %8.1f MiB  (solve %.1f, then %.1f before the save)  %8.0f ms solve\n",
               ownPeak ? std::max(solvePeak, savePeak) : savePeak, solvePeak, beforeSave, ms);
   if (ownPeak) {
-    std::printf("save             peak %8.1f MiB  (+%.1f MiB over the solved result, %.2f x the file)\n", savePeak,
+    std::printf("save             peak %8.1f MiB  (%+.1f MiB over the solved result, %.2f x the file)\n", savePeak,
                 savePeak - beforeSave, (savePeak - beforeSave) / fileMiB);
   }
   std::printf("save             file %8.1f MiB  written in %.0f ms; resident %.1f MiB a second later (%+.1f MiB)\n",
@@ -160,7 +179,7 @@ int openPhase(const QString& path) {
   const double fileMiB = static_cast<double>(QFileInfo(path).size()) / kMiB;
   settle(1000);
   const double opened = rssMiB();
-  std::printf("open             peak %8.1f MiB  (+%.1f MiB, %.2f x the file)  %8.0f ms  %d nodes; resident %.1f MiB "
+  std::printf("open             peak %8.1f MiB  (%+.1f MiB, %.2f x the file)  %8.0f ms  %d nodes; resident %.1f MiB "
               "a second later\n",
               peak, peak - before, (peak - before) / fileMiB, ms, c.treeNodeCount(), opened);
 
@@ -182,7 +201,7 @@ int openPhase(const QString& path) {
     std::fprintf(stderr, "saving the opened project failed\n");
     return 1;
   }
-  std::printf("open, then save  peak %8.1f MiB  (+%.1f MiB)  %8.0f ms; resident %.1f MiB a second later (%+.1f MiB)\n",
+  std::printf("open, then save  peak %8.1f MiB  (%+.1f MiB)  %8.0f ms; resident %.1f MiB a second later (%+.1f MiB)\n",
               againPeak, againPeak - opened, againMs, rssMiB(), rssMiB() - opened);
   return 0;
 }
@@ -213,6 +232,8 @@ int main(int argc, char* argv[]) {
                     QStringLiteral("4")});
   parser.addOption({QStringLiteral("project"), QStringLiteral("project file to write and read"),
                     QStringLiteral("PATH")});
+  parser.addOption({QStringLiteral("viewed"), QStringLiteral("decision nodes whose hand details are looked at"),
+                    QStringLiteral("N"), QStringLiteral("0")});
   parser.addOption({QStringLiteral("phase"), QStringLiteral("(internal) the run of this process"),
                     QStringLiteral("solve|save|open")});
   parser.process(app);
@@ -235,11 +256,12 @@ int main(int argc, char* argv[]) {
                               : tmp.filePath(QStringLiteral("bench.velmoraproj"));
   const QString phase = parser.value(QStringLiteral("phase"));
   if (phase == QLatin1String("solve")) return solvePhase(spot);
-  if (phase == QLatin1String("save")) return savePhase(spot, project);
+  if (phase == QLatin1String("save")) return savePhase(spot, project, parser.value(QStringLiteral("viewed")).toInt());
   if (phase == QLatin1String("open")) return openPhase(project);
 
-  std::printf("spot %s, %d iterations, %d threads\n", qPrintable(QFileInfo(spotPath).fileName()),
-              spot.value(QStringLiteral("max_iterations")).toInt(), spot.value(QStringLiteral("thread_count")).toInt());
+  std::printf("spot %s, %d iterations, %d threads, %d nodes viewed\n", qPrintable(QFileInfo(spotPath).fileName()),
+              spot.value(QStringLiteral("max_iterations")).toInt(), spot.value(QStringLiteral("thread_count")).toInt(),
+              parser.value(QStringLiteral("viewed")).toInt());
   std::fflush(stdout);
   for (const char* run : {"solve", "save", "open"}) {
     QStringList args = QCoreApplication::arguments().mid(1);

@@ -284,6 +284,14 @@
         <source>Add all-in if jam less than (IP, % pot)</source>
         <translation>All-in, wenn Jam unter (IP, % Pot)</translation>
     </message>
+    <message>
+        <source>Not enough RAM to save the project (it needs about %1, %2 available)</source>
+        <translation>Nicht genug Arbeitsspeicher zum Speichern des Projekts (es werden etwa %1 benötigt, %2 verfügbar)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to save the project: the memory ran out while saving it</source>
+        <translation>Nicht genug Arbeitsspeicher zum Speichern des Projekts: Der Speicher ist beim Speichern ausgegangen</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

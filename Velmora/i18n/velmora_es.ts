@@ -284,6 +284,14 @@
         <source>Add all-in if jam less than (IP, % pot)</source>
         <translation>All-in si el jam es menor que (IP, % bote)</translation>
     </message>
+    <message>
+        <source>Not enough RAM to save the project (it needs about %1, %2 available)</source>
+        <translation>No hay suficiente RAM para guardar el proyecto (necesita unos %1; hay %2 disponibles)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to save the project: the memory ran out while saving it</source>
+        <translation>No hay suficiente RAM para guardar el proyecto: la memoria se agotó mientras se guardaba</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -284,6 +284,14 @@
         <source>Add all-in if jam less than (IP, % pot)</source>
         <translation>All-in si le jam est sous (IP, % pot)</translation>
     </message>
+    <message>
+        <source>Not enough RAM to save the project (it needs about %1, %2 available)</source>
+        <translation>Pas assez de RAM pour enregistrer le projet (il demande environ %1, %2 disponibles)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to save the project: the memory ran out while saving it</source>
+        <translation>Pas assez de RAM pour enregistrer le projet : la mémoire a manqué pendant l&apos;enregistrement</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -284,6 +284,14 @@
         <source>Add all-in if jam less than (IP, % pot)</source>
         <translation>All-in se il jam è sotto (IP, % piatto)</translation>
     </message>
+    <message>
+        <source>Not enough RAM to save the project (it needs about %1, %2 available)</source>
+        <translation>RAM insufficiente per salvare il progetto (servono circa %1, %2 disponibili)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to save the project: the memory ran out while saving it</source>
+        <translation>RAM insufficiente per salvare il progetto: la memoria si è esaurita durante il salvataggio</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

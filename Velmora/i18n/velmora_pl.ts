@@ -286,6 +286,14 @@
         <source>Add all-in if jam less than (IP, % pot)</source>
         <translation>All-in, gdy jam poniżej (IP, % puli)</translation>
     </message>
+    <message>
+        <source>Not enough RAM to save the project (it needs about %1, %2 available)</source>
+        <translation>Za mało pamięci RAM do zapisania projektu (potrzeba około %1, dostępne %2)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to save the project: the memory ran out while saving it</source>
+        <translation>Za mało pamięci RAM do zapisania projektu: pamięć skończyła się podczas zapisywania</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -284,6 +284,14 @@
         <source>Add all-in if jam less than (IP, % pot)</source>
         <translation>All-in se o jam for menor que (IP, % pote)</translation>
     </message>
+    <message>
+        <source>Not enough RAM to save the project (it needs about %1, %2 available)</source>
+        <translation>RAM insuficiente para salvar o projeto (requer cerca de %1; %2 disponíveis)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to save the project: the memory ran out while saving it</source>
+        <translation>RAM insuficiente para salvar o projeto: a memória acabou durante o salvamento</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -286,6 +286,14 @@
         <source>Add all-in if jam less than (IP, % pot)</source>
         <translation>Олл-ин, если пуш меньше (IP, % банка)</translation>
     </message>
+    <message>
+        <source>Not enough RAM to save the project (it needs about %1, %2 available)</source>
+        <translation>Недостаточно ОЗУ для сохранения проекта (нужно около %1, доступно %2)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to save the project: the memory ran out while saving it</source>
+        <translation>Недостаточно ОЗУ для сохранения проекта: память закончилась во время сохранения</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -3,14 +3,23 @@
 // earlier writer (a document built whole) open to the same state, a save
 // that cannot have its memory is refused before it writes, and running out
 // of memory while saving or opening is told as such.
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QTranslator>
+
+#include <sys/resource.h>
 
 #include <cmath>
 #include <limits>
 
 #include "app_controller_test_support.h"
+#include "backend/platform/memory_limits.h"
+#include "backend/platform/system_info.h"
+#include "backend/project_file_loader.h"
+#include "backend/project_file_writer.h"
 
 using namespace app_controller_test;
 
@@ -241,6 +250,132 @@ TEST_F(ProjectStreamTest, TheTextIsWhatQtsWriterGivesForTheSameDocument) {
     EXPECT_EQ(cached("seatHandCombosByNode", "IP").value(node), canonical(s.nodeSeatHandCombos(node, "IP"))) << node;
   }
   EXPECT_EQ(root.value("nodeLocks").toArray().size(), 2);
+}
+
+// What the refusals of a save say: figures below a gigabyte in megabytes.
+QString saveRefusal(quint64 needed, quint64 available) {
+  const auto mb = [](quint64 bytes) { return QString::number((bytes + (1 << 19)) >> 20) + " MB"; };
+  return QStringLiteral("Not enough RAM to save the project (it needs about %1, %2 available)")
+      .arg(mb(needed), mb(available));
+}
+
+// The names in a folder, to see that a failed save left nothing behind.
+QStringList namesIn(const QString& dir) { return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+
+// Where the control group leaves less than a save needs, it is refused
+// before anything is written: the older file and the result stay.
+TEST_F(ProjectStreamTest, ASaveThatCannotHaveItsMemoryIsRefusedBeforeItWrites) {
+  AppController& s = *solved;
+  ASSERT_TRUE(s.saveProject(url(path("kept.velmoraproj")), {{"boardText", "AsKsQs"}}));
+  const QByteArray kept = readAll(path("kept.velmoraproj"));
+  const int nodes = s.treeNodeCount();
+  const QByteArray strategy = canonical(s.nodeHandStrategy(0));
+
+  const quint64 needed = project_file::memoryToSave();
+  const quint64 room = needed / 2;
+  const QString root = path("cgroup");
+  ASSERT_TRUE(QDir().mkpath(root + "/app"));
+  ASSERT_TRUE(writeFile(root + "/groups", "0::/app\n"));
+  ASSERT_TRUE(writeFile(root + "/app/memory.max", QByteArray::number(quint64(1) << 30)));
+  ASSERT_TRUE(writeFile(root + "/app/memory.current", QByteArray::number((quint64(1) << 30) - room)));
+  velmora_platform::setControlGroupPaths(root.toStdString(), (root + "/groups").toStdString());
+  const quint64 available = velmora_platform::availableMemoryBytes();
+
+  EXPECT_FALSE(s.saveProject(url(path("kept.velmoraproj")), {{"boardText", "2c3c4c"}}));
+  EXPECT_EQ(s.projectSaveError().toStdString(), saveRefusal(needed, available).toStdString());
+  QSignalSpy saved(&s, &AppController::projectSaved);
+  s.saveProjectInBackground(url(path("kept.velmoraproj")), {{"boardText", "2c3c4c"}});
+  EXPECT_FALSE(s.projectFileBusy());
+  ASSERT_TRUE(waitFor([&] { return saved.count() == 1; }, 20000));
+  EXPECT_EQ(saved.at(0), (QVariantList{false, url(path("kept.velmoraproj")), saveRefusal(needed, available)}));
+  QTranslator german;  // in the user's language
+  ASSERT_TRUE(german.load("velmora_de", ":/Velmora/i18n") && QCoreApplication::installTranslator(&german));
+  EXPECT_FALSE(s.saveProject(url(path("kept.velmoraproj")), {{"boardText", "2c3c4c"}}));
+  EXPECT_TRUE(s.projectSaveError().startsWith("Nicht genug Arbeitsspeicher zum Speichern des Projekts (es werden etwa "))
+      << s.projectSaveError().toStdString();
+  QCoreApplication::removeTranslator(&german);
+  velmora_platform::setControlGroupPaths("/sys/fs/cgroup", "/proc/self/cgroup");
+
+  EXPECT_EQ(readAll(path("kept.velmoraproj")), kept);
+  EXPECT_EQ(namesIn(dir.path()), QStringList{"kept.velmoraproj"});
+  EXPECT_EQ(s.treeNodeCount(), nodes);
+  EXPECT_EQ(canonical(s.nodeHandStrategy(0)), strategy);
+  // With the memory back, the same save goes through.
+  ASSERT_TRUE(s.saveProject(url(path("kept.velmoraproj")), {{"boardText", "2c3c4c"}}));
+}
+
+// Running out of memory while a file is written or read, although the check
+// before let it begin, is told as not enough memory: no crash, the older
+// file intact, nothing of what is shown replaced. Runs again in a child
+// process, which caps its own address space.
+TEST_F(ProjectStreamTest, RunningOutOfMemoryWhileSavingOrOpeningIsToldAsSuch) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "sanitizer shadow memory does not fit under an address-space cap";
+#endif
+  if (qEnvironmentVariableIsEmpty("VELMORA_PROJECT_MEMORY_CHILD")) {
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    qputenv("VELMORA_PROJECT_MEMORY_CHILD", "1");  // while the child starts
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=ProjectStreamTest.RunningOutOfMemory*"});
+    qunsetenv("VELMORA_PROJECT_MEMORY_CHILD");
+    ASSERT_TRUE(child.waitForFinished(120000));
+    EXPECT_TRUE(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0);
+    return;
+  }
+  AppController& s = *solved;
+  ASSERT_TRUE(s.saveProject(url(path("kept.velmoraproj")), {{"boardText", "AsKsQs"}}));
+  const QByteArray kept = readAll(path("kept.velmoraproj"));
+  const int nodes = s.treeNodeCount();
+  // A project value the writer turns into text of twice its size, and a
+  // file whose 14 million empty locks weigh far more than their text.
+  const QVariantMap bulky{{"blob", QByteArray(100 << 20, 'x')}};
+  QByteArray locks = "{\"format\":\"velmora_project\",\"version\":1,\"nodeLocks\":[{}";
+  locks += QByteArray(14 << 20, ',').replace(",", ",{}") + "]}";
+  ASSERT_TRUE(writeFile(path("locks.velmoraproj"), locks));
+  locks.clear();
+
+  // Room for what a save holds, not for the address space its thread
+  // reserves: refused before it writes.
+  std::uint64_t size = 0;
+  ASSERT_TRUE(velmora_platform::readProcField("/proc/self/status", "VmSize", size));
+  rlimit limit{};
+  ASSERT_EQ(getrlimit(RLIMIT_AS, &limit), 0);
+  limit.rlim_cur = size + (48u << 20);
+  ASSERT_EQ(setrlimit(RLIMIT_AS, &limit), 0);
+  const std::optional<std::uint64_t> room = velmora_platform::addressSpaceHeadroomBytes();
+  ASSERT_TRUE(room && *room > project_file::memoryToSave());
+  EXPECT_FALSE(s.saveProject(url(path("kept.velmoraproj")), {}));
+  EXPECT_EQ(s.projectSaveError().toStdString(), saveRefusal(project_file::addressSpaceToSave(), *room).toStdString());
+
+  // The check before a save or an open lets both begin.
+  limit.rlim_cur = size + (192u << 20);
+  ASSERT_EQ(setrlimit(RLIMIT_AS, &limit), 0);
+  const quint64 available = velmora_platform::availableMemoryBytes();
+  ASSERT_GT(available, project_file::addressSpaceToSave());
+  ASSERT_GT(available, project_file::memoryToOpen(QFileInfo(path("locks.velmoraproj")).size()));
+
+  const std::string ranOut = "Not enough RAM to save the project: the memory ran out while saving it";
+  EXPECT_FALSE(s.saveProject(url(path("kept.velmoraproj")), bulky));
+  EXPECT_EQ(s.projectSaveError().toStdString(), ranOut);
+  QSignalSpy saved(&s, &AppController::projectSaved);
+  s.saveProjectInBackground(url(path("kept.velmoraproj")), bulky);
+  ASSERT_TRUE(waitFor([&] { return saved.count() == 1; }, 60000));
+  EXPECT_FALSE(saved.at(0).at(0).toBool());
+  EXPECT_EQ(saved.at(0).at(2).toString().toStdString(), ranOut);
+  EXPECT_EQ(readAll(path("kept.velmoraproj")), kept);
+
+  const QString opened = s.loadProject(url(path("locks.velmoraproj"))).value("error").toString();
+  EXPECT_EQ(opened.toStdString(),
+            QStringLiteral("Not enough RAM (opening it needs about %1, %2 available)")
+                .arg(AppController::formatMemoryBytes(project_file::memoryToOpen(QFileInfo(path("locks.velmoraproj")).size())),
+                     AppController::formatMemoryBytes(s.systemAvailableMemoryBytes()))
+                .toStdString());
+  QSignalSpy openedSpy(&s, &AppController::projectOpened);
+  s.openProject(url(path("locks.velmoraproj")));
+  ASSERT_TRUE(waitFor([&] { return openedSpy.count() == 1; }, 60000));
+  EXPECT_TRUE(openedSpy.at(0).at(0).toMap().value("error").toString().startsWith("Not enough RAM (opening it needs"));
+  EXPECT_EQ(s.treeNodeCount(), nodes);
+  EXPECT_EQ(namesIn(dir.path()), (QStringList{"kept.velmoraproj", "locks.velmoraproj"}));
 }
 
 }  // namespace
