@@ -413,6 +413,10 @@ void AppController::openProject(const QUrl& fileUrl) {
       std::lock_guard<std::mutex> lock(gate->mutex);
       if (!gate->target) return;  // the program is closing; the data goes with this thread
       AppController* target = gate->target;
+      // A result dropped just before (a cleared or replaced one) is given
+      // back first: freeing and trimming it would hold the allocator while
+      // the window takes the opened project in.
+      target->m_release.drain();
       QMetaObject::invokeMethod(
           target,
           [target, loaded, path]() {
