@@ -252,6 +252,79 @@ TEST_F(ProjectStreamTest, TheTextIsWhatQtsWriterGivesForTheSameDocument) {
   EXPECT_EQ(root.value("nodeLocks").toArray().size(), 2);
 }
 
+// What a controller shows of a result, node by node, and of its caches and
+// locks.
+QByteArray shownState(const AppController& c, const QList<int>& cachedNodes) {
+  QVariantList out{c.resultsSummary(), c.resultIterations(), c.resultStartingPot(), c.resultExploitability(),
+                   c.resultEvOop(), c.resultEvIp(), c.rootActions()};
+  for (int node = 0; node < c.treeNodeCount(); ++node) out << c.nodeMeta(node) << c.nodeActions(node) << c.nodeLocks(node);
+  for (int node : cachedNodes) {
+    out << c.nodeHandStrategy(node) << c.nodeActionStats(node) << c.nodeHandCombos(node) << c.nodeHandBuckets(node)
+        << c.nodeSeatHandCombos(node, "OOP") << c.nodeSeatHandCombos(node, "IP");
+  }
+  return canonical(out);
+}
+
+// A file the earlier writer made (the whole document built as a
+// QJsonDocument, here from what the solved controller answers), indented
+// as it wrote it or compact, opens to the state the solve showed.
+TEST_F(ProjectStreamTest, FilesWrittenBeforeOpenToTheSameState) {
+  AppController& s = *solved;
+  const int child = s.nodeActions(0)[0].toMap().value("childIndex").toInt();
+  const QList<int> cached{0, child};
+  s.setNodeLock(0, "AA", 1, 0.4);
+  QJsonArray meta, actions, strategy, stats, combos, buckets, seats;
+  for (int node = 0; node < s.treeNodeCount(); ++node) {
+    meta.append(QJsonObject::fromVariantMap(s.nodeMeta(node)));
+    actions.append(QJsonArray::fromVariantList(s.nodeActions(node)));
+  }
+  const auto entry = [](int node, const QVariant& data, const char* seat = nullptr) {
+    QJsonObject e{{"nodeIndex", node}, {"data", QJsonValue::fromVariant(data)}};
+    if (seat) e.insert("seat", seat);
+    return e;
+  };
+  for (int node : cached) {
+    QVariantList b = s.nodeHandBuckets(node);
+    for (QVariant& bucket : b) {
+      QVariantMap m = bucket.toMap();
+      m.remove("displayName");
+      bucket = m;
+    }
+    strategy.append(entry(node, s.nodeHandStrategy(node)));
+    stats.append(entry(node, s.nodeActionStats(node)));
+    combos.append(entry(node, s.nodeHandCombos(node)));
+    buckets.append(entry(node, b));
+    seats.append(entry(node, s.nodeSeatHandCombos(node, "OOP"), "OOP"));
+  }
+  for (int node : cached) seats.append(entry(node, s.nodeSeatHandCombos(node, "IP"), "IP"));
+  QJsonObject results = QJsonObject::fromVariantMap(
+      {{"resultsSummary", s.resultsSummary()}, {"resultStartingPot", s.resultStartingPot()},
+       {"resultIterations", s.resultIterations()}, {"resultExploitability", s.resultExploitability()},
+       {"resultEvOop", s.resultEvOop()}, {"resultEvIp", s.resultEvIp()}, {"rootActions", s.rootActions()}});
+  results.insert("treeNodeMeta", meta);
+  results.insert("treeNodeActions", actions);
+  const QJsonObject root{
+      {"format", "velmora_project"}, {"version", 1}, {"hasResults", true},
+      {"project", QJsonObject{{"boardText", "AhKsQd7c2h"}, {"startingPot", 100}}}, {"results", results},
+      {"nodeCaches", QJsonObject{{"handStrategyByNode", strategy}, {"actionStatsByNode", stats},
+                                 {"handCombosByNode", combos}, {"handBucketsByNode", buckets},
+                                 {"seatHandCombosByNode", seats}}},
+      {"nodeLocks", QJsonArray{QJsonObject{{"nodeIndex", 0}, {"hand", "AA"}, {"actionIndex", 1}, {"actionProb", 0.4}}}},
+      {"lastUiCfg", QJsonObject::fromVariantMap(riverSpot(40))}};
+  const QByteArray expected = shownState(s, cached);
+  s.clearNodeLocks(0);
+
+  for (const auto format : {QJsonDocument::Indented, QJsonDocument::Compact}) {
+    ASSERT_TRUE(writeFile(path("earlier.velmoraproj"), QJsonDocument(root).toJson(format)));
+    AppController c;
+    const QVariantMap opened = c.loadProject(url(path("earlier.velmoraproj")));
+    ASSERT_TRUE(opened.value("ok").toBool()) << opened.value("error").toString().toStdString();
+    EXPECT_EQ(opened.value("project").toMap(), (QVariantMap{{"boardText", "AhKsQd7c2h"}, {"startingPot", 100}}));
+    EXPECT_EQ(c.statusText(), "Loaded project (2 strategy nodes, 2 combo nodes)");
+    EXPECT_EQ(shownState(c, cached).toStdString(), expected.toStdString()) << format;
+  }
+}
+
 // What the refusals of a save say: figures below a gigabyte in megabytes.
 QString saveRefusal(quint64 needed, quint64 available) {
   const auto mb = [](quint64 bytes) { return QString::number((bytes + (1 << 19)) >> 20) + " MB"; };
