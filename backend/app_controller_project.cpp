@@ -32,7 +32,8 @@ double rakeFigure(double v) { return std::isfinite(v) && v > 0.0 ? v : 0.0; }
 QString saveMemoryText(std::uint64_t needed, std::uint64_t available) {
   const auto figure = [](std::uint64_t bytes) {
     constexpr std::uint64_t kMiB = std::uint64_t(1) << 20;
-    return bytes != 0 && bytes < (kMiB << 10) ? QStringLiteral("%1 MB").arg((bytes + kMiB / 2) / kMiB)
+    // The figure and its unit stay on one line.
+    return bytes != 0 && bytes < (kMiB << 10) ? QStringLiteral("%1\u00A0MB").arg((bytes + kMiB / 2) / kMiB)
                                               : AppController::formatMemoryBytes(bytes);
   };
   return AppController::tr("Not enough RAM to save the project (it needs about %1, %2 available)")

@@ -327,7 +327,7 @@ TEST_F(ProjectStreamTest, FilesWrittenBeforeOpenToTheSameState) {
 
 // What the refusals of a save say: figures below a gigabyte in megabytes.
 QString saveRefusal(quint64 needed, quint64 available) {
-  const auto mb = [](quint64 bytes) { return QString::number((bytes + (1 << 19)) >> 20) + " MB"; };
+  const auto mb = [](quint64 bytes) { return QString::number((bytes + (1 << 19)) >> 20) + QChar(0x00A0) + "MB"; };
   return QStringLiteral("Not enough RAM to save the project (it needs about %1, %2 available)")
       .arg(mb(needed), mb(available));
 }

@@ -16,12 +16,15 @@ RowLayout {
     signal openClicked()
 
     spacing: 16
-    Layout.preferredHeight: 180
+    Layout.preferredHeight: heroBanner.Layout.preferredHeight
 
     Rectangle {
+        id: heroBanner
         objectName: "heroBanner"
         Layout.fillWidth: true
-        Layout.preferredHeight: 180
+        // A failure that takes two lines makes the banner that much taller.
+        Layout.preferredHeight: 180 + (errorLine.visible && errorLine.lineCount > 1
+                                       ? errorLine.height - errorLine.font.pixelSize * 1.2 : 0)
         radius: root.theme ? root.theme.radiusLg : 16
         border.width: 1
         border.color: root.theme ? root.theme.stroke : "#30363D"
@@ -75,7 +78,10 @@ RowLayout {
                     onClicked: root.openClicked()
                 }
             }
+            // The path and the reason of a failure can be long: the text
+            // takes up to two lines, so that the reason stays readable.
             Text {
+                id: errorLine
                 objectName: "projectErrorText"
                 textFormat: Text.PlainText
                 Layout.fillWidth: true
@@ -83,7 +89,9 @@ RowLayout {
                 visible: root.errorText.length > 0
                 text: root.errorText
                 font.pixelSize: 12
-                elide: Text.ElideMiddle
+                wrapMode: Text.WrapAtWordBoundaryOrAnywhere
+                maximumLineCount: 2
+                elide: Text.ElideRight
                 color: root.theme ? root.theme.danger : "#F85149"
             }
             Item { Layout.fillHeight: true }
