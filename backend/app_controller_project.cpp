@@ -47,8 +47,8 @@ QString saveOutOfMemoryText() {
 }
 
 // Why a save cannot have the memory it needs, or nothing when it can (or
-// when what is available cannot be read).
-// Under an address-space limit the writing thread's reservations count too.
+// when what is available cannot be read). Under an address-space limit the
+// writing thread's reservations count too.
 std::optional<QString> saveMemoryRefusal() {
   const std::uint64_t available = velmora_platform::availableMemoryBytes();
   if (available != 0 && available < project_file::memoryToSave()) {
@@ -526,6 +526,9 @@ void AppController::saveProjectInBackground(const QUrl& fileUrl, const QVariantM
     answerLater(false, saveOutOfMemoryText());
   } catch (const std::exception& e) {
     qWarning() << "saveProject: failed:" << e.what();
+    answerLater(false);
+  } catch (...) {
+    qWarning() << "saveProject: failed";
     answerLater(false);
   }
 }

@@ -164,7 +164,9 @@ bool JsonStreamReader::nextElement() {
   return true;
 }
 
-QStringView JsonStreamReader::scratchView() const { return QStringView(m_wide.data(), static_cast<qsizetype>(m_wide.size())); }
+QStringView JsonStreamReader::scratchView() const {
+  return QStringView(m_wide.data(), static_cast<qsizetype>(m_wide.size()));
+}
 
 bool JsonStreamReader::keyIs(QLatin1StringView name) const {
   if (m_keyHidden) return false;
@@ -278,7 +280,7 @@ void JsonStreamReader::readString() {
   }
 }
 
-QJsonValue JsonStreamReader::readString(bool) {
+QJsonValue JsonStreamReader::stringValue() {
   readString();
   if (m_asciiText) return QJsonValue(QLatin1StringView(m_asciiText, m_asciiSize));
   return QJsonValue(scratchView().toString());
@@ -391,7 +393,7 @@ QJsonValue JsonStreamReader::readAnyValue() {
       while (nextElement()) array.append(readAnyValue());
       return array;
     }
-    case Kind::String: return readString(true);
+    case Kind::String: return stringValue();
     case Kind::Bool: {
       const bool value = *m_pos == 't';
       readLiteral(value ? "rue" : "alse");

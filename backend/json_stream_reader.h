@@ -94,7 +94,7 @@ class JsonStreamReader {
   QStringView scratchView() const;
   void readNumber(QJsonValue* out);
   void readLiteral(const char* rest);
-  QJsonValue readString(bool asValue);
+  QJsonValue stringValue();
   QJsonValue readAnyValue();
   void keepCaptured();
 

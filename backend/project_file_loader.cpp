@@ -301,8 +301,9 @@ std::optional<LoadedProject> resultDamage(const FileParts& parts) {
   }
   const qsizetype rootActions = parts.results.value(QStringLiteral("rootActions")).toArray().size();
   if (rootActions != parts.rootActionCount) {
-    return damaged(Damage::RootActionsDiffer,
-                   QStringLiteral("%1 root actions for a root of %2 actions").arg(rootActions).arg(parts.rootActionCount));
+    return damaged(Damage::RootActionsDiffer, QStringLiteral("%1 root actions for a root of %2 actions")
+                                                  .arg(rootActions)
+                                                  .arg(parts.rootActionCount));
   }
   const ResultTree& tree = *parts.tree;
   const int count = tree.nodeCount();

@@ -83,7 +83,13 @@ double solve(AppController& c, const QVariantMap& spot) {
   QElapsedTimer t;
   t.start();
   c.startSolveWithConfig(spot);
-  if (!runUntil([&] { return !c.running() && c.resultIterations() > 0; }, 3600000)) return -1.0;
+  // Until a result arrives or the start ends without one (refused, failed).
+  const auto ended = [&] {
+    const QString outcome = c.lastRunOutcome();
+    return !c.running() && (c.resultIterations() > 0 || outcome == QLatin1String("failed") ||
+                            outcome == QLatin1String("cancelled"));
+  };
+  if (!runUntil(ended, 3600000) || c.resultIterations() <= 0) return -1.0;
   return static_cast<double>(t.elapsed());
 }
 

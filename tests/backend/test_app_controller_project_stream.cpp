@@ -73,7 +73,8 @@ QVariantMap awkwardProject() {
   QVariantMap m;
   m.insert("zeta", 1);
   m.insert("Alpha", "upper case sorts first");
-  m.insert(QString::fromUtf8("\xc3\xa4rger"), QString::fromUtf8("Gr\xc3\xbc\xc3\x9f" "e \xe2\x98\x83 \xf0\x9f\x98\x80"));
+  m.insert(QString::fromUtf8("\xc3\xa4rger"),
+           QString::fromUtf8("Gr\xc3\xbc\xc3\x9f" "e \xe2\x98\x83 \xf0\x9f\x98\x80"));
   m.insert(QString::fromUtf8("\xf0\x9f\x98\x80"), "a key past the basic plane");
   m.insert(QString::fromUtf8("\xef\xbf\xbf"), "the last key of the basic plane");
   m.insert("", "empty key");
@@ -137,11 +138,14 @@ TEST_F(ProjectStreamTest, OpeningReadsTheTextAsQtsParserDoes) {
   const QByteArray deep = QByteArray(1022, '[') + QByteArray(1022, ']');
   const QByteArray values[] = {
       // strings
-      "\"\\ud83d\\ude00 \\ud800 \\uDC00x\"", "\"caf\xc3\xa9 \xe2\x98\x83 \xf0\x9f\x98\x80\"", "\"\\u00e9\\/\\b\\f\\n\\r\\t\"",
+      "\"\\ud83d\\ude00 \\ud800 \\uDC00x\"", "\"caf\xc3\xa9 \xe2\x98\x83 \xf0\x9f\x98\x80\"",
+      "\"\\u00e9\\/\\b\\f\\n\\r\\t\"",
       "\"\\a\\x41\\'\\\xff\"", "\"raw \x01\x1f\x7f\t\"", "\"\xef\xbb\xbfmarked\"", "\"\xef\xbb\xbf\\n kept\"",
-      "\"\xc3x\"", "\"\xc0\x80\"", "\"\xed\xa0\x80\"", "\"\xf4\x90\x80\x80\"", "\"\\u12G4\"", "\"\\u12\"", "\"unterminated",
+      "\"\xc3x\"", "\"\xc0\x80\"", "\"\xed\xa0\x80\"", "\"\xf4\x90\x80\x80\"", "\"\\u12G4\"", "\"\\u12\"",
+      "\"unterminated",
       // numbers
-      "-0", "-0.0", "1.", ".5", "-.5", "1e17", "1.5e17", "9007199254740993", "9007199254740993.0", "9223372036854775807",
+      "-0", "-0.0", "1.", ".5", "-.5", "1e17", "1.5e17", "9007199254740993", "9007199254740993.0",
+      "9223372036854775807",
       "9223372036854775808", "-9223372036854775809", "18446744073709551616", "1e999", "1e-999", "5e-324", "2e-324",
       "0e999", "1.5E-2", "01", "+1", "1e", "1e+", "-", "NaN", "Infinity",
       // literals and containers
@@ -168,7 +172,8 @@ TEST_F(ProjectStreamTest, OpeningReadsTheTextAsQtsParserDoes) {
     expected.remove("_pad");
     EXPECT_EQ(canonical(got).toStdString(), canonical(expected).toStdString()) << name;
   };
-  const QByteArray head = "\xef\xbb\xbf {\"format\":\"velmora_project\",\"version\":1,\"hasResults\":false,\"project\":{\"_pad\":\"";
+  const QByteArray head =
+      "\xef\xbb\xbf {\"format\":\"velmora_project\",\"version\":1,\"hasResults\":false,\"project\":{\"_pad\":\"";
   // The value begins a few bytes before a power of two (where chunks of
   // that size end) and runs across it.
   for (const qsizetype boundary : {qsizetype(1) << 16, qsizetype(1) << 20}) {
@@ -257,7 +262,9 @@ TEST_F(ProjectStreamTest, TheTextIsWhatQtsWriterGivesForTheSameDocument) {
 QByteArray shownState(const AppController& c, const QList<int>& cachedNodes) {
   QVariantList out{c.resultsSummary(), c.resultIterations(), c.resultStartingPot(), c.resultExploitability(),
                    c.resultEvOop(), c.resultEvIp(), c.rootActions()};
-  for (int node = 0; node < c.treeNodeCount(); ++node) out << c.nodeMeta(node) << c.nodeActions(node) << c.nodeLocks(node);
+  for (int node = 0; node < c.treeNodeCount(); ++node) {
+    out << c.nodeMeta(node) << c.nodeActions(node) << c.nodeLocks(node);
+  }
   for (int node : cachedNodes) {
     out << c.nodeHandStrategy(node) << c.nodeActionStats(node) << c.nodeHandCombos(node) << c.nodeHandBuckets(node)
         << c.nodeSeatHandCombos(node, "OOP") << c.nodeSeatHandCombos(node, "IP");
@@ -364,8 +371,8 @@ TEST_F(ProjectStreamTest, ASaveThatCannotHaveItsMemoryIsRefusedBeforeItWrites) {
   QTranslator german;  // in the user's language
   ASSERT_TRUE(german.load("velmora_de", ":/Velmora/i18n") && QCoreApplication::installTranslator(&german));
   EXPECT_FALSE(s.saveProject(url(path("kept.velmoraproj")), {{"boardText", "2c3c4c"}}));
-  EXPECT_TRUE(s.projectSaveError().startsWith("Nicht genug Arbeitsspeicher zum Speichern des Projekts (es werden etwa "))
-      << s.projectSaveError().toStdString();
+  const QString inGerman = "Nicht genug Arbeitsspeicher zum Speichern des Projekts (es werden etwa ";
+  EXPECT_TRUE(s.projectSaveError().startsWith(inGerman)) << s.projectSaveError().toStdString();
   QCoreApplication::removeTranslator(&german);
   velmora_platform::setControlGroupPaths("/sys/fs/cgroup", "/proc/self/cgroup");
 
@@ -438,11 +445,11 @@ TEST_F(ProjectStreamTest, RunningOutOfMemoryWhileSavingOrOpeningIsToldAsSuch) {
   EXPECT_EQ(readAll(path("kept.velmoraproj")), kept);
 
   const QString opened = s.loadProject(url(path("locks.velmoraproj"))).value("error").toString();
-  EXPECT_EQ(opened.toStdString(),
-            QStringLiteral("Not enough RAM (opening it needs about %1, %2 available)")
-                .arg(AppController::formatMemoryBytes(project_file::memoryToOpen(QFileInfo(path("locks.velmoraproj")).size())),
-                     AppController::formatMemoryBytes(s.systemAvailableMemoryBytes()))
-                .toStdString());
+  const quint64 toOpen = project_file::memoryToOpen(QFileInfo(path("locks.velmoraproj")).size());
+  EXPECT_EQ(opened.toStdString(), QStringLiteral("Not enough RAM (opening it needs about %1, %2 available)")
+                                      .arg(AppController::formatMemoryBytes(toOpen),
+                                           AppController::formatMemoryBytes(s.systemAvailableMemoryBytes()))
+                                      .toStdString());
   QSignalSpy openedSpy(&s, &AppController::projectOpened);
   s.openProject(url(path("locks.velmoraproj")));
   ASSERT_TRUE(waitFor([&] { return openedSpy.count() == 1; }, 60000));
