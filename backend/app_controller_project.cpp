@@ -8,11 +8,14 @@
 #include <cmath>
 #include <exception>
 #include <memory>
+#include <new>
 #include <optional>
+#include <system_error>
 
 #include "backend/app_controller.h"
 #include "backend/app_controller_internal.h"
 #include "backend/local_files.h"
+#include "backend/platform/memory_limits.h"
 #include "backend/platform/system_info.h"
 #include "backend/project_file_loader.h"
 #include "backend/project_file_writer.h"
@@ -25,16 +28,54 @@ namespace {
 // reads as no rake.
 double rakeFigure(double v) { return std::isfinite(v) && v > 0.0 ? v : 0.0; }
 
-// Writes the text of a project through an atomic save file, with the log
-// lines of a save; any thread. A failed write carries the system's reason.
-local_files::WriteOutcome writeProjectText(const QString& path, const QByteArray& text) {
-  if (text.isEmpty()) {
-    qWarning() << "saveProject: failed to convert to JSON";
-    local_files::WriteOutcome failed;
-    failed.stage = local_files::WriteOutcome::WriteFailed;
-    return failed;
+// The reason a save is refused or ended for want of memory, with what it
+// needs and what was available; figures below a gigabyte in megabytes.
+QString saveMemoryText(std::uint64_t needed, std::uint64_t available) {
+  const auto figure = [](std::uint64_t bytes) {
+    constexpr std::uint64_t kMiB = std::uint64_t(1) << 20;
+    // The figure and its unit stay on one line.
+    return bytes != 0 && bytes < (kMiB << 10) ? QStringLiteral("%1\u00A0MB").arg((bytes + kMiB / 2) / kMiB)
+                                              : AppController::formatMemoryBytes(bytes);
+  };
+  return AppController::tr("Not enough RAM to save the project (it needs about %1, %2 available)")
+      .arg(figure(needed), figure(available));
+}
+
+// A save that ran out of memory on its way, although the check before it
+// let it begin.
+QString saveOutOfMemoryText() {
+  return AppController::tr("Not enough RAM to save the project: the memory ran out while saving it");
+}
+
+// Why a save cannot have the memory it needs, or nothing when it can (or
+// when what is available cannot be read). Under an address-space limit the
+// writing thread's reservations count too.
+std::optional<QString> saveMemoryRefusal() {
+  const std::uint64_t available = velmora_platform::availableMemoryBytes();
+  if (available != 0 && available < project_file::memoryToSave()) {
+    return saveMemoryText(project_file::memoryToSave(), available);
   }
-  const local_files::WriteOutcome written = local_files::writeAtomically(path, text);
+  const std::optional<std::uint64_t> addressSpace = velmora_platform::addressSpaceHeadroomBytes();
+  if (addressSpace && *addressSpace < project_file::addressSpaceToSave()) {
+    return saveMemoryText(project_file::addressSpaceToSave(), *addressSpace);
+  }
+  return std::nullopt;
+}
+
+// Writes a project through an atomic save file, with the log lines of a
+// save; any thread. A failed write carries the system's reason; running out
+// of memory on the way is told as such, and leaves an existing file as it
+// was.
+local_files::WriteOutcome writeProjectFile(const QString& path, const project_file::ProjectSnapshot& snapshot) {
+  local_files::WriteOutcome written;
+  try {
+    written = project_file::saveProjectFile(path, snapshot);
+  } catch (const std::bad_alloc&) {
+    written.stage = local_files::WriteOutcome::WriteFailed;
+    written.error = saveOutOfMemoryText();
+    qWarning() << "saveProject: out of memory:" << path;
+    return written;
+  }
   if (written.stage == local_files::WriteOutcome::OpenFailed) {
     qWarning() << "saveProject: failed to open:" << path << written.error;
   } else if (!written.ok()) {
@@ -115,10 +156,18 @@ bool AppController::saveProject(const QUrl& fileUrl, const QVariantMap& projectS
   try {
     const std::optional<QString> path = savePath(fileUrl);
     if (!path) return false;
-    const local_files::WriteOutcome written =
-        writeProjectText(*path, project_file::projectText(projectSnapshot(projectState)));
+    if (const std::optional<QString> refused = saveMemoryRefusal()) {
+      qWarning() << "saveProject: refused:" << *path << *refused;
+      m_projectSaveError = *refused;
+      return false;
+    }
+    const local_files::WriteOutcome written = writeProjectFile(*path, projectSnapshot(projectState));
     m_projectSaveError = written.error;
+    if (written.ok()) m_release.post([] { velmora_platform::releaseFreedMemory(); });
     return written.ok();
+  } catch (const std::bad_alloc&) {
+    qWarning() << "saveProject: out of memory";
+    m_projectSaveError = saveOutOfMemoryText();
   } catch (const std::exception& e) {
     qWarning() << "saveProject: failed:" << e.what();
   } catch (...) {
@@ -341,6 +390,10 @@ void AppController::openProject(const QUrl& fileUrl) {
       std::lock_guard<std::mutex> lock(gate->mutex);
       if (!gate->target) return;  // the program is closing; the data goes with this thread
       AppController* target = gate->target;
+      // A result dropped just before (a cleared or replaced one) is given
+      // back first: freeing and trimming it would hold the allocator while
+      // the window takes the opened project in.
+      target->m_release.drain();
       QMetaObject::invokeMethod(
           target,
           [target, loaded, path]() {
@@ -379,9 +432,9 @@ void AppController::openProject(const QUrl& fileUrl) {
 }
 
 void AppController::saveProjectInBackground(const QUrl& fileUrl, const QVariantMap& projectState) {
-  const auto answerLater = [this, fileUrl](bool ok) {
-    QMetaObject::invokeMethod(this, [this, ok, fileUrl]() { emit projectSaved(ok, fileUrl, QString()); },
-                              Qt::QueuedConnection);
+  const auto answerLater = [this, fileUrl](bool ok, const QString& reason = QString()) {
+    QMetaObject::invokeMethod(
+        this, [this, ok, fileUrl, reason]() { emit projectSaved(ok, fileUrl, reason); }, Qt::QueuedConnection);
   };
   try {
     if (m_projectJob != ProjectJob::None) {
@@ -394,25 +447,32 @@ void AppController::saveProjectInBackground(const QUrl& fileUrl, const QVariantM
       answerLater(false);
       return;
     }
+    if (const std::optional<QString> refused = saveMemoryRefusal()) {
+      qWarning() << "saveProject: refused:" << *path << *refused;
+      answerLater(false, *refused);
+      return;
+    }
     auto snapshot = std::make_shared<project_file::ProjectSnapshot>(projectSnapshot(projectState));
-    setProjectFileProgress(-1.0);
-    setProjectJob(ProjectJob::Saving);
     std::shared_ptr<ProjectJobGate> gate = m_projectJobGate;
     {
       std::lock_guard<std::mutex> lock(gate->mutex);
       ++gate->savesRunning;
     }
     try {
-      velmora_app::Thread([gate, snapshot, target = this, fileUrl, file = *path]() {
+      velmora_app::Thread([gate, snapshot, target = this, fileUrl, file = *path]() mutable {
         bool ok = false;
         QString reason;
         try {
-          const local_files::WriteOutcome written = writeProjectText(file, project_file::projectText(*snapshot));
+          const local_files::WriteOutcome written = writeProjectFile(file, *snapshot);
           ok = written.ok();
           reason = written.error;
         } catch (...) {
           qWarning() << "saveProject: failed";
         }
+        // What the writing took goes back to the system; the snapshot only
+        // shared the controller's data.
+        snapshot.reset();
+        velmora_platform::releaseFreedMemory();
         std::lock_guard<std::mutex> lock(gate->mutex);
         if (gate->target) {
           QMetaObject::invokeMethod(
@@ -431,9 +491,20 @@ void AppController::saveProjectInBackground(const QUrl& fileUrl, const QVariantM
       --gate->savesRunning;
       throw;
     }
+    setProjectFileProgress(-1.0);
+    setProjectJob(ProjectJob::Saving);
+  } catch (const std::bad_alloc&) {
+    qWarning() << "saveProject: out of memory";
+    answerLater(false, saveOutOfMemoryText());
+  } catch (const std::system_error& e) {
+    // No thread to write with: the memory for its stack is not there.
+    qWarning() << "saveProject: failed:" << e.what();
+    answerLater(false, saveOutOfMemoryText());
   } catch (const std::exception& e) {
     qWarning() << "saveProject: failed:" << e.what();
-    setProjectJob(ProjectJob::None);
+    answerLater(false);
+  } catch (...) {
+    qWarning() << "saveProject: failed";
     answerLater(false);
   }
 }

@@ -23,7 +23,16 @@ std::optional<QString> pathOf(const QUrl& url) {
   return std::nullopt;
 }
 
-WriteOutcome writeAtomically(const QString& path, const QByteArray& data) {
+namespace {
+
+// A piece the device did not take whole ends the writing.
+struct ShortWrite {
+  QString error;
+};
+
+}  // namespace
+
+WriteOutcome writeAtomically(const QString& path, const std::function<void(const PieceWriter& write)>& produce) {
   WriteOutcome out;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -31,28 +40,47 @@ WriteOutcome writeAtomically(const QString& path, const QByteArray& data) {
     out.error = file.errorString();
     return out;
   }
+  qint64 offered = 0;
+  qint64 written = 0;
   // A device may take fewer bytes than offered (a full disk or a file size
   // limit ends a write early without an error): keep writing until all is
   // written or a write takes nothing.
-  qint64 written = 0;
-  while (written < data.size()) {
-    const qint64 n = file.write(data.constData() + written, data.size() - written);
-    if (n <= 0) break;
-    written += n;
-  }
-  if (written != data.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+  const PieceWriter write = [&](const char* data, qsizetype size) {
+    offered += size;
+    qint64 done = 0;
+    while (done < size) {
+      const qint64 n = file.write(data + done, size - done);
+      if (n <= 0) break;
+      done += n;
+    }
+    written += done;
+    if (done != size || file.error() != QFileDevice::NoError) {
+      throw ShortWrite{file.error() != QFileDevice::NoError
+                           ? file.errorString()
+                           : QStringLiteral("only %1 of %2 bytes were written").arg(written).arg(offered)};
+    }
+  };
+  try {
+    produce(write);
+    if (!file.flush() || file.error() != QFileDevice::NoError) throw ShortWrite{file.errorString()};
+  } catch (const ShortWrite& failed) {
     out.stage = WriteOutcome::WriteFailed;
-    out.error = file.error() != QFileDevice::NoError
-                    ? file.errorString()
-                    : QStringLiteral("only %1 of %2 bytes were written").arg(written).arg(data.size());
+    out.error = failed.error;
     file.cancelWriting();
     return out;
+  } catch (...) {
+    file.cancelWriting();  // the save file's temporary goes with it
+    throw;
   }
   if (!file.commit()) {
     out.stage = WriteOutcome::WriteFailed;
     out.error = file.errorString();
   }
   return out;
+}
+
+WriteOutcome writeAtomically(const QString& path, const QByteArray& data) {
+  return writeAtomically(path, [&data](const PieceWriter& write) { write(data.constData(), data.size()); });
 }
 
 }  // namespace local_files

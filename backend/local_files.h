@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 
 namespace local_files {
@@ -28,5 +30,12 @@ struct WriteOutcome {
 // only when every byte was written and the file committed; after any failure
 // (a short write on a full disk included) an existing file stays as it was.
 WriteOutcome writeAtomically(const QString& path, const QByteArray& data);
+
+// The same for a file written piece by piece: `produce` hands each piece to
+// the `write` it is given, which writes it whole or ends the writing (the
+// target untouched, the outcome saying why). An exception `produce` throws
+// leaves the target untouched too and reaches the caller.
+using PieceWriter = std::function<void(const char* data, qsizetype size)>;
+WriteOutcome writeAtomically(const QString& path, const std::function<void(const PieceWriter& write)>& produce);
 
 }  // namespace local_files

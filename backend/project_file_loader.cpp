@@ -3,39 +3,46 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QJsonParseError>
+#include <QLatin1StringView>
 
 #include <algorithm>
+#include <array>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <new>
 #include <optional>
 
+#include "backend/json_stream_reader.h"
 #include "backend/project_file_check.h"
 #include "backend/project_file_reader.h"
 
 namespace project_file {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 const QString kFormatTag = QStringLiteral("velmora_project");
 constexpr int kProjectVersion = 1;
-constexpr qint64 kReadChunk = 8 << 20;
-// The first piece read, to find the first byte that is not blank.
-constexpr qint64 kHeadChunk = 64 << 10;
-// Opening takes at its peak about four to five times the file's size (the
-// text and the parsed document side by side, then the tables and caches,
-// whose records weigh more than their text): measured 3.8 for a file of
-// node tables, 4.7 for one of per-combo caches.
-constexpr std::uint64_t kOpenMemoryFactor = 5;
-
-// Shares of the whole load: reading the bytes, parsing, building the tables.
-constexpr double kReadShare = 0.4;
-constexpr double kParseShare = 0.3;
+// The file is read a chunk at a time.
+constexpr qint64 kReadChunk = qint64(1) << 20;
+// Opening takes at its peak at most about twice the file's size: the
+// tables and caches built from it, whose records weigh more than their
+// text (a file of per-combo caches comes to about 1.6 times its size), and
+// a chunk of the text; a file of node tables takes far less.
+constexpr std::uint64_t kOpenMemoryFactor = 2;
+// The share of the progress that reading the text takes; what follows
+// (checks, look-up tables) takes the rest.
+constexpr double kReadShare = 0.95;
 
 using Failure = LoadedProject::Failure;
+
+// The reading ends: cancelled, or the file could not be read.
+struct Stopped {
+  Failure failure;
+};
 
 bool cancelled(const std::atomic<bool>* cancel) { return cancel && cancel->load(std::memory_order_relaxed); }
 
@@ -58,91 +65,311 @@ LoadedProject damaged(const Fault& fault) {
   return out;
 }
 
+// What the file holds, gathered while it is read. The large parts (the
+// node tables, the caches) are built as they come, each noting the first
+// value the program would not have written; every other part is kept as the
+// value it is. A part that appears twice counts as its last.
+struct FileParts {
+  QJsonValue format{QJsonValue::Undefined};
+  QJsonValue version{QJsonValue::Undefined};
+  QJsonValue project{QJsonValue::Undefined};
+  QJsonValue hasResults{QJsonValue::Undefined};
+  QJsonValue nodeLocks{QJsonValue::Undefined};
+  QJsonValue lastUiCfg{QJsonValue::Undefined};
+
+  // "results": missing, of another kind (`resultsValue`), or an object whose
+  // members other than the node tables are in `results`.
+  enum class Results { Missing, NotObject, Object } resultsKind = Results::Missing;
+  QJsonValue resultsValue;
+  QJsonObject results;
+  std::shared_ptr<ResultTree> tree;
+  qsizetype metaCount = 0;
+  qsizetype nodeCount = 0;
+  qsizetype rootActionCount = 0;  // entries of the first node's action list
+  Fault metaFault;    // the first faulty meta record
+  Fault actionFault;  // the first faulty action or action list
+
+  // "nodeCaches" of another kind, or the caches read from it.
+  QJsonValue cachesValue{QJsonValue::Undefined};
+  SavedQueryCaches caches;
+  // The first faulty entry of each cache, in the order they are checked.
+  std::array<Fault, 5> cacheFaults;
+};
+
+// The members of one record that are read, each the last value given for
+// its key; missing ones undefined (as a JSON object answers for a key it
+// lacks). A record that is not an object is kept whole, to say what it holds.
+template <std::size_t N>
+struct PickedRecord {
+  std::array<QJsonValue, N> values;
+  std::optional<QJsonValue> notObject;
+
+  void read(JsonStreamReader& in, const std::array<QLatin1StringView, N>& keys) {
+    values.fill(QJsonValue(QJsonValue::Undefined));
+    notObject.reset();
+    if (in.peek() != JsonStreamReader::Kind::Object) {
+      notObject = in.readValue();
+      return;
+    }
+    in.enterObject();
+    while (in.nextMember()) {
+      std::size_t i = 0;
+      while (i < N && !in.keyIs(keys[i])) ++i;
+      if (i < N) values[i] = in.readValue();
+      else in.skipValue();
+    }
+  }
+
+  // The record for the readers of project_file_reader.h.
+  Record record(const std::array<QLatin1StringView, N>& keys, Fault& fault) const {
+    return notObject ? Record(*notObject, fault) : Record(keys, values, fault);
+  }
+};
+
+// "treeNodeMeta": one record per node. After a faulty one the rest are only
+// counted.
+void readMetaTable(JsonStreamReader& in, FileParts& parts) {
+  parts.tree->dropMeta();
+  parts.metaCount = 0;
+  parts.metaFault = Fault();
+  if (in.peek() != JsonStreamReader::Kind::Array) return in.skipValue();
+  ResultTree& tree = *parts.tree;
+  PickedRecord<kNodeMetaKeys.size()> m;
+  in.enterArray();
+  while (in.nextElement()) {
+    if (parts.metaFault) {
+      in.skipValue();
+    } else {
+      m.read(in, kNodeMetaKeys);
+      Record r = m.record(kNodeMetaKeys, parts.metaFault);
+      tree.appendMeta(nodeMeta(r, tree));
+      if (parts.metaFault) parts.metaFault.at(Fault::Part::NodeMeta, static_cast<int>(parts.metaCount));
+    }
+    ++parts.metaCount;
+  }
+}
+
+// "treeNodeActions": one list of actions per node. Whether each child index
+// leads to a later node of the tree is checked once the tree is whole. After
+// a faulty action the rest are only counted.
+void readActionTable(JsonStreamReader& in, FileParts& parts) {
+  parts.tree->dropActions();
+  parts.nodeCount = 0;
+  parts.rootActionCount = 0;
+  parts.actionFault = Fault();
+  if (in.peek() != JsonStreamReader::Kind::Array) return in.skipValue();
+  ResultTree& tree = *parts.tree;
+  Fault& fault = parts.actionFault;
+  PickedRecord<kNodeActionKeys.size()> a;
+  in.enterArray();
+  while (in.nextElement()) {
+    const int node = static_cast<int>(parts.nodeCount);
+    tree.beginNode();
+    qsizetype entries = 0;
+    if (in.peek() != JsonStreamReader::Kind::Array) {
+      const QJsonValue list = in.readValue();
+      if (!fault) fault = wrongKindOfPart("", list, Fault::Expected::List).at(Fault::Part::NodeAction, node);
+    } else {
+      in.enterArray();
+      while (in.nextElement()) {
+        ++entries;
+        if (fault) {
+          in.skipValue();
+          continue;
+        }
+        a.read(in, kNodeActionKeys);
+        Record r = a.record(kNodeActionKeys, fault);
+        const ResultTree::Action action = nodeAction(r, tree);
+        if (fault) fault.at(Fault::Part::NodeAction, node, static_cast<int>(entries - 1));
+        else tree.appendAction(action);
+      }
+    }
+    if (parts.nodeCount == 0) parts.rootActionCount = entries;
+    ++parts.nodeCount;
+  }
+}
+
+void readResults(JsonStreamReader& in, FileParts& parts) {
+  parts.results = QJsonObject();
+  parts.tree = std::make_shared<ResultTree>();
+  parts.metaCount = parts.nodeCount = parts.rootActionCount = 0;
+  parts.metaFault = parts.actionFault = Fault();
+  if (in.peek() != JsonStreamReader::Kind::Object) {
+    parts.resultsKind = FileParts::Results::NotObject;
+    parts.resultsValue = in.readValue();
+    return;
+  }
+  parts.resultsKind = FileParts::Results::Object;
+  in.enterObject();
+  while (in.nextMember()) {
+    if (in.keyIs("treeNodeMeta"_L1)) {
+      readMetaTable(in, parts);
+    } else if (in.keyIs("treeNodeActions"_L1)) {
+      readActionTable(in, parts);
+    } else if (in.keyIsHidden()) {
+      in.skipValue();  // a member no look-up finds
+    } else {
+      const QString key = in.key();
+      parts.results.insert(key, in.readValue());
+    }
+  }
+}
+
+// An entry's node index as written ("nodeIndex" read as an integer, -1 when
+// missing or not a number): an entry of a negative index is skipped.
+int cacheNodeIndex(const QJsonObject& entry) {
+  const QVariant v = entry.value(QStringLiteral("nodeIndex")).toVariant();
+  bool ok = false;
+  const double d = v.toDouble(&ok);
+  return ok && std::isfinite(d) && std::abs(d) < 2147483648.0 ? static_cast<int>(std::round(d)) : -1;
+}
+
+// One saved cache: entries {"nodeIndex", "data"} (and "seat"), each put in
+// the cache of its node, a later entry for the same node replacing an
+// earlier one; entries without a node index are skipped. `store` reads the
+// data, noting a fault in `fault`, which is then placed in `part` (or the
+// part the store gave) at the entry's node; the entries after it are skipped.
+template <typename Store>
+void readCacheEntries(JsonStreamReader& in, Fault& fault, Fault::Part part, Store&& store) {
+  fault = Fault();
+  if (in.peek() != JsonStreamReader::Kind::Array) return in.skipValue();
+  in.enterArray();
+  while (in.nextElement()) {
+    if (fault) {
+      in.skipValue();
+      continue;
+    }
+    const QJsonObject entry = in.readValue().toObject();
+    const int nodeIndex = cacheNodeIndex(entry);
+    if (nodeIndex < 0) continue;
+    store(nodeIndex, entry, entry.value(QStringLiteral("data")));
+    if (fault) {
+      if (fault.part == Fault::Part::File) fault.part = part;
+      fault.node = nodeIndex;
+    }
+  }
+}
+
+void readCaches(JsonStreamReader& in, FileParts& parts) {
+  using Part = Fault::Part;
+  SavedQueryCaches& c = parts.caches;
+  c = SavedQueryCaches();
+  parts.cacheFaults = {};
+  if (in.peek() != JsonStreamReader::Kind::Object) {
+    parts.cachesValue = in.readValue();
+    return;
+  }
+  parts.cachesValue = QJsonValue(QJsonValue::Undefined);
+  std::array<Fault, 5>& f = parts.cacheFaults;
+  in.enterObject();
+  while (in.nextMember()) {
+    if (in.keyIs("handStrategyByNode"_L1)) {
+      c.handStrategy.clear();
+      readCacheEntries(in, f[0], Part::Strategy, [&](int node, const QJsonObject&, const QJsonValue& data) {
+        c.handStrategy.insert(node, handStrategy(data, f[0]));
+      });
+    } else if (in.keyIs("actionStatsByNode"_L1)) {
+      c.actionStats.clear();
+      readCacheEntries(in, f[1], Part::ActionStats, [&](int node, const QJsonObject&, const QJsonValue& data) {
+        c.actionStats.insert(node, actionStats(data, f[1]));
+      });
+    } else if (in.keyIs("handCombosByNode"_L1)) {
+      c.handCombos.clear();
+      readCacheEntries(in, f[2], Part::Combos, [&](int node, const QJsonObject&, const QJsonValue& data) {
+        c.handCombos.insert(node, handCombos(data, f[2]));
+      });
+    } else if (in.keyIs("handBucketsByNode"_L1)) {
+      c.handBuckets.clear();
+      readCacheEntries(in, f[3], Part::Buckets, [&](int node, const QJsonObject&, const QJsonValue& data) {
+        c.handBuckets.insert(node, handBuckets(data, f[3]));
+      });
+    } else if (in.keyIs("seatHandCombosByNode"_L1)) {
+      c.seatHandCombosOop.clear();
+      c.seatHandCombosIp.clear();
+      readCacheEntries(in, f[4], Part::OopCombos, [&](int node, const QJsonObject& e, const QJsonValue& data) {
+        const QString seat = e.value(QStringLiteral("seat")).toVariant().toString().trimmed().toUpper();
+        const bool ip = seat == QStringLiteral("IP");
+        if (!ip && seat != QStringLiteral("OOP")) return;
+        (ip ? c.seatHandCombosIp : c.seatHandCombosOop).insert(node, seatHandCombos(data, f[4]));
+        if (f[4] && ip) f[4].part = Part::IpCombos;
+      });
+    } else {
+      in.skipValue();
+    }
+  }
+}
+
+// The members of the document's object.
+void readRoot(JsonStreamReader& in, FileParts& parts) {
+  in.enterObject();
+  while (in.nextMember()) {
+    QJsonValue* slot = in.keyIs("format"_L1)       ? &parts.format
+                       : in.keyIs("version"_L1)    ? &parts.version
+                       : in.keyIs("project"_L1)    ? &parts.project
+                       : in.keyIs("hasResults"_L1) ? &parts.hasResults
+                       : in.keyIs("nodeLocks"_L1)  ? &parts.nodeLocks
+                       : in.keyIs("lastUiCfg"_L1)  ? &parts.lastUiCfg
+                                                   : nullptr;
+    if (slot) *slot = in.readValue();
+    else if (in.keyIs("results"_L1)) readResults(in, parts);
+    else if (in.keyIs("nodeCaches"_L1)) readCaches(in, parts);
+    else in.skipValue();
+  }
+}
+
 // Why a result that the file says it holds cannot be shown: it is missing,
 // has no node, or its parts do not describe one tree (a meta record and an
 // action list for every node, the root's actions as the root actions).
-std::optional<LoadedProject> resultDamage(const QJsonValue& results) {
+std::optional<LoadedProject> resultDamage(const FileParts& parts) {
   using Damage = LoadedProject::Damage;
-  if (results.isUndefined()) {
+  if (parts.resultsKind == FileParts::Results::Missing) {
     return damaged(Damage::ResultsMissing, QStringLiteral("\"hasResults\" is true but there are no \"results\""));
   }
-  if (!results.isObject()) return damaged(wrongKindOfPart("results", results, Fault::Expected::Object));
-  const QJsonObject r = results.toObject();
-  const QJsonArray actionLists = r.value(QStringLiteral("treeNodeActions")).toArray();
-  const qsizetype metaCount = r.value(QStringLiteral("treeNodeMeta")).toArray().size();
-  if (actionLists.isEmpty()) return damaged(Damage::NoTree, QStringLiteral("the results hold no node"));
-  if (metaCount != actionLists.size()) {
-    return damaged(Damage::TablesDiffer,
-                   QStringLiteral("%1 meta records for %2 nodes").arg(metaCount).arg(actionLists.size()));
+  if (parts.resultsKind == FileParts::Results::NotObject) {
+    return damaged(wrongKindOfPart("results", parts.resultsValue, Fault::Expected::Object));
   }
-  const qsizetype rootActions = r.value(QStringLiteral("rootActions")).toArray().size();
-  if (rootActions != actionLists.at(0).toArray().size()) {
+  if (parts.nodeCount == 0) return damaged(Damage::NoTree, QStringLiteral("the results hold no node"));
+  if (parts.metaCount != parts.nodeCount) {
+    return damaged(Damage::TablesDiffer,
+                   QStringLiteral("%1 meta records for %2 nodes").arg(parts.metaCount).arg(parts.nodeCount));
+  }
+  const qsizetype rootActions = parts.results.value(QStringLiteral("rootActions")).toArray().size();
+  if (rootActions != parts.rootActionCount) {
     return damaged(Damage::RootActionsDiffer, QStringLiteral("%1 root actions for a root of %2 actions")
                                                   .arg(rootActions)
-                                                  .arg(actionLists.at(0).toArray().size()));
+                                                  .arg(parts.rootActionCount));
   }
   return std::nullopt;
 }
 
-// The node tables of "results"; nothing (with `fault` set when the tables
-// are damaged) when they cannot be read.
-std::shared_ptr<ResultTree> readTree(const QJsonObject& results, const LoadProgress& progress,
-                                     const std::atomic<bool>* cancel, Fault& fault) {
-  const QJsonArray metaList = results.value(QStringLiteral("treeNodeMeta")).toArray();
-  const QJsonArray actionLists = results.value(QStringLiteral("treeNodeActions")).toArray();
-  auto tree = std::make_shared<ResultTree>();
-  tree->reserve(static_cast<std::size_t>(actionLists.size()), static_cast<std::size_t>(actionLists.size()) * 2);
-  const qsizetype total = metaList.size() + actionLists.size();
-  const qsizetype count = actionLists.size();
-  qsizetype done = 0;
-  const auto step = [&]() {
-    if ((++done & 0x3fff) != 0) return true;
-    if (cancelled(cancel)) return false;
-    if (progress) progress(kReadShare + kParseShare + (1.0 - kReadShare - kParseShare) * done / total);
-    return true;
-  };
-
-  for (qsizetype node = 0; node < metaList.size(); ++node) {
-    tree->appendMeta(nodeMeta(metaList.at(node), *tree, fault));
-    if (fault) {
-      fault.at(Fault::Part::NodeMeta, static_cast<int>(node));
-      return nullptr;
+// The first fault of the node tables: a meta record, then node by node an
+// action (or action list) or a link. The tree is stored in pre-order: every
+// action leads to a later node of the file; any other link (back up the
+// tree, to the node itself, past the end) makes the file damaged. The tree
+// holds the actions read before the first faulty one, so a link fault it
+// holds comes before that.
+Fault treeFault(const FileParts& parts) {
+  if (parts.metaFault) return parts.metaFault;
+  const ResultTree& tree = *parts.tree;
+  const int count = tree.nodeCount();
+  for (int node = 0; node < count; ++node) {
+    const ResultTree::Action* actions = tree.actionsOf(node);
+    for (int a = 0; a < tree.actionCount(node); ++a) {
+      const std::int32_t child = actions[a].childIndex;
+      if (child > node && child < count) continue;
+      Fault fault;
+      fault.problem = node + 1 < count ? Fault::Problem::OutOfRange : Fault::Problem::NoLaterNode;
+      fault.key = QStringLiteral("childIndex");
+      fault.value = QString::number(child);
+      fault.minimum = static_cast<double>(node + 1);
+      fault.maximum = static_cast<double>(count - 1);
+      return fault.at(Fault::Part::NodeAction, node, a);
     }
-    if (!step()) return nullptr;
   }
-
-  // The tree is stored in pre-order: every action leads to a later node of
-  // the file. Any other link (back up the tree, to the node itself, past the
-  // end) makes the file damaged.
-  for (qsizetype node = 0; node < count; ++node) {
-    tree->beginNode();
-    fault = wrongKindOfPart("", actionLists.at(node), Fault::Expected::List);
-    if (fault) {
-      fault.at(Fault::Part::NodeAction, static_cast<int>(node));
-      return nullptr;
-    }
-    const QJsonArray items = actionLists.at(node).toArray();
-    for (qsizetype a = 0; a < items.size(); ++a) {
-      const ResultTree::Action action = nodeAction(items.at(a), *tree, fault);
-      if (!fault && (action.childIndex <= node || action.childIndex >= count)) {
-        fault.problem = node + 1 < count ? Fault::Problem::OutOfRange : Fault::Problem::NoLaterNode;
-        fault.key = QStringLiteral("childIndex");
-        fault.value = QString::number(action.childIndex);
-        fault.minimum = static_cast<double>(node + 1);
-        fault.maximum = static_cast<double>(count - 1);
-      }
-      if (fault) {
-        fault.at(Fault::Part::NodeAction, static_cast<int>(node), static_cast<int>(a));
-        return nullptr;
-      }
-      tree->appendAction(action);
-    }
-    if (!step()) return nullptr;
-  }
-  return tree;
+  return parts.actionFault;
 }
 
-void readResults(LoadedProject& out, const QJsonObject& results, Fault& fault) {
+void readResultFigures(LoadedProject& out, const QJsonObject& results, Fault& fault) {
   Record r(results, fault);
   out.resultsSummary = r.text("resultsSummary");
   out.resultBoard = r.text("resultBoard");
@@ -162,76 +389,6 @@ void readResults(LoadedProject& out, const QJsonObject& results, Fault& fault) {
   for (qsizetype i = 0; i < actions.size() && !fault; ++i) {
     out.rootActions.append(rootAction(actions.at(i), fault));
     if (fault) fault.at(Fault::Part::RootAction, -1, static_cast<int>(i));
-  }
-}
-
-// An entry's node index as written ("nodeIndex" read as an integer, -1 when
-// missing or not a number): an entry of a negative index is skipped.
-int cacheNodeIndex(const QJsonObject& entry) {
-  const QVariant v = entry.value(QStringLiteral("nodeIndex")).toVariant();
-  bool ok = false;
-  const double d = v.toDouble(&ok);
-  return ok && std::isfinite(d) && std::abs(d) < 2147483648.0 ? static_cast<int>(std::round(d)) : -1;
-}
-
-void readCaches(LoadedProject& out, const QJsonObject& caches, Fault& fault) {
-  using Part = Fault::Part;
-  const auto restore = [&caches, &fault](const char* key, Part part, auto&& store) {
-    for (const QJsonValue& item : caches.value(QLatin1String(key)).toArray()) {
-      if (fault) return;
-      const QJsonObject entry = item.toObject();
-      const int nodeIndex = cacheNodeIndex(entry);
-      if (nodeIndex < 0) continue;
-      store(nodeIndex, entry, entry.value(QStringLiteral("data")), part);
-      if (fault) {
-        if (fault.part == Part::File) fault.part = part;
-        fault.node = nodeIndex;
-      }
-    }
-  };
-  restore("handStrategyByNode", Part::Strategy, [&](int node, const QJsonObject&, const QJsonValue& data, Part) {
-    out.caches.handStrategy.insert(node, handStrategy(data, fault));
-  });
-  restore("actionStatsByNode", Part::ActionStats, [&](int node, const QJsonObject&, const QJsonValue& data, Part) {
-    out.caches.actionStats.insert(node, actionStats(data, fault));
-  });
-  restore("handCombosByNode", Part::Combos, [&](int node, const QJsonObject&, const QJsonValue& data, Part) {
-    out.caches.handCombos.insert(node, handCombos(data, fault));
-  });
-  restore("handBucketsByNode", Part::Buckets, [&](int node, const QJsonObject&, const QJsonValue& data, Part) {
-    out.caches.handBuckets.insert(node, handBuckets(data, fault));
-  });
-  restore("seatHandCombosByNode", Part::OopCombos,
-          [&](int node, const QJsonObject& e, const QJsonValue& data, Part) {
-            const QString seat = e.value(QStringLiteral("seat")).toVariant().toString().trimmed().toUpper();
-            const bool ip = seat == QStringLiteral("IP");
-            if (!ip && seat != QStringLiteral("OOP")) return;
-            (ip ? out.caches.seatHandCombosIp : out.caches.seatHandCombosOop).insert(node, seatHandCombos(data, fault));
-            if (fault && ip) fault.part = Part::IpCombos;
-          });
-}
-
-// JSON's blanks (a UTF-8 byte order mark at the start is skipped too).
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
-// Reads from the start of the file up to its first byte that is not blank
-// and checks that it can begin a project; the bytes from there on, read so
-// far, are left in `data`.
-Failure readHead(QFile& file, QByteArray& data, const std::atomic<bool>* cancel) {
-  bool atStart = true;
-  while (true) {
-    if (cancelled(cancel)) return Failure::Cancelled;
-    QByteArray chunk = file.read(kHeadChunk);
-    if (chunk.isEmpty()) return file.error() != QFileDevice::NoError ? Failure::OpenFailed : Failure::InvalidJson;
-    qsizetype i = 0;
-    if (atStart && chunk.startsWith("\xEF\xBB\xBF")) i = 3;
-    atStart = false;
-    while (i < chunk.size() && isBlank(chunk.at(i))) ++i;
-    if (i == chunk.size()) continue;
-    // A project is one JSON object; an array is JSON, but not a project.
-    if (chunk.at(i) != '{') return chunk.at(i) == '[' ? Failure::UnrecognizedFormat : Failure::InvalidJson;
-    data = chunk.mid(i);
-    return Failure::None;
   }
 }
 
@@ -261,42 +418,42 @@ LoadedProject readProject(const QString& path, const LoadProgress& progress, con
   // Only regular files: a device such as /dev/zero would be read forever.
   QFile file(path);
   if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return failed(Failure::OpenFailed);
-  QByteArray data;
-  if (const Failure head = readHead(file, data, cancel); head != Failure::None) return failed(head);
-  {
-    const qint64 size = file.size();
+  const qint64 size = file.size();
+  FileParts parts;
+  try {
+    JsonStreamReader in(
+        [&](char* buffer, qsizetype capacity) {
+          if (cancelled(cancel)) throw Stopped{Failure::Cancelled};
+          const qint64 n = file.read(buffer, capacity);
+          if (n < 0 || file.error() != QFileDevice::NoError) throw Stopped{Failure::OpenFailed};
+          if (progress && size > 0) progress(kReadShare * std::min(1.0, static_cast<double>(file.pos()) / size));
+          return static_cast<qsizetype>(n);
+        },
+        kReadChunk);
+    // A project is one JSON object: a file that begins otherwise (an array
+    // is JSON, but not a project) is refused before more of it is read, and
+    // so is one that would not fit in memory.
+    if (in.beginDocument() != JsonStreamReader::Kind::Object) return failed(Failure::UnrecognizedFormat);
     const std::uint64_t needed = memoryToOpenFile(QFileInfo(file));
     if (availableBytes != 0 && needed > availableBytes) return notEnoughMemory(needed, availableBytes);
-    data.reserve(static_cast<qsizetype>(std::max<qint64>(size - file.pos() + data.size(), data.size())));
-    while (true) {
-      const QByteArray chunk = file.read(kReadChunk);
-      if (chunk.isEmpty()) break;
-      data.append(chunk);
-      if (cancelled(cancel)) return failed(Failure::Cancelled);
-      if (progress && size > 0) progress(kReadShare * std::min(1.0, static_cast<double>(file.pos()) / size));
-    }
-    if (file.error() != QFileDevice::NoError) return failed(Failure::OpenFailed);
-    file.close();
+    readRoot(in, parts);
+    in.endDocument();
+  } catch (const JsonStreamReader::SyntaxError&) {
+    return failed(Failure::InvalidJson);
+  } catch (const Stopped& stop) {
+    return failed(stop.failure);
   }
-
-  QJsonParseError parseError{};
-  const QJsonDocument doc = QJsonDocument::fromJson(data, &parseError);
-  data = QByteArray();  // the text is no longer needed; a large file frees its memory here
-  if (parseError.error != QJsonParseError::NoError || doc.isNull()) return failed(Failure::InvalidJson);
+  file.close();
   if (cancelled(cancel)) return failed(Failure::Cancelled);
-  if (progress) progress(kReadShare + kParseShare);
 
-  const QJsonObject root = doc.isObject() ? doc.object() : QJsonObject();
-  if (root.value(QStringLiteral("format")).toVariant().toString() != kFormatTag) {
-    return failed(Failure::UnrecognizedFormat);
-  }
+  if (parts.format.toVariant().toString() != kFormatTag) return failed(Failure::UnrecognizedFormat);
   bool versionOk = false;
-  const double version = root.value(QStringLiteral("version")).toVariant().toDouble(&versionOk);
+  const double version = parts.version.toVariant().toDouble(&versionOk);
   if (!versionOk || version != kProjectVersion) return failed(Failure::UnsupportedVersion);
 
   // A missing part reads as empty; a part of the wrong kind means the file
   // is not what it claims to be.
-  const QJsonValue project = root.value(QStringLiteral("project"));
+  const QJsonValue& project = parts.project;
   if (const Fault f = wrongKindOfPart("project", project, Fault::Expected::Object)) return damaged(f);
   if (const std::optional<ValueOutOfRange> bad = valueOutOfRange(project.toObject())) {
     LoadedProject refused = failed(Failure::ValueOutOfRange);
@@ -306,38 +463,37 @@ LoadedProject readProject(const QString& path, const LoadProgress& progress, con
   if (const Fault typeFault = projectTypeFault(project.toObject())) return damaged(typeFault);
   LoadedProject out;
   out.project = project.toObject().toVariantMap();
-  const QJsonValue hasResults = root.value(QStringLiteral("hasResults"));
-  if (const Fault f = wrongKindOfPart("hasResults", hasResults, Fault::Expected::Flag)) return damaged(f);
-  out.hasResults = hasResults.toBool();
-  const QJsonValue results = root.value(QStringLiteral("results"));
+  if (const Fault f = wrongKindOfPart("hasResults", parts.hasResults, Fault::Expected::Flag)) return damaged(f);
+  out.hasResults = parts.hasResults.toBool();
   std::shared_ptr<ResultTree> tree;
   Fault fault;
   if (out.hasResults) {
-    if (std::optional<LoadedProject> damage = resultDamage(results)) return std::move(*damage);
-    readResults(out, results.toObject(), fault);
+    if (std::optional<LoadedProject> damage = resultDamage(parts)) return std::move(*damage);
+    readResultFigures(out, parts.results, fault);
+    if (!fault) fault = treeFault(parts);
     if (fault) return damaged(fault);
-    tree = readTree(results.toObject(), progress, cancel, fault);
-    if (fault) return damaged(fault);
-    if (!tree) return failed(Failure::Cancelled);
+    tree = std::move(parts.tree);
   }
 
-  const QJsonValue caches = root.value(QStringLiteral("nodeCaches"));
-  if (const Fault f = wrongKindOfPart("nodeCaches", caches, Fault::Expected::Object)) return damaged(f);
-  readCaches(out, caches.toObject(), fault);
-  if (fault) return damaged(fault);
+  if (const Fault f = wrongKindOfPart("nodeCaches", parts.cachesValue, Fault::Expected::Object)) return damaged(f);
+  for (const Fault& f : parts.cacheFaults) {
+    if (f) return damaged(f);
+  }
+  out.caches = std::move(parts.caches);
   // Cached answers for nodes the tree does not have are dropped, so they are
   // neither counted nor saved again; without a tree the caches are all there is.
   if (tree && tree->nodeCount() > 0) out.caches.dropOutside(tree->nodeCount());
   if (cancelled(cancel)) return failed(Failure::Cancelled);
   if (tree) tree->prepareLookups();
   out.tree = std::move(tree);
-  const QJsonValue locks = root.value(QStringLiteral("nodeLocks"));
+  const QJsonValue& locks = parts.nodeLocks;
   if (const Fault f = wrongKindOfPart("nodeLocks", locks, Fault::Expected::List)) return damaged(f);
-  for (qsizetype i = 0; i < locks.toArray().size() && !fault; ++i) {
-    out.nodeLocks.append(nodeLock(locks.toArray().at(i), fault));
+  const QJsonArray lockList = locks.toArray();
+  for (qsizetype i = 0; i < lockList.size() && !fault; ++i) {
+    out.nodeLocks.append(nodeLock(lockList.at(i), fault));
     if (fault) fault.at(Fault::Part::Lock, -1, static_cast<int>(i));
   }
-  out.lastUiCfg = solveConfig(root.value(QStringLiteral("lastUiCfg")), fault);
+  out.lastUiCfg = solveConfig(parts.lastUiCfg, fault);
   if (!fault) fault = checkLoadedProject(out);
   if (fault) return damaged(fault);
   if (progress) progress(1.0);

@@ -216,6 +216,17 @@ Record::Record(const QJsonValue& record, Fault& f) : fault(f), m_record(record.t
   if (!record.isObject()) noteType(fault, QString(), record, Expected::Object);
 }
 
+Record::Record(std::span<const QLatin1StringView> keys, std::span<const QJsonValue> values, Fault& f)
+    : fault(f), m_keys(keys), m_values(values) {}
+
+QJsonValue Record::value(const char* key) const {
+  const QLatin1StringView name(key);
+  for (std::size_t i = 0; i < m_keys.size(); ++i) {
+    if (m_keys[i] == name) return m_values[i];
+  }
+  return m_keys.empty() ? m_record.value(name) : QJsonValue(QJsonValue::Undefined);
+}
+
 QString Record::text(const char* key) {
   const QJsonValue v = value(key);
   return v.isUndefined() ? QString() : checkedText(v, QLatin1String(key), fault);
@@ -281,8 +292,7 @@ QVariantMap rootAction(const QJsonValue& v, Fault& fault) {
   return out;
 }
 
-ResultTree::Meta nodeMeta(const QJsonValue& v, ResultTree& tree, Fault& fault) {
-  Record r(v, fault);
+ResultTree::Meta nodeMeta(Record& r, ResultTree& tree) {
   ResultTree::Meta meta;
   meta.nodeType = tree.text(r.choice("nodeType", {"decision", "chance", "terminal"}));
   meta.chanceDeal = tree.text(r.choice("chanceDeal", {"", "turn", "river"}));
@@ -295,8 +305,8 @@ ResultTree::Meta nodeMeta(const QJsonValue& v, ResultTree& tree, Fault& fault) {
   return meta;
 }
 
-ResultTree::Action nodeAction(const QJsonValue& v, ResultTree& tree, Fault& fault) {
-  Record r(v, fault);
+ResultTree::Action nodeAction(Record& r, ResultTree& tree) {
+  Fault& fault = r.fault;
   ResultTree::Action action;
   const QString name = r.text("name");
   const QString type = r.text("actionType");

@@ -13,12 +13,15 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QLatin1StringView>
 #include <QJsonValue>
 #include <QString>
 #include <QVariantList>
 #include <QVariantMap>
 
+#include <array>
 #include <initializer_list>
+#include <span>
 
 #include "backend/project_file_fault.h"
 #include "backend/result_tree.h"
@@ -40,9 +43,12 @@ Fault wrongKindOfPart(const char* key, const QJsonValue& v, Fault::Expected kind
 class Record {
  public:
   Record(const QJsonValue& record, Fault& fault);
+  // An object whose members a stream has picked out already: `values[i]` is
+  // the member `keys[i]` (undefined where missing); no other member is read.
+  Record(std::span<const QLatin1StringView> keys, std::span<const QJsonValue> values, Fault& fault);
 
-  bool has(const char* key) const { return m_record.contains(QLatin1String(key)); }
-  QJsonValue value(const char* key) const { return m_record.value(QLatin1String(key)); }
+  bool has(const char* key) const { return !value(key).isUndefined(); }
+  QJsonValue value(const char* key) const;
 
   QString text(const char* key);
   // One of `choices`; an empty text when missing.
@@ -63,16 +69,26 @@ class Record {
 
  private:
   QJsonObject m_record;
+  std::span<const QLatin1StringView> m_keys;
+  std::span<const QJsonValue> m_values;
 };
 
 // --- the records of "results" ---
 QVariantMap rootAction(const QJsonValue& v, Fault& fault);
+// The keys of a node's meta record and of one of its actions.
+inline constexpr std::array<QLatin1StringView, 8> kNodeMetaKeys = {
+    QLatin1StringView("nodeType"),    QLatin1StringView("chanceDeal"),     QLatin1StringView("player"),
+    QLatin1StringView("pot"),         QLatin1StringView("effectiveStack"), QLatin1StringView("investedOop"),
+    QLatin1StringView("investedIp"),  QLatin1StringView("hasChildren")};
+inline constexpr std::array<QLatin1StringView, 4> kNodeActionKeys = {
+    QLatin1StringView("name"), QLatin1StringView("actionType"), QLatin1StringView("frequency"),
+    QLatin1StringView("childIndex")};
 // A node's meta record as the tree keeps it.
-ResultTree::Meta nodeMeta(const QJsonValue& v, ResultTree& tree, Fault& fault);
+ResultTree::Meta nodeMeta(Record& record, ResultTree& tree);
 // One action of a node. Its child index is a whole number as written; the
 // caller checks that it leads to a later node of the tree. An action of
 // type "chance" is named after the card it deals.
-ResultTree::Action nodeAction(const QJsonValue& v, ResultTree& tree, Fault& fault);
+ResultTree::Action nodeAction(Record& record, ResultTree& tree);
 
 // --- the saved answers of "nodeCaches" (each the "data" of one entry) ---
 QVariantMap handStrategy(const QJsonValue& v, Fault& fault);

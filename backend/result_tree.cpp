@@ -1,8 +1,5 @@
 #include "backend/result_tree.h"
 
-#include <QJsonObject>
-
-#include <cmath>
 #include <string>
 #include <unordered_map>
 
@@ -66,11 +63,14 @@ QVariant ResultTree::frequencyValue(double f) const {
   return m_floatFrequencies ? QVariant::fromValue(static_cast<float>(f)) : QVariant(f);
 }
 
-// A meta record as a page reads it (QVariantMap) or a file stores it
-// (QJsonObject): the same keys and values.
-template <class Record>
-Record ResultTree::metaRecord(const Meta& m) const {
-  Record out;
+QVariantMap ResultTree::meta(int node) const {
+  const Meta* m = metaAt(node);
+  if (!m) return QVariantMap();
+  return metaRecord(*m);
+}
+
+QVariantMap ResultTree::metaRecord(const Meta& m) const {
+  QVariantMap out;
   out.insert(kNodeType, m_texts[m.nodeType]);
   out.insert(kChanceDeal, m_texts[m.chanceDeal]);
   out.insert(kPlayer, m_texts[m.player]);
@@ -80,12 +80,6 @@ Record ResultTree::metaRecord(const Meta& m) const {
   out.insert(kInvestedIp, m.investedIp);
   out.insert(kHasChildren, m.hasChildren);
   return out;
-}
-
-QVariantMap ResultTree::meta(int node) const {
-  const Meta* m = metaAt(node);
-  if (!m) return QVariantMap();
-  return metaRecord<QVariantMap>(*m);
 }
 
 QVariantList ResultTree::actions(int node) const {
@@ -146,41 +140,6 @@ QStringList ResultTree::dealtCards(int node) const {
     cur = parent;
   }
   return dealt;
-}
-
-QJsonArray ResultTree::metaJson() const {
-  QJsonArray out;
-  for (int node = 0; node < nodeCount(); ++node) {
-    const Meta* m = metaAt(node);
-    if (!m) {
-      out.append(QJsonObject());
-      continue;
-    }
-    out.append(metaRecord<QJsonObject>(*m));
-  }
-  return out;
-}
-
-QJsonArray ResultTree::actionsJson() const {
-  QJsonArray out;
-  for (int node = 0; node < nodeCount(); ++node) {
-    QJsonArray list;
-    const int count = actionCount(node);
-    const Action* actions = actionsOf(node);
-    for (int a = 0; a < count; ++a) {
-      // A figure without a value is written as null, as every figure is.
-      const double f = m_floatFrequencies ? static_cast<double>(static_cast<float>(actions[a].frequency))
-                                          : actions[a].frequency;
-      QJsonObject entry;
-      entry.insert(kName, m_texts[actions[a].name]);
-      entry.insert(kActionType, m_texts[actions[a].actionType]);
-      entry.insert(kFrequency, std::isfinite(f) ? QJsonValue(f) : QJsonValue(QJsonValue::Null));
-      entry.insert(kChildIndex, actions[a].childIndex);
-      list.append(entry);
-    }
-    out.append(list);
-  }
-  return out;
 }
 
 std::shared_ptr<const ResultTree> ResultTree::fromResult(const velmora_app::SolveResult& result) {

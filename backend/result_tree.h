@@ -10,7 +10,6 @@
 #pragma once
 
 #include <QHash>
-#include <QJsonArray>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -64,11 +63,14 @@ class ResultTree {
   // that order (each node reached through the first action that leads to
   // it); empty outside the tree or off the root's subtree.
   QStringList dealtCards(int node) const;
-  // The node tables as a project file stores them: "treeNodeMeta" (an empty
-  // object for a node without a meta record) and "treeNodeActions", one
-  // entry per node of the tree.
-  QJsonArray metaJson() const;
-  QJsonArray actionsJson() const;
+  // The texts the records name by id (id 0 is the empty text).
+  const QString& textAt(std::uint32_t id) const { return m_texts[id]; }
+  std::uint32_t textCount() const { return static_cast<std::uint32_t>(m_texts.size()); }
+  // An action's frequency as the result holds it: a solve's tree keeps the
+  // 32-bit float its snapshot gave.
+  double frequencyOf(const Action& action) const {
+    return m_floatFrequencies ? static_cast<double>(static_cast<float>(action.frequency)) : action.frequency;
+  }
 
   // --- building (before the tree is shared) ---
   std::uint32_t text(const QString& s);
@@ -76,6 +78,13 @@ class ResultTree {
   void appendMeta(const Meta& meta) { m_meta.push_back(meta); }
   // Starts the action list of the next node.
   void beginNode();
+  // Drops every meta record, or every action list, read so far (a file
+  // that gives a table twice counts its last).
+  void dropMeta() { m_meta.clear(); }
+  void dropActions() {
+    m_actionSpans.clear();
+    m_actions.clear();
+  }
   void appendAction(const Action& action);
   const Meta* metaAt(int node) const;
   const Action* actionsOf(int node) const;
@@ -90,8 +99,7 @@ class ResultTree {
   // Per node, the first node with an action leading to it (-1 for the root
   // and for nodes nothing leads to); made once, when first asked for.
   const std::vector<std::int32_t>& parents() const;
-  template <class Record>
-  Record metaRecord(const Meta& m) const;
+  QVariantMap metaRecord(const Meta& m) const;
 
   struct Span {
     std::uint32_t first = 0;

@@ -2,7 +2,8 @@
 # Captures the program's own window, sized by the screen it opens on, on
 # common laptop screens: Home, Settings and Setup in German, the project save
 # and open dialogs, the range export and import dialogs, a confirmation and
-# the refusals of a damaged and of a too large project,
+# the refusals of a damaged and of a too large project and of a save without
+# the memory it needs,
 # at 1280x800 and 1366x768, under a virtual X server with ImageMagick's
 # `import`.
 #
@@ -24,7 +25,7 @@ prepare_screenshots "$build_dir" "$out_dir"
 # Inside one virtual display: one window per picture.
 capture_screen() {
   local host=$1 out_dir=$2 language=$3 screen=$4 page
-  for page in home settings setup save-dialog open-dialog export-dialog import-dialog clear-dialog open-damaged open-too-large; do
+  for page in home settings setup save-dialog open-dialog export-dialog import-dialog clear-dialog open-damaged open-too-large save-refused; do
     capture_when_ready "$out_dir/window-$page-$language-$screen.png" "" \
       "$host" --main --page "$page" --language "$language" || return 1
   done

@@ -460,6 +460,14 @@
         <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available</source>
         <translation>Nicht genug Arbeitsspeicher, um diesen Spot zu lösen und sein Ergebnis zu behalten: Lösen, Ansehen, Speichern und erneutes Öffnen des Ergebnisses benötigen etwa %1, verfügbar sind %2</translation>
     </message>
+    <message>
+        <source>Not enough RAM to save the project (it needs about %1, %2 available)</source>
+        <translation>Nicht genug Arbeitsspeicher zum Speichern des Projekts (es werden etwa %1 benötigt, %2 verfügbar)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to save the project: the memory ran out while saving it</source>
+        <translation>Nicht genug Arbeitsspeicher zum Speichern des Projekts: Der Speicher ist beim Speichern ausgegangen</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

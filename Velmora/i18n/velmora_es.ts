@@ -460,6 +460,14 @@
         <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available</source>
         <translation>No hay suficiente RAM para resolver este spot y conservar su resultado: resolverlo, ver el resultado, guardarlo y volver a abrirlo necesita unos %1; hay %2 disponibles</translation>
     </message>
+    <message>
+        <source>Not enough RAM to save the project (it needs about %1, %2 available)</source>
+        <translation>No hay suficiente RAM para guardar el proyecto (necesita unos %1; hay %2 disponibles)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to save the project: the memory ran out while saving it</source>
+        <translation>No hay suficiente RAM para guardar el proyecto: la memoria se agotó mientras se guardaba</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -460,6 +460,14 @@
         <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available</source>
         <translation>Pas assez de RAM pour résoudre ce spot et garder son résultat : le résoudre, consulter le résultat, l&apos;enregistrer et le rouvrir demande environ %1, %2 disponibles</translation>
     </message>
+    <message>
+        <source>Not enough RAM to save the project (it needs about %1, %2 available)</source>
+        <translation>Pas assez de RAM pour enregistrer le projet (il demande environ %1, %2 disponibles)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to save the project: the memory ran out while saving it</source>
+        <translation>Pas assez de RAM pour enregistrer le projet : la mémoire a manqué pendant l&apos;enregistrement</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

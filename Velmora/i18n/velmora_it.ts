@@ -460,6 +460,14 @@
         <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available</source>
         <translation>RAM insufficiente per risolvere questo spot e tenerne il risultato: risolverlo, consultare il risultato, salvarlo e riaprirlo richiede circa %1, %2 disponibili</translation>
     </message>
+    <message>
+        <source>Not enough RAM to save the project (it needs about %1, %2 available)</source>
+        <translation>RAM insufficiente per salvare il progetto (servono circa %1, %2 disponibili)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to save the project: the memory ran out while saving it</source>
+        <translation>RAM insufficiente per salvare il progetto: la memoria si è esaurita durante il salvataggio</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

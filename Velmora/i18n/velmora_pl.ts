@@ -462,6 +462,14 @@
         <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available</source>
         <translation>Za mało pamięci RAM, by rozwiązać ten spot i zachować wynik: rozwiązanie, przeglądanie wyniku, zapisanie i ponowne otwarcie wymaga około %1, dostępne %2</translation>
     </message>
+    <message>
+        <source>Not enough RAM to save the project (it needs about %1, %2 available)</source>
+        <translation>Za mało pamięci RAM do zapisania projektu (potrzeba około %1, dostępne %2)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to save the project: the memory ran out while saving it</source>
+        <translation>Za mało pamięci RAM do zapisania projektu: pamięć skończyła się podczas zapisywania</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

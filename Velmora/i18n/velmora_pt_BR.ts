@@ -460,6 +460,14 @@
         <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available</source>
         <translation>RAM insuficiente para resolver este spot e manter seu resultado: resolvê-lo, ver o resultado, salvá-lo e abri-lo de novo requer cerca de %1; %2 disponíveis</translation>
     </message>
+    <message>
+        <source>Not enough RAM to save the project (it needs about %1, %2 available)</source>
+        <translation>RAM insuficiente para salvar o projeto (requer cerca de %1; %2 disponíveis)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to save the project: the memory ran out while saving it</source>
+        <translation>RAM insuficiente para salvar o projeto: a memória acabou durante o salvamento</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

@@ -462,6 +462,14 @@
         <source>Not enough RAM to solve this spot and keep its result: solving it, looking at the result, saving and opening it again needs about %1, %2 available</source>
         <translation>Недостаточно ОЗУ, чтобы рассчитать этот спот и сохранить результат: расчёт, просмотр результата, сохранение и повторное открытие требуют около %1, доступно %2</translation>
     </message>
+    <message>
+        <source>Not enough RAM to save the project (it needs about %1, %2 available)</source>
+        <translation>Недостаточно ОЗУ для сохранения проекта (нужно около %1, доступно %2)</translation>
+    </message>
+    <message>
+        <source>Not enough RAM to save the project: the memory ran out while saving it</source>
+        <translation>Недостаточно ОЗУ для сохранения проекта: память закончилась во время сохранения</translation>
+    </message>
 </context>
 <context>
     <name>BoardColumn</name>

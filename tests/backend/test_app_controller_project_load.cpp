@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app_controller_test_support.h"
+#include "backend/project_file_loader.h"
 
 using namespace app_controller_test;
 
@@ -511,7 +512,7 @@ TEST_F(ProjectLoadTest, FilesThatCannotBeOpenedAreRefusedBeforeTheyAreRead) {
   EXPECT_EQ(refusal(c, "array.velmoraproj", " \r\n\t["), "Unrecognized project format");
   EXPECT_EQ(refusal(c, "object.velmoraproj", "\xEF\xBB\xBF\n{"),
             QString("Not enough RAM (opening it needs about %1, %2 available)")
-                .arg(AppController::formatMemoryBytes(quint64(huge) * 5), c.systemAvailableMemoryText()));
+                .arg(AppController::formatMemoryBytes(project_file::memoryToOpen(huge)), c.systemAvailableMemoryText()));
   // The same from the open dialog's background read.
   QSignalSpy opened(&c, &AppController::projectOpened);
   c.openProject(url(path("object.velmoraproj")));

@@ -26,9 +26,13 @@
 //   shell_screenshot_host --main --page home|settings|settings-update-error|settings-update-error-de|settings-notices|
 //                                       settings-notices-de|setup|setup-bad-size|
 //                                       setup-bad-range|save-dialog|open-dialog|export-dialog|import-dialog|clear-dialog|
-//                                       open-damaged|open-too-large
+//                                       open-damaged|open-too-large|save-refused
 //                         [--language CODE] [--theme dark|light]
+// "save-refused" saves on a machine whose memory is all but used up (a
+// control group with 4 MiB left): the save is refused with its figures.
 #include "tests/qml_shell/shell_test_backend.h"
+
+#include "backend/platform/memory_limits.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -542,6 +546,8 @@ Main {
             home._openFromDialog(refusedFolder + "/damaged.velmoraproj")
         if (page === "open-too-large")
             home._openFromDialog(refusedFolder + "/huge.velmoraproj")
+        if (page === "save-refused")
+            home._saveFromDialog(sampleFolder + "/Saved spot.velmoraproj")
         if (page === "open-dialog") {
             var open = _homeDialog(home, "openProjectDialog")
             open.setFolderUrl(sampleFolder)
@@ -711,6 +717,21 @@ int main(int argc, char* argv[]) {
     }
     QFile huge(QDir(refused.path()).filePath(QStringLiteral("huge.velmoraproj")));
     if (huge.open(QIODevice::WriteOnly) && huge.write("{") == 1) huge.resize(qint64(256) << 30);
+  }
+
+  // A control group with 4 MiB left, for the refused save.
+  QTemporaryDir group;
+  if (parser.value(QStringLiteral("page")) == QLatin1String("save-refused")) {
+    QDir(group.path()).mkdir(QStringLiteral("app"));
+    const auto put = [&group](const char* name, const QByteArray& text) {
+      QFile file(QDir(group.path()).filePath(QString::fromLatin1(name)));
+      if (file.open(QIODevice::WriteOnly)) file.write(text);
+    };
+    put("groups", "0::/app\n");
+    put("app/memory.max", QByteArray::number(qint64(8) << 30));
+    put("app/memory.current", QByteArray::number((qint64(8) << 30) - (qint64(4) << 20)));
+    velmora_platform::setControlGroupPaths(group.filePath(QStringLiteral("")).toStdString(),
+                                           group.filePath(QStringLiteral("groups")).toStdString());
   }
 
   QQmlEngine engine;

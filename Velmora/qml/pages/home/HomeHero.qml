@@ -77,7 +77,10 @@ RowLayout {
                     onClicked: root.openClicked()
                 }
             }
+            // The path and the reason of a failure can be long: the text
+            // takes up to two lines, so that the reason stays readable.
             Text {
+                id: errorLine
                 objectName: "projectErrorText"
                 textFormat: Text.PlainText
                 Layout.fillWidth: true
@@ -87,7 +90,7 @@ RowLayout {
                 font.pixelSize: 12
                 // A refused file's reason names the value at the end: the
                 // whole text is shown, over as many lines as it takes.
-                wrapMode: Text.Wrap
+                wrapMode: Text.WrapAtWordBoundaryOrAnywhere
                 color: root.theme ? root.theme.danger : "#F85149"
             }
             Item { Layout.fillHeight: true }
