@@ -17,8 +17,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtQml/qqmlextensionplugin.h>
@@ -32,6 +30,7 @@
 #include <string>
 
 #include "backend/solve_room.h"
+#include "bench/controller_bench.h"
 #include "bench/window_bench.h"
 #include "session/memory_estimate.h"
 
@@ -76,7 +75,7 @@ QList<int> decisionNodes(AppController& c, int count) {
   QList<int> queue{0};
   for (int i = 0; i < queue.size() && out.size() < count; ++i) {
     const int node = queue[i];
-    if (c.nodeMeta(node).value(QStringLiteral("nodeType")).toString() == QLatin1String("decision")) out.append(node);
+    if (controller_bench::isDecision(c, node)) out.append(node);
     for (const QVariant& a : c.nodeActions(node)) queue.append(a.toMap().value(QStringLiteral("childIndex")).toInt());
   }
   return out;
@@ -84,15 +83,9 @@ QList<int> decisionNodes(AppController& c, int count) {
 
 // One spot in this process; 0 when the figure kept covered the peak.
 int runOne(const QString& spotPath, int iterations, int threads, int browse) {
-  QFile spotFile(spotPath);
-  if (!spotFile.open(QIODevice::ReadOnly)) {
-    std::fprintf(stderr, "cannot read %s\n", qPrintable(spotPath));
-    return 2;
-  }
-  QVariantMap spot = QJsonDocument::fromJson(spotFile.readAll()).object().toVariantMap();
-  spot.insert(QStringLiteral("max_iterations"), iterations);
-  spot.insert(QStringLiteral("target_exploitability"), 0.0);
-  spot.insert(QStringLiteral("thread_count"), threads);
+  const std::optional<QVariantMap> read = controller_bench::readSpot(spotPath, iterations, threads);
+  if (!read) return 2;
+  QVariantMap spot = *read;
 
   QTemporaryDir tmp;
   const QString projectPath = tmp.filePath(QStringLiteral("follow_up.velmoraproj"));
@@ -157,14 +150,7 @@ int runOne(const QString& spotPath, int iterations, int threads, int browse) {
     shell->setProperty("navIndex", 3);
     settle(1500);
     const QList<int> nodes = decisionNodes(controller, browse);
-    for (int node : nodes) {
-      controller.nodeHandStrategy(node);
-      controller.nodeActionStats(node);
-      controller.nodeHandCombos(node);
-      controller.nodeHandBuckets(node);
-      controller.nodeSeatHandCombos(node, QStringLiteral("OOP"));
-      controller.nodeSeatHandCombos(node, QStringLiteral("IP"));
-    }
+    for (int node : nodes) controller_bench::lookAt(controller, node);
     std::printf("   (%lld nodes looked at)\n", static_cast<long long>(nodes.size()));
     settle(500);
     return true;
@@ -209,10 +195,7 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addPositionalArgument(QStringLiteral("spots"), QStringLiteral("spot files (solve configuration maps)"));
-  parser.addOption({QStringLiteral("iterations"), QStringLiteral("iteration budget"), QStringLiteral("N"),
-                    QStringLiteral("2")});
-  parser.addOption({QStringLiteral("threads"), QStringLiteral("solver threads"), QStringLiteral("N"),
-                    QStringLiteral("4")});
+  controller_bench::addRunOptions(parser, "2", "4");
   parser.addOption({QStringLiteral("browse"), QStringLiteral("decision nodes looked at"), QStringLiteral("N"),
                     QStringLiteral("50")});
   parser.addOption({QStringLiteral("one"), QStringLiteral("run one spot in this process")});

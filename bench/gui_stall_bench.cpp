@@ -22,8 +22,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
@@ -39,6 +37,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "bench/controller_bench.h"
 #include "bench/window_bench.h"
 
 Q_IMPORT_QML_PLUGIN(VelmoraPlugin)
@@ -142,27 +141,18 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addPositionalArgument(QStringLiteral("spot"), QStringLiteral("spot file (solve configuration map)"));
-  parser.addOption({QStringLiteral("iterations"), QStringLiteral("iteration budget"), QStringLiteral("N"),
-                    QStringLiteral("10")});
-  parser.addOption({QStringLiteral("threads"), QStringLiteral("solver threads"), QStringLiteral("N"),
-                    QStringLiteral("6")});
-  parser.addOption({QStringLiteral("project"), QStringLiteral("project file to write and read"),
-                    QStringLiteral("PATH")});
+  controller_bench::addRunOptions(parser, "10", "6");
+  controller_bench::addProjectOption(parser);
   parser.addOption({QStringLiteral("close-after"), QStringLiteral("close the window MS after Start"),
                     QStringLiteral("MS")});
   parser.process(app);
 
   const QString spotPath =
       parser.positionalArguments().value(0, QStringLiteral(VELMORA_SOURCE_DIR "/bench/spots/flop.json"));
-  QFile spotFile(spotPath);
-  if (!spotFile.open(QIODevice::ReadOnly)) {
-    std::fprintf(stderr, "cannot read %s\n", qPrintable(spotPath));
-    return 2;
-  }
-  QVariantMap spot = QJsonDocument::fromJson(spotFile.readAll()).object().toVariantMap();
-  spot.insert(QStringLiteral("max_iterations"), parser.value(QStringLiteral("iterations")).toInt());
-  spot.insert(QStringLiteral("target_exploitability"), 0.0);
-  spot.insert(QStringLiteral("thread_count"), parser.value(QStringLiteral("threads")).toInt());
+  const std::optional<QVariantMap> read = controller_bench::readSpot(
+      spotPath, parser.value(QStringLiteral("iterations")).toInt(), parser.value(QStringLiteral("threads")).toInt());
+  if (!read) return 2;
+  QVariantMap spot = *read;
 
   if (parser.isSet(QStringLiteral("close-after"))) {
     spot.insert(QStringLiteral("max_iterations"), 100000);

@@ -24,8 +24,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -41,6 +39,7 @@
 
 #include "backend/app_controller.h"
 #include "backend/platform/system_info.h"
+#include "bench/controller_bench.h"
 
 namespace {
 
@@ -110,13 +109,8 @@ int solvePhase(const QVariantMap& spot) {
 // asks for them.
 void viewNodes(AppController& c, int count) {
   for (int node = 0; node < c.treeNodeCount() && count > 0; ++node) {
-    if (c.nodeMeta(node).value(QStringLiteral("nodeType")).toString() != QLatin1String("decision")) continue;
-    c.nodeHandStrategy(node);
-    c.nodeActionStats(node);
-    c.nodeHandCombos(node);
-    c.nodeHandBuckets(node);
-    c.nodeSeatHandCombos(node, QStringLiteral("OOP"));
-    c.nodeSeatHandCombos(node, QStringLiteral("IP"));
+    if (!controller_bench::isDecision(c, node)) continue;
+    controller_bench::lookAt(c, node);
     --count;
   }
 }
@@ -232,12 +226,8 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.addPositionalArgument(QStringLiteral("spot"), QStringLiteral("spot file (solve configuration map)"));
-  parser.addOption({QStringLiteral("iterations"), QStringLiteral("iteration budget"), QStringLiteral("N"),
-                    QStringLiteral("2")});
-  parser.addOption({QStringLiteral("threads"), QStringLiteral("solver threads"), QStringLiteral("N"),
-                    QStringLiteral("4")});
-  parser.addOption({QStringLiteral("project"), QStringLiteral("project file to write and read"),
-                    QStringLiteral("PATH")});
+  controller_bench::addRunOptions(parser, "2", "4");
+  controller_bench::addProjectOption(parser);
   parser.addOption({QStringLiteral("viewed"), QStringLiteral("decision nodes whose hand details are looked at"),
                     QStringLiteral("N"), QStringLiteral("0")});
   parser.addOption({QStringLiteral("phase"), QStringLiteral("(internal) the run of this process"),
@@ -246,15 +236,10 @@ int main(int argc, char* argv[]) {
 
   const QString spotPath = parser.positionalArguments().value(
       0, QStringLiteral(VELMORA_SOURCE_DIR "/bench/spots/quick_solve_flop.json"));
-  QFile spotFile(spotPath);
-  if (!spotFile.open(QIODevice::ReadOnly)) {
-    std::fprintf(stderr, "cannot read %s\n", qPrintable(spotPath));
-    return 2;
-  }
-  QVariantMap spot = QJsonDocument::fromJson(spotFile.readAll()).object().toVariantMap();
-  spot.insert(QStringLiteral("max_iterations"), parser.value(QStringLiteral("iterations")).toInt());
-  spot.insert(QStringLiteral("target_exploitability"), 0.0);
-  spot.insert(QStringLiteral("thread_count"), parser.value(QStringLiteral("threads")).toInt());
+  const std::optional<QVariantMap> read = controller_bench::readSpot(
+      spotPath, parser.value(QStringLiteral("iterations")).toInt(), parser.value(QStringLiteral("threads")).toInt());
+  if (!read) return 2;
+  QVariantMap spot = *read;
 
   QTemporaryDir tmp;
   const QString project = parser.isSet(QStringLiteral("project"))

@@ -80,9 +80,11 @@ Item {
     readonly property bool runMissedTarget: !_running && _lastRunOutcome === "done"
                                             && controller.lastRunReachedTarget === false
     // The result the card shows was solved for another setup than the one
-    // summarised beside it, by the controller's comparison of the two.
+    // summarised beside it, by the controller's comparison of the two. Asked
+    // only while the page is shown: an opened project changes every field
+    // of the setup at once, and each change would ask again.
     readonly property bool resultOfAnotherSetup: {
-        if (!runComplete || _endedWithoutResult || typeof controller.resultSolvedFor !== "function")
+        if (!visible || !runComplete || _endedWithoutResult || typeof controller.resultSolvedFor !== "function")
             return false
         return controller.resultSolvedFor(solveConfigMap()) === "other"
     }
