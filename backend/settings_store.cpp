@@ -96,6 +96,9 @@ QVariantMap putStatus(const QString& group, const QVariantMap& values, const QSt
     if (put.isEmpty()) return ok();
     if (put == QLatin1String("write")) return problem(settings, what, writeProblem(settings.fileName()));
   }
+  // QSettings writes the file anew, and where the disk runs out of room
+  // meanwhile it puts the part it wrote in the file's place.
+  if (noRoomFor(settings.fileName())) return problem(settings, what, "full");
   for (auto it = values.cbegin(); it != values.cend(); ++it) settings.setValue(group + QLatin1Char('/') + it.key(), it.value());
   return syncStatus(settings, what);
 }

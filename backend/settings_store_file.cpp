@@ -163,12 +163,14 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
   if (threw) qWarning().noquote() << "Settings stores: the change threw:" << result.toString();
 
   const QString file = settings.fileName();
-  // Why a write failed, told from the room the changed texts need.
-  const auto failure = [&] {
-    qint64 changedBytes = 0;
-    for (const QString& text : changes) changedBytes += 2 * text.toUtf8().size();
-    return writeFailure(file, changedBytes);
+  // The room the changed texts may take in the file, and why a write
+  // failed, told from it.
+  const auto changedBytes = [&] {
+    qint64 total = 0;
+    for (const QString& text : changes) total += 2 * text.toUtf8().size();
+    return total;
   };
+  const auto failure = [&] { return writeFailure(file, changedBytes()); };
   if (!locked) {
     if (!changes.isEmpty()) return answer(false, failure(), path);
     return threw ? answer(false, QStringLiteral("work"), path)
@@ -183,6 +185,10 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
       lines.insert(putLines);
     }
     if (put == QLatin1String("fallback")) {
+      // QSettings writes the file anew, and where the disk runs out of room
+      // meanwhile it puts the part it wrote in the file's place: it is
+      // written only where the disk has room for it.
+      if (settings_store::noRoomFor(file, changedBytes())) return answer(false, QStringLiteral("full"), path);
       for (auto it = changes.cbegin(); it != changes.cend(); ++it) settings.setValue(it.key(), it.value());
       settings.sync();
       // A line QSettings cannot read (one without '=') is told only once the

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "app_controller_test_support.h"
+#include "backend/settings_ini_patch.h"
 #include "backend/settings_store.h"
 #include "backend/settings_store_file.h"
 
@@ -82,6 +83,8 @@ TEST_F(SettingsStoreTest, PermissionsOfAnOrdinaryUser) {
   EXPECT_EQ(c.saveUiSettings({{"darkMode", false}}), problem("appearance", "notWritable", file));
 
   ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+  // As another program leaves it: this process's QSettings reads it again.
+  settings_ini::moveTimeOn(file);
   ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::Permissions()));
   EXPECT_EQ(c.settingsStatus(), problem("startup", "unreadable", file));
   EXPECT_EQ(c.saveUiSettings({{"darkMode", false}}), problem("appearance", "unreadable", file));

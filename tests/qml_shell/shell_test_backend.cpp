@@ -89,7 +89,7 @@ QString SettingsSandbox::breakReads() {
   return QDir::toNativeSeparators(file);
 }
 
-QString SettingsSandbox::mountCopy(const char* size, bool fill) {
+QString SettingsSandbox::mountCopy(const char* size, bool fill, int leftBytes) {
   if (qEnvironmentVariableIsEmpty("VELMORA_TEST_OWN_MOUNTS")) return {};
   const QString root = scratch_ + QStringLiteral("/mount%1").arg(++mounts_);
   const QByteArray options = QByteArray("size=") + size;
@@ -106,11 +106,12 @@ QString SettingsSandbox::mountCopy(const char* size, bool fill) {
   if (fill && filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
     while (filler.write(QByteArray(4096, 'x')) > 0 || filler.write("x", 1) > 0) {
     }
+  if (fill && leftBytes > 0) filler.resize(qMax<qint64>(0, filler.size() - leftBytes));
   if (!fill && ::mount(nullptr, qPrintable(root), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) return {};
   return QSettings().fileName() == copy ? QDir::toNativeSeparators(copy) : QString();
 }
 
-QString SettingsSandbox::fullDisk() { return mountCopy("512k", true); }
+QString SettingsSandbox::fullDisk(int leftBytes) { return mountCopy("512k", true, leftBytes); }
 QString SettingsSandbox::readOnlyCopy() { return mountCopy("8m", false); }
 
 void SettingsSandbox::restore() { setSettingsPath(settingsDir().path()); }

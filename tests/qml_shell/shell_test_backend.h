@@ -45,8 +45,8 @@ void publishHostReport(QQmlEngine* engine);
 //
 // In a user and mount namespace of its own (VELMORA_TEST_OWN_MOUNTS set, see
 // the suite's CMakeLists), fullDisk() and readOnlyCopy() put a copy of the
-// settings file on a small file system filled to the last byte, or mounted
-// read-only, and return its path; "" in any other run.
+// settings file on a small file system filled to the last byte (but for
+// `leftBytes`), or mounted read-only, and return its path; "" in any other run.
 class SettingsSandbox : public QObject {
   Q_OBJECT
  public:
@@ -54,12 +54,12 @@ class SettingsSandbox : public QObject {
   ~SettingsSandbox() override;
   Q_INVOKABLE QString breakWrites();
   Q_INVOKABLE QString breakReads();
-  Q_INVOKABLE QString fullDisk();
+  Q_INVOKABLE QString fullDisk(int leftBytes = 0);
   Q_INVOKABLE QString readOnlyCopy();
   Q_INVOKABLE void restore();
 
  private:
-  QString mountCopy(const char* size, bool fill);
+  QString mountCopy(const char* size, bool fill, int leftBytes = 0);
 
   QString scratch_;
   int mounts_ = 0;

@@ -109,6 +109,42 @@ Item {
                      + " and is saved with your next change."])
         }
 
+        // A settings file edited by hand (blanks inside a section's brackets)
+        // is written anew by QSettings, which on a disk that runs out of room
+        // puts what it wrote by then in the file's place: on a disk with room
+        // for the locks but not for the file, the saves say the disk is full
+        // and the file stays whole.
+        function test_a_nearly_full_disk_keeps_a_file_edited_by_hand() {
+            var own = "file://" + appController.storeFile.fileName(), kept = appController.readTextFile(own).text || ""
+            var profiles = []
+            for (var i = 0; i < 800; ++i)
+                profiles.push({ id: "p" + i, name: "Profile " + i, createdAt: "", data: { starting_pot: i } })
+            stored.setValue("settings_profiles/profilesJson", JSON.stringify(profiles))
+            stored.sync()
+            var text = appController.readTextFile(own).text + "[ ui ]\ndarkMode=true\n"
+            compare(appController.saveTextFile(own, text).ok, true)
+            var path = settingsSandbox.fullDisk(16384)
+            stored.setValue("settings_profiles/profilesJson", "")
+            stored.sync()
+            compare(appController.saveTextFile(own, kept).ok, true)
+            if (path.length === 0)
+                skip("needs the suite's run with file systems of its own")
+            var shell = createTemporaryObject(shellComp, host)
+            shell.resetToNewProject()
+            shell.requestNavigate(1)
+            var setup = findChild(shell, "projectPage")
+            compare(setup.settingsProfiles.length, 800)
+            var note = saveProfile(setup, "Deep")
+            compare([note.shown, note.text.indexOf("is full") > 0], [true, true], note.text)
+            shell.requestNavigate(4)
+            var page = findChild(shell, "settingsPage")
+            waitForRendering(page)
+            mouseClick(findChild(page, "darkModeSwitch"))
+            mouseClick(findChild(page, "saveSettingsButton"))
+            verify(findChild(page, "settingsSaveError").text.indexOf("The disk that holds the file is full") > 0)
+            compare(appController.readTextFile("file://" + path).text, text)
+        }
+
         // Settings kept on a file system mounted read-only: the Setup page
         // reads its stores and, as long as nothing changes, writes nothing
         // and has nothing to say, however often it is shown: with overrides
