@@ -137,6 +137,17 @@ TEST(MemoryLimitsTest, TheControlGroupBoundsWhatASolveAndAnOpenAreOffered) {
                                            {"mountinfo", "40 30 0:33 /docker/ab12 @/mem rw - cgroup cgroup rw,memory\n"},
                                            {"mem/sub/memory.limit_in_bytes", num(2 * kGiB)},
                                            {"mem/sub/memory.usage_in_bytes", num(2 * kGiB - room)}}, room},
+      // A mount's source may be empty: its field is left blank between two blanks.
+      {"v1 mount with an empty source", {{"groups", "4:memory:/app\n"},
+                                         {"mountinfo", "33 30 0:30 / @/mem rw - cgroup  rw,memory\n"},
+                                         {"mem/app/memory.limit_in_bytes", num(kGiB)},
+                                         {"mem/app/memory.usage_in_bytes", num(kGiB - room)}}, room},
+      // Of two mounts of the hierarchy, the one that shows the group's ancestors is read.
+      {"v1 hierarchy mounted twice", {{"groups", "4:memory:/app/sub\n"},
+                                      {"mountinfo", "40 30 0:33 /app/sub @/sub rw - cgroup cgroup rw,memory\n"
+                                                    "41 30 0:33 / @/all rw - cgroup cgroup rw,memory\n"},
+                                      {"all/app/memory.limit_in_bytes", num(kGiB)},
+                                      {"all/app/memory.usage_in_bytes", num(kGiB - room)}}, room},
       {"v2 max", {{"groups", "0::/app\n"}, {"app/memory.max", "max\n"}, {"app/memory.current", "4096"}}, 0},
       {"v1 unlimited", {{"groups", "4:memory:/\n"}, {"memory/memory.limit_in_bytes", "9223372036854771712\n"},
                         {"memory/memory.usage_in_bytes", num(kGiB)}}, 0},
