@@ -134,21 +134,24 @@ QString AppController::effectiveAvailableMemoryText() const { return formatMemor
 void AppController::refreshAvailableMemory() {
   const velmora_platform::MemoryRoom room = velmora_platform::memoryRoom();
   const QString text = formatMemoryBytes(room.bytes);
-  const bool forProgram = room.bound == velmora_platform::MemoryBound::ControlGroup ||
-                          room.bound == velmora_platform::MemoryBound::AddressSpace;
   // What the address-space limit leaves decides how much of a need's
   // reserved address space counts (the need shown follows it below).
   m_addressSpaceRoomBytes = room.addressSpaceBytes;
-  if (room.bytes == m_systemAvailableMemoryBytes && text == m_systemAvailableMemoryText &&
-      forProgram == m_memoryLimitedForProgram) {
-    showRequiredFigure();
-    return;
+  m_memoryBoundIsProgram = room.bound == velmora_platform::MemoryBound::ControlGroup ||
+                           room.bound == velmora_platform::MemoryBound::AddressSpace;
+  if (room.bytes != m_systemAvailableMemoryBytes || text != m_systemAvailableMemoryText) {
+    m_systemAvailableMemoryBytes = room.bytes;
+    m_systemAvailableMemoryText = text;
+    emit systemMemoryChanged();
   }
-  m_systemAvailableMemoryBytes = room.bytes;
-  m_systemAvailableMemoryText = text;
-  m_memoryLimitedForProgram = forProgram;
-  emit systemMemoryChanged();
   showRequiredFigure();
+}
+
+bool AppController::memoryBoundIsProgramsFor(const solve_room::Need& need) const {
+  // Where the address space's reservations are what does not fit, the bound
+  // is the program's own too, even with less free on the machine.
+  return m_memoryBoundIsProgram ||
+         solve_room::addressShare(need.reservedAddressBytes, m_systemAvailableMemoryBytes, m_addressSpaceRoomBytes) > 0;
 }
 
 // ---------------------------------------------------------------------------

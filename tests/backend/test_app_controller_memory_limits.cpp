@@ -10,7 +10,6 @@
 
 #include "app_controller_test_support.h"
 #include "backend/platform/memory_limits.h"
-#include "backend/project_file_loader.h"
 #include "backend/platform/system_info.h"
 #include "backend/project_file_loader.h"
 #include "backend/solve_room.h"
@@ -252,6 +251,14 @@ TEST(MemoryLimitsTest, TheAddressSpaceLimitBoundsWhatASolveAndAnOpenAreOffered) 
   EXPECT_EQ(startOutcome(c, small), kSolveRefusedForProgram);
   EXPECT_TRUE(c.memoryLimitedForProgram());
   EXPECT_GT(c.solveRequiredMemoryBytes(), need.totalBytes());  // the reservation is shown in the figure
+  // The same where the machine has a little less free than the address space
+  // leaves: its reservation is still what does not fit.
+  const quint64 machineFree = (velmora_platform::addressSpaceHeadroomBytes().value_or(0) - 64 * kMiB) / 1024;
+  layOut(dir.filePath("machine"), {{"groups", ""}, {"meminfo", "MemAvailable: " + num(machineFree) + " kB\n"}});
+  EXPECT_EQ(startOutcome(c, small), kSolveRefusedForProgram);
+  EXPECT_EQ(c.systemAvailableMemoryBytes(), machineFree * 1024);
+  EXPECT_TRUE(c.memoryLimitedForProgram());
+  layOut(dir.filePath("none"), {});
   ASSERT_TRUE(leaveAddressSpace(need.totalBytes() + need.reservedAddressBytes + 64 * kMiB));
   EXPECT_EQ(startOutcome(c, small), "Done");
   const QUrl saved = QUrl::fromLocalFile(dir.filePath("small.velmoraproj"));
