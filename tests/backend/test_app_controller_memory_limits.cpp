@@ -286,7 +286,9 @@ TEST(MemoryLimitsTest, TheAddressSpaceLimitBoundsWhatASolveAndAnOpenAreOffered) 
   const std::string opened = openError(c, project);
   const quint64 offered = c.systemAvailableMemoryBytes();
   EXPECT_GT(offered, 0u);
-  EXPECT_LE(offered, kGiB);  // what the limit leaves, less what the process took since
+  // What the limit leaves, less what the process took since (or more by the
+  // stacks of threads that ended since).
+  EXPECT_LE(offered, kGiB + 128 * kMiB);
   EXPECT_EQ(opened, openRefusal(estimate, offered));
 }
 
