@@ -121,6 +121,14 @@ QString AppController::formatMemoryBytes(quint64 bytes) {
   return QStringLiteral("%1 GB").arg(QString::number(gib, 'f', decimals));
 }
 
+std::pair<QString, QString> AppController::formatMemoryFigures(quint64 needed, quint64 available) {
+  std::pair<QString, QString> figures{formatMemoryBytes(needed), formatMemoryBytes(available)};
+  if (figures.first != figures.second || needed == available) return figures;
+  constexpr quint64 kMiB = quint64(1) << 20;
+  const auto mib = [](quint64 bytes) { return QStringLiteral("%1 MB").arg(bytes / kMiB + (bytes % kMiB >= kMiB / 2)); };
+  return {mib(needed), mib(available)};
+}
+
 quint64 AppController::effectiveAvailableMemoryBytes() const {
   const quint64 maxValue = std::numeric_limits<quint64>::max();
   quint64 sum = m_systemAvailableMemoryBytes;

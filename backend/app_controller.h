@@ -240,6 +240,9 @@ class AppController : public QObject {
   // --- helpers shared with the tests ---
   // "%1 GB" in units of 2^30 (one decimal below 10, none from 10), "—" for 0.
   static QString formatMemoryBytes(quint64 bytes);
+  // What a refusal needs and what is available, as formatMemoryBytes words
+  // them, or to the megabyte ("1444 MB") where that words both alike.
+  static std::pair<QString, QString> formatMemoryFigures(quint64 needed, quint64 available);
   // Reads an environment flag; `present` tells whether the variable is set and non-empty.
   static bool envFlag(const char* name, bool& present);
   // Board text with blanks removed and invalid card pairs skipped ("ah ks qd" -> "AhKsQd").

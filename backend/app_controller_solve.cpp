@@ -389,8 +389,7 @@ bool AppController::memoryFits(const solve_room::Need& need, StatusWording& refu
     return false;
   }
   // The solve alone would fit: what follows it does not.
-  const QString needed = formatMemoryBytes(requiredFigure(need));
-  const QString offered = formatMemoryBytes(available);
+  const auto [needed, offered] = formatMemoryFigures(requiredFigure(need), available);
   refusal = [forProgram, needed, offered] {
     const QString text = forProgram
                              ? tr("Not enough RAM to solve this spot and keep its result: solving it, looking at the "

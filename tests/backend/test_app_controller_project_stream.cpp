@@ -446,10 +446,9 @@ TEST_F(ProjectStreamTest, RunningOutOfMemoryWhileSavingOrOpeningIsToldAsSuch) {
 
   const QString opened = s.loadProject(url(path("locks.velmoraproj"))).value("error").toString();
   const quint64 toOpen = project_file::memoryToOpen(QFileInfo(path("locks.velmoraproj")).size());
-  EXPECT_EQ(opened.toStdString(), QStringLiteral("Not enough RAM (opening it needs about %1, %2 available)")
-                                      .arg(AppController::formatMemoryBytes(toOpen),
-                                           AppController::formatMemoryBytes(s.systemAvailableMemoryBytes()))
-                                      .toStdString());
+  const auto [needed, offered] = AppController::formatMemoryFigures(toOpen, s.systemAvailableMemoryBytes());
+  EXPECT_EQ(opened.toStdString(),
+            QStringLiteral("Not enough RAM (opening it needs about %1, %2 available)").arg(needed, offered).toStdString());
   QSignalSpy openedSpy(&s, &AppController::projectOpened);
   s.openProject(url(path("locks.velmoraproj")));
   ASSERT_TRUE(waitFor([&] { return openedSpy.count() == 1; }, 60000));
