@@ -21,7 +21,6 @@ namespace {
 
 constexpr quint64 kMiB = quint64(1) << 20;
 constexpr quint64 kGiB = quint64(1) << 30;
-const std::string kSolveRefused = "Not enough RAM to solve (after clearing previous results)";
 const std::string kSolveRefusedForProgram =
     "Not enough RAM available to this program to solve (after clearing previous results)";
 
