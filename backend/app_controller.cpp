@@ -121,6 +121,14 @@ QString AppController::formatMemoryBytes(quint64 bytes) {
   return QStringLiteral("%1 GB").arg(QString::number(gib, 'f', decimals));
 }
 
+std::pair<QString, QString> AppController::formatMemoryFigures(quint64 needed, quint64 available) {
+  std::pair<QString, QString> figures{formatMemoryBytes(needed), formatMemoryBytes(available)};
+  if (figures.first != figures.second || needed == available) return figures;
+  constexpr quint64 kMiB = quint64(1) << 20;
+  const auto mib = [](quint64 bytes) { return QStringLiteral("%1 MB").arg(bytes / kMiB + (bytes % kMiB >= kMiB / 2)); };
+  return {mib(needed), mib(available)};
+}
+
 quint64 AppController::effectiveAvailableMemoryBytes() const {
   const quint64 maxValue = std::numeric_limits<quint64>::max();
   quint64 sum = m_systemAvailableMemoryBytes;
@@ -134,21 +142,24 @@ QString AppController::effectiveAvailableMemoryText() const { return formatMemor
 void AppController::refreshAvailableMemory() {
   const velmora_platform::MemoryRoom room = velmora_platform::memoryRoom();
   const QString text = formatMemoryBytes(room.bytes);
-  const bool forProgram = room.bound == velmora_platform::MemoryBound::ControlGroup ||
-                          room.bound == velmora_platform::MemoryBound::AddressSpace;
   // What the address-space limit leaves decides how much of a need's
   // reserved address space counts (the need shown follows it below).
   m_addressSpaceRoomBytes = room.addressSpaceBytes;
-  if (room.bytes == m_systemAvailableMemoryBytes && text == m_systemAvailableMemoryText &&
-      forProgram == m_memoryLimitedForProgram) {
-    showRequiredFigure();
-    return;
+  m_memoryBoundIsProgram = room.bound == velmora_platform::MemoryBound::ControlGroup ||
+                           room.bound == velmora_platform::MemoryBound::AddressSpace;
+  if (room.bytes != m_systemAvailableMemoryBytes || text != m_systemAvailableMemoryText) {
+    m_systemAvailableMemoryBytes = room.bytes;
+    m_systemAvailableMemoryText = text;
+    emit systemMemoryChanged();
   }
-  m_systemAvailableMemoryBytes = room.bytes;
-  m_systemAvailableMemoryText = text;
-  m_memoryLimitedForProgram = forProgram;
-  emit systemMemoryChanged();
   showRequiredFigure();
+}
+
+bool AppController::memoryBoundIsProgramsFor(const solve_room::Need& need) const {
+  // Where the address space's reservations are what does not fit, the bound
+  // is the program's own too, even with less free on the machine.
+  return m_memoryBoundIsProgram ||
+         solve_room::addressShare(need.reservedAddressBytes, m_systemAvailableMemoryBytes, m_addressSpaceRoomBytes) > 0;
 }
 
 // ---------------------------------------------------------------------------

@@ -59,8 +59,8 @@ class AppController : public QObject {
   Q_PROPERTY(quint64 systemAvailableMemoryBytes READ systemAvailableMemoryBytes NOTIFY systemMemoryChanged)
   Q_PROPERTY(QString effectiveAvailableMemoryText READ effectiveAvailableMemoryText NOTIFY systemMemoryChanged)
   Q_PROPERTY(quint64 effectiveAvailableMemoryBytes READ effectiveAvailableMemoryBytes NOTIFY systemMemoryChanged)
-  // The memory offered is bounded by this program's own limits (its control
-  // group's, or its address space's), not by what the machine has free.
+  // What bounds the shown spot's need is this program's own limit (its
+  // control group's, or its address space's), not what the machine has free.
   Q_PROPERTY(bool memoryLimitedForProgram READ memoryLimitedForProgram NOTIFY systemMemoryChanged)
   Q_PROPERTY(QString solveRequiredMemoryText READ solveRequiredMemoryText NOTIFY solveRequiredMemoryChanged)
   Q_PROPERTY(quint64 solveRequiredMemoryBytes READ solveRequiredMemoryBytes NOTIFY solveRequiredMemoryChanged)
@@ -240,6 +240,9 @@ class AppController : public QObject {
   // --- helpers shared with the tests ---
   // "%1 GB" in units of 2^30 (one decimal below 10, none from 10), "—" for 0.
   static QString formatMemoryBytes(quint64 bytes);
+  // What a refusal needs and what is available, as formatMemoryBytes words
+  // them, or to the megabyte ("1444 MB") where that words both alike.
+  static std::pair<QString, QString> formatMemoryFigures(quint64 needed, quint64 available);
   // Reads an environment flag; `present` tells whether the variable is set and non-empty.
   static bool envFlag(const char* name, bool& present);
   // Board text with blanks removed and invalid card pairs skipped ("ah ks qd" -> "AhKsQd").
@@ -318,6 +321,10 @@ class AppController : public QObject {
   quint64 requiredFigure(const solve_room::Need& need) const;
   // Shows the published need again against the memory figures as they stand.
   void showRequiredFigure();
+  // Whether what bounds `need` is this program's own limit: the least bound
+  // is its control group's or its address space's, or the address space
+  // leaves too little for what the need reserves.
+  bool memoryBoundIsProgramsFor(const solve_room::Need& need) const;
 
   // The status line, kept in parts: `wording` gives it in the language of
   // the moment and words it again whenever the language changes.
@@ -463,7 +470,8 @@ class AppController : public QObject {
   quint64 m_systemMemoryBytes = 0;
   quint64 m_systemAvailableMemoryBytes = 0;
   std::optional<quint64> m_addressSpaceRoomBytes;  // what the address-space limit leaves; none without one
-  bool m_memoryLimitedForProgram = false;
+  bool m_memoryBoundIsProgram = false;     // the least bound is the control group's or the address space's
+  bool m_memoryLimitedForProgram = false;  // memoryBoundIsProgramsFor(m_solveNeed)
   QTimer m_memoryRefreshTimer;
   QString m_solveRequiredMemoryText;
   quint64 m_solveRequiredMemoryBytes = 0;  // requiredFigure(m_solveNeed)

@@ -201,6 +201,10 @@ quint64 AppController::requiredFigure(const solve_room::Need& need) const {
 }
 
 void AppController::showRequiredFigure() {
+  if (const bool forProgram = memoryBoundIsProgramsFor(m_solveNeed); forProgram != m_memoryLimitedForProgram) {
+    m_memoryLimitedForProgram = forProgram;
+    emit systemMemoryChanged();
+  }
   const quint64 bytes = requiredFigure(m_solveNeed);
   const QString text = memoryLineText(bytes, m_memoryLine.get());
   if (bytes == m_solveRequiredMemoryBytes && text == m_solveRequiredMemoryText) return;

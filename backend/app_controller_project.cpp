@@ -196,10 +196,11 @@ QVariantMap AppController::loadFailure(const project_file::LoadedProject& loaded
                        project_fault_text::plainNumber(bad.minimum), project_fault_text::plainNumber(bad.maximum));
       break;
     }
-    case Failure::NotEnoughMemory:
-      error = tr("Not enough RAM (opening it needs about %1, %2 available)")
-                  .arg(formatMemoryBytes(loaded.neededBytes), formatMemoryBytes(loaded.availableBytes));
+    case Failure::NotEnoughMemory: {
+      const auto [needed, available] = formatMemoryFigures(loaded.neededBytes, loaded.availableBytes);
+      error = tr("Not enough RAM (opening it needs about %1, %2 available)").arg(needed, available);
       break;
+    }
     case Failure::Cancelled: error = tr("Opening the project was cancelled"); break;
   }
   if (loaded.failure == Failure::Damaged) qWarning() << "loadProject:" << path << "is damaged:" << loaded.detail;

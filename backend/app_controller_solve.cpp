@@ -376,12 +376,8 @@ bool AppController::memoryFits(const solve_room::Need& need, StatusWording& refu
   m_release.drain();
   if (fitsNow()) return true;
 
-  // Where the address space's reservations are what does not fit, the bound
-  // is the program's own too.
   const quint64 available = m_systemAvailableMemoryBytes;
-  const bool forProgram =
-      m_memoryLimitedForProgram ||
-      solve_room::addressShare(need.reservedAddressBytes, available, m_addressSpaceRoomBytes) > 0;
+  const bool forProgram = memoryBoundIsProgramsFor(need);
   solve_room::Need solveAlone;
   solveAlone.solveBytes = need.solveBytes;
   solveAlone.reservedAddressBytes = need.reservedAddressBytes;
@@ -393,8 +389,7 @@ bool AppController::memoryFits(const solve_room::Need& need, StatusWording& refu
     return false;
   }
   // The solve alone would fit: what follows it does not.
-  const QString needed = formatMemoryBytes(requiredFigure(need));
-  const QString offered = formatMemoryBytes(available);
+  const auto [needed, offered] = formatMemoryFigures(requiredFigure(need), available);
   refusal = [forProgram, needed, offered] {
     const QString text = forProgram
                              ? tr("Not enough RAM to solve this spot and keep its result: solving it, looking at the "

@@ -149,49 +149,66 @@ std::string unescapeMountField(const std::string& field) {
   return out;
 }
 
-// The control-group mounts of the mount table: "cgroup2" ones with an empty
-// controller, v1 ones ("cgroup") whose super options name `controller`.
-// Each line: id, parent, device, root, mount point, options, optional
-// fields, "-", file-system type, source, super options.
-std::vector<GroupMount> groupMounts(const std::string& mountInfo, const char* controller) {
-  std::vector<GroupMount> out;
+// The blank-separated fields of a mount-table line, an empty one kept (a
+// mount's source may be empty: "cgroup  rw,memory").
+std::vector<std::string> mountFields(const std::string& text) {
+  std::vector<std::string> out;
+  std::size_t from = 0;
+  while (true) {
+    const std::size_t blank = text.find(' ', from);
+    out.push_back(text.substr(from, blank == std::string::npos ? std::string::npos : blank - from));
+    if (blank == std::string::npos) return out;
+    from = blank + 1;
+  }
+}
+
+// The control-group mounts of the mount table: "cgroup2" ones (`unified`)
+// and v1 ones ("cgroup") whose super options name the memory controller
+// (`memory`). Each line: id, parent, device, root, mount point, options,
+// optional fields, "-", file-system type, source, super options.
+struct GroupMounts {
+  std::vector<GroupMount> unified;
+  std::vector<GroupMount> memory;
+};
+GroupMounts groupMounts(const std::string& mountInfo) {
+  GroupMounts out;
   if (mountInfo.empty()) return out;
   std::ifstream in(mountInfo);
   std::string line;
   while (std::getline(in, line)) {
     const std::size_t dash = line.find(" - ");
     if (dash == std::string::npos) continue;
-    std::istringstream head(line.substr(0, dash));
-    std::istringstream tail(line.substr(dash + 3));
-    std::string id, parent, device, root, point, type, source, superOptions;
-    if (!(head >> id >> parent >> device >> root >> point) || !(tail >> type >> source >> superOptions)) continue;
-    const bool wanted = controller == nullptr ? type == "cgroup2"
-                                              : type == "cgroup" && listsController(superOptions, controller);
-    if (wanted) out.push_back({unescapeMountField(root), unescapeMountField(point)});
+    const std::vector<std::string> head = mountFields(line.substr(0, dash));
+    const std::vector<std::string> tail = mountFields(line.substr(dash + 3));
+    if (head.size() < 5 || tail.size() < 3) continue;
+    const std::string& type = tail[0];
+    std::vector<GroupMount>* list = type == "cgroup2"                                       ? &out.unified
+                                    : type == "cgroup" && listsController(tail[2], "memory") ? &out.memory
+                                                                                            : nullptr;
+    if (list != nullptr) list->push_back({unescapeMountField(head[3]), unescapeMountField(head[4])});
   }
   return out;
 }
 
 // The folder and the group path below it where `group` is read: under the
-// mount whose root holds the group (the deepest), else under the first
-// mount, the group's walk then passing over the folders it cannot see.
-// Empty without a mount.
+// mount whose root holds the group, the shallowest (it shows the most of
+// the group's ancestors), else under the first mount, the group's walk then
+// passing over the folders it cannot see. Empty without a mount.
 std::optional<std::pair<std::string, std::string>> mountedGroup(const std::vector<GroupMount>& mounts,
                                                                 const std::string& group) {
-  const GroupMount* best = nullptr;
-  std::string below;
+  std::optional<std::pair<std::string, std::string>> best;
+  std::size_t bestRoot = 0;
   for (const GroupMount& m : mounts) {
     const std::string root = m.root == "/" ? std::string() : m.root;
     const bool holds = group.compare(0, root.size(), root) == 0 &&
                        (group.size() == root.size() || group[root.size()] == '/');
-    if (holds && (best == nullptr || root.size() > (best->root == "/" ? 0 : best->root.size()))) {
-      best = &m;
-      below = group.substr(root.size());
+    if (holds && (!best || root.size() < bestRoot)) {
+      best = std::make_pair(m.point, group.substr(root.size()));
+      bestRoot = root.size();
     }
   }
-  if (best != nullptr) return std::make_pair(best->point, below);
-  if (!mounts.empty()) return std::make_pair(mounts.front().point, group);
-  return std::nullopt;
+  if (!best && !mounts.empty()) best = std::make_pair(mounts.front().point, group);
+  return best;
 }
 
 }  // namespace
@@ -213,8 +230,7 @@ std::optional<std::uint64_t> controlGroupHeadroomBytes() {
     self = selfGroupsFile();
     mountInfo = mountInfoFile();
   }
-  const std::vector<GroupMount> unifiedMounts = groupMounts(mountInfo, nullptr);
-  const std::vector<GroupMount> memoryMounts = groupMounts(mountInfo, "memory");
+  const GroupMounts mounts = groupMounts(mountInfo);
   std::ifstream in(self);
   std::optional<std::uint64_t> least;
   std::string line;
@@ -230,10 +246,10 @@ std::optional<std::uint64_t> controlGroupHeadroomBytes() {
     if (group.empty() || group.front() != '/') continue;
     std::optional<std::uint64_t> room;
     if (id == "0" && controllers.empty()) {
-      const auto mounted = mountedGroup(unifiedMounts, group);
+      const auto mounted = mountedGroup(mounts.unified, group);
       room = mounted ? headroomUnder(mounted->first, mounted->second, kV2Files) : headroomUnder(root, group, kV2Files);
     } else if (listsController(controllers, "memory")) {
-      const auto mounted = mountedGroup(memoryMounts, group);
+      const auto mounted = mountedGroup(mounts.memory, group);
       room = mounted ? headroomUnder(mounted->first, mounted->second, kV1Files)
                      : headroomUnder(root + "/memory", group, kV1Files);
     }

@@ -15,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include "app_controller_test_support.h"
-#include "backend/platform/memory_limits.h"
 #include "backend/solve_room.h"
 #include "session/memory_estimate.h"
 
@@ -25,15 +24,7 @@ namespace {
 
 class SolveControlTest : public ::testing::Test {
  protected:
-  // The machine's free memory bounds these solves, whatever control group
-  // the tests run in.
-  void SetUp() override {
-    clearSettings();
-    velmora_platform::setControlGroupPaths("/nonexistent", "/nonexistent/groups");
-  }
-  void TearDown() override {
-    velmora_platform::setControlGroupPaths("/sys/fs/cgroup", "/proc/self/cgroup", "/proc/self/mountinfo");
-  }
+  void SetUp() override { clearSettings(); }
 
   // Starts a solve and waits for its final report.
   static void solve(AppController& c, const QVariantMap& cfg) {
