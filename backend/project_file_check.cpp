@@ -259,12 +259,19 @@ class Checker {
     return d <= most * (1.0 + 1e-6) ? Fault() : outOfRange(part, node, row, QStringLiteral("combos"), d, 0.0, most);
   }
 
-  // Runs `check(node, answer)` over one cache's entries of nodes in the tree.
+  // Runs `check(node, answer)` over one cache's entries of nodes in the
+  // tree, node by node: a file with more than one fault is refused for the
+  // same one every time (a hash's order differs from run to run).
   template <class Cache, class Check>
   Fault eachEntry(const Cache& cache, Check check) const {
+    std::vector<int> nodes;
+    nodes.reserve(static_cast<std::size_t>(cache.size()));
     for (auto it = cache.cbegin(); it != cache.cend(); ++it) {
-      if (it.key() < 0 || it.key() >= m_tree->nodeCount()) continue;
-      if (Fault f = check(it.key(), m_tree->actionCount(it.key()), it.value())) return f;
+      if (it.key() >= 0 && it.key() < m_tree->nodeCount()) nodes.push_back(it.key());
+    }
+    std::sort(nodes.begin(), nodes.end());
+    for (const int node : nodes) {
+      if (Fault f = check(node, m_tree->actionCount(node), *cache.constFind(node))) return f;
     }
     return Fault();
   }
