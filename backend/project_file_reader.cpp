@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -225,11 +226,14 @@ Record::Record(std::span<const QLatin1StringView> keys, std::span<const QJsonVal
     : fault(f), m_keys(keys), m_values(values) {}
 
 QJsonValue Record::value(const char* key) const {
-  const QLatin1StringView name(key);
+  const qsizetype size = static_cast<qsizetype>(std::strlen(key));
+  // The picked keys are compared by hand: a file holds millions of records.
   for (std::size_t i = 0; i < m_keys.size(); ++i) {
-    if (m_keys[i] == name) return m_values[i];
+    if (m_keys[i].size() == size && std::memcmp(m_keys[i].data(), key, static_cast<std::size_t>(size)) == 0) {
+      return m_values[i];
+    }
   }
-  return m_keys.empty() ? m_record.value(name) : QJsonValue(QJsonValue::Undefined);
+  return m_keys.empty() ? m_record.value(QLatin1StringView(key, size)) : QJsonValue(QJsonValue::Undefined);
 }
 
 QString Record::text(const char* key) {
@@ -238,14 +242,16 @@ QString Record::text(const char* key) {
 }
 
 QString Record::choice(const char* key, std::initializer_list<const char*> choices) {
-  const QString t = text(key);
-  if (fault || !has(key)) return t;
+  const QJsonValue v = value(key);
+  if (v.isUndefined()) return QString();
+  const QString t = checkedText(v, QLatin1StringView(key), fault);
+  if (fault) return t;
   for (const char* c : choices) {
-    if (t == QLatin1String(c)) return t;
+    if (t == QLatin1StringView(c)) return t;
   }
   QStringList allowed;
   for (const char* c : choices) allowed.append(QLatin1Char('"') + QLatin1String(c) + QLatin1Char('"'));
-  noteType(fault, QLatin1StringView(key), value(key), Expected::OneOf);
+  noteType(fault, QLatin1StringView(key), v, Expected::OneOf);
   fault.choices = allowed.join(QStringLiteral(", "));
   return QString();
 }
