@@ -359,9 +359,15 @@ QJsonValue JsonStreamReader::readValue() {
     m_capturing = false;
     throw;
   }
+  // Only a value with a hidden key needs its text: the part of it still in
+  // the buffer is not copied otherwise.
+  if (!m_hiddenSeen) {
+    m_capturing = false;
+    m_captured.clear();
+    return value;
+  }
   keepCaptured();
   m_capturing = false;
-  if (!m_hiddenSeen) return value;
   m_captured.prepend('[').append(']');
   const QJsonDocument document = QJsonDocument::fromJson(m_captured);
   if (!document.isArray()) fail();

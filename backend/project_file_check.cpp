@@ -1,5 +1,6 @@
 #include "backend/project_file_check.h"
 
+#include <QAnyStringView>
 #include <QDebug>
 #include <QRegularExpression>
 
@@ -228,10 +229,12 @@ class Checker {
   // --- saved answers ---
 
   // A per-action list of a saved answer: one entry per action of the node.
-  static Fault perAction(Part part, int node, int row, const QString& key, const QVariant& list, int actions) {
+  // (The keys are views, made texts only for a fault: the checks run over
+  // millions of rows.)
+  static Fault perAction(Part part, int node, int row, QAnyStringView key, const QVariant& list, int actions) {
     const qsizetype size = list.toList().size();
     if (size == actions) return Fault();
-    Fault f = fault(Problem::CountDiffers, part, node, row, key, QString::number(size));
+    Fault f = fault(Problem::CountDiffers, part, node, row, key.toString(), QString::number(size));
     f.count = actions;
     return f;
   }
@@ -245,9 +248,9 @@ class Checker {
     return Fault();
   }
 
-  Fault chips(Part part, int node, int row, const QString& key, const QVariant& v) const {
+  Fault chips(Part part, int node, int row, QAnyStringView key, const QVariant& v) const {
     const double d = v.toDouble();
-    return chipsFit(d, m_spot) ? Fault() : outOfRange(part, node, row, key, d, -m_spot.money, m_spot.money);
+    return chipsFit(d, m_spot) ? Fault() : outOfRange(part, node, row, key.toString(), d, -m_spot.money, m_spot.money);
   }
 
   Fault combos(Part part, int node, int row, const QVariant& v) const {
@@ -256,12 +259,19 @@ class Checker {
     return d <= most * (1.0 + 1e-6) ? Fault() : outOfRange(part, node, row, QStringLiteral("combos"), d, 0.0, most);
   }
 
-  // Runs `check(node, answer)` over one cache's entries of nodes in the tree.
+  // Runs `check(node, answer)` over one cache's entries of nodes in the
+  // tree, node by node: a file with more than one fault is refused for the
+  // same one every time (a hash's order differs from run to run).
   template <class Cache, class Check>
   Fault eachEntry(const Cache& cache, Check check) const {
+    std::vector<int> nodes;
+    nodes.reserve(static_cast<std::size_t>(cache.size()));
     for (auto it = cache.cbegin(); it != cache.cend(); ++it) {
-      if (it.key() < 0 || it.key() >= m_tree->nodeCount()) continue;
-      if (Fault f = check(it.key(), m_tree->actionCount(it.key()), it.value())) return f;
+      if (it.key() >= 0 && it.key() < m_tree->nodeCount()) nodes.push_back(it.key());
+    }
+    std::sort(nodes.begin(), nodes.end());
+    for (const int node : nodes) {
+      if (Fault f = check(node, m_tree->actionCount(node), *cache.constFind(node))) return f;
     }
     return Fault();
   }
@@ -269,10 +279,8 @@ class Checker {
   Fault checkCaches() const {
     const SavedQueryCaches& caches = m_loaded.caches;
     const auto strategy = [&](int node, int actions, const QVariantMap& s) -> Fault {
-      for (const char* key : {"actionNames", "actionTypeList"}) {
-        if (Fault f = perAction(Part::Strategy, node, -1, QLatin1String(key), s.value(QLatin1String(key)), actions)) {
-          return f;
-        }
+      for (const QString& key : {QStringLiteral("actionNames"), QStringLiteral("actionTypeList")}) {
+        if (Fault f = perAction(Part::Strategy, node, -1, key, s.value(key), actions)) return f;
       }
       const QVariantMap probs = s.value(QStringLiteral("actionProbs")).toMap();
       for (auto it = probs.cbegin(); it != probs.cend(); ++it) {
@@ -299,14 +307,13 @@ class Checker {
         const int r = static_cast<int>(i);
         if (Fault f = cards(Part::Combos, node, r, row)) return f;
         if (Fault f = chips(Part::Combos, node, r, QStringLiteral("ev"), row.value(QStringLiteral("ev")))) return f;
-        for (const char* key : {"actionProbs", "actionEvs"}) {
-          if (Fault f = perAction(Part::Combos, node, r, QLatin1String(key), row.value(QLatin1String(key)), actions)) {
-            return f;
-          }
+        for (const QString& key : {QStringLiteral("actionProbs"), QStringLiteral("actionEvs")}) {
+          if (Fault f = perAction(Part::Combos, node, r, key, row.value(key), actions)) return f;
         }
         const QVariantList evs = row.value(QStringLiteral("actionEvs")).toList();
         for (qsizetype a = 0; a < evs.size(); ++a) {
-          if (Fault f = chips(Part::Combos, node, r, QStringLiteral("actionEvs[%1]").arg(a), evs.at(a))) return f;
+          if (chipsFit(evs.at(a).toDouble(), m_spot)) continue;
+          return chips(Part::Combos, node, r, QStringLiteral("actionEvs[%1]").arg(a), evs.at(a));
         }
       }
       return Fault();

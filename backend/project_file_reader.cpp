@@ -1,11 +1,13 @@
 #include "backend/project_file_reader.h"
 
+#include <QAnyStringView>
 #include <QJsonArray>
 #include <QVariant>
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -24,27 +26,29 @@ constexpr double kAllCombos = 1326.0;
 using Problem = Fault::Problem;
 using Expected = Fault::Expected;
 
-void noteType(Fault& fault, const QString& key, const QJsonValue& v, Expected expected) {
+// The key is a view, made a text only for a fault: the checks run over
+// millions of values.
+void noteType(Fault& fault, QAnyStringView key, const QJsonValue& v, Expected expected) {
   if (fault) return;
   fault.problem = Problem::WrongType;
-  fault.key = key;
+  fault.key = key.toString();
   fault.value = Fault::jsonText(v);
   fault.expected = expected;
 }
 
-void noteRange(Fault& fault, const QString& key, const QJsonValue& v, double minimum, double maximum) {
+void noteRange(Fault& fault, QAnyStringView key, const QJsonValue& v, double minimum, double maximum) {
   if (fault) return;
   fault.problem = Problem::OutOfRange;
-  fault.key = key;
+  fault.key = key.toString();
   fault.value = Fault::jsonText(v);
   fault.minimum = minimum;
   fault.maximum = maximum;
 }
 
-void noteMissing(Fault& fault, const QString& key) {
+void noteMissing(Fault& fault, QAnyStringView key) {
   if (fault) return;
   fault.problem = Problem::Missing;
-  fault.key = key;
+  fault.key = key.toString();
 }
 
 bool within(double d, double minimum, double maximum) {
@@ -53,7 +57,7 @@ bool within(double d, double minimum, double maximum) {
 }
 
 // `v` as a number from `minimum` to `maximum`, null as NaN where allowed.
-double checkedNumber(const QJsonValue& v, const QString& key, double minimum, double maximum, bool nullable,
+double checkedNumber(const QJsonValue& v, QAnyStringView key, double minimum, double maximum, bool nullable,
                      Fault& fault) {
   if (v.isNull() && nullable) return kNoValue;
   if (!v.isDouble()) {
@@ -68,7 +72,7 @@ double checkedNumber(const QJsonValue& v, const QString& key, double minimum, do
   return d;
 }
 
-QString checkedText(const QJsonValue& v, const QString& key, Fault& fault) {
+QString checkedText(const QJsonValue& v, QAnyStringView key, Fault& fault) {
   if (!v.isString()) noteType(fault, key, v, Expected::Text);
   return v.toString();
 }
@@ -148,12 +152,12 @@ void readCards(Record& r, QVariantMap& out) {
   static const QString names[2] = {QStringLiteral("c1"), QStringLiteral("c2")};
   for (int i = 0; i < 2 && !r.fault; ++i) {
     if (!r.has(keys[i])) {
-      noteMissing(r.fault, QLatin1String(keys[i]));
+      noteMissing(r.fault, QLatin1StringView(keys[i]));
       break;
     }
     const QString card = r.text(keys[i]);
     codes[i] = cardCode(card);
-    if (!r.fault && codes[i] < 0) noteType(r.fault, QLatin1String(keys[i]), r.value(keys[i]), Expected::Card);
+    if (!r.fault && codes[i] < 0) noteType(r.fault, QLatin1StringView(keys[i]), r.value(keys[i]), Expected::Card);
     out.insert(names[i], card);
   }
   if (!r.fault && codes[0] == codes[1]) {
@@ -207,7 +211,7 @@ Fault wrongKindOfPart(const char* key, const QJsonValue& v, Fault::Expected kind
   Fault fault;
   const bool fits = v.isUndefined() || (kind == Expected::Object && v.isObject()) ||
                     (kind == Expected::List && v.isArray()) || (kind == Expected::Flag && v.isBool());
-  if (!fits) noteType(fault, QLatin1String(key), v, kind);
+  if (!fits) noteType(fault, QLatin1StringView(key), v, kind);
   return fault;
 }
 
@@ -222,27 +226,32 @@ Record::Record(std::span<const QLatin1StringView> keys, std::span<const QJsonVal
     : fault(f), m_keys(keys), m_values(values) {}
 
 QJsonValue Record::value(const char* key) const {
-  const QLatin1StringView name(key);
+  const qsizetype size = static_cast<qsizetype>(std::strlen(key));
+  // The picked keys are compared by hand: a file holds millions of records.
   for (std::size_t i = 0; i < m_keys.size(); ++i) {
-    if (m_keys[i] == name) return m_values[i];
+    if (m_keys[i].size() == size && std::memcmp(m_keys[i].data(), key, static_cast<std::size_t>(size)) == 0) {
+      return m_values[i];
+    }
   }
-  return m_keys.empty() ? m_record.value(name) : QJsonValue(QJsonValue::Undefined);
+  return m_keys.empty() ? m_record.value(QLatin1StringView(key, size)) : QJsonValue(QJsonValue::Undefined);
 }
 
 QString Record::text(const char* key) {
   const QJsonValue v = value(key);
-  return v.isUndefined() ? QString() : checkedText(v, QLatin1String(key), fault);
+  return v.isUndefined() ? QString() : checkedText(v, QLatin1StringView(key), fault);
 }
 
 QString Record::choice(const char* key, std::initializer_list<const char*> choices) {
-  const QString t = text(key);
-  if (fault || !has(key)) return t;
+  const QJsonValue v = value(key);
+  if (v.isUndefined()) return QString();
+  const QString t = checkedText(v, QLatin1StringView(key), fault);
+  if (fault) return t;
   for (const char* c : choices) {
-    if (t == QLatin1String(c)) return t;
+    if (t == QLatin1StringView(c)) return t;
   }
   QStringList allowed;
   for (const char* c : choices) allowed.append(QLatin1Char('"') + QLatin1String(c) + QLatin1Char('"'));
-  noteType(fault, QLatin1String(key), value(key), Expected::OneOf);
+  noteType(fault, QLatin1StringView(key), v, Expected::OneOf);
   fault.choices = allowed.join(QStringLiteral(", "));
   return QString();
 }
@@ -250,23 +259,23 @@ QString Record::choice(const char* key, std::initializer_list<const char*> choic
 bool Record::flag(const char* key) {
   const QJsonValue v = value(key);
   if (v.isUndefined()) return false;
-  if (!v.isBool()) noteType(fault, QLatin1String(key), v, Expected::Flag);
+  if (!v.isBool()) noteType(fault, QLatin1StringView(key), v, Expected::Flag);
   return v.toBool();
 }
 
 int Record::whole(const char* key, int minimum, int maximum, int fallback, bool required) {
   const QJsonValue v = value(key);
   if (v.isUndefined()) {
-    if (required) noteMissing(fault, QLatin1String(key));
+    if (required) noteMissing(fault, QLatin1StringView(key));
     return fallback;
   }
   const double d = v.toDouble();
   if (!v.isDouble() || !std::isfinite(d) || d != std::floor(d)) {
-    noteType(fault, QLatin1String(key), v, Expected::WholeNumber);
+    noteType(fault, QLatin1StringView(key), v, Expected::WholeNumber);
     return fallback;
   }
   if (d < minimum || d > maximum) {
-    noteRange(fault, QLatin1String(key), v, minimum, maximum);
+    noteRange(fault, QLatin1StringView(key), v, minimum, maximum);
     return fallback;
   }
   return static_cast<int>(d);
@@ -275,7 +284,7 @@ int Record::whole(const char* key, int minimum, int maximum, int fallback, bool 
 double Record::number(const char* key, double minimum, double maximum, double fallback, bool nullable) {
   const QJsonValue v = value(key);
   if (v.isUndefined()) return fallback;
-  return checkedNumber(v, QLatin1String(key), minimum, maximum, nullable, fault);
+  return checkedNumber(v, QLatin1StringView(key), minimum, maximum, nullable, fault);
 }
 
 double Record::figure(const char* key) {

@@ -195,11 +195,13 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
   const int innerChild = actions[inner][1]["childIndex"].toInt();  // the subtree of the second action
   const QString river = actions[chance][0]["name"].toString();
   const int strategy = cacheEntry(good, "handStrategyByNode", 0);
+  const int strategyInner = cacheEntry(good, "handStrategyByNode", inner);
+  const int strategyDealt = cacheEntry(good, "handStrategyByNode", dealt);
   const int stats = cacheEntry(good, "actionStatsByNode", 0);
   const int combos = cacheEntry(good, "handCombosByNode", dealt);
   const int buckets = cacheEntry(good, "handBucketsByNode", 0);
   const int seatIp = cacheEntry(good, "seatHandCombosByNode", dealt, "IP");
-  ASSERT_TRUE(strategy >= 0 && stats >= 0 && combos >= 0 && buckets >= 0 && seatIp >= 0);
+  ASSERT_TRUE(strategy >= 0 && strategyInner >= 0 && strategyDealt >= 0 && stats >= 0 && combos >= 0 && buckets >= 0 && seatIp >= 0);
   const QString combo1 = good["nodeCaches"]["handCombosByNode"][combos]["data"][0]["c1"].toString();
   const auto lock = [](const QJsonValue& node, const QJsonValue& hand, const QJsonValue& action,
                        const QJsonValue& prob) {
@@ -213,6 +215,10 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
     std::vector<Step> path{"nodeCaches", key, entry, "data"};
     path.insert(path.end(), rest.begin(), rest.end());
     return path;
+  };
+  // A saved strategy whose class AA holds the probability of one action only.
+  const auto oneOfTwo = [&](int entry) {
+    return Edit{cache("handStrategyByNode", entry, {"actionProbs", "AA"}), QJsonArray{1}};
   };
   const QJsonValue none(QJsonValue::Undefined);
   const auto at = [](int v) { return QString::number(v); };
@@ -329,7 +335,9 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
       // Saved answers.
       {"strategy of a class that is none", {{cache("handStrategyByNode", strategy, {"weights", "Infinity"}), 1}},
        "\"weights\" in the saved strategy of node 0 holds \"Infinity\", not a hand class"},
-      {"strategy for one action of two", {{cache("handStrategyByNode", strategy, {"actionProbs", "AA"}), QJsonArray{1}}},
+      {"strategy for one action of two", {oneOfTwo(strategy)},
+       "\"actionProbs[AA]\" in the saved strategy of node 0: 1 entries for 2 actions"},
+      {"the first of three such strategies", {oneOfTwo(strategyDealt), oneOfTwo(strategyInner), oneOfTwo(strategy)},
        "\"actionProbs[AA]\" in the saved strategy of node 0: 1 entries for 2 actions"},
       {"combos beyond any range", {{cache("actionStatsByNode", stats, {0, "combos"}), 1e12}},
        "\"combos\" of row 1 in the saved action figures of node 0 is 1000000000000, outside the range 0 to 1326"},
