@@ -1,10 +1,13 @@
 // Shared pieces of the benches that drive the program's own controller: the
 // spot file read into the solve configuration map the Setup page hands over,
-// the usual command-line options, and the node queries the Results page
-// makes for a node it shows.
+// the usual command-line options, the node queries the Results page makes
+// for a node it shows, the event loop run until something holds, and the
+// process's own memory figures.
 #pragma once
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,12 +15,49 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <cstdint>
 #include <cstdio>
+#include <fstream>
+#include <functional>
 #include <optional>
 
 #include "backend/app_controller.h"
+#include "backend/platform/system_info.h"
 
 namespace controller_bench {
+
+// Runs the event loop until `done` holds; false after `timeoutMs`.
+inline bool runUntil(const std::function<bool()>& done, qint64 timeoutMs) {
+  QElapsedTimer t;
+  t.start();
+  while (!done()) {
+    if (t.elapsed() > timeoutMs) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+  return true;
+}
+
+inline void settle(qint64 ms) {
+  QElapsedTimer t;
+  t.start();
+  runUntil([&] { return t.elapsed() >= ms; }, ms + 1000);
+}
+
+// A field of /proc/self/status ("VmRSS", "VmHWM", "VmSize", "VmPeak") in
+// bytes; 0 where it cannot be read.
+inline long long statusBytes(const char* field) {
+  std::uint64_t bytes = 0;
+  velmora_platform::readProcField("/proc/self/status", field, bytes);
+  return static_cast<long long>(bytes);
+}
+
+// Resets the high-water mark (VmHWM) to the resident size of the moment;
+// false where the kernel does not allow it.
+inline bool resetPeak() {
+  std::ofstream out("/proc/self/clear_refs");
+  out << "5";
+  return static_cast<bool>(out.flush());
+}
 
 // The "iterations" and "threads" options with their defaults, and "project".
 inline void addRunOptions(QCommandLineParser& parser, const char* iterations, const char* threads) {

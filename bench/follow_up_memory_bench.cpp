@@ -28,9 +28,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <string>
 
 #include "backend/platform/memory_limits.h"
 #include "backend/solve_room.h"
@@ -47,24 +44,11 @@ using window_bench::findNamed;
 using window_bench::runUntil;
 using window_bench::settle;
 
-long long statusBytes(const char* key) {
-  std::ifstream in("/proc/self/status");
-  std::string line;
-  const std::size_t len = std::strlen(key);
-  while (std::getline(in, line)) {
-    if (line.compare(0, len, key) == 0 && line.size() > len && line[len] == ':') {
-      return std::strtoll(line.c_str() + len + 1, nullptr, 10) * 1024ll;
-    }
-  }
-  return 0;
-}
+using controller_bench::statusBytes;
+
 long long rss() { return statusBytes("VmRSS"); }
 long long highWater() { return statusBytes("VmHWM"); }
-bool resetHighWater() {
-  std::ofstream out("/proc/self/clear_refs");
-  out << "5";
-  return static_cast<bool>(out.flush());
-}
+bool resetHighWater() { return controller_bench::resetPeak(); }
 double mib(long long bytes) { return static_cast<double>(bytes) / 1048576.0; }
 
 QObject* shellOf(QObject* page) {

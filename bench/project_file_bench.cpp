@@ -28,54 +28,25 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QUrl>
 
 #include <clocale>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <functional>
 
 #include "backend/app_controller.h"
-#include "backend/platform/system_info.h"
 #include "bench/controller_bench.h"
 
 namespace {
 
 constexpr double kMiB = 1024.0 * 1024.0;
 
-double residentMiB(const char* field) {
-  std::uint64_t bytes = 0;
-  velmora_platform::readProcField("/proc/self/status", field, bytes);
-  return static_cast<double>(bytes) / kMiB;
-}
-double rssMiB() { return residentMiB("VmRSS"); }
-double peakMiB() { return residentMiB("VmHWM"); }
+using controller_bench::resetPeak;
+using controller_bench::runUntil;
+using controller_bench::settle;
 
-// Resets the high-water mark to the resident size of the moment.
-bool resetPeak() {
-  std::ofstream out("/proc/self/clear_refs");
-  out << "5";
-  return static_cast<bool>(out.flush());
-}
-
-bool runUntil(const std::function<bool()>& done, qint64 timeoutMs) {
-  QElapsedTimer t;
-  t.start();
-  while (!done()) {
-    if (t.elapsed() > timeoutMs) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QThread::msleep(1);
-  }
-  return true;
-}
-
-void settle(qint64 ms) {
-  QElapsedTimer t;
-  t.start();
-  runUntil([&] { return t.elapsed() >= ms; }, ms + 1000);
-}
+double rssMiB() { return static_cast<double>(controller_bench::statusBytes("VmRSS")) / kMiB; }
+double peakMiB() { return static_cast<double>(controller_bench::statusBytes("VmHWM")) / kMiB; }
 
 // Solves the spot; the wall time in ms, or -1 when it did not finish.
 double solve(AppController& c, const QVariantMap& spot) {

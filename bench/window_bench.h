@@ -19,6 +19,8 @@
 #include <functional>
 
 #include "backend/app_controller.h"
+#include "backend/icons/tinted_icon_provider.h"
+#include "bench/controller_bench.h"
 #include "backend/language_manager.h"
 #include "backend/update_manager.h"
 
@@ -38,22 +40,8 @@ inline void nameApp(const char* name) {
   QCoreApplication::setApplicationName(QString::fromLatin1(name));
 }
 
-// Runs the event loop until `done` holds; false after `timeoutMs`.
-inline bool runUntil(const std::function<bool()>& done, qint64 timeoutMs) {
-  QElapsedTimer t;
-  t.start();
-  while (!done()) {
-    if (t.elapsed() > timeoutMs) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
-}
-
-inline void settle(qint64 ms) {
-  QElapsedTimer t;
-  t.start();
-  runUntil([&] { return t.elapsed() >= ms; }, ms + 1000);
-}
+using controller_bench::runUntil;
+using controller_bench::settle;
 
 // The object of that name under `root`, through visual children and QObject
 // children alike, each visited once.
@@ -81,6 +69,7 @@ struct App {
   UpdateManager updates;
 
   App() {
+    installTintedIcons(engine);
     engine.rootContext()->setContextProperty(QStringLiteral("languageManager"), &languageManager);
     engine.rootContext()->setContextProperty(QStringLiteral("appController"), &controller);
     engine.rootContext()->setContextProperty(QStringLiteral("updates"), &updates);
