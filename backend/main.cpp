@@ -2,6 +2,7 @@
 // QML reaches by name, and the root window.
 #include "backend/app_controller.h"
 #include "backend/crash_handler.h"
+#include "backend/icons/tinted_icon_provider.h"
 #include "backend/language_manager.h"
 #include "backend/log_handler.h"
 #include "backend/platform/memory_limits.h"
@@ -97,6 +98,7 @@ int main(int argc, char* argv[]) {
   // QML warnings reach the log once, through forwardQmlWarnings below; the
   // engine's own copy of each would double every line.
   engine.setOutputWarningsToStandardError(false);
+  installTintedIcons(engine);
 
   LanguageManager languageManager(&engine);
   engine.rootContext()->setContextProperty(QStringLiteral("languageManager"), &languageManager);

@@ -367,7 +367,7 @@ Item {
             verify(!img.visible)
 
             icon.name = "bolt"
-            verify(String(img.source).match(/\/Velmora\/qml\/assets\/icons\/bolt\.svg$/), String(img.source))
+            compare(String(img.source), "image://velmoraicon/bolt/ffffffff")
             tryCompare(img, "status", Image.Ready)
             verify(img.visible)
 

@@ -18,6 +18,7 @@
 // to the one it had before, as a save within one tick of the file system's
 // clock leaves it; its reply gets "sameSize": whether the size stayed.
 #include "backend/app_controller.h"
+#include "backend/icons/tinted_icon_provider.h"
 #include "backend/settings_store_file.h"
 #include "tests/qml_shell/shell_test_backend.h"
 
@@ -75,6 +76,7 @@ int main(int argc, char* argv[]) {
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(argv[1]));
   QQmlApplicationEngine engine;
   engine.addImportPath(shell_test::moduleImportPath());
+  installTintedIcons(engine);
   SettingsStoreFile storeFile;
   engine.rootContext()->setContextProperty(QStringLiteral("storeFile"), &storeFile);
   AppController controller;

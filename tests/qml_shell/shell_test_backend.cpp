@@ -1,6 +1,7 @@
 #include "tests/qml_shell/shell_test_backend.h"
 
 #include "backend/app_controller.h"
+#include "backend/icons/tinted_icon_provider.h"
 #include "backend/language_manager.h"
 #include "backend/update_manager.h"
 
@@ -56,6 +57,7 @@ QString moduleImportPath() {
 
 void publishBackend(QQmlEngine* engine) {
   engine->addImportPath(moduleImportPath());
+  installTintedIcons(*engine);
   auto* languageManager = new LanguageManager(engine, engine);
   engine->rootContext()->setContextProperty(QStringLiteral("languageManager"), languageManager);
   auto* appController = new AppController(engine);

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls.impl
 
 // One monochrome pictogram of the icon set (white line art in
 // ../assets/icons/NAME.svg), recoloured to `color`.
@@ -14,17 +13,25 @@ Item {
     width: size
     height: size
 
-    // The Controls' own icon image recolours the picture's pixels as it
-    // loads them (its coverage kept, its colour replaced), so the tint needs
-    // no shader and shows under every scene-graph renderer. A fully
-    // transparent colour would leave the picture untinted: nothing is drawn.
-    IconImage {
+    // The module's icon images keep the picture's coverage and replace its
+    // colour once for each name, colour and size, so every icon of one look
+    // shares one picture and the tint needs no shader. A fully transparent
+    // colour draws nothing.
+    function colourCode(c) {
+        function part(v) {
+            var s = Math.round(v * 255).toString(16)
+            return s.length < 2 ? "0" + s : s
+        }
+        return part(c.a) + part(c.r) + part(c.g) + part(c.b)
+    }
+
+    Image {
         id: img
         objectName: "iconImage"
         anchors.fill: parent
-        source: root.name === "" ? "" : Qt.resolvedUrl("../assets/icons/" + root.name + ".svg")
+        source: root.name === "" ? "" : "image://velmoraicon/" + root.name + "/" + root.colourCode(root.color)
+        sourceSize: Qt.size(root.size, root.size)
         visible: root.name !== "" && root.color.a > 0
-        color: root.color
         opacity: root.iconOpacity
         fillMode: Image.PreserveAspectFit
         smooth: true

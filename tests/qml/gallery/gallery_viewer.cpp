@@ -10,6 +10,8 @@
 #include <QtQuick/QQuickView>
 #include <QtQuickControls2/QQuickStyle>
 
+#include "backend/icons/tinted_icon_provider.h"
+
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -29,6 +31,7 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     QQuickView view;
+    installTintedIcons(*view.engine(), QStringLiteral(ICON_FOLDER));
     view.setResizeMode(QQuickView::SizeViewToRootObject);
     view.setInitialProperties({{QStringLiteral("darkMode"), !parser.isSet(lightOpt)}});
     view.setSource(QUrl::fromLocalFile(parser.value(qmlOpt)));
