@@ -10,7 +10,10 @@
 #include <cstring>
 #include <limits>
 #include <optional>
+#include <stdexcept>
+#include <string_view>
 
+#include "core/cards.h"
 #include "session/action_labels.h"
 
 namespace project_file {
@@ -194,12 +197,15 @@ QVariantList rows(const QJsonValue& v, Fault& fault, Read read) {
 }  // namespace
 
 int cardCode(const QString& text) {
-  static const QString ranks = QStringLiteral("23456789TJQKA");
-  static const QString suits = QStringLiteral("CDHS");
-  if (text.size() != 2) return -1;
-  const qsizetype rank = ranks.indexOf(text.at(0).toUpper());
-  const qsizetype suit = suits.indexOf(text.at(1).toUpper());
-  return rank < 0 || suit < 0 ? -1 : static_cast<int>(rank * 4 + suit);
+  // ASCII letters only: a letter that Unicode upper-cases to a rank or a
+  // suit ("\u017F" to "S") is no card the program writes.
+  if (text.size() != 2 || text.at(0).unicode() >= 0x80 || text.at(1).unicode() >= 0x80) return -1;
+  const char card[2] = {static_cast<char>(text.at(0).unicode()), static_cast<char>(text.at(1).unicode())};
+  try {
+    return velmora::parse_card(std::string_view(card, 2));
+  } catch (const std::invalid_argument&) {
+    return -1;
+  }
 }
 
 int handClassCombos(const QString& label) {
