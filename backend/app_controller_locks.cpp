@@ -155,7 +155,7 @@ QVariantList AppController::nodeLocksSnapshot() const {
 AppController::NodeLockTable AppController::parseNodeLocks(const QVariantList& list) {
   // The entries come checked from the file (project_file::nodeLock and the
   // file's checks): a node of the tree, a hand class, an action of the node
-  // and a probability in [0, 1] to within float rounding.
+  // and a probability in [0, 1] to within float rounding, which is trimmed.
   NodeLockTable table;
   for (const QVariant& item : list) {
     const QVariantMap entry = item.toMap();
@@ -163,7 +163,6 @@ AppController::NodeLockTable AppController::parseNodeLocks(const QVariantList& l
     const QByteArray hand = entry.value(QStringLiteral("hand")).toString().toUtf8();
     const int actionIndex = entry.value(QStringLiteral("actionIndex"), -1).toInt();
     const double actionProb = entry.value(QStringLiteral("actionProb"), 1.0).toDouble();
-    if (nodeIndex < 0 || hand.isEmpty() || actionIndex < 0 || std::isnan(actionProb)) continue;
     table[nodeIndex].insert(hand, LockEntry{actionIndex, std::clamp(actionProb, 0.0, 1.0)});
   }
   return table;

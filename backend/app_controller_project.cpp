@@ -381,8 +381,9 @@ void AppController::openProject(const QUrl& fileUrl) {
       auto loaded = std::make_shared<project_file::LoadedProject>();
       try {
         *loaded = project_file::readProjectFile(path, progress, cancel.get(), available);
-        // The file's text and parsed document are gone: their memory goes
-        // back to the system here, not while the GUI thread takes the result.
+        // What the reading held on its way (its chunk, the records it
+        // built and dropped) goes back to the system here, not while the
+        // GUI thread takes the result.
         velmora_platform::releaseFreedMemory();
       } catch (...) {
         loaded = std::make_shared<project_file::LoadedProject>();
