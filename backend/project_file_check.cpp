@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 #include "backend/project_file_loader.h"
@@ -122,30 +121,6 @@ class Checker {
     return figure("resultEvIp", m_loaded.resultEvIp, -money);
   }
 
-  // Whether the text of action type id `type` is "chance" (looked up once per id).
-  bool isChance(int node, int a, std::uint32_t type) {
-    const auto known = m_chanceTypes.find(type);
-    if (known != m_chanceTypes.end()) return known->second;
-    const bool chance = m_tree->actionType(node, a) == QLatin1String("chance");
-    m_chanceTypes.emplace(type, chance);
-    return chance;
-  }
-
-  // The text of an action's name id (looked up once per id, with the
-  // names of the other actions of its node).
-  const QString& nameOf(int node, std::uint32_t id) {
-    auto known = m_names.find(id);
-    if (known != m_names.end()) return known->second;
-    const QVariantList list = m_tree->actions(node);
-    const ResultTree::Action* actions = m_tree->actionsOf(node);
-    for (qsizetype i = 0; i < list.size(); ++i) {
-      m_names.emplace(actions[i].name, list.at(i).toMap().value(QStringLiteral("name")).toString());
-    }
-    known = m_names.find(id);
-    static const QString none;
-    return known != m_names.end() ? known->second : none;
-  }
-
   Fault checkTree() {
     const int n = m_tree->nodeCount();
     std::vector<std::uint8_t> reached(static_cast<std::size_t>(n), 0);
@@ -171,9 +146,9 @@ class Checker {
           return fault(Problem::ReachedTwice, Part::File, child, -1, QString(), QString());
         }
         std::uint64_t dead = m_dead[static_cast<std::size_t>(node)];
-        if (isChance(node, a, actions[a].actionType)) {
+        if (m_tree->textAt(actions[a].actionType) == QLatin1String("chance")) {
           // Read as a card already; it must be one that is still in the deck.
-          const QString& name = nameOf(node, actions[a].name);
+          const QString& name = m_tree->textAt(actions[a].name);
           const std::uint64_t bit = std::uint64_t{1} << std::max(0, cardCode(name));
           if ((dead & bit) != 0) return fault(Problem::OnBoard, Part::NodeAction, node, a, QStringLiteral("name"), name);
           if ((dealt & bit) != 0) return fault(Problem::Repeated, Part::NodeAction, node, a, QStringLiteral("name"), name);
@@ -359,7 +334,8 @@ class Checker {
       if (node < 0 || node >= n) {
         return fault(Problem::NoSuchNode, Part::Lock, -1, entry, QStringLiteral("nodeIndex"), QString::number(node));
       }
-      if (m_tree->meta(node).value(QStringLiteral("nodeType")).toString() != QLatin1String("decision")) {
+      const ResultTree::Meta* meta = m_tree->metaAt(node);
+      if (!meta || m_tree->textAt(meta->nodeType) != QLatin1String("decision")) {
         return fault(Problem::NotDecision, Part::Lock, -1, entry, QStringLiteral("nodeIndex"), QString::number(node));
       }
       if (action < 0) {
@@ -383,8 +359,6 @@ class Checker {
   Spot m_spot;
   // Per node, the board's cards and the cards dealt on the way to it.
   std::vector<std::uint64_t> m_dead;
-  std::unordered_map<std::uint32_t, bool> m_chanceTypes;
-  std::unordered_map<std::uint32_t, QString> m_names;
 };
 
 }  // namespace
