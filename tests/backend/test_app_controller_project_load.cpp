@@ -446,52 +446,42 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
 TEST_F(ProjectLoadTest, ClaimedResultsMustFitAndNumbersMustBeWhatTheFieldsTake) {
   const QJsonObject good = saveSolved("good.velmoraproj");
   AppController c;
-  QSignalSpy opened(&c, &AppController::projectOpened);
-  // The good file with `key` of `section` ("" the top level) set to `value` (undefined removes it).
-  const auto open = [&](const char* section, const char* key, const QJsonValue& value) {
-    QJsonObject root = good, part = good.value(section).toObject();
-    part.insert(key, value);
-    *section ? root.insert(section, part) : root.insert(key, value);
-    EXPECT_TRUE(writeFile(path("p.velmoraproj"), QJsonDocument(root).toJson()));
-    c.openProject(url(path("p.velmoraproj")));
-    EXPECT_TRUE(waitFor([&] { return !opened.isEmpty(); }, 20000));
-    return opened.isEmpty() ? QVariantMap() : opened.takeFirst().at(0).toMap();
-  };
   QJsonArray shortMeta = good.value("results")["treeNodeMeta"].toArray();
   shortMeta.removeLast();
   const QString damaged = "The project file is damaged: ";
-  const struct { const char *section, *key; QJsonValue value; QString error; } cases[] = {
-      {"", "results", QJsonValue::Undefined, damaged + "it says it holds a solve result, but the result is missing"},
-      {"", "results", QJsonObject(), damaged + "its solve result holds no game tree"},
-      {"results", "treeNodeMeta", shortMeta, damaged + "the node tables of its solve result do not fit together"},
-      {"results", "rootActions", QJsonArray(),
+  const struct { Edit edit; QString error; } cases[] = {
+      {{{"results"}, QJsonValue::Undefined}, damaged + "it says it holds a solve result, but the result is missing"},
+      {{{"results"}, QJsonObject()}, damaged + "its solve result holds no game tree"},
+      {{{"results", "treeNodeMeta"}, shortMeta}, damaged + "the node tables of its solve result do not fit together"},
+      {{{"results", "rootActions"}, QJsonArray()},
        damaged + "the root actions of its solve result are not those of its game tree"},
-      {"project", "startingPot", -100, "Starting Pot: -100 is outside the range 1 to 100000"},
-      {"project", "effectiveStack", "100001", "Effective Stack: 100001 is outside the range 1 to 100000"},
-      {"project", "rakePercent", 100.5, "Rake (%): 100.5 is outside the range 0 to 100"},
-      {"project", "rakeCap", -1, "Rake Cap: -1 is outside the range 0 to 1000000"},
-      {"project", "targetExploitability", 1e308, "Target Exploitability (%): 1e+308 is outside the range 0 to 100"},
-      {"project", "oopAddAllInIfJamLtPct", 1000.5,
+      {{{"project", "startingPot"}, -100}, "Starting Pot: -100 is outside the range 1 to 100000"},
+      {{{"project", "effectiveStack"}, "100001"}, "Effective Stack: 100001 is outside the range 1 to 100000"},
+      {{{"project", "rakePercent"}, 100.5}, "Rake (%): 100.5 is outside the range 0 to 100"},
+      {{{"project", "rakeCap"}, -1}, "Rake Cap: -1 is outside the range 0 to 1000000"},
+      {{{"project", "targetExploitability"}, 1e308},
+       "Target Exploitability (%): 1e+308 is outside the range 0 to 100"},
+      {{{"project", "oopAddAllInIfJamLtPct"}, 1000.5},
        "Add all-in if jam less than (OOP, % pot): 1000.5 is outside the range 0 to 1000"},
-      {"project", "ipAddAllInIfJamLtPct", " -0.25 ",
+      {{{"project", "ipAddAllInIfJamLtPct"}, " -0.25 "},
        "Add all-in if jam less than (IP, % pot): -0.25 is outside the range 0 to 1000"},
   };
-  ASSERT_TRUE(open("", "hasResults", true).value("ok").toBool());
+  ASSERT_TRUE(open(c, good).value("ok").toBool());
   c.setNodeLock(0, "KK", 0, 0.5);
   const auto shown = [&] { return canonical(QVariantList{c.statusText(), c.nodeHandStrategy(0), c.nodeLocks(0)}); };
   const QByteArray before = shown();
   QSignalSpy results(&c, &AppController::resultsChanged);
   for (const auto& bad : cases) {
-    const QVariantMap r = open(bad.section, bad.key, bad.value);
-    EXPECT_FALSE(r.value("ok").toBool()) << bad.key;
-    EXPECT_EQ(r.value("error").toString().toStdString(), bad.error.toStdString()) << bad.key;
-    EXPECT_TRUE(r.value("project").toMap().isEmpty()) << bad.key;
+    const QVariantMap r = open(c, withEdits(good, {bad.edit}));
+    EXPECT_FALSE(r.value("ok").toBool()) << bad.error.toStdString();
+    EXPECT_EQ(r.value("error").toString().toStdString(), bad.error.toStdString());
+    EXPECT_TRUE(r.value("project").toMap().isEmpty()) << bad.error.toStdString();
   }
   EXPECT_EQ(results.count(), 0);
   EXPECT_EQ(shown(), before);  // the status, the strategy and the lock set before
   QTranslator german;  // in the user's language
   ASSERT_TRUE(german.load("velmora_de", ":/Velmora/i18n") && QCoreApplication::installTranslator(&german));
-  EXPECT_EQ(open("project", "startingPot", -100).value("error").toString().toStdString(),
+  EXPECT_EQ(open(c, withEdits(good, {cases[4].edit})).value("error").toString().toStdString(),
             "Startpot: -100 liegt außerhalb des Bereichs 1 bis 100000");
   QCoreApplication::removeTranslator(&german);
 
@@ -501,7 +491,7 @@ TEST_F(ProjectLoadTest, ClaimedResultsMustFitAndNumbersMustBeWhatTheFieldsTake) 
        {QJsonObject{{"startingPot", 0}, {"effectiveStack", 0}, {"rakeCap", 0}, {"rakePercent", 0}},
         QJsonObject{{"startingPot", 100000.4}, {"effectiveStack", "1"}, {"rakePercent", 100}, {"rakeCap", 1000000},
                     {"targetExploitability", 0}, {"oopAddAllInIfJamLtPct", 1000}, {"ipAddAllInIfJamLtPct", 0}}}) {
-    const QVariantMap r = open("", "project", project);
+    const QVariantMap r = open(c, withEdits(good, {{{"project"}, project}}));
     EXPECT_TRUE(r.value("ok").toBool()) << r.value("error").toString().toStdString();
     EXPECT_EQ(r.value("project").toMap(), project.toVariantMap());
   }
