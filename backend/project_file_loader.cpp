@@ -215,33 +215,29 @@ void readResults(JsonStreamReader& in, FileParts& parts) {
   }
 }
 
-// An entry's node index as written ("nodeIndex" read as an integer, -1 when
-// missing or not a number): an entry of a negative index is skipped.
-int cacheNodeIndex(const QJsonObject& entry) {
-  const QVariant v = entry.value(QStringLiteral("nodeIndex")).toVariant();
-  bool ok = false;
-  const double d = v.toDouble(&ok);
-  return ok && std::isfinite(d) && std::abs(d) < 2147483648.0 ? static_cast<int>(std::round(d)) : -1;
-}
-
 // One saved cache: entries {"nodeIndex", "data"} (and "seat"), each put in
 // the cache of its node, a later entry for the same node replacing an
-// earlier one; entries without a node index are skipped. `store` reads the
-// data, noting a fault in `fault`, which is then placed in `part` (or the
-// part the store gave) at the entry's node; the entries after it are skipped.
+// earlier one. `store` reads the data, noting a fault in `fault`, which is
+// then placed in `part` (or the part the store gave) at the entry's node; a
+// node index that is no whole number from 0 is a fault too. The entries
+// after a fault are skipped.
 template <typename Store>
-void readCacheEntries(JsonStreamReader& in, Fault& fault, Fault::Part part, Store&& store) {
+void readCacheEntries(JsonStreamReader& in, const char* name, Fault& fault, Fault::Part part, Store&& store) {
   fault = Fault();
   if (in.peek() != JsonStreamReader::Kind::Array) return in.skipValue();
   in.enterArray();
-  while (in.nextElement()) {
+  for (int i = 0; in.nextElement(); ++i) {
     if (fault) {
       in.skipValue();
       continue;
     }
     const QJsonObject entry = in.readValue().toObject();
-    const int nodeIndex = cacheNodeIndex(entry);
-    if (nodeIndex < 0) continue;
+    const int nodeIndex = project_file::Record(entry, fault).whole("nodeIndex", 0, INT_MAX, -1, true);
+    if (fault) {
+      // No node to name: the entry is named by its place in the file.
+      fault.key = QStringLiteral("%1[%2].%3").arg(QLatin1StringView(name)).arg(i).arg(fault.key);
+      continue;
+    }
     store(nodeIndex, entry, entry.value(QStringLiteral("data")));
     if (fault) {
       if (fault.part == Fault::Part::File) fault.part = part;
@@ -265,31 +261,35 @@ void readCaches(JsonStreamReader& in, FileParts& parts) {
   while (in.nextMember()) {
     if (in.keyIs("handStrategyByNode"_L1)) {
       c.handStrategy.clear();
-      readCacheEntries(in, f[0], Part::Strategy, [&](int node, const QJsonObject&, const QJsonValue& data) {
+      readCacheEntries(in, "handStrategyByNode", f[0], Part::Strategy, [&](int node, const QJsonObject&, const QJsonValue& data) {
         c.handStrategy.insert(node, handStrategy(data, f[0]));
       });
     } else if (in.keyIs("actionStatsByNode"_L1)) {
       c.actionStats.clear();
-      readCacheEntries(in, f[1], Part::ActionStats, [&](int node, const QJsonObject&, const QJsonValue& data) {
+      readCacheEntries(in, "actionStatsByNode", f[1], Part::ActionStats, [&](int node, const QJsonObject&, const QJsonValue& data) {
         c.actionStats.insert(node, actionStats(data, f[1]));
       });
     } else if (in.keyIs("handCombosByNode"_L1)) {
       c.handCombos.clear();
-      readCacheEntries(in, f[2], Part::Combos, [&](int node, const QJsonObject&, const QJsonValue& data) {
+      readCacheEntries(in, "handCombosByNode", f[2], Part::Combos, [&](int node, const QJsonObject&, const QJsonValue& data) {
         c.handCombos.insert(node, handCombos(data, f[2]));
       });
     } else if (in.keyIs("handBucketsByNode"_L1)) {
       c.handBuckets.clear();
-      readCacheEntries(in, f[3], Part::Buckets, [&](int node, const QJsonObject&, const QJsonValue& data) {
+      readCacheEntries(in, "handBucketsByNode", f[3], Part::Buckets, [&](int node, const QJsonObject&, const QJsonValue& data) {
         c.handBuckets.insert(node, handBuckets(data, f[3]));
       });
     } else if (in.keyIs("seatHandCombosByNode"_L1)) {
       c.seatHandCombosOop.clear();
       c.seatHandCombosIp.clear();
-      readCacheEntries(in, f[4], Part::OopCombos, [&](int node, const QJsonObject& e, const QJsonValue& data) {
-        const QString seat = e.value(QStringLiteral("seat")).toVariant().toString().trimmed().toUpper();
+      readCacheEntries(in, "seatHandCombosByNode", f[4], Part::OopCombos, [&](int node, const QJsonObject& e, const QJsonValue& data) {
+        const QString seat = project_file::Record(e, f[4]).choice("seat", {"OOP", "IP"});
+        if (!f[4] && seat.isEmpty()) {
+          f[4].problem = Fault::Problem::Missing;
+          f[4].key = QStringLiteral("seat");
+        }
+        if (f[4]) return;
         const bool ip = seat == QStringLiteral("IP");
-        if (!ip && seat != QStringLiteral("OOP")) return;
         (ip ? c.seatHandCombosIp : c.seatHandCombosOop).insert(node, seatHandCombos(data, f[4]));
         if (f[4] && ip) f[4].part = Part::IpCombos;
       });
