@@ -63,6 +63,26 @@ Item {
         // The first whole number of a text, digit grouping dropped.
         function countIn(text) { return Number(/\d[\d,]*/.exec(text)[0].replace(/,/g, "")) }
 
+        // The icons of the window (top bar, sidebar, the page's card titles)
+        // are drawn from the program's own pictures, as its engine finds them.
+        function test_window_icons_are_drawn() {
+            shell.requestNavigate(2)
+            var icons = []
+            function walk(item) {
+                for (var i = 0; i < item.children.length; ++i) {
+                    var c = item.children[i]
+                    if (c.objectName === "iconImage" && c.visible)
+                        icons.push(c)
+                    walk(c)
+                }
+            }
+            walk(shell)
+            verify(icons.length >= 5, icons.length + " icons shown")
+            tryVerify(function() {
+                return icons.every(function(i) { return i.status === Image.Ready && i.implicitWidth > 0 })
+            }, 5000, "every shown icon is drawn")
+        }
+
         function test_river_solve_from_the_page() {
             // A target of the whole pot, reached at the run's one measurement.
             openSpot(Object.assign(Spots.riverSpot(30), { targetExploitability: 100 }))

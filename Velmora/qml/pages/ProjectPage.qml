@@ -187,7 +187,6 @@ Item {
     function toggleHand(rangeText, hand, currentWeight, addWeight) {
         return RangeText.toggleHand(rangeText, hand, currentWeight, addWeight)
     }
-    function normalizeImportedRangeText(rawText) { return RangeText.normalizeImportedRangeText(rawText) }
     function _stripWeightsText(text) { return RangeText.stripWeightsText(text) }
 
     function _newNodeId() { return RangeLibrary.newNodeId() }

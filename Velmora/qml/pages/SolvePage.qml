@@ -402,10 +402,8 @@ Item {
         return Math.max(0, (Date.now() - _runStartedMs) / 1000)
     }
     function _beginClock() {
+        _clearClock()
         _runStartedMs = Date.now()
-        elapsedTime = Fmt.formatClock(0)
-        iterationsPerSec = 0
-        estimatedRemaining = "--:--"
     }
     // Each second of a run: the time so far and, once an iteration is known,
     // the pace and the time left at it.
@@ -422,7 +420,7 @@ Item {
     // Back to the figures of a page on which nothing was run.
     function _clearClock() {
         _runStartedMs = 0
-        elapsedTime = "00:00"
+        elapsedTime = Fmt.formatClock(0)
         iterationsPerSec = 0
         estimatedRemaining = "--:--"
     }
