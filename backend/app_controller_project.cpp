@@ -51,13 +51,12 @@ QString saveOutOfMemoryText() {
 // when what is available cannot be read). Under an address-space limit the
 // writing thread's reservations count too.
 std::optional<QString> saveMemoryRefusal() {
-  const std::uint64_t available = velmora_platform::availableMemoryBytes();
-  if (available != 0 && available < project_file::memoryToSave()) {
-    return saveMemoryText(project_file::memoryToSave(), available);
+  const velmora_platform::MemoryRoom room = velmora_platform::memoryRoom();
+  if (room.bytes != 0 && room.bytes < project_file::memoryToSave()) {
+    return saveMemoryText(project_file::memoryToSave(), room.bytes);
   }
-  const std::optional<std::uint64_t> addressSpace = velmora_platform::addressSpaceHeadroomBytes();
-  if (addressSpace && *addressSpace < project_file::addressSpaceToSave()) {
-    return saveMemoryText(project_file::addressSpaceToSave(), *addressSpace);
+  if (room.addressSpaceBytes && *room.addressSpaceBytes < project_file::addressSpaceToSave()) {
+    return saveMemoryText(project_file::addressSpaceToSave(), *room.addressSpaceBytes);
   }
   return std::nullopt;
 }

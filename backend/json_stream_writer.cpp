@@ -29,7 +29,6 @@ void JsonStreamWriter::flush() {
   if (m_pos == 0) return;
   const qsizetype size = m_pos;
   m_pos = 0;
-  m_written += static_cast<std::uint64_t>(size);
   m_sink(m_buffer.data(), size);
 }
 
@@ -88,7 +87,7 @@ void JsonStreamWriter::beginArray() {
 
 void JsonStreamWriter::endArray() { close(']'); }
 
-void JsonStreamWriter::putKey(QStringView key) {
+void JsonStreamWriter::key(QStringView key) {
   beforeValue();
   putEscaped(key);
   put(": ", 2);
@@ -103,8 +102,6 @@ void JsonStreamWriter::key(QLatin1StringView key) {
   put("\": ", 3);
   m_afterKey = true;
 }
-
-void JsonStreamWriter::key(QStringView key) { putKey(key); }
 
 void JsonStreamWriter::null() {
   beforeValue();
@@ -206,7 +203,7 @@ void JsonStreamWriter::writeVariant(const QVariant& v) {
       beginObject();
       for (auto it = map.cbegin(); it != map.cend(); ++it) {
         if (dropped(it.value())) continue;
-        putKey(it.key());
+        key(QStringView(it.key()));
         writeVariant(it.value());
       }
       endObject();
@@ -221,7 +218,7 @@ void JsonStreamWriter::writeVariant(const QVariant& v) {
       for (const QString& k : keys) {
         const QVariant& value = *hash.constFind(k);
         if (dropped(value)) continue;
-        putKey(k);
+        key(QStringView(k));
         writeVariant(value);
       }
       endObject();
@@ -271,7 +268,7 @@ void JsonStreamWriter::writeJsonValue(const QJsonValue& v) {
       const QJsonObject object = v.toObject();
       beginObject();
       for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
-        putKey(it.key());
+        key(QStringView(it.key()));
         writeJsonValue(it.value());
       }
       endObject();

@@ -15,7 +15,6 @@
 #include <QStringView>
 #include <QVariant>
 
-#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -61,8 +60,6 @@ class JsonStreamWriter {
   static bool dropped(const QVariant& v);
   // The written form of a string, quotes included.
   static QByteArray escaped(QStringView s);
-  // Bytes handed to the sink so far.
-  std::uint64_t written() const { return m_written; }
 
  private:
   void beforeValue();
@@ -74,13 +71,11 @@ class JsonStreamWriter {
   void put(const char* data, qsizetype size);
   void indent(qsizetype depth);
   void putEscaped(QStringView s);
-  void putKey(QStringView key);
   void flush();
 
   Sink m_sink;
   std::vector<char> m_buffer;
   qsizetype m_pos = 0;
-  std::uint64_t m_written = 0;
   // Per open container: whether it has an element yet.
   std::vector<bool> m_hasElements;
   // A key was written and its value is due.

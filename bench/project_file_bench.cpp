@@ -63,6 +63,29 @@ double solve(AppController& c, const QVariantMap& spot) {
   return static_cast<double>(t.elapsed());
 }
 
+// Saves the project in the background as the Home page does and waits for
+// the answer; the wall time in ms, or -1 (with the reason on standard
+// error) when the save failed.
+double save(AppController& c, const QString& path, const QVariantMap& projectState) {
+  bool done = false, ok = false;
+  QString reason;
+  const QMetaObject::Connection answered =
+      QObject::connect(&c, &AppController::projectSaved, [&](bool saved, const QUrl&, const QString& why) {
+        done = true;
+        ok = saved;
+        reason = why;
+      });
+  QElapsedTimer t;
+  t.start();
+  c.saveProjectInBackground(QUrl::fromLocalFile(path), projectState);
+  runUntil([&] { return done; }, 3600000);
+  const double ms = static_cast<double>(t.elapsed());
+  QObject::disconnect(answered);
+  if (ok) return ms;
+  std::fprintf(stderr, "the save failed: %s\n", qPrintable(reason));
+  return -1.0;
+}
+
 int solvePhase(const QVariantMap& spot) {
   AppController c;
   const double before = rssMiB();
@@ -98,22 +121,8 @@ int savePhase(const QVariantMap& spot, const QString& path, int viewed) {
   const double solvePeak = peakMiB();
   const double beforeSave = rssMiB();
   const bool ownPeak = resetPeak();
-  bool done = false, ok = false;
-  QString reason;
-  QObject::connect(&c, &AppController::projectSaved, [&](bool saved, const QUrl&, const QString& why) {
-    done = true;
-    ok = saved;
-    reason = why;
-  });
-  QElapsedTimer t;
-  t.start();
-  c.saveProjectInBackground(QUrl::fromLocalFile(path), spot);
-  runUntil([&] { return done; }, 3600000);
-  const double saveMs = static_cast<double>(t.elapsed());
-  if (!ok) {
-    std::fprintf(stderr, "the save failed: %s\n", qPrintable(reason));
-    return 1;
-  }
+  const double saveMs = save(c, path, spot);
+  if (saveMs < 0) return 1;
   const double savePeak = peakMiB();
   settle(1000);
   const double fileMiB = static_cast<double>(QFileInfo(path).size()) / kMiB;
@@ -155,23 +164,12 @@ int openPhase(const QString& path) {
               peak, peak - before, (peak - before) / fileMiB, ms, c.treeNodeCount(), opened);
 
   // The opened project saved again, as a user who changes nothing and saves.
-  bool saved = false, ok = false;
-  QObject::connect(&c, &AppController::projectSaved, [&](bool success, const QUrl&, const QString&) {
-    saved = true;
-    ok = success;
-  });
   resetPeak();
-  t.restart();
-  c.saveProjectInBackground(QUrl::fromLocalFile(path + QStringLiteral(".again")), result.value("project").toMap());
-  runUntil([&] { return saved; }, 3600000);
-  const double againMs = static_cast<double>(t.elapsed());
+  const double againMs = save(c, path + QStringLiteral(".again"), result.value("project").toMap());
   const double againPeak = peakMiB();
   settle(1000);
   QFile::remove(path + QStringLiteral(".again"));
-  if (!ok) {
-    std::fprintf(stderr, "saving the opened project failed\n");
-    return 1;
-  }
+  if (againMs < 0) return 1;
   std::printf("open, then save  peak %8.1f MiB  (%+.1f MiB)  %8.0f ms; resident %.1f MiB a second later (%+.1f MiB)\n",
               againPeak, againPeak - opened, againMs, rssMiB(), rssMiB() - opened);
   return 0;

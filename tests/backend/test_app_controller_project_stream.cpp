@@ -128,6 +128,22 @@ bool sameTyped(const QVariant& a, const QVariant& b) {
   }
 }
 
+// What the Results page asks of a node, in the order of the caches a save
+// writes: strategy, action figures, combos, buckets, each seat's combos.
+QVariantList answersAt(const AppController& c, int node) {
+  return {c.nodeHandStrategy(node), c.nodeActionStats(node), c.nodeHandCombos(node), c.nodeHandBuckets(node),
+          c.nodeSeatHandCombos(node, "OOP"), c.nodeSeatHandCombos(node, "IP")};
+}
+// The buckets as a file keeps them: without the shown name.
+QVariantList savedBuckets(QVariantList buckets) {
+  for (QVariant& b : buckets) {
+    QVariantMap m = b.toMap();
+    m.remove("displayName");
+    b = m;
+  }
+  return buckets;
+}
+
 class ProjectStreamTest : public SolvedProjectSuite {};
 
 // Whatever Qt's parser accepts, refuses or makes of a value, opening the
@@ -194,14 +210,7 @@ TEST_F(ProjectStreamTest, TheTextIsWhatQtsWriterGivesForTheSameDocument) {
   // Caches of every kind, for several nodes, and locks.
   QList<int> nodes{0};
   for (const QVariant& a : s.nodeActions(0)) nodes << a.toMap().value("childIndex").toInt();
-  for (int node : nodes) {
-    s.nodeHandStrategy(node);
-    s.nodeActionStats(node);
-    s.nodeHandCombos(node);
-    s.nodeHandBuckets(node);
-    s.nodeSeatHandCombos(node, "OOP");
-    s.nodeSeatHandCombos(node, "IP");
-  }
+  for (int node : nodes) answersAt(s, node);
   s.setNodeLock(0, "AA", 1, 0.4);
   s.setNodeLock(nodes.last(), "KK", 0, 1.0);
   const QVariantMap project = awkwardProject();
@@ -240,19 +249,15 @@ TEST_F(ProjectStreamTest, TheTextIsWhatQtsWriterGivesForTheSameDocument) {
     }
     return out;
   };
+  const char* const cacheKeys[] = {"handStrategyByNode", "actionStatsByNode", "handCombosByNode",
+                                   "handBucketsByNode", "seatHandCombosByNode", "seatHandCombosByNode"};
+  const QString seats[] = {"", "", "", "", "OOP", "IP"};
   for (int node : nodes) {
-    QVariantList buckets = s.nodeHandBuckets(node);
-    for (QVariant& b : buckets) {
-      QVariantMap m = b.toMap();
-      m.remove("displayName");
-      b = m;
+    QVariantList answers = answersAt(s, node);
+    answers[3] = savedBuckets(answers[3].toList());
+    for (int i = 0; i < answers.size(); ++i) {
+      EXPECT_EQ(cached(cacheKeys[i], seats[i]).value(node), canonical(answers[i])) << cacheKeys[i] << " " << node;
     }
-    EXPECT_EQ(cached("handStrategyByNode").value(node), canonical(s.nodeHandStrategy(node))) << node;
-    EXPECT_EQ(cached("actionStatsByNode").value(node), canonical(s.nodeActionStats(node))) << node;
-    EXPECT_EQ(cached("handCombosByNode").value(node), canonical(s.nodeHandCombos(node))) << node;
-    EXPECT_EQ(cached("handBucketsByNode").value(node), canonical(buckets)) << node;
-    EXPECT_EQ(cached("seatHandCombosByNode", "OOP").value(node), canonical(s.nodeSeatHandCombos(node, "OOP"))) << node;
-    EXPECT_EQ(cached("seatHandCombosByNode", "IP").value(node), canonical(s.nodeSeatHandCombos(node, "IP"))) << node;
   }
   EXPECT_EQ(root.value("nodeLocks").toArray().size(), 2);
 }
@@ -265,10 +270,7 @@ QByteArray shownState(const AppController& c, const QList<int>& cachedNodes) {
   for (int node = 0; node < c.treeNodeCount(); ++node) {
     out << c.nodeMeta(node) << c.nodeActions(node) << c.nodeLocks(node);
   }
-  for (int node : cachedNodes) {
-    out << c.nodeHandStrategy(node) << c.nodeActionStats(node) << c.nodeHandCombos(node) << c.nodeHandBuckets(node)
-        << c.nodeSeatHandCombos(node, "OOP") << c.nodeSeatHandCombos(node, "IP");
-  }
+  for (int node : cachedNodes) out << answersAt(c, node);
   return canonical(out);
 }
 
@@ -291,19 +293,14 @@ TEST_F(ProjectStreamTest, FilesWrittenBeforeOpenToTheSameState) {
     return e;
   };
   for (int node : cached) {
-    QVariantList b = s.nodeHandBuckets(node);
-    for (QVariant& bucket : b) {
-      QVariantMap m = bucket.toMap();
-      m.remove("displayName");
-      bucket = m;
-    }
-    strategy.append(entry(node, s.nodeHandStrategy(node)));
-    stats.append(entry(node, s.nodeActionStats(node)));
-    combos.append(entry(node, s.nodeHandCombos(node)));
-    buckets.append(entry(node, b));
-    seats.append(entry(node, s.nodeSeatHandCombos(node, "OOP"), "OOP"));
+    const QVariantList answers = answersAt(s, node);
+    strategy.append(entry(node, answers[0]));
+    stats.append(entry(node, answers[1]));
+    combos.append(entry(node, answers[2]));
+    buckets.append(entry(node, savedBuckets(answers[3].toList())));
+    seats.append(entry(node, answers[4], "OOP"));
   }
-  for (int node : cached) seats.append(entry(node, s.nodeSeatHandCombos(node, "IP"), "IP"));
+  for (int node : cached) seats.append(entry(node, answersAt(s, node)[5], "IP"));
   QJsonObject results = QJsonObject::fromVariantMap(
       {{"resultsSummary", s.resultsSummary()}, {"resultStartingPot", s.resultStartingPot()},
        {"resultIterations", s.resultIterations()}, {"resultExploitability", s.resultExploitability()},
