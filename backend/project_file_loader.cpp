@@ -283,13 +283,11 @@ void readCaches(JsonStreamReader& in, FileParts& parts) {
       c.seatHandCombosOop.clear();
       c.seatHandCombosIp.clear();
       readCacheEntries(in, "seatHandCombosByNode", f[4], Part::OopCombos, [&](int node, const QJsonObject& e, const QJsonValue& data) {
-        const QString seat = project_file::Record(e, f[4]).choice("seat", {"OOP", "IP"});
-        if (!f[4] && seat.isEmpty()) {
-          f[4].problem = Fault::Problem::Missing;
-          f[4].key = QStringLiteral("seat");
-        }
-        if (f[4]) return;
+        // The seat is read in either case and with blanks around it, as it
+        // always was; an entry of neither seat is skipped.
+        const QString seat = e.value(QStringLiteral("seat")).toVariant().toString().trimmed().toUpper();
         const bool ip = seat == QStringLiteral("IP");
+        if (!ip && seat != QStringLiteral("OOP")) return;
         (ip ? c.seatHandCombosIp : c.seatHandCombosOop).insert(node, seatHandCombos(data, f[4]));
         if (f[4] && ip) f[4].part = Part::IpCombos;
       });

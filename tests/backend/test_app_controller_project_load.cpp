@@ -365,8 +365,6 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
        "\"actionProbs[0]\" of row 1 in the saved buckets of node 0 is 2, outside the range 0 to 1"},
       {"a node index as text", {{{"nodeCaches", "handStrategyByNode", strategy, "nodeIndex"}, "0"}},
        "\"handStrategyByNode[" + at(strategy) + "].nodeIndex\" holds \"0\", not a whole number"},
-      {"a seat of another spelling", {{{"nodeCaches", "seatHandCombosByNode", seatIp, "seat"}, " ip "}},
-       "\"seat\" in the saved OOP combos of node " + at(dealt) + " holds \" ip \", not one of \"OOP\", \"IP\""},
       {"seat combo on the board", {{cache("seatHandCombosByNode", seatIp, {0, "c1"}), "7c"}},
        "\"c1\" of row 1 in the saved IP combos of node " + at(dealt) + " is 7c, a card already on the board"},
       // Locks, by the lock field's rules.
