@@ -74,6 +74,12 @@ void layOut(const QString& root, const QList<std::pair<QString, QByteArray>>& fi
                                          mounts ? (root + "/mountinfo").toStdString() : std::string());
   velmora_platform::setMemInfoPath(meminfo ? (root + "/meminfo").toStdString() : "/proc/meminfo");
 }
+// Asks for the memory line of `spot` and waits for its estimate (above
+// `least` bytes).
+bool estimated(AppController& c, const QVariantMap& spot, quint64 least = 0) {
+  c.requestSolveMemoryEstimate(spot);
+  return waitFor([&] { return c.solveRequiredMemoryBytes() > least; });
+}
 // Back to no control group, as the tests' main leaves it, and the machine's figures.
 void restorePaths() {
   velmora_platform::setControlGroupPaths("/nonexistent", "/nonexistent/groups");
@@ -85,8 +91,7 @@ TEST(MemoryLimitsTest, TheControlGroupBoundsWhatASolveAndAnOpenAreOffered) {
   QTemporaryDir dir;
   AppController c;
   const QVariantMap spot = riverSpot(10);
-  c.requestSolveMemoryEstimate(spot);
-  ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() > 0; }));
+  ASSERT_TRUE(estimated(c, spot));
   // The limited groups below leave half of what the solve alone needs.
   const quint64 room = needOf(c, spot).solveBytes / 2;
   ASSERT_GT(room, 0u);
@@ -171,8 +176,7 @@ TEST(MemoryLimitsTest, ASolveIsLetThroughOnlyWithRoomForWhatFollowsIt) {
   QTemporaryDir dir;
   AppController c;
   const QVariantMap spot = riverSpot(10);
-  c.requestSolveMemoryEstimate(spot);
-  ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() > 0; }));
+  ASSERT_TRUE(estimated(c, spot));
   const solve_room::Need need = needOf(c, spot);
   ASSERT_GT(need.totalBytes(), need.solveBytes);
 
@@ -242,8 +246,7 @@ TEST(MemoryLimitsTest, TheAddressSpaceLimitBoundsWhatASolveAndAnOpenAreOffered) 
   // the reservation it is refused; with room for both it is solved, saved
   // and opened again under the limit.
   const QVariantMap small = riverSpot(10);
-  c.requestSolveMemoryEstimate(small);
-  ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() > 0; }));
+  ASSERT_TRUE(estimated(c, small));
   const solve_room::Need need = needOf(c, small);
   ASSERT_GT(need.reservedAddressBytes, 4 * need.totalBytes());
   ASSERT_TRUE(leaveAddressSpace(need.totalBytes() + need.reservedAddressBytes / 2));
@@ -274,8 +277,7 @@ TEST(MemoryLimitsTest, TheAddressSpaceLimitBoundsWhatASolveAndAnOpenAreOffered) 
     if (it.key().endsWith("_add_all_in")) it.value() = true;
   }
   ASSERT_TRUE(leaveAddressSpace(8 * kGiB));
-  c.requestSolveMemoryEstimate(spot);
-  ASSERT_TRUE(waitFor([&] { return c.solveRequiredMemoryBytes() > kGiB; }));
+  ASSERT_TRUE(estimated(c, spot, kGiB));
   const quint64 estimate = c.solveRequiredMemoryBytes();
   const QString project = dir.filePath("big.velmoraproj");
   ASSERT_TRUE(writeProjectHead(project, estimate));
