@@ -254,6 +254,16 @@ class AppController : public QObject {
   // the solver cannot read; empty when the solver reads the whole text. A
   // text past the longest range is refused for its length, unread.
   Q_INVOKABLE QString rangeTextError(const QString& text) const;
+  // The solver's reading of a range text on the grid of hand classes: each
+  // class ("AKs") that holds a combo, mapped to the mean weight of its
+  // combos. Empty for a text the solver refuses.
+  Q_INVOKABLE QVariantMap rangeClassWeights(const QString& text) const;
+  // The pieces of a range text between commas as the solver reads them:
+  // {"share": the text is one share of every hand ("50%"), "pieces": a list
+  // of {"text": the piece without the blanks around it, "classes": the
+  // classes whose combos it sets, "weight": its weight as written, "" for
+  // none}}. Empty for a text the solver refuses.
+  Q_INVOKABLE QVariantMap rangeTextPieces(const QString& text) const;
   // The characters a user sees in a text (grapheme clusters): what the
   // bound on a name counts.
   Q_INVOKABLE int graphemeCount(const QString& text) const noexcept;

@@ -237,26 +237,21 @@ std::optional<SizeTokenFault> first_size_fault(const SolveConfig& config) {
   return std::nullopt;
 }
 
+bool is_percent_range_text(std::string_view text) {
+  const std::string_view trimmed = trim_c_space(text);
+  if (trimmed.size() < 2 || trimmed.back() != '%' || trimmed.find('%') != trimmed.size() - 1) return false;
+  for (char c : trimmed) {
+    if (!((c >= '0' && c <= '9') || c == '.' || c == '%')) return false;
+  }
+  return true;
+}
+
 velmora::Range parse_range_or_percent(std::string_view text) {
   if (text.size() > kMaxRangeTextLength) {
     throw std::invalid_argument("Range text is longer than " + std::to_string(kMaxRangeTextLength) + " characters");
   }
-  std::size_t b = 0;
-  std::size_t e = text.size();
-  while (b < e && is_c_space(text[b])) ++b;
-  while (e > b && is_c_space(text[e - 1])) --e;
-  const std::string_view trimmed = text.substr(b, e - b);
-
-  bool percent_form = trimmed.size() >= 2 && trimmed.back() == '%' && trimmed.find('%') == trimmed.size() - 1;
-  if (percent_form) {
-    for (char c : trimmed) {
-      if (!((c >= '0' && c <= '9') || c == '.' || c == '%')) {
-        percent_form = false;
-        break;
-      }
-    }
-  }
-  if (!percent_form) return velmora::parse_range(text);
+  if (!is_percent_range_text(text)) return velmora::parse_range(text);
+  const std::string_view trimmed = trim_c_space(text);
 
   const std::string_view number = trimmed.substr(0, trimmed.size() - 1);
   double value = 0.0;

@@ -66,6 +66,10 @@ std::optional<SizeTokenFault> first_size_fault(const SolveConfig& config);
 // and reading it would only cost time and memory.
 inline constexpr std::size_t kMaxRangeTextLength = 50000;
 
+// Whether the text, blanks around it aside, is one share of every hand
+// ("50%", "12.5%"): digits and points followed by a single "%".
+bool is_percent_range_text(std::string_view text);
+
 // "50%" gives weight 0.5 on all 1326 combos; any other text goes to the core
 // range parser. A text longer than kMaxRangeTextLength is refused unread.
 velmora::Range parse_range_or_percent(std::string_view text);
