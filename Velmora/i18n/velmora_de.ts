@@ -579,6 +579,17 @@
         <source>Unknown player.</source>
         <translation>Unbekannter Spieler.</translation>
     </message>
+    <message>
+        <source>Left out, not read as hands: %1</source>
+        <translation>Ausgelassen, nicht als Hände gelesen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

@@ -579,6 +579,17 @@
         <source>Unknown player.</source>
         <translation>Jugador desconocido.</translation>
     </message>
+    <message>
+        <source>Left out, not read as hands: %1</source>
+        <translation>Omitido, no se lee como manos: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

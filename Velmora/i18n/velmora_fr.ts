@@ -579,6 +579,17 @@
         <source>Unknown player.</source>
         <translation>Joueur inconnu.</translation>
     </message>
+    <message>
+        <source>Left out, not read as hands: %1</source>
+        <translation>Laissé de côté, non lu comme des mains : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 et %n de plus</numerusform>
+            <numerusform>%1 et %n de plus</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

@@ -579,6 +579,17 @@
         <source>Unknown player.</source>
         <translation>Giocatore sconosciuto.</translation>
     </message>
+    <message>
+        <source>Left out, not read as hands: %1</source>
+        <translation>Tralasciato, non letto come mani: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 e altri %n</numerusform>
+            <numerusform>%1 e altri %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

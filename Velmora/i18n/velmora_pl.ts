@@ -581,6 +581,18 @@
         <source>Unknown player.</source>
         <translation>Nieznany gracz.</translation>
     </message>
+    <message>
+        <source>Left out, not read as hands: %1</source>
+        <translation>Pominięto, nie odczytano jako rąk: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 i jeszcze %n</numerusform>
+            <numerusform>%1 i jeszcze %n</numerusform>
+            <numerusform>%1 i jeszcze %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>GameSettingsCard</name>

@@ -1,7 +1,6 @@
 import QtQuick
 import QtTest
 import Velmora
-import "../../Velmora/qml/pages/project/rangetext.js" as RangeText
 
 // The range cards on the Setup page with the real back end: painting on the
 // matrix, the shipped Standard and Population libraries and their rows, the
@@ -180,9 +179,9 @@ Item {
 
         function test_shipped_libraries() {
             compare(page._presetLoadError, "")
-            var classes = ({})
+            var classes = ({}), matrix = findChild(page, "oopMatrix")
             for (var r = 0; r < 169; ++r)
-                classes[RangeText.labelAt(Math.floor(r / 13), r % 13)] = true
+                classes[matrix.handAt(Math.floor(r / 13), r % 13)] = true
             for (var s = 0; s < 2; ++s) {
                 var seat = s === 0 ? "oop" : "ip"
                 var standard = page.rangesFor(seat, 0)
@@ -193,11 +192,12 @@ Item {
                 compare(folderCount(population), 81)
                 var popLeaves = leaves(population)
                 compare(popLeaves.length, seat === "oop" ? 193 : 202)
-                // Every shipped text lights a cell, and every token is a hand
-                // class the matrix knows (a typo would light nothing).
+                // Every shipped text is read by the solver and lights a cell
+                // of the matrix.
                 var all = leaves(standard).concat(popLeaves)
                 for (var i = 0; i < all.length; ++i) {
-                    var lit = RangeText.parseRangeWeights(all[i].value)
+                    compare(appController.rangeTextError(all[i].value), "", seat + " " + all[i].name)
+                    var lit = page.parseRangeWeights(all[i].value)
                     var any = false
                     for (var k in lit) {
                         verify(classes[k], seat + " " + all[i].name + ": " + k)

@@ -4,89 +4,22 @@ import "../../Velmora/qml/pages/project/rangetext.js" as RangeText
 import "../../Velmora/qml/pages/project/rangelibrary.js" as Library
 
 // The range text functions and the range library's tree logic, driven
-// directly: parsing, painting edits, import clean-up, weights stripped, and
-// the sanitiser, the Standard routing, the population template's merge, the
-// overrides and the accordion.
+// directly: the tokens of a text, weights stripped, and the sanitiser, the
+// Standard routing, the population template's merge, the overrides and the
+// accordion.
 TestCase {
     name: "SetupRangeText"
 
-    // The matrix cells a weight map lights: its keys that are hand classes.
-    function litCells(map) {
-        var cells = []
-        for (var i = 0; i < 13; ++i) {
-            for (var j = 0; j < 13; ++j) {
-                var label = RangeText.labelAt(i, j)
-                if (map[label] !== undefined)
-                    cells.push(label)
-            }
-        }
-        return cells.sort()
-    }
-
-    function test_range_text_data() {
+    function test_strip_weights_data() {
         return [
-            // parseRangeWeights: which cells light, at which weight
-            { tag: "class span down", fn: "parse", input: "A5s-A2s", cells: ["A2s", "A3s", "A4s", "A5s"], weight: 1 },
-            { tag: "class span up", fn: "parse", input: "A2s-A5s", cells: ["A2s", "A3s", "A4s", "A5s"], weight: 1 },
-            { tag: "span first ranks differ", fn: "parse", input: "AKs-QJs", cells: ["AKs"], weight: 1 },
-            { tag: "span suffixes differ", fn: "parse", input: "AKs-AQo", cells: ["AKs"], weight: 1 },
-            { tag: "pair span", fn: "parse", input: "22-99", cells: ["22", "33", "44", "55", "66", "77", "88", "99"], weight: 1 },
-            { tag: "kicker plus", fn: "parse", input: "K9s+", cells: ["K9s", "KJs", "KQs", "KTs"], weight: 1 },
-            { tag: "reversed plus", fn: "parse", input: "9Ks+", cells: [], weight: 0 },
-            { tag: "two ranks plus", fn: "parse", input: "AK+", cells: [], weight: 0 },
-            { tag: "pair plus", fn: "parse", input: "22+", count: 13, weight: 1 },
-            { tag: "lower case", fn: "parse", input: "ak", cells: ["AKo", "AKs"], weight: 1 },
-            { tag: "percent", fn: "parse", input: "50%", count: 169, weight: 0.5 },
-            { tag: "percent unclamped", fn: "parse", input: "150%", count: 169, weight: 1.5 },
-            { tag: "percent with leading blank", fn: "parse", input: " 50%", cells: [], weight: 0 },
-            { tag: "second weight ignored", fn: "parse", input: "AA:0.5:0.9", cells: ["AA"], weight: 0.5 },
-            { tag: "weight not a number", fn: "parse", input: "AA:abc", cells: ["AA"], weight: 1 },
-            { tag: "negative weight", fn: "parse", input: "AA:-2", cells: ["AA"], weight: 0 },
-            { tag: "weight above one", fn: "parse", input: "AA:7", cells: ["AA"], weight: 1 },
-            { tag: "later token wins", fn: "parse", input: "AA, AA:0.3", cells: ["AA"], weight: 0.3 },
-            { tag: "blanks around a dash", fn: "parse", input: "A5s - A2s", cells: ["A2s", "A5s"], weight: 1 },
-            { tag: "exact combo lights nothing", fn: "parse", input: "AhKh, QQ", cells: ["QQ"], weight: 1 },
-            // toggleHand: the text after one painted cell
-            { tag: "add with weight", fn: "toggle", input: "AA", hand: "KK", current: 0, add: 0.5, result: "AA, KK:0.5" },
-            { tag: "add almost whole", fn: "toggle", input: "AA", hand: "KK", current: 0, add: 0.9995, result: "AA, KK" },
-            { tag: "add three decimals", fn: "toggle", input: "AA", hand: "KK", current: 0, add: 0.3333, result: "AA, KK:0.333" },
-            { tag: "add weight zero", fn: "toggle", input: "", hand: "AKs", current: 0, add: 0, result: "AKs:0" },
-            { tag: "remove rewrites separators", fn: "toggle", input: "AA,KK  QQ", hand: "KK", current: 1, add: 1, result: "AA, QQ" },
-            { tag: "remove whole plus token", fn: "toggle", input: "QQ+, AKs", hand: "KK", current: 1, add: 1, result: "AKs" },
-            { tag: "remove whole span", fn: "toggle", input: "A5s-A2s:0.5, KK", hand: "A3s", current: 0.5, add: 1, result: "KK" },
-            { tag: "lit percent clears", fn: "toggle", input: "25%", hand: "AA", current: 1, add: 1, result: "" },
-            { tag: "unlit percent replaced", fn: "toggle", input: "0%", hand: "AKs", current: 0, add: 0.5, result: "AKs:0.5" },
-            // normalizeImportedRangeText and the weights stripped
-            { tag: "weight applies backwards", fn: "import", input: "AA KK:0.5 QQ", result: "AA:0.5, KK:0.5, QQ" },
-            { tag: "carriage returns", fn: "import", input: "AA\r\nKK", result: "AA, KK" },
-            { tag: "lone weight token", fn: "import", input: "AA, KK :0.25", result: "AA:0.25, KK:0.25" },
-            { tag: "no hands", fn: "import", input: "hello 0.5", result: "" },
-            { tag: "combos and words dropped", fn: "import", input: "AhKh, foo, AKs", result: "AKs" },
-            { tag: "weights clamped", fn: "import", input: "AA:50 KK:-1", result: "AA, KK:0" },
-            { tag: "missing text", fn: "import", input: undefined, result: "" },
-            { tag: "strip", fn: "strip", input: "AA:0.8, A5s-A2s:0.5 KQs", result: "AA, A5s-A2s, KQs" },
-            { tag: "strip short weight", fn: "strip", input: "AA:.5", result: "AA" },
-            { tag: "strip blank", fn: "strip", input: "   ", result: "" }
+            { tag: "strip", input: "AA:0.8, A5s-A2s:0.5 KQs", result: "AA, A5s-A2s, KQs" },
+            { tag: "strip short weight", input: "AA:.5", result: "AA" },
+            { tag: "strip blank", input: "   ", result: "" }
         ]
     }
 
-    function test_range_text(data) {
-        if (data.fn === "parse") {
-            var map = RangeText.parseRangeWeights(data.input)
-            var keys = litCells(map)
-            if (data.count !== undefined)
-                compare(keys.length, data.count)
-            else
-                compare(keys, data.cells.slice().sort())
-            for (var i = 0; i < keys.length; ++i)
-                compare(map[keys[i]], data.weight, keys[i])
-        } else if (data.fn === "toggle") {
-            compare(RangeText.toggleHand(data.input, data.hand, data.current, data.add), data.result)
-        } else if (data.fn === "import") {
-            compare(RangeText.normalizeImportedRangeText(data.input), data.result)
-        } else {
-            compare(RangeText.stripWeightsText(data.input), data.result)
-        }
+    function test_strip_weights(data) {
+        compare(RangeText.stripWeightsText(data.input), data.result)
     }
 
     // Tokens part at runs of commas and white space of every kind; a text

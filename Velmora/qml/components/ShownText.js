@@ -25,3 +25,18 @@ function escaped(x) {
     var s = (x === undefined || x === null) ? "" : String(x)
     return s.replace(ACTING, _codePoint)
 }
+
+// A piece of a typed text as a message quotes it: cut to 24 characters with
+// an ellipsis (a pasted text can be any length), then escaped, as the back
+// end's messages quote one.
+function piece(x) {
+    var s = (x === undefined || x === null) ? "" : String(x)
+    var shown = 24
+    if (s.length > shown) {
+        var cut = shown - 1
+        if (/[\uD800-\uDBFF]/.test(s.charAt(cut - 1)))
+            --cut
+        s = s.slice(0, cut) + "\u2026"
+    }
+    return escaped(s)
+}

@@ -182,10 +182,10 @@ Item {
     onOopRangeCategoryChanged: { oopSelectedId = ""; oopOpenFolderIds = ({}) }
     onIpRangeCategoryChanged: { ipSelectedId = ""; ipOpenFolderIds = ({}) }
 
-    function expandHand(hand) { return RangeText.expandHand(hand) }
-    function parseRangeWeights(text) { return RangeText.parseRangeWeights(text) }
+    // The range text as the solver reads it, on the hand matrix.
+    function parseRangeWeights(text) { return RangeText.classWeights(_controller, text) }
     function toggleHand(rangeText, hand, currentWeight, addWeight) {
-        return RangeText.toggleHand(rangeText, hand, currentWeight, addWeight)
+        return RangeText.toggleHand(_controller, rangeText, hand, currentWeight, addWeight)
     }
     function _stripWeightsText(text) { return RangeText.stripWeightsText(text) }
 
@@ -270,6 +270,8 @@ Item {
     property string _importRangeFocusPlayer: "oop"
     property string _importRangeError: ""
     property string _importRangeNormalizedText: ""
+    // What the import leaves out of the file, said before Import.
+    property string _importRangeNote: ""
     property string _clearStandardPlayer: ""
     property string _clearExploitPlayer: ""
     property string _exportStandardError: ""

@@ -105,6 +105,7 @@ QtObject {
         page._importRangeFocusPlayer = focusPlayer === "ip" ? "ip" : "oop"
         page._importRangeError = ""
         page._importRangeNormalizedText = ""
+        page._importRangeNote = ""
         dialogs.importName.field.text = ""
         dialogs.importFile.open()
     }
@@ -114,6 +115,7 @@ QtObject {
     function importFrom(fileUrl) {
         page._importRangeError = ""
         page._importRangeNormalizedText = ""
+        page._importRangeNote = ""
         var controller = page._controller
         if (!controller || typeof controller.readTextFile !== "function") {
             page._importRangeError = qsTr("Import failed: appController.readTextFile unavailable.")
@@ -132,23 +134,39 @@ QtObject {
                     RangeText.refusal(controller, result.text) || qsTr("unknown error"))
                 dialogs.importName.field.text = Custom.suggestedName(fileUrl)
             } else {
-                // Read as the range field reads it (the field's own form) or
-                // cleaned first (other programs' exports); what the field
-                // refuses is refused with its reason.
-                var got = RangeText.importedRange(result.text, function(text) {
-                    return RangeText.refusal(controller, text)
-                })
-                if (got.refused !== "")
+                // Read as the solver reads it, or cleaned first (other
+                // programs' exports); what the field refuses is refused with
+                // its reason, and what the clean-up leaves out is named.
+                var got = RangeText.importedRange(result.text, controller)
+                if (got.refused !== "") {
                     page._importRangeError = qsTr("Import failed: %1").arg(got.refused)
-                else if (got.text.trim().length === 0 || (typeof controller.rangeHasHand === "function"
-                                                          && !controller.rangeHasHand(got.text)))
+                } else if (got.text.trim().length === 0 || (typeof controller.rangeHasHand === "function"
+                                                          && !controller.rangeHasHand(got.text))) {
                     page._importRangeError = qsTr("Import failed: file contained no recognizable hands.")
-                else
+                } else {
                     page._importRangeNormalizedText = got.text
+                    page._importRangeNote = _leftOutNote(got.leftOut)
+                }
                 dialogs.importName.field.text = Custom.suggestedName(fileUrl)
             }
         }
         dialogs.importName.open()
+    }
+
+    // The entries of a file the import does not take, quoted as a message
+    // quotes a typed piece: the first few, and how many more.
+    readonly property int _notedPieces: 5
+
+    function _leftOutNote(pieces) {
+        if (!pieces || pieces.length === 0)
+            return ""
+        var quoted = []
+        for (var i = 0; i < pieces.length && i < _notedPieces; ++i)
+            quoted.push("'" + ShownText.piece(pieces[i]) + "'")
+        var list = quoted.join(", ")
+        if (pieces.length > _notedPieces)
+            list = qsTr("%1 and %n more", "", pieces.length - _notedPieces).arg(list)
+        return qsTr("Left out, not read as hands: %1").arg(list)
     }
 
     // One new range in each seat: for the seat that started the import in

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Layouts
 import QtCore
 import "../../components"
 import "../../components/SavePath.js" as SavePath
@@ -85,6 +86,18 @@ Item {
         // With an error to read the field is not focused.
         focusOnOpen: errorText.trim().length === 0
         onCommitRequested: if (root.page.commitImportRange()) close()
+
+        // What the file holds that the import leaves out, before Import.
+        Text {
+            objectName: "importRangeNote"
+            Layout.fillWidth: true
+            visible: text.length > 0
+            text: root.page ? root.page._importRangeNote : ""
+            textFormat: Text.PlainText
+            font.pixelSize: 11
+            wrapMode: Text.Wrap
+            color: root.theme ? root.theme.warn : "#F0883E"
+        }
     }
 
     ConfirmDeleteDialog {
