@@ -1,141 +1,75 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
-import "Ranks.js" as Ranks
+import "RangeReading.js" as Reading
 
 // Self-contained editor of one player's range: quick presets, the hand matrix
-// for painting hands in or out, and the range text with a hand count. It never
-// changes its own range: every edit is reported through `rangeChanged` and the
-// owner writes the text back into `rangeText`.
+// for painting hands in or out, and the range text with a hand count. The
+// range is read as the solver reads it, through `controller` (the
+// AppController); without one the matrix draws nothing. It never changes its
+// own range: every edit is reported through `rangeChanged` and the owner
+// writes the text back into `rangeText`.
 Item {
     id: root
 
     property var theme: null
+    property var controller: null
     property string rangeText: ""
     property string label: qsTr("Range")
     property var weights: parseRangeText(rangeText)
 
     signal rangeChanged(string newRange)
 
-    readonly property var _ranks: Ranks.LIST
-
-    // Weight a hand had when a click took it out, so that clicking it in again
-    // restores that weight instead of a full one (a toggle undoes itself).
-    property var _removedWeights: ({})
+    // What a click took out of the range, by class, so that clicking the
+    // class in again puts it back as it was (a toggle undoes itself).
+    property var _removedPieces: ({})
 
     implicitWidth: 480
     implicitHeight: column.implicitHeight
 
+    // Class label -> the mean weight of its combos.
     function parseRangeText(text) {
-        var result = {}
-        if (text === undefined || text === null)
-            return result
-        var s = String(text)
-        if (s.trim() === "")
-            return result
+        return Reading.classWeights(controller, text)
+    }
 
-        var pct = /^(\d+(?:\.\d+)?)\s*%$/.exec(s)
-        if (pct) {
-            var w = parseFloat(pct[1]) / 100
-            for (var i = 0; i < 13; ++i) {
-                for (var j = 0; j < 13; ++j) {
-                    var key
-                    if (i === j)
-                        key = _ranks[i] + _ranks[i]
-                    else if (i < j)
-                        key = _ranks[i] + _ranks[j] + "s"
-                    else
-                        key = _ranks[j] + _ranks[i] + "o"
-                    result[key] = w
+    // A click on a lit class takes that class out and leaves every other
+    // combo as it was: a piece that sets only this class goes, one that sets
+    // other classes too is written out as those classes at its weight. A
+    // click on an unlit class puts back what a click took out of it, or adds
+    // it at full weight.
+    function handleMatrixClick(hand, currentWeight) {
+        var read = Reading.reading(controller, rangeText)
+        var memory = {}
+        for (var m in _removedPieces)
+            memory[m] = _removedPieces[m]
+        var out = []
+        if (currentWeight > 0 && read) {
+            var removed = []
+            for (var i = 0; i < read.pieces.length; ++i) {
+                var piece = read.pieces[i]
+                if (!Reading.covers(piece, hand)) {
+                    out.push(piece.text)
+                } else if (piece.classes.length === 1) {
+                    removed.push(piece.text)
+                } else {
+                    var suffix = piece.weight !== "" ? ":" + piece.weight : ""
+                    for (var c = 0; c < piece.classes.length; ++c)
+                        (piece.classes[c] === hand ? removed : out).push(piece.classes[c] + suffix)
                 }
             }
-            return result
-        }
-
-        var tokens = s.split(/[,\s]+/)
-        for (var t = 0; t < tokens.length; ++t) {
-            var token = tokens[t].trim()
-            if (token.length < 2)
-                continue
-            var parts = token.split(":")
-            var hand = parts[0]
-            var weight = parts.length > 1 ? parseFloat(parts[1]) : 1.0
-            var keys = expandHand(hand)
-            for (var k = 0; k < keys.length; ++k)
-                result[keys[k]] = weight
-        }
-        return result
-    }
-
-    function expandHand(hand) {
-        var h = String(hand)
-        if (h.length === 2) {
-            var a = h.charAt(0).toUpperCase()
-            var b = h.charAt(1).toUpperCase()
-            if (a === b)
-                return [a + b]
-            return [a + b + "s", a + b + "o"]
-        }
-        if (h.length === 3) {
-            var first = h.charAt(0)
-            if (h.charAt(2) === "+" && first === h.charAt(1) && _ranks.indexOf(first.toUpperCase()) >= 0) {
-                var top = _ranks.indexOf(first.toUpperCase())
-                var pairs = []
-                for (var r = 0; r <= top; ++r)
-                    pairs.push(_ranks[r] + _ranks[r])
-                return pairs
-            }
-            return [h.substring(0, 2).toUpperCase() + h.charAt(2).toLowerCase()]
-        }
-        return [h]
-    }
-
-    // Weight suffix as range text writes it: none for a full weight, else
-    // three decimals without trailing zeros.
-    function _weightSuffix(w) {
-        if (w >= 0.999)
-            return ""
-        return ":" + Math.max(0, w).toFixed(3).replace(/\.?0+$/, "")
-    }
-
-    function weightsToText(w) {
-        var out = []
-        if (!w)
-            return ""
-        for (var key in w) {
-            if (!Object.prototype.hasOwnProperty.call(w, key))
-                continue
-            var value = Number(w[key])
-            if (value > 0)
-                out.push(key + _weightSuffix(value))
-        }
-        return out.join(", ")
-    }
-
-    function handleMatrixClick(hand, currentWeight) {
-        var copy = {}
-        for (var key in weights) {
-            if (Object.prototype.hasOwnProperty.call(weights, key))
-                copy[key] = weights[key]
-        }
-        var memory = {}
-        for (var m in _removedWeights)
-            memory[m] = _removedWeights[m]
-
-        if (currentWeight > 0) {
-            memory[hand] = Number(copy[hand])
-            delete copy[hand]
+            memory[hand] = removed
         } else {
-            var restored = Number(memory[hand])
-            copy[hand] = (restored > 0 && isFinite(restored)) ? restored : 1.0
+            out = read && read.share ? [] : Reading.pieceTexts(read, rangeText)
+            var back = memory[hand]
+            out = out.concat(back && back.length > 0 ? back : [hand])
             delete memory[hand]
         }
-        _removedWeights = memory
-        rangeChanged(weightsToText(copy))
+        _removedPieces = memory
+        rangeChanged(out.join(", "))
     }
 
     function applyPreset(preset) {
-        _removedWeights = {}
+        _removedPieces = {}
         rangeChanged(preset)
     }
 
@@ -241,7 +175,7 @@ Item {
                 color: root.theme ? root.theme.text : "#F0F6FC"
                 placeholderTextColor: root.theme ? root.theme.textFaint : "#6E7681"
                 onTextEdited: {
-                    root._removedWeights = {}
+                    root._removedPieces = {}
                     root.rangeChanged(text)
                 }
                 background: Rectangle {
