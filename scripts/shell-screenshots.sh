@@ -44,7 +44,8 @@ capture_all() {
       capture_one "$host" "$page" "$theme" 1540 "$out_dir/shell-$page-$theme.png" || return 1
     done
   done
-  for page in setup-population setup-card-picker setup-save-range setup-import setup-load-profile; do
+  for page in setup-population setup-ranges-spans setup-ranges-weights setup-card-picker setup-save-range setup-import \
+      setup-import-left-out setup-load-profile; do
     capture_one "$host" "$page" dark 1540 "$out_dir/shell-$page-dark.png" || return 1
   done
   # The Setup page in a window narrower than its first row: it scrolls sideways.

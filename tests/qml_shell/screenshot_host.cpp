@@ -15,8 +15,9 @@
 // --switch-to CODE switches the language once the page has settled, and the
 // picture is taken after the switch.
 //
-//   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-population|setup-card-picker|
-//                                setup-save-range|setup-import|setup-load-profile|solve-idle|solve|solve-done|results|results-turn
+//   shell_screenshot_host --page home|settings|setup|setup-ranges|setup-ranges-spans|setup-ranges-weights|
+//                                setup-population|setup-card-picker|
+//                                setup-save-range|setup-import|setup-import-left-out|setup-load-profile|solve-idle|solve|solve-done|results|results-turn
 //                                |setup-blocked-size|setup-blocked-cleared|setup-blocked-range|setup-blocked-sizes|setup-blocked-board
 //                                |results-river|results-picker|results-lock|results-buckets|results-search|results-far-right
 //                                |results-loaded|results-loaded-solve|results-locked|results-other-spot|results-refused
@@ -152,10 +153,19 @@ Window {
 
     // The range cards: a Standard preset opened on OOP, a range painted
     // with mixed weights on IP, scrolled into view. "setup-population":
-    // Population presets opened on both seats instead.
+    // Population presets opened on both seats instead; "setup-ranges-spans"
+    // and "setup-ranges-weights" texts typed into both range fields.
     function _showRanges() {
         var setup = _find(shell, "projectPage")
         var flick = _find(setup, "flickable")
+        var typed = { "setup-ranges-spans": ["T9s+", "AhKh, AsKs"],
+                      "setup-ranges-weights": ["AA, KK :0.5", "AKs:0.25, QQ, T9s+"] }[page]
+        if (typed) {
+            setup.oopRangeText = typed[0]
+            setup.ipRangeText = typed[1]
+            flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+            return
+        }
         if (page === "setup-population") {
             _openPath(setup, "oop", 1, ["Passive (VPIP 18\u201365)", "Passive tight (VPIP 18\u201325)", "SB", "Limp"])
             _openPath(setup, "ip", 1, ["Overfolder (10-22 VPIP)", "Nit", "BU", "RFI"])
@@ -188,6 +198,10 @@ Window {
             var url = ["file:", "", "", "tmp", "caldirune-shot%20btn%20open.TXT"].join("/")
             appController.saveTextFile(url, "AA KK:0.5 QQ AKs, AQs")
             setup._importFromUrl(url)
+        } else if (page === "setup-import-left-out") {
+            var other = ["file:", "", "", "tmp", "caldirune-shot%20export.txt"].join("/")
+            appController.saveTextFile(other, "BTN open\nAA KK AhKh 50%\nQQ:0.5")
+            setup._importFromUrl(other)
         } else {
             var names = ["100bb rake-free (fast)", "Deep 200bb", "Turn spots, 5% rake"]
             var list = []
@@ -443,7 +457,7 @@ Window {
         id: setupTimer
         interval: 200
         onTriggered: {
-            if (window.page === "setup-ranges" || window.page === "setup-population")
+            if (window.page.indexOf("setup-ranges") === 0 || window.page === "setup-population")
                 window._showRanges()
             else if (window.page.indexOf("setup-blocked-") === 0)
                 window._showBlocked()
@@ -663,7 +677,8 @@ int main(int argc, char* argv[]) {
   QCommandLineParser parser;
   parser.addHelpOption();
   parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, setup-population, setup-card-picker, "
-                                                          "setup-save-range, setup-import, "
+                                                          "setup-ranges-spans, setup-ranges-weights, setup-save-range, setup-import, "
+                                                          "setup-import-left-out, "
                                                           "setup-blocked-size, -cleared, -range, -sizes, -board, "
                                                           "setup-load-profile, solve-idle, solve, solve-done, results, "
                                                           "results-turn, results-river, results-picker, results-lock, results-buckets, results-search "
