@@ -30,8 +30,8 @@
 
 #include "backend/background_release.h"
 #include "backend/progress_log.h"
-#include "backend/result_tree.h"
-#include "backend/saved_query_caches.h"
+#include "backend/results/result_tree.h"
+#include "backend/results/saved_query_caches.h"
 #include "backend/settings_store_file.h"
 #include "backend/solve_room.h"
 #include "session/solve_session.h"

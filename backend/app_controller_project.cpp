@@ -17,9 +17,9 @@
 #include "backend/local_files.h"
 #include "backend/platform/memory_limits.h"
 #include "backend/platform/system_info.h"
-#include "backend/project_file_loader.h"
-#include "backend/project_file_writer.h"
-#include "backend/project_fault_text.h"
+#include "backend/project_file/loader.h"
+#include "backend/project_file/writer.h"
+#include "backend/project_file/fault_text.h"
 #include "session/threads.h"
 
 namespace {

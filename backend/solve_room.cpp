@@ -10,8 +10,8 @@
 #include "session/solve_types.h"
 
 #include "backend/platform/memory_limits.h"
-#include "backend/project_file_loader.h"
-#include "backend/result_tree.h"
+#include "backend/project_file/loader.h"
+#include "backend/results/result_tree.h"
 
 namespace solve_room {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "backend/project_file_loader.h"
+#include "backend/project_file/loader.h"
 
 namespace project_fault_text {
 

@@ -1,4 +1,4 @@
-#include "backend/project_file_loader.h"
+#include "backend/project_file/loader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,9 +15,9 @@
 #include <new>
 #include <optional>
 
-#include "backend/json_stream_reader.h"
-#include "backend/project_file_check.h"
-#include "backend/project_file_reader.h"
+#include "backend/project_file/json_stream_reader.h"
+#include "backend/project_file/checks.h"
+#include "backend/project_file/reader.h"
 
 namespace project_file {
 namespace {
@@ -120,7 +120,7 @@ struct PickedRecord {
     }
   }
 
-  // The record for the readers of project_file_reader.h.
+  // The record for the readers of reader.h.
   Record record(const std::array<QLatin1StringView, N>& keys, Fault& fault) const {
     return notObject ? Record(*notObject, fault) : Record(keys, values, fault);
   }

@@ -15,8 +15,8 @@
 #include <memory>
 
 #include "backend/local_files.h"
-#include "backend/result_tree.h"
-#include "backend/saved_query_caches.h"
+#include "backend/results/result_tree.h"
+#include "backend/results/saved_query_caches.h"
 
 class JsonStreamWriter;
 

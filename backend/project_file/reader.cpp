@@ -1,4 +1,4 @@
-#include "backend/project_file_reader.h"
+#include "backend/project_file/reader.h"
 
 #include <QAnyStringView>
 #include <QJsonArray>

@@ -1,10 +1,10 @@
-#include "backend/project_file_writer.h"
+#include "backend/project_file/writer.h"
 
 #include <QLatin1StringView>
 
 #include <vector>
 
-#include "backend/json_stream_writer.h"
+#include "backend/project_file/json_stream_writer.h"
 #include "core/threads.h"
 
 namespace project_file {

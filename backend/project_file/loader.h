@@ -15,10 +15,10 @@
 #include <functional>
 #include <memory>
 
-#include "backend/project_file_fault.h"
-#include "backend/project_state_check.h"
-#include "backend/result_tree.h"
-#include "backend/saved_query_caches.h"
+#include "backend/project_file/fault.h"
+#include "backend/project_file/state_check.h"
+#include "backend/results/result_tree.h"
+#include "backend/results/saved_query_caches.h"
 
 namespace project_file {
 

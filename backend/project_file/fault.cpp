@@ -1,4 +1,4 @@
-#include "backend/project_file_fault.h"
+#include "backend/project_file/fault.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

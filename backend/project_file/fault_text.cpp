@@ -1,4 +1,4 @@
-#include "backend/project_fault_text.h"
+#include "backend/project_file/fault_text.h"
 
 #include <QLocale>
 
