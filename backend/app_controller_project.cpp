@@ -17,9 +17,7 @@
 #include "backend/local_files.h"
 #include "backend/platform/memory_limits.h"
 #include "backend/platform/system_info.h"
-#include "backend/project_file/loader.h"
-#include "backend/project_file/writer.h"
-#include "backend/project_file/fault_text.h"
+#include "backend/project_file/project_file.h"
 #include "session/threads.h"
 
 namespace {
@@ -187,12 +185,12 @@ QVariantMap AppController::loadFailure(const project_file::LoadedProject& loaded
     case Failure::InvalidJson: error = tr("Invalid JSON"); break;
     case Failure::UnrecognizedFormat: error = tr("Unrecognized project format"); break;
     case Failure::UnsupportedVersion: error = tr("Unsupported project version"); break;
-    case Failure::Damaged: error = project_fault_text::damagedFileText(loaded); break;
+    case Failure::Damaged: error = project_file::damagedFileText(loaded); break;
     case Failure::ValueOutOfRange: {
       const project_file::ValueOutOfRange& bad = loaded.outOfRange;
       error = tr("%1: %2 is outside the range %3 to %4")
-                  .arg(projectFieldName(bad.key), project_fault_text::plainNumber(bad.value),
-                       project_fault_text::plainNumber(bad.minimum), project_fault_text::plainNumber(bad.maximum));
+                  .arg(projectFieldName(bad.key), project_file::plainNumber(bad.value),
+                       project_file::plainNumber(bad.minimum), project_file::plainNumber(bad.maximum));
       break;
     }
     case Failure::NotEnoughMemory: {

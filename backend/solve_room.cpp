@@ -10,7 +10,7 @@
 #include "session/solve_types.h"
 
 #include "backend/platform/memory_limits.h"
-#include "backend/project_file/loader.h"
+#include "backend/project_file/project_file.h"
 #include "backend/results/result_tree.h"
 
 namespace solve_room {

@@ -12,7 +12,6 @@
 #include <optional>
 #include <vector>
 
-#include "backend/project_file/loader.h"
 #include "backend/project_file/reader.h"
 
 namespace project_file {

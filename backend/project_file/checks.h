@@ -18,10 +18,9 @@
 #pragma once
 
 #include "backend/project_file/fault.h"
+#include "backend/project_file/loaded_project.h"
 
 namespace project_file {
-
-struct LoadedProject;
 
 // The first fault of `loaded`, in the order above, or an empty fault.
 // Runs on the reading thread; touches nothing but `loaded`.

@@ -1,7 +1,7 @@
 // A value of a project file that this program would not have written: where
 // it sits, what the file holds there and what is wrong with it. Reading a
 // file notes the first such value and refuses the file with it; the
-// controller words it for the user (fault_text.h).
+// controller words it for the user (damagedFileText, project_file.h).
 #pragma once
 
 #include <QJsonValue>

@@ -1,4 +1,4 @@
-#include "backend/project_file/loader.h"
+#include "backend/project_file/project_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,8 +15,8 @@
 #include <new>
 #include <optional>
 
-#include "backend/project_file/json_stream_reader.h"
 #include "backend/project_file/checks.h"
+#include "backend/project_file/json_stream_reader.h"
 #include "backend/project_file/reader.h"
 
 namespace project_file {

@@ -1,4 +1,4 @@
-#include "backend/project_file/writer.h"
+#include "backend/project_file/project_file.h"
 
 #include <QLatin1StringView>
 
@@ -118,8 +118,7 @@ void writeCaches(const SavedQueryCaches& c, JsonStreamWriter& out) {
   out.endObject();
 }
 
-}  // namespace
-
+// The file's text (Qt's indented JSON form) written to `out`, finished.
 void writeProject(const ProjectSnapshot& s, JsonStreamWriter& out) {
   // The top-level keys in order.
   out.beginObject();
@@ -141,9 +140,9 @@ void writeProject(const ProjectSnapshot& s, JsonStreamWriter& out) {
   out.finish();
 }
 
-namespace {
 constexpr std::uint64_t kMiB = std::uint64_t(1) << 20;
-}
+
+}  // namespace
 
 // Measured: a save of a 263 MiB file grows the resident size by less than
 // 1 MiB (project_file_bench).

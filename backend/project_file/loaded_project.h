@@ -1,18 +1,16 @@
-// Reading a project file into everything the controller restores from it:
-// the checks that refuse a file, the result figures, the node tables, the
-// saved query caches, the node locks and the last solve configuration. It
-// touches no controller state, so it runs on a worker thread for a large
-// file; the controller then only swaps the pieces in.
+// What reading a project file gives: the refusal, if the file is refused,
+// or everything the controller restores from it (the result figures, the
+// node tables, the saved query caches, the node locks and the last solve
+// configuration). The reading touches no controller state, so it runs on a
+// worker thread for a large file; the controller then only swaps the pieces
+// in.
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QVariantList>
 #include <QVariantMap>
 
-#include <atomic>
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 #include "backend/project_file/fault.h"
@@ -75,22 +73,5 @@ struct LoadedProject {
   QVariantList nodeLocks;  // the "nodeLocks" entries (project_file::nodeLock)
   QVariantMap lastUiCfg;
 };
-
-// Reports the share of the work done, from 0 to 1, now and then.
-using LoadProgress = std::function<void(double)>;
-
-// What opening a project file of `fileBytes` bytes needs in memory at its
-// peak: the text, the parsed document and the tables built from it.
-std::uint64_t memoryToOpen(std::uint64_t fileBytes);
-
-// Reads and checks the file at `path`. A file whose first byte other than
-// blanks is not "{" is refused before more of it is read, and one that would
-// need more than `availableBytes` of memory (0: not known, not checked)
-// before it is read at all, or that runs out of memory while it is read,
-// with Failure::NotEnoughMemory. A set `cancel` flag ends the reading with
-// Failure::Cancelled at the next chunk or node. The tree read comes with its
-// look-up tables made (on the reading thread).
-LoadedProject readProjectFile(const QString& path, const LoadProgress& progress = {},
-                              const std::atomic<bool>* cancel = nullptr, std::uint64_t availableBytes = 0);
 
 }  // namespace project_file
