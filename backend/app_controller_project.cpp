@@ -200,7 +200,7 @@ QVariantMap AppController::loadFailure(const project_file::LoadedProject& loaded
     }
     case Failure::Cancelled: error = tr("Opening the project was cancelled"); break;
   }
-  if (loaded.failure == Failure::Damaged) qWarning() << "loadProject:" << path << "is damaged:" << loaded.detail;
+  if (loaded.failure == Failure::Damaged) qWarning() << "loadProject:" << path << "is damaged:" << loaded.fault.logText();
   if (loaded.failure == Failure::ValueOutOfRange) {
     qWarning() << "loadProject:" << path << "refused:" << loaded.outOfRange.key << "is" << loaded.outOfRange.value;
   }

@@ -106,7 +106,11 @@ QString reason(const Fault& f) {
     case Problem::ReachedTwice: return Text::tr("node %1 is reached by more than one action").arg(f.node);
     case Problem::Unreached: return Text::tr("node %1 is reached by no action").arg(f.node);
     case Problem::CountDiffers: return Text::tr("%1: %2 entries for %3 actions").arg(at, value).arg(f.count);
-    case Problem::NotTheRoots: return Text::tr("the root actions of its solve result are not those of its game tree");
+    case Problem::NotTheRoots:
+    case Problem::RootCountDiffers: return Text::tr("the root actions of its solve result are not those of its game tree");
+    case Problem::NoResults: return Text::tr("it says it holds a solve result, but the result is missing");
+    case Problem::NoTree: return Text::tr("its solve result holds no game tree");
+    case Problem::TablesDiffer: return Text::tr("the node tables of its solve result do not fit together");
   }
   return QString();
 }
@@ -118,17 +122,7 @@ QString plainNumber(double v) {
 }
 
 QString damagedFileText(const LoadedProject& loaded) {
-  using Damage = LoadedProject::Damage;
-  QString why;
-  switch (loaded.damage) {
-    case Damage::Unspecified: why = reason(loaded.fault); break;
-    case Damage::ResultsMissing: why = Text::tr("it says it holds a solve result, but the result is missing"); break;
-    case Damage::NoTree: why = Text::tr("its solve result holds no game tree"); break;
-    case Damage::TablesDiffer: why = Text::tr("the node tables of its solve result do not fit together"); break;
-    case Damage::RootActionsDiffer:
-      why = Text::tr("the root actions of its solve result are not those of its game tree");
-      break;
-  }
+  const QString why = reason(loaded.fault);
   return why.isEmpty() ? Text::tr("The project file is damaged") : Text::tr("The project file is damaged: %1").arg(why);
 }
 

@@ -27,23 +27,13 @@ struct LoadedProject {
     InvalidJson,         // "Invalid JSON"
     UnrecognizedFormat,  // "Unrecognized project format"
     UnsupportedVersion,  // "Unsupported project version"
-    Damaged,             // a value the program would not have written: `damage`, else `fault`
+    Damaged,             // a value the program would not have written: `fault`
     ValueOutOfRange,     // a number of the project state no Setup field accepts
     NotEnoughMemory,     // opening would need more memory than is available
     Cancelled,
   };
-  // What of a damaged file the user is told; Unspecified: the value in `fault`.
-  enum class Damage {
-    Unspecified,
-    ResultsMissing,     // it says it holds a result, but has no "results"
-    NoTree,             // its result holds no node
-    TablesDiffer,       // its result's node tables differ in length
-    RootActionsDiffer,  // its root actions are not those of its tree's root
-  };
   Failure failure = Failure::None;
-  Damage damage = Damage::Unspecified;
-  QString detail;  // for the log: what was found damaged
-  Fault fault;     // with Damaged: the first value the program would not have written
+  Fault fault;  // with Damaged: what the program would not have written, found first
   // With ValueOutOfRange: the value and the field's bounds.
   ValueOutOfRange outOfRange;
   // With NotEnoughMemory: what opening the file would need, and what was available.
