@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "backend/project_file/json_stream_writer.h"
-#include "core/threads.h"
+#include "session/threads.h"
 
 namespace project_file {
 namespace {
@@ -150,7 +150,7 @@ std::uint64_t memoryToSave() { return static_cast<std::uint64_t>(kWriteBuffer) +
 
 std::uint64_t addressSpaceToSave() {
   // A thread's stack and the 64 MiB arena the allocator may map for it.
-  return memoryToSave() + static_cast<std::uint64_t>(velmora::kThreadStackBytes) + 64 * kMiB;
+  return memoryToSave() + static_cast<std::uint64_t>(velmora_app::kThreadStackBytes) + 64 * kMiB;
 }
 
 local_files::WriteOutcome saveProjectFile(const QString& path, const ProjectSnapshot& snapshot) {
