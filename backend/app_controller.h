@@ -461,7 +461,7 @@ class AppController : public QObject {
   std::optional<velmora_app::SolveConfig> m_lockSpot;
 
   // Query caches; written from const queries, emptied together by clearQueryCaches.
-  mutable project_file::SavedQueryCaches m_caches;
+  mutable SavedQueryCaches m_caches;
   mutable QHash<QByteArray, QVariantMap> m_reach169Cache;
 
   int m_systemThreadCount = 1;
