@@ -30,8 +30,8 @@
 
 #include "backend/background_release.h"
 #include "backend/progress_log.h"
-#include "backend/result_tree.h"
-#include "backend/saved_query_caches.h"
+#include "backend/results/result_tree.h"
+#include "backend/results/saved_query_caches.h"
 #include "backend/settings_store_file.h"
 #include "backend/solve_room.h"
 #include "session/solve_session.h"
@@ -471,7 +471,7 @@ class AppController : public QObject {
   std::optional<velmora_app::SolveConfig> m_lockSpot;
 
   // Query caches; written from const queries, emptied together by clearQueryCaches.
-  mutable project_file::SavedQueryCaches m_caches;
+  mutable SavedQueryCaches m_caches;
   mutable QHash<QByteArray, QVariantMap> m_reach169Cache;
 
   int m_systemThreadCount = 1;

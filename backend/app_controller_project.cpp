@@ -17,9 +17,7 @@
 #include "backend/local_files.h"
 #include "backend/platform/memory_limits.h"
 #include "backend/platform/system_info.h"
-#include "backend/project_file_loader.h"
-#include "backend/project_file_writer.h"
-#include "backend/project_fault_text.h"
+#include "backend/project_file/project_file.h"
 #include "session/threads.h"
 
 namespace {
@@ -187,12 +185,12 @@ QVariantMap AppController::loadFailure(const project_file::LoadedProject& loaded
     case Failure::InvalidJson: error = tr("Invalid JSON"); break;
     case Failure::UnrecognizedFormat: error = tr("Unrecognized project format"); break;
     case Failure::UnsupportedVersion: error = tr("Unsupported project version"); break;
-    case Failure::Damaged: error = project_fault_text::damagedFileText(loaded); break;
+    case Failure::Damaged: error = project_file::damagedFileText(loaded); break;
     case Failure::ValueOutOfRange: {
       const project_file::ValueOutOfRange& bad = loaded.outOfRange;
       error = tr("%1: %2 is outside the range %3 to %4")
-                  .arg(projectFieldName(bad.key), project_fault_text::plainNumber(bad.value),
-                       project_fault_text::plainNumber(bad.minimum), project_fault_text::plainNumber(bad.maximum));
+                  .arg(projectFieldName(bad.key), project_file::plainNumber(bad.value),
+                       project_file::plainNumber(bad.minimum), project_file::plainNumber(bad.maximum));
       break;
     }
     case Failure::NotEnoughMemory: {
@@ -202,7 +200,7 @@ QVariantMap AppController::loadFailure(const project_file::LoadedProject& loaded
     }
     case Failure::Cancelled: error = tr("Opening the project was cancelled"); break;
   }
-  if (loaded.failure == Failure::Damaged) qWarning() << "loadProject:" << path << "is damaged:" << loaded.detail;
+  if (loaded.failure == Failure::Damaged) qWarning() << "loadProject:" << path << "is damaged:" << loaded.fault.logText();
   if (loaded.failure == Failure::ValueOutOfRange) {
     qWarning() << "loadProject:" << path << "refused:" << loaded.outOfRange.key << "is" << loaded.outOfRange.value;
   }

@@ -3,15 +3,11 @@
 #include <algorithm>
 #include <limits>
 
-// The core's headers before Qt's, whose "slots" keyword they use as a name.
-#include "core/action_plan.h"
-#include "core/card_context.h"
-#include "core/threads.h"
-#include "session/solve_types.h"
-
 #include "backend/platform/memory_limits.h"
-#include "backend/project_file_loader.h"
-#include "backend/result_tree.h"
+#include "backend/project_file/project_file.h"
+#include "backend/results/result_tree.h"
+#include "session/solve_types.h"
+#include "session/threads.h"
 
 namespace solve_room {
 namespace {
@@ -73,9 +69,9 @@ std::uint64_t reservedAddressBytes(std::uint64_t threads) {
   // The solve's own thread and an estimate's beside the most the solve runs
   // at once: its workers, or the set-up's (the card context's and the tree
   // builder's, one per processor).
-  const std::uint64_t setUp = std::max(velmora::CardContext::max_workers(), velmora::ActionPlan::max_workers_from_env());
+  const std::uint64_t setUp = velmora_app::set_up_workers();
   const std::uint64_t started = 2 + std::max(setUp, threads);
-  const std::uint64_t stacks = times(started, velmora::kThreadStackBytes + kStackGuardBytes);
+  const std::uint64_t stacks = times(started, velmora_app::kThreadStackBytes + kStackGuardBytes);
   // Every thread may make an arena of its own unless they are bounded; the
   // first arena grows in place and reserves nothing ahead.
   const int arenaLimit = velmora_platform::allocatorArenaLimit();

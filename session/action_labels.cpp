@@ -1,6 +1,7 @@
 #include "session/action_labels.h"
 
 #include <charconv>
+#include <stdexcept>
 
 namespace velmora_app {
 namespace {
@@ -99,6 +100,14 @@ std::string hand_class_label(std::string_view card1, std::string_view card2) {
   if (r1 == r2) return {r1, r2};
   const char suited = ascii_lower(card1[1]) == ascii_lower(card2[1]) ? 's' : 'o';
   return i1 < i2 ? std::string{r1, r2, suited} : std::string{r2, r1, suited};
+}
+
+int card_code(std::string_view text) {
+  try {
+    return velmora::parse_card(text);
+  } catch (const std::invalid_argument&) {
+    return -1;
+  }
 }
 
 int hand_class_index(std::string_view label) {

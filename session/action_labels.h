@@ -40,6 +40,10 @@ std::string hand_class_label(std::string_view card1, std::string_view card2);
 // Grid position of a class text, -1 when it names no class.
 int hand_class_index(std::string_view label);
 
+// The code (0..51) of a two-character card text such as "Ah" (rank and suit
+// in either case), -1 for any other text.
+int card_code(std::string_view text);
+
 // "flop" 0, "turn" 1, "river" 2; exact comparison, anything else 0.
 int street_from_name(std::string_view name);
 

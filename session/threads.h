@@ -8,8 +8,13 @@
 
 namespace velmora_app {
 
+using velmora::kThreadStackBytes;
 using velmora::set_thread_start_hook;
 using velmora::Thread;
 using velmora::ThreadStartHook;
+
+// The most threads a solve's set-up runs at once: the card context's
+// workers or the tree builder's, whichever are more.
+unsigned set_up_workers();
 
 }  // namespace velmora_app

@@ -11,7 +11,7 @@
 #include "app_controller_test_support.h"
 #include "backend/platform/memory_limits.h"
 #include "backend/platform/system_info.h"
-#include "backend/project_file_loader.h"
+#include "backend/project_file/project_file.h"
 #include "backend/solve_room.h"
 #include "session/memory_estimate.h"
 

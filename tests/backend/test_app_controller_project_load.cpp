@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "app_controller_test_support.h"
-#include "backend/project_file_loader.h"
+#include "backend/project_file/project_file.h"
 
 using namespace app_controller_test;
 

@@ -18,8 +18,7 @@
 #include "app_controller_test_support.h"
 #include "backend/platform/memory_limits.h"
 #include "backend/platform/system_info.h"
-#include "backend/project_file_loader.h"
-#include "backend/project_file_writer.h"
+#include "backend/project_file/project_file.h"
 
 using namespace app_controller_test;
 

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app_controller_test_support.h"
-#include "backend/result_tree.h"
+#include "backend/results/result_tree.h"
 
 using namespace app_controller_test;
 

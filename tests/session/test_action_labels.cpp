@@ -89,6 +89,13 @@ TEST(HandClasses, EveryComboFallsIntoItsClassWithTheRightCount) {
   for (const char* bad : {"", "A", "KAs", "AKx", "AAs", "AKso"}) EXPECT_EQ(hand_class_index(bad), -1) << bad;
 }
 
+TEST(CardTexts, EachTextGivesItsCodeOrMinusOne) {
+  const std::pair<const char*, int> cases[] = {
+      {"2c", 0}, {"Ah", 50}, {"ah", 50}, {"AH", 50}, {"as", 51}, {"Ts", 35}, {"tS", 35},
+      {"", -1},  {"A", -1},  {"Ahh", -1}, {"1s", -1}, {"10", -1}, {"Ax", -1}, {" A", -1}};
+  for (const auto& [text, code] : cases) EXPECT_EQ(card_code(text), code) << '"' << text << '"';
+}
+
 TEST(HandClasses, TwoCardTextsNameTheirClass) {
   EXPECT_EQ(hand_class_label("kd", "ah"), "AKo");
   EXPECT_EQ(hand_class_label("9c", "Tc"), "T9s");

@@ -67,7 +67,7 @@ function _isMap(x) {
 // is clamped into it as the field clamps what is typed, and an integer
 // field keeps the integer part. The iteration budget has no field and is
 // kept within a 32-bit count. The same ranges as kFields in
-// backend/project_state_check.cpp, which checks an opened project's fields:
+// backend/project_file/state_check.cpp, which checks an opened project's fields:
 // a change here is made there too.
 var LIMITS = {
     startingPot: [1, 100000, true],

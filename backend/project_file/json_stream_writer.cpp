@@ -1,4 +1,4 @@
-#include "backend/json_stream_writer.h"
+#include "backend/project_file/json_stream_writer.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

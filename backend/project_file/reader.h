@@ -23,8 +23,8 @@
 #include <initializer_list>
 #include <span>
 
-#include "backend/project_file_fault.h"
-#include "backend/result_tree.h"
+#include "backend/project_file/fault.h"
+#include "backend/results/result_tree.h"
 
 namespace project_file {
 

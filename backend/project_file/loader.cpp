@@ -1,4 +1,4 @@
-#include "backend/project_file_loader.h"
+#include "backend/project_file/project_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,9 +15,9 @@
 #include <new>
 #include <optional>
 
-#include "backend/json_stream_reader.h"
-#include "backend/project_file_check.h"
-#include "backend/project_file_reader.h"
+#include "backend/project_file/checks.h"
+#include "backend/project_file/json_stream_reader.h"
+#include "backend/project_file/reader.h"
 
 namespace project_file {
 namespace {
@@ -46,21 +46,14 @@ struct Stopped {
 
 bool cancelled(const std::atomic<bool>* cancel) { return cancel && cancel->load(std::memory_order_relaxed); }
 
-LoadedProject failed(Failure failure, const QString& detail = QString()) {
+LoadedProject failed(Failure failure) {
   LoadedProject out;
   out.failure = failure;
-  out.detail = detail;
-  return out;
-}
-
-LoadedProject damaged(LoadedProject::Damage damage, const QString& detail) {
-  LoadedProject out = failed(Failure::Damaged, detail);
-  out.damage = damage;
   return out;
 }
 
 LoadedProject damaged(const Fault& fault) {
-  LoadedProject out = failed(Failure::Damaged, fault.logText());
+  LoadedProject out = failed(Failure::Damaged);
   out.fault = fault;
   return out;
 }
@@ -120,7 +113,7 @@ struct PickedRecord {
     }
   }
 
-  // The record for the readers of project_file_reader.h.
+  // The record for the readers of reader.h.
   Record record(const std::array<QLatin1StringView, N>& keys, Fault& fault) const {
     return notObject ? Record(*notObject, fault) : Record(keys, values, fault);
   }
@@ -317,27 +310,35 @@ void readRoot(JsonStreamReader& in, FileParts& parts) {
 
 // Why a result that the file says it holds cannot be shown: it is missing,
 // has no node, or its parts do not describe one tree (a meta record and an
-// action list for every node, the root's actions as the root actions).
-std::optional<LoadedProject> resultDamage(const FileParts& parts) {
-  using Damage = LoadedProject::Damage;
-  if (parts.resultsKind == FileParts::Results::Missing) {
-    return damaged(Damage::ResultsMissing, QStringLiteral("\"hasResults\" is true but there are no \"results\""));
-  }
+// action list for every node, the root's actions as the root actions); an
+// empty fault when it can.
+Fault resultDamage(const FileParts& parts) {
+  const auto whole = [](Fault::Problem problem) {
+    Fault f;
+    f.problem = problem;
+    f.part = Fault::Part::Results;
+    return f;
+  };
+  // `found` entries where `expected` belong.
+  const auto counted = [&](Fault::Problem problem, qsizetype found, qsizetype expected) {
+    Fault f = whole(problem);
+    f.value = QString::number(found);
+    f.count = static_cast<int>(expected);
+    return f;
+  };
+  if (parts.resultsKind == FileParts::Results::Missing) return whole(Fault::Problem::NoResults);
   if (parts.resultsKind == FileParts::Results::NotObject) {
-    return damaged(wrongKindOfPart("results", parts.resultsValue, Fault::Expected::Object));
+    return wrongKindOfPart("results", parts.resultsValue, Fault::Expected::Object);
   }
-  if (parts.nodeCount == 0) return damaged(Damage::NoTree, QStringLiteral("the results hold no node"));
+  if (parts.nodeCount == 0) return whole(Fault::Problem::NoTree);
   if (parts.metaCount != parts.nodeCount) {
-    return damaged(Damage::TablesDiffer,
-                   QStringLiteral("%1 meta records for %2 nodes").arg(parts.metaCount).arg(parts.nodeCount));
+    return counted(Fault::Problem::TablesDiffer, parts.metaCount, parts.nodeCount);
   }
   const qsizetype rootActions = parts.results.value(QStringLiteral("rootActions")).toArray().size();
   if (rootActions != parts.rootActionCount) {
-    return damaged(Damage::RootActionsDiffer, QStringLiteral("%1 root actions for a root of %2 actions")
-                                                  .arg(rootActions)
-                                                  .arg(parts.rootActionCount));
+    return counted(Fault::Problem::RootCountDiffers, rootActions, parts.rootActionCount);
   }
-  return std::nullopt;
+  return Fault();
 }
 
 // The first fault of the node tables: a meta record, then node by node an
@@ -466,7 +467,7 @@ LoadedProject readProject(const QString& path, const LoadProgress& progress, con
   std::shared_ptr<ResultTree> tree;
   Fault fault;
   if (out.hasResults) {
-    if (std::optional<LoadedProject> damage = resultDamage(parts)) return std::move(*damage);
+    if (const Fault f = resultDamage(parts)) return damaged(f);
     readResultFigures(out, parts.results, fault);
     if (!fault) fault = treeFault(parts);
     if (fault) return damaged(fault);

@@ -1,4 +1,4 @@
-#include "backend/project_file_reader.h"
+#include "backend/project_file/reader.h"
 
 #include <QAnyStringView>
 #include <QJsonArray>
@@ -10,10 +10,8 @@
 #include <cstring>
 #include <limits>
 #include <optional>
-#include <stdexcept>
 #include <string_view>
 
-#include "core/cards.h"
 #include "session/action_labels.h"
 
 namespace project_file {
@@ -201,11 +199,7 @@ int cardCode(const QString& text) {
   // suit ("\u017F" to "S") is no card the program writes.
   if (text.size() != 2 || text.at(0).unicode() >= 0x80 || text.at(1).unicode() >= 0x80) return -1;
   const char card[2] = {static_cast<char>(text.at(0).unicode()), static_cast<char>(text.at(1).unicode())};
-  try {
-    return velmora::parse_card(std::string_view(card, 2));
-  } catch (const std::invalid_argument&) {
-    return -1;
-  }
+  return velmora_app::card_code(std::string_view(card, 2));
 }
 
 int handClassCombos(const QString& label) {

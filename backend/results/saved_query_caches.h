@@ -1,5 +1,6 @@
-// The six query caches a project file keeps, node by node, so that a loaded
-// project answers the nodes that were viewed before it was saved.
+// The six query caches of the Results page's answers that a project file
+// keeps, node by node, so that a loaded project answers the nodes that were
+// viewed before it was saved.
 #pragma once
 
 #include <QHash>
@@ -7,8 +8,6 @@
 #include <QVariantMap>
 
 #include <iterator>
-
-namespace project_file {
 
 struct SavedQueryCaches {
   QHash<int, QVariantMap> handStrategy;
@@ -36,5 +35,3 @@ struct SavedQueryCaches {
     });
   }
 };
-
-}  // namespace project_file

@@ -1,4 +1,4 @@
-#include "backend/project_file_check.h"
+#include "backend/project_file/checks.h"
 
 #include <QAnyStringView>
 #include <QDebug>
@@ -12,8 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "backend/project_file_loader.h"
-#include "backend/project_file_reader.h"
+#include "backend/project_file/reader.h"
 
 namespace project_file {
 namespace {

@@ -1,11 +1,11 @@
-#include "backend/project_file_writer.h"
+#include "backend/project_file/project_file.h"
 
 #include <QLatin1StringView>
 
 #include <vector>
 
-#include "backend/json_stream_writer.h"
-#include "core/threads.h"
+#include "backend/project_file/json_stream_writer.h"
+#include "session/threads.h"
 
 namespace project_file {
 namespace {
@@ -118,8 +118,7 @@ void writeCaches(const SavedQueryCaches& c, JsonStreamWriter& out) {
   out.endObject();
 }
 
-}  // namespace
-
+// The file's text (Qt's indented JSON form) written to `out`, finished.
 void writeProject(const ProjectSnapshot& s, JsonStreamWriter& out) {
   // The top-level keys in order.
   out.beginObject();
@@ -141,9 +140,9 @@ void writeProject(const ProjectSnapshot& s, JsonStreamWriter& out) {
   out.finish();
 }
 
-namespace {
 constexpr std::uint64_t kMiB = std::uint64_t(1) << 20;
-}
+
+}  // namespace
 
 // Measured: a save of a 263 MiB file grows the resident size by less than
 // 1 MiB (project_file_bench).
@@ -151,7 +150,7 @@ std::uint64_t memoryToSave() { return static_cast<std::uint64_t>(kWriteBuffer) +
 
 std::uint64_t addressSpaceToSave() {
   // A thread's stack and the 64 MiB arena the allocator may map for it.
-  return memoryToSave() + static_cast<std::uint64_t>(velmora::kThreadStackBytes) + 64 * kMiB;
+  return memoryToSave() + static_cast<std::uint64_t>(velmora_app::kThreadStackBytes) + 64 * kMiB;
 }
 
 local_files::WriteOutcome saveProjectFile(const QString& path, const ProjectSnapshot& snapshot) {

@@ -1,5 +1,5 @@
 // The checks of a project file that need more than one value: what was read
-// (each value by its own rule, project_file_reader.h) measured against the
+// (each value by its own rule, reader.h) measured against the
 // spot its result was solved on and against its game tree. A result is
 // refused when its tree is not one (a node reached by two actions, or by
 // none), when a node's action frequencies do not add up to 1, when its root
@@ -17,11 +17,10 @@
 // may hold it.
 #pragma once
 
-#include "backend/project_file_fault.h"
+#include "backend/project_file/fault.h"
+#include "backend/project_file/loaded_project.h"
 
 namespace project_file {
-
-struct LoadedProject;
 
 // The first fault of `loaded`, in the order above, or an empty fault.
 // Runs on the reading thread; touches nothing but `loaded`.

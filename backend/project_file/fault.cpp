@@ -1,4 +1,4 @@
-#include "backend/project_file_fault.h"
+#include "backend/project_file/fault.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -77,6 +77,10 @@ const char* problemName(Fault::Problem problem) {
     case Fault::Problem::Unreached: return "unreached";
     case Fault::Problem::CountDiffers: return "one entry per action expected";
     case Fault::Problem::NotTheRoots: return "not the root's actions";
+    case Fault::Problem::NoResults: return "no results";
+    case Fault::Problem::NoTree: return "no node";
+    case Fault::Problem::TablesDiffer: return "node tables differ";
+    case Fault::Problem::RootCountDiffers: return "root actions differ";
   }
   return "";
 }
@@ -93,6 +97,14 @@ QString Fault::jsonText(const QJsonValue& v) {
 QString Fault::jsonText(const QVariant& v) { return jsonText(QJsonValue::fromVariant(v)); }
 
 QString Fault::logText() const {
+  switch (problem) {
+    case Problem::NoResults: return QStringLiteral("\"hasResults\" is true but there are no \"results\"");
+    case Problem::NoTree: return QStringLiteral("the results hold no node");
+    case Problem::TablesDiffer: return QStringLiteral("%1 meta records for %2 nodes").arg(value).arg(count);
+    case Problem::RootCountDiffers:
+      return QStringLiteral("%1 root actions for a root of %2 actions").arg(value).arg(count);
+    default: break;
+  }
   QString out = QString::fromLatin1(partName(part));
   if (node >= 0) out += QStringLiteral(" of node %1").arg(node);
   if (entry >= 0) out += QStringLiteral(", entry %1").arg(entry);

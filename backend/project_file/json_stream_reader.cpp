@@ -1,4 +1,4 @@
-#include "backend/json_stream_reader.h"
+#include "backend/project_file/json_stream_reader.h"
 
 #include <QByteArrayView>
 #include <QJsonDocument>

@@ -1,4 +1,4 @@
-#include "backend/project_state_check.h"
+#include "backend/project_file/state_check.h"
 
 #include <QJsonValue>
 #include <QRegularExpression>

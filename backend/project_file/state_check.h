@@ -10,7 +10,7 @@
 
 #include <optional>
 
-#include "backend/project_file_fault.h"
+#include "backend/project_file/fault.h"
 
 namespace project_file {
 

@@ -1,7 +1,7 @@
 // A value of a project file that this program would not have written: where
 // it sits, what the file holds there and what is wrong with it. Reading a
 // file notes the first such value and refuses the file with it; the
-// controller words it for the user (project_fault_text.h).
+// controller words it for the user (damagedFileText, project_file.h).
 #pragma once
 
 #include <QJsonValue>
@@ -27,6 +27,11 @@ struct Fault {
     Unreached,     // no action leads to `node`
     CountDiffers,  // a per-action list of `value` entries at a node of `count` actions
     NotTheRoots,   // the root actions are not those of the tree's root
+    // The result as a whole, found before its values are checked:
+    NoResults,         // the file says it holds a result, but has no "results"
+    NoTree,            // the result holds no node
+    TablesDiffer,      // `value` meta records for `count` nodes
+    RootCountDiffers,  // `value` root actions for a root of `count` actions
   };
   // What a value must be, for WrongType.
   enum class Expected { Text, Number, WholeNumber, Flag, List, Object, Card, HandClass, Board, OneOf };
@@ -59,7 +64,7 @@ struct Fault {
   QString choices;   // with OneOf: the values allowed, as the file writes them
   double minimum = 0.0;
   double maximum = 0.0;
-  int count = 0;     // with CountDiffers: the node's actions
+  int count = 0;     // with CountDiffers, TablesDiffer, RootCountDiffers: what `value` should be
 
   explicit operator bool() const { return problem != Problem::None; }
 

@@ -1,4 +1,4 @@
-#include "backend/result_tree.h"
+#include "backend/results/result_tree.h"
 
 #include <string>
 #include <unordered_map>
