@@ -1378,6 +1378,10 @@
         <translation>%1: ganze Zahl von %2 bis %3 eingeben</translation>
     </message>
     <message>
+        <source>%1: chips are whole numbers, type digits only</source>
+        <translation>%1: Chips sind ganze Zahlen, nur Ziffern eingeben</translation>
+    </message>
+    <message>
         <source>%1: enter a number from %2 to %3</source>
         <translation>%1: Zahl von %2 bis %3 eingeben</translation>
     </message>

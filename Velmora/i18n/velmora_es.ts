@@ -1378,6 +1378,10 @@
         <translation>%1: introduce un número entero de %2 a %3</translation>
     </message>
     <message>
+        <source>%1: chips are whole numbers, type digits only</source>
+        <translation>%1: las fichas son números enteros, escribe solo dígitos</translation>
+    </message>
+    <message>
         <source>%1: enter a number from %2 to %3</source>
         <translation>%1: introduce un número de %2 a %3</translation>
     </message>

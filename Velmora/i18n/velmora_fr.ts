@@ -1378,6 +1378,10 @@
         <translation>%1 : saisissez un nombre entier de %2 à %3</translation>
     </message>
     <message>
+        <source>%1: chips are whole numbers, type digits only</source>
+        <translation>%1 : les jetons sont des nombres entiers, saisissez uniquement des chiffres</translation>
+    </message>
+    <message>
         <source>%1: enter a number from %2 to %3</source>
         <translation>%1 : saisissez un nombre de %2 à %3</translation>
     </message>

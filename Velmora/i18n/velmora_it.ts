@@ -1378,6 +1378,10 @@
         <translation>%1: inserisci un numero intero da %2 a %3</translation>
     </message>
     <message>
+        <source>%1: chips are whole numbers, type digits only</source>
+        <translation>%1: le fiche sono numeri interi, inserisci solo cifre</translation>
+    </message>
+    <message>
         <source>%1: enter a number from %2 to %3</source>
         <translation>%1: inserisci un numero da %2 a %3</translation>
     </message>

@@ -1381,6 +1381,10 @@
         <translation>%1: wpisz liczbę całkowitą od %2 do %3</translation>
     </message>
     <message>
+        <source>%1: chips are whole numbers, type digits only</source>
+        <translation>%1: żetony to liczby całkowite, wpisz same cyfry</translation>
+    </message>
+    <message>
         <source>%1: enter a number from %2 to %3</source>
         <translation>%1: wpisz liczbę od %2 do %3</translation>
     </message>

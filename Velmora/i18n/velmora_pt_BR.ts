@@ -1378,6 +1378,10 @@
         <translation>%1: informe um número inteiro de %2 a %3</translation>
     </message>
     <message>
+        <source>%1: chips are whole numbers, type digits only</source>
+        <translation>%1: fichas são números inteiros, digite apenas algarismos</translation>
+    </message>
+    <message>
         <source>%1: enter a number from %2 to %3</source>
         <translation>%1: informe um número de %2 a %3</translation>
     </message>

@@ -1381,6 +1381,10 @@
         <translation>%1: укажите целое число от %2 до %3</translation>
     </message>
     <message>
+        <source>%1: chips are whole numbers, type digits only</source>
+        <translation>%1: фишки — целые числа, вводите только цифры</translation>
+    </message>
+    <message>
         <source>%1: enter a number from %2 to %3</source>
         <translation>%1: укажите число от %2 до %3</translation>
     </message>

@@ -64,15 +64,6 @@ Item {
             verify(f.activeFocus)
             compare(f.text, "250")
 
-            // Neither a group separator nor a point reads as a thousands mark.
-            f = typeInto("startingPotField", "1,000", Qt.Key_Tab)
-            compare(page.startingPot, 1000, "the comma is refused while typing")
-            f.forceActiveFocus()
-            f.text = "1.000"
-            keyClick(Qt.Key_Tab)
-            compare(page.startingPot, 1000, "1.000 is not committed")
-            compare(f.text, "1000")
-
             typeInto("effectiveStackField", "100001", Qt.Key_Tab)
             compare(page.effectiveStack, 100, "above the maximum")
             typeInto("rakeCapField", "30", Qt.Key_Tab)
@@ -81,6 +72,40 @@ Item {
             compare(page.rakeCap, 30, "an empty field commits nothing")
             keyClick(Qt.Key_Tab)
             compare(f.text, "30")
+        }
+
+        // A decimal mark typed into a chip field stays in sight and is
+        // refused with its reason: the digits around it never join into
+        // another number, and leaving puts back the value from before.
+        function test_chip_fields_refuse_decimals_data() {
+            return [{ tag: "stack 100.5", field: "effectiveStackField", key: "effectiveStack", typed: "100.5", during: 100 },
+                    { tag: "pot 1,5", field: "startingPotField", key: "startingPot", typed: "1,5", during: 1 },
+                    { tag: "pot 1.", field: "startingPotField", key: "startingPot", typed: "1.", during: 1 },
+                    { tag: "pot 1,000", field: "startingPotField", key: "startingPot", typed: "1,000", during: 1 },
+                    { tag: "rake cap 2.5", field: "rakeCapField", key: "rakeCap", typed: "2.5", during: 2 }]
+        }
+        function test_chip_fields_refuse_decimals(data) {
+            page[data.key] = 40
+            var f = typeInto(data.field, data.typed)
+            compare(f.text, data.typed, "shown as typed")
+            compare(page[data.key], data.during, "the digits before the mark, never joined with those after it")
+            compare(page.fieldRefusal,
+                    qsTranslate("ProjectTextField", "%1: chips are whole numbers, type digits only").arg(f.label))
+            keyClick(Qt.Key_Tab)
+            compare(page[data.key], 40, "leaving puts back the value from before the edit")
+            compare(f.text, "40")
+            compare(page.fieldRefusal, "")
+
+            // A sign, or a digit past the largest value, is shown and refused
+            // as well, never dropped to leave another number.
+            var range = qsTranslate("ProjectTextField", "%1: enter a whole number from %2 to %3").arg(f.label)
+                .arg(String(f.minimum)).arg(String(f.maximum))
+            for (var typed of ["-5", data.key === "rakeCap" ? "10000000" : "1000000"]) {
+                f = typeInto(data.field, typed)
+                compare([f.text, page.fieldRefusal], [typed, range])
+                keyClick(Qt.Key_Tab)
+                compare(page[data.key], 40, typed)
+            }
         }
 
         function test_decimal_fields() {
