@@ -1056,6 +1056,10 @@
         <translation>No se pudo repartir una mano a %1 en este nodo, así que no hay decisión que tomar. Resuelve el spot de nuevo para jugarlo.</translation>
     </message>
     <message>
+        <source>No hand could be dealt to %1: this node&apos;s details were not saved with the project. Solve the spot again to play it.</source>
+        <translation>No se pudo repartir una mano a %1: los detalles de este nodo no se guardaron con el proyecto. Resuelve el spot de nuevo para jugarlo.</translation>
+    </message>
+    <message>
         <source>Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.</source>
         <translation>Sin evaluar: la mano %1 no se enfrenta aquí a ninguna mano del rango del rival, así que no tiene EV.</translation>
     </message>

@@ -1056,6 +1056,10 @@
         <translation>Non è stato possibile distribuire una mano a %1 in questo nodo, quindi non c'è alcuna decisione da prendere. Risolvi di nuovo lo spot per giocarlo.</translation>
     </message>
     <message>
+        <source>No hand could be dealt to %1: this node&apos;s details were not saved with the project. Solve the spot again to play it.</source>
+        <translation>Non è stato possibile distribuire una mano a %1: i dettagli di questo nodo non sono stati salvati con il progetto. Risolvi di nuovo lo spot per giocarlo.</translation>
+    </message>
+    <message>
         <source>Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.</source>
         <translation>Non valutato: la mano %1 qui non incontra alcuna mano del range avversario, quindi non ha EV.</translation>
     </message>

@@ -143,6 +143,30 @@ Item {
             compare(notSavedNotes(), [false, false, false], "back at the root")
         }
 
+        // Opened from a file that does not hold the hands a seat has at the
+        // node, the trainer says so, where a solved game deals them.
+        function test_trainer_tells_hands_not_saved() {
+            solve(Spots.riverSpot(40))
+            var url = scratchDirUrl + "/trainer-not-saved.velmoraproj"
+            verify(appController.saveProject(url, shell.exportProjectState()))
+            var notice = function() {
+                var e = page.playEngine
+                page.playMode = true
+                waitForRendering(page)
+                mouseClick(findChild(page, "playAsIpButton"))
+                tryVerify(function() { return e.playAwaitingUserAction || e.playNoticeText !== "" }, 5000)
+                var shown = findChild(page, "playNotice")
+                var text = shown.visible ? shown.text : ""
+                page.playMode = false
+                return text
+            }
+            compare(notice(), "", "a solved game deals IP a hand")
+            verify(findChild(shell, "homePage")._openProjectFrom(url))
+            compare(shell.navIndex, 3)
+            compare(notice(), "No hand could be dealt to IP: this node's details were not saved with the project. "
+                              + "Solve the spot again to play it.")
+        }
+
         // A language switch renames the buckets and the play role at once,
         // without a change of node.
         function test_bucket_names_and_role_follow_the_language() {
