@@ -167,6 +167,43 @@ Item {
                               + "Solve the spot again to play it.")
         }
 
+        // A new project and an opened one start the lock panel empty: no
+        // action chosen and the weight at 1, so a click on the matrix locks
+        // nothing until the user chooses.
+        function test_new_or_opened_project_starts_the_lock_panel_empty_data() {
+            return [{ tag: "new project" }, { tag: "opened project" }]
+        }
+        function test_new_or_opened_project_starts_the_lock_panel_empty(data) {
+            solve(Spots.riverSpot(40))
+            var url = scratchDirUrl + "/lock-panel.velmoraproj"
+            verify(appController.saveProject(url, shell.exportProjectState()))
+            mouseClick(findChild(page, "nodeLockModeButton"))
+            waitForRendering(page)
+            mouseClick(findChild(page, "nodeLockAction1"))
+            var weight = findChild(page, "nodeLockWeightField")
+            weight.forceActiveFocus()
+            weight.selectAll()
+            keyClick(Qt.Key_Backspace)
+            for (var c of "0.8")
+                keyClick(c)
+            compare([page.nodeLockSelectedActionIndex, page.nodeLockWeightText], [1, "0.8"])
+
+            if (data.tag === "new project") {
+                solve(Spots.riverSpot(40))
+            } else {
+                verify(findChild(shell, "homePage")._openProjectFrom(url))
+                compare(shell.navIndex, 3)
+                waitForRendering(page)
+            }
+            compare([page.nodeLockMode, page.nodeLockSelectedActionIndex, findChild(page, "nodeLockWeightField").text],
+                    [false, -1, "1.0"])
+            mouseClick(findChild(page, "nodeLockModeButton"))
+            waitForRendering(page)
+            compare(findChild(page, "nodeLockAction1").iconText, "", "no action ticked")
+            mouseClick(findChild(findChild(page, "strategyMatrix"), "cell_AA"))
+            compare(appController.nodeLocks(0), [], "a click locks nothing")
+        }
+
         // A language switch renames the buckets and the play role at once,
         // without a change of node.
         function test_bucket_names_and_role_follow_the_language() {
