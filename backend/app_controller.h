@@ -225,7 +225,9 @@ class AppController : public QObject {
   // Which hand details of a decision node a loaded project cannot show
   // because they were not saved with it: {matrix, buckets, combos}, each
   // true when missing. All false with a solved game in memory, at chance
-  // and terminal nodes, and outside the tree.
+  // and terminal nodes, and outside the tree. Beside them {oopHands,
+  // ipHands}: the hands a seat holds at the node (what play deals from),
+  // at a node of any kind.
   Q_INVOKABLE QVariantMap nodeDetailsMissing(int nodeIndex) const;
 
   // --- closing ---

@@ -203,19 +203,28 @@ QVariantMap AppController::nodeDetailsMissing(int nodeIndex) const {
   bool matrix = false;
   bool buckets = false;
   bool combos = false;
+  bool oopHands = false;
+  bool ipHands = false;
+  const bool inTree = m_tree && nodeIndex >= 0 && nodeIndex < m_tree->nodeCount();
   const bool decision =
-      m_tree && m_tree->meta(nodeIndex).value(QStringLiteral("nodeType")).toString() == QStringLiteral("decision");
+      inTree && m_tree->meta(nodeIndex).value(QStringLiteral("nodeType")).toString() == QStringLiteral("decision");
   // A solved game answers every node; without one only the saved answers exist.
-  if (decision && !m_session.stored_result().first) {
-    combos = !m_caches.handCombos.contains(nodeIndex);
-    // The matrix is drawn from the saved strategy, else from the saved combos.
-    matrix = !m_caches.handStrategy.contains(nodeIndex) && combos;
-    buckets = !m_caches.handBuckets.contains(nodeIndex);
+  if (inTree && !m_session.stored_result().first) {
+    if (decision) {
+      combos = !m_caches.handCombos.contains(nodeIndex);
+      // The matrix is drawn from the saved strategy, else from the saved combos.
+      matrix = !m_caches.handStrategy.contains(nodeIndex) && combos;
+      buckets = !m_caches.handBuckets.contains(nodeIndex);
+    }
+    oopHands = !m_caches.seatHandCombosOop.contains(nodeIndex);
+    ipHands = !m_caches.seatHandCombosIp.contains(nodeIndex);
   }
   QVariantMap out;
   out.insert(QStringLiteral("matrix"), matrix);
   out.insert(QStringLiteral("buckets"), buckets);
   out.insert(QStringLiteral("combos"), combos);
+  out.insert(QStringLiteral("oopHands"), oopHands);
+  out.insert(QStringLiteral("ipHands"), ipHands);
   return out;
 }
 

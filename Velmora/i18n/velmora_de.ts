@@ -1067,6 +1067,10 @@
         <translation>%1 konnte an diesem Knoten keine Hand zugeteilt werden, daher gibt es keine Entscheidung zu treffen. Löse den Spot erneut, um ihn zu spielen.</translation>
     </message>
     <message>
+        <source>No hand could be dealt to %1: this node&apos;s details were not saved with the project. Solve the spot again to play it.</source>
+        <translation>%1 konnte keine Hand zugeteilt werden: Die Details dieses Knotens wurden nicht mit dem Projekt gespeichert. Löse den Spot erneut, um ihn zu spielen.</translation>
+    </message>
+    <message>
         <source>Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.</source>
         <translation>Nicht bewertet: Die Hand %1 trifft hier auf keine Hand der Range des Gegners, daher hat sie keinen EV.</translation>
     </message>
@@ -1387,6 +1391,10 @@
     <message>
         <source>%1: enter a whole number from %2 to %3</source>
         <translation>%1: ganze Zahl von %2 bis %3 eingeben</translation>
+    </message>
+    <message>
+        <source>%1: chips are whole numbers, type digits only</source>
+        <translation>%1: Chips sind ganze Zahlen, nur Ziffern eingeben</translation>
     </message>
     <message>
         <source>%1: enter a number from %2 to %3</source>

@@ -1067,6 +1067,10 @@
         <translation>No se pudo repartir una mano a %1 en este nodo, así que no hay decisión que tomar. Resuelve el spot de nuevo para jugarlo.</translation>
     </message>
     <message>
+        <source>No hand could be dealt to %1: this node&apos;s details were not saved with the project. Solve the spot again to play it.</source>
+        <translation>No se pudo repartir una mano a %1: los detalles de este nodo no se guardaron con el proyecto. Resuelve el spot de nuevo para jugarlo.</translation>
+    </message>
+    <message>
         <source>Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.</source>
         <translation>Sin evaluar: la mano %1 no se enfrenta aquí a ninguna mano del rango del rival, así que no tiene EV.</translation>
     </message>
@@ -1387,6 +1391,10 @@
     <message>
         <source>%1: enter a whole number from %2 to %3</source>
         <translation>%1: introduce un número entero de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: chips are whole numbers, type digits only</source>
+        <translation>%1: las fichas son números enteros, escribe solo dígitos</translation>
     </message>
     <message>
         <source>%1: enter a number from %2 to %3</source>

@@ -1067,6 +1067,10 @@
         <translation>Aucune main n'a pu être distribuée à %1 à ce nœud : il n'y a donc aucune décision à prendre. Résolvez à nouveau le spot pour le jouer.</translation>
     </message>
     <message>
+        <source>No hand could be dealt to %1: this node&apos;s details were not saved with the project. Solve the spot again to play it.</source>
+        <translation>Aucune main n&apos;a pu être distribuée à %1 : les détails de ce nœud n&apos;ont pas été enregistrés avec le projet. Résolvez à nouveau le spot pour le jouer.</translation>
+    </message>
+    <message>
         <source>Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.</source>
         <translation>Non évalué : la main %1 ne rencontre ici aucune main de la range adverse, elle n'a donc pas d'EV.</translation>
     </message>
@@ -1387,6 +1391,10 @@
     <message>
         <source>%1: enter a whole number from %2 to %3</source>
         <translation>%1 : saisissez un nombre entier de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1: chips are whole numbers, type digits only</source>
+        <translation>%1 : les jetons sont des nombres entiers, saisissez uniquement des chiffres</translation>
     </message>
     <message>
         <source>%1: enter a number from %2 to %3</source>

@@ -1067,6 +1067,10 @@
         <translation>Non è stato possibile distribuire una mano a %1 in questo nodo, quindi non c'è alcuna decisione da prendere. Risolvi di nuovo lo spot per giocarlo.</translation>
     </message>
     <message>
+        <source>No hand could be dealt to %1: this node&apos;s details were not saved with the project. Solve the spot again to play it.</source>
+        <translation>Non è stato possibile distribuire una mano a %1: i dettagli di questo nodo non sono stati salvati con il progetto. Risolvi di nuovo lo spot per giocarlo.</translation>
+    </message>
+    <message>
         <source>Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.</source>
         <translation>Non valutato: la mano %1 qui non incontra alcuna mano del range avversario, quindi non ha EV.</translation>
     </message>
@@ -1387,6 +1391,10 @@
     <message>
         <source>%1: enter a whole number from %2 to %3</source>
         <translation>%1: inserisci un numero intero da %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: chips are whole numbers, type digits only</source>
+        <translation>%1: le fiche sono numeri interi, inserisci solo cifre</translation>
     </message>
     <message>
         <source>%1: enter a number from %2 to %3</source>

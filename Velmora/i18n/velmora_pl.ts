@@ -1071,6 +1071,10 @@
         <translation>Nie udało się rozdać ręki dla %1 w tym węźle, więc nie ma decyzji do podjęcia. Rozwiąż spot ponownie, aby go zagrać.</translation>
     </message>
     <message>
+        <source>No hand could be dealt to %1: this node&apos;s details were not saved with the project. Solve the spot again to play it.</source>
+        <translation>Nie udało się rozdać ręki dla %1: szczegóły tego węzła nie zostały zapisane w projekcie. Rozwiąż spot ponownie, aby go zagrać.</translation>
+    </message>
+    <message>
         <source>Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.</source>
         <translation>Bez oceny: ręka %1 nie spotyka tu żadnej ręki z zakresu przeciwnika, więc nie ma EV.</translation>
     </message>
@@ -1391,6 +1395,10 @@
     <message>
         <source>%1: enter a whole number from %2 to %3</source>
         <translation>%1: wpisz liczbę całkowitą od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1: chips are whole numbers, type digits only</source>
+        <translation>%1: żetony to liczby całkowite, wpisz same cyfry</translation>
     </message>
     <message>
         <source>%1: enter a number from %2 to %3</source>

@@ -1067,6 +1067,10 @@
         <translation>Não foi possível distribuir uma mão para %1 neste nó, então não há decisão a tomar. Resolva o spot novamente para jogá-lo.</translation>
     </message>
     <message>
+        <source>No hand could be dealt to %1: this node&apos;s details were not saved with the project. Solve the spot again to play it.</source>
+        <translation>Não foi possível distribuir uma mão para %1: os detalhes deste nó não foram salvos com o projeto. Resolva o spot novamente para jogá-lo.</translation>
+    </message>
+    <message>
         <source>Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.</source>
         <translation>Não avaliado: a mão %1 não encontra aqui nenhuma mão do range do oponente, então não tem EV.</translation>
     </message>
@@ -1387,6 +1391,10 @@
     <message>
         <source>%1: enter a whole number from %2 to %3</source>
         <translation>%1: informe um número inteiro de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: chips are whole numbers, type digits only</source>
+        <translation>%1: fichas são números inteiros, digite apenas algarismos</translation>
     </message>
     <message>
         <source>%1: enter a number from %2 to %3</source>

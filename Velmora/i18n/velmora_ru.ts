@@ -1071,6 +1071,10 @@
         <translation>В этом узле не удалось раздать руку для %1, поэтому принимать решение не нужно. Решите спот заново, чтобы сыграть его.</translation>
     </message>
     <message>
+        <source>No hand could be dealt to %1: this node&apos;s details were not saved with the project. Solve the spot again to play it.</source>
+        <translation>Не удалось раздать руку для %1: подробности этого узла не были сохранены в проекте. Решите спот заново, чтобы сыграть его.</translation>
+    </message>
+    <message>
         <source>Not graded: the hand %1 meets no hand of the opponent's range here, so it has no EV.</source>
         <translation>Без оценки: рука %1 здесь не встречает ни одной руки из диапазона соперника, поэтому у неё нет EV.</translation>
     </message>
@@ -1391,6 +1395,10 @@
     <message>
         <source>%1: enter a whole number from %2 to %3</source>
         <translation>%1: укажите целое число от %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1: chips are whole numbers, type digits only</source>
+        <translation>%1: фишки — целые числа, вводите только цифры</translation>
     </message>
     <message>
         <source>%1: enter a number from %2 to %3</source>

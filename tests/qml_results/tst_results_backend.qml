@@ -143,6 +143,56 @@ Item {
             compare(notSavedNotes(), [false, false, false], "back at the root")
         }
 
+        // Opened from a file that does not hold IP's hands at the root,
+        // the trainer says so where a solved game deals them.
+        function test_trainer_tells_hands_not_saved() {
+            solve(Spots.riverSpot(40))
+            var url = scratchDirUrl + "/trainer-not-saved.velmoraproj"
+            verify(appController.saveProject(url, shell.exportProjectState()))
+            var notice = findChild(page, "playNotice")
+            for (var opened of [false, true]) {
+                if (opened)
+                    verify(findChild(shell, "homePage")._openProjectFrom(url))
+                page.playMode = true
+                waitForRendering(page)
+                mouseClick(findChild(page, "playAsIpButton"))
+                tryVerify(function() { return page.playEngine.playAwaitingUserAction || notice.visible }, 5000)
+                compare(notice.visible ? notice.text : "", opened ? "No hand could be dealt to IP: this node's details "
+                                                + "were not saved with the project. Solve the spot again to play it." : "")
+                page.playMode = false
+            }
+        }
+
+        // A new or an opened project starts the lock panel empty: a click
+        // on the matrix locks nothing until the user chooses.
+        function test_new_or_opened_project_starts_the_lock_panel_empty_data() {
+            return [{ tag: "new project", opened: false }, { tag: "opened project", opened: true }]
+        }
+        function test_new_or_opened_project_starts_the_lock_panel_empty(data) {
+            solve(Spots.riverSpot(40))
+            var url = scratchDirUrl + "/lock-panel.velmoraproj"
+            verify(appController.saveProject(url, shell.exportProjectState()))
+            mouseClick(findChild(page, "nodeLockModeButton"))
+            waitForRendering(page)
+            mouseClick(findChild(page, "nodeLockAction1"))
+            var weight = findChild(page, "nodeLockWeightField")
+            weight.forceActiveFocus()
+            weight.selectAll()
+            for (var c of "0.8")
+                keyClick(c)
+            compare([page.nodeLockSelectedActionIndex, page.nodeLockWeightText], [1, "0.8"])
+            if (data.opened)
+                verify(findChild(shell, "homePage")._openProjectFrom(url))
+            else
+                solve(Spots.riverSpot(40))
+            waitForRendering(page)
+            compare([page.nodeLockMode, page.nodeLockSelectedActionIndex, weight.text], [false, -1, "1.0"])
+            mouseClick(findChild(page, "nodeLockModeButton"))
+            waitForRendering(page)
+            mouseClick(findChild(findChild(page, "strategyMatrix"), "cell_AA"))
+            compare(appController.nodeLocks(0), [], "a click locks nothing")
+        }
+
         // A language switch renames the buckets and the play role at once,
         // without a change of node.
         function test_bucket_names_and_role_follow_the_language() {

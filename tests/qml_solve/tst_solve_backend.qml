@@ -208,21 +208,28 @@ Item {
         }
 
         // A turn spot stopped by a budget of 3 iterations far above a target
-        // of 0.10 chips, and AA against KK solved exactly, which stops at
-        // the first measurement: done either way, reached only by the second.
+        // of 0.10 chips (and of 0.005 chips: 0.01 % of a pot of 50), and AA
+        // against KK solved exactly, which stops at the first measurement:
+        // done either way, reached only by the last. The target in chips
+        // reads alike in the summary, the status and the run's line.
         function test_run_against_its_target_data() {
-            return [{ tag: "stopped at its budget", spot: Spots.turnSpot(3), missed: true },
+            return [{ tag: "stopped at its budget", spot: Spots.turnSpot(3), missed: true, pct: 0.1, chips: "0.10" },
+                    { tag: "a target of 0.005 chips", spot: Object.assign(Spots.turnSpot(3), { startingPot: 50 }),
+                      missed: true, pct: 0.01, chips: "0.0050" },
                     { tag: "reached its target", spot: Object.assign(Spots.riverSpot(400), { oopRangeText: "AA", ipRangeText: "KK" }),
-                      missed: false }]
+                      missed: false, pct: 0.1, chips: "0.10" }]
         }
         function test_run_against_its_target(data) {
-            openSpot(Object.assign(data.spot, { targetExploitability: 0.1 }))
+            openSpot(Object.assign(data.spot, { targetExploitability: data.pct }))
+            compare(item("summaryTarget").text, data.pct + "% (= " + data.chips + ")")
             mouseClick(item("startSolveButton"))
             tryCompare(appController, "lastRunOutcome", "done", 30000)
             tryCompare(appController, "running", false, 5000)
             var reached = item("exploitabilityCard").value, run = page.runHistoryModel.get(0)
-            var missedLine = "Done: target not reached, " + reached + " against 0.10"
-            compare([page.statusLineText, run.status, run.summary.indexOf(missedLine) === 0, Number(reached) > 0.1,
+            var missedLine = "Done: target not reached, " + reached + " against " + data.chips
+            if (!data.missed)
+                compare(run.summary.indexOf("(≈ " + data.chips + ")") > 0, true, run.summary)
+            compare([page.statusLineText, run.status, run.summary.indexOf(missedLine) === 0, Number(reached) > Number(data.chips),
                      appController.resultIterations < data.spot.maxIterations, drawnShares(),
                      Qt.colorEqual(item("progressRing").progressColor, data.missed ? shell.theme.warn : shell.theme.accent)],
                     [data.missed ? missedLine : "Done", data.missed ? "Not reached" : "Completed", data.missed, data.missed,

@@ -18,6 +18,11 @@ Item {
     property bool hasProject: false
     property int projectRecommendedWidth: 1540
 
+    // A new project was made or one was opened: what the pages kept of the
+    // project before it (a choice on the Results page) starts over.
+    signal projectReplaced()
+    onProjectReplaced: resultsPage.startNewProject()
+
     readonly property ThemePack.Theme theme: ThemePack.Theme {}
     readonly property ThemePack.Typography type: ThemePack.Typography {}
 
@@ -134,6 +139,7 @@ Item {
         if (controller && typeof controller.clearResults === "function")
             controller.clearResults()
         syncPagesFromRoot()
+        projectReplaced()
     }
 
     function resetToStartupBlank() { _reset(startupBlankPreset, false) }
@@ -445,6 +451,7 @@ Item {
                     root.applyProjectState(projectState)
                     root.hasProject = true
                     root.syncPagesFromRoot()
+                    root.projectReplaced()
                     root.navIndex = hasResults ? 3 : 1
                 }
             }
@@ -472,6 +479,7 @@ Item {
             }
 
             Pages.ResultsPage {
+                id: resultsPage
                 objectName: "resultsPage"
                 theme: root.theme
                 type: root.type

@@ -317,6 +317,7 @@ Item {
                                 StatCard {
                                     objectName: "handsStat"
                                     Layout.fillWidth: true
+                                    Layout.fillHeight: true
                                     Layout.preferredWidth: 1
                                     theme: root.theme
                                     label: qsTr("Hands (Today / Total)")
@@ -325,6 +326,7 @@ Item {
                                 StatCard {
                                     objectName: "accuracyStat"
                                     Layout.fillWidth: true
+                                    Layout.fillHeight: true
                                     Layout.preferredWidth: 1
                                     theme: root.theme
                                     label: qsTr("Accuracy (Today / Total)")
@@ -334,6 +336,7 @@ Item {
                                 StatCard {
                                     objectName: "evLossStat"
                                     Layout.fillWidth: true
+                                    Layout.fillHeight: true
                                     Layout.preferredWidth: 1
                                     theme: root.theme
                                     label: qsTr("Avg EV Loss (Today / Total)")

@@ -525,6 +525,8 @@ Item {
     function _chooseStandardMode() { nodeLocks.chooseStandardMode() }
     function _chooseNodeLockMode() { nodeLocks.chooseNodeLockMode() }
     function _reSolveWithNodeLocks() { nodeLocks.reSolve() }
+    // Called by the shell when a new project is made or one is opened.
+    function startNewProject() { nodeLocks.startOver() }
     function _lockMarksAt(nodeIndex) { return nodeLocks.lockMarksAt(nodeIndex) }
 
     // A matrix click locks in node-lock mode and filters the hand details otherwise.

@@ -122,11 +122,11 @@ Item {
     property int _i18nRev: 0
 
     // "Done: target not reached, 0.2250 against 0.10": the exploitability as
-    // the Exploitability card writes it, the target in chips as the summary.
+    // the Exploitability card writes it, the target in chips as every text.
     function _targetMissedText() {
         return qsTr("Done: target not reached, %1 against %2")
             .arg(Progress.exploitabilityText(controller.resultExploitability))
-            .arg(Fmt.fixed2(controller.lastRunTarget))
+            .arg(Fmt.targetChips(controller.lastRunTarget))
     }
 
     readonly property string statusLineText: {
@@ -221,7 +221,7 @@ Item {
             return
         if (status === "Not reached") {
             historyModel.setProperty(i, "reached", Progress.exploitabilityText(controller.resultExploitability))
-            historyModel.setProperty(i, "missedTarget", Fmt.fixed2(controller.lastRunTarget))
+            historyModel.setProperty(i, "missedTarget", Fmt.targetChips(controller.lastRunTarget))
         }
         historyModel.setProperty(i, "status", status)
         _refreshRunSummary(i)
@@ -236,7 +236,7 @@ Item {
         historyModel.insert(0, { runId: id, startedAt: _timeStamp(), status: "Running", summary: "",
                                  iterationsRun: 0, maxIterations: maxIterations,
                                  target: Fmt.plainNumber(targetExploitability),
-                                 targetAmount: Fmt.fixed2(targetExploitabilityAmount()),
+                                 targetAmount: Fmt.targetChips(targetExploitabilityAmount()),
                                  threads: threadCount, reached: "", missedTarget: "" })
         _refreshRunSummary(0)
         while (historyModel.count > _maxRuns)
@@ -330,7 +330,7 @@ Item {
     }
 
     readonly property string targetSummaryText: qsTr("%1% (= %2)").arg(Fmt.plainNumber(targetExploitability))
-                                                                  .arg(Fmt.fixed2(targetExploitabilityAmount()))
+                                                                  .arg(Fmt.targetChips(targetExploitabilityAmount()))
     readonly property string rakeSummaryText: qsTr("%1% (cap %2)").arg(Fmt.plainNumber(rakePercent))
                                                                   .arg(Fmt.plainNumber(rakeCap))
     readonly property string betSizesSummaryText: qsTr("F %1/%2 • T %3/%4 • R %5/%6")

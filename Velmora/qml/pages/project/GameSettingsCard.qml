@@ -96,7 +96,6 @@ Card {
                 minimum: 1; maximum: 100000; fallback: 100
                 placeholderText: qsTr("e.g., 100")
                 inputMethodHints: Qt.ImhDigitsOnly
-                validator: IntValidator { locale: "C"; bottom: 1; top: 100000 }
             }
 
             FieldLabel { id: effectiveStackLabel; text: qsTr("Effective Stack") }
@@ -107,7 +106,6 @@ Card {
                 minimum: 1; maximum: 100000; fallback: 100
                 placeholderText: qsTr("e.g., 100")
                 inputMethodHints: Qt.ImhDigitsOnly
-                validator: IntValidator { locale: "C"; bottom: 1; top: 100000 }
             }
 
             FieldLabel { id: rakePercentLabel; text: qsTr("Rake (%)") }
@@ -133,7 +131,6 @@ Card {
                 minimum: 0; maximum: 1000000; fallback: 0
                 placeholderText: qsTr("e.g., 0")
                 inputMethodHints: Qt.ImhDigitsOnly
-                validator: IntValidator { locale: "C"; bottom: 0; top: 1000000 }
             }
 
             FieldLabel { id: targetExploitabilityLabel; text: qsTr("Target Exploitability (%)") }

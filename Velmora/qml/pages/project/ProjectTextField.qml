@@ -10,7 +10,8 @@ import "fieldvalues.js" as Fields
 // field whose edited text is no value (empty, out of range) says why in
 // `refusal` until the text becomes a value or the field is left; leaving it
 // then puts back the value it held before the edit. Without the focus the
-// field shows `value`.
+// field shows `value`. A whole-number field ("int") holds chips: a decimal
+// typed there stays as typed and is refused, never read as another number.
 PageTextField {
     id: root
 
@@ -30,6 +31,13 @@ PageTextField {
                                       ? _refusalText() : ""
 
     signal committed(var value)
+
+    // Digits with a sign or a decimal mark are let in, so that the text shown
+    // is the text typed; what is no whole number in range is then refused.
+    readonly property RegularExpressionValidator _wholeValidator: RegularExpressionValidator {
+        regularExpression: /[+-]?[0-9]*([.,][0-9]*)?/
+    }
+    validator: kind === "int" ? _wholeValidator : null
 
     // The value before the edit under way.
     property var _valueBefore: value
@@ -54,6 +62,8 @@ PageTextField {
     }
 
     function _committable() {
+        if (kind === "int")
+            return Fields.isWholeNumberIn(text, minimum, maximum)
         return acceptableInput && (kind === "text" || Fields.isPlainNumber(text))
     }
 
@@ -68,6 +78,8 @@ PageTextField {
     function _refusalText() {
         if (text.trim() === "")
             return qsTr("%1: enter a value").arg(label)
+        if (kind === "int" && Fields.hasDecimalMark(text))
+            return qsTr("%1: chips are whole numbers, type digits only").arg(label)
         var low = Fields.shortestText(minimum), high = Fields.shortestText(maximum)
         return kind === "int" ? qsTr("%1: enter a whole number from %2 to %3").arg(label).arg(low).arg(high)
                               : qsTr("%1: enter a number from %2 to %3").arg(label).arg(low).arg(high)
@@ -98,16 +110,14 @@ PageTextField {
     onEditingFinished: _finish()
     onActiveFocusChanged: activeFocus ? _restartEdit() : _finish()
     onTextEdited: _reportTyped()
-    // A number field takes no group separator: under a locale with a decimal
-    // comma it would read as a thousands separator. In a decimal field the
-    // comma that such a keyboard types for its decimal mark is the point, so
-    // that "5,5" is 5.5 and never 55.
+    // A decimal field takes no group separator: under a locale with a decimal
+    // comma it would read as a thousands separator. The comma that such a
+    // keyboard types for its decimal mark is the point, so that "5,5" is 5.5
+    // and never 55. (A whole-number field shows the comma, and refuses it.)
     Keys.onPressed: function(event) {
-        if (kind === "text" || event.text !== ",")
+        if (kind !== "real" || event.text !== ",")
             return
         event.accepted = true
-        if (kind !== "real")
-            return
         if (selectedText.length > 0)
             remove(selectionStart, selectionEnd)
         insert(cursorPosition, ".")

@@ -1,8 +1,8 @@
 .pragma library
 
 // Values of the Setup page's number fields: how a committed text becomes a
-// number and how a number is shown. The fields' validators use the C locale,
-// so the text reaching here is plain digits with at most one point.
+// number and how a number is shown. The decimal fields' validators use the C
+// locale, so the text they commit is plain digits with at most one point.
 
 // The shortest decimal text that reads back as `v` ("5", "2.5", "0.1"),
 // never in exponent form; "" for a value that is not a finite number.
@@ -30,6 +30,21 @@ function integerText(v) {
 function isPlainNumber(text) {
     var t = (text === undefined || text === null) ? "" : String(text).trim()
     return /^[+-]?(\d+\.?\d*|\.\d+)$/.test(t)
+}
+
+// A text of digits alone (a sign allowed) whose number lies in [min, max]:
+// the only form a whole-number field commits.
+function isWholeNumberIn(text, min, max) {
+    var t = (text === undefined || text === null) ? "" : String(text).trim()
+    if (!/^[+-]?\d+$/.test(t))
+        return false
+    var n = parseInt(t, 10)
+    return n >= min && n <= max
+}
+
+// Whether the text holds a decimal mark, a point or a comma.
+function hasDecimalMark(text) {
+    return /[.,]/.test((text === undefined || text === null) ? "" : String(text))
 }
 
 // The value a field commits: the leading integer (or decimal number) of the

@@ -83,6 +83,17 @@ QtObject {
         nodeLockSelectedActionIndex = -1
     }
 
+    // A new or opened project: the panel starts empty, in standard mode,
+    // with no action chosen and the weight at 1. (The locks themselves go
+    // with the results, see forgetLocksNoLongerHeld.)
+    function startOver() {
+        nodeLockMode = false
+        nodeLockSelectedActionIndex = -1
+        nodeLockWeightText = "1.0"
+        reSolveOutcome = ""
+        _reSolveRunning = false
+    }
+
     function reSolve() {
         if (!_can("reSolveWithNodeLocks"))
             return

@@ -88,11 +88,16 @@ QtObject {
                    ? String(playNodeMeta.player) : ""
         return seat !== "" && !hasHand(seat) ? seat : ""
     }
+    // The seats whose last deal found no hands because an opened project
+    // does not hold them for that node (seat -> true).
+    property var _handsNotSaved: ({})
     // What the table tells the user beside the hand, "" for nothing.
-    readonly property string playNoticeText: playNoHandSeat !== ""
-        ? qsTr("No hand could be dealt to %1 at this node, so there is no decision to take. Solve the spot again to play it.")
-              .arg(playNoHandSeat)
-        : playGradeNotice
+    readonly property string playNoticeText: playNoHandSeat === "" ? playGradeNotice
+        : _handsNotSaved[playNoHandSeat] === true
+          ? qsTr("No hand could be dealt to %1: this node's details were not saved with the project. Solve the spot again to play it.")
+                .arg(playNoHandSeat)
+          : qsTr("No hand could be dealt to %1 at this node, so there is no decision to take. Solve the spot again to play it.")
+                .arg(playNoHandSeat)
 
     readonly property Timer playTickTimer: Timer {
         objectName: "playTickTimer"
@@ -192,6 +197,7 @@ QtObject {
         return PlayMath.markUsed({}, _holeCards())
     }
     function _clearHand() {
+        _handsNotSaved = {}
         playEndNodeIndex = -1
         playGradeNotice = ""
         playActionLine = ""
@@ -288,9 +294,20 @@ QtObject {
         return shown ? Cards.mapCardSuit(card, Cards.inverseSuits(shown)) : Cards.normalizeCardText(card)
     }
 
+    // Whether an opened project lacks the hands `seat` holds at the node.
+    function _seatHandsNotSaved(nodeIndex, seat) {
+        if (!_hasTree() || typeof controller.nodeDetailsMissing !== "function")
+            return false
+        var missing = controller.nodeDetailsMissing(nodeIndex) || {}
+        return (seat === "IP" ? missing.ipHands : missing.oopHands) === true
+    }
+
     function _dealToSeatAtNode(nodeIndex, seat, used) {
         var list = _hasTree() && nodeIndex >= 0
                 ? Cards.combosInSuits(controller.nodeSeatHandCombos(nodeIndex, seat), _solverToShown()) : []
+        var notSaved = Object.assign({}, _handsNotSaved)
+        notSaved[seat] = list.length === 0 && nodeIndex >= 0 && _seatHandsNotSaved(nodeIndex, seat)
+        _handsNotSaved = notSaved
         var pick = PlayMath.pickWeightedCombo(PlayMath.eligibleCombosForDeal(list, used), _random)
         if (!pick)
             return false

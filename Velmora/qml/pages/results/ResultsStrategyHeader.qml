@@ -20,10 +20,14 @@ GridLayout {
     readonly property color _pillColor: _chance || _solving ? (theme ? theme.textMuted : "#8B949E")
                                                 : _oop ? (theme ? theme.actionBet : "#A371F7") : (theme ? theme.info : "#58A6FF")
 
+    // The width the panel gives the header. The header's own width cannot
+    // decide its form: side by side it asks for the width of both, which
+    // would then keep it so however narrow the panel became.
+    property real availableWidth: 0
     // The width both take side by side, and the least the header needs.
     readonly property real oneRowWidth: titleColumn.implicitWidth + figures.implicitWidth + 2 * columnSpacing
     readonly property real leastWidth: Math.max(titleColumn.implicitWidth, figures.implicitWidth)
-    readonly property bool oneRow: width >= oneRowWidth
+    readonly property bool oneRow: availableWidth >= oneRowWidth
 
     columns: oneRow ? 3 : 1
     columnSpacing: 12

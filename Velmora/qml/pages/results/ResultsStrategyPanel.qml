@@ -24,6 +24,7 @@ Card {
             id: strategyHeader
             objectName: "strategyHeader"
             Layout.fillWidth: true
+            availableWidth: panel.availableWidth
             page: panel.page
         }
 

@@ -55,9 +55,26 @@ Card {
             cardScale: 1.35
         }
 
-        RowLayout {
+        // The options stand beside the figures while the figures keep room
+        // for their values; in a narrower card (the least window, a long
+        // translation) they go under them. The form is settled once the
+        // card's width has: a change of columns inside the layout pass that
+        // sets that width would start the pass again.
+        GridLayout {
+            id: summaryRow
+            objectName: "summaryRow"
+            readonly property real _labelsWidth: Math.max(streetLabel.implicitWidth, potLabel.implicitWidth,
+                                                          targetLabel.implicitWidth, rakeLabel.implicitWidth,
+                                                          betSizesLabel.implicitWidth)
+            readonly property bool _roomBeside: root.availableWidth >= _labelsWidth + 12 + 220 + columnSpacing + 200
+            property bool optionsBeside: true
+            function _settle() { optionsBeside = _roomBeside }
+            on_RoomBesideChanged: Qt.callLater(_settle)
+            Component.onCompleted: Qt.callLater(_settle)
             Layout.fillWidth: true
-            spacing: 16
+            columns: optionsBeside ? 2 : 1
+            columnSpacing: 16
+            rowSpacing: 14
 
             GridLayout {
                 Layout.fillWidth: true
@@ -66,29 +83,29 @@ Card {
                 columnSpacing: 12
                 rowSpacing: 8
 
-                SummaryLabel { text: qsTr("Street") }
+                SummaryLabel { id: streetLabel; text: qsTr("Street") }
                 SummaryValue {
                     objectName: "summaryStreet"
                     readonly property string street: root.page ? String(root.page.startingStreet) : ""
                     text: (street === "flop" ? qsTr("Flop") : street === "turn" ? qsTr("Turn")
                            : street === "river" ? qsTr("River") : street).toUpperCase()
                 }
-                SummaryLabel { text: qsTr("Pot / Stack") }
+                SummaryLabel { id: potLabel; text: qsTr("Pot / Stack") }
                 SummaryValue {
                     objectName: "summaryPotStack"
                     text: root.page ? root.page.startingPot + " / " + root.page.effectiveStack : ""
                 }
-                SummaryLabel { text: qsTr("Target") }
+                SummaryLabel { id: targetLabel; text: qsTr("Target") }
                 SummaryValue {
                     objectName: "summaryTarget"
                     text: root.page ? root.page.targetSummaryText : ""
                 }
-                SummaryLabel { text: qsTr("Rake") }
+                SummaryLabel { id: rakeLabel; text: qsTr("Rake") }
                 SummaryValue {
                     objectName: "summaryRake"
                     text: root.page ? root.page.rakeSummaryText : ""
                 }
-                SummaryLabel { text: qsTr("Bet sizes") }
+                SummaryLabel { id: betSizesLabel; text: qsTr("Bet sizes") }
                 SummaryValue {
                     objectName: "summaryBetSizes"
                     text: root.page ? root.page.betSizesSummaryText : ""
@@ -99,6 +116,7 @@ Card {
                 objectName: "optionsPanel"
                 Layout.preferredWidth: 200
                 Layout.minimumWidth: 180
+                Layout.fillWidth: !summaryRow.optionsBeside
                 Layout.alignment: Qt.AlignTop
                 implicitHeight: optionsColumn.implicitHeight + 20
                 radius: root.theme ? root.theme.radiusSm : 8

@@ -144,9 +144,19 @@ function plainNumber(v) {
     return String(n)
 }
 
-function fixed2(v) {
+// A target in chips, as every text of the page writes it: two decimals, or
+// as many as two significant digits need, so that a target above zero never
+// reads 0.00 (0.9 gives "0.90", 0.005 "0.0050", 12.5 "12.50"). A value a
+// hair off its round figure (a target the solver kept in single precision)
+// reads as that figure. "—" when not finite.
+function targetChips(v) {
     var n = Number(v)
-    return (v === null || v === undefined || !isFinite(n)) ? "—" : n.toFixed(2)
+    if (v === null || v === undefined || v === "" || !isFinite(n))
+        return "—"
+    if (n === 0)
+        return "0.00"
+    var exponent = Number(Number(n.toPrecision(2)).toExponential().split("e")[1])
+    return n.toFixed(Math.min(20, Math.max(2, 1 - exponent)))
 }
 
 // A size text for the summary (escaped: it may come from a project file),
