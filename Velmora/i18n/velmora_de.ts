@@ -245,6 +245,34 @@
         <translation>die Knotentabellen ihres Lösungsergebnisses passen nicht zusammen</translation>
     </message>
     <message>
+        <source>%1 holds %2, which a %3 node does not have</source>
+        <translation>%1 enthält %2, was ein %3-Knoten nicht hat</translation>
+    </message>
+    <message>
+        <source>%1 is false, but node %2 has actions</source>
+        <translation>%1 ist false, aber Knoten %2 hat Aktionen</translation>
+    </message>
+    <message>
+        <source>%1 is true, but node %2 has no actions</source>
+        <translation>%1 ist true, aber Knoten %2 hat keine Aktionen</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not the starting pot plus what both players put in (%3)</source>
+        <translation>%1 ist %2, nicht der Startpot plus die Chips beider Spieler (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not %3 as at node 0</source>
+        <translation>%1 ist %2, nicht %3 wie an Knoten 0</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the board holds %3 cards there</source>
+        <translation>%1 ist %2, aber dort liegen %3 Karten auf dem Board</translation>
+    </message>
+    <message>
+        <source>node %1 ends in a showdown with %2 cards on the board</source>
+        <translation>Knoten %1 endet im Showdown mit %2 Karten auf dem Board</translation>
+    </message>
+    <message>
         <source>the root actions of its solve result are not those of its game tree</source>
         <translation>die Wurzelaktionen ihres Lösungsergebnisses passen nicht zu ihrem Spielbaum</translation>
     </message>
@@ -351,6 +379,10 @@
     <message>
         <source>an object</source>
         <translation>eines Objekts</translation>
+    </message>
+    <message>
+        <source>an action type</source>
+        <translation>eines Aktionstyps</translation>
     </message>
     <message>
         <source>node %1 is reached by more than one action</source>

@@ -245,6 +245,34 @@
         <translation>las tablas de nodos de su resultado de resolución no encajan entre sí</translation>
     </message>
     <message>
+        <source>%1 holds %2, which a %3 node does not have</source>
+        <translation>%1 contiene %2, que un nodo %3 no tiene</translation>
+    </message>
+    <message>
+        <source>%1 is false, but node %2 has actions</source>
+        <translation>%1 es false, pero el nodo %2 tiene acciones</translation>
+    </message>
+    <message>
+        <source>%1 is true, but node %2 has no actions</source>
+        <translation>%1 es true, pero el nodo %2 no tiene acciones</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not the starting pot plus what both players put in (%3)</source>
+        <translation>%1 es %2, no el bote inicial más lo que pusieron ambos jugadores (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not %3 as at node 0</source>
+        <translation>%1 es %2, no %3 como en el nodo 0</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the board holds %3 cards there</source>
+        <translation>%1 es %2, pero allí el board tiene %3 cartas</translation>
+    </message>
+    <message>
+        <source>node %1 ends in a showdown with %2 cards on the board</source>
+        <translation>el nodo %1 termina en showdown con %2 cartas en el board</translation>
+    </message>
+    <message>
         <source>the root actions of its solve result are not those of its game tree</source>
         <translation>las acciones raíz de su resultado de resolución no son las de su árbol de juego</translation>
     </message>
@@ -351,6 +379,10 @@
     <message>
         <source>an object</source>
         <translation>un objeto</translation>
+    </message>
+    <message>
+        <source>an action type</source>
+        <translation>un tipo de acción</translation>
     </message>
     <message>
         <source>node %1 is reached by more than one action</source>

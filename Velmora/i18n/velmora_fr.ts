@@ -245,6 +245,34 @@
         <translation>les tables de nœuds de son résultat de résolution ne concordent pas</translation>
     </message>
     <message>
+        <source>%1 holds %2, which a %3 node does not have</source>
+        <translation>%1 contient %2, ce qu’un nœud %3 n’a pas</translation>
+    </message>
+    <message>
+        <source>%1 is false, but node %2 has actions</source>
+        <translation>%1 vaut false, mais le nœud %2 a des actions</translation>
+    </message>
+    <message>
+        <source>%1 is true, but node %2 has no actions</source>
+        <translation>%1 vaut true, mais le nœud %2 n’a aucune action</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not the starting pot plus what both players put in (%3)</source>
+        <translation>%1 vaut %2, et non le pot de départ plus ce que les deux joueurs ont misé (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not %3 as at node 0</source>
+        <translation>%1 vaut %2, et non %3 comme au nœud 0</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the board holds %3 cards there</source>
+        <translation>%1 vaut %2, mais le board y compte %3 cartes</translation>
+    </message>
+    <message>
+        <source>node %1 ends in a showdown with %2 cards on the board</source>
+        <translation>le nœud %1 se termine par un showdown avec %2 cartes sur le board</translation>
+    </message>
+    <message>
         <source>the root actions of its solve result are not those of its game tree</source>
         <translation>les actions racines de son résultat de résolution ne sont pas celles de son arbre de jeu</translation>
     </message>
@@ -351,6 +379,10 @@
     <message>
         <source>an object</source>
         <translation>un objet</translation>
+    </message>
+    <message>
+        <source>an action type</source>
+        <translation>un type d’action</translation>
     </message>
     <message>
         <source>node %1 is reached by more than one action</source>

@@ -245,6 +245,34 @@
         <translation>le tabelle dei nodi del suo risultato di risoluzione non corrispondono tra loro</translation>
     </message>
     <message>
+        <source>%1 holds %2, which a %3 node does not have</source>
+        <translation>%1 contiene %2, che un nodo %3 non ha</translation>
+    </message>
+    <message>
+        <source>%1 is false, but node %2 has actions</source>
+        <translation>%1 è false, ma il nodo %2 ha delle azioni</translation>
+    </message>
+    <message>
+        <source>%1 is true, but node %2 has no actions</source>
+        <translation>%1 è true, ma il nodo %2 non ha azioni</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not the starting pot plus what both players put in (%3)</source>
+        <translation>%1 è %2, non il piatto iniziale più quanto messo dai due giocatori (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not %3 as at node 0</source>
+        <translation>%1 è %2, non %3 come nel nodo 0</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the board holds %3 cards there</source>
+        <translation>%1 è %2, ma lì il board ha %3 carte</translation>
+    </message>
+    <message>
+        <source>node %1 ends in a showdown with %2 cards on the board</source>
+        <translation>il nodo %1 termina allo showdown con %2 carte sul board</translation>
+    </message>
+    <message>
         <source>the root actions of its solve result are not those of its game tree</source>
         <translation>le azioni radice del suo risultato di risoluzione non sono quelle del suo albero di gioco</translation>
     </message>
@@ -351,6 +379,10 @@
     <message>
         <source>an object</source>
         <translation>un oggetto</translation>
+    </message>
+    <message>
+        <source>an action type</source>
+        <translation>un tipo di azione</translation>
     </message>
     <message>
         <source>node %1 is reached by more than one action</source>

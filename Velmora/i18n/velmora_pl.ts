@@ -247,6 +247,34 @@
         <translation>tabele węzłów jego wyniku rozwiązania do siebie nie pasują</translation>
     </message>
     <message>
+        <source>%1 holds %2, which a %3 node does not have</source>
+        <translation>%1 zawiera %2, czego węzeł %3 nie ma</translation>
+    </message>
+    <message>
+        <source>%1 is false, but node %2 has actions</source>
+        <translation>%1 to false, ale węzeł %2 ma akcje</translation>
+    </message>
+    <message>
+        <source>%1 is true, but node %2 has no actions</source>
+        <translation>%1 to true, ale węzeł %2 nie ma akcji</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not the starting pot plus what both players put in (%3)</source>
+        <translation>%1 to %2, a nie pula startowa plus to, co wnieśli obaj gracze (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not %3 as at node 0</source>
+        <translation>%1 to %2, a nie %3 jak w węźle 0</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the board holds %3 cards there</source>
+        <translation>%1 to %2, ale liczba kart na boardzie wynosi tam %3</translation>
+    </message>
+    <message>
+        <source>node %1 ends in a showdown with %2 cards on the board</source>
+        <translation>węzeł %1 kończy się showdownem, a liczba kart na boardzie to %2</translation>
+    </message>
+    <message>
         <source>the root actions of its solve result are not those of its game tree</source>
         <translation>akcje korzenia jego wyniku rozwiązania nie są akcjami jego drzewa gry</translation>
     </message>
@@ -353,6 +381,10 @@
     <message>
         <source>an object</source>
         <translation>obiekt</translation>
+    </message>
+    <message>
+        <source>an action type</source>
+        <translation>typ akcji</translation>
     </message>
     <message>
         <source>node %1 is reached by more than one action</source>

@@ -245,6 +245,34 @@
         <translation>as tabelas de nós do seu resultado de resolução não se correspondem</translation>
     </message>
     <message>
+        <source>%1 holds %2, which a %3 node does not have</source>
+        <translation>%1 contém %2, que um nó %3 não tem</translation>
+    </message>
+    <message>
+        <source>%1 is false, but node %2 has actions</source>
+        <translation>%1 é false, mas o nó %2 tem ações</translation>
+    </message>
+    <message>
+        <source>%1 is true, but node %2 has no actions</source>
+        <translation>%1 é true, mas o nó %2 não tem ações</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not the starting pot plus what both players put in (%3)</source>
+        <translation>%1 é %2, não o pote inicial mais o que os dois jogadores colocaram (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not %3 as at node 0</source>
+        <translation>%1 é %2, não %3 como no nó 0</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the board holds %3 cards there</source>
+        <translation>%1 é %2, mas ali o board tem %3 cartas</translation>
+    </message>
+    <message>
+        <source>node %1 ends in a showdown with %2 cards on the board</source>
+        <translation>o nó %1 termina em showdown com %2 cartas no board</translation>
+    </message>
+    <message>
         <source>the root actions of its solve result are not those of its game tree</source>
         <translation>as ações da raiz do seu resultado de resolução não são as da sua árvore do jogo</translation>
     </message>
@@ -351,6 +379,10 @@
     <message>
         <source>an object</source>
         <translation>um objeto</translation>
+    </message>
+    <message>
+        <source>an action type</source>
+        <translation>um tipo de ação</translation>
     </message>
     <message>
         <source>node %1 is reached by more than one action</source>

@@ -247,6 +247,34 @@
         <translation>таблицы узлов его результата решения не согласуются между собой</translation>
     </message>
     <message>
+        <source>%1 holds %2, which a %3 node does not have</source>
+        <translation>%1 содержит %2, чего у узла %3 не бывает</translation>
+    </message>
+    <message>
+        <source>%1 is false, but node %2 has actions</source>
+        <translation>%1 — false, но у узла %2 есть действия</translation>
+    </message>
+    <message>
+        <source>%1 is true, but node %2 has no actions</source>
+        <translation>%1 — true, но у узла %2 нет действий</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not the starting pot plus what both players put in (%3)</source>
+        <translation>%1 — %2, а не начальный банк плюс вложенное обоими игроками (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not %3 as at node 0</source>
+        <translation>%1 — %2, а не %3, как в узле 0</translation>
+    </message>
+    <message>
+        <source>%1 is %2, but the board holds %3 cards there</source>
+        <translation>%1 — %2, но карт на борде там: %3</translation>
+    </message>
+    <message>
+        <source>node %1 ends in a showdown with %2 cards on the board</source>
+        <translation>узел %1 заканчивается шоудауном, а карт на борде: %2</translation>
+    </message>
+    <message>
         <source>the root actions of its solve result are not those of its game tree</source>
         <translation>действия в корне его результата решения не совпадают с действиями его дерева игры</translation>
     </message>
@@ -353,6 +381,10 @@
     <message>
         <source>an object</source>
         <translation>объект</translation>
+    </message>
+    <message>
+        <source>an action type</source>
+        <translation>тип действия</translation>
     </message>
     <message>
         <source>node %1 is reached by more than one action</source>

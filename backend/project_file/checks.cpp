@@ -2,7 +2,6 @@
 
 #include <QAnyStringView>
 #include <QDebug>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <bit>
@@ -24,6 +23,12 @@ using Part = Fault::Part;
 constexpr double kSumRounding = 1e-4;
 constexpr double kSameFrequency = 1e-6;
 constexpr int kDeckCards = 52;
+// The cards out when the turn is dealt, when the river is, and at a showdown.
+constexpr int kFlopCards = 3;
+constexpr int kTurnCards = 4;
+constexpr int kRiverCards = 5;
+// A text the tree does not hold: no id is ever this one.
+constexpr std::uint32_t kNoText = std::numeric_limits<std::uint32_t>::max();
 
 // What the result's spot allows.
 struct Spot {
@@ -50,10 +55,11 @@ Fault outOfRange(Part part, int node, int entry, const QString& key, double valu
   return f;
 }
 
-// The cards of a board text ("AhKsQd", blanks anywhere): 3 to 5 distinct
-// cards, or nothing.
-std::optional<std::uint64_t> boardCards(QString text) {
-  text.remove(QRegularExpression(QStringLiteral("\\s")));
+// The cards of a board text ("AhKsQd", blanks anywhere, as the program reads
+// a board): 3 to 5 distinct cards, or nothing.
+std::optional<std::uint64_t> boardCards(const QString& typed) {
+  QString text = typed.simplified();
+  text.remove(QLatin1Char(' '));
   if (text.size() % 2 != 0 || text.size() < 6 || text.size() > 10) return std::nullopt;
   std::uint64_t cards = 0;
   for (qsizetype i = 0; i < text.size(); i += 2) {
@@ -88,24 +94,33 @@ class Checker {
   }
 
  private:
+  // The spot of the result: its board, its starting pot and its effective
+  // stack, both within what the Setup page takes (the reader bounds the pot).
+  // A file written before the result kept its own board has that of the last
+  // start in its place, which the program then shows: it must read as one
+  // too, and fit the tree. Without either, the tree tells the cards out.
   Fault readSpot() {
     const bool ownBoard = !m_loaded.resultBoard.isEmpty();
     const QString text = ownBoard ? m_loaded.resultBoard : m_loaded.lastUiCfg.value(QStringLiteral("board")).toString();
-    const std::optional<std::uint64_t> cards = boardCards(text);
-    if (cards) {
+    if (!text.trimmed().isEmpty()) {
+      const std::optional<std::uint64_t> cards = boardCards(text);
+      if (!cards) {
+        Fault f = fault(Problem::WrongType, ownBoard ? Part::Results : Part::File, -1, -1,
+                        ownBoard ? QStringLiteral("resultBoard") : QStringLiteral("lastUiCfg.board"),
+                        Fault::jsonText(QJsonValue(text)));
+        f.expected = Fault::Expected::Board;
+        return f;
+      }
       m_spot.board = *cards;
-    } else if (ownBoard) {
-      Fault f = fault(Problem::WrongType, Part::Results, -1, -1, QStringLiteral("resultBoard"),
-                      Fault::jsonText(QJsonValue(text)));
-      f.expected = Fault::Expected::Board;
-      return f;
+      m_boardCards = std::popcount(*cards);
     }
-    const ResultTree::Meta* root = m_tree->metaAt(0);
-    if (root) {
-      const double pot = std::max<double>(m_loaded.resultStartingPot, root->pot);
-      m_spot.money = pot + 2.0 * root->effectiveStack;
-      m_spot.slack = 1e-4 * m_spot.money + 1e-3;
+    const ResultTree::Meta& root = *m_tree->metaAt(0);  // one meta record per node, read so
+    if (root.effectiveStack > kMostChips) {
+      return outOfRange(Part::NodeMeta, 0, -1, QStringLiteral("effectiveStack"), root.effectiveStack, 0.0, kMostChips);
     }
+    m_stack = root.effectiveStack;
+    m_spot.money = static_cast<double>(m_loaded.resultStartingPot) + 2.0 * m_stack;
+    m_spot.slack = 1e-4 * m_spot.money + 1e-3;
     return Fault();
   }
 
@@ -120,45 +135,134 @@ class Checker {
     return figure("resultEvIp", m_loaded.resultEvIp, -money);
   }
 
+  // The id of a text of the tree, or kNoText.
+  std::uint32_t idOf(const char* text) const {
+    for (std::uint32_t id = 0; id < m_tree->textCount(); ++id) {
+      if (m_tree->textAt(id) == QLatin1String(text)) return id;
+    }
+    return kNoText;
+  }
+
+  // The cards out at a node `dealt` cards below the root: a board not known
+  // counts as a flop.
+  int cardsOut(int dealt) const { return (m_boardCards < 0 ? kFlopCards : m_boardCards) + dealt; }
+  // Whether `needed` cards are out `dealt` cards below the root; a board not
+  // known is taken to be what the first such node needs.
+  bool cardsOutAre(int dealt, int needed) {
+    const int board = needed - dealt;
+    if (m_boardCards < 0 && board >= kFlopCards && board <= kRiverCards) m_boardCards = board;
+    return cardsOut(dealt) == needed;
+  }
+
+  // A node's figures against the spot: the stack of the root, the chips
+  // each seat has put in (none at the root), the pot the starting pot plus
+  // those chips; and its flag of children against its actions.
+  Fault checkNode(int node, const ResultTree::Meta& m, int actions) const {
+    if (node > 0 && m.effectiveStack != m_stack) {
+      Fault f = fault(Problem::NotAsAtRoot, Part::NodeMeta, node, -1, QStringLiteral("effectiveStack"),
+                      QString::number(m.effectiveStack));
+      f.count = m_stack;
+      return f;
+    }
+    if (m.pot > m_spot.money + m_spot.slack) {
+      return outOfRange(Part::NodeMeta, node, -1, QStringLiteral("pot"), m.pot, 0.0, m_spot.money);
+    }
+    const int most = node == 0 ? 0 : m_stack;
+    if (m.investedOop > most) {
+      return outOfRange(Part::NodeMeta, node, -1, QStringLiteral("investedOop"), m.investedOop, 0.0, most);
+    }
+    if (m.investedIp > most) {
+      return outOfRange(Part::NodeMeta, node, -1, QStringLiteral("investedIp"), m.investedIp, 0.0, most);
+    }
+    const double pot = static_cast<double>(m_loaded.resultStartingPot) + m.investedOop + m.investedIp;
+    if (m.pot != pot) {
+      Fault f = fault(Problem::NotTheSum, Part::NodeMeta, node, -1, QStringLiteral("pot"), QString::number(m.pot));
+      f.maximum = pot;
+      return f;
+    }
+    if (m.hasChildren != (actions > 0)) {
+      Fault f = fault(Problem::ChildrenDiffer, Part::NodeMeta, node, -1, QStringLiteral("hasChildren"),
+                      m.hasChildren ? QStringLiteral("true") : QStringLiteral("false"));
+      f.count = actions;
+      return f;
+    }
+    return Fault();
+  }
+
+  // Node by node, in the order of the file (a node's parent comes before
+  // it): whether an action leads to it, its figures, the cards out where it
+  // deals one, the types of its actions, its frequencies, then each action's
+  // link, card and what it leads to (a showdown needs the river out).
   Fault checkTree() {
     const int n = m_tree->nodeCount();
     std::vector<std::uint8_t> reached(static_cast<std::size_t>(n), 0);
     m_dead.assign(static_cast<std::size_t>(n), 0);
     m_dead[0] = m_spot.board;
+    const int board = std::popcount(m_spot.board);
+    const std::uint32_t decision = idOf("decision"), chance = idOf("chance"), terminal = idOf("terminal");
+    const std::uint32_t turn = idOf("turn"), fold = idOf("fold");
     for (int node = 0; node < n; ++node) {
-      if (const ResultTree::Meta* m = m_tree->metaAt(node)) {
-        const auto chips = [&](const char* key, double v) -> Fault {
-          if (v <= m_spot.money + m_spot.slack) return Fault();
-          return outOfRange(Part::NodeMeta, node, -1, QLatin1String(key), v, 0.0, m_spot.money);
-        };
-        if (Fault f = chips("pot", m->pot)) return f;
-        if (Fault f = chips("investedOop", m->investedOop)) return f;
-        if (Fault f = chips("investedIp", m->investedIp)) return f;
+      // Every action leads to a later node: an action leading here has come already.
+      if (node > 0 && reached[static_cast<std::size_t>(node)] == 0) {
+        return fault(Problem::Unreached, Part::File, node, -1, {}, {});
       }
+      const ResultTree::Meta& m = *m_tree->metaAt(node);
       const int count = m_tree->actionCount(node);
       const ResultTree::Action* actions = m_tree->actionsOf(node);
+      if (Fault f = checkNode(node, m, count)) return f;
+      const int dealt = std::popcount(m_dead[static_cast<std::size_t>(node)]) - board;
+      if (m.nodeType == chance && !cardsOutAre(dealt, m.chanceDeal == turn ? kFlopCards : kTurnCards)) {
+        Fault f = fault(Problem::CardsOut, Part::NodeMeta, node, -1, QStringLiteral("chanceDeal"),
+                        Fault::jsonText(QJsonValue(m_tree->textAt(m.chanceDeal))));
+        f.count = cardsOut(dealt);
+        return f;
+      }
+      // A decision node deals no card; a chance node and an all-in's runout
+      // (a terminal node with actions) only deal.
+      for (int a = 0; a < count; ++a) {
+        if ((actions[a].actionType == chance) == (m.nodeType == decision)) {
+          Fault f = fault(Problem::NotAtNode, Part::NodeAction, node, a, QStringLiteral("actionType"),
+                          Fault::jsonText(QJsonValue(m_tree->textAt(actions[a].actionType))));
+          f.choices = m_tree->textAt(m.nodeType);
+          return f;
+        }
+      }
       if (Fault f = checkFrequencies(node, actions, count)) return f;
-      std::uint64_t dealt = 0;
+      std::uint64_t dealtHere = 0;
       for (int a = 0; a < count; ++a) {
         const int child = actions[a].childIndex;  // a later node of the tree (read so)
         if (reached[static_cast<std::size_t>(child)]++ != 0) {
           return fault(Problem::ReachedTwice, Part::File, child, -1, QString(), QString());
         }
         std::uint64_t dead = m_dead[static_cast<std::size_t>(node)];
-        if (m_tree->textAt(actions[a].actionType) == QLatin1String("chance")) {
+        const bool deals = actions[a].actionType == chance;
+        if (deals) {
+          if (cardsOut(dealt) >= kRiverCards) {
+            Fault f = fault(Problem::CardsOut, Part::NodeAction, node, a, QStringLiteral("actionType"),
+                            Fault::jsonText(QJsonValue(m_tree->textAt(actions[a].actionType))));
+            f.count = cardsOut(dealt);
+            return f;
+          }
           // Read as a card already; it must be one that is still in the deck.
           const QString& name = m_tree->textAt(actions[a].name);
           const std::uint64_t bit = std::uint64_t{1} << std::max(0, cardCode(name));
           if ((dead & bit) != 0) return fault(Problem::OnBoard, Part::NodeAction, node, a, QStringLiteral("name"), name);
-          if ((dealt & bit) != 0) return fault(Problem::Repeated, Part::NodeAction, node, a, QStringLiteral("name"), name);
-          dealt |= bit;
+          if ((dealtHere & bit) != 0) {
+            return fault(Problem::Repeated, Part::NodeAction, node, a, QStringLiteral("name"), name);
+          }
+          dealtHere |= bit;
           dead |= bit;
         }
         m_dead[static_cast<std::size_t>(child)] = dead;
+        // A hand that ends other than by a fold ends in a showdown, with the river out.
+        const ResultTree::Meta& next = *m_tree->metaAt(child);
+        if (next.nodeType == terminal && m_tree->actionCount(child) == 0 && actions[a].actionType != fold &&
+            !cardsOutAre(dealt + (deals ? 1 : 0), kRiverCards)) {
+          Fault f = fault(Problem::ShortShowdown, Part::File, child, -1, QString(), QString());
+          f.count = cardsOut(dealt + (deals ? 1 : 0));
+          return f;
+        }
       }
-    }
-    for (int node = 1; node < n; ++node) {
-      if (reached[static_cast<std::size_t>(node)] == 0) return fault(Problem::Unreached, Part::File, node, -1, {}, {});
     }
     return Fault();
   }
@@ -356,6 +460,8 @@ class Checker {
   LoadedProject& m_loaded;
   const ResultTree* m_tree;
   Spot m_spot;
+  int m_stack = 0;        // the effective stack of the result
+  int m_boardCards = -1;  // the cards of its board; -1 while not known
   // Per node, the board's cards and the cards dealt on the way to it.
   std::vector<std::uint64_t> m_dead;
 };

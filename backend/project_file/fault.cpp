@@ -81,6 +81,12 @@ const char* problemName(Fault::Problem problem) {
     case Fault::Problem::NoTree: return "no node";
     case Fault::Problem::TablesDiffer: return "node tables differ";
     case Fault::Problem::RootCountDiffers: return "root actions differ";
+    case Fault::Problem::NotAtNode: return "not at such a node";
+    case Fault::Problem::ChildrenDiffer: return "does not fit the node's actions";
+    case Fault::Problem::NotTheSum: return "not the starting pot plus the chips put in";
+    case Fault::Problem::NotAsAtRoot: return "not as at the root";
+    case Fault::Problem::CardsOut: return "does not fit the cards out";
+    case Fault::Problem::ShortShowdown: return "a showdown before the river";
   }
   return "";
 }

@@ -32,9 +32,16 @@ struct Fault {
     NoTree,            // the result holds no node
     TablesDiffer,      // `value` meta records for `count` nodes
     RootCountDiffers,  // `value` root actions for a root of `count` actions
+    // A node against its type, its figures and the cards out at it:
+    NotAtNode,       // `value` under `key`, which a node of type `choices` does not hold
+    ChildrenDiffer,  // "hasChildren" is `value` at a node of `count` actions
+    NotTheSum,       // the pot `value` is not the starting pot plus both seats' chips (`maximum`)
+    NotAsAtRoot,     // `value` where the root holds `count`
+    CardsOut,        // `value` deals a card where the board holds `count` cards
+    ShortShowdown,   // `node` ends in a showdown with `count` cards on the board
   };
   // What a value must be, for WrongType.
-  enum class Expected { Text, Number, WholeNumber, Flag, List, Object, Card, HandClass, Board, OneOf };
+  enum class Expected { Text, Number, WholeNumber, Flag, List, Object, Card, HandClass, Board, OneOf, ActionType };
   // The part of the file the value belongs to.
   enum class Part {
     File,        // the top level ("project", "results", ...)
@@ -61,10 +68,14 @@ struct Fault {
   QString key;
   QString value;     // what the file holds there, as compact JSON
   Expected expected = Expected::Text;
-  QString choices;   // with OneOf: the values allowed, as the file writes them
+  // With OneOf: the values allowed, as the file writes them; with NotAtNode:
+  // the node's type.
+  QString choices;
   double minimum = 0.0;
   double maximum = 0.0;
-  int count = 0;     // with CountDiffers, TablesDiffer, RootCountDiffers: what `value` should be
+  // With CountDiffers, TablesDiffer, RootCountDiffers: what `value` should be;
+  // with ChildrenDiffer, NotAsAtRoot, CardsOut, ShortShowdown: see above.
+  int count = 0;
 
   explicit operator bool() const { return problem != Problem::None; }
 

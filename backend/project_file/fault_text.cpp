@@ -81,6 +81,7 @@ QString expected(const Fault& f) {
     case Fault::Expected::HandClass: return Text::tr("a hand class");
     case Fault::Expected::Board: return Text::tr("a board of 3 to 5 different cards");
     case Fault::Expected::OneOf: return Text::tr("one of %1").arg(f.choices);
+    case Fault::Expected::ActionType: return Text::tr("an action type");
   }
   return QString();
 }
@@ -111,6 +112,19 @@ QString reason(const Fault& f) {
     case Problem::NoResults: return Text::tr("it says it holds a solve result, but the result is missing");
     case Problem::NoTree: return Text::tr("its solve result holds no game tree");
     case Problem::TablesDiffer: return Text::tr("the node tables of its solve result do not fit together");
+    case Problem::NotAtNode:
+      return Text::tr("%1 holds %2, which a %3 node does not have").arg(at, value, quoted(f.choices));
+    case Problem::ChildrenDiffer:
+      return f.count > 0 ? Text::tr("%1 is false, but node %2 has actions").arg(at).arg(f.node)
+                         : Text::tr("%1 is true, but node %2 has no actions").arg(at).arg(f.node);
+    case Problem::NotTheSum:
+      return Text::tr("%1 is %2, not the starting pot plus what both players put in (%3)")
+          .arg(at, value, plainNumber(f.maximum));
+    case Problem::NotAsAtRoot: return Text::tr("%1 is %2, not %3 as at node 0").arg(at, value).arg(f.count);
+    case Problem::CardsOut:
+      return Text::tr("%1 is %2, but the board holds %3 cards there").arg(at, value).arg(f.count);
+    case Problem::ShortShowdown:
+      return Text::tr("node %1 ends in a showdown with %2 cards on the board").arg(f.node).arg(f.count);
   }
   return QString();
 }

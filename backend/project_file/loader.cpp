@@ -373,13 +373,15 @@ void readResultFigures(LoadedProject& out, const QJsonObject& results, Fault& fa
   out.resultsSummary = r.text("resultsSummary");
   out.resultBoard = r.text("resultBoard");
   out.rakeSaved = r.has("resultRakePercent");
+  // The rake cap and the starting pot are ones the Setup page takes; every
+  // writer wrote the figures from the starting pot on.
   out.resultRakePercent = r.number("resultRakePercent", 0.0, 100.0, 0.0, true);
-  out.resultRakeCap = r.number("resultRakeCap", 0.0, std::numeric_limits<double>::max(), 0.0, true);
-  out.resultStartingPot = r.whole("resultStartingPot", 0, std::numeric_limits<int>::max(), 0);
-  out.resultIterations = r.whole("resultIterations", 0, std::numeric_limits<int>::max(), 0);
-  out.resultExploitability = r.figure("resultExploitability");
-  out.resultEvOop = r.figure("resultEvOop");
-  out.resultEvIp = r.figure("resultEvIp");
+  out.resultRakeCap = r.number("resultRakeCap", 0.0, kMostRakeCap, 0.0, true);
+  out.resultStartingPot = r.whole("resultStartingPot", 0, kMostChips, 0, true);
+  out.resultIterations = r.whole("resultIterations", 0, std::numeric_limits<int>::max(), 0, true);
+  out.resultExploitability = r.figure("resultExploitability", true);
+  out.resultEvOop = r.figure("resultEvOop", true);
+  out.resultEvIp = r.figure("resultEvIp", true);
   if (fault) {
     fault.at(Fault::Part::Results);
     return;

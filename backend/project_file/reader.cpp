@@ -52,6 +52,31 @@ void noteMissing(Fault& fault, QAnyStringView key) {
   fault.key = key.toString();
 }
 
+// A value missing from a record: a fault when it is required.
+bool missing(const QJsonValue& v, const char* key, bool required, Fault& fault) {
+  if (!v.isUndefined()) return false;
+  if (required) noteMissing(fault, QLatin1StringView(key));
+  return true;
+}
+
+// `v` is not one of `choices`: noted with the choices as the file writes them.
+void noteChoices(Fault& fault, const char* key, const QJsonValue& v, std::initializer_list<const char*> choices) {
+  if (fault) return;
+  QStringList allowed;
+  for (const char* c : choices) allowed.append(QLatin1Char('"') + QLatin1String(c) + QLatin1Char('"'));
+  noteType(fault, QLatin1StringView(key), v, Expected::OneOf);
+  fault.choices = allowed.join(QStringLiteral(", "));
+}
+
+// `v`, under `key`, is what a node of type `type` does not have.
+void noteNotAtNode(Fault& fault, const char* key, const QJsonValue& v, const QString& type) {
+  if (fault) return;
+  fault.problem = Problem::NotAtNode;
+  fault.key = QLatin1StringView(key).toString();
+  fault.value = Fault::jsonText(v);
+  fault.choices = type;
+}
+
 bool within(double d, double minimum, double maximum) {
   const double slack = kRounding * std::max(1.0, std::abs(maximum));
   return d >= minimum - (minimum == 0.0 ? 0.0 : slack) && d <= maximum + slack;
@@ -236,39 +261,33 @@ QJsonValue Record::value(const char* key) const {
   return m_keys.empty() ? m_record.value(QLatin1StringView(key, size)) : QJsonValue(QJsonValue::Undefined);
 }
 
-QString Record::text(const char* key) {
+QString Record::text(const char* key, bool required) {
   const QJsonValue v = value(key);
-  return v.isUndefined() ? QString() : checkedText(v, QLatin1StringView(key), fault);
+  return missing(v, key, required, fault) ? QString() : checkedText(v, QLatin1StringView(key), fault);
 }
 
-QString Record::choice(const char* key, std::initializer_list<const char*> choices) {
+QString Record::choice(const char* key, std::initializer_list<const char*> choices, bool required) {
   const QJsonValue v = value(key);
-  if (v.isUndefined()) return QString();
+  if (missing(v, key, required, fault)) return QString();
   const QString t = checkedText(v, QLatin1StringView(key), fault);
   if (fault) return t;
   for (const char* c : choices) {
     if (t == QLatin1StringView(c)) return t;
   }
-  QStringList allowed;
-  for (const char* c : choices) allowed.append(QLatin1Char('"') + QLatin1String(c) + QLatin1Char('"'));
-  noteType(fault, QLatin1StringView(key), v, Expected::OneOf);
-  fault.choices = allowed.join(QStringLiteral(", "));
+  noteChoices(fault, key, v, choices);
   return QString();
 }
 
-bool Record::flag(const char* key) {
+bool Record::flag(const char* key, bool required) {
   const QJsonValue v = value(key);
-  if (v.isUndefined()) return false;
+  if (missing(v, key, required, fault)) return false;
   if (!v.isBool()) noteType(fault, QLatin1StringView(key), v, Expected::Flag);
   return v.toBool();
 }
 
 int Record::whole(const char* key, int minimum, int maximum, int fallback, bool required) {
   const QJsonValue v = value(key);
-  if (v.isUndefined()) {
-    if (required) noteMissing(fault, QLatin1StringView(key));
-    return fallback;
-  }
+  if (missing(v, key, required, fault)) return fallback;
   const double d = v.toDouble();
   if (!v.isDouble() || !std::isfinite(d) || d != std::floor(d)) {
     noteType(fault, QLatin1StringView(key), v, Expected::WholeNumber);
@@ -281,14 +300,15 @@ int Record::whole(const char* key, int minimum, int maximum, int fallback, bool 
   return static_cast<int>(d);
 }
 
-double Record::number(const char* key, double minimum, double maximum, double fallback, bool nullable) {
+double Record::number(const char* key, double minimum, double maximum, double fallback, bool nullable,
+                      bool required) {
   const QJsonValue v = value(key);
-  if (v.isUndefined()) return fallback;
+  if (missing(v, key, required, fault)) return fallback;
   return checkedNumber(v, QLatin1StringView(key), minimum, maximum, nullable, fault);
 }
 
-double Record::figure(const char* key) {
-  return number(key, -std::numeric_limits<double>::max(), std::numeric_limits<double>::max(), 0.0, true);
+double Record::figure(const char* key, bool required) {
+  return number(key, -std::numeric_limits<double>::max(), std::numeric_limits<double>::max(), 0.0, true, required);
 }
 
 // ---------------------------------------------------------------------------
@@ -297,36 +317,71 @@ double Record::figure(const char* key) {
 QVariantMap rootAction(const QJsonValue& v, Fault& fault) {
   Record r(v, fault);
   QVariantMap out;
-  out.insert(QStringLiteral("name"), r.text("name"));
-  out.insert(QStringLiteral("actionType"), r.text("actionType"));
-  out.insert(QStringLiteral("frequency"), r.share("frequency"));
+  out.insert(QStringLiteral("name"), r.text("name", true));
+  out.insert(QStringLiteral("actionType"), r.text("actionType", true));
+  out.insert(QStringLiteral("frequency"), r.share("frequency", true));
   return out;
 }
 
 ResultTree::Meta nodeMeta(Record& r, ResultTree& tree) {
   ResultTree::Meta meta;
-  meta.nodeType = tree.text(r.choice("nodeType", {"decision", "chance", "terminal"}));
-  meta.chanceDeal = tree.text(r.choice("chanceDeal", {"", "turn", "river"}));
-  meta.player = tree.text(r.choice("player", {"", "OOP", "IP"}));
-  meta.pot = r.whole("pot", 0, INT_MAX, 0);
-  meta.effectiveStack = r.whole("effectiveStack", 0, INT_MAX, 0);
-  meta.investedOop = r.whole("investedOop", 0, INT_MAX, 0);
-  meta.investedIp = r.whole("investedIp", 0, INT_MAX, 0);
-  meta.hasChildren = r.flag("hasChildren");
+  const QString type = r.choice("nodeType", {"decision", "chance", "terminal"}, true);
+  const QString deal = r.choice("chanceDeal", {"", "turn", "river"}, true);
+  const QString seat = r.choice("player", {"", "OOP", "IP"}, true);
+  meta.pot = r.whole("pot", 0, INT_MAX, 0, true);
+  meta.effectiveStack = r.whole("effectiveStack", 0, INT_MAX, 0, true);
+  meta.investedOop = r.whole("investedOop", 0, INT_MAX, 0, true);
+  meta.investedIp = r.whole("investedIp", 0, INT_MAX, 0, true);
+  meta.hasChildren = r.flag("hasChildren", true);
+  if (!r.fault) {
+    const bool decision = type == QLatin1String("decision");
+    const bool chance = type == QLatin1String("chance");
+    // What the node's type needs first, then what it does not have.
+    if (decision && seat.isEmpty()) noteChoices(r.fault, "player", r.value("player"), {"OOP", "IP"});
+    if (chance && deal.isEmpty()) noteChoices(r.fault, "chanceDeal", r.value("chanceDeal"), {"turn", "river"});
+    if (!chance && !deal.isEmpty()) noteNotAtNode(r.fault, "chanceDeal", r.value("chanceDeal"), type);
+    if (!decision && !seat.isEmpty()) noteNotAtNode(r.fault, "player", r.value("player"), type);
+  }
+  meta.nodeType = tree.text(type);
+  meta.chanceDeal = tree.text(deal);
+  meta.player = tree.text(seat);
   return meta;
 }
+
+namespace {
+
+// An action type as the solver's result gives it.
+bool isActionType(const QString& type) {
+  for (const char* plain : {"check", "bet", "call", "fold", "raise", "allin", "chance"}) {
+    if (type == QLatin1StringView(plain)) return true;
+  }
+  // A bet or raise with its size as a whole percent of the pot: "bet 50%".
+  const qsizetype space = type.indexOf(QLatin1Char(' '));
+  if (space < 0) return false;
+  const QStringView kind = QStringView(type).left(space);
+  const QStringView size = QStringView(type).mid(space + 1);
+  if (kind != QLatin1StringView("bet") && kind != QLatin1StringView("raise")) return false;
+  if (size.size() < 2 || !size.endsWith(QLatin1Char('%'))) return false;
+  return std::all_of(size.begin(), size.end() - 1,
+                     [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+
+}  // namespace
 
 ResultTree::Action nodeAction(Record& r, ResultTree& tree) {
   Fault& fault = r.fault;
   ResultTree::Action action;
-  const QString name = r.text("name");
-  const QString type = r.text("actionType");
+  const QString name = r.text("name", true);
+  const QString type = r.text("actionType", true);
+  if (!fault && !isActionType(type)) {
+    noteType(fault, QStringLiteral("actionType"), r.value("actionType"), Expected::ActionType);
+  }
   if (!fault && type == QLatin1String("chance") && cardCode(name) < 0) {
     noteType(fault, QStringLiteral("name"), r.value("name"), Expected::Card);
   }
   action.name = tree.text(name);
   action.actionType = tree.text(type);
-  action.frequency = r.share("frequency");
+  action.frequency = r.share("frequency", true);
   action.childIndex = r.whole("childIndex", INT_MIN, INT_MAX, 0, true);
   return action;
 }

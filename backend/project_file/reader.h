@@ -3,10 +3,12 @@
 // booleans, numbers as JSON numbers (whole where the program writes whole
 // numbers), probabilities from 0 to 1, and null only where the program
 // writes a figure without value (read as NaN). A missing key reads as its
-// empty value unless the record cannot do without it. The first value that
-// breaks its rule is noted in the `Fault` the reader is given, with its key
-// (and the row of a list) and what it holds; the record then reads as far as
-// it can and the caller refuses the file, adding the part and the node.
+// empty value unless the record cannot do without it (`required`): a value
+// every writer of the program has written is never read as 0 or "". The
+// first value that breaks its rule is noted in the `Fault` the reader is
+// given, with its key (and the row of a list) and what it holds; the record
+// then reads as far as it can and the caller refuses the file, adding the
+// part and the node.
 //
 // Each record reader takes one record as a QJsonValue, so that whatever
 // reads the file's text hands it the records one at a time.
@@ -50,20 +52,21 @@ class Record {
   bool has(const char* key) const { return !value(key).isUndefined(); }
   QJsonValue value(const char* key) const;
 
-  QString text(const char* key);
+  QString text(const char* key, bool required = false);
   // One of `choices`; an empty text when missing.
-  QString choice(const char* key, std::initializer_list<const char*> choices);
-  bool flag(const char* key);
+  QString choice(const char* key, std::initializer_list<const char*> choices, bool required = false);
+  bool flag(const char* key, bool required = false);
   // A whole number from `minimum` to `maximum`; `fallback` when missing
   // (with `required`, a missing value is a fault).
   int whole(const char* key, int minimum, int maximum, int fallback, bool required = false);
   // A finite number from `minimum` to `maximum` (to within float rounding),
   // `fallback` when missing; with `nullable`, null reads as NaN.
-  double number(const char* key, double minimum, double maximum, double fallback, bool nullable);
+  double number(const char* key, double minimum, double maximum, double fallback, bool nullable,
+                bool required = false);
   // A probability; null (a frequency no hand reaches) reads as NaN.
-  double share(const char* key) { return number(key, 0.0, 1.0, 0.0, true); }
+  double share(const char* key, bool required = false) { return number(key, 0.0, 1.0, 0.0, true, required); }
   // A chip figure: any finite number, or null (NaN).
-  double figure(const char* key);
+  double figure(const char* key, bool required = false);
 
   Fault& fault;
 
@@ -74,6 +77,7 @@ class Record {
 };
 
 // --- the records of "results" ---
+// Every key of these records is required: every writer wrote them all.
 QVariantMap rootAction(const QJsonValue& v, Fault& fault);
 // The keys of a node's meta record and of one of its actions.
 inline constexpr std::array<QLatin1StringView, 8> kNodeMetaKeys = {
@@ -83,11 +87,15 @@ inline constexpr std::array<QLatin1StringView, 8> kNodeMetaKeys = {
 inline constexpr std::array<QLatin1StringView, 4> kNodeActionKeys = {
     QLatin1StringView("name"), QLatin1StringView("actionType"), QLatin1StringView("frequency"),
     QLatin1StringView("childIndex")};
-// A node's meta record as the tree keeps it.
+// A node's meta record as the tree keeps it: a decision node has a seat and
+// deals no card, a chance node deals the turn or the river and has no seat,
+// a terminal node has neither.
 ResultTree::Meta nodeMeta(Record& record, ResultTree& tree);
-// One action of a node. Its child index is a whole number as written; the
-// caller checks that it leads to a later node of the tree. An action of
-// type "chance" is named after the card it deals.
+// One action of a node, of a type the solver gives ("fold", "check", "call",
+// "bet", "raise", "allin", "chance", or a bet or raise with its size as
+// "bet 50%"). Its child index is a whole number as written; the caller
+// checks that it leads to a later node of the tree. An action of type
+// "chance" is named after the card it deals.
 ResultTree::Action nodeAction(Record& record, ResultTree& tree);
 
 // --- the saved answers of "nodeCaches" (each the "data" of one entry) ---

@@ -21,10 +21,10 @@ struct FieldRange {
 // The same ranges as LIMITS in Velmora/qml/pages/project/profiles.js, which
 // clamps what the page restores: a change here is made there too.
 constexpr FieldRange kFields[] = {
-    {"startingPot", 1, 100000, true, true},
-    {"effectiveStack", 1, 100000, true, true},
+    {"startingPot", 1, kMostChips, true, true},
+    {"effectiveStack", 1, kMostChips, true, true},
     {"rakePercent", 0, 100, false, false},
-    {"rakeCap", 0, 1000000, true, false},
+    {"rakeCap", 0, kMostRakeCap, true, false},
     {"targetExploitability", 0, 100, false, false},
     {"oopAddAllInIfJamLtPct", 0, 1000, false, false},
     {"ipAddAllInIfJamLtPct", 0, 1000, false, false},

@@ -14,6 +14,12 @@
 
 namespace project_file {
 
+// The most chips the Setup page's Starting Pot and Effective Stack fields
+// take: no spot the program solves for the user has more.
+inline constexpr int kMostChips = 100000;
+// The largest rake cap its Rake Cap field takes.
+inline constexpr int kMostRakeCap = 1000000;
+
 // A number of the project state outside its field's range: the key, the
 // value as the file holds it, and the field's bounds.
 struct ValueOutOfRange {

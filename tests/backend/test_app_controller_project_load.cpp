@@ -1,7 +1,8 @@
-// Project files, continued: a file the program writes opens as it was saved, and one it would
-// not have written (a value of the wrong type, a figure beyond what the spot allows, a card
-// repeated or on the board, links that do not make a tree, a lock the lock field could not
-// have set) is refused naming the value, with nothing changed; so, before it is read, is a
+// Project files, continued: a file the program writes, from spots of every kind, opens as it
+// was saved, and one it would not have written (a value of the wrong type or missing, a figure
+// beyond what the spot allows or the Setup page takes, a card repeated or on the board, links
+// that do not make a tree, a node unlike any of its type, streets that do not fit the board, a
+// lock the lock field could not have set) is refused naming the value, with nothing changed; so, before it is read, is a
 // file that cannot be a project or would not fit in memory; cached answers for nodes the tree
 // does not have are dropped; opening and saving in the background give what the direct calls
 // give while the GUI thread stays free.
@@ -178,6 +179,63 @@ TEST_F(ProjectLoadTest, FilesTheProgramWritesOpenUnchanged) {
   EXPECT_EQ(saved["nodeLocks"].toArray().size(), 3);
 }
 
+// Files written from spots of every kind open, and save again as they were:
+// flop, turn and river trees, all-in runouts from the flop, all-in and jam
+// thresholds, rake, and the smallest and largest pot and stack the Setup page
+// gives.
+TEST_F(ProjectLoadTest, FilesOfEverySpotKindOpen) {
+  QVariantMap allIn;
+  for (const char* seat : {"oop", "ip"}) {
+    for (const char* street : {"flop", "turn", "river"}) {
+      allIn.insert(QStringLiteral("%1_%2_add_all_in").arg(seat, street), true);
+    }
+  }
+  const auto spot = [](const char* board, const char* street, const QVariantMap& changes,
+                       const QVariantMap& more = {}) {
+    QVariantMap m = riverSpot(3);
+    m.insert("board", board);
+    m.insert("starting_street", street);
+    m.insert("oop_range", "AA, KK, 76s");
+    m.insert("ip_range", "QQ, JJ, AKs");
+    m.insert(changes);
+    m.insert(more);
+    return m;
+  };
+  const struct {
+    const char* name;
+    QVariantMap spot;
+  } kinds[] = {
+      // A bet of half the pot is all the stack: calls on the flop and turn run out.
+      {"flop, all-in runouts, rake", spot("Qs 8s 3d", "flop", allIn,
+                                              {{"effective_stack", 50}, {"rake_percent", 5.0}, {"rake_cap", 3}})},
+      {"turn, jam thresholds", spot("Qs 8s 3d Th", "turn",
+                                    {{"effective_stack", 400},
+                                     {"oop_add_all_in_jam_threshold_enabled", true},
+                                     {"oop_add_all_in_jam_threshold_pct", 300.0},
+                                     {"ip_add_all_in_jam_threshold_enabled", true},
+                                     {"ip_add_all_in_jam_threshold_pct", 1000.0}})},
+      {"river board, flop sizes", spot("Qs 8s 3d Th 2c", "flop", allIn)},
+      {"largest pot and stack",
+       spot("Qs 8s 3d Th 2c", "river", {{"starting_pot", 100000}, {"effective_stack", 100000}})},
+      {"no pot, no stack", spot("Qs 8s 3d Th 2c", "river", {{"starting_pot", 0}, {"effective_stack", 0}})},
+  };
+  for (const auto& kind : kinds) {
+    AppController s;
+    s.startSolveWithConfig(kind.spot);
+    ASSERT_TRUE(waitFor([&] { return solveFinished(s); })) << kind.name;
+    ASSERT_EQ(s.statusText(), "Done") << kind.name;
+    ASSERT_TRUE(s.saveProject(url(path("kind.velmoraproj")), QVariantMap{{"boardText", kind.spot.value("board")}}));
+    const QJsonObject saved = QJsonDocument::fromJson(readAll(path("kind.velmoraproj"))).object();
+    AppController c;
+    const QVariantMap r = open(c, saved);
+    ASSERT_TRUE(r.value("ok").toBool()) << kind.name << ": " << r.value("error").toString().toStdString();
+    EXPECT_EQ(c.treeNodeCount(), s.treeNodeCount()) << kind.name;
+    ASSERT_TRUE(c.saveProject(url(path("again.velmoraproj")), r.value("project").toMap()));
+    EXPECT_EQ(ordered(QJsonDocument::fromJson(readAll(path("again.velmoraproj"))).object()), ordered(saved))
+        << kind.name;
+  }
+}
+
 // One table of files the program would not have written, each the saved file with one
 // value changed: each is refused naming that value, with the project and the result
 // shown before still shown.
@@ -193,6 +251,11 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
   ASSERT_EQ(actions[0].toArray().size(), 2);  // check, bet
   ASSERT_EQ(actions[inner].toArray().size(), 2);
   const int innerChild = actions[inner][1]["childIndex"].toInt();  // the subtree of the second action
+  // The root's bet, IP to act facing it (fold, call, raise): OOP has put in 50.
+  const int bet = actions[0][1]["childIndex"].toInt();
+  ASSERT_EQ(good["results"]["treeNodeMeta"][bet]["investedOop"].toInt(), 50);
+  ASSERT_EQ(actions[bet][0]["actionType"].toString(), "fold");
+  const int folded = actions[bet][0]["childIndex"].toInt();
   const QString river = actions[chance][0]["name"].toString();
   const int strategy = cacheEntry(good, "handStrategyByNode", 0);
   const int strategyInner = cacheEntry(good, "handStrategyByNode", inner);
@@ -269,7 +332,8 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
        "\"resultRakePercent\" is 101, outside the range 0 to 100"},
       {"root action frequency as text", {{{"results", "rootActions", 1, "frequency"}, "0.85"}},
        "\"frequency\" of root action 2 holds \"0.85\", not a number"},
-      {"root action frequency 7", {{{"results", "rootActions", 0}, QJsonObject{{"name", "Check"}, {"frequency", 7}}}},
+      {"root action frequency 7",
+       {{{"results", "rootActions", 0}, QJsonObject{{"name", "Check"}, {"actionType", "check"}, {"frequency", 7}}}},
        "\"frequency\" of root action 1 is 7, outside the range 0 to 1"},
       // The tree.
       {"frequencies 1 and 1",
@@ -332,6 +396,71 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
        "\"name\" of action 1 of node " + at(chance) + " is Qd, a card already on the board"},
       {"river card twice", {{{"results", "treeNodeActions", chance, 1, "name"}, river}},
        "\"name\" of action 2 of node " + at(chance) + " repeats the card " + river},
+      // The result's spot: its figures within what the Setup page takes, every
+      // node's figures those of that spot.
+      {"starting pot beyond any the Setup takes", {{{"results", "resultStartingPot"}, 2e9}},
+       "\"resultStartingPot\" is 2000000000, outside the range 0 to 100000"},
+      {"rake cap beyond any the Setup takes", {{{"results", "resultRakeCap"}, 1e12}},
+       "\"resultRakeCap\" is 1000000000000, outside the range 0 to 1000000"},
+      {"starting pot missing", {{{"results", "resultStartingPot"}, none}}, "\"resultStartingPot\" is missing"},
+      {"EV missing", {{{"results", "resultEvOop"}, none}}, "\"resultEvOop\" is missing"},
+      {"starting pot not the root's", {{{"results", "resultStartingPot"}, 100000}},
+       "\"pot\" of node 0 is 100, not the starting pot plus what both players put in (100000)"},
+      {"stack beyond any the Setup takes", {{{"results", "treeNodeMeta", 0, "effectiveStack"}, 200000}},
+       "\"effectiveStack\" of node 0 is 200000, outside the range 0 to 100000"},
+      {"stack not the root's", {{{"results", "treeNodeMeta", inner, "effectiveStack"}, 120}},
+       "\"effectiveStack\" of node " + at(inner) + " is 120, not 100 as at node 0"},
+      {"chips put in before the root", {{{"results", "treeNodeMeta", 0, "investedIp"}, 10}},
+       "\"investedIp\" of node 0 is 10, outside the range 0 to 0"},
+      {"chips put in beyond the stack", {{{"results", "treeNodeMeta", dealt, "investedOop"}, 150}},
+       "\"investedOop\" of node " + at(dealt) + " is 150, outside the range 0 to 100"},
+      {"chips put in missing", {{{"results", "treeNodeMeta", bet, "investedOop"}, none}},
+       "\"investedOop\" of node " + at(bet) + " is missing"},
+      {"pot not the chips put in", {{{"results", "treeNodeMeta", bet, "pot"}, 160}},
+       "\"pot\" of node " + at(bet) + " is 160, not the starting pot plus what both players put in (150)"},
+      // Nodes of a type, and actions, the solver never gives.
+      {"node without a type", {{{"results", "treeNodeMeta", inner, "nodeType"}, none}},
+       "\"nodeType\" of node " + at(inner) + " is missing"},
+      {"decision without a seat", {{{"results", "treeNodeMeta", inner, "player"}, ""}},
+       "\"player\" of node " + at(inner) + " holds \"\", not one of \"OOP\", \"IP\""},
+      {"decision dealing a card", {{{"results", "treeNodeMeta", inner, "chanceDeal"}, "river"}},
+       "\"chanceDeal\" of node " + at(inner) + " holds \"river\", which a \"decision\" node does not have"},
+      {"chance node dealing nothing", {{{"results", "treeNodeMeta", chance, "chanceDeal"}, ""}},
+       "\"chanceDeal\" of node " + at(chance) + " holds \"\", not one of \"turn\", \"river\""},
+      {"seat at a chance node", {{{"results", "treeNodeMeta", chance, "player"}, "OOP"}},
+       "\"player\" of node " + at(chance) + " holds \"OOP\", which a \"chance\" node does not have"},
+      {"actions without children", {{{"results", "treeNodeMeta", inner, "hasChildren"}, false}},
+       "\"hasChildren\" of node " + at(inner) + " is false, but node " + at(inner) + " has actions"},
+      {"children without actions", {{{"results", "treeNodeMeta", terminal, "hasChildren"}, true}},
+       "\"hasChildren\" of node " + at(terminal) + " is true, but node " + at(terminal) + " has no actions"},
+      {"a card dealt at a decision",
+       {{{"results", "treeNodeActions", inner, 0, "actionType"}, "chance"},
+        {{"results", "treeNodeActions", inner, 0, "name"}, "3c"}},
+       "\"actionType\" of action 1 of node " + at(inner) +
+           " holds \"chance\", which a \"decision\" node does not have"},
+      {"a check at a chance node", {{{"results", "treeNodeActions", chance, 0, "actionType"}, "check"}},
+       "\"actionType\" of action 1 of node " + at(chance) + " holds \"check\", which a \"chance\" node does not have"},
+      {"action type unknown", {{{"results", "treeNodeActions", inner, 1, "actionType"}, "jam"}},
+       "\"actionType\" of action 2 of node " + at(inner) + " holds \"jam\", not an action type"},
+      {"bet size without its unit", {{{"results", "treeNodeActions", inner, 1, "actionType"}, "bet 50"}},
+       "\"actionType\" of action 2 of node " + at(inner) + " holds \"bet 50\", not an action type"},
+      {"frequency missing", {{{"results", "treeNodeActions", inner, 1, "frequency"}, none}},
+       "\"frequency\" of action 2 of node " + at(inner) + " is missing"},
+      // Streets against the board and the cards dealt.
+      {"turn result on a flop", {{{"results", "resultBoard"}, "AhKsQd"}},
+       "\"chanceDeal\" of node " + at(chance) + " is \"river\", but the board holds 3 cards there"},
+      {"turn result on a river", {{{"results", "resultBoard"}, "AhKsQd7c2s"}},
+       "\"chanceDeal\" of node " + at(chance) + " is \"river\", but the board holds 5 cards there"},
+      {"a showdown on the turn", {{{"results", "treeNodeActions", bet, 0, "actionType"}, "check"}},
+       "node " + at(folded) + " ends in a showdown with 4 cards on the board"},
+      {"an older file, its last board no board",
+       {{{"results", "resultBoard"}, none}, {{"lastUiCfg", "board"}, QString::fromUtf8("Ah Ks Qd 7\xc5\xbf")}},
+       "\"lastUiCfg.board\" holds \"Ah Ks Qd 7\u017f\", not a board of 3 to 5 different cards"},
+      {"an older file, its last board a flop",
+       {{{"results", "resultBoard"}, none}, {{"lastUiCfg", "board"}, "Ah Ks Qd"}},
+       "\"chanceDeal\" of node " + at(chance) + " is \"river\", but the board holds 3 cards there"},
+      {"a river Unicode reads as a card", {{{"results", "resultBoard"}, QString::fromUtf8("AhKsQd7c2\xc5\xbf")}},
+       "\"resultBoard\" holds \"AhKsQd7c2\u017f\", not a board of 3 to 5 different cards"},
       // Saved answers.
       {"strategy of a class that is none", {{cache("handStrategyByNode", strategy, {"weights", "Infinity"}), 1}},
        "\"weights\" in the saved strategy of node 0 holds \"Infinity\", not a hand class"},
@@ -420,11 +549,16 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
   EXPECT_EQ(open(c, withEdits(good, {lock(0, "AA", 0, 1.5)})).value("error").toString().toStdString(),
             "Die Projektdatei ist beschädigt: \"actionProb\" von Knotensperre 1 ist 1.5, außerhalb des Bereichs 0 "
             "bis 1");
+  EXPECT_EQ(open(c, withEdits(good, {{{"results", "treeNodeActions", bet, 0, "actionType"}, "check"}}))
+                .value("error").toString().toStdString(),
+            "Die Projektdatei ist beschädigt: Knoten " + at(folded).toStdString() +
+                " endet im Showdown mit 4 Karten auf dem Board");
   QCoreApplication::removeTranslator(&german);
 
   // Forms the program writes or wrote open: a node no hand reaches (null
   // frequencies), a lock without a weight (1.0), a lock of an action its
-  // node lacks (dropped: no solve applies it), a file without a project.
+  // node lacks (dropped: no solve applies it), a file without a project, a
+  // file written before results kept their board, without a last start.
   const auto opens = [&](const char* name, const std::vector<Edit>& edits) {
     const QVariantMap r = open(c, withEdits(good, edits));
     EXPECT_TRUE(r.value("ok").toBool()) << name << " " << r.value("error").toString().toStdString();
@@ -438,6 +572,7 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
   opens("lock of an action the node lacks", {lock(dealt, "QQ", 2, 0.5)});
   EXPECT_TRUE(c.nodeLocks(dealt).isEmpty());
   opens("no project", {{{"project"}, none}});
+  opens("an older file without a board", {{{"results", "resultBoard"}, none}, {{"lastUiCfg", "board"}, none}});
   opens("results text without results", {{{"results"}, "x"}, {{"hasResults"}, false}, {{"nodeLocks"}, QJsonArray()}});
 }
 

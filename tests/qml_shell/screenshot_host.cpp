@@ -718,17 +718,29 @@ int main(int argc, char* argv[]) {
     if (file.open(QIODevice::WriteOnly)) file.write("{}");
   }
 
-  // Projects the open refuses: a tree whose root leads back to itself, and a
-  // file (sparse) far larger than any memory.
+  // Projects the open refuses: a river's tree on a flop (its showdown with
+  // three cards out), and a file (sparse) far larger than any memory.
   QTemporaryDir refused;
   {
     QFile damaged(QDir(refused.path()).filePath(QStringLiteral("damaged.velmoraproj")));
     if (damaged.open(QIODevice::WriteOnly)) {
-      damaged.write(R"({"format": "velmora_project", "version": 1, "hasResults": true, "results": {)"
-                    R"("rootActions": [{"name": "Check", "actionType": "check", "frequency": 1}],)"
-                    R"("treeNodeMeta": [{"nodeType": "decision", "player": "OOP", "hasChildren": true}],)"
-                    R"("treeNodeActions": [[{"name": "Check", "actionType": "check", "frequency": 1, )"
-                    R"("childIndex": 0}]]}})");
+      const auto meta = [](const char* type, const char* seat, bool children) {
+        return QStringLiteral(R"({"nodeType": "%1", "chanceDeal": "", "player": "%2", "pot": 100, )"
+                              R"("effectiveStack": 100, "investedOop": 0, "investedIp": 0, "hasChildren": %3})")
+            .arg(QLatin1String(type), QLatin1String(seat), QLatin1String(children ? "true" : "false"));
+      };
+      const auto check = [](int child) {
+        return QStringLiteral(R"([{"name": "Check", "actionType": "check", "frequency": 1, "childIndex": %1}])")
+            .arg(child);
+      };
+      damaged.write(QStringLiteral(R"({"format": "velmora_project", "version": 1, "hasResults": true, "results": {)"
+                                   R"("resultBoard": "Qs8s3d", "resultStartingPot": 100, "resultIterations": 10, )"
+                                   R"("resultExploitability": 0.5, "resultEvOop": 5, "resultEvIp": -5, )"
+                                   R"("rootActions": [{"name": "Check", "actionType": "check", "frequency": 1}], )"
+                                   R"("treeNodeMeta": [%1, %2, %3], "treeNodeActions": [%4, %5, []]}})")
+                        .arg(meta("decision", "OOP", true), meta("decision", "IP", true), meta("terminal", "", false),
+                             check(1), check(2))
+                        .toUtf8());
     }
     QFile huge(QDir(refused.path()).filePath(QStringLiteral("huge.velmoraproj")));
     if (huge.open(QIODevice::WriteOnly) && huge.write("{") == 1) huge.resize(qint64(256) << 30);
