@@ -282,7 +282,7 @@ QVariantMap AppController::applyLoadedProject(project_file::LoadedProject&& load
   m_lockSpot = buildSolveConfigFrom(m_lastUiCfg, nullptr);
   // Files written before the result kept its own board and rake have them
   // only as those of the last start.
-  if (hasResults && m_resultBoardText.isEmpty()) {
+  if (hasResults && m_resultBoardText.isEmpty() && !loaded.lastBoardNotTheResults) {
     m_resultBoardText = normalizeBoardText(m_lastUiCfg.value(QStringLiteral("board")).toString());
   }
   if (hasResults && !loaded.rakeSaved) {

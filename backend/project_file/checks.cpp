@@ -97,11 +97,14 @@ class Checker {
   // The spot of the result: its board, its starting pot and its effective
   // stack, both within what the Setup page takes (the reader bounds the pot).
   // A file written before the result kept its own board has that of the last
-  // start in its place, which the program then shows: it must read as one
-  // too, and fit the tree. Without either, the tree tells the cards out.
+  // start in its place, which the program then shows (unless it is found not
+  // to be the result's, see checkLoadedProject). Without either, the tree
+  // tells the cards out.
   Fault readSpot() {
     const bool ownBoard = !m_loaded.resultBoard.isEmpty();
-    const QString text = ownBoard ? m_loaded.resultBoard : m_loaded.lastUiCfg.value(QStringLiteral("board")).toString();
+    const QString text = ownBoard                           ? m_loaded.resultBoard
+                         : m_loaded.lastBoardNotTheResults ? QString()
+                                                           : m_loaded.lastUiCfg.value(QStringLiteral("board")).toString();
     if (!text.trimmed().isEmpty()) {
       const std::optional<std::uint64_t> cards = boardCards(text);
       if (!cards) {
@@ -468,6 +471,19 @@ class Checker {
 
 }  // namespace
 
-Fault checkLoadedProject(LoadedProject& loaded) { return Checker(loaded).run(); }
+Fault checkLoadedProject(LoadedProject& loaded) {
+  Fault f = Checker(loaded).run();
+  // The last start's board stands in for the result's in older files; a
+  // start refused for its board (a typo, another street) could leave one
+  // that is not the result's. Such a file opens without a board rather than
+  // with the wrong one, as long as nothing else is amiss.
+  if (f && loaded.hasResults && loaded.resultBoard.isEmpty() &&
+      !loaded.lastUiCfg.value(QStringLiteral("board")).toString().trimmed().isEmpty()) {
+    loaded.lastBoardNotTheResults = true;
+    f = Checker(loaded).run();
+    if (f) loaded.lastBoardNotTheResults = false;
+  }
+  return f;
+}
 
 }  // namespace project_file

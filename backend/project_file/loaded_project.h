@@ -46,6 +46,10 @@ struct LoadedProject {
   // "results", read when hasResults is true.
   QString resultsSummary;
   QString resultBoard;  // as stored, not yet normalised
+  // A file written before the result kept its own board has that of the last
+  // start in its place; set when that board is not the result's (it does not
+  // read as a board, or does not fit the tree), so that none is shown.
+  bool lastBoardNotTheResults = false;
   bool rakeSaved = false;  // the file keeps the result's own rake
   double resultRakePercent = 0.0;
   double resultRakeCap = 0.0;

@@ -453,12 +453,10 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
        "\"chanceDeal\" of node " + at(chance) + " is \"river\", but the board holds 5 cards there"},
       {"a showdown on the turn", {{{"results", "treeNodeActions", bet, 0, "actionType"}, "check"}},
        "node " + at(folded) + " ends in a showdown with 4 cards on the board"},
-      {"an older file, its last board no board",
-       {{{"results", "resultBoard"}, none}, {{"lastUiCfg", "board"}, QString::fromUtf8("Ah Ks Qd 7\xc5\xbf")}},
-       "\"lastUiCfg.board\" holds \"Ah Ks Qd 7\u017f\", not a board of 3 to 5 different cards"},
-      {"an older file, its last board a flop",
-       {{{"results", "resultBoard"}, none}, {{"lastUiCfg", "board"}, "Ah Ks Qd"}},
-       "\"chanceDeal\" of node " + at(chance) + " is \"river\", but the board holds 3 cards there"},
+      {"an older file whose last board is not the result's, and another fault",
+       {{{"results", "resultBoard"}, none}, {{"lastUiCfg", "board"}, "Ah Ks Qd"},
+        {{"results", "treeNodeActions", inner, 1, "actionType"}, "jam"}},
+       "\"actionType\" of action 2 of node " + at(inner) + " holds \"jam\", not an action type"},
       {"a river Unicode reads as a card", {{{"results", "resultBoard"}, QString::fromUtf8("AhKsQd7c2\xc5\xbf")}},
        "\"resultBoard\" holds \"AhKsQd7c2\u017f\", not a board of 3 to 5 different cards"},
       // Saved answers.
@@ -573,6 +571,16 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
   EXPECT_TRUE(c.nodeLocks(dealt).isEmpty());
   opens("no project", {{{"project"}, none}});
   opens("an older file without a board", {{{"results", "resultBoard"}, none}, {{"lastUiCfg", "board"}, none}});
+  // Its last start's board stands in for the result's, unless it is not the
+  // result's: one that reads as no board, or as a flop where the tree deals
+  // the river, is not shown.
+  for (const QString& last : {QString::fromUtf8("Ah Ks Qd 7\xc5\xbf"), QStringLiteral("Ah Ks Qd")}) {
+    opens("an older file whose last board is not the result's",
+          {{{"results", "resultBoard"}, none}, {{"lastUiCfg", "board"}, last}});
+    EXPECT_EQ(c.resultBoardText(), QString()) << last.toStdString();
+  }
+  opens("an older file with its last board", {{{"results", "resultBoard"}, none}, {{"lastUiCfg", "board"}, "AhKsQd7c"}});
+  EXPECT_EQ(c.resultBoardText(), QStringLiteral("AhKsQd7c"));
   opens("results text without results", {{{"results"}, "x"}, {{"hasResults"}, false}, {{"nodeLocks"}, QJsonArray()}});
 }
 
