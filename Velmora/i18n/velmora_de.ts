@@ -1429,6 +1429,14 @@
         <translation>%1: Chips sind ganze Zahlen, nur Ziffern eingeben</translation>
     </message>
     <message>
+        <source>%1: type a point for decimals (0.5), no comma</source>
+        <translation>%1: Dezimalstellen mit Punkt eingeben (0.5), kein Komma</translation>
+    </message>
+    <message>
+        <source>%1: at most %2 digits after the point</source>
+        <translation>%1: höchstens %2 Nachkommastellen</translation>
+    </message>
+    <message>
         <source>%1: enter a number from %2 to %3</source>
         <translation>%1: Zahl von %2 bis %3 eingeben</translation>
     </message>

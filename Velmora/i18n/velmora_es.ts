@@ -1429,6 +1429,14 @@
         <translation>%1: las fichas son números enteros, escribe solo dígitos</translation>
     </message>
     <message>
+        <source>%1: type a point for decimals (0.5), no comma</source>
+        <translation>%1: escribe los decimales con punto (0.5), sin coma</translation>
+    </message>
+    <message>
+        <source>%1: at most %2 digits after the point</source>
+        <translation>%1: como máximo %2 decimales</translation>
+    </message>
+    <message>
         <source>%1: enter a number from %2 to %3</source>
         <translation>%1: introduce un número de %2 a %3</translation>
     </message>

@@ -1429,6 +1429,14 @@
         <translation>%1 : les jetons sont des nombres entiers, saisissez uniquement des chiffres</translation>
     </message>
     <message>
+        <source>%1: type a point for decimals (0.5), no comma</source>
+        <translation>%1 : saisissez les décimales avec un point (0.5), pas de virgule</translation>
+    </message>
+    <message>
+        <source>%1: at most %2 digits after the point</source>
+        <translation>%1 : au plus %2 chiffres après le point</translation>
+    </message>
+    <message>
         <source>%1: enter a number from %2 to %3</source>
         <translation>%1 : saisissez un nombre de %2 à %3</translation>
     </message>

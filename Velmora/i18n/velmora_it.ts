@@ -1429,6 +1429,14 @@
         <translation>%1: le fiche sono numeri interi, inserisci solo cifre</translation>
     </message>
     <message>
+        <source>%1: type a point for decimals (0.5), no comma</source>
+        <translation>%1: inserisci i decimali con il punto (0.5), senza virgola</translation>
+    </message>
+    <message>
+        <source>%1: at most %2 digits after the point</source>
+        <translation>%1: al massimo %2 cifre dopo il punto</translation>
+    </message>
+    <message>
         <source>%1: enter a number from %2 to %3</source>
         <translation>%1: inserisci un numero da %2 a %3</translation>
     </message>

@@ -1433,6 +1433,14 @@
         <translation>%1: żetony to liczby całkowite, wpisz same cyfry</translation>
     </message>
     <message>
+        <source>%1: type a point for decimals (0.5), no comma</source>
+        <translation>%1: część dziesiętną wpisz po kropce (0.5), bez przecinka</translation>
+    </message>
+    <message>
+        <source>%1: at most %2 digits after the point</source>
+        <translation>%1: liczba cyfr po kropce – najwyżej %2</translation>
+    </message>
+    <message>
         <source>%1: enter a number from %2 to %3</source>
         <translation>%1: wpisz liczbę od %2 do %3</translation>
     </message>

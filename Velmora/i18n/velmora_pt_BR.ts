@@ -1429,6 +1429,14 @@
         <translation>%1: fichas são números inteiros, digite apenas algarismos</translation>
     </message>
     <message>
+        <source>%1: type a point for decimals (0.5), no comma</source>
+        <translation>%1: digite os decimais com ponto (0.5), sem vírgula</translation>
+    </message>
+    <message>
+        <source>%1: at most %2 digits after the point</source>
+        <translation>%1: no máximo %2 casas decimais</translation>
+    </message>
+    <message>
         <source>%1: enter a number from %2 to %3</source>
         <translation>%1: informe um número de %2 a %3</translation>
     </message>

@@ -1433,6 +1433,14 @@
         <translation>%1: фишки — целые числа, вводите только цифры</translation>
     </message>
     <message>
+        <source>%1: type a point for decimals (0.5), no comma</source>
+        <translation>%1: дробную часть вводите через точку (0.5), без запятой</translation>
+    </message>
+    <message>
+        <source>%1: at most %2 digits after the point</source>
+        <translation>%1: не более %2 знаков после точки</translation>
+    </message>
+    <message>
         <source>%1: enter a number from %2 to %3</source>
         <translation>%1: укажите число от %2 до %3</translation>
     </message>

@@ -74,26 +74,53 @@ Item {
             compare(f.text, "30")
         }
 
-        // A decimal mark typed into a chip field (or a sign, or a digit past
-        // the largest value) stays in sight and is refused with its reason,
-        // never joined or dropped into another number; leaving puts back the
-        // value from before the edit.
-        function test_chip_fields_refuse_what_is_no_whole_number_data() {
-            return [{ tag: "stack 100.5", key: "effectiveStack", typed: "100.5", during: 100 },
-                    { tag: "pot 1,5", key: "startingPot", typed: "1,5", during: 1 },
-                    { tag: "pot 1.", key: "startingPot", typed: "1.", during: 1 },
-                    { tag: "pot 1,000", key: "startingPot", typed: "1,000", during: 1 },
-                    { tag: "rake cap 2.5", key: "rakeCap", typed: "2.5", during: 2 },
-                    { tag: "rake cap -5", key: "rakeCap", typed: "-5", during: 40, range: true },
-                    { tag: "pot 1000000", key: "startingPot", typed: "1000000", during: 100000, range: true }]
+        // A text a number field does not take (a decimal mark in a chip
+        // field; a comma, a decimal too many or a second point in a decimal
+        // field; a sign; a value past the largest) stays in sight as typed
+        // and is refused with its reason, never joined or dropped into
+        // another number; the page holds the last value typed on the way,
+        // and leaving puts back the value from before the edit. `field`
+        // defaults to the key's field; `enable` switches the field on;
+        // `solve: false` for the click weight, whose refusal keeps no start.
+        function test_number_fields_refuse_what_they_do_not_take_data() {
+            return [{ tag: "stack 100.5", key: "effectiveStack", typed: "100.5", during: 100, reason: "chips" },
+                    { tag: "pot 1,5", key: "startingPot", typed: "1,5", during: 1, reason: "chips" },
+                    { tag: "pot 1.", key: "startingPot", typed: "1.", during: 1, reason: "chips" },
+                    { tag: "pot 1,000", key: "startingPot", typed: "1,000", during: 1, reason: "chips" },
+                    { tag: "rake cap 2.5", key: "rakeCap", typed: "2.5", during: 2, reason: "chips" },
+                    { tag: "rake cap -5", key: "rakeCap", typed: "-5", during: 40, reason: "whole" },
+                    { tag: "pot 1000000", key: "startingPot", typed: "1000000", during: 100000, reason: "whole" },
+                    { tag: "rake 1.2345", key: "rakePercent", typed: "1.2345", during: 1.234, reason: "decimals" },
+                    { tag: "target 0.1234567", key: "targetExploitability", typed: "0.1234567", during: 0.123456,
+                      reason: "decimals" },
+                    { tag: "rake 0,5", key: "rakePercent", typed: "0,5", during: 0, reason: "comma" },
+                    { tag: "rake 1.2.3", key: "rakePercent", typed: "1.2.3", during: 1.2, reason: "range" },
+                    { tag: "target -1", key: "targetExploitability", typed: "-1", during: 40, reason: "range" },
+                    { tag: "rake 100.5", key: "rakePercent", typed: "100.5", during: 100, reason: "range" },
+                    { tag: "jam 1,000", field: "ipJamThresholdField", key: "ipAddAllInIfJamLtPct", typed: "1,000",
+                      during: 1, reason: "comma", enable: "ipAddAllInIfJamLtEnabled" },
+                    { tag: "jam 2.5555", field: "oopJamThresholdField", key: "oopAddAllInIfJamLtPct", typed: "2.5555",
+                      during: 2.555, reason: "decimals", enable: "oopAddAllInIfJamLtEnabled" },
+                    { tag: "weight 12,5", field: "oopClickWeightField", key: "oopClickWeightPct", typed: "12,5",
+                      during: 12, reason: "comma", solve: false }]
         }
-        function test_chip_fields_refuse_what_is_no_whole_number(data) {
+        function test_number_fields_refuse_what_they_do_not_take(data) {
             page[data.key] = 40
-            var f = typeInto(data.key + "Field", data.typed)
-            var reason = data.range ? qsTranslate("ProjectTextField", "%1: enter a whole number from %2 to %3")
-                                          .arg(f.label).arg(String(f.minimum)).arg(String(f.maximum))
-                                    : qsTranslate("ProjectTextField", "%1: chips are whole numbers, type digits only").arg(f.label)
-            compare([f.text, page[data.key], page.fieldRefusal], [data.typed, data.during, reason])
+            if (data.enable)
+                page[data.enable] = true
+            var f = typeInto(data.field || data.key + "Field", data.typed)
+            var reasons = {
+                chips: "%1: chips are whole numbers, type digits only",
+                whole: "%1: enter a whole number from %2 to %3",
+                range: "%1: enter a number from %2 to %3",
+                comma: "%1: type a point for decimals (0.5), no comma",
+                decimals: "%1: at most %2 digits after the point"
+            }
+            var reason = qsTranslate("ProjectTextField", reasons[data.reason]).arg(f.label)
+            reason = data.reason === "decimals" ? reason.arg(f.decimals)
+                                                : reason.arg(String(f.minimum)).arg(String(f.maximum))
+            compare([f.text, page[data.key], f.refusal, page.fieldRefusal],
+                    [data.typed, data.during, reason, data.solve === false ? "" : reason])
             keyClick(Qt.Key_Tab)
             compare([f.text, page[data.key], page.fieldRefusal], ["40", 40, ""])
         }
@@ -102,12 +129,8 @@ Item {
             var f = typeInto("rakePercentField", "5.50", Qt.Key_Tab)
             compare(page.rakePercent, 5.5)
             compare(f.text, "5.5")
-            f = typeInto("rakePercentField", "5,5", Qt.Key_Tab)
-            compare(page.rakePercent, 5.5, "a comma typed in a decimal field is its point")
-            f = typeInto("rakePercentField", "5,5,", Qt.Key_Tab)
-            compare(f.text, "5.5", "a second point is refused")
-            typeInto("rakePercentField", "1.2345", Qt.Key_Tab)
-            compare(page.rakePercent, 1.234, "a fourth decimal is refused")
+            typeInto("rakePercentField", "2.125", Qt.Key_Tab)
+            compare(page.rakePercent, 2.125, "a third decimal is taken")
 
             f = typeInto("targetExploitabilityField", "150", Qt.Key_Tab)
             compare(page.targetExploitability, 0.1, "150 is refused")

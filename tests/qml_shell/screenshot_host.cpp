@@ -19,6 +19,7 @@
 //                                setup-population|setup-card-picker|
 //                                setup-save-range|setup-import|setup-import-left-out|setup-load-profile|solve-idle|solve|solve-done|results|results-turn
 //                                |setup-blocked-size|setup-blocked-cleared|setup-blocked-range|setup-blocked-sizes|setup-blocked-board
+//                                |setup-blocked-rake
 //                                |results-river|results-picker|results-lock|results-buckets|results-search|results-far-right
 //                                |results-loaded|results-loaded-solve|results-locked|results-other-spot|results-refused
 //                                |results-resolving
@@ -216,7 +217,8 @@ Window {
     // The Setup page held back: "setup-blocked-size" with an IP river bet
     // size the solver refuses, "-cleared" with that field then emptied,
     // "-range" with an OOP range it refuses, "-sizes" with every size
-    // emptied, "-board" with half a flop.
+    // emptied, "-board" with half a flop, "-rake" with 1.2345 being typed in
+    // the rake field, one decimal more than it takes.
     function _showBlocked() {
         var setup = _find(shell, "projectPage")
         var what = page.slice("setup-blocked-".length)
@@ -228,6 +230,11 @@ Window {
             setup.oopRangeText = "AA KK"
         if (what === "board")
             setup.boardText = "QsJh"
+        if (what === "rake") {
+            var rake = _find(setup, "rakePercentField")
+            rake.forceActiveFocus()
+            rake.text = "1.2345"
+        }
         if (what === "sizes") {
             var streets = ["Flop", "Turn", "River"]
             for (var i = 0; i < streets.length; ++i) {
@@ -679,7 +686,7 @@ int main(int argc, char* argv[]) {
   parser.addOption({QStringLiteral("page"), QStringLiteral("home, settings, setup, setup-ranges, setup-population, setup-card-picker, "
                                                           "setup-ranges-spans, setup-ranges-weights, setup-save-range, setup-import, "
                                                           "setup-import-left-out, "
-                                                          "setup-blocked-size, -cleared, -range, -sizes, -board, "
+                                                          "setup-blocked-size, -cleared, -range, -sizes, -board, -rake, "
                                                           "setup-load-profile, solve-idle, solve, solve-done, results, "
                                                           "results-turn, results-river, results-picker, results-lock, results-buckets, results-search "
                                                           "results-loaded, results-loaded-solve, results-locked, results-other-spot, "

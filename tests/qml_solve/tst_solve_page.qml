@@ -344,6 +344,37 @@ Item {
             }
         }
 
+        // At the least window's width, in French, a run short of its target
+        // shows its whole line, wrapped within its row; a run of the usual
+        // length keeps its one-line row.
+        function test_a_long_run_line_shows_whole_at_the_least_width() {
+            host.width = 1100
+            languageManager.setLanguage("fr")
+            try {
+                compare(page.width, 1100)
+                for (var missed of [false, true])
+                    page.runHistoryModel.insert(0, { runId: 1, startedAt: "14:02:31", status: missed ? "Not reached" : "Completed",
+                                                     summary: "", iterationsRun: 12, maxIterations: 1000, target: "0.5",
+                                                     targetAmount: "0.9", threads: 16, reached: "43.2666",
+                                                     missedTarget: "0.90" })
+                page._refreshRunSummary(0)
+                page._refreshRunSummary(1)
+                waitForRendering(page)
+                var heights = []
+                for (var i = 0; i < 2; ++i) {
+                    var row = item("runList").itemAtIndex(i), line = findChild(row, "runSummary")
+                    verify(!line.truncated && line.contentWidth <= line.width + 0.5
+                           && line.mapToItem(row, 0, 0).y + line.contentHeight <= row.height + 0.5, line.text)
+                    heights.push(row.height)
+                }
+                verify(heights[0] > 34, "the long line wraps: " + heights)
+                compare(heights[1], 34)
+            } finally {
+                host.width = 1400
+                languageManager.setLanguage("en")
+            }
+        }
+
         function test_summary_texts() {
             page.ipFlopAddAllIn = true
             page.oopAddAllInIfJamLtEnabled = true

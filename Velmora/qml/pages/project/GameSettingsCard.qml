@@ -116,11 +116,7 @@ Card {
                 minimum: 0; maximum: 100; fallback: 0
                 placeholderText: qsTr("e.g., 5.0")
                 inputMethodHints: Qt.ImhFormattedNumbersOnly
-                validator: DoubleValidator {
-                    locale: "C"
-                    notation: DoubleValidator.StandardNotation
-                    bottom: 0.0; top: 100.0; decimals: 3
-                }
+                decimals: 3
             }
 
             FieldLabel { id: rakeCapLabel; text: qsTr("Rake Cap") }
@@ -142,11 +138,7 @@ Card {
                 minimum: 0; maximum: 100; fallback: 0.10
                 placeholderText: qsTr("e.g., 0.10")
                 inputMethodHints: Qt.ImhFormattedNumbersOnly
-                validator: DoubleValidator {
-                    locale: "C"
-                    notation: DoubleValidator.StandardNotation
-                    bottom: 0.0; top: 100.0; decimals: 6
-                }
+                decimals: 6
             }
 
             RowLayout {

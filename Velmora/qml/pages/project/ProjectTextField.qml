@@ -10,8 +10,10 @@ import "fieldvalues.js" as Fields
 // field whose edited text is no value (empty, out of range) says why in
 // `refusal` until the text becomes a value or the field is left; leaving it
 // then puts back the value it held before the edit. Without the focus the
-// field shows `value`. A whole-number field ("int") holds chips: a decimal
-// typed there stays as typed and is refused, never read as another number.
+// field shows `value`. Every key a number is written with stays in the text
+// as typed (no keystroke is dropped to leave another number): a decimal in a
+// whole-number field ("int", chips), a comma, a decimal past `decimals`, a
+// second point or a sign are shown and refused with their reason.
 PageTextField {
     id: root
 
@@ -20,6 +22,8 @@ PageTextField {
     property real minimum: 0
     property real maximum: 0
     property real fallback: 0
+    // The most digits after the point a decimal field ("real") takes.
+    property int decimals: 3
     // The field's name as its label shows it, for the refusal.
     property string label: ""
     // A refusal of this field keeps a solve from starting (the click weight's
@@ -32,12 +36,13 @@ PageTextField {
 
     signal committed(var value)
 
-    // Digits with a sign or a decimal mark are let in, so that the text shown
-    // is the text typed; what is no whole number in range is then refused.
-    readonly property RegularExpressionValidator _wholeValidator: RegularExpressionValidator {
-        regularExpression: /[+-]?[0-9]*([.,][0-9]*)?/
+    // Digits, signs, points and commas are let in, in any order, so that the
+    // text shown is the text typed; what is no value of the field is then
+    // refused with its reason.
+    readonly property RegularExpressionValidator _numberValidator: RegularExpressionValidator {
+        regularExpression: /[-+0-9.,]*/
     }
-    validator: kind === "int" ? _wholeValidator : null
+    validator: kind === "text" ? null : _numberValidator
 
     // The value before the edit under way.
     property var _valueBefore: value
@@ -64,7 +69,9 @@ PageTextField {
     function _committable() {
         if (kind === "int")
             return Fields.isWholeNumberIn(text, minimum, maximum)
-        return acceptableInput && (kind === "text" || Fields.isPlainNumber(text))
+        if (kind === "real")
+            return Fields.isDecimalIn(text, minimum, maximum, decimals)
+        return acceptableInput
     }
 
     function _parsed() {
@@ -80,6 +87,10 @@ PageTextField {
             return qsTr("%1: enter a value").arg(label)
         if (kind === "int" && Fields.hasDecimalMark(text))
             return qsTr("%1: chips are whole numbers, type digits only").arg(label)
+        if (kind === "real" && text.indexOf(",") >= 0)
+            return qsTr("%1: type a point for decimals (0.5), no comma").arg(label)
+        if (kind === "real" && Fields.isPlainNumber(text) && Fields.decimalCount(text) > decimals)
+            return qsTr("%1: at most %2 digits after the point").arg(label).arg(decimals)
         var low = Fields.shortestText(minimum), high = Fields.shortestText(maximum)
         return kind === "int" ? qsTr("%1: enter a whole number from %2 to %3").arg(label).arg(low).arg(high)
                               : qsTr("%1: enter a number from %2 to %3").arg(label).arg(low).arg(high)
@@ -110,18 +121,5 @@ PageTextField {
     onEditingFinished: _finish()
     onActiveFocusChanged: activeFocus ? _restartEdit() : _finish()
     onTextEdited: _reportTyped()
-    // A decimal field takes no group separator: under a locale with a decimal
-    // comma it would read as a thousands separator. The comma that such a
-    // keyboard types for its decimal mark is the point, so that "5,5" is 5.5
-    // and never 55. (A whole-number field shows the comma, and refuses it.)
-    Keys.onPressed: function(event) {
-        if (kind !== "real" || event.text !== ",")
-            return
-        event.accepted = true
-        if (selectedText.length > 0)
-            remove(selectionStart, selectionEnd)
-        insert(cursorPosition, ".")
-        _reportTyped()
-    }
     Component.onCompleted: showValue()
 }

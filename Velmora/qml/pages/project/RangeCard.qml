@@ -182,13 +182,7 @@ Card {
                 solveInput: false
                 placeholderText: "100"
                 inputMethodHints: Qt.ImhFormattedNumbersOnly
-                validator: DoubleValidator {
-                    bottom: 0.0
-                    top: 100.0
-                    decimals: 3
-                    locale: "C"
-                    notation: DoubleValidator.StandardNotation
-                }
+                decimals: 3
                 value: root.page ? root.page[root.seat + "ClickWeightPct"] : 100
                 onCommitted: function(v) { if (root.page) root.page[root.seat + "ClickWeightPct"] = v }
             }

@@ -168,11 +168,7 @@ Card {
                 value: root._read(root._thresholdKey)
                 placeholderText: qsTr("e.g. 30")
                 inputMethodHints: Qt.ImhFormattedNumbersOnly
-                validator: DoubleValidator {
-                    locale: "C"
-                    notation: DoubleValidator.StandardNotation
-                    bottom: 0.0; top: 1000.0; decimals: 3
-                }
+                decimals: 3
                 onCommitted: function(v) { root._write(root._thresholdKey, v) }
             }
             RowLabel { text: qsTr("% pot") }

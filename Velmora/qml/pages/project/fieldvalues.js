@@ -1,8 +1,9 @@
 .pragma library
 
 // Values of the Setup page's number fields: how a committed text becomes a
-// number and how a number is shown. The decimal fields' validators use the C
-// locale, so the text they commit is plain digits with at most one point.
+// number and how a number is shown. Numbers are written with a point
+// whatever the locale; a comma is never read as a decimal mark or a group
+// separator.
 
 // The shortest decimal text that reads back as `v` ("5", "2.5", "0.1"),
 // never in exponent form; "" for a value that is not a finite number.
@@ -25,8 +26,7 @@ function integerText(v) {
 }
 
 // Digits with at most one decimal point and an optional sign: the only form
-// a number field commits. A C-locale validator also accepts group separators
-// ("1,000"), which would otherwise commit as 1.
+// a decimal field commits.
 function isPlainNumber(text) {
     var t = (text === undefined || text === null) ? "" : String(text).trim()
     return /^[+-]?(\d+\.?\d*|\.\d+)$/.test(t)
@@ -39,6 +39,22 @@ function isWholeNumberIn(text, min, max) {
     if (!/^[+-]?\d+$/.test(t))
         return false
     var n = parseInt(t, 10)
+    return n >= min && n <= max
+}
+
+// The digits after the point of a plain number ("1.250" has 3).
+function decimalCount(text) {
+    var t = (text === undefined || text === null) ? "" : String(text).trim()
+    var point = t.indexOf(".")
+    return point < 0 ? 0 : t.length - point - 1
+}
+
+// A plain number (isPlainNumber) with at most `decimals` digits after the
+// point whose value lies in [min, max]: the only form a decimal field commits.
+function isDecimalIn(text, min, max, decimals) {
+    if (!isPlainNumber(text) || decimalCount(text) > decimals)
+        return false
+    var n = parseFloat(String(text).trim())
     return n >= min && n <= max
 }
 

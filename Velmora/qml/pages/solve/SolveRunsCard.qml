@@ -4,7 +4,8 @@ import QtQuick.Layouts
 import "../../components"
 
 // Recent Runs card of the Solve page: the runs started here, newest first,
-// each with its status pill, start time and settings.
+// each with its status pill, start time and settings. A summary too long for
+// its row wraps, and the row grows to hold it.
 Card {
     id: root
 
@@ -87,7 +88,8 @@ Card {
         Rectangle {
             Layout.fillWidth: true
             visible: root._count > 0
-            implicitHeight: Math.min(180, 42 + 42 * root._count)
+            // 34 px rows 8 px apart come to 42 px a run and 42 more.
+            implicitHeight: Math.min(180, runList.contentHeight + 50)
             radius: root.theme ? root.theme.radiusSm : 8
             color: "transparent"
             border.width: 1
@@ -111,7 +113,7 @@ Card {
                     required property string status
                     required property string summary
                     width: ListView.view ? ListView.view.width : 0
-                    height: 34
+                    height: Math.max(34, summaryText.implicitHeight + 10)
 
                     RowLayout {
                         anchors.fill: parent
@@ -141,12 +143,14 @@ Card {
                             color: root.theme ? root.theme.textMuted : "#8B949E"
                         }
                         Text {
+                            id: summaryText
+                            objectName: "runSummary"
                             Layout.fillWidth: true
                             text: row.summary
                             textFormat: Text.PlainText
                             font.pixelSize: 12
                             color: root.theme ? root.theme.text : "#F0F6FC"
-                            elide: Text.ElideRight
+                            wrapMode: Text.Wrap
                         }
                     }
                 }
