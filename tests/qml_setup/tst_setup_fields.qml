@@ -97,6 +97,8 @@ Item {
                     { tag: "rake 1.2.3", key: "rakePercent", typed: "1.2.3", during: 1.2, reason: "range" },
                     { tag: "target -1", key: "targetExploitability", typed: "-1", during: 40, reason: "range" },
                     { tag: "rake 100.5", key: "rakePercent", typed: "100.5", during: 100, reason: "range" },
+                    { tag: "stack 1a2", key: "effectiveStack", typed: "1a2", during: 1, reason: "whole" },
+                    { tag: "rake 2 5", key: "rakePercent", typed: "2 5", during: 2, reason: "range" },
                     { tag: "jam 1,000", field: "ipJamThresholdField", key: "ipAddAllInIfJamLtPct", typed: "1,000",
                       during: 1, reason: "comma", enable: "ipAddAllInIfJamLtEnabled" },
                     { tag: "jam 2.5555", field: "oopJamThresholdField", key: "oopAddAllInIfJamLtPct", typed: "2.5555",

@@ -10,10 +10,10 @@ import "fieldvalues.js" as Fields
 // field whose edited text is no value (empty, out of range) says why in
 // `refusal` until the text becomes a value or the field is left; leaving it
 // then puts back the value it held before the edit. Without the focus the
-// field shows `value`. Every key a number is written with stays in the text
-// as typed (no keystroke is dropped to leave another number): a decimal in a
-// whole-number field ("int", chips), a comma, a decimal past `decimals`, a
-// second point or a sign are shown and refused with their reason.
+// field shows `value`. Every key typed stays in the text as typed (no
+// keystroke is dropped to leave another number): a decimal in a whole-number
+// field ("int", chips), a comma, a decimal past `decimals`, a second point, a
+// sign, a letter or a blank are shown and refused with their reason.
 PageTextField {
     id: root
 
@@ -35,14 +35,6 @@ PageTextField {
                                       ? _refusalText() : ""
 
     signal committed(var value)
-
-    // Digits, signs, points and commas are let in, in any order, so that the
-    // text shown is the text typed; what is no value of the field is then
-    // refused with its reason.
-    readonly property RegularExpressionValidator _numberValidator: RegularExpressionValidator {
-        regularExpression: /[-+0-9.,]*/
-    }
-    validator: kind === "text" ? null : _numberValidator
 
     // The value before the edit under way.
     property var _valueBefore: value
