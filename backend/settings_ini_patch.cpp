@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QDebug>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHashFunctions>
@@ -20,10 +19,6 @@ namespace {
 // How long a change waits for the lock QSettings takes while it writes the
 // file (another process saving its settings).
 constexpr int kFileLockWaitMs = 1000;
-
-// How long the start waits for that lock before it leaves the copies left
-// behind for a later start.
-constexpr int kLeftCopiesLockWaitMs = 100;
 
 // The blanks QSettings passes over before a line. A form feed or a vertical
 // tab it reads as part of the line ("\f[ui]" is no section to it).
@@ -413,33 +408,6 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
   fileLock.unlock();
   settings.sync();
   return QString();
-}
-
-void removeLeftCopies(const QString& path) {
-  const QFileInfo file(path);
-  const QDir folder = file.absoluteDir();
-  const QString prefix = file.fileName() + QLatin1Char('.');
-  // "<file>.XXXXXX" as QSaveFile names its copies: six letters.
-  const auto leftCopies = [&] {
-    QStringList names;
-    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
-      if (name.size() != prefix.size() + 6 || !name.startsWith(prefix)) continue;
-      const QStringView suffix = QStringView(name).mid(prefix.size());
-      if (std::all_of(suffix.begin(), suffix.end(),
-                      [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }))
-        names << name;
-    }
-    return names;
-  };
-  if (!folder.exists() || leftCopies().isEmpty()) return;
-  QLockFile lock(fileLockName(path));
-  lock.setStaleLockTime(kStaleLockMs);
-  if (!lock.tryLock(kLeftCopiesLockWaitMs)) return;
-  for (const QString& name : leftCopies()) {
-    if (QFile::remove(folder.filePath(name)))
-      qInfo().noquote() << "Settings: removed" << QDir::toNativeSeparators(folder.filePath(name))
-                        << "left behind by a copy of the program that ended while saving the settings";
-  }
 }
 
 void moveTimeOn(const QString& path, const QDateTime& floor) {

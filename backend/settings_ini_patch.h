@@ -51,7 +51,7 @@ QByteArray escapedText(const QString& text, bool* ok);
 bool putLine(QByteArray& file, const QString& section, const QString& key, const QByteArray& escapedValue);
 
 // The lock file QSettings takes beside the settings file at `path` while it
-// writes it (and while its copy is written, see removeLeftCopies).
+// writes it.
 QString fileLockName(const QString& path);
 
 // Puts the texts of `changes` ("group/key" -> text) into the file of
@@ -81,17 +81,6 @@ QString stampOf(const QByteArray& bytes);
 // form QSettings writes (see putLine); only then do the stamps tell the
 // texts QSettings reads.
 QMap<QString, QString> lineStamps(const QByteArray& file, bool* asWritten = nullptr);
-
-// Removes the copies of the settings file at `path` that a program killed
-// while writing the file left beside it. QSettings and putInPlace write the
-// file anew through QSaveFile, which writes a copy "<file>.XXXXXX" (six
-// letters) and renames it over the file; on a file system without unnamed
-// files the copy is there for the whole write, and a kill leaves it, as
-// large as the file. Such a copy is being written only while its writer
-// holds the file's lock (fileLockName): the copies are removed under that
-// lock, and where another copy of the program holds it (writing the file
-// now) nothing is removed.
-void removeLeftCopies(const QString& path);
 
 // QSettings reads its file again only when the file's size or modification
 // time differs from what it noted at its last read. A read that raced

@@ -76,9 +76,7 @@ QString writeFailure(const QString& path, qint64 changedBytes) {
 
 }  // namespace
 
-SettingsStoreFile::SettingsStoreFile(QObject* parent) : QObject(parent) {
-  settings_ini::removeLeftCopies(QSettings().fileName());
-}
+SettingsStoreFile::SettingsStoreFile(QObject* parent) : QObject(parent) {}
 
 QString SettingsStoreFile::lockFileName() {
   return QSettings().fileName() + QStringLiteral(".stores.lock");

@@ -7,10 +7,11 @@
 // released. A lock left behind by a copy that ended without releasing it is
 // taken over. Where no lock can be made (a settings folder that cannot be
 // written), the stores are still read: a change that only reads succeeds,
-// and one that would write is refused without writing anything. Made at
-// the program's start, it removes the copies of the settings file a copy of
-// the program killed while writing it left behind (settings_ini::
-// removeLeftCopies).
+// and one that would write is refused without writing anything. No file
+// beside the settings file is ever removed: where a copy killed while
+// writing it leaves its half-written copy under a name of its own (a file
+// system without unnamed files), nothing tells that from a file of the
+// user's.
 //
 // Runs on the GUI thread. No exception leaves an invokable.
 #pragma once

@@ -71,6 +71,17 @@ TEST_F(SettingsStoreTest, UnreadableDamagedAndUnwritableFilesAreTold) {
   EXPECT_EQ(failed[0][0].toMap(), problem("solveActivity", "notWritable", unwritable));
 }
 
+// Files beside the settings file are the user's: a start removes none of them, whatever
+// their names, even while no other copy of the program runs.
+TEST_F(SettingsStoreTest, FilesBesideTheSettingsFileSurviveAStart) {
+  const QString file = usePath(scratch.filePath("start"));
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()) && writeFile(file, "[ui]\ndarkMode=true\n"));
+  const QStringList beside{file + ".backup", file + ".before", file + ".aBcDeF", file + "~"};
+  for (const QString& name : beside) ASSERT_TRUE(writeFile(name, name.toUtf8()));
+  { AppController started; }
+  for (const QString& name : beside) EXPECT_EQ(readAll(name).toStdString(), name.toStdString());
+}
+
 // As a user meets them: a settings folder that cannot be written (mode 500)
 // and a settings file that cannot be read (mode 000).
 TEST_F(SettingsStoreTest, PermissionsOfAnOrdinaryUser) {
