@@ -6,12 +6,13 @@
 #include <QFileInfo>
 #include <QHashFunctions>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStringEncoder>
 
 #include <algorithm>
 #include <array>
+
+#include "backend/local_files.h"
 
 namespace settings_ini {
 namespace {
@@ -394,10 +395,13 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
     if (written) *written = bytes;
     return QString();
   }
-  QSaveFile out(path);
-  if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-    qWarning().noquote() << "Settings: could not write" << path << out.errorString();
-    return QStringLiteral("write");
+  // Written whole or not at all: a write the file system cuts short (a
+  // full disk, a quota, a limit on the size of files) leaves the file as it
+  // was.
+  const local_files::WriteOutcome out = local_files::writeAtomically(path, bytes);
+  if (!out.ok()) {
+    qWarning().noquote() << "Settings: could not write" << path << out.error;
+    return out.stage == local_files::WriteOutcome::OpenFailed ? QStringLiteral("write") : QStringLiteral("short");
   }
   if (written) *written = bytes;
   // Every QSettings that read the file before must see it changed, even
@@ -410,13 +414,14 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
   return QString();
 }
 
-void moveTimeOn(const QString& path, const QDateTime& floor) {
+bool moveTimeOn(const QString& path, const QDateTime& floor) {
   QFile file(path);
-  if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
+  if (!file.exists()) return true;
+  if (!file.open(QIODevice::ReadOnly)) return false;
   const QDateTime noted = file.fileTime(QFileDevice::FileModificationTime);
   QDateTime time = std::max(QDateTime::currentDateTimeUtc(), noted.addMSecs(1));
   if (floor.isValid()) time = std::max(time, floor);
-  file.setFileTime(time, QFileDevice::FileModificationTime);
+  return file.setFileTime(time, QFileDevice::FileModificationTime);
 }
 
 }  // namespace settings_ini

@@ -64,7 +64,9 @@ QString fileLockName(const QString& path);
 // QSettings writes it, see putLine, or a section or key is not a plain
 // name: the caller lets QSettings write), "busy" when
 // another process's QSettings kept its lock for a second, "write" when the
-// file could not be written (it is then as it was).
+// file could not be written, "short" when the file system took only part of
+// it (a full disk, a disk quota, a limit on the size of files); the file is
+// then as it was.
 // `stamps`, when given, gets the stamp (see lineStamps) of each changed
 // key's line as it was put.
 QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, QByteArray* written = nullptr,
@@ -91,7 +93,8 @@ QMap<QString, QString> lineStamps(const QByteArray& file, bool* asWritten = null
 // QSettings reads the file as it is now. A file written anew gets its time
 // from the system's coarse clock, which can fall on the very time an earlier
 // move set from the precise one: its writer passes the time the file had
-// before, plus a millisecond, as the floor.
-void moveTimeOn(const QString& path, const QDateTime& floor = QDateTime());
+// before, plus a millisecond, as the floor. False where the time could not
+// be set (a file that is not there needs none).
+bool moveTimeOn(const QString& path, const QDateTime& floor = QDateTime());
 
 }  // namespace settings_ini

@@ -43,7 +43,9 @@ class SettingsStoreFile : public QObject {
   // settings file cannot be read: the work is not run and nothing is
   // written), "write" (the lock file or the settings could not be written:
   // where no lock could be made, a work that changed nothing still
-  // succeeds), "full" (as "write", for want of room on the disk), "work"
+  // succeeds), "full" (as "write", for want of room on the disk),
+  // "incomplete" (the settings file could not be written in full: a disk
+  // quota or a limit on the size of files leaves no room for it), "work"
   // (the work threw; what it wrote before is synced) or "nested" (called
   // from inside a work); path is the settings file; stamp is the file's
   // stamp() as the work left it ("" unless ok); stamps, where they can be

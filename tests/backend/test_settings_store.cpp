@@ -6,12 +6,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJSEngine>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSize>
 #include <QTemporaryDir>
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -101,6 +104,82 @@ TEST_F(SettingsStoreTest, PermissionsOfAnOrdinaryUser) {
   EXPECT_EQ(c.saveUiSettings({{"darkMode", false}}), problem("appearance", "unreadable", file));
   ASSERT_TRUE(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
   EXPECT_EQ(readAll(file), "[ui]\ndarkMode=true\n") << "the unreadable file is left as it was";
+}
+
+// Under a limit on the size of the files it writes (ulimit -f, the signal it raises
+// ignored), a save of the Setup page's store, of the appearance and of the training
+// statistics answers that the settings file could not be written in full, whether the
+// text is put in place or QSettings writes the file anew: refused before it writes
+// where the file would pass the limit, else read back from the file after QSettings
+// wrote it (a hand-edited file that grows when written anew, and whose damaged line
+// left QSettings with a format error that hid how the write went). A reader of its own
+// never finds the new text stored. Runs again in a child process, which sets the limit.
+TEST_F(SettingsStoreTest, AWriteCutShortByAFileSizeLimitIsToldNotStored) {
+  if (qEnvironmentVariableIsEmpty("VELMORA_SETTINGS_LIMIT_CHILD")) {
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    qputenv("VELMORA_SETTINGS_LIMIT_CHILD", "1");  // while the child starts
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=SettingsStoreTest.AWriteCutShort*"});
+    qunsetenv("VELMORA_SETTINGS_LIMIT_CHILD");
+    ASSERT_TRUE(child.waitForFinished(120000));
+    EXPECT_TRUE(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0);
+    return;
+  }
+  ASSERT_NE(signal(SIGXFSZ, SIG_IGN), SIG_ERR);
+  const auto limitFiles = [](rlim_t bytes) {
+    const rlimit limit{bytes, RLIM_INFINITY};
+    return setrlimit(RLIMIT_FSIZE, &limit) == 0;
+  };
+  AppController c;
+  QJSEngine js;
+  js.globalObject().setProperty("store", js.newQObject(c.storeFile()));
+  const QJSValue saveProfiles =
+      js.evaluate(R"((text) => store.transact(() => store.write("settings_profiles", "profilesJson", text)))");
+  const QString text = QString(500, QLatin1Char('p')) + "[1]";  // longer than the limit leaves
+
+  const QByteArray stored = "[settings_profiles]\nprofilesJson=[old]\n\n[ui]\naccentHex=#000000\n";
+  QByteArray grows = "[my section]\nno equals sign\n";
+  for (int i = 0; i < 200; ++i) grows += "a b c d e f " + QByteArray::number(i) + "=1\n";
+  const struct { const char* name; QByteArray file; rlim_t room; } cases[] = {
+      {"as QSettings writes it", stored, 100},
+      {"edited by hand", "[my section]\nx=1\n\n" + stored, 100},
+      {"edited by hand, growing when written anew", grows + stored, 1100},
+  };
+  for (const auto& k : cases) {
+    for (const char* writer : {"store", "appearance", "trainingStats"}) {
+      const QString name = QString("%1, %2").arg(k.name, writer);
+      SCOPED_TRACE(name.toStdString());
+      const QString file = usePath(scratch.filePath(name));
+      ASSERT_TRUE(limitFiles(RLIM_INFINITY));
+      ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()) && writeFile(file, k.file));
+      ASSERT_TRUE(limitFiles(k.file.size() + k.room));
+      QString answer;
+      if (QLatin1String(writer) == "store") {
+        const QJSValue r = saveProfiles.call({text});
+        answer = r.property("ok").toBool() ? "ok" : r.property("reason").toString();
+      } else if (QLatin1String(writer) == "appearance") {
+        const QVariantMap r = c.saveUiSettings({{"accentHex", text}});
+        answer = settings_store::isOk(r) ? "ok" : r.value("problem").toString();
+        EXPECT_EQ(r.value("what").toString().toStdString(), writer);
+      } else {
+        QSignalSpy failed(&c, &AppController::settingsWriteFailed);
+        c.recordPlayVsSolutionHand(true, 1.0);
+        answer = failed.isEmpty() ? "ok" : failed[0][0].toMap().value("problem").toString();
+      }
+      EXPECT_EQ(answer.toStdString(), "incomplete");
+      ASSERT_TRUE(limitFiles(RLIM_INFINITY));
+      // Refused before it wrote, the file is as it was; as a reader of its own reads it.
+      if (k.room == 100) {
+        EXPECT_EQ(readAll(file), k.file);
+      }
+      const QString copy = scratch.filePath(name + ".read");
+      ASSERT_TRUE(QFile::copy(file, copy));
+      const QSettings reader(copy, QSettings::IniFormat);
+      EXPECT_NE(reader.value("settings_profiles/profilesJson").toString(), text);
+      EXPECT_NE(reader.value("ui/accentHex").toString(), text);
+      EXPECT_FALSE(reader.contains("playVsSolution/total/hands"));
+    }
+  }
 }
 
 // A store's text is put into the file in the very form QSettings writes it
