@@ -6,12 +6,12 @@
 // Past a group's memory.high the program only runs slower: a solve is not let start there,
 // but a save or an open of the user's work is refused only by the hard limits.
 #include <QDir>
-#include <QProcess>
 #include <QSignalSpy>
 
 #include <sys/resource.h>
 
 #include "app_controller_test_support.h"
+#include "child_process.h"
 #include "backend/platform/memory_limits.h"
 #include "backend/platform/system_info.h"
 #include "backend/project_file_loader.h"
@@ -290,13 +290,7 @@ TEST(MemoryLimitsTest, TheAddressSpaceLimitBoundsWhatASolveAndAnOpenAreOffered) 
   GTEST_SKIP() << "sanitizer shadow memory does not fit under an address-space cap";
 #endif
   if (qEnvironmentVariableIsEmpty("VELMORA_MEMORY_LIMITS_CHILD")) {
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedChannels);
-    qputenv("VELMORA_MEMORY_LIMITS_CHILD", "1");  // while the child starts
-    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=MemoryLimitsTest.TheAddressSpace*"});
-    qunsetenv("VELMORA_MEMORY_LIMITS_CHILD");
-    ASSERT_TRUE(child.waitForFinished(120000));
-    EXPECT_TRUE(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0);
+    EXPECT_TRUE(child_process::passesInChild("VELMORA_MEMORY_LIMITS_CHILD", "MemoryLimitsTest.TheAddressSpace*"));
     return;
   }
   QTemporaryDir dir;

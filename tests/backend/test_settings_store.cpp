@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJSEngine>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
@@ -20,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include "app_controller_test_support.h"
+#include "child_process.h"
 #include "backend/settings_ini_patch.h"
 #include "backend/settings_store.h"
 #include "backend/settings_store_file.h"
@@ -116,13 +116,7 @@ TEST_F(SettingsStoreTest, PermissionsOfAnOrdinaryUser) {
 // never finds the new text stored. Runs again in a child process, which sets the limit.
 TEST_F(SettingsStoreTest, AWriteCutShortByAFileSizeLimitIsToldNotStored) {
   if (qEnvironmentVariableIsEmpty("VELMORA_SETTINGS_LIMIT_CHILD")) {
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedChannels);
-    qputenv("VELMORA_SETTINGS_LIMIT_CHILD", "1");  // while the child starts
-    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=SettingsStoreTest.AWriteCutShort*"});
-    qunsetenv("VELMORA_SETTINGS_LIMIT_CHILD");
-    ASSERT_TRUE(child.waitForFinished(120000));
-    EXPECT_TRUE(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0);
+    EXPECT_TRUE(child_process::passesInChild("VELMORA_SETTINGS_LIMIT_CHILD", "SettingsStoreTest.AWriteCutShort*"));
     return;
   }
   ASSERT_NE(signal(SIGXFSZ, SIG_IGN), SIG_ERR);
