@@ -34,9 +34,16 @@ bool existsUnreadable(const QString& path) {
 }
 
 // Why a write of the settings file at `path` failed, told from the file
-// and its disk afterwards.
+// and its disk afterwards. Where both the file and its folder can be
+// written and the disk has room, the file system took only part of it (a
+// disk quota, a limit on the size of files).
 const char* writeProblem(const QString& path) {
-  return existsUnreadable(path) ? "unreadable" : noRoomFor(path) ? "full" : "notWritable";
+  if (existsUnreadable(path)) return "unreadable";
+  if (noRoomFor(path)) return "full";
+  const QFileInfo file(path);
+  const QFileInfo folder(file.absolutePath());
+  const bool writable = folder.isDir() && folder.isWritable() && (!file.exists() || file.isWritable());
+  return writable ? "incomplete" : "notWritable";
 }
 
 // Room a rewrite of the settings file needs beyond its present size and the
@@ -122,9 +129,17 @@ const char* writeThrough(QSettings& settings, const QVariantMap& values, qint64 
     else settings.remove(it.key());
   }
   settings.sync();
-  if (settings.status() == QSettings::AccessError) return writeProblem(path);
-  // A format error met when the file was read sticks and hides how the
-  // write went, and a write cut short reads as done: the file tells.
+  QSettings::Status status = settings.status();
+  if (status == QSettings::FormatError) {
+    // A format error met reading the file sticks and hides how the write
+    // went. A QSettings made now reads nothing again (the file is as this
+    // process last read it) and tries once more to write a change this
+    // process could not write: its status tells.
+    const QSettings probe(path, settings.format());
+    status = probe.status();
+  }
+  if (status == QSettings::AccessError) return writeProblem(path);
+  // A write cut short reads as done: the file tells.
   return readBackProblem(settings, values);
 }
 

@@ -111,9 +111,11 @@ TEST_F(SettingsStoreTest, PermissionsOfAnOrdinaryUser) {
 // statistics answers that the settings file could not be written in full, whether the
 // text is put in place or QSettings writes the file anew: refused before it writes
 // where the file would pass the limit, else read back from the file after QSettings
-// wrote it (a hand-edited file that grows when written anew, and whose damaged line
-// left QSettings with a format error that hid how the write went). A reader of its own
-// never finds the new text stored. Runs again in a child process, which sets the limit.
+// wrote it. A hand-edited file that grows when written anew passes the limit all the
+// same, and its damaged line leaves QSettings with a format error that hides how the
+// write went: a small file QSettings cuts short, a large one it fails to write. A
+// reader of its own never finds the new text stored. Runs again in a child process,
+// which sets the limit.
 TEST_F(SettingsStoreTest, AWriteCutShortByAFileSizeLimitIsToldNotStored) {
   if (qEnvironmentVariableIsEmpty("VELMORA_SETTINGS_LIMIT_CHILD")) {
     EXPECT_TRUE(child_process::passesInChild("VELMORA_SETTINGS_LIMIT_CHILD", "SettingsStoreTest.AWriteCutShort*"));
@@ -132,12 +134,17 @@ TEST_F(SettingsStoreTest, AWriteCutShortByAFileSizeLimitIsToldNotStored) {
   const QString text = QString(500, QLatin1Char('p')) + "[1]";  // longer than the limit leaves
 
   const QByteArray stored = "[settings_profiles]\nprofilesJson=[old]\n\n[ui]\naccentHex=#000000\n";
-  QByteArray grows = "[my section]\nno equals sign\n";
-  for (int i = 0; i < 200; ++i) grows += "a b c d e f " + QByteArray::number(i) + "=1\n";
-  const struct { const char* name; QByteArray file; rlim_t room; } cases[] = {
-      {"as QSettings writes it", stored, 100},
-      {"edited by hand", "[my section]\nx=1\n\n" + stored, 100},
-      {"edited by hand, growing when written anew", grows + stored, 1100},
+  const auto grows = [](int lines) {
+    QByteArray file = "[my section]\nno equals sign\n";
+    for (int i = 0; i < lines; ++i) file += "a b c d e f " + QByteArray::number(i) + "=1\n";
+    return file;
+  };
+  // Each file, the room the limit leaves it, and whether it stays as it was.
+  const struct { const char* name; QByteArray file; rlim_t room; bool kept; } cases[] = {
+      {"as QSettings writes it", stored, 100, true},
+      {"edited by hand", "[my section]\nx=1\n\n" + stored, 100, true},
+      {"edited by hand, growing when written anew", grows(200) + stored, 1100, false},
+      {"large, edited by hand, growing when written anew", grows(2000) + stored, 1100, true},
   };
   for (const auto& k : cases) {
     for (const char* writer : {"store", "appearance", "trainingStats"}) {
@@ -162,8 +169,8 @@ TEST_F(SettingsStoreTest, AWriteCutShortByAFileSizeLimitIsToldNotStored) {
       }
       EXPECT_EQ(answer.toStdString(), "incomplete");
       ASSERT_TRUE(limitFiles(RLIM_INFINITY));
-      // Refused before it wrote, the file is as it was; as a reader of its own reads it.
-      if (k.room == 100) {
+      // Refused or failed before it replaced the file, the file is as it was; as a reader of its own reads it.
+      if (k.kept) {
         EXPECT_EQ(readAll(file), k.file);
       }
       const QString copy = scratch.filePath(name + ".read");
