@@ -400,7 +400,9 @@ class AppController : public QObject {
   // Statistics helpers (the settings keys live in app_controller_stats.cpp).
   void recordSolveActivity(int iterations, double exploitability);
   static QVariantMap readPlayVsSolutionStats(const QString& prefix);
-  static void addPlayVsSolutionHand(QSettings& settings, const QString& prefix, bool isMistake, double evLoss);
+  // Puts the figures of `prefix` with one more hand into `values`.
+  static void addPlayVsSolutionHand(const QSettings& settings, const QString& prefix, bool isMistake, double evLoss,
+                                    QVariantMap& values);
   static QString playVsSolutionDayPrefix(const QDate& date);
   static QString solveActivityDayPrefix(const QDate& date);
 

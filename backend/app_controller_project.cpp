@@ -46,10 +46,11 @@ QString saveOutOfMemoryText() {
 }
 
 // Why a save cannot have the memory it needs, or nothing when it can (or
-// when what is available cannot be read). Under an address-space limit the
-// writing thread's reservations count too.
+// when what is available cannot be read). Only the hard bounds count: a save
+// past a control group's memory.high runs slower but keeps the user's work.
+// Under an address-space limit the writing thread's reservations count too.
 std::optional<QString> saveMemoryRefusal() {
-  const velmora_platform::MemoryRoom room = velmora_platform::memoryRoom();
+  const velmora_platform::MemoryRoom room = velmora_platform::hardMemoryRoom();
   if (room.bytes != 0 && room.bytes < project_file::memoryToSave()) {
     return saveMemoryText(project_file::memoryToSave(), room.bytes);
   }
@@ -222,7 +223,8 @@ QVariantMap AppController::loadProject(const QUrl& fileUrl) {
       return result;
     }
     refreshAvailableMemory();
-    const std::uint64_t available = m_systemAvailableMemoryBytes;
+    // As a save: only the hard bounds refuse an open (memory.high slows it down).
+    const std::uint64_t available = velmora_platform::hardMemoryRoom().bytes;
     project_file::LoadedProject loaded = project_file::readProjectFile(*local, {}, nullptr, available);
     if (loaded.failure != project_file::LoadedProject::Failure::None) return loadFailure(loaded, *local);
     return applyLoadedProject(std::move(loaded), *local);
@@ -360,7 +362,8 @@ void AppController::openProject(const QUrl& fileUrl) {
     setProjectJob(ProjectJob::Opening);
 
     refreshAvailableMemory();
-    const std::uint64_t available = m_systemAvailableMemoryBytes;
+    // As a save: only the hard bounds refuse an open (memory.high slows it down).
+    const std::uint64_t available = velmora_platform::hardMemoryRoom().bytes;
     std::shared_ptr<ProjectJobGate> gate = m_projectJobGate;
     velmora_app::Thread([gate, cancel, path, available]() {
       // Progress goes to the GUI thread in steps of a percent.

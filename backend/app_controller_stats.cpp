@@ -29,13 +29,14 @@ QString AppController::solveActivityDayPrefix(const QDate& date) {
 // ---------------------------------------------------------------------------
 // Training
 
-void AppController::addPlayVsSolutionHand(QSettings& settings, const QString& prefix, bool isMistake, double evLoss) {
+void AppController::addPlayVsSolutionHand(const QSettings& settings, const QString& prefix, bool isMistake,
+                                          double evLoss, QVariantMap& values) {
   const int hands = settings.value(prefix + QStringLiteral("hands"), 0).toInt();
   const int mistakes = settings.value(prefix + QStringLiteral("mistakes"), 0).toInt();
   const double evLossSum = settings.value(prefix + QStringLiteral("evLossSum"), 0.0).toDouble();
-  settings.setValue(prefix + QStringLiteral("hands"), hands + 1);
-  settings.setValue(prefix + QStringLiteral("mistakes"), isMistake ? mistakes + 1 : mistakes);
-  settings.setValue(prefix + QStringLiteral("evLossSum"), evLossSum + evLoss);
+  values.insert(prefix + QStringLiteral("hands"), hands + 1);
+  values.insert(prefix + QStringLiteral("mistakes"), isMistake ? mistakes + 1 : mistakes);
+  values.insert(prefix + QStringLiteral("evLossSum"), evLossSum + evLoss);
 }
 
 QVariantMap AppController::readPlayVsSolutionStats(const QString& prefix) {
@@ -56,10 +57,13 @@ void AppController::recordPlayVsSolutionHand(bool isMistake, double evLoss) {
   try {
     const double loss = (std::isfinite(evLoss) && evLoss > 0.0) ? evLoss : 0.0;
     const bool mistake = isMistake || loss > 0.0;
-    QSettings settings;
-    addPlayVsSolutionHand(settings, kTrainingTotalPrefix, mistake, loss);
-    addPlayVsSolutionHand(settings, playVsSolutionDayPrefix(QDate::currentDate()), mistake, loss);
-    const QVariantMap status = settings_store::syncStatus(settings, QStringLiteral("trainingStats"));
+    QVariantMap values;
+    {
+      const QSettings settings;
+      addPlayVsSolutionHand(settings, kTrainingTotalPrefix, mistake, loss, values);
+      addPlayVsSolutionHand(settings, playVsSolutionDayPrefix(QDate::currentDate()), mistake, loss, values);
+    }
+    const QVariantMap status = settings_store::writeStatus(values, QStringLiteral("trainingStats"));
     emit playVsSolutionStatsChanged();
     if (!settings_store::isOk(status)) emit settingsWriteFailed(status);
   } catch (const std::exception& e) {
@@ -90,9 +94,9 @@ QVariantMap AppController::playVsSolutionStats() const {
 
 void AppController::clearPlayVsSolutionStats() {
   try {
-    QSettings settings;
-    settings.remove(QStringLiteral("playVsSolution"));
-    const QVariantMap status = settings_store::syncStatus(settings, QStringLiteral("trainingStats"));
+    // An invalid value removes the key and everything below it.
+    const QVariantMap status =
+        settings_store::writeStatus({{QStringLiteral("playVsSolution"), QVariant()}}, QStringLiteral("trainingStats"));
     emit playVsSolutionStatsChanged();
     if (!settings_store::isOk(status)) emit settingsWriteFailed(status);
   } catch (...) {
@@ -104,17 +108,20 @@ void AppController::clearPlayVsSolutionStats() {
 // Solve activity
 
 void AppController::recordSolveActivity(int iterations, double exploitability) {
-  QSettings settings;
-  const QString prefix = solveActivityDayPrefix(QDate::currentDate());
-  const int solves = settings.value(prefix + QStringLiteral("solves"), 0).toInt();
-  const qint64 iterationsSum = settings.value(prefix + QStringLiteral("iterationsSum"), 0).toLongLong();
-  const double exploitabilitySum = settings.value(prefix + QStringLiteral("exploitabilitySum"), 0.0).toDouble();
-  settings.setValue(prefix + QStringLiteral("solves"), solves + 1);
-  settings.setValue(prefix + QStringLiteral("iterationsSum"), iterationsSum + (iterations < 1 ? 0 : iterations));
-  // A non-finite figure would turn the day's sum into NaN for good; it adds nothing.
-  settings.setValue(prefix + QStringLiteral("exploitabilitySum"),
-                    exploitabilitySum + (std::isfinite(exploitability) ? exploitability : 0.0));
-  const QVariantMap status = settings_store::syncStatus(settings, QStringLiteral("solveActivity"));
+  QVariantMap values;
+  {
+    const QSettings settings;
+    const QString prefix = solveActivityDayPrefix(QDate::currentDate());
+    const int solves = settings.value(prefix + QStringLiteral("solves"), 0).toInt();
+    const qint64 iterationsSum = settings.value(prefix + QStringLiteral("iterationsSum"), 0).toLongLong();
+    const double exploitabilitySum = settings.value(prefix + QStringLiteral("exploitabilitySum"), 0.0).toDouble();
+    values.insert(prefix + QStringLiteral("solves"), solves + 1);
+    values.insert(prefix + QStringLiteral("iterationsSum"), iterationsSum + (iterations < 1 ? 0 : iterations));
+    // A non-finite figure would turn the day's sum into NaN for good; it adds nothing.
+    values.insert(prefix + QStringLiteral("exploitabilitySum"),
+                  exploitabilitySum + (std::isfinite(exploitability) ? exploitability : 0.0));
+  }
+  const QVariantMap status = settings_store::writeStatus(values, QStringLiteral("solveActivity"));
   if (!settings_store::isOk(status)) emit settingsWriteFailed(status);
 }
 

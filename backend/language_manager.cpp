@@ -166,9 +166,8 @@ void LanguageManager::applyLanguage(const QString& code, bool save, bool force) 
 
   bool statusChanged = false;
   if (save) {
-    QSettings settings;
-    settings.setValue(kSettingsKey, code);
-    const QVariantMap status = settings_store::syncStatus(settings, QStringLiteral("language"));
+    const QVariantMap status =
+        settings_store::writeStatus({{QLatin1String(kSettingsKey), code}}, QStringLiteral("language"));
     statusChanged = status != saveStatus_;
     saveStatus_ = status;
   }

@@ -2,17 +2,17 @@
 
 #include <QDateTime>
 #include <QDebug>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHashFunctions>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStringEncoder>
 
 #include <algorithm>
 #include <array>
+
+#include "backend/local_files.h"
 
 namespace settings_ini {
 namespace {
@@ -20,10 +20,6 @@ namespace {
 // How long a change waits for the lock QSettings takes while it writes the
 // file (another process saving its settings).
 constexpr int kFileLockWaitMs = 1000;
-
-// How long the start waits for that lock before it leaves the copies left
-// behind for a later start.
-constexpr int kLeftCopiesLockWaitMs = 100;
 
 // The blanks QSettings passes over before a line. A form feed or a vertical
 // tab it reads as part of the line ("\f[ui]" is no section to it).
@@ -399,10 +395,13 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
     if (written) *written = bytes;
     return QString();
   }
-  QSaveFile out(path);
-  if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-    qWarning().noquote() << "Settings: could not write" << path << out.errorString();
-    return QStringLiteral("write");
+  // Written whole or not at all: a write the file system cuts short (a
+  // full disk, a quota, a limit on the size of files) leaves the file as it
+  // was.
+  const local_files::WriteOutcome out = local_files::writeAtomically(path, bytes);
+  if (!out.ok()) {
+    qWarning().noquote() << "Settings: could not write" << path << out.error;
+    return out.stage == local_files::WriteOutcome::OpenFailed ? QStringLiteral("write") : QStringLiteral("short");
   }
   if (written) *written = bytes;
   // Every QSettings that read the file before must see it changed, even
@@ -415,40 +414,14 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
   return QString();
 }
 
-void removeLeftCopies(const QString& path) {
-  const QFileInfo file(path);
-  const QDir folder = file.absoluteDir();
-  const QString prefix = file.fileName() + QLatin1Char('.');
-  // "<file>.XXXXXX" as QSaveFile names its copies: six letters.
-  const auto leftCopies = [&] {
-    QStringList names;
-    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
-      if (name.size() != prefix.size() + 6 || !name.startsWith(prefix)) continue;
-      const QStringView suffix = QStringView(name).mid(prefix.size());
-      if (std::all_of(suffix.begin(), suffix.end(),
-                      [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }))
-        names << name;
-    }
-    return names;
-  };
-  if (!folder.exists() || leftCopies().isEmpty()) return;
-  QLockFile lock(fileLockName(path));
-  lock.setStaleLockTime(kStaleLockMs);
-  if (!lock.tryLock(kLeftCopiesLockWaitMs)) return;
-  for (const QString& name : leftCopies()) {
-    if (QFile::remove(folder.filePath(name)))
-      qInfo().noquote() << "Settings: removed" << QDir::toNativeSeparators(folder.filePath(name))
-                        << "left behind by a copy of the program that ended while saving the settings";
-  }
-}
-
-void moveTimeOn(const QString& path, const QDateTime& floor) {
+bool moveTimeOn(const QString& path, const QDateTime& floor) {
   QFile file(path);
-  if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
+  if (!file.exists()) return true;
+  if (!file.open(QIODevice::ReadOnly)) return false;
   const QDateTime noted = file.fileTime(QFileDevice::FileModificationTime);
   QDateTime time = std::max(QDateTime::currentDateTimeUtc(), noted.addMSecs(1));
   if (floor.isValid()) time = std::max(time, floor);
-  file.setFileTime(time, QFileDevice::FileModificationTime);
+  return file.setFileTime(time, QFileDevice::FileModificationTime);
 }
 
 }  // namespace settings_ini

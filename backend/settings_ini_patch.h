@@ -51,7 +51,7 @@ QByteArray escapedText(const QString& text, bool* ok);
 bool putLine(QByteArray& file, const QString& section, const QString& key, const QByteArray& escapedValue);
 
 // The lock file QSettings takes beside the settings file at `path` while it
-// writes it (and while its copy is written, see removeLeftCopies).
+// writes it.
 QString fileLockName(const QString& path);
 
 // Puts the texts of `changes` ("group/key" -> text) into the file of
@@ -64,7 +64,9 @@ QString fileLockName(const QString& path);
 // QSettings writes it, see putLine, or a section or key is not a plain
 // name: the caller lets QSettings write), "busy" when
 // another process's QSettings kept its lock for a second, "write" when the
-// file could not be written (it is then as it was).
+// file could not be written, "short" when the file system took only part of
+// it (a full disk, a disk quota, a limit on the size of files); the file is
+// then as it was.
 // `stamps`, when given, gets the stamp (see lineStamps) of each changed
 // key's line as it was put.
 QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, QByteArray* written = nullptr,
@@ -82,17 +84,6 @@ QString stampOf(const QByteArray& bytes);
 // texts QSettings reads.
 QMap<QString, QString> lineStamps(const QByteArray& file, bool* asWritten = nullptr);
 
-// Removes the copies of the settings file at `path` that a program killed
-// while writing the file left beside it. QSettings and putInPlace write the
-// file anew through QSaveFile, which writes a copy "<file>.XXXXXX" (six
-// letters) and renames it over the file; on a file system without unnamed
-// files the copy is there for the whole write, and a kill leaves it, as
-// large as the file. Such a copy is being written only while its writer
-// holds the file's lock (fileLockName): the copies are removed under that
-// lock, and where another copy of the program holds it (writing the file
-// now) nothing is removed.
-void removeLeftCopies(const QString& path);
-
 // QSettings reads its file again only when the file's size or modification
 // time differs from what it noted at its last read. A read that raced
 // another process's write can note the new file's size and time beside the
@@ -102,7 +93,8 @@ void removeLeftCopies(const QString& path);
 // QSettings reads the file as it is now. A file written anew gets its time
 // from the system's coarse clock, which can fall on the very time an earlier
 // move set from the precise one: its writer passes the time the file had
-// before, plus a millisecond, as the floor.
-void moveTimeOn(const QString& path, const QDateTime& floor = QDateTime());
+// before, plus a millisecond, as the floor. False where the time could not
+// be set (a file that is not there needs none).
+bool moveTimeOn(const QString& path, const QDateTime& floor = QDateTime());
 
 }  // namespace settings_ini

@@ -6,6 +6,10 @@
 #include <QSettings>
 #include <QStorageInfo>
 
+#if defined(Q_OS_UNIX)
+#include <sys/resource.h>
+#endif
+
 #include "backend/settings_ini_patch.h"
 
 namespace settings_store {
@@ -30,9 +34,16 @@ bool existsUnreadable(const QString& path) {
 }
 
 // Why a write of the settings file at `path` failed, told from the file
-// and its disk afterwards.
+// and its disk afterwards. Where both the file and its folder can be
+// written and the disk has room, the file system took only part of it (a
+// disk quota, a limit on the size of files).
 const char* writeProblem(const QString& path) {
-  return existsUnreadable(path) ? "unreadable" : noRoomFor(path) ? "full" : "notWritable";
+  if (existsUnreadable(path)) return "unreadable";
+  if (noRoomFor(path)) return "full";
+  const QFileInfo file(path);
+  const QFileInfo folder(file.absolutePath());
+  const bool writable = folder.isDir() && folder.isWritable() && (!file.exists() || file.isWritable());
+  return writable ? "incomplete" : "notWritable";
 }
 
 // Room a rewrite of the settings file needs beyond its present size and the
@@ -62,27 +73,91 @@ QVariantMap readStatus(const QSettings& settings, const QString& what) {
   return ok();
 }
 
-QVariantMap syncStatus(QSettings& settings, const QString& what) {
-  settings.sync();
-  const QString path = settings.fileName();
-  switch (settings.status()) {
-    case QSettings::NoError: return ok();
-    case QSettings::AccessError: return problem(settings, what, writeProblem(path));
-    case QSettings::FormatError:
-      // The first error sticks: this one is from reading a damaged file,
-      // which a write replaces, unless the file cannot be written.
-      return QFileInfo(path).isWritable() ? ok() : problem(settings, what, "notWritable");
+namespace {
+
+// Whether the settings as read from the file hold `value` under `key` as
+// QSettings read it back: a text for what it writes as text (a flag, a
+// number), the value itself for what it writes encoded; an invalid value:
+// neither the key nor anything below it.
+bool holds(QSettings& file, const QString& key, const QVariant& value) {
+  if (!value.isValid()) {
+    if (file.contains(key)) return false;
+    file.beginGroup(key);
+    const bool none = file.allKeys().isEmpty();
+    file.endGroup();
+    return none;
   }
-  return ok();
+  const QVariant read = file.value(key);
+  if (read == value) return true;
+  if (value.typeId() == QMetaType::QStringList) return read.toStringList() == value.toStringList();
+  return read.typeId() == QMetaType::QString && value.canConvert<QString>() && read.toString() == value.toString();
+}
+
+// What the settings file at `settings`' name holds now, read from it anew
+// (not from what this process noted at its last read or write): nothing when
+// it holds `values`, else the problem.
+const char* readBackProblem(const QSettings& settings, const QVariantMap& values) {
+  const QString path = settings.fileName();
+  // Every QSettings of this process reads the file again at its next sync;
+  // one that still holds a change it could not write tries again.
+  if (!settings_ini::moveTimeOn(path)) {
+    qWarning().noquote() << "Settings: could not read back" << QDir::toNativeSeparators(path);
+    return nullptr;
+  }
+  QSettings file(path, settings.format());
+  if (file.status() == QSettings::AccessError) return writeProblem(path);
+  for (auto it = values.cbegin(); it != values.cend(); ++it) {
+    if (holds(file, it.key(), it.value())) continue;
+    qWarning().noquote() << "Settings: the file" << QDir::toNativeSeparators(path) << "does not hold" << it.key()
+                         << "as written: it was not written in full";
+    return noRoomFor(path) ? "full" : "incomplete";
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+const char* writeThrough(QSettings& settings, const QVariantMap& values, qint64 extraBytes) {
+  const QString path = settings.fileName();
+  // QSettings writes the file anew, and where the disk runs out of room or
+  // the file reaches a limit on its size meanwhile it puts the part it
+  // wrote in the file's place.
+  if (pastFileSizeLimit(path, extraBytes)) return "incomplete";
+  if (noRoomFor(path, extraBytes)) return "full";
+  for (auto it = values.cbegin(); it != values.cend(); ++it) {
+    if (it.value().isValid()) settings.setValue(it.key(), it.value());
+    else settings.remove(it.key());
+  }
+  settings.sync();
+  QSettings::Status status = settings.status();
+  if (status == QSettings::FormatError) {
+    // A format error met reading the file sticks and hides how the write
+    // went. A QSettings made now reads nothing again (the file is as this
+    // process last read it) and tries once more to write a change this
+    // process could not write: its status tells.
+    const QSettings probe(path, settings.format());
+    status = probe.status();
+  }
+  if (status == QSettings::AccessError) return writeProblem(path);
+  // A write cut short reads as done: the file tells.
+  return readBackProblem(settings, values);
+}
+
+QVariantMap writeStatus(const QVariantMap& values, const QString& what) {
+  QSettings settings;
+  const char* kind = writeThrough(settings, values, roomFor(values));
+  return kind ? problem(settings, what, kind) : ok();
 }
 
 QVariantMap putStatus(const QString& group, const QVariantMap& values, const QString& what) {
   QSettings settings;
   settings.sync();
   QMap<QString, QString> texts;
+  QVariantMap keyed;
   bool asTexts = settings.status() == QSettings::NoError;
   for (auto it = values.cbegin(); it != values.cend(); ++it) {
     const QString key = group + QLatin1Char('/') + it.key();
+    keyed.insert(key, it.value());
     // QSettings writes a flag as the text "true" or "false".
     if (it.value().typeId() == QMetaType::Bool)
       texts.insert(key, it.value().toBool() ? QStringLiteral("true") : QStringLiteral("false"));
@@ -95,12 +170,35 @@ QVariantMap putStatus(const QString& group, const QVariantMap& values, const QSt
     const QString put = settings_ini::putInPlace(settings, texts);
     if (put.isEmpty()) return ok();
     if (put == QLatin1String("write")) return problem(settings, what, writeProblem(settings.fileName()));
+    if (put == QLatin1String("short")) {
+      return problem(settings, what, noRoomFor(settings.fileName(), roomFor(keyed)) ? "full" : "incomplete");
+    }
   }
-  // QSettings writes the file anew, and where the disk runs out of room
-  // meanwhile it puts the part it wrote in the file's place.
-  if (noRoomFor(settings.fileName())) return problem(settings, what, "full");
-  for (auto it = values.cbegin(); it != values.cend(); ++it) settings.setValue(group + QLatin1Char('/') + it.key(), it.value());
-  return syncStatus(settings, what);
+  const char* kind = writeThrough(settings, keyed, roomFor(keyed));
+  return kind ? problem(settings, what, kind) : ok();
+}
+
+bool pastFileSizeLimit(const QString& path, qint64 extraBytes) {
+#if defined(Q_OS_UNIX)
+  struct rlimit limit {};
+  if (getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return false;
+  const QFileInfo file(path);
+  const quint64 size = quint64(qMax<qint64>(file.exists() ? file.size() : 0, 0)) + quint64(qMax<qint64>(extraBytes, 0));
+  return size > quint64(limit.rlim_cur);
+#else
+  Q_UNUSED(path);
+  Q_UNUSED(extraBytes);
+  return false;
+#endif
+}
+
+qint64 roomFor(const QVariantMap& values) {
+  qint64 total = 0;
+  // A character QSettings escapes takes two bytes or more; a line its name,
+  // its '=' and its line break.
+  for (auto it = values.cbegin(); it != values.cend(); ++it)
+    total += 2 * (it.key().toUtf8().size() + it.value().toString().toUtf8().size()) + 2;
+  return total;
 }
 
 bool isOk(const QVariantMap& status) { return status.value(QStringLiteral("ok")).toBool(); }

@@ -74,11 +74,15 @@ QString writeFailure(const QString& path, qint64 changedBytes) {
   return settings_store::noRoomFor(path, changedBytes) ? QStringLiteral("full") : QStringLiteral("write");
 }
 
+// The reason a change gives for a problem of settings_store::writeThrough.
+QString storeReason(const char* problem) {
+  const QLatin1String kind(problem);
+  return kind == QLatin1String("full") || kind == QLatin1String("incomplete") ? QString(kind) : QStringLiteral("write");
+}
+
 }  // namespace
 
-SettingsStoreFile::SettingsStoreFile(QObject* parent) : QObject(parent) {
-  settings_ini::removeLeftCopies(QSettings().fileName());
-}
+SettingsStoreFile::SettingsStoreFile(QObject* parent) : QObject(parent) {}
 
 QString SettingsStoreFile::lockFileName() {
   return QSettings().fileName() + QStringLiteral(".stores.lock");
@@ -185,23 +189,21 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
       lines.insert(putLines);
     }
     if (put == QLatin1String("fallback")) {
-      // QSettings writes the file anew, and where the disk runs out of room
-      // meanwhile it puts the part it wrote in the file's place: it is
-      // written only where the disk has room for it.
-      if (settings_store::noRoomFor(file, changedBytes())) return answer(false, QStringLiteral("full"), path);
-      for (auto it = changes.cbegin(); it != changes.cend(); ++it) settings.setValue(it.key(), it.value());
-      settings.sync();
-      // A line QSettings cannot read (one without '=') is told only once the
-      // stores were read, and the first error sticks: the file was written
-      // anew all the same where it can be written (as syncStatus tells it).
-      const bool damagedLine = settings.status() == QSettings::FormatError && QFileInfo(file).isWritable();
-      if (settings.status() != QSettings::NoError && !damagedLine) return answer(false, failure(), path);
+      // QSettings writes the file anew; what it wrote is read back from the
+      // file (settings_store::writeThrough).
+      QVariantMap values;
+      for (auto it = changes.cbegin(); it != changes.cend(); ++it) values.insert(it.key(), it.value());
+      if (const char* kind = settings_store::writeThrough(settings, values, changedBytes()))
+        return answer(false, storeReason(kind), path);
       // The file as QSettings wrote it.
       written = stampOf(file, &bytes);
       lines = settings_ini::lineStamps(bytes, &asWritten);
       linesKnown = !written.isEmpty() && asWritten;
     } else if (put == QLatin1String("write")) {
       return answer(false, failure(), path);
+    } else if (put == QLatin1String("short")) {
+      const bool full = settings_store::noRoomFor(file, changedBytes());
+      return answer(false, full ? QStringLiteral("full") : QStringLiteral("incomplete"), path);
     } else if (!put.isEmpty()) {
       return answer(false, put, path);
     }

@@ -7,10 +7,11 @@
 // released. A lock left behind by a copy that ended without releasing it is
 // taken over. Where no lock can be made (a settings folder that cannot be
 // written), the stores are still read: a change that only reads succeeds,
-// and one that would write is refused without writing anything. Made at
-// the program's start, it removes the copies of the settings file a copy of
-// the program killed while writing it left behind (settings_ini::
-// removeLeftCopies).
+// and one that would write is refused without writing anything. No file
+// beside the settings file is ever removed: where a copy killed while
+// writing it leaves its half-written copy under a name of its own (a file
+// system without unnamed files), nothing tells that from a file of the
+// user's.
 //
 // Runs on the GUI thread. No exception leaves an invokable.
 #pragma once
@@ -42,7 +43,9 @@ class SettingsStoreFile : public QObject {
   // settings file cannot be read: the work is not run and nothing is
   // written), "write" (the lock file or the settings could not be written:
   // where no lock could be made, a work that changed nothing still
-  // succeeds), "full" (as "write", for want of room on the disk), "work"
+  // succeeds), "full" (as "write", for want of room on the disk),
+  // "incomplete" (the settings file could not be written in full: a disk
+  // quota or a limit on the size of files leaves no room for it), "work"
   // (the work threw; what it wrote before is synced) or "nested" (called
   // from inside a work); path is the settings file; stamp is the file's
   // stamp() as the work left it ("" unless ok); stamps, where they can be

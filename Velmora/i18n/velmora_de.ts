@@ -2884,6 +2884,10 @@
         <source>The disk that holds the file is full (free some space there and save again).</source>
         <translation>Der Datenträger mit der Datei ist voll (schaffen Sie dort Platz und speichern Sie erneut).</translation>
     </message>
+    <message>
+        <source>The file could not be written in full: a disk quota or a limit on the size of files leaves no room for it.</source>
+        <translation>Die Datei konnte nicht vollständig geschrieben werden: Ein Speicherkontingent oder eine Größenbeschränkung für Dateien lässt keinen Platz dafür.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>
@@ -2946,6 +2950,10 @@
         <translation>Die Einstellungsprofile konnten nicht gespeichert werden: Der Datenträger mit der Einstellungsdatei %1 ist voll. Schaffen Sie dort Platz; die Änderung bleibt in diesem Fenster und wird mit Ihrer nächsten Änderung gespeichert.</translation>
     </message>
     <message>
+        <source>Your settings profiles could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Die Einstellungsprofile konnten nicht gespeichert werden: Die Einstellungsdatei %1 konnte nicht vollständig geschrieben werden (ein Speicherkontingent oder eine Größenbeschränkung für Dateien lässt keinen Platz dafür). Die Änderung bleibt in diesem Fenster und wird mit Ihrer nächsten Änderung gespeichert.</translation>
+    </message>
+    <message>
         <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Die Ranges konnten nicht gespeichert werden: Die Einstellungsdatei %1 oder ihr Ordner ist nicht beschreibbar. Die Änderung bleibt nur in diesem Fenster.</translation>
     </message>
@@ -2954,12 +2962,20 @@
         <translation>Die Ranges konnten nicht gespeichert werden: Der Datenträger mit der Einstellungsdatei %1 ist voll. Schaffen Sie dort Platz; die Änderung bleibt in diesem Fenster und wird mit Ihrer nächsten Änderung gespeichert.</translation>
     </message>
     <message>
+        <source>Your ranges could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Die Ranges konnten nicht gespeichert werden: Die Einstellungsdatei %1 konnte nicht vollständig geschrieben werden (ein Speicherkontingent oder eine Größenbeschränkung für Dateien lässt keinen Platz dafür). Die Änderung bleibt in diesem Fenster und wird mit Ihrer nächsten Änderung gespeichert.</translation>
+    </message>
+    <message>
         <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Die Änderungen an diesen eingebauten Ranges konnten nicht gespeichert werden: Die Einstellungsdatei %1 oder ihr Ordner ist nicht beschreibbar. Die Änderung bleibt nur in diesem Fenster.</translation>
     </message>
     <message>
         <source>Your changes to these built-in ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
         <translation>Die Änderungen an diesen eingebauten Ranges konnten nicht gespeichert werden: Der Datenträger mit der Einstellungsdatei %1 ist voll. Schaffen Sie dort Platz; die Änderung bleibt in diesem Fenster und wird mit Ihrer nächsten Änderung gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Die Änderungen an diesen eingebauten Ranges konnten nicht gespeichert werden: Die Einstellungsdatei %1 konnte nicht vollständig geschrieben werden (ein Speicherkontingent oder eine Größenbeschränkung für Dateien lässt keinen Platz dafür). Die Änderung bleibt in diesem Fenster und wird mit Ihrer nächsten Änderung gespeichert.</translation>
     </message>
 </context>
 </TS>

@@ -2884,6 +2884,10 @@
         <source>The disk that holds the file is full (free some space there and save again).</source>
         <translation>El disco que contiene el archivo está lleno (libere espacio en él y vuelva a guardar).</translation>
     </message>
+    <message>
+        <source>The file could not be written in full: a disk quota or a limit on the size of files leaves no room for it.</source>
+        <translation>El archivo no se pudo escribir por completo: una cuota de disco o un límite del tamaño de los archivos no deja espacio para él.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>
@@ -2946,6 +2950,10 @@
         <translation>No se pudieron guardar los perfiles de ajustes: el disco que contiene el archivo de ajustes %1 está lleno. Libere espacio en él; el cambio se conserva en esta ventana y se guarda con su próximo cambio.</translation>
     </message>
     <message>
+        <source>Your settings profiles could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>No se pudieron guardar los perfiles de ajustes: el archivo de ajustes %1 no se pudo escribir por completo (una cuota de disco o un límite del tamaño de los archivos no deja espacio para él). El cambio se conserva en esta ventana y se guarda con su próximo cambio.</translation>
+    </message>
+    <message>
         <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>No se pudieron guardar los rangos: no se puede escribir en el archivo de ajustes %1 o en su carpeta. El cambio se conserva solo en esta ventana.</translation>
     </message>
@@ -2954,12 +2962,20 @@
         <translation>No se pudieron guardar los rangos: el disco que contiene el archivo de ajustes %1 está lleno. Libere espacio en él; el cambio se conserva en esta ventana y se guarda con su próximo cambio.</translation>
     </message>
     <message>
+        <source>Your ranges could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>No se pudieron guardar los rangos: el archivo de ajustes %1 no se pudo escribir por completo (una cuota de disco o un límite del tamaño de los archivos no deja espacio para él). El cambio se conserva en esta ventana y se guarda con su próximo cambio.</translation>
+    </message>
+    <message>
         <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>No se pudieron guardar los cambios de estos rangos integrados: no se puede escribir en el archivo de ajustes %1 o en su carpeta. El cambio se conserva solo en esta ventana.</translation>
     </message>
     <message>
         <source>Your changes to these built-in ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
         <translation>No se pudieron guardar los cambios de estos rangos integrados: el disco que contiene el archivo de ajustes %1 está lleno. Libere espacio en él; el cambio se conserva en esta ventana y se guarda con su próximo cambio.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>No se pudieron guardar los cambios de estos rangos integrados: el archivo de ajustes %1 no se pudo escribir por completo (una cuota de disco o un límite del tamaño de los archivos no deja espacio para él). El cambio se conserva en esta ventana y se guarda con su próximo cambio.</translation>
     </message>
 </context>
 </TS>

@@ -2884,6 +2884,10 @@
         <source>The disk that holds the file is full (free some space there and save again).</source>
         <translation>Le disque qui contient le fichier est plein (libérez-y de l&apos;espace et enregistrez à nouveau).</translation>
     </message>
+    <message>
+        <source>The file could not be written in full: a disk quota or a limit on the size of files leaves no room for it.</source>
+        <translation>Le fichier n&apos;a pas pu être écrit en entier : un quota de disque ou une limite de taille des fichiers ne lui laisse pas la place.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>
@@ -2946,6 +2950,10 @@
         <translation>Les profils de réglages n&apos;ont pas pu être enregistrés : le disque qui contient le fichier de réglages %1 est plein. Libérez-y de l&apos;espace ; la modification reste dans cette fenêtre et sera enregistrée avec votre prochaine modification.</translation>
     </message>
     <message>
+        <source>Your settings profiles could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Les profils de réglages n&apos;ont pas pu être enregistrés : le fichier de réglages %1 n&apos;a pas pu être écrit en entier (un quota de disque ou une limite de taille des fichiers ne lui laisse pas la place). La modification reste dans cette fenêtre et sera enregistrée avec votre prochaine modification.</translation>
+    </message>
+    <message>
         <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Les ranges n&apos;ont pas pu être enregistrées : impossible d&apos;écrire dans le fichier de réglages %1 ou dans son dossier. La modification reste uniquement dans cette fenêtre.</translation>
     </message>
@@ -2954,12 +2962,20 @@
         <translation>Les ranges n&apos;ont pas pu être enregistrées : le disque qui contient le fichier de réglages %1 est plein. Libérez-y de l&apos;espace ; la modification reste dans cette fenêtre et sera enregistrée avec votre prochaine modification.</translation>
     </message>
     <message>
+        <source>Your ranges could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Les ranges n&apos;ont pas pu être enregistrées : le fichier de réglages %1 n&apos;a pas pu être écrit en entier (un quota de disque ou une limite de taille des fichiers ne lui laisse pas la place). La modification reste dans cette fenêtre et sera enregistrée avec votre prochaine modification.</translation>
+    </message>
+    <message>
         <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Les modifications de ces ranges intégrées n&apos;ont pas pu être enregistrées : impossible d&apos;écrire dans le fichier de réglages %1 ou dans son dossier. La modification reste uniquement dans cette fenêtre.</translation>
     </message>
     <message>
         <source>Your changes to these built-in ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
         <translation>Les modifications de ces ranges intégrées n&apos;ont pas pu être enregistrées : le disque qui contient le fichier de réglages %1 est plein. Libérez-y de l&apos;espace ; la modification reste dans cette fenêtre et sera enregistrée avec votre prochaine modification.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Les modifications de ces ranges intégrées n&apos;ont pas pu être enregistrées : le fichier de réglages %1 n&apos;a pas pu être écrit en entier (un quota de disque ou une limite de taille des fichiers ne lui laisse pas la place). La modification reste dans cette fenêtre et sera enregistrée avec votre prochaine modification.</translation>
     </message>
 </context>
 </TS>

@@ -2884,6 +2884,10 @@
         <source>The disk that holds the file is full (free some space there and save again).</source>
         <translation>Il disco che contiene il file è pieno (liberare spazio sul disco e salvare di nuovo).</translation>
     </message>
+    <message>
+        <source>The file could not be written in full: a disk quota or a limit on the size of files leaves no room for it.</source>
+        <translation>Impossibile scrivere il file per intero: una quota del disco o un limite alla dimensione dei file non lascia spazio.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>
@@ -2946,6 +2950,10 @@
         <translation>Impossibile salvare i profili impostazioni: il disco che contiene il file delle impostazioni %1 è pieno. Liberare spazio sul disco; la modifica resta in questa finestra e viene salvata con la modifica successiva.</translation>
     </message>
     <message>
+        <source>Your settings profiles could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Impossibile salvare i profili impostazioni: impossibile scrivere per intero il file delle impostazioni %1 (una quota del disco o un limite alla dimensione dei file non lascia spazio). La modifica resta in questa finestra e viene salvata con la modifica successiva.</translation>
+    </message>
+    <message>
         <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Impossibile salvare i range: non è possibile scrivere nel file delle impostazioni %1 o nella sua cartella. La modifica resta solo in questa finestra.</translation>
     </message>
@@ -2954,12 +2962,20 @@
         <translation>Impossibile salvare i range: il disco che contiene il file delle impostazioni %1 è pieno. Liberare spazio sul disco; la modifica resta in questa finestra e viene salvata con la modifica successiva.</translation>
     </message>
     <message>
+        <source>Your ranges could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Impossibile salvare i range: impossibile scrivere per intero il file delle impostazioni %1 (una quota del disco o un limite alla dimensione dei file non lascia spazio). La modifica resta in questa finestra e viene salvata con la modifica successiva.</translation>
+    </message>
+    <message>
         <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Impossibile salvare le modifiche a questi range predefiniti: non è possibile scrivere nel file delle impostazioni %1 o nella sua cartella. La modifica resta solo in questa finestra.</translation>
     </message>
     <message>
         <source>Your changes to these built-in ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
         <translation>Impossibile salvare le modifiche a questi range predefiniti: il disco che contiene il file delle impostazioni %1 è pieno. Liberare spazio sul disco; la modifica resta in questa finestra e viene salvata con la modifica successiva.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Impossibile salvare le modifiche a questi range predefiniti: impossibile scrivere per intero il file delle impostazioni %1 (una quota del disco o un limite alla dimensione dei file non lascia spazio). La modifica resta in questa finestra e viene salvata con la modifica successiva.</translation>
     </message>
 </context>
 </TS>

@@ -2888,6 +2888,10 @@
         <source>The disk that holds the file is full (free some space there and save again).</source>
         <translation>Dysk, na którym znajduje się plik, jest pełny (zwolnij na nim miejsce i zapisz ponownie).</translation>
     </message>
+    <message>
+        <source>The file could not be written in full: a disk quota or a limit on the size of files leaves no room for it.</source>
+        <translation>Nie udało się zapisać całego pliku: limit miejsca na dysku lub limit rozmiaru plików nie zostawia na niego miejsca.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>
@@ -2950,6 +2954,10 @@
         <translation>Nie udało się zapisać profili ustawień: dysk, na którym znajduje się plik ustawień %1, jest pełny. Zwolnij na nim miejsce; zmiana pozostaje w tym oknie i zostanie zapisana przy następnej zmianie.</translation>
     </message>
     <message>
+        <source>Your settings profiles could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Nie udało się zapisać profili ustawień: nie udało się zapisać całego pliku ustawień %1 (limit miejsca na dysku lub limit rozmiaru plików nie zostawia na niego miejsca). Zmiana pozostaje w tym oknie i zostanie zapisana przy następnej zmianie.</translation>
+    </message>
+    <message>
         <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Nie udało się zapisać zakresów: nie można zapisywać do pliku ustawień %1 ani do jego folderu. Zmiana pozostaje tylko w tym oknie.</translation>
     </message>
@@ -2958,12 +2966,20 @@
         <translation>Nie udało się zapisać zakresów: dysk, na którym znajduje się plik ustawień %1, jest pełny. Zwolnij na nim miejsce; zmiana pozostaje w tym oknie i zostanie zapisana przy następnej zmianie.</translation>
     </message>
     <message>
+        <source>Your ranges could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Nie udało się zapisać zakresów: nie udało się zapisać całego pliku ustawień %1 (limit miejsca na dysku lub limit rozmiaru plików nie zostawia na niego miejsca). Zmiana pozostaje w tym oknie i zostanie zapisana przy następnej zmianie.</translation>
+    </message>
+    <message>
         <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Nie udało się zapisać zmian tych wbudowanych zakresów: nie można zapisywać do pliku ustawień %1 ani do jego folderu. Zmiana pozostaje tylko w tym oknie.</translation>
     </message>
     <message>
         <source>Your changes to these built-in ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
         <translation>Nie udało się zapisać zmian tych wbudowanych zakresów: dysk, na którym znajduje się plik ustawień %1, jest pełny. Zwolnij na nim miejsce; zmiana pozostaje w tym oknie i zostanie zapisana przy następnej zmianie.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Nie udało się zapisać zmian tych wbudowanych zakresów: nie udało się zapisać całego pliku ustawień %1 (limit miejsca na dysku lub limit rozmiaru plików nie zostawia na niego miejsca). Zmiana pozostaje w tym oknie i zostanie zapisana przy następnej zmianie.</translation>
     </message>
 </context>
 </TS>

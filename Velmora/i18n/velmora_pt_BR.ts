@@ -2884,6 +2884,10 @@
         <source>The disk that holds the file is full (free some space there and save again).</source>
         <translation>O disco que contém o arquivo está cheio (libere espaço nele e salve novamente).</translation>
     </message>
+    <message>
+        <source>The file could not be written in full: a disk quota or a limit on the size of files leaves no room for it.</source>
+        <translation>Não foi possível gravar o arquivo por completo: uma cota de disco ou um limite de tamanho de arquivos não deixa espaço para ele.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>
@@ -2946,6 +2950,10 @@
         <translation>Não foi possível salvar os perfis de configurações: o disco que contém o arquivo de configurações %1 está cheio. Libere espaço nele; a alteração permanece nesta janela e será salva com a sua próxima alteração.</translation>
     </message>
     <message>
+        <source>Your settings profiles could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Não foi possível salvar os perfis de configurações: não foi possível gravar por completo o arquivo de configurações %1 (uma cota de disco ou um limite de tamanho de arquivos não deixa espaço para ele). A alteração permanece nesta janela e será salva com a sua próxima alteração.</translation>
+    </message>
+    <message>
         <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Não foi possível salvar os ranges: não é possível gravar no arquivo de configurações %1 ou na sua pasta. A alteração permanece apenas nesta janela.</translation>
     </message>
@@ -2954,12 +2962,20 @@
         <translation>Não foi possível salvar os ranges: o disco que contém o arquivo de configurações %1 está cheio. Libere espaço nele; a alteração permanece nesta janela e será salva com a sua próxima alteração.</translation>
     </message>
     <message>
+        <source>Your ranges could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Não foi possível salvar os ranges: não foi possível gravar por completo o arquivo de configurações %1 (uma cota de disco ou um limite de tamanho de arquivos não deixa espaço para ele). A alteração permanece nesta janela e será salva com a sua próxima alteração.</translation>
+    </message>
+    <message>
         <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Não foi possível salvar as alterações destes ranges embutidos: não é possível gravar no arquivo de configurações %1 ou na sua pasta. A alteração permanece apenas nesta janela.</translation>
     </message>
     <message>
         <source>Your changes to these built-in ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
         <translation>Não foi possível salvar as alterações destes ranges embutidos: o disco que contém o arquivo de configurações %1 está cheio. Libere espaço nele; a alteração permanece nesta janela e será salva com a sua próxima alteração.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Não foi possível salvar as alterações destes ranges embutidos: não foi possível gravar por completo o arquivo de configurações %1 (uma cota de disco ou um limite de tamanho de arquivos não deixa espaço para ele). A alteração permanece nesta janela e será salva com a sua próxima alteração.</translation>
     </message>
 </context>
 </TS>

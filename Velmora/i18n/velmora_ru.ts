@@ -2888,6 +2888,10 @@
         <source>The disk that holds the file is full (free some space there and save again).</source>
         <translation>Диск, на котором находится файл, заполнен (освободите на нём место и сохраните снова).</translation>
     </message>
+    <message>
+        <source>The file could not be written in full: a disk quota or a limit on the size of files leaves no room for it.</source>
+        <translation>Не удалось записать файл целиком: дисковая квота или ограничение размера файлов не оставляет для него места.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>
@@ -2950,6 +2954,10 @@
         <translation>Не удалось сохранить профили настроек: диск, на котором находится файл настроек %1, заполнен. Освободите на нём место; изменение остаётся в этом окне и будет сохранено при следующем изменении.</translation>
     </message>
     <message>
+        <source>Your settings profiles could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Не удалось сохранить профили настроек: не удалось записать файл настроек %1 целиком (дисковая квота или ограничение размера файлов не оставляет для него места). Изменение остаётся в этом окне и будет сохранено при следующем изменении.</translation>
+    </message>
+    <message>
         <source>Your ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Не удалось сохранить диапазоны: нет доступа на запись к файлу настроек %1 или к его папке. Изменение остаётся только в этом окне.</translation>
     </message>
@@ -2958,12 +2966,20 @@
         <translation>Не удалось сохранить диапазоны: диск, на котором находится файл настроек %1, заполнен. Освободите на нём место; изменение остаётся в этом окне и будет сохранено при следующем изменении.</translation>
     </message>
     <message>
+        <source>Your ranges could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Не удалось сохранить диапазоны: не удалось записать файл настроек %1 целиком (дисковая квота или ограничение размера файлов не оставляет для него места). Изменение остаётся в этом окне и будет сохранено при следующем изменении.</translation>
+    </message>
+    <message>
         <source>Your changes to these built-in ranges could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.</source>
         <translation>Не удалось сохранить изменения этих встроенных диапазонов: нет доступа на запись к файлу настроек %1 или к его папке. Изменение остаётся только в этом окне.</translation>
     </message>
     <message>
         <source>Your changes to these built-in ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.</source>
         <translation>Не удалось сохранить изменения этих встроенных диапазонов: диск, на котором находится файл настроек %1, заполнен. Освободите на нём место; изменение остаётся в этом окне и будет сохранено при следующем изменении.</translation>
+    </message>
+    <message>
+        <source>Your changes to these built-in ranges could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.</source>
+        <translation>Не удалось сохранить изменения этих встроенных диапазонов: не удалось записать файл настроек %1 целиком (дисковая квота или ограничение размера файлов не оставляет для него места). Изменение остаётся в этом окне и будет сохранено при следующем изменении.</translation>
     </message>
 </context>
 </TS>

@@ -25,8 +25,17 @@ struct MemoryRoom {
   std::optional<std::uint64_t> addressSpaceBytes;
 };
 
-// The bounds as they stand now.
+// The bounds as they stand now. Past a control group's memory.high the
+// kernel slows the group down and reclaims hard: it bounds what a solve is
+// let start with, as memory.max does.
 MemoryRoom memoryRoom();
+
+// The bounds past which memory cannot be had at all (an allocation fails or
+// the process is killed): the machine's available memory, memory.max (v1:
+// memory.limit_in_bytes) and the address space. memory.high is left out:
+// past it the program only runs slower, so a save or an open that keeps the
+// user's work still goes ahead.
+MemoryRoom hardMemoryRoom();
 
 // memoryRoom().bytes.
 std::uint64_t availableMemoryBytes();
@@ -34,13 +43,14 @@ std::uint64_t availableMemoryBytes();
 // What the control groups of this process still allow, in bytes: the least,
 // over its group and the group's ancestors, of the limit less the usage
 // (less the file cache the group could reclaim at once). Control groups v2
-// (the lower of memory.max and memory.high, against memory.current) and v1
+// (the lower of memory.max and memory.high, or memory.max alone where
+// `countHigh` is false, against memory.current) and v1
 // (memory.limit_in_bytes, memory.usage_in_bytes) are read; "max" and limits
 // too large to mean anything are no limit. Each hierarchy is found where
 // the mount table mounts it (v1 controllers may share a mount, "cpu,memory"),
 // or else at the control-group root ("<root>/memory" for v1). Empty when no
 // group sets one.
-std::optional<std::uint64_t> controlGroupHeadroomBytes();
+std::optional<std::uint64_t> controlGroupHeadroomBytes(bool countHigh = true);
 
 // What the address-space limit leaves: the limit less the process's current
 // virtual size. Empty without a limit.

@@ -83,6 +83,8 @@ struct GroupFiles {
 // Past memory.high the kernel throttles the group's allocations and reclaims
 // hard: a solve sized beyond it crawls as if hung, so it bounds like memory.max.
 constexpr GroupFiles kV2Files{"memory.max", "memory.high", "memory.current", "inactive_file"};
+// memory.max alone: the limit past which the group's allocations fail.
+constexpr GroupFiles kV2HardFiles{"memory.max", nullptr, "memory.current", "inactive_file"};
 constexpr GroupFiles kV1Files{"memory.limit_in_bytes", nullptr, "memory.usage_in_bytes", "total_inactive_file"};
 
 // The lower of the group's limits; empty when it has none.
@@ -220,7 +222,8 @@ void setControlGroupPaths(const std::string& root, const std::string& selfGroups
   mountInfoFile() = mountInfo;
 }
 
-std::optional<std::uint64_t> controlGroupHeadroomBytes() {
+std::optional<std::uint64_t> controlGroupHeadroomBytes(bool countHigh) {
+  const GroupFiles& v2Files = countHigh ? kV2Files : kV2HardFiles;
   std::string root;
   std::string self;
   std::string mountInfo;
@@ -247,7 +250,7 @@ std::optional<std::uint64_t> controlGroupHeadroomBytes() {
     std::optional<std::uint64_t> room;
     if (id == "0" && controllers.empty()) {
       const auto mounted = mountedGroup(mounts.unified, group);
-      room = mounted ? headroomUnder(mounted->first, mounted->second, kV2Files) : headroomUnder(root, group, kV2Files);
+      room = mounted ? headroomUnder(mounted->first, mounted->second, v2Files) : headroomUnder(root, group, v2Files);
     } else if (listsController(controllers, "memory")) {
       const auto mounted = mountedGroup(mounts.memory, group);
       room = mounted ? headroomUnder(mounted->first, mounted->second, kV1Files)
@@ -268,7 +271,9 @@ std::optional<std::uint64_t> addressSpaceHeadroomBytes() {
   return cap > size ? cap - size : 0;
 }
 
-MemoryRoom memoryRoom() {
+namespace {
+
+MemoryRoom roomUnder(bool countHigh) {
   MemoryRoom room;
   std::optional<std::uint64_t> least;
   const auto take = [&](std::optional<std::uint64_t> bytes, MemoryBound bound) {
@@ -277,12 +282,18 @@ MemoryRoom memoryRoom() {
     room.bound = bound;
   };
   if (const std::uint64_t system = availablePhysicalMemoryBytes(); system != 0) take(system, MemoryBound::System);
-  take(controlGroupHeadroomBytes(), MemoryBound::ControlGroup);
+  take(controlGroupHeadroomBytes(countHigh), MemoryBound::ControlGroup);
   room.addressSpaceBytes = addressSpaceHeadroomBytes();
   take(room.addressSpaceBytes, MemoryBound::AddressSpace);
   if (least) room.bytes = std::max<std::uint64_t>(*least, 1);
   return room;
 }
+
+}  // namespace
+
+MemoryRoom memoryRoom() { return roomUnder(true); }
+
+MemoryRoom hardMemoryRoom() { return roomUnder(false); }
 
 std::uint64_t availableMemoryBytes() { return memoryRoom().bytes; }
 

@@ -64,4 +64,24 @@ inline ChildRun enterChildRun(const char* modeVar, const char* dirVar) {
   return run;
 }
 
+// A test that runs again in a child process of its own (one that sets a
+// limit on itself): the parent runs this binary with only the tests
+// `filter` selects and `var` set, which tells the child it is the child.
+// True when the child ended normally with exit code 0; the child's output
+// is forwarded.
+inline bool passesInChild(const char* var, const QString& filter) {
+  QProcess child;
+  child.setProcessChannelMode(QProcess::ForwardedChannels);
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QString::fromLatin1(var), QStringLiteral("1"));
+  child.setProcessEnvironment(env);
+  child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=") + filter});
+  if (!child.waitForFinished(120000)) {
+    child.kill();
+    child.waitForFinished(5000);
+    return false;
+  }
+  return child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+}
+
 }  // namespace child_process

@@ -3,12 +3,15 @@
 // available memory (a meminfo file of the test's own) and its address-space limit (set in
 // a child process). A solve is let through only with room for what follows it (the result,
 // the Results page, a save and an open); what does not fit is refused with its reason.
+// Past a group's memory.high the program only runs slower: a solve is not let start there,
+// but a save or an open of the user's work is refused only by the hard limits.
 #include <QDir>
-#include <QProcess>
+#include <QSignalSpy>
 
 #include <sys/resource.h>
 
 #include "app_controller_test_support.h"
+#include "child_process.h"
 #include "backend/platform/memory_limits.h"
 #include "backend/platform/system_info.h"
 #include "backend/project_file/project_file.h"
@@ -98,8 +101,14 @@ TEST(MemoryLimitsTest, TheControlGroupBoundsWhatASolveAndAnOpenAreOffered) {
   const QString project = dir.filePath("head.velmoraproj");
   ASSERT_TRUE(writeProjectHead(project, room));
 
-  // Each group folder's files and the figure offered (0: the system's).
-  const struct { const char* name; QList<std::pair<QString, QByteArray>> files; quint64 offered; } cases[] = {
+  // Each group folder's files and the figure offered (0: the system's); where
+  // only memory.high binds, an open is not refused.
+  const struct {
+    const char* name;
+    QList<std::pair<QString, QByteArray>> files;
+    quint64 offered;
+    bool highOnly = false;
+  } cases[] = {
       {"v2 group", {{"groups", "0::/user.slice/app.scope\n"}, {"user.slice/app.scope/memory.max", num(4 * kGiB)},
                     {"user.slice/app.scope/memory.current", num(4 * kGiB - room)}}, room},
       {"v2 parent's limit", {{"groups", "0::/user.slice/app.scope\n"}, {"user.slice/memory.max", num(kGiB)},
@@ -113,9 +122,9 @@ TEST(MemoryLimitsTest, TheControlGroupBoundsWhatASolveAndAnOpenAreOffered) {
       // Past memory.high the group is throttled: it bounds like memory.max.
       {"v2 memory.high below memory.max", {{"groups", "0::/app\n"}, {"app/memory.max", num(4 * kGiB)},
                                            {"app/memory.high", num(kGiB + room)}, {"app/memory.current", num(kGiB)}},
-       room},
+       room, true},
       {"v2 memory.high alone", {{"groups", "0::/app\n"}, {"app/memory.max", "max\n"},
-                                {"app/memory.high", num(kGiB + room)}, {"app/memory.current", num(kGiB)}}, room},
+                                {"app/memory.high", num(kGiB + room)}, {"app/memory.current", num(kGiB)}}, room, true},
       {"v2 memory.high above memory.max", {{"groups", "0::/app\n"}, {"app/memory.max", num(kGiB + room)},
                                            {"app/memory.high", num(4 * kGiB)}, {"app/memory.current", num(kGiB)}},
        room},
@@ -163,8 +172,8 @@ TEST(MemoryLimitsTest, TheControlGroupBoundsWhatASolveAndAnOpenAreOffered) {
     else EXPECT_GT(c.systemAvailableMemoryBytes(), 64 * room) << k.name;
     EXPECT_EQ(c.memoryLimitedForProgram(), limited) << k.name;
     EXPECT_EQ(startOutcome(c, spot), limited ? kSolveRefusedForProgram : "Done") << k.name;
-    // Where nothing limits it, the file is read through and found to be no project.
-    EXPECT_EQ(openError(c, project), limited ? openRefusal(room, k.offered) : "Invalid JSON") << k.name;
+    // Where nothing hard limits it, the file is read through and found to be no project.
+    EXPECT_EQ(openError(c, project), limited && !k.highOnly ? openRefusal(room, k.offered) : "Invalid JSON") << k.name;
   }
   restorePaths();
 }
@@ -215,6 +224,57 @@ TEST(MemoryLimitsTest, ASolveIsLetThroughOnlyWithRoomForWhatFollowsIt) {
   restorePaths();
 }
 
+// A save and an open keep the user's work: past the group's memory.high (the kernel slows
+// the program down, it kills nothing) they go ahead while a solve is not let start; where
+// memory.max leaves too little they are refused with what they need and what it leaves.
+TEST(MemoryLimitsTest, ASaveOrAnOpenIsRefusedOnlyByTheHardLimits) {
+  clearSettings();
+  QTemporaryDir dir;
+  AppController c;
+  const QString project = dir.filePath("head.velmoraproj");
+  const quint64 toSave = project_file::memoryToSave();
+  ASSERT_TRUE(writeProjectHead(project, toSave));
+  const auto saveRefusal = [](quint64 needed, quint64 available) {
+    const auto mb = [](quint64 bytes) { return QString::number((bytes + kMiB / 2) / kMiB) + QChar(0x00A0) + "MB"; };
+    return QStringLiteral("Not enough RAM to save the project (it needs about %1, %2 available)")
+        .arg(mb(needed), mb(available))
+        .toStdString();
+  };
+  // A group 50 MiB past memory.high, and memory.max `room` away, on a machine with plenty free.
+  const auto group = [](quint64 room) {
+    const quint64 used = 2 * kGiB + 50 * kMiB;
+    return QList<std::pair<QString, QByteArray>>{
+        {"groups", "0::/user.slice/app.scope\n"}, {"meminfo", "MemAvailable: " + num(64 * kGiB / 1024) + " kB\n"},
+        {"user.slice/memory.high", num(2 * kGiB)}, {"user.slice/memory.max", num(used + room)},
+        {"user.slice/memory.current", num(used)}};
+  };
+  const struct { const char* name; quint64 room; bool fits; } cases[] = {
+      {"memory.max far away", 8 * kGiB, true},
+      {"memory.max short of a save", toSave / 2, false},
+  };
+  for (const auto& k : cases) {
+    layOut(dir.filePath(k.name), group(k.room));
+    const QUrl saved = QUrl::fromLocalFile(dir.filePath(QString(k.name) + ".velmoraproj"));
+    EXPECT_EQ(c.saveProject(saved, QVariantMap{{"boardText", "Ah Ks Qd"}}), k.fits) << k.name;
+    EXPECT_EQ(c.projectSaveError().toStdString(), k.fits ? "" : saveRefusal(toSave, k.room)) << k.name;
+    EXPECT_EQ(QFileInfo::exists(saved.toLocalFile()), k.fits) << k.name;
+    QSignalSpy answered(&c, &AppController::projectSaved);
+    c.saveProjectInBackground(saved, QVariantMap{{"boardText", "Ah Ks Qd"}});
+    ASSERT_TRUE(waitFor([&] { return answered.count() == 1; })) << k.name;
+    EXPECT_EQ(answered.at(0).at(0).toBool(), k.fits) << k.name;
+    EXPECT_EQ(answered.at(0).at(2).toString().toStdString(), k.fits ? "" : saveRefusal(toSave, k.room)) << k.name;
+    // The file saved opens again; one that needs more than memory.max leaves is refused.
+    if (k.fits) {
+      EXPECT_TRUE(c.loadProject(saved).value("ok").toBool()) << k.name;
+    }
+    EXPECT_EQ(openError(c, project), k.fits ? "Invalid JSON" : openRefusal(toSave, k.room)) << k.name;
+    // What the Home page shows and a solve is let start with stays bounded by memory.high.
+    EXPECT_EQ(c.systemAvailableMemoryBytes(), 1u) << k.name;
+    EXPECT_EQ(startOutcome(c, riverSpot(10)), kSolveRefusedForProgram) << k.name;
+  }
+  restorePaths();
+}
+
 // Leaves `bytes` of address space to this process (the hard limit stays open).
 bool leaveAddressSpace(quint64 bytes) {
   std::uint64_t size = 0;
@@ -229,13 +289,7 @@ TEST(MemoryLimitsTest, TheAddressSpaceLimitBoundsWhatASolveAndAnOpenAreOffered) 
   GTEST_SKIP() << "sanitizer shadow memory does not fit under an address-space cap";
 #endif
   if (qEnvironmentVariableIsEmpty("VELMORA_MEMORY_LIMITS_CHILD")) {
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedChannels);
-    qputenv("VELMORA_MEMORY_LIMITS_CHILD", "1");  // while the child starts
-    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=MemoryLimitsTest.TheAddressSpace*"});
-    qunsetenv("VELMORA_MEMORY_LIMITS_CHILD");
-    ASSERT_TRUE(child.waitForFinished(120000));
-    EXPECT_TRUE(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0);
+    EXPECT_TRUE(child_process::passesInChild("VELMORA_MEMORY_LIMITS_CHILD", "MemoryLimitsTest.TheAddressSpace*"));
     return;
   }
   QTemporaryDir dir;

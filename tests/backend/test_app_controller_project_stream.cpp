@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTranslator>
 
@@ -16,6 +15,7 @@
 #include <limits>
 
 #include "app_controller_test_support.h"
+#include "child_process.h"
 #include "backend/platform/memory_limits.h"
 #include "backend/platform/system_info.h"
 #include "backend/project_file/project_file.h"
@@ -389,13 +389,7 @@ TEST_F(ProjectStreamTest, RunningOutOfMemoryWhileSavingOrOpeningIsToldAsSuch) {
   GTEST_SKIP() << "sanitizer shadow memory does not fit under an address-space cap";
 #endif
   if (qEnvironmentVariableIsEmpty("VELMORA_PROJECT_MEMORY_CHILD")) {
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedChannels);
-    qputenv("VELMORA_PROJECT_MEMORY_CHILD", "1");  // while the child starts
-    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=ProjectStreamTest.RunningOutOfMemory*"});
-    qunsetenv("VELMORA_PROJECT_MEMORY_CHILD");
-    ASSERT_TRUE(child.waitForFinished(120000));
-    EXPECT_TRUE(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0);
+    EXPECT_TRUE(child_process::passesInChild("VELMORA_PROJECT_MEMORY_CHILD", "ProjectStreamTest.RunningOutOfMemory*"));
     return;
   }
   AppController& s = *solved;

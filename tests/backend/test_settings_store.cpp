@@ -12,11 +12,14 @@
 #include <QSize>
 #include <QTemporaryDir>
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "app_controller_test_support.h"
+#include "child_process.h"
 #include "backend/settings_ini_patch.h"
 #include "backend/settings_store.h"
 #include "backend/settings_store_file.h"
@@ -71,6 +74,17 @@ TEST_F(SettingsStoreTest, UnreadableDamagedAndUnwritableFilesAreTold) {
   EXPECT_EQ(failed[0][0].toMap(), problem("solveActivity", "notWritable", unwritable));
 }
 
+// Files beside the settings file are the user's: a start removes none of them, whatever
+// their names, even while no other copy of the program runs.
+TEST_F(SettingsStoreTest, FilesBesideTheSettingsFileSurviveAStart) {
+  const QString file = usePath(scratch.filePath("start"));
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()) && writeFile(file, "[ui]\ndarkMode=true\n"));
+  const QStringList beside{file + ".backup", file + ".before", file + ".aBcDeF", file + "~"};
+  for (const QString& name : beside) ASSERT_TRUE(writeFile(name, name.toUtf8()));
+  { AppController started; }
+  for (const QString& name : beside) EXPECT_EQ(readAll(name).toStdString(), name.toStdString());
+}
+
 // As a user meets them: a settings folder that cannot be written (mode 500)
 // and a settings file that cannot be read (mode 000).
 TEST_F(SettingsStoreTest, PermissionsOfAnOrdinaryUser) {
@@ -90,6 +104,83 @@ TEST_F(SettingsStoreTest, PermissionsOfAnOrdinaryUser) {
   EXPECT_EQ(c.saveUiSettings({{"darkMode", false}}), problem("appearance", "unreadable", file));
   ASSERT_TRUE(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
   EXPECT_EQ(readAll(file), "[ui]\ndarkMode=true\n") << "the unreadable file is left as it was";
+}
+
+// Under a limit on the size of the files it writes (ulimit -f, the signal it raises
+// ignored), a save of the Setup page's store, of the appearance and of the training
+// statistics answers that the settings file could not be written in full, whether the
+// text is put in place or QSettings writes the file anew: refused before it writes
+// where the file would pass the limit, else read back from the file after QSettings
+// wrote it. A hand-edited file that grows when written anew passes the limit all the
+// same, and its damaged line leaves QSettings with a format error that hides how the
+// write went: a small file QSettings cuts short, a large one it fails to write. A
+// reader of its own never finds the new text stored. Runs again in a child process,
+// which sets the limit.
+TEST_F(SettingsStoreTest, AWriteCutShortByAFileSizeLimitIsToldNotStored) {
+  if (qEnvironmentVariableIsEmpty("VELMORA_SETTINGS_LIMIT_CHILD")) {
+    EXPECT_TRUE(child_process::passesInChild("VELMORA_SETTINGS_LIMIT_CHILD", "SettingsStoreTest.AWriteCutShort*"));
+    return;
+  }
+  ASSERT_NE(signal(SIGXFSZ, SIG_IGN), SIG_ERR);
+  const auto limitFiles = [](rlim_t bytes) {
+    const rlimit limit{bytes, RLIM_INFINITY};
+    return setrlimit(RLIMIT_FSIZE, &limit) == 0;
+  };
+  AppController c;
+  QJSEngine js;
+  js.globalObject().setProperty("store", js.newQObject(c.storeFile()));
+  const QJSValue saveProfiles =
+      js.evaluate(R"((text) => store.transact(() => store.write("settings_profiles", "profilesJson", text)))");
+  const QString text = QString(500, QLatin1Char('p')) + "[1]";  // longer than the limit leaves
+
+  const QByteArray stored = "[settings_profiles]\nprofilesJson=[old]\n\n[ui]\naccentHex=#000000\n";
+  const auto grows = [](int lines) {
+    QByteArray file = "[my section]\nno equals sign\n";
+    for (int i = 0; i < lines; ++i) file += "a b c d e f " + QByteArray::number(i) + "=1\n";
+    return file;
+  };
+  // Each file, the room the limit leaves it, and whether it stays as it was.
+  const struct { const char* name; QByteArray file; rlim_t room; bool kept; } cases[] = {
+      {"as QSettings writes it", stored, 100, true},
+      {"edited by hand", "[my section]\nx=1\n\n" + stored, 100, true},
+      {"edited by hand, growing when written anew", grows(200) + stored, 1100, false},
+      {"large, edited by hand, growing when written anew", grows(2000) + stored, 1100, true},
+  };
+  for (const auto& k : cases) {
+    for (const char* writer : {"store", "appearance", "trainingStats"}) {
+      const QString name = QString("%1, %2").arg(k.name, writer);
+      SCOPED_TRACE(name.toStdString());
+      const QString file = usePath(scratch.filePath(name));
+      ASSERT_TRUE(limitFiles(RLIM_INFINITY));
+      ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()) && writeFile(file, k.file));
+      ASSERT_TRUE(limitFiles(k.file.size() + k.room));
+      QString answer;
+      if (QLatin1String(writer) == "store") {
+        const QJSValue r = saveProfiles.call({text});
+        answer = r.property("ok").toBool() ? "ok" : r.property("reason").toString();
+      } else if (QLatin1String(writer) == "appearance") {
+        const QVariantMap r = c.saveUiSettings({{"accentHex", text}});
+        answer = settings_store::isOk(r) ? "ok" : r.value("problem").toString();
+        EXPECT_EQ(r.value("what").toString().toStdString(), writer);
+      } else {
+        QSignalSpy failed(&c, &AppController::settingsWriteFailed);
+        c.recordPlayVsSolutionHand(true, 1.0);
+        answer = failed.isEmpty() ? "ok" : failed[0][0].toMap().value("problem").toString();
+      }
+      EXPECT_EQ(answer.toStdString(), "incomplete");
+      ASSERT_TRUE(limitFiles(RLIM_INFINITY));
+      // Refused or failed before it replaced the file, the file is as it was; as a reader of its own reads it.
+      if (k.kept) {
+        EXPECT_EQ(readAll(file), k.file);
+      }
+      const QString copy = scratch.filePath(name + ".read");
+      ASSERT_TRUE(QFile::copy(file, copy));
+      const QSettings reader(copy, QSettings::IniFormat);
+      EXPECT_NE(reader.value("settings_profiles/profilesJson").toString(), text);
+      EXPECT_NE(reader.value("ui/accentHex").toString(), text);
+      EXPECT_FALSE(reader.contains("playVsSolution/total/hands"));
+    }
+  }
 }
 
 // A store's text is put into the file in the very form QSettings writes it

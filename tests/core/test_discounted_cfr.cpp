@@ -507,43 +507,52 @@ TEST(DiscountedCfrTest, CompressedStorageTracksFullPrecision) {
   for (std::size_t a = 0; a < f_full.size(); ++a) EXPECT_NEAR(f_packed[a], f_full[a], 0.03);
 }
 
+// Under ThreadSanitizer every memory access is checked and a run takes many
+// times as long: the runs are shorter there, and still cross every parallel
+// region of the training and of the exploitability checks.
+#if defined(__SANITIZE_THREAD__)
+constexpr std::uint32_t kTurnRuns = 12, kTurnChecks = 4, kFlopRuns = 2, kFlopChecks = 2;
+#else
+constexpr std::uint32_t kTurnRuns = 60, kTurnChecks = 10, kFlopRuns = 10, kFlopChecks = 5;
+#endif
+
 TEST(DiscountedCfrTest, SameSpotGivesTheSameRunForAnyThreadCount) {
   auto game = make_game(small_turn());
   ASSERT_GE(game->card_context().hand_count(0), 128u);
   ASSERT_GE(game->card_context().hand_count(1), 128u);
-  const Trace single = solve_traced(*game, solver_config(60, 1, 10));
+  const Trace single = solve_traced(*game, solver_config(kTurnRuns, 1, kTurnChecks));
   std::unique_ptr<DiscountedCfr> a;
   std::unique_ptr<DiscountedCfr> b;
-  const Trace four_a = solve_traced(*game, solver_config(60, 4, 10), &a);
-  const Trace four_b = solve_traced(*game, solver_config(60, 4, 10), &b);
-  ASSERT_EQ(single.exploitability.size(), 60u);
-  for (std::size_t i = 0; i < 60; ++i) {
+  const Trace four_a = solve_traced(*game, solver_config(kTurnRuns, 4, kTurnChecks), &a);
+  const Trace four_b = solve_traced(*game, solver_config(kTurnRuns, 4, kTurnChecks), &b);
+  ASSERT_EQ(single.exploitability.size(), kTurnRuns);
+  for (std::size_t i = 0; i < kTurnRuns; ++i) {
     EXPECT_EQ(bits(four_a.exploitability[i]), bits(four_b.exploitability[i])) << i;
     EXPECT_EQ(bits(four_a.exploitability[i]), bits(single.exploitability[i])) << i;
   }
-  EXPECT_GT(single.exploitability[59], 0.0f);
+  EXPECT_GT(single.exploitability[kTurnRuns - 1], 0.0f);
   expect_same_matrices(game->nodes().size(), *a, *b, Matrices::kStrategySums);
 
   auto flop = make_game(small_flop());
   ASSERT_GE(flop->card_context().hand_count(0), 128u);
-  const Trace flop_single = solve_traced(*flop, solver_config(10, 1, 5));
+  const Trace flop_single = solve_traced(*flop, solver_config(kFlopRuns, 1, kFlopChecks));
   for (int run = 0; run < 2; ++run) {
-    const Trace flop_four = solve_traced(*flop, solver_config(10, 4, 5));
-    ASSERT_EQ(flop_four.exploitability.size(), 10u);
-    for (std::size_t i = 0; i < 10; ++i) {
+    const Trace flop_four = solve_traced(*flop, solver_config(kFlopRuns, 4, kFlopChecks));
+    ASSERT_EQ(flop_four.exploitability.size(), kFlopRuns);
+    for (std::size_t i = 0; i < kFlopRuns; ++i) {
       EXPECT_EQ(bits(flop_four.exploitability[i]), bits(flop_single.exploitability[i])) << "flop " << i;
     }
   }
   // A second solve on the same object starts again from zero regrets.
-  SolverConfig again = solver_config(60, 4, 10);
+  SolverConfig again = solver_config(kTurnRuns, 4, kTurnChecks);
   std::vector<float> second;
   again.on_progress = [&](std::uint32_t, float e, double) { second.push_back(e); };
   DiscountedCfr twice(again);
   twice.solve(*game);
   second.clear();
   twice.solve(*game);
-  ASSERT_EQ(second.size(), 60u);
-  for (std::size_t i = 0; i < 60; ++i) EXPECT_EQ(bits(second[i]), bits(single.exploitability[i])) << i;
+  ASSERT_EQ(second.size(), kTurnRuns);
+  for (std::size_t i = 0; i < kTurnRuns; ++i) EXPECT_EQ(bits(second[i]), bits(single.exploitability[i])) << i;
 }
 
 // With node locks above the parallel river deals (the turn root) and below

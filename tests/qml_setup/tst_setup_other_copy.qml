@@ -232,24 +232,25 @@ Item {
             compare(peer.ask(["reload"]).oopStandard, both)
         }
 
-        // A copy of the settings file that a copy killed while saving left
-        // beside it is removed when the next copy starts; one that a running
-        // copy is writing stays, and so do files of other names.
-        function test_copies_a_killed_copy_left_go_at_the_next_start() {
+        // A start removes no file beside the settings file: the user's, whatever
+        // their names, and a copy of the file that a copy killed while saving
+        // left there alike, since nothing but its name tells them apart.
+        function test_a_start_leaves_the_files_beside_the_settings_file() {
             var path = appController.storeFile.fileName()
             var text = appController.readTextFile(fileUrl(path)).text
-            var alike = [path + ".bak", path + ".AbCdEfG", path + ".AbCdE"]
-            for (var name of alike)
+            var users = [path + ".bak", path + ".backup", path + ".before", path + ".AbCdEfG", path + ".AbCdE"]
+            for (var name of users)
                 compare(appController.saveTextFile(fileUrl(name), "x").ok, true)
             startPeer()
             var copy = peer.ask(["writeCopy"]).copy
             verify(copy.indexOf(path + ".") === 0 && exists(copy), copy)
             verify(reader.start().profiles !== undefined, "a copy started while the other writes")
             reader.stop()
-            verify(exists(copy), "the copy being written stays")
             peer.kill()
             verify(reader.start().profiles !== undefined, "a copy started after the other was killed")
-            compare([exists(copy)].concat(alike.map(exists)), [false, true, true, true])
+            compare([exists(copy)].concat(users.map(exists)), [true, true, true, true, true, true])
+            compare(users.map(function(name) { return appController.readTextFile(fileUrl(name)).text }),
+                    ["x", "x", "x", "x", "x"])
             compare(appController.readTextFile(fileUrl(path)).text, text)
         }
     }

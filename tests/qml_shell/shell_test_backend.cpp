@@ -20,7 +20,9 @@
 #include <clocale>
 #include <cstdio>
 
+#include <signal.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 
 namespace shell_test {
 
@@ -116,7 +118,29 @@ QString SettingsSandbox::mountCopy(const char* size, bool fill, int leftBytes) {
 QString SettingsSandbox::fullDisk(int leftBytes) { return mountCopy("512k", true, leftBytes); }
 QString SettingsSandbox::readOnlyCopy() { return mountCopy("8m", false); }
 
-void SettingsSandbox::restore() { setSettingsPath(settingsDir().path()); }
+QString SettingsSandbox::limitFileSizes(int leftBytes) {
+  const QString file = QSettings().fileName();
+  const QString root = scratch_ + QStringLiteral("/limited");
+  const QString copy = root + file.mid(settingsDir().path().size());
+  QDir().mkpath(QFileInfo(copy).absolutePath());
+  QFile::remove(copy);
+  if (QFile::exists(file)) QFile::copy(file, copy);
+  setSettingsPath(root);
+  ::signal(SIGXFSZ, SIG_IGN);
+  const rlimit limit{static_cast<rlim_t>(QFileInfo(copy).size() + qMax(leftBytes, 0)), RLIM_INFINITY};
+  limited_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+  return limited_ && QSettings().fileName() == copy ? QDir::toNativeSeparators(copy) : QString();
+}
+
+void SettingsSandbox::restore() {
+  if (limited_) {
+    const rlimit none{RLIM_INFINITY, RLIM_INFINITY};
+    ::setrlimit(RLIMIT_FSIZE, &none);
+    ::signal(SIGXFSZ, SIG_DFL);
+    limited_ = false;
+  }
+  setSettingsPath(settingsDir().path());
+}
 
 void publishSettingsSandbox(QQmlEngine* engine) {
   engine->rootContext()->setContextProperty(QStringLiteral("settingsSandbox"), new SettingsSandbox(engine));

@@ -47,6 +47,11 @@ void publishHostReport(QQmlEngine* engine);
 // the suite's CMakeLists), fullDisk() and readOnlyCopy() put a copy of the
 // settings file on a small file system filled to the last byte (but for
 // `leftBytes`), or mounted read-only, and return its path; "" in any other run.
+//
+// limitFileSizes() puts a copy of the settings file in a folder of its own
+// and limits the size of the files this process writes (ulimit -f, the
+// signal a write past it raises ignored) to the copy's size and `leftBytes`
+// more; it returns the copy's path. restore() lifts the limit again.
 class SettingsSandbox : public QObject {
   Q_OBJECT
  public:
@@ -56,6 +61,7 @@ class SettingsSandbox : public QObject {
   Q_INVOKABLE QString breakReads();
   Q_INVOKABLE QString fullDisk(int leftBytes = 0);
   Q_INVOKABLE QString readOnlyCopy();
+  Q_INVOKABLE QString limitFileSizes(int leftBytes);
   Q_INVOKABLE void restore();
 
  private:
@@ -63,6 +69,7 @@ class SettingsSandbox : public QObject {
 
   QString scratch_;
   int mounts_ = 0;
+  bool limited_ = false;
 };
 
 // Publishes a SettingsSandbox owned by `engine` as "settingsSandbox".

@@ -109,6 +109,36 @@ Item {
                      + " and is saved with your next change."])
         }
 
+        // Under a limit on the size of files (ulimit -f) that leaves the settings file no room
+        // to grow, the Settings page's save and a profile saved on the Setup page say the file
+        // could not be written in full, and the file stays as it was.
+        function test_a_limit_on_file_sizes_is_told_as_such() {
+            // A file larger than the lock files written beside it.
+            stored.setValue("ui/darkMode", true)
+            stored.setValue("sandbox/filler", "x".repeat(2048))
+            stored.sync()
+            var path = settingsSandbox.limitFileSizes(0)
+            stored.setValue("sandbox/filler", "")
+            verify(path.length > 0, "the limit is set")
+            var kept = appController.readTextFile("file://" + path).text
+            var shell = createTemporaryObject(shellComp, host)
+            shell.resetToNewProject()
+            shell.requestNavigate(4)
+            var page = findChild(shell, "settingsPage")
+            waitForRendering(page)
+            mouseClick(findChild(page, "darkModeSwitch"))
+            mouseClick(findChild(page, "saveSettingsButton"))
+            compare(findChild(page, "settingsSaveError").text, "The dark mode and accent color could not be saved to "
+                    + path + "; the next start will show the previous ones. The file could not be written in full:"
+                    + " a disk quota or a limit on the size of files leaves no room for it.")
+            shell.requestNavigate(1)
+            var note = saveProfile(findChild(shell, "projectPage"), "Deep")
+            compare([note.shown, note.text], [true, "Your settings profiles could not be saved: the settings file " + path
+                     + " could not be written in full (a disk quota or a limit on the size of files leaves no room"
+                     + " for it). The change stays in this window and is saved with your next change."])
+            compare(appController.readTextFile("file://" + path).text, kept)
+        }
+
         // A settings file edited by hand (blanks inside a section's brackets)
         // is written anew by QSettings, which on a disk that runs out of room
         // puts what it wrote by then in the file's place: on a disk with room

@@ -4,7 +4,7 @@ import QtQuick
 // saved, and where. `status` is the back end's map: {ok: true}, or {ok: false,
 // what, problem, path} (what: "startup", "appearance", "language",
 // "trainingStats", "solveActivity"; problem: "unreadable", "notWritable",
-// "full", "damaged"). Hidden while there is nothing to say. The text is put together
+// "full", "incomplete", "damaged"). Hidden while there is nothing to say. The text is put together
 // here from those parts, so a language switch words it again.
 Text {
     id: root
@@ -35,5 +35,6 @@ Text {
           + (_problem === "unreadable" ? " " + qsTr("The file cannot be read (check its permissions); it is left as it is, and nothing can be saved until it can be read.")
              : _problem === "notWritable" ? " " + qsTr("The file or its folder cannot be written (check their permissions).")
              : _problem === "full" ? " " + qsTr("The disk that holds the file is full (free some space there and save again).")
+             : _problem === "incomplete" ? " " + qsTr("The file could not be written in full: a disk quota or a limit on the size of files leaves no room for it.")
              : "")
 }

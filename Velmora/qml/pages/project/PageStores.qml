@@ -162,6 +162,13 @@ QtObject {
                 return qsTr("Your ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.").arg(p.path)
             return qsTr("Your changes to these built-in ranges could not be saved: the disk that holds the settings file %1 is full. Free some space there; the change stays in this window and is saved with your next change.").arg(p.path)
         }
+        if (p.reason === "incomplete") {
+            if (spec.kind === "profiles")
+                return qsTr("Your settings profiles could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.").arg(p.path)
+            if (spec.kind === "custom")
+                return qsTr("Your ranges could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.").arg(p.path)
+            return qsTr("Your changes to these built-in ranges could not be saved: the settings file %1 could not be written in full (a disk quota or a limit on the size of files leaves no room for it). The change stays in this window and is saved with your next change.").arg(p.path)
+        }
         if (spec.kind === "profiles")
             return qsTr("Your settings profiles could not be saved: the settings file %1 or its folder cannot be written. The change stays in this window only.").arg(p.path)
         if (spec.kind === "custom")
@@ -243,14 +250,14 @@ QtObject {
             // the program, logged by the store file; the stores stay as they are.
         } else if (!r.ok) {
             console.warn("Settings stores: could not", r.reason === "read" ? "read" : "write", r.path,
-                         r.reason === "full" ? "(the disk is full)" : "",
+                         r.reason === "full" ? "(the disk is full)" : r.reason === "incomplete" ? "(not written in full)" : "",
                          "for", keys.join(", "))
         }
         _retry.stop()
         _busySince = 0
         _pending = ({})
         if (r.reason !== "work")
-            _setProblems(keys, r.ok ? null : { reason: ["busy", "read", "full"].indexOf(r.reason) >= 0 ? r.reason : "write",
+            _setProblems(keys, r.ok ? null : { reason: ["busy", "read", "full", "incomplete"].indexOf(r.reason) >= 0 ? r.reason : "write",
                                                path: Names.text(r.path) })
         return r.ok ? _take(outcomes, Names.text(r.stamp), r.stamps) : false
     }
