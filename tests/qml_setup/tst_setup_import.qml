@@ -34,9 +34,8 @@ Item {
         }
 
         function test_files_that_are_not_text_are_refused(data) {
-            var url = data.url !== undefined ? data.url : writeFile("import.txt", data.text), started = Date.now()
+            var url = data.url !== undefined ? data.url : writeFile("import.txt", data.text)
             importFrom("oop", url)
-            verify(Date.now() - started < 1000, "refused at once, not after " + (Date.now() - started) + " ms")
             compare([page._importRangeError, page._importRangeNormalizedText, findChild(page, "importRangeConfirmButton").enabled],
                     [data.error || "Import failed: the file is not a text file.", "", false])
             verify(findChild(findChild(page, "importRangeNameDialog"), "errorLine").visible)
