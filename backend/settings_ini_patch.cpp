@@ -226,6 +226,15 @@ bool readLines(const QByteArray& file, OnSection&& onSection, OnEntry&& onEntry)
 
 QString fileLockName(const QString& path) { return path + QStringLiteral(".lock"); }
 
+QString takeFileLock(const QString& path, QLockFile& lock) {
+  // A lock file is a plain file; anything else at its name stays there.
+  const QFileInfo at(fileLockName(path));
+  if (at.isSymLink() || (at.exists() && !at.isFile())) return QStringLiteral("busy");
+  lock.setStaleLockTime(kStaleLockMs);
+  if (lock.tryLock(kFileLockWaitMs)) return QString();
+  return lock.error() == QLockFile::LockFailedError ? QStringLiteral("busy") : QStringLiteral("write");
+}
+
 QString stampOf(const QByteArray& bytes) {
   return QString::number(bytes.size()) + QLatin1Char(':') + QString::number(qHash(bytes, size_t(0)), 16);
 }
@@ -366,9 +375,7 @@ QString putInPlace(QSettings& settings, const QMap<QString, QString>& changes, Q
   QFile current(path);
   if (!current.exists()) return QStringLiteral("fallback");
   QLockFile fileLock(fileLockName(path));
-  fileLock.setStaleLockTime(kStaleLockMs);
-  if (!fileLock.tryLock(kFileLockWaitMs))
-    return fileLock.error() == QLockFile::LockFailedError ? QStringLiteral("busy") : QStringLiteral("write");
+  if (const QString refused = takeFileLock(path, fileLock); !refused.isEmpty()) return refused;
   if (!current.open(QIODevice::ReadOnly)) return QStringLiteral("write");
   // The time a QSettings may have noted at its last read of the file.
   const QDateTime noted = current.fileTime(QFileDevice::FileModificationTime);

@@ -15,6 +15,7 @@
 #include <QMap>
 #include <QString>
 
+class QLockFile;
 class QSettings;
 
 namespace settings_ini {
@@ -53,6 +54,15 @@ bool putLine(QByteArray& file, const QString& section, const QString& key, const
 // The lock file QSettings takes beside the settings file at `path` while it
 // writes it.
 QString fileLockName(const QString& path);
+
+// Takes `lock`, made on fileLockName(`path`), waiting at most a second for
+// another process that holds it: "" when it is held, "busy" when it stays
+// taken: another process keeps it, or what stands at its name is no lock file
+// (a folder, a link) or cannot be removed once left behind (a folder blocks
+// the lock its removal takes), which QSettings would wait for for ever, so
+// that a write of QSettings must not start then; "write" when it cannot be
+// made (a folder that cannot be written).
+QString takeFileLock(const QString& path, QLockFile& lock);
 
 // Puts the texts of `changes` ("group/key" -> text) into the file of
 // `settings` in place, under the lock QSettings itself takes while it writes

@@ -1,15 +1,21 @@
 #include "backend/settings_store.h"
 
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStorageInfo>
+
+#include <optional>
 
 #if defined(Q_OS_UNIX)
 #include <sys/resource.h>
 #endif
 
+#include "backend/local_files.h"
 #include "backend/settings_ini_patch.h"
 
 namespace settings_store {
@@ -75,28 +81,40 @@ QVariantMap readStatus(const QSettings& settings, const QString& what) {
 
 namespace {
 
-// Whether the settings as read from the file hold `value` under `key` as
-// QSettings read it back: a text for what it writes as text (a flag, a
-// number), the value itself for what it writes encoded; an invalid value:
-// neither the key nor anything below it.
-bool holds(QSettings& file, const QString& key, const QVariant& value) {
-  if (!value.isValid()) {
-    if (file.contains(key)) return false;
-    file.beginGroup(key);
-    const bool none = file.allKeys().isEmpty();
-    file.endGroup();
-    return none;
-  }
-  const QVariant read = file.value(key);
+// Whether `read`, a setting as QSettings read it from the file, is `value`:
+// the value itself for what QSettings writes encoded, its text for what it
+// writes as text (a flag, a number).
+bool same(const QVariant& read, const QVariant& value) {
   if (read == value) return true;
-  if (value.typeId() == QMetaType::QStringList) return read.toStringList() == value.toStringList();
+  if (read.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QStringList)
+    return read.toStringList() == value.toStringList();
   return read.typeId() == QMetaType::QString && value.canConvert<QString>() && read.toString() == value.toString();
+}
+
+// Whether the settings as read from the file hold `value` under `key`; an
+// invalid value: neither the key nor anything below it.
+bool holds(QSettings& file, const QString& key, const QVariant& value) {
+  if (value.isValid()) return same(file.value(key), value);
+  if (file.contains(key)) return false;
+  file.beginGroup(key);
+  const bool none = file.allKeys().isEmpty();
+  file.endGroup();
+  return none;
+}
+
+// Every setting `settings` holds, by key.
+QVariantMap everything(const QSettings& settings) {
+  QVariantMap all;
+  for (const QString& key : settings.allKeys()) all.insert(key, settings.value(key));
+  return all;
 }
 
 // What the settings file at `settings`' name holds now, read from it anew
 // (not from what this process noted at its last read or write): nothing when
-// it holds `values`, else the problem.
-const char* readBackProblem(const QSettings& settings, const QVariantMap& values) {
+// it holds `values` and every setting of `written` (all that QSettings wrote
+// into it), else the problem. A write cut short can spare the values and take
+// the settings after them.
+const char* readBackProblem(const QSettings& settings, const QVariantMap& values, const QVariantMap& written) {
   const QString path = settings.fileName();
   // Every QSettings of this process reads the file again at its next sync;
   // one that still holds a change it could not write tries again.
@@ -106,13 +124,51 @@ const char* readBackProblem(const QSettings& settings, const QVariantMap& values
   }
   QSettings file(path, settings.format());
   if (file.status() == QSettings::AccessError) return writeProblem(path);
-  for (auto it = values.cbegin(); it != values.cend(); ++it) {
-    if (holds(file, it.key(), it.value())) continue;
-    qWarning().noquote() << "Settings: the file" << QDir::toNativeSeparators(path) << "does not hold" << it.key()
+  const auto lacks = [&](const QString& key) {
+    qWarning().noquote() << "Settings: the file" << QDir::toNativeSeparators(path) << "does not hold" << key
                          << "as written: it was not written in full";
     return noRoomFor(path) ? "full" : "incomplete";
-  }
+  };
+  for (auto it = values.cbegin(); it != values.cend(); ++it)
+    if (!holds(file, it.key(), it.value())) return lacks(it.key());
+  for (auto it = written.cbegin(); it != written.cend(); ++it)
+    if (!same(file.value(it.key()), it.value())) return lacks(it.key());
   return nullptr;
+}
+
+// The file's bytes, where it is there and can be read.
+std::optional<QByteArray> bytesOf(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  return file.readAll();
+}
+
+// Puts `before` back into the settings file at `path` after QSettings put a
+// file it could not write in full in its place: under the lock QSettings takes
+// while it writes, where the file is still the one it put there (`left` its
+// stamp), written whole or not at all. A file another process wrote since is
+// left as it is.
+void putBack(const QString& path, const QByteArray& before, const QString& left) {
+  const QString shown = QDir::toNativeSeparators(path);
+  QLockFile lock(settings_ini::fileLockName(path));
+  if (!settings_ini::takeFileLock(path, lock).isEmpty()) {
+    qWarning().noquote() << "Settings: could not put back" << shown << "as it was: its lock cannot be taken";
+    return;
+  }
+  const QDateTime noted = QFileInfo(path).fileTime(QFileDevice::FileModificationTime);
+  const std::optional<QByteArray> now = bytesOf(path);
+  if (!now || settings_ini::stampOf(*now) != left) {
+    qWarning().noquote() << "Settings:" << shown << "changed since it was written; it is left as it is";
+    return;
+  }
+  const local_files::WriteOutcome out = local_files::writeAtomically(path, before);
+  if (!out.ok()) {
+    qWarning().noquote() << "Settings: could not put back" << shown << "as it was:" << out.error;
+    return;
+  }
+  // Every QSettings of this process reads it again.
+  settings_ini::moveTimeOn(path, noted.isValid() ? noted.addMSecs(1) : QDateTime());
+  qWarning().noquote() << "Settings:" << shown << "is put back as it was before the write";
 }
 
 }  // namespace
@@ -124,6 +180,10 @@ const char* writeThrough(QSettings& settings, const QVariantMap& values, qint64 
   // wrote in the file's place.
   if (pastFileSizeLimit(path, extraBytes)) return "incomplete";
   if (noRoomFor(path, extraBytes)) return "full";
+  // Put back where the write loses anything the file held (a disk quota, a
+  // file that grows past the room left): a failed save leaves the file as
+  // it was.
+  const std::optional<QByteArray> before = bytesOf(path);
   for (auto it = values.cbegin(); it != values.cend(); ++it) {
     if (it.value().isValid()) settings.setValue(it.key(), it.value());
     else settings.remove(it.key());
@@ -138,9 +198,13 @@ const char* writeThrough(QSettings& settings, const QVariantMap& values, qint64 
     const QSettings probe(path, settings.format());
     status = probe.status();
   }
+  // QSettings removes what it wrote where it knows the write failed.
   if (status == QSettings::AccessError) return writeProblem(path);
   // A write cut short reads as done: the file tells.
-  return readBackProblem(settings, values);
+  const std::optional<QByteArray> left = bytesOf(path);
+  const char* problem = readBackProblem(settings, values, everything(settings));
+  if (problem && before && left) putBack(path, *before, settings_ini::stampOf(*left));
+  return problem;
 }
 
 QVariantMap writeStatus(const QVariantMap& values, const QString& what) {

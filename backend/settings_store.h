@@ -27,8 +27,10 @@ QVariantMap readStatus(const QSettings& settings, const QString& what);
 // existing file cannot be read (it is then left as it is), "full" when the
 // disk that holds it has no room for it, "incomplete" when the file could
 // not be written in full (a limit on the size of files leaves no room for
-// it, or the file read back does not hold the values: a disk quota cut it
-// short), "notWritable" when the file or its folder cannot be written.
+// it, or the file read back does not hold the values or any other setting
+// as written: a disk quota cut it short), "notWritable" when the file or its
+// folder cannot be written. A failed write leaves the file as it
+// was: one that QSettings put in its place cut short is put back.
 QVariantMap writeStatus(const QVariantMap& values, const QString& what);
 
 // Writes `values` under `group` and tells whether they got there, as
@@ -38,8 +40,9 @@ QVariantMap writeStatus(const QVariantMap& values, const QString& what);
 QVariantMap putStatus(const QString& group, const QVariantMap& values, const QString& what);
 
 // The write of writeStatus through `settings` (read from the file before):
-// nothing when the values got there, else the problem. `extraBytes` is the
-// room the values may take in the file beyond what it holds now.
+// nothing when the values got there, else the problem (the file as it was).
+// `extraBytes` is the room the values may take in the file beyond what it
+// holds now.
 const char* writeThrough(QSettings& settings, const QVariantMap& values, qint64 extraBytes);
 
 // After a write of the settings file at `path` failed: true when its folder

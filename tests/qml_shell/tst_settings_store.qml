@@ -175,6 +175,38 @@ Item {
             compare(appController.readTextFile("file://" + path).text, text)
         }
 
+        // A settings file edited by hand that QSettings writes anew larger than it is (the
+        // blanks of its names spelled as codes), on a disk with room for it as it is but not
+        // for it grown: where the room runs out within the last part QSettings writes, which
+        // it does not check, it puts what it wrote by then in the file's place, the saved
+        // settings in it and those of its last section cut off. The Settings page's save says
+        // the disk is full, and the file is put back as it was.
+        function test_a_file_cut_short_while_written_is_put_back() {
+            stored.setValue("ui/darkMode", true)
+            stored.sync()
+            var own = "file://" + appController.storeFile.fileName(), kept = appController.readTextFile(own).text
+            var text = kept + "\n[zz by hand]\n"
+            for (var i = 0; i < 2500; ++i)
+                text += "a b c d e f g h i j k l m n o p q r s t " + i + "=1\n"
+            compare(appController.saveTextFile(own, text).ok, true)
+            // Written anew, the file grows by 40 bytes a line: the room left is a little more than
+            // that, past the margin a save leaves, short of the lock and the file grown.
+            var path = settingsSandbox.fullDisk(text.length + 2500 * 40 + 2048)
+            compare(appController.saveTextFile(own, kept).ok, true)
+            if (path.length === 0)
+                skip("needs the suite's run with file systems of its own")
+            var shell = createTemporaryObject(shellComp, host)
+            shell.resetToNewProject()
+            shell.requestNavigate(4)
+            var page = findChild(shell, "settingsPage")
+            waitForRendering(page)
+            mouseClick(findChild(page, "darkModeSwitch"))
+            mouseClick(findChild(page, "saveSettingsButton"))
+            var error = findChild(page, "settingsSaveError")
+            verify(error.text.indexOf("The disk that holds the file is full") > 0, error.text)
+            compare(appController.readTextFile("file://" + path).text, text)
+        }
+
         // Settings kept on a file system mounted read-only: the Setup page
         // reads its stores and, as long as nothing changes, writes nothing
         // and has nothing to say, however often it is shown: with overrides
