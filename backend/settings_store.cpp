@@ -180,6 +180,13 @@ const char* writeThrough(QSettings& settings, const QVariantMap& values, qint64 
   // wrote in the file's place.
   if (pastFileSizeLimit(path, extraBytes)) return "incomplete";
   if (noRoomFor(path, extraBytes)) return "full";
+  // QSettings waits for its lock for ever, and would hold the thread where
+  // the lock cannot be taken. Taken and released here, it is free at once
+  // for QSettings but where another process takes it in between.
+  {
+    QLockFile lock(settings_ini::fileLockName(path));
+    if (settings_ini::takeFileLock(path, lock) == QLatin1String("busy")) return "locked";
+  }
   // Put back where the write loses anything the file held (a disk quota, a
   // file that grows past the room left): a failed save leaves the file as
   // it was.
@@ -234,6 +241,7 @@ QVariantMap putStatus(const QString& group, const QVariantMap& values, const QSt
     const QString put = settings_ini::putInPlace(settings, texts);
     if (put.isEmpty()) return ok();
     if (put == QLatin1String("write")) return problem(settings, what, writeProblem(settings.fileName()));
+    if (put == QLatin1String("busy")) return problem(settings, what, "locked");
     if (put == QLatin1String("short")) {
       return problem(settings, what, noRoomFor(settings.fileName(), roomFor(keyed)) ? "full" : "incomplete");
     }

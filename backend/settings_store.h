@@ -5,9 +5,10 @@
 // and turn it into a map QML words in the user's language:
 //   {"ok": true}
 //   {"ok": false, "what": <what was read or saved>, "problem": "unreadable" |
-//    "notWritable" | "full" | "incomplete" | "damaged", "path": <the settings file>}
+//    "notWritable" | "full" | "incomplete" | "locked" | "damaged", "path": <the settings file>}
 // "what" is the caller's name for the data: "startup" (the settings read at
-// start), "appearance", "language", "trainingStats", "solveActivity".
+// start), "appearance", "language", "trainingStats", "solveActivity",
+// "updates" (the update check's, only logged).
 #pragma once
 
 #include <QString>
@@ -28,8 +29,10 @@ QVariantMap readStatus(const QSettings& settings, const QString& what);
 // disk that holds it has no room for it, "incomplete" when the file could
 // not be written in full (a limit on the size of files leaves no room for
 // it, or the file read back does not hold the values or any other setting
-// as written: a disk quota cut it short), "notWritable" when the file or its
-// folder cannot be written. A failed write leaves the file as it
+// as written: a disk quota cut it short), "locked" when the lock QSettings
+// takes beside the file cannot be taken (another process keeps it, or
+// something that is no lock file stands at its name), "notWritable" when the
+// file or its folder cannot be written. A failed write leaves the file as it
 // was: one that QSettings put in its place cut short is put back.
 QVariantMap writeStatus(const QVariantMap& values, const QString& what);
 

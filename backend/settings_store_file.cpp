@@ -74,9 +74,11 @@ QString writeFailure(const QString& path, qint64 changedBytes) {
   return settings_store::noRoomFor(path, changedBytes) ? QStringLiteral("full") : QStringLiteral("write");
 }
 
-// The reason a change gives for a problem of settings_store::writeThrough.
+// The reason a change gives for a problem of settings_store::writeThrough:
+// a lock that cannot be taken as the stores' own one that another copy keeps.
 QString storeReason(const char* problem) {
   const QLatin1String kind(problem);
+  if (kind == QLatin1String("locked")) return QStringLiteral("busy");
   return kind == QLatin1String("full") || kind == QLatin1String("incomplete") ? QString(kind) : QStringLiteral("write");
 }
 

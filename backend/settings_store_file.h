@@ -39,7 +39,9 @@ class SettingsStoreFile : public QObject {
   // `waitMs` milliseconds, so the calling thread is never held long; a
   // caller that gets "busy" tries again later. Returns {ok, reason, path,
   // stamp}: ok when the work ran and everything it changed was written;
-  // reason "" on success, "busy" (another copy holds the lock), "read" (the
+  // reason "" on success, "busy" (another copy holds the lock, or the one
+  // QSettings takes while it writes the file, past the wait; or something that
+  // is no lock file stands at the name of one), "read" (the
   // settings file cannot be read: the work is not run and nothing is
   // written), "write" (the lock file or the settings could not be written:
   // where no lock could be made, a work that changed nothing still

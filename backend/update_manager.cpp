@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QTimer>
 
+#include "backend/settings_store.h"
 #include "backend/update_answer.h"
 
 #include <algorithm>
@@ -165,10 +166,13 @@ QString UpdateManager::cachedManifestText(const QJsonObject& manifest) {
   return QString::fromUtf8(QJsonDocument(cachedManifest(manifest)).toJson(QJsonDocument::Compact));
 }
 
+// The update settings are written as every other setting is (settings_store.h):
+// a write that fails is logged, leaves the file as it was, and never waits for
+// a lock that cannot be taken.
 void UpdateManager::storeCachedManifest(const QJsonObject& manifest) {
-  QSettings settings;
-  settings.setValue(kCachedManifestKey, cachedManifestText(manifest));
-  settings.setValue(kCachedAtKey, lastSuccessAt_);
+  settings_store::writeStatus({{QLatin1String(kCachedManifestKey), cachedManifestText(manifest)},
+                               {QLatin1String(kCachedAtKey), lastSuccessAt_}},
+                              QStringLiteral("updates"));
 }
 
 void UpdateManager::loadUpdateSettings() {
@@ -198,8 +202,7 @@ void UpdateManager::setManifestUrl(const QString& url) {
   const QString normalized = trimTrailingSlash(url);
   if (normalized == manifestUrl_) return;
   manifestUrl_ = normalized;
-  QSettings settings;
-  settings.setValue(kManifestUrlKey, manifestUrl_);
+  settings_store::writeStatus({{QLatin1String(kManifestUrlKey), manifestUrl_}}, QStringLiteral("updates"));
   emit manifestUrlChanged();
 }
 
@@ -366,8 +369,7 @@ void UpdateManager::clearState() {
   setError(Error::None);
   lastCheckedAt_ = QDateTime();
   lastSuccessAt_ = QDateTime();
-  QSettings settings;
-  settings.remove(kCachedManifestKey);
-  settings.remove(kCachedAtKey);
+  settings_store::writeStatus({{QLatin1String(kCachedManifestKey), QVariant()}, {QLatin1String(kCachedAtKey), QVariant()}},
+                              QStringLiteral("updates"));
   emit stateChanged();
 }

@@ -2888,6 +2888,10 @@
         <source>The file could not be written in full: a disk quota or a limit on the size of files leaves no room for it.</source>
         <translation>Die Datei konnte nicht vollständig geschrieben werden: Ein Speicherkontingent oder eine Größenbeschränkung für Dateien lässt keinen Platz dafür.</translation>
     </message>
+    <message>
+        <source>Its lock %1 cannot be taken: another running copy of Caldirune keeps it, or something else stands at that name (remove it if no other copy is running).</source>
+        <translation>Die Sperrdatei %1 lässt sich nicht belegen: Eine andere laufende Kopie von Caldirune hält sie, oder unter diesem Namen steht etwas anderes (entfernen Sie es, wenn keine andere Kopie läuft).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>

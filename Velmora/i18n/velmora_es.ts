@@ -2888,6 +2888,10 @@
         <source>The file could not be written in full: a disk quota or a limit on the size of files leaves no room for it.</source>
         <translation>El archivo no se pudo escribir por completo: una cuota de disco o un límite del tamaño de los archivos no deja espacio para él.</translation>
     </message>
+    <message>
+        <source>Its lock %1 cannot be taken: another running copy of Caldirune keeps it, or something else stands at that name (remove it if no other copy is running).</source>
+        <translation>No se puede tomar su bloqueo %1: otra copia de Caldirune en ejecución lo mantiene, o hay otra cosa con ese nombre (elimínela si no se está ejecutando ninguna otra copia).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>

@@ -2888,6 +2888,10 @@
         <source>The file could not be written in full: a disk quota or a limit on the size of files leaves no room for it.</source>
         <translation>Le fichier n&apos;a pas pu être écrit en entier : un quota de disque ou une limite de taille des fichiers ne lui laisse pas la place.</translation>
     </message>
+    <message>
+        <source>Its lock %1 cannot be taken: another running copy of Caldirune keeps it, or something else stands at that name (remove it if no other copy is running).</source>
+        <translation>Son verrou %1 ne peut pas être pris : une autre copie de Caldirune en cours d&apos;exécution le détient, ou autre chose porte ce nom (supprimez-le si aucune autre copie n&apos;est en cours d&apos;exécution).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>

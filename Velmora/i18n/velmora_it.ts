@@ -2888,6 +2888,10 @@
         <source>The file could not be written in full: a disk quota or a limit on the size of files leaves no room for it.</source>
         <translation>Impossibile scrivere il file per intero: una quota del disco o un limite alla dimensione dei file non lascia spazio.</translation>
     </message>
+    <message>
+        <source>Its lock %1 cannot be taken: another running copy of Caldirune keeps it, or something else stands at that name (remove it if no other copy is running).</source>
+        <translation>Impossibile acquisire il suo blocco %1: un&apos;altra copia di Caldirune in esecuzione lo mantiene, oppure con quel nome c&apos;è qualcos&apos;altro (rimuoverlo se non è in esecuzione nessun&apos;altra copia).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>

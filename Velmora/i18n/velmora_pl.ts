@@ -2892,6 +2892,10 @@
         <source>The file could not be written in full: a disk quota or a limit on the size of files leaves no room for it.</source>
         <translation>Nie udało się zapisać całego pliku: limit miejsca na dysku lub limit rozmiaru plików nie zostawia na niego miejsca.</translation>
     </message>
+    <message>
+        <source>Its lock %1 cannot be taken: another running copy of Caldirune keeps it, or something else stands at that name (remove it if no other copy is running).</source>
+        <translation>Nie można przejąć jego blokady %1: utrzymuje ją inna uruchomiona kopia Caldirune albo pod tą nazwą znajduje się coś innego (usuń to, jeśli nie działa żadna inna kopia).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>

@@ -2888,6 +2888,10 @@
         <source>The file could not be written in full: a disk quota or a limit on the size of files leaves no room for it.</source>
         <translation>Não foi possível gravar o arquivo por completo: uma cota de disco ou um limite de tamanho de arquivos não deixa espaço para ele.</translation>
     </message>
+    <message>
+        <source>Its lock %1 cannot be taken: another running copy of Caldirune keeps it, or something else stands at that name (remove it if no other copy is running).</source>
+        <translation>Não é possível obter o bloqueio %1: outra cópia do Caldirune em execução o mantém, ou há outra coisa com esse nome (remova-a se nenhuma outra cópia estiver em execução).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>

@@ -2892,6 +2892,10 @@
         <source>The file could not be written in full: a disk quota or a limit on the size of files leaves no room for it.</source>
         <translation>Не удалось записать файл целиком: дисковая квота или ограничение размера файлов не оставляет для него места.</translation>
     </message>
+    <message>
+        <source>Its lock %1 cannot be taken: another running copy of Caldirune keeps it, or something else stands at that name (remove it if no other copy is running).</source>
+        <translation>Не удаётся занять его блокировку %1: её удерживает другая запущенная копия Caldirune, или под этим именем находится что-то другое (удалите это, если другие копии не запущены).</translation>
+    </message>
 </context>
 <context>
     <name>SettingsNotice</name>

@@ -24,6 +24,7 @@
 #include "backend/settings_ini_patch.h"
 #include "backend/settings_store.h"
 #include "backend/settings_store_file.h"
+#include "backend/update_manager.h"
 
 using namespace app_controller_test;
 
@@ -187,6 +188,68 @@ TEST_F(SettingsStoreTest, AWriteCutShortByAFileSizeLimitIsToldNotStored) {
       EXPECT_EQ(writers.save(writer, text).toStdString(), "incomplete");
       ASSERT_TRUE(limitFiles(RLIM_INFINITY));
       EXPECT_EQ(readAll(file), k.file);
+    }
+  }
+}
+
+// Where the lock beside the settings file cannot be taken (a folder, or a lock
+// left behind whose removal a folder blocks, stands at its name), a save that
+// needs it is refused at once or after a short wait, never waited on for ever:
+// the appearance and the statistics say the file is locked, the Setup page's
+// store that another copy keeps it locked (it tries again later), the update
+// check's settings are not written; the file stays as it was, whether it is put
+// in place or written by QSettings. A folder at the
+// name of the stores' own lock holds back only the stores. Runs again in a child
+// process, so that a save that waits for ever fails the test rather than hangs it.
+TEST_F(SettingsStoreTest, ALockThatCannotBeTakenRefusesTheSave) {
+  if (qEnvironmentVariableIsEmpty("VELMORA_SETTINGS_LOCK_CHILD")) {
+    EXPECT_TRUE(child_process::passesInChild("VELMORA_SETTINGS_LOCK_CHILD", "SettingsStoreTest.ALockThatCannot*"));
+    return;
+  }
+  Writers writers;
+  const QByteArray stored = "[settings_profiles]\nprofilesJson=[old]\n\n[ui]\naccentHex=#000000\n";
+  const QByteArray byHand = "[my section]\nno equals sign\n\n" + stored;
+  // A lock with no owner that it names, a minute old: QLockFile takes it for one
+  // left behind and removes it, under a lock of its own that a folder blocks.
+  const auto leftLock = [](const QString& lock) {
+    QFile f(lock);
+    return f.open(QIODevice::WriteOnly) && f.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-60),
+                                                         QFileDevice::FileModificationTime) &&
+           QDir().mkpath(lock + ".rmlock");
+  };
+  // What stands at which name, and the answers of the store, the appearance and the statistics;
+  // a lock is waited for a second, which one form of the file shows.
+  const struct { const char* name; const char* suffix; bool left; const char* answers[3]; } cases[] = {
+      {"a folder at the lock", ".lock", false, {"busy", "locked", "locked"}},
+      {"a left lock that cannot be removed", ".lock", true, {"busy", "locked", "locked"}},
+      {"a folder at the stores' lock", ".stores.lock", false, {"busy", "ok", "ok"}},
+  };
+  for (const auto& k : cases) {
+    for (const QByteArray& content : k.left ? QList<QByteArray>{byHand} : QList<QByteArray>{stored, byHand}) {
+      const QString base = QString("%1, %2").arg(k.name, content == stored ? "as written" : "by hand");
+      const char* names[] = {"store", "appearance", "trainingStats"};
+      for (int w = 0; w < 3; ++w) {
+        SCOPED_TRACE((base + ", " + names[w]).toStdString());
+        const QString file = usePath(scratch.filePath(base + ", " + names[w]));
+        const QString lock = file + k.suffix;
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()) && writeFile(file, content));
+        ASSERT_TRUE(k.left ? leftLock(lock) : QDir().mkpath(lock));
+        const std::string answer = writers.save(names[w], QStringLiteral("#112233")).toStdString();
+        EXPECT_EQ(answer, k.answers[w]);
+        if (answer != "ok") {
+          EXPECT_EQ(readAll(file), content);
+        }
+      }
+      // Nor is a write of the update check's own settings, which is only logged.
+      if (QLatin1String(k.suffix) == ".lock") {
+        SCOPED_TRACE((base + ", updates").toStdString());
+        const QString file = usePath(scratch.filePath(base + ", updates"));
+        const QByteArray cached = content + "\n[updates]\ncachedManifestJson={}\n";
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()) && writeFile(file, cached));
+        ASSERT_TRUE(k.left ? leftLock(file + k.suffix) : QDir().mkpath(file + k.suffix));
+        UpdateManager().clearState();
+        EXPECT_EQ(readAll(file), cached);
+      }
     }
   }
 }

@@ -93,6 +93,15 @@ QString SettingsSandbox::breakReads() {
   return QDir::toNativeSeparators(file);
 }
 
+QString SettingsSandbox::blockLock() {
+  const QString file = QSettings().fileName();
+  const QString copy = scratch_ + QStringLiteral("/locked") + file.mid(settingsDir().path().size());
+  QDir().mkpath(copy + QStringLiteral(".lock"));
+  if (QFile::exists(file)) QFile::copy(file, copy);
+  setSettingsPath(scratch_ + QStringLiteral("/locked"));
+  return QSettings().fileName() == copy ? QDir::toNativeSeparators(copy) : QString();
+}
+
 QString SettingsSandbox::mountCopy(const char* size, bool fill, int leftBytes) {
   if (qEnvironmentVariableIsEmpty("VELMORA_TEST_OWN_MOUNTS")) return {};
   const QString root = scratch_ + QStringLiteral("/mount%1").arg(++mounts_);

@@ -43,6 +43,10 @@ void publishHostReport(QQmlEngine* engine);
 // settings file's path; restore() returns to the test's own folder. Each
 // holds for the QSettings opened after it.
 //
+// blockLock() puts a copy of the settings file in a folder of its own with a
+// folder at the name of the lock QSettings takes beside it, and returns the
+// copy's path.
+//
 // In a user and mount namespace of its own (VELMORA_TEST_OWN_MOUNTS set, see
 // the suite's CMakeLists), fullDisk() and readOnlyCopy() put a copy of the
 // settings file on a small file system filled to the last byte (but for
@@ -59,6 +63,7 @@ class SettingsSandbox : public QObject {
   ~SettingsSandbox() override;
   Q_INVOKABLE QString breakWrites();
   Q_INVOKABLE QString breakReads();
+  Q_INVOKABLE QString blockLock();
   Q_INVOKABLE QString fullDisk(int leftBytes = 0);
   Q_INVOKABLE QString readOnlyCopy();
   Q_INVOKABLE QString limitFileSizes(int leftBytes);

@@ -66,6 +66,24 @@ Item {
             compare(error.visible, false, "a save that gets through clears the line")
         }
 
+        // A folder where the lock QSettings takes beside the settings file belongs: the
+        // Settings page's save is refused at once and says so, where QSettings would wait
+        // for the lock for ever.
+        function test_a_lock_that_cannot_be_taken_is_told() {
+            var shell = createTemporaryObject(shellComp, host)
+            shell.navIndex = 4
+            var page = findChild(shell, "settingsPage")
+            waitForRendering(page)
+            var path = settingsSandbox.blockLock()
+            verify(path.length > 0)
+            mouseClick(findChild(page, "darkModeSwitch"))
+            mouseClick(findChild(page, "saveSettingsButton"))
+            compare(findChild(page, "settingsSaveError").text, "The dark mode and accent color could not be saved to "
+                    + path + "; the next start will show the previous ones. Its lock " + path + ".lock cannot be"
+                    + " taken: another running copy of Caldirune keeps it, or something else stands at that name"
+                    + " (remove it if no other copy is running).")
+        }
+
         // A shell on a new project showing page `index`, its settings file
         // moved by the sandbox's `move` onto a file system of the run's own,
         // with the texts of `seeds` (by key) there; the suite's own file

@@ -4,7 +4,7 @@ import QtQuick
 // saved, and where. `status` is the back end's map: {ok: true}, or {ok: false,
 // what, problem, path} (what: "startup", "appearance", "language",
 // "trainingStats", "solveActivity"; problem: "unreadable", "notWritable",
-// "full", "incomplete", "damaged"). Hidden while there is nothing to say. The text is put together
+// "full", "incomplete", "locked", "damaged"). Hidden while there is nothing to say. The text is put together
 // here from those parts, so a language switch words it again.
 Text {
     id: root
@@ -36,5 +36,6 @@ Text {
              : _problem === "notWritable" ? " " + qsTr("The file or its folder cannot be written (check their permissions).")
              : _problem === "full" ? " " + qsTr("The disk that holds the file is full (free some space there and save again).")
              : _problem === "incomplete" ? " " + qsTr("The file could not be written in full: a disk quota or a limit on the size of files leaves no room for it.")
+             : _problem === "locked" ? " " + qsTr("Its lock %1 cannot be taken: another running copy of Caldirune keeps it, or something else stands at that name (remove it if no other copy is running).").arg(_path + ".lock")
              : "")
 }
