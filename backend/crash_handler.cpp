@@ -175,6 +175,11 @@ void installCrashHandlers() {
   sigemptyset(&action.sa_mask);
   for (int sig : kCrashSignals) sigaddset(&action.sa_mask, sig);
   for (int sig : kCrashSignals) sigaction(sig, &action, nullptr);
+
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  sigaction(SIGXFSZ, &ignore, nullptr);
 }
 
 }  // namespace velmora_crash

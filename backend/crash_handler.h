@@ -11,6 +11,9 @@ namespace velmora_crash {
 // reported), and the thread-start hook (core/threads.h) that gives every
 // thread the program starts an alternate stack of its own, so an overflow
 // there is reported too. Safe to call more than once.
+// It also ignores SIGXFSZ: a write past a limit on the size of files (ulimit
+// -f) then fails with EFBIG, which the writer reports (a project or settings
+// save, the log), rather than ending the program with everything unsaved.
 void installCrashHandlers();
 
 // The handlers themselves; none of them returns.

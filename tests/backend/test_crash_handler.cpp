@@ -1,6 +1,7 @@
 // Crash handlers: a child process (this binary re-run with a mode in its
 // environment) crashes in a chosen way; the test checks the "FATAL:" lines
 // in both log files and that the child died of the right signal, in time.
+// A write past a limit on the size of files is no crash: the program lives on.
 #include "backend/crash_handler.h"
 #include "backend/log_handler.h"
 
@@ -9,7 +10,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <csignal>
 #include <cstddef>
@@ -20,8 +23,11 @@
 #include <stdexcept>
 #include <thread>
 
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 
+#include "app_controller_test_support.h"
 #include "child_process.h"
 #include "core/threads.h"
 #include "core/worker_pool.h"
@@ -211,6 +217,35 @@ TEST_F(CrashHandlerTest, CrashLinesDoNotFollowAPlantedLink) {
   const QStringList got = lines("app.log");
   ASSERT_EQ(got.size(), 1);
   EXPECT_TRUE(got[0].endsWith(QString(" FATAL: C signal received sig=%1").arg(SIGABRT))) << got[0].toStdString();
+}
+
+// A project saved, as the window saves it, past the limit on the size of files
+// (ulimit -f) the program runs under, with the handlers installed as at start:
+// the save fails and says so, the older file stays as it was, and the program
+// lives on (the signal such a write raises would end it). Runs again in a
+// child process, which sets the limit.
+TEST(FileSizeLimitTest, AProjectSavePastTheLimitFailsAndTheProgramLivesOn) {
+  if (qEnvironmentVariableIsEmpty("VELMORA_FILE_SIZE_CHILD")) {
+    EXPECT_TRUE(child_process::passesInChild("VELMORA_FILE_SIZE_CHILD", "FileSizeLimitTest.*"));
+    return;
+  }
+  // The signal's default action, whatever this run was started with.
+  ASSERT_NE(std::signal(SIGXFSZ, SIG_DFL), SIG_ERR);
+  velmora_crash::installCrashHandlers();
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  AppController c;
+  const QUrl file = QUrl::fromLocalFile(dir.filePath("spot.velmoraproj"));
+  ASSERT_TRUE(c.saveProject(file, {{"boardText", "AsKsQs"}}));
+  const QByteArray older = app_controller_test::readAll(file.toLocalFile());
+  const rlimit limit{rlim_t(older.size() + 16 * 1024), RLIM_INFINITY};
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+  QSignalSpy saved(&c, &AppController::projectSaved);
+  c.saveProjectInBackground(file, {{"boardText", "AsKsQs"}, {"oopRangeText", QString(200000, QLatin1Char('A'))}});
+  ASSERT_TRUE(saved.wait(20000));
+  EXPECT_FALSE(saved[0][0].toBool());
+  EXPECT_FALSE(saved[0][2].toString().isEmpty());
+  EXPECT_EQ(app_controller_test::readAll(file.toLocalFile()), older);
 }
 
 }  // namespace
