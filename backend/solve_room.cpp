@@ -5,6 +5,7 @@
 
 #include "backend/platform/memory_limits.h"
 #include "backend/project_file/project_file.h"
+#include "backend/results/answer_store.h"
 #include "backend/results/result_tree.h"
 #include "session/solve_types.h"
 #include "session/threads.h"
@@ -61,7 +62,7 @@ std::uint64_t Need::totalBytes() const {
 }
 
 std::uint64_t projectFileBytes(std::uint64_t nodes, std::uint64_t hands) {
-  return add(add(times(nodes, kFileBytesPerNode), times(times(kNodesLookedAt, hands), kFileBytesPerHandLookedAt)),
+  return add(add(times(nodes, kFileBytesPerNode), times(times(results::kNodesLookedAt, hands), kFileBytesPerHandLookedAt)),
              kFileFixedBytes);
 }
 
@@ -106,7 +107,8 @@ Need needOf(const velmora_app::SolveMemoryEstimate& estimate, std::uint64_t thre
   const std::uint64_t hands = add(estimate.oop_hand_count, estimate.ip_hand_count);
   need.resultTableBytes = times(nodes, kTableBytesPerNode);
   need.snapshotBytes = times(nodes, kSnapshotBytesPerNode);
-  need.resultsPageBytes = add(kWindowBytes, times(times(kNodesLookedAt, hands), kPageBytesPerHandLookedAt));
+  need.answerRoomBytes = results::answerRoomBytes(estimate.oop_hand_count, estimate.ip_hand_count);
+  need.resultsPageBytes = add(kWindowBytes, times(times(results::kNodesLookedAt, hands), kPageBytesPerHandLookedAt));
   need.projectFileBytes = projectFileBytes(nodes, hands);
   need.openBytes = project_file::memoryToOpen(need.projectFileBytes);
   need.reservedAddressBytes = reservedAddressBytes(threads);

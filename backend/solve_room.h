@@ -14,16 +14,12 @@
 
 namespace solve_room {
 
-// The decision nodes whose answers (strategy, combos, buckets, action
-// figures of both seats) the Results page is expected to hold and a save to
-// write: a user's look through a solved tree.
-inline constexpr std::uint64_t kNodesLookedAt = 50;
-
 struct Need {
   std::uint64_t solveBytes = 0;        // the solve (the estimate)
   std::uint64_t resultTableBytes = 0;  // the node tables the shown result keeps
   std::uint64_t snapshotBytes = 0;     // the solver's snapshot while the tables are made from it
   std::uint64_t resultsPageBytes = 0;  // the Results page and the answers it keeps
+  std::uint64_t answerRoomBytes = 0;   // of which the room of the answers (results::AnswerStore)
   std::uint64_t projectFileBytes = 0;  // the file a save writes (not memory; the open's measure)
   std::uint64_t openBytes = 0;         // opening that file again over the shown result (a save needs less)
   // Address space reserved beyond what is used: counts only against an

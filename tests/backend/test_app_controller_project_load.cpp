@@ -561,8 +561,11 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
     const QVariantMap r = open(c, withEdits(good, edits));
     EXPECT_TRUE(r.value("ok").toBool()) << name << " " << r.value("error").toString().toStdString();
   };
+  const int statsInner = cacheEntry(good, "actionStatsByNode", inner);
   opens("node no hand reaches", {{{"results", "treeNodeActions", inner, 0, "frequency"}, QJsonValue::Null},
-                                 {{"results", "treeNodeActions", inner, 1, "frequency"}, QJsonValue::Null}});
+                                 {{"results", "treeNodeActions", inner, 1, "frequency"}, QJsonValue::Null},
+                                 {cache("actionStatsByNode", statsInner, {0, "frequency"}), QJsonValue::Null},
+                                 {cache("actionStatsByNode", statsInner, {1, "frequency"}), QJsonValue::Null}});
   EXPECT_TRUE(std::isnan(c.nodeActions(inner)[1].toMap().value("frequency").toDouble()));
   opens("lock without a weight", {lock(dealt, "QQ", 1, none)});
   ASSERT_EQ(c.nodeLocks(dealt).size(), 1);
