@@ -242,6 +242,8 @@ class AppController : public QObject {
   bool finishShutdown(std::chrono::milliseconds budget);
 
   // --- helpers shared with the tests ---
+  // The answers the Results page holds (of the nodes looked at) and their room.
+  const results::AnswerStore& resultAnswers() const { return m_answers; }
   // "%1 GB" in units of 2^30 (one decimal below 10, none from 10), "—" for 0.
   static QString formatMemoryBytes(quint64 bytes);
   // What a refusal needs and what is available, as formatMemoryBytes words

@@ -37,7 +37,8 @@ namespace project_file {
 using LoadProgress = std::function<void(double)>;
 
 // What opening a project file of `fileBytes` bytes needs in memory at its
-// peak: the text, the parsed document and the tables built from it.
+// peak: the tables built from it (the node tables and the saved answers,
+// which take far less than their text) and the text being read.
 std::uint64_t memoryToOpen(std::uint64_t fileBytes);
 
 // Reads and checks the file at `path`. A file whose first byte other than

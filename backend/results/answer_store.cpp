@@ -58,8 +58,9 @@ std::uint64_t nodeAnswerBytes(std::uint64_t oopHands, std::uint64_t ipHands) {
   return t.bytes() + kEntryBytes;
 }
 
-std::uint64_t answerRoomBytes(std::uint64_t oopHands, std::uint64_t ipHands) {
-  return kNodesLookedAt * nodeAnswerBytes(oopHands, ipHands);
+std::uint64_t answerRoomBytes(std::uint64_t oopHands, std::uint64_t ipHands, std::uint64_t decisionNodes) {
+  // The root's answers are kept in any room.
+  return std::clamp<std::uint64_t>(decisionNodes, 1, kNodesLookedAt) * nodeAnswerBytes(oopHands, ipHands);
 }
 
 const NodeAnswerTables* AnswerStore::find(int node) {

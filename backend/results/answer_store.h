@@ -26,8 +26,10 @@ inline constexpr std::uint64_t kNodesLookedAt = 50;
 // kActionsCounted actions).
 inline constexpr int kActionsCounted = 4;
 std::uint64_t nodeAnswerBytes(std::uint64_t oopHands, std::uint64_t ipHands);
-// The room the Results page keeps for answers: kNodesLookedAt nodes' worth.
-std::uint64_t answerRoomBytes(std::uint64_t oopHands, std::uint64_t ipHands);
+// The room the Results page keeps for answers: kNodesLookedAt nodes' worth,
+// or the worth of every decision node of a smaller tree.
+std::uint64_t answerRoomBytes(std::uint64_t oopHands, std::uint64_t ipHands,
+                              std::uint64_t decisionNodes = kNodesLookedAt);
 
 class AnswerStore {
  public:

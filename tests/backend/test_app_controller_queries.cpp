@@ -1,6 +1,9 @@
 // Result queries of AppController on a solved river spot: keys, values,
 // consistency between the queries, the caches and their emptying.
+#include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QSet>
 #include <QTranslator>
 
@@ -10,7 +13,10 @@
 #include <gtest/gtest.h>
 
 #include "app_controller_test_support.h"
+#include "backend/results/answer_store.h"
 #include "backend/results/result_tree.h"
+#include "backend/solve_room.h"
+#include "session/memory_estimate.h"
 
 using namespace app_controller_test;
 
@@ -285,6 +291,68 @@ TEST(ResultTreeTest, DealtCardsFollowThePathFromTheRoot) {
   EXPECT_EQ(t.dealtCards(5), QStringList({"7c", "Td"}));
   EXPECT_EQ(t.dealtCards(3), QStringList({"2c"}));
   EXPECT_TRUE(t.dealtCards(0).isEmpty() && t.dealtCards(6).isEmpty());
+}
+
+// The decision nodes of a result, nearest the root first.
+QList<int> decisionNodes(const AppController& c) {
+  QList<int> out;
+  QList<int> queue{0};
+  for (int i = 0; i < queue.size(); ++i) {
+    if (c.nodeMeta(queue[i]).value("nodeType") == "decision") out.append(queue[i]);
+    for (const QVariant& a : c.nodeActions(queue[i])) queue.append(a.toMap().value("childIndex").toInt());
+  }
+  return out;
+}
+
+// Every answer the Results page asks of a node.
+QByteArray answersOf(const AppController& c, int node) {
+  return canonical(QVariantList{c.nodeHandStrategy(node), c.nodeActionStats(node), c.nodeHandCombos(node),
+                                c.nodeHandBuckets(node), c.nodeSeatHandCombos(node, "OOP"),
+                                c.nodeSeatHandCombos(node, "IP")});
+}
+
+// More nodes looked at than the room the memory gate keeps for their
+// answers: what is held stays within it, the root's answers and the latest
+// stay, one dropped is computed again as it was, and a save writes what is
+// held, in a file no larger than the gate counts on, which opens with all
+// of it.
+TEST(ResultAnswerRoomTest, AnswersStayWithinTheRoomTheGateKeeps) {
+  clearSettings();
+  AppController c;
+  const QVariantMap spot = smallTurnSpot();
+  c.startSolveWithConfig(spot);
+  ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+  ASSERT_EQ(c.statusText(), "Done");
+  const auto estimate = velmora_app::estimate_solve_memory(AppController::buildSolveConfigFrom(spot, nullptr));
+  ASSERT_TRUE(estimate);
+  const solve_room::Need need = solve_room::needOf(*estimate, 2);
+
+  const QList<int> nodes = decisionNodes(c);
+  const QByteArray first = answersOf(c, nodes[1]);
+  for (int node : nodes) answersOf(c, node);
+  const results::AnswerStore& held = c.resultAnswers();
+  EXPECT_EQ(held.room(), need.answerRoomBytes);
+  EXPECT_LE(held.bytes(), held.room());
+  EXPECT_NE(held.peek(0), nullptr);
+  EXPECT_NE(held.peek(nodes.last()), nullptr);
+  EXPECT_EQ(held.peek(nodes[1]), nullptr);
+  EXPECT_EQ(answersOf(c, nodes[1]), first);
+
+  QTemporaryDir dir;
+  const QString path = dir.filePath("room.velmoraproj");
+  ASSERT_TRUE(c.saveProject(QUrl::fromLocalFile(path), QVariantMap()));
+  const int strategies = held.countHolding(&results::NodeAnswerTables::strategy);
+  const QJsonObject saved = QJsonDocument::fromJson(readAll(path)).object();
+  EXPECT_EQ(saved["nodeCaches"]["handStrategyByNode"].toArray().size(), strategies);
+  EXPECT_LE(static_cast<quint64>(QFileInfo(path).size()), need.projectFileBytes);
+
+  AppController opened;
+  ASSERT_TRUE(opened.loadProject(QUrl::fromLocalFile(path)).value("ok").toBool());
+  EXPECT_EQ(opened.resultAnswers().countHolding(&results::NodeAnswerTables::strategy), strategies);
+  for (const QJsonValue& entry : saved["nodeCaches"]["handStrategyByNode"].toArray()) {
+    const int node = entry["nodeIndex"].toInt();
+    EXPECT_EQ(answersOf(opened, node), answersOf(c, node)) << node;
+  }
 }
 
 TEST(UnsolvedQueryTest, EveryQueryIsEmptyBeforeAnySolve) {
