@@ -102,8 +102,7 @@ results::ComboCards comboCards(Record& r, std::bitset<52 * 52>& seen) {
   QString texts[2];
   const char* keys[2] = {"c1", "c2"};
   for (int i = 0; i < 2; ++i) {
-    if (!present(r, keys[i])) return codes;
-    texts[i] = r.text(keys[i]);
+    texts[i] = r.text(keys[i], true);
     const int code = cardCode(texts[i]);
     if (!r.fault && code < 0) noteType(r.fault, QLatin1StringView(keys[i]), r.value(keys[i]), Expected::Card);
     if (r.fault) return codes;
@@ -217,16 +216,13 @@ std::shared_ptr<const results::StrategyTable> handStrategy(const QJsonValue& v, 
 std::shared_ptr<const results::ActionStatsTable> actionStats(const QJsonValue& v, Fault& fault) {
   auto t = std::make_shared<results::ActionStatsTable>();
   rows(v, fault, [&](Record& r, int) {
-    for (const char* key : {"actionType", "combos", "equity", "ev", "frequency", "name"}) {
-      if (!present(r, key)) return;
-    }
     results::ActionStatsRow row;
-    row.name = r.text("name");
-    row.actionType = r.text("actionType");
-    row.frequency = static_cast<float>(r.share("frequency"));
-    row.combos = r.number("combos", 0.0, kAllCombos, 0.0, false);
-    row.equity = r.number("equity", 0.0, 1.0, 0.0, true);
-    row.ev = r.figure("ev");
+    row.actionType = r.text("actionType", true);
+    row.combos = r.number("combos", 0.0, kAllCombos, 0.0, false, true);
+    row.equity = r.number("equity", 0.0, 1.0, 0.0, true, true);
+    row.ev = r.figure("ev", true);
+    row.frequency = static_cast<float>(r.share("frequency", true));
+    row.name = r.text("name", true);
     t->rows.push_back(std::move(row));
   });
   return unlessFaulty(std::move(t), fault);
@@ -238,11 +234,8 @@ std::shared_ptr<const results::CombosTable> handCombos(const QJsonValue& v, Faul
   std::bitset<52 * 52> seen;
   rows(v, fault, [&](Record& r, int) {
     const results::ComboCards cards = comboCards(r, seen);
-    for (const char* key : {"weight", "ev"}) {
-      if (!present(r, key)) return;
-    }
-    const double weight = r.number("weight", 0.0, 1.0, 0.0, false);
-    const double ev = r.figure("ev");
+    const double weight = r.number("weight", 0.0, 1.0, 0.0, false, true);
+    const double ev = r.figure("ev", true);
     probabilities(r, "actionProbs", actions, t->actionProbs);
     if (const std::optional<QJsonArray> evs = listAt(r, "actionEvs"); evs && !r.fault) {
       appendNumbers(*evs, QStringLiteral("actionEvs"), -kFigure, kFigure, true, actions, t->actionEvs, fault);
@@ -271,13 +264,10 @@ std::shared_ptr<const results::BucketsTable> handBuckets(const QJsonValue& v, Fa
   auto t = std::make_shared<results::BucketsTable>();
   int actions = -1;
   rows(v, fault, [&](Record& r, int) {
-    for (const char* key : {"combos", "name"}) {
-      if (!present(r, key)) return;
-    }
+    const double combos = r.number("combos", 0.0, kAllCombos, 0.0, false, true);
     // The solver's own names, as it writes them.
-    const int bucket = results::bucketPosition(r.text("name"));
+    const int bucket = results::bucketPosition(r.text("name", true));
     if (!fault && bucket < 0) noteType(fault, QStringLiteral("name"), r.value("name"), Expected::HandCategory);
-    const double combos = r.number("combos", 0.0, kAllCombos, 0.0, false);
     probabilities(r, "actionProbs", actions, t->actionProbs);
     if (fault) return;
     t->names.push_back(static_cast<std::uint8_t>(bucket));
@@ -292,8 +282,7 @@ std::shared_ptr<const results::SeatCombosTable> seatHandCombos(const QJsonValue&
   std::bitset<52 * 52> seen;
   rows(v, fault, [&](Record& r, int) {
     const results::ComboCards cards = comboCards(r, seen);
-    if (!present(r, "weight")) return;
-    const double weight = r.number("weight", 0.0, 1.0, 0.0, false);
+    const double weight = r.number("weight", 0.0, 1.0, 0.0, false, true);
     if (fault) return;
     t->cards.push_back(cards);
     t->weights.push_back(weight);
