@@ -532,6 +532,10 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
        "row 2 in the saved combos of node " + at(dealt) + " repeats the combo " + comboText},
       {"3000 combos where 1081 are left", {{cache("handCombosByNode", combos, {}), manyCombos}},
        "row 2 in the saved combos of node " + at(dealt) + " repeats the combo " + comboText},
+      {"a combo listed again in the other card order",
+       {{cache("handCombosByNode", combos, {1, "c1"}), comboRow["c2"]},
+        {cache("handCombosByNode", combos, {1, "c2"}), comboRow["c1"]}},
+       "row 2 in the saved combos of node " + at(dealt) + " repeats the combo " + comboRow["c2"].toString() + combo1},
       {"a seat combo listed twice", {{cache("seatHandCombosByNode", seatIp, {1}), seatRow}},
        "row 2 in the saved IP combos of node " + at(dealt) + " repeats the combo " + seatRow["c1"].toString() +
            seatRow["c2"].toString()},
@@ -608,6 +612,12 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
                 .value("error").toString().toStdString(),
             "Die Projektdatei ist beschädigt: Knoten " + at(folded).toStdString() +
                 " endet im Showdown mit 4 Karten auf dem Board");
+  EXPECT_EQ(open(c, withEdits(good, {{cache("handBucketsByNode", buckets, {0, "actionProbs"}), QJsonArray{0.9, 0.5}}}))
+                .value("error")
+                .toString()
+                .toStdString(),
+            "Die Projektdatei ist beschädigt: \"actionProbs\" von Zeile 1 in den gespeicherten Kategorien von Knoten 0 "
+            "ergibt zusammen 1.4, nicht 1");
   QCoreApplication::removeTranslator(&german);
 
   // Forms the program writes or wrote open: a node no hand reaches (null

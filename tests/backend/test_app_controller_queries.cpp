@@ -8,11 +8,13 @@
 #include <QTranslator>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
 #include <gtest/gtest.h>
 
 #include "app_controller_test_support.h"
+#include "backend/project_file/project_file.h"
 #include "backend/results/answer_store.h"
 #include "backend/results/result_tree.h"
 #include "backend/solve_room.h"
@@ -293,6 +295,41 @@ TEST(ResultTreeTest, DealtCardsFollowThePathFromTheRoot) {
   EXPECT_TRUE(t.dealtCards(0).isEmpty() && t.dealtCards(6).isEmpty());
 }
 
+// What the Results page holds stays within its room: the answers looked at
+// least recently go first, never the root's nor those a project file brought
+// (nothing can compute them again); a look makes a node the most recent.
+TEST(AnswerStoreTest, TheAnswersLookedAtLeastRecentlyGoFirst) {
+  velmora_app::NodeHandCombos rows;
+  rows.ok = true;
+  for (int i = 0; i < 100; ++i) rows.rows.push_back({"Ah", "Kd", 1.0, 0.0, {1.0f}, {0.0}, {"air"}});
+  results::NodeAnswerTables answers;
+  answers.combos = results::combosTable(rows);
+  results::AnswerStore store(std::numeric_limits<std::uint64_t>::max());
+  store.add(0, answers);
+  const std::uint64_t node = store.bytes();  // one node's answers
+  store.adoptFile({{7, answers}});
+  store.add(1, answers);
+  store.add(2, answers);
+  store.setRoom(4 * node);
+  ASSERT_NE(store.find(1), nullptr);
+  const auto held = [&store] {
+    QList<int> out;
+    for (int n = 0; n < 8; ++n) {
+      if (store.peek(n)) out << n;
+    }
+    return out;
+  };
+  store.add(3, answers);
+  EXPECT_EQ(held(), (QList<int>{0, 1, 3, 7}));
+  store.add(4, answers);
+  EXPECT_EQ(held(), (QList<int>{0, 3, 4, 7}));
+  EXPECT_LE(store.bytes(), store.room());
+  // A room too small for anything: what cannot be computed again stays.
+  store.setRoom(0);
+  EXPECT_EQ(held(), (QList<int>{0, 7}));
+  EXPECT_EQ(store.snapshot().size(), 2u);
+}
+
 // The decision nodes of a result, nearest the root first.
 QList<int> decisionNodes(const AppController& c) {
   QList<int> out;
@@ -345,6 +382,7 @@ TEST(ResultAnswerRoomTest, AnswersStayWithinTheRoomTheGateKeeps) {
   const QJsonObject saved = QJsonDocument::fromJson(readAll(path)).object();
   EXPECT_EQ(saved["nodeCaches"]["handStrategyByNode"].toArray().size(), strategies);
   EXPECT_LE(static_cast<quint64>(QFileInfo(path).size()), need.projectFileBytes);
+  EXPECT_LE(project_file::memoryToOpen(static_cast<quint64>(QFileInfo(path).size())), need.openBytes);
 
   AppController opened;
   ASSERT_TRUE(opened.loadProject(QUrl::fromLocalFile(path)).value("ok").toBool());
