@@ -640,6 +640,11 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
   opens("lock of an action the node lacks", {lock(dealt, "QQ", 2, 0.5)});
   EXPECT_TRUE(c.nodeLocks(dealt).isEmpty());
   opens("no project", {{{"project"}, none}});
+  // A class no hand holds has every probability 0; cards in either case are
+  // the cards the program writes.
+  opens("a class no hand holds", {{cache("handStrategyByNode", strategy, {"actionProbs", "AA"}), QJsonArray{0, 0}}});
+  opens("cards in lower case", {{cache("handCombosByNode", combos, {0, "c1"}), combo1.toLower()}});
+  EXPECT_EQ(c.nodeHandCombos(dealt)[0].toMap().value("c1").toString(), combo1);
   opens("an older file without a board", {{{"results", "resultBoard"}, none}, {{"lastUiCfg", "board"}, none}});
   // Its last start's board stands in for the result's, unless it is not the
   // result's: one that reads as no board, or as a flop where the tree deals

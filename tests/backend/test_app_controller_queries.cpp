@@ -277,6 +277,21 @@ TEST_F(ResultQueryTest, Reach169FoldsCombosIntoClasses) {
   EXPECT_TRUE(none.value("weights").toMap().isEmpty());
   EXPECT_TRUE(none.value("actionProbs").toMap().isEmpty());
   EXPECT_FALSE(none.value("actionTypeList").toList().isEmpty());
+
+  // Only the latest folds are kept: after every bucket at two nodes, each
+  // fold asked again is the one first given.
+  const QList<int> nodes{0, c.nodeActions(0)[0].toMap().value("childIndex").toInt()};
+  QMap<QString, QByteArray> first;
+  for (int round = 0; round < 2; ++round) {
+    for (int node : nodes) {
+      for (const QString& bucket : QStringList{"", "set", "air", "top pair", "overpair", "two pair", "flush draw"}) {
+        const QString key = QString::number(node) + '|' + bucket;
+        const QByteArray fold = canonical(c.nodeHandStrategyReach169(node, bucket));
+        if (round == 0) first.insert(key, fold);
+        else EXPECT_EQ(fold, first.value(key)) << key.toStdString();
+      }
+    }
+  }
 }
 
 // 0 decides: Check -> 1; 1 deals 7c -> 2 or 2c -> 3; 2 decides: Check -> 4;
