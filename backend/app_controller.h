@@ -19,6 +19,7 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -27,11 +28,12 @@
 #include <mutex>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "backend/background_release.h"
 #include "backend/progress_log.h"
 #include "backend/results/result_tree.h"
-#include "backend/results/saved_query_caches.h"
+#include "backend/results/answer_store.h"
 #include "backend/settings_store_file.h"
 #include "backend/solve_room.h"
 #include "session/solve_session.h"
@@ -240,6 +242,8 @@ class AppController : public QObject {
   bool finishShutdown(std::chrono::milliseconds budget);
 
   // --- helpers shared with the tests ---
+  // The answers the Results page holds (of the nodes looked at) and their room.
+  const results::AnswerStore& resultAnswers() const { return m_answers; }
   // "%1 GB" in units of 2^30 (one decimal below 10, none from 10), "—" for 0.
   static QString formatMemoryBytes(quint64 bytes);
   // What a refusal needs and what is available, as formatMemoryBytes words
@@ -423,9 +427,12 @@ class AppController : public QObject {
   void setProjectJob(ProjectJob job);
   void setProjectFileProgress(double progress);
 
-  // Query helpers.
-  QVariantMap nodeHandStrategyImpl(int nodeIndex) const;
-  QVariantMap strategyMap(int nodeIndex, const velmora_app::NodeHandStrategy& strategy) const;
+  // Query helpers: each answer's table, from the store or else computed
+  // from the solved game and kept; null when there is none.
+  std::shared_ptr<const results::StrategyTable> strategyAt(int nodeIndex) const;
+  std::shared_ptr<const results::CombosTable> combosAt(int nodeIndex) const;
+  // "actionTypeList" of a node's strategy of `count` actions.
+  QStringList strategyActionTypes(int nodeIndex, std::size_t count) const;
   // The native answers of one node that the results page asks for first,
   // taken on any thread and cached on the GUI thread: for the root of a
   // large tree they walk the whole tree, which the GUI thread must not do.
@@ -437,7 +444,16 @@ class AppController : public QObject {
   };
   static NodeAnswers nodeAnswers(const velmora_app::SolveSession& session, int nodeIndex);
   void cacheNodeAnswers(int nodeIndex, const NodeAnswers& answers) const;
-  QVariantList nodeHandCombosImpl(int nodeIndex) const;
+  // The QML form of one answer, kept while the table it was made from is:
+  // the page asks for the node it shows whenever a binding is evaluated
+  // again.
+  struct ShownAnswer {
+    std::shared_ptr<const void> table;
+    QVariant form;
+  };
+  enum ShownKind { ShownStrategy, ShownStats, ShownCombos, ShownBuckets, ShownOopSeat, ShownIpSeat, ShownKinds };
+  template <class Table, class Make>
+  QVariant shownForm(ShownKind kind, const std::shared_ptr<const Table>& table, Make make) const;
 
   // --- members ---
   bool m_running = false;
@@ -474,9 +490,16 @@ class AppController : public QObject {
   // the first start.
   std::optional<velmora_app::SolveConfig> m_lockSpot;
 
-  // Query caches; written from const queries, emptied together by clearQueryCaches.
-  mutable SavedQueryCaches m_caches;
-  mutable QHash<QByteArray, QVariantMap> m_reach169Cache;
+  // The answers of the nodes looked at, within the room the memory gate
+  // keeps for them; written from const queries, emptied by clearQueryCaches.
+  mutable results::AnswerStore m_answers;
+  // The room of the answers of the solve under way.
+  quint64 m_pendingAnswerRoomBytes = results::answerRoomBytes(1326, 1326);
+  mutable std::array<ShownAnswer, ShownKinds> m_shown;
+  // The latest matrix folds by node and bucket filter, newest first: the
+  // page moves between a few filters at the node it shows.
+  static constexpr std::size_t kReach169Kept = 8;
+  mutable std::vector<std::pair<QByteArray, QVariantMap>> m_reach169Cache;
 
   int m_systemThreadCount = 1;
   QString m_systemMemoryText;

@@ -1,6 +1,6 @@
 // Project files: one JSON object holding the UI's project state, the last
 // solve configuration, the node locks and, with a result, the result figures,
-// the node tables and the saved query caches.
+// the node tables and the saved answers.
 #include <QDebug>
 #include <QLocale>
 
@@ -142,7 +142,7 @@ project_file::ProjectSnapshot AppController::projectSnapshot(const QVariantMap& 
       nodeHandBuckets(0);
       nodeActionStats(0);
     }
-    snapshot.caches = m_caches;
+    snapshot.answers = m_answers.snapshot();
   }
   snapshot.nodeLocks = nodeLocksSnapshot();
   snapshot.lastUiCfg = m_lastUiCfg;
@@ -271,7 +271,7 @@ QVariantMap AppController::applyLoadedProject(project_file::LoadedProject&& load
     m_rootActions = loaded.rootActions;
     m_tree = std::move(loaded.tree);
   }
-  m_caches = std::move(loaded.caches);
+  m_answers.adoptFile(std::move(loaded.answers));
 
   m_nodeLockTable = parseNodeLocks(loaded.nodeLocks);
   // The file keeps the locks as they were set, not those its result was
@@ -296,7 +296,8 @@ QVariantMap AppController::applyLoadedProject(project_file::LoadedProject&& load
   setProgress(0.0);
   endRun(RunOutcome::None, 0);
   setRunning(false);
-  setStatus([strategy = int(m_caches.handStrategy.size()), combos = int(m_caches.handCombos.size())] {
+  setStatus([strategy = m_answers.countHolding(&results::NodeAnswerTables::strategy),
+             combos = m_answers.countHolding(&results::NodeAnswerTables::combos)] {
     return tr("Loaded project (%1, %2)")
         .arg(tr("%n strategy nodes", nullptr, strategy), tr("%n combo nodes", nullptr, combos));
   });

@@ -1,6 +1,7 @@
 // Result queries of the results page: node tables from the last result,
-// native node queries of the session, and the per-node caches that let a
-// loaded project answer without a solved game.
+// native node queries of the session, and the typed answers of the nodes
+// looked at (AnswerStore), which let a loaded project answer without a
+// solved game.
 #include <QCoreApplication>
 #include <QDebug>
 
@@ -12,6 +13,7 @@
 
 #include "backend/app_controller.h"
 #include "backend/app_controller_internal.h"
+#include "backend/project_file/reader.h"
 #include "session/hand_class_fold.h"
 
 using app_controller_detail::fromStd;
@@ -19,24 +21,10 @@ using app_controller_detail::toStd;
 
 namespace {
 
-QVariantList floatList(const std::vector<float>& values) {
-  QVariantList out;
-  out.reserve(static_cast<qsizetype>(values.size()));
-  for (float v : values) out.append(QVariant::fromValue(v));
-  return out;
-}
-
 QVariantList doubleList(const std::vector<double>& values) {
   QVariantList out;
   out.reserve(static_cast<qsizetype>(values.size()));
   for (double v : values) out.append(v);
-  return out;
-}
-
-QVariantList textList(const std::vector<std::string>& values) {
-  QVariantList out;
-  out.reserve(static_cast<qsizetype>(values.size()));
-  for (const std::string& v : values) out.append(fromStd(v));
   return out;
 }
 
@@ -55,57 +43,20 @@ Result guardedNodeQuery(const char* name, int nodeIndex, Query&& query) {
   return Result();
 }
 
-// The cards and weight of one combo row.
-QVariantMap comboCards(const velmora_app::HandComboRow& row) {
-  QVariantMap entry;
-  entry.insert(QStringLiteral("c1"), fromStd(row.card1));
-  entry.insert(QStringLiteral("c2"), fromStd(row.card2));
-  entry.insert(QStringLiteral("weight"), row.weight);
-  return entry;
-}
-
-QVariantList actionStatsList(const velmora_app::NodeActionStats& stats) {
-  const std::size_t n = std::min({stats.labels.size(), stats.keys.size(), stats.frequencies.size(),
-                                  stats.combos.size(), stats.equities.size(), stats.evs.size()});
-  QVariantList out;
-  for (std::size_t a = 0; a < n; ++a) {
-    QVariantMap entry;
-    entry.insert(QStringLiteral("name"), fromStd(stats.labels[a]));
-    entry.insert(QStringLiteral("actionType"), fromStd(stats.keys[a]));
-    entry.insert(QStringLiteral("frequency"), QVariant::fromValue(stats.frequencies[a]));
-    entry.insert(QStringLiteral("combos"), stats.combos[a]);
-    entry.insert(QStringLiteral("equity"), stats.equities[a]);
-    entry.insert(QStringLiteral("ev"), stats.evs[a]);
-    out.append(entry);
+// The table `slot(answers)` of a node: the store's, else `compute()`'s,
+// which the store then keeps (null when the solved game has none).
+template <class Slot, class Compute>
+auto storedOrComputed(results::AnswerStore& store, int node, Slot slot, Compute compute) -> decltype(compute()) {
+  if (const results::NodeAnswerTables* held = store.find(node)) {
+    if (auto table = slot(*held)) return table;
   }
-  return out;
-}
-
-// Bucket rows as cached and saved: without "displayName".
-QVariantList bucketRows(const velmora_app::NodeHandBuckets& buckets) {
-  QVariantList rows;
-  for (const velmora_app::HandBucketRow& row : buckets.rows) {
-    QVariantMap entry;
-    entry.insert(QStringLiteral("name"), fromStd(row.name));
-    entry.insert(QStringLiteral("combos"), row.combos);
-    entry.insert(QStringLiteral("actionProbs"), floatList(row.action_probabilities));
-    rows.append(entry);
+  auto fresh = compute();
+  if (fresh) {
+    results::NodeAnswerTables add;
+    slot(add) = fresh;
+    store.add(node, add);
   }
-  return rows;
-}
-
-QVariantList comboList(const velmora_app::NodeHandCombos& combos) {
-  QVariantList out;
-  out.reserve(static_cast<qsizetype>(combos.rows.size()));
-  for (const velmora_app::HandComboRow& row : combos.rows) {
-    QVariantMap entry = comboCards(row);
-    entry.insert(QStringLiteral("ev"), row.ev);
-    entry.insert(QStringLiteral("actionEvs"), doubleList(row.action_evs));
-    entry.insert(QStringLiteral("buckets"), textList(row.tags));
-    entry.insert(QStringLiteral("actionProbs"), floatList(row.action_probabilities));
-    out.append(entry);
-  }
-  return out;
+  return fresh;
 }
 
 // The hand-category bucket names as the session writes them, marked for
@@ -139,10 +90,21 @@ bool isIpSeat(const QString& player) { return player.trimmed().toUpper() == QStr
 
 }  // namespace
 
+template <class Table, class Make>
+QVariant AppController::shownForm(ShownKind kind, const std::shared_ptr<const Table>& table, Make make) const {
+  ShownAnswer& shown = m_shown[kind];
+  if (!table) return QVariant();
+  if (shown.table != table) {
+    shown.form = make(*table);
+    shown.table = table;
+  }
+  return shown.form;
+}
+
 void AppController::clearQueryCaches() const {
-  // A loaded project's caches can hold a great many combo lists: they are
-  // dropped off the GUI thread.
-  m_release.release(std::make_tuple(std::exchange(m_caches, {}), std::exchange(m_reach169Cache, {})));
+  // A loaded project's answers can be many: they are dropped off the GUI
+  // thread, with the forms made of them.
+  m_release.release(std::make_tuple(m_answers.take(), std::exchange(m_shown, {}), std::exchange(m_reach169Cache, {})));
 }
 
 int AppController::treeNodeCount() const { return m_tree ? m_tree->nodeCount() : 0; }
@@ -165,30 +127,26 @@ QVariantList AppController::nodeActions(int nodeIndex) const {
 
 QVariantList AppController::nodeActionStats(int nodeIndex) const {
   return guardedNodeQuery<QVariantList>("nodeActionStats", nodeIndex, [&]() -> QVariantList {
-    const auto cached = m_caches.actionStats.constFind(nodeIndex);
-    if (cached != m_caches.actionStats.cend()) return cached.value();
-
-    const velmora_app::NodeActionStats stats = m_session.node_action_stats(static_cast<std::uint64_t>(nodeIndex));
-    if (!stats.ok) return QVariantList();
-    const QVariantList out = actionStatsList(stats);
-    m_caches.actionStats.insert(nodeIndex, out);
-    return out;
+    const auto table = storedOrComputed(
+        m_answers, nodeIndex, [](auto& t) -> auto& { return t.stats; },
+        [&]() -> std::shared_ptr<const results::ActionStatsTable> {
+          const velmora_app::NodeActionStats stats = m_session.node_action_stats(static_cast<std::uint64_t>(nodeIndex));
+          return stats.ok ? results::actionStatsTable(stats) : nullptr;
+        });
+    return shownForm(ShownStats, table, [](const auto& t) { return results::toVariant(t); }).toList();
   });
 }
 
 QVariantList AppController::nodeHandBuckets(int nodeIndex) const {
   return guardedNodeQuery<QVariantList>("nodeHandBuckets", nodeIndex, [&]() -> QVariantList {
-    QVariantList rows;
-    const auto cached = m_caches.handBuckets.constFind(nodeIndex);
-    if (cached != m_caches.handBuckets.cend()) {
-      rows = cached.value();
-    } else {
-      const velmora_app::NodeHandBuckets buckets = m_session.node_hand_buckets(static_cast<std::uint64_t>(nodeIndex));
-      if (!buckets.ok) return QVariantList();
-      rows = bucketRows(buckets);
-      m_caches.handBuckets.insert(nodeIndex, rows);
-    }
-    // The display name follows the language in use, so it is never cached.
+    const auto table = storedOrComputed(
+        m_answers, nodeIndex, [](auto& t) -> auto& { return t.buckets; },
+        [&]() -> std::shared_ptr<const results::BucketsTable> {
+          const velmora_app::NodeHandBuckets buckets = m_session.node_hand_buckets(static_cast<std::uint64_t>(nodeIndex));
+          return buckets.ok ? results::bucketsTable(buckets) : nullptr;
+        });
+    QVariantList rows = shownForm(ShownBuckets, table, [](const auto& t) { return results::toVariant(t); }).toList();
+    // The display name follows the language in use, so it is never kept.
     for (QVariant& row : rows) {
       QVariantMap entry = row.toMap();
       const QByteArray name = entry.value(QStringLiteral("name")).toString().toUtf8();
@@ -210,14 +168,15 @@ QVariantMap AppController::nodeDetailsMissing(int nodeIndex) const {
       inTree && m_tree->meta(nodeIndex).value(QStringLiteral("nodeType")).toString() == QStringLiteral("decision");
   // A solved game answers every node; without one only the saved answers exist.
   if (inTree && !m_session.stored_result().first) {
+    const results::NodeAnswerTables* saved = m_answers.peek(nodeIndex);
     if (decision) {
-      combos = !m_caches.handCombos.contains(nodeIndex);
+      combos = !saved || !saved->combos;
       // The matrix is drawn from the saved strategy, else from the saved combos.
-      matrix = !m_caches.handStrategy.contains(nodeIndex) && combos;
-      buckets = !m_caches.handBuckets.contains(nodeIndex);
+      matrix = (!saved || !saved->strategy) && combos;
+      buckets = !saved || !saved->buckets;
     }
-    oopHands = !m_caches.seatHandCombosOop.contains(nodeIndex);
-    ipHands = !m_caches.seatHandCombosIp.contains(nodeIndex);
+    oopHands = !saved || !saved->seats[0];
+    ipHands = !saved || !saved->seats[1];
   }
   QVariantMap out;
   out.insert(QStringLiteral("matrix"), matrix);
@@ -228,86 +187,53 @@ QVariantMap AppController::nodeDetailsMissing(int nodeIndex) const {
   return out;
 }
 
-QVariantList AppController::nodeHandCombosImpl(int nodeIndex) const {
-  const auto cached = m_caches.handCombos.constFind(nodeIndex);
-  if (cached != m_caches.handCombos.cend()) return cached.value();
-
-  const velmora_app::NodeHandCombos combos = m_session.node_hand_combos(static_cast<std::uint64_t>(nodeIndex));
-  if (!combos.ok) return QVariantList();
-  const QVariantList out = comboList(combos);
-  m_caches.handCombos.insert(nodeIndex, out);
-  return out;
+std::shared_ptr<const results::CombosTable> AppController::combosAt(int nodeIndex) const {
+  return storedOrComputed(
+      m_answers, nodeIndex, [](auto& t) -> auto& { return t.combos; },
+      [&]() -> std::shared_ptr<const results::CombosTable> {
+        const velmora_app::NodeHandCombos combos = m_session.node_hand_combos(static_cast<std::uint64_t>(nodeIndex));
+        return combos.ok ? results::combosTable(combos) : nullptr;
+      });
 }
 
 QVariantList AppController::nodeHandCombos(int nodeIndex) const {
-  return guardedNodeQuery<QVariantList>("nodeHandCombos", nodeIndex, [&] { return nodeHandCombosImpl(nodeIndex); });
+  return guardedNodeQuery<QVariantList>("nodeHandCombos", nodeIndex, [&] {
+    return shownForm(ShownCombos, combosAt(nodeIndex), [](const auto& t) { return results::toVariant(t); }).toList();
+  });
 }
 
 QVariantList AppController::nodeSeatHandCombos(int nodeIndex, const QString& player) const {
   return guardedNodeQuery<QVariantList>("nodeSeatHandCombos", nodeIndex, [&]() -> QVariantList {
     const bool ip = isIpSeat(player);
-    QHash<int, QVariantList>& cache = ip ? m_caches.seatHandCombosIp : m_caches.seatHandCombosOop;
-    const velmora_app::NodeHandCombos combos =
-        m_session.node_seat_hand_combos(static_cast<std::uint64_t>(nodeIndex), ip);
-    if (combos.ok) {
-      QVariantList out;
-      out.reserve(static_cast<qsizetype>(combos.rows.size()));
-      for (const velmora_app::HandComboRow& row : combos.rows) out.append(comboCards(row));
-      cache.insert(nodeIndex, out);
-      return out;
-    }
-    return cache.value(nodeIndex);
+    const auto table = storedOrComputed(
+        m_answers, nodeIndex, [ip](auto& t) -> auto& { return t.seats[ip ? 1 : 0]; },
+        [&]() -> std::shared_ptr<const results::SeatCombosTable> {
+          const velmora_app::NodeHandCombos combos =
+              m_session.node_seat_hand_combos(static_cast<std::uint64_t>(nodeIndex), ip);
+          return combos.ok ? results::seatCombosTable(combos) : nullptr;
+        });
+    return shownForm(ip ? ShownIpSeat : ShownOopSeat, table, [](const auto& t) { return results::toVariant(t); })
+        .toList();
   });
 }
 
-QVariantMap AppController::nodeHandStrategyImpl(int nodeIndex) const {
-  const auto cached = m_caches.handStrategy.constFind(nodeIndex);
-  if (cached != m_caches.handStrategy.cend()) return cached.value();
-
-  const velmora_app::NodeHandStrategy strategy = m_session.node_hand_strategy(static_cast<std::uint64_t>(nodeIndex));
-  if (!strategy.ok) return QVariantMap();
-  const QVariantMap out = strategyMap(nodeIndex, strategy);
-  m_caches.handStrategy.insert(nodeIndex, out);
-  return out;
-}
-
-QVariantMap AppController::strategyMap(int nodeIndex, const velmora_app::NodeHandStrategy& strategy) const {
-  QVariantMap weights;
-  QVariantMap dominant;
-  const std::size_t classes =
-      std::min({strategy.class_names.size(), strategy.class_weights.size(), strategy.dominant_keys.size()});
-  for (std::size_t i = 0; i < classes; ++i) {
-    const QString label = fromStd(strategy.class_names[i]);
-    weights.insert(label, QVariant::fromValue(strategy.class_weights[i]));
-    dominant.insert(label, fromStd(strategy.dominant_keys[i]));
-  }
-
-  const QVariantList names = textList(strategy.action_labels);
-  const qsizetype actionCount = names.size();
-  const bool tableMatches = m_tree && m_tree->actionCount(nodeIndex) == actionCount;
-  QVariantList types;
-  for (qsizetype a = 0; a < actionCount; ++a) {
+QStringList AppController::strategyActionTypes(int nodeIndex, std::size_t count) const {
+  const auto actions = static_cast<qsizetype>(count);
+  const bool tableMatches = m_tree && m_tree->actionCount(nodeIndex) == actions;
+  QStringList types;
+  for (qsizetype a = 0; a < actions; ++a) {
     types.append(tableMatches ? m_tree->actionType(nodeIndex, static_cast<int>(a)) : QStringLiteral("none"));
   }
+  return types;
+}
 
-  QVariantMap probs;
-  const std::size_t hands = strategy.class_names.size();
-  const std::size_t actions = static_cast<std::size_t>(actionCount);
-  if (actions > 0 && hands > 0 && strategy.probabilities.size() == actions * hands) {
-    for (std::size_t h = 0; h < hands; ++h) {
-      QVariantList row;
-      for (std::size_t a = 0; a < actions; ++a) row.append(QVariant::fromValue(strategy.probabilities[h * actions + a]));
-      probs.insert(fromStd(strategy.class_names[h]), row);
-    }
-  }
-
-  QVariantMap out;
-  out.insert(QStringLiteral("weights"), weights);
-  out.insert(QStringLiteral("dominantActionTypes"), dominant);
-  out.insert(QStringLiteral("actionNames"), names);
-  out.insert(QStringLiteral("actionTypeList"), types);
-  out.insert(QStringLiteral("actionProbs"), probs);
-  return out;
+std::shared_ptr<const results::StrategyTable> AppController::strategyAt(int nodeIndex) const {
+  return storedOrComputed(
+      m_answers, nodeIndex, [](auto& t) -> auto& { return t.strategy; },
+      [&]() -> std::shared_ptr<const results::StrategyTable> {
+        const velmora_app::NodeHandStrategy s = m_session.node_hand_strategy(static_cast<std::uint64_t>(nodeIndex));
+        return s.ok ? results::strategyTable(s, strategyActionTypes(nodeIndex, s.action_labels.size())) : nullptr;
+      });
 }
 
 AppController::NodeAnswers AppController::nodeAnswers(const velmora_app::SolveSession& session, int nodeIndex) {
@@ -321,14 +247,21 @@ AppController::NodeAnswers AppController::nodeAnswers(const velmora_app::SolveSe
 }
 
 void AppController::cacheNodeAnswers(int nodeIndex, const NodeAnswers& answers) const {
-  if (answers.strategy.ok) m_caches.handStrategy.insert(nodeIndex, strategyMap(nodeIndex, answers.strategy));
-  if (answers.stats.ok) m_caches.actionStats.insert(nodeIndex, actionStatsList(answers.stats));
-  if (answers.combos.ok) m_caches.handCombos.insert(nodeIndex, comboList(answers.combos));
-  if (answers.buckets.ok) m_caches.handBuckets.insert(nodeIndex, bucketRows(answers.buckets));
+  results::NodeAnswerTables tables;
+  if (answers.strategy.ok) {
+    tables.strategy =
+        results::strategyTable(answers.strategy, strategyActionTypes(nodeIndex, answers.strategy.action_labels.size()));
+  }
+  if (answers.stats.ok) tables.stats = results::actionStatsTable(answers.stats);
+  if (answers.combos.ok) tables.combos = results::combosTable(answers.combos);
+  if (answers.buckets.ok) tables.buckets = results::bucketsTable(answers.buckets);
+  if (!tables.empty()) m_answers.add(nodeIndex, tables);
 }
 
 QVariantMap AppController::nodeHandStrategy(int nodeIndex) const {
-  return guardedNodeQuery<QVariantMap>("nodeHandStrategy", nodeIndex, [&] { return nodeHandStrategyImpl(nodeIndex); });
+  return guardedNodeQuery<QVariantMap>("nodeHandStrategy", nodeIndex, [&] {
+    return shownForm(ShownStrategy, strategyAt(nodeIndex), [](const auto& t) { return results::toVariant(t); }).toMap();
+  });
 }
 
 QVariantList AppController::nodePocketActionEvs(int nodeIndex, const QString& player, const QString& c1,
@@ -342,16 +275,20 @@ QVariantList AppController::nodePocketActionEvs(int nodeIndex, const QString& pl
 
     // No answer from a solved game (a loaded project, or a seat the solver
     // does not answer for at this node): look the pocket up among the node's
-    // cached combos, whichever seat was asked for.
-    const auto cached = m_caches.handCombos.constFind(nodeIndex);
-    if (cached == m_caches.handCombos.cend()) return QVariantList();
-    const QString a = c1.trimmed().toLower();
-    const QString b = c2.trimmed().toLower();
-    for (const QVariant& item : cached.value()) {
-      const QVariantMap entry = item.toMap();
-      const QString e1 = entry.value(QStringLiteral("c1")).toString().trimmed().toLower();
-      const QString e2 = entry.value(QStringLiteral("c2")).toString().trimmed().toLower();
-      if ((e1 == a && e2 == b) || (e1 == b && e2 == a)) return entry.value(QStringLiteral("actionEvs")).toList();
+    // kept combos, whichever seat was asked for.
+    const results::NodeAnswerTables* held = m_answers.find(nodeIndex);
+    if (!held || !held->combos) return QVariantList();
+    const results::CombosTable& combos = *held->combos;
+    const int a = project_file::cardCode(c1.trimmed());
+    const int b = project_file::cardCode(c2.trimmed());
+    if (a < 0 || b < 0) return QVariantList();
+    for (int r = 0; r < combos.rows(); ++r) {
+      const results::ComboCards& cards = combos.cards[static_cast<std::size_t>(r)];
+      if ((cards[0] == a && cards[1] == b) || (cards[0] == b && cards[1] == a)) {
+        QVariantList out;
+        for (int i = 0; i < combos.actions; ++i) out.append(combos.actionEvs[static_cast<std::size_t>(r * combos.actions + i)]);
+        return out;
+      }
     }
     return QVariantList();
   });
@@ -361,50 +298,36 @@ QVariantMap AppController::nodeHandStrategyReach169(int nodeIndex, const QString
   return guardedNodeQuery<QVariantMap>("nodeHandStrategyReach169", nodeIndex, [&]() -> QVariantMap {
     const QString filter = bucketName.trimmed().toLower();
     const QByteArray key = QByteArray::number(nodeIndex) + '|' + filter.toUtf8();
-    const auto cached = m_reach169Cache.constFind(key);
-    if (cached != m_reach169Cache.cend()) return cached.value();
+    const auto keep = [&](const QVariantMap& answer) {
+      m_reach169Cache.insert(m_reach169Cache.begin(), {key, answer});
+      if (m_reach169Cache.size() > kReach169Kept) m_reach169Cache.pop_back();
+      return answer;
+    };
+    for (auto it = m_reach169Cache.begin(); it != m_reach169Cache.end(); ++it) {
+      if (it->first != key) continue;
+      std::rotate(m_reach169Cache.begin(), it, it + 1);
+      return m_reach169Cache.front().second;
+    }
 
-    const QVariantMap base = nodeHandStrategyImpl(nodeIndex);
+    const QVariantMap base = nodeHandStrategy(nodeIndex);
     const qsizetype actionCount = base.value(QStringLiteral("actionTypeList")).toList().size();
-
-    // Combo source: the node's cached combos (the solved game's answer, kept
-    // when it was first asked for, or a loaded project's), else the solved
-    // game. The native query walks the node's whole subtree, so it is not
-    // asked again for an answer already at hand.
+    // The node's combos: those kept (the solved game's answer, or a loaded
+    // project's), else the solved game's, which are then kept too: the
+    // native query walks the node's whole subtree.
+    const std::shared_ptr<const results::CombosTable> source = combosAt(nodeIndex);
+    if (!source) return keep(base);
     std::vector<velmora_app::ClassFoldCombo> combos;
-    const bool haveCached = m_caches.handCombos.contains(nodeIndex);
-    const velmora_app::NodeHandCombos native =
-        haveCached ? velmora_app::NodeHandCombos() : m_session.node_hand_combos(static_cast<std::uint64_t>(nodeIndex));
-    if (native.ok) {
-      combos.reserve(native.rows.size());
-      for (const velmora_app::HandComboRow& row : native.rows) {
-        velmora_app::ClassFoldCombo c;
-        c.card1 = row.card1;
-        c.card2 = row.card2;
-        c.weight = row.weight;
-        c.tags = row.tags;
-        c.action_probabilities.assign(row.action_probabilities.begin(), row.action_probabilities.end());
-        combos.push_back(std::move(c));
-      }
-    } else {
-      const auto source = m_caches.handCombos.constFind(nodeIndex);
-      if (source == m_caches.handCombos.cend()) {
-        m_reach169Cache.insert(key, base);
-        return base;
-      }
-      combos.reserve(static_cast<std::size_t>(source.value().size()));
-      for (const QVariant& item : source.value()) {
-        const QVariantMap entry = item.toMap();
-        velmora_app::ClassFoldCombo c;
-        c.card1 = toStd(entry.value(QStringLiteral("c1")).toString());
-        c.card2 = toStd(entry.value(QStringLiteral("c2")).toString());
-        c.weight = entry.value(QStringLiteral("weight")).toDouble();
-        for (const QVariant& b : entry.value(QStringLiteral("buckets")).toList()) c.tags.push_back(toStd(b.toString()));
-        for (const QVariant& p : entry.value(QStringLiteral("actionProbs")).toList()) {
-          c.action_probabilities.push_back(p.toDouble());
-        }
-        combos.push_back(std::move(c));
-      }
+    combos.reserve(static_cast<std::size_t>(source->rows()));
+    for (int r = 0; r < source->rows(); ++r) {
+      const auto row = static_cast<std::size_t>(r);
+      velmora_app::ClassFoldCombo c;
+      c.card1 = toStd(results::cardText(source->cards[row][0]));
+      c.card2 = toStd(results::cardText(source->cards[row][1]));
+      c.weight = source->weights[row];
+      for (const QString& tag : results::tagTexts(source->tags[row])) c.tags.push_back(toStd(tag));
+      const float* probs = source->actionProbs.data() + r * source->actions;
+      c.action_probabilities.assign(probs, probs + source->actions);
+      combos.push_back(std::move(c));
     }
 
     // The node's board: the solved board and the cards dealt on the way.
@@ -426,7 +349,6 @@ QVariantMap AppController::nodeHandStrategyReach169(int nodeIndex, const QString
       out.insert(QStringLiteral("weights"), weights);
       out.insert(QStringLiteral("actionProbs"), probs);
     }
-    m_reach169Cache.insert(key, out);
-    return out;
+    return keep(out);
   });
 }

@@ -365,6 +365,7 @@ bool AppController::estimatePublishedFor(const velmora_app::SolveConfig& config)
 bool AppController::memoryFits(const solve_room::Need& need, StatusWording& refusal) {
   // What the result holds once solved is what the next start gives back.
   m_pendingSolveMemoryBytes = need.heldBytes();
+  m_pendingAnswerRoomBytes = need.answerRoomBytes != 0 ? need.answerRoomBytes : results::answerRoomBytes(1326, 1326);
   const auto fitsNow = [&] {
     refreshAvailableMemory();
     return solve_room::fits(requiredFigure(need), m_systemAvailableMemoryBytes);
@@ -604,6 +605,7 @@ void AppController::applySolveProgress(std::uint64_t runId, const velmora_app::S
       fillResultTables(result, std::move(tree));
       m_resultNodeLocks = m_runNodeLocks;
       m_resultSpot = m_runSpot;
+      m_answers.setRoom(m_pendingAnswerRoomBytes);
       if (root) cacheNodeAnswers(0, *root);
       m_resultsReclaimableMemoryBytes = m_pendingSolveMemoryBytes;
       emit systemMemoryChanged();

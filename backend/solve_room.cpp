@@ -5,6 +5,7 @@
 
 #include "backend/platform/memory_limits.h"
 #include "backend/project_file/project_file.h"
+#include "backend/results/answer_store.h"
 #include "backend/results/result_tree.h"
 #include "session/solve_types.h"
 #include "session/threads.h"
@@ -19,17 +20,29 @@ constexpr std::uint64_t kMiB = std::uint64_t(1) << 20;
 // action list's brackets (29) and one action record (234; a tree has one
 // action less than it has nodes). Files of the bench spots spend 537 to 558.
 constexpr std::uint64_t kFileBytesPerNode = 620;
-// The answers of one looked-at node, written to the file: 200 to 280 bytes
-// for each hand of both seats on the bench spots.
-constexpr std::uint64_t kFileBytesPerHandLookedAt = 320;
+// The saved answers a file holds are those the Results page holds, at most
+// its room: their text takes 11 to 14 times what their tables take in the
+// bench spots' files (follow_up_memory_bench prints it), and at most 19
+// times (a seat's combo row writes 175 to 190 bytes for 10 of table).
+constexpr std::uint64_t kFileBytesPerAnswerByte = 19;
 // The project state, the last solve configuration and the locks.
 constexpr std::uint64_t kFileFixedBytes = 64 << 10;
 
-// The same answers held by the Results page: 530 to 800 bytes a hand.
-constexpr std::uint64_t kPageBytesPerHandLookedAt = 1024;
-// The Results page itself and what the window draws for it (39 MiB for a
-// river spot in a real window).
-constexpr std::uint64_t kWindowBytes = 64 * kMiB;
+// Measured with follow_up_memory_bench (4 threads, 50 nodes looked at, the
+// window offscreen):
+// - the QML forms of the node shown (its combos, strategy and both seats'
+//   combos as variant maps), about 1 KiB a hand of both seats;
+constexpr std::uint64_t kShownBytesPerHand = 1024;
+// - what the Results page keeps for each node of the tree beside the node
+//   tables: about 30 bytes (flop.json, 711,000 nodes: the page grows by
+//   26 MiB, of which the answers take 0.5);
+constexpr std::uint64_t kPageBytesPerNode = 32;
+// - the window's own: what the solve's threads and the Solve page take
+//   beside the estimate (8 to 10 MiB on river.json and turn.json) and the
+//   Results page's own drawing (4 to 5 MiB). (Offscreen; a window on a
+//   display, drawn through its GPU driver, takes more where it is drawn
+//   first.)
+constexpr std::uint64_t kWindowBytes = 12 * kMiB;
 
 // The node tables: a meta record and an action (one per node on average),
 // with the action list's span (8) and the node's parent (4).
@@ -60,9 +73,8 @@ std::uint64_t Need::totalBytes() const {
   return add(add(heldBytes(), resultsPageBytes), std::max(snapshotBytes, openBytes));
 }
 
-std::uint64_t projectFileBytes(std::uint64_t nodes, std::uint64_t hands) {
-  return add(add(times(nodes, kFileBytesPerNode), times(times(kNodesLookedAt, hands), kFileBytesPerHandLookedAt)),
-             kFileFixedBytes);
+std::uint64_t projectFileBytes(std::uint64_t nodes, std::uint64_t answerRoomBytes) {
+  return add(add(times(nodes, kFileBytesPerNode), times(answerRoomBytes, kFileBytesPerAnswerByte)), kFileFixedBytes);
 }
 
 std::uint64_t reservedAddressBytes(std::uint64_t threads) {
@@ -106,8 +118,11 @@ Need needOf(const velmora_app::SolveMemoryEstimate& estimate, std::uint64_t thre
   const std::uint64_t hands = add(estimate.oop_hand_count, estimate.ip_hand_count);
   need.resultTableBytes = times(nodes, kTableBytesPerNode);
   need.snapshotBytes = times(nodes, kSnapshotBytesPerNode);
-  need.resultsPageBytes = add(kWindowBytes, times(times(kNodesLookedAt, hands), kPageBytesPerHandLookedAt));
-  need.projectFileBytes = projectFileBytes(nodes, hands);
+  need.answerRoomBytes =
+      results::answerRoomBytes(estimate.oop_hand_count, estimate.ip_hand_count, estimate.decision_node_count);
+  need.resultsPageBytes = add(add(add(kWindowBytes, need.answerRoomBytes), times(hands, kShownBytesPerHand)),
+                              times(nodes, kPageBytesPerNode));
+  need.projectFileBytes = projectFileBytes(nodes, need.answerRoomBytes);
   need.openBytes = project_file::memoryToOpen(need.projectFileBytes);
   need.reservedAddressBytes = reservedAddressBytes(threads);
   return need;

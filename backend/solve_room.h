@@ -5,6 +5,10 @@
 // address space it does not fill (thread stacks, allocator arenas) and the
 // window keeps drawing (shader code, textures); that counts against the
 // limit too.
+//
+// The figures follow what these steps take with the answers held as typed
+// tables within their room (results::AnswerStore): follow_up_memory_bench
+// holds the total against the measured peak on every bench spot.
 #pragma once
 
 #include <cstdint>
@@ -14,17 +18,13 @@
 
 namespace solve_room {
 
-// The decision nodes whose answers (strategy, combos, buckets, action
-// figures of both seats) the Results page is expected to hold and a save to
-// write: a user's look through a solved tree.
-inline constexpr std::uint64_t kNodesLookedAt = 50;
-
 struct Need {
   std::uint64_t solveBytes = 0;        // the solve (the estimate)
   std::uint64_t resultTableBytes = 0;  // the node tables the shown result keeps
   std::uint64_t snapshotBytes = 0;     // the solver's snapshot while the tables are made from it
   std::uint64_t resultsPageBytes = 0;  // the Results page and the answers it keeps
-  std::uint64_t projectFileBytes = 0;  // the file a save writes (not memory; the open's measure)
+  std::uint64_t answerRoomBytes = 0;   // of which the room of the answers (results::AnswerStore)
+  std::uint64_t projectFileBytes = 0;  // the file a save writes at most (not memory; the open's measure)
   std::uint64_t openBytes = 0;         // opening that file again over the shown result (a save needs less)
   // Address space reserved beyond what is used: counts only against an
   // address-space limit (see addressShare).
@@ -42,9 +42,9 @@ struct Need {
 // stopped at its limit (more than that is needed) is its figure alone.
 Need needOf(const velmora_app::SolveMemoryEstimate& estimate, std::uint64_t threads);
 
-// The size of the project file a save of the result writes, looked-at nodes
-// included: the same text before and after any change to how it is written.
-std::uint64_t projectFileBytes(std::uint64_t nodes, std::uint64_t hands);
+// The size of the project file a save of a result of `nodes` nodes writes at
+// most, with the answers of the Results page's room of `answerRoomBytes`.
+std::uint64_t projectFileBytes(std::uint64_t nodes, std::uint64_t answerRoomBytes);
 
 // Address space a solve with `threads` solver threads and the window around
 // it reserve beyond the memory they use.

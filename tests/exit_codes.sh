@@ -37,13 +37,13 @@ else
   if [ -n "${3:-}" ]; then
     # One set-up thread, so that the figures do not follow the machine's processor count: the
     # gate counts a turn spot, what follows its solve and the address space they reserve (about
-    # 520 MiB) against the 430 MiB or so the limit leaves; the solve itself fits.
+    # 405 MiB) against the 370 MiB or so the limit leaves; the solve itself fits.
     gate=(env VELMORA_CARDCTX_MAX_WORKERS=1 VELMORA_ACTIONPLAN_MAX_WORKERS=1 "$3" "$2/bench/spots/turn.json"
           --iterations 2 --threads 1)
     expect "solve bench past the memory gate" 1 "^refused: .* MiB available \(the least is " \
-      limited 500000 "${gate[@]}"
+      limited 430000 "${gate[@]}"
     expect "solve bench told to ignore the gate" 0 "^memory gate ignored: " \
-      limited 500000 "${gate[@]}" --ignore-memory-gate
+      limited 430000 "${gate[@]}" --ignore-memory-gate
   fi
 fi
 expect "run-app.sh without a display" 1 "^No display was found" \

@@ -357,6 +357,22 @@
         <translation>einer Handklasse</translation>
     </message>
     <message>
+        <source>a hand category</source>
+        <translation>einer Handkategorie</translation>
+    </message>
+    <message>
+        <source>%1 adds up to %2, not 1</source>
+        <translation>%1 ergibt zusammen %2, nicht 1</translation>
+    </message>
+    <message>
+        <source>%1 repeats the combo %2</source>
+        <translation>%1 wiederholt die Kombo %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, where the game tree has %3</source>
+        <translation>%1 ist %2, wo der Spielbaum %3 hat</translation>
+    </message>
+    <message>
         <source>a list</source>
         <translation>einer Liste</translation>
     </message>

@@ -357,6 +357,22 @@
         <translation>una clase de mano</translation>
     </message>
     <message>
+        <source>a hand category</source>
+        <translation>una categoría de mano</translation>
+    </message>
+    <message>
+        <source>%1 adds up to %2, not 1</source>
+        <translation>%1 suma %2, no 1</translation>
+    </message>
+    <message>
+        <source>%1 repeats the combo %2</source>
+        <translation>%1 repite el combo %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, where the game tree has %3</source>
+        <translation>%1 es %2, donde el árbol de juego tiene %3</translation>
+    </message>
+    <message>
         <source>a list</source>
         <translation>una lista</translation>
     </message>

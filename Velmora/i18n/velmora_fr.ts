@@ -357,6 +357,22 @@
         <translation>une classe de mains</translation>
     </message>
     <message>
+        <source>a hand category</source>
+        <translation>une catégorie de main</translation>
+    </message>
+    <message>
+        <source>%1 adds up to %2, not 1</source>
+        <translation>%1 totalise %2, et non 1</translation>
+    </message>
+    <message>
+        <source>%1 repeats the combo %2</source>
+        <translation>%1 répète le combo %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, where the game tree has %3</source>
+        <translation>%1 vaut %2, là où l&apos;arbre de jeu a %3</translation>
+    </message>
+    <message>
         <source>a list</source>
         <translation>une liste</translation>
     </message>

@@ -357,6 +357,22 @@
         <translation>una classe di mani</translation>
     </message>
     <message>
+        <source>a hand category</source>
+        <translation>una categoria di mano</translation>
+    </message>
+    <message>
+        <source>%1 adds up to %2, not 1</source>
+        <translation>%1 somma a %2, non a 1</translation>
+    </message>
+    <message>
+        <source>%1 repeats the combo %2</source>
+        <translation>%1 ripete la combo %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, where the game tree has %3</source>
+        <translation>%1 è %2, dove l&apos;albero di gioco ha %3</translation>
+    </message>
+    <message>
         <source>a list</source>
         <translation>una lista</translation>
     </message>

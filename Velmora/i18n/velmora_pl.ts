@@ -359,6 +359,22 @@
         <translation>klasę rąk</translation>
     </message>
     <message>
+        <source>a hand category</source>
+        <translation>kategorię ręki</translation>
+    </message>
+    <message>
+        <source>%1 adds up to %2, not 1</source>
+        <translation>%1 sumuje się do %2, a nie do 1</translation>
+    </message>
+    <message>
+        <source>%1 repeats the combo %2</source>
+        <translation>%1 powtarza kombinację %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, where the game tree has %3</source>
+        <translation>%1 to %2, a drzewo gry ma tam %3</translation>
+    </message>
+    <message>
         <source>a list</source>
         <translation>listę</translation>
     </message>

@@ -357,6 +357,22 @@
         <translation>uma classe de mãos</translation>
     </message>
     <message>
+        <source>a hand category</source>
+        <translation>uma categoria de mão</translation>
+    </message>
+    <message>
+        <source>%1 adds up to %2, not 1</source>
+        <translation>%1 soma %2, não 1</translation>
+    </message>
+    <message>
+        <source>%1 repeats the combo %2</source>
+        <translation>%1 repete o combo %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, where the game tree has %3</source>
+        <translation>%1 é %2, onde a árvore de jogo tem %3</translation>
+    </message>
+    <message>
         <source>a list</source>
         <translation>uma lista</translation>
     </message>

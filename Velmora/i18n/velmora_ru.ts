@@ -359,6 +359,22 @@
         <translation>класс рук</translation>
     </message>
     <message>
+        <source>a hand category</source>
+        <translation>категорию руки</translation>
+    </message>
+    <message>
+        <source>%1 adds up to %2, not 1</source>
+        <translation>%1 в сумме даёт %2, а не 1</translation>
+    </message>
+    <message>
+        <source>%1 repeats the combo %2</source>
+        <translation>%1 повторяет комбо %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, where the game tree has %3</source>
+        <translation>%1 равно %2, а в дереве игры там %3</translation>
+    </message>
+    <message>
         <source>a list</source>
         <translation>список</translation>
     </message>

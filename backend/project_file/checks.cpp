@@ -22,6 +22,9 @@ using Part = Fault::Part;
 // A node's frequencies come from 32-bit floats normalised to 1.
 constexpr double kSumRounding = 1e-4;
 constexpr double kSameFrequency = 1e-6;
+// A saved action figure's frequency is the solver's own reading of the
+// node's strategy, the tree's its snapshot's: they agree to float rounding.
+constexpr double kSameStatsFrequency = 1e-4;
 constexpr int kDeckCards = 52;
 // The cards out when the turn is dealt, when the river is, and at a showdown.
 constexpr int kFlopCards = 3;
@@ -310,121 +313,148 @@ class Checker {
   // --- saved answers ---
 
   // A per-action list of a saved answer: one entry per action of the node.
-  // (The keys are views, made texts only for a fault: the checks run over
-  // millions of rows.)
-  static Fault perAction(Part part, int node, int row, QAnyStringView key, const QVariant& list, int actions) {
-    const qsizetype size = list.toList().size();
+  static Fault perAction(Part part, int node, int row, const QString& key, qsizetype size, int actions) {
     if (size == actions) return Fault();
-    Fault f = fault(Problem::CountDiffers, part, node, row, key.toString(), QString::number(size));
+    Fault f = fault(Problem::CountDiffers, part, node, row, key, QString::number(size));
     f.count = actions;
     return f;
   }
 
-  Fault cards(Part part, int node, int row, const QVariantMap& combo) const {
+  Fault cards(Part part, int node, int row, const results::ComboCards& combo) const {
     const std::uint64_t dead = m_dead[static_cast<std::size_t>(node)];
-    for (const QString& key : {QStringLiteral("c1"), QStringLiteral("c2")}) {
-      const QString card = combo.value(key).toString();
-      if ((dead >> cardCode(card) & 1u) != 0) return fault(Problem::OnBoard, part, node, row, key, card);
+    for (std::size_t i = 0; i < combo.size(); ++i) {
+      if ((dead >> combo[i] & 1u) != 0) {
+        return fault(Problem::OnBoard, part, node, row, i == 0 ? QStringLiteral("c1") : QStringLiteral("c2"),
+                     results::cardText(combo[i]));
+      }
     }
     return Fault();
   }
 
-  Fault chips(Part part, int node, int row, QAnyStringView key, const QVariant& v) const {
-    const double d = v.toDouble();
-    return chipsFit(d, m_spot) ? Fault() : outOfRange(part, node, row, key.toString(), d, -m_spot.money, m_spot.money);
+  Fault chips(Part part, int node, int row, const QString& key, double d) const {
+    return chipsFit(d, m_spot) ? Fault() : outOfRange(part, node, row, key, d, -m_spot.money, m_spot.money);
   }
 
-  Fault combos(Part part, int node, int row, const QVariant& v) const {
-    const double d = v.toDouble();
+  Fault combos(Part part, int node, int row, double d) const {
     const double most = rangeCombos(m_dead[static_cast<std::size_t>(node)]);
     return d <= most * (1.0 + 1e-6) ? Fault() : outOfRange(part, node, row, QStringLiteral("combos"), d, 0.0, most);
   }
 
-  // Runs `check(node, answer)` over one cache's entries of nodes in the
-  // tree, node by node: a file with more than one fault is refused for the
-  // same one every time (a hash's order differs from run to run).
-  template <class Cache, class Check>
-  Fault eachEntry(const Cache& cache, Check check) const {
-    std::vector<int> nodes;
-    nodes.reserve(static_cast<std::size_t>(cache.size()));
-    for (auto it = cache.cbegin(); it != cache.cend(); ++it) {
-      if (it.key() >= 0 && it.key() < m_tree->nodeCount()) nodes.push_back(it.key());
+  // The combos of the class at grid position `c` that hold no card of
+  // `dead`: a pair's ranks are its row's, a suited class lies above the
+  // diagonal, an offsuit one below it.
+  static double liveClassCombos(int c, std::uint64_t dead) {
+    const int hi = 12 - std::min(c / 13, c % 13);  // card ranks: 0 is a deuce
+    const int lo = 12 - std::max(c / 13, c % 13);
+    const auto live = [dead](int rank, int suit) { return (dead >> (rank * 4 + suit) & 1u) == 0; };
+    int n = 0;
+    for (int s1 = 0; s1 < 4; ++s1) {
+      for (int s2 = 0; s2 < 4; ++s2) {
+        const bool fits = hi == lo ? s1 < s2 : (c / 13 < c % 13) == (s1 == s2);
+        n += fits && live(hi, s1) && live(lo, s2) ? 1 : 0;
+      }
     }
-    std::sort(nodes.begin(), nodes.end());
-    for (const int node : nodes) {
-      if (Fault f = check(node, m_tree->actionCount(node), *cache.constFind(node))) return f;
+    return n;
+  }
+
+  // The row of the node's action `a` as the game tree has it differs from
+  // a saved action figure: its name, its key or its frequency.
+  Fault actionAsTheTree(int node, int a, const results::ActionStatsRow& row) const {
+    const ResultTree::Action& action = m_tree->actionsOf(node)[a];
+    const auto differs = [&](const char* key, const QJsonValue& saved, const QJsonValue& tree) {
+      Fault f = fault(Problem::NotTheTrees, Part::ActionStats, node, a, QLatin1String(key), Fault::jsonText(saved));
+      f.treeValue = Fault::jsonText(tree);
+      return f;
+    };
+    if (row.name != m_tree->textAt(action.name)) return differs("name", row.name, m_tree->textAt(action.name));
+    if (row.actionType != m_tree->textAt(action.actionType)) {
+      return differs("actionType", row.actionType, m_tree->textAt(action.actionType));
+    }
+    const double saved = row.frequency;
+    const double tree = m_tree->frequencyOf(action);
+    const bool same = std::isnan(saved) ? std::isnan(tree) : std::abs(saved - tree) <= kSameStatsFrequency;
+    return same ? Fault() : differs("frequency", saved, tree);
+  }
+
+  // Runs `check(node, actions, table)` over the answers `get(tables)` gives
+  // for the nodes of the tree, node by node.
+  template <class Get, class Check>
+  Fault eachAnswer(Get get, Check check) const {
+    for (const auto& [node, tables] : m_loaded.answers) {
+      if (node >= m_tree->nodeCount()) break;
+      const auto* table = get(tables);
+      if (!table) continue;
+      if (Fault f = check(node, m_tree->actionCount(node), *table)) return f;
     }
     return Fault();
   }
 
   Fault checkCaches() const {
-    const SavedQueryCaches& caches = m_loaded.caches;
-    const auto strategy = [&](int node, int actions, const QVariantMap& s) -> Fault {
-      for (const QString& key : {QStringLiteral("actionNames"), QStringLiteral("actionTypeList")}) {
-        if (Fault f = perAction(Part::Strategy, node, -1, key, s.value(key), actions)) return f;
+    using Tables = results::NodeAnswerTables;
+    const auto strategy = [&](int node, int actions, const results::StrategyTable& s) -> Fault {
+      if (Fault f = perAction(Part::Strategy, node, -1, QStringLiteral("actionNames"), s.actionNames.size(), actions)) return f;
+      if (Fault f = perAction(Part::Strategy, node, -1, QStringLiteral("actionTypeList"), s.actionTypes.size(), actions)) {
+        return f;
       }
-      const QVariantMap probs = s.value(QStringLiteral("actionProbs")).toMap();
-      for (auto it = probs.cbegin(); it != probs.cend(); ++it) {
-        if (Fault f = perAction(Part::Strategy, node, -1, QStringLiteral("actionProbs[%1]").arg(it.key()), it.value(),
-                                actions)) {
-          return f;
+      const std::uint64_t dead = m_dead[static_cast<std::size_t>(node)];
+      for (const std::uint8_t c : results::classesInKeyOrder()) {
+        if (!s.weighted[c]) continue;
+        const double most = liveClassCombos(c, dead);
+        if (s.weights[c] > most + 1e-6 * std::max(1.0, most)) {
+          return outOfRange(Part::Strategy, node, -1, QStringLiteral("weights[%1]").arg(results::classLabel(c)),
+                            s.weights[c], 0.0, most);
         }
       }
       return Fault();
     };
-    const auto stats = [&](int node, int actions, const QVariantList& rows) -> Fault {
-      if (Fault f = perAction(Part::ActionStats, node, -1, QStringLiteral("data"), rows, actions)) return f;
-      for (qsizetype i = 0; i < rows.size(); ++i) {
-        const QVariantMap row = rows.at(i).toMap();
-        const int r = static_cast<int>(i);
-        if (Fault f = combos(Part::ActionStats, node, r, row.value(QStringLiteral("combos")))) return f;
-        if (Fault f = chips(Part::ActionStats, node, r, QStringLiteral("ev"), row.value(QStringLiteral("ev")))) return f;
+    const auto stats = [&](int node, int actions, const results::ActionStatsTable& t) -> Fault {
+      if (Fault f = perAction(Part::ActionStats, node, -1, QStringLiteral("data"), t.rows.size(), actions)) return f;
+      for (int a = 0; a < actions; ++a) {
+        const results::ActionStatsRow& row = t.rows[static_cast<std::size_t>(a)];
+        if (Fault f = actionAsTheTree(node, a, row)) return f;
+        if (Fault f = combos(Part::ActionStats, node, a, row.combos)) return f;
+        if (Fault f = chips(Part::ActionStats, node, a, QStringLiteral("ev"), row.ev)) return f;
       }
       return Fault();
     };
-    const auto handCombos = [&](int node, int actions, const QVariantList& rows) -> Fault {
-      for (qsizetype i = 0; i < rows.size(); ++i) {
-        const QVariantMap row = rows.at(i).toMap();
-        const int r = static_cast<int>(i);
-        if (Fault f = cards(Part::Combos, node, r, row)) return f;
-        if (Fault f = chips(Part::Combos, node, r, QStringLiteral("ev"), row.value(QStringLiteral("ev")))) return f;
-        for (const QString& key : {QStringLiteral("actionProbs"), QStringLiteral("actionEvs")}) {
-          if (Fault f = perAction(Part::Combos, node, r, key, row.value(key), actions)) return f;
-        }
-        const QVariantList evs = row.value(QStringLiteral("actionEvs")).toList();
-        for (qsizetype a = 0; a < evs.size(); ++a) {
-          if (chipsFit(evs.at(a).toDouble(), m_spot)) continue;
-          return chips(Part::Combos, node, r, QStringLiteral("actionEvs[%1]").arg(a), evs.at(a));
+    const auto handCombos = [&](int node, int actions, const results::CombosTable& t) -> Fault {
+      if (t.rows() > 0) {
+        if (Fault f = perAction(Part::Combos, node, 0, QStringLiteral("actionProbs"), t.actions, actions)) return f;
+      }
+      for (int r = 0; r < t.rows(); ++r) {
+        const auto row = static_cast<std::size_t>(r);
+        if (Fault f = cards(Part::Combos, node, r, t.cards[row])) return f;
+        if (Fault f = chips(Part::Combos, node, r, QStringLiteral("ev"), t.evs[row])) return f;
+        for (int a = 0; a < t.actions; ++a) {
+          const double ev = t.actionEvs[row * static_cast<std::size_t>(t.actions) + static_cast<std::size_t>(a)];
+          if (Fault f = chips(Part::Combos, node, r, QStringLiteral("actionEvs[%1]").arg(a), ev)) return f;
         }
       }
       return Fault();
     };
-    const auto buckets = [&](int node, int actions, const QVariantList& rows) -> Fault {
-      for (qsizetype i = 0; i < rows.size(); ++i) {
-        const QVariantMap row = rows.at(i).toMap();
-        const int r = static_cast<int>(i);
-        if (Fault f = combos(Part::Buckets, node, r, row.value(QStringLiteral("combos")))) return f;
-        if (Fault f = perAction(Part::Buckets, node, r, QStringLiteral("actionProbs"),
-                                row.value(QStringLiteral("actionProbs")), actions)) {
-          return f;
-        }
+    const auto buckets = [&](int node, int actions, const results::BucketsTable& t) -> Fault {
+      if (t.rows() > 0) {
+        if (Fault f = perAction(Part::Buckets, node, 0, QStringLiteral("actionProbs"), t.actions, actions)) return f;
+      }
+      for (int r = 0; r < t.rows(); ++r) {
+        if (Fault f = combos(Part::Buckets, node, r, t.combos[static_cast<std::size_t>(r)])) return f;
       }
       return Fault();
     };
     const auto seat = [&](Part part) {
-      return [this, part](int node, int, const QVariantList& rows) -> Fault {
-        for (qsizetype i = 0; i < rows.size(); ++i) {
-          if (Fault f = cards(part, node, static_cast<int>(i), rows.at(i).toMap())) return f;
+      return [this, part](int node, int, const results::SeatCombosTable& t) -> Fault {
+        for (int r = 0; r < t.rows(); ++r) {
+          if (Fault f = cards(part, node, r, t.cards[static_cast<std::size_t>(r)])) return f;
         }
         return Fault();
       };
     };
-    if (Fault f = eachEntry(caches.handStrategy, strategy)) return f;
-    if (Fault f = eachEntry(caches.actionStats, stats)) return f;
-    if (Fault f = eachEntry(caches.handCombos, handCombos)) return f;
-    if (Fault f = eachEntry(caches.handBuckets, buckets)) return f;
-    if (Fault f = eachEntry(caches.seatHandCombosOop, seat(Part::OopCombos))) return f;
-    return eachEntry(caches.seatHandCombosIp, seat(Part::IpCombos));
+    if (Fault f = eachAnswer([](const Tables& t) { return t.strategy.get(); }, strategy)) return f;
+    if (Fault f = eachAnswer([](const Tables& t) { return t.stats.get(); }, stats)) return f;
+    if (Fault f = eachAnswer([](const Tables& t) { return t.combos.get(); }, handCombos)) return f;
+    if (Fault f = eachAnswer([](const Tables& t) { return t.buckets.get(); }, buckets)) return f;
+    if (Fault f = eachAnswer([](const Tables& t) { return t.seats[0].get(); }, seat(Part::OopCombos))) return f;
+    return eachAnswer([](const Tables& t) { return t.seats[1].get(); }, seat(Part::IpCombos));
   }
 
   // --- locks ---

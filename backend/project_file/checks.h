@@ -16,8 +16,11 @@
 // exploitability below 0, more combos than a range holds beside its board),
 // when a card is repeated or lies on the board (the result's board and the
 // cards dealt on the way to the node), when a saved answer does not have one
-// entry per action of its node, and when a lock names a node that is not in
-// the tree, is not a decision node, or an action index below 0.
+// entry per action of its node, when a class of a saved strategy weighs more
+// combos than the board leaves it, when saved action figures are not those
+// of the node's actions in the tree (names, keys, frequencies), and when a
+// lock names a node that is not in the tree, is not a decision node, or an
+// action index below 0.
 //
 // A lock of an action index its node does not have is dropped, with a line
 // in the log: the results page can set one (the chosen action stays chosen

@@ -77,6 +77,9 @@ const char* problemName(Fault::Problem problem) {
     case Fault::Problem::Unreached: return "unreached";
     case Fault::Problem::CountDiffers: return "one entry per action expected";
     case Fault::Problem::NotTheRoots: return "not the root's actions";
+    case Fault::Problem::SumNotOne: return "probabilities do not add up to 1";
+    case Fault::Problem::RepeatedCombo: return "combo repeated";
+    case Fault::Problem::NotTheTrees: return "differs from the game tree";
     case Fault::Problem::NoResults: return "no results";
     case Fault::Problem::NoTree: return "no node";
     case Fault::Problem::TablesDiffer: return "node tables differ";

@@ -27,6 +27,9 @@ struct Fault {
     Unreached,     // no action leads to `node`
     CountDiffers,  // a per-action list of `value` entries at a node of `count` actions
     NotTheRoots,   // the root actions are not those of the tree's root
+    SumNotOne,     // the probabilities of a row add up to `value`, neither 1 nor 0
+    RepeatedCombo, // the combo `value` is listed a second time
+    NotTheTrees,   // `value` where the node's action in the game tree has `treeValue`
     // The result as a whole, found before its values are checked:
     NoResults,         // the file says it holds a result, but has no "results"
     NoTree,            // the result holds no node
@@ -41,7 +44,9 @@ struct Fault {
     ShortShowdown,   // `node` ends in a showdown with `count` cards on the board
   };
   // What a value must be, for WrongType.
-  enum class Expected { Text, Number, WholeNumber, Flag, List, Object, Card, HandClass, Board, OneOf, ActionType };
+  enum class Expected {
+    Text, Number, WholeNumber, Flag, List, Object, Card, HandClass, HandCategory, Board, OneOf, ActionType
+  };
   // The part of the file the value belongs to.
   enum class Part {
     File,        // the top level ("project", "results", ...)
@@ -71,6 +76,7 @@ struct Fault {
   // With OneOf: the values allowed, as the file writes them; with NotAtNode:
   // the node's type.
   QString choices;
+  QString treeValue; // with NotTheTrees: what the game tree holds, as compact JSON
   double minimum = 0.0;
   double maximum = 0.0;
   // With CountDiffers, TablesDiffer, RootCountDiffers: what `value` should be;

@@ -79,6 +79,7 @@ QString expected(const Fault& f) {
     case Fault::Expected::Object: return Text::tr("an object");
     case Fault::Expected::Card: return Text::tr("a card");
     case Fault::Expected::HandClass: return Text::tr("a hand class");
+    case Fault::Expected::HandCategory: return Text::tr("a hand category");
     case Fault::Expected::Board: return Text::tr("a board of 3 to 5 different cards");
     case Fault::Expected::OneOf: return Text::tr("one of %1").arg(f.choices);
     case Fault::Expected::ActionType: return Text::tr("an action type");
@@ -107,6 +108,10 @@ QString reason(const Fault& f) {
     case Problem::ReachedTwice: return Text::tr("node %1 is reached by more than one action").arg(f.node);
     case Problem::Unreached: return Text::tr("node %1 is reached by no action").arg(f.node);
     case Problem::CountDiffers: return Text::tr("%1: %2 entries for %3 actions").arg(at, value).arg(f.count);
+    case Problem::SumNotOne: return Text::tr("%1 adds up to %2, not 1").arg(at, value);
+    case Problem::RepeatedCombo: return Text::tr("%1 repeats the combo %2").arg(at, value);
+    case Problem::NotTheTrees:
+      return Text::tr("%1 is %2, where the game tree has %3").arg(at, value, shown_text::piece(f.treeValue));
     case Problem::NotTheRoots:
     case Problem::RootCountDiffers: return Text::tr("the root actions of its solve result are not those of its game tree");
     case Problem::NoResults: return Text::tr("it says it holds a solve result, but the result is missing");

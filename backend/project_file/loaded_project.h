@@ -1,6 +1,6 @@
 // What reading a project file gives: the refusal, if the file is refused,
 // or everything the controller restores from it (the result figures, the
-// node tables, the saved query caches, the node locks and the last solve
+// node tables, the saved answers, the node locks and the last solve
 // configuration). The reading touches no controller state, so it runs on a
 // worker thread for a large file; the controller then only swaps the pieces
 // in.
@@ -16,7 +16,7 @@
 #include "backend/project_file/fault.h"
 #include "backend/project_file/state_check.h"
 #include "backend/results/result_tree.h"
-#include "backend/results/saved_query_caches.h"
+#include "backend/results/node_answers.h"
 
 namespace project_file {
 
@@ -61,8 +61,8 @@ struct LoadedProject {
   QVariantList rootActions;
   std::shared_ptr<const ResultTree> tree;  // empty without results
 
-  // The saved query caches, without entries for nodes outside the tree.
-  SavedQueryCaches caches;
+  // The saved answers by node, without those of nodes outside the tree.
+  results::SavedAnswers answers;
 
   QVariantList nodeLocks;  // the "nodeLocks" entries (project_file::nodeLock)
   QVariantMap lastUiCfg;

@@ -28,11 +28,12 @@ const QString kFormatTag = QStringLiteral("velmora_project");
 constexpr int kProjectVersion = 1;
 // The file is read a chunk at a time.
 constexpr qint64 kReadChunk = qint64(1) << 20;
-// Opening takes at its peak at most about twice the file's size: the
-// tables and caches built from it, whose records weigh more than their
-// text (a file of per-combo caches comes to about 1.6 times its size), and
-// a chunk of the text; a file of node tables takes far less.
-constexpr std::uint64_t kOpenMemoryFactor = 2;
+// Opening takes at its peak a share of the file's size and a little more:
+// the tables built from it, which take a sixth to a tenth of their text
+// (project_file_bench: 0.15 of a file of node tables, 0.18 of one with the
+// answers of 50 nodes), the chunk of text and the record being read.
+constexpr std::uint64_t kOpenMemoryShare = 5;  // a fifth of the file
+constexpr std::uint64_t kOpenFixedBytes = std::uint64_t(2) << 20;
 // The share of the progress that reading the text takes; what follows
 // (checks, look-up tables) takes the rest.
 constexpr double kReadShare = 0.95;
@@ -82,9 +83,9 @@ struct FileParts {
   Fault metaFault;    // the first faulty meta record
   Fault actionFault;  // the first faulty action or action list
 
-  // "nodeCaches" of another kind, or the caches read from it.
+  // "nodeCaches" of another kind, or the answers read from it.
   QJsonValue cachesValue{QJsonValue::Undefined};
-  SavedQueryCaches caches;
+  results::SavedAnswers answers;
   // The first faulty entry of each cache, in the order they are checked.
   std::array<Fault, 5> cacheFaults;
 };
@@ -241,8 +242,8 @@ void readCacheEntries(JsonStreamReader& in, const char* name, Fault& fault, Faul
 
 void readCaches(JsonStreamReader& in, FileParts& parts) {
   using Part = Fault::Part;
-  SavedQueryCaches& c = parts.caches;
-  c = SavedQueryCaches();
+  results::SavedAnswers& answers = parts.answers;
+  answers.clear();
   parts.cacheFaults = {};
   if (in.peek() != JsonStreamReader::Kind::Object) {
     parts.cachesValue = in.readValue();
@@ -250,38 +251,33 @@ void readCaches(JsonStreamReader& in, FileParts& parts) {
   }
   parts.cachesValue = QJsonValue(QJsonValue::Undefined);
   std::array<Fault, 5>& f = parts.cacheFaults;
+  // One kind of answer, read by `read` into the member `table` of each
+  // node's answers; a cache given twice counts as its last.
+  const auto cache = [&](const char* name, Fault& fault, Part part, auto table, auto read) {
+    for (auto& [node, tables] : answers) (tables.*table).reset();
+    readCacheEntries(in, name, fault, part, [&](int node, const QJsonObject&, const QJsonValue& data) {
+      answers[node].*table = read(data, fault);
+    });
+  };
   in.enterObject();
   while (in.nextMember()) {
     if (in.keyIs("handStrategyByNode"_L1)) {
-      c.handStrategy.clear();
-      readCacheEntries(in, "handStrategyByNode", f[0], Part::Strategy, [&](int node, const QJsonObject&, const QJsonValue& data) {
-        c.handStrategy.insert(node, handStrategy(data, f[0]));
-      });
+      cache("handStrategyByNode", f[0], Part::Strategy, &results::NodeAnswerTables::strategy, handStrategy);
     } else if (in.keyIs("actionStatsByNode"_L1)) {
-      c.actionStats.clear();
-      readCacheEntries(in, "actionStatsByNode", f[1], Part::ActionStats, [&](int node, const QJsonObject&, const QJsonValue& data) {
-        c.actionStats.insert(node, actionStats(data, f[1]));
-      });
+      cache("actionStatsByNode", f[1], Part::ActionStats, &results::NodeAnswerTables::stats, actionStats);
     } else if (in.keyIs("handCombosByNode"_L1)) {
-      c.handCombos.clear();
-      readCacheEntries(in, "handCombosByNode", f[2], Part::Combos, [&](int node, const QJsonObject&, const QJsonValue& data) {
-        c.handCombos.insert(node, handCombos(data, f[2]));
-      });
+      cache("handCombosByNode", f[2], Part::Combos, &results::NodeAnswerTables::combos, handCombos);
     } else if (in.keyIs("handBucketsByNode"_L1)) {
-      c.handBuckets.clear();
-      readCacheEntries(in, "handBucketsByNode", f[3], Part::Buckets, [&](int node, const QJsonObject&, const QJsonValue& data) {
-        c.handBuckets.insert(node, handBuckets(data, f[3]));
-      });
+      cache("handBucketsByNode", f[3], Part::Buckets, &results::NodeAnswerTables::buckets, handBuckets);
     } else if (in.keyIs("seatHandCombosByNode"_L1)) {
-      c.seatHandCombosOop.clear();
-      c.seatHandCombosIp.clear();
+      for (auto& [node, tables] : answers) tables.seats = {};
       readCacheEntries(in, "seatHandCombosByNode", f[4], Part::OopCombos, [&](int node, const QJsonObject& e, const QJsonValue& data) {
         // The seat is read in either case and with blanks around it, as it
         // always was; an entry of neither seat is skipped.
         const QString seat = e.value(QStringLiteral("seat")).toVariant().toString().trimmed().toUpper();
         const bool ip = seat == QStringLiteral("IP");
         if (!ip && seat != QStringLiteral("OOP")) return;
-        (ip ? c.seatHandCombosIp : c.seatHandCombosOop).insert(node, seatHandCombos(data, f[4]));
+        answers[node].seats[ip ? 1 : 0] = seatHandCombos(data, f[4]);
         if (f[4] && ip) f[4].part = Part::IpCombos;
       });
     } else {
@@ -396,8 +392,9 @@ void readResultFigures(LoadedProject& out, const QJsonObject& results, Fault& fa
 }  // namespace
 
 std::uint64_t memoryToOpen(std::uint64_t fileBytes) {
-  const std::uint64_t limit = std::numeric_limits<std::uint64_t>::max() / kOpenMemoryFactor;
-  return fileBytes > limit ? std::numeric_limits<std::uint64_t>::max() : fileBytes * kOpenMemoryFactor;
+  const std::uint64_t share = fileBytes / kOpenMemoryShare;
+  const std::uint64_t limit = std::numeric_limits<std::uint64_t>::max() - kOpenFixedBytes;
+  return share > limit ? std::numeric_limits<std::uint64_t>::max() : share + kOpenFixedBytes;
 }
 
 namespace {
@@ -480,10 +477,11 @@ LoadedProject readProject(const QString& path, const LoadProgress& progress, con
   for (const Fault& f : parts.cacheFaults) {
     if (f) return damaged(f);
   }
-  out.caches = std::move(parts.caches);
-  // Cached answers for nodes the tree does not have are dropped, so they are
-  // neither counted nor saved again; without a tree the caches are all there is.
-  if (tree && tree->nodeCount() > 0) out.caches.dropOutside(tree->nodeCount());
+  out.answers = std::move(parts.answers);
+  // Saved answers for nodes the tree does not have are dropped, so they are
+  // neither counted nor saved again; without a tree the answers are all there is.
+  if (tree && tree->nodeCount() > 0) out.answers.erase(out.answers.lower_bound(tree->nodeCount()), out.answers.end());
+  std::erase_if(out.answers, [](const auto& entry) { return entry.second.empty(); });
   if (cancelled(cancel)) return failed(Failure::Cancelled);
   if (tree) tree->prepareLookups();
   out.tree = std::move(tree);

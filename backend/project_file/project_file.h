@@ -12,7 +12,7 @@
 // the immutable node tables), so taking it is cheap on the GUI thread; the
 // text, which runs to hundreds of megabytes for a large tree, is written on
 // another thread as it is produced, a buffer at a time, straight from the
-// node tables and the caches: no document of it is ever built.
+// node tables and the saved answers: no document of it is ever built.
 #pragma once
 
 #include <QString>
@@ -27,7 +27,7 @@
 #include "backend/local_files.h"
 #include "backend/project_file/loaded_project.h"
 #include "backend/results/result_tree.h"
-#include "backend/results/saved_query_caches.h"
+#include "backend/results/node_answers.h"
 
 namespace project_file {
 
@@ -37,7 +37,8 @@ namespace project_file {
 using LoadProgress = std::function<void(double)>;
 
 // What opening a project file of `fileBytes` bytes needs in memory at its
-// peak: the text, the parsed document and the tables built from it.
+// peak: the tables built from it (the node tables and the saved answers,
+// which take far less than their text) and the text being read.
 std::uint64_t memoryToOpen(std::uint64_t fileBytes);
 
 // Reads and checks the file at `path`. A file whose first byte other than
@@ -68,10 +69,10 @@ struct ProjectSnapshot {
   QVariantMap project;
   bool hasResults = false;
   // With hasResults: the result figures and root actions ("results" without
-  // the node tables), the node tables and the six saved query caches.
+  // the node tables), the node tables and the saved answers (shared tables).
   QVariantMap resultFigures;
   std::shared_ptr<const ResultTree> tree;
-  SavedQueryCaches caches;
+  results::SavedAnswers answers;
   QVariantList nodeLocks;
   QVariantMap lastUiCfg;
 };

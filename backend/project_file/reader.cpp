@@ -21,11 +21,25 @@ constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 // Probabilities and weights come from 32-bit floats: a bound may be passed
 // by a rounding step.
 constexpr double kRounding = 1e-6;
-// The combos of one seat's range before the board takes any.
-constexpr double kAllCombos = 1326.0;
 
 using Problem = Fault::Problem;
 using Expected = Fault::Expected;
+
+void noteRange(Fault& fault, QAnyStringView key, const QJsonValue& v, double minimum, double maximum) {
+  if (fault) return;
+  fault.problem = Problem::OutOfRange;
+  fault.key = key.toString();
+  fault.value = Fault::jsonText(v);
+  fault.minimum = minimum;
+  fault.maximum = maximum;
+}
+
+bool within(double d, double minimum, double maximum) {
+  const double slack = kRounding * std::max(1.0, std::abs(maximum));
+  return d >= minimum - (minimum == 0.0 ? 0.0 : slack) && d <= maximum + slack;
+}
+
+}  // namespace
 
 // The key is a view, made a text only for a fault: the checks run over
 // millions of values.
@@ -37,20 +51,13 @@ void noteType(Fault& fault, QAnyStringView key, const QJsonValue& v, Expected ex
   fault.expected = expected;
 }
 
-void noteRange(Fault& fault, QAnyStringView key, const QJsonValue& v, double minimum, double maximum) {
-  if (fault) return;
-  fault.problem = Problem::OutOfRange;
-  fault.key = key.toString();
-  fault.value = Fault::jsonText(v);
-  fault.minimum = minimum;
-  fault.maximum = maximum;
-}
-
 void noteMissing(Fault& fault, QAnyStringView key) {
   if (fault) return;
   fault.problem = Problem::Missing;
   fault.key = key.toString();
 }
+
+namespace {
 
 // A value missing from a record: a fault when it is required.
 bool missing(const QJsonValue& v, const char* key, bool required, Fault& fault) {
@@ -77,12 +84,8 @@ void noteNotAtNode(Fault& fault, const char* key, const QJsonValue& v, const QSt
   fault.choices = type;
 }
 
-bool within(double d, double minimum, double maximum) {
-  const double slack = kRounding * std::max(1.0, std::abs(maximum));
-  return d >= minimum - (minimum == 0.0 ? 0.0 : slack) && d <= maximum + slack;
-}
+}  // namespace
 
-// `v` as a number from `minimum` to `maximum`, null as NaN where allowed.
 double checkedNumber(const QJsonValue& v, QAnyStringView key, double minimum, double maximum, bool nullable,
                      Fault& fault) {
   if (v.isNull() && nullable) return kNoValue;
@@ -102,122 +105,6 @@ QString checkedText(const QJsonValue& v, QAnyStringView key, Fault& fault) {
   if (!v.isString()) noteType(fault, key, v, Expected::Text);
   return v.toString();
 }
-
-QString indexed(const QString& key, const QString& index) { return key + QLatin1Char('[') + index + QLatin1Char(']'); }
-QString indexed(const QString& key, qsizetype index) { return indexed(key, QString::number(index)); }
-
-// A list whose items are read by `read(item, key)`. The key of a faulty
-// item ("actionProbs[2]") is made only once there is a fault: the lists of
-// a large file hold millions of items.
-template <class Read>
-QVariantList listOf(const QJsonValue& v, const QString& key, Fault& fault, Read read) {
-  QVariantList out;
-  if (fault) return out;
-  if (!v.isArray()) {
-    if (!v.isUndefined()) noteType(fault, key, v, Expected::List);
-    return out;
-  }
-  const QJsonArray items = v.toArray();
-  out.reserve(items.size());
-  for (qsizetype i = 0; i < items.size(); ++i) {
-    out.append(read(items.at(i), QString()));
-    if (fault) {
-      fault.key = indexed(key, i) + fault.key;
-      break;
-    }
-  }
-  return out;
-}
-
-QVariantList textList(const QJsonValue& v, const QString& key, Fault& fault) {
-  return listOf(v, key, fault, [&](const QJsonValue& item, const QString& k) { return checkedText(item, k, fault); });
-}
-
-QVariantList probabilityList(const QJsonValue& v, const QString& key, Fault& fault) {
-  return listOf(v, key, fault,
-                [&](const QJsonValue& item, const QString& k) { return checkedNumber(item, k, 0.0, 1.0, false, fault); });
-}
-
-QVariantList figureList(const QJsonValue& v, const QString& key, Fault& fault) {
-  return listOf(v, key, fault, [&](const QJsonValue& item, const QString& k) {
-    return checkedNumber(item, k, -std::numeric_limits<double>::max(), std::numeric_limits<double>::max(), true,
-                         fault);
-  });
-}
-
-// A map from hand class label to a value read by `read(value, key, combos)`.
-template <class Read>
-QVariantMap classMap(const QJsonValue& v, const QString& key, Fault& fault, Read read) {
-  QVariantMap out;
-  if (fault) return out;
-  if (!v.isObject()) {
-    if (!v.isUndefined()) noteType(fault, key, v, Expected::Object);
-    return out;
-  }
-  const QJsonObject map = v.toObject();
-  for (auto it = map.constBegin(); it != map.constEnd(); ++it) {
-    const int combos = handClassCombos(it.key());
-    if (combos == 0) {
-      noteType(fault, key, QJsonValue(it.key()), Expected::HandClass);
-      break;
-    }
-    out.insert(it.key(), read(it.value(), QString(), combos));
-    if (fault) {
-      fault.key = indexed(key, it.key()) + fault.key;
-      break;
-    }
-  }
-  return out;
-}
-
-// The two cards of a combo row: each a card, the two different.
-void readCards(Record& r, QVariantMap& out) {
-  int codes[2] = {-1, -1};
-  const char* keys[2] = {"c1", "c2"};
-  // The rows share their keys: a file holds millions of them.
-  static const QString names[2] = {QStringLiteral("c1"), QStringLiteral("c2")};
-  for (int i = 0; i < 2 && !r.fault; ++i) {
-    if (!r.has(keys[i])) {
-      noteMissing(r.fault, QLatin1StringView(keys[i]));
-      break;
-    }
-    const QString card = r.text(keys[i]);
-    codes[i] = cardCode(card);
-    if (!r.fault && codes[i] < 0) noteType(r.fault, QLatin1StringView(keys[i]), r.value(keys[i]), Expected::Card);
-    out.insert(names[i], card);
-  }
-  if (!r.fault && codes[0] == codes[1]) {
-    r.fault.problem = Problem::Repeated;
-    r.fault.key = QStringLiteral("c2");
-    r.fault.value = out.value(QStringLiteral("c2")).toString();
-  }
-}
-
-// A list of row records, each read by `read(record, out)`; the row of the
-// first fault goes to `fault.entry`.
-template <class Read>
-QVariantList rows(const QJsonValue& v, Fault& fault, Read read) {
-  QVariantList out;
-  if (!v.isArray()) {
-    noteType(fault, QStringLiteral("data"), v, Expected::List);
-    return out;
-  }
-  const QJsonArray items = v.toArray();
-  out.reserve(items.size());
-  for (qsizetype i = 0; i < items.size(); ++i) {
-    Record r(items.at(i), fault);
-    QVariantMap row;
-    read(r, row);
-    if (fault) {
-      fault.entry = static_cast<int>(i);
-      return out;
-    }
-    out.append(row);
-  }
-  return out;
-}
-
-}  // namespace
 
 int cardCode(const QString& text) {
   // ASCII letters only: a letter that Unicode upper-cases to a rank or a
@@ -384,72 +271,6 @@ ResultTree::Action nodeAction(Record& r, ResultTree& tree) {
   action.frequency = r.share("frequency", true);
   action.childIndex = r.whole("childIndex", INT_MIN, INT_MAX, 0, true);
   return action;
-}
-
-// ---------------------------------------------------------------------------
-// Saved answers
-
-QVariantMap handStrategy(const QJsonValue& v, Fault& fault) {
-  if (!v.isObject()) {
-    noteType(fault, QStringLiteral("data"), v, Expected::Object);
-    return QVariantMap();
-  }
-  Record r(v, fault);
-  QVariantMap out;
-  out.insert(QStringLiteral("weights"),
-             classMap(r.value("weights"), QStringLiteral("weights"), fault,
-                      [&](const QJsonValue& w, const QString& k, int combos) {
-                        return checkedNumber(w, k, 0.0, combos, false, fault);
-                      }));
-  out.insert(QStringLiteral("dominantActionTypes"),
-             classMap(r.value("dominantActionTypes"), QStringLiteral("dominantActionTypes"), fault,
-                      [&](const QJsonValue& t, const QString& k, int) { return checkedText(t, k, fault); }));
-  out.insert(QStringLiteral("actionNames"), textList(r.value("actionNames"), QStringLiteral("actionNames"), fault));
-  out.insert(QStringLiteral("actionTypeList"),
-             textList(r.value("actionTypeList"), QStringLiteral("actionTypeList"), fault));
-  out.insert(QStringLiteral("actionProbs"),
-             classMap(r.value("actionProbs"), QStringLiteral("actionProbs"), fault,
-                      [&](const QJsonValue& p, const QString& k, int) { return probabilityList(p, k, fault); }));
-  return out;
-}
-
-QVariantList actionStats(const QJsonValue& v, Fault& fault) {
-  return rows(v, fault, [](Record& r, QVariantMap& row) {
-    row.insert(QStringLiteral("name"), r.text("name"));
-    row.insert(QStringLiteral("actionType"), r.text("actionType"));
-    row.insert(QStringLiteral("frequency"), r.share("frequency"));
-    row.insert(QStringLiteral("combos"), r.number("combos", 0.0, kAllCombos, 0.0, false));
-    row.insert(QStringLiteral("equity"), r.number("equity", 0.0, 1.0, 0.0, true));
-    row.insert(QStringLiteral("ev"), r.figure("ev"));
-  });
-}
-
-QVariantList handCombos(const QJsonValue& v, Fault& fault) {
-  return rows(v, fault, [](Record& r, QVariantMap& row) {
-    readCards(r, row);
-    row.insert(QStringLiteral("weight"), r.number("weight", 0.0, 1.0, 0.0, false));
-    row.insert(QStringLiteral("ev"), r.figure("ev"));
-    row.insert(QStringLiteral("actionEvs"), figureList(r.value("actionEvs"), QStringLiteral("actionEvs"), r.fault));
-    row.insert(QStringLiteral("buckets"), textList(r.value("buckets"), QStringLiteral("buckets"), r.fault));
-    row.insert(QStringLiteral("actionProbs"),
-               probabilityList(r.value("actionProbs"), QStringLiteral("actionProbs"), r.fault));
-  });
-}
-
-QVariantList handBuckets(const QJsonValue& v, Fault& fault) {
-  return rows(v, fault, [](Record& r, QVariantMap& row) {
-    row.insert(QStringLiteral("name"), r.text("name"));
-    row.insert(QStringLiteral("combos"), r.number("combos", 0.0, kAllCombos, 0.0, false));
-    row.insert(QStringLiteral("actionProbs"),
-               probabilityList(r.value("actionProbs"), QStringLiteral("actionProbs"), r.fault));
-  });
-}
-
-QVariantList seatHandCombos(const QJsonValue& v, Fault& fault) {
-  return rows(v, fault, [](Record& r, QVariantMap& row) {
-    readCards(r, row);
-    row.insert(QStringLiteral("weight"), r.number("weight", 0.0, 1.0, 0.0, false));
-  });
 }
 
 // ---------------------------------------------------------------------------

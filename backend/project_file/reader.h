@@ -14,6 +14,7 @@
 // reads the file's text hands it the records one at a time.
 #pragma once
 
+#include <QAnyStringView>
 #include <QJsonObject>
 #include <QLatin1StringView>
 #include <QJsonValue>
@@ -23,9 +24,11 @@
 
 #include <array>
 #include <initializer_list>
+#include <memory>
 #include <span>
 
 #include "backend/project_file/fault.h"
+#include "backend/results/node_answers.h"
 #include "backend/results/result_tree.h"
 
 namespace project_file {
@@ -35,6 +38,15 @@ int cardCode(const QString& text);
 // The combos of a hand class ("AA" 6, "AKs" 4, "AKo" 12), or 0 for a text
 // that is no hand class label.
 int handClassCombos(const QString& label);
+
+// Single values: `v` read as its kind, or the first fault noted under `key`
+// (a number from `minimum` to `maximum` to within float rounding, null as
+// NaN where `nullable`).
+void noteType(Fault& fault, QAnyStringView key, const QJsonValue& v, Fault::Expected expected);
+void noteMissing(Fault& fault, QAnyStringView key);
+double checkedNumber(const QJsonValue& v, QAnyStringView key, double minimum, double maximum, bool nullable,
+                     Fault& fault);
+QString checkedText(const QJsonValue& v, QAnyStringView key, Fault& fault);
 
 // A part of the file's top level ("project", "nodeLocks", ...) that is
 // there but not of its kind (an object, a list, a flag), or an empty fault.
@@ -99,12 +111,18 @@ ResultTree::Meta nodeMeta(Record& record, ResultTree& tree);
 ResultTree::Action nodeAction(Record& record, ResultTree& tree);
 
 // --- the saved answers of "nodeCaches" (each the "data" of one entry) ---
-QVariantMap handStrategy(const QJsonValue& v, Fault& fault);
-// The lists name the faulty row in `fault.entry`.
-QVariantList actionStats(const QJsonValue& v, Fault& fault);
-QVariantList handCombos(const QJsonValue& v, Fault& fault);
-QVariantList handBuckets(const QJsonValue& v, Fault& fault);
-QVariantList seatHandCombos(const QJsonValue& v, Fault& fault);
+// Each is read into its typed table and checked row by row as it is read:
+// every value present and of its kind, the probabilities of a row adding up
+// to 1 (or all 0, for a class or bucket no hand reaches), one entry per
+// action in every row, each combo two different cards and listed once. What
+// needs the game tree (the board, the node's actions) is checked with it
+// (checks.h). The lists name the faulty row in `fault.entry`; a faulty
+// answer reads as null.
+std::shared_ptr<const results::StrategyTable> handStrategy(const QJsonValue& v, Fault& fault);
+std::shared_ptr<const results::ActionStatsTable> actionStats(const QJsonValue& v, Fault& fault);
+std::shared_ptr<const results::CombosTable> handCombos(const QJsonValue& v, Fault& fault);
+std::shared_ptr<const results::BucketsTable> handBuckets(const QJsonValue& v, Fault& fault);
+std::shared_ptr<const results::SeatCombosTable> seatHandCombos(const QJsonValue& v, Fault& fault);
 
 // One entry of "nodeLocks" as the lock field sets it: {"nodeIndex",
 // "hand" (a hand class), "actionIndex", "actionProb" (a number from 0 to 1;

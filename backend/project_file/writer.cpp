@@ -2,6 +2,8 @@
 
 #include <QLatin1StringView>
 
+#include <array>
+#include <bitset>
 #include <vector>
 
 #include "backend/project_file/json_stream_writer.h"
@@ -81,14 +83,135 @@ void writeResults(const ProjectSnapshot& s, JsonStreamWriter& out) {
   out.endObject();
 }
 
-// One cache as the entries {"data", "nodeIndex"[, "seat"]}, in the cache's
-// own order.
-template <typename Value>
-void writeCacheEntries(const QHash<int, Value>& cache, JsonStreamWriter& out, QLatin1StringView seat = {}) {
-  for (auto it = cache.cbegin(); it != cache.cend(); ++it) {
+// The texts a file repeats for every combo, in their written form.
+struct WrittenTexts {
+  std::array<QByteArray, 52> cards;
+  std::array<QByteArray, results::kTagCount> tags;
+  WrittenTexts() {
+    for (std::size_t c = 0; c < cards.size(); ++c) cards[c] = JsonStreamWriter::escaped(results::cardText(static_cast<std::uint8_t>(c)));
+    for (std::size_t t = 0; t < tags.size(); ++t) {
+      tags[t] = JsonStreamWriter::escaped(QString::fromLatin1(results::kComboTags[t].data(),
+                                                              static_cast<qsizetype>(results::kComboTags[t].size())));
+    }
+  }
+};
+const WrittenTexts& writtenTexts() {
+  static const WrittenTexts texts;
+  return texts;
+}
+
+template <class T>
+void numbers(JsonStreamWriter& out, const T* values, int count) {
+  out.beginArray();
+  for (int i = 0; i < count; ++i) out.number(static_cast<double>(values[i]));
+  out.endArray();
+}
+
+void strings(JsonStreamWriter& out, const QStringList& values) {
+  out.beginArray();
+  for (const QString& v : values) out.string(v);
+  out.endArray();
+}
+
+// Each answer as the query gives it to QML, its keys in order (floats
+// written as the doubles they are).
+void writeAnswer(JsonStreamWriter& out, const results::StrategyTable& t) {
+  const auto classes = [&](const std::bitset<results::kClassCount>& present, const auto& value) {
     out.beginObject();
-    out.key("data"_L1); out.writeVariant(QVariant(it.value()));
-    out.key("nodeIndex"_L1); out.integer(it.key());
+    for (const std::uint8_t c : results::classesInKeyOrder()) {
+      if (!present[c]) continue;
+      out.key(QStringView(results::classLabel(c)));
+      value(c);
+    }
+    out.endObject();
+  };
+  out.beginObject();
+  out.key("actionNames"_L1); strings(out, t.actionNames);
+  out.key("actionProbs"_L1); classes(t.probed, [&](int c) { numbers(out, t.row(c), t.actions); });
+  out.key("actionTypeList"_L1); strings(out, t.actionTypes);
+  out.key("dominantActionTypes"_L1);
+  classes(t.dominated, [&](int c) { out.string(t.dominantTexts.at(t.dominant[static_cast<std::size_t>(c)])); });
+  out.key("weights"_L1);
+  classes(t.weighted, [&](int c) { out.number(static_cast<double>(t.weights[static_cast<std::size_t>(c)])); });
+  out.endObject();
+}
+
+void writeAnswer(JsonStreamWriter& out, const results::ActionStatsTable& t) {
+  out.beginArray();
+  for (const results::ActionStatsRow& r : t.rows) {
+    out.beginObject();
+    out.key("actionType"_L1); out.string(r.actionType);
+    out.key("combos"_L1); out.number(r.combos);
+    out.key("equity"_L1); out.number(r.equity);
+    out.key("ev"_L1); out.number(r.ev);
+    out.key("frequency"_L1); out.number(static_cast<double>(r.frequency));
+    out.key("name"_L1); out.string(r.name);
+    out.endObject();
+  }
+  out.endArray();
+}
+
+void writeCards(JsonStreamWriter& out, const results::ComboCards& cards) {
+  const WrittenTexts& texts = writtenTexts();
+  out.key("c1"_L1); out.rawString(texts.cards[cards[0]]);
+  out.key("c2"_L1); out.rawString(texts.cards[cards[1]]);
+}
+
+void writeAnswer(JsonStreamWriter& out, const results::CombosTable& t) {
+  const WrittenTexts& texts = writtenTexts();
+  out.beginArray();
+  for (int r = 0; r < t.rows(); ++r) {
+    const auto row = static_cast<std::size_t>(r);
+    out.beginObject();
+    out.key("actionEvs"_L1); numbers(out, t.actionEvs.data() + r * t.actions, t.actions);
+    out.key("actionProbs"_L1); numbers(out, t.actionProbs.data() + r * t.actions, t.actions);
+    out.key("buckets"_L1);
+    out.beginArray();
+    for (int tag = 0; tag < results::kTagCount; ++tag) {
+      if ((t.tags[row] >> tag & 1u) != 0) out.rawString(texts.tags[static_cast<std::size_t>(tag)]);
+    }
+    out.endArray();
+    writeCards(out, t.cards[row]);
+    out.key("ev"_L1); out.number(t.evs[row]);
+    out.key("weight"_L1); out.number(t.weights[row]);
+    out.endObject();
+  }
+  out.endArray();
+}
+
+void writeAnswer(JsonStreamWriter& out, const results::BucketsTable& t) {
+  out.beginArray();
+  for (int r = 0; r < t.rows(); ++r) {
+    out.beginObject();
+    out.key("actionProbs"_L1); numbers(out, t.actionProbs.data() + r * t.actions, t.actions);
+    out.key("combos"_L1); out.number(t.combos[static_cast<std::size_t>(r)]);
+    out.key("name"_L1); out.string(QString(results::bucketName(t.names[static_cast<std::size_t>(r)])));
+    out.endObject();
+  }
+  out.endArray();
+}
+
+void writeAnswer(JsonStreamWriter& out, const results::SeatCombosTable& t) {
+  out.beginArray();
+  for (int r = 0; r < t.rows(); ++r) {
+    out.beginObject();
+    writeCards(out, t.cards[static_cast<std::size_t>(r)]);
+    out.key("weight"_L1); out.number(t.weights[static_cast<std::size_t>(r)]);
+    out.endObject();
+  }
+  out.endArray();
+}
+
+// The answers of one kind, `get(tables)` of each node, as the entries
+// {"data", "nodeIndex"[, "seat"]} in node order.
+template <class Get>
+void writeEntries(const results::SavedAnswers& answers, JsonStreamWriter& out, Get get, QLatin1StringView seat = {}) {
+  for (const auto& [node, tables] : answers) {
+    const auto* table = get(tables);
+    if (!table) continue;
+    out.beginObject();
+    out.key("data"_L1); writeAnswer(out, *table);
+    out.key("nodeIndex"_L1); out.integer(node);
     if (!seat.isEmpty()) {
       out.key("seat"_L1);
       out.string(QString(seat));
@@ -97,23 +220,24 @@ void writeCacheEntries(const QHash<int, Value>& cache, JsonStreamWriter& out, QL
   }
 }
 
-void writeCaches(const SavedQueryCaches& c, JsonStreamWriter& out) {
-  const auto array = [&out](QLatin1StringView key, const auto& cache) {
+void writeCaches(const results::SavedAnswers& answers, JsonStreamWriter& out) {
+  using Tables = results::NodeAnswerTables;
+  const auto array = [&](QLatin1StringView key, auto get) {
     out.key(key);
     out.beginArray();
-    writeCacheEntries(cache, out);
+    writeEntries(answers, out, get);
     out.endArray();
   };
   out.beginObject();
-  array("actionStatsByNode"_L1, c.actionStats);
-  array("handBucketsByNode"_L1, c.handBuckets);
-  array("handCombosByNode"_L1, c.handCombos);
-  array("handStrategyByNode"_L1, c.handStrategy);
+  array("actionStatsByNode"_L1, [](const Tables& t) { return t.stats.get(); });
+  array("handBucketsByNode"_L1, [](const Tables& t) { return t.buckets.get(); });
+  array("handCombosByNode"_L1, [](const Tables& t) { return t.combos.get(); });
+  array("handStrategyByNode"_L1, [](const Tables& t) { return t.strategy.get(); });
   // All OOP entries first, then all IP entries.
   out.key("seatHandCombosByNode"_L1);
   out.beginArray();
-  writeCacheEntries(c.seatHandCombosOop, out, "OOP"_L1);
-  writeCacheEntries(c.seatHandCombosIp, out, "IP"_L1);
+  writeEntries(answers, out, [](const Tables& t) { return t.seats[0].get(); }, "OOP"_L1);
+  writeEntries(answers, out, [](const Tables& t) { return t.seats[1].get(); }, "IP"_L1);
   out.endArray();
   out.endObject();
 }
@@ -127,7 +251,7 @@ void writeProject(const ProjectSnapshot& s, JsonStreamWriter& out) {
   out.key("lastUiCfg"_L1); out.writeVariant(s.lastUiCfg);
   if (s.hasResults) {
     out.key("nodeCaches"_L1);
-    writeCaches(s.caches, out);
+    writeCaches(s.answers, out);
   }
   out.key("nodeLocks"_L1); out.writeVariant(s.nodeLocks);
   out.key("project"_L1); out.writeVariant(s.project);

@@ -51,6 +51,14 @@ inline QVariantMap riverSpot(int iterations = 40) {
   return m;
 }
 
+// A turn spot as small as the river one: river cards are dealt in its tree.
+inline QVariantMap smallTurnSpot(int iterations = 30) {
+  QVariantMap m = riverSpot(iterations);
+  m.insert("board", "Ah Ks Qd 7c");
+  m.insert("starting_street", "turn");
+  return m;
+}
+
 // A turn spot whose card context and tree take a while to build.
 inline QVariantMap turnSpot(int iterations = 200) {
   QVariantMap m = riverSpot(iterations);

@@ -205,8 +205,7 @@ TEST(MemoryLimitsTest, ASolveIsLetThroughOnlyWithRoomForWhatFollowsIt) {
     return QList<std::pair<QString, QByteArray>>{
         {"groups", ""}, {"meminfo", "MemTotal: 25165824 kB\nMemFree: 1024 kB\nMemAvailable: " + num(room / 1024) + " kB\n"}};
   };
-  const QString total = AppController::formatMemoryBytes(need.totalBytes());
-  const QString half = AppController::formatMemoryBytes(between);
+  const auto [total, half] = AppController::formatMemoryFigures(need.totalBytes(), between);
   const struct { const char* name; QList<std::pair<QString, QByteArray>> files; quint64 room; std::string outcome; } cases[] = {
       {"group between", group(between), between, followUpRefused(total, half, true)},
       {"group just short", group(justShort), justShort, followUpRefused(inMB(need.totalBytes()), inMB(justShort), true)},
@@ -233,7 +232,10 @@ TEST(MemoryLimitsTest, ASaveOrAnOpenIsRefusedOnlyByTheHardLimits) {
   AppController c;
   const QString project = dir.filePath("head.velmoraproj");
   const quint64 toSave = project_file::memoryToSave();
-  ASSERT_TRUE(writeProjectHead(project, toSave));
+  // A file whose open needs more than a save.
+  const quint64 headBytes = 5 * toSave;
+  ASSERT_TRUE(writeProjectHead(project, headBytes));
+  ASSERT_GT(project_file::memoryToOpen(headBytes), toSave);
   const auto saveRefusal = [](quint64 needed, quint64 available) {
     const auto mb = [](quint64 bytes) { return QString::number((bytes + kMiB / 2) / kMiB) + QChar(0x00A0) + "MB"; };
     return QStringLiteral("Not enough RAM to save the project (it needs about %1, %2 available)")
@@ -267,7 +269,7 @@ TEST(MemoryLimitsTest, ASaveOrAnOpenIsRefusedOnlyByTheHardLimits) {
     if (k.fits) {
       EXPECT_TRUE(c.loadProject(saved).value("ok").toBool()) << k.name;
     }
-    EXPECT_EQ(openError(c, project), k.fits ? "Invalid JSON" : openRefusal(toSave, k.room)) << k.name;
+    EXPECT_EQ(openError(c, project), k.fits ? "Invalid JSON" : openRefusal(headBytes, k.room)) << k.name;
     // What the Home page shows and a solve is let start with stays bounded by memory.high.
     EXPECT_EQ(c.systemAvailableMemoryBytes(), 1u) << k.name;
     EXPECT_EQ(startOutcome(c, riverSpot(10)), kSolveRefusedForProgram) << k.name;
@@ -321,7 +323,7 @@ TEST(MemoryLimitsTest, TheAddressSpaceLimitBoundsWhatASolveAndAnOpenAreOffered) 
   EXPECT_TRUE(c.saveProject(saved, QVariantMap{{"boardText", "Ah Ks Qd 7c 2h"}}));
   EXPECT_TRUE(c.loadProject(saved).value("ok").toBool()) << c.loadProject(saved).value("error").toString().toStdString();
 
-  // A flop spot of more than a gigabyte, and a project file as large as its figure.
+  // A flop spot of more than a gigabyte, and a project file whose open needs as much.
   const QString range = "22+, A2s+, K9s+, Q9s+, J9s+, T8s+, 98s, 87s, A9o+, KTo+";
   QVariantMap spot = riverSpot(10);
   spot.insert(QVariantMap{{"board", "Qs 8s 3d"}, {"starting_street", "flop"}, {"effective_stack", 910},
@@ -334,7 +336,9 @@ TEST(MemoryLimitsTest, TheAddressSpaceLimitBoundsWhatASolveAndAnOpenAreOffered) 
   ASSERT_TRUE(estimated(c, spot, kGiB));
   const quint64 estimate = c.solveRequiredMemoryBytes();
   const QString project = dir.filePath("big.velmoraproj");
-  ASSERT_TRUE(writeProjectHead(project, estimate));
+  quint64 fileBytes = estimate;
+  while (project_file::memoryToOpen(fileBytes) < estimate) fileBytes += estimate;
+  ASSERT_TRUE(writeProjectHead(project, fileBytes));
   // A limit that leaves 1 GiB.
   ASSERT_TRUE(leaveAddressSpace(kGiB));
   EXPECT_EQ(startOutcome(c, spot), kSolveRefusedForProgram);
@@ -344,7 +348,7 @@ TEST(MemoryLimitsTest, TheAddressSpaceLimitBoundsWhatASolveAndAnOpenAreOffered) 
   // What the limit leaves, less what the process took since (or more by the
   // stacks of threads that ended since).
   EXPECT_LE(offered, kGiB + 128 * kMiB);
-  EXPECT_EQ(opened, openRefusal(estimate, offered));
+  EXPECT_EQ(opened, openRefusal(fileBytes, offered));
 }
 
 }  // namespace

@@ -25,14 +25,6 @@ using namespace app_controller_test;
 
 namespace {
 
-// A turn spot as small as the river one: river cards are dealt in its tree.
-QVariantMap smallTurnSpot() {
-  QVariantMap m = riverSpot(30);
-  m.insert("board", "Ah Ks Qd 7c");
-  m.insert("starting_street", "turn");
-  return m;
-}
-
 class ProjectLoadTest : public SolvedProjectSuite {
  protected:
   static void SetUpTestSuite() {
@@ -151,6 +143,12 @@ int cacheEntry(const QJsonObject& root, const char* key, int node, const QString
   return -1;
 }
 
+// The text of a file's saved answers, as written.
+QByteArray answersText(const QByteArray& file) {
+  const qsizetype from = file.indexOf("\"nodeCaches\"");
+  return file.mid(from, file.indexOf("\"nodeLocks\"") - from);
+}
+
 TEST_F(ProjectLoadTest, FilesTheProgramWritesOpenUnchanged) {
   const QJsonObject saved = saveTurn("turn.velmoraproj");
   AppController c;
@@ -172,6 +170,10 @@ TEST_F(ProjectLoadTest, FilesTheProgramWritesOpenUnchanged) {
   // Saved again, the opened project writes the file it was opened from.
   ASSERT_TRUE(c.saveProject(url(path("again.velmoraproj")), r.value("project").toMap()));
   EXPECT_EQ(ordered(QJsonDocument::fromJson(readAll(path("again.velmoraproj"))).object()), ordered(saved));
+  // Its answers, to the byte.
+  const QByteArray answers = answersText(readAll(path("turn.velmoraproj")));
+  EXPECT_GT(answers.size(), 1000);
+  EXPECT_EQ(answersText(readAll(path("again.velmoraproj"))), answers);
   for (const char* key : {"handStrategyByNode", "actionStatsByNode", "handCombosByNode", "handBucketsByNode"}) {
     EXPECT_EQ(saved["nodeCaches"][key].toArray().size(), 3) << key;
   }
@@ -265,7 +267,13 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
   const int buckets = cacheEntry(good, "handBucketsByNode", 0);
   const int seatIp = cacheEntry(good, "seatHandCombosByNode", dealt, "IP");
   ASSERT_TRUE(strategy >= 0 && strategyInner >= 0 && strategyDealt >= 0 && stats >= 0 && combos >= 0 && buckets >= 0 && seatIp >= 0);
-  const QString combo1 = good["nodeCaches"]["handCombosByNode"][combos]["data"][0]["c1"].toString();
+  const QJsonValue comboRow = good["nodeCaches"]["handCombosByNode"][combos]["data"][0];
+  const QString combo1 = comboRow["c1"].toString();
+  const QString comboText = combo1 + comboRow["c2"].toString();
+  const QJsonValue seatRow = good["nodeCaches"]["seatHandCombosByNode"][seatIp]["data"][0];
+  ASSERT_EQ(actions[dealt].toArray().size(), 2);
+  QJsonArray manyCombos;  // more rows than the river leaves combos
+  for (int i = 0; i < 3000; ++i) manyCombos.append(comboRow);
   const auto lock = [](const QJsonValue& node, const QJsonValue& hand, const QJsonValue& action,
                        const QJsonValue& prob) {
     QJsonObject l{{"nodeIndex", node}, {"hand", hand}, {"actionIndex", action}, {"actionProb", prob}};
@@ -494,6 +502,59 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
        "\"handStrategyByNode[" + at(strategy) + "].nodeIndex\" holds \"0\", not a whole number"},
       {"seat combo on the board", {{cache("seatHandCombosByNode", seatIp, {0, "c1"}), "7c"}},
        "\"c1\" of row 1 in the saved IP combos of node " + at(dealt) + " is 7c, a card already on the board"},
+      // Saved answers that are no reading of a solved game.
+      {"combo probabilities adding up to 1.4", {{cache("handCombosByNode", combos, {0, "actionProbs"}), QJsonArray{0.7, 0.7}}},
+       "\"actionProbs\" of row 1 in the saved combos of node " + at(dealt) + " adds up to 1.4, not 1"},
+      {"class probabilities adding up to 2", {{cache("handStrategyByNode", strategy, {"actionProbs", "AA"}), QJsonArray{1, 1}}},
+       "\"actionProbs[AA]\" in the saved strategy of node 0 adds up to 2, not 1"},
+      {"bucket probabilities adding up to 1.4",
+       {{cache("handBucketsByNode", buckets, {0, "actionProbs"}), QJsonArray{0.9, 0.5}}},
+       "\"actionProbs\" of row 1 in the saved buckets of node 0 adds up to 1.4, not 1"},
+      {"QQ at weight 6 on a board with a queen", {{cache("handStrategyByNode", strategy, {"weights", "QQ"}), 6}},
+       "\"weights[QQ]\" in the saved strategy of node 0 is 6, outside the range 0 to 3"},
+      {"a class weight beyond its combos", {{cache("handStrategyByNode", strategy, {"weights", "AKs"}), 4.5}},
+       "\"weights[AKs]\" in the saved strategy of node 0 is 4.5, outside the range 0 to 4"},
+      {"action figures of another action", {{cache("actionStatsByNode", stats, {0, "name"}), actions[0][1]["name"]}},
+       "\"name\" of row 1 in the saved action figures of node 0 is \"" + actions[0][1]["name"].toString() +
+           "\", where the game tree has \"" + actions[0][0]["name"].toString() + "\""},
+      {"action figures of another kind", {{cache("actionStatsByNode", stats, {1, "actionType"}), "check"}},
+       "\"actionType\" of row 2 in the saved action figures of node 0 is \"check\", where the game tree has \"" +
+           actions[0][1]["actionType"].toString() + "\""},
+      {"action frequencies other than the tree's",
+       {{{"results", "treeNodeActions", 0, 0, "frequency"}, 0.25},
+        {{"results", "treeNodeActions", 0, 1, "frequency"}, 0.75},
+        {{"results", "rootActions", 0, "frequency"}, 0.25},
+        {{"results", "rootActions", 1, "frequency"}, 0.75},
+        {cache("actionStatsByNode", stats, {0, "frequency"}), 0.5},
+        {cache("actionStatsByNode", stats, {1, "frequency"}), 0.5}},
+       "\"frequency\" of row 1 in the saved action figures of node 0 is 0.5, where the game tree has 0.25"},
+      {"a combo listed twice", {{cache("handCombosByNode", combos, {1}), comboRow}},
+       "row 2 in the saved combos of node " + at(dealt) + " repeats the combo " + comboText},
+      {"3000 combos where 1081 are left", {{cache("handCombosByNode", combos, {}), manyCombos}},
+       "row 2 in the saved combos of node " + at(dealt) + " repeats the combo " + comboText},
+      {"a combo listed again in the other card order",
+       {{cache("handCombosByNode", combos, {1, "c1"}), comboRow["c2"]},
+        {cache("handCombosByNode", combos, {1, "c2"}), comboRow["c1"]}},
+       "row 2 in the saved combos of node " + at(dealt) + " repeats the combo " + comboRow["c2"].toString() + combo1},
+      {"a seat combo listed twice", {{cache("seatHandCombosByNode", seatIp, {1}), seatRow}},
+       "row 2 in the saved IP combos of node " + at(dealt) + " repeats the combo " + seatRow["c1"].toString() +
+           seatRow["c2"].toString()},
+      {"a combo without its EV", {{cache("handCombosByNode", combos, {0, "ev"}), none}},
+       "\"ev\" of row 1 in the saved combos of node " + at(dealt) + " is missing"},
+      {"a combo without its action EVs", {{cache("handCombosByNode", combos, {0, "actionEvs"}), none}},
+       "\"actionEvs\" of row 1 in the saved combos of node " + at(dealt) + " is missing"},
+      {"action figures without an equity", {{cache("actionStatsByNode", stats, {1, "equity"}), none}},
+       "\"equity\" of row 2 in the saved action figures of node 0 is missing"},
+      {"a strategy without weights", {{cache("handStrategyByNode", strategy, {"weights"}), none}},
+       "\"weights\" in the saved strategy of node 0 is missing"},
+      {"a bucket without its combos", {{cache("handBucketsByNode", buckets, {0, "combos"}), none}},
+       "\"combos\" of row 1 in the saved buckets of node 0 is missing"},
+      {"a seat combo without its weight", {{cache("seatHandCombosByNode", seatIp, {0, "weight"}), none}},
+       "\"weight\" of row 1 in the saved IP combos of node " + at(dealt) + " is missing"},
+      {"a tag that is none", {{cache("handCombosByNode", combos, {0, "buckets", 0}), "pairs"}},
+       "\"buckets[0]\" of row 1 in the saved combos of node " + at(dealt) + " holds \"pairs\", not a hand category"},
+      {"a bucket that is none", {{cache("handBucketsByNode", buckets, {0, "name"}), "Set"}},
+       "\"name\" of row 1 in the saved buckets of node 0 holds \"Set\", not a hand category"},
       // Locks, by the lock field's rules.
       {"lock weight a word", {lock(0, "AA", 0, "abc")}, "\"actionProb\" of node lock 1 holds \"abc\", not a number"},
       {"lock weight with a comma", {lock(0, "AA", 0, "0,5")},
@@ -551,6 +612,12 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
                 .value("error").toString().toStdString(),
             "Die Projektdatei ist beschädigt: Knoten " + at(folded).toStdString() +
                 " endet im Showdown mit 4 Karten auf dem Board");
+  EXPECT_EQ(open(c, withEdits(good, {{cache("handBucketsByNode", buckets, {0, "actionProbs"}), QJsonArray{0.9, 0.5}}}))
+                .value("error")
+                .toString()
+                .toStdString(),
+            "Die Projektdatei ist beschädigt: \"actionProbs\" von Zeile 1 in den gespeicherten Kategorien von Knoten 0 "
+            "ergibt zusammen 1.4, nicht 1");
   QCoreApplication::removeTranslator(&german);
 
   // Forms the program writes or wrote open: a node no hand reaches (null
@@ -561,8 +628,11 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
     const QVariantMap r = open(c, withEdits(good, edits));
     EXPECT_TRUE(r.value("ok").toBool()) << name << " " << r.value("error").toString().toStdString();
   };
+  const int statsInner = cacheEntry(good, "actionStatsByNode", inner);
   opens("node no hand reaches", {{{"results", "treeNodeActions", inner, 0, "frequency"}, QJsonValue::Null},
-                                 {{"results", "treeNodeActions", inner, 1, "frequency"}, QJsonValue::Null}});
+                                 {{"results", "treeNodeActions", inner, 1, "frequency"}, QJsonValue::Null},
+                                 {cache("actionStatsByNode", statsInner, {0, "frequency"}), QJsonValue::Null},
+                                 {cache("actionStatsByNode", statsInner, {1, "frequency"}), QJsonValue::Null}});
   EXPECT_TRUE(std::isnan(c.nodeActions(inner)[1].toMap().value("frequency").toDouble()));
   opens("lock without a weight", {lock(dealt, "QQ", 1, none)});
   ASSERT_EQ(c.nodeLocks(dealt).size(), 1);
@@ -570,6 +640,11 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
   opens("lock of an action the node lacks", {lock(dealt, "QQ", 2, 0.5)});
   EXPECT_TRUE(c.nodeLocks(dealt).isEmpty());
   opens("no project", {{{"project"}, none}});
+  // A class no hand holds has every probability 0; cards in either case are
+  // the cards the program writes.
+  opens("a class no hand holds", {{cache("handStrategyByNode", strategy, {"actionProbs", "AA"}), QJsonArray{0, 0}}});
+  opens("cards in lower case", {{cache("handCombosByNode", combos, {0, "c1"}), combo1.toLower()}});
+  EXPECT_EQ(c.nodeHandCombos(dealt)[0].toMap().value("c1").toString(), combo1);
   opens("an older file without a board", {{{"results", "resultBoard"}, none}, {{"lastUiCfg", "board"}, none}});
   // Its last start's board stands in for the result's, unless it is not the
   // result's: one that reads as no board, or as a flop where the tree deals

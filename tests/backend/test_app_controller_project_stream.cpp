@@ -122,7 +122,10 @@ bool sameTyped(const QVariant& a, const QVariant& b) {
       }
       return true;
     }
-    case QMetaType::Double: return std::signbit(a.toDouble()) == std::signbit(b.toDouble()) && a == b;
+    case QMetaType::Double:
+    case QMetaType::Float:
+      if (std::isnan(a.toDouble()) || std::isnan(b.toDouble())) return std::isnan(a.toDouble()) == std::isnan(b.toDouble());
+      return std::signbit(a.toDouble()) == std::signbit(b.toDouble()) && a == b;
     default: return a == b;
   }
 }
@@ -326,6 +329,33 @@ TEST_F(ProjectStreamTest, FilesWrittenBeforeOpenToTheSameState) {
     EXPECT_EQ(c.statusText(), "Loaded project (2 strategy nodes, 2 combo nodes)");
     EXPECT_EQ(shownState(c, cached).toStdString(), expected.toStdString()) << format;
   }
+}
+
+// An opened project answers every node it saved as the solve did, to the
+// type of each figure (32-bit floats where the solver gives them, doubles
+// elsewhere), and finds a pocket's action EVs among the saved combos with
+// its cards in either order and case.
+TEST_F(ProjectStreamTest, OpenedAnswersAreTheSolvedOnesToTheType) {
+  AppController& s = *solved;
+  QList<int> nodes{0};
+  for (const QVariant& a : s.nodeActions(0)) nodes << a.toMap().value("childIndex").toInt();
+  for (int node : nodes) answersAt(s, node);
+  ASSERT_TRUE(s.saveProject(url(path("typed.velmoraproj")), QVariantMap()));
+  AppController c;
+  ASSERT_TRUE(c.loadProject(url(path("typed.velmoraproj"))).value("ok").toBool());
+  for (int node : nodes) {
+    const QVariantList solvedAnswers = answersAt(s, node);
+    const QVariantList openedAnswers = answersAt(c, node);
+    ASSERT_FALSE(canonical(openedAnswers[0]).isEmpty());
+    for (int i = 0; i < solvedAnswers.size(); ++i) {
+      EXPECT_TRUE(sameTyped(openedAnswers[i], solvedAnswers[i])) << "node " << node << ", answer " << i;
+    }
+  }
+  const QVariantMap combo = c.nodeHandCombos(0).first().toMap();
+  const QString c1 = combo.value("c1").toString();
+  const QString c2 = combo.value("c2").toString();
+  ASSERT_FALSE(combo.value("actionEvs").toList().isEmpty());
+  EXPECT_EQ(c.nodePocketActionEvs(0, "IP", c2.toLower(), " " + c1.toUpper()), combo.value("actionEvs").toList());
 }
 
 // What the refusals of a save say: figures below a gigabyte in megabytes.

@@ -1,16 +1,24 @@
 // Result queries of AppController on a solved river spot: keys, values,
 // consistency between the queries, the caches and their emptying.
+#include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QSet>
 #include <QTranslator>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
 #include <gtest/gtest.h>
 
 #include "app_controller_test_support.h"
+#include "backend/project_file/project_file.h"
+#include "backend/results/answer_store.h"
 #include "backend/results/result_tree.h"
+#include "backend/solve_room.h"
+#include "session/memory_estimate.h"
 
 using namespace app_controller_test;
 
@@ -269,6 +277,21 @@ TEST_F(ResultQueryTest, Reach169FoldsCombosIntoClasses) {
   EXPECT_TRUE(none.value("weights").toMap().isEmpty());
   EXPECT_TRUE(none.value("actionProbs").toMap().isEmpty());
   EXPECT_FALSE(none.value("actionTypeList").toList().isEmpty());
+
+  // Only the latest folds are kept: after every bucket at two nodes, each
+  // fold asked again is the one first given.
+  const QList<int> nodes{0, c.nodeActions(0)[0].toMap().value("childIndex").toInt()};
+  QMap<QString, QByteArray> first;
+  for (int round = 0; round < 2; ++round) {
+    for (int node : nodes) {
+      for (const QString& bucket : QStringList{"", "set", "air", "top pair", "overpair", "two pair", "flush draw"}) {
+        const QString key = QString::number(node) + '|' + bucket;
+        const QByteArray fold = canonical(c.nodeHandStrategyReach169(node, bucket));
+        if (round == 0) first.insert(key, fold);
+        else EXPECT_EQ(fold, first.value(key)) << key.toStdString();
+      }
+    }
+  }
 }
 
 // 0 decides: Check -> 1; 1 deals 7c -> 2 or 2c -> 3; 2 decides: Check -> 4;
@@ -285,6 +308,104 @@ TEST(ResultTreeTest, DealtCardsFollowThePathFromTheRoot) {
   EXPECT_EQ(t.dealtCards(5), QStringList({"7c", "Td"}));
   EXPECT_EQ(t.dealtCards(3), QStringList({"2c"}));
   EXPECT_TRUE(t.dealtCards(0).isEmpty() && t.dealtCards(6).isEmpty());
+}
+
+// What the Results page holds stays within its room: the answers looked at
+// least recently go first, never the root's nor those a project file brought
+// (nothing can compute them again); a look makes a node the most recent.
+TEST(AnswerStoreTest, TheAnswersLookedAtLeastRecentlyGoFirst) {
+  velmora_app::NodeHandCombos rows;
+  rows.ok = true;
+  for (int i = 0; i < 100; ++i) rows.rows.push_back({"Ah", "Kd", 1.0, 0.0, {1.0f}, {0.0}, {"air"}});
+  results::NodeAnswerTables answers;
+  answers.combos = results::combosTable(rows);
+  results::AnswerStore store(std::numeric_limits<std::uint64_t>::max());
+  store.add(0, answers);
+  const std::uint64_t node = store.bytes();  // one node's answers
+  store.adoptFile({{7, answers}});
+  store.add(1, answers);
+  store.add(2, answers);
+  store.setRoom(4 * node);
+  ASSERT_NE(store.find(1), nullptr);
+  const auto held = [&store] {
+    QList<int> out;
+    for (int n = 0; n < 8; ++n) {
+      if (store.peek(n)) out << n;
+    }
+    return out;
+  };
+  store.add(3, answers);
+  EXPECT_EQ(held(), (QList<int>{0, 1, 3, 7}));
+  store.add(4, answers);
+  EXPECT_EQ(held(), (QList<int>{0, 3, 4, 7}));
+  EXPECT_LE(store.bytes(), store.room());
+  // A room too small for anything: what cannot be computed again stays.
+  store.setRoom(0);
+  EXPECT_EQ(held(), (QList<int>{0, 7}));
+  EXPECT_EQ(store.snapshot().size(), 2u);
+}
+
+// The decision nodes of a result, nearest the root first.
+QList<int> decisionNodes(const AppController& c) {
+  QList<int> out;
+  QList<int> queue{0};
+  for (int i = 0; i < queue.size(); ++i) {
+    if (c.nodeMeta(queue[i]).value("nodeType") == "decision") out.append(queue[i]);
+    for (const QVariant& a : c.nodeActions(queue[i])) queue.append(a.toMap().value("childIndex").toInt());
+  }
+  return out;
+}
+
+// Every answer the Results page asks of a node.
+QByteArray answersOf(const AppController& c, int node) {
+  return canonical(QVariantList{c.nodeHandStrategy(node), c.nodeActionStats(node), c.nodeHandCombos(node),
+                                c.nodeHandBuckets(node), c.nodeSeatHandCombos(node, "OOP"),
+                                c.nodeSeatHandCombos(node, "IP")});
+}
+
+// More nodes looked at than the room the memory gate keeps for their
+// answers: what is held stays within it, the root's answers and the latest
+// stay, one dropped is computed again as it was, and a save writes what is
+// held, in a file no larger than the gate counts on, which opens with all
+// of it.
+TEST(ResultAnswerRoomTest, AnswersStayWithinTheRoomTheGateKeeps) {
+  clearSettings();
+  AppController c;
+  const QVariantMap spot = smallTurnSpot();
+  c.startSolveWithConfig(spot);
+  ASSERT_TRUE(waitFor([&] { return solveFinished(c); }));
+  ASSERT_EQ(c.statusText(), "Done");
+  const auto estimate = velmora_app::estimate_solve_memory(AppController::buildSolveConfigFrom(spot, nullptr));
+  ASSERT_TRUE(estimate);
+  const solve_room::Need need = solve_room::needOf(*estimate, 2);
+
+  const QList<int> nodes = decisionNodes(c);
+  const QByteArray first = answersOf(c, nodes[1]);
+  for (int node : nodes) answersOf(c, node);
+  const results::AnswerStore& held = c.resultAnswers();
+  EXPECT_EQ(held.room(), need.answerRoomBytes);
+  EXPECT_LE(held.bytes(), held.room());
+  EXPECT_NE(held.peek(0), nullptr);
+  EXPECT_NE(held.peek(nodes.last()), nullptr);
+  EXPECT_EQ(held.peek(nodes[1]), nullptr);
+  EXPECT_EQ(answersOf(c, nodes[1]), first);
+
+  QTemporaryDir dir;
+  const QString path = dir.filePath("room.velmoraproj");
+  ASSERT_TRUE(c.saveProject(QUrl::fromLocalFile(path), QVariantMap()));
+  const int strategies = held.countHolding(&results::NodeAnswerTables::strategy);
+  const QJsonObject saved = QJsonDocument::fromJson(readAll(path)).object();
+  EXPECT_EQ(saved["nodeCaches"]["handStrategyByNode"].toArray().size(), strategies);
+  EXPECT_LE(static_cast<quint64>(QFileInfo(path).size()), need.projectFileBytes);
+  EXPECT_LE(project_file::memoryToOpen(static_cast<quint64>(QFileInfo(path).size())), need.openBytes);
+
+  AppController opened;
+  ASSERT_TRUE(opened.loadProject(QUrl::fromLocalFile(path)).value("ok").toBool());
+  EXPECT_EQ(opened.resultAnswers().countHolding(&results::NodeAnswerTables::strategy), strategies);
+  for (const QJsonValue& entry : saved["nodeCaches"]["handStrategyByNode"].toArray()) {
+    const int node = entry["nodeIndex"].toInt();
+    EXPECT_EQ(answersOf(opened, node), answersOf(c, node)) << node;
+  }
 }
 
 TEST(UnsolvedQueryTest, EveryQueryIsEmptyBeforeAnySolve) {
