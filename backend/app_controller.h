@@ -430,7 +430,9 @@ class AppController : public QObject {
   // Query helpers: each answer's table, from the store or else computed
   // from the solved game and kept; null when there is none.
   std::shared_ptr<const results::StrategyTable> strategyAt(int nodeIndex) const;
+  std::shared_ptr<const results::ActionStatsTable> statsAt(int nodeIndex) const;
   std::shared_ptr<const results::CombosTable> combosAt(int nodeIndex) const;
+  std::shared_ptr<const results::BucketsTable> bucketsAt(int nodeIndex) const;
   // "actionTypeList" of a node's strategy of `count` actions.
   QStringList strategyActionTypes(int nodeIndex, std::size_t count) const;
   // The native answers of one node that the results page asks for first,

@@ -136,11 +136,18 @@ project_file::ProjectSnapshot AppController::projectSnapshot(const QVariantMap& 
     figures.insert(QStringLiteral("rootActions"), m_rootActions);
     snapshot.tree = m_tree;
     if (treeNodeCount() > 0) {
-      // The root node is what the results page shows first; make sure it is cached.
-      nodeHandStrategy(0);
-      nodeHandCombos(0);
-      nodeHandBuckets(0);
-      nodeActionStats(0);
+      // The root node is what the results page shows first: its answers are
+      // saved whether or not it was looked at (the tables only; the forms
+      // the page reads are not made here). A save goes ahead without those
+      // the solved game cannot give.
+      try {
+        strategyAt(0);
+        combosAt(0);
+        bucketsAt(0);
+        statsAt(0);
+      } catch (const std::exception& e) {
+        qWarning() << "saveProject: the root's answers:" << e.what();
+      }
     }
     snapshot.answers = m_answers.snapshot();
   }

@@ -125,27 +125,34 @@ QVariantList AppController::nodeActions(int nodeIndex) const {
   }
 }
 
+std::shared_ptr<const results::ActionStatsTable> AppController::statsAt(int nodeIndex) const {
+  return storedOrComputed(
+      m_answers, nodeIndex, [](auto& t) -> auto& { return t.stats; },
+      [&]() -> std::shared_ptr<const results::ActionStatsTable> {
+        const velmora_app::NodeActionStats stats = m_session.node_action_stats(static_cast<std::uint64_t>(nodeIndex));
+        return stats.ok ? results::actionStatsTable(stats) : nullptr;
+      });
+}
+
+std::shared_ptr<const results::BucketsTable> AppController::bucketsAt(int nodeIndex) const {
+  return storedOrComputed(
+      m_answers, nodeIndex, [](auto& t) -> auto& { return t.buckets; },
+      [&]() -> std::shared_ptr<const results::BucketsTable> {
+        const velmora_app::NodeHandBuckets buckets = m_session.node_hand_buckets(static_cast<std::uint64_t>(nodeIndex));
+        return buckets.ok ? results::bucketsTable(buckets) : nullptr;
+      });
+}
+
 QVariantList AppController::nodeActionStats(int nodeIndex) const {
-  return guardedNodeQuery<QVariantList>("nodeActionStats", nodeIndex, [&]() -> QVariantList {
-    const auto table = storedOrComputed(
-        m_answers, nodeIndex, [](auto& t) -> auto& { return t.stats; },
-        [&]() -> std::shared_ptr<const results::ActionStatsTable> {
-          const velmora_app::NodeActionStats stats = m_session.node_action_stats(static_cast<std::uint64_t>(nodeIndex));
-          return stats.ok ? results::actionStatsTable(stats) : nullptr;
-        });
-    return shownForm(ShownStats, table, [](const auto& t) { return results::toVariant(t); }).toList();
+  return guardedNodeQuery<QVariantList>("nodeActionStats", nodeIndex, [&] {
+    return shownForm(ShownStats, statsAt(nodeIndex), [](const auto& t) { return results::toVariant(t); }).toList();
   });
 }
 
 QVariantList AppController::nodeHandBuckets(int nodeIndex) const {
   return guardedNodeQuery<QVariantList>("nodeHandBuckets", nodeIndex, [&]() -> QVariantList {
-    const auto table = storedOrComputed(
-        m_answers, nodeIndex, [](auto& t) -> auto& { return t.buckets; },
-        [&]() -> std::shared_ptr<const results::BucketsTable> {
-          const velmora_app::NodeHandBuckets buckets = m_session.node_hand_buckets(static_cast<std::uint64_t>(nodeIndex));
-          return buckets.ok ? results::bucketsTable(buckets) : nullptr;
-        });
-    QVariantList rows = shownForm(ShownBuckets, table, [](const auto& t) { return results::toVariant(t); }).toList();
+    QVariantList rows =
+        shownForm(ShownBuckets, bucketsAt(nodeIndex), [](const auto& t) { return results::toVariant(t); }).toList();
     // The display name follows the language in use, so it is never kept.
     for (QVariant& row : rows) {
       QVariantMap entry = row.toMap();
@@ -158,33 +165,35 @@ QVariantList AppController::nodeHandBuckets(int nodeIndex) const {
 }
 
 QVariantMap AppController::nodeDetailsMissing(int nodeIndex) const {
-  bool matrix = false;
-  bool buckets = false;
-  bool combos = false;
-  bool oopHands = false;
-  bool ipHands = false;
-  const bool inTree = m_tree && nodeIndex >= 0 && nodeIndex < m_tree->nodeCount();
-  const bool decision =
-      inTree && m_tree->meta(nodeIndex).value(QStringLiteral("nodeType")).toString() == QStringLiteral("decision");
-  // A solved game answers every node; without one only the saved answers exist.
-  if (inTree && !m_session.stored_result().first) {
-    const results::NodeAnswerTables* saved = m_answers.peek(nodeIndex);
-    if (decision) {
-      combos = !saved || !saved->combos;
-      // The matrix is drawn from the saved strategy, else from the saved combos.
-      matrix = (!saved || !saved->strategy) && combos;
-      buckets = !saved || !saved->buckets;
+  try {
+    bool matrix = false;
+    bool buckets = false;
+    bool combos = false;
+    bool oopHands = false;
+    bool ipHands = false;
+    const bool inTree = m_tree && nodeIndex >= 0 && nodeIndex < m_tree->nodeCount();
+    const ResultTree::Meta* meta = inTree ? m_tree->metaAt(nodeIndex) : nullptr;
+    const bool decision = meta && m_tree->textAt(meta->nodeType) == QLatin1String("decision");
+    // A solved game answers every node; without one only the saved answers exist.
+    if (inTree && !m_session.stored_result().first) {
+      const results::NodeAnswerTables* saved = m_answers.peek(nodeIndex);
+      if (decision) {
+        combos = !saved || !saved->combos;
+        // The matrix is drawn from the saved strategy, else from the saved combos.
+        matrix = (!saved || !saved->strategy) && combos;
+        buckets = !saved || !saved->buckets;
+      }
+      oopHands = !saved || !saved->seats[0];
+      ipHands = !saved || !saved->seats[1];
     }
-    oopHands = !saved || !saved->seats[0];
-    ipHands = !saved || !saved->seats[1];
+    return QVariantMap{{QStringLiteral("matrix"), matrix},
+                       {QStringLiteral("buckets"), buckets},
+                       {QStringLiteral("combos"), combos},
+                       {QStringLiteral("oopHands"), oopHands},
+                       {QStringLiteral("ipHands"), ipHands}};
+  } catch (...) {
+    return QVariantMap();  // out of memory: nothing is told missing
   }
-  QVariantMap out;
-  out.insert(QStringLiteral("matrix"), matrix);
-  out.insert(QStringLiteral("buckets"), buckets);
-  out.insert(QStringLiteral("combos"), combos);
-  out.insert(QStringLiteral("oopHands"), oopHands);
-  out.insert(QStringLiteral("ipHands"), ipHands);
-  return out;
 }
 
 std::shared_ptr<const results::CombosTable> AppController::combosAt(int nodeIndex) const {

@@ -12,9 +12,16 @@
 #include "core/bet_size.h"
 
 namespace velmora_app {
-namespace {
 
 bool is_c_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+std::string_view trim_c_space(std::string_view text) {
+  while (!text.empty() && is_c_space(text.front())) text.remove_prefix(1);
+  while (!text.empty() && is_c_space(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+namespace {
 
 bool is_size_letter(char c) {
   switch (c) {
@@ -30,12 +37,6 @@ bool is_size_letter(char c) {
 }
 
 bool keep_size_byte(char c) { return (c >= '0' && c <= '9') || c == '%' || c == ',' || c == '.' || is_size_letter(c); }
-
-std::string_view trim_c_space(std::string_view text) {
-  while (!text.empty() && is_c_space(text.front())) text.remove_prefix(1);
-  while (!text.empty() && is_c_space(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 // A pot share or a chip amount that reads as 0 ("0", "0.0%", "00c"): the
 // builder would quietly make it its smallest bet.

@@ -14,6 +14,11 @@
 
 namespace velmora_app {
 
+// The blanks of the C locale (space, tab, line breaks), which the size and
+// range texts may hold around their pieces; and a text without them around it.
+bool is_c_space(char c);
+std::string_view trim_c_space(std::string_view text);
+
 // Where a size text holds a token the solver cannot read.
 struct SizeTokenFault {
   int seat = 0;        // 0 OOP, 1 IP

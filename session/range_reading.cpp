@@ -10,18 +10,10 @@
 namespace velmora_app {
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 std::string without_blanks(std::string_view text) {
   std::string out;
   for (const char c : text) {
-    if (!is_blank(c)) out.push_back(c);
+    if (!is_c_space(c)) out.push_back(c);
   }
   return out;
 }
@@ -97,7 +89,7 @@ RangeTextPieces range_text_pieces(std::string_view text) {
   if (is_percent_range_text(text)) {
     out.share = true;
     RangeTextPiece all;
-    all.text = std::string(trimmed(text));
+    all.text = std::string(trim_c_space(text));
     for (int c = 0; c < kHandClassCount; ++c) all.classes.push_back(c);
     all.weight = weight_text(range[0]);
     out.pieces.push_back(std::move(all));
@@ -107,7 +99,7 @@ RangeTextPieces range_text_pieces(std::string_view text) {
   while (start <= text.size()) {
     std::size_t comma = text.find(',', start);
     if (comma == std::string_view::npos) comma = text.size();
-    const std::string_view piece = trimmed(text.substr(start, comma - start));
+    const std::string_view piece = trim_c_space(text.substr(start, comma - start));
     if (!piece.empty()) out.pieces.push_back(read_piece(piece));
     start = comma + 1;
   }
