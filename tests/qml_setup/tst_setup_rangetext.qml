@@ -14,12 +14,19 @@ TestCase {
         return [
             { tag: "strip", input: "AA:0.8, A5s-A2s:0.5 KQs", result: "AA, A5s-A2s, KQs" },
             { tag: "strip short weight", input: "AA:.5", result: "AA" },
-            { tag: "strip blank", input: "   ", result: "" }
+            { tag: "strip blank", input: "   ", result: "" },
+            { tag: "strip weight after a blank", input: "AA, KK: 0.5, QQ :0.25", result: "AA, KK, QQ" },
+            { tag: "strip weight in other forms", input: "AA:5e-1, KK:0x1p-1", result: "AA, KK" },
+            { tag: "strip span with blanks", input: "A5s - A2s:0.5, KK", result: "A5s-A2s, KK" }
         ]
     }
 
+    // The hands left read as the solver reads them, without the weights.
     function test_strip_weights(data) {
-        compare(RangeText.stripWeightsText(data.input), data.result)
+        var stripped = RangeText.stripWeightsText(data.input)
+        compare(stripped, data.result)
+        if (appController.rangeTextError(data.input) === "")
+            compare(appController.rangeTextError(stripped), "", stripped)
     }
 
     // Tokens part at runs of commas and white space of every kind; a text

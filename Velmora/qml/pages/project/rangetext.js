@@ -223,16 +223,12 @@ function importedRange(rawText, controller) {
     return got
 }
 
-// The tokens of a range text without their ":" weights.
+// The hands of a range text without their ":" weights, parted by ", ". A
+// weight goes whole in every form the solver reads ("KK: 0.5", "AA:5e-1",
+// "AA:0x1p-1"), and a span keeps its hands together ("A5s - A2s").
 function stripWeightsText(text) {
     if (text === undefined || text === null || String(text).trim().length === 0)
         return ""
-    var toks = tokens(text)
-    var out = []
-    for (var i = 0; i < toks.length; ++i) {
-        var t = toks[i].trim().replace(/:[0-9]*\.?[0-9]+$/i, "")
-        if (t.length > 0)
-            out.push(t)
-    }
-    return out.join(", ")
+    var bare = String(text).replace(/\s*:\s*[^\s,]*/g, "").replace(/\s*-\s*/g, "-")
+    return tokens(bare).join(", ")
 }
