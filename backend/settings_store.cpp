@@ -102,10 +102,14 @@ bool holds(QSettings& file, const QString& key, const QVariant& value) {
   return none;
 }
 
-// Every setting `settings` holds, by key.
-QVariantMap everything(const QSettings& settings) {
+// Every setting of the file of `settings`, by key: not those of the files
+// it falls back on (the organization's, the system's), which it never writes.
+QVariantMap everything(QSettings& settings) {
+  const bool fallbacks = settings.fallbacksEnabled();
+  settings.setFallbacksEnabled(false);
   QVariantMap all;
   for (const QString& key : settings.allKeys()) all.insert(key, settings.value(key));
+  settings.setFallbacksEnabled(fallbacks);
   return all;
 }
 
