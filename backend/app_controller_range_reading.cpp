@@ -3,11 +3,9 @@
 #include <QStringList>
 #include <QVariantList>
 
-#include <string>
-#include <vector>
-
 #include "backend/app_controller.h"
 #include "backend/app_controller_internal.h"
+#include "backend/results/node_answers.h"
 #include "session/range_reading.h"
 
 using app_controller_detail::fromStd;
@@ -17,9 +15,8 @@ QVariantMap AppController::rangeClassWeights(const QString& text) const {
   QVariantMap out;
   try {
     const auto weights = velmora_app::range_class_weights(toStd(text));
-    static const std::vector<std::string> names = velmora_app::hand_class_names();
-    for (std::size_t c = 0; c < names.size(); ++c) {
-      if (weights[c] > 0.0) out.insert(fromStd(names[c]), weights[c]);
+    for (std::size_t c = 0; c < weights.size(); ++c) {
+      if (weights[c] > 0.0) out.insert(results::classLabel(static_cast<int>(c)), weights[c]);
     }
   } catch (...) {
     out.clear();  // the solver refuses the text: nothing is drawn
@@ -31,12 +28,11 @@ QVariantMap AppController::rangeTextPieces(const QString& text) const {
   QVariantMap out;
   try {
     const auto reading = velmora_app::range_text_pieces(toStd(text));
-    static const std::vector<std::string> names = velmora_app::hand_class_names();
     QVariantList pieces;
     pieces.reserve(static_cast<qsizetype>(reading.pieces.size()));
     for (const auto& piece : reading.pieces) {
       QStringList classes;
-      for (const int c : piece.classes) classes.append(fromStd(names[static_cast<std::size_t>(c)]));
+      for (const int c : piece.classes) classes.append(results::classLabel(c));
       pieces.append(QVariantMap{{QStringLiteral("text"), fromStd(piece.text)},
                                 {QStringLiteral("classes"), classes},
                                 {QStringLiteral("weight"), fromStd(piece.weight)}});

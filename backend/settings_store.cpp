@@ -70,6 +70,10 @@ bool noRoomFor(const QString& path, qint64 extraBytes) {
   return disk.bytesAvailable() < qMax<qint64>(file.size(), 0) + qMax<qint64>(extraBytes, 0) + kRewriteMargin;
 }
 
+const char* cutShortProblem(const QString& path, qint64 extraBytes) {
+  return noRoomFor(path, extraBytes) ? "full" : "incomplete";
+}
+
 QVariantMap readStatus(const QSettings& settings, const QString& what) {
   switch (settings.status()) {
     case QSettings::NoError: return ok();
@@ -80,6 +84,33 @@ QVariantMap readStatus(const QSettings& settings, const QString& what) {
 }
 
 namespace {
+
+// True where a limit on the size of the files this process writes (ulimit
+// -f) is below the settings file at `path` written anew with `extraBytes`
+// more: such a write would be cut short at the limit.
+bool pastFileSizeLimit(const QString& path, qint64 extraBytes) {
+#if defined(Q_OS_UNIX)
+  struct rlimit limit {};
+  if (getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return false;
+  const QFileInfo file(path);
+  const quint64 size = quint64(qMax<qint64>(file.exists() ? file.size() : 0, 0)) + quint64(qMax<qint64>(extraBytes, 0));
+  return size > quint64(limit.rlim_cur);
+#else
+  Q_UNUSED(path);
+  Q_UNUSED(extraBytes);
+  return false;
+#endif
+}
+
+// The room `values` may take in the settings file: their texts, escaped.
+qint64 roomFor(const QVariantMap& values) {
+  qint64 total = 0;
+  // A character QSettings escapes takes two bytes or more; a line its name,
+  // its '=' and its line break.
+  for (auto it = values.cbegin(); it != values.cend(); ++it)
+    total += 2 * (it.key().toUtf8().size() + it.value().toString().toUtf8().size()) + 2;
+  return total;
+}
 
 // Whether `read`, a setting as QSettings read it from the file, is `value`:
 // the value itself for what QSettings writes encoded, its text for what it
@@ -102,10 +133,14 @@ bool holds(QSettings& file, const QString& key, const QVariant& value) {
   return none;
 }
 
-// Every setting `settings` holds, by key.
-QVariantMap everything(const QSettings& settings) {
+// Every setting of the file of `settings`, by key: not those of the files
+// it falls back on (the organization's, the system's), which it never writes.
+QVariantMap everything(QSettings& settings) {
+  const bool fallbacks = settings.fallbacksEnabled();
+  settings.setFallbacksEnabled(false);
   QVariantMap all;
   for (const QString& key : settings.allKeys()) all.insert(key, settings.value(key));
+  settings.setFallbacksEnabled(fallbacks);
   return all;
 }
 
@@ -127,7 +162,7 @@ const char* readBackProblem(const QSettings& settings, const QVariantMap& values
   const auto lacks = [&](const QString& key) {
     qWarning().noquote() << "Settings: the file" << QDir::toNativeSeparators(path) << "does not hold" << key
                          << "as written: it was not written in full";
-    return noRoomFor(path) ? "full" : "incomplete";
+    return cutShortProblem(path);
   };
   for (auto it = values.cbegin(); it != values.cend(); ++it)
     if (!holds(file, it.key(), it.value())) return lacks(it.key());
@@ -242,35 +277,11 @@ QVariantMap putStatus(const QString& group, const QVariantMap& values, const QSt
     if (put.isEmpty()) return ok();
     if (put == QLatin1String("write")) return problem(settings, what, writeProblem(settings.fileName()));
     if (put == QLatin1String("busy")) return problem(settings, what, "locked");
-    if (put == QLatin1String("short")) {
-      return problem(settings, what, noRoomFor(settings.fileName(), roomFor(keyed)) ? "full" : "incomplete");
-    }
+    if (put == QLatin1String("short"))
+      return problem(settings, what, cutShortProblem(settings.fileName(), roomFor(keyed)));
   }
   const char* kind = writeThrough(settings, keyed, roomFor(keyed));
   return kind ? problem(settings, what, kind) : ok();
-}
-
-bool pastFileSizeLimit(const QString& path, qint64 extraBytes) {
-#if defined(Q_OS_UNIX)
-  struct rlimit limit {};
-  if (getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return false;
-  const QFileInfo file(path);
-  const quint64 size = quint64(qMax<qint64>(file.exists() ? file.size() : 0, 0)) + quint64(qMax<qint64>(extraBytes, 0));
-  return size > quint64(limit.rlim_cur);
-#else
-  Q_UNUSED(path);
-  Q_UNUSED(extraBytes);
-  return false;
-#endif
-}
-
-qint64 roomFor(const QVariantMap& values) {
-  qint64 total = 0;
-  // A character QSettings escapes takes two bytes or more; a line its name,
-  // its '=' and its line break.
-  for (auto it = values.cbegin(); it != values.cend(); ++it)
-    total += 2 * (it.key().toUtf8().size() + it.value().toString().toUtf8().size()) + 2;
-  return total;
 }
 
 bool isOk(const QVariantMap& status) { return status.value(QStringLiteral("ok")).toBool(); }

@@ -54,13 +54,10 @@ const char* writeThrough(QSettings& settings, const QVariantMap& values, qint64 
 // "could not write", so the cause is read from the disk afterwards.
 bool noRoomFor(const QString& path, qint64 extraBytes = 0);
 
-// True where a limit on the size of the files this process writes (ulimit
-// -f) is below the settings file at `path` written anew with `extraBytes`
-// more: such a write would be cut short at the limit.
-bool pastFileSizeLimit(const QString& path, qint64 extraBytes);
-
-// The room `values` may take in the settings file: their texts, escaped.
-qint64 roomFor(const QVariantMap& values);
+// After a write of the settings file at `path` the file system took only
+// part of: "full" where the disk has no room for it (as noRoomFor), else
+// "incomplete" (a disk quota, a limit on the size of files).
+const char* cutShortProblem(const QString& path, qint64 extraBytes = 0);
 
 // True for the {"ok": true} map.
 bool isOk(const QVariantMap& status);

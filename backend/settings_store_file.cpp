@@ -204,8 +204,7 @@ QVariantMap SettingsStoreFile::transactUnguarded(const QJSValue& work, int waitM
     } else if (put == QLatin1String("write")) {
       return answer(false, failure(), path);
     } else if (put == QLatin1String("short")) {
-      const bool full = settings_store::noRoomFor(file, changedBytes());
-      return answer(false, full ? QStringLiteral("full") : QStringLiteral("incomplete"), path);
+      return answer(false, QString::fromLatin1(settings_store::cutShortProblem(file, changedBytes())), path);
     } else if (!put.isEmpty()) {
       return answer(false, put, path);
     }

@@ -25,17 +25,20 @@ struct ChildResult {
   int code = 0;
 };
 
+// Runs this binary with `vars` added to its environment and the tests
+// `filter` selects (none by default), for at most `waitMs` once started.
 inline ChildResult runSelf(std::initializer_list<std::pair<QString, QString>> vars,
-                           QProcess::ProcessChannelMode channels) {
+                           QProcess::ProcessChannelMode channels, const QString& filter = QStringLiteral("-*"),
+                           int waitMs = 20000) {
   QProcess proc;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   for (const auto& [name, value] : vars) env.insert(name, value);
   proc.setProcessEnvironment(env);
   proc.setProcessChannelMode(channels);
-  proc.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=-*"});
+  proc.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=") + filter});
   ChildResult r;
   if (!proc.waitForStarted(10000)) return r;
-  r.finished = proc.waitForFinished(20000);
+  r.finished = proc.waitForFinished(waitMs);
   if (!r.finished) {
     proc.kill();
     proc.waitForFinished(5000);
@@ -70,18 +73,9 @@ inline ChildRun enterChildRun(const char* modeVar, const char* dirVar) {
 // True when the child ended normally with exit code 0; the child's output
 // is forwarded.
 inline bool passesInChild(const char* var, const QString& filter) {
-  QProcess child;
-  child.setProcessChannelMode(QProcess::ForwardedChannels);
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QString::fromLatin1(var), QStringLiteral("1"));
-  child.setProcessEnvironment(env);
-  child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=") + filter});
-  if (!child.waitForFinished(120000)) {
-    child.kill();
-    child.waitForFinished(5000);
-    return false;
-  }
-  return child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+  const ChildResult r = runSelf({{QString::fromLatin1(var), QStringLiteral("1")}}, QProcess::ForwardedChannels, filter,
+                                120000);
+  return r.finished && r.status == QProcess::NormalExit && r.code == 0;
 }
 
 }  // namespace child_process

@@ -117,6 +117,33 @@ TEST_F(SettingsStoreTest, FilesBesideTheSettingsFileSurviveAStart) {
   for (const QString& name : beside) EXPECT_EQ(readAll(name).toStdString(), name.toStdString());
 }
 
+// Settings QSettings reads from the files it falls back on (the organization's
+// file beside the program's folder, the system's) are not the settings file's:
+// a save QSettings writes anew, or one put in place, is stored and told so,
+// and neither file loses a setting.
+TEST_F(SettingsStoreTest, SettingsOfTheFilesQSettingsFallsBackOnDoNotFailASave) {
+  Writers writers;
+  const QByteArray stored = "[settings_profiles]\nprofilesJson=[old]\n\n[ui]\naccentHex=#000000\n";
+  // A line QSettings would not write has it write the file anew.
+  const QByteArray sharedText = "[shared]\nkept=1\n";
+  for (const QByteArray& content : {stored, "[my section]\nno equals sign\n\n" + stored}) {
+    for (const char* writer : {"store", "appearance", "trainingStats"}) {
+      const QString name = QString("fallback, %1, %2").arg(content == stored ? "as written" : "by hand", writer);
+      SCOPED_TRACE(name.toStdString());
+      const QString file = usePath(scratch.filePath(name));
+      // The organization's file, which QSettings reads below the program's own.
+      const QString shared = QFileInfo(QFileInfo(file).absolutePath()).absolutePath() + "/" +
+                             QCoreApplication::organizationName() + ".conf";
+      ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()) && writeFile(file, content) &&
+                  writeFile(shared, sharedText));
+      ASSERT_EQ(QSettings().value("shared/kept").toString(), "1");
+      EXPECT_EQ(writers.save(writer, QStringLiteral("#112233")).toStdString(), "ok");
+      EXPECT_NE(readAll(file), content) << "the save got into the file";
+      EXPECT_EQ(readAll(shared), sharedText);
+    }
+  }
+}
+
 // As a user meets them: a settings folder that cannot be written (mode 500)
 // and a settings file that cannot be read (mode 000).
 TEST_F(SettingsStoreTest, PermissionsOfAnOrdinaryUser) {
