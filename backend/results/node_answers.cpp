@@ -193,6 +193,7 @@ std::size_t NodeAnswerTables::bytes() const {
 
 std::shared_ptr<const StrategyTable> strategyTable(const velmora_app::NodeHandStrategy& s,
                                                    const QStringList& actionTypes) {
+  if (!s.ok) return nullptr;
   auto t = std::make_shared<StrategyTable>();
   for (const std::string& label : s.action_labels) t->actionNames.append(fromStd(label));
   t->actions = static_cast<int>(t->actionNames.size());
@@ -228,6 +229,7 @@ std::shared_ptr<const StrategyTable> strategyTable(const velmora_app::NodeHandSt
 }
 
 std::shared_ptr<const ActionStatsTable> actionStatsTable(const velmora_app::NodeActionStats& s) {
+  if (!s.ok) return nullptr;
   auto t = std::make_shared<ActionStatsTable>();
   const std::size_t n =
       std::min({s.labels.size(), s.keys.size(), s.frequencies.size(), s.combos.size(), s.equities.size(), s.evs.size()});
@@ -239,6 +241,7 @@ std::shared_ptr<const ActionStatsTable> actionStatsTable(const velmora_app::Node
 }
 
 std::shared_ptr<const CombosTable> combosTable(const velmora_app::NodeHandCombos& c) {
+  if (!c.ok) return nullptr;
   auto t = std::make_shared<CombosTable>();
   t->actions = c.rows.empty() ? 0 : static_cast<int>(c.rows.front().action_probabilities.size());
   const std::size_t n = c.rows.size();
@@ -268,6 +271,7 @@ std::shared_ptr<const CombosTable> combosTable(const velmora_app::NodeHandCombos
 }
 
 std::shared_ptr<const BucketsTable> bucketsTable(const velmora_app::NodeHandBuckets& b) {
+  if (!b.ok) return nullptr;
   auto t = std::make_shared<BucketsTable>();
   t->actions = b.rows.empty() ? 0 : static_cast<int>(b.rows.front().action_probabilities.size());
   for (const velmora_app::HandBucketRow& row : b.rows) {
@@ -281,6 +285,7 @@ std::shared_ptr<const BucketsTable> bucketsTable(const velmora_app::NodeHandBuck
 }
 
 std::shared_ptr<const SeatCombosTable> seatCombosTable(const velmora_app::NodeHandCombos& c) {
+  if (!c.ok) return nullptr;
   auto t = std::make_shared<SeatCombosTable>();
   t->cards.reserve(c.rows.size());
   t->weights.reserve(c.rows.size());

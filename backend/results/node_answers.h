@@ -135,7 +135,8 @@ struct NodeAnswerTables {
 using SavedAnswers = std::map<int, NodeAnswerTables>;
 
 // --- from the solver's records ---
-// `actionTypes` is "actionTypeList" as the node table gives it.
+// Each is null for a record that holds no answer (not `ok`). `actionTypes`
+// is "actionTypeList" as the node table gives it.
 std::shared_ptr<const StrategyTable> strategyTable(const velmora_app::NodeHandStrategy& s,
                                                    const QStringList& actionTypes);
 std::shared_ptr<const ActionStatsTable> actionStatsTable(const velmora_app::NodeActionStats& s);
