@@ -128,19 +128,13 @@ QVariantList AppController::nodeActions(int nodeIndex) const {
 std::shared_ptr<const results::ActionStatsTable> AppController::statsAt(int nodeIndex) const {
   return storedOrComputed(
       m_answers, nodeIndex, [](auto& t) -> auto& { return t.stats; },
-      [&]() -> std::shared_ptr<const results::ActionStatsTable> {
-        const velmora_app::NodeActionStats stats = m_session.node_action_stats(static_cast<std::uint64_t>(nodeIndex));
-        return stats.ok ? results::actionStatsTable(stats) : nullptr;
-      });
+      [&] { return results::actionStatsTable(m_session.node_action_stats(static_cast<std::uint64_t>(nodeIndex))); });
 }
 
 std::shared_ptr<const results::BucketsTable> AppController::bucketsAt(int nodeIndex) const {
   return storedOrComputed(
       m_answers, nodeIndex, [](auto& t) -> auto& { return t.buckets; },
-      [&]() -> std::shared_ptr<const results::BucketsTable> {
-        const velmora_app::NodeHandBuckets buckets = m_session.node_hand_buckets(static_cast<std::uint64_t>(nodeIndex));
-        return buckets.ok ? results::bucketsTable(buckets) : nullptr;
-      });
+      [&] { return results::bucketsTable(m_session.node_hand_buckets(static_cast<std::uint64_t>(nodeIndex))); });
 }
 
 QVariantList AppController::nodeActionStats(int nodeIndex) const {
@@ -199,10 +193,7 @@ QVariantMap AppController::nodeDetailsMissing(int nodeIndex) const {
 std::shared_ptr<const results::CombosTable> AppController::combosAt(int nodeIndex) const {
   return storedOrComputed(
       m_answers, nodeIndex, [](auto& t) -> auto& { return t.combos; },
-      [&]() -> std::shared_ptr<const results::CombosTable> {
-        const velmora_app::NodeHandCombos combos = m_session.node_hand_combos(static_cast<std::uint64_t>(nodeIndex));
-        return combos.ok ? results::combosTable(combos) : nullptr;
-      });
+      [&] { return results::combosTable(m_session.node_hand_combos(static_cast<std::uint64_t>(nodeIndex))); });
 }
 
 QVariantList AppController::nodeHandCombos(int nodeIndex) const {
@@ -216,10 +207,8 @@ QVariantList AppController::nodeSeatHandCombos(int nodeIndex, const QString& pla
     const bool ip = isIpSeat(player);
     const auto table = storedOrComputed(
         m_answers, nodeIndex, [ip](auto& t) -> auto& { return t.seats[ip ? 1 : 0]; },
-        [&]() -> std::shared_ptr<const results::SeatCombosTable> {
-          const velmora_app::NodeHandCombos combos =
-              m_session.node_seat_hand_combos(static_cast<std::uint64_t>(nodeIndex), ip);
-          return combos.ok ? results::seatCombosTable(combos) : nullptr;
+        [&] {
+          return results::seatCombosTable(m_session.node_seat_hand_combos(static_cast<std::uint64_t>(nodeIndex), ip));
         });
     return shownForm(ip ? ShownIpSeat : ShownOopSeat, table, [](const auto& t) { return results::toVariant(t); })
         .toList();
@@ -239,9 +228,9 @@ QStringList AppController::strategyActionTypes(int nodeIndex, std::size_t count)
 std::shared_ptr<const results::StrategyTable> AppController::strategyAt(int nodeIndex) const {
   return storedOrComputed(
       m_answers, nodeIndex, [](auto& t) -> auto& { return t.strategy; },
-      [&]() -> std::shared_ptr<const results::StrategyTable> {
+      [&] {
         const velmora_app::NodeHandStrategy s = m_session.node_hand_strategy(static_cast<std::uint64_t>(nodeIndex));
-        return s.ok ? results::strategyTable(s, strategyActionTypes(nodeIndex, s.action_labels.size())) : nullptr;
+        return results::strategyTable(s, strategyActionTypes(nodeIndex, s.action_labels.size()));
       });
 }
 
@@ -257,13 +246,11 @@ AppController::NodeAnswers AppController::nodeAnswers(const velmora_app::SolveSe
 
 void AppController::cacheNodeAnswers(int nodeIndex, const NodeAnswers& answers) const {
   results::NodeAnswerTables tables;
-  if (answers.strategy.ok) {
-    tables.strategy =
-        results::strategyTable(answers.strategy, strategyActionTypes(nodeIndex, answers.strategy.action_labels.size()));
-  }
-  if (answers.stats.ok) tables.stats = results::actionStatsTable(answers.stats);
-  if (answers.combos.ok) tables.combos = results::combosTable(answers.combos);
-  if (answers.buckets.ok) tables.buckets = results::bucketsTable(answers.buckets);
+  tables.strategy =
+      results::strategyTable(answers.strategy, strategyActionTypes(nodeIndex, answers.strategy.action_labels.size()));
+  tables.stats = results::actionStatsTable(answers.stats);
+  tables.combos = results::combosTable(answers.combos);
+  tables.buckets = results::bucketsTable(answers.buckets);
   if (!tables.empty()) m_answers.add(nodeIndex, tables);
 }
 

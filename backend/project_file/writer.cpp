@@ -90,8 +90,7 @@ struct WrittenTexts {
   WrittenTexts() {
     for (std::size_t c = 0; c < cards.size(); ++c) cards[c] = JsonStreamWriter::escaped(results::cardText(static_cast<std::uint8_t>(c)));
     for (std::size_t t = 0; t < tags.size(); ++t) {
-      tags[t] = JsonStreamWriter::escaped(QString::fromLatin1(results::kComboTags[t].data(),
-                                                              static_cast<qsizetype>(results::kComboTags[t].size())));
+      tags[t] = JsonStreamWriter::escaped(QString(results::tagName(static_cast<int>(t))));
     }
   }
 };

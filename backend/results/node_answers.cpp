@@ -9,13 +9,6 @@
 #include "session/action_labels.h"
 
 namespace results {
-
-const std::array<std::string_view, kTagCount> kComboTags = {
-    "air",         "back door flush draw", "bottom pair", "dry pair",      "flush",          "flush draw",
-    "full house",  "gutter",               "middle pair", "missed FD",     "missed OESD",    "missed gutter",
-    "open ended straight draw",            "overpair",    "pair",          "quads",          "set",
-    "straight",    "straight flush",       "top pair",    "trips",         "two pair"};
-
 namespace {
 
 QString fromStd(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -85,14 +78,26 @@ void appendFixed(std::vector<To>& out, const std::vector<From>& values, int coun
   for (int i = 0; i < count; ++i) out.push_back(i < static_cast<int>(values.size()) ? static_cast<To>(values[i]) : To());
 }
 
+// The tags in ascending order, as a row lists them.
+constexpr std::array<std::string_view, kTagCount> kComboTags = [] {
+  std::array<std::string_view, kTagCount> out{};
+  std::copy(velmora_app::kHandBuckets.begin(), velmora_app::kHandBuckets.end(), out.begin());
+  out.back() = "pair";
+  std::sort(out.begin(), out.end());
+  return out;
+}();
+static_assert(kTagCount == velmora_app::kBucketCount + 1);
+static_assert(std::adjacent_find(kComboTags.begin(), kComboTags.end()) == kComboTags.end());
+
+QLatin1StringView latin1(std::string_view text) { return QLatin1StringView(text.data(), static_cast<qsizetype>(text.size())); }
+
 }  // namespace
 
 static_assert(kBucketCount == velmora_app::kBucketCount);
 
-QLatin1StringView bucketName(int position) {
-  const std::string_view name = velmora_app::kHandBuckets[static_cast<std::size_t>(position)];
-  return QLatin1StringView(name.data(), static_cast<qsizetype>(name.size()));
-}
+QLatin1StringView bucketName(int position) { return latin1(velmora_app::kHandBuckets[static_cast<std::size_t>(position)]); }
+
+QLatin1StringView tagName(int position) { return latin1(kComboTags[static_cast<std::size_t>(position)]); }
 
 int bucketPosition(QStringView name) {
   for (int b = 0; b < kBucketCount; ++b) {
@@ -103,7 +108,7 @@ int bucketPosition(QStringView name) {
 
 int tagIndex(QStringView text) {
   for (int t = 0; t < kTagCount; ++t) {
-    if (text == QLatin1StringView(kComboTags[t].data(), static_cast<qsizetype>(kComboTags[t].size()))) return t;
+    if (text == tagName(t)) return t;
   }
   return -1;
 }
@@ -111,7 +116,7 @@ int tagIndex(QStringView text) {
 QStringList tagTexts(std::uint32_t tags) {
   QStringList out;
   for (int t = 0; t < kTagCount; ++t) {
-    if ((tags >> t & 1u) != 0) out.append(QLatin1StringView(kComboTags[t].data(), static_cast<qsizetype>(kComboTags[t].size())));
+    if ((tags >> t & 1u) != 0) out.append(tagName(t));
   }
   return out;
 }
@@ -188,6 +193,7 @@ std::size_t NodeAnswerTables::bytes() const {
 
 std::shared_ptr<const StrategyTable> strategyTable(const velmora_app::NodeHandStrategy& s,
                                                    const QStringList& actionTypes) {
+  if (!s.ok) return nullptr;
   auto t = std::make_shared<StrategyTable>();
   for (const std::string& label : s.action_labels) t->actionNames.append(fromStd(label));
   t->actions = static_cast<int>(t->actionNames.size());
@@ -223,6 +229,7 @@ std::shared_ptr<const StrategyTable> strategyTable(const velmora_app::NodeHandSt
 }
 
 std::shared_ptr<const ActionStatsTable> actionStatsTable(const velmora_app::NodeActionStats& s) {
+  if (!s.ok) return nullptr;
   auto t = std::make_shared<ActionStatsTable>();
   const std::size_t n =
       std::min({s.labels.size(), s.keys.size(), s.frequencies.size(), s.combos.size(), s.equities.size(), s.evs.size()});
@@ -234,6 +241,7 @@ std::shared_ptr<const ActionStatsTable> actionStatsTable(const velmora_app::Node
 }
 
 std::shared_ptr<const CombosTable> combosTable(const velmora_app::NodeHandCombos& c) {
+  if (!c.ok) return nullptr;
   auto t = std::make_shared<CombosTable>();
   t->actions = c.rows.empty() ? 0 : static_cast<int>(c.rows.front().action_probabilities.size());
   const std::size_t n = c.rows.size();
@@ -263,6 +271,7 @@ std::shared_ptr<const CombosTable> combosTable(const velmora_app::NodeHandCombos
 }
 
 std::shared_ptr<const BucketsTable> bucketsTable(const velmora_app::NodeHandBuckets& b) {
+  if (!b.ok) return nullptr;
   auto t = std::make_shared<BucketsTable>();
   t->actions = b.rows.empty() ? 0 : static_cast<int>(b.rows.front().action_probabilities.size());
   for (const velmora_app::HandBucketRow& row : b.rows) {
@@ -276,6 +285,7 @@ std::shared_ptr<const BucketsTable> bucketsTable(const velmora_app::NodeHandBuck
 }
 
 std::shared_ptr<const SeatCombosTable> seatCombosTable(const velmora_app::NodeHandCombos& c) {
+  if (!c.ok) return nullptr;
   auto t = std::make_shared<SeatCombosTable>();
   t->cards.reserve(c.rows.size());
   t->weights.reserve(c.rows.size());

@@ -29,11 +29,12 @@ namespace results {
 
 inline constexpr int kClassCount = 169;
 
-// The hand-category tags a combo row carries, in the order a row lists
-// them (ascending, as the solver sorts them); bit t of a row's tag set is
-// kComboTags[t].
+// The hand-category tags a combo row carries: every bucket's name and
+// "pair" (a pair class no bucket takes), in the order a row lists them
+// (ascending, as the solver sorts them); bit t of a row's tag set is the
+// tag at position t.
 inline constexpr int kTagCount = 22;
-extern const std::array<std::string_view, kTagCount> kComboTags;
+QLatin1StringView tagName(int position);
 // The tag's bit position, or -1 for a text that is no tag.
 int tagIndex(QStringView text);
 
@@ -92,7 +93,7 @@ struct CombosTable {
   std::vector<double> evs;
   std::vector<double> actionEvs;    // rows x actions
   std::vector<float> actionProbs;   // rows x actions
-  std::vector<std::uint32_t> tags;  // bits of kComboTags
+  std::vector<std::uint32_t> tags;  // bits of the tags' positions
 
   int rows() const { return static_cast<int>(cards.size()); }
 };
@@ -134,7 +135,8 @@ struct NodeAnswerTables {
 using SavedAnswers = std::map<int, NodeAnswerTables>;
 
 // --- from the solver's records ---
-// `actionTypes` is "actionTypeList" as the node table gives it.
+// Each is null for a record that holds no answer (not `ok`). `actionTypes`
+// is "actionTypeList" as the node table gives it.
 std::shared_ptr<const StrategyTable> strategyTable(const velmora_app::NodeHandStrategy& s,
                                                    const QStringList& actionTypes);
 std::shared_ptr<const ActionStatsTable> actionStatsTable(const velmora_app::NodeActionStats& s);

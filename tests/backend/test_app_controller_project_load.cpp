@@ -605,19 +605,20 @@ TEST_F(ProjectLoadTest, MalformedPartsAreRefusedAndChangeNothing) {
   // In the user's language.
   QTranslator german;
   ASSERT_TRUE(german.load("velmora_de", ":/Velmora/i18n") && QCoreApplication::installTranslator(&german));
-  EXPECT_EQ(open(c, withEdits(good, {lock(0, "AA", 0, 1.5)})).value("error").toString().toStdString(),
-            "Die Projektdatei ist beschädigt: \"actionProb\" von Knotensperre 1 ist 1.5, außerhalb des Bereichs 0 "
-            "bis 1");
-  EXPECT_EQ(open(c, withEdits(good, {{{"results", "treeNodeActions", bet, 0, "actionType"}, "check"}}))
-                .value("error").toString().toStdString(),
-            "Die Projektdatei ist beschädigt: Knoten " + at(folded).toStdString() +
-                " endet im Showdown mit 4 Karten auf dem Board");
-  EXPECT_EQ(open(c, withEdits(good, {{cache("handBucketsByNode", buckets, {0, "actionProbs"}), QJsonArray{0.9, 0.5}}}))
-                .value("error")
-                .toString()
-                .toStdString(),
-            "Die Projektdatei ist beschädigt: \"actionProbs\" von Zeile 1 in den gespeicherten Kategorien von Knoten 0 "
-            "ergibt zusammen 1.4, nicht 1");
+  const std::vector<Case> inGerman = {
+      {"lock weight 1.5", {lock(0, "AA", 0, 1.5)},
+       "\"actionProb\" von Knotensperre 1 ist 1.5, außerhalb des Bereichs 0 bis 1"},
+      {"a showdown on the turn", {{{"results", "treeNodeActions", bet, 0, "actionType"}, "check"}},
+       "Knoten " + at(folded) + " endet im Showdown mit 4 Karten auf dem Board"},
+      {"bucket probabilities adding up to 1.4",
+       {{cache("handBucketsByNode", buckets, {0, "actionProbs"}), QJsonArray{0.9, 0.5}}},
+       "\"actionProbs\" von Zeile 1 in den gespeicherten Kategorien von Knoten 0 ergibt zusammen 1.4, nicht 1"},
+  };
+  for (const Case& bad : inGerman) {
+    EXPECT_EQ(open(c, withEdits(good, bad.edits)).value("error").toString().toStdString(),
+              ("Die Projektdatei ist beschädigt: " + bad.reason).toStdString())
+        << bad.name;
+  }
   QCoreApplication::removeTranslator(&german);
 
   // Forms the program writes or wrote open: a node no hand reaches (null
