@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "session/normalizers.h"
+
 namespace velmora_app {
 namespace {
 
@@ -112,9 +114,7 @@ bool collect_findings(std::span<const Card> board, velmora::Pocket pocket, std::
 }  // namespace
 
 int hand_bucket_index(std::string_view name) {
-  const auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
-  while (!name.empty() && space(name.front())) name.remove_prefix(1);
-  while (!name.empty() && space(name.back())) name.remove_suffix(1);
+  name = trim_c_space(name);
   const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
   for (int i = 0; i < kBucketCount; ++i) {
     const std::string_view bucket = kHandBuckets[i];

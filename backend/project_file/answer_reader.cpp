@@ -21,8 +21,6 @@ using Problem = Fault::Problem;
 // The combos of one seat's range before the board takes any.
 constexpr double kAllCombos = 1326.0;
 constexpr double kFigure = std::numeric_limits<double>::max();
-// A row's probabilities are 32-bit floats the solver scaled to add up to 1.
-constexpr double kSumRounding = 1e-4;
 
 QString indexed(QAnyStringView key, const QString& index) {
   return key.toString() + QLatin1Char('[') + index + QLatin1Char(']');

@@ -19,8 +19,6 @@ namespace {
 using Problem = Fault::Problem;
 using Part = Fault::Part;
 
-// A node's frequencies come from 32-bit floats normalised to 1.
-constexpr double kSumRounding = 1e-4;
 constexpr double kSameFrequency = 1e-6;
 // A saved action figure's frequency is the solver's own reading of the
 // node's strategy, the tree's its snapshot's: they agree to float rounding.

@@ -92,6 +92,10 @@ class Record {
 // Every key of these records is required: every writer wrote them all.
 QVariantMap rootAction(const QJsonValue& v, Fault& fault);
 // The keys of a node's meta record and of one of its actions.
+// A row of probabilities is 32-bit floats the solver scaled to add up to 1:
+// a saved row adds up to 1 within this.
+inline constexpr double kSumRounding = 1e-4;
+
 inline constexpr std::array<QLatin1StringView, 8> kNodeMetaKeys = {
     QLatin1StringView("nodeType"),    QLatin1StringView("chanceDeal"),     QLatin1StringView("player"),
     QLatin1StringView("pot"),         QLatin1StringView("effectiveStack"), QLatin1StringView("investedOop"),
