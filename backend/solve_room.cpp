@@ -38,11 +38,12 @@ constexpr std::uint64_t kShownBytesPerHand = 1024;
 //   26 MiB, of which the answers take 0.5);
 constexpr std::uint64_t kPageBytesPerNode = 32;
 // - the window's own: what the solve's threads and the Solve page take
-//   beside the estimate (8 to 10 MiB on river.json and turn.json) and the
-//   Results page's own drawing (4 to 5 MiB). (Offscreen; a window on a
-//   display, drawn through its GPU driver, takes more where it is drawn
-//   first.)
-constexpr std::uint64_t kWindowBytes = 12 * kMiB;
+//   beside the estimate (6 to 9 MiB on river.json and turn.json, after the
+//   start-up's script garbage is collected: the figure moves by a MiB or two
+//   with the heap's layout) and the Results page's own drawing (4 to 5 MiB).
+//   (Offscreen; a window on a display, drawn through its GPU driver, takes
+//   more where it is drawn first.)
+constexpr std::uint64_t kWindowBytes = 10 * kMiB;
 
 // The node tables: a meta record and an action (one per node on average),
 // with the action list's span (8) and the node's parent (4).

@@ -132,6 +132,11 @@ int runOne(const QString& spotPath, int iterations, int threads, int browse) {
     std::printf("   shown as %.1f MiB with the address space it reserves\n",
                 mib(static_cast<long long>(controller.solveRequiredMemoryBytes())));
   }
+  // What the start-up left as garbage is collected first, so that the steps
+  // below do not count on (or pay for) the script heap's leftovers, whose
+  // size changes with any change to the pages.
+  window.engine.collectGarbage();
+  settle(300);
   malloc_trim(0);
   const long long base = rss();
   const long long baseSpace = statusBytes("VmSize");
